@@ -1,0 +1,58 @@
+#include "tests/support/MessagePump.h"
+
+namespace {
+std::function<void(HWND)> pendingInit;
+HHOOK initHook = nullptr;
+
+LRESULT CALLBACK afterWindowProcedure(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        auto* call = reinterpret_cast<CWPRETSTRUCT*>(lParam);
+        if (call->message == WM_INITDIALOG && pendingInit) {
+            auto init = std::move(pendingInit);
+            pendingInit = nullptr;
+            init(call->hwnd);
+        }
+    }
+    return CallNextHookEx(initHook, code, wParam, lParam);
+}
+} // namespace
+
+int pumpUntilIdle(int maxMessages)
+{
+    int count = 0;
+    MSG message;
+    while (count < maxMessages && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+        ++count;
+    }
+    return count;
+}
+
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= timeoutMs)
+            return condition();
+        pumpUntilIdle();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+INT_PTR driveModalDialog(const std::function<INT_PTR()>& runModal, const std::function<void(HWND)>& onInit)
+{
+    pendingInit = onInit;
+    initHook = SetWindowsHookExA(WH_CALLWNDPROCRET, afterWindowProcedure, nullptr, GetCurrentThreadId());
+    INT_PTR result = runModal();
+    UnhookWindowsHookEx(initHook);
+    initHook = nullptr;
+    pendingInit = nullptr;
+    return result;
+}

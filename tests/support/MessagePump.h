@@ -1,0 +1,17 @@
+#pragma once
+#include <functional>
+#include <windows.h>
+
+// Dispatches every message of this thread's queue until none is left; returns the number
+// dispatched. A WM_QUIT is put back so that the code under test still sees it.
+int pumpUntilIdle(int maxMessages = 10000);
+
+// Dispatches messages until the condition holds or the time runs out (real milliseconds);
+// returns the condition's last value.
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
+
+// Runs a modal dialog and drives it: `onInit` is called with the dialog's window right after its
+// WM_INITDIALOG has been handled, before the modal loop waits; it posts the messages that drive
+// the dialog (and, in the end, the one that closes it). `runModal` starts the dialog (for example
+// a DialogBoxParamA call) and returns its result, which is returned here.
+INT_PTR driveModalDialog(const std::function<INT_PTR()>& runModal, const std::function<void(HWND)>& onInit);
