@@ -1,0 +1,61 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/TickTimer.h"
+
+class FrameWindow;
+class FrameMenu;
+class WorkspaceLayout;
+class PrintJob;
+
+// The process-wide application object. Its constructor creates the library's singletons, each
+// kept in its own global (null when its creation failed or its class is not part of this build);
+// every user tests the global before use.
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    int isTopLevelMode() const { return mode == 1; }
+    int isMdiMode() const { return mode == 3; }
+    int ensurePrintJob();
+    void deletePrintJob();
+    FrameMenu* frameMenu() const;
+    void setWindowMenuPosition(int position);
+    void hideHint();
+    void reportError() { ++errorCount; }
+    // Returns the countdown's value and consumes one unit of it.
+    int consumeFocusHoldOff();
+    void captureMouse();
+    void releaseMouse();
+    // The folder of the program, up to and including its last backslash ("" when none).
+    void getProgramFolder(char* buffer, int size) const;
+    void openCommandLineFile();
+
+    int quit = 0;
+    int mode = 3;               // 1: top-level document windows, 3: MDI
+    int documentsCreated = 0;
+    const char* className = nullptr;
+    const char* title = nullptr;
+    int colorModel = 0;
+    FrameWindow* frame = nullptr;
+    WorkspaceLayout* workspaceLayout = nullptr;
+    int errorCount = 0;
+    TickTimer paneTimer;
+    int focusHoldOff = 0;
+    int toolFlag = 0;
+    HINSTANCE instance = nullptr;
+    HINSTANCE previousInstance = nullptr;
+    const char* commandLine = nullptr;
+    int showCommand = SW_SHOWDEFAULT;
+    DWORD version = 0;
+    OSVERSIONINFOA versionInfo = {};
+    int frameIcon = 0;
+    int documentIcon = 0;
+    UINT clipboardFormat = 0;
+};
+
+extern Application* theApplication;
+extern PrintJob* thePrintJob;

@@ -1,0 +1,176 @@
+#include "platform/GlobalBlock.h"
+
+#include <cstring>
+
+#include "platform/MessageBoxes.h"
+#include "resources/ids.h"
+
+GlobalBlock::~GlobalBlock()
+{
+    while (lockCount > 0)
+        unlock();
+    free();
+}
+
+int GlobalBlock::allocate(int report)
+{
+    if (growthStep < 1)
+        growthStep = 1;
+    if (handle && !borrowed)
+        GlobalFree(handle);
+    handle = nullptr;
+    borrowed = 0;
+    lockCount = 0;
+    capacity = growthStep;
+    handle = GlobalAlloc(allocFlags, static_cast<SIZE_T>(capacity) * static_cast<SIZE_T>(elementSize));
+    if (!handle) {
+        capacity = 0;
+        if (report)
+            showOutOfMemory();
+        return 0;
+    }
+    return 1;
+}
+
+int GlobalBlock::reserve(int n, int report)
+{
+    if (!handle)
+        return allocate(report) ? reserve(n, report) : 0;
+    if (capacity > n)
+        return 1;
+    if (growthStep < 1)
+        growthStep = 1;
+    // Whole growth steps until the capacity reaches n (at least one step); large blocks grow by
+    // at least half their capacity so that filling a block element by element stays linear.
+    long long step = growthStep;
+    long long wanted = static_cast<long long>(n) - capacity;
+    long long grow = wanted > step ? (wanted + step - 1) / step * step : step;
+    long long half = capacity / 2;
+    if (half > grow)
+        grow = (half + step - 1) / step * step;
+    long long newCapacity = capacity + grow;
+    if (newCapacity > 0x7fffffff || newCapacity * elementSize > (1LL << 40)) {
+        if (report)
+            showOutOfMemory();
+        return 0;
+    }
+    HGLOBAL moved = GlobalReAlloc(handle, static_cast<SIZE_T>(newCapacity * elementSize), allocFlags);
+    if (!moved) {
+        if (report)
+            showOutOfMemory();
+        return 0;
+    }
+    handle = moved;
+    capacity = static_cast<int>(newCapacity);
+    return 1;
+}
+
+void* GlobalBlock::lock()
+{
+    if (!handle)
+        return nullptr;
+    void* data = GlobalLock(handle);
+    if (data)
+        ++lockCount;
+    return data;
+}
+
+void GlobalBlock::unlock()
+{
+    if (!handle || lockCount <= 0)
+        return;
+    --lockCount;
+    GlobalUnlock(handle);
+}
+
+int GlobalBlock::free()
+{
+    if (handle && !borrowed) {
+        while (lockCount > 0)
+            unlock();
+        if (GlobalFree(handle) != nullptr)
+            return 0;
+    }
+    handle = nullptr;
+    borrowed = 0;
+    lockCount = 0;
+    capacity = 0;
+    return 1;
+}
+
+GlobalBlock* GlobalBlock::clone() const
+{
+    auto* copy = new GlobalBlock(growthStep, elementSize);
+    copy->allocFlags = allocFlags;
+    if (!copy->allocate(1) || !copy->reserve(count > 0 ? count - 1 : 0, 1)) {
+        delete copy;
+        return nullptr;
+    }
+    if (count > 0 && handle) {
+        GlobalBlock& self = const_cast<GlobalBlock&>(*this);
+        BlockLock from(self), to(*copy);
+        if (!from || !to) {
+            delete copy;
+            return nullptr;
+        }
+        std::memcpy(to.data(), from.data(), static_cast<size_t>(count) * static_cast<size_t>(elementSize));
+    }
+    copy->count = count;
+    return copy;
+}
+
+int GlobalBlock::append(const void* element)
+{
+    if (!reserveOneMore(1))
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    std::memcpy(data.data() + static_cast<size_t>(count) * elementSize, element, elementSize);
+    ++count;
+    return 1;
+}
+
+int GlobalBlock::get(int index, void* element)
+{
+    if (index < 0 || index >= count)
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    std::memcpy(element, data.data() + static_cast<size_t>(index) * elementSize, elementSize);
+    return 1;
+}
+
+int GlobalBlock::put(int index, const void* element)
+{
+    if (index < 0 || index >= count)
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    std::memcpy(data.data() + static_cast<size_t>(index) * elementSize, element, elementSize);
+    return 1;
+}
+
+int GlobalBlock::removeAt(int index)
+{
+    if (index < 0 || index >= count)
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    char* base = data.data();
+    std::memmove(base + static_cast<size_t>(index) * elementSize, base + static_cast<size_t>(index + 1) * elementSize,
+                 static_cast<size_t>(count - index - 1) * elementSize);
+    --count;
+    return 1;
+}
+
+void GlobalBlock::borrow(HGLOBAL borrowedHandle, int elementCount)
+{
+    free();
+    handle = borrowedHandle;
+    borrowed = 1;
+    capacity = count = elementCount;
+}

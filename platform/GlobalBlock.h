@@ -1,0 +1,69 @@
+#pragma once
+#include <windows.h>
+
+// The program's growable array: one moveable global memory block of fixed-size elements,
+// grown in steps. Pointers returned by lock() are valid only until the matching unlock(),
+// because a reallocation may move the block.
+class GlobalBlock {
+public:
+    GlobalBlock() = default;
+    GlobalBlock(int growthStep, int elementSize) : growthStep(growthStep), elementSize(elementSize) {}
+    ~GlobalBlock();
+    GlobalBlock(const GlobalBlock&) = delete;
+    GlobalBlock& operator=(const GlobalBlock&) = delete;
+
+    // Allocates one growth step of elements. With `report` a failure is shown to the user.
+    int allocate(int report = 1);
+    // Makes room for n elements: returns at once while capacity > n, else grows by at least one
+    // growth step (and by half the capacity for large blocks, so that filling a block is linear).
+    int reserve(int n, int report = 1);
+    int reserveMore(int k, int report = 1) { return reserve(count + k, report); }
+    int reserveOneMore(int report = 1) { return reserve(count + 1, report); }
+
+    void removeLast() { if (count > 0) --count; }
+    void setCountAtLeast(int n) { if (count < n) count = n; }
+
+    void* lock();
+    void unlock();
+    int free();
+
+    // A new block with the same element size and growth step holding a copy of the used bytes.
+    GlobalBlock* clone() const;
+
+    // Appends one element of elementSize bytes; 0 when the block cannot grow.
+    int append(const void* element);
+    // Copies element `index` out (0 when out of range or unlockable).
+    int get(int index, void* element);
+    // Overwrites element `index` (0 when out of range).
+    int put(int index, const void* element);
+    // Removes element `index`, moving the later ones down.
+    int removeAt(int index);
+
+    // Takes over a handle that belongs to someone else; it is never freed by this block.
+    void borrow(HGLOBAL borrowedHandle, int elementCount);
+
+    int growthStep = 1;
+    int capacity = 0;
+    int count = 0;
+    int elementSize = 1;
+    int lockCount = 0;
+    int borrowed = 0;
+    HGLOBAL handle = nullptr;
+    UINT allocFlags = GMEM_MOVEABLE;
+};
+
+// Keeps a block locked for one scope.
+class BlockLock {
+public:
+    explicit BlockLock(GlobalBlock& block) : block_(block), data_(block.lock()) {}
+    ~BlockLock() { if (data_) block_.unlock(); }
+    BlockLock(const BlockLock&) = delete;
+    BlockLock& operator=(const BlockLock&) = delete;
+
+    template <typename T = char> T* data() const { return static_cast<T*>(data_); }
+    explicit operator bool() const { return data_ != nullptr; }
+
+private:
+    GlobalBlock& block_;
+    void* data_;
+};

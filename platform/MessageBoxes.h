@@ -1,0 +1,24 @@
+#pragma once
+// The library's message boxes: task-modal, no owner window, each preceded by a beep; a box
+// shown without a caption gets the application title.
+
+void showErrorBox(const char* text, const char* caption = nullptr);
+// 1 for OK, else 2.
+int askOkCancel(const char* text, const char* caption = nullptr);
+// 1 for Yes, 3 for No, 2 for Cancel.
+int askYesNoCancel(const char* text, const char* caption = nullptr);
+
+// Count one user-visible error in the application and show the error box with a string-table
+// text (nothing is shown when the entry is missing) or with the given text.
+void showErrorById(int stringId);
+void showErrorText(const char* text);
+// showErrorById of "メモリーが一杯です".
+void showOutOfMemory();
+
+// The one-byte beeper singleton: MB_ICONHAND (0x10) and MB_ICONEXCLAMATION (0x30) beeps.
+class Beeper {
+public:
+    void beep(unsigned int type);
+    unsigned char lastType = 0;
+};
+extern Beeper* theBeeper;
