@@ -3,7 +3,13 @@
 #include <commctrl.h>
 #include <new>
 
+#include "platform/CurrentEvent.h"
+#include "platform/EventRouter.h"
+#include "platform/FrameWindow.h"
 #include "platform/MessageBoxes.h"
+#include "platform/MouseState.h"
+#include "platform/ShiftJis.h"
+#include "shell/panes/WorkspaceLayout.h"
 
 Application* theApplication = nullptr;
 PrintJob* thePrintJob = nullptr;
@@ -15,6 +21,11 @@ Application::Application()
     GetVersionExA(&versionInfo);
     InitCommonControls();
 
+    // The library's singletons, in their creation order. A failed allocation leaves its global
+    // null and the construction goes on.
+    theMouseState = new (std::nothrow) MouseState;
+    theEventRouter = new (std::nothrow) EventRouter;
+    theCurrentEvent = new (std::nothrow) CurrentEvent;
     theBeeper = new (std::nothrow) Beeper;
 }
 
@@ -22,13 +33,29 @@ Application::~Application()
 {
     delete theBeeper;
     theBeeper = nullptr;
+    delete theCurrentEvent;
+    theCurrentEvent = nullptr;
+    delete theMouseState;
+    theMouseState = nullptr;
+    delete theEventRouter;
+    theEventRouter = nullptr;
+    deletePrintJob();
 }
 
+// The print job arrives with the printing classes; until then there is none to create.
 int Application::ensurePrintJob() { return thePrintJob != nullptr; }
-void Application::deletePrintJob() {}
+void Application::deletePrintJob() { thePrintJob = nullptr; }
+
+// The frame menu arrives with the menu classes.
 FrameMenu* Application::frameMenu() const { return nullptr; }
-void Application::setWindowMenuPosition(int) {}
-void Application::hideHint() {}
+
+void Application::setWindowMenuPosition(int position) { windowMenuPosition = position; }
+
+void Application::hideHint()
+{
+    if (workspaceLayout)
+        workspaceLayout->hideHint();
+}
 
 int Application::consumeFocusHoldOff()
 {
@@ -38,8 +65,17 @@ int Application::consumeFocusHoldOff()
     return value;
 }
 
-void Application::captureMouse() {}
-void Application::releaseMouse() {}
+void Application::captureMouse()
+{
+    if (frame)
+        SetCapture(frame->hwnd());
+}
+
+void Application::releaseMouse()
+{
+    if (frame)
+        ReleaseCapture();
+}
 
 void Application::getProgramFolder(char* buffer, int size) const
 {
@@ -53,7 +89,7 @@ void Application::getProgramFolder(char* buffer, int size) const
     int cut = -1;
     for (DWORD i = 0; i < length; ++i) {
         unsigned char c = static_cast<unsigned char>(path[i]);
-        if ((c >= 0x80 && c <= 0x9F) || c >= 0xE0) {
+        if (isShiftJisLeadByte(c)) {
             ++i; // second byte of a Shift-JIS character, never a separator
             continue;
         }
@@ -67,4 +103,27 @@ void Application::getProgramFolder(char* buffer, int size) const
     buffer[cut + 1] = 0;
 }
 
-void Application::openCommandLineFile() {}
+void Application::openCommandLineFile()
+{
+    if (!frame || !commandLine)
+        return;
+    // The shell passes a path in quotes when it holds blanks: take the first argument without
+    // its quotes and surrounding blanks.
+    const char* p = commandLine;
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    char path[MAX_PATH];
+    int length = 0;
+    char end = ' ';
+    if (*p == '"') {
+        end = '"';
+        ++p;
+    }
+    while (*p && *p != end && *p != (end == ' ' ? '\t' : end) && length < MAX_PATH - 1)
+        path[length++] = *p++;
+    while (length > 0 && path[length - 1] == ' ')
+        --length;
+    path[length] = 0;
+    if (length >= 4)
+        frame->openFileFromCommandLine(path);
+}

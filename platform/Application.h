@@ -55,6 +55,7 @@ public:
     int frameIcon = 0;
     int documentIcon = 0;
     UINT clipboardFormat = 0;
+    int windowMenuPosition = 0;
 };
 
 extern Application* theApplication;

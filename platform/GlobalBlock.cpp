@@ -1,6 +1,7 @@
 #include "platform/GlobalBlock.h"
 
 #include <cstring>
+#include <new>
 
 #include "platform/MessageBoxes.h"
 #include "resources/ids.h"
@@ -12,10 +13,38 @@ GlobalBlock::~GlobalBlock()
     free();
 }
 
+void GlobalBlock::holdBase()
+{
+    base_ = handle && !borrowed ? static_cast<char*>(GlobalLock(handle)) : nullptr;
+}
+
+void GlobalBlock::dropBase()
+{
+    if (base_)
+        GlobalUnlock(handle);
+    base_ = nullptr;
+}
+
+void GlobalBlock::copyElement(char* target, const void* element) const
+{
+    switch (elementSize) {
+    case 4:
+        std::memcpy(target, element, 4);
+        break;
+    case 8:
+        std::memcpy(target, element, 8);
+        break;
+    default:
+        std::memcpy(target, element, static_cast<size_t>(elementSize));
+        break;
+    }
+}
+
 int GlobalBlock::allocate(int report)
 {
     if (growthStep < 1)
         growthStep = 1;
+    dropBase();
     if (handle && !borrowed)
         GlobalFree(handle);
     handle = nullptr;
@@ -29,6 +58,7 @@ int GlobalBlock::allocate(int report)
             showOutOfMemory();
         return 0;
     }
+    holdBase();
     return 1;
 }
 
@@ -54,14 +84,19 @@ int GlobalBlock::reserve(int n, int report)
             showOutOfMemory();
         return 0;
     }
+    bool held = base_ != nullptr;
+    dropBase();
     HGLOBAL moved = GlobalReAlloc(handle, static_cast<SIZE_T>(newCapacity * elementSize), allocFlags);
     if (!moved) {
+        if (held)
+            holdBase();
         if (report)
             showOutOfMemory();
         return 0;
     }
     handle = moved;
     capacity = static_cast<int>(newCapacity);
+    holdBase();
     return 1;
 }
 
@@ -69,6 +104,10 @@ void* GlobalBlock::lock()
 {
     if (!handle)
         return nullptr;
+    if (base_) {
+        ++lockCount;
+        return base_;
+    }
     void* data = GlobalLock(handle);
     if (data)
         ++lockCount;
@@ -80,7 +119,8 @@ void GlobalBlock::unlock()
     if (!handle || lockCount <= 0)
         return;
     --lockCount;
-    GlobalUnlock(handle);
+    if (!base_)
+        GlobalUnlock(handle);
 }
 
 int GlobalBlock::free()
@@ -88,6 +128,7 @@ int GlobalBlock::free()
     if (handle && !borrowed) {
         while (lockCount > 0)
             unlock();
+        dropBase();
         if (GlobalFree(handle) != nullptr)
             return 0;
     }
@@ -100,33 +141,34 @@ int GlobalBlock::free()
 
 GlobalBlock* GlobalBlock::clone() const
 {
-    auto* copy = new GlobalBlock(growthStep, elementSize);
-    copy->allocFlags = allocFlags;
-    if (!copy->allocate(1) || !copy->reserve(count > 0 ? count - 1 : 0, 1)) {
-        delete copy;
+    auto* copy = new (std::nothrow) GlobalBlock(growthStep, elementSize);
+    if (!copy)
         return nullptr;
-    }
-    if (count > 0 && handle) {
+    copy->allocFlags = allocFlags;
+    bool copied = copy->allocate(1) && copy->reserve(count > 0 ? count - 1 : 0, 1);
+    if (copied && count > 0 && handle) {
         GlobalBlock& self = const_cast<GlobalBlock&>(*this);
         BlockLock from(self), to(*copy);
-        if (!from || !to) {
-            delete copy;
-            return nullptr;
-        }
-        std::memcpy(to.data(), from.data(), static_cast<size_t>(count) * static_cast<size_t>(elementSize));
+        copied = from && to;
+        if (copied)
+            std::memcpy(to.data(), from.data(), static_cast<size_t>(count) * static_cast<size_t>(elementSize));
+    }
+    if (!copied) {
+        delete copy;
+        return nullptr;
     }
     copy->count = count;
     return copy;
 }
 
-int GlobalBlock::append(const void* element)
+int GlobalBlock::appendSlow(const void* element)
 {
     if (!reserveOneMore(1))
         return 0;
     BlockLock data(*this);
     if (!data)
         return 0;
-    std::memcpy(data.data() + static_cast<size_t>(count) * elementSize, element, elementSize);
+    copyElement(data.data() + static_cast<size_t>(count) * elementSize, element);
     ++count;
     return 1;
 }
@@ -170,6 +212,7 @@ int GlobalBlock::removeAt(int index)
 void GlobalBlock::borrow(HGLOBAL borrowedHandle, int elementCount)
 {
     free();
+    base_ = nullptr;
     handle = borrowedHandle;
     borrowed = 1;
     capacity = count = elementCount;

@@ -31,13 +31,24 @@ public:
     GlobalBlock* clone() const;
 
     // Appends one element of elementSize bytes; 0 when the block cannot grow.
-    int append(const void* element);
+    int append(const void* element)
+    {
+        if (base_ && count < capacity - 1) {
+            copyElement(base_ + static_cast<size_t>(count) * static_cast<size_t>(elementSize), element);
+            ++count;
+            return 1;
+        }
+        return appendSlow(element);
+    }
     // Copies element `index` out (0 when out of range or unlockable).
     int get(int index, void* element);
     // Overwrites element `index` (0 when out of range).
     int put(int index, const void* element);
     // Removes element `index`, moving the later ones down.
     int removeAt(int index);
+
+    int appendSlow(const void* element);
+    void copyElement(char* target, const void* element) const;
 
     // Takes over a handle that belongs to someone else; it is never freed by this block.
     void borrow(HGLOBAL borrowedHandle, int elementCount);
@@ -50,6 +61,13 @@ public:
     int borrowed = 0;
     HGLOBAL handle = nullptr;
     UINT allocFlags = GMEM_MOVEABLE;
+
+private:
+    // An own block stays locked once from allocation to reallocation or release, so lock() and
+    // append() need no system call; the counted locks keep their meaning for the callers.
+    void holdBase();
+    void dropBase();
+    char* base_ = nullptr;
 };
 
 // Keeps a block locked for one scope.

@@ -1,37 +1,21 @@
 #include <windows.h>
 
-namespace {
-LRESULT CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-} // namespace
+#include "platform/Application.h"
+#include "platform/CurrentEvent.h"
+#include "shell/StartUp.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int show)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
 {
     if (previous)
         return 0;
-    WNDCLASSA frameClass = {};
-    frameClass.lpfnWndProc = frameProcedure;
-    frameClass.hInstance = instance;
-    frameClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    frameClass.lpszClassName = "korvane";
-    if (!RegisterClassA(&frameClass))
-        return 1;
-    HWND frame = CreateWindowA("korvane", "Korvane", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    if (!frame)
-        return 1;
-    ShowWindow(frame, show);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
+    theApplication = new Application;
+    theApplication->instance = instance;
+    theApplication->previousInstance = nullptr;
+    theApplication->commandLine = commandLine;
+    theApplication->showCommand = show;
+    startUp();
+    int exitCode = theCurrentEvent ? theCurrentEvent->quitCode : 0;
+    delete theApplication;
+    theApplication = nullptr;
+    return exitCode;
 }

@@ -1,0 +1,92 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/GlobalBlock.h"
+
+// One internal event waiting in the queue: addressed by serial id (arg1 >= 0) or by window.
+struct QueuedEvent {
+    int code = 0;
+    int arg1 = 0;
+    int arg2 = 0;
+    HWND target = nullptr;
+};
+
+// The event being handled, the queue of internal events and the message pump. Handlers take no
+// arguments: they read the code and the message from this one object.
+class CurrentEvent {
+public:
+    CurrentEvent();
+    ~CurrentEvent();
+    CurrentEvent(const CurrentEvent&) = delete;
+    CurrentEvent& operator=(const CurrentEvent&) = delete;
+
+    // Posting; each returns 0 when the event could not be queued.
+    int postEvent(int code, int arg1, int arg2);
+    int postEventTo(int code, int arg1, int arg2, HWND target);
+    int postSimpleEvent(int code) { return postEvent(code, 0, 0); }
+    int postIdle();
+    int postChildActivated();
+    int postDeferredCommand(int command);
+    void cancelClose() { closeCancelled = 1; }
+    int queuedCount() const { return queue.count; }
+
+    // One step of the main loop.
+    void pumpStep();
+    // One step of a nested loop (mouse loops, waits); 1 when a menu command is waiting and bit 0
+    // of the flags asks the caller to end its loop.
+    int pumpStepModal(int flags);
+    int pumpStepNoWait(int flags);
+    // Delivers what is queued or waiting for up to the given time, without blocking.
+    void pumpFor(DWORD milliseconds);
+    // Delivers one queued internal event; 0 when the queue is empty.
+    int popAndRoute();
+
+    // Turns a window message into an event code; -1 when it has none.
+    int translateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    int getTypedChar();
+    int getEditingKey() const;
+    // Collects the typed characters of this and the following WM_CHAR messages (CR becomes
+    // CR LF); returns the length of the zero-terminated text.
+    int readTypedText(char* buffer, int size);
+
+    GlobalBlock queue;      // QueuedEvent pointers, oldest first
+    int code = 0;
+    int arg1 = 0;
+    int arg2 = 0;
+    int paintDispatch = 1;
+    int keyConsumed = 0;
+    unsigned char typedChar = 0;
+    int closeCancelled = 0;
+    int abortLoop = 0;
+    int source = 0;         // 1 queue, 3 main pump, 5 nested pump
+    int neverBlock = 0;
+    int blockingAllowed = 1;
+    int mayBlock = 1;
+    MSG buffer = {};
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    HWND mouseWindow = nullptr;
+    int captionEvents = 0;
+    int borderEvents = 0;
+    int idleCount = 0;
+    int emptyPolls = 0;
+    // The wParam of the WM_QUIT that ended the loop: the program's exit code.
+    int quitCode = 0;
+
+private:
+    void resetStep();
+    void copyBuffer();
+    void trackMouse();
+    int offerAccelerators();
+    int offerShortcut();
+    void dispatchBuffer();
+    int fetchNested();
+    void fetchAndDispatchNested();
+    void quitFromNested();
+    void waitForInput();
+};
+
+extern CurrentEvent* theCurrentEvent;

@@ -1,0 +1,34 @@
+#pragma once
+// Event codes: window messages turned into numbers, and the internal events of the program.
+
+enum EventCode : int {
+    EV_NONE = 0,
+
+    // Window messages
+    EV_ACTIVATE = 1010,
+    EV_CLOSE = 3010,
+    EV_DEACTIVATE = 9010,
+    EV_KEY_DOWN = 11010,
+    EV_KEY_UP = 11020,
+    EV_MIDDLE_DOWN = 13010,
+    EV_INIT_MENU = 13020,
+    EV_MENU_COMMAND = 13030,
+    EV_MOUSE_MOVE = 13040,
+    EV_MOUSE_WHEEL = 13050,
+    EV_LEFT_DOWN = 12010,
+    EV_LEFT_DOWN_REPOST = 12020,
+    EV_RIGHT_DOWN = 18010,
+    EV_RIGHT_DOWN_REPOST = 18020,
+    EV_HSCROLL = 19010,
+    EV_VSCROLL = 19020,
+    EV_PAINT = 21020,
+    EV_SIZE = 23020,
+
+    // Internal events
+    EV_CHILD_ACTIVATED = 6060,
+    EV_IDLE = 6140,
+    EV_DEFERRED_COMMAND = 6190,
+    EV_SHORTCUT_COMMAND = 6192,
+    EV_CLOSE_REQUEST = 21010,
+    EV_CLOSE_WINDOW = 7010,
+};

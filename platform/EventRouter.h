@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/GlobalBlock.h"
+
+class Window;
+
+// The registry of window objects. Every window procedure of the library hands its message to
+// route(), which turns it into an event code in the current event and calls handleEvent() of
+// the object that owns the handle. Internal events are addressed by serial id.
+class EventRouter {
+public:
+    EventRouter();
+
+    // -1: not handled, the caller runs the default window procedure.
+    int route(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    int dispatchToWindow(HWND window);
+    int dispatchToSerial(int serial);
+    Window* findWindow(HWND window);
+    Window* findSerial(int serial);
+    int nextSerial() { return ++lastSerial; }
+
+    int add(Window* window);
+    void remove(Window* window);
+
+    GlobalBlock windows;
+    int lastSerial = 0;
+    int depth = 0;
+
+private:
+    int dispatch(Window* target, bool found);
+};
+
+extern EventRouter* theEventRouter;
+
+// Posts the close request (7010) for the window with that serial id.
+void postCloseRequest(int serial);
+
+// 1 for the internal events that go to the application's frame whatever their address.
+int isApplicationEvent(int code);

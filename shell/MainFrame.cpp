@@ -1,0 +1,23 @@
+#include "shell/MainFrame.h"
+
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
+#include "shell/ShortcutKeyHook.h"
+
+MainFrame::MainFrame()
+{
+    menuResourceId = 101;
+    acceleratorResourceId = 102;
+}
+
+int MainFrame::handleEvent()
+{
+    if (theCurrentEvent && theCurrentEvent->code == EV_SHORTCUT_COMMAND) {
+        if (theShortcutKeyHook)
+            theShortcutKeyHook->takePendingCommand();
+        return 1;
+    }
+    return FrameWindow::handleEvent();
+}
+
+int MainFrame::openFileFromCommandLine(const char*) { return 0; }

@@ -1,0 +1,34 @@
+#include "shell/StartUp.h"
+
+#include "platform/Application.h"
+#include "platform/CurrentEvent.h"
+#include "shell/MainFrame.h"
+
+namespace {
+// The element clipboard format: a fixed number, used without registration.
+const UINT kElementClipboardFormat = 2033275747u;
+} // namespace
+
+void runApplication()
+{
+    Application* app = theApplication;
+    if (!app || !theCurrentEvent)
+        return;
+    app->className = "korvane";
+    app->title = "Korvane";
+    app->clipboardFormat = kElementClipboardFormat;
+    app->frameIcon = 108;
+    app->documentIcon = 109;
+
+    auto* frame = new MainFrame;
+    app->frame = frame;
+    app->setWindowMenuPosition(4);
+    if (frame->createMaximized()) {
+        frame->initialize();
+        app->openCommandLineFile();
+        while (!app->quit)
+            theCurrentEvent->pumpStep();
+    }
+    app->frame = nullptr;
+    delete frame;
+}

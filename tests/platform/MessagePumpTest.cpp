@@ -1,0 +1,264 @@
+// The pump: idle bursts, the internal queue before window messages, quitting from any loop,
+// mouse tracking and the keyboard readers.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <thread>
+#include <windows.h>
+
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
+#include "platform/MouseState.h"
+#include "shell/ShortcutKeyHook.h"
+#include "tests/support/TestApplication.h"
+
+namespace {
+
+class MessagePump : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new RecordingFrame;
+        app->frame = frame;
+        ASSERT_TRUE(frame->create());
+        drain();
+        frame->codes.clear();
+    }
+
+    void TearDown() override
+    {
+        app->frame = nullptr;
+        frame->destroy();
+        delete frame;
+    }
+
+    // Lets the pump deliver everything that creation left behind.
+    void drain()
+    {
+        for (int i = 0; i < 200 && !app->quit; ++i) {
+            MSG m;
+            if (!PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && theCurrentEvent->queuedCount() == 0)
+                break;
+            theCurrentEvent->pumpStep();
+        }
+        theCurrentEvent->idleCount = 0;
+    }
+
+    int count(int code) const { return static_cast<int>(std::count(frame->codes.begin(), frame->codes.end(), code)); }
+
+    TestApplication app;
+    RecordingFrame* frame = nullptr;
+};
+
+TEST_F(MessagePump, FourIdleEventsThenTheFetchBlocks)
+{
+    DWORD mainThread = GetCurrentThreadId();
+    for (int i = 0; i < 8; ++i)
+        theCurrentEvent->pumpStep();
+    EXPECT_EQ(count(EV_IDLE), 4);
+
+    // The ninth step waits in GetMessage until the other thread posts.
+    std::thread poster([mainThread] {
+        Sleep(300);
+        PostThreadMessageA(mainThread, WM_APP + 7, 0, 0);
+    });
+    DWORD start = GetTickCount();
+    theCurrentEvent->pumpStep();
+    DWORD waited = GetTickCount() - start;
+    poster.join();
+    EXPECT_GE(waited, 200u);
+    EXPECT_EQ(theCurrentEvent->message, static_cast<UINT>(WM_APP + 7));
+
+    // Any message starts a new burst of four.
+    for (int i = 0; i < 8; ++i)
+        theCurrentEvent->pumpStep();
+    EXPECT_EQ(count(EV_IDLE), 8);
+}
+
+TEST_F(MessagePump, NeverBlockKeepsIdleEventsComing)
+{
+    theCurrentEvent->neverBlock = 1;
+    for (int i = 0; i < 20; ++i)
+        theCurrentEvent->pumpStep();
+    theCurrentEvent->neverBlock = 0;
+    EXPECT_EQ(count(EV_IDLE), 10);
+}
+
+TEST_F(MessagePump, QueuedEventsComeFirstOnePerStepInOrder)
+{
+    PostMessageA(frame->hwnd(), WM_KEYDOWN, 'K', 0);
+    theCurrentEvent->postEventTo(4001, frame->serial, 0, nullptr);
+    theCurrentEvent->postEventTo(4002, frame->serial, 0, nullptr);
+
+    theCurrentEvent->pumpStep();
+    ASSERT_EQ(frame->codes.size(), 1u);
+    EXPECT_EQ(frame->codes[0], 4001);
+    EXPECT_EQ(theCurrentEvent->source, 1);
+    theCurrentEvent->pumpStep();
+    ASSERT_EQ(frame->codes.size(), 2u);
+    EXPECT_EQ(frame->codes[1], 4002);
+    theCurrentEvent->pumpStep();
+    ASSERT_EQ(frame->codes.size(), 3u);
+    EXPECT_EQ(frame->codes[2], EV_KEY_DOWN);
+    EXPECT_EQ(theCurrentEvent->source, 3);
+}
+
+TEST_F(MessagePump, DeferredShortcutReachesTheFrameAs6192)
+{
+    struct KeyA : ShortcutKeyHook {
+        int lookUp() override { return theCurrentEvent->wParam == 'A' ? 40001 : 0; }
+    } hook;
+    theShortcutKeyHook = &hook;
+    RecordingWindow view;
+
+    PostMessageA(view.hwnd(), WM_KEYDOWN, 'A', 0);
+    theCurrentEvent->pumpStep();
+    EXPECT_EQ(theCurrentEvent->keyConsumed, 1);
+    EXPECT_TRUE(view.codes.empty()) << "a consumed key is not dispatched";
+
+    theCurrentEvent->pumpStep(); // posts 6190 carrying 6192
+    EXPECT_TRUE(frame->codes.empty());
+    theCurrentEvent->pumpStep(); // delivers it
+    EXPECT_EQ(frame->codes, std::vector<int>{EV_SHORTCUT_COMMAND});
+
+    // A second key while the command is still pending is not consumed.
+    PostMessageA(view.hwnd(), WM_KEYDOWN, 'A', 0);
+    theCurrentEvent->pumpStep();
+    EXPECT_EQ(theCurrentEvent->keyConsumed, 0);
+    EXPECT_EQ(view.codes, std::vector<int>{EV_KEY_DOWN});
+    EXPECT_EQ(hook.takePendingCommand(), 40001);
+    theShortcutKeyHook = nullptr;
+}
+
+TEST_F(MessagePump, QuitEndsTheLoopWithItsWParam)
+{
+    PostQuitMessage(0);
+    while (!app->quit)
+        theCurrentEvent->pumpStep();
+    EXPECT_EQ(theCurrentEvent->quitCode, 0);
+    EXPECT_NE(theCurrentEvent->message, static_cast<UINT>(WM_QUIT));
+}
+
+TEST_F(MessagePump, QuitMetByANestedLoopStillEndsTheMainLoop)
+{
+    PostQuitMessage(3);
+    theCurrentEvent->pumpStepModal(1);
+    EXPECT_EQ(app->quit, 1);
+    EXPECT_EQ(theCurrentEvent->quitCode, 3);
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the quit is kept for the main loop";
+
+    app->quit = 0;
+    PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    PostQuitMessage(0);
+    theCurrentEvent->pumpFor(200);
+    EXPECT_EQ(app->quit, 1);
+    EXPECT_EQ(theCurrentEvent->quitCode, 0);
+}
+
+TEST_F(MessagePump, NestedStepLeavesAMenuCommandForTheMainLoop)
+{
+    PostMessageA(frame->hwnd(), WM_COMMAND, 40021, 0);
+    EXPECT_EQ(theCurrentEvent->pumpStepModal(1), 1);
+    MSG m;
+    EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
+    EXPECT_EQ(theCurrentEvent->pumpStepModal(2), 0);
+    EXPECT_EQ(count(EV_MENU_COMMAND), 1);
+}
+
+TEST_F(MessagePump, MousePositionsAreSignedAndWheelPositionsStayInScreenCoordinates)
+{
+    RecordingWindow view;
+    SetWindowPos(view.hwnd(), nullptr, 200, 150, 300, 200, SWP_NOZORDER);
+    POINT origin = {0, 0};
+    ClientToScreen(view.hwnd(), &origin);
+    view.codes.clear();
+
+    PostMessageA(view.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -7));
+    PostMessageA(view.hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 65416), MAKELPARAM(100, 200));
+    PostMessageA(view.hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120 * 3), MAKELPARAM(100, 200));
+    for (int i = 0; i < 3; ++i)
+        theCurrentEvent->pumpStep();
+
+    EXPECT_EQ(theMouseState->leftFlag, 1);
+    EXPECT_EQ(theMouseState->leftDown.x, origin.x - 5);
+    EXPECT_EQ(theMouseState->leftDown.y, origin.y - 7);
+    EXPECT_EQ(theMouseState->wheelFlag, 1);
+    EXPECT_DOUBLE_EQ(theMouseState->wheelDelta, 240.0);
+    EXPECT_EQ(theMouseState->wheel.x, 100);
+    EXPECT_EQ(theMouseState->wheel.y, 200);
+    EXPECT_EQ(theCurrentEvent->mouseWindow, view.hwnd());
+    EXPECT_EQ(view.codes, (std::vector<int>{EV_LEFT_DOWN, EV_MOUSE_WHEEL, EV_MOUSE_WHEEL}));
+}
+
+TEST_F(MessagePump, PaintIsAnsweredWithoutDispatchWhilePaintDispatchIsOff)
+{
+    RecordingWindow view;
+    ShowWindow(view.hwnd(), SW_SHOWNA);
+    InvalidateRect(view.hwnd(), nullptr, TRUE);
+    theCurrentEvent->paintDispatch = 0;
+    MSG waiting;
+    for (int i = 0; i < 10 && PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE); ++i)
+        theCurrentEvent->pumpStep();
+    theCurrentEvent->paintDispatch = 1;
+    EXPECT_EQ(std::count(view.codes.begin(), view.codes.end(), EV_PAINT), 0);
+    EXPECT_FALSE(GetUpdateRect(view.hwnd(), nullptr, FALSE)) << "the window was validated";
+}
+
+TEST_F(MessagePump, ReadTypedTextTakesOnlyCharacters)
+{
+    RecordingWindow view;
+    PostMessageA(view.hwnd(), WM_CHAR, 'a', 0);
+    PostMessageA(view.hwnd(), WM_CHAR, 13, 0);
+    PostMessageA(view.hwnd(), WM_CHAR, 'b', 0);
+    PostMessageA(view.hwnd(), WM_KEYDOWN, VK_LEFT, 0);
+    MSG first;
+    ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
+    theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam);
+
+    char text[16];
+    EXPECT_EQ(theCurrentEvent->readTypedText(text, sizeof text), 4);
+    EXPECT_STREQ(text, "a\r\nb");
+    MSG next;
+    ASSERT_TRUE(PeekMessageA(&next, view.hwnd(), 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(next.message, static_cast<UINT>(WM_KEYDOWN));
+}
+
+TEST_F(MessagePump, ReadTypedTextNeverSplitsATwoByteCharacter)
+{
+    RecordingWindow view;
+    // "ab" then the two bytes of "表" (95 5C); room for three bytes only.
+    for (WPARAM c : {WPARAM('a'), WPARAM('b'), WPARAM(0x95), WPARAM(0x5C)})
+        PostMessageA(view.hwnd(), WM_CHAR, c, 0);
+    MSG first;
+    ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
+    theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam);
+    char text[4];
+    EXPECT_EQ(theCurrentEvent->readTypedText(text, sizeof text), 2);
+    MSG next;
+    ASSERT_TRUE(PeekMessageA(&next, view.hwnd(), 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(next.wParam, 0x95u);
+}
+
+TEST_F(MessagePump, KeyboardReaders)
+{
+    CurrentEvent& e = *theCurrentEvent;
+    e.translateMessage(frame->hwnd(), WM_CHAR, 'x', 0);
+    EXPECT_EQ(e.getTypedChar(), 'x');
+    e.translateMessage(frame->hwnd(), WM_KEYDOWN, 'X', 0);
+    EXPECT_EQ(e.getTypedChar(), 256);
+    EXPECT_EQ(e.getEditingKey(), 0);
+    e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(e.getEditingKey(), VK_LEFT);
+    e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(e.getEditingKey(), VK_DELETE);
+    e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_INSERT, 0);
+    EXPECT_EQ(e.getEditingKey(), 0);
+    e.translateMessage(frame->hwnd(), WM_CHAR, 8, 0);
+    EXPECT_EQ(e.getEditingKey(), 8);
+    e.translateMessage(frame->hwnd(), WM_CHAR, 27, 0);
+    EXPECT_EQ(e.getEditingKey(), 27);
+    e.translateMessage(frame->hwnd(), WM_KEYUP, 'X', 0);
+    EXPECT_EQ(e.typedChar, 0);
+}
+
+} // namespace
