@@ -79,7 +79,7 @@ char* StringUtil::copyN(char* destination, int size, const char* source, int n)
     int limit = size - 1;
     if (n >= 1 && n < limit)
         limit = n;
-    int count = boundedCut(source, n >= 1 ? n : -1, limit);
+    int count = boundedCut(source, -1, limit);
     std::memmove(destination, source, static_cast<size_t>(count));
     destination[count] = 0;
     return destination;

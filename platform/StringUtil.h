@@ -31,7 +31,7 @@ public:
     // Copying and joining; each returns the destination.
     static char* copy(char* destination, int size, const char* source);
     static char* copyChar(char* destination, int size, char c);
-    // The first n bytes of the source (n < 1: all of it), never more than the source holds.
+    // The first n bytes of the zero-terminated source (n < 1: all of it), never more than it holds.
     static char* copyN(char* destination, int size, const char* source, int n);
     static char* append(char* destination, int size, const char* text);
     static char* appendChar(char* destination, int size, char c);
