@@ -1,0 +1,118 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/LocalBuffer.h"
+
+class FileName;
+
+// A Win32 file handle with one 4096-byte block buffer: reading goes byte by byte (or line by line)
+// through the buffer, one ReadFile per block; writing, once buffered writing is switched on,
+// collects bytes and issues one WriteFile per 4096 bytes. Every file of the program goes through
+// it: drawings, settings, colour tables, images, PostScript, PDF, DXF, SVG and the undo log.
+//
+// Files are opened without sharing, so a second open of the same file fails. Offsets are 32-bit.
+// Open failures are silent (the caller reports them); failed reads and writes show "Read Error"
+// or "Write Error" once per failed call and count in the application's error count. The end of
+// the file is no error: the read operations return 0 or -1.
+class BufferedFile : protected LocalBuffer {
+public:
+    static const int blockSize = 4096;
+
+    BufferedFile();
+    virtual ~BufferedFile();
+    BufferedFile(const BufferedFile&) = delete;
+    BufferedFile& operator=(const BufferedFile&) = delete;
+
+    // Opening and closing.
+    int openForRead(const FileName& name);
+    int openReadWrite(const FileName& name);
+    // Creates the file, failing when it exists, and closes it at once; writers then open it with
+    // openReadWrite.
+    int createEmpty(const FileName& name);
+    // 1 when the file exists and can be opened for reading (this object's own file stays as it is).
+    int isReadable(const FileName& name);
+    int deleteFile(const FileName& name);
+    // 1 when nothing was open.
+    int close();
+    // Move the file pointer for readBytes and write; the block buffer is not involved.
+    int seekAbsolute(DWORD offset);
+    int seekRelative(LONG delta);
+    int getFileSize();
+
+    // Unbuffered ReadFile at the file pointer; returns ReadFile's result.
+    int readBytes(void* buffer, DWORD n);
+    // Buffered reading. Each returns 0 at the end of the file.
+    int readByte(unsigned char& b)
+    {
+        if (blockLoaded && blockPos < blockFill && readPos < fileSize) {
+            b = currentByte = static_cast<unsigned char>(buffer[blockPos++]);
+            ++readPos;
+            return 1;
+        }
+        return readByteSlow(b);
+    }
+    int peekByte(unsigned char& b);
+    // One character: a Shift-JIS lead byte brings its trail byte. ch[1] is 0 for a single byte,
+    // also for a lead byte that is the file's last byte.
+    int readChar(char ch[2]);
+    int readExact(void* buffer, int n);
+    // One line without its line end (CR, LF, CR LF or LF CR) into `line`, at most size - 1 bytes;
+    // returns its length. A longer line is cut before a character that does not fit whole and
+    // the rest of it is skipped. A last line without line end is returned; -1 when the file has
+    // ended before the call.
+    int readLine(char* line, int size);
+    // From the byte read last: reads up to a CR or LF, then consumes one line end (CR, LF, CR LF
+    // or LF CR; CR CR and LF LF are two). 0 when the file ends first.
+    int skipLineEnd();
+    // Reads characters until the given one- or two-byte character has been read (the character
+    // read last counts); 0 at the end of the file.
+    int skipToChar(char first, char second = 0);
+    // Positions the buffered reading at an offset, moving the file pointer (also for 0).
+    int seekTo(DWORD offset);
+    DWORD readPosition() const { return readPos; }
+
+    // Writing.
+    void setBufferedWrite(int on) { bufferedWrite = on; }
+    int write(const void* bytes, int n);
+    int writeByte(unsigned char b) { return write(&b, 1); }
+    // length < 1 writes the whole text; with `withLineEnd` CR LF follows a written text.
+    int writeText(const char* text, int length, int withLineEnd);
+    int writeLineEnd() { return write("\r\n", 2); }
+    int flush();
+    // After flush: 0 (and "ファイル出力に失敗しました") when the file on disk is shorter than
+    // what was written, e.g. on a full disk.
+    int verifyWritten();
+
+    int isOpenFile() const { return isOpen; }
+    HANDLE fileHandle() const { return handle; }
+    DWORD size() const { return fileSize; }
+    DWORD bytesTransferred() const { return transferred; }
+    const char* lastCharRead() const { return lastChar; }
+
+protected:
+    int openHandle(const FileName& name, DWORD access, DWORD creation, DWORD attributes);
+    void resetState();
+    int readByteSlow(unsigned char& b);
+    // Makes the byte at readPos available at buffer[blockPos]; 0 at the end of the file.
+    int ensureByte();
+    int loadBlock();
+    int writeDirect(const void* bytes, DWORD n);
+
+    char* buffer = nullptr;     // the LocalBuffer's bytes
+    int blockIndex = 0;         // number of the block held in the buffer
+    int blockPos = 0;           // next byte (reading) or bytes buffered (writing)
+    int blockFill = 0;          // bytes of the block that the last ReadFile delivered
+    int blockLoaded = 0;        // the buffer holds block blockIndex
+    int isOpen = 0;
+    int bufferedWrite = 0;
+    DWORD readPos = 0;          // absolute offset of the next byte to read
+    unsigned char currentByte = 0;
+    char lastChar[2] = {0, 0};
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    DWORD sizeHigh = 0;
+    DWORD fileSize = 0;
+    DWORD seekResult = 0;
+    DWORD transferred = 0;      // the file position as tracked here: seeks, reads and writes
+    DWORD lastRead = 0;
+    DWORD lastWritten = 0;
+};

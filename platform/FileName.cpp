@@ -1,0 +1,123 @@
+#include "platform/FileName.h"
+
+#include <cstring>
+#include <windows.h>
+
+#include "platform/StringUtil.h"
+
+namespace {
+// Index just after the last backslash, or else the last colon, of the text; 0 when neither.
+int nameOffsetOf(const char* text)
+{
+    int backslash = StringUtil::lastIndexOfChar(text, '\\');
+    if (backslash >= 0)
+        return backslash + 1;
+    int colon = StringUtil::lastIndexOfChar(text, ':');
+    return colon >= 0 ? colon + 1 : 0;
+}
+
+bool fitsPath(const char* text) { return text && std::strlen(text) < FileName::pathCapacity; }
+} // namespace
+
+void FileName::assign(const FileName* other)
+{
+    if (!other)
+        return;
+    std::memcpy(path, other->path, sizeof path);
+    std::memcpy(title, other->title, sizeof title);
+}
+
+int FileName::setPathAndTitle(const char* text)
+{
+    if (!fitsPath(text)) {
+        path[0] = 0;
+        title[0] = 0;
+        return 0;
+    }
+    StringUtil::copy(path, text);
+    StringUtil::copy(title, text);
+    deriveTitle();
+    return 1;
+}
+
+int FileName::setPath(const char* text)
+{
+    if (!fitsPath(text)) {
+        path[0] = 0;
+        return 0;
+    }
+    StringUtil::copy(path, text);
+    return 1;
+}
+
+void FileName::setTitle(const char* text) { StringUtil::copy(title, text ? text : ""); }
+
+int FileName::pathLength() const { return StringUtil::length(path); }
+
+void FileName::clear()
+{
+    path[0] = 0;
+    title[0] = 0;
+    flag = 0;
+}
+
+void FileName::deriveTitle()
+{
+    StringUtil::copy(title, path + nameOffsetOf(path));
+    char* dot = StringUtil::findChar(title, '.');
+    if (dot)
+        *dot = 0;
+}
+
+int FileName::fileNameOffset() const { return nameOffsetOf(path); }
+
+int FileName::pathEquals(const FileName& other) const { return StringUtil::equals(path, other.path); }
+
+int FileName::pathEqualsNoCase(const char* text) const { return text && StringUtil::equalsNoCase(path, text); }
+
+int FileName::hasExtension(const char* ext) const
+{
+    if (!ext)
+        return 0;
+    int dot = StringUtil::lastIndexOfChar(path, '.');
+    if (dot < 0)
+        return 0;
+    const char* own = StringUtil::findChar(ext, '.') ? path + dot : path + dot + 1;
+    return StringUtil::equalsNoCase(own, ext);
+}
+
+int FileName::freeDiskSpace(unsigned long long& bytes) const
+{
+    char root[4];
+    StringUtil::copyN(root, path, 3);
+    if (root[0] != 0 && root[1] != 0 && root[2] != '\\')
+        root[2] = 0;
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    if (!GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
+        return 0;
+    // 64-bit: an ordinary disk's free bytes overflow 32 bits.
+    bytes = static_cast<unsigned long long>(freeClusters) * sectorsPerCluster * bytesPerSector;
+    return 1;
+}
+
+int getFolderPart(const char* path, char* out, int size)
+{
+    if (!out || size < 1)
+        return 0;
+    out[0] = 0;
+    int offset = path ? nameOffsetOf(path) : 0;
+    if (offset == 0 || offset >= size)
+        return 0;
+    StringUtil::copyN(out, size, path, offset);
+    return StringUtil::length(out);
+}
+
+int fileNameStart(const char* path) { return path ? nameOffsetOf(path) : 0; }
+
+int copyFileNamePart(const char* path, char* out, int size)
+{
+    if (!out || size < 1)
+        return 0;
+    StringUtil::copy(out, size, path ? path + nameOffsetOf(path) : "");
+    return StringUtil::length(out);
+}

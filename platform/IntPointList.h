@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/GlobalBlock.h"
+#include "platform/IntPoint.h"
+
+// A growable list of device points, (x, y) int pairs in a global memory block grown 50 at a time.
+class IntPointList : public GlobalBlock {
+public:
+    IntPointList() : GlobalBlock(50, sizeof(IntPoint)) {}
+
+    int add(int x, int y) { return addPoint(IntPoint(x, y)); }
+    int addPoint(const IntPoint& p) { return append(&p); }
+    // 0 when i is out of range.
+    int getAt(int i, int& x, int& y);
+    // (0, 0) when i is out of range.
+    IntPoint getPoint(int i);
+};

@@ -1,0 +1,240 @@
+// Numbers as text and text as numbers for StringUtil.
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/StringUtil.h"
+
+namespace {
+
+const int maxIntegerDigits = 40;
+const int maxDecimals = 400;
+const int significantDigits = 15;
+// Sign, 40 integer digits, point, 400 decimals, terminator.
+const int workSize = 1 + maxIntegerDigits + 1 + maxDecimals + 1;
+
+// The decimal text of `value` with `decimals` digits after the point into `out` (workSize
+// bytes); 0 when the value has more than 40 integer digits.
+int formatFixed(double value, int decimals, int rounding, char* out)
+{
+    if (!std::isfinite(value)) {
+        std::strcpy(out, "0");
+        return 1;
+    }
+    if (decimals < 0)
+        decimals = 0;
+    if (decimals > maxDecimals)
+        decimals = maxDecimals;
+    bool negative = std::signbit(value);
+    double magnitude = std::fabs(value);
+
+    // The value correctly rounded to 15 significant digits: d0.d1...d14 x 10^exponent.
+    char digits[significantDigits];
+    int exponent = 0;
+    if (magnitude == 0.0) {
+        std::memset(digits, 0, sizeof digits);
+    } else {
+        char scientific[40];
+        auto result = std::to_chars(scientific, scientific + sizeof scientific - 1, magnitude,
+                                    std::chars_format::scientific, significantDigits - 1);
+        *result.ptr = 0;
+        int count = 0;
+        const char* p = scientific;
+        for (; *p && *p != 'e'; ++p) {
+            if (*p >= '0' && *p <= '9' && count < significantDigits)
+                digits[count++] = static_cast<char>(*p - '0');
+        }
+        while (count < significantDigits)
+            digits[count++] = 0;
+        exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    }
+    auto digitAtPlace = [&](int place) -> int {
+        int index = exponent - place;
+        return index >= 0 && index < significantDigits ? digits[index] : 0;
+    };
+
+    // Fixed form: integer digits (none below 1) and then the decimals, most significant first.
+    int integerDigits = exponent >= 0 ? exponent + 1 : 0;
+    if (integerDigits > maxIntegerDigits)
+        return 0;
+    char fixed[1 + maxIntegerDigits + maxDecimals];
+    char* first = fixed + 1; // one spare place in front for a carry
+    int total = integerDigits + decimals;
+    for (int j = 0; j < total; ++j)
+        first[j] = static_cast<char>(digitAtPlace(integerDigits - 1 - j));
+    if (rounding && digitAtPlace(-decimals - 1) >= 5) {
+        int j = total - 1;
+        while (j >= 0 && first[j] == 9)
+            first[j--] = 0;
+        if (j >= 0) {
+            ++first[j];
+        } else {
+            *--first = 1;
+            ++integerDigits;
+            ++total;
+            if (integerDigits > maxIntegerDigits)
+                return 0;
+        }
+    }
+
+    bool allZero = true;
+    for (int j = 0; j < total; ++j)
+        allZero = allZero && first[j] == 0;
+    char* o = out;
+    if (negative && !allZero)
+        *o++ = '-';
+    if (integerDigits == 0)
+        *o++ = '0';
+    for (int j = 0; j < integerDigits; ++j)
+        *o++ = static_cast<char>('0' + first[j]);
+    if (decimals > 0) {
+        *o++ = '.';
+        for (int j = integerDigits; j < total; ++j)
+            *o++ = static_cast<char>('0' + first[j]);
+    }
+    *o = 0;
+    return 1;
+}
+
+void stripTrailingZeros(char* text)
+{
+    int n = static_cast<int>(std::strlen(text));
+    if (n < 2)
+        return;
+    while (n > 2 && text[n - 1] == '0')
+        text[--n] = 0;
+    if (n >= 2 && text[n - 1] == '.')
+        text[--n] = 0;
+}
+
+char* copyIfFits(const char* text, char* buffer, int size)
+{
+    int length = static_cast<int>(std::strlen(text));
+    if (buffer && length < size)
+        std::memcpy(buffer, text, static_cast<size_t>(length) + 1);
+    return buffer;
+}
+
+} // namespace
+
+char* StringUtil::formatInt(long value, char* buffer, int size)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%ld", value);
+    return copyIfFits(text, buffer, size);
+}
+
+char* StringUtil::formatIntPadded(long value, char* buffer, int size, int width)
+{
+    if (!buffer || size < 1)
+        return buffer;
+    char text[16];
+    std::snprintf(text, sizeof text, "%ld", value);
+    int length = static_cast<int>(std::strlen(text));
+    if (width > size - 1)
+        width = size - 1;
+    int pad = width > length ? width - length : 0;
+    if (pad + length >= size)
+        return buffer;
+    std::memset(buffer, ' ', static_cast<size_t>(pad));
+    std::memcpy(buffer + pad, text, static_cast<size_t>(length) + 1);
+    return buffer;
+}
+
+char* StringUtil::formatDoubleRaw(double value, int decimals, char* buffer, int size, int rounding)
+{
+    char work[workSize];
+    if (formatFixed(value, decimals, rounding, work))
+        copyIfFits(work, buffer, size);
+    return buffer;
+}
+
+char* StringUtil::formatDouble(double value, int decimals, char* buffer, int size, int rounding)
+{
+    char work[workSize];
+    if (!formatFixed(value, decimals, rounding, work))
+        return buffer;
+    if (decimals > 0)
+        stripTrailingZeros(work);
+    return copyIfFits(work, buffer, size);
+}
+
+int StringUtil::parseInt(const char* text)
+{
+    if (!text)
+        return 0;
+    const char* p = text;
+    while (*p == ' ')
+        ++p;
+    bool negative = false;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long value = 0;
+    for (; *p; ++p) {
+        auto c = static_cast<unsigned char>(*p);
+        if (isControlChar(c))
+            continue;
+        if (!isDigit(c))
+            break;
+        value = value * 10 + (c - '0');
+        if (value > limit)
+            value = limit;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+double StringUtil::parseDouble(const char* text)
+{
+    if (!text)
+        return 0.0;
+    const char* p = text;
+    bool negative = false;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    double mantissa = 0.0;
+    double divisor = 1.0;
+    bool inFraction = false;
+    for (; *p && *p != 'E' && *p != 'e'; ++p) {
+        if (isDigit(static_cast<unsigned char>(*p))) {
+            mantissa = mantissa * 10.0 + (*p - '0');
+            if (inFraction)
+                divisor *= 10.0;
+        } else if (*p == '.') {
+            inFraction = true;
+        }
+    }
+    int exponent = 0;
+    if (*p) {
+        ++p;
+        bool negativeExponent = false;
+        if (*p == '-') {
+            negativeExponent = true;
+            ++p;
+        }
+        // A corrupt exponent of a billion digits' worth is clamped, not looped over.
+        for (; *p; ++p) {
+            if (isDigit(static_cast<unsigned char>(*p)) && exponent <= 400)
+                exponent = exponent * 10 + (*p - '0');
+        }
+        if (exponent > 400)
+            exponent = 400;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    double result = mantissa / divisor;
+    if (exponent > 0)
+        result *= std::pow(10.0, exponent);
+    else if (exponent < 0)
+        result /= std::pow(10.0, -exponent);
+    if (std::isnan(result)) // thousands of digits: infinity over infinity
+        result = 0.0;
+    return negative ? -result : result;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// Converts lengths between the seven length units of input and display. Unit codes: 1 millimetre,
+// 2 inch, 3 Q (級, a quarter millimetre, the Japanese typesetting unit), 4 point, 5 micron,
+// 6 centimetre, 7 metre. Any other code (8 is degrees) is no length and passes values through.
+// The units attribute of the geometry layer derives from it.
+class UnitConverter {
+public:
+    enum { millimetre = 1, inch = 2, q = 3, point = 4, micron = 5, centimetre = 6, metre = 7 };
+
+    double convert(double value, int fromUnit, int toUnit) const;
+
+    double mmToInch(double v) const { return v / mmPerInch; }
+    double mmToQ(double v) const { return qPerMm * v; }
+    double mmToPoint(double v) const { return pointsPerInch * v / mmPerInch; }
+    double inchToMm(double v) const { return mmPerInch * v; }
+    double inchToQ(double v) const { return mmPerInch * qPerMm * v; }
+    double inchToPoint(double v) const { return pointsPerInch * v; }
+    double qToMm(double v) const { return v / qPerMm; }
+    double qToInch(double v) const { return v / (mmPerInch * qPerMm); }
+    double qToPoint(double v) const { return pointsPerInch * v / (mmPerInch * qPerMm); }
+    double pointToMm(double v) const { return mmPerInch * v / pointsPerInch; }
+    double pointToInch(double v) const { return v / pointsPerInch; }
+    double pointToQ(double v) const { return mmPerInch * qPerMm * v / pointsPerInch; }
+    double micronToMm(double v) const { return v / micronsPerMm; }
+    double cmToMm(double v) const { return mmPerCm * v; }
+    double metreToMm(double v) const { return mmPerMetre * v; }
+    double mmToMicron(double v) const { return micronsPerMm * v; }
+    double mmToCm(double v) const { return v / mmPerCm; }
+    double mmToMetre(double v) const { return v / mmPerMetre; }
+
+    // Set once, never changed.
+    double mmPerInch = 25.4;
+    double qPerMm = 4.0;
+    double pointsPerInch = 72.0;
+    double micronsPerMm = 1000.0;
+    double mmPerCm = 10.0;
+    double mmPerMetre = 1000.0;
+
+private:
+    double between(double value, int fromUnit, int toUnit) const;
+};
