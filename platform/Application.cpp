@@ -6,9 +6,11 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
 #include "platform/FrameWindow.h"
+#include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
 #include "platform/ShiftJis.h"
+#include "platform/StringUtil.h"
 #include "shell/panes/WorkspaceLayout.h"
 
 Application* theApplication = nullptr;
@@ -23,6 +25,8 @@ Application::Application()
 
     // The library's singletons, in their creation order. A failed allocation leaves its global
     // null and the construction goes on.
+    theStringUtil = new (std::nothrow) StringUtil;
+    theMathUtil = new (std::nothrow) MathUtil;
     theMouseState = new (std::nothrow) MouseState;
     theEventRouter = new (std::nothrow) EventRouter;
     theCurrentEvent = new (std::nothrow) CurrentEvent;
@@ -39,6 +43,10 @@ Application::~Application()
     theMouseState = nullptr;
     delete theEventRouter;
     theEventRouter = nullptr;
+    delete theStringUtil;
+    theStringUtil = nullptr;
+    delete theMathUtil;
+    theMathUtil = nullptr;
     deletePrintJob();
 }
 

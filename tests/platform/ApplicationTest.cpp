@@ -6,8 +6,10 @@
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
+#include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
+#include "platform/StringUtil.h"
 #include "resources/ids.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/TestApplication.h"
@@ -22,6 +24,8 @@ TEST(Application, CreatesAndDeletesItsSingletons)
         EXPECT_NE(theEventRouter, nullptr);
         EXPECT_NE(theMouseState, nullptr);
         EXPECT_NE(theBeeper, nullptr);
+        EXPECT_NE(theStringUtil, nullptr);
+        EXPECT_NE(theMathUtil, nullptr);
         EXPECT_EQ(app->mode, 3);
         EXPECT_EQ(app->quit, 0);
         EXPECT_EQ(app->frame, nullptr);
