@@ -170,6 +170,16 @@ int CurrentEvent::offerShortcut()
     return 0;
 }
 
+void CurrentEvent::deliverFetched()
+{
+    copyBuffer();
+    trackMouse();
+    if (offerAccelerators() || offerShortcut())
+        return;
+    TranslateMessage(&buffer);
+    dispatchBuffer();
+}
+
 void CurrentEvent::dispatchBuffer()
 {
     if (buffer.message == WM_PAINT && paintDispatch == 0) {
@@ -220,14 +230,7 @@ void CurrentEvent::pumpStep()
         quitCode = got == 0 ? static_cast<int>(buffer.wParam) : 0;
         return;
     }
-    copyBuffer();
-    trackMouse();
-    if (offerAccelerators())
-        return;
-    if (offerShortcut())
-        return;
-    TranslateMessage(&buffer);
-    dispatchBuffer();
+    deliverFetched();
 }
 
 void CurrentEvent::quitFromNested()
@@ -275,16 +278,8 @@ int CurrentEvent::fetchNested()
 void CurrentEvent::fetchAndDispatchNested()
 {
     source = 5;
-    if (!fetchNested())
-        return;
-    copyBuffer();
-    trackMouse();
-    if (offerAccelerators())
-        return;
-    if (offerShortcut())
-        return;
-    TranslateMessage(&buffer);
-    dispatchBuffer();
+    if (fetchNested())
+        deliverFetched();
 }
 
 int CurrentEvent::pumpStepModal(int flags)
@@ -330,12 +325,7 @@ void CurrentEvent::pumpFor(DWORD milliseconds)
             mayBlock = saved;
             if (!fetched)
                 break;
-            copyBuffer();
-            trackMouse();
-            if (!offerAccelerators() && !offerShortcut()) {
-                TranslateMessage(&buffer);
-                dispatchBuffer();
-            }
+            deliverFetched();
         }
     } while (timer.notElapsed(milliseconds) && !(theApplication && theApplication->quit));
 }

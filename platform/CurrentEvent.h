@@ -83,6 +83,9 @@ private:
     int offerAccelerators();
     int offerShortcut();
     void dispatchBuffer();
+    // Records the fetched message, tracks the mouse, offers it to the accelerators and the
+    // shortcut hook, then translates and dispatches it.
+    void deliverFetched();
     int fetchNested();
     void fetchAndDispatchNested();
     void quitFromNested();
