@@ -1,5 +1,6 @@
 // Point arrays: storage contract (growth, index checks, gaps) and whole-array geometry.
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "geometry/PointArray.h"
 
@@ -150,6 +151,7 @@ TEST(PointArray, RotationBelowTheToleranceChangesNothing)
     PointArray before;
     before.copyFrom(&a);
     ASSERT_EQ(a.rotateAbout(17.3, -4.1, 0.000001), 1);
+    EXPECT_EQ(a.rotateAbout(0, 0, std::numeric_limits<double>::quiet_NaN()), 0);
     for (int i = 0; i < a.count; ++i) {
         EXPECT_EQ(at(a, i).x, at(before, i).x);
         EXPECT_EQ(at(a, i).y, at(before, i).y);

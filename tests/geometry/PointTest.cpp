@@ -54,17 +54,6 @@ TEST(Point, ScalingByZeroDenominatorIsRefused)
     EXPECT_EQ(p.y, 10.0);
 }
 
-TEST(Point, TranslateWithFactorAddsAsAPlainSumBelowTwo)
-{
-    Point p(1.5, 2.5, 0);
-    p.translateWithFactor(1.0, 10, -1, 0);
-    EXPECT_EQ(p.x, 11.5);
-    EXPECT_EQ(p.y, 1.5);
-    p.translateWithFactor(100.0, -10, 1, 0);
-    EXPECT_NEAR(p.x, 1.5, 1e-12);
-    EXPECT_NEAR(p.y, 2.5, 1e-12);
-}
-
 TEST(Point, DirectionAnglesTurnFromPlusXTowardsMinusYAndLieInOneTurn)
 {
     Point o;
