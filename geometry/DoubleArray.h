@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/GlobalBlock.h"
+
+// A growable array of doubles in one moveable global memory block, grown 50 values at a time:
+// per-vertex corner radii, dash lists, the values of undo records. The first 50 are allocated by
+// the constructor (a failure shows "メモリーが一杯です"). The contract is that of the point
+// array's storage: indices 0..count - 1, 0 for an index out of range or a null argument, and a
+// failed growth leaves the count as it was.
+class DoubleArray : public GlobalBlock {
+public:
+    DoubleArray();
+
+    // Truncates to n, or appends 0.0 until the count is n.
+    int resize(int n);
+    int append(double v) { return GlobalBlock::append(&v); }
+    // Stores v at i + 1, moving the later values up; i = -1 inserts in front.
+    int insertAfter(int i, double v);
+    // Every value of the other array, in order (the array itself may be given).
+    int appendAll(const DoubleArray* other);
+    int getRaw(int i, double* out) const;
+    // 0.0 when i is out of range.
+    double get(int i) const;
+    int set(int i, double v);
+    int removeAt(int i) { return removeRange(i, 1); }
+    // Removes n values from i (n >= 1, i + n <= count).
+    int removeRange(int i, int n);
+    // Opens a gap of n values at i (0 <= i <= count, n >= 1); the gap keeps whatever the block held.
+    int insertGap(int i, int n);
+    // Empties this array, then appendAll.
+    int copyFrom(const DoubleArray* other);
+    // 1 when empty or every value equals 0.0 exactly (-0.0 does; 1e-300 does not).
+    int isAllZero() const;
+};

@@ -1,0 +1,263 @@
+// PointArray: storage operations.
+#include "geometry/PointArray.h"
+
+#include <climits>
+#include <cstring>
+
+namespace {
+// The block's readers are logically const; locking only counts.
+GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
+} // namespace
+
+PointArray::PointArray() : GlobalBlock(50, sizeof(Point)) { allocate(1); }
+
+int PointArray::resize(int n)
+{
+    if (n < 0)
+        return 0;
+    if (n <= count) {
+        count = n;
+        return 1;
+    }
+    if (!reserve(n, 1))
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    Point* points = data.data<Point>();
+    for (int i = count; i < n; ++i)
+        points[i] = Point();
+    count = n;
+    return 1;
+}
+
+int PointArray::setSinglePoint(const Point* p)
+{
+    if (!p)
+        return 0;
+    Point copy;
+    copy.assign(p);
+    if (!reserve(1, 1))
+        return 0;
+    count = 0;
+    return appendFast(copy);
+}
+
+int PointArray::setSingleRecord(const Point* p)
+{
+    if (!p)
+        return 0;
+    Point copy = *p;
+    if (!reserve(1, 1))
+        return 0;
+    count = 0;
+    return appendFast(copy);
+}
+
+int PointArray::appendPoint(const Point* p)
+{
+    if (!p)
+        return 0;
+    Point copy;
+    copy.assign(p);
+    return appendFast(copy);
+}
+
+int PointArray::appendRecord(const Point* p)
+{
+    if (!p)
+        return 0;
+    return appendFast(*p);
+}
+
+int PointArray::appendWithFlag(uint32_t flag, double x, double y, double z)
+{
+    Point p(x, y, z);
+    p.flag = flag;
+    return appendFast(p);
+}
+
+int PointArray::appendAll(const PointArray* other)
+{
+    if (!other)
+        return 0;
+    int n = other->count;
+    if (n <= 0)
+        return 1;
+    if (static_cast<long long>(count) + n >= INT_MAX)
+        return 0;
+    // One reservation for the whole copy, before anything is locked: the block may move.
+    if (!reserve(count + n, 1))
+        return 0;
+    BlockLock to(*this);
+    if (!to)
+        return 0;
+    if (other == this) {
+        std::memcpy(to.data<Point>() + count, to.data<Point>(), static_cast<size_t>(n) * sizeof(Point));
+    } else {
+        BlockLock from(unconst(*other));
+        if (!from)
+            return 0;
+        std::memcpy(to.data<Point>() + count, from.data<Point>(), static_cast<size_t>(n) * sizeof(Point));
+    }
+    count += n;
+    return 1;
+}
+
+int PointArray::appendPointOf(const PointArray* other, int i)
+{
+    Point p;
+    if (!other || !other->getRecord(i, &p))
+        return 0;
+    return appendFast(p);
+}
+
+int PointArray::insertPointAfter(int i, const Point* p)
+{
+    if (!p || i < -1 || i + 1 > count)
+        return 0;
+    if (!insertPoints(i + 1, 1))
+        return 0;
+    return setPoint(i + 1, p);
+}
+
+int PointArray::duplicateLast()
+{
+    Point p;
+    if (!getRecord(count - 1, &p))
+        return 0;
+    return appendFast(p);
+}
+
+int PointArray::closeWithFirst()
+{
+    Point p;
+    if (!getRecord(0, &p))
+        return 0;
+    return appendFast(p);
+}
+
+int PointArray::removeLast()
+{
+    if (count <= 0)
+        return 0;
+    --count;
+    return 1;
+}
+
+int PointArray::removeAt(int i) { return removeRange(i, 1); }
+
+int PointArray::insertPoints(int i, int n)
+{
+    if (n < 1 || i < 0 || i > count)
+        return 0;
+    if (static_cast<long long>(count) + n >= INT_MAX)
+        return 0;
+    int oldCount = count;
+    if (!reserve(count + n, 1))
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    Point* points = data.data<Point>();
+    std::memmove(points + i + n, points + i, static_cast<size_t>(oldCount - i) * sizeof(Point));
+    count = oldCount + n;
+    return 1;
+}
+
+int PointArray::removeRange(int i, int n)
+{
+    if (i < 0 || n < 1 || i >= count || n > count - i)
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    Point* points = data.data<Point>();
+    std::memmove(points + i, points + i + n, static_cast<size_t>(count - i - n) * sizeof(Point));
+    count -= n;
+    return 1;
+}
+
+int PointArray::setXAt(int i, double x)
+{
+    if (i < 0 || i >= count)
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    data.data<Point>()[i].x = x;
+    return 1;
+}
+
+int PointArray::setYAt(int i, double y)
+{
+    if (i < 0 || i >= count)
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    data.data<Point>()[i].y = y;
+    return 1;
+}
+
+int PointArray::setPoint(int i, const Point* p)
+{
+    if (!p)
+        return 0;
+    Point copy;
+    copy.assign(p);
+    return put(i, &copy);
+}
+
+int PointArray::setRecord(int i, const Point* p)
+{
+    if (!p)
+        return 0;
+    return put(i, p);
+}
+
+int PointArray::setAtWithFlag(int i, uint32_t flag, double x, double y, double z)
+{
+    Point p(x, y, z);
+    p.flag = flag;
+    return put(i, &p);
+}
+
+double PointArray::getX(int i, double dflt) const
+{
+    Point p;
+    return getRecord(i, &p) ? p.x : dflt;
+}
+
+double PointArray::getY(int i, double dflt) const
+{
+    Point p;
+    return getRecord(i, &p) ? p.y : dflt;
+}
+
+int PointArray::getPoint(int i, Point* out) const
+{
+    Point p;
+    if (!out || !getRecord(i, &p))
+        return 0;
+    return out->assign(&p);
+}
+
+int PointArray::getRecord(int i, Point* out) const
+{
+    if (!out)
+        return 0;
+    return unconst(*this).get(i, out);
+}
+
+int PointArray::copyFrom(const PointArray* other)
+{
+    if (!other)
+        return 0;
+    if (other == this)
+        return 1;
+    if (!reserve(other->count, 1))
+        return 0;
+    count = 0;
+    return appendAll(other);
+}
