@@ -16,9 +16,10 @@
 // reordering touch only the element and its chain neighbours, so each costs the same however many
 // elements the drawing holds (apart from copying the record itself).
 //
-// An id outside 1..highest, an id that was released (except for reinsertElement and
-// appendToPageEnd, which take released ids back) and a page outside 1..kMaxPageNumber are
-// refused with 0. Ids in chain links are followed only when they lie in 1..highest.
+// An id outside 1..highest and a page outside 1..kMaxPageNumber are refused with 0; so is a
+// released id by readElement, updateElement, deleteElement and relinkOrder (getEntry still
+// copies its entry, and reinsertElement and appendToPageEnd take it back). Ids in chain links
+// are followed only when they lie in 1..highest.
 class ElementStore {
 public:
     // Creates the five tables in order while the application's error flag is clear; a table not
