@@ -1,6 +1,11 @@
 // The element store: ids, record blocks, page and (page, kind) chains, undo's reinsertion.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
+#include <deque>
+#include <iterator>
+#include <list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,7 +38,7 @@ int addRecord(ElementStore& store, int page, int kind, int n, char marker = 'A',
 std::vector<int> pageChain(ElementStore& store, int page)
 {
     std::vector<int> ids;
-    for (int id = store.pageTable->getFirst(page); id >= 1 && ids.size() < 100;) {
+    for (int id = store.pageTable->getFirst(page); id >= 1 && ids.size() < 100000;) {
         ids.push_back(id);
         ElementIndexEntry entry;
         store.getEntry(id, &entry);
@@ -45,7 +50,7 @@ std::vector<int> pageChain(ElementStore& store, int page)
 std::vector<int> pageChainBackwards(ElementStore& store, int page)
 {
     std::vector<int> ids;
-    for (int id = store.pageTable->getLast(page); id >= 1 && ids.size() < 100;) {
+    for (int id = store.pageTable->getLast(page); id >= 1 && ids.size() < 100000;) {
         ids.insert(ids.begin(), id);
         ElementIndexEntry entry;
         store.getEntry(id, &entry);
@@ -57,7 +62,7 @@ std::vector<int> pageChainBackwards(ElementStore& store, int page)
 std::vector<int> cellChain(ElementStore& store, int page, int kind)
 {
     std::vector<int> ids;
-    for (int id = store.cellTable->getFirst(page, kind); id >= 1 && ids.size() < 100;) {
+    for (int id = store.cellTable->getFirst(page, kind); id >= 1 && ids.size() < 100000;) {
         ids.push_back(id);
         ElementIndexEntry entry;
         store.getEntry(id, &entry);
@@ -384,6 +389,110 @@ TEST(ElementRecordBuffer, ReadsStopAtTheUsedCount)
     buffer.rewind();
     EXPECT_EQ(buffer.putBytes(large.data(), static_cast<int>(large.size())), 1);
     EXPECT_EQ(buffer.count, 5 << 20);
+}
+
+} // namespace
+
+namespace {
+
+// A plain model of the chains: page order and (page, kind) order as lists, ids reused oldest
+// first. Seeded random operations must leave the store's chains equal to it.
+struct ChainModel {
+    std::map<int, std::list<int>> pages;
+    std::map<std::pair<int, int>, std::list<int>> cells;
+    std::map<int, std::pair<int, int>> where; // id -> (page, kind)
+    std::deque<int> freeIds;
+    int highest = 0;
+
+    static void moveBefore(std::list<int>& list, int id, int target, bool after)
+    {
+        list.remove(id);
+        auto at = std::find(list.begin(), list.end(), target);
+        list.insert(after ? std::next(at) : at, id);
+    }
+};
+
+void expectChainsMatch(ElementStore& store, const ChainModel& model)
+{
+    for (const auto& [page, ids] : model.pages) {
+        std::vector<int> expected(ids.begin(), ids.end());
+        ASSERT_EQ(pageChain(store, page), expected) << "page " << page;
+        ASSERT_EQ(pageChainBackwards(store, page), expected) << "page " << page;
+        ASSERT_EQ(store.pageTable->getCount(page), static_cast<int>(ids.size()));
+    }
+    for (const auto& [cell, ids] : model.cells)
+        ASSERT_EQ(cellChain(store, cell.first, cell.second), std::vector<int>(ids.begin(), ids.end()))
+            << "cell " << cell.first << "/" << cell.second;
+    ASSERT_EQ(store.liveCount(), static_cast<int>(model.where.size()));
+}
+
+TEST(ElementStore, RandomOperationsKeepTheChainsConsistent)
+{
+    ElementStore store;
+    store.setNoReuse(1);
+    ChainModel model;
+    uint32_t seed = 20260101;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(n));
+    };
+    auto randomLive = [&]() {
+        auto it = model.where.begin();
+        std::advance(it, next(static_cast<int>(model.where.size())));
+        return it->first;
+    };
+    for (int step = 0; step < 3000; ++step) {
+        int action = model.where.size() < 4 ? 0 : next(6);
+        if (action <= 1) {
+            int page = 1 + next(3), kind = 1 + next(3);
+            int expected = model.freeIds.empty() ? model.highest + 1 : model.freeIds.front();
+            ASSERT_EQ(addRecord(store, page, kind, next(300)), expected);
+            if (model.freeIds.empty())
+                model.highest = expected;
+            else
+                model.freeIds.pop_front();
+            model.pages[page].push_back(expected);
+            model.cells[{page, kind}].push_back(expected);
+            model.where[expected] = {page, kind};
+        } else if (action == 2) {
+            int id = randomLive();
+            auto [page, kind] = model.where[id];
+            ElementIndexEntry image;
+            ASSERT_EQ(store.deleteElement(id, &image), 1);
+            if (next(2)) { // undone at once: back at its place, off the free list
+                ASSERT_EQ(store.reinsertElement(id, image), 1);
+            } else {
+                model.pages[page].remove(id);
+                model.cells[{page, kind}].remove(id);
+                model.where.erase(id);
+                model.freeIds.push_back(id);
+            }
+        } else if (action == 3) {
+            int id = randomLive();
+            auto [page, kind] = model.where[id];
+            ASSERT_EQ(store.appendToPageEnd(id), 1);
+            model.pages[page].remove(id);
+            model.pages[page].push_back(id);
+            model.cells[{page, kind}].remove(id);
+            model.cells[{page, kind}].push_back(id);
+        } else {
+            int a = randomLive(), b = randomLive();
+            auto [page, kind] = model.where[a];
+            bool after = action == 5;
+            int result = after ? store.relinkOrderAfter(page, a, b) : store.relinkOrder(page, a, b);
+            if (a == b || model.where[b].first != page) {
+                ASSERT_EQ(result, 0);
+                continue;
+            }
+            ASSERT_EQ(result, 1);
+            ChainModel::moveBefore(model.pages[page], a, b, after);
+            if (model.where[b].second == kind)
+                ChainModel::moveBefore(model.cells[{page, kind}], a, b, after);
+        }
+        expectChainsMatch(store, model);
+        if (HasFatalFailure())
+            return;
+    }
 }
 
 } // namespace
