@@ -1,0 +1,3 @@
+#include "dialogs/colour/InkInfo.h"
+
+InkInfo* theInkInfo = nullptr;

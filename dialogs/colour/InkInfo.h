@@ -1,0 +1,15 @@
+#pragma once
+
+// A drawing's spot-ink choice. The application's own object links to the ink choice of the
+// active drawing (null without one); the drawing file's "inkInfo" header section goes through it.
+class InkInfo {
+public:
+    virtual ~InkInfo() = default;
+
+    // Copies maker and ink slots of another choice (null does nothing).
+    virtual void copyFrom(const InkInfo* other) = 0;
+
+    InkInfo* current = nullptr;
+};
+
+extern InkInfo* theInkInfo;

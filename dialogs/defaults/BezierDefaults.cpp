@@ -1,0 +1,3 @@
+#include "dialogs/defaults/BezierDefaults.h"
+
+BezierDefaults* theBezierDefaults = nullptr;

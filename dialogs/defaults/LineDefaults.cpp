@@ -1,0 +1,3 @@
+#include "dialogs/defaults/LineDefaults.h"
+
+LineDefaults* theLineDefaults = nullptr;

@@ -1,0 +1,3 @@
+#include "dialogs/defaults/MeasureDefaults.h"
+
+MeasureDefaults* theMeasureDefaults = nullptr;

@@ -1,0 +1,3 @@
+#include "dialogs/defaults/PictureDefaults.h"
+
+PictureDefaults* thePictureDefaults = nullptr;

@@ -1,0 +1,14 @@
+#pragma once
+#include "dialogs/defaults/ElementDefaults.h"
+
+// Default attributes of new bitmaps and placed pictures.
+class PictureDefaults : public ElementDefaults {
+public:
+    // Copies the attributes of another record (null does nothing).
+    virtual void copyFrom(const PictureDefaults* other) = 0;
+    // 1 when a file to place has been chosen.
+    virtual int hasImage() = 0;
+};
+
+// The application's record, copied into every new document.
+extern PictureDefaults* thePictureDefaults;

@@ -1,0 +1,3 @@
+#include "dialogs/defaults/TextDefaults.h"
+
+TextDefaults* theTextDefaults = nullptr;

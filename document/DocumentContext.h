@@ -1,0 +1,276 @@
+#pragma once
+#include "document/DocumentMembers.h"
+#include "platform/IntPoint.h"
+
+class Element;
+class ElementClipboard;
+class ScrollBar;
+class Window;
+
+// The owner of one drawing's managers. Each document window owns one context: it creates it, runs
+// createMembers and linkManagers, and at close runs destroyManagers and deletes it.
+//
+// Shapes, tools, dialogs and commands hold the context and reach every manager through it. Every
+// forwarder tests its member first: without it the forwarder does nothing and answers 0 (null),
+// the current page and the page count answer 1. So a drawing whose creation stopped half-way
+// (the application's error flag was set) still answers every call, and its commands become no-ops.
+//
+// Members are made through the hooks of documentMemberFactories, in the order of the fields
+// below; a member whose hook is null stays empty.
+class DocumentContext {
+public:
+    DocumentContext();
+    // Deletes the members that are left (destroyManagers normally leaves none).
+    virtual ~DocumentContext();
+    DocumentContext(const DocumentContext&) = delete;
+    DocumentContext& operator=(const DocumentContext&) = delete;
+
+    // Life cycle.
+    void createMembers();
+    void linkManagers();
+    void destroyManagers();
+    void copyDefaults();
+
+    // Set-up once the window exists: painter bitmaps, block reuse of the store, the application's
+    // defaults, scroll bars and a first refresh.
+    virtual void initialize();
+    // Called by the page list when a page switch raised the page count; nothing here.
+    virtual void onPageCountRaised() {}
+    // Rulers, painter and the input overlay of the element being created, redrawn in one clip.
+    virtual void refreshView();
+    // The three context events of the element in the second editor.
+    virtual int onContextEvent1();
+    virtual int onContextEvent2();
+    virtual int onContextEvent3();
+    // 0 while the second editor's element is edited in place; otherwise the edit state of the
+    // single selected element; 0 without one.
+    virtual int editState();
+    // Called by the page list after the current page changed; nothing here.
+    virtual void onCurrentPageChanged() {}
+
+    // The store in use: the parts library's store while it works on a part, else the own one.
+    ElementStore* elementStore() const;
+
+    // View mapping.
+    int repaintView();
+    // 1 when the cursor lies in the view; the mouse move is then posted to the view again.
+    int isCursorInView();
+    int canZoomIn();
+    int canZoomOut();
+    int zoomIn();
+    int zoomOut();
+    int zoomByMouse();
+    int zoomAtPoint(const IntPoint& point, double factor);
+    void resetView();
+
+    // Grid: the grid dialog, and the redraw code of the grid kind (mesh 51, grid 53, else 0).
+    int editGrid();
+    int gridRedrawCode();
+
+    // Redraw manager. scrollViewBy runs the view refresh also without a redraw manager.
+    int refreshAll();
+    int refreshAfterReset();
+    int scrollViewBy(int dx, int dy);
+
+    // Element store: live elements (highest id - released ids).
+    int elementCount() const;
+    int hasElements() const { return elementCount() > 0; }
+
+    // Pages (1 without a page list).
+    int currentPage();
+    int pageCount();
+    // Only from page 2 on; else the current page.
+    int goToPreviousPage();
+    // Only below the page count; else the page count.
+    int goToNextPage();
+
+    // Paper: the paper dialog (on OK the application's defaults take the drawing's paper), and
+    // taking the application's paper again.
+    void editPaper();
+    int takePaperDefaults();
+
+    // Scroll bars.
+    int setHorizontalBar(ScrollBar* bar);
+    int setVerticalBar(ScrollBar* bar);
+    int resetScrollBars();
+    int onHScroll();
+    int onVScroll();
+    int scrollBarsBy(int dx, int dy);
+    int autoScroll();
+    int panByMouse();
+    // Scrolls by n steps of the bars: caret suspended, bar moved, view scrolled and refreshed.
+    void scrollHorizontally(int steps);
+    void scrollVertically(int steps);
+    // After a size change: no clip, scroll bars recomputed, a full refresh when they changed.
+    int refocus();
+
+    // Default records: their settings dialogs and the batch edit of the selection.
+    int editLineDefaults();
+    int batchEditLine();
+    int editTextDefaults();
+    int batchEditText();
+    int editBezierDefaults();
+    int batchEditBezier();
+    int editMeasureDefaults();
+    int batchEditMeasure();
+    int editPictureDefaults();
+    int batchEditPicture();
+
+    // Select tool.
+    int runSelectTool();
+    int selectAll();
+    int selectByClick();
+    int hasSelection();
+    int hasSeveralSelected();
+    int canEditProperties();
+    int openProperties();
+    int stepSelection(int direction);
+    int isSelectToolEditing();
+    void moveSelectionByMouse();
+
+    // Rotate tool.
+    int rotateByMouse();
+    int prepareRotate();
+
+    // Tick stamp.
+    int restartTimer();
+    int notYet150ms();
+    int notYet300ms();
+    int withinDoubleClickTime();
+
+    // Undo manager.
+    int undoText(char* text);
+    int canUndo();
+    int redoText(char* text);
+    int canRedo();
+    int undo();
+    int redo();
+
+    // Text caret.
+    int caretRefresh();
+    int caretResume();
+    int caretSuspend();
+    int caretReset();
+
+    void runDisplayControl();
+    void groupSelection();
+    void changeOrderByDialog();
+    int changeOrder();
+    void scaleSelection();
+
+    // The element being created or edited by the second editor.
+    void settleElement();
+    int drawNewElement(int kind, int mode);
+    Element* elementInProgress();
+    int holdsKind(int kind);
+    int handleKey();
+    int insertCharacters(int first, int second);
+    int placePicture(int mode);
+
+    // The application's clipboard object, told to work on this drawing.
+    ElementClipboard* clipboard();
+    int canCopy();
+    int canCut();
+    int canPaste();
+    int canDelete();
+    int cut();
+    int copy();
+    int paste();
+    int erase();
+
+    int trackPopupMenu();
+    int isShortcutMode();
+    // While text is being typed (mode 1 or 3): the application's text buffer is not empty.
+    int hasTypedText();
+
+    int canPrint();
+    void print();
+    void exportPdf();
+    void importDxf();
+    void exportDxf();
+
+    // Document.
+    int isSamePath(const char* path);
+    int setPathAndTitle(const char* path);
+    int assignFile(const char* path);
+    int openFile();
+    int save();
+    int saveAs();
+    int hasFile();
+    const char* title();
+    int markModified();
+    int isModified();
+
+    // The application's ink object follows the active drawing's ink choice.
+    void registerInkInfo();
+    void detachInkInfo();
+
+    // For objects that keep a context which may be null: the member, or its missing value.
+    static SelectTool* selectToolOf(const DocumentContext* context);
+    static ElementEditor* editorOf(const DocumentContext* context, int number);
+    static Selection* selectionOf(const DocumentContext* context);
+    static GridSettings* gridOf(const DocumentContext* context);
+    static int isShortcutModeOf(DocumentContext* context);
+    static int notYet300msOf(DocumentContext* context);
+    static PageList* pageListOf(const DocumentContext* context);
+    static int currentPageOf(DocumentContext* context);
+    static int setCurrentPageOf(DocumentContext* context, int page);
+    static ViewUpdater* viewUpdaterOf(const DocumentContext* context);
+    static ViewScroller* scrollerOf(const DocumentContext* context);
+    // -1 when there is no context or no document.
+    static int setModificationTrackingOf(DocumentContext* context, int on);
+
+    DocumentContext* self;
+    // 0 normally and after an element is settled; 1 and 3 while text is typed.
+    int interactionMode = 0;
+    Window* window = nullptr; // not owned
+
+    // Members, in creation order (owned).
+    ElementStore* ownStore = nullptr;
+    ElementMaskIndex* maskIndex = nullptr;
+    InputPointList* inputPoints = nullptr;
+    ViewParams* view = nullptr;
+    GridSettings* grid = nullptr;
+    RulerBars* rulers = nullptr;
+    ViewUpdater* updater = nullptr;
+    PageList* pages = nullptr;
+    PaperSettings* paper = nullptr;
+    CropMarkSettings* cropMarks = nullptr;
+    ViewScroller* scroller = nullptr;
+    ElementEditor* editor1 = nullptr; // draws the pages
+    ElementEditor* editor2 = nullptr; // creates elements, holds the element in edit
+    ElementEditor* editor3 = nullptr; // select, move, rotate and scale tools
+    ElementEditor* editor4 = nullptr;
+    LineDefaults* lineDefaults = nullptr;
+    TextDefaults* textDefaults = nullptr;
+    BezierDefaults* bezierDefaults = nullptr;
+    MeasureDefaults* measureDefaults = nullptr;
+    PictureDefaults* pictureDefaults = nullptr;
+    PropertyDialogPlacement* propertyPlacement = nullptr;
+    StatusBarPanes* statusBar = nullptr;
+    SelectTool* selectTool = nullptr;
+    Selection* selection = nullptr;
+    ToolWorkRecord* workRecord = nullptr;
+    MoveTool* moveTool = nullptr;
+    RotateTool* rotateTool = nullptr;
+    PainterBase* pagePainter = nullptr;
+    TickStamp* tickStamp = nullptr;
+    UndoManager* undoManager = nullptr;
+    TextCaretPlace* caret = nullptr;
+    DisplayControlState* displayControl = nullptr;
+    ElementIdSet* idSet = nullptr;
+    ElementSerialCounter* serialCounter = nullptr;
+    OrderChangeSettings* orderSettings = nullptr;
+    ElementScaler* scaler = nullptr;
+    PrintSettings* printSettings = nullptr;
+    Document* document = nullptr;
+    InkInfo* inkInfo = nullptr;
+
+    // Set after a scroll by the scroll bars.
+    int scrolled = 0;
+
+    static constexpr int kMemberCount = 39;
+
+private:
+    void deleteMembers();
+};

@@ -1,0 +1,220 @@
+// The forwarders of DocumentContext for commands: default records, undo, clipboard, printing,
+// export, the document and its ink choice. Each tests its member first.
+#include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/BezierDefaults.h"
+#include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/PictureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
+#include "document/DisplayControlState.h"
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/ElementClipboard.h"
+#include "document/ElementIdSet.h"
+#include "document/OrderChangeSettings.h"
+#include "document/PaperSettings.h"
+#include "document/TextBuffer.h"
+#include "document/UndoManager.h"
+#include "io/dxf/DxfCommand.h"
+#include "io/pdf/PdfExportJob.h"
+#include "io/print/PrintSettings.h"
+#include "shell/PopupMenuList.h"
+#include "shell/ShortcutKeyHook.h"
+#include "views/ViewParams.h"
+#include "views/tools/ElementScaler.h"
+
+// Paper
+
+void DocumentContext::editPaper()
+{
+    // The paper command makes the edited sheet the default of new drawings.
+    if (paper && paper->runDialogAndRefresh() == 1 && thePaperDefaults)
+        thePaperDefaults->assign(paper);
+}
+
+int DocumentContext::takePaperDefaults()
+{
+    if (!paper)
+        return 0;
+    paper->assign(thePaperDefaults);
+    paper->refreshViews();
+    return 1;
+}
+
+// Default records
+
+int DocumentContext::editLineDefaults() { return lineDefaults ? lineDefaults->editSettings() : 0; }
+int DocumentContext::batchEditLine() { return lineDefaults ? lineDefaults->batchEdit() : 0; }
+int DocumentContext::editTextDefaults() { return textDefaults ? textDefaults->editSettings() : 0; }
+int DocumentContext::batchEditText() { return textDefaults ? textDefaults->batchEdit() : 0; }
+int DocumentContext::editBezierDefaults() { return bezierDefaults ? bezierDefaults->editSettings() : 0; }
+int DocumentContext::batchEditBezier() { return bezierDefaults ? bezierDefaults->batchEdit() : 0; }
+int DocumentContext::editMeasureDefaults() { return measureDefaults ? measureDefaults->editSettings() : 0; }
+int DocumentContext::batchEditMeasure() { return measureDefaults ? measureDefaults->batchEdit() : 0; }
+int DocumentContext::editPictureDefaults() { return pictureDefaults ? pictureDefaults->editSettings() : 0; }
+int DocumentContext::batchEditPicture() { return pictureDefaults ? pictureDefaults->batchEdit() : 0; }
+
+// Undo manager
+
+int DocumentContext::undoText(char* text) { return undoManager ? undoManager->undoText(text) : 0; }
+int DocumentContext::canUndo() { return undoManager ? undoManager->canUndo() : 0; }
+int DocumentContext::redoText(char* text) { return undoManager ? undoManager->redoText(text) : 0; }
+int DocumentContext::canRedo() { return undoManager ? undoManager->canRedo() : 0; }
+int DocumentContext::undo() { return undoManager ? undoManager->undo() : 0; }
+int DocumentContext::redo() { return undoManager ? undoManager->redo() : 0; }
+
+// Display control, groups, drawing order, scaling
+
+void DocumentContext::runDisplayControl()
+{
+    if (displayControl)
+        displayControl->runDialog();
+}
+
+void DocumentContext::groupSelection()
+{
+    if (idSet)
+        idSet->runGroupDialog();
+}
+
+void DocumentContext::changeOrderByDialog()
+{
+    if (orderSettings)
+        orderSettings->runDialog();
+}
+
+int DocumentContext::changeOrder() { return orderSettings ? orderSettings->changeOrder() : 0; }
+
+void DocumentContext::scaleSelection()
+{
+    if (scaler)
+        scaler->runCommand();
+}
+
+// Clipboard
+
+ElementClipboard* DocumentContext::clipboard()
+{
+    if (theElementClipboard)
+        theElementClipboard->setOwner(self);
+    return theElementClipboard;
+}
+
+int DocumentContext::canCopy() { return clipboard() ? theElementClipboard->canCopy() : 0; }
+int DocumentContext::canCut() { return clipboard() ? theElementClipboard->canCut() : 0; }
+int DocumentContext::canPaste() { return clipboard() ? theElementClipboard->canPaste() : 0; }
+int DocumentContext::canDelete() { return clipboard() ? theElementClipboard->canDelete() : 0; }
+int DocumentContext::cut() { return clipboard() ? theElementClipboard->cut() : 0; }
+int DocumentContext::copy() { return clipboard() ? theElementClipboard->copy() : 0; }
+int DocumentContext::paste() { return clipboard() ? theElementClipboard->paste() : 0; }
+int DocumentContext::erase() { return clipboard() ? theElementClipboard->erase() : 0; }
+
+// Application-wide objects
+
+int DocumentContext::trackPopupMenu()
+{
+    if (!thePopupMenuList)
+        return 0;
+    thePopupMenuList->setContext(self);
+    int result = thePopupMenuList->track();
+    if (view)
+        view->postMouseMove();
+    return result;
+}
+
+int DocumentContext::isShortcutMode() { return theShortcutKeyHook && theShortcutKeyHook->mode == 1; }
+
+int DocumentContext::hasTypedText()
+{
+    if (interactionMode != 1 && interactionMode != 3)
+        return 0;
+    return theTextBuffer && theTextBuffer->length() > 0;
+}
+
+int DocumentContext::canPrint() { return printSettings ? printSettings->canPrint() : 0; }
+
+void DocumentContext::print()
+{
+    if (!printSettings)
+        return;
+    // The auxiliary-line layer 255 never reaches paper.
+    if (displayControl)
+        displayControl->hideAuxiliaryLayer();
+    printSettings->print();
+    if (displayControl)
+        displayControl->restoreAuxiliaryLayer();
+}
+
+void DocumentContext::exportPdf()
+{
+    if (!thePdfExportJob)
+        return;
+    if (displayControl)
+        displayControl->hideAuxiliaryLayer();
+    thePdfExportJob->run(self);
+    if (displayControl)
+        displayControl->restoreAuxiliaryLayer();
+}
+
+void DocumentContext::importDxf()
+{
+    DxfCommand* command = documentMemberFactories.dxfCommand ? documentMemberFactories.dxfCommand(*this) : nullptr;
+    if (!command)
+        return;
+    command->importDxf();
+    delete command;
+    refreshAll();
+    repaintView();
+}
+
+void DocumentContext::exportDxf()
+{
+    DxfCommand* command = documentMemberFactories.dxfCommand ? documentMemberFactories.dxfCommand(*this) : nullptr;
+    if (!command)
+        return;
+    command->exportDxf();
+    delete command;
+}
+
+// Document
+
+int DocumentContext::isSamePath(const char* path) { return document ? document->isSamePath(path) : 0; }
+
+int DocumentContext::setPathAndTitle(const char* path)
+{
+    if (!document)
+        return 0;
+    document->setPathAndTitle(path);
+    return 1;
+}
+
+int DocumentContext::assignFile(const char* path) { return document ? document->assign(path) : 0; }
+int DocumentContext::openFile() { return document ? document->onOpen() : 0; }
+int DocumentContext::save() { return document ? document->save() : 0; }
+int DocumentContext::saveAs() { return document ? document->onSave() : 0; }
+int DocumentContext::hasFile() { return document ? document->hasFile() : 0; }
+const char* DocumentContext::title() { return document ? document->title() : nullptr; }
+
+int DocumentContext::markModified()
+{
+    if (!document)
+        return 0;
+    document->markModified();
+    return 1;
+}
+
+int DocumentContext::isModified() { return document ? document->isModified() : 0; }
+
+// Ink choice
+
+void DocumentContext::registerInkInfo()
+{
+    if (inkInfo && theInkInfo)
+        theInkInfo->current = inkInfo;
+}
+
+void DocumentContext::detachInkInfo()
+{
+    if (inkInfo && theInkInfo && theInkInfo->current == inkInfo)
+        theInkInfo->current = nullptr;
+}

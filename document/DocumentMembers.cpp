@@ -1,0 +1,75 @@
+#include "document/DocumentMembers.h"
+
+#include <new>
+
+#include "document/ElementSerialCounter.h"
+#include "document/ElementStore.h"
+#include "document/TickStamp.h"
+#include "platform/MessageBoxes.h"
+
+namespace {
+
+// A member that cannot be allocated is reported, which sets the application's error flag and
+// ends the context's creation.
+template <typename T> T* makeReported()
+{
+    T* member = new (std::nothrow) T;
+    if (!member)
+        showOutOfMemory();
+    return member;
+}
+
+ElementStore* makeElementStore(DocumentContext&) { return makeReported<ElementStore>(); }
+TickStamp* makeTickStamp(DocumentContext&) { return makeReported<TickStamp>(); }
+ElementSerialCounter* makeSerialCounter(DocumentContext&) { return makeReported<ElementSerialCounter>(); }
+
+// One row per member, in creation order. A member whose class is not part of this build yet has
+// a null hook.
+const DocumentMemberFactories defaults = {
+    makeElementStore,  // element store
+    nullptr,           // mask index
+    nullptr,           // input point list
+    nullptr,           // view parameters
+    nullptr,           // grid settings
+    nullptr,           // rulers
+    nullptr,           // redraw manager
+    nullptr,           // page list
+    nullptr,           // paper settings
+    nullptr,           // crop-mark settings
+    nullptr,           // scroller
+    nullptr,           // element editor 1
+    nullptr,           // element editor 2
+    nullptr,           // element editor 3
+    nullptr,           // element editor 4
+    nullptr,           // line defaults
+    nullptr,           // text defaults
+    nullptr,           // Bezier defaults
+    nullptr,           // measure defaults
+    nullptr,           // picture defaults
+    nullptr,           // property dialog placement (selection stepping)
+    nullptr,           // status bar panes
+    nullptr,           // select tool
+    nullptr,           // selection
+    nullptr,           // tool work record
+    nullptr,           // move/copy tool
+    nullptr,           // rotate tool
+    nullptr,           // page painter
+    makeTickStamp,     // tick stamp
+    nullptr,           // undo manager
+    nullptr,           // text caret
+    nullptr,           // display control
+    nullptr,           // id set (groups)
+    makeSerialCounter, // serial counter
+    nullptr,           // order change settings
+    nullptr,           // scale command
+    nullptr,           // print settings
+    nullptr,           // document
+    nullptr,           // ink choice
+    nullptr,           // DXF command
+};
+
+} // namespace
+
+DocumentMemberFactories documentMemberFactories = defaults;
+
+const DocumentMemberFactories& defaultDocumentMemberFactories() { return defaults; }

@@ -1,0 +1,3 @@
+#include "document/ElementClipboard.h"
+
+ElementClipboard* theElementClipboard = nullptr;

@@ -1,0 +1,12 @@
+#pragma once
+
+class DocumentContext;
+
+// Group numbering, the group working set and the group dialog.
+class ElementIdSet {
+public:
+    virtual ~ElementIdSet() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual int runGroupDialog() = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/GlobalBlock.h"
+
+// The element store's staging buffer: an element writes its record here before it is stored and
+// reads it back from here after it was loaded. Values are copied byte for byte from memory, so
+// they are little-endian; a double is its eight IEEE 754 bytes.
+//
+// One position serves reading and writing; setting it to 0 starts a new record. The used count
+// of the block follows the writes. Reads never go past the used count: the bytes may come from
+// another process (clipboard) or a file (undo log), so a read that would run past the end fails
+// and leaves the position where it was (the typed reads then yield 0).
+class ElementRecordBuffer : public GlobalBlock {
+public:
+    ElementRecordBuffer();
+
+    void rewind() { position = 0; }
+
+    // Used count := position + n, then the bytes are copied at the position and it advances.
+    // 0 when the memory is not available (nothing changes then).
+    int putBytes(const void* data, int n);
+    int putShort(int16_t value) { return putBytes(&value, 2); }
+    int putInt(int32_t value) { return putBytes(&value, 4); }
+    int putDword(uint32_t value) { return putBytes(&value, 4); }
+    int putDouble(double value) { return putBytes(&value, 8); }
+
+    // Copies n bytes from the position and advances it; 0 when fewer than n bytes are left.
+    int getBytes(void* dest, int n);
+    int getShort(int16_t& value) { return getValue(value); }
+    int getInt(int32_t& value) { return getValue(value); }
+    int getDword(uint32_t& value) { return getValue(value); }
+    int getDouble(double& value) { return getValue(value); }
+
+    // Bytes left between the position and the used count.
+    int remaining() const { return count > position ? count - position : 0; }
+
+    int position = 0;
+
+private:
+    template <typename T> int getValue(T& value)
+    {
+        if (getBytes(&value, sizeof value))
+            return 1;
+        value = T();
+        return 0;
+    }
+};

@@ -1,0 +1,95 @@
+#pragma once
+#include "document/BlockPool.h"
+#include "document/ElementIndexEntry.h"
+#include "document/ElementIndexTable.h"
+#include "document/ElementRecordBuffer.h"
+#include "document/PageChainTable.h"
+#include "document/PageKindChainTable.h"
+
+// The elements of one drawing (or of one part of a parts library), each kept as a serialised
+// record in chained 128-byte blocks under its element id. A live Element is only a working copy:
+// it writes its record into the staging buffer and is stored, or is loaded by id and reads its
+// record back from the buffer.
+//
+// Every element is linked in two chains: the chain of its page, whose order is the drawing order,
+// and the chain of its (page, kind) cell. Adding, reading, updating, deleting, reinserting and
+// reordering touch only the element and its chain neighbours, so each costs the same however many
+// elements the drawing holds (apart from copying the record itself).
+//
+// An id outside 1..highest and a page outside 1..kMaxPageNumber are refused with 0; so is a
+// released id by readElement, updateElement, deleteElement and relinkOrder (getEntry still
+// copies its entry, and reinsertElement and appendToPageEnd take it back). Ids in chain links
+// are followed only when they lie in 1..highest.
+class ElementStore {
+public:
+    // Creates the five tables in order while the application's error flag is clear; a table not
+    // created stays null and every operation that needs it answers 0.
+    ElementStore();
+    ~ElementStore();
+    ElementStore(const ElementStore&) = delete;
+    ElementStore& operator=(const ElementStore&) = delete;
+
+    // Stores the staged record (its bytes up to the buffer's position) as a new element. The
+    // caller fills words 3..7 of entry; the store fills the rest and returns the new id, 0 when
+    // the element cannot be stored.
+    int addElement(ElementIndexEntry* entry);
+    // Copies the entry and reads the record into the staging buffer: blockCount x 128 bytes,
+    // the position at their end. 0 when the id is refused.
+    int readElement(int id, ElementIndexEntry* out);
+    int getEntry(int id, ElementIndexEntry* out);
+    // Rewrites the record of a live element from the staging buffer in its own chain. Takes
+    // serial, kind and layer from entry and hands the merged entry back; page, group and the
+    // chain links stay.
+    int updateElement(int id, ElementIndexEntry* entry);
+    // Unlinks the element and releases its id (and its blocks while reuse is allowed); out gets
+    // the entry as it was, the image that reinsertElement takes back.
+    int deleteElement(int id, ElementIndexEntry* out);
+    // Puts an id back with an entry image at the place the image records (undo, redo).
+    int reinsertElement(int id, const ElementIndexEntry& image);
+    // Links an element at the end of its page's chains.
+    int appendToPageEnd(int id);
+    // Drawing order on a page: moves id just before (after) target. Nothing when they are equal.
+    int relinkOrder(int page, int id, int target);
+    int relinkOrderAfter(int page, int id, int target);
+    // Row shifts of the chain tables; the pages recorded in the entries do not change.
+    int insertPageBefore(int page);
+    int insertPageAfter(int page);
+    int removePage(int page);
+
+    int liveCount() const { return indexTable ? indexTable->liveCount() : 0; }
+    int highestId() const { return indexTable ? indexTable->highest : 0; }
+    int isLive(int id) { return indexTable && indexTable->isValidId(id) && !indexTable->isFree(id); }
+    // 1 keeps released record blocks out of reuse (a document store under undo).
+    void setNoReuse(int value)
+    {
+        if (pool)
+            pool->noReuse = value;
+    }
+
+    // Named steps of the operations above.
+    int writeRecord(ElementIndexEntry& entry, int reuseChain);
+    int appendEntry(ElementIndexEntry& entry);
+    void freeRecordBlocks(const ElementIndexEntry& entry);
+    void releaseNumber(int id, const ElementIndexEntry& entry);
+
+    // Created in this order, deleted in the reverse one.
+    ElementRecordBuffer* recordBuffer = nullptr;
+    PageKindChainTable* cellTable = nullptr;
+    ElementIndexTable* indexTable = nullptr;
+    PageChainTable* pageTable = nullptr;
+    BlockPool* pool = nullptr;
+
+private:
+    int isReady() const { return recordBuffer && cellTable && indexTable && pageTable && pool; }
+    int isLinkable(int id) const { return indexTable && indexTable->isValidId(id); }
+    int isPlausibleImage(const ElementIndexEntry& image) const;
+    int makeRows(int page, int kind);
+    void linkAtEnd(int id, ElementIndexEntry& entry);
+    void linkAtImagePlace(int id, const ElementIndexEntry& image);
+    void unlinkChains(const ElementIndexEntry& entry);
+    int relink(int page, int id, int target, int after);
+};
+
+// While the parts library works on a part, its store stands in for the document's own; null
+// otherwise.
+extern ElementStore* theOverrideElementStore;

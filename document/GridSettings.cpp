@@ -1,0 +1,3 @@
+#include "document/GridSettings.h"
+
+GridSettings* theGridDefaults = nullptr;

@@ -1,0 +1,23 @@
+#pragma once
+
+class DocumentContext;
+
+// A document's grid (and, without owner, the application's grid defaults). Only what the
+// document context calls is declared here.
+class GridSettings {
+public:
+    virtual ~GridSettings() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    // Runs the grid dialog on a copy and takes the result.
+    virtual int editSettings() = 0;
+    // 0 none, 1 grid, 2 mesh.
+    virtual int gridKind() = 0;
+    // Copies the settings of another grid (null does nothing).
+    virtual void assign(const GridSettings* other) = 0;
+    // The displayed origin from the origin and the owner's paper.
+    virtual void updateDisplayOrigin() = 0;
+};
+
+// The application's grid defaults, copied into every new document.
+extern GridSettings* theGridDefaults;

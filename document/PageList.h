@@ -1,0 +1,17 @@
+#pragma once
+
+class DocumentContext;
+
+// A document's current page and page count (pages from 1).
+class PageList {
+public:
+    virtual ~PageList() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual int currentPage() = 0;
+    virtual int pageCount() = 0;
+    // Current page := n, raising the count to n; no notification.
+    virtual void setCurrent(int page) = 0;
+    virtual int previousPage() = 0;
+    virtual int nextPage() = 0;
+};

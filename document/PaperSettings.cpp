@@ -1,0 +1,3 @@
+#include "document/PaperSettings.h"
+
+PaperSettings* thePaperDefaults = nullptr;

@@ -1,0 +1,21 @@
+#pragma once
+
+class DocumentContext;
+
+// A document's sheet (and, without owner, the application's paper defaults). Only what the
+// document context calls is declared here.
+class PaperSettings {
+public:
+    virtual ~PaperSettings() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    // Runs the paper dialog; on 1 the views are refreshed for the new sheet.
+    virtual int runDialogAndRefresh() = 0;
+    // Copies the settings of another paper (null does nothing).
+    virtual void assign(const PaperSettings* other) = 0;
+    // Zoom, caption, scroll bars and redraw after a new sheet.
+    virtual void refreshViews() = 0;
+};
+
+// The application's paper defaults, copied into every new document.
+extern PaperSettings* thePaperDefaults;

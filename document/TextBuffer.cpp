@@ -1,0 +1,3 @@
+#include "document/TextBuffer.h"
+
+TextBuffer* theTextBuffer = nullptr;

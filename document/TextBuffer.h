@@ -1,0 +1,12 @@
+#pragma once
+
+// The editable text of the text elements. The application keeps one for the text being typed;
+// the document context only asks whether it holds anything.
+class TextBuffer {
+public:
+    virtual ~TextBuffer() = default;
+
+    virtual int length() = 0;
+};
+
+extern TextBuffer* theTextBuffer;

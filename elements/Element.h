@@ -1,0 +1,44 @@
+#pragma once
+
+class DocumentContext;
+class ElementStore;
+struct ElementIndexEntry;
+
+// The base of the element kinds 1 to 19. A live element is a working copy of a record in its
+// drawing's element store: it writes its record into the store's staging buffer and is stored
+// under a new id, or is loaded by id and reads its record back from the buffer.
+class Element {
+public:
+    Element() = default;
+    virtual ~Element() = default;
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+
+    // Mode 1 writes the element's record into the store's staging buffer (from position 0); mode 3
+    // reads it back from position 0. 1 when done, 0 without a store. The layout is each kind's own.
+    virtual int exchangeRecord(int mode)
+    {
+        (void)mode;
+        return 0;
+    }
+
+    // Stores the record staged in the store's buffer as a new element and keeps the new id; -1
+    // when the drawing has no store, 0 when the store could not take it. The id is 0 meanwhile.
+    int store();
+    // Reads element id from the store (record into the staging buffer) and takes serial, group,
+    // kind, layer and page from its entry; the store's result (0 for an id it does not hold).
+    int load(int id);
+    // Words 3 to 7 of an index entry: serial, group, kind, layer, page.
+    void buildIndexEntry(ElementIndexEntry& entry) const;
+    void takeRecordHeader(const ElementIndexEntry& entry);
+    // The store of the element's drawing, or null.
+    ElementStore* elementStore() const;
+
+    DocumentContext* context = nullptr; // not owned; null while detached
+    int id = 0;                         // 0 until stored
+    int kind = 0;                       // 1..19
+    int serial = 0;
+    int group = 0;                      // 0 = no group
+    int layer = 100;
+    int page = 1;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+// DXF import into and export from one drawing; made for one command and deleted after it.
+class DxfCommand {
+public:
+    virtual ~DxfCommand() = default;
+
+    virtual int importDxf() = 0;
+    virtual int exportDxf() = 0;
+};

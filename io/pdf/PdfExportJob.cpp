@@ -1,0 +1,3 @@
+#include "io/pdf/PdfExportJob.h"
+
+PdfExportJob* thePdfExportJob = nullptr;

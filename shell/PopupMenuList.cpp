@@ -1,0 +1,3 @@
+#include "shell/PopupMenuList.h"
+
+PopupMenuList* thePopupMenuList = nullptr;

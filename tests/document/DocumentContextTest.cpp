@@ -1,0 +1,479 @@
+// The document context: its creation table, the error flag, deletion order, set-up and the
+// forwarders' answers without members.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "dialogs/defaults/BezierDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/PictureDefaults.h"
+#include "document/CropMarkSettings.h"
+#include "document/DisplayControlState.h"
+#include "document/DocumentContext.h"
+#include "document/ElementSerialCounter.h"
+#include "document/ElementStore.h"
+#include "document/PageList.h"
+#include "document/PaperSettings.h"
+#include "document/TickStamp.h"
+#include "document/UndoManager.h"
+#include "io/print/PrintSettings.h"
+#include "views/PagePainter.h"
+#include "views/PainterBase.h"
+#include "views/ViewScroller.h"
+#include "views/tools/ElementEditor.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/TestApplication.h"
+
+namespace {
+
+std::vector<std::string> events;
+
+// Restores the default hooks and the globals after each test.
+class DocumentContextTest : public testing::Test {
+protected:
+    void SetUp() override { events.clear(); }
+    void TearDown() override
+    {
+        documentMemberFactories = defaultDocumentMemberFactories();
+        theSparePainter = nullptr;
+        thePagePainter = nullptr;
+        thePaperDefaults = nullptr;
+        theOverrideElementStore = nullptr;
+    }
+    DocumentMemberFactories& hooks() { return documentMemberFactories; }
+};
+
+// Members that say when they are linked and deleted.
+class FakePageList : public PageList {
+public:
+    ~FakePageList() override { events.push_back("delete pages"); }
+    void setOwner(DocumentContext*) override { events.push_back("link pages"); }
+    int currentPage() override { return current; }
+    int pageCount() override { return count; }
+    void setCurrent(int page) override { current = page; }
+    int previousPage() override { events.push_back("previous"); --current; return 1; }
+    int nextPage() override { events.push_back("next"); ++current; return 1; }
+    int current = 1;
+    int count = 1;
+};
+
+class FakePaper : public PaperSettings {
+public:
+    ~FakePaper() override { events.push_back("delete paper"); }
+    void setOwner(DocumentContext*) override { events.push_back("link paper"); }
+    int runDialogAndRefresh() override { return 1; }
+    void assign(const PaperSettings* other) override { assignedFrom = other; }
+    void refreshViews() override { events.push_back("paper views"); }
+    const PaperSettings* assignedFrom = nullptr;
+};
+
+class FakeCropMarks : public CropMarkSettings {
+public:
+    ~FakeCropMarks() override { events.push_back("delete crop marks"); }
+    void setOwner(DocumentContext*) override { events.push_back("link crop marks"); }
+};
+
+class FakeScroller : public ViewScroller {
+public:
+    ~FakeScroller() override { events.push_back("delete scroller"); }
+    void setOwner(DocumentContext*) override { events.push_back("link scroller"); }
+    void setHorizontalBar(ScrollBar*) override {}
+    void setVerticalBar(ScrollBar*) override {}
+    int resetRanges() override { events.push_back("scroll ranges"); return 0; }
+    int onHScroll() override { return 0; }
+    int onVScroll() override { return 0; }
+    int scrollBy(int, int) override { return 0; }
+    int stepHorizontally(int) override { events.push_back("step x"); return 1; }
+    int stepVertically(int) override { return 1; }
+    int autoScroll() override { return 0; }
+    int handTool() override { return 0; }
+};
+
+template <typename Base> class FakeDefaults : public Base {
+public:
+    explicit FakeDefaults(const char* name) : name_(name) {}
+    ~FakeDefaults() override { events.push_back(std::string("delete ") + name_); }
+    void setOwner(DocumentContext*) override { events.push_back(std::string("link ") + name_); }
+    int editSettings() override { return 0; }
+    int batchEdit() override { return 0; }
+    void copyFrom(const Base*) override {}
+
+private:
+    const char* name_;
+};
+
+class FakePictureDefaults : public FakeDefaults<PictureDefaults> {
+public:
+    FakePictureDefaults() : FakeDefaults<PictureDefaults>("picture") {}
+    int hasImage() override { return 0; }
+};
+
+class FakePainter : public PainterBase {
+public:
+    explicit FakePainter(const char* name) : name_(name) {}
+    ~FakePainter() override { events.push_back(std::string("delete ") + name_); }
+    void setContext(DocumentContext* context) override { bound = context; }
+    int ensureBitmap() override { events.push_back(std::string("bitmap ") + name_); return 1; }
+    DocumentContext* bound = nullptr;
+
+private:
+    const char* name_;
+};
+
+class FakePagePainter : public PagePainter {
+public:
+    void setContext(DocumentContext* context) override { bound = context; }
+    int ensureBitmap() override { return 1; }
+    void refresh(DocumentContext*) override {}
+    DocumentContext* bound = nullptr;
+};
+
+class FakeUndo : public UndoManager {
+public:
+    void setOwner(DocumentContext*) override {}
+    int mode() override { return 5; }
+    int undoText(char*) override { return 0; }
+    int canUndo() override { return 1; }
+    int redoText(char*) override { return 0; }
+    int canRedo() override { return 0; }
+    int undo() override { return 0; }
+    int redo() override { return 0; }
+};
+
+class FakeEditor : public ElementEditor {
+public:
+    void setOwner(DocumentContext*) override {}
+    int mouseStep(int kind, int mode) override { events.push_back("step " + std::to_string(kind) + "/" + std::to_string(mode)); return 1; }
+    int placeByMouse(int, int) override { return 0; }
+    void settleElement(int) override { events.push_back("settle"); }
+    Element* elementInHand() override { return nullptr; }
+    int holdsKind(int) override { return 0; }
+    int isInEditState() override { return 0; }
+    void redrawInputOverlay() override { events.push_back("overlay"); }
+    void handleKey() override {}
+    int insertCharacters(int, int) override { return 0; }
+    int onContextEvent1() override { return 11; }
+    int onContextEvent2() override { return 12; }
+    int onContextEvent3() override { return 13; }
+};
+
+class FakeDisplayControl : public DisplayControlState {
+public:
+    void setOwner(DocumentContext*) override {}
+    int runDialog() override { return 0; }
+    void hideAuxiliaryLayer() override { events.push_back("hide 255"); }
+    void restoreAuxiliaryLayer() override { events.push_back("restore 255"); }
+};
+
+class FakePrint : public PrintSettings {
+public:
+    void setOwner(DocumentContext*) override {}
+    int canPrint() override { return 1; }
+    void print() override { events.push_back("print"); }
+};
+
+// A hook that records its member number and makes nothing.
+template <int N, typename T> T* recordCreation(DocumentContext&)
+{
+    events.push_back(std::to_string(N));
+    return nullptr;
+}
+
+void recordEveryHook(DocumentMemberFactories& h)
+{
+    h.elementStore = recordCreation<1, ElementStore>;
+    h.maskIndex = recordCreation<2, ElementMaskIndex>;
+    h.inputPoints = recordCreation<3, InputPointList>;
+    h.viewParams = recordCreation<4, ViewParams>;
+    h.grid = recordCreation<5, GridSettings>;
+    h.rulers = recordCreation<6, RulerBars>;
+    h.viewUpdater = recordCreation<7, ViewUpdater>;
+    h.pageList = recordCreation<8, PageList>;
+    h.paper = recordCreation<9, PaperSettings>;
+    h.cropMarks = recordCreation<10, CropMarkSettings>;
+    h.scroller = recordCreation<11, ViewScroller>;
+    h.editor1 = recordCreation<12, ElementEditor>;
+    h.editor2 = recordCreation<13, ElementEditor>;
+    h.editor3 = recordCreation<14, ElementEditor>;
+    h.editor4 = recordCreation<15, ElementEditor>;
+    h.lineDefaults = recordCreation<16, LineDefaults>;
+    h.textDefaults = recordCreation<17, TextDefaults>;
+    h.bezierDefaults = recordCreation<18, BezierDefaults>;
+    h.measureDefaults = recordCreation<19, MeasureDefaults>;
+    h.pictureDefaults = recordCreation<20, PictureDefaults>;
+    h.propertyPlacement = recordCreation<21, PropertyDialogPlacement>;
+    h.statusBar = recordCreation<22, StatusBarPanes>;
+    h.selectTool = recordCreation<23, SelectTool>;
+    h.selection = recordCreation<24, Selection>;
+    h.workRecord = recordCreation<25, ToolWorkRecord>;
+    h.moveTool = recordCreation<26, MoveTool>;
+    h.rotateTool = recordCreation<27, RotateTool>;
+    h.pagePainter = recordCreation<28, PainterBase>;
+    h.tickStamp = recordCreation<29, TickStamp>;
+    h.undoManager = recordCreation<30, UndoManager>;
+    h.caret = recordCreation<31, TextCaretPlace>;
+    h.displayControl = recordCreation<32, DisplayControlState>;
+    h.idSet = recordCreation<33, ElementIdSet>;
+    h.serialCounter = recordCreation<34, ElementSerialCounter>;
+    h.orderSettings = recordCreation<35, OrderChangeSettings>;
+    h.scaler = recordCreation<36, ElementScaler>;
+    h.printSettings = recordCreation<37, PrintSettings>;
+    h.document = recordCreation<38, Document>;
+    h.inkInfo = recordCreation<39, InkInfo>;
+}
+
+std::vector<std::string> numbersUpTo(int n)
+{
+    std::vector<std::string> numbers;
+    for (int i = 1; i <= n; ++i)
+        numbers.push_back(std::to_string(i));
+    return numbers;
+}
+
+TEST_F(DocumentContextTest, CreatesItsMembersInTheFixedOrder)
+{
+    TestApplication app;
+    recordEveryHook(hooks());
+    DocumentContext context;
+    EXPECT_EQ(context.self, &context);
+    context.createMembers();
+    EXPECT_EQ(events, numbersUpTo(DocumentContext::kMemberCount));
+
+    // With the store of a part lent out, the document makes no store of its own.
+    ElementStore partStore;
+    theOverrideElementStore = &partStore;
+    events.clear();
+    DocumentContext lending;
+    lending.createMembers();
+    EXPECT_EQ(events.front(), "2");
+    EXPECT_EQ(lending.elementStore(), &partStore);
+    EXPECT_EQ(lending.ownStore, nullptr);
+}
+
+TEST_F(DocumentContextTest, TheErrorFlagStopsCreationAtTheNextTest)
+{
+    TestApplication app;
+    recordEveryHook(hooks());
+    hooks().pageList = [](DocumentContext&) -> PageList* {
+        events.push_back("8");
+        theApplication->errorCount = 1; // as an out-of-memory report would
+        return nullptr;
+    };
+    DocumentContext context;
+    context.createMembers();
+    EXPECT_EQ(events, numbersUpTo(8));
+
+    events.clear();
+    DocumentContext none;
+    none.createMembers();
+    EXPECT_TRUE(events.empty()) << "nothing is created while the flag is set";
+}
+
+TEST_F(DocumentContextTest, WithoutMembersEveryForwarderAnswersItsMissingValue)
+{
+    TestApplication app;
+    app->errorCount = 1;
+    DocumentContext context;
+    context.createMembers();
+    context.linkManagers();
+    EXPECT_EQ(context.elementStore(), nullptr);
+    EXPECT_EQ(context.currentPage(), 1);
+    EXPECT_EQ(context.pageCount(), 1);
+    EXPECT_EQ(context.goToPreviousPage(), 1);
+    EXPECT_EQ(context.goToNextPage(), 1);
+    EXPECT_EQ(context.drawNewElement(1, 0), 0);
+    EXPECT_EQ(context.elementCount(), 0);
+    EXPECT_EQ(context.hasElements(), 0);
+    EXPECT_EQ(context.canUndo(), 0);
+    EXPECT_EQ(context.canZoomIn(), 0);
+    EXPECT_EQ(context.gridRedrawCode(), 0);
+    EXPECT_EQ(context.restartTimer(), 0);
+    EXPECT_EQ(context.hasSelection(), 0);
+    EXPECT_EQ(context.elementInProgress(), nullptr);
+    EXPECT_EQ(context.placePicture(0), 0);
+    EXPECT_EQ(context.canPaste(), 0);
+    EXPECT_EQ(context.trackPopupMenu(), 0);
+    EXPECT_EQ(context.title(), nullptr);
+    EXPECT_EQ(context.isModified(), 0);
+    EXPECT_EQ(context.onContextEvent1(), 0);
+    EXPECT_EQ(context.editState(), 0);
+    EXPECT_EQ(context.scrollViewBy(1, 1), 0);
+    context.scrollHorizontally(3);
+    EXPECT_EQ(context.scrolled, 1) << "the rest of a scroll still runs";
+    context.interactionMode = 1;
+    context.settleElement();
+    EXPECT_EQ(context.interactionMode, 0);
+    context.print();
+    context.initialize();
+    EXPECT_EQ(DocumentContext::currentPageOf(nullptr), 1);
+    EXPECT_EQ(DocumentContext::setModificationTrackingOf(&context, 0), -1);
+    EXPECT_EQ(DocumentContext::editorOf(nullptr, 2), nullptr);
+    context.destroyManagers();
+}
+
+TEST_F(DocumentContextTest, LinksAndDeletesInTheirOwnOrders)
+{
+    TestApplication app;
+    hooks().pageList = [](DocumentContext&) -> PageList* { return new FakePageList; };
+    hooks().paper = [](DocumentContext&) -> PaperSettings* { return new FakePaper; };
+    hooks().cropMarks = [](DocumentContext&) -> CropMarkSettings* { return new FakeCropMarks; };
+    hooks().scroller = [](DocumentContext&) -> ViewScroller* { return new FakeScroller; };
+    hooks().bezierDefaults = [](DocumentContext&) -> BezierDefaults* { return new FakeDefaults<BezierDefaults>("bezier"); };
+    hooks().measureDefaults = [](DocumentContext&) -> MeasureDefaults* { return new FakeDefaults<MeasureDefaults>("measure"); };
+    hooks().pictureDefaults = [](DocumentContext&) -> PictureDefaults* { return new FakePictureDefaults; };
+    FakePagePainter navigator;
+    thePagePainter = &navigator;
+
+    auto* context = new DocumentContext;
+    context->createMembers();
+    EXPECT_NE(context->ownStore, nullptr);
+    EXPECT_NE(context->tickStamp, nullptr);
+    EXPECT_NE(context->serialCounter, nullptr);
+    context->linkManagers();
+    EXPECT_EQ(events, (std::vector<std::string>{"link pages", "link paper", "link crop marks", "link scroller",
+                                                "link bezier", "link measure", "link picture"}));
+    EXPECT_EQ(navigator.bound, context);
+
+    events.clear();
+    context->destroyManagers();
+    EXPECT_EQ(events, (std::vector<std::string>{"delete measure", "delete picture", "delete bezier",
+                                                "delete scroller", "delete paper", "delete crop marks",
+                                                "delete pages"}));
+    EXPECT_EQ(context->pages, nullptr);
+    EXPECT_EQ(context->ownStore, nullptr);
+    EXPECT_EQ(navigator.bound, nullptr) << "the global page painter loses its context";
+    delete context;
+}
+
+TEST_F(DocumentContextTest, PageStepsStopAtTheEnds)
+{
+    TestApplication app;
+    hooks().pageList = [](DocumentContext&) -> PageList* { return new FakePageList; };
+    DocumentContext context;
+    context.createMembers();
+    auto* pages = static_cast<FakePageList*>(context.pages);
+    pages->count = 3;
+    EXPECT_EQ(context.goToPreviousPage(), 1) << "page 1 has no previous page";
+    pages->current = 3;
+    EXPECT_EQ(context.goToNextPage(), 3) << "the last page returns the count";
+    EXPECT_EQ(pages->current, 3);
+    events.clear();
+    EXPECT_EQ(context.goToPreviousPage(), 1);
+    EXPECT_EQ(pages->current, 2);
+    EXPECT_EQ(context.goToNextPage(), 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"previous", "next"}));
+    EXPECT_EQ(DocumentContext::setCurrentPageOf(&context, 2), 1);
+    EXPECT_EQ(DocumentContext::currentPageOf(&context), 2);
+    context.destroyManagers();
+}
+
+TEST_F(DocumentContextTest, ASparePainterIsAdoptedOnce)
+{
+    TestApplication app;
+    hooks().pagePainter = [](DocumentContext&) -> PainterBase* { return new FakePainter("own"); };
+    auto* spare = new FakePainter("spare");
+    theSparePainter = spare;
+
+    DocumentContext first;
+    first.createMembers();
+    EXPECT_EQ(first.pagePainter, spare);
+    EXPECT_EQ(theSparePainter, nullptr);
+    DocumentContext second;
+    second.createMembers();
+    EXPECT_NE(second.pagePainter, nullptr);
+    EXPECT_NE(second.pagePainter, spare);
+
+    // The set-up makes the context's bitmap, then a painter of its own and drops it again.
+    second.linkManagers();
+    events.clear();
+    second.initialize();
+    EXPECT_EQ(events, (std::vector<std::string>{"bitmap own", "bitmap own", "delete own"}));
+    EXPECT_EQ(theSparePainter, nullptr);
+
+    theSparePainter = new FakePainter("left over");
+    events.clear();
+    first.destroyManagers();
+    EXPECT_EQ(events, (std::vector<std::string>{"delete spare", "delete left over"}));
+    EXPECT_EQ(theSparePainter, nullptr);
+    second.destroyManagers();
+}
+
+TEST_F(DocumentContextTest, InitializeTakesTheDefaultsAndTurnsReuseOff)
+{
+    TestApplication app;
+    hooks().paper = [](DocumentContext&) -> PaperSettings* { return new FakePaper; };
+    hooks().scroller = [](DocumentContext&) -> ViewScroller* { return new FakeScroller; };
+    hooks().undoManager = [](DocumentContext&) -> UndoManager* { return new FakeUndo; };
+    FakePaper defaults;
+    thePaperDefaults = &defaults;
+
+    DocumentContext context;
+    context.createMembers();
+    context.linkManagers();
+    events.clear();
+    context.initialize();
+    EXPECT_EQ(context.ownStore->pool->noReuse, 1) << "the undo manager's mode 5";
+    EXPECT_EQ(static_cast<FakePaper*>(context.paper)->assignedFrom, &defaults);
+    EXPECT_EQ(events, (std::vector<std::string>{"scroll ranges"}));
+
+    // The paper command makes the drawing's sheet the default; taking the defaults refreshes.
+    context.editPaper();
+    EXPECT_EQ(defaults.assignedFrom, context.paper);
+    events.clear();
+    EXPECT_EQ(context.takePaperDefaults(), 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"paper views"}));
+
+    events.clear();
+    context.scrollHorizontally(2);
+    EXPECT_EQ(events, (std::vector<std::string>{"step x"}));
+    EXPECT_EQ(context.scrolled, 1);
+    context.destroyManagers();
+}
+
+TEST_F(DocumentContextTest, TheSecondEditorCreatesAndSettles)
+{
+    TestApplication app;
+    hooks().editor2 = [](DocumentContext&) -> ElementEditor* { return new FakeEditor; };
+    hooks().displayControl = [](DocumentContext&) -> DisplayControlState* { return new FakeDisplayControl; };
+    hooks().printSettings = [](DocumentContext&) -> PrintSettings* { return new FakePrint; };
+    DocumentContext context;
+    context.createMembers();
+    EXPECT_EQ(context.drawNewElement(11, 4), 1);
+    context.interactionMode = 3;
+    context.settleElement();
+    EXPECT_EQ(context.interactionMode, 0);
+    EXPECT_EQ(context.onContextEvent2(), 12);
+    context.refreshView();
+    context.print();
+    EXPECT_EQ(events, (std::vector<std::string>{"step 11/4", "settle", "overlay", "hide 255", "print", "restore 255"}));
+    context.destroyManagers();
+}
+
+TEST_F(DocumentContextTest, TickStampAndSerialCounter)
+{
+    TestApplication app;
+    FakeClock clock(5000);
+    DocumentContext context;
+    context.createMembers();
+    EXPECT_EQ(context.restartTimer(), 1);
+    clock.advance(149);
+    EXPECT_EQ(context.notYet150ms(), 1);
+    clock.advance(1);
+    EXPECT_EQ(context.notYet150ms(), 0);
+    EXPECT_EQ(context.notYet300ms(), 1);
+    EXPECT_EQ(context.withinDoubleClickTime(), 1);
+    EXPECT_EQ(context.tickStamp->reached500ms(), 0);
+    clock.advance(350);
+    EXPECT_EQ(context.tickStamp->reached500ms(), 1);
+    EXPECT_EQ(context.withinDoubleClickTime(), 0);
+    EXPECT_EQ(DocumentContext::notYet300msOf(&context), 0);
+
+    ElementSerialCounter& serials = *context.serialCounter;
+    EXPECT_EQ(serials.next(), 1);
+    EXPECT_EQ(serials.raiseTo(40), 40);
+    EXPECT_EQ(serials.raiseTo(7), 7);
+    EXPECT_EQ(serials.next(), 41);
+    context.destroyManagers();
+}
+
+} // namespace

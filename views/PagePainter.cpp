@@ -1,0 +1,3 @@
+#include "views/PagePainter.h"
+
+PagePainter* thePagePainter = nullptr;

@@ -1,0 +1,3 @@
+#include "views/PageTabBar.h"
+
+PageTabBar* thePageTabBar = nullptr;

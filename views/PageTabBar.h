@@ -1,0 +1,18 @@
+#pragma once
+
+class DocumentContext;
+
+// The page bar pane (one for the application): a tab per page of the active drawing, drawn
+// through a painter of its own.
+class PageTabBar {
+public:
+    virtual ~PageTabBar() = default;
+
+    virtual void setContext(DocumentContext* context) = 0;
+    virtual int ensureBitmap() = 0;
+    // Switches the drawing to page n; 1 on success.
+    virtual int selectPage(DocumentContext* context, int page) = 0;
+    virtual void refresh(DocumentContext* context) = 0;
+};
+
+extern PageTabBar* thePageTabBar;

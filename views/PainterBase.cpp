@@ -1,0 +1,3 @@
+#include "views/PainterBase.h"
+
+PainterBase* theSparePainter = nullptr;

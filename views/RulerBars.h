@@ -1,0 +1,12 @@
+#pragma once
+
+class DocumentContext;
+
+// The rulers of a document window.
+class RulerBars {
+public:
+    virtual ~RulerBars() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual void paint() = 0;
+};

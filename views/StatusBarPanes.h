@@ -1,0 +1,11 @@
+#pragma once
+
+class DocumentContext;
+
+// The status bar panes of a document window.
+class StatusBarPanes {
+public:
+    virtual ~StatusBarPanes() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+};

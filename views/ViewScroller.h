@@ -1,0 +1,28 @@
+#pragma once
+
+class DocumentContext;
+class ScrollBar;
+
+// The scroll-bar state of a document window. Only the operations that the document context
+// forwards are declared here.
+class ViewScroller {
+public:
+    virtual ~ViewScroller() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual void setHorizontalBar(ScrollBar* bar) = 0;
+    virtual void setVerticalBar(ScrollBar* bar) = 0;
+    // Recomputes ranges and positions and applies them; 1 when a bar changed.
+    virtual int resetRanges() = 0;
+    // Scroll-bar messages of the current event.
+    virtual int onHScroll() = 0;
+    virtual int onVScroll() = 0;
+    virtual int scrollBy(int dx, int dy) = 0;
+    // Moves a bar by n steps; 1 when its position changed.
+    virtual int stepHorizontally(int steps) = 0;
+    virtual int stepVertically(int steps) = 0;
+    // One step towards the pointer when it lies outside the view.
+    virtual int autoScroll() = 0;
+    // Pans the view while the mouse drags.
+    virtual int handTool() = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+class DocumentContext;
+
+// The redraw manager of a document window: decides where element operations draw and keeps the
+// window consistent. Only the operations that the document context calls are declared here.
+class ViewUpdater {
+public:
+    virtual ~ViewUpdater() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    // Copies the whole document painter to the window.
+    virtual void flushPainter() = 0;
+    // Clears the painter, redraws the current page, refreshes the page painter and page bar.
+    virtual void refreshAll() = 0;
+    // The same after resetting the file error reporter's once-only flags.
+    virtual void refreshAfterReset() = 0;
+    // Scrolls the painter by (dx, dy) scroll steps and redraws the uncovered strip.
+    virtual void scrollBy(int dx, int dy) = 0;
+    // Nested clip to the view area; the last end removes it.
+    virtual void beginClip() = 0;
+    virtual void endClip() = 0;
+};

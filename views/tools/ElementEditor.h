@@ -1,0 +1,33 @@
+#pragma once
+
+class DocumentContext;
+class Element;
+
+// Takes elements by id from the store into a live element of their kind and creates new elements
+// by mouse. A context holds four: the first draws the pages, the second creates new elements and
+// holds the element in edit, the third serves the select, move, rotate and scale tools. Only the
+// operations that the document context calls are declared here.
+class ElementEditor {
+public:
+    virtual ~ElementEditor() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    // One mouse step of creating an element of a kind with the tool's mode; the state code.
+    virtual int mouseStep(int kind, int mode) = 0;
+    // Places an element of a kind (pictures) by mouse; the state code.
+    virtual int placeByMouse(int kind, int mode) = 0;
+    // Finishes the element in hand (commit as new or store back).
+    virtual void settleElement(int flag) = 0;
+    // The element in hand, or null.
+    virtual Element* elementInHand() = 0;
+    // 1 when the element in hand has this kind.
+    virtual int holdsKind(int kind) = 0;
+    // 1 while the element in hand is being edited in place.
+    virtual int isInEditState() = 0;
+    virtual void redrawInputOverlay() = 0;
+    virtual void handleKey() = 0;
+    virtual int insertCharacters(int first, int second) = 0;
+    virtual int onContextEvent1() = 0;
+    virtual int onContextEvent2() = 0;
+    virtual int onContextEvent3() = 0;
+};

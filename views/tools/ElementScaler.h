@@ -1,0 +1,12 @@
+#pragma once
+
+class DocumentContext;
+
+// Scales the selected elements through its dialog.
+class ElementScaler {
+public:
+    virtual ~ElementScaler() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual void runCommand() = 0;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+// The points clicked during interactive input. The document context only creates and deletes it.
+class InputPointList {
+public:
+    virtual ~InputPointList() = default;
+};

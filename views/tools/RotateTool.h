@@ -1,0 +1,14 @@
+#pragma once
+
+class DocumentContext;
+
+// Rotates the selection by mouse.
+class RotateTool {
+public:
+    virtual ~RotateTool() = default;
+
+    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual int run() = 0;
+    // The tool's second entry: prepares it when its button is pressed.
+    virtual int prepare() = 0;
+};
