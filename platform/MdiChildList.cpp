@@ -28,8 +28,9 @@ int MdiChildList::add(MdiChildWindow* window)
         return 0;
     }
     if (!window->create()) {
-        activeSerial = oldActive;
+        // closeChild leaves no active window; the one active before the add is active again.
         closeChild(window->serial);
+        activeSerial = oldActive;
         return 0;
     }
     return 1;
