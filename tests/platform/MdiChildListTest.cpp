@@ -245,3 +245,104 @@ TEST_F(Documents, TheActiveWindowFollowsTheMdiClient)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Documents, WindowMenuAtPositionFourListsTheDocuments)
+{
+    HMENU windowMenu = GetSubMenu(GetMenu(frame.hwnd()), 3);
+    ASSERT_TRUE(windowMenu);
+    EXPECT_EQ(GetMenuItemCount(windowMenu), 1);
+    TestDocument* d = addDocument("図面1");
+    ASSERT_TRUE(d);
+    int items = GetMenuItemCount(windowMenu);
+    ASSERT_GE(items, 2);
+    EXPECT_EQ(GetMenuItemID(windowMenu, items - 1), 101u);
+    EXPECT_EQ(GetDlgCtrlID(d->hwnd()), 101);
+}
+
+TEST(DocumentWindowMenu, PositionZeroGivesNoWindowMenu)
+{
+    TestApplication app;
+    RecordingFrame frame;
+    app->frame = &frame;
+    app->setWindowMenuPosition(0);
+    ASSERT_TRUE(frame.create());
+    ASSERT_TRUE(frame.documents.add(new MdiChildWindow));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(frame.hwnd()), i)), 1);
+    frame.destroy();
+    app->frame = nullptr;
+}
+
+} // namespace
+
+namespace {
+
+void pumpFor(DWORD ms)
+{
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        MSG m;
+        if (PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) || theCurrentEvent->queuedCount())
+            theCurrentEvent->pumpStepNoWait(0);
+        else
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void clickAt(int x, int y)
+{
+    INPUT input[3] = {};
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    for (INPUT& i : input) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = (x * 65536 + cx / 2) / cx;
+        i.mi.dy = (y * 65536 + cy / 2) / cy;
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, input, sizeof(INPUT));
+}
+
+void pressCtrlF6()
+{
+    INPUT input[4] = {};
+    WORD keys[4] = {VK_CONTROL, VK_F6, VK_F6, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = keys[i];
+        input[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, input, sizeof(INPUT));
+}
+
+TEST_F(Documents, ActivationByClickAndByCtrlF6)
+{
+    // Real input through the system: the frame must be shown and in front.
+    ShowWindow(frame.hwnd(), SW_SHOWNORMAL);
+    MoveWindow(frame.hwnd(), 120, 90, 800, 600, TRUE);
+    SetForegroundWindow(frame.hwnd());
+    TestDocument* a = addDocument("a");
+    TestDocument* b = addDocument("b");
+    ASSERT_TRUE(a && b);
+    MoveWindow(a->hwnd(), 0, 0, 300, 200, TRUE);
+    MoveWindow(b->hwnd(), 350, 0, 300, 200, TRUE);
+    pumpFor(100);
+    ASSERT_EQ(list().activeChild(), b);
+
+    RECT r;
+    GetWindowRect(a->hwnd(), &r);
+    clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    pumpFor(300);
+    EXPECT_EQ(list().activeChild(), a);
+    EXPECT_EQ(list().activeSerial, a->serial);
+
+    pressCtrlF6();
+    pumpFor(300);
+    EXPECT_EQ(list().activeChild(), b);
+    EXPECT_EQ(list().activeSerial, b->serial);
+}
+
+} // namespace
