@@ -14,8 +14,8 @@ namespace {
 bool documentClassRegistered = false;
 char documentClassName[128];
 
-// The window being created: messages that arrive before CreateMDIWindowA returns find their
-// object through it.
+// The window being created: messages that arrive before CreateMDIWindowA returns (activation,
+// sizing) find their object through it.
 MdiChildWindow* windowBeingCreated = nullptr;
 
 LRESULT defaultDocumentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -28,7 +28,9 @@ LRESULT defaultDocumentProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 LRESULT CALLBACK documentWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (windowBeingCreated && !windowBeingCreated->hwnd())
+    // Other document windows may hear from the MDI client while a new one is created (a
+    // maximised one is restored first): only the new window's own WM_NCCREATE names its handle.
+    if (message == WM_NCCREATE && windowBeingCreated && !windowBeingCreated->hwnd())
         windowBeingCreated->attachHwnd(window);
     int r = theEventRouter ? theEventRouter->route(window, message, wParam, lParam) : -1;
     switch (message) {

@@ -10,6 +10,7 @@
 #include "platform/IntPolygon.h"
 #include "platform/IntRect.h"
 #include "platform/Region.h"
+#include "platform/ScreenSurface.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/TestApplication.h"
@@ -338,6 +339,67 @@ TEST(DeviceContext, FillsUseATemporaryBrush)
     dc.drawPolyline(PenSpec(RgbColor(0, 0, 255)), points);
     EXPECT_EQ(surface.pixel(5, 38), RGB(0, 0, 255));
     EXPECT_EQ(surface.pixel(10, 34), RGB(0, 0, 255));
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowClip, SaveRestoreAndTheClipFlag)
+{
+    TestApplication app;
+    DibSurface surface(60, 60);
+    RecordingWindow window;
+    window.dc.attachHdc(surface.hdc);
+    Region region;
+
+    IntRect clip;
+    clip.set(10, 10, 30, 30);
+    window.setClipRect(clip);
+    window.saveClip();
+    window.clearClip();
+    ASSERT_EQ(window.dc.getClipRegion(region), 1);
+    EXPECT_EQ(region.boundingBox().right, 60);
+    window.restoreClip();
+    ASSERT_EQ(window.dc.getClipRegion(region), 1);
+    EXPECT_EQ(region.boundingBox().right, 30);
+
+    // Intersections narrow the clip, unless the flag asks for a fresh start.
+    IntRect part;
+    part.set(0, 0, 20, 60);
+    window.intersectClipRect(part);
+    window.dc.getClipRegion(region);
+    EXPECT_EQ(region.boundingBox().left, 10);
+    EXPECT_EQ(region.boundingBox().right, 20);
+    window.clipFlag = 1;
+    window.intersectClipRect(part);
+    EXPECT_EQ(window.clipFlag, 0);
+    window.dc.getClipRegion(region);
+    EXPECT_EQ(region.boundingBox().left, 0);
+    EXPECT_EQ(region.boundingBox().bottom, 60);
+
+    // The flag also drops the clip before a save.
+    window.setClipRect(clip);
+    window.clipFlag = 1;
+    window.saveClip();
+    window.setClipRect(clip);
+    window.restoreClip();
+    window.dc.getClipRegion(region);
+    EXPECT_EQ(region.boundingBox().right, 60);
+    EXPECT_EQ(window.resetClip(), 0);
+    window.dc.detachHdc();
+}
+
+TEST(ScreenSurface, DrawsOnTheWholeScreen)
+{
+    TestApplication app;
+    ASSERT_TRUE(theScreenSurface);
+    EXPECT_EQ(theScreenSurface->hwnd(), nullptr);
+    theScreenSurface->dc.acquire();
+    HDC screen = theScreenSurface->dc.hdc;
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), GetSystemMetrics(SM_CXSCREEN));
+    theScreenSurface->dc.release();
 }
 
 } // namespace

@@ -346,3 +346,21 @@ TEST_F(Documents, ActivationByClickAndByCtrlF6)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Documents, EachWindowKeepsItsOwnHandleWhileAnotherIsCreated)
+{
+    TestDocument* a = addDocument("a");
+    ASSERT_TRUE(a);
+    HWND first = a->hwnd();
+    SendMessageA(frame.mdiClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(first), 0);
+    TestDocument* b = addDocument("b");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(a->hwnd(), first);
+    EXPECT_NE(b->hwnd(), first);
+    EXPECT_EQ(theEventRouter->findWindow(b->hwnd()), b);
+    EXPECT_EQ(theEventRouter->findWindow(first), a);
+}
+
+} // namespace
