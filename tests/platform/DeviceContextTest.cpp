@@ -275,29 +275,12 @@ TEST(DeviceContext, RectangleSidesJoinAtTheirCorners)
     EXPECT_EQ(surface.pixel(5, 15), kWhite);
 }
 
-TEST(DeviceContext, DiamondCentreLinesDiagonalsAndCheckBox)
+TEST(DeviceContext, CheckBox)
 {
     DibSurface surface(40, 40);
     DeviceContext dc;
     dc.attachHdc(surface.hdc);
-    IntRect r;
-    r.set(0, 0, 10, 10);
     PenSpec pen;
-    dc.drawDiamond(pen, r);
-    EXPECT_EQ(surface.pixel(5, 0), kBlack);
-    EXPECT_EQ(surface.pixel(10, 5), kBlack);
-    EXPECT_EQ(surface.pixel(0, 0), kWhite);
-
-    surface.fill(kWhite);
-    dc.drawCenterLines(pen, r, 1, 1);
-    EXPECT_EQ(row(surface, 5, 0, 12), "###########.");
-    EXPECT_EQ(surface.pixel(5, 10), kBlack);
-
-    surface.fill(kWhite);
-    dc.drawDiagonals(pen, r, 1, 0);
-    EXPECT_EQ(surface.pixel(10, 10), kBlack);
-    EXPECT_EQ(surface.pixel(10, 0), kWhite);
-
     surface.fill(RGB(0, 128, 0));
     IntRect box;
     box.set(20, 20, 34, 34);

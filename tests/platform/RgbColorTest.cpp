@@ -170,22 +170,6 @@ TEST(RgbColor, AssignKeepsTheModelCopyAllDoesNot)
     EXPECT_EQ(c.colorRef, a.colorRef);
 }
 
-TEST(RgbColor, NamedAndSystemColours)
-{
-    RgbColor c;
-    EXPECT_EQ(c.colorRef, RGB(0, 0, 0));
-    c.setSalmon();
-    EXPECT_EQ(c.colorRef, RGB(255, 64, 64));
-    c.setPaleGray();
-    EXPECT_EQ(c.colorRef, RGB(223, 223, 223));
-    c.setLightGray();
-    EXPECT_EQ(c.colorRef, RGB(192, 192, 192));
-    c.setHighlightColor();
-    EXPECT_EQ(c.colorRef, GetSysColor(COLOR_HIGHLIGHT));
-    c.setMenuColor();
-    EXPECT_EQ(c.colorRef, GetSysColor(COLOR_MENU));
-}
-
 // The chooser stand-in: checks what it is given and answers with a scripted result.
 struct ChooserScript {
     static BOOL answer;
