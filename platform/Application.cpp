@@ -9,6 +9,7 @@
 #include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
+#include "platform/ScreenSurface.h"
 #include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 #include "shell/panes/WorkspaceLayout.h"
@@ -30,6 +31,7 @@ Application::Application()
     theMouseState = new (std::nothrow) MouseState;
     theEventRouter = new (std::nothrow) EventRouter;
     theCurrentEvent = new (std::nothrow) CurrentEvent;
+    theScreenSurface = new (std::nothrow) ScreenSurface;
     theBeeper = new (std::nothrow) Beeper;
 }
 
@@ -37,6 +39,8 @@ Application::~Application()
 {
     delete theBeeper;
     theBeeper = nullptr;
+    delete theScreenSurface;
+    theScreenSurface = nullptr;
     delete theCurrentEvent;
     theCurrentEvent = nullptr;
     delete theMouseState;
@@ -54,10 +58,13 @@ Application::~Application()
 int Application::ensurePrintJob() { return thePrintJob != nullptr; }
 void Application::deletePrintJob() { thePrintJob = nullptr; }
 
-// The frame menu arrives with the menu classes.
-FrameMenu* Application::frameMenu() const { return nullptr; }
+FrameMenu* Application::frameMenu() const { return frame ? &frame->menu : nullptr; }
 
-void Application::setWindowMenuPosition(int position) { windowMenuPosition = position; }
+void Application::setWindowMenuPosition(int position)
+{
+    if (FrameMenu* menu = frameMenu())
+        menu->windowMenuPosition = position;
+}
 
 void Application::hideHint()
 {

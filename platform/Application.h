@@ -55,7 +55,6 @@ public:
     int frameIcon = 0;
     int documentIcon = 0;
     UINT clipboardFormat = 0;
-    int windowMenuPosition = 0;
 };
 
 extern Application* theApplication;

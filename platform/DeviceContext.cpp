@@ -1,5 +1,50 @@
 #include "platform/DeviceContext.h"
 
+#include <cstring>
+#include <new>
+
+#include "platform/BrushHolder.h"
+#include "platform/FontHolder.h"
+#include "platform/IntPolyPolygon.h"
+#include "platform/IntPolygon.h"
+#include "platform/IntRect.h"
+#include "platform/Region.h"
+#include "platform/TextOutlineDrawer.h"
+
+namespace {
+// A solid brush for one fill, deleted on scope exit.
+class TemporaryBrush {
+public:
+    explicit TemporaryBrush(const RgbColor& color) : handle_(color.createSolidBrush()) {}
+    ~TemporaryBrush()
+    {
+        if (handle_)
+            DeleteObject(handle_);
+    }
+    TemporaryBrush(const TemporaryBrush&) = delete;
+    TemporaryBrush& operator=(const TemporaryBrush&) = delete;
+    HBRUSH get() const { return handle_; }
+
+private:
+    HBRUSH handle_;
+};
+} // namespace
+
+DeviceContext::DeviceContext()
+    : pen(new (std::nothrow) Pen), brush(new (std::nothrow) BrushHolder), font(new (std::nothrow) FontHolder)
+{
+    reset();
+}
+
+DeviceContext::~DeviceContext()
+{
+    releaseExternal();
+    delete pen;
+    delete brush;
+    delete font;
+    delete textOutline;
+}
+
 void DeviceContext::reset()
 {
     hwnd = nullptr;
@@ -7,27 +52,88 @@ void DeviceContext::reset()
     ownsMemoryDc = 0;
     externalDc = 0;
     painting = 0;
+    useOutlineText = 1;
+    minTextSize = 5;
+    maxGlyphTextSize = 12;
+}
+
+void DeviceContext::selectHeldObjects()
+{
+    if (!hdc)
+        return;
+    if (pen && pen->handle)
+        SelectObject(hdc, pen->handle);
+    if (brush && brush->handle)
+        SelectObject(hdc, brush->handle);
+    // A stock font that replaced the owned one is not selected again.
+    if (font && font->owned)
+        SelectObject(hdc, font->owned);
+}
+
+// An HDC that goes back to its owner must not keep our objects selected: they are deleted with
+// this context.
+void DeviceContext::putBackStockObjects()
+{
+    if (!hdc)
+        return;
+    if (pen && pen->handle && GetCurrentObject(hdc, OBJ_PEN) == pen->handle)
+        SelectObject(hdc, GetStockObject(BLACK_PEN));
+    if (brush && brush->handle && GetCurrentObject(hdc, OBJ_BRUSH) == brush->handle)
+        SelectObject(hdc, GetStockObject(WHITE_BRUSH));
+    if (font && font->owned && GetCurrentObject(hdc, OBJ_FONT) == font->owned)
+        SelectObject(hdc, GetStockObject(SYSTEM_FONT));
 }
 
 void DeviceContext::acquire()
 {
-    if (ownsMemoryDc || externalDc || painting) {
+    if (holdsOwnDc()) {
         ++nesting;
         return;
     }
-    if (nesting < 1)
+    if (nesting < 1) {
         hdc = GetDC(hwnd);
+        selectHeldObjects();
+    }
     ++nesting;
 }
 
 void DeviceContext::release()
 {
-    if (nesting > 0)
-        --nesting;
+    // An unbalanced release would hand back a DC that is no longer ours.
+    if (nesting < 1)
+        return;
+    --nesting;
     if (nesting > 0)
         return;
-    if (!ownsMemoryDc && !externalDc && !painting && hdc)
+    if (!holdsOwnDc() && hdc)
         ReleaseDC(hwnd, hdc);
+}
+
+void DeviceContext::getWindowDc() { hdc = GetDC(hwnd); }
+void DeviceContext::releaseWindowDc() { ReleaseDC(hwnd, hdc); }
+
+int DeviceContext::createMemoryDc()
+{
+    deleteMemoryDc();
+    HDC information = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
+    HDC memory = CreateCompatibleDC(information);
+    if (information)
+        DeleteDC(information);
+    if (!memory)
+        return 0;
+    hdc = memory;
+    ownsMemoryDc = 1;
+    return 1;
+}
+
+void DeviceContext::deleteMemoryDc()
+{
+    if (ownsMemoryDc && hdc) {
+        putBackStockObjects();
+        DeleteDC(hdc);
+        hdc = nullptr;
+    }
+    ownsMemoryDc = 0;
 }
 
 void DeviceContext::attachHdc(HDC external)
@@ -37,12 +143,198 @@ void DeviceContext::attachHdc(HDC external)
     externalDc = 1;
 }
 
-void DeviceContext::releaseExternal()
+void DeviceContext::detachHdc()
 {
-    if (ownsMemoryDc && hdc)
-        DeleteDC(hdc);
-    if (ownsMemoryDc || externalDc)
+    if (externalDc) {
+        putBackStockObjects();
         hdc = nullptr;
-    ownsMemoryDc = 0;
+    }
     externalDc = 0;
 }
+
+void DeviceContext::releaseExternal()
+{
+    deleteMemoryDc();
+    detachHdc();
+}
+
+int DeviceContext::selectPen(const PenSpec& spec)
+{
+    if (!pen)
+        return 0;
+    DcScope scope(*this);
+    return pen->select(hdc, spec);
+}
+
+int DeviceContext::selectFont(const LOGFONTA& description)
+{
+    if (!font)
+        return 0;
+    DcScope scope(*this);
+    return font->select(hdc, description);
+}
+
+int DeviceContext::selectGuiFont()
+{
+    if (!font)
+        return 0;
+    DcScope scope(*this);
+    font->selectStock(hdc, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    return 1;
+}
+
+int DeviceContext::selectTextColourBrush()
+{
+    if (!brush)
+        return 0;
+    DcScope scope(*this);
+    RgbColor text;
+    text.colorRef = GetTextColor(hdc);
+    return brush->selectSolid(hdc, text);
+}
+
+void DeviceContext::setTextColor(const RgbColor& color)
+{
+    DcScope scope(*this);
+    SetTextColor(hdc, color.colorRef);
+}
+
+void DeviceContext::setBkColor(const RgbColor& color)
+{
+    DcScope scope(*this);
+    SetBkColor(hdc, color.colorRef);
+}
+
+RgbColor DeviceContext::getTextColor()
+{
+    DcScope scope(*this);
+    RgbColor color;
+    color.colorRef = GetTextColor(hdc);
+    return color;
+}
+
+RgbColor DeviceContext::getBkColor()
+{
+    DcScope scope(*this);
+    RgbColor color;
+    color.colorRef = GetBkColor(hdc);
+    return color;
+}
+
+void DeviceContext::setCopyPen()
+{
+    DcScope scope(*this);
+    SetROP2(hdc, R2_COPYPEN);
+}
+
+void DeviceContext::setXorPen()
+{
+    DcScope scope(*this);
+    SetROP2(hdc, R2_XORPEN);
+}
+
+void DeviceContext::setOpaqueBackground() { SetBkMode(hdc, OPAQUE); }
+void DeviceContext::setTransparentBackground() { SetBkMode(hdc, TRANSPARENT); }
+
+int DeviceContext::getClipRegion(Region& region)
+{
+    if (!region.ensureCreated())
+        return 0;
+    DcScope scope(*this);
+    if (GetClipRgn(hdc, region.hrgn) == 1)
+        return 1;
+    IntRect box;
+    int kind = GetClipBox(hdc, box.asRect());
+    if (kind == ERROR || kind == NULLREGION)
+        return 0;
+    return region.createRectIndirect(box);
+}
+
+int DeviceContext::selectClipRegion(Region& region)
+{
+    if (!region.hrgn)
+        return 0;
+    DcScope scope(*this);
+    return SelectClipRgn(hdc, region.hrgn);
+}
+
+void DeviceContext::clipToRect(const IntRect& rect)
+{
+    Region region;
+    if (region.createRectIndirect(rect))
+        selectClipRegion(region);
+}
+
+void DeviceContext::intersectClip(const IntRect& rect)
+{
+    DcScope scope(*this);
+    IntersectClipRect(hdc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void DeviceContext::resetClip()
+{
+    DcScope scope(*this);
+    SelectClipRgn(hdc, nullptr);
+}
+
+void DeviceContext::fillRect(const RgbColor& color, const IntRect& rect)
+{
+    TemporaryBrush fill(color);
+    if (!fill.get())
+        return;
+    DcScope scope(*this);
+    FillRect(hdc, rect.asRect(), fill.get());
+}
+
+void DeviceContext::fillRegion(const RgbColor& color, Region& region)
+{
+    if (!region.hrgn)
+        return;
+    TemporaryBrush fill(color);
+    if (!fill.get())
+        return;
+    DcScope scope(*this);
+    FillRgn(hdc, region.hrgn, fill.get());
+}
+
+void DeviceContext::fillPolygon(const RgbColor& color, IntPolygon& polygon)
+{
+    Region region;
+    if (region.createPolygon(polygon))
+        fillRegion(color, region);
+}
+
+void DeviceContext::fillPolyPolygon(const RgbColor& color, IntPolyPolygon& polygons)
+{
+    Region region;
+    if (region.createPolyPolygon(polygons))
+        fillRegion(color, region);
+}
+
+int DeviceContext::scroll(const IntRect& clip, int dx, int dy, Region& update)
+{
+    update.ensureCreated();
+    DcScope scope(*this);
+    return ScrollDC(hdc, dx, dy, nullptr, clip.asRect(), update.hrgn, nullptr);
+}
+
+void DeviceContext::getTextExtent(const char* text, int& cx, int& cy)
+{
+    SIZE size = {};
+    if (text) {
+        DcScope scope(*this);
+        GetTextExtentPointA(hdc, text, static_cast<int>(std::strlen(text)), &size);
+    }
+    cx = size.cx;
+    cy = size.cy;
+}
+
+void DeviceContext::textOut(int x, int y, const char* text)
+{
+    if (!text)
+        return;
+    DcScope scope(*this);
+    TextOutA(hdc, x, y, text, static_cast<int>(std::strlen(text)));
+}
+
+void DeviceContext::textOutRaised(int x, int y, int dy, const char* text) { textOut(x, y - dy, text); }

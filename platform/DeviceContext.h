@@ -1,31 +1,156 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/Pen.h"
+#include "platform/RgbColor.h"
+
+class BrushHolder;
+class FontHolder;
+class TextOutlineDrawer;
+class Region;
+class IntPolygon;
+class IntPolyPolygon;
+class IntPointList;
+struct IntPoint;
+struct IntRect;
+
 // The drawing surface every window embeds. It hides where the HDC comes from: a window DC
-// fetched on demand, the paint DC of WM_PAINT, a memory DC, or an HDC handed in from outside.
-// Every drawing operation brackets its GDI calls with acquire() and release(); nested calls
-// fetch the window DC once.
+// fetched on demand, the paint DC of WM_PAINT, a memory DC, or an HDC handed in from outside. It
+// keeps the current pen, brush and font and selects them again into every freshly fetched window
+// DC. Every drawing operation brackets its GDI calls with acquire() and release(); nested calls
+// fetch the window DC once. Coordinates are device pixels.
 class DeviceContext {
 public:
-    DeviceContext() { reset(); }
-    ~DeviceContext() { releaseExternal(); }
+    DeviceContext();
+    ~DeviceContext();
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
+    // Lifetime and HDC sources
+    // Forgets the HDC source and restores the text settings; the held objects stay.
     void reset();
     void acquire();
     void release();
-    // Draw on an HDC that belongs to someone else until releaseExternal().
+    // GetDC / ReleaseDC without the count.
+    void getWindowDc();
+    void releaseWindowDc();
+    // A memory DC compatible with the display, owned by this context.
+    int createMemoryDc();
+    void deleteMemoryDc();
+    // Draw on an HDC that belongs to someone else until detachHdc() or releaseExternal().
     void attachHdc(HDC external);
+    void detachHdc();
     void releaseExternal();
 
+    // Objects and modes
+    int selectPen(const PenSpec& spec);
+    // The font of the description becomes the owned and the current font.
+    int selectFont(const LOGFONTA& description);
+    // The stock DEFAULT_GUI_FONT; the owned font is deleted.
+    int selectGuiFont();
+    // A solid brush of the current text colour becomes the held brush.
+    int selectTextColourBrush();
+    void setTextColor(const RgbColor& color);
+    void setBkColor(const RgbColor& color);
+    RgbColor getTextColor();
+    RgbColor getBkColor();
+    void setCopyPen();
+    void setXorPen();
+    // The two background-mode setters need an HDC already: they do not acquire.
+    void setOpaqueBackground();
+    void setTransparentBackground();
+
+    // Clipping
+    // The clip region, or the clip box when the DC has no clip region; 0 when it has no clip
+    // area at all.
+    int getClipRegion(Region& region);
+    int selectClipRegion(Region& region);
+    void clipToRect(const IntRect& rect);
+    void intersectClip(const IntRect& rect);
+    void resetClip();
+
+    // Lines. The forms with a PenSpec select it first; the others use the current pen.
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void setPixel(int x, int y, const RgbColor& color);
+    void drawLine(int x1, int y1, int x2, int y2);
+    // Dashed (style 2) and dotted (style 3) lines are drawn dash by dash: 10 on, 3 off and 3 on,
+    // 3 off, whatever the GDI pen would make of them.
+    void drawStyledLine(const PenSpec& spec, int x1, int y1, int x2, int y2);
+    void drawLineBetween(const PenSpec& spec, const IntPoint& p1, const IntPoint& p2);
+    void drawHorizontalLine(const PenSpec& spec, int y, int x1, int x2);
+    void drawVerticalLine(const PenSpec& spec, int x, int y1, int y2);
+    // Dashes of `dash` pixels with `gap` between them, measured from (x1, y1). An offset in
+    // (0, dash] starts the first dash there; a larger one makes the first dash offset - dash long.
+    void drawDashSegments(const PenSpec& spec, int x1, int y1, int x2, int y2, int dash, int gap, int offset);
+    void drawPolyline(const PenSpec& spec, IntPointList& points);
+    void drawPointPath(const PenSpec& spec, const int* xs, const int* ys, int start, int count);
+    // The chosen sides; adjacent chosen sides are drawn as one path so that their corners join.
+    void drawRectSides(const PenSpec& spec, const IntRect& rect, int top, int left, int right, int bottom);
+    void drawFrame(const PenSpec& spec, const IntRect& rect, int n);
+    void drawDiamond(const PenSpec& spec, const IntRect& rect);
+    void drawCenterLines(const PenSpec& spec, const IntRect& rect, int vertical, int horizontal);
+    void drawDiagonals(const PenSpec& spec, const IntRect& rect, int falling, int rising);
+    void drawCheckBox(const PenSpec& spec, const IntRect& rect, int ticked);
+    void drawCheckBoxInset(const PenSpec& spec, const IntRect& rect, int ticked);
+
+    // Fills with a temporary brush; the held brush is not touched.
+    void fillRect(const RgbColor& color, const IntRect& rect);
+    void fillRegion(const RgbColor& color, Region& region);
+    void fillPolygon(const RgbColor& color, IntPolygon& polygon);
+    void fillPolyPolygon(const RgbColor& color, IntPolyPolygon& polygons);
+
+    // ScrollDC of the whole DC by (dx, dy) inside `clip`; the uncovered part goes to `update`.
+    int scroll(const IntRect& clip, int dx, int dy, Region& update);
+
+    // Text (zero-terminated Shift-JIS)
+    void getTextExtent(const char* text, int& cx, int& cy);
+    void textOut(int x, int y, const char* text);
+    void textOut(int x, int y, int unused, const char* text) { (void)unused; textOut(x, y, text); }
+    void textOutRaised(int x, int y, int dy, const char* text);
+    // Text along a direction: `size` is the character height in pixels, `angle` degrees
+    // counter-clockwise on the screen. The top-left form puts the characters below the line
+    // through (x, y) (at angle 0), the bottom-left form above it. The range forms draw the
+    // characters that start at byte indices from..to-1.
+    void drawTextRotatedTopLeft(int x, int y, int size, double angle, const char* text);
+    void drawTextRotatedTopLeft(int x, int y, int size, double angle, const char* text, int from, int to);
+    void drawTextRotatedBottomLeft(int x, int y, int size, double angle, const char* text);
+    void drawTextRotatedBottomLeft(int x, int y, int size, double angle, const char* text, int from, int to);
+    // The names the shapes use; both are the top-left forms.
+    void drawTextRotated(int x, int y, int size, double angle, const char* text)
+    {
+        drawTextRotatedTopLeft(x, y, size, angle, text);
+    }
+    void drawTextRangeRotated(int x, int y, int size, double angle, const char* text, int from, int to)
+    {
+        drawTextRotatedTopLeft(x, y, size, angle, text, from, to);
+    }
+
+    // Set by owners that are not windows (2 print job, 3 off-screen bitmap); not read here.
+    int kind = 0;
     int nesting = 0;
+    Pen* pen = nullptr;
+    BrushHolder* brush = nullptr;
+    FontHolder* font = nullptr;
+    // Large rotated text may be drawn as glyph outlines.
+    int useOutlineText = 1;
+    // Characters smaller than this many pixels are drawn as filled squares.
+    int minTextSize = 5;
+    // Characters up to this size go through the glyph renderer.
+    int maxGlyphTextSize = 12;
+    TextOutlineDrawer* textOutline = nullptr;
     HWND hwnd = nullptr;
     HDC hdc = nullptr;
     int ownsMemoryDc = 0;
     int externalDc = 0;
     PAINTSTRUCT paint = {};
     int painting = 0;
+
+private:
+    int holdsOwnDc() const { return ownsMemoryDc || externalDc || painting; }
+    void selectHeldObjects();
+    void putBackStockObjects();
+    void drawRotated(int x, int y, int size, double angle, const char* text, int from, int to, bool bottomLeft);
 };
 
 // acquire() for one scope.

@@ -25,10 +25,25 @@ enum EventCode : int {
     EV_SIZE = 23020,
 
     // Internal events
+    EV_DOCUMENT_ACTIVATED = 6010,     // arg1: serial id of the document window
+    EV_ACTIVE_DOCUMENT_CHANGED = 6030, // arg1: serial id of the new active document window
+    EV_DOCUMENT_CLOSED = 6032,        // arg1: serial id of the document window to remove
+    EV_PANE_CLOSE = 6034,             // arg1: serial id of the pane window
+    EV_PANE_MOVE = 6040,              // arg1: serial id of the pane window
+    EV_PANE_RESIZE = 6070,            // arg1: serial id, arg2: border code
+    EV_DOCUMENT_DEACTIVATED = 6090,   // arg1: serial id of the document window
+    EV_PANE_LEFT_PRESS = 6120,
+    EV_PANE_RIGHT_PRESS = 6180,
     EV_CHILD_ACTIVATED = 6060,
     EV_IDLE = 6140,
     EV_DEFERRED_COMMAND = 6190,
     EV_SHORTCUT_COMMAND = 6192,
     EV_CLOSE_REQUEST = 21010,
     EV_CLOSE_WINDOW = 7010,
+    EV_CLOSE_WINDOW_IGNORED = 7020,
+};
+
+// Commands of the library's own frame menu and accelerators.
+enum FrameCommand : int {
+    CMD_FRAME_QUIT = 11001,
 };

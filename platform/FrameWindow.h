@@ -1,10 +1,19 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/FrameMenu.h"
+#include "platform/IntRect.h"
+#include "platform/MdiChildList.h"
+#include "platform/MdiClientWindow.h"
 #include "platform/Window.h"
 
+class StatusBar;
+class DeviceContext;
+
 // The application's main window. In MDI mode its client area holds the MDI client with the
-// document windows; the pump offers every message to its accelerator table.
+// document windows, framed by a 2-pixel sunken border; around it the workspace layout docks its
+// panes, and the status bar runs along the bottom. The pump offers every message to its
+// accelerator table.
 class FrameWindow : public Window {
 public:
     FrameWindow();
@@ -12,24 +21,58 @@ public:
 
     int handleEvent() override;
     virtual void hook() {}
+    // The application's own initialisation, run once after the window exists.
     virtual void initialize() {}
+    // Width or height of the panes docked on each side (0 without a workspace layout).
+    virtual int topDockEdge();
+    virtual int leftDockEdge();
+    virtual int rightDockEdge();
+    virtual int bottomDockEdge();
     virtual int openFileFromCommandLine(const char*) { return 0; }
-    // Registers the class, creates the window and shows it: 1, or 0 when no window was created.
+    // Registers the class, creates the window with its MDI client and status bar and shows it:
+    // 1, or 0 when no window was created.
     virtual int create();
     virtual int createMaximized();
 
+    void enableMenuItem(int command, int enable);
+    // Posts the close request to the active document window, if there is one.
+    void postCloseRequest();
     void abortMouseLoop();
-    HWND mdiClientHandle() const { return mdiClient; }
+    HWND mdiClientHandle() const { return mdiClient.hwnd(); }
+
+    // Areas of the client rectangle, in client coordinates.
+    IntRect clientArea() const { return clientRect(); }
+    IntRect areaAboveStatusBar() const;
+    // Less the status bar and the top and bottom dock edges: where side panes go.
+    IntRect paneArea();
+    IntRect paneTopStrip(int height);
+    IntRect paneBottomStrip(int height);
+    IntRect paneLeftStrip(int width);
+    IntRect paneRightStrip(int width);
+    // Less the status bar and all four dock edges: the MDI client and its border.
+    IntRect documentArea();
+
+    // Draws the sunken border around the document area and the separators of occupied dock
+    // areas on the given context.
+    void drawBorders(DeviceContext& target);
+
+    enum { kBorderWidth = 2 };
 
     DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    int menuResourceId = 1104;
+    FrameMenu menu;
     int hasMenu = 1;
+    MdiClientWindow mdiClient;
+    StatusBar* statusBar = nullptr;   // owned
+    int statusBarFlag = 1;
+    MdiChildList documents;
     int acceleratorResourceId = 1105;
     HACCEL acceleratorTable = nullptr;
-    HWND mdiClient = nullptr;
 
 protected:
     int createWindow();
+
+private:
+    void paint();
 };
 
 // The window procedure of the frame class.

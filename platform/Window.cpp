@@ -1,10 +1,13 @@
 #include "platform/Window.h"
 
+#include <new>
+
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
 #include "platform/MouseState.h"
+#include "platform/Region.h"
 #include "platform/ShiftJis.h"
 
 WindowClassSpec::WindowClassSpec() : WNDCLASSA{}
@@ -16,13 +19,62 @@ WindowClassSpec::WindowClassSpec() : WNDCLASSA{}
 
 ATOM registerWindowClass(const WindowClassSpec& spec) { return RegisterClassA(&spec); }
 
-Window::~Window() { unregisterWindow(); }
+Window::Window() : savedClip(new (std::nothrow) Region) {}
+
+Window::~Window()
+{
+    unregisterWindow();
+    delete savedClip;
+}
 
 int Window::resetClip()
 {
-    DcScope scope(dc);
-    SelectClipRgn(scope.hdc(), nullptr);
+    clearClip();
     return 0;
+}
+
+void Window::clearClip()
+{
+    dc.resetClip();
+    clipFlag = 0;
+}
+
+void Window::setClipRegion(Region& region)
+{
+    dc.selectClipRegion(region);
+    clipFlag = 0;
+}
+
+void Window::setClipRect(const IntRect& rect)
+{
+    dc.clipToRect(rect);
+    clipFlag = 0;
+}
+
+void Window::intersectClipRect(const IntRect& rect)
+{
+    DcScope scope(dc);
+    if (clipFlag)
+        dc.resetClip();
+    dc.intersectClip(rect);
+    clipFlag = 0;
+}
+
+void Window::saveClip()
+{
+    DcScope scope(dc);
+    if (clipFlag)
+        dc.resetClip();
+    clipFlag = 0;
+    if (savedClip)
+        dc.getClipRegion(*savedClip);
+}
+
+void Window::restoreClip()
+{
+    if (savedClip)
+        dc.selectClipRegion(*savedClip);
+    clipFlag = 0;
 }
 
 int Window::handleEvent()
@@ -180,11 +232,7 @@ void Window::attachHwnd(HWND window)
     dc.hwnd = window;
 }
 
-void Window::selectGuiFont()
-{
-    DcScope scope(dc);
-    SelectObject(scope.hdc(), GetStockObject(DEFAULT_GUI_FONT));
-}
+void Window::selectGuiFont() { dc.selectGuiFont(); }
 
 namespace {
 IntPoint toClient(const Window& window, IntPoint screen)

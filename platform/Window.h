@@ -19,11 +19,12 @@ ATOM registerWindowClass(const WindowClassSpec& spec);
 // handler reads the code and the message from the current event.
 class Window {
 public:
-    Window() { dc.hwnd = nullptr; }
+    Window();
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
+    // Drops the clip region (the same as clearClip); returns 0.
     virtual int resetClip();
     virtual int query1() { return 0; }
     virtual int query2() { return 0; }
@@ -80,6 +81,16 @@ public:
     IntPoint leftDownPos() const;
     IntPoint rightDownPos() const;
     IntPoint wheelPos() const;
+    // Clip changes on the device context. While the clip flag is set, the clip region is dropped
+    // before the next save or intersection; every clip change clears the flag.
+    void clearClip();
+    void setClipRegion(Region& region);
+    void setClipRect(const IntRect& rect);
+    void intersectClipRect(const IntRect& rect);
+    // GetClipRgn into the saved clip / select the saved clip again.
+    void saveClip();
+    void restoreClip();
+
     void acquireDC() { dc.acquire(); }
     void releaseDC() { dc.release(); }
     void erase(COLORREF color = RGB(255, 255, 255));
@@ -100,7 +111,7 @@ public:
     int serial = 0;
     const char* title = nullptr;
     int clipFlag = 0;
-    Region* savedClip = nullptr;
+    Region* savedClip = nullptr;   // owned
     const char* className = nullptr;
     int background = 0;
 };

@@ -6,7 +6,7 @@
 
 MainFrame::MainFrame()
 {
-    menuResourceId = 101;
+    menu.resourceId = 101;
     acceleratorResourceId = 102;
 }
 

@@ -1,0 +1,249 @@
+// Lines, dashes and rectangle outlines of the device context.
+#include "platform/DeviceContext.h"
+
+#include "platform/IntPoint.h"
+#include "platform/IntPointList.h"
+#include "platform/IntRect.h"
+#include "platform/MathUtil.h"
+
+void DeviceContext::moveTo(int x, int y)
+{
+    DcScope scope(*this);
+    MoveToEx(hdc, x, y, nullptr);
+}
+
+void DeviceContext::lineTo(int x, int y)
+{
+    DcScope scope(*this);
+    LineTo(hdc, x, y);
+}
+
+void DeviceContext::setPixel(int x, int y, const RgbColor& color)
+{
+    DcScope scope(*this);
+    SetPixelV(hdc, x, y, color.colorRef);
+}
+
+void DeviceContext::drawLine(int x1, int y1, int x2, int y2)
+{
+    DcScope scope(*this);
+    MoveToEx(hdc, x1, y1, nullptr);
+    LineTo(hdc, x2, y2);
+}
+
+void DeviceContext::drawStyledLine(const PenSpec& spec, int x1, int y1, int x2, int y2)
+{
+    DcScope scope(*this);
+    selectPen(spec);
+    if (spec.style == 2) {
+        drawDashSegments(spec, x1, y1, x2, y2, 10, 3, 0);
+    } else if (spec.style == 3) {
+        drawDashSegments(spec, x1, y1, x2, y2, 3, 3, 0);
+    } else {
+        MoveToEx(hdc, x1, y1, nullptr);
+        LineTo(hdc, x2, y2);
+    }
+}
+
+void DeviceContext::drawLineBetween(const PenSpec& spec, const IntPoint& p1, const IntPoint& p2)
+{
+    drawStyledLine(spec, p1.x, p1.y, p2.x, p2.y);
+}
+
+void DeviceContext::drawHorizontalLine(const PenSpec& spec, int y, int x1, int x2) { drawStyledLine(spec, x1, y, x2, y); }
+void DeviceContext::drawVerticalLine(const PenSpec& spec, int x, int y1, int y2) { drawStyledLine(spec, x, y1, x, y2); }
+
+void DeviceContext::drawDashSegments(const PenSpec& spec, int x1, int y1, int x2, int y2, int dash, int gap, int offset)
+{
+    if (dash < 1)
+        return;
+    double ux = 0.0, uy = 0.0;
+    int length = MathUtil::unitVectorInt(x1, y1, x2, y2, ux, uy);
+    if (length < 1)
+        return;
+    // A negative gap would walk backwards for ever.
+    if (gap < 0)
+        gap = 0;
+    DcScope scope(*this);
+    selectPen(spec);
+    int start = 0;
+    int dashLength = dash;
+    if (offset > 0 && offset <= dash)
+        start = offset;
+    else if (offset > dash)
+        dashLength = offset - dash;
+    while (start < length) {
+        int end = MathUtil::minInt(start + dashLength, length);
+        int ax, ay, bx, by;
+        MathUtil::movePointInt(x1, y1, start, ux, uy, ax, ay);
+        MathUtil::movePointInt(x1, y1, end, ux, uy, bx, by);
+        MoveToEx(hdc, ax, ay, nullptr);
+        LineTo(hdc, bx, by);
+        start = end + gap;
+        dashLength = dash;
+    }
+}
+
+void DeviceContext::drawPolyline(const PenSpec& spec, IntPointList& points)
+{
+    if (points.count < 2)
+        return;
+    BlockLock data(points);
+    if (!data)
+        return;
+    const IntPoint* p = data.data<IntPoint>();
+    DcScope scope(*this);
+    selectPen(spec);
+    MoveToEx(hdc, p[0].x, p[0].y, nullptr);
+    for (int i = 1; i < points.count; ++i)
+        LineTo(hdc, p[i].x, p[i].y);
+}
+
+void DeviceContext::drawPointPath(const PenSpec& spec, const int* xs, const int* ys, int start, int count)
+{
+    if (!xs || !ys || start < 0)
+        return;
+    DcScope scope(*this);
+    selectPen(spec);
+    MoveToEx(hdc, xs[start], ys[start], nullptr);
+    for (int i = 1; i <= count; ++i)
+        LineTo(hdc, xs[start + i], ys[start + i]);
+}
+
+void DeviceContext::drawRectSides(const PenSpec& spec, const IntRect& rect, int top, int left, int right, int bottom)
+{
+    // The corner cycle and its sides: side i runs from corner i to corner i + 1.
+    const int xs[4] = {rect.left, rect.right, rect.right, rect.left};
+    const int ys[4] = {rect.top, rect.top, rect.bottom, rect.bottom};
+    const bool chosen[4] = {top != 0, right != 0, bottom != 0, left != 0};
+    int count = 0;
+    for (bool c : chosen)
+        count += c ? 1 : 0;
+    if (count == 0)
+        return;
+    DcScope scope(*this);
+    selectPen(spec);
+    if (count == 4) {
+        MoveToEx(hdc, xs[0], ys[0], nullptr);
+        for (int i = 1; i <= 4; ++i)
+            LineTo(hdc, xs[i % 4], ys[i % 4]);
+        return;
+    }
+    // Two or three sides in a row along the cycle: one path from the free end.
+    if (count >= 2) {
+        for (int s = 0; s < 4; ++s) {
+            if (!chosen[s] || chosen[(s + 3) % 4])
+                continue;
+            int run = 0;
+            while (run < 4 && chosen[(s + run) % 4])
+                ++run;
+            if (run != count)
+                break;
+            MoveToEx(hdc, xs[s], ys[s], nullptr);
+            for (int i = 1; i <= count; ++i)
+                LineTo(hdc, xs[(s + i) % 4], ys[(s + i) % 4]);
+            return;
+        }
+    }
+    // A single side, or two opposite ones: each on its own.
+    if (top) {
+        MoveToEx(hdc, rect.left, rect.top, nullptr);
+        LineTo(hdc, rect.right, rect.top);
+    }
+    if (left) {
+        MoveToEx(hdc, rect.left, rect.top, nullptr);
+        LineTo(hdc, rect.left, rect.bottom);
+    }
+    if (right) {
+        MoveToEx(hdc, rect.right, rect.top, nullptr);
+        LineTo(hdc, rect.right, rect.bottom);
+    }
+    if (bottom) {
+        MoveToEx(hdc, rect.left, rect.bottom, nullptr);
+        LineTo(hdc, rect.right, rect.bottom);
+    }
+}
+
+void DeviceContext::drawFrame(const PenSpec& spec, const IntRect& rect, int n)
+{
+    IntRect r = rect;
+    for (int i = 0; i < n; ++i) {
+        drawRectSides(spec, r, 1, 1, 1, 1);
+        r.deflate(1);
+    }
+}
+
+void DeviceContext::drawDiamond(const PenSpec& spec, const IntRect& rect)
+{
+    int cx = rect.centerX();
+    int cy = rect.centerY();
+    DcScope scope(*this);
+    selectPen(spec);
+    MoveToEx(hdc, cx, rect.top, nullptr);
+    LineTo(hdc, rect.right, cy);
+    LineTo(hdc, cx, rect.bottom);
+    LineTo(hdc, rect.left, cy);
+    LineTo(hdc, cx, rect.top);
+}
+
+void DeviceContext::drawCenterLines(const PenSpec& spec, const IntRect& rect, int vertical, int horizontal)
+{
+    DcScope scope(*this);
+    selectPen(spec);
+    if (vertical) {
+        int x = (rect.left + rect.right) / 2;
+        MoveToEx(hdc, x, rect.top, nullptr);
+        LineTo(hdc, x, rect.bottom + 1);
+    }
+    if (horizontal) {
+        int y = (rect.top + rect.bottom) / 2;
+        MoveToEx(hdc, rect.left, y, nullptr);
+        LineTo(hdc, rect.right + 1, y);
+    }
+}
+
+void DeviceContext::drawDiagonals(const PenSpec& spec, const IntRect& rect, int falling, int rising)
+{
+    DcScope scope(*this);
+    selectPen(spec);
+    if (falling) {
+        MoveToEx(hdc, rect.left, rect.top, nullptr);
+        LineTo(hdc, rect.right + 1, rect.bottom + 1);
+    }
+    if (rising) {
+        MoveToEx(hdc, rect.right, rect.top, nullptr);
+        LineTo(hdc, rect.left - 1, rect.bottom + 1);
+    }
+}
+
+void DeviceContext::drawCheckBox(const PenSpec& spec, const IntRect& rect, int ticked)
+{
+    DcScope scope(*this);
+    fillRect(RgbColor(255, 255, 255), rect);
+    setTextColor(RgbColor(0, 0, 0));
+    drawRectSides(spec, rect, 1, 1, 1, 1);
+    if (!ticked)
+        return;
+    // Two strokes at 45 degrees meeting three sevenths across, thickened upwards.
+    int w = rect.right - rect.left;
+    int a = 3 * w / 7;
+    int midX = rect.left + a;
+    int midY = rect.bottom - 2;
+    int firstX = rect.left + 3;
+    int firstY = rect.bottom - 2 - (a - 3);
+    int lastX = rect.right - 2;
+    int lastY = rect.bottom - 2 - (rect.right - 2 - rect.left - a);
+    for (int up = 0; up < 3; ++up) {
+        MoveToEx(hdc, firstX, firstY - up, nullptr);
+        LineTo(hdc, midX, midY - up);
+        LineTo(hdc, lastX, lastY - up);
+    }
+}
+
+void DeviceContext::drawCheckBoxInset(const PenSpec& spec, const IntRect& rect, int ticked)
+{
+    IntRect inset = rect;
+    inset.left += 1;
+    inset.bottom -= 1;
+    drawCheckBox(spec, inset, ticked);
+}

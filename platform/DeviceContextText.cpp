@@ -1,0 +1,115 @@
+// Text along an arbitrary direction: tiny characters as squares, small ones through the glyph
+// renderer, large ones as outlines when the outline renderer can draw them.
+#include "platform/DeviceContext.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "platform/GlyphRenderer.h"
+#include "platform/IntPolygon.h"
+#include "platform/MathUtil.h"
+#include "platform/ShiftJis.h"
+#include "platform/TextOutlineDrawer.h"
+
+void DeviceContext::drawTextRotatedTopLeft(int x, int y, int size, double angle, const char* text)
+{
+    drawRotated(x, y, size, angle, text, 0, text ? static_cast<int>(std::strlen(text)) : 0, false);
+}
+
+void DeviceContext::drawTextRotatedTopLeft(int x, int y, int size, double angle, const char* text, int from, int to)
+{
+    drawRotated(x, y, size, angle, text, from, to, false);
+}
+
+void DeviceContext::drawTextRotatedBottomLeft(int x, int y, int size, double angle, const char* text)
+{
+    drawRotated(x, y, size, angle, text, 0, text ? static_cast<int>(std::strlen(text)) : 0, true);
+}
+
+void DeviceContext::drawTextRotatedBottomLeft(int x, int y, int size, double angle, const char* text, int from,
+                                              int to)
+{
+    drawRotated(x, y, size, angle, text, from, to, true);
+}
+
+void DeviceContext::drawRotated(int x, int y, int size, double angle, const char* text, int from, int to,
+                                bool bottomLeft)
+{
+    if (!text || from < 0)
+        return;
+    int length = static_cast<int>(std::strlen(text));
+    if (to > length)
+        to = length;
+    if (from >= to)
+        return;
+
+    // u runs along the line, n across it (screen y grows downwards).
+    double ux, uy, nx, ny;
+    MathUtil::sinCosDegrees(-angle, uy, ux);
+    if (bottomLeft)
+        MathUtil::sinCosDegrees(-angle - 90.0, ny, nx);
+    else
+        MathUtil::sinCosDegrees(90.0 - angle, ny, nx);
+
+    DcScope scope(*this);
+    RgbColor textColor;
+    textColor.colorRef = GetTextColor(hdc);
+    std::unique_ptr<GlyphRenderer> glyphs;
+    IntPolygon square;
+
+    auto drawGlyph = [&](int ax, int ay, const char* character, int bytes) {
+        SIZE extent = {};
+        GetTextExtentPointA(hdc, character, bytes, &extent);
+        int cx, cy;
+        MathUtil::movePointInt(ax, ay, extent.cx / 2, ux, uy, cx, cy);
+        MathUtil::movePointInt(cx, cy, extent.cy / 2, nx, ny, cx, cy);
+        if (!glyphs)
+            glyphs.reset(new (std::nothrow) GlyphRenderer(hdc, size, angle));
+        if (glyphs)
+            glyphs->draw(cx, cy, character, bytes, extent.cx, extent.cy);
+    };
+
+    int advance = 0;
+    for (int i = from; i < to;) {
+        int bytes = shiftJisCharLength(text, i, length);
+        char character[3] = {text[i], bytes == 2 ? text[i + 1] : '\0', '\0'};
+        int ax, ay;
+        MathUtil::movePointInt(x, y, advance, ux, uy, ax, ay);
+
+        if (size < minTextSize) {
+            if (size >= 2) {
+                int bx, by, cx, cy, dx, dy;
+                MathUtil::movePointInt(ax, ay, size - 1, nx, ny, bx, by);
+                MathUtil::movePointInt(bx, by, size - 1, ux, uy, cx, cy);
+                MathUtil::movePointInt(ax, ay, size - 1, ux, uy, dx, dy);
+                square.count = 0;
+                square.add(ax, ay);
+                square.add(bx, by);
+                square.add(cx, cy);
+                square.add(dx, dy);
+                fillPolygon(textColor, square);
+            } else {
+                SetPixelV(hdc, ax, ay, textColor.colorRef);
+            }
+        } else if (size <= maxGlyphTextSize || !useOutlineText) {
+            drawGlyph(ax, ay, character, bytes);
+        } else {
+            int ox = ax, oy = ay;
+            if (bottomLeft)
+                MathUtil::movePointInt(ax, ay, size, nx, ny, ox, oy);
+            delete textOutline;
+            textOutline = new (std::nothrow) TextOutlineDrawer;
+            int drawn = textOutline ? textOutline->draw(*this, ox, oy, size, angle, character) : 0;
+            delete textOutline;
+            textOutline = nullptr;
+            if (!drawn)
+                drawGlyph(ax, ay, character, bytes);
+        }
+
+        SIZE extent = {};
+        GetTextExtentPointA(hdc, character, bytes, &extent);
+        advance += extent.cx;
+        i += bytes;
+    }
+}

@@ -1,0 +1,169 @@
+#include "platform/GlyphRenderer.h"
+
+#include <algorithm>
+
+#include "platform/MathUtil.h"
+
+namespace {
+// The work bitmap holds the largest cell: 64 pixels turned at an odd angle need 96.
+const int kWorkSide = 192;
+} // namespace
+
+int GlyphRenderer::quarterTurn(double angle)
+{
+    for (int quarter : {0, 90, 180, 270})
+        if (MathUtil::isNearlyEqual(angle, quarter))
+            return quarter;
+    return -1;
+}
+
+int GlyphRenderer::workFontSize(int size, int quarter)
+{
+    if (size > 64)
+        return 64;
+    if (size > 24)
+        return size;
+    return quarter >= 0 ? size : 24;
+}
+
+GlyphRenderer::GlyphRenderer(HDC target, int size, double angle)
+    : target_(target), size_(size), angle_(angle), quarter_(quarterTurn(angle))
+{
+    if (size < 3 || !target)
+        return;
+    HDC information = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
+    memory_ = CreateCompatibleDC(information);
+    if (information)
+        DeleteDC(information);
+    if (!memory_)
+        return;
+    bitmap_ = CreateBitmap(kWorkSide, kWorkSide, 1, 1, nullptr);
+    if (!bitmap_ || !GetObjectA(bitmap_, sizeof info_, &info_))
+        return;
+    previousBitmap_ = SelectObject(memory_, bitmap_);
+    size_t bytes = static_cast<size_t>(info_.bmWidthBytes) * static_cast<size_t>(info_.bmHeight);
+    drawn_.assign(bytes, 0);
+    turned_.assign(bytes, 0xFF);
+
+    fontSize_ = workFontSize(size, quarter_);
+    cellWidth_ = fontSize_;
+    cellHeight_ = fontSize_;
+    if (quarter_ < 0) {
+        int n = MathUtil::maxInt(cellWidth_, cellHeight_) * 3 / 2;
+        growth_ = n - fontSize_;
+        margin_ = growth_ * size / fontSize_;
+    }
+
+    // The target's face at the work size.
+    LOGFONTA description = {};
+    HGDIOBJ targetFont = GetCurrentObject(target, OBJ_FONT);
+    if (!targetFont || !GetObjectA(targetFont, sizeof description, &description))
+        GetObjectA(GetStockObject(SYSTEM_FONT), sizeof description, &description);
+    description.lfHeight = fontSize_;
+    font_ = CreateFontIndirectA(&description);
+    if (font_)
+        previousFont_ = SelectObject(memory_, font_);
+}
+
+GlyphRenderer::~GlyphRenderer()
+{
+    if (memory_) {
+        if (previousFont_)
+            SelectObject(memory_, previousFont_);
+        if (previousBitmap_)
+            SelectObject(memory_, previousBitmap_);
+        DeleteDC(memory_);
+    }
+    if (font_)
+        DeleteObject(font_);
+    if (bitmap_)
+        DeleteObject(bitmap_);
+}
+
+int GlyphRenderer::bit(const unsigned char* bits, int row, int column) const
+{
+    return bits[row * info_.bmWidthBytes + column / 8] & (0x80 >> (column % 8));
+}
+
+void GlyphRenderer::clearBit(unsigned char* bits, int row, int column) const
+{
+    bits[row * info_.bmWidthBytes + column / 8] &= static_cast<unsigned char>(~(0x80 >> (column % 8)));
+}
+
+// Moves every black pixel of the cell to its place after the turn. The mapping runs forwards
+// from the source pixels, so odd angles may leave single pixels out; that is how the program has
+// always drawn such text.
+void GlyphRenderer::turnBits()
+{
+    LONG bytes = static_cast<LONG>(drawn_.size());
+    GetBitmapBits(bitmap_, bytes, drawn_.data());
+    std::fill(turned_.begin(), turned_.end(), 0xFF);
+    double sine = 0.0, cosine = 1.0;
+    if (quarter_ < 0)
+        MathUtil::sinCosDegrees(angle_, sine, cosine);
+    int n = cellWidth_ + growth_;
+    for (int r = 0; r < cellHeight_; ++r) {
+        for (int k = 0; k < cellWidth_; ++k) {
+            if (bit(drawn_.data(), r, k))
+                continue;
+            int row = r, column = k;
+            switch (quarter_) {
+            case 90:
+                row = cellWidth_ - k - 1;
+                column = r;
+                break;
+            case 180:
+                row = cellHeight_ - r - 1;
+                column = cellWidth_ - k - 1;
+                break;
+            case 270:
+                row = k;
+                column = cellHeight_ - r - 1;
+                break;
+            case 0:
+                break;
+            default: {
+                int x = k - (cellWidth_ + 1) / 2;
+                int y = r - (cellHeight_ + 1) / 2;
+                row = MathUtil::truncateToInt(y * cosine - x * sine) + n / 2;
+                column = MathUtil::truncateToInt(y * sine + x * cosine) + n / 2;
+                break;
+            }
+            }
+            if (row >= 0 && row < info_.bmHeight && column >= 0 && column < info_.bmWidth)
+                clearBit(turned_.data(), row, column);
+        }
+    }
+    SetBitmapBits(bitmap_, bytes, turned_.data());
+}
+
+int GlyphRenderer::draw(int centreX, int centreY, const char* text, int length, int w, int h)
+{
+    if (size_ < 3 || !memory_ || !bitmap_ || drawn_.empty())
+        return 0;
+
+    RECT cell = {0, 0, fontSize_, fontSize_};
+    FillRect(memory_, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetROP2(memory_, R2_COPYPEN);
+    SetTextColor(memory_, RGB(0, 0, 0));
+    SetBkColor(memory_, RGB(255, 255, 255));
+    TextOutA(memory_, ((size_ - w) * fontSize_ / size_) / 2, ((size_ - h) * fontSize_ / size_) / 2, text, length);
+    if (quarter_ != 0)
+        turnBits();
+
+    int side = size_ + margin_;
+    int left = centreX - size_ / 2 - margin_ / 2;
+    int top = centreY - size_ / 2 - margin_ / 2;
+    int source = fontSize_ + growth_;
+    // The monochrome cell is expanded with the target's colours: its black (glyph) pixels take
+    // the text colour, its white ones the background colour, which must leave the target as it
+    // is under the raster operation: white under AND, black under OR.
+    COLORREF textColor = GetTextColor(target_);
+    COLORREF backColor = GetBkColor(target_);
+    bool whiteText = (textColor & 0xFFFFFF) == RGB(255, 255, 255);
+    SetBkColor(target_, whiteText ? RGB(0, 0, 0) : RGB(255, 255, 255));
+    StretchBlt(target_, left, top, side, side, memory_, 0, 0, source, source, whiteText ? SRCPAINT : SRCAND);
+    SetBkColor(target_, backColor);
+    SetTextColor(target_, textColor);
+    return 1;
+}

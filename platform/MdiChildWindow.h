@@ -1,0 +1,39 @@
+#pragma once
+#include "platform/Window.h"
+
+class ChildScrollBar;
+
+// A document window: an MDI child of the frame's MDI client (a top-level window when the
+// application runs without MDI). The application's document window derives from it. It turns
+// activation and closing into internal events for the frame: closing takes two steps, WM_CLOSE
+// posts 6032 and the frame then removes the window from its list, which deletes the object.
+class MdiChildWindow : public Window {
+public:
+    MdiChildWindow();
+    ~MdiChildWindow() override;
+
+    // Moves the bar to the position and scrolls the window by the change.
+    void setHScrollPos(int position) override;
+    void setVScrollPos(int position) override;
+    int handleEvent() override;
+    // Frees what the window shows before it is destroyed.
+    virtual void destroyContents() {}
+    // Creates the window at the default position and size.
+    virtual int create();
+    virtual int open() { return 0; }
+
+    // Registers the document class once per run (the application's class name followed by
+    // "Doc"), registers the object for events and creates the window; 1 on success.
+    int createWindow(int x, int y, int width, int height);
+    // 1 when this is the active window of the frame's document list.
+    int isActive() const;
+
+    DWORD style = WS_HSCROLL | WS_VSCROLL;
+    ChildScrollBar* horizontalBar = nullptr;   // owned
+    ChildScrollBar* verticalBar = nullptr;     // owned
+    UINT classStyle = CS_HREDRAW | CS_VREDRAW;
+    LPARAM creationParameter = 0;
+};
+
+// The window procedure of the document class.
+LRESULT CALLBACK documentWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

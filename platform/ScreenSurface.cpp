@@ -1,0 +1,3 @@
+#include "platform/ScreenSurface.h"
+
+ScreenSurface* theScreenSurface = nullptr;

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+class Window;
+
+// A tab strip along the top of a window or dialog (the property dialogs switch their pages with
+// it). It is created small and given its real size by fitToOwner().
+class TabControl {
+public:
+    TabControl() = default;
+    TabControl(const TabControl&) = delete;
+    TabControl& operator=(const TabControl&) = delete;
+
+    // "SysTabControl32" with id 101 in the owner, in the default GUI font; 1 when created.
+    int create(HWND ownerWindow);
+    int create(Window& ownerWindow);
+    // Appends a tab; returns its index, -1 on failure.
+    int addTab(const char* text);
+    // The owner's client width; with sizeByDialogUnits the height of 20 dialog units.
+    void fitToOwner();
+    void select(int index);
+    int currentTab() const;
+
+    enum { kControlId = 101 };
+
+    HWND owner = nullptr;
+    int sizeByDialogUnits = 0;
+    int tabCount = 0;
+    HWND handle = nullptr;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+};
