@@ -40,29 +40,7 @@ int DoubleArray::insertAfter(int i, double v)
 
 int DoubleArray::appendAll(const DoubleArray* other)
 {
-    if (!other)
-        return 0;
-    int n = other->count;
-    if (n <= 0)
-        return 1;
-    if (static_cast<long long>(count) + n >= INT_MAX)
-        return 0;
-    // One reservation for the whole copy, before anything is locked: the block may move.
-    if (!reserve(count + n, 1))
-        return 0;
-    BlockLock to(*this);
-    if (!to)
-        return 0;
-    if (other == this) {
-        std::memcpy(to.data<double>() + count, to.data<double>(), static_cast<size_t>(n) * sizeof(double));
-    } else {
-        BlockLock from(unconst(*other));
-        if (!from)
-            return 0;
-        std::memcpy(to.data<double>() + count, from.data<double>(), static_cast<size_t>(n) * sizeof(double));
-    }
-    count += n;
-    return 1;
+    return other ? GlobalBlock::appendAll(*other) : 0;
 }
 
 int DoubleArray::getRaw(int i, double* out) const

@@ -79,29 +79,7 @@ int PointArray::appendWithFlag(uint32_t flag, double x, double y, double z)
 
 int PointArray::appendAll(const PointArray* other)
 {
-    if (!other)
-        return 0;
-    int n = other->count;
-    if (n <= 0)
-        return 1;
-    if (static_cast<long long>(count) + n >= INT_MAX)
-        return 0;
-    // One reservation for the whole copy, before anything is locked: the block may move.
-    if (!reserve(count + n, 1))
-        return 0;
-    BlockLock to(*this);
-    if (!to)
-        return 0;
-    if (other == this) {
-        std::memcpy(to.data<Point>() + count, to.data<Point>(), static_cast<size_t>(n) * sizeof(Point));
-    } else {
-        BlockLock from(unconst(*other));
-        if (!from)
-            return 0;
-        std::memcpy(to.data<Point>() + count, from.data<Point>(), static_cast<size_t>(n) * sizeof(Point));
-    }
-    count += n;
-    return 1;
+    return other ? GlobalBlock::appendAll(*other) : 0;
 }
 
 int PointArray::appendPointOf(const PointArray* other, int i)

@@ -173,6 +173,35 @@ int GlobalBlock::appendSlow(const void* element)
     return 1;
 }
 
+int GlobalBlock::appendAll(const GlobalBlock& other)
+{
+    if (other.elementSize != elementSize)
+        return 0;
+    int n = other.count;
+    if (n <= 0)
+        return 1;
+    if (static_cast<long long>(count) + n >= 0x7fffffff)
+        return 0;
+    // One reservation for the whole copy, before anything is locked: the block may move.
+    if (!reserve(count + n, 1))
+        return 0;
+    BlockLock to(*this);
+    if (!to)
+        return 0;
+    size_t bytes = static_cast<size_t>(n) * static_cast<size_t>(elementSize);
+    char* end = to.data() + static_cast<size_t>(count) * static_cast<size_t>(elementSize);
+    if (&other == this) {
+        std::memcpy(end, to.data(), bytes);
+    } else {
+        BlockLock from(const_cast<GlobalBlock&>(other));
+        if (!from)
+            return 0;
+        std::memcpy(end, from.data(), bytes);
+    }
+    count += n;
+    return 1;
+}
+
 int GlobalBlock::get(int index, void* element)
 {
     if (index < 0 || index >= count)

@@ -44,6 +44,9 @@ public:
     int get(int index, void* element);
     // Overwrites element `index` (0 when out of range).
     int put(int index, const void* element);
+    // Appends every element of a block of the same element size (itself included) with one
+    // reservation; 0 when the sizes differ or the block cannot grow.
+    int appendAll(const GlobalBlock& other);
     // Removes element `index`, moving the later ones down.
     int removeAt(int index);
 
