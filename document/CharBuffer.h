@@ -33,7 +33,7 @@ public:
 
     CharBufferTarget* target = nullptr; // not owned
 
-    static const int kHalf = 256;
+    static constexpr int kHalf = 256;
 
 private:
     GlobalBlock block{2 * kHalf, 1};

@@ -57,7 +57,7 @@ class Document : public FileName, public TagWriter, public TagReader {
 public:
     enum FileKind { kNoKind = 0, kOwnFormat = 1, kSvg = 2, kDxf = 3 };
     // Page numbers in a file above this are data errors (the page data is skipped).
-    static const int kMaxFilePage = 9999;
+    static constexpr int kMaxFilePage = 9999;
 
     Document();
     ~Document() override;

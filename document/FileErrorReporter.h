@@ -8,10 +8,10 @@
 //   1 no file name, 2 file missing, 3 wrong file kind, 4 data not found.
 class FileErrorReporter {
 public:
-    static const int kNoName = 1;
-    static const int kMissing = 2;
-    static const int kWrongKind = 3;
-    static const int kNoData = 4;
+    static constexpr int kNoName = 1;
+    static constexpr int kMissing = 2;
+    static constexpr int kWrongKind = 3;
+    static constexpr int kNoData = 4;
 
     void reset();
     // Counts a report of kind 1..4 and shows the text (the kind's own text when null) with the

@@ -49,7 +49,7 @@ private:
     const Entry* table = nullptr; // the locked entries, from buildIndexes on
 
     // Open addressing over entry numbers + 1 (0 = empty slot).
-    static const int kSlots = 1024;
+    static constexpr int kSlots = 1024;
     int16_t* nameSlots = nullptr;
     int16_t* idSlots = nullptr;
 };

@@ -14,7 +14,7 @@ class TagDictionary;
 // Every operation returns nonzero on success.
 class TagWriter {
 public:
-    static const int kMaxDecimals = 5;
+    static constexpr int kMaxDecimals = 5;
 
     virtual ~TagWriter() = default;
 

@@ -44,7 +44,7 @@ private:
 // Names are at most 79 bytes, the nesting at most 99 levels.
 class XmlDocument : public TextFile {
 public:
-    static const int kMaxDepth = 99;
+    static constexpr int kMaxDepth = 99;
 
     XmlDocument();
     ~XmlDocument() override;
