@@ -44,7 +44,29 @@ double parseTagReal(const char* text)
     if (!digits)
         return 0.0;
     clean[n] = 0;
-    return std::strtod(clean, nullptr);
+    // Up to 15 significant digits and 22 decimals: the digits as an integer and the power of ten
+    // are both exact doubles, so one division rounds correctly, as strtod would.
+    static const double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    long long mantissa = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char* q = clean[0] == '-' ? clean + 1 : clean; *q; ++q) {
+        if (*q == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (significant > 0 || *q != '0')
+            ++significant;
+        mantissa = mantissa * 10 + (*q - '0');
+        if (afterPoint)
+            ++decimals;
+        if (significant > 15 || decimals > 22)
+            return std::strtod(clean, nullptr);
+    }
+    const double value = static_cast<double>(mantissa) / powers[decimals];
+    return clean[0] == '-' ? -value : value;
 }
 
 } // namespace

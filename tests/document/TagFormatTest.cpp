@@ -1,13 +1,16 @@
 // The tag writer's value forms and the tag reader's scanning and value reading, on a document
 // bound to a scratch file without a drawing behind it.
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include "document/Document.h"
 #include "document/TagDictionary.h"
 #include "platform/BufferedFile.h"
+#include "platform/StringUtil.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -222,6 +225,38 @@ TEST(TagReader, FindsTagsAndReadsTheirValues)
     probe.nextTag(id);
     EXPECT_EQ(id, 1031) << "\"foo\" is unknown: the reader went on to \"page\"";
     EXPECT_EQ(probe.nextTag(id), 0) << "the end of the file";
+}
+
+// Reals are converted as correctly as strtod does, also past the short form the writer uses.
+TEST(TagReader, ReadsRealsToTheNearestDouble)
+{
+    std::string text;
+    std::vector<std::string> numbers;
+    unsigned state = 7;
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        char number[64];
+        int decimals = static_cast<int>(state >> 28) % 6;
+        double value = static_cast<double>(state % 2000000000u) / 1000.0 - 1000000.0;
+        StringUtil::formatDouble(value, decimals, number, 0);
+        numbers.push_back(number);
+    }
+    for (const char* hard : {"12345678901234567890.5", "0.00000000000000000000000123", "9007199254740993",
+                             "0.1", "1e5", "-0"})
+        numbers.push_back(hard);
+    for (const std::string& n : numbers)
+        text += "<lineSize>" + n + "</lineSize>\r\n";
+    TagProbe probe;
+    probe.readFrom(text);
+    for (const std::string& n : numbers) {
+        int id = 0;
+        double value = -1;
+        ASSERT_EQ(probe.nextTag(id), 1);
+        ASSERT_EQ(probe.readDouble(value), 1);
+        std::string digits = n.substr(0, n.find('e'));
+        EXPECT_EQ(value, std::strtod(digits.c_str(), nullptr)) << n;
+        probe.expectTag(1491);
+    }
 }
 
 TEST(TagReader, SkipsLinesAndChecksDataLengths)
