@@ -74,8 +74,11 @@ int DataFile::openForRead()
     }
     if (!ensureFile())
         return 0;
-    if (openFlag && bufferedFile->isOpenFile())
+    // A borrowed file that its owner opened already is used as it is.
+    if (bufferedFile->isOpenFile()) {
+        openFlag = 1;
         return 1;
+    }
     if (!bufferedFile->openForRead(*name)) {
         theFileErrorReporter.report(FileErrorReporter::kMissing);
         errorFlag = 1;
