@@ -1,26 +1,196 @@
 #pragma once
+#include "document/TagReader.h"
+#include "document/TagWriter.h"
+#include "platform/FileName.h"
 
+class BufferedFile;
 class DocumentContext;
+class Element;
+class ElementEditor;
+class FileProgress;
+class TagDictionary;
+class XmlSectionOwner;
 
-// A drawing and its file. Only what the document context forwards is declared here.
-class Document {
-public:
-    virtual ~Document() = default;
-
-    virtual void setOwner(DocumentContext* owner) = 0;
-    virtual int isSamePath(const char* path) = 0;
-    virtual void setPathAndTitle(const char* path) = 0;
-    virtual int assign(const char* path) = 0;
-    virtual int onOpen() = 0;
-    // Writes when the drawing has a file, else asks for a name.
-    virtual int save() = 0;
-    // Save as (asks for a name when needed), then writes.
-    virtual int onSave() = 0;
-    virtual int hasFile() = 0;
-    virtual const char* title() = 0;
-    // Counts one change (unless tracking is suspended).
-    virtual void markModified() = 0;
-    virtual int isModified() = 0;
-    // Suspends (0) or resumes (1) the counting of changes.
-    virtual void setModificationTracking(int on) = 0;
+// Which header sections and pages a read takes (each on unless said otherwise).
+struct TagReaderSwitches {
+    int paper = 1; // paperSize, drawScale, tonbo, yohaku, zahyoType
+    int grid = 1;
+    int print = 1;
+    int setGeometry = 1;
+    int setText = 1;
+    int setBezier = 1;
+    int setMeasure = 1;
+    int setParts = 0; // part files only
+    int inkInfo = 1;
+    int pages = 1;    // 0: only page 1 is read, into the current page
+    int dspedpage = 1;
 };
+
+// Which header sections a write produces, and whether it writes the selection instead of the
+// pages.
+struct TagWriterSwitches {
+    int paper = 1;
+    int grid = 1;
+    int print = 1;
+    int setGeometry = 1;
+    int setText = 1;
+    int setBezier = 1;
+    int setMeasure = 1;
+    int setParts = 0;
+    int inkInfo = 1;
+    int pageNumber = 1;
+    int dspedpage = 1;
+    int selectionOnly = 0;
+};
+
+// The file side of one open drawing: its path and title, the kind of file it reads and writes,
+// its change count, and for the time of one read or write the tag dictionary, the attribute
+// holder into which element attributes are read, the progress window and the state of the tag
+// reader and writer. The drawing itself (pages, elements, settings) lives in the owner context.
+//
+// File kinds follow the path's extension at every read and write: "ycx" or "ydx" the own tagged
+// format (1), "svg" (2), "dxf" (3), compared without regard to case; any other extension is
+// neither read nor written. A write goes to a temporary file in the target's folder, which
+// replaces the target only when the whole write succeeded, so a failed or cancelled save leaves
+// the old file as it was.
+class Document : public FileName, public TagWriter, public TagReader {
+public:
+    enum FileKind { kNoKind = 0, kOwnFormat = 1, kSvg = 2, kDxf = 3 };
+    // Page numbers in a file above this are data errors (the page data is skipped).
+    static constexpr int kMaxFilePage = 9999;
+
+    Document();
+    ~Document() override;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // Copies path and title.
+    void assign(const FileName* other) override;
+    // Sets the has-file flag, then path and title.
+    int setPathAndTitle(const char* path) override;
+    // The attribute holder for one read or write: made with all its attribute objects, and
+    // released again.
+    virtual int beginIo();
+    virtual int endIo();
+    // Copies the has-file flag, then path and title.
+    virtual void assign(const Document* other);
+    // Reads the file (publishing the document meanwhile), then shows the displayed page. A read
+    // that failed or was cancelled shows "Read Error" and leaves the drawing untitled, so that a
+    // later save cannot overwrite the original with what was read of it.
+    virtual int onOpen();
+    // Writes the drawing to its file when it has one of a kind that is written, else onSave.
+    virtual int save();
+    // Save as: not available until the save dialog exists; 0.
+    virtual int onSave();
+
+    // Path and title without the has-file flag (a document about to be opened).
+    int assign(const char* path);
+    void setOwner(DocumentContext* owner) { ownerContext = owner; }
+    DocumentContext* owner() const { return ownerContext; }
+    int isSamePath(const char* path) const { return pathEqualsNoCase(path); }
+    int hasFile() const { return hasFileFlag; }
+    const char* title() const { return getTitle(); }
+
+    // Change tracking; nothing is counted while loading.
+    void markModified();
+    void markSaved();
+    int isModified() const { return changeCount >= 1; }
+    // 0 suspends the counting of changes (loading), 1 resumes it.
+    void setModificationTracking(int on) { loading = on ? 0 : 1; }
+
+    // Reads the file named by the path into the owner context / writes the context into it.
+    // Nonzero on success.
+    int read();
+    int write();
+    static int fileKindOfPath(const char* path);
+
+    // The structure of the own format. readTaggedFile starts at the file's beginning and ends
+    // after the closing root tag (1 there, 0 when the file or an element ended early or the user
+    // cancelled); writeTaggedFile writes the prolog, the root, the header and the pages.
+    int readTaggedFile();
+    int writeTaggedFile();
+    // One element of kind 1..19 whose opening tag was just read, up to its closing tag; 0 when
+    // the file ended or the holder lacks the object for one of its tags.
+    int readElement(int kind);
+    // Routes one attribute tag of an element to the holder's object for it; other tags skip
+    // their line. 0 when the holder lacks the object.
+    int readEntityTag(int id);
+
+    // Pages as the reader and writer see them (1 without a page list); goToPage makes page n
+    // current, creating pages up to it, without notifications.
+    int currentPage() const;
+    int pageCount() const;
+    int goToPage(int page);
+    // The owner's element editor for file input and output (its fourth), or null.
+    ElementEditor* ioEditor() const;
+    Element* attributeHolder() const { return holder; }
+    TagDictionary* tagDictionary() const { return dictionary; }
+    BufferedFile* ioFile() const { return file; }
+
+    Document* self;                 // the document the tag operations act on
+    int fileKind = kNoKind;
+    int displayedPage = 1;          // the page to show after a read ("dspedpage")
+    int ioPage = 1;                 // the page being read or written
+    int changeCount = 0;
+    int loading = 0;
+    int hasFileFlag = 0;
+    int opened = 0;
+    XmlSectionOwner* partsOrigin = nullptr; // owner of "setParts" in part files; not owned
+    FileProgress* progress = nullptr;       // only during a read or write
+    int showProgress = 1;
+    TagReaderSwitches readSwitches;
+    TagWriterSwitches writeSwitches;
+
+protected:
+    // An element of the base kind linked to the owner; the element kinds give it every attribute
+    // object. Tests put in holders of their own.
+    virtual Element* makeAttributeHolder();
+    int writerFileKind() const override { return fileKind; }
+
+private:
+    int readHeader();
+    int readPageData();
+    int readEntities();
+    int readDisplayedPage();
+    // Reads tags up to one with this id (any form); 0 when the file ends first.
+    int skipUntilTag(int id);
+    XmlSectionOwner* headerOwner(int tagId, int& readOn) const;
+    int writeHeader();
+    int writePages();
+    int writePageElements(int page);
+    int writeSelectedElements();
+    int cancelled() const;
+    void stepProgress(int position);
+    // Makes and drops the dictionary and the progress window around one read or write.
+    int openIo(int total);
+    void closeIo();
+
+    DocumentContext* ownerContext = nullptr;
+    BufferedFile* file = nullptr;   // owned
+    TagDictionary* dictionary = nullptr;
+    Element* holder = nullptr;
+};
+
+// The document being read or written, or null outside file input and output.
+Document* currentXmlContext();
+
+// Publishes a document as the current XML context for one scope; the previous one comes back.
+class XmlContextScope {
+public:
+    explicit XmlContextScope(Document* document);
+    ~XmlContextScope();
+    XmlContextScope(const XmlContextScope&) = delete;
+    XmlContextScope& operator=(const XmlContextScope&) = delete;
+
+private:
+    Document* previous;
+};
+
+// The readers and writers of the other file kinds, installed by their subsystem; a null one
+// makes the read or write fail.
+struct ForeignFileDrivers {
+    int (*readSvg)(Document& document) = nullptr;
+    int (*writeSvg)(Document& document) = nullptr;
+    int (*readDxf)(Document& document) = nullptr;
+};
+extern ForeignFileDrivers foreignFileDrivers;

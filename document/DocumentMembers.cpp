@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "document/Document.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
 #include "document/TickStamp.h"
@@ -22,6 +23,7 @@ template <typename T> T* makeReported()
 ElementStore* makeElementStore(DocumentContext&) { return makeReported<ElementStore>(); }
 TickStamp* makeTickStamp(DocumentContext&) { return makeReported<TickStamp>(); }
 ElementSerialCounter* makeSerialCounter(DocumentContext&) { return makeReported<ElementSerialCounter>(); }
+Document* makeDocument(DocumentContext&) { return makeReported<Document>(); }
 
 // One row per member, in creation order. A member whose class is not part of this build yet has
 // a null hook.
@@ -63,7 +65,7 @@ const DocumentMemberFactories defaults = {
     nullptr,           // order change settings
     nullptr,           // scale command
     nullptr,           // print settings
-    nullptr,           // document
+    makeDocument,      // document
     nullptr,           // ink choice
     nullptr,           // DXF command
 };

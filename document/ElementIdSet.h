@@ -9,4 +9,8 @@ public:
 
     virtual void setOwner(DocumentContext* owner) = 0;
     virtual int runGroupDialog() = 0;
+
+    // Around a file read: group numbers read are remapped through a fresh map, dropped after.
+    virtual void startGroupMap() {}
+    virtual void dropGroupMap() {}
 };

@@ -1,10 +1,12 @@
 #pragma once
+#include "document/XmlSectionOwner.h"
 
 class DocumentContext;
 
 // A document's grid (and, without owner, the application's grid defaults). Only what the
-// document context calls is declared here.
-class GridSettings {
+// document context calls is declared here. It owns the "grid" section of the drawing file's
+// header.
+class GridSettings : public XmlSectionOwner {
 public:
     virtual ~GridSettings() = default;
 

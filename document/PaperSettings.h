@@ -1,10 +1,12 @@
 #pragma once
+#include "document/XmlSectionOwner.h"
 
 class DocumentContext;
 
 // A document's sheet (and, without owner, the application's paper defaults). Only what the
-// document context calls is declared here.
-class PaperSettings {
+// document context calls is declared here. It writes and reads the header sections paperSize,
+// drawScale, tonbo, yohaku and zahyoType of the drawing file.
+class PaperSettings : public XmlSectionOwner {
 public:
     virtual ~PaperSettings() = default;
 

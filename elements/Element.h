@@ -2,6 +2,7 @@
 
 class DocumentContext;
 class ElementStore;
+class EntityAttribute;
 struct ElementIndexEntry;
 
 // The base of the element kinds 1 to 19. A live element is a working copy of a record in its
@@ -33,6 +34,26 @@ public:
     void takeRecordHeader(const ElementIndexEntry& entry);
     // The store of the element's drawing, or null.
     ElementStore* elementStore() const;
+
+    // The drawing file, through the current XML context (the document being read or written).
+    // writeXml writes the element in the tag of its kind keyword with its attribute tags; 0 when
+    // a write failed. readXmlAttributes takes the element's values from the context's attribute
+    // holder after its tags were read. The base writes and takes nothing.
+    virtual int writeXml() { return 1; }
+    virtual int readXmlAttributes() { return 1; }
+
+    // As the document's attribute holder: every optional attribute object made (so that each
+    // tag of every kind finds its object) and released; the object that reads the attribute tag
+    // tagId (null when the holder lacks it); the objects that start afresh for each element put
+    // back to their defaults.
+    virtual void createAllAttributes() {}
+    virtual void releaseAllAttributes() {}
+    virtual EntityAttribute* entityAttribute(int tagId)
+    {
+        (void)tagId;
+        return nullptr;
+    }
+    virtual void resetReadAttributes() {}
 
     DocumentContext* context = nullptr; // not owned; null while detached
     int id = 0;                         // 0 until stored

@@ -1,8 +1,9 @@
 #pragma once
+#include "document/XmlSectionOwner.h"
 
 // A drawing's spot-ink choice. The application's own object links to the ink choice of the
 // active drawing (null without one); the drawing file's "inkInfo" header section goes through it.
-class InkInfo {
+class InkInfo : public XmlSectionOwner {
 public:
     virtual ~InkInfo() = default;
 

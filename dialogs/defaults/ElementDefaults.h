@@ -1,11 +1,13 @@
 #pragma once
+#include "document/XmlSectionOwner.h"
 
 class DocumentContext;
 
 // Base of the per-kind default attribute records. A document owns one record of each kind and
 // copies the application's record into it; the settings dialog and the batch edit of the
-// selection are run through the document context.
-class ElementDefaults {
+// selection are run through the document context. The line, text, Bezier and measure records
+// own the header sections setGeometry, setText, setBezier and setMeasure of the drawing file.
+class ElementDefaults : public XmlSectionOwner {
 public:
     virtual ~ElementDefaults() = default;
 

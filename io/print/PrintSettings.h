@@ -1,9 +1,11 @@
 #pragma once
+#include "document/XmlSectionOwner.h"
 
 class DocumentContext;
 
-// A drawing's print settings and print run.
-class PrintSettings {
+// A drawing's print settings and print run; owner of the "print" section of the drawing file's
+// header.
+class PrintSettings : public XmlSectionOwner {
 public:
     virtual ~PrintSettings() = default;
 

@@ -30,4 +30,25 @@ public:
     virtual int onContextEvent1() = 0;
     virtual int onContextEvent2() = 0;
     virtual int onContextEvent3() = 0;
+
+    // File input and output (the document's fourth editor).
+    // Starts a new element of a kind as the editor's current element; 1 on success.
+    virtual int newElement(int kind)
+    {
+        (void)kind;
+        return 0;
+    }
+    // Lets the current element take the values read into the document's attribute holder
+    // (Element::readXmlAttributes).
+    virtual int readElementXmlAttributes() { return 0; }
+    // Stores the current element on the current page as a new element (new id, extent, document
+    // marked changed); 0 when no id could be given.
+    virtual int addToPage() { return 0; }
+    // Takes the element with that id, writes it (Element::writeXml) and returns the next id of
+    // its page chain, -1 after the last.
+    virtual int writeElementXmlById(int id)
+    {
+        (void)id;
+        return -1;
+    }
 };

@@ -26,4 +26,9 @@ public:
     virtual int singleElementEditState() = 0;
     virtual void hideMarks() = 0;
     virtual void redrawMarks() = 0;
+
+    // The selected ids one after another (part files are written from them); an id below 1 ends
+    // the walk.
+    virtual int firstSelectedId() { return -1; }
+    virtual int nextSelectedId() { return -1; }
 };

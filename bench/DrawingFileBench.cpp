@@ -1,0 +1,267 @@
+// Writing and reading a drawing of 100,000 elements over 10 pages in the own tagged format, each
+// element with an integer, a real and a list of four reals, as the element kinds write them. The
+// read covers the whole road: tag scanning, value conversion, the attribute holder, creating each
+// element and storing it in the element store. Reported in MB of file per second.
+#include <cstdio>
+#include <string>
+#include <windows.h>
+
+#include "BenchHarness.h"
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/ElementIndexEntry.h"
+#include "document/ElementStore.h"
+#include "document/EntityAttribute.h"
+#include "document/PageList.h"
+#include "elements/Element.h"
+#include "views/tools/ElementEditor.h"
+
+namespace {
+
+const int kElements = 100000;
+const int kPages = 10;
+
+struct Values {
+    int layer = 100;
+    double size = 0;
+    double xy[4] = {};
+};
+
+class BenchElement : public Element {
+public:
+    int exchangeRecord(int mode) override
+    {
+        ElementRecordBuffer& b = *elementStore()->recordBuffer;
+        b.rewind();
+        if (mode == 1)
+            return b.putBytes(&values, sizeof values);
+        return b.getBytes(&values, sizeof values);
+    }
+    int writeXml() override
+    {
+        Document* d = currentXmlContext();
+        d->beginElement(kind);
+        d->writeIntTag(1401, values.layer);
+        d->writeDoubleTag(1491, values.size, 3);
+        d->beginTag(1460);
+        d->writeIntTag(1461, 2);
+        d->openValueTag(1463);
+        for (int i = 0; i < 4; ++i)
+            d->writeDoubleValue(values.xy[i], 5, i == 0, i < 3, i == 3);
+        d->closeValueTag(1463);
+        d->endTag(1460);
+        d->endElement(kind);
+        return d->ioError == 0;
+    }
+    int readXmlAttributes() override;
+    Values values;
+};
+
+class Holder;
+
+class LayerReader : public EntityAttribute {
+public:
+    explicit LayerReader(Values& v) : values(v) {}
+    int readEntityXml(Document& d, int) override { return d.readInt(values.layer) && d.expectTag(1401); }
+    Values& values;
+};
+
+class SizeReader : public EntityAttribute {
+public:
+    explicit SizeReader(Values& v) : values(v) {}
+    int readEntityXml(Document& d, int) override { return d.readDouble(values.size) && d.expectTag(1491); }
+    Values& values;
+};
+
+class PointsReader : public EntityAttribute {
+public:
+    explicit PointsReader(Values& v) : values(v) {}
+    int readEntityXml(Document& d, int) override
+    {
+        int id = 0;
+        while (d.nextTag(id)) {
+            if (id == 1460 && d.isClosingTag())
+                return 1;
+            if (id == 1461) {
+                int n = 0;
+                d.readInt(n);
+                d.expectTag(1461);
+            } else if (id == 1463) {
+                for (double& v : values.xy)
+                    d.readListDouble(v);
+                d.expectTag(1463);
+            }
+        }
+        return 0;
+    }
+    Values& values;
+};
+
+class Holder : public Element {
+public:
+    EntityAttribute* entityAttribute(int tagId) override
+    {
+        switch (tagId) {
+        case 1401:
+            return &layer;
+        case 1491:
+            return &size;
+        case 1460:
+            return &points;
+        default:
+            return nullptr;
+        }
+    }
+    Values values;
+    LayerReader layer{values};
+    SizeReader size{values};
+    PointsReader points{values};
+};
+
+int BenchElement::readXmlAttributes()
+{
+    values = static_cast<Holder*>(currentXmlContext()->attributeHolder())->values;
+    return 1;
+}
+
+class BenchDocument : public Document {
+protected:
+    Element* makeAttributeHolder() override { return new Holder; }
+};
+
+class Pages : public PageList {
+public:
+    void setOwner(DocumentContext*) override {}
+    int currentPage() override { return current; }
+    int pageCount() override { return count; }
+    void setCurrent(int page) override
+    {
+        current = page;
+        if (count < page)
+            count = page;
+    }
+    int previousPage() override { return 0; }
+    int nextPage() override { return 0; }
+    int current = 1;
+    int count = 1;
+};
+
+class Editor : public ElementEditor {
+public:
+    void setOwner(DocumentContext* o) override { owner = o; }
+    int mouseStep(int, int) override { return 0; }
+    int placeByMouse(int, int) override { return 0; }
+    void settleElement(int) override {}
+    Element* elementInHand() override { return &element; }
+    int holdsKind(int) override { return 0; }
+    int isInEditState() override { return 0; }
+    void redrawInputOverlay() override {}
+    void handleKey() override {}
+    int insertCharacters(int, int) override { return 0; }
+    int onContextEvent1() override { return 0; }
+    int onContextEvent2() override { return 0; }
+    int onContextEvent3() override { return 0; }
+
+    int newElement(int kind) override
+    {
+        element.context = owner;
+        element.kind = kind;
+        return 1;
+    }
+    int readElementXmlAttributes() override { return element.readXmlAttributes(); }
+    int addToPage() override
+    {
+        element.page = owner->currentPage();
+        element.layer = element.values.layer;
+        return element.exchangeRecord(1) && element.store() > 0;
+    }
+    int writeElementXmlById(int id) override
+    {
+        ElementIndexEntry entry;
+        if (!element.load(id) || !owner->elementStore()->getEntry(id, &entry))
+            return -1;
+        element.exchangeRecord(3);
+        element.writeXml();
+        return entry.pageNext >= 1 ? entry.pageNext : -1;
+    }
+
+    DocumentContext* owner = nullptr;
+    BenchElement element;
+};
+
+DocumentContext* makeDrawing()
+{
+    DocumentMemberFactories saved = documentMemberFactories;
+    documentMemberFactories.document = [](DocumentContext&) -> Document* { return new BenchDocument; };
+    documentMemberFactories.pageList = [](DocumentContext&) -> PageList* { return new Pages; };
+    documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditor* { return new Editor; };
+    auto* context = new DocumentContext;
+    context->createMembers();
+    context->linkManagers();
+    documentMemberFactories = saved;
+    return context;
+}
+
+void dropDrawing(DocumentContext* context)
+{
+    context->destroyManagers();
+    delete context;
+}
+
+} // namespace
+
+int main()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "korvane-bench.ycx";
+
+    DocumentContext* source = makeDrawing();
+    Editor& editor = *static_cast<Editor*>(source->editor4);
+    for (int i = 0; i < kElements; ++i) {
+        source->pages->setCurrent(1 + i % kPages);
+        editor.newElement(1 + i % 19);
+        editor.element.values.layer = i % 256;
+        editor.element.values.size = 0.125 * (i % 40);
+        for (int k = 0; k < 4; ++k)
+            editor.element.values.xy[k] = (i % 1000) * 0.01 + k * 12.345;
+        editor.addToPage();
+    }
+    source->pages->setCurrent(1);
+    source->document->setPathAndTitle(path.c_str());
+
+    BenchResult write = runBenchmark("write 100,000 elements", [&] {
+        XmlContextScope publish(source->document);
+        source->document->write();
+    }, 5, 1);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const double bytes = file != INVALID_HANDLE_VALUE ? static_cast<double>(GetFileSize(file, nullptr)) : 0.0;
+    CloseHandle(file);
+    printRate(write, bytes, "MB/s");
+
+    // Each read goes into a fresh drawing; making and dropping it is not timed.
+    std::vector<double> times;
+    int readCount = 0;
+    for (int run = 0; run < 6; ++run) {
+        DocumentContext* target = makeDrawing();
+        target->document->assign(path.c_str());
+        double start = benchNow();
+        {
+            XmlContextScope publish(target->document);
+            target->document->read();
+        }
+        double seconds = benchNow() - start;
+        readCount = target->elementCount();
+        dropDrawing(target);
+        if (run > 0)
+            times.push_back(seconds);
+    }
+    std::sort(times.begin(), times.end());
+    BenchResult read = {"read 100,000 elements", times[times.size() / 2], times.front()};
+    printRate(read, bytes, "MB/s");
+    std::printf("file %.1f MB, %d elements read back\n", bytes / (1024.0 * 1024.0), readCount);
+
+    dropDrawing(source);
+    DeleteFileA(path.c_str());
+    return readCount == kElements ? 0 : 1;
+}

@@ -1,0 +1,147 @@
+#include "document/DataFile.h"
+
+#include <new>
+
+#include "document/FileErrorReporter.h"
+#include "platform/BufferedFile.h"
+#include "platform/FileName.h"
+#include "platform/StringUtil.h"
+
+DataFile::~DataFile()
+{
+    close();
+    if (ownsFile)
+        delete bufferedFile;
+    if (ownsName)
+        delete name;
+}
+
+void DataFile::setFileName(FileName* borrowed)
+{
+    if (ownsName)
+        delete name;
+    name = borrowed;
+    ownsName = 0;
+}
+
+int DataFile::createFileName()
+{
+    if (name && ownsName)
+        return 1;
+    FileName* own = new (std::nothrow) FileName;
+    if (!own)
+        return 0;
+    name = own;
+    ownsName = 1;
+    return 1;
+}
+
+void DataFile::setFile(BufferedFile* borrowed)
+{
+    close();
+    if (ownsFile)
+        delete bufferedFile;
+    bufferedFile = borrowed;
+    ownsFile = 0;
+}
+
+int DataFile::setPath(const char* path)
+{
+    if (!name || !path)
+        return 0;
+    if (!StringUtil::equals(name->getPath(), path))
+        close();
+    return name->setPathAndTitle(path);
+}
+
+int DataFile::ensureFile()
+{
+    if (bufferedFile)
+        return 1;
+    bufferedFile = new (std::nothrow) BufferedFile;
+    ownsFile = bufferedFile != nullptr;
+    return ownsFile;
+}
+
+int DataFile::openForRead()
+{
+    if (errorFlag || !name)
+        return 0;
+    if (name->pathLength() < 1) {
+        theFileErrorReporter.report(FileErrorReporter::kNoName);
+        errorFlag = 1;
+        return 0;
+    }
+    if (!ensureFile())
+        return 0;
+    // A borrowed file that its owner opened already is used as it is.
+    if (bufferedFile->isOpenFile()) {
+        openFlag = 1;
+        return 1;
+    }
+    if (!bufferedFile->openForRead(*name)) {
+        theFileErrorReporter.report(FileErrorReporter::kMissing);
+        errorFlag = 1;
+        return 0;
+    }
+    openFlag = 1;
+    return 1;
+}
+
+int DataFile::openForWrite()
+{
+    if (errorFlag || !name)
+        return 0;
+    if (name->pathLength() < 1) {
+        theFileErrorReporter.report(FileErrorReporter::kNoName);
+        errorFlag = 1;
+        return 0;
+    }
+    if (!ensureFile())
+        return 0;
+    close();
+    bufferedFile->deleteFile(*name);
+    if (!bufferedFile->createEmpty(*name) || !bufferedFile->openReadWrite(*name)) {
+        errorFlag = 1;
+        return 0;
+    }
+    bufferedFile->setBufferedWrite(1);
+    openFlag = 1;
+    return 1;
+}
+
+int DataFile::close()
+{
+    if (!openFlag || !bufferedFile)
+        return 1;
+    openFlag = 0;
+    return bufferedFile->close();
+}
+
+int DataFile::flushAndClose()
+{
+    if (!openFlag || !bufferedFile)
+        return 1;
+    int flushed = bufferedFile->flush();
+    return close() && flushed;
+}
+
+int DataFile::size()
+{
+    if (!openFlag || !bufferedFile || !bufferedFile->getFileSize())
+        return 0;
+    return static_cast<int>(bufferedFile->size());
+}
+
+int DataFile::seek(DWORD offset) { return openFlag && bufferedFile ? bufferedFile->seekTo(offset) : 0; }
+
+int DataFile::readByte(unsigned char& b) { return openFlag && bufferedFile ? bufferedFile->readByte(b) : 0; }
+
+int DataFile::readBytes(void* buffer, int n)
+{
+    if (!openFlag || !bufferedFile || !buffer || n < 0)
+        return 0;
+    return bufferedFile->readExact(buffer, n);
+}
+
+int DataFile::seekAndRead(DWORD offset, void* buffer, int n) { return seek(offset) && readBytes(buffer, n); }

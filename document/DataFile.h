@@ -1,0 +1,58 @@
+#pragma once
+#include <windows.h>
+
+class BufferedFile;
+class FileName;
+
+// The file wrapper of the image readers, the DXF file, the PostScript and PDF writers and the
+// XML documents: a file name and a buffered file, each either borrowed from the caller or made
+// and owned here, with an open flag and an error flag.
+//
+// Open failures are shown through the file error reporter (once per kind until it is reset). The
+// error flag makes every later open of this wrapper do nothing.
+class DataFile {
+public:
+    DataFile() = default;
+    virtual ~DataFile();
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+
+    // Borrows a name (not owned), or makes an own empty one.
+    void setFileName(FileName* borrowed);
+    int createFileName();
+    // Borrows a file (not owned).
+    void setFile(BufferedFile* borrowed);
+    // Sets the name's path, closing the file when the path changes; 0 for a path that does not
+    // fit or without a name.
+    int setPath(const char* path);
+
+    int openForRead();
+    // Deletes an old file of the name, creates it new and opens it for reading and writing with
+    // buffered writing.
+    int openForWrite();
+    int close();
+    // Writes what is buffered, then closes.
+    int flushAndClose();
+
+    int size();
+    int seek(DWORD offset);
+    int readByte(unsigned char& b);
+    int readBytes(void* buffer, int n);
+    // Moves to the offset, then reads exactly n bytes.
+    int seekAndRead(DWORD offset, void* buffer, int n);
+
+    FileName* fileName() const { return name; }
+    BufferedFile* file() const { return bufferedFile; }
+    int isOpen() const { return openFlag; }
+    int hasError() const { return errorFlag; }
+
+protected:
+    int ensureFile();
+
+    FileName* name = nullptr;
+    int ownsName = 0;
+    BufferedFile* bufferedFile = nullptr;
+    int ownsFile = 0;
+    int openFlag = 0;
+    int errorFlag = 0;
+};

@@ -1,0 +1,271 @@
+#include "document/Document.h"
+
+#include <new>
+#include <windows.h>
+
+#include "document/DocumentContext.h"
+#include "document/ElementIdSet.h"
+#include "document/FileProgress.h"
+#include "document/TagDictionary.h"
+#include "elements/Element.h"
+#include "platform/BufferedFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/StringUtil.h"
+#include "resources/ids.h"
+
+ForeignFileDrivers foreignFileDrivers;
+
+namespace {
+Document* publishedDocument = nullptr;
+} // namespace
+
+Document* currentXmlContext() { return publishedDocument; }
+
+XmlContextScope::XmlContextScope(Document* document) : previous(publishedDocument) { publishedDocument = document; }
+
+XmlContextScope::~XmlContextScope() { publishedDocument = previous; }
+
+Document::Document() : self(this)
+{
+    file = new (std::nothrow) BufferedFile;
+    if (!file)
+        showOutOfMemory();
+    FileName::setTitle("SINKI");
+}
+
+Document::~Document()
+{
+    closeIo();
+    endIo();
+    delete file;
+    if (publishedDocument == this)
+        publishedDocument = nullptr;
+}
+
+void Document::assign(const FileName* other) { FileName::assign(other); }
+
+int Document::setPathAndTitle(const char* path)
+{
+    hasFileFlag = 1;
+    return FileName::setPathAndTitle(path);
+}
+
+void Document::assign(const Document* other)
+{
+    if (!other)
+        return;
+    hasFileFlag = other->hasFileFlag;
+    FileName::assign(other);
+}
+
+int Document::assign(const char* path) { return FileName::setPathAndTitle(path); }
+
+int Document::fileKindOfPath(const char* path)
+{
+    FileName name;
+    if (!path || !name.setPath(path))
+        return kNoKind;
+    if (name.hasExtension("ycx") || name.hasExtension("ydx"))
+        return kOwnFormat;
+    if (name.hasExtension("svg"))
+        return kSvg;
+    if (name.hasExtension("dxf"))
+        return kDxf;
+    return kNoKind;
+}
+
+void Document::markModified()
+{
+    if (!loading)
+        ++changeCount;
+}
+
+void Document::markSaved()
+{
+    if (!loading)
+        changeCount = 0;
+}
+
+int Document::currentPage() const { return ownerContext ? ownerContext->currentPage() : 1; }
+
+int Document::pageCount() const { return ownerContext ? ownerContext->pageCount() : 1; }
+
+int Document::goToPage(int page) { return DocumentContext::setCurrentPageOf(ownerContext, page); }
+
+// The fourth editor has no interactive role, so file input and output never disturb an element
+// that is being created or edited.
+ElementEditor* Document::ioEditor() const { return DocumentContext::editorOf(ownerContext, 4); }
+
+Element* Document::makeAttributeHolder() { return new (std::nothrow) Element; }
+
+int Document::beginIo()
+{
+    endIo();
+    holder = makeAttributeHolder();
+    if (!holder)
+        return 0;
+    holder->context = ownerContext;
+    holder->createAllAttributes();
+    return 1;
+}
+
+int Document::endIo()
+{
+    if (holder) {
+        holder->releaseAllAttributes();
+        delete holder;
+        holder = nullptr;
+    }
+    return 1;
+}
+
+int Document::openIo(int total)
+{
+    dictionary = new (std::nothrow) TagDictionary;
+    if (!dictionary) {
+        showOutOfMemory();
+        return 0;
+    }
+    attachReader(file, dictionary);
+    attachWriter(file, dictionary);
+    if (showProgress && makeFileProgress) {
+        progress = makeFileProgress();
+        if (progress)
+            progress->begin(0, total);
+    }
+    return 1;
+}
+
+void Document::closeIo()
+{
+    attachReader(nullptr, nullptr);
+    attachWriter(nullptr, nullptr);
+    delete dictionary;
+    dictionary = nullptr;
+    delete progress;
+    progress = nullptr;
+}
+
+int Document::cancelled() const { return progress && progress->cancelled(); }
+
+void Document::stepProgress(int position)
+{
+    if (progress)
+        progress->step(position);
+}
+
+int Document::read()
+{
+    fileKind = fileKindOfPath(getPath());
+    ioError = 0;
+    if (fileKind == kNoKind || !file || !file->openForRead(*this))
+        return 0;
+    dataErrorCount = 0;
+    displayedPage = 1;
+    ioPage = 1;
+    int result = 0;
+    if (openIo(static_cast<int>(file->size())) && beginIo()) {
+        ElementIdSet* groups = ownerContext ? ownerContext->idSet : nullptr;
+        if (groups)
+            groups->startGroupMap();
+        if (fileKind == kOwnFormat)
+            result = readTaggedFile();
+        else if (fileKind == kSvg)
+            result = foreignFileDrivers.readSvg ? foreignFileDrivers.readSvg(*this) : 0;
+        else
+            result = foreignFileDrivers.readDxf ? foreignFileDrivers.readDxf(*this) : 0;
+        if (groups)
+            groups->dropGroupMap();
+        if (cancelled())
+            result = 0;
+    }
+    endIo();
+    closeIo();
+    file->close();
+    return result;
+}
+
+int Document::write()
+{
+    fileKind = fileKindOfPath(getPath());
+    ioError = 0;
+    level = 0;
+    column = 0;
+    // A drawing opened from a DXF file (or a file of another kind) is never written over it.
+    if (fileKind == kNoKind || fileKind == kDxf || !file)
+        return 0;
+    if (fileKind == kSvg && !foreignFileDrivers.writeSvg)
+        return 0;
+
+    char folder[FileName::pathCapacity];
+    if (getFolderPart(getPath(), folder) == 0)
+        StringUtil::copy(folder, ".");
+    char tempPath[MAX_PATH];
+    FileName temp;
+    if (!GetTempFileNameA(folder, "ycx", 0, tempPath)) {
+        showErrorById(IDS_WRITE_ERROR);
+        return 0;
+    }
+    if (!temp.setPath(tempPath) || !file->openReadWrite(temp)) {
+        DeleteFileA(tempPath);
+        showErrorById(IDS_WRITE_ERROR);
+        return 0;
+    }
+    file->setBufferedWrite(1);
+
+    int written = 0;
+    if (openIo(0) && beginIo())
+        written = fileKind == kOwnFormat ? writeTaggedFile() : foreignFileDrivers.writeSvg(*this);
+    endIo();
+    const int stopped = cancelled();
+    closeIo();
+
+    int closed = written && !stopped && file->flush() && file->verifyWritten();
+    file->close();
+    file->setBufferedWrite(0);
+    if (closed && !MoveFileExA(tempPath, getPath(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+        showErrorById(IDS_WRITE_ERROR);
+        closed = 0;
+    }
+    if (!closed)
+        DeleteFileA(tempPath);
+    return closed;
+}
+
+int Document::onOpen()
+{
+    loading = 1;
+    hasFileFlag = 1;
+    int result;
+    {
+        XmlContextScope publish(this);
+        result = read();
+    }
+    goToPage(displayedPage);
+    loading = 0;
+    if (!result) {
+        showErrorById(IDS_READ_ERROR);
+        FileName::clear();
+        FileName::setTitle("SINKI");
+        hasFileFlag = 0;
+    }
+    opened = 1;
+    return result;
+}
+
+int Document::save()
+{
+    const int kind = fileKindOfPath(getPath());
+    if (!hasFileFlag || kind == kNoKind || kind == kDxf)
+        return onSave();
+    int result;
+    {
+        XmlContextScope publish(this);
+        result = write();
+    }
+    if (result)
+        markSaved();
+    return result;
+}
+
+int Document::onSave() { return 0; }

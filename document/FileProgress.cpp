@@ -1,0 +1,3 @@
+#include "document/FileProgress.h"
+
+FileProgress* (*makeFileProgress)() = nullptr;

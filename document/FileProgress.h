@@ -1,0 +1,18 @@
+#pragma once
+
+// The progress window of a file read or write, with its Cancel button. The document makes one
+// for each read or write while its show-progress switch is on and a maker is installed.
+class FileProgress {
+public:
+    virtual ~FileProgress() = default;
+
+    // Shows the window with the bar's range.
+    virtual void begin(int start, int total) = 0;
+    // Keeps the window alive (one pending message) and moves the bar.
+    virtual void step(int position) = 0;
+    // 1 once the user pressed Cancel.
+    virtual int cancelled() = 0;
+};
+
+// Makes the progress window; null (no window) until the dialogs exist.
+extern FileProgress* (*makeFileProgress)();

@@ -1,0 +1,422 @@
+#include "document/TagReader.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "document/TagDictionary.h"
+#include "platform/BufferedFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/StringUtil.h"
+
+namespace {
+
+// Value texts are kept up to this many bytes; the rest up to the next '<' is read over.
+const int kValueLimit = 78;
+
+// Leading blanks, an optional '-', digits with one '.' fraction; control characters inside are
+// skipped and any other character ends the number. The digits are converted correctly rounded,
+// so that every value the writer produced reads back to the same double.
+double parseTagReal(const char* text)
+{
+    char clean[kValueLimit + 2];
+    int n = 0;
+    const char* p = text;
+    while (*p == ' ')
+        ++p;
+    if (*p == '-')
+        clean[n++] = *p++;
+    bool point = false;
+    bool digits = false;
+    for (; *p && n < kValueLimit; ++p) {
+        auto c = static_cast<unsigned char>(*p);
+        if (c < 32)
+            continue;
+        if (StringUtil::isDigit(c)) {
+            digits = true;
+            clean[n++] = static_cast<char>(c);
+        } else if (c == '.' && !point) {
+            point = true;
+            clean[n++] = '.';
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    clean[n] = 0;
+    // Up to 15 significant digits and 22 decimals: the digits as an integer and the power of ten
+    // are both exact doubles, so one division rounds correctly, as strtod would.
+    static const double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    long long mantissa = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char* q = clean[0] == '-' ? clean + 1 : clean; *q; ++q) {
+        if (*q == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (significant > 0 || *q != '0')
+            ++significant;
+        mantissa = mantissa * 10 + (*q - '0');
+        if (afterPoint)
+            ++decimals;
+        if (significant > 15 || decimals > 22)
+            return std::strtod(clean, nullptr);
+    }
+    const double value = static_cast<double>(mantissa) / powers[decimals];
+    return clean[0] == '-' ? -value : value;
+}
+
+} // namespace
+
+void TagReader::attachReader(BufferedFile* file, TagDictionary* tags)
+{
+    readerFile = file;
+    readerTags = tags;
+    last[0] = last[1] = 0;
+    for (int& d : delimiter)
+        d = 0;
+}
+
+long long TagReader::remainingBytes() const
+{
+    if (!readerFile)
+        return 0;
+    return static_cast<long long>(readerFile->size()) - static_cast<long long>(readerFile->readPosition());
+}
+
+int TagReader::readChar(unsigned char& first, unsigned char& second)
+{
+    if (!readerFile || !readerFile->readByte(first)) {
+        last[0] = last[1] = 0;
+        return 0;
+    }
+    second = 0;
+    // A lead byte that is the file's last byte stands alone.
+    if (StringUtil::isLeadByte(first) && !readerFile->readByte(second))
+        second = 0;
+    last[0] = first;
+    last[1] = second;
+    return 1;
+}
+
+int TagReader::skipTo(unsigned char c)
+{
+    if (last[0] == c && last[1] == 0)
+        return 1;
+    unsigned char a, b;
+    do {
+        if (!readChar(a, b))
+            return 0;
+    } while (a != c || b != 0);
+    return 1;
+}
+
+int TagReader::nextTag(int& id)
+{
+    char name[80];
+    for (;;) {
+        if (!skipTo('<'))
+            return 0;
+        for (int& d : delimiter)
+            d = 0;
+        delimiter[kOpened] = 1;
+        int n = 0;
+        bool overlong = false;
+        unsigned char a, b;
+        for (;;) {
+            if (!readChar(a, b))
+                return 0;
+            if (b == 0) {
+                if (a == ' ' || a == '"' || a < 32)
+                    break;
+                if (a == ',') {
+                    delimiter[kComma] = 1;
+                    break;
+                }
+                if (a == '=') {
+                    delimiter[kEquals] = 1;
+                    break;
+                }
+                if (a == '>') {
+                    delimiter[kGreater] = 1;
+                    break;
+                }
+                if (a == ']') {
+                    delimiter[kBracket] = 1;
+                    break;
+                }
+                if (a == '/') {
+                    if (n == 0 && !overlong && !delimiter[kClosing]) {
+                        delimiter[kClosing] = 1;
+                        continue;
+                    }
+                    delimiter[kEmptyForm] = 1;
+                    break;
+                }
+            }
+            const int size = b ? 2 : 1;
+            if (n + size > 79) {
+                overlong = true; // no known name is that long; read over the rest of it
+                continue;
+            }
+            name[n++] = static_cast<char>(a);
+            if (b)
+                name[n++] = static_cast<char>(b);
+        }
+        if (overlong || !readerTags)
+            continue;
+        long found = readerTags->findId(name, n);
+        if (found >= 0) {
+            id = static_cast<int>(found);
+            return 1;
+        }
+    }
+}
+
+int TagReader::expectTag(int id)
+{
+    int found = 0;
+    if (!nextTag(found) || found != id) {
+        reportTagMissing(id);
+        return 0;
+    }
+    return 1;
+}
+
+int TagReader::readRawValue(char* text, int limit)
+{
+    int n = 0;
+    unsigned char a, b;
+    for (;;) {
+        if (!readChar(a, b)) {
+            text[n] = 0;
+            return -1;
+        }
+        if (a == '<' && b == 0)
+            break;
+        const int size = b ? 2 : 1;
+        if (n + size <= limit) {
+            text[n++] = static_cast<char>(a);
+            if (b)
+                text[n++] = static_cast<char>(b);
+        } else {
+            limit = n; // keep whole characters only, and nothing after a cut
+        }
+    }
+    text[n] = 0;
+    return n;
+}
+
+int TagReader::readInt(int& value)
+{
+    char text[kValueLimit + 2];
+    int n = readRawValue(text, kValueLimit);
+    value = StringUtil::parseInt(text);
+    return n >= 0;
+}
+
+int TagReader::readDouble(double& value)
+{
+    char text[kValueLimit + 2];
+    int n = readRawValue(text, kValueLimit);
+    value = parseTagReal(text);
+    return n >= 0;
+}
+
+int TagReader::readValueText(char* buffer, int size)
+{
+    if (!buffer || size < 1)
+        return 0;
+    return readRawValue(buffer, size >= 2 ? size - 2 : 0) >= 0;
+}
+
+int TagReader::readListItem(char* text, int limit)
+{
+    int n = 0;
+    unsigned char a, b;
+    for (;;) {
+        if (!readChar(a, b)) {
+            text[n] = 0;
+            return -1;
+        }
+        if (b == 0 && (a == ',' || a == '<' || a == '=' || a == '>' || a == ']'))
+            break;
+        if (b != 0 || a >= 0x80 || a <= 32 || a == '[')
+            continue;
+        if (n < limit)
+            text[n++] = static_cast<char>(a);
+    }
+    text[n] = 0;
+    return n;
+}
+
+int TagReader::readListInt(int& value)
+{
+    char text[kValueLimit + 2];
+    int n = readListItem(text, kValueLimit);
+    value = StringUtil::parseInt(text);
+    return n >= 0;
+}
+
+int TagReader::readListDouble(double& value)
+{
+    char text[kValueLimit + 2];
+    int n = readListItem(text, kValueLimit);
+    value = parseTagReal(text);
+    return n >= 0;
+}
+
+int TagReader::readQuoted(char* buffer, int size)
+{
+    if (!buffer || size < 1)
+        return 0;
+    buffer[0] = 0;
+    if (!skipTo('"'))
+        return 0;
+    int n = 0;
+    int limit = size - 1;
+    unsigned char a, b;
+    for (;;) {
+        if (!readChar(a, b)) {
+            buffer[n] = 0;
+            return 0;
+        }
+        if (a == '"' && b == 0)
+            break;
+        const int width = b ? 2 : 1;
+        if (n + width <= limit) {
+            buffer[n++] = static_cast<char>(a);
+            if (b)
+                buffer[n++] = static_cast<char>(b);
+        } else {
+            limit = n;
+        }
+    }
+    buffer[n] = 0;
+    // The closing quote is used up: the next quoted item starts at the next quote.
+    last[0] = last[1] = 0;
+    return 1;
+}
+
+int TagReader::readBool(int& flag)
+{
+    char text[38];
+    if (!readQuoted(text, sizeof text))
+        return 0;
+    flag = StringUtil::equals(text, "TRUE");
+    return 1;
+}
+
+int TagReader::acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId)
+{
+    if (n < 0 || n > cap || n * bytesPerUnit > remainingBytes()) {
+        reportDataError(tagId);
+        return 0;
+    }
+    return 1;
+}
+
+int TagReader::readQuotedBlock(char* buffer, int n, int capacity, int tagId)
+{
+    if (!buffer || !acceptDataLength(n, capacity, 1, tagId))
+        return 0;
+    if (!skipTo('"'))
+        return 0;
+    last[0] = last[1] = 0;
+    return n == 0 || (readerFile && readerFile->readExact(buffer, n));
+}
+
+int TagReader::readHexBytes(unsigned char* buffer, int n, int capacity, int tagId)
+{
+    if (!buffer || !acceptDataLength(n, capacity, 2, tagId))
+        return 0;
+    int done = 0;
+    int digits = 0;
+    int high = 0;
+    unsigned char c = 0;
+    bool stopped = false;
+    while (done < n) {
+        if (!readerFile->readByte(c)) {
+            last[0] = last[1] = 0;
+            stopped = true;
+            break;
+        }
+        if (c == ',' || c == '<' || c == ']') {
+            last[0] = c;
+            last[1] = 0;
+            stopped = true;
+            break;
+        }
+        if (c <= '/')
+            continue;
+        int value = StringUtil::hexDigitValue(static_cast<char>(c));
+        if (StringUtil::isLeadByte(c)) {
+            // A double-byte character counts as one digit; its trail byte goes with it.
+            unsigned char trail;
+            readerFile->readByte(trail);
+        }
+        if (digits == 0) {
+            high = value;
+            digits = 1;
+        } else {
+            buffer[done++] = static_cast<unsigned char>(high << 4 | value);
+            digits = 0;
+        }
+    }
+    if (!stopped) {
+        last[0] = c;
+        last[1] = 0;
+    }
+    if (done < n)
+        std::memset(buffer + done, 0, static_cast<size_t>(n - done));
+    return done == n;
+}
+
+int TagReader::skipLine()
+{
+    // A line end read last (it ended a tag name) already ends the line.
+    if (last[1] == 0 && (last[0] == '\r' || last[0] == '\n'))
+        return 1;
+    unsigned char a, b;
+    do {
+        if (!readChar(a, b))
+            return 0;
+    } while (b != 0 || (a != '\r' && a != '\n'));
+    return 1;
+}
+
+int TagReader::skipSection(int id)
+{
+    int found = 0;
+    while (nextTag(found)) {
+        if (found == id && isClosingTag())
+            return 1;
+    }
+    return 0;
+}
+
+void TagReader::showTagMessage(int id, const char* text)
+{
+    char message[160];
+    const char* name = readerTags && id >= 0 ? readerTags->findName(static_cast<uint32_t>(id)) : nullptr;
+    if (name) {
+        StringUtil::copy(message, "</");
+        StringUtil::append(message, name);
+        StringUtil::append(message, ">");
+    } else {
+        StringUtil::copy(message, "<?>");
+    }
+    StringUtil::append(message, text);
+    showErrorText(message);
+}
+
+void TagReader::reportDataError(int id)
+{
+    if (++dataErrorCount == 1)
+        showTagMessage(id, "のデータがエラーです");
+}
+
+void TagReader::reportTagMissing(int id) { showTagMessage(id, "がみつかりません"); }

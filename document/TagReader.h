@@ -1,0 +1,109 @@
+#pragma once
+
+class BufferedFile;
+class TagDictionary;
+
+// The reader half of the drawing file engine: tag scanning and value reading over the document's
+// buffered file, one Shift-JIS character (lead byte with its trail byte) at a time, with the tag
+// dictionary turning names into ids. The document holds this state and points it at its file and
+// dictionary for one read; the attribute values, settings records and elements read their own
+// tags through these operations on the current XML context.
+//
+// The reader keeps the character read last, and skipping to a character first looks at it: a
+// value read that stops at the '<' of the next tag leaves that tag readable.
+//
+// Input is untrusted: names, values and quoted texts are bounded by the caller's buffers, block
+// and hex lengths are checked before anything is read, and every loop ends at the end of the file.
+class TagReader {
+public:
+    // Delimiter flags of the tag read last.
+    enum Flag {
+        kOpened = 0,      // a '<' started it
+        kClosing = 2,     // '/' directly after '<'
+        kComma = 3,       // ',' ended the name
+        kEquals = 4,      // '=' ended it
+        kEmptyForm = 5,   // '/' after the name: an element written in empty form
+        kBracket = 6,     // ']' ended it
+        kGreater = 7,     // '>' ended it
+    };
+
+    virtual ~TagReader() = default;
+
+    // The next tag whose name the dictionary knows; tags with unknown names ("?xml", "!---",
+    // anything foreign) are passed over. 0 at the end of the file. A closing tag gives the id of
+    // its opening tag, with flag kClosing.
+    int nextTag(int& id);
+    int readTag(int& id) { return nextTag(id); }
+    // Reads the next tag; when its id is not `id`, shows "</name>がみつかりません" (every time)
+    // and returns 0.
+    int expectTag(int id);
+    int readExpectedTag(int id) { return expectTag(id); }
+
+    // The value text up to the next '<' (consumed), at most 78 bytes kept, as a number: an
+    // integer of leading blanks, an optional '-' and digits (control characters inside are
+    // skipped, anything else ends it); a real the same with one '.' fraction. An empty text is 0.
+    // 0 when the file ended first.
+    int readInt(int& value);
+    int readDouble(double& value);
+    // The raw value text up to the next '<', at most size - 2 bytes kept; its length, or -1 when
+    // the file ended first.
+    int readValueText(char* buffer, int size);
+    // One list item: the characters up to ',', '<', '=', '>' or ']' (which ends it); blanks,
+    // control characters, bytes of 0x80 and above and the list's opening '[' are dropped.
+    int readListInt(int& value);
+    int readListDouble(double& value);
+    // Skips to the next '"', then takes the text up to the closing '"', at most size - 1 bytes
+    // (whole characters); the rest of a longer text is read over. Its length, or -1 when the file
+    // ended first.
+    int readQuoted(char* buffer, int size);
+    // A quoted text of at most 37 bytes: 1 and flag = (text is "TRUE").
+    int readBool(int& flag);
+
+    // Checks a byte count taken from the file before the caller allocates for it: 0 <= n <=
+    // cap, and n * bytesPerUnit within what is left of the file. Otherwise a data error of tagId
+    // and 0.
+    int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId);
+    // Skips to the next '"', then takes exactly n raw bytes. n must fit `capacity`, the cap and
+    // the file (acceptDataLength), else a data error of tagId and nothing is read.
+    int readQuotedBlock(char* buffer, int n, int capacity, int tagId);
+    // n bytes from hex pairs: the characters above '/' count as digits, others are skipped; ',',
+    // '<' or ']' end the data early (the remaining bytes are 0, and the result 0). n is checked as
+    // for readQuotedBlock.
+    int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId);
+
+    // Discards characters up to and including the next CR or LF.
+    int skipLine();
+    // Reads tags up to the closing tag of id; 0 when the file ends first.
+    int skipSection(int id);
+
+    // Counts a data error of this read; only the first one shows "</name>のデータがエラーです".
+    void reportDataError(int id);
+    void reportTagMissing(int id);
+
+    int delimiterFlag(int which) const { return which >= 0 && which < 8 ? delimiter[which] : 0; }
+    int isClosingTag() const { return delimiter[kClosing]; }
+    int isEmptyForm() const { return delimiter[kEmptyForm]; }
+
+    int dataErrorCount = 0;
+
+protected:
+    void attachReader(BufferedFile* file, TagDictionary* tags);
+    // Bytes of the file not read yet.
+    long long remainingBytes() const;
+
+private:
+    // One character; 0 at the end of the file (the last character is then forgotten).
+    int readChar(unsigned char& first, unsigned char& second);
+    // Reads until the single-byte character c, looking at the last character first.
+    int skipTo(unsigned char c);
+    // The value text up to '<' into text (at most limit bytes kept); -1 at the end of the file.
+    int readRawValue(char* text, int limit);
+    int readListItem(char* text, int limit);
+    // "</name>" (or "<?>") and the text after it.
+    void showTagMessage(int id, const char* text);
+
+    BufferedFile* readerFile = nullptr;
+    TagDictionary* readerTags = nullptr;
+    unsigned char last[2] = {0, 0};
+    int delimiter[8] = {};
+};

@@ -1,0 +1,96 @@
+#pragma once
+
+class BufferedFile;
+class TagDictionary;
+
+// The writer half of the drawing file engine: section tags on lines of their own, one-line value
+// tags, bare list items, quoted texts and hex data, with the indentation of one blank per level
+// and CR LF line ends. The document (its one user) holds this state and points it at its file
+// and tag dictionary for one write; the attribute values, settings records and elements write
+// their own tags through these operations on the current XML context.
+//
+// Tags are named by id through the tag dictionary; an id without a name writes nothing (0). A
+// failed write sets the I/O error state to -1, after which every operation returns 0 at once.
+// Every operation returns nonzero on success.
+class TagWriter {
+public:
+    static constexpr int kMaxDecimals = 5;
+
+    virtual ~TagWriter() = default;
+
+    // Opening tag alone on a line at the current level; the level then rises by one.
+    int beginTag(int id);
+    // The level drops by one, then the closing tag alone on a line.
+    int endTag(int id);
+    int beginSection(int id) { return beginTag(id); }
+    int endSection(int id) { return endTag(id); }
+    int openSectionTag(int id) { return beginTag(id); }
+    int closeSectionTag(int id) { return endTag(id); }
+    // As beginTag and endTag, but only while the file kind is 1 (own format); else nothing, 0.
+    int beginElement(int id);
+    int endElement(int id);
+
+    // One line: the indentation, the opening tag, the value, the closing tag.
+    int writeIntTag(int id, int value);
+    // At most 5 decimals from the value's correctly rounded 15-digit form, cut (or rounded half
+    // away from zero with `round`), trailing zeros and point removed: 12.5 with 3 decimals is
+    // "12.5", 3.0 is "3", 0.25 is "0.25", -2.3 is "-2.3".
+    int writeDoubleTag(int id, double value, int decimals, int round = 0);
+    // The text in double quotes. '"', CR and LF are dropped: nothing is escaped in the file, so
+    // they would end the value early.
+    int writeStringTag(int id, const char* text);
+
+    // The indented opening tag without a line end / the closing tag with a line end, around bare
+    // items.
+    int openValueTag(int id);
+    int closeValueTag(int id);
+    // Bare items, no line end: an optional '[' before and ',' or ']' after. In wrap mode a line
+    // end follows the ',' or ']' once the column has passed the line width.
+    int writeIntValue(int value, int open, int comma, int close);
+    int writeDoubleValue(double value, int decimals, int open, int comma, int close, int round = 0);
+    int writeDoubleListItem(double value, int decimals, int round = 0);
+    int writeDoubleLine(double value, int decimals);
+    // A quoted item of exactly `length` bytes (length < 0: the whole zero-terminated text),
+    // written as they are, with the brackets and comma as asked and a line end when asked.
+    int writeQuoted(const char* text, int length, int open, int comma, int close, int lineEnd);
+    // Two upper-case hex digits per byte, no separators; a line end before each pair that would
+    // start at or beyond the line width (80). Wrap mode is on meanwhile.
+    int writeHexData(const void* bytes, int count, int lineEnd);
+    // A line as it is, at level 0 (the prolog).
+    int writeRawLine(const char* text);
+    int writeLineEnd();
+
+    void setLineWrap(int on) { wrapMode = on ? 1 : 0; }
+    void indent() { ++level; }
+    void unindent()
+    {
+        if (level > 0)
+            --level;
+    }
+
+    int ioError = 0;     // 0 normal, -1 a write failed
+    int level = 0;       // indentation, one blank per level
+    int wrapMode = 0;
+    int lineWidth = 80;
+    int column = 0;      // bytes on the current line so far
+
+protected:
+    // The file kind of the document being written (1 own format, 2 SVG, 3 DXF).
+    virtual int writerFileKind() const = 0;
+    void attachWriter(BufferedFile* file, TagDictionary* tags)
+    {
+        writerFile = file;
+        writerTags = tags;
+    }
+
+private:
+    const char* tagName(int id) const;
+    int put(const char* bytes, int n);
+    // The indentation and "<name>" or "</name>" into line; the length, 0 when it does not fit.
+    int openingTag(char* line, int size, const char* name, int closing, int indented) const;
+    int itemSuffix(int comma, int close);
+    int writeNumberItem(const char* digits, int open, int comma, int close);
+
+    BufferedFile* writerFile = nullptr;
+    TagDictionary* writerTags = nullptr;
+};

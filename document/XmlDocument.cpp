@@ -1,0 +1,454 @@
+#include "document/XmlDocument.h"
+
+#include <cstring>
+#include <new>
+
+#include "platform/BufferedFile.h"
+#include "platform/StringUtil.h"
+
+namespace {
+
+// Character data and attribute values beyond this are dropped: no XML text of the program comes
+// near it, and a damaged file must not make the reader take all memory.
+const int kMaxTextLength = 16 * 1024 * 1024;
+// Attributes per node beyond this are read and dropped.
+const int kMaxAttributes = 1000;
+
+inline bool isDelimiter(unsigned char b) { return b == ' ' || b == '<' || b == '=' || b == '>' || b == '"'; }
+
+} // namespace
+
+int decodeXmlEntities(char* text, int length)
+{
+    static const struct {
+        const char* entity;
+        int length;
+        char value;
+    } entities[] = {{"&amp;", 5, '&'}, {"&lt;", 4, '<'}, {"&gt;", 4, '>'}, {"&quot;", 6, '"'}};
+    if (!text)
+        return 0;
+    int out = 0;
+    for (int in = 0; in < length;) {
+        bool replaced = false;
+        if (text[in] == '&') {
+            for (const auto& e : entities) {
+                if (length - in >= e.length && std::memcmp(text + in, e.entity, static_cast<size_t>(e.length)) == 0) {
+                    text[out++] = e.value;
+                    in += e.length;
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced)
+            text[out++] = text[in++];
+    }
+    if (out < length)
+        text[out] = 0;
+    return out;
+}
+
+XmlNode::~XmlNode()
+{
+    for (int i = 0; i < attributes.count; ++i)
+        delete attributeAt(i);
+}
+
+XmlAttribute* XmlNode::attributeAt(int i) const
+{
+    XmlAttribute* attribute = nullptr;
+    if (i < 0 || i >= attributes.count || !attributes.get(i, &attribute))
+        return nullptr;
+    return attribute;
+}
+
+int XmlNode::addAttribute(XmlAttribute* attribute)
+{
+    if (!attribute)
+        return 0;
+    if (attributes.count >= kMaxAttributes || !attributes.append(&attribute)) {
+        delete attribute;
+        return 0;
+    }
+    return 1;
+}
+
+XmlDocument::XmlDocument()
+{
+    static const char* const baseKeywords[] = {"?xml", "!DOCTYPE", "<!--", "version", "encording", "standalone", "yes", "no"};
+    for (int i = 0; i < 8; ++i)
+        addKeyword(i + 1, baseKeywords[i]);
+}
+
+XmlDocument::~XmlDocument() { dropNodesFrom(0); }
+
+int XmlDocument::addKeyword(int id, const char* text)
+{
+    Keyword keyword = {};
+    keyword.id = static_cast<unsigned int>(id);
+    StringUtil::copy(keyword.text, text ? text : "");
+    return keywords.append(&keyword);
+}
+
+int XmlDocument::keywordId(const char* name) const
+{
+    BlockLock lock(keywords);
+    if (!lock || !name)
+        return -1;
+    const Keyword* table = lock.data<Keyword>();
+    for (int i = 0; i < keywords.count; ++i) {
+        if (StringUtil::equalsNoCase(table[i].text, name))
+            return static_cast<int>(table[i].id);
+    }
+    return -1;
+}
+
+const char* XmlDocument::keywordName(int id) const
+{
+    BlockLock lock(keywords);
+    if (!lock)
+        return nullptr;
+    // The table is never moved after its last addition, so the text stays valid.
+    const Keyword* table = lock.data<Keyword>();
+    for (int i = 0; i < keywords.count; ++i) {
+        if (table[i].id == static_cast<unsigned int>(id))
+            return table[i].text;
+    }
+    return nullptr;
+}
+
+XmlNode* XmlDocument::nodeAt(int i) const
+{
+    XmlNode* node = nullptr;
+    if (i < 0 || i >= nodes.count || !nodes.get(i, &node))
+        return nullptr;
+    return node;
+}
+
+void XmlDocument::dropNodesFrom(int index)
+{
+    if (index < 0)
+        index = 0;
+    while (nodes.count > index) {
+        delete nodeAt(nodes.count - 1);
+        nodes.removeLast();
+    }
+}
+
+int XmlDocument::appendNode(XmlNode* node)
+{
+    if (!nodes.append(&node)) {
+        delete node;
+        return 0;
+    }
+    return 1;
+}
+
+int XmlDocument::beginInput()
+{
+    dropNodesFrom(0);
+    currentDepth = 0;
+    pendingDepth = 0;
+    depthStart[0] = 0;
+    if (!openForRead())
+        return 0;
+    hasNodeList = nodes.handle || nodes.allocate() ? 1 : 0;
+    return hasNodeList;
+}
+
+int XmlDocument::endInput()
+{
+    dropNodesFrom(0);
+    hasNodeList = 0;
+    return close();
+}
+
+int XmlDocument::beginOutput() { return openForWrite(); }
+
+int XmlDocument::endOutput() { return flushAndClose(); }
+
+void XmlDocument::applyPendingDepth()
+{
+    if (pendingDepth > 0 && currentDepth < kMaxDepth) {
+        ++currentDepth;
+        depthStart[currentDepth] = nodes.count;
+    } else if (pendingDepth < 0 && currentDepth > 0) {
+        dropNodesFrom(depthStart[currentDepth]);
+        --currentDepth;
+    } else {
+        // Also when the nesting is at its cap: the list then keeps only the path, as above.
+        dropNodesFrom(depthStart[currentDepth]);
+    }
+    pendingDepth = 0;
+}
+
+int XmlDocument::gatherText(TextString& text)
+{
+    unsigned char b;
+    for (;;) {
+        if (!readByte(b))
+            return 0;
+        if (b == '<')
+            break;
+        if (b == '"') {
+            if (text.length() < kMaxTextLength)
+                text.appendChar('"');
+            if (!readQuotedValue(&text))
+                return 0;
+            if (text.length() < kMaxTextLength)
+                text.appendChar('"');
+            continue;
+        }
+        if (b < 32 || text.length() >= kMaxTextLength)
+            continue;
+        text.appendChar(static_cast<char>(b));
+    }
+    if (text.length() > 0)
+        text.shorten(decodeXmlEntities(text.data(), text.length()));
+    return 1;
+}
+
+int XmlDocument::readQuotedValue(TextString* value)
+{
+    unsigned char b;
+    for (;;) {
+        if (!readByte(b))
+            return 0;
+        if (b == '"')
+            return 1;
+        if (b < 32 || !value || value->length() >= kMaxTextLength)
+            continue;
+        value->appendChar(static_cast<char>(b));
+    }
+}
+
+int XmlDocument::readName(char* name, char& ender)
+{
+    int n = 0;
+    unsigned char b;
+    name[0] = 0;
+    ender = 0;
+    for (;;) {
+        if (!readByte(b))
+            return 0;
+        if (isDelimiter(b) || b < 32) {
+            if (n == 0)
+                continue; // an empty read: look again
+            ender = static_cast<char>(b);
+            break;
+        }
+        if (n < 79)
+            name[n++] = static_cast<char>(b);
+    }
+    n = StringUtil::boundedCut(name, n, n);
+    name[n] = 0;
+    return 1;
+}
+
+void XmlDocument::takeDeclarationValue(const XmlAttribute& attribute)
+{
+    if (StringUtil::equals(attribute.name, "version"))
+        attribute.value.copyTo(version, sizeof version);
+    else if (StringUtil::equals(attribute.name, "encording"))
+        attribute.value.copyTo(encoding, sizeof encoding);
+    else if (StringUtil::equals(attribute.name, "standalone"))
+        attribute.value.copyTo(standalone, sizeof standalone);
+}
+
+int XmlDocument::readAttributes(XmlNode& node)
+{
+    XmlAttribute* current = nullptr;
+    bool slashLast = false;
+    unsigned char b;
+    for (;;) {
+        if (!readByte(b)) {
+            delete current;
+            return 0;
+        }
+        if (b == '>')
+            break;
+        if (b <= 32)
+            continue;
+        if (b == '/') {
+            slashLast = true;
+            continue;
+        }
+        slashLast = false;
+        if (b == '"') {
+            if (!readQuotedValue(current ? &current->value : nullptr)) {
+                delete current;
+                return 0;
+            }
+            if (current) {
+                current->value.shorten(decodeXmlEntities(current->value.data(), current->value.length()));
+                takeDeclarationValue(*current);
+                node.addAttribute(current);
+                current = nullptr;
+            }
+            continue;
+        }
+        // A name: up to '=' (which starts an attribute) or another delimiter.
+        char name[80];
+        int n = 0;
+        name[n++] = static_cast<char>(b);
+        for (;;) {
+            if (!readByte(b)) {
+                delete current;
+                return 0;
+            }
+            if (isDelimiter(b) || b < 32)
+                break;
+            if (n < 79)
+                name[n++] = static_cast<char>(b);
+        }
+        n = StringUtil::boundedCut(name, n, n);
+        name[n] = 0;
+        if (b == '=') {
+            delete current;
+            current = new (std::nothrow) XmlAttribute;
+            if (current) {
+                StringUtil::copy(current->name, name);
+                current->keywordId = keywordId(name);
+            }
+        } else if (b == '>') {
+            break;
+        } else if (b == '"') {
+            // A quoted run without '=': read over it.
+            if (!readQuotedValue(nullptr)) {
+                delete current;
+                return 0;
+            }
+        }
+    }
+    delete current;
+    if (slashLast)
+        node.endFlag = 1;
+    return 1;
+}
+
+int XmlDocument::read()
+{
+    if (!hasNodeList)
+        return 0;
+    applyPendingDepth();
+
+    XmlAttribute* text = new (std::nothrow) XmlAttribute;
+    if (!text)
+        return 0;
+    if (!gatherText(text->value)) {
+        delete text;
+        return 0;
+    }
+    XmlNode* last = lastNode();
+    if (text->value.length() > 0 && last) {
+        text->keywordId = last->keywordId == 14 ? 26 : last->keywordId;
+    } else {
+        delete text;
+        text = nullptr;
+    }
+
+    XmlNode* node = new (std::nothrow) XmlNode;
+    if (!node) {
+        delete text;
+        return 0;
+    }
+    node->level = currentDepth;
+    if (text)
+        node->addAttribute(text);
+    char ender = 0;
+    if (!readName(node->name, ender)) {
+        delete node;
+        return 0;
+    }
+
+    const char* name = node->name;
+    bool ok = true;
+    if (name[0] == '!') {
+        if (std::strncmp(name, "!--", 3) == 0) {
+            node->type = XmlNode::Comment;
+            int length = StringUtil::length(name);
+            // "<!---->" ends within its name.
+            bool closed = ender == '>' && length >= 5 && std::strcmp(name + length - 2, "--") == 0;
+            if (!closed) {
+                char skipped[256];
+                int n;
+                while ((n = readUntilPattern(skipped, sizeof skipped, "-->", 0)) == static_cast<int>(sizeof skipped) - 1) {
+                }
+                ok = n >= 0;
+            }
+        } else {
+            node->type = XmlNode::Directive;
+            ok = ender == '>' || readAttributes(*node);
+        }
+    } else if (name[0] == '/') {
+        node->type = XmlNode::Element;
+        node->endFlag = 1;
+        node->keywordId = keywordId(name + 1);
+        node->level = currentDepth > 0 ? currentDepth - 1 : 0;
+        pendingDepth = -1;
+        if (ender != '>') {
+            unsigned char b;
+            do {
+                ok = readByte(b) != 0;
+            } while (ok && b != '>');
+        }
+    } else if (name[0] == '?') {
+        node->type = XmlNode::Declaration;
+        node->keywordId = keywordId(name);
+        ok = ender == '>' || readAttributes(*node);
+    } else {
+        node->type = XmlNode::Element;
+        int length = StringUtil::length(name);
+        if (ender == '>' && length > 1 && name[length - 1] == '/') {
+            // "<name/>": an element in empty form.
+            node->name[length - 1] = 0;
+            node->endFlag = 1;
+        }
+        node->keywordId = keywordId(node->name);
+        if (ender != '>')
+            ok = readAttributes(*node);
+        if (ok && !node->endFlag)
+            pendingDepth = 1;
+    }
+    if (!ok) {
+        pendingDepth = 0;
+        delete node;
+        return 0;
+    }
+    return appendNode(node);
+}
+
+int XmlDocument::writeNode(const XmlNode& node)
+{
+    if (node.type != XmlNode::Element)
+        return 0;
+    const char* name = keywordName(node.keywordId);
+    if (!name)
+        name = node.name;
+    int ok = 1;
+    if (node.attributeCount() > 0) {
+        ok &= writeByte('<') & writeText(name);
+        for (int i = 0; i < node.attributeCount(); ++i) {
+            const XmlAttribute* attribute = node.attributeAt(i);
+            const char* attributeName = attribute->keywordId >= 0 ? keywordName(attribute->keywordId) : nullptr;
+            ok &= writeByte(' ') & writeText(attributeName ? attributeName : attribute->name);
+            ok &= writeText("=\"") & writeString(attribute->value) & writeByte('"');
+        }
+        ok &= writeText(node.endFlag ? "/>" : ">");
+    } else {
+        ok &= writeText(node.endFlag ? "</" : "<") & writeText(name) & writeByte('>');
+    }
+    return ok & writeLineEnd();
+}
+
+int XmlDocument::writeDeclaration()
+{
+    // Viewers need the encoding to read the Shift-JIS texts.
+    return writeLine("<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>");
+}
+
+int XmlDocument::writeSvgDocType()
+{
+    return writeLine("<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 20001102//EN\"") &&
+           writeLine("  \"http://www.w3.org/TR/2000/CR-SVG-20001102/DTD/svg-20001102.dtd\">");
+}

@@ -1,0 +1,109 @@
+#pragma once
+#include "document/TextFile.h"
+#include "document/TextString.h"
+#include "platform/GlobalBlock.h"
+
+// One attribute of a node: `name="value"`, or the character data before a node.
+struct XmlAttribute {
+    int keywordId = -1;
+    char name[80] = {};
+    TextString value{256};
+    double number = 0.0; // the value as a double once converted
+};
+
+// One node read from an XML-like file.
+struct XmlNode {
+    enum Type { Declaration = 1, Directive = 2, Comment = 3, Element = 4 };
+
+    XmlNode() = default;
+    ~XmlNode();
+    XmlNode(const XmlNode&) = delete;
+    XmlNode& operator=(const XmlNode&) = delete;
+
+    int attributeCount() const { return attributes.count; }
+    XmlAttribute* attributeAt(int i) const;
+    // Takes ownership; 0 (and the attribute deleted) when the list cannot grow.
+    int addAttribute(XmlAttribute* attribute);
+
+    int level = 0;
+    int type = Element;
+    int keywordId = -1;
+    int endFlag = 0; // a closing tag, or an element written in empty form
+    char name[80] = {};
+
+private:
+    mutable GlobalBlock attributes{4, static_cast<int>(sizeof(void*))};
+};
+
+// The base of the XML-like documents other than the drawing file (the SVG reader and writer
+// derive from it): a keyword table of tag and attribute names, and a reader that returns one node
+// per call while it keeps the path of open elements.
+//
+// The node list holds the open elements from the root down and the node read last: when the
+// depth goes down, or stays, the nodes read since the current depth began are dropped first.
+// Names are at most 79 bytes, the nesting at most 99 levels.
+class XmlDocument : public TextFile {
+public:
+    static constexpr int kMaxDepth = 99;
+
+    XmlDocument();
+    ~XmlDocument() override;
+
+    // Reads the next node and appends it to the node list; 0 at the end of the file or without
+    // a node list.
+    virtual int read();
+    // Opens the file for writing; closes it after flushing.
+    virtual int beginOutput();
+    virtual int endOutput();
+    // Opens the file for reading and makes the node list; drops the nodes and closes it again.
+    int beginInput();
+    int endInput();
+
+    // Elements only: '<', the name, the attributes as  name="value", then "/>" or ">" (or
+    // "</name>" for a closing tag without attributes), and CR LF. 0 for other node types.
+    int writeNode(const XmlNode& node);
+    int writeDeclaration();
+    int writeSvgDocType();
+
+    // Keywords, compared without regard to ASCII case; -1 / null when unknown.
+    int addKeyword(int id, const char* text);
+    int keywordId(const char* name) const;
+    const char* keywordName(int id) const;
+
+    int nodeCount() const { return nodes.count; }
+    XmlNode* nodeAt(int i) const;
+    XmlNode* lastNode() const { return nodeAt(nodes.count - 1); }
+    int depth() const { return currentDepth; }
+
+    char version[20] = {};
+    char encoding[128] = {};
+    char standalone[20] = {};
+
+private:
+    struct Keyword {
+        unsigned int id;
+        char text[40];
+    };
+
+    void applyPendingDepth();
+    void dropNodesFrom(int index);
+    int appendNode(XmlNode* node);
+    // Character data up to the next '<' (consumed); 0 when the file ends first.
+    int gatherText(TextString& text);
+    // The name after '<'; 0 at the end of the file. `ender` gets the byte that ended it.
+    int readName(char* name, char& ender);
+    // Attributes up to '>'; 0 at the end of the file.
+    int readAttributes(XmlNode& node);
+    int readQuotedValue(TextString* value);
+    void takeDeclarationValue(const XmlAttribute& attribute);
+
+    mutable GlobalBlock keywords{30, static_cast<int>(sizeof(Keyword))};
+    mutable GlobalBlock nodes{16, static_cast<int>(sizeof(void*))};
+    int hasNodeList = 0;
+    int currentDepth = 0;
+    int depthStart[kMaxDepth + 1] = {};
+    int pendingDepth = 0;
+};
+
+// Replaces the entities &amp; &lt; &gt; &quot; in place; the new length.
+int decodeXmlEntities(char* text, int length);

@@ -1,0 +1,95 @@
+// Bad input: every truncation of a saved drawing and a few thousand seeded byte mutations of it
+// are read without a fault, without hanging and without growing the drawing beyond what the
+// file could describe.
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <windows.h>
+
+#include "document/ElementStore.h"
+#include "tests/document/DrawingFixture.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace drawing_fixture;
+
+namespace {
+
+std::string savedDrawing(const ScratchFolder& scratch)
+{
+    TestDrawing drawing;
+    ShapeValues line;
+    line.layer = 12;
+    line.size = 0.25;
+    line.xy = {1.5, 2, 3, -4.125, 5, 6};
+    line.name = "名前.bmp";
+    drawing.add(1, 1, line);
+    ShapeValues box;
+    box.layer = 7;
+    box.size = 3;
+    box.data = std::string(50, '\x5A');
+    drawing.add(2, 5, box);
+    drawing.add(2, 12, line);
+    std::string path = scratch.pathOf("good.ycx");
+    drawing.document().setPathAndTitle(path.c_str());
+    drawing.document().save();
+    return ScratchFolder::read(path);
+}
+
+// Reads the bytes into a fresh drawing and checks that what it made is bounded by the file.
+void readBad(const ScratchFolder& scratch, const std::string& bytes, MessageBoxScript& boxes)
+{
+    std::string path = scratch.file("bad.ycx", bytes);
+    TestDrawing drawing;
+    drawing.document().assign(path.c_str());
+    XmlContextScope publish(&drawing.document());
+    drawing.document().read();
+    // An element takes at least six bytes ("<arc/>"); pages are capped.
+    ASSERT_LE(drawing.context.elementCount(), static_cast<int>(bytes.size() / 6) + 1);
+    ASSERT_LE(drawing.pages().count, Document::kMaxFilePage);
+    boxes.clear();
+}
+
+} // namespace
+
+TEST(DrawingFileMutation, EveryTruncationAndThousandsOfMutationsReadWithoutFault)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    const std::string good = savedDrawing(scratch);
+    ASSERT_GT(good.size(), 500u);
+
+    for (size_t length = 0; length < good.size(); ++length)
+        readBad(scratch, good.substr(0, length), boxes);
+
+    // Byte values that steer the reader: tag and value delimiters, digits, a lead byte.
+    const char interesting[] = "<>/\"[],=-.0912\r\n \x81\xFF\x00";
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes = good;
+        const int changes = 1 + static_cast<int>(random() % 4);
+        for (int c = 0; c < changes; ++c) {
+            size_t at = random() % bytes.size();
+            switch (random() % 4) {
+            case 0:
+                bytes[at] = static_cast<char>(random() & 0xFF);
+                break;
+            case 1:
+                bytes[at] = interesting[random() % (sizeof interesting - 1)];
+                break;
+            case 2:
+                bytes.erase(at, 1 + random() % 8);
+                break;
+            default:
+                // Digits grow numbers: counts and lengths far beyond the file.
+                bytes.insert(at, std::string(1 + random() % 12, static_cast<char>('0' + random() % 10)));
+                break;
+            }
+            if (bytes.empty())
+                bytes = "<";
+        }
+        readBad(scratch, bytes, boxes);
+        if (HasFatalFailure())
+            FAIL() << "round " << round;
+    }
+}

@@ -1,0 +1,398 @@
+// Drawings written to and read from the own tagged format: the exact bytes, the page blocks,
+// header routing, the reader's tolerance and error reports, and saving through a temporary file.
+#include <gtest/gtest.h>
+#include <string>
+#include <windows.h>
+
+#include "document/FileProgress.h"
+#include "tests/document/DrawingFixture.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScratchFolder.h"
+#include "views/tools/SelectTool.h"
+
+using namespace drawing_fixture;
+
+namespace {
+
+const char* const kGolden =
+    "<?xml version=\"1.0\" encording=\"Shift_JIS\"?>\r\n"
+    "<!--- DTD is none --->\r\n"
+    "<tesvanCADml>\r\n"
+    " <header>\r\n"
+    "  <paperSize>\r\n"
+    "   <horizontal>297</horizontal>\r\n"
+    "   <vertical>210</vertical>\r\n"
+    "  </paperSize>\r\n"
+    "  <dspedpage>2</dspedpage>\r\n"
+    " </header>\r\n"
+    " <pagedata>\r\n"
+    "  <page>1</page>\r\n"
+    "  <entities>\r\n"
+    "   <line>\r\n"
+    "    <layer>12</layer>\r\n"
+    "    <lineSize>0.25</lineSize>\r\n"
+    "    <listXY>\r\n"
+    "     <nums>2</nums>\r\n"
+    "     <xyAray>[1.5,2,3,-4.125]</xyAray>\r\n"
+    "    </listXY>\r\n"
+    "    <fileName>\"ab\"</fileName>\r\n"
+    "   </line>\r\n"
+    "   <text>\r\n"
+    "    <layer>3</layer>\r\n"
+    "    <lineSize>2.3</lineSize>\r\n"
+    "    <fileName>\"図形.bmp\"</fileName>\r\n"
+    "   </text>\r\n"
+    "  </entities>\r\n"
+    " </pagedata>\r\n"
+    " <pagedata>\r\n"
+    "  <page>2</page>\r\n"
+    "  <entities>\r\n"
+    "   <box>\r\n"
+    "    <layer>100</layer>\r\n"
+    "    <lineSize>3</lineSize>\r\n"
+    "    <bitmapData>\r\n"
+    "     <binLength>3</binLength>\r\n"
+    "     <binHex>00A5FF</binHex>\r\n"
+    "    </bitmapData>\r\n"
+    "   </box>\r\n"
+    "  </entities>\r\n"
+    " </pagedata>\r\n"
+    " <pagedata>\r\n"
+    "  <page>3</page>\r\n"
+    "  <entities>\r\n"
+    "  </entities>\r\n"
+    " </pagedata>\r\n"
+    "</tesvanCADml>\r\n";
+
+void fillSample(TestDrawing& drawing)
+{
+    ShapeValues line;
+    line.layer = 12;
+    line.size = 0.25;
+    line.xy = {1.5, 2, 3, -4.125};
+    line.name = "a\"b";
+    drawing.add(1, 1, line);
+    ShapeValues text;
+    text.layer = 3;
+    text.size = 2.3;
+    text.name = "図形.bmp";
+    drawing.add(1, 12, text);
+    ShapeValues box;
+    box.layer = 100;
+    box.size = 3;
+    box.data = std::string("\x00\xA5\xFF", 3);
+    drawing.add(2, 5, box);
+    drawing.pages().setCurrent(3);
+    drawing.pages().setCurrent(2);
+}
+
+int readInto(TestDrawing& drawing, const std::string& path)
+{
+    drawing.document().assign(path.c_str());
+    XmlContextScope publish(&drawing.document());
+    return drawing.document().read();
+}
+
+class CancellingProgress : public FileProgress {
+public:
+    void begin(int, int) override {}
+    void step(int) override { ++steps; }
+    int cancelled() override { return steps >= 2; }
+    int steps = 0;
+};
+
+int filesIn(const ScratchFolder& scratch)
+{
+    int count = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((scratch.path() + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+} // namespace
+
+TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
+{
+    ScratchFolder scratch;
+    std::string path = scratch.pathOf("sample.ycx");
+    TestDrawing drawing;
+    fillSample(drawing);
+    drawing.context.markModified();
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(ScratchFolder::read(path), kGolden);
+    EXPECT_EQ(drawing.pages().current, 2) << "writing switches only the I/O page";
+    EXPECT_EQ(drawing.pages().count, 3);
+    EXPECT_EQ(drawing.context.isModified(), 0);
+
+    TestDrawing copy;
+    copy.paper()->width = 1;
+    copy.document().assign(path.c_str());
+    ASSERT_EQ(copy.context.openFile(), 1);
+    EXPECT_EQ(copy.pages().current, 2) << "the displayed page";
+    EXPECT_EQ(copy.pages().count, 3);
+    EXPECT_EQ(copy.context.isModified(), 0) << "opening a file does not mark the drawing changed";
+    EXPECT_EQ(copy.context.hasFile(), 1);
+    EXPECT_EQ(copy.paper()->width, 297.0);
+    EXPECT_EQ(copy.paper()->height, 210.0);
+    std::vector<TestShape*> first = copy.elementsOf(1);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[0]->kind, 1);
+    EXPECT_EQ(first[0]->layer, 12);
+    EXPECT_EQ(first[0]->values.xy, (std::vector<double>{1.5, 2, 3, -4.125}));
+    EXPECT_EQ(first[0]->values.name, "ab") << "quotes are dropped from string tags";
+    EXPECT_EQ(first[1]->kind, 12);
+    EXPECT_EQ(first[1]->values.size, 2.3);
+    copy.release(first);
+    std::vector<TestShape*> second = copy.elementsOf(2);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0]->values.data, std::string("\x00\xA5\xFF", 3));
+    copy.release(second);
+
+    std::string again = scratch.pathOf("again.ycx");
+    copy.context.setPathAndTitle(again.c_str());
+    ASSERT_EQ(copy.context.save(), 1);
+    EXPECT_EQ(ScratchFolder::read(again), kGolden);
+}
+
+TEST(DrawingFile, TheReaderToleratesForeignTextAndReportsBadValues)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    std::string path = scratch.file("t.ycx",
+                                    "anything on the first line <line><layer>7</layer></line>\r\n"
+                                    "<tesvanCADmlx>\r\n"
+                                    "<tesvanCADml>\r\n"
+                                    "<header/>\r\n"
+                                    "<pagedata>\r\n<page>2000000000</page>\r\n"
+                                    "<entities>\r\n<line>\r\n<layer>9</layer>\r\n</line>\r\n</entities>\r\n</pagedata>\r\n"
+                                    "<pagedata>\r\n<page>1</page>\r\n<entities>\r\n<box>\r\n</box>\r\n</entities>\r\n"
+                                    "</pagedata>\r\n"
+                                    "<pagedata>\r\n<page>1</page>\r\n<entities>\r\n<line>\r\n<layer>1</layer>\r\n"
+                                    "<width>4</width>\r\n</line>\r\n<layer>5</layer>\r\n<line/>\r\n</entities>\r\n"
+                                    "</pagedata>\r\n"
+                                    "</tesvanCADml>\r\n");
+    TestDrawing drawing;
+    ASSERT_EQ(readInto(drawing, path), 1);
+    EXPECT_EQ(drawing.pages().count, 1) << "the page of 2,000,000,000 made no pages";
+    std::vector<TestShape*> shapes = drawing.elementsOf(1);
+    ASSERT_EQ(shapes.size(), 3u) << "both blocks of page 1, and nothing of the refused page";
+    EXPECT_EQ(shapes[0]->kind, 5);
+    EXPECT_EQ(shapes[0]->values.layer, 100) << "an element without attribute tags has the defaults";
+    EXPECT_EQ(shapes[0]->values.size, 0.0);
+    EXPECT_EQ(shapes[1]->kind, 1);
+    EXPECT_EQ(shapes[1]->values.layer, 1);
+    EXPECT_EQ(shapes[2]->kind, 1) << "an element in empty form";
+    drawing.release(shapes);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "</page>のデータがエラーです");
+
+    // The data-error count starts afresh with each read.
+    ASSERT_EQ(readInto(drawing, path), 1);
+    EXPECT_EQ(boxes.shown().size(), 2u);
+}
+
+TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    std::string golden = kGolden;
+    std::string cut = golden.substr(0, golden.find("<lineSize>3") + 11);
+    std::string path = scratch.file("cut.ycx", cut);
+    TestDrawing drawing;
+    drawing.document().assign(path.c_str());
+    EXPECT_EQ(drawing.context.openFile(), 0);
+    std::vector<TestShape*> kept = drawing.elementsOf(1);
+    EXPECT_EQ(kept.size(), 2u);
+    drawing.release(kept);
+    EXPECT_EQ(drawing.context.elementCount(), 2);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+    // The drawing lost its name, so a save cannot write the cut drawing over the file.
+    EXPECT_EQ(drawing.context.hasFile(), 0);
+    EXPECT_STREQ(drawing.context.title(), "SINKI");
+    EXPECT_EQ(drawing.context.save(), 0);
+    EXPECT_EQ(ScratchFolder::read(path), cut);
+
+    // A holder without the object for a tag fails the element, and with it the rest.
+    std::string whole = scratch.file("whole.ycx", kGolden);
+    TestDrawing lacking;
+    lacking.document().missingTags = {kBitmapData};
+    EXPECT_EQ(readInto(lacking, whole), 0);
+    EXPECT_EQ(lacking.context.elementCount(), 2);
+}
+
+TEST(DrawingFile, PageSwitchesDecideWhereElementsGo)
+{
+    ScratchFolder scratch;
+    std::string path = scratch.pathOf("nopages.ycx");
+    {
+        TestDrawing drawing;
+        fillSample(drawing);
+        drawing.document().writeSwitches.pageNumber = 0;
+        drawing.document().setPathAndTitle(path.c_str());
+        ASSERT_EQ(drawing.document().save(), 1);
+    }
+    EXPECT_EQ(ScratchFolder::read(path).find("<page>"), std::string::npos);
+
+    // Without page tags every block goes to the page current when the read starts.
+    TestDrawing reader;
+    reader.pages().setCurrent(3);
+    ASSERT_EQ(readInto(reader, path), 1);
+    std::vector<TestShape*> merged = reader.elementsOf(3);
+    EXPECT_EQ(merged.size(), 3u);
+    reader.release(merged);
+    EXPECT_EQ(reader.pages().count, 3);
+
+    // With the pages switch off only page 1 is read, into the current page.
+    std::string paged = scratch.file("paged.ycx", kGolden);
+    TestDrawing part;
+    part.pages().setCurrent(2);
+    part.document().readSwitches.pages = 0;
+    ASSERT_EQ(readInto(part, paged), 1);
+    EXPECT_EQ(part.pages().current, 2);
+    std::vector<TestShape*> firstPage = part.elementsOf(2);
+    EXPECT_EQ(firstPage.size(), 2u);
+    part.release(firstPage);
+    EXPECT_EQ(part.context.elementCount(), 2);
+}
+
+TEST(DrawingFile, HeaderSectionsGoToTheirOwnersWhenSwitchedOn)
+{
+    ScratchFolder scratch;
+    std::string path = scratch.file("h.ycx", kGolden);
+    TestDrawing off;
+    off.document().readSwitches.paper = 0;
+    off.document().readSwitches.dspedpage = 0;
+    ASSERT_EQ(readInto(off, path), 1);
+    EXPECT_TRUE(off.paper()->sectionsRead.empty());
+    EXPECT_EQ(off.paper()->width, 297.0);
+    EXPECT_EQ(off.document().displayedPage, 1);
+    EXPECT_EQ(off.context.elementCount(), 3) << "the section's inner tags were passed over";
+
+    TestDrawing without(false);
+    ASSERT_EQ(readInto(without, path), 1);
+    EXPECT_EQ(without.context.elementCount(), 3);
+    EXPECT_EQ(without.document().displayedPage, 2);
+
+    // Writing: a section is written only with its switch on and its owner there.
+    TestDrawing writer;
+    writer.document().writeSwitches.paper = 0;
+    writer.document().writeSwitches.dspedpage = 0;
+    std::string written = scratch.pathOf("w.ycx");
+    writer.document().setPathAndTitle(written.c_str());
+    ASSERT_EQ(writer.document().save(), 1);
+    EXPECT_NE(ScratchFolder::read(written).find(" <header>\r\n </header>\r\n"), std::string::npos);
+}
+
+namespace {
+class ListedSelection : public SelectTool {
+public:
+    void setOwner(DocumentContext*) override {}
+    int onMouse() override { return 0; }
+    int selectAll() override { return 0; }
+    int selectByClick() override { return 0; }
+    int selectionMode() override { return 2; }
+    int canEditProperties() override { return 0; }
+    int openProperties() override { return 0; }
+    int stepSelection(int) override { return 0; }
+    int isEditing() override { return 0; }
+    int singleElementEditState() override { return 0; }
+    void hideMarks() override {}
+    void redrawMarks() override {}
+    int firstSelectedId() override { return next = 0, nextSelectedId(); }
+    int nextSelectedId() override { return next < 2 ? ids[next++] : -1; }
+    int ids[2] = {3, 1};
+    int next = 0;
+};
+} // namespace
+
+TEST(DrawingFile, TheSelectionIsWrittenAsOnePage)
+{
+    ScratchFolder scratch;
+    std::string path = scratch.pathOf("part.ycx");
+    TestDrawing drawing;
+    fillSample(drawing);
+    ListedSelection selection;
+    drawing.context.selectTool = &selection;
+    drawing.document().writeSwitches.selectionOnly = 1;
+    drawing.document().setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.document().save(), 1);
+    drawing.context.selectTool = nullptr;
+
+    TestDrawing part;
+    ASSERT_EQ(readInto(part, path), 1);
+    std::vector<TestShape*> shapes = part.elementsOf(1);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0]->kind, 5) << "in the order of the selection";
+    EXPECT_EQ(shapes[1]->kind, 1);
+    part.release(shapes);
+    EXPECT_EQ(part.pages().count, 1);
+}
+
+TEST(DrawingFile, TheExtensionDecidesWhatIsReadAndWritten)
+{
+    EXPECT_EQ(Document::fileKindOfPath("a.YCX"), 1);
+    EXPECT_EQ(Document::fileKindOfPath("c:\\d\\b.ydx"), 1);
+    EXPECT_EQ(Document::fileKindOfPath("c.svg"), 2);
+    EXPECT_EQ(Document::fileKindOfPath("d.Dxf"), 3);
+    EXPECT_EQ(Document::fileKindOfPath("noextension"), 0);
+    EXPECT_EQ(Document::fileKindOfPath("c:\\x.ycx\\file"), 0);
+
+    ScratchFolder scratch;
+    std::string upper = scratch.file("UPPER.YCX", kGolden);
+    TestDrawing drawing;
+    ASSERT_EQ(readInto(drawing, upper), 1);
+    EXPECT_EQ(drawing.context.elementCount(), 3);
+
+    // A drawing named after a DXF or extensionless file is never written over that file.
+    std::string dxf = scratch.file("a.dxf", "0\r\nEOF\r\n");
+    std::string plain = scratch.pathOf("plain");
+    for (const std::string& target : {dxf, plain}) {
+        drawing.document().setPathAndTitle(target.c_str());
+        EXPECT_EQ(drawing.document().write(), 0);
+        EXPECT_EQ(drawing.document().save(), 0) << "save goes to save-as";
+    }
+    EXPECT_EQ(ScratchFolder::read(dxf), "0\r\nEOF\r\n");
+    EXPECT_FALSE(ScratchFolder::exists(plain));
+    EXPECT_EQ(filesIn(scratch), 2);
+}
+
+TEST(DrawingFile, AFailedOrCancelledSaveKeepsTheOldFile)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    std::string path = scratch.file("keep.ycx", "old bytes");
+    TestDrawing drawing;
+    fillSample(drawing);
+    drawing.context.markModified();
+    drawing.context.setPathAndTitle(path.c_str());
+
+    makeFileProgress = []() -> FileProgress* { return new CancellingProgress; };
+    EXPECT_EQ(drawing.context.save(), 0);
+    makeFileProgress = nullptr;
+    EXPECT_EQ(ScratchFolder::read(path), "old bytes");
+    EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    EXPECT_TRUE(boxes.shown().empty());
+
+    // A target that another program holds open cannot be replaced.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(drawing.context.save(), 0);
+    CloseHandle(held);
+    EXPECT_EQ(ScratchFolder::read(path), "old bytes");
+    EXPECT_EQ(filesIn(scratch), 1);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(ScratchFolder::read(path), kGolden);
+}

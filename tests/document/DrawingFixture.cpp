@@ -1,0 +1,350 @@
+#include "tests/document/DrawingFixture.h"
+
+#include "document/ElementIndexEntry.h"
+#include "document/ElementStore.h"
+
+namespace drawing_fixture {
+
+namespace {
+
+int readLayer(Document& d, ShapeValues& values)
+{
+    int layer = 0;
+    int ok = d.readInt(layer) && d.expectTag(kLayer);
+    if (layer < 0 || layer > 255)
+        d.reportDataError(kLayer);
+    else
+        values.layer = layer;
+    return ok;
+}
+
+int readPoints(Document& d, ShapeValues& values)
+{
+    long long pairs = 0;
+    int id = 0;
+    while (d.nextTag(id)) {
+        if (id == kListXY && d.isClosingTag())
+            return 1;
+        if (id == kNums && !d.isClosingTag()) {
+            int n = 0;
+            d.readInt(n);
+            d.expectTag(kNums);
+            // Each pair takes at least four bytes of the file ("1,1,").
+            pairs = d.acceptDataLength(n, 100000, 4, kNums) ? n : 0;
+        } else if (id == kXyAray && !d.isClosingTag()) {
+            for (long long i = 0; i < 2 * pairs; ++i) {
+                double v = 0;
+                if (!d.readListDouble(v))
+                    return 0;
+                values.xy.push_back(v);
+            }
+            d.expectTag(kXyAray);
+        } else {
+            d.skipLine();
+        }
+    }
+    return 0;
+}
+
+int readData(Document& d, ShapeValues& values)
+{
+    int length = 0;
+    int id = 0;
+    while (d.nextTag(id)) {
+        if (id == kBitmapData && d.isClosingTag())
+            return 1;
+        if (id == kBinLength && !d.isClosingTag()) {
+            d.readInt(length);
+            d.expectTag(kBinLength);
+        } else if (id == kBinHex && !d.isClosingTag()) {
+            if (d.acceptDataLength(length, 1 << 20, 2, kBinHex)) {
+                std::string bytes(static_cast<size_t>(length), '\0');
+                d.readHexBytes(reinterpret_cast<unsigned char*>(&bytes[0]), length, length, kBinHex);
+                values.data = bytes;
+            }
+            d.expectTag(kBinHex);
+        } else {
+            d.skipLine();
+        }
+    }
+    return 0;
+}
+
+class LayerValue : public HolderValue {
+public:
+    using HolderValue::HolderValue;
+    int readEntityXml(Document& d, int) override { return readLayer(d, values); }
+};
+
+class SizeValue : public HolderValue {
+public:
+    using HolderValue::HolderValue;
+    int readEntityXml(Document& d, int) override { return d.readDouble(values.size) && d.expectTag(kLineSize); }
+};
+
+class PointsValue : public HolderValue {
+public:
+    using HolderValue::HolderValue;
+    int readEntityXml(Document& d, int) override { return readPoints(d, values); }
+};
+
+class NameValue : public HolderValue {
+public:
+    using HolderValue::HolderValue;
+    int readEntityXml(Document& d, int) override
+    {
+        char text[260];
+        int ok = d.readQuoted(text, sizeof text);
+        values.name = text;
+        return ok && d.expectTag(kFileName);
+    }
+};
+
+class DataValue : public HolderValue {
+public:
+    using HolderValue::HolderValue;
+    int readEntityXml(Document& d, int) override { return readData(d, values); }
+};
+
+bool constructingWithPaper = true;
+
+Document* makeTestDocument(DocumentContext&) { return new TestDocument; }
+PageList* makeTestPages(DocumentContext&) { return new TestPageList; }
+PaperSettings* makeTestPaper(DocumentContext&) { return constructingWithPaper ? new TestPaper : nullptr; }
+ElementEditor* makeTestEditor(DocumentContext&) { return new TestEditor; }
+
+} // namespace
+
+int TestShape::exchangeRecord(int mode)
+{
+    ElementStore* store = elementStore();
+    if (!store)
+        return 0;
+    ElementRecordBuffer& b = *store->recordBuffer;
+    b.rewind();
+    if (mode == 1) {
+        int ok = b.putInt(values.layer) && b.putDouble(values.size) && b.putInt(static_cast<int>(values.xy.size()));
+        for (double v : values.xy)
+            ok = ok && b.putDouble(v);
+        ok = ok && b.putInt(static_cast<int>(values.name.size())) && b.putBytes(values.name.data(), static_cast<int>(values.name.size()));
+        ok = ok && b.putInt(static_cast<int>(values.data.size())) && b.putBytes(values.data.data(), static_cast<int>(values.data.size()));
+        return ok;
+    }
+    values = ShapeValues();
+    int32_t n = 0;
+    int32_t layerValue = 0;
+    int ok = b.getInt(layerValue) && b.getDouble(values.size) && b.getInt(n);
+    values.layer = layerValue;
+    for (int i = 0; ok && i < n && b.remaining() >= 8; ++i) {
+        double v = 0;
+        ok = b.getDouble(v);
+        values.xy.push_back(v);
+    }
+    if (ok && b.getInt(n) && n >= 0 && n <= b.remaining()) {
+        values.name.assign(static_cast<size_t>(n), '\0');
+        ok = n == 0 || b.getBytes(&values.name[0], n);
+    }
+    if (ok && b.getInt(n) && n >= 0 && n <= b.remaining()) {
+        values.data.assign(static_cast<size_t>(n), '\0');
+        ok = n == 0 || b.getBytes(&values.data[0], n);
+    }
+    return ok;
+}
+
+int TestShape::writeXml()
+{
+    Document* d = currentXmlContext();
+    if (!d)
+        return 0;
+    d->beginElement(kind);
+    d->writeIntTag(kLayer, values.layer);
+    d->writeDoubleTag(kLineSize, values.size, 3);
+    const int n = static_cast<int>(values.xy.size());
+    if (n > 0) {
+        d->beginTag(kListXY);
+        d->writeIntTag(kNums, n / 2);
+        d->openValueTag(kXyAray);
+        for (int i = 0; i < n; ++i)
+            d->writeDoubleValue(values.xy[i], 5, i == 0, i + 1 < n, i + 1 == n);
+        d->closeValueTag(kXyAray);
+        d->endTag(kListXY);
+    }
+    if (!values.name.empty())
+        d->writeStringTag(kFileName, values.name.c_str());
+    if (!values.data.empty()) {
+        d->beginTag(kBitmapData);
+        d->writeIntTag(kBinLength, static_cast<int>(values.data.size()));
+        d->openValueTag(kBinHex);
+        d->writeHexData(values.data.data(), static_cast<int>(values.data.size()), 0);
+        d->closeValueTag(kBinHex);
+        d->endTag(kBitmapData);
+    }
+    d->endElement(kind);
+    return d->ioError == 0;
+}
+
+int TestShape::readXmlAttributes()
+{
+    Document* d = currentXmlContext();
+    auto* holder = d ? static_cast<TestHolder*>(d->attributeHolder()) : nullptr;
+    if (!holder)
+        return 0;
+    values = holder->values;
+    return 1;
+}
+
+TestHolder::TestHolder()
+    : layer(new LayerValue(values)), size(new SizeValue(values)), points(new PointsValue(values)),
+      name(new NameValue(values)), data(new DataValue(values))
+{
+}
+
+TestHolder::~TestHolder()
+{
+    delete layer;
+    delete size;
+    delete points;
+    delete name;
+    delete data;
+}
+
+EntityAttribute* TestHolder::entityAttribute(int tagId)
+{
+    for (int id : missing) {
+        if (id == tagId)
+            return nullptr;
+    }
+    switch (tagId) {
+    case kLayer:
+        return layer;
+    case kLineSize:
+        return size;
+    case kListXY:
+        return points;
+    case kFileName:
+        return name;
+    case kBitmapData:
+        return data;
+    default:
+        return nullptr;
+    }
+}
+
+void TestHolder::resetReadAttributes()
+{
+    ++resets;
+    int keptLayer = values.layer;
+    values = ShapeValues();
+    values.layer = keptLayer;
+}
+
+int TestEditor::newElement(int kind)
+{
+    delete current;
+    current = new TestShape(kind);
+    current->context = owner;
+    return 1;
+}
+
+int TestEditor::addToPage()
+{
+    if (!current || !owner)
+        return 0;
+    current->page = owner->currentPage();
+    current->layer = current->values.layer;
+    int id = current->exchangeRecord(1) ? current->store() : 0;
+    delete current;
+    current = nullptr;
+    if (id > 0)
+        owner->markModified();
+    return id > 0;
+}
+
+int TestEditor::writeElementXmlById(int id)
+{
+    TestShape shape;
+    shape.context = owner;
+    ElementStore* store = owner ? owner->elementStore() : nullptr;
+    ElementIndexEntry entry;
+    if (!store || !shape.load(id) || !store->getEntry(id, &entry))
+        return -1;
+    shape.exchangeRecord(3);
+    shape.writeXml();
+    return entry.pageNext >= 1 ? entry.pageNext : -1;
+}
+
+int TestPaper::writeXmlSection(Document& d)
+{
+    return d.beginTag(1110) && d.writeDoubleTag(1111, width, 3) && d.writeDoubleTag(1112, height, 3) && d.endTag(1110);
+}
+
+int TestPaper::readXmlSection(Document& d, int tagId)
+{
+    sectionsRead.push_back(tagId);
+    if (tagId != 1110)
+        return d.skipSection(tagId);
+    int id = 0;
+    while (d.nextTag(id)) {
+        if (id == 1110 && d.isClosingTag())
+            return 1;
+        if (id == 1111)
+            d.readDouble(width) && d.expectTag(1111);
+        else if (id == 1112)
+            d.readDouble(height) && d.expectTag(1112);
+        else
+            d.skipLine();
+    }
+    return 0;
+}
+
+TestDrawing::TestDrawing(bool withPaper)
+{
+    DocumentMemberFactories& hooks = documentMemberFactories;
+    const DocumentMemberFactories saved = hooks;
+    hooks.document = makeTestDocument;
+    hooks.pageList = makeTestPages;
+    hooks.paper = makeTestPaper;
+    hooks.editor4 = makeTestEditor;
+    constructingWithPaper = withPaper;
+    context.createMembers();
+    context.linkManagers();
+    hooks = saved;
+}
+
+TestDrawing::~TestDrawing() { context.destroyManagers(); }
+
+int TestDrawing::add(int page, int kind, const ShapeValues& values)
+{
+    pages().setCurrent(page);
+    editor().newElement(kind);
+    editor().current->values = values;
+    return editor().addToPage();
+}
+
+std::vector<TestShape*> TestDrawing::elementsOf(int page)
+{
+    std::vector<TestShape*> shapes;
+    ElementStore* store = context.elementStore();
+    int count = store->pageTable->getCount(page);
+    int id = store->pageTable->getFirst(page);
+    for (int i = 0; i < count && id >= 1; ++i) {
+        auto* shape = new TestShape;
+        shape->context = &context;
+        shape->load(id);
+        shape->exchangeRecord(3);
+        shapes.push_back(shape);
+        ElementIndexEntry entry;
+        store->getEntry(id, &entry);
+        id = entry.pageNext;
+    }
+    return shapes;
+}
+
+void TestDrawing::release(std::vector<TestShape*>& shapes)
+{
+    for (TestShape* shape : shapes)
+        delete shape;
+    shapes.clear();
+}
+
+} // namespace drawing_fixture

@@ -1,0 +1,170 @@
+#pragma once
+// A small drawing for the file tests: a test element kind that writes and reads a few attribute
+// tags (an integer, a real, a point list, a text and hex data), the attribute holder objects that
+// read them, the file I/O editor that creates and writes such elements through the element store,
+// a page list and a paper section owner.
+#include <string>
+#include <vector>
+
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/EntityAttribute.h"
+#include "document/PageList.h"
+#include "document/PaperSettings.h"
+#include "elements/Element.h"
+#include "views/tools/ElementEditor.h"
+
+namespace drawing_fixture {
+
+enum Tags {
+    kLayer = 1401,
+    kLineSize = 1491,
+    kListXY = 1460,
+    kNums = 1461,
+    kXyAray = 1463,
+    kFileName = 1812,
+    kBitmapData = 1805,
+    kBinLength = 1808,
+    kBinHex = 1809,
+};
+
+// The attribute values of a test element (and of the holder).
+struct ShapeValues {
+    int layer = 100;
+    double size = 0.0;
+    std::vector<double> xy;
+    std::string name;
+    std::string data;
+};
+
+class TestShape : public Element {
+public:
+    explicit TestShape(int k = 1) { kind = k; }
+    int exchangeRecord(int mode) override;
+    int writeXml() override;
+    int readXmlAttributes() override;
+    ShapeValues values;
+};
+
+// Holder objects: one per attribute tag.
+class HolderValue : public EntityAttribute {
+public:
+    explicit HolderValue(ShapeValues& v) : values(v) {}
+    ShapeValues& values;
+};
+
+class TestHolder : public Element {
+public:
+    TestHolder();
+    ~TestHolder() override;
+    EntityAttribute* entityAttribute(int tagId) override;
+    // The layer carries over from the element before, as the real holder's does.
+    void resetReadAttributes() override;
+    ShapeValues values;
+    int resets = 0;
+    // Tags whose object the holder lacks.
+    std::vector<int> missing;
+
+private:
+    HolderValue* layer;
+    HolderValue* size;
+    HolderValue* points;
+    HolderValue* name;
+    HolderValue* data;
+};
+
+class TestDocument : public Document {
+public:
+    // Tags whose object the holders of later reads lack.
+    std::vector<int> missingTags;
+
+protected:
+    Element* makeAttributeHolder() override
+    {
+        auto* holder = new TestHolder;
+        holder->missing = missingTags;
+        return holder;
+    }
+};
+
+class TestEditor : public ElementEditor {
+public:
+    void setOwner(DocumentContext* o) override { owner = o; }
+    int mouseStep(int, int) override { return 0; }
+    int placeByMouse(int, int) override { return 0; }
+    void settleElement(int) override {}
+    Element* elementInHand() override { return current; }
+    int holdsKind(int) override { return 0; }
+    int isInEditState() override { return 0; }
+    void redrawInputOverlay() override {}
+    void handleKey() override {}
+    int insertCharacters(int, int) override { return 0; }
+    int onContextEvent1() override { return 0; }
+    int onContextEvent2() override { return 0; }
+    int onContextEvent3() override { return 0; }
+
+    int newElement(int kind) override;
+    int readElementXmlAttributes() override { return current ? current->readXmlAttributes() : 0; }
+    int addToPage() override;
+    int writeElementXmlById(int id) override;
+    ~TestEditor() override { delete current; }
+
+    DocumentContext* owner = nullptr;
+    TestShape* current = nullptr;
+};
+
+class TestPageList : public PageList {
+public:
+    void setOwner(DocumentContext*) override {}
+    int currentPage() override { return current; }
+    int pageCount() override { return count; }
+    void setCurrent(int page) override
+    {
+        current = page;
+        if (count < page)
+            count = page;
+    }
+    int previousPage() override { return 0; }
+    int nextPage() override { return 0; }
+    int current = 1;
+    int count = 1;
+};
+
+// Writes "paperSize" with two reals and reads them back.
+class TestPaper : public PaperSettings {
+public:
+    void setOwner(DocumentContext*) override {}
+    int runDialogAndRefresh() override { return 0; }
+    void assign(const PaperSettings*) override {}
+    void refreshViews() override {}
+    int writeXmlSection(Document& document) override;
+    int readXmlSection(Document& document, int tagId) override;
+    double width = 297.0;
+    double height = 210.0;
+    std::vector<int> sectionsRead;
+};
+
+// A document context with the test members in place of the real ones: the element store, the
+// document (TestDocument), the page list, the paper and the file I/O editor.
+class TestDrawing {
+public:
+    explicit TestDrawing(bool withPaper = true);
+    ~TestDrawing();
+    TestDrawing(const TestDrawing&) = delete;
+    TestDrawing& operator=(const TestDrawing&) = delete;
+
+    // Stores an element on a page (through the editor, as a read would).
+    int add(int page, int kind, const ShapeValues& values);
+    // The elements of a page in drawing order.
+    std::vector<TestShape*> elementsOf(int page);
+    void release(std::vector<TestShape*>& shapes);
+
+    TestDocument& document() { return *static_cast<TestDocument*>(context.document); }
+    TestPageList& pages() { return *static_cast<TestPageList*>(context.pages); }
+    TestEditor& editor() { return *static_cast<TestEditor*>(context.editor4); }
+    TestPaper* paper() { return static_cast<TestPaper*>(context.paper); }
+
+    DocumentContext context;
+};
+
+} // namespace drawing_fixture

@@ -1,0 +1,310 @@
+// The tag writer's value forms and the tag reader's scanning and value reading, on a document
+// bound to a scratch file without a drawing behind it.
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+#include "document/Document.h"
+#include "document/TagDictionary.h"
+#include "platform/BufferedFile.h"
+#include "platform/StringUtil.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace {
+
+// A document whose tag reader or writer works on one scratch file.
+class TagProbe : public Document {
+public:
+    std::string writeWith(const std::function<void(TagProbe&)>& body, int kind = 1)
+    {
+        std::string path = scratch.pathOf("w.ycx");
+        DeleteFileA(path.c_str());
+        setPath(path.c_str());
+        ioFile()->createEmpty(*this);
+        ioFile()->openReadWrite(*this);
+        ioFile()->setBufferedWrite(1);
+        attachWriter(ioFile(), &tags);
+        fileKind = kind;
+        body(*this);
+        ioFile()->flush();
+        ioFile()->close();
+        attachWriter(nullptr, nullptr);
+        return ScratchFolder::read(path);
+    }
+    void readFrom(const std::string& bytes)
+    {
+        ioFile()->close();
+        setPath(scratch.file("r.ycx", bytes).c_str());
+        ioFile()->openForRead(*this);
+        attachReader(ioFile(), &tags);
+        dataErrorCount = 0;
+    }
+    ~TagProbe() override { ioFile()->close(); }
+
+    ScratchFolder scratch;
+    TagDictionary tags;
+};
+
+} // namespace
+
+TEST(TagWriter, SectionsValuesAndNumbersHaveTheirFixedForms)
+{
+    TagProbe probe;
+    std::string bytes = probe.writeWith([](TagProbe& w) {
+        w.beginTag(1011);
+        w.writeIntTag(1401, -12);
+        w.writeDoubleTag(1491, 12.5, 3);
+        w.writeDoubleTag(1491, 3.0, 3);
+        w.writeDoubleTag(1491, 0.25, 5);
+        w.writeDoubleTag(1491, -2.3, 5);
+        w.writeDoubleTag(1491, 2.3, 5);
+        w.writeDoubleTag(1491, 1.23456789, 9);
+        w.writeDoubleTag(1491, -0.125, 2);
+        w.writeDoubleTag(1491, -0.125, 2, 1);
+        w.writeStringTag(1812, "a\"b\r\nc");
+        w.beginElement(1);
+        w.openValueTag(1463);
+        w.writeDoubleValue(1.5, 5, 1, 1, 0);
+        w.writeIntValue(2, 0, 1, 0);
+        w.writeDoubleListItem(0.1, 5);
+        w.writeQuoted("x\"y", -1, 0, 0, 1, 0);
+        w.closeValueTag(1463);
+        w.endElement(1);
+        w.endTag(1011);
+        EXPECT_EQ(w.beginTag(4000), 0) << "an id without a name writes nothing";
+        EXPECT_EQ(w.level, 0);
+    });
+    EXPECT_EQ(bytes, "<header>\r\n"
+                     " <layer>-12</layer>\r\n"
+                     " <lineSize>12.5</lineSize>\r\n"
+                     " <lineSize>3</lineSize>\r\n"
+                     " <lineSize>0.25</lineSize>\r\n"
+                     " <lineSize>-2.3</lineSize>\r\n"
+                     " <lineSize>2.3</lineSize>\r\n"
+                     " <lineSize>1.23456</lineSize>\r\n"
+                     " <lineSize>-0.12</lineSize>\r\n"
+                     " <lineSize>-0.13</lineSize>\r\n"
+                     " <fileName>\"abc\"</fileName>\r\n"
+                     " <line>\r\n"
+                     "  <xyAray>[1.5,2,0.1,\"x\"y\"]</xyAray>\r\n"
+                     " </line>\r\n"
+                     "</header>\r\n");
+
+    // Element tags only in the own format.
+    bytes = probe.writeWith([](TagProbe& w) { EXPECT_EQ(w.beginElement(1), 0); }, 2);
+    EXPECT_EQ(bytes, "");
+}
+
+TEST(TagWriter, HexDataAndWrappedListsBreakAtTheLineWidth)
+{
+    TagProbe probe;
+    std::string data(100, '\0');
+    for (int i = 0; i < 100; ++i)
+        data[i] = static_cast<char>(i * 7);
+    std::string bytes = probe.writeWith([&](TagProbe& w) {
+        w.level = 4;
+        w.openValueTag(1809);
+        w.writeHexData(data.data(), 100, 0);
+        w.closeValueTag(1809);
+        EXPECT_EQ(w.wrapMode, 0) << "wrap mode returns to its former state";
+        w.setLineWrap(1);
+        w.openValueTag(1463);
+        for (int i = 0; i < 30; ++i)
+            w.writeDoubleValue(1000.125 + i, 3, i == 0, i < 29, i == 29);
+        w.closeValueTag(1463);
+    });
+    std::string hex;
+    for (unsigned char c : data) {
+        const char* digits = "0123456789ABCDEF";
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    // "    <binHex>" is 12 columns, so the first line takes 34 pairs to reach 80.
+    std::string expected = "    <binHex>" + hex.substr(0, 68) + "\r\n" + hex.substr(68, 80) + "\r\n" + hex.substr(148) +
+                           "</binHex>\r\n";
+    EXPECT_EQ(bytes.substr(0, expected.size()), expected);
+
+    std::string list = bytes.substr(expected.size());
+    size_t lineEnd = list.find("\r\n");
+    ASSERT_NE(lineEnd, std::string::npos);
+    EXPECT_GT(lineEnd, 80u);
+    EXPECT_LT(lineEnd, 80u + 10u) << "a line end follows the first item past the width";
+    EXPECT_EQ(list[lineEnd - 1], ',');
+    EXPECT_EQ(list.substr(list.size() - 12), "]</xyAray>\r\n");
+}
+
+TEST(TagWriter, AFailedWriteStopsEveryLaterWrite)
+{
+    MessageBoxScript boxes;
+    TagProbe probe;
+    probe.writeWith([](TagProbe& w) {
+        // The file is read-only now: the buffered bytes go out on a flush that fails.
+        w.ioFile()->close();
+        w.ioFile()->openForRead(w);
+        w.ioFile()->setBufferedWrite(0);
+        EXPECT_EQ(w.beginTag(1001), 0);
+        EXPECT_EQ(w.ioError, -1);
+        EXPECT_EQ(w.writeIntTag(1401, 1), 0);
+        EXPECT_EQ(w.endTag(1001), 0);
+    });
+    ASSERT_EQ(boxes.shown().size(), 1u) << "one Write Error for the failed write, none after it";
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+}
+
+TEST(TagReader, FindsTagsAndReadsTheirValues)
+{
+    TagProbe probe;
+    probe.readFrom("<?xml version=\"1.0\"?>\r\n<!--- x --->\r\n<tesvanCADmlx><header/>\r\n"
+                   "<layer>12</layer><layer>13<group>-4</group>\r\n"
+                   "<lineSize> 1\r\n2.50x</lineSize><lineSize>-.5</lineSize><lineSize></lineSize>\r\n"
+                   "<xyAray>[1.5, 2,-3.25]</xyAray><fileName>\"\x95\x5C\"\"ab\"</fileName><b>\"TRUE\"</b>\r\n"
+                   "<foo>skipped</foo> rest of line\r\n<page>");
+    int id = 0;
+    ASSERT_EQ(probe.nextTag(id), 1);
+    EXPECT_EQ(id, 1011) << "the declaration, comment and a longer root name are passed over";
+    EXPECT_EQ(probe.isEmptyForm(), 1);
+    EXPECT_EQ(probe.isClosingTag(), 0);
+
+    // A value with its closing tag and one followed directly by the next tag read the same.
+    int value = 0;
+    ASSERT_EQ(probe.nextTag(id), 1);
+    ASSERT_EQ(probe.readInt(value), 1);
+    EXPECT_EQ(value, 12);
+    ASSERT_EQ(probe.expectTag(1401), 1);
+    EXPECT_EQ(probe.isClosingTag(), 1);
+    ASSERT_EQ(probe.nextTag(id), 1);
+    ASSERT_EQ(probe.readInt(value), 1);
+    EXPECT_EQ(value, 13);
+    ASSERT_EQ(probe.nextTag(id), 1);
+    EXPECT_EQ(id, 1403);
+    ASSERT_EQ(probe.readInt(value), 1);
+    EXPECT_EQ(value, -4);
+    probe.expectTag(1403);
+
+    double real = 0;
+    probe.nextTag(id);
+    ASSERT_EQ(probe.readDouble(real), 1);
+    EXPECT_EQ(real, 12.5) << "control characters inside are skipped, 'x' ends the number";
+    probe.expectTag(1491);
+    probe.nextTag(id);
+    probe.readDouble(real);
+    EXPECT_EQ(real, -0.5);
+    probe.expectTag(1491);
+    probe.nextTag(id);
+    probe.readDouble(real);
+    EXPECT_EQ(real, 0.0);
+    probe.expectTag(1491);
+
+    probe.nextTag(id);
+    EXPECT_EQ(id, 1463);
+    double items[3] = {};
+    for (double& item : items)
+        ASSERT_EQ(probe.readListDouble(item), 1);
+    EXPECT_EQ(items[0], 1.5);
+    EXPECT_EQ(items[1], 2.0);
+    EXPECT_EQ(items[2], -3.25);
+    ASSERT_EQ(probe.expectTag(1463), 1);
+
+    char text[8];
+    probe.nextTag(id);
+    ASSERT_EQ(probe.readQuoted(text, sizeof text), 1);
+    EXPECT_STREQ(text, "\x95\x5C") << "a trail byte is never taken for a quote or a backslash";
+    ASSERT_EQ(probe.readQuoted(text, 2), 1);
+    EXPECT_STREQ(text, "a") << "the next item starts at the next quote, cut to its buffer";
+    probe.expectTag(1812);
+    int flag = 0;
+    probe.nextTag(id);
+    ASSERT_EQ(probe.readBool(flag), 1);
+    EXPECT_EQ(flag, 1);
+    probe.expectTag(2902);
+
+    probe.nextTag(id);
+    EXPECT_EQ(id, 1031) << "\"foo\" is unknown: the reader went on to \"page\"";
+    EXPECT_EQ(probe.nextTag(id), 0) << "the end of the file";
+}
+
+// Reals are converted as correctly as strtod does, also past the short form the writer uses.
+TEST(TagReader, ReadsRealsToTheNearestDouble)
+{
+    std::string text;
+    std::vector<std::string> numbers;
+    unsigned state = 7;
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        char number[64];
+        int decimals = static_cast<int>(state >> 28) % 6;
+        double value = static_cast<double>(state % 2000000000u) / 1000.0 - 1000000.0;
+        StringUtil::formatDouble(value, decimals, number, 0);
+        numbers.push_back(number);
+    }
+    for (const char* hard : {"12345678901234567890.5", "0.00000000000000000000000123", "9007199254740993",
+                             "0.1", "1e5", "-0"})
+        numbers.push_back(hard);
+    for (const std::string& n : numbers)
+        text += "<lineSize>" + n + "</lineSize>\r\n";
+    TagProbe probe;
+    probe.readFrom(text);
+    for (const std::string& n : numbers) {
+        int id = 0;
+        double value = -1;
+        ASSERT_EQ(probe.nextTag(id), 1);
+        ASSERT_EQ(probe.readDouble(value), 1);
+        std::string digits = n.substr(0, n.find('e'));
+        EXPECT_EQ(value, std::strtod(digits.c_str(), nullptr)) << n;
+        probe.expectTag(1491);
+    }
+}
+
+TEST(TagReader, SkipsLinesAndChecksDataLengths)
+{
+    MessageBoxScript boxes;
+    TagProbe probe;
+    probe.readFrom("<horizontal>1</horizontal> <layer>1</layer>\r\n<bitmapData>\"abcdef\" <binHex>0a ff\r\n12,3</binHex>\r\n");
+    int id = 0;
+    probe.nextTag(id);
+    ASSERT_EQ(probe.skipLine(), 1);
+    ASSERT_EQ(probe.nextTag(id), 1);
+    EXPECT_EQ(id, 1805) << "the rest of the line went with it";
+
+    char block[8] = {};
+    EXPECT_EQ(probe.readQuotedBlock(block, 9, sizeof block, 1805), 0) << "longer than its buffer";
+    EXPECT_EQ(probe.readQuotedBlock(block, -1, sizeof block, 1805), 0);
+    EXPECT_EQ(probe.readQuotedBlock(block, 4, sizeof block, 1805), 1);
+    EXPECT_EQ(std::string(block, 4), "abcd");
+    EXPECT_EQ(probe.dataErrorCount, 2);
+    ASSERT_EQ(boxes.shown().size(), 1u) << "only the first data error of a read is shown";
+    EXPECT_EQ(boxes.shown()[0].text, "</bitmapData>のデータがエラーです");
+
+    probe.nextTag(id);
+    unsigned char bytes[4] = {9, 9, 9, 9};
+    EXPECT_EQ(probe.readHexBytes(bytes, 1000000, 1 << 20, 1809), 0) << "more than the file holds";
+    EXPECT_EQ(probe.readHexBytes(bytes, 4, sizeof bytes, 1809), 0) << "',' ends the data early";
+    EXPECT_EQ(bytes[0], 0x0A);
+    EXPECT_EQ(bytes[1], 0xFF);
+    EXPECT_EQ(bytes[2], 0x12) << "line ends between the pairs are skipped";
+    EXPECT_EQ(bytes[3], 0);
+    EXPECT_EQ(probe.dataErrorCount, 3);
+}
+
+TEST(TagReader, ReportsAMissingTagEveryTime)
+{
+    MessageBoxScript boxes;
+    TagProbe probe;
+    probe.readFrom("<layer>1<group><layer>3<group>");
+    int id = 0;
+    int value = 0;
+    for (int i = 0; i < 2; ++i) {
+        probe.nextTag(id);
+        probe.readInt(value);
+        EXPECT_EQ(probe.expectTag(1401), 0) << "the next tag is <group>";
+    }
+    EXPECT_EQ(probe.expectTag(4000), 0) << "the end of the file";
+    ASSERT_EQ(boxes.shown().size(), 3u);
+    EXPECT_EQ(boxes.shown()[0].text, "</layer>がみつかりません");
+    EXPECT_EQ(boxes.shown()[1].text, "</layer>がみつかりません");
+    EXPECT_EQ(boxes.shown()[2].text, "<?>がみつかりません");
+}
