@@ -10,6 +10,7 @@ ModelessDialog::~ModelessDialog() { destroy(); }
 
 int ModelessDialog::create(int resourceId)
 {
+    destroy();
     beginRun();
     HINSTANCE instance = theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
     HWND created = CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), ownerHwnd, DialogRegistry::dialogProc, 0);
