@@ -110,6 +110,12 @@ int DialogTemplate::runModal(int, int resourceId)
     if (!page || !DialogTemplateReader::isReadable(page, size))
         return -1;
     beginRun();
+    // A strip of an earlier run went with its window.
+    tabWindowCreated = 0;
+    if (tabControl) {
+        tabControl->handle = nullptr;
+        tabControl->tabCount = 0;
+    }
     currentTemplateId = resourceId;
     // Room for twice the largest page announced, so that switching pages seldom moves it.
     long long room = 2LL * templateCapacity;
