@@ -1,15 +1,5 @@
 #pragma once
-
-// What an IntValue needs of a dialog: the check state of its control with a given id. Each
-// returns 0 when the dialog has no control with that id, else 1.
-class DialogCheckBoxes {
-public:
-    virtual int setCheckById(int id, int checked) = 0;
-    virtual int getCheckById(int id, int* checked) = 0;
-
-protected:
-    ~DialogCheckBoxes() = default;
-};
+#include "platform/DialogCheckBoxes.h"
 
 // One 32-bit integer bound to a check box of a dialog: flags of the batch-edit records and
 // switches of the settings records move between the record and their check box through it.

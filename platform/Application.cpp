@@ -4,8 +4,10 @@
 #include <new>
 
 #include "platform/CurrentEvent.h"
+#include "platform/DialogRegistry.h"
 #include "platform/EventRouter.h"
 #include "platform/FrameWindow.h"
+#include "platform/ImeGuard.h"
 #include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
@@ -29,16 +31,20 @@ Application::Application()
     theStringUtil = new (std::nothrow) StringUtil;
     theMathUtil = new (std::nothrow) MathUtil;
     theMouseState = new (std::nothrow) MouseState;
+    theDialogRegistry = new (std::nothrow) DialogRegistry;
     theEventRouter = new (std::nothrow) EventRouter;
     theCurrentEvent = new (std::nothrow) CurrentEvent;
     theScreenSurface = new (std::nothrow) ScreenSurface;
     theBeeper = new (std::nothrow) Beeper;
+    theImeGuard = new (std::nothrow) ImeGuard;
 }
 
 Application::~Application()
 {
     delete theBeeper;
     theBeeper = nullptr;
+    delete theImeGuard;
+    theImeGuard = nullptr;
     delete theScreenSurface;
     theScreenSurface = nullptr;
     delete theCurrentEvent;
@@ -47,6 +53,8 @@ Application::~Application()
     theMouseState = nullptr;
     delete theEventRouter;
     theEventRouter = nullptr;
+    delete theDialogRegistry;
+    theDialogRegistry = nullptr;
     delete theStringUtil;
     theStringUtil = nullptr;
     delete theMathUtil;

@@ -1,0 +1,139 @@
+#include "platform/EditControls.h"
+
+#include <new>
+
+#include "platform/ImeGuard.h"
+#include "platform/StringUtil.h"
+
+namespace {
+// Number fields read at most this many characters.
+const int numberTextSize = 80;
+
+int showNumber(Control& control, int n)
+{
+    char text[16];
+    StringUtil::formatInt(n, text);
+    return control.setItemText(text);
+}
+} // namespace
+
+void RealEdit::formatValue(double v, char* buffer, int size) const
+{
+    if (!buffer || size < 1)
+        return;
+    buffer[0] = 0;
+    StringUtil::formatDouble(v, decimals, buffer, size, rounding);
+}
+
+int RealEdit::setDouble(double newValue)
+{
+    value = newValue;
+    char text[numberTextSize];
+    formatValue(value, text, sizeof text);
+    return setText(text);
+}
+
+double RealEdit::getDouble(int* changed, int store)
+{
+    int ignored = 0;
+    if (!changed)
+        changed = &ignored;
+    *changed = 0;
+    char text[numberTextSize];
+    if (!getText(text, sizeof text))
+        return 0.0;
+    double parsed = StringUtil::parseDouble(text);
+    char shown[numberTextSize];
+    formatValue(value, shown, sizeof shown);
+    double result = value;
+    if (!StringUtil::equals(text, shown)) {
+        result = parsed;
+        *changed = 1;
+    }
+    if (store)
+        value = result;
+    return result;
+}
+
+void RealEdit::setImeMode()
+{
+    if (theImeGuard)
+        theImeGuard->switchOffNow();
+}
+
+TextEdit::~TextEdit() { delete[] compareBuffer; }
+
+void TextEdit::setCompareSize(int size)
+{
+    delete[] compareBuffer;
+    compareBuffer = nullptr;
+    compareSize = 0;
+    if (size < 1)
+        return;
+    compareBuffer = new (std::nothrow) char[static_cast<size_t>(size)];
+    if (!compareBuffer)
+        return;
+    compareBuffer[0] = 0;
+    compareSize = size;
+}
+
+int TextEdit::setText(const char* text)
+{
+    if (compareBuffer)
+        StringUtil::copy(compareBuffer, compareSize, text ? text : "");
+    return setItemText(text);
+}
+
+int TextEdit::isTextChanged()
+{
+    if (!compareBuffer || compareSize < 1)
+        return 0;
+    // Read two bytes more than kept, then cut where the kept copy was cut: a cut never splits a
+    // two-byte character, whatever the system's own cut does.
+    int readSize = compareSize + 2;
+    char* current = new (std::nothrow) char[static_cast<size_t>(readSize)];
+    if (!current)
+        return 0;
+    getItemText(current, readSize);
+    current[StringUtil::boundedCut(current, -1, compareSize - 1)] = 0;
+    int result = StringUtil::compare(current, compareBuffer);
+    delete[] current;
+    return result;
+}
+
+void TextEdit::setImeMode()
+{
+    if (theImeGuard)
+        theImeGuard->restoreNow();
+}
+
+int IntegerEdit::setInt(int n)
+{
+    value = n;
+    return showInt(n);
+}
+
+int IntegerEdit::showInt(int n) { return showNumber(*this, n); }
+
+int IntegerEdit::getInt(int* changed)
+{
+    int ignored = 0;
+    if (!changed)
+        changed = &ignored;
+    *changed = 0;
+    char text[numberTextSize];
+    if (!getText(text, sizeof text))
+        return 0;
+    int number = StringUtil::parseIntRaw(text);
+    *changed = number != value ? 1 : 0;
+    value = number;
+    return number;
+}
+
+void IntegerEdit::setImeMode()
+{
+    if (theImeGuard)
+        theImeGuard->switchOffNow();
+}
+
+int IntegerDisplay::setInt(int n) { return showNumber(*this, n); }

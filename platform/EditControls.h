@@ -1,0 +1,65 @@
+#pragma once
+#include "platform/Control.h"
+
+// Kind 401: a number field. It keeps the value it was given, so a field the user did not touch
+// gives that value back at full precision, not the rounded text it shows.
+class RealEdit : public Control {
+public:
+    void setRounding(int flag) override { rounding = flag; }
+    // Keeps the value and shows it with `decimals` decimals, trailing zeros removed (rounded half
+    // away from zero while `rounding` is set, else cut).
+    int setDouble(double newValue) override;
+    // The number in the field (0.0 when it is empty, the value untouched). When the text is still
+    // what the stored value shows, the stored value itself, with *changed 0; otherwise the number
+    // read, with *changed 1. With `store` the result becomes the stored value.
+    double getDouble(int* changed, int store) override;
+    // Numeric fields switch the input-method editor off.
+    void setImeMode() override;
+
+    // The text the value shows as (at most size - 1 bytes).
+    void formatValue(double v, char* buffer, int size) const;
+
+    int decimals = 3;
+    int rounding = 1;
+    double value = 0.0;
+};
+
+// Kind 501: a text field that can tell whether its text differs from the one it was last given.
+class TextEdit : public Control {
+public:
+    ~TextEdit() override;
+
+    // A new compare buffer of `size` bytes holding an empty text (none for a size below 1).
+    void setCompareSize(int size) override;
+    // Also keeps the text (at most compareSize - 1 bytes) for isTextChanged.
+    int setText(const char* text) override;
+    // 0 without a compare buffer; otherwise the byte-wise comparison of the field's text (at most
+    // compareSize - 1 bytes) with the kept one: 0 unchanged, -1 or 1 changed.
+    int isTextChanged() override;
+    // Text fields give the input-method editor back.
+    void setImeMode() override;
+
+    char* compareBuffer = nullptr;
+    int compareSize = 0;
+};
+
+// Kind 901: an integer field.
+class IntegerEdit : public Control {
+public:
+    int setInt(int n) override;
+    // Shows n ("%ld") without keeping it.
+    int showInt(int n) override;
+    // The number in the field: leading blanks skipped, an optional '-', digits; any other
+    // character ends it. An empty field gives 0 and leaves the value as it was; otherwise the
+    // number becomes the value and *changed tells whether it differs from the one before.
+    int getInt(int* changed) override;
+    void setImeMode() override;
+
+    int value = 0;
+};
+
+// Kind 1905: shows an integer and keeps nothing.
+class IntegerDisplay : public Control {
+public:
+    int setInt(int n) override;
+};

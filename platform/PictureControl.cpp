@@ -1,0 +1,98 @@
+#include "platform/PictureControl.h"
+
+#include "platform/Application.h"
+#include "platform/Window.h"
+
+namespace {
+// A bitmap resource of the program, deleted when the holder goes.
+class LoadedBitmap {
+public:
+    explicit LoadedBitmap(int resourceId)
+    {
+        HINSTANCE instance = theApplication && theApplication->instance ? theApplication->instance
+                                                                         : GetModuleHandleA(nullptr);
+        handle = resourceId > 0 ? LoadBitmapA(instance, MAKEINTRESOURCEA(resourceId)) : nullptr;
+    }
+    ~LoadedBitmap()
+    {
+        if (handle)
+            DeleteObject(handle);
+    }
+    LoadedBitmap(const LoadedBitmap&) = delete;
+    LoadedBitmap& operator=(const LoadedBitmap&) = delete;
+
+    int size(int& width, int& height) const
+    {
+        BITMAP info = {};
+        if (!handle || !GetObjectA(handle, sizeof info, &info))
+            return 0;
+        width = info.bmWidth;
+        height = info.bmHeight;
+        return 1;
+    }
+
+    HBITMAP handle;
+};
+
+// A memory DC with a bitmap selected into it; both are put back when the holder goes.
+class BitmapSource {
+public:
+    BitmapSource(HDC target, HBITMAP bitmap) : dc(CreateCompatibleDC(target))
+    {
+        if (dc)
+            previous = SelectObject(dc, bitmap);
+    }
+    ~BitmapSource()
+    {
+        if (dc) {
+            SelectObject(dc, previous);
+            DeleteDC(dc);
+        }
+    }
+    BitmapSource(const BitmapSource&) = delete;
+    BitmapSource& operator=(const BitmapSource&) = delete;
+
+    HDC dc;
+    HGDIOBJ previous = nullptr;
+};
+} // namespace
+
+int PictureControl::getBitmapSize(IntRect* size)
+{
+    if (!size)
+        return 0;
+    LoadedBitmap bitmap(bitmapId);
+    int width = 0, height = 0;
+    if (!bitmap.size(width, height))
+        return 0;
+    size->setWidth(width);
+    size->setHeight(height);
+    return 1;
+}
+
+void PictureControl::refresh()
+{
+    if (!bitmapId || !isAttached())
+        return;
+    LoadedBitmap bitmap(bitmapId);
+    int width = 0, height = 0;
+    if (!bitmap.size(width, height))
+        return;
+    if (!window)
+        lookupWindow();
+    Window* drawing = createDrawingWindow();
+    if (!drawing)
+        return;
+    HDC target = drawing->dc.hdc;
+    {
+        BitmapSource source(target, bitmap.handle);
+        if (source.dc && target) {
+            if (naturalSize)
+                BitBlt(target, clientRect.left, clientRect.top, width, height, source.dc, 0, 0, SRCCOPY);
+            else
+                StretchBlt(target, clientRect.left, clientRect.top, clientRect.width(), clientRect.height(), source.dc,
+                           0, 0, width, height, SRCCOPY);
+        }
+    }
+    releaseDrawingWindow(drawing);
+}

@@ -1,0 +1,375 @@
+// The control kinds: what each does with the dialog item it is bound to, the factory and the
+// destruction by kind.
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <new>
+#include <string>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/ButtonControls.h"
+#include "platform/ControlKinds.h"
+#include "platform/EditControls.h"
+#include "platform/ListControls.h"
+#include "platform/PictureControl.h"
+#include "platform/RangeControls.h"
+#include "tests/support/RecordingDialog.h"
+#include "tests/support/TestApplication.h"
+#include "tests/support/TestResources.h"
+
+// Live heap objects of this executable, counted while `countingAllocations` is set: the
+// destruction by kind must give back everything the factory made.
+namespace {
+long long liveAllocations = 0;
+bool countingAllocations = false;
+
+void releaseMemory(void* p)
+{
+    if (p && countingAllocations)
+        --liveAllocations;
+    std::free(p);
+}
+} // namespace
+
+void* operator new(size_t size)
+{
+    void* p = std::malloc(size ? size : 1);
+    if (!p)
+        throw std::bad_alloc();
+    if (countingAllocations)
+        ++liveAllocations;
+    return p;
+}
+
+void operator delete(void* p) noexcept { releaseMemory(p); }
+void operator delete(void* p, size_t) noexcept { releaseMemory(p); }
+
+namespace {
+
+class ControlKindsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog.onEvent = [this](int event) {
+            if (event == DLG_INIT) {
+                const int kinds[][2] = {
+                    {IDC_TEST_REAL, KIND_REAL_EDIT},          {IDC_TEST_INTEGER, KIND_INTEGER_EDIT},
+                    {IDC_TEST_TEXT, KIND_TEXT_EDIT},          {IDC_TEST_CHECK, KIND_CHECK_BUTTON},
+                    {IDC_TEST_RADIO_LEFT, KIND_RADIO_BUTTON}, {IDC_TEST_RADIO_RIGHT, KIND_RADIO_BUTTON},
+                    {IDC_TEST_LIST, KIND_LIST_BOX},           {IDC_TEST_COMBO, KIND_COMBO_BOX},
+                    {IDC_TEST_PROGRESS, KIND_PROGRESS_BAR},   {IDC_TEST_SPIN_EDIT, KIND_INTEGER_EDIT},
+                    {IDC_TEST_SPIN, KIND_UP_DOWN},            {IDC_TEST_DISPLAY, KIND_INTEGER_DISPLAY},
+                    {IDC_TEST_BUTTON, KIND_PUSH_BUTTON},      {IDC_TEST_PICTURE, KIND_PICTURE},
+                };
+                for (const auto& k : kinds)
+                    dialog.addControl(k[0], k[1]);
+                dialog.attachControls();
+            }
+            return RecordingModeless::kNotAnswered;
+        };
+        ASSERT_EQ(dialog.create(IDD_TEST_CONTROLS), 1);
+    }
+    void TearDown() override { dialog.destroy(); }
+
+    std::string itemText(int id)
+    {
+        char text[512] = {};
+        GetDlgItemTextA(dialog.hwnd, id, text, sizeof text);
+        return text;
+    }
+    void type(int id, const char* text) { SetDlgItemTextA(dialog.hwnd, id, text); }
+    Control& control(int id) { return *dialog.getControl(id); }
+    LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return SendDlgItemMessageA(dialog.hwnd, id, message, wParam, lParam);
+    }
+
+    TestApplication app;
+    RecordingModeless dialog;
+};
+
+TEST_F(ControlKindsTest, RealFieldGivesBackItsStoredValueUntilEdited)
+{
+    dialog.setDouble(IDC_TEST_REAL, 2.5);
+    EXPECT_EQ(itemText(IDC_TEST_REAL), "2.5");
+    dialog.setDouble(IDC_TEST_REAL, 3.0);
+    EXPECT_EQ(itemText(IDC_TEST_REAL), "3");
+    dialog.setDouble(IDC_TEST_REAL, 0.12345);
+    EXPECT_EQ(itemText(IDC_TEST_REAL), "0.123");
+    dialog.setDouble(IDC_TEST_REAL, 1.23456);
+    EXPECT_EQ(itemText(IDC_TEST_REAL), "1.235");
+
+    // Untouched: the stored value itself, not the three decimals shown.
+    int changed = -1;
+    EXPECT_EQ(dialog.getDoubleEx(IDC_TEST_REAL, -1.0, &changed), 1.23456);
+    EXPECT_EQ(changed, 0);
+
+    // 1.5000 typed over 1.5 differs from the text 1.5 shows: changed, 1.5.
+    dialog.setDouble(IDC_TEST_REAL, 1.5);
+    type(IDC_TEST_REAL, "1.5000");
+    EXPECT_EQ(dialog.getDoubleEx(IDC_TEST_REAL, -1.0, &changed), 1.5);
+    EXPECT_EQ(changed, 1);
+    type(IDC_TEST_REAL, "-12.75mm");
+    EXPECT_EQ(dialog.getDouble(IDC_TEST_REAL, 0.0), -12.75);
+    EXPECT_EQ(static_cast<RealEdit&>(control(IDC_TEST_REAL)).value, -12.75);
+
+    // An empty field reads 0.0; an unknown id gives the default.
+    type(IDC_TEST_REAL, "");
+    EXPECT_EQ(dialog.getDoubleEx(IDC_TEST_REAL, -1.0, &changed), 0.0);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(dialog.getDouble(12345, 9.5), 9.5);
+
+    // Without rounding the digits are cut.
+    control(IDC_TEST_REAL).setRounding(0);
+    dialog.setDouble(IDC_TEST_REAL, 1.23456);
+    EXPECT_EQ(itemText(IDC_TEST_REAL), "1.234");
+}
+
+TEST_F(ControlKindsTest, IntegerFieldReadsTheLeadingNumber)
+{
+    dialog.setInt(IDC_TEST_INTEGER, 5);
+    EXPECT_EQ(itemText(IDC_TEST_INTEGER), "5");
+    type(IDC_TEST_INTEGER, "12abc");
+    int changed = 0;
+    EXPECT_EQ(dialog.getIntEx(IDC_TEST_INTEGER, -1, &changed), 12);
+    EXPECT_EQ(changed, 1);
+    type(IDC_TEST_INTEGER, " -7");
+    EXPECT_EQ(dialog.getInt(IDC_TEST_INTEGER, 0), -7);
+    EXPECT_EQ(dialog.getIntEx(IDC_TEST_INTEGER, 0, &changed), -7);
+    EXPECT_EQ(changed, 0);
+
+    // Empty: 0, and the value stays.
+    type(IDC_TEST_INTEGER, "");
+    EXPECT_EQ(dialog.getIntEx(IDC_TEST_INTEGER, 99, &changed), 0);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(static_cast<IntegerEdit&>(control(IDC_TEST_INTEGER)).value, -7);
+
+    // The display shows without keeping.
+    dialog.setInt(IDC_TEST_DISPLAY, -42);
+    EXPECT_EQ(itemText(IDC_TEST_DISPLAY), "-42");
+    EXPECT_EQ(dialog.getInt(IDC_TEST_DISPLAY, 3), 0);
+}
+
+TEST_F(ControlKindsTest, TextFieldTellsWhetherItsTextChanged)
+{
+    Control& text = control(IDC_TEST_TEXT);
+    EXPECT_EQ(text.isTextChanged(), 0);
+    dialog.setText(IDC_TEST_TEXT, "部品の名前");
+    EXPECT_EQ(itemText(IDC_TEST_TEXT), "部品の名前");
+    EXPECT_EQ(text.isTextChanged(), 0);
+
+    text.setCompareSize(6);
+    dialog.setText(IDC_TEST_TEXT, "部品の名前");
+    // At most five bytes are kept: two whole characters.
+    EXPECT_STREQ(static_cast<TextEdit&>(text).compareBuffer, "部品");
+    EXPECT_EQ(text.isTextChanged(), 0);
+    type(IDC_TEST_TEXT, "部屋");
+    EXPECT_NE(text.isTextChanged(), 0);
+
+    char buffer[5];
+    EXPECT_EQ(dialog.getText(IDC_TEST_TEXT, buffer, sizeof buffer), 1);
+    EXPECT_EQ(std::string(buffer).size(), 4u);
+    type(IDC_TEST_TEXT, "");
+    EXPECT_EQ(dialog.getText(IDC_TEST_TEXT, buffer, sizeof buffer), 0);
+    EXPECT_EQ(dialog.getText(12345, buffer, sizeof buffer), 0);
+}
+
+TEST_F(ControlKindsTest, ButtonsAndRadios)
+{
+    EXPECT_EQ(dialog.setCheck(IDC_TEST_CHECK, 5), 1);
+    EXPECT_EQ(dialog.isChecked(IDC_TEST_CHECK, 0), 1);
+    dialog.setCheck(IDC_TEST_CHECK, 0);
+    EXPECT_EQ(dialog.isChecked(IDC_TEST_CHECK, 1), 0);
+    EXPECT_EQ(dialog.setCheck(12345, 1), 0);
+
+    dialog.checkRadio(IDC_TEST_RADIO_RIGHT);
+    EXPECT_EQ(dialog.isChecked(IDC_TEST_RADIO_RIGHT, 0), 1);
+    EXPECT_EQ(dialog.isChecked(IDC_TEST_RADIO_LEFT, 1), 0);
+    dialog.uncheckRadio(IDC_TEST_RADIO_RIGHT);
+    EXPECT_EQ(dialog.isChecked(IDC_TEST_RADIO_RIGHT, 1), 0);
+    // A radio button is no check box.
+    EXPECT_EQ(dialog.setCheck(IDC_TEST_RADIO_RIGHT, 1), 0);
+
+    EXPECT_EQ(control(IDC_TEST_BUTTON).setLabel("既定値"), 1);
+    EXPECT_EQ(itemText(IDC_TEST_BUTTON), "既定値");
+    dialog.setItemText(IDC_TEST_BUTTON, "戻す");
+    EXPECT_EQ(itemText(IDC_TEST_BUTTON), "戻す");
+
+    dialog.enableControl(IDC_TEST_BUTTON, 0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog.hwnd, IDC_TEST_BUTTON)));
+    dialog.enableControl(IDC_TEST_BUTTON, 1);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog.hwnd, IDC_TEST_BUTTON)));
+}
+
+TEST_F(ControlKindsTest, ListBoxTextsAreCutToTheBuffer)
+{
+    Control& list = control(IDC_TEST_LIST);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.getSelection(), -1);
+    std::string longText;
+    for (int i = 0; i < 75; ++i)
+        longText += "線";
+    longText += std::string(150, 'x');
+    EXPECT_EQ(list.addString("赤"), 1);
+    EXPECT_EQ(list.addString(longText.c_str()), 1);
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(list.textLength(1), 300);
+
+    // 300 bytes into 84: 83 would split a character, so 82.
+    char row[84];
+    std::memset(row, '#', sizeof row);
+    EXPECT_EQ(list.getTextAt(1, row, sizeof row), 82);
+    EXPECT_EQ(std::string(row), longText.substr(0, 82));
+    EXPECT_EQ(list.getTextAt(0, row, sizeof row), 2);
+    EXPECT_STREQ(row, "赤");
+    EXPECT_EQ(list.getTextAt(7, row, sizeof row), -1);
+
+    send(IDC_TEST_LIST, LB_SETCURSEL, 1);
+    EXPECT_EQ(list.getSelection(), 1);
+    EXPECT_EQ(list.deleteString(0), 1);
+    EXPECT_EQ(list.deleteString(5), 0);
+    EXPECT_EQ(list.reset(), 1);
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(ControlKindsTest, ComboBoxItemsCountFromOne)
+{
+    Control& combo = control(IDC_TEST_COMBO);
+    EXPECT_EQ(combo.getSelection(), 0);
+    combo.addString("ミリ");
+    combo.addString("インチ");
+    combo.addString("ミクロン");
+    EXPECT_EQ(static_cast<ComboBox&>(combo).addedCount, 3);
+
+    EXPECT_EQ(combo.select(2), 1);
+    EXPECT_EQ(combo.getSelection(), 2);
+    EXPECT_EQ(send(IDC_TEST_COMBO, CB_GETCURSEL), 1);
+    char text[5];
+    EXPECT_EQ(combo.getSelectedText(text, sizeof text), 4);
+    EXPECT_STREQ(text, "イン");
+
+    // select (0) clears the selection.
+    combo.select(0);
+    EXPECT_EQ(send(IDC_TEST_COMBO, CB_GETCURSEL), CB_ERR);
+    EXPECT_EQ(combo.getSelection(), 0);
+    EXPECT_EQ(combo.getSelectedText(text, sizeof text), 0);
+
+    EXPECT_EQ(combo.selectByPrefix("ミク", 4), 3);
+    EXPECT_EQ(combo.getSelection(), 3);
+    EXPECT_EQ(combo.selectByText("ミリ"), 1);
+    EXPECT_EQ(combo.selectByText("ミ"), -1);
+    EXPECT_EQ(combo.getSelection(), 1);
+
+    EXPECT_EQ(combo.reset(), 1);
+    EXPECT_EQ(static_cast<ComboBox&>(combo).addedCount, 0);
+    EXPECT_EQ(combo.selectByText("ミリ"), -1);
+}
+
+TEST_F(ControlKindsTest, ProgressBarShowsPercentagesOfLargeRanges)
+{
+    Control& bar = control(IDC_TEST_PROGRESS);
+    auto position = [&] { return send(IDC_TEST_PROGRESS, PBM_GETPOS); };
+
+    // A range narrower than 2 never moves the bar.
+    bar.setRange(0, 1);
+    bar.setValue(1);
+    EXPECT_EQ(position(), 0);
+    bar.setRange(0, 200);
+    bar.setValue(50);
+    EXPECT_EQ(position(), 25);
+    bar.setRange(0, 3000000000LL);
+    EXPECT_EQ(position(), 0);
+    bar.setValue(1500000000LL);
+    EXPECT_EQ(position(), 50);
+    bar.setRange(0, 4000000000LL);
+    bar.setValue(2000000000LL);
+    EXPECT_EQ(position(), 50);
+    bar.setRange(-100, 100);
+    bar.setValue(50);
+    EXPECT_EQ(position(), 75);
+    EXPECT_EQ(static_cast<ProgressBar&>(bar).value, 50);
+}
+
+TEST_F(ControlKindsTest, UpDownTakesItsRangeAndBuddy)
+{
+    EXPECT_EQ(dialog.setupUpDown(IDC_TEST_SPIN_EDIT, IDC_TEST_SPIN, 5, 1, 360), 1);
+    EXPECT_EQ(itemText(IDC_TEST_SPIN_EDIT), "5");
+    LRESULT range = send(IDC_TEST_SPIN, UDM_GETRANGE);
+    EXPECT_EQ(HIWORD(range), 1);
+    EXPECT_EQ(LOWORD(range), 360);
+    auto& upDown = static_cast<UpDownControl&>(control(IDC_TEST_SPIN));
+    EXPECT_EQ(upDown.buddy, &control(IDC_TEST_SPIN_EDIT));
+    EXPECT_EQ(upDown.low, 1);
+    EXPECT_EQ(upDown.high, 360);
+}
+
+TEST_F(ControlKindsTest, PictureKnowsItsBitmapSize)
+{
+    Control& picture = control(IDC_TEST_PICTURE);
+    IntRect size;
+    EXPECT_EQ(picture.getBitmapSize(&size), 0);
+    picture.setBitmapId(IDB_TEST_PICTURE);
+    size.moveTo(5, 6);
+    EXPECT_EQ(picture.getBitmapSize(&size), 1);
+    EXPECT_EQ(size.left, 5);
+    EXPECT_EQ(size.width(), 16);
+    EXPECT_EQ(size.height(), 8);
+    picture.refresh();
+    picture.setNaturalSize(1);
+    picture.refresh();
+}
+
+TEST(ControlKinds, UnattachedControlsDoNothing)
+{
+    TestApplication app;
+    Dialog windowless;
+    windowless.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT);
+    windowless.addControl(IDC_TEST_LIST, KIND_LIST_BOX);
+    windowless.addControl(IDC_TEST_COMBO, KIND_COMBO_BOX);
+    windowless.addControl(IDC_TEST_REAL, KIND_REAL_EDIT);
+    windowless.attachControls();
+    Control* text = windowless.getControl(IDC_TEST_TEXT);
+    EXPECT_FALSE(text->isAttached());
+    EXPECT_EQ(text->setText("x"), 0);
+    char buffer[8] = "old";
+    EXPECT_EQ(text->getText(buffer, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(text->sendItemMessage(WM_GETTEXTLENGTH, 0, 0), 0);
+    EXPECT_EQ(windowless.getControl(IDC_TEST_LIST)->getSelection(), -1);
+    EXPECT_EQ(windowless.getControl(IDC_TEST_LIST)->textLength(0), -1);
+    EXPECT_EQ(windowless.getControl(IDC_TEST_COMBO)->getSelection(), 1);
+    int changed = 5;
+    EXPECT_EQ(windowless.getDoubleEx(IDC_TEST_REAL, 1.0, &changed), 0.0);
+    EXPECT_EQ(changed, 0);
+}
+
+TEST(ControlKinds, FactoryAndDestructionByKind)
+{
+    TestApplication app;
+    Control* generic = createControlByKind(0);
+    EXPECT_NE(dynamic_cast<GenericControl*>(generic), nullptr);
+    destroyControlByKind(generic);
+    generic = createControlByKind(9999);
+    EXPECT_NE(dynamic_cast<GenericControl*>(generic), nullptr);
+    destroyControlByKind(generic);
+
+    const int kinds[] = {0,    201,  301,  303,  401,  501,  901,  1201, 1401, 1601, 1602, 1603,
+                         1605, 1607, 1801, 1901, 1903, 1905, 2101, 2103, 2105, 9999};
+    Control* made[sizeof kinds / sizeof kinds[0]] = {};
+    liveAllocations = 0;
+    countingAllocations = true;
+    for (size_t i = 0; i < sizeof kinds / sizeof kinds[0]; ++i) {
+        made[i] = createControlByKind(kinds[i]);
+        made[i]->setKind(kinds[i]);
+        made[i]->setCompareSize(40);
+    }
+    long long whileAlive = liveAllocations;
+    for (Control* control : made)
+        destroyControlByKind(control);
+    countingAllocations = false;
+    EXPECT_GE(whileAlive, static_cast<long long>(sizeof kinds / sizeof kinds[0]));
+    EXPECT_EQ(liveAllocations, 0);
+}
+
+} // namespace

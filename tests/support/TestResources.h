@@ -1,0 +1,53 @@
+#pragma once
+// Resource ids of the test executables' own resources (tests/support/test.rc). They lie outside
+// every range the program uses.
+
+// A dialog with one item of every control kind.
+#define IDD_TEST_CONTROLS      29001
+#define IDC_TEST_REAL          29101
+#define IDC_TEST_INTEGER       29102
+#define IDC_TEST_TEXT          29103
+#define IDC_TEST_CHECK         29104
+#define IDC_TEST_RADIO_LEFT    29105
+#define IDC_TEST_RADIO_RIGHT   29106
+#define IDC_TEST_LIST          29107
+#define IDC_TEST_COMBO         29108
+#define IDC_TEST_PROGRESS      29109
+#define IDC_TEST_SPIN_EDIT     29110
+#define IDC_TEST_SPIN          29111
+#define IDC_TEST_CHECK_LIST    29112
+#define IDC_TEST_DISPLAY       29113
+#define IDC_TEST_BUTTON        29114
+#define IDC_TEST_SCROLL        29115
+#define IDC_TEST_AREA          29116
+#define IDC_TEST_PICTURE       29117
+
+// Two pages of a tabbed dialog; the second is the larger template.
+#define IDD_TEST_PAGE1         29002
+#define IDC_PAGE1_WIDTH        29201
+#define IDC_PAGE1_HEIGHT       29202
+#define IDC_PAGE1_FRAME        29203
+#define IDC_PAGE1_SOLID        29204
+#define IDC_PAGE1_DOTTED       29205
+#define IDC_PAGE1_DEFAULTS     29206
+#define IDC_PAGE1_NAME         29207
+#define IDD_TEST_PAGE2         29003
+#define IDC_PAGE2_COLOURS      29301
+#define IDC_PAGE2_UNIT         29302
+#define IDC_PAGE2_PROGRESS     29303
+#define IDC_PAGE2_ANGLE        29304
+#define IDC_PAGE2_ANGLE_SPIN   29305
+#define IDC_PAGE2_SAMPLE       29306
+#define IDC_PAGE2_TREE         29307
+#define IDC_PAGE2_SCROLL       29308
+
+// A page far larger than the others; its last item has this id.
+#define IDD_TEST_BIG_PAGE      29004
+#define IDC_BIG_LAST           29440
+
+// Pages the template reader refuses: an extended template, and a classic one cut short.
+#define IDD_TEST_EXTENDED      29005
+#define IDD_TEST_TRUNCATED     29006
+
+// A 16 x 8 bitmap.
+#define IDB_TEST_PICTURE       29007
