@@ -377,7 +377,7 @@ void UndoManager::stepImageBatch(int redoing)
         ok = readImage();
         if (redoing && ok)
             putImageBack(id);
-        if (tool && id >= 1) {
+        if (tool && id >= 1 && !logFile.readFailed()) {
             if (n == 1)
                 tool->selectSingle(id);
             else
