@@ -188,6 +188,33 @@ TEST_F(UndoManagerTest, FreeSpaceBelowTheLimitTurnsUndoOffForGood)
     EXPECT_EQ(other.undo().isEnabled(), 0);
 }
 
+TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {{0, 0, 0}});
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    undo.recordMove(1, 0, 0);
+    ASSERT_EQ(undo.recordCount(), 1);
+
+    // The log's file goes away under the manager: the next record cannot be written.
+    const_cast<TempFile&>(undo.log().tempFile()).close();
+    undo.recordMove(2, 0, 0);
+    EXPECT_EQ(undo.isEnabled(), 1);
+    EXPECT_EQ(undo.isWriteOk(), 1);
+    EXPECT_EQ(undo.recordCount(), 0) << "the history is lost";
+    EXPECT_EQ(undo.canUndo(), 0);
+
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    moveElements(doc, {a}, 3, 0);
+    undo.recordMove(3, 0, 0);
+    EXPECT_EQ(doc.logBytes().size(), 52u) << "the new log starts empty";
+    undo.undo();
+    EXPECT_EQ(doc.read(a).x(), 0.0);
+}
+
 TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
 {
     elementKindNameLookup = lineName;
