@@ -210,7 +210,6 @@ public:
     }
     void selectSingle(int id) override { ids.assign(1, id); }
     void addToSelection(int id) override { ids.push_back(id); }
-    int selectedCount() override { return static_cast<int>(ids.size()); }
     int firstSelectedId() override
     {
         cursor = 0;

@@ -34,6 +34,7 @@ public:
 
     // Elements by id, as undo and redo replay them. Each answers 1, or 0 when it cannot (the
     // defaults: an editor that holds no store).
+
     // Takes the element with that id from the store into the editor.
     virtual int beginEdit(int id)
     {

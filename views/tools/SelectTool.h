@@ -36,7 +36,6 @@ public:
     virtual void selectSingle(int id) { (void)id; }
     // List mode: appends the id.
     virtual void addToSelection(int id) { (void)id; }
-    virtual int selectedCount() { return 0; }
     // A walk over the selected ids; an id below 1 ends it.
     virtual int firstSelectedId() { return 0; }
     virtual int nextSelectedId() { return 0; }
