@@ -6,6 +6,7 @@
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
 #include "document/TickStamp.h"
+#include "document/UndoManager.h"
 #include "platform/MessageBoxes.h"
 
 namespace {
@@ -57,7 +58,7 @@ const DocumentMemberFactories defaults = {
     nullptr,           // rotate tool
     nullptr,           // page painter
     makeTickStamp,     // tick stamp
-    nullptr,           // undo manager
+    [](DocumentContext&) { return makeReported<UndoManager>(); }, // undo manager
     nullptr,           // text caret
     nullptr,           // display control
     nullptr,           // id set (groups)

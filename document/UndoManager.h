@@ -1,20 +1,267 @@
 #pragma once
+#include <cstdint>
+
+#include "document/ElementIndexEntry.h"
+#include "document/OrderChangeRecord.h"
+#include "document/UndoLog.h"
+#include "geometry/DoubleArray.h"
+#include "platform/GlobalBlock.h"
 
 class DocumentContext;
+class Element;
+class ElementEditor;
+class ElementStore;
+class FileName;
 
-// A document's undo and redo log. Only what the document context calls is declared here.
+// Marker, code and element kind: the six bytes that open a record of the undo log (marker 2) and
+// close it (marker 1).
+struct UndoRecordHead {
+    uint16_t marker = 0;
+    uint16_t code = 0;
+    uint16_t kind = 0;
+};
+
+// An operation that has begun and whose log record is not written yet: the code, the element it
+// belongs to, and words 2 to 11 whose meaning depends on the code (word 2 the caret, 3 and 4 the
+// text selection, 5 and 6 the old and new text lengths, 7 the deletion direction, 8 the text
+// position, 9 and 10 the first point and the point count, 10 also the point count before, 11 the
+// value count before).
+struct PendingUndoRecord {
+    int code = 0;
+    Element* element = nullptr; // not owned; see UndoManager::forgetElement
+    int32_t word[12] = {};
+};
+
+// A point of the undo records: three doubles, the 24 bytes that the log stores per point.
+struct UndoPoint {
+    double x;
+    double y;
+    double z;
+};
+static_assert(sizeof(UndoPoint) == 24, "the log stores points as three doubles");
+
+// The undo and redo history of one drawing, kept in a temporary log file: every undoable
+// operation appends one self-delimiting record (head, payload, tail, total length), undo walks
+// the log backwards one record at a time and redo forwards. Nothing of the history is held in
+// memory beyond the record in hand. The history covers the current page: the page list clears it
+// (resetPositions) when the page changes or a page is inserted or deleted.
+//
+// Records are written by the element operations and commands through the writers below; the
+// menu and the shell call the six virtual operations. Every writer returns at once while undo is
+// off (the log could not be made, or the disk ran nearly full, which turns undo off for good).
+//
+// Steps replay their change through the document context: elements by id through the editor
+// that serves the select tools (the third), text through the editor that edits in place (the
+// second), the selection through the select tool, redrawing through the redraw manager.
 class UndoManager {
 public:
-    virtual ~UndoManager() = default;
+    // The menu texts are at most this long with their terminator; callers pass a buffer this big.
+    static constexpr int kTextSize = 256;
+    // Fewer free bytes than this on the log's drive after a record turn undo off.
+    static constexpr unsigned long long kMinimumFreeSpace = 10000001ULL;
 
-    virtual void setOwner(DocumentContext* owner) = 0;
-    // The mode word: 5 after construction, which keeps released record blocks out of reuse.
-    virtual int mode() = 0;
-    // The menu texts and tests of Undo and Redo, then the two steps.
-    virtual int undoText(char* text) = 0;
-    virtual int canUndo() = 0;
-    virtual int redoText(char* text) = 0;
-    virtual int canRedo() = 0;
-    virtual int undo() = 0;
-    virtual int redo() = 0;
+    // Free bytes on the drive of the log file; 0 when they cannot be found. Tests replace it.
+    using FreeSpaceQuery = int (*)(const FileName& log, unsigned long long& bytes);
+    static FreeSpaceQuery freeSpaceQuery;
+    static int systemFreeSpace(const FileName& log, unsigned long long& bytes);
+
+    UndoManager();
+    virtual ~UndoManager();
+    UndoManager(const UndoManager&) = delete;
+    UndoManager& operator=(const UndoManager&) = delete;
+
+    void setOwner(DocumentContext* newOwner) { owner = newOwner; }
+    // 5, which keeps released record blocks of the document's store out of reuse, so that the
+    // entry images in the log keep pointing at intact blocks.
+    int mode() const { return modeWord; }
+
+    // The menu text of Undo ("移動の取り消し"; "取り消し" when there is nothing to undo or no
+    // name) and canUndo's answer.
+    virtual int undoText(char* text);
+    // 1 while undo is on and a record is applied. Closes an open typing or deletion record first.
+    virtual int canUndo();
+    virtual int redoText(char* text);
+    virtual int canRedo();
+    // Takes back the last applied record; 1 when a step ran.
+    virtual int undo();
+    // Re-applies the next record; 1 when a step ran.
+    virtual int redo();
+
+    // Forgets the history (the file stays as it is; later records overwrite it).
+    void resetPositions();
+    // Writes an open typing (record 41) or text deletion (43) record; drops any other open record.
+    void flushPending();
+    void flushPendingIfOther(int code);
+    // The id list := the ids of the selected elements.
+    void captureSelection();
+    void setSingleId(int id);
+
+    // Record writers, one group per record code.
+    void recordNewElement(Element* element);                    // 11
+    void recordMove(double dx, double dy, double dz);           // 13
+    void beginCopy(int, int, int, int, int, int);               // 15 (the arguments are not used)
+    void endCopy();
+    void beginPartPlacement();                                  // 91
+    void endPartPlacement();
+    void recordRotate(double angle, double centreX, double centreY, double centreZ); // 17
+    void recordOrderChange();                                   // 19
+    void recordCut();                                           // 21
+    void recordPaste();                                         // 25
+    void recordDelete();                                        // 27
+    void beginPointMove(int firstIndex, int n);                 // 51
+    void endPointMove(Element* element);
+    void beginPointAdd(int pointCount);                         // 53
+    void endPointAdd(Element* element);
+    void beginPointDelete(int pointCount);                      // 55
+    void endPointDelete(Element* element);
+    void clearRecordPoints() { points.count = 0; }
+    void addRecordPoint(double x, double y, double z);
+    void clearRecordValues() { values.count = 0; }
+    void setValueCountBefore(int n) { pending.word[11] = n; }
+    // The element appends its per-vertex values here itself, before and after the change.
+    DoubleArray* recordValues() { return &values; }
+    void beginReshape(Element* element);                        // 61
+    void endReshape(Element* element);
+    void beginAttributeChange(Element* element);                // 71
+    void endAttributeChange(Element* element);
+    void beginBatchChange(int n);                               // 73
+    void batchChangeBefore(int id);
+    void batchChangeAfter(int id);
+    void endBatchChange();
+    void beginElementZoom(int n);                               // 75
+    void elementZoomBefore(int id);
+    void elementZoomAfter(int id);
+    void endElementZoom();
+    // Text editing of one element (positions in bytes).
+    void beginTyping(Element* element, int caret);              // 41
+    void appendTyped(const char* bytes, int n);
+    void beginTextDelete(Element* element, int caret, int direction); // 43
+    void setTextSelectionRange(int start, int end);
+    void addDeletedText(int position, const char* bytes, int n);
+    void beginTextCut(Element* element, int caret);             // 47
+    void addCutText(int position, const char* bytes, int n);
+    void endTextCut();
+    void beginTextReplace(Element* element, int caret);         // 45
+    void endTextReplace(const char* oldBytes, int oldLength, const char* newBytes, int newLength);
+    void beginTextPaste(Element* element, int caret);           // 49
+    void endTextPaste(const char* oldBytes, int oldLength, const char* newBytes, int newLength);
+    // The drawing-order change that the order command fills before recordOrderChange.
+    OrderChangeRecord* orderList() { return &order; }
+
+    // The name of an operation code ("移動"), or an empty text; kind names code 11.
+    static int operationName(int code, int kind, char* name, int size);
+    // An element is going away: a pending record on it is closed while its id and kind can
+    // still be read (the element base calls this from its destructor).
+    static void forgetElement(const Element* element);
+
+    int isEnabled() const { return enabled; }
+    int isWriteOk() const { return writeOk; }
+    int appliedCount() const { return position; }
+    int recordCount() const { return count; }
+    const PendingUndoRecord& pendingRecord() const { return pending; }
+    const UndoLog& log() const { return logFile; }
+    int idCount() const { return ids.count; }
+    int idAt(int index);
+
+private:
+    struct Step;
+
+    // The log and its frame.
+    int openLogFile();
+    void beginRecord(int code, int kind);
+    void endRecord();
+    void afterRecord();
+    int checkDiskSpace();
+    int stepBack();
+    int peekForward();
+    int readHead(UndoRecordHead& head);
+    void readTail();
+    void countersBack();
+    void beginRedoRead();
+    void countersForward();
+    void seekBack();
+    void clearPending();
+
+    // Common parts of the steps.
+    int settle();
+    void refresh();
+    void reselect(GlobalBlock& list);
+    void selectAlone(int id);
+    void clearSelection();
+    ElementEditor* elementEditor() const;
+    ElementEditor* textEditor() const;
+    ElementStore* store() const;
+    int idFrom(GlobalBlock& list, int index);
+    Element* elementInHand(ElementEditor* editor, int id) const;
+    Element* openTextElement(int id, int kind);
+
+    // Element images (61, 71, 73, 75).
+    int captureImage(int id);
+    void writeImage();
+    int readImage();
+    int putImageBack(int id);
+    void beginImageRecord(int code, Element* element);
+    void endImageRecord(int code, Element* element);
+    void beginImageBatch(int code, int n);
+    void imageBefore(int code, int id);
+    void imageAfter(int code, int id);
+    void endImageBatch(int code);
+
+    // Writers shared by several codes.
+    void recordSelectionEntries(int code);
+    void endSelectionPair(int code);
+    void writeTextRecord(int code);
+    void beginTextRecord(int code, Element* element, int caret);
+    void endTextChange(int code, const char* oldBytes, int oldLength, const char* newBytes, int newLength);
+    void appendText(const char* bytes, int n, int atFront);
+    void endPointRecord(int code, Element* element);
+    void beginPointRecord(int code, int pointCount);
+
+    // Undo and redo steps by code.
+    void undoNewElement();
+    void redoNewElement();
+    void undoMoveOrRotate(int redoing);
+    void undoCopy();
+    void redoCopy();
+    void undoOrder(int redoing);
+    void undoRemoval();
+    void redoRemoval();
+    void undoPaste();
+    void redoPaste();
+    void stepPointMove(int redoing);
+    void stepPointList(int redoing);
+    void stepImage(int redoing);
+    void stepImageBatch(int redoing);
+    void stepText(int redoing);
+    int dispatch(int redoing);
+
+    UndoLog logFile;
+    DocumentContext* owner = nullptr;
+    int modeWord = 5;
+    int enabled = 0;
+    int writeOk = 0;
+    int position = 0;
+    int count = 0;
+    UndoRecordHead head;
+    ElementIndexEntry entry;
+    GlobalBlock entries{50, sizeof(ElementIndexEntry)};
+    GlobalBlock recordBytes{500, 1};
+    GlobalBlock ids{100, 4};
+    GlobalBlock otherIds{100, 4}; // an id list read into the selection only
+    GlobalBlock text{100, 1};
+    unsigned int recordLength = 0;
+    PendingUndoRecord pending;
+    GlobalBlock points{50, sizeof(UndoPoint)};
+    DoubleArray values;
+    OrderChangeRecord order;
+
+    // A record written over several calls: the id of the element whose image is in hand and the
+    // record length before that unfinished pair, and the number of complete pairs.
+    int imageId = 0;
+    int pairStart = -1;
+    int pairCount = 0;
+    // Records written since construction; a settle step that writes one changes the history.
+    unsigned int recordsWritten = 0;
+
+    UndoManager* nextManager = nullptr; // the chain of live managers, for forgetElement
 };

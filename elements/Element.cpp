@@ -3,6 +3,9 @@
 #include "document/DocumentContext.h"
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
+#include "document/UndoManager.h"
+
+Element::~Element() { UndoManager::forgetElement(this); }
 
 ElementStore* Element::elementStore() const { return context ? context->elementStore() : nullptr; }
 

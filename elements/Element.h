@@ -1,6 +1,7 @@
 #pragma once
 
 class DocumentContext;
+class DoubleArray;
 class ElementStore;
 class EntityAttribute;
 struct ElementIndexEntry;
@@ -11,7 +12,8 @@ struct ElementIndexEntry;
 class Element {
 public:
     Element() = default;
-    virtual ~Element() = default;
+    // An undo record that is still open on this element is closed first (see UndoManager).
+    virtual ~Element();
     Element(const Element&) = delete;
     Element& operator=(const Element&) = delete;
 
@@ -22,6 +24,29 @@ public:
         (void)mode;
         return 0;
     }
+
+    // Geometry in drawing coordinates (millimetres, degrees). Undo and redo replay moves,
+    // rotations and point edits through these; each kind overrides what it has.
+    virtual void translate(double dx, double dy, double dz) { (void)dx, (void)dy, (void)dz; }
+    virtual void rotate(double angle, double centreX, double centreY, double centreZ)
+    {
+        (void)angle, (void)centreX, (void)centreY, (void)centreZ;
+    }
+    virtual void setPoint(int index, double x, double y, double z) { (void)index, (void)x, (void)y, (void)z; }
+    virtual void clearPoints() {}
+    virtual void appendPoint(double x, double y, double z) { (void)x, (void)y, (void)z; }
+    // The per-vertex values (corner radii) of the kinds that have them; null for the others.
+    virtual DoubleArray* getVertexRounding() { return nullptr; }
+
+    // In-place text editing of the text kinds (Shift-JIS bytes; positions in bytes).
+    virtual void beginTextEdit() {}
+    virtual void beginTextEditAtStart() {}
+    virtual void insertTextAt(int position, const char* bytes, int length) { (void)position, (void)bytes, (void)length; }
+    virtual void deleteTextAt(int position, int length) { (void)position, (void)length; }
+    virtual void setCaretPosition(int position) { (void)position; }
+    // (0, 0) clears the selection.
+    virtual void setTextSelection(int start, int end) { (void)start, (void)end; }
+    virtual void hideInputOverlay() {}
 
     // Stores the record staged in the store's buffer as a new element and keeps the new id; -1
     // when the drawing has no store, 0 when the store could not take it. The id is 0 meanwhile.

@@ -128,18 +128,6 @@ public:
     DocumentContext* bound = nullptr;
 };
 
-class FakeUndo : public UndoManager {
-public:
-    void setOwner(DocumentContext*) override {}
-    int mode() override { return 5; }
-    int undoText(char*) override { return 0; }
-    int canUndo() override { return 1; }
-    int redoText(char*) override { return 0; }
-    int canRedo() override { return 0; }
-    int undo() override { return 0; }
-    int redo() override { return 0; }
-};
-
 class FakeEditor : public ElementEditor {
 public:
     void setOwner(DocumentContext*) override {}
@@ -403,7 +391,6 @@ TEST_F(DocumentContextTest, InitializeTakesTheDefaultsAndTurnsReuseOff)
     TestApplication app;
     hooks().paper = [](DocumentContext&) -> PaperSettings* { return new FakePaper; };
     hooks().scroller = [](DocumentContext&) -> ViewScroller* { return new FakeScroller; };
-    hooks().undoManager = [](DocumentContext&) -> UndoManager* { return new FakeUndo; };
     FakePaper defaults;
     thePaperDefaults = &defaults;
 

@@ -2,6 +2,7 @@
 
 class DocumentContext;
 class Element;
+struct ElementIndexEntry;
 
 // Takes elements by id from the store into a live element of their kind and creates new elements
 // by mouse. A context holds four: the first draws the pages, the second creates new elements and
@@ -50,5 +51,40 @@ public:
     {
         (void)id;
         return -1;
+    }
+
+    // Elements by id, as undo and redo replay them. Each answers 1, or 0 when it cannot (the
+    // defaults: an editor that holds no store).
+
+    // Takes the element with that id from the store into the editor.
+    virtual int beginEdit(int id)
+    {
+        (void)id;
+        return 0;
+    }
+    // Writes the element in hand back under its id and stores its extent.
+    virtual int storeBack(int id)
+    {
+        (void)id;
+        return 0;
+    }
+    // Deletes the element from the store, drops it from the editor and notifies the context.
+    virtual int removeById(int id)
+    {
+        (void)id;
+        return 0;
+    }
+    // Puts a deleted id back at the place its 48-byte entry image records, then takes it like
+    // beginEdit, stores its extent and notifies the context.
+    virtual int reinsertById(int id, const ElementIndexEntry& entry)
+    {
+        (void)id, (void)entry;
+        return 0;
+    }
+    // Links the element (deleted or not) at the end of its page's chains, then as reinsertById.
+    virtual int appendToPageEndById(int id)
+    {
+        (void)id;
+        return 0;
     }
 };

@@ -2,8 +2,8 @@
 
 class DocumentContext;
 
-// The select and edit tool. Only the operations that the document context forwards are declared
-// here.
+// The select and edit tool. Only the operations that the document context forwards and that
+// undo and redo call are declared here.
 class SelectTool {
 public:
     virtual ~SelectTool() = default;
@@ -27,8 +27,16 @@ public:
     virtual void hideMarks() = 0;
     virtual void redrawMarks() = 0;
 
-    // The selected ids one after another (part files are written from them); an id below 1 ends
-    // the walk.
-    virtual int firstSelectedId() { return -1; }
-    virtual int nextSelectedId() { return -1; }
+    // The selection as undo and redo read and restore it. In single mode the one id is held by
+    // the tool, in list mode the ids come from the document's selection. The defaults stand for
+    // a tool that selects nothing.
+    virtual void setSelectionMode(int mode) { (void)mode; }
+    virtual void clearSelection() {}
+    // Single mode: this id becomes the one selected element.
+    virtual void selectSingle(int id) { (void)id; }
+    // List mode: appends the id.
+    virtual void addToSelection(int id) { (void)id; }
+    // A walk over the selected ids (part files are written from them); an id below 1 ends it.
+    virtual int firstSelectedId() { return 0; }
+    virtual int nextSelectedId() { return 0; }
 };

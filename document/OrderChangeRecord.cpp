@@ -1,0 +1,40 @@
+#include "document/OrderChangeRecord.h"
+
+#include "document/ElementStore.h"
+
+OrderChangeRecord::OrderChangeRecord() : GlobalBlock(50, sizeof(OrderChangeItem)) {}
+
+int OrderChangeRecord::restore(ElementStore* store, int phase)
+{
+    if (!store || !store->pageTable || !store->cellTable || !store->indexTable)
+        return 0;
+    OrderChangeItem item;
+    for (int i = 0; i < count; ++i) {
+        if (!itemAt(i, item) || item.phase != phase)
+            continue;
+        switch (item.type) {
+        case 1:
+            store->pageTable->setFirst(page, item.w[1]);
+            store->pageTable->setLast(page, item.w[2]);
+            break;
+        case 2: {
+            ElementIndexEntry entry;
+            if (!store->isLive(item.w[0]) || !store->indexTable->copyEntry(item.w[0], &entry))
+                break;
+            entry.pagePrevious = item.w[1];
+            entry.pageNext = item.w[2];
+            entry.cellPrevious = item.w[3];
+            entry.cellNext = item.w[4];
+            store->indexTable->putEntry(item.w[0], entry);
+            break;
+        }
+        case 3:
+            store->cellTable->setFirst(page, item.w[0], item.w[1]);
+            store->cellTable->setLast(page, item.w[0], item.w[2]);
+            break;
+        default:
+            break;
+        }
+    }
+    return 1;
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/GlobalBlock.h"
+
+class ElementStore;
+
+// One step of a drawing-order change as the undo log keeps it (22 bytes there: phase, type and
+// five words, in this order). Phase 1 items hold the state before the move and are applied by
+// undo, phase 2 items the state after it and are applied by redo.
+//
+//   type 1: the page's first and last ids are w2 and w3;
+//   type 2: element w1 gets its four chain links (index entry words 8 to 11) from w2 to w5;
+//   type 3: the (page, kind) cell of kind w1 gets first and last ids w2 and w3.
+struct OrderChangeItem {
+    uint8_t phase = 0;
+    uint8_t type = 0;
+    int32_t w[5] = {0, 0, 0, 0, 0};
+};
+
+// The undo record of a drawing-order change: the page and its items. The undo manager owns one,
+// the drawing-order command fills it around a move, and the undo manager writes it into its log,
+// reads it back and has it applied.
+class OrderChangeRecord : public GlobalBlock {
+public:
+    static constexpr int kItemBytes = 22; // size of an item in the undo log
+
+    OrderChangeRecord();
+
+    void clear()
+    {
+        count = 0;
+        page = 0;
+    }
+    int itemCount() const { return count; }
+    int addItem(const OrderChangeItem& item) { return append(&item); }
+    int itemAt(int index, OrderChangeItem& item) { return get(index, &item); }
+
+    // Puts back the state of one phase (1 before the move, 2 after it) in the store, in the
+    // order recorded. Links to ids the store does not hold as live elements are skipped.
+    int restore(ElementStore* store, int phase);
+    int restoreBefore(ElementStore* store) { return restore(store, 1); }
+    int restoreAfter(ElementStore* store) { return restore(store, 2); }
+
+    int page = 0;
+};

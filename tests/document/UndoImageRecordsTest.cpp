@@ -1,0 +1,209 @@
+// Undo records of one element's points and of element images: point move, point add, attribute
+// change and batch change.
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "tests/document/UndoTestDocument.h"
+#include "tests/support/TestApplication.h"
+
+namespace {
+
+int32_t wordAt(const std::string& bytes, size_t offset)
+{
+    int32_t value = 0;
+    if (offset + 4 <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, 4);
+    return value;
+}
+
+void addPoints(UndoManager& undo, const std::vector<UndoPoint>& points)
+{
+    for (const UndoPoint& p : points)
+        undo.addRecordPoint(p.x, p.y, p.z);
+}
+
+class UndoImageRecordsTest : public testing::Test {
+protected:
+    void SetUp() override { UndoManager::freeSpaceQuery = plentyOfFreeSpace; }
+    void TearDown() override { UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; }
+    TestApplication app;
+};
+
+TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int line = doc.add(2, {{0, 0, 0}, {5, 5, 0}, {9, 0, 0}});
+
+    // Dragging point 1: two points for n = 1, the old position and the new one.
+    ASSERT_TRUE(doc.editor->beginEdit(line));
+    UndoTestElement* element = doc.editor->held();
+    undo.beginPointMove(1, 1);
+    undo.clearRecordPoints();
+    undo.addRecordPoint(5, 5, 0);
+    element->setPoint(1, 6, 8, 0);
+    doc.editor->storeBack(line);
+    undo.addRecordPoint(6, 8, 0);
+    undo.endPointMove(element);
+    ASSERT_EQ(undo.recordCount(), 1);
+    undo.undo();
+    EXPECT_EQ(doc.read(line).x(1), 5.0);
+    EXPECT_EQ(doc.read(line).y(1), 5.0);
+    EXPECT_EQ(doc.selectTool->ids, std::vector<int>{line});
+    undo.redo();
+    EXPECT_EQ(doc.read(line).x(1), 6.0);
+    EXPECT_EQ(doc.read(line).y(1), 8.0);
+
+    // Not exactly 2 x n points: nothing is written.
+    undo.beginPointMove(0, 2);
+    undo.addRecordPoint(0, 0, 0);
+    undo.addRecordPoint(1, 1, 0);
+    undo.endPointMove(element);
+    EXPECT_EQ(undo.recordCount(), 1);
+
+    // A vertex added with its corner radius; undo rebuilds both lists as they were.
+    ASSERT_TRUE(doc.editor->beginEdit(line));
+    element = doc.editor->held();
+    element->rounding.resize(0);
+    element->rounding.append(0.5);
+    element->rounding.append(1.5);
+    element->rounding.append(2.5);
+    doc.editor->storeBack(line);
+    undo.beginPointAdd(3);
+    undo.clearRecordPoints();
+    undo.setValueCountBefore(3);
+    undo.clearRecordValues();
+    addPoints(undo, element->points);
+    for (int i = 0; i < element->rounding.count; ++i)
+        undo.recordValues()->append(element->rounding.get(i));
+    element->points.insert(element->points.begin() + 2, UndoPoint{7, 7, 0});
+    element->rounding.insertAfter(1, 9.0);
+    doc.editor->storeBack(line);
+    addPoints(undo, element->points);
+    for (int i = 0; i < element->rounding.count; ++i)
+        undo.recordValues()->append(element->rounding.get(i));
+    undo.endPointAdd(element);
+    char text[UndoManager::kTextSize];
+    undo.undoText(text);
+    EXPECT_STREQ(text, "点追加の取り消し");
+    undo.undo();
+    EXPECT_EQ(doc.read(line).points.size(), 3u);
+    EXPECT_EQ(doc.read(line).values, (std::vector<double>{0.5, 1.5, 2.5}));
+    undo.redo();
+    EXPECT_EQ(doc.read(line).points.size(), 4u);
+    EXPECT_EQ(doc.read(line).x(2), 7.0);
+    EXPECT_EQ(doc.read(line).values, (std::vector<double>{0.5, 1.5, 9.0, 2.5}));
+}
+
+TEST_F(UndoImageRecordsTest, AttributeChangePutsTheWholeImageBack)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int box = doc.add(5, {{1, 2, 0}}, "red");
+    ASSERT_TRUE(doc.editor->beginEdit(box));
+    UndoTestElement* element = doc.editor->held();
+    undo.beginAttributeChange(element);
+    // A longer record takes more blocks; undo must come back to the short one.
+    element->text = std::string(300, 'b');
+    element->points[0] = {4, 4, 0};
+    doc.editor->storeBack(box);
+    undo.endAttributeChange(element);
+
+    char text[UndoManager::kTextSize];
+    undo.undoText(text);
+    EXPECT_STREQ(text, "属性の取り消し");
+    undo.undo();
+    EXPECT_EQ(doc.read(box).text, "red");
+    EXPECT_EQ(doc.read(box).x(), 1.0);
+    undo.redo();
+    EXPECT_EQ(doc.read(box).text, std::string(300, 'b'));
+    EXPECT_EQ(doc.read(box).x(), 4.0);
+
+    // An end call that is not its own writes nothing.
+    undo.beginReshape(element);
+    undo.endAttributeChange(element);
+    EXPECT_EQ(undo.recordCount(), 1);
+}
+
+void changeText(UndoTestDocument& doc, int id, const std::string& text)
+{
+    ASSERT_TRUE(doc.editor->beginEdit(id));
+    doc.editor->held()->text = text;
+    ASSERT_TRUE(doc.editor->storeBack(id));
+}
+
+TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {}, "a0"), b = doc.add(12, {}, "b0"), c = doc.add(1, {}, "c0"), d = doc.add(1, {}, "d0");
+    doc.add(1, {}, "recorded before");
+    undo.recordMove(0, 0, 0);
+    size_t start = doc.logBytes().size();
+
+    // Four selected: b is declined outright, c after its image was taken.
+    undo.beginBatchChange(4);
+    undo.batchChangeBefore(a);
+    changeText(doc, a, "a1");
+    undo.batchChangeAfter(a);
+    undo.batchChangeBefore(c);
+    undo.batchChangeBefore(d);
+    changeText(doc, d, "d1");
+    undo.batchChangeAfter(d);
+    undo.endBatchChange();
+    std::string log = doc.logBytes();
+    EXPECT_EQ(wordAt(log, start + 6), 2) << "n counts the pairs written";
+    EXPECT_EQ(wordAt(log, start + 10), a);
+
+    char text[UndoManager::kTextSize];
+    undo.undoText(text);
+    EXPECT_STREQ(text, "一括変更の取り消し");
+    undo.undo();
+    EXPECT_EQ(doc.read(a).text, "a0");
+    EXPECT_EQ(doc.read(b).text, "b0");
+    EXPECT_EQ(doc.read(c).text, "c0");
+    EXPECT_EQ(doc.read(d).text, "d0");
+    EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, d}));
+    EXPECT_EQ(doc.selectTool->mode, 2);
+    undo.undo();
+    EXPECT_EQ(undo.canUndo(), 0) << "the record before is reached intact";
+    undo.redo();
+    undo.redo();
+    EXPECT_EQ(doc.read(a).text, "a1");
+    EXPECT_EQ(doc.read(d).text, "d1");
+    EXPECT_EQ(doc.read(c).text, "c0");
+}
+
+TEST_F(UndoImageRecordsTest, AnUnfinishedBatchLeavesNoBytesInTheLog)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {{0, 0, 0}}, "a0");
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    undo.recordRotate(90, 0, 0, 0);
+    size_t first = doc.logBytes().size();
+
+    // Another record begins before the batch ends: the batch is dropped whole.
+    undo.beginElementZoom(1);
+    undo.elementZoomBefore(a);
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    undo.recordMove(3, 0, 0);
+    undo.elementZoomAfter(a);
+    undo.endElementZoom();
+    EXPECT_EQ(undo.recordCount(), 2);
+    std::string log = doc.logBytes();
+    EXPECT_EQ(log.size(), first + 56 - 4) << "the rotation, then a one-id move";
+    EXPECT_EQ(log[first + 2], 13);
+    char text[UndoManager::kTextSize];
+    undo.undoText(text);
+    EXPECT_STREQ(text, "移動の取り消し");
+    undo.undo();
+    undo.undoText(text);
+    EXPECT_STREQ(text, "回転の取り消し");
+}
+
+} // namespace

@@ -1,0 +1,416 @@
+// The undo log: record frame, menu texts, positions, the free-space rule, and the undo and redo
+// of element creation and of the operations on selected elements.
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "elements/ElementKindNames.h"
+#include "platform/FileName.h"
+#include "tests/document/UndoTestDocument.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestApplication.h"
+
+namespace {
+
+template <typename T> T valueAt(const std::string& bytes, size_t offset)
+{
+    T value = T();
+    if (offset + sizeof value <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+// What the move tool does before it records: every selected element moved by (dx, dy).
+void moveElements(UndoTestDocument& doc, const std::vector<int>& ids, double dx, double dy)
+{
+    for (int id : ids) {
+        ASSERT_TRUE(doc.editor->beginEdit(id));
+        doc.editor->held()->translate(dx, dy, 0);
+        ASSERT_TRUE(doc.editor->storeBack(id));
+    }
+}
+
+// A committed new element as the editor records it.
+void recordNew(UndoTestDocument& doc, int id, int kind)
+{
+    UndoTestElement element;
+    element.id = id;
+    element.kind = kind;
+    doc.undo().recordNewElement(&element);
+}
+
+int lineName(int kind, char* name, int size)
+{
+    if (kind != 1)
+        return 0;
+    std::strncpy(name, "直線", static_cast<size_t>(size - 1));
+    return 1;
+}
+
+struct FreeSpace {
+    static unsigned long long bytes;
+    static int known;
+    static int query(const FileName&, unsigned long long& out)
+    {
+        out = bytes;
+        return known;
+    }
+};
+unsigned long long FreeSpace::bytes = 1ULL << 40;
+int FreeSpace::known = 1;
+
+class UndoManagerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        FreeSpace::bytes = 1ULL << 40;
+        FreeSpace::known = 1;
+        UndoManager::freeSpaceQuery = FreeSpace::query;
+    }
+    void TearDown() override
+    {
+        UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace;
+        elementKindNameLookup = nullptr;
+    }
+    TestApplication app;
+};
+
+TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
+{
+    UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; // the prefix's own disk
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    ASSERT_TRUE(undo.isEnabled()) << "the test prefix's temporary folder must take the log";
+    EXPECT_NE(std::strstr(undo.log().tempFile().fileName().getPath(), "\\YUD"), nullptr);
+
+    char text[UndoManager::kTextSize];
+    EXPECT_EQ(undo.undoText(text), 0);
+    EXPECT_STREQ(text, "取り消し");
+    EXPECT_EQ(undo.redoText(text), 0);
+    EXPECT_STREQ(text, "やり直し");
+
+    int a = doc.add(1, {{0, 0, 0}, {10, 0, 0}});
+    int b = doc.add(1, {{5, 5, 0}});
+    doc.selectTool->select({a, b});
+    undo.captureSelection();
+    moveElements(doc, {a, b}, 2.5, -1.0);
+    undo.recordMove(2.5, -1.0, 0.0);
+
+    // Head, one displacement, two ids, closing head and the length: 56 bytes.
+    std::string log = doc.logBytes();
+    ASSERT_EQ(log.size(), 56u);
+    EXPECT_EQ(valueAt<uint16_t>(log, 0), 2);
+    EXPECT_EQ(valueAt<uint16_t>(log, 2), 13);
+    EXPECT_EQ(valueAt<uint16_t>(log, 4), 0);
+    EXPECT_EQ(valueAt<int32_t>(log, 6), 1);
+    EXPECT_EQ(valueAt<double>(log, 10), 2.5);
+    EXPECT_EQ(valueAt<double>(log, 18), -1.0);
+    EXPECT_EQ(valueAt<int32_t>(log, 34), 2);
+    EXPECT_EQ(valueAt<int32_t>(log, 38), a);
+    EXPECT_EQ(valueAt<int32_t>(log, 42), b);
+    EXPECT_EQ(valueAt<uint16_t>(log, 46), 1);
+    EXPECT_EQ(valueAt<uint16_t>(log, 48), 13);
+    EXPECT_EQ(valueAt<uint16_t>(log, 50), 0);
+    EXPECT_EQ(valueAt<uint32_t>(log, 52), 56u);
+    EXPECT_EQ(undo.idCount(), 0) << "the id list is emptied after each record";
+
+    EXPECT_EQ(undo.undoText(text), 1);
+    EXPECT_STREQ(text, "移動の取り消し");
+    EXPECT_EQ(doc.logPosition(), 56) << "the menu text leaves the file position alone";
+    EXPECT_EQ(undo.undo(), 1);
+    EXPECT_EQ(doc.read(a).x(1), 10.0);
+    EXPECT_EQ(doc.read(b).y(), 5.0);
+    EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b}));
+    EXPECT_EQ(undo.canUndo(), 0);
+    EXPECT_EQ(undo.redoText(text), 1);
+    EXPECT_STREQ(text, "移動のやり直し");
+    EXPECT_EQ(doc.logPosition(), 0);
+    EXPECT_GE(doc.updater->refreshes, 1);
+
+    EXPECT_EQ(undo.redo(), 1);
+    EXPECT_EQ(doc.read(a).x(1), 12.5);
+    EXPECT_EQ(doc.read(b).y(), 4.0);
+    EXPECT_EQ(doc.logPosition(), 56);
+    EXPECT_GE(doc.textEditor->settles, 1) << "a redo of a move settles the element in edit first";
+    EXPECT_EQ(undo.undo(), 1);
+    EXPECT_EQ(doc.logPosition(), 0) << "undo right after redo is back at the record's start";
+    EXPECT_EQ(doc.read(a).x(0), 0.0);
+
+    // A new record after an undo drops what could have been redone and overwrites its bytes.
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    undo.recordRotate(90.0, 0, 0, 0);
+    EXPECT_EQ(undo.canRedo(), 0);
+    EXPECT_EQ(undo.recordCount(), 1);
+    EXPECT_EQ(valueAt<uint16_t>(doc.logBytes(), 2), 17);
+
+    // A page switch forgets the history, although the records stay in the file.
+    undo.resetPositions();
+    EXPECT_EQ(undo.canUndo(), 0);
+    EXPECT_EQ(undo.undoText(text), 0);
+    EXPECT_STREQ(text, "取り消し");
+}
+
+TEST_F(UndoManagerTest, FreeSpaceBelowTheLimitTurnsUndoOffForGood)
+{
+    MessageBoxScript boxes;
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    std::string path = undo.log().tempFile().fileName().getPath();
+
+    FreeSpace::bytes = 10000001;
+    undo.recordMove(1, 0, 0);
+    EXPECT_EQ(undo.isEnabled(), 1);
+    EXPECT_TRUE(boxes.shown().empty());
+
+    FreeSpace::bytes = 10000000;
+    undo.recordMove(1, 0, 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "ディスクの残りがわずかです。");
+    EXPECT_EQ(boxes.shown()[0].caption, "UNDOを無効にします。");
+    EXPECT_TRUE(boxes.shown()[0].style & MB_ICONHAND);
+    EXPECT_EQ(undo.isEnabled(), 0);
+    EXPECT_EQ(undo.canUndo(), 0);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "the log is deleted";
+
+    // Space freed later does not bring it back; nothing more is written or shown.
+    FreeSpace::bytes = 1ULL << 40;
+    undo.recordMove(1, 0, 0);
+    EXPECT_EQ(undo.isEnabled(), 0);
+    EXPECT_EQ(boxes.shown().size(), 1u);
+
+    // Free space that cannot be found counts as too little.
+    FreeSpace::known = 0;
+    UndoTestDocument other;
+    other.undo().recordMove(1, 0, 0);
+    EXPECT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(other.undo().isEnabled(), 0);
+}
+
+TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {{0, 0, 0}});
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    undo.recordMove(1, 0, 0);
+    ASSERT_EQ(undo.recordCount(), 1);
+
+    // The log's file goes away under the manager: the next record cannot be written.
+    const_cast<TempFile&>(undo.log().tempFile()).close();
+    undo.recordMove(2, 0, 0);
+    EXPECT_EQ(undo.isEnabled(), 1);
+    EXPECT_EQ(undo.isWriteOk(), 1);
+    EXPECT_EQ(undo.recordCount(), 0) << "the history is lost";
+    EXPECT_EQ(undo.canUndo(), 0);
+
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    moveElements(doc, {a}, 3, 0);
+    undo.recordMove(3, 0, 0);
+    EXPECT_EQ(doc.logBytes().size(), 52u) << "the new log starts empty";
+    undo.undo();
+    EXPECT_EQ(doc.read(a).x(), 0.0);
+}
+
+TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
+{
+    elementKindNameLookup = lineName;
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int first = doc.add(1, {{1, 1, 0}});
+    doc.selectTool->select({first});
+    undo.captureSelection(); // input of a new line begins
+    int made = doc.add(1, {{3, 3, 0}});
+    recordNew(doc, made, 1);
+    doc.selectTool->select({made});
+
+    char text[UndoManager::kTextSize];
+    EXPECT_EQ(undo.undoText(text), 1);
+    EXPECT_STREQ(text, "直線の取り消し");
+    EXPECT_EQ(undo.undo(), 1);
+    EXPECT_FALSE(doc.store().isLive(made));
+    EXPECT_EQ(doc.selectTool->ids, std::vector<int>{first}) << "the selection from when its input began";
+    EXPECT_EQ(doc.inputPoints->flagWord, 1);
+    EXPECT_EQ(doc.textEditor->settles, 1);
+    EXPECT_EQ(undo.redoText(text), 1);
+    EXPECT_STREQ(text, "直線のやり直し");
+
+    EXPECT_EQ(undo.redo(), 1);
+    EXPECT_TRUE(doc.store().isLive(made));
+    EXPECT_EQ(doc.selectTool->ids, std::vector<int>{made});
+    EXPECT_EQ(doc.selectTool->mode, 1);
+
+    // The id given back by redo is not handed out again.
+    int next = doc.add(1, {{4, 4, 0}});
+    EXPECT_NE(next, made);
+    EXPECT_NE(next, first);
+    EXPECT_EQ(doc.read(made).x(), 3.0);
+    EXPECT_EQ(doc.read(next).x(), 4.0);
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{first, made, next}));
+
+    // A kind without a registered name gives the plain text.
+    int box = doc.add(5, {{0, 0, 0}});
+    recordNew(doc, box, 5);
+    EXPECT_EQ(undo.undoText(text), 1);
+    EXPECT_STREQ(text, "取り消し");
+}
+
+TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {{0, 0, 0}}), b = doc.add(1, {{1, 0, 0}}), c = doc.add(1, {{2, 0, 0}});
+
+    // Copy of three: undo deletes the copies and reselects the sources; redo puts the copies
+    // back at the end of the drawing order and selects them.
+    doc.selectTool->select({a, b, c});
+    undo.captureSelection();
+    undo.beginCopy(0, 0, 0, 0, 0, 0);
+    int d = doc.add(1, {{0, 9, 0}}), e = doc.add(1, {{1, 9, 0}}), f = doc.add(1, {{2, 9, 0}});
+    doc.selectTool->select({d, e, f});
+    undo.endCopy();
+    char text[UndoManager::kTextSize];
+    undo.undoText(text);
+    EXPECT_STREQ(text, "複写の取り消し");
+    undo.undo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
+    EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b, c}));
+    undo.redo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c, d, e, f}));
+    EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{d, e, f}));
+    EXPECT_EQ(doc.read(e).y(), 9.0);
+
+    // Delete of two in the middle: undo puts them back where they were.
+    doc.selectTool->select({b, e});
+    undo.recordDelete();
+    ASSERT_TRUE(doc.editor->removeById(b));
+    ASSERT_TRUE(doc.editor->removeById(e));
+    undo.undo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c, d, e, f}));
+    EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{b, e}));
+    undo.redo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, c, d, f}));
+    EXPECT_TRUE(doc.selectTool->ids.empty());
+
+    // Cut of the first element, then paste of a new one.
+    doc.selectTool->select({a});
+    undo.recordCut();
+    doc.editor->removeById(a);
+    int pasted = doc.add(1, {{7, 7, 0}});
+    EXPECT_NE(pasted, a);
+    doc.selectTool->select({pasted});
+    undo.recordPaste();
+    undo.undoText(text);
+    EXPECT_STREQ(text, "貼込みの取り消し");
+    undo.undo();
+    EXPECT_FALSE(doc.store().isLive(pasted));
+    undo.undo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, c, d, f}));
+    undo.redo();
+    undo.redo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{c, d, f, pasted}));
+    EXPECT_EQ(doc.selectTool->ids, std::vector<int>{pasted});
+}
+
+// Records the page ends and every element's links of page 1 with a phase.
+void recordOrder(UndoTestDocument& doc, int phase)
+{
+    OrderChangeRecord& order = *doc.undo().orderList();
+    order.page = 1;
+    OrderChangeItem ends;
+    ends.phase = static_cast<uint8_t>(phase);
+    ends.type = 1;
+    ends.w[1] = doc.store().pageTable->getFirst(1);
+    ends.w[2] = doc.store().pageTable->getLast(1);
+    order.addItem(ends);
+    for (int id : doc.pageOrder()) {
+        ElementIndexEntry entry;
+        doc.store().getEntry(id, &entry);
+        OrderChangeItem links;
+        links.phase = static_cast<uint8_t>(phase);
+        links.type = 2;
+        links.w[0] = id;
+        links.w[1] = entry.pagePrevious;
+        links.w[2] = entry.pageNext;
+        links.w[3] = entry.cellPrevious;
+        links.w[4] = entry.cellNext;
+        order.addItem(links);
+    }
+    OrderChangeItem cell;
+    cell.phase = static_cast<uint8_t>(phase);
+    cell.type = 3;
+    cell.w[0] = 1;
+    cell.w[1] = doc.store().cellTable->getFirst(1, 1);
+    cell.w[2] = doc.store().cellTable->getLast(1, 1);
+    order.addItem(cell);
+}
+
+TEST_F(UndoManagerTest, RotationAndDrawingOrder)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {{1, 0, 0}}), b = doc.add(1, {{2, 0, 0}}), c = doc.add(1, {{3, 0, 0}});
+
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    ASSERT_TRUE(doc.editor->beginEdit(a));
+    doc.editor->held()->rotate(90, 0, 0, 0);
+    doc.editor->storeBack(a);
+    undo.recordRotate(90, 0, 0, 0);
+    undo.undo();
+    EXPECT_EQ(doc.read(a).x(), 1.0);
+    EXPECT_EQ(doc.read(a).y(), 0.0);
+    undo.redo();
+    EXPECT_EQ(doc.read(a).x(), 0.0);
+    EXPECT_EQ(doc.read(a).y(), -1.0);
+
+    // c to the very back.
+    undo.orderList()->clear();
+    recordOrder(doc, 1);
+    doc.store().relinkOrder(1, c, a);
+    recordOrder(doc, 2);
+    undo.recordOrderChange();
+    ASSERT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
+    char text[UndoManager::kTextSize];
+    undo.undoText(text);
+    EXPECT_STREQ(text, "順番変更の取り消し");
+    undo.undo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
+    EXPECT_EQ(doc.store().cellTable->getFirst(1, 1), a);
+    undo.redo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
+    EXPECT_EQ(doc.store().pageTable->getLast(1), b);
+}
+
+TEST_F(UndoManagerTest, ASettleThatRecordsStopsTheStep)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int a = doc.add(1, {{0, 0, 0}});
+    doc.selectTool->select({a});
+    undo.captureSelection();
+    moveElements(doc, {a}, 5, 0);
+    undo.recordMove(5, 0, 0);
+    undo.undo();
+
+    // The element in edit is committed as new when redo settles it: the history has changed
+    // under the redo, which must not read the record that the commit overwrote.
+    int committed = 0;
+    doc.textEditor->onSettle = [&] {
+        committed = doc.add(1, {{8, 8, 0}});
+        recordNew(doc, committed, 1);
+    };
+    undo.redo();
+    doc.textEditor->onSettle = nullptr;
+    EXPECT_EQ(doc.read(a).x(), 0.0);
+    EXPECT_EQ(undo.appliedCount(), 1);
+    EXPECT_EQ(undo.recordCount(), 1);
+    undo.undo();
+    EXPECT_FALSE(doc.store().isLive(committed));
+    EXPECT_EQ(undo.canUndo(), 0);
+}
+
+} // namespace

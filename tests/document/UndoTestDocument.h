@@ -1,0 +1,354 @@
+#pragma once
+// A drawing for undo tests and the undo benchmark: a document context with a real element store
+// and undo manager, and small stand-ins for the editors, the select tool, the redraw manager and
+// the input point list that act on the store for real.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/DocumentContext.h"
+#include "document/ElementStore.h"
+#include "document/UndoManager.h"
+#include "elements/Element.h"
+#include "views/ViewUpdater.h"
+#include "views/tools/ElementEditor.h"
+#include "views/tools/InputPointList.h"
+#include "views/tools/SelectTool.h"
+
+// An element whose record is its points, its text and its per-vertex values. It notes the text
+// editing calls it receives.
+class UndoTestElement : public Element {
+public:
+    int exchangeRecord(int mode) override
+    {
+        ElementStore* store = elementStore();
+        if (!store)
+            return 0;
+        ElementRecordBuffer& buffer = *store->recordBuffer;
+        buffer.rewind();
+        if (mode == 1) {
+            buffer.putInt(static_cast<int32_t>(points.size()));
+            for (const UndoPoint& p : points) {
+                buffer.putDouble(p.x);
+                buffer.putDouble(p.y);
+                buffer.putDouble(p.z);
+            }
+            buffer.putInt(static_cast<int32_t>(text.size()));
+            buffer.putBytes(text.data(), static_cast<int>(text.size()));
+            buffer.putInt(rounding.count);
+            for (int i = 0; i < rounding.count; ++i)
+                buffer.putDouble(rounding.get(i));
+            return 1;
+        }
+        int32_t n = 0;
+        points.clear();
+        buffer.getInt(n);
+        for (int i = 0; i < n && i < 10000; ++i) {
+            UndoPoint p = {0, 0, 0};
+            buffer.getDouble(p.x);
+            buffer.getDouble(p.y);
+            buffer.getDouble(p.z);
+            points.push_back(p);
+        }
+        buffer.getInt(n);
+        text.assign(n > 0 && n < 10000 ? static_cast<size_t>(n) : 0, '\0');
+        if (!text.empty())
+            buffer.getBytes(&text[0], static_cast<int>(text.size()));
+        buffer.getInt(n);
+        rounding.resize(0);
+        for (int i = 0; i < n && i < 10000; ++i) {
+            double v = 0;
+            buffer.getDouble(v);
+            rounding.append(v);
+        }
+        return 1;
+    }
+
+    void translate(double dx, double dy, double dz) override
+    {
+        for (UndoPoint& p : points) {
+            p.x += dx;
+            p.y += dy;
+            p.z += dz;
+        }
+    }
+    // Quarter turns only, which keep the coordinates exact.
+    void rotate(double angle, double cx, double cy, double) override
+    {
+        int turns = ((static_cast<int>(angle) / 90) % 4 + 4) % 4;
+        for (UndoPoint& p : points) {
+            for (int i = 0; i < turns; ++i) {
+                double x = p.x - cx, y = p.y - cy;
+                p.x = cx + y;
+                p.y = cy - x;
+            }
+        }
+    }
+    void setPoint(int index, double x, double y, double z) override
+    {
+        if (index >= 0 && index < static_cast<int>(points.size()))
+            points[static_cast<size_t>(index)] = {x, y, z};
+    }
+    void clearPoints() override { points.clear(); }
+    void appendPoint(double x, double y, double z) override { points.push_back({x, y, z}); }
+    DoubleArray* getVertexRounding() override { return &rounding; }
+
+    void beginTextEdit() override { calls.push_back("edit"); }
+    void beginTextEditAtStart() override { calls.push_back("edit at start"); }
+    void insertTextAt(int position, const char* bytes, int length) override
+    {
+        text.insert(static_cast<size_t>(position), bytes, static_cast<size_t>(length));
+    }
+    void deleteTextAt(int position, int length) override { text.erase(static_cast<size_t>(position), static_cast<size_t>(length)); }
+    void setCaretPosition(int position) override { caret = position; }
+    void setTextSelection(int start, int end) override
+    {
+        selectionStart = start;
+        selectionEnd = end;
+    }
+    void hideInputOverlay() override { calls.push_back("hide overlay"); }
+
+    std::vector<UndoPoint> points;
+    std::string text;
+    DoubleArray rounding;
+    int caret = 0;
+    int selectionStart = 0;
+    int selectionEnd = 0;
+    std::vector<std::string> calls;
+};
+
+// Takes elements by id from the store and puts them back, as the real editors do.
+class UndoTestEditor : public ElementEditor {
+public:
+    void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
+    int mouseStep(int, int) override { return 0; }
+    int placeByMouse(int, int) override { return 0; }
+    void settleElement(int) override
+    {
+        ++settles;
+        if (onSettle)
+            onSettle();
+    }
+    Element* elementInHand() override { return inHand.get(); }
+    int holdsKind(int kind) override { return inHand && inHand->kind == kind; }
+    int isInEditState() override { return 0; }
+    void redrawInputOverlay() override {}
+    void handleKey() override {}
+    int insertCharacters(int, int) override { return 0; }
+    int onContextEvent1() override { return 0; }
+    int onContextEvent2() override { return 0; }
+    int onContextEvent3() override { return 0; }
+
+    int beginEdit(int id) override
+    {
+        auto element = std::make_unique<UndoTestElement>();
+        element->context = owner;
+        if (!element->load(id) || !element->exchangeRecord(3))
+            return 0;
+        inHand = std::move(element);
+        return 1;
+    }
+    int storeBack(int id) override
+    {
+        ElementStore* store = owner ? owner->elementStore() : nullptr;
+        if (!store || !inHand || inHand->id != id || !inHand->exchangeRecord(1))
+            return 0;
+        ElementIndexEntry entry;
+        inHand->buildIndexEntry(entry);
+        return store->updateElement(id, &entry);
+    }
+    int removeById(int id) override
+    {
+        ElementStore* store = owner ? owner->elementStore() : nullptr;
+        ElementIndexEntry entry;
+        if (!store || !store->deleteElement(id, &entry))
+            return 0;
+        if (inHand && inHand->id == id)
+            inHand.reset();
+        return 1;
+    }
+    int reinsertById(int id, const ElementIndexEntry& entry) override
+    {
+        ElementStore* store = owner ? owner->elementStore() : nullptr;
+        return store && store->reinsertElement(id, entry) && beginEdit(id);
+    }
+    int appendToPageEndById(int id) override
+    {
+        ElementStore* store = owner ? owner->elementStore() : nullptr;
+        return store && store->appendToPageEnd(id) && beginEdit(id);
+    }
+
+    UndoTestElement* held() const { return inHand.get(); }
+
+    DocumentContext* owner = nullptr;
+    std::unique_ptr<UndoTestElement> inHand;
+    int settles = 0;
+    std::function<void()> onSettle;
+};
+
+class UndoTestSelectTool : public SelectTool {
+public:
+    void setOwner(DocumentContext*) override {}
+    int onMouse() override { return 0; }
+    int selectAll() override { return 0; }
+    int selectByClick() override { return 0; }
+    int selectionMode() override { return mode; }
+    int canEditProperties() override { return 0; }
+    int openProperties() override { return 0; }
+    int stepSelection(int) override { return 0; }
+    int isEditing() override { return 0; }
+    int singleElementEditState() override { return 0; }
+    void hideMarks() override {}
+    void redrawMarks() override {}
+
+    void setSelectionMode(int newMode) override { mode = newMode; }
+    void clearSelection() override
+    {
+        mode = 0;
+        ids.clear();
+    }
+    void selectSingle(int id) override { ids.assign(1, id); }
+    void addToSelection(int id) override { ids.push_back(id); }
+    int firstSelectedId() override
+    {
+        cursor = 0;
+        return nextSelectedId();
+    }
+    int nextSelectedId() override { return cursor < ids.size() ? ids[cursor++] : 0; }
+
+    void select(const std::vector<int>& chosen)
+    {
+        ids = chosen;
+        mode = chosen.empty() ? 0 : chosen.size() == 1 ? 1 : 2;
+    }
+
+    int mode = 0;
+    std::vector<int> ids;
+    size_t cursor = 0;
+};
+
+class UndoTestUpdater : public ViewUpdater {
+public:
+    void setOwner(DocumentContext*) override {}
+    void flushPainter() override {}
+    void refreshAll() override { ++refreshes; }
+    void refreshAfterReset() override {}
+    void scrollBy(int, int) override {}
+    void beginClip() override {}
+    void endClip() override {}
+    int refreshes = 0;
+};
+
+class UndoTestInputPoints : public InputPointList {
+public:
+    void setFlagWord(int value) override { flagWord = value; }
+    int flagWord = 0;
+};
+
+// The drawing: members made by the context's own hooks (store, undo manager), the stand-ins put
+// in place of the view members. The store keeps released blocks out of reuse, as a document's
+// store under undo does.
+// Plenty of free space for the log, whatever the disk holds.
+inline int plentyOfFreeSpace(const FileName&, unsigned long long& bytes)
+{
+    bytes = 1ULL << 40;
+    return 1;
+}
+
+class UndoTestDocument {
+public:
+    UndoTestDocument()
+    {
+        context.createMembers();
+        context.editor2 = textEditor = new UndoTestEditor;
+        context.editor3 = editor = new UndoTestEditor;
+        context.selectTool = selectTool = new UndoTestSelectTool;
+        context.updater = updater = new UndoTestUpdater;
+        context.inputPoints = inputPoints = new UndoTestInputPoints;
+        context.linkManagers();
+        if (context.ownStore)
+            context.ownStore->setNoReuse(1);
+    }
+    ~UndoTestDocument() { context.destroyManagers(); }
+
+    UndoManager& undo() { return *context.undoManager; }
+    ElementStore& store() { return *context.ownStore; }
+
+    // Stores a new element on page 1 and returns its id.
+    int add(int kind, std::vector<UndoPoint> points, const std::string& text = "")
+    {
+        UndoTestElement element;
+        element.context = &context;
+        element.kind = kind;
+        element.points = std::move(points);
+        element.text = text;
+        element.exchangeRecord(1);
+        int id = element.store();
+        element.context = nullptr;
+        return id;
+    }
+    // The element as the store holds it (kind 0 when the id is not live).
+    struct Snapshot {
+        int kind = 0;
+        std::vector<UndoPoint> points;
+        std::string text;
+        std::vector<double> values;
+        double x(size_t i = 0) const { return i < points.size() ? points[i].x : -1e9; }
+        double y(size_t i = 0) const { return i < points.size() ? points[i].y : -1e9; }
+    };
+    Snapshot read(int id)
+    {
+        Snapshot snapshot;
+        UndoTestElement element;
+        element.context = &context;
+        if (!store().isLive(id) || !element.load(id) || !element.exchangeRecord(3))
+            return snapshot;
+        snapshot.kind = element.kind;
+        snapshot.points = element.points;
+        snapshot.text = element.text;
+        for (int i = 0; i < element.rounding.count; ++i)
+            snapshot.values.push_back(element.rounding.get(i));
+        return snapshot;
+    }
+    // The log's bytes, read through its own handle; the file position is left as it was.
+    std::string logBytes()
+    {
+        HANDLE file = undo().log().tempFile().fileHandle();
+        LARGE_INTEGER zero = {}, saved = {};
+        SetFilePointerEx(file, zero, &saved, FILE_CURRENT);
+        SetFilePointerEx(file, zero, nullptr, FILE_BEGIN);
+        std::string bytes(1 << 16, '\0');
+        DWORD got = 0;
+        ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
+        bytes.resize(got);
+        SetFilePointerEx(file, saved, nullptr, FILE_BEGIN);
+        return bytes;
+    }
+    long long logPosition()
+    {
+        LARGE_INTEGER zero = {}, position = {};
+        SetFilePointerEx(undo().log().tempFile().fileHandle(), zero, &position, FILE_CURRENT);
+        return position.QuadPart;
+    }
+
+    // The ids of page 1 in drawing order.
+    std::vector<int> pageOrder()
+    {
+        std::vector<int> order;
+        ElementIndexEntry entry;
+        for (int id = store().pageTable->getFirst(1); id >= 1 && order.size() < 1000; id = entry.pageNext) {
+            order.push_back(id);
+            if (!store().getEntry(id, &entry))
+                break;
+        }
+        return order;
+    }
+
+    DocumentContext context;
+    UndoTestEditor* textEditor = nullptr;
+    UndoTestEditor* editor = nullptr;
+    UndoTestSelectTool* selectTool = nullptr;
+    UndoTestUpdater* updater = nullptr;
+    UndoTestInputPoints* inputPoints = nullptr;
+};

@@ -1,0 +1,175 @@
+// Undo records of in-place text editing: typing, deletion and paste gathered into one step each,
+// and the element they act on when taken back.
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "tests/document/UndoTestDocument.h"
+#include "tests/support/TestApplication.h"
+
+namespace {
+
+int32_t wordAt(const std::string& bytes, size_t offset)
+{
+    int32_t value = 0;
+    if (offset + 4 <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, 4);
+    return value;
+}
+
+// Types the bytes one by one at the caret, as the text element reports them.
+void type(UndoManager& undo, UndoTestElement* element, int caret, const std::string& bytes)
+{
+    for (char c : bytes) {
+        undo.beginTyping(element, caret);
+        element->insertTextAt(static_cast<int>(element->text.size()), &c, 1);
+        undo.appendTyped(&c, 1);
+    }
+}
+
+class UndoTextRecordsTest : public testing::Test {
+protected:
+    void SetUp() override { UndoManager::freeSpaceQuery = plentyOfFreeSpace; }
+    void TearDown() override { UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; }
+    TestApplication app;
+};
+
+TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int text = doc.add(12, {{0, 0, 0}});
+    int line = doc.add(1, {{0, 0, 0}});
+    ASSERT_TRUE(doc.textEditor->beginEdit(text));
+    UndoTestElement* element = doc.textEditor->held();
+    type(undo, element, 0, "abc");
+    EXPECT_EQ(undo.recordCount(), 0) << "typing stays open";
+    doc.selectTool->select({line});
+    undo.captureSelection();
+    undo.recordMove(1, 0, 0);
+    EXPECT_EQ(undo.recordCount(), 2);
+
+    char menu[UndoManager::kTextSize];
+    undo.undoText(menu);
+    EXPECT_STREQ(menu, "移動の取り消し");
+    undo.undo();
+    undo.undoText(menu);
+    EXPECT_STREQ(menu, "文字入力の取り消し");
+    element->calls.clear();
+    undo.undo();
+    ASSERT_EQ(doc.textEditor->held(), element) << "the text in edit is continued, not reloaded";
+    EXPECT_EQ(element->text, "");
+    EXPECT_EQ(element->calls, (std::vector<std::string>{"edit", "hide overlay"}));
+    EXPECT_TRUE(doc.selectTool->ids.empty());
+    undo.redo();
+    EXPECT_EQ(element->text, "abc");
+
+    // Opening the Edit menu closes the typing so far into one step.
+    type(undo, element, 3, "de");
+    EXPECT_EQ(undo.canUndo(), 1);
+    EXPECT_EQ(undo.recordCount(), 2);
+    undo.undo();
+    EXPECT_EQ(element->text, "abc");
+}
+
+TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int text = doc.add(12, {}, "xabc");
+    ASSERT_TRUE(doc.textEditor->beginEdit(text));
+    UndoTestElement* element = doc.textEditor->held();
+    for (int caret = 4; caret > 1; --caret) {
+        undo.beginTextDelete(element, caret, -1);
+        undo.setTextSelectionRange(4, 4);
+        std::string removed = element->text.substr(static_cast<size_t>(caret - 1), 1);
+        element->deleteTextAt(caret - 1, 1);
+        undo.addDeletedText(caret - 1, removed.data(), 1);
+    }
+    EXPECT_EQ(element->text, "x");
+    EXPECT_EQ(undo.canUndo(), 1);
+    ASSERT_EQ(undo.recordCount(), 1);
+    // id, caret, selection start and end, position, then the text.
+    std::string log = doc.logBytes();
+    EXPECT_EQ(log[2], 43);
+    EXPECT_EQ(wordAt(log, 10), 4);
+    EXPECT_EQ(wordAt(log, 22), 1);
+    EXPECT_EQ(wordAt(log, 26), 3);
+    EXPECT_EQ(log.substr(30, 3), "abc");
+
+    undo.undo();
+    EXPECT_EQ(element->text, "xabc");
+    EXPECT_EQ(element->caret, 4);
+    undo.redo();
+    EXPECT_EQ(element->text, "x");
+}
+
+TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int text = doc.add(12, {}, "12AB34");
+    ASSERT_TRUE(doc.textEditor->beginEdit(text));
+    UndoTestElement* element = doc.textEditor->held();
+    undo.beginTextPaste(element, 4);
+    undo.setTextSelectionRange(4, 2);
+    element->text = "12HELLO34";
+    undo.endTextPaste("AB", 2, "HELLO", 5);
+
+    char menu[UndoManager::kTextSize];
+    undo.undoText(menu);
+    EXPECT_STREQ(menu, "文字張込の取り消し");
+    undo.undo();
+    EXPECT_EQ(element->text, "12AB34");
+    EXPECT_EQ(element->caret, 4);
+    EXPECT_EQ(element->selectionStart, 4);
+    EXPECT_EQ(element->selectionEnd, 2);
+    undo.redo();
+    EXPECT_EQ(element->text, "12HELLO34");
+    EXPECT_EQ(element->selectionEnd, 0);
+
+    // Without a selection the text goes in at the caret.
+    undo.beginTextReplace(element, 0);
+    undo.setTextSelectionRange(0, 0);
+    element->text = "#" + element->text;
+    undo.endTextReplace("", 0, "#", 1);
+    undo.undo();
+    EXPECT_EQ(element->text, "12HELLO34");
+    undo.redo();
+    EXPECT_EQ(element->text, "#12HELLO34");
+}
+
+TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int leader = doc.add(13, {}, "note");
+    int text = doc.add(12, {}, "text");
+    int line = doc.add(1, {}, "line");
+
+    // Typing into the leader text, which is then settled; the editor moves on to the text.
+    ASSERT_TRUE(doc.textEditor->beginEdit(leader));
+    type(undo, doc.textEditor->held(), 4, "!");
+    doc.textEditor->storeBack(leader);
+    ASSERT_TRUE(doc.textEditor->beginEdit(text));
+    EXPECT_EQ(undo.recordCount(), 1) << "the typing was written when its element went away";
+
+    undo.undo();
+    UndoTestElement* held = doc.textEditor->held();
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(held->id, leader) << "the leader text is reopened by its id";
+    EXPECT_EQ(held->text, "note");
+    EXPECT_EQ(held->calls.front(), "edit at start");
+    EXPECT_EQ(doc.read(text).text, "text");
+
+    // A record on an element that is not a text kind is never applied to the text in edit.
+    ASSERT_TRUE(doc.textEditor->beginEdit(line));
+    type(undo, doc.textEditor->held(), 4, "?");
+    ASSERT_TRUE(doc.textEditor->beginEdit(text));
+    undo.undo();
+    EXPECT_EQ(doc.textEditor->held()->text, "text");
+    EXPECT_EQ(doc.read(line).text, "line");
+}
+
+} // namespace
