@@ -1,5 +1,8 @@
 #include "platform/Menu.h"
 
+#include <cstring>
+
+#include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 
 namespace {
@@ -64,7 +67,8 @@ int Menu::getItemText(int id, char* buffer, int size)
 {
     if (!buffer || size < 1)
         return 0;
-    buffer[0] = 0;
+    // Cleared first: a conversion cut short may leave bytes it did not write.
+    std::memset(buffer, 0, static_cast<size_t>(size));
     if (!handle)
         return 0;
     int length = GetMenuStringA(handle, static_cast<UINT>(id), buffer, size, MF_BYCOMMAND);
@@ -72,6 +76,16 @@ int Menu::getItemText(int id, char* buffer, int size)
         length = 0;
     if (length > size - 1)
         length = size - 1;
+    if (length == size - 1) {
+        // The label may have been cut: never keep half of a two-byte character.
+        int end = 0;
+        while (end < length) {
+            if (isShiftJisLeadByte(static_cast<unsigned char>(buffer[end])) && end + 1 >= length)
+                break;
+            end += shiftJisCharLength(buffer, end, length);
+        }
+        length = end;
+    }
     buffer[length] = 0;
     return length;
 }
