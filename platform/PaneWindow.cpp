@@ -133,6 +133,7 @@ int PaneWindow::create(const char* caption, const IntRect& rect)
                                   rect.height(), owner, nullptr, instance, nullptr);
     paneBeingCreated = nullptr;
     if (!window) {
+        unregisterWindow();
         attachHwnd(nullptr);
         return 0;
     }
