@@ -11,9 +11,12 @@
 #include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
+#include "platform/PaneWindow.h"
 #include "platform/ScreenSurface.h"
+#include "platform/SerialList.h"
 #include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
+#include "platform/TextCaret.h"
 #include "shell/panes/WorkspaceLayout.h"
 
 Application* theApplication = nullptr;
@@ -35,6 +38,8 @@ Application::Application()
     theEventRouter = new (std::nothrow) EventRouter;
     theCurrentEvent = new (std::nothrow) CurrentEvent;
     theScreenSurface = new (std::nothrow) ScreenSurface;
+    thePaneWindows = new (std::nothrow) SerialList(paneWindowSerial);
+    theTextCaret = new (std::nothrow) TextCaret;
     theBeeper = new (std::nothrow) Beeper;
     theImeGuard = new (std::nothrow) ImeGuard;
 }
@@ -45,6 +50,10 @@ Application::~Application()
     theBeeper = nullptr;
     delete theImeGuard;
     theImeGuard = nullptr;
+    delete theTextCaret;
+    theTextCaret = nullptr;
+    delete thePaneWindows;
+    thePaneWindows = nullptr;
     delete theScreenSurface;
     theScreenSurface = nullptr;
     delete theCurrentEvent;

@@ -2,6 +2,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/ImeGuard.h"
+#include "platform/MouseSource.h"
 #include "platform/Window.h"
 
 namespace {
@@ -95,9 +96,9 @@ void Container::applyPlacement()
         return;
     IntRect r;
     GetWindowRect(hwnd, r.asRect());
-    POINT cursor = {};
-    GetCursorPos(&cursor);
-    IntRect placed = placeRect(placement, r, IntPoint(cursor.x, cursor.y), position, GetSystemMetrics(SM_CXSCREEN),
+    IntPoint cursor;
+    readCursorPos(cursor);
+    IntRect placed = placeRect(placement, r, cursor, position, GetSystemMetrics(SM_CXSCREEN),
                                GetSystemMetrics(SM_CYSCREEN));
     if (placed.left != r.left || placed.top != r.top)
         SetWindowPos(hwnd, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "platform/Container.h"
+#include "platform/MouseSource.h"
 #include "platform/Window.h"
 
 int Control::getScrollRange(int* minimum, int* maximum, int* page)
@@ -162,8 +163,9 @@ void Control::releaseDrawingWindow(Window* drawing)
 
 IntPoint Control::cursorPos() const
 {
-    POINT p = {};
-    GetCursorPos(&p);
+    IntPoint screen;
+    readCursorPos(screen);
+    POINT p = screen.toPoint();
     if (HWND target = drawingTarget())
         ScreenToClient(target, &p);
     return IntPoint(p.x, p.y);

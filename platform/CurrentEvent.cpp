@@ -1,7 +1,6 @@
 #include "platform/CurrentEvent.h"
 
 #include <new>
-#include <windowsx.h>
 
 #include "platform/Application.h"
 #include "platform/EventCodes.h"
@@ -108,44 +107,27 @@ void CurrentEvent::copyBuffer()
 
 void CurrentEvent::trackMouse()
 {
-    MouseState* mouse = theMouseState;
-    int x = GET_X_LPARAM(buffer.lParam);
-    int y = GET_Y_LPARAM(buffer.lParam);
     switch (buffer.message) {
     case WM_LBUTTONDOWN:
-        if (mouse) mouse->onLeftDown(buffer.hwnd, x, y);
-        break;
     case WM_LBUTTONUP:
-        if (mouse) mouse->onLeftUp(buffer.hwnd, x, y);
-        break;
     case WM_RBUTTONDOWN:
-        if (mouse) mouse->onRightDown(buffer.hwnd, x, y);
-        break;
     case WM_RBUTTONUP:
     case WM_NCRBUTTONUP:
-        if (mouse) mouse->clearRightButton();
-        break;
     case WM_MBUTTONDOWN:
-        if (mouse) mouse->onMiddleDown(buffer.hwnd, x, y);
-        break;
     case WM_MBUTTONUP:
     case WM_NCMBUTTONUP:
-        if (mouse) mouse->clearMiddleButton();
-        break;
     case WM_MOUSEWHEEL:
-        if (mouse) mouse->onWheel(GET_WHEEL_DELTA_WPARAM(buffer.wParam), x, y);
-        break;
     case WM_NCLBUTTONUP:
-        if (mouse) mouse->releaseLeft();
-        break;
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
+        if (theMouseState)
+            theMouseState->trackMessage(buffer);
+        mouseWindow = buffer.hwnd;
         break;
     default:
-        return;
+        break;
     }
-    mouseWindow = buffer.hwnd;
 }
 
 int CurrentEvent::offerAccelerators()

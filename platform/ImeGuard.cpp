@@ -1,5 +1,7 @@
 #include "platform/ImeGuard.h"
 
+#include "platform/Window.h"
+
 // Exported by user32 but declared in no mingw-w64 header.
 extern "C" BOOL WINAPI WINNLSEnableIME(HWND window, BOOL enable);
 
@@ -27,4 +29,9 @@ void ImeGuard::restoreNow()
 {
     if (count >= 1)
         WINNLSEnableIME(nullptr, savedState);
+}
+
+void ImeGuard::placeCompositionWindow(Window* window, const IntPoint&)
+{
+    imeWindow = window ? window->hwnd() : nullptr;
 }

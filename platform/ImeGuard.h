@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/IntPoint.h"
+
+class Window;
+
 // Keeps the input-method editor off while any dialog object exists: every dialog constructor
 // calls disable() and its destructor restore(); the first disable remembers the state the IME
 // had, and the last restore brings that state back. Numeric fields switch the IME off when they
@@ -15,6 +19,10 @@ public:
     void switchOffNow();
     // Brings back the remembered state, but only while a dialog keeps the IME off.
     void restoreNow();
+    // Puts the composition window of the input method at a point of the window's client area
+    // (the text caret). For now only the window is remembered: the messages to the IME come with
+    // the rest of the input-method support.
+    void placeCompositionWindow(Window* window, const IntPoint& at);
 
     int savedState = 0;
     int count = 0;

@@ -6,6 +6,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
+#include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "platform/Region.h"
 #include "platform/ShiftJis.h"
@@ -244,9 +245,12 @@ IntPoint toClient(const Window& window, IntPoint screen)
 
 IntPoint Window::cursorPos() const
 {
-    POINT p = {};
-    GetCursorPos(&p);
-    return toClient(*this, IntPoint(p.x, p.y));
+    IntPoint p;
+    if (theMouseState)
+        theMouseState->getCursorPos(p);
+    else
+        readCursorPos(p);
+    return toClient(*this, p);
 }
 
 IntPoint Window::leftDownPos() const { return theMouseState ? toClient(*this, theMouseState->leftDown) : IntPoint(); }

@@ -16,3 +16,21 @@
 #define IDM_LIBRARY_FRAME     1104
 #define IDA_LIBRARY_FRAME     1105
 #define IDM_FRAME_QUIT        11001
+
+// The program's own cursors (32 x 32, resources/cursors/); MouseState shows them.
+#define IDCUR_MAGNIFIER          1103
+#define IDCUR_ARROW_COPY         1106
+#define IDCUR_REMOVE             1107
+#define IDCUR_HAND               1109
+#define IDCUR_GRAB               1110
+#define IDCUR_ADD                1111
+#define IDCUR_ARROW_WHOLE        1112
+#define IDCUR_ARROW_PART         1113
+#define IDCUR_ARROW_LINE         1114
+#define IDCUR_ARROW_SLASH        1115
+#define IDCUR_ARROW_TEXT         1116
+#define IDCUR_ZOOM_IN            1117
+#define IDCUR_ZOOM_OUT           1118
+#define IDCUR_CROSS_CIRCLE       1119
+#define IDCUR_CROSS_HALF_ARC     1120
+#define IDCUR_CROSS_QUARTER_ARC  1121

@@ -9,6 +9,8 @@
 #include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
+#include "platform/PaneWindow.h"
+#include "platform/TextCaret.h"
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
 #include "tests/support/MessageBoxScript.h"
@@ -26,6 +28,8 @@ TEST(Application, CreatesAndDeletesItsSingletons)
         EXPECT_NE(theBeeper, nullptr);
         EXPECT_NE(theStringUtil, nullptr);
         EXPECT_NE(theMathUtil, nullptr);
+        EXPECT_NE(theTextCaret, nullptr);
+        EXPECT_NE(thePaneWindows, nullptr);
         EXPECT_EQ(app->mode, 3);
         EXPECT_EQ(app->quit, 0);
         EXPECT_EQ(app->frame, nullptr);
@@ -36,6 +40,8 @@ TEST(Application, CreatesAndDeletesItsSingletons)
     EXPECT_EQ(theCurrentEvent, nullptr);
     EXPECT_EQ(theEventRouter, nullptr);
     EXPECT_EQ(theMouseState, nullptr);
+    EXPECT_EQ(theTextCaret, nullptr);
+    EXPECT_EQ(thePaneWindows, nullptr);
 }
 
 TEST(Application, ProgramFolderIsTheExecutablesFolder)
