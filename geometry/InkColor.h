@@ -45,6 +45,7 @@ public:
     // RGB 255, 255, 255; the inks are not touched. The writer's current colour is reset so after
     // each attribute container.
     void resetToWhite() { setRgb(-1, -1, -1); }
+    void reset() { resetToWhite(); }
 
     // Dialog glue; each returns 0 and changes nothing when the dialog has no control with the id.
     // The colour swatch with the id shows a copy of the colour / repaints itself.

@@ -30,6 +30,9 @@ public:
     int fillStyleList(Dialog* dialog, int id);
     int styleToList(Dialog* dialog, int id);
     int styleFromList(Dialog* dialog, int id);
+    int fillLineStyleList(Dialog* dialog, int id) { return fillStyleList(dialog, id); }
+    int styleToControl(Dialog* dialog, int id) { return styleToList(dialog, id); }
+    int styleFromControl(Dialog* dialog, int id) { return styleFromList(dialog, id); }
     int widthToControl(Dialog* dialog, int id);
 
     // With bit 0 of flags set, the width times factor, taken only when it lies strictly between

@@ -29,7 +29,7 @@ int LineCapAttribute::parse(const char* text, int& code)
 
 int LineCapAttribute::fillCapList(Dialog* dialog, int id) { return fillList(dialog, id, kListTexts, 3); }
 
-int LineCapAttribute::capToList(Dialog* dialog, int id) { return selectListPosition(dialog, id, cap); }
+int LineCapAttribute::capToList(Dialog* dialog, int id) { return selectListPosition(dialog, id, capStyle); }
 
 int LineCapAttribute::capFromList(Dialog* dialog, int id)
 {
@@ -37,14 +37,14 @@ int LineCapAttribute::capFromList(Dialog* dialog, int id)
     if (!selectedListPosition(dialog, id, chosen))
         return 0;
     if (chosen >= 1 && chosen <= 3)
-        cap = chosen;
+        capStyle = chosen;
     return 1;
 }
 
 void LineCapAttribute::setEnds(int atStart, int atEnd)
 {
-    startCap = atStart ? cap : 0;
-    endCap = atEnd ? cap : 0;
+    startCap = atStart ? capStyle : 0;
+    endCap = atEnd ? capStyle : 0;
 }
 
 int LineCapAttribute::readXmlValue(int endTag)
@@ -62,7 +62,7 @@ int LineCapAttribute::readValueWith(Document& d, int endTag)
     char text[80];
     if (!d.readQuoted(text, sizeof text))
         return 0;
-    parse(text, cap);
+    parse(text, capStyle);
     return d.expectTag(endTag);
 }
 
@@ -72,19 +72,19 @@ int LineCapAttribute::writeXml()
     if (!d)
         return 0;
     char text[16];
-    keyword(cap, text, sizeof text);
+    keyword(capStyle, text, sizeof text);
     return d->writeStringTag(kLineCap, text);
 }
 
 int LineCapAttribute::readSetting(SettingsFile& file)
 {
     char text[80];
-    return file.readString(text, sizeof text) && parse(text, cap);
+    return file.readString(text, sizeof text) && parse(text, capStyle);
 }
 
 int LineCapAttribute::writeSetting(SettingsFile& file, int key) const
 {
     char text[16];
-    keyword(cap, text, sizeof text);
+    keyword(capStyle, text, sizeof text);
     return file.writeKey(key) && file.writeQuoted(text, 0, 1);
 }

@@ -5,19 +5,19 @@ class Dialog;
 class Document;
 class SettingsFile;
 
-// The end caps of a stroke: 1 "BUTT" バット, 2 "ROUND" ラウンド, 3 "SQUARE" スクエア, with the cap
-// actually applied at the start and at the end of an open line (0 for none). Drawing-file tag
+// The end caps of a stroke (capStyle): 1 "BUTT" バット, 2 "ROUND" ラウンド, 3 "SQUARE" スクエア, with
+// the cap actually applied at the start and at the end of an open line (0 for none). Drawing-file tag
 // "lineCap" (1493), settings key "LINECAP" (quoted keyword).
 class LineCapAttribute : public EntityAttribute {
 public:
     enum Cap { kButt = 1, kRound = 2, kSquare = 3 };
     enum Tag { kLineCap = 1493 };
 
-    void reset() { cap = kButt; }
+    void reset() { capStyle = kButt; }
     void assign(const LineCapAttribute* other)
     {
         if (other)
-            cap = other->cap;
+            capStyle = other->capStyle;
     }
 
     // 1 and the keyword for a cap 1..3; 0 and "" otherwise.
@@ -29,10 +29,11 @@ public:
     int capToList(Dialog* dialog, int id);
     int capFromList(Dialog* dialog, int id);
 
-    // startCap := cap when atStart, else 0; endCap likewise.
+    // startCap := the cap when atStart, else 0; endCap likewise.
     void setEnds(int atStart, int atEnd);
     // 0 the start, 1 the end.
     int capAt(int i) const { return i == 0 ? startCap : endCap; }
+    int cap(int end) const { return capAt(end); }
     int hasRoundEnd() const { return startCap == kRound || endCap == kRound; }
 
     // A quoted keyword, then the closing tag endTag; another text is ignored without a report.
@@ -45,7 +46,7 @@ public:
     int readSetting(SettingsFile& file);
     int writeSetting(SettingsFile& file, int key) const;
 
-    int cap = kButt;
+    int capStyle = kButt;
     int startCap = 0;
     int endCap = 0;
 

@@ -173,12 +173,12 @@ TEST_F(AttributeDialogTest, ListsOfPenPositionCapInkScreenAndHatch)
     LineCapAttribute cap;
     cap.fillCapList(&dialog, IDC_ATTR_LIST);
     EXPECT_EQ(listText(2), "スクエア");
-    cap.cap = 2;
-    cap.capToList(&dialog, IDC_ATTR_LIST);
+    cap.capStyle = 2;
+    cap.capStyleToList(&dialog, IDC_ATTR_LIST);
     EXPECT_EQ(listSelection(), 1);
     choose(2);
-    cap.capFromList(&dialog, IDC_ATTR_LIST);
-    EXPECT_EQ(cap.cap, 3);
+    cap.capStyleFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(cap.capStyle, 3);
 
     InkColor colour;
     colour.fillInkList(&dialog, IDC_ATTR_LIST);

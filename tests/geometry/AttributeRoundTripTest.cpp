@@ -107,7 +107,7 @@ struct Attributes {
         lineType.style = v.pick(1, 8);
         lineSize.width = v.length();
         lineOrigin.position = v.pick(1, 3);
-        lineCap.cap = v.pick(1, 3);
+        lineCap.capStyle = v.pick(1, 3);
         drawType.value = v.pick(0, 4);
         gray.value = v.tint();
         underLine.style = v.pick(0, 8);
@@ -152,7 +152,7 @@ void expectSame(Attributes& a, AttributeHolder& b, int round)
     EXPECT_EQ(image(a.lineType), image(b.lineType));
     EXPECT_EQ(image(a.lineSize), image(b.lineSize));
     EXPECT_EQ(a.lineOrigin.position, b.lineOrigin.position);
-    EXPECT_EQ(a.lineCap.cap, b.lineCap.cap);
+    EXPECT_EQ(a.lineCap.capStyle, b.lineCap.capStyle);
     EXPECT_EQ(a.drawType.value, b.drawType.value);
     EXPECT_EQ(image(a.gray), image(b.gray));
     EXPECT_EQ(image(a.underLine), image(b.underLine));
@@ -271,7 +271,7 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
         EXPECT_EQ(c.lineType.style, a.lineType.style);
         EXPECT_EQ(c.lineSize.width, a.lineSize.width);
         EXPECT_EQ(c.lineOrigin.position, a.lineOrigin.position);
-        EXPECT_EQ(c.lineCap.cap, a.lineCap.cap);
+        EXPECT_EQ(c.lineCap.capStyle, a.lineCap.capStyle);
         EXPECT_EQ(c.underLine.width(), a.underLine.width());
         EXPECT_EQ(c.drawLine.style, a.drawLine.style);
         EXPECT_EQ(c.drawLine.width, a.drawLine.width);

@@ -70,6 +70,17 @@ TEST(LineStyle, PresetsKeywordsAndListPositions)
     EXPECT_EQ(type.styleAtPosition(4), 4);
     type.listMode = 0;
     EXPECT_EQ(type.styleAtPosition(4), 6);
+
+    // The caps applied at the ends of an open line.
+    LineCapAttribute caps;
+    caps.capStyle = LineCapAttribute::kRound;
+    caps.setEnds(1, 0);
+    EXPECT_EQ(caps.capAt(0), 2);
+    EXPECT_EQ(caps.cap(1), 0);
+    EXPECT_EQ(caps.hasRoundEnd(), 1);
+    caps.capStyle = LineCapAttribute::kSquare;
+    caps.setEnds(1, 1);
+    EXPECT_EQ(caps.hasRoundEnd(), 0);
 }
 
 TEST(LineStyle, RecordImagesAndScaling)
@@ -155,7 +166,7 @@ TEST(LineAttributes, DrawingFileForms)
     LineOriginAttribute origin;
     origin.position = LineOriginAttribute::kBottom;
     LineCapAttribute cap;
-    cap.cap = LineCapAttribute::kSquare;
+    cap.capStyle = LineCapAttribute::kSquare;
     LineAttribute pen;
     pen.style = 0;
     DrawLineAttribute drawLine;
@@ -190,7 +201,7 @@ TEST(LineAttributes, DrawingFileForms)
     EXPECT_EQ(h.lineType.dash, 2.0) << "a style read from the file sets the code only";
     EXPECT_EQ(h.lineSize.width, 0.12345);
     EXPECT_EQ(h.lineOrigin.position, 3);
-    EXPECT_EQ(h.lineCap.cap, 3);
+    EXPECT_EQ(h.lineCap.capStyle, 3);
     EXPECT_EQ(h.underLine.style, 0);
     EXPECT_EQ(h.drawType.value, 3);
 }
@@ -209,7 +220,7 @@ TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
     EXPECT_EQ(h.lineType.style, 2) << "the second block's keyword";
     EXPECT_EQ(h.lineType.dash, 2.0);
     EXPECT_EQ(h.lineOrigin.position, 1) << "a position text that is no keyword is ignored";
-    EXPECT_EQ(h.lineCap.cap, 2);
+    EXPECT_EQ(h.lineCap.capStyle, 2);
     EXPECT_EQ(h.drawLine.style, 1);
     EXPECT_EQ(h.drawLine.space, 3.0) << "no space tag: the space stays";
     EXPECT_EQ(h.drawLine.over, 1.25);
@@ -272,7 +283,7 @@ TEST(LineAttributes, SettingsKeys)
     LineOriginAttribute origin;
     origin.position = LineOriginAttribute::kTop;
     LineCapAttribute cap;
-    cap.cap = LineCapAttribute::kRound;
+    cap.capStyle = LineCapAttribute::kRound;
     LineAttribute pen;
     pen.penWidth = 0.25;
     DrawLineAttribute drawLine;
@@ -309,7 +320,7 @@ TEST(LineAttributes, SettingsKeys)
     EXPECT_EQ(type2.style, 7);
     EXPECT_DOUBLE_EQ(size2.width, 0.123456);
     EXPECT_EQ(origin2.position, 2);
-    EXPECT_EQ(cap2.cap, 2);
+    EXPECT_EQ(cap2.capStyle, 2);
     EXPECT_DOUBLE_EQ(pen2.width(), 0.25);
     EXPECT_EQ(drawLine2.style, 2);
     EXPECT_EQ(drawLine2.dash, 7.0) << "a style from the settings sets the code only";

@@ -195,7 +195,7 @@ int FakeSettingsFile::writeDoubleRounded(double value, int decimals, int more, i
     return writeValue(digits, more, lineEnd);
 }
 
-int FakeSettingsFile::writeQuoted(const char* text_, int more, int lineEnd)
+int FakeSettingsFile::writeQuoted(const char* value, int more, int lineEnd)
 {
-    return writeValue(std::string("\"") + (text_ ? text_ : "") + "\"", more, lineEnd);
+    return writeValue(std::string("\"") + (value ? value : "") + "\"", more, lineEnd);
 }
