@@ -1,6 +1,16 @@
 #pragma once
 #include "document/TagReader.h"
 #include "document/TagWriter.h"
+#include "geometry/DrawLineAttribute.h"
+#include "geometry/DrawTypeAttribute.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/HatchAttributes.h"
+#include "geometry/InkColor.h"
+#include "geometry/LineAttribute.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/LineTypeAttribute.h"
 #include "platform/FileName.h"
 
 class BufferedFile;
@@ -140,6 +150,20 @@ public:
     int showProgress = 1;
     TagReaderSwitches readSwitches;
     TagWriterSwitches writeSwitches;
+
+    // The writer's attribute holder: an attribute value written "through the holder" is copied
+    // into its member here, which writes itself. Attribute containers with a colour (line, draw
+    // line, edge, fill, hatch) put the current colour back to white after they are written.
+    InkColor currentColor;
+    LineTypeAttribute currentLineType;
+    LineSizeAttribute currentLineSize;
+    LineOriginAttribute currentLineOrigin;
+    LineAttribute currentUnderline;
+    DrawLineAttribute currentDrawLine;
+    DrawTypeAttribute currentDrawType;
+    EdgeAttributes currentEdge;
+    FillAttributes currentPaint;
+    HatchAttributes currentPattern;
 
 protected:
     // An element of the base kind linked to the owner; the element kinds give it every attribute

@@ -17,6 +17,11 @@ public:
     virtual void assign(const PaperSettings* other) = 0;
     // Zoom, caption, scroll bars and redraw after a new sheet.
     virtual void refreshViews() = 0;
+    // The drawing scale's terms, each at least 1 (a drawing at 1:100 has 1 and 100): drawing
+    // units are paper millimetres times the denominator over the numerator. 1:1 until the paper
+    // settings say otherwise.
+    virtual int scaleNumerator() const { return 1; }
+    virtual int scaleDenominator() const { return 1; }
 };
 
 // The application's paper defaults, copied into every new document.

@@ -51,3 +51,13 @@
 
 // A 16 x 8 bitmap.
 #define IDB_TEST_PICTURE       29007
+
+// The controls an attribute value is shown in: a list, a number and an integer field, a colour
+// swatch, a check box and the nine plate check boxes of a colour.
+#define IDD_TEST_ATTRIBUTES    29008
+#define IDC_ATTR_LIST          29501
+#define IDC_ATTR_REAL          29502
+#define IDC_ATTR_INTEGER       29503
+#define IDC_ATTR_SWATCH        29504
+#define IDC_ATTR_CHECK         29505
+#define IDC_ATTR_PLATE_C       29511 // then M, Y, K and the spot inks 1..5 up to 29519

@@ -1,0 +1,119 @@
+#include "geometry/AttributeIo.h"
+
+#include "document/DocumentContext.h"
+#include "document/PaperSettings.h"
+#include "platform/Dialog.h"
+#include "platform/StringUtil.h"
+
+namespace attribute_io {
+
+int readIntValue(Document& d, int tag, int& value)
+{
+    int v = 0;
+    if (!d.readInt(v))
+        return 0;
+    value = v;
+    return d.expectTag(tag);
+}
+
+int readDoubleValue(Document& d, int tag, double& value)
+{
+    double v = 0.0;
+    if (!d.readDouble(v))
+        return 0;
+    value = v;
+    return d.expectTag(tag);
+}
+
+int readQuotedValue(Document& d, int tag, char* buffer, int size)
+{
+    return d.readQuoted(buffer, size) && d.expectTag(tag);
+}
+
+int fillList(Dialog* dialog, int id, const char* const* texts, int count)
+{
+    Control* list = dialog ? dialog->findControl(id) : nullptr;
+    if (!list)
+        return 0;
+    list->reset();
+    for (int i = 0; i < count; ++i)
+        list->addString(texts[i]);
+    return 1;
+}
+
+int selectListPosition(Dialog* dialog, int id, int position)
+{
+    Control* list = dialog ? dialog->findControl(id) : nullptr;
+    if (!list)
+        return 0;
+    list->select(position);
+    return 1;
+}
+
+int selectedListPosition(Dialog* dialog, int id, int& position)
+{
+    Control* list = dialog ? dialog->findControl(id) : nullptr;
+    if (!list)
+        return 0;
+    position = list->getSelection();
+    return 1;
+}
+
+int realToField(Dialog* dialog, int id, double value)
+{
+    Control* field = dialog ? dialog->findControl(id) : nullptr;
+    if (!field)
+        return 0;
+    field->setDouble(value);
+    return 1;
+}
+
+int realFromField(Dialog* dialog, int id, double& value)
+{
+    Control* field = dialog ? dialog->findControl(id) : nullptr;
+    if (!field)
+        return 0;
+    int changed = 0;
+    value = field->getDouble(&changed, 1);
+    return 1;
+}
+
+int intToField(Dialog* dialog, int id, int value)
+{
+    Control* field = dialog ? dialog->findControl(id) : nullptr;
+    if (!field)
+        return 0;
+    field->setInt(value);
+    return 1;
+}
+
+int intFromField(Dialog* dialog, int id, int& value)
+{
+    Control* field = dialog ? dialog->findControl(id) : nullptr;
+    if (!field)
+        return 0;
+    int changed = 0;
+    value = field->getInt(&changed);
+    return 1;
+}
+
+double drawingScale(const DocumentContext* owner)
+{
+    const PaperSettings* paper = owner ? owner->paper : nullptr;
+    if (!paper)
+        return 1.0;
+    const int numerator = paper->scaleNumerator();
+    const int denominator = paper->scaleDenominator();
+    if (numerator < 1 || denominator < 1)
+        return 1.0;
+    return static_cast<double>(denominator) / numerator;
+}
+
+int copyKeyword(const char* keyword, char* out, int size)
+{
+    if (out && size > 0)
+        StringUtil::copy(out, size, keyword ? keyword : "");
+    return keyword != nullptr;
+}
+
+} // namespace attribute_io

@@ -1,0 +1,61 @@
+#pragma once
+#include "document/Document.h"
+
+class Dialog;
+class DocumentContext;
+
+// Pieces that the attribute values share for their drawing-file tags, their dialog controls and
+// their lengths at drawing size.
+namespace attribute_io {
+
+// Answers of a block reader's child function.
+enum ChildResult { kChildFailed = 0, kChildRead = 1, kChildNotMine = -1 };
+
+// Reads the tags of a block up to the tag `endTag` (in any form). Each other opening tag goes to
+// `child` (an int (int id) callable), which reads its value and closing tag and answers
+// kChildRead, or kChildFailed to end the read with 0, or kChildNotMine to have the rest of the
+// tag's line skipped. Closing tags of other blocks and tag id 0 are passed over. 0 when the file
+// ends before `endTag`.
+template <typename Child> int readBlock(Document& d, int endTag, Child child)
+{
+    int id = 0;
+    for (;;) {
+        if (!d.nextTag(id))
+            return 0;
+        if (id == endTag)
+            return 1;
+        if (id == 0 || d.isClosingTag())
+            continue;
+        const int result = child(id);
+        if (result == kChildFailed)
+            return 0;
+        if (result == kChildNotMine)
+            d.skipLine();
+    }
+}
+
+// The value of the value tag just opened, then its closing tag; 0 when either could not be read.
+int readIntValue(Document& d, int tag, int& value);
+int readDoubleValue(Document& d, int tag, double& value);
+// A quoted text into a buffer of `size` bytes (at most size - 1 kept).
+int readQuotedValue(Document& d, int tag, char* buffer, int size);
+
+// Lists (combo boxes, positions counted from 1). Each returns 0 when the dialog has no control
+// with the id.
+int fillList(Dialog* dialog, int id, const char* const* texts, int count);
+int selectListPosition(Dialog* dialog, int id, int position);
+int selectedListPosition(Dialog* dialog, int id, int& position);
+// Number fields; the readers leave `value` as it was without a control.
+int realToField(Dialog* dialog, int id, double value);
+int realFromField(Dialog* dialog, int id, double& value);
+int intToField(Dialog* dialog, int id, int value);
+int intFromField(Dialog* dialog, int id, int& value);
+
+// Drawing units per paper millimetre for the owner's paper: the scale denominator over the
+// numerator (100 at 1:100); 1.0 without an owner or paper.
+double drawingScale(const DocumentContext* owner);
+
+// Copies a keyword (or "" for none) into out; 1 when there was one.
+int copyKeyword(const char* keyword, char* out, int size);
+
+} // namespace attribute_io

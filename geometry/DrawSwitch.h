@@ -1,0 +1,35 @@
+#pragma once
+
+class Dialog;
+class Document;
+class ElementRecordBuffer;
+class SettingsFile;
+
+// Whether a part of an element (its edge, its fill) is drawn: 1 drawn, 0 not. "ON"/"OFF" in the
+// drawing file (usually the tag "draw", 1422), "TRUE"/"FALSE" in the settings file; its record
+// image is the value as an int16.
+class DrawSwitch {
+public:
+    enum Tag { kDraw = 1422 };
+
+    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    // The check box with the id; 0 when the dialog has none.
+    int toCheckBox(Dialog* dialog, int id) const;
+    int fromCheckBox(Dialog* dialog, int id);
+
+    // "ON" for any nonzero value, "OFF" for 0.
+    int keyword(char* out, int size) const;
+    // Exactly "ON" (1) or "OFF" (0); another text gives 0 and changes nothing.
+    int setFromKeyword(const char* text);
+
+    // The quoted keyword of the value tag just opened (another text keeps the value), then the
+    // closing tag endTag.
+    int readXmlValue(Document& reader, int endTag);
+    int writeXml(Document& writer, int tag) const;
+
+    // "TRUE" gives 1, any other value 0.
+    int readSetting(SettingsFile& file);
+    int writeSetting(SettingsFile& file, int key) const;
+
+    int value = 1;
+};

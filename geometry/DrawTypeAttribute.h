@@ -1,0 +1,38 @@
+#pragma once
+#include "document/EntityAttribute.h"
+
+class Document;
+
+// A one-of-four choice of the dimension elements: 1 "IN", 2 "OUT", 3 "ARROW", 4 "ARC" (other
+// values have no keyword). Drawing-file tag "drawType" (1423).
+class DrawTypeAttribute : public EntityAttribute {
+public:
+    enum Tag { kDrawType = 1423 };
+
+    void reset() { value = 0; }
+    void assign(const DrawTypeAttribute* other)
+    {
+        if (other)
+            value = other->value;
+    }
+
+    // 1 and the keyword for 1..4; 0 and "" otherwise.
+    static int keyword(int code, char* out, int size);
+    // Tries 1 to 4; 0 and `code` untouched when none matches exactly.
+    static int parse(const char* text, int& code);
+
+    // The quoted keyword of the value tag just opened (through the current XML context; another
+    // text keeps the value), then the closing tag endTag.
+    int readXmlValue(int endTag);
+    // The tag "drawType" with the keyword; a value without keyword writes nothing and succeeds.
+    int writeXml(Document* context);
+    // The writer's holder (Document::currentDrawType) takes a copy and writes it.
+    int writeThroughHolder(Document* context);
+    int readEntityXml(Document& document, int tagId) override;
+
+    int value = 0;
+    Document* xmlContext = nullptr;
+
+private:
+    int readValueWith(Document& d, int endTag);
+};

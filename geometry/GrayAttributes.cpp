@@ -1,0 +1,236 @@
+#include "geometry/GrayAttributes.h"
+
+#include "document/ElementRecordBuffer.h"
+#include "geometry/AttributeIo.h"
+#include "platform/StringUtil.h"
+
+using namespace attribute_io;
+
+namespace {
+
+enum Tag {
+    kGray = 1510,
+    kType = 1512,
+    kVectorTag = 1513,
+    kCuts = 1514,
+    kStartGray = 1515,
+    kEndGray = 1516,
+    kSensuu = 1517,
+    kKakudoC = 1518, // then M, Y, K
+};
+
+const char* const kKindKeywords[3] = {"NONE", "FLAT", "GRADATION"};
+const char* const kKindTexts[3] = {"なし", "平網", "グラデーション"};
+const char* const kVectorKeywords[4] = {"LEFT2RIGHT", "RIGHT2LEFT", "TOP2BOTTOM", "BOTTOM2TOP"};
+const char* const kVectorTexts[4] = {"左→右", "右→左", "上→下", "下→上"};
+
+int findKeyword(const char* const* table, int count, const char* text)
+{
+    for (int i = 0; text && i < count; ++i)
+        if (StringUtil::equals(text, table[i]))
+            return i;
+    return -1;
+}
+
+int percentOf(double tint) { return static_cast<int>(tint * 100.0); }
+
+int tintFromField(Dialog* dialog, int id, double& tint)
+{
+    int percent = 0;
+    if (!intFromField(dialog, id, percent))
+        return 0;
+    if (percent >= 0 && percent <= 100)
+        tint = percent / 100.0;
+    return 1;
+}
+
+// A quoted keyword of the value tag just opened; a text the parser refuses is a data error of
+// the tag.
+int readKeywordTag(Document& d, int tag, int& target, int (*parser)(const char*, int&))
+{
+    char text[80];
+    if (!d.readQuoted(text, sizeof text))
+        return 0;
+    if (!parser(text, target))
+        d.reportDataError(tag);
+    return d.expectTag(tag);
+}
+
+} // namespace
+
+void GrayAttributes::assignSelected(const GrayAttributes* other, const int flags[kFieldCount])
+{
+    if (!other || !flags)
+        return;
+    if (flags[kKindField])
+        kind = other->kind;
+    if (flags[kStartField])
+        startGray = other->startGray;
+    if (flags[kEndField])
+        endGray = other->endGray;
+    if (flags[kVectorField])
+        vector = other->vector;
+    if (flags[kCutsField])
+        cuts = other->cuts;
+    if (flags[kSensuuField])
+        sensuu = other->sensuu;
+    for (int i = 0; i < 4; ++i)
+        if (flags[kAngleCField + i])
+            kakudo[i] = other->kakudo[i];
+}
+
+void GrayAttributes::assign(const GrayAttributes* other)
+{
+    const int all[kFieldCount] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    assignSelected(other, all);
+}
+
+int GrayAttributes::exchangeRecord(int mode, ElementRecordBuffer& buffer)
+{
+    if (mode == 1) {
+        int ok = buffer.putInt(kind) && buffer.putInt(vector) && buffer.putInt(cuts) && buffer.putDouble(startGray) &&
+                 buffer.putDouble(endGray) && buffer.putInt(sensuu);
+        for (int i = 0; ok && i < 4; ++i)
+            ok = buffer.putDouble(kakudo[i]);
+        return ok;
+    }
+    if (mode != 3)
+        return 0;
+    GrayAttributes read;
+    int32_t k = 0, v = 0, c = 0, s = 0;
+    int ok = buffer.getInt(k) && buffer.getInt(v) && buffer.getInt(c) && buffer.getDouble(read.startGray) &&
+             buffer.getDouble(read.endGray) && buffer.getInt(s);
+    for (int i = 0; ok && i < 4; ++i)
+        ok = buffer.getDouble(read.kakudo[i]);
+    if (!ok)
+        return 0;
+    read.kind = k;
+    read.vector = v;
+    read.cuts = c;
+    read.sensuu = s;
+    *this = read;
+    return 1;
+}
+
+int GrayAttributes::fillKindList(Dialog* dialog, int id) { return fillList(dialog, id, kKindTexts, 3); }
+
+int GrayAttributes::kindToList(Dialog* dialog, int id) { return selectListPosition(dialog, id, kind + 1); }
+
+int GrayAttributes::kindFromList(Dialog* dialog, int id)
+{
+    int position = 0;
+    if (!selectedListPosition(dialog, id, position))
+        return 0;
+    if (position >= 1 && position <= 3)
+        kind = position - 1;
+    return 1;
+}
+
+int GrayAttributes::fillVectorList(Dialog* dialog, int id) { return fillList(dialog, id, kVectorTexts, 4); }
+
+int GrayAttributes::vectorToList(Dialog* dialog, int id) { return selectListPosition(dialog, id, vector); }
+
+int GrayAttributes::vectorFromList(Dialog* dialog, int id)
+{
+    int position = 0;
+    if (!selectedListPosition(dialog, id, position))
+        return 0;
+    if (position >= 1 && position <= 4)
+        vector = position;
+    return 1;
+}
+
+int GrayAttributes::startToField(Dialog* dialog, int id) { return intToField(dialog, id, percentOf(startGray)); }
+
+int GrayAttributes::endToField(Dialog* dialog, int id) { return intToField(dialog, id, percentOf(endGray)); }
+
+int GrayAttributes::startFromField(Dialog* dialog, int id) { return tintFromField(dialog, id, startGray); }
+
+int GrayAttributes::endFromField(Dialog* dialog, int id) { return tintFromField(dialog, id, endGray); }
+
+int GrayAttributes::kindKeyword(int code, char* out, int size)
+{
+    copyKeyword(code >= 0 && code <= 2 ? kKindKeywords[code] : "", out, size);
+    return 1;
+}
+
+int GrayAttributes::vectorKeyword(int code, char* out, int size)
+{
+    copyKeyword(code >= 1 && code <= 4 ? kVectorKeywords[code - 1] : "", out, size);
+    return 1;
+}
+
+int GrayAttributes::parseKind(const char* text, int& code)
+{
+    const int i = findKeyword(kKindKeywords, 3, text);
+    if (i < 0)
+        return 0;
+    code = i;
+    return 1;
+}
+
+int GrayAttributes::parseVector(const char* text, int& code)
+{
+    const int i = findKeyword(kVectorKeywords, 4, text);
+    if (i < 0)
+        return 0;
+    code = i + 1;
+    return 1;
+}
+
+int GrayAttributes::readXml(int endTag)
+{
+    Document* d = currentXmlContext();
+    return d ? readXmlWith(*d, endTag) : 0;
+}
+
+int GrayAttributes::readXmlWith(Document& d, int endTag)
+{
+    return readBlock(d, endTag, [this, &d](int id) {
+        int ok = 1;
+        if (id == kGray || id == kStartGray)
+            ok = readDoubleValue(d, id, startGray);
+        else if (id == kEndGray)
+            ok = readDoubleValue(d, id, endGray);
+        else if (id == kType)
+            ok = readKeywordTag(d, id, kind, parseKind);
+        else if (id == kVectorTag)
+            ok = readKeywordTag(d, id, vector, parseVector);
+        else if (id == kCuts)
+            ok = readIntValue(d, id, cuts);
+        else if (id == kSensuu)
+            ok = readIntValue(d, id, sensuu);
+        else if (id >= kKakudoC && id < kKakudoC + 4)
+            ok = readDoubleValue(d, id, kakudo[id - kKakudoC]);
+        else
+            return kChildNotMine;
+        return ok ? kChildRead : kChildFailed;
+    });
+}
+
+int GrayAttributes::writeXml(Document* writer) const
+{
+    if (!writer)
+        return 0;
+    if (kind != kFlat && kind != kGradation)
+        return 1;
+    Document& d = *writer;
+    char text[16];
+    kindKeyword(kind, text, sizeof text);
+    if (!d.beginTag(kHalfTone) || !d.writeStringTag(kType, text))
+        return 0;
+    if (kind == kGradation) {
+        vectorKeyword(vector, text, sizeof text);
+        if (!d.writeStringTag(kVectorTag, text) || !d.writeDoubleTag(kStartGray, startGray, 3) ||
+            !d.writeDoubleTag(kEndGray, endGray, 3) || !d.writeIntTag(kCuts, cuts))
+            return 0;
+    } else if (!d.writeDoubleTag(kGray, startGray, 3)) {
+        return 0;
+    }
+    if (!d.writeIntTag(kSensuu, sensuu))
+        return 0;
+    for (int i = 0; i < 4; ++i)
+        if (!d.writeDoubleTag(kKakudoC + i, kakudo[i], 2))
+            return 0;
+    return d.endTag(kHalfTone);
+}

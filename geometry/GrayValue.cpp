@@ -1,0 +1,30 @@
+#include "geometry/GrayValue.h"
+
+#include "document/ElementRecordBuffer.h"
+#include "geometry/AttributeIo.h"
+
+int GrayValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)
+{
+    if (mode == 1)
+        return buffer.putDouble(value);
+    if (mode != 3)
+        return 0;
+    double read = 0.0;
+    if (!buffer.getDouble(read))
+        return 0;
+    value = read;
+    return 1;
+}
+
+int GrayValue::readXmlValue(int endTag)
+{
+    Document* d = currentXmlContext();
+    return d ? attribute_io::readDoubleValue(*d, endTag, value) : 0;
+}
+
+int GrayValue::readEntityXml(Document& document, int tagId)
+{
+    return attribute_io::readDoubleValue(document, tagId, value);
+}
+
+int GrayValue::writeXml(Document* writer) const { return writer ? writer->writeDoubleTag(kGray, value, 3) : 0; }

@@ -1,0 +1,28 @@
+#pragma once
+#include "document/EntityAttribute.h"
+
+class Document;
+class ElementRecordBuffer;
+
+// A tint as a fraction of full ink (1.0 = full): of an edge or a hatch. Drawing-file tag "gray"
+// (1510, three decimals); its record image is the double.
+class GrayValue : public EntityAttribute {
+public:
+    enum Tag { kGray = 1510 };
+
+    void reset() { value = 1.0; }
+    void assign(const GrayValue* other)
+    {
+        if (other)
+            value = other->value;
+    }
+    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+
+    // The real number of the value tag just opened, then the closing tag endTag (through the
+    // current XML context).
+    int readXmlValue(int endTag);
+    int writeXml(Document* writer) const;
+    int readEntityXml(Document& document, int tagId) override;
+
+    double value = 1.0;
+};

@@ -1,0 +1,199 @@
+// The colour's blocks of the drawing file: "rgbColor" with r, g, b, or "cmykPercent" with c, m,
+// y, k, an optional "overPrint" block of the plates that are on, and "useInk".
+#include "document/Document.h"
+#include "geometry/AttributeIo.h"
+#include "geometry/InkColor.h"
+#include "platform/StringUtil.h"
+
+using namespace attribute_io;
+
+namespace {
+
+enum Tag {
+    kRgbColor = 1410,
+    kCmykPercent = 1412,
+    kOverPrint = 1413,
+    kOnOff = 1414,
+    kUseInk = 1416,
+    kR = 2918,
+    kG = 2907,
+    kB = 2902,
+    kC = 2903,
+    kM = 2913,
+    kY = 2925,
+    kK = 2911,
+};
+
+// The plate tags in plate order: "c", "m", "y", "k", then "1" .. "5" for the spot inks.
+const int kPlateTags[InkColor::kPlates] = {kC, kM, kY, kK, 2801, 2802, 2803, 2804, 2805};
+const int kInkTags[4] = {kC, kM, kY, kK};
+
+int indexOf(const int* tags, int count, int id)
+{
+    for (int i = 0; i < count; ++i)
+        if (tags[i] == id)
+            return i;
+    return -1;
+}
+
+// "ON" or "OFF" into a switch; any other text fails the read.
+int readSwitchText(Document& d, int tag, int& target)
+{
+    char text[80];
+    if (!d.readQuoted(text, sizeof text))
+        return 0;
+    if (StringUtil::equals(text, "ON"))
+        target = 1;
+    else if (StringUtil::equals(text, "OFF"))
+        target = 0;
+    else
+        return 0;
+    return d.expectTag(tag);
+}
+
+} // namespace
+
+int InkColor::readXmlTag(int tag)
+{
+    if (tag != kRgbColor && tag != kCmykPercent)
+        return 1;
+    if (!xmlContext)
+        return 0;
+    return tag == kRgbColor ? readRgbBlock(*xmlContext) : readCmykBlock(*xmlContext);
+}
+
+int InkColor::readXml(Document* context, int endTag)
+{
+    xmlContext = context;
+    if (!context)
+        return 0;
+    return readBlock(*context, endTag, [this](int id) {
+        if (id == kRgbColor || id == kCmykPercent)
+            return readXmlTag(id) ? kChildRead : kChildFailed;
+        return kChildNotMine;
+    });
+}
+
+int InkColor::readEntityXml(Document& document, int tagId)
+{
+    xmlContext = &document;
+    return readXmlTag(tagId);
+}
+
+int InkColor::readRgbBlock(Document& d)
+{
+    return readBlock(d, kRgbColor, [this, &d](int id) {
+        int channel = id == kR ? 0 : id == kG ? 1 : id == kB ? 2 : -1;
+        if (channel < 0)
+            return kChildNotMine;
+        int value = 0;
+        if (!d.readInt(value))
+            return kChildFailed;
+        int rgb[3];
+        getRgbArray(rgb);
+        rgb[channel] = value;
+        setRgbAndInks(rgb[0], rgb[1], rgb[2]);
+        return d.expectTag(id) ? kChildRead : kChildFailed;
+    });
+}
+
+int InkColor::readCmykBlock(Document& d)
+{
+    clearOverprint();
+    int work[4];
+    getInks(work);
+    const int ok = readBlock(d, kCmykPercent, [this, &d, &work](int id) {
+        const int ink = indexOf(kInkTags, 4, id);
+        if (ink >= 0)
+            return readIntValue(d, id, work[ink]) ? kChildRead : kChildFailed;
+        if (id == kOverPrint)
+            return readOverprintBlock(d) ? kChildRead : kChildFailed;
+        if (id == kUseInk) {
+            char text[80];
+            if (!readQuotedValue(d, id, text, sizeof text))
+                return kChildFailed;
+            setInkFromKeyword(text); // another text keeps the ink
+            return kChildRead;
+        }
+        return kChildNotMine;
+    });
+    if (ok)
+        setInks(work);
+    return ok;
+}
+
+int InkColor::readOverprintBlock(Document& d)
+{
+    return readBlock(d, kOverPrint, [this, &d](int id) {
+        if (id == kOnOff)
+            return readSwitchText(d, id, overprint) ? kChildRead : kChildFailed;
+        const int plate = indexOf(kPlateTags, kPlates, id);
+        if (plate >= 0)
+            return readSwitchText(d, id, plateMarks[plate]) ? kChildRead : kChildFailed;
+        return kChildNotMine;
+    });
+}
+
+int InkColor::writeXml()
+{
+    if (!xmlContext)
+        return 0;
+    return colorModel() == 3 ? writeCmykBlock(*xmlContext) : writeRgbBlock(*xmlContext);
+}
+
+int InkColor::writeXml(Document* context)
+{
+    xmlContext = context;
+    return writeXml();
+}
+
+int InkColor::writeXmlFrom(Document* context, const InkColor& other)
+{
+    assign(other);
+    return writeXml(context);
+}
+
+int InkColor::writeXmlCopyOf(const InkColor& other)
+{
+    assign(other);
+    return writeXml();
+}
+
+int InkColor::writeThroughHolder(Document* context)
+{
+    xmlContext = context;
+    if (!context)
+        return 0;
+    InkColor& holder = context->currentColor;
+    holder.assign(*this);
+    return holder.writeXml(context);
+}
+
+int InkColor::writeRgbBlock(Document& d)
+{
+    return d.beginTag(kRgbColor) && d.writeIntTag(kR, getRed()) && d.writeIntTag(kG, getGreen()) &&
+           d.writeIntTag(kB, getBlue()) && d.endTag(kRgbColor);
+}
+
+int InkColor::writeCmykBlock(Document& d)
+{
+    if (!d.beginTag(kCmykPercent))
+        return 0;
+    for (int i = 0; i < 4; ++i)
+        if (!d.writeIntTag(kInkTags[i], inks[i]))
+            return 0;
+    // Overprint is stored only together with a plate that is on; files rely on this layout.
+    if (overprint && !hasNoPlateOverprint()) {
+        if (!d.beginTag(kOverPrint) || !d.writeStringTag(kOnOff, "ON"))
+            return 0;
+        for (int i = 0; i < kPlates; ++i)
+            if (plateMarks[i] && !d.writeStringTag(kPlateTags[i], "ON"))
+                return 0;
+        if (!d.endTag(kOverPrint))
+            return 0;
+    }
+    char keyword[16];
+    if (!inkNumberKeyword(keyword, sizeof keyword))
+        return 0;
+    return d.writeStringTag(kUseInk, keyword) && d.endTag(kCmykPercent);
+}

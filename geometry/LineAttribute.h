@@ -1,0 +1,63 @@
+#pragma once
+#include "document/EntityAttribute.h"
+#include "geometry/InkColor.h"
+#include "geometry/LineStyle.h"
+
+class Dialog;
+class DocumentContext;
+class SettingsFile;
+
+// A pen: line style, width (paper millimetres) and colour; the underline of dimensions. Its style
+// list also offers style 0 "なし" (no line). Drawing-file block "underLine" (1611) with "style",
+// "lineSize" and the colour's block; settings key "ULINELSIZE" (15441, the width only).
+//
+// The colour is held by value: a pen always has one.
+class LineAttribute : public LineStyle, public EntityAttribute {
+public:
+    enum Tag { kUnderLine = 1611, kLineSizeTag = 1491 };
+    enum Key { kWidthKey = 15441 };
+
+    double width() const { return penWidth; }
+    // RGB and inks of the colour (its overprint and ink stay).
+    void setColor(const RgbColor& rgb) { colour.RgbColor::assign(rgb); }
+
+    // Record image: style int32, width double, the colour's 52 bytes.
+    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    // Style, width and colour (not dash, gap and dot); null does nothing.
+    void assign(const LineAttribute* other);
+
+    // The style list "なし", "実線", "点線", "鎖線": position = style + 1.
+    int fillStyleList(Dialog* dialog, int id);
+    int styleToList(Dialog* dialog, int id);
+    int styleFromList(Dialog* dialog, int id);
+    int fillLineStyleList(Dialog* dialog, int id) { return fillStyleList(dialog, id); }
+    int styleToControl(Dialog* dialog, int id) { return styleToList(dialog, id); }
+    int styleFromControl(Dialog* dialog, int id) { return styleFromList(dialog, id); }
+    int widthToControl(Dialog* dialog, int id);
+
+    // With bit 0 of flags set, the width times factor, taken only when it lies strictly between
+    // 0.001 and 100.0.
+    void scale(double factor, int flags);
+
+    // The drawing file through the current XML context, up to endTag. A style of "" is the
+    // "なし" style (it has no keyword).
+    int readXml(int endTag);
+    int writeXml(Document* context);
+    // Takes other, writes, then resets the writer's current colour to white.
+    int writeFromHolder(const LineAttribute& other);
+    // The writer's holder (Document::currentUnderline) takes a copy and writes it.
+    int writeThroughHolder(Document* context);
+    int readEntityXml(Document& document, int tagId) override;
+
+    // Only the key just read 15441 (the width) is read; any other key answers 1 untouched.
+    int readSetting(SettingsFile& file);
+    int writeSetting(SettingsFile& file) const;
+
+    DocumentContext* owner = nullptr;
+    double penWidth = 0.14;
+    InkColor colour;
+    Document* xmlContext = nullptr;
+
+private:
+    int readXmlWith(Document& d, int endTag);
+};

@@ -1,0 +1,90 @@
+#include "geometry/LineCapAttribute.h"
+
+#include "geometry/AttributeIo.h"
+#include "platform/StringUtil.h"
+#include "shell/settings/SettingsFile.h"
+
+using namespace attribute_io;
+
+namespace {
+const char* const kKeywords[3] = {"BUTT", "ROUND", "SQUARE"};
+const char* const kListTexts[3] = {"バット", "ラウンド", "スクエア"};
+} // namespace
+
+int LineCapAttribute::keyword(int code, char* out, int size)
+{
+    return copyKeyword(code >= 1 && code <= 3 ? kKeywords[code - 1] : nullptr, out, size);
+}
+
+int LineCapAttribute::parse(const char* text, int& code)
+{
+    for (int i = 0; text && i < 3; ++i) {
+        if (StringUtil::equals(text, kKeywords[i])) {
+            code = i + 1;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int LineCapAttribute::fillCapList(Dialog* dialog, int id) { return fillList(dialog, id, kListTexts, 3); }
+
+int LineCapAttribute::capToList(Dialog* dialog, int id) { return selectListPosition(dialog, id, capStyle); }
+
+int LineCapAttribute::capFromList(Dialog* dialog, int id)
+{
+    int chosen = 0;
+    if (!selectedListPosition(dialog, id, chosen))
+        return 0;
+    if (chosen >= 1 && chosen <= 3)
+        capStyle = chosen;
+    return 1;
+}
+
+void LineCapAttribute::setEnds(int atStart, int atEnd)
+{
+    startCap = atStart ? capStyle : 0;
+    endCap = atEnd ? capStyle : 0;
+}
+
+int LineCapAttribute::readXmlValue(int endTag)
+{
+    Document* d = currentXmlContext();
+    if (!d)
+        return 0;
+    return readValueWith(*d, endTag);
+}
+
+int LineCapAttribute::readEntityXml(Document& document, int tagId) { return readValueWith(document, tagId); }
+
+int LineCapAttribute::readValueWith(Document& d, int endTag)
+{
+    char text[80];
+    if (!d.readQuoted(text, sizeof text))
+        return 0;
+    parse(text, capStyle);
+    return d.expectTag(endTag);
+}
+
+int LineCapAttribute::writeXml()
+{
+    Document* d = currentXmlContext();
+    if (!d)
+        return 0;
+    char text[16];
+    keyword(capStyle, text, sizeof text);
+    return d->writeStringTag(kLineCap, text);
+}
+
+int LineCapAttribute::readSetting(SettingsFile& file)
+{
+    char text[80];
+    return file.readString(text, sizeof text) && parse(text, capStyle);
+}
+
+int LineCapAttribute::writeSetting(SettingsFile& file, int key) const
+{
+    char text[16];
+    keyword(capStyle, text, sizeof text);
+    return file.writeKey(key) && file.writeQuoted(text, 0, 1);
+}

@@ -1,0 +1,95 @@
+#include "geometry/LineOriginAttribute.h"
+
+#include "geometry/AttributeIo.h"
+#include "platform/StringUtil.h"
+#include "shell/settings/SettingsFile.h"
+
+using namespace attribute_io;
+
+namespace {
+const char* const kKeywords[3] = {"CENTER", "TOP", "BOTTOM"};
+const char* const kListTexts[3] = {"中心", "外-右", "内-左"};
+} // namespace
+
+int LineOriginAttribute::keyword(int code, char* out, int size)
+{
+    return copyKeyword(code >= 1 && code <= 3 ? kKeywords[code - 1] : nullptr, out, size);
+}
+
+int LineOriginAttribute::parse(const char* text, int& code)
+{
+    for (int i = 0; text && i < 3; ++i) {
+        if (StringUtil::equals(text, kKeywords[i])) {
+            code = i + 1;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int LineOriginAttribute::fillPositionList(Dialog* dialog, int id) { return fillList(dialog, id, kListTexts, 3); }
+
+int LineOriginAttribute::positionToList(Dialog* dialog, int id) { return selectListPosition(dialog, id, position); }
+
+int LineOriginAttribute::positionFromList(Dialog* dialog, int id)
+{
+    int chosen = 0;
+    if (!selectedListPosition(dialog, id, chosen))
+        return 0;
+    if (chosen >= 1 && chosen <= 3)
+        position = chosen;
+    return 1;
+}
+
+int LineOriginAttribute::readXmlValue(int endTag)
+{
+    Document* d = currentXmlContext();
+    if (!d)
+        return 0;
+    return readValueWith(*d, endTag);
+}
+
+int LineOriginAttribute::readEntityXml(Document& document, int tagId) { return readValueWith(document, tagId); }
+
+int LineOriginAttribute::readValueWith(Document& d, int endTag)
+{
+    xmlContext = &d;
+    char text[80];
+    if (!d.readQuoted(text, sizeof text))
+        return 0;
+    parse(text, position);
+    return d.expectTag(endTag);
+}
+
+int LineOriginAttribute::writeXml(Document* context)
+{
+    xmlContext = context;
+    if (!context)
+        return 0;
+    char text[16];
+    keyword(position, text, sizeof text);
+    return context->writeStringTag(kLineOrigin, text);
+}
+
+int LineOriginAttribute::writeThroughHolder(Document* context)
+{
+    xmlContext = context;
+    if (!context)
+        return 0;
+    LineOriginAttribute& holder = context->currentLineOrigin;
+    holder.assign(this);
+    return holder.writeXml(context);
+}
+
+int LineOriginAttribute::readSetting(SettingsFile& file)
+{
+    char text[80];
+    return file.readString(text, sizeof text) && parse(text, position);
+}
+
+int LineOriginAttribute::writeSetting(SettingsFile& file, int key) const
+{
+    char text[16];
+    keyword(position, text, sizeof text);
+    return file.writeKey(key) && file.writeQuoted(text, 0, 1);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "document/EntityAttribute.h"
+
+class Dialog;
+class Document;
+class SettingsFile;
+
+// Where a stroke lies relative to its geometric line: 1 "CENTER" 中心, 2 "TOP" 外-右, 3 "BOTTOM"
+// 内-左. Drawing-file tag "lineOrigin" (1492), settings key "LINEORIGIN" (quoted keyword).
+class LineOriginAttribute : public EntityAttribute {
+public:
+    enum Position { kCenter = 1, kTop = 2, kBottom = 3 };
+    enum Tag { kLineOrigin = 1492 };
+
+    void reset() { position = kCenter; }
+    void assign(const LineOriginAttribute* other)
+    {
+        if (other)
+            position = other->position;
+    }
+
+    // 1 and the keyword for a position 1..3; 0 and "" otherwise.
+    static int keyword(int code, char* out, int size);
+    static int parse(const char* text, int& code);
+
+    // The list (combo box): positions 1..3 are the position codes.
+    int fillPositionList(Dialog* dialog, int id);
+    int positionToList(Dialog* dialog, int id);
+    int positionFromList(Dialog* dialog, int id);
+
+    // A quoted keyword, then the closing tag endTag; another text is ignored without a report.
+    int readXmlValue(int endTag);
+    int writeXml(Document* context);
+    // The writer's holder (Document::currentLineOrigin) takes a copy and writes it.
+    int writeThroughHolder(Document* context);
+    int readEntityXml(Document& document, int tagId) override;
+
+    // A text that is not a keyword gives 0 and changes nothing.
+    int readSetting(SettingsFile& file);
+    int writeSetting(SettingsFile& file, int key) const;
+
+    int position = kCenter;
+    Document* xmlContext = nullptr;
+
+private:
+    int readValueWith(Document& d, int endTag);
+};

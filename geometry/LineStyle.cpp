@@ -1,0 +1,87 @@
+#include "geometry/LineStyle.h"
+
+#include "document/ElementRecordBuffer.h"
+#include "geometry/AttributeIo.h"
+#include "platform/StringUtil.h"
+
+namespace {
+const char* const kKeywords[LineStyle::kStyleCount] = {"SOLID",    "DASH",  "DASHDOT1", "DASHDOT2",
+                                                       "DASHDOT3", "LINE2", "LINE3",    "EDGE"};
+} // namespace
+
+int LineStyle::keyword(int code, char* out, int size)
+{
+    attribute_io::copyKeyword(code >= 1 && code <= kStyleCount ? kKeywords[code - 1] : "", out, size);
+    return 1;
+}
+
+int LineStyle::parse(const char* text, int& code)
+{
+    for (int i = 0; text && i < kStyleCount; ++i) {
+        if (StringUtil::equals(text, kKeywords[i])) {
+            code = i + 1;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void LineStyle::setStyleWithPresets(int code)
+{
+    style = code;
+    if (code == kDash) {
+        dash = 1.5;
+        gap = 1.5;
+    } else if (code >= kDashDot1 && code <= kDashDot3) {
+        dash = 3.0;
+        gap = 1.0;
+        dot = 1.0;
+    }
+}
+
+void LineStyle::assign(const LineStyle* other)
+{
+    if (!other)
+        return;
+    style = other->style;
+    dash = other->dash;
+    gap = other->gap;
+    dot = other->dot;
+}
+
+int LineStyle::exchangeRecord(int mode, ElementRecordBuffer& buffer)
+{
+    if (mode == 1)
+        return buffer.putInt(style) && buffer.putDouble(dash) && buffer.putDouble(gap) && buffer.putDouble(dot);
+    if (mode != 3)
+        return 0;
+    int32_t code = 0;
+    double lengths[3];
+    if (!buffer.getInt(code) || !buffer.getDouble(lengths[0]) || !buffer.getDouble(lengths[1]) ||
+        !buffer.getDouble(lengths[2]))
+        return 0;
+    style = code;
+    dash = lengths[0];
+    gap = lengths[1];
+    dot = lengths[2];
+    return 1;
+}
+
+int LineStyle::readStyleTag(Document& d, int& target, int size)
+{
+    char text[80];
+    if (size > static_cast<int>(sizeof text))
+        size = sizeof text;
+    if (!d.readQuoted(text, size))
+        return 0;
+    if (!parse(text, target))
+        d.reportDataError(kStyleTag);
+    return d.expectTag(kStyleTag);
+}
+
+int LineStyle::writeStyleTag(Document& d, int code)
+{
+    char text[16];
+    keyword(code, text, sizeof text);
+    return d.writeStringTag(kStyleTag, text);
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include "document/EntityAttribute.h"
+#include "geometry/LineStyle.h"
+
+class Dialog;
+class DocumentContext;
+class SettingsFile;
+
+// The line type of an element: the dash pattern with its list in the dialogs, its "lineType"
+// block of the drawing file (tag 1470, holding "style") and its settings key ("LINESTYLE").
+//
+// The list offers the dash-dot styles by listMode: 3 all three ("鎖線1" .. "鎖線3"), 2 the first
+// two, any other mode one entry "鎖線". Positions count from 1; a style the list lacks shows the
+// neighbouring entry.
+class LineTypeAttribute : public LineStyle, public EntityAttribute {
+public:
+    enum Tag { kLineType = 1470 };
+
+    // Back to the defaults before the next element is read (owner and list mode stay).
+    void reset();
+
+    // Dash, gap and dot at drawing size (times the owner's scale denominator over numerator).
+    double scaledDash() const;
+    double scaledGap() const;
+    double scaledDot() const;
+
+    // The list (combo box) by control id; 0 when the dialog has no such control.
+    int fillStyleList(Dialog* dialog, int id);
+    int styleToList(Dialog* dialog, int id);
+    // The chosen entry's style through setStyleWithPresets; no selection changes nothing.
+    int styleFromList(Dialog* dialog, int id);
+    int positionOfStyle(int code) const;
+    int styleAtPosition(int position) const;
+
+    // The drawing file through the current XML context. readXml reads up to endTag; a "style"
+    // keyword sets the code only (dash, gap and dot stay).
+    int readXml(int endTag);
+    int writeXml(Document* context);
+    // The writer's holder (Document::currentLineType) takes a copy and writes it.
+    int writeThroughHolder(Document* context);
+    int readEntityXml(Document& document, int tagId) override;
+
+    // The quoted keyword of the key just read (a code only, no presets); a text that is not a
+    // keyword gives 0 and changes nothing. Written as key, "=", the quoted keyword.
+    int readSetting(SettingsFile& file);
+    int writeSetting(SettingsFile& file, int key) const;
+
+    DocumentContext* owner = nullptr;
+    int listMode = 1;
+    Document* xmlContext = nullptr;
+
+private:
+    int readXmlWith(Document& d, int endTag);
+};

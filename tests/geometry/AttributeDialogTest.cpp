@@ -1,0 +1,359 @@
+// The attribute values in the controls of a real dialog made from a test resource: lists,
+// number fields, check boxes and a colour swatch.
+#include <gtest/gtest.h>
+#include <string>
+#include <windows.h>
+
+#include "dialogs/colour/InkInfo.h"
+#include "platform/ControlKinds.h"
+#include "tests/geometry/AttributeFile.h"
+#include "tests/support/RecordingDialog.h"
+#include "tests/support/TestApplication.h"
+#include "tests/support/TestResources.h"
+
+namespace {
+
+// Stands in for the colour swatch control: keeps the colour it is given, and "chooses" a fixed
+// colour when asked.
+class SwatchProbe : public Control {
+public:
+    void setColour(const RgbColor* c) override
+    {
+        if (c)
+            colour.assign(*c);
+        ++shown;
+    }
+    RgbColor* getColour() override { return &colour; }
+    int chooseColour() override
+    {
+        colour.setRgb(10, 20, 30);
+        return 1;
+    }
+    void repaint() override { ++repaints; }
+
+    RgbColor colour;
+    int shown = 0;
+    int repaints = 0;
+};
+
+class InksProbe : public InkInfo {
+public:
+    void copyFrom(const InkInfo* other) override
+    {
+        if (other)
+            maker = static_cast<const InksProbe*>(other)->maker;
+    }
+    int maker = 1;
+};
+
+// The colour settings dialog as the tests answer it.
+struct ColourDialogScript {
+    int answer = 1;
+    int runs = 0;
+    Dialog* owner = nullptr;
+    int makerSeen = 0;
+} script;
+
+InkInfo* makeInks() { return new InksProbe; }
+
+int runColourSettings(InkColor& colour, InkInfo& inks, Dialog* owner)
+{
+    ++script.runs;
+    script.owner = owner;
+    script.makerSeen = static_cast<InksProbe&>(inks).maker;
+    colour.setInkValues(0, 0, 0, 60);
+    colour.inkNumber = 3;
+    static_cast<InksProbe&>(inks).maker = 7;
+    return script.answer;
+}
+
+class AttributeDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog.onEvent = [this](int event) {
+            if (event == DLG_INIT) {
+                dialog.addControl(IDC_ATTR_LIST, KIND_COMBO_BOX);
+                dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT);
+                dialog.addControl(IDC_ATTR_INTEGER, KIND_INTEGER_EDIT);
+                dialog.addControl(IDC_ATTR_CHECK, KIND_CHECK_BUTTON);
+                swatch = new SwatchProbe;
+                dialog.addControl(swatch, IDC_ATTR_SWATCH, KIND_COLOR_SWATCH);
+                for (int i = 0; i < InkColor::kPlates; ++i)
+                    dialog.addControl(IDC_ATTR_PLATE_C + i, KIND_CHECK_BUTTON);
+                dialog.attachControls();
+            }
+            return RecordingModeless::kNotAnswered;
+        };
+        ASSERT_EQ(dialog.create(IDD_TEST_ATTRIBUTES), 1);
+    }
+    void TearDown() override { dialog.destroy(); }
+
+    LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return SendDlgItemMessageA(dialog.hwnd, id, message, wParam, lParam);
+    }
+    std::string listText(int index)
+    {
+        char text[64] = {};
+        send(IDC_ATTR_LIST, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    int listCount() { return static_cast<int>(send(IDC_ATTR_LIST, CB_GETCOUNT)); }
+    int listSelection() { return static_cast<int>(send(IDC_ATTR_LIST, CB_GETCURSEL)); }
+    void choose(int index) { send(IDC_ATTR_LIST, CB_SETCURSEL, static_cast<WPARAM>(index)); }
+    std::string fieldText(int id)
+    {
+        char text[64] = {};
+        GetDlgItemTextA(dialog.hwnd, id, text, sizeof text);
+        return text;
+    }
+    void type(int id, const char* text) { SetDlgItemTextA(dialog.hwnd, id, text); }
+    int checked(int id) { return IsDlgButtonChecked(dialog.hwnd, id) == BST_CHECKED; }
+
+    TestApplication app;
+    RecordingModeless dialog;
+    SwatchProbe* swatch = nullptr;
+};
+
+TEST_F(AttributeDialogTest, LineTypeListFollowsItsListMode)
+{
+    LineTypeAttribute type;
+    ASSERT_EQ(type.fillStyleList(&dialog, IDC_ATTR_LIST), 1);
+    ASSERT_EQ(listCount(), 6);
+    EXPECT_EQ(listText(2), "鎖線");
+    EXPECT_EQ(listText(3), "２本線");
+    choose(3);
+    ASSERT_EQ(type.styleFromList(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(type.style, 6);
+    choose(1);
+    type.styleFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(type.style, 2);
+    EXPECT_EQ(type.dash, 1.5) << "the list applies the presets";
+    type.style = 7;
+    type.styleToList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listSelection(), 4) << "style 7 shows position 5";
+
+    type.listMode = 3;
+    type.fillStyleList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(listCount(), 8);
+    EXPECT_EQ(listText(4), "鎖線3");
+    choose(-1);
+    EXPECT_EQ(type.styleFromList(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(type.style, 7) << "no selection keeps the style";
+    type.listMode = 2;
+    type.fillStyleList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listCount(), 7);
+
+    EXPECT_EQ(type.fillStyleList(&dialog, 12345), 0);
+    EXPECT_EQ(type.styleFromList(&dialog, 12345), 0);
+    EXPECT_EQ(type.styleFromList(nullptr, IDC_ATTR_LIST), 0);
+}
+
+TEST_F(AttributeDialogTest, ListsOfPenPositionCapInkScreenAndHatch)
+{
+    LineAttribute pen;
+    pen.fillStyleList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(listCount(), 4);
+    EXPECT_EQ(listText(0), "なし");
+    choose(0);
+    pen.styleFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(pen.style, 0);
+    pen.style = 3;
+    pen.styleToList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listSelection(), 3);
+
+    LineOriginAttribute origin;
+    origin.fillPositionList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listText(1), "外-右");
+    choose(2);
+    origin.positionFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(origin.position, 3);
+
+    LineCapAttribute cap;
+    cap.fillCapList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listText(2), "スクエア");
+    cap.capStyle = 2;
+    cap.capStyleToList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listSelection(), 1);
+    choose(2);
+    cap.capStyleFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(cap.capStyle, 3);
+
+    InkColor colour;
+    colour.fillInkList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(listCount(), 6);
+    EXPECT_EQ(listText(0), "CMYK");
+    EXPECT_EQ(listText(5), "特色５");
+    colour.inkNumber = 4;
+    colour.inkToList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listSelection(), 3);
+    choose(5);
+    colour.inkFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(colour.inkNumber, 6);
+
+    GrayAttributes screen;
+    screen.fillKindList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listText(2), "グラデーション");
+    choose(1);
+    screen.kindFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(screen.kind, 1);
+    screen.kindToList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listSelection(), 1);
+    screen.fillVectorList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listText(3), "下→上");
+    choose(2);
+    screen.vectorFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(screen.vector, 3);
+
+    HatchAttributes hatch;
+    hatch.fillPatternList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(listCount(), 9);
+    EXPECT_EQ(listText(6), "菱形メッシュ");
+    hatch.pattern = 8;
+    hatch.patternToList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(listSelection(), 8);
+    choose(0);
+    hatch.patternFromList(&dialog, IDC_ATTR_LIST);
+    EXPECT_EQ(hatch.pattern, 0);
+}
+
+TEST_F(AttributeDialogTest, NumberFieldsAndTintsInPercent)
+{
+    GrayAttributes screen;
+    screen.startGray = 0.25;
+    screen.endGray = 0.8;
+    ASSERT_EQ(screen.startToField(&dialog, IDC_ATTR_INTEGER), 1);
+    EXPECT_EQ(fieldText(IDC_ATTR_INTEGER), "25");
+    screen.endToField(&dialog, IDC_ATTR_INTEGER);
+    EXPECT_EQ(fieldText(IDC_ATTR_INTEGER), "80");
+    type(IDC_ATTR_INTEGER, "120");
+    screen.startFromField(&dialog, IDC_ATTR_INTEGER);
+    EXPECT_EQ(screen.startGray, 0.25) << "120 is no tint";
+    type(IDC_ATTR_INTEGER, "35");
+    screen.startFromField(&dialog, IDC_ATTR_INTEGER);
+    EXPECT_DOUBLE_EQ(screen.startGray, 0.35);
+    type(IDC_ATTR_INTEGER, "-1");
+    screen.endFromField(&dialog, IDC_ATTR_INTEGER);
+    EXPECT_EQ(screen.endGray, 0.8);
+    EXPECT_EQ(screen.startFromField(&dialog, 12345), 0);
+
+    DrawLineAttribute drawLine;
+    drawLine.spaceToControl(&dialog, IDC_ATTR_REAL);
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "3");
+    type(IDC_ATTR_REAL, "1.25");
+    drawLine.overFromControl(&dialog, IDC_ATTR_REAL);
+    drawLine.widthFromControl(&dialog, IDC_ATTR_REAL);
+    EXPECT_EQ(drawLine.over, 1.25);
+    EXPECT_EQ(drawLine.width, 1.25);
+    drawLine.overToControl(&dialog, IDC_ATTR_REAL);
+    type(IDC_ATTR_REAL, "4");
+    drawLine.spaceFromControl(&dialog, IDC_ATTR_REAL);
+    EXPECT_EQ(drawLine.space, 4.0);
+
+    LineAttribute pen;
+    pen.penWidth = 0.35;
+    pen.widthToControl(&dialog, IDC_ATTR_REAL);
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "0.35");
+    LineSizeAttribute size;
+    ASSERT_EQ(size.setFromControl(&dialog, IDC_ATTR_REAL), 1);
+    EXPECT_EQ(size.width, 0.35) << "the stored value, not the text";
+    EXPECT_EQ(size.widthFromControl(&dialog, 12345), 0);
+    EXPECT_EQ(size.width, 0.35);
+
+    HatchAttributes hatch;
+    hatch.pitch2 = 2.5;
+    hatch.pitch2ToField(&dialog, IDC_ATTR_REAL);
+    hatch.pitch1FromField(&dialog, IDC_ATTR_REAL);
+    EXPECT_EQ(hatch.pitch1, 2.5);
+}
+
+TEST_F(AttributeDialogTest, CheckBoxesOfSwitchesOverprintAndPlates)
+{
+    FillAttributes fill;
+    fill.draw.value = 0;
+    fill.drawToCheckBox(&dialog, IDC_ATTR_CHECK);
+    EXPECT_EQ(checked(IDC_ATTR_CHECK), 0);
+    CheckDlgButton(dialog.hwnd, IDC_ATTR_CHECK, BST_CHECKED);
+    EdgeAttributes edge;
+    edge.draw.value = 0;
+    ASSERT_EQ(edge.draw.fromCheckBox(&dialog, IDC_ATTR_CHECK), 1);
+    EXPECT_EQ(edge.draw.value, 1);
+    EXPECT_EQ(fill.drawFromCheckBox(&dialog, 12345), 0);
+    EXPECT_EQ(fill.draw.value, 0);
+
+    InkColor colour;
+    colour.overprint = 1;
+    colour.overprintToCheckBox(&dialog, IDC_ATTR_CHECK);
+    EXPECT_EQ(checked(IDC_ATTR_CHECK), 1);
+    CheckDlgButton(dialog.hwnd, IDC_ATTR_CHECK, BST_UNCHECKED);
+    colour.overprintFromCheckBox(&dialog, IDC_ATTR_CHECK);
+    EXPECT_EQ(colour.overprint, 0);
+
+    int ids[InkColor::kPlates];
+    for (int i = 0; i < InkColor::kPlates; ++i)
+        ids[i] = IDC_ATTR_PLATE_C + i;
+    colour.setPlateOverprint(0, 1);
+    colour.setPlateOverprint(7, 1);
+    ASSERT_EQ(colour.platesToCheckBoxes(&dialog, ids), 1);
+    EXPECT_EQ(checked(IDC_ATTR_PLATE_C), 1);
+    EXPECT_EQ(checked(IDC_ATTR_PLATE_C + 1), 0);
+    EXPECT_EQ(checked(IDC_ATTR_PLATE_C + 7), 1);
+    CheckDlgButton(dialog.hwnd, IDC_ATTR_PLATE_C, BST_UNCHECKED);
+    CheckDlgButton(dialog.hwnd, IDC_ATTR_PLATE_C + 2, BST_CHECKED);
+    ids[7] = 12345; // a plate without its check box keeps its mark
+    EXPECT_EQ(colour.platesFromCheckBoxes(&dialog, ids), 0);
+    EXPECT_EQ(colour.plateOverprint(0), 0);
+    EXPECT_EQ(colour.plateOverprint(2), 1);
+    EXPECT_EQ(colour.plateOverprint(7), 1);
+}
+
+TEST_F(AttributeDialogTest, ColourSwatchAndTheTwoChoosers)
+{
+    InkColor colour;
+    colour.setRgb(1, 2, 3);
+    colour.inkNumber = 2;
+    ASSERT_EQ(colour.showInControl(&dialog, IDC_ATTR_SWATCH), 1);
+    EXPECT_EQ(swatch->colour.colorRef, RGB(1, 2, 3));
+    colour.repaintControl(&dialog, IDC_ATTR_SWATCH);
+    EXPECT_EQ(swatch->repaints, 1);
+    EXPECT_EQ(colour.showInControl(&dialog, 12345), 0);
+
+    // RGB model: the system chooser through the swatch; ink and overprint stay.
+    ASSERT_EQ(colour.pickForControl(&dialog, IDC_ATTR_SWATCH), 1);
+    EXPECT_EQ(colour.colorRef, RGB(10, 20, 30));
+    EXPECT_EQ(colour.inkNumber, 2);
+
+    // Ink model: the colour settings dialog on copies, taken back only on OK.
+    colour.model = 3;
+    EXPECT_EQ(colour.pickForControl(&dialog, IDC_ATTR_SWATCH), 0) << "no colour settings dialog yet";
+    colorSettingsHooks.makeInkInfo = makeInks;
+    colorSettingsHooks.runColorSettings = runColourSettings;
+    InksProbe application, document;
+    document.maker = 4;
+    application.current = &document;
+    theInkInfo = &application;
+    script = ColourDialogScript();
+    script.answer = 2;
+    EXPECT_EQ(colour.pickForControl(&dialog, IDC_ATTR_SWATCH), 0);
+    EXPECT_EQ(script.runs, 1);
+    EXPECT_EQ(script.owner, &dialog);
+    EXPECT_EQ(script.makerSeen, 4) << "the dialog starts from the document's ink choice";
+    EXPECT_EQ(colour.inkNumber, 2);
+    EXPECT_EQ(document.maker, 4);
+    const int shownBefore = swatch->shown;
+
+    script.answer = 1;
+    EXPECT_EQ(colour.pickWithInkDialog(&dialog, IDC_ATTR_SWATCH), 1);
+    EXPECT_EQ(colour.inks[3], 60);
+    EXPECT_EQ(colour.inkNumber, 3);
+    EXPECT_EQ(document.maker, 7);
+    EXPECT_EQ(application.maker, 7);
+    EXPECT_EQ(swatch->shown, shownBefore + 1);
+    EXPECT_EQ(swatch->colour.inks[3], 60);
+
+    theInkInfo = nullptr;
+    colorSettingsHooks = ColorSettingsHooks();
+}
+
+} // namespace
