@@ -174,10 +174,10 @@ TEST_F(AttributeDialogTest, ListsOfPenPositionCapInkScreenAndHatch)
     cap.fillCapList(&dialog, IDC_ATTR_LIST);
     EXPECT_EQ(listText(2), "スクエア");
     cap.capStyle = 2;
-    cap.capStyleToList(&dialog, IDC_ATTR_LIST);
+    cap.capToList(&dialog, IDC_ATTR_LIST);
     EXPECT_EQ(listSelection(), 1);
     choose(2);
-    cap.capStyleFromList(&dialog, IDC_ATTR_LIST);
+    cap.capFromList(&dialog, IDC_ATTR_LIST);
     EXPECT_EQ(cap.capStyle, 3);
 
     InkColor colour;
