@@ -20,8 +20,9 @@ template <typename T> std::string image(T& value)
     EXPECT_EQ(value.exchangeRecord(1, buffer), 1);
     std::string bytes(static_cast<size_t>(buffer.count), '\0');
     buffer.rewind();
-    if (buffer.count > 0)
+    if (buffer.count > 0) {
         EXPECT_EQ(buffer.getBytes(&bytes[0], buffer.count), 1);
+    }
     return bytes;
 }
 
