@@ -1,12 +1,58 @@
 #pragma once
+#include <cstdint>
+
+#include "document/BoolValue.h"
 
 class DocumentContext;
 
-// The crop, trim, bleed and fold mark options of printing. The document context creates, links
-// and deletes it.
+// The options of the printer's marks drawn around the sheet: crop marks, trim marks with their
+// length, bleed with its length, centre marks, and vertical and horizontal fold marks with their
+// counts. Each drawing's context owns one. The print settings read it from the "autoTombo"
+// element inside their "print" section of the file header; the print output uses the values.
 class CropMarkSettings {
 public:
-    virtual ~CropMarkSettings() = default;
+    enum Tag {
+        kAutoTombo = 2120,
+        kCropMarks = 2121,       // "chkOut"
+        kTrimMarks = 2130,       // "chkTati"
+        kTrimLength = 2131,      // "tatiLen"
+        kBleed = 2140,           // "chkNuritasi"
+        kBleedLength = 2141,     // "nuritasiLen"
+        kCentreMarks = 2150,     // "chkCenter"
+        kVerticalFold = 2160,    // "chkOriTate"
+        kVerticalFoldCount = 2161,
+        kHorizontalFold = 2170,  // "chkOriYoko"
+        kHorizontalFoldCount = 2171,
+    };
+    // Fold mark counts a file may give; larger ones are data errors.
+    static constexpr int kMaxFoldCount = 1000;
 
-    virtual void setOwner(DocumentContext* owner) = 0;
+    CropMarkSettings() = default;
+    virtual ~CropMarkSettings() = default;
+    CropMarkSettings(const CropMarkSettings&) = delete;
+    CropMarkSettings& operator=(const CropMarkSettings&) = delete;
+
+    virtual void setOwner(DocumentContext* newOwner) { owner = newOwner; }
+
+    // Reads the tags of the current XML context up to the tag closingTagId (the end of
+    // "autoTombo"); unknown tags are skipped. 1, or 0 without a reader or when a value or closing
+    // tag cannot be read.
+    int readXml(int closingTagId);
+    // One tag's value into its field, then its closing tag; tag 0 reads nothing, other tags skip
+    // their line.
+    int readTag(int tagId);
+
+    DocumentContext* owner = nullptr; // not owned
+    BoolValue cropMarksOn;
+    BoolValue trimMarksOn;
+    BoolValue bleedOn;
+    BoolValue centreMarksOn;
+    BoolValue verticalFoldOn;
+    BoolValue horizontalFoldOn;
+    int32_t verticalFoldCount = 3;
+    int32_t horizontalFoldCount = 3;
+    // Kept for the print output; the file does not carry them.
+    double printValues[5] = {0.15, 0.0, 0.0, 1.0, 2.0};
+    double trimLength = 7.0;  // mm
+    double bleedLength = 3.0; // mm
 };

@@ -5,18 +5,28 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
+#include "document/DrawingFileDialogs.h"
+#include "document/ElementStore.h"
 #include "document/FileProgress.h"
+#include "document/FolderMemory.h"
+#include "document/PageList.h"
 #include "document/TagDictionary.h"
 #include "elements/Element.h"
 #include "platform/BufferedFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
+#include "views/ViewParams.h"
 
 ForeignFileDrivers foreignFileDrivers;
 
 namespace {
+
 Document* publishedDocument = nullptr;
+
+// The element kinds that the SVG writer keeps: line, box, polygon, arcpolygon and text.
+const int kSvgKinds[] = {1, 5, 8, 9, 12};
+
 } // namespace
 
 Document* currentXmlContext() { return publishedDocument; }
@@ -74,16 +84,32 @@ int Document::fileKindOfPath(const char* path)
     return kNoKind;
 }
 
+void Document::refreshCaption()
+{
+    if (ownerContext && ownerContext->view)
+        ownerContext->view->updateViewCaption();
+}
+
 void Document::markModified()
 {
-    if (!loading)
-        ++changeCount;
+    if (loading)
+        return;
+    const int wasChanged = isModified();
+    ++changeCount;
+    if (PageList* pages = DocumentContext::pageListOf(ownerContext))
+        pages->markLowestPage();
+    if (!wasChanged)
+        refreshCaption();
 }
 
 void Document::markSaved()
 {
-    if (!loading)
-        changeCount = 0;
+    if (loading)
+        return;
+    const int wasChanged = isModified();
+    changeCount = 0;
+    if (wasChanged)
+        refreshCaption();
 }
 
 int Document::currentPage() const { return ownerContext ? ownerContext->currentPage() : 1; }
@@ -102,8 +128,10 @@ int Document::beginIo()
 {
     endIo();
     holder = makeAttributeHolder();
-    if (!holder)
+    if (!holder) {
+        showOutOfMemory();
         return 0;
+    }
     holder->context = ownerContext;
     holder->createAllAttributes();
     return 1;
@@ -194,8 +222,10 @@ int Document::write()
     // A drawing opened from a DXF file (or a file of another kind) is never written over it.
     if (fileKind == kNoKind || fileKind == kDxf || !file)
         return 0;
-    if (fileKind == kSvg && !foreignFileDrivers.writeSvg)
+    if (fileKind == kSvg && !foreignFileDrivers.writeSvg) {
+        showErrorById(IDS_WRITE_ERROR);
         return 0;
+    }
 
     char folder[FileName::pathCapacity];
     if (getFolderPart(getPath(), folder) == 0)
@@ -242,22 +272,43 @@ int Document::onOpen()
         result = read();
     }
     goToPage(displayedPage);
+    if (ownerContext && ownerContext->view) {
+        ownerContext->repaintView();
+        ownerContext->refreshAll();
+    }
     loading = 0;
     if (!result) {
+        // What was read stays, but the drawing no longer claims the file: saving it goes through
+        // Save As, whose overwrite question protects the original.
         showErrorById(IDS_READ_ERROR);
         FileName::clear();
         FileName::setTitle("SINKI");
         hasFileFlag = 0;
+        refreshCaption();
     }
     opened = 1;
     return result;
 }
 
-int Document::save()
+int Document::svgWouldDropContent() const
 {
-    const int kind = fileKindOfPath(getPath());
-    if (!hasFileFlag || kind == kNoKind || kind == kDxf)
-        return onSave();
+    if (pageCount() > 1)
+        return 1;
+    ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
+    if (!store || !store->cellTable)
+        return 0;
+    const int page = currentPage();
+    long long kept = 0;
+    for (int kind : kSvgKinds)
+        kept += store->cellTable->getCount(page, kind);
+    return kept < store->liveCount();
+}
+
+int Document::writeAndMarkSaved()
+{
+    if (fileKindOfPath(getPath()) == kSvg && svgWouldDropContent() &&
+        askOkCancel("SVGには現在のページの直線・四角形・多角形・文字だけが保存されます。") != 1)
+        return 0;
     int result;
     {
         XmlContextScope publish(this);
@@ -268,4 +319,80 @@ int Document::save()
     return result;
 }
 
-int Document::onSave() { return 0; }
+int Document::save()
+{
+    const int kind = fileKindOfPath(getPath());
+    // Only the own format and SVG are written; a drawing read from a DXF file (or from a file of
+    // no known kind) is never written over it.
+    if (!hasFileFlag || (kind != kOwnFormat && kind != kSvg))
+        return onSave();
+    return writeAndMarkSaved();
+}
+
+int Document::openWithDialog()
+{
+    FileName chosen;
+    if (theFolderMemory)
+        theFolderMemory->beforeDialog(chosen);
+    if (!drawingFileDialogs.askOpen || !drawingFileDialogs.askOpen(*this, chosen))
+        return 0;
+    if (theFolderMemory)
+        theFolderMemory->afterDialog(chosen);
+    return assign(chosen.getPath());
+}
+
+int Document::saveAsDialog(FileName& chosen)
+{
+    chosen.clear();
+    const int kind = fileKindOfPath(getPath());
+    if (hasFileFlag && (kind == kOwnFormat || kind == kSvg)) {
+        chosen.setPath(getPath());
+    } else if (hasFileFlag && getPath()[0] != 0) {
+        // A drawing read from a file of another kind is offered under its name as a drawing.
+        char name[FileName::pathCapacity];
+        StringUtil::copy(name, getPath());
+        const int start = fileNameStart(name);
+        char* dot = StringUtil::findLastChar(name + start, '.');
+        if (dot)
+            *dot = 0;
+        if (StringUtil::length(name) + 4 < FileName::pathCapacity)
+            StringUtil::append(name, ".ycx");
+        chosen.setPath(name);
+    }
+    if (theFolderMemory)
+        theFolderMemory->beforeDialog(chosen);
+    if (!drawingFileDialogs.askSave || !drawingFileDialogs.askSave(*this, chosen))
+        return 0;
+    if (theFolderMemory)
+        theFolderMemory->afterDialog(chosen);
+    return 1;
+}
+
+int Document::onSave()
+{
+    FileName chosen;
+    if (!saveAsDialog(chosen))
+        return 0;
+    const int kind = fileKindOfPath(chosen.getPath());
+    if (kind != kOwnFormat && kind != kSvg) {
+        // No drawing is written under a name that would not be read back as one.
+        showErrorById(IDS_WRITE_ERROR);
+        return 0;
+    }
+    if (!chosen.getFlag() && GetFileAttributesA(chosen.getPath()) != INVALID_FILE_ATTRIBUTES &&
+        askOkCancel("ファイルが存在します", "重ね書きしますか？") != 1)
+        return 0;
+
+    // The drawing takes the new name for the write; it keeps the old one unless the write
+    // succeeded, so that a failed Save As neither renames nor marks it saved.
+    FileName oldName;
+    oldName.FileName::assign(this);
+    const int oldHasFile = hasFileFlag;
+    if (!setPathAndTitle(chosen.getPath()) || !writeAndMarkSaved()) {
+        FileName::assign(&oldName);
+        hasFileFlag = oldHasFile;
+        return 0;
+    }
+    refreshCaption();
+    return 1;
+}

@@ -1,7 +1,9 @@
 #pragma once
+#include "document/FileNameValue.h"
 #include "document/TagReader.h"
 #include "document/TagWriter.h"
 #include "geometry/DrawLineAttribute.h"
+#include "geometry/DrawPoint.h"
 #include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -11,6 +13,7 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/PointList.h"
 #include "platform/FileName.h"
 
 class BufferedFile;
@@ -60,9 +63,15 @@ struct TagWriterSwitches {
 //
 // File kinds follow the path's extension at every read and write: "ycx" or "ydx" the own tagged
 // format (1), "svg" (2), "dxf" (3), compared without regard to case; any other extension is
-// neither read nor written. A write goes to a temporary file in the target's folder, which
+// neither read nor written.
+//
+// No save loses the user's data. A write goes to a temporary file in the target's folder, which
 // replaces the target only when the whole write succeeded, so a failed or cancelled save leaves
-// the old file as it was.
+// the old file as it was and the drawing marked changed. A drawing is never written over a file
+// of a kind that is not written (a drawing read from a DXF file is saved through Save As), Save As
+// gives the drawing its new name and marks it saved only after the write succeeded, and a read
+// that failed or was cancelled leaves the drawing untitled, so that saving it cannot overwrite
+// the original with what was read of it.
 class Document : public FileName, public TagWriter, public TagReader {
 public:
     enum FileKind { kNoKind = 0, kOwnFormat = 1, kSvg = 2, kDxf = 3 };
@@ -85,13 +94,21 @@ public:
     // Copies the has-file flag, then path and title.
     virtual void assign(const Document* other);
     // Reads the file (publishing the document meanwhile), then shows the displayed page. A read
-    // that failed or was cancelled shows "Read Error" and leaves the drawing untitled, so that a
-    // later save cannot overwrite the original with what was read of it.
+    // that failed or was cancelled shows "Read Error" and leaves the drawing untitled.
     virtual int onOpen();
-    // Writes the drawing to its file when it has one of a kind that is written, else onSave.
+    // Writes the drawing to its file when it has one of a kind that is written, else Save As.
+    // 1 when the drawing was written and is marked saved.
     virtual int save();
-    // Save as: not available until the save dialog exists; 0.
+    // Save As: asks for a name (and whether an existing file may be overwritten), then writes.
+    // The drawing keeps its old name and its changes unless the write succeeded.
     virtual int onSave();
+
+    // The open dialog, starting in the remembered folder: the chosen path becomes this
+    // document's path (without the has-file flag). 0 when cancelled.
+    int openWithDialog();
+    // The save dialog, starting from the drawing's name (a file of a kind that is not written
+    // offered as ".ycx") or the remembered folder; the chosen path in `chosen`. 0 when cancelled.
+    int saveAsDialog(FileName& chosen);
 
     // Path and title without the has-file flag (a document about to be opened).
     int assign(const char* path);
@@ -101,7 +118,9 @@ public:
     int hasFile() const { return hasFileFlag; }
     const char* title() const { return getTitle(); }
 
-    // Change tracking; nothing is counted while loading.
+    // Change tracking; nothing is counted while loading. The first change lowers the page list's
+    // mark of the lowest changed page and refreshes the caption; so does the save that clears
+    // them.
     void markModified();
     void markSaved();
     int isModified() const { return changeCount >= 1; }
@@ -164,6 +183,13 @@ public:
     EdgeAttributes currentEdge;
     FillAttributes currentPaint;
     HatchAttributes currentPattern;
+    // The point holders: "startPoint", "endPoint", and "midPoint", "centerPoint" and "dispPoint";
+    // the point list ("listXY") and the picture's file name.
+    DrawPoint currentStartPoint;
+    DrawPoint currentEndPoint;
+    DrawPoint currentExtraPoint;
+    PointList currentPointList;
+    FileNameValue currentFileName;
 
 protected:
     // An element of the base kind linked to the owner; the element kinds give it every attribute
@@ -185,6 +211,13 @@ private:
     int writeSelectedElements();
     int cancelled() const;
     void stepProgress(int position);
+    // Publishes the document, writes it and marks it saved on success; a save to SVG that would
+    // drop elements or pages asks first.
+    int writeAndMarkSaved();
+    // 1 when the SVG writer, which keeps the current page's lines, boxes, polygons and texts
+    // only, would leave something of the drawing behind.
+    int svgWouldDropContent() const;
+    void refreshCaption();
     // Makes and drops the dictionary and the progress window around one read or write.
     int openIo(int total);
     void closeIo();

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "document/CropMarkSettings.h"
 #include "document/Document.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
@@ -25,6 +26,7 @@ ElementStore* makeElementStore(DocumentContext&) { return makeReported<ElementSt
 TickStamp* makeTickStamp(DocumentContext&) { return makeReported<TickStamp>(); }
 ElementSerialCounter* makeSerialCounter(DocumentContext&) { return makeReported<ElementSerialCounter>(); }
 Document* makeDocument(DocumentContext&) { return makeReported<Document>(); }
+CropMarkSettings* makeCropMarks(DocumentContext&) { return makeReported<CropMarkSettings>(); }
 
 // One row per member, in creation order. A member whose class is not part of this build yet has
 // a null hook.
@@ -38,7 +40,7 @@ const DocumentMemberFactories defaults = {
     nullptr,           // redraw manager
     nullptr,           // page list
     nullptr,           // paper settings
-    nullptr,           // crop-mark settings
+    makeCropMarks,     // crop-mark settings
     nullptr,           // scroller
     nullptr,           // element editor 1
     nullptr,           // element editor 2

@@ -2,6 +2,7 @@
 #include "document/XmlSectionOwner.h"
 
 class DocumentContext;
+class Point;
 
 // A document's grid (and, without owner, the application's grid defaults). Only what the
 // document context calls is declared here. It owns the "grid" section of the drawing file's
@@ -19,6 +20,15 @@ public:
     virtual void assign(const GridSettings* other) = 0;
     // The displayed origin from the origin and the owner's paper.
     virtual void updateDisplayOrigin() = 0;
+
+    // What the coordinate types ask of the grid: the origin in drawing units, the unit ids of
+    // the x and y pitch (1 mm ... 8 degree, as the length units count them), and snapping a
+    // point's x and y to the grid.
+    virtual double originX() const = 0;
+    virtual double originY() const = 0;
+    virtual int xUnit() const = 0;
+    virtual int yUnit() const = 0;
+    virtual void convertPoint(Point* point) = 0;
 };
 
 // The application's grid defaults, copied into every new document.

@@ -14,4 +14,7 @@ public:
     virtual void setCurrent(int page) = 0;
     virtual int previousPage() = 0;
     virtual int nextPage() = 0;
+    // The document's first change since a save: the mark of the lowest changed page comes down
+    // to the current page when it lies above it or is unset.
+    virtual void markLowestPage() {}
 };

@@ -81,6 +81,9 @@ public:
     void reportTagMissing(int id);
 
     int delimiterFlag(int which) const { return which >= 0 && which < 8 ? delimiter[which] : 0; }
+    // 1 when the character read last is the '<' of a tag: a list item read just now ended the
+    // list, not at a ','.
+    int atTagStart() const { return last[0] == '<' && last[1] == 0; }
     int isClosingTag() const { return delimiter[kClosing]; }
     int isEmptyForm() const { return delimiter[kEmptyForm]; }
 

@@ -26,4 +26,18 @@ public:
     virtual int zoomAtPoint(const IntPoint& point, double factor) = 0;
     // Back to the mapping of a new document window.
     virtual void reset() = 0;
+
+    // The mapping between drawing coordinates and device pixels of the view. deviceToWorld gives
+    // z = 0. worldToDevice and worldToDeviceXYZ do not clamp (z is ignored); the clamped forms
+    // keep both coordinates within -32000..32000. The ForOp forms map for an element operation:
+    // while printing (operation 71) the print output maps the value.
+    virtual void deviceToWorld(const IntPoint& device, double* x, double* y, double* z) = 0;
+    virtual void worldToDevice(double x, double y, IntPoint* out) = 0;
+    virtual void worldToDeviceXYZ(double x, double y, double z, IntPoint* out) = 0;
+    virtual void worldToDeviceClamped(double x, double y, IntPoint* out) = 0;
+    virtual void worldToDeviceXYZClamped(double x, double y, double z, IntPoint* out) = 0;
+    virtual int worldToDeviceXForOp(int operation, double x) = 0;
+    virtual int worldToDeviceYForOp(int operation, double y) = 0;
+    // The window caption: the document's name, the resolution and "dpi".
+    virtual void updateViewCaption() = 0;
 };

@@ -1,0 +1,23 @@
+#include "document/BoolValue.h"
+
+#include "document/Document.h"
+#include "shell/settings/SettingsFile.h"
+
+int BoolValue::readXml(int tagId)
+{
+    Document* d = currentXmlContext();
+    int on = 0;
+    if (!d || !d->readBool(on))
+        return 0;
+    value = on;
+    return d->expectTag(tagId);
+}
+
+int BoolValue::readIni(SettingsFile& file)
+{
+    int on = 0;
+    if (!file.readBool(on))
+        return 0;
+    value = on ? 1 : 0;
+    return 1;
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include "document/EntityAttribute.h"
+
+class Dialog;
+class Document;
+class ElementRecordBuffer;
+
+// The path of the image file that a picture element places ("fileName", 1812): at most 259
+// characters. In the drawing file a picture that lies in the drawing's own folder is stored by
+// its file name only, and such a name is read back into the folder of the drawing being read, so
+// that a drawing moved together with its pictures finds them again.
+class FileNameValue : public EntityAttribute {
+public:
+    enum Tag { kFileName = 1812 };
+    static constexpr int kCapacity = 260;
+    // Kind of the picture element, whose names are taken relative to the drawing.
+    static constexpr int kPictureKind = 19;
+
+    void reset() { path[0] = 0; }
+    void assign(const FileNameValue* other);
+    // Cut to 259 bytes on a character boundary.
+    void setText(const char* text);
+    const char* text() const { return path; }
+
+    // A quoted text, then the closing tag endTag. When the document's attribute holder is a
+    // picture and the text has no folder part ('\\' or ':'), the drawing's folder is put before
+    // it, unless the joined path would exceed 259 characters. 0 when the text or the closing
+    // tag could not be read.
+    int readXml(Document& document, int endTag);
+    int readEntityXml(Document& document, int tagId) override { return readXml(document, tagId); }
+    // The path as a string tag: only its file name when its folder is the drawing's folder
+    // (without regard to case). An empty path writes nothing (1).
+    int writeXml(Document& document) const;
+
+    // Mode 1 writes a 4-byte length and the bytes into the record; mode 3 reads them back (a
+    // length the record or the path cannot hold fails and leaves the path).
+    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    // The path as the text of a dialog control; 0 when the dialog has no such control.
+    int writeToControl(Dialog* dialog, int id) const;
+
+    char path[kCapacity] = {};
+};

@@ -1,0 +1,156 @@
+#pragma once
+#include <cstdint>
+
+#include "geometry/Point.h"
+#include "platform/IntPoint.h"
+
+class Control;
+class Dialog;
+class Document;
+class DocumentContext;
+class ElementRecordBuffer;
+class GridSettings;
+class PaperSettings;
+class ViewParams;
+
+// A point that a drawing element owns: a Point in drawing units (millimetres at the drawing's
+// scale, y growing downwards) that knows its drawing. Through that owner it converts to paper
+// millimetres (what the drawing file stores: paper = drawing * numerator / denominator, so 1000
+// drawing units at 1:100 are 10 mm), to the values shown in dialogs (grid unit, grid origin, and
+// measured upwards from the bottom of the sheet when the paper's y axis is "UPPERPLUS") and to
+// device pixels of a view. It writes itself into the element record buffer and into the drawing
+// file, and reads itself back.
+//
+// Without an owner every look-up answers a fixed value (paper height 100, scale 1:1, y axis as
+// stored, grid origin 0, millimetres), so detached points (clipboard, scratch copies) work too.
+class DrawPoint : public Point {
+public:
+    enum Tag {
+        kStartPoint = 1450,
+        kEndPoint = 1451,
+        kMidPoint = 1452,
+        kCenterPoint = 1453,
+        kDispPoint = 1454,
+        kX = 2924,
+        kY = 2925,
+    };
+    // Decimals asked of the writer for coordinates; the writer keeps at most five.
+    static constexpr int kXmlDecimals = 6;
+
+    DrawPoint() = default;
+    DrawPoint(double x, double y, double z = 0.0) : Point(x, y, z) {}
+
+    // --- owner look-ups (the answers without owner in brackets) ---
+    static PaperSettings* paperOf(const DocumentContext* owner);
+    static GridSettings* gridOf(const DocumentContext* owner);
+    // The sheet's height in drawing units (100.0).
+    static double paperHeightOf(const DocumentContext* owner);
+    // The scale terms as doubles, each at least 1 (1.0).
+    static double scaleNumeratorOf(const DocumentContext* owner);
+    static double scaleDenominatorOf(const DocumentContext* owner);
+    // 1 "UPPERPLUS", 2 "UNDERPLUS" (0).
+    static int yAxisModeOf(const DocumentContext* owner);
+    // The grid origin in drawing units (0.0).
+    static double gridOriginXOf(const DocumentContext* owner);
+    static double gridOriginYOf(const DocumentContext* owner);
+    // Unit ids of the grid's x and y pitch (1, millimetres).
+    static int gridXUnitOf(const DocumentContext* owner);
+    static int gridYUnitOf(const DocumentContext* owner);
+    // The display name of a unit id ("ミリ" ... "度"); "" for an unknown id.
+    static const char* unitName(int unit);
+
+    double paperHeight() const { return paperHeightOf(owner); }
+    double scaleNumerator() const { return scaleNumeratorOf(owner); }
+    double scaleDenominator() const { return scaleDenominatorOf(owner); }
+    int yAxisMode() const { return yAxisModeOf(owner); }
+    double gridOriginX() const { return gridOriginXOf(owner); }
+    double gridOriginY() const { return gridOriginYOf(owner); }
+    int gridXUnit() const { return gridXUnitOf(owner); }
+    int gridYUnit() const { return gridYUnitOf(owner); }
+
+    // --- conversions ---
+    // Paper millimetres.
+    void setPaperX(double v) { x = v * scaleDenominator() / scaleNumerator(); }
+    void setPaperY(double v) { y = v * scaleDenominator() / scaleNumerator(); }
+    double getPaperX() const { return x * scaleNumerator() / scaleDenominator(); }
+    double getPaperY() const { return y * scaleNumerator() / scaleDenominator(); }
+    void setXValue(double v) { x = v; }
+    double getXValue() const { return x; }
+    // y as the user sees it: from the bottom of the sheet when the y axis is "UPPERPLUS".
+    void setAxisY(double v);
+    double getAxisY() const;
+    // x, y and z of another point; flag, owner and links stay.
+    int setCoordinates(const Point* p);
+    // x, y, z, the owner and the xml link of another drawing point; flag and state words stay.
+    int copyFrom(const DrawPoint* p);
+    // Millimetres into the grid's unit of that axis, and back.
+    double toGridUnitX(double v) const;
+    double toGridUnitY(double v) const;
+    double fromGridUnitX(double v) const;
+    double fromGridUnitY(double v) const;
+    // Snaps x and y to the owner's grid; nothing without grid settings.
+    void snapToGrid();
+
+    // --- views ---
+    // dims 2 takes x and y of the device point, dims 3 x, y and z (0); other dims nothing. Then
+    // snapped to the grid when snap is nonzero. Nothing without a view.
+    void setFromDevice(ViewParams* view, int dims, const IntPoint& device, int snap);
+    // The device point of (x + dx, y + dy) (dims 3: with z + dz), unclamped or clamped to
+    // -32000..32000. 0 without a view.
+    int toDevice(ViewParams* view, int dims, IntPoint* out) const;
+    int toDeviceOffset(ViewParams* view, int dims, double dx, double dy, double dz, IntPoint* out) const;
+    int toDeviceClamped(ViewParams* view, int dims, IntPoint* out) const;
+    int toDeviceClampedOffset(ViewParams* view, int dims, double dx, double dy, double dz, IntPoint* out) const;
+
+    // --- dialogs ---
+    // A control's number in the grid unit of that axis; 0 when the control is missing.
+    int writeXToControl(Control* control) const;
+    int writeYToControl(Control* control) const;
+    int readXFromControl(Control* control);
+    int readYFromControl(Control* control);
+    // Control `id` of the dialog shows (or gives) the coordinate measured from the grid origin in
+    // the grid unit, y as getAxisY. Values are drawing units, not scaled to paper. 0 when the
+    // dialog has no such control.
+    int writeXToDialog(Dialog* dialog, int id) const;
+    int writeYToDialog(Dialog* dialog, int id) const;
+    int readXFromDialog(Dialog* dialog, int id);
+    int readYFromDialog(Dialog* dialog, int id);
+    // The name of the grid's x (y) unit as the control's text.
+    int showXUnitLabel(Dialog* dialog, int id) const;
+    int showYUnitLabel(Dialog* dialog, int id) const;
+    int showXUnitLabelIn(Control* control) const;
+    int showYUnitLabelIn(Control* control) const;
+    // |x - other.x| (|y - other.y|) as a percentage of base.
+    int showDxPercent(Dialog* dialog, int id, const Point* other, double base) const;
+    int showDyPercent(Dialog* dialog, int id, const Point* other, double base) const;
+    // value * 100 / base with at most 2 decimals, cut, trailing zeros and point removed, then
+    // " %": 5 of 20 shows "25 %". A base within 1e-5 of 0 shows "0 %".
+    static int showPercent(Control* control, double base, double value);
+    static void formatPercent(double base, double value, char* text, int size);
+
+    // --- element records ---
+    // [flag when withFlag] x y [z when dims is 3]: little-endian, 4-byte flag, 8-byte doubles,
+    // drawing units as they are. A plane point without flag takes 16 bytes.
+    int serialize(int mode, ElementRecordBuffer& buffer, int dims, int withFlag);
+    int writeRecord(ElementRecordBuffer& buffer, int dims, int withFlag) const;
+    // Fields not in the record keep their values; 0 when the buffer ends first.
+    int readRecord(ElementRecordBuffer& buffer, int dims, int withFlag);
+    static int recordSize(int dims, int withFlag) { return (withFlag ? 4 : 0) + (dims == 3 ? 24 : 16); }
+
+    // --- drawing file ---
+    // The point element: the opening tag, "x" and "y" in paper millimetres (the y axis mode does
+    // not apply), the closing tag. writeXml writes the five point tags only, through the
+    // document's holder for that tag; writeXmlTo writes any tag through the given writer.
+    int writeXml(Document* writer, int tag);
+    int writeXmlTo(Document* writer, int tag) const;
+    // Reads "x" and "y" (paper millimetres) up to the closing tag endTag of the current XML
+    // context (readXmlFrom: of the given reader); other tags skip their line. 0 at an unreadable
+    // number, a missing closing tag or the end of the file.
+    int readXmlFrom(Document* reader, int endTag);
+    int readXml(int endTag);
+
+    DocumentContext* owner = nullptr; // not owned
+    int32_t state1 = 1;               // kept for the elements and tools that own the point
+    int32_t state2 = 1;
+    Document* xmlLink = nullptr;      // the file being read or written, for one read or write
+};
