@@ -1,0 +1,80 @@
+#pragma once
+// A drawing for the coordinate types: a document context with a paper of chosen scale, height
+// and y direction, a grid with an origin, units and 5 mm snapping, and a view that maps drawing
+// units to pixels as device = 2 * world + 10.
+#include "document/DocumentContext.h"
+#include "document/GridSettings.h"
+#include "document/PaperSettings.h"
+#include "geometry/Point.h"
+#include "views/ViewParams.h"
+
+class OwnerPaper : public PaperSettings {
+public:
+    void setOwner(DocumentContext*) override {}
+    int runDialogAndRefresh() override { return 0; }
+    void assign(const PaperSettings*) override {}
+    void refreshViews() override {}
+    int scaleNumerator() const override { return numerator; }
+    int scaleDenominator() const override { return denominator; }
+    double verticalSizeInDrawing() const override { return height; }
+    int yDirection() const override { return direction; }
+    int numerator = 1;
+    int denominator = 1;
+    double height = 210.0;
+    int direction = 2;
+};
+
+class OwnerGrid : public GridSettings {
+public:
+    void setOwner(DocumentContext*) override {}
+    int editSettings() override { return 0; }
+    int gridKind() override { return 1; }
+    void assign(const GridSettings*) override {}
+    void updateDisplayOrigin() override {}
+    double originX() const override { return x0; }
+    double originY() const override { return y0; }
+    int xUnit() const override { return unitX; }
+    int yUnit() const override { return unitY; }
+    // Snaps to multiples of 5 drawing units.
+    void convertPoint(Point* p) override;
+    double x0 = 0.0;
+    double y0 = 0.0;
+    int unitX = 1;
+    int unitY = 1;
+    int snaps = 0;
+};
+
+class OwnerView : public ViewParams {
+public:
+    void setOwner(DocumentContext*) override {}
+    int repaintClientArea() override { return 1; }
+    int isCursorInView() override { return 0; }
+    void postMouseMove() override {}
+    int canZoomIn() override { return 0; }
+    int canZoomOut() override { return 0; }
+    int zoomIn() override { return 0; }
+    int zoomOut() override { return 0; }
+    int zoomByMouse() override { return 0; }
+    int zoomAtPoint(const IntPoint&, double) override { return 0; }
+    void reset() override {}
+    void deviceToWorld(const IntPoint& device, double* x, double* y, double* z) override;
+    void worldToDevice(double x, double y, IntPoint* out) override;
+    void worldToDeviceXYZ(double x, double y, double z, IntPoint* out) override;
+    void worldToDeviceClamped(double x, double y, IntPoint* out) override;
+    void worldToDeviceXYZClamped(double x, double y, double z, IntPoint* out) override;
+    int worldToDeviceXForOp(int operation, double x) override;
+    int worldToDeviceYForOp(int operation, double y) override;
+    void updateViewCaption() override { ++captions; }
+    int lastOperation = 0;
+    int captions = 0;
+};
+
+// The context owns the three members and deletes them.
+class OwnedDrawing {
+public:
+    OwnedDrawing();
+    OwnerPaper& paper() { return *static_cast<OwnerPaper*>(context.paper); }
+    OwnerGrid& grid() { return *static_cast<OwnerGrid*>(context.grid); }
+    OwnerView& view() { return *static_cast<OwnerView*>(context.view); }
+    DocumentContext context;
+};
