@@ -30,12 +30,12 @@ int readCountInto(Document& d, int tagId, int32_t& field)
 
 int CropMarkSettings::readTag(int tagId)
 {
+    if (tagId == 0)
+        return 1;
     Document* d = currentXmlContext();
     if (!d)
         return 0;
     switch (tagId) {
-    case 0:
-        return 1;
     case kCropMarks:
         return cropMarksOn.readXml(tagId);
     case kTrimMarks:

@@ -227,6 +227,14 @@ int Document::write()
         return 0;
     }
 
+    // A file the user made read-only (or a folder of that name) is not replaced, whatever the
+    // file system would allow.
+    const DWORD attributes = GetFileAttributesA(getPath());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        showErrorById(IDS_WRITE_ERROR);
+        return 0;
+    }
+
     char folder[FileName::pathCapacity];
     if (getFolderPart(getPath(), folder) == 0)
         StringUtil::copy(folder, ".");

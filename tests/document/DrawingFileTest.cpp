@@ -101,21 +101,6 @@ public:
     int steps = 0;
 };
 
-int filesIn(const ScratchFolder& scratch)
-{
-    int count = 0;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((scratch.path() + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count;
-}
-
 } // namespace
 
 TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)

@@ -2,6 +2,7 @@
 
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace drawing_fixture {
 
@@ -345,6 +346,21 @@ void TestDrawing::release(std::vector<TestShape*>& shapes)
     for (TestShape* shape : shapes)
         delete shape;
     shapes.clear();
+}
+
+int filesIn(const ScratchFolder& scratch)
+{
+    int count = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((scratch.path() + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
 }
 
 } // namespace drawing_fixture

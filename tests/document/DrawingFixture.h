@@ -14,6 +14,8 @@
 #include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
 
+class ScratchFolder;
+
 namespace drawing_fixture {
 
 enum Tags {
@@ -166,5 +168,8 @@ public:
 
     DocumentContext context;
 };
+
+// The number of files in a scratch folder (temporary files left behind show here).
+int filesIn(const ScratchFolder& scratch);
 
 } // namespace drawing_fixture

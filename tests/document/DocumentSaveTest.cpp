@@ -1,0 +1,340 @@
+// Opening, saving and saving under a new name: the file dialogs as the user answers them, the
+// overwrite question, and that no failed, cancelled or refused save loses the user's data.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+#include "document/DrawingFileDialogs.h"
+#include "document/FileProgress.h"
+#include "document/FolderMemory.h"
+#include "platform/StringUtil.h"
+#include "tests/document/DrawingFixture.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace drawing_fixture;
+
+namespace {
+
+// Answers the file dialogs: each call records the name it started from and answers with the
+// next scripted path ("" = Cancel).
+struct DialogScript {
+    DialogScript()
+    {
+        active = this;
+        drawingFileDialogs.askOpen = [](Document&, FileName& name) { return active->answer(name); };
+        drawingFileDialogs.askSave = [](Document&, FileName& name) { return active->answer(name); };
+    }
+    ~DialogScript()
+    {
+        drawingFileDialogs = defaultDrawingFileDialogs();
+        active = nullptr;
+    }
+    int answer(FileName& name)
+    {
+        startedFrom.push_back(name.getPath());
+        if (answers.empty() || answers.front().empty()) {
+            if (!answers.empty())
+                answers.erase(answers.begin());
+            return 0;
+        }
+        name.setPath(answers.front().c_str());
+        answers.erase(answers.begin());
+        return 1;
+    }
+    std::vector<std::string> answers;
+    std::vector<std::string> startedFrom;
+    static DialogScript* active;
+};
+DialogScript* DialogScript::active = nullptr;
+
+// Fails the write of the second element, as a full disk would.
+class FailingWrite : public FileProgress {
+public:
+    void begin(int, int) override {}
+    void step(int) override
+    {
+        if (++steps == 2 && target)
+            target->ioError = -1;
+    }
+    int cancelled() override { return 0; }
+    int steps = 0;
+    static Document* target;
+};
+Document* FailingWrite::target = nullptr;
+
+class Cancelling : public FileProgress {
+public:
+    void begin(int, int) override {}
+    void step(int) override {}
+    int cancelled() override { return 1; }
+};
+
+void fillTwo(TestDrawing& drawing)
+{
+    ShapeValues values;
+    values.layer = 4;
+    values.size = 0.5;
+    drawing.add(1, 1, values);
+    values.layer = 5;
+    drawing.add(1, 12, values);
+}
+
+std::string savedBytes(const ScratchFolder& scratch)
+{
+    TestDrawing drawing;
+    fillTwo(drawing);
+    std::string path = scratch.pathOf("reference.ycx");
+    drawing.context.setPathAndTitle(path.c_str());
+    drawing.context.save();
+    std::string bytes = ScratchFolder::read(path);
+    DeleteFileA(path.c_str());
+    return bytes;
+}
+
+int readDxf(Document& document)
+{
+    // A stand-in import: one element on page 1.
+    ShapeValues values;
+    values.layer = 9;
+    ElementEditor* editor = document.ioEditor();
+    if (!editor || !editor->newElement(1))
+        return 0;
+    static_cast<TestEditor*>(editor)->current->values = values;
+    return editor->addToPage();
+}
+
+TEST(DocumentSave, AnUntitledDrawingIsSavedThroughTheDialogThenDirectly)
+{
+    ScratchFolder scratch;
+    DialogScript dialogs;
+    FolderMemory folders;
+    StringUtil::copy(folders.drawingFolder, scratch.path().c_str());
+    theFolderMemory = &folders;
+    TestDrawing drawing;
+    fillTwo(drawing);
+    ASSERT_EQ(drawing.context.isModified(), 1);
+    EXPECT_EQ(drawing.context.hasFile(), 0);
+
+    // Cancelled: nothing written, still changed, still untitled.
+    dialogs.answers = {""};
+    EXPECT_EQ(drawing.context.save(), 0);
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    EXPECT_STREQ(drawing.context.title(), "SINKI");
+    EXPECT_EQ(filesIn(scratch), 0);
+    ASSERT_EQ(dialogs.startedFrom.size(), 1u);
+    EXPECT_EQ(dialogs.startedFrom[0], scratch.path()) << "the dialog starts in the remembered folder";
+
+    std::string path = scratch.pathOf("first.ycx");
+    dialogs.answers = {path};
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(drawing.context.isModified(), 0);
+    EXPECT_EQ(drawing.context.hasFile(), 1);
+    EXPECT_STREQ(drawing.context.title(), "first");
+    EXPECT_EQ(ScratchFolder::read(path), savedBytes(scratch));
+    EXPECT_EQ(dialogs.startedFrom.size(), 2u);
+
+    // The next save writes directly.
+    drawing.context.markModified();
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(dialogs.startedFrom.size(), 2u);
+    EXPECT_EQ(filesIn(scratch), 1);
+    theFolderMemory = nullptr;
+}
+
+TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    DialogScript dialogs;
+    std::string mine = scratch.pathOf("mine.ycx");
+    std::string other = scratch.file("other.ycx", "someone else's drawing");
+    TestDrawing drawing;
+    fillTwo(drawing);
+    drawing.context.setPathAndTitle(mine.c_str());
+    ASSERT_EQ(drawing.context.save(), 1);
+    const std::string good = ScratchFolder::read(mine);
+
+    // Save As offers the drawing's own name; refusing the overwrite writes nothing.
+    drawing.context.markModified();
+    dialogs.answers = {other};
+    boxes.answer(IDCANCEL);
+    EXPECT_EQ(drawing.context.saveAs(), 0);
+    EXPECT_EQ(dialogs.startedFrom.back(), mine);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "ファイルが存在します");
+    EXPECT_EQ(boxes.shown()[0].caption, "重ね書きしますか？");
+    EXPECT_EQ(ScratchFolder::read(other), "someone else's drawing");
+    EXPECT_STREQ(drawing.context.title(), "mine");
+    EXPECT_EQ(drawing.context.isModified(), 1);
+
+    // A name of a kind that is not written is refused with an error.
+    dialogs.answers = {scratch.pathOf("notes.txt")};
+    EXPECT_EQ(drawing.context.saveAs(), 0);
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].text, "Write Error");
+    EXPECT_FALSE(ScratchFolder::exists(scratch.pathOf("notes.txt")));
+
+    // A write that fails midway: the target is untouched, the drawing keeps its old name and
+    // stays changed.
+    dialogs.answers = {other};
+    boxes.answer(IDOK);
+    FailingWrite::target = &drawing.document();
+    makeFileProgress = []() -> FileProgress* { return new FailingWrite; };
+    EXPECT_EQ(drawing.context.saveAs(), 0);
+    makeFileProgress = nullptr;
+    EXPECT_EQ(ScratchFolder::read(other), "someone else's drawing");
+    EXPECT_STREQ(drawing.context.title(), "mine");
+    EXPECT_TRUE(drawing.document().isSamePath(mine.c_str()));
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    EXPECT_EQ(filesIn(scratch), 2) << "no temporary file is left";
+
+    // Answered OK: written, renamed, saved.
+    dialogs.answers = {other};
+    boxes.answer(IDOK);
+    ASSERT_EQ(drawing.context.saveAs(), 1);
+    EXPECT_EQ(ScratchFolder::read(other), good);
+    EXPECT_STREQ(drawing.context.title(), "other");
+    EXPECT_EQ(drawing.context.isModified(), 0);
+    EXPECT_EQ(ScratchFolder::read(mine), good);
+}
+
+TEST(DocumentSave, AFailedOrCancelledSaveLeavesTheOldFileByteForByte)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    const std::string old = "<?xml old drawing ?>\r\n";
+    std::string path = scratch.file("keep.ycx", old);
+    TestDrawing drawing;
+    fillTwo(drawing);
+    drawing.context.setPathAndTitle(path.c_str());
+
+    FailingWrite::target = &drawing.document();
+    makeFileProgress = []() -> FileProgress* { return new FailingWrite; };
+    EXPECT_EQ(drawing.context.save(), 0);
+    makeFileProgress = []() -> FileProgress* { return new Cancelling; };
+    EXPECT_EQ(drawing.context.save(), 0);
+    makeFileProgress = nullptr;
+    EXPECT_EQ(ScratchFolder::read(path), old);
+    EXPECT_EQ(filesIn(scratch), 1);
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    EXPECT_TRUE(boxes.shown().empty());
+
+    // A read-only target is not replaced; the error is shown.
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(drawing.context.save(), 0);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ScratchFolder::read(path), old);
+    EXPECT_EQ(filesIn(scratch), 1);
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+}
+
+TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    DialogScript dialogs;
+    const std::string dxf = "0\r\nSECTION\r\n0\r\nEOF\r\n";
+    std::string path = scratch.file("plan.dxf", dxf);
+    foreignFileDrivers.readDxf = readDxf;
+    TestDrawing drawing;
+    drawing.document().assign(path.c_str());
+    ASSERT_EQ(drawing.context.openFile(), 1);
+    foreignFileDrivers.readDxf = nullptr;
+    EXPECT_EQ(drawing.context.elementCount(), 1);
+    EXPECT_EQ(drawing.context.isModified(), 0) << "opening marks nothing changed";
+    EXPECT_EQ(drawing.context.hasFile(), 1);
+
+    // Save goes to Save As, which offers the name as a drawing.
+    dialogs.answers = {""};
+    EXPECT_EQ(drawing.context.save(), 0);
+    ASSERT_EQ(dialogs.startedFrom.size(), 1u);
+    EXPECT_EQ(dialogs.startedFrom[0], scratch.pathOf("plan.ycx"));
+    // Even a DXF name chosen in the dialog is refused.
+    dialogs.answers = {path};
+    EXPECT_EQ(drawing.context.save(), 0);
+    EXPECT_EQ(ScratchFolder::read(path), dxf);
+    EXPECT_EQ(filesIn(scratch), 1);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+
+    dialogs.answers = {scratch.pathOf("plan.ycx")};
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(ScratchFolder::read(path), dxf);
+    EXPECT_EQ(filesIn(scratch), 2);
+}
+
+TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    DialogScript dialogs;
+    const std::string whole = savedBytes(scratch);
+    const std::string cut = whole.substr(0, whole.find("<lineSize>", whole.find("<text>")) + 4);
+    std::string path = scratch.file("cut.ycx", cut);
+    TestDrawing drawing;
+    drawing.document().assign(path.c_str());
+    EXPECT_EQ(drawing.context.openFile(), 0);
+    EXPECT_EQ(drawing.context.elementCount(), 1) << "the element before the cut stays";
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+    EXPECT_EQ(drawing.context.isModified(), 0);
+
+    // The next Save asks for a name, and the original is not offered.
+    dialogs.answers = {""};
+    EXPECT_EQ(drawing.context.save(), 0);
+    ASSERT_EQ(dialogs.startedFrom.size(), 1u);
+    EXPECT_EQ(dialogs.startedFrom[0], "");
+    EXPECT_EQ(ScratchFolder::read(path), cut);
+
+    // The same for a read cancelled in the progress window, and for names of no known kind or
+    // without extension, which are not read at all.
+    std::string good = scratch.file("good.ycx", whole);
+    makeFileProgress = []() -> FileProgress* { return new Cancelling; };
+    TestDrawing cancelled;
+    cancelled.document().assign(good.c_str());
+    EXPECT_EQ(cancelled.context.openFile(), 0);
+    makeFileProgress = nullptr;
+    EXPECT_EQ(cancelled.context.hasFile(), 0);
+    for (const char* name : {"good", "good.txt"}) {
+        std::string other = scratch.file(name, whole);
+        TestDrawing unknown;
+        unknown.document().assign(other.c_str());
+        EXPECT_EQ(unknown.context.openFile(), 0);
+        EXPECT_EQ(unknown.context.elementCount(), 0);
+        EXPECT_EQ(unknown.context.hasFile(), 0);
+    }
+    EXPECT_EQ(boxes.shown().size(), 4u);
+
+    // The same bytes under "ydx", in capitals, open as a drawing and unchanged.
+    std::string ydx = scratch.file("GOOD.YDX", whole);
+    TestDrawing reopened;
+    reopened.document().assign(ydx.c_str());
+    ASSERT_EQ(reopened.context.openFile(), 1);
+    EXPECT_EQ(reopened.context.elementCount(), 2);
+    EXPECT_EQ(reopened.context.isModified(), 0);
+    EXPECT_EQ(reopened.context.hasFile(), 1);
+}
+
+TEST(DocumentSave, TheOpenDialogNamesTheDocumentWithoutClaimingTheFile)
+{
+    ScratchFolder scratch;
+    DialogScript dialogs;
+    FolderMemory folders;
+    theFolderMemory = &folders;
+    Document chooser;
+    dialogs.answers = {""};
+    EXPECT_EQ(chooser.openWithDialog(), 0);
+    std::string path = scratch.pathOf("chosen.ycx");
+    dialogs.answers = {path};
+    ASSERT_EQ(chooser.openWithDialog(), 1);
+    EXPECT_TRUE(chooser.isSamePath(path.c_str()));
+    EXPECT_EQ(chooser.hasFile(), 0);
+    EXPECT_EQ(std::string(folders.drawingFolder), scratch.path()) << "the folder is remembered";
+    theFolderMemory = nullptr;
+}
+
+} // namespace
