@@ -12,6 +12,7 @@
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
+#include "views/ViewParams.h"
 
 using namespace drawing_fixture;
 
@@ -335,6 +336,118 @@ TEST(DocumentSave, TheOpenDialogNamesTheDocumentWithoutClaimingTheFile)
     EXPECT_EQ(chooser.hasFile(), 0);
     EXPECT_EQ(std::string(folders.drawingFolder), scratch.path()) << "the folder is remembered";
     theFolderMemory = nullptr;
+}
+
+} // namespace
+
+namespace {
+
+// Counts what the document asks of the view.
+class CaptionView : public ViewParams {
+public:
+    void setOwner(DocumentContext*) override {}
+    int repaintClientArea() override { return ++repaints; }
+    int isCursorInView() override { return 0; }
+    void postMouseMove() override {}
+    int canZoomIn() override { return 0; }
+    int canZoomOut() override { return 0; }
+    int zoomIn() override { return 0; }
+    int zoomOut() override { return 0; }
+    int zoomByMouse() override { return 0; }
+    int zoomAtPoint(const IntPoint&, double) override { return 0; }
+    void reset() override {}
+    void deviceToWorld(const IntPoint&, double* x, double* y, double* z) override { *x = *y = *z = 0; }
+    void worldToDevice(double, double, IntPoint* out) override { out->set(0, 0); }
+    void worldToDeviceXYZ(double, double, double, IntPoint* out) override { out->set(0, 0); }
+    void worldToDeviceClamped(double, double, IntPoint* out) override { out->set(0, 0); }
+    void worldToDeviceXYZClamped(double, double, double, IntPoint* out) override { out->set(0, 0); }
+    int worldToDeviceXForOp(int, double) override { return 0; }
+    int worldToDeviceYForOp(int, double) override { return 0; }
+    void updateViewCaption() override { ++captions; }
+    int repaints = 0;
+    int captions = 0;
+};
+
+int writeSvgStandIn(Document& document) { return document.writeRawLine("<svg/>"); }
+
+TEST(DocumentSave, ChangesMarkTheLowestPageAndRefreshTheCaptionOnce)
+{
+    ScratchFolder scratch;
+    TestDrawing drawing;
+    auto* view = new CaptionView;
+    drawing.context.view = view;
+    drawing.pages().setCurrent(3);
+    drawing.context.markModified();
+    drawing.pages().setCurrent(2);
+    drawing.context.markModified();
+    drawing.context.markModified();
+    EXPECT_EQ(view->captions, 1) << "only the first change shows in the caption";
+    EXPECT_EQ(drawing.pages().lowest, 2);
+    EXPECT_EQ(drawing.document().changeCount, 3);
+
+    std::string path = scratch.pathOf("a.ycx");
+    drawing.context.setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(view->captions, 2);
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(view->captions, 2) << "saving an unchanged drawing changes no caption";
+
+    // Reading counts no change and redraws the view.
+    TestDrawing reader;
+    auto* readerView = new CaptionView;
+    reader.context.view = readerView;
+    reader.document().assign(path.c_str());
+    ASSERT_EQ(reader.context.openFile(), 1);
+    EXPECT_EQ(reader.context.isModified(), 0);
+    EXPECT_EQ(readerView->captions, 0);
+    EXPECT_GE(readerView->repaints, 1);
+}
+
+TEST(DocumentSave, SavingAsSvgAsksBeforeDroppingContent)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    std::string path = scratch.pathOf("shapes.svg");
+    TestDrawing drawing;
+    fillTwo(drawing); // a line and a text: both kept by SVG
+    drawing.context.setPathAndTitle(path.c_str());
+
+    // Without the SVG writer nothing is written, and that is said.
+    EXPECT_EQ(drawing.context.save(), 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+    EXPECT_EQ(filesIn(scratch), 0);
+
+    foreignFileDrivers.writeSvg = writeSvgStandIn;
+    boxes.clear();
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(ScratchFolder::read(path), "<svg/>\r\n");
+
+    // A circle would be dropped: Cancel writes nothing and keeps the drawing changed.
+    ShapeValues circle;
+    drawing.add(1, 7, circle);
+    ScratchFolder::read(path);
+    boxes.answer(IDCANCEL);
+    EXPECT_EQ(drawing.context.save(), 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    EXPECT_EQ(ScratchFolder::read(path), "<svg/>\r\n");
+    boxes.answer(IDOK);
+    ASSERT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(drawing.context.isModified(), 0);
+
+    // So would a second page, even an empty one.
+    TestDrawing pages;
+    fillTwo(pages);
+    pages.pages().setCurrent(2);
+    pages.pages().setCurrent(1);
+    pages.context.setPathAndTitle(path.c_str());
+    boxes.clear();
+    boxes.answer(IDCANCEL);
+    EXPECT_EQ(pages.context.save(), 0);
+    EXPECT_EQ(boxes.shown().size(), 1u);
+    foreignFileDrivers.writeSvg = nullptr;
 }
 
 } // namespace

@@ -128,8 +128,14 @@ public:
     }
     int previousPage() override { return 0; }
     int nextPage() override { return 0; }
+    void markLowestPage() override
+    {
+        if (lowest < 1 || lowest > current)
+            lowest = current;
+    }
     int current = 1;
     int count = 1;
+    int lowest = 0;
 };
 
 // Writes "paperSize" with two reals and reads them back.
