@@ -272,24 +272,4 @@ TEST(PointList, RoundedBoxesAndRoundEnds)
     EXPECT_DOUBLE_EQ(outline.getX(0), 0.0);
 }
 
-TEST(PointList, GridUnitsOfSinglePoints)
-{
-    OwnedDrawing drawing;
-    drawing.grid().unitX = 2; // inch
-    drawing.grid().unitY = 5; // micron
-    PointList list;
-    list.owner = &drawing.context;
-    list.appendXY(25.4, 0.5);
-    EXPECT_DOUBLE_EQ(list.toGridUnitX(50.8), 2.0);
-    EXPECT_DOUBLE_EQ(list.toGridUnitY(0.5), 500.0);
-    EXPECT_DOUBLE_EQ(list.fromGridUnitX(1.0), 25.4);
-    EXPECT_EQ(list.writeXToControl(nullptr, 0), 0);
-    EXPECT_EQ(list.readYFromControl(nullptr, 0), 0);
-
-    PointList copy;
-    ASSERT_EQ(copy.copyPoints(&list), 1);
-    EXPECT_EQ(copy.count, 1);
-    EXPECT_EQ(copy.owner, nullptr);
-}
-
 } // namespace
