@@ -85,28 +85,29 @@ const char* CommonFileDialog::buildFilterString(int* length)
     return filterString;
 }
 
-void CommonFileDialog::applyFilterExtension(char* text, int size, int index)
+int CommonFileDialog::applyFilterExtension(char* text, int size, int index)
 {
     FileFilter filter;
     if (!text || size < 1 || index < 0 || !filters.get(index, &filter))
-        return;
+        return 0;
     filter.pattern[sizeof filter.pattern - 1] = 0;
     const char* extension = StringUtil::findLastChar(filter.pattern, '.');
     if (!extension || StringUtil::findChar(extension, '*') || StringUtil::findChar(extension, '?'))
-        return;
+        return 0;
     int nameStart = StringUtil::lastIndexOfChar(text, '\\') + 1;
     int dot = StringUtil::lastIndexOfChar(text + nameStart, '.');
     int length = StringUtil::length(text);
     if (dot >= 0) {
         if (!replaceExtension)
-            return;
+            return 0;
         length = nameStart + dot;
     }
     int extensionLength = StringUtil::length(extension);
     if (length + extensionLength >= FileName::pathCapacity - 1 || length + extensionLength >= size)
-        return;
+        return 0;
     text[length] = 0;
     StringUtil::append(text, size, extension);
+    return 1;
 }
 
 int CommonFileDialog::run(FileName& name, Dialog* owner, int save)
@@ -147,9 +148,10 @@ int CommonFileDialog::run(FileName& name, Dialog* owner, int save)
     path[sizeof path - 1] = 0;
     fileTitle[sizeof fileTitle - 1] = 0;
     if (save && addExtension) {
+        // The title follows the path, so that both name the same file.
         int index = static_cast<int>(record.nFilterIndex) - 1;
-        applyFilterExtension(path, sizeof path, index);
-        applyFilterExtension(fileTitle, sizeof fileTitle, index);
+        if (applyFilterExtension(path, sizeof path, index))
+            applyFilterExtension(fileTitle, sizeof fileTitle, index);
     }
     name.setPath(path);
     name.setTitle(fileTitle);

@@ -47,8 +47,9 @@ public:
     const char* buildFilterString(int* length = nullptr);
     // Gives the text (at most size - 1 bytes) the extension of filter `index` (0-based) as the
     // save dialog does with addExtension set: a text whose file name has an extension keeps it
-    // unless replaceExtension is set; a pattern without a plain extension ("*.*") adds nothing.
-    void applyFilterExtension(char* text, int size, int index);
+    // unless replaceExtension is set; a pattern without a plain extension ("*.*") adds nothing,
+    // and so does a result that would reach 259 characters. 1 when the text was changed.
+    int applyFilterExtension(char* text, int size, int index);
 
     GlobalBlock filters;        // FileFilter records
     char title[80] = {};

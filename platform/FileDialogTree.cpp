@@ -63,9 +63,12 @@ void FileDialog::changeDrive()
         return;
     char text[256];
     drives->getSelectedText(text, sizeof text);
+    char shown[sizeof currentDrive];
+    StringUtil::copy(shown, currentDrive);
     StringUtil::copyN(currentDrive, text, 2);
     if (!fillTree()) {
-        // An empty removable drive, say: the drive shown before stays chosen.
+        // An empty removable drive, say: the drive shown before stays chosen, and its tree.
+        StringUtil::copy(currentDrive, shown);
         drives->select(driveIndex);
         return;
     }
