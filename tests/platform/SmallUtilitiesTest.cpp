@@ -8,7 +8,6 @@
 #include "platform/Drives.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PointerList.h"
 #include "platform/ShortcutKey.h"
 #include "platform/WindowsDirectory.h"
 #include "tests/support/ImportPatch.h"
@@ -28,13 +27,6 @@ TEST(ByteUtil, BitsAreNumberedFromTheMostSignificantBitAndValuesStoredLittleEndi
     EXPECT_EQ(b, 0x1F);
     keepLowBits(&b, 0);
     EXPECT_EQ(b, 0x1F);
-    b = 0x81;
-    shiftByteLeft(&b, 1);
-    EXPECT_EQ(b, 0x02);
-    shiftByteRight(&b, 8);
-    EXPECT_EQ(b, 0x02);
-    shiftByteRight(&b, 1);
-    EXPECT_EQ(b, 0x01);
 
     unsigned char bits[2] = {0x00, 0x40};
     EXPECT_EQ(testBitMsbFirst(bits, 9), 1);
@@ -52,16 +44,9 @@ TEST(ByteUtil, BitsAreNumberedFromTheMostSignificantBitAndValuesStoredLittleEndi
     EXPECT_EQ(putU32Pair(out, 0x01020304, 0xA0B0C0D0), 8);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(out), 8), std::string("\x04\x03\x02\x01\xD0\xC0\xB0\xA0", 8));
 
-    char text[8];
-    char* end = appendBytes(text, "abc", 3, '\0');
-    EXPECT_EQ(end, text + 4);
-    EXPECT_STREQ(text, "abc");
     char overlap[8] = "abcdef";
     copyBytesForward(overlap, overlap + 2, 4);
     EXPECT_STREQ(overlap, "cdefef");
-    fillBytes(overlap, 'z', 7);
-    EXPECT_EQ(std::string(overlap, 7), "zzzzzzz");
-    EXPECT_EQ(absInt(-7), 7);
 }
 
 // GetDiskFreeSpaceA answering 5 GiB free in 4096-byte clusters, for the root it was asked about.
@@ -176,22 +161,6 @@ TEST(MessageBoxes, TheOverwriteQuestionAndBoxesFromTheStringTable)
     // A missing entry asks nothing and answers Cancel.
     EXPECT_EQ(askOkCancelById(11036, 29999), 2);
     EXPECT_EQ(boxes.shown().size(), 2u);
-
-    theBeeper->beepError();
-    EXPECT_EQ(theBeeper->lastType, MB_ICONHAND);
-    theBeeper->beepExclamation();
-    EXPECT_EQ(theBeeper->lastType, MB_ICONEXCLAMATION);
-}
-
-TEST(PointerList, KeepsEightBytePointers)
-{
-    PointerList list;
-    int values[3] = {};
-    for (int& v : values)
-        ASSERT_EQ(list.add(&v), 1);
-    EXPECT_EQ(list.elementSize, 8);
-    EXPECT_EQ(list.at(2), &values[2]);
-    EXPECT_EQ(list.at(3), nullptr);
 }
 
 } // namespace
