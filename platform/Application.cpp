@@ -12,6 +12,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
 #include "platform/PaneWindow.h"
+#include "platform/PrintJob.h"
 #include "platform/ScreenSurface.h"
 #include "platform/SerialList.h"
 #include "platform/ShiftJis.h"
@@ -71,9 +72,18 @@ Application::~Application()
     deletePrintJob();
 }
 
-// The print job arrives with the printing classes; until then there is none to create.
-int Application::ensurePrintJob() { return thePrintJob != nullptr; }
-void Application::deletePrintJob() { thePrintJob = nullptr; }
+int Application::ensurePrintJob()
+{
+    if (!thePrintJob)
+        thePrintJob = new (std::nothrow) PrintJob;
+    return thePrintJob != nullptr;
+}
+
+void Application::deletePrintJob()
+{
+    delete thePrintJob;
+    thePrintJob = nullptr;
+}
 
 FrameMenu* Application::frameMenu() const { return frame ? &frame->menu : nullptr; }
 

@@ -1,31 +1,45 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/WindowScrollBar.h"
+
 class Window;
 
-// A scroll bar that drives a window's own horizontal or vertical bar; its owner scrolls by the
-// change of position. Range minimum..maximum with a page; the system bar is given
-// nMax = maximum - 1 so that the thumb reaches maximum - page.
-class ChildScrollBar {
+// The scroll bar of a document window or pane: either the owner window's own bar or a
+// SCROLLBAR child window of its own (control id 234 horizontal, 235 vertical). The owner scrolls
+// its contents by the change of position: scrolling the bar towards the end moves the contents
+// by old - new, a negative amount.
+class ChildScrollBar : public WindowScrollBar {
 public:
-    ChildScrollBar();
+    enum { kHorizontalChildId = 234, kVerticalChildId = 235 };
+
+    ChildScrollBar() = default;
+    ~ChildScrollBar() override;
 
     void useOwnerHorizontalBar(Window* window);
     void useOwnerVerticalBar(Window* window);
-    // GetScrollInfo's position; minimum without a bar.
-    int position();
-    // The position clamped to minimum..maximum; nothing without a bar.
-    void setPosition(int pos, int redraw);
+    // A child bar in the owner's client area at `rect`, given state = {position, minimum, maximum,
+    // page}; 1 when the window was made.
+    int createHorizontalChild(Window* window, const IntRect& r, const int state[4]);
+    int createVerticalChild(Window* window, const IntRect& r, const int state[4]);
+    // The first call creates the child, later calls only move it.
+    int createOrMoveHorizontal(Window* window, const IntRect& r, const int state[4]);
+    int createOrMoveVertical(Window* window, const IntRect& r, const int state[4]);
+    void destroyChild();
 
-    int orientation = 0;    // 1 horizontal, 2 vertical
-    int minimum = 0;
-    int maximum = 100;
-    int page = 5;
-    int lineStep = 1;
-    HWND barWindow = nullptr;
-    int barType = SB_CTL;
-    SCROLLINFO info;
+    // The owner's scrollHorizontally or scrollVertically by delta.
+    void scrollOwner(int delta);
+    // The current message (WM_HSCROLL / WM_VSCROLL) applied to the bar; the owner is scrolled by
+    // old - new position when it changed.
+    void handleScrollEvent();
+    void scrollLinesAndOwner(int n);
+    // 1 when the current message comes from this object's own child bar.
+    int isMessageFromChild() const;
+
     int hasChild = 0;
     int ownChild = 0;
     Window* owner = nullptr;
+
+private:
+    int createChild(Window* window, const IntRect& r, const int state[4], int vertical);
 };

@@ -7,6 +7,7 @@
 #include "platform/ListControls.h"
 #include "platform/PictureControl.h"
 #include "platform/RangeControls.h"
+#include "platform/ScrollBarControl.h"
 
 int isClickKind(int kind)
 {
@@ -77,15 +78,17 @@ Control* createControlByKind(int kind)
         return new (std::nothrow) ProgressBar;
     case KIND_RADIO_BUTTON:
         return new (std::nothrow) RadioButton;
+    case KIND_SCROLL_BAR:
+        return new (std::nothrow) ScrollBarControl;
     case KIND_UP_DOWN:
         return new (std::nothrow) UpDownControl;
     case KIND_INTEGER_DISPLAY:
         return new (std::nothrow) IntegerDisplay;
     case KIND_OWNER_DRAW_STATIC:
         return new (std::nothrow) OwnerDrawStatic;
-    // The owner-drawn lists, the colour swatch, the drop-down chooser and the dialog scroll bar
-    // are not part of this library yet: the generic control stands in for them and keeps their
-    // kind code, so a click on one still becomes event 1201.
+    // The owner-drawn lists, the colour swatch and the drop-down chooser are not part of this
+    // library yet: the generic control stands in for them and keeps their kind code, so a click
+    // on one still becomes event 1201.
     default:
         return new (std::nothrow) GenericControl;
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/FileDialog.h"
 #include "platform/StringUtil.h"
 
 void FolderPath::assign(const FolderPath& other) { std::memcpy(text, other.text, sizeof text); }
@@ -74,4 +75,19 @@ int FileSelection::isExcluded(const char* name) const
         return 1;
     const char* own = StringUtil::findChar(extension, '.') ? name + dot : name + dot + 1;
     return StringUtil::equalsNoCase(own, extension) ? 0 : 1;
+}
+
+int FileSelection::choose(int /*mode*/)
+{
+    if (!ensureList() || !ensureFolder())
+        return 0;
+    FileList before;
+    if (!before.copyFrom(list))
+        return 0;
+    FileDialog dialog;
+    dialog.setSelection(this);
+    int result = dialog.run();
+    if (result != 1)
+        list->copyFrom(&before);
+    return result;
 }

@@ -7,6 +7,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
+#include "platform/PrintJob.h"
 #include "platform/StatusBar.h"
 #include "shell/panes/WorkspaceLayout.h"
 
@@ -145,6 +146,13 @@ void FrameWindow::enableMenuItem(int command, int enable)
 {
     if (menu.menu.handle)
         EnableMenuItem(menu.menu.handle, static_cast<UINT>(command), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
+int FrameWindow::showPrintSetup()
+{
+    if (!theApplication || !theApplication->ensurePrintJob())
+        return 0;
+    return thePrintJob->showPrintSetup();
 }
 
 void FrameWindow::postCloseRequest()

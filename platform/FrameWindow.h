@@ -35,6 +35,9 @@ public:
     virtual int createMaximized();
 
     void enableMenuItem(int command, int enable);
+    // The print-setup dialog of the application's print job (created when needed); the
+    // dialog's result, 0 when there is no print job.
+    int showPrintSetup();
     // Posts the close request to the active document window, if there is one.
     void postCloseRequest();
     void abortMouseLoop();

@@ -19,14 +19,19 @@ public:
     void switchOffNow();
     // Brings back the remembered state, but only while a dialog keeps the IME off.
     void restoreNow();
-    // Puts the composition window of the input method at a point of the window's client area
-    // (the text caret). For now only the window is remembered: the messages to the IME come with
-    // the rest of the input-method support.
+    // Puts the IME's composition window at a point of the window's client area (the text caret),
+    // then gives it the window's font.
     void placeCompositionWindow(Window* window, const IntPoint& at);
+    // The composition font: the window's current font, or SYSTEM_FIXED_FONT when it has none.
+    void setCompositionFont(Window* window);
 
     int savedState = 0;
     int count = 0;
     HWND imeWindow = nullptr;
+
+private:
+    // One IMESTRUCT request in a shared global block, freed after the call.
+    LRESULT sendRequest(UINT function, WPARAM wParam, LPARAM lParam1);
 };
 
 extern ImeGuard* theImeGuard;

@@ -56,13 +56,22 @@ int askYesNoCancel(const char* text, const char* caption)
     }
 }
 
+namespace {
+// A string-table entry of at most 255 bytes; 0 when it is missing or empty.
+int loadText(int stringId, char (&text)[256])
+{
+    HINSTANCE instance = theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
+    text[0] = 0;
+    return LoadStringA(instance, static_cast<UINT>(stringId), text, sizeof text) > 0;
+}
+} // namespace
+
 void showErrorById(int stringId)
 {
     if (theApplication)
         theApplication->reportError();
     char text[256];
-    HINSTANCE instance = theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
-    if (LoadStringA(instance, static_cast<UINT>(stringId), text, sizeof text) > 0)
+    if (loadText(stringId, text))
         showErrorBox(text, nullptr);
 }
 
@@ -75,3 +84,14 @@ void showErrorText(const char* text)
 }
 
 void showOutOfMemory() { showErrorById(IDS_OUT_OF_MEMORY); }
+
+int askOkCancelById(int textId, int captionId)
+{
+    char text[256];
+    char caption[256];
+    if (!loadText(textId, text) || !loadText(captionId, caption))
+        return 2;
+    return askOkCancel(text, caption);
+}
+
+int confirmOverwrite() { return askOkCancelById(IDS_FILE_EXISTS, IDS_OVERWRITE_QUESTION); }

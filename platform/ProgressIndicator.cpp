@@ -32,6 +32,9 @@ void ProgressIndicator::setRange(int newLow, int newHigh)
     if (progressWindow) {
         SendMessageA(progressWindow, PBM_SETPOS, 0, 0);
         SendMessageA(progressWindow, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+        // The bar is back at 0: the next value is shown even when its percentage equals the one
+        // shown before.
+        lastPercent = 0;
     }
 }
 
@@ -41,6 +44,7 @@ void ProgressIndicator::setValue(int v)
     long long span = static_cast<long long>(high) - low;
     if (!progressWindow || span < 2)
         return;
+    // In 64 bits: values are byte counts of large files.
     int percent = static_cast<int>((static_cast<long long>(v) - low) * 100 / span);
     if (percent != lastPercent)
         SendMessageA(progressWindow, PBM_SETPOS, static_cast<WPARAM>(percent), 0);

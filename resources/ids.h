@@ -5,12 +5,30 @@
 #define IDD_SPLASH            102
 #define IDC_SPLASH_PICTURE    1007
 
+// The program's own chooser of several files.
+#define IDD_FILE_CHOOSER      1105
+#define IDC_FILE_FOLDER       11010
+#define IDC_FILE_TREE         11011
+#define IDC_FILE_DRIVES       11012
+#define IDC_FILE_FILES        11014
+#define IDC_FILE_CHOSEN       11015
+#define IDC_FILE_ADD          11016
+#define IDC_FILE_REMOVE       11017
+#define IDC_FILE_ADD_ALL      11018
+#define IDC_FILE_REMOVE_ALL   11019
+
 // Strings
 #define IDS_TOOLBAR_DRAWING   1
 #define IDS_READ_ERROR        11021
 #define IDS_WRITE_ERROR       11022
 #define IDS_OUT_OF_MEMORY     11025
+#define IDS_OVERWRITE_QUESTION 11027
+#define IDS_FILE_EXISTS       11036
 #define IDS_OUTPUT_FAILED     11038
+
+// Icons: the file chooser's closed and open folder (16 x 16, resources/icons/).
+#define IDI_FOLDER_CLOSED     1122
+#define IDI_FOLDER_OPEN       1123
 
 // The library frame's own menu bar and accelerators (the application's frame uses its own).
 #define IDM_LIBRARY_FRAME     1104

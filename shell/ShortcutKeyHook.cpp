@@ -14,14 +14,6 @@ int ShortcutKeyHook::onKey()
     return 1;
 }
 
-int ShortcutKeyHook::takePending()
-{
-    if (state != 1)
-        return 0;
-    state = 2;
-    return 1;
-}
-
 int ShortcutKeyHook::takePendingCommand()
 {
     int command = pendingCommand;

@@ -1,23 +1,19 @@
 #pragma once
+#include "platform/ShortcutKey.h"
 
 // The keyboard-shortcut hook. The pump offers it every key press; a bound key is consumed and its
 // command delivered in a later step as the deferred command 6192, which the frame takes.
-class ShortcutKeyHook {
+class ShortcutKeyHook : public ShortcutKey {
 public:
-    virtual ~ShortcutKeyHook() = default;
-
     // Reads the key message of the current event. 0 while a command is pending; otherwise 1 when
     // the key is bound (the command becomes pending and the key is consumed).
     int onKey();
-    // The pump's test-and-mark: 1 once for a pending command (state 1 -> 2).
-    int takePending();
     // The frame's take on 6192: the command, and the hook is free again (0 when none).
     int takePendingCommand();
 
     // The command bound to the key of the current event, 0 when none.
     virtual int lookUp() { return 0; }
 
-    int state = 0;          // 0 idle, 1 pending, 2 posted
     int pendingCommand = 0;
     int mode = 0;
 };

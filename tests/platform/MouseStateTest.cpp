@@ -158,8 +158,9 @@ TEST_F(MouseStateTest, ProgramCursorsAre32By32)
         EXPECT_EQ(mask.bmWidth, 32);
         // A monochrome cursor keeps both masks in one bitmap twice as high.
         EXPECT_EQ(mask.bmHeight, info.hbmColor ? 32 : 64);
-        if (id == IDCUR_MAGNIFIER || id == IDCUR_CROSS_CIRCLE)
+        if (id == IDCUR_MAGNIFIER || id == IDCUR_CROSS_CIRCLE) {
             EXPECT_EQ(info.xHotspot * 100 + info.yHotspot, 1010u);   // the lens centre, the cross
+        }
         DeleteObject(info.hbmMask);
         if (info.hbmColor)
             DeleteObject(info.hbmColor);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/CommonFileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/PrintJob.h"
 
 namespace {
 // A message box that nobody scripted would block a headless run: fail the test instead.
@@ -10,6 +12,22 @@ int unexpectedMessageBox(HWND, const char* text, const char* caption, UINT)
     ADD_FAILURE() << "unexpected message box: " << (caption ? caption : "") << ": " << (text ? text : "");
     return IDCANCEL;
 }
+
+// Nor may the system's modal print and file dialogs open. Taking the default printer shows
+// nothing and stays allowed.
+BOOL unexpectedPrintDialog(PRINTDLGA* record)
+{
+    if (record->Flags & PD_RETURNDEFAULT)
+        return PrintDlgA(record);
+    ADD_FAILURE() << "unexpected print dialog";
+    return FALSE;
+}
+
+BOOL unexpectedFileDialog(OPENFILENAMEA*)
+{
+    ADD_FAILURE() << "unexpected file dialog";
+    return FALSE;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -17,6 +35,9 @@ int main(int argc, char** argv)
     // Windows error boxes would block an unattended run.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     setMessageBoxFunction(unexpectedMessageBox);
+    setPrintDialogFunction(unexpectedPrintDialog);
+    setOpenFileFunction(unexpectedFileDialog);
+    setSaveFileFunction(unexpectedFileDialog);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
