@@ -5,7 +5,6 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
-#include "document/DrawingFileDialogs.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
@@ -13,6 +12,7 @@
 #include "document/TagDictionary.h"
 #include "elements/Element.h"
 #include "platform/BufferedFile.h"
+#include "platform/CommonFileDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
@@ -337,12 +337,23 @@ int Document::save()
     return writeAndMarkSaved();
 }
 
+void Document::addFileFilters(CommonFileDialog& dialog)
+{
+    dialog.clearFilters();
+    dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx");
+    dialog.addFilter("すべて(*.*)", "*.*");
+}
+
+void Document::addSaveFileFilters(CommonFileDialog& dialog) { addFileFilters(dialog); }
+
 int Document::openWithDialog()
 {
+    CommonFileDialog dialog;
+    addFileFilters(dialog);
     FileName chosen;
     if (theFolderMemory)
         theFolderMemory->beforeDialog(chosen);
-    if (!drawingFileDialogs.askOpen || !drawingFileDialogs.askOpen(*this, chosen))
+    if (!dialog.askOpenFile(chosen))
         return 0;
     if (theFolderMemory)
         theFolderMemory->afterDialog(chosen);
@@ -369,7 +380,10 @@ int Document::saveAsDialog(FileName& chosen)
     }
     if (theFolderMemory)
         theFolderMemory->beforeDialog(chosen);
-    if (!drawingFileDialogs.askSave || !drawingFileDialogs.askSave(*this, chosen))
+    CommonFileDialog dialog;
+    addSaveFileFilters(dialog);
+    dialog.addExtension = 1;
+    if (!dialog.askSaveFile(chosen))
         return 0;
     if (theFolderMemory)
         theFolderMemory->afterDialog(chosen);

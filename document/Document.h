@@ -17,6 +17,7 @@
 #include "platform/FileName.h"
 
 class BufferedFile;
+class CommonFileDialog;
 class DocumentContext;
 class Element;
 class ElementEditor;
@@ -103,11 +104,16 @@ public:
     // The drawing keeps its old name and its changes unless the write succeeded.
     virtual int onSave();
 
+    // The file types the open and the save dialog list: "Tesvan CAD(*.ycx)" first, so that a
+    // name typed without extension is saved as a drawing, then "すべて(*.*)".
+    virtual void addFileFilters(CommonFileDialog& dialog);
+    virtual void addSaveFileFilters(CommonFileDialog& dialog);
     // The open dialog, starting in the remembered folder: the chosen path becomes this
     // document's path (without the has-file flag). 0 when cancelled.
     int openWithDialog();
     // The save dialog, starting from the drawing's name (a file of a kind that is not written
-    // offered as ".ycx") or the remembered folder; the chosen path in `chosen`. 0 when cancelled.
+    // offered as ".ycx") or the remembered folder, adding the chosen type's extension to a name
+    // typed without one; the chosen path in `chosen`. 0 when cancelled.
     int saveAsDialog(FileName& chosen);
 
     // Path and title without the has-file flag (a document about to be opened).

@@ -5,9 +5,9 @@
 #include <vector>
 #include <windows.h>
 
-#include "document/DrawingFileDialogs.h"
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
+#include "platform/CommonFileDialog.h"
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
@@ -18,34 +18,46 @@ using namespace drawing_fixture;
 
 namespace {
 
-// Answers the file dialogs: each call records the name it started from and answers with the
-// next scripted path ("" = Cancel).
+// Stands in for the user at the system's file dialogs: each call records the name the dialog
+// started from and the file types it listed, and answers with the next scripted path ("" =
+// Cancel), chosen with the first file type.
 struct DialogScript {
     DialogScript()
     {
         active = this;
-        drawingFileDialogs.askOpen = [](Document&, FileName& name) { return active->answer(name); };
-        drawingFileDialogs.askSave = [](Document&, FileName& name) { return active->answer(name); };
+        previousOpen = setOpenFileFunction(answer);
+        previousSave = setSaveFileFunction(answer);
     }
     ~DialogScript()
     {
-        drawingFileDialogs = defaultDrawingFileDialogs();
+        setOpenFileFunction(previousOpen);
+        setSaveFileFunction(previousSave);
         active = nullptr;
     }
-    int answer(FileName& name)
+    static BOOL answer(OPENFILENAMEA* record)
     {
-        startedFrom.push_back(name.getPath());
-        if (answers.empty() || answers.front().empty()) {
-            if (!answers.empty())
-                answers.erase(answers.begin());
-            return 0;
+        DialogScript& self = *active;
+        self.startedFrom.push_back(record->lpstrFile);
+        const char* filter = record->lpstrFilter;
+        self.filters.clear();
+        while (filter && *filter) {
+            self.filters.push_back(filter);
+            filter += self.filters.back().size() + 1;
         }
-        name.setPath(answers.front().c_str());
-        answers.erase(answers.begin());
-        return 1;
+        std::string chosen = self.answers.empty() ? "" : self.answers.front();
+        if (!self.answers.empty())
+            self.answers.erase(self.answers.begin());
+        if (chosen.empty())
+            return FALSE;
+        StringUtil::copy(record->lpstrFile, static_cast<int>(record->nMaxFile), chosen.c_str());
+        record->nFilterIndex = 1;
+        return TRUE;
     }
     std::vector<std::string> answers;
     std::vector<std::string> startedFrom;
+    std::vector<std::string> filters;
+    FileDialogFunction previousOpen;
+    FileDialogFunction previousSave;
     static DialogScript* active;
 };
 DialogScript* DialogScript::active = nullptr;
@@ -125,10 +137,12 @@ TEST(DocumentSave, AnUntitledDrawingIsSavedThroughTheDialogThenDirectly)
     EXPECT_STREQ(drawing.context.title(), "SINKI");
     EXPECT_EQ(filesIn(scratch), 0);
     ASSERT_EQ(dialogs.startedFrom.size(), 1u);
-    EXPECT_EQ(dialogs.startedFrom[0], scratch.path()) << "the dialog starts in the remembered folder";
+    EXPECT_EQ(dialogs.startedFrom[0], scratch.path() + "*.ycx") << "the dialog starts in the remembered folder";
+    EXPECT_EQ(dialogs.filters, (std::vector<std::string>{"Tesvan CAD(*.ycx)", "*.ycx", "すべて(*.*)", "*.*"}));
 
+    // A name typed without extension is saved as a drawing.
     std::string path = scratch.pathOf("first.ycx");
-    dialogs.answers = {path};
+    dialogs.answers = {scratch.pathOf("first")};
     ASSERT_EQ(drawing.context.save(), 1);
     EXPECT_EQ(drawing.context.isModified(), 0);
     EXPECT_EQ(drawing.context.hasFile(), 1);

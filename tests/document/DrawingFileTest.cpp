@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "document/FileProgress.h"
+#include "platform/CommonFileDialog.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -85,6 +86,20 @@ void fillSample(TestDrawing& drawing)
     drawing.pages().setCurrent(3);
     drawing.pages().setCurrent(2);
 }
+
+// The user cancels the save dialog; counts how often it was shown.
+struct CancelledSaveDialog {
+    CancelledSaveDialog() : previous(setSaveFileFunction(cancel)) { shown = 0; }
+    ~CancelledSaveDialog() { setSaveFileFunction(previous); }
+    static BOOL cancel(OPENFILENAMEA*)
+    {
+        ++shown;
+        return FALSE;
+    }
+    FileDialogFunction previous;
+    static int shown;
+};
+int CancelledSaveDialog::shown = 0;
 
 int readInto(TestDrawing& drawing, const std::string& path)
 {
@@ -203,7 +218,9 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     // The drawing lost its name, so a save cannot write the cut drawing over the file.
     EXPECT_EQ(drawing.context.hasFile(), 0);
     EXPECT_STREQ(drawing.context.title(), "SINKI");
+    CancelledSaveDialog dialog;
     EXPECT_EQ(drawing.context.save(), 0);
+    EXPECT_EQ(CancelledSaveDialog::shown, 1) << "the next save asks for a name";
     EXPECT_EQ(ScratchFolder::read(path), cut);
 
     // A holder without the object for a tag fails the element, and with it the rest.
@@ -340,6 +357,7 @@ TEST(DrawingFile, TheExtensionDecidesWhatIsReadAndWritten)
     // A drawing named after a DXF or extensionless file is never written over that file.
     std::string dxf = scratch.file("a.dxf", "0\r\nEOF\r\n");
     std::string plain = scratch.pathOf("plain");
+    CancelledSaveDialog dialog;
     for (const std::string& target : {dxf, plain}) {
         drawing.document().setPathAndTitle(target.c_str());
         EXPECT_EQ(drawing.document().write(), 0);
