@@ -329,10 +329,9 @@ int Document::writeAndMarkSaved()
 
 int Document::save()
 {
-    const int kind = fileKindOfPath(getPath());
-    // Only the own format and SVG are written; a drawing read from a DXF file (or from a file of
-    // no known kind) is never written over it.
-    if (!hasFileFlag || (kind != kOwnFormat && kind != kSvg))
+    // Save writes over drawings only. A drawing read from a file of another kind (SVG, DXF, or
+    // none known) is never written over it: the writer would not give back what was read.
+    if (!hasFileFlag || fileKindOfPath(getPath()) != kOwnFormat)
         return onSave();
     return writeAndMarkSaved();
 }
@@ -363,8 +362,7 @@ int Document::openWithDialog()
 int Document::saveAsDialog(FileName& chosen)
 {
     chosen.clear();
-    const int kind = fileKindOfPath(getPath());
-    if (hasFileFlag && (kind == kOwnFormat || kind == kSvg)) {
+    if (hasFileFlag && fileKindOfPath(getPath()) == kOwnFormat) {
         chosen.setPath(getPath());
     } else if (hasFileFlag && getPath()[0] != 0) {
         // A drawing read from a file of another kind is offered under its name as a drawing.

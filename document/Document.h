@@ -68,8 +68,8 @@ struct TagWriterSwitches {
 //
 // No save loses the user's data. A write goes to a temporary file in the target's folder, which
 // replaces the target only when the whole write succeeded, so a failed or cancelled save leaves
-// the old file as it was and the drawing marked changed. A drawing is never written over a file
-// of a kind that is not written (a drawing read from a DXF file is saved through Save As), Save As
+// the old file as it was and the drawing marked changed. Save writes over drawings only (a
+// drawing read from an SVG or DXF file is saved through Save As), Save As
 // gives the drawing its new name and marks it saved only after the write succeeded, and a read
 // that failed or was cancelled leaves the drawing untitled, so that saving it cannot overwrite
 // the original with what was read of it.
@@ -97,8 +97,8 @@ public:
     // Reads the file (publishing the document meanwhile), then shows the displayed page. A read
     // that failed or was cancelled shows "Read Error" and leaves the drawing untitled.
     virtual int onOpen();
-    // Writes the drawing to its file when it has one of a kind that is written, else Save As.
-    // 1 when the drawing was written and is marked saved.
+    // Writes the drawing over its file when that is a drawing ("ycx", "ydx"), else Save As. 1
+    // when the drawing was written and is marked saved.
     virtual int save();
     // Save As: asks for a name (and whether an existing file may be overwritten), then writes.
     // The drawing keeps its old name and its changes unless the write succeeded.
@@ -111,8 +111,8 @@ public:
     // The open dialog, starting in the remembered folder: the chosen path becomes this
     // document's path (without the has-file flag). 0 when cancelled.
     int openWithDialog();
-    // The save dialog, starting from the drawing's name (a file of a kind that is not written
-    // offered as ".ycx") or the remembered folder, adding the chosen type's extension to a name
+    // The save dialog, starting from the drawing's name (the name of an SVG or DXF file offered
+    // as ".ycx") or the remembered folder, adding the chosen type's extension to a name
     // typed without one; the chosen path in `chosen`. 0 when cancelled.
     int saveAsDialog(FileName& chosen);
 

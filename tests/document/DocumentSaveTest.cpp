@@ -417,50 +417,57 @@ TEST(DocumentSave, ChangesMarkTheLowestPageAndRefreshTheCaptionOnce)
     EXPECT_GE(readerView->repaints, 1);
 }
 
-TEST(DocumentSave, SavingAsSvgAsksBeforeDroppingContent)
+TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
 {
     MessageBoxScript boxes;
     ScratchFolder scratch;
+    DialogScript dialogs;
     std::string path = scratch.pathOf("shapes.svg");
     TestDrawing drawing;
     fillTwo(drawing); // a line and a text: both kept by SVG
-    drawing.context.setPathAndTitle(path.c_str());
 
     // Without the SVG writer nothing is written, and that is said.
-    EXPECT_EQ(drawing.context.save(), 0);
+    dialogs.answers = {path};
+    EXPECT_EQ(drawing.context.saveAs(), 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "Write Error");
     EXPECT_EQ(filesIn(scratch), 0);
+    EXPECT_EQ(drawing.context.hasFile(), 0);
 
     foreignFileDrivers.writeSvg = writeSvgStandIn;
     boxes.clear();
-    ASSERT_EQ(drawing.context.save(), 1);
+    dialogs.answers = {path};
+    ASSERT_EQ(drawing.context.saveAs(), 1);
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(ScratchFolder::read(path), "<svg/>\r\n");
 
     // A circle would be dropped: Cancel writes nothing and keeps the drawing changed.
     ShapeValues circle;
     drawing.add(1, 7, circle);
-    ScratchFolder::read(path);
-    boxes.answer(IDCANCEL);
-    EXPECT_EQ(drawing.context.save(), 0);
-    ASSERT_EQ(boxes.shown().size(), 1u);
+    dialogs.answers = {path};
+    boxes.answer(IDOK);     // overwrite
+    boxes.answer(IDCANCEL); // drop the circle
+    EXPECT_EQ(drawing.context.saveAs(), 0);
+    ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(drawing.context.isModified(), 1);
     EXPECT_EQ(ScratchFolder::read(path), "<svg/>\r\n");
-    boxes.answer(IDOK);
-    ASSERT_EQ(drawing.context.save(), 1);
-    EXPECT_EQ(drawing.context.isModified(), 0);
 
-    // So would a second page, even an empty one.
+    // Save never writes over the SVG file: it offers the name as a drawing.
+    dialogs.answers = {""};
+    EXPECT_EQ(drawing.context.save(), 0);
+    EXPECT_EQ(dialogs.startedFrom.back(), scratch.pathOf("shapes.ycx"));
+
+    // A second page, even an empty one, would be dropped as well.
     TestDrawing pages;
     fillTwo(pages);
     pages.pages().setCurrent(2);
     pages.pages().setCurrent(1);
-    pages.context.setPathAndTitle(path.c_str());
     boxes.clear();
     boxes.answer(IDCANCEL);
-    EXPECT_EQ(pages.context.save(), 0);
+    dialogs.answers = {scratch.pathOf("pages.svg")};
+    EXPECT_EQ(pages.context.saveAs(), 0);
     EXPECT_EQ(boxes.shown().size(), 1u);
+    EXPECT_FALSE(ScratchFolder::exists(scratch.pathOf("pages.svg")));
     foreignFileDrivers.writeSvg = nullptr;
 }
 
