@@ -7,6 +7,8 @@
 
 // The program's own chooser of several files.
 #define IDD_FILE_CHOOSER      1105
+#define IDD_FILE_PROGRESS     1544
+#define IDC_FILE_PROGRESS_BAR 15152
 #define IDC_FILE_FOLDER       11010
 #define IDC_FILE_TREE         11011
 #define IDC_FILE_DRIVES       11012

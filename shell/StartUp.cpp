@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
+#include "document/FileProgressWindow.h"
 #include "shell/MainFrame.h"
 
 namespace {
@@ -19,6 +20,7 @@ void runApplication()
     app->clipboardFormat = kElementClipboardFormat;
     app->frameIcon = 108;
     app->documentIcon = 109;
+    makeFileProgress = makeFileProgressWindow;
 
     auto* frame = new MainFrame;
     app->frame = frame;

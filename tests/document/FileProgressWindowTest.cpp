@@ -44,6 +44,18 @@ TEST(FileProgressWindow, ShowsMovesAndTakesCancel)
     EXPECT_EQ(missing.cancelled(), 0);
 }
 
+TEST(FileProgressWindow, TheProgramsOwnWindowHasItsBarAndCancel)
+{
+    TestApplication app;
+    FileProgressWindow window;
+    window.begin(0, 1000);
+    ASSERT_NE(window.hwnd, nullptr);
+    EXPECT_NE(GetDlgItem(window.hwnd, 15152), nullptr);
+    EXPECT_NE(GetDlgItem(window.hwnd, IDCANCEL), nullptr);
+    window.step(500);
+    EXPECT_EQ(SendDlgItemMessageA(window.hwnd, 15152, PBM_GETPOS, 0, 0), 50);
+}
+
 TEST(FileProgressWindow, CancelDuringASaveKeepsTheOldFile)
 {
     TestApplication app;
