@@ -1,0 +1,42 @@
+#pragma once
+#include "document/EntityAttribute.h"
+#include "geometry/DrawSwitch.h"
+#include "geometry/InkColor.h"
+
+class Document;
+class ElementRecordBuffer;
+
+// What the edge and the fill of a closed figure share: a draw switch, a colour and a tint part
+// (`Tint`: the edge's GrayValue, the fill's GrayAttributes screen), all held by value, written as
+// one drawing-file block with "draw", the colour's block and the tint's tag. `Bundle` is the edge
+// or fill class itself; its block tag, its holder in the writer and the tint's tag are listed
+// with the operations in DrawnInkBundle.cpp, which instantiates the two bundles.
+template <class Bundle, class Tint> class DrawnInkBundle : public EntityAttribute {
+public:
+    // Switch, colour and tint; null does nothing.
+    void assign(const Bundle* other);
+
+    // Record image: the switch (int16), the colour's 52 bytes, the tint's image. A failed read
+    // leaves all three as they were.
+    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+
+    // The drawing file through the current XML context, up to endTag.
+    int readXml(int endTag);
+    int writeXml(Document* writer);
+    // The block holding only the switch.
+    int writeDrawOnly(Document* writer) const;
+    // Takes other, writes, then resets the writer's current colour to white.
+    int writeFromHolder(const Bundle& other);
+    // The writer's holder of this kind takes a copy and writes it.
+    int writeThroughHolder(Document* context);
+    int readEntityXml(Document& document, int tagId) override;
+
+    int reserved = 0;
+    DrawSwitch draw;
+    InkColor colour;
+    Tint gray;
+    Document* xmlContext = nullptr;
+
+protected:
+    int readXmlWith(Document& d, int endTag);
+};
