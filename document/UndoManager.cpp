@@ -287,6 +287,30 @@ void UndoManager::countersForward()
 
 void UndoManager::seekBack() { logFile.seek(-logFile.bytesRead()); }
 
+void UndoManager::openRecord(int redoing)
+{
+    if (redoing)
+        beginRedoRead();
+    else
+        countersBack();
+}
+
+void UndoManager::closeRecord(int redoing)
+{
+    if (redoing)
+        countersForward();
+    else
+        seekBack();
+}
+
+int UndoManager::openSettledRecord(int redoing)
+{
+    if (redoing && !settle())
+        return 0;
+    openRecord(redoing);
+    return 1;
+}
+
 // The virtual operations
 
 int UndoManager::canUndo()
@@ -395,15 +419,15 @@ int UndoManager::dispatch(int redoing)
     case 21:
     case 27:
         if (redoing)
-            redoRemoval();
+            stepRemoveListed(1);
         else
-            undoRemoval();
+            stepReinsertListed(0);
         break;
     case 25:
         if (redoing)
-            redoPaste();
+            stepReinsertListed(1);
         else
-            undoPaste();
+            stepRemoveListed(0);
         break;
     case 41:
     case 43:

@@ -180,6 +180,13 @@ private:
     void beginRedoRead();
     void countersForward();
     void seekBack();
+    // The record of a step: read forward from its head (redo) or from its start after stepping
+    // back (undo); then past it (redo) or back at its start (undo).
+    void openRecord(int redoing);
+    void closeRecord(int redoing);
+    // openRecord after settling the element in hand for a redo; 0 when settling wrote a record
+    // and the step must not go on.
+    int openSettledRecord(int redoing);
     void clearPending();
 
     // Common parts of the steps.
@@ -224,10 +231,9 @@ private:
     void undoCopy();
     void redoCopy();
     void undoOrder(int redoing);
-    void undoRemoval();
-    void redoRemoval();
-    void undoPaste();
-    void redoPaste();
+    void stepReinsertListed(int redoing);
+    void stepRemoveListed(int redoing);
+    void removeListed();
     void stepPointMove(int redoing);
     void stepPointList(int redoing);
     void stepImage(int redoing);

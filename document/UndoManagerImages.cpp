@@ -83,22 +83,14 @@ void UndoManager::endPointRecord(int code, Element* element)
 
 void UndoManager::stepPointMove(int redoing)
 {
-    if (redoing) {
-        if (!settle())
-            return;
-        beginRedoRead();
-    } else {
-        countersBack();
-    }
+    if (!openSettledRecord(redoing))
+        return;
     int32_t id = 0, first = 0, n = 0;
     logFile.readWord(id);
     logFile.readWord(first);
     logFile.readWord(n);
     logFile.readList(&points, sizeof(UndoPoint));
-    if (redoing)
-        countersForward();
-    else
-        seekBack();
+    closeRecord(redoing);
     selectAlone(id);
     ElementEditor* editor = elementEditor();
     if (n >= 1 && points.count == 2 * n && editor && editor->beginEdit(id)) {
@@ -119,23 +111,15 @@ void UndoManager::stepPointMove(int redoing)
 // (redo) the change.
 void UndoManager::stepPointList(int redoing)
 {
-    if (redoing) {
-        if (!settle())
-            return;
-        beginRedoRead();
-    } else {
-        countersBack();
-    }
+    if (!openSettledRecord(redoing))
+        return;
     int32_t id = 0, pointsBefore = 0, valuesBefore = 0;
     logFile.readWord(id);
     logFile.readWord(pointsBefore);
     logFile.readList(&points, sizeof(UndoPoint));
     logFile.readWord(valuesBefore);
     logFile.readList(&values, sizeof(double));
-    if (redoing)
-        countersForward();
-    else
-        seekBack();
+    closeRecord(redoing);
     if (pointsBefore < 0 || pointsBefore > points.count)
         pointsBefore = points.count;
     if (valuesBefore < 0 || valuesBefore > values.count)
@@ -328,22 +312,14 @@ void UndoManager::endImageBatch(int code)
 
 void UndoManager::stepImage(int redoing)
 {
-    if (redoing) {
-        if (!settle())
-            return;
-        beginRedoRead();
-    } else {
-        countersBack();
-    }
+    if (!openSettledRecord(redoing))
+        return;
     int32_t id = 0;
     logFile.readWord(id);
     readImage();
-    if (redoing) {
+    if (redoing)
         readImage();
-        countersForward();
-    } else {
-        seekBack();
-    }
+    closeRecord(redoing);
     selectAlone(id);
     if (!logFile.readFailed())
         putImageBack(id);
@@ -352,13 +328,8 @@ void UndoManager::stepImage(int redoing)
 
 void UndoManager::stepImageBatch(int redoing)
 {
-    if (redoing) {
-        if (!settle())
-            return;
-        beginRedoRead();
-    } else {
-        countersBack();
-    }
+    if (!openSettledRecord(redoing))
+        return;
     int32_t n = 0;
     logFile.readWord(n);
     SelectTool* tool = owner ? owner->selectTool : nullptr;
@@ -384,9 +355,6 @@ void UndoManager::stepImageBatch(int redoing)
                 tool->addToSelection(id);
         }
     }
-    if (redoing)
-        countersForward();
-    else
-        seekBack();
+    closeRecord(redoing);
     refresh();
 }

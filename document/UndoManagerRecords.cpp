@@ -197,13 +197,8 @@ void UndoManager::redoNewElement()
 // Moves (13) and rotations (17): the same elements by the negated amount, or again.
 void UndoManager::undoMoveOrRotate(int redoing)
 {
-    if (redoing) {
-        if (!settle())
-            return;
-        beginRedoRead();
-    } else {
-        countersBack();
-    }
+    if (!openSettledRecord(redoing))
+        return;
     bool rotation = head.code == 17;
     double angle = 0.0;
     if (rotation)
@@ -211,10 +206,7 @@ void UndoManager::undoMoveOrRotate(int redoing)
     logFile.readList(&points, sizeof(UndoPoint));
     logFile.readList(&ids, 4);
     reselect(ids);
-    if (redoing)
-        countersForward();
-    else
-        seekBack();
+    closeRecord(redoing);
 
     UndoPoint point = {0.0, 0.0, 0.0};
     points.get(0, &point);
@@ -246,12 +238,7 @@ void UndoManager::undoCopy()
     reselect(otherIds);
     logFile.readList(&ids, 4);
     seekBack();
-    ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        if (id < 1 || !editor->removeById(id))
-            break;
-    }
+    removeListed();
     refresh();
 }
 
@@ -275,13 +262,8 @@ void UndoManager::redoCopy()
 
 void UndoManager::undoOrder(int redoing)
 {
-    if (redoing) {
-        if (!settle())
-            return;
-        beginRedoRead();
-    } else {
-        countersBack();
-    }
+    if (!openSettledRecord(redoing))
+        return;
     int32_t page = 0;
     int32_t n = 0;
     logFile.readWord(page);
@@ -299,22 +281,20 @@ void UndoManager::undoOrder(int redoing)
                 break;
         }
     }
-    if (redoing)
-        countersForward();
-    else
-        seekBack();
+    closeRecord(redoing);
     order.restore(store(), redoing ? 2 : 1);
     refresh();
 }
 
-// Cut (21) and delete (27): the elements come back at their places, or go again.
-void UndoManager::undoRemoval()
+// Cut (21) and delete (27) undone, paste (25) redone: the listed elements come back at their
+// places and are selected.
+void UndoManager::stepReinsertListed(int redoing)
 {
-    countersBack();
+    openRecord(redoing);
     logFile.readList(&ids, 4);
     reselect(ids);
     logFile.readList(&entries, sizeof(ElementIndexEntry));
-    seekBack();
+    closeRecord(redoing);
     ElementEditor* editor = elementEditor();
     for (int i = 0; editor && i < ids.count; ++i) {
         int id = idFrom(ids, i);
@@ -325,52 +305,25 @@ void UndoManager::undoRemoval()
     refresh();
 }
 
-void UndoManager::redoRemoval()
+// Cut and delete redone, paste undone: the listed elements go again.
+void UndoManager::stepRemoveListed(int redoing)
 {
-    beginRedoRead();
+    openRecord(redoing);
     logFile.readList(&ids, 4);
     logFile.readList(&entries, sizeof(ElementIndexEntry));
-    countersForward();
+    closeRecord(redoing);
+    removeListed();
+    clearSelection();
+    refresh();
+}
+
+// The elements of the id list leave the drawing, up to the first that cannot.
+void UndoManager::removeListed()
+{
     ElementEditor* editor = elementEditor();
     for (int i = 0; editor && i < ids.count; ++i) {
         int id = idFrom(ids, i);
         if (id < 1 || !editor->removeById(id))
             break;
     }
-    clearSelection();
-    refresh();
-}
-
-// Paste (25): the pasted elements go, or come back at their places.
-void UndoManager::undoPaste()
-{
-    countersBack();
-    logFile.readList(&ids, 4);
-    logFile.readList(&entries, sizeof(ElementIndexEntry));
-    seekBack();
-    ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        if (id < 1 || !editor->removeById(id))
-            break;
-    }
-    clearSelection();
-    refresh();
-}
-
-void UndoManager::redoPaste()
-{
-    beginRedoRead();
-    logFile.readList(&ids, 4);
-    reselect(ids);
-    logFile.readList(&entries, sizeof(ElementIndexEntry));
-    countersForward();
-    ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        ElementIndexEntry image;
-        if (id < 1 || !entries.get(i, &image) || !editor->reinsertById(id, image))
-            break;
-    }
-    refresh();
 }

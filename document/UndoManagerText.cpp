@@ -205,10 +205,7 @@ Element* UndoManager::openTextElement(int id, int kind)
 void UndoManager::stepText(int redoing)
 {
     clearSelection();
-    if (redoing)
-        beginRedoRead();
-    else
-        countersBack();
+    openRecord(redoing);
     int code = head.code;
     int32_t id = 0, caret = 0, start = 0, end = 0, at = 0, oldLength = 0, newLength = 0;
     logFile.readWord(id);
@@ -224,10 +221,7 @@ void UndoManager::stepText(int redoing)
         logFile.readWord(newLength);
     }
     logFile.readList(&text, 1);
-    if (redoing)
-        countersForward();
-    else
-        seekBack();
+    closeRecord(redoing);
     refresh();
 
     Element* element = openTextElement(id, head.kind);
