@@ -69,6 +69,9 @@ double parseTagReal(const char* text)
     return clean[0] == '-' ? -value : value;
 }
 
+void parseNumber(const char* text, int& value) { value = StringUtil::parseInt(text); }
+void parseNumber(const char* text, double& value) { value = parseTagReal(text); }
+
 } // namespace
 
 void TagReader::attachReader(BufferedFile* file, TagDictionary* tags)
@@ -186,7 +189,7 @@ int TagReader::expectTag(int id)
     return 1;
 }
 
-int TagReader::readRawValue(char* text, int limit)
+int TagReader::readUntil(unsigned char stop, char* text, int limit)
 {
     int n = 0;
     unsigned char a, b;
@@ -195,7 +198,7 @@ int TagReader::readRawValue(char* text, int limit)
             text[n] = 0;
             return -1;
         }
-        if (a == '<' && b == 0)
+        if (a == stop && b == 0)
             break;
         const int size = b ? 2 : 1;
         if (n + size <= limit) {
@@ -210,27 +213,27 @@ int TagReader::readRawValue(char* text, int limit)
     return n;
 }
 
-int TagReader::readInt(int& value)
+template <typename Number> int TagReader::readNumber(int listItem, Number& value)
 {
     char text[kValueLimit + 2];
-    int n = readRawValue(text, kValueLimit);
-    value = StringUtil::parseInt(text);
+    int n = listItem ? readListItem(text, kValueLimit) : readUntil('<', text, kValueLimit);
+    parseNumber(text, value);
     return n >= 0;
 }
 
-int TagReader::readDouble(double& value)
-{
-    char text[kValueLimit + 2];
-    int n = readRawValue(text, kValueLimit);
-    value = parseTagReal(text);
-    return n >= 0;
-}
+int TagReader::readInt(int& value) { return readNumber(0, value); }
+
+int TagReader::readDouble(double& value) { return readNumber(0, value); }
+
+int TagReader::readListInt(int& value) { return readNumber(1, value); }
+
+int TagReader::readListDouble(double& value) { return readNumber(1, value); }
 
 int TagReader::readValueText(char* buffer, int size)
 {
     if (!buffer || size < 1)
         return 0;
-    return readRawValue(buffer, size >= 2 ? size - 2 : 0) >= 0;
+    return readUntil('<', buffer, size >= 2 ? size - 2 : 0) >= 0;
 }
 
 int TagReader::readListItem(char* text, int limit)
@@ -253,49 +256,13 @@ int TagReader::readListItem(char* text, int limit)
     return n;
 }
 
-int TagReader::readListInt(int& value)
-{
-    char text[kValueLimit + 2];
-    int n = readListItem(text, kValueLimit);
-    value = StringUtil::parseInt(text);
-    return n >= 0;
-}
-
-int TagReader::readListDouble(double& value)
-{
-    char text[kValueLimit + 2];
-    int n = readListItem(text, kValueLimit);
-    value = parseTagReal(text);
-    return n >= 0;
-}
-
 int TagReader::readQuoted(char* buffer, int size)
 {
     if (!buffer || size < 1)
         return 0;
     buffer[0] = 0;
-    if (!skipTo('"'))
+    if (!skipTo('"') || readUntil('"', buffer, size - 1) < 0)
         return 0;
-    int n = 0;
-    int limit = size - 1;
-    unsigned char a, b;
-    for (;;) {
-        if (!readChar(a, b)) {
-            buffer[n] = 0;
-            return 0;
-        }
-        if (a == '"' && b == 0)
-            break;
-        const int width = b ? 2 : 1;
-        if (n + width <= limit) {
-            buffer[n++] = static_cast<char>(a);
-            if (b)
-                buffer[n++] = static_cast<char>(b);
-        } else {
-            limit = n;
-        }
-    }
-    buffer[n] = 0;
     // The closing quote is used up: the next quoted item starts at the next quote.
     last[0] = last[1] = 0;
     return 1;

@@ -45,16 +45,16 @@ public:
     // 0 when the file ended first.
     int readInt(int& value);
     int readDouble(double& value);
-    // The raw value text up to the next '<', at most size - 2 bytes kept; its length, or -1 when
-    // the file ended first.
+    // The raw value text up to the next '<', at most size - 2 bytes kept; 1, or 0 when the file
+    // ended first.
     int readValueText(char* buffer, int size);
     // One list item: the characters up to ',', '<', '=', '>' or ']' (which ends it); blanks,
     // control characters, bytes of 0x80 and above and the list's opening '[' are dropped.
     int readListInt(int& value);
     int readListDouble(double& value);
     // Skips to the next '"', then takes the text up to the closing '"', at most size - 1 bytes
-    // (whole characters); the rest of a longer text is read over. Its length, or -1 when the file
-    // ended first.
+    // (whole characters); the rest of a longer text is read over. 1, or 0 when the file ended
+    // first.
     int readQuoted(char* buffer, int size);
     // A quoted text of at most 37 bytes: 1 and flag = (text is "TRUE").
     int readBool(int& flag);
@@ -99,9 +99,12 @@ private:
     int readChar(unsigned char& first, unsigned char& second);
     // Reads until the single-byte character c, looking at the last character first.
     int skipTo(unsigned char c);
-    // The value text up to '<' into text (at most limit bytes kept); -1 at the end of the file.
-    int readRawValue(char* text, int limit);
+    // The text up to the single-byte character stop (consumed) into text, at most limit bytes of
+    // whole characters kept and the rest read over; its length, or -1 at the end of the file.
+    int readUntil(unsigned char stop, char* text, int limit);
     int readListItem(char* text, int limit);
+    // A value text (listItem 0) or a list item, as an int or a real.
+    template <typename Number> int readNumber(int listItem, Number& value);
     // "</name>" (or "<?>") and the text after it.
     void showTagMessage(int id, const char* text);
 
