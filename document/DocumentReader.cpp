@@ -87,6 +87,29 @@ bool isRoutedAttributeTag(int id)
     }
 }
 
+// What a section's child reader answers.
+enum ChildResult { kChildFailed = 0, kChildRead = 1, kSectionEnded = 2 };
+
+// Reads the tags of a section up to its closing tag (any tag with the section's id ends it).
+// Closing tags of other blocks are passed over; every other tag goes to `child` (an int (int id)
+// callable): kChildRead goes on, kSectionEnded ends the section with 1 (the child read up to its
+// end itself), kChildFailed ends the read with 0. 0 when the file ends first.
+template <typename Child> int readSection(Document& d, int endTag, Child child)
+{
+    int id = 0;
+    for (;;) {
+        if (!d.nextTag(id))
+            return 0;
+        if (id == endTag)
+            return 1;
+        if (d.isClosingTag())
+            continue;
+        const int result = child(id);
+        if (result != kChildRead)
+            return result == kSectionEnded ? 1 : 0;
+    }
+}
+
 } // namespace
 
 XmlSectionOwner* Document::headerOwner(int tagId, int& readOn) const
@@ -176,14 +199,7 @@ int Document::readTaggedFile()
 
 int Document::readHeader()
 {
-    int id = 0;
-    for (;;) {
-        if (!nextTag(id))
-            return 0;
-        if (id == kHeader)
-            return 1;
-        if (isClosingTag())
-            continue;
+    return readSection(*this, kHeader, [this](int id) {
         int readOn = 0;
         XmlSectionOwner* sectionOwner = headerOwner(id, readOn);
         if (readOn >= 0) {
@@ -196,7 +212,8 @@ int Document::readHeader()
         } else {
             skipLine();
         }
-    }
+        return kChildRead;
+    });
 }
 
 int Document::readDisplayedPage()
@@ -213,55 +230,40 @@ int Document::readDisplayedPage()
 
 int Document::readPageData()
 {
-    int id = 0;
-    for (;;) {
-        if (!nextTag(id))
-            return 0;
-        if (id == kPageData)
-            return 1;
-        if (isClosingTag())
-            continue;
+    return readSection(*this, kPageData, [this](int id) {
         if (id == kPage) {
             int page = 0;
             readListInt(page);
             expectTag(kPage);
             if (page < 1)
-                return 0;
+                return kChildFailed;
             if (page > kMaxFilePage) {
                 // Pages are made on first use: a huge number would be a huge allocation.
                 reportDataError(kPage);
-                return skipUntilTag(kPageData);
+                return skipUntilTag(kPageData) ? kSectionEnded : kChildFailed;
             }
             if (readSwitches.pages)
                 goToPage(page);
             ioPage = page;
         } else if (id == kEntities) {
             if (!isEmptyForm() && !readEntities())
-                return 0;
+                return kChildFailed;
         } else {
             skipLine();
         }
-    }
+        return kChildRead;
+    });
 }
 
 int Document::readEntities()
 {
-    int id = 0;
-    for (;;) {
-        if (!nextTag(id))
-            return 0;
-        if (id == kEntities)
-            return 1;
-        if (isClosingTag())
-            continue;
+    return readSection(*this, kEntities, [this](int id) {
         // Only element kinds are entities; another known tag here skips its line.
-        if (id >= 1 && id <= 19) {
-            if (!readElement(id))
-                return 0;
-        } else {
-            skipLine();
-        }
-    }
+        if (id >= 1 && id <= 19)
+            return readElement(id) ? kChildRead : kChildFailed;
+        skipLine();
+        return kChildRead;
+    });
 }
 
 int Document::readElement(int kind)
@@ -278,19 +280,10 @@ int Document::readElement(int kind)
         return 0;
     holder->kind = kind;
     holder->resetReadAttributes();
-    if (!emptyForm) {
-        int id = 0;
-        for (;;) {
-            if (!nextTag(id))
-                return 0;
-            if (id == kind)
-                break;
-            if (isClosingTag())
-                continue; // the closing tag of an attribute block that its owner left
-            if (!readEntityTag(id))
-                return 0;
-        }
-    }
+    // A closing tag inside is that of an attribute block that its owner left.
+    auto attributeTag = [this](int id) { return readEntityTag(id) ? kChildRead : kChildFailed; };
+    if (!emptyForm && !readSection(*this, kind, attributeTag))
+        return 0;
     ElementEditor* editor = ioEditor();
     if (editor && editor->newElement(kind)) {
         editor->readElementXmlAttributes();
