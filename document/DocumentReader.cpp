@@ -12,6 +12,7 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/DocumentFileTags.h"
 #include "document/EntityAttribute.h"
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
@@ -22,16 +23,9 @@
 #include "platform/BufferedFile.h"
 #include "views/tools/ElementEditor.h"
 
-namespace {
+using namespace document_file_tags;
 
-enum Tag {
-    kRoot = 1001,
-    kHeader = 1011,
-    kPageData = 1030,
-    kPage = 1031,
-    kDisplayedPage = 1032,
-    kEntities = 1081,
-};
+namespace {
 
 // The attribute tags of an element that go to an object of the attribute holder; every other
 // tag inside an element skips its line.

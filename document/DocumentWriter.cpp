@@ -8,6 +8,7 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/DocumentFileTags.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
@@ -19,16 +20,9 @@
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
-namespace {
+using namespace document_file_tags;
 
-enum Tag {
-    kRoot = 1001,
-    kHeader = 1011,
-    kPageData = 1030,
-    kPage = 1031,
-    kDisplayedPage = 1032,
-    kEntities = 1081,
-};
+namespace {
 
 // The declaration is kept as a template whose '@' become double quotes; "encording" is spelled
 // as the files have always had it.
