@@ -79,16 +79,21 @@ int TagWriter::openingTag(char* line, int size, const char* name, int closing, i
     return n;
 }
 
+int TagWriter::putTagLine(const char* name, int closing, int indented)
+{
+    char line[kLineSize];
+    int n = openingTag(line, kLineSize - 2, name, closing, indented);
+    line[n++] = '\r';
+    line[n++] = '\n';
+    return put(line, n);
+}
+
 int TagWriter::beginTag(int id)
 {
     const char* name = tagName(id);
     if (ioError || !name)
         return 0;
-    char line[kLineSize];
-    int n = openingTag(line, kLineSize - 2, name, 0, 1);
-    line[n++] = '\r';
-    line[n++] = '\n';
-    if (!put(line, n))
+    if (!putTagLine(name, 0, 1))
         return 0;
     indent();
     return 1;
@@ -100,11 +105,7 @@ int TagWriter::endTag(int id)
     if (ioError || !name)
         return 0;
     unindent();
-    char line[kLineSize];
-    int n = openingTag(line, kLineSize - 2, name, 1, 1);
-    line[n++] = '\r';
-    line[n++] = '\n';
-    return put(line, n);
+    return putTagLine(name, 1, 1);
 }
 
 int TagWriter::beginElement(int id) { return writerFileKind() == 1 ? beginTag(id) : 0; }
@@ -125,35 +126,25 @@ int TagWriter::closeValueTag(int id)
     const char* name = tagName(id);
     if (ioError || !name)
         return 0;
-    char line[kLineSize];
-    int n = openingTag(line, kLineSize - 2, name, 1, 0);
-    line[n++] = '\r';
-    line[n++] = '\n';
-    return put(line, n);
+    return putTagLine(name, 1, 0);
 }
 
 int TagWriter::writeIntTag(int id, int value)
 {
     char digits[16];
     StringUtil::formatInt(value, digits);
-    const char* name = tagName(id);
-    if (ioError || !name)
-        return 0;
-    char line[kLineSize];
-    int n = openingTag(line, kLineSize, name, 0, 1);
-    int length = StringUtil::length(digits);
-    std::memcpy(line + n, digits, static_cast<size_t>(length));
-    n += length;
-    n += openingTag(line + n, kLineSize - n - 2, name, 1, 0);
-    line[n++] = '\r';
-    line[n++] = '\n';
-    return put(line, n);
+    return writeNumberTag(id, digits);
 }
 
 int TagWriter::writeDoubleTag(int id, double value, int decimals, int round)
 {
     char digits[64] = "0";
     StringUtil::formatDouble(value, clampDecimals(decimals), digits, round);
+    return writeNumberTag(id, digits);
+}
+
+int TagWriter::writeNumberTag(int id, const char* digits)
+{
     const char* name = tagName(id);
     if (ioError || !name)
         return 0;

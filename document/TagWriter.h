@@ -88,6 +88,10 @@ private:
     int put(const char* bytes, int n);
     // The indentation and "<name>" or "</name>" into line; the length, 0 when it does not fit.
     int openingTag(char* line, int size, const char* name, int closing, int indented) const;
+    // "<name>" or "</name>" alone on a line (indented or not), with the line end.
+    int putTagLine(const char* name, int closing, int indented);
+    // An indented "<name>digits</name>" line.
+    int writeNumberTag(int id, const char* digits);
     int itemSuffix(int comma, int close);
     int writeNumberItem(const char* digits, int open, int comma, int close);
 
