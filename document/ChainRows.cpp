@@ -23,18 +23,13 @@ int ensure(GlobalBlock& block, int row)
 
 int insertAt(GlobalBlock& block, int n)
 {
-    if (n < 1 || n >= block.count)
-        return 0;
-    if (!block.reserveOneMore())
+    if (n < 1 || n >= block.count || !block.insertGap(n, 1))
         return 0;
     BlockLock rows(block);
     if (!rows)
         return 0;
     size_t size = static_cast<size_t>(block.elementSize);
-    char* base = rows.data();
-    std::memmove(base + (n + 1) * size, base + n * size, static_cast<size_t>(block.count - n) * size);
-    std::memset(base + n * size, 0, size);
-    ++block.count;
+    std::memset(rows.data() + n * size, 0, size);
     return 1;
 }
 
@@ -42,14 +37,7 @@ int removeAt(GlobalBlock& block, int n)
 {
     if (n < 1 || n >= block.count)
         return 0;
-    BlockLock rows(block);
-    if (!rows)
-        return 0;
-    size_t size = static_cast<size_t>(block.elementSize);
-    char* base = rows.data();
-    std::memmove(base + n * size, base + (n + 1) * size, static_cast<size_t>(block.count - n - 1) * size);
-    --block.count;
-    return 1;
+    return block.removeAt(n);
 }
 
 } // namespace ChainRows

@@ -1,8 +1,5 @@
 #include "geometry/DoubleArray.h"
 
-#include <climits>
-#include <cstring>
-
 namespace {
 GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
 } // namespace
@@ -11,22 +8,8 @@ DoubleArray::DoubleArray() : GlobalBlock(50, sizeof(double)) { allocate(1); }
 
 int DoubleArray::resize(int n)
 {
-    if (n < 0)
-        return 0;
-    if (n <= count) {
-        count = n;
-        return 1;
-    }
-    if (!reserve(n, 1))
-        return 0;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    double* values = data.data<double>();
-    for (int i = count; i < n; ++i)
-        values[i] = 0.0;
-    count = n;
-    return 1;
+    const double zero = 0.0;
+    return resizeFilled(n, &zero);
 }
 
 int DoubleArray::insertAfter(int i, double v)
@@ -57,49 +40,6 @@ double DoubleArray::get(int i) const
 }
 
 int DoubleArray::set(int i, double v) { return put(i, &v); }
-
-int DoubleArray::removeRange(int i, int n)
-{
-    if (i < 0 || n < 1 || i >= count || n > count - i)
-        return 0;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    double* values = data.data<double>();
-    std::memmove(values + i, values + i + n, static_cast<size_t>(count - i - n) * sizeof(double));
-    count -= n;
-    return 1;
-}
-
-int DoubleArray::insertGap(int i, int n)
-{
-    if (n < 1 || i < 0 || i > count)
-        return 0;
-    if (static_cast<long long>(count) + n >= INT_MAX)
-        return 0;
-    int oldCount = count;
-    if (!reserve(count + n, 1))
-        return 0;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    double* values = data.data<double>();
-    std::memmove(values + i + n, values + i, static_cast<size_t>(oldCount - i) * sizeof(double));
-    count = oldCount + n;
-    return 1;
-}
-
-int DoubleArray::copyFrom(const DoubleArray* other)
-{
-    if (!other)
-        return 0;
-    if (other == this)
-        return 1;
-    if (!reserve(other->count, 1))
-        return 0;
-    count = 0;
-    return appendAll(other);
-}
 
 int DoubleArray::isAllZero() const
 {

@@ -21,13 +21,13 @@ public:
     // 0.0 when i is out of range.
     double get(int i) const;
     int set(int i, double v);
-    int removeAt(int i) { return removeRange(i, 1); }
+    using GlobalBlock::removeAt;
     // Removes n values from i (n >= 1, i + n <= count).
-    int removeRange(int i, int n);
+    using GlobalBlock::removeRange;
     // Opens a gap of n values at i (0 <= i <= count, n >= 1); the gap keeps whatever the block held.
-    int insertGap(int i, int n);
+    using GlobalBlock::insertGap;
     // Empties this array, then appendAll.
-    int copyFrom(const DoubleArray* other);
+    int copyFrom(const DoubleArray* other) { return other ? copyAll(*other) : 0; }
     // 1 when empty or every value equals 0.0 exactly (-0.0 does; 1e-300 does not).
     int isAllZero() const;
 };

@@ -1,9 +1,6 @@
 // PointArray: storage operations.
 #include "geometry/PointArray.h"
 
-#include <climits>
-#include <cstring>
-
 namespace {
 // The block's readers are logically const; locking only counts.
 GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
@@ -13,22 +10,8 @@ PointArray::PointArray() : GlobalBlock(50, sizeof(Point)) { allocate(1); }
 
 int PointArray::resize(int n)
 {
-    if (n < 0)
-        return 0;
-    if (n <= count) {
-        count = n;
-        return 1;
-    }
-    if (!reserve(n, 1))
-        return 0;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    Point* points = data.data<Point>();
-    for (int i = count; i < n; ++i)
-        points[i] = Point();
-    count = n;
-    return 1;
+    const Point zero;
+    return resizeFilled(n, &zero);
 }
 
 int PointArray::setSinglePoint(const Point* p)
@@ -123,39 +106,6 @@ int PointArray::removeLast()
     return 1;
 }
 
-int PointArray::removeAt(int i) { return removeRange(i, 1); }
-
-int PointArray::insertPoints(int i, int n)
-{
-    if (n < 1 || i < 0 || i > count)
-        return 0;
-    if (static_cast<long long>(count) + n >= INT_MAX)
-        return 0;
-    int oldCount = count;
-    if (!reserve(count + n, 1))
-        return 0;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    Point* points = data.data<Point>();
-    std::memmove(points + i + n, points + i, static_cast<size_t>(oldCount - i) * sizeof(Point));
-    count = oldCount + n;
-    return 1;
-}
-
-int PointArray::removeRange(int i, int n)
-{
-    if (i < 0 || n < 1 || i >= count || n > count - i)
-        return 0;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    Point* points = data.data<Point>();
-    std::memmove(points + i, points + i + n, static_cast<size_t>(count - i - n) * sizeof(Point));
-    count -= n;
-    return 1;
-}
-
 int PointArray::setXAt(int i, double x)
 {
     if (i < 0 || i >= count)
@@ -226,16 +176,4 @@ int PointArray::getRecord(int i, Point* out) const
     if (!out)
         return 0;
     return unconst(*this).get(i, out);
-}
-
-int PointArray::copyFrom(const PointArray* other)
-{
-    if (!other)
-        return 0;
-    if (other == this)
-        return 1;
-    if (!reserve(other->count, 1))
-        return 0;
-    count = 0;
-    return appendAll(other);
 }

@@ -38,11 +38,11 @@ public:
     int closeWithFirst();
     // 0 when empty.
     int removeLast();
-    int removeAt(int i);
+    using GlobalBlock::removeAt;
     // Opens a gap of n Points at i (0 <= i <= count, n >= 1); the gap keeps whatever the block held.
-    int insertPoints(int i, int n);
+    int insertPoints(int i, int n) { return insertGap(i, n); }
     // Removes n Points from i (n >= 1, i + n <= count).
-    int removeRange(int i, int n);
+    using GlobalBlock::removeRange;
     int setXAt(int i, double x);
     int setYAt(int i, double y);
     int setPoint(int i, const Point* p);
@@ -59,7 +59,7 @@ public:
     int setLastPoint(const Point* p) { return setPoint(count - 1, p); }
     int setLastRecord(const Point* p) { return setRecord(count - 1, p); }
     // Empties this array, then appendAll.
-    int copyFrom(const PointArray* other);
+    int copyFrom(const PointArray* other) { return other ? copyAll(*other) : 0; }
 
     // --- whole-array geometry ---
     int translate(double dx, double dy, double dz);

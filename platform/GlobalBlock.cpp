@@ -224,18 +224,65 @@ int GlobalBlock::put(int index, const void* element)
     return 1;
 }
 
-int GlobalBlock::removeAt(int index)
+int GlobalBlock::removeRange(int index, int n)
 {
-    if (index < 0 || index >= count)
+    if (index < 0 || n < 1 || index >= count || n > count - index)
         return 0;
     BlockLock data(*this);
     if (!data)
         return 0;
-    char* base = data.data();
-    std::memmove(base + static_cast<size_t>(index) * elementSize, base + static_cast<size_t>(index + 1) * elementSize,
-                 static_cast<size_t>(count - index - 1) * elementSize);
-    --count;
+    const size_t size = static_cast<size_t>(elementSize);
+    char* at = data.data() + static_cast<size_t>(index) * size;
+    std::memmove(at, at + static_cast<size_t>(n) * size, static_cast<size_t>(count - index - n) * size);
+    count -= n;
     return 1;
+}
+
+int GlobalBlock::insertGap(int index, int n)
+{
+    if (n < 1 || index < 0 || index > count)
+        return 0;
+    if (static_cast<long long>(count) + n >= 0x7fffffff)
+        return 0;
+    if (!reserve(count + n, 1))
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    const size_t size = static_cast<size_t>(elementSize);
+    char* at = data.data() + static_cast<size_t>(index) * size;
+    std::memmove(at + static_cast<size_t>(n) * size, at, static_cast<size_t>(count - index) * size);
+    count += n;
+    return 1;
+}
+
+int GlobalBlock::resizeFilled(int n, const void* fill)
+{
+    if (n < 0)
+        return 0;
+    if (n <= count) {
+        count = n;
+        return 1;
+    }
+    if (!reserve(n, 1))
+        return 0;
+    BlockLock data(*this);
+    if (!data)
+        return 0;
+    for (int i = count; i < n; ++i)
+        copyElement(data.data() + static_cast<size_t>(i) * static_cast<size_t>(elementSize), fill);
+    count = n;
+    return 1;
+}
+
+int GlobalBlock::copyAll(const GlobalBlock& other)
+{
+    if (&other == this)
+        return 1;
+    if (!reserve(other.count, 1))
+        return 0;
+    count = 0;
+    return appendAll(other);
 }
 
 void GlobalBlock::borrow(HGLOBAL borrowedHandle, int elementCount)

@@ -48,7 +48,16 @@ public:
     // reservation; 0 when the sizes differ or the block cannot grow.
     int appendAll(const GlobalBlock& other);
     // Removes element `index`, moving the later ones down.
-    int removeAt(int index);
+    int removeAt(int index) { return removeRange(index, 1); }
+    // Removes n elements from index (n >= 1, index + n <= count), moving the later ones down.
+    int removeRange(int index, int n);
+    // Opens a gap of n elements at index (0 <= index <= count, n >= 1), moving the later ones
+    // up; the gap keeps whatever the block held. 0 when the block cannot grow.
+    int insertGap(int index, int n);
+    // Truncates to n elements, or appends copies of the one element `fill` until the count is n.
+    int resizeFilled(int n, const void* fill);
+    // Empties this block, then appendAll (the block itself may be given: nothing changes).
+    int copyAll(const GlobalBlock& other);
 
     int appendSlow(const void* element);
     void copyElement(char* target, const void* element) const;
