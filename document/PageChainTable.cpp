@@ -18,73 +18,46 @@ PageChainTable::Row* PageChainTable::rowAt(int page, BlockLock& rows)
     return rows.data<Row>() + page;
 }
 
-int PageChainTable::field(int page, int32_t Row::*member)
+template <typename Change> int PageChainTable::withRow(int page, Change change)
 {
     if (!ensurePage(page))
         return 0;
     BlockLock rows(*this);
     Row* row = rowAt(page, rows);
-    return row ? row->*member : 0;
+    return row ? change(*row) : 0;
+}
+
+int PageChainTable::field(int page, int32_t Row::*member)
+{
+    return withRow(page, [member](Row& row) { return row.*member; });
 }
 
 int PageChainTable::setField(int page, int32_t Row::*member, int value)
 {
-    if (!ensurePage(page))
-        return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    if (!row)
-        return 0;
-    row->*member = value;
-    return 1;
+    return withRow(page, [member, value](Row& row) {
+        row.*member = value;
+        return 1;
+    });
 }
 
 int PageChainTable::incrementCount(int page)
 {
-    if (!ensurePage(page))
-        return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    return row ? ++row->count : 0;
+    return withRow(page, [](Row& row) { return ++row.count; });
 }
 
 int PageChainTable::decrementCount(int page)
 {
-    if (!ensurePage(page))
-        return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    if (!row)
-        return 0;
-    if (--row->count < 1)
-        row->count = row->first = row->last = 0;
-    return row->count;
+    return withRow(page, [](Row& row) { return ChainRows::decrementCount(row); });
 }
 
 int PageChainTable::setFirstIfNone(int page, int id)
 {
-    if (!ensurePage(page))
-        return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    if (!row)
-        return 0;
-    if (row->first == 0)
-        row->first = id;
-    return 1;
+    return withRow(page, [id](Row& row) { return ChainRows::setFirstIfNone(row, id); });
 }
 
 int PageChainTable::swapLast(int page, int id)
 {
-    if (!ensurePage(page))
-        return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    if (!row)
-        return 0;
-    int previous = row->last;
-    row->last = id;
-    return previous;
+    return withRow(page, [id](Row& row) { return ChainRows::swapLast(row, id); });
 }
 
 int PageChainTable::insertPage(int n) { return ChainRows::insertAt(*this, n); }
@@ -93,24 +66,18 @@ int PageChainTable::removePage(int n) { return ChainRows::removeAt(*this, n); }
 
 int PageChainTable::copyRow(int page, Row* out)
 {
-    if (!out || !ensurePage(page))
+    if (!out)
         return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    if (!row)
-        return 0;
-    *out = *row;
-    return 1;
+    return withRow(page, [out](Row& row) {
+        *out = row;
+        return 1;
+    });
 }
 
 int PageChainTable::putRow(int page, const Row& value)
 {
-    if (!ensurePage(page))
-        return 0;
-    BlockLock rows(*this);
-    Row* row = rowAt(page, rows);
-    if (!row)
-        return 0;
-    *row = value;
-    return 1;
+    return withRow(page, [&value](Row& row) {
+        row = value;
+        return 1;
+    });
 }

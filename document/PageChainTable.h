@@ -52,6 +52,9 @@ public:
 
 private:
     Row* rowAt(int page, BlockLock& rows);
+    // change (an int (Row&) callable) on the page's row, under the table's lock; 0 when the page
+    // is refused.
+    template <typename Change> int withRow(int page, Change change);
     int field(int page, int32_t Row::*member);
     int setField(int page, int32_t Row::*member, int value);
 };

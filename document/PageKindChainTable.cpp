@@ -29,73 +29,46 @@ PageKindChainTable::Cell* PageKindChainTable::cellAt(int page, int kind, BlockLo
     return rows.data<Cell>() + static_cast<size_t>(page) * static_cast<size_t>(columns) + kind;
 }
 
-int PageKindChainTable::field(int page, int kind, int32_t Cell::*member)
+template <typename Change> int PageKindChainTable::withCell(int page, int kind, Change change)
 {
     if (!hasCell(page, kind))
         return 0;
     BlockLock rows(*this);
     Cell* cell = cellAt(page, kind, rows);
-    return cell ? cell->*member : 0;
+    return cell ? change(*cell) : 0;
+}
+
+int PageKindChainTable::field(int page, int kind, int32_t Cell::*member)
+{
+    return withCell(page, kind, [member](Cell& cell) { return cell.*member; });
 }
 
 int PageKindChainTable::setField(int page, int kind, int32_t Cell::*member, int value)
 {
-    if (!hasCell(page, kind))
-        return 0;
-    BlockLock rows(*this);
-    Cell* cell = cellAt(page, kind, rows);
-    if (!cell)
-        return 0;
-    cell->*member = value;
-    return 1;
+    return withCell(page, kind, [member, value](Cell& cell) {
+        cell.*member = value;
+        return 1;
+    });
 }
 
 int PageKindChainTable::incrementCount(int page, int kind)
 {
-    if (!hasCell(page, kind))
-        return 0;
-    BlockLock rows(*this);
-    Cell* cell = cellAt(page, kind, rows);
-    return cell ? ++cell->count : 0;
+    return withCell(page, kind, [](Cell& cell) { return ++cell.count; });
 }
 
 int PageKindChainTable::decrementCount(int page, int kind)
 {
-    if (!hasCell(page, kind))
-        return 0;
-    BlockLock rows(*this);
-    Cell* cell = cellAt(page, kind, rows);
-    if (!cell)
-        return 0;
-    if (--cell->count < 1)
-        cell->count = cell->first = cell->last = 0;
-    return cell->count;
+    return withCell(page, kind, [](Cell& cell) { return ChainRows::decrementCount(cell); });
 }
 
 int PageKindChainTable::setFirstIfNone(int page, int kind, int id)
 {
-    if (!hasCell(page, kind))
-        return 0;
-    BlockLock rows(*this);
-    Cell* cell = cellAt(page, kind, rows);
-    if (!cell)
-        return 0;
-    if (cell->first == 0)
-        cell->first = id;
-    return 1;
+    return withCell(page, kind, [id](Cell& cell) { return ChainRows::setFirstIfNone(cell, id); });
 }
 
 int PageKindChainTable::swapLast(int page, int kind, int id)
 {
-    if (!hasCell(page, kind))
-        return 0;
-    BlockLock rows(*this);
-    Cell* cell = cellAt(page, kind, rows);
-    if (!cell)
-        return 0;
-    int previous = cell->last;
-    cell->last = id;
-    return previous;
+    return withCell(page, kind, [id](Cell& cell) { return ChainRows::swapLast(cell, id); });
 }
 
 int PageKindChainTable::insertPage(int n) { return initialized && ChainRows::insertAt(*this, n); }

@@ -45,6 +45,8 @@ public:
 private:
     int setUp();
     Cell* cellAt(int page, int kind, BlockLock& rows);
+    // change (an int (Cell&) callable) on the cell, under the table's lock; 0 when refused.
+    template <typename Change> int withCell(int page, int kind, Change change);
     int field(int page, int kind, int32_t Cell::*member);
     int setField(int page, int kind, int32_t Cell::*member, int value);
 };
