@@ -116,4 +116,21 @@ int copyKeyword(const char* keyword, char* out, int size)
     return keyword != nullptr;
 }
 
+int keywordOfCode(int code, const char* const* keywords, int count, int first, char* out, int size)
+{
+    const int i = code - first;
+    return copyKeyword(i >= 0 && i < count ? keywords[i] : nullptr, out, size);
+}
+
+int codeOfKeyword(const char* text, const char* const* keywords, int count, int first, int& code)
+{
+    for (int i = 0; text && i < count; ++i) {
+        if (StringUtil::equals(text, keywords[i])) {
+            code = first + i;
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace attribute_io

@@ -57,5 +57,10 @@ double drawingScale(const DocumentContext* owner);
 
 // Copies a keyword (or "" for none) into out; 1 when there was one.
 int copyKeyword(const char* keyword, char* out, int size);
+// Keyword tables: keywords[i] is the keyword of the code first + i (i < count).
+// The keyword of code into out ("" for a code outside the table); 1 when there was one.
+int keywordOfCode(int code, const char* const* keywords, int count, int first, char* out, int size);
+// The code of a keyword text; 0 and code unchanged for a text (or null) not in the table.
+int codeOfKeyword(const char* text, const char* const* keywords, int count, int first, int& code);
 
 } // namespace attribute_io

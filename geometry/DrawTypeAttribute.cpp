@@ -1,7 +1,6 @@
 #include "geometry/DrawTypeAttribute.h"
 
 #include "geometry/AttributeIo.h"
-#include "platform/StringUtil.h"
 
 namespace {
 const char* const kKeywords[4] = {"IN", "OUT", "ARROW", "ARC"};
@@ -9,18 +8,12 @@ const char* const kKeywords[4] = {"IN", "OUT", "ARROW", "ARC"};
 
 int DrawTypeAttribute::keyword(int code, char* out, int size)
 {
-    return attribute_io::copyKeyword(code >= 1 && code <= 4 ? kKeywords[code - 1] : nullptr, out, size);
+    return attribute_io::keywordOfCode(code, kKeywords, 4, 1, out, size);
 }
 
 int DrawTypeAttribute::parse(const char* text, int& code)
 {
-    for (int i = 0; text && i < 4; ++i) {
-        if (StringUtil::equals(text, kKeywords[i])) {
-            code = i + 1;
-            return 1;
-        }
-    }
-    return 0;
+    return attribute_io::codeOfKeyword(text, kKeywords, 4, 1, code);
 }
 
 int DrawTypeAttribute::readXmlValue(int endTag)

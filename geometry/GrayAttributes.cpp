@@ -2,7 +2,6 @@
 
 #include "document/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
-#include "platform/StringUtil.h"
 
 using namespace attribute_io;
 
@@ -23,14 +22,6 @@ const char* const kKindKeywords[3] = {"NONE", "FLAT", "GRADATION"};
 const char* const kKindTexts[3] = {"なし", "平網", "グラデーション"};
 const char* const kVectorKeywords[4] = {"LEFT2RIGHT", "RIGHT2LEFT", "TOP2BOTTOM", "BOTTOM2TOP"};
 const char* const kVectorTexts[4] = {"左→右", "右→左", "上→下", "下→上"};
-
-int findKeyword(const char* const* table, int count, const char* text)
-{
-    for (int i = 0; text && i < count; ++i)
-        if (StringUtil::equals(text, table[i]))
-            return i;
-    return -1;
-}
 
 int percentOf(double tint) { return static_cast<int>(tint * 100.0); }
 
@@ -150,32 +141,21 @@ int GrayAttributes::endFromField(Dialog* dialog, int id) { return tintFromField(
 
 int GrayAttributes::kindKeyword(int code, char* out, int size)
 {
-    copyKeyword(code >= 0 && code <= 2 ? kKindKeywords[code] : "", out, size);
+    keywordOfCode(code, kKindKeywords, 3, 0, out, size);
     return 1;
 }
 
 int GrayAttributes::vectorKeyword(int code, char* out, int size)
 {
-    copyKeyword(code >= 1 && code <= 4 ? kVectorKeywords[code - 1] : "", out, size);
+    keywordOfCode(code, kVectorKeywords, 4, 1, out, size);
     return 1;
 }
 
-int GrayAttributes::parseKind(const char* text, int& code)
-{
-    const int i = findKeyword(kKindKeywords, 3, text);
-    if (i < 0)
-        return 0;
-    code = i;
-    return 1;
-}
+int GrayAttributes::parseKind(const char* text, int& code) { return codeOfKeyword(text, kKindKeywords, 3, 0, code); }
 
 int GrayAttributes::parseVector(const char* text, int& code)
 {
-    const int i = findKeyword(kVectorKeywords, 4, text);
-    if (i < 0)
-        return 0;
-    code = i + 1;
-    return 1;
+    return codeOfKeyword(text, kVectorKeywords, 4, 1, code);
 }
 
 int GrayAttributes::readXml(int endTag)

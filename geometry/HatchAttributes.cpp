@@ -2,7 +2,6 @@
 
 #include "document/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
-#include "platform/StringUtil.h"
 #include "shell/settings/SettingsFile.h"
 
 using namespace attribute_io;
@@ -79,19 +78,13 @@ int HatchAttributes::pitch2FromField(Dialog* dialog, int id) { return realFromFi
 
 int HatchAttributes::keyword(int code, char* out, int size)
 {
-    copyKeyword(code >= 0 && code < kPatternCount ? kKeywords[code] : "", out, size);
+    keywordOfCode(code, kKeywords, kPatternCount, 0, out, size);
     return 1;
 }
 
 int HatchAttributes::parse(const char* text, int& code)
 {
-    for (int i = 0; text && i < kPatternCount; ++i) {
-        if (StringUtil::equals(text, kKeywords[i])) {
-            code = i;
-            return 1;
-        }
-    }
-    return 0;
+    return codeOfKeyword(text, kKeywords, kPatternCount, 0, code);
 }
 
 int HatchAttributes::readXml(int endTag)

@@ -104,13 +104,7 @@ int InkColor::inkKeyword(int n, char* out, int size)
 
 int InkColor::setInkFromKeyword(const char* text)
 {
-    for (int n = 1; text && n <= kInks; ++n) {
-        if (StringUtil::equals(text, kInkKeywords[n - 1])) {
-            inkNumber = n;
-            return 1;
-        }
-    }
-    return 0;
+    return attribute_io::codeOfKeyword(text, kInkKeywords, kInks, 1, inkNumber);
 }
 
 int InkColor::overprintKeyword(char* out, int size) const

@@ -1,7 +1,6 @@
 #include "geometry/LineCapAttribute.h"
 
 #include "geometry/AttributeIo.h"
-#include "platform/StringUtil.h"
 #include "shell/settings/SettingsFile.h"
 
 using namespace attribute_io;
@@ -11,21 +10,9 @@ const char* const kKeywords[3] = {"BUTT", "ROUND", "SQUARE"};
 const char* const kListTexts[3] = {"バット", "ラウンド", "スクエア"};
 } // namespace
 
-int LineCapAttribute::keyword(int code, char* out, int size)
-{
-    return copyKeyword(code >= 1 && code <= 3 ? kKeywords[code - 1] : nullptr, out, size);
-}
+int LineCapAttribute::keyword(int code, char* out, int size) { return keywordOfCode(code, kKeywords, 3, 1, out, size); }
 
-int LineCapAttribute::parse(const char* text, int& code)
-{
-    for (int i = 0; text && i < 3; ++i) {
-        if (StringUtil::equals(text, kKeywords[i])) {
-            code = i + 1;
-            return 1;
-        }
-    }
-    return 0;
-}
+int LineCapAttribute::parse(const char* text, int& code) { return codeOfKeyword(text, kKeywords, 3, 1, code); }
 
 int LineCapAttribute::fillCapList(Dialog* dialog, int id) { return fillList(dialog, id, kListTexts, 3); }
 

@@ -1,7 +1,6 @@
 #include "geometry/LineOriginAttribute.h"
 
 #include "geometry/AttributeIo.h"
-#include "platform/StringUtil.h"
 #include "shell/settings/SettingsFile.h"
 
 using namespace attribute_io;
@@ -13,19 +12,10 @@ const char* const kListTexts[3] = {"中心", "外-右", "内-左"};
 
 int LineOriginAttribute::keyword(int code, char* out, int size)
 {
-    return copyKeyword(code >= 1 && code <= 3 ? kKeywords[code - 1] : nullptr, out, size);
+    return keywordOfCode(code, kKeywords, 3, 1, out, size);
 }
 
-int LineOriginAttribute::parse(const char* text, int& code)
-{
-    for (int i = 0; text && i < 3; ++i) {
-        if (StringUtil::equals(text, kKeywords[i])) {
-            code = i + 1;
-            return 1;
-        }
-    }
-    return 0;
-}
+int LineOriginAttribute::parse(const char* text, int& code) { return codeOfKeyword(text, kKeywords, 3, 1, code); }
 
 int LineOriginAttribute::fillPositionList(Dialog* dialog, int id) { return fillList(dialog, id, kListTexts, 3); }
 

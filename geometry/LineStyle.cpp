@@ -2,7 +2,6 @@
 
 #include "document/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
-#include "platform/StringUtil.h"
 
 namespace {
 const char* const kKeywords[LineStyle::kStyleCount] = {"SOLID",    "DASH",  "DASHDOT1", "DASHDOT2",
@@ -11,19 +10,13 @@ const char* const kKeywords[LineStyle::kStyleCount] = {"SOLID",    "DASH",  "DAS
 
 int LineStyle::keyword(int code, char* out, int size)
 {
-    attribute_io::copyKeyword(code >= 1 && code <= kStyleCount ? kKeywords[code - 1] : "", out, size);
+    attribute_io::keywordOfCode(code, kKeywords, kStyleCount, 1, out, size);
     return 1;
 }
 
 int LineStyle::parse(const char* text, int& code)
 {
-    for (int i = 0; text && i < kStyleCount; ++i) {
-        if (StringUtil::equals(text, kKeywords[i])) {
-            code = i + 1;
-            return 1;
-        }
-    }
-    return 0;
+    return attribute_io::codeOfKeyword(text, kKeywords, kStyleCount, 1, code);
 }
 
 void LineStyle::setStyleWithPresets(int code)
