@@ -63,7 +63,7 @@ int DataFile::ensureFile()
     return ownsFile;
 }
 
-int DataFile::openForRead()
+int DataFile::readyToOpen()
 {
     if (errorFlag || !name)
         return 0;
@@ -72,7 +72,12 @@ int DataFile::openForRead()
         errorFlag = 1;
         return 0;
     }
-    if (!ensureFile())
+    return ensureFile();
+}
+
+int DataFile::openForRead()
+{
+    if (!readyToOpen())
         return 0;
     // A borrowed file that its owner opened already is used as it is.
     if (bufferedFile->isOpenFile()) {
@@ -90,14 +95,7 @@ int DataFile::openForRead()
 
 int DataFile::openForWrite()
 {
-    if (errorFlag || !name)
-        return 0;
-    if (name->pathLength() < 1) {
-        theFileErrorReporter.report(FileErrorReporter::kNoName);
-        errorFlag = 1;
-        return 0;
-    }
-    if (!ensureFile())
+    if (!readyToOpen())
         return 0;
     close();
     bufferedFile->deleteFile(*name);

@@ -48,6 +48,9 @@ public:
 
 protected:
     int ensureFile();
+    // A name to open (an empty one is reported as having no name and sets the error) and a file
+    // to open it with; 0 after an earlier error.
+    int readyToOpen();
 
     FileName* name = nullptr;
     int ownsName = 0;
