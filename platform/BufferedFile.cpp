@@ -90,21 +90,15 @@ int BufferedFile::close()
     return result;
 }
 
-int BufferedFile::seekAbsolute(DWORD offset)
-{
-    LARGE_INTEGER distance, position;
-    distance.QuadPart = offset;
-    if (!isOpen || !SetFilePointerEx(handle, distance, &position, FILE_BEGIN))
-        return 0;
-    seekResult = transferred = static_cast<DWORD>(position.QuadPart);
-    return 1;
-}
+int BufferedFile::seekAbsolute(DWORD offset) { return seekFrom(offset, FILE_BEGIN); }
 
-int BufferedFile::seekRelative(LONG delta)
+int BufferedFile::seekRelative(LONG delta) { return seekFrom(delta, FILE_CURRENT); }
+
+int BufferedFile::seekFrom(LONGLONG distance, DWORD method)
 {
-    LARGE_INTEGER distance, position;
-    distance.QuadPart = delta;
-    if (!isOpen || !SetFilePointerEx(handle, distance, &position, FILE_CURRENT))
+    LARGE_INTEGER move, position;
+    move.QuadPart = distance;
+    if (!isOpen || !SetFilePointerEx(handle, move, &position, method))
         return 0;
     seekResult = transferred = static_cast<DWORD>(position.QuadPart);
     return 1;

@@ -91,6 +91,8 @@ public:
 
 protected:
     int openHandle(const FileName& name, DWORD access, DWORD creation, DWORD attributes);
+    // SetFilePointerEx by distance from FILE_BEGIN or FILE_CURRENT; the new position is kept.
+    int seekFrom(LONGLONG distance, DWORD method);
     void resetState();
     int readByteSlow(unsigned char& b);
     // Makes the byte at readPos available at buffer[blockPos]; 0 at the end of the file.

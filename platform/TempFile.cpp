@@ -25,18 +25,7 @@ int TempFile::createName(const char* prefix)
     return 1;
 }
 
-int TempFile::open()
-{
-    close();
-    HANDLE opened = CreateFileA(name.getPath(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    if (opened == INVALID_HANDLE_VALUE)
-        return 0;
-    handle = opened;
-    isOpen = 1;
-    resetState();
-    return 1;
-}
+int TempFile::open() { return openHandle(name, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, FILE_ATTRIBUTE_TEMPORARY); }
 
 void TempFile::deleteTempFile()
 {
