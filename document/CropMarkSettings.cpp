@@ -1,17 +1,11 @@
 #include "document/CropMarkSettings.h"
 
 #include "document/Document.h"
+#include "geometry/AttributeIo.h"
+
+using attribute_io::readDoubleValue;
 
 namespace {
-
-int readDoubleInto(Document& d, int tagId, double& field)
-{
-    double value = 0.0;
-    if (!d.readDouble(value))
-        return 0;
-    field = value;
-    return d.expectTag(tagId);
-}
 
 int readCountInto(Document& d, int tagId, int32_t& field)
 {
@@ -41,11 +35,11 @@ int CropMarkSettings::readTag(int tagId)
     case kTrimMarks:
         return trimMarksOn.readXml(tagId);
     case kTrimLength:
-        return readDoubleInto(*d, tagId, trimLength);
+        return readDoubleValue(*d, tagId, trimLength);
     case kBleed:
         return bleedOn.readXml(tagId);
     case kBleedLength:
-        return readDoubleInto(*d, tagId, bleedLength);
+        return readDoubleValue(*d, tagId, bleedLength);
     case kCentreMarks:
         return centreMarksOn.readXml(tagId);
     case kVerticalFold:
