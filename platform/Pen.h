@@ -1,6 +1,5 @@
 #pragma once
-#include <windows.h>
-
+#include "platform/HeldGdiObject.h"
 #include "platform/RgbColor.h"
 
 // What a pen looks like: its colour, style (1 solid, 2 dashed, 3 dotted) and width in pixels.
@@ -15,18 +14,10 @@ struct PenSpec : RgbColor {
 
 // The pen a device context holds. A new pen is selected into the DC first and only then is the
 // one held before deleted, so the DC never holds a deleted pen.
-class Pen {
+class Pen : public HeldGdiObject<HPEN> {
 public:
-    Pen() = default;
-    ~Pen() { release(); }
-    Pen(const Pen&) = delete;
-    Pen& operator=(const Pen&) = delete;
-
     // CreatePen with PS_DASH for style 2, PS_DOT for 3 and PS_SOLID otherwise.
     static HPEN createFrom(const PenSpec& spec);
     // 0 when no pen could be created (the held one stays selected).
-    int select(HDC hdc, const PenSpec& spec);
-    void release();
-
-    HPEN handle = nullptr;
+    int select(HDC hdc, const PenSpec& spec) { return take(hdc, createFrom(spec)); }
 };
