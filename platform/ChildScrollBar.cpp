@@ -6,22 +6,17 @@
 
 ChildScrollBar::~ChildScrollBar() { destroyChild(); }
 
-void ChildScrollBar::useOwnerHorizontalBar(Window* window)
-{
-    destroyChild();
-    owner = window;
-    orientation = 1;
-    barWindow = window ? window->hwnd() : nullptr;
-    barType = SB_HORZ;
-}
+void ChildScrollBar::useOwnerHorizontalBar(Window* window) { useOwnerBar(window, 1, SB_HORZ); }
 
-void ChildScrollBar::useOwnerVerticalBar(Window* window)
+void ChildScrollBar::useOwnerVerticalBar(Window* window) { useOwnerBar(window, 2, SB_VERT); }
+
+void ChildScrollBar::useOwnerBar(Window* window, int barOrientation, int type)
 {
     destroyChild();
     owner = window;
-    orientation = 2;
+    orientation = barOrientation;
     barWindow = window ? window->hwnd() : nullptr;
-    barType = SB_VERT;
+    barType = type;
 }
 
 int ChildScrollBar::createChild(Window* window, const IntRect& r, const int state[4], int vertical)

@@ -42,4 +42,6 @@ public:
 
 private:
     int createChild(Window* window, const IntRect& r, const int state[4], int vertical);
+    // The owner's own bar: orientation 1 with SB_HORZ, 2 with SB_VERT.
+    void useOwnerBar(Window* window, int barOrientation, int type);
 };
