@@ -122,23 +122,11 @@ int ComboBox::itemText(int index, char* buffer, int size)
     return readListItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index, buffer, size);
 }
 
-int ComboBox::selectByPrefix(const char* text, int n)
-{
-    if (!isAttached() || !text)
-        return -1;
-    char item[kItemTextSize];
-    for (int i = 1; i <= addedCount; ++i) {
-        if (itemText(i - 1, item, sizeof item) < 0)
-            continue;
-        if (StringUtil::compareN(item, text, n) == 0) {
-            select(i);
-            return i;
-        }
-    }
-    return -1;
-}
+int ComboBox::selectByPrefix(const char* text, int n) { return selectMatching(text, 0, n); }
 
-int ComboBox::selectByText(const char* text)
+int ComboBox::selectByText(const char* text) { return selectMatching(text, 1, 0); }
+
+int ComboBox::selectMatching(const char* text, int wholeText, int prefixLength)
 {
     if (!isAttached() || !text)
         return -1;
@@ -146,7 +134,9 @@ int ComboBox::selectByText(const char* text)
     for (int i = 1; i <= addedCount; ++i) {
         if (itemText(i - 1, item, sizeof item) < 0)
             continue;
-        if (StringUtil::equals(item, text)) {
+        const bool match =
+            wholeText ? StringUtil::equals(item, text) : StringUtil::compareN(item, text, prefixLength) == 0;
+        if (match) {
             select(i);
             return i;
         }

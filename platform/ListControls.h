@@ -44,6 +44,9 @@ public:
 
 private:
     int itemText(int index, char* buffer, int size);
+    // Selects the first added item equal to the whole text, or else sharing its first
+    // prefixLength bytes (every item for prefixLength <= 0); its position from 1, or -1.
+    int selectMatching(const char* text, int wholeText, int prefixLength);
 };
 
 // The text of item `index` of a list (LB_GETTEXTLEN/LB_GETTEXT) or a combo box
