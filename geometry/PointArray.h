@@ -116,5 +116,7 @@ public:
 
 private:
     int appendFast(const Point& p) { return append(&p); }
+    // change (a void (Point&) callable) on every stored Point under one lock; 1 when empty.
+    template <typename Change> int changeEach(Change change);
     int roundCorner(int corner, double x, double y, double r, double minimum, double maximum);
 };

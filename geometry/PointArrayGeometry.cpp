@@ -8,26 +8,8 @@ namespace {
 GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
 } // namespace
 
-int PointArray::translate(double dx, double dy, double dz)
+template <typename Change> int PointArray::changeEach(Change change)
 {
-    if (count <= 0)
-        return 1;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
-    Point* points = data.data<Point>();
-    for (int i = 0; i < count; ++i) {
-        points[i].x += dx;
-        points[i].y += dy;
-        points[i].z += dz;
-    }
-    return 1;
-}
-
-int PointArray::translateWithFactor(double f, double dx, double dy, double dz)
-{
-    if (f < 2.0)
-        return translate(dx, dy, dz);
     if (count <= 0)
         return 1;
     BlockLock data(*this);
@@ -35,8 +17,24 @@ int PointArray::translateWithFactor(double f, double dx, double dy, double dz)
         return 0;
     Point* points = data.data<Point>();
     for (int i = 0; i < count; ++i)
-        points[i].translateWithFactor(f, dx, dy, dz);
+        change(points[i]);
     return 1;
+}
+
+int PointArray::translate(double dx, double dy, double dz)
+{
+    return changeEach([=](Point& p) {
+        p.x += dx;
+        p.y += dy;
+        p.z += dz;
+    });
+}
+
+int PointArray::translateWithFactor(double f, double dx, double dy, double dz)
+{
+    if (f < 2.0)
+        return translate(dx, dy, dz);
+    return changeEach([=](Point& p) { p.translateWithFactor(f, dx, dy, dz); });
 }
 
 int PointArray::translatePointAt(int i, double dx, double dy, double dz)
@@ -68,22 +66,17 @@ int PointArray::rotateAbout(double cx, double cy, double degrees)
 {
     if (!std::isfinite(degrees))
         return 0;
-    if (std::fabs(degrees) < 1e-5 || count <= 0)
+    if (std::fabs(degrees) < 1e-5)
         return 1;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
     // The same formula as MathUtil::rotatePointAbout, with the sine and cosine taken once.
     double sine, cosine;
     MathUtil::sinCosDegrees(degrees, sine, cosine);
-    Point* points = data.data<Point>();
-    for (int i = 0; i < count; ++i) {
-        double dx = points[i].x - cx;
-        double dy = points[i].y - cy;
-        points[i].x = cx + dx * cosine + dy * sine;
-        points[i].y = cy + dy * cosine - dx * sine;
-    }
-    return 1;
+    return changeEach([=](Point& p) {
+        double dx = p.x - cx;
+        double dy = p.y - cy;
+        p.x = cx + dx * cosine + dy * sine;
+        p.y = cy + dy * cosine - dx * sine;
+    });
 }
 
 int PointArray::rotateAboutPoint(const Point* c, double degrees)
@@ -97,18 +90,11 @@ int PointArray::scaleXYAbout(const Point* c, double factor)
 {
     if (!c)
         return 0;
-    if (count <= 0)
-        return 1;
-    BlockLock data(*this);
-    if (!data)
-        return 0;
     double cx = c->x, cy = c->y;
-    Point* points = data.data<Point>();
-    for (int i = 0; i < count; ++i) {
-        points[i].x = cx + (points[i].x - cx) * factor;
-        points[i].y = cy + (points[i].y - cy) * factor;
-    }
-    return 1;
+    return changeEach([=](Point& p) {
+        p.x = cx + (p.x - cx) * factor;
+        p.y = cy + (p.y - cy) * factor;
+    });
 }
 
 int PointArray::getBounds(Point* lo, Point* hi) const
