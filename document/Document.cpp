@@ -259,6 +259,9 @@ int Document::write()
     closeIo();
 
     int closed = written && !stopped && file->flush() && file->verifyWritten();
+    // A part that could not be written without a failed write call has reported nothing yet.
+    if (!written && !stopped && ioError == 0)
+        showErrorById(IDS_WRITE_ERROR);
     file->close();
     file->setBufferedWrite(0);
     if (closed && !MoveFileExA(tempPath, getPath(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
@@ -279,7 +282,9 @@ int Document::onOpen()
         XmlContextScope publish(this);
         result = read();
     }
-    goToPage(displayedPage);
+    // The page shown is one that was read, whatever the file says.
+    const int pages = ownerContext ? ownerContext->pageCount() : 1;
+    goToPage(displayedPage <= pages ? displayedPage : pages);
     if (ownerContext && ownerContext->view) {
         ownerContext->repaintView();
         ownerContext->refreshAll();

@@ -278,12 +278,13 @@ int Document::readElement(int kind)
     auto attributeTag = [this](int id) { return readEntityTag(id) ? kChildRead : kChildFailed; };
     if (!emptyForm && !readSection(*this, kind, attributeTag))
         return 0;
+    // An element that cannot be made or stored fails the read: a drawing missing it must not keep
+    // the file's name, or the next save would write over the original without it.
     ElementEditor* editor = ioEditor();
-    if (editor && editor->newElement(kind)) {
-        editor->readElementXmlAttributes();
-        editor->addToPage();
-    }
-    return 1;
+    if (!editor || !editor->newElement(kind))
+        return 0;
+    editor->readElementXmlAttributes();
+    return editor->addToPage() ? 1 : 0;
 }
 
 int Document::readEntityTag(int id)

@@ -44,11 +44,12 @@ int Document::writeTaggedFile()
     StringUtil::copyReplacingChar(declaration, kDeclarationTemplate, '@', '"');
     writeRawLine(declaration);
     writeRawLine(kComment);
-    beginTag(kRoot);
-    writeHeader();
-    writePages();
-    endTag(kRoot);
-    return ioError == 0 && !cancelled();
+    // A part that could not be written fails the whole file, also when no write call failed.
+    int ok = beginTag(kRoot);
+    ok = writeHeader() && ok;
+    ok = writePages() && ok;
+    ok = endTag(kRoot) && ok;
+    return ok && ioError == 0 && !cancelled();
 }
 
 int Document::writeHeader()
@@ -56,20 +57,21 @@ int Document::writeHeader()
     if (!beginTag(kHeader))
         return 0;
     DocumentContext* c = ownerContext;
+    int ok = 1;
     if (c) {
-        writeSection(writeSwitches.paper, c->paper, *this);
-        writeSection(writeSwitches.grid, c->grid, *this);
-        writeSection(writeSwitches.print, c->printSettings, *this);
-        writeSection(writeSwitches.setGeometry, c->lineDefaults, *this);
-        writeSection(writeSwitches.setText, c->textDefaults, *this);
-        writeSection(writeSwitches.setBezier, c->bezierDefaults, *this);
-        writeSection(writeSwitches.setMeasure, c->measureDefaults, *this);
-        writeSection(writeSwitches.inkInfo, c->inkInfo, *this);
+        ok = writeSection(writeSwitches.paper, c->paper, *this) && ok;
+        ok = writeSection(writeSwitches.grid, c->grid, *this) && ok;
+        ok = writeSection(writeSwitches.print, c->printSettings, *this) && ok;
+        ok = writeSection(writeSwitches.setGeometry, c->lineDefaults, *this) && ok;
+        ok = writeSection(writeSwitches.setText, c->textDefaults, *this) && ok;
+        ok = writeSection(writeSwitches.setBezier, c->bezierDefaults, *this) && ok;
+        ok = writeSection(writeSwitches.setMeasure, c->measureDefaults, *this) && ok;
+        ok = writeSection(writeSwitches.inkInfo, c->inkInfo, *this) && ok;
         if (writeSwitches.dspedpage && c->pages)
-            writeIntTag(kDisplayedPage, c->pages->currentPage());
+            ok = writeIntTag(kDisplayedPage, c->pages->currentPage()) && ok;
     }
-    writeSection(writeSwitches.setParts, partsOrigin, *this);
-    return endTag(kHeader);
+    ok = writeSection(writeSwitches.setParts, partsOrigin, *this) && ok;
+    return endTag(kHeader) && ok;
 }
 
 // Each page in turn becomes the I/O page; the current page of the drawing is not touched, so a
@@ -96,20 +98,26 @@ int Document::writePageElements(int page)
     beginTag(kEntities);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
     ElementEditor* editor = ioEditor();
-    if (store && store->pageTable && editor) {
+    const int count = store && store->pageTable ? store->pageTable->getCount(page) : 0;
+    // Every element of the page is written, or the write fails and the old file stays.
+    if (count > 0 && !editor)
+        return 0;
+    if (count > 0) {
         // The count bounds the walk, so that a damaged chain cannot loop.
-        const int count = store->pageTable->getCount(page);
         int id = store->pageTable->getFirst(page);
         if (progress)
             progress->begin(0, count);
-        for (int i = 0; i < count && id >= 1 && !ioError; ++i) {
+        int written = 0;
+        for (; written < count && id >= 1 && !ioError; ++written) {
             if (progress) {
-                progress->step(i);
+                progress->step(written);
                 if (progress->cancelled())
                     return 0;
             }
             id = editor->writeElementXmlById(id);
         }
+        if (written < count)
+            return 0;
     }
     endTag(kEntities);
     endTag(kPageData);

@@ -472,3 +472,58 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DocumentSave, ElementsThatCannotBeReadOrWrittenFailTheWholeFile)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    const std::string whole = savedBytes(scratch);
+    std::string path = scratch.file("two.ycx", whole);
+
+    // Without an editor to make the elements, the drawing would come up empty under the file's
+    // name, and the next save would write over the original without them.
+    TestDrawing reader;
+    ElementEditor* editor = reader.context.editor4;
+    reader.context.editor4 = nullptr;
+    reader.document().assign(path.c_str());
+    EXPECT_EQ(reader.context.openFile(), 0);
+    EXPECT_EQ(reader.context.hasFile(), 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+
+    // Nor is a page written without its elements: the old file stays.
+    TestDrawing writer;
+    fillTwo(writer);
+    ElementEditor* writerEditor = writer.context.editor4;
+    writer.context.editor4 = nullptr;
+    writer.context.setPathAndTitle(path.c_str());
+    EXPECT_EQ(writer.context.save(), 0);
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].text, "Write Error");
+    EXPECT_EQ(ScratchFolder::read(path), whole);
+    EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
+
+    writer.context.editor4 = writerEditor;
+    reader.context.editor4 = editor;
+}
+
+TEST(DocumentSave, TheShownPageIsOneThatWasRead)
+{
+    ScratchFolder scratch;
+    std::string whole = savedBytes(scratch);
+    const std::string shown = "<dspedpage>1</dspedpage>";
+    size_t at = whole.find(shown);
+    ASSERT_NE(at, std::string::npos);
+    whole.replace(at, shown.size(), "<dspedpage>9999</dspedpage>");
+    std::string path = scratch.file("far.ycx", whole);
+
+    TestDrawing drawing;
+    drawing.document().assign(path.c_str());
+    ASSERT_EQ(drawing.context.openFile(), 1);
+    EXPECT_EQ(drawing.pages().current, 1);
+    EXPECT_EQ(drawing.pages().count, 1) << "no empty pages are made up to the shown one";
+}
+
+} // namespace
