@@ -6,31 +6,35 @@ constexpr int32_t kNotFree = -1;
 
 ElementIndexTable::ElementIndexTable() : GlobalBlock(1000, sizeof(ElementIndexEntry)) {}
 
-int ElementIndexTable::freePrevious(int id)
+ElementIndexTable::FreeLink ElementIndexTable::freeLink(int id)
 {
     BlockLock links(freeLinks_);
-    return links && id < freeLinks_.count ? links.data<int32_t>()[id] : kNotFree;
+    if (!links || id < 1 || id >= freeLinks_.count)
+        return FreeLink{kNotFree, 0};
+    return links.data<FreeLink>()[id];
 }
 
-void ElementIndexTable::setFreePrevious(int id, int value)
+void ElementIndexTable::setFreeLink(int id, int32_t FreeLink::*word, int value)
 {
     BlockLock links(freeLinks_);
-    if (links && id < freeLinks_.count)
-        links.data<int32_t>()[id] = value;
+    if (links && id >= 1 && id < freeLinks_.count)
+        links.data<FreeLink>()[id].*word = value;
 }
 
 int ElementIndexTable::allocateNumber()
 {
     if (freeCount >= 1) {
         int id = freeHead;
-        ElementIndexEntry entry;
-        copyEntry(id, &entry);
+        if (!isFree(id))
+            return 0;
+        int next = freeNext(id);
         setFreePrevious(id, kNotFree);
+        setFreeNext(id, 0);
         if (--freeCount <= 0) {
             freeCount = freeHead = freeTail = 0;
         } else {
-            freeHead = entry.pageNext;
-            setFreePrevious(freeHead, 0);
+            freeHead = next;
+            setFreePrevious(next, 0);
         }
         return id;
     }
@@ -45,7 +49,7 @@ int ElementIndexTable::allocateNumber()
     for (int i = count; i <= id; ++i)
         entries.data<ElementIndexEntry>()[i] = ElementIndexEntry();
     for (int i = freeLinks_.count; i <= id; ++i)
-        links.data<int32_t>()[i] = kNotFree;
+        links.data<FreeLink>()[i] = FreeLink{kNotFree, 0};
     count = id + 1;
     freeLinks_.count = id + 1;
     highest = id;
@@ -65,10 +69,10 @@ int ElementIndexTable::appendFree(int id)
         freeHead = id;
         setFreePrevious(id, 0);
     } else {
-        setPageNext(freeTail, id);
+        setFreeNext(freeTail, id);
         setFreePrevious(id, freeTail);
     }
-    setPageNext(id, kChainEnd);
+    setFreeNext(id, 0);
     freeTail = id;
     ++freeCount;
     return 1;
@@ -79,14 +83,9 @@ int ElementIndexTable::unlinkFree(int id)
     if (!isFree(id))
         return 0;
     int previous = freePrevious(id);
-    int next = 0;
-    if (id != freeTail) {
-        ElementIndexEntry entry;
-        copyEntry(id, &entry);
-        next = entry.pageNext;
-    }
+    int next = freeNext(id);
     if (previous >= 1)
-        setPageNext(previous, id == freeTail ? kChainEnd : next);
+        setFreeNext(previous, next);
     else
         freeHead = next;
     if (next >= 1)
@@ -94,6 +93,7 @@ int ElementIndexTable::unlinkFree(int id)
     else
         freeTail = previous;
     setFreePrevious(id, kNotFree);
+    setFreeNext(id, 0);
     if (--freeCount <= 0)
         freeCount = freeHead = freeTail = 0;
     return 1;
@@ -106,6 +106,13 @@ int ElementIndexTable::getGroup(int id)
 }
 
 int ElementIndexTable::setGroup(int id, int group) { return setWord(id, &ElementIndexEntry::group, group); }
+
+int ElementIndexTable::setChainWord(int id, int32_t ElementIndexEntry::*word, int value)
+{
+    if (isFree(id))
+        return 0;
+    return setWord(id, word, value);
+}
 
 int ElementIndexTable::setWord(int id, int32_t ElementIndexEntry::*word, int value)
 {

@@ -5,16 +5,19 @@
 #include "platform/GlobalBlock.h"
 
 // The element store's index: one 48-byte entry per element id, numbered from 1 (entry 0 stays
-// empty), and the list of released ids, chained through word 9 of their entries and handed out
-// again oldest first. The number of live elements is highest - freeCount.
+// empty), and the list of released ids, handed out again oldest first. The number of live
+// elements is highest - freeCount.
 //
-// A second block keeps, per id, its predecessor on the free list (-1 for an id that is not on
-// it), so that an id given back by undo leaves the list without a walk.
+// The free list's links live in a side block (per id: its predecessor and successor on the list),
+// never in the entries: a released entry keeps the words it was released with, and the chain
+// setters refuse a released id, so no chain write can reach the free list. An id given back by
+// undo leaves the list without a walk.
 class ElementIndexTable : public GlobalBlock {
 public:
     ElementIndexTable();
 
-    // A new id: the oldest released one, else highest + 1. 0 when the table cannot grow.
+    // A new id: the oldest released one, else highest + 1. 0 when the table cannot grow or the
+    // free list names no released id.
     int allocateNumber();
     // Appends a live id to the free list's tail.
     int appendFree(int id);
@@ -27,12 +30,12 @@ public:
     // 1 <= id <= highest, else 0.
     int getGroup(int id);
     int setGroup(int id, int group);
-    int setPagePrevious(int id, int value) { return setWord(id, &ElementIndexEntry::pagePrevious, value); }
-    int setPageNext(int id, int value) { return setWord(id, &ElementIndexEntry::pageNext, value); }
-    int setCellPrevious(int id, int value) { return setWord(id, &ElementIndexEntry::cellPrevious, value); }
-    int setCellNext(int id, int value) { return setWord(id, &ElementIndexEntry::cellNext, value); }
-    // Word 9 of an id on the free list is its free-list link: take the id off the list before
-    // putting a new entry there.
+    // Chain words of live ids only (0 for a released id): a released neighbour's link is left to
+    // the image it comes back with.
+    int setPagePrevious(int id, int value) { return setChainWord(id, &ElementIndexEntry::pagePrevious, value); }
+    int setPageNext(int id, int value) { return setChainWord(id, &ElementIndexEntry::pageNext, value); }
+    int setCellPrevious(int id, int value) { return setChainWord(id, &ElementIndexEntry::cellPrevious, value); }
+    int setCellNext(int id, int value) { return setChainWord(id, &ElementIndexEntry::cellNext, value); }
     int putEntry(int id, const ElementIndexEntry& entry);
     int copyEntry(int id, ElementIndexEntry* out);
 
@@ -42,9 +45,21 @@ public:
     int freeTail = 0;
 
 private:
-    int setWord(int id, int32_t ElementIndexEntry::*word, int value);
-    int freePrevious(int id);
-    void setFreePrevious(int id, int value);
+    // One row per id of the side block: previous is -1 for an id that is not on the free list
+    // and 0 for the head; next is 0 for the tail.
+    struct FreeLink {
+        int32_t previous;
+        int32_t next;
+    };
 
-    GlobalBlock freeLinks_{1000, 4};
+    int setWord(int id, int32_t ElementIndexEntry::*word, int value);
+    int setChainWord(int id, int32_t ElementIndexEntry::*word, int value);
+    FreeLink freeLink(int id);
+    int freePrevious(int id) { return freeLink(id).previous; }
+    int freeNext(int id) { return freeLink(id).next; }
+    void setFreePrevious(int id, int value) { setFreeLink(id, &FreeLink::previous, value); }
+    void setFreeNext(int id, int value) { setFreeLink(id, &FreeLink::next, value); }
+    void setFreeLink(int id, int32_t FreeLink::*word, int value);
+
+    GlobalBlock freeLinks_{1000, sizeof(FreeLink)};
 };

@@ -243,6 +243,10 @@ int ElementStore::deleteElement(int id, ElementIndexEntry* out)
     return 1;
 }
 
+// Several elements deleted together come back one by one in any order (undo puts them back in
+// selection order), each from an image taken before any of them went. A neighbour named in the
+// image that is still released is not written (the index refuses chain words of released ids)
+// but counts as present: it links itself to this id when its own image comes back.
 void ElementStore::linkAtImagePlace(int id, const ElementIndexEntry& image)
 {
     int page = image.page;

@@ -4,7 +4,9 @@
 
 #include "document/TagDictionary.h"
 #include "platform/BufferedFile.h"
+#include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -51,6 +53,20 @@ int TagWriter::put(const char* bytes, int n)
 }
 
 int TagWriter::writeLineEnd() { return put("\r\n", 2); }
+
+int TagWriter::formatNumber(double value, int decimals, int round, char (&digits)[64])
+{
+    digits[0] = 0;
+    if (ioError)
+        return 0;
+    if (StringUtil::formatDouble(value, clampDecimals(decimals), digits, round))
+        return 1;
+    // No text stands for the value (more than 40 integer digits): the write fails, so the file
+    // being replaced stays as it was, rather than the value going out as some other number.
+    showErrorById(IDS_WRITE_ERROR);
+    ioError = -1;
+    return 0;
+}
 
 int TagWriter::writeRawLine(const char* text)
 {
@@ -138,8 +154,9 @@ int TagWriter::writeIntTag(int id, int value)
 
 int TagWriter::writeDoubleTag(int id, double value, int decimals, int round)
 {
-    char digits[64] = "0";
-    StringUtil::formatDouble(value, clampDecimals(decimals), digits, round);
+    char digits[64];
+    if (ioError || !tagName(id) || !formatNumber(value, decimals, round, digits))
+        return 0;
     return writeNumberTag(id, digits);
 }
 
@@ -207,9 +224,8 @@ int TagWriter::writeIntValue(int value, int open, int comma, int close)
 
 int TagWriter::writeDoubleValue(double value, int decimals, int open, int comma, int close, int round)
 {
-    char digits[64] = "0";
-    StringUtil::formatDouble(value, clampDecimals(decimals), digits, round);
-    return writeNumberItem(digits, open, comma, close);
+    char digits[64];
+    return formatNumber(value, decimals, round, digits) && writeNumberItem(digits, open, comma, close);
 }
 
 int TagWriter::writeDoubleListItem(double value, int decimals, int round)

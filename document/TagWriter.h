@@ -34,7 +34,9 @@ public:
     int writeIntTag(int id, int value);
     // At most 5 decimals from the value's correctly rounded 15-digit form, cut (or rounded half
     // away from zero with `round`), trailing zeros and point removed: 12.5 with 3 decimals is
-    // "12.5", 3.0 is "3", 0.25 is "0.25", -2.3 is "-2.3".
+    // "12.5", 3.0 is "3", 0.25 is "0.25", -2.3 is "-2.3". A value with more than 40 integer
+    // digits has no such form: it fails the write ("Write Error", I/O error state -1), as do the
+    // other real-number writes below.
     int writeDoubleTag(int id, double value, int decimals, int round = 0);
     // The text in double quotes. '"', CR and LF are dropped: nothing is escaped in the file, so
     // they would end the value early.
@@ -94,6 +96,8 @@ private:
     int writeNumberTag(int id, const char* digits);
     int itemSuffix(int comma, int close);
     int writeNumberItem(const char* digits, int open, int comma, int close);
+    // The text of a real value as the file writes it; 0 (and a failed write) when there is none.
+    int formatNumber(double value, int decimals, int round, char (&digits)[64]);
 
     BufferedFile* writerFile = nullptr;
     TagDictionary* writerTags = nullptr;

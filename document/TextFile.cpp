@@ -41,27 +41,57 @@ int TextFile::readUntilByte(char* buffer, int size, char stop, unsigned char low
     return n;
 }
 
+namespace {
+// A running match of a pattern of 1..64 bytes over a stream of bytes: on a mismatch after a
+// partial match it falls back to the longest matched suffix that is still a prefix of the pattern.
+class PatternMatch {
+public:
+    // 0 when the pattern is empty or longer than 64 bytes.
+    int begin(const char* text)
+    {
+        pattern = text;
+        length = StringUtil::length(text);
+        matched = 0;
+        if (length < 1 || length > 64)
+            return 0;
+        fallback[0] = 0;
+        for (int i = 1, k = 0; i < length; ++i) {
+            while (k > 0 && pattern[i] != pattern[k])
+                k = fallback[k - 1];
+            if (pattern[i] == pattern[k])
+                ++k;
+            fallback[i] = k;
+        }
+        return 1;
+    }
+    // True when b completes the pattern.
+    bool step(char b)
+    {
+        while (matched > 0 && b != pattern[matched])
+            matched = fallback[matched - 1];
+        if (b == pattern[matched])
+            ++matched;
+        return matched == length;
+    }
+
+    const char* pattern = nullptr;
+    int length = 0;
+
+private:
+    int matched = 0;
+    int fallback[64] = {};
+};
+} // namespace
+
 int TextFile::readUntilPattern(char* buffer, int size, const char* pattern, unsigned char lowestKept)
 {
     if (!buffer || size < 1 || !pattern)
         return -1;
-    const int length = StringUtil::length(pattern);
     buffer[0] = 0;
-    if (length < 1 || length > 64)
+    PatternMatch match;
+    if (!match.begin(pattern))
         return -1;
-    // The longest proper prefix of the pattern that is also a suffix of its first i + 1 bytes:
-    // where a partial match falls back to on a mismatch.
-    int fallback[64];
-    fallback[0] = 0;
-    for (int i = 1, k = 0; i < length; ++i) {
-        while (k > 0 && pattern[i] != pattern[k])
-            k = fallback[k - 1];
-        if (pattern[i] == pattern[k])
-            ++k;
-        fallback[i] = k;
-    }
     int n = 0;
-    int matched = 0;
     unsigned char b;
     while (n < size - 1) {
         if (!readByte(b)) {
@@ -71,18 +101,27 @@ int TextFile::readUntilPattern(char* buffer, int size, const char* pattern, unsi
         if (!isKept(b, lowestKept))
             continue;
         buffer[n++] = static_cast<char>(b);
-        while (matched > 0 && static_cast<char>(b) != pattern[matched])
-            matched = fallback[matched - 1];
-        if (static_cast<char>(b) == pattern[matched])
-            ++matched;
-        if (matched == length) {
-            n -= length;
+        if (match.step(static_cast<char>(b))) {
+            n -= match.length;
             buffer[n] = 0;
             return n;
         }
     }
     buffer[n] = 0;
     return n;
+}
+
+int TextFile::skipPastPattern(const char* pattern, unsigned char lowestKept)
+{
+    PatternMatch match;
+    if (!pattern || !match.begin(pattern))
+        return -1;
+    unsigned char b;
+    while (readByte(b)) {
+        if (isKept(b, lowestKept) && match.step(static_cast<char>(b)))
+            return 1;
+    }
+    return -1;
 }
 
 int TextFile::readUntilAny(char* buffer, int size, const char* stops, int n, int stopAtControl, char& stoppedBy)

@@ -20,6 +20,10 @@ public:
     // the pattern is not kept. Kept bytes as above. The length, -1 when the file ends first, and
     // the length of a full buffer.
     int readUntilPattern(char* buffer, int size, const char* pattern, unsigned char lowestKept);
+    // Reads on until the whole pattern has been read, however much comes before it, keeping
+    // nothing; bytes at or below the lowest kept byte take no part in the match. 1, or -1 when
+    // the file ends first.
+    int skipPastPattern(const char* pattern, unsigned char lowestKept);
     // Reads up to any byte of `stops` (n of them), or also any control character when
     // `stopAtControl` is set; the byte that stopped it goes to `stoppedBy`. The length, -1 when
     // the file ends first; a full buffer ends the read with its length and stoppedBy 0.

@@ -239,6 +239,10 @@ int XmlDocument::readName(char* name, char& ender)
         }
         if (n < 79)
             name[n++] = static_cast<char>(b);
+        // A comment's name is its opening: what follows, however long and whatever it holds,
+        // is skipped up to "-->" by the caller.
+        if (n == 3 && std::strncmp(name, "!--", 3) == 0)
+            break;
     }
     n = StringUtil::boundedCut(name, n, n);
     name[n] = 0;
@@ -366,16 +370,7 @@ int XmlDocument::read()
     if (name[0] == '!') {
         if (std::strncmp(name, "!--", 3) == 0) {
             node->type = XmlNode::Comment;
-            int length = StringUtil::length(name);
-            // "<!---->" ends within its name.
-            bool closed = ender == '>' && length >= 5 && std::strcmp(name + length - 2, "--") == 0;
-            if (!closed) {
-                char skipped[256];
-                int n;
-                while ((n = readUntilPattern(skipped, sizeof skipped, "-->", 0)) == static_cast<int>(sizeof skipped) - 1) {
-                }
-                ok = n >= 0;
-            }
+            ok = skipPastPattern("-->", 0) == 1;
         } else {
             node->type = XmlNode::Directive;
             ok = ender == '>' || readAttributes(*node);

@@ -295,16 +295,20 @@ int DrawPoint::showDyPercent(Dialog* dialog, int id, const Point* other, double 
 
 void DrawPoint::formatPercent(double base, double value, char* text, int size)
 {
+    if (!text || size < 1)
+        return;
+    text[0] = 0;
     const double percent = MathUtil::isNearlyZero(base) ? 0.0 : value * 100.0 / base;
-    StringUtil::formatDouble(percent, 2, text, size, 0);
-    StringUtil::append(text, size, " %");
+    // A percentage too large to write shows nothing rather than a wrong number.
+    if (StringUtil::formatDouble(percent, 2, text, size, 0))
+        StringUtil::append(text, size, " %");
 }
 
 int DrawPoint::showPercent(Control* control, double base, double value)
 {
     if (!control)
         return 0;
-    char text[64];
+    char text[64] = "";
     formatPercent(base, value, text, sizeof text);
     control->setText(text);
     return 1;

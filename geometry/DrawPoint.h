@@ -124,7 +124,8 @@ public:
     int showDxPercent(Dialog* dialog, int id, const Point* other, double base) const;
     int showDyPercent(Dialog* dialog, int id, const Point* other, double base) const;
     // value * 100 / base with at most 2 decimals, cut, trailing zeros and point removed, then
-    // " %": 5 of 20 shows "25 %". A base within 1e-5 of 0 shows "0 %".
+    // " %": 5 of 20 shows "25 %". A base within 1e-5 of 0 shows "0 %"; a percentage with more
+    // than 40 integer digits shows an empty text.
     static int showPercent(Control* control, double base, double value);
     static void formatPercent(double base, double value, char* text, int size);
 

@@ -44,6 +44,8 @@ int ModelessDialog::pumpOneMessage()
         PostQuitMessage(static_cast<int>(message.wParam));
         return 0;
     }
+    if (holdsBack(message))
+        return 1;
     if (!hwnd || !IsDialogMessageA(hwnd, &message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);

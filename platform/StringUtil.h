@@ -128,12 +128,13 @@ public:
     // less). The digits come from the value correctly rounded to 15 significant digits, so 2.3
     // is "2.3..." and never "2.2999..."; that form is cut to the decimals, or with `rounding`
     // rounded half away from zero. Non-finite values give "0", and a result whose digits are all
-    // 0 has no minus sign. A value with more than 40 integer digits, or a text that does not fit
-    // the buffer, leaves the buffer as it was. Decimals beyond 400 are written as 400 (every
-    // digit past the fifteenth significant one is 0 anyway).
+    // 0 has no minus sign. Decimals beyond 400 are written as 400 (every digit past the fifteenth
+    // significant one is 0 anyway). Returns the buffer. A value with more than 40 integer digits,
+    // or a text that does not fit the buffer, is refused: null, and the buffer is left as it was,
+    // so a caller starts from a terminated buffer and looks at the result.
     static char* formatDoubleRaw(double value, int decimals, char* buffer, int size, int rounding);
     // formatDoubleRaw, then trailing zeros and a trailing point removed when decimals > 0:
-    // 2.5 with 2 decimals is "2.5", 3 is "3".
+    // 2.5 with 2 decimals is "2.5", 3 is "3". Refused (null) as formatDoubleRaw.
     static char* formatDouble(double value, int decimals, char* buffer, int size, int rounding);
     template <size_t N>
     static char* formatDoubleRaw(double value, int decimals, char (&buffer)[N], int rounding = 0)

@@ -110,12 +110,14 @@ void stripTrailingZeros(char* text)
         text[--n] = 0;
 }
 
-char* copyIfFits(const char* text, char* buffer, int size)
+// 1 when the text and its terminator fit and were copied; else the buffer is left as it was.
+int copyIfFits(const char* text, char* buffer, int size)
 {
     int length = static_cast<int>(std::strlen(text));
-    if (buffer && length < size)
-        std::memcpy(buffer, text, static_cast<size_t>(length) + 1);
-    return buffer;
+    if (!buffer || length >= size)
+        return 0;
+    std::memcpy(buffer, text, static_cast<size_t>(length) + 1);
+    return 1;
 }
 
 } // namespace
@@ -124,7 +126,8 @@ char* StringUtil::formatInt(long value, char* buffer, int size)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%ld", value);
-    return copyIfFits(text, buffer, size);
+    copyIfFits(text, buffer, size);
+    return buffer;
 }
 
 char* StringUtil::formatIntPadded(long value, char* buffer, int size, int width)
@@ -147,8 +150,8 @@ char* StringUtil::formatIntPadded(long value, char* buffer, int size, int width)
 char* StringUtil::formatDoubleRaw(double value, int decimals, char* buffer, int size, int rounding)
 {
     char work[workSize];
-    if (formatFixed(value, decimals, rounding, work))
-        copyIfFits(work, buffer, size);
+    if (!formatFixed(value, decimals, rounding, work) || !copyIfFits(work, buffer, size))
+        return nullptr;
     return buffer;
 }
 
@@ -156,10 +159,10 @@ char* StringUtil::formatDouble(double value, int decimals, char* buffer, int siz
 {
     char work[workSize];
     if (!formatFixed(value, decimals, rounding, work))
-        return buffer;
+        return nullptr;
     if (decimals > 0)
         stripTrailingZeros(work);
-    return copyIfFits(work, buffer, size);
+    return copyIfFits(work, buffer, size) ? buffer : nullptr;
 }
 
 int StringUtil::parseInt(const char* text)

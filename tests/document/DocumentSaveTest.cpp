@@ -247,6 +247,27 @@ TEST(DocumentSave, AFailedOrCancelledSaveLeavesTheOldFileByteForByte)
     EXPECT_EQ(boxes.shown()[0].text, "Write Error");
 }
 
+TEST(DocumentSave, ACoordinateTooLargeToWriteFailsTheSave)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    const std::string old = "<?xml old drawing ?>\r\n";
+    std::string path = scratch.file("keep.ycx", old);
+    TestDrawing drawing;
+    fillTwo(drawing);
+    ShapeValues values;
+    values.xy = {1.0, 1e41};
+    drawing.add(1, 1, values);
+    drawing.context.setPathAndTitle(path.c_str());
+
+    EXPECT_EQ(drawing.context.save(), 0);
+    EXPECT_EQ(ScratchFolder::read(path), old) << "not saved with the coordinate as 0";
+    EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
+    EXPECT_EQ(drawing.context.isModified(), 1);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+}
+
 TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
 {
     MessageBoxScript boxes;

@@ -254,6 +254,67 @@ TEST(ElementStore, ReinsertedIdsLeaveTheFreeList)
     EXPECT_EQ(store.reinsertElement(middle, broken), 0) << "an image that names blocks the pool lacks";
 }
 
+TEST(ElementStore, ElementsDeletedTogetherComeBackInAnyOrder)
+{
+    // Drawing order P, A, B, N, Z. Undo keeps each image as it was before any of them went, and
+    // puts them back in selection order, here B, A, Z.
+    ElementStore store;
+    store.setNoReuse(1);
+    int p = addRecord(store, 1, 1, 10, 'P'), a = addRecord(store, 1, 1, 10, 'A');
+    int b = addRecord(store, 1, 1, 10, 'B'), n = addRecord(store, 1, 1, 10, 'N');
+    int z = addRecord(store, 1, 1, 10, 'Z');
+    std::vector<ElementIndexEntry> images(6);
+    for (int id : {b, a, z})
+        ASSERT_EQ(store.getEntry(id, &images[static_cast<size_t>(id)]), 1);
+    for (int id : {b, a, z})
+        ASSERT_EQ(store.deleteElement(id, nullptr), 1);
+    EXPECT_EQ(pageChain(store, 1), (std::vector<int>{p, n}));
+
+    ASSERT_EQ(store.reinsertElement(b, images[static_cast<size_t>(b)]), 1);
+    EXPECT_TRUE(store.isLive(b));
+    EXPECT_FALSE(store.isLive(a)) << "its neighbour's link does not take a released id back";
+    EXPECT_EQ(store.indexTable->freeCount, 2);
+    ASSERT_EQ(store.reinsertElement(a, images[static_cast<size_t>(a)]), 1);
+    ASSERT_EQ(store.reinsertElement(z, images[static_cast<size_t>(z)]), 1);
+
+    const std::vector<int> all{p, a, b, n, z};
+    EXPECT_EQ(pageChain(store, 1), all);
+    EXPECT_EQ(pageChainBackwards(store, 1), all);
+    EXPECT_EQ(cellChain(store, 1, 1), all);
+    EXPECT_EQ(store.pageTable->getCount(1), 5);
+    EXPECT_EQ(store.cellTable->getCount(1, 1), 5);
+    for (int id : all)
+        EXPECT_TRUE(store.isLive(id)) << id;
+    EXPECT_EQ(store.indexTable->freeCount, 0);
+    EXPECT_EQ(firstRecordByte(store, z), 'Z');
+    EXPECT_EQ(addRecord(store, 1, 1, 10), 6) << "no id is handed out twice";
+
+    // The free list is kept beside the entries: released ids still come back oldest first while
+    // their entries keep the links they were released with.
+    ElementIndexEntry before;
+    store.getEntry(n, &before);
+    for (int id : {n, p, z})
+        ASSERT_EQ(store.deleteElement(id, nullptr), 1);
+    ElementIndexEntry released;
+    store.getEntry(n, &released);
+    EXPECT_EQ(std::memcmp(&released, &before, sizeof before), 0);
+    EXPECT_EQ(addRecord(store, 1, 1, 10), n);
+    EXPECT_EQ(addRecord(store, 1, 1, 10), p);
+    EXPECT_EQ(addRecord(store, 1, 1, 10), z);
+    EXPECT_EQ(addRecord(store, 1, 1, 10), 7);
+
+    // A free list that names no released id hands out nothing rather than an id below 1.
+    ElementIndexTable table;
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_EQ(table.allocateNumber(), i);
+    for (int head : {0, -2, 2}) {
+        table.freeCount = 1;
+        table.freeHead = table.freeTail = head;
+        EXPECT_EQ(table.allocateNumber(), 0) << head;
+    }
+    EXPECT_FALSE(table.isFree(-2));
+}
+
 TEST(ElementStore, AppendToPageEndMovesALiveElement)
 {
     ElementStore store;
@@ -492,6 +553,58 @@ TEST(ElementStore, RandomOperationsKeepTheChainsConsistent)
         expectChainsMatch(store, model);
         if (HasFatalFailure())
             return;
+    }
+}
+
+TEST(ElementStore, DeletedTogetherAndPutBackInRandomOrder)
+{
+    // Seeded rounds of "delete k of n, put them back in a random order", each from images taken
+    // before any removal, on two pages and three kinds.
+    uint32_t seed = 77;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(n));
+    };
+    for (int round = 0; round < 2000; ++round) {
+        ElementStore store;
+        store.setNoReuse(1);
+        ChainModel model;
+        int n = 2 + next(11);
+        for (int i = 0; i < n; ++i) {
+            int page = 1 + next(2), kind = 1 + next(3);
+            int id = addRecord(store, page, kind, 1 + next(200), static_cast<char>('a' + i));
+            ASSERT_EQ(id, i + 1);
+            model.pages[page].push_back(id);
+            model.cells[{page, kind}].push_back(id);
+            model.where[id] = {page, kind};
+        }
+        std::vector<int> chosen;
+        for (int id = 1; id <= n; ++id)
+            chosen.push_back(id);
+        for (int i = n - 1; i > 0; --i)
+            std::swap(chosen[static_cast<size_t>(i)], chosen[static_cast<size_t>(next(i + 1))]);
+        chosen.resize(static_cast<size_t>(1 + next(n)));
+
+        std::map<int, ElementIndexEntry> images;
+        for (int id : chosen)
+            ASSERT_EQ(store.getEntry(id, &images[id]), 1);
+        for (int id : chosen)
+            ASSERT_EQ(store.deleteElement(id, nullptr), 1);
+        for (size_t i = chosen.size() - 1; i > 0; --i)
+            std::swap(chosen[i], chosen[static_cast<size_t>(next(static_cast<int>(i) + 1))]);
+        for (int id : chosen)
+            ASSERT_EQ(store.reinsertElement(id, images[id]), 1);
+
+        SCOPED_TRACE("round " + std::to_string(round));
+        expectChainsMatch(store, model);
+        if (HasFatalFailure())
+            return;
+        for (int id = 1; id <= n; ++id) {
+            ASSERT_TRUE(store.isLive(id)) << id;
+            ASSERT_EQ(firstRecordByte(store, id), static_cast<char>('a' + id - 1));
+        }
+        ASSERT_EQ(store.indexTable->freeCount, 0);
+        ASSERT_EQ(addRecord(store, 1, 1, 10), n + 1) << "the next new id is fresh";
     }
 }
 

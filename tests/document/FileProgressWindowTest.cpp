@@ -1,7 +1,10 @@
 // The progress window of file input and output: it shows, moves its bar, and a click on Cancel
-// stops a save, which then leaves the old file as it was.
+// stops a save, which then leaves the old file as it was. While it is up no other window of the
+// program takes input.
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -81,6 +84,84 @@ TEST(FileProgressWindow, CancelDuringASaveKeepsTheOldFile)
     EXPECT_EQ(ScratchFolder::read(path), old);
     EXPECT_EQ(filesIn(scratch), 1);
     EXPECT_EQ(drawing.context.isModified(), 1);
+}
+
+bool has(const std::vector<int>& codes, int code) { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
+
+const int kLeftButtonDown = 12010;
+const int kClose = 3010;
+
+TEST(FileProgressWindow, WhileUpItIsTheOnlyWindowThatTakesInput)
+{
+    TestApplication app;
+    RecordingFrame frame;
+    ASSERT_EQ(frame.create(), 1);
+    theApplication->frame = &frame;
+    RecordingWindow other;
+    ASSERT_TRUE(IsWindowEnabled(frame.hwnd()));
+
+    auto* window = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
+    window->begin(0, 100);
+    ASSERT_NE(window->hwnd, nullptr);
+    EXPECT_EQ(GetWindow(window->hwnd, GW_OWNER), frame.hwnd()) << "it stays above the frame";
+    EXPECT_FALSE(IsWindowEnabled(frame.hwnd()));
+
+    // Clicks and close requests for other windows, then a click on Cancel.
+    PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageA(frame.hwnd(), WM_CLOSE, 0, 0);
+    PostMessageA(other.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageA(other.hwnd(), WM_KEYDOWN, 'A', 0);
+    PostMessageA(window->hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window->hwnd, IDCANCEL)));
+    for (int i = 0; i < 10; ++i)
+        window->step(i);
+    EXPECT_EQ(window->cancelled(), 1) << "its own input arrives";
+    EXPECT_FALSE(has(frame.codes, kLeftButtonDown));
+    EXPECT_FALSE(has(frame.codes, kClose));
+    EXPECT_FALSE(has(other.codes, kLeftButtonDown));
+    EXPECT_TRUE(IsWindow(frame.hwnd()));
+
+    // When it goes, the frame takes input again and is asked to close once more.
+    delete window;
+    EXPECT_TRUE(IsWindowEnabled(frame.hwnd()));
+    MSG message;
+    EXPECT_TRUE(PeekMessageA(&message, frame.hwnd(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+    EXPECT_FALSE(PeekMessageA(&message, frame.hwnd(), WM_CLOSE, WM_CLOSE, PM_REMOVE)) << "once";
+
+    // A frame that was disabled before stays so.
+    EnableWindow(frame.hwnd(), FALSE);
+    {
+        FileProgressWindow again(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
+        again.begin(0, 10);
+        ASSERT_NE(again.hwnd, nullptr);
+    }
+    EXPECT_FALSE(IsWindowEnabled(frame.hwnd()));
+    EnableWindow(frame.hwnd(), TRUE);
+
+    // During a save: disabled from the window's start, enabled again when the save is done.
+    ScratchFolder scratch;
+    std::string path = scratch.pathOf("kept.ycx");
+    TestDrawing drawing;
+    ShapeValues values;
+    for (int i = 0; i < 3; ++i)
+        drawing.add(1, 1, values);
+    drawing.context.setPathAndTitle(path.c_str());
+    static int frameEnabledAtStart;
+    frameEnabledAtStart = -1;
+    makeFileProgress = [] {
+        auto* progress = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
+        progress->begin(0, 0);
+        frameEnabledAtStart = IsWindowEnabled(theApplication->frame->hwnd()) ? 1 : 0;
+        return static_cast<FileProgress*>(progress);
+    };
+    EXPECT_EQ(drawing.context.save(), 1);
+    makeFileProgress = nullptr;
+    EXPECT_EQ(frameEnabledAtStart, 0);
+    EXPECT_TRUE(IsWindowEnabled(frame.hwnd()));
+    EXPECT_GT(ScratchFolder::read(path).size(), 0u);
+
+    theApplication->frame = nullptr;
+    frame.destroy();
 }
 
 } // namespace

@@ -155,6 +155,35 @@ TEST(TagWriter, AFailedWriteStopsEveryLaterWrite)
     EXPECT_EQ(boxes.shown()[0].text, "Write Error");
 }
 
+TEST(TagWriter, ARealWithoutATextFailsTheWrite)
+{
+    // More than 40 integer digits have no text in the file: the write fails instead of the
+    // value going out as another number.
+    MessageBoxScript boxes;
+    TagProbe probe;
+    std::string bytes = probe.writeWith([](TagProbe& w) {
+        EXPECT_EQ(w.writeDoubleTag(1491, 2.5, 3), 1);
+        EXPECT_EQ(w.writeDoubleTag(1491, 1e40, 3), 0);
+        EXPECT_EQ(w.ioError, -1);
+        EXPECT_EQ(w.writeDoubleTag(1491, 1.0, 3), 0) << "nothing is written after it";
+    });
+    EXPECT_EQ(bytes, "<lineSize>2.5</lineSize>\r\n");
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+
+    TagProbe list;
+    bytes = list.writeWith([](TagProbe& w) {
+        w.openValueTag(1463);
+        EXPECT_EQ(w.writeDoubleValue(1.5, 5, 1, 1, 0), 1);
+        EXPECT_EQ(w.writeDoubleListItem(-3e41, 5), 0);
+        EXPECT_EQ(w.writeDoubleLine(2.0, 5), 0);
+        EXPECT_EQ(w.closeValueTag(1463), 0);
+    });
+    EXPECT_EQ(bytes, "<xyAray>[1.5,");
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].text, "Write Error");
+}
+
 TEST(TagReader, FindsTagsAndReadsTheirValues)
 {
     TagProbe probe;

@@ -2,6 +2,7 @@
 // the XML document base.
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "document/FileErrorReporter.h"
 #include "document/TextFile.h"
@@ -80,6 +81,16 @@ TEST(TextFile, ReadsUpToAStopByteOrAPattern)
     EXPECT_EQ(b.file.readUntilByte(buffer, sizeof buffer, ';', ' '), 6);
     EXPECT_STREQ(buffer, "ab\x95\x5C\x81\x40");
     EXPECT_EQ(b.file.readUntilPattern(buffer, 3, "-->", 0), 2) << "a full buffer ends the read";
+
+    // Skipping keeps nothing and has no piece boundary for a match to straddle.
+    OpenTextFile skip("a--->b" + std::string(300, '-') + std::string("\0->c", 4));
+    EXPECT_EQ(skip.file.skipPastPattern("-->", 0), 1);
+    EXPECT_EQ(skip.file.readUntilByte(buffer, sizeof buffer, '-', 0), 1);
+    EXPECT_STREQ(buffer, "b");
+    EXPECT_EQ(skip.file.skipPastPattern("-->", 0), 1) << "a dropped byte takes no part in the match";
+    EXPECT_EQ(skip.file.readUntilByte(buffer, sizeof buffer, '!', 0), -1);
+    EXPECT_STREQ(buffer, "c");
+    EXPECT_EQ(skip.file.skipPastPattern("-->", 0), -1) << "the file ends first";
 
     OpenTextFile c("key=value\r\n");
     char stoppedBy = 0;
@@ -221,6 +232,33 @@ TEST(XmlDocument, ReadsNodesAndKeepsThePathOfOpenElements)
     EXPECT_EQ(x.depth(), 0);
     EXPECT_EQ(x.nodeCount(), 1) << "only the root stays";
     x.endInput();
+}
+
+TEST(XmlDocument, ACommentEndsAtItsFirstCloseWhateverItsLength)
+{
+    // Lengths around the reader's 256-byte pieces, where "-->" once fell across two of them.
+    for (int length : {250, 251, 252, 253, 254, 255, 256, 509, 510, 511, 5000}) {
+        ReadXml r("<svg><!-- " + std::string(static_cast<size_t>(length), 'a') + "--><rect/><!-- x --><circle/></svg>");
+        ASSERT_EQ(r.ok, 1);
+        SvgLike& x = r.xml;
+        std::vector<std::string> names;
+        while (x.read() && names.size() < 20)
+            names.push_back(x.lastNode()->type == XmlNode::Comment ? "comment" : x.lastNode()->name);
+        EXPECT_EQ(names, (std::vector<std::string>{"svg", "comment", "rect", "comment", "circle", "/svg"})) << length;
+        x.endInput();
+    }
+    // Without blanks, as long as a name or longer, and closed at once.
+    for (std::string comment : {"<!--" + std::string(74, 'a') + "-->", "<!--" + std::string(75, 'a') + "-->",
+                                "<!--" + std::string(300, 'a') + "-->", std::string("<!---->"), std::string("<!--a>b-->"),
+                                std::string("<!--->-->")}) {
+        ReadXml r("<svg>" + comment + "<rect/><!-- x --><circle/></svg>");
+        SvgLike& x = r.xml;
+        std::vector<std::string> names;
+        while (x.read() && names.size() < 20)
+            names.push_back(x.lastNode()->type == XmlNode::Comment ? "comment" : x.lastNode()->name);
+        EXPECT_EQ(names, (std::vector<std::string>{"svg", "comment", "rect", "comment", "circle", "/svg"})) << comment;
+        x.endInput();
+    }
 }
 
 TEST(XmlDocument, WritesElementNodesAndTheDeclarations)

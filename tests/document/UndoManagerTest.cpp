@@ -315,6 +315,35 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     EXPECT_EQ(doc.selectTool->ids, std::vector<int>{pasted});
 }
 
+TEST_F(UndoManagerTest, ADeleteSelectedInClickOrderComesBackWhole)
+{
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+    int p = doc.add(1, {{0, 0, 0}}), a = doc.add(1, {{1, 0, 0}}), b = doc.add(1, {{2, 0, 0}});
+    int n = doc.add(1, {{3, 0, 0}}), z = doc.add(1, {{4, 0, 0}});
+
+    // Clicked B, then A, then Z: undo puts them back in that order, not the reverse.
+    doc.selectTool->select({b, a, z});
+    undo.recordDelete();
+    for (int id : {b, a, z})
+        ASSERT_TRUE(doc.editor->removeById(id));
+    ASSERT_EQ(doc.pageOrder(), (std::vector<int>{p, n}));
+    undo.undo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, a, b, n, z}));
+    for (int id : {p, a, b, n, z})
+        EXPECT_TRUE(doc.store().isLive(id)) << id;
+    EXPECT_EQ(doc.store().liveCount(), 5);
+    EXPECT_EQ(doc.read(z).x(), 4.0);
+
+    undo.redo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, n}));
+    undo.undo();
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, a, b, n, z}));
+    int fresh = doc.add(1, {{5, 0, 0}});
+    EXPECT_EQ(fresh, 6) << "no id of the drawing is handed out again";
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, a, b, n, z, fresh}));
+}
+
 // Records the page ends and every element's links of page 1 with a phase.
 void recordOrder(UndoTestDocument& doc, int phase)
 {

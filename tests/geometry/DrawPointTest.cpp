@@ -34,7 +34,7 @@ std::string doubleBytes(double v)
 
 std::string percent(double base, double value)
 {
-    char text[64];
+    char text[64] = "stale";
     DrawPoint::formatPercent(base, value, text, sizeof text);
     return text;
 }
@@ -56,6 +56,7 @@ TEST(DrawPoint, DetachedPointsAnswerTheFixedValues)
     EXPECT_EQ(percent(0.0, 5.0), "0 %");
     EXPECT_EQ(percent(3.0, 1.0), "33.33 %");
     EXPECT_EQ(percent(100.0, 12.3), "12.3 %");
+    EXPECT_EQ(percent(1e-3, 1e40), "") << "too large to write: nothing, and nothing left over";
 }
 
 TEST(DrawPoint, PaperScaleAndTheUpwardAxis)

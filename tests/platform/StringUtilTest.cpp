@@ -127,6 +127,18 @@ TEST(StringUtil, FormatDoubleHandlesExtremeValues)
     EXPECT_EQ(formatted(-0.0000001, 2), "0");
     EXPECT_EQ(raw(1e39, 0), "1000000000000000000000000000000000000000");
 
+    // A refused value answers null and leaves the buffer to the caller; a written one answers
+    // the buffer.
+    char buffer[64] = "unchanged";
+    EXPECT_EQ(StringUtil::formatDouble(1e40, 0, buffer), nullptr);
+    EXPECT_EQ(StringUtil::formatDouble(-1e300, 5, buffer), nullptr);
+    EXPECT_EQ(StringUtil::formatDoubleRaw(1e45, 2, buffer), nullptr);
+    EXPECT_STREQ(buffer, "unchanged");
+    EXPECT_EQ(StringUtil::formatDouble(9.99e39, 0, buffer), buffer);
+    EXPECT_EQ(std::strlen(buffer), 40u);
+    EXPECT_EQ(StringUtil::formatDouble(std::nan(""), 2, buffer), buffer);
+    EXPECT_STREQ(buffer, "0");
+
     // A value too long for the buffer leaves it alone instead of running past its end.
     struct {
         char text[16];
@@ -134,8 +146,8 @@ TEST(StringUtil, FormatDoubleHandlesExtremeValues)
     } guarded;
     std::strcpy(guarded.text, "old");
     std::memset(guarded.guard, 'G', sizeof guarded.guard);
-    StringUtil::formatDouble(1e39, 3, guarded.text);
-    StringUtil::formatDoubleRaw(12.5, 300, guarded.text);
+    EXPECT_EQ(StringUtil::formatDouble(1e39, 3, guarded.text), nullptr);
+    EXPECT_EQ(StringUtil::formatDoubleRaw(12.5, 300, guarded.text), nullptr);
     EXPECT_STREQ(guarded.text, "old");
     EXPECT_EQ(std::string(guarded.guard, 8), "GGGGGGGG");
 
