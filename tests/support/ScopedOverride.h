@@ -10,9 +10,9 @@
 template <typename T> class ScopedOverride {
 public:
     template <typename U>
-    ScopedOverride(T& target, U&& value) : target(target), saved(std::move(target))
+    ScopedOverride(T& place, U&& value) : target(place), saved(std::move(place))
     {
-        target = std::forward<U>(value);
+        place = std::forward<U>(value);
     }
     ~ScopedOverride() { target = std::move(saved); }
     ScopedOverride(const ScopedOverride&) = delete;
