@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "document/Document.h"
+#include "elements/Element.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintJob.h"
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
     setPrintDialogFunction(unexpectedPrintDialog);
     setOpenFileFunction(unexpectedFileDialog);
     setSaveFileFunction(unexpectedFileDialog);
+    // As start-up does: documents make their attribute holders from the element folder.
+    makeBaseElement = newBaseElement;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
