@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/ColorDialog.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintJob.h"
@@ -13,7 +14,7 @@ int unexpectedMessageBox(HWND, const char* text, const char* caption, UINT)
     return IDCANCEL;
 }
 
-// Nor may the system's modal print and file dialogs open. Taking the default printer shows
+// Nor may the system's modal print, file and colour dialogs open. Taking the default printer shows
 // nothing and stays allowed.
 BOOL unexpectedPrintDialog(PRINTDLGA* record)
 {
@@ -28,6 +29,12 @@ BOOL unexpectedFileDialog(OPENFILENAMEA*)
     ADD_FAILURE() << "unexpected file dialog";
     return FALSE;
 }
+
+BOOL unexpectedColorDialog(CHOOSECOLORA*)
+{
+    ADD_FAILURE() << "unexpected colour dialog";
+    return FALSE;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -38,6 +45,7 @@ int main(int argc, char** argv)
     setPrintDialogFunction(unexpectedPrintDialog);
     setOpenFileFunction(unexpectedFileDialog);
     setSaveFileFunction(unexpectedFileDialog);
+    setChooseColorFunction(unexpectedColorDialog);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
