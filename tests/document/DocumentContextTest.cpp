@@ -22,13 +22,14 @@
 #include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
 
 std::vector<std::string> events;
 
-// Restores the default hooks and the globals after each test.
+// Restores the default hooks and the spare painter after each test.
 class DocumentContextTest : public testing::Test {
 protected:
     void SetUp() override { events.clear(); }
@@ -36,9 +37,6 @@ protected:
     {
         documentMemberFactories = defaultDocumentMemberFactories();
         theSparePainter = nullptr;
-        thePagePainter = nullptr;
-        thePaperDefaults = nullptr;
-        theOverrideElementStore = nullptr;
     }
     DocumentMemberFactories& hooks() { return documentMemberFactories; }
 };
@@ -229,7 +227,7 @@ TEST_F(DocumentContextTest, CreatesItsMembersInTheFixedOrder)
 
     // With the store of a part lent out, the document makes no store of its own.
     ElementStore partStore;
-    theOverrideElementStore = &partStore;
+    ScopedOverride lentStore(theOverrideElementStore, &partStore);
     events.clear();
     DocumentContext lending;
     lending.createMembers();
@@ -310,7 +308,7 @@ TEST_F(DocumentContextTest, LinksAndDeletesInTheirOwnOrders)
     hooks().measureDefaults = [](DocumentContext&) -> MeasureDefaults* { return new FakeDefaults<MeasureDefaults>("measure"); };
     hooks().pictureDefaults = [](DocumentContext&) -> PictureDefaults* { return new FakePictureDefaults; };
     FakePagePainter navigator;
-    thePagePainter = &navigator;
+    ScopedOverride pagePainter(thePagePainter, &navigator);
 
     auto* context = new DocumentContext;
     context->createMembers();
@@ -392,7 +390,7 @@ TEST_F(DocumentContextTest, InitializeTakesTheDefaultsAndTurnsReuseOff)
     hooks().paper = [](DocumentContext&) -> PaperSettings* { return new FakePaper; };
     hooks().scroller = [](DocumentContext&) -> ViewScroller* { return new FakeScroller; };
     FakePaper defaults;
-    thePaperDefaults = &defaults;
+    ScopedOverride paperDefaults(thePaperDefaults, &defaults);
 
     DocumentContext context;
     context.createMembers();

@@ -11,6 +11,7 @@
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "views/ViewParams.h"
 
@@ -124,7 +125,7 @@ TEST(DocumentSave, AnUntitledDrawingIsSavedThroughTheDialogThenDirectly)
     DialogScript dialogs;
     FolderMemory folders;
     StringUtil::copy(folders.drawingFolder, scratch.path().c_str());
-    theFolderMemory = &folders;
+    ScopedOverride folderMemory(theFolderMemory, &folders);
     TestDrawing drawing;
     fillTwo(drawing);
     ASSERT_EQ(drawing.context.isModified(), 1);
@@ -155,7 +156,6 @@ TEST(DocumentSave, AnUntitledDrawingIsSavedThroughTheDialogThenDirectly)
     ASSERT_EQ(drawing.context.save(), 1);
     EXPECT_EQ(dialogs.startedFrom.size(), 2u);
     EXPECT_EQ(filesIn(scratch), 1);
-    theFolderMemory = nullptr;
 }
 
 TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
@@ -196,9 +196,10 @@ TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
     dialogs.answers = {other};
     boxes.answer(IDOK);
     FailingWrite::target = &drawing.document();
-    makeFileProgress = []() -> FileProgress* { return new FailingWrite; };
-    EXPECT_EQ(drawing.context.saveAs(), 0);
-    makeFileProgress = nullptr;
+    {
+        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new FailingWrite; });
+        EXPECT_EQ(drawing.context.saveAs(), 0);
+    }
     EXPECT_EQ(ScratchFolder::read(other), "someone else's drawing");
     EXPECT_STREQ(drawing.context.title(), "mine");
     EXPECT_TRUE(drawing.document().isSamePath(mine.c_str()));
@@ -226,11 +227,12 @@ TEST(DocumentSave, AFailedOrCancelledSaveLeavesTheOldFileByteForByte)
     drawing.context.setPathAndTitle(path.c_str());
 
     FailingWrite::target = &drawing.document();
-    makeFileProgress = []() -> FileProgress* { return new FailingWrite; };
-    EXPECT_EQ(drawing.context.save(), 0);
-    makeFileProgress = []() -> FileProgress* { return new Cancelling; };
-    EXPECT_EQ(drawing.context.save(), 0);
-    makeFileProgress = nullptr;
+    {
+        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new FailingWrite; });
+        EXPECT_EQ(drawing.context.save(), 0);
+        makeFileProgress = []() -> FileProgress* { return new Cancelling; };
+        EXPECT_EQ(drawing.context.save(), 0);
+    }
     EXPECT_EQ(ScratchFolder::read(path), old);
     EXPECT_EQ(filesIn(scratch), 1);
     EXPECT_EQ(drawing.context.isModified(), 1);
@@ -275,11 +277,12 @@ TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
     DialogScript dialogs;
     const std::string dxf = "0\r\nSECTION\r\n0\r\nEOF\r\n";
     std::string path = scratch.file("plan.dxf", dxf);
-    foreignFileDrivers.readDxf = readDxf;
     TestDrawing drawing;
-    drawing.document().assign(path.c_str());
-    ASSERT_EQ(drawing.context.openFile(), 1);
-    foreignFileDrivers.readDxf = nullptr;
+    {
+        ScopedOverride dxfReader(foreignFileDrivers.readDxf, readDxf);
+        drawing.document().assign(path.c_str());
+        ASSERT_EQ(drawing.context.openFile(), 1);
+    }
     EXPECT_EQ(drawing.context.elementCount(), 1);
     EXPECT_EQ(drawing.context.isModified(), 0) << "opening marks nothing changed";
     EXPECT_EQ(drawing.context.hasFile(), 1);
@@ -329,11 +332,12 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     // The same for a read cancelled in the progress window, and for names of no known kind or
     // without extension, which are not read at all.
     std::string good = scratch.file("good.ycx", whole);
-    makeFileProgress = []() -> FileProgress* { return new Cancelling; };
     TestDrawing cancelled;
-    cancelled.document().assign(good.c_str());
-    EXPECT_EQ(cancelled.context.openFile(), 0);
-    makeFileProgress = nullptr;
+    {
+        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new Cancelling; });
+        cancelled.document().assign(good.c_str());
+        EXPECT_EQ(cancelled.context.openFile(), 0);
+    }
     EXPECT_EQ(cancelled.context.hasFile(), 0);
     for (const char* name : {"good", "good.txt"}) {
         std::string other = scratch.file(name, whole);
@@ -360,7 +364,7 @@ TEST(DocumentSave, TheOpenDialogNamesTheDocumentWithoutClaimingTheFile)
     ScratchFolder scratch;
     DialogScript dialogs;
     FolderMemory folders;
-    theFolderMemory = &folders;
+    ScopedOverride folderMemory(theFolderMemory, &folders);
     Document chooser;
     dialogs.answers = {""};
     EXPECT_EQ(chooser.openWithDialog(), 0);
@@ -370,7 +374,6 @@ TEST(DocumentSave, TheOpenDialogNamesTheDocumentWithoutClaimingTheFile)
     EXPECT_TRUE(chooser.isSamePath(path.c_str()));
     EXPECT_EQ(chooser.hasFile(), 0);
     EXPECT_EQ(std::string(folders.drawingFolder), scratch.path()) << "the folder is remembered";
-    theFolderMemory = nullptr;
 }
 
 } // namespace
@@ -455,7 +458,7 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
     EXPECT_EQ(filesIn(scratch), 0);
     EXPECT_EQ(drawing.context.hasFile(), 0);
 
-    foreignFileDrivers.writeSvg = writeSvgStandIn;
+    ScopedOverride svgWriter(foreignFileDrivers.writeSvg, writeSvgStandIn);
     boxes.clear();
     dialogs.answers = {path};
     ASSERT_EQ(drawing.context.saveAs(), 1);
@@ -489,7 +492,6 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
     EXPECT_EQ(pages.context.saveAs(), 0);
     EXPECT_EQ(boxes.shown().size(), 1u);
     EXPECT_FALSE(ScratchFolder::exists(scratch.pathOf("pages.svg")));
-    foreignFileDrivers.writeSvg = nullptr;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/CommonFileDialog.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "views/tools/SelectTool.h"
 
@@ -378,9 +379,10 @@ TEST(DrawingFile, AFailedOrCancelledSaveKeepsTheOldFile)
     drawing.context.markModified();
     drawing.context.setPathAndTitle(path.c_str());
 
-    makeFileProgress = []() -> FileProgress* { return new CancellingProgress; };
-    EXPECT_EQ(drawing.context.save(), 0);
-    makeFileProgress = nullptr;
+    {
+        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new CancellingProgress; });
+        EXPECT_EQ(drawing.context.save(), 0);
+    }
     EXPECT_EQ(ScratchFolder::read(path), "old bytes");
     EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
     EXPECT_EQ(drawing.context.isModified(), 1);

@@ -2,6 +2,7 @@
 
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace drawing_fixture {
@@ -300,8 +301,8 @@ int TestPaper::readXmlSection(Document& d, int tagId)
 
 TestDrawing::TestDrawing(bool withPaper)
 {
+    ScopedOverride<DocumentMemberFactories> saved(documentMemberFactories);
     DocumentMemberFactories& hooks = documentMemberFactories;
-    const DocumentMemberFactories saved = hooks;
     hooks.document = makeTestDocument;
     hooks.pageList = makeTestPages;
     hooks.paper = makeTestPaper;
@@ -309,7 +310,6 @@ TestDrawing::TestDrawing(bool withPaper)
     constructingWithPaper = withPaper;
     context.createMembers();
     context.linkManagers();
-    hooks = saved;
 }
 
 TestDrawing::~TestDrawing() { context.destroyManagers(); }

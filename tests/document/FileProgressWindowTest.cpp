@@ -3,6 +3,7 @@
 // program takes input.
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -10,6 +11,7 @@
 
 #include "document/FileProgressWindow.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestResources.h"
@@ -72,15 +74,16 @@ TEST(FileProgressWindow, CancelDuringASaveKeepsTheOldFile)
     drawing.context.setPathAndTitle(path.c_str());
 
     // The click waits in the queue; the writer's first step delivers it.
-    makeFileProgress = [] {
-        auto* window = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
-        window->begin(0, 0);
-        PostMessageA(window->hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window->hwnd, IDCANCEL)));
-        return static_cast<FileProgress*>(window);
-    };
-    EXPECT_EQ(drawing.context.save(), 0);
-    makeFileProgress = nullptr;
+    {
+        ScopedOverride progressHook(makeFileProgress, [] {
+            auto* window = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
+            window->begin(0, 0);
+            PostMessageA(window->hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(window->hwnd, IDCANCEL)));
+            return static_cast<FileProgress*>(window);
+        });
+        EXPECT_EQ(drawing.context.save(), 0);
+    }
     EXPECT_EQ(ScratchFolder::read(path), old);
     EXPECT_EQ(filesIn(scratch), 1);
     EXPECT_EQ(drawing.context.isModified(), 1);
@@ -96,11 +99,11 @@ TEST(FileProgressWindow, WhileUpItIsTheOnlyWindowThatTakesInput)
     TestApplication app;
     RecordingFrame frame;
     ASSERT_EQ(frame.create(), 1);
-    theApplication->frame = &frame;
+    ScopedOverride appFrame(theApplication->frame, &frame);
     RecordingWindow other;
     ASSERT_TRUE(IsWindowEnabled(frame.hwnd()));
 
-    auto* window = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
+    auto window = std::make_unique<FileProgressWindow>(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
     window->begin(0, 100);
     ASSERT_NE(window->hwnd, nullptr);
     EXPECT_EQ(GetWindow(window->hwnd, GW_OWNER), frame.hwnd()) << "it stays above the frame";
@@ -122,7 +125,7 @@ TEST(FileProgressWindow, WhileUpItIsTheOnlyWindowThatTakesInput)
     EXPECT_TRUE(IsWindow(frame.hwnd()));
 
     // When it goes, the frame takes input again and is asked to close once more.
-    delete window;
+    window.reset();
     EXPECT_TRUE(IsWindowEnabled(frame.hwnd()));
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, frame.hwnd(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
@@ -148,19 +151,19 @@ TEST(FileProgressWindow, WhileUpItIsTheOnlyWindowThatTakesInput)
     drawing.context.setPathAndTitle(path.c_str());
     static int frameEnabledAtStart;
     frameEnabledAtStart = -1;
-    makeFileProgress = [] {
-        auto* progress = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
-        progress->begin(0, 0);
-        frameEnabledAtStart = IsWindowEnabled(theApplication->frame->hwnd()) ? 1 : 0;
-        return static_cast<FileProgress*>(progress);
-    };
-    EXPECT_EQ(drawing.context.save(), 1);
-    makeFileProgress = nullptr;
+    {
+        ScopedOverride progressHook(makeFileProgress, [] {
+            auto* progress = new FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS);
+            progress->begin(0, 0);
+            frameEnabledAtStart = IsWindowEnabled(theApplication->frame->hwnd()) ? 1 : 0;
+            return static_cast<FileProgress*>(progress);
+        });
+        EXPECT_EQ(drawing.context.save(), 1);
+    }
     EXPECT_EQ(frameEnabledAtStart, 0);
     EXPECT_TRUE(IsWindowEnabled(frame.hwnd()));
     EXPECT_GT(ScratchFolder::read(path).size(), 0u);
 
-    theApplication->frame = nullptr;
     frame.destroy();
 }
 

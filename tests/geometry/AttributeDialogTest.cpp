@@ -8,6 +8,7 @@
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/RecordingDialog.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestResources.h"
 
@@ -327,12 +328,12 @@ TEST_F(AttributeDialogTest, ColourSwatchAndTheTwoChoosers)
     // Ink model: the colour settings dialog on copies, taken back only on OK.
     colour.model = 3;
     EXPECT_EQ(colour.pickForControl(&dialog, IDC_ATTR_SWATCH), 0) << "no colour settings dialog yet";
-    colorSettingsHooks.makeInkInfo = makeInks;
-    colorSettingsHooks.runColorSettings = runColourSettings;
+    ScopedOverride inkInfoMaker(colorSettingsHooks.makeInkInfo, makeInks);
+    ScopedOverride colourSettings(colorSettingsHooks.runColorSettings, runColourSettings);
     InksProbe application, document;
     document.maker = 4;
     application.current = &document;
-    theInkInfo = &application;
+    ScopedOverride inkInfo(theInkInfo, &application);
     script = ColourDialogScript();
     script.answer = 2;
     EXPECT_EQ(colour.pickForControl(&dialog, IDC_ATTR_SWATCH), 0);
@@ -351,9 +352,6 @@ TEST_F(AttributeDialogTest, ColourSwatchAndTheTwoChoosers)
     EXPECT_EQ(application.maker, 7);
     EXPECT_EQ(swatch->shown, shownBefore + 1);
     EXPECT_EQ(swatch->colour.inks[3], 60);
-
-    theInkInfo = nullptr;
-    colorSettingsHooks = ColorSettingsHooks();
 }
 
 } // namespace

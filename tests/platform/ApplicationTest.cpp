@@ -14,6 +14,7 @@
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST(Application, CommandLineFileIsTheFirstArgumentWithoutQuotes)
         std::string opened;
     } frame;
     TestApplication app;
-    app->frame = &frame;
+    ScopedOverride appFrame(app->frame, &frame);
     app->commandLine = "  \"C:\\my drawings\\plan.ycx\" ";
     app->openCommandLineFile();
     EXPECT_EQ(frame.opened, "C:\\my drawings\\plan.ycx");
@@ -86,7 +87,6 @@ TEST(Application, CommandLineFileIsTheFirstArgumentWithoutQuotes)
     app->commandLine = "a.b";
     app->openCommandLineFile();
     EXPECT_EQ(frame.opened, "") << "fewer than four characters open nothing";
-    app->frame = nullptr;
 }
 
 TEST(MessageBoxes, AnswersAndCaptions)

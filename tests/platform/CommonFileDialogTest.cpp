@@ -8,6 +8,7 @@
 #include "platform/FileName.h"
 #include "platform/FrameWindow.h"
 #include "tests/support/RecordingDialog.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -127,7 +128,7 @@ TEST(CommonFileDialog, TheRecordOpensAFolderWithTheFirstPatternForItsOwner)
     FileDialogStandIns standIns;
     RecordingFrame frame;
     ASSERT_EQ(frame.create(), 1);
-    theApplication->frame = &frame;
+    ScopedOverride appFrame(theApplication->frame, &frame);
     CommonFileDialog dialog;
     dialog.clearFilters();
     dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx");
@@ -168,7 +169,6 @@ TEST(CommonFileDialog, TheRecordOpensAFolderWithTheFirstPatternForItsOwner)
     ASSERT_EQ(dialog.askOpenFile(name), 1);
     EXPECT_STREQ(name.getPath(), "C:\\dwg\\plan.ycx");
     EXPECT_STREQ(name.getTitle(), "plan.ycx");
-    theApplication->frame = nullptr;
     frame.destroy();
 }
 

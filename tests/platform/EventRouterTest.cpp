@@ -5,6 +5,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -109,7 +110,7 @@ TEST(EventRouter, InternalEventsBySerialAndApplicationEventsToTheFrame)
 {
     TestApplication app;
     RecordingFrame frame;
-    app->frame = &frame;
+    ScopedOverride appFrame(app->frame, &frame);
     ASSERT_TRUE(frame.create());
     RecordingWindow view;
     frame.codes.clear();

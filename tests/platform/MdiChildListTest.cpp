@@ -12,6 +12,7 @@
 #include "platform/FrameWindow.h"
 #include "platform/MdiChildList.h"
 #include "platform/MdiChildWindow.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -265,14 +266,13 @@ TEST(DocumentWindowMenu, PositionZeroGivesNoWindowMenu)
 {
     TestApplication app;
     RecordingFrame frame;
-    app->frame = &frame;
+    ScopedOverride appFrame(app->frame, &frame);
     app->setWindowMenuPosition(0);
     ASSERT_TRUE(frame.create());
     ASSERT_TRUE(frame.documents.add(new MdiChildWindow));
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(frame.hwnd()), i)), 1);
     frame.destroy();
-    app->frame = nullptr;
 }
 
 } // namespace

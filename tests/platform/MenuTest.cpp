@@ -8,6 +8,7 @@
 #include "platform/FrameMenu.h"
 #include "platform/MouseState.h"
 #include "platform/PopupMenu.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
 
@@ -103,7 +104,7 @@ TEST_F(Menus, RelabelKeepsTheMnemonicAndTheAcceleratorText)
 TEST_F(Menus, TrackShowsThePopupAtTheCursorForTheFrame)
 {
     RecordingFrame frame;
-    app->frame = &frame;
+    ScopedOverride appFrame(app->frame, &frame);
     ASSERT_TRUE(frame.create());
     PopupMenu popup;
     EXPECT_EQ(popup.owner, &frame);
@@ -126,14 +127,13 @@ TEST_F(Menus, TrackShowsThePopupAtTheCursorForTheFrame)
     EXPECT_EQ(theMouseState->leftFlag, 0);
     EXPECT_TRUE(theMouseState->leftUp.equalsXY(222, 111));
 
-    app->frame = nullptr;
     frame.destroy();
 }
 
 TEST_F(Menus, FrameMenuRelabelsItsItemsAndReadsTheCommand)
 {
     RecordingFrame frame;
-    app->frame = &frame;
+    ScopedOverride appFrame(app->frame, &frame);
     ASSERT_TRUE(frame.create());
     FrameMenu& menu = frame.menu;
     ASSERT_NE(menu.menu.handle, nullptr);
@@ -142,7 +142,6 @@ TEST_F(Menus, FrameMenuRelabelsItsItemsAndReadsTheCommand)
     theCurrentEvent->wParam = MAKEWPARAM(40021, 1);
     EXPECT_EQ(FrameMenu::commandId(), 40021);
 
-    app->frame = nullptr;
     frame.destroy();
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/ColorDialog.h"
 #include "platform/RgbColor.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -191,9 +192,9 @@ TEST(ColorDialog, RecordAndResult)
 {
     TestApplication app;
     RecordingFrame frame;
-    app->frame = &frame;
+    ScopedOverride appFrame(app->frame, &frame);
     ASSERT_TRUE(frame.create());
-    ChooseColorFunction previous = setChooseColorFunction(ChooserScript::choose);
+    ScopedHook chooser(setChooseColorFunction, ChooserScript::choose);
 
     ColorDialog dialog;
     EXPECT_EQ(dialog.record.lStructSize, sizeof(CHOOSECOLORA));
@@ -225,8 +226,6 @@ TEST(ColorDialog, RecordAndResult)
     dialog.copyCustomColors(other);
     EXPECT_EQ(dialog.getCustomColor(3), RGB(9, 8, 7));
 
-    setChooseColorFunction(previous);
-    app->frame = nullptr;
     frame.destroy();
 }
 

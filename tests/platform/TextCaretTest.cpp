@@ -1,6 +1,7 @@
 // The text caret: the system caret along the axes, the drawn caret at other angles, its blink,
 // the focus rules, and a pump that waits while the drawn caret is shown.
 #include <gtest/gtest.h>
+#include <memory>
 #include <windows.h>
 
 #include "platform/Application.h"
@@ -10,6 +11,7 @@
 #include "platform/TextCaret.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -176,8 +178,8 @@ TEST_F(TextCaretTest, FocusWaitsForTheHoldOffAndTheButtons)
 
 TEST_F(TextCaretTest, ThePumpWaitsBetweenIdleEventsWhileTheDrawnCaretIsShown)
 {
-    RecordingFrame* frame = new RecordingFrame;
-    app->frame = frame;
+    auto frame = std::make_unique<RecordingFrame>();
+    ScopedOverride appFrame(app->frame, frame.get());
     ASSERT_TRUE(frame->create());
     caret.setAngle(30);
     caret.attach(&window);
@@ -197,9 +199,7 @@ TEST_F(TextCaretTest, ThePumpWaitsBetweenIdleEventsWhileTheDrawnCaretIsShown)
     EXPECT_LE(steps, 120);
 
     caret.detach();
-    app->frame = nullptr;
     frame->destroy();
-    delete frame;
 }
 
 } // namespace

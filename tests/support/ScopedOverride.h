@@ -7,8 +7,15 @@
 //
 //     ScopedOverride<UndoManager::FreeSpaceQuery> space(UndoManager::freeSpaceQuery, tenMegabytes);
 //     ScopedOverride frame(theApplication->frame, &testFrame);
+//
+// Without a value it only keeps the current one, for a table that the scope then changes field
+// by field:
+//
+//     ScopedOverride<DocumentMemberFactories> factories(documentMemberFactories);
+//     documentMemberFactories.pageList = makeTestPages;
 template <typename T> class ScopedOverride {
 public:
+    explicit ScopedOverride(T& place) : target(place), saved(place) {}
     template <typename U>
     ScopedOverride(T& place, U&& value) : target(place), saved(std::move(place))
     {
@@ -26,3 +33,18 @@ private:
 };
 
 template <typename T, typename U> ScopedOverride(T&, U&&) -> ScopedOverride<T>;
+
+// The same for a hook installed through a setter that returns the hook it replaces:
+//
+//     ScopedHook chooser(setChooseColorFunction, answerTheChooser);
+template <typename F> class ScopedHook {
+public:
+    ScopedHook(F (*setter)(F), F value) : set(setter), saved(setter(value)) {}
+    ~ScopedHook() { set(saved); }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+
+private:
+    F (*set)(F);
+    F saved;
+};

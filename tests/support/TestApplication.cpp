@@ -65,6 +65,12 @@ int RecordingWindow::handleEvent()
 
 RecordingFrame::RecordingFrame() = default;
 
+RecordingFrame::~RecordingFrame()
+{
+    if (IsWindow(hwnd()))
+        destroy();
+}
+
 int RecordingFrame::handleEvent()
 {
     codes.push_back(theCurrentEvent->code);

@@ -33,10 +33,12 @@ public:
     void (*onEvent)(RecordingWindow&) = nullptr;
 };
 
-// A frame that records the events it is given; its window is created hidden.
+// A frame that records the events it is given; its window is created hidden. Like a recording
+// window it takes its window with it, so that a test that ends early leaves no frame behind.
 class RecordingFrame : public FrameWindow {
 public:
     RecordingFrame();
+    ~RecordingFrame() override;
     int handleEvent() override;
 
     std::vector<int> codes;

@@ -3,6 +3,7 @@
 
 #include "document/Document.h"
 #include "elements/Element.h"
+#include "platform/ColorDialog.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintJob.h"
@@ -15,7 +16,7 @@ int unexpectedMessageBox(HWND, const char* text, const char* caption, UINT)
     return IDCANCEL;
 }
 
-// Nor may the system's modal print and file dialogs open. Taking the default printer shows
+// Nor may the system's modal print, file and colour dialogs open. Taking the default printer shows
 // nothing and stays allowed.
 BOOL unexpectedPrintDialog(PRINTDLGA* record)
 {
@@ -30,6 +31,12 @@ BOOL unexpectedFileDialog(OPENFILENAMEA*)
     ADD_FAILURE() << "unexpected file dialog";
     return FALSE;
 }
+
+BOOL unexpectedColorDialog(CHOOSECOLORA*)
+{
+    ADD_FAILURE() << "unexpected colour dialog";
+    return FALSE;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -40,6 +47,7 @@ int main(int argc, char** argv)
     setPrintDialogFunction(unexpectedPrintDialog);
     setOpenFileFunction(unexpectedFileDialog);
     setSaveFileFunction(unexpectedFileDialog);
+    setChooseColorFunction(unexpectedColorDialog);
     // As start-up does: documents make their attribute holders from the element folder.
     makeBaseElement = newBaseElement;
     testing::InitGoogleTest(&argc, argv);
