@@ -1,6 +1,7 @@
 #include "platform/GlyphRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/MathUtil.h"
 
@@ -125,8 +126,10 @@ void GlyphRenderer::turnBits()
             default: {
                 int x = k - (cellWidth_ + 1) / 2;
                 int y = r - (cellHeight_ + 1) / 2;
-                row = MathUtil::truncateToInt(y * cosine - x * sine) + n / 2;
-                column = MathUtil::truncateToInt(y * sine + x * cosine) + n / 2;
+                // Rounded, not truncated: truncation pulls both halves of the cell one pixel
+                // towards its middle, so a barely turned character would not keep its rows.
+                row = MathUtil::truncateToInt(std::floor(y * cosine - x * sine + 0.5)) + n / 2;
+                column = MathUtil::truncateToInt(std::floor(y * sine + x * cosine + 0.5)) + n / 2;
                 break;
             }
             }
@@ -147,7 +150,9 @@ int GlyphRenderer::draw(int centreX, int centreY, const char* text, int length, 
     SetROP2(memory_, R2_COPYPEN);
     SetTextColor(memory_, RGB(0, 0, 0));
     SetBkColor(memory_, RGB(255, 255, 255));
-    TextOutA(memory_, ((size_ - w) * fontSize_ / size_) / 2, ((size_ - h) * fontSize_ / size_) / 2, text, length);
+    // The centring offset is taken in target pixels and then scaled, so that a character drawn
+    // from a larger work cell lands where the same character at its own size does.
+    TextOutA(memory_, ((size_ - w) / 2) * fontSize_ / size_, ((size_ - h) / 2) * fontSize_ / size_, text, length);
     if (quarter_ != 0)
         turnBits();
 
