@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/MemoryDc.h"
 #include "platform/Pen.h"
 #include "platform/RgbColor.h"
 
@@ -151,6 +152,8 @@ private:
     void selectHeldObjects();
     void putBackStockObjects();
     void drawRotated(int x, int y, int size, double angle, const char* text, int from, int to, bool bottomLeft);
+
+    MemoryDc memoryDc_;   // the DC of createMemoryDc
 };
 
 // acquire() for one scope.
