@@ -9,6 +9,7 @@
 #include "platform/EventCodes.h"
 #include "platform/MouseState.h"
 #include "shell/ShortcutKeyHook.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -107,7 +108,7 @@ TEST_F(MessagePump, DeferredShortcutReachesTheFrameAs6192)
     struct KeyA : ShortcutKeyHook {
         int lookUp() override { return theCurrentEvent->wParam == 'A' ? 40001 : 0; }
     } hook;
-    theShortcutKeyHook = &hook;
+    ScopedOverride installed(theShortcutHook, &hook);
     RecordingWindow view;
 
     PostMessageA(view.hwnd(), WM_KEYDOWN, 'A', 0);
@@ -126,7 +127,6 @@ TEST_F(MessagePump, DeferredShortcutReachesTheFrameAs6192)
     EXPECT_EQ(theCurrentEvent->keyConsumed, 0);
     EXPECT_EQ(view.codes, std::vector<int>{EV_KEY_DOWN});
     EXPECT_EQ(hook.takePendingCommand(), 40001);
-    theShortcutKeyHook = nullptr;
 }
 
 TEST_F(MessagePump, QuitEndsTheLoopWithItsWParam)
