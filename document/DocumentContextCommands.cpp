@@ -18,8 +18,8 @@
 #include "io/dxf/DxfCommand.h"
 #include "io/pdf/PdfExportJob.h"
 #include "io/print/PrintSettings.h"
+#include "platform/ShortcutHook.h"
 #include "shell/PopupMenuList.h"
-#include "shell/ShortcutKeyHook.h"
 #include "views/ViewParams.h"
 #include "views/tools/ElementScaler.h"
 
@@ -122,7 +122,7 @@ int DocumentContext::trackPopupMenu()
     return result;
 }
 
-int DocumentContext::isShortcutMode() { return theShortcutKeyHook && theShortcutKeyHook->mode == 1; }
+int DocumentContext::isShortcutMode() { return theShortcutHook && theShortcutHook->isShortcutMode(); }
 
 int DocumentContext::hasTypedText()
 {

@@ -11,6 +11,7 @@
 #include "platform/MathUtil.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
+#include "platform/PaneLayout.h"
 #include "platform/PaneWindow.h"
 #include "platform/PrintJob.h"
 #include "platform/ScreenSurface.h"
@@ -18,7 +19,6 @@
 #include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 #include "platform/TextCaret.h"
-#include "shell/panes/WorkspaceLayout.h"
 
 Application* theApplication = nullptr;
 PrintJob* thePrintJob = nullptr;

@@ -5,7 +5,7 @@
 
 class FrameWindow;
 class FrameMenu;
-class WorkspaceLayout;
+class PaneLayout;
 class PrintJob;
 
 // The process-wide application object. Its constructor creates the library's singletons, each
@@ -41,7 +41,7 @@ public:
     const char* title = nullptr;
     int colorModel = 0;
     FrameWindow* frame = nullptr;
-    WorkspaceLayout* workspaceLayout = nullptr;
+    PaneLayout* workspaceLayout = nullptr;
     int errorCount = 0;
     TickTimer paneTimer;
     int focusHoldOff = 0;

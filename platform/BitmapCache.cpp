@@ -18,21 +18,20 @@ int BitmapCache::load()
 
 int BitmapCache::prepareDc(Window* target)
 {
-    if (memoryDc)
+    if (memory.hdc())
         return 1;
     if (!load())
         return 0;
-    HDC information = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
-    memoryDc = CreateCompatibleDC(information);
-    if (information)
-        DeleteDC(information);
-    if (!memoryDc)
+    if (!memory.create(nullptr))
         return 0;
-    previousBitmap = SelectObject(memoryDc, bitmap);
+    if (!memory.select(bitmap)) {
+        memory.release();
+        return 0;
+    }
     if (target) {
         DcScope scope(target->dc);
         if (scope.hdc())
-            SetMapMode(memoryDc, GetMapMode(scope.hdc()));
+            SetMapMode(memory.hdc(), GetMapMode(scope.hdc()));
     }
     return 1;
 }
@@ -70,20 +69,14 @@ int BitmapCache::draw(Window* target, const IntRect& source, const IntRect& dest
     setRasterMode(mode);
     if (source.width() == destination.width() && source.height() == destination.height())
         return BitBlt(scope.hdc(), destination.left, destination.top, destination.width(), destination.height(),
-                      memoryDc, source.left, source.top, rasterOp) != 0;
+                      memory.hdc(), source.left, source.top, rasterOp) != 0;
     return StretchBlt(scope.hdc(), destination.left, destination.top, destination.width(), destination.height(),
-                      memoryDc, source.left, source.top, source.width(), source.height(), rasterOp) != 0;
+                      memory.hdc(), source.left, source.top, source.width(), source.height(), rasterOp) != 0;
 }
 
 void BitmapCache::release()
 {
-    if (memoryDc) {
-        if (previousBitmap)
-            SelectObject(memoryDc, previousBitmap);
-        DeleteDC(memoryDc);
-    }
-    memoryDc = nullptr;
-    previousBitmap = nullptr;
+    memory.release();
     if (bitmap)
         DeleteObject(bitmap);
     bitmap = nullptr;

@@ -3,6 +3,7 @@
 
 #include "platform/GlobalBlock.h"
 #include "platform/IntRect.h"
+#include "platform/MemoryDc.h"
 
 class Window;
 
@@ -24,15 +25,14 @@ public:
     // The source rectangle of the bitmap to the destination rectangle of the target's device
     // context: BitBlt at equal sizes, otherwise StretchBlt. 0 when nothing could be drawn.
     int draw(Window* target, const IntRect& source, const IntRect& destination, int mode);
-    // Puts the DC's previous bitmap back and frees the DC and the bitmap.
+    // Frees the DC (its own bitmap back first) and the bitmap.
     void release();
 
     int bitmapId = 0;
     int valueA = 0;   // kept for the caller
     int valueB = 0;
     HBITMAP bitmap = nullptr;
-    HGDIOBJ previousBitmap = nullptr;
-    HDC memoryDc = nullptr;
+    MemoryDc memory;   // holds `bitmap` selected once prepared
     DWORD rasterOp = SRCCOPY;
 };
 

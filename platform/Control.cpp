@@ -4,6 +4,7 @@
 
 #include "platform/Container.h"
 #include "platform/MouseSource.h"
+#include "platform/StringUtil.h"
 #include "platform/Window.h"
 
 int Control::getScrollRange(int* minimum, int* maximum, int* page)
@@ -101,11 +102,12 @@ int Control::getItemText(char* buffer, int size)
     buffer[0] = 0;
     if (!isAttached())
         return 0;
-    UINT length = GetDlgItemTextA(ownerWindow(), id, buffer, size);
-    if (length >= static_cast<UINT>(size))
-        length = static_cast<UINT>(size - 1);
-    buffer[length] = 0;
-    return length > 0 ? 1 : 0;
+    // An edit control cuts a text that does not fit after the lead byte of a character.
+    HWND owner = ownerWindow();
+    int kept = StringUtil::readBounded(buffer, size, -1, [owner, this](char* block, int capacity) {
+        return static_cast<long long>(GetDlgItemTextA(owner, id, block, capacity));
+    });
+    return kept > 0 ? 1 : 0;
 }
 
 int Control::setItemText(const char* text)

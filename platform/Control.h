@@ -60,7 +60,8 @@ public:
     virtual void setCompareSize(int) {}
     // SetDlgItemTextA; 1 when set.
     virtual int setText(const char* text);
-    // GetDlgItemTextA of at most size - 1 bytes; 1 when a non-empty text was read.
+    // GetDlgItemTextA of at most size - 1 bytes, cut on a character boundary; 1 when a non-empty
+    // text was read.
     virtual int getText(char* buffer, int size);
     virtual int isTextChanged() { return 0; }
     virtual int setInt(int) { return 0; }

@@ -8,10 +8,11 @@
 #include "platform/FrameWindow.h"
 #include "platform/MouseState.h"
 #include "platform/ShiftJis.h"
+#include "platform/ShortcutHook.h"
 #include "platform/TickTimer.h"
-#include "shell/ShortcutKeyHook.h"
 
 CurrentEvent* theCurrentEvent = nullptr;
+ShortcutHook* theShortcutHook = nullptr;
 
 namespace {
 // Idle events while the pump may not block come at most this often, so that a shown caret does
@@ -145,7 +146,7 @@ int CurrentEvent::offerAccelerators()
 
 int CurrentEvent::offerShortcut()
 {
-    if ((buffer.message == WM_KEYDOWN || buffer.message == WM_CHAR) && theShortcutKeyHook && theShortcutKeyHook->onKey()) {
+    if ((buffer.message == WM_KEYDOWN || buffer.message == WM_CHAR) && theShortcutHook && theShortcutHook->onKey()) {
         keyConsumed = 1;
         return 1;
     }
@@ -181,7 +182,7 @@ void CurrentEvent::waitForInput()
 void CurrentEvent::pumpStep()
 {
     resetStep();
-    if (theShortcutKeyHook && theShortcutKeyHook->takePending()) {
+    if (theShortcutHook && theShortcutHook->takePending()) {
         postDeferredCommand(EV_SHORTCUT_COMMAND);
         return;
     }

@@ -115,13 +115,9 @@ void DeviceContext::releaseWindowDc() { ReleaseDC(hwnd, hdc); }
 int DeviceContext::createMemoryDc()
 {
     deleteMemoryDc();
-    HDC information = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
-    HDC memory = CreateCompatibleDC(information);
-    if (information)
-        DeleteDC(information);
-    if (!memory)
+    if (!memoryDc_.create(nullptr))
         return 0;
-    hdc = memory;
+    hdc = memoryDc_.hdc();
     ownsMemoryDc = 1;
     return 1;
 }
@@ -129,10 +125,11 @@ int DeviceContext::createMemoryDc()
 void DeviceContext::deleteMemoryDc()
 {
     if (ownsMemoryDc && hdc) {
+        // The held pen, brush and font are selected by their holders, not through memoryDc_.
         putBackStockObjects();
-        DeleteDC(hdc);
         hdc = nullptr;
     }
+    memoryDc_.release();
     ownsMemoryDc = 0;
 }
 

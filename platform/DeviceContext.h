@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "platform/MemoryDc.h"
 #include "platform/Pen.h"
 #include "platform/RgbColor.h"
 
@@ -82,6 +83,7 @@ public:
     void drawVerticalLine(const PenSpec& spec, int x, int y1, int y2);
     // Dashes of `dash` pixels with `gap` between them, measured from (x1, y1). An offset in
     // (0, dash] starts the first dash there; a larger one makes the first dash offset - dash long.
+    // Only the dashes near the DC's clip box are drawn, so a line of any length ends at once.
     void drawDashSegments(const PenSpec& spec, int x1, int y1, int x2, int y2, int dash, int gap, int offset);
     void drawPolyline(const PenSpec& spec, IntPointList& points);
     void drawPointPath(const PenSpec& spec, const int* xs, const int* ys, int start, int count);
@@ -151,6 +153,8 @@ private:
     void selectHeldObjects();
     void putBackStockObjects();
     void drawRotated(int x, int y, int size, double angle, const char* text, int from, int to, bool bottomLeft);
+
+    MemoryDc memoryDc_;   // the DC of createMemoryDc
 };
 
 // acquire() for one scope.

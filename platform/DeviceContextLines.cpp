@@ -1,10 +1,62 @@
 // Lines, dashes and rectangle outlines of the device context.
 #include "platform/DeviceContext.h"
 
+#include <cmath>
+#include <utility>
+
 #include "platform/IntPoint.h"
 #include "platform/IntPointList.h"
 #include "platform/IntRect.h"
 #include "platform/MathUtil.h"
+
+namespace {
+// No visible stretch of a line holds more dashes than this (a page-sized surface holds a few
+// thousand); the bound ends the walk on a surface whose clip box cannot be read.
+const int kMaxDashes = 100000;
+
+// The stretch [first, last] of the line (x1, y1) + t (ux, uy), 0 <= t <= length, that passes
+// within a pen width and two pixels of the DC's clip box. false when it misses the box; the
+// whole line when the DC has no clip box to read.
+bool visibleStretch(HDC hdc, int penWidth, int x1, int y1, double ux, double uy, long long length, long long& first,
+                    long long& last)
+{
+    first = 0;
+    last = length;
+    RECT box;
+    int kind = GetClipBox(hdc, &box);
+    if (kind == ERROR)
+        return true;
+    if (kind == NULLREGION)
+        return false;
+    double margin = (penWidth > 1 ? penWidth : 1) + 2.0;
+    double from = 0.0, to = static_cast<double>(length);
+    // Clip t against each pair of box edges in turn (x, then y).
+    const double starts[2] = {static_cast<double>(x1), static_cast<double>(y1)};
+    const double directions[2] = {ux, uy};
+    const double lows[2] = {box.left - margin, box.top - margin};
+    const double highs[2] = {box.right + margin, box.bottom + margin};
+    for (int axis = 0; axis < 2; ++axis) {
+        double p = starts[axis], d = directions[axis];
+        if (d == 0.0) {
+            if (p < lows[axis] || p > highs[axis])
+                return false;
+            continue;
+        }
+        double t1 = (lows[axis] - p) / d, t2 = (highs[axis] - p) / d;
+        if (t1 > t2)
+            std::swap(t1, t2);
+        if (t1 > from)
+            from = t1;
+        if (t2 < to)
+            to = t2;
+    }
+    if (from > to)
+        return false;
+    first = static_cast<long long>(std::floor(from));
+    last = static_cast<long long>(std::ceil(to));
+    return true;
+}
+} // namespace
 
 void DeviceContext::moveTo(int x, int y)
 {
@@ -58,7 +110,8 @@ void DeviceContext::drawDashSegments(const PenSpec& spec, int x1, int y1, int x2
     if (dash < 1)
         return;
     double ux = 0.0, uy = 0.0;
-    int length = MathUtil::unitVectorInt(x1, y1, x2, y2, ux, uy);
+    // In 64 bits: a line across the whole int range is longer than an int.
+    long long length = static_cast<long long>(MathUtil::unitVector(x1, y1, x2, y2, ux, uy));
     if (length < 1)
         return;
     // A negative gap would walk backwards for ever.
@@ -66,17 +119,30 @@ void DeviceContext::drawDashSegments(const PenSpec& spec, int x1, int y1, int x2
         gap = 0;
     DcScope scope(*this);
     selectPen(spec);
-    int start = 0;
-    int dashLength = dash;
+    long long start = 0;
+    long long dashLength = dash;
     if (offset > 0 && offset <= dash)
         start = offset;
     else if (offset > dash)
-        dashLength = offset - dash;
-    while (start < length) {
-        int end = MathUtil::minInt(start + dashLength, length);
+        dashLength = static_cast<long long>(offset) - dash;
+
+    // Only the part of the line that can show is walked: dashes that end before it are skipped
+    // whole periods at a time, so the dashes drawn sit exactly where walking from the start puts
+    // them.
+    long long first, last;
+    if (!visibleStretch(hdc, spec.width, x1, y1, ux, uy, length, first, last))
+        return;
+    long long period = static_cast<long long>(dash) + gap;
+    if (start + dashLength + gap <= first) {
+        start += dashLength + gap;
+        dashLength = dash;
+        start += (first - start) / period * period;
+    }
+    for (int drawn = 0; start < length && start <= last && drawn < kMaxDashes; ++drawn) {
+        long long end = start + dashLength < length ? start + dashLength : length;
         int ax, ay, bx, by;
-        MathUtil::movePointInt(x1, y1, start, ux, uy, ax, ay);
-        MathUtil::movePointInt(x1, y1, end, ux, uy, bx, by);
+        MathUtil::movePointInt(x1, y1, static_cast<double>(start), ux, uy, ax, ay);
+        MathUtil::movePointInt(x1, y1, static_cast<double>(end), ux, uy, bx, by);
         MoveToEx(hdc, ax, ay, nullptr);
         LineTo(hdc, bx, by);
         start = end + gap;

@@ -2,6 +2,7 @@
 // renderer, large ones as outlines when the outline renderer can draw them.
 #include "platform/DeviceContext.h"
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -11,6 +12,10 @@
 #include "platform/MathUtil.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextOutlineDrawer.h"
+
+namespace {
+int nearestPixel(double v) { return MathUtil::truncateToInt(std::floor(v + 0.5)); }
+} // namespace
 
 void DeviceContext::drawTextRotatedTopLeft(int x, int y, int size, double angle, const char* text)
 {
@@ -52,18 +57,25 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
     else
         MathUtil::sinCosDegrees(90.0 - angle, ny, nx);
 
+    // Every point is the start point moved along u and n, summed in doubles and rounded once.
+    // Truncating after each move, as the integer helpers do, puts text at 0.001 degrees a pixel
+    // up and left per move against the same text at 0 degrees.
+    auto pointAt = [&](double along, double across, int& px, int& py) {
+        px = nearestPixel(x + along * ux + across * nx);
+        py = nearestPixel(y + along * uy + across * ny);
+    };
+
     DcScope scope(*this);
     RgbColor textColor;
     textColor.colorRef = GetTextColor(hdc);
     std::unique_ptr<GlyphRenderer> glyphs;
     IntPolygon square;
 
-    auto drawGlyph = [&](int ax, int ay, const char* character, int bytes) {
+    auto drawGlyph = [&](int advance, const char* character, int bytes) {
         SIZE extent = {};
         GetTextExtentPointA(hdc, character, bytes, &extent);
         int cx, cy;
-        MathUtil::movePointInt(ax, ay, extent.cx / 2, ux, uy, cx, cy);
-        MathUtil::movePointInt(cx, cy, extent.cy / 2, nx, ny, cx, cy);
+        pointAt(advance + extent.cx / 2, extent.cy / 2, cx, cy);
         if (!glyphs)
             glyphs.reset(new (std::nothrow) GlyphRenderer(hdc, size, angle));
         if (glyphs)
@@ -75,14 +87,14 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
         int bytes = shiftJisCharLength(text, i, length);
         char character[3] = {text[i], bytes == 2 ? text[i + 1] : '\0', '\0'};
         int ax, ay;
-        MathUtil::movePointInt(x, y, advance, ux, uy, ax, ay);
+        pointAt(advance, 0, ax, ay);
 
         if (size < minTextSize) {
             if (size >= 2) {
                 int bx, by, cx, cy, dx, dy;
-                MathUtil::movePointInt(ax, ay, size - 1, nx, ny, bx, by);
-                MathUtil::movePointInt(bx, by, size - 1, ux, uy, cx, cy);
-                MathUtil::movePointInt(ax, ay, size - 1, ux, uy, dx, dy);
+                pointAt(advance, size - 1, bx, by);
+                pointAt(advance + size - 1, size - 1, cx, cy);
+                pointAt(advance + size - 1, 0, dx, dy);
                 square.count = 0;
                 square.add(ax, ay);
                 square.add(bx, by);
@@ -93,18 +105,18 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
                 SetPixelV(hdc, ax, ay, textColor.colorRef);
             }
         } else if (size <= maxGlyphTextSize || !useOutlineText) {
-            drawGlyph(ax, ay, character, bytes);
+            drawGlyph(advance, character, bytes);
         } else {
             int ox = ax, oy = ay;
             if (bottomLeft)
-                MathUtil::movePointInt(ax, ay, size, nx, ny, ox, oy);
+                pointAt(advance, size, ox, oy);
             delete textOutline;
             textOutline = new (std::nothrow) TextOutlineDrawer;
             int drawn = textOutline ? textOutline->draw(*this, ox, oy, size, angle, character) : 0;
             delete textOutline;
             textOutline = nullptr;
             if (!drawn)
-                drawGlyph(ax, ay, character, bytes);
+                drawGlyph(advance, character, bytes);
         }
 
         SIZE extent = {};

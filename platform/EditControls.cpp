@@ -88,14 +88,11 @@ int TextEdit::isTextChanged()
 {
     if (!compareBuffer || compareSize < 1)
         return 0;
-    // Read two bytes more than kept, then cut where the kept copy was cut: a cut never splits a
-    // two-byte character, whatever the system's own cut does.
-    int readSize = compareSize + 2;
-    char* current = new (std::nothrow) char[static_cast<size_t>(readSize)];
+    // Cut as the kept copy was cut: at most compareSize - 1 bytes, on a character boundary.
+    char* current = new (std::nothrow) char[static_cast<size_t>(compareSize)];
     if (!current)
         return 0;
-    getItemText(current, readSize);
-    current[StringUtil::boundedCut(current, -1, compareSize - 1)] = 0;
+    getItemText(current, compareSize);
     int result = StringUtil::compare(current, compareBuffer);
     delete[] current;
     return result;

@@ -7,9 +7,9 @@
 #include "platform/DeviceContext.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
+#include "platform/PaneLayout.h"
 #include "platform/PrintJob.h"
 #include "platform/StatusBar.h"
-#include "shell/panes/WorkspaceLayout.h"
 
 namespace {
 bool frameClassRegistered = false;
@@ -22,7 +22,7 @@ LRESULT defaultFrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-WorkspaceLayout* layout() { return theApplication ? theApplication->workspaceLayout : nullptr; }
+PaneLayout* layout() { return theApplication ? theApplication->workspaceLayout : nullptr; }
 } // namespace
 
 LRESULT CALLBACK frameWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -70,7 +70,7 @@ int FrameWindow::handleEvent()
     CurrentEvent* event = theCurrentEvent;
     if (!event)
         return 0;
-    WorkspaceLayout* panes = layout();
+    PaneLayout* panes = layout();
     switch (event->code) {
     case EV_CLOSE:
     case EV_CHILD_ACTIVATED:
@@ -261,7 +261,7 @@ void FrameWindow::drawBorders(DeviceContext& target)
 void FrameWindow::paint()
 {
     beginPaint();
-    if (WorkspaceLayout* panes = layout())
+    if (PaneLayout* panes = layout())
         panes->paint();
     drawBorders(dc);
     endPaint();

@@ -1,6 +1,7 @@
 #include "platform/GlyphRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/MathUtil.h"
 
@@ -31,16 +32,11 @@ GlyphRenderer::GlyphRenderer(HDC target, int size, double angle)
 {
     if (size < 3 || !target)
         return;
-    HDC information = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
-    memory_ = CreateCompatibleDC(information);
-    if (information)
-        DeleteDC(information);
-    if (!memory_)
+    if (!memory_.create(nullptr))
         return;
     bitmap_ = CreateBitmap(kWorkSide, kWorkSide, 1, 1, nullptr);
-    if (!bitmap_ || !GetObjectA(bitmap_, sizeof info_, &info_))
+    if (!bitmap_ || !GetObjectA(bitmap_, sizeof info_, &info_) || !memory_.select(bitmap_))
         return;
-    previousBitmap_ = SelectObject(memory_, bitmap_);
     size_t bytes = static_cast<size_t>(info_.bmWidthBytes) * static_cast<size_t>(info_.bmHeight);
     drawn_.assign(bytes, 0);
     turned_.assign(bytes, 0xFF);
@@ -61,19 +57,15 @@ GlyphRenderer::GlyphRenderer(HDC target, int size, double angle)
         GetObjectA(GetStockObject(SYSTEM_FONT), sizeof description, &description);
     description.lfHeight = fontSize_;
     font_ = CreateFontIndirectA(&description);
+    // Without the face the characters are drawn in the memory DC's own font.
     if (font_)
-        previousFont_ = SelectObject(memory_, font_);
+        memory_.select(font_);
 }
 
 GlyphRenderer::~GlyphRenderer()
 {
-    if (memory_) {
-        if (previousFont_)
-            SelectObject(memory_, previousFont_);
-        if (previousBitmap_)
-            SelectObject(memory_, previousBitmap_);
-        DeleteDC(memory_);
-    }
+    // The DC lets go of the bitmap and the font before they are deleted.
+    memory_.release();
     if (font_)
         DeleteObject(font_);
     if (bitmap_)
@@ -125,8 +117,10 @@ void GlyphRenderer::turnBits()
             default: {
                 int x = k - (cellWidth_ + 1) / 2;
                 int y = r - (cellHeight_ + 1) / 2;
-                row = MathUtil::truncateToInt(y * cosine - x * sine) + n / 2;
-                column = MathUtil::truncateToInt(y * sine + x * cosine) + n / 2;
+                // Rounded, not truncated: truncation pulls both halves of the cell one pixel
+                // towards its middle, so a barely turned character would not keep its rows.
+                row = MathUtil::truncateToInt(std::floor(y * cosine - x * sine + 0.5)) + n / 2;
+                column = MathUtil::truncateToInt(std::floor(y * sine + x * cosine + 0.5)) + n / 2;
                 break;
             }
             }
@@ -139,15 +133,18 @@ void GlyphRenderer::turnBits()
 
 int GlyphRenderer::draw(int centreX, int centreY, const char* text, int length, int w, int h)
 {
-    if (size_ < 3 || !memory_ || !bitmap_ || drawn_.empty())
+    HDC work = memory_.hdc();
+    if (size_ < 3 || !work || drawn_.empty())
         return 0;
 
     RECT cell = {0, 0, fontSize_, fontSize_};
-    FillRect(memory_, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetROP2(memory_, R2_COPYPEN);
-    SetTextColor(memory_, RGB(0, 0, 0));
-    SetBkColor(memory_, RGB(255, 255, 255));
-    TextOutA(memory_, ((size_ - w) * fontSize_ / size_) / 2, ((size_ - h) * fontSize_ / size_) / 2, text, length);
+    FillRect(work, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetROP2(work, R2_COPYPEN);
+    SetTextColor(work, RGB(0, 0, 0));
+    SetBkColor(work, RGB(255, 255, 255));
+    // The centring offset is taken in target pixels and then scaled, so that a character drawn
+    // from a larger work cell lands where the same character at its own size does.
+    TextOutA(work, ((size_ - w) / 2) * fontSize_ / size_, ((size_ - h) / 2) * fontSize_ / size_, text, length);
     if (quarter_ != 0)
         turnBits();
 
@@ -162,7 +159,7 @@ int GlyphRenderer::draw(int centreX, int centreY, const char* text, int length, 
     COLORREF backColor = GetBkColor(target_);
     bool whiteText = (textColor & 0xFFFFFF) == RGB(255, 255, 255);
     SetBkColor(target_, whiteText ? RGB(0, 0, 0) : RGB(255, 255, 255));
-    StretchBlt(target_, left, top, side, side, memory_, 0, 0, source, source, whiteText ? SRCPAINT : SRCAND);
+    StretchBlt(target_, left, top, side, side, work, 0, 0, source, source, whiteText ? SRCPAINT : SRCAND);
     SetBkColor(target_, backColor);
     SetTextColor(target_, textColor);
     return 1;

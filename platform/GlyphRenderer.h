@@ -2,6 +2,8 @@
 #include <vector>
 #include <windows.h>
 
+#include "platform/MemoryDc.h"
+
 // Draws single characters of rotated text onto a target DC. Each character is drawn black on
 // white into a monochrome work bitmap in the target's font face, its pixels are moved to their
 // turned places, and the cell is stretched onto the target in the target's text colour. Small
@@ -39,11 +41,10 @@ private:
     int cellHeight_ = 0;
     int growth_ = 0;
     int margin_ = 0;
-    HDC memory_ = nullptr;
+    // The work bitmap and font, selected into memory_ while it lives.
     HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
     HFONT font_ = nullptr;
-    HGDIOBJ previousFont_ = nullptr;
+    MemoryDc memory_;
     BITMAP info_ = {};
     std::vector<unsigned char> drawn_;
     std::vector<unsigned char> turned_;

@@ -1,7 +1,5 @@
 #include "platform/ListControls.h"
 
-#include <new>
-
 #include "platform/StringUtil.h"
 
 int readListItemText(Control& control, UINT lengthMessage, UINT textMessage, int index, char* buffer, int size)
@@ -15,27 +13,10 @@ int readListItemText(Control& control, UINT lengthMessage, UINT textMessage, int
     LRESULT length = control.sendItemMessage(lengthMessage, static_cast<WPARAM>(index), 0);
     if (length < 0)
         return -1;
-    if (length < size) {
-        LRESULT got = control.sendItemMessage(textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
-        if (got < 0) {
-            buffer[0] = 0;
-            return -1;
-        }
-        buffer[got < size ? got : size - 1] = 0;
-        return StringUtil::length(buffer);
-    }
-    // Longer than the buffer: read it whole, then keep what fits.
-    char* whole = new (std::nothrow) char[static_cast<size_t>(length) + 1];
-    if (!whole)
-        return -1;
-    whole[0] = 0;
-    LRESULT got = control.sendItemMessage(textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(whole));
-    if (got >= 0) {
-        whole[got <= length ? got : length] = 0;
-        StringUtil::copy(buffer, size, whole);
-    }
-    delete[] whole;
-    return got < 0 ? -1 : StringUtil::length(buffer);
+    return StringUtil::readBounded(buffer, size, length, [&](char* block, int) {
+        return static_cast<long long>(
+            control.sendItemMessage(textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(block)));
+    });
 }
 
 int ListBox::reset()

@@ -1,8 +1,5 @@
 #include "platform/Menu.h"
 
-#include <cstring>
-
-#include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 
 namespace {
@@ -67,27 +64,14 @@ int Menu::getItemText(int id, char* buffer, int size)
 {
     if (!buffer || size < 1)
         return 0;
-    // Cleared first: a conversion cut short may leave bytes it did not write.
-    std::memset(buffer, 0, static_cast<size_t>(size));
+    buffer[0] = 0;
     if (!handle)
         return 0;
-    int length = GetMenuStringA(handle, static_cast<UINT>(id), buffer, size, MF_BYCOMMAND);
-    if (length < 0)
-        length = 0;
-    if (length > size - 1)
-        length = size - 1;
-    if (length == size - 1) {
-        // The label may have been cut: never keep half of a two-byte character.
-        int end = 0;
-        while (end < length) {
-            if (isShiftJisLeadByte(static_cast<unsigned char>(buffer[end])) && end + 1 >= length)
-                break;
-            end += shiftJisCharLength(buffer, end, length);
-        }
-        length = end;
-    }
-    buffer[length] = 0;
-    return length;
+    // A label cut short may fill the block without a terminator and split a character.
+    int length = StringUtil::readBounded(buffer, size, -1, [this, id](char* block, int capacity) {
+        return static_cast<long long>(GetMenuStringA(handle, static_cast<UINT>(id), block, capacity, MF_BYCOMMAND));
+    });
+    return length > 0 ? length : 0;
 }
 
 int Menu::setItemText(int id, const char* text)

@@ -9,9 +9,9 @@
 #include "platform/FrameWindow.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
+#include "platform/PaneLayout.h"
 #include "platform/SerialList.h"
 #include "platform/SystemMetrics.h"
-#include "shell/panes/WorkspaceLayout.h"
 
 SerialList* thePaneWindows = nullptr;
 
@@ -22,7 +22,7 @@ char paneClassName[128];
 // The window being created: the messages of CreateWindowExA find their object through it.
 PaneWindow* paneBeingCreated = nullptr;
 
-WorkspaceLayout* layout() { return theApplication ? theApplication->workspaceLayout : nullptr; }
+PaneLayout* layout() { return theApplication ? theApplication->workspaceLayout : nullptr; }
 
 IntPoint cursorPosition()
 {
@@ -220,7 +220,7 @@ int PaneWindow::handleEvent()
     }
     case EV_MOUSE_MOVE:
         if (!(theMouseState && theMouseState->leftFlag)) {
-            if (WorkspaceLayout* panes = layout())
+            if (PaneLayout* panes = layout())
                 panes->onMouseMove();
             borderUnderCursor();
         }
@@ -228,7 +228,7 @@ int PaneWindow::handleEvent()
     case EV_RIGHT_DOWN:
         if (theApplication)
             theApplication->hideHint();
-        if (WorkspaceLayout* panes = layout())
+        if (PaneLayout* panes = layout())
             panes->onRightPressOnPane(this, pane ? pane->hitTest(cursorPosition()) : -1);
         return 1;
     case EV_HSCROLL:

@@ -1,6 +1,7 @@
 #include "platform/PictureControl.h"
 
 #include "platform/Application.h"
+#include "platform/MemoryDc.h"
 #include "platform/Window.h"
 
 namespace {
@@ -33,28 +34,6 @@ public:
 
     HBITMAP handle;
 };
-
-// A memory DC with a bitmap selected into it; both are put back when the holder goes.
-class BitmapSource {
-public:
-    BitmapSource(HDC target, HBITMAP bitmap) : dc(CreateCompatibleDC(target))
-    {
-        if (dc)
-            previous = SelectObject(dc, bitmap);
-    }
-    ~BitmapSource()
-    {
-        if (dc) {
-            SelectObject(dc, previous);
-            DeleteDC(dc);
-        }
-    }
-    BitmapSource(const BitmapSource&) = delete;
-    BitmapSource& operator=(const BitmapSource&) = delete;
-
-    HDC dc;
-    HGDIOBJ previous = nullptr;
-};
 } // namespace
 
 int PictureControl::getBitmapSize(IntRect* size)
@@ -84,14 +63,14 @@ void PictureControl::refresh()
     if (!drawing)
         return;
     HDC target = drawing->dc.hdc;
-    {
-        BitmapSource source(target, bitmap.handle);
-        if (source.dc && target) {
+    if (target) {
+        MemoryDc source(target);
+        if (source.select(bitmap.handle)) {
             if (naturalSize)
-                BitBlt(target, clientRect.left, clientRect.top, width, height, source.dc, 0, 0, SRCCOPY);
+                BitBlt(target, clientRect.left, clientRect.top, width, height, source.hdc(), 0, 0, SRCCOPY);
             else
-                StretchBlt(target, clientRect.left, clientRect.top, clientRect.width(), clientRect.height(), source.dc,
-                           0, 0, width, height, SRCCOPY);
+                StretchBlt(target, clientRect.left, clientRect.top, clientRect.width(), clientRect.height(),
+                           source.hdc(), 0, 0, width, height, SRCCOPY);
         }
     }
     releaseDrawingWindow(drawing);

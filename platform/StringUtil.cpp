@@ -1,6 +1,9 @@
 #include "platform/StringUtil.h"
 
+#include <climits>
 #include <cstring>
+#include <memory>
+#include <new>
 
 StringUtil* theStringUtil = nullptr;
 
@@ -50,6 +53,23 @@ int StringUtil::boundedCut(const char* text, int n, int limit)
         i += step;
     }
     return i;
+}
+
+int StringUtil::readBounded(char* buffer, int size, long long measured,
+                            const std::function<long long(char*, int)>& read)
+{
+    if (!buffer || size < 1)
+        return -1;
+    buffer[0] = 0;
+    long long capacity = measured >= size ? measured + 1 : static_cast<long long>(size) + 1;
+    if (capacity >= INT_MAX)
+        return -1;
+    // Zeroed, with a spare byte: the text ends inside the block whatever the source wrote.
+    std::unique_ptr<char[]> block(new (std::nothrow) char[static_cast<size_t>(capacity) + 1]());
+    if (!block || read(block.get(), static_cast<int>(capacity)) < 0)
+        return -1;
+    copy(buffer, size, block.get());
+    return length(buffer);
 }
 
 char* StringUtil::copy(char* destination, int size, const char* source)

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <windows.h>
 
 // Operations on zero-terminated Shift-JIS (code page 932) texts in fixed char buffers.
@@ -172,6 +173,17 @@ public:
     // Length of the longest prefix of text[0, n) that is at most `limit` bytes and does not end
     // between the two bytes of a character; n < 0 means up to the terminator.
     static int boundedCut(const char* text, int n, int limit);
+
+    // A text read from a source that copies it, or as much of it as fits, into a block it is
+    // given (GetDlgItemTextA, GetMenuStringA, TVM_GETITEMA, LB_GETTEXT ...), kept in `buffer` of
+    // `size` bytes: at most size - 1 bytes and the terminator, cut on a character boundary.
+    // `read(block, capacity)` may write up to `capacity` bytes with or without a terminator, may
+    // cut a two-byte character in half, and returns a negative value when it fails. `measured`
+    // is the text's length when the caller measured it (the block then holds the whole text), else
+    // -1 (the block then holds one byte more than the buffer keeps, so the source's own cut is
+    // never kept). Returns the length kept; -1 when the read failed or no block could be had,
+    // with the buffer empty.
+    static int readBounded(char* buffer, int size, long long measured, const std::function<long long(char*, int)>& read);
 };
 
 extern StringUtil* theStringUtil;

@@ -54,16 +54,16 @@ int TreeView::getItemText(HTREEITEM item, char* buffer, int size)
     buffer[0] = 0;
     if (!window || !item || size < 2)
         return 0;
-    TVITEMA query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = buffer;
-    // The tree writes at most cchTextMax bytes, terminator included; one byte stays spare.
-    query.cchTextMax = size - 1;
-    if (!send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query)))
-        return 0;
-    buffer[size - 1] = 0;
-    return 1;
+    // The tree writes as many whole characters as fit and no terminator when the text is cut.
+    int kept = StringUtil::readBounded(buffer, size, -1, [this, item](char* block, int capacity) {
+        TVITEMA query = {};
+        query.mask = TVIF_TEXT;
+        query.hItem = item;
+        query.pszText = block;
+        query.cchTextMax = capacity;
+        return send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query)) ? 0LL : -1LL;
+    });
+    return kept >= 0 ? 1 : 0;
 }
 
 HTREEITEM TreeView::nextItem(HTREEITEM item, UINT relation)

@@ -24,7 +24,7 @@ public:
     // A last child of `parent` (0: a root item) with image 0; `length` below 1 stands for the
     // text's own length. The new item, or 0.
     HTREEITEM insertItem(HTREEITEM parent, const char* text, int length);
-    // The item's text, at most size - 1 bytes; 1 when read.
+    // The item's text, at most size - 1 bytes, cut on a character boundary; 1 when read.
     int getItemText(HTREEITEM item, char* buffer, int size);
     HTREEITEM firstChild(HTREEITEM item) { return nextItem(item, TVGN_CHILD); }
     HTREEITEM parent(HTREEITEM item) { return nextItem(item, TVGN_PARENT); }

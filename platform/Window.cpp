@@ -273,11 +273,9 @@ void Window::eraseRect(const IntRect& r)
 
 void Window::fillClient(COLORREF color)
 {
-    IntRect r = clientRect();
-    DcScope scope(dc);
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(scope.hdc(), r.asRect(), brush);
-    DeleteObject(brush);
+    RgbColor fill;
+    fill.colorRef = color;
+    dc.fillRect(fill, clientRect());
 }
 
 void Window::setTextBlack()

@@ -13,8 +13,8 @@ MainFrame::MainFrame()
 int MainFrame::handleEvent()
 {
     if (theCurrentEvent && theCurrentEvent->code == EV_SHORTCUT_COMMAND) {
-        if (theShortcutKeyHook)
-            theShortcutKeyHook->takePendingCommand();
+        if (ShortcutKeyHook* hook = ShortcutKeyHook::installed())
+            hook->takePendingCommand();
         return 1;
     }
     return FrameWindow::handleEvent();

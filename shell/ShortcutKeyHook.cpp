@@ -1,7 +1,5 @@
 #include "shell/ShortcutKeyHook.h"
 
-ShortcutKeyHook* theShortcutKeyHook = nullptr;
-
 int ShortcutKeyHook::onKey()
 {
     if (state != 0)

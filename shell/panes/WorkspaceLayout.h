@@ -1,29 +1,6 @@
 #pragma once
-#include <windows.h>
+#include "platform/PaneLayout.h"
 
-class PaneWindow;
-
-// The arrangement of the dock panes in the frame's client area. The frame hands it the pane
-// events (close, move, resize, presses, idle, scroll) and asks it for the four dock edges.
-class WorkspaceLayout {
-public:
-    virtual ~WorkspaceLayout() = default;
-
-    virtual void closePane(int serial) = 0;
-    virtual void beginMovePane(int serial) = 0;
-    virtual void beginResizePane(int serial, int borderCode) = 0;
-    virtual void onLeftPress() = 0;
-    virtual void onRightPress() = 0;
-    virtual void onRightPressOnPane(PaneWindow* pane, int hitResult) = 0;
-    virtual void onIdle() = 0;
-    virtual void onMouseMove() = 0;
-    virtual void onScroll() = 0;
-    virtual void paint() = 0;
-    // Width or height taken by the panes docked on that side, 0 when none.
-    virtual int topEdge() = 0;
-    virtual int leftEdge() = 0;
-    virtual int rightEdge() = 0;
-    virtual int bottomEdge() = 0;
-    // Hides the hint window the layout owns.
-    virtual void hideHint() = 0;
-};
+// The application's dock-pane layout: the frame and the pane windows reach it through
+// PaneLayout; it owns the dock panes and the workspace hint window.
+class WorkspaceLayout : public PaneLayout {};

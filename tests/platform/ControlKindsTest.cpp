@@ -2,9 +2,11 @@
 // destruction by kind.
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <new>
 #include <string>
+#include <utility>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -13,7 +15,9 @@
 #include "platform/EditControls.h"
 #include "platform/ListControls.h"
 #include "platform/PictureControl.h"
+#include "platform/PopupMenu.h"
 #include "platform/RangeControls.h"
+#include "platform/TreeView.h"
 #include "tests/support/RecordingDialog.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestResources.h"
@@ -231,6 +235,50 @@ TEST_F(ControlKindsTest, ListBoxTextsAreCutToTheBuffer)
     EXPECT_EQ(list.deleteString(5), 0);
     EXPECT_EQ(list.reset(), 1);
     EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(ControlKindsTest, TextsReadIntoShortBuffersEndOnWholeCharacters)
+{
+    // "表表表" (95 5C three times) read through every path that copies a window's text: at most
+    // size - 1 bytes, never a lead byte without its trail byte, nothing written past the buffer.
+    const char* text = "表表表";
+    dialog.setText(IDC_TEST_TEXT, text);
+    control(IDC_TEST_LIST).addString(text);
+    Control& combo = control(IDC_TEST_COMBO);
+    combo.addString(text);
+    combo.select(1);
+    PopupMenu popup;
+    ASSERT_EQ(popup.create(), 1);
+    popup.appendItem(text, 40001);
+    TreeView tree;
+    tree.window = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD, 0, 0, 100, 100, dialog.hwnd, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    HTREEITEM item = tree.insertItem(nullptr, text, 0);
+    ASSERT_NE(item, nullptr);
+
+    struct Source {
+        const char* name;
+        std::function<void(char*, int)> read;
+    };
+    const Source sources[] = {
+        {"edit", [&](char* b, int n) { dialog.getText(IDC_TEST_TEXT, b, n); }},
+        {"list", [&](char* b, int n) { control(IDC_TEST_LIST).getTextAt(0, b, n); }},
+        {"combo", [&](char* b, int n) { combo.getSelectedText(b, n); }},
+        {"menu", [&](char* b, int n) { popup.getItemText(40001, b, n); }},
+        {"tree", [&](char* b, int n) { tree.getItemText(item, b, n); }},
+    };
+    const std::pair<int, const char*> cuts[] = {{3, "表"}, {4, "表"}, {5, "表表"}, {6, "表表"}, {7, "表表表"}};
+    for (const Source& source : sources) {
+        for (const auto& cut : cuts) {
+            char buffer[12];
+            std::memset(buffer, '#', sizeof buffer);
+            source.read(buffer, cut.first);
+            EXPECT_EQ(std::string(buffer), cut.second) << source.name << " into " << cut.first;
+            EXPECT_EQ(buffer[cut.first], '#') << source.name << " into " << cut.first;
+        }
+    }
+    DestroyWindow(tree.window);
+    tree.window = nullptr;
 }
 
 TEST_F(ControlKindsTest, ComboBoxItemsCountFromOne)

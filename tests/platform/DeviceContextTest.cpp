@@ -1,6 +1,8 @@
 // The device context: where its HDC comes from, held objects, clipping, lines, dashes, rectangle
 // sides and fills, read back from a DIB section.
+#include <climits>
 #include <gtest/gtest.h>
+#include <string>
 #include <windows.h>
 
 #include "platform/BrushHolder.h"
@@ -235,6 +237,48 @@ TEST(DeviceContext, DashedAndDottedLinesAreDrawnDashByDash)
     // A negative gap cannot make the walk go backwards.
     dc.drawDashSegments(dashed, 0, 6, 30, 6, 4, -9, 0);
     EXPECT_EQ(row(surface, 6, 0, 31), std::string(30, '#') + ".");
+}
+
+TEST(DeviceContext, DashesOfLinesFarBeyondTheSurfaceSitWhereTheWalkPutsThem)
+{
+    // Lines across the whole int range return at once. Along a horizontal line the pixel at
+    // distance t from the start is ink when t mod 13 < 10 (10 on, 3 off).
+    struct Case {
+        int x1, x2, y;
+    };
+    const Case cases[] = {
+        {-1999999989, 2000000000, 5}, // a multiple of 13 before 0: a dash starts at x = 0
+        {2000000000, -2000000000, 9}, // drawn leftwards
+        {-2000000000, 50, 13},        // ends inside the surface
+        {INT_MIN, INT_MAX, 17},
+    };
+    DibSurface surface(60, 20);
+    DeviceContext dc;
+    dc.attachHdc(surface.hdc);
+    PenSpec dashed(RgbColor(), 2, 1);
+    for (const Case& c : cases) {
+        dc.drawStyledLine(dashed, c.x1, c.y, c.x2, c.y);
+        std::string expected;
+        for (int x = 0; x < 60; ++x) {
+            long long t = c.x2 > c.x1 ? static_cast<long long>(x) - c.x1 : static_cast<long long>(c.x1) - x;
+            bool onLine = c.x2 > c.x1 ? x < c.x2 : x > c.x2;
+            expected += onLine && t % 13 < 10 ? '#' : '.';
+        }
+        EXPECT_EQ(row(surface, c.y, 0, 60), expected) << c.x1 << " to " << c.x2;
+    }
+
+    // A slanted line much longer than the surface: the part in view is the same whether the
+    // surface sees little or much of it, so skipping dashes out of view keeps their phase.
+    DibSurface small(60, 20), large(400, 300);
+    for (DibSurface* target : {&small, &large}) {
+        DeviceContext on;
+        on.attachHdc(target->hdc);
+        on.drawStyledLine(dashed, -70001, -50003, 90001, 70011);
+        on.drawDashSegments(PenSpec(RgbColor(), 1, 3), 100000, -90000, -100000, 90017, 7, 5, 9);
+    }
+    for (int y = 0; y < 20; ++y)
+        EXPECT_EQ(row(small, y, 0, 60), row(large, y, 0, 60)) << y;
+    EXPECT_GT(small.inkCount(0, 0, 60, 20), 20);
 }
 
 TEST(DeviceContext, RectangleSidesJoinAtTheirCorners)

@@ -11,10 +11,11 @@
 #include "platform/EventRouter.h"
 #include "platform/FrameWindow.h"
 #include "platform/MdiChildWindow.h"
+#include "platform/PaneLayout.h"
 #include "platform/StatusBar.h"
 #include "shell/MainFrame.h"
-#include "shell/panes/WorkspaceLayout.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -27,7 +28,7 @@ std::string classOf(HWND window)
 }
 
 // A dock layout with fixed edges that records what the frame hands it.
-class FakeLayout : public WorkspaceLayout {
+class FakeLayout : public PaneLayout {
 public:
     void closePane(int serial) override { calls.push_back("close " + std::to_string(serial)); }
     void beginMovePane(int serial) override { calls.push_back("move " + std::to_string(serial)); }
@@ -66,7 +67,6 @@ protected:
     }
     void TearDown() override
     {
-        app->workspaceLayout = nullptr;
         if (IsWindow(frame.hwnd()))
             frame.destroy();
         app->frame = nullptr;
@@ -148,7 +148,7 @@ TEST_F(Frame, ClientLeavesRoomForDockEdgesStatusBarAndBorder)
     layout.left = 20;
     layout.right = 30;
     layout.bottom = 40;
-    app->workspaceLayout = &layout;
+    ScopedOverride panes(app->workspaceLayout, &layout);
     frame.resize(700, 500, TRUE);
     IntRect client = frame.clientRect();
     int barHeight = frame.statusBar->clientRect().height();
@@ -181,7 +181,7 @@ TEST_F(Frame, PaintsASunkenBorderAndEtchedDockSeparators)
 {
     layout.top = 20;
     layout.left = 30;
-    app->workspaceLayout = &layout;
+    ScopedOverride panes(app->workspaceLayout, &layout);
     frame.sendSize();
     IntRect client = frame.clientRect();
     DibSurface surface(client.width(), client.height(), RGB(0, 128, 0));
@@ -223,7 +223,7 @@ TEST_F(Frame, PaintsASunkenBorderAndEtchedDockSeparators)
 
 TEST_F(Frame, PaneEventsGoToTheWorkspaceLayout)
 {
-    app->workspaceLayout = &layout;
+    ScopedOverride panes(app->workspaceLayout, &layout);
     CurrentEvent& e = *theCurrentEvent;
     e.postEvent(EV_PANE_CLOSE, 7, 0);
     e.postEvent(EV_PANE_MOVE, 8, 0);
@@ -242,7 +242,7 @@ TEST_F(Frame, PaneEventsGoToTheWorkspaceLayout)
                                                       "left", "right", "mousemove", "scroll", "scroll"}));
 
     // Without a layout the idle event lets the pump block again.
-    app->workspaceLayout = nullptr;
+    ScopedOverride none(app->workspaceLayout, nullptr);
     e.mayBlock = 0;
     e.blockingAllowed = 1;
     e.postIdle();

@@ -108,7 +108,7 @@ TEST_F(MessagePump, DeferredShortcutReachesTheFrameAs6192)
     struct KeyA : ShortcutKeyHook {
         int lookUp() override { return theCurrentEvent->wParam == 'A' ? 40001 : 0; }
     } hook;
-    ScopedOverride shortcutHook(theShortcutKeyHook, &hook);
+    ScopedOverride installed(theShortcutHook, &hook);
     RecordingWindow view;
 
     PostMessageA(view.hwnd(), WM_KEYDOWN, 'A', 0);

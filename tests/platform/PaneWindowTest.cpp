@@ -10,10 +10,11 @@
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
 #include "platform/MouseState.h"
+#include "platform/PaneLayout.h"
 #include "platform/PaneWindow.h"
 #include "platform/SerialList.h"
 #include "platform/SystemMetrics.h"
-#include "shell/panes/WorkspaceLayout.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
 
@@ -48,7 +49,7 @@ public:
     int paintedWhilePainting = 0;
 };
 
-class RecordingLayout : public WorkspaceLayout {
+class RecordingLayout : public PaneLayout {
 public:
     void closePane(int) override {}
     void beginMovePane(int) override {}
@@ -84,7 +85,6 @@ protected:
     {
         app->frame = &frame;
         ASSERT_TRUE(frame.create());
-        app->workspaceLayout = &layout;
         drainQueue();
         window = new PaneWindow(&pane);
         ASSERT_EQ(window->create("ツール", rect(200, 150, 360, 260)), 1);
@@ -96,7 +96,6 @@ protected:
     void TearDown() override
     {
         delete window;
-        app->workspaceLayout = nullptr;
         app->frame = nullptr;
         frame.destroy();
     }
@@ -135,6 +134,7 @@ protected:
     ScriptedMouse mouse;
     RecordingFrame frame;
     RecordingLayout layout;
+    ScopedOverride<PaneLayout*> installedLayout{app->workspaceLayout, &layout};
     FakePane pane;
     PaneWindow* window = nullptr;
 };

@@ -116,7 +116,7 @@ TEST(BitmapCache, DrawsWithTheRasterOperationOfTheModeOrTheLastOne)
     EXPECT_EQ(surface.pixel(63, 31), RGB(255, 0, 0));
 
     cache->release();
-    EXPECT_EQ(cache->memoryDc, nullptr);
+    EXPECT_EQ(cache->memory.hdc(), nullptr);
     BitmapCache none;
     EXPECT_EQ(none.load(), 0);
     EXPECT_EQ(none.draw(&target, source, left, 1), 0);

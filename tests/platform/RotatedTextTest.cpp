@@ -1,6 +1,8 @@
 // Text along a direction: squares for tiny sizes, the glyph renderer for small ones, and the
 // glyph renderer again where the outline route draws nothing.
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <utility>
 #include <windows.h>
 
 #include "platform/DeviceContext.h"
@@ -112,6 +114,40 @@ TEST(RotatedText, SmallSizesGoThroughTheGlyphRenderer)
     EXPECT_GT(box.right - box.left, 2);
     EXPECT_GE(box.left, 80 - 12);
     EXPECT_LE(box.right, 80 + 24);
+}
+
+// The first and last rows of the ink of `text` drawn from the top-left anchor (100, 100).
+std::pair<int, int> inkRows(int size, double angle, const char* text)
+{
+    TextSurface t(size, 200);
+    t.dc.drawTextRotatedTopLeft(100, 100, size, angle, text);
+    RECT box;
+    if (!t.surface.inkBox(box))
+        return {-1, -1};
+    return {box.top, box.bottom};
+}
+
+TEST(RotatedText, TextAtAnyAngleSitsOnTheRowsOfItsAnchor)
+{
+    // A slack of 0: the character is drawn from a cell of its own size at every angle, so a
+    // turn too small to move a pixel moves none. Characters below 24 pixels are drawn at odd
+    // angles from a 24-pixel cell and scaled down; that font's own rounding may move an edge by
+    // one row, never more.
+    struct Case {
+        int size;
+        const char* text;
+        int slack;
+    };
+    const Case cases[] = {{24, "表", 0}, {24, "Ag", 0}, {30, "一", 0}, {12, "表", 1}, {12, "一", 1}, {12, "Ag", 1}};
+    for (const Case& c : cases) {
+        std::pair<int, int> level = inkRows(c.size, 0.0, c.text);
+        ASSERT_GE(level.first, 100) << c.text << " at " << c.size << " lies below its anchor";
+        for (double angle : {0.001, 0.5, 359.999}) {
+            std::pair<int, int> turned = inkRows(c.size, angle, c.text);
+            EXPECT_LE(std::abs(turned.first - level.first), c.slack) << c.text << " " << c.size << " at " << angle;
+            EXPECT_LE(std::abs(turned.second - level.second), c.slack) << c.text << " " << c.size << " at " << angle;
+        }
+    }
 }
 
 TEST(RotatedText, LargeSizesFallBackToTheGlyphRoute)
