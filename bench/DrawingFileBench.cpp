@@ -11,7 +11,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "document/PageList.h"
 #include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
@@ -62,21 +62,21 @@ class Holder;
 class LayerReader : public EntityAttribute {
 public:
     explicit LayerReader(Values& v) : values(v) {}
-    int readEntityXml(Document& d, int) override { return d.readInt(values.layer) && d.expectTag(1401); }
+    int readEntityXml(XmlContext& d, int) override { return d.readInt(values.layer) && d.expectTag(1401); }
     Values& values;
 };
 
 class SizeReader : public EntityAttribute {
 public:
     explicit SizeReader(Values& v) : values(v) {}
-    int readEntityXml(Document& d, int) override { return d.readDouble(values.size) && d.expectTag(1491); }
+    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(1491); }
     Values& values;
 };
 
 class PointsReader : public EntityAttribute {
 public:
     explicit PointsReader(Values& v) : values(v) {}
-    int readEntityXml(Document& d, int) override
+    int readEntityXml(XmlContext& d, int) override
     {
         int id = 0;
         while (d.nextTag(id)) {

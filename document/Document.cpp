@@ -19,6 +19,7 @@
 #include "views/ViewParams.h"
 
 ForeignFileDrivers foreignFileDrivers;
+Element* (*makeBaseElement)() = nullptr;
 
 namespace {
 
@@ -31,9 +32,19 @@ const int kSvgKinds[] = {1, 5, 8, 9, 12};
 
 Document* currentXmlContext() { return publishedDocument; }
 
-XmlContextScope::XmlContextScope(Document* document) : previous(publishedDocument) { publishedDocument = document; }
+// The document is published twice: as itself for the document's own code and the element kinds,
+// and as the XML context of the values below.
+XmlContextScope::XmlContextScope(Document* document)
+    : previous(publishedDocument), previousContext(XmlContext::publish(document))
+{
+    publishedDocument = document;
+}
 
-XmlContextScope::~XmlContextScope() { publishedDocument = previous; }
+XmlContextScope::~XmlContextScope()
+{
+    publishedDocument = previous;
+    XmlContext::publish(previousContext);
+}
 
 Document::Document() : self(this)
 {
@@ -53,6 +64,8 @@ Document::~Document()
 }
 
 void Document::assign(const FileName* other) { FileName::assign(other); }
+
+DrawingOwner* Document::drawingOwner() const { return ownerContext; }
 
 int Document::setPathAndTitle(const char* path)
 {
@@ -122,7 +135,7 @@ int Document::goToPage(int page) { return DocumentContext::setCurrentPageOf(owne
 // that is being created or edited.
 ElementEditor* Document::ioEditor() const { return DocumentContext::editorOf(ownerContext, 4); }
 
-Element* Document::makeAttributeHolder() { return new (std::nothrow) Element; }
+Element* Document::makeAttributeHolder() { return makeBaseElement ? makeBaseElement() : nullptr; }
 
 int Document::beginIo()
 {

@@ -2,18 +2,7 @@
 #include "document/FileNameValue.h"
 #include "document/TagReader.h"
 #include "document/TagWriter.h"
-#include "geometry/DrawLineAttribute.h"
-#include "geometry/DrawPoint.h"
-#include "geometry/DrawTypeAttribute.h"
-#include "geometry/EdgeAttributes.h"
-#include "geometry/FillAttributes.h"
-#include "geometry/HatchAttributes.h"
-#include "geometry/InkColor.h"
-#include "geometry/LineAttribute.h"
-#include "geometry/LineOriginAttribute.h"
-#include "geometry/LineSizeAttribute.h"
-#include "geometry/LineTypeAttribute.h"
-#include "geometry/PointList.h"
+#include "geometry/XmlContext.h"
 #include "platform/FileName.h"
 
 class BufferedFile;
@@ -73,7 +62,7 @@ struct TagWriterSwitches {
 // gives the drawing its new name and marks it saved only after the write succeeded, and a read
 // that failed or was cancelled leaves the drawing untitled, so that saving it cannot overwrite
 // the original with what was read of it.
-class Document : public FileName, public TagWriter, public TagReader {
+class Document : public FileName, public TagWriter, public TagReader, public XmlContext {
 public:
     enum FileKind { kNoKind = 0, kOwnFormat = 1, kSvg = 2, kDxf = 3 };
     // Page numbers in a file above this are data errors (the page data is skipped).
@@ -162,6 +151,43 @@ public:
     TagDictionary* tagDictionary() const { return dictionary; }
     BufferedFile* ioFile() const { return file; }
 
+    // The tag reader and writer as the values of geometry/ reach them; the calls of the
+    // document's own code bind to these directly.
+    DrawingOwner* drawingOwner() const final;
+    Document* document() final { return this; }
+    int nextTag(int& id) final { return TagReader::nextTag(id); }
+    int isClosingTag() const final { return TagReader::isClosingTag(); }
+    int atTagStart() const final { return TagReader::atTagStart(); }
+    int expectTag(int id) final { return TagReader::expectTag(id); }
+    int readInt(int& value) final { return TagReader::readInt(value); }
+    int readDouble(double& value) final { return TagReader::readDouble(value); }
+    int readListDouble(double& value) final { return TagReader::readListDouble(value); }
+    int readQuoted(char* buffer, int size) final { return TagReader::readQuoted(buffer, size); }
+    int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId) final
+    {
+        return TagReader::readHexBytes(buffer, n, capacity, tagId);
+    }
+    int skipLine() final { return TagReader::skipLine(); }
+    int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) final
+    {
+        return TagReader::acceptDataLength(n, cap, bytesPerUnit, tagId);
+    }
+    void reportDataError(int tagId) final { TagReader::reportDataError(tagId); }
+    int beginTag(int id) final { return TagWriter::beginTag(id); }
+    int endTag(int id) final { return TagWriter::endTag(id); }
+    int writeIntTag(int id, int value) final { return TagWriter::writeIntTag(id, value); }
+    int writeDoubleTag(int id, double value, int decimals, int round = 0) final
+    {
+        return TagWriter::writeDoubleTag(id, value, decimals, round);
+    }
+    int writeStringTag(int id, const char* text) final { return TagWriter::writeStringTag(id, text); }
+    int writeDoubleListItem(double value, int decimals, int round = 0) final
+    {
+        return TagWriter::writeDoubleListItem(value, decimals, round);
+    }
+    int writeDoubleLine(double value, int decimals) final { return TagWriter::writeDoubleLine(value, decimals); }
+    void setLineWrap(int on) final { TagWriter::setLineWrap(on); }
+
     Document* self;                 // the document the tag operations act on
     int fileKind = kNoKind;
     int displayedPage = 1;          // the page to show after a read ("dspedpage")
@@ -176,30 +202,12 @@ public:
     TagReaderSwitches readSwitches;
     TagWriterSwitches writeSwitches;
 
-    // The writer's attribute holder: an attribute value written "through the holder" is copied
-    // into its member here, which writes itself. Attribute containers with a colour (line, draw
-    // line, edge, fill, hatch) put the current colour back to white after they are written.
-    InkColor currentColor;
-    LineTypeAttribute currentLineType;
-    LineSizeAttribute currentLineSize;
-    LineOriginAttribute currentLineOrigin;
-    LineAttribute currentUnderline;
-    DrawLineAttribute currentDrawLine;
-    DrawTypeAttribute currentDrawType;
-    EdgeAttributes currentEdge;
-    FillAttributes currentPaint;
-    HatchAttributes currentPattern;
-    // The point holders: "startPoint", "endPoint", and "midPoint", "centerPoint" and "dispPoint";
-    // the point list ("listXY") and the picture's file name.
-    DrawPoint currentStartPoint;
-    DrawPoint currentEndPoint;
-    DrawPoint currentExtraPoint;
-    PointList currentPointList;
+    // The writer's attribute holder beside the values of XmlContext: the picture's file name.
     FileNameValue currentFileName;
 
 protected:
-    // An element of the base kind linked to the owner; the element kinds give it every attribute
-    // object. Tests put in holders of their own.
+    // An element of the base kind (makeBaseElement) linked to the owner; the element kinds give
+    // it every attribute object. Tests put in holders of their own.
     virtual Element* makeAttributeHolder();
     int writerFileKind() const override { return fileKind; }
 
@@ -247,7 +255,13 @@ public:
 
 private:
     Document* previous;
+    XmlContext* previousContext;
 };
+
+// Makes the attribute holder of one read or write: an element of the base kind, which the element
+// kinds give every attribute object (null when memory ran out). The element folder's maker is
+// installed at start-up; without one no read or write begins.
+extern Element* (*makeBaseElement)();
 
 // The readers and writers of the other file kinds, installed by their subsystem; a null one
 // makes the read or write fail.

@@ -1,5 +1,6 @@
 #pragma once
 #include "document/DocumentMembers.h"
+#include "geometry/DrawingOwner.h"
 #include "platform/IntPoint.h"
 
 class Element;
@@ -17,7 +18,7 @@ class Window;
 //
 // Members are made through the hooks of documentMemberFactories, in the order of the fields
 // below; a member whose hook is null stays empty.
-class DocumentContext {
+class DocumentContext : public DrawingOwner {
 public:
     DocumentContext();
     // Deletes the members that are left (destroyManagers normally leaves none).
@@ -47,6 +48,10 @@ public:
     virtual int editState();
     // Called by the page list after the current page changed; nothing here.
     virtual void onCurrentPageChanged() {}
+
+    // The paper and grid that the drawing's coordinates and attribute values follow.
+    PaperSettings* paperSettings() const override { return paper; }
+    GridSettings* gridSettings() const override { return grid; }
 
     // The store in use: the parts library's store while it works on a part, else the own one.
     ElementStore* elementStore() const;

@@ -13,7 +13,7 @@
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/DocumentFileTags.h"
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"

@@ -2,7 +2,7 @@
 #include "document/BlockPool.h"
 #include "document/ElementIndexEntry.h"
 #include "document/ElementIndexTable.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "document/PageChainTable.h"
 #include "document/PageKindChainTable.h"
 

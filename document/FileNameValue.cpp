@@ -1,7 +1,7 @@
 #include "document/FileNameValue.h"
 
 #include "document/Document.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "elements/Element.h"
 #include "platform/Dialog.h"
 #include "platform/FileName.h"
@@ -32,6 +32,13 @@ int FileNameValue::readXml(Document& document, int endTag)
         StringUtil::copy(path, name);
     }
     return document.expectTag(endTag);
+}
+
+int FileNameValue::readEntityXml(XmlContext& file, int tagId)
+{
+    // The folder and the holder's kind come from the document being read.
+    Document* document = file.document();
+    return document ? readXml(*document, tagId) : 0;
 }
 
 int FileNameValue::writeXml(Document& document) const

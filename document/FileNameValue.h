@@ -1,9 +1,10 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 
 class Dialog;
 class Document;
 class ElementRecordBuffer;
+class XmlContext;
 
 // The path of the image file that a picture element places ("fileName", 1812): at most 259
 // characters. In the drawing file a picture that lies in the drawing's own folder is stored by
@@ -27,7 +28,8 @@ public:
     // it, unless the joined path would exceed 259 characters. 0 when the text or the closing
     // tag could not be read.
     int readXml(Document& document, int endTag);
-    int readEntityXml(Document& document, int tagId) override { return readXml(document, tagId); }
+    // The tag routed from the document's attribute holder while the document is read.
+    int readEntityXml(XmlContext& file, int tagId) override;
     // The path as a string tag: only its file name when its folder is the drawing's folder
     // (without regard to case). An empty path writes nothing (1).
     int writeXml(Document& document) const;

@@ -5,7 +5,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "elements/Element.h"
-#include "elements/ElementKindNames.h"
+#include "document/ElementKindNames.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"

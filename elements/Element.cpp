@@ -1,11 +1,15 @@
 #include "elements/Element.h"
 
+#include <new>
+
 #include "document/DocumentContext.h"
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
 
 Element::~Element() { UndoManager::forgetElement(this); }
+
+Element* newBaseElement() { return new (std::nothrow) Element; }
 
 ElementStore* Element::elementStore() const { return context ? context->elementStore() : nullptr; }
 

@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the element as the document sees it; declarations only, no includes.
 
 class DocumentContext;
 class DoubleArray;
@@ -88,3 +89,7 @@ public:
     int layer = 100;
     int page = 1;
 };
+
+// A new element of the base kind, null when memory ran out: the document's attribute holder
+// (start-up installs this as makeBaseElement).
+Element* newBaseElement();

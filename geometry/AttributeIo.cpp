@@ -1,13 +1,13 @@
 #include "geometry/AttributeIo.h"
 
-#include "document/DocumentContext.h"
+#include "geometry/DrawingOwner.h"
 #include "document/PaperSettings.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"
 
 namespace attribute_io {
 
-int readIntValue(Document& d, int tag, int& value)
+int readIntValue(XmlContext& d, int tag, int& value)
 {
     int v = 0;
     if (!d.readInt(v))
@@ -16,7 +16,7 @@ int readIntValue(Document& d, int tag, int& value)
     return d.expectTag(tag);
 }
 
-int readDoubleValue(Document& d, int tag, double& value)
+int readDoubleValue(XmlContext& d, int tag, double& value)
 {
     double v = 0.0;
     if (!d.readDouble(v))
@@ -25,7 +25,7 @@ int readDoubleValue(Document& d, int tag, double& value)
     return d.expectTag(tag);
 }
 
-int readQuotedValue(Document& d, int tag, char* buffer, int size)
+int readQuotedValue(XmlContext& d, int tag, char* buffer, int size)
 {
     return d.readQuoted(buffer, size) && d.expectTag(tag);
 }
@@ -97,9 +97,9 @@ int intFromField(Dialog* dialog, int id, int& value)
     return 1;
 }
 
-double drawingScale(const DocumentContext* owner)
+double drawingScale(const DrawingOwner* owner)
 {
-    const PaperSettings* paper = owner ? owner->paper : nullptr;
+    const PaperSettings* paper = owner ? owner->paperSettings() : nullptr;
     if (!paper)
         return 1.0;
     const int numerator = paper->scaleNumerator();

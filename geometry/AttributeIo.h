@@ -1,8 +1,8 @@
 #pragma once
-#include "document/Document.h"
+#include "geometry/XmlContext.h"
 
 class Dialog;
-class DocumentContext;
+class DrawingOwner;
 
 // Pieces that the attribute values share for their drawing-file tags, their dialog controls and
 // their lengths at drawing size.
@@ -16,7 +16,7 @@ enum ChildResult { kChildFailed = 0, kChildRead = 1, kChildNotMine = -1 };
 // kChildRead, or kChildFailed to end the read with 0, or kChildNotMine to have the rest of the
 // tag's line skipped. Closing tags of other blocks and tag id 0 are passed over. 0 when the file
 // ends before `endTag`.
-template <typename Child> int readBlock(Document& d, int endTag, Child child)
+template <typename Child> int readBlock(XmlContext& d, int endTag, Child child)
 {
     int id = 0;
     for (;;) {
@@ -35,10 +35,10 @@ template <typename Child> int readBlock(Document& d, int endTag, Child child)
 }
 
 // The value of the value tag just opened, then its closing tag; 0 when either could not be read.
-int readIntValue(Document& d, int tag, int& value);
-int readDoubleValue(Document& d, int tag, double& value);
+int readIntValue(XmlContext& d, int tag, int& value);
+int readDoubleValue(XmlContext& d, int tag, double& value);
 // A quoted text into a buffer of `size` bytes (at most size - 1 kept).
-int readQuotedValue(Document& d, int tag, char* buffer, int size);
+int readQuotedValue(XmlContext& d, int tag, char* buffer, int size);
 
 // Lists (combo boxes, positions counted from 1). Each returns 0 when the dialog has no control
 // with the id.
@@ -53,7 +53,7 @@ int intFromField(Dialog* dialog, int id, int& value);
 
 // Drawing units per paper millimetre for the owner's paper: the scale denominator over the
 // numerator (100 at 1:100); 1.0 without an owner or paper.
-double drawingScale(const DocumentContext* owner);
+double drawingScale(const DrawingOwner* owner);
 
 // Copies a keyword (or "" for none) into out; 1 when there was one.
 int copyKeyword(const char* keyword, char* out, int size);

@@ -1,6 +1,6 @@
 #include "geometry/DrawLineAttribute.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -66,15 +66,15 @@ void DrawLineAttribute::scale(double factor, int flags)
 
 int DrawLineAttribute::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readXmlWith(*d, endTag);
 }
 
-int DrawLineAttribute::readEntityXml(Document& document, int tagId) { return readXmlWith(document, tagId); }
+int DrawLineAttribute::readEntityXml(XmlContext& document, int tagId) { return readXmlWith(document, tagId); }
 
-int DrawLineAttribute::readXmlWith(Document& d, int endTag)
+int DrawLineAttribute::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     colour.xmlContext = &d;
@@ -97,16 +97,16 @@ int DrawLineAttribute::readXmlWith(Document& d, int endTag)
     });
 }
 
-int DrawLineAttribute::writeXml(Document* context)
+int DrawLineAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
     if (!context)
         return 0;
-    Document& d = *context;
+    XmlContext& d = *context;
     return d.beginTag(kDrawLine) && writeStyleTag(d, style) &&
-           d.writeDoubleTag(kLineSizeTag, width, TagWriter::kMaxDecimals) &&
-           (!hasSpace || d.writeDoubleTag(kSpace, space, TagWriter::kMaxDecimals)) &&
-           (!hasOver || d.writeDoubleTag(kOver, over, TagWriter::kMaxDecimals)) && colour.writeThroughHolder(context) &&
+           d.writeDoubleTag(kLineSizeTag, width, XmlContext::kMaxDecimals) &&
+           (!hasSpace || d.writeDoubleTag(kSpace, space, XmlContext::kMaxDecimals)) &&
+           (!hasOver || d.writeDoubleTag(kOver, over, XmlContext::kMaxDecimals)) && colour.writeThroughHolder(context) &&
            d.endTag(kDrawLine);
 }
 
@@ -120,7 +120,7 @@ int DrawLineAttribute::writeFromHolder(const DrawLineAttribute& other)
     return ok;
 }
 
-int DrawLineAttribute::writeThroughHolder(Document* context)
+int DrawLineAttribute::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,10 +1,10 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineStyle.h"
 
 class Dialog;
-class DocumentContext;
+class DrawingOwner;
 class SettingsFile;
 
 // The styled, coloured line a dimension draws (its extension lines): style, width, and two more
@@ -44,27 +44,27 @@ public:
 
     // The drawing file through the current XML context, up to endTag; the flags stay as they are.
     int readXml(int endTag);
-    int writeXml(Document* context);
+    int writeXml(XmlContext* context);
     // Takes other, writes, then resets the writer's current colour to white.
     int writeFromHolder(const DrawLineAttribute& other);
-    // The writer's holder (Document::currentDrawLine) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    // The writer's holder (XmlContext::currentDrawLine) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // Acts on the key just read (15451 the quoted style keyword, which must be one; 15452..15454
     // width, space, over); any other key answers 1 untouched.
     int readSetting(SettingsFile& file);
     int writeSetting(SettingsFile& file) const;
 
-    DocumentContext* owner = nullptr;
+    DrawingOwner* owner = nullptr;
     double width = 0.14;
     double space = 3.0;
     double over = 2.0;
     InkColor colour;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
     int hasSpace = 1;
     int hasOver = 1;
 
 private:
-    int readXmlWith(Document& d, int endTag);
+    int readXmlWith(XmlContext& d, int endTag);
 };

@@ -1,8 +1,8 @@
 #include "geometry/DrawPoint.h"
 
-#include "document/Document.h"
-#include "document/DocumentContext.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/XmlContext.h"
+#include "geometry/DrawingOwner.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "platform/Control.h"
@@ -28,7 +28,7 @@ double readControl(Control* control)
 }
 
 // The holder of the writer that a point tag is written through.
-DrawPoint* holderFor(Document* writer, int tag)
+DrawPoint* holderFor(XmlContext* writer, int tag)
 {
     switch (tag) {
     case DrawPoint::kStartPoint:
@@ -48,55 +48,55 @@ DrawPoint* holderFor(Document* writer, int tag)
 
 // --- owner look-ups ---
 
-PaperSettings* DrawPoint::paperOf(const DocumentContext* owner) { return owner ? owner->paper : nullptr; }
+PaperSettings* DrawPoint::paperOf(const DrawingOwner* owner) { return owner ? owner->paperSettings() : nullptr; }
 
-GridSettings* DrawPoint::gridOf(const DocumentContext* owner) { return owner ? owner->grid : nullptr; }
+GridSettings* DrawPoint::gridOf(const DrawingOwner* owner) { return owner ? owner->gridSettings() : nullptr; }
 
-double DrawPoint::paperHeightOf(const DocumentContext* owner)
+double DrawPoint::paperHeightOf(const DrawingOwner* owner)
 {
     const PaperSettings* paper = paperOf(owner);
     return paper ? paper->verticalSizeInDrawing() : 100.0;
 }
 
-double DrawPoint::scaleNumeratorOf(const DocumentContext* owner)
+double DrawPoint::scaleNumeratorOf(const DrawingOwner* owner)
 {
     const PaperSettings* paper = paperOf(owner);
     const int term = paper ? paper->scaleNumerator() : 1;
     return term >= 1 ? term : 1.0;
 }
 
-double DrawPoint::scaleDenominatorOf(const DocumentContext* owner)
+double DrawPoint::scaleDenominatorOf(const DrawingOwner* owner)
 {
     const PaperSettings* paper = paperOf(owner);
     const int term = paper ? paper->scaleDenominator() : 1;
     return term >= 1 ? term : 1.0;
 }
 
-int DrawPoint::yAxisModeOf(const DocumentContext* owner)
+int DrawPoint::yAxisModeOf(const DrawingOwner* owner)
 {
     const PaperSettings* paper = paperOf(owner);
     return paper ? paper->yDirection() : 0;
 }
 
-double DrawPoint::gridOriginXOf(const DocumentContext* owner)
+double DrawPoint::gridOriginXOf(const DrawingOwner* owner)
 {
     const GridSettings* grid = gridOf(owner);
     return grid ? grid->originX() : 0.0;
 }
 
-double DrawPoint::gridOriginYOf(const DocumentContext* owner)
+double DrawPoint::gridOriginYOf(const DrawingOwner* owner)
 {
     const GridSettings* grid = gridOf(owner);
     return grid ? grid->originY() : 0.0;
 }
 
-int DrawPoint::gridXUnitOf(const DocumentContext* owner)
+int DrawPoint::gridXUnitOf(const DrawingOwner* owner)
 {
     const GridSettings* grid = gridOf(owner);
     return grid ? grid->xUnit() : UnitConverter::millimetre;
 }
 
-int DrawPoint::gridYUnitOf(const DocumentContext* owner)
+int DrawPoint::gridYUnitOf(const DrawingOwner* owner)
 {
     const GridSettings* grid = gridOf(owner);
     return grid ? grid->yUnit() : UnitConverter::millimetre;
@@ -350,7 +350,7 @@ int DrawPoint::readRecord(ElementRecordBuffer& buffer, int dims, int withFlag)
 
 // --- drawing file ---
 
-int DrawPoint::writeXmlTo(Document* writer, int tag) const
+int DrawPoint::writeXmlTo(XmlContext* writer, int tag) const
 {
     if (!writer)
         return 0;
@@ -358,7 +358,7 @@ int DrawPoint::writeXmlTo(Document* writer, int tag) const
            writer->writeDoubleTag(kY, getPaperY(), kXmlDecimals) && writer->endTag(tag);
 }
 
-int DrawPoint::writeXml(Document* writer, int tag)
+int DrawPoint::writeXml(XmlContext* writer, int tag)
 {
     xmlLink = writer;
     if (!writer)
@@ -371,7 +371,7 @@ int DrawPoint::writeXml(Document* writer, int tag)
     return holder->writeXmlTo(writer, tag);
 }
 
-int DrawPoint::readXmlFrom(Document* reader, int endTag)
+int DrawPoint::readXmlFrom(XmlContext* reader, int endTag)
 {
     xmlLink = reader;
     return readXml(endTag);
@@ -379,10 +379,10 @@ int DrawPoint::readXmlFrom(Document* reader, int endTag)
 
 int DrawPoint::readXml(int endTag)
 {
-    Document* d = xmlLink;
+    XmlContext* d = xmlLink;
     if (!d)
         return 0;
-    owner = d->owner();
+    owner = d->drawingOwner();
     int id = 0;
     for (;;) {
         if (id == kX || id == kY) {

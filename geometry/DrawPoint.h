@@ -6,8 +6,8 @@
 
 class Control;
 class Dialog;
-class Document;
-class DocumentContext;
+class XmlContext;
+class DrawingOwner;
 class ElementRecordBuffer;
 class GridSettings;
 class PaperSettings;
@@ -41,21 +41,21 @@ public:
     DrawPoint(double x, double y, double z = 0.0) : Point(x, y, z) {}
 
     // --- owner look-ups (the answers without owner in brackets) ---
-    static PaperSettings* paperOf(const DocumentContext* owner);
-    static GridSettings* gridOf(const DocumentContext* owner);
+    static PaperSettings* paperOf(const DrawingOwner* owner);
+    static GridSettings* gridOf(const DrawingOwner* owner);
     // The sheet's height in drawing units (100.0).
-    static double paperHeightOf(const DocumentContext* owner);
+    static double paperHeightOf(const DrawingOwner* owner);
     // The scale terms as doubles, each at least 1 (1.0).
-    static double scaleNumeratorOf(const DocumentContext* owner);
-    static double scaleDenominatorOf(const DocumentContext* owner);
+    static double scaleNumeratorOf(const DrawingOwner* owner);
+    static double scaleDenominatorOf(const DrawingOwner* owner);
     // 1 "UPPERPLUS", 2 "UNDERPLUS" (0).
-    static int yAxisModeOf(const DocumentContext* owner);
+    static int yAxisModeOf(const DrawingOwner* owner);
     // The grid origin in drawing units (0.0).
-    static double gridOriginXOf(const DocumentContext* owner);
-    static double gridOriginYOf(const DocumentContext* owner);
+    static double gridOriginXOf(const DrawingOwner* owner);
+    static double gridOriginYOf(const DrawingOwner* owner);
     // Unit ids of the grid's x and y pitch (1, millimetres).
-    static int gridXUnitOf(const DocumentContext* owner);
-    static int gridYUnitOf(const DocumentContext* owner);
+    static int gridXUnitOf(const DrawingOwner* owner);
+    static int gridYUnitOf(const DrawingOwner* owner);
     // The display name of a unit id ("ミリ" ... "度"); "" for an unknown id.
     static const char* unitName(int unit);
 
@@ -142,16 +142,16 @@ public:
     // The point element: the opening tag, "x" and "y" in paper millimetres (the y axis mode does
     // not apply), the closing tag. writeXml writes the five point tags only, through the
     // document's holder for that tag; writeXmlTo writes any tag through the given writer.
-    int writeXml(Document* writer, int tag);
-    int writeXmlTo(Document* writer, int tag) const;
+    int writeXml(XmlContext* writer, int tag);
+    int writeXmlTo(XmlContext* writer, int tag) const;
     // Reads "x" and "y" (paper millimetres) up to the closing tag endTag of the current XML
     // context (readXmlFrom: of the given reader); other tags skip their line. 0 at an unreadable
     // number, a missing closing tag or the end of the file.
-    int readXmlFrom(Document* reader, int endTag);
+    int readXmlFrom(XmlContext* reader, int endTag);
     int readXml(int endTag);
 
-    DocumentContext* owner = nullptr; // not owned
+    DrawingOwner* owner = nullptr;  // not owned
     int32_t state1 = 1;               // kept for the elements and tools that own the point
     int32_t state2 = 1;
-    Document* xmlLink = nullptr;      // the file being read or written, for one read or write
+    XmlContext* xmlLink = nullptr;  // the file being read or written, for one read or write
 };

@@ -1,7 +1,7 @@
 #include "geometry/DrawSwitch.h"
 
-#include "document/Document.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/XmlContext.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"
@@ -49,7 +49,7 @@ int DrawSwitch::setFromKeyword(const char* text)
     return 1;
 }
 
-int DrawSwitch::readXmlValue(Document& reader, int endTag)
+int DrawSwitch::readXmlValue(XmlContext& reader, int endTag)
 {
     char text[80];
     if (!reader.readQuoted(text, sizeof text))
@@ -58,7 +58,7 @@ int DrawSwitch::readXmlValue(Document& reader, int endTag)
     return reader.expectTag(endTag);
 }
 
-int DrawSwitch::writeXml(Document& writer, int tag) const
+int DrawSwitch::writeXml(XmlContext& writer, int tag) const
 {
     return writer.writeStringTag(tag, value ? "ON" : "OFF");
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 class Dialog;
-class Document;
+class XmlContext;
 class ElementRecordBuffer;
 class SettingsFile;
 
@@ -24,8 +24,8 @@ public:
 
     // The quoted keyword of the value tag just opened (another text keeps the value), then the
     // closing tag endTag.
-    int readXmlValue(Document& reader, int endTag);
-    int writeXml(Document& writer, int tag) const;
+    int readXmlValue(XmlContext& reader, int endTag);
+    int writeXml(XmlContext& writer, int tag) const;
 
     // "TRUE" gives 1, any other value 0.
     int readSetting(SettingsFile& file);

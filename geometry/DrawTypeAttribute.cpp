@@ -18,15 +18,15 @@ int DrawTypeAttribute::parse(const char* text, int& code)
 
 int DrawTypeAttribute::readXmlValue(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readValueWith(*d, endTag);
 }
 
-int DrawTypeAttribute::readEntityXml(Document& document, int tagId) { return readValueWith(document, tagId); }
+int DrawTypeAttribute::readEntityXml(XmlContext& document, int tagId) { return readValueWith(document, tagId); }
 
-int DrawTypeAttribute::readValueWith(Document& d, int endTag)
+int DrawTypeAttribute::readValueWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     char text[80];
@@ -36,7 +36,7 @@ int DrawTypeAttribute::readValueWith(Document& d, int endTag)
     return d.expectTag(endTag);
 }
 
-int DrawTypeAttribute::writeXml(Document* context)
+int DrawTypeAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
     if (!context)
@@ -47,7 +47,7 @@ int DrawTypeAttribute::writeXml(Document* context)
     return context->writeStringTag(kDrawType, text);
 }
 
-int DrawTypeAttribute::writeThroughHolder(Document* context)
+int DrawTypeAttribute::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,7 +1,7 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 
-class Document;
+class XmlContext;
 
 // A one-of-four choice of the dimension elements: 1 "IN", 2 "OUT", 3 "ARROW", 4 "ARC" (other
 // values have no keyword). Drawing-file tag "drawType" (1423).
@@ -25,14 +25,14 @@ public:
     // text keeps the value), then the closing tag endTag.
     int readXmlValue(int endTag);
     // The tag "drawType" with the keyword; a value without keyword writes nothing and succeeds.
-    int writeXml(Document* context);
-    // The writer's holder (Document::currentDrawType) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    int writeXml(XmlContext* context);
+    // The writer's holder (XmlContext::currentDrawType) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     int value = 0;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readValueWith(Document& d, int endTag);
+    int readValueWith(XmlContext& d, int endTag);
 };

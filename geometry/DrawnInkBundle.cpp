@@ -1,6 +1,6 @@
 #include "geometry/DrawnInkBundle.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -15,14 +15,14 @@ template <class Bundle> struct BundleKind;
 
 template <> struct BundleKind<EdgeAttributes> {
     enum { kBlock = EdgeAttributes::kEdge, kTint = GrayValue::kGray };
-    static EdgeAttributes& holder(Document& d) { return d.currentEdge; }
-    static int readTint(Document& d, int tag, GrayValue& gray) { return readDoubleValue(d, tag, gray.value); }
+    static EdgeAttributes& holder(XmlContext& d) { return d.currentEdge; }
+    static int readTint(XmlContext& d, int tag, GrayValue& gray) { return readDoubleValue(d, tag, gray.value); }
 };
 
 template <> struct BundleKind<FillAttributes> {
     enum { kBlock = FillAttributes::kPaint, kTint = GrayAttributes::kHalfTone };
-    static FillAttributes& holder(Document& d) { return d.currentPaint; }
-    static int readTint(Document& d, int tag, GrayAttributes& screen) { return screen.readXmlWith(d, tag); }
+    static FillAttributes& holder(XmlContext& d) { return d.currentPaint; }
+    static int readTint(XmlContext& d, int tag, GrayAttributes& screen) { return screen.readXmlWith(d, tag); }
 };
 
 } // namespace
@@ -57,16 +57,16 @@ int DrawnInkBundle<Bundle, Tint>::exchangeRecord(int mode, ElementRecordBuffer& 
 
 template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     return d ? readXmlWith(*d, endTag) : 0;
 }
 
-template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readEntityXml(Document& document, int tagId)
+template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readEntityXml(XmlContext& document, int tagId)
 {
     return readXmlWith(document, tagId);
 }
 
-template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readXmlWith(Document& d, int endTag)
+template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     colour.xmlContext = &d;
@@ -84,7 +84,7 @@ template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readXmlWit
     });
 }
 
-template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeXml(Document* writer)
+template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeXml(XmlContext* writer)
 {
     xmlContext = writer;
     if (!writer)
@@ -94,7 +94,7 @@ template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeXml(D
            gray.writeXml(writer) && writer->endTag(block);
 }
 
-template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeDrawOnly(Document* writer) const
+template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeDrawOnly(XmlContext* writer) const
 {
     if (!writer)
         return 0;
@@ -111,7 +111,7 @@ template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeFromH
     return ok;
 }
 
-template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeThroughHolder(Document* context)
+template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,9 +1,9 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "geometry/DrawSwitch.h"
 #include "geometry/InkColor.h"
 
-class Document;
+class XmlContext;
 class ElementRecordBuffer;
 
 // What the edge and the fill of a closed figure share: a draw switch, a colour and a tint part
@@ -22,21 +22,21 @@ public:
 
     // The drawing file through the current XML context, up to endTag.
     int readXml(int endTag);
-    int writeXml(Document* writer);
+    int writeXml(XmlContext* writer);
     // The block holding only the switch.
-    int writeDrawOnly(Document* writer) const;
+    int writeDrawOnly(XmlContext* writer) const;
     // Takes other, writes, then resets the writer's current colour to white.
     int writeFromHolder(const Bundle& other);
     // The writer's holder of this kind takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     int reserved = 0;
     DrawSwitch draw;
     InkColor colour;
     Tint gray;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 protected:
-    int readXmlWith(Document& d, int endTag);
+    int readXmlWith(XmlContext& d, int endTag);
 };

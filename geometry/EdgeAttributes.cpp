@@ -1,6 +1,6 @@
 #include "geometry/EdgeAttributes.h"
 
-#include "document/Document.h"
+#include "geometry/XmlContext.h"
 
 void EdgeAttributes::reset()
 {
@@ -10,7 +10,7 @@ void EdgeAttributes::reset()
 
 int EdgeAttributes::writeColorOnly()
 {
-    Document* writer = currentXmlContext();
+    XmlContext* writer = XmlContext::current();
     if (!writer)
         return 0;
     return writer->beginTag(kEdge) && colour.writeThroughHolder(writer) && writer->endTag(kEdge);

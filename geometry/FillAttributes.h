@@ -7,7 +7,7 @@ class SettingsFile;
 
 // The fill of a closed figure: whether it is painted, its colour and its screen. Drawing-file
 // block "paint" (1421) with "draw", the colour's block and the screen's "halfTone"; the settings
-// key "PAINTDRAWSW" (15315) holds the switch. The writer's holder is Document::currentPaint.
+// key "PAINTDRAWSW" (15315) holds the switch. The writer's holder is XmlContext::currentPaint.
 // Record image: the switch (int16), the colour's 52 bytes, the screen's image.
 class FillAttributes : public DrawnInkBundle<FillAttributes, GrayAttributes> {
 public:

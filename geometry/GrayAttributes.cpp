@@ -1,6 +1,6 @@
 #include "geometry/GrayAttributes.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 
 using namespace attribute_io;
@@ -37,7 +37,7 @@ int tintFromField(Dialog* dialog, int id, double& tint)
 
 // A quoted keyword of the value tag just opened; a text the parser refuses is a data error of
 // the tag.
-int readKeywordTag(Document& d, int tag, int& target, int (*parser)(const char*, int&))
+int readKeywordTag(XmlContext& d, int tag, int& target, int (*parser)(const char*, int&))
 {
     char text[80];
     if (!d.readQuoted(text, sizeof text))
@@ -160,11 +160,11 @@ int GrayAttributes::parseVector(const char* text, int& code)
 
 int GrayAttributes::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     return d ? readXmlWith(*d, endTag) : 0;
 }
 
-int GrayAttributes::readXmlWith(Document& d, int endTag)
+int GrayAttributes::readXmlWith(XmlContext& d, int endTag)
 {
     return readBlock(d, endTag, [this, &d](int id) {
         int ok = 1;
@@ -188,13 +188,13 @@ int GrayAttributes::readXmlWith(Document& d, int endTag)
     });
 }
 
-int GrayAttributes::writeXml(Document* writer) const
+int GrayAttributes::writeXml(XmlContext* writer) const
 {
     if (!writer)
         return 0;
     if (kind != kFlat && kind != kGradation)
         return 1;
-    Document& d = *writer;
+    XmlContext& d = *writer;
     char text[16];
     kindKeyword(kind, text, sizeof text);
     if (!d.beginTag(kHalfTone) || !d.writeStringTag(kType, text))

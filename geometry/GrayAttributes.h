@@ -1,7 +1,7 @@
 #pragma once
 
 class Dialog;
-class Document;
+class XmlContext;
 class ElementRecordBuffer;
 
 // The screen of a fill: none, a flat tint or a gradation, with the halftone ruling and the four
@@ -54,9 +54,9 @@ public:
     // both set the start tint. A type or vector text that is not a keyword is a data error of
     // its tag and keeps the field.
     int readXml(int endTag);
-    int readXmlWith(Document& d, int endTag);
+    int readXmlWith(XmlContext& d, int endTag);
     // Nothing (and 1) unless the kind is FLAT or GRADATION.
-    int writeXml(Document* writer) const;
+    int writeXml(XmlContext* writer) const;
 
     int kind = kNone;
     int vector = 1;

@@ -1,6 +1,6 @@
 #include "geometry/GrayValue.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 
 int GrayValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)
@@ -18,13 +18,13 @@ int GrayValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 
 int GrayValue::readXmlValue(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     return d ? attribute_io::readDoubleValue(*d, endTag, value) : 0;
 }
 
-int GrayValue::readEntityXml(Document& document, int tagId)
+int GrayValue::readEntityXml(XmlContext& document, int tagId)
 {
     return attribute_io::readDoubleValue(document, tagId, value);
 }
 
-int GrayValue::writeXml(Document* writer) const { return writer ? writer->writeDoubleTag(kGray, value, 3) : 0; }
+int GrayValue::writeXml(XmlContext* writer) const { return writer ? writer->writeDoubleTag(kGray, value, 3) : 0; }

@@ -1,7 +1,7 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 
-class Document;
+class XmlContext;
 class ElementRecordBuffer;
 
 // A tint as a fraction of full ink (1.0 = full): of an edge or a hatch. Drawing-file tag "gray"
@@ -21,8 +21,8 @@ public:
     // The real number of the value tag just opened, then the closing tag endTag (through the
     // current XML context).
     int readXmlValue(int endTag);
-    int writeXml(Document* writer) const;
-    int readEntityXml(Document& document, int tagId) override;
+    int writeXml(XmlContext* writer) const;
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     double value = 1.0;
 };

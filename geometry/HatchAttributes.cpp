@@ -1,6 +1,6 @@
 #include "geometry/HatchAttributes.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -89,13 +89,13 @@ int HatchAttributes::parse(const char* text, int& code)
 
 int HatchAttributes::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     return d ? readXmlWith(*d, endTag) : 0;
 }
 
-int HatchAttributes::readEntityXml(Document& document, int tagId) { return readXmlWith(document, tagId); }
+int HatchAttributes::readEntityXml(XmlContext& document, int tagId) { return readXmlWith(document, tagId); }
 
-int HatchAttributes::readXmlWith(Document& d, int endTag)
+int HatchAttributes::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     colour.xmlContext = &d;
@@ -120,7 +120,7 @@ int HatchAttributes::readXmlWith(Document& d, int endTag)
     });
 }
 
-int HatchAttributes::writeXml(Document* writer)
+int HatchAttributes::writeXml(XmlContext* writer)
 {
     xmlContext = writer;
     if (!writer)
@@ -141,7 +141,7 @@ int HatchAttributes::writeFromHolder(const HatchAttributes& other)
     return ok;
 }
 
-int HatchAttributes::writeThroughHolder(Document* context)
+int HatchAttributes::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

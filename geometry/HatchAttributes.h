@@ -1,10 +1,10 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "geometry/GrayValue.h"
 #include "geometry/InkColor.h"
 
 class Dialog;
-class DocumentContext;
+class DrawingOwner;
 class SettingsFile;
 
 // The hatch of a closed figure: a line pattern with two pitches (paper millimetres), its own
@@ -54,12 +54,12 @@ public:
     // The drawing file through the current XML context, up to endTag. A style text that is not
     // a keyword is a data error of the tag and keeps the pattern.
     int readXml(int endTag);
-    int writeXml(Document* writer);
+    int writeXml(XmlContext* writer);
     // Takes other, writes, then resets the writer's current colour to white.
     int writeFromHolder(const HatchAttributes& other);
-    // The writer's holder (Document::currentPattern) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    // The writer's holder (XmlContext::currentPattern) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // Acts on the key just read: the quoted pattern keyword (which must be one), or a pitch; 0
     // for any other key.
@@ -67,14 +67,14 @@ public:
     int writeSetting(SettingsFile& file) const;
 
     int reserved = 0;
-    DocumentContext* owner = nullptr;
+    DrawingOwner* owner = nullptr;
     InkColor colour;
     GrayValue gray;
     int pattern = 0;
     double pitch1 = 3.0;
     double pitch2 = 3.0;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readXmlWith(Document& d, int endTag);
+    int readXmlWith(XmlContext& d, int endTag);
 };

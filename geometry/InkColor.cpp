@@ -1,11 +1,16 @@
 #include "geometry/InkColor.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "dialogs/colour/InkInfo.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "platform/StringUtil.h"
 #include "shell/settings/SettingsFile.h"
 
 ColorSettingsHooks colorSettingsHooks;
+
+// The application's ink object; its class belongs to the colour dialogs, and it is defined here,
+// with the colour values that read it first, so that the folders link in layer order.
+InkInfo* theInkInfo = nullptr;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "platform/RgbColor.h"
 
 class Dialog;
-class Document;
+class XmlContext;
 class ElementRecordBuffer;
 class InkInfo;
 class SettingsFile;
@@ -82,17 +82,17 @@ public:
     // tags up to endTag and gives the colour blocks among them to readXmlTag. 0 without a
     // context or when a read failed (values taken before stay).
     int readXmlTag(int tag);
-    int readXml(Document* context, int endTag);
+    int readXml(XmlContext* context, int endTag);
     // Model 3 writes "cmykPercent", the other models "rgbColor".
     int writeXml();
-    int writeXml(Document* context);
-    int writeXmlFrom(Document* context, const InkColor& other);
+    int writeXml(XmlContext* context);
+    int writeXmlFrom(XmlContext* context, const InkColor& other);
     int writeXmlCopyOf(const InkColor& other);
     // The form element and attribute writers use: the writer's current colour takes this colour
     // (in the writer's own colour model) and writes itself.
-    int writeThroughHolder(Document* context);
+    int writeThroughHolder(XmlContext* context);
     // EntityAttribute: the colour tags of an element.
-    int readEntityXml(Document& document, int tagId) override;
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // Settings values of one key line (the key name was read or is written by the caller's id):
     // RGB "r,g,b"; CMYK "c,m,y,k"; overprint ten "TRUE"/"FALSE" (switch, then plates 0..8); ink
@@ -110,14 +110,14 @@ public:
     int overprint = 0;
     int plateMarks[kPlates] = {};
     int inkNumber = 1;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readRgbBlock(Document& d);
-    int readCmykBlock(Document& d);
-    int readOverprintBlock(Document& d);
-    int writeRgbBlock(Document& d);
-    int writeCmykBlock(Document& d);
+    int readRgbBlock(XmlContext& d);
+    int readCmykBlock(XmlContext& d);
+    int readOverprintBlock(XmlContext& d);
+    int writeRgbBlock(XmlContext& d);
+    int writeCmykBlock(XmlContext& d);
 };
 
 // The colour settings dialog and the ink choices it edits belong to the colour dialogs, which

@@ -1,6 +1,6 @@
 // The colour's blocks of the drawing file: "rgbColor" with r, g, b, or "cmykPercent" with c, m,
 // y, k, an optional "overPrint" block of the plates that are on, and "useInk".
-#include "document/Document.h"
+#include "geometry/XmlContext.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/InkColor.h"
 #include "platform/StringUtil.h"
@@ -37,7 +37,7 @@ int indexOf(const int* tags, int count, int id)
 }
 
 // "ON" or "OFF" into a switch; any other text fails the read.
-int readSwitchText(Document& d, int tag, int& target)
+int readSwitchText(XmlContext& d, int tag, int& target)
 {
     char text[80];
     if (!d.readQuoted(text, sizeof text))
@@ -62,7 +62,7 @@ int InkColor::readXmlTag(int tag)
     return tag == kRgbColor ? readRgbBlock(*xmlContext) : readCmykBlock(*xmlContext);
 }
 
-int InkColor::readXml(Document* context, int endTag)
+int InkColor::readXml(XmlContext* context, int endTag)
 {
     xmlContext = context;
     if (!context)
@@ -74,13 +74,13 @@ int InkColor::readXml(Document* context, int endTag)
     });
 }
 
-int InkColor::readEntityXml(Document& document, int tagId)
+int InkColor::readEntityXml(XmlContext& document, int tagId)
 {
     xmlContext = &document;
     return readXmlTag(tagId);
 }
 
-int InkColor::readRgbBlock(Document& d)
+int InkColor::readRgbBlock(XmlContext& d)
 {
     return readBlock(d, kRgbColor, [this, &d](int id) {
         int channel = id == kR ? 0 : id == kG ? 1 : id == kB ? 2 : -1;
@@ -97,7 +97,7 @@ int InkColor::readRgbBlock(Document& d)
     });
 }
 
-int InkColor::readCmykBlock(Document& d)
+int InkColor::readCmykBlock(XmlContext& d)
 {
     clearOverprint();
     int work[4];
@@ -122,7 +122,7 @@ int InkColor::readCmykBlock(Document& d)
     return ok;
 }
 
-int InkColor::readOverprintBlock(Document& d)
+int InkColor::readOverprintBlock(XmlContext& d)
 {
     return readBlock(d, kOverPrint, [this, &d](int id) {
         if (id == kOnOff)
@@ -141,13 +141,13 @@ int InkColor::writeXml()
     return colorModel() == 3 ? writeCmykBlock(*xmlContext) : writeRgbBlock(*xmlContext);
 }
 
-int InkColor::writeXml(Document* context)
+int InkColor::writeXml(XmlContext* context)
 {
     xmlContext = context;
     return writeXml();
 }
 
-int InkColor::writeXmlFrom(Document* context, const InkColor& other)
+int InkColor::writeXmlFrom(XmlContext* context, const InkColor& other)
 {
     assign(other);
     return writeXml(context);
@@ -159,7 +159,7 @@ int InkColor::writeXmlCopyOf(const InkColor& other)
     return writeXml();
 }
 
-int InkColor::writeThroughHolder(Document* context)
+int InkColor::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)
@@ -169,13 +169,13 @@ int InkColor::writeThroughHolder(Document* context)
     return holder.writeXml(context);
 }
 
-int InkColor::writeRgbBlock(Document& d)
+int InkColor::writeRgbBlock(XmlContext& d)
 {
     return d.beginTag(kRgbColor) && d.writeIntTag(kR, getRed()) && d.writeIntTag(kG, getGreen()) &&
            d.writeIntTag(kB, getBlue()) && d.endTag(kRgbColor);
 }
 
-int InkColor::writeCmykBlock(Document& d)
+int InkColor::writeCmykBlock(XmlContext& d)
 {
     if (!d.beginTag(kCmykPercent))
         return 0;

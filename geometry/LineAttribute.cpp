@@ -1,6 +1,6 @@
 #include "geometry/LineAttribute.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "platform/StringUtil.h"
 #include "shell/settings/SettingsFile.h"
@@ -64,15 +64,15 @@ void LineAttribute::scale(double factor, int flags)
 
 int LineAttribute::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readXmlWith(*d, endTag);
 }
 
-int LineAttribute::readEntityXml(Document& document, int tagId) { return readXmlWith(document, tagId); }
+int LineAttribute::readEntityXml(XmlContext& document, int tagId) { return readXmlWith(document, tagId); }
 
-int LineAttribute::readXmlWith(Document& d, int endTag)
+int LineAttribute::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     colour.xmlContext = &d;
@@ -97,13 +97,13 @@ int LineAttribute::readXmlWith(Document& d, int endTag)
     });
 }
 
-int LineAttribute::writeXml(Document* context)
+int LineAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
     if (!context)
         return 0;
     return context->beginTag(kUnderLine) && writeStyleTag(*context, style) &&
-           context->writeDoubleTag(kLineSizeTag, penWidth, TagWriter::kMaxDecimals) &&
+           context->writeDoubleTag(kLineSizeTag, penWidth, XmlContext::kMaxDecimals) &&
            colour.writeThroughHolder(context) && context->endTag(kUnderLine);
 }
 
@@ -116,7 +116,7 @@ int LineAttribute::writeFromHolder(const LineAttribute& other)
     return ok;
 }
 
-int LineAttribute::writeThroughHolder(Document* context)
+int LineAttribute::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,10 +1,10 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineStyle.h"
 
 class Dialog;
-class DocumentContext;
+class DrawingOwner;
 class SettingsFile;
 
 // A pen: line style, width (paper millimetres) and colour; the underline of dimensions. Its style
@@ -42,22 +42,22 @@ public:
     // The drawing file through the current XML context, up to endTag. A style of "" is the
     // "なし" style (it has no keyword).
     int readXml(int endTag);
-    int writeXml(Document* context);
+    int writeXml(XmlContext* context);
     // Takes other, writes, then resets the writer's current colour to white.
     int writeFromHolder(const LineAttribute& other);
-    // The writer's holder (Document::currentUnderline) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    // The writer's holder (XmlContext::currentUnderline) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // Only the key just read 15441 (the width) is read; any other key answers 1 untouched.
     int readSetting(SettingsFile& file);
     int writeSetting(SettingsFile& file) const;
 
-    DocumentContext* owner = nullptr;
+    DrawingOwner* owner = nullptr;
     double penWidth = 0.14;
     InkColor colour;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readXmlWith(Document& d, int endTag);
+    int readXmlWith(XmlContext& d, int endTag);
 };

@@ -36,15 +36,15 @@ void LineCapAttribute::setEnds(int atStart, int atEnd)
 
 int LineCapAttribute::readXmlValue(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readValueWith(*d, endTag);
 }
 
-int LineCapAttribute::readEntityXml(Document& document, int tagId) { return readValueWith(document, tagId); }
+int LineCapAttribute::readEntityXml(XmlContext& document, int tagId) { return readValueWith(document, tagId); }
 
-int LineCapAttribute::readValueWith(Document& d, int endTag)
+int LineCapAttribute::readValueWith(XmlContext& d, int endTag)
 {
     char text[80];
     if (!d.readQuoted(text, sizeof text))
@@ -55,7 +55,7 @@ int LineCapAttribute::readValueWith(Document& d, int endTag)
 
 int LineCapAttribute::writeXml()
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     char text[16];

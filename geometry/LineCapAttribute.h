@@ -1,8 +1,8 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 
 class Dialog;
-class Document;
+class XmlContext;
 class SettingsFile;
 
 // The end caps of a stroke (capStyle): 1 "BUTT" バット, 2 "ROUND" ラウンド, 3 "SQUARE" スクエア, with
@@ -40,7 +40,7 @@ public:
     int readXmlValue(int endTag);
     // Through the current XML context.
     int writeXml();
-    int readEntityXml(Document& document, int tagId) override;
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // A text that is not a keyword gives 0 and changes nothing.
     int readSetting(SettingsFile& file);
@@ -51,5 +51,5 @@ public:
     int endCap = 0;
 
 private:
-    int readValueWith(Document& d, int endTag);
+    int readValueWith(XmlContext& d, int endTag);
 };

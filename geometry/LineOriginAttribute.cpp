@@ -33,15 +33,15 @@ int LineOriginAttribute::positionFromList(Dialog* dialog, int id)
 
 int LineOriginAttribute::readXmlValue(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readValueWith(*d, endTag);
 }
 
-int LineOriginAttribute::readEntityXml(Document& document, int tagId) { return readValueWith(document, tagId); }
+int LineOriginAttribute::readEntityXml(XmlContext& document, int tagId) { return readValueWith(document, tagId); }
 
-int LineOriginAttribute::readValueWith(Document& d, int endTag)
+int LineOriginAttribute::readValueWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     char text[80];
@@ -51,7 +51,7 @@ int LineOriginAttribute::readValueWith(Document& d, int endTag)
     return d.expectTag(endTag);
 }
 
-int LineOriginAttribute::writeXml(Document* context)
+int LineOriginAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
     if (!context)
@@ -61,7 +61,7 @@ int LineOriginAttribute::writeXml(Document* context)
     return context->writeStringTag(kLineOrigin, text);
 }
 
-int LineOriginAttribute::writeThroughHolder(Document* context)
+int LineOriginAttribute::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,8 +1,8 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 
 class Dialog;
-class Document;
+class XmlContext;
 class SettingsFile;
 
 // Where a stroke lies relative to its geometric line: 1 "CENTER" 中心, 2 "TOP" 外-右, 3 "BOTTOM"
@@ -30,18 +30,18 @@ public:
 
     // A quoted keyword, then the closing tag endTag; another text is ignored without a report.
     int readXmlValue(int endTag);
-    int writeXml(Document* context);
-    // The writer's holder (Document::currentLineOrigin) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    int writeXml(XmlContext* context);
+    // The writer's holder (XmlContext::currentLineOrigin) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // A text that is not a keyword gives 0 and changes nothing.
     int readSetting(SettingsFile& file);
     int writeSetting(SettingsFile& file, int key) const;
 
     int position = kCenter;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readValueWith(Document& d, int endTag);
+    int readValueWith(XmlContext& d, int endTag);
 };

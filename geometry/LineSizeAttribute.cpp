@@ -1,6 +1,6 @@
 #include "geometry/LineSizeAttribute.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -36,27 +36,27 @@ void LineSizeAttribute::scale(double factor, int flags)
 
 int LineSizeAttribute::readXmlValue(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readValueWith(*d, endTag);
 }
 
-int LineSizeAttribute::readEntityXml(Document& document, int tagId) { return readValueWith(document, tagId); }
+int LineSizeAttribute::readEntityXml(XmlContext& document, int tagId) { return readValueWith(document, tagId); }
 
-int LineSizeAttribute::readValueWith(Document& d, int endTag)
+int LineSizeAttribute::readValueWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     return attribute_io::readDoubleValue(d, endTag, width);
 }
 
-int LineSizeAttribute::writeXml(Document* context)
+int LineSizeAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
-    return context ? context->writeDoubleTag(kLineSize, width, TagWriter::kMaxDecimals) : 0;
+    return context ? context->writeDoubleTag(kLineSize, width, XmlContext::kMaxDecimals) : 0;
 }
 
-int LineSizeAttribute::writeThroughHolder(Document* context)
+int LineSizeAttribute::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,9 +1,9 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 
 class Dialog;
-class Document;
-class DocumentContext;
+class XmlContext;
+class DrawingOwner;
 class ElementRecordBuffer;
 class SettingsFile;
 
@@ -27,18 +27,18 @@ public:
     // The real number of the value tag just opened, then the closing tag endTag (through the
     // current XML context).
     int readXmlValue(int endTag);
-    int writeXml(Document* context);
-    // The writer's holder (Document::currentLineSize) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    int writeXml(XmlContext* context);
+    // The writer's holder (XmlContext::currentLineSize) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     int readSetting(SettingsFile& file);
     int writeSetting(SettingsFile& file, int key) const;
 
-    DocumentContext* owner = nullptr;
+    DrawingOwner* owner = nullptr;
     double width = 0.14;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readValueWith(Document& d, int endTag);
+    int readValueWith(XmlContext& d, int endTag);
 };

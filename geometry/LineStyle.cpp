@@ -1,6 +1,6 @@
 #include "geometry/LineStyle.h"
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
 
 namespace {
@@ -60,7 +60,7 @@ int LineStyle::exchangeRecord(int mode, ElementRecordBuffer& buffer)
     return 1;
 }
 
-int LineStyle::readStyleTag(Document& d, int& target, int size)
+int LineStyle::readStyleTag(XmlContext& d, int& target, int size)
 {
     char text[80];
     if (size > static_cast<int>(sizeof text))
@@ -72,7 +72,7 @@ int LineStyle::readStyleTag(Document& d, int& target, int size)
     return d.expectTag(kStyleTag);
 }
 
-int LineStyle::writeStyleTag(Document& d, int code)
+int LineStyle::writeStyleTag(XmlContext& d, int code)
 {
     char text[16];
     keyword(code, text, sizeof text);

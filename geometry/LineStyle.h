@@ -1,6 +1,6 @@
 #pragma once
 
-class Document;
+class XmlContext;
 class ElementRecordBuffer;
 
 // The dash pattern of a stroke: a line style code with the dash, gap and dot lengths of the
@@ -38,6 +38,6 @@ protected:
     // The "style" value tag just opened: a quoted text of at most size - 1 bytes whose keyword
     // sets `target` (a code only, no presets); another text is a data error of the tag and keeps
     // it. Then the closing tag. 0 when the text or the closing tag could not be read.
-    static int readStyleTag(Document& d, int& target, int size);
-    static int writeStyleTag(Document& d, int code);
+    static int readStyleTag(XmlContext& d, int& target, int size);
+    static int writeStyleTag(XmlContext& d, int code);
 };

@@ -73,15 +73,15 @@ int LineTypeAttribute::styleFromList(Dialog* dialog, int id)
 
 int LineTypeAttribute::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     return readXmlWith(*d, endTag);
 }
 
-int LineTypeAttribute::readEntityXml(Document& document, int tagId) { return readXmlWith(document, tagId); }
+int LineTypeAttribute::readEntityXml(XmlContext& document, int tagId) { return readXmlWith(document, tagId); }
 
-int LineTypeAttribute::readXmlWith(Document& d, int endTag)
+int LineTypeAttribute::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
@@ -91,7 +91,7 @@ int LineTypeAttribute::readXmlWith(Document& d, int endTag)
     });
 }
 
-int LineTypeAttribute::writeXml(Document* context)
+int LineTypeAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
     if (!context)
@@ -99,7 +99,7 @@ int LineTypeAttribute::writeXml(Document* context)
     return context->beginTag(kLineType) && writeStyleTag(*context, style) && context->endTag(kLineType);
 }
 
-int LineTypeAttribute::writeThroughHolder(Document* context)
+int LineTypeAttribute::writeThroughHolder(XmlContext* context)
 {
     xmlContext = context;
     if (!context)

@@ -1,9 +1,9 @@
 #pragma once
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "geometry/LineStyle.h"
 
 class Dialog;
-class DocumentContext;
+class DrawingOwner;
 class SettingsFile;
 
 // The line type of an element: the dash pattern with its list in the dialogs, its "lineType"
@@ -35,20 +35,20 @@ public:
     // The drawing file through the current XML context. readXml reads up to endTag; a "style"
     // keyword sets the code only (dash, gap and dot stay).
     int readXml(int endTag);
-    int writeXml(Document* context);
-    // The writer's holder (Document::currentLineType) takes a copy and writes it.
-    int writeThroughHolder(Document* context);
-    int readEntityXml(Document& document, int tagId) override;
+    int writeXml(XmlContext* context);
+    // The writer's holder (XmlContext::currentLineType) takes a copy and writes it.
+    int writeThroughHolder(XmlContext* context);
+    int readEntityXml(XmlContext& document, int tagId) override;
 
     // The quoted keyword of the key just read (a code only, no presets); a text that is not a
     // keyword gives 0 and changes nothing. Written as key, "=", the quoted keyword.
     int readSetting(SettingsFile& file);
     int writeSetting(SettingsFile& file, int key) const;
 
-    DocumentContext* owner = nullptr;
+    DrawingOwner* owner = nullptr;
     int listMode = 1;
-    Document* xmlContext = nullptr;
+    XmlContext* xmlContext = nullptr;
 
 private:
-    int readXmlWith(Document& d, int endTag);
+    int readXmlWith(XmlContext& d, int endTag);
 };

@@ -1,7 +1,7 @@
 #include "geometry/PointList.h"
 
-#include "document/Document.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/XmlContext.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/DrawPoint.h"
 #include "platform/Control.h"
 #include "platform/IntPolygon.h"
@@ -296,9 +296,9 @@ int PointList::readYFromControl(Control* control, int i)
 
 // --- drawing file ---
 
-int PointList::writeXml(Document* writer, int tag) const
+int PointList::writeXml(XmlContext* writer, int tag) const
 {
-    Document* d = writer ? writer : currentXmlContext();
+    XmlContext* d = writer ? writer : XmlContext::current();
     if (!d)
         return 0;
     if (!d->beginTag(tag) || !d->writeIntTag(kNums, count) || !d->beginTag(kXyAray))
@@ -319,7 +319,7 @@ int PointList::writeXml(Document* writer, int tag) const
     return d->endTag(kXyAray) && d->endTag(tag);
 }
 
-int PointList::writeXmlWithWord(Document* link, int tag)
+int PointList::writeXmlWithWord(XmlContext* link, int tag)
 {
     xmlLink = link;
     if (!link)
@@ -336,11 +336,11 @@ int PointList::writeXmlWithWord(Document* link, int tag)
 
 int PointList::readXml(int endTag)
 {
-    Document* d = currentXmlContext();
+    XmlContext* d = XmlContext::current();
     if (!d)
         return 0;
     xmlLink = d;
-    owner = d->owner();
+    owner = d->drawingOwner();
     expectedCount = 0;
     int result = 1;
     int id = 0;

@@ -4,8 +4,8 @@
 #include "geometry/PointArray.h"
 
 class Control;
-class Document;
-class DocumentContext;
+class XmlContext;
+class DrawingOwner;
 class ElementRecordBuffer;
 class IntPolygon;
 class ViewParams;
@@ -80,15 +80,15 @@ public:
     // --- drawing file ---
     // The list element: the opening tag, "nums" with the count, "xyAray" around one line of
     // x,y pairs in paper millimetres (the line may wrap after a y value), the closing tag.
-    int writeXml(Document* writer, int tag) const;
+    int writeXml(XmlContext* writer, int tag) const;
     // Writes through the document's point-list holder, which keeps the last list written.
-    int writeXmlWithWord(Document* link, int tag);
+    int writeXmlWithWord(XmlContext* link, int tag);
     // Reads "nums" and then "xyAray" of the current XML context up to the closing tag endTag.
     // 0 when there is no reader, a value or closing tag cannot be read, or the list holds fewer
     // numbers than "nums" announced; a count the file cannot hold is a data error.
     int readXml(int endTag);
 
-    DocumentContext* owner = nullptr; // not owned
-    Document* xmlLink = nullptr;      // the file being read or written, for one read or write
+    DrawingOwner* owner = nullptr;  // not owned
+    XmlContext* xmlLink = nullptr;  // the file being read or written, for one read or write
     int32_t expectedCount = 0;        // points announced by "nums" while reading
 };

@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
 
@@ -11,4 +12,5 @@ public:
     virtual int track() = 0;
 };
 
+// Defined in document/GlobalManagers.cpp, with its first readers.
 extern PopupMenuList* thePopupMenuList;

@@ -2,7 +2,9 @@
 
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
+#include "document/Document.h"
 #include "document/FileProgressWindow.h"
+#include "elements/Element.h"
 #include "shell/MainFrame.h"
 
 namespace {
@@ -21,6 +23,7 @@ void runApplication()
     app->frameIcon = 108;
     app->documentIcon = 109;
     makeFileProgress = makeFileProgressWindow;
+    makeBaseElement = newBaseElement;
 
     auto* frame = new MainFrame;
     app->frame = frame;

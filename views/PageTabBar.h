@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
 
@@ -15,4 +16,5 @@ public:
     virtual void refresh(DocumentContext* context) = 0;
 };
 
+// Defined in document/GlobalManagers.cpp, with its first readers.
 extern PageTabBar* thePageTabBar;

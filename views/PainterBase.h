@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
 
@@ -15,4 +16,5 @@ public:
 };
 
 // A scratch painter waiting to be adopted by the next document context; null when none.
+// (Defined in document/GlobalManagers.cpp, with its first readers.)
 extern PainterBase* theSparePainter;

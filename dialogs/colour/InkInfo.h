@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 #include "document/XmlSectionOwner.h"
 
 // A drawing's spot-ink choice. The application's own object links to the ink choice of the
@@ -13,4 +14,5 @@ public:
     InkInfo* current = nullptr;
 };
 
+// Defined in geometry/InkColor.cpp, with its first readers.
 extern InkInfo* theInkInfo;

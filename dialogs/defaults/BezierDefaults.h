@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 #include "dialogs/defaults/ElementDefaults.h"
 
 // Default attributes of new Bezier curves.
@@ -9,4 +10,5 @@ public:
 };
 
 // The application's record, copied into every new document.
+// (Defined in document/GlobalManagers.cpp, with its first readers.)
 extern BezierDefaults* theBezierDefaults;

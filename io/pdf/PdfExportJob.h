@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
 
@@ -10,4 +11,5 @@ public:
     virtual void run(DocumentContext* context) = 0;
 };
 
+// Defined in document/GlobalManagers.cpp, with its first readers.
 extern PdfExportJob* thePdfExportJob;

@@ -1,4 +1,5 @@
 #pragma once
+// Interface header: the operations that the folders below call; no internals of this folder.
 
 // The settings file "korvane.ini" as its owners see it: a file of section lines "[NAME]" and key
 // lines NAME=VALUE{,VALUE}, with sections and keys identified by numeric ids that the file binds

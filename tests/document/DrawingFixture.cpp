@@ -9,7 +9,7 @@ namespace drawing_fixture {
 
 namespace {
 
-int readLayer(Document& d, ShapeValues& values)
+int readLayer(XmlContext& d, ShapeValues& values)
 {
     int layer = 0;
     int ok = d.readInt(layer) && d.expectTag(kLayer);
@@ -20,7 +20,7 @@ int readLayer(Document& d, ShapeValues& values)
     return ok;
 }
 
-int readPoints(Document& d, ShapeValues& values)
+int readPoints(XmlContext& d, ShapeValues& values)
 {
     long long pairs = 0;
     int id = 0;
@@ -48,7 +48,7 @@ int readPoints(Document& d, ShapeValues& values)
     return 0;
 }
 
-int readData(Document& d, ShapeValues& values)
+int readData(XmlContext& d, ShapeValues& values)
 {
     int length = 0;
     int id = 0;
@@ -75,25 +75,25 @@ int readData(Document& d, ShapeValues& values)
 class LayerValue : public HolderValue {
 public:
     using HolderValue::HolderValue;
-    int readEntityXml(Document& d, int) override { return readLayer(d, values); }
+    int readEntityXml(XmlContext& d, int) override { return readLayer(d, values); }
 };
 
 class SizeValue : public HolderValue {
 public:
     using HolderValue::HolderValue;
-    int readEntityXml(Document& d, int) override { return d.readDouble(values.size) && d.expectTag(kLineSize); }
+    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(kLineSize); }
 };
 
 class PointsValue : public HolderValue {
 public:
     using HolderValue::HolderValue;
-    int readEntityXml(Document& d, int) override { return readPoints(d, values); }
+    int readEntityXml(XmlContext& d, int) override { return readPoints(d, values); }
 };
 
 class NameValue : public HolderValue {
 public:
     using HolderValue::HolderValue;
-    int readEntityXml(Document& d, int) override
+    int readEntityXml(XmlContext& d, int) override
     {
         char text[260];
         int ok = d.readQuoted(text, sizeof text);
@@ -105,7 +105,7 @@ public:
 class DataValue : public HolderValue {
 public:
     using HolderValue::HolderValue;
-    int readEntityXml(Document& d, int) override { return readData(d, values); }
+    int readEntityXml(XmlContext& d, int) override { return readData(d, values); }
 };
 
 bool constructingWithPaper = true;

@@ -8,7 +8,7 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/EntityAttribute.h"
+#include "geometry/EntityAttribute.h"
 #include "document/PageList.h"
 #include "document/PaperSettings.h"
 #include "elements/Element.h"

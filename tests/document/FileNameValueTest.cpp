@@ -6,7 +6,7 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "document/FileNameValue.h"
 #include "document/FolderMemory.h"
 #include "document/TagDictionary.h"

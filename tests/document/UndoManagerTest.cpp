@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "elements/ElementKindNames.h"
+#include "document/ElementKindNames.h"
 #include "platform/FileName.h"
 #include "tests/document/UndoTestDocument.h"
 #include "tests/support/MessageBoxScript.h"

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/TestApplication.h"

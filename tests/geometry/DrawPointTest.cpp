@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/DrawPoint.h"
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"

@@ -1,7 +1,7 @@
 // The ink colour: record image, separation values, its drawing-file blocks and settings values.
 #include <gtest/gtest.h>
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineAttribute.h"
 #include "tests/geometry/AttributeFile.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentContext.h"
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "document/PaperSettings.h"
 #include "geometry/DrawSwitch.h"
 #include "tests/geometry/AttributeFile.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "platform/IntPolygon.h"

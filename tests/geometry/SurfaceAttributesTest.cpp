@@ -1,7 +1,7 @@
 // Fill, screen, hatch and edge attributes: records, drawing-file blocks, settings keys, resets.
 #include <gtest/gtest.h>
 
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "document/Document.h"
+#include "elements/Element.h"
 #include "platform/ColorDialog.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBox.h"
@@ -46,6 +48,8 @@ int main(int argc, char** argv)
     setOpenFileFunction(unexpectedFileDialog);
     setSaveFileFunction(unexpectedFileDialog);
     setChooseColorFunction(unexpectedColorDialog);
+    // As start-up does: documents make their attribute holders from the element folder.
+    makeBaseElement = newBaseElement;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class Document;
+class XmlContext;
 
 // An attribute object of the document's attribute holder that reads its own tags of an element
 // from the drawing file (a colour, a point, a line type ...). The tag reader routes each
@@ -9,7 +9,7 @@ class EntityAttribute {
 public:
     virtual ~EntityAttribute() = default;
 
-    // Reads the value of the tag `tagId` that the document has just read, and its closing tag
-    // where it has one. 0 when the value could not be read (the owner reports it).
-    virtual int readEntityXml(Document& document, int tagId) = 0;
+    // Reads the value of the tag `tagId` that the file has just read, and its closing tag where
+    // it has one. 0 when the value could not be read (the owner reports it).
+    virtual int readEntityXml(XmlContext& file, int tagId) = 0;
 };

@@ -1,4 +1,4 @@
-#include "elements/ElementKindNames.h"
+#include "document/ElementKindNames.h"
 
 ElementKindNameLookup elementKindNameLookup = nullptr;
 

@@ -1,4 +1,4 @@
-#include "document/ElementRecordBuffer.h"
+#include "geometry/ElementRecordBuffer.h"
 
 #include <cstring>
 

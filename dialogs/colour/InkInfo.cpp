@@ -1,3 +1,0 @@
-#include "dialogs/colour/InkInfo.h"
-
-InkInfo* theInkInfo = nullptr;

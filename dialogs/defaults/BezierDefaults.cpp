@@ -1,3 +1,0 @@
-#include "dialogs/defaults/BezierDefaults.h"
-
-BezierDefaults* theBezierDefaults = nullptr;

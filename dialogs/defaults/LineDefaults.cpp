@@ -1,3 +1,0 @@
-#include "dialogs/defaults/LineDefaults.h"
-
-LineDefaults* theLineDefaults = nullptr;

@@ -1,3 +1,0 @@
-#include "dialogs/defaults/MeasureDefaults.h"
-
-MeasureDefaults* theMeasureDefaults = nullptr;

@@ -1,3 +1,0 @@
-#include "dialogs/defaults/PictureDefaults.h"
-
-PictureDefaults* thePictureDefaults = nullptr;

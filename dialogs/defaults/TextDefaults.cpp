@@ -1,3 +1,0 @@
-#include "dialogs/defaults/TextDefaults.h"
-
-TextDefaults* theTextDefaults = nullptr;

@@ -1,0 +1,25 @@
+// The application's global managers that every drawing reads: the default records that a new
+// drawing copies, the painters and the page bar it draws with, the PDF export and the context
+// menu it runs. Start-up makes them; their classes belong to the folders above, and the pointers
+// are defined here, with their first readers, so that the folders link in layer order.
+#include "dialogs/defaults/BezierDefaults.h"
+#include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/PictureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
+#include "io/pdf/PdfExportJob.h"
+#include "shell/PopupMenuList.h"
+#include "views/PagePainter.h"
+#include "views/PageTabBar.h"
+#include "views/PainterBase.h"
+
+LineDefaults* theLineDefaults = nullptr;
+TextDefaults* theTextDefaults = nullptr;
+BezierDefaults* theBezierDefaults = nullptr;
+MeasureDefaults* theMeasureDefaults = nullptr;
+PictureDefaults* thePictureDefaults = nullptr;
+PagePainter* thePagePainter = nullptr;
+PainterBase* theSparePainter = nullptr;
+PageTabBar* thePageTabBar = nullptr;
+PdfExportJob* thePdfExportJob = nullptr;
+PopupMenuList* thePopupMenuList = nullptr;

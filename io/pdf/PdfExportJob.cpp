@@ -1,3 +1,0 @@
-#include "io/pdf/PdfExportJob.h"
-
-PdfExportJob* thePdfExportJob = nullptr;

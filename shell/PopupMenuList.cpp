@@ -1,3 +1,0 @@
-#include "shell/PopupMenuList.h"
-
-PopupMenuList* thePopupMenuList = nullptr;

@@ -1,3 +1,0 @@
-#include "views/PagePainter.h"
-
-PagePainter* thePagePainter = nullptr;

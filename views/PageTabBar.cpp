@@ -1,3 +1,0 @@
-#include "views/PageTabBar.h"
-
-PageTabBar* thePageTabBar = nullptr;

@@ -1,3 +1,0 @@
-#include "views/PainterBase.h"
-
-PainterBase* theSparePainter = nullptr;
