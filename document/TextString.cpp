@@ -109,12 +109,17 @@ int TextString::nextToken(char* buffer, int size)
     while (p < used && bytes[p] <= 32)
         ++p;
     int n = 0;
+    bool cut = false;
     while (p < used && bytes[p] > 32) {
         if (n < size - 1)
             buffer[n++] = static_cast<char>(bytes[p]);
+        else
+            cut = true;
         ++p;
     }
-    n = StringUtil::boundedCut(buffer, n, n);
+    // A token longer than the buffer keeps whole characters.
+    if (cut)
+        n = StringUtil::cutOfLongerText(buffer, n);
     buffer[n] = 0;
     readPosition = p;
     return n > 0 ? 1 : 0;

@@ -225,6 +225,7 @@ int XmlDocument::readQuotedValue(TextString* value)
 int XmlDocument::readName(char* name, char& ender)
 {
     int n = 0;
+    bool cut = false;
     unsigned char b;
     name[0] = 0;
     ender = 0;
@@ -239,12 +240,16 @@ int XmlDocument::readName(char* name, char& ender)
         }
         if (n < 79)
             name[n++] = static_cast<char>(b);
+        else
+            cut = true;
         // A comment's name is its opening: what follows, however long and whatever it holds,
         // is skipped up to "-->" by the caller.
         if (n == 3 && std::strncmp(name, "!--", 3) == 0)
             break;
     }
-    n = StringUtil::boundedCut(name, n, n);
+    // A name longer than the buffer keeps whole characters.
+    if (cut)
+        n = StringUtil::cutOfLongerText(name, n);
     name[n] = 0;
     return 1;
 }
@@ -294,6 +299,7 @@ int XmlDocument::readAttributes(XmlNode& node)
         // A name: up to '=' (which starts an attribute) or another delimiter.
         char name[80];
         int n = 0;
+        bool cut = false;
         name[n++] = static_cast<char>(b);
         for (;;) {
             if (!readByte(b)) {
@@ -304,8 +310,11 @@ int XmlDocument::readAttributes(XmlNode& node)
                 break;
             if (n < 79)
                 name[n++] = static_cast<char>(b);
+            else
+                cut = true;
         }
-        n = StringUtil::boundedCut(name, n, n);
+        if (cut)
+            n = StringUtil::cutOfLongerText(name, n);
         name[n] = 0;
         if (b == '=') {
             delete current;

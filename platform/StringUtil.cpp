@@ -55,6 +55,15 @@ int StringUtil::boundedCut(const char* text, int n, int limit)
     return i;
 }
 
+int StringUtil::cutOfLongerText(const char* text, int n)
+{
+    if (!text || n <= 0)
+        return 0;
+    // The last byte starts a character exactly when the whole characters before it fill n - 1.
+    const int before = boundedCut(text, n, n - 1);
+    return before == n - 1 && isLeadByte(static_cast<unsigned char>(text[n - 1])) ? n - 1 : n;
+}
+
 int StringUtil::readBounded(char* buffer, int size, long long measured,
                             const std::function<long long(char*, int)>& read)
 {

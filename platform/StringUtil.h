@@ -173,6 +173,9 @@ public:
     // Length of the longest prefix of text[0, n) that is at most `limit` bytes and does not end
     // between the two bytes of a character; n < 0 means up to the terminator.
     static int boundedCut(const char* text, int n, int limit);
+    // Length of text[0, n), the first n bytes of a longer text, without a last lead byte whose
+    // trail byte lies beyond the cut.
+    static int cutOfLongerText(const char* text, int n);
 
     // A text read from a source that copies it, or as much of it as fits, into a block it is
     // given (GetDlgItemTextA, GetMenuStringA, TVM_GETITEMA, LB_GETTEXT ...), kept in `buffer` of

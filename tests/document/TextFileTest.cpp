@@ -56,6 +56,9 @@ TEST(TextString, GrowsKeepsItsTerminatorAndGivesTokens)
     text.resetReadPosition();
     ASSERT_EQ(text.nextToken(token, 3), 1);
     EXPECT_STREQ(token, "12") << "cut to the buffer";
+    ASSERT_EQ(text.assign("a\x95\x5C\x95\x5C"), 1); // "a表表"
+    ASSERT_EQ(text.nextToken(token, 5), 1);
+    EXPECT_STREQ(token, "a\x95\x5C") << "a cut token keeps whole characters";
 
     text.setDouble(2.3, 5);
     EXPECT_STREQ(text.text(), "2.3");
@@ -310,6 +313,18 @@ TEST(XmlDocument, DamagedInputEndsWithoutFault)
             ASSERT_LT(StringUtil::length(r.xml.lastNode()->name), 80);
         }
         EXPECT_LT(guard, 1000) << bytes;
+        r.xml.endInput();
+    }
+
+    // Names cut to the buffer keep whole characters: 78 bytes, then a character that would end
+    // on the 80th byte.
+    const std::string cutName = std::string(78, 'n') + "表";
+    for (std::string bytes : {"<" + cutName + "/>", "<a " + cutName + "=\"1\"/>"}) {
+        ReadXml r(bytes);
+        ASSERT_EQ(r.xml.read(), 1) << bytes;
+        const XmlNode* node = r.xml.lastNode();
+        const char* name = node->attributeCount() ? node->attributeAt(0)->name : node->name;
+        EXPECT_EQ(std::string(name), std::string(78, 'n'));
         r.xml.endInput();
     }
 }

@@ -89,6 +89,23 @@ TEST(StringUtil, CopiesAreBoundedAndKeepWholeCharacters)
     StringUtil::appendDouble(buffer, 2.50, 2);
     StringUtil::appendChar(buffer, ';');
     EXPECT_STREQ(buffer, "v=2.5;");
+
+    // The first n bytes of a longer text: a lead byte whose trail byte was cut off goes.
+    const struct {
+        const char* text;
+        int n;
+        int kept;
+    } cuts[] = {
+        {"ab表", 3, 2},      // 61 62 95 | 5C
+        {"ab表", 4, 4},      // whole
+        {"表表", 3, 2},      // 95 5C 95 | 5C
+        {"\x5C\x95\x5C", 2, 1},  // a backslash, then a lead byte whose trail lies beyond
+        {"a\x95\x95\x95", 3, 3}, // 95 95 is one character, the third 95 lies beyond the cut
+        {"ab", 2, 2},
+        {"", 0, 0},
+    };
+    for (const auto& c : cuts)
+        EXPECT_EQ(StringUtil::cutOfLongerText(c.text, c.n), c.kept) << c.text << " cut at " << c.n;
 }
 
 TEST(StringUtil, FormatDoubleCutsTheFifteenDigitForm)
