@@ -176,7 +176,7 @@ private:
         ElementIndexEntry entry;
     };
     // What relinkListed does with each element of the id list.
-    enum class Relink { Remove, Reinsert, AppendAtPageEnd };
+    enum class Relink { Remove, AppendAtPageEnd };
 
     // The log and its frame.
     int openLogFile();
@@ -260,6 +260,7 @@ private:
     int transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor);
     [[nodiscard]] int relinkListed(Relink how);
     void putPlacesBack();
+    [[nodiscard]] int reinsertListed();
     int putImagesBack(int n, int after);
 
     UndoLog logFile;

@@ -314,7 +314,7 @@ int UndoManager::stepReinsertListed(int redoing)
     logFile.readList(&ids, 4);
     reselect(ids);
     logFile.readList(&entries, sizeof(ElementIndexEntry));
-    if (!closeRecord(redoing) || !relinkListed(Relink::Reinsert))
+    if (!closeRecord(redoing) || !reinsertListed())
         return 0;
     refresh();
     return 1;
@@ -334,10 +334,10 @@ int UndoManager::stepRemoveListed(int redoing)
     return 1;
 }
 
-// Every element of the id list leaves the drawing, comes back with its image of the entry list,
-// or is linked at the end of its page; or none does. Each element's entry is kept before it is
-// changed, and when one cannot be taken the elements done already go back to their places in
-// reverse order, which gives every chain its links of before.
+// Every element of the id list leaves the drawing or is linked at the end of its page; or none
+// does. Each element's entry is kept before it is changed, and when one cannot be taken the
+// elements done already go back to their places in reverse order, which gives every chain its
+// links of before.
 int UndoManager::relinkListed(Relink how)
 {
     ElementEditor* editor = elementEditor();
@@ -351,14 +351,9 @@ int UndoManager::relinkListed(Relink how)
         PlaceBefore place = {};
         place.id = idFrom(ids, i);
         place.wasLive = target->isLive(place.id);
-        ElementIndexEntry image;
         int done = place.id >= 1 && target->getEntry(place.id, &place.entry);
-        if (done && how == Relink::Remove)
-            done = editor->removeById(place.id);
-        else if (done && how == Relink::AppendAtPageEnd)
-            done = editor->appendToPageEndById(place.id);
-        else if (done)
-            done = entries.get(i, &image) && editor->reinsertById(place.id, image);
+        if (done)
+            done = how == Relink::Remove ? editor->removeById(place.id) : editor->appendToPageEndById(place.id);
         // The room was reserved above, so a place is never lost after its element changed.
         if (!done || !placesBefore.append(&place)) {
             putPlacesBack();
@@ -366,6 +361,46 @@ int UndoManager::relinkListed(Relink how)
         }
     }
     return 1;
+}
+
+// The elements of the id list come back at the places that their images of the entry list
+// record; all of them or none. Checked first: each id is released and its image one the store
+// takes. An image names neighbours of the same list that may not be back yet, so the chains are
+// whole only once every listed element is back. When the editor cannot take one, the elements not
+// back yet are put back in the store directly (the editor never held them), and then every listed
+// element leaves again, each from whole chains.
+int UndoManager::reinsertListed()
+{
+    ElementEditor* editor = elementEditor();
+    ElementStore* target = store();
+    if (ids.count < 1)
+        return 1;
+    if (!editor || !target || entries.count < ids.count)
+        return 0;
+    ElementIndexEntry image;
+    for (int i = 0; i < ids.count; ++i) {
+        if (!entries.get(i, &image) || !target->canReinsert(idFrom(ids, i), image))
+            return 0;
+    }
+    int done = 0;
+    while (done < ids.count && entries.get(done, &image) && editor->reinsertById(idFrom(ids, done), image))
+        ++done;
+    if (done == ids.count)
+        return 1;
+    // What fails here cannot be helped; the step fails either way.
+    for (int i = done; i < ids.count; ++i) {
+        const int id = idFrom(ids, i);
+        if (!target->isLive(id) && entries.get(i, &image))
+            target->reinsertElement(id, image);
+    }
+    for (int i = 0; i < ids.count; ++i) {
+        const int id = idFrom(ids, i);
+        if (i < done)
+            editor->removeById(id);
+        else
+            target->deleteElement(id, &image);
+    }
+    return 0;
 }
 
 // Undoes the chain changes noted in the places, last first. One that fails cannot be helped; the
