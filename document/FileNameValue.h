@@ -11,10 +11,7 @@ class ElementRecordBuffer;
 // that a drawing moved together with its pictures finds them again.
 class FileNameValue : public EntityAttribute {
 public:
-    enum Tag { kFileName = 1812 };
     static constexpr int kCapacity = 260;
-    // Kind of the picture element, whose names are taken relative to the drawing.
-    static constexpr int kPictureKind = 19;
 
     void reset() { path[0] = 0; }
     void assign(const FileNameValue* other);
@@ -23,7 +20,7 @@ public:
     const char* text() const { return path; }
 
     // A quoted text, then the closing tag endTag. When the document's attribute holder is a
-    // picture and the text has no folder part ('\\' or ':'), the drawing's folder is put before
+    // picture (whose names are taken relative to the drawing) and the text has no folder part ('\\' or ':'), the drawing's folder is put before
     // it, unless the joined path would exceed 259 characters. 0 when the text or the closing
     // tag could not be read.
     int readXml(Document& document, int endTag);
