@@ -5,7 +5,7 @@ class Dialog;
 class Document;
 class ElementRecordBuffer;
 
-// The path of the image file that a picture element places ("fileName", 1812): at most 259
+// The path of the image file that a picture element places ("fileName"): at most 259
 // characters. In the drawing file a picture that lies in the drawing's own folder is stored by
 // its file name only, and such a name is read back into the folder of the drawing being read, so
 // that a drawing moved together with its pictures finds them again.
@@ -20,9 +20,9 @@ public:
     const char* text() const { return path; }
 
     // A quoted text, then the closing tag endTag. When the document's attribute holder is a
-    // picture (whose names are taken relative to the drawing) and the text has no folder part ('\\' or ':'), the drawing's folder is put before
-    // it, unless the joined path would exceed 259 characters. 0 when the text or the closing
-    // tag could not be read.
+    // picture (whose names are taken relative to the drawing) and the text has no folder part
+    // ('\\' or ':'), the drawing's folder is put before it, unless the joined path would exceed
+    // 259 characters. 0 when the text or the closing tag could not be read.
     int readXml(Document& document, int endTag);
     int readEntityXml(Document& document, int tagId) override { return readXml(document, tagId); }
     // The path as a string tag: only its file name when its folder is the drawing's folder

@@ -1,6 +1,6 @@
-// Undo records of in-place text editing: typing, deletion, replacement, cut and paste. Typing and deletion stay open over many keystrokes on the same element and are
-// written when another record begins, when the menu asks whether Undo is possible, or when the
-// element goes away.
+// Undo records of in-place text editing: typing, deletion, replacement, cut and paste. Typing and
+// deletion stay open over many keystrokes on the same element and are written when another
+// record begins, when the menu asks whether Undo is possible, or when the element goes away.
 #include <cstring>
 
 #include "document/DocumentContext.h"
@@ -93,14 +93,20 @@ void UndoManager::endTextCut()
     clearPending();
 }
 
-void UndoManager::beginTextReplace(Element* element, int caret) { beginTextRecord(UndoCode::TextReplace, element, caret); }
+void UndoManager::beginTextReplace(Element* element, int caret)
+{
+    beginTextRecord(UndoCode::TextReplace, element, caret);
+}
 
 void UndoManager::endTextReplace(const char* oldBytes, int oldLength, const char* newBytes, int newLength)
 {
     endTextChange(UndoCode::TextReplace, oldBytes, oldLength, newBytes, newLength);
 }
 
-void UndoManager::beginTextPaste(Element* element, int caret) { beginTextRecord(UndoCode::TextPaste, element, caret); }
+void UndoManager::beginTextPaste(Element* element, int caret)
+{
+    beginTextRecord(UndoCode::TextPaste, element, caret);
+}
 
 void UndoManager::endTextPaste(const char* oldBytes, int oldLength, const char* newBytes, int newLength)
 {

@@ -96,12 +96,14 @@ TEST(FileNameValue, APictureBesideTheDrawingTravelsWithIt)
     EXPECT_EQ(file.read("D:\\Moved\\house.ycx", stored, ElementKind::Picture), "D:\\Moved\\logo.bmp");
     // Other kinds, names with a folder part and untitled drawings keep the text as read.
     EXPECT_EQ(file.read("D:\\Moved\\house.ycx", stored, ElementKind::Bitmap), "logo.bmp");
-    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", "<fileName>\"E:logo.bmp\"</fileName>", ElementKind::Picture), "E:logo.bmp");
+    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", "<fileName>\"E:logo.bmp\"</fileName>", ElementKind::Picture),
+              "E:logo.bmp");
     EXPECT_EQ(file.read("", stored, ElementKind::Picture), "logo.bmp");
     // A joined path past 259 characters keeps the name without the folder.
     const std::string deep = "D:\\" + std::string(200, 'f') + "\\";
     const std::string longName(70, 'n');
-    EXPECT_EQ(file.read(deep + "house.ycx", "<fileName>\"" + longName + "\"</fileName>", ElementKind::Picture), longName);
+    EXPECT_EQ(file.read(deep + "house.ycx", "<fileName>\"" + longName + "\"</fileName>", ElementKind::Picture),
+              longName);
     EXPECT_EQ(file.read(deep + "house.ycx", stored, ElementKind::Picture), deep + "logo.bmp");
 }
 

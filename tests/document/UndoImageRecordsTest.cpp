@@ -138,7 +138,8 @@ TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(ElementKind::Line, {}, "a0"), b = doc.add(ElementKind::Text, {}, "b0"), c = doc.add(ElementKind::Line, {}, "c0"), d = doc.add(ElementKind::Line, {}, "d0");
+    int a = doc.add(ElementKind::Line, {}, "a0"), b = doc.add(ElementKind::Text, {}, "b0");
+    int c = doc.add(ElementKind::Line, {}, "c0"), d = doc.add(ElementKind::Line, {}, "d0");
     doc.add(ElementKind::Line, {}, "recorded before");
     undo.recordMove(0, 0, 0);
     size_t start = doc.logBytes().size();

@@ -264,14 +264,16 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}}), c = doc.add(ElementKind::Line, {{2, 0, 0}});
+    int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
+    int c = doc.add(ElementKind::Line, {{2, 0, 0}});
 
     // Copy of three: undo deletes the copies and reselects the sources; redo puts the copies
     // back at the end of the drawing order and selects them.
     doc.selectTool->select({a, b, c});
     undo.captureSelection();
     undo.beginCopy(0, 0, 0, 0, 0, 0);
-    int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Line, {{1, 9, 0}}), f = doc.add(ElementKind::Line, {{2, 9, 0}});
+    int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Line, {{1, 9, 0}});
+    int f = doc.add(ElementKind::Line, {{2, 9, 0}});
     doc.selectTool->select({d, e, f});
     undo.endCopy();
     char text[UndoManager::kTextSize];
@@ -321,7 +323,8 @@ TEST_F(UndoManagerTest, ADeleteSelectedInClickOrderComesBackWhole)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int p = doc.add(ElementKind::Line, {{0, 0, 0}}), a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
+    int p = doc.add(ElementKind::Line, {{0, 0, 0}}), a = doc.add(ElementKind::Line, {{1, 0, 0}});
+    int b = doc.add(ElementKind::Line, {{2, 0, 0}});
     int n = doc.add(ElementKind::Line, {{3, 0, 0}}), z = doc.add(ElementKind::Line, {{4, 0, 0}});
 
     // Clicked B, then A, then Z: undo puts them back in that order, not the reverse.
@@ -383,7 +386,8 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}}), c = doc.add(ElementKind::Line, {{3, 0, 0}});
+    int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
+    int c = doc.add(ElementKind::Line, {{3, 0, 0}});
 
     doc.selectTool->select({a});
     undo.captureSelection();
