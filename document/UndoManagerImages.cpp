@@ -144,8 +144,11 @@ int UndoManager::stepPointList(int redoing)
         int valueFrom = redoing ? valuesBefore : 0;
         int valueTo = redoing ? values.count : valuesBefore;
         rounding->resize(0);
-        for (int i = valueFrom; i < valueTo; ++i)
-            rounding->append(values.get(i));
+        for (int i = valueFrom; i < valueTo; ++i) {
+            // A list that cannot grow would be stored short: the element stays as it is stored.
+            if (!rounding->append(values.get(i)))
+                return 0;
+        }
     }
     if (!editor->storeBack(id))
         return 0;

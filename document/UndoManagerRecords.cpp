@@ -211,8 +211,10 @@ int UndoManager::undoMoveOrRotate(int redoing)
     if (!closeRecord(redoing))
         return 0;
 
+    // The displacement, or the centre of the rotation.
     UndoPoint amount = {0.0, 0.0, 0.0};
-    points.get(0, &amount);
+    if (!points.get(0, &amount))
+        return 0;
     const double factor = redoing ? 1.0 : -1.0;
     const int done = transformListed(ids.count, rotation, angle, amount, factor);
     if (done < ids.count) {
