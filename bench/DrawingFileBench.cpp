@@ -13,6 +13,7 @@
 #include "document/ElementStore.h"
 #include "geometry/EntityAttribute.h"
 #include "document/PageList.h"
+#include "document/TagIds.h"
 #include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
 
@@ -41,15 +42,15 @@ public:
     {
         Document* d = currentXmlContext();
         d->beginElement(kind);
-        d->writeIntTag(1401, values.layer);
-        d->writeDoubleTag(1491, values.size, 3);
-        d->beginTag(1460);
-        d->writeIntTag(1461, 2);
-        d->openValueTag(1463);
+        d->writeIntTag(tag_id::layer, values.layer);
+        d->writeDoubleTag(tag_id::lineSize, values.size, 3);
+        d->beginTag(tag_id::listXY);
+        d->writeIntTag(tag_id::nums, 2);
+        d->openValueTag(tag_id::xyAray);
         for (int i = 0; i < 4; ++i)
             d->writeDoubleValue(values.xy[i], 5, i == 0, i < 3, i == 3);
-        d->closeValueTag(1463);
-        d->endTag(1460);
+        d->closeValueTag(tag_id::xyAray);
+        d->endTag(tag_id::listXY);
         d->endElement(kind);
         return d->ioError == 0;
     }
@@ -62,14 +63,14 @@ class Holder;
 class LayerReader : public EntityAttribute {
 public:
     explicit LayerReader(Values& v) : values(v) {}
-    int readEntityXml(XmlContext& d, int) override { return d.readInt(values.layer) && d.expectTag(1401); }
+    int readEntityXml(XmlContext& d, int) override { return d.readInt(values.layer) && d.expectTag(tag_id::layer); }
     Values& values;
 };
 
 class SizeReader : public EntityAttribute {
 public:
     explicit SizeReader(Values& v) : values(v) {}
-    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(1491); }
+    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(tag_id::lineSize); }
     Values& values;
 };
 
@@ -80,16 +81,16 @@ public:
     {
         int id = 0;
         while (d.nextTag(id)) {
-            if (id == 1460 && d.isClosingTag())
+            if (id == tag_id::listXY && d.isClosingTag())
                 return 1;
-            if (id == 1461) {
+            if (id == tag_id::nums) {
                 int n = 0;
                 d.readInt(n);
-                d.expectTag(1461);
-            } else if (id == 1463) {
+                d.expectTag(tag_id::nums);
+            } else if (id == tag_id::xyAray) {
                 for (double& v : values.xy)
                     d.readListDouble(v);
-                d.expectTag(1463);
+                d.expectTag(tag_id::xyAray);
             }
         }
         return 0;
@@ -102,11 +103,11 @@ public:
     EntityAttribute* entityAttribute(int tagId) override
     {
         switch (tagId) {
-        case 1401:
+        case tag_id::layer:
             return &layer;
-        case 1491:
+        case tag_id::lineSize:
             return &size;
-        case 1460:
+        case tag_id::listXY:
             return &points;
         default:
             return nullptr;

@@ -21,7 +21,7 @@ StepTimes runOnce(int n)
     UndoManager& undo = doc.undo();
     int ids[100];
     for (int i = 0; i < 100; ++i)
-        ids[i] = doc.add(1, {{static_cast<double>(i), 0, 0}, {static_cast<double>(i), 10, 0}});
+        ids[i] = doc.add(ElementKind::Line, {{static_cast<double>(i), 0, 0}, {static_cast<double>(i), 10, 0}});
 
     StepTimes t;
     double start = benchNow();

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "document/BoolValue.h"
+#include "document/TagIds.h"
 
 class DocumentContext;
 
@@ -11,18 +12,19 @@ class DocumentContext;
 // element inside their "print" section of the file header; the print output uses the values.
 class CropMarkSettings {
 public:
+    // The tags under the names of what they hold.
     enum Tag {
-        kAutoTombo = 2120,
-        kCropMarks = 2121,       // "chkOut"
-        kTrimMarks = 2130,       // "chkTati"
-        kTrimLength = 2131,      // "tatiLen"
-        kBleed = 2140,           // "chkNuritasi"
-        kBleedLength = 2141,     // "nuritasiLen"
-        kCentreMarks = 2150,     // "chkCenter"
-        kVerticalFold = 2160,    // "chkOriTate"
-        kVerticalFoldCount = 2161,
-        kHorizontalFold = 2170,  // "chkOriYoko"
-        kHorizontalFoldCount = 2171,
+        kAutoTombo = tag_id::autoTombo,
+        kCropMarks = tag_id::chkOut,
+        kTrimMarks = tag_id::chkTati,
+        kTrimLength = tag_id::tatiLen,
+        kBleed = tag_id::chkNuritasi,
+        kBleedLength = tag_id::nuritasiLen,
+        kCentreMarks = tag_id::chkCenter,
+        kVerticalFold = tag_id::chkOriTate,
+        kVerticalFoldCount = tag_id::oriTateNum,
+        kHorizontalFold = tag_id::chkOriYoko,
+        kHorizontalFoldCount = tag_id::oriYokoNum,
     };
     // Fold mark counts a file may give; larger ones are data errors.
     static constexpr int kMaxFoldCount = 1000;

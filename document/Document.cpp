@@ -11,6 +11,7 @@
 #include "document/PageList.h"
 #include "document/TagDictionary.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "platform/BufferedFile.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBoxes.h"
@@ -25,8 +26,9 @@ namespace {
 
 Document* publishedDocument = nullptr;
 
-// The element kinds that the SVG writer keeps: line, box, polygon, arcpolygon and text.
-const int kSvgKinds[] = {1, 5, 8, 9, 12};
+// The element kinds that the SVG writer keeps.
+const ElementKind kSvgKinds[] = {ElementKind::Line, ElementKind::Box, ElementKind::Polygon, ElementKind::ArcPolygon,
+                                 ElementKind::Text};
 
 } // namespace
 
@@ -325,8 +327,8 @@ int Document::svgWouldDropContent() const
         return 0;
     const int page = currentPage();
     long long kept = 0;
-    for (int kind : kSvgKinds)
-        kept += store->cellTable->getCount(page, kind);
+    for (ElementKind kind : kSvgKinds)
+        kept += store->cellTable->getCount(page, kindCode(kind));
     return kept < store->liveCount();
 }
 

@@ -1,5 +1,5 @@
-// Reading the own tagged format: the root, the header sections routed to their owners, the page
-// data and the elements with their attribute tags.
+// Reading the own tagged format: the root ("tesvanCADml"), the header sections routed to their
+// owners, the page data and the elements with their attribute tags.
 //
 // The reader is tolerant: text before the root is ignored, unknown tags are passed over, unknown
 // ids inside a section skip their line, closing tags that nothing waits for are ignored, and what
@@ -12,18 +12,17 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentContext.h"
-#include "document/DocumentFileTags.h"
 #include "geometry/EntityAttribute.h"
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
+#include "document/TagIds.h"
 #include "document/XmlSectionOwner.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "io/print/PrintSettings.h"
 #include "platform/BufferedFile.h"
 #include "views/tools/ElementEditor.h"
-
-using namespace document_file_tags;
 
 namespace {
 
@@ -32,49 +31,55 @@ namespace {
 bool isRoutedAttributeTag(int id)
 {
     switch (id) {
-    case 1401: // layer
-    case 1403: // group
-    case 1410: // rgbColor
-    case 1412: // cmykPercent
-    case 1420: // edge
-    case 1421: // paint
-    case 1423: // drawType
-    case 1450: // startPoint
-    case 1451: // endPoint
-    case 1452: // midPoint
-    case 1453: // centerPoint
-    case 1454: // dispPoint
-    case 1460: // listXY
-    case 1470: // lineType
-    case 1481: // pattern
-    case 1491: // lineSize
-    case 1492: // lineOrigin
-    case 1493: // lineCap
-    case 1510: // gray
-    case 1531: // openClose
-    case 1533: // ovalType
-    case 1541: case 1542: case 1543: case 1544: // radius list
-    case 1545: // sttAngle
-    case 1546: // endAngle
-    case 1551: case 1552: case 1553: case 1554: // diameter list
-    case 1560: // boxRules
-    case 1561: // boxRound
-    case 1565: // roundAray
-    case 1570: // margin
-    case 1601: // numeral
-    case 1611: // underLine
-    case 1621: // drawLine
-    case 1631: // arrowLine
-    case 1635: // lean
-    case 1701: // font
-    case 1705: // textData
-    case 1711: // jikan
-    case 1712: // gyokan
-    case 1801: // bitmapParam
-    case 1805: // bitmapData
-    case 1811: // imageType
-    case 1812: // fileName
-    case 1820: // mask
+    case tag_id::layer:
+    case tag_id::group:
+    case tag_id::rgbColor:
+    case tag_id::cmykPercent:
+    case tag_id::edge:
+    case tag_id::paint:
+    case tag_id::drawType:
+    case tag_id::startPoint:
+    case tag_id::endPoint:
+    case tag_id::midPoint:
+    case tag_id::centerPoint:
+    case tag_id::dispPoint:
+    case tag_id::listXY:
+    case tag_id::lineType:
+    case tag_id::pattern:
+    case tag_id::lineSize:
+    case tag_id::lineOrigin:
+    case tag_id::lineCap:
+    case tag_id::gray:
+    case tag_id::openClose:
+    case tag_id::ovalType:
+    case tag_id::radius:
+    case tag_id::radiusAray:
+    case tag_id::radNum:
+    case tag_id::radNumAray:
+    case tag_id::sttAngle:
+    case tag_id::endAngle:
+    case tag_id::diameter:
+    case tag_id::diameterAray:
+    case tag_id::diaNum:
+    case tag_id::diaNumAray:
+    case tag_id::boxRules:
+    case tag_id::boxRound:
+    case tag_id::roundAray:
+    case tag_id::margin:
+    case tag_id::numeral:
+    case tag_id::underLine:
+    case tag_id::drawLine:
+    case tag_id::arrowLine:
+    case tag_id::lean:
+    case tag_id::font:
+    case tag_id::textData:
+    case tag_id::jikan:
+    case tag_id::gyokan:
+    case tag_id::bitmapParam:
+    case tag_id::bitmapData:
+    case tag_id::imageType:
+    case tag_id::fileName:
+    case tag_id::mask:
         return true;
     default:
         return false;
@@ -111,35 +116,35 @@ XmlSectionOwner* Document::headerOwner(int tagId, int& readOn) const
     const DocumentContext* c = ownerContext;
     readOn = 0;
     switch (tagId) {
-    case 1110: // paperSize
-    case 1120: // drawScale
-    case 1130: // tonbo
-    case 1140: // yohaku
-    case 1151: // zahyoType
+    case tag_id::paperSize:
+    case tag_id::drawScale:
+    case tag_id::tonbo:
+    case tag_id::yohaku:
+    case tag_id::zahyoType:
         readOn = readSwitches.paper;
         return c ? c->paper : nullptr;
-    case 1160:
+    case tag_id::grid:
         readOn = readSwitches.grid;
         return c ? c->grid : nullptr;
-    case 2100:
+    case tag_id::print:
         readOn = readSwitches.print;
         return c ? c->printSettings : nullptr;
-    case 1201:
+    case tag_id::setGeometry:
         readOn = readSwitches.setGeometry;
         return c ? c->lineDefaults : nullptr;
-    case 1202:
+    case tag_id::setText:
         readOn = readSwitches.setText;
         return c ? c->textDefaults : nullptr;
-    case 1203:
+    case tag_id::setBezier:
         readOn = readSwitches.setBezier;
         return c ? c->bezierDefaults : nullptr;
-    case 1204:
+    case tag_id::setMeasure:
         readOn = readSwitches.setMeasure;
         return c ? c->measureDefaults : nullptr;
-    case 1170:
+    case tag_id::inkInfo:
         readOn = readSwitches.inkInfo;
         return c ? c->inkInfo : nullptr;
-    case 1370:
+    case tag_id::setParts:
         readOn = readSwitches.setParts;
         return partsOrigin;
     default:
@@ -164,7 +169,7 @@ int Document::readTaggedFile()
     do {
         if (!nextTag(id))
             return 0; // no root
-    } while (id != kRoot || isClosingTag());
+    } while (id != tag_id::tesvanCADml || isClosingTag());
 
     for (;;) {
         if (progress) {
@@ -174,17 +179,17 @@ int Document::readTaggedFile()
         }
         if (!nextTag(id))
             return 0; // the file ended before the closing root tag
-        if (id == kRoot)
+        if (id == tag_id::tesvanCADml)
             return 1;
         // A closing tag here, or a section written in empty form, opens nothing.
         if (isClosingTag() || isEmptyForm())
             continue;
         int ok = 1;
-        if (id == kHeader)
+        if (id == tag_id::header)
             ok = readHeader();
-        else if (id == kPageData)
+        else if (id == tag_id::pagedata)
             ok = readPageData();
-        else if (id == kEntities)
+        else if (id == tag_id::entities)
             ok = readEntities(); // entities outside any page data go to the current page
         if (!ok)
             return 0;
@@ -193,7 +198,7 @@ int Document::readTaggedFile()
 
 int Document::readHeader()
 {
-    return readSection(*this, kHeader, [this](int id) {
+    return readSection(*this, tag_id::header, [this](int id) {
         int readOn = 0;
         XmlSectionOwner* sectionOwner = headerOwner(id, readOn);
         if (readOn >= 0) {
@@ -201,7 +206,7 @@ int Document::readHeader()
             // its inner tags then skip their lines.
             if (readOn && sectionOwner && !isEmptyForm())
                 sectionOwner->readXmlSection(*this, id);
-        } else if (id == kDisplayedPage && readSwitches.dspedpage) {
+        } else if (id == tag_id::dspedpage && readSwitches.dspedpage) {
             displayedPage = readDisplayedPage();
         } else {
             skipLine();
@@ -213,10 +218,10 @@ int Document::readHeader()
 int Document::readDisplayedPage()
 {
     int page = 1;
-    if (!readInt(page) || !expectTag(kDisplayedPage))
+    if (!readInt(page) || !expectTag(tag_id::dspedpage))
         return 1;
     if (page < 1 || page > kMaxFilePage) {
-        reportDataError(kDisplayedPage);
+        reportDataError(tag_id::dspedpage);
         return 1;
     }
     return page;
@@ -224,22 +229,22 @@ int Document::readDisplayedPage()
 
 int Document::readPageData()
 {
-    return readSection(*this, kPageData, [this](int id) {
-        if (id == kPage) {
+    return readSection(*this, tag_id::pagedata, [this](int id) {
+        if (id == tag_id::page) {
             int page = 0;
             readListInt(page);
-            expectTag(kPage);
+            expectTag(tag_id::page);
             if (page < 1)
                 return kChildFailed;
             if (page > kMaxFilePage) {
                 // Pages are made on first use: a huge number would be a huge allocation.
-                reportDataError(kPage);
-                return skipUntilTag(kPageData) ? kSectionEnded : kChildFailed;
+                reportDataError(tag_id::page);
+                return skipUntilTag(tag_id::pagedata) ? kSectionEnded : kChildFailed;
             }
             if (readSwitches.pages)
                 goToPage(page);
             ioPage = page;
-        } else if (id == kEntities) {
+        } else if (id == tag_id::entities) {
             if (!isEmptyForm() && !readEntities())
                 return kChildFailed;
         } else {
@@ -251,9 +256,9 @@ int Document::readPageData()
 
 int Document::readEntities()
 {
-    return readSection(*this, kEntities, [this](int id) {
+    return readSection(*this, tag_id::entities, [this](int id) {
         // Only element kinds are entities; another known tag here skips its line.
-        if (id >= 1 && id <= 19)
+        if (isElementKind(id))
             return readElement(id) ? kChildRead : kChildFailed;
         skipLine();
         return kChildRead;

@@ -1,5 +1,5 @@
-// Writing the own tagged format: the prolog, the root, the header sections in their fixed order
-// and one page data block per page with its elements in drawing order.
+// Writing the own tagged format: the prolog, the root ("tesvanCADml"), the header sections in their
+// fixed order and one page data block per page with its elements in drawing order.
 #include "document/Document.h"
 
 #include "dialogs/colour/InkInfo.h"
@@ -8,19 +8,17 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentContext.h"
-#include "document/DocumentFileTags.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
 #include "document/PageList.h"
 #include "document/PaperSettings.h"
+#include "document/TagIds.h"
 #include "document/XmlSectionOwner.h"
 #include "io/print/PrintSettings.h"
 #include "platform/StringUtil.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
-
-using namespace document_file_tags;
 
 namespace {
 
@@ -45,16 +43,16 @@ int Document::writeTaggedFile()
     writeRawLine(declaration);
     writeRawLine(kComment);
     // A part that could not be written fails the whole file, also when no write call failed.
-    int ok = beginTag(kRoot);
+    int ok = beginTag(tag_id::tesvanCADml);
     ok = writeHeader() && ok;
     ok = writePages() && ok;
-    ok = endTag(kRoot) && ok;
+    ok = endTag(tag_id::tesvanCADml) && ok;
     return ok && ioError == 0 && !cancelled();
 }
 
 int Document::writeHeader()
 {
-    if (!beginTag(kHeader))
+    if (!beginTag(tag_id::header))
         return 0;
     DocumentContext* c = ownerContext;
     int ok = 1;
@@ -68,10 +66,10 @@ int Document::writeHeader()
         ok = writeSection(writeSwitches.setMeasure, c->measureDefaults, *this) && ok;
         ok = writeSection(writeSwitches.inkInfo, c->inkInfo, *this) && ok;
         if (writeSwitches.dspedpage && c->pages)
-            ok = writeIntTag(kDisplayedPage, c->pages->currentPage()) && ok;
+            ok = writeIntTag(tag_id::dspedpage, c->pages->currentPage()) && ok;
     }
     ok = writeSection(writeSwitches.setParts, partsOrigin, *this) && ok;
-    return endTag(kHeader) && ok;
+    return endTag(tag_id::header) && ok;
 }
 
 // Each page in turn becomes the I/O page; the current page of the drawing is not touched, so a
@@ -91,11 +89,11 @@ int Document::writePages()
 
 int Document::writePageElements(int page)
 {
-    if (!beginTag(kPageData))
+    if (!beginTag(tag_id::pagedata))
         return 0;
     if (writeSwitches.pageNumber)
-        writeIntTag(kPage, page);
-    beginTag(kEntities);
+        writeIntTag(tag_id::page, page);
+    beginTag(tag_id::entities);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
     ElementEditor* editor = ioEditor();
     const int count = store && store->pageTable ? store->pageTable->getCount(page) : 0;
@@ -119,8 +117,8 @@ int Document::writePageElements(int page)
         if (written < count)
             return 0;
     }
-    endTag(kEntities);
-    endTag(kPageData);
+    endTag(tag_id::entities);
+    endTag(tag_id::pagedata);
     return ioError == 0;
 }
 
@@ -128,11 +126,11 @@ int Document::writePageElements(int page)
 int Document::writeSelectedElements()
 {
     ioPage = 1;
-    if (!beginTag(kPageData))
+    if (!beginTag(tag_id::pagedata))
         return 0;
     if (writeSwitches.pageNumber)
-        writeIntTag(kPage, 1);
-    beginTag(kEntities);
+        writeIntTag(tag_id::page, 1);
+    beginTag(tag_id::entities);
     SelectTool* selectTool = DocumentContext::selectToolOf(ownerContext);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
     ElementEditor* editor = ioEditor();
@@ -145,7 +143,7 @@ int Document::writeSelectedElements()
             id = selectTool->nextSelectedId();
         }
     }
-    endTag(kEntities);
-    endTag(kPageData);
+    endTag(tag_id::entities);
+    endTag(tag_id::pagedata);
     return ioError == 0;
 }

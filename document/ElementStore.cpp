@@ -296,6 +296,11 @@ int ElementStore::reinsertElement(int id, const ElementIndexEntry& image)
     return 1;
 }
 
+int ElementStore::canReinsert(int id, const ElementIndexEntry& image)
+{
+    return isReady() && indexTable->isValidId(id) && indexTable->isFree(id) && isPlausibleImage(image);
+}
+
 int ElementStore::appendToPageEnd(int id)
 {
     ElementIndexEntry entry;

@@ -46,6 +46,9 @@ public:
     int deleteElement(int id, ElementIndexEntry* out);
     // Puts an id back with an entry image at the place the image records (undo, redo).
     int reinsertElement(int id, const ElementIndexEntry& image);
+    // 1 when reinsertElement would take a released id back with that image; 0 for a live id,
+    // which has its place already.
+    int canReinsert(int id, const ElementIndexEntry& image);
     // Links an element at the end of its page's chains.
     int appendToPageEnd(int id);
     // Drawing order on a page: moves id just before (after) target. Nothing when they are equal.

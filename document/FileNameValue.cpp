@@ -2,7 +2,9 @@
 
 #include "document/Document.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "platform/Dialog.h"
 #include "platform/FileName.h"
 #include "platform/StringUtil.h"
@@ -24,7 +26,7 @@ int FileNameValue::readXml(Document& document, int endTag)
     const bool bare = StringUtil::findChar(name, '\\') == nullptr && StringUtil::findChar(name, ':') == nullptr;
     char folder[FileName::pathCapacity];
     const int folderLength = getFolderPart(document.getPath(), folder);
-    if (holder && holder->kind == kPictureKind && bare && folderLength > 0 &&
+    if (holder && holder->kind == kindCode(ElementKind::Picture) && bare && folderLength > 0 &&
         folderLength + StringUtil::length(name) < kCapacity) {
         StringUtil::copy(path, folder);
         StringUtil::append(path, name);
@@ -50,8 +52,8 @@ int FileNameValue::writeXml(Document& document) const
     getFolderPart(path, own);
     getFolderPart(document.getPath(), drawing);
     if (own[0] != 0 && StringUtil::equalsNoCase(own, drawing))
-        return document.writeStringTag(kFileName, path + fileNameStart(path));
-    return document.writeStringTag(kFileName, path);
+        return document.writeStringTag(tag_id::fileName, path + fileNameStart(path));
+    return document.writeStringTag(tag_id::fileName, path);
 }
 
 int FileNameValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)

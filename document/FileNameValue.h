@@ -6,16 +6,13 @@ class Document;
 class ElementRecordBuffer;
 class XmlContext;
 
-// The path of the image file that a picture element places ("fileName", 1812): at most 259
+// The path of the image file that a picture element places ("fileName"): at most 259
 // characters. In the drawing file a picture that lies in the drawing's own folder is stored by
 // its file name only, and such a name is read back into the folder of the drawing being read, so
 // that a drawing moved together with its pictures finds them again.
 class FileNameValue : public EntityAttribute {
 public:
-    enum Tag { kFileName = 1812 };
     static constexpr int kCapacity = 260;
-    // Kind of the picture element, whose names are taken relative to the drawing.
-    static constexpr int kPictureKind = 19;
 
     void reset() { path[0] = 0; }
     void assign(const FileNameValue* other);
@@ -24,9 +21,9 @@ public:
     const char* text() const { return path; }
 
     // A quoted text, then the closing tag endTag. When the document's attribute holder is a
-    // picture and the text has no folder part ('\\' or ':'), the drawing's folder is put before
-    // it, unless the joined path would exceed 259 characters. 0 when the text or the closing
-    // tag could not be read.
+    // picture (whose names are taken relative to the drawing) and the text has no folder part
+    // ('\\' or ':'), the drawing's folder is put before it, unless the joined path would exceed
+    // 259 characters. 0 when the text or the closing tag could not be read.
     int readXml(Document& document, int endTag);
     // The tag routed from the document's attribute holder while the document is read.
     int readEntityXml(XmlContext& file, int tagId) override;

@@ -38,3 +38,17 @@ int OrderChangeRecord::restore(ElementStore* store, int phase)
     }
     return 1;
 }
+
+int OrderChangeRecord::canRestore(ElementStore* store, int phase)
+{
+    if (!store || !store->pageTable || !store->cellTable || !store->indexTable)
+        return 0;
+    OrderChangeItem item;
+    for (int i = 0; i < count; ++i) {
+        if (!itemAt(i, item))
+            return 0;
+        if (item.phase == phase && item.type == 2 && !store->isLive(item.w[0]))
+            return 0;
+    }
+    return 1;
+}

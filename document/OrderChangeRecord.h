@@ -39,6 +39,9 @@ public:
     // Puts back the state of one phase (1 before the move, 2 after it) in the store, in the
     // order recorded. Links to ids the store does not hold as live elements are skipped.
     int restore(ElementStore* store, int phase);
+    // 1 when restore would skip nothing of the phase: the store has its tables and every element
+    // an item relinks is live. Undo checks this first, so that a step applies all or nothing.
+    int canRestore(ElementStore* store, int phase);
     int restoreBefore(ElementStore* store) { return restore(store, 1); }
     int restoreAfter(ElementStore* store) { return restore(store, 2); }
 

@@ -69,6 +69,10 @@ public:
 
     int seek(long long delta) { return file.seekRelative(static_cast<LONG>(delta)); }
     unsigned long filePosition() const { return file.bytesTransferred(); }
+    int seekTo(unsigned long position)
+    {
+        return seek(static_cast<long long>(position) - static_cast<long long>(filePosition()));
+    }
 
 private:
     int fits(long long n) const { return n >= 0 && n <= readLimit - readCount; }

@@ -25,16 +25,36 @@ constexpr int kHeadBytes = 6;
 constexpr unsigned int kFrameBytes = 16;
 
 struct OperationName {
-    int code;
+    UndoCode code;
     const char* name;
 };
 
 const OperationName operationNames[] = {
-    {13, "移動"},       {15, "複写"},     {17, "回転"},       {19, "順番変更"},   {21, "カット"},
-    {25, "貼込み"},     {27, "削除"},     {41, "文字入力"},   {43, "文字削除"},   {45, "文字変更"},
-    {46, "機能変更"},   {47, "文字切取"}, {49, "文字張込"},   {51, "点移動"},     {53, "点追加"},
-    {55, "点削除"},     {61, "可変"},     {71, "属性"},       {73, "一括変更"},   {75, "要素ズーム"},
-    {81, "ページ追加"}, {82, "ページ追加"}, {83, "ページ追加"}, {84, "ページ消去"}, {91, "部品配置"},
+    {UndoCode::Move, "移動"},
+    {UndoCode::Copy, "複写"},
+    {UndoCode::Rotate, "回転"},
+    {UndoCode::OrderChange, "順番変更"},
+    {UndoCode::Cut, "カット"},
+    {UndoCode::Paste, "貼込み"},
+    {UndoCode::Delete, "削除"},
+    {UndoCode::Typing, "文字入力"},
+    {UndoCode::TextDelete, "文字削除"},
+    {UndoCode::TextReplace, "文字変更"},
+    {UndoCode::FunctionChange, "機能変更"},
+    {UndoCode::TextCut, "文字切取"},
+    {UndoCode::TextPaste, "文字張込"},
+    {UndoCode::PointMove, "点移動"},
+    {UndoCode::PointAdd, "点追加"},
+    {UndoCode::PointDelete, "点削除"},
+    {UndoCode::Reshape, "可変"},
+    {UndoCode::AttributeChange, "属性"},
+    {UndoCode::BatchChange, "一括変更"},
+    {UndoCode::ElementZoom, "要素ズーム"},
+    {UndoCode::PageAdd1, "ページ追加"},
+    {UndoCode::PageAdd2, "ページ追加"},
+    {UndoCode::PageAdd3, "ページ追加"},
+    {UndoCode::PageDelete, "ページ消去"},
+    {UndoCode::PartPlacement, "部品配置"},
 };
 
 } // namespace
@@ -88,7 +108,7 @@ void UndoManager::resetPositions()
 
 void UndoManager::clearPending()
 {
-    pending.code = 0;
+    pending.code = UndoCode::None;
     pending.element = nullptr;
     for (int32_t& word : pending.word)
         word = 0;
@@ -99,14 +119,15 @@ void UndoManager::clearPending()
 
 void UndoManager::flushPending()
 {
-    if (pending.code == 1)
-        writeTextRecord(41);
-    else if (pending.code == 43)
-        writeTextRecord(43);
+    if (pending.code == UndoCode::PendingTyping)
+        writeTextRecord(UndoCode::Typing);
+    else if (pending.code == UndoCode::TextDelete)
+        writeTextRecord(UndoCode::TextDelete);
     // A record begun over several calls and not ended: its staged bytes never reach the log.
-    if (pending.code == 61 || pending.code == 71 || pending.code == 73 || pending.code == 75)
+    if (pending.code == UndoCode::Reshape || pending.code == UndoCode::AttributeChange ||
+        pending.code == UndoCode::BatchChange || pending.code == UndoCode::ElementZoom)
         logFile.discard();
-    pending.code = 0;
+    pending.code = UndoCode::None;
     pending.element = nullptr;
     for (int i = 2; i <= 8; ++i)
         pending.word[i] = 0;
@@ -115,23 +136,28 @@ void UndoManager::flushPending()
     pairCount = 0;
 }
 
-void UndoManager::flushPendingIfOther(int code)
+void UndoManager::flushPendingIfOther(UndoCode code)
 {
-    if (pending.code != 0 && pending.code != code)
+    if (pending.code != UndoCode::None && pending.code != code)
         flushPending();
 }
 
-void UndoManager::captureSelection()
+void UndoManager::captureSelection() { selectedIds(ids); }
+
+// The list := the ids of the selected elements; the selection mode.
+int UndoManager::selectedIds(GlobalBlock& list)
 {
-    ids.count = 0;
+    list.count = 0;
     SelectTool* tool = owner ? owner->selectTool : nullptr;
-    if (!tool || tool->selectionMode() == 0)
-        return;
+    const int mode = tool ? tool->selectionMode() : 0;
+    if (mode == 0)
+        return 0;
     for (int id = tool->firstSelectedId(); id >= 1; id = tool->nextSelectedId()) {
         int32_t value = id;
-        if (!ids.append(&value))
+        if (!list.append(&value))
             break;
     }
+    return mode;
 }
 
 void UndoManager::setSingleId(int id)
@@ -157,7 +183,7 @@ int UndoManager::idFrom(GlobalBlock& list, int index)
 
 // The frame
 
-void UndoManager::beginRecord(int code, int kind)
+void UndoManager::beginRecord(UndoCode code, int kind)
 {
     head.marker = 2;
     head.code = static_cast<uint16_t>(code);
@@ -249,7 +275,7 @@ int UndoManager::peekForward()
 {
     logFile.beginRead(kHeadBytes);
     int ok = readHead(head);
-    logFile.seek(-logFile.bytesRead());
+    ok = logFile.seek(-logFile.bytesRead()) && ok;
     return ok;
 }
 
@@ -263,19 +289,20 @@ void UndoManager::readTail()
 }
 
 // Position back by one, to the start of the record in hand, whose head is read again.
-void UndoManager::countersBack()
+int UndoManager::countersBack()
 {
     --position;
-    logFile.seek(-static_cast<long long>(recordLength));
+    if (!logFile.seek(-static_cast<long long>(recordLength)))
+        return 0;
     logFile.beginRead(recordLength);
-    readHead(head);
+    return readHead(head);
 }
 
 // The head of the record at the file position, read forward as the first piece of a redo step.
-void UndoManager::beginRedoRead()
+int UndoManager::beginRedoRead()
 {
     logFile.beginRead(logFile.bytesToEnd());
-    readHead(head);
+    return readHead(head);
 }
 
 // After reading a record forward to its end.
@@ -285,30 +312,18 @@ void UndoManager::countersForward()
     ++position;
 }
 
-void UndoManager::seekBack() { logFile.seek(-logFile.bytesRead()); }
+int UndoManager::seekBack() { return logFile.seek(-logFile.bytesRead()); }
 
-void UndoManager::openRecord(int redoing)
-{
-    if (redoing)
-        beginRedoRead();
-    else
-        countersBack();
-}
+int UndoManager::openRecord(int redoing) { return redoing ? beginRedoRead() : countersBack(); }
 
-void UndoManager::closeRecord(int redoing)
+int UndoManager::closeRecord(int redoing)
 {
-    if (redoing)
+    if (redoing) {
         countersForward();
-    else
-        seekBack();
-}
-
-int UndoManager::openSettledRecord(int redoing)
-{
-    if (redoing && !settle())
-        return 0;
-    openRecord(redoing);
-    return 1;
+        return !logFile.readFailed();
+    }
+    // The failure flag first: seeking back leaves it as the reads set it.
+    return !logFile.readFailed() && seekBack();
 }
 
 // The virtual operations
@@ -330,10 +345,10 @@ int UndoManager::operationName(int code, int kind, char* name, int size)
     if (!name || size < 1)
         return 0;
     name[0] = 0;
-    if (code == 11)
+    if (code == static_cast<int>(UndoCode::NewElement))
         return elementKindName(kind, name, size);
     for (const OperationName& entry : operationNames) {
-        if (entry.code == code) {
+        if (static_cast<int>(entry.code) == code) {
             StringUtil::copy(name, size, entry.name);
             return 1;
         }
@@ -383,81 +398,104 @@ int UndoManager::undo()
     // A length that the log before the file position cannot hold: nothing sound to take back.
     if (recordLength < kFrameBytes || recordLength > logFile.filePosition())
         return 0;
-    return dispatch(0);
+    return runStep(0);
 }
 
 int UndoManager::redo()
 {
     if (!canRedo() || !peekForward())
         return 0;
-    return dispatch(1);
+    return runStep(1);
+}
+
+// The step of the record in hand, whole or not at all: a step that fails has put back what it had
+// changed of the elements, and here the log position and the selection go back to where the step
+// began.
+int UndoManager::runStep(int redoing)
+{
+    // Settling may commit the element in edit as a new record: the history then changed under the
+    // step, which must not go on (and the new record stays).
+    if (settlesFirst(redoing) && !settle())
+        return 0;
+    const int positionBefore = position;
+    const unsigned long fileBefore = logFile.filePosition();
+    selectionModeBefore = selectedIds(selectionBefore);
+    if (dispatch(redoing))
+        return 1;
+    position = positionBefore;
+    // A log whose position cannot be set again is as unreadable as before; nothing more to do.
+    logFile.seekTo(fileBefore);
+    selectListed(selectionBefore, selectionModeBefore);
+    refresh();
+    return 0;
 }
 
 int UndoManager::dispatch(int redoing)
 {
-    switch (head.code) {
-    case 11:
-        if (redoing)
-            redoNewElement();
-        else
-            undoNewElement();
-        break;
-    case 13:
-    case 17:
-        undoMoveOrRotate(redoing);
-        break;
-    case 15:
-    case 91:
-        if (redoing)
-            redoCopy();
-        else
-            undoCopy();
-        break;
-    case 19:
-        undoOrder(redoing);
-        break;
-    case 21:
-    case 27:
-        if (redoing)
-            stepRemoveListed(1);
-        else
-            stepReinsertListed(0);
-        break;
-    case 25:
-        if (redoing)
-            stepReinsertListed(1);
-        else
-            stepRemoveListed(0);
-        break;
-    case 41:
-    case 43:
-    case 45:
-    case 47:
-    case 49:
-        stepText(redoing);
-        break;
-    case 51:
-        stepPointMove(redoing);
-        break;
-    case 53:
-    case 55:
-        stepPointList(redoing);
-        break;
-    case 61:
-    case 71:
-        stepImage(redoing);
-        break;
-    case 73:
-    case 75:
-        stepImageBatch(redoing);
-        break;
+    switch (headCode()) {
+    case UndoCode::NewElement:
+        return redoing ? redoNewElement() : undoNewElement();
+    case UndoCode::Move:
+    case UndoCode::Rotate:
+        return undoMoveOrRotate(redoing);
+    case UndoCode::Copy:
+    case UndoCode::PartPlacement:
+        return redoing ? redoCopy() : undoCopy();
+    case UndoCode::OrderChange:
+        return undoOrder(redoing);
+    case UndoCode::Cut:
+    case UndoCode::Delete:
+        return redoing ? stepRemoveListed(1) : stepReinsertListed(0);
+    case UndoCode::Paste:
+        return redoing ? stepReinsertListed(1) : stepRemoveListed(0);
+    case UndoCode::Typing:
+    case UndoCode::TextDelete:
+    case UndoCode::TextReplace:
+    case UndoCode::TextCut:
+    case UndoCode::TextPaste:
+        return stepText(redoing);
+    case UndoCode::PointMove:
+        return stepPointMove(redoing);
+    case UndoCode::PointAdd:
+    case UndoCode::PointDelete:
+        return stepPointList(redoing);
+    case UndoCode::Reshape:
+    case UndoCode::AttributeChange:
+        return stepImage(redoing);
+    case UndoCode::BatchChange:
+    case UndoCode::ElementZoom:
+        return stepImageBatch(redoing);
     default:
         return 0;
     }
-    return 1;
 }
 
 // Common parts of the steps
+
+// The redo steps that change elements by id settle the element in edit first; those of cut,
+// paste, delete and the text records do not. Of the undo steps only that of a new element does.
+int UndoManager::settlesFirst(int redoing) const
+{
+    switch (headCode()) {
+    case UndoCode::NewElement:
+        return 1;
+    case UndoCode::Move:
+    case UndoCode::Copy:
+    case UndoCode::Rotate:
+    case UndoCode::OrderChange:
+    case UndoCode::PointMove:
+    case UndoCode::PointAdd:
+    case UndoCode::PointDelete:
+    case UndoCode::Reshape:
+    case UndoCode::AttributeChange:
+    case UndoCode::BatchChange:
+    case UndoCode::ElementZoom:
+    case UndoCode::PartPlacement:
+        return redoing;
+    default:
+        return 0;
+    }
+}
 
 // Ends text input and settles the element being edited in place. 0 when that wrote a record (a
 // new element was committed): the history then changed under the step, which must not go on.
@@ -490,21 +528,24 @@ void UndoManager::clearSelection()
         owner->selectTool->clearSelection();
 }
 
-void UndoManager::reselect(GlobalBlock& list)
+void UndoManager::reselect(GlobalBlock& list) { selectListed(list, list.count == 1 ? 1 : 2); }
+
+// The selection := the listed ids, in single mode (1) or list mode (2); none for mode 0.
+void UndoManager::selectListed(GlobalBlock& list, int mode)
 {
     SelectTool* tool = owner ? owner->selectTool : nullptr;
     if (!tool)
         return;
     tool->clearSelection();
     int n = list.count;
-    if (n < 1)
+    if (n < 1 || mode == 0)
         return;
-    tool->setSelectionMode(n == 1 ? 1 : 2);
+    tool->setSelectionMode(mode);
     for (int i = 0; i < n; ++i) {
         int id = idFrom(list, i);
         if (id < 1)
             break;
-        if (n == 1)
+        if (mode == 1)
             tool->selectSingle(id);
         else
             tool->addToSelection(id);

@@ -3,6 +3,7 @@
 
 #include "document/ElementIndexEntry.h"
 #include "document/OrderChangeRecord.h"
+#include "document/UndoCode.h"
 #include "document/UndoLog.h"
 #include "geometry/DoubleArray.h"
 #include "platform/GlobalBlock.h"
@@ -27,7 +28,7 @@ struct UndoRecordHead {
 // position, 9 and 10 the first point and the point count, 10 also the point count before, 11 the
 // value count before).
 struct PendingUndoRecord {
-    int code = 0;
+    UndoCode code = UndoCode::None;
     Element* element = nullptr; // not owned; see UndoManager::forgetElement
     int32_t word[12] = {};
 };
@@ -82,37 +83,39 @@ public:
     virtual int canUndo();
     virtual int redoText(char* text);
     virtual int canRedo();
-    // Takes back the last applied record; 1 when a step ran.
-    virtual int undo();
-    // Re-applies the next record; 1 when a step ran.
-    virtual int redo();
+    // Takes back the last applied record; 1 when a step ran. A step is all or nothing: when it
+    // fails (an element cannot be taken, the record cannot be read) it answers 0 and leaves the
+    // log position, the elements and the selection as they were.
+    [[nodiscard]] virtual int undo();
+    // Re-applies the next record; 1 when a step ran, 0 as undo.
+    [[nodiscard]] virtual int redo();
 
     // Forgets the history (the file stays as it is; later records overwrite it).
     void resetPositions();
-    // Writes an open typing (record 41) or text deletion (43) record; drops any other open record.
+    // Writes an open typing or text deletion record; drops any other open record.
     void flushPending();
-    void flushPendingIfOther(int code);
+    void flushPendingIfOther(UndoCode code);
     // The id list := the ids of the selected elements.
     void captureSelection();
     void setSingleId(int id);
 
     // Record writers, one group per record code.
-    void recordNewElement(Element* element);                    // 11
-    void recordMove(double dx, double dy, double dz);           // 13
-    void beginCopy(int, int, int, int, int, int);               // 15 (the arguments are not used)
+    void recordNewElement(Element* element);
+    void recordMove(double dx, double dy, double dz);
+    void beginCopy(int, int, int, int, int, int); // the arguments are not used
     void endCopy();
-    void beginPartPlacement();                                  // 91
+    void beginPartPlacement();
     void endPartPlacement();
-    void recordRotate(double angle, double centreX, double centreY, double centreZ); // 17
-    void recordOrderChange();                                   // 19
-    void recordCut();                                           // 21
-    void recordPaste();                                         // 25
-    void recordDelete();                                        // 27
-    void beginPointMove(int firstIndex, int n);                 // 51
+    void recordRotate(double angle, double centreX, double centreY, double centreZ);
+    void recordOrderChange();
+    void recordCut();
+    void recordPaste();
+    void recordDelete();
+    void beginPointMove(int firstIndex, int n);
     void endPointMove(Element* element);
-    void beginPointAdd(int pointCount);                         // 53
+    void beginPointAdd(int pointCount);
     void endPointAdd(Element* element);
-    void beginPointDelete(int pointCount);                      // 55
+    void beginPointDelete(int pointCount);
     void endPointDelete(Element* element);
     void clearRecordPoints() { points.count = 0; }
     void addRecordPoint(double x, double y, double z);
@@ -120,35 +123,36 @@ public:
     void setValueCountBefore(int n) { pending.word[11] = n; }
     // The element appends its per-vertex values here itself, before and after the change.
     DoubleArray* recordValues() { return &values; }
-    void beginReshape(Element* element);                        // 61
+    void beginReshape(Element* element);
     void endReshape(Element* element);
-    void beginAttributeChange(Element* element);                // 71
+    void beginAttributeChange(Element* element);
     void endAttributeChange(Element* element);
-    void beginBatchChange(int n);                               // 73
+    void beginBatchChange(int n);
     void batchChangeBefore(int id);
     void batchChangeAfter(int id);
     void endBatchChange();
-    void beginElementZoom(int n);                               // 75
+    void beginElementZoom(int n);
     void elementZoomBefore(int id);
     void elementZoomAfter(int id);
     void endElementZoom();
     // Text editing of one element (positions in bytes).
-    void beginTyping(Element* element, int caret);              // 41
+    void beginTyping(Element* element, int caret);
     void appendTyped(const char* bytes, int n);
-    void beginTextDelete(Element* element, int caret, int direction); // 43
+    void beginTextDelete(Element* element, int caret, int direction);
     void setTextSelectionRange(int start, int end);
     void addDeletedText(int position, const char* bytes, int n);
-    void beginTextCut(Element* element, int caret);             // 47
+    void beginTextCut(Element* element, int caret);
     void addCutText(int position, const char* bytes, int n);
     void endTextCut();
-    void beginTextReplace(Element* element, int caret);         // 45
+    void beginTextReplace(Element* element, int caret);
     void endTextReplace(const char* oldBytes, int oldLength, const char* newBytes, int newLength);
-    void beginTextPaste(Element* element, int caret);           // 49
+    void beginTextPaste(Element* element, int caret);
     void endTextPaste(const char* oldBytes, int oldLength, const char* newBytes, int newLength);
     // The drawing-order change that the order command fills before recordOrderChange.
     OrderChangeRecord* orderList() { return &order; }
 
-    // The name of an operation code ("移動"), or an empty text; kind names code 11.
+    // The name of a stored record code ("移動"), or an empty text; a new element is named by its
+    // kind.
     static int operationName(int code, int kind, char* name, int size);
     // An element is going away: a pending record on it is closed while its id and kind can
     // still be read (the element base calls this from its destructor).
@@ -164,11 +168,19 @@ public:
     int idAt(int index);
 
 private:
-    struct Step;
+    // The place an element had before a step changed its chains, to put it back when the step
+    // cannot be completed.
+    struct PlaceBefore {
+        int32_t id;
+        int32_t wasLive;
+        ElementIndexEntry entry;
+    };
+    // What relinkListed does with each element of the id list.
+    enum class Relink { Remove, AppendAtPageEnd };
 
     // The log and its frame.
     int openLogFile();
-    void beginRecord(int code, int kind);
+    void beginRecord(UndoCode code, int kind);
     void endRecord();
     void afterRecord();
     int checkDiskSpace();
@@ -176,23 +188,25 @@ private:
     int peekForward();
     int readHead(UndoRecordHead& head);
     void readTail();
-    void countersBack();
-    void beginRedoRead();
+    int countersBack();
+    int beginRedoRead();
     void countersForward();
-    void seekBack();
+    int seekBack();
     // The record of a step: read forward from its head (redo) or from its start after stepping
-    // back (undo); then past it (redo) or back at its start (undo).
-    void openRecord(int redoing);
-    void closeRecord(int redoing);
-    // openRecord after settling the element in hand for a redo; 0 when settling wrote a record
-    // and the step must not go on.
-    int openSettledRecord(int redoing);
+    // back (undo); then past it (redo) or back at its start (undo). 0 when the record's start
+    // cannot be reached, or when it was not read whole or its end cannot be reached.
+    [[nodiscard]] int openRecord(int redoing);
+    [[nodiscard]] int closeRecord(int redoing);
+    UndoCode headCode() const { return static_cast<UndoCode>(head.code); }
     void clearPending();
 
     // Common parts of the steps.
     int settle();
+    int settlesFirst(int redoing) const;
     void refresh();
+    int selectedIds(GlobalBlock& list);
     void reselect(GlobalBlock& list);
+    void selectListed(GlobalBlock& list, int mode);
     void selectAlone(int id);
     void clearSelection();
     ElementEditor* elementEditor() const;
@@ -202,44 +216,52 @@ private:
     Element* elementInHand(ElementEditor* editor, int id) const;
     Element* openTextElement(int id, int kind);
 
-    // Element images (61, 71, 73, 75).
+    // Element images (reshape, attribute change, batch change, element zoom).
     int captureImage(int id);
     void writeImage();
     int readImage();
+    void skipImage();
     int putImageBack(int id);
-    void beginImageRecord(int code, Element* element);
-    void endImageRecord(int code, Element* element);
-    void beginImageBatch(int code, int n);
-    void imageBefore(int code, int id);
-    void imageAfter(int code, int id);
-    void endImageBatch(int code);
+    void beginImageRecord(UndoCode code, Element* element);
+    void endImageRecord(UndoCode code, Element* element);
+    void beginImageBatch(UndoCode code, int n);
+    void imageBefore(UndoCode code, int id);
+    void imageAfter(UndoCode code, int id);
+    void endImageBatch(UndoCode code);
 
     // Writers shared by several codes.
-    void recordSelectionEntries(int code);
-    void endSelectionPair(int code);
-    void writeTextRecord(int code);
-    void beginTextRecord(int code, Element* element, int caret);
-    void endTextChange(int code, const char* oldBytes, int oldLength, const char* newBytes, int newLength);
+    void recordSelectionEntries(UndoCode code);
+    void endSelectionPair(UndoCode code);
+    void writeTextRecord(UndoCode code);
+    void beginTextRecord(UndoCode code, Element* element, int caret);
+    void endTextChange(UndoCode code, const char* oldBytes, int oldLength, const char* newBytes, int newLength);
     void appendText(const char* bytes, int n, int atFront);
-    void endPointRecord(int code, Element* element);
-    void beginPointRecord(int code, int pointCount);
+    void endPointRecord(UndoCode code, Element* element);
+    void beginPointRecord(UndoCode code, int pointCount);
 
-    // Undo and redo steps by code.
-    void undoNewElement();
-    void redoNewElement();
-    void undoMoveOrRotate(int redoing);
-    void undoCopy();
-    void redoCopy();
-    void undoOrder(int redoing);
-    void stepReinsertListed(int redoing);
-    void stepRemoveListed(int redoing);
-    void removeListed();
-    void stepPointMove(int redoing);
-    void stepPointList(int redoing);
-    void stepImage(int redoing);
-    void stepImageBatch(int redoing);
-    void stepText(int redoing);
-    int dispatch(int redoing);
+    // Undo and redo steps by code: 1 when done, 0 when not (a step that fails half-way puts back
+    // what it had changed of the elements; runStep restores the rest).
+    [[nodiscard]] int runStep(int redoing);
+    [[nodiscard]] int dispatch(int redoing);
+    [[nodiscard]] int undoNewElement();
+    [[nodiscard]] int redoNewElement();
+    [[nodiscard]] int undoMoveOrRotate(int redoing);
+    [[nodiscard]] int undoCopy();
+    [[nodiscard]] int redoCopy();
+    [[nodiscard]] int undoOrder(int redoing);
+    [[nodiscard]] int stepReinsertListed(int redoing);
+    [[nodiscard]] int stepRemoveListed(int redoing);
+    [[nodiscard]] int stepPointMove(int redoing);
+    [[nodiscard]] int stepPointList(int redoing);
+    [[nodiscard]] int stepImage(int redoing);
+    [[nodiscard]] int stepImageBatch(int redoing);
+    [[nodiscard]] int stepText(int redoing);
+    // The parts of the steps over several elements; each answers how far it got.
+    int transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor);
+    [[nodiscard]] int relinkListed(Relink how);
+    void putPlacesBack();
+    [[nodiscard]] int reinsertListed();
+    int putImagesBack(int n, int after);
 
     UndoLog logFile;
     DocumentContext* owner = nullptr;
@@ -254,6 +276,10 @@ private:
     GlobalBlock recordBytes{500, 1};
     GlobalBlock ids{100, 4};
     GlobalBlock otherIds{100, 4}; // an id list read into the selection only
+    GlobalBlock placesBefore{50, sizeof(PlaceBefore)};
+    // The selection when the step in hand began, and its mode.
+    GlobalBlock selectionBefore{100, 4};
+    int selectionModeBefore = 0;
     GlobalBlock text{100, 1};
     unsigned int recordLength = 0;
     PendingUndoRecord pending;

@@ -1,6 +1,5 @@
-// Undo records of one element's points (51 point move, 53 point add, 55 point delete) and of
-// whole element images taken before and after a change (61 reshape, 71 attribute change, 73
-// batch change, 75 element zoom).
+// Undo records of one element's points (point move, point add, point delete) and of whole element
+// images taken before and after a change (reshape, attribute change, batch change, element zoom).
 #include <cstring>
 
 #include "document/DocumentContext.h"
@@ -22,7 +21,7 @@ void UndoManager::beginPointMove(int firstIndex, int n)
     flushPending();
     if (!enabled)
         return;
-    pending.code = 51;
+    pending.code = UndoCode::PointMove;
     pending.word[9] = firstIndex;
     pending.word[10] = n;
     points.count = 0;
@@ -31,12 +30,12 @@ void UndoManager::beginPointMove(int firstIndex, int n)
 // Written only with the n old and then the n new positions.
 void UndoManager::endPointMove(Element* element)
 {
-    if (pending.code != 51 || !element)
+    if (pending.code != UndoCode::PointMove || !element)
         return;
     int n = pending.word[10];
     if (points.count < 1 || points.count != 2 * n)
         return;
-    beginRecord(51, element->kind);
+    beginRecord(UndoCode::PointMove, element->kind);
     logFile.putWord(element->id);
     logFile.putWord(pending.word[9]);
     logFile.putWord(n);
@@ -45,15 +44,15 @@ void UndoManager::endPointMove(Element* element)
     clearPending();
 }
 
-void UndoManager::beginPointAdd(int pointCount) { beginPointRecord(53, pointCount); }
+void UndoManager::beginPointAdd(int pointCount) { beginPointRecord(UndoCode::PointAdd, pointCount); }
 
-void UndoManager::endPointAdd(Element* element) { endPointRecord(53, element); }
+void UndoManager::endPointAdd(Element* element) { endPointRecord(UndoCode::PointAdd, element); }
 
-void UndoManager::beginPointDelete(int pointCount) { beginPointRecord(55, pointCount); }
+void UndoManager::beginPointDelete(int pointCount) { beginPointRecord(UndoCode::PointDelete, pointCount); }
 
-void UndoManager::endPointDelete(Element* element) { endPointRecord(55, element); }
+void UndoManager::endPointDelete(Element* element) { endPointRecord(UndoCode::PointDelete, element); }
 
-void UndoManager::beginPointRecord(int code, int pointCount)
+void UndoManager::beginPointRecord(UndoCode code, int pointCount)
 {
     flushPending();
     if (!enabled)
@@ -67,7 +66,7 @@ void UndoManager::beginPointRecord(int code, int pointCount)
 
 // The point and value lists hold the state before (the counts given) and after the change; the
 // record is written only when the points after are there.
-void UndoManager::endPointRecord(int code, Element* element)
+void UndoManager::endPointRecord(UndoCode code, Element* element)
 {
     if (pending.code != code || !element || points.count <= pending.word[10])
         return;
@@ -81,45 +80,48 @@ void UndoManager::endPointRecord(int code, Element* element)
     clearPending();
 }
 
-void UndoManager::stepPointMove(int redoing)
+int UndoManager::stepPointMove(int redoing)
 {
-    if (!openSettledRecord(redoing))
-        return;
+    if (!openRecord(redoing))
+        return 0;
     int32_t id = 0, first = 0, n = 0;
     logFile.readWord(id);
     logFile.readWord(first);
     logFile.readWord(n);
     logFile.readList(&points, sizeof(UndoPoint));
-    closeRecord(redoing);
+    if (!closeRecord(redoing) || n < 1 || points.count != 2 * n)
+        return 0;
     selectAlone(id);
     ElementEditor* editor = elementEditor();
-    if (n >= 1 && points.count == 2 * n && editor && editor->beginEdit(id)) {
-        if (Element* element = elementInHand(editor, id)) {
-            int from = redoing ? n : 0;
-            for (int i = 0; i < n; ++i) {
-                UndoPoint point;
-                if (points.get(from + i, &point))
-                    element->setPoint(first + i, point.x, point.y, point.z);
-            }
-            editor->storeBack(id);
-        }
+    Element* element = editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
+    if (!element)
+        return 0;
+    int from = redoing ? n : 0;
+    for (int i = 0; i < n; ++i) {
+        UndoPoint point;
+        if (points.get(from + i, &point))
+            element->setPoint(first + i, point.x, point.y, point.z);
     }
+    if (!editor->storeBack(id))
+        return 0;
     refresh();
+    return 1;
 }
 
 // Rebuilds the element's point list (and its per-vertex values) as it was before (undo) or after
 // (redo) the change.
-void UndoManager::stepPointList(int redoing)
+int UndoManager::stepPointList(int redoing)
 {
-    if (!openSettledRecord(redoing))
-        return;
+    if (!openRecord(redoing))
+        return 0;
     int32_t id = 0, pointsBefore = 0, valuesBefore = 0;
     logFile.readWord(id);
     logFile.readWord(pointsBefore);
     logFile.readList(&points, sizeof(UndoPoint));
     logFile.readWord(valuesBefore);
     logFile.readList(&values, sizeof(double));
-    closeRecord(redoing);
+    if (!closeRecord(redoing))
+        return 0;
     if (pointsBefore < 0 || pointsBefore > points.count)
         pointsBefore = points.count;
     if (valuesBefore < 0 || valuesBefore > values.count)
@@ -128,25 +130,30 @@ void UndoManager::stepPointList(int redoing)
     selectAlone(id);
     ElementEditor* editor = elementEditor();
     Element* element = editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
-    if (element) {
-        int pointFrom = redoing ? pointsBefore : 0;
-        int pointTo = redoing ? points.count : pointsBefore;
-        element->clearPoints();
-        for (int i = pointFrom; i < pointTo; ++i) {
-            UndoPoint point;
-            if (points.get(i, &point))
-                element->appendPoint(point.x, point.y, point.z);
-        }
-        if (DoubleArray* rounding = element->getVertexRounding()) {
-            int valueFrom = redoing ? valuesBefore : 0;
-            int valueTo = redoing ? values.count : valuesBefore;
-            rounding->resize(0);
-            for (int i = valueFrom; i < valueTo; ++i)
-                rounding->append(values.get(i));
-        }
-        editor->storeBack(id);
+    if (!element)
+        return 0;
+    int pointFrom = redoing ? pointsBefore : 0;
+    int pointTo = redoing ? points.count : pointsBefore;
+    element->clearPoints();
+    for (int i = pointFrom; i < pointTo; ++i) {
+        UndoPoint point;
+        if (points.get(i, &point))
+            element->appendPoint(point.x, point.y, point.z);
     }
+    if (DoubleArray* rounding = element->getVertexRounding()) {
+        int valueFrom = redoing ? valuesBefore : 0;
+        int valueTo = redoing ? values.count : valuesBefore;
+        rounding->resize(0);
+        for (int i = valueFrom; i < valueTo; ++i) {
+            // A list that cannot grow would be stored short: the element stays as it is stored.
+            if (!rounding->append(values.get(i)))
+                return 0;
+        }
+    }
+    if (!editor->storeBack(id))
+        return 0;
     refresh();
+    return 1;
 }
 
 // Element images: the index entry and the record bytes as the store holds them
@@ -185,6 +192,13 @@ int UndoManager::readImage()
     return ok && !logFile.readFailed();
 }
 
+// Passes over an image that the step does not put back (a failed read shows in readFailed).
+void UndoManager::skipImage()
+{
+    logFile.skip(static_cast<int>(sizeof entry));
+    logFile.readList(nullptr, 1);
+}
+
 // Rewrites the element in place from the image in hand (serial, kind and layer from its entry).
 int UndoManager::putImageBack(int id)
 {
@@ -202,17 +216,17 @@ int UndoManager::putImageBack(int id)
     return target->updateElement(id, &image);
 }
 
-void UndoManager::beginReshape(Element* element) { beginImageRecord(61, element); }
+void UndoManager::beginReshape(Element* element) { beginImageRecord(UndoCode::Reshape, element); }
 
-void UndoManager::endReshape(Element* element) { endImageRecord(61, element); }
+void UndoManager::endReshape(Element* element) { endImageRecord(UndoCode::Reshape, element); }
 
-void UndoManager::beginAttributeChange(Element* element) { beginImageRecord(71, element); }
+void UndoManager::beginAttributeChange(Element* element) { beginImageRecord(UndoCode::AttributeChange, element); }
 
-void UndoManager::endAttributeChange(Element* element) { endImageRecord(71, element); }
+void UndoManager::endAttributeChange(Element* element) { endImageRecord(UndoCode::AttributeChange, element); }
 
 // The record is staged from the begin call on: id and the image before; the end call adds the
 // image after and writes it.
-void UndoManager::beginImageRecord(int code, Element* element)
+void UndoManager::beginImageRecord(UndoCode code, Element* element)
 {
     flushPending();
     if (!enabled || !element || !captureImage(element->id))
@@ -225,7 +239,7 @@ void UndoManager::beginImageRecord(int code, Element* element)
     writeImage();
 }
 
-void UndoManager::endImageRecord(int code, Element* element)
+void UndoManager::endImageRecord(UndoCode code, Element* element)
 {
     (void)element; // the image is taken under the id the begin call recorded
     if (pending.code != code)
@@ -240,24 +254,24 @@ void UndoManager::endImageRecord(int code, Element* element)
     clearPending();
 }
 
-void UndoManager::beginBatchChange(int n) { beginImageBatch(73, n); }
+void UndoManager::beginBatchChange(int n) { beginImageBatch(UndoCode::BatchChange, n); }
 
-void UndoManager::batchChangeBefore(int id) { imageBefore(73, id); }
+void UndoManager::batchChangeBefore(int id) { imageBefore(UndoCode::BatchChange, id); }
 
-void UndoManager::batchChangeAfter(int id) { imageAfter(73, id); }
+void UndoManager::batchChangeAfter(int id) { imageAfter(UndoCode::BatchChange, id); }
 
-void UndoManager::endBatchChange() { endImageBatch(73); }
+void UndoManager::endBatchChange() { endImageBatch(UndoCode::BatchChange); }
 
-void UndoManager::beginElementZoom(int n) { beginImageBatch(75, n); }
+void UndoManager::beginElementZoom(int n) { beginImageBatch(UndoCode::ElementZoom, n); }
 
-void UndoManager::elementZoomBefore(int id) { imageBefore(75, id); }
+void UndoManager::elementZoomBefore(int id) { imageBefore(UndoCode::ElementZoom, id); }
 
-void UndoManager::elementZoomAfter(int id) { imageAfter(75, id); }
+void UndoManager::elementZoomAfter(int id) { imageAfter(UndoCode::ElementZoom, id); }
 
-void UndoManager::endElementZoom() { endImageBatch(75); }
+void UndoManager::endElementZoom() { endImageBatch(UndoCode::ElementZoom); }
 
 // n is what the operation expects to record; the end call states the pairs really written.
-void UndoManager::beginImageBatch(int code, int n)
+void UndoManager::beginImageBatch(UndoCode code, int n)
 {
     flushPending();
     if (!enabled)
@@ -269,7 +283,7 @@ void UndoManager::beginImageBatch(int code, int n)
     pairCount = 0;
 }
 
-void UndoManager::imageBefore(int code, int id)
+void UndoManager::imageBefore(UndoCode code, int id)
 {
     if (pending.code != code)
         return;
@@ -285,7 +299,7 @@ void UndoManager::imageBefore(int code, int id)
     writeImage();
 }
 
-void UndoManager::imageAfter(int code, int id)
+void UndoManager::imageAfter(UndoCode code, int id)
 {
     if (pending.code != code || pairStart < 0 || id != imageId)
         return;
@@ -299,7 +313,7 @@ void UndoManager::imageAfter(int code, int id)
     ++pairCount;
 }
 
-void UndoManager::endImageBatch(int code)
+void UndoManager::endImageBatch(UndoCode code)
 {
     if (pending.code != code)
         return;
@@ -310,51 +324,71 @@ void UndoManager::endImageBatch(int code)
     clearPending();
 }
 
-void UndoManager::stepImage(int redoing)
+// Undo reads up to the image before and puts it back; redo passes over it and puts back the
+// image after.
+int UndoManager::stepImage(int redoing)
 {
-    if (!openSettledRecord(redoing))
-        return;
+    if (!openRecord(redoing))
+        return 0;
     int32_t id = 0;
     logFile.readWord(id);
-    readImage();
     if (redoing)
-        readImage();
-    closeRecord(redoing);
+        skipImage();
+    readImage();
+    if (!closeRecord(redoing))
+        return 0;
     selectAlone(id);
-    if (!logFile.readFailed())
-        putImageBack(id);
+    if (!putImageBack(id))
+        return 0;
     refresh();
+    return 1;
 }
 
-void UndoManager::stepImageBatch(int redoing)
+// Undo puts the image before of every pair back, redo the image after; each element joins the
+// selection. When one cannot be put back, the elements done already get their other image back.
+int UndoManager::stepImageBatch(int redoing)
 {
-    if (!openSettledRecord(redoing))
-        return;
+    if (!openRecord(redoing))
+        return 0;
     int32_t n = 0;
     logFile.readWord(n);
-    SelectTool* tool = owner ? owner->selectTool : nullptr;
-    if (tool) {
-        tool->clearSelection();
-        if (n >= 1)
-            tool->setSelectionMode(n == 1 ? 1 : 2);
+    if (n < 0)
+        return 0;
+    otherIds.count = 0;
+    const int done = putImagesBack(n, redoing);
+    if (done < n) {
+        // The pairs done are read again from the start of the record. One that cannot be put back
+        // now is beyond repair; the step fails either way.
+        if (done > 0 && seekBack() && beginRedoRead() && logFile.readWord(n))
+            putImagesBack(done, !redoing);
+        return 0;
     }
-    for (int i = 0; i < n && !logFile.readFailed(); ++i) {
+    if (!closeRecord(redoing))
+        return 0;
+    reselect(otherIds);
+    refresh();
+    return 1;
+}
+
+// Reads n image pairs on from the read position and puts back the image after (or before) of
+// each, once the whole pair was read; the ids go to the other id list. The number of pairs put
+// back before the first that could not be read or put back.
+int UndoManager::putImagesBack(int n, int after)
+{
+    for (int i = 0; i < n; ++i) {
         int32_t id = 0;
         logFile.readWord(id);
-        // Undo puts the image before back, redo the image after.
-        int ok = readImage();
-        if (!redoing && ok)
-            putImageBack(id);
-        ok = readImage();
-        if (redoing && ok)
-            putImageBack(id);
-        if (tool && id >= 1 && !logFile.readFailed()) {
-            if (n == 1)
-                tool->selectSingle(id);
-            else
-                tool->addToSelection(id);
+        if (after) {
+            skipImage();
+            readImage();
+        } else {
+            readImage();
+            skipImage();
         }
+        if (logFile.readFailed() || !putImageBack(id))
+            return i;
+        // A list that cannot grow only leaves the element out of the selection.
+        otherIds.append(&id);
     }
-    closeRecord(redoing);
-    refresh();
+    return n;
 }

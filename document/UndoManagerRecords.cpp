@@ -1,17 +1,12 @@
-// Undo records of element creation and of the operations on the selected elements: new element
-// (11), move (13), copy (15), rotation (17), drawing order (19), cut (21), paste (25), delete (27)
-// and part placement (91).
+// Undo records of element creation and of the operations on the selected elements: new element,
+// move, copy, rotation, drawing order, cut, paste, delete and part placement.
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
-
-namespace {
-// Leader texts (13) are edited in place like texts (12).
-bool isTextKind(int kind) { return kind == 12 || kind == 13; }
-} // namespace
 
 // Writers
 
@@ -25,7 +20,7 @@ void UndoManager::recordNewElement(Element* element)
     // An element that is not in the store leaves nothing to take back.
     if (!target || element->id < 1 || !target->getEntry(element->id, &stored))
         return;
-    beginRecord(11, element->kind);
+    beginRecord(UndoCode::NewElement, element->kind);
     logFile.putWord(element->id);
     logFile.put(&stored, sizeof stored);
     logFile.putList(ids);
@@ -37,7 +32,7 @@ void UndoManager::recordMove(double dx, double dy, double dz)
     flushPending();
     if (!enabled)
         return;
-    beginRecord(13, 0);
+    beginRecord(UndoCode::Move, 0);
     logFile.putWord(1);
     logFile.putReal(dx);
     logFile.putReal(dy);
@@ -51,7 +46,7 @@ void UndoManager::recordRotate(double angle, double centreX, double centreY, dou
     flushPending();
     if (!enabled)
         return;
-    beginRecord(17, 0);
+    beginRecord(UndoCode::Rotate, 0);
     logFile.putReal(angle);
     logFile.putWord(1);
     logFile.putReal(centreX);
@@ -65,22 +60,22 @@ void UndoManager::beginCopy(int, int, int, int, int, int)
 {
     flushPending();
     if (enabled)
-        pending.code = 15;
+        pending.code = UndoCode::Copy;
 }
 
-void UndoManager::endCopy() { endSelectionPair(15); }
+void UndoManager::endCopy() { endSelectionPair(UndoCode::Copy); }
 
 void UndoManager::beginPartPlacement()
 {
     flushPending();
     if (enabled)
-        pending.code = 91;
+        pending.code = UndoCode::PartPlacement;
 }
 
-void UndoManager::endPartPlacement() { endSelectionPair(91); }
+void UndoManager::endPartPlacement() { endSelectionPair(UndoCode::PartPlacement); }
 
 // The selection captured before the operation (in the id list), then the selection now.
-void UndoManager::endSelectionPair(int code)
+void UndoManager::endSelectionPair(UndoCode code)
 {
     if (pending.code != code)
         return;
@@ -97,7 +92,7 @@ void UndoManager::recordOrderChange()
     flushPending();
     if (!enabled)
         return;
-    beginRecord(19, 0);
+    beginRecord(UndoCode::OrderChange, 0);
     logFile.putWord(order.page);
     logFile.putWord(order.itemCount());
     OrderChangeItem item;
@@ -111,49 +106,55 @@ void UndoManager::recordOrderChange()
     endRecord();
 }
 
-void UndoManager::recordCut() { recordSelectionEntries(21); }
+void UndoManager::recordCut() { recordSelectionEntries(UndoCode::Cut); }
 
-void UndoManager::recordPaste() { recordSelectionEntries(25); }
+void UndoManager::recordPaste() { recordSelectionEntries(UndoCode::Paste); }
 
-void UndoManager::recordDelete() { recordSelectionEntries(27); }
+void UndoManager::recordDelete() { recordSelectionEntries(UndoCode::Delete); }
 
-// The selected ids and their index entries as the store holds them now.
-void UndoManager::recordSelectionEntries(int code)
+// The selected ids and their index entries as the store holds them now. A selected id that the
+// store does not hold has no place to come back to and is left out; the two lists stay parallel.
+void UndoManager::recordSelectionEntries(UndoCode code)
 {
     flushPending();
     if (!enabled)
         return;
     captureSelection();
     entries.count = 0;
+    otherIds.count = 0;
     ElementStore* target = store();
-    for (int i = 0; i < ids.count; ++i) {
+    for (int i = 0; target && i < ids.count; ++i) {
+        int32_t id = idFrom(ids, i);
         ElementIndexEntry image;
-        if (target)
-            target->getEntry(idFrom(ids, i), &image);
+        if (!target->getEntry(id, &image))
+            continue;
         if (!entries.append(&image))
             break;
+        if (!otherIds.append(&id)) {
+            entries.removeLast();
+            break;
+        }
     }
     beginRecord(code, 0);
-    logFile.putList(ids);
+    logFile.putList(otherIds);
     logFile.putList(entries);
     endRecord();
 }
 
 // Steps
 
-void UndoManager::undoNewElement()
+int UndoManager::undoNewElement()
 {
-    if (!settle())
-        return;
-    countersBack();
+    if (!openRecord(0))
+        return 0;
     int32_t id = 0;
     logFile.readWord(id);
     logFile.read(&entry, sizeof entry);
     logFile.readList(&otherIds, 4);
     reselect(otherIds);
-    seekBack();
-    if (ElementEditor* editor = elementEditor())
-        editor->removeById(id);
+    ElementEditor* editor = elementEditor();
+    if (!closeRecord(0) || !editor || !editor->removeById(id))
+        return 0;
     if (owner && owner->inputPoints)
         owner->inputPoints->setFlagWord(1);
     if (owner && isTextKind(head.kind)) {
@@ -162,20 +163,20 @@ void UndoManager::undoNewElement()
     }
     refresh();
     captureSelection();
+    return 1;
 }
 
-void UndoManager::redoNewElement()
+int UndoManager::redoNewElement()
 {
-    if (!settle())
-        return;
-    beginRedoRead();
+    if (!openRecord(1))
+        return 0;
     int32_t id = 0;
     logFile.readWord(id);
     logFile.read(&entry, sizeof entry);
     logFile.readList(nullptr, 4);
-    countersForward();
-    if (ElementEditor* editor = elementEditor())
-        editor->reinsertById(id, entry);
+    ElementEditor* editor = elementEditor();
+    if (!closeRecord(1) || !editor || !editor->reinsertById(id, entry))
+        return 0;
     selectAlone(id);
     if (owner && owner->inputPoints)
         owner->inputPoints->setFlagWord(1);
@@ -185,145 +186,238 @@ void UndoManager::redoNewElement()
     refresh();
     captureSelection();
     if (text) {
-        ElementEditor* editor = textEditor();
-        if (editor && editor->beginEdit(id)) {
-            if (Element* element = elementInHand(editor, id))
+        ElementEditor* textInput = textEditor();
+        if (textInput && textInput->beginEdit(id)) {
+            if (Element* element = elementInHand(textInput, id))
                 element->beginTextEditAtStart();
         }
         clearSelection();
     }
+    return 1;
 }
 
-// Moves (13) and rotations (17): the same elements by the negated amount, or again.
-void UndoManager::undoMoveOrRotate(int redoing)
+// Moves and rotations: the same elements by the negated amount, or again.
+int UndoManager::undoMoveOrRotate(int redoing)
 {
-    if (!openSettledRecord(redoing))
-        return;
-    bool rotation = head.code == 17;
+    if (!openRecord(redoing))
+        return 0;
+    const int rotation = headCode() == UndoCode::Rotate;
     double angle = 0.0;
     if (rotation)
         logFile.readReal(angle);
     logFile.readList(&points, sizeof(UndoPoint));
     logFile.readList(&ids, 4);
     reselect(ids);
-    closeRecord(redoing);
+    if (!closeRecord(redoing))
+        return 0;
 
-    UndoPoint point = {0.0, 0.0, 0.0};
-    points.get(0, &point);
-    double factor = redoing ? 1.0 : -1.0;
-    ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        if (id < 1 || !editor->beginEdit(id))
-            break;
-        Element* element = elementInHand(editor, id);
-        if (!element)
-            break;
-        if (rotation)
-            element->rotate(angle * factor, point.x, point.y, point.z);
-        else
-            element->translate(point.x * factor, point.y * factor, point.z * factor);
-        if (!editor->storeBack(id))
-            break;
+    // The displacement, or the centre of the rotation.
+    UndoPoint amount = {0.0, 0.0, 0.0};
+    if (!points.get(0, &amount))
+        return 0;
+    const double factor = redoing ? 1.0 : -1.0;
+    const int done = transformListed(ids.count, rotation, angle, amount, factor);
+    if (done < ids.count) {
+        // The elements changed already get the opposite change, so that none stays changed. An
+        // element that cannot be taken back now is beyond repair; the step fails either way.
+        transformListed(done, rotation, angle, amount, -factor);
+        return 0;
     }
     refresh();
+    return 1;
 }
 
-// Copies (15) and part placements (91): the elements made are deleted again, or linked back at
-// the end of the drawing order.
-void UndoManager::undoCopy()
+// Moves (or turns) the first n elements of the id list by factor times the recorded amount (or
+// angle); the number done before the first that could not be taken or stored back.
+int UndoManager::transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor)
 {
-    countersBack();
+    ElementEditor* editor = elementEditor();
+    for (int i = 0; i < n; ++i) {
+        int id = idFrom(ids, i);
+        Element* element = id >= 1 && editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
+        if (!element)
+            return i;
+        if (rotation)
+            element->rotate(angle * factor, amount.x, amount.y, amount.z);
+        else
+            element->translate(amount.x * factor, amount.y * factor, amount.z * factor);
+        if (!editor->storeBack(id))
+            return i;
+    }
+    return n;
+}
+
+// Copies and part placements: the elements made are deleted again, or linked back at the end of
+// the drawing order.
+int UndoManager::undoCopy()
+{
+    if (!openRecord(0))
+        return 0;
     logFile.readList(&otherIds, 4);
     reselect(otherIds);
     logFile.readList(&ids, 4);
-    seekBack();
-    removeListed();
+    if (!closeRecord(0) || !relinkListed(Relink::Remove))
+        return 0;
     refresh();
+    return 1;
 }
 
-void UndoManager::redoCopy()
+int UndoManager::redoCopy()
 {
-    if (!settle())
-        return;
-    beginRedoRead();
+    if (!openRecord(1))
+        return 0;
     logFile.readList(nullptr, 4);
     logFile.readList(&ids, 4);
     reselect(ids);
-    countersForward();
-    ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        if (id < 1 || !editor->appendToPageEndById(id))
-            break;
-    }
+    if (!closeRecord(1) || !relinkListed(Relink::AppendAtPageEnd))
+        return 0;
     refresh();
+    return 1;
 }
 
-void UndoManager::undoOrder(int redoing)
+int UndoManager::undoOrder(int redoing)
 {
-    if (!openSettledRecord(redoing))
-        return;
+    if (!openRecord(redoing))
+        return 0;
     int32_t page = 0;
     int32_t n = 0;
     logFile.readWord(page);
     logFile.readWord(n);
     order.clear();
     order.page = page;
-    if (logFile.canRead(static_cast<long long>(n) * OrderChangeRecord::kItemBytes)) {
-        for (int i = 0; i < n; ++i) {
-            OrderChangeItem item;
-            logFile.read(&item.phase, 1);
-            logFile.read(&item.type, 1);
-            for (int32_t& word : item.w)
-                logFile.readWord(word);
-            if (!order.addItem(item))
-                break;
-        }
+    if (!logFile.canRead(static_cast<long long>(n) * OrderChangeRecord::kItemBytes))
+        return 0;
+    for (int i = 0; i < n; ++i) {
+        OrderChangeItem item;
+        logFile.read(&item.phase, 1);
+        logFile.read(&item.type, 1);
+        for (int32_t& word : item.w)
+            logFile.readWord(word);
+        if (!order.addItem(item))
+            return 0;
     }
-    closeRecord(redoing);
-    order.restore(store(), redoing ? 2 : 1);
+    if (!closeRecord(redoing))
+        return 0;
+    // Checked whole before any item is applied: the items set links outright and cannot fail
+    // half-way once every element they name is there.
+    const int phase = redoing ? 2 : 1;
+    if (!order.canRestore(store(), phase) || !order.restore(store(), phase))
+        return 0;
     refresh();
+    return 1;
 }
 
-// Cut (21) and delete (27) undone, paste (25) redone: the listed elements come back at their
-// places and are selected.
-void UndoManager::stepReinsertListed(int redoing)
+// Cut and delete undone, paste redone: the listed elements come back at their places and are
+// selected.
+int UndoManager::stepReinsertListed(int redoing)
 {
-    openRecord(redoing);
+    if (!openRecord(redoing))
+        return 0;
     logFile.readList(&ids, 4);
     reselect(ids);
     logFile.readList(&entries, sizeof(ElementIndexEntry));
-    closeRecord(redoing);
-    ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        ElementIndexEntry image;
-        if (id < 1 || !entries.get(i, &image) || !editor->reinsertById(id, image))
-            break;
-    }
+    if (!closeRecord(redoing) || !reinsertListed())
+        return 0;
     refresh();
+    return 1;
 }
 
 // Cut and delete redone, paste undone: the listed elements go again.
-void UndoManager::stepRemoveListed(int redoing)
+int UndoManager::stepRemoveListed(int redoing)
 {
-    openRecord(redoing);
+    if (!openRecord(redoing))
+        return 0;
     logFile.readList(&ids, 4);
     logFile.readList(&entries, sizeof(ElementIndexEntry));
-    closeRecord(redoing);
-    removeListed();
+    if (!closeRecord(redoing) || !relinkListed(Relink::Remove))
+        return 0;
     clearSelection();
     refresh();
+    return 1;
 }
 
-// The elements of the id list leave the drawing, up to the first that cannot.
-void UndoManager::removeListed()
+// Every element of the id list leaves the drawing or is linked at the end of its page; or none
+// does. Each element's entry is kept before it is changed, and when one cannot be taken the
+// elements done already go back to their places in reverse order, which gives every chain its
+// links of before.
+int UndoManager::relinkListed(Relink how)
 {
     ElementEditor* editor = elementEditor();
-    for (int i = 0; editor && i < ids.count; ++i) {
-        int id = idFrom(ids, i);
-        if (id < 1 || !editor->removeById(id))
-            break;
+    ElementStore* target = store();
+    placesBefore.count = 0;
+    if (ids.count < 1)
+        return 1;
+    if (!editor || !target || !placesBefore.reserve(ids.count))
+        return 0;
+    for (int i = 0; i < ids.count; ++i) {
+        PlaceBefore place = {};
+        place.id = idFrom(ids, i);
+        place.wasLive = target->isLive(place.id);
+        int done = place.id >= 1 && target->getEntry(place.id, &place.entry);
+        if (done)
+            done = how == Relink::Remove ? editor->removeById(place.id) : editor->appendToPageEndById(place.id);
+        // The room was reserved above, so a place is never lost after its element changed.
+        if (!done || !placesBefore.append(&place)) {
+            putPlacesBack();
+            return 0;
+        }
     }
+    return 1;
+}
+
+// The elements of the id list come back at the places that their images of the entry list
+// record; all of them or none. Checked first: each id is released and its image one the store
+// takes. An image names neighbours of the same list that may not be back yet, so the chains are
+// whole only once every listed element is back. When the editor cannot take one, the elements not
+// back yet are put back in the store directly (the editor never held them), and then every listed
+// element leaves again, each from whole chains.
+int UndoManager::reinsertListed()
+{
+    ElementEditor* editor = elementEditor();
+    ElementStore* target = store();
+    if (ids.count < 1)
+        return 1;
+    if (!editor || !target || entries.count < ids.count)
+        return 0;
+    ElementIndexEntry image;
+    for (int i = 0; i < ids.count; ++i) {
+        if (!entries.get(i, &image) || !target->canReinsert(idFrom(ids, i), image))
+            return 0;
+    }
+    int done = 0;
+    while (done < ids.count && entries.get(done, &image) && editor->reinsertById(idFrom(ids, done), image))
+        ++done;
+    if (done == ids.count)
+        return 1;
+    // What fails here cannot be helped; the step fails either way.
+    for (int i = done; i < ids.count; ++i) {
+        const int id = idFrom(ids, i);
+        if (!target->isLive(id) && entries.get(i, &image))
+            target->reinsertElement(id, image);
+    }
+    for (int i = 0; i < ids.count; ++i) {
+        const int id = idFrom(ids, i);
+        if (i < done)
+            editor->removeById(id);
+        else
+            target->deleteElement(id, &image);
+    }
+    return 0;
+}
+
+// Undoes the chain changes noted in the places, last first. One that fails cannot be helped; the
+// step fails either way.
+void UndoManager::putPlacesBack()
+{
+    ElementEditor* editor = elementEditor();
+    for (int i = placesBefore.count - 1; editor && i >= 0; --i) {
+        PlaceBefore place;
+        if (!placesBefore.get(i, &place))
+            continue;
+        if (place.wasLive)
+            editor->reinsertById(place.id, place.entry);
+        else
+            editor->removeById(place.id);
+    }
+    placesBefore.count = 0;
 }

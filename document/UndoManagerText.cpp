@@ -1,17 +1,15 @@
-// Undo records of in-place text editing: typing (41), deletion (43), replacement (45), cut (47)
-// and paste (49). Typing and deletion stay open over many keystrokes on the same element and are
-// written when another record begins, when the menu asks whether Undo is possible, or when the
-// element goes away.
+// Undo records of in-place text editing: typing, deletion, replacement, cut and paste. Typing and
+// deletion stay open over many keystrokes on the same element and are written when another
+// record begins, when the menu asks whether Undo is possible, or when the element goes away.
 #include <cstring>
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {
-bool isTextKind(int kind) { return kind == 12 || kind == 13; }
-
 bool sameElement(const Element* a, const Element* b) { return a && b && a->id == b->id; }
 } // namespace
 
@@ -21,10 +19,10 @@ void UndoManager::beginTyping(Element* element, int caret)
 {
     if (!enabled || !element)
         return;
-    if (pending.code == 1 && sameElement(pending.element, element))
+    if (pending.code == UndoCode::PendingTyping && sameElement(pending.element, element))
         return;
     flushPending();
-    pending.code = 1;
+    pending.code = UndoCode::PendingTyping;
     pending.element = element;
     pending.word[2] = caret;
     text.count = 0;
@@ -32,7 +30,7 @@ void UndoManager::beginTyping(Element* element, int caret)
 
 void UndoManager::appendTyped(const char* bytes, int n)
 {
-    if (pending.code == 1 && bytes && n >= 1)
+    if (pending.code == UndoCode::PendingTyping && bytes && n >= 1)
         appendText(bytes, n, 0);
 }
 
@@ -40,10 +38,10 @@ void UndoManager::beginTextDelete(Element* element, int caret, int direction)
 {
     if (!enabled || !element)
         return;
-    if (pending.code == 43 && pending.word[7] == direction && sameElement(pending.element, element))
+    if (pending.code == UndoCode::TextDelete && pending.word[7] == direction && sameElement(pending.element, element))
         return;
     flushPending();
-    pending.code = 43;
+    pending.code = UndoCode::TextDelete;
     pending.element = element;
     pending.word[2] = caret;
     pending.word[7] = direction;
@@ -59,7 +57,7 @@ void UndoManager::setTextSelectionRange(int start, int end)
 // Deleting leftwards removes the text from its end, so those bytes go in front of the ones held.
 void UndoManager::addDeletedText(int position, const char* bytes, int n)
 {
-    if (pending.code != 43)
+    if (pending.code != UndoCode::TextDelete)
         return;
     pending.word[8] = position;
     if (bytes && n >= 1)
@@ -71,7 +69,7 @@ void UndoManager::beginTextCut(Element* element, int caret)
     flushPending();
     if (!enabled || !element)
         return;
-    pending.code = 47;
+    pending.code = UndoCode::TextCut;
     pending.element = element;
     pending.word[2] = caret;
     pending.word[7] = 0;
@@ -80,7 +78,7 @@ void UndoManager::beginTextCut(Element* element, int caret)
 
 void UndoManager::addCutText(int position, const char* bytes, int n)
 {
-    if (pending.code != 47)
+    if (pending.code != UndoCode::TextCut)
         return;
     pending.word[8] = position;
     if (bytes && n >= 1)
@@ -89,27 +87,33 @@ void UndoManager::addCutText(int position, const char* bytes, int n)
 
 void UndoManager::endTextCut()
 {
-    if (pending.code != 47)
+    if (pending.code != UndoCode::TextCut)
         return;
-    writeTextRecord(47);
+    writeTextRecord(UndoCode::TextCut);
     clearPending();
 }
 
-void UndoManager::beginTextReplace(Element* element, int caret) { beginTextRecord(45, element, caret); }
+void UndoManager::beginTextReplace(Element* element, int caret)
+{
+    beginTextRecord(UndoCode::TextReplace, element, caret);
+}
 
 void UndoManager::endTextReplace(const char* oldBytes, int oldLength, const char* newBytes, int newLength)
 {
-    endTextChange(45, oldBytes, oldLength, newBytes, newLength);
+    endTextChange(UndoCode::TextReplace, oldBytes, oldLength, newBytes, newLength);
 }
 
-void UndoManager::beginTextPaste(Element* element, int caret) { beginTextRecord(49, element, caret); }
+void UndoManager::beginTextPaste(Element* element, int caret)
+{
+    beginTextRecord(UndoCode::TextPaste, element, caret);
+}
 
 void UndoManager::endTextPaste(const char* oldBytes, int oldLength, const char* newBytes, int newLength)
 {
-    endTextChange(49, oldBytes, oldLength, newBytes, newLength);
+    endTextChange(UndoCode::TextPaste, oldBytes, oldLength, newBytes, newLength);
 }
 
-void UndoManager::beginTextRecord(int code, Element* element, int caret)
+void UndoManager::beginTextRecord(UndoCode code, Element* element, int caret)
 {
     flushPending();
     if (!enabled || !element)
@@ -121,7 +125,7 @@ void UndoManager::beginTextRecord(int code, Element* element, int caret)
 }
 
 // The text holds the old bytes followed by the new ones.
-void UndoManager::endTextChange(int code, const char* oldBytes, int oldLength, const char* newBytes, int newLength)
+void UndoManager::endTextChange(UndoCode code, const char* oldBytes, int oldLength, const char* newBytes, int newLength)
 {
     if (pending.code != code || !pending.element)
         return;
@@ -157,22 +161,22 @@ void UndoManager::appendText(const char* bytes, int n, int atFront)
 
 // The record of the pending text operation: nothing without its element or, for the records that
 // gather bytes (typing, deletion, cut), without any byte to take back.
-void UndoManager::writeTextRecord(int code)
+void UndoManager::writeTextRecord(UndoCode code)
 {
     Element* element = pending.element;
     if (!enabled || !element)
         return;
-    bool gathered = code == 41 || code == 43 || code == 47;
+    bool gathered = code == UndoCode::Typing || code == UndoCode::TextDelete || code == UndoCode::TextCut;
     if (gathered && text.count < 1)
         return;
     beginRecord(code, element->kind);
     logFile.putWord(element->id);
     logFile.putWord(pending.word[2]);
-    if (code == 43 || code == 47) {
+    if (code == UndoCode::TextDelete || code == UndoCode::TextCut) {
         logFile.putWord(pending.word[3]);
         logFile.putWord(pending.word[4]);
         logFile.putWord(pending.word[8]);
-    } else if (code == 45 || code == 49) {
+    } else if (code == UndoCode::TextReplace || code == UndoCode::TextPaste) {
         logFile.putWord(pending.word[3]);
         logFile.putWord(pending.word[4]);
         logFile.putWord(pending.word[5]);
@@ -202,43 +206,45 @@ Element* UndoManager::openTextElement(int id, int kind)
     return elementInHand(editor, id);
 }
 
-void UndoManager::stepText(int redoing)
+int UndoManager::stepText(int redoing)
 {
     clearSelection();
-    openRecord(redoing);
-    int code = head.code;
+    if (!openRecord(redoing))
+        return 0;
+    const UndoCode code = headCode();
     int32_t id = 0, caret = 0, start = 0, end = 0, at = 0, oldLength = 0, newLength = 0;
     logFile.readWord(id);
     logFile.readWord(caret);
-    if (code == 43 || code == 47) {
+    if (code == UndoCode::TextDelete || code == UndoCode::TextCut) {
         logFile.readWord(start);
         logFile.readWord(end);
         logFile.readWord(at);
-    } else if (code == 45 || code == 49) {
+    } else if (code == UndoCode::TextReplace || code == UndoCode::TextPaste) {
         logFile.readWord(start);
         logFile.readWord(end);
         logFile.readWord(oldLength);
         logFile.readWord(newLength);
     }
     logFile.readList(&text, 1);
-    closeRecord(redoing);
+    if (!closeRecord(redoing))
+        return 0;
     refresh();
 
     Element* element = openTextElement(id, head.kind);
-    if (!element || logFile.readFailed())
-        return;
     BlockLock data(text);
+    if (!element || (text.count > 0 && !data))
+        return 0;
     const char* bytes = data ? data.data<const char>() : "";
-    int length = data ? text.count : 0;
+    int length = text.count;
     switch (code) {
-    case 41:
+    case UndoCode::Typing:
         if (redoing)
             element->insertTextAt(caret, bytes, length);
         else
             element->deleteTextAt(caret, length);
         break;
-    case 43:
-    case 47:
+    case UndoCode::TextDelete:
+    case UndoCode::TextCut:
         if (redoing) {
             element->deleteTextAt(at, length);
             element->setTextSelection(0, 0);
@@ -248,10 +254,10 @@ void UndoManager::stepText(int redoing)
             element->setCaretPosition(caret);
         }
         break;
-    case 45:
-    case 49: {
+    case UndoCode::TextReplace:
+    case UndoCode::TextPaste: {
         if (oldLength < 0 || newLength < 0 || oldLength + newLength > length)
-            break;
+            return 0;
         // Without a selection the replaced range starts at the caret.
         int from = start == end ? caret : (start < end ? start : end);
         if (redoing) {
@@ -270,7 +276,8 @@ void UndoManager::stepText(int redoing)
         break;
     }
     default:
-        break;
+        return 0;
     }
     element->hideInputOverlay();
+    return 1;
 }

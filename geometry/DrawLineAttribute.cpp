@@ -1,6 +1,7 @@
 #include "geometry/DrawLineAttribute.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -80,16 +81,16 @@ int DrawLineAttribute::readXmlWith(XmlContext& d, int endTag)
     colour.xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
         switch (id) {
-        case 1410:
-        case 1412:
+        case tag_id::rgbColor:
+        case tag_id::cmykPercent:
             return colour.readXmlTag(id) ? kChildRead : kChildFailed;
-        case kStyleTag:
+        case tag_id::style:
             return readStyleTag(d, style, 78) ? kChildRead : kChildFailed;
-        case kLineSizeTag:
+        case tag_id::lineSize:
             return readDoubleValue(d, id, width) ? kChildRead : kChildFailed;
-        case kSpace:
+        case tag_id::space:
             return readDoubleValue(d, id, space) ? kChildRead : kChildFailed;
-        case kOver:
+        case tag_id::over:
             return readDoubleValue(d, id, over) ? kChildRead : kChildFailed;
         default:
             return kChildNotMine;
@@ -103,11 +104,11 @@ int DrawLineAttribute::writeXml(XmlContext* context)
     if (!context)
         return 0;
     XmlContext& d = *context;
-    return d.beginTag(kDrawLine) && writeStyleTag(d, style) &&
-           d.writeDoubleTag(kLineSizeTag, width, XmlContext::kMaxDecimals) &&
-           (!hasSpace || d.writeDoubleTag(kSpace, space, XmlContext::kMaxDecimals)) &&
-           (!hasOver || d.writeDoubleTag(kOver, over, XmlContext::kMaxDecimals)) && colour.writeThroughHolder(context) &&
-           d.endTag(kDrawLine);
+    return d.beginTag(tag_id::drawLine) && writeStyleTag(d, style) &&
+           d.writeDoubleTag(tag_id::lineSize, width, XmlContext::kMaxDecimals) &&
+           (!hasSpace || d.writeDoubleTag(tag_id::space, space, XmlContext::kMaxDecimals)) &&
+           (!hasOver || d.writeDoubleTag(tag_id::over, over, XmlContext::kMaxDecimals)) &&
+           colour.writeThroughHolder(context) && d.endTag(tag_id::drawLine);
 }
 
 int DrawLineAttribute::writeFromHolder(const DrawLineAttribute& other)

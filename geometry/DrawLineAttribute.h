@@ -10,13 +10,12 @@ class SettingsFile;
 // The styled, coloured line a dimension draws (its extension lines): style, width, and two more
 // lengths, the gap to the measured figure ("space") and the overshoot past the dimension line
 // ("over"), each in paper millimetres and each written only while its flag is set. Drawing-file
-// block "drawLine" (1621); settings keys "DRAWLSTYLE", "DRAWLSIZE", "DRAWSPACE", "DRAWOVER"
+// block "drawLine"; settings keys "DRAWLSTYLE", "DRAWLSIZE", "DRAWSPACE", "DRAWOVER"
 // (15451..15454).
 //
 // The colour is held by value: the line always has one.
 class DrawLineAttribute : public LineStyle, public EntityAttribute {
 public:
-    enum Tag { kDrawLine = 1621, kLineSizeTag = 1491, kSpace = 1625, kOver = 1628 };
     enum Key { kStyleKey = 15451, kWidthKey = 15452, kSpaceKey = 15453, kOverKey = 15454 };
 
     // RGB and inks of the colour (its overprint and ink stay).

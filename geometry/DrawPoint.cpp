@@ -5,6 +5,7 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
+#include "document/TagIds.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/MathUtil.h"
@@ -31,13 +32,13 @@ double readControl(Control* control)
 DrawPoint* holderFor(XmlContext* writer, int tag)
 {
     switch (tag) {
-    case DrawPoint::kStartPoint:
+    case tag_id::startPoint:
         return &writer->currentStartPoint;
-    case DrawPoint::kEndPoint:
+    case tag_id::endPoint:
         return &writer->currentEndPoint;
-    case DrawPoint::kMidPoint:
-    case DrawPoint::kCenterPoint:
-    case DrawPoint::kDispPoint:
+    case tag_id::midPoint:
+    case tag_id::centerPoint:
+    case tag_id::dispPoint:
         return &writer->currentExtraPoint;
     default:
         return nullptr;
@@ -354,8 +355,8 @@ int DrawPoint::writeXmlTo(XmlContext* writer, int tag) const
 {
     if (!writer)
         return 0;
-    return writer->beginTag(tag) && writer->writeDoubleTag(kX, getPaperX(), kXmlDecimals) &&
-           writer->writeDoubleTag(kY, getPaperY(), kXmlDecimals) && writer->endTag(tag);
+    return writer->beginTag(tag) && writer->writeDoubleTag(tag_id::x, getPaperX(), kXmlDecimals) &&
+           writer->writeDoubleTag(tag_id::y, getPaperY(), kXmlDecimals) && writer->endTag(tag);
 }
 
 int DrawPoint::writeXml(XmlContext* writer, int tag)
@@ -385,14 +386,14 @@ int DrawPoint::readXml(int endTag)
     owner = d->drawingOwner();
     int id = 0;
     for (;;) {
-        if (id == kX || id == kY) {
+        if (id == tag_id::x || id == tag_id::y) {
             if (d->isClosingTag()) {
                 d->skipLine();
             } else {
                 double v = 0.0;
                 if (!d->readListDouble(v))
                     return 0;
-                if (id == kX)
+                if (id == tag_id::x)
                     setPaperX(v);
                 else
                     setPaperY(v);

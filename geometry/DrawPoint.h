@@ -25,15 +25,6 @@ class ViewParams;
 // stored, grid origin 0, millimetres), so detached points (clipboard, scratch copies) work too.
 class DrawPoint : public Point {
 public:
-    enum Tag {
-        kStartPoint = 1450,
-        kEndPoint = 1451,
-        kMidPoint = 1452,
-        kCenterPoint = 1453,
-        kDispPoint = 1454,
-        kX = 2924,
-        kY = 2925,
-    };
     // Decimals asked of the writer for coordinates; the writer keeps at most five.
     static constexpr int kXmlDecimals = 6;
 

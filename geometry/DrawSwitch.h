@@ -6,11 +6,10 @@ class ElementRecordBuffer;
 class SettingsFile;
 
 // Whether a part of an element (its edge, its fill) is drawn: 1 drawn, 0 not. "ON"/"OFF" in the
-// drawing file (usually the tag "draw", 1422), "TRUE"/"FALSE" in the settings file; its record
+// drawing file (usually the tag "draw"), "TRUE"/"FALSE" in the settings file; its record
 // image is the value as an int16.
 class DrawSwitch {
 public:
-    enum Tag { kDraw = 1422 };
 
     int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // The check box with the id; 0 when the dialog has none.

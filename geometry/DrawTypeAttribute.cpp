@@ -1,5 +1,6 @@
 #include "geometry/DrawTypeAttribute.h"
 
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 
 namespace {
@@ -44,7 +45,7 @@ int DrawTypeAttribute::writeXml(XmlContext* context)
     char text[16];
     if (!keyword(value, text, sizeof text))
         return 1;
-    return context->writeStringTag(kDrawType, text);
+    return context->writeStringTag(tag_id::drawType, text);
 }
 
 int DrawTypeAttribute::writeThroughHolder(XmlContext* context)

@@ -4,10 +4,9 @@
 class XmlContext;
 
 // A one-of-four choice of the dimension elements: 1 "IN", 2 "OUT", 3 "ARROW", 4 "ARC" (other
-// values have no keyword). Drawing-file tag "drawType" (1423).
+// values have no keyword). Drawing-file tag "drawType".
 class DrawTypeAttribute : public EntityAttribute {
 public:
-    enum Tag { kDrawType = 1423 };
 
     void reset() { value = 0; }
     void assign(const DrawTypeAttribute* other)

@@ -1,6 +1,7 @@
 #include "geometry/DrawnInkBundle.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -14,13 +15,13 @@ namespace {
 template <class Bundle> struct BundleKind;
 
 template <> struct BundleKind<EdgeAttributes> {
-    enum { kBlock = EdgeAttributes::kEdge, kTint = GrayValue::kGray };
+    enum { kBlock = tag_id::edge, kTint = tag_id::gray };
     static EdgeAttributes& holder(XmlContext& d) { return d.currentEdge; }
     static int readTint(XmlContext& d, int tag, GrayValue& gray) { return readDoubleValue(d, tag, gray.value); }
 };
 
 template <> struct BundleKind<FillAttributes> {
-    enum { kBlock = FillAttributes::kPaint, kTint = GrayAttributes::kHalfTone };
+    enum { kBlock = tag_id::paint, kTint = tag_id::halfTone };
     static FillAttributes& holder(XmlContext& d) { return d.currentPaint; }
     static int readTint(XmlContext& d, int tag, GrayAttributes& screen) { return screen.readXmlWith(d, tag); }
 };
@@ -72,9 +73,9 @@ template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::readXmlWit
     colour.xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
         int ok = 1;
-        if (id == 1410 || id == 1412)
+        if (id == tag_id::rgbColor || id == tag_id::cmykPercent)
             ok = colour.readXmlTag(id);
-        else if (id == DrawSwitch::kDraw)
+        else if (id == tag_id::draw)
             ok = draw.readXmlValue(d, id);
         else if (id == BundleKind<Bundle>::kTint)
             ok = BundleKind<Bundle>::readTint(d, id, gray);
@@ -90,7 +91,7 @@ template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeXml(X
     if (!writer)
         return 0;
     const int block = BundleKind<Bundle>::kBlock;
-    return writer->beginTag(block) && draw.writeXml(*writer, DrawSwitch::kDraw) && colour.writeThroughHolder(writer) &&
+    return writer->beginTag(block) && draw.writeXml(*writer, tag_id::draw) && colour.writeThroughHolder(writer) &&
            gray.writeXml(writer) && writer->endTag(block);
 }
 
@@ -99,7 +100,7 @@ template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeDrawO
     if (!writer)
         return 0;
     const int block = BundleKind<Bundle>::kBlock;
-    return writer->beginTag(block) && draw.writeXml(*writer, DrawSwitch::kDraw) && writer->endTag(block);
+    return writer->beginTag(block) && draw.writeXml(*writer, tag_id::draw) && writer->endTag(block);
 }
 
 template <class Bundle, class Tint> int DrawnInkBundle<Bundle, Tint>::writeFromHolder(const Bundle& other)

@@ -1,6 +1,7 @@
 #include "geometry/EdgeAttributes.h"
 
 #include "geometry/XmlContext.h"
+#include "document/TagIds.h"
 
 void EdgeAttributes::reset()
 {
@@ -13,5 +14,5 @@ int EdgeAttributes::writeColorOnly()
     XmlContext* writer = XmlContext::current();
     if (!writer)
         return 0;
-    return writer->beginTag(kEdge) && colour.writeThroughHolder(writer) && writer->endTag(kEdge);
+    return writer->beginTag(tag_id::edge) && colour.writeThroughHolder(writer) && writer->endTag(tag_id::edge);
 }

@@ -6,12 +6,11 @@ class Dialog;
 class SettingsFile;
 
 // The fill of a closed figure: whether it is painted, its colour and its screen. Drawing-file
-// block "paint" (1421) with "draw", the colour's block and the screen's "halfTone"; the settings
+// block "paint" with "draw", the colour's block and the screen's "halfTone"; the settings
 // key "PAINTDRAWSW" (15315) holds the switch. The writer's holder is XmlContext::currentPaint.
 // Record image: the switch (int16), the colour's 52 bytes, the screen's image.
 class FillAttributes : public DrawnInkBundle<FillAttributes, GrayAttributes> {
 public:
-    enum Tag { kPaint = 1421 };
 
     void setColor(const RgbColor& rgb) { colour.RgbColor::assign(rgb); }
     void setGradationFrom(const GrayAttributes& screen) { gray.assign(&screen); }

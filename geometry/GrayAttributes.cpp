@@ -1,22 +1,12 @@
 #include "geometry/GrayAttributes.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 
 using namespace attribute_io;
 
 namespace {
-
-enum Tag {
-    kGray = 1510,
-    kType = 1512,
-    kVectorTag = 1513,
-    kCuts = 1514,
-    kStartGray = 1515,
-    kEndGray = 1516,
-    kSensuu = 1517,
-    kKakudoC = 1518, // then M, Y, K
-};
 
 const char* const kKindKeywords[3] = {"NONE", "FLAT", "GRADATION"};
 const char* const kKindTexts[3] = {"なし", "平網", "グラデーション"};
@@ -168,20 +158,20 @@ int GrayAttributes::readXmlWith(XmlContext& d, int endTag)
 {
     return readBlock(d, endTag, [this, &d](int id) {
         int ok = 1;
-        if (id == kGray || id == kStartGray)
+        if (id == tag_id::gray || id == tag_id::startGray)
             ok = readDoubleValue(d, id, startGray);
-        else if (id == kEndGray)
+        else if (id == tag_id::endGray)
             ok = readDoubleValue(d, id, endGray);
-        else if (id == kType)
+        else if (id == tag_id::type)
             ok = readKeywordTag(d, id, kind, parseKind);
-        else if (id == kVectorTag)
+        else if (id == tag_id::vector)
             ok = readKeywordTag(d, id, vector, parseVector);
-        else if (id == kCuts)
+        else if (id == tag_id::cuts)
             ok = readIntValue(d, id, cuts);
-        else if (id == kSensuu)
+        else if (id == tag_id::sensuu)
             ok = readIntValue(d, id, sensuu);
-        else if (id >= kKakudoC && id < kKakudoC + 4)
-            ok = readDoubleValue(d, id, kakudo[id - kKakudoC]);
+        else if (id >= tag_id::kakudoC && id < tag_id::kakudoC + 4) // kakudoC, M, Y, K follow in order
+            ok = readDoubleValue(d, id, kakudo[id - tag_id::kakudoC]);
         else
             return kChildNotMine;
         return ok ? kChildRead : kChildFailed;
@@ -197,20 +187,20 @@ int GrayAttributes::writeXml(XmlContext* writer) const
     XmlContext& d = *writer;
     char text[16];
     kindKeyword(kind, text, sizeof text);
-    if (!d.beginTag(kHalfTone) || !d.writeStringTag(kType, text))
+    if (!d.beginTag(tag_id::halfTone) || !d.writeStringTag(tag_id::type, text))
         return 0;
     if (kind == kGradation) {
         vectorKeyword(vector, text, sizeof text);
-        if (!d.writeStringTag(kVectorTag, text) || !d.writeDoubleTag(kStartGray, startGray, 3) ||
-            !d.writeDoubleTag(kEndGray, endGray, 3) || !d.writeIntTag(kCuts, cuts))
+        if (!d.writeStringTag(tag_id::vector, text) || !d.writeDoubleTag(tag_id::startGray, startGray, 3) ||
+            !d.writeDoubleTag(tag_id::endGray, endGray, 3) || !d.writeIntTag(tag_id::cuts, cuts))
             return 0;
-    } else if (!d.writeDoubleTag(kGray, startGray, 3)) {
+    } else if (!d.writeDoubleTag(tag_id::gray, startGray, 3)) {
         return 0;
     }
-    if (!d.writeIntTag(kSensuu, sensuu))
+    if (!d.writeIntTag(tag_id::sensuu, sensuu))
         return 0;
     for (int i = 0; i < 4; ++i)
-        if (!d.writeDoubleTag(kKakudoC + i, kakudo[i], 2))
+        if (!d.writeDoubleTag(tag_id::kakudoC + i, kakudo[i], 2))
             return 0;
-    return d.endTag(kHalfTone);
+    return d.endTag(tag_id::halfTone);
 }

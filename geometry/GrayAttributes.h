@@ -8,11 +8,10 @@ class ElementRecordBuffer;
 // plate screen angles of print output. Tints are fractions 0..1 of full ink.
 //   kind   0 "NONE" なし, 1 "FLAT" 平網, 2 "GRADATION" グラデーション
 //   vector 1 "LEFT2RIGHT" 左→右, 2 "RIGHT2LEFT" 右→左, 3 "TOP2BOTTOM" 上→下, 4 "BOTTOM2TOP" 下→上
-// Drawing-file block "halfTone" (1511), written only for FLAT and GRADATION.
+// Drawing-file block "halfTone", written only for FLAT and GRADATION.
 class GrayAttributes {
 public:
     enum Kind { kNone = 0, kFlat = 1, kGradation = 2 };
-    enum Tag { kHalfTone = 1511 };
     // The fields assignSelected copies, by index of its flags.
     enum Field { kKindField, kStartField, kEndField, kVectorField, kCutsField, kSensuuField, kAngleCField,
                  kAngleMField, kAngleYField, kAngleKField, kFieldCount };

@@ -1,6 +1,7 @@
 #include "geometry/GrayValue.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 
 int GrayValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)
@@ -27,4 +28,4 @@ int GrayValue::readEntityXml(XmlContext& document, int tagId)
     return attribute_io::readDoubleValue(document, tagId, value);
 }
 
-int GrayValue::writeXml(XmlContext* writer) const { return writer ? writer->writeDoubleTag(kGray, value, 3) : 0; }
+int GrayValue::writeXml(XmlContext* writer) const { return writer ? writer->writeDoubleTag(tag_id::gray, value, 3) : 0; }

@@ -5,10 +5,9 @@ class XmlContext;
 class ElementRecordBuffer;
 
 // A tint as a fraction of full ink (1.0 = full): of an edge or a hatch. Drawing-file tag "gray"
-// (1510, three decimals); its record image is the double.
+// (three decimals); its record image is the double.
 class GrayValue : public EntityAttribute {
 public:
-    enum Tag { kGray = 1510 };
 
     void reset() { value = 1.0; }
     void assign(const GrayValue* other)

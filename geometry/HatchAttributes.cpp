@@ -1,6 +1,7 @@
 #include "geometry/HatchAttributes.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -101,17 +102,17 @@ int HatchAttributes::readXmlWith(XmlContext& d, int endTag)
     colour.xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
         int ok = 1;
-        if (id == 1410 || id == 1412) {
+        if (id == tag_id::rgbColor || id == tag_id::cmykPercent) {
             ok = colour.readXmlTag(id);
-        } else if (id == kStyleTag) {
+        } else if (id == tag_id::style) {
             char text[80];
             ok = d.readQuoted(text, sizeof text);
             if (ok && !parse(text, pattern))
-                d.reportDataError(kStyleTag);
-            ok = ok && d.expectTag(kStyleTag);
-        } else if (id == kSpaceX) {
+                d.reportDataError(tag_id::style);
+            ok = ok && d.expectTag(tag_id::style);
+        } else if (id == tag_id::spacex) {
             ok = readDoubleValue(d, id, pitch1);
-        } else if (id == kSpaceY) {
+        } else if (id == tag_id::spacey) {
             ok = readDoubleValue(d, id, pitch2);
         } else {
             return kChildNotMine;
@@ -127,9 +128,9 @@ int HatchAttributes::writeXml(XmlContext* writer)
         return 0;
     char text[16];
     keyword(pattern, text, sizeof text);
-    return writer->beginTag(kPattern) && writer->writeStringTag(kStyleTag, text) &&
-           writer->writeDoubleTag(kSpaceX, pitch1, 3) && writer->writeDoubleTag(kSpaceY, pitch2, 3) &&
-           colour.writeThroughHolder(writer) && writer->endTag(kPattern);
+    return writer->beginTag(tag_id::pattern) && writer->writeStringTag(tag_id::style, text) &&
+           writer->writeDoubleTag(tag_id::spacex, pitch1, 3) && writer->writeDoubleTag(tag_id::spacey, pitch2, 3) &&
+           colour.writeThroughHolder(writer) && writer->endTag(tag_id::pattern);
 }
 
 int HatchAttributes::writeFromHolder(const HatchAttributes& other)

@@ -11,14 +11,13 @@ class SettingsFile;
 // colour and a tint. Patterns, keywords and list texts:
 //   0 "NONE" なし, 1 "HORIZON" 横線, 2 "VERTICAL" 縦線, 3 "RIGHTSLANT" 右斜め線, 4 "LEFTSLANT" 左斜め線,
 //   5 "MESH" メッシュ, 6 "DIAMESH" 菱形メッシュ, 7 "TILEH" タイル横, 8 "TILEV" タイル縦.
-// Drawing-file block "pattern" (1481) with "style", "spacex", "spacey" and the colour's block
+// Drawing-file block "pattern" with "style", "spacex", "spacey" and the colour's block
 // (the tint is not in the file); settings keys "AREAPATTERN", "PATTERNSPACEX", "PATTERNSPACEY"
 // (15316..15318).
 //
 // The colour and tint are held by value: a hatch always has both.
 class HatchAttributes : public EntityAttribute {
 public:
-    enum Tag { kPattern = 1481, kStyleTag = 1471, kSpaceX = 1626, kSpaceY = 1627 };
     enum Key { kPatternKey = 15316, kSpaceXKey = 15317, kSpaceYKey = 15318 };
     static constexpr int kPatternCount = 9;
 

@@ -77,7 +77,7 @@ public:
     int setOverprintFromKeyword(const char* text);
 
     // The drawing file, through the XML context (the document being read or written; not
-    // owned). readXmlTag reads the "rgbColor" (1410) or "cmykPercent" (1412) block whose opening
+    // owned). readXmlTag reads the "rgbColor" or "cmykPercent" block whose opening
     // tag an owner's reader just met and answers 1 untouched for any other tag; readXml reads
     // tags up to endTag and gives the colour blocks among them to readXmlTag. 0 without a
     // context or when a read failed (values taken before stay).

@@ -1,6 +1,7 @@
 // The colour's blocks of the drawing file: "rgbColor" with r, g, b, or "cmykPercent" with c, m,
 // y, k, an optional "overPrint" block of the plates that are on, and "useInk".
 #include "geometry/XmlContext.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/InkColor.h"
 #include "platform/StringUtil.h"
@@ -9,24 +10,10 @@ using namespace attribute_io;
 
 namespace {
 
-enum Tag {
-    kRgbColor = 1410,
-    kCmykPercent = 1412,
-    kOverPrint = 1413,
-    kOnOff = 1414,
-    kUseInk = 1416,
-    kR = 2918,
-    kG = 2907,
-    kB = 2902,
-    kC = 2903,
-    kM = 2913,
-    kY = 2925,
-    kK = 2911,
-};
-
 // The plate tags in plate order: "c", "m", "y", "k", then "1" .. "5" for the spot inks.
-const int kPlateTags[InkColor::kPlates] = {kC, kM, kY, kK, 2801, 2802, 2803, 2804, 2805};
-const int kInkTags[4] = {kC, kM, kY, kK};
+const int kPlateTags[InkColor::kPlates] = {tag_id::c,  tag_id::m,  tag_id::y,  tag_id::k, tag_id::_1,
+                                           tag_id::_2, tag_id::_3, tag_id::_4, tag_id::_5};
+const int kInkTags[4] = {tag_id::c, tag_id::m, tag_id::y, tag_id::k};
 
 int indexOf(const int* tags, int count, int id)
 {
@@ -55,11 +42,11 @@ int readSwitchText(XmlContext& d, int tag, int& target)
 
 int InkColor::readXmlTag(int tag)
 {
-    if (tag != kRgbColor && tag != kCmykPercent)
+    if (tag != tag_id::rgbColor && tag != tag_id::cmykPercent)
         return 1;
     if (!xmlContext)
         return 0;
-    return tag == kRgbColor ? readRgbBlock(*xmlContext) : readCmykBlock(*xmlContext);
+    return tag == tag_id::rgbColor ? readRgbBlock(*xmlContext) : readCmykBlock(*xmlContext);
 }
 
 int InkColor::readXml(XmlContext* context, int endTag)
@@ -68,7 +55,7 @@ int InkColor::readXml(XmlContext* context, int endTag)
     if (!context)
         return 0;
     return readBlock(*context, endTag, [this](int id) {
-        if (id == kRgbColor || id == kCmykPercent)
+        if (id == tag_id::rgbColor || id == tag_id::cmykPercent)
             return readXmlTag(id) ? kChildRead : kChildFailed;
         return kChildNotMine;
     });
@@ -82,8 +69,8 @@ int InkColor::readEntityXml(XmlContext& document, int tagId)
 
 int InkColor::readRgbBlock(XmlContext& d)
 {
-    return readBlock(d, kRgbColor, [this, &d](int id) {
-        int channel = id == kR ? 0 : id == kG ? 1 : id == kB ? 2 : -1;
+    return readBlock(d, tag_id::rgbColor, [this, &d](int id) {
+        int channel = id == tag_id::r ? 0 : id == tag_id::g ? 1 : id == tag_id::b ? 2 : -1;
         if (channel < 0)
             return kChildNotMine;
         int value = 0;
@@ -102,13 +89,13 @@ int InkColor::readCmykBlock(XmlContext& d)
     clearOverprint();
     int work[4];
     getInks(work);
-    const int ok = readBlock(d, kCmykPercent, [this, &d, &work](int id) {
+    const int ok = readBlock(d, tag_id::cmykPercent, [this, &d, &work](int id) {
         const int ink = indexOf(kInkTags, 4, id);
         if (ink >= 0)
             return readIntValue(d, id, work[ink]) ? kChildRead : kChildFailed;
-        if (id == kOverPrint)
+        if (id == tag_id::overPrint)
             return readOverprintBlock(d) ? kChildRead : kChildFailed;
-        if (id == kUseInk) {
+        if (id == tag_id::useInk) {
             char text[80];
             if (!readQuotedValue(d, id, text, sizeof text))
                 return kChildFailed;
@@ -124,8 +111,8 @@ int InkColor::readCmykBlock(XmlContext& d)
 
 int InkColor::readOverprintBlock(XmlContext& d)
 {
-    return readBlock(d, kOverPrint, [this, &d](int id) {
-        if (id == kOnOff)
+    return readBlock(d, tag_id::overPrint, [this, &d](int id) {
+        if (id == tag_id::onOff)
             return readSwitchText(d, id, overprint) ? kChildRead : kChildFailed;
         const int plate = indexOf(kPlateTags, kPlates, id);
         if (plate >= 0)
@@ -171,29 +158,29 @@ int InkColor::writeThroughHolder(XmlContext* context)
 
 int InkColor::writeRgbBlock(XmlContext& d)
 {
-    return d.beginTag(kRgbColor) && d.writeIntTag(kR, getRed()) && d.writeIntTag(kG, getGreen()) &&
-           d.writeIntTag(kB, getBlue()) && d.endTag(kRgbColor);
+    return d.beginTag(tag_id::rgbColor) && d.writeIntTag(tag_id::r, getRed()) && d.writeIntTag(tag_id::g, getGreen()) &&
+           d.writeIntTag(tag_id::b, getBlue()) && d.endTag(tag_id::rgbColor);
 }
 
 int InkColor::writeCmykBlock(XmlContext& d)
 {
-    if (!d.beginTag(kCmykPercent))
+    if (!d.beginTag(tag_id::cmykPercent))
         return 0;
     for (int i = 0; i < 4; ++i)
         if (!d.writeIntTag(kInkTags[i], inks[i]))
             return 0;
     // Overprint is stored only together with a plate that is on; files rely on this layout.
     if (overprint && !hasNoPlateOverprint()) {
-        if (!d.beginTag(kOverPrint) || !d.writeStringTag(kOnOff, "ON"))
+        if (!d.beginTag(tag_id::overPrint) || !d.writeStringTag(tag_id::onOff, "ON"))
             return 0;
         for (int i = 0; i < kPlates; ++i)
             if (plateMarks[i] && !d.writeStringTag(kPlateTags[i], "ON"))
                 return 0;
-        if (!d.endTag(kOverPrint))
+        if (!d.endTag(tag_id::overPrint))
             return 0;
     }
     char keyword[16];
     if (!inkNumberKeyword(keyword, sizeof keyword))
         return 0;
-    return d.writeStringTag(kUseInk, keyword) && d.endTag(kCmykPercent);
+    return d.writeStringTag(tag_id::useInk, keyword) && d.endTag(tag_id::cmykPercent);
 }

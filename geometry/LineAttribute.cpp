@@ -1,6 +1,7 @@
 #include "geometry/LineAttribute.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "platform/StringUtil.h"
 #include "shell/settings/SettingsFile.h"
@@ -77,9 +78,9 @@ int LineAttribute::readXmlWith(XmlContext& d, int endTag)
     xmlContext = &d;
     colour.xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
-        if (id == 1410 || id == 1412)
+        if (id == tag_id::rgbColor || id == tag_id::cmykPercent)
             return colour.readXmlTag(id) ? kChildRead : kChildFailed;
-        if (id == kStyleTag) {
+        if (id == tag_id::style) {
             // "なし" is written as "" (no keyword); reading it back as anything else would turn a
             // pen without a line into a solid one.
             char text[78];
@@ -88,10 +89,10 @@ int LineAttribute::readXmlWith(XmlContext& d, int endTag)
             if (text[0] == 0)
                 style = 0;
             else if (!parse(text, style))
-                d.reportDataError(kStyleTag);
-            return d.expectTag(kStyleTag) ? kChildRead : kChildFailed;
+                d.reportDataError(tag_id::style);
+            return d.expectTag(tag_id::style) ? kChildRead : kChildFailed;
         }
-        if (id == kLineSizeTag)
+        if (id == tag_id::lineSize)
             return readDoubleValue(d, id, penWidth) ? kChildRead : kChildFailed;
         return kChildNotMine;
     });
@@ -102,9 +103,9 @@ int LineAttribute::writeXml(XmlContext* context)
     xmlContext = context;
     if (!context)
         return 0;
-    return context->beginTag(kUnderLine) && writeStyleTag(*context, style) &&
-           context->writeDoubleTag(kLineSizeTag, penWidth, XmlContext::kMaxDecimals) &&
-           colour.writeThroughHolder(context) && context->endTag(kUnderLine);
+    return context->beginTag(tag_id::underLine) && writeStyleTag(*context, style) &&
+           context->writeDoubleTag(tag_id::lineSize, penWidth, XmlContext::kMaxDecimals) &&
+           colour.writeThroughHolder(context) && context->endTag(tag_id::underLine);
 }
 
 int LineAttribute::writeFromHolder(const LineAttribute& other)

@@ -8,13 +8,12 @@ class DrawingOwner;
 class SettingsFile;
 
 // A pen: line style, width (paper millimetres) and colour; the underline of dimensions. Its style
-// list also offers style 0 "なし" (no line). Drawing-file block "underLine" (1611) with "style",
+// list also offers style 0 "なし" (no line). Drawing-file block "underLine" with "style",
 // "lineSize" and the colour's block; settings key "ULINELSIZE" (15441, the width only).
 //
 // The colour is held by value: a pen always has one.
 class LineAttribute : public LineStyle, public EntityAttribute {
 public:
-    enum Tag { kUnderLine = 1611, kLineSizeTag = 1491 };
     enum Key { kWidthKey = 15441 };
 
     double width() const { return penWidth; }

@@ -1,5 +1,6 @@
 #include "geometry/LineCapAttribute.h"
 
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -60,7 +61,7 @@ int LineCapAttribute::writeXml()
         return 0;
     char text[16];
     keyword(capStyle, text, sizeof text);
-    return d->writeStringTag(kLineCap, text);
+    return d->writeStringTag(tag_id::lineCap, text);
 }
 
 int LineCapAttribute::readSetting(SettingsFile& file)

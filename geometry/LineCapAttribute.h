@@ -7,11 +7,10 @@ class SettingsFile;
 
 // The end caps of a stroke (capStyle): 1 "BUTT" バット, 2 "ROUND" ラウンド, 3 "SQUARE" スクエア, with
 // the cap actually applied at the start and at the end of an open line (0 for none). Drawing-file tag
-// "lineCap" (1493), settings key "LINECAP" (quoted keyword).
+// "lineCap", settings key "LINECAP" (quoted keyword).
 class LineCapAttribute : public EntityAttribute {
 public:
     enum Cap { kButt = 1, kRound = 2, kSquare = 3 };
-    enum Tag { kLineCap = 1493 };
 
     void reset() { capStyle = kButt; }
     void assign(const LineCapAttribute* other)

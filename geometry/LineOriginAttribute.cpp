@@ -1,5 +1,6 @@
 #include "geometry/LineOriginAttribute.h"
 
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -58,7 +59,7 @@ int LineOriginAttribute::writeXml(XmlContext* context)
         return 0;
     char text[16];
     keyword(position, text, sizeof text);
-    return context->writeStringTag(kLineOrigin, text);
+    return context->writeStringTag(tag_id::lineOrigin, text);
 }
 
 int LineOriginAttribute::writeThroughHolder(XmlContext* context)

@@ -6,11 +6,10 @@ class XmlContext;
 class SettingsFile;
 
 // Where a stroke lies relative to its geometric line: 1 "CENTER" 中心, 2 "TOP" 外-右, 3 "BOTTOM"
-// 内-左. Drawing-file tag "lineOrigin" (1492), settings key "LINEORIGIN" (quoted keyword).
+// 内-左. Drawing-file tag "lineOrigin", settings key "LINEORIGIN" (quoted keyword).
 class LineOriginAttribute : public EntityAttribute {
 public:
     enum Position { kCenter = 1, kTop = 2, kBottom = 3 };
-    enum Tag { kLineOrigin = 1492 };
 
     void reset() { position = kCenter; }
     void assign(const LineOriginAttribute* other)

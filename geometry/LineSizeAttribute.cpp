@@ -1,6 +1,7 @@
 #include "geometry/LineSizeAttribute.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -53,7 +54,7 @@ int LineSizeAttribute::readValueWith(XmlContext& d, int endTag)
 int LineSizeAttribute::writeXml(XmlContext* context)
 {
     xmlContext = context;
-    return context ? context->writeDoubleTag(kLineSize, width, XmlContext::kMaxDecimals) : 0;
+    return context ? context->writeDoubleTag(tag_id::lineSize, width, XmlContext::kMaxDecimals) : 0;
 }
 
 int LineSizeAttribute::writeThroughHolder(XmlContext* context)

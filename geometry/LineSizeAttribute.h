@@ -8,10 +8,9 @@ class ElementRecordBuffer;
 class SettingsFile;
 
 // The width of a stroke in paper millimetres: its record image (one double), its real-number
-// field, its drawing-file tag "lineSize" (1491) and its settings key ("LINESIZE"; six decimals).
+// field, its drawing-file tag "lineSize" and its settings key ("LINESIZE"; six decimals).
 class LineSizeAttribute : public EntityAttribute {
 public:
-    enum Tag { kLineSize = 1491 };
 
     void assign(const LineSizeAttribute* other);
     int exchangeRecord(int mode, ElementRecordBuffer& buffer);

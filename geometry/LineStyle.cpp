@@ -1,6 +1,7 @@
 #include "geometry/LineStyle.h"
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 
 namespace {
@@ -68,13 +69,13 @@ int LineStyle::readStyleTag(XmlContext& d, int& target, int size)
     if (!d.readQuoted(text, size))
         return 0;
     if (!parse(text, target))
-        d.reportDataError(kStyleTag);
-    return d.expectTag(kStyleTag);
+        d.reportDataError(tag_id::style);
+    return d.expectTag(tag_id::style);
 }
 
 int LineStyle::writeStyleTag(XmlContext& d, int code)
 {
     char text[16];
     keyword(code, text, sizeof text);
-    return d.writeStringTag(kStyleTag, text);
+    return d.writeStringTag(tag_id::style, text);
 }

@@ -12,7 +12,6 @@ class LineStyle {
 public:
     enum Style { kSolid = 1, kDash, kDashDot1, kDashDot2, kDashDot3, kLine2, kLine3, kEdge };
     static constexpr int kStyleCount = 8;
-    enum Tag { kStyleTag = 1471 };
 
     // The keyword of a code; a code without one gives "" (written so, the file stays readable)
     // and still 1.

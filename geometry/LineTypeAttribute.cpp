@@ -1,5 +1,6 @@
 #include "geometry/LineTypeAttribute.h"
 
+#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -85,7 +86,7 @@ int LineTypeAttribute::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
-        if (id != kStyleTag)
+        if (id != tag_id::style)
             return kChildNotMine;
         return readStyleTag(d, style, 80) ? kChildRead : kChildFailed;
     });
@@ -96,7 +97,7 @@ int LineTypeAttribute::writeXml(XmlContext* context)
     xmlContext = context;
     if (!context)
         return 0;
-    return context->beginTag(kLineType) && writeStyleTag(*context, style) && context->endTag(kLineType);
+    return context->beginTag(tag_id::lineType) && writeStyleTag(*context, style) && context->endTag(tag_id::lineType);
 }
 
 int LineTypeAttribute::writeThroughHolder(XmlContext* context)

@@ -7,14 +7,13 @@ class DrawingOwner;
 class SettingsFile;
 
 // The line type of an element: the dash pattern with its list in the dialogs, its "lineType"
-// block of the drawing file (tag 1470, holding "style") and its settings key ("LINESTYLE").
+// block of the drawing file ("lineType", holding "style") and its settings key ("LINESTYLE").
 //
 // The list offers the dash-dot styles by listMode: 3 all three ("鎖線1" .. "鎖線3"), 2 the first
 // two, any other mode one entry "鎖線". Positions count from 1; a style the list lacks shows the
 // neighbouring entry.
 class LineTypeAttribute : public LineStyle, public EntityAttribute {
 public:
-    enum Tag { kLineType = 1470 };
 
     // Back to the defaults before the next element is read (owner and list mode stay).
     void reset();

@@ -2,6 +2,7 @@
 
 #include "geometry/XmlContext.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
 #include "platform/Control.h"
 #include "platform/IntPolygon.h"
@@ -301,7 +302,7 @@ int PointList::writeXml(XmlContext* writer, int tag) const
     XmlContext* d = writer ? writer : XmlContext::current();
     if (!d)
         return 0;
-    if (!d->beginTag(tag) || !d->writeIntTag(kNums, count) || !d->beginTag(kXyAray))
+    if (!d->beginTag(tag) || !d->writeIntTag(tag_id::nums, count) || !d->beginTag(tag_id::xyAray))
         return 0;
     for (int i = 0; i < count; ++i) {
         double px = 0.0, py = 0.0;
@@ -316,7 +317,7 @@ int PointList::writeXml(XmlContext* writer, int tag) const
         if (!ok)
             return 0;
     }
-    return d->endTag(kXyAray) && d->endTag(tag);
+    return d->endTag(tag_id::xyAray) && d->endTag(tag);
 }
 
 int PointList::writeXmlWithWord(XmlContext* link, int tag)
@@ -351,17 +352,17 @@ int PointList::readXml(int endTag)
             return result;
         if (d->isClosingTag() || id == 0)
             continue;
-        if (id == kNums) {
+        if (id == tag_id::nums) {
             int announced = 0;
-            if (!d->readInt(announced) || !d->expectTag(kNums))
+            if (!d->readInt(announced) || !d->expectTag(tag_id::nums))
                 return 0;
-            if (d->acceptDataLength(announced, kMaxFilePoints, kMinFileBytesPerPoint, kNums)) {
+            if (d->acceptDataLength(announced, kMaxFilePoints, kMinFileBytesPerPoint, tag_id::nums)) {
                 expectedCount = announced;
             } else {
                 expectedCount = 0;
                 result = 0;
             }
-        } else if (id == kXyAray) {
+        } else if (id == tag_id::xyAray) {
             count = 0;
             for (int32_t i = 0; i < expectedCount; ++i) {
                 double px = 0.0, py = 0.0;
@@ -374,7 +375,7 @@ int PointList::readXml(int endTag)
                 if (i + 1 < expectedCount && d->atTagStart())
                     return 0;
             }
-            if (!d->expectTag(kXyAray))
+            if (!d->expectTag(tag_id::xyAray))
                 return 0;
         } else {
             d->skipLine();

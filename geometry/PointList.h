@@ -17,7 +17,6 @@ class ViewParams;
 // stroke outlines with round ends.
 class PointList : public PointArray {
 public:
-    enum Tag { kListXY = 1460, kNums = 1461, kXyAray = 1463 };
     // Points a drawing file may announce in one list; the file's size bounds it further.
     static constexpr int kMaxFilePoints = 10000000;
 

@@ -90,9 +90,9 @@ void fillTwo(TestDrawing& drawing)
     ShapeValues values;
     values.layer = 4;
     values.size = 0.5;
-    drawing.add(1, 1, values);
+    drawing.add(1, ElementKind::Line, values);
     values.layer = 5;
-    drawing.add(1, 12, values);
+    drawing.add(1, ElementKind::Text, values);
 }
 
 std::string savedBytes(const ScratchFolder& scratch)
@@ -113,7 +113,7 @@ int readDxf(Document& document)
     ShapeValues values;
     values.layer = 9;
     ElementEditor* editor = document.ioEditor();
-    if (!editor || !editor->newElement(1))
+    if (!editor || !editor->newElement(kindCode(ElementKind::Line)))
         return 0;
     static_cast<TestEditor*>(editor)->current->values = values;
     return editor->addToPage();
@@ -259,7 +259,7 @@ TEST(DocumentSave, ACoordinateTooLargeToWriteFailsTheSave)
     fillTwo(drawing);
     ShapeValues values;
     values.xy = {1.0, 1e41};
-    drawing.add(1, 1, values);
+    drawing.add(1, ElementKind::Line, values);
     drawing.context.setPathAndTitle(path.c_str());
 
     EXPECT_EQ(drawing.context.save(), 0);
@@ -467,7 +467,7 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
 
     // A circle would be dropped: Cancel writes nothing and keeps the drawing changed.
     ShapeValues circle;
-    drawing.add(1, 7, circle);
+    drawing.add(1, ElementKind::Circle, circle);
     dialogs.answers = {path};
     boxes.answer(IDOK);     // overwrite
     boxes.answer(IDCANCEL); // drop the circle

@@ -23,13 +23,13 @@ std::string savedDrawing(const ScratchFolder& scratch)
     line.size = 0.25;
     line.xy = {1.5, 2, 3, -4.125, 5, 6};
     line.name = "名前.bmp";
-    drawing.add(1, 1, line);
+    drawing.add(1, ElementKind::Line, line);
     ShapeValues box;
     box.layer = 7;
     box.size = 3;
     box.data = std::string(50, '\x5A');
-    drawing.add(2, 5, box);
-    drawing.add(2, 12, line);
+    drawing.add(2, ElementKind::Box, box);
+    drawing.add(2, ElementKind::Text, line);
     std::string path = scratch.pathOf("good.ycx");
     drawing.document().setPathAndTitle(path.c_str());
     drawing.document().save();

@@ -73,17 +73,17 @@ void fillSample(TestDrawing& drawing)
     line.size = 0.25;
     line.xy = {1.5, 2, 3, -4.125};
     line.name = "a\"b";
-    drawing.add(1, 1, line);
+    drawing.add(1, ElementKind::Line, line);
     ShapeValues text;
     text.layer = 3;
     text.size = 2.3;
     text.name = "図形.bmp";
-    drawing.add(1, 12, text);
+    drawing.add(1, ElementKind::Text, text);
     ShapeValues box;
     box.layer = 100;
     box.size = 3;
     box.data = std::string("\x00\xA5\xFF", 3);
-    drawing.add(2, 5, box);
+    drawing.add(2, ElementKind::Box, box);
     drawing.pages().setCurrent(3);
     drawing.pages().setCurrent(2);
 }
@@ -145,11 +145,11 @@ TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
     EXPECT_EQ(copy.paper()->height, 210.0);
     std::vector<TestShape*> first = copy.elementsOf(1);
     ASSERT_EQ(first.size(), 2u);
-    EXPECT_EQ(first[0]->kind, 1);
+    EXPECT_EQ(first[0]->kind, kindCode(ElementKind::Line));
     EXPECT_EQ(first[0]->layer, 12);
     EXPECT_EQ(first[0]->values.xy, (std::vector<double>{1.5, 2, 3, -4.125}));
     EXPECT_EQ(first[0]->values.name, "ab") << "quotes are dropped from string tags";
-    EXPECT_EQ(first[1]->kind, 12);
+    EXPECT_EQ(first[1]->kind, kindCode(ElementKind::Text));
     EXPECT_EQ(first[1]->values.size, 2.3);
     copy.release(first);
     std::vector<TestShape*> second = copy.elementsOf(2);
@@ -185,12 +185,12 @@ TEST(DrawingFile, TheReaderToleratesForeignTextAndReportsBadValues)
     EXPECT_EQ(drawing.pages().count, 1) << "the page of 2,000,000,000 made no pages";
     std::vector<TestShape*> shapes = drawing.elementsOf(1);
     ASSERT_EQ(shapes.size(), 3u) << "both blocks of page 1, and nothing of the refused page";
-    EXPECT_EQ(shapes[0]->kind, 5);
+    EXPECT_EQ(shapes[0]->kind, kindCode(ElementKind::Box));
     EXPECT_EQ(shapes[0]->values.layer, 100) << "an element without attribute tags has the defaults";
     EXPECT_EQ(shapes[0]->values.size, 0.0);
-    EXPECT_EQ(shapes[1]->kind, 1);
+    EXPECT_EQ(shapes[1]->kind, kindCode(ElementKind::Line));
     EXPECT_EQ(shapes[1]->values.layer, 1);
-    EXPECT_EQ(shapes[2]->kind, 1) << "an element in empty form";
+    EXPECT_EQ(shapes[2]->kind, kindCode(ElementKind::Line)) << "an element in empty form";
     drawing.release(shapes);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</page>のデータがエラーです");
@@ -227,7 +227,7 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     // A holder without the object for a tag fails the element, and with it the rest.
     std::string whole = scratch.file("whole.ycx", kGolden);
     TestDrawing lacking;
-    lacking.document().missingTags = {kBitmapData};
+    lacking.document().missingTags = {tag_id::bitmapData};
     EXPECT_EQ(readInto(lacking, whole), 0);
     EXPECT_EQ(lacking.context.elementCount(), 2);
 }
@@ -334,8 +334,8 @@ TEST(DrawingFile, TheSelectionIsWrittenAsOnePage)
     ASSERT_EQ(readInto(part, path), 1);
     std::vector<TestShape*> shapes = part.elementsOf(1);
     ASSERT_EQ(shapes.size(), 2u);
-    EXPECT_EQ(shapes[0]->kind, 5) << "in the order of the selection";
-    EXPECT_EQ(shapes[1]->kind, 1);
+    EXPECT_EQ(shapes[0]->kind, kindCode(ElementKind::Box)) << "in the order of the selection";
+    EXPECT_EQ(shapes[1]->kind, kindCode(ElementKind::Line));
     part.release(shapes);
     EXPECT_EQ(part.pages().count, 1);
 }

@@ -12,9 +12,9 @@ namespace {
 int readLayer(XmlContext& d, ShapeValues& values)
 {
     int layer = 0;
-    int ok = d.readInt(layer) && d.expectTag(kLayer);
+    int ok = d.readInt(layer) && d.expectTag(tag_id::layer);
     if (layer < 0 || layer > 255)
-        d.reportDataError(kLayer);
+        d.reportDataError(tag_id::layer);
     else
         values.layer = layer;
     return ok;
@@ -25,22 +25,22 @@ int readPoints(XmlContext& d, ShapeValues& values)
     long long pairs = 0;
     int id = 0;
     while (d.nextTag(id)) {
-        if (id == kListXY && d.isClosingTag())
+        if (id == tag_id::listXY && d.isClosingTag())
             return 1;
-        if (id == kNums && !d.isClosingTag()) {
+        if (id == tag_id::nums && !d.isClosingTag()) {
             int n = 0;
             d.readInt(n);
-            d.expectTag(kNums);
+            d.expectTag(tag_id::nums);
             // Each pair takes at least four bytes of the file ("1,1,").
-            pairs = d.acceptDataLength(n, 100000, 4, kNums) ? n : 0;
-        } else if (id == kXyAray && !d.isClosingTag()) {
+            pairs = d.acceptDataLength(n, 100000, 4, tag_id::nums) ? n : 0;
+        } else if (id == tag_id::xyAray && !d.isClosingTag()) {
             for (long long i = 0; i < 2 * pairs; ++i) {
                 double v = 0;
                 if (!d.readListDouble(v))
                     return 0;
                 values.xy.push_back(v);
             }
-            d.expectTag(kXyAray);
+            d.expectTag(tag_id::xyAray);
         } else {
             d.skipLine();
         }
@@ -53,18 +53,18 @@ int readData(XmlContext& d, ShapeValues& values)
     int length = 0;
     int id = 0;
     while (d.nextTag(id)) {
-        if (id == kBitmapData && d.isClosingTag())
+        if (id == tag_id::bitmapData && d.isClosingTag())
             return 1;
-        if (id == kBinLength && !d.isClosingTag()) {
+        if (id == tag_id::binLength && !d.isClosingTag()) {
             d.readInt(length);
-            d.expectTag(kBinLength);
-        } else if (id == kBinHex && !d.isClosingTag()) {
-            if (d.acceptDataLength(length, 1 << 20, 2, kBinHex)) {
+            d.expectTag(tag_id::binLength);
+        } else if (id == tag_id::binHex && !d.isClosingTag()) {
+            if (d.acceptDataLength(length, 1 << 20, 2, tag_id::binHex)) {
                 std::string bytes(static_cast<size_t>(length), '\0');
-                d.readHexBytes(reinterpret_cast<unsigned char*>(&bytes[0]), length, length, kBinHex);
+                d.readHexBytes(reinterpret_cast<unsigned char*>(&bytes[0]), length, length, tag_id::binHex);
                 values.data = bytes;
             }
-            d.expectTag(kBinHex);
+            d.expectTag(tag_id::binHex);
         } else {
             d.skipLine();
         }
@@ -81,7 +81,7 @@ public:
 class SizeValue : public HolderValue {
 public:
     using HolderValue::HolderValue;
-    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(kLineSize); }
+    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(tag_id::lineSize); }
 };
 
 class PointsValue : public HolderValue {
@@ -98,7 +98,7 @@ public:
         char text[260];
         int ok = d.readQuoted(text, sizeof text);
         values.name = text;
-        return ok && d.expectTag(kFileName);
+        return ok && d.expectTag(tag_id::fileName);
     }
 };
 
@@ -159,27 +159,27 @@ int TestShape::writeXml()
     if (!d)
         return 0;
     d->beginElement(kind);
-    d->writeIntTag(kLayer, values.layer);
-    d->writeDoubleTag(kLineSize, values.size, 3);
+    d->writeIntTag(tag_id::layer, values.layer);
+    d->writeDoubleTag(tag_id::lineSize, values.size, 3);
     const int n = static_cast<int>(values.xy.size());
     if (n > 0) {
-        d->beginTag(kListXY);
-        d->writeIntTag(kNums, n / 2);
-        d->openValueTag(kXyAray);
+        d->beginTag(tag_id::listXY);
+        d->writeIntTag(tag_id::nums, n / 2);
+        d->openValueTag(tag_id::xyAray);
         for (int i = 0; i < n; ++i)
             d->writeDoubleValue(values.xy[i], 5, i == 0, i + 1 < n, i + 1 == n);
-        d->closeValueTag(kXyAray);
-        d->endTag(kListXY);
+        d->closeValueTag(tag_id::xyAray);
+        d->endTag(tag_id::listXY);
     }
     if (!values.name.empty())
-        d->writeStringTag(kFileName, values.name.c_str());
+        d->writeStringTag(tag_id::fileName, values.name.c_str());
     if (!values.data.empty()) {
-        d->beginTag(kBitmapData);
-        d->writeIntTag(kBinLength, static_cast<int>(values.data.size()));
-        d->openValueTag(kBinHex);
+        d->beginTag(tag_id::bitmapData);
+        d->writeIntTag(tag_id::binLength, static_cast<int>(values.data.size()));
+        d->openValueTag(tag_id::binHex);
         d->writeHexData(values.data.data(), static_cast<int>(values.data.size()), 0);
-        d->closeValueTag(kBinHex);
-        d->endTag(kBitmapData);
+        d->closeValueTag(tag_id::binHex);
+        d->endTag(tag_id::bitmapData);
     }
     d->endElement(kind);
     return d->ioError == 0;
@@ -217,15 +217,15 @@ EntityAttribute* TestHolder::entityAttribute(int tagId)
             return nullptr;
     }
     switch (tagId) {
-    case kLayer:
+    case tag_id::layer:
         return layer;
-    case kLineSize:
+    case tag_id::lineSize:
         return size;
-    case kListXY:
+    case tag_id::listXY:
         return points;
-    case kFileName:
+    case tag_id::fileName:
         return name;
-    case kBitmapData:
+    case tag_id::bitmapData:
         return data;
     default:
         return nullptr;
@@ -277,22 +277,23 @@ int TestEditor::writeElementXmlById(int id)
 
 int TestPaper::writeXmlSection(Document& d)
 {
-    return d.beginTag(1110) && d.writeDoubleTag(1111, width, 3) && d.writeDoubleTag(1112, height, 3) && d.endTag(1110);
+    return d.beginTag(tag_id::paperSize) && d.writeDoubleTag(tag_id::horizontal, width, 3) &&
+           d.writeDoubleTag(tag_id::vertical, height, 3) && d.endTag(tag_id::paperSize);
 }
 
 int TestPaper::readXmlSection(Document& d, int tagId)
 {
     sectionsRead.push_back(tagId);
-    if (tagId != 1110)
+    if (tagId != tag_id::paperSize)
         return d.skipSection(tagId);
     int id = 0;
     while (d.nextTag(id)) {
-        if (id == 1110 && d.isClosingTag())
+        if (id == tag_id::paperSize && d.isClosingTag())
             return 1;
-        if (id == 1111)
-            d.readDouble(width) && d.expectTag(1111);
-        else if (id == 1112)
-            d.readDouble(height) && d.expectTag(1112);
+        if (id == tag_id::horizontal)
+            d.readDouble(width) && d.expectTag(tag_id::horizontal);
+        else if (id == tag_id::vertical)
+            d.readDouble(height) && d.expectTag(tag_id::vertical);
         else
             d.skipLine();
     }
@@ -314,10 +315,10 @@ TestDrawing::TestDrawing(bool withPaper)
 
 TestDrawing::~TestDrawing() { context.destroyManagers(); }
 
-int TestDrawing::add(int page, int kind, const ShapeValues& values)
+int TestDrawing::add(int page, ElementKind kind, const ShapeValues& values)
 {
     pages().setCurrent(page);
-    editor().newElement(kind);
+    editor().newElement(kindCode(kind));
     editor().current->values = values;
     return editor().addToPage();
 }

@@ -11,24 +11,14 @@
 #include "geometry/EntityAttribute.h"
 #include "document/PageList.h"
 #include "document/PaperSettings.h"
+#include "document/TagIds.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "views/tools/ElementEditor.h"
 
 class ScratchFolder;
 
 namespace drawing_fixture {
-
-enum Tags {
-    kLayer = 1401,
-    kLineSize = 1491,
-    kListXY = 1460,
-    kNums = 1461,
-    kXyAray = 1463,
-    kFileName = 1812,
-    kBitmapData = 1805,
-    kBinLength = 1808,
-    kBinHex = 1809,
-};
 
 // The attribute values of a test element (and of the holder).
 struct ShapeValues {
@@ -162,7 +152,7 @@ public:
     TestDrawing& operator=(const TestDrawing&) = delete;
 
     // Stores an element on a page (through the editor, as a read would).
-    int add(int page, int kind, const ShapeValues& values);
+    int add(int page, ElementKind kind, const ShapeValues& values);
     // The elements of a page in drawing order.
     std::vector<TestShape*> elementsOf(int page);
     void release(std::vector<TestShape*>& shapes);

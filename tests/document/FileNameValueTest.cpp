@@ -10,17 +10,19 @@
 #include "document/FileNameValue.h"
 #include "document/FolderMemory.h"
 #include "document/TagDictionary.h"
+#include "document/TagIds.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "platform/BufferedFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace {
 
-// A holder whose file name object reads tag 1812; `kind` says whether it reads for a picture.
+// A holder whose file name object reads "fileName"; `kind` says whether it reads for a picture.
 class NameHolder : public Element {
 public:
-    EntityAttribute* entityAttribute(int tagId) override { return tagId == FileNameValue::kFileName ? &name : nullptr; }
+    EntityAttribute* entityAttribute(int tagId) override { return tagId == tag_id::fileName ? &name : nullptr; }
     FileNameValue name;
 };
 
@@ -48,7 +50,7 @@ public:
     }
     // Reads one "fileName" element from the bytes as the document at `path` reads it for an
     // element of this kind.
-    std::string read(const std::string& path, const std::string& bytes, int kind)
+    std::string read(const std::string& path, const std::string& bytes, ElementKind kind)
     {
         ioFile()->close();
         FileName file;
@@ -57,7 +59,7 @@ public:
         setPathAndTitle(path.c_str());
         attachReader(ioFile(), &tags);
         beginIo();
-        attributeHolder()->kind = kind;
+        attributeHolder()->kind = kindCode(kind);
         int id = 0;
         nextTag(id);
         readEntityTag(id);
@@ -91,16 +93,18 @@ TEST(FileNameValue, APictureBesideTheDrawingTravelsWithIt)
 
     // Read by a picture of a drawing that now lies in another folder: found beside it.
     const std::string stored = "<fileName>\"logo.bmp\"</fileName>\r\n";
-    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", stored, FileNameValue::kPictureKind), "D:\\Moved\\logo.bmp");
+    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", stored, ElementKind::Picture), "D:\\Moved\\logo.bmp");
     // Other kinds, names with a folder part and untitled drawings keep the text as read.
-    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", stored, 18), "logo.bmp");
-    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", "<fileName>\"E:logo.bmp\"</fileName>", 19), "E:logo.bmp");
-    EXPECT_EQ(file.read("", stored, 19), "logo.bmp");
+    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", stored, ElementKind::Bitmap), "logo.bmp");
+    EXPECT_EQ(file.read("D:\\Moved\\house.ycx", "<fileName>\"E:logo.bmp\"</fileName>", ElementKind::Picture),
+              "E:logo.bmp");
+    EXPECT_EQ(file.read("", stored, ElementKind::Picture), "logo.bmp");
     // A joined path past 259 characters keeps the name without the folder.
     const std::string deep = "D:\\" + std::string(200, 'f') + "\\";
     const std::string longName(70, 'n');
-    EXPECT_EQ(file.read(deep + "house.ycx", "<fileName>\"" + longName + "\"</fileName>", 19), longName);
-    EXPECT_EQ(file.read(deep + "house.ycx", stored, 19), deep + "logo.bmp");
+    EXPECT_EQ(file.read(deep + "house.ycx", "<fileName>\"" + longName + "\"</fileName>", ElementKind::Picture),
+              longName);
+    EXPECT_EQ(file.read(deep + "house.ycx", stored, ElementKind::Picture), deep + "logo.bmp");
 }
 
 TEST(FileNameValue, RecordImagesAreCheckedWhenReadBack)

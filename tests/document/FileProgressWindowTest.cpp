@@ -70,7 +70,7 @@ TEST(FileProgressWindow, CancelDuringASaveKeepsTheOldFile)
     TestDrawing drawing;
     ShapeValues values;
     for (int i = 0; i < 3; ++i)
-        drawing.add(1, 1, values);
+        drawing.add(1, ElementKind::Line, values);
     drawing.context.setPathAndTitle(path.c_str());
 
     // The click waits in the queue; the writer's first step delivers it.
@@ -147,7 +147,7 @@ TEST(FileProgressWindow, WhileUpItIsTheOnlyWindowThatTakesInput)
     TestDrawing drawing;
     ShapeValues values;
     for (int i = 0; i < 3; ++i)
-        drawing.add(1, 1, values);
+        drawing.add(1, ElementKind::Line, values);
     drawing.context.setPathAndTitle(path.c_str());
     static int frameEnabledAtStart;
     frameEnabledAtStart = -1;

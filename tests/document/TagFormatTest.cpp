@@ -9,6 +9,7 @@
 
 #include "document/Document.h"
 #include "document/TagDictionary.h"
+#include "document/TagIds.h"
 #include "platform/BufferedFile.h"
 #include "platform/StringUtil.h"
 #include "tests/support/MessageBoxScript.h"
@@ -55,26 +56,26 @@ TEST(TagWriter, SectionsValuesAndNumbersHaveTheirFixedForms)
 {
     TagProbe probe;
     std::string bytes = probe.writeWith([](TagProbe& w) {
-        w.beginTag(1011);
-        w.writeIntTag(1401, -12);
-        w.writeDoubleTag(1491, 12.5, 3);
-        w.writeDoubleTag(1491, 3.0, 3);
-        w.writeDoubleTag(1491, 0.25, 5);
-        w.writeDoubleTag(1491, -2.3, 5);
-        w.writeDoubleTag(1491, 2.3, 5);
-        w.writeDoubleTag(1491, 1.23456789, 9);
-        w.writeDoubleTag(1491, -0.125, 2);
-        w.writeDoubleTag(1491, -0.125, 2, 1);
-        w.writeStringTag(1812, "a\"b\r\nc");
+        w.beginTag(tag_id::header);
+        w.writeIntTag(tag_id::layer, -12);
+        w.writeDoubleTag(tag_id::lineSize, 12.5, 3);
+        w.writeDoubleTag(tag_id::lineSize, 3.0, 3);
+        w.writeDoubleTag(tag_id::lineSize, 0.25, 5);
+        w.writeDoubleTag(tag_id::lineSize, -2.3, 5);
+        w.writeDoubleTag(tag_id::lineSize, 2.3, 5);
+        w.writeDoubleTag(tag_id::lineSize, 1.23456789, 9);
+        w.writeDoubleTag(tag_id::lineSize, -0.125, 2);
+        w.writeDoubleTag(tag_id::lineSize, -0.125, 2, 1);
+        w.writeStringTag(tag_id::fileName, "a\"b\r\nc");
         w.beginElement(1);
-        w.openValueTag(1463);
+        w.openValueTag(tag_id::xyAray);
         w.writeDoubleValue(1.5, 5, 1, 1, 0);
         w.writeIntValue(2, 0, 1, 0);
         w.writeDoubleListItem(0.1, 5);
         w.writeQuoted("x\"y", -1, 0, 0, 1, 0);
-        w.closeValueTag(1463);
+        w.closeValueTag(tag_id::xyAray);
         w.endElement(1);
-        w.endTag(1011);
+        w.endTag(tag_id::header);
         EXPECT_EQ(w.beginTag(4000), 0) << "an id without a name writes nothing";
         EXPECT_EQ(w.level, 0);
     });
@@ -107,15 +108,15 @@ TEST(TagWriter, HexDataAndWrappedListsBreakAtTheLineWidth)
         data[i] = static_cast<char>(i * 7);
     std::string bytes = probe.writeWith([&](TagProbe& w) {
         w.level = 4;
-        w.openValueTag(1809);
+        w.openValueTag(tag_id::binHex);
         w.writeHexData(data.data(), 100, 0);
-        w.closeValueTag(1809);
+        w.closeValueTag(tag_id::binHex);
         EXPECT_EQ(w.wrapMode, 0) << "wrap mode returns to its former state";
         w.setLineWrap(1);
-        w.openValueTag(1463);
+        w.openValueTag(tag_id::xyAray);
         for (int i = 0; i < 30; ++i)
             w.writeDoubleValue(1000.125 + i, 3, i == 0, i < 29, i == 29);
-        w.closeValueTag(1463);
+        w.closeValueTag(tag_id::xyAray);
     });
     std::string hex;
     for (unsigned char c : data) {
@@ -146,10 +147,10 @@ TEST(TagWriter, AFailedWriteStopsEveryLaterWrite)
         w.ioFile()->close();
         w.ioFile()->openForRead(w);
         w.ioFile()->setBufferedWrite(0);
-        EXPECT_EQ(w.beginTag(1001), 0);
+        EXPECT_EQ(w.beginTag(tag_id::tesvanCADml), 0);
         EXPECT_EQ(w.ioError, -1);
-        EXPECT_EQ(w.writeIntTag(1401, 1), 0);
-        EXPECT_EQ(w.endTag(1001), 0);
+        EXPECT_EQ(w.writeIntTag(tag_id::layer, 1), 0);
+        EXPECT_EQ(w.endTag(tag_id::tesvanCADml), 0);
     });
     ASSERT_EQ(boxes.shown().size(), 1u) << "one Write Error for the failed write, none after it";
     EXPECT_EQ(boxes.shown()[0].text, "Write Error");
@@ -162,10 +163,10 @@ TEST(TagWriter, ARealWithoutATextFailsTheWrite)
     MessageBoxScript boxes;
     TagProbe probe;
     std::string bytes = probe.writeWith([](TagProbe& w) {
-        EXPECT_EQ(w.writeDoubleTag(1491, 2.5, 3), 1);
-        EXPECT_EQ(w.writeDoubleTag(1491, 1e40, 3), 0);
+        EXPECT_EQ(w.writeDoubleTag(tag_id::lineSize, 2.5, 3), 1);
+        EXPECT_EQ(w.writeDoubleTag(tag_id::lineSize, 1e40, 3), 0);
         EXPECT_EQ(w.ioError, -1);
-        EXPECT_EQ(w.writeDoubleTag(1491, 1.0, 3), 0) << "nothing is written after it";
+        EXPECT_EQ(w.writeDoubleTag(tag_id::lineSize, 1.0, 3), 0) << "nothing is written after it";
     });
     EXPECT_EQ(bytes, "<lineSize>2.5</lineSize>\r\n");
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -173,11 +174,11 @@ TEST(TagWriter, ARealWithoutATextFailsTheWrite)
 
     TagProbe list;
     bytes = list.writeWith([](TagProbe& w) {
-        w.openValueTag(1463);
+        w.openValueTag(tag_id::xyAray);
         EXPECT_EQ(w.writeDoubleValue(1.5, 5, 1, 1, 0), 1);
         EXPECT_EQ(w.writeDoubleListItem(-3e41, 5), 0);
         EXPECT_EQ(w.writeDoubleLine(2.0, 5), 0);
-        EXPECT_EQ(w.closeValueTag(1463), 0);
+        EXPECT_EQ(w.closeValueTag(tag_id::xyAray), 0);
     });
     EXPECT_EQ(bytes, "<xyAray>[1.5,");
     ASSERT_EQ(boxes.shown().size(), 2u);
@@ -194,7 +195,7 @@ TEST(TagReader, FindsTagsAndReadsTheirValues)
                    "<foo>skipped</foo> rest of line\r\n<page>");
     int id = 0;
     ASSERT_EQ(probe.nextTag(id), 1);
-    EXPECT_EQ(id, 1011) << "the declaration, comment and a longer root name are passed over";
+    EXPECT_EQ(id, tag_id::header) << "the declaration, comment and a longer root name are passed over";
     EXPECT_EQ(probe.isEmptyForm(), 1);
     EXPECT_EQ(probe.isClosingTag(), 0);
 
@@ -203,40 +204,40 @@ TEST(TagReader, FindsTagsAndReadsTheirValues)
     ASSERT_EQ(probe.nextTag(id), 1);
     ASSERT_EQ(probe.readInt(value), 1);
     EXPECT_EQ(value, 12);
-    ASSERT_EQ(probe.expectTag(1401), 1);
+    ASSERT_EQ(probe.expectTag(tag_id::layer), 1);
     EXPECT_EQ(probe.isClosingTag(), 1);
     ASSERT_EQ(probe.nextTag(id), 1);
     ASSERT_EQ(probe.readInt(value), 1);
     EXPECT_EQ(value, 13);
     ASSERT_EQ(probe.nextTag(id), 1);
-    EXPECT_EQ(id, 1403);
+    EXPECT_EQ(id, tag_id::group);
     ASSERT_EQ(probe.readInt(value), 1);
     EXPECT_EQ(value, -4);
-    probe.expectTag(1403);
+    probe.expectTag(tag_id::group);
 
     double real = 0;
     probe.nextTag(id);
     ASSERT_EQ(probe.readDouble(real), 1);
     EXPECT_EQ(real, 12.5) << "control characters inside are skipped, 'x' ends the number";
-    probe.expectTag(1491);
+    probe.expectTag(tag_id::lineSize);
     probe.nextTag(id);
     probe.readDouble(real);
     EXPECT_EQ(real, -0.5);
-    probe.expectTag(1491);
+    probe.expectTag(tag_id::lineSize);
     probe.nextTag(id);
     probe.readDouble(real);
     EXPECT_EQ(real, 0.0);
-    probe.expectTag(1491);
+    probe.expectTag(tag_id::lineSize);
 
     probe.nextTag(id);
-    EXPECT_EQ(id, 1463);
+    EXPECT_EQ(id, tag_id::xyAray);
     double items[3] = {};
     for (double& item : items)
         ASSERT_EQ(probe.readListDouble(item), 1);
     EXPECT_EQ(items[0], 1.5);
     EXPECT_EQ(items[1], 2.0);
     EXPECT_EQ(items[2], -3.25);
-    ASSERT_EQ(probe.expectTag(1463), 1);
+    ASSERT_EQ(probe.expectTag(tag_id::xyAray), 1);
 
     char text[8];
     probe.nextTag(id);
@@ -244,15 +245,15 @@ TEST(TagReader, FindsTagsAndReadsTheirValues)
     EXPECT_STREQ(text, "\x95\x5C") << "a trail byte is never taken for a quote or a backslash";
     ASSERT_EQ(probe.readQuoted(text, 2), 1);
     EXPECT_STREQ(text, "a") << "the next item starts at the next quote, cut to its buffer";
-    probe.expectTag(1812);
+    probe.expectTag(tag_id::fileName);
     int flag = 0;
     probe.nextTag(id);
     ASSERT_EQ(probe.readBool(flag), 1);
     EXPECT_EQ(flag, 1);
-    probe.expectTag(2902);
+    probe.expectTag(tag_id::b);
 
     probe.nextTag(id);
-    EXPECT_EQ(id, 1031) << "\"foo\" is unknown: the reader went on to \"page\"";
+    EXPECT_EQ(id, tag_id::page) << "\"foo\" is unknown: the reader went on to \"page\"";
     EXPECT_EQ(probe.nextTag(id), 0) << "the end of the file";
 }
 
@@ -284,7 +285,7 @@ TEST(TagReader, ReadsRealsToTheNearestDouble)
         ASSERT_EQ(probe.readDouble(value), 1);
         std::string digits = n.substr(0, n.find('e'));
         EXPECT_EQ(value, std::strtod(digits.c_str(), nullptr)) << n;
-        probe.expectTag(1491);
+        probe.expectTag(tag_id::lineSize);
     }
 }
 
@@ -297,12 +298,12 @@ TEST(TagReader, SkipsLinesAndChecksDataLengths)
     probe.nextTag(id);
     ASSERT_EQ(probe.skipLine(), 1);
     ASSERT_EQ(probe.nextTag(id), 1);
-    EXPECT_EQ(id, 1805) << "the rest of the line went with it";
+    EXPECT_EQ(id, tag_id::bitmapData) << "the rest of the line went with it";
 
     char block[8] = {};
-    EXPECT_EQ(probe.readQuotedBlock(block, 9, sizeof block, 1805), 0) << "longer than its buffer";
-    EXPECT_EQ(probe.readQuotedBlock(block, -1, sizeof block, 1805), 0);
-    EXPECT_EQ(probe.readQuotedBlock(block, 4, sizeof block, 1805), 1);
+    EXPECT_EQ(probe.readQuotedBlock(block, 9, sizeof block, tag_id::bitmapData), 0) << "longer than its buffer";
+    EXPECT_EQ(probe.readQuotedBlock(block, -1, sizeof block, tag_id::bitmapData), 0);
+    EXPECT_EQ(probe.readQuotedBlock(block, 4, sizeof block, tag_id::bitmapData), 1);
     EXPECT_EQ(std::string(block, 4), "abcd");
     EXPECT_EQ(probe.dataErrorCount, 2);
     ASSERT_EQ(boxes.shown().size(), 1u) << "only the first data error of a read is shown";
@@ -310,8 +311,8 @@ TEST(TagReader, SkipsLinesAndChecksDataLengths)
 
     probe.nextTag(id);
     unsigned char bytes[4] = {9, 9, 9, 9};
-    EXPECT_EQ(probe.readHexBytes(bytes, 1000000, 1 << 20, 1809), 0) << "more than the file holds";
-    EXPECT_EQ(probe.readHexBytes(bytes, 4, sizeof bytes, 1809), 0) << "',' ends the data early";
+    EXPECT_EQ(probe.readHexBytes(bytes, 1000000, 1 << 20, tag_id::binHex), 0) << "more than the file holds";
+    EXPECT_EQ(probe.readHexBytes(bytes, 4, sizeof bytes, tag_id::binHex), 0) << "',' ends the data early";
     EXPECT_EQ(bytes[0], 0x0A);
     EXPECT_EQ(bytes[1], 0xFF);
     EXPECT_EQ(bytes[2], 0x12) << "line ends between the pairs are skipped";
@@ -329,7 +330,7 @@ TEST(TagReader, ReportsAMissingTagEveryTime)
     for (int i = 0; i < 2; ++i) {
         probe.nextTag(id);
         probe.readInt(value);
-        EXPECT_EQ(probe.expectTag(1401), 0) << "the next tag is <group>";
+        EXPECT_EQ(probe.expectTag(tag_id::layer), 0) << "the next tag is <group>";
     }
     EXPECT_EQ(probe.expectTag(4000), 0) << "the end of the file";
     ASSERT_EQ(boxes.shown().size(), 3u);

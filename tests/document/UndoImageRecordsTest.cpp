@@ -35,7 +35,7 @@ TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int line = doc.add(2, {{0, 0, 0}, {5, 5, 0}, {9, 0, 0}});
+    int line = doc.add(ElementKind::Breakline, {{0, 0, 0}, {5, 5, 0}, {9, 0, 0}});
 
     // Dragging point 1: two points for n = 1, the old position and the new one.
     ASSERT_TRUE(doc.editor->beginEdit(line));
@@ -48,11 +48,11 @@ TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
     undo.addRecordPoint(6, 8, 0);
     undo.endPointMove(element);
     ASSERT_EQ(undo.recordCount(), 1);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(line).x(1), 5.0);
     EXPECT_EQ(doc.read(line).y(1), 5.0);
     EXPECT_EQ(doc.selectTool->ids, std::vector<int>{line});
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.read(line).x(1), 6.0);
     EXPECT_EQ(doc.read(line).y(1), 8.0);
 
@@ -88,10 +88,10 @@ TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
     char text[UndoManager::kTextSize];
     undo.undoText(text);
     EXPECT_STREQ(text, "点追加の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(line).points.size(), 3u);
     EXPECT_EQ(doc.read(line).values, (std::vector<double>{0.5, 1.5, 2.5}));
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.read(line).points.size(), 4u);
     EXPECT_EQ(doc.read(line).x(2), 7.0);
     EXPECT_EQ(doc.read(line).values, (std::vector<double>{0.5, 1.5, 9.0, 2.5}));
@@ -101,7 +101,7 @@ TEST_F(UndoImageRecordsTest, AttributeChangePutsTheWholeImageBack)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int box = doc.add(5, {{1, 2, 0}}, "red");
+    int box = doc.add(ElementKind::Box, {{1, 2, 0}}, "red");
     ASSERT_TRUE(doc.editor->beginEdit(box));
     UndoTestElement* element = doc.editor->held();
     undo.beginAttributeChange(element);
@@ -114,10 +114,10 @@ TEST_F(UndoImageRecordsTest, AttributeChangePutsTheWholeImageBack)
     char text[UndoManager::kTextSize];
     undo.undoText(text);
     EXPECT_STREQ(text, "属性の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(box).text, "red");
     EXPECT_EQ(doc.read(box).x(), 1.0);
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.read(box).text, std::string(300, 'b'));
     EXPECT_EQ(doc.read(box).x(), 4.0);
 
@@ -138,8 +138,9 @@ TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(1, {}, "a0"), b = doc.add(12, {}, "b0"), c = doc.add(1, {}, "c0"), d = doc.add(1, {}, "d0");
-    doc.add(1, {}, "recorded before");
+    int a = doc.add(ElementKind::Line, {}, "a0"), b = doc.add(ElementKind::Text, {}, "b0");
+    int c = doc.add(ElementKind::Line, {}, "c0"), d = doc.add(ElementKind::Line, {}, "d0");
+    doc.add(ElementKind::Line, {}, "recorded before");
     undo.recordMove(0, 0, 0);
     size_t start = doc.logBytes().size();
 
@@ -160,17 +161,17 @@ TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
     char text[UndoManager::kTextSize];
     undo.undoText(text);
     EXPECT_STREQ(text, "一括変更の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(a).text, "a0");
     EXPECT_EQ(doc.read(b).text, "b0");
     EXPECT_EQ(doc.read(c).text, "c0");
     EXPECT_EQ(doc.read(d).text, "d0");
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, d}));
     EXPECT_EQ(doc.selectTool->mode, 2);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(undo.canUndo(), 0) << "the record before is reached intact";
-    undo.redo();
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.read(a).text, "a1");
     EXPECT_EQ(doc.read(d).text, "d1");
     EXPECT_EQ(doc.read(c).text, "c0");
@@ -180,7 +181,7 @@ TEST_F(UndoImageRecordsTest, AnUnfinishedBatchLeavesNoBytesInTheLog)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(1, {{0, 0, 0}}, "a0");
+    int a = doc.add(ElementKind::Line, {{0, 0, 0}}, "a0");
     doc.selectTool->select({a});
     undo.captureSelection();
     undo.recordRotate(90, 0, 0, 0);
@@ -201,7 +202,7 @@ TEST_F(UndoImageRecordsTest, AnUnfinishedBatchLeavesNoBytesInTheLog)
     char text[UndoManager::kTextSize];
     undo.undoText(text);
     EXPECT_STREQ(text, "移動の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     undo.undoText(text);
     EXPECT_STREQ(text, "回転の取り消し");
 }

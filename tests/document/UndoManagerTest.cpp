@@ -1,7 +1,9 @@
 // The undo log: record frame, menu texts, positions, the free-space rule, and the undo and redo
 // of element creation and of the operations on selected elements.
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,17 +34,17 @@ void moveElements(UndoTestDocument& doc, const std::vector<int>& ids, double dx,
 }
 
 // A committed new element as the editor records it.
-void recordNew(UndoTestDocument& doc, int id, int kind)
+void recordNew(UndoTestDocument& doc, int id, ElementKind kind)
 {
     UndoTestElement element;
     element.id = id;
-    element.kind = kind;
+    element.kind = kindCode(kind);
     doc.undo().recordNewElement(&element);
 }
 
 int lineName(int kind, char* name, int size)
 {
-    if (kind != 1)
+    if (kind != kindCode(ElementKind::Line))
         return 0;
     std::strncpy(name, "直線", static_cast<size_t>(size - 1));
     return 1;
@@ -90,8 +92,8 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     EXPECT_EQ(undo.redoText(text), 0);
     EXPECT_STREQ(text, "やり直し");
 
-    int a = doc.add(1, {{0, 0, 0}, {10, 0, 0}});
-    int b = doc.add(1, {{5, 5, 0}});
+    int a = doc.add(ElementKind::Line, {{0, 0, 0}, {10, 0, 0}});
+    int b = doc.add(ElementKind::Line, {{5, 5, 0}});
     doc.selectTool->select({a, b});
     undo.captureSelection();
     moveElements(doc, {a, b}, 2.5, -1.0);
@@ -192,7 +194,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(1, {{0, 0, 0}});
+    int a = doc.add(ElementKind::Line, {{0, 0, 0}});
     doc.selectTool->select({a});
     undo.captureSelection();
     undo.recordMove(1, 0, 0);
@@ -211,7 +213,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
     moveElements(doc, {a}, 3, 0);
     undo.recordMove(3, 0, 0);
     EXPECT_EQ(doc.logBytes().size(), 52u) << "the new log starts empty";
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(a).x(), 0.0);
 }
 
@@ -220,11 +222,11 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     elementKindNameLookup = lineName;
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int first = doc.add(1, {{1, 1, 0}});
+    int first = doc.add(ElementKind::Line, {{1, 1, 0}});
     doc.selectTool->select({first});
     undo.captureSelection(); // input of a new line begins
-    int made = doc.add(1, {{3, 3, 0}});
-    recordNew(doc, made, 1);
+    int made = doc.add(ElementKind::Line, {{3, 3, 0}});
+    recordNew(doc, made, ElementKind::Line);
     doc.selectTool->select({made});
 
     char text[UndoManager::kTextSize];
@@ -244,7 +246,7 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     EXPECT_EQ(doc.selectTool->mode, 1);
 
     // The id given back by redo is not handed out again.
-    int next = doc.add(1, {{4, 4, 0}});
+    int next = doc.add(ElementKind::Line, {{4, 4, 0}});
     EXPECT_NE(next, made);
     EXPECT_NE(next, first);
     EXPECT_EQ(doc.read(made).x(), 3.0);
@@ -252,8 +254,8 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{first, made, next}));
 
     // A kind without a registered name gives the plain text.
-    int box = doc.add(5, {{0, 0, 0}});
-    recordNew(doc, box, 5);
+    int box = doc.add(ElementKind::Box, {{0, 0, 0}});
+    recordNew(doc, box, ElementKind::Box);
     EXPECT_EQ(undo.undoText(text), 1);
     EXPECT_STREQ(text, "取り消し");
 }
@@ -262,23 +264,25 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(1, {{0, 0, 0}}), b = doc.add(1, {{1, 0, 0}}), c = doc.add(1, {{2, 0, 0}});
+    int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
+    int c = doc.add(ElementKind::Line, {{2, 0, 0}});
 
     // Copy of three: undo deletes the copies and reselects the sources; redo puts the copies
     // back at the end of the drawing order and selects them.
     doc.selectTool->select({a, b, c});
     undo.captureSelection();
     undo.beginCopy(0, 0, 0, 0, 0, 0);
-    int d = doc.add(1, {{0, 9, 0}}), e = doc.add(1, {{1, 9, 0}}), f = doc.add(1, {{2, 9, 0}});
+    int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Line, {{1, 9, 0}});
+    int f = doc.add(ElementKind::Line, {{2, 9, 0}});
     doc.selectTool->select({d, e, f});
     undo.endCopy();
     char text[UndoManager::kTextSize];
     undo.undoText(text);
     EXPECT_STREQ(text, "複写の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b, c}));
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c, d, e, f}));
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{d, e, f}));
     EXPECT_EQ(doc.read(e).y(), 9.0);
@@ -288,10 +292,10 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     undo.recordDelete();
     ASSERT_TRUE(doc.editor->removeById(b));
     ASSERT_TRUE(doc.editor->removeById(e));
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c, d, e, f}));
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{b, e}));
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, c, d, f}));
     EXPECT_TRUE(doc.selectTool->ids.empty());
 
@@ -299,18 +303,18 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     doc.selectTool->select({a});
     undo.recordCut();
     doc.editor->removeById(a);
-    int pasted = doc.add(1, {{7, 7, 0}});
+    int pasted = doc.add(ElementKind::Line, {{7, 7, 0}});
     EXPECT_NE(pasted, a);
     doc.selectTool->select({pasted});
     undo.recordPaste();
     undo.undoText(text);
     EXPECT_STREQ(text, "貼込みの取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_FALSE(doc.store().isLive(pasted));
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, c, d, f}));
-    undo.redo();
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{c, d, f, pasted}));
     EXPECT_EQ(doc.selectTool->ids, std::vector<int>{pasted});
 }
@@ -319,8 +323,9 @@ TEST_F(UndoManagerTest, ADeleteSelectedInClickOrderComesBackWhole)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int p = doc.add(1, {{0, 0, 0}}), a = doc.add(1, {{1, 0, 0}}), b = doc.add(1, {{2, 0, 0}});
-    int n = doc.add(1, {{3, 0, 0}}), z = doc.add(1, {{4, 0, 0}});
+    int p = doc.add(ElementKind::Line, {{0, 0, 0}}), a = doc.add(ElementKind::Line, {{1, 0, 0}});
+    int b = doc.add(ElementKind::Line, {{2, 0, 0}});
+    int n = doc.add(ElementKind::Line, {{3, 0, 0}}), z = doc.add(ElementKind::Line, {{4, 0, 0}});
 
     // Clicked B, then A, then Z: undo puts them back in that order, not the reverse.
     doc.selectTool->select({b, a, z});
@@ -328,18 +333,18 @@ TEST_F(UndoManagerTest, ADeleteSelectedInClickOrderComesBackWhole)
     for (int id : {b, a, z})
         ASSERT_TRUE(doc.editor->removeById(id));
     ASSERT_EQ(doc.pageOrder(), (std::vector<int>{p, n}));
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, a, b, n, z}));
     for (int id : {p, a, b, n, z})
         EXPECT_TRUE(doc.store().isLive(id)) << id;
     EXPECT_EQ(doc.store().liveCount(), 5);
     EXPECT_EQ(doc.read(z).x(), 4.0);
 
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, n}));
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, a, b, n, z}));
-    int fresh = doc.add(1, {{5, 0, 0}});
+    int fresh = doc.add(ElementKind::Line, {{5, 0, 0}});
     EXPECT_EQ(fresh, 6) << "no id of the drawing is handed out again";
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{p, a, b, n, z, fresh}));
 }
@@ -381,7 +386,8 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(1, {{1, 0, 0}}), b = doc.add(1, {{2, 0, 0}}), c = doc.add(1, {{3, 0, 0}});
+    int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
+    int c = doc.add(ElementKind::Line, {{3, 0, 0}});
 
     doc.selectTool->select({a});
     undo.captureSelection();
@@ -389,10 +395,10 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     doc.editor->held()->rotate(90, 0, 0, 0);
     doc.editor->storeBack(a);
     undo.recordRotate(90, 0, 0, 0);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(a).x(), 1.0);
     EXPECT_EQ(doc.read(a).y(), 0.0);
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.read(a).x(), 0.0);
     EXPECT_EQ(doc.read(a).y(), -1.0);
 
@@ -406,10 +412,10 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     char text[UndoManager::kTextSize];
     undo.undoText(text);
     EXPECT_STREQ(text, "順番変更の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
     EXPECT_EQ(doc.store().cellTable->getFirst(1, 1), a);
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
     EXPECT_EQ(doc.store().pageTable->getLast(1), b);
 }
@@ -418,28 +424,252 @@ TEST_F(UndoManagerTest, ASettleThatRecordsStopsTheStep)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int a = doc.add(1, {{0, 0, 0}});
+    int a = doc.add(ElementKind::Line, {{0, 0, 0}});
     doc.selectTool->select({a});
     undo.captureSelection();
     moveElements(doc, {a}, 5, 0);
     undo.recordMove(5, 0, 0);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
 
     // The element in edit is committed as new when redo settles it: the history has changed
     // under the redo, which must not read the record that the commit overwrote.
     int committed = 0;
     doc.textEditor->onSettle = [&] {
-        committed = doc.add(1, {{8, 8, 0}});
-        recordNew(doc, committed, 1);
+        committed = doc.add(ElementKind::Line, {{8, 8, 0}});
+        recordNew(doc, committed, ElementKind::Line);
     };
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 0);
     doc.textEditor->onSettle = nullptr;
     EXPECT_EQ(doc.read(a).x(), 0.0);
     EXPECT_EQ(undo.appliedCount(), 1);
     EXPECT_EQ(undo.recordCount(), 1);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_FALSE(doc.store().isLive(committed));
     EXPECT_EQ(undo.canUndo(), 0);
+}
+
+// The elements of the store (points, text and values, "-" for an id that is not live) and the
+// drawing order, as text.
+std::string drawingOf(UndoTestDocument& doc)
+{
+    std::string text;
+    for (int id = 1; id <= doc.store().highestId(); ++id) {
+        UndoTestDocument::Snapshot element = doc.read(id);
+        text += std::to_string(id) + (element.kind ? ":" : ": -");
+        for (const UndoPoint& p : element.points)
+            text += " (" + std::to_string(p.x) + " " + std::to_string(p.y) + ")";
+        text += " '" + element.text + "'";
+        for (double value : element.values)
+            text += " " + std::to_string(value);
+        text += "\n";
+    }
+    text += "order";
+    for (int id : doc.pageOrder())
+        text += " " + std::to_string(id);
+    return text;
+}
+
+// The drawing, the history's position and the selection.
+std::string stateOf(UndoTestDocument& doc)
+{
+    std::string text = drawingOf(doc);
+    text += "\napplied " + std::to_string(doc.undo().appliedCount()) + " of " +
+            std::to_string(doc.undo().recordCount()) + " at " + std::to_string(doc.logPosition());
+    text += "\nselected (mode " + std::to_string(doc.selectTool->mode) + ")";
+    for (int id : doc.selectTool->ids)
+        text += " " + std::to_string(id);
+    return text;
+}
+
+void selectAndCapture(UndoTestDocument& doc, const std::vector<int>& ids)
+{
+    doc.selectTool->select(ids);
+    doc.undo().captureSelection();
+}
+
+// The element that a step cannot take: refused by the editors, or gone from the store.
+enum class Obstacle { Refused, Deleted };
+
+struct FailingStep {
+    const char* name;
+    Obstacle obstacle;
+    // Makes the elements, changes them and records the change; the id that will stand in the way.
+    std::function<int(UndoTestDocument&)> record;
+};
+
+const FailingStep failingSteps[] = {
+    {"move of three", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
+         int c = doc.add(ElementKind::Line, {{2, 0, 0}});
+         selectAndCapture(doc, {a, b, c});
+         moveElements(doc, {a, b, c}, 2, 1);
+         doc.undo().recordMove(2, 1, 0);
+         return c;
+     }},
+    {"rotation of three", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
+         int c = doc.add(ElementKind::Line, {{3, 0, 0}});
+         selectAndCapture(doc, {a, b, c});
+         for (int id : {a, b, c}) {
+             doc.editor->beginEdit(id);
+             doc.editor->held()->rotate(90, 0, 0, 0);
+             doc.editor->storeBack(id);
+         }
+         doc.undo().recordRotate(90, 0, 0, 0);
+         return c;
+     }},
+    {"copy of three", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
+         selectAndCapture(doc, {a, b});
+         doc.undo().beginCopy(0, 0, 0, 0, 0, 0);
+         int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Box, {{1, 9, 0}});
+         int f = doc.add(ElementKind::Line, {{2, 9, 0}});
+         doc.selectTool->select({d, e, f});
+         doc.undo().endCopy();
+         return f;
+     }},
+    {"delete of three", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Box, {{1, 0, 0}});
+         int c = doc.add(ElementKind::Line, {{2, 0, 0}});
+         doc.add(ElementKind::Line, {{3, 0, 0}});
+         doc.selectTool->select({b, a, c});
+         doc.undo().recordDelete();
+         for (int id : {b, a, c})
+             doc.editor->removeById(id);
+         return c;
+     }},
+    {"paste of three", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         doc.add(ElementKind::Line, {{0, 0, 0}});
+         int p = doc.add(ElementKind::Line, {{1, 1, 0}}), q = doc.add(ElementKind::Box, {{2, 2, 0}});
+         int r = doc.add(ElementKind::Line, {{3, 3, 0}});
+         doc.selectTool->select({p, q, r});
+         doc.undo().recordPaste();
+         return r;
+     }},
+    {"new element", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {{0, 0, 0}});
+         selectAndCapture(doc, {a});
+         int made = doc.add(ElementKind::Line, {{5, 5, 0}});
+         recordNew(doc, made, ElementKind::Line);
+         return made;
+     }},
+    {"drawing order", Obstacle::Deleted,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
+         int c = doc.add(ElementKind::Line, {{2, 0, 0}});
+         doc.undo().orderList()->clear();
+         recordOrder(doc, 1);
+         doc.store().relinkOrder(1, c, a);
+         recordOrder(doc, 2);
+         doc.undo().recordOrderChange();
+         return b;
+     }},
+    {"point add", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int line = doc.add(ElementKind::Breakline, {{0, 0, 0}, {9, 0, 0}});
+         UndoManager& undo = doc.undo();
+         doc.editor->beginEdit(line);
+         UndoTestElement* element = doc.editor->held();
+         undo.beginPointAdd(2);
+         undo.clearRecordPoints();
+         undo.addRecordPoint(0, 0, 0);
+         undo.addRecordPoint(9, 0, 0);
+         element->points.insert(element->points.begin() + 1, UndoPoint{4, 4, 0});
+         doc.editor->storeBack(line);
+         for (const UndoPoint& p : element->points)
+             undo.addRecordPoint(p.x, p.y, p.z);
+         undo.endPointAdd(element);
+         return line;
+     }},
+    {"reshape", Obstacle::Deleted,
+     [](UndoTestDocument& doc) {
+         int box = doc.add(ElementKind::Box, {{1, 1, 0}}, "small");
+         doc.editor->beginEdit(box);
+         doc.undo().beginReshape(doc.editor->held());
+         doc.editor->held()->points[0] = {3, 3, 0};
+         doc.editor->storeBack(box);
+         doc.undo().endReshape(doc.editor->held());
+         return box;
+     }},
+    {"batch change of three", Obstacle::Deleted,
+     [](UndoTestDocument& doc) {
+         int a = doc.add(ElementKind::Line, {}, "a0"), b = doc.add(ElementKind::Box, {}, "b0");
+         int c = doc.add(ElementKind::Line, {}, "c0");
+         doc.undo().beginBatchChange(3);
+         for (int id : {a, b, c}) {
+             doc.undo().batchChangeBefore(id);
+             doc.editor->beginEdit(id);
+             doc.editor->held()->text += "1";
+             doc.editor->storeBack(id);
+             doc.undo().batchChangeAfter(id);
+         }
+         doc.undo().endBatchChange();
+         return c;
+     }},
+    {"typing", Obstacle::Refused,
+     [](UndoTestDocument& doc) {
+         int text = doc.add(ElementKind::Text, {}, "ab");
+         doc.textEditor->beginEdit(text);
+         UndoTestElement* element = doc.textEditor->held();
+         doc.undo().beginTyping(element, 2);
+         element->insertTextAt(2, "cd", 2);
+         doc.undo().appendTyped("cd", 2);
+         doc.textEditor->storeBack(text);
+         return text;
+     }},
+};
+
+// Puts the obstacle in the way of the next step; the returned call takes it away again.
+std::function<void()> obstruct(UndoTestDocument& doc, Obstacle obstacle, int id)
+{
+    if (obstacle == Obstacle::Refused) {
+        doc.editor->refusedId = doc.textEditor->refusedId = id;
+        // An editor that cannot take the element does not hold it either.
+        if (doc.textEditor->held() && doc.textEditor->held()->id == id)
+            doc.textEditor->inHand.reset();
+        return [&doc] { doc.editor->refusedId = doc.textEditor->refusedId = 0; };
+    }
+    auto image = std::make_shared<ElementIndexEntry>();
+    EXPECT_TRUE(doc.store().deleteElement(id, image.get()));
+    return [&doc, id, image] { EXPECT_TRUE(doc.store().reinsertElement(id, *image)); };
+}
+
+TEST_F(UndoManagerTest, AStepThatCannotTakeAnElementChangesNothingAndFails)
+{
+    for (const FailingStep& step : failingSteps) {
+        SCOPED_TRACE(step.name);
+        UndoTestDocument doc;
+        UndoManager& undo = doc.undo();
+        int blocked = step.record(doc);
+        ASSERT_EQ(undo.canUndo(), 1);
+        ASSERT_EQ(undo.recordCount(), 1);
+        const std::string recorded = drawingOf(doc);
+
+        // The step fails whole: elements, log position and selection stay as they were.
+        doc.selectTool->select({1});
+        std::function<void()> clear = obstruct(doc, step.obstacle, blocked);
+        std::string before = stateOf(doc);
+        EXPECT_EQ(undo.undo(), 0);
+        EXPECT_EQ(stateOf(doc), before);
+        clear();
+        EXPECT_EQ(undo.undo(), 1) << "the obstacle is gone";
+        EXPECT_EQ(undo.appliedCount(), 0);
+
+        doc.selectTool->select({1});
+        clear = obstruct(doc, step.obstacle, blocked);
+        before = stateOf(doc);
+        EXPECT_EQ(undo.redo(), 0);
+        EXPECT_EQ(stateOf(doc), before);
+        clear();
+        EXPECT_EQ(undo.redo(), 1);
+        EXPECT_EQ(drawingOf(doc), recorded) << "redone as it was recorded";
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
@@ -118,7 +119,9 @@ public:
     std::vector<std::string> calls;
 };
 
-// Takes elements by id from the store and puts them back, as the real editors do.
+// Takes elements by id from the store and puts them back, as the real editors do. An id can be
+// refused: every operation on it then answers 0 and changes nothing, as for an element that
+// cannot be taken.
 class UndoTestEditor : public ElementEditor {
 public:
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
@@ -142,6 +145,8 @@ public:
 
     int beginEdit(int id) override
     {
+        if (id == refusedId)
+            return 0;
         auto element = std::make_unique<UndoTestElement>();
         element->context = owner;
         if (!element->load(id) || !element->exchangeRecord(3))
@@ -152,7 +157,7 @@ public:
     int storeBack(int id) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
-        if (!store || !inHand || inHand->id != id || !inHand->exchangeRecord(1))
+        if (id == refusedId || !store || !inHand || inHand->id != id || !inHand->exchangeRecord(1))
             return 0;
         ElementIndexEntry entry;
         inHand->buildIndexEntry(entry);
@@ -162,7 +167,7 @@ public:
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
         ElementIndexEntry entry;
-        if (!store || !store->deleteElement(id, &entry))
+        if (id == refusedId || !store || !store->deleteElement(id, &entry))
             return 0;
         if (inHand && inHand->id == id)
             inHand.reset();
@@ -171,12 +176,12 @@ public:
     int reinsertById(int id, const ElementIndexEntry& entry) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
-        return store && store->reinsertElement(id, entry) && beginEdit(id);
+        return id != refusedId && store && store->reinsertElement(id, entry) && beginEdit(id);
     }
     int appendToPageEndById(int id) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
-        return store && store->appendToPageEnd(id) && beginEdit(id);
+        return id != refusedId && store && store->appendToPageEnd(id) && beginEdit(id);
     }
 
     UndoTestElement* held() const { return inHand.get(); }
@@ -185,6 +190,7 @@ public:
     std::unique_ptr<UndoTestElement> inHand;
     int settles = 0;
     std::function<void()> onSettle;
+    int refusedId = 0;
 };
 
 class UndoTestSelectTool : public SelectTool {
@@ -276,11 +282,11 @@ public:
     ElementStore& store() { return *context.ownStore; }
 
     // Stores a new element on page 1 and returns its id.
-    int add(int kind, std::vector<UndoPoint> points, const std::string& text = "")
+    int add(ElementKind kind, std::vector<UndoPoint> points, const std::string& text = "")
     {
         UndoTestElement element;
         element.context = &context;
-        element.kind = kind;
+        element.kind = kindCode(kind);
         element.points = std::move(points);
         element.text = text;
         element.exchangeRecord(1);

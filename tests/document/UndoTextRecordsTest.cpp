@@ -39,8 +39,8 @@ TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int text = doc.add(12, {{0, 0, 0}});
-    int line = doc.add(1, {{0, 0, 0}});
+    int text = doc.add(ElementKind::Text, {{0, 0, 0}});
+    int line = doc.add(ElementKind::Line, {{0, 0, 0}});
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
     type(undo, element, 0, "abc");
@@ -53,23 +53,23 @@ TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
     char menu[UndoManager::kTextSize];
     undo.undoText(menu);
     EXPECT_STREQ(menu, "移動の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     undo.undoText(menu);
     EXPECT_STREQ(menu, "文字入力の取り消し");
     element->calls.clear();
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     ASSERT_EQ(doc.textEditor->held(), element) << "the text in edit is continued, not reloaded";
     EXPECT_EQ(element->text, "");
     EXPECT_EQ(element->calls, (std::vector<std::string>{"edit", "hide overlay"}));
     EXPECT_TRUE(doc.selectTool->ids.empty());
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(element->text, "abc");
 
     // Opening the Edit menu closes the typing so far into one step.
     type(undo, element, 3, "de");
     EXPECT_EQ(undo.canUndo(), 1);
     EXPECT_EQ(undo.recordCount(), 2);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(element->text, "abc");
 }
 
@@ -77,7 +77,7 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int text = doc.add(12, {}, "xabc");
+    int text = doc.add(ElementKind::Text, {}, "xabc");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
     for (int caret = 4; caret > 1; --caret) {
@@ -98,10 +98,10 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
     EXPECT_EQ(wordAt(log, 26), 3);
     EXPECT_EQ(log.substr(30, 3), "abc");
 
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(element->text, "xabc");
     EXPECT_EQ(element->caret, 4);
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(element->text, "x");
 }
 
@@ -109,7 +109,7 @@ TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int text = doc.add(12, {}, "12AB34");
+    int text = doc.add(ElementKind::Text, {}, "12AB34");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
     undo.beginTextPaste(element, 4);
@@ -120,12 +120,12 @@ TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
     char menu[UndoManager::kTextSize];
     undo.undoText(menu);
     EXPECT_STREQ(menu, "文字張込の取り消し");
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(element->text, "12AB34");
     EXPECT_EQ(element->caret, 4);
     EXPECT_EQ(element->selectionStart, 4);
     EXPECT_EQ(element->selectionEnd, 2);
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(element->text, "12HELLO34");
     EXPECT_EQ(element->selectionEnd, 0);
 
@@ -134,9 +134,9 @@ TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
     undo.setTextSelectionRange(0, 0);
     element->text = "#" + element->text;
     undo.endTextReplace("", 0, "#", 1);
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(element->text, "12HELLO34");
-    undo.redo();
+    EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(element->text, "#12HELLO34");
 }
 
@@ -144,9 +144,9 @@ TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
 {
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
-    int leader = doc.add(13, {}, "note");
-    int text = doc.add(12, {}, "text");
-    int line = doc.add(1, {}, "line");
+    int leader = doc.add(ElementKind::TextLine, {}, "note");
+    int text = doc.add(ElementKind::Text, {}, "text");
+    int line = doc.add(ElementKind::Line, {}, "line");
 
     // Typing into the leader text, which is then settled; the editor moves on to the text.
     ASSERT_TRUE(doc.textEditor->beginEdit(leader));
@@ -155,7 +155,7 @@ TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     EXPECT_EQ(undo.recordCount(), 1) << "the typing was written when its element went away";
 
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 1);
     UndoTestElement* held = doc.textEditor->held();
     ASSERT_NE(held, nullptr);
     EXPECT_EQ(held->id, leader) << "the leader text is reopened by its id";
@@ -167,7 +167,8 @@ TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
     ASSERT_TRUE(doc.textEditor->beginEdit(line));
     type(undo, doc.textEditor->held(), 4, "?");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
-    undo.undo();
+    EXPECT_EQ(undo.undo(), 0) << "a step with nothing to act on fails";
+    EXPECT_EQ(undo.appliedCount(), 1);
     EXPECT_EQ(doc.textEditor->held()->text, "text");
     EXPECT_EQ(doc.read(line).text, "line");
 }

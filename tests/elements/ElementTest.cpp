@@ -4,6 +4,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "elements/Element.h"
+#include "elements/ElementKind.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -38,7 +39,7 @@ TEST(Element, StoresAndLoadsThroughItsDrawingsStore)
 
     SampleElement line;
     line.context = &context;
-    line.kind = 1;
+    line.kind = kindCode(ElementKind::Line);
     line.serial = 17;
     line.group = 4;
     line.layer = 12;
@@ -55,7 +56,7 @@ TEST(Element, StoresAndLoadsThroughItsDrawingsStore)
     ASSERT_EQ(copy.load(1), 1);
     ASSERT_EQ(copy.exchangeRecord(3), 1);
     EXPECT_EQ(copy.id, 1);
-    EXPECT_EQ(copy.kind, 1);
+    EXPECT_EQ(copy.kind, kindCode(ElementKind::Line));
     EXPECT_EQ(copy.serial, 17);
     EXPECT_EQ(copy.group, 4);
     EXPECT_EQ(copy.layer, 12);

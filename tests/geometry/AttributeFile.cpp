@@ -1,34 +1,35 @@
 #include "tests/geometry/AttributeFile.h"
 
+#include "document/TagIds.h"
 #include "platform/BufferedFile.h"
 
 EntityAttribute* AttributeHolder::entityAttribute(int tagId)
 {
     switch (tagId) {
-    case 1410:
-    case 1412:
+    case tag_id::rgbColor:
+    case tag_id::cmykPercent:
         return &colour;
-    case 1420:
+    case tag_id::edge:
         return &edge;
-    case 1421:
+    case tag_id::paint:
         return &paint;
-    case 1423:
+    case tag_id::drawType:
         return &drawType;
-    case 1470:
+    case tag_id::lineType:
         return &lineType;
-    case 1481:
+    case tag_id::pattern:
         return &pattern;
-    case 1491:
+    case tag_id::lineSize:
         return &lineSize;
-    case 1492:
+    case tag_id::lineOrigin:
         return &lineOrigin;
-    case 1493:
+    case tag_id::lineCap:
         return &lineCap;
-    case 1510:
+    case tag_id::gray:
         return &gray;
-    case 1611:
+    case tag_id::underLine:
         return &underLine;
-    case 1621:
+    case tag_id::drawLine:
         return &drawLine;
     default:
         return nullptr;

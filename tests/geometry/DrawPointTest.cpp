@@ -5,6 +5,7 @@
 #include <string>
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"
@@ -149,11 +150,11 @@ TEST(DrawPoint, ThePointElementHoldsPaperMillimetres)
     EXPECT_DOUBLE_EQ(start.x, 25.0);
 
     std::string bytes = file.write([&](Document& d) {
-        EXPECT_EQ(start.writeXml(&d, DrawPoint::kStartPoint), 1);
+        EXPECT_EQ(start.writeXml(&d, tag_id::startPoint), 1);
         DrawPoint centre(1.0 / 3.0, -0.5);
-        EXPECT_EQ(centre.writeXml(&d, DrawPoint::kCenterPoint), 1);
+        EXPECT_EQ(centre.writeXml(&d, tag_id::centerPoint), 1);
         // Only the five point tags are written by writeXml.
-        EXPECT_EQ(centre.writeXml(&d, 1401), 0);
+        EXPECT_EQ(centre.writeXml(&d, tag_id::layer), 0);
     });
     EXPECT_EQ(bytes, "<startPoint>\r\n <x>12.5</x>\r\n <y>40</y>\r\n</startPoint>\r\n"
                      "<centerPoint>\r\n <x>0.33333</x>\r\n <y>-0.5</y>\r\n</centerPoint>\r\n");
@@ -164,7 +165,7 @@ TEST(DrawPoint, ThePointElementHoldsPaperMillimetres)
     EXPECT_DOUBLE_EQ(file.currentExtraPoint.y, -0.5);
 
     // Any tag through a writer given directly.
-    bytes = file.write([&](Document& d) { EXPECT_EQ(start.writeXmlTo(&d, 2100), 1); }, 1);
+    bytes = file.write([&](Document& d) { EXPECT_EQ(start.writeXmlTo(&d, tag_id::print), 1); }, 1);
     EXPECT_EQ(bytes, " <print>\r\n  <x>12.5</x>\r\n  <y>40</y>\r\n </print>\r\n");
 
     // Reading: paper millimetres back into drawing units; other children skip their line.
@@ -172,7 +173,7 @@ TEST(DrawPoint, ThePointElementHoldsPaperMillimetres)
     int id = 0;
     ASSERT_TRUE(file.nextTag(id));
     DrawPoint read;
-    ASSERT_EQ(read.readXmlFrom(&file, DrawPoint::kStartPoint), 1);
+    ASSERT_EQ(read.readXmlFrom(&file, tag_id::startPoint), 1);
     EXPECT_EQ(read.owner, &drawing.context);
     EXPECT_DOUBLE_EQ(read.x, 25.0);
     EXPECT_DOUBLE_EQ(read.y, 80.0);
@@ -181,16 +182,16 @@ TEST(DrawPoint, ThePointElementHoldsPaperMillimetres)
 
     // Without an xml link, with a missing closing tag, or at the end of the file: 0.
     DrawPoint detached;
-    EXPECT_EQ(detached.readXml(DrawPoint::kStartPoint), 0);
+    EXPECT_EQ(detached.readXml(tag_id::startPoint), 0);
     MessageBoxScript boxes;
     file.open("<endPoint><x>1<y>2</y></endPoint>");
     file.nextTag(id);
-    EXPECT_EQ(read.readXmlFrom(&file, DrawPoint::kEndPoint), 0);
+    EXPECT_EQ(read.readXmlFrom(&file, tag_id::endPoint), 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</x>がみつかりません");
     file.open("<endPoint><x>1</x>");
     file.nextTag(id);
-    EXPECT_EQ(read.readXmlFrom(&file, DrawPoint::kEndPoint), 0);
+    EXPECT_EQ(read.readXmlFrom(&file, tag_id::endPoint), 0);
 }
 
 TEST(DrawPoint, DeviceMappingAndSnapping)

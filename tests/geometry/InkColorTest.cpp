@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineAttribute.h"
 #include "tests/geometry/AttributeFile.h"
@@ -169,8 +170,8 @@ TEST(InkColor, ReadingBlocksKeepsWhatTheFileDoesNotSay)
     ASSERT_EQ(colour.readXml(&file, 9999), 0);
     EXPECT_EQ(colour.colorRef, RGB(10, 255, 30));
     EXPECT_EQ(colour.inks[1], 0);
-    EXPECT_EQ(colour.readXmlTag(1401), 1) << "another tag is not the colour's";
-    EXPECT_EQ(colour.readXml(nullptr, 1412), 0);
+    EXPECT_EQ(colour.readXmlTag(tag_id::layer), 1) << "another tag is not the colour's";
+    EXPECT_EQ(colour.readXml(nullptr, tag_id::cmykPercent), 0);
 }
 
 TEST(InkColor, ContainerWritesGoThroughTheCurrentColourAndLeaveItWhite)

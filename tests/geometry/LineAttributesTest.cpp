@@ -5,6 +5,7 @@
 #include "document/DocumentContext.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "document/PaperSettings.h"
+#include "document/TagIds.h"
 #include "geometry/DrawSwitch.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
@@ -153,9 +154,9 @@ TEST(LineAttributes, DrawingFileForms)
     // Without a document being read or written nothing is read or written.
     LineCapAttribute idle;
     EXPECT_EQ(idle.writeXml(), 0);
-    EXPECT_EQ(idle.readXmlValue(1493), 0);
+    EXPECT_EQ(idle.readXmlValue(tag_id::lineCap), 0);
     LineTypeAttribute idleType;
-    EXPECT_EQ(idleType.readXml(1470), 0);
+    EXPECT_EQ(idleType.readXml(tag_id::lineType), 0);
     EXPECT_EQ(idleType.writeXml(nullptr), 0);
 
     AttributeFile file;
@@ -235,7 +236,7 @@ TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
     file.open("<lineSize>2.5<lineCap>");
     int id = 0;
     file.nextTag(id);
-    EXPECT_EQ(size.readXmlValue(1491), 0);
+    EXPECT_EQ(size.readXmlValue(tag_id::lineSize), 0);
     EXPECT_EQ(size.width, 2.5);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</lineSize>がみつかりません");
@@ -265,10 +266,10 @@ TEST(DrawSwitch, KeywordsRecordCheckBoxAndFileValue)
     file.open("<draw>\"on\"</draw><draw>\"OFF\"</draw>");
     int id = 0;
     ASSERT_EQ(file.nextTag(id), 1);
-    EXPECT_EQ(draw.readXmlValue(file, DrawSwitch::kDraw), 1);
+    EXPECT_EQ(draw.readXmlValue(file, tag_id::draw), 1);
     EXPECT_EQ(draw.value, 1);
     ASSERT_EQ(file.nextTag(id), 1);
-    EXPECT_EQ(draw.readXmlValue(file, DrawSwitch::kDraw), 1);
+    EXPECT_EQ(draw.readXmlValue(file, tag_id::draw), 1);
     EXPECT_EQ(draw.value, 0);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "geometry/ElementRecordBuffer.h"
+#include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "platform/IntPolygon.h"
@@ -88,8 +89,8 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     PointList none;
 
     std::string bytes = file.write([&](Document& d) {
-        EXPECT_EQ(list.writeXmlWithWord(&d, PointList::kListXY), 1);
-        EXPECT_EQ(none.writeXml(&d, PointList::kListXY), 1);
+        EXPECT_EQ(list.writeXmlWithWord(&d, tag_id::listXY), 1);
+        EXPECT_EQ(none.writeXml(&d, tag_id::listXY), 1);
     }, 3);
     EXPECT_EQ(bytes, "   <listXY>\r\n    <nums>3</nums>\r\n    <xyAray>\r\n0,0,10.5,0,10.5,20\r\n    </xyAray>\r\n   </listXY>\r\n"
                      "   <listXY>\r\n    <nums>0</nums>\r\n    <xyAray>\r\n    </xyAray>\r\n   </listXY>\r\n");
@@ -101,13 +102,13 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     PointList scaled;
     scaled.owner = &drawing.context;
     fill(scaled, {4, 8, -2, 1e-7});
-    bytes = file.write([&](Document& d) { scaled.writeXml(&d, PointList::kListXY); });
+    bytes = file.write([&](Document& d) { scaled.writeXml(&d, tag_id::listXY); });
     EXPECT_EQ(bytes, "<listXY>\r\n <nums>2</nums>\r\n <xyAray>\r\n1,2,-0.5,0\r\n </xyAray>\r\n</listXY>\r\n");
     file.open(bytes + "<line>");
     int id = 0;
     file.nextTag(id);
     PointList read;
-    ASSERT_EQ(read.readXml(PointList::kListXY), 1);
+    ASSERT_EQ(read.readXml(tag_id::listXY), 1);
     EXPECT_EQ(read.owner, &drawing.context);
     ASSERT_EQ(read.count, 2);
     EXPECT_DOUBLE_EQ(read.getX(1), -2.0);
@@ -119,7 +120,7 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     PointList many;
     for (int i = 0; i < 40; ++i)
         many.appendXY(1000.125 + i, 2000.5 + i);
-    bytes = file.write([&](Document& d) { many.writeXml(&d, PointList::kListXY); });
+    bytes = file.write([&](Document& d) { many.writeXml(&d, tag_id::listXY); });
     size_t start = bytes.find("<xyAray>\r\n") + 10;
     size_t end = bytes.find(" </xyAray>");
     std::string lines = bytes.substr(start, end - start);
@@ -137,7 +138,7 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     EXPECT_GT(lineCount, 3);
     file.open(bytes);
     file.nextTag(id);
-    ASSERT_EQ(read.readXml(PointList::kListXY), 1);
+    ASSERT_EQ(read.readXml(tag_id::listXY), 1);
     ASSERT_EQ(read.count, 40);
     EXPECT_DOUBLE_EQ(read.getY(39), 4 * 2039.5);
 }
@@ -152,31 +153,31 @@ TEST(PointList, ShortAndOversizedListsInTheFile)
     // Fewer numbers than announced: 0, with the points read so far; the element goes on.
     file.open("<listXY><nums>3</nums><xyAray>1,2,3,4</xyAray></listXY><lineSize>2</lineSize>");
     file.nextTag(id);
-    EXPECT_EQ(read.readXml(PointList::kListXY), 0);
+    EXPECT_EQ(read.readXml(tag_id::listXY), 0);
     EXPECT_EQ(read.count, 2);
     ASSERT_TRUE(file.nextTag(id));
-    EXPECT_EQ(id, PointList::kXyAray);
+    EXPECT_EQ(id, tag_id::xyAray);
     EXPECT_TRUE(file.isClosingTag());
     file.open("<listXY><nums>2</nums><xyAray>1,2,3</xyAray></listXY>");
     file.nextTag(id);
-    EXPECT_EQ(read.readXml(PointList::kListXY), 0);
+    EXPECT_EQ(read.readXml(tag_id::listXY), 0);
     EXPECT_EQ(read.count, 1);
     EXPECT_TRUE(boxes.shown().empty());
 
     // A count the file cannot hold is a data error; nothing is allocated for it.
     file.open("<listXY><nums>100000000</nums><xyAray>1,2</xyAray></listXY><layer>");
     file.nextTag(id);
-    EXPECT_EQ(read.readXml(PointList::kListXY), 0);
+    EXPECT_EQ(read.readXml(tag_id::listXY), 0);
     EXPECT_EQ(read.count, 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</nums>のデータがエラーです");
     ASSERT_TRUE(file.nextTag(id));
-    EXPECT_EQ(id, 1401);
+    EXPECT_EQ(id, tag_id::layer);
 
     // Without a reader: 0.
     file.open("");
     XmlContextScope none(nullptr);
-    EXPECT_EQ(read.readXml(PointList::kListXY), 0);
+    EXPECT_EQ(read.readXml(tag_id::listXY), 0);
 }
 
 TEST(PointList, DevicePolygonsDropRepeatedPixels)
