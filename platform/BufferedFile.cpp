@@ -49,7 +49,11 @@ int BufferedFile::openForRead(const FileName& name)
 {
     if (!openHandle(name, GENERIC_READ, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL))
         return 0;
-    getFileSize();
+    // Without its size the file would read as empty.
+    if (!getFileSize()) {
+        close(); // opened for reading only: nothing is lost
+        return 0;
+    }
     return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/BufferedFile.h"
 #include "platform/FileName.h"
 #include "platform/TempFile.h"
+#include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -178,6 +179,31 @@ TEST(BufferedFile, SeekToZeroRewindsAfterReading)
     EXPECT_STREQ(line, "line 0");
     EXPECT_EQ(file.readLine(line, sizeof line), 6);
     EXPECT_STREQ(line, "line 1");
+}
+
+DWORD WINAPI unknownFileSize(HANDLE, LPDWORD high)
+{
+    if (high)
+        *high = 0;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_FILE_SIZE;
+}
+
+TEST(BufferedFile, AFileWhoseSizeCannotBeReadIsNotOpened)
+{
+    ScratchFolder scratch;
+    FileName name = nameOf(scratch.file("a.txt", "line\r\n"));
+    BufferedFile file;
+    {
+        ImportPatch patch("kernel32.dll", "GetFileSize", reinterpret_cast<void*>(unknownFileSize));
+        ASSERT_NE(patch.original(), nullptr);
+        // It would read as an empty file.
+        EXPECT_FALSE(file.openForRead(name));
+        EXPECT_FALSE(file.isOpenFile());
+    }
+    // Nor is it left open: files are opened without sharing, and it opens again.
+    ASSERT_TRUE(file.openForRead(name));
+    EXPECT_EQ(file.size(), 6u);
 }
 
 TEST(BufferedFile, CreateEmptyRefusesAnExistingFile)
