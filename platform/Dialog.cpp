@@ -176,17 +176,19 @@ void Dialog::rememberCommand(int controlId)
     currentControlId = controlId;
 }
 
-void Dialog::beginRun()
+int Dialog::beginRun()
 {
     hwnd = nullptr;
     event = 0;
     currentControl = nullptr;
+    return !theDialogRegistry || theDialogRegistry->indexOf(serial) >= 0;
 }
 
 int Dialog::runModal(int resourceId)
 {
     resolveOwner();
-    beginRun();
+    if (!beginRun())
+        return -1;
     HWND ownerWindow = ownerHwnd;
     if (!ownerWindow && theApplication && theApplication->frame)
         ownerWindow = theApplication->frame->hwnd();

@@ -115,8 +115,9 @@ public:
 
 protected:
     Control* controlAt(int index);
-    // Prepares a new run: the window of an earlier run is forgotten.
-    void beginRun();
+    // Prepares a new run: the window of an earlier run is forgotten. 0 when the registry does not
+    // hold the dialog: its messages could not reach it, and a modal dialog could not even end.
+    [[nodiscard]] int beginRun();
 
 private:
     void rememberCommand(int controlId);

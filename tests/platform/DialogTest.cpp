@@ -65,6 +65,27 @@ TEST(DialogRegistry, FindsTheDialogOfEachMessage)
     DestroyWindow(window);
 }
 
+TEST(DialogRegistry, ADialogTheRegistryDoesNotHoldIsNeverShown)
+{
+    TestApplication app;
+    // As after a registration that failed for want of memory: its messages could not reach it,
+    // and a modal one could not even end.
+    RecordingDialog modal;
+    RecordingTemplate paged;
+    RecordingModeless modeless;
+    Dialog* dialogs[] = {&modal, &paged, &modeless};
+    for (Dialog* dialog : dialogs)
+        ASSERT_EQ(theDialogRegistry->remove(dialog->serial), 1);
+    auto endAtOnce = [](HWND window) { EndDialog(window, 7); };
+    EXPECT_EQ(driveModalDialog([&] { return modal.runModal(IDD_TEST_CONTROLS); }, endAtOnce), -1);
+    EXPECT_EQ(driveModalDialog([&] { return paged.runModal(IDD_TEST_PAGE1); }, endAtOnce), -1);
+    EXPECT_EQ(modeless.create(IDD_TEST_CONTROLS), 0);
+    EXPECT_EQ(modeless.hwnd, nullptr);
+    EXPECT_TRUE(modal.records.empty());
+    EXPECT_TRUE(paged.records.empty());
+    EXPECT_TRUE(modeless.records.empty());
+}
+
 TEST(DialogRegistry, DialogsKeepTheInputMethodOffWhileTheyExist)
 {
     TestApplication app;
