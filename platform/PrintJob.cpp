@@ -124,8 +124,11 @@ int PrintJob::endPage() { return printDialog.hDC && EndPage(printDialog.hDC) > 0
 
 int PrintJob::endPageFlushed()
 {
-    flushPassthrough();
-    return endPage();
+    // The page ends either way; when text for it could not be sent (now or by an earlier write),
+    // the page lacks it and counts as failed. A job without passthrough has nothing to send.
+    int flushed = !passthroughBuffer || flushPassthrough();
+    int ended = endPage();
+    return flushed && ended;
 }
 
 int PrintJob::dpiX() { return printDialog.hDC ? GetDeviceCaps(printDialog.hDC, LOGPIXELSX) : 72; }

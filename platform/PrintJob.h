@@ -45,7 +45,8 @@ public:
     int endDoc();
     int startPage();
     int endPage();
-    // Sends what passthrough text is waiting, then ends the page.
+    // Sends what passthrough text is waiting, then ends the page; 0 also when passthrough text of
+    // the page was lost.
     int endPageFlushed();
 
     // Dots per inch; 72 without a printer DC.
