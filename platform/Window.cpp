@@ -67,14 +67,16 @@ void Window::saveClip()
     if (clipFlag)
         dc.resetClip();
     clipFlag = 0;
-    if (savedClip)
-        dc.getClipRegion(*savedClip);
+    // A save that finds no clip area keeps no region, so that restoring drops the clip instead of
+    // bringing back what an earlier save kept.
+    if (savedClip && !dc.getClipRegion(*savedClip))
+        savedClip->destroy();
 }
 
 void Window::restoreClip()
 {
-    if (savedClip)
-        dc.selectClipRegion(*savedClip);
+    if (savedClip && !dc.selectClipRegion(*savedClip))
+        dc.resetClip();
     clipFlag = 0;
 }
 

@@ -87,7 +87,8 @@ public:
     void setClipRegion(Region& region);
     void setClipRect(const IntRect& rect);
     void intersectClipRect(const IntRect& rect);
-    // GetClipRgn into the saved clip / select the saved clip again.
+    // GetClipRgn into the saved clip / select the saved clip again. When the save found no clip
+    // area (or nothing was saved), restoring drops the clip.
     void saveClip();
     void restoreClip();
 

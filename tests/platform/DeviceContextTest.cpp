@@ -44,6 +44,12 @@ int DcCalls::releases = 0;
 HDC(WINAPI* DcCalls::getOriginal)(HWND) = nullptr;
 int(WINAPI* DcCalls::releaseOriginal)(HWND, HDC) = nullptr;
 
+int WINAPI noClipBox(HDC, LPRECT box)
+{
+    SetRectEmpty(box);
+    return NULLREGION;
+}
+
 TEST(DeviceContext, NestedAcquiresFetchOneWindowDc)
 {
     TestApplication app;
@@ -414,6 +420,21 @@ TEST(WindowClip, SaveRestoreAndTheClipFlag)
     window.dc.getClipRegion(region);
     EXPECT_EQ(region.boundingBox().right, 60);
     EXPECT_EQ(window.resetClip(), 0);
+
+    // A save that finds no clip area at all keeps nothing: restoring then drops the clip instead of
+    // bringing back what the save before kept.
+    window.setClipRect(clip);
+    window.saveClip();
+    window.clearClip();
+    {
+        ImportPatch box("gdi32.dll", "GetClipBox", reinterpret_cast<void*>(noClipBox));
+        ASSERT_NE(box.original(), nullptr);
+        window.saveClip();
+    }
+    window.setClipRect(part);
+    window.restoreClip();
+    ASSERT_TRUE(region.ensureCreated());
+    EXPECT_EQ(GetClipRgn(surface.hdc, region.hrgn), 0) << "a clip region is selected";
     window.dc.detachHdc();
 }
 
