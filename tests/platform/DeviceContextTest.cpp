@@ -50,6 +50,8 @@ int WINAPI noClipBox(HDC, LPRECT box)
     return NULLREGION;
 }
 
+HRGN WINAPI noRegion(int, int, int, int) { return nullptr; }
+
 TEST(DeviceContext, NestedAcquiresFetchOneWindowDc)
 {
     TestApplication app;
@@ -436,6 +438,33 @@ TEST(WindowClip, SaveRestoreAndTheClipFlag)
     ASSERT_TRUE(region.ensureCreated());
     EXPECT_EQ(GetClipRgn(surface.hdc, region.hrgn), 0) << "a clip region is selected";
     window.dc.detachHdc();
+}
+
+TEST(DeviceContext, AScrollTellsTheUncoveredPartOrDoesNotHappen)
+{
+    DibSurface surface(40, 40);
+    DeviceContext dc;
+    dc.attachHdc(surface.hdc);
+    IntRect all;
+    all.set(0, 0, 40, 40);
+    IntRect mark;
+    mark.set(0, 0, 10, 10);
+    dc.fillRect(RgbColor(0, 0, 0), mark);
+    Region update;
+    {
+        // Without a region for the uncovered part its caller could not repaint it.
+        ImportPatch create("gdi32.dll", "CreateRectRgn", reinterpret_cast<void*>(noRegion));
+        ASSERT_NE(create.original(), nullptr);
+        EXPECT_EQ(dc.scroll(all, 20, 0, update), 0);
+    }
+    EXPECT_EQ(surface.pixel(25, 5), kWhite);
+    ASSERT_NE(dc.scroll(all, 20, 0, update), 0);
+    EXPECT_EQ(surface.pixel(25, 5), kBlack);
+    IntRect uncovered = update.boundingBox();
+    EXPECT_EQ(uncovered.left, 0);
+    EXPECT_EQ(uncovered.right, 20);
+    EXPECT_EQ(uncovered.bottom, 40);
+    dc.detachHdc();
 }
 
 TEST(ScreenSurface, DrawsOnTheWholeScreen)
