@@ -255,10 +255,15 @@ void FileDialog::addAllFiles()
         return;
     char name[260];
     int count = files->count();
-    for (int i = 0; i < count; ++i)
-        if (files->getTextAt(i, name, sizeof name) > 0)
-            selection->list->addJoined(folder(), name);
-    files->reset();
+    bool complete = true;
+    for (int i = 0; i < count && complete; ++i)
+        if (files->getTextAt(i, name, sizeof name) > 0 && !selection->list->addJoined(folder(), name))
+            complete = false; // a list that cannot grow has told the user
+    // The files not taken stay in the file list.
+    if (complete)
+        files->reset();
+    else
+        listFolderFiles();
     listChosenFiles();
     updateButtons();
 }

@@ -10,6 +10,7 @@
 #include "platform/ImageList.h"
 #include "platform/TreeView.h"
 #include "tests/support/ImportPatch.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -168,6 +169,33 @@ TEST_F(ChooserTest, ChoosingKeepsTheListOnlyWhenConfirmed)
     });
     EXPECT_EQ(result, 1);
     EXPECT_STREQ(selection.folder->text, "C:\\typed\\");
+}
+
+TEST_F(ChooserTest, FilesTheListCannotTakeStayInTheFolderList)
+{
+    ASSERT_TRUE(selection.ensureList());
+    MessageBoxScript boxes;
+    FileDialog dialog;
+    dialog.setSelection(&selection);
+    INT_PTR result = driveModalDialog([&] { return dialog.run(); }, [&](HWND window) {
+        pick(window, FileDialog::kFileList, 0);
+        command(window, FileDialog::kAddButton, BN_CLICKED);
+        EXPECT_EQ(selection.list->count, 1);
+        // The block seems full and cannot grow, as when memory runs out: the next append fails.
+        FileList& list = *selection.list;
+        int capacity = list.capacity;
+        int growthStep = list.growthStep;
+        list.capacity = list.count + 1;
+        list.growthStep = 0x7ffffff0;
+        command(window, FileDialog::kAddAllButton, BN_CLICKED);
+        list.capacity = capacity;
+        list.growthStep = growthStep;
+        EXPECT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(rows(window, FileDialog::kChosenList), (Rows{"a.txt"}));
+        EXPECT_EQ(rows(window, FileDialog::kFileList), (Rows{"b.txt", "c.doc"}));
+        command(window, IDCANCEL, BN_CLICKED);
+    });
+    EXPECT_EQ(result, 2);
 }
 
 TEST_F(ChooserTest, WithoutASelectionTheButtonsDoNothingAndOkEnds)
