@@ -259,7 +259,7 @@ void DeviceContext::clipToRect(const IntRect& rect)
 {
     Region region;
     if (region.createRectIndirect(rect))
-        selectClipRegion(region);
+        (void)selectClipRegion(region); // fails only for a DC that draws nothing either
 }
 
 void DeviceContext::intersectClip(const IntRect& rect)

@@ -30,7 +30,7 @@ PrintJob::PrintJob() : printDialog{}, document{}
     StringUtil::copy(documentName, "Tesvan");
     printDialog.lStructSize = sizeof printDialog;
     document.cbSize = sizeof document;
-    defaultPrinter();
+    (void)defaultPrinter(); // without one, the first document asks for a printer
 }
 
 PrintJob::~PrintJob()
@@ -98,8 +98,8 @@ int PrintJob::showPrintDialog() { return runDialog(PD_RETURNDC); }
 
 int PrintJob::startDoc(int reportFailure)
 {
-    if (!printDialog.hDC)
-        showPrintDialog();
+    if (!printDialog.hDC && !showPrintDialog())
+        return 0;
     if (!printDialog.hDC)
         return 0;
     dc.attachHdc(printDialog.hDC);

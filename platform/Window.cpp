@@ -42,7 +42,7 @@ void Window::clearClip()
 
 void Window::setClipRegion(Region& region)
 {
-    dc.selectClipRegion(region);
+    (void)dc.selectClipRegion(region); // fails only for a region without handle or a dead DC
     clipFlag = 0;
 }
 
@@ -102,8 +102,9 @@ int Window::handleEvent()
 
 void Window::registerWindow()
 {
+    // A router that cannot grow has told the user; the window then gets the default answers.
     if (theEventRouter)
-        theEventRouter->add(this);
+        (void)theEventRouter->add(this);
 }
 
 void Window::unregisterWindow()
@@ -117,7 +118,7 @@ void Window::postClose() { postCloseRequest(serial); }
 void Window::repostToOwner(int code)
 {
     if (theCurrentEvent)
-        theCurrentEvent->postEventTo(code, serial, 0, hwnd());
+        (void)theCurrentEvent->postEventTo(code, serial, 0, hwnd()); // a lost repost loses one click or move
 }
 
 void Window::repostLeftClick() { repostToOwner(EV_LEFT_DOWN); }
@@ -235,7 +236,7 @@ void Window::attachHwnd(HWND window)
     dc.hwnd = window;
 }
 
-void Window::selectGuiFont() { dc.selectGuiFont(); }
+void Window::selectGuiFont() { (void)dc.selectGuiFont(); } // 0 only before the context has its holders
 
 namespace {
 IntPoint toClient(const Window& window, IntPoint screen)
