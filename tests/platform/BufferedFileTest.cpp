@@ -16,7 +16,7 @@ namespace {
 FileName nameOf(const std::string& path)
 {
     FileName name;
-    name.setPathAndTitle(path.c_str());
+    EXPECT_TRUE(name.setPathAndTitle(path.c_str()));
     return name;
 }
 
@@ -273,7 +273,7 @@ TEST(BufferedFile, WriteFailuresAreReported)
     SetFilePointer(file.fileHandle(), 8, nullptr, FILE_BEGIN);
     SetEndOfFile(file.fileHandle());
     EXPECT_FALSE(file.verifyWritten());
-    file.close();
+    EXPECT_TRUE(file.close());
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "ファイル出力に失敗しました");
 

@@ -81,7 +81,7 @@ TEST(DeviceContext, NestedAcquiresFetchOneWindowDc)
     EXPECT_EQ(DcCalls::releases, 1);
 
     // A pen selected while no DC is held is selected into the next one fetched.
-    dc.selectPen(PenSpec(RgbColor(255, 0, 0)));
+    ASSERT_TRUE(dc.selectPen(PenSpec(RgbColor(255, 0, 0))));
     dc.acquire();
     EXPECT_EQ(GetCurrentObject(dc.hdc, OBJ_PEN), dc.pen->handle);
     dc.release();
@@ -354,23 +354,23 @@ TEST(DeviceContext, FillsUseATemporaryBrush)
     DeviceContext dc;
     dc.attachHdc(surface.hdc);
     IntPolygon triangle;
-    triangle.add(0, 0);
-    triangle.add(20, 0);
-    triangle.add(0, 20);
+    ASSERT_TRUE(triangle.add(0, 0));
+    ASSERT_TRUE(triangle.add(20, 0));
+    ASSERT_TRUE(triangle.add(0, 20));
     dc.fillPolygon(RgbColor(255, 0, 0), triangle);
     EXPECT_EQ(surface.pixel(2, 2), RGB(255, 0, 0));
     EXPECT_EQ(surface.pixel(18, 18), kWhite);
     EXPECT_EQ(dc.brush->handle, nullptr);
 
     Region region;
-    region.createRect(30, 30, 35, 35);
+    ASSERT_TRUE(region.createRect(30, 30, 35, 35));
     dc.fillRegion(RgbColor(0, 0, 255), region);
     EXPECT_EQ(surface.pixel(32, 32), RGB(0, 0, 255));
 
     IntPointList points;
-    points.add(0, 38);
-    points.add(10, 38);
-    points.add(10, 30);
+    ASSERT_TRUE(points.add(0, 38));
+    ASSERT_TRUE(points.add(10, 38));
+    ASSERT_TRUE(points.add(10, 30));
     dc.drawPolyline(PenSpec(RgbColor(0, 0, 255)), points);
     EXPECT_EQ(surface.pixel(5, 38), RGB(0, 0, 255));
     EXPECT_EQ(surface.pixel(10, 34), RGB(0, 0, 255));
@@ -403,13 +403,13 @@ TEST(WindowClip, SaveRestoreAndTheClipFlag)
     IntRect part;
     part.set(0, 0, 20, 60);
     window.intersectClipRect(part);
-    window.dc.getClipRegion(region);
+    ASSERT_TRUE(window.dc.getClipRegion(region));
     EXPECT_EQ(region.boundingBox().left, 10);
     EXPECT_EQ(region.boundingBox().right, 20);
     window.clipFlag = 1;
     window.intersectClipRect(part);
     EXPECT_EQ(window.clipFlag, 0);
-    window.dc.getClipRegion(region);
+    ASSERT_TRUE(window.dc.getClipRegion(region));
     EXPECT_EQ(region.boundingBox().left, 0);
     EXPECT_EQ(region.boundingBox().bottom, 60);
 
@@ -419,7 +419,7 @@ TEST(WindowClip, SaveRestoreAndTheClipFlag)
     window.saveClip();
     window.setClipRect(clip);
     window.restoreClip();
-    window.dc.getClipRegion(region);
+    ASSERT_TRUE(window.dc.getClipRegion(region));
     EXPECT_EQ(region.boundingBox().right, 60);
     EXPECT_EQ(window.resetClip(), 0);
 

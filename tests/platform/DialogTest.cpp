@@ -117,15 +117,15 @@ protected:
 
     void declare()
     {
-        dialog.addControl(IDOK, KIND_PUSH_BUTTON);
-        dialog.addControl(IDCANCEL, KIND_PUSH_BUTTON);
-        dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT);
-        dialog.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT);
-        dialog.addControl(IDC_TEST_LIST, KIND_LIST_BOX);
-        dialog.addControl(IDC_TEST_BUTTON, KIND_PUSH_BUTTON);
-        dialog.addControl(IDC_TEST_CHECK, KIND_CHECK_BUTTON);
-        dialog.addControl(checkList = new ProbeControl, IDC_TEST_CHECK_LIST, KIND_OWNER_DRAW_LIST);
-        dialog.addControl(scroll = new ProbeControl, IDC_TEST_SCROLL, KIND_SCROLL_BAR);
+        ASSERT_TRUE(dialog.addControl(IDOK, KIND_PUSH_BUTTON));
+        ASSERT_TRUE(dialog.addControl(IDCANCEL, KIND_PUSH_BUTTON));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_LIST, KIND_LIST_BOX));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_BUTTON, KIND_PUSH_BUTTON));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_CHECK, KIND_CHECK_BUTTON));
+        ASSERT_TRUE(dialog.addControl(checkList = new ProbeControl, IDC_TEST_CHECK_LIST, KIND_OWNER_DRAW_LIST));
+        ASSERT_TRUE(dialog.addControl(scroll = new ProbeControl, IDC_TEST_SCROLL, KIND_SCROLL_BAR));
         dialog.attachControls();
     }
 
@@ -311,8 +311,8 @@ TEST(Dialog, ModalRunsEndWithTheCurrentControl)
     double read = 0.0;
     dialog.onEvent = [&](int event) {
         if (event == DLG_INIT) {
-            dialog.addControl(IDOK, KIND_PUSH_BUTTON);
-            dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT);
+            EXPECT_TRUE(dialog.addControl(IDOK, KIND_PUSH_BUTTON));
+            EXPECT_TRUE(dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT));
             dialog.attachControls();
             dialog.setDouble(IDC_TEST_REAL, 2.5);
         }
@@ -351,8 +351,9 @@ TEST(Dialog, ModalRunsEndWithTheCurrentControl)
     // An undeclared OK does not end it; a dialog may end with a control of its choice.
     RecordingDialog chosen;
     chosen.onEvent = [&](int event) {
-        if (event == DLG_INIT)
-            chosen.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT);
+        if (event == DLG_INIT) {
+            EXPECT_TRUE(chosen.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT));
+        }
         if (event == DLG_COMMAND && chosen.getCommandId() == IDCANCEL) {
             chosen.setCurrentControlById(IDC_TEST_TEXT);
             chosen.end();

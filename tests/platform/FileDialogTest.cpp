@@ -72,7 +72,7 @@ protected:
         std::string hidden = scratch.file("h.txt", "h");
         SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
         CreateDirectoryA(scratch.pathOf("sub").c_str(), nullptr);
-        selection.ensureFolder();
+        ASSERT_TRUE(selection.ensureFolder());
         lstrcpyA(selection.folder->text, scratch.path().c_str());
     }
     void TearDown() override
@@ -247,13 +247,13 @@ TEST_F(ChooserTest, TheTreeShowsTheFolderAndAnUnreadableDriveIsNotChosen)
         HTREEITEM selected = reinterpret_cast<HTREEITEM>(
             SendMessageA(GetDlgItem(window, FileDialog::kFolderTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
         ASSERT_NE(selected, nullptr);
-        dialog.itemPath(selected, path, sizeof path);
+        ASSERT_GT(dialog.itemPath(selected, path, sizeof path), 0);
         EXPECT_EQ(std::string(path) + "\\", scratch.path());
         EXPECT_EQ(fieldText(window, FileDialog::kFolderField), scratch.path());
         // Its sub-folders are known, so that it can be opened.
         HTREEITEM sub = tree.firstChild(selected);
         ASSERT_NE(sub, nullptr);
-        tree.getItemText(sub, path, sizeof path);
+        EXPECT_TRUE(tree.getItemText(sub, path, sizeof path));
         EXPECT_STREQ(path, "sub");
         EXPECT_EQ(tree.nextSibling(sub), nullptr);
 
