@@ -8,6 +8,8 @@
 // milliseconds (8000 by default) and closes itself.
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -48,16 +50,19 @@ public:
         }
     }
 
+    // Declares the page's controls (id, kind) and attaches them.
+    void declare(std::initializer_list<std::pair<int, int>> declared)
+    {
+        for (const auto& control : declared)
+            EXPECT_TRUE(addControl(control.first, control.second)) << control.first;
+        attachControls();
+    }
+
     void declareFirstPage()
     {
-        EXPECT_TRUE(addControl(IDOK, KIND_PUSH_BUTTON));
-        EXPECT_TRUE(addControl(IDCANCEL, KIND_PUSH_BUTTON));
-        EXPECT_TRUE(addControl(IDC_PAGE1_WIDTH, KIND_REAL_EDIT));
-        EXPECT_TRUE(addControl(IDC_PAGE1_HEIGHT, KIND_REAL_EDIT));
-        EXPECT_TRUE(addControl(IDC_PAGE1_FRAME, KIND_CHECK_BUTTON));
-        EXPECT_TRUE(addControl(IDC_PAGE1_SOLID, KIND_RADIO_BUTTON));
-        EXPECT_TRUE(addControl(IDC_PAGE1_NAME, KIND_TEXT_EDIT));
-        attachControls();
+        declare({{IDOK, KIND_PUSH_BUTTON}, {IDCANCEL, KIND_PUSH_BUTTON}, {IDC_PAGE1_WIDTH, KIND_REAL_EDIT},
+                 {IDC_PAGE1_HEIGHT, KIND_REAL_EDIT}, {IDC_PAGE1_FRAME, KIND_CHECK_BUTTON},
+                 {IDC_PAGE1_SOLID, KIND_RADIO_BUTTON}, {IDC_PAGE1_NAME, KIND_TEXT_EDIT}});
         setDouble(IDC_PAGE1_WIDTH, 210.0);
         setDouble(IDC_PAGE1_HEIGHT, 297.5);
         setCheck(IDC_PAGE1_FRAME, 1);
@@ -67,15 +72,10 @@ public:
 
     void declareSecondPage()
     {
-        EXPECT_TRUE(addControl(IDOK, KIND_PUSH_BUTTON));
-        EXPECT_TRUE(addControl(IDCANCEL, KIND_PUSH_BUTTON));
-        EXPECT_TRUE(addControl(IDC_PAGE2_COLOURS, KIND_LIST_BOX));
-        EXPECT_TRUE(addControl(IDC_PAGE2_UNIT, KIND_COMBO_BOX));
-        EXPECT_TRUE(addControl(IDC_PAGE2_PROGRESS, KIND_PROGRESS_BAR));
-        EXPECT_TRUE(addControl(IDC_PAGE2_ANGLE, KIND_INTEGER_EDIT));
-        EXPECT_TRUE(addControl(IDC_PAGE2_ANGLE_SPIN, KIND_UP_DOWN));
-        EXPECT_TRUE(addControl(IDC_PAGE2_TREE, KIND_TREE_VIEW));
-        attachControls();
+        declare({{IDOK, KIND_PUSH_BUTTON}, {IDCANCEL, KIND_PUSH_BUTTON}, {IDC_PAGE2_COLOURS, KIND_LIST_BOX},
+                 {IDC_PAGE2_UNIT, KIND_COMBO_BOX}, {IDC_PAGE2_PROGRESS, KIND_PROGRESS_BAR},
+                 {IDC_PAGE2_ANGLE, KIND_INTEGER_EDIT}, {IDC_PAGE2_ANGLE_SPIN, KIND_UP_DOWN},
+                 {IDC_PAGE2_TREE, KIND_TREE_VIEW}});
         Control* colours = getControl(IDC_PAGE2_COLOURS);
         for (const char* name : {"赤", "青", "緑", "黄色", "特色１"})
             colours->addString(name);
