@@ -123,9 +123,8 @@ int DrawPoint::setCoordinates(const Point* p)
 
 int DrawPoint::copyFrom(const DrawPoint* p)
 {
-    if (!p)
+    if (!setCoordinates(p))
         return 0;
-    setCoordinates(p);
     owner = p->owner;
     xmlLink = p->xmlLink;
     return 1;
@@ -340,12 +339,15 @@ int DrawPoint::readRecord(ElementRecordBuffer& buffer, int dims, int withFlag)
     // The whole record or nothing: a record cut short changes no field.
     if (buffer.remaining() < recordSize(dims, withFlag))
         return 0;
-    if (withFlag)
-        buffer.getDword(flag);
-    buffer.getDouble(x);
-    buffer.getDouble(y);
-    if (dims == 3)
-        buffer.getDouble(z);
+    uint32_t readFlag = flag;
+    double readX = 0.0, readY = 0.0, readZ = z;
+    if ((withFlag && !buffer.getDword(readFlag)) || !buffer.getDouble(readX) || !buffer.getDouble(readY) ||
+        (dims == 3 && !buffer.getDouble(readZ)))
+        return 0;
+    flag = readFlag;
+    x = readX;
+    y = readY;
+    z = readZ;
     return 1;
 }
 
@@ -367,8 +369,8 @@ int DrawPoint::writeXml(XmlContext* writer, int tag)
     DrawPoint* holder = holderFor(writer, tag);
     if (!holder)
         return 0;
-    if (holder != this)
-        holder->copyFrom(this);
+    if (holder != this && !holder->copyFrom(this))
+        return 0;
     return holder->writeXmlTo(writer, tag);
 }
 
@@ -388,7 +390,8 @@ int DrawPoint::readXml(int endTag)
     for (;;) {
         if (id == tag_id::x || id == tag_id::y) {
             if (d->isClosingTag()) {
-                d->skipLine();
+                if (!d->skipLine())
+                    return 0;
             } else {
                 double v = 0.0;
                 if (!d->readListDouble(v))
@@ -400,8 +403,8 @@ int DrawPoint::readXml(int endTag)
                 if (!d->expectTag(id))
                     return 0;
             }
-        } else if (id != 0) {
-            d->skipLine();
+        } else if (id != 0 && !d->skipLine()) {
+            return 0;
         }
         if (!d->nextTag(id))
             return 0;
