@@ -41,7 +41,8 @@ template <typename Child> [[nodiscard]] int readBlock(XmlContext& d, int endTag,
 [[nodiscard]] int readQuotedValue(XmlContext& d, int tag, char* buffer, int size);
 
 // Lists (combo boxes, positions counted from 1). Each returns 0 when the dialog has no control
-// with the id.
+// with the id, and the writers also when the control does not take what they give it (a control
+// of another kind, a list that cannot hold the texts); every attribute's dialog glue answers so.
 [[nodiscard]] int fillList(Dialog* dialog, int id, const char* const* texts, int count);
 [[nodiscard]] int selectListPosition(Dialog* dialog, int id, int position);
 [[nodiscard]] int selectedListPosition(Dialog* dialog, int id, int& position);

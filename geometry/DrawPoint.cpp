@@ -195,16 +195,14 @@ int DrawPoint::writeXToControl(Control* control) const
 {
     if (!control)
         return 0;
-    control->setDouble(toGridUnitX(x));
-    return 1;
+    return control->setDouble(toGridUnitX(x)) ? 1 : 0;
 }
 
 int DrawPoint::writeYToControl(Control* control) const
 {
     if (!control)
         return 0;
-    control->setDouble(toGridUnitY(y));
-    return 1;
+    return control->setDouble(toGridUnitY(y)) ? 1 : 0;
 }
 
 int DrawPoint::readXFromControl(Control* control)
@@ -228,8 +226,7 @@ int DrawPoint::writeXToDialog(Dialog* dialog, int id) const
     Control* control = controlOf(dialog, id);
     if (!control)
         return 0;
-    control->setDouble(toGridUnitX(x - gridOriginX()));
-    return 1;
+    return control->setDouble(toGridUnitX(x - gridOriginX())) ? 1 : 0;
 }
 
 int DrawPoint::writeYToDialog(Dialog* dialog, int id) const
@@ -237,8 +234,7 @@ int DrawPoint::writeYToDialog(Dialog* dialog, int id) const
     Control* control = controlOf(dialog, id);
     if (!control)
         return 0;
-    control->setDouble(toGridUnitY(getAxisY() - gridOriginY()));
-    return 1;
+    return control->setDouble(toGridUnitY(getAxisY() - gridOriginY())) ? 1 : 0;
 }
 
 int DrawPoint::readXFromDialog(Dialog* dialog, int id)
@@ -263,16 +259,14 @@ int DrawPoint::showXUnitLabelIn(Control* control) const
 {
     if (!control)
         return 0;
-    control->setText(unitName(gridXUnit()));
-    return 1;
+    return control->setText(unitName(gridXUnit())) ? 1 : 0;
 }
 
 int DrawPoint::showYUnitLabelIn(Control* control) const
 {
     if (!control)
         return 0;
-    control->setText(unitName(gridYUnit()));
-    return 1;
+    return control->setText(unitName(gridYUnit())) ? 1 : 0;
 }
 
 int DrawPoint::showXUnitLabel(Dialog* dialog, int id) const { return showXUnitLabelIn(controlOf(dialog, id)); }
@@ -310,8 +304,7 @@ int DrawPoint::showPercent(Control* control, double base, double value)
         return 0;
     char text[64] = "";
     formatPercent(base, value, text, sizeof text);
-    control->setText(text);
-    return 1;
+    return control->setText(text) ? 1 : 0;
 }
 
 // --- element records ---

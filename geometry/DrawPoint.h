@@ -94,7 +94,8 @@ public:
     [[nodiscard]] int toDeviceClampedOffset(ViewParams* view, int dims, double dx, double dy, double dz, IntPoint* out) const;
 
     // --- dialogs ---
-    // A control's number in the grid unit of that axis; 0 when the control is missing.
+    // A control's number in the grid unit of that axis; 0 when the control is missing (or, for
+    // the writers here and below, does not take the number or text).
     [[nodiscard]] int writeXToControl(Control* control) const;
     [[nodiscard]] int writeYToControl(Control* control) const;
     [[nodiscard]] int readXFromControl(Control* control);

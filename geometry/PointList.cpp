@@ -274,16 +274,14 @@ int PointList::writeXToControl(Control* control, int i) const
 {
     if (!control || i < 0 || i >= count)
         return 0;
-    control->setDouble(toGridUnitX(getX(i)));
-    return 1;
+    return control->setDouble(toGridUnitX(getX(i))) ? 1 : 0;
 }
 
 int PointList::writeYToControl(Control* control, int i) const
 {
     if (!control || i < 0 || i >= count)
         return 0;
-    control->setDouble(toGridUnitY(getY(i)));
-    return 1;
+    return control->setDouble(toGridUnitY(getY(i))) ? 1 : 0;
 }
 
 int PointList::readXFromControl(Control* control, int i)

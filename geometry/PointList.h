@@ -69,8 +69,8 @@ public:
     [[nodiscard]] double toGridUnitY(double v) const;
     [[nodiscard]] double fromGridUnitX(double v) const;
     [[nodiscard]] double fromGridUnitY(double v) const;
-    // Point i's coordinate in the grid unit of that axis; 0 when the control is missing or i is
-    // out of range.
+    // Point i's coordinate in the grid unit of that axis; 0 when the control is missing (or does
+    // not take the number) or i is out of range.
     [[nodiscard]] int writeXToControl(Control* control, int i) const;
     [[nodiscard]] int writeYToControl(Control* control, int i) const;
     [[nodiscard]] int readXFromControl(Control* control, int i);

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "dialogs/colour/InkInfo.h"
+#include "geometry/DrawPoint.h"
+#include "geometry/PointList.h"
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/RecordingDialog.h"
@@ -307,6 +309,42 @@ TEST_F(AttributeDialogTest, CheckBoxesOfSwitchesOverprintAndPlates)
     EXPECT_EQ(colour.plateOverprint(0), 0);
     EXPECT_EQ(colour.plateOverprint(2), 1);
     EXPECT_EQ(colour.plateOverprint(7), 1);
+}
+
+// A writer whose control cannot show its value (a control of another kind) reports that, as it
+// reports a missing control: the dialog would otherwise show a stale value as if it were set.
+TEST_F(AttributeDialogTest, AControlOfAnotherKindTakesNothingAndAnswers0)
+{
+    LineAttribute pen;
+    LineCapAttribute cap;
+    HatchAttributes hatch;
+    GrayAttributes screen;
+    InkColor colour;
+    DrawLineAttribute drawLine;
+    DrawPoint point(1, 2);
+    PointList list;
+    ASSERT_EQ(list.appendXY(1, 2), 1);
+    Control* checkBox = dialog.findControl(IDC_ATTR_CHECK);
+    ASSERT_NE(checkBox, nullptr);
+    const struct {
+        const char* what;
+        std::function<int()> write;
+    } cases[] = {
+        {"style list into a number field", [&] { return pen.fillStyleList(&dialog, IDC_ATTR_REAL); }},
+        {"ink list into a check box", [&] { return colour.fillInkList(&dialog, IDC_ATTR_CHECK); }},
+        {"cap choice into a number field", [&] { return cap.capToList(&dialog, IDC_ATTR_REAL); }},
+        {"pattern choice into a number field", [&] { return hatch.patternToList(&dialog, IDC_ATTR_INTEGER); }},
+        {"pitch into a check box", [&] { return hatch.pitch1ToField(&dialog, IDC_ATTR_CHECK); }},
+        {"space into an integer field", [&] { return drawLine.spaceToControl(&dialog, IDC_ATTR_INTEGER); }},
+        {"tint percent into a real field", [&] { return screen.startToField(&dialog, IDC_ATTR_REAL); }},
+        {"point x into a check box", [&] { return point.writeXToDialog(&dialog, IDC_ATTR_CHECK); }},
+        {"point y into a check box", [&] { return point.writeYToControl(checkBox); }},
+        {"list x into a check box", [&] { return list.writeXToControl(checkBox, 0); }},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.write(), 0) << c.what;
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "");
+    EXPECT_EQ(fieldText(IDC_ATTR_INTEGER), "");
 }
 
 TEST_F(AttributeDialogTest, ColourSwatchAndTheTwoChoosers)
