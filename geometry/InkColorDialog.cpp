@@ -69,7 +69,7 @@ int InkColor::pickWithColourDialog(Dialog* dialog, int id)
             if (theInkInfo)
                 theInkInfo->copyFrom(inks);
             assign(*colour);
-            showInControl(dialog, id);
+            (void)showInControl(dialog, id); // the swatch was found above
             result = 1;
         }
     }

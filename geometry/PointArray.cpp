@@ -16,10 +16,9 @@ int PointArray::resize(int n)
 
 int PointArray::setSinglePoint(const Point* p)
 {
-    if (!p)
-        return 0;
     Point copy;
-    copy.assign(p);
+    if (!copy.assign(p))
+        return 0;
     if (!reserve(1, 1))
         return 0;
     count = 0;
@@ -39,10 +38,9 @@ int PointArray::setSingleRecord(const Point* p)
 
 int PointArray::appendPoint(const Point* p)
 {
-    if (!p)
-        return 0;
     Point copy;
-    copy.assign(p);
+    if (!copy.assign(p))
+        return 0;
     return appendFast(copy);
 }
 
@@ -130,10 +128,9 @@ int PointArray::setYAt(int i, double y)
 
 int PointArray::setPoint(int i, const Point* p)
 {
-    if (!p)
-        return 0;
     Point copy;
-    copy.assign(p);
+    if (!copy.assign(p))
+        return 0;
     return put(i, &copy);
 }
 

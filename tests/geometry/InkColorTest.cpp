@@ -53,7 +53,7 @@ TEST(InkColor, RecordImageIs52BytesInItsFieldOrder)
     // A record cut short, and one with an ink that has no keyword.
     InkColor kept = cmykColor(1, 1, 1, 1, 2);
     ElementRecordBuffer cut;
-    colour.exchangeRecord(1, cut);
+    ASSERT_EQ(colour.exchangeRecord(1, cut), 1);
     cut.count = 40;
     cut.rewind();
     EXPECT_EQ(kept.exchangeRecord(3, cut), 0);
@@ -61,7 +61,7 @@ TEST(InkColor, RecordImageIs52BytesInItsFieldOrder)
     EXPECT_EQ(kept.inkNumber, 2);
     colour.inkNumber = 9;
     ElementRecordBuffer odd;
-    colour.exchangeRecord(1, odd);
+    ASSERT_EQ(colour.exchangeRecord(1, odd), 1);
     odd.rewind();
     EXPECT_EQ(kept.exchangeRecord(3, odd), 1);
     EXPECT_EQ(kept.inkNumber, 2);
@@ -128,7 +128,7 @@ TEST(InkColor, CmykBlockWritesOverprintOnlyWithAPlateAndTheInkKeyword)
 
     colour.setPlateOverprint(3, 1);
     colour.setPlateOverprint(5, 1);
-    bytes = file.write([&](Document& d) { colour.writeXml(&d); });
+    bytes = file.write([&](Document& d) { EXPECT_EQ(colour.writeXml(&d), 1); });
     EXPECT_NE(bytes.find(" <overPrint>\r\n  <onOff>\"ON\"</onOff>\r\n  <k>\"ON\"</k>\r\n  <2>\"ON\"</2>\r\n"
                          " </overPrint>\r\n"),
               std::string::npos)
