@@ -33,11 +33,13 @@ int readPoints(Document& d, ShapeValues& values)
             // Each pair takes at least four bytes of the file ("1,1,").
             pairs = d.acceptDataLength(n, 100000, 4, kNums) ? n : 0;
         } else if (id == kXyAray && !d.isClosingTag()) {
-            for (long long i = 0; i < 2 * pairs; ++i) {
-                double v = 0;
-                if (!d.readListDouble(v))
+            // Whole points only, as the point list keeps them.
+            for (long long i = 0; i < pairs; ++i) {
+                double x = 0, y = 0;
+                if (!d.readListDouble(x) || !d.readListDouble(y))
                     return 0;
-                values.xy.push_back(v);
+                values.xy.push_back(x);
+                values.xy.push_back(y);
             }
             d.expectTag(kXyAray);
         } else {
