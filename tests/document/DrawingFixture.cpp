@@ -161,14 +161,14 @@ int TestShape::writeXml()
         return 0;
     d->beginElement(kind);
     d->writeIntTag(kLayer, values.layer);
-    d->writeDoubleTag(kLineSize, values.size, 3);
+    d->writeDoubleTag(kLineSize, values.size, kSizeDecimals);
     const int n = static_cast<int>(values.xy.size());
     if (n > 0) {
         d->beginTag(kListXY);
         d->writeIntTag(kNums, n / 2);
         d->openValueTag(kXyAray);
         for (int i = 0; i < n; ++i)
-            d->writeDoubleValue(values.xy[i], 5, i == 0, i + 1 < n, i + 1 == n);
+            d->writeDoubleValue(values.xy[i], kPointDecimals, i == 0, i + 1 < n, i + 1 == n);
         d->closeValueTag(kXyAray);
         d->endTag(kListXY);
     }
@@ -278,7 +278,8 @@ int TestEditor::writeElementXmlById(int id)
 
 int TestPaper::writeXmlSection(Document& d)
 {
-    return d.beginTag(1110) && d.writeDoubleTag(1111, width, 3) && d.writeDoubleTag(1112, height, 3) && d.endTag(1110);
+    return d.beginTag(1110) && d.writeDoubleTag(1111, width, kPaperDecimals) && d.writeDoubleTag(1112, height, kPaperDecimals) &&
+           d.endTag(1110);
 }
 
 int TestPaper::readXmlSection(Document& d, int tagId)

@@ -30,6 +30,11 @@ enum Tags {
     kBinHex = 1809,
 };
 
+// The decimals the test element writes its line size and points with, and the paper its sizes.
+const int kSizeDecimals = 3;
+const int kPointDecimals = 5;
+const int kPaperDecimals = 3;
+
 // The attribute values of a test element (and of the holder).
 struct ShapeValues {
     int layer = 100;
