@@ -28,60 +28,21 @@ size_t below(Random& random, size_t n) { return n ? static_cast<size_t>(random()
 
 // --- The seed drawings ---------------------------------------------------------------------
 
-std::string saved(TestDrawing& drawing, const ScratchFolder& scratch)
-{
-    std::string path = scratch.pathOf("seed.ycx");
-    drawing.context.setPathAndTitle(path.c_str());
-    drawing.context.save();
-    std::string bytes = ScratchFolder::read(path);
-    DeleteFileA(path.c_str());
-    return bytes;
-}
-
 std::vector<std::string> makeSeeds(const ScratchFolder& scratch)
 {
     std::vector<std::string> seeds;
     {
-        // Names, a point list and hex data over two pages.
         TestDrawing drawing;
-        ShapeValues line;
-        line.layer = 12;
-        line.size = 0.25;
-        line.xy = {1.5, 2, 3, -4.125, 5, 6};
-        line.name = "名前.bmp";
-        drawing.add(1, 1, line);
-        ShapeValues box;
-        box.layer = 7;
-        box.size = 3;
-        box.data = std::string(50, '\x5A');
-        drawing.add(2, 5, box);
-        drawing.add(2, 12, line);
-        seeds.push_back(saved(drawing, scratch));
+        fillMixedSample(drawing);
+        seeds.push_back(savedBytes(drawing, scratch));
     }
     {
-        // Three pages, the last one empty, page 2 shown, a paper of its own.
+        // With a paper of its own.
         TestDrawing drawing;
-        ShapeValues line;
-        line.layer = 12;
-        line.size = 0.25;
-        line.xy = {1.5, 2, 3, -4.125};
-        line.name = "a b";
-        drawing.add(1, 1, line);
-        ShapeValues text;
-        text.layer = 3;
-        text.size = 2.3;
-        text.name = "図形.bmp";
-        drawing.add(1, 12, text);
-        ShapeValues box;
-        box.layer = 100;
-        box.size = 3;
-        box.data = std::string("\x00\xA5\xFF", 3);
-        drawing.add(2, 5, box);
-        drawing.pages().setCurrent(3);
-        drawing.pages().setCurrent(2);
+        fillSample(drawing);
         drawing.paper()->width = 420.5;
         drawing.paper()->height = 297.125;
-        seeds.push_back(saved(drawing, scratch));
+        seeds.push_back(savedBytes(drawing, scratch));
     }
     {
         // Numbers at the edges of what the file holds, and every byte value in the data.
@@ -98,7 +59,7 @@ std::vector<std::string> makeSeeds(const ScratchFolder& scratch)
         for (int b = 0; b < 256; ++b)
             bytes.data += static_cast<char>(b);
         drawing.add(1, 19, bytes);
-        seeds.push_back(saved(drawing, scratch));
+        seeds.push_back(savedBytes(drawing, scratch));
     }
     {
         // Every element kind, without attribute values, over two pages.
@@ -109,7 +70,7 @@ std::vector<std::string> makeSeeds(const ScratchFolder& scratch)
             drawing.add(1 + kind % 2, kind, plain);
         }
         drawing.pages().setCurrent(1);
-        seeds.push_back(saved(drawing, scratch));
+        seeds.push_back(savedBytes(drawing, scratch));
     }
     // Text around the root, elements in empty form, stray and unknown tags, as other programs
     // write them.

@@ -366,4 +366,52 @@ int filesIn(const ScratchFolder& scratch)
     return count;
 }
 
+void fillSample(TestDrawing& drawing)
+{
+    ShapeValues line;
+    line.layer = 12;
+    line.size = 0.25;
+    line.xy = {1.5, 2, 3, -4.125};
+    line.name = "a\"b";
+    drawing.add(1, 1, line);
+    ShapeValues text;
+    text.layer = 3;
+    text.size = 2.3;
+    text.name = "図形.bmp";
+    drawing.add(1, 12, text);
+    ShapeValues box;
+    box.layer = 100;
+    box.size = 3;
+    box.data = std::string("\x00\xA5\xFF", 3);
+    drawing.add(2, 5, box);
+    drawing.pages().setCurrent(3);
+    drawing.pages().setCurrent(2);
+}
+
+void fillMixedSample(TestDrawing& drawing)
+{
+    ShapeValues line;
+    line.layer = 12;
+    line.size = 0.25;
+    line.xy = {1.5, 2, 3, -4.125, 5, 6};
+    line.name = "名前.bmp";
+    drawing.add(1, 1, line);
+    ShapeValues box;
+    box.layer = 7;
+    box.size = 3;
+    box.data = std::string(50, '\x5A');
+    drawing.add(2, 5, box);
+    drawing.add(2, 12, line);
+}
+
+std::string savedBytes(TestDrawing& drawing, const ScratchFolder& scratch)
+{
+    std::string path = scratch.pathOf("saved-sample.ycx");
+    drawing.context.setPathAndTitle(path.c_str());
+    drawing.context.save();
+    std::string bytes = ScratchFolder::read(path);
+    DeleteFileA(path.c_str());
+    return bytes;
+}
+
 } // namespace drawing_fixture
