@@ -4,7 +4,7 @@
 // dropped tags and lines, lone lead bytes) and opened as a user opens a file; every open that
 // succeeds is saved, opened again and compared with what was read first, as the file writes it
 // (elements page by page, the pages, the shown page, the paper), and the second drawing's save
-// must give the same bytes as the first (the header sections of every owner).
+// must write the same header as the first (the header sections of every owner).
 //
 // Case n of a seed is the same file whatever ran before it, so one case can be run alone.
 // Crashes and hangs are caught (FaultGuard) and reported with seed and case; message boxes are

@@ -2,10 +2,12 @@
 // damaged or foreign file): whatever the reader takes in, a save writes out again, and the saved
 // file reads back whole.
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -36,6 +38,14 @@ void saveAndReread(TestDrawing& drawing, const ScratchFolder& scratch, const cha
     ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
     ASSERT_EQ(drawing.context.save(), 1);
     ASSERT_EQ(readInto(copy, path), 1);
+}
+
+// The value as the writer's 15-digit form gives it back.
+double fifteenDigits(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    return std::strtod(text, nullptr);
 }
 
 ShapeValues onlyElementOf(TestDrawing& drawing, int page)
@@ -119,6 +129,9 @@ TEST(DrawingFileRoundTrip, ARealTheWriterHasNoDigitsForIsRefusedWhenRead)
         cases.push_back({std::string(digits, '9'), digits <= 39});
     }
     cases.push_back({"999999999999999" + std::string(25, '0'), true});
+    // The 15-digit form decides, not the digits in the file.
+    cases.push_back({"9999999999999994" + std::string(24, '0'), true});
+    cases.push_back({"9999999999999996" + std::string(24, '0'), false});
     cases.push_back({"-1" + std::string(40, '0'), false});
     cases.push_back({"1" + std::string(39, '0') + ".99999", true});
     cases.push_back({std::string(40, '0') + "12.5", true}); // the leading zeros are no digits of the value
@@ -128,6 +141,14 @@ TEST(DrawingFileRoundTrip, ARealTheWriterHasNoDigitsForIsRefusedWhenRead)
     ScratchFolder scratch;
     for (const Case& c : cases) {
         const double value = std::strtod(c.text.c_str(), nullptr);
+        // Exactly the values the writer has a text for, with any decimals and either rounding.
+        for (int decimals = 0; decimals <= 5; ++decimals) {
+            for (int round = 0; round < 2; ++round) {
+                char digits[64];
+                EXPECT_EQ(StringUtil::formatDouble(value, decimals, digits, round) != nullptr, c.accepted)
+                    << c.text << " with " << decimals << " decimals";
+            }
+        }
         for (int listItem = 0; listItem < 2; ++listItem) {
             SCOPED_TRACE(c.text + (listItem ? " as a list item" : " as a tag value"));
             const std::string element =
@@ -158,15 +179,17 @@ TEST(DrawingFileRoundTrip, ARealTheWriterHasNoDigitsForIsRefusedWhenRead)
                 EXPECT_EQ(read.size, 0.0) << "the refused value is not kept";
             }
 
-            // Whatever was read saves, and reads back the same.
+            // Whatever was read saves, and reads back as it was written (in 15 digits).
             boxes.clear();
             TestDrawing copy;
             saveAndReread(drawing, scratch, "resaved.ycx", copy);
             EXPECT_TRUE(boxes.shown().empty());
             std::vector<TestShape*> reread = copy.elementsOf(1);
             ASSERT_EQ(reread.size(), 2u);
-            EXPECT_EQ(reread[0]->values.xy, read.xy);
-            EXPECT_EQ(reread[0]->values.size, read.size);
+            ASSERT_EQ(reread[0]->values.xy.size(), read.xy.size());
+            for (size_t i = 0; i < read.xy.size(); ++i)
+                EXPECT_EQ(reread[0]->values.xy[i], fifteenDigits(read.xy[i]));
+            EXPECT_EQ(reread[0]->values.size, fifteenDigits(read.size));
             copy.release(reread);
         }
     }
