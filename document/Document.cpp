@@ -71,8 +71,10 @@ DrawingOwner* Document::drawingOwner() const { return ownerContext; }
 
 int Document::setPathAndTitle(const char* path)
 {
+    if (!assign(path))
+        return 0;
     hasFileFlag = 1;
-    return FileName::setPathAndTitle(path);
+    return 1;
 }
 
 void Document::assign(const Document* other)
@@ -83,7 +85,16 @@ void Document::assign(const Document* other)
     FileName::assign(other);
 }
 
-int Document::assign(const char* path) { return FileName::setPathAndTitle(path); }
+int Document::assign(const char* path)
+{
+    // FileName empties a name that refuses a path; the drawing keeps its own instead.
+    FileName kept;
+    kept.FileName::assign(this);
+    if (FileName::setPathAndTitle(path))
+        return 1;
+    FileName::assign(&kept);
+    return 0;
+}
 
 int Document::fileKindOfPath(const char* path)
 {

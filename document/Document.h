@@ -75,7 +75,8 @@ public:
 
     // Copies path and title.
     void assign(const FileName* other) override;
-    // Sets the has-file flag, then path and title.
+    // Sets path and title, then the has-file flag. A path longer than a name holds (259
+    // characters) is refused: 0, and the name and the flag stay as they were.
     int setPathAndTitle(const char* path) override;
     // The attribute holder for one read or write: made with all its attribute objects, and
     // released again.
@@ -105,7 +106,8 @@ public:
     // typed without one; the chosen path in `chosen`. 0 when cancelled.
     int saveAsDialog(FileName& chosen);
 
-    // Path and title without the has-file flag (a document about to be opened).
+    // Path and title without the has-file flag (a document about to be opened); a path too long
+    // is refused as by setPathAndTitle.
     int assign(const char* path);
     void setOwner(DocumentContext* owner) { ownerContext = owner; }
     DocumentContext* owner() const { return ownerContext; }

@@ -180,13 +180,7 @@ void DocumentContext::exportDxf()
 
 int DocumentContext::isSamePath(const char* path) { return document ? document->isSamePath(path) : 0; }
 
-int DocumentContext::setPathAndTitle(const char* path)
-{
-    if (!document)
-        return 0;
-    document->setPathAndTitle(path);
-    return 1;
-}
+int DocumentContext::setPathAndTitle(const char* path) { return document ? document->setPathAndTitle(path) : 0; }
 
 int DocumentContext::assignFile(const char* path) { return document ? document->assign(path) : 0; }
 int DocumentContext::openFile() { return document ? document->onOpen() : 0; }

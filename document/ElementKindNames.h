@@ -1,6 +1,6 @@
 #pragma once
 
-// The Japanese display name of an element kind ("直線" for a line), as the kind registry holds
+// The Japanese display name of an element kind ("線分" for a line), as the kind registry holds
 // it. The registry installs its look-up here when it is built; until then, and for a kind it
 // does not register, there is no name.
 //

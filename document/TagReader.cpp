@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "document/TagDictionary.h"
+#include "document/TagWriter.h"
 #include "platform/BufferedFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
@@ -72,12 +73,18 @@ double parseTagReal(const char* text)
 void parseNumber(const char* text, int& value) { value = StringUtil::parseInt(text); }
 void parseNumber(const char* text, double& value) { value = parseTagReal(text); }
 
+// Integers saturate at the int range, which the writer always has digits for; a real of more
+// integer digits than the writer writes would make every later save of the drawing fail.
+bool canWriteBack(int) { return true; }
+bool canWriteBack(double value) { return TagWriter::hasRealText(value); }
+
 } // namespace
 
 void TagReader::attachReader(BufferedFile* file, TagDictionary* tags)
 {
     readerFile = file;
     readerTags = tags;
+    lastTagId = 0;
     last[0] = last[1] = 0;
     for (int& d : delimiter)
         d = 0;
@@ -173,7 +180,7 @@ int TagReader::nextTag(int& id)
             continue;
         long found = readerTags->findId(name, n);
         if (found >= 0) {
-            id = static_cast<int>(found);
+            id = lastTagId = static_cast<int>(found);
             return 1;
         }
     }
@@ -217,7 +224,13 @@ template <typename Number> int TagReader::readNumber(int listItem, Number& value
 {
     char text[kValueLimit + 2];
     int n = listItem ? readListItem(text, kValueLimit) : readUntil('<', text, kValueLimit);
-    parseNumber(text, value);
+    Number read{};
+    parseNumber(text, read);
+    if (!canWriteBack(read)) {
+        reportDataError(lastTagId);
+        return 0;
+    }
+    value = read;
     return n >= 0;
 }
 

@@ -42,14 +42,16 @@ public:
     // The value text up to the next '<' (consumed), at most 78 bytes kept, as a number: an
     // integer of leading blanks, an optional '-' and digits (control characters inside are
     // skipped, anything else ends it); a real the same with one '.' fraction. An empty text is 0.
-    // 0 when the file ended first.
+    // 0 when the file ended first. A real that the writer has no text for (more than 40 integer
+    // digits, TagWriter::hasRealText) is a data error of the tag read last: 0, value unchanged.
     int readInt(int& value);
     int readDouble(double& value);
     // The raw value text up to the next '<', at most size - 2 bytes kept; 1, or 0 when the file
     // ended first.
     int readValueText(char* buffer, int size);
     // One list item: the characters up to ',', '<', '=', '>' or ']' (which ends it); blanks,
-    // control characters, bytes of 0x80 and above and the list's opening '[' are dropped.
+    // control characters, bytes of 0x80 and above and the list's opening '[' are dropped. A real
+    // is refused as by readDouble.
     int readListInt(int& value);
     int readListDouble(double& value);
     // Skips to the next '"', then takes the text up to the closing '"', at most size - 1 bytes
@@ -112,4 +114,5 @@ private:
     TagDictionary* readerTags = nullptr;
     unsigned char last[2] = {0, 0};
     int delimiter[8] = {};
+    int lastTagId = 0; // the id nextTag gave last: a value's data error names it
 };

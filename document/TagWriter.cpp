@@ -5,6 +5,7 @@
 #include "document/TagDictionary.h"
 #include "platform/BufferedFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
 
@@ -14,6 +15,27 @@ namespace {
 const int kMaxIndent = 200;
 // An indented tag line: indentation, "</", a name of at most 79 bytes, ">", a number.
 const int kLineSize = kMaxIndent + 200;
+
+// Nothing inside a quoted text is escaped: these would end the value early.
+bool isDroppedFromString(char c) { return c == '"' || c == '\r' || c == '\n'; }
+
+// The last kept byte of the text when it is a lead byte without its trail byte (a name cut
+// inside a character, or a byte of a damaged file); null when the kept bytes end on a whole
+// character. Such a byte written before the closing quote would take the quote as its trail
+// byte on reading, and the rest of the file with it. Characters are found scanning forward.
+const char* loneLeadByte(const char* text)
+{
+    const char* lead = nullptr;
+    for (const char* p = text; *p; ++p) {
+        if (isDroppedFromString(*p))
+            continue;
+        if (lead)
+            lead = nullptr; // the trail byte of the character that lead started
+        else if (isShiftJisLeadByte(static_cast<unsigned char>(*p)))
+            lead = p;
+    }
+    return lead;
+}
 
 int clampDecimals(int decimals)
 {
@@ -66,6 +88,16 @@ int TagWriter::formatNumber(double value, int decimals, int round, char (&digits
     showErrorById(IDS_WRITE_ERROR);
     ioError = -1;
     return 0;
+}
+
+int TagWriter::hasRealText(double value)
+{
+    // Below 10^39 the 15-digit form has at most 40 integer digits; only the rest goes to the
+    // formatter, which decides.
+    if (value > -1e39 && value < 1e39)
+        return 1;
+    char digits[64];
+    return StringUtil::formatDouble(value, kMaxDecimals, digits, 0) != nullptr;
 }
 
 int TagWriter::writeRawLine(const char* text)
@@ -180,11 +212,14 @@ int TagWriter::writeStringTag(int id, const char* text)
 {
     if (!openValueTag(id) || !put("\"", 1))
         return 0;
+    if (!text)
+        text = "";
+    const char* lone = loneLeadByte(text);
     // Runs of kept bytes between the dropped ones go out in one write each.
-    const char* run = text ? text : "";
+    const char* run = text;
     const char* p = run;
     for (; *p; ++p) {
-        if (*p == '"' || *p == '\r' || *p == '\n') {
+        if (isDroppedFromString(*p) || p == lone) {
             if (!put(run, static_cast<int>(p - run)))
                 return 0;
             run = p + 1;

@@ -38,8 +38,13 @@ public:
     // digits has no such form: it fails the write ("Write Error", I/O error state -1), as do the
     // other real-number writes below.
     int writeDoubleTag(int id, double value, int decimals, int round = 0);
+    // 1 when the real-number writes have a text for the value: the formatter refuses by the
+    // integer digits of the value's 15-digit form alone, whatever the decimals and rounding. The
+    // reader refuses the other values, so that what was read can always be written again.
+    static int hasRealText(double value);
     // The text in double quotes. '"', CR and LF are dropped: nothing is escaped in the file, so
-    // they would end the value early.
+    // they would end the value early. So is a lead byte left without its trail byte at the end
+    // of what is kept, which would take the closing quote as its trail byte.
     int writeStringTag(int id, const char* text);
 
     // The indented opening tag without a line end / the closing tag with a line end, around bare

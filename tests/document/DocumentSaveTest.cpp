@@ -99,12 +99,7 @@ std::string savedBytes(const ScratchFolder& scratch)
 {
     TestDrawing drawing;
     fillTwo(drawing);
-    std::string path = scratch.pathOf("reference.ycx");
-    drawing.context.setPathAndTitle(path.c_str());
-    drawing.context.save();
-    std::string bytes = ScratchFolder::read(path);
-    DeleteFileA(path.c_str());
-    return bytes;
+    return drawing_fixture::savedBytes(drawing, scratch);
 }
 
 int readDxf(Document& document)

@@ -18,22 +18,8 @@ namespace {
 std::string savedDrawing(const ScratchFolder& scratch)
 {
     TestDrawing drawing;
-    ShapeValues line;
-    line.layer = 12;
-    line.size = 0.25;
-    line.xy = {1.5, 2, 3, -4.125, 5, 6};
-    line.name = "名前.bmp";
-    drawing.add(1, ElementKind::Line, line);
-    ShapeValues box;
-    box.layer = 7;
-    box.size = 3;
-    box.data = std::string(50, '\x5A');
-    drawing.add(2, ElementKind::Box, box);
-    drawing.add(2, ElementKind::Text, line);
-    std::string path = scratch.pathOf("good.ycx");
-    drawing.document().setPathAndTitle(path.c_str());
-    drawing.document().save();
-    return ScratchFolder::read(path);
+    fillMixedSample(drawing);
+    return savedBytes(drawing, scratch);
 }
 
 // Reads the bytes into a fresh drawing and checks that what it made is bounded by the file.

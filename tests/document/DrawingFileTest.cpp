@@ -66,28 +66,6 @@ const char* const kGolden =
     " </pagedata>\r\n"
     "</tesvanCADml>\r\n";
 
-void fillSample(TestDrawing& drawing)
-{
-    ShapeValues line;
-    line.layer = 12;
-    line.size = 0.25;
-    line.xy = {1.5, 2, 3, -4.125};
-    line.name = "a\"b";
-    drawing.add(1, ElementKind::Line, line);
-    ShapeValues text;
-    text.layer = 3;
-    text.size = 2.3;
-    text.name = "図形.bmp";
-    drawing.add(1, ElementKind::Text, text);
-    ShapeValues box;
-    box.layer = 100;
-    box.size = 3;
-    box.data = std::string("\x00\xA5\xFF", 3);
-    drawing.add(2, ElementKind::Box, box);
-    drawing.pages().setCurrent(3);
-    drawing.pages().setCurrent(2);
-}
-
 // The user cancels the save dialog; counts how often it was shown.
 struct CancelledSaveDialog {
     CancelledSaveDialog() : previous(setSaveFileFunction(cancel)) { shown = 0; }

@@ -34,11 +34,13 @@ int readPoints(XmlContext& d, ShapeValues& values)
             // Each pair takes at least four bytes of the file ("1,1,").
             pairs = d.acceptDataLength(n, 100000, 4, tag_id::nums) ? n : 0;
         } else if (id == tag_id::xyAray && !d.isClosingTag()) {
-            for (long long i = 0; i < 2 * pairs; ++i) {
-                double v = 0;
-                if (!d.readListDouble(v))
+            // Whole points only, as the point list keeps them.
+            for (long long i = 0; i < pairs; ++i) {
+                double x = 0, y = 0;
+                if (!d.readListDouble(x) || !d.readListDouble(y))
                     return 0;
-                values.xy.push_back(v);
+                values.xy.push_back(x);
+                values.xy.push_back(y);
             }
             d.expectTag(tag_id::xyAray);
         } else {
@@ -160,14 +162,14 @@ int TestShape::writeXml()
         return 0;
     d->beginElement(kind);
     d->writeIntTag(tag_id::layer, values.layer);
-    d->writeDoubleTag(tag_id::lineSize, values.size, 3);
+    d->writeDoubleTag(tag_id::lineSize, values.size, kSizeDecimals);
     const int n = static_cast<int>(values.xy.size());
     if (n > 0) {
         d->beginTag(tag_id::listXY);
         d->writeIntTag(tag_id::nums, n / 2);
         d->openValueTag(tag_id::xyAray);
         for (int i = 0; i < n; ++i)
-            d->writeDoubleValue(values.xy[i], 5, i == 0, i + 1 < n, i + 1 == n);
+            d->writeDoubleValue(values.xy[i], kPointDecimals, i == 0, i + 1 < n, i + 1 == n);
         d->closeValueTag(tag_id::xyAray);
         d->endTag(tag_id::listXY);
     }
@@ -277,8 +279,8 @@ int TestEditor::writeElementXmlById(int id)
 
 int TestPaper::writeXmlSection(Document& d)
 {
-    return d.beginTag(tag_id::paperSize) && d.writeDoubleTag(tag_id::horizontal, width, 3) &&
-           d.writeDoubleTag(tag_id::vertical, height, 3) && d.endTag(tag_id::paperSize);
+    return d.beginTag(tag_id::paperSize) && d.writeDoubleTag(tag_id::horizontal, width, kPaperDecimals) &&
+           d.writeDoubleTag(tag_id::vertical, height, kPaperDecimals) && d.endTag(tag_id::paperSize);
 }
 
 int TestPaper::readXmlSection(Document& d, int tagId)
@@ -362,6 +364,54 @@ int filesIn(const ScratchFolder& scratch)
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return count;
+}
+
+void fillSample(TestDrawing& drawing)
+{
+    ShapeValues line;
+    line.layer = 12;
+    line.size = 0.25;
+    line.xy = {1.5, 2, 3, -4.125};
+    line.name = "a\"b";
+    drawing.add(1, ElementKind::Line, line);
+    ShapeValues text;
+    text.layer = 3;
+    text.size = 2.3;
+    text.name = "図形.bmp";
+    drawing.add(1, ElementKind::Text, text);
+    ShapeValues box;
+    box.layer = 100;
+    box.size = 3;
+    box.data = std::string("\x00\xA5\xFF", 3);
+    drawing.add(2, ElementKind::Box, box);
+    drawing.pages().setCurrent(3);
+    drawing.pages().setCurrent(2);
+}
+
+void fillMixedSample(TestDrawing& drawing)
+{
+    ShapeValues line;
+    line.layer = 12;
+    line.size = 0.25;
+    line.xy = {1.5, 2, 3, -4.125, 5, 6};
+    line.name = "名前.bmp";
+    drawing.add(1, ElementKind::Line, line);
+    ShapeValues box;
+    box.layer = 7;
+    box.size = 3;
+    box.data = std::string(50, '\x5A');
+    drawing.add(2, ElementKind::Box, box);
+    drawing.add(2, ElementKind::Text, line);
+}
+
+std::string savedBytes(TestDrawing& drawing, const ScratchFolder& scratch)
+{
+    std::string path = scratch.pathOf("saved-sample.ycx");
+    drawing.context.setPathAndTitle(path.c_str());
+    drawing.context.save();
+    std::string bytes = ScratchFolder::read(path);
+    DeleteFileA(path.c_str());
+    return bytes;
 }
 
 } // namespace drawing_fixture

@@ -20,6 +20,11 @@ class ScratchFolder;
 
 namespace drawing_fixture {
 
+// The decimals the test element writes its line size and points with, and the paper its sizes.
+const int kSizeDecimals = 3;
+const int kPointDecimals = 5;
+const int kPaperDecimals = 3;
+
 // The attribute values of a test element (and of the holder).
 struct ShapeValues {
     int layer = 100;
@@ -167,5 +172,14 @@ public:
 
 // The number of files in a scratch folder (temporary files left behind show here).
 int filesIn(const ScratchFolder& scratch);
+
+// The drawing of the golden file: a line (quote in its name) and a text on page 1, a box with
+// hex data on page 2, an empty page 3, page 2 current.
+void fillSample(TestDrawing& drawing);
+// A line with a Japanese name and three points on page 1, a box with 50 bytes of data and the
+// line again on page 2.
+void fillMixedSample(TestDrawing& drawing);
+// The bytes of the drawing saved under a scratch name (the file is deleted again).
+std::string savedBytes(TestDrawing& drawing, const ScratchFolder& scratch);
 
 } // namespace drawing_fixture
