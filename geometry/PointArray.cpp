@@ -6,7 +6,8 @@ namespace {
 GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
 } // namespace
 
-PointArray::PointArray() : GlobalBlock(50, sizeof(Point)) { allocate(1); }
+// A failure is shown to the user; an array without its block tries again when it grows.
+PointArray::PointArray() : GlobalBlock(50, sizeof(Point)) { (void)allocate(1); }
 
 int PointArray::resize(int n)
 {

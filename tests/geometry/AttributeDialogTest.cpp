@@ -76,14 +76,14 @@ protected:
     {
         dialog.onEvent = [this](int event) {
             if (event == DLG_INIT) {
-                dialog.addControl(IDC_ATTR_LIST, KIND_COMBO_BOX);
-                dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT);
-                dialog.addControl(IDC_ATTR_INTEGER, KIND_INTEGER_EDIT);
-                dialog.addControl(IDC_ATTR_CHECK, KIND_CHECK_BUTTON);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_LIST, KIND_COMBO_BOX), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_INTEGER, KIND_INTEGER_EDIT), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_CHECK, KIND_CHECK_BUTTON), 1);
                 swatch = new SwatchProbe;
-                dialog.addControl(swatch, IDC_ATTR_SWATCH, KIND_COLOR_SWATCH);
+                EXPECT_EQ(dialog.addControl(swatch, IDC_ATTR_SWATCH, KIND_COLOR_SWATCH), 1);
                 for (int i = 0; i < InkColor::kPlates; ++i)
-                    dialog.addControl(IDC_ATTR_PLATE_C + i, KIND_CHECK_BUTTON);
+                    EXPECT_EQ(dialog.addControl(IDC_ATTR_PLATE_C + i, KIND_CHECK_BUTTON), 1);
                 dialog.attachControls();
             }
             return RecordingModeless::kNotAnswered;

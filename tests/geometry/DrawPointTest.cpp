@@ -234,8 +234,8 @@ protected:
     {
         dialog.onEvent = [this](int event) {
             if (event == DLG_INIT) {
-                dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT);
-                dialog.addControl(IDC_ATTR_INTEGER, KIND_TEXT_EDIT);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_INTEGER, KIND_TEXT_EDIT), 1);
                 dialog.attachControls();
             }
             return RecordingModeless::kNotAnswered;

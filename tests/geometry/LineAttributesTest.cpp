@@ -331,13 +331,13 @@ TEST(LineAttributes, SettingsKeys)
     FakeSettingsFile bad;
     bad.registerAttributeKeys();
     bad.text = "LINESTYLE=\"dash\"\r\nLINEORIGIN=\"MIDDLE\"\r\nDRAWLSTYLE=\"\"\r\nLINESIZE=5\r\n";
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(type2.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(origin2.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(drawLine2.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(pen2.readSetting(bad), 1);
     EXPECT_EQ(type2.style, 7);
     EXPECT_EQ(origin2.position, 2);

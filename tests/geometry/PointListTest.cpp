@@ -187,7 +187,7 @@ TEST(PointList, DevicePolygonsDropRepeatedPixels)
     PointList list;
     fill(list, {0, 0, 0.1, 0.2, 0.4, 0.3, 5, 5});
     IntPolygon polygon;
-    polygon.add(99, 99);
+    ASSERT_EQ(polygon.add(99, 99), 1);
     ASSERT_EQ(list.toDevicePolygon(&view, 21, &polygon), 1);
     ASSERT_EQ(polygon.count, 2) << "three points on one pixel give one polygon point";
     EXPECT_TRUE(polygon.getPoint(0).equalsXY(10, 10));

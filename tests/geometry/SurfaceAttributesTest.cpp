@@ -197,9 +197,9 @@ TEST(HatchAttributes, PatternBlockKeywordsAndSettings)
     FakeSettingsFile bad;
     bad.registerAttributeKeys();
     bad.text = "AREAPATTERN=\"mesh\"\r\nEDGEDRAWSW=TRUE\r\n";
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(read.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(read.readSetting(bad), 0) << "not a hatch key";
     EXPECT_EQ(read.pattern, 5);
 
@@ -213,9 +213,9 @@ TEST(HatchAttributes, PatternBlockKeywordsAndSettings)
     ASSERT_EQ(edge.draw.writeSetting(switches, 15314), 1);
     EXPECT_EQ(switches.text, "PAINTDRAWSW=FALSE\r\nEDGEDRAWSW=TRUE\r\n");
     switches.text = "PAINTDRAWSW=TRUE\r\nEDGEDRAWSW=true\r\n";
-    switches.readKey();
+    ASSERT_EQ(switches.readKey(), 1);
     ASSERT_EQ(fill.readDrawSetting(switches), 1);
-    switches.readKey();
+    ASSERT_EQ(switches.readKey(), 1);
     ASSERT_EQ(edge.draw.readSetting(switches), 1);
     EXPECT_EQ(fill.draw.value, 1);
     EXPECT_EQ(edge.draw.value, 0);
