@@ -41,18 +41,12 @@ public:
     int writeXml() override
     {
         Document* d = currentXmlContext();
-        d->beginElement(kind);
-        d->writeIntTag(tag_id::layer, values.layer);
-        d->writeDoubleTag(tag_id::lineSize, values.size, 3);
-        d->beginTag(tag_id::listXY);
-        d->writeIntTag(tag_id::nums, 2);
-        d->openValueTag(tag_id::xyAray);
-        for (int i = 0; i < 4; ++i)
-            d->writeDoubleValue(values.xy[i], 5, i == 0, i < 3, i == 3);
-        d->closeValueTag(tag_id::xyAray);
-        d->endTag(tag_id::listXY);
-        d->endElement(kind);
-        return d->ioError == 0;
+        int ok = d->beginElement(kind) && d->writeIntTag(tag_id::layer, values.layer) &&
+                 d->writeDoubleTag(tag_id::lineSize, values.size, 3) && d->beginTag(tag_id::listXY) &&
+                 d->writeIntTag(tag_id::nums, 2) && d->openValueTag(tag_id::xyAray);
+        for (int i = 0; ok && i < 4; ++i)
+            ok = d->writeDoubleValue(values.xy[i], 5, i == 0, i < 3, i == 3);
+        return ok && d->closeValueTag(tag_id::xyAray) && d->endTag(tag_id::listXY) && d->endElement(kind);
     }
     int readXmlAttributes() override;
     Values values;
@@ -85,12 +79,15 @@ public:
                 return 1;
             if (id == tag_id::nums) {
                 int n = 0;
-                d.readInt(n);
-                d.expectTag(tag_id::nums);
+                if (!d.readInt(n) || !d.expectTag(tag_id::nums))
+                    return 0;
             } else if (id == tag_id::xyAray) {
-                for (double& v : values.xy)
-                    d.readListDouble(v);
-                d.expectTag(tag_id::xyAray);
+                for (double& v : values.xy) {
+                    if (!d.readListDouble(v))
+                        return 0;
+                }
+                if (!d.expectTag(tag_id::xyAray))
+                    return 0;
             }
         }
         return 0;
@@ -163,14 +160,14 @@ public:
     int onContextEvent2() override { return 0; }
     int onContextEvent3() override { return 0; }
 
-    int newElement(int kind) override
+    [[nodiscard]] int newElement(int kind) override
     {
         element.context = owner;
         element.kind = kind;
         return 1;
     }
     int readElementXmlAttributes() override { return element.readXmlAttributes(); }
-    int addToPage() override
+    [[nodiscard]] int addToPage() override
     {
         element.page = owner->currentPage();
         element.layer = element.values.layer;
@@ -179,10 +176,9 @@ public:
     int writeElementXmlById(int id) override
     {
         ElementIndexEntry entry;
-        if (!element.load(id) || !owner->elementStore()->getEntry(id, &entry))
+        if (!element.load(id) || !owner->elementStore()->getEntry(id, &entry) || !element.exchangeRecord(3) ||
+            !element.writeXml())
             return -1;
-        element.exchangeRecord(3);
-        element.writeXml();
         return entry.pageNext >= 1 ? entry.pageNext : -1;
     }
 
@@ -219,21 +215,26 @@ int main()
 
     DocumentContext* source = makeDrawing();
     Editor& editor = *static_cast<Editor*>(source->editor4);
+    int made = 0;
     for (int i = 0; i < kElements; ++i) {
         source->pages->setCurrent(1 + i % kPages);
-        editor.newElement(1 + i % 19);
+        const int kind = 1 + i % 19;
         editor.element.values.layer = i % 256;
         editor.element.values.size = 0.125 * (i % 40);
         for (int k = 0; k < 4; ++k)
             editor.element.values.xy[k] = (i % 1000) * 0.01 + k * 12.345;
-        editor.addToPage();
+        made += editor.newElement(kind) && editor.addToPage();
     }
     source->pages->setCurrent(1);
-    source->document->setPathAndTitle(path.c_str());
+    if (made != kElements || !source->document->setPathAndTitle(path.c_str())) {
+        std::printf("the drawing could not be made\n");
+        return 1;
+    }
 
+    int written = 1;
     BenchResult write = runBenchmark("write 100,000 elements", [&] {
         XmlContextScope publish(source->document);
-        source->document->write();
+        written = source->document->write() && written;
     }, 5, 1);
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     const double bytes = file != INVALID_HANDLE_VALUE ? static_cast<double>(GetFileSize(file, nullptr)) : 0.0;
@@ -243,13 +244,14 @@ int main()
     // Each read goes into a fresh drawing; making and dropping it is not timed.
     std::vector<double> times;
     int readCount = 0;
+    int read = 1;
     for (int run = 0; run < 6; ++run) {
         DocumentContext* target = makeDrawing();
-        target->document->assign(path.c_str());
+        read = target->document->assign(path.c_str()) && read;
         double start = benchNow();
         {
             XmlContextScope publish(target->document);
-            target->document->read();
+            read = target->document->read() && read;
         }
         double seconds = benchNow() - start;
         readCount = target->elementCount();
@@ -258,11 +260,13 @@ int main()
             times.push_back(seconds);
     }
     std::sort(times.begin(), times.end());
-    BenchResult read = {"read 100,000 elements", times[times.size() / 2], times.front()};
-    printRate(read, bytes, "MB/s");
+    BenchResult reading = {"read 100,000 elements", times[times.size() / 2], times.front()};
+    printRate(reading, bytes, "MB/s");
     std::printf("file %.1f MB, %d elements read back\n", bytes / (1024.0 * 1024.0), readCount);
+    if (!written || !read)
+        std::printf("a write or a read failed\n");
 
     dropDrawing(source);
     DeleteFileA(path.c_str());
-    return readCount == kElements ? 0 : 1;
+    return written && read && readCount == kElements ? 0 : 1;
 }

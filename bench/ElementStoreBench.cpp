@@ -24,15 +24,17 @@ uint32_t nextRandom(uint32_t& state)
     return state >> 8;
 }
 
-void stage(ElementStore& store, const std::vector<char>& bytes, int n)
+int stage(ElementStore& store, const std::vector<char>& bytes, int n)
 {
     store.recordBuffer->rewind();
-    store.recordBuffer->putBytes(bytes.data(), n);
+    return store.recordBuffer->putBytes(bytes.data(), n);
 }
 
+// The new id, 0 when the record could not be staged or stored.
 int addOne(ElementStore& store, const std::vector<char>& bytes, uint32_t& random, int index)
 {
-    stage(store, bytes, 100 + static_cast<int>(nextRandom(random) % 201));
+    if (!stage(store, bytes, 100 + static_cast<int>(nextRandom(random) % 201)))
+        return 0;
     ElementIndexEntry entry;
     entry.page = 1 + index % 10;
     entry.kind = 1 + static_cast<int>(nextRandom(random) % 19);
@@ -64,11 +66,12 @@ PhaseTimes runOnce(int count)
 
     start = benchNow();
     int updates = 0;
+    int failed = 0;
     for (int i = 0; i < count; i += 10, ++updates) {
-        stage(store, bytes, 400 + static_cast<int>(nextRandom(random) % 200));
         ElementIndexEntry change;
-        store.getEntry(ids[static_cast<size_t>(i)], &change);
-        store.updateElement(ids[static_cast<size_t>(i)], &change);
+        failed += !stage(store, bytes, 400 + static_cast<int>(nextRandom(random) % 200)) ||
+                  !store.getEntry(ids[static_cast<size_t>(i)], &change) ||
+                  !store.updateElement(ids[static_cast<size_t>(i)], &change);
     }
     t.update = (benchNow() - start) / updates * count;
 
@@ -80,7 +83,7 @@ PhaseTimes runOnce(int count)
         std::swap(victims[i - 1], victims[nextRandom(random) % i]);
     start = benchNow();
     for (int id : victims)
-        store.deleteElement(id, nullptr);
+        failed += !store.deleteElement(id, nullptr);
     t.remove = (benchNow() - start) / static_cast<double>(victims.size()) * count;
 
     start = benchNow();
@@ -88,8 +91,8 @@ PhaseTimes runOnce(int count)
         checksum += addOne(store, bytes, random, static_cast<int>(i));
     t.readd = (benchNow() - start) / static_cast<double>(victims.size()) * count;
 
-    if (store.liveCount() != count || checksum == 0)
-        std::printf("unexpected live count %d\n", store.liveCount());
+    if (store.liveCount() != count || checksum == 0 || failed)
+        std::printf("unexpected live count %d (%d updates or deletions failed)\n", store.liveCount(), failed);
     return t;
 }
 

@@ -24,14 +24,18 @@ StepTimes runOnce(int n)
         ids[i] = doc.add(ElementKind::Line, {{static_cast<double>(i), 0, 0}, {static_cast<double>(i), 10, 0}});
 
     StepTimes t;
+    int failed = 0;
     double start = benchNow();
     for (int i = 0; i < n; ++i) {
         int id = ids[i % 100];
         doc.selectTool->select({id});
         undo.captureSelection();
-        doc.editor->beginEdit(id);
+        if (!doc.editor->beginEdit(id)) {
+            ++failed;
+            continue;
+        }
         doc.editor->held()->translate(1.0, 0.5, 0.0);
-        doc.editor->storeBack(id);
+        failed += !doc.editor->storeBack(id);
         undo.recordMove(1.0, 0.5, 0.0);
     }
     t.record = benchNow() - start;
@@ -46,8 +50,8 @@ StepTimes runOnce(int n)
     }
     t.redo = benchNow() - start;
 
-    if (undo.appliedCount() != n || undo.recordCount() != n)
-        std::printf("unexpected: %d applied of %d\n", undo.appliedCount(), undo.recordCount());
+    if (undo.appliedCount() != n || undo.recordCount() != n || failed)
+        std::printf("unexpected: %d applied of %d, %d moves failed\n", undo.appliedCount(), undo.recordCount(), failed);
     return t;
 }
 
@@ -79,10 +83,13 @@ int main()
         UndoTestDocument doc;
         const FileName& log = doc.undo().log().tempFile().fileName();
         unsigned long long bytes = 0;
+        int answered = 0;
         double start = benchNow();
         for (int i = 0; i < 1000; ++i)
-            UndoManager::systemFreeSpace(log, bytes);
+            answered += UndoManager::systemFreeSpace(log, bytes);
         std::printf("free-space query: %.2f us per record (%llu MB free)\n", (benchNow() - start) * 1e3, bytes >> 20);
+        if (answered != 1000)
+            std::printf("the query failed %d times\n", 1000 - answered);
     }
     delete theApplication;
     theApplication = nullptr;

@@ -22,13 +22,13 @@ public:
 
     // A block number: a released one when reuse is allowed, else highest + 1. 0 when the pool
     // cannot grow.
-    int allocateBlock();
-    int isValidBlock(int number) const { return number >= 1 && number <= highest; }
+    [[nodiscard]] int allocateBlock();
+    [[nodiscard]] int isValidBlock(int number) const { return number >= 1 && number <= highest; }
     // Writes n (0..128) record bytes into block number, zero-fills the rest and sets the link.
-    int writeBlock(int number, const void* data, int n, int next);
+    [[nodiscard]] int writeBlock(int number, const void* data, int n, int next);
     // Copies the 128 bytes of a block; a number outside the pool yields zeros and link 0.
-    int readBlock(int number, void* data, int* next);
-    int linkOf(int number);
+    [[nodiscard]] int readBlock(int number, void* data, int* next);
+    [[nodiscard]] int linkOf(int number);
     // Appends the chain starting at first (at most maxBlocks blocks, or up to a -3 link) to the
     // free list. Nothing with the no-reuse switch on.
     void releaseChain(int first, int maxBlocks);

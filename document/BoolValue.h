@@ -12,11 +12,11 @@ public:
     // The quoted text of the value tag just opened in the current XML context ("TRUE" is on,
     // any other text off), then its closing tag tagId. 0 without a reader or when either could
     // not be read; the value then stays.
-    int readXml(int tagId);
+    [[nodiscard]] int readXml(int tagId);
     // One value of the settings file's current key; 0 (value unchanged) when it cannot be read.
-    int readIni(SettingsFile& file);
+    [[nodiscard]] int readIni(SettingsFile& file);
 
-    int isOn() const { return value != 0; }
+    [[nodiscard]] int isOn() const { return value != 0; }
     void set(int on) { value = on ? 1 : 0; }
 
     int value = 0;

@@ -6,11 +6,11 @@
 namespace ChainRows {
 
 // Makes rows 0..row exist; new rows are cleared. 0 when the block cannot grow.
-int ensure(GlobalBlock& block, int row);
+[[nodiscard]] int ensure(GlobalBlock& block, int row);
 // For 1 <= n < used count: one more row, rows n.. move up, row n cleared.
-int insertAt(GlobalBlock& block, int n);
+[[nodiscard]] int insertAt(GlobalBlock& block, int n);
 // For 1 <= n < used count: the rows after n move down by one.
-int removeAt(GlobalBlock& block, int n);
+[[nodiscard]] int removeAt(GlobalBlock& block, int n);
 
 // The chain of one row or cell (anything with int32 count, first and last): the new count; at 0
 // or below the chain is cleared (count, first and last 0).

@@ -21,8 +21,8 @@ public:
     CharBuffer& operator=(const CharBuffer&) = delete;
 
     // The texts; empty when the block could not be made.
-    const char* first() const { return bytes ? bytes : ""; }
-    const char* second() const { return bytes ? bytes + kHalf : ""; }
+    [[nodiscard]] const char* first() const { return bytes ? bytes : ""; }
+    [[nodiscard]] const char* second() const { return bytes ? bytes + kHalf : ""; }
     // Copies at most 255 bytes, never half a Shift-JIS character.
     void setFirst(const char* text);
     void setSecond(const char* text);

@@ -51,8 +51,7 @@ int CropMarkSettings::readTag(int tagId)
     case kHorizontalFoldCount:
         return readCountInto(*d, tagId, horizontalFoldCount);
     default:
-        d->skipLine();
-        return 1;
+        return d->skipLine();
     }
 }
 

@@ -39,10 +39,10 @@ public:
     // Reads the tags of the current XML context up to the tag closingTagId (the end of
     // "autoTombo"); unknown tags are skipped. 1, or 0 without a reader or when a value or closing
     // tag cannot be read.
-    int readXml(int closingTagId);
+    [[nodiscard]] int readXml(int closingTagId);
     // One tag's value into its field, then its closing tag; tag 0 reads nothing, other tags skip
     // their line.
-    int readTag(int tagId);
+    [[nodiscard]] int readTag(int tagId);
 
     DocumentContext* owner = nullptr; // not owned
     BoolValue cropMarksOn;

@@ -9,7 +9,8 @@
 
 DataFile::~DataFile()
 {
-    close();
+    // Nothing to report to here: a writer that cares about the close flushes and closes first.
+    (void)close();
     if (ownsFile)
         delete bufferedFile;
     if (ownsName)
@@ -38,7 +39,7 @@ int DataFile::createFileName()
 
 void DataFile::setFile(BufferedFile* borrowed)
 {
-    close();
+    (void)close(); // a file still open is given up for the borrowed one
     if (ownsFile)
         delete bufferedFile;
     bufferedFile = borrowed;
@@ -50,7 +51,7 @@ int DataFile::setPath(const char* path)
     if (!name || !path)
         return 0;
     if (!StringUtil::equals(name->getPath(), path))
-        close();
+        (void)close(); // the file of the old path is given up
     return name->setPathAndTitle(path);
 }
 
@@ -97,8 +98,9 @@ int DataFile::openForWrite()
 {
     if (!readyToOpen())
         return 0;
-    close();
-    bufferedFile->deleteFile(*name);
+    (void)close(); // a file still open is given up for the new one
+    // No old file is the usual case; one that cannot be deleted makes the creation fail.
+    (void)bufferedFile->deleteFile(*name);
     if (!bufferedFile->createEmpty(*name) || !bufferedFile->openReadWrite(*name)) {
         errorFlag = 1;
         return 0;

@@ -19,38 +19,38 @@ public:
 
     // Borrows a name (not owned), or makes an own empty one.
     void setFileName(FileName* borrowed);
-    int createFileName();
+    [[nodiscard]] int createFileName();
     // Borrows a file (not owned).
     void setFile(BufferedFile* borrowed);
     // Sets the name's path, closing the file when the path changes; 0 for a path that does not
     // fit or without a name.
-    int setPath(const char* path);
+    [[nodiscard]] int setPath(const char* path);
 
-    int openForRead();
+    [[nodiscard]] int openForRead();
     // Deletes an old file of the name, creates it new and opens it for reading and writing with
     // buffered writing.
-    int openForWrite();
-    int close();
+    [[nodiscard]] int openForWrite();
+    [[nodiscard]] int close();
     // Writes what is buffered, then closes.
-    int flushAndClose();
+    [[nodiscard]] int flushAndClose();
 
-    int size();
-    int seek(DWORD offset);
-    int readByte(unsigned char& b);
-    int readBytes(void* buffer, int n);
+    [[nodiscard]] int size();
+    [[nodiscard]] int seek(DWORD offset);
+    [[nodiscard]] int readByte(unsigned char& b);
+    [[nodiscard]] int readBytes(void* buffer, int n);
     // Moves to the offset, then reads exactly n bytes.
-    int seekAndRead(DWORD offset, void* buffer, int n);
+    [[nodiscard]] int seekAndRead(DWORD offset, void* buffer, int n);
 
-    FileName* fileName() const { return name; }
-    BufferedFile* file() const { return bufferedFile; }
-    int isOpen() const { return openFlag; }
-    int hasError() const { return errorFlag; }
+    [[nodiscard]] FileName* fileName() const { return name; }
+    [[nodiscard]] BufferedFile* file() const { return bufferedFile; }
+    [[nodiscard]] int isOpen() const { return openFlag; }
+    [[nodiscard]] int hasError() const { return errorFlag; }
 
 protected:
-    int ensureFile();
+    [[nodiscard]] int ensureFile();
     // A name to open (an empty one is reported as having no name and sets the error) and a file
     // to open it with; 0 after an earlier error.
-    int readyToOpen();
+    [[nodiscard]] int readyToOpen();
 
     FileName* name = nullptr;
     int ownsName = 0;

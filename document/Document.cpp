@@ -235,7 +235,7 @@ int Document::read()
     }
     endIo();
     closeIo();
-    file->close();
+    (void)file->close(); // opened for reading only: nothing is lost
     return result;
 }
 
@@ -288,7 +288,11 @@ int Document::write()
     // A part that could not be written without a failed write call has reported nothing yet.
     if (!written && !stopped && ioError == 0)
         showErrorById(IDS_WRITE_ERROR);
-    file->close();
+    // A file that cannot be closed may not hold all that was written: it replaces nothing.
+    if (!file->close() && closed) {
+        showErrorById(IDS_WRITE_ERROR);
+        closed = 0;
+    }
     file->setBufferedWrite(0);
     if (closed && !MoveFileExA(tempPath, getPath(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
         showErrorById(IDS_WRITE_ERROR);
@@ -310,7 +314,8 @@ int Document::onOpen()
     }
     // The page shown is one that was read, whatever the file says.
     const int pages = ownerContext ? ownerContext->pageCount() : 1;
-    goToPage(displayedPage <= pages ? displayedPage : pages);
+    // Without a page list the drawing shows its one page anyway.
+    (void)goToPage(displayedPage <= pages ? displayedPage : pages);
     if (ownerContext && ownerContext->view) {
         ownerContext->repaintView();
         ownerContext->refreshAll();
@@ -370,8 +375,9 @@ int Document::save()
 void Document::addFileFilters(CommonFileDialog& dialog)
 {
     dialog.clearFilters();
-    dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx");
-    dialog.addFilter("すべて(*.*)", "*.*");
+    // A list that cannot grow has told the user; the dialog then runs with the filters it took.
+    (void)dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx");
+    (void)dialog.addFilter("すべて(*.*)", "*.*");
 }
 
 void Document::addSaveFileFilters(CommonFileDialog& dialog) { addFileFilters(dialog); }
@@ -393,8 +399,9 @@ int Document::openWithDialog()
 int Document::saveAsDialog(FileName& chosen)
 {
     chosen.clear();
+    // A name that cannot be offered leaves the dialog to start without one.
     if (hasFileFlag && fileKindOfPath(getPath()) == kOwnFormat) {
-        chosen.setPath(getPath());
+        (void)chosen.setPath(getPath());
     } else if (hasFileFlag && getPath()[0] != 0) {
         // A drawing read from a file of another kind is offered under its name as a drawing.
         char name[FileName::pathCapacity];
@@ -405,7 +412,7 @@ int Document::saveAsDialog(FileName& chosen)
             *dot = 0;
         if (StringUtil::length(name) + 4 < FileName::pathCapacity)
             StringUtil::append(name, ".ycx");
-        chosen.setPath(name);
+        (void)chosen.setPath(name);
     }
     if (theFolderMemory)
         theFolderMemory->beforeDialog(chosen);

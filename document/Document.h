@@ -77,22 +77,22 @@ public:
     void assign(const FileName* other) override;
     // Sets path and title, then the has-file flag. A path longer than a name holds (259
     // characters) is refused: 0, and the name and the flag stay as they were.
-    int setPathAndTitle(const char* path) override;
+    [[nodiscard]] int setPathAndTitle(const char* path) override;
     // The attribute holder for one read or write: made with all its attribute objects, and
-    // released again.
-    virtual int beginIo();
+    // released again (which always answers 1).
+    [[nodiscard]] virtual int beginIo();
     virtual int endIo();
     // Copies the has-file flag, then path and title.
     virtual void assign(const Document* other);
     // Reads the file (publishing the document meanwhile), then shows the displayed page. A read
     // that failed or was cancelled shows "Read Error" and leaves the drawing untitled.
-    virtual int onOpen();
+    [[nodiscard]] virtual int onOpen();
     // Writes the drawing over its file when that is a drawing ("ycx", "ydx"), else Save As. 1
     // when the drawing was written and is marked saved.
-    virtual int save();
+    [[nodiscard]] virtual int save();
     // Save As: asks for a name (and whether an existing file may be overwritten), then writes.
     // The drawing keeps its old name and its changes unless the write succeeded.
-    virtual int onSave();
+    [[nodiscard]] virtual int onSave();
 
     // The file types the open and the save dialog list: "Tesvan CAD(*.ycx)" first, so that a
     // name typed without extension is saved as a drawing, then "すべて(*.*)".
@@ -100,94 +100,99 @@ public:
     virtual void addSaveFileFilters(CommonFileDialog& dialog);
     // The open dialog, starting in the remembered folder: the chosen path becomes this
     // document's path (without the has-file flag). 0 when cancelled.
-    int openWithDialog();
+    [[nodiscard]] int openWithDialog();
     // The save dialog, starting from the drawing's name (the name of an SVG or DXF file offered
     // as ".ycx") or the remembered folder, adding the chosen type's extension to a name
     // typed without one; the chosen path in `chosen`. 0 when cancelled.
-    int saveAsDialog(FileName& chosen);
+    [[nodiscard]] int saveAsDialog(FileName& chosen);
 
     // Path and title without the has-file flag (a document about to be opened); a path too long
     // is refused as by setPathAndTitle.
-    int assign(const char* path);
+    [[nodiscard]] int assign(const char* path);
     void setOwner(DocumentContext* owner) { ownerContext = owner; }
     DocumentContext* owner() const { return ownerContext; }
-    int isSamePath(const char* path) const { return pathEqualsNoCase(path); }
-    int hasFile() const { return hasFileFlag; }
-    const char* title() const { return getTitle(); }
+    [[nodiscard]] int isSamePath(const char* path) const { return pathEqualsNoCase(path); }
+    [[nodiscard]] int hasFile() const { return hasFileFlag; }
+    [[nodiscard]] const char* title() const { return getTitle(); }
 
     // Change tracking; nothing is counted while loading. The first change lowers the page list's
     // mark of the lowest changed page and refreshes the caption; so does the save that clears
     // them.
     void markModified();
     void markSaved();
-    int isModified() const { return changeCount >= 1; }
+    [[nodiscard]] int isModified() const { return changeCount >= 1; }
     // 0 suspends the counting of changes (loading), 1 resumes it.
     void setModificationTracking(int on) { loading = on ? 0 : 1; }
 
     // Reads the file named by the path into the owner context / writes the context into it.
     // Nonzero on success.
-    int read();
-    int write();
-    static int fileKindOfPath(const char* path);
+    [[nodiscard]] int read();
+    [[nodiscard]] int write();
+    [[nodiscard]] static int fileKindOfPath(const char* path);
 
     // The structure of the own format. readTaggedFile starts at the file's beginning and ends
     // after the closing root tag (1 there, 0 when the file or an element ended early or the user
     // cancelled); writeTaggedFile writes the prolog, the root, the header and the pages.
-    int readTaggedFile();
-    int writeTaggedFile();
+    [[nodiscard]] int readTaggedFile();
+    [[nodiscard]] int writeTaggedFile();
     // One element of kind 1..19 whose opening tag was just read, up to its closing tag; 0 when
-    // the file ended or the holder lacks the object for one of its tags.
-    int readElement(int kind);
+    // the file ended, the holder lacks the object for one of its tags or an attribute could not
+    // be read, or the element could not take its values or be stored.
+    [[nodiscard]] int readElement(int kind);
     // Routes one attribute tag of an element to the holder's object for it; other tags skip
-    // their line. 0 when the holder lacks the object.
-    int readEntityTag(int id);
+    // their line. 0 when the holder lacks the object or the object could not read its tag; a
+    // value the reader refused (a data error, reported and not kept) does not stop the read.
+    [[nodiscard]] int readEntityTag(int id);
 
     // Pages as the reader and writer see them (1 without a page list); goToPage makes page n
     // current, creating pages up to it, without notifications.
-    int currentPage() const;
-    int pageCount() const;
-    int goToPage(int page);
+    [[nodiscard]] int currentPage() const;
+    [[nodiscard]] int pageCount() const;
+    [[nodiscard]] int goToPage(int page);
     // The owner's element editor for file input and output (its fourth), or null.
-    ElementEditor* ioEditor() const;
+    [[nodiscard]] ElementEditor* ioEditor() const;
     Element* attributeHolder() const { return holder; }
     TagDictionary* tagDictionary() const { return dictionary; }
     BufferedFile* ioFile() const { return file; }
 
     // The tag reader and writer as the values of geometry/ reach them; the calls of the
     // document's own code bind to these directly.
-    DrawingOwner* drawingOwner() const final;
-    Document* document() final { return this; }
-    int nextTag(int& id) final { return TagReader::nextTag(id); }
-    int isClosingTag() const final { return TagReader::isClosingTag(); }
-    int atTagStart() const final { return TagReader::atTagStart(); }
-    int expectTag(int id) final { return TagReader::expectTag(id); }
-    int readInt(int& value) final { return TagReader::readInt(value); }
-    int readDouble(double& value) final { return TagReader::readDouble(value); }
-    int readListDouble(double& value) final { return TagReader::readListDouble(value); }
-    int readQuoted(char* buffer, int size) final { return TagReader::readQuoted(buffer, size); }
-    int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId) final
+    [[nodiscard]] DrawingOwner* drawingOwner() const final;
+    [[nodiscard]] Document* document() final { return this; }
+    [[nodiscard]] int nextTag(int& id) final { return TagReader::nextTag(id); }
+    [[nodiscard]] int isClosingTag() const final { return TagReader::isClosingTag(); }
+    [[nodiscard]] int atTagStart() const final { return TagReader::atTagStart(); }
+    [[nodiscard]] int expectTag(int id) final { return TagReader::expectTag(id); }
+    [[nodiscard]] int readInt(int& value) final { return TagReader::readInt(value); }
+    [[nodiscard]] int readDouble(double& value) final { return TagReader::readDouble(value); }
+    [[nodiscard]] int readListDouble(double& value) final { return TagReader::readListDouble(value); }
+    [[nodiscard]] int readQuoted(char* buffer, int size) final { return TagReader::readQuoted(buffer, size); }
+    [[nodiscard]] int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId) final
     {
         return TagReader::readHexBytes(buffer, n, capacity, tagId);
     }
-    int skipLine() final { return TagReader::skipLine(); }
-    int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) final
+    [[nodiscard]] int skipLine() final { return TagReader::skipLine(); }
+    [[nodiscard]] int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) final
     {
         return TagReader::acceptDataLength(n, cap, bytesPerUnit, tagId);
     }
     void reportDataError(int tagId) final { TagReader::reportDataError(tagId); }
-    int beginTag(int id) final { return TagWriter::beginTag(id); }
-    int endTag(int id) final { return TagWriter::endTag(id); }
-    int writeIntTag(int id, int value) final { return TagWriter::writeIntTag(id, value); }
-    int writeDoubleTag(int id, double value, int decimals, int round = 0) final
+    [[nodiscard]] int beginTag(int id) final { return TagWriter::beginTag(id); }
+    [[nodiscard]] int endTag(int id) final { return TagWriter::endTag(id); }
+    [[nodiscard]] int writeIntTag(int id, int value) final { return TagWriter::writeIntTag(id, value); }
+    [[nodiscard]] int writeDoubleTag(int id, double value, int decimals, int round = 0) final
     {
         return TagWriter::writeDoubleTag(id, value, decimals, round);
     }
-    int writeStringTag(int id, const char* text) final { return TagWriter::writeStringTag(id, text); }
-    int writeDoubleListItem(double value, int decimals, int round = 0) final
+    [[nodiscard]] int writeStringTag(int id, const char* text) final { return TagWriter::writeStringTag(id, text); }
+    [[nodiscard]] int writeDoubleListItem(double value, int decimals, int round = 0) final
     {
         return TagWriter::writeDoubleListItem(value, decimals, round);
     }
-    int writeDoubleLine(double value, int decimals) final { return TagWriter::writeDoubleLine(value, decimals); }
+    [[nodiscard]] int writeDoubleLine(double value, int decimals) final
+    {
+        return TagWriter::writeDoubleLine(value, decimals);
+    }
     void setLineWrap(int on) final { TagWriter::setLineWrap(on); }
 
     Document* self;                 // the document the tag operations act on
@@ -210,32 +215,32 @@ public:
 protected:
     // An element of the base kind (makeBaseElement) linked to the owner; the element kinds give
     // it every attribute object. Tests put in holders of their own.
-    virtual Element* makeAttributeHolder();
-    int writerFileKind() const override { return fileKind; }
+    [[nodiscard]] virtual Element* makeAttributeHolder();
+    [[nodiscard]] int writerFileKind() const override { return fileKind; }
 
 private:
-    int readHeader();
-    int readPageData();
-    int readEntities();
-    int readDisplayedPage();
+    [[nodiscard]] int readHeader();
+    [[nodiscard]] int readPageData();
+    [[nodiscard]] int readEntities();
+    [[nodiscard]] int readDisplayedPage();
     // Reads tags up to one with this id (any form); 0 when the file ends first.
-    int skipUntilTag(int id);
-    XmlSectionOwner* headerOwner(int tagId, int& readOn) const;
-    int writeHeader();
-    int writePages();
-    int writePageElements(int page);
-    int writeSelectedElements();
-    int cancelled() const;
+    [[nodiscard]] int skipUntilTag(int id);
+    [[nodiscard]] XmlSectionOwner* headerOwner(int tagId, int& readOn) const;
+    [[nodiscard]] int writeHeader();
+    [[nodiscard]] int writePages();
+    [[nodiscard]] int writePageElements(int page);
+    [[nodiscard]] int writeSelectedElements();
+    [[nodiscard]] int cancelled() const;
     void stepProgress(int position);
     // Publishes the document, writes it and marks it saved on success; a save to SVG that would
     // drop elements or pages asks first.
-    int writeAndMarkSaved();
+    [[nodiscard]] int writeAndMarkSaved();
     // 1 when the SVG writer, which keeps the current page's lines, boxes, polygons and texts
     // only, would leave something of the drawing behind.
-    int svgWouldDropContent() const;
+    [[nodiscard]] int svgWouldDropContent() const;
     void refreshCaption();
     // Makes and drops the dictionary and the progress window around one read or write.
-    int openIo(int total);
+    [[nodiscard]] int openIo(int total);
     void closeIo();
 
     DocumentContext* ownerContext = nullptr;
@@ -245,7 +250,7 @@ private:
 };
 
 // The document being read or written, or null outside file input and output.
-Document* currentXmlContext();
+[[nodiscard]] Document* currentXmlContext();
 
 // Publishes a document as the current XML context for one scope; the previous one comes back.
 class XmlContextScope {

@@ -45,23 +45,23 @@ public:
     virtual int onContextEvent3();
     // 0 while the second editor's element is edited in place; otherwise the edit state of the
     // single selected element; 0 without one.
-    virtual int editState();
+    [[nodiscard]] virtual int editState();
     // Called by the page list after the current page changed; nothing here.
     virtual void onCurrentPageChanged() {}
 
     // The paper and grid that the drawing's coordinates and attribute values follow.
-    PaperSettings* paperSettings() const override { return paper; }
-    GridSettings* gridSettings() const override { return grid; }
+    [[nodiscard]] PaperSettings* paperSettings() const override { return paper; }
+    [[nodiscard]] GridSettings* gridSettings() const override { return grid; }
 
     // The store in use: the parts library's store while it works on a part, else the own one.
-    ElementStore* elementStore() const;
+    [[nodiscard]] ElementStore* elementStore() const;
 
     // View mapping.
     int repaintView();
     // 1 when the cursor lies in the view; the mouse move is then posted to the view again.
-    int isCursorInView();
-    int canZoomIn();
-    int canZoomOut();
+    [[nodiscard]] int isCursorInView();
+    [[nodiscard]] int canZoomIn();
+    [[nodiscard]] int canZoomOut();
     int zoomIn();
     int zoomOut();
     int zoomByMouse();
@@ -70,7 +70,7 @@ public:
 
     // Grid: the grid dialog, and the redraw code of the grid kind (mesh 51, grid 53, else 0).
     int editGrid();
-    int gridRedrawCode();
+    [[nodiscard]] int gridRedrawCode();
 
     // Redraw manager. scrollViewBy runs the view refresh also without a redraw manager.
     int refreshAll();
@@ -78,12 +78,12 @@ public:
     int scrollViewBy(int dx, int dy);
 
     // Element store: live elements (highest id - released ids).
-    int elementCount() const;
-    int hasElements() const { return elementCount() > 0; }
+    [[nodiscard]] int elementCount() const;
+    [[nodiscard]] int hasElements() const { return elementCount() > 0; }
 
     // Pages (1 without a page list).
-    int currentPage();
-    int pageCount();
+    [[nodiscard]] int currentPage();
+    [[nodiscard]] int pageCount();
     // Only from page 2 on; else the current page.
     int goToPreviousPage();
     // Only below the page count; else the page count.
@@ -125,12 +125,12 @@ public:
     int runSelectTool();
     int selectAll();
     int selectByClick();
-    int hasSelection();
-    int hasSeveralSelected();
-    int canEditProperties();
+    [[nodiscard]] int hasSelection();
+    [[nodiscard]] int hasSeveralSelected();
+    [[nodiscard]] int canEditProperties();
     int openProperties();
     int stepSelection(int direction);
-    int isSelectToolEditing();
+    [[nodiscard]] int isSelectToolEditing();
     void moveSelectionByMouse();
 
     // Rotate tool.
@@ -139,17 +139,17 @@ public:
 
     // Tick stamp.
     int restartTimer();
-    int notYet150ms();
-    int notYet300ms();
-    int withinDoubleClickTime();
+    [[nodiscard]] int notYet150ms();
+    [[nodiscard]] int notYet300ms();
+    [[nodiscard]] int withinDoubleClickTime();
 
     // Undo manager.
     int undoText(char* text);
-    int canUndo();
+    [[nodiscard]] int canUndo();
     int redoText(char* text);
-    int canRedo();
-    int undo();
-    int redo();
+    [[nodiscard]] int canRedo();
+    [[nodiscard]] int undo();
+    [[nodiscard]] int redo();
 
     // Text caret.
     int caretRefresh();
@@ -166,62 +166,62 @@ public:
     // The element being created or edited by the second editor.
     void settleElement();
     int drawNewElement(int kind, int mode);
-    Element* elementInProgress();
-    int holdsKind(int kind);
+    [[nodiscard]] Element* elementInProgress();
+    [[nodiscard]] int holdsKind(int kind);
     int handleKey();
     int insertCharacters(int first, int second);
     int placePicture(int mode);
 
     // The application's clipboard object, told to work on this drawing.
-    ElementClipboard* clipboard();
-    int canCopy();
-    int canCut();
-    int canPaste();
-    int canDelete();
-    int cut();
-    int copy();
-    int paste();
-    int erase();
+    [[nodiscard]] ElementClipboard* clipboard();
+    [[nodiscard]] int canCopy();
+    [[nodiscard]] int canCut();
+    [[nodiscard]] int canPaste();
+    [[nodiscard]] int canDelete();
+    [[nodiscard]] int cut();
+    [[nodiscard]] int copy();
+    [[nodiscard]] int paste();
+    [[nodiscard]] int erase();
 
     int trackPopupMenu();
-    int isShortcutMode();
+    [[nodiscard]] int isShortcutMode();
     // While text is being typed (mode 1 or 3): the application's text buffer is not empty.
-    int hasTypedText();
+    [[nodiscard]] int hasTypedText();
 
-    int canPrint();
+    [[nodiscard]] int canPrint();
     void print();
     void exportPdf();
     void importDxf();
     void exportDxf();
 
     // Document.
-    int isSamePath(const char* path);
-    int setPathAndTitle(const char* path);
-    int assignFile(const char* path);
-    int openFile();
-    int save();
-    int saveAs();
-    int hasFile();
-    const char* title();
+    [[nodiscard]] int isSamePath(const char* path);
+    [[nodiscard]] int setPathAndTitle(const char* path);
+    [[nodiscard]] int assignFile(const char* path);
+    [[nodiscard]] int openFile();
+    [[nodiscard]] int save();
+    [[nodiscard]] int saveAs();
+    [[nodiscard]] int hasFile();
+    [[nodiscard]] const char* title();
     int markModified();
-    int isModified();
+    [[nodiscard]] int isModified();
 
     // The application's ink object follows the active drawing's ink choice.
     void registerInkInfo();
     void detachInkInfo();
 
     // For objects that keep a context which may be null: the member, or its missing value.
-    static SelectTool* selectToolOf(const DocumentContext* context);
-    static ElementEditor* editorOf(const DocumentContext* context, int number);
-    static Selection* selectionOf(const DocumentContext* context);
-    static GridSettings* gridOf(const DocumentContext* context);
-    static int isShortcutModeOf(DocumentContext* context);
-    static int notYet300msOf(DocumentContext* context);
-    static PageList* pageListOf(const DocumentContext* context);
-    static int currentPageOf(DocumentContext* context);
+    [[nodiscard]] static SelectTool* selectToolOf(const DocumentContext* context);
+    [[nodiscard]] static ElementEditor* editorOf(const DocumentContext* context, int number);
+    [[nodiscard]] static Selection* selectionOf(const DocumentContext* context);
+    [[nodiscard]] static GridSettings* gridOf(const DocumentContext* context);
+    [[nodiscard]] static int isShortcutModeOf(DocumentContext* context);
+    [[nodiscard]] static int notYet300msOf(DocumentContext* context);
+    [[nodiscard]] static PageList* pageListOf(const DocumentContext* context);
+    [[nodiscard]] static int currentPageOf(DocumentContext* context);
     static int setCurrentPageOf(DocumentContext* context, int page);
-    static ViewUpdater* viewUpdaterOf(const DocumentContext* context);
-    static ViewScroller* scrollerOf(const DocumentContext* context);
+    [[nodiscard]] static ViewUpdater* viewUpdaterOf(const DocumentContext* context);
+    [[nodiscard]] static ViewScroller* scrollerOf(const DocumentContext* context);
     // -1 when there is no context or no document.
     static int setModificationTrackingOf(DocumentContext* context, int on);
 

@@ -161,7 +161,7 @@ void DocumentContext::importDxf()
     DxfCommand* command = documentMemberFactories.dxfCommand ? documentMemberFactories.dxfCommand(*this) : nullptr;
     if (!command)
         return;
-    command->importDxf();
+    (void)command->importDxf(); // the command shows its own errors; the view is refreshed either way
     delete command;
     refreshAll();
     repaintView();
@@ -172,7 +172,7 @@ void DocumentContext::exportDxf()
     DxfCommand* command = documentMemberFactories.dxfCommand ? documentMemberFactories.dxfCommand(*this) : nullptr;
     if (!command)
         return;
-    command->exportDxf();
+    (void)command->exportDxf(); // the command shows its own errors
     delete command;
 }
 

@@ -109,6 +109,17 @@ template <typename Child> int readSection(Document& d, int endTag, Child child)
     }
 }
 
+// Runs a read of a section or an attribute (an int () callable). A value that the reader refused
+// is a data error: it was reported and is not kept, and the file's read goes on after it, as
+// after any value. Any other failure (the file ended, a closing tag was missing, so that the
+// reader may have taken the next tag for it) fails the read: what was taken cannot be trusted,
+// and a drawing without it must not keep the file's name.
+template <typename Read> int readOrDataError(Document& d, Read read)
+{
+    const int errorsBefore = d.dataErrorCount;
+    return read() || d.dataErrorCount > errorsBefore;
+}
+
 } // namespace
 
 XmlSectionOwner* Document::headerOwner(int tagId, int& readOn) const
@@ -204,12 +215,13 @@ int Document::readHeader()
         if (readOn >= 0) {
             // Without its switch or its owner the section tag is accepted and nothing is read;
             // its inner tags then skip their lines.
-            if (readOn && sectionOwner && !isEmptyForm())
-                sectionOwner->readXmlSection(*this, id);
+            if (readOn && sectionOwner && !isEmptyForm() &&
+                !readOrDataError(*this, [&] { return sectionOwner->readXmlSection(*this, id); }))
+                return kChildFailed;
         } else if (id == tag_id::dspedpage && readSwitches.dspedpage) {
             displayedPage = readDisplayedPage();
-        } else {
-            skipLine();
+        } else if (!skipLine()) {
+            return kChildFailed;
         }
         return kChildRead;
     });
@@ -232,23 +244,23 @@ int Document::readPageData()
     return readSection(*this, tag_id::pagedata, [this](int id) {
         if (id == tag_id::page) {
             int page = 0;
-            readListInt(page);
-            expectTag(tag_id::page);
-            if (page < 1)
+            if (!readListInt(page) || !expectTag(tag_id::page) || page < 1)
                 return kChildFailed;
             if (page > kMaxFilePage) {
                 // Pages are made on first use: a huge number would be a huge allocation.
                 reportDataError(tag_id::page);
                 return skipUntilTag(tag_id::pagedata) ? kSectionEnded : kChildFailed;
             }
-            if (readSwitches.pages)
-                goToPage(page);
+            // A page that cannot be made current (no page list: the drawing has page 1 only) would
+            // give its elements to another page.
+            if (readSwitches.pages && !goToPage(page) && page != currentPage())
+                return kChildFailed;
             ioPage = page;
         } else if (id == tag_id::entities) {
             if (!isEmptyForm() && !readEntities())
                 return kChildFailed;
-        } else {
-            skipLine();
+        } else if (!skipLine()) {
+            return kChildFailed;
         }
         return kChildRead;
     });
@@ -260,8 +272,7 @@ int Document::readEntities()
         // Only element kinds are entities; another known tag here skips its line.
         if (isElementKind(id))
             return readElement(id) ? kChildRead : kChildFailed;
-        skipLine();
-        return kChildRead;
+        return skipLine() ? kChildRead : kChildFailed;
     });
 }
 
@@ -286,21 +297,17 @@ int Document::readElement(int kind)
     // An element that cannot be made or stored fails the read: a drawing missing it must not keep
     // the file's name, or the next save would write over the original without it.
     ElementEditor* editor = ioEditor();
-    if (!editor || !editor->newElement(kind))
+    if (!editor || !editor->newElement(kind) || !editor->readElementXmlAttributes())
         return 0;
-    editor->readElementXmlAttributes();
     return editor->addToPage() ? 1 : 0;
 }
 
 int Document::readEntityTag(int id)
 {
-    if (!isRoutedAttributeTag(id)) {
-        skipLine();
-        return 1;
-    }
+    if (!isRoutedAttributeTag(id))
+        return skipLine();
     EntityAttribute* attribute = holder ? holder->entityAttribute(id) : nullptr;
     if (!attribute)
         return 0;
-    attribute->readEntityXml(*this, id);
-    return 1;
+    return readOrDataError(*this, [&] { return attribute->readEntityXml(*this, id); });
 }

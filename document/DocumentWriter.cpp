@@ -40,10 +40,10 @@ int Document::writeTaggedFile()
 {
     char declaration[sizeof kDeclarationTemplate];
     StringUtil::copyReplacingChar(declaration, kDeclarationTemplate, '@', '"');
-    writeRawLine(declaration);
-    writeRawLine(kComment);
     // A part that could not be written fails the whole file, also when no write call failed.
-    int ok = beginTag(tag_id::tesvanCADml);
+    int ok = writeRawLine(declaration);
+    ok = writeRawLine(kComment) && ok;
+    ok = beginTag(tag_id::tesvanCADml) && ok;
     ok = writeHeader() && ok;
     ok = writePages() && ok;
     ok = endTag(tag_id::tesvanCADml) && ok;
@@ -89,11 +89,9 @@ int Document::writePages()
 
 int Document::writePageElements(int page)
 {
-    if (!beginTag(tag_id::pagedata))
+    if (!beginTag(tag_id::pagedata) || (writeSwitches.pageNumber && !writeIntTag(tag_id::page, page)) ||
+        !beginTag(tag_id::entities))
         return 0;
-    if (writeSwitches.pageNumber)
-        writeIntTag(tag_id::page, page);
-    beginTag(tag_id::entities);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
     ElementEditor* editor = ioEditor();
     const int count = store && store->pageTable ? store->pageTable->getCount(page) : 0;
@@ -117,20 +115,16 @@ int Document::writePageElements(int page)
         if (written < count)
             return 0;
     }
-    endTag(tag_id::entities);
-    endTag(tag_id::pagedata);
-    return ioError == 0;
+    return endTag(tag_id::entities) && endTag(tag_id::pagedata) && ioError == 0;
 }
 
 // A part file: one page of the selected elements, numbered 1 (a part is placed from its page 1).
 int Document::writeSelectedElements()
 {
     ioPage = 1;
-    if (!beginTag(tag_id::pagedata))
+    if (!beginTag(tag_id::pagedata) || (writeSwitches.pageNumber && !writeIntTag(tag_id::page, 1)) ||
+        !beginTag(tag_id::entities))
         return 0;
-    if (writeSwitches.pageNumber)
-        writeIntTag(tag_id::page, 1);
-    beginTag(tag_id::entities);
     SelectTool* selectTool = DocumentContext::selectToolOf(ownerContext);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
     ElementEditor* editor = ioEditor();
@@ -139,11 +133,11 @@ int Document::writeSelectedElements()
         const int limit = store->highestId();
         int id = selectTool->firstSelectedId();
         for (int i = 0; i < limit && id >= 1 && !ioError; ++i) {
-            editor->writeElementXmlById(id);
+            // The answer is the next id of the page chain, which this walk does not follow; a
+            // failed write shows in the I/O error state.
+            (void)editor->writeElementXmlById(id);
             id = selectTool->nextSelectedId();
         }
     }
-    endTag(tag_id::entities);
-    endTag(tag_id::pagedata);
-    return ioError == 0;
+    return endTag(tag_id::entities) && endTag(tag_id::pagedata) && ioError == 0;
 }

@@ -9,14 +9,14 @@ public:
     virtual ~ElementClipboard() = default;
 
     virtual void setOwner(DocumentContext* owner) = 0;
-    virtual int canCopy() = 0;
-    virtual int canCut() = 0;
-    virtual int canPaste() = 0;
-    virtual int canDelete() = 0;
-    virtual int cut() = 0;
-    virtual int copy() = 0;
-    virtual int paste() = 0;
-    virtual int erase() = 0;
+    [[nodiscard]] virtual int canCopy() = 0;
+    [[nodiscard]] virtual int canCut() = 0;
+    [[nodiscard]] virtual int canPaste() = 0;
+    [[nodiscard]] virtual int canDelete() = 0;
+    [[nodiscard]] virtual int cut() = 0;
+    [[nodiscard]] virtual int copy() = 0;
+    [[nodiscard]] virtual int paste() = 0;
+    [[nodiscard]] virtual int erase() = 0;
 };
 
 extern ElementClipboard* theElementClipboard;

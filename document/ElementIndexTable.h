@@ -18,26 +18,27 @@ public:
 
     // A new id: the oldest released one, else highest + 1. 0 when the table cannot grow or the
     // free list names no released id.
-    int allocateNumber();
+    [[nodiscard]] int allocateNumber();
     // Appends a live id to the free list's tail.
-    int appendFree(int id);
+    [[nodiscard]] int appendFree(int id);
     // Takes an id off the free list wherever it stands; 0 when it is not on it.
-    int unlinkFree(int id);
-    int isFree(int id);
-    int isValidId(int id) const { return id >= 1 && id <= highest; }
-    int liveCount() const { return highest - freeCount; }
+    [[nodiscard]] int unlinkFree(int id);
+    [[nodiscard]] int isFree(int id);
+    [[nodiscard]] int isValidId(int id) const { return id >= 1 && id <= highest; }
+    [[nodiscard]] int liveCount() const { return highest - freeCount; }
 
     // 1 <= id <= highest, else 0.
-    int getGroup(int id);
-    int setGroup(int id, int group);
+    [[nodiscard]] int getGroup(int id);
+    [[nodiscard]] int setGroup(int id, int group);
     // Chain words of live ids only (0 for a released id): a released neighbour's link is left to
-    // the image it comes back with.
+    // the image it comes back with. Their answer is optional: the store links elements whose
+    // neighbours may be released and relies on exactly that refusal.
     int setPagePrevious(int id, int value) { return setChainWord(id, &ElementIndexEntry::pagePrevious, value); }
     int setPageNext(int id, int value) { return setChainWord(id, &ElementIndexEntry::pageNext, value); }
     int setCellPrevious(int id, int value) { return setChainWord(id, &ElementIndexEntry::cellPrevious, value); }
     int setCellNext(int id, int value) { return setChainWord(id, &ElementIndexEntry::cellNext, value); }
-    int putEntry(int id, const ElementIndexEntry& entry);
-    int copyEntry(int id, ElementIndexEntry* out);
+    [[nodiscard]] int putEntry(int id, const ElementIndexEntry& entry);
+    [[nodiscard]] int copyEntry(int id, ElementIndexEntry* out);
 
     int highest = 0;
     int freeCount = 0;
@@ -52,11 +53,11 @@ private:
         int32_t next;
     };
 
-    int setWord(int id, int32_t ElementIndexEntry::*word, int value);
+    [[nodiscard]] int setWord(int id, int32_t ElementIndexEntry::*word, int value);
     int setChainWord(int id, int32_t ElementIndexEntry::*word, int value);
-    FreeLink freeLink(int id);
-    int freePrevious(int id) { return freeLink(id).previous; }
-    int freeNext(int id) { return freeLink(id).next; }
+    [[nodiscard]] FreeLink freeLink(int id);
+    [[nodiscard]] int freePrevious(int id) { return freeLink(id).previous; }
+    [[nodiscard]] int freeNext(int id) { return freeLink(id).next; }
     void setFreePrevious(int id, int value) { setFreeLink(id, &FreeLink::previous, value); }
     void setFreeNext(int id, int value) { setFreeLink(id, &FreeLink::next, value); }
     void setFreeLink(int id, int32_t FreeLink::*word, int value);

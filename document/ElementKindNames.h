@@ -11,4 +11,4 @@ using ElementKindNameLookup = int (*)(int kind, char* name, int size);
 extern ElementKindNameLookup elementKindNameLookup;
 
 // Through the installed look-up; 0 and an empty text without one.
-int elementKindName(int kind, char* name, int size);
+[[nodiscard]] int elementKindName(int kind, char* name, int size);

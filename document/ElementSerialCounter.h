@@ -4,7 +4,7 @@
 // from a file keeps its stored serial and raises the counter to it (a stored 0 takes next()).
 class ElementSerialCounter {
 public:
-    int next() { return ++value; }
+    [[nodiscard]] int next() { return ++value; }
     int raiseTo(int n)
     {
         if (n > value)

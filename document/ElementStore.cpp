@@ -92,7 +92,8 @@ int ElementStore::writeRecord(ElementIndexEntry& entry, int reuseChain)
         }
         int offset = i * kRecordBlockData;
         int length = n - offset < kRecordBlockData ? n - offset : kRecordBlockData;
-        pool->writeBlock(current, source ? source + offset : nullptr, source ? length : 0, next);
+        if (!pool->writeBlock(current, source ? source + offset : nullptr, source ? length : 0, next))
+            return 0;
         current = next;
     }
     // A shorter record leaves the rest of its old chain to the free list (when reuse is allowed).
@@ -102,24 +103,25 @@ int ElementStore::writeRecord(ElementIndexEntry& entry, int reuseChain)
     return 1;
 }
 
-void ElementStore::linkAtEnd(int id, ElementIndexEntry& entry)
+int ElementStore::linkAtEnd(int id, ElementIndexEntry& entry)
 {
     int page = entry.page;
     int kind = entry.kind;
-    pageTable->setFirstIfNone(page, id);
+    int ok = pageTable->setFirstIfNone(page, id);
     int previous = pageTable->swapLast(page, id);
     if (isLinkable(previous))
         indexTable->setPageNext(previous, id);
     entry.ordinal = 0;
     if (cellTable->hasCell(page, kind)) {
-        cellTable->setFirstIfNone(page, kind, id);
+        ok = cellTable->setFirstIfNone(page, kind, id) && ok;
         int cellPrevious = cellTable->swapLast(page, kind, id);
         if (isLinkable(cellPrevious))
             indexTable->setCellNext(cellPrevious, id);
         entry.ordinal = cellTable->incrementCount(page, kind);
+        ok = entry.ordinal > 0 && ok;
     }
-    indexTable->putEntry(id, entry);
-    pageTable->incrementCount(page);
+    ok = indexTable->putEntry(id, entry) && ok;
+    return pageTable->incrementCount(page) && ok;
 }
 
 int ElementStore::appendEntry(ElementIndexEntry& entry)
@@ -129,9 +131,8 @@ int ElementStore::appendEntry(ElementIndexEntry& entry)
     entry.cellPrevious = cellTable->getLast(entry.page, entry.kind);
     entry.cellNext = kChainEnd;
     int id = indexTable->allocateNumber();
-    if (!id)
+    if (!id || !linkAtEnd(id, entry))
         return 0;
-    linkAtEnd(id, entry);
     return id;
 }
 
@@ -166,8 +167,8 @@ int ElementStore::readElement(int id, ElementIndexEntry* out)
     int number = entry.firstBlock;
     for (int i = 0; i < entry.blockCount; ++i) {
         int next = 0;
-        pool->readBlock(number, data, &next);
-        if (!recordBuffer->putBytes(data, kRecordBlockData))
+        // A chain that ends before its block count is a record that cannot be read whole.
+        if (!pool->readBlock(number, data, &next) || !recordBuffer->putBytes(data, kRecordBlockData))
             return 0;
         number = next;
     }
@@ -182,9 +183,8 @@ int ElementStore::updateElement(int id, ElementIndexEntry* entry)
     stored.serial = entry->serial;
     stored.kind = entry->kind;
     stored.layer = entry->layer;
-    if (!writeRecord(stored, 1))
+    if (!writeRecord(stored, 1) || !indexTable->putEntry(id, stored))
         return 0;
-    indexTable->putEntry(id, stored);
     *entry = stored;
     return 1;
 }
@@ -194,16 +194,17 @@ void ElementStore::freeRecordBlocks(const ElementIndexEntry& entry)
     pool->releaseChain(entry.firstBlock, entry.blockCount);
 }
 
-void ElementStore::unlinkChains(const ElementIndexEntry& entry)
+int ElementStore::unlinkChains(const ElementIndexEntry& entry)
 {
     int page = entry.page;
     int kind = entry.kind;
+    int ok = 1;
     int previous = isLinkable(entry.pagePrevious) ? entry.pagePrevious : 0;
     int next = isLinkable(entry.pageNext) ? entry.pageNext : kChainEnd;
     if (!previous)
-        pageTable->setFirst(page, next > 0 ? next : 0);
+        ok = pageTable->setFirst(page, next > 0 ? next : 0) && ok;
     if (next == kChainEnd)
-        pageTable->setLast(page, previous);
+        ok = pageTable->setLast(page, previous) && ok;
     pageTable->decrementCount(page);
     if (previous)
         indexTable->setPageNext(previous, next);
@@ -211,24 +212,25 @@ void ElementStore::unlinkChains(const ElementIndexEntry& entry)
         indexTable->setPagePrevious(next, previous);
 
     if (!cellTable->hasCell(page, kind))
-        return;
+        return ok;
     previous = isLinkable(entry.cellPrevious) ? entry.cellPrevious : 0;
     next = isLinkable(entry.cellNext) ? entry.cellNext : kChainEnd;
     if (!previous)
-        cellTable->setFirst(page, kind, next > 0 ? next : 0);
+        ok = cellTable->setFirst(page, kind, next > 0 ? next : 0) && ok;
     if (next == kChainEnd)
-        cellTable->setLast(page, kind, previous);
+        ok = cellTable->setLast(page, kind, previous) && ok;
     cellTable->decrementCount(page, kind);
     if (previous)
         indexTable->setCellNext(previous, next);
     if (next != kChainEnd)
         indexTable->setCellPrevious(next, previous);
+    return ok;
 }
 
-void ElementStore::releaseNumber(int id, const ElementIndexEntry& entry)
+int ElementStore::releaseNumber(int id, const ElementIndexEntry& entry)
 {
-    unlinkChains(entry);
-    indexTable->appendFree(id);
+    int ok = unlinkChains(entry);
+    return indexTable->appendFree(id) && ok;
 }
 
 int ElementStore::deleteElement(int id, ElementIndexEntry* out)
@@ -239,61 +241,63 @@ int ElementStore::deleteElement(int id, ElementIndexEntry* out)
     if (out)
         *out = entry;
     freeRecordBlocks(entry);
-    releaseNumber(id, entry);
-    return 1;
+    return releaseNumber(id, entry);
 }
 
 // Several elements deleted together come back one by one in any order (undo puts them back in
 // selection order), each from an image taken before any of them went. A neighbour named in the
 // image that is still released is not written (the index refuses chain words of released ids)
 // but counts as present: it links itself to this id when its own image comes back.
-void ElementStore::linkAtImagePlace(int id, const ElementIndexEntry& image)
+int ElementStore::linkAtImagePlace(int id, const ElementIndexEntry& image)
 {
     int page = image.page;
     int kind = image.kind;
+    int ok = 1;
     int previous = isLinkable(image.pagePrevious) ? image.pagePrevious : 0;
     int next = isLinkable(image.pageNext) ? image.pageNext : 0;
     if (!previous)
-        pageTable->setFirst(page, id);
+        ok = pageTable->setFirst(page, id) && ok;
     if (!next)
-        pageTable->setLast(page, id);
+        ok = pageTable->setLast(page, id) && ok;
     if (previous)
         indexTable->setPageNext(previous, id);
     if (next)
         indexTable->setPagePrevious(next, id);
-    pageTable->incrementCount(page);
+    ok = pageTable->incrementCount(page) && ok;
 
     if (!cellTable->hasCell(page, kind))
-        return;
+        return ok;
     previous = isLinkable(image.cellPrevious) ? image.cellPrevious : 0;
     next = isLinkable(image.cellNext) ? image.cellNext : 0;
     if (!previous)
-        cellTable->setFirst(page, kind, id);
+        ok = cellTable->setFirst(page, kind, id) && ok;
     if (!next)
-        cellTable->setLast(page, kind, id);
+        ok = cellTable->setLast(page, kind, id) && ok;
     if (previous)
         indexTable->setCellNext(previous, id);
     if (next)
         indexTable->setCellPrevious(next, id);
-    cellTable->incrementCount(page, kind);
+    return cellTable->incrementCount(page, kind) && ok;
 }
 
 int ElementStore::reinsertElement(int id, const ElementIndexEntry& image)
 {
     if (!isReady() || !indexTable->isValidId(id) || !isPlausibleImage(image) || !makeRows(image.page, image.kind))
         return 0;
+    int ok = 1;
     if (indexTable->isFree(id)) {
         // Handed out again by undo or redo: the id must not be given a second time.
-        indexTable->unlinkFree(id);
+        if (!indexTable->unlinkFree(id))
+            return 0;
     } else {
         // A live id moves to the place its image records instead of being linked twice.
         ElementIndexEntry stored;
-        indexTable->copyEntry(id, &stored);
-        unlinkChains(stored);
+        if (!indexTable->copyEntry(id, &stored))
+            return 0;
+        ok = unlinkChains(stored);
     }
-    indexTable->putEntry(id, image);
-    linkAtImagePlace(id, image);
-    return 1;
+    ok = indexTable->putEntry(id, image) && ok;
+    return linkAtImagePlace(id, image) && ok;
 }
 
 int ElementStore::canReinsert(int id, const ElementIndexEntry& image)
@@ -308,16 +312,18 @@ int ElementStore::appendToPageEnd(int id)
         return 0;
     if (entry.page < 1 || entry.page > kMaxPageNumber || !makeRows(entry.page, entry.kind))
         return 0;
-    if (indexTable->isFree(id))
-        indexTable->unlinkFree(id);
-    else
-        unlinkChains(entry);
+    int ok = 1;
+    if (indexTable->isFree(id)) {
+        if (!indexTable->unlinkFree(id))
+            return 0;
+    } else {
+        ok = unlinkChains(entry);
+    }
     entry.pagePrevious = pageTable->getLast(entry.page);
     entry.pageNext = kChainEnd;
     entry.cellPrevious = cellTable->getLast(entry.page, entry.kind);
     entry.cellNext = kChainEnd;
-    linkAtEnd(id, entry);
-    return 1;
+    return linkAtEnd(id, entry) && ok;
 }
 
 int ElementStore::relinkOrder(int page, int id, int target) { return relink(page, id, target, 0); }
@@ -335,6 +341,7 @@ int ElementStore::relink(int page, int a, int b, int after)
     bool sameKind = anchor.kind == kind && cellTable->hasCell(page, kind);
 
     // Take a out of its chains (the cell chain only when b shares it).
+    int ok = 1;
     int previous = isLinkable(moved.pagePrevious) ? moved.pagePrevious : 0;
     int next = isLinkable(moved.pageNext) ? moved.pageNext : kChainEnd;
     if (previous)
@@ -342,9 +349,9 @@ int ElementStore::relink(int page, int a, int b, int after)
     if (next != kChainEnd)
         indexTable->setPagePrevious(next, previous);
     if (pageTable->getFirst(page) == a)
-        pageTable->setFirst(page, next > 0 ? next : 0);
+        ok = pageTable->setFirst(page, next > 0 ? next : 0) && ok;
     if (pageTable->getLast(page) == a)
-        pageTable->setLast(page, previous);
+        ok = pageTable->setLast(page, previous) && ok;
     if (sameKind) {
         int cellPrevious = isLinkable(moved.cellPrevious) ? moved.cellPrevious : 0;
         int cellNext = isLinkable(moved.cellNext) ? moved.cellNext : kChainEnd;
@@ -353,13 +360,13 @@ int ElementStore::relink(int page, int a, int b, int after)
         if (cellNext != kChainEnd)
             indexTable->setCellPrevious(cellNext, cellPrevious);
         if (cellTable->getFirst(page, kind) == a)
-            cellTable->setFirst(page, kind, cellNext > 0 ? cellNext : 0);
+            ok = cellTable->setFirst(page, kind, cellNext > 0 ? cellNext : 0) && ok;
         if (cellTable->getLast(page, kind) == a)
-            cellTable->setLast(page, kind, cellPrevious);
+            ok = cellTable->setLast(page, kind, cellPrevious) && ok;
     }
 
     // b's links may have changed when a was its neighbour.
-    indexTable->copyEntry(b, &anchor);
+    ok = indexTable->copyEntry(b, &anchor) && ok;
     if (!after) {
         int before = isLinkable(anchor.pagePrevious) ? anchor.pagePrevious : 0;
         if (before)
@@ -368,7 +375,7 @@ int ElementStore::relink(int page, int a, int b, int after)
         moved.pagePrevious = before;
         moved.pageNext = b;
         if (pageTable->getFirst(page) == b)
-            pageTable->setFirst(page, a);
+            ok = pageTable->setFirst(page, a) && ok;
         if (sameKind) {
             int cellBefore = isLinkable(anchor.cellPrevious) ? anchor.cellPrevious : 0;
             if (cellBefore)
@@ -377,7 +384,7 @@ int ElementStore::relink(int page, int a, int b, int after)
             moved.cellPrevious = cellBefore;
             moved.cellNext = b;
             if (cellTable->getFirst(page, kind) == b)
-                cellTable->setFirst(page, kind, a);
+                ok = cellTable->setFirst(page, kind, a) && ok;
         }
     } else {
         int beyond = isLinkable(anchor.pageNext) ? anchor.pageNext : kChainEnd;
@@ -387,7 +394,7 @@ int ElementStore::relink(int page, int a, int b, int after)
         moved.pageNext = beyond;
         moved.pagePrevious = b;
         if (pageTable->getLast(page) == b)
-            pageTable->setLast(page, a);
+            ok = pageTable->setLast(page, a) && ok;
         if (sameKind) {
             int cellBeyond = isLinkable(anchor.cellNext) ? anchor.cellNext : kChainEnd;
             indexTable->setCellNext(b, a);
@@ -396,11 +403,10 @@ int ElementStore::relink(int page, int a, int b, int after)
             moved.cellNext = cellBeyond;
             moved.cellPrevious = b;
             if (cellTable->getLast(page, kind) == b)
-                cellTable->setLast(page, kind, a);
+                ok = cellTable->setLast(page, kind, a) && ok;
         }
     }
-    indexTable->putEntry(a, moved);
-    return 1;
+    return indexTable->putEntry(a, moved) && ok;
 }
 
 namespace {

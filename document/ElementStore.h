@@ -32,36 +32,36 @@ public:
     // Stores the staged record (its bytes up to the buffer's position) as a new element. The
     // caller fills words 3..7 of entry; the store fills the rest and returns the new id, 0 when
     // the element cannot be stored.
-    int addElement(ElementIndexEntry* entry);
+    [[nodiscard]] int addElement(ElementIndexEntry* entry);
     // Copies the entry and reads the record into the staging buffer: blockCount x 128 bytes,
     // the position at their end. 0 when the id is refused.
-    int readElement(int id, ElementIndexEntry* out);
-    int getEntry(int id, ElementIndexEntry* out);
+    [[nodiscard]] int readElement(int id, ElementIndexEntry* out);
+    [[nodiscard]] int getEntry(int id, ElementIndexEntry* out);
     // Rewrites the record of a live element from the staging buffer in its own chain. Takes
     // serial, kind and layer from entry and hands the merged entry back; page, group and the
     // chain links stay.
-    int updateElement(int id, ElementIndexEntry* entry);
+    [[nodiscard]] int updateElement(int id, ElementIndexEntry* entry);
     // Unlinks the element and releases its id (and its blocks while reuse is allowed); out gets
     // the entry as it was, the image that reinsertElement takes back.
-    int deleteElement(int id, ElementIndexEntry* out);
+    [[nodiscard]] int deleteElement(int id, ElementIndexEntry* out);
     // Puts an id back with an entry image at the place the image records (undo, redo).
-    int reinsertElement(int id, const ElementIndexEntry& image);
+    [[nodiscard]] int reinsertElement(int id, const ElementIndexEntry& image);
     // 1 when reinsertElement would take a released id back with that image; 0 for a live id,
     // which has its place already.
-    int canReinsert(int id, const ElementIndexEntry& image);
+    [[nodiscard]] int canReinsert(int id, const ElementIndexEntry& image);
     // Links an element at the end of its page's chains.
-    int appendToPageEnd(int id);
+    [[nodiscard]] int appendToPageEnd(int id);
     // Drawing order on a page: moves id just before (after) target. Nothing when they are equal.
-    int relinkOrder(int page, int id, int target);
-    int relinkOrderAfter(int page, int id, int target);
+    [[nodiscard]] int relinkOrder(int page, int id, int target);
+    [[nodiscard]] int relinkOrderAfter(int page, int id, int target);
     // Row shifts of the chain tables; the pages recorded in the entries do not change.
-    int insertPageBefore(int page);
-    int insertPageAfter(int page);
-    int removePage(int page);
+    [[nodiscard]] int insertPageBefore(int page);
+    [[nodiscard]] int insertPageAfter(int page);
+    [[nodiscard]] int removePage(int page);
 
-    int liveCount() const { return indexTable ? indexTable->liveCount() : 0; }
-    int highestId() const { return indexTable ? indexTable->highest : 0; }
-    int isLive(int id) { return indexTable && indexTable->isValidId(id) && !indexTable->isFree(id); }
+    [[nodiscard]] int liveCount() const { return indexTable ? indexTable->liveCount() : 0; }
+    [[nodiscard]] int highestId() const { return indexTable ? indexTable->highest : 0; }
+    [[nodiscard]] int isLive(int id) { return indexTable && indexTable->isValidId(id) && !indexTable->isFree(id); }
     // 1 keeps released record blocks out of reuse (a document store under undo).
     void setNoReuse(int value)
     {
@@ -70,10 +70,10 @@ public:
     }
 
     // Named steps of the operations above.
-    int writeRecord(ElementIndexEntry& entry, int reuseChain);
-    int appendEntry(ElementIndexEntry& entry);
+    [[nodiscard]] int writeRecord(ElementIndexEntry& entry, int reuseChain);
+    [[nodiscard]] int appendEntry(ElementIndexEntry& entry);
     void freeRecordBlocks(const ElementIndexEntry& entry);
-    void releaseNumber(int id, const ElementIndexEntry& entry);
+    [[nodiscard]] int releaseNumber(int id, const ElementIndexEntry& entry);
 
     // Created in this order, deleted in the reverse one.
     ElementRecordBuffer* recordBuffer = nullptr;
@@ -83,14 +83,15 @@ public:
     BlockPool* pool = nullptr;
 
 private:
-    int isReady() const { return recordBuffer && cellTable && indexTable && pageTable && pool; }
-    int isLinkable(int id) const { return indexTable && indexTable->isValidId(id); }
-    int isPlausibleImage(const ElementIndexEntry& image) const;
-    int makeRows(int page, int kind);
-    void linkAtEnd(int id, ElementIndexEntry& entry);
-    void linkAtImagePlace(int id, const ElementIndexEntry& image);
-    void unlinkChains(const ElementIndexEntry& entry);
-    int relink(int page, int id, int target, int after);
+    [[nodiscard]] int isReady() const { return recordBuffer && cellTable && indexTable && pageTable && pool; }
+    [[nodiscard]] int isLinkable(int id) const { return indexTable && indexTable->isValidId(id); }
+    [[nodiscard]] int isPlausibleImage(const ElementIndexEntry& image) const;
+    [[nodiscard]] int makeRows(int page, int kind);
+    // The chain steps: 1 when every row and entry write took.
+    [[nodiscard]] int linkAtEnd(int id, ElementIndexEntry& entry);
+    [[nodiscard]] int linkAtImagePlace(int id, const ElementIndexEntry& image);
+    [[nodiscard]] int unlinkChains(const ElementIndexEntry& entry);
+    [[nodiscard]] int relink(int page, int id, int target, int after);
 };
 
 // While the parts library works on a part, its store stands in for the document's own; null

@@ -17,7 +17,7 @@ public:
     // Counts a report of kind 1..4 and shows the text (the kind's own text when null) with the
     // caption ("エラー" when null) when it is the kind's first since the reset.
     void report(int kind, const char* text = nullptr, const char* caption = nullptr);
-    int count(int index) const { return index >= 0 && index < 5 ? counters[index] : 0; }
+    [[nodiscard]] int count(int index) const { return index >= 0 && index < 5 ? counters[index] : 0; }
 
 private:
     int counters[5] = {};

@@ -18,24 +18,24 @@ public:
     void assign(const FileNameValue* other);
     // Cut to 259 bytes on a character boundary.
     void setText(const char* text);
-    const char* text() const { return path; }
+    [[nodiscard]] const char* text() const { return path; }
 
     // A quoted text, then the closing tag endTag. When the document's attribute holder is a
     // picture (whose names are taken relative to the drawing) and the text has no folder part
     // ('\\' or ':'), the drawing's folder is put before it, unless the joined path would exceed
     // 259 characters. 0 when the text or the closing tag could not be read.
-    int readXml(Document& document, int endTag);
+    [[nodiscard]] int readXml(Document& document, int endTag);
     // The tag routed from the document's attribute holder while the document is read.
-    int readEntityXml(XmlContext& file, int tagId) override;
+    [[nodiscard]] int readEntityXml(XmlContext& file, int tagId) override;
     // The path as a string tag: only its file name when its folder is the drawing's folder
     // (without regard to case). An empty path writes nothing (1).
-    int writeXml(Document& document) const;
+    [[nodiscard]] int writeXml(Document& document) const;
 
     // Mode 1 writes a 4-byte length and the bytes into the record; mode 3 reads them back (a
     // length the record or the path cannot hold fails and leaves the path).
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // The path as the text of a dialog control; 0 when the dialog has no such control.
-    int writeToControl(Dialog* dialog, int id) const;
+    [[nodiscard]] int writeToControl(Dialog* dialog, int id) const;
 
     char path[kCapacity] = {};
 };

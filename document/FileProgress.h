@@ -11,7 +11,7 @@ public:
     // Keeps the window alive (one pending message) and moves the bar.
     virtual void step(int position) = 0;
     // 1 once the user pressed Cancel.
-    virtual int cancelled() = 0;
+    [[nodiscard]] virtual int cancelled() = 0;
 };
 
 // Makes the progress window; null (no window) until the dialogs exist.

@@ -88,8 +88,10 @@ void FileProgressWindow::step(int position)
 int FileProgressWindow::handleMessage()
 {
     if (event == DLG_INIT) {
-        addControl(barId, KIND_PROGRESS_BAR);
-        addControl(kCancelButton, KIND_PUSH_BUTTON);
+        // A control that cannot be added (which has told the user) is only missing: the read or
+        // write goes on without its bar or its Cancel button.
+        (void)addControl(barId, KIND_PROGRESS_BAR);
+        (void)addControl(kCancelButton, KIND_PUSH_BUTTON);
         attachControls();
         SetWindowTextA(hwnd, "file in/out");
         return 1;

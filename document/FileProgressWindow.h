@@ -22,7 +22,7 @@ public:
     // The first call shows the window; each sets the bar's range.
     void begin(int start, int total) override;
     void step(int position) override;
-    int cancelled() override { return cancelFlag; }
+    [[nodiscard]] int cancelled() override { return cancelFlag; }
     int handleMessage() override;
     int holdsBack(const MSG& message) override;
 

@@ -9,7 +9,7 @@ FolderMemory* theFolderMemory = nullptr;
 void FolderMemory::seed(FileName& name, const char* folder)
 {
     if (name.getPath()[0] == 0 && folder[0] != 0)
-        name.setPath(folder);
+        (void)name.setPath(folder); // a folder that does not fit leaves the dialog where it starts
 }
 
 void FolderMemory::remember(const FileName& name, char* folder)

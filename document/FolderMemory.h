@@ -20,9 +20,9 @@ public:
 
     // The keys of the section up to the next section or the end of the file; other keys are
     // passed over. 0 when a value could not be read.
-    int readIni(SettingsFile& file);
+    [[nodiscard]] int readIni(SettingsFile& file);
     // The section with "FILEDIR" and, when there is one, "PDFDIR".
-    int writeIni(SettingsFile& file) const;
+    [[nodiscard]] int writeIni(SettingsFile& file) const;
 
     char drawingFolder[260] = {};
     char pdfFolder[260] = {};

@@ -16,7 +16,7 @@ public:
     // Runs the grid dialog on a copy and takes the result.
     virtual int editSettings() = 0;
     // 0 none, 1 grid, 2 mesh.
-    virtual int gridKind() = 0;
+    [[nodiscard]] virtual int gridKind() = 0;
     // Copies the settings of another grid (null does nothing).
     virtual void assign(const GridSettings* other) = 0;
     // The displayed origin from the origin and the owner's paper.
@@ -25,10 +25,10 @@ public:
     // What the coordinate types ask of the grid: the origin in drawing units, the unit ids of
     // the x and y pitch (1 mm ... 8 degree, as the length units count them), and snapping a
     // point's x and y to the grid.
-    virtual double originX() const = 0;
-    virtual double originY() const = 0;
-    virtual int xUnit() const = 0;
-    virtual int yUnit() const = 0;
+    [[nodiscard]] virtual double originX() const = 0;
+    [[nodiscard]] virtual double originY() const = 0;
+    [[nodiscard]] virtual int xUnit() const = 0;
+    [[nodiscard]] virtual int yUnit() const = 0;
     virtual void convertPoint(Point* point) = 0;
 };
 

@@ -13,7 +13,7 @@ public:
     void setAll();
     void set(int f0, int f1, int f2, int f3, int f4, int f5, int f6, int f7);
     // Flag i for 0 <= i < 8; 0 for any other i.
-    int get(int i) const { return i >= 0 && i < handleCount ? flags[i] : 0; }
+    [[nodiscard]] int get(int i) const { return i >= 0 && i < handleCount ? flags[i] : 0; }
 
     int flags[handleCount];
 };

@@ -14,8 +14,8 @@ int OrderChangeRecord::restore(ElementStore* store, int phase)
             continue;
         switch (item.type) {
         case 1:
-            store->pageTable->setFirst(page, item.w[1]);
-            store->pageTable->setLast(page, item.w[2]);
+            if (!store->pageTable->setFirst(page, item.w[1]) || !store->pageTable->setLast(page, item.w[2]))
+                return 0;
             break;
         case 2: {
             ElementIndexEntry entry;
@@ -25,12 +25,14 @@ int OrderChangeRecord::restore(ElementStore* store, int phase)
             entry.pageNext = item.w[2];
             entry.cellPrevious = item.w[3];
             entry.cellNext = item.w[4];
-            store->indexTable->putEntry(item.w[0], entry);
+            if (!store->indexTable->putEntry(item.w[0], entry))
+                return 0;
             break;
         }
         case 3:
-            store->cellTable->setFirst(page, item.w[0], item.w[1]);
-            store->cellTable->setLast(page, item.w[0], item.w[2]);
+            if (!store->cellTable->setFirst(page, item.w[0], item.w[1]) ||
+                !store->cellTable->setLast(page, item.w[0], item.w[2]))
+                return 0;
             break;
         default:
             break;
@@ -47,7 +49,12 @@ int OrderChangeRecord::canRestore(ElementStore* store, int phase)
     for (int i = 0; i < count; ++i) {
         if (!itemAt(i, item))
             return 0;
-        if (item.phase == phase && item.type == 2 && !store->isLive(item.w[0]))
+        if (item.phase != phase)
+            continue;
+        // The rows the items write must be there to take them (they are made on the way).
+        if ((item.type == 1 && !store->pageTable->ensurePage(page)) ||
+            (item.type == 2 && !store->isLive(item.w[0])) ||
+            (item.type == 3 && !store->cellTable->hasCell(page, item.w[0])))
             return 0;
     }
     return 1;

@@ -32,18 +32,20 @@ public:
         count = 0;
         page = 0;
     }
-    int itemCount() const { return count; }
-    int addItem(const OrderChangeItem& item) { return append(&item); }
-    int itemAt(int index, OrderChangeItem& item) { return get(index, &item); }
+    [[nodiscard]] int itemCount() const { return count; }
+    [[nodiscard]] int addItem(const OrderChangeItem& item) { return append(&item); }
+    [[nodiscard]] int itemAt(int index, OrderChangeItem& item) { return get(index, &item); }
 
     // Puts back the state of one phase (1 before the move, 2 after it) in the store, in the
-    // order recorded. Links to ids the store does not hold as live elements are skipped.
-    int restore(ElementStore* store, int phase);
-    // 1 when restore would skip nothing of the phase: the store has its tables and every element
-    // an item relinks is live. Undo checks this first, so that a step applies all or nothing.
-    int canRestore(ElementStore* store, int phase);
-    int restoreBefore(ElementStore* store) { return restore(store, 1); }
-    int restoreAfter(ElementStore* store) { return restore(store, 2); }
+    // order recorded. Links to ids the store does not hold as live elements are skipped; 0 when
+    // a row or entry write failed.
+    [[nodiscard]] int restore(ElementStore* store, int phase);
+    // 1 when restore would skip nothing of the phase: the store has its tables, the page row and
+    // the cells of the items, and every element an item relinks is live. Undo checks this first,
+    // so that a step applies all or nothing.
+    [[nodiscard]] int canRestore(ElementStore* store, int phase);
+    [[nodiscard]] int restoreBefore(ElementStore* store) { return restore(store, 1); }
+    [[nodiscard]] int restoreAfter(ElementStore* store) { return restore(store, 2); }
 
     int page = 0;
 };

@@ -25,36 +25,36 @@ public:
 
     PageChainTable();
 
-    int getCount(int page) { return field(page, &Row::count); }
-    int getFirst(int page) { return field(page, &Row::first); }
-    int getLast(int page) { return field(page, &Row::last); }
-    int setCount(int page, int value) { return setField(page, &Row::count, value); }
-    int setFirst(int page, int id) { return setField(page, &Row::first, id); }
-    int setLast(int page, int id) { return setField(page, &Row::last, id); }
+    [[nodiscard]] int getCount(int page) { return field(page, &Row::count); }
+    [[nodiscard]] int getFirst(int page) { return field(page, &Row::first); }
+    [[nodiscard]] int getLast(int page) { return field(page, &Row::last); }
+    [[nodiscard]] int setCount(int page, int value) { return setField(page, &Row::count, value); }
+    [[nodiscard]] int setFirst(int page, int id) { return setField(page, &Row::first, id); }
+    [[nodiscard]] int setLast(int page, int id) { return setField(page, &Row::last, id); }
     // The new count (0 when the page is refused).
-    int incrementCount(int page);
+    [[nodiscard]] int incrementCount(int page);
     // The new count; at 0 or below the row is cleared (count, first and last 0).
     int decrementCount(int page);
-    int setFirstIfNone(int page, int id);
+    [[nodiscard]] int setFirstIfNone(int page, int id);
     // Stores id as the last and returns the previous last (0 when none or refused).
     int swapLast(int page, int id);
 
     // Makes the rows up to page exist; 0 when refused.
-    int ensurePage(int page);
+    [[nodiscard]] int ensurePage(int page);
     // For 1 <= n < used count: rows n.. move up by one and row n becomes an empty page.
-    int insertPage(int n);
+    [[nodiscard]] int insertPage(int n);
     // For 1 <= n < used count: the rows after n move down by one.
-    int removePage(int n);
+    [[nodiscard]] int removePage(int n);
 
     // Raw row access for the undo log.
-    int copyRow(int page, Row* out);
-    int putRow(int page, const Row& row);
+    [[nodiscard]] int copyRow(int page, Row* out);
+    [[nodiscard]] int putRow(int page, const Row& row);
 
 private:
-    Row* rowAt(int page, BlockLock& rows);
+    [[nodiscard]] Row* rowAt(int page, BlockLock& rows);
     // change (an int (Row&) callable) on the page's row, under the table's lock; 0 when the page
     // is refused.
-    template <typename Change> int withRow(int page, Change change);
-    int field(int page, int32_t Row::*member);
-    int setField(int page, int32_t Row::*member, int value);
+    template <typename Change> [[nodiscard]] int withRow(int page, Change change);
+    [[nodiscard]] int field(int page, int32_t Row::*member);
+    [[nodiscard]] int setField(int page, int32_t Row::*member, int value);
 };

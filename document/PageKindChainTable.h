@@ -19,34 +19,34 @@ public:
 
     PageKindChainTable() = default;
 
-    int getCount(int page, int kind) { return field(page, kind, &Cell::count); }
-    int getFirst(int page, int kind) { return field(page, kind, &Cell::first); }
-    int getLast(int page, int kind) { return field(page, kind, &Cell::last); }
-    int setCount(int page, int kind, int value) { return setField(page, kind, &Cell::count, value); }
-    int setFirst(int page, int kind, int id) { return setField(page, kind, &Cell::first, id); }
-    int setLast(int page, int kind, int id) { return setField(page, kind, &Cell::last, id); }
+    [[nodiscard]] int getCount(int page, int kind) { return field(page, kind, &Cell::count); }
+    [[nodiscard]] int getFirst(int page, int kind) { return field(page, kind, &Cell::first); }
+    [[nodiscard]] int getLast(int page, int kind) { return field(page, kind, &Cell::last); }
+    [[nodiscard]] int setCount(int page, int kind, int value) { return setField(page, kind, &Cell::count, value); }
+    [[nodiscard]] int setFirst(int page, int kind, int id) { return setField(page, kind, &Cell::first, id); }
+    [[nodiscard]] int setLast(int page, int kind, int id) { return setField(page, kind, &Cell::last, id); }
     // The new count (0 when refused).
-    int incrementCount(int page, int kind);
+    [[nodiscard]] int incrementCount(int page, int kind);
     // The new count; at 0 or below the cell is cleared.
     int decrementCount(int page, int kind);
-    int setFirstIfNone(int page, int kind, int id);
+    [[nodiscard]] int setFirstIfNone(int page, int kind, int id);
     // Stores id as the last and returns the previous last (0 when none or refused).
     int swapLast(int page, int kind, int id);
 
     // 1 when (page, kind) has a cell (made on the way); 0 when refused.
-    int hasCell(int page, int kind);
+    [[nodiscard]] int hasCell(int page, int kind);
     // Row shifts as in PageChainTable (1 <= n < used count).
-    int insertPage(int n);
-    int removePage(int n);
+    [[nodiscard]] int insertPage(int n);
+    [[nodiscard]] int removePage(int n);
 
     int columns = 50;
     int initialized = 0;
 
 private:
-    int setUp();
-    Cell* cellAt(int page, int kind, BlockLock& rows);
+    [[nodiscard]] int setUp();
+    [[nodiscard]] Cell* cellAt(int page, int kind, BlockLock& rows);
     // change (an int (Cell&) callable) on the cell, under the table's lock; 0 when refused.
-    template <typename Change> int withCell(int page, int kind, Change change);
-    int field(int page, int kind, int32_t Cell::*member);
-    int setField(int page, int kind, int32_t Cell::*member, int value);
+    template <typename Change> [[nodiscard]] int withCell(int page, int kind, Change change);
+    [[nodiscard]] int field(int page, int kind, int32_t Cell::*member);
+    [[nodiscard]] int setField(int page, int kind, int32_t Cell::*member, int value);
 };

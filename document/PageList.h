@@ -8,8 +8,8 @@ public:
     virtual ~PageList() = default;
 
     virtual void setOwner(DocumentContext* owner) = 0;
-    virtual int currentPage() = 0;
-    virtual int pageCount() = 0;
+    [[nodiscard]] virtual int currentPage() = 0;
+    [[nodiscard]] virtual int pageCount() = 0;
     // Current page := n, raising the count to n; no notification.
     virtual void setCurrent(int page) = 0;
     virtual int previousPage() = 0;

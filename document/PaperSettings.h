@@ -21,17 +21,17 @@ public:
     // The drawing scale's terms, each at least 1 (a drawing at 1:100 has 1 and 100): drawing
     // units are paper millimetres times the denominator over the numerator. 1:1 until the paper
     // settings say otherwise.
-    virtual int scaleNumerator() const { return 1; }
-    virtual int scaleDenominator() const { return 1; }
+    [[nodiscard]] virtual int scaleNumerator() const { return 1; }
+    [[nodiscard]] virtual int scaleDenominator() const { return 1; }
     // The sheet's extent along the y axis in drawing units (its height on screen): the 210 mm of
     // the default sheet times the denominator over the numerator.
-    virtual double verticalSizeInDrawing() const
+    [[nodiscard]] virtual double verticalSizeInDrawing() const
     {
         return 210.0 * scaleDenominator() / (scaleNumerator() >= 1 ? scaleNumerator() : 1);
     }
     // The direction of the y axis shown to the user: 1 "UPPERPLUS" (up is plus, values measured
     // from the bottom of the sheet), 2 "UNDERPLUS" (down is plus, as drawing coordinates run).
-    virtual int yDirection() const { return 2; }
+    [[nodiscard]] virtual int yDirection() const { return 2; }
 };
 
 // The application's paper defaults, copied into every new document.

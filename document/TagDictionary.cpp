@@ -72,7 +72,7 @@ void TagDictionary::addEntry(uint32_t id, const char* name)
     entry.id = id;
     StringUtil::copy(entry.name, name);
     entry.aliasId = id;
-    entries.append(&entry);
+    (void)entries.append(&entry); // a shortage is reported by the array; the name stays unknown
 }
 
 void TagDictionary::registerTags()

@@ -28,16 +28,16 @@ public:
 
     // Copies the name of id into `name` (at least 80 bytes) and returns 1; 0 with the buffer
     // untouched for an unknown id.
-    virtual int nameById(uint32_t id, char* name);
+    [[nodiscard]] virtual int nameById(uint32_t id, char* name);
     // Stores the id of the name and returns 1; 0 with `id` untouched for an unknown name.
-    virtual int idByName(const char* name, uint32_t* id);
+    [[nodiscard]] virtual int idByName(const char* name, uint32_t* id);
 
     // The name of id inside the dictionary (valid while it lives), or null.
-    const char* findName(uint32_t id) const;
+    [[nodiscard]] const char* findName(uint32_t id) const;
     // Look-up of a name of `length` bytes that need not be zero-terminated; -1 when unknown.
-    long findId(const char* name, int length) const;
+    [[nodiscard]] long findId(const char* name, int length) const;
 
-    int entryCount() const { return entries.count; }
+    [[nodiscard]] int entryCount() const { return entries.count; }
 
 private:
     void registerTags();

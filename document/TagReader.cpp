@@ -334,9 +334,10 @@ int TagReader::readHexBytes(unsigned char* buffer, int n, int capacity, int tagI
             continue;
         int value = StringUtil::hexDigitValue(static_cast<char>(c));
         if (StringUtil::isLeadByte(c)) {
-            // A double-byte character counts as one digit; its trail byte goes with it.
+            // A double-byte character counts as one digit; its trail byte goes with it. A lead
+            // byte at the end of the file counts alone: the next read finds the end.
             unsigned char trail;
-            readerFile->readByte(trail);
+            (void)readerFile->readByte(trail);
         }
         if (digits == 0) {
             high = value;

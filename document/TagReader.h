@@ -32,81 +32,81 @@ public:
     // The next tag whose name the dictionary knows; tags with unknown names ("?xml", "!---",
     // anything foreign) are passed over. 0 at the end of the file. A closing tag gives the id of
     // its opening tag, with flag kClosing.
-    int nextTag(int& id);
-    int readTag(int& id) { return nextTag(id); }
+    [[nodiscard]] int nextTag(int& id);
+    [[nodiscard]] int readTag(int& id) { return nextTag(id); }
     // Reads the next tag; when its id is not `id`, shows "</name>がみつかりません" (every time)
     // and returns 0.
-    int expectTag(int id);
-    int readExpectedTag(int id) { return expectTag(id); }
+    [[nodiscard]] int expectTag(int id);
+    [[nodiscard]] int readExpectedTag(int id) { return expectTag(id); }
 
     // The value text up to the next '<' (consumed), at most 78 bytes kept, as a number: an
     // integer of leading blanks, an optional '-' and digits (control characters inside are
     // skipped, anything else ends it); a real the same with one '.' fraction. An empty text is 0.
     // 0 when the file ended first. A real that the writer has no text for (more than 40 integer
     // digits, TagWriter::hasRealText) is a data error of the tag read last: 0, value unchanged.
-    int readInt(int& value);
-    int readDouble(double& value);
+    [[nodiscard]] int readInt(int& value);
+    [[nodiscard]] int readDouble(double& value);
     // The raw value text up to the next '<', at most size - 2 bytes kept; 1, or 0 when the file
     // ended first.
-    int readValueText(char* buffer, int size);
+    [[nodiscard]] int readValueText(char* buffer, int size);
     // One list item: the characters up to ',', '<', '=', '>' or ']' (which ends it); blanks,
     // control characters, bytes of 0x80 and above and the list's opening '[' are dropped. A real
     // is refused as by readDouble.
-    int readListInt(int& value);
-    int readListDouble(double& value);
+    [[nodiscard]] int readListInt(int& value);
+    [[nodiscard]] int readListDouble(double& value);
     // Skips to the next '"', then takes the text up to the closing '"', at most size - 1 bytes
     // (whole characters); the rest of a longer text is read over. 1, or 0 when the file ended
     // first.
-    int readQuoted(char* buffer, int size);
+    [[nodiscard]] int readQuoted(char* buffer, int size);
     // A quoted text of at most 37 bytes: 1 and flag = (text is "TRUE").
-    int readBool(int& flag);
+    [[nodiscard]] int readBool(int& flag);
 
     // Checks a byte count taken from the file before the caller allocates for it: 0 <= n <=
     // cap, and n * bytesPerUnit within what is left of the file. Otherwise a data error of tagId
     // and 0.
-    int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId);
+    [[nodiscard]] int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId);
     // Skips to the next '"', then takes exactly n raw bytes. n must fit `capacity`, the cap and
     // the file (acceptDataLength), else a data error of tagId and nothing is read.
-    int readQuotedBlock(char* buffer, int n, int capacity, int tagId);
+    [[nodiscard]] int readQuotedBlock(char* buffer, int n, int capacity, int tagId);
     // n bytes from hex pairs: the characters above '/' count as digits, others are skipped; ',',
     // '<' or ']' end the data early (the remaining bytes are 0, and the result 0). n is checked as
     // for readQuotedBlock.
-    int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId);
+    [[nodiscard]] int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId);
 
     // Discards characters up to and including the next CR or LF.
-    int skipLine();
+    [[nodiscard]] int skipLine();
     // Reads tags up to the closing tag of id; 0 when the file ends first.
-    int skipSection(int id);
+    [[nodiscard]] int skipSection(int id);
 
     // Counts a data error of this read; only the first one shows "</name>のデータがエラーです".
     void reportDataError(int id);
     void reportTagMissing(int id);
 
-    int delimiterFlag(int which) const { return which >= 0 && which < 8 ? delimiter[which] : 0; }
+    [[nodiscard]] int delimiterFlag(int which) const { return which >= 0 && which < 8 ? delimiter[which] : 0; }
     // 1 when the character read last is the '<' of a tag: a list item read just now ended the
     // list, not at a ','.
-    int atTagStart() const { return last[0] == '<' && last[1] == 0; }
-    int isClosingTag() const { return delimiter[kClosing]; }
-    int isEmptyForm() const { return delimiter[kEmptyForm]; }
+    [[nodiscard]] int atTagStart() const { return last[0] == '<' && last[1] == 0; }
+    [[nodiscard]] int isClosingTag() const { return delimiter[kClosing]; }
+    [[nodiscard]] int isEmptyForm() const { return delimiter[kEmptyForm]; }
 
     int dataErrorCount = 0;
 
 protected:
     void attachReader(BufferedFile* file, TagDictionary* tags);
     // Bytes of the file not read yet.
-    long long remainingBytes() const;
+    [[nodiscard]] long long remainingBytes() const;
 
 private:
     // One character; 0 at the end of the file (the last character is then forgotten).
-    int readChar(unsigned char& first, unsigned char& second);
+    [[nodiscard]] int readChar(unsigned char& first, unsigned char& second);
     // Reads until the single-byte character c, looking at the last character first.
-    int skipTo(unsigned char c);
+    [[nodiscard]] int skipTo(unsigned char c);
     // The text up to the single-byte character stop (consumed) into text, at most limit bytes of
     // whole characters kept and the rest read over; its length, or -1 at the end of the file.
-    int readUntil(unsigned char stop, char* text, int limit);
-    int readListItem(char* text, int limit);
+    [[nodiscard]] int readUntil(unsigned char stop, char* text, int limit);
+    [[nodiscard]] int readListItem(char* text, int limit);
     // A value text (listItem 0) or a list item, as an int or a real.
-    template <typename Number> int readNumber(int listItem, Number& value);
+    template <typename Number> [[nodiscard]] int readNumber(int listItem, Number& value);
     // "</name>" (or "<?>") and the text after it.
     void showTagMessage(int id, const char* text);
 

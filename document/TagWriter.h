@@ -19,53 +19,53 @@ public:
     virtual ~TagWriter() = default;
 
     // Opening tag alone on a line at the current level; the level then rises by one.
-    int beginTag(int id);
+    [[nodiscard]] int beginTag(int id);
     // The level drops by one, then the closing tag alone on a line.
-    int endTag(int id);
-    int beginSection(int id) { return beginTag(id); }
-    int endSection(int id) { return endTag(id); }
-    int openSectionTag(int id) { return beginTag(id); }
-    int closeSectionTag(int id) { return endTag(id); }
+    [[nodiscard]] int endTag(int id);
+    [[nodiscard]] int beginSection(int id) { return beginTag(id); }
+    [[nodiscard]] int endSection(int id) { return endTag(id); }
+    [[nodiscard]] int openSectionTag(int id) { return beginTag(id); }
+    [[nodiscard]] int closeSectionTag(int id) { return endTag(id); }
     // As beginTag and endTag, but only while the file kind is 1 (own format); else nothing, 0.
-    int beginElement(int id);
-    int endElement(int id);
+    [[nodiscard]] int beginElement(int id);
+    [[nodiscard]] int endElement(int id);
 
     // One line: the indentation, the opening tag, the value, the closing tag.
-    int writeIntTag(int id, int value);
+    [[nodiscard]] int writeIntTag(int id, int value);
     // At most 5 decimals from the value's correctly rounded 15-digit form, cut (or rounded half
     // away from zero with `round`), trailing zeros and point removed: 12.5 with 3 decimals is
     // "12.5", 3.0 is "3", 0.25 is "0.25", -2.3 is "-2.3". A value with more than 40 integer
     // digits has no such form: it fails the write ("Write Error", I/O error state -1), as do the
     // other real-number writes below.
-    int writeDoubleTag(int id, double value, int decimals, int round = 0);
+    [[nodiscard]] int writeDoubleTag(int id, double value, int decimals, int round = 0);
     // 1 when the real-number writes have a text for the value: the formatter refuses by the
     // integer digits of the value's 15-digit form alone, whatever the decimals and rounding. The
     // reader refuses the other values, so that what was read can always be written again.
-    static int hasRealText(double value);
+    [[nodiscard]] static int hasRealText(double value);
     // The text in double quotes. '"', CR and LF are dropped: nothing is escaped in the file, so
     // they would end the value early. So is a lead byte left without its trail byte at the end
     // of what is kept, which would take the closing quote as its trail byte.
-    int writeStringTag(int id, const char* text);
+    [[nodiscard]] int writeStringTag(int id, const char* text);
 
     // The indented opening tag without a line end / the closing tag with a line end, around bare
     // items.
-    int openValueTag(int id);
-    int closeValueTag(int id);
+    [[nodiscard]] int openValueTag(int id);
+    [[nodiscard]] int closeValueTag(int id);
     // Bare items, no line end: an optional '[' before and ',' or ']' after. In wrap mode a line
     // end follows the ',' or ']' once the column has passed the line width.
-    int writeIntValue(int value, int open, int comma, int close);
-    int writeDoubleValue(double value, int decimals, int open, int comma, int close, int round = 0);
-    int writeDoubleListItem(double value, int decimals, int round = 0);
-    int writeDoubleLine(double value, int decimals);
+    [[nodiscard]] int writeIntValue(int value, int open, int comma, int close);
+    [[nodiscard]] int writeDoubleValue(double value, int decimals, int open, int comma, int close, int round = 0);
+    [[nodiscard]] int writeDoubleListItem(double value, int decimals, int round = 0);
+    [[nodiscard]] int writeDoubleLine(double value, int decimals);
     // A quoted item of exactly `length` bytes (length < 0: the whole zero-terminated text),
     // written as they are, with the brackets and comma as asked and a line end when asked.
-    int writeQuoted(const char* text, int length, int open, int comma, int close, int lineEnd);
+    [[nodiscard]] int writeQuoted(const char* text, int length, int open, int comma, int close, int lineEnd);
     // Two upper-case hex digits per byte, no separators; a line end before each pair that would
     // start at or beyond the line width (80). Wrap mode is on meanwhile.
-    int writeHexData(const void* bytes, int count, int lineEnd);
+    [[nodiscard]] int writeHexData(const void* bytes, int count, int lineEnd);
     // A line as it is, at level 0 (the prolog).
-    int writeRawLine(const char* text);
-    int writeLineEnd();
+    [[nodiscard]] int writeRawLine(const char* text);
+    [[nodiscard]] int writeLineEnd();
 
     void setLineWrap(int on) { wrapMode = on ? 1 : 0; }
     void indent() { ++level; }
@@ -83,7 +83,7 @@ public:
 
 protected:
     // The file kind of the document being written (1 own format, 2 SVG, 3 DXF).
-    virtual int writerFileKind() const = 0;
+    [[nodiscard]] virtual int writerFileKind() const = 0;
     void attachWriter(BufferedFile* file, TagDictionary* tags)
     {
         writerFile = file;
@@ -91,18 +91,18 @@ protected:
     }
 
 private:
-    const char* tagName(int id) const;
-    int put(const char* bytes, int n);
+    [[nodiscard]] const char* tagName(int id) const;
+    [[nodiscard]] int put(const char* bytes, int n);
     // The indentation and "<name>" or "</name>" into line; the length, 0 when it does not fit.
-    int openingTag(char* line, int size, const char* name, int closing, int indented) const;
+    [[nodiscard]] int openingTag(char* line, int size, const char* name, int closing, int indented) const;
     // "<name>" or "</name>" alone on a line (indented or not), with the line end.
-    int putTagLine(const char* name, int closing, int indented);
+    [[nodiscard]] int putTagLine(const char* name, int closing, int indented);
     // An indented "<name>digits</name>" line.
-    int writeNumberTag(int id, const char* digits);
-    int itemSuffix(int comma, int close);
-    int writeNumberItem(const char* digits, int open, int comma, int close);
+    [[nodiscard]] int writeNumberTag(int id, const char* digits);
+    [[nodiscard]] int itemSuffix(int comma, int close);
+    [[nodiscard]] int writeNumberItem(const char* digits, int open, int comma, int close);
     // The text of a real value as the file writes it; 0 (and a failed write) when there is none.
-    int formatNumber(double value, int decimals, int round, char (&digits)[64]);
+    [[nodiscard]] int formatNumber(double value, int decimals, int round, char (&digits)[64]);
 
     BufferedFile* writerFile = nullptr;
     TagDictionary* writerTags = nullptr;

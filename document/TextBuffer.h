@@ -6,7 +6,7 @@ class TextBuffer {
 public:
     virtual ~TextBuffer() = default;
 
-    virtual int length() = 0;
+    [[nodiscard]] virtual int length() = 0;
 };
 
 extern TextBuffer* theTextBuffer;

@@ -83,8 +83,8 @@ int TextString::assign(const char* text)
 int TextString::setDouble(double value, int decimals)
 {
     char digits[64];
-    digits[0] = 0;
-    StringUtil::formatDouble(value, decimals, digits, 0);
+    if (!StringUtil::formatDouble(value, decimals, digits, 0))
+        return 0;
     return assign(digits);
 }
 

@@ -11,9 +11,9 @@ public:
     // The block grows by `growthStep` bytes at a time (and geometrically once it is large).
     explicit TextString(int growthStep = 256);
 
-    int length() const { return used; }
+    [[nodiscard]] int length() const { return used; }
     // The bytes (zero-terminated); an empty text when nothing was ever stored.
-    const char* text() const;
+    [[nodiscard]] const char* text() const;
     void clear();
     // The bytes for changing in place (null when nothing was ever stored); shorten() then cuts
     // the text to n bytes (n <= length).
@@ -21,14 +21,15 @@ public:
     void shorten(int n);
 
     // 1, or 0 when the block cannot grow (the text is then unchanged).
-    int appendChar(char c);
+    [[nodiscard]] int appendChar(char c);
     // Appends n bytes (n < 1: the whole zero-terminated text); the new length, or -1 when the
     // block cannot grow (the text is then unchanged).
-    int append(const char* bytes, int n);
-    int assign(const char* text);
-    // The value with `decimals` decimals, cut (not rounded), trailing zeros removed.
-    int setDouble(double value, int decimals);
-    double toDouble() const;
+    [[nodiscard]] int append(const char* bytes, int n);
+    [[nodiscard]] int assign(const char* text);
+    // The value with `decimals` decimals, cut (not rounded), trailing zeros removed. 0, and the
+    // text unchanged, for a value that has no such text (more than 40 integer digits).
+    [[nodiscard]] int setDouble(double value, int decimals);
+    [[nodiscard]] double toDouble() const;
     // At most size - 1 bytes (never half a Shift-JIS character) and the terminator; the length.
     int copyTo(char* buffer, int size) const;
 
@@ -36,11 +37,11 @@ public:
     // skipped) and the bytes up to the next byte 0-32 are copied, at most size - 1. 1 when the
     // token is not empty.
     void resetReadPosition() { readPosition = 0; }
-    int nextToken(char* buffer, int size);
-    int nextTokenDouble(double& value);
+    [[nodiscard]] int nextToken(char* buffer, int size);
+    [[nodiscard]] int nextTokenDouble(double& value);
 
     // Writes the whole text (no line end).
-    int writeTo(BufferedFile& file) const;
+    [[nodiscard]] int writeTo(BufferedFile& file) const;
 
 private:
     // Mutable: reading the bytes locks the block, which does not change the text.

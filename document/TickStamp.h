@@ -10,11 +10,11 @@ public:
     void setOwner(DocumentContext* context) { owner = context; }
     void start() { timer.start(); }
     // 1 while the tick count is below start + 150 (resp. + 300).
-    int notYet150ms() const { return timer.notElapsed(150); }
-    int notYet300ms() const { return timer.notElapsed(300); }
+    [[nodiscard]] int notYet150ms() const { return timer.notElapsed(150); }
+    [[nodiscard]] int notYet300ms() const { return timer.notElapsed(300); }
     // 1 once at least 500 ms have passed since start.
-    int reached500ms() const { return !timer.notElapsed(500); }
-    int withinDoubleClickTime() const { return timer.withinDoubleClickTime(); }
+    [[nodiscard]] int reached500ms() const { return !timer.notElapsed(500); }
+    [[nodiscard]] int withinDoubleClickTime() const { return timer.withinDoubleClickTime(); }
 
     DocumentContext* owner = nullptr;
     TickTimer timer;

@@ -15,7 +15,7 @@ int UndoLog::open()
 
 void UndoLog::closeAndDelete()
 {
-    file.close();
+    (void)file.close(); // the log is deleted next: nothing in it matters any more
     file.deleteTempFile();
     discard();
 }
@@ -144,7 +144,8 @@ int UndoLog::readList(GlobalBlock* list, int elementSize)
         return skip(static_cast<int>(bytes)) ? n : 0;
     if (list->elementSize != elementSize) {
         failedRead = 1;
-        skip(static_cast<int>(bytes));
+        // Failed already; passing over the list keeps the pieces after it in step.
+        (void)skip(static_cast<int>(bytes));
         return 0;
     }
     list->count = 0;
@@ -152,7 +153,8 @@ int UndoLog::readList(GlobalBlock* list, int elementSize)
         return 0;
     if (!list->reserve(n)) {
         failedRead = 1;
-        skip(static_cast<int>(bytes));
+        // Failed already; passing over the list keeps the pieces after it in step.
+        (void)skip(static_cast<int>(bytes));
         return 0;
     }
     BlockLock data(*list);

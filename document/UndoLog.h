@@ -22,10 +22,10 @@ public:
     UndoLog& operator=(const UndoLog&) = delete;
 
     // Creates the uniquely named empty file and opens it for reading and writing; 1 or 0.
-    int open();
+    [[nodiscard]] int open();
     // Closes the file and deletes it.
     void closeAndDelete();
-    int isOpen() const { return file.isOpenFile(); }
+    [[nodiscard]] int isOpen() const { return file.isOpenFile(); }
     const TempFile& tempFile() const { return file; }
 
     // Writing.
@@ -37,45 +37,46 @@ public:
     // Word n, then the n elements of the block (each of the block's element size).
     void putList(GlobalBlock& list);
     // Bytes counted since beginRecord.
-    int recordLength() const { return nominal; }
+    [[nodiscard]] int recordLength() const { return nominal; }
     // Drops what was staged after `length` bytes (an unfinished part of a record).
     void truncate(int length);
     // Overwrites a word already staged at a record offset.
     void patchWord(int offset, int32_t value);
     // Writes the staged record at the file position; 0 when a piece could not be staged or the
     // write failed. The staging is emptied either way.
-    int commit();
+    [[nodiscard]] int commit();
     void discard();
 
     // Reading. `limit` is the number of bytes the pieces to come may take.
     void beginRead(long long limit);
     // 0 (and zeros in place of what is missing) when fewer than n bytes could be read or the
     // limit does not allow them.
-    int read(void* bytes, int n);
-    int readShort(uint16_t& value) { return read(&value, 2); }
-    int readWord(int32_t& value) { return read(&value, 4); }
-    int readReal(double& value) { return read(&value, 8); }
+    [[nodiscard]] int read(void* bytes, int n);
+    [[nodiscard]] int readShort(uint16_t& value) { return read(&value, 2); }
+    [[nodiscard]] int readWord(int32_t& value) { return read(&value, 4); }
+    [[nodiscard]] int readReal(double& value) { return read(&value, 8); }
     // Word n, then n elements into the list (its count becomes n); null skips them. A count that
-    // the limit cannot hold reads as 0 and fails. Returns n.
+    // the limit cannot hold reads as 0 and fails. Returns n, which the list holds as well: a
+    // caller reads readFailed (closing the record does) rather than the answer.
     int readList(GlobalBlock* list, int elementSize);
     // Moves the file position over n bytes without reading them (they count as read).
-    int skip(int n);
-    long long bytesRead() const { return readCount; }
+    [[nodiscard]] int skip(int n);
+    [[nodiscard]] long long bytesRead() const { return readCount; }
     // 1 when n more bytes may still be read.
-    int canRead(long long n) const { return fits(n); }
-    int readFailed() const { return failedRead; }
+    [[nodiscard]] int canRead(long long n) const { return fits(n); }
+    [[nodiscard]] int readFailed() const { return failedRead; }
     // Bytes between the file position and the end of the file.
-    long long bytesToEnd();
+    [[nodiscard]] long long bytesToEnd();
 
-    int seek(long long delta) { return file.seekRelative(static_cast<LONG>(delta)); }
-    unsigned long filePosition() const { return file.bytesTransferred(); }
-    int seekTo(unsigned long position)
+    [[nodiscard]] int seek(long long delta) { return file.seekRelative(static_cast<LONG>(delta)); }
+    [[nodiscard]] unsigned long filePosition() const { return file.bytesTransferred(); }
+    [[nodiscard]] int seekTo(unsigned long position)
     {
         return seek(static_cast<long long>(position) - static_cast<long long>(filePosition()));
     }
 
 private:
-    int fits(long long n) const { return n >= 0 && n <= readLimit - readCount; }
+    [[nodiscard]] int fits(long long n) const { return n >= 0 && n <= readLimit - readCount; }
 
     TempFile file;
     GlobalBlock staged{512, 1};

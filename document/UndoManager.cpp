@@ -67,7 +67,8 @@ UndoManager::UndoManager()
 {
     nextManager = firstManager;
     firstManager = this;
-    openLogFile();
+    // Without its log the manager stays off and every writer returns at once.
+    (void)openLogFile();
     resetPositions();
     clearPending();
 }
@@ -164,13 +165,15 @@ void UndoManager::setSingleId(int id)
 {
     ids.count = 0;
     int32_t value = id;
-    ids.append(&value);
+    // A list that cannot grow has told the user; the record then names no element to step.
+    (void)ids.append(&value);
 }
 
 void UndoManager::addRecordPoint(double x, double y, double z)
 {
     UndoPoint point = {x, y, z};
-    points.append(&point);
+    // A list that cannot grow has told the user; a record short of its points is not written.
+    (void)points.append(&point);
 }
 
 int UndoManager::idAt(int index) { return idFrom(ids, index); }
@@ -233,7 +236,8 @@ void UndoManager::afterRecord()
         logFile.closeAndDelete();
         enabled = 0;
         writeOk = 0;
-        openLogFile();
+        // A log that cannot be made again leaves undo off, as at construction.
+        (void)openLogFile();
         resetPositions();
     }
 }
@@ -266,7 +270,7 @@ int UndoManager::stepBack()
     ok = logFile.readWord(length) && ok;
     recordLength = static_cast<unsigned int>(length);
     if (logFile.bytesRead() < kTailBytes)
-        logFile.seek(kTailBytes - logFile.bytesRead());
+        ok = logFile.seek(kTailBytes - logFile.bytesRead()) && ok;
     return ok;
 }
 
@@ -279,13 +283,14 @@ int UndoManager::peekForward()
     return ok;
 }
 
-void UndoManager::readTail()
+int UndoManager::readTail()
 {
     UndoRecordHead tail;
-    readHead(tail);
+    int ok = readHead(tail);
     int32_t length = 0;
-    logFile.readWord(length);
+    ok = logFile.readWord(length) && ok;
     recordLength = static_cast<unsigned int>(length);
+    return ok;
 }
 
 // Position back by one, to the start of the record in hand, whose head is read again.
@@ -305,11 +310,11 @@ int UndoManager::beginRedoRead()
     return readHead(head);
 }
 
-// After reading a record forward to its end.
-void UndoManager::countersForward()
+// After reading a record forward to its end; 0 when its tail could not be read.
+int UndoManager::countersForward()
 {
-    readTail();
     ++position;
+    return readTail();
 }
 
 int UndoManager::seekBack() { return logFile.seek(-logFile.bytesRead()); }
@@ -318,10 +323,8 @@ int UndoManager::openRecord(int redoing) { return redoing ? beginRedoRead() : co
 
 int UndoManager::closeRecord(int redoing)
 {
-    if (redoing) {
-        countersForward();
-        return !logFile.readFailed();
-    }
+    if (redoing)
+        return countersForward() && !logFile.readFailed();
     // The failure flag first: seeking back leaves it as the reads set it.
     return !logFile.readFailed() && seekBack();
 }
@@ -424,7 +427,7 @@ int UndoManager::runStep(int redoing)
         return 1;
     position = positionBefore;
     // A log whose position cannot be set again is as unreadable as before; nothing more to do.
-    logFile.seekTo(fileBefore);
+    (void)logFile.seekTo(fileBefore);
     selectListed(selectionBefore, selectionModeBefore);
     refresh();
     return 0;
@@ -514,8 +517,9 @@ void UndoManager::refresh()
         return;
     SelectTool* tool = owner->selectTool;
     ElementEditor* editor = elementEditor();
+    // The step is done: a selected element that cannot be taken is only not held for editing.
     if (tool && editor && tool->selectionMode() == 1)
-        editor->beginEdit(tool->firstSelectedId());
+        (void)editor->beginEdit(tool->firstSelectedId());
     if (owner->updater) {
         owner->updater->refreshAll();
         owner->updater->flushPainter();

@@ -64,7 +64,7 @@ public:
     // Free bytes on the drive of the log file; 0 when they cannot be found. Tests replace it.
     using FreeSpaceQuery = int (*)(const FileName& log, unsigned long long& bytes);
     static FreeSpaceQuery freeSpaceQuery;
-    static int systemFreeSpace(const FileName& log, unsigned long long& bytes);
+    [[nodiscard]] static int systemFreeSpace(const FileName& log, unsigned long long& bytes);
 
     UndoManager();
     virtual ~UndoManager();
@@ -74,15 +74,15 @@ public:
     void setOwner(DocumentContext* newOwner) { owner = newOwner; }
     // 5, which keeps released record blocks of the document's store out of reuse, so that the
     // entry images in the log keep pointing at intact blocks.
-    int mode() const { return modeWord; }
+    [[nodiscard]] int mode() const { return modeWord; }
 
     // The menu text of Undo ("移動の取り消し"; "取り消し" when there is nothing to undo or no
     // name) and canUndo's answer.
     virtual int undoText(char* text);
     // 1 while undo is on and a record is applied. Closes an open typing or deletion record first.
-    virtual int canUndo();
+    [[nodiscard]] virtual int canUndo();
     virtual int redoText(char* text);
-    virtual int canRedo();
+    [[nodiscard]] virtual int canRedo();
     // Takes back the last applied record; 1 when a step ran. A step is all or nothing: when it
     // fails (an element cannot be taken, the record cannot be read) it answers 0 and leaves the
     // log position, the elements and the selection as they were.
@@ -153,19 +153,19 @@ public:
 
     // The name of a stored record code ("移動"), or an empty text; a new element is named by its
     // kind.
-    static int operationName(int code, int kind, char* name, int size);
+    [[nodiscard]] static int operationName(int code, int kind, char* name, int size);
     // An element is going away: a pending record on it is closed while its id and kind can
     // still be read (the element base calls this from its destructor).
     static void forgetElement(const Element* element);
 
-    int isEnabled() const { return enabled; }
-    int isWriteOk() const { return writeOk; }
-    int appliedCount() const { return position; }
-    int recordCount() const { return count; }
+    [[nodiscard]] int isEnabled() const { return enabled; }
+    [[nodiscard]] int isWriteOk() const { return writeOk; }
+    [[nodiscard]] int appliedCount() const { return position; }
+    [[nodiscard]] int recordCount() const { return count; }
     const PendingUndoRecord& pendingRecord() const { return pending; }
     const UndoLog& log() const { return logFile; }
-    int idCount() const { return ids.count; }
-    int idAt(int index);
+    [[nodiscard]] int idCount() const { return ids.count; }
+    [[nodiscard]] int idAt(int index);
 
 private:
     // The place an element had before a step changed its chains, to put it back when the step
@@ -179,49 +179,49 @@ private:
     enum class Relink { Remove, AppendAtPageEnd };
 
     // The log and its frame.
-    int openLogFile();
+    [[nodiscard]] int openLogFile();
     void beginRecord(UndoCode code, int kind);
     void endRecord();
     void afterRecord();
-    int checkDiskSpace();
-    int stepBack();
-    int peekForward();
-    int readHead(UndoRecordHead& head);
-    void readTail();
-    int countersBack();
-    int beginRedoRead();
-    void countersForward();
-    int seekBack();
+    [[nodiscard]] int checkDiskSpace();
+    [[nodiscard]] int stepBack();
+    [[nodiscard]] int peekForward();
+    [[nodiscard]] int readHead(UndoRecordHead& head);
+    [[nodiscard]] int readTail();
+    [[nodiscard]] int countersBack();
+    [[nodiscard]] int beginRedoRead();
+    [[nodiscard]] int countersForward();
+    [[nodiscard]] int seekBack();
     // The record of a step: read forward from its head (redo) or from its start after stepping
     // back (undo); then past it (redo) or back at its start (undo). 0 when the record's start
     // cannot be reached, or when it was not read whole or its end cannot be reached.
     [[nodiscard]] int openRecord(int redoing);
     [[nodiscard]] int closeRecord(int redoing);
-    UndoCode headCode() const { return static_cast<UndoCode>(head.code); }
+    [[nodiscard]] UndoCode headCode() const { return static_cast<UndoCode>(head.code); }
     void clearPending();
 
     // Common parts of the steps.
-    int settle();
-    int settlesFirst(int redoing) const;
+    [[nodiscard]] int settle();
+    [[nodiscard]] int settlesFirst(int redoing) const;
     void refresh();
     int selectedIds(GlobalBlock& list);
     void reselect(GlobalBlock& list);
     void selectListed(GlobalBlock& list, int mode);
     void selectAlone(int id);
     void clearSelection();
-    ElementEditor* elementEditor() const;
-    ElementEditor* textEditor() const;
-    ElementStore* store() const;
-    int idFrom(GlobalBlock& list, int index);
-    Element* elementInHand(ElementEditor* editor, int id) const;
-    Element* openTextElement(int id, int kind);
+    [[nodiscard]] ElementEditor* elementEditor() const;
+    [[nodiscard]] ElementEditor* textEditor() const;
+    [[nodiscard]] ElementStore* store() const;
+    [[nodiscard]] int idFrom(GlobalBlock& list, int index);
+    [[nodiscard]] Element* elementInHand(ElementEditor* editor, int id) const;
+    [[nodiscard]] Element* openTextElement(int id, int kind);
 
     // Element images (reshape, attribute change, batch change, element zoom).
-    int captureImage(int id);
+    [[nodiscard]] int captureImage(int id);
     void writeImage();
-    int readImage();
+    [[nodiscard]] int readImage();
     void skipImage();
-    int putImageBack(int id);
+    [[nodiscard]] int putImageBack(int id);
     void beginImageRecord(UndoCode code, Element* element);
     void endImageRecord(UndoCode code, Element* element);
     void beginImageBatch(UndoCode code, int n);
@@ -257,11 +257,11 @@ private:
     [[nodiscard]] int stepImageBatch(int redoing);
     [[nodiscard]] int stepText(int redoing);
     // The parts of the steps over several elements; each answers how far it got.
-    int transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor);
+    [[nodiscard]] int transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor);
     [[nodiscard]] int relinkListed(Relink how);
     void putPlacesBack();
     [[nodiscard]] int reinsertListed();
-    int putImagesBack(int n, int after);
+    [[nodiscard]] int putImagesBack(int n, int after);
 
     UndoLog logFile;
     DocumentContext* owner = nullptr;

@@ -85,9 +85,8 @@ int UndoManager::stepPointMove(int redoing)
     if (!openRecord(redoing))
         return 0;
     int32_t id = 0, first = 0, n = 0;
-    logFile.readWord(id);
-    logFile.readWord(first);
-    logFile.readWord(n);
+    if (!logFile.readWord(id) || !logFile.readWord(first) || !logFile.readWord(n))
+        return 0;
     logFile.readList(&points, sizeof(UndoPoint));
     if (!closeRecord(redoing) || n < 1 || points.count != 2 * n)
         return 0;
@@ -115,10 +114,11 @@ int UndoManager::stepPointList(int redoing)
     if (!openRecord(redoing))
         return 0;
     int32_t id = 0, pointsBefore = 0, valuesBefore = 0;
-    logFile.readWord(id);
-    logFile.readWord(pointsBefore);
+    if (!logFile.readWord(id) || !logFile.readWord(pointsBefore))
+        return 0;
     logFile.readList(&points, sizeof(UndoPoint));
-    logFile.readWord(valuesBefore);
+    if (!logFile.readWord(valuesBefore))
+        return 0;
     logFile.readList(&values, sizeof(double));
     if (!closeRecord(redoing))
         return 0;
@@ -143,9 +143,10 @@ int UndoManager::stepPointList(int redoing)
     if (DoubleArray* rounding = element->getVertexRounding()) {
         int valueFrom = redoing ? valuesBefore : 0;
         int valueTo = redoing ? values.count : valuesBefore;
-        rounding->resize(0);
+        // A list that cannot be rebuilt would be stored short: the element stays as it is stored.
+        if (!rounding->resize(0))
+            return 0;
         for (int i = valueFrom; i < valueTo; ++i) {
-            // A list that cannot grow would be stored short: the element stays as it is stored.
             if (!rounding->append(values.get(i)))
                 return 0;
         }
@@ -195,7 +196,7 @@ int UndoManager::readImage()
 // Passes over an image that the step does not put back (a failed read shows in readFailed).
 void UndoManager::skipImage()
 {
-    logFile.skip(static_cast<int>(sizeof entry));
+    (void)logFile.skip(static_cast<int>(sizeof entry));
     logFile.readList(nullptr, 1);
 }
 
@@ -331,11 +332,11 @@ int UndoManager::stepImage(int redoing)
     if (!openRecord(redoing))
         return 0;
     int32_t id = 0;
-    logFile.readWord(id);
+    if (!logFile.readWord(id))
+        return 0;
     if (redoing)
         skipImage();
-    readImage();
-    if (!closeRecord(redoing))
+    if (!readImage() || !closeRecord(redoing))
         return 0;
     selectAlone(id);
     if (!putImageBack(id))
@@ -351,8 +352,7 @@ int UndoManager::stepImageBatch(int redoing)
     if (!openRecord(redoing))
         return 0;
     int32_t n = 0;
-    logFile.readWord(n);
-    if (n < 0)
+    if (!logFile.readWord(n) || n < 0)
         return 0;
     otherIds.count = 0;
     const int done = putImagesBack(n, redoing);
@@ -360,7 +360,7 @@ int UndoManager::stepImageBatch(int redoing)
         // The pairs done are read again from the start of the record. One that cannot be put back
         // now is beyond repair; the step fails either way.
         if (done > 0 && seekBack() && beginRedoRead() && logFile.readWord(n))
-            putImagesBack(done, !redoing);
+            (void)putImagesBack(done, !redoing);
         return 0;
     }
     if (!closeRecord(redoing))
@@ -377,18 +377,19 @@ int UndoManager::putImagesBack(int n, int after)
 {
     for (int i = 0; i < n; ++i) {
         int32_t id = 0;
-        logFile.readWord(id);
+        int read = logFile.readWord(id);
         if (after) {
             skipImage();
-            readImage();
+            read = readImage() && read;
         } else {
-            readImage();
+            read = readImage() && read;
             skipImage();
         }
-        if (logFile.readFailed() || !putImageBack(id))
+        // A skip that failed shows in readFailed.
+        if (!read || logFile.readFailed() || !putImageBack(id))
             return i;
         // A list that cannot grow only leaves the element out of the selection.
-        otherIds.append(&id);
+        (void)otherIds.append(&id);
     }
     return n;
 }

@@ -97,7 +97,11 @@ void UndoManager::recordOrderChange()
     logFile.putWord(order.itemCount());
     OrderChangeItem item;
     for (int i = 0; i < order.itemCount(); ++i) {
-        order.itemAt(i, item);
+        if (!order.itemAt(i, item)) {
+            // The item would be written as the one before it: no record rather than a wrong one.
+            logFile.discard();
+            return;
+        }
         logFile.put(&item.phase, 1);
         logFile.put(&item.type, 1);
         for (int32_t word : item.w)
@@ -148,8 +152,8 @@ int UndoManager::undoNewElement()
     if (!openRecord(0))
         return 0;
     int32_t id = 0;
-    logFile.readWord(id);
-    logFile.read(&entry, sizeof entry);
+    if (!logFile.readWord(id) || !logFile.read(&entry, sizeof entry))
+        return 0;
     logFile.readList(&otherIds, 4);
     reselect(otherIds);
     ElementEditor* editor = elementEditor();
@@ -171,8 +175,8 @@ int UndoManager::redoNewElement()
     if (!openRecord(1))
         return 0;
     int32_t id = 0;
-    logFile.readWord(id);
-    logFile.read(&entry, sizeof entry);
+    if (!logFile.readWord(id) || !logFile.read(&entry, sizeof entry))
+        return 0;
     logFile.readList(nullptr, 4);
     ElementEditor* editor = elementEditor();
     if (!closeRecord(1) || !editor || !editor->reinsertById(id, entry))
@@ -203,8 +207,8 @@ int UndoManager::undoMoveOrRotate(int redoing)
         return 0;
     const int rotation = headCode() == UndoCode::Rotate;
     double angle = 0.0;
-    if (rotation)
-        logFile.readReal(angle);
+    if (rotation && !logFile.readReal(angle))
+        return 0;
     logFile.readList(&points, sizeof(UndoPoint));
     logFile.readList(&ids, 4);
     reselect(ids);
@@ -220,7 +224,7 @@ int UndoManager::undoMoveOrRotate(int redoing)
     if (done < ids.count) {
         // The elements changed already get the opposite change, so that none stays changed. An
         // element that cannot be taken back now is beyond repair; the step fails either way.
-        transformListed(done, rotation, angle, amount, -factor);
+        (void)transformListed(done, rotation, angle, amount, -factor);
         return 0;
     }
     refresh();
@@ -281,18 +285,20 @@ int UndoManager::undoOrder(int redoing)
         return 0;
     int32_t page = 0;
     int32_t n = 0;
-    logFile.readWord(page);
-    logFile.readWord(n);
+    if (!logFile.readWord(page) || !logFile.readWord(n))
+        return 0;
     order.clear();
     order.page = page;
     if (!logFile.canRead(static_cast<long long>(n) * OrderChangeRecord::kItemBytes))
         return 0;
     for (int i = 0; i < n; ++i) {
         OrderChangeItem item;
-        logFile.read(&item.phase, 1);
-        logFile.read(&item.type, 1);
-        for (int32_t& word : item.w)
-            logFile.readWord(word);
+        if (!logFile.read(&item.phase, 1) || !logFile.read(&item.type, 1))
+            return 0;
+        for (int32_t& word : item.w) {
+            if (!logFile.readWord(word))
+                return 0;
+        }
         if (!order.addItem(item))
             return 0;
     }
@@ -393,14 +399,14 @@ int UndoManager::reinsertListed()
     for (int i = done; i < ids.count; ++i) {
         const int id = idFrom(ids, i);
         if (!target->isLive(id) && entries.get(i, &image))
-            target->reinsertElement(id, image);
+            (void)target->reinsertElement(id, image);
     }
     for (int i = 0; i < ids.count; ++i) {
         const int id = idFrom(ids, i);
         if (i < done)
-            editor->removeById(id);
+            (void)editor->removeById(id);
         else
-            target->deleteElement(id, &image);
+            (void)target->deleteElement(id, &image);
     }
     return 0;
 }
@@ -415,9 +421,9 @@ void UndoManager::putPlacesBack()
         if (!placesBefore.get(i, &place))
             continue;
         if (place.wasLive)
-            editor->reinsertById(place.id, place.entry);
+            (void)editor->reinsertById(place.id, place.entry);
         else
-            editor->removeById(place.id);
+            (void)editor->removeById(place.id);
     }
     placesBefore.count = 0;
 }

@@ -213,18 +213,14 @@ int UndoManager::stepText(int redoing)
         return 0;
     const UndoCode code = headCode();
     int32_t id = 0, caret = 0, start = 0, end = 0, at = 0, oldLength = 0, newLength = 0;
-    logFile.readWord(id);
-    logFile.readWord(caret);
-    if (code == UndoCode::TextDelete || code == UndoCode::TextCut) {
-        logFile.readWord(start);
-        logFile.readWord(end);
-        logFile.readWord(at);
-    } else if (code == UndoCode::TextReplace || code == UndoCode::TextPaste) {
-        logFile.readWord(start);
-        logFile.readWord(end);
-        logFile.readWord(oldLength);
-        logFile.readWord(newLength);
-    }
+    int read = logFile.readWord(id) && logFile.readWord(caret);
+    if (code == UndoCode::TextDelete || code == UndoCode::TextCut)
+        read = read && logFile.readWord(start) && logFile.readWord(end) && logFile.readWord(at);
+    else if (code == UndoCode::TextReplace || code == UndoCode::TextPaste)
+        read = read && logFile.readWord(start) && logFile.readWord(end) && logFile.readWord(oldLength) &&
+               logFile.readWord(newLength);
+    if (!read)
+        return 0;
     logFile.readList(&text, 1);
     if (!closeRecord(redoing))
         return 0;

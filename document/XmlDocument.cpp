@@ -76,8 +76,9 @@ int XmlNode::addAttribute(XmlAttribute* attribute)
 XmlDocument::XmlDocument()
 {
     static const char* const baseKeywords[] = {"?xml", "!DOCTYPE", "<!--", "version", "encording", "standalone", "yes", "no"};
+    // A table that cannot grow has told the user; a name it lacks reads as unknown.
     for (int i = 0; i < 8; ++i)
-        addKeyword(i + 1, baseKeywords[i]);
+        (void)addKeyword(i + 1, baseKeywords[i]);
 }
 
 XmlDocument::~XmlDocument() { dropNodesFrom(0); }
@@ -191,17 +192,19 @@ int XmlDocument::gatherText(TextString& text)
         if (b == '<')
             break;
         if (b == '"') {
-            if (text.length() < kMaxTextLength)
-                text.appendChar('"');
+            if (text.length() < kMaxTextLength && !text.appendChar('"'))
+                return 0;
             if (!readQuotedValue(&text))
                 return 0;
-            if (text.length() < kMaxTextLength)
-                text.appendChar('"');
+            if (text.length() < kMaxTextLength && !text.appendChar('"'))
+                return 0;
             continue;
         }
         if (b < 32 || text.length() >= kMaxTextLength)
             continue;
-        text.appendChar(static_cast<char>(b));
+        // A text that cannot grow (which has told the user) ends the read rather than lose bytes.
+        if (!text.appendChar(static_cast<char>(b)))
+            return 0;
     }
     if (text.length() > 0)
         text.shorten(decodeXmlEntities(text.data(), text.length()));
@@ -218,7 +221,8 @@ int XmlDocument::readQuotedValue(TextString* value)
             return 1;
         if (b < 32 || !value || value->length() >= kMaxTextLength)
             continue;
-        value->appendChar(static_cast<char>(b));
+        if (!value->appendChar(static_cast<char>(b)))
+            return 0;
     }
 }
 
@@ -291,7 +295,9 @@ int XmlDocument::readAttributes(XmlNode& node)
             if (current) {
                 current->value.shorten(decodeXmlEntities(current->value.data(), current->value.length()));
                 takeDeclarationValue(*current);
-                node.addAttribute(current);
+                // Beyond the node's limit (or without memory) the attribute is dropped, as one
+                // that could not be made is.
+                (void)node.addAttribute(current);
                 current = nullptr;
             }
             continue;
@@ -366,8 +372,9 @@ int XmlDocument::read()
         return 0;
     }
     node->level = currentDepth;
+    // Character data the node cannot take (beyond its limit or without memory) is dropped.
     if (text)
-        node->addAttribute(text);
+        (void)node->addAttribute(text);
     char ender = 0;
     if (!readName(node->name, ender)) {
         delete node;

@@ -20,10 +20,10 @@ struct XmlNode {
     XmlNode(const XmlNode&) = delete;
     XmlNode& operator=(const XmlNode&) = delete;
 
-    int attributeCount() const { return attributes.count; }
-    XmlAttribute* attributeAt(int i) const;
+    [[nodiscard]] int attributeCount() const { return attributes.count; }
+    [[nodiscard]] XmlAttribute* attributeAt(int i) const;
     // Takes ownership; 0 (and the attribute deleted) when the list cannot grow.
-    int addAttribute(XmlAttribute* attribute);
+    [[nodiscard]] int addAttribute(XmlAttribute* attribute);
 
     int level = 0;
     int type = Element;
@@ -51,29 +51,29 @@ public:
 
     // Reads the next node and appends it to the node list; 0 at the end of the file or without
     // a node list.
-    virtual int read();
+    [[nodiscard]] virtual int read();
     // Opens the file for writing; closes it after flushing.
-    virtual int beginOutput();
-    virtual int endOutput();
+    [[nodiscard]] virtual int beginOutput();
+    [[nodiscard]] virtual int endOutput();
     // Opens the file for reading and makes the node list; drops the nodes and closes it again.
-    int beginInput();
-    int endInput();
+    [[nodiscard]] int beginInput();
+    [[nodiscard]] int endInput();
 
     // Elements only: '<', the name, the attributes as  name="value", then "/>" or ">" (or
     // "</name>" for a closing tag without attributes), and CR LF. 0 for other node types.
-    int writeNode(const XmlNode& node);
-    int writeDeclaration();
-    int writeSvgDocType();
+    [[nodiscard]] int writeNode(const XmlNode& node);
+    [[nodiscard]] int writeDeclaration();
+    [[nodiscard]] int writeSvgDocType();
 
     // Keywords, compared without regard to ASCII case; -1 / null when unknown.
-    int addKeyword(int id, const char* text);
-    int keywordId(const char* name) const;
-    const char* keywordName(int id) const;
+    [[nodiscard]] int addKeyword(int id, const char* text);
+    [[nodiscard]] int keywordId(const char* name) const;
+    [[nodiscard]] const char* keywordName(int id) const;
 
-    int nodeCount() const { return nodes.count; }
-    XmlNode* nodeAt(int i) const;
-    XmlNode* lastNode() const { return nodeAt(nodes.count - 1); }
-    int depth() const { return currentDepth; }
+    [[nodiscard]] int nodeCount() const { return nodes.count; }
+    [[nodiscard]] XmlNode* nodeAt(int i) const;
+    [[nodiscard]] XmlNode* lastNode() const { return nodeAt(nodes.count - 1); }
+    [[nodiscard]] int depth() const { return currentDepth; }
 
     char version[20] = {};
     char encoding[128] = {};
@@ -87,14 +87,15 @@ private:
 
     void applyPendingDepth();
     void dropNodesFrom(int index);
-    int appendNode(XmlNode* node);
-    // Character data up to the next '<' (consumed); 0 when the file ends first.
-    int gatherText(TextString& text);
+    [[nodiscard]] int appendNode(XmlNode* node);
+    // Character data up to the next '<' (consumed); 0 when the file ends first or the text
+    // cannot grow.
+    [[nodiscard]] int gatherText(TextString& text);
     // The name after '<'; 0 at the end of the file. `ender` gets the byte that ended it.
-    int readName(char* name, char& ender);
+    [[nodiscard]] int readName(char* name, char& ender);
     // Attributes up to '>'; 0 at the end of the file.
-    int readAttributes(XmlNode& node);
-    int readQuotedValue(TextString* value);
+    [[nodiscard]] int readAttributes(XmlNode& node);
+    [[nodiscard]] int readQuotedValue(TextString* value);
     void takeDeclarationValue(const XmlAttribute& attribute);
 
     mutable GlobalBlock keywords{30, static_cast<int>(sizeof(Keyword))};
@@ -106,4 +107,4 @@ private:
 };
 
 // Replaces the entities &amp; &lt; &gt; &quot; in place; the new length.
-int decodeXmlEntities(char* text, int length);
+[[nodiscard]] int decodeXmlEntities(char* text, int length);

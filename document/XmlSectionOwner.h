@@ -13,8 +13,8 @@ public:
 
     // Writes the owner's section(s) through the document's tag writer at its current level; 0
     // when a write failed. Writes nothing by default.
-    virtual int writeXmlSection(Document& document);
+    [[nodiscard]] virtual int writeXmlSection(Document& document);
     // Reads the section whose opening tag `tagId` the document has just read, up to and
     // including its closing tag. By default the section is read over.
-    virtual int readXmlSection(Document& document, int tagId);
+    [[nodiscard]] virtual int readXmlSection(Document& document, int tagId);
 };

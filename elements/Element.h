@@ -20,7 +20,7 @@ public:
 
     // Mode 1 writes the element's record into the store's staging buffer (from position 0); mode 3
     // reads it back from position 0. 1 when done, 0 without a store. The layout is each kind's own.
-    virtual int exchangeRecord(int mode)
+    [[nodiscard]] virtual int exchangeRecord(int mode)
     {
         (void)mode;
         return 0;
@@ -51,22 +51,22 @@ public:
 
     // Stores the record staged in the store's buffer as a new element and keeps the new id; -1
     // when the drawing has no store, 0 when the store could not take it. The id is 0 meanwhile.
-    int store();
+    [[nodiscard]] int store();
     // Reads element id from the store (record into the staging buffer) and takes serial, group,
     // kind, layer and page from its entry; the store's result (0 for an id it does not hold).
-    int load(int id);
+    [[nodiscard]] int load(int id);
     // Words 3 to 7 of an index entry: serial, group, kind, layer, page.
     void buildIndexEntry(ElementIndexEntry& entry) const;
     void takeRecordHeader(const ElementIndexEntry& entry);
     // The store of the element's drawing, or null.
-    ElementStore* elementStore() const;
+    [[nodiscard]] ElementStore* elementStore() const;
 
     // The drawing file, through the current XML context (the document being read or written).
     // writeXml writes the element in the tag of its kind keyword with its attribute tags; 0 when
     // a write failed. readXmlAttributes takes the element's values from the context's attribute
     // holder after its tags were read. The base writes and takes nothing.
-    virtual int writeXml() { return 1; }
-    virtual int readXmlAttributes() { return 1; }
+    [[nodiscard]] virtual int writeXml() { return 1; }
+    [[nodiscard]] virtual int readXmlAttributes() { return 1; }
 
     // As the document's attribute holder: every optional attribute object made (so that each
     // tag of every kind finds its object) and released; the object that reads the attribute tag
@@ -74,7 +74,7 @@ public:
     // back to their defaults.
     virtual void createAllAttributes() {}
     virtual void releaseAllAttributes() {}
-    virtual EntityAttribute* entityAttribute(int tagId)
+    [[nodiscard]] virtual EntityAttribute* entityAttribute(int tagId)
     {
         (void)tagId;
         return nullptr;
@@ -92,4 +92,4 @@ public:
 
 // A new element of the base kind, null when memory ran out: the document's attribute holder
 // (start-up installs this as makeBaseElement).
-Element* newBaseElement();
+[[nodiscard]] Element* newBaseElement();

@@ -33,11 +33,11 @@ int readQuotedValue(XmlContext& d, int tag, char* buffer, int size)
 int fillList(Dialog* dialog, int id, const char* const* texts, int count)
 {
     Control* list = dialog ? dialog->findControl(id) : nullptr;
-    if (!list)
+    if (!list || !list->reset())
         return 0;
-    list->reset();
     for (int i = 0; i < count; ++i)
-        list->addString(texts[i]);
+        if (!list->addString(texts[i]))
+            return 0;
     return 1;
 }
 
@@ -46,8 +46,7 @@ int selectListPosition(Dialog* dialog, int id, int position)
     Control* list = dialog ? dialog->findControl(id) : nullptr;
     if (!list)
         return 0;
-    list->select(position);
-    return 1;
+    return list->select(position) ? 1 : 0;
 }
 
 int selectedListPosition(Dialog* dialog, int id, int& position)
@@ -64,8 +63,7 @@ int realToField(Dialog* dialog, int id, double value)
     Control* field = dialog ? dialog->findControl(id) : nullptr;
     if (!field)
         return 0;
-    field->setDouble(value);
-    return 1;
+    return field->setDouble(value) ? 1 : 0;
 }
 
 int realFromField(Dialog* dialog, int id, double& value)
@@ -83,8 +81,7 @@ int intToField(Dialog* dialog, int id, int value)
     Control* field = dialog ? dialog->findControl(id) : nullptr;
     if (!field)
         return 0;
-    field->setInt(value);
-    return 1;
+    return field->setInt(value) ? 1 : 0;
 }
 
 int intFromField(Dialog* dialog, int id, int& value)

@@ -16,7 +16,7 @@ enum ChildResult { kChildFailed = 0, kChildRead = 1, kChildNotMine = -1 };
 // kChildRead, or kChildFailed to end the read with 0, or kChildNotMine to have the rest of the
 // tag's line skipped. Closing tags of other blocks and tag id 0 are passed over. 0 when the file
 // ends before `endTag`.
-template <typename Child> int readBlock(XmlContext& d, int endTag, Child child)
+template <typename Child> [[nodiscard]] int readBlock(XmlContext& d, int endTag, Child child)
 {
     int id = 0;
     for (;;) {
@@ -29,38 +29,39 @@ template <typename Child> int readBlock(XmlContext& d, int endTag, Child child)
         const int result = child(id);
         if (result == kChildFailed)
             return 0;
-        if (result == kChildNotMine)
-            d.skipLine();
+        if (result == kChildNotMine && !d.skipLine())
+            return 0;
     }
 }
 
 // The value of the value tag just opened, then its closing tag; 0 when either could not be read.
-int readIntValue(XmlContext& d, int tag, int& value);
-int readDoubleValue(XmlContext& d, int tag, double& value);
+[[nodiscard]] int readIntValue(XmlContext& d, int tag, int& value);
+[[nodiscard]] int readDoubleValue(XmlContext& d, int tag, double& value);
 // A quoted text into a buffer of `size` bytes (at most size - 1 kept).
-int readQuotedValue(XmlContext& d, int tag, char* buffer, int size);
+[[nodiscard]] int readQuotedValue(XmlContext& d, int tag, char* buffer, int size);
 
 // Lists (combo boxes, positions counted from 1). Each returns 0 when the dialog has no control
-// with the id.
-int fillList(Dialog* dialog, int id, const char* const* texts, int count);
-int selectListPosition(Dialog* dialog, int id, int position);
-int selectedListPosition(Dialog* dialog, int id, int& position);
+// with the id, and the writers also when the control does not take what they give it (a control
+// of another kind, a list that cannot hold the texts); every attribute's dialog glue answers so.
+[[nodiscard]] int fillList(Dialog* dialog, int id, const char* const* texts, int count);
+[[nodiscard]] int selectListPosition(Dialog* dialog, int id, int position);
+[[nodiscard]] int selectedListPosition(Dialog* dialog, int id, int& position);
 // Number fields; the readers leave `value` as it was without a control.
-int realToField(Dialog* dialog, int id, double value);
-int realFromField(Dialog* dialog, int id, double& value);
-int intToField(Dialog* dialog, int id, int value);
-int intFromField(Dialog* dialog, int id, int& value);
+[[nodiscard]] int realToField(Dialog* dialog, int id, double value);
+[[nodiscard]] int realFromField(Dialog* dialog, int id, double& value);
+[[nodiscard]] int intToField(Dialog* dialog, int id, int value);
+[[nodiscard]] int intFromField(Dialog* dialog, int id, int& value);
 
 // Drawing units per paper millimetre for the owner's paper: the scale denominator over the
 // numerator (100 at 1:100); 1.0 without an owner or paper.
-double drawingScale(const DrawingOwner* owner);
+[[nodiscard]] double drawingScale(const DrawingOwner* owner);
 
 // Copies a keyword (or "" for none) into out; 1 when there was one.
-int copyKeyword(const char* keyword, char* out, int size);
+[[nodiscard]] int copyKeyword(const char* keyword, char* out, int size);
 // Keyword tables: keywords[i] is the keyword of the code first + i (i < count).
 // The keyword of code into out ("" for a code outside the table); 1 when there was one.
-int keywordOfCode(int code, const char* const* keywords, int count, int first, char* out, int size);
+[[nodiscard]] int keywordOfCode(int code, const char* const* keywords, int count, int first, char* out, int size);
 // The code of a keyword text; 0 and code unchanged for a text (or null) not in the table.
-int codeOfKeyword(const char* text, const char* const* keywords, int count, int first, int& code);
+[[nodiscard]] int codeOfKeyword(const char* text, const char* const* keywords, int count, int first, int& code);
 
 } // namespace attribute_io

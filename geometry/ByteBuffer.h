@@ -9,5 +9,5 @@ class ByteBuffer : public LocalBuffer {
 public:
     explicit ByteBuffer(int n);
 
-    int size() const { return allocatedCount; }
+    [[nodiscard]] int size() const { return allocatedCount; }
 };

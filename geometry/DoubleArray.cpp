@@ -4,7 +4,8 @@ namespace {
 GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
 } // namespace
 
-DoubleArray::DoubleArray() : GlobalBlock(50, sizeof(double)) { allocate(1); }
+// A failure is shown to the user; an array without its block tries again when it grows.
+DoubleArray::DoubleArray() : GlobalBlock(50, sizeof(double)) { (void)allocate(1); }
 
 int DoubleArray::resize(int n)
 {

@@ -11,23 +11,23 @@ public:
     DoubleArray();
 
     // Truncates to n, or appends 0.0 until the count is n.
-    int resize(int n);
-    int append(double v) { return GlobalBlock::append(&v); }
+    [[nodiscard]] int resize(int n);
+    [[nodiscard]] int append(double v) { return GlobalBlock::append(&v); }
     // Stores v at i + 1, moving the later values up; i = -1 inserts in front.
-    int insertAfter(int i, double v);
+    [[nodiscard]] int insertAfter(int i, double v);
     // Every value of the other array, in order (the array itself may be given).
-    int appendAll(const DoubleArray* other);
-    int getRaw(int i, double* out) const;
+    [[nodiscard]] int appendAll(const DoubleArray* other);
+    [[nodiscard]] int getRaw(int i, double* out) const;
     // 0.0 when i is out of range.
-    double get(int i) const;
-    int set(int i, double v);
+    [[nodiscard]] double get(int i) const;
+    [[nodiscard]] int set(int i, double v);
     using GlobalBlock::removeAt;
     // Removes n values from i (n >= 1, i + n <= count).
     using GlobalBlock::removeRange;
     // Opens a gap of n values at i (0 <= i <= count, n >= 1); the gap keeps whatever the block held.
     using GlobalBlock::insertGap;
     // Empties this array, then appendAll.
-    int copyFrom(const DoubleArray* other) { return other ? copyAll(*other) : 0; }
+    [[nodiscard]] int copyFrom(const DoubleArray* other) { return other ? copyAll(*other) : 0; }
     // 1 when empty or every value equals 0.0 exactly (-0.0 does; 1e-300 does not).
-    int isAllZero() const;
+    [[nodiscard]] int isAllZero() const;
 };

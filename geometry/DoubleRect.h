@@ -21,22 +21,22 @@ public:
         maxY = newMaxY;
     }
     // The normalised rectangle of two corner points; 0 for a null point.
-    int setFromCorners(const Point* p1, const Point* p2);
+    [[nodiscard]] int setFromCorners(const Point* p1, const Point* p2);
     // setFromCorners, then all four values * num / den when den >= 0.1 (unscaled otherwise).
-    int setFromCornersScaled(const Point* p1, const Point* p2, double num, double den);
+    [[nodiscard]] int setFromCornersScaled(const Point* p1, const Point* p2, double num, double den);
 
-    double width() const { return maxX - minX; }
-    double height() const { return maxY - minY; }
+    [[nodiscard]] double width() const { return maxX - minX; }
+    [[nodiscard]] double height() const { return maxY - minY; }
     // Corners (min x, min y), (max x, min y), (max x, max y), (min x, max y).
     void getCornerArrays(double xs[4], double ys[4]) const;
 
     // Whether the span a..b of x (of y) meets the rectangle's.
-    int overlapsX(double a, double b, int inclusive) const;
-    int overlapsY(double a, double b, int inclusive) const;
-    int overlapsOtherX(const DoubleRect* other, int inclusive) const;
-    int overlapsOtherY(const DoubleRect* other, int inclusive) const;
-    int containsXY(double x, double y, int inclusive) const;
-    int intersects(const DoubleRect* other, int inclusive) const;
+    [[nodiscard]] int overlapsX(double a, double b, int inclusive) const;
+    [[nodiscard]] int overlapsY(double a, double b, int inclusive) const;
+    [[nodiscard]] int overlapsOtherX(const DoubleRect* other, int inclusive) const;
+    [[nodiscard]] int overlapsOtherY(const DoubleRect* other, int inclusive) const;
+    [[nodiscard]] int containsXY(double x, double y, int inclusive) const;
+    [[nodiscard]] int intersects(const DoubleRect* other, int inclusive) const;
 
     double minY = 0.0;
     double minX = 0.0;

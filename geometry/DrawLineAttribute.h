@@ -21,39 +21,39 @@ public:
     // RGB and inks of the colour (its overprint and ink stay).
     void setColor(const RgbColor& rgb) { colour.RgbColor::assign(rgb); }
     // Space and over at drawing size (times the owner's scale denominator over numerator).
-    double scaledSpace() const;
-    double scaledOver() const;
+    [[nodiscard]] double scaledSpace() const;
+    [[nodiscard]] double scaledOver() const;
 
     // Record image: style int32; width, space, over as doubles; the colour's 52 bytes.
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // Style code, width, space, over and colour (not dash, gap, dot or the two flags).
     void assign(const DrawLineAttribute* other);
 
     // Number fields by control id; 0 when the dialog has no such control.
-    int widthFromControl(Dialog* dialog, int id);
-    int setWidthFromControl(Dialog* dialog, int id) { return widthFromControl(dialog, id); }
-    int spaceToControl(Dialog* dialog, int id);
-    int spaceFromControl(Dialog* dialog, int id);
-    int overToControl(Dialog* dialog, int id);
-    int overFromControl(Dialog* dialog, int id);
+    [[nodiscard]] int widthFromControl(Dialog* dialog, int id);
+    [[nodiscard]] int setWidthFromControl(Dialog* dialog, int id) { return widthFromControl(dialog, id); }
+    [[nodiscard]] int spaceToControl(Dialog* dialog, int id);
+    [[nodiscard]] int spaceFromControl(Dialog* dialog, int id);
+    [[nodiscard]] int overToControl(Dialog* dialog, int id);
+    [[nodiscard]] int overFromControl(Dialog* dialog, int id);
 
     // With bit 0 of flags set, width, space and over times factor, each taken on its own only
     // when it lies strictly between 0.001 and 100.0.
     void scale(double factor, int flags);
 
     // The drawing file through the current XML context, up to endTag; the flags stay as they are.
-    int readXml(int endTag);
-    int writeXml(XmlContext* context);
+    [[nodiscard]] int readXml(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* context);
     // Takes other, writes, then resets the writer's current colour to white.
-    int writeFromHolder(const DrawLineAttribute& other);
+    [[nodiscard]] int writeFromHolder(const DrawLineAttribute& other);
     // The writer's holder (XmlContext::currentDrawLine) takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // Acts on the key just read (15451 the quoted style keyword, which must be one; 15452..15454
     // width, space, over); any other key answers 1 untouched.
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file) const;
 
     DrawingOwner* owner = nullptr;
     double width = 0.14;
@@ -65,5 +65,5 @@ public:
     int hasOver = 1;
 
 private:
-    int readXmlWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readXmlWith(XmlContext& d, int endTag);
 };

@@ -123,9 +123,8 @@ int DrawPoint::setCoordinates(const Point* p)
 
 int DrawPoint::copyFrom(const DrawPoint* p)
 {
-    if (!p)
+    if (!setCoordinates(p))
         return 0;
-    setCoordinates(p);
     owner = p->owner;
     xmlLink = p->xmlLink;
     return 1;
@@ -196,16 +195,14 @@ int DrawPoint::writeXToControl(Control* control) const
 {
     if (!control)
         return 0;
-    control->setDouble(toGridUnitX(x));
-    return 1;
+    return control->setDouble(toGridUnitX(x)) ? 1 : 0;
 }
 
 int DrawPoint::writeYToControl(Control* control) const
 {
     if (!control)
         return 0;
-    control->setDouble(toGridUnitY(y));
-    return 1;
+    return control->setDouble(toGridUnitY(y)) ? 1 : 0;
 }
 
 int DrawPoint::readXFromControl(Control* control)
@@ -229,8 +226,7 @@ int DrawPoint::writeXToDialog(Dialog* dialog, int id) const
     Control* control = controlOf(dialog, id);
     if (!control)
         return 0;
-    control->setDouble(toGridUnitX(x - gridOriginX()));
-    return 1;
+    return control->setDouble(toGridUnitX(x - gridOriginX())) ? 1 : 0;
 }
 
 int DrawPoint::writeYToDialog(Dialog* dialog, int id) const
@@ -238,8 +234,7 @@ int DrawPoint::writeYToDialog(Dialog* dialog, int id) const
     Control* control = controlOf(dialog, id);
     if (!control)
         return 0;
-    control->setDouble(toGridUnitY(getAxisY() - gridOriginY()));
-    return 1;
+    return control->setDouble(toGridUnitY(getAxisY() - gridOriginY())) ? 1 : 0;
 }
 
 int DrawPoint::readXFromDialog(Dialog* dialog, int id)
@@ -264,16 +259,14 @@ int DrawPoint::showXUnitLabelIn(Control* control) const
 {
     if (!control)
         return 0;
-    control->setText(unitName(gridXUnit()));
-    return 1;
+    return control->setText(unitName(gridXUnit())) ? 1 : 0;
 }
 
 int DrawPoint::showYUnitLabelIn(Control* control) const
 {
     if (!control)
         return 0;
-    control->setText(unitName(gridYUnit()));
-    return 1;
+    return control->setText(unitName(gridYUnit())) ? 1 : 0;
 }
 
 int DrawPoint::showXUnitLabel(Dialog* dialog, int id) const { return showXUnitLabelIn(controlOf(dialog, id)); }
@@ -311,8 +304,7 @@ int DrawPoint::showPercent(Control* control, double base, double value)
         return 0;
     char text[64] = "";
     formatPercent(base, value, text, sizeof text);
-    control->setText(text);
-    return 1;
+    return control->setText(text) ? 1 : 0;
 }
 
 // --- element records ---
@@ -340,12 +332,15 @@ int DrawPoint::readRecord(ElementRecordBuffer& buffer, int dims, int withFlag)
     // The whole record or nothing: a record cut short changes no field.
     if (buffer.remaining() < recordSize(dims, withFlag))
         return 0;
-    if (withFlag)
-        buffer.getDword(flag);
-    buffer.getDouble(x);
-    buffer.getDouble(y);
-    if (dims == 3)
-        buffer.getDouble(z);
+    uint32_t readFlag = flag;
+    double readX = 0.0, readY = 0.0, readZ = z;
+    if ((withFlag && !buffer.getDword(readFlag)) || !buffer.getDouble(readX) || !buffer.getDouble(readY) ||
+        (dims == 3 && !buffer.getDouble(readZ)))
+        return 0;
+    flag = readFlag;
+    x = readX;
+    y = readY;
+    z = readZ;
     return 1;
 }
 
@@ -367,8 +362,8 @@ int DrawPoint::writeXml(XmlContext* writer, int tag)
     DrawPoint* holder = holderFor(writer, tag);
     if (!holder)
         return 0;
-    if (holder != this)
-        holder->copyFrom(this);
+    if (holder != this && !holder->copyFrom(this))
+        return 0;
     return holder->writeXmlTo(writer, tag);
 }
 
@@ -388,7 +383,8 @@ int DrawPoint::readXml(int endTag)
     for (;;) {
         if (id == tag_id::x || id == tag_id::y) {
             if (d->isClosingTag()) {
-                d->skipLine();
+                if (!d->skipLine())
+                    return 0;
             } else {
                 double v = 0.0;
                 if (!d->readListDouble(v))
@@ -400,8 +396,8 @@ int DrawPoint::readXml(int endTag)
                 if (!d->expectTag(id))
                     return 0;
             }
-        } else if (id != 0) {
-            d->skipLine();
+        } else if (id != 0 && !d->skipLine()) {
+            return 0;
         }
         if (!d->nextTag(id))
             return 0;

@@ -54,7 +54,7 @@ int DrawSwitch::readXmlValue(XmlContext& reader, int endTag)
     char text[80];
     if (!reader.readQuoted(text, sizeof text))
         return 0;
-    setFromKeyword(text);
+    (void)setFromKeyword(text); // another text keeps the value
     return reader.expectTag(endTag);
 }
 

@@ -11,24 +11,24 @@ class SettingsFile;
 class DrawSwitch {
 public:
 
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // The check box with the id; 0 when the dialog has none.
-    int toCheckBox(Dialog* dialog, int id) const;
-    int fromCheckBox(Dialog* dialog, int id);
+    [[nodiscard]] int toCheckBox(Dialog* dialog, int id) const;
+    [[nodiscard]] int fromCheckBox(Dialog* dialog, int id);
 
     // "ON" for any nonzero value, "OFF" for 0.
     int keyword(char* out, int size) const;
     // Exactly "ON" (1) or "OFF" (0); another text gives 0 and changes nothing.
-    int setFromKeyword(const char* text);
+    [[nodiscard]] int setFromKeyword(const char* text);
 
     // The quoted keyword of the value tag just opened (another text keeps the value), then the
     // closing tag endTag.
-    int readXmlValue(XmlContext& reader, int endTag);
-    int writeXml(XmlContext& writer, int tag) const;
+    [[nodiscard]] int readXmlValue(XmlContext& reader, int endTag);
+    [[nodiscard]] int writeXml(XmlContext& writer, int tag) const;
 
     // "TRUE" gives 1, any other value 0.
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file, int key) const;
 
     int value = 1;
 };

@@ -33,7 +33,7 @@ int DrawTypeAttribute::readValueWith(XmlContext& d, int endTag)
     char text[80];
     if (!d.readQuoted(text, sizeof text))
         return 0;
-    parse(text, value);
+    (void)parse(text, value); // another text keeps the value
     return d.expectTag(endTag);
 }
 

@@ -16,22 +16,22 @@ public:
     }
 
     // 1 and the keyword for 1..4; 0 and "" otherwise.
-    static int keyword(int code, char* out, int size);
+    [[nodiscard]] static int keyword(int code, char* out, int size);
     // Tries 1 to 4; 0 and `code` untouched when none matches exactly.
-    static int parse(const char* text, int& code);
+    [[nodiscard]] static int parse(const char* text, int& code);
 
     // The quoted keyword of the value tag just opened (through the current XML context; another
     // text keeps the value), then the closing tag endTag.
-    int readXmlValue(int endTag);
+    [[nodiscard]] int readXmlValue(int endTag);
     // The tag "drawType" with the keyword; a value without keyword writes nothing and succeeds.
-    int writeXml(XmlContext* context);
+    [[nodiscard]] int writeXml(XmlContext* context);
     // The writer's holder (XmlContext::currentDrawType) takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     int value = 0;
     XmlContext* xmlContext = nullptr;
 
 private:
-    int readValueWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readValueWith(XmlContext& d, int endTag);
 };

@@ -9,8 +9,8 @@ class PaperSettings;
 // implementation; either answer may be null (a drawing still being made).
 class DrawingOwner {
 public:
-    virtual PaperSettings* paperSettings() const = 0;
-    virtual GridSettings* gridSettings() const = 0;
+    [[nodiscard]] virtual PaperSettings* paperSettings() const = 0;
+    [[nodiscard]] virtual GridSettings* gridSettings() const = 0;
 
 protected:
     ~DrawingOwner() = default;

@@ -18,18 +18,18 @@ public:
 
     // Record image: the switch (int16), the colour's 52 bytes, the tint's image. A failed read
     // leaves all three as they were.
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
 
     // The drawing file through the current XML context, up to endTag.
-    int readXml(int endTag);
-    int writeXml(XmlContext* writer);
+    [[nodiscard]] int readXml(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* writer);
     // The block holding only the switch.
-    int writeDrawOnly(XmlContext* writer) const;
+    [[nodiscard]] int writeDrawOnly(XmlContext* writer) const;
     // Takes other, writes, then resets the writer's current colour to white.
-    int writeFromHolder(const Bundle& other);
+    [[nodiscard]] int writeFromHolder(const Bundle& other);
     // The writer's holder of this kind takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     int reserved = 0;
     DrawSwitch draw;
@@ -38,5 +38,5 @@ public:
     XmlContext* xmlContext = nullptr;
 
 protected:
-    int readXmlWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readXmlWith(XmlContext& d, int endTag);
 };

@@ -11,13 +11,13 @@ class Dialog;
 class EdgeAttributes : public DrawnInkBundle<EdgeAttributes, GrayValue> {
 public:
 
-    InkColor& color() { return colour; }
+    [[nodiscard]] InkColor& color() { return colour; }
     void setGrayFrom(const GrayValue& tint) { gray.assign(&tint); }
     // Drawn, full tint; the colour stays.
     void reset();
 
     // An "edge" block holding only the colour.
-    int writeColorOnly();
+    [[nodiscard]] int writeColorOnly();
 };
 
 extern template class DrawnInkBundle<EdgeAttributes, GrayValue>;

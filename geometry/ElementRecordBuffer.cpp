@@ -4,7 +4,8 @@
 
 ElementRecordBuffer::ElementRecordBuffer() : GlobalBlock(1000, 1)
 {
-    allocate();
+    // A failure is shown to the user; a buffer without its block tries again when it grows.
+    (void)allocate();
 }
 
 int ElementRecordBuffer::putBytes(const void* data, int n)

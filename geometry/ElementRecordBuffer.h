@@ -19,21 +19,21 @@ public:
 
     // Used count := position + n, then the bytes are copied at the position and it advances.
     // 0 when the memory is not available (nothing changes then).
-    int putBytes(const void* data, int n);
-    int putShort(int16_t value) { return putBytes(&value, 2); }
-    int putInt(int32_t value) { return putBytes(&value, 4); }
-    int putDword(uint32_t value) { return putBytes(&value, 4); }
-    int putDouble(double value) { return putBytes(&value, 8); }
+    [[nodiscard]] int putBytes(const void* data, int n);
+    [[nodiscard]] int putShort(int16_t value) { return putBytes(&value, 2); }
+    [[nodiscard]] int putInt(int32_t value) { return putBytes(&value, 4); }
+    [[nodiscard]] int putDword(uint32_t value) { return putBytes(&value, 4); }
+    [[nodiscard]] int putDouble(double value) { return putBytes(&value, 8); }
 
     // Copies n bytes from the position and advances it; 0 when fewer than n bytes are left.
-    int getBytes(void* dest, int n);
-    int getShort(int16_t& value) { return getValue(value); }
-    int getInt(int32_t& value) { return getValue(value); }
-    int getDword(uint32_t& value) { return getValue(value); }
-    int getDouble(double& value) { return getValue(value); }
+    [[nodiscard]] int getBytes(void* dest, int n);
+    [[nodiscard]] int getShort(int16_t& value) { return getValue(value); }
+    [[nodiscard]] int getInt(int32_t& value) { return getValue(value); }
+    [[nodiscard]] int getDword(uint32_t& value) { return getValue(value); }
+    [[nodiscard]] int getDouble(double& value) { return getValue(value); }
 
     // Bytes left between the position and the used count.
-    int remaining() const { return count > position ? count - position : 0; }
+    [[nodiscard]] int remaining() const { return count > position ? count - position : 0; }
 
     int position = 0;
 

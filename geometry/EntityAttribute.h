@@ -11,5 +11,5 @@ public:
 
     // Reads the value of the tag `tagId` that the file has just read, and its closing tag where
     // it has one. 0 when the value could not be read (the owner reports it).
-    virtual int readEntityXml(XmlContext& file, int tagId) = 0;
+    [[nodiscard]] virtual int readEntityXml(XmlContext& file, int tagId) = 0;
 };

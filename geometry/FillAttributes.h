@@ -17,12 +17,12 @@ public:
     // Not painted, black, the default screen.
     void reset();
 
-    int drawToCheckBox(Dialog* dialog, int id) const { return draw.toCheckBox(dialog, id); }
-    int drawFromCheckBox(Dialog* dialog, int id) { return draw.fromCheckBox(dialog, id); }
+    [[nodiscard]] int drawToCheckBox(Dialog* dialog, int id) const { return draw.toCheckBox(dialog, id); }
+    [[nodiscard]] int drawFromCheckBox(Dialog* dialog, int id) { return draw.fromCheckBox(dialog, id); }
 
     // The switch as "TRUE"/"FALSE" under the key.
-    int readDrawSetting(SettingsFile& file) { return draw.readSetting(file); }
-    int writeDrawSetting(SettingsFile& file, int key) const { return draw.writeSetting(file, key); }
+    [[nodiscard]] int readDrawSetting(SettingsFile& file) { return draw.readSetting(file); }
+    [[nodiscard]] int writeDrawSetting(SettingsFile& file, int key) const { return draw.writeSetting(file, key); }
 };
 
 extern template class DrawnInkBundle<FillAttributes, GrayAttributes>;

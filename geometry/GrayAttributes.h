@@ -23,22 +23,22 @@ public:
 
     // Record image: kind, vector, cuts (int32); startGray, endGray (doubles); sensuu (int32);
     // the angles C, M, Y, K (doubles).
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
 
     // Lists (combo boxes): kind at position kind + 1, vector at position vector. A position
     // outside the table leaves the field. 0 when the dialog has no such control.
-    int fillKindList(Dialog* dialog, int id);
-    int kindToList(Dialog* dialog, int id);
-    int kindFromList(Dialog* dialog, int id);
-    int fillVectorList(Dialog* dialog, int id);
-    int vectorToList(Dialog* dialog, int id);
-    int vectorFromList(Dialog* dialog, int id);
+    [[nodiscard]] int fillKindList(Dialog* dialog, int id);
+    [[nodiscard]] int kindToList(Dialog* dialog, int id);
+    [[nodiscard]] int kindFromList(Dialog* dialog, int id);
+    [[nodiscard]] int fillVectorList(Dialog* dialog, int id);
+    [[nodiscard]] int vectorToList(Dialog* dialog, int id);
+    [[nodiscard]] int vectorFromList(Dialog* dialog, int id);
     // Integer fields in percent: the tint times 100, cut; a typed 0..100 becomes the tint / 100,
     // other numbers are ignored.
-    int startToField(Dialog* dialog, int id);
-    int endToField(Dialog* dialog, int id);
-    int startFromField(Dialog* dialog, int id);
-    int endFromField(Dialog* dialog, int id);
+    [[nodiscard]] int startToField(Dialog* dialog, int id);
+    [[nodiscard]] int endToField(Dialog* dialog, int id);
+    [[nodiscard]] int startFromField(Dialog* dialog, int id);
+    [[nodiscard]] int endFromField(Dialog* dialog, int id);
 
     // 1 and the keyword for a code of the table; "" and still 1 for another code (written so,
     // the file stays readable).
@@ -46,16 +46,16 @@ public:
     static int vectorKeyword(int code, char* out, int size);
     // The first code (ascending) whose keyword equals the text exactly; 0 and `code` untouched
     // when none.
-    static int parseKind(const char* text, int& code);
-    static int parseVector(const char* text, int& code);
+    [[nodiscard]] static int parseKind(const char* text, int& code);
+    [[nodiscard]] static int parseVector(const char* text, int& code);
 
     // The block's tags up to endTag, through the current XML context; "gray" and "startGray"
     // both set the start tint. A type or vector text that is not a keyword is a data error of
     // its tag and keeps the field.
-    int readXml(int endTag);
-    int readXmlWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readXml(int endTag);
+    [[nodiscard]] int readXmlWith(XmlContext& d, int endTag);
     // Nothing (and 1) unless the kind is FLAT or GRADATION.
-    int writeXml(XmlContext* writer) const;
+    [[nodiscard]] int writeXml(XmlContext* writer) const;
 
     int kind = kNone;
     int vector = 1;

@@ -15,13 +15,13 @@ public:
         if (other)
             value = other->value;
     }
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
 
     // The real number of the value tag just opened, then the closing tag endTag (through the
     // current XML context).
-    int readXmlValue(int endTag);
-    int writeXml(XmlContext* writer) const;
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int readXmlValue(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* writer) const;
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     double value = 1.0;
 };

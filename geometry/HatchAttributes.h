@@ -26,44 +26,44 @@ public:
     void copyPattern(const HatchAttributes& other) { pattern = other.pattern; }
     void copyPitch2(const HatchAttributes& other) { pitch2 = other.pitch2; }
     // Pitch 2 at drawing size (times the owner's scale denominator over numerator).
-    double scaledPitch2() const;
+    [[nodiscard]] double scaledPitch2() const;
     // Pattern, pitches, colour and tint; null does nothing.
     void assign(const HatchAttributes* other);
     // Back to the defaults before the next element is read (the owner stays).
     void reset();
 
     // Record image: pattern int32, pitch 1 and 2 as doubles, the colour's 52 bytes, the tint.
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
 
     // The pattern list (combo box): position = pattern + 1; a position outside the table leaves
     // the pattern. Pitches in real-number fields. 0 when the dialog has no such control.
-    int fillPatternList(Dialog* dialog, int id);
-    int patternToList(Dialog* dialog, int id);
-    int patternFromList(Dialog* dialog, int id);
-    int pitch1ToField(Dialog* dialog, int id);
-    int pitch1FromField(Dialog* dialog, int id);
-    int pitch2ToField(Dialog* dialog, int id);
-    int pitch2FromField(Dialog* dialog, int id);
+    [[nodiscard]] int fillPatternList(Dialog* dialog, int id);
+    [[nodiscard]] int patternToList(Dialog* dialog, int id);
+    [[nodiscard]] int patternFromList(Dialog* dialog, int id);
+    [[nodiscard]] int pitch1ToField(Dialog* dialog, int id);
+    [[nodiscard]] int pitch1FromField(Dialog* dialog, int id);
+    [[nodiscard]] int pitch2ToField(Dialog* dialog, int id);
+    [[nodiscard]] int pitch2FromField(Dialog* dialog, int id);
 
     // 1 and the keyword; "" and still 1 for a code outside the table.
     static int keyword(int code, char* out, int size);
     // Tries 0 to 8; 0 and `code` untouched when none matches exactly.
-    static int parse(const char* text, int& code);
+    [[nodiscard]] static int parse(const char* text, int& code);
 
     // The drawing file through the current XML context, up to endTag. A style text that is not
     // a keyword is a data error of the tag and keeps the pattern.
-    int readXml(int endTag);
-    int writeXml(XmlContext* writer);
+    [[nodiscard]] int readXml(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* writer);
     // Takes other, writes, then resets the writer's current colour to white.
-    int writeFromHolder(const HatchAttributes& other);
+    [[nodiscard]] int writeFromHolder(const HatchAttributes& other);
     // The writer's holder (XmlContext::currentPattern) takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // Acts on the key just read: the quoted pattern keyword (which must be one), or a pitch; 0
     // for any other key.
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file) const;
 
     int reserved = 0;
     DrawingOwner* owner = nullptr;
@@ -75,5 +75,5 @@ public:
     XmlContext* xmlContext = nullptr;
 
 private:
-    int readXmlWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readXmlWith(XmlContext& d, int endTag);
 };

@@ -25,20 +25,20 @@ public:
     InkColor() = default;
 
     // Plate mark i (0..8; the caller keeps i in range).
-    int plateOverprint(int i) const { return plateMarks[i]; }
+    [[nodiscard]] int plateOverprint(int i) const { return plateMarks[i]; }
     void setPlateOverprint(int i, int v) { plateMarks[i] = v; }
     void clearOverprint();
     void copyOverprint(const InkColor& other);
-    int hasNoPlateOverprint() const;
+    [[nodiscard]] int hasNoPlateOverprint() const;
     // The value this colour gives separation plate `plate` (0..3 C, M, Y, K; 4..8 spot inks
     // 1..5): its ink percentage on the process plates when it prints in CMYK, 100 on its own
     // spot plate, else `defaultValue`.
-    int separationValue(int plate, int defaultValue) const;
+    [[nodiscard]] int separationValue(int plate, int defaultValue) const;
 
     // Mode 1 writes the 52-byte record image, mode 3 reads it (RGB and inks taken as they are,
     // neither derived from the other); other modes do nothing and return 0. A read that runs
     // past the record's end changes nothing and returns 0.
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // Inks and COLORREF (the model word stays), overprint, plate marks and ink; null does nothing.
     void assign(const InkColor* other);
     void assign(const InkColor& other) { assign(&other); }
@@ -49,63 +49,63 @@ public:
 
     // Dialog glue; each returns 0 and changes nothing when the dialog has no control with the id.
     // The colour swatch with the id shows a copy of the colour / repaints itself.
-    int showInControl(Dialog* dialog, int id);
-    int repaintControl(Dialog* dialog, int id);
+    [[nodiscard]] int showInControl(Dialog* dialog, int id);
+    [[nodiscard]] int repaintControl(Dialog* dialog, int id);
     // Lets the user choose the colour of a swatch: model 3 through the colour settings dialog
     // (colour, spot inks and overprint), other models through the system colour chooser.
-    int pickForControl(Dialog* dialog, int id);
-    int pickWithStandardDialog(Dialog* dialog, int id);
-    int pickWithColourDialog(Dialog* dialog, int id);
-    int pickWithInkDialog(Dialog* dialog, int id) { return pickWithColourDialog(dialog, id); }
-    int overprintToCheckBox(Dialog* dialog, int id);
-    int overprintFromCheckBox(Dialog* dialog, int id);
+    [[nodiscard]] int pickForControl(Dialog* dialog, int id);
+    [[nodiscard]] int pickWithStandardDialog(Dialog* dialog, int id);
+    [[nodiscard]] int pickWithColourDialog(Dialog* dialog, int id);
+    [[nodiscard]] int pickWithInkDialog(Dialog* dialog, int id) { return pickWithColourDialog(dialog, id); }
+    [[nodiscard]] int overprintToCheckBox(Dialog* dialog, int id);
+    [[nodiscard]] int overprintFromCheckBox(Dialog* dialog, int id);
     // Nine check boxes in plate order. Marks whose box is missing are kept; 0 when one is.
-    int platesToCheckBoxes(Dialog* dialog, const int ids[kPlates]);
-    int platesFromCheckBoxes(Dialog* dialog, const int ids[kPlates]);
+    [[nodiscard]] int platesToCheckBoxes(Dialog* dialog, const int ids[kPlates]);
+    [[nodiscard]] int platesFromCheckBoxes(Dialog* dialog, const int ids[kPlates]);
     // The list of inks "CMYK", "特色１" .. "特色５"; list position = ink number.
-    int fillInkList(Dialog* dialog, int id);
-    int inkToList(Dialog* dialog, int id);
-    int inkFromList(Dialog* dialog, int id);
+    [[nodiscard]] int fillInkList(Dialog* dialog, int id);
+    [[nodiscard]] int inkToList(Dialog* dialog, int id);
+    [[nodiscard]] int inkFromList(Dialog* dialog, int id);
 
     // Keywords: "CMYK", "SPECIAL1" .. "SPECIAL5" for inks 1..6 (0 and nothing for another n);
     // "ON"/"OFF" for the overprint switch. The setters take exact upper-case texts only and
     // return 0, changing nothing, for any other text.
-    static int inkKeyword(int n, char* out, int size);
-    int inkNumberKeyword(char* out, int size) const { return inkKeyword(inkNumber, out, size); }
-    int setInkFromKeyword(const char* text);
+    [[nodiscard]] static int inkKeyword(int n, char* out, int size);
+    [[nodiscard]] int inkNumberKeyword(char* out, int size) const { return inkKeyword(inkNumber, out, size); }
+    [[nodiscard]] int setInkFromKeyword(const char* text);
     int overprintKeyword(char* out, int size) const;
-    int setOverprintFromKeyword(const char* text);
+    [[nodiscard]] int setOverprintFromKeyword(const char* text);
 
     // The drawing file, through the XML context (the document being read or written; not
     // owned). readXmlTag reads the "rgbColor" or "cmykPercent" block whose opening
     // tag an owner's reader just met and answers 1 untouched for any other tag; readXml reads
     // tags up to endTag and gives the colour blocks among them to readXmlTag. 0 without a
     // context or when a read failed (values taken before stay).
-    int readXmlTag(int tag);
-    int readXml(XmlContext* context, int endTag);
+    [[nodiscard]] int readXmlTag(int tag);
+    [[nodiscard]] int readXml(XmlContext* context, int endTag);
     // Model 3 writes "cmykPercent", the other models "rgbColor".
-    int writeXml();
-    int writeXml(XmlContext* context);
-    int writeXmlFrom(XmlContext* context, const InkColor& other);
-    int writeXmlCopyOf(const InkColor& other);
+    [[nodiscard]] int writeXml();
+    [[nodiscard]] int writeXml(XmlContext* context);
+    [[nodiscard]] int writeXmlFrom(XmlContext* context, const InkColor& other);
+    [[nodiscard]] int writeXmlCopyOf(const InkColor& other);
     // The form element and attribute writers use: the writer's current colour takes this colour
     // (in the writer's own colour model) and writes itself.
-    int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
     // EntityAttribute: the colour tags of an element.
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // Settings values of one key line (the key name was read or is written by the caller's id):
     // RGB "r,g,b"; CMYK "c,m,y,k"; overprint ten "TRUE"/"FALSE" (switch, then plates 0..8); ink
     // one integer. A list cut short ("255,0") leaves an RGB or CMYK colour as it was and gives 0;
     // an overprint list cut short keeps the marks read so far; an ink outside 1..6 is ignored.
-    int readRgbSetting(SettingsFile& file);
-    int readCmykSetting(SettingsFile& file);
-    int readOverprintSetting(SettingsFile& file);
-    int readInkSetting(SettingsFile& file);
-    int writeRgbSetting(SettingsFile& file, int key) const;
-    int writeCmykSetting(SettingsFile& file, int key) const;
-    int writeOverprintSetting(SettingsFile& file, int key) const;
-    int writeInkSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int readRgbSetting(SettingsFile& file);
+    [[nodiscard]] int readCmykSetting(SettingsFile& file);
+    [[nodiscard]] int readOverprintSetting(SettingsFile& file);
+    [[nodiscard]] int readInkSetting(SettingsFile& file);
+    [[nodiscard]] int writeRgbSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int writeCmykSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int writeOverprintSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int writeInkSetting(SettingsFile& file, int key) const;
 
     int overprint = 0;
     int plateMarks[kPlates] = {};
@@ -113,11 +113,11 @@ public:
     XmlContext* xmlContext = nullptr;
 
 private:
-    int readRgbBlock(XmlContext& d);
-    int readCmykBlock(XmlContext& d);
-    int readOverprintBlock(XmlContext& d);
-    int writeRgbBlock(XmlContext& d);
-    int writeCmykBlock(XmlContext& d);
+    [[nodiscard]] int readRgbBlock(XmlContext& d);
+    [[nodiscard]] int readCmykBlock(XmlContext& d);
+    [[nodiscard]] int readOverprintBlock(XmlContext& d);
+    [[nodiscard]] int writeRgbBlock(XmlContext& d);
+    [[nodiscard]] int writeCmykBlock(XmlContext& d);
 };
 
 // The colour settings dialog and the ink choices it edits belong to the colour dialogs, which

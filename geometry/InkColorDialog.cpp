@@ -43,8 +43,9 @@ int InkColor::pickWithStandardDialog(Dialog* dialog, int id)
     Control* swatch = controlOf(dialog, id);
     if (!swatch)
         return 0;
-    swatch->chooseColour();
-    // The swatch keeps what it showed when the user cancels; overprint and ink stay as they are.
+    // The swatch keeps what it showed when the user cancels, so its colour is taken either way;
+    // overprint and ink stay as they are.
+    (void)swatch->chooseColour();
     if (const RgbColor* chosen = swatch->getColour())
         RgbColor::assign(*chosen);
     return 1;
@@ -69,7 +70,7 @@ int InkColor::pickWithColourDialog(Dialog* dialog, int id)
             if (theInkInfo)
                 theInkInfo->copyFrom(inks);
             assign(*colour);
-            showInControl(dialog, id);
+            (void)showInControl(dialog, id); // the swatch was found above
             result = 1;
         }
     }

@@ -99,7 +99,7 @@ int InkColor::readCmykBlock(XmlContext& d)
             char text[80];
             if (!readQuotedValue(d, id, text, sizeof text))
                 return kChildFailed;
-            setInkFromKeyword(text); // another text keeps the ink
+            (void)setInkFromKeyword(text); // another text keeps the ink
             return kChildRead;
         }
         return kChildNotMine;

@@ -1,6 +1,10 @@
 #include "geometry/IntValue.h"
 
-IntValue::IntValue(DialogCheckBoxes* dialog, int id) : value(1) { writeToControl(dialog, id); }
+IntValue::IntValue(DialogCheckBoxes* dialog, int id) : value(1)
+{
+    // Without the check box there is nothing to show; the value is 1 either way.
+    (void)writeToControl(dialog, id);
+}
 
 int IntValue::writeToControl(DialogCheckBoxes* dialog, int id) const
 {

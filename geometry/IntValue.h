@@ -10,8 +10,8 @@ public:
     IntValue(DialogCheckBoxes* dialog, int id);
 
     // 0 when there is no such control (or no dialog), else 1.
-    int writeToControl(DialogCheckBoxes* dialog, int id) const;
-    int readFromControl(DialogCheckBoxes* dialog, int id);
+    [[nodiscard]] int writeToControl(DialogCheckBoxes* dialog, int id) const;
+    [[nodiscard]] int readFromControl(DialogCheckBoxes* dialog, int id);
 
     int value = 0;
 };

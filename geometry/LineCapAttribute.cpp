@@ -50,7 +50,7 @@ int LineCapAttribute::readValueWith(XmlContext& d, int endTag)
     char text[80];
     if (!d.readQuoted(text, sizeof text))
         return 0;
-    parse(text, capStyle);
+    (void)parse(text, capStyle); // another text keeps the value, without a report
     return d.expectTag(endTag);
 }
 
@@ -60,7 +60,8 @@ int LineCapAttribute::writeXml()
     if (!d)
         return 0;
     char text[16];
-    keyword(capStyle, text, sizeof text);
+    // A code without keyword is written as ""; read back, it changes nothing.
+    (void)keyword(capStyle, text, sizeof text);
     return d->writeStringTag(tag_id::lineCap, text);
 }
 
@@ -73,6 +74,7 @@ int LineCapAttribute::readSetting(SettingsFile& file)
 int LineCapAttribute::writeSetting(SettingsFile& file, int key) const
 {
     char text[16];
-    keyword(capStyle, text, sizeof text);
+    // A code without keyword is written as ""; read back, it changes nothing.
+    (void)keyword(capStyle, text, sizeof text);
     return file.writeKey(key) && file.writeQuoted(text, 0, 1);
 }

@@ -20,35 +20,35 @@ public:
     }
 
     // 1 and the keyword for a cap 1..3; 0 and "" otherwise.
-    static int keyword(int code, char* out, int size);
-    static int parse(const char* text, int& code);
+    [[nodiscard]] static int keyword(int code, char* out, int size);
+    [[nodiscard]] static int parse(const char* text, int& code);
 
     // The list (combo box): positions 1..3 are the cap codes.
-    int fillCapList(Dialog* dialog, int id);
-    int capToList(Dialog* dialog, int id);
-    int capFromList(Dialog* dialog, int id);
+    [[nodiscard]] int fillCapList(Dialog* dialog, int id);
+    [[nodiscard]] int capToList(Dialog* dialog, int id);
+    [[nodiscard]] int capFromList(Dialog* dialog, int id);
 
     // startCap := the cap when atStart, else 0; endCap likewise.
     void setEnds(int atStart, int atEnd);
     // 0 the start, 1 the end.
-    int capAt(int i) const { return i == 0 ? startCap : endCap; }
-    int cap(int end) const { return capAt(end); }
-    int hasRoundEnd() const { return startCap == kRound || endCap == kRound; }
+    [[nodiscard]] int capAt(int i) const { return i == 0 ? startCap : endCap; }
+    [[nodiscard]] int cap(int end) const { return capAt(end); }
+    [[nodiscard]] int hasRoundEnd() const { return startCap == kRound || endCap == kRound; }
 
     // A quoted keyword, then the closing tag endTag; another text is ignored without a report.
-    int readXmlValue(int endTag);
+    [[nodiscard]] int readXmlValue(int endTag);
     // Through the current XML context.
-    int writeXml();
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeXml();
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // A text that is not a keyword gives 0 and changes nothing.
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file, int key) const;
 
     int capStyle = kButt;
     int startCap = 0;
     int endCap = 0;
 
 private:
-    int readValueWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readValueWith(XmlContext& d, int endTag);
 };

@@ -48,7 +48,7 @@ int LineOriginAttribute::readValueWith(XmlContext& d, int endTag)
     char text[80];
     if (!d.readQuoted(text, sizeof text))
         return 0;
-    parse(text, position);
+    (void)parse(text, position); // another text keeps the value, without a report
     return d.expectTag(endTag);
 }
 
@@ -58,7 +58,8 @@ int LineOriginAttribute::writeXml(XmlContext* context)
     if (!context)
         return 0;
     char text[16];
-    keyword(position, text, sizeof text);
+    // A code without keyword is written as ""; read back, it changes nothing.
+    (void)keyword(position, text, sizeof text);
     return context->writeStringTag(tag_id::lineOrigin, text);
 }
 
@@ -81,6 +82,7 @@ int LineOriginAttribute::readSetting(SettingsFile& file)
 int LineOriginAttribute::writeSetting(SettingsFile& file, int key) const
 {
     char text[16];
-    keyword(position, text, sizeof text);
+    // A code without keyword is written as ""; read back, it changes nothing.
+    (void)keyword(position, text, sizeof text);
     return file.writeKey(key) && file.writeQuoted(text, 0, 1);
 }

@@ -19,28 +19,28 @@ public:
     }
 
     // 1 and the keyword for a position 1..3; 0 and "" otherwise.
-    static int keyword(int code, char* out, int size);
-    static int parse(const char* text, int& code);
+    [[nodiscard]] static int keyword(int code, char* out, int size);
+    [[nodiscard]] static int parse(const char* text, int& code);
 
     // The list (combo box): positions 1..3 are the position codes.
-    int fillPositionList(Dialog* dialog, int id);
-    int positionToList(Dialog* dialog, int id);
-    int positionFromList(Dialog* dialog, int id);
+    [[nodiscard]] int fillPositionList(Dialog* dialog, int id);
+    [[nodiscard]] int positionToList(Dialog* dialog, int id);
+    [[nodiscard]] int positionFromList(Dialog* dialog, int id);
 
     // A quoted keyword, then the closing tag endTag; another text is ignored without a report.
-    int readXmlValue(int endTag);
-    int writeXml(XmlContext* context);
+    [[nodiscard]] int readXmlValue(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* context);
     // The writer's holder (XmlContext::currentLineOrigin) takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // A text that is not a keyword gives 0 and changes nothing.
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file, int key) const;
 
     int position = kCenter;
     XmlContext* xmlContext = nullptr;
 
 private:
-    int readValueWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readValueWith(XmlContext& d, int endTag);
 };

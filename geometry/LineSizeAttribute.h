@@ -13,11 +13,11 @@ class LineSizeAttribute : public EntityAttribute {
 public:
 
     void assign(const LineSizeAttribute* other);
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
 
     // The field's number into the width; 0 when the dialog has no such control.
-    int widthFromControl(Dialog* dialog, int id);
-    int setFromControl(Dialog* dialog, int id) { return widthFromControl(dialog, id); }
+    [[nodiscard]] int widthFromControl(Dialog* dialog, int id);
+    [[nodiscard]] int setFromControl(Dialog* dialog, int id) { return widthFromControl(dialog, id); }
 
     // With bit 0 of flags set, the width times factor, taken only when it lies strictly between
     // 0.001 and 1000.0 (otherwise the width stays; nothing is clamped).
@@ -25,19 +25,19 @@ public:
 
     // The real number of the value tag just opened, then the closing tag endTag (through the
     // current XML context).
-    int readXmlValue(int endTag);
-    int writeXml(XmlContext* context);
+    [[nodiscard]] int readXmlValue(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* context);
     // The writer's holder (XmlContext::currentLineSize) takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file, int key) const;
 
     DrawingOwner* owner = nullptr;
     double width = 0.14;
     XmlContext* xmlContext = nullptr;
 
 private:
-    int readValueWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readValueWith(XmlContext& d, int endTag);
 };

@@ -17,7 +17,7 @@ public:
     // and still 1.
     static int keyword(int code, char* out, int size);
     // The first code whose keyword equals the text exactly; 0 and `code` untouched when none.
-    static int parse(const char* text, int& code);
+    [[nodiscard]] static int parse(const char* text, int& code);
 
     // The style; DASH also sets dash 1.5 and gap 1.5, the DASHDOT styles dash 3.0, gap 1.0 and
     // dot 1.0.
@@ -26,7 +26,7 @@ public:
     void assign(const LineStyle* other);
     // Record image: style int32; dash, gap, dot as doubles. Mode 1 writes, 3 reads (a record cut
     // short changes nothing), other modes 0.
-    int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
 
     int style = kSolid;
     double dash = 2.0;
@@ -37,6 +37,6 @@ protected:
     // The "style" value tag just opened: a quoted text of at most size - 1 bytes whose keyword
     // sets `target` (a code only, no presets); another text is a data error of the tag and keeps
     // it. Then the closing tag. 0 when the text or the closing tag could not be read.
-    static int readStyleTag(XmlContext& d, int& target, int size);
-    static int writeStyleTag(XmlContext& d, int code);
+    [[nodiscard]] static int readStyleTag(XmlContext& d, int& target, int size);
+    [[nodiscard]] static int writeStyleTag(XmlContext& d, int code);
 };

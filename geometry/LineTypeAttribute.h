@@ -19,35 +19,35 @@ public:
     void reset();
 
     // Dash, gap and dot at drawing size (times the owner's scale denominator over numerator).
-    double scaledDash() const;
-    double scaledGap() const;
-    double scaledDot() const;
+    [[nodiscard]] double scaledDash() const;
+    [[nodiscard]] double scaledGap() const;
+    [[nodiscard]] double scaledDot() const;
 
     // The list (combo box) by control id; 0 when the dialog has no such control.
-    int fillStyleList(Dialog* dialog, int id);
-    int styleToList(Dialog* dialog, int id);
+    [[nodiscard]] int fillStyleList(Dialog* dialog, int id);
+    [[nodiscard]] int styleToList(Dialog* dialog, int id);
     // The chosen entry's style through setStyleWithPresets; no selection changes nothing.
-    int styleFromList(Dialog* dialog, int id);
-    int positionOfStyle(int code) const;
-    int styleAtPosition(int position) const;
+    [[nodiscard]] int styleFromList(Dialog* dialog, int id);
+    [[nodiscard]] int positionOfStyle(int code) const;
+    [[nodiscard]] int styleAtPosition(int position) const;
 
     // The drawing file through the current XML context. readXml reads up to endTag; a "style"
     // keyword sets the code only (dash, gap and dot stay).
-    int readXml(int endTag);
-    int writeXml(XmlContext* context);
+    [[nodiscard]] int readXml(int endTag);
+    [[nodiscard]] int writeXml(XmlContext* context);
     // The writer's holder (XmlContext::currentLineType) takes a copy and writes it.
-    int writeThroughHolder(XmlContext* context);
-    int readEntityXml(XmlContext& document, int tagId) override;
+    [[nodiscard]] int writeThroughHolder(XmlContext* context);
+    [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // The quoted keyword of the key just read (a code only, no presets); a text that is not a
     // keyword gives 0 and changes nothing. Written as key, "=", the quoted keyword.
-    int readSetting(SettingsFile& file);
-    int writeSetting(SettingsFile& file, int key) const;
+    [[nodiscard]] int readSetting(SettingsFile& file);
+    [[nodiscard]] int writeSetting(SettingsFile& file, int key) const;
 
     DrawingOwner* owner = nullptr;
     int listMode = 1;
     XmlContext* xmlContext = nullptr;
 
 private:
-    int readXmlWith(XmlContext& d, int endTag);
+    [[nodiscard]] int readXmlWith(XmlContext& d, int endTag);
 };

@@ -17,13 +17,8 @@ int Point::assignRaw(const Point* p)
 
 int Point::assign(const Point* p)
 {
-    if (!p)
-        return 0;
-    copyX(p);
-    copyY(p);
-    copyZ(p);
-    copyFlag(p);
-    return 1;
+    // Only a null point fails, and then at the first copy, before anything changed.
+    return copyX(p) && copyY(p) && copyZ(p) && copyFlag(p);
 }
 
 int Point::copyX(const Point* p)

@@ -22,7 +22,7 @@ public:
     // Turns (x, y) about the origin by the angle in degrees; z stays. Always 1.
     int rotate(double degrees);
     // Copies the other vector, then rotate; 0 for a null source.
-    int setRotated(const Point3* src, double degrees);
+    [[nodiscard]] int setRotated(const Point3* src, double degrees);
 
     double x = 0.0;
     double y = 0.0;

@@ -6,7 +6,8 @@ namespace {
 GlobalBlock& unconst(const GlobalBlock& block) { return const_cast<GlobalBlock&>(block); }
 } // namespace
 
-PointArray::PointArray() : GlobalBlock(50, sizeof(Point)) { allocate(1); }
+// A failure is shown to the user; an array without its block tries again when it grows.
+PointArray::PointArray() : GlobalBlock(50, sizeof(Point)) { (void)allocate(1); }
 
 int PointArray::resize(int n)
 {
@@ -16,10 +17,9 @@ int PointArray::resize(int n)
 
 int PointArray::setSinglePoint(const Point* p)
 {
-    if (!p)
-        return 0;
     Point copy;
-    copy.assign(p);
+    if (!copy.assign(p))
+        return 0;
     if (!reserve(1, 1))
         return 0;
     count = 0;
@@ -39,10 +39,9 @@ int PointArray::setSingleRecord(const Point* p)
 
 int PointArray::appendPoint(const Point* p)
 {
-    if (!p)
-        return 0;
     Point copy;
-    copy.assign(p);
+    if (!copy.assign(p))
+        return 0;
     return appendFast(copy);
 }
 
@@ -130,10 +129,9 @@ int PointArray::setYAt(int i, double y)
 
 int PointArray::setPoint(int i, const Point* p)
 {
-    if (!p)
-        return 0;
     Point copy;
-    copy.assign(p);
+    if (!copy.assign(p))
+        return 0;
     return put(i, &copy);
 }
 

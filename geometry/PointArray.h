@@ -21,102 +21,102 @@ public:
 
     // --- storage ---
     // Truncates to n, or appends zero Points until the count is n.
-    int resize(int n);
-    int setSinglePoint(const Point* p);
-    int setSingleRecord(const Point* p);
-    int appendPoint(const Point* p);
-    int appendRecord(const Point* p);
-    int appendXY(double x, double y) { return appendWithFlag(0, x, y, 0.0); }
-    int appendXYZ(double x, double y, double z) { return appendWithFlag(0, x, y, z); }
-    int appendWithFlag(uint32_t flag, double x, double y, double z);
+    [[nodiscard]] int resize(int n);
+    [[nodiscard]] int setSinglePoint(const Point* p);
+    [[nodiscard]] int setSingleRecord(const Point* p);
+    [[nodiscard]] int appendPoint(const Point* p);
+    [[nodiscard]] int appendRecord(const Point* p);
+    [[nodiscard]] int appendXY(double x, double y) { return appendWithFlag(0, x, y, 0.0); }
+    [[nodiscard]] int appendXYZ(double x, double y, double z) { return appendWithFlag(0, x, y, z); }
+    [[nodiscard]] int appendWithFlag(uint32_t flag, double x, double y, double z);
     // Every Point of the other array, in order (the array itself may be given).
-    int appendAll(const PointArray* other);
-    int appendPointOf(const PointArray* other, int i);
+    [[nodiscard]] int appendAll(const PointArray* other);
+    [[nodiscard]] int appendPointOf(const PointArray* other, int i);
     // Stores p at i + 1, moving the later Points up; i = -1 inserts in front.
-    int insertPointAfter(int i, const Point* p);
-    int duplicateLast();
-    int closeWithFirst();
+    [[nodiscard]] int insertPointAfter(int i, const Point* p);
+    [[nodiscard]] int duplicateLast();
+    [[nodiscard]] int closeWithFirst();
     // 0 when empty.
-    int removeLast();
+    [[nodiscard]] int removeLast();
     using GlobalBlock::removeAt;
     // Opens a gap of n Points at i (0 <= i <= count, n >= 1); the gap keeps whatever the block held.
-    int insertPoints(int i, int n) { return insertGap(i, n); }
+    [[nodiscard]] int insertPoints(int i, int n) { return insertGap(i, n); }
     // Removes n Points from i (n >= 1, i + n <= count).
     using GlobalBlock::removeRange;
-    int setXAt(int i, double x);
-    int setYAt(int i, double y);
-    int setPoint(int i, const Point* p);
-    int setRecord(int i, const Point* p);
-    int setXYZ(int i, double x, double y, double z) { return setAtWithFlag(i, 0, x, y, z); }
-    int setAtWithFlag(int i, uint32_t flag, double x, double y, double z);
+    [[nodiscard]] int setXAt(int i, double x);
+    [[nodiscard]] int setYAt(int i, double y);
+    [[nodiscard]] int setPoint(int i, const Point* p);
+    [[nodiscard]] int setRecord(int i, const Point* p);
+    [[nodiscard]] int setXYZ(int i, double x, double y, double z) { return setAtWithFlag(i, 0, x, y, z); }
+    [[nodiscard]] int setAtWithFlag(int i, uint32_t flag, double x, double y, double z);
     // The coordinate of Point i, or the default when i is out of range.
-    double getX(int i, double dflt = 0.0) const;
-    double getY(int i, double dflt = 0.0) const;
-    int getPoint(int i, Point* out) const;
-    int getRecord(int i, Point* out) const;
-    int getLastPoint(Point* out) const { return getPoint(count - 1, out); }
-    int getLastRecord(Point* out) const { return getRecord(count - 1, out); }
-    int setLastPoint(const Point* p) { return setPoint(count - 1, p); }
-    int setLastRecord(const Point* p) { return setRecord(count - 1, p); }
+    [[nodiscard]] double getX(int i, double dflt = 0.0) const;
+    [[nodiscard]] double getY(int i, double dflt = 0.0) const;
+    [[nodiscard]] int getPoint(int i, Point* out) const;
+    [[nodiscard]] int getRecord(int i, Point* out) const;
+    [[nodiscard]] int getLastPoint(Point* out) const { return getPoint(count - 1, out); }
+    [[nodiscard]] int getLastRecord(Point* out) const { return getRecord(count - 1, out); }
+    [[nodiscard]] int setLastPoint(const Point* p) { return setPoint(count - 1, p); }
+    [[nodiscard]] int setLastRecord(const Point* p) { return setRecord(count - 1, p); }
     // Empties this array, then appendAll.
-    int copyFrom(const PointArray* other) { return other ? copyAll(*other) : 0; }
+    [[nodiscard]] int copyFrom(const PointArray* other) { return other ? copyAll(*other) : 0; }
 
     // --- whole-array geometry ---
-    int translate(double dx, double dy, double dz);
+    [[nodiscard]] int translate(double dx, double dy, double dz);
     // As Point::translateWithFactor for every Point (a plain translate below 2).
-    int translateWithFactor(double f, double dx, double dy, double dz);
+    [[nodiscard]] int translateWithFactor(double f, double dx, double dy, double dz);
     // Nothing when i is out of range.
-    int translatePointAt(int i, double dx, double dy, double dz);
-    int translateBy(const Point* p);
-    int translateByNegative(double dx, double dy, double dz) { return translate(-dx, -dy, -dz); }
-    int translateByNegativePoint(const Point* p);
+    [[nodiscard]] int translatePointAt(int i, double dx, double dy, double dz);
+    [[nodiscard]] int translateBy(const Point* p);
+    [[nodiscard]] int translateByNegative(double dx, double dy, double dz) { return translate(-dx, -dy, -dz); }
+    [[nodiscard]] int translateByNegativePoint(const Point* p);
     // Rotates x and y of every Point; nothing at all when |degrees| < 1e-5.
-    int rotateAbout(double cx, double cy, double degrees);
-    int rotateAboutPoint(const Point* c, double degrees);
+    [[nodiscard]] int rotateAbout(double cx, double cy, double degrees);
+    [[nodiscard]] int rotateAboutPoint(const Point* c, double degrees);
     // x and y scaled about the centre; z unchanged.
-    int scaleXYAbout(const Point* c, double factor);
+    [[nodiscard]] int scaleXYAbout(const Point* c, double factor);
     // lo = hi = Point 0 (all four fields), then extendBounds from 1; 0 when empty.
-    int getBounds(Point* lo, Point* hi) const;
+    [[nodiscard]] int getBounds(Point* lo, Point* hi) const;
     // Componentwise minimum into lo and maximum into hi over Points from..count - 1.
-    int extendBounds(Point* lo, Point* hi, int from) const;
+    [[nodiscard]] int extendBounds(Point* lo, Point* hi, int from) const;
     // Point::directionTo from Point i to Point j; 0.0 when an index is out of range.
     double directionBetween(int i, int j, double* ux, double* uy) const;
     // The closed outline of the box of two corners: five Points from the left-top corner, z 0.
-    int setClosedBox(const Point* p1, const Point* p2);
+    [[nodiscard]] int setClosedBox(const Point* p1, const Point* p2);
     // The four corners p1, A, p2, B of the box of two corners, turning clockwise on the screen
     // whichever two opposite corners are given; p1 and p2 are copied whole.
-    int setBoxCorners(const Point* p1, const Point* p2);
+    [[nodiscard]] int setBoxCorners(const Point* p1, const Point* p2);
 
     // --- path builders ---
     // One corner of a box outline walked right-top (1), left-top (2), left-bottom (3),
     // right-bottom (4): the corner (x, y) alone when |r| < minimum or, with maximum >= 0,
     // |r| > maximum; otherwise the entry point and a quarter arc of radius |r|, rounding the
     // corner off for r >= 0 and cutting a notch centred on the corner for r < 0.
-    int addRoundCorner1(double x, double y, double r, double minimum, double maximum);
-    int addRoundCorner2(double x, double y, double r, double minimum, double maximum);
-    int addRoundCorner3(double x, double y, double r, double minimum, double maximum);
-    int addRoundCorner4(double x, double y, double r, double minimum, double maximum);
+    [[nodiscard]] int addRoundCorner1(double x, double y, double r, double minimum, double maximum);
+    [[nodiscard]] int addRoundCorner2(double x, double y, double r, double minimum, double maximum);
+    [[nodiscard]] int addRoundCorner3(double x, double y, double r, double minimum, double maximum);
+    [[nodiscard]] int addRoundCorner4(double x, double y, double r, double minimum, double maximum);
     // The points of the arc about (cx, cy) after its start point, which the caller has appended:
     // steps of a fifth of the sweep but at most 10 degrees, the end point only when the summed
     // steps reach it exactly. Equal angles append nothing; non-finite or absurdly long sweeps
     // are refused.
-    int addArcPoints(double cx, double cy, double r, double startDegrees, double endDegrees);
+    [[nodiscard]] int addArcPoints(double cx, double cy, double r, double startDegrees, double endDegrees);
     // Source Point iVertex rounded off with radius |r| between its neighbours iPrev and iNext;
     // the vertex alone when |r| < tolerance or |r| exceeds the shorter neighbouring edge.
-    int addRoundedVertex(const PointArray* source, int iPrev, int iVertex, int iNext, double r, double tolerance);
+    [[nodiscard]] int addRoundedVertex(const PointArray* source, int iPrev, int iVertex, int iNext, double r, double tolerance);
     // Walks `length` along this polyline from *current (heading for vertex *index) and leaves
     // the walked piece in output (from *current on). 1 while a vertex lies ahead, 0 at the end.
-    int advanceAlong(PointArray* output, int* index, Point* current, double length) const;
+    [[nodiscard]] int advanceAlong(PointArray* output, int* index, Point* current, double length) const;
     // This array becomes the source path with every flagged three-point arc replaced by points
     // every `stepDegrees` degrees.
-    int flattenArcs(const PointArray* source, double stepDegrees);
+    [[nodiscard]] int flattenArcs(const PointArray* source, double stepDegrees);
     // The inner points of the arc from p1 through p2 to p3, every `stepDegrees` degrees,
     // carrying p2's z and flag word; 0 for collinear points.
-    int appendArcThrough(double stepDegrees, const Point* p1, const Point* p2, const Point* p3);
+    [[nodiscard]] int appendArcThrough(double stepDegrees, const Point* p1, const Point* p2, const Point* p3);
 
 private:
-    int appendFast(const Point& p) { return append(&p); }
+    [[nodiscard]] int appendFast(const Point& p) { return append(&p); }
     // change (a void (Point&) callable) on every stored Point under one lock; 1 when empty.
     template <typename Change> int changeEach(Change change);
-    int roundCorner(int corner, double x, double y, double r, double minimum, double maximum);
+    [[nodiscard]] int roundCorner(int corner, double x, double y, double r, double minimum, double maximum);
 };

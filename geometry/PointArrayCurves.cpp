@@ -150,7 +150,8 @@ int PointArray::addRoundedVertex(const PointArray* source, int iPrev, int iVerte
         middle = vertex.angleTo(&c);
         end = vertex.angleTo(&t2);
     }
-    MathUtil::orderArcAngles(start, middle, end);
+    // The ordered angles carry the direction, which addArcPoints follows either way.
+    (void)MathUtil::orderArcAngles(start, middle, end);
     if (!appendRecord(&t1))
         return 0;
     if (!addArcPoints(centre.x, centre.y, radius, start, end))

@@ -120,8 +120,9 @@ int PointArray::extendBounds(Point* lo, Point* hi, int from) const
         return 0;
     const Point* points = data.data<Point>();
     for (int i = from; i < count; ++i) {
-        lo->minWith(&points[i]);
-        hi->maxWith(&points[i]);
+        // Stored points are never null, which is all that fails here.
+        (void)lo->minWith(&points[i]);
+        (void)hi->maxWith(&points[i]);
     }
     return 1;
 }
@@ -144,11 +145,7 @@ int PointArray::setClosedBox(const Point* p1, const Point* p2)
     if (!reserve(5, 1))
         return 0;
     count = 0;
-    appendXY(x1, y1);
-    appendXY(x2, y1);
-    appendXY(x2, y2);
-    appendXY(x1, y2);
-    return appendXY(x1, y1);
+    return appendXY(x1, y1) && appendXY(x2, y1) && appendXY(x2, y2) && appendXY(x1, y2) && appendXY(x1, y1);
 }
 
 int PointArray::setBoxCorners(const Point* p1, const Point* p2)
@@ -169,8 +166,5 @@ int PointArray::setBoxCorners(const Point* p1, const Point* p2)
     if (!reserve(4, 1))
         return 0;
     count = 0;
-    appendRecord(&first);
-    appendRecord(&a);
-    appendRecord(&third);
-    return appendRecord(&b);
+    return appendRecord(&first) && appendRecord(&a) && appendRecord(&third) && appendRecord(&b);
 }

@@ -108,7 +108,8 @@ int PointList::toDevicePolygonOffset(ViewParams* view, double dx, double dy, int
     IntPoint previous(-32767, -32767);
     Point p;
     for (int i = 0; i < count; ++i) {
-        getRecord(i, &p);
+        if (!getRecord(i, &p))
+            return 0;
         IntPoint device(view->worldToDeviceXForOp(op, p.x + dx), view->worldToDeviceYForOp(op, p.y + dy));
         if (!device.equals(previous) && !polygon->addPoint(device))
             return 0;
@@ -130,7 +131,8 @@ int PointList::toDevicePolygonReversed(ViewParams* view, int op, IntPolygon* pol
     IntPoint previous(-32767, -32767);
     Point p;
     for (int i = count - 1; i >= 0; --i) {
-        getRecord(i, &p);
+        if (!getRecord(i, &p))
+            return 0;
         IntPoint device(view->worldToDeviceXForOp(op, p.x), view->worldToDeviceYForOp(op, p.y));
         if (!device.equals(previous) && !polygon->addPoint(device))
             return 0;
@@ -197,7 +199,8 @@ int PointList::appendRoundCap(int flag, const PointArray* outline, int i)
     if (!outline->getPoint(i, &a) || !outline->getPoint(i + 1, &b))
         return 0;
     Point c;
-    c.setMidpoint(&a, &b);
+    if (!c.setMidpoint(&a, &b))
+        return 0;
     for (int step = 1; step <= kCapSteps; ++step) {
         Point turned(a.x, a.y);
         turned.rotateAbout(c.x, c.y, step * kCapStepDegrees);
@@ -239,8 +242,10 @@ void PointList::shiftPoints(int i, int n, double dx, double dy, double f)
         return;
     const long long from = i < 0 ? 0 : i;
     const long long to = static_cast<long long>(i) + n < count ? static_cast<long long>(i) + n : count;
+    // Every index here is below the count, so only a block that cannot be locked could fail,
+    // and this operation has no result to report it with.
     for (long long k = from; k < to; ++k)
-        translatePointAt(static_cast<int>(k), dx * f / 2.0, dy * f / 2.0, 0.0);
+        (void)translatePointAt(static_cast<int>(k), dx * f / 2.0, dy * f / 2.0, 0.0);
 }
 
 // --- dialogs ---
@@ -269,16 +274,14 @@ int PointList::writeXToControl(Control* control, int i) const
 {
     if (!control || i < 0 || i >= count)
         return 0;
-    control->setDouble(toGridUnitX(getX(i)));
-    return 1;
+    return control->setDouble(toGridUnitX(getX(i))) ? 1 : 0;
 }
 
 int PointList::writeYToControl(Control* control, int i) const
 {
     if (!control || i < 0 || i >= count)
         return 0;
-    control->setDouble(toGridUnitY(getY(i)));
-    return 1;
+    return control->setDouble(toGridUnitY(getY(i))) ? 1 : 0;
 }
 
 int PointList::readXFromControl(Control* control, int i)
@@ -306,8 +309,7 @@ int PointList::writeXml(XmlContext* writer, int tag) const
         return 0;
     for (int i = 0; i < count; ++i) {
         double px = 0.0, py = 0.0;
-        getScaled(i, &px, &py, nullptr);
-        if (!d->writeDoubleListItem(px, DrawPoint::kXmlDecimals))
+        if (!getScaled(i, &px, &py, nullptr) || !d->writeDoubleListItem(px, DrawPoint::kXmlDecimals))
             return 0;
         // Only a y value may end a wrapped line, so that pairs stay on one line.
         d->setLineWrap(1);
@@ -377,8 +379,8 @@ int PointList::readXml(int endTag)
             }
             if (!d->expectTag(tag_id::xyAray))
                 return 0;
-        } else {
-            d->skipLine();
+        } else if (!d->skipLine()) {
+            return 0;
         }
     }
 }

@@ -32,46 +32,46 @@ public:
     XmlContext& operator=(const XmlContext&) = delete;
 
     // The context being read or written, or null outside file input and output.
-    static XmlContext* current();
+    [[nodiscard]] static XmlContext* current();
     // Makes `context` current (null for none) and answers the one it replaces.
     static XmlContext* publish(XmlContext* context);
 
     // The drawing the file is read into or written from, or null.
-    virtual DrawingOwner* drawingOwner() const = 0;
+    [[nodiscard]] virtual DrawingOwner* drawingOwner() const = 0;
     // The document that implements this context, for the values of the folders above that need
     // more of the file than the operations here.
-    virtual Document* document() = 0;
+    [[nodiscard]] virtual Document* document() = 0;
 
     // Reading. The next tag whose name is known (a closing tag gives the id of its opening tag);
     // the next tag, which must have this id; values up to the next tag; one list item; a quoted
     // text of at most size - 1 bytes; the rest of the line.
-    virtual int nextTag(int& id) = 0;
-    virtual int isClosingTag() const = 0;
+    [[nodiscard]] virtual int nextTag(int& id) = 0;
+    [[nodiscard]] virtual int isClosingTag() const = 0;
     // 1 when the list item read just now ended at the '<' of a tag, not at a ','.
-    virtual int atTagStart() const = 0;
-    virtual int expectTag(int id) = 0;
-    virtual int readInt(int& value) = 0;
-    virtual int readDouble(double& value) = 0;
-    virtual int readListDouble(double& value) = 0;
-    virtual int readQuoted(char* buffer, int size) = 0;
+    [[nodiscard]] virtual int atTagStart() const = 0;
+    [[nodiscard]] virtual int expectTag(int id) = 0;
+    [[nodiscard]] virtual int readInt(int& value) = 0;
+    [[nodiscard]] virtual int readDouble(double& value) = 0;
+    [[nodiscard]] virtual int readListDouble(double& value) = 0;
+    [[nodiscard]] virtual int readQuoted(char* buffer, int size) = 0;
     // n bytes from hex pairs into a buffer of `capacity` bytes; n is checked as acceptDataLength
     // checks it.
-    virtual int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId) = 0;
-    virtual int skipLine() = 0;
+    [[nodiscard]] virtual int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId) = 0;
+    [[nodiscard]] virtual int skipLine() = 0;
     // Checks a count taken from the file before anything is allocated for it: 0 <= n <= cap and
     // n * bytesPerUnit within what is left of the file; otherwise a data error of tagId and 0.
-    virtual int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) = 0;
+    [[nodiscard]] virtual int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) = 0;
     // Counts a data error of the read; only the first one is shown.
     virtual void reportDataError(int tagId) = 0;
 
     // Writing: section tags on lines of their own, one-line value tags, bare list items.
-    virtual int beginTag(int id) = 0;
-    virtual int endTag(int id) = 0;
-    virtual int writeIntTag(int id, int value) = 0;
-    virtual int writeDoubleTag(int id, double value, int decimals, int round = 0) = 0;
-    virtual int writeStringTag(int id, const char* text) = 0;
-    virtual int writeDoubleListItem(double value, int decimals, int round = 0) = 0;
-    virtual int writeDoubleLine(double value, int decimals) = 0;
+    [[nodiscard]] virtual int beginTag(int id) = 0;
+    [[nodiscard]] virtual int endTag(int id) = 0;
+    [[nodiscard]] virtual int writeIntTag(int id, int value) = 0;
+    [[nodiscard]] virtual int writeDoubleTag(int id, double value, int decimals, int round = 0) = 0;
+    [[nodiscard]] virtual int writeStringTag(int id, const char* text) = 0;
+    [[nodiscard]] virtual int writeDoubleListItem(double value, int decimals, int round = 0) = 0;
+    [[nodiscard]] virtual int writeDoubleLine(double value, int decimals) = 0;
     virtual void setLineWrap(int on) = 0;
 
     // The writer's attribute holder: an attribute value written "through the holder" is copied

@@ -166,6 +166,7 @@ void Application::openCommandLineFile()
     while (length > 0 && path[length - 1] == ' ')
         --length;
     path[length] = 0;
+    // The frame tells the user about a file it cannot open; start-up goes on either way.
     if (length >= 4)
-        frame->openFileFromCommandLine(path);
+        (void)frame->openFileFromCommandLine(path);
 }

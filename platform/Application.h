@@ -18,11 +18,11 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    int isTopLevelMode() const { return mode == 1; }
-    int isMdiMode() const { return mode == 3; }
-    int ensurePrintJob();
+    [[nodiscard]] int isTopLevelMode() const { return mode == 1; }
+    [[nodiscard]] int isMdiMode() const { return mode == 3; }
+    [[nodiscard]] int ensurePrintJob();
     void deletePrintJob();
-    FrameMenu* frameMenu() const;
+    [[nodiscard]] FrameMenu* frameMenu() const;
     void setWindowMenuPosition(int position);
     void hideHint();
     void reportError() { ++errorCount; }

@@ -17,14 +17,14 @@ public:
     BitmapCache& operator=(const BitmapCache&) = delete;
 
     // LoadBitmapA of bitmapId once; 0 for an id below 1 or a missing resource.
-    int load();
+    [[nodiscard]] int load();
     // load, then the memory DC with the bitmap selected and the target's map mode; 1 when ready.
-    int prepareDc(Window* target);
+    [[nodiscard]] int prepareDc(Window* target);
     // 1 SRCCOPY, 2 NOTSRCCOPY, 3 SRCPAINT, 4 SRCAND, 5 SRCINVERT; any other mode keeps the last.
     void setRasterMode(int mode);
     // The source rectangle of the bitmap to the destination rectangle of the target's device
     // context: BitBlt at equal sizes, otherwise StretchBlt. 0 when nothing could be drawn.
-    int draw(Window* target, const IntRect& source, const IntRect& destination, int mode);
+    [[nodiscard]] int draw(Window* target, const IntRect& source, const IntRect& destination, int mode);
     // Frees the DC (its own bitmap back first) and the bitmap.
     void release();
 
@@ -45,11 +45,11 @@ public:
     BitmapCacheList& operator=(const BitmapCacheList&) = delete;
 
     // A new cache for the id at the end of the list; null when it could not be made.
-    BitmapCache* add(int id, int a, int b);
+    [[nodiscard]] BitmapCache* add(int id, int a, int b);
     // The first cache with the id, or null.
-    BitmapCache* find(int id);
-    BitmapCache* findOrAdd(int id, int a, int b);
-    int count() const { return entries.count; }
+    [[nodiscard]] BitmapCache* find(int id);
+    [[nodiscard]] BitmapCache* findOrAdd(int id, int a, int b);
+    [[nodiscard]] int count() const { return entries.count; }
 
     GlobalBlock entries;   // BitmapCache pointers
 };

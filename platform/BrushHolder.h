@@ -7,5 +7,5 @@
 class BrushHolder : public HeldGdiObject<HBRUSH> {
 public:
     // A solid brush of the colour; 0 when none could be created.
-    int selectSolid(HDC hdc, const RgbColor& color) { return take(hdc, color.createSolidBrush()); }
+    [[nodiscard]] int selectSolid(HDC hdc, const RgbColor& color) { return take(hdc, color.createSolidBrush()); }
 };

@@ -13,11 +13,13 @@ inline bool isLineEnd(unsigned char c) { return c == 13 || c == 10; }
 
 BufferedFile::BufferedFile() : LocalBuffer(blockSize, 1, LMEM_FIXED)
 {
-    allocate(1);
+    // A failure is shown to the user; without a buffer reads fail and writes go straight to the file.
+    (void)allocate(1);
     buffer = bytes();
 }
 
-BufferedFile::~BufferedFile() { close(); }
+// Nothing to report to here: a writer that cares about the close closes the file itself first.
+BufferedFile::~BufferedFile() { (void)close(); }
 
 void BufferedFile::resetState()
 {
@@ -35,7 +37,7 @@ void BufferedFile::resetState()
 
 int BufferedFile::openHandle(const FileName& name, DWORD access, DWORD creation, DWORD attributes)
 {
-    close();
+    (void)close(); // a file still open is given up for the new one
     HANDLE opened = CreateFileA(name.getPath(), access, 0, nullptr, creation, attributes, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return 0;
@@ -49,7 +51,11 @@ int BufferedFile::openForRead(const FileName& name)
 {
     if (!openHandle(name, GENERIC_READ, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL))
         return 0;
-    getFileSize();
+    // Without its size the file would read as empty.
+    if (!getFileSize()) {
+        (void)close(); // opened for reading only: nothing is lost
+        return 0;
+    }
     return 1;
 }
 
@@ -256,7 +262,7 @@ int BufferedFile::readLine(char* line, int size)
             currentByte = lineEnd;
             unsigned char next;
             if (peekByte(next) && isLineEnd(next) && next != lineEnd)
-                readByte(next);
+                (void)readByte(next); // the byte just peeked is in the block
             break;
         }
     }
@@ -287,7 +293,7 @@ int BufferedFile::skipLineEnd()
     }
     unsigned char next;
     if (peekByte(next) && isLineEnd(next) && next != b)
-        readByte(next);
+        (void)readByte(next); // the byte just peeked is in the block
     return 1;
 }
 

@@ -24,25 +24,25 @@ public:
     BufferedFile& operator=(const BufferedFile&) = delete;
 
     // Opening and closing.
-    int openForRead(const FileName& name);
-    int openReadWrite(const FileName& name);
+    [[nodiscard]] int openForRead(const FileName& name);
+    [[nodiscard]] int openReadWrite(const FileName& name);
     // Creates the file, failing when it exists, and closes it at once; writers then open it with
     // openReadWrite.
-    int createEmpty(const FileName& name);
+    [[nodiscard]] int createEmpty(const FileName& name);
     // 1 when the file exists and can be opened for reading (this object's own file stays as it is).
-    int isReadable(const FileName& name);
-    int deleteFile(const FileName& name);
+    [[nodiscard]] int isReadable(const FileName& name);
+    [[nodiscard]] int deleteFile(const FileName& name);
     // 1 when nothing was open.
-    int close();
+    [[nodiscard]] int close();
     // Move the file pointer for readBytes and write; the block buffer is not involved.
-    int seekAbsolute(DWORD offset);
-    int seekRelative(LONG delta);
-    int getFileSize();
+    [[nodiscard]] int seekAbsolute(DWORD offset);
+    [[nodiscard]] int seekRelative(LONG delta);
+    [[nodiscard]] int getFileSize();
 
     // Unbuffered ReadFile at the file pointer; returns ReadFile's result.
-    int readBytes(void* buffer, DWORD n);
+    [[nodiscard]] int readBytes(void* buffer, DWORD n);
     // Buffered reading. Each returns 0 at the end of the file.
-    int readByte(unsigned char& b)
+    [[nodiscard]] int readByte(unsigned char& b)
     {
         if (blockLoaded && blockPos < blockFill && readPos < fileSize) {
             b = currentByte = static_cast<unsigned char>(buffer[blockPos++]);
@@ -51,54 +51,54 @@ public:
         }
         return readByteSlow(b);
     }
-    int peekByte(unsigned char& b);
+    [[nodiscard]] int peekByte(unsigned char& b);
     // One character: a Shift-JIS lead byte brings its trail byte. ch[1] is 0 for a single byte,
     // also for a lead byte that is the file's last byte.
-    int readChar(char ch[2]);
-    int readExact(void* buffer, int n);
+    [[nodiscard]] int readChar(char ch[2]);
+    [[nodiscard]] int readExact(void* buffer, int n);
     // One line without its line end (CR, LF, CR LF or LF CR) into `line`, at most size - 1 bytes;
     // returns its length. A longer line is cut before a character that does not fit whole and
     // the rest of it is skipped. A last line without line end is returned; -1 when the file has
     // ended before the call.
-    int readLine(char* line, int size);
+    [[nodiscard]] int readLine(char* line, int size);
     // From the byte read last: reads up to a CR or LF, then consumes one line end (CR, LF, CR LF
     // or LF CR; CR CR and LF LF are two). 0 when the file ends first.
-    int skipLineEnd();
+    [[nodiscard]] int skipLineEnd();
     // Reads characters until the given one- or two-byte character has been read (the character
     // read last counts); 0 at the end of the file.
-    int skipToChar(char first, char second = 0);
+    [[nodiscard]] int skipToChar(char first, char second = 0);
     // Positions the buffered reading at an offset, moving the file pointer (also for 0).
-    int seekTo(DWORD offset);
-    DWORD readPosition() const { return readPos; }
+    [[nodiscard]] int seekTo(DWORD offset);
+    [[nodiscard]] DWORD readPosition() const { return readPos; }
 
     // Writing.
     void setBufferedWrite(int on) { bufferedWrite = on; }
-    int write(const void* bytes, int n);
-    int writeByte(unsigned char b) { return write(&b, 1); }
+    [[nodiscard]] int write(const void* bytes, int n);
+    [[nodiscard]] int writeByte(unsigned char b) { return write(&b, 1); }
     // length < 1 writes the whole text; with `withLineEnd` CR LF follows a written text.
-    int writeText(const char* text, int length, int withLineEnd);
-    int writeLineEnd() { return write("\r\n", 2); }
-    int flush();
+    [[nodiscard]] int writeText(const char* text, int length, int withLineEnd);
+    [[nodiscard]] int writeLineEnd() { return write("\r\n", 2); }
+    [[nodiscard]] int flush();
     // After flush: 0 (and "ファイル出力に失敗しました") when the file on disk is shorter than
     // what was written, e.g. on a full disk.
-    int verifyWritten();
+    [[nodiscard]] int verifyWritten();
 
-    int isOpenFile() const { return isOpen; }
-    HANDLE fileHandle() const { return handle; }
-    DWORD size() const { return fileSize; }
-    DWORD bytesTransferred() const { return transferred; }
-    const char* lastCharRead() const { return lastChar; }
+    [[nodiscard]] int isOpenFile() const { return isOpen; }
+    [[nodiscard]] HANDLE fileHandle() const { return handle; }
+    [[nodiscard]] DWORD size() const { return fileSize; }
+    [[nodiscard]] DWORD bytesTransferred() const { return transferred; }
+    [[nodiscard]] const char* lastCharRead() const { return lastChar; }
 
 protected:
-    int openHandle(const FileName& name, DWORD access, DWORD creation, DWORD attributes);
+    [[nodiscard]] int openHandle(const FileName& name, DWORD access, DWORD creation, DWORD attributes);
     // SetFilePointerEx by distance from FILE_BEGIN or FILE_CURRENT; the new position is kept.
-    int seekFrom(LONGLONG distance, DWORD method);
+    [[nodiscard]] int seekFrom(LONGLONG distance, DWORD method);
     void resetState();
-    int readByteSlow(unsigned char& b);
+    [[nodiscard]] int readByteSlow(unsigned char& b);
     // Makes the byte at readPos available at buffer[blockPos]; 0 at the end of the file.
-    int ensureByte();
-    int loadBlock();
-    int writeDirect(const void* bytes, DWORD n);
+    [[nodiscard]] int ensureByte();
+    [[nodiscard]] int loadBlock();
+    [[nodiscard]] int writeDirect(const void* bytes, DWORD n);
 
     char* buffer = nullptr;     // the LocalBuffer's bytes
     int blockIndex = 0;         // number of the block held in the buffer

@@ -16,7 +16,7 @@ public:
     int check() override;
     int uncheck() override;
     // 1 for BST_CHECKED.
-    int isChecked() override;
+    [[nodiscard]] int isChecked() override;
     void onToggle() override {}
     void onCommand() override { onToggle(); }
 };
@@ -26,9 +26,9 @@ class RadioButton : public Control {
 public:
     int check() override;
     int uncheck() override;
-    int isChecked() override;
+    [[nodiscard]] int isChecked() override;
 };
 
 // The button state of a dialog item (check boxes and radio buttons share it).
 int setButtonCheck(Control& control, int checked);
-int isButtonChecked(Control& control);
+[[nodiscard]] int isButtonChecked(Control& control);

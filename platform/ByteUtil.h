@@ -15,9 +15,9 @@ void shiftByteRight(unsigned char* byte, int n);
 void keepLowBits(unsigned char* byte, int n);
 // byte & (0xFF << n) for 0 <= n <= 7 (the n low bits cleared); 0 for n = 8; the byte itself
 // for any other n.
-unsigned char keepHighBits(unsigned char byte, int n);
+[[nodiscard]] unsigned char keepHighBits(unsigned char byte, int n);
 
-int testBitMsbFirst(const unsigned char* bytes, int i);
+[[nodiscard]] int testBitMsbFirst(const unsigned char* bytes, int i);
 void setBitMsbFirst(unsigned char* bytes, int i);
 void clearBitMsbFirst(unsigned char* bytes, int i);
 
@@ -28,8 +28,8 @@ void putByteAt(unsigned char* buffer, int index, unsigned char value);
 int putU16(unsigned char* p, unsigned int value);
 int putU32(unsigned char* p, unsigned int value);
 int putU32Pair(unsigned char* p, unsigned int first, unsigned int second);
-unsigned char getByte(const unsigned char* p);
-unsigned int getU16(const unsigned char* p);
+[[nodiscard]] unsigned char getByte(const unsigned char* p);
+[[nodiscard]] unsigned int getU16(const unsigned char* p);
 
-int absInt(int x);
-int returnOne();
+[[nodiscard]] int absInt(int x);
+[[nodiscard]] int returnOne();

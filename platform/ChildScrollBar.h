@@ -20,11 +20,11 @@ public:
     void useOwnerVerticalBar(Window* window);
     // A child bar in the owner's client area at `rect`, given state = {position, minimum, maximum,
     // page}; 1 when the window was made.
-    int createHorizontalChild(Window* window, const IntRect& r, const int state[4]);
-    int createVerticalChild(Window* window, const IntRect& r, const int state[4]);
+    [[nodiscard]] int createHorizontalChild(Window* window, const IntRect& r, const int state[4]);
+    [[nodiscard]] int createVerticalChild(Window* window, const IntRect& r, const int state[4]);
     // The first call creates the child, later calls only move it.
-    int createOrMoveHorizontal(Window* window, const IntRect& r, const int state[4]);
-    int createOrMoveVertical(Window* window, const IntRect& r, const int state[4]);
+    [[nodiscard]] int createOrMoveHorizontal(Window* window, const IntRect& r, const int state[4]);
+    [[nodiscard]] int createOrMoveVertical(Window* window, const IntRect& r, const int state[4]);
     void destroyChild();
 
     // The owner's scrollHorizontally or scrollVertically by delta.
@@ -34,14 +34,14 @@ public:
     void handleScrollEvent();
     void scrollLinesAndOwner(int n);
     // 1 when the current message comes from this object's own child bar.
-    int isMessageFromChild() const;
+    [[nodiscard]] int isMessageFromChild() const;
 
     int hasChild = 0;
     int ownChild = 0;
     Window* owner = nullptr;
 
 private:
-    int createChild(Window* window, const IntRect& r, const int state[4], int vertical);
+    [[nodiscard]] int createChild(Window* window, const IntRect& r, const int state[4], int vertical);
     // The owner's own bar: orientation 1 with SB_HORZ, 2 with SB_VERT.
     void useOwnerBar(Window* window, int barOrientation, int type);
 };

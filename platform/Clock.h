@@ -6,8 +6,8 @@
 using TickSource = DWORD (*)();
 using DoubleClickTimeSource = UINT (*)();
 
-DWORD currentTickCount();
-UINT currentDoubleClickTime();
+[[nodiscard]] DWORD currentTickCount();
+[[nodiscard]] UINT currentDoubleClickTime();
 
 // Install replacements (null restores the system's) and return the previous ones.
 TickSource setTickSource(TickSource source);

@@ -15,10 +15,10 @@ public:
     // Runs the chooser (a non-null owner replaces the main frame as owner). When the user
     // confirms, the colour takes the result through setColorRef, so the inks follow the model;
     // returns the chooser's result (0 on cancel or failure, the colour unchanged).
-    int choose(HWND owner);
+    [[nodiscard]] int choose(HWND owner);
 
     void setCustomColor(int i, COLORREF value);
-    COLORREF getCustomColor(int i) const;
+    [[nodiscard]] COLORREF getCustomColor(int i) const;
     void copyCustomColors(const ColorDialog& other);
 
     CHOOSECOLORA record;

@@ -41,7 +41,8 @@ FileDialogFunction setSaveFileFunction(FileDialogFunction function)
 
 CommonFileDialog::CommonFileDialog() : filters(3, sizeof(FileFilter)), record{}
 {
-    addFilter("すべて(*.*)", "*.*");
+    // A list that cannot grow has told the user; the dialogs then run without filters.
+    (void)addFilter("すべて(*.*)", "*.*");
     StringUtil::copy(title, "別名で保存");
 }
 
@@ -153,7 +154,8 @@ int CommonFileDialog::run(FileName& name, Dialog* owner, int save)
         if (applyFilterExtension(path, sizeof path, index))
             applyFilterExtension(fileTitle, sizeof fileTitle, index);
     }
-    name.setPath(path);
+    if (!name.setPath(path))
+        return 0;
     name.setTitle(fileTitle);
     return 1;
 }

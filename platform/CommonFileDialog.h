@@ -32,19 +32,19 @@ public:
     CommonFileDialog& operator=(const CommonFileDialog&) = delete;
 
     // Texts longer than the record's fields are cut; 0 when the list cannot grow.
-    int addFilter(const char* description, const char* pattern);
+    [[nodiscard]] int addFilter(const char* description, const char* pattern);
     void clearFilters();
-    int filterCount() const { return filters.count; }
+    [[nodiscard]] int filterCount() const { return filters.count; }
 
     // 1 when a file was chosen; the name then holds its path and its file name as title.
-    int askOpenFile(FileName& name) { return askOpenFileOwned(name, nullptr); }
-    int askOpenFileOwned(FileName& name, Dialog* owner);
-    int askSaveFile(FileName& name) { return askSaveFileOwned(name, nullptr); }
-    int askSaveFileOwned(FileName& name, Dialog* owner);
+    [[nodiscard]] int askOpenFile(FileName& name) { return askOpenFileOwned(name, nullptr); }
+    [[nodiscard]] int askOpenFileOwned(FileName& name, Dialog* owner);
+    [[nodiscard]] int askSaveFile(FileName& name) { return askSaveFileOwned(name, nullptr); }
+    [[nodiscard]] int askSaveFileOwned(FileName& name, Dialog* owner);
 
     // The filters joined as description, NUL, pattern, NUL, ..., with one more NUL at the end;
     // null when it could not be made. Its length in bytes, the final NUL included.
-    const char* buildFilterString(int* length = nullptr);
+    [[nodiscard]] const char* buildFilterString(int* length = nullptr);
     // Gives the text (at most size - 1 bytes) the extension of filter `index` (0-based) as the
     // save dialog does with addExtension set: a text whose file name has an extension keeps it
     // unless replaceExtension is set; a pattern without a plain extension ("*.*") adds nothing,
@@ -59,5 +59,5 @@ public:
     char* filterString = nullptr;   // owned
 
 private:
-    int run(FileName& name, Dialog* owner, int save);
+    [[nodiscard]] int run(FileName& name, Dialog* owner, int save);
 };

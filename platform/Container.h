@@ -45,7 +45,7 @@ public:
     // The rectangle `window` (screen pixels) moved by a placement mode. The usable screen is the
     // screen less 25 pixels at its bottom; modes 5, 11 and 13 are clamped into it, mode 1 is not,
     // other modes leave the rectangle where it is.
-    static IntRect placeRect(int mode, const IntRect& window, const IntPoint& cursor, const IntPoint& remembered,
+    [[nodiscard]] static IntRect placeRect(int mode, const IntRect& window, const IntPoint& cursor, const IntPoint& remembered,
                              int screenWidth, int screenHeight);
 
     int placement = PLACE_CURSOR_CENTRE;

@@ -28,67 +28,67 @@ public:
     virtual void release() {}
     virtual void setKind(int newKind) { kind = newKind; }
     // Range of the lists that a scroll-bar control follows.
-    virtual int getScrollRange(int* minimum, int* maximum, int* page);
+    [[nodiscard]] virtual int getScrollRange(int* minimum, int* maximum, int* page);
     virtual int setLabel(const char*) { return 0; }
 
     // Check list
     virtual void clear() {}
     virtual int addItem(int /*checked*/, const char* /*text*/) { return 0; }
-    virtual int isItemChecked(int) { return 0; }
+    [[nodiscard]] virtual int isItemChecked(int) { return 0; }
     virtual int setItemChecked(int, int) { return 0; }
     // Lists: item `index` into the buffer (the other overload reads the item window's text).
-    virtual int getItemText(int /*index*/, char* buffer, int size);
+    [[nodiscard]] virtual int getItemText(int /*index*/, char* buffer, int size);
     virtual int setItemText(int /*index*/, const char*) { return 0; }
     virtual void repaintRow(int) {}
     virtual void repaint() {}
     virtual int clickAt() { return 0; }
-    virtual int getSelected() { return -1; }
-    virtual int getLastToggled() { return -1; }
+    [[nodiscard]] virtual int getSelected() { return -1; }
+    [[nodiscard]] virtual int getLastToggled() { return -1; }
     virtual void scrollTo(int) {}
 
     // Check box (and, with check/uncheck/isChecked, the radio button)
     virtual int setCheck(int) { return 0; }
     virtual int check() { return 0; }
     virtual int uncheck() { return 0; }
-    virtual int isChecked() { return 0; }
+    [[nodiscard]] virtual int isChecked() { return 0; }
     virtual void onToggle() {}
 
     // Numbers and texts
     virtual void setRounding(int) {}
     virtual int setDouble(double) { return 0; }
-    virtual double getDouble(int* changed, int /*store*/);
+    [[nodiscard]] virtual double getDouble(int* changed, int /*store*/);
     virtual void setCompareSize(int) {}
     // SetDlgItemTextA; 1 when set.
     virtual int setText(const char* text);
     // GetDlgItemTextA of at most size - 1 bytes, cut on a character boundary; 1 when a non-empty
     // text was read.
-    virtual int getText(char* buffer, int size);
-    virtual int isTextChanged() { return 0; }
+    [[nodiscard]] virtual int getText(char* buffer, int size);
+    [[nodiscard]] virtual int isTextChanged() { return 0; }
     virtual int setInt(int) { return 0; }
     virtual int showInt(int) { return 0; }
-    virtual int getInt(int* changed);
+    [[nodiscard]] virtual int getInt(int* changed);
 
     // List box (reset, addString and getSelection also serve the combo box)
     virtual int reset() { return 0; }
     virtual int addString(const char*) { return 0; }
     virtual int deleteString(int) { return 0; }
-    virtual int count() { return 0; }
-    virtual int getSelection() { return 0; }
-    virtual int textLength(int) { return -1; }
-    virtual int getTextAt(int /*index*/, char* buffer, int size);
+    [[nodiscard]] virtual int count() { return 0; }
+    [[nodiscard]] virtual int getSelection() { return 0; }
+    [[nodiscard]] virtual int textLength(int) { return -1; }
+    [[nodiscard]] virtual int getTextAt(int /*index*/, char* buffer, int size);
 
     // Picture
     virtual void setBitmapId(int) {}
     virtual void setNaturalSize(int) {}
-    virtual int getBitmapSize(IntRect*) { return 0; }
+    [[nodiscard]] virtual int getBitmapSize(IntRect*) { return 0; }
 
     // Drop-down chooser (addItem with a text also serves the text list)
     virtual int addItem(const char*) { return 0; }
-    virtual int getCurrent() { return 0; }
+    [[nodiscard]] virtual int getCurrent() { return 0; }
     virtual int choose(int) { return 0; }
     virtual int setupPopup(int, int, int) { return 0; }
     virtual int openPopup() { return 0; }
-    virtual int isChanged() { return 0; }
+    [[nodiscard]] virtual int isChanged() { return 0; }
     virtual void setTarget(Control*) {}
 
     // Progress bar and up-down control. Progress values are byte counts of large files, so the
@@ -101,7 +101,7 @@ public:
     virtual int selectByText(const char*) { return -1; }
     // Combo box: item i (1-based); text list: row i.
     virtual int select(int) { return 0; }
-    virtual int getSelectedText(char* buffer, int size);
+    [[nodiscard]] virtual int getSelectedText(char* buffer, int size);
 
     // Up-down control
     virtual void setBuddy(Control*) {}
@@ -110,20 +110,20 @@ public:
     virtual void linkTo(Control*) {}
     virtual void notifyLinked() {}
     virtual void bindToItem() {}
-    virtual int position() { return 0; }
+    [[nodiscard]] virtual int position() { return 0; }
     virtual void setPosition(int) {}
     virtual void setRangeKeepPosition(int, int, int) {}
 
     // Colour swatch
     virtual void setColour(const RgbColor*) {}
-    virtual RgbColor* getColour() { return nullptr; }
+    [[nodiscard]] virtual RgbColor* getColour() { return nullptr; }
     virtual void setSource(ColorDialog*) {}
-    virtual int chooseColour() { return 0; }
+    [[nodiscard]] virtual int chooseColour() { return 0; }
 
     // Text list
-    virtual int itemCount() { return 0; }
+    [[nodiscard]] virtual int itemCount() { return 0; }
     virtual int removeItem(int) { return 0; }
-    virtual int getTag() { return 0; }
+    [[nodiscard]] virtual int getTag() { return 0; }
     virtual void setTag(int) {}
 
     // Events and life. onCommand is event 904, onClick 1201, onScroll 1901, onChange 902.
@@ -137,31 +137,31 @@ public:
     // Repaints owner-drawn content.
     virtual void refresh() {}
     // Looks up the item window and takes its client rectangle; 0 when not attached.
-    virtual int attach();
+    [[nodiscard]] virtual int attach();
     virtual void enable();
     virtual void disable();
     virtual void onScrollNotify(int /*code*/, int /*position*/) {}
     virtual void onAttached() {}
 
     // Item window helpers
-    int isAttached() const;
-    HWND ownerWindow() const;
+    [[nodiscard]] int isAttached() const;
+    [[nodiscard]] HWND ownerWindow() const;
     HWND lookupWindow();
-    int getItemText(char* buffer, int size);
+    [[nodiscard]] int getItemText(char* buffer, int size);
     int setItemText(const char* text);
     LRESULT sendItemMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void setEnabled(int flag);
-    IntRect getClientRect() const { return clientRect; }
+    [[nodiscard]] IntRect getClientRect() const { return clientRect; }
     // |lfHeight| of DEFAULT_GUI_FONT, found on first use.
-    int getFontHeight();
+    [[nodiscard]] int getFontHeight();
     // A window object on the item window (or, without one, the owner's window) with its device
     // context acquired and a transparent background; give it back to releaseDrawingWindow.
-    Window* createDrawingWindow();
+    [[nodiscard]] Window* createDrawingWindow();
     static void releaseDrawingWindow(Window* drawing);
     // The cursor in client coordinates of that same window.
-    IntPoint cursorPos() const;
+    [[nodiscard]] IntPoint cursorPos() const;
     // 1 when the cursor lies in the client rectangle, edges included (0 without an item window).
-    int isCursorInside() const;
+    [[nodiscard]] int isCursorInside() const;
     void setDefaultFont();
 
     Container* owner = nullptr;
@@ -175,5 +175,5 @@ public:
     HWND window = nullptr;
 
 private:
-    HWND drawingTarget() const;
+    [[nodiscard]] HWND drawingTarget() const;
 };

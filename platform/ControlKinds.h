@@ -26,20 +26,20 @@ enum ControlKind : int {
 };
 
 // 1 for the kinds whose click on the dialog is their own event (1201) rather than 1202.
-int isClickKind(int kind);
+[[nodiscard]] int isClickKind(int kind);
 // 1 for a kind code of the table above.
-int isKnownKind(int kind);
+[[nodiscard]] int isKnownKind(int kind);
 
 // A new object of the kind's class (the generic control for a code not in the table); null only
 // when the allocation failed. The caller sets owner and id and calls setKind.
-Control* createControlByKind(int kind);
+[[nodiscard]] Control* createControlByKind(int kind);
 // Destroys and frees a control of any kind; a kind not in the table is released first.
 void destroyControlByKind(Control* control);
 
 // The control of every kind code not in the table: only the base operations.
 class GenericControl : public Control {
 public:
-    int attach() override { return Control::attach(); }
+    [[nodiscard]] int attach() override { return Control::attach(); }
 };
 
 // A tree view item; the tree itself is driven through the library's tree view object.

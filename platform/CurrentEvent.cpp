@@ -72,7 +72,7 @@ int CurrentEvent::popAndRoute()
     QueuedEvent* record = nullptr;
     if (!queue.get(0, &record))
         return 0;
-    queue.removeAt(0);
+    (void)queue.removeAt(0); // index 0 was just read: it exists
     source = 1;
     code = record->code;
     arg1 = record->arg1;
@@ -183,7 +183,8 @@ void CurrentEvent::pumpStep()
 {
     resetStep();
     if (theShortcutHook && theShortcutHook->takePending()) {
-        postDeferredCommand(EV_SHORTCUT_COMMAND);
+        // A shortcut that cannot be queued is lost like a dropped key press; nothing waits for it.
+        (void)postDeferredCommand(EV_SHORTCUT_COMMAND);
         return;
     }
     if (popAndRoute())
@@ -199,7 +200,7 @@ void CurrentEvent::pumpStep()
             waitForInput();
     }
     if (idleCount < 4 && !PeekMessageA(&buffer, nullptr, 0, 0, PM_NOREMOVE)) {
-        postIdle();
+        (void)postIdle(); // idle events come again; a lost one misses nothing
         ++idleCount;
         return;
     }

@@ -21,14 +21,14 @@ public:
     CurrentEvent& operator=(const CurrentEvent&) = delete;
 
     // Posting; each returns 0 when the event could not be queued.
-    int postEvent(int code, int arg1, int arg2);
-    int postEventTo(int code, int arg1, int arg2, HWND target);
-    int postSimpleEvent(int code) { return postEvent(code, 0, 0); }
-    int postIdle();
-    int postChildActivated();
-    int postDeferredCommand(int command);
+    [[nodiscard]] int postEvent(int code, int arg1, int arg2);
+    [[nodiscard]] int postEventTo(int code, int arg1, int arg2, HWND target);
+    [[nodiscard]] int postSimpleEvent(int code) { return postEvent(code, 0, 0); }
+    [[nodiscard]] int postIdle();
+    [[nodiscard]] int postChildActivated();
+    [[nodiscard]] int postDeferredCommand(int command);
     void cancelClose() { closeCancelled = 1; }
-    int queuedCount() const { return queue.count; }
+    [[nodiscard]] int queuedCount() const { return queue.count; }
 
     // One step of the main loop.
     void pumpStep();
@@ -42,13 +42,13 @@ public:
     int popAndRoute();
 
     // Turns a window message into an event code; -1 when it has none.
-    int translateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] int translateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    int getTypedChar();
-    int getEditingKey() const;
+    [[nodiscard]] int getTypedChar();
+    [[nodiscard]] int getEditingKey() const;
     // Collects the typed characters of this and the following WM_CHAR messages (CR becomes
     // CR LF); returns the length of the zero-terminated text.
-    int readTypedText(char* buffer, int size);
+    [[nodiscard]] int readTypedText(char* buffer, int size);
 
     GlobalBlock queue;      // QueuedEvent pointers, oldest first
     int code = 0;
@@ -80,13 +80,13 @@ private:
     void resetStep();
     void copyBuffer();
     void trackMouse();
-    int offerAccelerators();
-    int offerShortcut();
+    [[nodiscard]] int offerAccelerators();
+    [[nodiscard]] int offerShortcut();
     void dispatchBuffer();
     // Records the fetched message, tracks the mouse, offers it to the accelerators and the
     // shortcut hook, then translates and dispatches it.
     void deliverFetched();
-    int fetchNested();
+    [[nodiscard]] int fetchNested();
     void fetchAndDispatchNested();
     void quitFromNested();
     void waitForInput();

@@ -259,7 +259,7 @@ void DeviceContext::clipToRect(const IntRect& rect)
 {
     Region region;
     if (region.createRectIndirect(rect))
-        selectClipRegion(region);
+        (void)selectClipRegion(region); // fails only for a DC that draws nothing either
 }
 
 void DeviceContext::intersectClip(const IntRect& rect)
@@ -310,7 +310,9 @@ void DeviceContext::fillPolyPolygon(const RgbColor& color, IntPolyPolygon& polyg
 
 int DeviceContext::scroll(const IntRect& clip, int dx, int dy, Region& update)
 {
-    update.ensureCreated();
+    // Without a region for the uncovered part the caller could not repaint it: no scroll then.
+    if (!update.ensureCreated())
+        return 0;
     DcScope scope(*this);
     return ScrollDC(hdc, dx, dy, nullptr, clip.asRect(), update.hrgn, nullptr);
 }

@@ -36,7 +36,7 @@ public:
     void getWindowDc();
     void releaseWindowDc();
     // A memory DC compatible with the display, owned by this context.
-    int createMemoryDc();
+    [[nodiscard]] int createMemoryDc();
     void deleteMemoryDc();
     // Draw on an HDC that belongs to someone else until detachHdc() or releaseExternal().
     void attachHdc(HDC external);
@@ -44,17 +44,17 @@ public:
     void releaseExternal();
 
     // Objects and modes
-    int selectPen(const PenSpec& spec);
+    [[nodiscard]] int selectPen(const PenSpec& spec);
     // The font of the description becomes the owned and the current font.
-    int selectFont(const LOGFONTA& description);
+    [[nodiscard]] int selectFont(const LOGFONTA& description);
     // The stock DEFAULT_GUI_FONT; the owned font is deleted.
-    int selectGuiFont();
+    [[nodiscard]] int selectGuiFont();
     // A solid brush of the current text colour becomes the held brush.
-    int selectTextColourBrush();
+    [[nodiscard]] int selectTextColourBrush();
     void setTextColor(const RgbColor& color);
     void setBkColor(const RgbColor& color);
-    RgbColor getTextColor();
-    RgbColor getBkColor();
+    [[nodiscard]] RgbColor getTextColor();
+    [[nodiscard]] RgbColor getBkColor();
     void setCopyPen();
     void setXorPen();
     // The two background-mode setters need an HDC already: they do not acquire.
@@ -64,8 +64,8 @@ public:
     // Clipping
     // The clip region, or the clip box when the DC has no clip region; 0 when it has no clip
     // area at all.
-    int getClipRegion(Region& region);
-    int selectClipRegion(Region& region);
+    [[nodiscard]] int getClipRegion(Region& region);
+    [[nodiscard]] int selectClipRegion(Region& region);
     void clipToRect(const IntRect& rect);
     void intersectClip(const IntRect& rect);
     void resetClip();
@@ -103,7 +103,7 @@ public:
     void fillPolyPolygon(const RgbColor& color, IntPolyPolygon& polygons);
 
     // ScrollDC of the whole DC by (dx, dy) inside `clip`; the uncovered part goes to `update`.
-    int scroll(const IntRect& clip, int dx, int dy, Region& update);
+    [[nodiscard]] int scroll(const IntRect& clip, int dx, int dy, Region& update);
 
     // Text (zero-terminated Shift-JIS)
     void getTextExtent(const char* text, int& cx, int& cy);
@@ -149,7 +149,7 @@ public:
     int painting = 0;
 
 private:
-    int holdsOwnDc() const { return ownsMemoryDc || externalDc || painting; }
+    [[nodiscard]] int holdsOwnDc() const { return ownsMemoryDc || externalDc || painting; }
     void selectHeldObjects();
     void putBackStockObjects();
     void drawRotated(int x, int y, int size, double angle, const char* text, int from, int to, bool bottomLeft);
@@ -164,7 +164,7 @@ public:
     ~DcScope() { dc_.release(); }
     DcScope(const DcScope&) = delete;
     DcScope& operator=(const DcScope&) = delete;
-    HDC hdc() const { return dc_.hdc; }
+    [[nodiscard]] HDC hdc() const { return dc_.hdc; }
 
 private:
     DeviceContext& dc_;

@@ -86,7 +86,7 @@ void DeviceContext::drawLine(int x1, int y1, int x2, int y2)
 void DeviceContext::drawStyledLine(const PenSpec& spec, int x1, int y1, int x2, int y2)
 {
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     if (spec.style == 2) {
         drawDashSegments(spec, x1, y1, x2, y2, 10, 3, 0);
     } else if (spec.style == 3) {
@@ -118,7 +118,7 @@ void DeviceContext::drawDashSegments(const PenSpec& spec, int x1, int y1, int x2
     if (gap < 0)
         gap = 0;
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     long long start = 0;
     long long dashLength = dash;
     if (offset > 0 && offset <= dash)
@@ -159,7 +159,7 @@ void DeviceContext::drawPolyline(const PenSpec& spec, IntPointList& points)
         return;
     const IntPoint* p = data.data<IntPoint>();
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     MoveToEx(hdc, p[0].x, p[0].y, nullptr);
     for (int i = 1; i < points.count; ++i)
         LineTo(hdc, p[i].x, p[i].y);
@@ -170,7 +170,7 @@ void DeviceContext::drawPointPath(const PenSpec& spec, const int* xs, const int*
     if (!xs || !ys || start < 0)
         return;
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     MoveToEx(hdc, xs[start], ys[start], nullptr);
     for (int i = 1; i <= count; ++i)
         LineTo(hdc, xs[start + i], ys[start + i]);
@@ -188,7 +188,7 @@ void DeviceContext::drawRectSides(const PenSpec& spec, const IntRect& rect, int 
     if (count == 0)
         return;
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     if (count == 4) {
         MoveToEx(hdc, xs[0], ys[0], nullptr);
         for (int i = 1; i <= 4; ++i)
@@ -244,7 +244,7 @@ void DeviceContext::drawDiamond(const PenSpec& spec, const IntRect& rect)
     int cx = rect.centerX();
     int cy = rect.centerY();
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     MoveToEx(hdc, cx, rect.top, nullptr);
     LineTo(hdc, rect.right, cy);
     LineTo(hdc, cx, rect.bottom);
@@ -255,7 +255,7 @@ void DeviceContext::drawDiamond(const PenSpec& spec, const IntRect& rect)
 void DeviceContext::drawCenterLines(const PenSpec& spec, const IntRect& rect, int vertical, int horizontal)
 {
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     if (vertical) {
         int x = (rect.left + rect.right) / 2;
         MoveToEx(hdc, x, rect.top, nullptr);
@@ -271,7 +271,7 @@ void DeviceContext::drawCenterLines(const PenSpec& spec, const IntRect& rect, in
 void DeviceContext::drawDiagonals(const PenSpec& spec, const IntRect& rect, int falling, int rising)
 {
     DcScope scope(*this);
-    selectPen(spec);
+    (void)selectPen(spec); // without a new pen the held one draws
     if (falling) {
         MoveToEx(hdc, rect.left, rect.top, nullptr);
         LineTo(hdc, rect.right + 1, rect.bottom + 1);

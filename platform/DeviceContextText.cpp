@@ -78,8 +78,9 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
         pointAt(advance + extent.cx / 2, extent.cy / 2, cx, cy);
         if (!glyphs)
             glyphs.reset(new (std::nothrow) GlyphRenderer(hdc, size, angle));
+        // A character that cannot be drawn is left out; the others are still drawn.
         if (glyphs)
-            glyphs->draw(cx, cy, character, bytes, extent.cx, extent.cy);
+            (void)glyphs->draw(cx, cy, character, bytes, extent.cx, extent.cy);
     };
 
     int advance = 0;
@@ -96,11 +97,8 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
                 pointAt(advance + size - 1, size - 1, cx, cy);
                 pointAt(advance + size - 1, 0, dx, dy);
                 square.count = 0;
-                square.add(ax, ay);
-                square.add(bx, by);
-                square.add(cx, cy);
-                square.add(dx, dy);
-                fillPolygon(textColor, square);
+                if (square.add(ax, ay) && square.add(bx, by) && square.add(cx, cy) && square.add(dx, dy))
+                    fillPolygon(textColor, square);
             } else {
                 SetPixelV(hdc, ax, ay, textColor.colorRef);
             }

@@ -19,14 +19,15 @@ Dialog::~Dialog()
 
 void Dialog::registerDialog()
 {
+    // A registry that cannot grow has told the user; such a dialog refuses to run (beginRun).
     if (theDialogRegistry)
-        theDialogRegistry->add(this);
+        (void)theDialogRegistry->add(this);
 }
 
 void Dialog::unregisterDialog()
 {
     if (theDialogRegistry)
-        theDialogRegistry->remove(serial);
+        (void)theDialogRegistry->remove(serial); // 0 for a dialog that never got in: nothing to remove
 }
 
 int Dialog::handleMessage()
@@ -105,7 +106,7 @@ void Dialog::attachControls()
 {
     for (int i = 0; i < controls.count; ++i)
         if (Control* control = controlAt(i))
-            control->attach();
+            (void)control->attach(); // without its item a control stays detached and answers 0
 }
 
 void Dialog::refreshControls()
@@ -176,17 +177,19 @@ void Dialog::rememberCommand(int controlId)
     currentControlId = controlId;
 }
 
-void Dialog::beginRun()
+int Dialog::beginRun()
 {
     hwnd = nullptr;
     event = 0;
     currentControl = nullptr;
+    return !theDialogRegistry || theDialogRegistry->indexOf(serial) >= 0;
 }
 
 int Dialog::runModal(int resourceId)
 {
     resolveOwner();
-    beginRun();
+    if (!beginRun())
+        return -1;
     HWND ownerWindow = ownerHwnd;
     if (!ownerWindow && theApplication && theApplication->frame)
         ownerWindow = theApplication->frame->hwnd();

@@ -22,40 +22,40 @@ public:
     // The dialog's answer to the current event: 1 handled, 0 default dialog processing, a negative
     // value leaves the message to the system. The default ends the dialog when the event is about
     // a declared control with id 1 (OK) or 2 (Cancel).
-    virtual int handleMessage();
+    [[nodiscard]] virtual int handleMessage();
 
     // Declaring. Id 0 is refused (0). The second form declares an object the dialog class made
     // itself (a kind with hooks of its own); the dialog owns it from then on, also when refused.
-    int addControl(int controlId, int controlKind);
-    int addControl(Control* control, int controlId, int controlKind);
+    [[nodiscard]] int addControl(int controlId, int controlKind);
+    [[nodiscard]] int addControl(Control* control, int controlId, int controlKind);
     // The first control in declaration order with the id; null for id 0 or none.
-    Control* findControl(int controlId);
-    Control* getControl(int controlId) { return findControl(controlId); }
-    Control* findControlByWindow(HWND item);
+    [[nodiscard]] Control* findControl(int controlId);
+    [[nodiscard]] Control* getControl(int controlId) { return findControl(controlId); }
+    [[nodiscard]] Control* findControlByWindow(HWND item);
     void attachControls();
     void refreshControls();
     void destroyControls();
-    int controlCount() const { return controls.count; }
+    [[nodiscard]] int controlCount() const { return controls.count; }
     // Walks the controls in declaration order; iterations over one dialog do not nest.
     void beginControlIteration();
-    Control* nextControl();
+    [[nodiscard]] Control* nextControl();
     void endControlIteration();
 
     // Forwarders by id: each does nothing and returns 0 (or the default) when no control has
     // the id. They hide the control operations of the same names, which a dialog never uses on
     // itself.
     int setCheck(int controlId, int flag);
-    int isChecked(int controlId, int defaultValue);
+    [[nodiscard]] int isChecked(int controlId, int defaultValue);
     int setDouble(int controlId, double value);
     // Reads the field and keeps the value in it.
-    double getDouble(int controlId, double defaultValue);
-    double getDoubleEx(int controlId, double defaultValue, int* changed);
+    [[nodiscard]] double getDouble(int controlId, double defaultValue);
+    [[nodiscard]] double getDoubleEx(int controlId, double defaultValue, int* changed);
     int setText(int controlId, const char* text);
-    int getText(int controlId, char* buffer, int size);
+    [[nodiscard]] int getText(int controlId, char* buffer, int size);
     int enableControl(int controlId, int flag);
     int setInt(int controlId, int value);
-    int getInt(int controlId, int defaultValue);
-    int getIntEx(int controlId, int defaultValue, int* changed);
+    [[nodiscard]] int getInt(int controlId, int defaultValue);
+    [[nodiscard]] int getIntEx(int controlId, int defaultValue, int* changed);
     int checkRadio(int controlId);
     int uncheckRadio(int controlId);
     // The item text of control `controlId` (a dialog is never a list itself).
@@ -65,13 +65,13 @@ public:
 
     // DialogCheckBoxes
     int setCheckById(int controlId, int checked) override;
-    int getCheckById(int controlId, int* checked) override;
+    [[nodiscard]] int getCheckById(int controlId, int* checked) override;
 
     // The message being handled.
-    WPARAM getWParam() const { return wParam; }
-    int getCommandId() const { return LOWORD(wParam); }
-    int getNotifyCode() const { return HIWORD(wParam); }
-    LPARAM getLParam() const { return lParam; }
+    [[nodiscard]] WPARAM getWParam() const { return wParam; }
+    [[nodiscard]] int getCommandId() const { return LOWORD(wParam); }
+    [[nodiscard]] int getNotifyCode() const { return HIWORD(wParam); }
+    [[nodiscard]] LPARAM getLParam() const { return lParam; }
 
     // At most 79 bytes; shown at WM_INITDIALOG. An empty caption keeps the resource's own.
     void setCaption(const char* text);
@@ -83,7 +83,7 @@ public:
 
     // DialogBoxParamA of the resource over ownerHwnd (else the application's main window); the
     // value given to EndDialog, -1 when the dialog could not be made.
-    int runModal(int resourceId);
+    [[nodiscard]] int runModal(int resourceId);
     // Remembers the position, then EndDialog with the current control's id, or 2 without one.
     void end();
 
@@ -96,9 +96,9 @@ public:
 
     // One dialog message: binds the window, translates the message, hands the event to its
     // control and then to handleMessage; returns handleMessage's answer.
-    int receive(HWND window, UINT newMessage, WPARAM newWParam, LPARAM newLParam);
+    [[nodiscard]] int receive(HWND window, UINT newMessage, WPARAM newWParam, LPARAM newLParam);
     // The dialog event of a message; also remembers the control a command or click is about.
-    int translateMessage(UINT newMessage, WPARAM newWParam, LPARAM newLParam);
+    [[nodiscard]] int translateMessage(UINT newMessage, WPARAM newWParam, LPARAM newLParam);
 
     int serial = 0;
     char caption[80] = {};
@@ -114,14 +114,15 @@ public:
     LPARAM lParam = 0;
 
 protected:
-    Control* controlAt(int index);
-    // Prepares a new run: the window of an earlier run is forgotten.
-    void beginRun();
+    [[nodiscard]] Control* controlAt(int index);
+    // Prepares a new run: the window of an earlier run is forgotten. 0 when the registry does not
+    // hold the dialog: its messages could not reach it, and a modal dialog could not even end.
+    [[nodiscard]] int beginRun();
 
 private:
     void rememberCommand(int controlId);
     // Counts the times the controls were destroyed, and the messages being received.
     int controlsGeneration = 0;
     int receiveDepth = 0;
-    Control* controlUnderCursor();
+    [[nodiscard]] Control* controlUnderCursor();
 };

@@ -5,7 +5,7 @@
 class DialogCheckBoxes {
 public:
     virtual int setCheckById(int id, int checked) = 0;
-    virtual int getCheckById(int id, int* checked) = 0;
+    [[nodiscard]] virtual int getCheckById(int id, int* checked) = 0;
 
 protected:
     ~DialogCheckBoxes() = default;

@@ -14,14 +14,14 @@ public:
     DialogRegistry();
 
     // Gives the dialog the next serial number (the first dialog gets 1) and appends it.
-    int add(Dialog* dialog);
+    [[nodiscard]] int add(Dialog* dialog);
     // 0 when no dialog has the serial number; later entries move down.
-    int remove(int serial);
-    int indexOf(int serial);
-    int count() const { return dialogs.count; }
-    Dialog* at(int index);
+    [[nodiscard]] int remove(int serial);
+    [[nodiscard]] int indexOf(int serial);
+    [[nodiscard]] int count() const { return dialogs.count; }
+    [[nodiscard]] Dialog* at(int index);
     // -1 when no dialog takes the message, else the handler's answer.
-    int route(HWND dialogWindow, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] int route(HWND dialogWindow, UINT message, WPARAM wParam, LPARAM lParam);
 
     // The dialog procedure of every dialog: the handler's answer when it is 0 or more, else FALSE.
     static INT_PTR CALLBACK dialogProc(HWND dialogWindow, UINT message, WPARAM wParam, LPARAM lParam);
@@ -30,7 +30,7 @@ public:
     int lastSerial = 0;
 
 private:
-    Dialog* findTarget(HWND dialogWindow);
+    [[nodiscard]] Dialog* findTarget(HWND dialogWindow);
 };
 
 extern DialogRegistry* theDialogRegistry;

@@ -109,7 +109,8 @@ int DialogTemplate::runModal(int, int resourceId)
     const void* page = loadPage(resourceId, &size);
     if (!page || !DialogTemplateReader::isReadable(page, size))
         return -1;
-    beginRun();
+    if (!beginRun())
+        return -1;
     // A strip of an earlier run went with its window.
     tabWindowCreated = 0;
     if (tabControl) {

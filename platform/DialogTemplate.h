@@ -22,30 +22,30 @@ public:
     ~DialogTemplate() override;
 
     // The item with this id survives page switches.
-    int keepControlId(int controlId);
-    int isKeptControlId(int controlId);
+    [[nodiscard]] int keepControlId(int controlId);
+    [[nodiscard]] int isKeptControlId(int controlId);
     // Raises templateCapacity to the size of the page resource.
-    int reserveTemplateSize(int resourceId);
+    [[nodiscard]] int reserveTemplateSize(int resourceId);
     // Runs page `resourceId` as the dialog (the first argument is not used). -1 when the page
     // cannot be read or the dialog could not be made; else the value given to EndDialog.
-    int runModal(int ignored, int resourceId);
-    int runModal(int resourceId) { return runModal(0, resourceId); }
+    [[nodiscard]] int runModal(int ignored, int resourceId);
+    [[nodiscard]] int runModal(int resourceId) { return runModal(0, resourceId); }
     // 1 when the page was switched; 0 when skipped (the page is shown and skipIfShown is set),
     // when there is no dialog window, or when the page cannot be read (nothing changes then).
-    int switchTemplate(int resourceId, int skipIfShown);
+    [[nodiscard]] int switchTemplate(int resourceId, int skipIfShown);
 
     // Tab strip. Each does nothing (0 or -1) before the strip's window exists.
     // A new strip object with this window style (the old one is deleted).
     void createTabControl(DWORD style);
     // Creates the strip's window once, beneath the page's items; 1 when created now.
-    int showTabControl();
-    int addTab(const char* text);
+    [[nodiscard]] int showTabControl();
+    [[nodiscard]] int addTab(const char* text);
     // Over the whole client area.
     void layoutTabControl();
     void selectTab(int index);
-    int getCurrentTab();
-    int queryTabIndex() { return -1; }
-    TabControl* getTabControl();
+    [[nodiscard]] int getCurrentTab();
+    [[nodiscard]] int queryTabIndex() { return -1; }
+    [[nodiscard]] TabControl* getTabControl();
 
     int currentTemplateId = -1;
     TabControl* tabControl = nullptr;   // owned
@@ -57,8 +57,8 @@ public:
 
 private:
     // The page resource's bytes, or null.
-    static const void* loadPage(int resourceId, DWORD* size);
-    int copyIntoBuffer(const void* page, DWORD size);
+    [[nodiscard]] static const void* loadPage(int resourceId, DWORD* size);
+    [[nodiscard]] int copyIntoBuffer(const void* page, DWORD size);
     void destroyPageItems();
     void createItems();
     void sendTabToBack();

@@ -99,8 +99,9 @@ int DialogTemplateReader::readName(char* buffer, int bufferSize, int ordinalAllo
     wide[length] = 0;
     if (buffer && bufferSize > 0 && length > 0) {
         char converted[2 * maxNameChars + 2];
-        StringUtil::wideToMultiByte(wide, converted, sizeof converted);
-        StringUtil::copy(buffer, bufferSize, converted);
+        // A name that cannot be converted stays empty.
+        if (StringUtil::wideToMultiByte(wide, converted, sizeof converted) > 0)
+            StringUtil::copy(buffer, bufferSize, converted);
     }
     return 1;
 }
@@ -116,13 +117,13 @@ int DialogTemplateReader::open(const void* data, size_t dataSize)
         return 0;
     DWORD style = 0, extendedStyle = 0;
     WORD items = 0;
-    readDword(style);
+    if (!readDword(style))
+        return 0;
     // An extended template starts with version 1 and the signature 0xFFFF.
     if (LOWORD(style) == 1 && HIWORD(style) == 0xFFFF)
         return 0;
-    readDword(extendedStyle);
-    readWord(items);
-    skipBytes(8); // x, y, cx, cy
+    if (!readDword(extendedStyle) || !readWord(items) || !skipBytes(8)) // skipped: x, y, cx, cy
+        return 0;
     // Menu and window class may be given as ordinals; the title is a string.
     if (!readName(nullptr, 0, 1, nullptr, nullptr) || !readName(nullptr, 0, 1, nullptr, nullptr) ||
         !readName(nullptr, 0, 0, nullptr, nullptr))
@@ -144,13 +145,9 @@ int DialogTemplateReader::next(DialogTemplateItem& item)
     if (offset > size || size - offset < itemFixedSize)
         return 0;
     DialogTemplateItem read;
-    readDword(read.style);
-    readDword(read.extendedStyle);
-    readShort(read.x);
-    readShort(read.y);
-    readShort(read.cx);
-    readShort(read.cy);
-    readWord(read.id);
+    if (!readDword(read.style) || !readDword(read.extendedStyle) || !readShort(read.x) || !readShort(read.y) ||
+        !readShort(read.cx) || !readShort(read.cy) || !readWord(read.id))
+        return 0;
     int ordinalClass = 0;
     WORD atom = 0;
     if (!readName(read.className, sizeof read.className, 1, &ordinalClass, &atom))

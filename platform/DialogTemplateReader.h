@@ -27,20 +27,20 @@ struct DialogTemplateItem {
 class DialogTemplateReader {
 public:
     // 1 when the header can be read; items follow with next().
-    int open(const void* data, size_t size);
-    int itemCount() const { return count; }
+    [[nodiscard]] int open(const void* data, size_t size);
+    [[nodiscard]] int itemCount() const { return count; }
     // The next item; 0 after the last one or when an item runs past the end.
-    int next(DialogTemplateItem& item);
+    [[nodiscard]] int next(DialogTemplateItem& item);
     // 1 when the header and every item can be read.
-    static int isReadable(const void* data, size_t size);
+    [[nodiscard]] static int isReadable(const void* data, size_t size);
 
 private:
-    int readWord(WORD& value);
-    int readDword(DWORD& value);
-    int readShort(int& value);
+    [[nodiscard]] int readWord(WORD& value);
+    [[nodiscard]] int readDword(DWORD& value);
+    [[nodiscard]] int readShort(int& value);
     // A string, or (when `ordinalAllowed`) 0xFFFF and a 16-bit number, returned in `ordinal`.
-    int readName(char* buffer, int size, int ordinalAllowed, int* isOrdinal, WORD* ordinal);
-    int skipBytes(size_t n);
+    [[nodiscard]] int readName(char* buffer, int size, int ordinalAllowed, int* isOrdinal, WORD* ordinal);
+    [[nodiscard]] int skipBytes(size_t n);
     void alignToDword();
 
     const BYTE* bytes = nullptr;

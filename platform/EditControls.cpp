@@ -22,7 +22,8 @@ void RealEdit::formatValue(double v, char* buffer, int size) const
     if (!buffer || size < 1)
         return;
     buffer[0] = 0;
-    StringUtil::formatDouble(v, decimals, buffer, size, rounding);
+    // A value too large to show leaves the field empty; the kept value stays exact.
+    (void)StringUtil::formatDouble(v, decimals, buffer, size, rounding);
 }
 
 int RealEdit::setDouble(double newValue)
@@ -92,7 +93,7 @@ int TextEdit::isTextChanged()
     char* current = new (std::nothrow) char[static_cast<size_t>(compareSize)];
     if (!current)
         return 0;
-    getItemText(current, compareSize);
+    (void)getItemText(current, compareSize); // empty when the field cannot be read: compared as ""
     int result = StringUtil::compare(current, compareBuffer);
     delete[] current;
     return result;

@@ -12,7 +12,7 @@ public:
     // The number in the field (0.0 when it is empty, the value untouched). When the text is still
     // what the stored value shows, the stored value itself, with *changed 0; otherwise the number
     // read, with *changed 1. With `store` the result becomes the stored value.
-    double getDouble(int* changed, int store) override;
+    [[nodiscard]] double getDouble(int* changed, int store) override;
     // Numeric fields switch the input-method editor off.
     void setImeMode() override;
 
@@ -35,7 +35,7 @@ public:
     int setText(const char* text) override;
     // 0 without a compare buffer; otherwise the byte-wise comparison of the field's text (at most
     // compareSize - 1 bytes) with the kept one: 0 unchanged, -1 or 1 changed.
-    int isTextChanged() override;
+    [[nodiscard]] int isTextChanged() override;
     // Text fields give the input-method editor back.
     void setImeMode() override;
 
@@ -52,7 +52,7 @@ public:
     // The number in the field: leading blanks skipped, an optional '-', digits; any other
     // character ends it. An empty field gives 0 and leaves the value as it was; otherwise the
     // number becomes the value and *changed tells whether it differs from the one before.
-    int getInt(int* changed) override;
+    [[nodiscard]] int getInt(int* changed) override;
     void setImeMode() override;
 
     int value = 0;

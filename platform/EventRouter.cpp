@@ -41,8 +41,9 @@ int EventRouter::dispatch(Window* target, bool found)
     if (isApplicationEvent(event->code)) {
         if (event->code == EV_DEFERRED_COMMAND)
             event->code = event->arg2;
+        // Delivered to the frame whatever it answers: there is no default handling to fall back on.
         if (theApplication && theApplication->frame)
-            theApplication->frame->handleEvent();
+            (void)theApplication->frame->handleEvent();
         return 1;
     }
     // A mouse move that arrives while a handler runs a nested pump is dropped.
@@ -112,6 +113,7 @@ void EventRouter::remove(Window* window)
 
 void postCloseRequest(int serial)
 {
+    // A request that cannot be queued leaves the window open; closing it can be asked again.
     if (theCurrentEvent)
-        theCurrentEvent->postEvent(EV_CLOSE_REQUEST, serial, EV_CLOSE_WINDOW);
+        (void)theCurrentEvent->postEvent(EV_CLOSE_REQUEST, serial, EV_CLOSE_WINDOW);
 }

@@ -13,14 +13,15 @@ public:
     EventRouter();
 
     // -1: not handled, the caller runs the default window procedure.
-    int route(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] int route(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The handler's answer: 0 when nobody took the event.
     int dispatchToWindow(HWND window);
     int dispatchToSerial(int serial);
-    Window* findWindow(HWND window);
-    Window* findSerial(int serial);
-    int nextSerial() { return ++lastSerial; }
+    [[nodiscard]] Window* findWindow(HWND window);
+    [[nodiscard]] Window* findSerial(int serial);
+    [[nodiscard]] int nextSerial() { return ++lastSerial; }
 
-    int add(Window* window);
+    [[nodiscard]] int add(Window* window);
     void remove(Window* window);
 
     GlobalBlock windows;
@@ -28,7 +29,7 @@ public:
     int depth = 0;
 
 private:
-    int dispatch(Window* target, bool found);
+    [[nodiscard]] int dispatch(Window* target, bool found);
 };
 
 extern EventRouter* theEventRouter;
@@ -37,4 +38,4 @@ extern EventRouter* theEventRouter;
 void postCloseRequest(int serial);
 
 // 1 for the internal events that go to the application's frame whatever their address.
-int isApplicationEvent(int code);
+[[nodiscard]] int isApplicationEvent(int code);

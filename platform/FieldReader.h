@@ -21,7 +21,7 @@ public:
     // Reads the given zero-terminated text.
     void setText(const char* text);
     // LoadStringA into the attached buffer; returns the length loaded (0 when the id is absent).
-    int loadResourceString(UINT id);
+    [[nodiscard]] int loadResourceString(UINT id);
     // Takes the end mark from the text's first character and the separator from its second;
     // reading continues after them.
     void readDelimiters();
@@ -30,16 +30,16 @@ public:
     // character that ended it. Returns 1 at the separator, 26 at the end mark, -1 at the end of
     // the text or when the field did not fit; the rest of a field that did not fit is skipped, so
     // the next call reads the following field.
-    int readField(char* buffer, int size);
+    [[nodiscard]] int readField(char* buffer, int size);
     // readField of at most 39 characters parsed with StringUtil::parseInt unless the code is -1;
     // returns the code.
-    int readIntField(int& value);
+    [[nodiscard]] int readIntField(int& value);
 
-    char fieldSeparator() const { return separator_; }
-    char endMark() const { return endMark_; }
-    int position() const { return position_; }
-    int length() const { return length_; }
-    const char* text() const { return text_; }
+    [[nodiscard]] char fieldSeparator() const { return separator_; }
+    [[nodiscard]] char endMark() const { return endMark_; }
+    [[nodiscard]] int position() const { return position_; }
+    [[nodiscard]] int length() const { return length_; }
+    [[nodiscard]] const char* text() const { return text_; }
 
 private:
     const char* text_ = nullptr;

@@ -18,10 +18,12 @@ int endsWithBackslash(const char* text)
 FileDialog::FileDialog() : tree(new (std::nothrow) TreeView)
 {
     if (tree) {
+        // A tree without its folder pictures still works.
         if (ImageList* images = tree->images()) {
-            images->create(16, 16, 2, 0);
-            images->addIcon(IDI_FOLDER_CLOSED);
-            images->addIcon(IDI_FOLDER_OPEN);
+            if (images->create(16, 16, 2, 0)) {
+                (void)images->addIcon(IDI_FOLDER_CLOSED);
+                (void)images->addIcon(IDI_FOLDER_OPEN);
+            }
         }
     }
 }
@@ -30,18 +32,20 @@ FileDialog::~FileDialog() { delete tree; }
 
 int FileDialog::run()
 {
+    static const int declared[][2] = {
+        {IDOK, KIND_PUSH_BUTTON},          {IDCANCEL, KIND_PUSH_BUTTON},
+        {kFolderField, KIND_TEXT_EDIT},    {kFolderTree, KIND_TREE_VIEW},
+        {kDriveList, KIND_COMBO_BOX},      {kFileList, KIND_LIST_BOX},
+        {kChosenList, KIND_LIST_BOX},      {kAddButton, KIND_PUSH_BUTTON},
+        {kRemoveButton, KIND_PUSH_BUTTON}, {kAddAllButton, KIND_PUSH_BUTTON},
+        {kRemoveAllButton, KIND_PUSH_BUTTON},
+    };
     destroyControls();
-    addControl(IDOK, KIND_PUSH_BUTTON);
-    addControl(IDCANCEL, KIND_PUSH_BUTTON);
-    addControl(kFolderField, KIND_TEXT_EDIT);
-    addControl(kFolderTree, KIND_TREE_VIEW);
-    addControl(kDriveList, KIND_COMBO_BOX);
-    addControl(kFileList, KIND_LIST_BOX);
-    addControl(kChosenList, KIND_LIST_BOX);
-    addControl(kAddButton, KIND_PUSH_BUTTON);
-    addControl(kRemoveButton, KIND_PUSH_BUTTON);
-    addControl(kAddAllButton, KIND_PUSH_BUTTON);
-    addControl(kRemoveAllButton, KIND_PUSH_BUTTON);
+    // A chooser without all of its controls could not work: it is not shown, as when the dialog
+    // cannot be made.
+    for (const auto& control : declared)
+        if (!addControl(control[0], control[1]))
+            return -1;
     setCaption("ファイル選択");
     return runModal(kResourceId);
 }
@@ -57,9 +61,11 @@ void FileDialog::setFolder(const char* text)
 void FileDialog::initialise()
 {
     attachControls();
+    // Without its list or folder the chooser works as one without a selection: the buttons do
+    // nothing.
     if (selection) {
-        selection->ensureList();
-        selection->ensureFolder();
+        (void)selection->ensureList();
+        (void)selection->ensureFolder();
     }
     // Names are joined to the folder as they are, so the folder ends with a backslash.
     if (selection && selection->folder) {
@@ -68,12 +74,13 @@ void FileDialog::initialise()
             StringUtil::append(selection->folder->text, "\\");
     }
     setText(kFolderField, folder());
+    // A tree that cannot be filled stays empty; the file lists still work.
     if (tree) {
-        tree->attachToControl(this, kFolderTree);
+        (void)tree->attachToControl(this, kFolderTree);
         tree->setImageList();
     }
     fillDriveList();
-    fillTree();
+    (void)fillTree();
     listChosenFiles();
     listFolderFiles();
     updateButtons();
@@ -113,7 +120,7 @@ int FileDialog::handleMessage()
         case IDOK:
             if (selection && selection->folder) {
                 char typed[260];
-                getText(kFolderField, typed, sizeof typed);
+                (void)getText(kFolderField, typed, sizeof typed); // 0 also for an empty field
                 setFolder(typed);
             }
             end();
@@ -255,10 +262,15 @@ void FileDialog::addAllFiles()
         return;
     char name[260];
     int count = files->count();
-    for (int i = 0; i < count; ++i)
-        if (files->getTextAt(i, name, sizeof name) > 0)
-            selection->list->addJoined(folder(), name);
-    files->reset();
+    bool complete = true;
+    for (int i = 0; i < count && complete; ++i)
+        if (files->getTextAt(i, name, sizeof name) > 0 && !selection->list->addJoined(folder(), name))
+            complete = false; // a list that cannot grow has told the user
+    // The files not taken stay in the file list.
+    if (complete)
+        files->reset();
+    else
+        listFolderFiles();
     listChosenFiles();
     updateButtons();
 }

@@ -9,7 +9,7 @@ class FileSelection;
 class TreeView;
 
 // 1 when the text's last character is a backslash (not the trail byte of a two-byte character).
-int endsWithBackslash(const char* text);
+[[nodiscard]] int endsWithBackslash(const char* text);
 
 // The program's own chooser of several files (dialog 1105, "ファイル選択"): a folder tree with a
 // drive list, the files of the current folder, and the list of chosen files with add and remove
@@ -37,8 +37,8 @@ public:
 
     void setSelection(FileSelection* newSelection) { selection = newSelection; }
     // 1 for OK, 2 for Cancel (-1 when the dialog could not be made).
-    int run();
-    int handleMessage() override;
+    [[nodiscard]] int run();
+    [[nodiscard]] int handleMessage() override;
 
     // The operations of the buttons and lists (the dialog must be running).
     void addSelectedFile();
@@ -52,12 +52,12 @@ public:
     void fillDriveList();
     void changeDrive();
     // 0 when the drive's root cannot be read.
-    int fillTree();
+    [[nodiscard]] int fillTree();
     void addSubFolders(HTREEITEM item);
     void addSubFoldersOfChildren(HTREEITEM item);
     // The folder an item stands for, without a trailing backslash except at the root ("C:\");
     // its length, 0 when it does not fit.
-    int itemPath(HTREEITEM item, char* buffer, int size);
+    [[nodiscard]] int itemPath(HTREEITEM item, char* buffer, int size);
 
     FileSelection* selection = nullptr;
     char currentDrive[16] = {};
@@ -68,9 +68,9 @@ public:
 
 private:
     void initialise();
-    int onTreeNotify(const NMTREEVIEWA* notice);
+    [[nodiscard]] int onTreeNotify(const NMTREEVIEWA* notice);
     // The selection's folder text ("" without one).
-    const char* folder() const;
+    [[nodiscard]] const char* folder() const;
     void setFolder(const char* text);
     void openFolderPath(HTREEITEM root);
 };

@@ -62,7 +62,8 @@ void FileDialog::changeDrive()
     if (chosen == driveIndex)
         return;
     char text[256];
-    drives->getSelectedText(text, sizeof text);
+    // Without a selection the text is empty: fillTree refuses it and the drive shown stays.
+    (void)drives->getSelectedText(text, sizeof text);
     char shown[sizeof currentDrive];
     StringUtil::copy(shown, currentDrive);
     StringUtil::copyN(currentDrive, text, 2);
@@ -153,7 +154,7 @@ void FileDialog::addSubFolders(HTREEITEM item)
         return;
     do {
         if (isListedFolder(found))
-            tree->insertItem(item, found.cFileName, 0);
+            (void)tree->insertItem(item, found.cFileName, 0); // a folder the tree refuses is left out
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }

@@ -16,20 +16,20 @@ class FileList : public GlobalBlock {
 public:
     FileList() : GlobalBlock(10, sizeof(FileRecord)) {}
 
-    int add(const FileRecord& record) { return append(&record); }
+    [[nodiscard]] int add(const FileRecord& record) { return append(&record); }
     // The name part starts at nameOffset. Paths of more than 259 characters are refused (0).
-    int addSplit(const char* path, int nameOffset);
+    [[nodiscard]] int addSplit(const char* path, int nameOffset);
     // path = folder + name; refused (0) when longer than 259 characters.
-    int addJoined(const char* folder, const char* name);
+    [[nodiscard]] int addJoined(const char* folder, const char* name);
     // removeAt (index) is the block's: later records move down; 0 for a bad index.
-    int getAt(int i, FileRecord& record) { return get(i, &record); }
-    int getPathAt(int i, char* out, int size);
+    [[nodiscard]] int getAt(int i, FileRecord& record) { return get(i, &record); }
+    [[nodiscard]] int getPathAt(int i, char* out, int size);
     // The text from the record's nameOffset.
-    int getNameAt(int i, char* out, int size);
-    template <size_t N> int getPathAt(int i, char (&out)[N]) { return getPathAt(i, out, static_cast<int>(N)); }
-    template <size_t N> int getNameAt(int i, char (&out)[N]) { return getNameAt(i, out, static_cast<int>(N)); }
+    [[nodiscard]] int getNameAt(int i, char* out, int size);
+    template <size_t N> [[nodiscard]] int getPathAt(int i, char (&out)[N]) { return getPathAt(i, out, static_cast<int>(N)); }
+    template <size_t N> [[nodiscard]] int getNameAt(int i, char (&out)[N]) { return getNameAt(i, out, static_cast<int>(N)); }
     // Count 0, then every record of the other list appended; 0 for a null argument.
-    int copyFrom(FileList* other);
+    [[nodiscard]] int copyFrom(FileList* other);
     // 1 when a record's path equals the text ignoring ASCII case.
-    int contains(const char* text);
+    [[nodiscard]] int contains(const char* text);
 };

@@ -15,31 +15,31 @@ public:
     virtual void assign(const FileName* other);
     // path = title = text, then deriveTitle. A text longer than 259 characters is refused: path
     // and title become empty and the result is 0.
-    virtual int setPathAndTitle(const char* text);
+    [[nodiscard]] virtual int setPathAndTitle(const char* text);
 
     // Refused like setPathAndTitle (a cut path would name another file); the path becomes empty.
-    int setPath(const char* text);
+    [[nodiscard]] int setPath(const char* text);
     // Cut to 259 characters (on a character boundary).
     void setTitle(const char* text);
-    const char* getPath() const { return path; }
-    const char* getTitle() const { return title; }
-    int pathLength() const;
-    int maxPathLength() const { return pathCapacity - 1; }
-    int getFlag() const { return flag; }
+    [[nodiscard]] const char* getPath() const { return path; }
+    [[nodiscard]] const char* getTitle() const { return title; }
+    [[nodiscard]] int pathLength() const;
+    [[nodiscard]] int maxPathLength() const { return pathCapacity - 1; }
+    [[nodiscard]] int getFlag() const { return flag; }
     void clear();
 
     // title = the part after the path's last backslash, or else after its last colon, or else the
     // whole path, cut at its first '.'.
     void deriveTitle();
     // Index just after the last backslash, or else the last colon; 0 when neither occurs.
-    int fileNameOffset() const;
-    int pathEquals(const FileName& other) const;
-    int pathEqualsNoCase(const char* text) const;
+    [[nodiscard]] int fileNameOffset() const;
+    [[nodiscard]] int pathEquals(const FileName& other) const;
+    [[nodiscard]] int pathEqualsNoCase(const char* text) const;
     // Compares the text after the path's last '.' (from the '.' when ext holds one) with ext
     // ignoring ASCII case; 0 when the path has no '.'.
-    int hasExtension(const char* ext) const;
+    [[nodiscard]] int hasExtension(const char* ext) const;
     // Free bytes on the path's drive (GetDiskFreeSpaceA of its first three characters).
-    int freeDiskSpace(unsigned long long& bytes) const;
+    [[nodiscard]] int freeDiskSpace(unsigned long long& bytes) const;
 
 protected:
     char path[pathCapacity] = {};
@@ -51,7 +51,7 @@ protected:
 // Copies the path into `out` cut after its last backslash (or else colon) and returns the
 // length; 0 and an empty text when there is neither.
 int getFolderPart(const char* path, char* out, int size);
-int fileNameStart(const char* path);
+[[nodiscard]] int fileNameStart(const char* path);
 // Copies the part after the last backslash (or colon), or the whole path; returns its length.
 int copyFileNamePart(const char* path, char* out, int size);
 

@@ -21,8 +21,8 @@ public:
     FileSelection& operator=(const FileSelection&) = delete;
 
     // Create the owned list / folder when absent (0 when that fails).
-    int ensureList();
-    int ensureFolder();
+    [[nodiscard]] int ensureList();
+    [[nodiscard]] int ensureFolder();
     void releaseList();
     void releaseFolder();
 
@@ -33,10 +33,10 @@ public:
     void clearExtension();
     // With the filter on: 1 when the name has no '.' or its extension (from the last '.', or
     // after it when the filter's extension has no '.') differs from the filter's ignoring case.
-    int isExcluded(const char* name) const;
+    [[nodiscard]] int isExcluded(const char* name) const;
     // Runs the program's own file chooser on this selection (the mode is kept for callers and
     // not used); unless it is confirmed (1), the list is what it was before. The chooser's result.
-    int choose(int mode);
+    [[nodiscard]] int choose(int mode);
 
     FileList* list = nullptr;
     int listOwned = 0;

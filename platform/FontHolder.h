@@ -12,7 +12,7 @@ public:
 
     // Creates the font of the description and selects it; the font owned before is deleted
     // after the new one is in. 0 when it could not be created.
-    int select(HDC hdc, const LOGFONTA& description);
+    [[nodiscard]] int select(HDC hdc, const LOGFONTA& description);
     // Selects a stock font and gives up the owned one.
     void selectStock(HDC hdc, HFONT stock);
     void release();

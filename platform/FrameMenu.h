@@ -13,7 +13,7 @@ public:
     void disableItem(int id) { menu.disableItem(id); }
     int relabelItem(int id, const char* text) { return menu.relabelItem(id, text); }
     // The command of the current menu event: the low word of its wParam.
-    static int commandId();
+    [[nodiscard]] static int commandId();
 
     int resourceId = 1104;
     int windowMenuPosition = 0;

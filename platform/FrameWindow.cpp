@@ -81,7 +81,7 @@ int FrameWindow::handleEvent()
         documents.setActiveById(event->arg1);
         return 1;
     case EV_DOCUMENT_CLOSED:
-        documents.closeChild(event->arg1);
+        (void)documents.closeChild(event->arg1); // 0 for a window closed already
         return 1;
     case EV_PANE_CLOSE:
         if (panes)
@@ -297,13 +297,15 @@ int FrameWindow::createWindow()
     if (hasMenu)
         menu.menu.handle = getMenu();
     acceleratorTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(acceleratorResourceId));
+    // The frame stands without either: without an MDI client no document window can be made (its
+    // creation fails and says so), and a status bar without a window shows nothing.
     if (theApplication && theApplication->isMdiMode())
-        mdiClient.create(*this);
+        (void)mdiClient.create(*this);
     if (statusBarFlag) {
         if (!statusBar)
             statusBar = new (std::nothrow) StatusBar(this);
         if (statusBar)
-            statusBar->createWindow();
+            (void)statusBar->createWindow();
     }
     // Laid out now as well: a frame that is shown without a size change gets no WM_SIZE.
     if (statusBar)

@@ -19,41 +19,41 @@ public:
     FrameWindow();
     ~FrameWindow() override;
 
-    int handleEvent() override;
+    [[nodiscard]] int handleEvent() override;
     virtual void hook() {}
     // The application's own initialisation, run once after the window exists.
     virtual void initialize() {}
     // Width or height of the panes docked on each side (0 without a workspace layout).
-    virtual int topDockEdge();
-    virtual int leftDockEdge();
-    virtual int rightDockEdge();
-    virtual int bottomDockEdge();
-    virtual int openFileFromCommandLine(const char*) { return 0; }
+    [[nodiscard]] virtual int topDockEdge();
+    [[nodiscard]] virtual int leftDockEdge();
+    [[nodiscard]] virtual int rightDockEdge();
+    [[nodiscard]] virtual int bottomDockEdge();
+    [[nodiscard]] virtual int openFileFromCommandLine(const char*) { return 0; }
     // Registers the class, creates the window with its MDI client and status bar and shows it:
     // 1, or 0 when no window was created.
-    virtual int create();
-    virtual int createMaximized();
+    [[nodiscard]] virtual int create();
+    [[nodiscard]] virtual int createMaximized();
 
     void enableMenuItem(int command, int enable);
     // The print-setup dialog of the application's print job (created when needed); the
     // dialog's result, 0 when there is no print job.
-    int showPrintSetup();
+    [[nodiscard]] int showPrintSetup();
     // Posts the close request to the active document window, if there is one.
     void postCloseRequest();
     void abortMouseLoop();
-    HWND mdiClientHandle() const { return mdiClient.hwnd(); }
+    [[nodiscard]] HWND mdiClientHandle() const { return mdiClient.hwnd(); }
 
     // Areas of the client rectangle, in client coordinates.
-    IntRect clientArea() const { return clientRect(); }
-    IntRect areaAboveStatusBar() const;
+    [[nodiscard]] IntRect clientArea() const { return clientRect(); }
+    [[nodiscard]] IntRect areaAboveStatusBar() const;
     // Less the status bar and the top and bottom dock edges: where side panes go.
-    IntRect paneArea();
-    IntRect paneTopStrip(int height);
-    IntRect paneBottomStrip(int height);
-    IntRect paneLeftStrip(int width);
-    IntRect paneRightStrip(int width);
+    [[nodiscard]] IntRect paneArea();
+    [[nodiscard]] IntRect paneTopStrip(int height);
+    [[nodiscard]] IntRect paneBottomStrip(int height);
+    [[nodiscard]] IntRect paneLeftStrip(int width);
+    [[nodiscard]] IntRect paneRightStrip(int width);
     // Less the status bar and all four dock edges: the MDI client and its border.
-    IntRect documentArea();
+    [[nodiscard]] IntRect documentArea();
 
     // Draws the sunken border around the document area and the separators of occupied dock
     // areas on the given context.
@@ -72,7 +72,7 @@ public:
     HACCEL acceleratorTable = nullptr;
 
 protected:
-    int createWindow();
+    [[nodiscard]] int createWindow();
 
 private:
     void paint();

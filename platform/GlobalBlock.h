@@ -13,25 +13,25 @@ public:
     GlobalBlock& operator=(const GlobalBlock&) = delete;
 
     // Allocates one growth step of elements. With `report` a failure is shown to the user.
-    int allocate(int report = 1);
+    [[nodiscard]] int allocate(int report = 1);
     // Makes room for n elements: returns at once while capacity > n, else grows by at least one
     // growth step (and by half the capacity for large blocks, so that filling a block is linear).
-    int reserve(int n, int report = 1);
-    int reserveMore(int k, int report = 1) { return reserve(count + k, report); }
-    int reserveOneMore(int report = 1) { return reserve(count + 1, report); }
+    [[nodiscard]] int reserve(int n, int report = 1);
+    [[nodiscard]] int reserveMore(int k, int report = 1) { return reserve(count + k, report); }
+    [[nodiscard]] int reserveOneMore(int report = 1) { return reserve(count + 1, report); }
 
     void removeLast() { if (count > 0) --count; }
     void setCountAtLeast(int n) { if (count < n) count = n; }
 
-    void* lock();
+    [[nodiscard]] void* lock();
     void unlock();
     int free();
 
     // A new block with the same element size and growth step holding a copy of the used bytes.
-    GlobalBlock* clone() const;
+    [[nodiscard]] GlobalBlock* clone() const;
 
     // Appends one element of elementSize bytes; 0 when the block cannot grow.
-    int append(const void* element)
+    [[nodiscard]] int append(const void* element)
     {
         if (base_ && count < capacity - 1) {
             copyElement(base_ + static_cast<size_t>(count) * static_cast<size_t>(elementSize), element);
@@ -41,25 +41,25 @@ public:
         return appendSlow(element);
     }
     // Copies element `index` out (0 when out of range or unlockable).
-    int get(int index, void* element);
+    [[nodiscard]] int get(int index, void* element);
     // Overwrites element `index` (0 when out of range).
-    int put(int index, const void* element);
+    [[nodiscard]] int put(int index, const void* element);
     // Appends every element of a block of the same element size (itself included) with one
     // reservation; 0 when the sizes differ or the block cannot grow.
-    int appendAll(const GlobalBlock& other);
+    [[nodiscard]] int appendAll(const GlobalBlock& other);
     // Removes element `index`, moving the later ones down.
-    int removeAt(int index) { return removeRange(index, 1); }
+    [[nodiscard]] int removeAt(int index) { return removeRange(index, 1); }
     // Removes n elements from index (n >= 1, index + n <= count), moving the later ones down.
-    int removeRange(int index, int n);
+    [[nodiscard]] int removeRange(int index, int n);
     // Opens a gap of n elements at index (0 <= index <= count, n >= 1), moving the later ones
     // up; the gap keeps whatever the block held. 0 when the block cannot grow.
-    int insertGap(int index, int n);
+    [[nodiscard]] int insertGap(int index, int n);
     // Truncates to n elements, or appends copies of the one element `fill` until the count is n.
-    int resizeFilled(int n, const void* fill);
+    [[nodiscard]] int resizeFilled(int n, const void* fill);
     // Empties this block, then appendAll (the block itself may be given: nothing changes).
-    int copyAll(const GlobalBlock& other);
+    [[nodiscard]] int copyAll(const GlobalBlock& other);
 
-    int appendSlow(const void* element);
+    [[nodiscard]] int appendSlow(const void* element);
     void copyElement(char* target, const void* element) const;
 
     // Takes over a handle that belongs to someone else; it is never freed by this block.
@@ -90,7 +90,7 @@ public:
     BlockLock(const BlockLock&) = delete;
     BlockLock& operator=(const BlockLock&) = delete;
 
-    template <typename T = char> T* data() const { return static_cast<T*>(data_); }
+    template <typename T = char> [[nodiscard]] T* data() const { return static_cast<T*>(data_); }
     explicit operator bool() const { return data_ != nullptr; }
 
 private:

@@ -59,7 +59,7 @@ GlyphRenderer::GlyphRenderer(HDC target, int size, double angle)
     font_ = CreateFontIndirectA(&description);
     // Without the face the characters are drawn in the memory DC's own font.
     if (font_)
-        memory_.select(font_);
+        (void)memory_.select(font_);
 }
 
 GlyphRenderer::~GlyphRenderer()

@@ -20,16 +20,16 @@ public:
 
     // Draws the character of `length` bytes centred on (centreX, centreY); (w, h) is its extent
     // in the target's font. 0 when nothing was drawn (sizes below 3, no work bitmap).
-    int draw(int centreX, int centreY, const char* text, int length, int w, int h);
+    [[nodiscard]] int draw(int centreX, int centreY, const char* text, int length, int w, int h);
 
     // 0, 90, 180 or 270 for a quarter turn (within 1e-5 degrees), -1 for any other angle.
-    static int quarterTurn(double angle);
+    [[nodiscard]] static int quarterTurn(double angle);
     // The font height the work bitmap is drawn in for a character `size` pixels high.
-    static int workFontSize(int size, int quarter);
+    [[nodiscard]] static int workFontSize(int size, int quarter);
 
 private:
     void turnBits();
-    int bit(const unsigned char* bits, int row, int column) const;
+    [[nodiscard]] int bit(const unsigned char* bits, int row, int column) const;
     void clearBit(unsigned char* bits, int row, int column) const;
 
     HDC target_;

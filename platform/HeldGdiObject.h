@@ -22,7 +22,7 @@ public:
 
 protected:
     // Selects `created` and deletes the object held before; 0 for null (the held one stays).
-    int take(HDC hdc, Handle created)
+    [[nodiscard]] int take(HDC hdc, Handle created)
     {
         if (!created)
             return 0;

@@ -11,11 +11,11 @@ public:
     ImageList& operator=(const ImageList&) = delete;
 
     // A masked 16-colour list of cx x cy pictures; an earlier list is released first.
-    int create(int cx, int cy, int initial, int grow);
+    [[nodiscard]] int create(int cx, int cy, int initial, int grow);
     void destroy();
     // The icon resource of the program appended; its index, or -1.
-    int addIcon(int resourceId);
-    int count() const { return list ? ImageList_GetImageCount(list) : 0; }
+    [[nodiscard]] int addIcon(int resourceId);
+    [[nodiscard]] int count() const { return list ? ImageList_GetImageCount(list) : 0; }
 
     HIMAGELIST list = nullptr;
 };

@@ -7,10 +7,10 @@ class IntPointList : public GlobalBlock {
 public:
     IntPointList() : GlobalBlock(50, sizeof(IntPoint)) {}
 
-    int add(int x, int y) { return addPoint(IntPoint(x, y)); }
-    int addPoint(const IntPoint& p) { return append(&p); }
+    [[nodiscard]] int add(int x, int y) { return addPoint(IntPoint(x, y)); }
+    [[nodiscard]] int addPoint(const IntPoint& p) { return append(&p); }
     // 0 when i is out of range.
-    int getAt(int i, int& x, int& y);
+    [[nodiscard]] int getAt(int i, int& x, int& y);
     // (0, 0) when i is out of range.
-    IntPoint getPoint(int i);
+    [[nodiscard]] IntPoint getPoint(int i);
 };

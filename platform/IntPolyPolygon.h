@@ -9,19 +9,19 @@ class IntPolyPolygon {
 public:
     IntPolyPolygon() : counts(10, sizeof(INT)) {}
 
-    int addPoint(const IntPoint& p);
+    [[nodiscard]] int addPoint(const IntPoint& p);
     // Finishes the polygon being built. One of fewer than 3 vertices is not recorded and its
     // vertices are dropped, so the counts always match the vertices (0 is returned then).
-    int endPolygon();
+    [[nodiscard]] int endPolygon();
     // Starts a polygon (dropping an unfinished one), adds all points of the list and ends it.
-    int addPolygon(IntPolygon& polygon) { return addAll(polygon); }
-    int addPolygon(IntPointList& list) { return addAll(list); }
+    [[nodiscard]] int addPolygon(IntPolygon& polygon) { return addAll(polygon); }
+    [[nodiscard]] int addPolygon(IntPointList& list) { return addAll(list); }
     // Empties the set, then addPolygon.
-    int setPolygon(IntPolygon& polygon);
-    int setPolygon(IntPointList& list);
+    [[nodiscard]] int setPolygon(IntPolygon& polygon);
+    [[nodiscard]] int setPolygon(IntPointList& list);
     void clear();
-    int polygonCount() const { return counts.count; }
-    int pointsInCurrentPolygon() const { return pointsInCurrent; }
+    [[nodiscard]] int polygonCount() const { return counts.count; }
+    [[nodiscard]] int pointsInCurrentPolygon() const { return pointsInCurrent; }
 
     // For CreatePolyPolygonRgn: every vertex of the finished polygons, then their counts.
     IntPointList vertices;
@@ -29,7 +29,7 @@ public:
 
 private:
     void dropCurrent();
-    int addAll(GlobalBlock& points);
+    [[nodiscard]] int addAll(GlobalBlock& points);
 
     int pointsInCurrent = 0;
 };

@@ -8,20 +8,20 @@ class IntPolygon : public GlobalBlock {
 public:
     IntPolygon() : GlobalBlock(5, sizeof(IntPoint)) {}
 
-    int add(int x, int y) { return addPoint(IntPoint(x, y)); }
-    int addPoint(const IntPoint& p) { return append(&p); }
+    [[nodiscard]] int add(int x, int y) { return addPoint(IntPoint(x, y)); }
+    [[nodiscard]] int addPoint(const IntPoint& p) { return append(&p); }
     // getAt, setAt and getPoint expect i below the count; outside it they do nothing (getPoint
     // gives (0, 0)).
-    int getAt(int i, int& x, int& y);
-    int setAt(int i, int x, int y);
-    IntPoint getPoint(int i);
+    [[nodiscard]] int getAt(int i, int& x, int& y);
+    [[nodiscard]] int setAt(int i, int x, int y);
+    [[nodiscard]] IntPoint getPoint(int i);
     // Appends a copy of vertex 0.
-    int close();
+    [[nodiscard]] int close();
     // Point in the polygon's region with the winding fill rule.
-    int containsPoint(const IntPoint& p);
+    [[nodiscard]] int containsPoint(const IntPoint& p);
     // The corners (left, top), (right, top), (right, bottom), (left, bottom) of `rect` rotated
     // about `centre` by `degrees` (computed in doubles, truncated), then the first again.
-    int setRotatedRect(const IntRect& rect, const IntPoint& centre, double degrees);
+    [[nodiscard]] int setRotatedRect(const IntRect& rect, const IntPoint& centre, double degrees);
     // The rectangle of the given size centred on `centre`, turned by `degrees` about it, closed.
-    int setRotatedRect(const IntPoint& centre, int width, int height, double degrees);
+    [[nodiscard]] int setRotatedRect(const IntPoint& centre, int width, int height, double degrees);
 };

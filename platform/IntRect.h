@@ -20,16 +20,16 @@ struct IntRect {
         top = newTop; left = newLeft; right = newRight; bottom = newBottom;
     }
     void assign(const IntRect& r) { *this = r; }
-    RECT* asRect() { return reinterpret_cast<RECT*>(this); }
-    const RECT* asRect() const { return reinterpret_cast<const RECT*>(this); }
+    [[nodiscard]] RECT* asRect() { return reinterpret_cast<RECT*>(this); }
+    [[nodiscard]] const RECT* asRect() const { return reinterpret_cast<const RECT*>(this); }
 
     // Corners left-top, right-top, right-bottom, left-bottom.
     void getCorners(int xs[4], int ys[4]) const;
 
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    int absWidth() const { return width() < 0 ? -width() : width(); }
-    int absHeight() const { return height() < 0 ? -height() : height(); }
+    [[nodiscard]] int width() const { return right - left; }
+    [[nodiscard]] int height() const { return bottom - top; }
+    [[nodiscard]] int absWidth() const { return width() < 0 ? -width() : width(); }
+    [[nodiscard]] int absHeight() const { return height() < 0 ? -height() : height(); }
     void setWidth(int w) { right = left + w; }
     void setHeight(int h) { bottom = top + h; }
     void setLeftFromWidth(int w) { left = right - w; }
@@ -39,9 +39,9 @@ struct IntRect {
     void setSignedHeight(int h) { bottom = top <= bottom ? top + h : top - h; }
     void setCenteredXY(int cx, int cy, int w, int h);
     void setCentered(const IntPoint& p, int w, int h) { setCenteredXY(p.x, p.y, w, h); }
-    int centerX() const;
-    int centerY() const;
-    IntPoint center() const { return IntPoint(centerX(), centerY()); }
+    [[nodiscard]] int centerX() const;
+    [[nodiscard]] int centerY() const;
+    [[nodiscard]] IntPoint center() const { return IntPoint(centerX(), centerY()); }
 
     void offsetLeft(int d) { left += d; }
     void offsetTop(int d) { top += d; }
@@ -60,7 +60,7 @@ struct IntRect {
     // Set or read one corner; the size is not kept.
     void topLeftFrom(const IntPoint& p) { left = p.x; top = p.y; }
     void bottomRightFrom(const IntPoint& p) { right = p.x; bottom = p.y; }
-    IntPoint topLeft() const { return IntPoint(left, top); }
+    [[nodiscard]] IntPoint topLeft() const { return IntPoint(left, top); }
     // The rectangle spanned by two points, edges ordered.
     void setFromPoints(const IntPoint& p1, const IntPoint& p2);
 
@@ -82,23 +82,23 @@ struct IntRect {
     void alignBottomLeftWith(const IntRect& r) { moveBy(r.left - left, r.bottom - bottom); }
 
     // Edges count as inside.
-    int containsPoint(const IntPoint& p) const
+    [[nodiscard]] int containsPoint(const IntPoint& p) const
     {
         return left <= p.x && p.x <= right && top <= p.y && p.y <= bottom;
     }
-    int equals(const IntRect& r) const
+    [[nodiscard]] int equals(const IntRect& r) const
     {
         return left == r.left && top == r.top && right == r.right && bottom == r.bottom;
     }
     // With `touching` a shared edge counts as overlap, else the ranges must overlap strictly.
-    int overlapsHorizontally(const IntRect& r, int touching) const;
-    int overlapsVertically(const IntRect& r, int touching) const;
-    int intersects(const IntRect& r, int touching) const;
+    [[nodiscard]] int overlapsHorizontally(const IntRect& r, int touching) const;
+    [[nodiscard]] int overlapsVertically(const IntRect& r, int touching) const;
+    [[nodiscard]] int intersects(const IntRect& r, int touching) const;
     // r.left - centerX (r.top - centerY) when the rectangles intersect, else 0.
-    int offsetXFromCenter(const IntRect& r, int touching) const;
-    int offsetYFromCenter(const IntRect& r, int touching) const;
+    [[nodiscard]] int offsetXFromCenter(const IntRect& r, int touching) const;
+    [[nodiscard]] int offsetYFromCenter(const IntRect& r, int touching) const;
     // Becomes the common part when the rectangles intersect strictly (then 1); else unchanged, 0.
-    int intersectWith(const IntRect& r);
+    [[nodiscard]] int intersectWith(const IntRect& r);
     // The shorter side takes the longer one's length (makeSquareMax) or the other way round,
     // measured from left and top.
     void makeSquareMax();
@@ -110,11 +110,11 @@ struct IntRect {
     // 12 top-left, 13 top-right, 42 bottom-left, 43 bottom-right.
     enum { hitTop = 1, hitLeft = 2, hitRight = 3, hitBottom = 4,
            hitTopLeft = 12, hitTopRight = 13, hitBottomLeft = 42, hitBottomRight = 43 };
-    int edgeHit(const IntPoint& p, int tol) const;
-    int hitTestBorder(const IntPoint& p, int tol, int corner) const;
+    [[nodiscard]] int edgeHit(const IntPoint& p, int tol) const;
+    [[nodiscard]] int hitTestBorder(const IntPoint& p, int tol, int corner) const;
     // Index of the row of a list of rows `rowHeight` high with `gap` between them that holds the
     // point; a point in a gap belongs to the next row; a last row reaching `bottom` is never
     // found. -1 when outside, for rowHeight < 1, or when no row holds it.
-    int rowAtPoint(const IntPoint& p, int rowHeight, int gap) const;
+    [[nodiscard]] int rowAtPoint(const IntPoint& p, int rowHeight, int gap) const;
 };
 static_assert(sizeof(IntRect) == sizeof(RECT), "IntRect is handed to GDI as a RECT");

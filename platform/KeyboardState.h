@@ -7,20 +7,20 @@
 class KeyboardState {
 public:
     // 128 while the key is down, else 0.
-    static int isKeyDown(int virtualKey);
-    static int isShiftKeyDown();
-    static int isControlKeyDown();
-    static int isCtrlKeyDown() { return isControlKeyDown(); }
+    [[nodiscard]] static int isKeyDown(int virtualKey);
+    [[nodiscard]] static int isShiftKeyDown();
+    [[nodiscard]] static int isControlKeyDown();
+    [[nodiscard]] static int isCtrlKeyDown() { return isControlKeyDown(); }
     // Index 0..count-1 of the first key down among first .. first + count - 1, or -1.
-    static int findPressedKey(int firstKey, int count);
+    [[nodiscard]] static int findPressedKey(int firstKey, int count);
     // '0'..'9' of the first digit key down on the top row (keys 48-57), or -1.
-    static int pressedTopRowDigit();
+    [[nodiscard]] static int pressedTopRowDigit();
     // '0'..'9' of the first key down among VK_NUMPAD0..VK_NUMPAD9, or -1.
-    static int pressedKeypadDigit();
+    [[nodiscard]] static int pressedKeypadDigit();
     // The top row first, then the keypad.
-    static int pressedDigit();
+    [[nodiscard]] static int pressedDigit();
     // 'A'..'Z' of the first letter key down (the lowest key code wins), or -1.
-    static int pressedLetter();
+    [[nodiscard]] static int pressedLetter();
     // 1..24 for the first of F1..F24 down, or -1.
-    static int pressedFunctionKey();
+    [[nodiscard]] static int pressedFunctionKey();
 };

@@ -10,14 +10,14 @@ public:
     int addString(const char* text) override;
     int deleteString(int index) override;
     // 0 on error.
-    int count() override;
+    [[nodiscard]] int count() override;
     // -1 for none and when not attached.
-    int getSelection() override;
+    [[nodiscard]] int getSelection() override;
     // -1 when not attached or for a bad index.
-    int textLength(int index) override;
+    [[nodiscard]] int textLength(int index) override;
     // Item `index` into the buffer, at most size - 1 bytes and never half a two-byte character;
     // the length copied, or -1.
-    int getTextAt(int index, char* buffer, int size) override;
+    [[nodiscard]] int getTextAt(int index, char* buffer, int size) override;
 };
 
 // Kind 1601: a system combo box; items are numbered from 1, 0 meaning none.
@@ -29,7 +29,7 @@ public:
     int reset() override;
     int addString(const char* text) override;
     // The selected item (1-based), 0 when none; 1 when not attached.
-    int getSelection() override;
+    [[nodiscard]] int getSelection() override;
     // The first item whose text agrees with `text` in its first n bytes is selected; its number,
     // or -1.
     int selectByPrefix(const char* text, int n) override;
@@ -37,13 +37,13 @@ public:
     // Item i; 0 clears the selection.
     int select(int i) override;
     // The selected item's text, at most size - 1 bytes; its length (0 for none).
-    int getSelectedText(char* buffer, int size) override;
+    [[nodiscard]] int getSelectedText(char* buffer, int size) override;
 
     // Items added since the last reset.
     int addedCount = 0;
 
 private:
-    int itemText(int index, char* buffer, int size);
+    [[nodiscard]] int itemText(int index, char* buffer, int size);
     // Selects the first added item equal to the whole text, or else sharing its first
     // prefixLength bytes (every item for prefixLength <= 0); its position from 1, or -1.
     int selectMatching(const char* text, int wholeText, int prefixLength);
@@ -51,4 +51,4 @@ private:
 
 // The text of item `index` of a list (LB_GETTEXTLEN/LB_GETTEXT) or a combo box
 // (CB_GETLBTEXTLEN/CB_GETLBTEXT), measured first and cut to the buffer; the length copied, or -1.
-int readListItemText(Control& control, UINT lengthMessage, UINT textMessage, int index, char* buffer, int size);
+[[nodiscard]] int readListItemText(Control& control, UINT lengthMessage, UINT textMessage, int index, char* buffer, int size);

@@ -14,11 +14,11 @@ public:
     LocalBuffer& operator=(const LocalBuffer&) = delete;
 
     // elementCount x elementSize bytes; with `report` a failure shows "メモリーが一杯です".
-    int allocate(int report);
+    [[nodiscard]] int allocate(int report);
     // LocalFree unless the block is locked (then it stays and the result is 1 as well).
     int release();
     // The block's bytes (LMEM_FIXED: the handle is the address); null when not allocated.
-    char* bytes() const { return handle && !(allocFlags & LMEM_MOVEABLE) ? static_cast<char*>(handle) : nullptr; }
+    [[nodiscard]] char* bytes() const { return handle && !(allocFlags & LMEM_MOVEABLE) ? static_cast<char*>(handle) : nullptr; }
 
     int elementCount = 0;
     int allocatedCount = 0;

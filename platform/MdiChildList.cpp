@@ -9,8 +9,9 @@
 namespace {
 void postActiveChanged(int serial)
 {
+    // Lost when the queue cannot take it: the frame keeps showing the document active before.
     if (theCurrentEvent)
-        theCurrentEvent->postEvent(EV_ACTIVE_DOCUMENT_CHANGED, serial, 0);
+        (void)theCurrentEvent->postEvent(EV_ACTIVE_DOCUMENT_CHANGED, serial, 0);
 }
 
 HWND mdiClient() { return theApplication && theApplication->frame ? theApplication->frame->mdiClientHandle() : nullptr; }
@@ -28,8 +29,9 @@ int MdiChildList::add(MdiChildWindow* window)
         return 0;
     }
     if (!window->create()) {
-        // closeChild leaves no active window; the one active before the add is active again.
-        closeChild(window->serial);
+        // closeChild leaves no active window; the one active before the add is active again. The
+        // window was appended above, so closeChild finds it.
+        (void)closeChild(window->serial);
         activeSerial = oldActive;
         return 0;
     }
@@ -58,7 +60,7 @@ int MdiChildList::closeChild(int serial)
     if (!window)
         return 0;
     window->unregisterWindow();
-    removeAt(index);
+    (void)removeAt(index); // found above: a valid index
     window->destroyContents();
     // After WM_CLOSE the MDI client has destroyed the window already.
     if (window->hwnd() && IsWindow(window->hwnd()))

@@ -14,23 +14,23 @@ public:
 
     // Takes ownership, makes the window active and creates it. On failure the previous active id
     // comes back, the object is deleted and 0 is returned.
-    int add(MdiChildWindow* window);
+    [[nodiscard]] int add(MdiChildWindow* window);
     // Removes the window with that serial id: destroys its contents and window and deletes the
     // object; the active id becomes -1. 0 when no window of the list has the id.
-    int closeChild(int serial);
+    [[nodiscard]] int closeChild(int serial);
     // Posts 6030 with the new active id.
     void setActive(MdiChildWindow* window);
     // Posts 6030 only when the id changes.
     void setActiveById(int serial);
     // The window the MDI client reports active, or null.
-    MdiChildWindow* activeChild();
-    int hasRoom() const { return count < limit; }
-    int hasActive() const { return count >= 1 && activeSerial >= 0; }
+    [[nodiscard]] MdiChildWindow* activeChild();
+    [[nodiscard]] int hasRoom() const { return count < limit; }
+    [[nodiscard]] int hasActive() const { return count >= 1 && activeSerial >= 0; }
     // Iteration: first() gives entry 0, each next() the entry after the one given last.
-    MdiChildWindow* first();
-    MdiChildWindow* next();
+    [[nodiscard]] MdiChildWindow* first();
+    [[nodiscard]] MdiChildWindow* next();
     // Null outside 0 .. count - 1.
-    MdiChildWindow* getAt(int index);
+    [[nodiscard]] MdiChildWindow* getAt(int index);
     // Destroys and deletes every window (also run by the destructor).
     void destroyAll();
 

@@ -88,16 +88,18 @@ int MdiChildWindow::handleEvent()
     CurrentEvent* event = theCurrentEvent;
     if (!event)
         return 0;
+    // The frame hears of these through the queue. A post the queue cannot take loses the news, not
+    // a window: a close that is lost leaves the window open, to be closed again.
     switch (event->code) {
     case EV_ACTIVATE:
-        event->postEvent(EV_DOCUMENT_ACTIVATED, serial, 0);
-        event->postChildActivated();
+        (void)event->postEvent(EV_DOCUMENT_ACTIVATED, serial, 0);
+        (void)event->postChildActivated();
         return 1;
     case EV_DEACTIVATE:
-        event->postEvent(EV_DOCUMENT_DEACTIVATED, serial, 0);
+        (void)event->postEvent(EV_DOCUMENT_DEACTIVATED, serial, 0);
         return 1;
     case EV_CLOSE:
-        event->postEvent(EV_DOCUMENT_CLOSED, serial, 0);
+        (void)event->postEvent(EV_DOCUMENT_CLOSED, serial, 0);
         return 1;
     case EV_CLOSE_WINDOW:
         sendClose();

@@ -15,18 +15,18 @@ public:
     // Moves the bar to the position and scrolls the window by the change.
     void setHScrollPos(int position) override;
     void setVScrollPos(int position) override;
-    int handleEvent() override;
+    [[nodiscard]] int handleEvent() override;
     // Frees what the window shows before it is destroyed.
     virtual void destroyContents() {}
     // Creates the window at the default position and size.
-    virtual int create();
-    virtual int open() { return 0; }
+    [[nodiscard]] virtual int create();
+    [[nodiscard]] virtual int open() { return 0; }
 
     // Registers the document class once per run (the application's class name followed by
     // "Doc"), registers the object for events and creates the window; 1 on success.
-    int createWindow(int x, int y, int width, int height);
+    [[nodiscard]] int createWindow(int x, int y, int width, int height);
     // 1 when this is the active window of the frame's document list.
-    int isActive() const;
+    [[nodiscard]] int isActive() const;
 
     DWORD style = WS_HSCROLL | WS_VSCROLL;
     ChildScrollBar* horizontalBar = nullptr;   // owned

@@ -10,11 +10,11 @@ public:
     // Creates the client in the frame (only when the application has a frame): control id 3244,
     // document windows numbered from 101, and the window list in the frame menu's pop-up at the
     // window-menu position p (GetSubMenu p - 1; none for p < 1).
-    int create(FrameWindow& frame);
+    [[nodiscard]] int create(FrameWindow& frame);
     // Fits the client into the frame's free area; nothing before create().
     void resizeToFrame();
     // WM_MDIGETACTIVE.
-    HWND activeChildHandle() const;
+    [[nodiscard]] HWND activeChildHandle() const;
 
     enum { kControlId = 3244, kFirstChildId = 101 };
 

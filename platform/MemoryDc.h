@@ -10,22 +10,22 @@ class MemoryDc {
 public:
     MemoryDc() = default;
     // create(compatibleWith) at once; hdc() is null when it failed.
-    explicit MemoryDc(HDC compatibleWith) { create(compatibleWith); }
+    explicit MemoryDc(HDC compatibleWith) { (void)create(compatibleWith); } // the caller tests hdc()
     ~MemoryDc() { release(); }
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
 
     // A memory DC compatible with `compatibleWith`, or with the display when it is null; a DC
     // held before is released first. 0 when no DC could be made.
-    int create(HDC compatibleWith);
+    [[nodiscard]] int create(HDC compatibleWith);
     // Selects a bitmap, font, brush or pen. 0, with nothing selected, without a DC, for a null
     // object or any other kind of object, or when SelectObject refuses it (a bitmap selected into
     // another DC).
-    int select(HGDIOBJ object);
+    [[nodiscard]] int select(HGDIOBJ object);
     // Puts back the DC's first objects and deletes the DC; nothing when no DC is held.
     void release();
 
-    HDC hdc() const { return hdc_; }
+    [[nodiscard]] HDC hdc() const { return hdc_; }
 
 private:
     static const int kKinds = 4;

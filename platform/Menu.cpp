@@ -83,7 +83,7 @@ int Menu::setItemText(int id, const char* text)
 int Menu::relabelItem(int id, const char* text)
 {
     char old[kLabelBytes];
-    getItemText(id, old, sizeof old);
+    (void)getItemText(id, old, sizeof old); // without an old label there is no ending to keep
     char label[512];
     StringUtil::copy(label, text ? text : "");
     if (const char* ending = StringUtil::findChar(old, '('))

@@ -12,14 +12,14 @@ public:
 
     // DestroyMenu of a held handle, which is forgotten; 1 when nothing was held.
     int destroy();
-    int appendItem(const char* text, int id);
-    int appendTickedItem(const char* text, int id);
-    int appendCheckedItem(const char* text, int id) { return appendTickedItem(text, id); }
-    int appendSeparator();
+    [[nodiscard]] int appendItem(const char* text, int id);
+    [[nodiscard]] int appendTickedItem(const char* text, int id);
+    [[nodiscard]] int appendCheckedItem(const char* text, int id) { return appendTickedItem(text, id); }
+    [[nodiscard]] int appendSeparator();
     void enableItem(int id);
     void disableItem(int id);
     // The item's label, cut to the buffer; the length read (0 when there is no such item).
-    int getItemText(int id, char* buffer, int size);
+    [[nodiscard]] int getItemText(int id, char* buffer, int size);
     int setItemText(int id, const char* text);
     // The new text followed by the old label's ending from its first '(' on (the mnemonic in
     // parentheses and, after a tab, the accelerator text), when the old label has one.
@@ -34,4 +34,4 @@ public:
 // function is returned.
 using PopupTracker = BOOL (*)(HMENU menu, UINT flags, int x, int y, HWND owner);
 PopupTracker setPopupTracker(PopupTracker tracker);
-BOOL trackPopup(HMENU menu, UINT flags, int x, int y, HWND owner);
+[[nodiscard]] BOOL trackPopup(HMENU menu, UINT flags, int x, int y, HWND owner);

@@ -6,9 +6,9 @@
 
 void showErrorBox(const char* text, const char* caption = nullptr);
 // 1 for OK, else 2.
-int askOkCancel(const char* text, const char* caption = nullptr);
+[[nodiscard]] int askOkCancel(const char* text, const char* caption = nullptr);
 // 1 for Yes, 3 for No, 2 for Cancel.
-int askYesNoCancel(const char* text, const char* caption = nullptr);
+[[nodiscard]] int askYesNoCancel(const char* text, const char* caption = nullptr);
 
 // Count one user-visible error in the application and show the error box with a string-table
 // text (nothing is shown when the entry is missing) or with the given text.
@@ -19,9 +19,9 @@ void showOutOfMemory();
 
 // askOkCancel with a text and a caption from the string table (each up to 255 bytes); 2 when
 // either entry is missing.
-int askOkCancelById(int textId, int captionId);
+[[nodiscard]] int askOkCancelById(int textId, int captionId);
 // "ファイルが存在します" / "重ね書きしますか？": 1 means overwrite.
-int confirmOverwrite();
+[[nodiscard]] int confirmOverwrite();
 
 // The one-byte beeper singleton: MB_ICONHAND (0x10) and MB_ICONEXCLAMATION (0x30) beeps.
 class Beeper {

@@ -11,7 +11,8 @@ ModelessDialog::~ModelessDialog() { destroy(); }
 int ModelessDialog::create(int resourceId)
 {
     destroy();
-    beginRun();
+    if (!beginRun())
+        return 0;
     HINSTANCE instance = theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
     HWND created = CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), ownerHwnd, DialogRegistry::dialogProc, 0);
     if (!created)

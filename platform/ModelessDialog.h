@@ -16,15 +16,15 @@ public:
 
     // CreateDialogParamA over ownerHwnd (0 allowed: call resolveOwner first to take it from the
     // owner objects), then placed, shown and updated; 1 when the window exists.
-    int create(int resourceId);
+    [[nodiscard]] int create(int resourceId);
     void destroy();
     // Delivers one waiting message of any window, through the dialog's keyboard handling first;
     // 0 when none was waiting. A quit message ends the application's loop as well.
     int pumpOneMessage();
     // Asked by pumpOneMessage for each message it takes, before delivering it: 1 when the dialog
     // took the message aside itself and it is not to be delivered now.
-    virtual int holdsBack(const MSG&) { return 0; }
-    TickTimer& timer() { return timer_; }
+    [[nodiscard]] virtual int holdsBack(const MSG&) { return 0; }
+    [[nodiscard]] TickTimer& timer() { return timer_; }
 
 private:
     TickTimer timer_;

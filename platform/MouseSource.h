@@ -13,15 +13,15 @@ public:
     virtual void cursorPos(IntPoint& p);
     // Virtual keys VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT, VK_CONTROL (any other works
     // too): 1 while down.
-    virtual int isDown(int virtualKey);
+    [[nodiscard]] virtual int isDown(int virtualKey);
 };
 
 // Installs a source (null brings back the system's) and returns the one it replaces.
 MouseSource* setMouseSource(MouseSource* source);
 
 void readCursorPos(IntPoint& p);
-int isLeftButtonDown();
-int isRightButtonDown();
-int isMiddleButtonDown();
-int isShiftDown();
-int isControlDown();
+[[nodiscard]] int isLeftButtonDown();
+[[nodiscard]] int isRightButtonDown();
+[[nodiscard]] int isMiddleButtonDown();
+[[nodiscard]] int isShiftDown();
+[[nodiscard]] int isControlDown();

@@ -32,11 +32,11 @@ public:
     void pressLeftAtCursor();
     void clearRightButton() { rightFlag = 0; }
     void clearMiddleButton() { middleFlag = 0; }
-    int isMiddleButtonHeld() const { return middleFlag; }
+    [[nodiscard]] int isMiddleButtonHeld() const { return middleFlag; }
     void markDoubleClick(int value = 1) { doubleClickFlag = value; }
-    int isDoubleClick() const { return doubleClickFlag == 1; }
+    [[nodiscard]] int isDoubleClick() const { return doubleClickFlag == 1; }
     // The cursor position into p; 1 while it is the left-press position.
-    int isAtLeftDownPoint(IntPoint& p);
+    [[nodiscard]] int isAtLeftDownPoint(IntPoint& p);
 
     // Message updates: the window and the client coordinates of the message.
     void onLeftDown(HWND window, int x, int y);
@@ -52,7 +52,7 @@ public:
     // (non-zero), the double-click time since the timer's start (0) or a move of more than 2
     // pixels away from the press (0). The mouse messages it takes from the queue are dropped, but
     // their button updates are kept here.
-    int waitForSecondClick(const TickTimer& timer);
+    [[nodiscard]] int waitForSecondClick(const TickTimer& timer);
 
     // Cursors. Each shows its cursor only when it is not the one shown already.
     void setSystemCursor(int id);

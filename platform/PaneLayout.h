@@ -22,10 +22,10 @@ public:
     virtual void onScroll() = 0;
     virtual void paint() = 0;
     // Width or height taken by the panes docked on that side, 0 when none.
-    virtual int topEdge() = 0;
-    virtual int leftEdge() = 0;
-    virtual int rightEdge() = 0;
-    virtual int bottomEdge() = 0;
+    [[nodiscard]] virtual int topEdge() = 0;
+    [[nodiscard]] virtual int leftEdge() = 0;
+    [[nodiscard]] virtual int rightEdge() = 0;
+    [[nodiscard]] virtual int bottomEdge() = 0;
     // Hides the hint window the layout owns.
     virtual void hideHint() = 0;
 };

@@ -84,14 +84,15 @@ PaneWindow::PaneWindow(PaneWindowOwner* owner) : pane(owner)
 {
     if (theEventRouter)
         serial = theEventRouter->nextSerial();
+    // A list that cannot grow has told the user; a pane window it lacks is not found by serial.
     if (thePaneWindows)
-        thePaneWindows->add(this);
+        (void)thePaneWindows->add(this);
 }
 
 PaneWindow::~PaneWindow()
 {
     if (thePaneWindows)
-        thePaneWindows->removeObject(this);
+        (void)thePaneWindows->removeObject(this); // 0 for a window the list never took
     unregisterWindow();
     if (hwnd())
         DestroyWindow(hwnd());
@@ -175,22 +176,24 @@ int PaneWindow::borderUnderCursor()
     }
 }
 
+// The pane requests go through the queue; one that the queue cannot take is lost and leaves the
+// pane as it is.
 void PaneWindow::postClosePane()
 {
     if (theCurrentEvent)
-        theCurrentEvent->postEvent(EV_PANE_CLOSE, serial, 0);
+        (void)theCurrentEvent->postEvent(EV_PANE_CLOSE, serial, 0);
 }
 
 void PaneWindow::postMovePane()
 {
     if (theCurrentEvent)
-        theCurrentEvent->postEvent(EV_PANE_MOVE, serial, 0);
+        (void)theCurrentEvent->postEvent(EV_PANE_MOVE, serial, 0);
 }
 
 void PaneWindow::postResizePane(int border)
 {
     if (theCurrentEvent)
-        theCurrentEvent->postEvent(EV_PANE_RESIZE, serial, border);
+        (void)theCurrentEvent->postEvent(EV_PANE_RESIZE, serial, border);
 }
 
 int PaneWindow::handleEvent()

@@ -12,11 +12,11 @@ class SerialList;
 class PaneWindowOwner {
 public:
     virtual ~PaneWindowOwner() = default;
-    virtual int isFloating() = 0;
+    [[nodiscard]] virtual int isFloating() = 0;
     // What lies under a screen point (a button, a cell ...), in the pane's own terms.
-    virtual int hitTest(const IntPoint& screenPoint) = 0;
+    [[nodiscard]] virtual int hitTest(const IntPoint& screenPoint) = 0;
     // Non-zero when the pane took the left press itself.
-    virtual int onClick(PaneWindow& window, int hitResult) = 0;
+    [[nodiscard]] virtual int onClick(PaneWindow& window, int hitResult) = 0;
     // A scroll message of the window (the current event).
     virtual void scroll() = 0;
     // Paints the pane into the window, between its BeginPaint and EndPaint.
@@ -37,12 +37,12 @@ public:
 
     void scrollHorizontally(int amount) override;
     void scrollVertically(int amount) override;
-    int handleEvent() override;
+    [[nodiscard]] int handleEvent() override;
 
     // Registers the class "<application class>Flt" once, then creates the window at the screen
     // rectangle, owned by the frame's MDI client; 1 when a window resulted.
-    int create(const char* caption, const IntRect& rect);
-    int isFloating() const;
+    [[nodiscard]] int create(const char* caption, const IntRect& rect);
+    [[nodiscard]] int isFloating() const;
     // The border the cursor is over (0 when none), with the matching sizing cursor shown.
     int borderUnderCursor();
     void postClosePane();
@@ -57,7 +57,7 @@ public:
 
 // The pane windows that exist, found by serial id (created by the application).
 extern SerialList* thePaneWindows;
-int paneWindowSerial(const void* paneWindow);
+[[nodiscard]] int paneWindowSerial(const void* paneWindow);
 
 // The window procedure of the pane window class.
 LRESULT CALLBACK paneWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -17,7 +17,7 @@ struct PenSpec : RgbColor {
 class Pen : public HeldGdiObject<HPEN> {
 public:
     // CreatePen with PS_DASH for style 2, PS_DOT for 3 and PS_SOLID otherwise.
-    static HPEN createFrom(const PenSpec& spec);
+    [[nodiscard]] static HPEN createFrom(const PenSpec& spec);
     // 0 when no pen could be created (the held one stays selected).
-    int select(HDC hdc, const PenSpec& spec) { return take(hdc, createFrom(spec)); }
+    [[nodiscard]] int select(HDC hdc, const PenSpec& spec) { return take(hdc, createFrom(spec)); }
 };

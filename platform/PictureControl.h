@@ -9,7 +9,7 @@ public:
     void setNaturalSize(int flag) override { naturalSize = flag; }
     // Width and height of the bitmap into the rectangle (its corner stays); 0 when the bitmap
     // cannot be loaded.
-    int getBitmapSize(IntRect* size) override;
+    [[nodiscard]] int getBitmapSize(IntRect* size) override;
     // Draws the bitmap at the client rectangle's top-left.
     void refresh() override;
 

@@ -6,9 +6,9 @@ class PointerList : public GlobalBlock {
 public:
     explicit PointerList(int step = 10) : GlobalBlock(step, sizeof(void*)) {}
 
-    int add(void* pointer) { return append(&pointer); }
+    [[nodiscard]] int add(void* pointer) { return append(&pointer); }
     // Null for a bad index.
-    void* at(int index)
+    [[nodiscard]] void* at(int index)
     {
         void* pointer = nullptr;
         return get(index, &pointer) ? pointer : nullptr;

@@ -11,11 +11,11 @@ public:
     ~PopupMenu();
 
     // CreatePopupMenu; 1 when a menu exists.
-    int create();
+    [[nodiscard]] int create();
     void destroy();
     // Shows the menu at the cursor and waits for the choice, then takes the left button as
     // released (the press that chose an item never reaches a window). 0 before create().
-    int track();
+    [[nodiscard]] int track();
 
     int created = 0;
     Window* owner = nullptr;

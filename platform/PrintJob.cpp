@@ -30,7 +30,7 @@ PrintJob::PrintJob() : printDialog{}, document{}
     StringUtil::copy(documentName, "Tesvan");
     printDialog.lStructSize = sizeof printDialog;
     document.cbSize = sizeof document;
-    defaultPrinter();
+    (void)defaultPrinter(); // without one, the first document asks for a printer
 }
 
 PrintJob::~PrintJob()
@@ -98,8 +98,8 @@ int PrintJob::showPrintDialog() { return runDialog(PD_RETURNDC); }
 
 int PrintJob::startDoc(int reportFailure)
 {
-    if (!printDialog.hDC)
-        showPrintDialog();
+    if (!printDialog.hDC && !showPrintDialog())
+        return 0;
     if (!printDialog.hDC)
         return 0;
     dc.attachHdc(printDialog.hDC);
@@ -124,8 +124,11 @@ int PrintJob::endPage() { return printDialog.hDC && EndPage(printDialog.hDC) > 0
 
 int PrintJob::endPageFlushed()
 {
-    flushPassthrough();
-    return endPage();
+    // The page ends either way; when text for it could not be sent (now or by an earlier write),
+    // the page lacks it and counts as failed. A job without passthrough has nothing to send.
+    int flushed = !passthroughBuffer || flushPassthrough();
+    int ended = endPage();
+    return flushed && ended;
 }
 
 int PrintJob::dpiX() { return printDialog.hDC ? GetDeviceCaps(printDialog.hDC, LOGPIXELSX) : 72; }

@@ -9,7 +9,7 @@ class LocalBuffer;
 // The print dialog is reached through one replaceable function, so that tests can stand in for
 // the user (PrintDlgA blocks without a screen). The replacement gets exactly what PrintDlgA would.
 using PrintDialogFunction = BOOL (*)(PRINTDLGA* record);
-BOOL runPrintDialog(PRINTDLGA* record);
+[[nodiscard]] BOOL runPrintDialog(PRINTDLGA* record);
 // Installs a replacement (null restores PrintDlgA) and returns the previous one.
 PrintDialogFunction setPrintDialogFunction(PrintDialogFunction function);
 
@@ -33,31 +33,32 @@ public:
     // At most 79 bytes; "Tesvan" until set.
     void setDocumentName(const char* text);
     // Takes the default printer's settings without a dialog (no DC yet); 1 when there is one.
-    int defaultPrinter();
+    [[nodiscard]] int defaultPrinter();
     // The print-setup dialog; on success the setup counts as done. The dialog's result.
-    int showPrintSetup();
+    [[nodiscard]] int showPrintSetup();
     // The print dialog; its result.
-    int showPrintDialog();
+    [[nodiscard]] int showPrintDialog();
     // Starts a document, asking for a printer first when there is no DC. A cancelled dialog
     // returns 0 quietly; a failed StartDocA is reported ("StartDocに失敗しました") when asked.
-    int startDoc(int reportFailure);
-    int startDocQuiet() { return startDoc(0); }
-    int endDoc();
-    int startPage();
-    int endPage();
-    // Sends what passthrough text is waiting, then ends the page.
-    int endPageFlushed();
+    [[nodiscard]] int startDoc(int reportFailure);
+    [[nodiscard]] int startDocQuiet() { return startDoc(0); }
+    [[nodiscard]] int endDoc();
+    [[nodiscard]] int startPage();
+    [[nodiscard]] int endPage();
+    // Sends what passthrough text is waiting, then ends the page; 0 also when passthrough text of
+    // the page was lost.
+    [[nodiscard]] int endPageFlushed();
 
     // Dots per inch; 72 without a printer DC.
-    int dpiX();
-    int dpiY();
+    [[nodiscard]] int dpiX();
+    [[nodiscard]] int dpiY();
     // The printable page in millimetres; 0 and both left unchanged without a printer DC.
-    int pageSizeMm(double& width, double& height);
+    [[nodiscard]] int pageSizeMm(double& width, double& height);
     // 1 when the printer answers GETTECHNOLOGY with "PostScript".
-    int isPostScript();
+    [[nodiscard]] int isPostScript();
 
     // The passthrough buffer (created once; 0 when it cannot be).
-    int allocPassthroughBuffer();
+    [[nodiscard]] int allocPassthroughBuffer();
     void freePassthroughBuffer();
     // Queues raw printer text; full 512-byte pieces are sent at once, the rest waits for the next
     // write or the page end. With `addLineEnd` CR LF follows. After a failed send nothing more is
@@ -65,9 +66,9 @@ public:
     void writePassthrough(const char* bytes, int count, int addLineEnd);
     // Sends the waiting text: 1 when sent or nothing waits; 0 without a buffer, after a failure,
     // or when this send fails (which stops all further sending of the job).
-    int flushPassthrough();
+    [[nodiscard]] int flushPassthrough();
 
-    HDC printerDc() const { return printDialog.hDC; }
+    [[nodiscard]] HDC printerDc() const { return printDialog.hDC; }
 
     char documentName[80] = {};
     int setupDone = 0;
@@ -80,7 +81,7 @@ public:
 
 private:
     // PrintDlgA with the flags and the kept settings; a DC it replaces is deleted.
-    int runDialog(DWORD flags);
+    [[nodiscard]] int runDialog(DWORD flags);
     void freeSettings();
     void deleteDc();
 };

@@ -15,7 +15,7 @@ public:
     ProgressIndicator(const ProgressIndicator&) = delete;
     ProgressIndicator& operator=(const ProgressIndicator&) = delete;
 
-    int create(Window* owner, const IntRect& rect);
+    [[nodiscard]] int create(Window* owner, const IntRect& rect);
     void destroy();
     void setRange(int newLow, int newHigh);
     void setValue(int v);

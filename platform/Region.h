@@ -17,21 +17,21 @@ public:
     Region& operator=(const Region&) = delete;
 
     // (top, left, right, bottom), like the library's other four-integer setters.
-    int createRect(int top, int left, int right, int bottom);
-    int createRectIndirect(const IntRect& rect);
+    [[nodiscard]] int createRect(int top, int left, int right, int bottom);
+    [[nodiscard]] int createRectIndirect(const IntRect& rect);
     // Winding fill rule.
-    int createPolygon(IntPolygon& polygon);
-    int createPolyPolygon(IntPolyPolygon& polygons);
+    [[nodiscard]] int createPolygon(IntPolygon& polygon);
+    [[nodiscard]] int createPolyPolygon(IntPolyPolygon& polygons);
     // An empty region when none is held.
-    int ensureCreated();
+    [[nodiscard]] int ensureCreated();
     void destroy();
     // GetRgnBox; all 0 without a region.
-    IntRect boundingBox() const;
-    int containsPoint(const IntPoint& p) const;
+    [[nodiscard]] IntRect boundingBox() const;
+    [[nodiscard]] int containsPoint(const IntPoint& p) const;
 
     int valid = 0;
     HRGN hrgn = nullptr;
 
 private:
-    int take(HRGN created);
+    [[nodiscard]] int take(HRGN created);
 };

@@ -14,16 +14,16 @@ public:
 
     // The model this colour works in: its own when 1..3, else the application's setting
     // (0 -> 1, 1 -> 2, 2 -> 3); any other setting leaves the own word (0).
-    int colorModel() const;
+    [[nodiscard]] int colorModel() const;
 
     // Each channel is masked to a byte (so -1 gives 255); the inks are not touched.
     void setRgb(int r, int g, int b);
     void setRgbArray(const int rgb[3]) { setRgb(rgb[0], rgb[1], rgb[2]); }
     void getRgb(int& r, int& g, int& b) const;
     void getRgbArray(int rgb[3]) const { getRgb(rgb[0], rgb[1], rgb[2]); }
-    int getRed() const { return GetRValue(colorRef); }
-    int getGreen() const { return GetGValue(colorRef); }
-    int getBlue() const { return GetBValue(colorRef); }
+    [[nodiscard]] int getRed() const { return GetRValue(colorRef); }
+    [[nodiscard]] int getGreen() const { return GetGValue(colorRef); }
+    [[nodiscard]] int getBlue() const { return GetBValue(colorRef); }
 
     // The RGB value, then the inks as the effective model derives them.
     void setRgbAndInks(int r, int g, int b);
@@ -49,7 +49,7 @@ public:
     void assignTinted(const RgbColor& other, double fraction);
     // Lightens the RGB value only: below 1 gives white, 100 and above leaves it.
     void tintTowardWhite(int percent);
-    int isWhite() const { return getRed() == 255 && getGreen() == 255 && getBlue() == 255; }
+    [[nodiscard]] int isWhite() const { return getRed() == 255 && getGreen() == 255 && getBlue() == 255; }
 
     void setBlack() { setRgb(0, 0, 0); }
     void setWhite() { setRgb(255, 255, 255); }
@@ -69,7 +69,7 @@ public:
     void setMenuColor() { colorRef = GetSysColor(COLOR_MENU); }
 
     // A new solid brush of this colour; the caller deletes it.
-    HBRUSH createSolidBrush() const { return CreateSolidBrush(colorRef); }
+    [[nodiscard]] HBRUSH createSolidBrush() const { return CreateSolidBrush(colorRef); }
 
     // Inks from the RGB value: C, M, Y are 255 minus the channels and K = C AND M AND Y (bitwise,
     // on purpose: stored CMYK values depend on it); then K is taken out of C, M and Y bit by bit.

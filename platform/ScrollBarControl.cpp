@@ -22,7 +22,7 @@ void ScrollBarControl::linkTo(Control* control)
     int low = 0;
     int high = 0;
     int page = 0;
-    control->getScrollRange(&low, &high, &page);
+    (void)control->getScrollRange(&low, &high, &page); // a control without a range gives 0, 0, 0
     setRangeKeepPosition(low, high, page);
 }
 

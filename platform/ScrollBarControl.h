@@ -19,7 +19,7 @@ public:
     void notifyLinked() override;
     // Drives the dialog item from now on, at its minimum.
     void bindToItem() override;
-    int position() override;
+    [[nodiscard]] int position() override;
     void setPosition(int pos) override;
     void setRangeKeepPosition(int newMinimum, int newMaximum, int newPage) override;
     void onScrollNotify(int code, int thumb) override;

@@ -10,14 +10,14 @@ public:
 
     explicit SerialList(SerialOf serialOf) : GlobalBlock(5, sizeof(void*)), serialOf_(serialOf) {}
 
-    int add(void* object) { return append(&object); }
+    [[nodiscard]] int add(void* object) { return append(&object); }
     // Null when i is out of range.
-    void* getAt(int i);
+    [[nodiscard]] void* getAt(int i);
     // The object with that serial and its index, or null and index -1.
-    void* findBySerial(int serial, int& index);
+    [[nodiscard]] void* findBySerial(int serial, int& index);
     // Later entries move down; 0 when no entry has the serial.
-    int removeBySerial(int serial);
-    int removeObject(const void* object);
+    [[nodiscard]] int removeBySerial(int serial);
+    [[nodiscard]] int removeObject(const void* object);
 
 private:
     SerialOf serialOf_;

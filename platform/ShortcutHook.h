@@ -9,11 +9,11 @@ public:
 
     // Reads the key message of the current event (WM_KEYDOWN or WM_CHAR); 1 when it consumed the
     // key.
-    virtual int onKey() = 0;
+    [[nodiscard]] virtual int onKey() = 0;
     // 1 once for a pending shortcut (pending becomes taken), else 0.
-    virtual int takePending() = 0;
+    [[nodiscard]] virtual int takePending() = 0;
     // 1 while the shortcut table is in shortcut mode.
-    virtual int isShortcutMode() const = 0;
+    [[nodiscard]] virtual int isShortcutMode() const = 0;
 };
 
 // The application's shortcut object, null until the application installs one; not owned here.

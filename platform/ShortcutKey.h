@@ -13,7 +13,7 @@ public:
     // state := 0; returns 0.
     int clearPending();
     // 1 once for a pending key (state 1 becomes 2), else 0.
-    int takePending();
+    [[nodiscard]] int takePending();
 
     int state = 0;   // 0 none, 1 pending, 2 taken
     int shift = 0;

@@ -10,7 +10,7 @@
 StatusBar::StatusBar(Window* frame) : parts(3, sizeof(int)), frame_(frame)
 {
     int whole = -1;
-    parts.append(&whole);
+    (void)parts.append(&whole); // a block that cannot grow has told the user; the bar then shows no text
 }
 
 StatusBar::~StatusBar()
@@ -103,7 +103,7 @@ void StatusBar::showProgress()
         return;
     IntRect r = partRect(progressPart);
     r.deflate(2);
-    progress->create(this, r);
+    (void)progress->create(this, r); // without its window the bar shows nothing; the work goes on
     progress->setRange(lows[top], highs[top]);
 }
 

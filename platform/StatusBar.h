@@ -16,7 +16,7 @@ public:
     ~StatusBar() override;
 
     // CreateStatusWindowA in the frame with id 101; returns the handle.
-    HWND createWindow();
+    [[nodiscard]] HWND createWindow();
     // Along the bottom of the frame's client area at the bar's own height.
     void fitToFrame();
     // `count` parts ending at the given right edges (-1: to the end); nothing for count < 1.
@@ -26,7 +26,7 @@ public:
     int setPartText(int part, const char* text);
     int setPartText(int part, const char* text, int /*flag*/) { return setPartText(part, text); }
     // Empty without a window.
-    IntRect partRect(int part);
+    [[nodiscard]] IntRect partRect(int part);
 
     void pushProgress(int part, int low, int high);
     void pushRange(int low, int high);
@@ -45,6 +45,6 @@ public:
     int highs[kKeptRanges] = {0, 0, 0};
 
 private:
-    Window* frameWindow() const;
+    [[nodiscard]] Window* frameWindow() const;
     Window* frame_;
 };

@@ -140,7 +140,8 @@ char* StringUtil::appendDouble(char* destination, int size, double value, int de
 {
     char text[460];
     text[0] = 0;
-    formatDouble(value, decimals, text, sizeof text, rounding);
+    if (!formatDouble(value, decimals, text, sizeof text, rounding))
+        return destination; // a refused number is not appended
     return appendWhole(destination, size, text);
 }
 

@@ -19,15 +19,15 @@
 // are static so that the library's own code can use them without the instance.
 class StringUtil {
 public:
-    static int isLeadByte(unsigned char c) { return (c >= 0x80 && c <= 0x9F) || c >= 0xE0; }
-    static int isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-    static int isControlChar(unsigned char c) { return c < 32; }
-    static int byteValue(char c) { return static_cast<unsigned char>(c); }
-    static char toUpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-    static char toLowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+    [[nodiscard]] static int isLeadByte(unsigned char c) { return (c >= 0x80 && c <= 0x9F) || c >= 0xE0; }
+    [[nodiscard]] static int isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+    [[nodiscard]] static int isControlChar(unsigned char c) { return c < 32; }
+    [[nodiscard]] static int byteValue(char c) { return static_cast<unsigned char>(c); }
+    [[nodiscard]] static char toUpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+    [[nodiscard]] static char toLowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
     static void clear(char* buffer) { buffer[0] = 0; }
-    static int length(const char* text);
+    [[nodiscard]] static int length(const char* text);
 
     // Copying and joining; each returns the destination.
     static char* copy(char* destination, int size, const char* source);
@@ -79,25 +79,25 @@ public:
     // Comparison. compare is byte-wise unsigned (-1, 0, 1); compareNoCase gives 1 when the
     // lengths differ, else the difference of the first pair of characters that differ after ASCII
     // upper-casing (trail bytes are compared as they are).
-    static int compare(const char* a, const char* b);
-    static int compareNoCase(const char* a, const char* b);
-    static int compareN(const char* a, const char* b, int n);
-    static int equals(const char* a, const char* b) { return compare(a, b) == 0; }
-    static int equalsNoCase(const char* a, const char* b) { return compareNoCase(a, b) == 0; }
+    [[nodiscard]] static int compare(const char* a, const char* b);
+    [[nodiscard]] static int compareNoCase(const char* a, const char* b);
+    [[nodiscard]] static int compareN(const char* a, const char* b, int n);
+    [[nodiscard]] static int equals(const char* a, const char* b) { return compare(a, b) == 0; }
+    [[nodiscard]] static int equalsNoCase(const char* a, const char* b) { return compareNoCase(a, b) == 0; }
 
     // Searching. findChar, findLastChar, lastIndexOfChar, indexOfAny, countChar and countCharN
     // look only at character starts; indexOfChar looks at plain bytes of a range the caller
     // knows to be its data.
-    static const char* findChar(const char* text, char c);
-    static char* findChar(char* text, char c);
-    static const char* findLastChar(const char* text, char c);
-    static char* findLastChar(char* text, char c);
-    static int indexOfChar(const char* text, char c, int from, int to);
-    static int lastIndexOfChar(const char* text, char c);
-    static int lastIndexOfChar(const char* text, char c, int from, int to);
-    static int indexOfAny(const char* text, int from, int to, const char* set, int n);
-    static int countChar(const char* text, char c);
-    static int countCharN(const char* text, int n, char c);
+    [[nodiscard]] static const char* findChar(const char* text, char c);
+    [[nodiscard]] static char* findChar(char* text, char c);
+    [[nodiscard]] static const char* findLastChar(const char* text, char c);
+    [[nodiscard]] static char* findLastChar(char* text, char c);
+    [[nodiscard]] static int indexOfChar(const char* text, char c, int from, int to);
+    [[nodiscard]] static int lastIndexOfChar(const char* text, char c);
+    [[nodiscard]] static int lastIndexOfChar(const char* text, char c, int from, int to);
+    [[nodiscard]] static int indexOfAny(const char* text, int from, int to, const char* set, int n);
+    [[nodiscard]] static int countChar(const char* text, char c);
+    [[nodiscard]] static int countCharN(const char* text, int n, char c);
 
     // In-place conversions over n bytes (n < 1: the whole text).
     static void toUpper(char* text, int n);
@@ -105,7 +105,7 @@ public:
     // Returns the text's length.
     static int replaceChar(char* text, char oldChar, char newChar);
     // Drops bytes below 32 except TAB, LF and CR from the n bytes; returns the new count.
-    static int removeControlChars(char* buffer, int n);
+    [[nodiscard]] static int removeControlChars(char* buffer, int n);
 
     // Numbers as text. formatInt and formatLong write "%ld" (at most 12 bytes with the
     // terminator); formatIntPadded right-aligns in `width` characters with blanks.
@@ -133,49 +133,49 @@ public:
     // significant one is 0 anyway). Returns the buffer. A value with more than 40 integer digits,
     // or a text that does not fit the buffer, is refused: null, and the buffer is left as it was,
     // so a caller starts from a terminated buffer and looks at the result.
-    static char* formatDoubleRaw(double value, int decimals, char* buffer, int size, int rounding);
+    [[nodiscard]] static char* formatDoubleRaw(double value, int decimals, char* buffer, int size, int rounding);
     // formatDoubleRaw, then trailing zeros and a trailing point removed when decimals > 0:
     // 2.5 with 2 decimals is "2.5", 3 is "3". Refused (null) as formatDoubleRaw.
-    static char* formatDouble(double value, int decimals, char* buffer, int size, int rounding);
+    [[nodiscard]] static char* formatDouble(double value, int decimals, char* buffer, int size, int rounding);
     template <size_t N>
-    static char* formatDoubleRaw(double value, int decimals, char (&buffer)[N], int rounding = 0)
+    [[nodiscard]] static char* formatDoubleRaw(double value, int decimals, char (&buffer)[N], int rounding = 0)
     {
         return formatDoubleRaw(value, decimals, buffer, static_cast<int>(N), rounding);
     }
     template <size_t N>
-    static char* formatDouble(double value, int decimals, char (&buffer)[N], int rounding = 0)
+    [[nodiscard]] static char* formatDouble(double value, int decimals, char (&buffer)[N], int rounding = 0)
     {
         return formatDouble(value, decimals, buffer, static_cast<int>(N), rounding);
     }
 
     // Leading blanks, an optional '-', then digits; control characters inside are skipped and
     // any other character ends the number. Saturates at the int range.
-    static int parseInt(const char* text);
-    static int parseIntRaw(const char* text) { return parseInt(text); }
+    [[nodiscard]] static int parseInt(const char* text);
+    [[nodiscard]] static int parseIntRaw(const char* text) { return parseInt(text); }
     // An optional '-' first, digits with an optional '.' fraction, an optional 'E'/'e' exponent
     // with an optional '-'; every other character is skipped ("12.5mm" is 12.5). The exponent is
     // clamped to +-400.
-    static double parseDouble(const char* text);
+    [[nodiscard]] static double parseDouble(const char* text);
 
-    static char hexDigitChar(int v);
-    static int hexDigitValue(char c);
+    [[nodiscard]] static char hexDigitChar(int v);
+    [[nodiscard]] static int hexDigitValue(char c);
     // Two upper-case digits, high nibble first, no terminator.
     static void formatHexByte(unsigned char byte, char* twoBytes);
-    static int parseHexByte(const char* twoChars);
+    [[nodiscard]] static int parseHexByte(const char* twoChars);
 
     // WideCharToMultiByte(CP_ACP) into a buffer of `size` bytes. Returns the byte size of the
     // wide text with its terminator (2 for an empty one); 0 and an empty buffer on failure.
-    static int wideToMultiByte(const wchar_t* wide, char* buffer, int size);
+    [[nodiscard]] static int wideToMultiByte(const wchar_t* wide, char* buffer, int size);
     // Copies the path (at most min(size, 260) - 1 bytes) and ends it after its last backslash,
     // or else after its first ':'. 1 when one was found, else 0 (the whole copy stays).
-    static int folderOfPath(const char* path, char* buffer, int size);
+    [[nodiscard]] static int folderOfPath(const char* path, char* buffer, int size);
 
     // Length of the longest prefix of text[0, n) that is at most `limit` bytes and does not end
     // between the two bytes of a character; n < 0 means up to the terminator.
-    static int boundedCut(const char* text, int n, int limit);
+    [[nodiscard]] static int boundedCut(const char* text, int n, int limit);
     // Length of text[0, n), the first n bytes of a longer text, without a last lead byte whose
     // trail byte lies beyond the cut.
-    static int cutOfLongerText(const char* text, int n);
+    [[nodiscard]] static int cutOfLongerText(const char* text, int n);
 
     // A text read from a source that copies it, or as much of it as fits, into a block it is
     // given (GetDlgItemTextA, GetMenuStringA, TVM_GETITEMA, LB_GETTEXT ...), kept in `buffer` of
@@ -186,7 +186,7 @@ public:
     // -1 (the block then holds one byte more than the buffer keeps, so the source's own cut is
     // never kept). Returns the length kept; -1 when the read failed or no block could be had,
     // with the buffer empty.
-    static int readBounded(char* buffer, int size, long long measured, const std::function<long long(char*, int)>& read);
+    [[nodiscard]] static int readBounded(char* buffer, int size, long long measured, const std::function<long long(char*, int)>& read);
 };
 
 extern StringUtil* theStringUtil;

@@ -12,14 +12,14 @@ public:
     TabControl& operator=(const TabControl&) = delete;
 
     // "SysTabControl32" with id 101 in the owner, in the default GUI font; 1 when created.
-    int create(HWND ownerWindow);
-    int create(Window& ownerWindow);
+    [[nodiscard]] int create(HWND ownerWindow);
+    [[nodiscard]] int create(Window& ownerWindow);
     // Appends a tab; returns its index, -1 on failure.
-    int addTab(const char* text);
+    [[nodiscard]] int addTab(const char* text);
     // The owner's client width; with sizeByDialogUnits the height of 20 dialog units.
     void fitToOwner();
     void select(int index);
-    int currentTab() const;
+    [[nodiscard]] int currentTab() const;
 
     enum { kControlId = 101 };
 

@@ -2,7 +2,7 @@
 
 TempFile::~TempFile()
 {
-    close();
+    (void)close(); // the file is deleted next: what it holds no longer matters
     deleteTempFile();
 }
 
@@ -20,7 +20,7 @@ int TempFile::createName(const char* prefix)
         DeleteFileA(path);
         return 0;
     }
-    createEmpty(name); // the file exists already; its result does not matter
+    (void)createEmpty(name); // the file exists already; its result does not matter
     created = 1;
     return 1;
 }

@@ -11,14 +11,14 @@ public:
 
     // GetTempPathA (at most 128 characters) and GetTempFileNameA, which creates the empty file.
     // 0 when either fails or the folder's path does not fit.
-    int createName(const char* prefix);
+    [[nodiscard]] int createName(const char* prefix);
     // Opens (or creates) the named file for reading and writing, FILE_ATTRIBUTE_TEMPORARY.
-    int open();
+    [[nodiscard]] int open();
     // Deletes the file when this object made its name.
     void deleteTempFile();
-    int freeDiskSpace(unsigned long long& bytes) const { return name.freeDiskSpace(bytes); }
-    const FileName& fileName() const { return name; }
-    int isCreated() const { return created; }
+    [[nodiscard]] int freeDiskSpace(unsigned long long& bytes) const { return name.freeDiskSpace(bytes); }
+    [[nodiscard]] const FileName& fileName() const { return name; }
+    [[nodiscard]] int isCreated() const { return created; }
 
 private:
     FileName name;

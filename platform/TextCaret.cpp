@@ -160,10 +160,11 @@ void TextCaret::drawCaret()
     double ax = dx * height, ay = dy * height;
     double cx = dy * width, cy = -dx * width;
     IntPolygon corners;
-    corners.add(position.x, position.y);
-    corners.add(position.x + static_cast<int>(ax), position.y + static_cast<int>(ay));
-    corners.add(position.x + static_cast<int>(ax + cx), position.y + static_cast<int>(ay + cy));
-    corners.add(position.x + static_cast<int>(cx), position.y + static_cast<int>(cy));
+    if (!corners.add(position.x, position.y) ||
+        !corners.add(position.x + static_cast<int>(ax), position.y + static_cast<int>(ay)) ||
+        !corners.add(position.x + static_cast<int>(ax + cx), position.y + static_cast<int>(ay + cy)) ||
+        !corners.add(position.x + static_cast<int>(cx), position.y + static_cast<int>(cy)))
+        return;
     DeviceContext& dc = window->dc;
     DcScope scope(dc);
     dc.setXorPen();

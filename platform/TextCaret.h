@@ -21,8 +21,8 @@ public:
     TextCaret& operator=(const TextCaret&) = delete;
 
     void setPosition(const IntPoint& p) { position = p; }
-    int x() const { return position.x; }
-    int y() const { return position.y; }
+    [[nodiscard]] int x() const { return position.x; }
+    [[nodiscard]] int y() const { return position.y; }
     void setSize(int newWidth, int newHeight) { width = newWidth; height = newHeight; }
     void setDirection(double newDx, double newDy) { dx = newDx; dy = newDy; }
     // The direction for text turned by `degrees`: the unit vector at degrees + 270, so (0, 1)
@@ -40,7 +40,7 @@ public:
     // caret.
     void refresh();
     void takeFocus();
-    HWND windowHandle() const;
+    [[nodiscard]] HWND windowHandle() const;
 
     // Drawn or system caret, decided from the direction.
     void chooseMode();

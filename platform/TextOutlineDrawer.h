@@ -10,5 +10,5 @@ class TextOutlineDrawer {
 public:
     // `size` is the character height in pixels, `angle` degrees counter-clockwise; returns 0 when
     // nothing was drawn.
-    int draw(DeviceContext& dc, int x, int y, int size, double angle, const char* text);
+    [[nodiscard]] int draw(DeviceContext& dc, int x, int y, int size, double angle, const char* text);
 };

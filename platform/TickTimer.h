@@ -6,11 +6,11 @@ class TickTimer {
 public:
     void start();
     // 1 while now < start + ms.
-    int notElapsed(DWORD milliseconds) const;
+    [[nodiscard]] int notElapsed(DWORD milliseconds) const;
     // 1 once start + ms < now (at now == start + ms both answer 0).
-    int elapsed(DWORD milliseconds) const;
+    [[nodiscard]] int elapsed(DWORD milliseconds) const;
     // 1 while less than the system double-click time has passed since start().
-    int withinDoubleClickTime() const;
+    [[nodiscard]] int withinDoubleClickTime() const;
 
     DWORD startTick = 0;
 };

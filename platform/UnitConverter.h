@@ -8,26 +8,26 @@ class UnitConverter {
 public:
     enum { millimetre = 1, inch = 2, q = 3, point = 4, micron = 5, centimetre = 6, metre = 7 };
 
-    double convert(double value, int fromUnit, int toUnit) const;
+    [[nodiscard]] double convert(double value, int fromUnit, int toUnit) const;
 
-    double mmToInch(double v) const { return v / mmPerInch; }
-    double mmToQ(double v) const { return qPerMm * v; }
-    double mmToPoint(double v) const { return pointsPerInch * v / mmPerInch; }
-    double inchToMm(double v) const { return mmPerInch * v; }
-    double inchToQ(double v) const { return mmPerInch * qPerMm * v; }
-    double inchToPoint(double v) const { return pointsPerInch * v; }
-    double qToMm(double v) const { return v / qPerMm; }
-    double qToInch(double v) const { return v / (mmPerInch * qPerMm); }
-    double qToPoint(double v) const { return pointsPerInch * v / (mmPerInch * qPerMm); }
-    double pointToMm(double v) const { return mmPerInch * v / pointsPerInch; }
-    double pointToInch(double v) const { return v / pointsPerInch; }
-    double pointToQ(double v) const { return mmPerInch * qPerMm * v / pointsPerInch; }
-    double micronToMm(double v) const { return v / micronsPerMm; }
-    double cmToMm(double v) const { return mmPerCm * v; }
-    double metreToMm(double v) const { return mmPerMetre * v; }
-    double mmToMicron(double v) const { return micronsPerMm * v; }
-    double mmToCm(double v) const { return v / mmPerCm; }
-    double mmToMetre(double v) const { return v / mmPerMetre; }
+    [[nodiscard]] double mmToInch(double v) const { return v / mmPerInch; }
+    [[nodiscard]] double mmToQ(double v) const { return qPerMm * v; }
+    [[nodiscard]] double mmToPoint(double v) const { return pointsPerInch * v / mmPerInch; }
+    [[nodiscard]] double inchToMm(double v) const { return mmPerInch * v; }
+    [[nodiscard]] double inchToQ(double v) const { return mmPerInch * qPerMm * v; }
+    [[nodiscard]] double inchToPoint(double v) const { return pointsPerInch * v; }
+    [[nodiscard]] double qToMm(double v) const { return v / qPerMm; }
+    [[nodiscard]] double qToInch(double v) const { return v / (mmPerInch * qPerMm); }
+    [[nodiscard]] double qToPoint(double v) const { return pointsPerInch * v / (mmPerInch * qPerMm); }
+    [[nodiscard]] double pointToMm(double v) const { return mmPerInch * v / pointsPerInch; }
+    [[nodiscard]] double pointToInch(double v) const { return v / pointsPerInch; }
+    [[nodiscard]] double pointToQ(double v) const { return mmPerInch * qPerMm * v / pointsPerInch; }
+    [[nodiscard]] double micronToMm(double v) const { return v / micronsPerMm; }
+    [[nodiscard]] double cmToMm(double v) const { return mmPerCm * v; }
+    [[nodiscard]] double metreToMm(double v) const { return mmPerMetre * v; }
+    [[nodiscard]] double mmToMicron(double v) const { return micronsPerMm * v; }
+    [[nodiscard]] double mmToCm(double v) const { return v / mmPerCm; }
+    [[nodiscard]] double mmToMetre(double v) const { return v / mmPerMetre; }
 
     // Set once, never changed.
     double mmPerInch = 25.4;
@@ -38,5 +38,5 @@ public:
     double mmPerMetre = 1000.0;
 
 private:
-    double between(double value, int fromUnit, int toUnit) const;
+    [[nodiscard]] double between(double value, int fromUnit, int toUnit) const;
 };

@@ -42,7 +42,7 @@ void Window::clearClip()
 
 void Window::setClipRegion(Region& region)
 {
-    dc.selectClipRegion(region);
+    (void)dc.selectClipRegion(region); // fails only for a region without handle or a dead DC
     clipFlag = 0;
 }
 
@@ -67,14 +67,16 @@ void Window::saveClip()
     if (clipFlag)
         dc.resetClip();
     clipFlag = 0;
-    if (savedClip)
-        dc.getClipRegion(*savedClip);
+    // A save that finds no clip area keeps no region, so that restoring drops the clip instead of
+    // bringing back what an earlier save kept.
+    if (savedClip && !dc.getClipRegion(*savedClip))
+        savedClip->destroy();
 }
 
 void Window::restoreClip()
 {
-    if (savedClip)
-        dc.selectClipRegion(*savedClip);
+    if (savedClip && !dc.selectClipRegion(*savedClip))
+        dc.resetClip();
     clipFlag = 0;
 }
 
@@ -100,8 +102,9 @@ int Window::handleEvent()
 
 void Window::registerWindow()
 {
+    // A router that cannot grow has told the user; the window then gets the default answers.
     if (theEventRouter)
-        theEventRouter->add(this);
+        (void)theEventRouter->add(this);
 }
 
 void Window::unregisterWindow()
@@ -115,7 +118,7 @@ void Window::postClose() { postCloseRequest(serial); }
 void Window::repostToOwner(int code)
 {
     if (theCurrentEvent)
-        theCurrentEvent->postEventTo(code, serial, 0, hwnd());
+        (void)theCurrentEvent->postEventTo(code, serial, 0, hwnd()); // a lost repost loses one click or move
 }
 
 void Window::repostLeftClick() { repostToOwner(EV_LEFT_DOWN); }
@@ -233,7 +236,7 @@ void Window::attachHwnd(HWND window)
     dc.hwnd = window;
 }
 
-void Window::selectGuiFont() { dc.selectGuiFont(); }
+void Window::selectGuiFont() { (void)dc.selectGuiFont(); } // 0 only before the context has its holders
 
 namespace {
 IntPoint toClient(const Window& window, IntPoint screen)

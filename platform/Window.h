@@ -12,7 +12,7 @@ class Region;
 struct WindowClassSpec : WNDCLASSA {
     WindowClassSpec();
 };
-ATOM registerWindowClass(const WindowClassSpec& spec);
+[[nodiscard]] ATOM registerWindowClass(const WindowClassSpec& spec);
 
 // Base of every window object. Window procedures hand their messages to the event router, which
 // turns them into event codes and calls handleEvent() of the object that owns the handle; the
@@ -26,17 +26,17 @@ public:
 
     // Drops the clip region (the same as clearClip); returns 0.
     virtual int resetClip();
-    virtual int query1() { return 0; }
-    virtual int query2() { return 0; }
+    [[nodiscard]] virtual int query1() { return 0; }
+    [[nodiscard]] virtual int query2() { return 0; }
     virtual void setHScrollPos(int) {}
     virtual void setVScrollPos(int) {}
     virtual void scrollHorizontally(int) {}
     virtual void scrollVertically(int) {}
     // 1 when the event was handled; 0 lets the default window procedure run.
-    virtual int handleEvent();
+    [[nodiscard]] virtual int handleEvent();
     virtual void notify(int, int) {}
 
-    HWND hwnd() const { return dc.hwnd; }
+    [[nodiscard]] HWND hwnd() const { return dc.hwnd; }
 
     // Registry and internal events
     void registerWindow();
@@ -48,7 +48,7 @@ public:
     void repostMouseMove();
 
     // Thin wrappers on the window's own handle
-    HWND firstChild() const;
+    [[nodiscard]] HWND firstChild() const;
     void useFaceBackground() { background = COLOR_BTNFACE + 1; }
     void show();
     void maximize();
@@ -60,7 +60,7 @@ public:
     void update();
     void beginPaint();
     void endPaint();
-    HMENU getMenu() const;
+    [[nodiscard]] HMENU getMenu() const;
     void sendClose();
     void destroy();
     void clientToScreen(IntPoint& p) const;
@@ -68,8 +68,8 @@ public:
     void clientToScreenRect(IntRect& r) const;
     void screenToClientRect(IntRect& r) const;
     void setTitle(const char* text);
-    IntRect windowRect() const;
-    IntRect clientRect() const;
+    [[nodiscard]] IntRect windowRect() const;
+    [[nodiscard]] IntRect clientRect() const;
     void invalidateRect(const IntRect& r);
     void moveTo(int x, int y, int repaint);
     void resize(int width, int height, int repaint);
@@ -77,17 +77,18 @@ public:
     void setCapture();
     void attachHwnd(HWND window);
     void selectGuiFont();
-    IntPoint cursorPos() const;
-    IntPoint leftDownPos() const;
-    IntPoint rightDownPos() const;
-    IntPoint wheelPos() const;
+    [[nodiscard]] IntPoint cursorPos() const;
+    [[nodiscard]] IntPoint leftDownPos() const;
+    [[nodiscard]] IntPoint rightDownPos() const;
+    [[nodiscard]] IntPoint wheelPos() const;
     // Clip changes on the device context. While the clip flag is set, the clip region is dropped
     // before the next save or intersection; every clip change clears the flag.
     void clearClip();
     void setClipRegion(Region& region);
     void setClipRect(const IntRect& rect);
     void intersectClipRect(const IntRect& rect);
-    // GetClipRgn into the saved clip / select the saved clip again.
+    // GetClipRgn into the saved clip / select the saved clip again. When the save found no clip
+    // area (or nothing was saved), restoring drops the clip.
     void saveClip();
     void restoreClip();
 
@@ -103,8 +104,8 @@ public:
 
     // Text in Shift-JIS byte ranges [from, to): measured and drawn in pieces of at most 255 bytes
     // that never split a two-byte character.
-    int textWidth(const char* text, int from, int to);
-    int charIndexAtWidth(const char* text, int from, int to, int width);
+    [[nodiscard]] int textWidth(const char* text, int from, int to);
+    [[nodiscard]] int charIndexAtWidth(const char* text, int from, int to, int width);
     void drawText(int x, int y, int unused, const char* text, int from, int to);
 
     DeviceContext dc;

@@ -23,8 +23,8 @@ public:
     void setState(const int state[4]);
     void getState(int state[4]);
 
-    int position();
-    int maxPosition() const { return maximum - page > minimum ? maximum - page : minimum; }
+    [[nodiscard]] int position();
+    [[nodiscard]] int maxPosition() const { return maximum - page > minimum ? maximum - page : minimum; }
     // The position clamped to minimum..maximum (the system stops the thumb at maximum - page).
     void setPosition(int pos, int redraw);
     // The position clamped to minimum..maximum - page first.
@@ -51,5 +51,5 @@ public:
 protected:
     // The thumb position of SB_THUMBTRACK / SB_THUMBPOSITION. The message carries only 16 bits,
     // so ranges beyond them read the tracked position from the bar.
-    int thumbPosition(int thumb);
+    [[nodiscard]] int thumbPosition(int thumb);
 };

@@ -14,7 +14,7 @@ int MainFrame::handleEvent()
 {
     if (theCurrentEvent && theCurrentEvent->code == EV_SHORTCUT_COMMAND) {
         if (ShortcutKeyHook* hook = ShortcutKeyHook::installed())
-            hook->takePendingCommand();
+            (void)hook->takePendingCommand(); // no command runs yet; taking it frees the hook
         return 1;
     }
     return FrameWindow::handleEvent();

@@ -5,6 +5,6 @@
 class MainFrame : public FrameWindow {
 public:
     MainFrame();
-    int handleEvent() override;
-    int openFileFromCommandLine(const char* commandLine) override;
+    [[nodiscard]] int handleEvent() override;
+    [[nodiscard]] int openFileFromCommandLine(const char* commandLine) override;
 };

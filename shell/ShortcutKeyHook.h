@@ -9,14 +9,14 @@ class ShortcutKeyHook : public ShortcutKey, public ShortcutHook {
 public:
     // Reads the key message of the current event. 0 while a command is pending; otherwise 1 when
     // the key is bound (the command becomes pending and the key is consumed).
-    int onKey() override;
-    int takePending() override { return ShortcutKey::takePending(); }
-    int isShortcutMode() const override { return mode == 1; }
+    [[nodiscard]] int onKey() override;
+    [[nodiscard]] int takePending() override { return ShortcutKey::takePending(); }
+    [[nodiscard]] int isShortcutMode() const override { return mode == 1; }
     // The frame's take on 6192: the command, and the hook is free again (0 when none).
-    int takePendingCommand();
+    [[nodiscard]] int takePendingCommand();
 
     // The command bound to the key of the current event, 0 when none.
-    virtual int lookUp() { return 0; }
+    [[nodiscard]] virtual int lookUp() { return 0; }
 
     // The installed hook when it is one of these, else null.
     static ShortcutKeyHook* installed() { return dynamic_cast<ShortcutKeyHook*>(theShortcutHook); }

@@ -12,7 +12,7 @@ public:
     virtual void setContext(DocumentContext* context) = 0;
     virtual int ensureBitmap() = 0;
     // Switches the drawing to page n; 1 on success.
-    virtual int selectPage(DocumentContext* context, int page) = 0;
+    [[nodiscard]] virtual int selectPage(DocumentContext* context, int page) = 0;
     virtual void refresh(DocumentContext* context) = 0;
 };
 

@@ -15,11 +15,11 @@ public:
     // Invalidates the view window's client area; 0 without a window.
     virtual int repaintClientArea() = 0;
     // 1 while the cursor lies in the view's client area.
-    virtual int isCursorInView() = 0;
+    [[nodiscard]] virtual int isCursorInView() = 0;
     // Queues an internal mouse move (13040) for the view window.
     virtual void postMouseMove() = 0;
-    virtual int canZoomIn() = 0;
-    virtual int canZoomOut() = 0;
+    [[nodiscard]] virtual int canZoomIn() = 0;
+    [[nodiscard]] virtual int canZoomOut() = 0;
     virtual int zoomIn() = 0;
     virtual int zoomOut() = 0;
     virtual int zoomByMouse() = 0;
@@ -37,8 +37,8 @@ public:
     virtual void worldToDeviceXYZ(double x, double y, double z, IntPoint* out) = 0;
     virtual void worldToDeviceClamped(double x, double y, IntPoint* out) = 0;
     virtual void worldToDeviceXYZClamped(double x, double y, double z, IntPoint* out) = 0;
-    virtual int worldToDeviceXForOp(int operation, double x) = 0;
-    virtual int worldToDeviceYForOp(int operation, double y) = 0;
+    [[nodiscard]] virtual int worldToDeviceXForOp(int operation, double x) = 0;
+    [[nodiscard]] virtual int worldToDeviceYForOp(int operation, double y) = 0;
     // The window caption: the document's name, the resolution and "dpi".
     virtual void updateViewCaption() = 0;
 };

@@ -8,7 +8,7 @@ public:
     // Copies the attributes of another record (null does nothing).
     virtual void copyFrom(const PictureDefaults* other) = 0;
     // 1 when a file to place has been chosen.
-    virtual int hasImage() = 0;
+    [[nodiscard]] virtual int hasImage() = 0;
 };
 
 // The application's record, copied into every new document.

@@ -11,6 +11,6 @@ public:
     virtual ~PrintSettings() = default;
 
     virtual void setOwner(DocumentContext* owner) = 0;
-    virtual int canPrint() = 0;
+    [[nodiscard]] virtual int canPrint() = 0;
     virtual void print() = 0;
 };

@@ -23,31 +23,31 @@ public:
     virtual ~SettingsFile() = default;
 
     // Nonzero while the file goes on; 0 at its end or in the error state.
-    virtual int readKey() = 0;
-    virtual int currentId() const = 0;
-    virtual int currentKind() const = 0;
+    [[nodiscard]] virtual int readKey() = 0;
+    [[nodiscard]] virtual int currentId() const = 0;
+    [[nodiscard]] virtual int currentKind() const = 0;
     // Flag `which` (Delimiter) of the token or value read last: 1 when set.
-    virtual int getDelimiterFlag(int which) const = 0;
+    [[nodiscard]] virtual int getDelimiterFlag(int which) const = 0;
 
     // Leading blanks skipped, an optional "-", digits; an empty text is 0.
-    virtual int readInt(int& value) = 0;
+    [[nodiscard]] virtual int readInt(int& value) = 0;
     // 1 exactly for the text "TRUE", else 0.
-    virtual int readBool(int& value) = 0;
-    virtual int readDouble(double& value) = 0;
+    [[nodiscard]] virtual int readBool(int& value) = 0;
+    [[nodiscard]] virtual int readDouble(double& value) = 0;
     // The value as read, at most size - 1 bytes; a leading double quote and the closing one
     // are removed.
-    virtual int readString(char* buffer, int size) = 0;
+    [[nodiscard]] virtual int readString(char* buffer, int size) = 0;
 
-    virtual int writeSection(int id) = 0;
+    [[nodiscard]] virtual int writeSection(int id) = 0;
     // The key's name and "=", no line end.
-    virtual int writeKey(int id) = 0;
-    virtual int writeInt(int value, int more, int lineEnd) = 0;
+    [[nodiscard]] virtual int writeKey(int id) = 0;
+    [[nodiscard]] virtual int writeInt(int value, int more, int lineEnd) = 0;
     // "TRUE" or "FALSE".
-    virtual int writeBool(int value, int more, int lineEnd) = 0;
+    [[nodiscard]] virtual int writeBool(int value, int more, int lineEnd) = 0;
     // At most `decimals` decimals, cut, trailing zeros and point removed: 2.50 with 2 is "2.5".
-    virtual int writeDouble(double value, int decimals, int more, int lineEnd) = 0;
+    [[nodiscard]] virtual int writeDouble(double value, int decimals, int more, int lineEnd) = 0;
     // The same, rounded half away from zero at the last decimal.
-    virtual int writeDoubleRounded(double value, int decimals, int more, int lineEnd) = 0;
+    [[nodiscard]] virtual int writeDoubleRounded(double value, int decimals, int more, int lineEnd) = 0;
     // The text between double quotes.
-    virtual int writeQuoted(const char* text, int more, int lineEnd) = 0;
+    [[nodiscard]] virtual int writeQuoted(const char* text, int more, int lineEnd) = 0;
 };

@@ -30,8 +30,8 @@ public:
                 continue;
             if (id == CropMarkSettings::kAutoTombo && owner && owner->cropMarks)
                 result = owner->cropMarks->readXml(id);
-            else
-                d.skipSection(id);
+            else if (!d.skipSection(id))
+                return 0;
         }
         return 0;
     }
@@ -55,7 +55,7 @@ struct PrintDrawing {
     }
     int read(const ScratchFolder& scratch, const std::string& bytes)
     {
-        drawing.document().assign(scratch.file("print.ycx", bytes).c_str());
+        EXPECT_EQ(drawing.document().assign(scratch.file("print.ycx", bytes).c_str()), 1);
         return drawing.context.openFile();
     }
     CropMarkSettings& marks() { return *drawing.context.cropMarks; }

@@ -19,7 +19,7 @@ TEST(DocumentName, APathTooLongForTheNameIsRefusedAndTheDrawingKeepsItsOwn)
     TestDrawing drawing;
     ShapeValues values;
     values.layer = 3;
-    drawing.add(1, ElementKind::Line, values);
+    ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
     ASSERT_EQ(drawing.context.setPathAndTitle(own.c_str()), 1);
     EXPECT_EQ(drawing.context.setPathAndTitle(tooLong.c_str()), 0);
     EXPECT_EQ(drawing.context.assignFile(tooLong.c_str()), 0);

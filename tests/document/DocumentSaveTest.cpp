@@ -90,9 +90,9 @@ void fillTwo(TestDrawing& drawing)
     ShapeValues values;
     values.layer = 4;
     values.size = 0.5;
-    drawing.add(1, ElementKind::Line, values);
+    ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
     values.layer = 5;
-    drawing.add(1, ElementKind::Text, values);
+    ASSERT_EQ(drawing.add(1, ElementKind::Text, values), 1);
 }
 
 std::string savedBytes(const ScratchFolder& scratch)
@@ -162,7 +162,7 @@ TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
     std::string other = scratch.file("other.ycx", "someone else's drawing");
     TestDrawing drawing;
     fillTwo(drawing);
-    drawing.context.setPathAndTitle(mine.c_str());
+    ASSERT_EQ(drawing.context.setPathAndTitle(mine.c_str()), 1);
     ASSERT_EQ(drawing.context.save(), 1);
     const std::string good = ScratchFolder::read(mine);
 
@@ -219,7 +219,7 @@ TEST(DocumentSave, AFailedOrCancelledSaveLeavesTheOldFileByteForByte)
     std::string path = scratch.file("keep.ycx", old);
     TestDrawing drawing;
     fillTwo(drawing);
-    drawing.context.setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
 
     FailingWrite::target = &drawing.document();
     {
@@ -254,8 +254,8 @@ TEST(DocumentSave, ACoordinateTooLargeToWriteFailsTheSave)
     fillTwo(drawing);
     ShapeValues values;
     values.xy = {1.0, 1e41};
-    drawing.add(1, ElementKind::Line, values);
-    drawing.context.setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
 
     EXPECT_EQ(drawing.context.save(), 0);
     EXPECT_EQ(ScratchFolder::read(path), old) << "not saved with the coordinate as 0";
@@ -275,7 +275,7 @@ TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
     TestDrawing drawing;
     {
         ScopedOverride dxfReader(foreignFileDrivers.readDxf, readDxf);
-        drawing.document().assign(path.c_str());
+        ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
         ASSERT_EQ(drawing.context.openFile(), 1);
     }
     EXPECT_EQ(drawing.context.elementCount(), 1);
@@ -310,7 +310,7 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     const std::string cut = whole.substr(0, whole.find("<lineSize>", whole.find("<text>")) + 4);
     std::string path = scratch.file("cut.ycx", cut);
     TestDrawing drawing;
-    drawing.document().assign(path.c_str());
+    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
     EXPECT_EQ(drawing.context.openFile(), 0);
     EXPECT_EQ(drawing.context.elementCount(), 1) << "the element before the cut stays";
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -330,14 +330,14 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     TestDrawing cancelled;
     {
         ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new Cancelling; });
-        cancelled.document().assign(good.c_str());
+        ASSERT_EQ(cancelled.document().assign(good.c_str()), 1);
         EXPECT_EQ(cancelled.context.openFile(), 0);
     }
     EXPECT_EQ(cancelled.context.hasFile(), 0);
     for (const char* name : {"good", "good.txt"}) {
         std::string other = scratch.file(name, whole);
         TestDrawing unknown;
-        unknown.document().assign(other.c_str());
+        ASSERT_EQ(unknown.document().assign(other.c_str()), 1);
         EXPECT_EQ(unknown.context.openFile(), 0);
         EXPECT_EQ(unknown.context.elementCount(), 0);
         EXPECT_EQ(unknown.context.hasFile(), 0);
@@ -347,7 +347,7 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     // The same bytes under "ydx", in capitals, open as a drawing and unchanged.
     std::string ydx = scratch.file("GOOD.YDX", whole);
     TestDrawing reopened;
-    reopened.document().assign(ydx.c_str());
+    ASSERT_EQ(reopened.document().assign(ydx.c_str()), 1);
     ASSERT_EQ(reopened.context.openFile(), 1);
     EXPECT_EQ(reopened.context.elementCount(), 2);
     EXPECT_EQ(reopened.context.isModified(), 0);
@@ -419,7 +419,7 @@ TEST(DocumentSave, ChangesMarkTheLowestPageAndRefreshTheCaptionOnce)
     EXPECT_EQ(drawing.document().changeCount, 3);
 
     std::string path = scratch.pathOf("a.ycx");
-    drawing.context.setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
     ASSERT_EQ(drawing.context.save(), 1);
     EXPECT_EQ(view->captions, 2);
     ASSERT_EQ(drawing.context.save(), 1);
@@ -429,7 +429,7 @@ TEST(DocumentSave, ChangesMarkTheLowestPageAndRefreshTheCaptionOnce)
     TestDrawing reader;
     auto* readerView = new CaptionView;
     reader.context.view = readerView;
-    reader.document().assign(path.c_str());
+    ASSERT_EQ(reader.document().assign(path.c_str()), 1);
     ASSERT_EQ(reader.context.openFile(), 1);
     EXPECT_EQ(reader.context.isModified(), 0);
     EXPECT_EQ(readerView->captions, 0);
@@ -462,7 +462,7 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
 
     // A circle would be dropped: Cancel writes nothing and keeps the drawing changed.
     ShapeValues circle;
-    drawing.add(1, ElementKind::Circle, circle);
+    ASSERT_EQ(drawing.add(1, ElementKind::Circle, circle), 1);
     dialogs.answers = {path};
     boxes.answer(IDOK);     // overwrite
     boxes.answer(IDCANCEL); // drop the circle
@@ -505,7 +505,7 @@ TEST(DocumentSave, ElementsThatCannotBeReadOrWrittenFailTheWholeFile)
     TestDrawing reader;
     ElementEditor* editor = reader.context.editor4;
     reader.context.editor4 = nullptr;
-    reader.document().assign(path.c_str());
+    ASSERT_EQ(reader.document().assign(path.c_str()), 1);
     EXPECT_EQ(reader.context.openFile(), 0);
     EXPECT_EQ(reader.context.hasFile(), 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -516,7 +516,7 @@ TEST(DocumentSave, ElementsThatCannotBeReadOrWrittenFailTheWholeFile)
     fillTwo(writer);
     ElementEditor* writerEditor = writer.context.editor4;
     writer.context.editor4 = nullptr;
-    writer.context.setPathAndTitle(path.c_str());
+    ASSERT_EQ(writer.context.setPathAndTitle(path.c_str()), 1);
     EXPECT_EQ(writer.context.save(), 0);
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].text, "Write Error");
@@ -538,7 +538,7 @@ TEST(DocumentSave, TheShownPageIsOneThatWasRead)
     std::string path = scratch.file("far.ycx", whole);
 
     TestDrawing drawing;
-    drawing.document().assign(path.c_str());
+    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
     ASSERT_EQ(drawing.context.openFile(), 1);
     EXPECT_EQ(drawing.pages().current, 1);
     EXPECT_EQ(drawing.pages().count, 1) << "no empty pages are made up to the shown one";

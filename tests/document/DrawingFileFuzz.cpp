@@ -28,21 +28,26 @@ size_t below(Random& random, size_t n) { return n ? static_cast<size_t>(random()
 
 // --- The seed drawings ---------------------------------------------------------------------
 
+// A seed whose drawing could not be made whole is left out (the test counts the seeds).
 std::vector<std::string> makeSeeds(const ScratchFolder& scratch)
 {
     std::vector<std::string> seeds;
+    auto keep = [&](int made, TestDrawing& drawing) {
+        std::string bytes = made ? savedBytes(drawing, scratch) : std::string();
+        if (!bytes.empty())
+            seeds.push_back(bytes);
+    };
     {
         TestDrawing drawing;
-        fillMixedSample(drawing);
-        seeds.push_back(savedBytes(drawing, scratch));
+        keep(fillMixedSample(drawing), drawing);
     }
     {
         // With a paper of its own.
         TestDrawing drawing;
-        fillSample(drawing);
+        const int made = fillSample(drawing);
         drawing.paper()->width = 420.5;
         drawing.paper()->height = 297.125;
-        seeds.push_back(savedBytes(drawing, scratch));
+        keep(made, drawing);
     }
     {
         // Numbers at the edges of what the file holds, and every byte value in the data.
@@ -52,25 +57,26 @@ std::vector<std::string> makeSeeds(const ScratchFolder& scratch)
         edge.size = 1e39;
         edge.xy = {-123456789012345.0, 0.00001, 99999.99999, -0.5, 1e20, 7};
         edge.name = "表a\x81\x40";
-        drawing.add(1, ElementKind::ArcPolygon, edge);
+        int made = drawing.add(1, ElementKind::ArcPolygon, edge);
         ShapeValues bytes;
         bytes.layer = 0;
         bytes.size = 0.001;
         for (int b = 0; b < 256; ++b)
             bytes.data += static_cast<char>(b);
-        drawing.add(1, ElementKind::Picture, bytes);
-        seeds.push_back(savedBytes(drawing, scratch));
+        made = drawing.add(1, ElementKind::Picture, bytes) && made;
+        keep(made, drawing);
     }
     {
         // Every element kind, without attribute values, over two pages.
         TestDrawing drawing;
+        int made = 1;
         for (int kind = 1; kind <= 19; ++kind) {
             ShapeValues plain;
             plain.layer = kind;
-            drawing.add(1 + kind % 2, static_cast<ElementKind>(kind), plain);
+            made = drawing.add(1 + kind % 2, static_cast<ElementKind>(kind), plain) && made;
         }
         drawing.pages().setCurrent(1);
-        seeds.push_back(savedBytes(drawing, scratch));
+        keep(made, drawing);
     }
     // Text around the root, elements in empty form, stray and unknown tags, as other programs
     // write them.

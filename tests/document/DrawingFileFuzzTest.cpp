@@ -11,6 +11,7 @@
 TEST(DrawingFileFuzz, TwoThousandMutatedDrawingsOpenOrAreRefusedAndWhatOpensSavesAndReadsBack)
 {
     drawing_fuzz::DrawingFileFuzz fuzz;
+    ASSERT_EQ(fuzz.seeds().size(), 5u) << "every seed drawing was made and saved";
     const drawing_fuzz::Figures figures =
         fuzz.run(20240611, 0, 2000, [](const std::string& line) { ADD_FAILURE() << line; });
     EXPECT_EQ(figures.cases, 2000);

@@ -26,7 +26,7 @@ std::string drawingFile(const std::string& entities)
 
 int readInto(TestDrawing& drawing, const std::string& path)
 {
-    drawing.document().assign(path.c_str());
+    EXPECT_EQ(drawing.document().assign(path.c_str()), 1);
     XmlContextScope publish(&drawing.document());
     return drawing.document().read();
 }
@@ -84,11 +84,11 @@ TEST(DrawingFileRoundTrip, ATextEndingInALoneLeadByteIsSavedWithoutIt)
         TestDrawing drawing;
         ShapeValues named;
         named.name = c.name;
-        drawing.add(1, ElementKind::Line, named);
+        ASSERT_EQ(drawing.add(1, ElementKind::Line, named), 1);
         ShapeValues after;
         after.layer = 7;
         after.xy = {1, 2};
-        drawing.add(2, ElementKind::Box, after);
+        ASSERT_EQ(drawing.add(2, ElementKind::Box, after), 1);
         TestDrawing copy;
         saveAndReread(drawing, scratch, "named.ycx", copy);
         EXPECT_EQ(onlyElementOf(copy, 1).name, c.saved) << c.name;

@@ -2,6 +2,7 @@
 // header routing, the reader's tolerance and error reports, and saving through a temporary file.
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include "document/FileProgress.h"
@@ -82,7 +83,7 @@ int CancelledSaveDialog::shown = 0;
 
 int readInto(TestDrawing& drawing, const std::string& path)
 {
-    drawing.document().assign(path.c_str());
+    EXPECT_EQ(drawing.document().assign(path.c_str()), 1);
     XmlContextScope publish(&drawing.document());
     return drawing.document().read();
 }
@@ -102,7 +103,7 @@ TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
     ScratchFolder scratch;
     std::string path = scratch.pathOf("sample.ycx");
     TestDrawing drawing;
-    fillSample(drawing);
+    ASSERT_EQ(fillSample(drawing), 1);
     drawing.context.markModified();
     ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
     ASSERT_EQ(drawing.context.save(), 1);
@@ -113,7 +114,7 @@ TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
 
     TestDrawing copy;
     copy.paper()->width = 1;
-    copy.document().assign(path.c_str());
+    ASSERT_EQ(copy.document().assign(path.c_str()), 1);
     ASSERT_EQ(copy.context.openFile(), 1);
     EXPECT_EQ(copy.pages().current, 2) << "the displayed page";
     EXPECT_EQ(copy.pages().count, 3);
@@ -136,7 +137,7 @@ TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
     copy.release(second);
 
     std::string again = scratch.pathOf("again.ycx");
-    copy.context.setPathAndTitle(again.c_str());
+    ASSERT_EQ(copy.context.setPathAndTitle(again.c_str()), 1);
     ASSERT_EQ(copy.context.save(), 1);
     EXPECT_EQ(ScratchFolder::read(again), kGolden);
 }
@@ -186,7 +187,7 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     std::string cut = golden.substr(0, golden.find("<lineSize>3") + 11);
     std::string path = scratch.file("cut.ycx", cut);
     TestDrawing drawing;
-    drawing.document().assign(path.c_str());
+    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
     EXPECT_EQ(drawing.context.openFile(), 0);
     std::vector<TestShape*> kept = drawing.elementsOf(1);
     EXPECT_EQ(kept.size(), 2u);
@@ -210,15 +211,63 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     EXPECT_EQ(lacking.context.elementCount(), 2);
 }
 
+// A value the reader refuses is a data error: reported once, not kept, and the read goes on. A
+// value, section or page number that cannot be read otherwise (here its closing tag is missing,
+// so the reader took the next tag for it) fails the read, and the drawing does not keep the
+// file's name: a save cannot write what was read over the file.
+TEST(DrawingFile, AValueThatCannotBeReadFailsTheReadWhileARefusedOneDoesNot)
+{
+    struct Case {
+        const char* what;
+        std::string from, to;
+        int opens;
+        std::vector<std::string> boxes;
+    };
+    const Case cases[] = {
+        {"a real with too many digits", "<lineSize>0.25</lineSize>",
+         "<lineSize>" + std::string(45, '9') + "</lineSize>", 1, {"</lineSize>のデータがエラーです"}},
+        {"an attribute without its closing tag", "<lineSize>0.25</lineSize>", "<lineSize>0.25", 0,
+         {"</lineSize>がみつかりません", "Read Error"}},
+        {"a header section value without its closing tag", "<horizontal>297</horizontal>", "<horizontal>297", 0,
+         {"</horizontal>がみつかりません", "Read Error"}},
+        {"a page number without its closing tag", "<page>2</page>", "<page>2", 0,
+         {"</page>がみつかりません", "Read Error"}},
+    };
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    for (const Case& c : cases) {
+        std::string bytes = kGolden;
+        ASSERT_NE(bytes.find(c.from), std::string::npos) << c.what;
+        bytes.replace(bytes.find(c.from), c.from.size(), c.to);
+        const std::string path = scratch.file("damaged.ycx", bytes);
+        boxes.clear();
+        TestDrawing drawing;
+        ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
+        EXPECT_EQ(drawing.context.openFile(), c.opens) << c.what;
+        EXPECT_EQ(drawing.context.hasFile(), c.opens) << c.what;
+        std::vector<std::string> shown;
+        for (const MessageBoxScript::Box& box : boxes.shown())
+            shown.push_back(box.text);
+        EXPECT_EQ(shown, c.boxes) << c.what;
+        if (c.opens) {
+            std::vector<TestShape*> first = drawing.elementsOf(1);
+            ASSERT_EQ(first.size(), 2u) << c.what;
+            EXPECT_EQ(first[0]->values.size, 0.0) << "the refused value is not kept";
+            EXPECT_EQ(first[0]->values.xy.size(), 4u) << "the values after it are read";
+            drawing.release(first);
+        }
+    }
+}
+
 TEST(DrawingFile, PageSwitchesDecideWhereElementsGo)
 {
     ScratchFolder scratch;
     std::string path = scratch.pathOf("nopages.ycx");
     {
         TestDrawing drawing;
-        fillSample(drawing);
+        ASSERT_EQ(fillSample(drawing), 1);
         drawing.document().writeSwitches.pageNumber = 0;
-        drawing.document().setPathAndTitle(path.c_str());
+        ASSERT_EQ(drawing.document().setPathAndTitle(path.c_str()), 1);
         ASSERT_EQ(drawing.document().save(), 1);
     }
     EXPECT_EQ(ScratchFolder::read(path).find("<page>"), std::string::npos);
@@ -243,6 +292,15 @@ TEST(DrawingFile, PageSwitchesDecideWhereElementsGo)
     EXPECT_EQ(firstPage.size(), 2u);
     part.release(firstPage);
     EXPECT_EQ(part.context.elementCount(), 2);
+
+    // A drawing without a page list has page 1 only: the elements of page 2 fail the read
+    // rather than join those of page 1.
+    TestDrawing single;
+    delete single.context.pages;
+    single.context.pages = nullptr;
+    MessageBoxScript boxes;
+    EXPECT_EQ(readInto(single, paged), 0);
+    EXPECT_EQ(single.context.elementCount(), 2) << "page 1 was read";
 }
 
 TEST(DrawingFile, HeaderSectionsGoToTheirOwnersWhenSwitchedOn)
@@ -268,7 +326,7 @@ TEST(DrawingFile, HeaderSectionsGoToTheirOwnersWhenSwitchedOn)
     writer.document().writeSwitches.paper = 0;
     writer.document().writeSwitches.dspedpage = 0;
     std::string written = scratch.pathOf("w.ycx");
-    writer.document().setPathAndTitle(written.c_str());
+    ASSERT_EQ(writer.document().setPathAndTitle(written.c_str()), 1);
     ASSERT_EQ(writer.document().save(), 1);
     EXPECT_NE(ScratchFolder::read(written).find(" <header>\r\n </header>\r\n"), std::string::npos);
 }
@@ -300,11 +358,11 @@ TEST(DrawingFile, TheSelectionIsWrittenAsOnePage)
     ScratchFolder scratch;
     std::string path = scratch.pathOf("part.ycx");
     TestDrawing drawing;
-    fillSample(drawing);
+    ASSERT_EQ(fillSample(drawing), 1);
     ListedSelection selection;
     drawing.context.selectTool = &selection;
     drawing.document().writeSwitches.selectionOnly = 1;
-    drawing.document().setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.document().setPathAndTitle(path.c_str()), 1);
     ASSERT_EQ(drawing.document().save(), 1);
     drawing.context.selectTool = nullptr;
 
@@ -338,7 +396,7 @@ TEST(DrawingFile, TheExtensionDecidesWhatIsReadAndWritten)
     std::string plain = scratch.pathOf("plain");
     CancelledSaveDialog dialog;
     for (const std::string& target : {dxf, plain}) {
-        drawing.document().setPathAndTitle(target.c_str());
+        ASSERT_EQ(drawing.document().setPathAndTitle(target.c_str()), 1);
         EXPECT_EQ(drawing.document().write(), 0);
         EXPECT_EQ(drawing.document().save(), 0) << "save goes to save-as";
     }
@@ -353,9 +411,9 @@ TEST(DrawingFile, AFailedOrCancelledSaveKeepsTheOldFile)
     ScratchFolder scratch;
     std::string path = scratch.file("keep.ycx", "old bytes");
     TestDrawing drawing;
-    fillSample(drawing);
+    ASSERT_EQ(fillSample(drawing), 1);
     drawing.context.markModified();
-    drawing.context.setPathAndTitle(path.c_str());
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
 
     {
         ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new CancellingProgress; });

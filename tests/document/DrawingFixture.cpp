@@ -29,8 +29,8 @@ int readPoints(XmlContext& d, ShapeValues& values)
             return 1;
         if (id == tag_id::nums && !d.isClosingTag()) {
             int n = 0;
-            d.readInt(n);
-            d.expectTag(tag_id::nums);
+            if (!d.readInt(n) || !d.expectTag(tag_id::nums))
+                return 0;
             // Each pair takes at least four bytes of the file ("1,1,").
             pairs = d.acceptDataLength(n, 100000, 4, tag_id::nums) ? n : 0;
         } else if (id == tag_id::xyAray && !d.isClosingTag()) {
@@ -42,9 +42,10 @@ int readPoints(XmlContext& d, ShapeValues& values)
                 values.xy.push_back(x);
                 values.xy.push_back(y);
             }
-            d.expectTag(tag_id::xyAray);
-        } else {
-            d.skipLine();
+            if (!d.expectTag(tag_id::xyAray))
+                return 0;
+        } else if (!d.skipLine()) {
+            return 0;
         }
     }
     return 0;
@@ -58,17 +59,20 @@ int readData(XmlContext& d, ShapeValues& values)
         if (id == tag_id::bitmapData && d.isClosingTag())
             return 1;
         if (id == tag_id::binLength && !d.isClosingTag()) {
-            d.readInt(length);
-            d.expectTag(tag_id::binLength);
+            if (!d.readInt(length) || !d.expectTag(tag_id::binLength))
+                return 0;
         } else if (id == tag_id::binHex && !d.isClosingTag()) {
             if (d.acceptDataLength(length, 1 << 20, 2, tag_id::binHex)) {
                 std::string bytes(static_cast<size_t>(length), '\0');
-                d.readHexBytes(reinterpret_cast<unsigned char*>(&bytes[0]), length, length, tag_id::binHex);
+                // Data that ends before its length is not kept as zeros.
+                if (!d.readHexBytes(reinterpret_cast<unsigned char*>(&bytes[0]), length, length, tag_id::binHex))
+                    return 0;
                 values.data = bytes;
             }
-            d.expectTag(tag_id::binHex);
-        } else {
-            d.skipLine();
+            if (!d.expectTag(tag_id::binHex))
+                return 0;
+        } else if (!d.skipLine()) {
+            return 0;
         }
     }
     return 0;
@@ -160,31 +164,26 @@ int TestShape::writeXml()
     Document* d = currentXmlContext();
     if (!d)
         return 0;
-    d->beginElement(kind);
-    d->writeIntTag(tag_id::layer, values.layer);
-    d->writeDoubleTag(tag_id::lineSize, values.size, kSizeDecimals);
+    int ok = d->beginElement(kind) && d->writeIntTag(tag_id::layer, values.layer) &&
+             d->writeDoubleTag(tag_id::lineSize, values.size, kSizeDecimals);
     const int n = static_cast<int>(values.xy.size());
     if (n > 0) {
-        d->beginTag(tag_id::listXY);
-        d->writeIntTag(tag_id::nums, n / 2);
-        d->openValueTag(tag_id::xyAray);
-        for (int i = 0; i < n; ++i)
-            d->writeDoubleValue(values.xy[i], kPointDecimals, i == 0, i + 1 < n, i + 1 == n);
-        d->closeValueTag(tag_id::xyAray);
-        d->endTag(tag_id::listXY);
+        ok = ok && d->beginTag(tag_id::listXY) && d->writeIntTag(tag_id::nums, n / 2) &&
+             d->openValueTag(tag_id::xyAray);
+        for (int i = 0; ok && i < n; ++i)
+            ok = d->writeDoubleValue(values.xy[i], kPointDecimals, i == 0, i + 1 < n, i + 1 == n);
+        ok = ok && d->closeValueTag(tag_id::xyAray) && d->endTag(tag_id::listXY);
     }
     if (!values.name.empty())
-        d->writeStringTag(tag_id::fileName, values.name.c_str());
+        ok = ok && d->writeStringTag(tag_id::fileName, values.name.c_str());
     if (!values.data.empty()) {
-        d->beginTag(tag_id::bitmapData);
-        d->writeIntTag(tag_id::binLength, static_cast<int>(values.data.size()));
-        d->openValueTag(tag_id::binHex);
-        d->writeHexData(values.data.data(), static_cast<int>(values.data.size()), 0);
-        d->closeValueTag(tag_id::binHex);
-        d->endTag(tag_id::bitmapData);
+        ok = ok && d->beginTag(tag_id::bitmapData) &&
+             d->writeIntTag(tag_id::binLength, static_cast<int>(values.data.size())) &&
+             d->openValueTag(tag_id::binHex) &&
+             d->writeHexData(values.data.data(), static_cast<int>(values.data.size()), 0) &&
+             d->closeValueTag(tag_id::binHex) && d->endTag(tag_id::bitmapData);
     }
-    d->endElement(kind);
-    return d->ioError == 0;
+    return ok && d->endElement(kind) && d->ioError == 0;
 }
 
 int TestShape::readXmlAttributes()
@@ -270,10 +269,8 @@ int TestEditor::writeElementXmlById(int id)
     shape.context = owner;
     ElementStore* store = owner ? owner->elementStore() : nullptr;
     ElementIndexEntry entry;
-    if (!store || !shape.load(id) || !store->getEntry(id, &entry))
+    if (!store || !shape.load(id) || !store->getEntry(id, &entry) || !shape.exchangeRecord(3) || !shape.writeXml())
         return -1;
-    shape.exchangeRecord(3);
-    shape.writeXml();
     return entry.pageNext >= 1 ? entry.pageNext : -1;
 }
 
@@ -292,12 +289,15 @@ int TestPaper::readXmlSection(Document& d, int tagId)
     while (d.nextTag(id)) {
         if (id == tag_id::paperSize && d.isClosingTag())
             return 1;
+        int ok = 1;
         if (id == tag_id::horizontal)
-            d.readDouble(width) && d.expectTag(tag_id::horizontal);
+            ok = d.readDouble(width) && d.expectTag(tag_id::horizontal);
         else if (id == tag_id::vertical)
-            d.readDouble(height) && d.expectTag(tag_id::vertical);
+            ok = d.readDouble(height) && d.expectTag(tag_id::vertical);
         else
-            d.skipLine();
+            ok = d.skipLine();
+        if (!ok)
+            return 0;
     }
     return 0;
 }
@@ -320,7 +320,8 @@ TestDrawing::~TestDrawing() { context.destroyManagers(); }
 int TestDrawing::add(int page, ElementKind kind, const ShapeValues& values)
 {
     pages().setCurrent(page);
-    editor().newElement(kindCode(kind));
+    if (!editor().newElement(kindCode(kind)))
+        return 0;
     editor().current->values = values;
     return editor().addToPage();
 }
@@ -334,11 +335,13 @@ std::vector<TestShape*> TestDrawing::elementsOf(int page)
     for (int i = 0; i < count && id >= 1; ++i) {
         auto* shape = new TestShape;
         shape->context = &context;
-        shape->load(id);
-        shape->exchangeRecord(3);
-        shapes.push_back(shape);
+        // An element that cannot be read back ends the walk: the list comes out short.
         ElementIndexEntry entry;
-        store->getEntry(id, &entry);
+        if (!shape->load(id) || !shape->exchangeRecord(3) || !store->getEntry(id, &entry)) {
+            delete shape;
+            break;
+        }
+        shapes.push_back(shape);
         id = entry.pageNext;
     }
     return shapes;
@@ -366,49 +369,50 @@ int filesIn(const ScratchFolder& scratch)
     return count;
 }
 
-void fillSample(TestDrawing& drawing)
+int fillSample(TestDrawing& drawing)
 {
     ShapeValues line;
     line.layer = 12;
     line.size = 0.25;
     line.xy = {1.5, 2, 3, -4.125};
     line.name = "a\"b";
-    drawing.add(1, ElementKind::Line, line);
+    int ok = drawing.add(1, ElementKind::Line, line);
     ShapeValues text;
     text.layer = 3;
     text.size = 2.3;
     text.name = "図形.bmp";
-    drawing.add(1, ElementKind::Text, text);
+    ok = drawing.add(1, ElementKind::Text, text) && ok;
     ShapeValues box;
     box.layer = 100;
     box.size = 3;
     box.data = std::string("\x00\xA5\xFF", 3);
-    drawing.add(2, ElementKind::Box, box);
+    ok = drawing.add(2, ElementKind::Box, box) && ok;
     drawing.pages().setCurrent(3);
     drawing.pages().setCurrent(2);
+    return ok;
 }
 
-void fillMixedSample(TestDrawing& drawing)
+int fillMixedSample(TestDrawing& drawing)
 {
     ShapeValues line;
     line.layer = 12;
     line.size = 0.25;
     line.xy = {1.5, 2, 3, -4.125, 5, 6};
     line.name = "名前.bmp";
-    drawing.add(1, ElementKind::Line, line);
+    int ok = drawing.add(1, ElementKind::Line, line);
     ShapeValues box;
     box.layer = 7;
     box.size = 3;
     box.data = std::string(50, '\x5A');
-    drawing.add(2, ElementKind::Box, box);
-    drawing.add(2, ElementKind::Text, line);
+    ok = drawing.add(2, ElementKind::Box, box) && ok;
+    return drawing.add(2, ElementKind::Text, line) && ok;
 }
 
 std::string savedBytes(TestDrawing& drawing, const ScratchFolder& scratch)
 {
     std::string path = scratch.pathOf("saved-sample.ycx");
-    drawing.context.setPathAndTitle(path.c_str());
-    drawing.context.save();
+    if (!drawing.context.setPathAndTitle(path.c_str()) || !drawing.context.save())
+        return std::string();
     std::string bytes = ScratchFolder::read(path);
     DeleteFileA(path.c_str());
     return bytes;

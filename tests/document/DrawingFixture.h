@@ -37,9 +37,9 @@ struct ShapeValues {
 class TestShape : public Element {
 public:
     explicit TestShape(int k = 1) { kind = k; }
-    int exchangeRecord(int mode) override;
-    int writeXml() override;
-    int readXmlAttributes() override;
+    [[nodiscard]] int exchangeRecord(int mode) override;
+    [[nodiscard]] int writeXml() override;
+    [[nodiscard]] int readXmlAttributes() override;
     ShapeValues values;
 };
 
@@ -54,7 +54,7 @@ class TestHolder : public Element {
 public:
     TestHolder();
     ~TestHolder() override;
-    EntityAttribute* entityAttribute(int tagId) override;
+    [[nodiscard]] EntityAttribute* entityAttribute(int tagId) override;
     // The layer carries over from the element before, as the real holder's does.
     void resetReadAttributes() override;
     ShapeValues values;
@@ -87,12 +87,12 @@ protected:
 class TestEditor : public ElementEditor {
 public:
     void setOwner(DocumentContext* o) override { owner = o; }
-    int mouseStep(int, int) override { return 0; }
-    int placeByMouse(int, int) override { return 0; }
+    [[nodiscard]] int mouseStep(int, int) override { return 0; }
+    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
     void settleElement(int) override {}
-    Element* elementInHand() override { return current; }
-    int holdsKind(int) override { return 0; }
-    int isInEditState() override { return 0; }
+    [[nodiscard]] Element* elementInHand() override { return current; }
+    [[nodiscard]] int holdsKind(int) override { return 0; }
+    [[nodiscard]] int isInEditState() override { return 0; }
     void redrawInputOverlay() override {}
     void handleKey() override {}
     int insertCharacters(int, int) override { return 0; }
@@ -100,10 +100,10 @@ public:
     int onContextEvent2() override { return 0; }
     int onContextEvent3() override { return 0; }
 
-    int newElement(int kind) override;
-    int readElementXmlAttributes() override { return current ? current->readXmlAttributes() : 0; }
-    int addToPage() override;
-    int writeElementXmlById(int id) override;
+    [[nodiscard]] int newElement(int kind) override;
+    [[nodiscard]] int readElementXmlAttributes() override { return current ? current->readXmlAttributes() : 0; }
+    [[nodiscard]] int addToPage() override;
+    [[nodiscard]] int writeElementXmlById(int id) override;
     ~TestEditor() override { delete current; }
 
     DocumentContext* owner = nullptr;
@@ -113,8 +113,8 @@ public:
 class TestPageList : public PageList {
 public:
     void setOwner(DocumentContext*) override {}
-    int currentPage() override { return current; }
-    int pageCount() override { return count; }
+    [[nodiscard]] int currentPage() override { return current; }
+    [[nodiscard]] int pageCount() override { return count; }
     void setCurrent(int page) override
     {
         current = page;
@@ -140,8 +140,8 @@ public:
     int runDialogAndRefresh() override { return 0; }
     void assign(const PaperSettings*) override {}
     void refreshViews() override {}
-    int writeXmlSection(Document& document) override;
-    int readXmlSection(Document& document, int tagId) override;
+    [[nodiscard]] int writeXmlSection(Document& document) override;
+    [[nodiscard]] int readXmlSection(Document& document, int tagId) override;
     double width = 297.0;
     double height = 210.0;
     std::vector<int> sectionsRead;
@@ -156,8 +156,8 @@ public:
     TestDrawing(const TestDrawing&) = delete;
     TestDrawing& operator=(const TestDrawing&) = delete;
 
-    // Stores an element on a page (through the editor, as a read would).
-    int add(int page, ElementKind kind, const ShapeValues& values);
+    // Stores an element on a page (through the editor, as a read would); 1 when it was stored.
+    [[nodiscard]] int add(int page, ElementKind kind, const ShapeValues& values);
     // The elements of a page in drawing order.
     std::vector<TestShape*> elementsOf(int page);
     void release(std::vector<TestShape*>& shapes);
@@ -174,12 +174,13 @@ public:
 int filesIn(const ScratchFolder& scratch);
 
 // The drawing of the golden file: a line (quote in its name) and a text on page 1, a box with
-// hex data on page 2, an empty page 3, page 2 current.
-void fillSample(TestDrawing& drawing);
+// hex data on page 2, an empty page 3, page 2 current. 1 when every element was stored.
+[[nodiscard]] int fillSample(TestDrawing& drawing);
 // A line with a Japanese name and three points on page 1, a box with 50 bytes of data and the
-// line again on page 2.
-void fillMixedSample(TestDrawing& drawing);
-// The bytes of the drawing saved under a scratch name (the file is deleted again).
+// line again on page 2. 1 when every element was stored.
+[[nodiscard]] int fillMixedSample(TestDrawing& drawing);
+// The bytes of the drawing saved under a scratch name (the file is deleted again); empty when it
+// could not be saved.
 std::string savedBytes(TestDrawing& drawing, const ScratchFolder& scratch);
 
 } // namespace drawing_fixture

@@ -23,7 +23,7 @@ int addRecord(ElementStore& store, int page, int kind, int n, char marker = 'A',
     if (n > 0)
         bytes[0] = marker;
     store.recordBuffer->rewind();
-    store.recordBuffer->putBytes(bytes.data(), n);
+    EXPECT_EQ(store.recordBuffer->putBytes(bytes.data(), n), 1);
     ElementIndexEntry entry;
     entry.page = page;
     entry.kind = kind;
@@ -41,7 +41,8 @@ std::vector<int> pageChain(ElementStore& store, int page)
     for (int id = store.pageTable->getFirst(page); id >= 1 && ids.size() < 100000;) {
         ids.push_back(id);
         ElementIndexEntry entry;
-        store.getEntry(id, &entry);
+        if (!store.getEntry(id, &entry))
+            break;
         id = entry.pageNext;
     }
     return ids;
@@ -53,7 +54,8 @@ std::vector<int> pageChainBackwards(ElementStore& store, int page)
     for (int id = store.pageTable->getLast(page); id >= 1 && ids.size() < 100000;) {
         ids.insert(ids.begin(), id);
         ElementIndexEntry entry;
-        store.getEntry(id, &entry);
+        if (!store.getEntry(id, &entry))
+            break;
         id = entry.pagePrevious;
     }
     return ids;
@@ -65,7 +67,8 @@ std::vector<int> cellChain(ElementStore& store, int page, int kind)
     for (int id = store.cellTable->getFirst(page, kind); id >= 1 && ids.size() < 100000;) {
         ids.push_back(id);
         ElementIndexEntry entry;
-        store.getEntry(id, &entry);
+        if (!store.getEntry(id, &entry))
+            break;
         id = entry.cellNext;
     }
     return ids;
@@ -77,8 +80,7 @@ char firstRecordByte(ElementStore& store, int id)
         return 0;
     store.recordBuffer->rewind();
     char c = 0;
-    store.recordBuffer->getBytes(&c, 1);
-    return c;
+    return store.recordBuffer->getBytes(&c, 1) ? c : 0;
 }
 
 TEST(ElementStore, IdsAreReusedOldestFirst)
@@ -124,6 +126,14 @@ TEST(ElementStore, RecordsTakeWholeBlocksWithZeroedTails)
         ASSERT_EQ(bytes[static_cast<size_t>(i)], 0) << "tail byte " << i;
     EXPECT_EQ(firstRecordByte(store, exact), 'X');
 
+    // An entry that counts more blocks than its chain holds names a record that cannot be read
+    // whole: the read fails instead of padding the record with zeros.
+    ElementIndexEntry damaged;
+    ASSERT_EQ(store.getEntry(exact, &damaged), 1);
+    damaged.blockCount = 2;
+    ASSERT_EQ(store.indexTable->putEntry(exact, damaged), 1);
+    EXPECT_EQ(store.readElement(exact, nullptr), 0);
+
     int empty = addRecord(store, 1, 1, 0, 0, &entry);
     EXPECT_GE(empty, 1);
     EXPECT_EQ(entry.blockCount, 1) << "an empty record still takes one block number";
@@ -139,7 +149,7 @@ TEST(ElementStore, UpdateRewritesTheRecordInItsOwnChain)
 
     std::vector<char> bytes(300, 'b');
     store.recordBuffer->rewind();
-    store.recordBuffer->putBytes(bytes.data(), 300);
+    ASSERT_EQ(store.recordBuffer->putBytes(bytes.data(), 300), 1);
     ElementIndexEntry change;
     change.serial = 55;
     change.kind = 3;
@@ -158,7 +168,7 @@ TEST(ElementStore, UpdateRewritesTheRecordInItsOwnChain)
 
     // Shorter again: the first block stays and, with reuse allowed, the other two are freed.
     store.recordBuffer->rewind();
-    store.recordBuffer->putBytes("c", 1);
+    ASSERT_EQ(store.recordBuffer->putBytes("c", 1), 1);
     ASSERT_EQ(store.updateElement(id, &change), 1);
     EXPECT_EQ(change.firstBlock, before.firstBlock);
     EXPECT_EQ(change.blockCount, 1);
@@ -173,7 +183,7 @@ TEST(ElementStore, UpdateRewritesTheRecordInItsOwnChain)
     document.setNoReuse(1);
     int element = addRecord(document, 1, 1, 300);
     document.recordBuffer->rewind();
-    document.recordBuffer->putBytes("d", 1);
+    ASSERT_EQ(document.recordBuffer->putBytes("d", 1), 1);
     ASSERT_EQ(document.updateElement(element, &change), 1);
     ASSERT_EQ(document.deleteElement(element, nullptr), 1);
     EXPECT_EQ(document.pool->freeCount, 0);
@@ -198,7 +208,7 @@ TEST(ElementStore, DeletingUnlinksAndClearsEmptiedPages)
     int c = addRecord(store, 3, 2, 10);
     EXPECT_EQ(cellChain(store, 3, 2), (std::vector<int>{a, c}));
     ElementIndexEntry entry;
-    store.getEntry(c, &entry);
+    ASSERT_EQ(store.getEntry(c, &entry), 1);
     EXPECT_EQ(entry.ordinal, 2) << "word 2 is the cell's count after the append";
 
     ElementIndexEntry deleted;
@@ -292,11 +302,11 @@ TEST(ElementStore, ElementsDeletedTogetherComeBackInAnyOrder)
     // The free list is kept beside the entries: released ids still come back oldest first while
     // their entries keep the links they were released with.
     ElementIndexEntry before;
-    store.getEntry(n, &before);
+    ASSERT_EQ(store.getEntry(n, &before), 1);
     for (int id : {n, p, z})
         ASSERT_EQ(store.deleteElement(id, nullptr), 1);
     ElementIndexEntry released;
-    store.getEntry(n, &released);
+    ASSERT_EQ(store.getEntry(n, &released), 1);
     EXPECT_EQ(std::memcmp(&released, &before, sizeof before), 0);
     EXPECT_EQ(addRecord(store, 1, 1, 10), n);
     EXPECT_EQ(addRecord(store, 1, 1, 10), p);
@@ -372,7 +382,7 @@ TEST(ElementStore, PagesAreInsertedAndRemovedByRows)
     EXPECT_EQ(store.pageTable->getFirst(3), two);
     EXPECT_EQ(store.cellTable->getFirst(3, 4), two);
     ElementIndexEntry entry;
-    store.getEntry(two, &entry);
+    ASSERT_EQ(store.getEntry(two, &entry), 1);
     EXPECT_EQ(entry.page, 2) << "the entries keep their page words";
 
     EXPECT_EQ(store.insertPageAfter(3), 1) << "after the last row nothing changes";
@@ -444,7 +454,7 @@ TEST(ElementRecordBuffer, ReadsStopAtTheUsedCount)
 
     // Writing in the middle makes the record end there.
     buffer.position = 2;
-    buffer.putInt(7);
+    ASSERT_EQ(buffer.putInt(7), 1);
     EXPECT_EQ(buffer.count, 6);
     std::vector<char> large(5 << 20, 'z');
     buffer.rewind();

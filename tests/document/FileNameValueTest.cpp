@@ -29,22 +29,20 @@ public:
 // A document bound directly to a file for writing or reading one value.
 class NameFile : public Document {
 public:
-    ~NameFile() override { ioFile()->close(); }
+    ~NameFile() override { (void)ioFile()->close(); } // written files are read back by name
 
     // The bytes written by body, with the document at `path`.
     std::string write(const std::string& path, const std::function<void()>& body)
     {
         std::string target = scratch.pathOf("w.ycx");
-        ioFile()->close();
+        (void)ioFile()->close(); // the file of the last call, read back already
         DeleteFileA(target.c_str());
         FileName file;
-        file.setPath(target.c_str());
-        ioFile()->createEmpty(file);
-        ioFile()->openReadWrite(file);
-        setPathAndTitle(path.c_str());
+        EXPECT_TRUE(file.setPath(target.c_str()) && ioFile()->createEmpty(file) && ioFile()->openReadWrite(file) &&
+                    setPathAndTitle(path.c_str()));
         attachWriter(ioFile(), &tags);
         body();
-        ioFile()->close();
+        (void)ioFile()->close(); // unbuffered: a failed write shows in the bytes read back
         attachWriter(nullptr, nullptr);
         return ScratchFolder::read(target);
     }
@@ -52,17 +50,17 @@ public:
     // element of this kind.
     std::string read(const std::string& path, const std::string& bytes, ElementKind kind)
     {
-        ioFile()->close();
+        (void)ioFile()->close(); // the file of the last call, read back already
         FileName file;
-        file.setPath(scratch.file("r.ycx", bytes).c_str());
-        ioFile()->openForRead(file);
-        setPathAndTitle(path.c_str());
+        if (!file.setPath(scratch.file("r.ycx", bytes).c_str()) || !ioFile()->openForRead(file) ||
+            !setPathAndTitle(path.c_str()) || !beginIo()) {
+            ADD_FAILURE() << "no file to read for " << path;
+            return std::string();
+        }
         attachReader(ioFile(), &tags);
-        beginIo();
         attributeHolder()->kind = kindCode(kind);
         int id = 0;
-        nextTag(id);
-        readEntityTag(id);
+        EXPECT_TRUE(nextTag(id) && readEntityTag(id)) << bytes;
         std::string text = static_cast<NameHolder*>(attributeHolder())->name.text();
         endIo();
         attachReader(nullptr, nullptr);
@@ -86,7 +84,7 @@ TEST(FileNameValue, APictureBesideTheDrawingTravelsWithIt)
     EXPECT_EQ(file.write("c:\\work\\PLANS\\house.ycx", [&] { EXPECT_EQ(picture.writeXml(file), 1); }),
               "<fileName>\"logo.bmp\"</fileName>\r\n");
     // Elsewhere the whole path; an empty path writes nothing.
-    EXPECT_EQ(file.write("C:\\Work\\house.ycx", [&] { picture.writeXml(file); }),
+    EXPECT_EQ(file.write("C:\\Work\\house.ycx", [&] { EXPECT_EQ(picture.writeXml(file), 1); }),
               "<fileName>\"C:\\Work\\Plans\\logo.bmp\"</fileName>\r\n");
     FileNameValue empty;
     EXPECT_EQ(file.write("C:\\Work\\house.ycx", [&] { EXPECT_EQ(empty.writeXml(file), 1); }), "");
@@ -122,8 +120,8 @@ TEST(FileNameValue, RecordImagesAreCheckedWhenReadBack)
     // A length the record or the path cannot hold leaves the path.
     for (int length : {-1, 260, 100}) {
         ElementRecordBuffer bad;
-        bad.putInt(length);
-        bad.putBytes("abc", 3);
+        ASSERT_EQ(bad.putInt(length), 1);
+        ASSERT_EQ(bad.putBytes("abc", 3), 1);
         bad.rewind();
         EXPECT_EQ(back.exchangeRecord(3, bad), 0) << length;
         EXPECT_STREQ(back.text(), "C:\\図面\\写真.jpg");
@@ -142,18 +140,18 @@ TEST(FolderMemory, DialogsStartInTheRememberedFolders)
     FileName name;
     folders.beforeDialog(name);
     EXPECT_STREQ(name.getPath(), "") << "nothing remembered yet";
-    name.setPath("C:\\Plans\\house.ycx");
+    ASSERT_EQ(name.setPath("C:\\Plans\\house.ycx"), 1);
     folders.afterDialog(name);
     EXPECT_STREQ(folders.drawingFolder, "C:\\Plans\\");
     FileName next;
     folders.beforeDialog(next);
     EXPECT_STREQ(next.getPath(), "C:\\Plans\\");
     FileName given;
-    given.setPath("D:\\other.ycx");
+    ASSERT_EQ(given.setPath("D:\\other.ycx"), 1);
     folders.beforeDialog(given);
     EXPECT_STREQ(given.getPath(), "D:\\other.ycx");
     FileName bare;
-    bare.setPath("plain.ycx");
+    ASSERT_EQ(bare.setPath("plain.ycx"), 1);
     folders.afterDialog(bare);
     EXPECT_STREQ(folders.drawingFolder, "C:\\Plans\\") << "a name without folder changes nothing";
 
@@ -168,15 +166,15 @@ TEST(FolderMemory, DialogsStartInTheRememberedFolders)
     file.registerKey(FolderMemory::kPdfDir, "PDFDIR");
     ASSERT_EQ(folders.writeIni(file), 1);
     EXPECT_EQ(file.text, "[FILEINFO]\r\nFILEDIR=\"C:\\Plans\\\"\r\n");
-    pdf.setPath("E:\\Out\\a.pdf");
+    ASSERT_EQ(pdf.setPath("E:\\Out\\a.pdf"), 1);
     folders.afterPdfDialog(pdf);
     file.text.clear();
-    folders.writeIni(file);
+    ASSERT_EQ(folders.writeIni(file), 1);
     EXPECT_EQ(file.text, "[FILEINFO]\r\nFILEDIR=\"C:\\Plans\\\"\r\nPDFDIR=\"E:\\Out\\\"\r\n");
 
     file.text += "[GRID]\r\n";
     file.rewind();
-    file.readKey(); // the section line
+    ASSERT_TRUE(file.readKey()); // the section line
     FolderMemory read;
     ASSERT_EQ(read.readIni(file), 1);
     EXPECT_STREQ(read.drawingFolder, "C:\\Plans\\");

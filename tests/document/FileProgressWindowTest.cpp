@@ -70,8 +70,8 @@ TEST(FileProgressWindow, CancelDuringASaveKeepsTheOldFile)
     TestDrawing drawing;
     ShapeValues values;
     for (int i = 0; i < 3; ++i)
-        drawing.add(1, ElementKind::Line, values);
-    drawing.context.setPathAndTitle(path.c_str());
+        ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
 
     // The click waits in the queue; the writer's first step delivers it.
     {
@@ -147,8 +147,8 @@ TEST(FileProgressWindow, WhileUpItIsTheOnlyWindowThatTakesInput)
     TestDrawing drawing;
     ShapeValues values;
     for (int i = 0; i < 3; ++i)
-        drawing.add(1, ElementKind::Line, values);
-    drawing.context.setPathAndTitle(path.c_str());
+        ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
     static int frameEnabledAtStart;
     frameEnabledAtStart = -1;
     {

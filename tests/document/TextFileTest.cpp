@@ -20,9 +20,7 @@ class OpenTextFile {
 public:
     explicit OpenTextFile(const std::string& bytes)
     {
-        file.createFileName();
-        file.setPath(scratch.file("t.txt", bytes).c_str());
-        file.openForRead();
+        EXPECT_TRUE(file.createFileName() && file.setPath(scratch.file("t.txt", bytes).c_str()) && file.openForRead());
     }
     ScratchFolder scratch;
     TextFile file;
@@ -60,8 +58,10 @@ TEST(TextString, GrowsKeepsItsTerminatorAndGivesTokens)
     ASSERT_EQ(text.nextToken(token, 5), 1);
     EXPECT_STREQ(token, "a\x95\x5C") << "a cut token keeps whole characters";
 
-    text.setDouble(2.3, 5);
+    ASSERT_EQ(text.setDouble(2.3, 5), 1);
     EXPECT_STREQ(text.text(), "2.3");
+    EXPECT_EQ(text.setDouble(1e50, 2), 0);
+    EXPECT_STREQ(text.text(), "2.3") << "a value without a text leaves the text as it was";
     EXPECT_EQ(text.toDouble(), 2.3);
     char small[4];
     EXPECT_EQ(text.copyTo(small, sizeof small), 3);
@@ -111,8 +111,8 @@ TEST(FileErrorReporter, ShowsEachKindOnceUntilReset)
     theFileErrorReporter.reset();
     for (const char* name : {"missing1.bmp", "missing2.bmp"}) {
         TextFile file;
-        file.createFileName();
-        file.setPath(scratch.pathOf(name).c_str());
+        ASSERT_EQ(file.createFileName(), 1);
+        ASSERT_EQ(file.setPath(scratch.pathOf(name).c_str()), 1);
         EXPECT_EQ(file.openForRead(), 0);
         EXPECT_EQ(file.hasError(), 1);
         EXPECT_EQ(file.openForRead(), 0) << "the error flag stops later opens";
@@ -124,7 +124,7 @@ TEST(FileErrorReporter, ShowsEachKindOnceUntilReset)
     EXPECT_EQ(theFileErrorReporter.count(FileErrorReporter::kMissing), 2);
 
     TextFile unnamed;
-    unnamed.createFileName();
+    ASSERT_EQ(unnamed.createFileName(), 1);
     EXPECT_EQ(unnamed.openForRead(), 0);
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].text, "ファイル名がない");
@@ -142,11 +142,11 @@ TEST(TextFile, WritesANewFileOverAnOldOne)
     ScratchFolder scratch;
     std::string path = scratch.file("out.txt", "old contents that are longer");
     TextFile file;
-    file.createFileName();
-    file.setPath(path.c_str());
+    ASSERT_EQ(file.createFileName(), 1);
+    ASSERT_EQ(file.setPath(path.c_str()), 1);
     ASSERT_EQ(file.openForWrite(), 1);
     TextString value;
-    value.assign("v");
+    ASSERT_EQ(value.assign("v"), 1);
     EXPECT_TRUE(file.writeLine("abc") && file.writeByte('x') && file.writeString(value) && file.writeLineEnd());
     EXPECT_EQ(file.flushAndClose(), 1);
     EXPECT_EQ(ScratchFolder::read(path), "abc\r\nxv\r\n");
@@ -158,21 +158,15 @@ class SvgLike : public XmlDocument {
 public:
     SvgLike()
     {
-        addKeyword(14, "text");
-        addKeyword(20, "svg");
-        addKeyword(21, "rect");
-        addKeyword(22, "width");
-        addKeyword(23, "height");
-        addKeyword(24, "g");
+        EXPECT_TRUE(addKeyword(14, "text") && addKeyword(20, "svg") && addKeyword(21, "rect") &&
+                    addKeyword(22, "width") && addKeyword(23, "height") && addKeyword(24, "g"));
     }
 };
 
 struct ReadXml {
     explicit ReadXml(const std::string& bytes)
     {
-        xml.createFileName();
-        xml.setPath(scratch.file("a.svg", bytes).c_str());
-        ok = xml.beginInput();
+        ok = xml.createFileName() && xml.setPath(scratch.file("a.svg", bytes).c_str()) && xml.beginInput();
     }
     ScratchFolder scratch;
     SvgLike xml;
@@ -234,7 +228,7 @@ TEST(XmlDocument, ReadsNodesAndKeepsThePathOfOpenElements)
     EXPECT_EQ(x.read(), 0) << "the end of the file";
     EXPECT_EQ(x.depth(), 0);
     EXPECT_EQ(x.nodeCount(), 1) << "only the root stays";
-    x.endInput();
+    EXPECT_EQ(x.endInput(), 1);
 }
 
 TEST(XmlDocument, ACommentEndsAtItsFirstCloseWhateverItsLength)
@@ -248,7 +242,7 @@ TEST(XmlDocument, ACommentEndsAtItsFirstCloseWhateverItsLength)
         while (x.read() && names.size() < 20)
             names.push_back(x.lastNode()->type == XmlNode::Comment ? "comment" : x.lastNode()->name);
         EXPECT_EQ(names, (std::vector<std::string>{"svg", "comment", "rect", "comment", "circle", "/svg"})) << length;
-        x.endInput();
+        EXPECT_EQ(x.endInput(), 1);
     }
     // Without blanks, as long as a name or longer, and closed at once.
     for (std::string comment : {"<!--" + std::string(74, 'a') + "-->", "<!--" + std::string(75, 'a') + "-->",
@@ -260,7 +254,7 @@ TEST(XmlDocument, ACommentEndsAtItsFirstCloseWhateverItsLength)
         while (x.read() && names.size() < 20)
             names.push_back(x.lastNode()->type == XmlNode::Comment ? "comment" : x.lastNode()->name);
         EXPECT_EQ(names, (std::vector<std::string>{"svg", "comment", "rect", "comment", "circle", "/svg"})) << comment;
-        x.endInput();
+        EXPECT_EQ(x.endInput(), 1);
     }
 }
 
@@ -269,22 +263,22 @@ TEST(XmlDocument, WritesElementNodesAndTheDeclarations)
     ScratchFolder scratch;
     std::string path = scratch.pathOf("w.svg");
     SvgLike x;
-    x.createFileName();
-    x.setPath(path.c_str());
+    ASSERT_EQ(x.createFileName(), 1);
+    ASSERT_EQ(x.setPath(path.c_str()), 1);
     ASSERT_EQ(x.beginOutput(), 1);
-    x.writeDeclaration();
-    x.writeSvgDocType();
+    ASSERT_EQ(x.writeDeclaration(), 1);
+    ASSERT_EQ(x.writeSvgDocType(), 1);
     XmlNode rect;
     rect.keywordId = 21;
     rect.endFlag = 1;
     auto* width = new XmlAttribute;
     width->keywordId = 22;
-    width->value.assign("3");
-    rect.addAttribute(width);
+    ASSERT_EQ(width->value.assign("3"), 1);
+    ASSERT_EQ(rect.addAttribute(width), 1);
     auto* other = new XmlAttribute;
     StringUtil::copy(other->name, "fill");
-    other->value.assign("red");
-    rect.addAttribute(other);
+    ASSERT_EQ(other->value.assign("red"), 1);
+    ASSERT_EQ(rect.addAttribute(other), 1);
     EXPECT_EQ(x.writeNode(rect), 1);
     XmlNode close;
     close.keywordId = 20;
@@ -313,7 +307,7 @@ TEST(XmlDocument, DamagedInputEndsWithoutFault)
             ASSERT_LT(StringUtil::length(r.xml.lastNode()->name), 80);
         }
         EXPECT_LT(guard, 1000) << bytes;
-        r.xml.endInput();
+        EXPECT_EQ(r.xml.endInput(), 1);
     }
 
     // Names cut to the buffer keep whole characters: 78 bytes, then a character that would end
@@ -325,6 +319,6 @@ TEST(XmlDocument, DamagedInputEndsWithoutFault)
         const XmlNode* node = r.xml.lastNode();
         const char* name = node->attributeCount() ? node->attributeAt(0)->name : node->name;
         EXPECT_EQ(std::string(name), std::string(78, 'n'));
-        r.xml.endInput();
+        EXPECT_EQ(r.xml.endInput(), 1);
     }
 }

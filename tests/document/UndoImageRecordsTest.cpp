@@ -44,7 +44,7 @@ TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
     undo.clearRecordPoints();
     undo.addRecordPoint(5, 5, 0);
     element->setPoint(1, 6, 8, 0);
-    doc.editor->storeBack(line);
+    ASSERT_EQ(doc.editor->storeBack(line), 1);
     undo.addRecordPoint(6, 8, 0);
     undo.endPointMove(element);
     ASSERT_EQ(undo.recordCount(), 1);
@@ -66,24 +66,24 @@ TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
     // A vertex added with its corner radius; undo rebuilds both lists as they were.
     ASSERT_TRUE(doc.editor->beginEdit(line));
     element = doc.editor->held();
-    element->rounding.resize(0);
-    element->rounding.append(0.5);
-    element->rounding.append(1.5);
-    element->rounding.append(2.5);
-    doc.editor->storeBack(line);
+    ASSERT_EQ(element->rounding.resize(0), 1);
+    ASSERT_EQ(element->rounding.append(0.5), 1);
+    ASSERT_EQ(element->rounding.append(1.5), 1);
+    ASSERT_EQ(element->rounding.append(2.5), 1);
+    ASSERT_EQ(doc.editor->storeBack(line), 1);
     undo.beginPointAdd(3);
     undo.clearRecordPoints();
     undo.setValueCountBefore(3);
     undo.clearRecordValues();
     addPoints(undo, element->points);
     for (int i = 0; i < element->rounding.count; ++i)
-        undo.recordValues()->append(element->rounding.get(i));
+        ASSERT_EQ(undo.recordValues()->append(element->rounding.get(i)), 1);
     element->points.insert(element->points.begin() + 2, UndoPoint{7, 7, 0});
-    element->rounding.insertAfter(1, 9.0);
-    doc.editor->storeBack(line);
+    ASSERT_EQ(element->rounding.insertAfter(1, 9.0), 1);
+    ASSERT_EQ(doc.editor->storeBack(line), 1);
     addPoints(undo, element->points);
     for (int i = 0; i < element->rounding.count; ++i)
-        undo.recordValues()->append(element->rounding.get(i));
+        ASSERT_EQ(undo.recordValues()->append(element->rounding.get(i)), 1);
     undo.endPointAdd(element);
     char text[UndoManager::kTextSize];
     undo.undoText(text);
@@ -108,7 +108,7 @@ TEST_F(UndoImageRecordsTest, AttributeChangePutsTheWholeImageBack)
     // A longer record takes more blocks; undo must come back to the short one.
     element->text = std::string(300, 'b');
     element->points[0] = {4, 4, 0};
-    doc.editor->storeBack(box);
+    ASSERT_EQ(doc.editor->storeBack(box), 1);
     undo.endAttributeChange(element);
 
     char text[UndoManager::kTextSize];

@@ -201,7 +201,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
     ASSERT_EQ(undo.recordCount(), 1);
 
     // The log's file goes away under the manager: the next record cannot be written.
-    const_cast<TempFile&>(undo.log().tempFile()).close();
+    ASSERT_EQ(const_cast<TempFile&>(undo.log().tempFile()).close(), 1);
     undo.recordMove(2, 0, 0);
     EXPECT_EQ(undo.isEnabled(), 1);
     EXPECT_EQ(undo.isWriteOk(), 1);
@@ -302,7 +302,7 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     // Cut of the first element, then paste of a new one.
     doc.selectTool->select({a});
     undo.recordCut();
-    doc.editor->removeById(a);
+    ASSERT_EQ(doc.editor->removeById(a), 1);
     int pasted = doc.add(ElementKind::Line, {{7, 7, 0}});
     EXPECT_NE(pasted, a);
     doc.selectTool->select({pasted});
@@ -359,10 +359,10 @@ void recordOrder(UndoTestDocument& doc, int phase)
     ends.type = 1;
     ends.w[1] = doc.store().pageTable->getFirst(1);
     ends.w[2] = doc.store().pageTable->getLast(1);
-    order.addItem(ends);
+    EXPECT_EQ(order.addItem(ends), 1);
     for (int id : doc.pageOrder()) {
         ElementIndexEntry entry;
-        doc.store().getEntry(id, &entry);
+        EXPECT_EQ(doc.store().getEntry(id, &entry), 1);
         OrderChangeItem links;
         links.phase = static_cast<uint8_t>(phase);
         links.type = 2;
@@ -371,7 +371,7 @@ void recordOrder(UndoTestDocument& doc, int phase)
         links.w[2] = entry.pageNext;
         links.w[3] = entry.cellPrevious;
         links.w[4] = entry.cellNext;
-        order.addItem(links);
+        EXPECT_EQ(order.addItem(links), 1);
     }
     OrderChangeItem cell;
     cell.phase = static_cast<uint8_t>(phase);
@@ -379,7 +379,7 @@ void recordOrder(UndoTestDocument& doc, int phase)
     cell.w[0] = 1;
     cell.w[1] = doc.store().cellTable->getFirst(1, 1);
     cell.w[2] = doc.store().cellTable->getLast(1, 1);
-    order.addItem(cell);
+    EXPECT_EQ(order.addItem(cell), 1);
 }
 
 TEST_F(UndoManagerTest, RotationAndDrawingOrder)
@@ -393,7 +393,7 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     undo.captureSelection();
     ASSERT_TRUE(doc.editor->beginEdit(a));
     doc.editor->held()->rotate(90, 0, 0, 0);
-    doc.editor->storeBack(a);
+    ASSERT_EQ(doc.editor->storeBack(a), 1);
     undo.recordRotate(90, 0, 0, 0);
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(a).x(), 1.0);
@@ -405,7 +405,7 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     // c to the very back.
     undo.orderList()->clear();
     recordOrder(doc, 1);
-    doc.store().relinkOrder(1, c, a);
+    ASSERT_EQ(doc.store().relinkOrder(1, c, a), 1);
     recordOrder(doc, 2);
     undo.recordOrderChange();
     ASSERT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
@@ -418,6 +418,18 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     EXPECT_EQ(undo.redo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
     EXPECT_EQ(doc.store().pageTable->getLast(1), b);
+
+    // A record whose page the store has no row for (page 0) is not applied in part: the step
+    // fails and the drawing order stays.
+    undo.orderList()->clear();
+    recordOrder(doc, 1);
+    ASSERT_EQ(doc.store().relinkOrderAfter(1, a, b), 1);
+    recordOrder(doc, 2);
+    undo.orderList()->page = 0;
+    undo.recordOrderChange();
+    ASSERT_EQ(doc.pageOrder(), (std::vector<int>{c, b, a}));
+    EXPECT_EQ(undo.undo(), 0);
+    EXPECT_EQ(doc.pageOrder(), (std::vector<int>{c, b, a}));
 }
 
 TEST_F(UndoManagerTest, ASettleThatRecordsStopsTheStep)
@@ -513,9 +525,9 @@ const FailingStep failingSteps[] = {
          int c = doc.add(ElementKind::Line, {{3, 0, 0}});
          selectAndCapture(doc, {a, b, c});
          for (int id : {a, b, c}) {
-             doc.editor->beginEdit(id);
+             EXPECT_EQ(doc.editor->beginEdit(id), 1);
              doc.editor->held()->rotate(90, 0, 0, 0);
-             doc.editor->storeBack(id);
+             EXPECT_EQ(doc.editor->storeBack(id), 1);
          }
          doc.undo().recordRotate(90, 0, 0, 0);
          return c;
@@ -539,7 +551,7 @@ const FailingStep failingSteps[] = {
          doc.selectTool->select({b, a, c});
          doc.undo().recordDelete();
          for (int id : {b, a, c})
-             doc.editor->removeById(id);
+             EXPECT_EQ(doc.editor->removeById(id), 1);
          return c;
      }},
     {"paste of three", Obstacle::Refused,
@@ -565,7 +577,7 @@ const FailingStep failingSteps[] = {
          int c = doc.add(ElementKind::Line, {{2, 0, 0}});
          doc.undo().orderList()->clear();
          recordOrder(doc, 1);
-         doc.store().relinkOrder(1, c, a);
+         EXPECT_EQ(doc.store().relinkOrder(1, c, a), 1);
          recordOrder(doc, 2);
          doc.undo().recordOrderChange();
          return b;
@@ -574,14 +586,14 @@ const FailingStep failingSteps[] = {
      [](UndoTestDocument& doc) {
          int line = doc.add(ElementKind::Breakline, {{0, 0, 0}, {9, 0, 0}});
          UndoManager& undo = doc.undo();
-         doc.editor->beginEdit(line);
+         EXPECT_EQ(doc.editor->beginEdit(line), 1);
          UndoTestElement* element = doc.editor->held();
          undo.beginPointAdd(2);
          undo.clearRecordPoints();
          undo.addRecordPoint(0, 0, 0);
          undo.addRecordPoint(9, 0, 0);
          element->points.insert(element->points.begin() + 1, UndoPoint{4, 4, 0});
-         doc.editor->storeBack(line);
+         EXPECT_EQ(doc.editor->storeBack(line), 1);
          for (const UndoPoint& p : element->points)
              undo.addRecordPoint(p.x, p.y, p.z);
          undo.endPointAdd(element);
@@ -590,10 +602,10 @@ const FailingStep failingSteps[] = {
     {"reshape", Obstacle::Deleted,
      [](UndoTestDocument& doc) {
          int box = doc.add(ElementKind::Box, {{1, 1, 0}}, "small");
-         doc.editor->beginEdit(box);
+         EXPECT_EQ(doc.editor->beginEdit(box), 1);
          doc.undo().beginReshape(doc.editor->held());
          doc.editor->held()->points[0] = {3, 3, 0};
-         doc.editor->storeBack(box);
+         EXPECT_EQ(doc.editor->storeBack(box), 1);
          doc.undo().endReshape(doc.editor->held());
          return box;
      }},
@@ -604,9 +616,9 @@ const FailingStep failingSteps[] = {
          doc.undo().beginBatchChange(3);
          for (int id : {a, b, c}) {
              doc.undo().batchChangeBefore(id);
-             doc.editor->beginEdit(id);
+             EXPECT_EQ(doc.editor->beginEdit(id), 1);
              doc.editor->held()->text += "1";
-             doc.editor->storeBack(id);
+             EXPECT_EQ(doc.editor->storeBack(id), 1);
              doc.undo().batchChangeAfter(id);
          }
          doc.undo().endBatchChange();
@@ -615,12 +627,12 @@ const FailingStep failingSteps[] = {
     {"typing", Obstacle::Refused,
      [](UndoTestDocument& doc) {
          int text = doc.add(ElementKind::Text, {}, "ab");
-         doc.textEditor->beginEdit(text);
+         EXPECT_EQ(doc.textEditor->beginEdit(text), 1);
          UndoTestElement* element = doc.textEditor->held();
          doc.undo().beginTyping(element, 2);
          element->insertTextAt(2, "cd", 2);
          doc.undo().appendTyped("cd", 2);
-         doc.textEditor->storeBack(text);
+         EXPECT_EQ(doc.textEditor->storeBack(text), 1);
          return text;
      }},
 };

@@ -21,7 +21,7 @@
 // editing calls it receives.
 class UndoTestElement : public Element {
 public:
-    int exchangeRecord(int mode) override
+    [[nodiscard]] int exchangeRecord(int mode) override
     {
         ElementStore* store = elementStore();
         if (!store)
@@ -29,41 +29,33 @@ public:
         ElementRecordBuffer& buffer = *store->recordBuffer;
         buffer.rewind();
         if (mode == 1) {
-            buffer.putInt(static_cast<int32_t>(points.size()));
-            for (const UndoPoint& p : points) {
-                buffer.putDouble(p.x);
-                buffer.putDouble(p.y);
-                buffer.putDouble(p.z);
-            }
-            buffer.putInt(static_cast<int32_t>(text.size()));
-            buffer.putBytes(text.data(), static_cast<int>(text.size()));
-            buffer.putInt(rounding.count);
-            for (int i = 0; i < rounding.count; ++i)
-                buffer.putDouble(rounding.get(i));
-            return 1;
+            int ok = buffer.putInt(static_cast<int32_t>(points.size()));
+            for (const UndoPoint& p : points)
+                ok = ok && buffer.putDouble(p.x) && buffer.putDouble(p.y) && buffer.putDouble(p.z);
+            ok = ok && buffer.putInt(static_cast<int32_t>(text.size())) &&
+                 buffer.putBytes(text.data(), static_cast<int>(text.size())) && buffer.putInt(rounding.count);
+            for (int i = 0; ok && i < rounding.count; ++i)
+                ok = buffer.putDouble(rounding.get(i));
+            return ok;
         }
         int32_t n = 0;
         points.clear();
-        buffer.getInt(n);
-        for (int i = 0; i < n && i < 10000; ++i) {
+        int ok = buffer.getInt(n);
+        for (int i = 0; ok && i < n && i < 10000; ++i) {
             UndoPoint p = {0, 0, 0};
-            buffer.getDouble(p.x);
-            buffer.getDouble(p.y);
-            buffer.getDouble(p.z);
+            ok = buffer.getDouble(p.x) && buffer.getDouble(p.y) && buffer.getDouble(p.z);
             points.push_back(p);
         }
-        buffer.getInt(n);
-        text.assign(n > 0 && n < 10000 ? static_cast<size_t>(n) : 0, '\0');
+        ok = ok && buffer.getInt(n);
+        text.assign(ok && n > 0 && n < 10000 ? static_cast<size_t>(n) : 0, '\0');
         if (!text.empty())
-            buffer.getBytes(&text[0], static_cast<int>(text.size()));
-        buffer.getInt(n);
-        rounding.resize(0);
-        for (int i = 0; i < n && i < 10000; ++i) {
+            ok = buffer.getBytes(&text[0], static_cast<int>(text.size()));
+        ok = ok && buffer.getInt(n) && rounding.resize(0);
+        for (int i = 0; ok && i < n && i < 10000; ++i) {
             double v = 0;
-            buffer.getDouble(v);
-            rounding.append(v);
+            ok = buffer.getDouble(v) && rounding.append(v);
         }
-        return 1;
+        return ok;
     }
 
     void translate(double dx, double dy, double dz) override
@@ -125,17 +117,17 @@ public:
 class UndoTestEditor : public ElementEditor {
 public:
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
-    int mouseStep(int, int) override { return 0; }
-    int placeByMouse(int, int) override { return 0; }
+    [[nodiscard]] int mouseStep(int, int) override { return 0; }
+    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
     void settleElement(int) override
     {
         ++settles;
         if (onSettle)
             onSettle();
     }
-    Element* elementInHand() override { return inHand.get(); }
-    int holdsKind(int kind) override { return inHand && inHand->kind == kind; }
-    int isInEditState() override { return 0; }
+    [[nodiscard]] Element* elementInHand() override { return inHand.get(); }
+    [[nodiscard]] int holdsKind(int kind) override { return inHand && inHand->kind == kind; }
+    [[nodiscard]] int isInEditState() override { return 0; }
     void redrawInputOverlay() override {}
     void handleKey() override {}
     int insertCharacters(int, int) override { return 0; }
@@ -143,7 +135,7 @@ public:
     int onContextEvent2() override { return 0; }
     int onContextEvent3() override { return 0; }
 
-    int beginEdit(int id) override
+    [[nodiscard]] int beginEdit(int id) override
     {
         if (id == refusedId)
             return 0;
@@ -154,7 +146,7 @@ public:
         inHand = std::move(element);
         return 1;
     }
-    int storeBack(int id) override
+    [[nodiscard]] int storeBack(int id) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
         if (id == refusedId || !store || !inHand || inHand->id != id || !inHand->exchangeRecord(1))
@@ -163,7 +155,7 @@ public:
         inHand->buildIndexEntry(entry);
         return store->updateElement(id, &entry);
     }
-    int removeById(int id) override
+    [[nodiscard]] int removeById(int id) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
         ElementIndexEntry entry;
@@ -173,12 +165,12 @@ public:
             inHand.reset();
         return 1;
     }
-    int reinsertById(int id, const ElementIndexEntry& entry) override
+    [[nodiscard]] int reinsertById(int id, const ElementIndexEntry& entry) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
         return id != refusedId && store && store->reinsertElement(id, entry) && beginEdit(id);
     }
-    int appendToPageEndById(int id) override
+    [[nodiscard]] int appendToPageEndById(int id) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
         return id != refusedId && store && store->appendToPageEnd(id) && beginEdit(id);
@@ -199,12 +191,12 @@ public:
     int onMouse() override { return 0; }
     int selectAll() override { return 0; }
     int selectByClick() override { return 0; }
-    int selectionMode() override { return mode; }
-    int canEditProperties() override { return 0; }
+    [[nodiscard]] int selectionMode() override { return mode; }
+    [[nodiscard]] int canEditProperties() override { return 0; }
     int openProperties() override { return 0; }
     int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
+    [[nodiscard]] int isEditing() override { return 0; }
+    [[nodiscard]] int singleElementEditState() override { return 0; }
     void hideMarks() override {}
     void redrawMarks() override {}
 
@@ -216,12 +208,12 @@ public:
     }
     void selectSingle(int id) override { ids.assign(1, id); }
     void addToSelection(int id) override { ids.push_back(id); }
-    int firstSelectedId() override
+    [[nodiscard]] int firstSelectedId() override
     {
         cursor = 0;
         return nextSelectedId();
     }
-    int nextSelectedId() override { return cursor < ids.size() ? ids[cursor++] : 0; }
+    [[nodiscard]] int nextSelectedId() override { return cursor < ids.size() ? ids[cursor++] : 0; }
 
     void select(const std::vector<int>& chosen)
     {
@@ -289,8 +281,7 @@ public:
         element.kind = kindCode(kind);
         element.points = std::move(points);
         element.text = text;
-        element.exchangeRecord(1);
-        int id = element.store();
+        int id = element.exchangeRecord(1) ? element.store() : 0;
         element.context = nullptr;
         return id;
     }

@@ -151,7 +151,7 @@ TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
     // Typing into the leader text, which is then settled; the editor moves on to the text.
     ASSERT_TRUE(doc.textEditor->beginEdit(leader));
     type(undo, doc.textEditor->held(), 4, "!");
-    doc.textEditor->storeBack(leader);
+    ASSERT_EQ(doc.textEditor->storeBack(leader), 1);
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     EXPECT_EQ(undo.recordCount(), 1) << "the typing was written when its element went away";
 

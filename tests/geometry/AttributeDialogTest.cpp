@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "dialogs/colour/InkInfo.h"
+#include "geometry/DrawPoint.h"
+#include "geometry/PointList.h"
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/RecordingDialog.h"
@@ -74,14 +76,14 @@ protected:
     {
         dialog.onEvent = [this](int event) {
             if (event == DLG_INIT) {
-                dialog.addControl(IDC_ATTR_LIST, KIND_COMBO_BOX);
-                dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT);
-                dialog.addControl(IDC_ATTR_INTEGER, KIND_INTEGER_EDIT);
-                dialog.addControl(IDC_ATTR_CHECK, KIND_CHECK_BUTTON);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_LIST, KIND_COMBO_BOX), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_INTEGER, KIND_INTEGER_EDIT), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_CHECK, KIND_CHECK_BUTTON), 1);
                 swatch = new SwatchProbe;
-                dialog.addControl(swatch, IDC_ATTR_SWATCH, KIND_COLOR_SWATCH);
+                EXPECT_EQ(dialog.addControl(swatch, IDC_ATTR_SWATCH, KIND_COLOR_SWATCH), 1);
                 for (int i = 0; i < InkColor::kPlates; ++i)
-                    dialog.addControl(IDC_ATTR_PLATE_C + i, KIND_CHECK_BUTTON);
+                    EXPECT_EQ(dialog.addControl(IDC_ATTR_PLATE_C + i, KIND_CHECK_BUTTON), 1);
                 dialog.attachControls();
             }
             return RecordingModeless::kNotAnswered;
@@ -128,22 +130,22 @@ TEST_F(AttributeDialogTest, LineTypeListFollowsItsListMode)
     ASSERT_EQ(type.styleFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(type.style, 6);
     choose(1);
-    type.styleFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(type.styleFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(type.style, 2);
     EXPECT_EQ(type.dash, 1.5) << "the list applies the presets";
     type.style = 7;
-    type.styleToList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(type.styleToList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listSelection(), 4) << "style 7 shows position 5";
 
     type.listMode = 3;
-    type.fillStyleList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(type.fillStyleList(&dialog, IDC_ATTR_LIST), 1);
     ASSERT_EQ(listCount(), 8);
     EXPECT_EQ(listText(4), "鎖線3");
     choose(-1);
     EXPECT_EQ(type.styleFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(type.style, 7) << "no selection keeps the style";
     type.listMode = 2;
-    type.fillStyleList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(type.fillStyleList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listCount(), 7);
 
     EXPECT_EQ(type.fillStyleList(&dialog, 12345), 0);
@@ -154,68 +156,68 @@ TEST_F(AttributeDialogTest, LineTypeListFollowsItsListMode)
 TEST_F(AttributeDialogTest, ListsOfPenPositionCapInkScreenAndHatch)
 {
     LineAttribute pen;
-    pen.fillStyleList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(pen.fillStyleList(&dialog, IDC_ATTR_LIST), 1);
     ASSERT_EQ(listCount(), 4);
     EXPECT_EQ(listText(0), "なし");
     choose(0);
-    pen.styleFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(pen.styleFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(pen.style, 0);
     pen.style = 3;
-    pen.styleToList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(pen.styleToList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listSelection(), 3);
 
     LineOriginAttribute origin;
-    origin.fillPositionList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(origin.fillPositionList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listText(1), "外-右");
     choose(2);
-    origin.positionFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(origin.positionFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(origin.position, 3);
 
     LineCapAttribute cap;
-    cap.fillCapList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(cap.fillCapList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listText(2), "スクエア");
     cap.capStyle = 2;
-    cap.capToList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(cap.capToList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listSelection(), 1);
     choose(2);
-    cap.capFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(cap.capFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(cap.capStyle, 3);
 
     InkColor colour;
-    colour.fillInkList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(colour.fillInkList(&dialog, IDC_ATTR_LIST), 1);
     ASSERT_EQ(listCount(), 6);
     EXPECT_EQ(listText(0), "CMYK");
     EXPECT_EQ(listText(5), "特色５");
     colour.inkNumber = 4;
-    colour.inkToList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(colour.inkToList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listSelection(), 3);
     choose(5);
-    colour.inkFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(colour.inkFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(colour.inkNumber, 6);
 
     GrayAttributes screen;
-    screen.fillKindList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(screen.fillKindList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listText(2), "グラデーション");
     choose(1);
-    screen.kindFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(screen.kindFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(screen.kind, 1);
-    screen.kindToList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(screen.kindToList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listSelection(), 1);
-    screen.fillVectorList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(screen.fillVectorList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listText(3), "下→上");
     choose(2);
-    screen.vectorFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(screen.vectorFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(screen.vector, 3);
 
     HatchAttributes hatch;
-    hatch.fillPatternList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(hatch.fillPatternList(&dialog, IDC_ATTR_LIST), 1);
     ASSERT_EQ(listCount(), 9);
     EXPECT_EQ(listText(6), "菱形メッシュ");
     hatch.pattern = 8;
-    hatch.patternToList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(hatch.patternToList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(listSelection(), 8);
     choose(0);
-    hatch.patternFromList(&dialog, IDC_ATTR_LIST);
+    ASSERT_EQ(hatch.patternFromList(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(hatch.pattern, 0);
 }
 
@@ -226,35 +228,35 @@ TEST_F(AttributeDialogTest, NumberFieldsAndTintsInPercent)
     screen.endGray = 0.8;
     ASSERT_EQ(screen.startToField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_EQ(fieldText(IDC_ATTR_INTEGER), "25");
-    screen.endToField(&dialog, IDC_ATTR_INTEGER);
+    ASSERT_EQ(screen.endToField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_EQ(fieldText(IDC_ATTR_INTEGER), "80");
     type(IDC_ATTR_INTEGER, "120");
-    screen.startFromField(&dialog, IDC_ATTR_INTEGER);
+    ASSERT_EQ(screen.startFromField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_EQ(screen.startGray, 0.25) << "120 is no tint";
     type(IDC_ATTR_INTEGER, "35");
-    screen.startFromField(&dialog, IDC_ATTR_INTEGER);
+    ASSERT_EQ(screen.startFromField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_DOUBLE_EQ(screen.startGray, 0.35);
     type(IDC_ATTR_INTEGER, "-1");
-    screen.endFromField(&dialog, IDC_ATTR_INTEGER);
+    ASSERT_EQ(screen.endFromField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_EQ(screen.endGray, 0.8);
     EXPECT_EQ(screen.startFromField(&dialog, 12345), 0);
 
     DrawLineAttribute drawLine;
-    drawLine.spaceToControl(&dialog, IDC_ATTR_REAL);
+    ASSERT_EQ(drawLine.spaceToControl(&dialog, IDC_ATTR_REAL), 1);
     EXPECT_EQ(fieldText(IDC_ATTR_REAL), "3");
     type(IDC_ATTR_REAL, "1.25");
-    drawLine.overFromControl(&dialog, IDC_ATTR_REAL);
-    drawLine.widthFromControl(&dialog, IDC_ATTR_REAL);
+    ASSERT_EQ(drawLine.overFromControl(&dialog, IDC_ATTR_REAL), 1);
+    ASSERT_EQ(drawLine.widthFromControl(&dialog, IDC_ATTR_REAL), 1);
     EXPECT_EQ(drawLine.over, 1.25);
     EXPECT_EQ(drawLine.width, 1.25);
-    drawLine.overToControl(&dialog, IDC_ATTR_REAL);
+    ASSERT_EQ(drawLine.overToControl(&dialog, IDC_ATTR_REAL), 1);
     type(IDC_ATTR_REAL, "4");
-    drawLine.spaceFromControl(&dialog, IDC_ATTR_REAL);
+    ASSERT_EQ(drawLine.spaceFromControl(&dialog, IDC_ATTR_REAL), 1);
     EXPECT_EQ(drawLine.space, 4.0);
 
     LineAttribute pen;
     pen.penWidth = 0.35;
-    pen.widthToControl(&dialog, IDC_ATTR_REAL);
+    ASSERT_EQ(pen.widthToControl(&dialog, IDC_ATTR_REAL), 1);
     EXPECT_EQ(fieldText(IDC_ATTR_REAL), "0.35");
     LineSizeAttribute size;
     ASSERT_EQ(size.setFromControl(&dialog, IDC_ATTR_REAL), 1);
@@ -264,8 +266,8 @@ TEST_F(AttributeDialogTest, NumberFieldsAndTintsInPercent)
 
     HatchAttributes hatch;
     hatch.pitch2 = 2.5;
-    hatch.pitch2ToField(&dialog, IDC_ATTR_REAL);
-    hatch.pitch1FromField(&dialog, IDC_ATTR_REAL);
+    ASSERT_EQ(hatch.pitch2ToField(&dialog, IDC_ATTR_REAL), 1);
+    ASSERT_EQ(hatch.pitch1FromField(&dialog, IDC_ATTR_REAL), 1);
     EXPECT_EQ(hatch.pitch1, 2.5);
 }
 
@@ -273,7 +275,7 @@ TEST_F(AttributeDialogTest, CheckBoxesOfSwitchesOverprintAndPlates)
 {
     FillAttributes fill;
     fill.draw.value = 0;
-    fill.drawToCheckBox(&dialog, IDC_ATTR_CHECK);
+    ASSERT_EQ(fill.drawToCheckBox(&dialog, IDC_ATTR_CHECK), 1);
     EXPECT_EQ(checked(IDC_ATTR_CHECK), 0);
     CheckDlgButton(dialog.hwnd, IDC_ATTR_CHECK, BST_CHECKED);
     EdgeAttributes edge;
@@ -285,10 +287,10 @@ TEST_F(AttributeDialogTest, CheckBoxesOfSwitchesOverprintAndPlates)
 
     InkColor colour;
     colour.overprint = 1;
-    colour.overprintToCheckBox(&dialog, IDC_ATTR_CHECK);
+    ASSERT_EQ(colour.overprintToCheckBox(&dialog, IDC_ATTR_CHECK), 1);
     EXPECT_EQ(checked(IDC_ATTR_CHECK), 1);
     CheckDlgButton(dialog.hwnd, IDC_ATTR_CHECK, BST_UNCHECKED);
-    colour.overprintFromCheckBox(&dialog, IDC_ATTR_CHECK);
+    ASSERT_EQ(colour.overprintFromCheckBox(&dialog, IDC_ATTR_CHECK), 1);
     EXPECT_EQ(colour.overprint, 0);
 
     int ids[InkColor::kPlates];
@@ -309,6 +311,42 @@ TEST_F(AttributeDialogTest, CheckBoxesOfSwitchesOverprintAndPlates)
     EXPECT_EQ(colour.plateOverprint(7), 1);
 }
 
+// A writer whose control cannot show its value (a control of another kind) reports that, as it
+// reports a missing control: the dialog would otherwise show a stale value as if it were set.
+TEST_F(AttributeDialogTest, AControlOfAnotherKindTakesNothingAndAnswers0)
+{
+    LineAttribute pen;
+    LineCapAttribute cap;
+    HatchAttributes hatch;
+    GrayAttributes screen;
+    InkColor colour;
+    DrawLineAttribute drawLine;
+    DrawPoint point(1, 2);
+    PointList list;
+    ASSERT_EQ(list.appendXY(1, 2), 1);
+    Control* checkBox = dialog.findControl(IDC_ATTR_CHECK);
+    ASSERT_NE(checkBox, nullptr);
+    const struct {
+        const char* what;
+        std::function<int()> write;
+    } cases[] = {
+        {"style list into a number field", [&] { return pen.fillStyleList(&dialog, IDC_ATTR_REAL); }},
+        {"ink list into a check box", [&] { return colour.fillInkList(&dialog, IDC_ATTR_CHECK); }},
+        {"cap choice into a number field", [&] { return cap.capToList(&dialog, IDC_ATTR_REAL); }},
+        {"pattern choice into a number field", [&] { return hatch.patternToList(&dialog, IDC_ATTR_INTEGER); }},
+        {"pitch into a check box", [&] { return hatch.pitch1ToField(&dialog, IDC_ATTR_CHECK); }},
+        {"space into an integer field", [&] { return drawLine.spaceToControl(&dialog, IDC_ATTR_INTEGER); }},
+        {"tint percent into a real field", [&] { return screen.startToField(&dialog, IDC_ATTR_REAL); }},
+        {"point x into a check box", [&] { return point.writeXToDialog(&dialog, IDC_ATTR_CHECK); }},
+        {"point y into a check box", [&] { return point.writeYToControl(checkBox); }},
+        {"list x into a check box", [&] { return list.writeXToControl(checkBox, 0); }},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.write(), 0) << c.what;
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "");
+    EXPECT_EQ(fieldText(IDC_ATTR_INTEGER), "");
+}
+
 TEST_F(AttributeDialogTest, ColourSwatchAndTheTwoChoosers)
 {
     InkColor colour;
@@ -316,7 +354,7 @@ TEST_F(AttributeDialogTest, ColourSwatchAndTheTwoChoosers)
     colour.inkNumber = 2;
     ASSERT_EQ(colour.showInControl(&dialog, IDC_ATTR_SWATCH), 1);
     EXPECT_EQ(swatch->colour.colorRef, RGB(1, 2, 3));
-    colour.repaintControl(&dialog, IDC_ATTR_SWATCH);
+    ASSERT_EQ(colour.repaintControl(&dialog, IDC_ATTR_SWATCH), 1);
     EXPECT_EQ(swatch->repaints, 1);
     EXPECT_EQ(colour.showInControl(&dialog, 12345), 0);
 

@@ -25,7 +25,7 @@
 // One object for every attribute tag of an element that these values own.
 class AttributeHolder : public Element {
 public:
-    EntityAttribute* entityAttribute(int tagId) override;
+    [[nodiscard]] EntityAttribute* entityAttribute(int tagId) override;
 
     InkColor colour;
     EdgeAttributes edge;
@@ -52,7 +52,7 @@ public:
     void open(const std::string& bytes);
     // Reads every tag to the end of the file, each opening tag routed through the document's
     // element-attribute routing to a fresh holder; 0 as soon as a routed read failed.
-    int readIntoHolder();
+    [[nodiscard]] int readIntoHolder();
     AttributeHolder& holder() { return *static_cast<AttributeHolder*>(attributeHolder()); }
 
     ScratchFolder scratch;

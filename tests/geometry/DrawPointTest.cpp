@@ -21,8 +21,9 @@ std::string recordBytes(ElementRecordBuffer& buffer)
 {
     std::string bytes(static_cast<size_t>(buffer.count), '\0');
     buffer.rewind();
-    if (buffer.count > 0)
-        buffer.getBytes(&bytes[0], buffer.count);
+    if (buffer.count > 0) {
+        EXPECT_EQ(buffer.getBytes(&bytes[0], buffer.count), 1);
+    }
     return bytes;
 }
 
@@ -90,7 +91,7 @@ TEST(DrawPoint, PaperScaleAndTheUpwardAxis)
     // copyFrom takes the owner and the coordinates but not the flag.
     DrawPoint q(1, 2, 3);
     q.flag = 2;
-    q.copyFrom(&p);
+    ASSERT_EQ(q.copyFrom(&p), 1);
     EXPECT_EQ(q.owner, &drawing.context);
     EXPECT_EQ(q.flag, 2u);
     EXPECT_DOUBLE_EQ(q.y, 287.0);
@@ -185,12 +186,12 @@ TEST(DrawPoint, ThePointElementHoldsPaperMillimetres)
     EXPECT_EQ(detached.readXml(tag_id::startPoint), 0);
     MessageBoxScript boxes;
     file.open("<endPoint><x>1<y>2</y></endPoint>");
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(read.readXmlFrom(&file, tag_id::endPoint), 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</x>がみつかりません");
     file.open("<endPoint><x>1</x>");
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(read.readXmlFrom(&file, tag_id::endPoint), 0);
 }
 
@@ -233,8 +234,8 @@ protected:
     {
         dialog.onEvent = [this](int event) {
             if (event == DLG_INIT) {
-                dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT);
-                dialog.addControl(IDC_ATTR_INTEGER, KIND_TEXT_EDIT);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_REAL, KIND_REAL_EDIT), 1);
+                EXPECT_EQ(dialog.addControl(IDC_ATTR_INTEGER, KIND_TEXT_EDIT), 1);
                 dialog.attachControls();
             }
             return RecordingModeless::kNotAnswered;

@@ -14,10 +14,10 @@ public:
     int runDialogAndRefresh() override { return 0; }
     void assign(const PaperSettings*) override {}
     void refreshViews() override {}
-    int scaleNumerator() const override { return numerator; }
-    int scaleDenominator() const override { return denominator; }
-    double verticalSizeInDrawing() const override { return height; }
-    int yDirection() const override { return direction; }
+    [[nodiscard]] int scaleNumerator() const override { return numerator; }
+    [[nodiscard]] int scaleDenominator() const override { return denominator; }
+    [[nodiscard]] double verticalSizeInDrawing() const override { return height; }
+    [[nodiscard]] int yDirection() const override { return direction; }
     int numerator = 1;
     int denominator = 1;
     double height = 210.0;
@@ -28,13 +28,13 @@ class OwnerGrid : public GridSettings {
 public:
     void setOwner(DocumentContext*) override {}
     int editSettings() override { return 0; }
-    int gridKind() override { return 1; }
+    [[nodiscard]] int gridKind() override { return 1; }
     void assign(const GridSettings*) override {}
     void updateDisplayOrigin() override {}
-    double originX() const override { return x0; }
-    double originY() const override { return y0; }
-    int xUnit() const override { return unitX; }
-    int yUnit() const override { return unitY; }
+    [[nodiscard]] double originX() const override { return x0; }
+    [[nodiscard]] double originY() const override { return y0; }
+    [[nodiscard]] int xUnit() const override { return unitX; }
+    [[nodiscard]] int yUnit() const override { return unitY; }
     // Snaps to multiples of 5 drawing units.
     void convertPoint(Point* p) override;
     double x0 = 0.0;
@@ -48,10 +48,10 @@ class OwnerView : public ViewParams {
 public:
     void setOwner(DocumentContext*) override {}
     int repaintClientArea() override { return 1; }
-    int isCursorInView() override { return 0; }
+    [[nodiscard]] int isCursorInView() override { return 0; }
     void postMouseMove() override {}
-    int canZoomIn() override { return 0; }
-    int canZoomOut() override { return 0; }
+    [[nodiscard]] int canZoomIn() override { return 0; }
+    [[nodiscard]] int canZoomOut() override { return 0; }
     int zoomIn() override { return 0; }
     int zoomOut() override { return 0; }
     int zoomByMouse() override { return 0; }
@@ -62,8 +62,8 @@ public:
     void worldToDeviceXYZ(double x, double y, double z, IntPoint* out) override;
     void worldToDeviceClamped(double x, double y, IntPoint* out) override;
     void worldToDeviceXYZClamped(double x, double y, double z, IntPoint* out) override;
-    int worldToDeviceXForOp(int operation, double x) override;
-    int worldToDeviceYForOp(int operation, double y) override;
+    [[nodiscard]] int worldToDeviceXForOp(int operation, double x) override;
+    [[nodiscard]] int worldToDeviceYForOp(int operation, double y) override;
     void updateViewCaption() override { ++captions; }
     int lastOperation = 0;
     int captions = 0;

@@ -53,7 +53,7 @@ TEST(InkColor, RecordImageIs52BytesInItsFieldOrder)
     // A record cut short, and one with an ink that has no keyword.
     InkColor kept = cmykColor(1, 1, 1, 1, 2);
     ElementRecordBuffer cut;
-    colour.exchangeRecord(1, cut);
+    ASSERT_EQ(colour.exchangeRecord(1, cut), 1);
     cut.count = 40;
     cut.rewind();
     EXPECT_EQ(kept.exchangeRecord(3, cut), 0);
@@ -61,7 +61,7 @@ TEST(InkColor, RecordImageIs52BytesInItsFieldOrder)
     EXPECT_EQ(kept.inkNumber, 2);
     colour.inkNumber = 9;
     ElementRecordBuffer odd;
-    colour.exchangeRecord(1, odd);
+    ASSERT_EQ(colour.exchangeRecord(1, odd), 1);
     odd.rewind();
     EXPECT_EQ(kept.exchangeRecord(3, odd), 1);
     EXPECT_EQ(kept.inkNumber, 2);
@@ -128,7 +128,7 @@ TEST(InkColor, CmykBlockWritesOverprintOnlyWithAPlateAndTheInkKeyword)
 
     colour.setPlateOverprint(3, 1);
     colour.setPlateOverprint(5, 1);
-    bytes = file.write([&](Document& d) { colour.writeXml(&d); });
+    bytes = file.write([&](Document& d) { EXPECT_EQ(colour.writeXml(&d), 1); });
     EXPECT_NE(bytes.find(" <overPrint>\r\n  <onOff>\"ON\"</onOff>\r\n  <k>\"ON\"</k>\r\n  <2>\"ON\"</2>\r\n"
                          " </overPrint>\r\n"),
               std::string::npos)
@@ -217,14 +217,14 @@ TEST(InkColor, SettingsValues)
     EXPECT_EQ(file.currentId(), 15311);
     EXPECT_EQ(read.readRgbSetting(file), 1);
     EXPECT_EQ(read.colorRef, RGB(255, 128, 0));
-    file.readKey();
+    ASSERT_EQ(file.readKey(), 1);
     EXPECT_EQ(read.readCmykSetting(file), 1);
     EXPECT_EQ(read.inks[1], 20);
-    file.readKey();
+    ASSERT_EQ(file.readKey(), 1);
     EXPECT_EQ(read.readOverprintSetting(file), 1);
     EXPECT_EQ(read.overprint, 1);
     EXPECT_EQ(read.plateOverprint(8), 1);
-    file.readKey();
+    ASSERT_EQ(file.readKey(), 1);
     EXPECT_EQ(read.readInkSetting(file), 1);
     EXPECT_EQ(read.inkNumber, 3);
 
@@ -236,22 +236,22 @@ TEST(InkColor, SettingsValues)
     InkColor target = cmykColor(0, 0, 0, 0, 2);
     target.setRgb(1, 2, 3);
     target.setPlateOverprint(4, 1);
-    cut.readKey();
+    ASSERT_EQ(cut.readKey(), 1);
     EXPECT_EQ(target.readRgbSetting(cut), 0);
     EXPECT_EQ(target.colorRef, RGB(1, 2, 3));
-    cut.readKey();
+    ASSERT_EQ(cut.readKey(), 1);
     EXPECT_EQ(cut.currentId(), 15321);
     EXPECT_EQ(target.readCmykSetting(cut), 1);
     EXPECT_EQ(target.inks[3], 100);
     EXPECT_EQ(target.colorRef, RGB(0, 0, 0));
-    cut.readKey();
+    ASSERT_EQ(cut.readKey(), 1);
     EXPECT_EQ(target.readInkSetting(cut), 1);
     EXPECT_EQ(target.inkNumber, 2);
-    cut.readKey();
+    ASSERT_EQ(cut.readKey(), 1);
     EXPECT_EQ(target.readOverprintSetting(cut), 1);
     EXPECT_EQ(target.overprint, 1);
     EXPECT_EQ(target.plateOverprint(4), 1);
-    cut.readKey();
+    ASSERT_EQ(cut.readKey(), 1);
     EXPECT_EQ(target.readOverprintSetting(cut), 1);
     EXPECT_EQ(target.overprint, 0);
     EXPECT_EQ(target.plateOverprint(0), 1);

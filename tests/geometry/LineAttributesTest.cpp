@@ -235,7 +235,7 @@ TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
     LineSizeAttribute size;
     file.open("<lineSize>2.5<lineCap>");
     int id = 0;
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(size.readXmlValue(tag_id::lineSize), 0);
     EXPECT_EQ(size.width, 2.5);
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -258,7 +258,7 @@ TEST(DrawSwitch, KeywordsRecordCheckBoxAndFileValue)
 
     ElementRecordBuffer buffer;
     draw.value = 1;
-    draw.exchangeRecord(1, buffer);
+    ASSERT_EQ(draw.exchangeRecord(1, buffer), 1);
     EXPECT_EQ(buffer.count, 2);
 
     // "on" leaves the switch as it was and the read goes on.
@@ -331,13 +331,13 @@ TEST(LineAttributes, SettingsKeys)
     FakeSettingsFile bad;
     bad.registerAttributeKeys();
     bad.text = "LINESTYLE=\"dash\"\r\nLINEORIGIN=\"MIDDLE\"\r\nDRAWLSTYLE=\"\"\r\nLINESIZE=5\r\n";
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(type2.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(origin2.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(drawLine2.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(pen2.readSetting(bad), 1);
     EXPECT_EQ(type2.style, 7);
     EXPECT_EQ(origin2.position, 2);

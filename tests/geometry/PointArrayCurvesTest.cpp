@@ -114,9 +114,9 @@ TEST(RoundCorner, RadiiOutsideTheLimitsGiveASharpCorner)
 TEST(RoundedVertex, FilletBetweenTwoEdges)
 {
     PointArray src;
-    src.appendXY(0, 0);
-    src.appendXY(10, 0);
-    src.appendXY(10, 10);
+    ASSERT_EQ(src.appendXY(0, 0), 1);
+    ASSERT_EQ(src.appendXY(10, 0), 1);
+    ASSERT_EQ(src.appendXY(10, 10), 1);
 
     PointArray a;
     ASSERT_EQ(a.addRoundedVertex(&src, 0, 1, 2, 2, 0.01), 1);
@@ -145,9 +145,9 @@ TEST(RoundedVertex, FilletBetweenTwoEdges)
 TEST(RoundedVertex, TooLargeOrTooSmallRadiusKeepsTheVertexAndBadIndicesFail)
 {
     PointArray src;
-    src.appendXY(0, 0);
-    src.appendXY(10, 0);
-    src.appendXY(10, 3);
+    ASSERT_EQ(src.appendXY(0, 0), 1);
+    ASSERT_EQ(src.appendXY(10, 0), 1);
+    ASSERT_EQ(src.appendXY(10, 3), 1);
     PointArray a;
     ASSERT_EQ(a.addRoundedVertex(&src, 0, 1, 2, 3.5, 0.01), 1);
     ASSERT_EQ(a.addRoundedVertex(&src, 0, 1, 2, 0.001, 0.01), 1);
@@ -163,9 +163,9 @@ TEST(RoundedVertex, TooLargeOrTooSmallRadiusKeepsTheVertexAndBadIndicesFail)
 TEST(AdvanceAlong, DashesAndGapsWalkThePolyline)
 {
     PointArray path, piece;
-    path.appendXY(0, 0);
-    path.appendXY(10, 0);
-    path.appendXY(10, 10);
+    ASSERT_EQ(path.appendXY(0, 0), 1);
+    ASSERT_EQ(path.appendXY(10, 0), 1);
+    ASSERT_EQ(path.appendXY(10, 10), 1);
     int index = 1;
     Point current(0, 0);
 
@@ -193,8 +193,8 @@ TEST(AdvanceAlong, DashesAndGapsWalkThePolyline)
 TEST(AdvanceAlong, ALengthEqualToTheEdgeEndsOnTheVertexThenReachesTheEnd)
 {
     PointArray path, piece;
-    path.appendXY(0, 0);
-    path.appendXY(10, 0);
+    ASSERT_EQ(path.appendXY(0, 0), 1);
+    ASSERT_EQ(path.appendXY(10, 0), 1);
     int index = 1;
     Point current(0, 0);
     ASSERT_EQ(path.advanceAlong(&piece, &index, &current, 10), 1);
@@ -254,12 +254,12 @@ TEST(ArcThrough, CollinearClosePointsAndBadStepsAppendNothing)
 TEST(FlattenArcs, ArcsBecomePointsAndTheRestIsCopied)
 {
     PointArray src, out;
-    src.appendWithFlag(2, 10, 0, 0);
-    src.appendXY(0, -10);
-    src.appendWithFlag(2, -10, 0, 0); // the arc's end starts the next arc at once
-    src.appendXY(0, 10);
-    src.appendXY(10, 0);
-    src.appendXY(20, 0);
+    ASSERT_EQ(src.appendWithFlag(2, 10, 0, 0), 1);
+    ASSERT_EQ(src.appendXY(0, -10), 1);
+    ASSERT_EQ(src.appendWithFlag(2, -10, 0, 0), 1); // the arc's end starts the next arc at once
+    ASSERT_EQ(src.appendXY(0, 10), 1);
+    ASSERT_EQ(src.appendXY(10, 0), 1);
+    ASSERT_EQ(src.appendXY(20, 0), 1);
     ASSERT_EQ(out.flattenArcs(&src, 5.0), 1);
     // start, 35 points, end-start, 35 points, end, last point
     ASSERT_EQ(out.count, 1 + 35 + 1 + 35 + 1 + 1);
@@ -272,8 +272,8 @@ TEST(FlattenArcs, ArcsBecomePointsAndTheRestIsCopied)
 
     // Fewer than three points are copied as they are, flags included.
     PointArray two;
-    two.appendWithFlag(2, 1, 1, 0);
-    two.appendXY(2, 2);
+    ASSERT_EQ(two.appendWithFlag(2, 1, 1, 0), 1);
+    ASSERT_EQ(two.appendXY(2, 2), 1);
     ASSERT_EQ(out.flattenArcs(&two, 5.0), 1);
     ASSERT_EQ(out.count, 2);
     EXPECT_EQ(at(out, 0).flag, 2u);
@@ -282,17 +282,17 @@ TEST(FlattenArcs, ArcsBecomePointsAndTheRestIsCopied)
 TEST(FlattenArcs, ACollinearArcStopsAfterItsStartPoint)
 {
     PointArray src, out;
-    src.appendXY(-5, 0);
-    src.appendWithFlag(2, 0, 0, 0);
-    src.appendXY(5, 0);
-    src.appendXY(10, 0);
-    src.appendXY(20, 0);
+    ASSERT_EQ(src.appendXY(-5, 0), 1);
+    ASSERT_EQ(src.appendWithFlag(2, 0, 0, 0), 1);
+    ASSERT_EQ(src.appendXY(5, 0), 1);
+    ASSERT_EQ(src.appendXY(10, 0), 1);
+    ASSERT_EQ(src.appendXY(20, 0), 1);
     EXPECT_EQ(out.flattenArcs(&src, 5.0), 0);
     ASSERT_EQ(out.count, 2);
     EXPECT_EQ(at(out, 1).x, 0.0);
 
     PointArray kept;
-    kept.appendXY(1, 1);
+    ASSERT_EQ(kept.appendXY(1, 1), 1);
     EXPECT_EQ(kept.flattenArcs(&src, 0.0), 0) << "a step of 0 is refused";
     EXPECT_EQ(kept.flattenArcs(&kept, 5.0), 0);
     EXPECT_EQ(kept.count, 1);

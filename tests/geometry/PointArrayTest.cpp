@@ -8,9 +8,9 @@ namespace {
 
 PointArray& fill(PointArray& a, std::initializer_list<std::pair<double, double>> xy)
 {
-    a.resize(0);
+    EXPECT_EQ(a.resize(0), 1);
     for (auto& p : xy)
-        a.appendXY(p.first, p.second);
+        EXPECT_EQ(a.appendXY(p.first, p.second), 1);
     return a;
 }
 
@@ -149,7 +149,7 @@ TEST(PointArray, RotationBelowTheToleranceChangesNothing)
     PointArray a;
     fill(a, {{0.1, 0.2}, {123.456, -78.9}, {1e4, 3e-3}});
     PointArray before;
-    before.copyFrom(&a);
+    ASSERT_EQ(before.copyFrom(&a), 1);
     ASSERT_EQ(a.rotateAbout(17.3, -4.1, 0.000001), 1);
     EXPECT_EQ(a.rotateAbout(0, 0, std::numeric_limits<double>::quiet_NaN()), 0);
     for (int i = 0; i < a.count; ++i) {
@@ -166,7 +166,7 @@ TEST(PointArray, TranslationScalingAndBounds)
 {
     PointArray a;
     fill(a, {{1, 5}, {-2, 3}, {4, -1}});
-    a.setXYZ(1, -2, 3, 9);
+    ASSERT_EQ(a.setXYZ(1, -2, 3, 9), 1);
     ASSERT_EQ(a.translate(1, 1, 0), 1);
     ASSERT_EQ(a.translatePointAt(0, 0, 0, -2), 1);
     EXPECT_EQ(a.translatePointAt(3, 1, 1, 1), 0);

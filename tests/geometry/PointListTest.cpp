@@ -18,7 +18,7 @@ void fill(PointList& list, std::initializer_list<double> xy)
 {
     list.count = 0;
     for (auto it = xy.begin(); it != xy.end(); it += 2)
-        list.appendXY(*it, *(it + 1));
+        ASSERT_EQ(list.appendXY(*it, *(it + 1)), 1);
 }
 
 TEST(PointList, PaperScalingAndRecordImages)
@@ -43,36 +43,36 @@ TEST(PointList, PaperScalingAndRecordImages)
 
     // Arc markers survive in the flagged form, 20 bytes a point.
     PointList arcs;
-    arcs.appendWithFlag(2, 1, 2, 0);
-    arcs.appendXY(3, 4);
-    arcs.appendXY(5, 6);
+    ASSERT_EQ(arcs.appendWithFlag(2, 1, 2, 0), 1);
+    ASSERT_EQ(arcs.appendXY(3, 4), 1);
+    ASSERT_EQ(arcs.appendXY(5, 6), 1);
     ElementRecordBuffer flagged;
     ASSERT_EQ(arcs.writeRecords(flagged, 2, 1), 1);
     EXPECT_EQ(flagged.count, 4 + 3 * 20);
     PointList back;
-    back.appendXY(9, 9);
+    ASSERT_EQ(back.appendXY(9, 9), 1);
     flagged.rewind();
     ASSERT_EQ(back.serialize(3, flagged, 2, 1), 1);
     ASSERT_EQ(back.count, 3);
     Point p;
-    back.getPoint(0, &p);
+    ASSERT_EQ(back.getPoint(0, &p), 1);
     EXPECT_EQ(p.flag, 2u);
-    back.getPoint(2, &p);
+    ASSERT_EQ(back.getPoint(2, &p), 1);
     EXPECT_DOUBLE_EQ(p.y, 6.0);
     EXPECT_DOUBLE_EQ(p.z, 0.0);
 
     // A count of 0 or below empties the list.
     ElementRecordBuffer negative;
-    negative.putInt(-5);
+    ASSERT_EQ(negative.putInt(-5), 1);
     negative.rewind();
     ASSERT_EQ(back.readRecords(negative, 2, 0), 1);
     EXPECT_EQ(back.count, 0);
 
     // A count the record does not hold keeps the points read so far.
     ElementRecordBuffer cut;
-    cut.putInt(2000000000);
-    DrawPoint(7, 8).writeRecord(cut, 2, 0);
-    cut.putInt(0);
+    ASSERT_EQ(cut.putInt(2000000000), 1);
+    ASSERT_EQ(DrawPoint(7, 8).writeRecord(cut, 2, 0), 1);
+    ASSERT_EQ(cut.putInt(0), 1);
     cut.rewind();
     EXPECT_EQ(back.readRecords(cut, 2, 0), 0);
     ASSERT_EQ(back.count, 1);
@@ -102,11 +102,11 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     PointList scaled;
     scaled.owner = &drawing.context;
     fill(scaled, {4, 8, -2, 1e-7});
-    bytes = file.write([&](Document& d) { scaled.writeXml(&d, tag_id::listXY); });
+    bytes = file.write([&](Document& d) { EXPECT_EQ(scaled.writeXml(&d, tag_id::listXY), 1); });
     EXPECT_EQ(bytes, "<listXY>\r\n <nums>2</nums>\r\n <xyAray>\r\n1,2,-0.5,0\r\n </xyAray>\r\n</listXY>\r\n");
     file.open(bytes + "<line>");
     int id = 0;
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     PointList read;
     ASSERT_EQ(read.readXml(tag_id::listXY), 1);
     EXPECT_EQ(read.owner, &drawing.context);
@@ -119,8 +119,8 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     // A long list wraps only after a y value, so every line holds whole pairs.
     PointList many;
     for (int i = 0; i < 40; ++i)
-        many.appendXY(1000.125 + i, 2000.5 + i);
-    bytes = file.write([&](Document& d) { many.writeXml(&d, tag_id::listXY); });
+        ASSERT_EQ(many.appendXY(1000.125 + i, 2000.5 + i), 1);
+    bytes = file.write([&](Document& d) { EXPECT_EQ(many.writeXml(&d, tag_id::listXY), 1); });
     size_t start = bytes.find("<xyAray>\r\n") + 10;
     size_t end = bytes.find(" </xyAray>");
     std::string lines = bytes.substr(start, end - start);
@@ -137,7 +137,7 @@ TEST(PointList, TheListElementOfTheDrawingFile)
     }
     EXPECT_GT(lineCount, 3);
     file.open(bytes);
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     ASSERT_EQ(read.readXml(tag_id::listXY), 1);
     ASSERT_EQ(read.count, 40);
     EXPECT_DOUBLE_EQ(read.getY(39), 4 * 2039.5);
@@ -152,21 +152,21 @@ TEST(PointList, ShortAndOversizedListsInTheFile)
 
     // Fewer numbers than announced: 0, with the points read so far; the element goes on.
     file.open("<listXY><nums>3</nums><xyAray>1,2,3,4</xyAray></listXY><lineSize>2</lineSize>");
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(read.readXml(tag_id::listXY), 0);
     EXPECT_EQ(read.count, 2);
     ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(id, tag_id::xyAray);
     EXPECT_TRUE(file.isClosingTag());
     file.open("<listXY><nums>2</nums><xyAray>1,2,3</xyAray></listXY>");
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(read.readXml(tag_id::listXY), 0);
     EXPECT_EQ(read.count, 1);
     EXPECT_TRUE(boxes.shown().empty());
 
     // A count the file cannot hold is a data error; nothing is allocated for it.
     file.open("<listXY><nums>100000000</nums><xyAray>1,2</xyAray></listXY><layer>");
-    file.nextTag(id);
+    ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(read.readXml(tag_id::listXY), 0);
     EXPECT_EQ(read.count, 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
@@ -187,7 +187,7 @@ TEST(PointList, DevicePolygonsDropRepeatedPixels)
     PointList list;
     fill(list, {0, 0, 0.1, 0.2, 0.4, 0.3, 5, 5});
     IntPolygon polygon;
-    polygon.add(99, 99);
+    ASSERT_EQ(polygon.add(99, 99), 1);
     ASSERT_EQ(list.toDevicePolygon(&view, 21, &polygon), 1);
     ASSERT_EQ(polygon.count, 2) << "three points on one pixel give one polygon point";
     EXPECT_TRUE(polygon.getPoint(0).equalsXY(10, 10));
@@ -255,7 +255,7 @@ TEST(PointList, RoundedBoxesAndRoundEnds)
     EXPECT_EQ(capped.count, 1 + 17 + 2 + 17 + 1 + 1);
     // The start cap turns point 0 about the middle of points 0 and 1, 10 degrees first.
     Point first;
-    capped.getPoint(1, &first);
+    ASSERT_EQ(capped.getPoint(1, &first), 1);
     Point expected(0, 10);
     expected.rotateAbout(50, 10, 10);
     EXPECT_NEAR(first.x, expected.x, 1e-9);

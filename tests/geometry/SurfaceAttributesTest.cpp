@@ -67,7 +67,7 @@ TEST(FillAttributes, PaintBlockWithAndWithoutScreen)
     fill.gray.kind = GrayAttributes::kFlat;
     fill.gray.startGray = 0.35;
     fill.gray.kakudo[0] = 12.345;
-    bytes = file.write([&](Document& d) { fill.writeXml(&d); });
+    bytes = file.write([&](Document& d) { EXPECT_EQ(fill.writeXml(&d), 1); });
     EXPECT_NE(bytes.find(" <halfTone>\r\n  <type>\"FLAT\"</type>\r\n  <gray>0.35</gray>\r\n  <sensuu>133</sensuu>\r\n"
                          "  <kakudoC>12.34</kakudoC>\r\n  <kakudoM>45</kakudoM>\r\n  <kakudoY>30</kakudoY>\r\n"
                          "  <kakudoK>75</kakudoK>\r\n </halfTone>\r\n"),
@@ -77,7 +77,7 @@ TEST(FillAttributes, PaintBlockWithAndWithoutScreen)
 
     fill.gray.kind = GrayAttributes::kGradation;
     fill.gray.vector = 2;
-    bytes = file.write([&](Document& d) { fill.writeXml(&d); });
+    bytes = file.write([&](Document& d) { EXPECT_EQ(fill.writeXml(&d), 1); });
     EXPECT_NE(bytes.find("  <type>\"GRADATION\"</type>\r\n  <vector>\"RIGHT2LEFT\"</vector>\r\n"
                          "  <startGray>0.35</startGray>\r\n  <endGray>0.8</endGray>\r\n  <cuts>32</cuts>\r\n"),
               std::string::npos)
@@ -197,9 +197,9 @@ TEST(HatchAttributes, PatternBlockKeywordsAndSettings)
     FakeSettingsFile bad;
     bad.registerAttributeKeys();
     bad.text = "AREAPATTERN=\"mesh\"\r\nEDGEDRAWSW=TRUE\r\n";
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(read.readSetting(bad), 0);
-    bad.readKey();
+    ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(read.readSetting(bad), 0) << "not a hatch key";
     EXPECT_EQ(read.pattern, 5);
 
@@ -213,10 +213,10 @@ TEST(HatchAttributes, PatternBlockKeywordsAndSettings)
     ASSERT_EQ(edge.draw.writeSetting(switches, 15314), 1);
     EXPECT_EQ(switches.text, "PAINTDRAWSW=FALSE\r\nEDGEDRAWSW=TRUE\r\n");
     switches.text = "PAINTDRAWSW=TRUE\r\nEDGEDRAWSW=true\r\n";
-    switches.readKey();
-    fill.readDrawSetting(switches);
-    switches.readKey();
-    edge.draw.readSetting(switches);
+    ASSERT_EQ(switches.readKey(), 1);
+    ASSERT_EQ(fill.readDrawSetting(switches), 1);
+    ASSERT_EQ(switches.readKey(), 1);
+    ASSERT_EQ(edge.draw.readSetting(switches), 1);
     EXPECT_EQ(fill.draw.value, 1);
     EXPECT_EQ(edge.draw.value, 0);
 }

@@ -59,12 +59,12 @@ TEST(DoubleArray, AllZeroComparesExactly)
 {
     DoubleArray a;
     EXPECT_EQ(a.isAllZero(), 1) << "empty";
-    a.append(0.0);
-    a.append(-0.0);
+    ASSERT_EQ(a.append(0.0), 1);
+    ASSERT_EQ(a.append(-0.0), 1);
     EXPECT_EQ(a.isAllZero(), 1);
-    a.resize(0);
-    a.append(0.0);
-    a.append(1e-300);
+    ASSERT_EQ(a.resize(0), 1);
+    ASSERT_EQ(a.append(0.0), 1);
+    ASSERT_EQ(a.append(1e-300), 1);
     EXPECT_EQ(a.isAllZero(), 0);
 }
 

@@ -36,7 +36,7 @@ TEST(Application, CreatesAndDeletesItsSingletons)
         EXPECT_EQ(app->frame, nullptr);
         EXPECT_EQ(app->versionInfo.dwOSVersionInfoSize, sizeof(OSVERSIONINFOA));
         EXPECT_TRUE(app->isMdiMode());
-        theCurrentEvent->postEvent(6010, 1, 2); // left queued: deleted with the queue
+        EXPECT_TRUE(theCurrentEvent->postEvent(6010, 1, 2)); // left queued: deleted with the queue
     }
     EXPECT_EQ(theCurrentEvent, nullptr);
     EXPECT_EQ(theEventRouter, nullptr);

@@ -7,6 +7,7 @@
 #include "platform/BufferedFile.h"
 #include "platform/FileName.h"
 #include "platform/TempFile.h"
+#include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -15,7 +16,7 @@ namespace {
 FileName nameOf(const std::string& path)
 {
     FileName name;
-    name.setPathAndTitle(path.c_str());
+    EXPECT_TRUE(name.setPathAndTitle(path.c_str()));
     return name;
 }
 
@@ -180,6 +181,31 @@ TEST(BufferedFile, SeekToZeroRewindsAfterReading)
     EXPECT_STREQ(line, "line 1");
 }
 
+DWORD WINAPI unknownFileSize(HANDLE, LPDWORD high)
+{
+    if (high)
+        *high = 0;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_FILE_SIZE;
+}
+
+TEST(BufferedFile, AFileWhoseSizeCannotBeReadIsNotOpened)
+{
+    ScratchFolder scratch;
+    FileName name = nameOf(scratch.file("a.txt", "line\r\n"));
+    BufferedFile file;
+    {
+        ImportPatch patch("kernel32.dll", "GetFileSize", reinterpret_cast<void*>(unknownFileSize));
+        ASSERT_NE(patch.original(), nullptr);
+        // It would read as an empty file.
+        EXPECT_FALSE(file.openForRead(name));
+        EXPECT_FALSE(file.isOpenFile());
+    }
+    // Nor is it left open: files are opened without sharing, and it opens again.
+    ASSERT_TRUE(file.openForRead(name));
+    EXPECT_EQ(file.size(), 6u);
+}
+
 TEST(BufferedFile, CreateEmptyRefusesAnExistingFile)
 {
     ScratchFolder scratch;
@@ -247,7 +273,7 @@ TEST(BufferedFile, WriteFailuresAreReported)
     SetFilePointer(file.fileHandle(), 8, nullptr, FILE_BEGIN);
     SetEndOfFile(file.fileHandle());
     EXPECT_FALSE(file.verifyWritten());
-    file.close();
+    EXPECT_TRUE(file.close());
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "ファイル出力に失敗しました");
 

@@ -57,7 +57,7 @@ TEST(CommonFileDialog, TheChosenFiltersExtensionIsAddedToATypedName)
 {
     FileDialogStandIns standIns;
     CommonFileDialog dialog;
-    dialog.addFilter("テキスト(*.txt)", "*.txt");
+    ASSERT_TRUE(dialog.addFilter("テキスト(*.txt)", "*.txt"));
     // Without the flag the name stays as typed.
     EXPECT_EQ(saved(dialog, "a", 2), "C:\\dwg\\a | a");
     dialog.addExtension = 1;
@@ -94,7 +94,7 @@ TEST(CommonFileDialog, FiltersAreJoinedDoublyTerminatedAndCanBeReplaced)
     FileDialogStandIns standIns;
     CommonFileDialog dialog;
     EXPECT_STREQ(dialog.title, "別名で保存");
-    dialog.addFilter("テキスト(*.txt)", "*.txt");
+    ASSERT_TRUE(dialog.addFilter("テキスト(*.txt)", "*.txt"));
     int length = 0;
     const char* joined = dialog.buildFilterString(&length);
     ASSERT_NE(joined, nullptr);
@@ -105,8 +105,8 @@ TEST(CommonFileDialog, FiltersAreJoinedDoublyTerminatedAndCanBeReplaced)
     dialog.clearFilters();
     EXPECT_EQ(dialog.filterCount(), 0);
     EXPECT_EQ(std::string(dialog.buildFilterString(&length), 2), std::string("\0\0", 2));
-    dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx");
-    dialog.addFilter("すべて(*.*)", "*.*");
+    ASSERT_TRUE(dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx"));
+    ASSERT_TRUE(dialog.addFilter("すべて(*.*)", "*.*"));
     dialog.addExtension = 1;
     std::string seenFilter;
     user = [&seenFilter](OPENFILENAMEA* record) {
@@ -131,7 +131,7 @@ TEST(CommonFileDialog, TheRecordOpensAFolderWithTheFirstPatternForItsOwner)
     ScopedOverride appFrame(theApplication->frame, &frame);
     CommonFileDialog dialog;
     dialog.clearFilters();
-    dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx");
+    ASSERT_TRUE(dialog.addFilter("Tesvan CAD(*.ycx)", "*.ycx"));
     OPENFILENAMEA seen = {};
     std::string file;
     user = [&](OPENFILENAMEA* record) {
@@ -140,7 +140,7 @@ TEST(CommonFileDialog, TheRecordOpensAFolderWithTheFirstPatternForItsOwner)
         return FALSE;
     };
     FileName name;
-    name.setPathAndTitle("C:\\dwg\\");
+    ASSERT_TRUE(name.setPathAndTitle("C:\\dwg\\"));
     EXPECT_EQ(dialog.askOpenFile(name), 0);
     EXPECT_EQ(file, "C:\\dwg\\*.ycx");
     EXPECT_EQ(seen.lStructSize, sizeof(OPENFILENAMEA));
@@ -152,7 +152,7 @@ TEST(CommonFileDialog, TheRecordOpensAFolderWithTheFirstPatternForItsOwner)
     // A drive alone; the save dialog over a dialog of the program.
     RecordingModeless owner;
     ASSERT_EQ(owner.create(29001), 1);
-    name.setPathAndTitle("D:");
+    ASSERT_TRUE(name.setPathAndTitle("D:"));
     dialog.clearFilters();
     EXPECT_EQ(dialog.askSaveFileOwned(name, &owner), 0);
     EXPECT_EQ(file, "D:*.");

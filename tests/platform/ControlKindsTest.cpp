@@ -67,7 +67,7 @@ protected:
                     {IDC_TEST_BUTTON, KIND_PUSH_BUTTON},      {IDC_TEST_PICTURE, KIND_PICTURE},
                 };
                 for (const auto& k : kinds)
-                    dialog.addControl(k[0], k[1]);
+                    EXPECT_TRUE(dialog.addControl(k[0], k[1]));
                 dialog.attachControls();
             }
             return RecordingModeless::kNotAnswered;
@@ -249,7 +249,7 @@ TEST_F(ControlKindsTest, TextsReadIntoShortBuffersEndOnWholeCharacters)
     combo.select(1);
     PopupMenu popup;
     ASSERT_EQ(popup.create(), 1);
-    popup.appendItem(text, 40001);
+    ASSERT_TRUE(popup.appendItem(text, 40001));
     TreeView tree;
     tree.window = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD, 0, 0, 100, 100, dialog.hwnd, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
@@ -258,21 +258,22 @@ TEST_F(ControlKindsTest, TextsReadIntoShortBuffersEndOnWholeCharacters)
 
     struct Source {
         const char* name;
-        std::function<void(char*, int)> read;
+        // Above 0 when a text was read.
+        std::function<int(char*, int)> read;
     };
     const Source sources[] = {
-        {"edit", [&](char* b, int n) { dialog.getText(IDC_TEST_TEXT, b, n); }},
-        {"list", [&](char* b, int n) { control(IDC_TEST_LIST).getTextAt(0, b, n); }},
-        {"combo", [&](char* b, int n) { combo.getSelectedText(b, n); }},
-        {"menu", [&](char* b, int n) { popup.getItemText(40001, b, n); }},
-        {"tree", [&](char* b, int n) { tree.getItemText(item, b, n); }},
+        {"edit", [&](char* b, int n) { return dialog.getText(IDC_TEST_TEXT, b, n); }},
+        {"list", [&](char* b, int n) { return control(IDC_TEST_LIST).getTextAt(0, b, n); }},
+        {"combo", [&](char* b, int n) { return combo.getSelectedText(b, n); }},
+        {"menu", [&](char* b, int n) { return popup.getItemText(40001, b, n); }},
+        {"tree", [&](char* b, int n) { return tree.getItemText(item, b, n); }},
     };
     const std::pair<int, const char*> cuts[] = {{3, "表"}, {4, "表"}, {5, "表表"}, {6, "表表"}, {7, "表表表"}};
     for (const Source& source : sources) {
         for (const auto& cut : cuts) {
             char buffer[12];
             std::memset(buffer, '#', sizeof buffer);
-            source.read(buffer, cut.first);
+            EXPECT_GT(source.read(buffer, cut.first), 0) << source.name << " into " << cut.first;
             EXPECT_EQ(std::string(buffer), cut.second) << source.name << " into " << cut.first;
             EXPECT_EQ(buffer[cut.first], '#') << source.name << " into " << cut.first;
         }
@@ -372,10 +373,10 @@ TEST(ControlKinds, UnattachedControlsDoNothing)
 {
     TestApplication app;
     Dialog windowless;
-    windowless.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT);
-    windowless.addControl(IDC_TEST_LIST, KIND_LIST_BOX);
-    windowless.addControl(IDC_TEST_COMBO, KIND_COMBO_BOX);
-    windowless.addControl(IDC_TEST_REAL, KIND_REAL_EDIT);
+    ASSERT_TRUE(windowless.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT));
+    ASSERT_TRUE(windowless.addControl(IDC_TEST_LIST, KIND_LIST_BOX));
+    ASSERT_TRUE(windowless.addControl(IDC_TEST_COMBO, KIND_COMBO_BOX));
+    ASSERT_TRUE(windowless.addControl(IDC_TEST_REAL, KIND_REAL_EDIT));
     windowless.attachControls();
     Control* text = windowless.getControl(IDC_TEST_TEXT);
     EXPECT_FALSE(text->isAttached());

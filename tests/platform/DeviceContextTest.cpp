@@ -44,6 +44,14 @@ int DcCalls::releases = 0;
 HDC(WINAPI* DcCalls::getOriginal)(HWND) = nullptr;
 int(WINAPI* DcCalls::releaseOriginal)(HWND, HDC) = nullptr;
 
+int WINAPI noClipBox(HDC, LPRECT box)
+{
+    SetRectEmpty(box);
+    return NULLREGION;
+}
+
+HRGN WINAPI noRegion(int, int, int, int) { return nullptr; }
+
 TEST(DeviceContext, NestedAcquiresFetchOneWindowDc)
 {
     TestApplication app;
@@ -73,7 +81,7 @@ TEST(DeviceContext, NestedAcquiresFetchOneWindowDc)
     EXPECT_EQ(DcCalls::releases, 1);
 
     // A pen selected while no DC is held is selected into the next one fetched.
-    dc.selectPen(PenSpec(RgbColor(255, 0, 0)));
+    ASSERT_TRUE(dc.selectPen(PenSpec(RgbColor(255, 0, 0))));
     dc.acquire();
     EXPECT_EQ(GetCurrentObject(dc.hdc, OBJ_PEN), dc.pen->handle);
     dc.release();
@@ -346,23 +354,23 @@ TEST(DeviceContext, FillsUseATemporaryBrush)
     DeviceContext dc;
     dc.attachHdc(surface.hdc);
     IntPolygon triangle;
-    triangle.add(0, 0);
-    triangle.add(20, 0);
-    triangle.add(0, 20);
+    ASSERT_TRUE(triangle.add(0, 0));
+    ASSERT_TRUE(triangle.add(20, 0));
+    ASSERT_TRUE(triangle.add(0, 20));
     dc.fillPolygon(RgbColor(255, 0, 0), triangle);
     EXPECT_EQ(surface.pixel(2, 2), RGB(255, 0, 0));
     EXPECT_EQ(surface.pixel(18, 18), kWhite);
     EXPECT_EQ(dc.brush->handle, nullptr);
 
     Region region;
-    region.createRect(30, 30, 35, 35);
+    ASSERT_TRUE(region.createRect(30, 30, 35, 35));
     dc.fillRegion(RgbColor(0, 0, 255), region);
     EXPECT_EQ(surface.pixel(32, 32), RGB(0, 0, 255));
 
     IntPointList points;
-    points.add(0, 38);
-    points.add(10, 38);
-    points.add(10, 30);
+    ASSERT_TRUE(points.add(0, 38));
+    ASSERT_TRUE(points.add(10, 38));
+    ASSERT_TRUE(points.add(10, 30));
     dc.drawPolyline(PenSpec(RgbColor(0, 0, 255)), points);
     EXPECT_EQ(surface.pixel(5, 38), RGB(0, 0, 255));
     EXPECT_EQ(surface.pixel(10, 34), RGB(0, 0, 255));
@@ -395,13 +403,13 @@ TEST(WindowClip, SaveRestoreAndTheClipFlag)
     IntRect part;
     part.set(0, 0, 20, 60);
     window.intersectClipRect(part);
-    window.dc.getClipRegion(region);
+    ASSERT_TRUE(window.dc.getClipRegion(region));
     EXPECT_EQ(region.boundingBox().left, 10);
     EXPECT_EQ(region.boundingBox().right, 20);
     window.clipFlag = 1;
     window.intersectClipRect(part);
     EXPECT_EQ(window.clipFlag, 0);
-    window.dc.getClipRegion(region);
+    ASSERT_TRUE(window.dc.getClipRegion(region));
     EXPECT_EQ(region.boundingBox().left, 0);
     EXPECT_EQ(region.boundingBox().bottom, 60);
 
@@ -411,10 +419,52 @@ TEST(WindowClip, SaveRestoreAndTheClipFlag)
     window.saveClip();
     window.setClipRect(clip);
     window.restoreClip();
-    window.dc.getClipRegion(region);
+    ASSERT_TRUE(window.dc.getClipRegion(region));
     EXPECT_EQ(region.boundingBox().right, 60);
     EXPECT_EQ(window.resetClip(), 0);
+
+    // A save that finds no clip area at all keeps nothing: restoring then drops the clip instead of
+    // bringing back what the save before kept.
+    window.setClipRect(clip);
+    window.saveClip();
+    window.clearClip();
+    {
+        ImportPatch box("gdi32.dll", "GetClipBox", reinterpret_cast<void*>(noClipBox));
+        ASSERT_NE(box.original(), nullptr);
+        window.saveClip();
+    }
+    window.setClipRect(part);
+    window.restoreClip();
+    ASSERT_TRUE(region.ensureCreated());
+    EXPECT_EQ(GetClipRgn(surface.hdc, region.hrgn), 0) << "a clip region is selected";
     window.dc.detachHdc();
+}
+
+TEST(DeviceContext, AScrollTellsTheUncoveredPartOrDoesNotHappen)
+{
+    DibSurface surface(40, 40);
+    DeviceContext dc;
+    dc.attachHdc(surface.hdc);
+    IntRect all;
+    all.set(0, 0, 40, 40);
+    IntRect mark;
+    mark.set(0, 0, 10, 10);
+    dc.fillRect(RgbColor(0, 0, 0), mark);
+    Region update;
+    {
+        // Without a region for the uncovered part its caller could not repaint it.
+        ImportPatch create("gdi32.dll", "CreateRectRgn", reinterpret_cast<void*>(noRegion));
+        ASSERT_NE(create.original(), nullptr);
+        EXPECT_EQ(dc.scroll(all, 20, 0, update), 0);
+    }
+    EXPECT_EQ(surface.pixel(25, 5), kWhite);
+    ASSERT_NE(dc.scroll(all, 20, 0, update), 0);
+    EXPECT_EQ(surface.pixel(25, 5), kBlack);
+    IntRect uncovered = update.boundingBox();
+    EXPECT_EQ(uncovered.left, 0);
+    EXPECT_EQ(uncovered.right, 20);
+    EXPECT_EQ(uncovered.bottom, 40);
+    dc.detachHdc();
 }
 
 TEST(ScreenSurface, DrawsOnTheWholeScreen)

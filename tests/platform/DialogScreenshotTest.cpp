@@ -8,6 +8,8 @@
 // milliseconds (8000 by default) and closes itself.
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -25,9 +27,9 @@ public:
     {
         switch (event) {
         case DLG_INIT:
-            showTabControl();
-            addTab("線と枠");
-            addTab("色と単位");
+            EXPECT_TRUE(showTabControl());
+            EXPECT_EQ(addTab("線と枠"), 0);
+            EXPECT_EQ(addTab("色と単位"), 1);
             layoutTabControl();
             declareFirstPage();
             SetTimer(hwnd, 1, shownMilliseconds, nullptr);
@@ -48,16 +50,19 @@ public:
         }
     }
 
+    // Declares the page's controls (id, kind) and attaches them.
+    void declare(std::initializer_list<std::pair<int, int>> declared)
+    {
+        for (const auto& control : declared)
+            EXPECT_TRUE(addControl(control.first, control.second)) << control.first;
+        attachControls();
+    }
+
     void declareFirstPage()
     {
-        addControl(IDOK, KIND_PUSH_BUTTON);
-        addControl(IDCANCEL, KIND_PUSH_BUTTON);
-        addControl(IDC_PAGE1_WIDTH, KIND_REAL_EDIT);
-        addControl(IDC_PAGE1_HEIGHT, KIND_REAL_EDIT);
-        addControl(IDC_PAGE1_FRAME, KIND_CHECK_BUTTON);
-        addControl(IDC_PAGE1_SOLID, KIND_RADIO_BUTTON);
-        addControl(IDC_PAGE1_NAME, KIND_TEXT_EDIT);
-        attachControls();
+        declare({{IDOK, KIND_PUSH_BUTTON}, {IDCANCEL, KIND_PUSH_BUTTON}, {IDC_PAGE1_WIDTH, KIND_REAL_EDIT},
+                 {IDC_PAGE1_HEIGHT, KIND_REAL_EDIT}, {IDC_PAGE1_FRAME, KIND_CHECK_BUTTON},
+                 {IDC_PAGE1_SOLID, KIND_RADIO_BUTTON}, {IDC_PAGE1_NAME, KIND_TEXT_EDIT}});
         setDouble(IDC_PAGE1_WIDTH, 210.0);
         setDouble(IDC_PAGE1_HEIGHT, 297.5);
         setCheck(IDC_PAGE1_FRAME, 1);
@@ -67,15 +72,10 @@ public:
 
     void declareSecondPage()
     {
-        addControl(IDOK, KIND_PUSH_BUTTON);
-        addControl(IDCANCEL, KIND_PUSH_BUTTON);
-        addControl(IDC_PAGE2_COLOURS, KIND_LIST_BOX);
-        addControl(IDC_PAGE2_UNIT, KIND_COMBO_BOX);
-        addControl(IDC_PAGE2_PROGRESS, KIND_PROGRESS_BAR);
-        addControl(IDC_PAGE2_ANGLE, KIND_INTEGER_EDIT);
-        addControl(IDC_PAGE2_ANGLE_SPIN, KIND_UP_DOWN);
-        addControl(IDC_PAGE2_TREE, KIND_TREE_VIEW);
-        attachControls();
+        declare({{IDOK, KIND_PUSH_BUTTON}, {IDCANCEL, KIND_PUSH_BUTTON}, {IDC_PAGE2_COLOURS, KIND_LIST_BOX},
+                 {IDC_PAGE2_UNIT, KIND_COMBO_BOX}, {IDC_PAGE2_PROGRESS, KIND_PROGRESS_BAR},
+                 {IDC_PAGE2_ANGLE, KIND_INTEGER_EDIT}, {IDC_PAGE2_ANGLE_SPIN, KIND_UP_DOWN},
+                 {IDC_PAGE2_TREE, KIND_TREE_VIEW}});
         Control* colours = getControl(IDC_PAGE2_COLOURS);
         for (const char* name : {"赤", "青", "緑", "黄色", "特色１"})
             colours->addString(name);
@@ -110,10 +110,10 @@ TEST(DialogScreenshot, DISABLED_TabbedDialogAfterSwitchingPages)
     TabbedTestDialog dialog;
     if (const char* ms = std::getenv("KORVANE_SHOT_MS"))
         dialog.shownMilliseconds = static_cast<UINT>(std::atoi(ms));
-    dialog.keepControlId(IDOK);
-    dialog.keepControlId(IDCANCEL);
-    dialog.reserveTemplateSize(IDD_TEST_PAGE1);
-    dialog.reserveTemplateSize(IDD_TEST_PAGE2);
+    ASSERT_TRUE(dialog.keepControlId(IDOK));
+    ASSERT_TRUE(dialog.keepControlId(IDCANCEL));
+    ASSERT_TRUE(dialog.reserveTemplateSize(IDD_TEST_PAGE1));
+    ASSERT_TRUE(dialog.reserveTemplateSize(IDD_TEST_PAGE2));
     dialog.setPlacementScreenCentre();
     dialog.setCaption("タブ付きダイアログ");
     // Switch to the second page as a click on its tab would, once the dialog runs.

@@ -42,16 +42,16 @@ protected:
     // `drive` ends the dialog by declaring Cancel and posting it.
     int run(const std::function<void(HWND)>& drive)
     {
-        dialog.keepControlId(IDOK);
-        dialog.keepControlId(IDCANCEL);
+        EXPECT_TRUE(dialog.keepControlId(IDOK));
+        EXPECT_TRUE(dialog.keepControlId(IDCANCEL));
         dialog.onEvent = [this](int event) {
             if (event == DLG_INIT) {
-                dialog.addControl(IDOK, KIND_PUSH_BUTTON);
-                dialog.addControl(IDC_PAGE1_WIDTH, KIND_REAL_EDIT);
+                EXPECT_TRUE(dialog.addControl(IDOK, KIND_PUSH_BUTTON));
+                EXPECT_TRUE(dialog.addControl(IDC_PAGE1_WIDTH, KIND_REAL_EDIT));
                 dialog.attachControls();
             }
             if (event == DLG_TAB_CHANGE) {
-                dialog.switchTemplate(dialog.getCurrentTab() == 0 ? IDD_TEST_PAGE1 : IDD_TEST_PAGE2, 1);
+                EXPECT_TRUE(dialog.switchTemplate(dialog.getCurrentTab() == 0 ? IDD_TEST_PAGE1 : IDD_TEST_PAGE2, 1));
                 return 1;
             }
             return RecordingTemplate::kNotAnswered;
@@ -59,7 +59,7 @@ protected:
         return static_cast<int>(driveModalDialog([this] { return dialog.runModal(0, IDD_TEST_PAGE1); },
                                                  [&](HWND window) {
                                                      drive(window);
-                                                     dialog.addControl(IDCANCEL, KIND_PUSH_BUTTON);
+                                                     EXPECT_TRUE(dialog.addControl(IDCANCEL, KIND_PUSH_BUTTON));
                                                      PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
                                                  }));
     }

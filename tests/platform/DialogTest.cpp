@@ -65,6 +65,27 @@ TEST(DialogRegistry, FindsTheDialogOfEachMessage)
     DestroyWindow(window);
 }
 
+TEST(DialogRegistry, ADialogTheRegistryDoesNotHoldIsNeverShown)
+{
+    TestApplication app;
+    // As after a registration that failed for want of memory: its messages could not reach it,
+    // and a modal one could not even end.
+    RecordingDialog modal;
+    RecordingTemplate paged;
+    RecordingModeless modeless;
+    Dialog* dialogs[] = {&modal, &paged, &modeless};
+    for (Dialog* dialog : dialogs)
+        ASSERT_EQ(theDialogRegistry->remove(dialog->serial), 1);
+    auto endAtOnce = [](HWND window) { EndDialog(window, 7); };
+    EXPECT_EQ(driveModalDialog([&] { return modal.runModal(IDD_TEST_CONTROLS); }, endAtOnce), -1);
+    EXPECT_EQ(driveModalDialog([&] { return paged.runModal(IDD_TEST_PAGE1); }, endAtOnce), -1);
+    EXPECT_EQ(modeless.create(IDD_TEST_CONTROLS), 0);
+    EXPECT_EQ(modeless.hwnd, nullptr);
+    EXPECT_TRUE(modal.records.empty());
+    EXPECT_TRUE(paged.records.empty());
+    EXPECT_TRUE(modeless.records.empty());
+}
+
 TEST(DialogRegistry, DialogsKeepTheInputMethodOffWhileTheyExist)
 {
     TestApplication app;
@@ -96,15 +117,15 @@ protected:
 
     void declare()
     {
-        dialog.addControl(IDOK, KIND_PUSH_BUTTON);
-        dialog.addControl(IDCANCEL, KIND_PUSH_BUTTON);
-        dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT);
-        dialog.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT);
-        dialog.addControl(IDC_TEST_LIST, KIND_LIST_BOX);
-        dialog.addControl(IDC_TEST_BUTTON, KIND_PUSH_BUTTON);
-        dialog.addControl(IDC_TEST_CHECK, KIND_CHECK_BUTTON);
-        dialog.addControl(checkList = new ProbeControl, IDC_TEST_CHECK_LIST, KIND_OWNER_DRAW_LIST);
-        dialog.addControl(scroll = new ProbeControl, IDC_TEST_SCROLL, KIND_SCROLL_BAR);
+        ASSERT_TRUE(dialog.addControl(IDOK, KIND_PUSH_BUTTON));
+        ASSERT_TRUE(dialog.addControl(IDCANCEL, KIND_PUSH_BUTTON));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_LIST, KIND_LIST_BOX));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_BUTTON, KIND_PUSH_BUTTON));
+        ASSERT_TRUE(dialog.addControl(IDC_TEST_CHECK, KIND_CHECK_BUTTON));
+        ASSERT_TRUE(dialog.addControl(checkList = new ProbeControl, IDC_TEST_CHECK_LIST, KIND_OWNER_DRAW_LIST));
+        ASSERT_TRUE(dialog.addControl(scroll = new ProbeControl, IDC_TEST_SCROLL, KIND_SCROLL_BAR));
         dialog.attachControls();
     }
 
@@ -290,8 +311,8 @@ TEST(Dialog, ModalRunsEndWithTheCurrentControl)
     double read = 0.0;
     dialog.onEvent = [&](int event) {
         if (event == DLG_INIT) {
-            dialog.addControl(IDOK, KIND_PUSH_BUTTON);
-            dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT);
+            EXPECT_TRUE(dialog.addControl(IDOK, KIND_PUSH_BUTTON));
+            EXPECT_TRUE(dialog.addControl(IDC_TEST_REAL, KIND_REAL_EDIT));
             dialog.attachControls();
             dialog.setDouble(IDC_TEST_REAL, 2.5);
         }
@@ -330,8 +351,9 @@ TEST(Dialog, ModalRunsEndWithTheCurrentControl)
     // An undeclared OK does not end it; a dialog may end with a control of its choice.
     RecordingDialog chosen;
     chosen.onEvent = [&](int event) {
-        if (event == DLG_INIT)
-            chosen.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT);
+        if (event == DLG_INIT) {
+            EXPECT_TRUE(chosen.addControl(IDC_TEST_TEXT, KIND_TEXT_EDIT));
+        }
         if (event == DLG_COMMAND && chosen.getCommandId() == IDCANCEL) {
             chosen.setCurrentControlById(IDC_TEST_TEXT);
             chosen.end();

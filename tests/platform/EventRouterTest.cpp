@@ -12,7 +12,9 @@ namespace {
 
 int translate(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    theCurrentEvent->translateMessage(nullptr, message, wParam, lParam);
+    int answer = theCurrentEvent->translateMessage(nullptr, message, wParam, lParam);
+    // 0 for a message that has an event code, -1 for one that has none.
+    EXPECT_EQ(answer, theCurrentEvent->code ? 0 : -1) << "message " << message;
     return theCurrentEvent->code;
 }
 
@@ -118,10 +120,10 @@ TEST(EventRouter, InternalEventsBySerialAndApplicationEventsToTheFrame)
 
     // 12020 on a window that does not take it comes back as 12010 in a later step.
     view.handles = 0;
-    theCurrentEvent->postEventTo(EV_LEFT_DOWN_REPOST, view.serial, 0, view.hwnd());
+    ASSERT_TRUE(theCurrentEvent->postEventTo(EV_LEFT_DOWN_REPOST, view.serial, 0, view.hwnd()));
     view.onEvent = [](RecordingWindow& self) {
         if (theCurrentEvent->code == EV_LEFT_DOWN_REPOST)
-            self.Window::handleEvent();
+            (void)self.Window::handleEvent(); // it reposts the press; the window answers `handles`
     };
     theCurrentEvent->popAndRoute();
     theCurrentEvent->popAndRoute();
@@ -133,17 +135,17 @@ TEST(EventRouter, InternalEventsBySerialAndApplicationEventsToTheFrame)
     EXPECT_EQ(view.codes.back(), EV_CLOSE_WINDOW);
 
     // Application events go to the frame whatever their address; 6190 becomes its command.
-    theCurrentEvent->postEvent(EV_IDLE, view.serial, 0);
-    theCurrentEvent->postDeferredCommand(EV_SHORTCUT_COMMAND);
+    ASSERT_TRUE(theCurrentEvent->postEvent(EV_IDLE, view.serial, 0));
+    ASSERT_TRUE(theCurrentEvent->postDeferredCommand(EV_SHORTCUT_COMMAND));
     theCurrentEvent->popAndRoute();
     theCurrentEvent->popAndRoute();
     EXPECT_EQ(frame.codes, (std::vector<int>{EV_IDLE, EV_SHORTCUT_COMMAND}));
 
     // An event for a serial that no longer exists is dropped; one for 6020 is routed normally.
-    theCurrentEvent->postEvent(4100, 9999, 0);
+    ASSERT_TRUE(theCurrentEvent->postEvent(4100, 9999, 0));
     EXPECT_EQ(theCurrentEvent->popAndRoute(), 1);
     app->frame = nullptr;
-    theCurrentEvent->postEvent(6030, 0, 0);
+    ASSERT_TRUE(theCurrentEvent->postEvent(6030, 0, 0));
     EXPECT_EQ(theCurrentEvent->popAndRoute(), 1) << "swallowed without a frame";
     frame.destroy();
 }
@@ -158,7 +160,7 @@ TEST(EventRouter, FirstEntryWithAHandleWinsAndSerialsAreNotReused)
     HWND own = second.hwnd();
     second.dc.hwnd = shared;
     EXPECT_EQ(theEventRouter->findWindow(shared), &first);
-    theEventRouter->route(shared, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(theEventRouter->route(shared, WM_LBUTTONDOWN, 0, 0), 0);
     EXPECT_EQ(first.codes.size(), 1u);
     EXPECT_TRUE(second.codes.empty());
     second.dc.hwnd = own;

@@ -46,7 +46,7 @@ TEST(FileDialogScreenshot, DISABLED_ChooserWithOneFileChosen)
     TestApplication app;
     app->showCommand = SW_SHOW;
     FileSelection selection;
-    selection.ensureFolder();
+    ASSERT_TRUE(selection.ensureFolder());
     GetWindowsDirectoryA(selection.folder->text, sizeof selection.folder->text);
     TimedFileDialog dialog;
     if (const char* ms = std::getenv("KORVANE_SHOT_MS"))

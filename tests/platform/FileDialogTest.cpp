@@ -10,6 +10,7 @@
 #include "platform/ImageList.h"
 #include "platform/TreeView.h"
 #include "tests/support/ImportPatch.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -71,7 +72,7 @@ protected:
         std::string hidden = scratch.file("h.txt", "h");
         SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
         CreateDirectoryA(scratch.pathOf("sub").c_str(), nullptr);
-        selection.ensureFolder();
+        ASSERT_TRUE(selection.ensureFolder());
         lstrcpyA(selection.folder->text, scratch.path().c_str());
     }
     void TearDown() override
@@ -170,6 +171,33 @@ TEST_F(ChooserTest, ChoosingKeepsTheListOnlyWhenConfirmed)
     EXPECT_STREQ(selection.folder->text, "C:\\typed\\");
 }
 
+TEST_F(ChooserTest, FilesTheListCannotTakeStayInTheFolderList)
+{
+    ASSERT_TRUE(selection.ensureList());
+    MessageBoxScript boxes;
+    FileDialog dialog;
+    dialog.setSelection(&selection);
+    INT_PTR result = driveModalDialog([&] { return dialog.run(); }, [&](HWND window) {
+        pick(window, FileDialog::kFileList, 0);
+        command(window, FileDialog::kAddButton, BN_CLICKED);
+        EXPECT_EQ(selection.list->count, 1);
+        // The block seems full and cannot grow, as when memory runs out: the next append fails.
+        FileList& list = *selection.list;
+        int capacity = list.capacity;
+        int growthStep = list.growthStep;
+        list.capacity = list.count + 1;
+        list.growthStep = 0x7ffffff0;
+        command(window, FileDialog::kAddAllButton, BN_CLICKED);
+        list.capacity = capacity;
+        list.growthStep = growthStep;
+        EXPECT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(rows(window, FileDialog::kChosenList), (Rows{"a.txt"}));
+        EXPECT_EQ(rows(window, FileDialog::kFileList), (Rows{"b.txt", "c.doc"}));
+        command(window, IDCANCEL, BN_CLICKED);
+    });
+    EXPECT_EQ(result, 2);
+}
+
 TEST_F(ChooserTest, WithoutASelectionTheButtonsDoNothingAndOkEnds)
 {
     FileDialog dialog;
@@ -219,13 +247,13 @@ TEST_F(ChooserTest, TheTreeShowsTheFolderAndAnUnreadableDriveIsNotChosen)
         HTREEITEM selected = reinterpret_cast<HTREEITEM>(
             SendMessageA(GetDlgItem(window, FileDialog::kFolderTree), TVM_GETNEXTITEM, TVGN_CARET, 0));
         ASSERT_NE(selected, nullptr);
-        dialog.itemPath(selected, path, sizeof path);
+        ASSERT_GT(dialog.itemPath(selected, path, sizeof path), 0);
         EXPECT_EQ(std::string(path) + "\\", scratch.path());
         EXPECT_EQ(fieldText(window, FileDialog::kFolderField), scratch.path());
         // Its sub-folders are known, so that it can be opened.
         HTREEITEM sub = tree.firstChild(selected);
         ASSERT_NE(sub, nullptr);
-        tree.getItemText(sub, path, sizeof path);
+        EXPECT_TRUE(tree.getItemText(sub, path, sizeof path));
         EXPECT_STREQ(path, "sub");
         EXPECT_EQ(tree.nextSibling(sub), nullptr);
 

@@ -11,16 +11,16 @@ namespace {
 TEST(FileName, DerivesTheTitle)
 {
     FileName name;
-    name.setPathAndTitle("C:\\dir\\name.old.ycx");
+    ASSERT_TRUE(name.setPathAndTitle("C:\\dir\\name.old.ycx"));
     EXPECT_STREQ(name.getTitle(), "name");
     EXPECT_EQ(name.fileNameOffset(), 7);
-    name.setPathAndTitle("name");
+    ASSERT_TRUE(name.setPathAndTitle("name"));
     EXPECT_STREQ(name.getTitle(), "name");
     EXPECT_EQ(name.fileNameOffset(), 0);
-    name.setPathAndTitle("A:drawing.ycx");
+    ASSERT_TRUE(name.setPathAndTitle("A:drawing.ycx"));
     EXPECT_STREQ(name.getTitle(), "drawing");
     // "表" ends in the byte of a backslash: it is no folder separator.
-    name.setPathAndTitle("C:\\図面\\表.ycx");
+    ASSERT_TRUE(name.setPathAndTitle("C:\\図面\\表.ycx"));
     EXPECT_STREQ(name.getTitle(), "表");
 
     FileName copy;
@@ -37,12 +37,12 @@ TEST(FileName, DerivesTheTitle)
 TEST(FileName, ComparesExtensionsIgnoringCase)
 {
     FileName name;
-    name.setPathAndTitle("C:\\dir\\Name.ycx");
+    ASSERT_TRUE(name.setPathAndTitle("C:\\dir\\Name.ycx"));
     EXPECT_TRUE(name.hasExtension("ycx"));
     EXPECT_TRUE(name.hasExtension(".YCX"));
     EXPECT_FALSE(name.hasExtension("ydx"));
     EXPECT_FALSE(name.hasExtension("cx"));
-    name.setPathAndTitle("C:\\dir\\noext");
+    ASSERT_TRUE(name.setPathAndTitle("C:\\dir\\noext"));
     EXPECT_FALSE(name.hasExtension("ycx"));
 }
 
@@ -125,7 +125,7 @@ TEST(FileSelection, FiltersByExtension)
     ASSERT_TRUE(selection.ensureList());
     ASSERT_TRUE(selection.ensureFolder());
     FileList* list = selection.list;
-    selection.ensureList();
+    EXPECT_TRUE(selection.ensureList());
     EXPECT_EQ(selection.list, list);
     std::strcpy(selection.folder->text, "C:\\parts\\");
     FolderPath other;

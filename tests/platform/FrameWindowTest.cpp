@@ -225,12 +225,12 @@ TEST_F(Frame, PaneEventsGoToTheWorkspaceLayout)
 {
     ScopedOverride panes(app->workspaceLayout, &layout);
     CurrentEvent& e = *theCurrentEvent;
-    e.postEvent(EV_PANE_CLOSE, 7, 0);
-    e.postEvent(EV_PANE_MOVE, 8, 0);
-    e.postEvent(EV_PANE_RESIZE, 9, 43);
-    e.postEvent(EV_PANE_LEFT_PRESS, -1, 0);
-    e.postEvent(EV_PANE_RIGHT_PRESS, -1, 0);
-    e.postEvent(EV_IDLE, 0, 0);
+    ASSERT_TRUE(e.postEvent(EV_PANE_CLOSE, 7, 0));
+    ASSERT_TRUE(e.postEvent(EV_PANE_MOVE, 8, 0));
+    ASSERT_TRUE(e.postEvent(EV_PANE_RESIZE, 9, 43));
+    ASSERT_TRUE(e.postEvent(EV_PANE_LEFT_PRESS, -1, 0));
+    ASSERT_TRUE(e.postEvent(EV_PANE_RIGHT_PRESS, -1, 0));
+    ASSERT_TRUE(e.postEvent(EV_IDLE, 0, 0));
     while (e.popAndRoute()) {
     }
     SendMessageA(frame.hwnd(), WM_LBUTTONDOWN, 0, 0);
@@ -245,7 +245,7 @@ TEST_F(Frame, PaneEventsGoToTheWorkspaceLayout)
     ScopedOverride none(app->workspaceLayout, nullptr);
     e.mayBlock = 0;
     e.blockingAllowed = 1;
-    e.postIdle();
+    ASSERT_TRUE(e.postIdle());
     e.popAndRoute();
     EXPECT_EQ(e.mayBlock, 1);
 }

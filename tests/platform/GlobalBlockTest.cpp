@@ -48,8 +48,8 @@ TEST(GlobalBlock, PointerArraysUseEightByteElements)
     int a = 1, b = 2;
     int* pa = &a;
     int* pb = &b;
-    pointers.append(&pa);
-    pointers.append(&pb);
+    ASSERT_TRUE(pointers.append(&pa));
+    ASSERT_TRUE(pointers.append(&pb));
     int* out = nullptr;
     EXPECT_EQ(pointers.get(1, &out), 1);
     EXPECT_EQ(out, &b);
@@ -69,7 +69,7 @@ TEST(GlobalBlock, CloneCopiesTheUsedBytes)
 
     GlobalBlock bytes(4, 1);
     for (char c : std::string("pixels"))
-        bytes.append(&c);
+        ASSERT_TRUE(bytes.append(&c));
     std::unique_ptr<GlobalBlock> copy(bytes.clone());
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->count, 6);
@@ -80,9 +80,9 @@ TEST(GlobalBlock, CloneCopiesTheUsedBytes)
 TEST(GlobalBlock, DestructorUnlocksAndFrees)
 {
     auto* block = new GlobalBlock(8, 1);
-    block->allocate();
-    block->lock();
-    block->lock();
+    ASSERT_TRUE(block->allocate());
+    ASSERT_TRUE(block->lock());
+    ASSERT_TRUE(block->lock());
     EXPECT_EQ(block->lockCount, 2);
     delete block; // must not leave the block locked or leak it
     GlobalBlock borrowed;

@@ -135,25 +135,25 @@ TEST(IntPolygon, VerticesRotationAndContainment)
     EXPECT_EQ(x, 7);
 
     IntPolygon polygon;
-    polygon.add(0, 0);
-    polygon.add(10, 0);
-    polygon.addPoint(IntPoint(10, 10));
-    polygon.add(0, 10);
+    ASSERT_TRUE(polygon.add(0, 0));
+    ASSERT_TRUE(polygon.add(10, 0));
+    ASSERT_TRUE(polygon.addPoint(IntPoint(10, 10)));
+    ASSERT_TRUE(polygon.add(0, 10));
     EXPECT_TRUE(polygon.containsPoint(IntPoint(5, 5)));
     EXPECT_FALSE(polygon.containsPoint(IntPoint(15, 5)));
-    polygon.setAt(2, 20, 20);
-    polygon.close();
+    ASSERT_TRUE(polygon.setAt(2, 20, 20));
+    ASSERT_TRUE(polygon.close());
     ASSERT_EQ(polygon.count, 5);
     EXPECT_TRUE(polygon.getPoint(4).equalsXY(0, 0));
     polygon.removeLast();
     EXPECT_EQ(polygon.count, 4);
 
     // A 10 x 4 rectangle about its centre turned by 90 degrees (y grows downwards).
-    polygon.setRotatedRect(rectOf(0, 0, 10, 4), IntPoint(5, 2), 90.0);
+    ASSERT_TRUE(polygon.setRotatedRect(rectOf(0, 0, 10, 4), IntPoint(5, 2), 90.0));
     ASSERT_EQ(polygon.count, 5);
     EXPECT_TRUE(polygon.getPoint(0).equalsXY(3, 7)) << polygon.getPoint(0).x << "," << polygon.getPoint(0).y;
     EXPECT_TRUE(polygon.getPoint(4).equals(polygon.getPoint(0)));
-    polygon.setRotatedRect(IntPoint(50, 50), 20, 10, 0.0);
+    ASSERT_TRUE(polygon.setRotatedRect(IntPoint(50, 50), 20, 10, 0.0));
     ASSERT_EQ(polygon.count, 5);
     EXPECT_TRUE(polygon.getPoint(0).equalsXY(40, 45));
     EXPECT_TRUE(polygon.getPoint(2).equalsXY(60, 55));
@@ -162,15 +162,15 @@ TEST(IntPolygon, VerticesRotationAndContainment)
 TEST(IntPolyPolygon, ShortPolygonsLeaveNoStrayVertices)
 {
     IntPolyPolygon set;
-    set.addPoint(IntPoint(100, 100));
-    set.addPoint(IntPoint(200, 200));
+    ASSERT_TRUE(set.addPoint(IntPoint(100, 100)));
+    ASSERT_TRUE(set.addPoint(IntPoint(200, 200)));
     EXPECT_FALSE(set.endPolygon());
     EXPECT_EQ(set.polygonCount(), 0);
     EXPECT_EQ(set.vertices.count, 0);
 
-    set.addPoint(IntPoint(0, 0));
-    set.addPoint(IntPoint(20, 0));
-    set.addPoint(IntPoint(0, 20));
+    ASSERT_TRUE(set.addPoint(IntPoint(0, 0)));
+    ASSERT_TRUE(set.addPoint(IntPoint(20, 0)));
+    ASSERT_TRUE(set.addPoint(IntPoint(0, 20)));
     EXPECT_TRUE(set.endPolygon());
     EXPECT_EQ(set.polygonCount(), 1);
 
@@ -185,8 +185,8 @@ TEST(IntPolyPolygon, ShortPolygonsLeaveNoStrayVertices)
 
     // A square with a reversed inner square leaves a hole.
     IntPolygon outer, inner;
-    outer.add(0, 0), outer.add(30, 0), outer.add(30, 30), outer.add(0, 30);
-    inner.add(10, 10), inner.add(10, 20), inner.add(20, 20), inner.add(20, 10);
+    ASSERT_TRUE(outer.add(0, 0) && outer.add(30, 0) && outer.add(30, 30) && outer.add(0, 30));
+    ASSERT_TRUE(inner.add(10, 10) && inner.add(10, 20) && inner.add(20, 20) && inner.add(20, 10));
     ASSERT_TRUE(set.setPolygon(outer));
     ASSERT_TRUE(set.addPolygon(inner));
     EXPECT_EQ(set.polygonCount(), 2);
@@ -211,7 +211,7 @@ TEST(Region, OwnsOneRegion)
     EXPECT_FALSE(region.containsPoint(IntPoint(25, 15)));
 
     IntPolygon triangle;
-    triangle.add(0, 0), triangle.add(10, 0), triangle.add(0, 10);
+    ASSERT_TRUE(triangle.add(0, 0) && triangle.add(10, 0) && triangle.add(0, 10));
     ASSERT_TRUE(region.createPolygon(triangle));
     EXPECT_TRUE(region.containsPoint(IntPoint(2, 2)));
     EXPECT_FALSE(region.containsPoint(IntPoint(9, 9)));
@@ -228,7 +228,7 @@ TEST(SerialList, FindsAndRemovesBySerial)
 {
     SerialList list([](const void* object) { return static_cast<const Numbered*>(object)->serial; });
     Numbered a{1}, b{2}, c{3};
-    list.add(&a), list.add(&b), list.add(&c);
+    ASSERT_TRUE(list.add(&a) && list.add(&b) && list.add(&c));
     int index = 0;
     EXPECT_EQ(list.findBySerial(2, index), &b);
     EXPECT_EQ(index, 1);

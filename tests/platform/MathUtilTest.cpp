@@ -105,7 +105,7 @@ TEST(MathUtil, ArcDirectionAndOrder)
     EXPECT_EQ(middle, 45.0);
     EXPECT_EQ(end, -10.0);
     start = 0, middle = std::nan(""), end = 1e300;
-    MathUtil::orderArcAngles(start, middle, end); // returns
+    EXPECT_EQ(std::fabs(MathUtil::orderArcAngles(start, middle, end)), 1.0); // returns, with one of its answers
 }
 
 TEST(MathUtil, ConstructionsReportDegenerateCases)

@@ -47,8 +47,8 @@ std::vector<int> queuedCodes()
     std::vector<int> codes;
     for (int i = 0; i < theCurrentEvent->queue.count; ++i) {
         QueuedEvent* e = nullptr;
-        theCurrentEvent->queue.get(i, &e);
-        codes.push_back(e->code);
+        EXPECT_TRUE(theCurrentEvent->queue.get(i, &e));
+        codes.push_back(e ? e->code : -1);
     }
     return codes;
 }
@@ -195,7 +195,7 @@ TEST_F(Documents, ActiveIdChangesPostTheirEvent)
     frame.codes.clear();
     list().setActiveById(-1);
     drainQueue();
-    theCurrentEvent->translateMessage(b->hwnd(), WM_SETFOCUS, 0, 0);
+    ASSERT_EQ(theCurrentEvent->translateMessage(b->hwnd(), WM_SETFOCUS, 0, 0), 0);
     b->handleEvent();
     EXPECT_EQ(queuedCodes(), (std::vector<int>{EV_DOCUMENT_ACTIVATED, EV_CHILD_ACTIVATED}));
     drainQueue();
@@ -239,8 +239,8 @@ TEST_F(Documents, TheActiveWindowFollowsTheMdiClient)
     EXPECT_EQ(list().activeChild(), b);
     SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a->hwnd()), 0);
     EXPECT_EQ(list().activeChild(), a);
-    list().closeChild(a->serial);
-    list().closeChild(b->serial);
+    EXPECT_TRUE(list().closeChild(a->serial));
+    EXPECT_TRUE(list().closeChild(b->serial));
     EXPECT_EQ(list().activeChild(), nullptr);
     EXPECT_EQ(list().activeSerial, -1);
 }

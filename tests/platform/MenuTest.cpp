@@ -28,7 +28,7 @@ UINT itemState(HMENU menu, int id) { return GetMenuState(menu, static_cast<UINT>
 std::string label(Menu& menu, int id)
 {
     char text[128];
-    menu.getItemText(id, text, sizeof text);
+    EXPECT_GT(menu.getItemText(id, text, sizeof text), 0) << "item " << id;
     return text;
 }
 
@@ -68,11 +68,11 @@ TEST_F(Menus, PopupItemsSeparatorsAndStates)
 {
     PopupMenu popup;
     ASSERT_EQ(popup.create(), 1);
-    popup.appendItem("コピー(&C)", 40010);
-    popup.appendSeparator();
-    popup.appendCheckedItem("グリッド表示(&G)", 40011);
-    popup.appendSeparator();
-    popup.appendTickedItem("ルーラー(&R)", 40012);
+    ASSERT_TRUE(popup.appendItem("コピー(&C)", 40010));
+    ASSERT_TRUE(popup.appendSeparator());
+    ASSERT_TRUE(popup.appendCheckedItem("グリッド表示(&G)", 40011));
+    ASSERT_TRUE(popup.appendSeparator());
+    ASSERT_TRUE(popup.appendTickedItem("ルーラー(&R)", 40012));
     EXPECT_EQ(GetMenuItemCount(popup.handle), 5);
     // Each separator takes the next value of the menu's own counter as its id.
     EXPECT_EQ(itemId(popup.handle, 1), 1u);
@@ -87,9 +87,9 @@ TEST_F(Menus, PopupItemsSeparatorsAndStates)
 TEST_F(Menus, RelabelKeepsTheMnemonicAndTheAcceleratorText)
 {
     PopupMenu popup;
-    popup.create();
-    popup.appendItem("切り取り(&X)\tCtrl+X", 40001);
-    popup.appendItem("元に戻す", 40002);
+    ASSERT_EQ(popup.create(), 1);
+    ASSERT_TRUE(popup.appendItem("切り取り(&X)\tCtrl+X", 40001));
+    ASSERT_TRUE(popup.appendItem("元に戻す", 40002));
     popup.relabelItem(40001, "カット");
     EXPECT_EQ(label(popup, 40001), "カット(&X)\tCtrl+X");
     popup.relabelItem(40002, "やり直し");
@@ -113,8 +113,8 @@ TEST_F(Menus, TrackShowsThePopupAtTheCursorForTheFrame)
     EXPECT_EQ(popup.track(), 0);
     EXPECT_EQ(tracked.calls, 0);
 
-    popup.create();
-    popup.appendItem("削除(&D)", 40020);
+    ASSERT_EQ(popup.create(), 1);
+    ASSERT_TRUE(popup.appendItem("削除(&D)", 40020));
     mouse.rest(222, 111);
     theMouseState->leftFlag = 1;
     EXPECT_EQ(popup.track(), 1);

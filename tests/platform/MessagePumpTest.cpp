@@ -87,8 +87,8 @@ TEST_F(MessagePump, NeverBlockKeepsIdleEventsComing)
 TEST_F(MessagePump, QueuedEventsComeFirstOnePerStepInOrder)
 {
     PostMessageA(frame->hwnd(), WM_KEYDOWN, 'K', 0);
-    theCurrentEvent->postEventTo(4001, frame->serial, 0, nullptr);
-    theCurrentEvent->postEventTo(4002, frame->serial, 0, nullptr);
+    ASSERT_TRUE(theCurrentEvent->postEventTo(4001, frame->serial, 0, nullptr));
+    ASSERT_TRUE(theCurrentEvent->postEventTo(4002, frame->serial, 0, nullptr));
 
     theCurrentEvent->pumpStep();
     ASSERT_EQ(frame->codes.size(), 1u);
@@ -213,7 +213,7 @@ TEST_F(MessagePump, ReadTypedTextTakesOnlyCharacters)
     PostMessageA(view.hwnd(), WM_KEYDOWN, VK_LEFT, 0);
     MSG first;
     ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
-    theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam);
+    ASSERT_EQ(theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam), 0);
 
     char text[16];
     EXPECT_EQ(theCurrentEvent->readTypedText(text, sizeof text), 4);
@@ -231,7 +231,7 @@ TEST_F(MessagePump, ReadTypedTextNeverSplitsATwoByteCharacter)
         PostMessageA(view.hwnd(), WM_CHAR, c, 0);
     MSG first;
     ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
-    theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam);
+    ASSERT_EQ(theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam), 0);
     char text[4];
     EXPECT_EQ(theCurrentEvent->readTypedText(text, sizeof text), 2);
     MSG next;
@@ -242,22 +242,22 @@ TEST_F(MessagePump, ReadTypedTextNeverSplitsATwoByteCharacter)
 TEST_F(MessagePump, KeyboardReaders)
 {
     CurrentEvent& e = *theCurrentEvent;
-    e.translateMessage(frame->hwnd(), WM_CHAR, 'x', 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_CHAR, 'x', 0), 0);
     EXPECT_EQ(e.getTypedChar(), 'x');
-    e.translateMessage(frame->hwnd(), WM_KEYDOWN, 'X', 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_KEYDOWN, 'X', 0), 0);
     EXPECT_EQ(e.getTypedChar(), 256);
     EXPECT_EQ(e.getEditingKey(), 0);
-    e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_LEFT, 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_LEFT, 0), 0);
     EXPECT_EQ(e.getEditingKey(), VK_LEFT);
-    e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_DELETE, 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_DELETE, 0), 0);
     EXPECT_EQ(e.getEditingKey(), VK_DELETE);
-    e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_INSERT, 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_KEYDOWN, VK_INSERT, 0), 0);
     EXPECT_EQ(e.getEditingKey(), 0);
-    e.translateMessage(frame->hwnd(), WM_CHAR, 8, 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_CHAR, 8, 0), 0);
     EXPECT_EQ(e.getEditingKey(), 8);
-    e.translateMessage(frame->hwnd(), WM_CHAR, 27, 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_CHAR, 27, 0), 0);
     EXPECT_EQ(e.getEditingKey(), 27);
-    e.translateMessage(frame->hwnd(), WM_KEYUP, 'X', 0);
+    ASSERT_EQ(e.translateMessage(frame->hwnd(), WM_KEYUP, 'X', 0), 0);
     EXPECT_EQ(e.typedChar, 0);
 }
 

@@ -30,6 +30,7 @@ int WINAPI recordEscape(HDC hdc, int escape, int count, LPCSTR input, LPVOID out
 }
 
 int WINAPI failStartDoc(HDC, const DOCINFOA*) { return SP_ERROR; }
+int WINAPI failEscape(HDC, int, int, LPCSTR, LPVOID) { return SP_ERROR; }
 
 // A 24-bit bottom-up BMP as Ghostscript's bmp16m device writes it.
 struct Bitmap24 {
@@ -171,6 +172,34 @@ TEST(PrintJob, PrintsPassthroughTextThatGhostscriptRenders)
     EXPECT_EQ(page.pixel(300, 144), 0xFFFFFF);   // beside it
     EXPECT_EQ(page.pixel(144, 300), 0xFFFFFF);   // below it
     DeleteFileA(picture.c_str());
+}
+
+TEST(PrintJob, APageWhosePassthroughTextIsLostFails)
+{
+    TestApplication app;
+    ASSERT_TRUE(TestPrinter::ensure());
+    PrintDialogStandIn dialog(acceptPrintDialog);
+    PrintJob job;
+    ASSERT_EQ(job.showPrintDialog(), 1);
+    job.setDocumentName("lost passthrough");
+    ASSERT_EQ(job.startDoc(1), 1);
+    // Without passthrough nothing can be lost.
+    ASSERT_EQ(job.startPage(), 1);
+    EXPECT_EQ(job.endPageFlushed(), 1);
+
+    ASSERT_EQ(job.allocPassthroughBuffer(), 1);
+    ASSERT_EQ(job.startPage(), 1);
+    job.writePassthrough("0 0 0 setrgbcolor", 17, 1);
+    {
+        ImportPatch escape("gdi32.dll", "Escape", reinterpret_cast<void*>(failEscape));
+        EXPECT_EQ(job.endPageFlushed(), 0);
+    }
+    EXPECT_EQ(job.passthroughFailures, 1);
+    // A later page of the job lacks its text as well.
+    ASSERT_EQ(job.startPage(), 1);
+    job.writePassthrough("showpage", 8, 1);
+    EXPECT_EQ(job.endPageFlushed(), 0);
+    EXPECT_EQ(job.endDoc(), 1);
 }
 
 TEST(PrintJob, ADeviceWithoutPostScriptRefusesPassthroughAndTheBufferStaysBounded)

@@ -22,7 +22,7 @@ struct TextSurface {
         LOGFONTA description = {};
         description.lfHeight = -fontHeight;
         description.lfCharSet = SHIFTJIS_CHARSET;
-        dc.selectFont(description);
+        EXPECT_TRUE(dc.selectFont(description));
         dc.setTextColor(RgbColor(0, 0, 0));
     }
     int width(const char* text)

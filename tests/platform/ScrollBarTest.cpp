@@ -189,8 +189,8 @@ TEST(ScrollBarControl, MovesAndScrollsItsLinkedList)
     LinkedList* list = nullptr;
     dialog.onEvent = [&](int event) {
         if (event == DLG_INIT) {
-            dialog.addControl(IDC_TEST_SCROLL, KIND_SCROLL_BAR);
-            dialog.addControl(list = new LinkedList, IDC_TEST_CHECK_LIST, KIND_OWNER_DRAW_LIST);
+            EXPECT_TRUE(dialog.addControl(IDC_TEST_SCROLL, KIND_SCROLL_BAR));
+            EXPECT_TRUE(dialog.addControl(list = new LinkedList, IDC_TEST_CHECK_LIST, KIND_OWNER_DRAW_LIST));
             dialog.attachControls();
             bar = dynamic_cast<ScrollBarControl*>(dialog.getControl(IDC_TEST_SCROLL));
         }

@@ -75,10 +75,10 @@ TEST(Drives, FreeSpaceIsSplitAtFourGigabytesAndAbsentDrivesAreLeftAlone)
         EXPECT_EQ(diskFreeSpace("C:\\drawings\\a.ycx", &low), 1u);
         EXPECT_EQ(low, 1073741824u);
         EXPECT_EQ(askedRoot, "C:\\");
-        diskFreeSpace("C:a.ycx", &low);
+        EXPECT_EQ(diskFreeSpace("C:a.ycx", &low), 1u);
         EXPECT_EQ(askedRoot, "C:");
         FileName name;
-        name.setPathAndTitle("D:\\x.ycx");
+        ASSERT_TRUE(name.setPathAndTitle("D:\\x.ycx"));
         EXPECT_EQ(diskFreeSpaceOf(name, &low), 1u);
         EXPECT_EQ(askedRoot, "D:\\");
     }

@@ -14,14 +14,17 @@ namespace {
 std::string formatted(double value, int decimals, int rounding = 0)
 {
     char buffer[64] = "unchanged";
-    StringUtil::formatDouble(value, decimals, buffer, rounding);
+    const char* result = StringUtil::formatDouble(value, decimals, buffer, rounding);
+    // The buffer itself, or null for a refused number with the buffer as it was.
+    EXPECT_TRUE(result == buffer || (!result && std::string(buffer) == "unchanged")) << value;
     return buffer;
 }
 
 std::string raw(double value, int decimals, int rounding = 0)
 {
     char buffer[64] = "unchanged";
-    StringUtil::formatDoubleRaw(value, decimals, buffer, rounding);
+    const char* result = StringUtil::formatDoubleRaw(value, decimals, buffer, rounding);
+    EXPECT_TRUE(result == buffer || (!result && std::string(buffer) == "unchanged")) << value;
     return buffer;
 }
 
@@ -272,10 +275,10 @@ TEST(FieldReader, ReadsAStringTableDefinition)
         sum += value;
     }
     EXPECT_EQ(sum, 5);
-    reader.readIntField(value);
+    EXPECT_EQ(reader.readIntField(value), 1);
     EXPECT_EQ(value, 100);
-    reader.readIntField(value);
-    reader.readField(field, sizeof field);
+    EXPECT_EQ(reader.readIntField(value), 1);
+    EXPECT_EQ(reader.readField(field, sizeof field), 1);
     EXPECT_STREQ(field, "TOP");
     EXPECT_EQ(reader.readIntField(value), 26);
     EXPECT_EQ(value, 51);

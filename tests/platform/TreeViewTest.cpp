@@ -50,7 +50,7 @@ TEST(TreeView, ItemsTextsDataAndPictures)
     char small[8];
     std::memset(small, 'x', sizeof small);
     char guard = small[sizeof small - 1];
-    tree.getItemText(second, small, 6);
+    EXPECT_EQ(tree.getItemText(second, small, 6), 1);
     EXPECT_LT(std::strlen(small), 6u);
     EXPECT_EQ(small[7], guard);
 

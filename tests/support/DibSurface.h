@@ -17,7 +17,7 @@ public:
     // Pixels differing from the background inside [left, right) x [top, bottom).
     int inkCount(int left, int top, int right, int bottom, COLORREF background = RGB(255, 255, 255)) const;
     // The bounding box of those pixels over the whole surface; false when there are none.
-    bool inkBox(RECT& box, COLORREF background = RGB(255, 255, 255)) const;
+    [[nodiscard]] bool inkBox(RECT& box, COLORREF background = RGB(255, 255, 255)) const;
 
     int width;
     int height;

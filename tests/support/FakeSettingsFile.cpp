@@ -183,15 +183,22 @@ int FakeSettingsFile::writeBool(int value, int more, int lineEnd)
 
 int FakeSettingsFile::writeDouble(double value, int decimals, int more, int lineEnd)
 {
-    char digits[64] = "0";
-    StringUtil::formatDouble(value, decimals, digits, 0);
+    char digits[460] = "";
+    // A number that cannot be written fails like a write, never as a wrong value.
+    if (!StringUtil::formatDouble(value, decimals, digits, 0)) {
+        fail();
+        return 0;
+    }
     return writeValue(digits, more, lineEnd);
 }
 
 int FakeSettingsFile::writeDoubleRounded(double value, int decimals, int more, int lineEnd)
 {
-    char digits[64] = "0";
-    StringUtil::formatDouble(value, decimals, digits, 1);
+    char digits[460] = "";
+    if (!StringUtil::formatDouble(value, decimals, digits, 1)) {
+        fail();
+        return 0;
+    }
     return writeValue(digits, more, lineEnd);
 }
 

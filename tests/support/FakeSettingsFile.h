@@ -25,22 +25,22 @@ public:
     // Puts the file into its error state (as a failed write would).
     void fail() { error = -1; }
 
-    int readKey() override;
-    int currentId() const override { return id; }
-    int currentKind() const override { return kind; }
-    int getDelimiterFlag(int which) const override;
-    int readInt(int& value) override;
-    int readBool(int& value) override;
-    int readDouble(double& value) override;
-    int readString(char* buffer, int size) override;
+    [[nodiscard]] int readKey() override;
+    [[nodiscard]] int currentId() const override { return id; }
+    [[nodiscard]] int currentKind() const override { return kind; }
+    [[nodiscard]] int getDelimiterFlag(int which) const override;
+    [[nodiscard]] int readInt(int& value) override;
+    [[nodiscard]] int readBool(int& value) override;
+    [[nodiscard]] int readDouble(double& value) override;
+    [[nodiscard]] int readString(char* buffer, int size) override;
 
-    int writeSection(int sectionId) override;
-    int writeKey(int keyId) override;
-    int writeInt(int value, int more, int lineEnd) override;
-    int writeBool(int value, int more, int lineEnd) override;
-    int writeDouble(double value, int decimals, int more, int lineEnd) override;
-    int writeDoubleRounded(double value, int decimals, int more, int lineEnd) override;
-    int writeQuoted(const char* text, int more, int lineEnd) override;
+    [[nodiscard]] int writeSection(int sectionId) override;
+    [[nodiscard]] int writeKey(int keyId) override;
+    [[nodiscard]] int writeInt(int value, int more, int lineEnd) override;
+    [[nodiscard]] int writeBool(int value, int more, int lineEnd) override;
+    [[nodiscard]] int writeDouble(double value, int decimals, int more, int lineEnd) override;
+    [[nodiscard]] int writeDoubleRounded(double value, int decimals, int more, int lineEnd) override;
+    [[nodiscard]] int writeQuoted(const char* text, int more, int lineEnd) override;
 
     std::string text;
     size_t position = 0;
@@ -53,9 +53,9 @@ private:
     };
     // One token (name) or value: up to a delimiter or a control character; 0 when the text ended
     // first.
-    int readToken(std::string& out, bool value);
-    int readValue(char* buffer, int size);
-    int writeValue(const std::string& value, int more, int lineEnd);
+    [[nodiscard]] int readToken(std::string& out, bool value);
+    [[nodiscard]] int readValue(char* buffer, int size);
+    [[nodiscard]] int writeValue(const std::string& value, int more, int lineEnd);
 
     std::map<int, Name> names;
     int id = -1;

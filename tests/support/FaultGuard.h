@@ -31,7 +31,7 @@ public:
     FaultGuard(const FaultGuard&) = delete;
     FaultGuard& operator=(const FaultGuard&) = delete;
 
-    Result run(const std::function<void()>& work);
+    [[nodiscard]] Result run(const std::function<void()>& work);
     DWORD limit() const { return limitMs; }
 
 private:

@@ -8,7 +8,7 @@ int pumpUntilIdle(int maxMessages = 10000);
 
 // Dispatches messages until the condition holds or the time runs out (real milliseconds);
 // returns the condition's last value.
-bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
+[[nodiscard]] bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
 
 // Runs a modal dialog and drives it: `onInit` is called with the dialog's window right after its
 // WM_INITDIALOG has been handled, before the modal loop waits; it posts the messages that drive

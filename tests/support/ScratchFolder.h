@@ -20,8 +20,8 @@ public:
     // Writes a file with exactly these bytes and returns its full path.
     std::string file(const std::string& name, const std::string& bytes) const;
     // The bytes of a file ("" when it cannot be read).
-    static std::string read(const std::string& fullPath);
-    static bool exists(const std::string& fullPath);
+    [[nodiscard]] static std::string read(const std::string& fullPath);
+    [[nodiscard]] static bool exists(const std::string& fullPath);
 
 private:
     std::string path_;

@@ -17,11 +17,11 @@ public:
     // The Windows path of the file every job of the printer is written to.
     static const char* outputPath() { return "C:\\korvane-test-print.ps"; }
     // false when the printer could not be set up.
-    static bool ensure();
+    [[nodiscard]] static bool ensure();
 };
 
 // The Unix path of a Windows path ("" when Wine cannot tell).
-std::string unixPathOf(const std::string& windowsPath);
+[[nodiscard]] std::string unixPathOf(const std::string& windowsPath);
 
 // Stand-ins for the print dialog (PD_RETURNDEFAULT is always answered by the real PrintDlgA, which
 // shows nothing): the user confirms the default printer (a DC is made from the kept choice), the
@@ -45,4 +45,4 @@ private:
 // Renders a PostScript file with Ghostscript (/usr/bin/gs, run as a Unix program through Wine) into
 // a 24-bit BMP at `dpi`. Returns Ghostscript's exit code, or -1 when it could not be run or did
 // not finish within the time.
-int renderWithGhostscript(const std::string& postScriptPath, const std::string& bitmapPath, int dpi);
+[[nodiscard]] int renderWithGhostscript(const std::string& postScriptPath, const std::string& bitmapPath, int dpi);

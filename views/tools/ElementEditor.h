@@ -15,17 +15,17 @@ public:
 
     virtual void setOwner(DocumentContext* owner) = 0;
     // One mouse step of creating an element of a kind with the tool's mode; the state code.
-    virtual int mouseStep(int kind, int mode) = 0;
+    [[nodiscard]] virtual int mouseStep(int kind, int mode) = 0;
     // Places an element of a kind (pictures) by mouse; the state code.
-    virtual int placeByMouse(int kind, int mode) = 0;
+    [[nodiscard]] virtual int placeByMouse(int kind, int mode) = 0;
     // Finishes the element in hand (commit as new or store back).
     virtual void settleElement(int flag) = 0;
     // The element in hand, or null.
-    virtual Element* elementInHand() = 0;
+    [[nodiscard]] virtual Element* elementInHand() = 0;
     // 1 when the element in hand has this kind.
-    virtual int holdsKind(int kind) = 0;
+    [[nodiscard]] virtual int holdsKind(int kind) = 0;
     // 1 while the element in hand is being edited in place.
-    virtual int isInEditState() = 0;
+    [[nodiscard]] virtual int isInEditState() = 0;
     virtual void redrawInputOverlay() = 0;
     virtual void handleKey() = 0;
     virtual int insertCharacters(int first, int second) = 0;
@@ -35,20 +35,20 @@ public:
 
     // File input and output (the document's fourth editor).
     // Starts a new element of a kind as the editor's current element; 1 on success.
-    virtual int newElement(int kind)
+    [[nodiscard]] virtual int newElement(int kind)
     {
         (void)kind;
         return 0;
     }
     // Lets the current element take the values read into the document's attribute holder
     // (Element::readXmlAttributes).
-    virtual int readElementXmlAttributes() { return 0; }
+    [[nodiscard]] virtual int readElementXmlAttributes() { return 0; }
     // Stores the current element on the current page as a new element (new id, extent, document
     // marked changed); 0 when no id could be given.
-    virtual int addToPage() { return 0; }
+    [[nodiscard]] virtual int addToPage() { return 0; }
     // Takes the element with that id, writes it (Element::writeXml) and returns the next id of
     // its page chain, -1 after the last.
-    virtual int writeElementXmlById(int id)
+    [[nodiscard]] virtual int writeElementXmlById(int id)
     {
         (void)id;
         return -1;
@@ -58,32 +58,32 @@ public:
     // defaults: an editor that holds no store).
 
     // Takes the element with that id from the store into the editor.
-    virtual int beginEdit(int id)
+    [[nodiscard]] virtual int beginEdit(int id)
     {
         (void)id;
         return 0;
     }
     // Writes the element in hand back under its id and stores its extent.
-    virtual int storeBack(int id)
+    [[nodiscard]] virtual int storeBack(int id)
     {
         (void)id;
         return 0;
     }
     // Deletes the element from the store, drops it from the editor and notifies the context.
-    virtual int removeById(int id)
+    [[nodiscard]] virtual int removeById(int id)
     {
         (void)id;
         return 0;
     }
     // Puts a deleted id back at the place its 48-byte entry image records, then takes it like
     // beginEdit, stores its extent and notifies the context.
-    virtual int reinsertById(int id, const ElementIndexEntry& entry)
+    [[nodiscard]] virtual int reinsertById(int id, const ElementIndexEntry& entry)
     {
         (void)id, (void)entry;
         return 0;
     }
     // Links the element (deleted or not) at the end of its page's chains, then as reinsertById.
-    virtual int appendToPageEndById(int id)
+    [[nodiscard]] virtual int appendToPageEndById(int id)
     {
         (void)id;
         return 0;

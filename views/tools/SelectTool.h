@@ -16,15 +16,15 @@ public:
     // Selects the element under the cursor (the idle click loop).
     virtual int selectByClick() = 0;
     // Selection mode: 0 none, 1 one element, 2 several.
-    virtual int selectionMode() = 0;
-    virtual int canEditProperties() = 0;
+    [[nodiscard]] virtual int selectionMode() = 0;
+    [[nodiscard]] virtual int canEditProperties() = 0;
     virtual int openProperties() = 0;
     // Steps the property dialog to the previous (-1) or next (1) selected element.
     virtual int stepSelection(int direction) = 0;
     // 1 while the tool is editing an element.
-    virtual int isEditing() = 0;
+    [[nodiscard]] virtual int isEditing() = 0;
     // The edit state of the single selected element (0 unless exactly one is selected).
-    virtual int singleElementEditState() = 0;
+    [[nodiscard]] virtual int singleElementEditState() = 0;
     virtual void hideMarks() = 0;
     virtual void redrawMarks() = 0;
 
@@ -38,6 +38,6 @@ public:
     // List mode: appends the id.
     virtual void addToSelection(int id) { (void)id; }
     // A walk over the selected ids (part files are written from them); an id below 1 ends it.
-    virtual int firstSelectedId() { return 0; }
-    virtual int nextSelectedId() { return 0; }
+    [[nodiscard]] virtual int firstSelectedId() { return 0; }
+    [[nodiscard]] virtual int nextSelectedId() { return 0; }
 };
