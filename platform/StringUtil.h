@@ -3,6 +3,8 @@
 #include <functional>
 #include <windows.h>
 
+#include "platform/ShiftJis.h"
+
 // Operations on zero-terminated Shift-JIS (code page 932) texts in fixed char buffers.
 //
 // Every operation that walks characters steps over the second byte of a double-byte character,
@@ -19,7 +21,7 @@
 // are static so that the library's own code can use them without the instance.
 class StringUtil {
 public:
-    [[nodiscard]] static int isLeadByte(unsigned char c) { return (c >= 0x80 && c <= 0x9F) || c >= 0xE0; }
+    [[nodiscard]] static int isLeadByte(unsigned char c) { return isShiftJisLeadByte(c) ? 1 : 0; }
     [[nodiscard]] static int isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
     [[nodiscard]] static int isControlChar(unsigned char c) { return c < 32; }
     [[nodiscard]] static int byteValue(char c) { return static_cast<unsigned char>(c); }
