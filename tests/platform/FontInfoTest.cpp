@@ -55,34 +55,40 @@ struct Installed {
     std::set<BYTE> charsets;
     bool trueType = false;
 };
+struct Families {
+    std::vector<std::pair<std::string, Installed>> list;
+    std::string firstShiftJisTrueType;   // the first enumerated TrueType face with Shift-JIS
+};
 int CALLBACK collect(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM parameter)
 {
-    auto& families = *reinterpret_cast<std::vector<std::pair<std::string, Installed>>*>(parameter);
-    for (auto& family : families)
+    auto& families = *reinterpret_cast<Families*>(parameter);
+    const bool trueType = (type & TRUETYPE_FONTTYPE) != 0;
+    if (families.firstShiftJisTrueType.empty() && trueType && font->lfCharSet == SHIFTJIS_CHARSET)
+        families.firstShiftJisTrueType = font->lfFaceName;
+    for (auto& family : families.list)
         if (family.first == font->lfFaceName) {
             family.second.charsets.insert(font->lfCharSet);
             return 1;
         }
     Installed installed;
     installed.charsets.insert(font->lfCharSet);
-    installed.trueType = (type & TRUETYPE_FONTTYPE) != 0;
-    families.emplace_back(font->lfFaceName, installed);
+    installed.trueType = trueType;
+    families.list.emplace_back(font->lfFaceName, installed);
     return 1;
 }
-std::vector<std::pair<std::string, Installed>> installedFamilies()
+// All families, or the one of that name.
+Families installedFamilies(const char* name = nullptr)
 {
-    std::vector<std::pair<std::string, Installed>> families;
+    Families families;
     HDC screen = GetDC(nullptr);
-    LOGFONTA all = {};
-    all.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExA(screen, &all, collect, reinterpret_cast<LPARAM>(&families), 0);
+    EnumFontFamiliesA(screen, name, collect, reinterpret_cast<LPARAM>(&families));
     ReleaseDC(nullptr, screen);
     return families;
 }
 
 TEST(FontInfo, FaceListsHoldEachInstalledFaceOnceWithoutVerticalFaces)
 {
-    const auto installed = installedFamilies();
+    const auto installed = installedFamilies().list;
     std::set<std::string> trueTypeFaces, allFaces;
     for (const auto& family : installed)
         if (family.first[0] != '@') {
@@ -150,17 +156,20 @@ TEST(FontInfo, TheDefaultFaceIsATrueTypeShiftJisFace)
     system.useSystemFont();
     EXPECT_EQ(system.isTrueType, 0);
 
+    // Without "ＭＳ ゴシック" and "ＭＳ 明朝" among the enumerated families (the test prefix only
+    // substitutes them), the first TrueType family of the Shift-JIS character set.
     FontInfo info;
     info.chooseDefaultFace();
     const std::string face = info.getFaceName();
     EXPECT_EQ(info.found, 1);
     EXPECT_EQ(info.isTrueType, 1) << face;
     EXPECT_EQ(info.getCharset(), SHIFTJIS_CHARSET) << face;
-    bool confirmed = false;
-    for (const auto& family : installedFamilies())
-        if (family.first == face)
-            confirmed = family.second.trueType && family.second.charsets.count(SHIFTJIS_CHARSET);
-    EXPECT_TRUE(confirmed) << face;
+    const Families chosen = installedFamilies(face.c_str());
+    ASSERT_EQ(chosen.list.size(), 1u) << face;
+    EXPECT_EQ(chosen.firstShiftJisTrueType, face);
+    FontInfo probe;
+    const char* preferred = probe.hasFace("ＭＳ ゴシック") ? "ＭＳ ゴシック" : probe.hasFace("ＭＳ 明朝") ? "ＭＳ 明朝" : nullptr;
+    EXPECT_EQ(face, preferred ? preferred : installedFamilies().firstShiftJisTrueType);
     EXPECT_EQ(info.hasFace(face.c_str()), 1);
     EXPECT_STREQ(info.getFaceName(), face.c_str()) << "asking leaves the face";
     EXPECT_EQ(info.hasFace("KorvaneNoSuchFace"), 0);

@@ -112,10 +112,10 @@ std::pair<int, int> inkRows(int size, double angle, const char* text)
 
 TEST(RotatedText, TextAtAnyAngleSitsOnTheRowsOfItsAnchor)
 {
-    // A slack of 0: the character is drawn from a cell of its own size at every angle, so a
-    // turn too small to move a pixel moves none. Characters below 24 pixels are drawn at odd
-    // angles from a 24-pixel cell and scaled down; that font's own rounding may move an edge by
-    // one row, never more.
+    // A slack of 0: sizes above 12 are outlines turned point by point, which these small turns
+    // leave on the same rows. Characters of 12 pixels and less are drawn at odd angles from a 24-pixel
+    // glyph cell and scaled down; that font's own rounding may move an edge by one row, never
+    // more.
     struct Case {
         int size;
         const char* text;
