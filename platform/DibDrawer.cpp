@@ -59,6 +59,10 @@ int DibDrawer::draw(DeviceContext& dc, const IntRect& target, DibImage& image)
 {
     resetHeader(image.width, image.height, image.getBitDepth());
     info_.header.biSizeImage = static_cast<DWORD>(static_cast<long long>(image.getRowStride()) * image.height);
+    // GDI reads the rows its own stride gives for the width and depth: never more than the block.
+    const long long gdiStride = (static_cast<long long>(image.width) * image.getBitDepth() + 31) / 32 * 4;
+    if (image.width < 1 || image.height < 1 || gdiStride * image.height > image.pixelBytes())
+        return 0;
     const unsigned char* bits = image.lockPixels();
     if (!bits)
         return 0;

@@ -26,11 +26,6 @@ BITMAPINFOHEADER rowsHeader(int width, int height, int bitCount)
     return header;
 }
 
-// Bytes the block really holds, whatever its count says.
-long long blockBytes(const GlobalBlock* block)
-{
-    return block && block->handle ? static_cast<long long>(block->capacity) * block->elementSize : 0;
-}
 } // namespace
 
 DibImage::~DibImage() { setPixelBlock(nullptr, 1); }
@@ -67,11 +62,16 @@ int DibImage::createPixelBlock()
     return pixels != nullptr;
 }
 
+long long DibImage::pixelBytes() const
+{
+    return pixels && pixels->handle ? static_cast<long long>(pixels->capacity) * pixels->elementSize : 0;
+}
+
 int DibImage::allocatePixels(int byteCount)
 {
     if (byteCount < 0 || byteCount > INT_MAX - 128)
         return 0;
-    if (!pixels && !createPixelBlock())
+    if ((!pixels || !ownsPixels) && !createPixelBlock())
         return 0;
     pixels->elementSize = 1;
     pixels->growthStep = byteCount + 128;
@@ -102,7 +102,7 @@ unsigned char* DibImage::rowAddress(int row, unsigned char* base) const
     if (!base || row < 0 || row >= height || rowStride < 1)
         return nullptr;
     long long offset = static_cast<long long>(row) * rowStride;
-    if (offset + rowStride > blockBytes(pixels))
+    if (offset + rowStride > pixelBytes())
         return nullptr;
     return base + offset;
 }
@@ -151,7 +151,7 @@ HGLOBAL DibImage::toDib() const
     if (bitCount != 16 && bitCount != 24 && bitCount != 32)
         return nullptr;
     long long bytes = static_cast<long long>(rowStride) * height;
-    if (width < 1 || height < 1 || rowStride < 1 || bytes > INT_MAX || bytes > blockBytes(pixels))
+    if (width < 1 || height < 1 || rowStride < 1 || bytes > INT_MAX || bytes > pixelBytes())
         return nullptr;
     HGLOBAL dib = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(bytes) + 41);
     if (!dib)

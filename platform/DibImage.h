@@ -17,7 +17,7 @@ struct IntRect;
 // The pixel block is freed with the image unless it was handed in as borrowed (ownsPixels 0).
 class DibImage {
 public:
-    // Images wider or taller than this many pixels in all are refused when loaded.
+    // Images of more pixels than this are refused when loaded or captured.
     static constexpr long long kMaxPixels = 1LL << 28;
 
     DibImage() = default;
@@ -35,11 +35,13 @@ public:
 
     // Frees the old block and makes a new empty one (it owns it); 0 when none could be made.
     [[nodiscard]] int createPixelBlock();
-    // Allocates the block for byteCount bytes (creating it when there is none); the user sees
-    // "メモリーが一杯です" when that fails.
+    // Allocates the block for byteCount bytes (an own one: a borrowed block is let go first);
+    // the user sees "メモリーが一杯です" when that fails.
     [[nodiscard]] int allocatePixels(int byteCount);
     // 1 when the block was freed or there was none; 0, keeping it, when it is borrowed.
     [[nodiscard]] int freePixels();
+    // The bytes the pixel block holds (0 without one), whatever the header says.
+    [[nodiscard]] long long pixelBytes() const;
     // The block's bytes until unlockPixels; null without pixels.
     [[nodiscard]] unsigned char* lockPixels();
     void unlockPixels();
