@@ -4,6 +4,7 @@
 #include <new>
 
 #include "platform/Application.h"
+#include "platform/DibImage.h"
 #include "platform/FrameWindow.h"
 #include "platform/GlobalBlock.h"
 
@@ -40,6 +41,20 @@ private:
     SIZE_T size_ = 0;
     const char* bytes_ = nullptr;
 };
+
+// Hands a global block to the clipboard, which owns it from then on; it is freed when the
+// clipboard does not take it.
+int setClipboardBlock(UINT format, HGLOBAL handle)
+{
+    if (!handle)
+        return 0;
+    OpenClipboardScope open;
+    if (!open || !SetClipboardData(format, handle)) {
+        GlobalFree(handle);
+        return 0;
+    }
+    return 1;
+}
 } // namespace
 
 int openClipboard() { return OpenClipboard(clipboardOwner()) ? 1 : 0; }
@@ -75,12 +90,7 @@ int putClipboardData(UINT format, const void* bytes, SIZE_T n)
         std::memcpy(target, bytes, n);
         GlobalUnlock(handle);
     }
-    OpenClipboardScope open;
-    if (!open || !SetClipboardData(format, handle)) {
-        GlobalFree(handle);
-        return 0;
-    }
-    return 1;
+    return setClipboardBlock(format, handle);
 }
 
 GlobalBlock* getClipboardData(UINT format)
@@ -142,3 +152,21 @@ GlobalBlock* getClipboardText()
     block->elementSize = static_cast<int>(length);
     return block;
 }
+
+DibImage* getClipboardDib()
+{
+    OpenClipboardScope open;
+    if (!open)
+        return nullptr;
+    HANDLE data = GetClipboardData(CF_DIB);
+    if (!data)
+        return nullptr;
+    auto* image = new (std::nothrow) DibImage;
+    if (image && !image->loadFromDib(data)) {
+        delete image;
+        return nullptr;
+    }
+    return image;
+}
+
+int putClipboardDib(const DibImage& image) { return setClipboardBlock(CF_DIB, image.toDib()); }

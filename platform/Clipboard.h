@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+class DibImage;
 class GlobalBlock;
 
 // The clipboard, with the main frame window as owner. Writers do not empty the clipboard: the
@@ -19,3 +20,8 @@ class GlobalBlock;
 // A new block holding the text's bytes up to its first zero byte, without terminator; its
 // elementSize is the text's length and its count 0. Null when there is no text.
 [[nodiscard]] GlobalBlock* getClipboardText();
+// The clipboard's CF_DIB loaded into a new image; null when there is none or it cannot be loaded
+// (which the user is told).
+[[nodiscard]] DibImage* getClipboardDib();
+// Stores the image as a packed DIB under CF_DIB; 0 when none could be made or stored.
+[[nodiscard]] int putClipboardDib(const DibImage& image);

@@ -5,6 +5,7 @@
 
 #include "platform/BrushHolder.h"
 #include "platform/FontHolder.h"
+#include "platform/FontInfo.h"
 #include "platform/IntPolyPolygon.h"
 #include "platform/IntPolygon.h"
 #include "platform/IntRect.h"
@@ -170,6 +171,8 @@ int DeviceContext::selectFont(const LOGFONTA& description)
     DcScope scope(*this);
     return font->select(hdc, description);
 }
+
+int DeviceContext::selectFont(const FontInfo& info) { return selectFont(info.logFont()); }
 
 int DeviceContext::selectGuiFont()
 {

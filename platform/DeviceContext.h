@@ -7,6 +7,7 @@
 
 class BrushHolder;
 class FontHolder;
+class FontInfo;
 class TextOutlineDrawer;
 class Region;
 class IntPolygon;
@@ -47,6 +48,7 @@ public:
     [[nodiscard]] int selectPen(const PenSpec& spec);
     // The font of the description becomes the owned and the current font.
     [[nodiscard]] int selectFont(const LOGFONTA& description);
+    [[nodiscard]] int selectFont(const FontInfo& info);
     // The stock DEFAULT_GUI_FONT; the owned font is deleted.
     [[nodiscard]] int selectGuiFont();
     // A solid brush of the current text colour becomes the held brush.
@@ -140,6 +142,7 @@ public:
     int minTextSize = 5;
     // Characters up to this size go through the glyph renderer.
     int maxGlyphTextSize = 12;
+    // The outline drawer of the rotated text being drawn; null between calls.
     TextOutlineDrawer* textOutline = nullptr;
     HWND hwnd = nullptr;
     HDC hdc = nullptr;

@@ -1,5 +1,5 @@
 // Text along an arbitrary direction: tiny characters as squares, small ones through the glyph
-// renderer, large ones as outlines when the outline renderer can draw them.
+// renderer, large ones as filled outlines (through the glyph renderer when a character has none).
 #include "platform/DeviceContext.h"
 
 #include <cmath>
@@ -108,11 +108,10 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
             int ox = ax, oy = ay;
             if (bottomLeft)
                 pointAt(advance, size, ox, oy);
-            delete textOutline;
-            textOutline = new (std::nothrow) TextOutlineDrawer;
+            // One outline drawer serves every character of the call.
+            if (!textOutline)
+                textOutline = new (std::nothrow) TextOutlineDrawer;
             int drawn = textOutline ? textOutline->draw(*this, ox, oy, size, angle, character) : 0;
-            delete textOutline;
-            textOutline = nullptr;
             if (!drawn)
                 drawGlyph(advance, character, bytes);
         }
@@ -122,4 +121,6 @@ void DeviceContext::drawRotated(int x, int y, int size, double angle, const char
         advance += extent.cx;
         i += bytes;
     }
+    delete textOutline;
+    textOutline = nullptr;
 }

@@ -1,3 +1,14 @@
 #include "platform/TextOutlineDrawer.h"
 
-int TextOutlineDrawer::draw(DeviceContext&, int, int, int, double, const char*) { return 0; }
+#include <new>
+
+#include "platform/TextOutline.h"
+
+TextOutlineDrawer::~TextOutlineDrawer() { delete outline_; }
+
+int TextOutlineDrawer::draw(DeviceContext& dc, int x, int y, int size, double angle, const char* text)
+{
+    if (!outline_)
+        outline_ = new (std::nothrow) TextOutline;
+    return outline_ ? outline_->draw(dc, x, y, size, size, size, angle, text) : 0;
+}

@@ -1,14 +1,30 @@
 #pragma once
 
 class DeviceContext;
+class TextOutline;
 
-// Draws one character of large rotated text as filled glyph outlines. The device context creates
-// one around each such character and deletes it afterwards. Until the outline renderer is part
-// of the library, draw() reports that nothing was drawn, so the device context uses its glyph
-// route for every size.
+// Draws characters of large rotated text as filled glyph outlines for the device context, which
+// keeps one for the characters of one call: the outline renderer it makes at the first character
+// serves the others, so its memory DC, bitmap and font are made once per call.
 class TextOutlineDrawer {
 public:
-    // `size` is the character height in pixels, `angle` degrees counter-clockwise; returns 0 when
-    // nothing was drawn.
+    TextOutlineDrawer() = default;
+    ~TextOutlineDrawer();
+    TextOutlineDrawer(const TextOutlineDrawer&) = delete;
+    TextOutlineDrawer& operator=(const TextOutlineDrawer&) = delete;
+
+    // `size` is the character height in pixels (also both scale factors), `angle` degrees
+    // counter-clockwise, (x, y) the cell's top-left corner. 0 when nothing was drawn, so that the
+    // caller draws the character another way.
     [[nodiscard]] int draw(DeviceContext& dc, int x, int y, int size, double angle, const char* text);
+    // The name the shapes know it by.
+    [[nodiscard]] int fillTextOutline(DeviceContext& dc, int x, int y, int size, double angle, const char* text)
+    {
+        return draw(dc, x, y, size, angle, text);
+    }
+
+private:
+    TextOutline* outline_ = nullptr;
 };
+
+using TextOutlineRenderer = TextOutlineDrawer;

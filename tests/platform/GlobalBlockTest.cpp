@@ -6,6 +6,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/GlobalBlock.h"
+#include "tests/support/ClipboardOwner.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -95,21 +96,9 @@ TEST(GlobalBlock, DestructorUnlocksAndFrees)
 
 class ClipboardTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        frame = new FrameWindow;
-        app->frame = frame;
-        ASSERT_TRUE(frame->create());
-        ASSERT_EQ(clearClipboard(), 1);
-    }
-    void TearDown() override
-    {
-        app->frame = nullptr;
-        frame->destroy();
-        delete frame;
-    }
+    void SetUp() override { ASSERT_TRUE(owner.ready()); }
     TestApplication app;
-    FrameWindow* frame = nullptr;
+    ClipboardOwner owner;
 };
 
 TEST_F(ClipboardTest, TextRoundTrips)

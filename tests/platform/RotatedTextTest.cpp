@@ -1,39 +1,22 @@
-// Text along a direction: squares for tiny sizes, the glyph renderer for small ones, and the
-// glyph renderer again where the outline route draws nothing.
+// Text along a direction: squares for tiny sizes, the glyph renderer for small ones, filled
+// outlines for large ones.
 #include <cstdlib>
+#include <string>
 #include <gtest/gtest.h>
 #include <utility>
 #include <windows.h>
 
 #include "platform/DeviceContext.h"
 #include "platform/GlyphRenderer.h"
+#include "tests/platform/TextSurface.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/ImportPatch.h"
+#include "tests/support/ScopedOverride.h"
 
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
-
-// A surface with a Japanese font of the given pixel height selected through the context.
-struct TextSurface {
-    explicit TextSurface(int fontHeight, int side = 160, COLORREF background = kWhite) : surface(side, side, background)
-    {
-        dc.attachHdc(surface.hdc);
-        LOGFONTA description = {};
-        description.lfHeight = -fontHeight;
-        description.lfCharSet = SHIFTJIS_CHARSET;
-        EXPECT_TRUE(dc.selectFont(description));
-        dc.setTextColor(RgbColor(0, 0, 0));
-    }
-    int width(const char* text)
-    {
-        int cx = 0, cy = 0;
-        dc.getTextExtent(text, cx, cy);
-        return cx;
-    }
-    DibSurface surface;
-    DeviceContext dc;
-};
 
 TEST(RotatedText, TinySizesAreSquaresAndPixels)
 {
@@ -129,10 +112,10 @@ std::pair<int, int> inkRows(int size, double angle, const char* text)
 
 TEST(RotatedText, TextAtAnyAngleSitsOnTheRowsOfItsAnchor)
 {
-    // A slack of 0: the character is drawn from a cell of its own size at every angle, so a
-    // turn too small to move a pixel moves none. Characters below 24 pixels are drawn at odd
-    // angles from a 24-pixel cell and scaled down; that font's own rounding may move an edge by
-    // one row, never more.
+    // A slack of 0: sizes above 12 are outlines turned point by point, which these small turns
+    // leave on the same rows. Characters of 12 pixels and less are drawn at odd angles from a 24-pixel
+    // glyph cell and scaled down; that font's own rounding may move an edge by one row, never
+    // more.
     struct Case {
         int size;
         const char* text;
@@ -150,15 +133,51 @@ TEST(RotatedText, TextAtAnyAngleSitsOnTheRowsOfItsAnchor)
     }
 }
 
-TEST(RotatedText, LargeSizesFallBackToTheGlyphRoute)
+// FillPath as the library calls it, counted: the outline route fills one path per character.
+using FillPathFunction = BOOL(WINAPI*)(HDC);
+FillPathFunction realFillPath = nullptr;
+int pathFills = 0;
+BOOL WINAPI countingFillPath(HDC hdc)
 {
-    TextSurface t(24);
-    t.dc.useOutlineText = 1;
-    t.dc.drawTextRotatedTopLeft(40, 40, 24, 0.0, "一");
-    RECT box;
-    ASSERT_TRUE(t.surface.inkBox(box));
-    EXPECT_GT(box.right - box.left, 12);
-    EXPECT_EQ(t.dc.textOutline, nullptr);
+    ++pathFills;
+    return realFillPath(hdc);
+}
+
+TEST(RotatedText, LargeSizesAreFilledOutlinesAndSmallOnesGlyphs)
+{
+    ImportPatch patch("gdi32.dll", "FillPath", reinterpret_cast<void*>(countingFillPath));
+    ASSERT_NE(patch.original(), nullptr);
+    ScopedOverride<FillPathFunction> real(realFillPath, reinterpret_cast<FillPathFunction>(patch.original()));
+
+    // Above 12 pixels each character is an outline, unless outlines are switched off; a character
+    // without an outline (a space) goes through the glyph renderer.
+    struct Case {
+        int size;
+        int useOutlineText;
+        const char* text;
+        int fills;
+    };
+    const Case cases[] = {{40, 1, "一", 1},  {40, 1, "一表", 2}, {13, 1, "一", 1}, {12, 1, "一", 0},
+                          {10, 1, "一", 0}, {40, 0, "一", 0},    {40, 1, " 一", 1}};
+    RECT outlined = {}, glyph = {};
+    for (const Case& c : cases) {
+        TextSurface t(c.size, 200);
+        t.dc.useOutlineText = c.useOutlineText;
+        pathFills = 0;
+        t.dc.drawTextRotatedTopLeft(60, 100, c.size, 30.0, c.text);
+        EXPECT_EQ(pathFills, c.fills) << c.size << " " << c.text << " " << c.useOutlineText;
+        RECT box;
+        ASSERT_TRUE(t.surface.inkBox(box)) << c.size << " " << c.text;
+        EXPECT_EQ(t.dc.textOutline, nullptr) << "the outline drawer lives for one call";
+        if (c.size == 40 && std::string(c.text) == "一")
+            (c.useOutlineText ? outlined : glyph) = box;
+    }
+    // Both routes put the bar in the same place, turned up to the right.
+    EXPECT_GT(outlined.bottom - outlined.top, 12);
+    EXPECT_NEAR(outlined.left, glyph.left, 3);
+    EXPECT_NEAR(outlined.right, glyph.right, 3);
+    EXPECT_NEAR(outlined.top, glyph.top, 3);
+    EXPECT_NEAR(outlined.bottom, glyph.bottom, 3);
 }
 
 TEST(RotatedText, WhiteTextOnBlackKeepsTheBackground)

@@ -1,6 +1,5 @@
 #include "tests/support/TestPrinter.h"
 
-#include <cstdlib>
 #include <winspool.h>
 
 #include "platform/PrintJob.h"
@@ -84,25 +83,6 @@ bool installDriver()
 }
 } // namespace
 
-std::string unixPathOf(const std::string& windowsPath)
-{
-    using UnixName = char* (CDECL*)(const WCHAR*);
-    // Wine's own export: through a plain function pointer type, which every function type casts to.
-    FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-    auto toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(found));
-    if (!toUnix)
-        return "";
-    WCHAR wide[MAX_PATH];
-    if (!MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH))
-        return "";
-    char* unix = toUnix(wide);
-    if (!unix)
-        return "";
-    std::string result = unix;
-    HeapFree(GetProcessHeap(), 0, unix);
-    return result;
-}
-
 bool TestPrinter::ensure()
 {
     static int state = 0;   // 1 ready, -1 failed
@@ -185,46 +165,9 @@ PrintDialogStandIn::~PrintDialogStandIn() { setPrintDialogFunction(previous_); }
 
 int renderWithGhostscript(const std::string& postScriptPath, const std::string& bitmapPath, int dpi)
 {
-    std::string status = bitmapPath + ".status";
-    std::string script = bitmapPath + ".sh";
-    DeleteFileA(status.c_str());
     DeleteFileA(bitmapPath.c_str());
-    std::string unixStatus = unixPathOf(status);
-    // Wine starts Unix programs but gives no handle to wait on: the script leaves the exit code
-    // in a file, renamed into place once complete.
-    std::string text = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bmp16m -r" + std::to_string(dpi) + " '-sOutputFile=" +
-                       unixPathOf(bitmapPath) + "' '" + unixPathOf(postScriptPath) + "' >/dev/null 2>&1\n" +
-                       "echo $? > '" + unixStatus + ".tmp' && mv '" + unixStatus + ".tmp' '" + unixStatus + "'\n";
-    HANDLE file = CreateFileA(script.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-    std::string command = "/bin/sh \"" + unixPathOf(script) + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    if (process.hProcess)
-        CloseHandle(process.hProcess);
-    if (process.hThread)
-        CloseHandle(process.hThread);
-    int code = -1;
-    for (int waited = 0; waited < 60000; waited += 50) {
-        HANDLE result = CreateFileA(status.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (result != INVALID_HANDLE_VALUE) {
-            char digits[16] = {};
-            DWORD read = 0;
-            ReadFile(result, digits, sizeof digits - 1, &read, nullptr);
-            CloseHandle(result);
-            code = atoi(digits);
-            break;
-        }
-        Sleep(50);
-    }
-    DeleteFileA(status.c_str());
-    DeleteFileA(script.c_str());
-    return code;
+    std::string command = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bmp16m -r" + std::to_string(dpi) +
+                          " '-sOutputFile=" + unixPathOf(bitmapPath) + "' '" + unixPathOf(postScriptPath) +
+                          "' >/dev/null 2>&1";
+    return runUnixScript(command, bitmapPath);
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "tests/support/UnixScript.h"
+
 // The printer of the test prefix: Wine's PostScript driver with Ghostscript's PPD, printing into
 // a file of the prefix (C:\korvane-test-print.ps), set as the default printer. It is made once
 // per prefix; later runs find it and only make it the default again.
@@ -19,9 +21,6 @@ public:
     // false when the printer could not be set up.
     [[nodiscard]] static bool ensure();
 };
-
-// The Unix path of a Windows path ("" when Wine cannot tell).
-[[nodiscard]] std::string unixPathOf(const std::string& windowsPath);
 
 // Stand-ins for the print dialog (PD_RETURNDEFAULT is always answered by the real PrintDlgA, which
 // shows nothing): the user confirms the default printer (a DC is made from the kept choice), the
