@@ -5,7 +5,12 @@ class DocumentContext;
 class DoubleArray;
 class ElementStore;
 class EntityAttribute;
+class InputPointList;
+class Point;
+class PolyPath;
+class ViewParams;
 struct ElementIndexEntry;
+struct IntPoint;
 
 // The base of the element kinds 1 to 19. A live element is a working copy of a record in its
 // drawing's element store: it writes its record into the store's staging buffer and is stored
@@ -81,6 +86,64 @@ public:
     }
     virtual void resetReadAttributes() {}
 
+    // Mouse input of a new element: what the vertex input (PolyPath) asks of the element it
+    // enters points for. The bodies arrive with the element kinds and the views; until then the
+    // element has no view: the operations only keep the two flags below and answer 0.
+    //
+    // The view mapping and the input point list of the element's drawing; null without them.
+    [[nodiscard]] virtual ViewParams* viewParams() { return nullptr; }
+    [[nodiscard]] virtual InputPointList* inputPointList() { return nullptr; }
+    // The point the creating tool recorded for the first click (the point before the newest of
+    // the input point list), in drawing coordinates; 0 when there is none.
+    [[nodiscard]] virtual int previousInputPoint(Point* out)
+    {
+        (void)out;
+        return 0;
+    }
+    // A cursor position in screen pixels into device pixels of the view window; 1 when it lies
+    // in the view's client area.
+    [[nodiscard]] virtual int screenToView(IntPoint& position)
+    {
+        (void)position;
+        return 0;
+    }
+    // A view device point in drawing coordinates (z 0), snapped to the grid when snap is
+    // nonzero; snapToGrid snaps a point's x and y. Nothing without a view or grid.
+    virtual void deviceToDrawing(Point* out, const IntPoint& device, int snap) { (void)out, (void)device, (void)snap; }
+    virtual void snapToGrid(Point* point) { (void)point; }
+    // The overlay on which the figure being entered is drawn: opened once per input (which sets
+    // overlayShown), its saved extent cleared, the painter copied into it and it flushed to the
+    // window, the figure drawn on it for an operation (21 the rubber band), the view refreshed
+    // from the painter.
+    virtual void beginOverlay() { overlayShown = 1; }
+    virtual void clearSavedExtent() {}
+    virtual void copyPainterToOverlay() {}
+    virtual void flushOverlay() {}
+    virtual void flushView() {}
+    virtual void drawOverlayFigure(int operation) { (void)operation; }
+    // The view scrolls one step towards a cursor outside it; the mouse is captured by the view
+    // window and released; the status bar shows the cursor position.
+    virtual void autoScroll() {}
+    virtual void captureMouse() {}
+    virtual void releaseMouse() {}
+    virtual void showCursorPosition() {}
+    // The drawing's click timer on the program clock: restarted at a press; 1 while less than
+    // 150 ms, 300 ms or the system double-click time has passed since.
+    virtual void restartClickTimer() {}
+    [[nodiscard]] virtual int clickWithin150ms() { return 0; }
+    [[nodiscard]] virtual int clickWithin300ms() { return 0; }
+    [[nodiscard]] virtual int isDoubleClick() { return 0; }
+    // The closing test for the vertex just entered (the moving end of the path's current list):
+    // 1 when it finishes the element; *more tells whether a further vertex is wanted (0: the
+    // click is ignored). Here every vertex is kept and input goes on.
+    [[nodiscard]] virtual int acceptsVertex(PolyPath& path, int* more)
+    {
+        (void)path;
+        if (more)
+            *more = 1;
+        return 0;
+    }
+
     DocumentContext* context = nullptr; // not owned; null while detached
     int id = 0;                         // 0 until stored
     int kind = 0;                       // 1..19
@@ -88,6 +151,8 @@ public:
     int group = 0;                      // 0 = no group
     int layer = 100;
     int page = 1;
+    int inputPending = 0; // 1: an interrupted creation input resumes with the next mouse event
+    int overlayShown = 0; // 1 once the figure was drawn on the overlay during the current input
 };
 
 // A new element of the base kind, null when memory ran out: the document's attribute holder
