@@ -23,6 +23,11 @@
 Application* theApplication = nullptr;
 PrintJob* thePrintJob = nullptr;
 
+HINSTANCE programInstance()
+{
+    return theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
+}
+
 Application::Application()
 {
     version = GetVersion();
