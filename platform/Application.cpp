@@ -4,6 +4,7 @@
 #include <new>
 
 #include "platform/CurrentEvent.h"
+#include "platform/DebugWindow.h"
 #include "platform/DialogRegistry.h"
 #include "platform/EventRouter.h"
 #include "platform/FrameWindow.h"
@@ -22,6 +23,11 @@
 
 Application* theApplication = nullptr;
 PrintJob* thePrintJob = nullptr;
+
+HINSTANCE programInstance()
+{
+    return theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
+}
 
 Application::Application()
 {
@@ -42,11 +48,14 @@ Application::Application()
     thePaneWindows = new (std::nothrow) SerialList(paneWindowSerial);
     theTextCaret = new (std::nothrow) TextCaret;
     theBeeper = new (std::nothrow) Beeper;
+    theDebugWindow = new (std::nothrow) DebugWindow;
     theImeGuard = new (std::nothrow) ImeGuard;
 }
 
 Application::~Application()
 {
+    delete theDebugWindow;
+    theDebugWindow = nullptr;
     delete theBeeper;
     theBeeper = nullptr;
     delete theImeGuard;

@@ -59,3 +59,7 @@ public:
 
 extern Application* theApplication;
 extern PrintJob* thePrintJob;
+
+// The instance resources and window classes belong to: the application's, or the executable's
+// module while there is no application.
+[[nodiscard]] HINSTANCE programInstance();

@@ -94,19 +94,30 @@ int Bitmap::drawResource(int id, HWND hwnd, const IntRect& rect)
 
 int Bitmap::drawBitmap(HBITMAP bitmap, HWND hwnd, const IntRect& rect)
 {
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
+    if (!bitmap)
         return 0;
     WindowDc window(hwnd);
-    if (!window.hdc())
+    return drawBitmapOn(bitmap, window.hdc(), rect);
+}
+
+int Bitmap::drawResourceOn(int id, HDC target, const IntRect& rect)
+{
+    int drawn = loadResource(id) && drawBitmapOn(hbitmap, target, rect);
+    release();
+    return drawn;
+}
+
+int Bitmap::drawBitmapOn(HBITMAP bitmap, HDC target, const IntRect& rect)
+{
+    if (!bitmap || !target || !GetObjectA(bitmap, sizeof info, &info))
         return 0;
-    MemoryDc memory(window.hdc());
+    MemoryDc memory(target);
     if (!memory.hdc() || !memory.select(bitmap))
         return 0;
-    SetMapMode(memory.hdc(), GetMapMode(window.hdc()));
+    SetMapMode(memory.hdc(), GetMapMode(target));
     int w = naturalSize ? info.bmWidth : rect.width();
     int h = naturalSize ? info.bmHeight : rect.height();
-    return StretchBlt(window.hdc(), rect.left, rect.top, w, h, memory.hdc(), 0, 0, info.bmWidth, info.bmHeight,
-                      SRCCOPY)
+    return StretchBlt(target, rect.left, rect.top, w, h, memory.hdc(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY)
                ? 1
                : 0;
 }

@@ -39,6 +39,9 @@ public:
     // Stretches the bitmap onto the rectangle of the window's DC (at the bitmap's own size when
     // `naturalSize` is set), through a memory DC in the window DC's map mode.
     [[nodiscard]] int drawBitmap(HBITMAP bitmap, HWND hwnd, const IntRect& rect);
+    // The same two on a device context the caller holds.
+    [[nodiscard]] int drawResourceOn(int id, HDC target, const IntRect& rect);
+    [[nodiscard]] int drawBitmapOn(HBITMAP bitmap, HDC target, const IntRect& rect);
 
     int naturalSize = 0;
     BITMAP info = {};

@@ -150,10 +150,23 @@ Window* Control::createDrawingWindow()
     if (!drawing)
         return nullptr;
     drawing->attachHwnd(drawingTarget());
+    if (paintTarget)
+        drawing->dc.attachHdc(paintTarget);
     drawing->acquireDC();
     drawing->dc.setTransparentBackground();
     return drawing;
 }
+
+ControlDrawing::ControlDrawing(Control& control)
+{
+    if (!control.isAttached())
+        return;
+    if (!control.window)
+        (void)control.lookupWindow(); // without an item the owner's window is drawn on
+    window_ = control.createDrawingWindow();
+}
+
+DeviceContext& ControlDrawing::dc() const { return window_->dc; }
 
 void Control::releaseDrawingWindow(Window* drawing)
 {

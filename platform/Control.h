@@ -6,6 +6,7 @@
 
 class Container;
 class ColorDialog;
+class DeviceContext;
 class RgbColor;
 class Window;
 
@@ -155,7 +156,8 @@ public:
     // |lfHeight| of DEFAULT_GUI_FONT, found on first use.
     [[nodiscard]] int getFontHeight();
     // A window object on the item window (or, without one, the owner's window) with its device
-    // context acquired and a transparent background; give it back to releaseDrawingWindow.
+    // context acquired and a transparent background; give it back to releaseDrawingWindow. While
+    // paintTarget is set, the window object draws on that device context instead.
     [[nodiscard]] Window* createDrawingWindow();
     static void releaseDrawingWindow(Window* drawing);
     // The cursor in client coordinates of that same window.
@@ -173,7 +175,28 @@ public:
     int drawOffsetX = 0;
     int drawOffsetY = 0;
     HWND window = nullptr;
+    // A device context that owner-drawn content goes to instead of the item window, in the item's
+    // client coordinates (off-screen painting; tests read the pixels back from it). Not owned.
+    HDC paintTarget = nullptr;
 
 private:
     [[nodiscard]] HWND drawingTarget() const;
+};
+
+// A control's drawing window (createDrawingWindow) for one scope: made when the control is
+// attached, its item looked up when that has not happened yet (without an item the owner's window
+// is drawn on); given back when the scope ends. Test it before drawing.
+class ControlDrawing {
+public:
+    explicit ControlDrawing(Control& control);
+    ~ControlDrawing() { Control::releaseDrawingWindow(window_); }
+    ControlDrawing(const ControlDrawing&) = delete;
+    ControlDrawing& operator=(const ControlDrawing&) = delete;
+
+    explicit operator bool() const { return window_ != nullptr; }
+    [[nodiscard]] Window& window() const { return *window_; }
+    [[nodiscard]] DeviceContext& dc() const;
+
+private:
+    Window* window_ = nullptr;
 };

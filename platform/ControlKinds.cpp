@@ -3,8 +3,13 @@
 #include <new>
 
 #include "platform/ButtonControls.h"
+#include "platform/ColorSwatch.h"
+#include "platform/DropDownButton.h"
+#include "platform/DropDownList.h"
 #include "platform/EditControls.h"
 #include "platform/ListControls.h"
+#include "platform/OwnerDrawList.h"
+#include "platform/OwnerDrawTree.h"
 #include "platform/PictureControl.h"
 #include "platform/RangeControls.h"
 #include "platform/ScrollBarControl.h"
@@ -60,6 +65,8 @@ Control* createControlByKind(int kind)
         return new (std::nothrow) PushButton;
     case KIND_CHECK_BUTTON:
         return new (std::nothrow) CheckButton;
+    case KIND_OWNER_DRAW_LIST:
+        return new (std::nothrow) OwnerDrawList;
     case KIND_REAL_EDIT:
         return new (std::nothrow) RealEdit;
     case KIND_TEXT_EDIT:
@@ -74,6 +81,10 @@ Control* createControlByKind(int kind)
         return new (std::nothrow) ComboBox;
     case KIND_PICTURE:
         return new (std::nothrow) PictureControl;
+    case KIND_DROP_DOWN_LIST:
+        return new (std::nothrow) DropDownList;
+    case KIND_DROP_DOWN_BUTTON:
+        return new (std::nothrow) DropDownButton;
     case KIND_PROGRESS_BAR:
         return new (std::nothrow) ProgressBar;
     case KIND_RADIO_BUTTON:
@@ -84,11 +95,12 @@ Control* createControlByKind(int kind)
         return new (std::nothrow) UpDownControl;
     case KIND_INTEGER_DISPLAY:
         return new (std::nothrow) IntegerDisplay;
+    case KIND_COLOR_SWATCH:
+        return new (std::nothrow) ColorSwatch;
+    case KIND_OWNER_DRAW_TREE:
+        return new (std::nothrow) OwnerDrawTree;
     case KIND_OWNER_DRAW_STATIC:
         return new (std::nothrow) OwnerDrawStatic;
-    // The owner-drawn lists, the colour swatch and the drop-down chooser are not part of this
-    // library yet: the generic control stands in for them and keeps their kind code, so a click
-    // on one still becomes event 1201.
     default:
         return new (std::nothrow) GenericControl;
     }

@@ -11,11 +11,6 @@
 #include "platform/TabControl.h"
 
 namespace {
-HINSTANCE programInstance()
-{
-    return theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
-}
-
 // The first child of the dialog with the item id (compared as the 16-bit id of the template),
 // other than `skip`.
 HWND findItemWindow(HWND dialog, WORD itemId, HWND skip)

@@ -13,6 +13,15 @@ struct IntRect {
     int bottom = 0;
 
     IntRect() = default;
+    [[nodiscard]] static IntRect fromEdges(int left, int top, int right, int bottom)
+    {
+        IntRect r;
+        r.left = left;
+        r.top = top;
+        r.right = right;
+        r.bottom = bottom;
+        return r;
+    }
     void init() { left = top = right = bottom = 0; }
     // The four-integer setters of the library take (top, left, right, bottom).
     void set(int newTop, int newLeft, int newRight, int newBottom)

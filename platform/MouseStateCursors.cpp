@@ -3,13 +3,6 @@
 #include "platform/Application.h"
 #include "resources/ids.h"
 
-namespace {
-HINSTANCE programInstance()
-{
-    return theApplication && theApplication->instance ? theApplication->instance : GetModuleHandleA(nullptr);
-}
-} // namespace
-
 void MouseState::dropOwnedCursor()
 {
     if (ownedCursor && cursor)

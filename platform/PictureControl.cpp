@@ -1,8 +1,8 @@
 #include "platform/PictureControl.h"
 
 #include "platform/Application.h"
+#include "platform/DeviceContext.h"
 #include "platform/MemoryDc.h"
-#include "platform/Window.h"
 
 namespace {
 // A bitmap resource of the program, deleted when the holder goes.
@@ -57,21 +57,16 @@ void PictureControl::refresh()
     int width = 0, height = 0;
     if (!bitmap.size(width, height))
         return;
-    if (!window)
-        lookupWindow();
-    Window* drawing = createDrawingWindow();
-    if (!drawing)
+    ControlDrawing drawing(*this);
+    HDC target = drawing ? drawing.dc().hdc : nullptr;
+    if (!target)
         return;
-    HDC target = drawing->dc.hdc;
-    if (target) {
-        MemoryDc source(target);
-        if (source.select(bitmap.handle)) {
-            if (naturalSize)
-                BitBlt(target, clientRect.left, clientRect.top, width, height, source.hdc(), 0, 0, SRCCOPY);
-            else
-                StretchBlt(target, clientRect.left, clientRect.top, clientRect.width(), clientRect.height(),
-                           source.hdc(), 0, 0, width, height, SRCCOPY);
-        }
-    }
-    releaseDrawingWindow(drawing);
+    MemoryDc source(target);
+    if (!source.select(bitmap.handle))
+        return;
+    if (naturalSize)
+        BitBlt(target, clientRect.left, clientRect.top, width, height, source.hdc(), 0, 0, SRCCOPY);
+    else
+        StretchBlt(target, clientRect.left, clientRect.top, clientRect.width(), clientRect.height(), source.hdc(), 0, 0,
+                   width, height, SRCCOPY);
 }

@@ -54,3 +54,8 @@
 #define IDCUR_CROSS_CIRCLE       1119
 #define IDCUR_CROSS_HALF_ARC     1120
 #define IDCUR_CROSS_QUARTER_ARC  1121
+
+// Bitmaps (resources/bitmaps/, drawn by scripts/make-bitmaps.py): the drop-down button's face at
+// rest and pressed.
+#define IDB_DROP_DOWN_REST       1110
+#define IDB_DROP_DOWN_PRESSED    1111

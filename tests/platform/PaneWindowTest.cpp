@@ -100,15 +100,7 @@ protected:
         frame.destroy();
     }
 
-    static IntRect rect(int left, int top, int right, int bottom)
-    {
-        IntRect r;
-        r.left = left;
-        r.top = top;
-        r.right = right;
-        r.bottom = bottom;
-        return r;
-    }
+    static IntRect rect(int left, int top, int right, int bottom) { return IntRect::fromEdges(left, top, right, bottom); }
 
     // Takes the internal events off the queue, as the frame would receive them.
     std::vector<Posted> drainQueue()

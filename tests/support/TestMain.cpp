@@ -5,6 +5,7 @@
 #include "elements/Element.h"
 #include "platform/ColorDialog.h"
 #include "platform/CommonFileDialog.h"
+#include "platform/HelpCall.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintJob.h"
 
@@ -37,6 +38,15 @@ BOOL unexpectedColorDialog(CHOOSECOLORA*)
     ADD_FAILURE() << "unexpected colour dialog";
     return FALSE;
 }
+
+// Nor may the help viewer.
+HWND WINAPI unexpectedHelp(HWND, LPCSTR file, UINT, DWORD_PTR)
+{
+    ADD_FAILURE() << "unexpected help call: " << (file ? file : "");
+    return nullptr;
+}
+
+HtmlHelpFunction unexpectedHelpLoader() { return unexpectedHelp; }
 } // namespace
 
 int main(int argc, char** argv)
@@ -48,6 +58,7 @@ int main(int argc, char** argv)
     setOpenFileFunction(unexpectedFileDialog);
     setSaveFileFunction(unexpectedFileDialog);
     setChooseColorFunction(unexpectedColorDialog);
+    setHtmlHelpLoader(unexpectedHelpLoader);
     // As start-up does: documents make their attribute holders from the element folder.
     makeBaseElement = newBaseElement;
     testing::InitGoogleTest(&argc, argv);

@@ -61,3 +61,18 @@
 #define IDC_ATTR_SWATCH        29504
 #define IDC_ATTR_CHECK         29505
 #define IDC_ATTR_PLATE_C       29511 // then M, Y, K and the spot inks 1..5 up to 29519
+
+// The owner-drawn controls: a check list, two text lists with a scroll bar, a colour swatch and
+// a drop-down field with its button. Tests size the items in pixels.
+#define IDD_TEST_OWNER_DRAWN   29009
+#define IDC_OD_CHECK_LIST      29601
+#define IDC_OD_TEXT_LIST       29602
+#define IDC_OD_TEXT_LIST2      29603
+#define IDC_OD_SCROLL          29604
+#define IDC_OD_SWATCH          29605
+#define IDC_OD_DROP_FIELD      29606
+#define IDC_OD_DROP_BUTTON     29607
+
+// The pop-up of a drop-down field: a list box and nothing else.
+#define IDD_TEST_DROP_POPUP    29010
+#define IDC_POPUP_LIST         29701
