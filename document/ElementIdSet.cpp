@@ -48,11 +48,9 @@ int ElementIdSet::addGroupOf(int elementId)
 {
     const int group = groupOf(elementId);
     if (group < 1 || !groupSet)
-        return group < 1 ? 0 : group;
+        return 0;
     // A set that cannot grow keeps what it had (the shortage was reported).
-    if (!groupSet->contains(group))
-        (void)groupSet->add(group);
-    return group;
+    return groupSet->contains(group) || groupSet->add(group);
 }
 
 int ElementIdSet::containsGroupOf(int elementId)

@@ -26,8 +26,9 @@ public:
     // The working set: made empty (an old one is dropped first), and dropped.
     void initGroupSet();
     void releaseGroupSet();
-    // The element's group goes into the set unless it is there; its group number, 0 for an
-    // element without one (or for an id the store does not hold, or without a set).
+    // The element's group goes into the set unless it is there; 1 when the set holds it, 0 for
+    // an element without a group (or an id the store does not hold), without a set, or when
+    // memory ran short.
     int addGroupOf(int elementId);
     // 1 when the element has a group and that group is in the set.
     [[nodiscard]] int containsGroupOf(int elementId);
