@@ -235,7 +235,7 @@ TEST_F(ElementClipboardTest, AControlDragRectangleIsCopiedAsABitmapAndABitmapPas
     EditTestDocument doc;
     RecordingWindow view;
     SetWindowPos(view.hwnd(), nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
-    doc.context.window = &view;
+    ScopedOverride<Window*> viewWindow(doc.context.window, &view);
     EXPECT_EQ(doc.context.canCut(), 0) << "nothing selected, no rectangle";
     EXPECT_EQ(doc.context.copy(), 0);
 
@@ -266,7 +266,6 @@ TEST_F(ElementClipboardTest, AControlDragRectangleIsCopiedAsABitmapAndABitmapPas
     clipboard.picturePaste = 0;
     EXPECT_EQ(doc.context.canPaste(), 0);
     EXPECT_EQ(doc.context.paste(), 0);
-    doc.context.window = nullptr;
 }
 
 TEST_F(ElementClipboardTest, ABlockCopiedHereTravelsThroughAnotherProcessAndPastes)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "document/TagIds.h"
 #include "tests/document/EditTestDocument.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
@@ -84,6 +85,10 @@ TEST(PageList, SwitchingPagesClearsTheHistoryAndRedrawsOnlyOnAChange)
     pages.setCurrent(6);
     pages.markLowestPage();
     EXPECT_EQ(pages.lowestMark, 5);
+
+    // Outside a file read or write the "dspedpage" value is 1 and nothing is written.
+    EXPECT_EQ(pages.readCurrentPage(tag_id::dspedpage), 1);
+    EXPECT_EQ(pages.writeCurrentPage(), 1);
 }
 
 TEST(PageList, TheUndoResyncsSetPageAndCountAndClamp)
@@ -155,12 +160,10 @@ TEST(PageList, InsertedPagesMoveTheLaterPagesElementsAlong)
 
     // Without a mask index nothing is inserted; the history is cleared all the same.
     recordSomething(doc);
-    ElementMaskIndex* index = doc.context.maskIndex;
-    doc.context.maskIndex = nullptr;
+    ScopedOverride<ElementMaskIndex*> noIndex(doc.context.maskIndex, nullptr);
     EXPECT_EQ(doc.pages().insertPageBefore(1), 0);
     EXPECT_EQ(doc.undo().canUndo(), 0);
     EXPECT_EQ(doc.pages().pageCount(), 4);
-    doc.context.maskIndex = index;
 }
 
 TEST(PageList, RemovingAPageDeletesItsElementsAndFreesTheirIds)

@@ -11,6 +11,7 @@
 #include "platform/FileName.h"
 #include "tests/document/UndoTestDocument.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -195,11 +196,12 @@ TEST_F(UndoManagerTest, TheDriveIsAskedOncePerStepAndPerMegabyte)
 {
     static int asked;
     asked = 0;
-    UndoManager::freeSpaceQuery = [](const FileName&, unsigned long long& bytes) {
-        ++asked;
-        bytes = 1ULL << 40;
-        return 1;
-    };
+    ScopedOverride<UndoManager::FreeSpaceQuery> counting(UndoManager::freeSpaceQuery,
+                                                         [](const FileName&, unsigned long long& bytes) {
+                                                             ++asked;
+                                                             bytes = 1ULL << 40;
+                                                             return 1;
+                                                         });
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
 
