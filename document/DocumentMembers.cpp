@@ -4,8 +4,13 @@
 
 #include "document/CropMarkSettings.h"
 #include "document/Document.h"
+#include "document/ElementIdSet.h"
+#include "document/ElementMaskIndex.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
+#include "document/OrderChangeSettings.h"
+#include "document/PageList.h"
+#include "document/Selection.h"
 #include "document/TickStamp.h"
 #include "document/UndoManager.h"
 #include "platform/MessageBoxes.h"
@@ -27,18 +32,23 @@ TickStamp* makeTickStamp(DocumentContext&) { return makeReported<TickStamp>(); }
 ElementSerialCounter* makeSerialCounter(DocumentContext&) { return makeReported<ElementSerialCounter>(); }
 Document* makeDocument(DocumentContext&) { return makeReported<Document>(); }
 CropMarkSettings* makeCropMarks(DocumentContext&) { return makeReported<CropMarkSettings>(); }
+ElementMaskIndex* makeMaskIndex(DocumentContext&) { return makeReported<ElementMaskIndex>(); }
+PageList* makePageList(DocumentContext&) { return makeReported<PageList>(); }
+Selection* makeSelection(DocumentContext&) { return makeReported<Selection>(); }
+ElementIdSet* makeIdSet(DocumentContext&) { return makeReported<ElementIdSet>(); }
+OrderChangeSettings* makeOrderSettings(DocumentContext&) { return makeReported<OrderChangeSettings>(); }
 
 // One row per member, in creation order. A member whose class is not part of this build yet has
 // a null hook.
 const DocumentMemberFactories defaults = {
     makeElementStore,  // element store
-    nullptr,           // mask index
+    makeMaskIndex,     // mask index
     nullptr,           // input point list
     nullptr,           // view parameters
     nullptr,           // grid settings
     nullptr,           // rulers
     nullptr,           // redraw manager
-    nullptr,           // page list
+    makePageList,      // page list
     nullptr,           // paper settings
     makeCropMarks,     // crop-mark settings
     nullptr,           // scroller
@@ -54,7 +64,7 @@ const DocumentMemberFactories defaults = {
     nullptr,           // property dialog placement (selection stepping)
     nullptr,           // status bar panes
     nullptr,           // select tool
-    nullptr,           // selection
+    makeSelection,     // selection
     nullptr,           // tool work record
     nullptr,           // move/copy tool
     nullptr,           // rotate tool
@@ -63,9 +73,9 @@ const DocumentMemberFactories defaults = {
     [](DocumentContext&) { return makeReported<UndoManager>(); }, // undo manager
     nullptr,           // text caret
     nullptr,           // display control
-    nullptr,           // id set (groups)
+    makeIdSet,         // id set (groups)
     makeSerialCounter, // serial counter
-    nullptr,           // order change settings
+    makeOrderSettings, // order change settings
     nullptr,           // scale command
     nullptr,           // print settings
     makeDocument,      // document

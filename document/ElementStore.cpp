@@ -443,3 +443,18 @@ int ElementStore::removePage(int page)
     int pages = shiftRows(*pageTable, page, &PageChainTable::removePage);
     return cells && pages;
 }
+
+int ElementStore::shiftEntryPages(int from, int delta)
+{
+    if (!indexTable)
+        return 0;
+    int ok = 1;
+    ElementIndexEntry entry;
+    for (int id = 1; id <= indexTable->highest; ++id) {
+        if (!isLive(id) || !indexTable->copyEntry(id, &entry) || entry.page < from)
+            continue;
+        entry.page += delta;
+        ok = indexTable->putEntry(id, entry) && ok;
+    }
+    return ok;
+}

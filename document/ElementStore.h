@@ -58,6 +58,10 @@ public:
     [[nodiscard]] int insertPageBefore(int page);
     [[nodiscard]] int insertPageAfter(int page);
     [[nodiscard]] int removePage(int page);
+    // The page word of every live element on page `from` or later changes by delta, so that it
+    // names the row that holds the element again after a row shift. 0 when an entry could not
+    // be rewritten.
+    [[nodiscard]] int shiftEntryPages(int from, int delta);
 
     [[nodiscard]] int liveCount() const { return indexTable ? indexTable->liveCount() : 0; }
     [[nodiscard]] int highestId() const { return indexTable ? indexTable->highest : 0; }

@@ -4,6 +4,7 @@
 #include "platform/GlobalBlock.h"
 
 class ElementStore;
+class IdList;
 
 // One step of a drawing-order change as the undo log keeps it (22 bytes there: phase, type and
 // five words, in this order). Phase 1 items hold the state before the move and are applied by
@@ -47,5 +48,19 @@ public:
     [[nodiscard]] int restoreBefore(ElementStore* store) { return restore(store, 1); }
     [[nodiscard]] int restoreAfter(ElementStore* store) { return restore(store, 2); }
 
+    // Recording around a move of the listed elements (32-bit ids) next to the target on a page.
+    // begin empties the record and notes the state before, as phase 1 items: the page's ends,
+    // then for the target and each listed element its links, those of its chain neighbours (each
+    // element once) and its kind's cell (each kind once). end notes every phase 1 item again as
+    // it stands after the move, as phase 2. 0 when an item could not be noted (memory ran
+    // short and was reported); the record is then not to be written.
+    [[nodiscard]] int begin(ElementStore* store, int page, int target, GlobalBlock& ids);
+    [[nodiscard]] int end(ElementStore* store);
+
     int page = 0;
+
+private:
+    // The item of a type as the store holds it now (key: the element id or the kind).
+    [[nodiscard]] int noteNow(ElementStore* store, int phase, int type, int key);
+    [[nodiscard]] int noteElement(ElementStore* store, int id, IdList& elements, IdList& kinds);
 };

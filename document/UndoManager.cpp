@@ -105,6 +105,7 @@ void UndoManager::resetPositions()
 {
     position = 0;
     count = 0;
+    beginStep();
 }
 
 void UndoManager::clearPending()
@@ -224,7 +225,13 @@ void UndoManager::afterRecord()
 {
     if (!enabled)
         return;
-    if (!checkDiskSpace()) {
+    bytesSinceSpaceCheck += recordLength;
+    const int ask = !spaceCheckedInStep || bytesSinceSpaceCheck >= kFreeSpaceRecheckBytes;
+    if (ask) {
+        spaceCheckedInStep = 1;
+        bytesSinceSpaceCheck = 0;
+    }
+    if (ask && !checkDiskSpace()) {
         showErrorBox("ディスクの残りがわずかです。", "UNDOを無効にします。");
         logFile.closeAndDelete();
         enabled = 0;
@@ -334,12 +341,14 @@ int UndoManager::closeRecord(int redoing)
 int UndoManager::canUndo()
 {
     flushPending();
+    beginStep();
     return enabled && position > 0;
 }
 
 int UndoManager::canRedo()
 {
     flushPending();
+    beginStep();
     return enabled && position < count;
 }
 

@@ -60,6 +60,11 @@ public:
     static constexpr int kTextSize = 256;
     // Fewer free bytes than this on the log's drive after a record turn undo off.
     static constexpr unsigned long long kMinimumFreeSpace = 10000001ULL;
+    // Asking the drive costs a hundred times a record, so it is asked after the first record of
+    // each step and within a step only once this much more was written. A step ends whenever the
+    // history is consulted or moved: canUndo and canRedo (which the shell asks after every
+    // command), undo, redo and resetPositions.
+    static constexpr unsigned long long kFreeSpaceRecheckBytes = 1ULL << 20;
 
     // Free bytes on the drive of the log file; 0 when they cannot be found. Tests replace it.
     using FreeSpaceQuery = int (*)(const FileName& log, unsigned long long& bytes);
@@ -294,6 +299,11 @@ private:
     int pairCount = 0;
     // Records written since construction; a settle step that writes one changes the history.
     unsigned int recordsWritten = 0;
+    // The free-space rule: whether the drive was asked in this step, and the bytes written since
+    // it was last asked.
+    int spaceCheckedInStep = 0;
+    unsigned long long bytesSinceSpaceCheck = 0;
+    void beginStep() { spaceCheckedInStep = 0; }
 
     UndoManager* nextManager = nullptr; // the chain of live managers, for forgetElement
 };

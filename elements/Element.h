@@ -1,8 +1,10 @@
 #pragma once
 // Interface header: the element as the document sees it; declarations only, no includes.
 
+class DibImage;
 class DocumentContext;
 class DoubleArray;
+class GlobalBlock;
 class ElementStore;
 class EntityAttribute;
 class InputPointList;
@@ -53,6 +55,23 @@ public:
     // (0, 0) clears the selection.
     virtual void setTextSelection(int start, int end) { (void)start, (void)end; }
     virtual void hideInputOverlay() {}
+    // The selected text of the element in edit, as the clipboard's cut, copy, paste and delete
+    // reach it: its length in bytes; a new block (elementSize 1, count the length) with a copy of
+    // it that the caller frees, or null; removing it (after a copy, or on delete); inserting
+    // bytes in its place.
+    [[nodiscard]] virtual int selectedTextLength() { return 0; }
+    [[nodiscard]] virtual GlobalBlock* copySelectedText() { return nullptr; }
+    virtual void cutSelectedText() {}
+    virtual void deleteSelectedText() {}
+    virtual void insertText(const char* bytes, int length) { (void)bytes, (void)length; }
+
+    // The bitmap kind takes a pasted image: 1 when it owns the image from then on, 0 when the
+    // caller keeps it (every other kind).
+    [[nodiscard]] virtual int takeImage(DibImage* image)
+    {
+        (void)image;
+        return 0;
+    }
 
     // Stores the record staged in the store's buffer as a new element and keeps the new id; -1
     // when the drawing has no store, 0 when the store could not take it. The id is 0 meanwhile.

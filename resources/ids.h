@@ -19,6 +19,17 @@
 #define IDC_FILE_ADD_ALL      11018
 #define IDC_FILE_REMOVE_ALL   11019
 
+// The document's command dialogs: drawing order (four and two choices) and groups.
+#define IDD_ORDER_CHANGE_FOUR 1618
+#define IDD_ORDER_CHANGE_TWO  1619
+#define IDC_ORDER_TO_BACK     15603
+#define IDC_ORDER_TO_FRONT    15604
+#define IDC_ORDER_BEHIND      15605
+#define IDC_ORDER_IN_FRONT    15606
+#define IDD_GROUP             1517
+#define IDC_GROUP_MAKE        15509
+#define IDC_GROUP_BREAK       15510
+
 // Strings
 #define IDS_TOOLBAR_DRAWING   1
 #define IDS_READ_ERROR        11021

@@ -9,4 +9,6 @@ public:
     virtual ~StatusBarPanes() = default;
 
     virtual void setOwner(DocumentContext* owner) = 0;
+    // Shows a prompt in pane 2; null clears the pane.
+    virtual void showInPane2(const char* text) { (void)text; }
 };

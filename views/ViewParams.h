@@ -41,4 +41,14 @@ public:
     [[nodiscard]] virtual int worldToDeviceYForOp(int operation, double y) = 0;
     // The window caption: the document's name, the resolution and "dpi".
     virtual void updateViewCaption() = 0;
+
+    // One step of a mouse loop: pumps one event and reads the pointer (view client pixels) and
+    // the left and right buttons. 0 when the tracking was cancelled (the cancel is taken back),
+    // which ends the loop; the default, a view without a window, answers 0.
+    [[nodiscard]] virtual int nextMousePoint(IntPoint& device, int& left, int& right)
+    {
+        (void)device;
+        left = right = 0;
+        return 0;
+    }
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
 
+class DeviceContext;
 class DocumentContext;
 
 // The redraw manager of a document window: decides where element operations draw and keeps the
@@ -21,4 +22,12 @@ public:
     // Nested clip to the view area; the last end removes it.
     virtual void beginClip() = 0;
     virtual void endClip() = 0;
+
+    // Redraws the current page into the painter and shows it.
+    virtual void redrawCurrentPage() {}
+    // The overlay: a copy of the painter on which rubber bands are drawn and then shown in the
+    // window, so that the next copy erases them. Null while the view has none (the defaults).
+    [[nodiscard]] virtual DeviceContext* overlaySurface() { return nullptr; }
+    virtual void copyPainterToOverlay() {}
+    virtual void flushOverlay() {}
 };

@@ -11,6 +11,7 @@
 #include "platform/FileName.h"
 #include "tests/document/UndoTestDocument.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -167,6 +168,7 @@ TEST_F(UndoManagerTest, FreeSpaceBelowTheLimitTurnsUndoOffForGood)
     EXPECT_TRUE(boxes.shown().empty());
 
     FreeSpace::bytes = 10000000;
+    EXPECT_EQ(undo.canUndo(), 1) << "the shell asks after each command, which begins a new step";
     undo.recordMove(1, 0, 0);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "ディスクの残りがわずかです。");
@@ -188,6 +190,45 @@ TEST_F(UndoManagerTest, FreeSpaceBelowTheLimitTurnsUndoOffForGood)
     other.undo().recordMove(1, 0, 0);
     EXPECT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(other.undo().isEnabled(), 0);
+}
+
+TEST_F(UndoManagerTest, TheDriveIsAskedOncePerStepAndPerMegabyte)
+{
+    static int asked;
+    asked = 0;
+    ScopedOverride<UndoManager::FreeSpaceQuery> counting(UndoManager::freeSpaceQuery,
+                                                         [](const FileName&, unsigned long long& bytes) {
+                                                             ++asked;
+                                                             bytes = 1ULL << 40;
+                                                             return 1;
+                                                         });
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
+
+    // Many records of one step (a command that records per element) ask once.
+    for (int i = 0; i < 100; ++i)
+        undo.recordMove(1, 0, 0);
+    EXPECT_EQ(asked, 1);
+    // Each consultation of the history begins a step: its first record asks again.
+    EXPECT_EQ(undo.canUndo(), 1);
+    undo.recordMove(1, 0, 0);
+    undo.recordMove(1, 0, 0);
+    EXPECT_EQ(asked, 2);
+    undo.resetPositions();
+    undo.recordMove(1, 0, 0);
+    EXPECT_EQ(asked, 3);
+
+    // Within one step the drive is asked again once a megabyte more went into the log: records
+    // of 100,000 ids are 400,056 bytes, so the third one passes the megabyte.
+    std::vector<int> many(100000);
+    for (size_t i = 0; i < many.size(); ++i)
+        many[i] = static_cast<int>(i) + 1;
+    doc.selectTool->select(many);
+    for (int i = 0; i < 3; ++i) {
+        undo.captureSelection();
+        undo.recordMove(1, 0, 0);
+        EXPECT_EQ(asked, i < 2 ? 3 : 4) << "record " << i;
+    }
 }
 
 TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)

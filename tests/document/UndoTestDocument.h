@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
+#include "geometry/Point.h"
+#include "platform/DibImage.h"
 #include "elements/Element.h"
 #include "elements/ElementKind.h"
 #include "views/ViewUpdater.h"
@@ -102,6 +105,56 @@ public:
     }
     void hideInputOverlay() override { calls.push_back("hide overlay"); }
 
+    // The selected text is text[selectionStart, selectionEnd).
+    [[nodiscard]] int selectedTextLength() override { return selectionEnd > selectionStart ? selectionEnd - selectionStart : 0; }
+    [[nodiscard]] GlobalBlock* copySelectedText() override
+    {
+        const int n = selectedTextLength();
+        auto* block = new GlobalBlock(n > 0 ? n : 1, 1);
+        for (int i = 0; i < n; ++i) {
+            if (!block->append(&text[static_cast<size_t>(selectionStart + i)]))
+                break;
+        }
+        return block;
+    }
+    void cutSelectedText() override { deleteSelectedText(); }
+    void deleteSelectedText() override
+    {
+        text.erase(static_cast<size_t>(selectionStart), static_cast<size_t>(selectedTextLength()));
+        selectionEnd = selectionStart;
+    }
+    void insertText(const char* bytes, int length) override
+    {
+        deleteSelectedText();
+        text.insert(static_cast<size_t>(selectionStart), bytes, static_cast<size_t>(length));
+        selectionStart = selectionEnd = selectionStart + length;
+    }
+    // The bitmap kind keeps a pasted image.
+    [[nodiscard]] int takeImage(DibImage* taken) override
+    {
+        if (kind != kindCode(ElementKind::Bitmap))
+            return 0;
+        image.reset(taken);
+        return 1;
+    }
+
+    // The extent of the points: (minimum x, minimum y) and (maximum x, maximum y).
+    void extent(Point& low, Point& high) const
+    {
+        low = high = Point(0, 0);
+        for (size_t i = 0; i < points.size(); ++i) {
+            const UndoPoint& p = points[i];
+            if (i == 0 || p.x < low.x)
+                low.x = p.x;
+            if (i == 0 || p.y < low.y)
+                low.y = p.y;
+            if (i == 0 || p.x > high.x)
+                high.x = p.x;
+            if (i == 0 || p.y > high.y)
+                high.y = p.y;
+        }
+    }
+
     std::vector<UndoPoint> points;
     std::string text;
     DoubleArray rounding;
@@ -109,6 +162,7 @@ public:
     int selectionStart = 0;
     int selectionEnd = 0;
     std::vector<std::string> calls;
+    std::unique_ptr<DibImage> image;
 };
 
 // Takes elements by id from the store and puts them back, as the real editors do. An id can be
@@ -153,7 +207,7 @@ public:
             return 0;
         ElementIndexEntry entry;
         inHand->buildIndexEntry(entry);
-        return store->updateElement(id, &entry);
+        return store->updateElement(id, &entry) && indexExtent();
     }
     [[nodiscard]] int removeById(int id) override
     {
@@ -163,17 +217,60 @@ public:
             return 0;
         if (inHand && inHand->id == id)
             inHand.reset();
+        if (owner->maskIndex)
+            (void)owner->maskIndex->clearElement(id); // an id never indexed has nothing to clear
         return 1;
     }
     [[nodiscard]] int reinsertById(int id, const ElementIndexEntry& entry) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
-        return id != refusedId && store && store->reinsertElement(id, entry) && beginEdit(id);
+        return id != refusedId && store && store->reinsertElement(id, entry) && beginEdit(id) && indexExtent();
     }
     [[nodiscard]] int appendToPageEndById(int id) override
     {
         ElementStore* store = owner ? owner->elementStore() : nullptr;
-        return id != refusedId && store && store->appendToPageEnd(id) && beginEdit(id);
+        return id != refusedId && store && store->appendToPageEnd(id) && beginEdit(id) && indexExtent();
+    }
+
+    // Pasting: an element of the entry's kind from the staged record; stored on the current page.
+    [[nodiscard]] int takeRecord(const ElementIndexEntry& entry) override
+    {
+        auto element = std::make_unique<UndoTestElement>();
+        element->context = owner;
+        element->takeRecordHeader(entry);
+        if (!element->exchangeRecord(3))
+            return 0;
+        inHand = std::move(element);
+        return 1;
+    }
+    [[nodiscard]] int addToPage() override
+    {
+        if (!inHand || !owner || !inHand->exchangeRecord(1))
+            return 0;
+        inHand->page = owner->currentPage();
+        const int id = inHand->store();
+        return id >= 1 && indexExtent() ? id : 0;
+    }
+    [[nodiscard]] int startNewElement(int kind) override
+    {
+        inHand = std::make_unique<UndoTestElement>();
+        inHand->context = owner;
+        inHand->kind = kind;
+        return 1;
+    }
+    [[nodiscard]] int commitNewId() override
+    {
+        const int id = addToPage();
+        return id >= 1 ? id : -1;
+    }
+    // The element in hand's extent goes into the mask index, as every store of an element does.
+    [[nodiscard]] int indexExtent()
+    {
+        if (!owner->maskIndex || !inHand)
+            return 1;
+        Point low, high;
+        inHand->extent(low, high);
+        return owner->maskIndex->setElement(inHand->id, low, high, inHand->page);
     }
 
     UndoTestElement* held() const { return inHand.get(); }
@@ -244,9 +341,6 @@ public:
     int flagWord = 0;
 };
 
-// The drawing: members made by the context's own hooks (store, undo manager), the stand-ins put
-// in place of the view members. The store keeps released blocks out of reuse, as a document's
-// store under undo does.
 // Plenty of free space for the log, whatever the disk holds.
 inline int plentyOfFreeSpace(const FileName&, unsigned long long& bytes)
 {
@@ -254,6 +348,24 @@ inline int plentyOfFreeSpace(const FileName&, unsigned long long& bytes)
     return 1;
 }
 
+// The bytes of an undo log, read through its own handle; the file position is left as it was.
+inline std::string undoLogBytes(UndoManager& undo)
+{
+    HANDLE file = undo.log().tempFile().fileHandle();
+    LARGE_INTEGER zero = {}, saved = {};
+    SetFilePointerEx(file, zero, &saved, FILE_CURRENT);
+    SetFilePointerEx(file, zero, nullptr, FILE_BEGIN);
+    std::string bytes(1 << 16, '\0');
+    DWORD got = 0;
+    ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
+    bytes.resize(got);
+    SetFilePointerEx(file, saved, nullptr, FILE_BEGIN);
+    return bytes;
+}
+
+// The drawing: members made by the context's own hooks (store, undo manager), the stand-ins put
+// in place of the view members. The store keeps released blocks out of reuse, as a document's
+// store under undo does.
 class UndoTestDocument {
 public:
     UndoTestDocument()
@@ -308,20 +420,7 @@ public:
             snapshot.values.push_back(element.rounding.get(i));
         return snapshot;
     }
-    // The log's bytes, read through its own handle; the file position is left as it was.
-    std::string logBytes()
-    {
-        HANDLE file = undo().log().tempFile().fileHandle();
-        LARGE_INTEGER zero = {}, saved = {};
-        SetFilePointerEx(file, zero, &saved, FILE_CURRENT);
-        SetFilePointerEx(file, zero, nullptr, FILE_BEGIN);
-        std::string bytes(1 << 16, '\0');
-        DWORD got = 0;
-        ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
-        bytes.resize(got);
-        SetFilePointerEx(file, saved, nullptr, FILE_BEGIN);
-        return bytes;
-    }
+    std::string logBytes() { return undoLogBytes(undo()); }
     long long logPosition()
     {
         LARGE_INTEGER zero = {}, position = {};

@@ -15,6 +15,7 @@
 #include "tests/platform/DibSamples.h"
 #include "tests/support/ClipboardOwner.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/HelperProcess.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -158,22 +159,7 @@ TEST(DibImageLoad, EveryPixelEqualsImageMagicksReading)
 // Runs the clipboard reader beside the test executable; its exit code, -1 when it did not run.
 int saveClipboardInAnotherProcess(const std::string& target)
 {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string folder(self);
-    folder.erase(folder.find_last_of('\\') + 1);
-    std::string command = "\"" + folder + "ClipboardDibSaver.exe\" \"" + target + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return static_cast<int>(code);
+    return runHelperProcess("ClipboardDibSaver.exe", "\"" + target + "\"");
 }
 
 TEST(DibImageClipboard, AnImageTravelsUnchangedThroughPackedDibsAndTheClipboard)

@@ -88,4 +88,21 @@ public:
         (void)id;
         return 0;
     }
+
+    // Pasting: creates an element of the entry's kind (words 3 to 7 give serial, group, kind,
+    // layer and page) and loads it from the record staged in the store's buffer; it is then the
+    // element in hand. 1, or 0 when no such element can be made.
+    [[nodiscard]] virtual int takeRecord(const ElementIndexEntry& entry)
+    {
+        (void)entry;
+        return 0;
+    }
+    // A new element of a kind made in hand without the mouse (a pasted picture), and its commit
+    // as a new element on the current page: the new id, negative when none could be given.
+    [[nodiscard]] virtual int startNewElement(int kind)
+    {
+        (void)kind;
+        return 0;
+    }
+    [[nodiscard]] virtual int commitNewId() { return -1; }
 };

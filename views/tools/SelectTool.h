@@ -40,4 +40,25 @@ public:
     // A walk over the selected ids (part files are written from them); an id below 1 ends it.
     [[nodiscard]] virtual int firstSelectedId() { return 0; }
     [[nodiscard]] virtual int nextSelectedId() { return 0; }
+    [[nodiscard]] virtual int selectedCount() { return 0; }
+    // Back to the state of no gesture under way (a page switch).
+    virtual void resetState() {}
+    // Where the left button went down, in drawing coordinates.
+    virtual void getPressPoint(double& x, double& y) { x = y = 0.0; }
+
+    // Rectangle selection: the rectangle in drawing coordinates (normalised), then one call per
+    // candidate of the rectangle's page: the element with that id is taken and answers whether
+    // it lies wholly inside (whole 1) or touches (whole 0) the rectangle.
+    virtual void setSelectionRect(double minX, double minY, double maxX, double maxY)
+    {
+        (void)minX, (void)minY, (void)maxX, (void)maxY;
+    }
+    [[nodiscard]] virtual int testCandidate(int id, int whole)
+    {
+        (void)id, (void)whole;
+        return 0;
+    }
+    // Lets the user click an element of the current page; its id, or a negative value when the
+    // click hit none.
+    [[nodiscard]] virtual int pickElement() { return -1; }
 };

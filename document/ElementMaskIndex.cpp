@@ -1,0 +1,160 @@
+#include "document/ElementMaskIndex.h"
+
+#include "geometry/Point.h"
+
+ElementMaskIndex::ElementMaskIndex()
+{
+    for (int scale = 1; scale <= kScales; ++scale)
+        buildThresholds(scale, 60.0, 300.0);
+}
+
+// t0 = low, five steps of a sixth of the span added one after the other, t6 = high. The sums
+// come out as whole numbers for 60 and 300 (the step is exactly 40).
+void ElementMaskIndex::buildThresholds(int scale, double low, double high)
+{
+    double* t = thresholds[scale - 1];
+    t[0] = low;
+    for (int k = 1; k < kThresholds - 1; ++k)
+        t[k] = t[k - 1] + (high - low) * 0.16666666666666666;
+    t[kThresholds - 1] = high;
+}
+
+// Looking for the band of low, then for the band of high from the same threshold on: the walk
+// stops at the first threshold that high does not pass, so [100, 100] is band 1 alone. A value
+// beyond every threshold (or one that compares false, as NaN does) falls in band 7.
+int ElementMaskIndex::maskOfRange(double low, double high, int scale) const
+{
+    if (scale < 1 || scale > kScales)
+        return 0;
+    const double* t = thresholds[scale - 1];
+    int mask = 0;
+    bool lookingForHigh = false;
+    for (int i = 0; i < kThresholds; ++i) {
+        if (!lookingForHigh) {
+            if (!(low <= t[i]))
+                continue;
+            mask |= 1 << i;
+            lookingForHigh = true;
+        }
+        if (high <= t[i])
+            return mask;
+        mask |= 1 << (i + 1);
+    }
+    return mask | 0x80;
+}
+
+int ElementMaskIndex::reach(int id)
+{
+    if (id < 1)
+        return 0;
+    const int n = id + 1;
+    const unsigned char noMask = 0;
+    const int32_t noPage = 0;
+    for (GlobalBlock& block : masks) {
+        if (block.count < n && (!block.reserve(n) || !block.resizeFilled(n, &noMask)))
+            return 0;
+    }
+    return pages.count >= n || (pages.reserve(n) && pages.resizeFilled(n, &noPage));
+}
+
+int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page)
+{
+    if (!reach(id))
+        return 0;
+    const double from[kScales] = {first.x, first.y, first.z};
+    const double to[kScales] = {second.x, second.y, second.z};
+    int32_t pageWord = page;
+    int ok = pages.put(id, &pageWord);
+    for (int s = 0; s < kScales; ++s) {
+        if (!scaleOn[s])
+            continue;
+        // The corners may come in any order.
+        const double low = from[s] < to[s] ? from[s] : to[s];
+        const double high = from[s] < to[s] ? to[s] : from[s];
+        const unsigned char mask = static_cast<unsigned char>(maskOfRange(low, high, s + 1));
+        ok = masks[s].put(id, &mask) && ok;
+    }
+    if (id > highest)
+        highest = id;
+    return ok;
+}
+
+int ElementMaskIndex::clearElement(int id)
+{
+    if (id < 1 || id >= pages.count)
+        return 0;
+    const unsigned char none = 0;
+    int ok = 1;
+    for (int s = 0; s < kScales; ++s) {
+        if (scaleOn[s])
+            ok = masks[s].put(id, &none) && ok;
+    }
+    return ok;
+}
+
+int ElementMaskIndex::maskOf(int id, int scale)
+{
+    unsigned char mask = 0;
+    if (scale < 1 || scale > kScales || !masks[scale - 1].get(id, &mask))
+        return 0;
+    return mask;
+}
+
+int ElementMaskIndex::pageOf(int id)
+{
+    int32_t page = 0;
+    return pages.get(id, &page) ? page : 0;
+}
+
+int ElementMaskIndex::query(int mask1, int mask2, int mask3, int page, GlobalBlock& out)
+{
+    out.count = 0;
+    const int last = highest < pages.count - 1 ? highest : pages.count - 1;
+    if (last < 1)
+        return 0;
+    const int wanted[kScales] = {mask1, mask2, mask3};
+    BlockLock pageData(pages);
+    BlockLock x(masks[0]), y(masks[1]), z(masks[2]);
+    if (!pageData || !x || !y || !z)
+        return 0;
+    const unsigned char* axis[kScales] = {x.data<unsigned char>(), y.data<unsigned char>(), z.data<unsigned char>()};
+    const int32_t* pageOfId = pageData.data<int32_t>();
+    for (int32_t id = 1; id <= last; ++id) {
+        if (pageOfId[id] != page)
+            continue;
+        bool match = true;
+        for (int s = 0; s < kScales && match; ++s)
+            match = !scaleOn[s] || (axis[s][id] & wanted[s]) != 0;
+        if (match && !out.append(&id))
+            break;
+    }
+    return out.count;
+}
+
+int ElementMaskIndex::insertPage(int n)
+{
+    BlockLock data(pages);
+    if (!data)
+        return 1;
+    int32_t* page = data.data<int32_t>();
+    for (int id = 1; id < pages.count; ++id) {
+        if (page[id] >= n)
+            ++page[id];
+    }
+    return 1;
+}
+
+int ElementMaskIndex::removePage(int n)
+{
+    BlockLock data(pages);
+    if (!data)
+        return 1;
+    int32_t* page = data.data<int32_t>();
+    for (int id = 1; id < pages.count; ++id) {
+        if (page[id] == n)
+            page[id] = 0;
+        else if (page[id] > n)
+            --page[id];
+    }
+    return 1;
+}

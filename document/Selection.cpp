@@ -1,0 +1,111 @@
+#include "document/Selection.h"
+
+#include <cstdint>
+
+#include "document/DocumentContext.h"
+#include "document/UndoManager.h"
+#include "elements/Element.h"
+#include "views/ViewUpdater.h"
+#include "views/tools/ElementEditor.h"
+#include "views/tools/SelectTool.h"
+
+Selection::Selection() : GlobalBlock(100, 4)
+{
+    // Made empty with its first growth step; a shortage is reported and the list grows later.
+    (void)allocate();
+}
+
+void Selection::add(int id)
+{
+    int32_t value = id;
+    // A list that cannot grow has told the user; the id stays unselected.
+    (void)append(&value);
+}
+
+void Selection::remove(int id)
+{
+    for (int i = 0; i < count; ++i) {
+        if (idAt(i) == id) {
+            (void)removeAt(i); // in range: it cannot fail
+            return;
+        }
+    }
+}
+
+void Selection::setAt(int index, int id)
+{
+    int32_t value = id;
+    if (index >= 0 && index < count)
+        (void)put(index, &value); // in range: it cannot fail
+}
+
+int Selection::idAt(int index)
+{
+    int32_t id = 0;
+    if (index < 0 || index >= count || !get(index, &id))
+        return -3;
+    return id;
+}
+
+int Selection::forEach(SelectionOperation& operation)
+{
+    ElementEditor* editor = owner ? owner->editor2 : nullptr;
+    if (!editor || count < 1)
+        return 0;
+    UndoManager* undo = owner->undoManager;
+    if (undo)
+        undo->beginBatchChange(count);
+    int changed = 0;
+    for (int i = 0;; ++i) {
+        const int id = idAt(i);
+        if (id < 1 || !editor->beginEdit(id))
+            break;
+        Element* element = editor->elementInHand();
+        if (!element || !operation.accepts(element->kind))
+            continue;
+        if (undo)
+            undo->batchChangeBefore(id);
+        (void)operation.apply(element); // the element says whether it changed; it is stored either way
+        if (!editor->storeBack(id))
+            break;
+        if (undo)
+            undo->batchChangeAfter(id);
+        ++changed;
+    }
+    // The record counts the pairs really written, so an element that was not stored leaves no
+    // image pair behind.
+    if (undo)
+        undo->endBatchChange();
+    if (owner->updater) {
+        owner->updater->refreshAll();
+        owner->updater->flushPainter();
+    }
+    return changed;
+}
+
+int selectedIdsOf(DocumentContext* context, GlobalBlock& ids)
+{
+    ids.count = 0;
+    SelectTool* tool = context ? context->selectTool : nullptr;
+    const int mode = tool ? tool->selectionMode() : 0;
+    if (mode == 1) {
+        int32_t id = tool->firstSelectedId();
+        if (id >= 1 && !ids.append(&id))
+            return 0;
+    } else if (mode == 2 && context->selection) {
+        Selection& list = *context->selection;
+        if (!ids.reserve(list.count))
+            return 0;
+        for (int i = 0;; ++i) {
+            int32_t id = list.idAt(i);
+            if (id < 1 || !ids.append(&id))
+                break;
+        }
+    } else if (mode == 2) {
+        for (int32_t id = tool->firstSelectedId(); id >= 1; id = tool->nextSelectedId()) {
+            if (!ids.append(&id))
+                break;
+        }
+    }
+    return ids.count;
+}

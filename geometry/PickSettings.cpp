@@ -1,0 +1,3 @@
+#include "geometry/PickSettings.h"
+
+PickSettings* thePickSettings = nullptr;

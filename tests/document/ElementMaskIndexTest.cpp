@@ -1,0 +1,112 @@
+// The element mask index: the bands of an interval, queries by page and masks, page renumbering.
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "document/ElementMaskIndex.h"
+#include "geometry/Point.h"
+#include "tests/support/TestApplication.h"
+
+namespace {
+
+std::vector<int> bitsOf(int mask)
+{
+    std::vector<int> bits;
+    for (int i = 0; i < 8; ++i)
+        if (mask & (1 << i))
+            bits.push_back(i);
+    return bits;
+}
+
+std::vector<int> found(ElementMaskIndex& index, double x1, double y1, double x2, double y2, int page)
+{
+    GlobalBlock out(10, 4);
+    const int n = index.query(index.maskOfRange(x1, x2, 1), index.maskOfRange(y1, y2, 2), 0xFF, page, out);
+    std::vector<int> ids;
+    for (int i = 0; i < n; ++i) {
+        int32_t id = 0;
+        EXPECT_TRUE(out.get(i, &id));
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+TEST(ElementMaskIndex, AnIntervalSetsTheBandsItTouches)
+{
+    struct Case {
+        double low, high;
+        std::vector<int> bits;
+    };
+    // Bands: 0 up to 60, then (60, 100], (100, 140] ... (260, 300], and 7 above 300.
+    const Case cases[] = {
+        {50, 120, {0, 1, 2}},
+        {310, 400, {7}},
+        {100, 100, {1}},
+        {150, 170, {3}},
+        {0, 100, {0, 1}},
+        {0, 1000, {0, 1, 2, 3, 4, 5, 6, 7}},
+        {60, 60, {0}},
+        {60.000001, 60.000001, {1}},
+        {300, 300, {6}},
+        {-1e300, -5, {0}},
+        {290, 1e300, {6, 7}},
+    };
+    ElementMaskIndex index;
+    for (const Case& c : cases) {
+        for (int scale = 1; scale <= 3; ++scale)
+            EXPECT_EQ(bitsOf(index.maskOfRange(c.low, c.high, scale)), c.bits) << c.low << ".." << c.high;
+    }
+    EXPECT_EQ(index.maskOfRange(0, 10, 4), 0);
+}
+
+TEST(ElementMaskIndex, QueriesFindTheCandidatesOfAPageInAscendingOrder)
+{
+    TestApplication app;
+    ElementMaskIndex index;
+    EXPECT_TRUE(found(index, 0, 0, 1000, 1000, 1).empty()) << "an empty index answers nothing";
+    ASSERT_EQ(index.setElement(3, Point(150, 10), Point(170, 20), 1), 1); // band 3 of x only
+    ASSERT_EQ(index.setElement(1, Point(1000, 1000), Point(0, 0), 1), 1); // every band, corners reversed
+    ASSERT_EQ(index.setElement(2, Point(20, 20), Point(30, 30), 2), 1);
+    EXPECT_EQ(bitsOf(index.maskOf(3, 1)), (std::vector<int>{3}));
+    EXPECT_EQ(index.maskOf(1, 2), 0xFF);
+    EXPECT_EQ(index.maskOf(1, 3), 0) << "z is not indexed";
+
+    EXPECT_EQ(found(index, 0, 0, 100, 100, 1), (std::vector<int>{1})) << "0..100 misses 150..170";
+    EXPECT_EQ(found(index, 140.5, 0, 160, 100, 1), (std::vector<int>{1, 3}));
+    EXPECT_EQ(found(index, 500, 500, 600, 600, 1), (std::vector<int>{1})) << "0..1000 is found by every rectangle";
+    EXPECT_EQ(found(index, 0, 0, 100, 100, 2), (std::vector<int>{2}));
+    EXPECT_EQ(found(index, 0, 0, 100, 100, 3), (std::vector<int>{}));
+
+    // A cleared id keeps its page but never matches again.
+    ASSERT_EQ(index.clearElement(1), 1);
+    EXPECT_EQ(index.pageOf(1), 1);
+    EXPECT_EQ(found(index, 0, 0, 1000, 1000, 1), (std::vector<int>{3}));
+    EXPECT_EQ(index.clearElement(99), 0) << "an id never set";
+    EXPECT_EQ(index.highestId(), 3);
+}
+
+TEST(ElementMaskIndex, PagesAreRenumberedWhenPagesComeAndGo)
+{
+    TestApplication app;
+    ElementMaskIndex index;
+    for (int page = 1; page <= 4; ++page)
+        ASSERT_EQ(index.setElement(page, Point(10, 10), Point(20, 20), page), 1);
+    // Removing page 2: its element answers to page 0 (never asked), those of 3 and 4 move down.
+    EXPECT_EQ(index.removePage(2), 1);
+    EXPECT_EQ(index.pageOf(1), 1);
+    EXPECT_EQ(index.pageOf(2), 0);
+    EXPECT_EQ(index.pageOf(3), 2);
+    EXPECT_EQ(index.pageOf(4), 3);
+    EXPECT_EQ(found(index, 0, 0, 100, 100, 2), (std::vector<int>{3}));
+    // Inserting at page 2 moves pages 2 and later up; insertion after page 1 is the same.
+    EXPECT_EQ(index.insertPage(2), 1);
+    EXPECT_EQ(index.pageOf(1), 1);
+    EXPECT_EQ(index.pageOf(2), 0) << "a removed page's entries stay out of reach";
+    EXPECT_EQ(index.pageOf(3), 3);
+    EXPECT_EQ(index.pageOf(4), 4);
+
+    ElementMaskIndex empty;
+    EXPECT_EQ(empty.insertPage(1), 1);
+    EXPECT_EQ(empty.removePage(1), 1);
+}
+
+} // namespace
