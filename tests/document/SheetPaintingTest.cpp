@@ -79,8 +79,8 @@ TEST(SheetPainting, SurroundShadowBandsAndLines)
                  ASSERT_EQ(s.paper->setYohakuWidth(static_cast<SheetSettings::Side>(side), 10.0), 1);
              s.paper->yohakuAreaColour.setYellow();
          },
-         {{150, 25, kYellow}, {150, 30, kMagenta}, {40, 100, kMagenta}, {150, 219, kWhite}, {150, 220, kMagenta}, {150, 225, kYellow},
-          {150, 100, kWhite}, {150, 20, kYellow}}},
+         {{150, 25, kYellow}, {150, 30, kMagenta}, {40, 100, kMagenta}, {150, 219, kWhite}, {150, 220, kMagenta},
+          {150, 225, kYellow}, {150, 100, kWhite}, {150, 20, kYellow}}},
         {"a margin with its line off and its area white",
          [](SheetDrawing& s) {
              ASSERT_EQ(s.paper->setYohakuWidth(SheetSettings::kTop, 10.0), 1);
@@ -103,7 +103,7 @@ TEST(SheetPainting, SurroundShadowBandsAndLines)
         sheet.view->originY = -20.0;
         c.setUp(sheet);
         EXPECT_EQ(sheet.paper->paintSheet(), 1) << c.what;
-        EXPECT_EQ(sheet.updater->operations, 1) << "the page surface: " << c.what;
+        EXPECT_EQ(sheet.updater->lastOperation, 1) << "the page surface: " << c.what;
         for (const Probe& p : c.probes)
             EXPECT_EQ(sheet.updater->surface.pixel(p.x, p.y), p.colour) << c.what << " at " << p.x << ", " << p.y;
     }
