@@ -30,8 +30,6 @@ SheetSettings::SheetSettings()
     yohakuAreaColour.setWhite();
 }
 
-SheetSettings* SheetSettings::of(PaperSettings* paper) { return dynamic_cast<SheetSettings*>(paper); }
-
 // Queries
 
 double SheetSettings::verticalSize() const { return MathUtil::roundTo(verticalMm, kSizeDecimals); }

@@ -55,9 +55,6 @@ public:
 
     SheetSettings();
 
-    // The sheet behind a paper of a document context; null for a paper of another class.
-    [[nodiscard]] static SheetSettings* of(PaperSettings* paper);
-
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
     // Edits a copy in the paper dialog and takes it on 1 (the dialog's result): the grid then
     // chooses units for a changed scale and takes its origin from the display again. Whatever
