@@ -6,11 +6,16 @@
 int BoolValue::readXml(int tagId)
 {
     Document* d = currentXmlContext();
+    return d ? readXml(*d, tagId) : 0;
+}
+
+int BoolValue::readXml(Document& d, int tagId)
+{
     int on = 0;
-    if (!d || !d->readBool(on))
+    if (!d.readBool(on))
         return 0;
     value = on;
-    return d->expectTag(tagId);
+    return d.expectTag(tagId);
 }
 
 int BoolValue::readIni(SettingsFile& file)

@@ -1,5 +1,6 @@
 #pragma once
 
+class Document;
 class SettingsFile;
 
 // A one-word switch of the settings records (0 off, 1 on), read from the drawing file as a
@@ -13,6 +14,8 @@ public:
     // any other text off), then its closing tag tagId. 0 without a reader or when either could
     // not be read; the value then stays.
     [[nodiscard]] int readXml(int tagId);
+    // The same from the document given.
+    [[nodiscard]] int readXml(Document& document, int tagId);
     // One value of the settings file's current key; 0 (value unchanged) when it cannot be read.
     [[nodiscard]] int readIni(SettingsFile& file);
 

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "document/CropMarkSettings.h"
+#include "document/DisplayControlState.h"
 #include "document/Document.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
@@ -11,6 +12,7 @@
 #include "document/OrderChangeSettings.h"
 #include "document/PageList.h"
 #include "document/Selection.h"
+#include "document/SheetSettings.h"
 #include "document/TickStamp.h"
 #include "document/UndoManager.h"
 #include "platform/MessageBoxes.h"
@@ -37,6 +39,8 @@ PageList* makePageList(DocumentContext&) { return makeReported<PageList>(); }
 Selection* makeSelection(DocumentContext&) { return makeReported<Selection>(); }
 ElementIdSet* makeIdSet(DocumentContext&) { return makeReported<ElementIdSet>(); }
 OrderChangeSettings* makeOrderSettings(DocumentContext&) { return makeReported<OrderChangeSettings>(); }
+PaperSettings* makePaper(DocumentContext&) { return makeReported<SheetSettings>(); }
+DisplayControlState* makeDisplayControl(DocumentContext&) { return makeReported<DisplayControlState>(); }
 
 // One row per member, in creation order. A member whose class is not part of this build yet has
 // a null hook.
@@ -49,7 +53,7 @@ const DocumentMemberFactories defaults = {
     nullptr,           // rulers
     nullptr,           // redraw manager
     makePageList,      // page list
-    nullptr,           // paper settings
+    makePaper,         // paper settings
     makeCropMarks,     // crop-mark settings
     nullptr,           // scroller
     nullptr,           // element editor 1
@@ -72,7 +76,7 @@ const DocumentMemberFactories defaults = {
     makeTickStamp,     // tick stamp
     [](DocumentContext&) { return makeReported<UndoManager>(); }, // undo manager
     nullptr,           // text caret
-    nullptr,           // display control
+    makeDisplayControl, // display control
     makeIdSet,         // id set (groups)
     makeSerialCounter, // serial counter
     makeOrderSettings, // order change settings

@@ -21,6 +21,11 @@ public:
     virtual void assign(const GridSettings* other) = 0;
     // The displayed origin from the origin and the owner's paper.
     virtual void updateDisplayOrigin() = 0;
+    // After the paper's scale changed: the pitch units that suit the new scale. After the
+    // paper's y direction may have changed: the origin again from its displayed value. Nothing
+    // here (the defaults).
+    virtual void chooseUnitsForScale() {}
+    virtual void updateOriginFromDisplay() {}
 
     // What the coordinate types ask of the grid: the origin in drawing units, the unit ids of
     // the x and y pitch (1 mm ... 8 degree, as the length units count them), and snapping a

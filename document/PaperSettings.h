@@ -4,9 +4,11 @@
 
 class DocumentContext;
 
-// A document's sheet (and, without owner, the application's paper defaults). Only what the
-// document context calls is declared here. It writes and reads the header sections paperSize,
-// drawScale, tonbo, yohaku and zahyoType of the drawing file.
+// A document's sheet (and, without owner, the application's paper defaults) as the coordinate
+// types and the document context see it. The sheet itself, with its crop-mark and margin bands,
+// its dialog, its file and settings sections and its painting, is SheetSettings
+// (document/SheetSettings.h); tests put simpler papers in its place. It writes and reads the
+// header sections paperSize, drawScale, tonbo, yohaku and zahyoType of the drawing file.
 class PaperSettings : public XmlSectionOwner {
 public:
     virtual ~PaperSettings() = default;
@@ -34,5 +36,6 @@ public:
     [[nodiscard]] virtual int yDirection() const { return 2; }
 };
 
-// The application's paper defaults, copied into every new document.
+// The application's paper defaults, copied into every new document; null until the start-up
+// makes them.
 extern PaperSettings* thePaperDefaults;

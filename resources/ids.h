@@ -30,6 +30,44 @@
 #define IDC_GROUP_MAKE        15509
 #define IDC_GROUP_BREAK       15510
 
+// The paper dialog (1501): orientation and sheet size buttons (push-like radio buttons), sizes,
+// scale and y direction.
+#define IDD_PAPER_SETTINGS    1501
+#define IDC_PAPER_PORTRAIT    15008
+#define IDC_PAPER_LANDSCAPE   15009
+#define IDC_PAPER_A0          15010
+#define IDC_PAPER_A1          15011
+#define IDC_PAPER_A2          15012
+#define IDC_PAPER_A3          15013
+#define IDC_PAPER_A4          15014
+#define IDC_PAPER_A5          15015
+#define IDC_PAPER_A6          15070
+#define IDC_PAPER_B0          15066
+#define IDC_PAPER_B1          15067
+#define IDC_PAPER_B2          15068
+#define IDC_PAPER_B3          15069
+#define IDC_PAPER_B4          15016
+#define IDC_PAPER_B5          15017
+#define IDC_PAPER_B6          15018
+#define IDC_PAPER_VERTICAL    15020
+#define IDC_PAPER_HORIZONTAL  15023
+#define IDC_PAPER_NUMERATOR   15064
+#define IDC_PAPER_DENOMINATOR 15065
+#define IDC_PAPER_Y_DIRECTION 15628
+
+// The display control (tabbed dialog 1514): its layer pages run on 1510, its kind pages on 1513.
+#define IDD_DISPLAY_LAYERS       1510
+#define IDC_DISPLAY_LAYER_LIST   15047
+#define IDC_DISPLAY_LAYERS_ON    15048
+#define IDC_DISPLAY_LAYERS_OFF   15049
+#define IDC_DISPLAY_LAYER_SCROLL 15052
+#define IDC_DISPLAY_LAYER_NAME   15057
+#define IDD_DISPLAY_KINDS        1513
+#define IDC_DISPLAY_KIND_LIST    15053
+#define IDC_DISPLAY_KIND_SCROLL  15054
+#define IDC_DISPLAY_KINDS_ON     15058
+#define IDC_DISPLAY_KINDS_OFF    15059
+
 // Strings
 #define IDS_TOOLBAR_DRAWING   1
 #define IDS_READ_ERROR        11021

@@ -1,6 +1,7 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
 #include "platform/IntPoint.h"
+#include "platform/IntRect.h"
 
 class DocumentContext;
 
@@ -41,6 +42,10 @@ public:
     [[nodiscard]] virtual int worldToDeviceYForOp(int operation, double y) = 0;
     // The window caption: the document's name, the resolution and "dpi".
     virtual void updateViewCaption() = 0;
+    // After a new sheet: the zoom of a new window again. Nothing without a window (the default).
+    virtual void resetZoom() {}
+    // The view window's client rectangle in pixels; empty without a window (the default).
+    virtual void clientRect(IntRect& out) { out.init(); }
 
     // One step of a mouse loop: pumps one event and reads the pointer (view client pixels) and
     // the left and right buttons. 0 when the tracking was cancelled (the cancel is taken back),

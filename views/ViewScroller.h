@@ -26,4 +26,8 @@ public:
     virtual int autoScroll() = 0;
     // Pans the view while the mouse drags.
     virtual int handTool() = 0;
+    // The bars' page sizes from the view's client size, and the bars' positions applied to the
+    // view's offsets (1 when an offset changed). Nothing without bars (the defaults).
+    virtual void updatePageSizes() {}
+    virtual int applyToView() { return 0; }
 };

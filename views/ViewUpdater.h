@@ -30,4 +30,15 @@ public:
     [[nodiscard]] virtual DeviceContext* overlaySurface() { return nullptr; }
     virtual void copyPainterToOverlay() {}
     virtual void flushOverlay() {}
+
+    // The surface an element operation draws on; operation 1 (drawing a page) is where the sheet
+    // and the grid are painted. Null while there is none (the default).
+    [[nodiscard]] virtual DeviceContext* surfaceForOperation(int operation)
+    {
+        (void)operation;
+        return nullptr;
+    }
+    // 1 while page redraws go to the navigator's page painter, or to the page bar's thumbnails.
+    [[nodiscard]] virtual int redirectsToPagePainter() const { return 0; }
+    [[nodiscard]] virtual int redirectsToPageTabBar() const { return 0; }
 };

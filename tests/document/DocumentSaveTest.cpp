@@ -10,10 +10,10 @@
 #include "platform/CommonFileDialog.h"
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/LinearView.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
-#include "views/ViewParams.h"
 
 using namespace drawing_fixture;
 
@@ -376,29 +376,10 @@ TEST(DocumentSave, TheOpenDialogNamesTheDocumentWithoutClaimingTheFile)
 namespace {
 
 // Counts what the document asks of the view.
-class CaptionView : public ViewParams {
+class CaptionView : public LinearView {
 public:
-    void setOwner(DocumentContext*) override {}
     int repaintClientArea() override { return ++repaints; }
-    int isCursorInView() override { return 0; }
-    void postMouseMove() override {}
-    int canZoomIn() override { return 0; }
-    int canZoomOut() override { return 0; }
-    int zoomIn() override { return 0; }
-    int zoomOut() override { return 0; }
-    int zoomByMouse() override { return 0; }
-    int zoomAtPoint(const IntPoint&, double) override { return 0; }
-    void reset() override {}
-    void deviceToWorld(const IntPoint&, double* x, double* y, double* z) override { *x = *y = *z = 0; }
-    void worldToDevice(double, double, IntPoint* out) override { out->set(0, 0); }
-    void worldToDeviceXYZ(double, double, double, IntPoint* out) override { out->set(0, 0); }
-    void worldToDeviceClamped(double, double, IntPoint* out) override { out->set(0, 0); }
-    void worldToDeviceXYZClamped(double, double, double, IntPoint* out) override { out->set(0, 0); }
-    int worldToDeviceXForOp(int, double) override { return 0; }
-    int worldToDeviceYForOp(int, double) override { return 0; }
-    void updateViewCaption() override { ++captions; }
     int repaints = 0;
-    int captions = 0;
 };
 
 int writeSvgStandIn(Document& document) { return document.writeRawLine("<svg/>"); }

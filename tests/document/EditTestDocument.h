@@ -19,8 +19,8 @@
 #include "platform/MouseState.h"
 #include "tests/document/UndoTestDocument.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/LinearView.h"
 #include "views/StatusBarPanes.h"
-#include "views/ViewParams.h"
 
 // The select tool's selection as undo, the clipboard and the commands see it: mode 1 holds one
 // id here, mode 2 keeps the ids in the context's Selection.
@@ -113,38 +113,12 @@ public:
 
 // Device pixels are twice the drawing units; the mouse loop reads the program's mouse source
 // (the cursor position taken as view pixels) and notes the cursor shown at each step.
-class EditTestView : public ViewParams {
+class EditTestView : public LinearView {
 public:
     static constexpr double kScale = 2.0;
 
-    void setOwner(DocumentContext*) override {}
-    int repaintClientArea() override { return 1; }
+    EditTestView() { scale = kScale; }
     [[nodiscard]] int isCursorInView() override { return 1; }
-    void postMouseMove() override {}
-    [[nodiscard]] int canZoomIn() override { return 0; }
-    [[nodiscard]] int canZoomOut() override { return 0; }
-    int zoomIn() override { return 0; }
-    int zoomOut() override { return 0; }
-    int zoomByMouse() override { return 0; }
-    int zoomAtPoint(const IntPoint&, double) override { return 0; }
-    void reset() override {}
-    void deviceToWorld(const IntPoint& device, double* x, double* y, double* z) override
-    {
-        *x = device.x / kScale;
-        *y = device.y / kScale;
-        *z = 0.0;
-    }
-    void worldToDevice(double x, double y, IntPoint* out) override
-    {
-        out->x = static_cast<int>(x * kScale);
-        out->y = static_cast<int>(y * kScale);
-    }
-    void worldToDeviceXYZ(double x, double y, double, IntPoint* out) override { worldToDevice(x, y, out); }
-    void worldToDeviceClamped(double x, double y, IntPoint* out) override { worldToDevice(x, y, out); }
-    void worldToDeviceXYZClamped(double x, double y, double, IntPoint* out) override { worldToDevice(x, y, out); }
-    [[nodiscard]] int worldToDeviceXForOp(int, double x) override { return static_cast<int>(x * kScale); }
-    [[nodiscard]] int worldToDeviceYForOp(int, double y) override { return static_cast<int>(y * kScale); }
-    void updateViewCaption() override {}
 
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override
     {

@@ -6,7 +6,7 @@
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "geometry/Point.h"
-#include "views/ViewParams.h"
+#include "tests/support/LinearView.h"
 
 class OwnerPaper : public PaperSettings {
 public:
@@ -44,29 +44,18 @@ public:
     int snaps = 0;
 };
 
-class OwnerView : public ViewParams {
+// Drawing units to pixels as device = 2 * world + 10.
+class OwnerView : public LinearView {
 public:
-    void setOwner(DocumentContext*) override {}
-    int repaintClientArea() override { return 1; }
-    [[nodiscard]] int isCursorInView() override { return 0; }
-    void postMouseMove() override {}
-    [[nodiscard]] int canZoomIn() override { return 0; }
-    [[nodiscard]] int canZoomOut() override { return 0; }
-    int zoomIn() override { return 0; }
-    int zoomOut() override { return 0; }
-    int zoomByMouse() override { return 0; }
-    int zoomAtPoint(const IntPoint&, double) override { return 0; }
-    void reset() override {}
-    void deviceToWorld(const IntPoint& device, double* x, double* y, double* z) override;
-    void worldToDevice(double x, double y, IntPoint* out) override;
-    void worldToDeviceXYZ(double x, double y, double z, IntPoint* out) override;
-    void worldToDeviceClamped(double x, double y, IntPoint* out) override;
-    void worldToDeviceXYZClamped(double x, double y, double z, IntPoint* out) override;
+    OwnerView()
+    {
+        scale = 2.0;
+        originX = originY = -5.0;
+    }
+    // Unclamped, noting the operation.
     [[nodiscard]] int worldToDeviceXForOp(int operation, double x) override;
     [[nodiscard]] int worldToDeviceYForOp(int operation, double y) override;
-    void updateViewCaption() override { ++captions; }
     int lastOperation = 0;
-    int captions = 0;
 };
 
 // The context owns the three members and deletes them.

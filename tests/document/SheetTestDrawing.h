@@ -1,0 +1,82 @@
+#pragma once
+// A drawing for the sheet tests: the file test drawing (document, pages, file editor) with a real
+// SheetSettings as its paper and stand-ins for the view members the sheet talks to: a linear view
+// whose client rectangle is the page surface's, a redraw manager whose page surface is a DIB
+// section, and a scroller and a grid that count what they are asked.
+#include "document/GridSettings.h"
+#include "document/SheetSettings.h"
+#include "tests/document/DrawingFixture.h"
+#include "tests/support/LinearView.h"
+#include "tests/support/SurfaceUpdater.h"
+#include "views/ViewScroller.h"
+
+namespace sheet_test {
+
+class SheetScroller : public ViewScroller {
+public:
+    void setOwner(DocumentContext*) override {}
+    void setHorizontalBar(ScrollBar*) override {}
+    void setVerticalBar(ScrollBar*) override {}
+    int resetRanges() override
+    {
+        ++recomputes;
+        return 0;
+    }
+    int onHScroll() override { return 0; }
+    int onVScroll() override { return 0; }
+    int scrollBy(int, int) override { return 0; }
+    int stepHorizontally(int) override { return 0; }
+    int stepVertically(int) override { return 0; }
+    int autoScroll() override { return 0; }
+    int handTool() override { return 0; }
+    void updatePageSizes() override { ++recomputes; }
+    int applyToView() override
+    {
+        ++recomputes;
+        return 0;
+    }
+    int recomputes = 0;
+};
+
+class SheetGrid : public GridSettings {
+public:
+    void setOwner(DocumentContext*) override {}
+    int editSettings() override { return 0; }
+    [[nodiscard]] int gridKind() override { return 0; }
+    void assign(const GridSettings*) override {}
+    void updateDisplayOrigin() override {}
+    [[nodiscard]] double originX() const override { return 0.0; }
+    [[nodiscard]] double originY() const override { return 0.0; }
+    [[nodiscard]] int xUnit() const override { return 1; }
+    [[nodiscard]] int yUnit() const override { return 1; }
+    void convertPoint(Point*) override {}
+    void chooseUnitsForScale() override { ++unitChoices; }
+    void updateOriginFromDisplay() override { ++originUpdates; }
+    int unitChoices = 0;
+    int originUpdates = 0;
+};
+
+// The context owns the members and deletes them.
+class SheetDrawing {
+public:
+    explicit SheetDrawing(int width = 400, int height = 300) : drawing(false)
+    {
+        DocumentContext& c = drawing.context;
+        c.paper = paper = new SheetSettings;
+        c.view = view = new LinearView;
+        c.updater = updater = new SurfaceUpdater(width, height);
+        c.scroller = scroller = new SheetScroller;
+        c.grid = grid = new SheetGrid;
+        paper->setOwner(&c);
+        view->client = IntRect::fromEdges(0, 0, width, height);
+    }
+
+    drawing_fixture::TestDrawing drawing;
+    SheetSettings* paper;
+    LinearView* view;
+    SurfaceUpdater* updater;
+    SheetScroller* scroller;
+    SheetGrid* grid;
+};
+
+} // namespace sheet_test

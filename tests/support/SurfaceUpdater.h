@@ -1,0 +1,35 @@
+#pragma once
+// A redraw manager whose page surface (the surface of every operation) is a 24-bit DIB section,
+// for tests and benchmarks that paint and read the pixels back. Its redirect switches are plain
+// fields; refreshes and flushes are counted, everything else does nothing.
+#include "platform/DeviceContext.h"
+#include "tests/support/DibSurface.h"
+#include "views/ViewUpdater.h"
+
+class SurfaceUpdater : public ViewUpdater {
+public:
+    SurfaceUpdater(int width, int height) : surface(width, height) { dc.attachHdc(surface.hdc); }
+    ~SurfaceUpdater() override { dc.detachHdc(); }
+    void setOwner(DocumentContext*) override {}
+    void flushPainter() override { ++flushes; }
+    void refreshAll() override {}
+    void refreshAfterReset() override { ++refreshes; }
+    void scrollBy(int, int) override {}
+    void beginClip() override {}
+    void endClip() override {}
+    [[nodiscard]] DeviceContext* surfaceForOperation(int operation) override
+    {
+        lastOperation = operation;
+        return &dc;
+    }
+    [[nodiscard]] int redirectsToPagePainter() const override { return toPagePainter; }
+    [[nodiscard]] int redirectsToPageTabBar() const override { return toPageTabBar; }
+
+    DibSurface surface;
+    DeviceContext dc;
+    int toPagePainter = 0;
+    int toPageTabBar = 0;
+    int lastOperation = 0;
+    int refreshes = 0;
+    int flushes = 0;
+};
