@@ -164,6 +164,10 @@ void PartsLibrary::paintPane()
             drawName(index, *dc, box);
     }
     pane->drawCellFrames();
+    // The list's own frame: a plain etched border.
+    DcScope scope(*dc);
+    RECT border = *area.asRect();
+    DrawEdge(scope.hdc(), &border, EDGE_ETCHED, BF_RECT);
 }
 
 int PartsLibrary::onLeftPress(DocumentContext* drawing, const IntPoint& screen)

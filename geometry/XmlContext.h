@@ -1,12 +1,15 @@
 #pragma once
+#include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/GroupNumber.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/InkColor.h"
+#include "geometry/LayerNumber.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/LineOriginAttribute.h"
@@ -98,6 +101,12 @@ public:
     TextSpacingAttribute currentTextPitch;
     LeanAttribute currentLean;
     OpenCloseAttribute currentOpenClose;
+    // The numbers an element writes from the holder as well: "layer", "group", and the angles
+    // "sttAngle" and "endAngle".
+    LayerNumber currentLayer;
+    GroupNumber currentGroup;
+    DoubleValue currentStartAngle;
+    DoubleValue currentEndAngle;
     // The point holders: "startPoint", "endPoint", and "midPoint", "centerPoint" and "dispPoint";
     // the point list ("listXY").
     DrawPoint currentStartPoint;

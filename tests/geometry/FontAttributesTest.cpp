@@ -84,13 +84,14 @@ TEST(FontAttributes, DrawingFileBlock)
     const std::string face = longFace();
     file.open("<font><textSize>12.5</textSize><textFont>\"" + face +
               "\"</textFont><textStyle>\"DEFAULT\"</textStyle></font>\r\n"
-              "<font><textStyle>\"DEFAULT\"</textStyle><textStyle>\"ITALIC\"</textStyle><size>2</size></font>\r\n");
+              "<font><textStyle>\"DEFAULT\"</textStyle><textStyle>\"ITALIC\"</textStyle><size>2</size></font>\r\n"
+              "<font><textStyle>\"" + std::string(300, 'B') + "\"</textStyle></font>\r\n");
     ASSERT_EQ(file.readIntoHolder(), 1);
     FontAttributes& read = file.holder().font;
     EXPECT_EQ(read.size, 12.5);
     EXPECT_EQ(read.style, FontAttributes::kItalic) << "the last keyword of the second block";
     EXPECT_EQ(std::string(read.faceName), face.substr(0, 255)) << "255 bytes, the last character whole";
-    EXPECT_EQ(file.dataErrorCount, 2);
+    EXPECT_EQ(file.dataErrorCount, 3) << "the 300-byte style is no keyword either";
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</textStyle>のデータがエラーです");
 

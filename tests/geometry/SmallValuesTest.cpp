@@ -144,6 +144,9 @@ TEST(SmallValues, ReadingKeepsValuesTheFileGetsWrong)
         {"lean without closing tag", "<lean>90<group>", 0},
         {"margin without closing tag", "<margin><top>9</top>", 0},
         {"margin side without closing tag", "<margin><top>9<left>1</left></margin>", 0},
+        {"lean of 300 digits", "<lean>" + std::string(300, '9') + "</lean>", 1},
+        {"margin of 300 digits", "<margin><top>" + std::string(300, '9') + "</top></margin>", 1},
+        {"group of 300 letters", "<group>" + std::string(300, 'g') + "</group>", 1},
     };
     const std::string sound =
         "<openClose>\"OPEN\"</openClose><group>4</group><layer>9</layer><lean>15</lean>"
