@@ -69,6 +69,12 @@ void Document::assign(const FileName* other) { FileName::assign(other); }
 
 DrawingOwner* Document::drawingOwner() const { return ownerContext; }
 
+int Document::remapGroup(int group)
+{
+    ElementIdSet* groups = ownerContext ? ownerContext->idSet : nullptr;
+    return groups ? groups->remapGroup(group) : group;
+}
+
 int Document::setPathAndTitle(const char* path)
 {
     if (!assign(path))

@@ -177,6 +177,8 @@ public:
         return TagReader::acceptDataLength(n, cap, bytesPerUnit, tagId);
     }
     void reportDataError(int tagId) final { TagReader::reportDataError(tagId); }
+    // Through the owner drawing's group map (ElementIdSet::remapGroup).
+    [[nodiscard]] int remapGroup(int group) final;
     [[nodiscard]] int beginTag(int id) final { return TagWriter::beginTag(id); }
     [[nodiscard]] int endTag(int id) final { return TagWriter::endTag(id); }
     [[nodiscard]] int writeIntTag(int id, int value) final { return TagWriter::writeIntTag(id, value); }

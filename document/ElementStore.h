@@ -101,3 +101,18 @@ private:
 // While the parts library works on a part, its store stands in for the document's own; null
 // otherwise.
 extern ElementStore* theOverrideElementStore;
+
+// Sets the override store for one scope; the one before comes back however the scope ends.
+class OverrideStoreScope {
+public:
+    explicit OverrideStoreScope(ElementStore* store) : previous(theOverrideElementStore)
+    {
+        theOverrideElementStore = store;
+    }
+    ~OverrideStoreScope() { theOverrideElementStore = previous; }
+    OverrideStoreScope(const OverrideStoreScope&) = delete;
+    OverrideStoreScope& operator=(const OverrideStoreScope&) = delete;
+
+private:
+    ElementStore* previous;
+};

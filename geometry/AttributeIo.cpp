@@ -10,19 +10,19 @@ namespace attribute_io {
 int readIntValue(XmlContext& d, int tag, int& value)
 {
     int v = 0;
-    if (!d.readInt(v))
+    if (!d.readInt(v) || !d.expectTag(tag))
         return 0;
     value = v;
-    return d.expectTag(tag);
+    return 1;
 }
 
 int readDoubleValue(XmlContext& d, int tag, double& value)
 {
     double v = 0.0;
-    if (!d.readDouble(v))
+    if (!d.readDouble(v) || !d.expectTag(tag))
         return 0;
     value = v;
-    return d.expectTag(tag);
+    return 1;
 }
 
 int readQuotedValue(XmlContext& d, int tag, char* buffer, int size)

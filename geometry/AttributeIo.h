@@ -34,7 +34,8 @@ template <typename Child> [[nodiscard]] int readBlock(XmlContext& d, int endTag,
     }
 }
 
-// The value of the value tag just opened, then its closing tag; 0 when either could not be read.
+// The value of the value tag just opened, then its closing tag; 0 when either could not be read,
+// and the target keeps its value unless both were.
 [[nodiscard]] int readIntValue(XmlContext& d, int tag, int& value);
 [[nodiscard]] int readDoubleValue(XmlContext& d, int tag, double& value);
 // A quoted text into a buffer of `size` bytes (at most size - 1 kept).

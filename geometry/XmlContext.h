@@ -1,16 +1,23 @@
 #pragma once
+#include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/GroupNumber.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/InkColor.h"
+#include "geometry/LayerNumber.h"
+#include "geometry/LeanAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/TextSpacingAttribute.h"
 
 class Document;
 class DrawingOwner;
@@ -63,6 +70,9 @@ public:
     [[nodiscard]] virtual int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) = 0;
     // Counts a data error of the read; only the first one is shown.
     virtual void reportDataError(int tagId) = 0;
+    // A group number read from the file, mapped to the number it takes in the drawing while the
+    // drawing keeps a group map (a file or a part read into it); unchanged otherwise.
+    [[nodiscard]] virtual int remapGroup(int group) { return group; }
 
     // Writing: section tags on lines of their own, one-line value tags, bare list items.
     [[nodiscard]] virtual int beginTag(int id) = 0;
@@ -87,6 +97,16 @@ public:
     EdgeAttributes currentEdge;
     FillAttributes currentPaint;
     HatchAttributes currentPattern;
+    FontAttributes currentFont;
+    TextSpacingAttribute currentTextPitch;
+    LeanAttribute currentLean;
+    OpenCloseAttribute currentOpenClose;
+    // The numbers an element writes from the holder as well: "layer", "group", and the angles
+    // "sttAngle" and "endAngle".
+    LayerNumber currentLayer;
+    GroupNumber currentGroup;
+    DoubleValue currentStartAngle;
+    DoubleValue currentEndAngle;
     // The point holders: "startPoint", "endPoint", and "midPoint", "centerPoint" and "dispPoint";
     // the point list ("listXY").
     DrawPoint currentStartPoint;

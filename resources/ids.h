@@ -108,3 +108,25 @@
 // rest and pressed.
 #define IDB_DROP_DOWN_REST       1110
 #define IDB_DROP_DOWN_PRESSED    1111
+
+// The parts library's dialogs: registration (1622) and placement (1623, run as its pages 1624
+// "ファイル" and 1625 "配置"). Their OK and Cancel buttons ("登録" and "ｷｬﾝｾﾙ" in 1622) take the
+// system's ids 1 and 2.
+#define IDD_REGISTER_PART        1622
+#define IDD_PLACE_PART           1623
+#define IDD_PLACE_PART_FILE      1624
+#define IDD_PLACE_PART_PLACING   1625
+#define IDC_PART_FILE_CHOOSE     15618
+#define IDC_PART_FILE_PATH       15619
+#define IDC_PART_BY_NUMBERS      15620
+#define IDC_PART_BY_MOUSE        15621
+#define IDC_PART_TARGET_X        15622
+#define IDC_PART_TARGET_Y        15623
+#define IDC_PART_REDRAW          15627
+// Ids the dialogs need that no other source gives, chosen outside every range in use: the nine
+// reference points of the parts origin (左上, 中上, 右上, 左中, 中心, 右中, 左下, 中下, 右下: choices
+// 0 to 8) and the unit labels beside the target fields.
+#define IDC_PART_ORIGIN_FIRST    19101
+#define IDC_PART_ORIGIN_LAST     19109
+#define IDC_PART_UNIT_X          19121
+#define IDC_PART_UNIT_Y          19122

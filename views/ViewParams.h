@@ -3,7 +3,9 @@
 #include "platform/IntPoint.h"
 #include "platform/IntRect.h"
 
+class DeviceContext;
 class DocumentContext;
+class DoubleRect;
 
 // The view mapping of a document window between drawing coordinates and device pixels, with the
 // zoom of the view. Only the operations that the document context forwards are declared here;
@@ -46,6 +48,29 @@ public:
     virtual void resetZoom() {}
     // The view window's client rectangle in pixels; empty without a window (the default).
     virtual void clientRect(IntRect& out) { out.init(); }
+
+    // A length in paper millimetres as device pixels at the view's zoom and the paper's scale
+    // (the font heights); the operation form maps for an output operation (71 printing) as its
+    // output does. The defaults, a view without a mapping, answer 0.
+    [[nodiscard]] virtual double lengthToPixels(double millimetres)
+    {
+        (void)millimetres;
+        return 0.0;
+    }
+    [[nodiscard]] virtual double lengthToPixelsForOp(int operation, double millimetres)
+    {
+        (void)operation;
+        return lengthToPixels(millimetres);
+    }
+
+    // Draws the elements of the current page on `surface`, scaled so that the drawing rectangle
+    // `extent` fits a square of `size` pixels at (0, 0), with the paper's one-to-one switch set
+    // meanwhile (a part's thumbnail). 1 when drawn; the default, a view that cannot draw, 0.
+    [[nodiscard]] virtual int drawPageScaled(DeviceContext& surface, const DoubleRect& extent, int size)
+    {
+        (void)surface, (void)extent, (void)size;
+        return 0;
+    }
 
     // One step of a mouse loop: pumps one event and reads the pointer (view client pixels) and
     // the left and right buttons. 0 when the tracking was cancelled (the cancel is taken back),

@@ -10,6 +10,7 @@
 #include "platform/CommonFileDialog.h"
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/FileDialogScript.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
@@ -19,49 +20,7 @@ using namespace drawing_fixture;
 
 namespace {
 
-// Stands in for the user at the system's file dialogs: each call records the name the dialog
-// started from and the file types it listed, and answers with the next scripted path ("" =
-// Cancel), chosen with the first file type.
-struct DialogScript {
-    DialogScript()
-    {
-        active = this;
-        previousOpen = setOpenFileFunction(answer);
-        previousSave = setSaveFileFunction(answer);
-    }
-    ~DialogScript()
-    {
-        setOpenFileFunction(previousOpen);
-        setSaveFileFunction(previousSave);
-        active = nullptr;
-    }
-    static BOOL answer(OPENFILENAMEA* record)
-    {
-        DialogScript& self = *active;
-        self.startedFrom.push_back(record->lpstrFile);
-        const char* filter = record->lpstrFilter;
-        self.filters.clear();
-        while (filter && *filter) {
-            self.filters.push_back(filter);
-            filter += self.filters.back().size() + 1;
-        }
-        std::string chosen = self.answers.empty() ? "" : self.answers.front();
-        if (!self.answers.empty())
-            self.answers.erase(self.answers.begin());
-        if (chosen.empty())
-            return FALSE;
-        StringUtil::copy(record->lpstrFile, static_cast<int>(record->nMaxFile), chosen.c_str());
-        record->nFilterIndex = 1;
-        return TRUE;
-    }
-    std::vector<std::string> answers;
-    std::vector<std::string> startedFrom;
-    std::vector<std::string> filters;
-    FileDialogFunction previousOpen;
-    FileDialogFunction previousSave;
-    static DialogScript* active;
-};
-DialogScript* DialogScript::active = nullptr;
+using DialogScript = FileDialogScript;
 
 // Fails the write of the second element, as a full disk would.
 class FailingWrite : public FileProgress {

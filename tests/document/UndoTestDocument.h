@@ -189,11 +189,14 @@ public:
     int onContextEvent2() override { return 0; }
     int onContextEvent3() override { return 0; }
 
+    // The elements the editor takes and makes; a drawing of other test elements gives its own.
+    [[nodiscard]] virtual std::unique_ptr<UndoTestElement> makeElement() { return std::make_unique<UndoTestElement>(); }
+
     [[nodiscard]] int beginEdit(int id) override
     {
         if (id == refusedId)
             return 0;
-        auto element = std::make_unique<UndoTestElement>();
+        auto element = makeElement();
         element->context = owner;
         if (!element->load(id) || !element->exchangeRecord(3))
             return 0;
@@ -235,7 +238,7 @@ public:
     // Pasting: an element of the entry's kind from the staged record; stored on the current page.
     [[nodiscard]] int takeRecord(const ElementIndexEntry& entry) override
     {
-        auto element = std::make_unique<UndoTestElement>();
+        auto element = makeElement();
         element->context = owner;
         element->takeRecordHeader(entry);
         if (!element->exchangeRecord(3))
@@ -253,7 +256,7 @@ public:
     }
     [[nodiscard]] int startNewElement(int kind) override
     {
-        inHand = std::make_unique<UndoTestElement>();
+        inHand = makeElement();
         inHand->context = owner;
         inHand->kind = kind;
         return 1;

@@ -6,6 +6,7 @@
 
 #include "dialogs/colour/InkInfo.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"
@@ -269,6 +270,45 @@ TEST_F(AttributeDialogTest, NumberFieldsAndTintsInPercent)
     ASSERT_EQ(hatch.pitch2ToField(&dialog, IDC_ATTR_REAL), 1);
     ASSERT_EQ(hatch.pitch1FromField(&dialog, IDC_ATTR_REAL), 1);
     EXPECT_EQ(hatch.pitch1, 2.5);
+}
+
+TEST_F(AttributeDialogTest, PickModesSlantAndRelativeReals)
+{
+    PickSettings pick;
+    ASSERT_EQ(pick.fillModeList(&dialog, IDC_ATTR_LIST), 1);
+    ASSERT_EQ(listCount(), 2);
+    EXPECT_EQ(listText(0), "全体を囲む");
+    EXPECT_EQ(listText(1), "一部を囲む");
+    pick.encloseMode = 2;
+    ASSERT_EQ(pick.writeModeToControl(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(listSelection(), 1);
+    choose(0);
+    ASSERT_EQ(pick.readModeFromControl(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(pick.encloseMode, 1);
+    choose(-1);
+    ASSERT_EQ(pick.modeFromList(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(pick.encloseMode, 1) << "no choice keeps the mode";
+
+    LeanAttribute lean;
+    lean.angle = 22.5;
+    ASSERT_EQ(lean.angleToField(&dialog, IDC_ATTR_REAL), 1);
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "22.5");
+    type(IDC_ATTR_REAL, "-15");
+    ASSERT_EQ(lean.angleFromField(&dialog, IDC_ATTR_REAL), 1);
+    EXPECT_EQ(lean.angle, -15.0);
+
+    // Values shown and taken relative to a base: an end angle as the sweep from the start.
+    DoubleValue end;
+    end.value = 100.0;
+    ASSERT_EQ(end.differenceToField(&dialog, IDC_ATTR_REAL, 30.0), 1);
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "70");
+    type(IDC_ATTR_REAL, "45");
+    ASSERT_EQ(end.fromFieldRelative(&dialog, IDC_ATTR_REAL, 30.0), 1);
+    EXPECT_EQ(end.value, 75.0);
+    ASSERT_EQ(end.fromField(&dialog, IDC_ATTR_REAL), 1);
+    EXPECT_EQ(end.value, 45.0);
+    EXPECT_EQ(end.fromField(&dialog, 12345), 0);
+    EXPECT_EQ(end.toField(nullptr, IDC_ATTR_REAL), 0);
 }
 
 TEST_F(AttributeDialogTest, CheckBoxesOfSwitchesOverprintAndPlates)

@@ -33,6 +33,25 @@ EntityAttribute* AttributeHolder::entityAttribute(int tagId)
         return &underLine;
     case tag_id::drawLine:
         return &drawLine;
+    case tag_id::font:
+        return &font;
+    case tag_id::jikan:
+    case tag_id::gyokan:
+        return &spacing;
+    case tag_id::lean:
+        return &lean;
+    case tag_id::openClose:
+        return &openClose;
+    case tag_id::group:
+        return &group;
+    case tag_id::layer:
+        return &layer;
+    case tag_id::margin:
+        return &margin;
+    case tag_id::sttAngle:
+        return &startAngle;
+    case tag_id::endAngle:
+        return &endAngle;
     default:
         return nullptr;
     }

@@ -9,17 +9,25 @@
 #include "document/TagDictionary.h"
 #include "elements/Element.h"
 #include "geometry/DrawLineAttribute.h"
+#include "geometry/DoubleValue.h"
 #include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
+#include "geometry/FontAttributes.h"
 #include "geometry/GrayValue.h"
+#include "geometry/GroupNumber.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/InkColor.h"
+#include "geometry/LayerNumber.h"
+#include "geometry/LeanAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/MarginAttribute.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "geometry/TextSpacingAttribute.h"
 #include "tests/support/ScratchFolder.h"
 
 // One object for every attribute tag of an element that these values own.
@@ -39,6 +47,15 @@ public:
     GrayValue gray;
     LineAttribute underLine;
     DrawLineAttribute drawLine;
+    FontAttributes font;
+    TextSpacingAttribute spacing;
+    LeanAttribute lean;
+    OpenCloseAttribute openClose;
+    GroupNumber group;
+    LayerNumber layer;
+    MarginAttribute margin;
+    DoubleValue startAngle;
+    DoubleValue endAngle;
 };
 
 class AttributeFile : public Document {

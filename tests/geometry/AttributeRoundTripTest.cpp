@@ -3,6 +3,7 @@
 // reader, through the element record buffer and through the settings file: each comes back
 // equal. Two values are equal when their record images are (the image holds every field that a
 // file keeps) and, for the values without a record, when their codes are.
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -101,9 +102,25 @@ struct Attributes {
     EdgeAttributes edge;
     FillAttributes paint;
     HatchAttributes pattern;
+    FontAttributes font;
+    TextSpacingAttribute spacing;
+    LeanAttribute lean;
+    OpenCloseAttribute openClose;
+    MarginAttribute margin;
 
     void randomise(Values& v, bool cmyk)
     {
+        static const char* const faces[] = {"IPAゴシック", "Arial", "表ソ", "a\"q\"b", ""};
+        font.setFaceName(faces[v.pick(0, 4)]);
+        font.style = v.pick(1, 4);
+        font.size = v.length();
+        spacing.assign(v.pick(1, 3), v.length(), v.length());
+        lean.angle = v.pick(0, 359999) / 1000.0;
+        openClose.value = v.pick(1, 2);
+        margin.top = v.length();
+        margin.left = v.length();
+        margin.right = v.length();
+        margin.bottom = v.length();
         colour = v.colour(cmyk);
         lineType.style = v.pick(1, 8);
         lineSize.width = v.length();
@@ -136,7 +153,9 @@ struct Attributes {
         return colour.writeThroughHolder(&d) && lineType.writeThroughHolder(&d) && lineSize.writeThroughHolder(&d) &&
                lineOrigin.writeThroughHolder(&d) && lineCap.writeXml() && drawType.writeThroughHolder(&d) &&
                gray.writeXml(&d) && underLine.writeThroughHolder(&d) && drawLine.writeThroughHolder(&d) &&
-               edge.writeThroughHolder(&d) && paint.writeThroughHolder(&d) && pattern.writeThroughHolder(&d);
+               edge.writeThroughHolder(&d) && paint.writeThroughHolder(&d) && pattern.writeThroughHolder(&d) &&
+               font.writeThroughHolder(&d) && spacing.writeThroughHolder(&d) && lean.writeThroughHolder(&d) &&
+               openClose.writeThroughHolder(&d) && margin.writeXml(&d);
     }
 };
 
@@ -161,6 +180,21 @@ void expectSame(Attributes& a, AttributeHolder& b, int round)
     EXPECT_EQ(image(a.edge), image(b.edge));
     EXPECT_EQ(image(a.paint), image(b.paint));
     EXPECT_EQ(image(a.pattern), image(b.pattern));
+    // The file drops the quote of a face (a string tag never carries one); the table row is
+    // the running program's, looked up again after a read.
+    FontAttributes expectedFont = a.font;
+    std::string face = expectedFont.faceName;
+    face.erase(std::remove(face.begin(), face.end(), '"'), face.end());
+    expectedFont.setFaceName(face.c_str());
+    expectedFont.tableIndex = FontAttributes::kNotLookedUp;
+    EXPECT_EQ(image(expectedFont), image(b.font));
+    EXPECT_EQ(image(a.spacing).substr(4), image(b.spacing).substr(4)) << "the mode is not in the file";
+    EXPECT_EQ(image(a.lean), image(b.lean));
+    EXPECT_EQ(a.openClose.value, b.openClose.value);
+    EXPECT_EQ(a.margin.top, b.margin.top);
+    EXPECT_EQ(a.margin.left, b.margin.left);
+    EXPECT_EQ(a.margin.right, b.margin.right);
+    EXPECT_EQ(a.margin.bottom, b.margin.bottom);
 }
 
 TEST(AttributeRoundTrip, RandomValuesSurviveTheDrawingFile)
@@ -198,14 +232,16 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
         ASSERT_EQ(a.colour.exchangeRecord(1, buffer) && a.lineType.exchangeRecord(1, buffer) &&
                       a.underLine.exchangeRecord(1, buffer) && a.drawLine.exchangeRecord(1, buffer) &&
                       a.edge.exchangeRecord(1, buffer) && a.paint.exchangeRecord(1, buffer) &&
-                      a.pattern.exchangeRecord(1, buffer),
+                      a.pattern.exchangeRecord(1, buffer) && a.font.exchangeRecord(1, buffer) &&
+                      a.spacing.exchangeRecord(1, buffer) && a.lean.exchangeRecord(1, buffer),
                   1);
         buffer.rewind();
         Attributes b;
         ASSERT_EQ(b.colour.exchangeRecord(3, buffer) && b.lineType.exchangeRecord(3, buffer) &&
                       b.underLine.exchangeRecord(3, buffer) && b.drawLine.exchangeRecord(3, buffer) &&
                       b.edge.exchangeRecord(3, buffer) && b.paint.exchangeRecord(3, buffer) &&
-                      b.pattern.exchangeRecord(3, buffer),
+                      b.pattern.exchangeRecord(3, buffer) && b.font.exchangeRecord(3, buffer) &&
+                      b.spacing.exchangeRecord(3, buffer) && b.lean.exchangeRecord(3, buffer),
                   1);
         EXPECT_EQ(buffer.remaining(), 0);
         EXPECT_EQ(fields(a.colour), fields(b.colour));
@@ -219,6 +255,9 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
         EXPECT_EQ(image(a.edge), image(b.edge));
         EXPECT_EQ(image(a.paint), image(b.paint));
         EXPECT_EQ(image(a.pattern), image(b.pattern));
+        EXPECT_EQ(image(a.font), image(b.font));
+        EXPECT_EQ(image(a.spacing), image(b.spacing));
+        EXPECT_EQ(image(a.lean), image(b.lean));
 
         // The settings keys of the defaults: six decimals for the line widths, three for pitches.
         a.lineSize.width = values.pick(1, 99999999) / 1e6;
@@ -231,7 +270,9 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
                       a.lineType.writeSetting(file, 15115) && a.lineSize.writeSetting(file, 15114) &&
                       a.lineOrigin.writeSetting(file, 15116) && a.lineCap.writeSetting(file, 15117) &&
                       a.underLine.writeSetting(file) && a.drawLine.writeSetting(file) && a.pattern.writeSetting(file) &&
-                      a.edge.draw.writeSetting(file, 15314) && a.paint.writeDrawSetting(file, 15315),
+                      a.edge.draw.writeSetting(file, 15314) && a.paint.writeDrawSetting(file, 15315) &&
+                      a.font.writeFaceSetting(file, 15215) && a.font.writeStyleSetting(file, 15216) &&
+                      a.font.writeSizeSetting(file, 15217),
                   1);
         Attributes c;
         while (file.readKey()) {
@@ -263,6 +304,12 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
                 ok = c.edge.draw.readSetting(file);
             else if (id == 15315)
                 ok = c.paint.readDrawSetting(file);
+            else if (id == 15215)
+                ok = c.font.readFaceSetting(file);
+            else if (id == 15216)
+                ok = c.font.readStyleSetting(file);
+            else if (id == 15217)
+                ok = c.font.readSizeSetting(file);
             EXPECT_EQ(ok, 1) << id;
         }
         // The CMYK key came after the RGB key: the colour is the one its inks give.
@@ -283,6 +330,9 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
         EXPECT_EQ(c.pattern.pitch2, a.pattern.pitch2);
         EXPECT_EQ(c.edge.draw.value, a.edge.draw.value);
         EXPECT_EQ(c.paint.draw.value, a.paint.draw.value);
+        EXPECT_STREQ(c.font.faceName, a.font.faceName);
+        EXPECT_EQ(c.font.style, a.font.style);
+        EXPECT_EQ(c.font.size, a.font.size) << "lengths of five decimals keep all of them in six";
         if (HasFailure())
             break;
     }

@@ -230,14 +230,14 @@ TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
     EXPECT_EQ(boxes.shown()[0].text, "</style>のデータがエラーです");
     EXPECT_EQ(file.dataErrorCount, 2);
 
-    // A value tag without its closing tag fails the read.
+    // A value tag without its closing tag fails the read and keeps the value it had.
     boxes.clear();
     LineSizeAttribute size;
     file.open("<lineSize>2.5<lineCap>");
     int id = 0;
     ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(size.readXmlValue(tag_id::lineSize), 0);
-    EXPECT_EQ(size.width, 2.5);
+    EXPECT_EQ(size.width, 0.14);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "</lineSize>がみつかりません");
 }

@@ -4,6 +4,7 @@
 
 void FakeSettingsFile::registerAttributeKeys()
 {
+    registerKey(15111, "LAYERNO");
     registerKey(15114, "LINESIZE");
     registerKey(15115, "LINESTYLE");
     registerKey(15116, "LINEORIGIN");
@@ -20,6 +21,9 @@ void FakeSettingsFile::registerAttributeKeys()
                                  "ULINENOSE",  "DRAWNOSE",  "ARROWNOSE",  "ULINEUSEINK", "DRAWUSEINK", "ARROWUSEINK"};
     for (int i = 0; i < 12; ++i)
         registerKey(15411 + i, measureInks[i]);
+    registerKey(15215, "FONTNAME");
+    registerKey(15216, "FONTSTYLE");
+    registerKey(15217, "FONTSIZE");
     registerKey(15441, "ULINELSIZE");
     registerKey(15451, "DRAWLSTYLE");
     registerKey(15452, "DRAWLSIZE");
@@ -130,7 +134,8 @@ int FakeSettingsFile::readDouble(double& value)
 
 int FakeSettingsFile::readString(char* buffer, int size)
 {
-    char value[256];
+    // The whole value first: the quotes come off before the text is cut to the caller's buffer.
+    char value[4096];
     if (!buffer || size < 1 || !readValue(value, sizeof value))
         return 0;
     std::string s = value;

@@ -2,6 +2,7 @@
 // Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
+class DoubleRect;
 class Element;
 struct ElementIndexEntry;
 
@@ -105,4 +106,12 @@ public:
         return 0;
     }
     [[nodiscard]] virtual int commitNewId() { return -1; }
+
+    // The extent of the element with that id in drawing coordinates (what a part registered
+    // from a selection measures); 0 when the element cannot be taken.
+    [[nodiscard]] virtual int elementExtent(int id, DoubleRect& extent)
+    {
+        (void)id, (void)extent;
+        return 0;
+    }
 };

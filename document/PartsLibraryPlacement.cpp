@@ -1,0 +1,202 @@
+// Placing the current part into a drawing: by numbers, by mouse with a preview on the overlay,
+// and through the placement dialog.
+#include <cmath>
+
+#include "document/DocumentContext.h"
+#include "document/ElementIdSet.h"
+#include "document/ElementStore.h"
+#include "document/PartsLibrary.h"
+#include "document/PlacePartDialog.h"
+#include "document/Selection.h"
+#include "document/UndoManager.h"
+#include "elements/Element.h"
+#include "platform/MemoryProbe.h"
+#include "platform/MessageBoxes.h"
+#include "views/ViewParams.h"
+#include "views/ViewUpdater.h"
+#include "views/tools/ElementEditor.h"
+#include "views/tools/SelectTool.h"
+
+namespace {
+
+// The memory the low-memory warning asks to be left after a placement.
+const long long kMemoryReserve = 100000;
+// The overlay drawing of an element being placed.
+const int kOverlayOperation = 21;
+
+// Puts a selection back as it was: `ids` in the select tool's mode `mode`.
+void reselect(SelectTool& tool, GlobalBlock& ids, int mode)
+{
+    tool.clearSelection();
+    if (mode == 0 || ids.count < 1)
+        return;
+    tool.setSelectionMode(mode);
+    for (int i = 0; i < ids.count; ++i) {
+        int32_t id = 0;
+        if (!ids.get(i, &id))
+            break;
+        if (mode == 1)
+            tool.selectSingle(id);
+        else
+            tool.addToSelection(id);
+    }
+}
+
+} // namespace
+
+int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
+{
+    SelectTool* tool = DocumentContext::selectToolOf(drawing);
+    ElementEditor* editor = DocumentContext::editorOf(drawing, 3);
+    if (!tool || !editor || !std::isfinite(x) || !std::isfinite(y) || !loadCurrentPart())
+        return 0;
+    ElementStore* part = loadedContext->ownStore;
+    const int count = part && part->pageTable ? part->pageTable->getCount(1) : 0;
+    if (count < 1)
+        return 0;
+    placementOffset = Point(x - origin.x, y - origin.y, 0.0);
+
+    // The selection before, for the undo record (taken before it is cleared) and for a placement
+    // that places nothing.
+    GlobalBlock before(100, 4);
+    const int modeBefore = tool->selectionMode();
+    (void)selectedIdsOf(drawing, before); // the count is in the block
+    UndoManager* undo = drawing->undoManager;
+    if (undo) {
+        undo->flushPending();
+        undo->captureSelection();
+    }
+    tool->clearSelection();
+    if (undo)
+        undo->beginPartPlacement();
+
+    // One new group for the placement; groups inside the part become new groups of their own.
+    ElementIdSet* groups = drawing->idSet;
+    const int group = groups ? groups->nextGroupId() : 0;
+    if (groups)
+        groups->initGroupMap();
+    tool->setSelectionMode(count == 1 ? 1 : 2);
+    const int page = drawing->currentPage();
+    int placed = 0;
+    int id = part->pageTable->getFirst(1);
+    // The count bounds the walk, so that a damaged chain cannot loop.
+    for (int i = 0; i < count && id >= 1; ++i) {
+        ElementIndexEntry entry;
+        if (!part->getEntry(id, &entry))
+            break;
+        int taken;
+        {
+            OverrideStoreScope fromPart(part);
+            taken = editor->beginEdit(id);
+        }
+        Element* element = taken ? editor->elementInHand() : nullptr;
+        if (!element)
+            break;
+        element->translate(placementOffset.x, placementOffset.y, 0.0);
+        element->page = page;
+        element->group = element->group >= 1 && groups ? groups->remapGroup(element->group) : group;
+        const int newId = editor->addToPage();
+        if (newId < 1)
+            break;
+        if (count == 1)
+            tool->selectSingle(newId);
+        else
+            tool->addToSelection(newId);
+        ++placed;
+        id = entry.pageNext;
+    }
+    if (groups)
+        groups->clearGroupMap();
+
+    if (placed < 1) {
+        if (undo)
+            undo->flushPending(); // drops the open placement record
+        reselect(*tool, before, modeBefore);
+        return 0;
+    }
+    if (undo)
+        undo->endPartPlacement();
+    if (!isMemoryAvailable(kMemoryReserve))
+        showErrorBox("メモリーの残りがわずかです。", "保存して終了して下さい。");
+    // The element in hand follows a single selection; one that cannot be taken is only not held.
+    if (tool->selectionMode() == 1)
+        (void)editor->beginEdit(tool->firstSelectedId());
+    if (drawing->updater) {
+        drawing->updater->refreshAll();
+        drawing->updater->flushPainter();
+    }
+    return 1;
+}
+
+void PartsLibrary::drawPreview(DocumentContext* drawing, double x, double y)
+{
+    ElementEditor* editor = DocumentContext::editorOf(drawing, 3);
+    ViewUpdater* updater = drawing ? drawing->updater : nullptr;
+    if (!editor || !updater || !loadCurrentPart())
+        return;
+    ElementStore* part = loadedContext->ownStore;
+    const int count = part && part->pageTable ? part->pageTable->getCount(1) : 0;
+    updater->copyPainterToOverlay();
+    int id = count > 0 ? part->pageTable->getFirst(1) : 0;
+    for (int i = 0; i < count && id >= 1; ++i) {
+        ElementIndexEntry entry;
+        if (!part->getEntry(id, &entry))
+            break;
+        int taken;
+        {
+            OverrideStoreScope fromPart(part);
+            taken = editor->beginEdit(id);
+        }
+        Element* element = taken ? editor->elementInHand() : nullptr;
+        if (!element)
+            break;
+        element->translate(x - origin.x, y - origin.y, 0.0);
+        element->drawOverlayFigure(kOverlayOperation);
+        id = entry.pageNext;
+    }
+    updater->flushOverlay();
+}
+
+int PartsLibrary::placeByMouse(DocumentContext* drawing, int buttonHeld)
+{
+    ViewParams* view = drawing ? drawing->view : nullptr;
+    if (!view || !loadCurrentPart())
+        return 0;
+    IntPoint device;
+    int left = 0;
+    int right = 0;
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    int chosen = 0;
+    // The view's mouse steps end when the tracking is cancelled or the program quits.
+    while (view->nextMousePoint(device, left, right)) {
+        if (right)
+            break;
+        view->deviceToWorld(device, &x, &y, &z);
+        drawPreview(drawing, x, y);
+        if (buttonHeld ? !left : left) {
+            chosen = 1;
+            break;
+        }
+    }
+    // The preview goes.
+    if (drawing->updater) {
+        drawing->updater->copyPainterToOverlay();
+        drawing->updater->flushOverlay();
+    }
+    return chosen ? placeAt(drawing, x, y) : 0;
+}
+
+int PartsLibrary::place(DocumentContext* drawing)
+{
+    if (!drawing)
+        return 0;
+    PlacePartDialog dialog(*this, drawing);
+    if (dialog.run() != IDOK)
+        return 0;
+    placementMode = dialog.mode;
+    if (placementMode == kByNumbers)
+        return placeAt(drawing, dialog.target.x, dialog.target.y);
+    return placeByMouse(drawing, 0);
+}

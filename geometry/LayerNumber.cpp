@@ -1,0 +1,48 @@
+#include "geometry/LayerNumber.h"
+
+#include "document/TagIds.h"
+#include "geometry/AttributeIo.h"
+#include "shell/settings/SettingsFile.h"
+
+namespace {
+
+bool isLayer(int value) { return value >= 0 && value <= LayerNumber::kLastLayer; }
+
+} // namespace
+
+int LayerNumber::readXmlValue(int endTag)
+{
+    XmlContext* d = XmlContext::current();
+    return d ? readEntityXml(*d, endTag) : 0;
+}
+
+int LayerNumber::readEntityXml(XmlContext& document, int tagId)
+{
+    int value = layer;
+    if (!attribute_io::readIntValue(document, tagId, value))
+        return 0;
+    if (!isLayer(value)) {
+        document.reportDataError(tagId);
+        return 0;
+    }
+    layer = value;
+    return 1;
+}
+
+int LayerNumber::writeXml(int newLayer)
+{
+    layer = newLayer;
+    XmlContext* d = XmlContext::current();
+    return d ? d->writeIntTag(tag_id::layer, layer) : 0;
+}
+
+int LayerNumber::readSetting(SettingsFile& file)
+{
+    int value = 0;
+    if (!file.readInt(value) || !isLayer(value))
+        return 0;
+    layer = value;
+    return 1;
+}
+
+int LayerNumber::writeSetting(SettingsFile& file, int key) const { return file.writeKey(key) && file.writeInt(layer, 0, 1); }
