@@ -233,33 +233,30 @@ void Shape::applyGray()
         effectiveColour.applyTintFraction(gray->value);
 }
 
-void Shape::effectiveEdgeColor(int operation, InkColor& out) const
+int Shape::subObjectColour(int operation, const InkColor* own, InkColor& out) const
 {
-    if (!edge) {
+    if (!own) {
         out = effectiveColour;
-        return;
+        return 0;
     }
     if (!viewUpdater()) {
-        out = edge->colour;
-        return;
+        out = *own;
+        return 0;
     }
-    colourForOperation(operation, edge->colour, out);
-    out.applyTintFraction(edge->gray.value);
+    colourForOperation(operation, *own, out);
+    return 1;
+}
+
+void Shape::effectiveEdgeColor(int operation, InkColor& out) const
+{
+    if (subObjectColour(operation, edge ? &edge->colour : nullptr, out))
+        out.applyTintFraction(edge->gray.value);
 }
 
 void Shape::effectiveFillColor(int operation, InkColor& out) const
 {
-    if (!fill) {
-        out = effectiveColour;
-        return;
-    }
-    if (!viewUpdater()) {
-        out = fill->colour;
-        return;
-    }
-    colourForOperation(operation, fill->colour, out);
     // A flat screen is the fill's tint; none and gradations fill with the full colour here.
-    if (fill->gray.kind == GrayAttributes::kFlat)
+    if (subObjectColour(operation, fill ? &fill->colour : nullptr, out) && fill->gray.kind == GrayAttributes::kFlat)
         out.applyTintFraction(fill->gray.startGray);
 }
 

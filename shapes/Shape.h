@@ -321,6 +321,10 @@ protected:
     double clipBottom = 0.0;
 
 private:
+    // The colour for the operation from a sub-object's own colour: without the sub-object (own
+    // null) the effective colour, without a view updater the own colour as stored (0 for both);
+    // 1 when the sub-object's tint is still to be applied.
+    [[nodiscard]] int subObjectColour(int operation, const InkColor* own, InkColor& out) const;
     // Point i of the list, with the offset when asked and scaled when asked; 0 out of range.
     [[nodiscard]] int outputPoint(const PointArray& list, int i, int withOffset, int scaled, double& x, double& y) const;
     // The dash pattern of line type t on a path of `length`, given to one writer's setDash.
