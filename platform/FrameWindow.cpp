@@ -10,6 +10,7 @@
 #include "platform/PaneLayout.h"
 #include "platform/PrintJob.h"
 #include "platform/StatusBar.h"
+#include "platform/SystemMetrics.h"
 
 namespace {
 bool frameClassRegistered = false;
@@ -38,6 +39,9 @@ LRESULT CALLBACK frameWindowProcedure(HWND window, UINT message, WPARAM wParam, 
         return defaultFrameProcedure(window, message, wParam, lParam);
     case WM_NCACTIVATE:
         return 1;
+    case WM_DISPLAYCHANGE:
+        forgetScreenRect();
+        return r >= 0 ? r : defaultFrameProcedure(window, message, wParam, lParam);
     default:
         return r >= 0 ? r : defaultFrameProcedure(window, message, wParam, lParam);
     }

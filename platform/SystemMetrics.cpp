@@ -4,15 +4,21 @@
 
 namespace {
 const int kTaskBarReserve = 25;
+// The screen size as last read; empty until read and after a display change. Every shape asks
+// for it, and under Wine each system-metrics call costs about a tenth of a millisecond.
+IntRect screenRect;
 } // namespace
 
 IntRect getScreenRect()
 {
-    IntRect r;
-    r.right = GetSystemMetrics(SM_CXSCREEN);
-    r.bottom = GetSystemMetrics(SM_CYSCREEN);
-    return r;
+    if (screenRect.right <= 0 || screenRect.bottom <= 0) {
+        screenRect.right = GetSystemMetrics(SM_CXSCREEN);
+        screenRect.bottom = GetSystemMetrics(SM_CYSCREEN);
+    }
+    return screenRect;
 }
+
+void forgetScreenRect() { screenRect = IntRect(); }
 
 IntRect getWorkRect()
 {

@@ -1,11 +1,11 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
+#include "geometry/DoubleRect.h"
 #include "platform/IntPoint.h"
 #include "platform/IntRect.h"
 
 class DeviceContext;
 class DocumentContext;
-class DoubleRect;
 
 // The view mapping of a document window between drawing coordinates and device pixels, with the
 // zoom of the view. Only the operations that the document context forwards are declared here;
@@ -42,6 +42,17 @@ public:
     virtual void worldToDeviceXYZClamped(double x, double y, double z, IntPoint* out) = 0;
     [[nodiscard]] virtual int worldToDeviceXForOp(int operation, double x) = 0;
     [[nodiscard]] virtual int worldToDeviceYForOp(int operation, double y) = 0;
+    // The device point, and the device rectangle (left and right from the x extent, top and
+    // bottom from the y extent), of drawing coordinates for an element operation.
+    virtual void worldToDeviceForOp(int operation, double x, double y, IntPoint* out)
+    {
+        out->set(worldToDeviceXForOp(operation, x), worldToDeviceYForOp(operation, y));
+    }
+    virtual void worldRectToDeviceForOp(int operation, const DoubleRect& rect, IntRect* out)
+    {
+        *out = IntRect::fromEdges(worldToDeviceXForOp(operation, rect.minX), worldToDeviceYForOp(operation, rect.minY),
+                                  worldToDeviceXForOp(operation, rect.maxX), worldToDeviceYForOp(operation, rect.maxY));
+    }
     // The window caption: the document's name, the resolution and "dpi".
     virtual void updateViewCaption() = 0;
     // After a new sheet: the zoom of a new window again. Nothing without a window (the default).
@@ -61,6 +72,12 @@ public:
     {
         (void)operation;
         return lengthToPixels(millimetres);
+    }
+    // The other way: pixels as paper millimetres for an output operation; 0 by default.
+    [[nodiscard]] virtual double pixelsToLengthForOp(int operation, double pixels)
+    {
+        (void)operation, (void)pixels;
+        return 0.0;
     }
 
     // Draws the elements of the current page on `surface`, scaled so that the drawing rectangle

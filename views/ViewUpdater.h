@@ -1,8 +1,12 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
+#include "geometry/InkColor.h"
+#include "geometry/PickSettings.h"
+#include "shapes/ShapeOp.h"
 
 class DeviceContext;
 class DocumentContext;
+class PainterBase;
 
 // The redraw manager of a document window: decides where element operations draw and keeps the
 // window consistent. Only the operations that the document context calls are declared here.
@@ -41,4 +45,46 @@ public:
     // 1 while page redraws go to the navigator's page painter, or to the page bar's thumbnails.
     [[nodiscard]] virtual int redirectsToPagePainter() const { return 0; }
     [[nodiscard]] virtual int redirectsToPageTabBar() const { return 0; }
+    // 1 while some redirection of page redraws is on; element operations 1 and 73 then draw on
+    // the redirect target, and shapes draw also what lies outside the view's visible area (the
+    // target shows more than the view).
+    [[nodiscard]] virtual int redirectOn() const { return redirectsToPagePainter() || redirectsToPageTabBar(); }
+    // The painter that operations 1 and 73 draw on while redirectOn; null when none (the default).
+    [[nodiscard]] virtual PainterBase* redirectTarget() { return nullptr; }
+
+    // The colour an element operation draws with, for an element whose own colour is `own`: the
+    // own colour for drawing, picked marks in own colour, overlays and output (1, 13, 21, 31, 32,
+    // 33, 41, 71, 72); white for erasing (2); the pick colour of the application's pick settings
+    // for the picked and preview figures (11, 12, 14, 22; a new colour without pick settings); a
+    // new colour for any other operation.
+    virtual void colourForOperation(int operation, const InkColor& own, InkColor& out)
+    {
+        InkColor result;
+        switch (operation) {
+        case ShapeOp::Draw:
+        case ShapeOp::ShowPickMarks:
+        case ShapeOp::RubberBand:
+        case ShapeOp::OverlayStep31:
+        case ShapeOp::OverlayStep32:
+        case ShapeOp::OverlayStep33:
+        case ShapeOp::OverlayStep41:
+        case ShapeOp::Print:
+        case ShapeOp::PostScript:
+            result = own;
+            break;
+        case ShapeOp::Erase:
+            result.setWhite();
+            break;
+        case ShapeOp::ShowPicked:
+        case ShapeOp::DragPreview:
+        case ShapeOp::RotatedPreview:
+        case ShapeOp::OverlayPicked:
+            if (thePickSettings)
+                result.RgbColor::assign(thePickSettings->pickColour);
+            break;
+        default:
+            break;
+        }
+        out = result;
+    }
 };

@@ -1,10 +1,12 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
+#include "io/pdf/PdfWriter.h"
 
 class DocumentContext;
 
-// The PDF export (one for the application).
-class PdfExportJob {
+// The PDF export (one for the application). While it writes a drawing, it is the PDF writer the
+// shapes write their content through.
+class PdfExportJob : public PdfWriter {
 public:
     virtual ~PdfExportJob() = default;
 

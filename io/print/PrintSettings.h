@@ -1,8 +1,10 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
 #include "document/XmlSectionOwner.h"
+#include "io/postscript/PsOutput.h"
 
 class DocumentContext;
+class InkColor;
 
 // A drawing's print settings and print run; owner of the "print" section of the drawing file's
 // header.
@@ -13,4 +15,25 @@ public:
     virtual void setOwner(DocumentContext* owner) = 0;
     [[nodiscard]] virtual int canPrint() = 0;
     virtual void print() = 0;
+
+    // The PostScript output while a PostScript job runs; null otherwise (the default).
+    [[nodiscard]] virtual PsOutput* psOutput() { return nullptr; }
+
+    // The shapes' colour hooks (ink, tint 1.0 = full, mode = the shape's layer), forwarded to the
+    // PostScript output's colour selection; -1 while there is none.
+    [[nodiscard]] virtual int psSelectColour(const InkColor& ink, double tint, int mode)
+    {
+        PsOutput* out = psOutput();
+        return out ? out->selectColour(ink, tint, mode) : -1;
+    }
+    [[nodiscard]] virtual int psSetColour(const InkColor& ink, double tint, int mode)
+    {
+        PsOutput* out = psOutput();
+        return out ? out->setColour(ink, tint, mode) : -1;
+    }
+    [[nodiscard]] virtual int psSelectAndSetColour(const InkColor& ink, double tint, int mode)
+    {
+        PsOutput* out = psOutput();
+        return out ? out->selectAndSetColour(ink, tint, mode) : -1;
+    }
 };

@@ -2,8 +2,10 @@
 // A view without a window, for tests and benchmarks: drawing units map to pixels as
 //     device = floor(scale * (world - origin)),
 // the clamped forms keep -32000..32000 and the operation forms map as the clamped ones; the
-// client rectangle is what the test sets. Every other operation does nothing and answers 0
-// (repaintClientArea answers 1). Captions and zoom resets are counted.
+// client rectangle is what the test sets. Paper millimetres (pen widths, font heights) are
+// lengthScale pixels each, truncated (0 until a test sets it; setZoom sets both scales as a view
+// at 72 dpi does). Every other operation does nothing and answers 0 (repaintClientArea answers
+// 1). Captions and zoom resets are counted.
 #include <cmath>
 
 #include "views/ViewParams.h"
@@ -43,9 +45,29 @@ public:
     }
     [[nodiscard]] int worldToDeviceXForOp(int, double x) override { return clamp(scale * (x - originX)); }
     [[nodiscard]] int worldToDeviceYForOp(int, double y) override { return clamp(scale * (y - originY)); }
+    [[nodiscard]] double lengthToPixels(double millimetres) override { return std::trunc(millimetres * lengthScale); }
+    [[nodiscard]] double lengthToPixelsForOp(int, double millimetres) override
+    {
+        const double pixels = lengthToPixels(millimetres);
+        return pixels < -32000.0 ? -32000.0 : pixels > 32000.0 ? 32000.0 : pixels;
+    }
+    [[nodiscard]] double pixelsToLengthForOp(int, double pixels) override
+    {
+        return lengthScale != 0.0 ? pixels / lengthScale : 0.0;
+    }
     void updateViewCaption() override { ++captions; }
     void resetZoom() override { ++zoomResets; }
     void clientRect(IntRect& out) override { out = client; }
+
+    // The mapping of a view at 72 dpi and `zoom` over a drawing at numerator:denominator, with
+    // the drawing point (x, y) at the top-left pixel.
+    void setZoom(double zoom, double x, double y, int numerator = 1, int denominator = 1)
+    {
+        lengthScale = zoom * 72.0 / 25.4;
+        scale = lengthScale * numerator / denominator;
+        originX = x;
+        originY = y;
+    }
 
     // A pixel coordinate: floored, then kept within -32000..32000.
     static int clamp(double v)
@@ -55,6 +77,7 @@ public:
     }
 
     double scale = 1.0;
+    double lengthScale = 0.0;
     double originX = 0.0;
     double originY = 0.0;
     IntRect client;

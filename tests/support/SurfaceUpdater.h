@@ -1,7 +1,8 @@
 #pragma once
 // A redraw manager whose page surface (the surface of every operation) is a 24-bit DIB section,
-// for tests and benchmarks that paint and read the pixels back. Its redirect switches are plain
-// fields; refreshes and flushes are counted, everything else does nothing.
+// for tests and benchmarks that paint and read the pixels back; with withoutSurface set it has no
+// surface for any operation. Its redirect switches are plain fields; refreshes and flushes are
+// counted, everything else does nothing.
 #include "platform/DeviceContext.h"
 #include "tests/support/DibSurface.h"
 #include "views/ViewUpdater.h"
@@ -20,13 +21,14 @@ public:
     [[nodiscard]] DeviceContext* surfaceForOperation(int operation) override
     {
         lastOperation = operation;
-        return &dc;
+        return withoutSurface ? nullptr : &dc;
     }
     [[nodiscard]] int redirectsToPagePainter() const override { return toPagePainter; }
     [[nodiscard]] int redirectsToPageTabBar() const override { return toPageTabBar; }
 
     DibSurface surface;
     DeviceContext dc;
+    int withoutSurface = 0;
     int toPagePainter = 0;
     int toPageTabBar = 0;
     int lastOperation = 0;

@@ -1,0 +1,403 @@
+#include "shapes/Shape.h"
+
+#include <cmath>
+
+#include "document/DocumentContext.h"
+#include "document/SheetSettings.h"
+#include "geometry/DoubleValue.h"
+#include "geometry/DrawPoint.h"
+#include "geometry/DrawLineAttribute.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/GrayValue.h"
+#include "geometry/HatchAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/LineAttribute.h"
+#include "geometry/LineCapAttribute.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/LineTypeAttribute.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "geometry/PointList.h"
+#include "geometry/TextSpacingAttribute.h"
+#include "io/pdf/PdfExportJob.h"
+#include "io/print/PrintSettings.h"
+#include "platform/DeviceContext.h"
+#include "platform/IntPolygon.h"
+#include "platform/MathUtil.h"
+#include "platform/SystemMetrics.h"
+#include "views/ViewParams.h"
+#include "views/ViewUpdater.h"
+
+namespace {
+// Pixel counts beyond what a device coordinate may hold are taken as this many.
+const double kMaxPixels = 32000.0;
+// Vertices of one clipped polygon: a band with two round ends and what clipping adds.
+const int kMaxPolygon = 64;
+
+// One edge of a polygon clip (Sutherland-Hodgman): keeps the part where inside(x, y) holds,
+// cutting each crossing edge where cross gives the crossing's parameter.
+template <class Inside, class Cross>
+int clipAgainst(const double* xs, const double* ys, int n, double* outX, double* outY, Inside inside, Cross cross)
+{
+    int m = 0;
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n;
+        const bool in1 = inside(xs[i], ys[i]);
+        const bool in2 = inside(xs[j], ys[j]);
+        if (in1 && m < kMaxPolygon) {
+            outX[m] = xs[i];
+            outY[m] = ys[i];
+            ++m;
+        }
+        if (in1 != in2 && m < kMaxPolygon) {
+            const double t = cross(xs[i], ys[i], xs[j], ys[j]);
+            outX[m] = xs[i] + (xs[j] - xs[i]) * t;
+            outY[m] = ys[i] + (ys[j] - ys[i]) * t;
+            ++m;
+        }
+    }
+    return m;
+}
+} // namespace
+
+Shape::~Shape()
+{
+    delete workPoints;
+    // A class releases what it ensured; whatever is left is released here.
+    release(lineSize);
+    release(linePosition);
+    release(lineType);
+    release(lineCaps);
+    release(font);
+    release(measureLine);
+    release(drawLine);
+    release(hatch);
+    release(edge);
+    release(fill);
+    release(openClose);
+    release(lean);
+    release(textSpacing);
+    release(gray);
+    release(firstDouble);
+    release(secondDouble);
+}
+
+// --- managers ---
+
+ViewUpdater* Shape::viewUpdater() const { return context ? context->updater : nullptr; }
+
+ViewParams* Shape::viewParams() const { return context ? context->view : nullptr; }
+
+PrintSettings* Shape::printSettings() const { return context ? context->printSettings : nullptr; }
+
+PsOutput* Shape::postScriptWriter() const
+{
+    PrintSettings* settings = printSettings();
+    return settings ? settings->psOutput() : nullptr;
+}
+
+PdfWriter* Shape::pdfWriter()
+{
+    return thePdfExportJob && thePdfExportJob->isRunning() ? thePdfExportJob : nullptr;
+}
+
+DeviceContext* Shape::surfaceFor(int operation) const
+{
+    ViewUpdater* updater = viewUpdater();
+    return updater ? updater->surfaceForOperation(operation) : nullptr;
+}
+
+// --- paper ---
+
+double Shape::scaleNumerator() const { return DrawPoint::scaleNumeratorOf(context); }
+
+double Shape::scaleDenominator() const { return DrawPoint::scaleDenominatorOf(context); }
+
+double Shape::paperWidth() const
+{
+    const auto* sheet = dynamic_cast<const SheetSettings*>(context ? context->paper : nullptr);
+    return sheet ? sheet->horizontalSize() : 0.0;
+}
+
+double Shape::paperHeight() const
+{
+    const auto* sheet = dynamic_cast<const SheetSettings*>(context ? context->paper : nullptr);
+    return sheet ? sheet->verticalSize() : 0.0;
+}
+
+double Shape::paperLongerSide() const { return MathUtil::maxDouble(paperWidth(), paperHeight()); }
+
+double Shape::paperLongerSideInDrawing() const { return toDrawingUnits(paperLongerSide()); }
+
+// --- placement ---
+
+void Shape::setOffset(double x, double y, double z)
+{
+    offsetX = x;
+    offsetY = y;
+    offsetZ = z;
+}
+
+void Shape::addOffset(double dx, double dy, double dz)
+{
+    offsetX += dx;
+    offsetY += dy;
+    offsetZ += dz;
+}
+
+void Shape::setRotation(double angle, double centreX, double centreY, double fourth)
+{
+    rotationAngle = angle;
+    rotationCentreX = centreX;
+    rotationCentreY = centreY;
+    rotationFourth = fourth;
+}
+
+void Shape::setRotationFrom(const double values[2], const Point& b)
+{
+    setRotation(values[1], b.x, b.y, b.z);
+}
+
+int Shape::hasRotation() const { return !MathUtil::isNearlyZero(rotationAngle); }
+
+int Shape::rotatePath()
+{
+    if (!hasRotation() || !path)
+        return 1;
+    if (!ensure(workPoints))
+        return 0;
+    if (path != workPoints && !workPoints->copyPoints(path))
+        return 0;
+    path = workPoints;
+    return workPoints->rotateAbout(rotationCentreX, rotationCentreY, rotationAngle);
+}
+
+int Shape::lengthOfPixels(double& out) const
+{
+    ViewParams* view = viewParams();
+    if (!pixelCount || !view)
+        return 0;
+    out = view->pixelsToLengthForOp(op, pixelCount);
+    return 1;
+}
+
+// --- the operation ---
+
+int Shape::acceptsOp(int operation)
+{
+    printerOutput = 0;
+    switch (operation) {
+    case ShapeOp::Draw:
+    case ShapeOp::Erase:
+    case ShapeOp::ShowPicked:
+    case ShapeOp::DragPreview:
+    case ShapeOp::ShowPickMarks:
+    case ShapeOp::RotatedPreview:
+    case ShapeOp::ViewDefault:
+    case ShapeOp::RubberBand:
+    case ShapeOp::OverlayPicked:
+    case ShapeOp::OverlayStep31:
+    case ShapeOp::OverlayStep32:
+    case ShapeOp::OverlayStep33:
+    case ShapeOp::OverlayStep41:
+    case ShapeOp::DrawDefault:
+        return 1;
+    case ShapeOp::Print:
+        printerOutput = 1;
+        return 1;
+    case ShapeOp::PostScript:
+        if (!postScriptWriter())
+            return 0;
+        printerOutput = 1;
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void Shape::setEffectiveColor(const InkColor& colour) { effectiveColour = colour; }
+
+void Shape::colourForOperation(int operation, const InkColor& own, InkColor& out) const
+{
+    if (ViewUpdater* updater = viewUpdater())
+        updater->colourForOperation(operation, own, out);
+    else
+        out = own;
+}
+
+void Shape::applyGray()
+{
+    if (gray)
+        effectiveColour.applyTintFraction(gray->value);
+}
+
+int Shape::subObjectColour(int operation, const InkColor* own, InkColor& out) const
+{
+    if (!own) {
+        out = effectiveColour;
+        return 0;
+    }
+    if (!viewUpdater()) {
+        out = *own;
+        return 0;
+    }
+    colourForOperation(operation, *own, out);
+    return 1;
+}
+
+void Shape::effectiveEdgeColor(int operation, InkColor& out) const
+{
+    if (subObjectColour(operation, edge ? &edge->colour : nullptr, out))
+        out.applyTintFraction(edge->gray.value);
+}
+
+void Shape::effectiveFillColor(int operation, InkColor& out) const
+{
+    // A flat screen is the fill's tint; none and gradations fill with the full colour here.
+    if (subObjectColour(operation, fill ? &fill->colour : nullptr, out) && fill->gray.kind == GrayAttributes::kFlat)
+        out.applyTintFraction(fill->gray.startGray);
+}
+
+void Shape::updateDevicePenWidth(double width)
+{
+    devicePenWidth = 1;
+    ViewParams* view = viewParams();
+    if (!view)
+        return;
+    double pixels = view->lengthToPixelsForOp(op, width);
+    if (!(pixels >= 1.0)) // below one pixel, negative or not a number
+        return;
+    const int p = MathUtil::truncateToInt(MathUtil::minDouble(pixels, kMaxPixels));
+    devicePenWidth = (p - 1) / 2 * 2 + 1;
+}
+
+void Shape::setStrokeFactors(int position)
+{
+    switch (position) {
+    case LineOriginAttribute::kTop:
+        leading = 0.0;
+        centre = -0.5;
+        trailing = 1.0;
+        break;
+    case LineOriginAttribute::kBottom:
+        leading = 1.0;
+        centre = 0.5;
+        trailing = 0.0;
+        break;
+    default:
+        leading = 0.5;
+        centre = 0.0;
+        trailing = 0.5;
+        break;
+    }
+}
+
+int Shape::culling() const
+{
+    if (printerOutput)
+        return 0;
+    ViewUpdater* updater = viewUpdater();
+    return !(updater && updater->redirectOn());
+}
+
+int Shape::prepareOperation(double lineWidth)
+{
+    if (!acceptsOp(op))
+        return 0;
+    ViewParams* view = viewParams();
+    if (!view)
+        return 0;
+    bindSubObjects();
+    viewArea.setToScreen();
+    // The clip box for polygons: the screen grown by the line width, but never by more than
+    // the screen's own size, so that its corners map to device coordinates without clamping.
+    const double grow = std::isfinite(lineWidth) ? std::fabs(toDrawingUnits(lineWidth)) : 0.0;
+    const double limit = MathUtil::maxDouble(viewArea.right - viewArea.left, viewArea.bottom - viewArea.top);
+    const double margin = MathUtil::minDouble(grow, limit);
+    clipLeft = viewArea.left - margin;
+    clipTop = viewArea.top - margin;
+    clipRight = viewArea.right + margin;
+    clipBottom = viewArea.bottom + margin;
+    viewArea.inflateByHalfWidth(lineWidth);
+    surface = surfaceFor(op);
+    return surface != nullptr;
+}
+
+void Shape::fillWorldPolygon(const double* xs, const double* ys, int count)
+{
+    ViewParams* view = viewParams();
+    if (!view || !surface || count < 3 || count > kMaxPolygon)
+        return;
+    double ax[kMaxPolygon], ay[kMaxPolygon], bx[kMaxPolygon], by[kMaxPolygon];
+    const double* px = xs;
+    const double* py = ys;
+    int n = count;
+    if (culling()) {
+        const double l = clipLeft, t = clipTop, r = clipRight, b = clipBottom;
+        n = clipAgainst(px, py, n, ax, ay, [l](double x, double) { return x >= l; },
+                        [l](double x1, double, double x2, double) { return (l - x1) / (x2 - x1); });
+        n = clipAgainst(ax, ay, n, bx, by, [r](double x, double) { return x <= r; },
+                        [r](double x1, double, double x2, double) { return (r - x1) / (x2 - x1); });
+        n = clipAgainst(bx, by, n, ax, ay, [t](double, double y) { return y >= t; },
+                        [t](double, double y1, double, double y2) { return (t - y1) / (y2 - y1); });
+        n = clipAgainst(ax, ay, n, bx, by, [b](double, double y) { return y <= b; },
+                        [b](double, double y1, double, double y2) { return (b - y1) / (y2 - y1); });
+        px = bx;
+        py = by;
+    }
+    if (n < 3)
+        return;
+    IntPolygon polygon;
+    IntPoint previous;
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(px[i]) || !std::isfinite(py[i]))
+            return;
+        IntPoint device;
+        view->worldToDeviceForOp(op, px[i], py[i], &device);
+        if (i > 0 && device.equals(previous))
+            continue;
+        if (!polygon.addPoint(device))
+            return;
+        previous = device;
+    }
+    if (polygon.count < 3 || !polygon.close())
+        return;
+    surface->fillPolygon(effectiveColour, polygon);
+}
+
+// --- caps ---
+
+void Shape::setCapEnds(int atStart, int atEnd)
+{
+    if (lineCaps)
+        lineCaps->setEnds(atStart, atEnd);
+}
+
+int Shape::capAt(int end) const { return lineCaps ? lineCaps->capAt(end) : 0; }
+
+int Shape::hasRoundCap() const { return lineCaps ? lineCaps->hasRoundEnd() : 0; }
+
+// --- sub-objects ---
+
+void Shape::bindSubObjects()
+{
+    viewArea.setContext(context, viewParams());
+    if (lineSize)
+        lineSize->owner = context;
+    if (lineType)
+        lineType->owner = context;
+    if (font)
+        font->owner = context;
+    if (measureLine)
+        measureLine->owner = context;
+    if (drawLine)
+        drawLine->owner = context;
+    if (hatch)
+        hatch->owner = context;
+    if (lean)
+        lean->owner = context;
+    if (textSpacing)
+        textSpacing->owner = context;
+}
