@@ -6,205 +6,14 @@
 #include <string>
 #include <windows.h>
 
+#include "BenchDrawing.h"
 #include "BenchHarness.h"
-#include "document/Document.h"
-#include "document/DocumentContext.h"
-#include "document/ElementIndexEntry.h"
-#include "document/ElementStore.h"
-#include "geometry/EntityAttribute.h"
-#include "document/PageList.h"
-#include "document/TagIds.h"
-#include "elements/Element.h"
-#include "views/tools/ElementEditor.h"
+
+using namespace bench_drawing;
 
 namespace {
-
 const int kElements = 100000;
 const int kPages = 10;
-
-struct Values {
-    int layer = 100;
-    double size = 0;
-    double xy[4] = {};
-};
-
-class BenchElement : public Element {
-public:
-    int exchangeRecord(int mode) override
-    {
-        ElementRecordBuffer& b = *elementStore()->recordBuffer;
-        b.rewind();
-        if (mode == 1)
-            return b.putBytes(&values, sizeof values);
-        return b.getBytes(&values, sizeof values);
-    }
-    int writeXml() override
-    {
-        Document* d = currentXmlContext();
-        int ok = d->beginElement(kind) && d->writeIntTag(tag_id::layer, values.layer) &&
-                 d->writeDoubleTag(tag_id::lineSize, values.size, 3) && d->beginTag(tag_id::listXY) &&
-                 d->writeIntTag(tag_id::nums, 2) && d->openValueTag(tag_id::xyAray);
-        for (int i = 0; ok && i < 4; ++i)
-            ok = d->writeDoubleValue(values.xy[i], 5, i == 0, i < 3, i == 3);
-        return ok && d->closeValueTag(tag_id::xyAray) && d->endTag(tag_id::listXY) && d->endElement(kind);
-    }
-    int readXmlAttributes() override;
-    Values values;
-};
-
-class Holder;
-
-class LayerReader : public EntityAttribute {
-public:
-    explicit LayerReader(Values& v) : values(v) {}
-    int readEntityXml(XmlContext& d, int) override { return d.readInt(values.layer) && d.expectTag(tag_id::layer); }
-    Values& values;
-};
-
-class SizeReader : public EntityAttribute {
-public:
-    explicit SizeReader(Values& v) : values(v) {}
-    int readEntityXml(XmlContext& d, int) override { return d.readDouble(values.size) && d.expectTag(tag_id::lineSize); }
-    Values& values;
-};
-
-class PointsReader : public EntityAttribute {
-public:
-    explicit PointsReader(Values& v) : values(v) {}
-    int readEntityXml(XmlContext& d, int) override
-    {
-        int id = 0;
-        while (d.nextTag(id)) {
-            if (id == tag_id::listXY && d.isClosingTag())
-                return 1;
-            if (id == tag_id::nums) {
-                int n = 0;
-                if (!d.readInt(n) || !d.expectTag(tag_id::nums))
-                    return 0;
-            } else if (id == tag_id::xyAray) {
-                for (double& v : values.xy) {
-                    if (!d.readListDouble(v))
-                        return 0;
-                }
-                if (!d.expectTag(tag_id::xyAray))
-                    return 0;
-            }
-        }
-        return 0;
-    }
-    Values& values;
-};
-
-class Holder : public Element {
-public:
-    EntityAttribute* entityAttribute(int tagId) override
-    {
-        switch (tagId) {
-        case tag_id::layer:
-            return &layer;
-        case tag_id::lineSize:
-            return &size;
-        case tag_id::listXY:
-            return &points;
-        default:
-            return nullptr;
-        }
-    }
-    Values values;
-    LayerReader layer{values};
-    SizeReader size{values};
-    PointsReader points{values};
-};
-
-int BenchElement::readXmlAttributes()
-{
-    values = static_cast<Holder*>(currentXmlContext()->attributeHolder())->values;
-    return 1;
-}
-
-class BenchDocument : public Document {
-protected:
-    Element* makeAttributeHolder() override { return new Holder; }
-};
-
-class Pages : public PageList {
-public:
-    void setOwner(DocumentContext*) override {}
-    int currentPage() override { return current; }
-    int pageCount() override { return count; }
-    void setCurrent(int page) override
-    {
-        current = page;
-        if (count < page)
-            count = page;
-    }
-    int previousPage() override { return 0; }
-    int nextPage() override { return 0; }
-    int current = 1;
-    int count = 1;
-};
-
-class Editor : public ElementEditor {
-public:
-    void setOwner(DocumentContext* o) override { owner = o; }
-    int mouseStep(int, int) override { return 0; }
-    int placeByMouse(int, int) override { return 0; }
-    void settleElement(int) override {}
-    Element* elementInHand() override { return &element; }
-    int holdsKind(int) override { return 0; }
-    int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
-
-    [[nodiscard]] int newElement(int kind) override
-    {
-        element.context = owner;
-        element.kind = kind;
-        return 1;
-    }
-    int readElementXmlAttributes() override { return element.readXmlAttributes(); }
-    [[nodiscard]] int addToPage() override
-    {
-        element.page = owner->currentPage();
-        element.layer = element.values.layer;
-        return element.exchangeRecord(1) && element.store() > 0;
-    }
-    int writeElementXmlById(int id) override
-    {
-        ElementIndexEntry entry;
-        if (!element.load(id) || !owner->elementStore()->getEntry(id, &entry) || !element.exchangeRecord(3) ||
-            !element.writeXml())
-            return -1;
-        return entry.pageNext >= 1 ? entry.pageNext : -1;
-    }
-
-    DocumentContext* owner = nullptr;
-    BenchElement element;
-};
-
-DocumentContext* makeDrawing()
-{
-    DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.document = [](DocumentContext&) -> Document* { return new BenchDocument; };
-    documentMemberFactories.pageList = [](DocumentContext&) -> PageList* { return new Pages; };
-    documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditor* { return new Editor; };
-    auto* context = new DocumentContext;
-    context->createMembers();
-    context->linkManagers();
-    documentMemberFactories = saved;
-    return context;
-}
-
-void dropDrawing(DocumentContext* context)
-{
-    context->destroyManagers();
-    delete context;
-}
-
 } // namespace
 
 int main()
@@ -214,18 +23,7 @@ int main()
     const std::string path = std::string(folder) + "korvane-bench.ycx";
 
     DocumentContext* source = makeDrawing();
-    Editor& editor = *static_cast<Editor*>(source->editor4);
-    int made = 0;
-    for (int i = 0; i < kElements; ++i) {
-        source->pages->setCurrent(1 + i % kPages);
-        const int kind = 1 + i % 19;
-        editor.element.values.layer = i % 256;
-        editor.element.values.size = 0.125 * (i % 40);
-        for (int k = 0; k < 4; ++k)
-            editor.element.values.xy[k] = (i % 1000) * 0.01 + k * 12.345;
-        made += editor.newElement(kind) && editor.addToPage();
-    }
-    source->pages->setCurrent(1);
+    const int made = fillBenchDrawing(source, kElements, kPages);
     if (made != kElements || !source->document->setPathAndTitle(path.c_str())) {
         std::printf("the drawing could not be made\n");
         return 1;

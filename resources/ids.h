@@ -130,3 +130,11 @@
 #define IDC_PART_ORIGIN_LAST     19109
 #define IDC_PART_UNIT_X          19121
 #define IDC_PART_UNIT_Y          19122
+
+// The main frame: menu bar 101 and accelerators 102, the frame's icon 108 and the drawing
+// windows' 109 (resources/icons/), the splash and version picture 106 (resources/bitmaps/).
+#define IDM_MAIN_FRAME        101
+#define IDA_MAIN_FRAME        102
+#define IDB_SPLASH            106
+#define IDI_FRAME             108
+#define IDI_DRAWING           109

@@ -1,23 +1,219 @@
 #include "shell/MainFrame.h"
 
+#include <new>
+
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
-#include "shell/ShortcutKeyHook.h"
+#include "platform/MouseState.h"
+#include "resources/ids.h"
+#include "shell/ContextMenus.h"
+#include "shell/DocumentWindow.h"
+#include "shell/FrameCommands.h"
+#include "shell/GlobalManagers.h"
+#include "shell/ShortcutKeys.h"
+#include "shell/SplashScreen.h"
+#include "shell/ToolbarHolder.h"
+#include "shell/panes/WorkspaceLayout.h"
+#include "shell/settings/SettingsHooks.h"
+
+namespace {
+ContextMenus* makeContextMenus(MainFrame& frame) { return new (std::nothrow) ContextMenus(&frame); }
+ShortcutKeys* makeShortcutKeys(MainFrame& frame) { return new (std::nothrow) ShortcutKeys(&frame); }
+ToolbarHolder* makeToolbarHolder(MainFrame& frame) { return new (std::nothrow) ToolbarHolder(&frame); }
+DocumentWindow* makeDocumentWindow(MainFrame&) { return new (std::nothrow) DocumentWindow; }
+
+const FrameFactories defaults = {makeContextMenus, makeShortcutKeys, makeToolbarHolder, makeDocumentWindow};
+
+// The string table's toolbars in the order they are created: the navigator (5) after the tool
+// bars, the parts lists and the page bar last.
+const int kToolbarOrder[] = {1, 2, 3, 4, 6, 7, 8, 9, 5, 10, 11, 12, 13};
+// The toolbars of parts libraries 1, 2 and 3.
+const int kPartsToolbarBase = 9;
+
+template <typename T> T* make(T* (*hook)(MainFrame&), MainFrame& frame) { return hook ? hook(frame) : nullptr; }
+} // namespace
+
+FrameFactories frameFactories = defaults;
+
+const FrameFactories& defaultFrameFactories() { return defaults; }
 
 MainFrame::MainFrame()
 {
-    menu.resourceId = 101;
-    acceleratorResourceId = 102;
+    if (theMouseState) {
+        theMouseState->wheelZoomMode = 1;
+        theMouseState->middlePanMode = 1;
+    }
+    menu.resourceId = IDM_MAIN_FRAME;
+    acceleratorResourceId = IDA_MAIN_FRAME;
+    contextMenus = make(frameFactories.contextMenus, *this);
+    shortcutKeys = make(frameFactories.shortcutKeys, *this);
+    toolbars = make(frameFactories.toolbarHolder, *this);
+}
+
+MainFrame::~MainFrame()
+{
+    delete splash;
+    destroyGlobals();
+    delete toolbars;
+    delete shortcutKeys;
+    delete contextMenus;
+}
+
+DocumentWindow* MainFrame::activeDocument() { return dynamic_cast<DocumentWindow*>(documents.activeChild()); }
+
+DocumentWindow* MainFrame::documentAt(int index) { return dynamic_cast<DocumentWindow*>(documents.getAt(index)); }
+
+void MainFrame::refreshActivePainters()
+{
+    if (DocumentWindow* active = activeDocument()) {
+        active->refreshPagePainter();
+        active->refreshPageBar();
+    }
+}
+
+void MainFrame::initialize()
+{
+    splash = new (std::nothrow) SplashScreen(hwnd());
+    createGlobals();
+    for (int number = 1; number <= 3; ++number)
+        (void)partsLibrary(number, kPartsToolbarBase + number); // a library that cannot be made is only missing
+    if (toolbars)
+        for (int definition : kToolbarOrder)
+            (void)toolbars->createToolbar(definition); // a pane that cannot be made is left out
+    if (shortcutKeys)
+        shortcutKeys->setup();
+    if (settingsHooks.loadSettings)
+        (void)settingsHooks.loadSettings(); // an unreadable file leaves the defaults
+    if (shortcutKeys)
+        shortcutKeys->applyToButtons();
+    if (toolbars)
+        toolbars->showLayout();
+    createFirstDocument();
+    updateToolButtons();
+    if (splash) {
+        splash->waitMinimumTime();
+        delete splash;
+        splash = nullptr;
+    }
+}
+
+void MainFrame::scrollHorizontally(int steps)
+{
+    if (DocumentWindow* active = activeDocument())
+        active->scrollHorizontally(steps);
+}
+
+void MainFrame::scrollVertically(int steps)
+{
+    if (DocumentWindow* active = activeDocument())
+        active->scrollVertically(steps);
+}
+
+void MainFrame::takeShortcutCommand()
+{
+    ShortcutKeyHook* hook = ShortcutKeyHook::installed();
+    const int command = hook ? hook->takePendingCommand() : 0;
+    if (command < 1)
+        return;
+    endActiveTool();
+    if (command == OP_PROPERTIES) {
+        forwardDocumentOp(OP_PROPERTIES);
+        return;
+    }
+    if (WorkspaceLayout* panes = WorkspaceLayout::installed())
+        panes->setCurrentCommand(command);
+    runToolButton();
+}
+
+void MainFrame::runToolButton()
+{
+    if (DocumentWindow* active = activeDocument())
+        active->runToolButton();
+    else if (WorkspaceLayout* panes = WorkspaceLayout::installed())
+        panes->refreshCurrentCommand();
+    updateToolButtons();
+}
+
+void MainFrame::showContextMenu(int built)
+{
+    if (!built)
+        return;
+    if (DocumentWindow* active = activeDocument())
+        active->trackPopupMenu();
 }
 
 int MainFrame::handleEvent()
 {
-    if (theCurrentEvent && theCurrentEvent->code == EV_SHORTCUT_COMMAND) {
-        if (ShortcutKeyHook* hook = ShortcutKeyHook::installed())
-            (void)hook->takePendingCommand(); // no command runs yet; taking it frees the hook
+    CurrentEvent* event = theCurrentEvent;
+    if (!event)
+        return 0;
+    if (DocumentWindow* active = activeDocument())
+        active->caretRefresh();
+    switch (event->code) {
+    case EV_CLOSE:
+        if (!confirmCloseAll()) {
+            event->cancelClose();
+            return 1;
+        }
+        return FrameWindow::handleEvent();
+    case EV_SELECTION_PROPERTIES:
+        endActiveTool();
+        forwardDocumentOp(OP_PROPERTIES);
         return 1;
+    case EV_TOOL_RUN_DONE:
+        updateToolButtons();
+        return 1;
+    case EV_ACTIVE_DOCUMENT_CHANGED:
+        refreshActivePainters();
+        return 1;
+    case EV_DOCUMENT_CLOSED:
+        (void)documents.closeChild(event->arg1); // 0 for a window closed already
+        updateToolButtons();
+        return 1;
+    case EV_PARTS_HOVER:
+        if (event->arg1 >= TOOL_PARTS_LIST_1 && event->arg1 <= TOOL_PARTS_LIST_3)
+            if (DocumentWindow* active = activeDocument())
+                active->showPartsList(event->arg1 - TOOL_PARTS_LIST_1 + 1);
+        return 1;
+    case EV_AFTER_COMMAND:
+        return onCommand(0);
+    case EV_IDLE:
+        if (DocumentWindow* active = activeDocument())
+            active->idleStep();
+        return FrameWindow::handleEvent();
+    case EV_TOOL_MENU:
+        showContextMenu(contextMenus ? contextMenus->buildToolMenu() : 0);
+        updateToolButtons();
+        return 1;
+    case EV_PAGE_MENU:
+        showContextMenu(contextMenus ? contextMenus->buildPageMenu() : 0);
+        return 1;
+    case EV_PARTS_MENU:
+        showContextMenu(contextMenus ? contextMenus->buildPartsMenu() : 0);
+        return 1;
+    case EV_TOOL_BUTTON:
+        runToolButton();
+        return 1;
+    case EV_PANE_BUTTON:
+        if (DocumentWindow* active = activeDocument())
+            active->runPaneCommand();
+        updateToolButtons();
+        return 1;
+    case EV_SHORTCUT_COMMAND:
+        takeShortcutCommand();
+        return 1;
+    case EV_KEY_DOWN:
+        if (DocumentWindow* active = activeDocument()) {
+            active->onKeyDown();
+            return 1;
+        }
+        return FrameWindow::handleEvent();
+    case EV_INIT_MENU:
+        updateMenus();
+        return 1;
+    case EV_MENU_COMMAND:
+        return onCommand(LOWORD(event->wParam)) ? 1 : FrameWindow::handleEvent();
+    default:
+        return FrameWindow::handleEvent();
     }
-    return FrameWindow::handleEvent();
 }
-
-int MainFrame::openFileFromCommandLine(const char*) { return 0; }

@@ -1,39 +1,73 @@
 #include "shell/StartUp.h"
 
-#include "platform/Application.h"
-#include "platform/CurrentEvent.h"
+#include <new>
+
 #include "document/Document.h"
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
+#include "platform/Application.h"
+#include "platform/CurrentEvent.h"
+#include "resources/ids.h"
 #include "shell/MainFrame.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
 const UINT kElementClipboardFormat = 2033275747u;
+// The pop-up of the menu bar in which the MDI client lists the drawings (1-based): "表示".
+const int kWindowListPosition = 4;
 } // namespace
+
+void nameApplication(Application& app)
+{
+    app.className = "korvane";
+    app.title = "Korvane";
+    app.clipboardFormat = kElementClipboardFormat;
+    app.frameIcon = IDI_FRAME;
+    app.documentIcon = IDI_DRAWING;
+    makeFileProgress = makeFileProgressWindow;
+    makeBaseElement = newBaseElement;
+}
+
+int initApplication()
+{
+    Application* app = theApplication;
+    if (!app)
+        return 0;
+    nameApplication(*app);
+    auto* frame = new (std::nothrow) MainFrame;
+    app->frame = frame;
+    if (!frame) {
+        app->quit = 1;
+        return 0;
+    }
+    app->setWindowMenuPosition(kWindowListPosition);
+    if (!frame->createMaximized()) {
+        app->quit = 1;
+        return 0;
+    }
+    frame->initialize();
+    app->openCommandLineFile();
+    return 1;
+}
+
+void exitApplication()
+{
+    Application* app = theApplication;
+    if (!app)
+        return;
+    // No event reaches the frame while it goes.
+    FrameWindow* frame = app->frame;
+    app->frame = nullptr;
+    delete frame;
+}
 
 void runApplication()
 {
     Application* app = theApplication;
     if (!app || !theCurrentEvent)
         return;
-    app->className = "korvane";
-    app->title = "Korvane";
-    app->clipboardFormat = kElementClipboardFormat;
-    app->frameIcon = 108;
-    app->documentIcon = 109;
-    makeFileProgress = makeFileProgressWindow;
-    makeBaseElement = newBaseElement;
-
-    auto* frame = new MainFrame;
-    app->frame = frame;
-    app->setWindowMenuPosition(4);
-    if (frame->createMaximized()) {
-        frame->initialize();
-        app->openCommandLineFile();
-        while (!app->quit)
-            theCurrentEvent->pumpStep();
-    }
-    app->frame = nullptr;
-    delete frame;
+    (void)initApplication(); // a frame that could not be made has set the quit flag
+    while (!app->quit)
+        theCurrentEvent->pumpStep();
+    exitApplication();
 }

@@ -1,6 +1,33 @@
 #pragma once
+#include "platform/Application.h"
 #include "platform/PaneLayout.h"
 
 // The application's dock-pane layout: the frame and the pane windows reach it through
-// PaneLayout; it owns the dock panes and the workspace hint window.
-class WorkspaceLayout : public PaneLayout {};
+// PaneLayout; it owns the dock panes and the workspace hint window. The main frame and its
+// toolbar holder also use the operations below: creating the panes of the string table, showing
+// them, and keeping the state of the buttons and the current tool.
+class WorkspaceLayout : public PaneLayout {
+public:
+    // Creates the pane of string-table definition `definitionId` (1 to 13); 0 when it cannot be
+    // made or exists already.
+    [[nodiscard]] virtual int addPane(int definitionId) = 0;
+    // Lays the panes out in their bands and shows them.
+    virtual void arrangeAllBands() = 0;
+    // Every button of the command: enabled or not.
+    virtual void setCommandState(int commandId, int enabled) = 0;
+    // The command of the pressed button (the current tool); -1 when none is pressed.
+    [[nodiscard]] virtual int currentCommand() = 0;
+    // The command's button becomes the pressed one, which a document window runs at the next
+    // mouse move.
+    virtual void setCurrentCommand(int commandId) = 0;
+    // The pressed button is drawn again as the current tool (after a press that ran nothing).
+    virtual void refreshCurrentCommand() = 0;
+    // The button of the current tool is pressed again (after a document operation).
+    virtual void restoreCurrentButton() = 0;
+
+    // The application's layout when it is one of these, else null.
+    [[nodiscard]] static WorkspaceLayout* installed()
+    {
+        return theApplication ? dynamic_cast<WorkspaceLayout*>(theApplication->workspaceLayout) : nullptr;
+    }
+};

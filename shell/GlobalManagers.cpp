@@ -1,0 +1,235 @@
+#include "shell/GlobalManagers.h"
+
+#include <new>
+
+#include "dialogs/FontChangeTable.h"
+#include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/BezierDefaults.h"
+#include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/PictureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
+#include "document/ElementClipboard.h"
+#include "document/FileErrorReporter.h"
+#include "document/FolderMemory.h"
+#include "document/GridSettings.h"
+#include "document/LayerTable.h"
+#include "document/PaperSettings.h"
+#include "document/PartsLibrary.h"
+#include "document/SheetSettings.h"
+#include "geometry/PickSettings.h"
+#include "io/pdf/PdfExportJob.h"
+#include "io/print/PrintSettings.h"
+#include "platform/ColorDialog.h"
+#include "platform/UnitConverter.h"
+#include "shell/PopupMenuList.h"
+#include "views/PagePainter.h"
+#include "views/PageTabBar.h"
+#include "views/PainterBase.h"
+
+GlobalNotifier* theGlobalNotifier = nullptr;
+PrintSettings* thePrintSettings = nullptr;
+FileErrorReporter* theFileErrorReporterInUse = nullptr;
+ColorDialog* theColorChooser = nullptr;
+UnitConverter* theUnitConverter = nullptr;
+PainterBase* theScratchPainter = nullptr;
+ElementKindRegistry* theKindRegistry = nullptr;
+ScreenResolution* theScreenResolution = nullptr;
+LowMemoryGuard* theLowMemoryGuard = nullptr;
+NamedColorTable* theUserColorTable = nullptr;
+NamedColorTable* theDicColorTable = nullptr;
+
+namespace {
+
+template <typename T, typename Made = T> T* make() { return new (std::nothrow) Made; }
+
+// The reporter is one object of the document folder for the whole run: start-up puts it in
+// service with its once-only marks cleared.
+FileErrorReporter* reporterInService()
+{
+    theFileErrorReporter.reset();
+    return &theFileErrorReporter;
+}
+
+PartsLibrary* makePartsLibrary(int number) { return new (std::nothrow) PartsLibrary(number); }
+
+// One row per slot whose class is part of this build; the others stay null until their
+// subsystem fills them in.
+const GlobalManagerFactories defaults = {
+    nullptr,                           // 1 global notifier
+    nullptr,                           // 2 print settings
+    nullptr,                           // 3 PDF export job
+    reporterInService,                 // 4 file error reporter
+    make<ColorDialog>,                 // 5 colour chooser
+    make<UnitConverter>,               // 6 unit converter
+    make<ElementClipboard>,            // 7 element clipboard
+    nullptr,                           // 8 spare painter
+    nullptr,                           // 9 scratch painter
+    nullptr,                           // 10 popup menu list
+    make<LayerTable>,                  // 11 layer table
+    nullptr,                           // 12 element kind registry
+    make<PickSettings>,                // 13 pick settings
+    nullptr,                           // 14 screen resolution
+    nullptr,                           // 15 page painter
+    nullptr,                           // 16 page bar
+    nullptr,                           // 17 font change table
+    make<PaperSettings, SheetSettings>, // 18 paper defaults
+    nullptr,                           // 19 grid defaults
+    nullptr,                           // 20 line defaults
+    nullptr,                           // 21 Bezier defaults
+    nullptr,                           // 22 picture defaults
+    nullptr,                           // 23 measure defaults
+    nullptr,                           // 24 text defaults
+    make<FolderMemory>,                // 25 folder memory
+    nullptr,                           // 26 low-memory guard
+    nullptr,                           // 27 user colour table
+    nullptr,                           // 28 DIC colour table
+    nullptr,                           // 29 ink choice
+    makePartsLibrary,
+};
+
+// A slot: made through its hook while it is empty; deleted and cleared.
+struct SlotRow {
+    void (*create)();
+    void (*destroy)();
+};
+
+template <typename T, T** Slot, T* (*GlobalManagerFactories::*Hook)()> void createSlot()
+{
+    T* (*hook)() = globalManagerFactories.*Hook;
+    if (!*Slot && hook)
+        *Slot = hook();
+}
+
+template <typename T, T** Slot> void deleteSlot()
+{
+    delete *Slot;
+    *Slot = nullptr;
+}
+
+// A slot whose class is not part of this build: nothing can have been made into it.
+template <typename T, T** Slot> void clearSlot() { *Slot = nullptr; }
+
+void releaseReporter()
+{
+    if (theFileErrorReporterInUse)
+        theFileErrorReporterInUse->reset();
+    theFileErrorReporterInUse = nullptr;
+}
+
+// The application's ink object drops the drawing's ink choice it points at before it goes.
+void deleteInkInfo()
+{
+    if (theInkInfo)
+        theInkInfo->current = nullptr;
+    deleteSlot<InkInfo, &theInkInfo>();
+}
+
+#define SLOT(Type, global, hook) {&createSlot<Type, &global, &GlobalManagerFactories::hook>, &deleteSlot<Type, &global>}
+#define EMPTY_SLOT(Type, global, hook) {&createSlot<Type, &global, &GlobalManagerFactories::hook>, &clearSlot<Type, &global>}
+
+// Slot n is row n - 1.
+const SlotRow slots[] = {
+    EMPTY_SLOT(GlobalNotifier, theGlobalNotifier, notifier),
+    SLOT(PrintSettings, thePrintSettings, printSettings),
+    SLOT(PdfExportJob, thePdfExportJob, pdfExportJob),
+    {&createSlot<FileErrorReporter, &theFileErrorReporterInUse, &GlobalManagerFactories::fileErrorReporter>,
+     releaseReporter},
+    SLOT(ColorDialog, theColorChooser, colorChooser),
+    SLOT(UnitConverter, theUnitConverter, unitConverter),
+    SLOT(ElementClipboard, theElementClipboard, elementClipboard),
+    SLOT(PainterBase, theSparePainter, sparePainter),
+    SLOT(PainterBase, theScratchPainter, scratchPainter),
+    SLOT(PopupMenuList, thePopupMenuList, popupMenuList),
+    SLOT(LayerTable, theLayerTable, layerTable),
+    EMPTY_SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),
+    SLOT(PickSettings, thePickSettings, pickSettings),
+    EMPTY_SLOT(ScreenResolution, theScreenResolution, screenResolution),
+    SLOT(PagePainter, thePagePainter, pagePainter),
+    SLOT(PageTabBar, thePageTabBar, pageTabBar),
+    SLOT(FontChangeTable, theFontChangeTable, fontChangeTable),
+    SLOT(PaperSettings, thePaperDefaults, paperDefaults),
+    SLOT(GridSettings, theGridDefaults, gridDefaults),
+    SLOT(LineDefaults, theLineDefaults, lineDefaults),
+    SLOT(BezierDefaults, theBezierDefaults, bezierDefaults),
+    SLOT(PictureDefaults, thePictureDefaults, pictureDefaults),
+    SLOT(MeasureDefaults, theMeasureDefaults, measureDefaults),
+    SLOT(TextDefaults, theTextDefaults, textDefaults),
+    SLOT(FolderMemory, theFolderMemory, folderMemory),
+    EMPTY_SLOT(LowMemoryGuard, theLowMemoryGuard, lowMemoryGuard),
+    EMPTY_SLOT(NamedColorTable, theUserColorTable, userColorTable),
+    EMPTY_SLOT(NamedColorTable, theDicColorTable, dicColorTable),
+    {&createSlot<InkInfo, &theInkInfo, &GlobalManagerFactories::inkInfo>, deleteInkInfo},
+};
+
+#undef SLOT
+#undef EMPTY_SLOT
+
+constexpr int kSlotCount = static_cast<int>(sizeof slots / sizeof slots[0]);
+static_assert(kSlotCount == 29, "one row per global manager");
+
+// The shutdown order, by slot number; the parts libraries go after slot 5.
+const int firstDeleted[] = {4, 3, 2, 1, 6, 5};
+const int thenDeleted[] = {29, 28, 27, 26, 25, 24, 23, 21, 22, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 8, 9, 7};
+static_assert(sizeof firstDeleted / sizeof(int) + sizeof thenDeleted / sizeof(int) == kSlotCount,
+              "every slot is deleted once");
+
+struct PartsLibrarySlot {
+    PartsLibrary* library = nullptr;
+    int toolbar = 0;
+};
+PartsLibrarySlot partsLibraries[3];
+
+} // namespace
+
+GlobalManagerFactories globalManagerFactories = defaults;
+
+const GlobalManagerFactories& defaultGlobalManagerFactories() { return defaults; }
+
+void createGlobals()
+{
+    for (const SlotRow& row : slots)
+        row.create();
+    if (theLayerTable)
+        theLayerTable->reset();
+}
+
+void destroyGlobals()
+{
+    for (int slot : firstDeleted)
+        slots[slot - 1].destroy();
+    destroyPartsLibraries();
+    for (int slot : thenDeleted)
+        slots[slot - 1].destroy();
+}
+
+PartsLibrary* partsLibrary(int number, int toolbar)
+{
+    if (number < 1 || number > 3)
+        return nullptr;
+    PartsLibrarySlot& slot = partsLibraries[number - 1];
+    if (!slot.library && globalManagerFactories.partsLibrary) {
+        slot.library = globalManagerFactories.partsLibrary(number);
+        if (slot.library)
+            slot.toolbar = toolbar;
+    }
+    return slot.library;
+}
+
+PartsLibrary* existingPartsLibrary(int number)
+{
+    return number >= 1 && number <= 3 ? partsLibraries[number - 1].library : nullptr;
+}
+
+int partsLibraryToolbar(int number)
+{
+    return number >= 1 && number <= 3 && partsLibraries[number - 1].library ? partsLibraries[number - 1].toolbar : 0;
+}
+
+void destroyPartsLibraries()
+{
+    for (PartsLibrarySlot& slot : partsLibraries) {
+        delete slot.library;
+        slot = PartsLibrarySlot();
+    }
+}

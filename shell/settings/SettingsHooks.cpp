@@ -1,0 +1,3 @@
+#include "shell/settings/SettingsHooks.h"
+
+SettingsHooks settingsHooks;

@@ -1,0 +1,246 @@
+// The main frame under Wine: menu and button states after the drawings change, Open and the close
+// of the application, and the events and commands it runs.
+#include <string>
+#include <vector>
+
+#include "document/DocumentContext.h"
+#include "document/UndoManager.h"
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
+#include "platform/EventRouter.h"
+#include "platform/HelpCall.h"
+#include "resources/ids.h"
+#include "shell/FrameCommands.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/support/FileDialogScript.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace {
+
+bool grey(UINT state) { return (state & (MF_GRAYED | MF_DISABLED)) != 0; }
+
+// A drawing saved under `path` by a window of its own, which is closed again.
+void saveEmptyDrawing(MainFrame& frame, const std::string& path)
+{
+    auto* maker = dynamic_cast<ScriptedWindow*>(frame.createDocumentWindow());
+    ASSERT_TRUE(maker);
+    ASSERT_EQ(maker->setPath(path.c_str()), 1);
+    ASSERT_EQ(maker->save(), 1);
+    ::postCloseRequest(maker->serial);
+    settleEvents();
+}
+
+// What the help call was given.
+std::string helpFile;
+UINT helpCommand = 99;
+HWND WINAPI recordHelp(HWND, LPCSTR file, UINT command, DWORD_PTR)
+{
+    helpFile = file;
+    helpCommand = command;
+    return nullptr;
+}
+HtmlHelpFunction recordingLoader() { return recordHelp; }
+
+} // namespace
+
+using MainFrameTest = FrameTest;
+
+TEST_F(MainFrameTest, MenuItemsFollowTheWindowsAndTheActiveDrawing)
+{
+    openMenu();
+    for (int command : {CMD_CLOSE, CMD_SAVE, CMD_SAVE_AS, CMD_SAVE_ALL, CMD_UNDO, CMD_REDO, CMD_CUT, CMD_PDF})
+        EXPECT_TRUE(grey(itemState(command))) << command << " without a drawing";
+    EXPECT_FALSE(grey(itemState(CMD_NEW)));
+
+    std::vector<ScriptedWindow*> windows;
+    for (int i = 0; i < 4; ++i)
+        windows.push_back(addWindow());
+    openMenu();
+    EXPECT_TRUE(grey(itemState(CMD_NEW)));
+    EXPECT_TRUE(grey(itemState(CMD_OPEN)));
+    EXPECT_EQ(frame.createDocumentWindow(), nullptr) << "the list holds four";
+    EXPECT_TRUE(grey(itemState(CMD_SAVE))) << "an untitled drawing has no name to save under";
+    for (int command : {CMD_CLOSE, CMD_SAVE_AS, CMD_SAVE_ALL, CMD_PRINT_SETUP})
+        EXPECT_FALSE(grey(itemState(command))) << command;
+    EXPECT_EQ(itemText(CMD_UNDO), "元に戻す(&U)\tCtrl+Z");
+    EXPECT_TRUE(grey(itemState(CMD_UNDO)));
+
+    // A move on the active drawing: the undo manager's text, the accelerator text kept.
+    DocumentContext* active = frame.activeDocument()->context;
+    ASSERT_TRUE(active && active->undoManager);
+    active->undoManager->recordMove(1.0, 0.0, 0.0);
+    openMenu();
+    EXPECT_EQ(itemText(CMD_UNDO), "移動の取り消し\tCtrl+Z");
+    EXPECT_FALSE(grey(itemState(CMD_UNDO)));
+    EXPECT_TRUE(grey(itemState(CMD_REDO)));
+
+    // Another window becomes active: its empty history shows the menu's own text again.
+    SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(windows[0]->hwnd()), 0);
+    settleEvents();
+    openMenu();
+    EXPECT_EQ(itemText(CMD_UNDO), "元に戻す(&U)\tCtrl+Z");
+    EXPECT_TRUE(grey(itemState(CMD_UNDO)));
+
+    ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
+    settleEvents();
+    EXPECT_EQ(frame.documentCount(), 3);
+    openMenu();
+    EXPECT_FALSE(grey(itemState(CMD_NEW)));
+    EXPECT_FALSE(grey(itemState(CMD_OPEN)));
+}
+
+TEST_F(MainFrameTest, ToolButtonsFollowTheDrawingAndLeaveEpsAlone)
+{
+    const std::vector<int> drawing = {
+        TOOL_YOUSI, TOOL_GRID, TOOL_LOUPE, TOOL_TRAN, TOOL_LINE_SETTINGS, TOOL_LINE, 1013, 1014, 1015, 1016, 1017,
+        1018, 1019, 1020, TOOL_TEXT, TOOL_TEXTLINE, 1030, 1032, 1033, 1034, 1035, 1036, 1037, 1038, 1040, 1042, 1043,
+        1044, 1045, 1046, 1047, 1048, 1049, 1060, TOOL_BITMAP, TOOL_GIF, TOOL_JPEG, TOOL_TIFF, TOOL_SELECT,
+        TOOL_DSPCTRL};
+    const std::vector<int> selection = {TOOL_PNTMOVE, TOOL_ROTATE, TOOL_TURN, TOOL_ITEMZOOM, 1011, 1021, 1031, 1041,
+                                        1061, TOOL_GROUP, EDIT_UNDO, EDIT_REDO, EDIT_CUT, EDIT_COPY, EDIT_PASTE};
+
+    frame.updateToolButtons();
+    for (const std::vector<int>* list : {&drawing, &selection})
+        for (int command : *list)
+            EXPECT_EQ(layout.states.at(command), 0) << command << " without a drawing";
+    EXPECT_EQ(layout.states.count(TOOL_EPS), 0u);
+    EXPECT_EQ(layout.states.size(), drawing.size() + selection.size()) << "no other button is touched";
+
+    ASSERT_TRUE(addWindow());
+    frame.updateToolButtons();
+    for (int command : drawing)
+        EXPECT_EQ(layout.states.at(command), 1) << command;
+    for (int command : selection)
+        EXPECT_EQ(layout.states.at(command), 0) << command << " with nothing selected or done";
+    EXPECT_EQ(layout.states.count(TOOL_EPS), 0u);
+}
+
+TEST_F(MainFrameTest, OpenReusesAnUntouchedWindowAndActivatesOneThatShowsTheFile)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.pathOf("open.ycx");
+    saveEmptyDrawing(frame, path);
+    FileDialogScript dialogs;
+
+    ScriptedWindow* first = addWindow();
+    dialogs.answers = {path};
+    const DWORD started = GetTickCount();
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    EXPECT_LT(GetTickCount() - started, 500u) << "the wait after the dialog ends with the queue";
+    settleEvents();
+    ASSERT_EQ(frame.documentCount(), 1) << "the untitled, unchanged window takes the file";
+    EXPECT_EQ(first->isShowing(path.c_str()), 1);
+
+    ScriptedWindow* second = addWindow();
+    ASSERT_EQ(frame.activeDocument(), second);
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    settleEvents();
+    EXPECT_EQ(frame.documentCount(), 2) << "no window is made for a file that is open";
+    EXPECT_EQ(frame.activeDocument(), first);
+    EXPECT_EQ(second->hasFile(), 0);
+
+    dialogs.answers = {""};
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    EXPECT_EQ(frame.documentCount(), 2) << "Cancel opens nothing";
+}
+
+TEST_F(MainFrameTest, ClosingAsksEveryDrawingAndOneCancelKeepsThemAll)
+{
+    int saves = 0;
+    static int* saved = &saves;
+    settingsHooks.saveSettings = [] { return ++*saved; };
+    ScriptedWindow* a = addWindow();
+    ScriptedWindow* b = addWindow();
+    ScriptedWindow* c = addWindow();
+    a->answers = {1, 1};
+    b->answers = {0, 1};
+    c->answers = {1};
+    shellTrace().clear();
+
+    ASSERT_EQ(frame.onCommand(CMD_EXIT), 1);
+    settleEvents();
+    EXPECT_EQ(shellTrace(), (std::vector<std::string>{"1: confirm", "2: confirm"}));
+    EXPECT_TRUE(IsWindow(frame.hwnd()));
+    EXPECT_EQ(frame.documentCount(), 3);
+    EXPECT_EQ(saves, 0) << "the settings are not written";
+
+    shellTrace().clear();
+    ASSERT_EQ(frame.onCommand(CMD_EXIT), 1);
+    EXPECT_EQ(shellTrace(), (std::vector<std::string>{"1: confirm", "2: confirm", "3: confirm"}));
+    EXPECT_EQ(saves, 1);
+    EXPECT_FALSE(IsWindow(frame.hwnd()));
+    MSG quit = {};
+    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u) << "the exit code";
+}
+
+TEST_F(MainFrameTest, EventsAndCommandsReachTheirTargets)
+{
+    ScriptedWindow* window = addWindow();
+    ASSERT_TRUE(window);
+    auto post = [&](int code, int argument) {
+        shellTrace().clear();
+        ASSERT_EQ(theCurrentEvent->postEvent(code, frame.serial, argument), 1);
+        settleEvents();
+    };
+    using Trace = std::vector<std::string>;
+
+    post(EV_SELECTION_PROPERTIES, 0);
+    EXPECT_EQ(shellTrace(), (Trace{"1: end tool", "1: op 2005", "restore current"}));
+
+    frame.shortcutKeys->pendingCommand = OP_PROPERTIES;
+    post(EV_SHORTCUT_COMMAND, 0);
+    EXPECT_EQ(shellTrace(), (Trace{"1: end tool", "1: op 2005", "restore current"}));
+    frame.shortcutKeys->pendingCommand = TOOL_LINE;
+    post(EV_SHORTCUT_COMMAND, 0);
+    EXPECT_EQ(shellTrace(), (Trace{"1: end tool", "current 1012", "1: tool button", "buttons"}));
+    EXPECT_EQ(frame.shortcutKeys->pendingCommand, 0) << "taken once";
+    post(EV_SHORTCUT_COMMAND, 0);
+    EXPECT_TRUE(shellTrace().empty()) << "no pending command, nothing runs";
+
+    shellTrace().clear();
+    ASSERT_EQ(theCurrentEvent->postDeferredCommand(EV_TOOL_RUN_DONE), 1);
+    settleEvents();
+    EXPECT_EQ(shellTrace(), Trace{"buttons"});
+
+    // Help: the file beside the program, at its start.
+    ScopedHook<HtmlHelpLoader> help(setHtmlHelpLoader, recordingLoader);
+    ASSERT_EQ(frame.onCommand(CMD_HELP), 1);
+    char folder[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, folder, sizeof folder);
+    *(strrchr(folder, '\\') + 1) = 0;
+    EXPECT_EQ(helpFile, std::string(folder) + "KorvaneHelp.chm");
+    EXPECT_EQ(helpCommand, 0u);
+
+    // The version box: dialog 102 with its picture; a click ends it.
+    HWND shown = nullptr;
+    static HWND* box = &shown;
+    driveModalDialog([&] { return static_cast<INT_PTR>(frame.onCommand(CMD_ABOUT)); },
+                     [](HWND dialog) {
+                         *box = dialog;
+                         EXPECT_TRUE(GetDlgItem(dialog, IDC_SPLASH_PICTURE));
+                         RECT client = {};
+                         GetClientRect(dialog, &client);
+                         EXPECT_EQ(client.right, 400);
+                         PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+                         PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+                     });
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(IsWindow(shown));
+
+    // Commands that need a drawing do nothing without one.
+    window->answers = {1};
+    ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
+    settleEvents();
+    ASSERT_EQ(frame.documentCount(), 0);
+    MessageBoxScript boxes;
+    for (int command : {CMD_UNDO, CMD_CUT, CMD_SAVE, CMD_SAVE_AS, CMD_SAVE_ALL, CMD_PROPERTIES, CMD_ZOOM_IN, CMD_PDF,
+                        CMD_CLOSE, CMD_SELECT_ALL, CMD_PAGE_NEXT, CMD_PART_PLACE})
+        EXPECT_EQ(frame.onCommand(command), 1) << command;
+    settleEvents();
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(frame.onCommand(12345), 0) << "not one of the frame's";
+}

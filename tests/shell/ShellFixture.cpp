@@ -1,0 +1,124 @@
+#include "tests/shell/ShellFixture.h"
+
+#include "platform/CurrentEvent.h"
+#include "shell/FrameCommands.h"
+#include "shell/StartUp.h"
+
+namespace {
+int windowsMade = 0;
+}
+
+std::vector<std::string>& shellTrace()
+{
+    static std::vector<std::string> trace;
+    return trace;
+}
+
+void note(const std::string& entry) { shellTrace().push_back(entry); }
+
+void settleEvents()
+{
+    for (int round = 0; round < 100; ++round) {
+        bool any = false;
+        while (theCurrentEvent->popAndRoute())
+            any = true;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                // Kept for the code under test.
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            any = true;
+        }
+        if (!any)
+            return;
+    }
+}
+
+int RecordingLayout::addPane(int definitionId)
+{
+    note("toolbar " + std::to_string(definitionId));
+    return 1;
+}
+
+void RecordingLayout::setCommandState(int commandId, int enabled)
+{
+    if (commandId == TOOL_YOUSI)
+        note("buttons");
+    states[commandId] = enabled;
+}
+
+void RecordingLayout::setCurrentCommand(int commandId)
+{
+    note("current " + std::to_string(commandId));
+    current = commandId;
+}
+
+int ScriptedWindow::confirmSave()
+{
+    note(name + "confirm");
+    if (answers.empty())
+        return DocumentWindow::confirmSave();
+    const int answer = answers.front();
+    answers.pop_front();
+    if (!answer)
+        theCurrentEvent->cancelClose();
+    return answer;
+}
+
+void ScriptedWindow::endTool()
+{
+    note(name + "end tool");
+    DocumentWindow::endTool();
+}
+
+void FrameTest::SetUp()
+{
+    shellTrace().clear();
+    windowsMade = 0;
+    nameApplication(*theApplication);
+    app->showCommand = SW_HIDE;
+    frameFactories.documentWindow = [](MainFrame&) -> DocumentWindow* {
+        return new ScriptedWindow(std::to_string(++windowsMade) + ": ");
+    };
+    app->frame = &frame;
+    app->setWindowMenuPosition(4);
+    ASSERT_TRUE(frame.create());
+    settleEvents();
+}
+
+void FrameTest::TearDown()
+{
+    if (IsWindow(frame.hwnd()))
+        frame.destroy();
+    settleEvents();
+    app->frame = nullptr;
+}
+
+ScriptedWindow* FrameTest::addWindow()
+{
+    auto* window = dynamic_cast<ScriptedWindow*>(frame.createDocumentWindow());
+    EXPECT_TRUE(window);
+    settleEvents();
+    return window;
+}
+
+UINT FrameTest::itemState(int command)
+{
+    return GetMenuState(frame.menu.menu.handle, static_cast<UINT>(command), MF_BYCOMMAND);
+}
+
+std::string FrameTest::itemText(int command)
+{
+    char text[256] = {};
+    GetMenuStringA(frame.menu.menu.handle, static_cast<UINT>(command), text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+void FrameTest::openMenu()
+{
+    SendMessageA(frame.hwnd(), WM_INITMENU, reinterpret_cast<WPARAM>(frame.menu.menu.handle), 0);
+}

@@ -1,0 +1,108 @@
+#pragma once
+// Stand-ins for the shell tests: one trace that every recorder writes to, a pane manager that
+// records what the frame asks of it, shortcut keys that record their start-up steps, and a
+// document window whose answers a test scripts.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "document/FileProgress.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainFrame.h"
+#include "shell/ShortcutKeys.h"
+#include "shell/panes/WorkspaceLayout.h"
+#include "shell/settings/SettingsHooks.h"
+#include "tests/support/ScopedOverride.h"
+#include "tests/support/TestApplication.h"
+
+// What the recorders saw, in order.
+std::vector<std::string>& shellTrace();
+void note(const std::string& entry);
+
+// Delivers queued internal events and waiting messages until neither is left.
+void settleEvents();
+
+// A pane manager without panes: it notes the panes asked for ("toolbar 5"), the layout shown
+// ("layout"), and keeps the last state given to each command.
+class RecordingLayout : public WorkspaceLayout {
+public:
+    void closePane(int) override {}
+    void beginMovePane(int) override {}
+    void beginResizePane(int, int) override {}
+    void onLeftPress() override {}
+    void onRightPress() override {}
+    void onRightPressOnPane(PaneWindow*, int) override {}
+    void onIdle() override {}
+    void onMouseMove() override {}
+    void onScroll() override {}
+    void paint() override {}
+    int topEdge() override { return 0; }
+    int leftEdge() override { return 0; }
+    int rightEdge() override { return 0; }
+    int bottomEdge() override { return 0; }
+    void hideHint() override {}
+
+    int addPane(int definitionId) override;
+    void arrangeAllBands() override { note("layout"); }
+    // Notes "buttons" at the first button of each update (the paper button comes first).
+    void setCommandState(int commandId, int enabled) override;
+    int currentCommand() override { return current; }
+    void setCurrentCommand(int commandId) override;
+    void refreshCurrentCommand() override { note("refresh current"); }
+    void restoreCurrentButton() override { note("restore current"); }
+
+    std::map<int, int> states;
+    int current = -1;
+};
+
+// Shortcut keys that note their start-up steps.
+class RecordingShortcutKeys : public ShortcutKeys {
+public:
+    explicit RecordingShortcutKeys(MainFrame* frame) : ShortcutKeys(frame) {}
+    void setup() override { note("shortcut setup"); }
+    void applyToButtons() override { note("shortcut apply"); }
+};
+
+// A document window with a real drawing that notes the frame's calls on it; confirmSave answers
+// from its script while the script lasts.
+class ScriptedWindow : public DocumentWindow {
+public:
+    explicit ScriptedWindow(std::string windowName = "") : name(std::move(windowName)) {}
+
+    int confirmSave() override;
+    void endTool() override;
+    void runDocumentOp(int id) override { note(name + "op " + std::to_string(id)); }
+    void runToolButton() override { note(name + "tool button"); }
+
+    std::string name;
+    std::deque<int> answers;
+};
+
+// A main frame with its window (not maximised, not initialised) in an application named as
+// start-up names it, with the recording pane manager installed. Document windows made through
+// the frame are ScriptedWindows named "1: ", "2: " ... in the order they were made.
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A new document window through the frame; fails the test when none was made.
+    ScriptedWindow* addWindow();
+    ScriptedWindow* windowAt(int index) { return dynamic_cast<ScriptedWindow*>(frame.documentAt(index)); }
+    // The frame's menu item state (MF_GRAYED ...) and text.
+    [[nodiscard]] UINT itemState(int command);
+    [[nodiscard]] std::string itemText(int command);
+    // WM_INITMENU, as the system sends it before a menu opens.
+    void openMenu();
+
+    TestApplication app;
+    RecordingLayout layout;
+    ScopedOverride<PaneLayout*> panes{app->workspaceLayout, &layout};
+    ScopedOverride<FrameFactories> factories{frameFactories};
+    ScopedOverride<SettingsHooks> settings{settingsHooks};
+    ScopedOverride<FileProgress* (*)()> progress{makeFileProgress};
+    MainFrame frame;
+};
