@@ -34,6 +34,7 @@
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/PainterBase.h"
+#include "views/ScreenResolution.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
