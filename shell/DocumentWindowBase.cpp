@@ -69,6 +69,18 @@ void DocumentWindowBase::destroyContents()
     context = nullptr;
 }
 
+void DocumentWindowBase::scrollHorizontally(int steps)
+{
+    if (context)
+        context->scrollHorizontally(steps);
+}
+
+void DocumentWindowBase::scrollVertically(int steps)
+{
+    if (context)
+        context->scrollVertically(steps);
+}
+
 int DocumentWindowBase::canUndo() { return context ? context->canUndo() : 0; }
 int DocumentWindowBase::canRedo() { return context ? context->canRedo() : 0; }
 

@@ -17,6 +17,9 @@ public:
     [[nodiscard]] int handleEvent() override;
     // The window's contents go before it: the context's managers, then the context.
     void destroyContents() override;
+    // Scrolls the view by steps of the scroll bars.
+    void scrollHorizontally(int steps) override;
+    void scrollVertically(int steps) override;
 
     // Queries of the frame's menu and button states.
     [[nodiscard]] virtual int canUndo();
