@@ -22,12 +22,14 @@ constexpr double kIntLimit = INT_MAX / 4;
 // The caption holds at most this many bytes and the terminator (a window title of MAX_PATH).
 constexpr int kCaptionSize = 260;
 
-// Whole pixels toward zero. A value within rounding noise of a whole number counts as that number,
-// so that a device point taken to the drawing and back comes out where it was.
+// Whole pixels toward zero. A value within rounding noise below a whole number counts as that
+// number, so that a device point taken to the drawing and back comes out where it was.
 double wholePixels(double v)
 {
-    const double nearest = std::round(v);
-    return std::fabs(v - nearest) < 1e-6 ? nearest : std::trunc(v);
+    const double t = std::trunc(v);
+    if (v >= 0.0)
+        return v - t > 1.0 - 1e-6 ? t + 1.0 : t;
+    return t - v > 1.0 - 1e-6 ? t - 1.0 : t;
 }
 
 double limited(double v, double limit)
@@ -117,9 +119,14 @@ double ViewMapping::worldOriginY() const
 
 double ViewMapping::lengthToPixels(double length, int useScale) const
 {
-    if (useScale)
-        length = length * scaleNumerator() / scaleDenominator();
-    return wholePixels(length / kMmPerInch * zoom * dpi());
+    const double perMm = zoom * dpi() / kMmPerInch;
+    return wholePixels(length * (useScale ? scaleNumerator() / scaleDenominator() * perMm : perMm));
+}
+
+ViewMapping::Terms ViewMapping::terms() const
+{
+    return {worldOriginX(), worldOriginY(), scaleNumerator() / scaleDenominator() * (zoom * dpi() / kMmPerInch),
+            static_cast<double>(leftBand() - scrollX), static_cast<double>(topBand() - scrollY)};
 }
 
 double ViewMapping::pixelsToLength(double pixels, int useScale) const { return pixelsToLengthAtZoom(pixels, zoom, useScale); }
@@ -144,29 +151,40 @@ double ViewMapping::pixelsToLengthAtDpi(double pixels) const { return pixels / d
 
 // Mapping
 
-double ViewMapping::deviceXExact(double x) const { return lengthToPixels(x - worldOriginX(), 1) - scrollX + leftBand(); }
-double ViewMapping::deviceYExact(double y) const { return lengthToPixels(y - worldOriginY(), 1) - scrollY + topBand(); }
-
 void ViewMapping::deviceToWorld(const IntPoint& device, double* x, double* y, double* z)
 {
-    *x = pixelsToLength(device.x - leftBand() + scrollX, 1) + worldOriginX();
-    *y = pixelsToLength(device.y - topBand() + scrollY, 1) + worldOriginY();
+    const Terms t = terms();
+    *x = (device.x - t.offsetX) / t.pixelsPerUnit + t.originX;
+    *y = (device.y - t.offsetY) / t.pixelsPerUnit + t.originY;
     *z = 0.0;
 }
 
-double ViewMapping::deviceToWorldX(int x) { return pixelsToLength(x - leftBand() + scrollX, 1) + worldOriginX(); }
-double ViewMapping::deviceToWorldY(int y) { return pixelsToLength(y - topBand() + scrollY, 1) + worldOriginY(); }
+double ViewMapping::deviceToWorldX(int x)
+{
+    const Terms t = terms();
+    return (x - t.offsetX) / t.pixelsPerUnit + t.originX;
+}
+
+double ViewMapping::deviceToWorldY(int y)
+{
+    const Terms t = terms();
+    return (y - t.offsetY) / t.pixelsPerUnit + t.originY;
+}
 
 void ViewMapping::worldToDevice(double x, double y, IntPoint* out)
 {
-    out->set(toInt(deviceXExact(x), kIntLimit), toInt(deviceYExact(y), kIntLimit));
+    const Terms t = terms();
+    out->set(toInt(wholePixels((x - t.originX) * t.pixelsPerUnit) + t.offsetX, kIntLimit),
+             toInt(wholePixels((y - t.originY) * t.pixelsPerUnit) + t.offsetY, kIntLimit));
 }
 
 void ViewMapping::worldToDeviceXYZ(double x, double y, double, IntPoint* out) { worldToDevice(x, y, out); }
 
 void ViewMapping::worldToDeviceClamped(double x, double y, IntPoint* out)
 {
-    out->set(toInt(deviceXExact(x), kDeviceLimit), toInt(deviceYExact(y), kDeviceLimit));
+    const Terms t = terms();
+    out->set(toInt(wholePixels((x - t.originX) * t.pixelsPerUnit) + t.offsetX, kDeviceLimit),
+             toInt(wholePixels((y - t.originY) * t.pixelsPerUnit) + t.offsetY, kDeviceLimit));
 }
 
 void ViewMapping::worldToDeviceXYZClamped(double x, double y, double, IntPoint* out) { worldToDeviceClamped(x, y, out); }
@@ -175,14 +193,16 @@ int ViewMapping::worldToDeviceXForOp(int operation, double x)
 {
     if (PrintSettings* output = printOutputFor(operation, context))
         return output->outputX(x);
-    return toInt(deviceXExact(x), kDeviceLimit);
+    const Terms t = terms();
+    return toInt(wholePixels((x - t.originX) * t.pixelsPerUnit) + t.offsetX, kDeviceLimit);
 }
 
 int ViewMapping::worldToDeviceYForOp(int operation, double y)
 {
     if (PrintSettings* output = printOutputFor(operation, context))
         return output->outputY(y);
-    return toInt(deviceYExact(y), kDeviceLimit);
+    const Terms t = terms();
+    return toInt(wholePixels((y - t.originY) * t.pixelsPerUnit) + t.offsetY, kDeviceLimit);
 }
 
 double ViewMapping::lengthToPixelsForOp(int operation, double millimetres)
@@ -199,8 +219,17 @@ double ViewMapping::pixelsToLengthForOp(int operation, double pixels)
     return pixelsToLength(pixels, 0);
 }
 
-int ViewMapping::unscrolledDeviceX(double x) const { return toInt(deviceXExact(x) + scrollX, kIntLimit); }
-int ViewMapping::unscrolledDeviceY(double y) const { return toInt(deviceYExact(y) + scrollY, kIntLimit); }
+int ViewMapping::unscrolledDeviceX(double x) const
+{
+    const Terms t = terms();
+    return toInt(wholePixels((x - t.originX) * t.pixelsPerUnit) + leftBand(), kIntLimit);
+}
+
+int ViewMapping::unscrolledDeviceY(double y) const
+{
+    const Terms t = terms();
+    return toInt(wholePixels((y - t.originY) * t.pixelsPerUnit) + topBand(), kIntLimit);
+}
 
 // Areas
 

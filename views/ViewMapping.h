@@ -150,11 +150,15 @@ public:
     int lastZoomDirection = 1;           // 1 in, 2 out
 
 private:
+    // What one mapping needs, gathered once per call: the world origin, pixels per drawing unit
+    // and the device offset (ruler band less scroll offset) on each axis.
+    struct Terms {
+        double originX, originY, pixelsPerUnit, offsetX, offsetY;
+    };
+    [[nodiscard]] Terms terms() const;
     [[nodiscard]] PaperSettings* paper() const;
     [[nodiscard]] double sheetWidthMm() const;
     [[nodiscard]] double sheetHeightMm() const;
-    [[nodiscard]] double deviceXExact(double x) const;
-    [[nodiscard]] double deviceYExact(double y) const;
     void refreshAfterZoom();
     void setDirectionCursor();
     // Doubles (direction 1) or halves the zoom about a device point.
