@@ -76,6 +76,7 @@ void DocumentWindow::attachContext()
         return;
     context->window = this;
     context->initialize();
+    refreshTitle();
 }
 
 int DocumentWindow::confirmSave()

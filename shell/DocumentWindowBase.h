@@ -70,7 +70,8 @@ public:
     // Save, and Save As (which asks for a name); 1 when the drawing was written.
     [[nodiscard]] virtual int save();
     [[nodiscard]] virtual int saveAs();
-    // The caption shows the drawing's title again (after an open or a Save As).
+    // The caption shows the drawing's title again (after an open or a Save As), with the
+    // change mark and the resolution when the drawing has a view.
     virtual void refreshTitle();
 
     DocumentContext* context = nullptr; // owned

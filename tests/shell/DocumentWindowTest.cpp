@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
 #include "document/UndoManager.h"
@@ -132,6 +133,7 @@ protected:
         FrameTest::SetUp();
         cursorInView = 1;
         DocumentMemberFactories& hooks = documentMemberFactories;
+        startUpView = hooks.viewParams;
         hooks.viewParams = made<ViewParams, RecordingView>;
         hooks.editor2 = made<ElementEditor, RecordingEditor>;
         hooks.selectTool = made<SelectTool, RecordingSelectTool>;
@@ -181,6 +183,7 @@ protected:
     ScopedOverride<int> wheelZoom{theMouseState->wheelZoomMode};
     ScopedOverride<int> middlePan{theMouseState->middlePanMode};
     DocumentWindow* window = nullptr;
+    ViewParams* (*startUpView)(DocumentContext&) = nullptr;
 };
 
 using Trace = std::vector<std::string>;
@@ -320,6 +323,34 @@ TEST_F(DocumentWindowTest, ClosingAChangedDrawingAsksToSaveIt)
     EXPECT_EQ(dialogs.startedFrom.size(), 1u); // only Yes asked for a name
     EXPECT_TRUE(window->isModified());
     theCurrentEvent->closeCancelled = 0;
+}
+
+TEST_F(DocumentWindowTest, CaptionAndZoomItemsFollowTheDrawingsView)
+{
+    documentMemberFactories.viewParams = startUpView;
+    DocumentWindow* drawing = frame.createDocumentWindow();
+    ASSERT_TRUE(drawing);
+    settleEvents();
+    auto caption = [drawing] {
+        char text[300] = {};
+        GetWindowTextA(drawing->hwnd(), text, sizeof text);
+        return std::string(text);
+    };
+    EXPECT_EQ(caption(), "SINKI  72 dpi ");
+    drawing->context->markModified();
+    EXPECT_EQ(caption(), "*SINKI  72 dpi ");
+    ASSERT_EQ(frame.activeDocument(), drawing);
+    ASSERT_TRUE(frame.onCommand(CMD_ZOOM_IN));
+    EXPECT_EQ(caption(), "*SINKI  144 dpi ");
+    // From 64 the next step is the limit, 100, and the item goes grey.
+    for (int i = 0; i < 6; ++i)
+        ASSERT_TRUE(frame.onCommand(CMD_ZOOM_IN));
+    EXPECT_EQ(caption(), "*SINKI  7200 dpi ");
+    openMenu();
+    EXPECT_TRUE(itemState(CMD_ZOOM_IN) & MF_GRAYED);
+    EXPECT_FALSE(itemState(CMD_ZOOM_OUT) & MF_GRAYED);
+    drawing->context->document->markSaved();
+    EXPECT_EQ(caption(), "SINKI  7200 dpi ");
 }
 
 } // namespace
