@@ -26,6 +26,8 @@ public:
     // here (the defaults).
     virtual void chooseUnitsForScale() {}
     virtual void updateOriginFromDisplay() {}
+    // The grid tool at a mouse move over the drawing; nothing by default.
+    virtual int mouseOperation() { return 0; }
 
     // What the coordinate types ask of the grid: the origin in drawing units, the unit ids of
     // the x and y pitch (1 mm ... 8 degree, as the length units count them), and snapping a

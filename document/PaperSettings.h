@@ -31,6 +31,15 @@ public:
     {
         return 210.0 * scaleDenominator() / (scaleNumerator() >= 1 ? scaleNumerator() : 1);
     }
+    // The paper in millimetres along x and along y, and the crop-mark band around it by side (0
+    // top, 1 left, 2 right, 3 bottom); a paper without bands answers 0 for them.
+    [[nodiscard]] virtual double paperWidthMm() const { return 297.0; }
+    [[nodiscard]] virtual double paperHeightMm() const { return 210.0; }
+    [[nodiscard]] virtual double bandMm(int side) const
+    {
+        (void)side;
+        return 0.0;
+    }
     // The direction of the y axis shown to the user: 1 "UPPERPLUS" (up is plus, values measured
     // from the bottom of the sheet), 2 "UNDERPLUS" (down is plus, as drawing coordinates run).
     [[nodiscard]] virtual int yDirection() const { return 2; }

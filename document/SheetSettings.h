@@ -92,6 +92,9 @@ public:
     [[nodiscard]] double verticalExtentWithMarks() const { return tonbo[kTop] + tonbo[kBottom] + verticalSize(); }
     [[nodiscard]] double horizontalExtentWithMarks() const { return tonbo[kLeft] + tonbo[kRight] + horizontalSize(); }
     [[nodiscard]] int yDirection() const override { return direction; }
+    [[nodiscard]] double paperWidthMm() const override { return horizontalSize(); }
+    [[nodiscard]] double paperHeightMm() const override { return verticalSize(); }
+    [[nodiscard]] double bandMm(int side) const override { return side >= kTop && side <= kBottom ? tonbo[side] : 0.0; }
     // "UPPERPLUS" for 1, "UNDERPLUS" for 2, null for another value.
     [[nodiscard]] const char* yDirectionName() const;
     // Portrait: taller than wide.

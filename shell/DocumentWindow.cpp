@@ -44,6 +44,12 @@ int DocumentWindow::handleEvent()
             break;
         startCurrentTool();
         return 1;
+    case EV_MOUSE_WHEEL:
+        onWheel();
+        break;
+    case EV_MIDDLE_DOWN:
+        onMiddleButton();
+        break;
     case EV_CLOSE:
         if (!confirmSave())
             return 1; // the close is cancelled and the window stays
@@ -70,6 +76,7 @@ void DocumentWindow::attachContext()
         return;
     context->window = this;
     context->initialize();
+    refreshTitle();
 }
 
 int DocumentWindow::confirmSave()

@@ -26,13 +26,29 @@ public:
     virtual int runEditCommand(int id);
     // A document operation (properties, the page operations, the parts operations).
     virtual void runDocumentOp(int id);
-    // The current tool at a mouse move over the window, a toolbar button press, a pane button
-    // and the keys: the interactive tools are not part of this build yet.
-    virtual void startCurrentTool() {}
-    virtual void runToolButton() {}
-    virtual void runPaneCommand() {}
-    virtual void onKeyDown() {}
-    virtual void onKeyUp() {}
+    // The current tool at a mouse move over the active window: element tools, zoom, pan, grid,
+    // select, point move, rotate, order, scale and the parts lists; every tool but the grid,
+    // order, scale and the parts lists only while the cursor lies in the view. After a tool ran
+    // the frame updates its buttons (6020).
+    virtual void startCurrentTool();
+    // A toolbar button was pressed (6164): the running tool ends (not for undo, redo, cut, copy
+    // and paste), then the button's command runs or becomes the current tool.
+    virtual void runToolButton();
+    // The right button on a pane button (6166).
+    virtual void runPaneCommand();
+    // Keys go to the select tool while it is current, else to the element being created.
+    virtual void onKeyDown();
+    virtual void onKeyUp();
+    // The wheel (13050): zooms about the cursor while the mouse state's wheel-zoom mode is on,
+    // else scrolls. The middle button (13010) pans while the middle-button-pan mode is on.
+    void onWheel();
+    void onMiddleButton();
+
+    // The tool that runs at the next mouse move: the command of the pressed button, -1 for none.
+    [[nodiscard]] static int currentTool();
+    // Whether the current tool is one of toolbar n's commands (the string table's button lists
+    // know); null, the default, answers no.
+    static int (*toolbarHoldsCurrentTool)(int toolbar);
 
     MainFrame* frame = nullptr; // set once the frame's list holds the window
 };

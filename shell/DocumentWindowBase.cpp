@@ -10,6 +10,7 @@
 #include "shell/GlobalManagers.h"
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
+#include "views/ViewParams.h"
 
 namespace {
 // A menu text of the undo manager, bounded by the caller's buffer.
@@ -67,6 +68,18 @@ void DocumentWindowBase::destroyContents()
     context->detachInkInfo();
     delete context;
     context = nullptr;
+}
+
+void DocumentWindowBase::scrollHorizontally(int steps)
+{
+    if (context)
+        context->scrollHorizontally(steps);
+}
+
+void DocumentWindowBase::scrollVertically(int steps)
+{
+    if (context)
+        context->scrollVertically(steps);
 }
 
 int DocumentWindowBase::canUndo() { return context ? context->canUndo() : 0; }
@@ -159,6 +172,10 @@ int DocumentWindowBase::saveAs() { return context ? context->saveAs() : 0; }
 
 void DocumentWindowBase::refreshTitle()
 {
+    if (context && context->view && hwnd()) {
+        context->view->updateViewCaption();
+        return;
+    }
     const char* text = documentTitle();
     if (text && hwnd())
         SetWindowTextA(hwnd(), text);

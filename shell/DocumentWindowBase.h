@@ -17,6 +17,9 @@ public:
     [[nodiscard]] int handleEvent() override;
     // The window's contents go before it: the context's managers, then the context.
     void destroyContents() override;
+    // Scrolls the view by steps of the scroll bars.
+    void scrollHorizontally(int steps) override;
+    void scrollVertically(int steps) override;
 
     // Queries of the frame's menu and button states.
     [[nodiscard]] virtual int canUndo();
@@ -67,7 +70,8 @@ public:
     // Save, and Save As (which asks for a name); 1 when the drawing was written.
     [[nodiscard]] virtual int save();
     [[nodiscard]] virtual int saveAs();
-    // The caption shows the drawing's title again (after an open or a Save As).
+    // The caption shows the drawing's title again (after an open or a Save As), with the
+    // change mark and the resolution when the drawing has a view.
     virtual void refreshTitle();
 
     DocumentContext* context = nullptr; // owned

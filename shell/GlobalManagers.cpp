@@ -26,6 +26,7 @@
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/PainterBase.h"
+#include "views/ScreenResolution.h"
 
 GlobalNotifier* theGlobalNotifier = nullptr;
 PrintSettings* thePrintSettings = nullptr;
@@ -34,7 +35,6 @@ ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
 PainterBase* theScratchPainter = nullptr;
 ElementKindRegistry* theKindRegistry = nullptr;
-ScreenResolution* theScreenResolution = nullptr;
 LowMemoryGuard* theLowMemoryGuard = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
 NamedColorTable* theDicColorTable = nullptr;
@@ -69,7 +69,7 @@ const GlobalManagerFactories defaults = {
     make<LayerTable>,                  // 11 layer table
     nullptr,                           // 12 element kind registry
     make<PickSettings>,                // 13 pick settings
-    nullptr,                           // 14 screen resolution
+    make<ScreenResolution>,            // 14 screen resolution
     nullptr,                           // 15 page painter
     nullptr,                           // 16 page bar
     nullptr,                           // 17 font change table
@@ -144,7 +144,7 @@ const SlotRow slots[] = {
     SLOT(LayerTable, theLayerTable, layerTable),
     EMPTY_SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),
     SLOT(PickSettings, thePickSettings, pickSettings),
-    EMPTY_SLOT(ScreenResolution, theScreenResolution, screenResolution),
+    SLOT(ScreenResolution, theScreenResolution, screenResolution),
     SLOT(PagePainter, thePagePainter, pagePainter),
     SLOT(PageTabBar, thePageTabBar, pageTabBar),
     SLOT(FontChangeTable, theFontChangeTable, fontChangeTable),

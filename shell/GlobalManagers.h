@@ -21,6 +21,7 @@ class PickSettings;
 class PictureDefaults;
 class PopupMenuList;
 class PrintSettings;
+class ScreenResolution;
 class TextDefaults;
 class UnitConverter;
 // Managers whose classes are not part of this build yet: their slots stay empty.
@@ -28,7 +29,6 @@ class ElementKindRegistry;
 class GlobalNotifier;
 class LowMemoryGuard;
 class NamedColorTable;
-class ScreenResolution;
 
 // How start-up makes the application's 29 global managers: one hook per slot, in creation order
 // (the number beside each). A hook returns a new object, or null when it could not be made; a
@@ -100,7 +100,6 @@ extern ColorDialog* theColorChooser;
 extern UnitConverter* theUnitConverter;
 extern PainterBase* theScratchPainter;
 extern ElementKindRegistry* theKindRegistry;
-extern ScreenResolution* theScreenResolution;
 extern LowMemoryGuard* theLowMemoryGuard;
 extern NamedColorTable* theUserColorTable;
 extern NamedColorTable* theDicColorTable;

@@ -3,18 +3,34 @@
 #include <new>
 
 #include "document/Document.h"
+#include "document/DocumentMembers.h"
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
+#include "platform/MessageBoxes.h"
 #include "shell/MainFrame.h"
+#include "views/ViewMapping.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
 const UINT kElementClipboardFormat = 2033275747u;
 // The pop-up of the menu bar in which the MDI client lists the drawings (1-based): "表示".
 const int kWindowListPosition = 4;
+// A drawing's own view keeps a blank border of 10 mm left of and above the sheet.
+const double kDrawingViewMargin = 10.0;
+
+ViewParams* makeDrawingView(DocumentContext&)
+{
+    auto* view = new (std::nothrow) ViewMapping;
+    if (!view) {
+        showOutOfMemory();
+        return nullptr;
+    }
+    view->marginX = view->marginY = kDrawingViewMargin;
+    return view;
+}
 } // namespace
 
 void nameApplication(Application& app)
@@ -26,6 +42,7 @@ void nameApplication(Application& app)
     app.documentIcon = IDI_DRAWING;
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
+    documentMemberFactories.viewParams = makeDrawingView;
 }
 
 int initApplication()

@@ -11,7 +11,7 @@ class Application;
 
 // The application's names and resources: class "korvane" (drawings "korvaneDoc"), title
 // "Korvane", the element clipboard's format, the frame's and the drawings' icons, and the makers
-// that the document folder calls (progress windows, attribute holders).
+// that the document folder calls (progress windows, attribute holders, the drawings' views).
 void nameApplication(Application& app);
 
 // The start-up half of runApplication; 0 when the frame window could not be made (the application

@@ -11,4 +11,6 @@ public:
     virtual void setOwner(DocumentContext* owner) = 0;
     // Shows a prompt in pane 2; null clears the pane.
     virtual void showInPane2(const char* text) { (void)text; }
+    // Shows the cursor's drawing position (the mouse loops call it at every poll).
+    virtual void showCursorPosition() {}
 };

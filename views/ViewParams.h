@@ -6,10 +6,11 @@
 
 class DeviceContext;
 class DocumentContext;
+class Window;
 
 // The view mapping of a document window between drawing coordinates and device pixels, with the
-// zoom of the view. Only the operations that the document context forwards are declared here;
-// the mapping itself arrives with the views.
+// zoom of the view, as the folders below see it. A document window's mapping is ViewMapping
+// (views/ViewMapping.h); tests put simpler views in its place.
 class ViewParams {
 public:
     virtual ~ViewParams() = default;
@@ -97,5 +98,85 @@ public:
         (void)device;
         left = right = 0;
         return 0;
+    }
+    // The same, where requireOwnMessage also asks that the current message is addressed to the
+    // view window; 1 when the pointer lies in the view area.
+    [[nodiscard]] virtual int nextMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+    {
+        (void)requireOwnMessage;
+        return nextMousePoint(device, left, right);
+    }
+    // Reads the pointer and the buttons without pumping; 1 when the pointer lies in the view area
+    // (0 also while the application quits).
+    [[nodiscard]] virtual int readMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+    {
+        (void)device, (void)requireOwnMessage;
+        left = right = 0;
+        return 0;
+    }
+    // Polls until a button goes down: 11 left, 21 right, 31 when the loop is interrupted, -1 when
+    // the poll fails (the default).
+    [[nodiscard]] virtual int waitClick(int kind)
+    {
+        (void)kind;
+        return -1;
+    }
+    // The pointer in drawing coordinates; 0 without a window (the default).
+    [[nodiscard]] virtual int mouseWorldXY(double& x, double& y)
+    {
+        x = y = 0.0;
+        return 0;
+    }
+
+    // The view's window (null for a detached view, the default), and the cursor in its client
+    // pixels ((0, 0) without one).
+    [[nodiscard]] virtual Window* window() { return nullptr; }
+    virtual void cursorPosition(IntPoint& out) { out.set(0, 0); }
+    // 1 when the drawing point maps into the view's client rectangle.
+    [[nodiscard]] virtual int isWorldPointVisible(double x, double y)
+    {
+        IntRect client;
+        clientRect(client);
+        IntPoint p;
+        worldToDevice(x, y, &p);
+        return client.width() > 0 && client.height() > 0 && p.x >= client.left && p.x <= client.right &&
+               p.y >= client.top && p.y <= client.bottom;
+    }
+    // One coordinate each way (ruler band, scroll offset and origin applied).
+    [[nodiscard]] virtual double deviceToWorldX(int x)
+    {
+        double wx = 0.0, wy = 0.0, wz = 0.0;
+        deviceToWorld(IntPoint(x, 0), &wx, &wy, &wz);
+        return wx;
+    }
+    [[nodiscard]] virtual double deviceToWorldY(int y)
+    {
+        double wx = 0.0, wy = 0.0, wz = 0.0;
+        deviceToWorld(IntPoint(0, y), &wx, &wy, &wz);
+        return wy;
+    }
+    void deviceToWorldXY(const IntPoint& device, double* x, double* y)
+    {
+        double z = 0.0;
+        deviceToWorld(device, x, y, &z);
+    }
+    [[nodiscard]] int worldToDeviceX(double x)
+    {
+        IntPoint p;
+        worldToDevice(x, 0.0, &p);
+        return p.x;
+    }
+    [[nodiscard]] int worldToDeviceY(double y)
+    {
+        IntPoint p;
+        worldToDevice(0.0, y, &p);
+        return p.y;
+    }
+    // Pixels as millimetres at a given zoom (and, with use72, at 72 dpi instead of the screen's),
+    // when useScale in drawing units; 0 by default.
+    [[nodiscard]] virtual double pixelsToLengthEx(double pixels, double zoom, int useScale, int use72)
+    {
+        (void)pixels, (void)zoom, (void)useScale, (void)use72;
+        return 0.0;
     }
 };

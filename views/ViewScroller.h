@@ -30,4 +30,7 @@ public:
     // view's offsets (1 when an offset changed). Nothing without bars (the defaults).
     virtual void updatePageSizes() {}
     virtual int applyToView() { return 0; }
+    // The view has just set its scroll offsets so that the drawing point (x, y) lies at the
+    // centre of its view area; the bars follow (and may limit the offsets). Nothing by default.
+    virtual void centreOn(double x, double y) { (void)x, (void)y; }
 };

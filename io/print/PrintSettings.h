@@ -16,6 +16,15 @@ public:
     [[nodiscard]] virtual int canPrint() = 0;
     virtual void print() = 0;
 
+    // 1 while a print run maps element operation 71 itself, with the conversions below from
+    // drawing coordinates and paper millimetres to printer pixels and back; 0 (the default) lets
+    // the view map printing as it maps the screen.
+    [[nodiscard]] virtual int mapsOutput() { return 0; }
+    [[nodiscard]] virtual int outputX(double x) { return static_cast<int>(x); }
+    [[nodiscard]] virtual int outputY(double y) { return static_cast<int>(y); }
+    [[nodiscard]] virtual double outputLengthToPixels(double millimetres) { return millimetres; }
+    [[nodiscard]] virtual double outputPixelsToLength(double pixels) { return pixels; }
+
     // The PostScript output while a PostScript job runs; null otherwise (the default).
     [[nodiscard]] virtual PsOutput* psOutput() { return nullptr; }
 

@@ -34,6 +34,7 @@
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/PainterBase.h"
+#include "views/ScreenResolution.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
@@ -165,7 +166,7 @@ TEST_F(StartUp, RunsEveryStepInOrderAndShutdownEmptiesEverySlot)
     GetClassNameA(frame.documentAt(0)->hwnd(), name, sizeof name);
     EXPECT_STREQ(name, "korvaneDoc");
     GetWindowTextA(frame.documentAt(0)->hwnd(), name, sizeof name);
-    EXPECT_STREQ(name, "SINKI");
+    EXPECT_STREQ(name, "SINKI  72 dpi "); // the title and the view's resolution
     GetWindowTextA(frame.hwnd(), name, sizeof name);
     EXPECT_EQ(std::string(name).rfind("Korvane", 0), 0u) << name;
 

@@ -12,6 +12,10 @@ public:
     virtual void setOwner(DocumentContext* owner) = 0;
     // Runs the tool for the current mouse event.
     virtual int onMouse() = 0;
+    // The keys while the tool is current: the arrow keys move the selection one step, and the
+    // key's release finishes the move. Nothing by default.
+    virtual int onKeyDown() { return 0; }
+    virtual int onKeyUp() { return 0; }
     virtual int selectAll() = 0;
     // Selects the element under the cursor (the idle click loop).
     virtual int selectByClick() = 0;

@@ -1,0 +1,8 @@
+#include "views/ScreenResolution.h"
+
+ScreenResolution* theScreenResolution = nullptr;
+
+double screenDpi()
+{
+    return theScreenResolution ? theScreenResolution->dpi() : static_cast<double>(ScreenResolution::kDefault);
+}

@@ -1,0 +1,286 @@
+// ViewMapping: the mouse polls of the tracking loops and the zoom tool built on them. The mouse
+// is read through the program's mouse source; what a reading means is decided by ZoomRules.
+#include "views/ViewMapping.h"
+
+#include "document/DocumentContext.h"
+#include "platform/Application.h"
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
+#include "platform/ImeGuard.h"
+#include "platform/MouseSource.h"
+#include "platform/MouseState.h"
+#include "platform/ShortcutHook.h"
+#include "platform/Window.h"
+#include "views/StatusBarPanes.h"
+#include "views/ViewUpdater.h"
+#include "views/ZoomRules.h"
+
+namespace {
+int quitting() { return theApplication && theApplication->quit; }
+
+void pumpOnce(int blocking)
+{
+    if (!theCurrentEvent)
+        return;
+    if (!blocking)
+        theCurrentEvent->mayBlock = 0;
+    (void)theCurrentEvent->pumpStepModal(0); // flags 0: no command ends this step early
+}
+
+void showCursorPosition(DocumentContext* context)
+{
+    if (context && context->statusBar)
+        context->statusBar->showCursorPosition();
+}
+
+// Outcomes of the mouse loops.
+enum Outcome { kLeft = 11, kRight = 21, kKey = 31, kEnded = -1 };
+
+// The character of the current event when it is a typed key, else 0.
+int typedCharacter()
+{
+    const CurrentEvent* event = theCurrentEvent;
+    if (!event || event->code != EV_KEY_DOWN || event->message != WM_CHAR)
+        return 0;
+    return static_cast<int>(event->wParam & 0xFF);
+}
+} // namespace
+
+ViewMapping::PumpStep ViewMapping::pumpStep = pumpOnce;
+
+int pollMouseButtons(int& left, int& right)
+{
+    left = right = 0;
+    ViewMapping::pumpStep(1);
+    if (quitting())
+        return 0;
+    left = isLeftButtonDown();
+    right = isRightButtonDown();
+    return 1;
+}
+
+int ViewMapping::readMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+{
+    left = right = 0;
+    if (quitting())
+        return 0;
+    left = isLeftButtonDown();
+    right = isRightButtonDown();
+    cursorPosition(device);
+    Window* view = window();
+    if (requireOwnMessage && (!view || !theCurrentEvent || theCurrentEvent->hwnd != view->hwnd()))
+        return 0;
+    return isInViewArea(device);
+}
+
+int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+{
+    if (theCurrentEvent && theCurrentEvent->abortLoop) {
+        theCurrentEvent->abortLoop = 0;
+        left = right = 0;
+        return 0;
+    }
+    pumpStep(1);
+    return readMousePoint(device, left, right, requireOwnMessage);
+}
+
+int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right)
+{
+    if (theCurrentEvent && theCurrentEvent->abortLoop) {
+        theCurrentEvent->abortLoop = 0;
+        left = right = 0;
+        return 0;
+    }
+    pumpStep(1);
+    (void)readMousePoint(device, left, right, 0); // outside the view the drag goes on
+    return quitting() ? 0 : 1;
+}
+
+int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+{
+    if (theCurrentEvent && theCurrentEvent->abortLoop) {
+        theCurrentEvent->abortLoop = 0;
+        left = right = 0;
+        return 0;
+    }
+    pumpStep(0);
+    return readMousePoint(device, left, right, requireOwnMessage);
+}
+
+int ViewMapping::waitClick(int)
+{
+    int result = kEnded;
+    for (;;) {
+        showCursorPosition(context);
+        IntPoint point;
+        int left = 0, right = 0;
+        if (!nextMousePoint(point, left, right, 1))
+            break;
+        if (left) {
+            result = kLeft;
+            break;
+        }
+        if (right) {
+            result = kRight;
+            break;
+        }
+    }
+    if (context)
+        (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
+    return result;
+}
+
+int ViewMapping::mouseWorldXY(double& x, double& y)
+{
+    x = y = 0.0;
+    if (!window())
+        return 0;
+    IntPoint device;
+    cursorPosition(device);
+    double z = 0.0;
+    deviceToWorld(device, &x, &y, &z);
+    return 1;
+}
+
+// The zoom tool
+
+void ViewMapping::setDirectionCursor()
+{
+    if (!theMouseState)
+        return;
+    if (lastZoomDirection == 1)
+        theMouseState->setZoomInCursor();
+    else if (lastZoomDirection == 2)
+        theMouseState->setZoomOutCursor();
+    else
+        theMouseState->setMagnifierCursor();
+}
+
+int ViewMapping::handleZoomKey(int character)
+{
+    switch (ZoomRules::zoomKeyAction(character)) {
+    case ZoomRules::KeyAction::DirectionIn:
+        lastZoomDirection = 1;
+        setDirectionCursor();
+        return 1;
+    case ZoomRules::KeyAction::DirectionOut:
+        lastZoomDirection = 2;
+        setDirectionCursor();
+        return 1;
+    case ZoomRules::KeyAction::FitSheet:
+        (void)fitSheet(); // a sheet that cannot be fitted keeps the zoom
+        return 1;
+    case ZoomRules::KeyAction::SetZoom:
+        return setZoomTo(character - '0');
+    default:
+        return 0;
+    }
+}
+
+void ViewMapping::zoomByClick(const IntPoint& at, int direction)
+{
+    double x = 0.0, y = 0.0, z = 0.0;
+    deviceToWorld(at, &x, &y, &z);
+    if (direction == 1 && zoom < maxZoom)
+        (void)setZoom(2.0 * zoom); // twice a usable zoom is usable
+    else if (direction == 2 && minZoom < zoom)
+        (void)setZoom(0.5 * zoom);
+    else
+        return;
+    centreOn(x, y);
+}
+
+int ViewMapping::rectangleZoom(const IntPoint& start)
+{
+    IntPoint end = start;
+    IntPoint shown = start;
+    int left = 1, right = 0, polled = 1;
+    Window* view = window();
+    while (left) {
+        IntPoint point;
+        polled = nextMousePoint(point, left, right, 0);
+        if (quitting())
+            break;
+        end = point;
+        if (!polled && !left)
+            break;
+        if (!polled || (end.x == shown.x && end.y == shown.y))
+            continue;
+        shown = end;
+        // The painter's picture, then the frame over it.
+        if (ViewUpdater* updater = context ? context->updater : nullptr)
+            updater->flushPainter();
+        if (view && view->hwnd()) {
+            IntRect area;
+            viewArea(area);
+            int dx = end.x - start.x, dy = end.y - start.y;
+            ZoomRules::fitToAspect(dx, dy, area.width(), area.height());
+            RgbColor black;
+            black.setBlack();
+            view->dc.setCopyPen();
+            view->dc.drawFrame(PenSpec(black, 1, 1), IntRect::fromEdges(start.x, start.y, start.x + dx, start.y + dy), 1);
+        }
+    }
+    IntRect area;
+    viewArea(area);
+    const int heldLongEnough = context ? !context->notYet150ms() : 1;
+    const ZoomRules::RectangleZoom decision =
+        ZoomRules::decideRectangleZoom(start, end, heldLongEnough, area.width(), area.height(), zoom, maxZoom);
+    if (!decision.happens)
+        return 0;
+    if (!polled)
+        return -1;
+    double x = 0.0, y = 0.0, z = 0.0;
+    deviceToWorld(decision.centre, &x, &y, &z);
+    (void)setZoom(decision.zoom);
+    centreOn(x, y);
+    return 1;
+}
+
+int ViewMapping::zoomByMouse()
+{
+    if (theImeGuard)
+        theImeGuard->disable();
+    setDirectionCursor();
+    if (theMouseState) {
+        theMouseState->releaseLeft();
+        theMouseState->clearRightButton();
+    }
+    int outcome = 0;
+    IntPoint point;
+    while (!outcome) {
+        showCursorPosition(context);
+        if (theShortcutHook && theShortcutHook->takePending()) {
+            // The frame still runs the shortcut's command.
+            if (theCurrentEvent)
+                (void)theCurrentEvent->postDeferredCommand(EV_SHORTCUT_COMMAND); // a full queue drops it like a key
+            outcome = kEnded;
+            break;
+        }
+        int left = 0, right = 0;
+        if (!nextMousePoint(point, left, right, 1))
+            outcome = kEnded;
+        else if (left)
+            outcome = kLeft;
+        else if (right)
+            outcome = kRight;
+        else if (const int character = typedCharacter())
+            outcome = handleZoomKey(character) ? kKey : 0;
+    }
+    if (context)
+        (void)context->restartTimer(); // 0 without a tick stamp: every drag then counts as held long enough
+    if (outcome == kLeft) {
+        const int zoomed = rectangleZoom(point);
+        if (zoomed == 0)
+            zoomByClick(point, lastZoomDirection);
+        else if (zoomed < 0)
+            outcome = kEnded;
+    } else if (outcome == kRight) {
+        zoomByClick(point, lastZoomDirection == 1 ? 2 : 1);
+    }
+    if (outcome != kEnded)
+        postMouseMove();
+    if (theImeGuard)
+        theImeGuard->restore();
+    return outcome;
+}
