@@ -46,8 +46,12 @@ int ButtonList::load(int id)
 {
     count = 0;
     ToolbarText text;
-    if (!text.load(id))
-        return 0;
+    return text.load(id) && read(text);
+}
+
+int ButtonList::read(ToolbarText& text)
+{
+    count = 0;
     for (;;) {
         int value = 0;
         const int code = text.readNumber(value);

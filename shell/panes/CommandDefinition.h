@@ -48,5 +48,6 @@ struct ButtonList {
     int count = 0;
 
     // Reads values up to the end mark; 0 when the string is missing or a value cannot be read.
+    [[nodiscard]] int read(ToolbarText& text);
     [[nodiscard]] int load(int id);
 };

@@ -12,6 +12,12 @@ public:
 
     // Loads string `id` and takes its end mark and delimiter; 0 when the string is missing.
     [[nodiscard]] int load(int id);
+    // Reads a text of the caller's (kept alive by it) instead.
+    void setText(const char* definition)
+    {
+        reader.setText(definition);
+        reader.readDelimiters();
+    }
 
     // The next field into `buffer` (at most size - 1 bytes): FieldReader::atSeparator,
     // FieldReader::atEndMark, or FieldReader::stopped when it did not fit or the text ended.
