@@ -37,10 +37,11 @@ public:
 };
 
 class PaneTest : public ::testing::Test {
-protected:
+public:
     // The pane's button of command definition `definitionId`; fails the test when there is none.
     static ToolButton& button(DockPane& pane, int definitionId);
 
+protected:
     TestApplication app;
     FakePaneManager manager;
 };
