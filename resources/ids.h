@@ -69,7 +69,7 @@
 #define IDC_DISPLAY_KINDS_OFF    15059
 
 // Strings
-#define IDS_TOOLBAR_DRAWING   1
+#define IDS_TOOLBAR_DRAWING   1   // resources/toolbars.rc: panes 1-13, button lists 51-63, commands 101-164
 #define IDS_READ_ERROR        11021
 #define IDS_WRITE_ERROR       11022
 #define IDS_OUT_OF_MEMORY     11025
@@ -138,3 +138,9 @@
 #define IDB_SPLASH            106
 #define IDI_FRAME             108
 #define IDI_DRAWING           109
+
+// The toolbar button faces at rest, pressed and disabled (resources/bitmaps/, drawn by
+// scripts/make-bitmaps.py); the command definitions name the first.
+#define IDB_BUTTON_FACES          103
+#define IDB_BUTTON_FACES_PRESSED  104
+#define IDB_BUTTON_FACES_DISABLED 105

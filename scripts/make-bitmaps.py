@@ -10,7 +10,10 @@ build does not run it).
 Art characters: 'K' black, 'D' dark grey, 'S' light grey (the button face), 'W' white.
 
 The splash and version picture (106) is drawn by code instead: a drawing sheet with a few
-figures on a blue ground and the program's name in a 5 x 7 dot font.
+figures on a blue ground and the program's name in a 5 x 7 dot font. So are the toolbar button
+faces (103): a grid of 10 x 10 cells of 18 pixels on the button face colour, one picture per tool;
+the pressed faces (104) are the same pictures on a lighter ground and the disabled ones (105) the
+same pictures embossed in grey, both derived from 103.
 """
 import os
 import struct
@@ -188,6 +191,224 @@ def splash():
     return c.pixels
 
 
+# The faces' grid and colours.
+FACE_CELL = 18
+FACE_GRID = 10
+FACE = (192, 192, 192)
+PRESSED_FACE = (224, 224, 224)
+GREY, WHITE, BLACK = (128, 128, 128), (255, 255, 255), (0, 0, 0)
+INK = {'line': (0, 0, 0), 'bezier': (0, 0, 160), 'text': (32, 32, 32), 'measure': (160, 0, 0),
+       'image': (0, 112, 0), 'work': (0, 0, 0), 'view': (0, 64, 128)}
+
+# Capital letters and digits in 3 x 5 dots, for the small labels of the faces.
+SMALL = {
+    'A': ['.X.', 'X.X', 'XXX', 'X.X', 'X.X'], 'B': ['XX.', 'X.X', 'XX.', 'X.X', 'XX.'],
+    'E': ['XXX', 'X..', 'XX.', 'X..', 'XXX'], 'F': ['XXX', 'X..', 'XX.', 'X..', 'X..'],
+    'G': ['.XX', 'X..', 'X.X', 'X.X', '.XX'], 'I': ['XXX', '.X.', '.X.', '.X.', 'XXX'],
+    'J': ['..X', '..X', '..X', 'X.X', '.X.'], 'M': ['X.X', 'XXX', 'XXX', 'X.X', 'X.X'],
+    'P': ['XX.', 'X.X', 'XX.', 'X..', 'X..'], 'R': ['XX.', 'X.X', 'XX.', 'X.X', 'X.X'],
+    'S': ['.XX', 'X..', '.X.', '..X', 'XX.'], 'T': ['XXX', '.X.', '.X.', '.X.', '.X.'],
+}
+
+
+def small_text(c, x, y, text, colour):
+    for ch in text:
+        for row, bits in enumerate(SMALL[ch]):
+            for col, bit in enumerate(bits):
+                if bit == 'X':
+                    c.dot(x + col, y + row, colour)
+        x += 4
+
+
+def polygon(c, points, colour, closed=True):
+    ends = points + [points[0]] if closed else points
+    for (x0, y0), (x1, y1) in zip(ends, ends[1:]):
+        c.line(x0, y0, x1, y1, colour)
+
+
+def ellipse(c, cx, cy, rx, ry, colour, start=0, end=360):
+    import math
+    steps = 120
+    last = None
+    for i in range(steps + 1):
+        a = math.radians(start + (end - start) * i / steps)
+        p = (round(cx + rx * math.cos(a)), round(cy - ry * math.sin(a)))
+        if last:
+            c.line(last[0], last[1], p[0], p[1], colour)
+        last = p
+
+
+def handles(c, points, colour):
+    for x, y in points:
+        c.fill(x - 1, y - 1, x + 2, y + 2, colour)
+
+
+def arrow_head(c, x, y, dx, dy, colour):
+    """A small filled head at (x, y) pointing along (dx, dy), one of the four directions."""
+    for i in range(3):
+        if dx:
+            c.line(x - dx * i, y - i, x - dx * i, y + i, colour)
+        else:
+            c.line(x - i, y - dy * i, x + i, y - dy * i, colour)
+
+
+def sliders(c, ink):
+    for y, knob in ((5, 11), (9, 6), (13, 9)):
+        c.line(3, y, 14, y, GREY)
+        c.fill(knob - 1, y - 2, knob + 2, y + 3, ink)
+
+
+def settings(c, ink):
+    sliders(c, ink)
+
+
+def batch(c, ink):
+    c.frame(5, 2, 16, 13, GREY)
+    c.fill(2, 5, 13, 16, WHITE)
+    c.frame(2, 5, 13, 16, ink)
+    for y in (8, 10, 12):
+        c.line(4, y, 10, y, ink)
+
+
+def dimension(c, ink, x0, y0, x1, y1, extension=True):
+    c.line(x0, y0, x1, y1, ink)
+    if extension:
+        c.line(x0, y0 - 4, x0, y0 + 4, ink)
+        c.line(x1, y1 - 4, x1, y1 + 4, ink)
+    arrow_head(c, x0 + 2, y0, -1, 0, ink)
+    arrow_head(c, x1 - 2, y1, 1, 0, ink)
+
+
+def picture(c, ink, label):
+    c.frame(1, 2, 17, 16, ink)
+    c.fill(2, 3, 16, 15, WHITE)
+    small_text(c, 9 - (len(label) * 4 - 1) // 2, 7, label, ink)
+
+
+def face_pictures():
+    """(column, row) -> function drawing the picture on a cell canvas of 18 x 18."""
+    L, B, T, M, I, W, V = (INK[k] for k in ('line', 'bezier', 'text', 'measure', 'image', 'work', 'view'))
+    f = {}
+    # Row 0: select and the clipboard.
+    f[1, 0] = lambda c: (polygon(c, [(5, 2), (5, 14), (8, 11), (11, 16), (13, 15), (10, 10), (14, 10)], W),
+                         c.line(6, 5, 6, 11, W))
+    f[2, 0] = lambda c: (ellipse(c, 9, 10, 5, 5, W, -90, 150), arrow_head(c, 4, 7, -1, 0, W))
+    f[3, 0] = lambda c: (ellipse(c, 9, 10, 5, 5, W, 30, 270), arrow_head(c, 14, 7, 1, 0, W))
+    f[4, 0] = lambda c: (c.circle(5, 13, 2, W), c.circle(12, 13, 2, W), c.line(6, 11, 12, 2, W), c.line(11, 11, 5, 2, W))
+    f[5, 0] = lambda c: (c.frame(2, 2, 11, 13, W), c.fill(6, 5, 16, 16, WHITE), c.frame(6, 5, 16, 16, W),
+                         c.line(8, 9, 14, 9, W), c.line(8, 12, 14, 12, W))
+    f[6, 0] = lambda c: (c.fill(3, 3, 15, 16, (160, 112, 48)), c.fill(5, 5, 13, 15, WHITE), c.fill(6, 2, 12, 5, W),
+                         c.line(6, 8, 11, 8, W), c.line(6, 11, 11, 11, W))
+    # Row 1: the line tools.
+    f[0, 1] = lambda c: settings(c, L)
+    f[1, 1] = lambda c: batch(c, L)
+    f[2, 1] = lambda c: (c.line(3, 14, 14, 3, L), handles(c, [(3, 14), (14, 3)], L))
+    f[3, 1] = lambda c: polygon(c, [(2, 14), (6, 4), (11, 12), (15, 3)], L, closed=False)
+    f[4, 1] = lambda c: c.frame(3, 4, 15, 14, L)
+    f[5, 1] = lambda c: polygon(c, [(9, 2), (15, 7), (13, 15), (5, 15), (3, 7)], L)
+    f[6, 1] = lambda c: (ellipse(c, 9, 12, 7, 8, L, 0, 180), handles(c, [(2, 12), (9, 4), (16, 12)], L))
+    f[7, 1] = lambda c: ellipse(c, 9, 9, 7, 4, L)
+    f[8, 1] = lambda c: c.circle(9, 9, 6, L)
+    f[9, 1] = lambda c: (ellipse(c, 6, 9, 4, 4, L, 0, 180), ellipse(c, 14, 9, 4, 4, L, 180, 360),
+                         handles(c, [(2, 9), (10, 9), (16, 9)], L))
+    # Row 2: the Bezier tools.
+    f[0, 2] = lambda c: settings(c, B)
+    f[1, 2] = lambda c: batch(c, B)
+    f[2, 2] = lambda c: (ellipse(c, 6, 11, 4, 5, B, 0, 180), ellipse(c, 14, 11, 4, 5, B, 180, 360),
+                         c.line(2, 4, 6, 6, GREY), handles(c, [(2, 4), (2, 11), (18, 11)], B))
+    f[3, 2] = lambda c: (ellipse(c, 9, 9, 7, 5, B), c.fill(5, 7, 14, 12, (128, 160, 255)))
+    f[4, 2] = lambda c: (c.frame(3, 4, 15, 14, B), handles(c, [(3, 4), (14, 4), (3, 13), (14, 13)], B))
+    f[5, 2] = lambda c: (ellipse(c, 9, 9, 7, 5, B), handles(c, [(2, 9), (16, 9), (9, 4), (9, 14)], B))
+    f[6, 2] = lambda c: (polygon(c, [(9, 3), (15, 15), (3, 15)], B), handles(c, [(9, 3), (15, 15), (3, 15)], B))
+    f[7, 2] = lambda c: (polygon(c, [(5, 3), (15, 5), (13, 15), (2, 12)], B), handles(c, [(5, 3), (15, 5)], B))
+    f[8, 2] = lambda c: (polygon(c, [(9, 2), (15, 7), (13, 15), (5, 15), (3, 7)], B),
+                         handles(c, [(9, 2), (15, 7), (13, 15), (5, 15), (3, 7)], B))
+    # Row 3: the text tools.
+    f[0, 3] = lambda c: settings(c, T)
+    f[1, 3] = lambda c: batch(c, T)
+    f[2, 3] = lambda c: (c.line(4, 15, 9, 3, T, 2), c.line(9, 3, 14, 15, T, 2), c.line(6, 11, 12, 11, T))
+    f[3, 3] = lambda c: (c.line(8, 12, 11, 3, T, 2), c.line(11, 3, 15, 12, T, 2), c.line(9, 9, 14, 9, T),
+                         c.line(2, 16, 7, 12, T), arrow_head(c, 2, 16, -1, 0, T))
+    # Row 4: the dimension tools.
+    f[0, 4] = lambda c: settings(c, M)
+    f[1, 4] = lambda c: batch(c, M)
+    f[2, 4] = lambda c: (c.line(3, 14, 14, 4, M), handles(c, [(3, 14), (14, 4)], M), small_text(c, 2, 2, 'F', M))
+    f[3, 4] = lambda c: (polygon(c, [(2, 14), (8, 8), (15, 11)], M, closed=False), handles(c, [(2, 14), (8, 8), (15, 11)], M),
+                         small_text(c, 2, 2, 'F', M))
+    f[4, 4] = lambda c: dimension(c, M, 2, 9, 15, 9)
+    f[5, 4] = lambda c: (dimension(c, M, 2, 6, 15, 6), dimension(c, M, 2, 12, 9, 12))
+    f[6, 4] = lambda c: (c.line(3, 15, 15, 15, M), c.line(3, 15, 12, 3, M), ellipse(c, 3, 15, 8, 8, M, 0, 53),
+                         small_text(c, 13, 5, 'F', M))
+    f[7, 4] = lambda c: (c.line(3, 15, 15, 15, M), c.line(3, 15, 12, 3, M), ellipse(c, 3, 15, 8, 8, M, 0, 53))
+    f[8, 4] = lambda c: (ellipse(c, 9, 9, 7, 7, GREY), c.line(9, 9, 14, 4, M), arrow_head(c, 14, 4, 1, 0, M),
+                         small_text(c, 3, 10, 'R', M))
+    f[9, 4] = lambda c: (c.circle(9, 9, 6, M), c.line(3, 15, 15, 3, M))
+    # Row 5: pictures.
+    f[0, 5] = lambda c: settings(c, I)
+    f[1, 5] = lambda c: batch(c, I)
+    f[2, 5] = lambda c: picture(c, I, 'BMP')
+    f[3, 5] = lambda c: picture(c, I, 'EPS')
+    f[4, 5] = lambda c: picture(c, I, 'GIF')
+    f[5, 5] = lambda c: picture(c, I, 'JPG')
+    f[6, 5] = lambda c: picture(c, I, 'TIF')
+    # Row 6: the navigator, page and parts panes draw their own contents; the face is a sheet.
+    f[2, 6] = lambda c: (c.fill(4, 2, 14, 16, WHITE), c.frame(4, 2, 14, 16, V))
+    # Row 8: the work tools.
+    f[0, 8] = lambda c: (c.fill(2, 9, 14, 16, (255, 255, 160)), c.frame(2, 9, 14, 16, W),
+                         c.fill(4, 5, 16, 12, (160, 208, 255)), c.frame(4, 5, 16, 12, W), c.frame(6, 2, 15, 8, W))
+    f[1, 8] = lambda c: (c.line(3, 14, 9, 9, GREY), handles(c, [(9, 9)], W), c.line(9, 9, 15, 3, W),
+                         arrow_head(c, 15, 3, 1, 0, W))
+    f[2, 8] = lambda c: (ellipse(c, 9, 9, 6, 6, W, 20, 300), arrow_head(c, 14, 6, 1, 0, W), handles(c, [(9, 9)], W))
+    f[3, 8] = lambda c: (c.frame(1, 1, 17, 17, GREY), c.frame(3, 3, 10, 10, W), c.circle(11, 11, 3, W))
+    f[4, 8] = lambda c: (c.fill(2, 2, 11, 11, WHITE), c.frame(2, 2, 11, 11, W), c.fill(7, 7, 16, 16, (160, 208, 255)),
+                         c.frame(7, 7, 16, 16, W))
+    f[5, 8] = lambda c: (c.frame(6, 6, 12, 12, W), c.line(2, 2, 6, 6, W), c.line(12, 12, 16, 16, W),
+                         handles(c, [(2, 2), (16, 16)], W))
+    # Row 9: paper, grid and the view.
+    f[0, 9] = lambda c: (c.fill(3, 1, 15, 17, WHITE), polygon(c, [(3, 1), (11, 1), (15, 5), (15, 17), (3, 17)], V),
+                         c.line(11, 1, 11, 5, V), c.line(11, 5, 15, 5, V))
+    f[1, 9] = lambda c: [c.dot(x, y, V) for x in range(2, 17, 3) for y in range(2, 17, 3)]
+    f[2, 9] = lambda c: (c.circle(7, 7, 4, V), c.line(10, 10, 15, 15, V, 2))
+    f[3, 9] = lambda c: (c.line(9, 2, 9, 16, V), c.line(2, 9, 16, 9, V), arrow_head(c, 9, 2, 0, -1, V),
+                         arrow_head(c, 9, 16, 0, 1, V), arrow_head(c, 2, 9, -1, 0, V), arrow_head(c, 16, 9, 1, 0, V))
+    return f
+
+
+def button_faces():
+    """103: the 180 x 180 grid of faces, each cell's picture on the button face colour."""
+    size = FACE_CELL * FACE_GRID
+    sheet = Canvas(size, size, FACE)
+    for (col, row), draw in face_pictures().items():
+        cell = Canvas(FACE_CELL, FACE_CELL, FACE)
+        draw(cell)
+        for y in range(FACE_CELL):
+            for x in range(FACE_CELL):
+                sheet.pixels[row * FACE_CELL + y][col * FACE_CELL + x] = cell.pixels[y][x]
+    return sheet.pixels
+
+
+def pressed_faces(faces):
+    """104: the pictures of 103 on the lighter ground of a tool that is down."""
+    return [[PRESSED_FACE if p == FACE else p for p in row] for row in faces]
+
+
+def disabled_faces(faces):
+    """105: every picture of 103 embossed in grey: its shape grey, with a white shade below right."""
+    size = len(faces)
+    out = Canvas(size, size, FACE)
+    for y in range(size):
+        for x in range(size):
+            if faces[y][x] != FACE:
+                inside = x % FACE_CELL < FACE_CELL - 1 and y % FACE_CELL < FACE_CELL - 1
+                if inside and faces[y + 1][x + 1] == FACE:
+                    out.dot(x + 1, y + 1, WHITE)
+    for y in range(size):
+        for x in range(size):
+            if faces[y][x] != FACE:
+                out.dot(x, y, GREY)
+    return out.pixels
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, art in (('drop-down-rest', DROP_DOWN_REST), ('drop-down-pressed', DROP_DOWN_PRESSED)):
@@ -195,6 +416,11 @@ def main():
             f.write(bmp(art))
     with open(os.path.join(OUT, 'splash.bmp'), 'wb') as f:
         f.write(bmp_pixels(splash()))
+    faces = button_faces()
+    for name, pixels in (('button-faces', faces), ('button-faces-pressed', pressed_faces(faces)),
+                         ('button-faces-disabled', disabled_faces(faces))):
+        with open(os.path.join(OUT, name + '.bmp'), 'wb') as f:
+            f.write(bmp_pixels(pixels))
 
 
 if __name__ == '__main__':

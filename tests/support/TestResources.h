@@ -76,3 +76,17 @@
 // The pop-up of a drop-down field: a list box and nothing else.
 #define IDD_TEST_DROP_POPUP    29010
 #define IDC_POPUP_LIST         29701
+
+// Toolbar texts that go wrong, for the dock pane tests: a list naming a missing command, a
+// command that ends before its hint, a pane of separators only, a pane without a button list,
+// a pane with a letter in a number.
+#define IDS_TEST_PANE_MISSING_COMMAND   29801
+#define IDS_TEST_LIST_MISSING_COMMAND   29802
+#define IDS_TEST_PANE_SHORT_COMMAND     29803
+#define IDS_TEST_LIST_SHORT_COMMAND     29804
+#define IDS_TEST_COMMAND_WITHOUT_HINT   29805
+#define IDS_TEST_PANE_SEPARATORS        29806
+#define IDS_TEST_LIST_SEPARATORS        29807
+#define IDS_TEST_PANE_WITHOUT_LIST      29808
+#define IDS_TEST_PANE_NOT_A_NUMBER      29809
+#define IDS_TEST_COMMAND_MISSING        29899
