@@ -150,6 +150,8 @@ int BreaklineShape::execute(int operation, int newMode)
         return writePdf();
     if (!prepareOperation(lineWidth()) || source.count < 1 || !placePath())
         return 0;
+    if (!pathIsFinite())
+        return 1;
     setStrokeFactors(position());
     colourForOperation(op, lineColour, effectiveColour);
     applyGray();
@@ -168,7 +170,7 @@ int BreaklineShape::execute(int operation, int newMode)
 
 int BreaklineShape::writePdf()
 {
-    if (!pdfBindAttributes() || !placePath())
+    if (!pdfBindAttributes() || !placePath() || !pathIsFinite())
         return 1;
     setStrokeFactors(position());
     if (pdfSetStrokeColorFromGray(lineColour, gray))
@@ -181,7 +183,7 @@ int BreaklineShape::computeExactExtent(Point& lo, Point& hi)
     op = ShapeOp::RubberBand;
     mode = 2;
     path = listToDraw(0);
-    if (!prepareOperation(lineWidth()) || !placePath())
+    if (!prepareOperation(lineWidth()) || !placePath() || !pathIsFinite())
         return 0;
     updateDevicePenWidth(lineWidth());
     setStrokeFactors(position());

@@ -10,7 +10,7 @@ int ClipPathShape::outlineIsArea() const { return path && path->count >= 3; }
 
 bool ClipPathShape::computeBounds()
 {
-    if (!path || !path->getBounds(&lowerBound, &upperBound))
+    if (!path || !pathIsFinite() || !path->getBounds(&lowerBound, &upperBound))
         return false;
     lowerBound.x += offsetX, lowerBound.y += offsetY, lowerBound.z += offsetZ;
     upperBound.x += offsetX, upperBound.y += offsetY, upperBound.z += offsetZ;

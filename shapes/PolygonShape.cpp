@@ -54,6 +54,8 @@ int PolygonShape::run(int operation, int newMode, int startedAsLine)
     }
     if (!prepareOperation(lineWidth()) || source.count < 1 || !placePath())
         return 0;
+    if (!pathIsFinite())
+        return 1;
     setStrokeFactors(position());
     if (op == ShapeOp::PostScript) {
         writePostScript();
@@ -181,7 +183,7 @@ void PolygonShape::writePostScript()
 
 void PolygonShape::writePdf()
 {
-    if (!pdfBindAttributes() || !placePath())
+    if (!pdfBindAttributes() || !placePath() || !pathIsFinite())
         return;
     setStrokeFactors(position());
     if (path->count >= 3 && fill && fill->draw.value) {
@@ -206,7 +208,7 @@ int PolygonShape::computeExactExtent(Point& lo, Point& hi)
     op = ShapeOp::RubberBand;
     mode = 2;
     path = &source;
-    if (!prepareOperation(lineWidth()) || !placePath())
+    if (!prepareOperation(lineWidth()) || !placePath() || !pathIsFinite())
         return 0;
     updateDevicePenWidth(lineWidth());
     setStrokeFactors(position());

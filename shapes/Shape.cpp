@@ -344,6 +344,21 @@ int Shape::placePath()
     return workPoints->translate(offsetX, offsetY, offsetZ);
 }
 
+int Shape::pathIsFinite() const
+{
+    if (!path)
+        return 0;
+    BlockLock data(*path);
+    if (!data && path->count > 0)
+        return 0;
+    const Point* p = data.data<Point>();
+    for (int i = 0; i < path->count; ++i) {
+        if (!std::isfinite(p[i].x) || !std::isfinite(p[i].y))
+            return 0;
+    }
+    return 1;
+}
+
 int Shape::worldPolygonToDevice(const double* xs, const double* ys, int count, IntPolygon& polygon)
 {
     ViewParams* view = viewParams();

@@ -335,6 +335,8 @@ protected:
     // has one, and moved by the offset: the points every output of the operation draws, so that
     // the offset is applied once. 0 without points or when the copy failed.
     [[nodiscard]] int placePath();
+    // 1 when every point of path has finite coordinates (a shape with any other draws nothing).
+    [[nodiscard]] int pathIsFinite() const;
     // Fills a polygon of drawing points (closed by the fill) in effectiveColour on the surface,
     // clipped first to the screen grown by the line width while culling.
     void fillWorldPolygon(const double* xs, const double* ys, int count);
