@@ -20,6 +20,10 @@ const double kArcStepDegrees = 5.0;
 const double kMinDeviceDash = 0.1;
 // The width of the parallel lines and outlines in PostScript and PDF (paper millimetres).
 const double kThinStrokeWidth = 0.1;
+// Bands of more points are filled in pieces of this many, each overlapping the next by a
+// segment: the system's polygon regions grow far faster than their vertex counts, and a dense
+// band of 20,000 points took seconds as one region, in pieces a tenth of a second.
+const int kBandPiece = 64;
 
 bool samePlace(const Point& a, const Point& b) { return MathUtil::isNearlyZero(a.distanceTo2D(b.x, b.y)); }
 
@@ -253,12 +257,7 @@ void BreaklineShape::drawLineType(const PointArray& points, int closed)
     switch (style()) {
     case LineStyle::kSolid:
         if (closed && devicePenWidth >= 3) {
-            // The ring between the two sides: the winding rule leaves the inside empty.
-            const double w = bandWidth();
-            PointArray ring;
-            if (closedOffset(points, leadingFactor() * w, 1, ring) &&
-                closedOffset(points, trailingWidthFactor() * w, -1, ring))
-                fillWorldPolygon(ring);
+            fillClosedBand(points);
             break;
         }
         setCapEnds(1, 1);
@@ -352,6 +351,48 @@ void BreaklineShape::strokePiece(const PointArray& points)
         strokeThin(points);
         return;
     }
+    if (points.count <= kBandPiece) {
+        fillBand(points, capAt(0), capAt(1));
+        return;
+    }
+    // Pieces [from, to] and [to - 1, ...]: each vertex is inside one piece, so every corner is
+    // filled as in one band; only the ends of the whole take caps.
+    PointArray piece;
+    for (int from = 0; from < points.count - 1;) {
+        const int to = MathUtil::minInt(from + kBandPiece - 1, points.count - 1);
+        piece.count = 0;
+        for (int i = from; i <= to; ++i) {
+            if (!piece.appendPointOf(&points, i))
+                return;
+        }
+        fillBand(piece, from == 0 ? capAt(0) : 0, to == points.count - 1 ? capAt(1) : 0);
+        if (to == points.count - 1)
+            return;
+        from = to - 1;
+    }
+}
+
+void BreaklineShape::fillClosedBand(const PointArray& points)
+{
+    const double w = bandWidth();
+    if (points.count > kBandPiece) {
+        // Around the outline and on over its first edge again, so that the first corner lies
+        // inside a piece: the pieces cover the ring the two sides enclose.
+        PointArray around;
+        if (!around.appendAll(&points) || !around.appendPointOf(&points, 1))
+            return;
+        setCapEnds(0, 0);
+        strokePiece(around);
+        return;
+    }
+    // The ring between the two sides: the winding rule leaves the inside empty.
+    PointArray ring;
+    if (closedOffset(points, leadingFactor() * w, 1, ring) && closedOffset(points, trailingWidthFactor() * w, -1, ring))
+        fillWorldPolygon(ring);
+}
+
+void BreaklineShape::fillBand(const PointArray& points, int startCap, int endCap)
+{
     PointList band;
     int leadCount = 0;
     if (!buildBand(points, band, leadCount))
@@ -360,7 +401,6 @@ void BreaklineShape::strokePiece(const PointArray& points)
     // pair of the last end (trailing, leading side).
     const int endPair = band.count - leadCount;
     const double w = bandWidth();
-    const int startCap = capAt(0), endCap = capAt(1);
     double ux = 0.0, uy = 0.0;
     if (startCap == LineCapAttribute::kSquare && endDirection(points, 0, ux, uy))
         band.shiftPoints(0, 2, -ux, -uy, w);

@@ -74,6 +74,9 @@ protected:
     // One piece with the caps in force: thin, or the filled band.
     void strokePiece(const PointArray& points);
     void strokeThin(const PointArray& points);
+    // The filled band of the points with these caps; the ring of a closed outline's band.
+    void fillBand(const PointArray& points, int startCap, int endCap);
+    void fillClosedBand(const PointArray& points);
     // The band of the points without caps: leading side, trailing side (forward), then the
     // leading side back; leadCount is how many points the leading side has.
     [[nodiscard]] int buildBand(const PointArray& points, PointList& band, int& leadCount) const;

@@ -161,6 +161,31 @@ TEST(BreaklineShapeScreen, WideBandsCoverTheirWholeWidthAtBendsAndRepeatedPoints
     }
 }
 
+TEST(BreaklineShapeScreen, LongBandsAreFilledWhole)
+{
+    // 300 points 0.1 mm apart from (5, 10), turning down after 200 of them, in a 1 mm band: long
+    // bands are filled in pieces, which must leave no gap at their joints.
+    ShapeDrawing d(300, 300);
+    std::vector<Vertex> points;
+    for (int i = 0; i < 300; ++i)
+        points.push_back(i < 200 ? Vertex{5 + 0.1 * i, 10} : Vertex{25, 10 + 0.1 * (i - 200)});
+    for (int position : {LineOriginAttribute::kCenter, LineOriginAttribute::kTop}) {
+        BreaklineShape line;
+        setUp(line, d, points, 1.0, LineStyle::kSolid, position);
+        d.surface().fill(RGB(255, 255, 255));
+        ASSERT_EQ(line.execute(ShapeOp::Draw, 2), 1);
+        // TOP lies on +y of the part towards +x and on -x of the part towards +y.
+        const int middle = position == LineOriginAttribute::kTop ? 105 : 100;
+        const int column = position == LineOriginAttribute::kTop ? 245 : 250;
+        int gaps = 0;
+        for (int x = 52; x < 248; ++x)
+            gaps += !d.surface().isInk(x, middle - 3) || !d.surface().isInk(x, middle + 3);
+        for (int y = 110; y < 190; ++y)
+            gaps += !d.surface().isInk(column, y);
+        EXPECT_EQ(gaps, 0) << "position " << position;
+    }
+}
+
 TEST(BreaklineShapeOutput, ArcsAreFlattenedEvery5DegreesAndScaledToPaper)
 {
     // At 1:2 the half circle (0, 0) - (10, 10) - (20, 0) about (10, 0) is written in paper
