@@ -20,16 +20,6 @@ const double kThinStrokeWidth = 0.1;
 const double kMinDeviceDash = 0.1;
 } // namespace
 
-struct LineShape::StrokeWriter {
-    int (Shape::*newPath)(); // null where the language has none
-    int (Shape::*moveTo)(double, double);
-    int (Shape::*lineTo)(double, double);
-    int (Shape::*closePath)();
-    int (Shape::*setDash)(int, double);
-    int (Shape::*setWidth)(double);
-    int (Shape::*stroke)();
-};
-
 LineShape::LineShape()
 {
     // A sub-object that cannot be made counts as absent: the defaults below stand in for it.
@@ -111,7 +101,7 @@ int LineShape::execute(int operation, int newMode)
     updateDevicePenWidth(lineWidth());
     setCapEnds(0, 0);
     DcScope scope(*surface);
-    penSelected = 0;
+    thinPenSelected = 0;
     drawLineType();
     return 1;
 }
@@ -147,22 +137,6 @@ int LineShape::placedPointsFinite() const
 
 // --- PostScript and PDF ---
 
-const LineShape::StrokeWriter& LineShape::postScriptStrokes()
-{
-    static const StrokeWriter writer = {&Shape::psNewPath,   &Shape::psMoveToScaled,  &Shape::psLineToScaled,
-                                        &Shape::psClosePath, &Shape::psSetDashScaled, &Shape::psSetLineWidth,
-                                        &Shape::psStroke};
-    return writer;
-}
-
-const LineShape::StrokeWriter& LineShape::pdfStrokes()
-{
-    static const StrokeWriter writer = {nullptr,              &Shape::pdfMoveToScaled,  &Shape::pdfLineToScaled,
-                                        &Shape::pdfClosePath, &Shape::pdfSetDashScaled, &Shape::pdfSetLineWidth,
-                                        &Shape::pdfStroke};
-    return writer;
-}
-
 int LineShape::writePdf()
 {
     if (!pdfBindAttributes())
@@ -192,7 +166,7 @@ int LineShape::writeStrokes(const StrokeWriter& writer)
     case LineStyle::kDashDot3: {
         const double xs[2] = {fromX + normalX * mid, toX + normalX * mid};
         const double ys[2] = {fromY + normalY * mid, toY + normalY * mid};
-        return strokePath(writer, t, lineWidth(), xs, ys, 2, 0);
+        return strokeOutputPath(writer, t, lineWidth(), length, xs, ys, 2, 0);
     }
     case LineStyle::kLine2:
     case LineStyle::kLine3: {
@@ -201,7 +175,7 @@ int LineShape::writeStrokes(const StrokeWriter& writer)
         for (int i = 0; i < lines; ++i) {
             const double xs[2] = {fromX + normalX * across[i], toX + normalX * across[i]};
             const double ys[2] = {fromY + normalY * across[i], toY + normalY * across[i]};
-            if (!strokePath(writer, LineStyle::kSolid, kThinStrokeWidth, xs, ys, 2, 0))
+            if (!strokeOutputPath(writer, LineStyle::kSolid, kThinStrokeWidth, length, xs, ys, 2, 0))
                 return 0;
         }
         return 1;
@@ -209,30 +183,11 @@ int LineShape::writeStrokes(const StrokeWriter& writer)
     case LineStyle::kEdge: {
         const double xs[4] = {fromX + normalX * lead, toX + normalX * lead, toX + normalX * trail, fromX + normalX * trail};
         const double ys[4] = {fromY + normalY * lead, toY + normalY * lead, toY + normalY * trail, fromY + normalY * trail};
-        return strokePath(writer, LineStyle::kSolid, kThinStrokeWidth, xs, ys, 4, 1);
+        return strokeOutputPath(writer, LineStyle::kSolid, kThinStrokeWidth, length, xs, ys, 4, 1);
     }
     default:
         return 1;
     }
-}
-
-int LineShape::strokePath(const StrokeWriter& writer, int t, double width, const double* xs, const double* ys,
-                          int count, int closed)
-{
-    // The pattern and the width first: PDF takes no state changes inside a path.
-    if (!(this->*writer.setDash)(t, length) || !(this->*writer.setWidth)(width))
-        return 0;
-    if (writer.newPath && !(this->*writer.newPath)())
-        return 0;
-    if (!(this->*writer.moveTo)(xs[0], ys[0]))
-        return 0;
-    for (int i = 1; i < count; ++i) {
-        if (!(this->*writer.lineTo)(xs[i], ys[i]))
-            return 0;
-    }
-    if (closed && !(this->*writer.closePath)())
-        return 0;
-    return (this->*writer.stroke)();
 }
 
 // --- devices ---
@@ -356,25 +311,9 @@ void LineShape::drawPieceAlong(double s0, double s1)
 void LineShape::drawPiece(double px, double py, double qx, double qy)
 {
     if (devicePenWidth < 3)
-        drawThin(px, py, qx, qy);
+        drawThinSegment(px, py, qx, qy);
     else
         drawBand(px, py, qx, qy);
-}
-
-void LineShape::drawThin(double px, double py, double qx, double qy)
-{
-    ViewParams* view = viewParams();
-    if (culling() && !viewArea.clipSegmentInPlace(&px, &py, &qx, &qy))
-        return;
-    IntPoint a, b;
-    view->worldToDeviceForOp(op, px, py, &a);
-    view->worldToDeviceForOp(op, qx, qy, &b);
-    if (!penSelected) {
-        // Without a new pen the surface's held pen draws the line.
-        (void)surface->selectPen(PenSpec(effectiveColour, 1, 1));
-        penSelected = 1;
-    }
-    surface->drawLine(a.x, a.y, b.x, b.y);
 }
 
 void LineShape::drawBand(double px, double py, double qx, double qy)

@@ -64,11 +64,6 @@ public:
     double length = 0.0;
 
 private:
-    // The member functions that write one stroked path to PostScript or to PDF.
-    struct StrokeWriter;
-    [[nodiscard]] static const StrokeWriter& postScriptStrokes();
-    [[nodiscard]] static const StrokeWriter& pdfStrokes();
-
     // The stored values, with their defaults where a sub-object is missing; a width that is
     // not a number counts as 0.
     [[nodiscard]] double lineWidth() const;
@@ -81,8 +76,6 @@ private:
 
     [[nodiscard]] int writePdf();
     [[nodiscard]] int writeStrokes(const StrokeWriter& writer);
-    [[nodiscard]] int strokePath(const StrokeWriter& writer, int t, double width, const double* xs, const double* ys,
-                                 int count, int closed);
 
     void drawLineType();
     // Styles 2..5: pieces of a dash and `dots` dots.
@@ -94,7 +87,6 @@ private:
     // The piece from distance s0 to s1 along the placed segment.
     void drawPieceAlong(double s0, double s1);
     void drawPiece(double px, double py, double qx, double qy);
-    void drawThin(double px, double py, double qx, double qy);
     void drawBand(double px, double py, double qx, double qy);
 
     // The placed points (drawing units).
@@ -102,6 +94,4 @@ private:
     double fromY = 0.0;
     double toX = 0.0;
     double toY = 0.0;
-    // The one-pixel pen is selected into the surface on the first thin piece of an operation.
-    int penSelected = 0;
 };

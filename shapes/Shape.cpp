@@ -1,6 +1,8 @@
 #include "shapes/Shape.h"
 
 #include <cmath>
+#include <memory>
+#include <new>
 
 #include "document/DocumentContext.h"
 #include "document/SheetSettings.h"
@@ -33,25 +35,28 @@
 namespace {
 // Pixel counts beyond what a device coordinate may hold are taken as this many.
 const double kMaxPixels = 32000.0;
-// Vertices of one clipped polygon: a band with two round ends and what clipping adds.
-const int kMaxPolygon = 64;
+// Polygons cut on the stack: a band with two round ends and what clipping adds. Larger ones
+// (the outlines of long polylines and polygons) get buffers of their own.
+const int kStackPolygon = 128;
 
 // One edge of a polygon clip (Sutherland-Hodgman): keeps the part where inside(x, y) holds,
-// cutting each crossing edge where cross gives the crossing's parameter.
+// cutting each crossing edge where cross gives the crossing's parameter. At most `capacity`
+// points come out.
 template <class Inside, class Cross>
-int clipAgainst(const double* xs, const double* ys, int n, double* outX, double* outY, Inside inside, Cross cross)
+int clipAgainst(const double* xs, const double* ys, int n, double* outX, double* outY, int capacity, Inside inside,
+                Cross cross)
 {
     int m = 0;
     for (int i = 0; i < n; ++i) {
-        const int j = (i + 1) % n;
+        const int j = i + 1 < n ? i + 1 : 0;
         const bool in1 = inside(xs[i], ys[i]);
         const bool in2 = inside(xs[j], ys[j]);
-        if (in1 && m < kMaxPolygon) {
+        if (in1 && m < capacity) {
             outX[m] = xs[i];
             outY[m] = ys[i];
             ++m;
         }
-        if (in1 != in2 && m < kMaxPolygon) {
+        if (in1 != in2 && m < capacity) {
             const double t = cross(xs[i], ys[i], xs[j], ys[j]);
             outX[m] = xs[i] + (xs[j] - xs[i]) * t;
             outY[m] = ys[i] + (ys[j] - ys[i]) * t;
@@ -325,46 +330,135 @@ int Shape::prepareOperation(double lineWidth)
     return surface != nullptr;
 }
 
-void Shape::fillWorldPolygon(const double* xs, const double* ys, int count)
+int Shape::placePath()
+{
+    if (!path || !ensure(workPoints))
+        return 0;
+    if (path != workPoints && !workPoints->copyPoints(path))
+        return 0;
+    path = workPoints;
+    if (hasRotation() && !workPoints->rotateAbout(rotationCentreX, rotationCentreY, rotationAngle))
+        return 0;
+    if (offsetX == 0.0 && offsetY == 0.0 && offsetZ == 0.0)
+        return 1;
+    return workPoints->translate(offsetX, offsetY, offsetZ);
+}
+
+int Shape::pathIsFinite() const
+{
+    if (!path)
+        return 0;
+    BlockLock data(*path);
+    if (!data && path->count > 0)
+        return 0;
+    const Point* p = data.data<Point>();
+    for (int i = 0; i < path->count; ++i) {
+        if (!std::isfinite(p[i].x) || !std::isfinite(p[i].y))
+            return 0;
+    }
+    return 1;
+}
+
+int Shape::worldPolygonToDevice(const double* xs, const double* ys, int count, IntPolygon& polygon)
 {
     ViewParams* view = viewParams();
-    if (!view || !surface || count < 3 || count > kMaxPolygon)
-        return;
-    double ax[kMaxPolygon], ay[kMaxPolygon], bx[kMaxPolygon], by[kMaxPolygon];
+    polygon.count = 0;
+    if (!view || count < 3)
+        return 0;
     const double* px = xs;
     const double* py = ys;
     int n = count;
+    // Each cut adds a point where the outline crosses the box's side; twice the points and a
+    // margin hold every outline that crosses each side fewer times than it has points.
+    const long long capacity = MathUtil::minInt(count, 100000000) * 2LL + 16;
+    double stack[4][kStackPolygon];
+    std::unique_ptr<double[]> heap;
+    double *ax = stack[0], *ay = stack[1], *bx = stack[2], *by = stack[3];
     if (culling()) {
+        if (capacity > kStackPolygon) {
+            heap.reset(new (std::nothrow) double[4 * capacity]);
+            if (!heap)
+                return 0;
+            ax = heap.get(), ay = ax + capacity, bx = ay + capacity, by = bx + capacity;
+        }
+        const int cap = static_cast<int>(capacity);
         const double l = clipLeft, t = clipTop, r = clipRight, b = clipBottom;
-        n = clipAgainst(px, py, n, ax, ay, [l](double x, double) { return x >= l; },
+        n = clipAgainst(px, py, n, ax, ay, cap, [l](double x, double) { return x >= l; },
                         [l](double x1, double, double x2, double) { return (l - x1) / (x2 - x1); });
-        n = clipAgainst(ax, ay, n, bx, by, [r](double x, double) { return x <= r; },
+        n = clipAgainst(ax, ay, n, bx, by, cap, [r](double x, double) { return x <= r; },
                         [r](double x1, double, double x2, double) { return (r - x1) / (x2 - x1); });
-        n = clipAgainst(bx, by, n, ax, ay, [t](double, double y) { return y >= t; },
+        n = clipAgainst(bx, by, n, ax, ay, cap, [t](double, double y) { return y >= t; },
                         [t](double, double y1, double, double y2) { return (t - y1) / (y2 - y1); });
-        n = clipAgainst(ax, ay, n, bx, by, [b](double, double y) { return y <= b; },
+        n = clipAgainst(ax, ay, n, bx, by, cap, [b](double, double y) { return y <= b; },
                         [b](double, double y1, double, double y2) { return (b - y1) / (y2 - y1); });
         px = bx;
         py = by;
     }
-    if (n < 3)
-        return;
-    IntPolygon polygon;
+    if (n < 3 || !polygon.reserve(n + 1, 0))
+        return 0;
     IntPoint previous;
     for (int i = 0; i < n; ++i) {
         if (!std::isfinite(px[i]) || !std::isfinite(py[i]))
-            return;
+            return 0;
         IntPoint device;
         view->worldToDeviceForOp(op, px[i], py[i], &device);
         if (i > 0 && device.equals(previous))
             continue;
         if (!polygon.addPoint(device))
-            return;
+            return 0;
         previous = device;
     }
-    if (polygon.count < 3 || !polygon.close())
+    return polygon.count >= 3 && polygon.close();
+}
+
+void Shape::fillWorldPolygon(const double* xs, const double* ys, int count)
+{
+    IntPolygon polygon;
+    if (surface && worldPolygonToDevice(xs, ys, count, polygon))
+        surface->fillPolygon(effectiveColour, polygon);
+}
+
+void Shape::fillWorldPolygon(const PointArray& points)
+{
+    IntPolygon polygon;
+    if (surface && worldPolygonToDevice(points, 0.0, 0.0, polygon))
+        surface->fillPolygon(effectiveColour, polygon);
+}
+
+int Shape::worldPolygonToDevice(const PointArray& points, double dx, double dy, IntPolygon& polygon)
+{
+    const int n = points.count;
+    polygon.count = 0;
+    if (n < 3)
+        return 0;
+    std::unique_ptr<double[]> xy(new (std::nothrow) double[2 * static_cast<size_t>(n)]);
+    BlockLock data(const_cast<PointArray&>(points)); // read only
+    if (!xy || !data)
+        return 0;
+    const Point* p = data.data<Point>();
+    for (int i = 0; i < n; ++i) {
+        xy[i] = p[i].x + dx;
+        xy[n + i] = p[i].y + dy;
+    }
+    return worldPolygonToDevice(xy.get(), xy.get() + n, n, polygon);
+}
+
+void Shape::drawThinSegment(double px, double py, double qx, double qy)
+{
+    ViewParams* view = viewParams();
+    if (!view || !surface)
         return;
-    surface->fillPolygon(effectiveColour, polygon);
+    if (culling() && !viewArea.clipSegmentInPlace(&px, &py, &qx, &qy))
+        return;
+    IntPoint a, b;
+    view->worldToDeviceForOp(op, px, py, &a);
+    view->worldToDeviceForOp(op, qx, qy, &b);
+    if (!thinPenSelected) {
+        // Without a new pen the surface's held pen draws the line.
+        (void)surface->selectPen(PenSpec(effectiveColour, 1, 1));
+        thinPenSelected = 1;
+    }
+    surface->drawLine(a.x, a.y, b.x, b.y);
 }
 
 // --- caps ---

@@ -9,6 +9,7 @@ class DeviceContext;
 class DibImage;
 class DocumentContext;
 class DoubleRect;
+class IntPolygon;
 class PdfWriter;
 class Point;
 class PointArray;
@@ -304,14 +305,51 @@ public:
     CornerRounding* cornerRounding = nullptr;
 
 protected:
+    // The member functions that write one stroked path to PostScript or to PDF, in paper
+    // millimetres from drawing coordinates.
+    struct StrokeWriter {
+        int (Shape::*newPath)(); // null where the language has none
+        int (Shape::*moveTo)(double, double);
+        int (Shape::*lineTo)(double, double);
+        int (Shape::*closePath)();
+        int (Shape::*setDash)(int, double);
+        int (Shape::*setWidth)(double);
+        int (Shape::*stroke)();
+    };
+    [[nodiscard]] static const StrokeWriter& postScriptStrokes();
+    [[nodiscard]] static const StrokeWriter& pdfStrokes();
+    // One stroked path through a writer: the dash pattern of line type t for a path of
+    // pathLength (drawing units) and the width (paper millimetres) first, then the path, closed
+    // when asked. The points are drawing coordinates placed already (no offset is added).
+    [[nodiscard]] int strokeOutputPath(const StrokeWriter& writer, int t, double width, double pathLength,
+                                       const double* xs, const double* ys, int count, int closed);
+    [[nodiscard]] int strokeOutputPath(const StrokeWriter& writer, int t, double width, double pathLength,
+                                       const PointArray& points, int closed);
+
     // The common preparation of a device or PostScript operation (op already stored): the
     // operation filter, the view mapping, the sub-objects and viewArea bound to the context,
     // viewArea set to the screen grown by half lineWidth (paper millimetres), and the surface.
     // 0 when one of them is missing.
     [[nodiscard]] int prepareOperation(double lineWidth);
+    // path becomes a copy of its points (held in workPoints) rotated by the rotation, when it
+    // has one, and moved by the offset: the points every output of the operation draws, so that
+    // the offset is applied once. 0 without points or when the copy failed.
+    [[nodiscard]] int placePath();
+    // 1 when every point of path has finite coordinates (a shape with any other draws nothing).
+    [[nodiscard]] int pathIsFinite() const;
     // Fills a polygon of drawing points (closed by the fill) in effectiveColour on the surface,
     // clipped first to the screen grown by the line width while culling.
     void fillWorldPolygon(const double* xs, const double* ys, int count);
+    void fillWorldPolygon(const PointArray& points);
+    // The device polygon of drawing points for the operation, cut as fillWorldPolygon cuts it,
+    // consecutive equal device points dropped, closed. 0 when fewer than three points remain or
+    // a point is not finite.
+    [[nodiscard]] int worldPolygonToDevice(const double* xs, const double* ys, int count, IntPolygon& polygon);
+    // The same for a point list, each point moved by (dx, dy).
+    [[nodiscard]] int worldPolygonToDevice(const PointArray& points, double dx, double dy, IntPolygon& polygon);
+    // A one-pixel line in effectiveColour between two drawing points, cut to viewArea while
+    // culling. The pen is selected on the first line after thinPenSelected is cleared.
+    void drawThinSegment(double px, double py, double qx, double qy);
 
     // The screen in drawing units, grown by one line width: where polygons are cut before
     // they are mapped, so that no mapped vertex needs clamping.
@@ -320,7 +358,13 @@ protected:
     double clipRight = 0.0;
     double clipBottom = 0.0;
 
+    // Set once the one-pixel pen of the operation is selected into the surface.
+    int thinPenSelected = 0;
+
 private:
+    template <class PointAt>
+    [[nodiscard]] int strokeOutputPathWith(const StrokeWriter& writer, int t, double width, double pathLength,
+                                           int count, int closed, PointAt pointAt);
     // The colour for the operation from a sub-object's own colour: without the sub-object (own
     // null) the effective colour, without a view updater the own colour as stored (0 for both);
     // 1 when the sub-object's tint is still to be applied.

@@ -278,3 +278,61 @@ int Shape::psCurvePoints(const PointArray& list, int first, int last, int scaled
 {
     return walkCurves(list, first, last, scaled, withOffset, &Shape::psCurveTo);
 }
+
+// --- stroked paths (PostScript and PDF) ---
+
+const Shape::StrokeWriter& Shape::postScriptStrokes()
+{
+    static const StrokeWriter writer = {&Shape::psNewPath,   &Shape::psMoveToScaled,  &Shape::psLineToScaled,
+                                        &Shape::psClosePath, &Shape::psSetDashScaled, &Shape::psSetLineWidth,
+                                        &Shape::psStroke};
+    return writer;
+}
+
+const Shape::StrokeWriter& Shape::pdfStrokes()
+{
+    static const StrokeWriter writer = {nullptr,              &Shape::pdfMoveToScaled,  &Shape::pdfLineToScaled,
+                                        &Shape::pdfClosePath, &Shape::pdfSetDashScaled, &Shape::pdfSetLineWidth,
+                                        &Shape::pdfStroke};
+    return writer;
+}
+
+template <class PointAt>
+int Shape::strokeOutputPathWith(const StrokeWriter& writer, int t, double width, double pathLength, int count,
+                                int closed, PointAt pointAt)
+{
+    if (count < 1)
+        return 1;
+    // The pattern and the width first: PDF takes no state changes inside a path.
+    if (!(this->*writer.setDash)(t, pathLength) || !(this->*writer.setWidth)(width))
+        return 0;
+    if (writer.newPath && !(this->*writer.newPath)())
+        return 0;
+    double x = 0.0, y = 0.0;
+    if (!pointAt(0, x, y) || !(this->*writer.moveTo)(x, y))
+        return 0;
+    for (int i = 1; i < count; ++i) {
+        if (!pointAt(i, x, y) || !(this->*writer.lineTo)(x, y))
+            return 0;
+    }
+    if (closed && !(this->*writer.closePath)())
+        return 0;
+    return (this->*writer.stroke)();
+}
+
+int Shape::strokeOutputPath(const StrokeWriter& writer, int t, double width, double pathLength, const double* xs,
+                            const double* ys, int count, int closed)
+{
+    return strokeOutputPathWith(writer, t, width, pathLength, count, closed, [&](int i, double& x, double& y) {
+        x = xs[i];
+        y = ys[i];
+        return 1;
+    });
+}
+
+int Shape::strokeOutputPath(const StrokeWriter& writer, int t, double width, double pathLength,
+                            const PointArray& points, int closed)
+{
+    return strokeOutputPathWith(writer, t, width, pathLength, points.count, closed,
+                                [&](int i, double& x, double& y) { return outputPoint(points, i, 0, 0, x, y); });
+}

@@ -1,0 +1,3 @@
+#include "shapes/ArcBreaklineShape.h"
+
+ArcBreaklineShape::ArcBreaklineShape() { flattensArcs = 1; }

@@ -1,0 +1,3 @@
+#include "shapes/ArcPolygonShape.h"
+
+ArcPolygonShape::ArcPolygonShape() { flattensArcs = 1; }
