@@ -108,10 +108,12 @@ int BufferedSettingsFile::readKey()
     return result;
 }
 
+int BufferedSettingsFile::readTypedValue(char (&text)[kValueSize]) { return !error && readValue(text, kValueSize); }
+
 int BufferedSettingsFile::readInt(int& value)
 {
     char text[kValueSize];
-    if (error || !readValue(text, sizeof text))
+    if (!readTypedValue(text))
         return 0;
     value = StringUtil::parseInt(text);
     return 1;
@@ -129,7 +131,7 @@ int BufferedSettingsFile::readLong(long& value)
 int BufferedSettingsFile::readBool(int& value)
 {
     char text[kValueSize];
-    if (error || !readValue(text, sizeof text))
+    if (!readTypedValue(text))
         return 0;
     value = StringUtil::equals(text, "TRUE");
     return 1;
@@ -138,7 +140,7 @@ int BufferedSettingsFile::readBool(int& value)
 int BufferedSettingsFile::readDouble(double& value)
 {
     char text[kValueSize];
-    if (error || !readValue(text, sizeof text))
+    if (!readTypedValue(text))
         return 0;
     value = StringUtil::parseDouble(text);
     return 1;

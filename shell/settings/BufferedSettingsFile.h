@@ -76,6 +76,8 @@ private:
     // storing for good (*full). 0 when the file ended.
     [[nodiscard]] int storeChar(unsigned char c, char* buffer, int size, int& used, bool& full);
     void clearFlags();
+    // One value of a typed reader; 0 in the error state or when the file ended.
+    [[nodiscard]] int readTypedValue(char (&text)[kValueSize]);
     [[nodiscard]] int formatAndWrite(double value, int decimals, int rounding, int more, int lineEnd);
 
     SettingsKeyTable keys;

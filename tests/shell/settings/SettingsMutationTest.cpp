@@ -63,8 +63,11 @@ TEST(SettingsMutation, EveryTruncationAndThousandsOfMutationsLoadWithoutFault)
     ASSERT_GT(good.size(), 5000u);
     const auto start = std::chrono::steady_clock::now();
 
-    for (size_t length = 0; length < good.size(); ++length)
+    for (size_t length = 0; length < good.size(); ++length) {
         loadBad(good.substr(0, length));
+        if (HasFatalFailure())
+            FAIL() << "cut at " << length;
+    }
 
     // Bytes that steer the reader: delimiters, quotes, digits, signs, line ends, lead bytes.
     const char interesting[] = "[]=,\"-0912\r\n \x81\x83\x5B\x5C\xFF\x00";
@@ -92,6 +95,8 @@ TEST(SettingsMutation, EveryTruncationAndThousandsOfMutationsLoadWithoutFault)
                 bytes = "[";
         }
         loadBad(bytes);
+        if (HasFatalFailure())
+            FAIL() << "round " << round;
     }
     EXPECT_TRUE(boxes.shown().empty());
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
