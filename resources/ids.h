@@ -144,3 +144,12 @@
 #define IDB_BUTTON_FACES          103
 #define IDB_BUTTON_FACES_PRESSED  104
 #define IDB_BUTTON_FACES_DISABLED 105
+
+// 作画環境 (101): the pick colour swatch with its mode list, the screen resolution with its
+// up-down, and 初期値にする.
+#define IDD_DRAW_ENVIRONMENT  101
+#define IDC_ENV_PICK_COLOUR   1000
+#define IDC_ENV_ENCLOSE_MODE  1001
+#define IDC_ENV_DPI           1004
+#define IDC_ENV_DPI_UPDOWN    1005
+#define IDC_ENV_RESET         1006

@@ -5,12 +5,15 @@
 #include "platform/EventRouter.h"
 #include "platform/HelpCall.h"
 #include "platform/StringUtil.h"
+#include "document/DocumentContext.h"
 #include "shell/DocumentWindow.h"
+#include "shell/DrawEnvironmentDialog.h"
 #include "shell/FrameCommands.h"
 #include "shell/ShortcutKeys.h"
 #include "shell/SplashScreen.h"
 #include "shell/ToolbarHolder.h"
 #include "shell/panes/WorkspaceLayout.h"
+#include "views/ViewMapping.h"
 
 namespace {
 
@@ -38,6 +41,19 @@ template <size_t N> void setStates(WorkspaceLayout& panes, const int (&commands)
 }
 
 const char kHelpFile[] = "KorvaneHelp.chm";
+
+// After the drawing environment: the active drawing's view maps at the new resolution (scroll
+// ranges, caption and redraw, as a zoom does); a view of another kind gets its caption again.
+void refreshForResolution(DocumentWindow* active)
+{
+    if (!active)
+        return;
+    auto* mapping = active->context ? dynamic_cast<ViewMapping*>(active->context->view) : nullptr;
+    if (mapping)
+        (void)mapping->setZoomTo(mapping->zoom); // the zoom in force is always usable
+    else
+        active->refreshTitle();
+}
 const int kMenuTextSize = MainFrame::kMenuTextSize;
 
 // The menu's own text of an item, read once before it is first replaced.
@@ -224,8 +240,9 @@ int MainFrame::runMenuCommand(int id)
             active->zoomOut();
         return 1;
     case CMD_ENVIRONMENT:
-        // The drawing-environment dialog is not part of this build yet.
         endActiveTool();
+        (void)editDrawEnvironment(); // the view is refreshed whatever the answer
+        refreshForResolution(activeDocument());
         return 1;
     case CMD_SAVE:
         endActiveTool();

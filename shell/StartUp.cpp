@@ -11,6 +11,8 @@
 #include "resources/ids.h"
 #include "platform/MessageBoxes.h"
 #include "shell/MainFrame.h"
+#include "shell/settings/AppSettingsFile.h"
+#include "shell/settings/SettingsHooks.h"
 #include "views/ViewMapping.h"
 
 namespace {
@@ -43,6 +45,8 @@ void nameApplication(Application& app)
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
     documentMemberFactories.viewParams = makeDrawingView;
+    settingsHooks.loadSettings = loadAppSettings;
+    settingsHooks.saveSettings = saveAppSettings;
 }
 
 int initApplication()

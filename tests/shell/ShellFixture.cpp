@@ -80,6 +80,8 @@ void FrameTest::SetUp()
     shellTrace().clear();
     windowsMade = 0;
     nameApplication(*theApplication);
+    // The frame tests neither read nor write the settings file; its own tests do.
+    settingsHooks = SettingsHooks();
     app->showCommand = SW_HIDE;
     frameFactories.documentWindow = [](MainFrame&) -> DocumentWindow* {
         return new ScriptedWindow(std::to_string(++windowsMade) + ": ");

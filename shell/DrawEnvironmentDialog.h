@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/Dialog.h"
+
+class ColorDialog;
+class DrawEnvironmentEdit;
+
+// 作画環境 (resource 101): the pick colour (a swatch that opens the colour chooser), the enclose
+// mode ("全体を囲む", "一部を囲む") and the screen resolution (10 to 200 dpi with its up-down) of a
+// working copy. The swatch shows and chooses through the chooser, which holds the pick colour
+// while the dialog runs. OK takes the resolution (kept within 10..200, whatever was typed) and
+// the mode into the copy and ends with 1; キャンセル ends with 2 and takes nothing; 初期値にする
+// puts the copy and the chooser back to 72 dpi, WHOLE and cyan and shows them.
+class DrawEnvironmentDialog : public Dialog {
+public:
+    DrawEnvironmentDialog(DrawEnvironmentEdit& edit, ColorDialog& chooser) : edit_(edit), chooser_(chooser) {}
+
+    // The dialog's result, -1 when it could not be shown.
+    [[nodiscard]] int run();
+    [[nodiscard]] int handleMessage() override;
+
+private:
+    void declareControls();
+    void fillControls();
+    void choosePickColour();
+    void takeFields();
+
+    DrawEnvironmentEdit& edit_;
+    ColorDialog& chooser_;
+};
+
+// 作図環境: the dialog on copies of the application's resolution and pick settings, which take
+// them on OK. The dialog's result.
+[[nodiscard]] int editDrawEnvironment();

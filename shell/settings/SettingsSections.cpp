@@ -1,0 +1,108 @@
+#include "shell/settings/SettingsSections.h"
+
+#include "document/FolderMemory.h"
+#include "document/LayerTable.h"
+#include "document/PartsLibrary.h"
+#include "document/SheetSettings.h"
+#include "shell/DrawEnvironmentEdit.h"
+#include "shell/GlobalManagers.h"
+#include "shell/settings/SettingsFile.h"
+#include "shell/settings/SettingsIds.h"
+#include "shell/settings/SettingsSectionOwner.h"
+
+namespace {
+
+// Screen resolution and pick settings.
+class DrawEnvironmentOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return theScreenResolution && thePickSettings; }
+    [[nodiscard]] int readSection(SettingsFile& file) override
+    {
+        DrawEnvironmentEdit edit;
+        return edit.readSection(file);
+    }
+    [[nodiscard]] int writeSection(SettingsFile& file) override
+    {
+        const DrawEnvironmentEdit edit;
+        return file.writeSection(settings_id::DrawEnvironment) && edit.writeKeys(file);
+    }
+};
+
+// An application object with a section reader and writer of its own, reached through its global.
+template <typename T, T** Global, int (T::*Read)(SettingsFile&), int (T::*Write)(SettingsFile&) const>
+class GlobalOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return *Global != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override { return ((*Global)->*Read)(file); }
+    [[nodiscard]] int writeSection(SettingsFile& file) override { return ((*Global)->*Write)(file); }
+};
+
+// The paper defaults are a sheet in this build; another paper class has no section.
+class PaperDefaultsOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return sheet() != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override { return sheet()->readIni(file); }
+    [[nodiscard]] int writeSection(SettingsFile& file) override { return sheet()->writeIni(file); }
+
+private:
+    [[nodiscard]] static SheetSettings* sheet() { return dynamic_cast<SheetSettings*>(thePaperDefaults); }
+};
+
+// Parts library 1, 2 or 3, once made.
+template <int Number> class PartsLibraryOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return existingPartsLibrary(Number) != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override
+    {
+        return existingPartsLibrary(Number)->readSettings(file);
+    }
+    [[nodiscard]] int writeSection(SettingsFile& file) override
+    {
+        return existingPartsLibrary(Number)->writeSettings(file);
+    }
+};
+
+DrawEnvironmentOwner drawEnvironmentOwner;
+GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemory::writeIni> folderMemoryOwner;
+PaperDefaultsOwner paperDefaultsOwner;
+GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
+PartsLibraryOwner<1> partsOwner1;
+PartsLibraryOwner<2> partsOwner2;
+PartsLibraryOwner<3> partsOwner3;
+
+} // namespace
+
+SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
+    {settings_id::DispToolbar, nullptr},
+    {settings_id::DrawEnvironment, &drawEnvironmentOwner},
+    {settings_id::FontChangeTable, nullptr},
+    {settings_id::ShortcutKeyTable, nullptr},
+    {settings_id::FileInfo, &folderMemoryOwner},
+    {settings_id::PsFontFaceTable, nullptr},
+    {settings_id::PdfFontFaceTable, nullptr},
+    {settings_id::Yousi, &paperDefaultsOwner},
+    {settings_id::Grid, nullptr},
+    {settings_id::LayerName, &layerTableOwner},
+    {settings_id::SetSenga, nullptr},
+    {settings_id::SetText, nullptr},
+    {settings_id::SetBezier, nullptr},
+    {settings_id::SetMeasure, nullptr},
+    {settings_id::InkInfo, nullptr},
+    {settings_id::Parts01, &partsOwner1},
+    {settings_id::Parts02, &partsOwner2},
+    {settings_id::Parts03, &partsOwner3},
+};
+
+SettingsSectionOwner** settingsOwnerSlot(int sectionId)
+{
+    for (SettingsSectionSlot& slot : settingsSections)
+        if (slot.sectionId == sectionId)
+            return &slot.owner;
+    return nullptr;
+}
+
+SettingsSectionOwner* presentSettingsOwner(int sectionId)
+{
+    SettingsSectionOwner** slot = settingsOwnerSlot(sectionId);
+    return slot && *slot && (*slot)->isPresent() ? *slot : nullptr;
+}

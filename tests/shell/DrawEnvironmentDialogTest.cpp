@@ -1,0 +1,180 @@
+// 作画環境 driven by posted messages: the resolution with its up-down range, the enclose mode and
+// the pick colour reach the application only by OK; 初期値にする gives 72 dpi, WHOLE and cyan;
+// and the frame's command refreshes the drawing's view at the new resolution.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "geometry/PickSettings.h"
+#include "platform/ColorDialog.h"
+#include "resources/ids.h"
+#include "shell/DrawEnvironmentDialog.h"
+#include "shell/FrameCommands.h"
+#include "shell/GlobalManagers.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/ScriptedMouse.h"
+#include "views/ScreenResolution.h"
+
+namespace {
+
+// The chooser answers with this colour.
+COLORREF chosen = RGB(1, 2, 3);
+BOOL answerChooser(CHOOSECOLORA* record)
+{
+    record->rgbResult = chosen;
+    return TRUE;
+}
+
+void command(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+// What the user does in one step.
+enum Action { TypeDpi, PickPart, ClickSwatch, Reset };
+struct Step {
+    Action action;
+    int dpi; // TypeDpi
+};
+
+// What the dialog shows.
+struct Shown {
+    int low, high;
+    std::string dpi;
+    int modeIndex;
+    std::string firstMode;
+};
+
+Shown shownIn(HWND dialog)
+{
+    Shown s{};
+    const LRESULT range = SendDlgItemMessageA(dialog, IDC_ENV_DPI_UPDOWN, UDM_GETRANGE, 0, 0);
+    s.low = HIWORD(range);
+    s.high = LOWORD(range);
+    char text[64] = "";
+    GetDlgItemTextA(dialog, IDC_ENV_DPI, text, sizeof text);
+    s.dpi = text;
+    s.modeIndex = static_cast<int>(SendDlgItemMessageA(dialog, IDC_ENV_ENCLOSE_MODE, CB_GETCURSEL, 0, 0));
+    SendDlgItemMessageA(dialog, IDC_ENV_ENCLOSE_MODE, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+    s.firstMode = text;
+    return s;
+}
+
+struct Environment {
+    int dpi;
+    int mode;
+    COLORREF colour;
+    bool operator==(const Environment& o) const { return dpi == o.dpi && mode == o.mode && colour == o.colour; }
+};
+
+Environment environmentNow()
+{
+    return {theScreenResolution->dpi(), thePickSettings->activeMode, thePickSettings->pickColour.colorRef};
+}
+
+// Runs the dialog with the steps, ends it with `button`, and says what it showed after the steps.
+int runDialog(ScriptedMouse& mouse, const std::vector<Step>& steps, int button, Shown& shown)
+{
+    return static_cast<int>(driveModalDialog([] { return editDrawEnvironment(); }, [&](HWND dialog) {
+        for (const Step& step : steps) {
+            switch (step.action) {
+            case TypeDpi:
+                SetDlgItemInt(dialog, IDC_ENV_DPI, static_cast<UINT>(step.dpi), FALSE);
+                break;
+            case PickPart:
+                SendDlgItemMessageA(dialog, IDC_ENV_ENCLOSE_MODE, CB_SETCURSEL, 1, 0);
+                break;
+            case ClickSwatch: {
+                POINT p = {4, 4};
+                ClientToScreen(GetDlgItem(dialog, IDC_ENV_PICK_COLOUR), &p);
+                mouse.rest(p.x, p.y);
+                SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+                break;
+            }
+            case Reset:
+                command(dialog, IDC_ENV_RESET);
+                break;
+            }
+        }
+        shown = shownIn(dialog);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    }));
+}
+
+} // namespace
+
+TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
+{
+    struct Case {
+        const char* what;
+        Environment before;
+        std::vector<Step> steps;
+        int button;
+        std::string shownDpi;
+        int shownMode;
+        Environment after;
+    };
+    const COLORREF cyan = RGB(0, 255, 255);
+    const Environment defaults{72, 1, cyan};
+    const Environment custom{96, 2, RGB(9, 9, 9)};
+    const Case cases[] = {
+        {"OK takes resolution, mode and colour", defaults, {{TypeDpi, 96}, {PickPart, 0}, {ClickSwatch, 0}}, IDOK,
+         "96", 1, {96, 2, RGB(1, 2, 3)}},
+        {"cancel after a new colour", defaults, {{ClickSwatch, 0}, {TypeDpi, 120}}, IDCANCEL, "120", 0, defaults},
+        {"reset, then cancel", custom, {{Reset, 0}}, IDCANCEL, "72", 0, custom},
+        {"reset, then OK", custom, {{Reset, 0}}, IDOK, "72", 0, defaults},
+        {"a new colour, then reset", custom, {{ClickSwatch, 0}, {Reset, 0}}, IDOK, "72", 0, defaults},
+        {"a typed resolution above the range", defaults, {{TypeDpi, 500}}, IDOK, "500", 0, {200, 1, cyan}},
+        {"a typed resolution below the range", defaults, {{TypeDpi, 0}}, IDOK, "0", 0, {10, 1, cyan}},
+    };
+    TestApplication app;
+    ScriptedMouse mouse;
+    ScopedHook<ChooseColorFunction> hook(setChooseColorFunction, answerChooser);
+    ScreenResolution resolution;
+    PickSettings pick;
+    ColorDialog chooser;
+    ScopedOverride r(theScreenResolution, &resolution);
+    ScopedOverride p(thePickSettings, &pick);
+    ScopedOverride c(theColorChooser, &chooser);
+    for (const Case& c : cases) {
+        resolution.setDpi(c.before.dpi);
+        pick.encloseMode = pick.activeMode = c.before.mode;
+        pick.pickColour.setRgbAndInks(GetRValue(c.before.colour), GetGValue(c.before.colour), GetBValue(c.before.colour));
+        Shown shown{};
+        EXPECT_EQ(runDialog(mouse, c.steps, c.button, shown), c.button) << c.what;
+        EXPECT_EQ(shown.low, 10) << c.what;
+        EXPECT_EQ(shown.high, 200) << c.what;
+        EXPECT_EQ(shown.dpi, c.shownDpi) << c.what;
+        EXPECT_EQ(shown.modeIndex, c.shownMode) << c.what;
+        EXPECT_EQ(shown.firstMode, "全体を囲む") << c.what;
+        EXPECT_TRUE(environmentNow() == c.after) << c.what << ": " << environmentNow().dpi << " dpi, mode "
+                                                 << environmentNow().mode << ", colour " << std::hex
+                                                 << environmentNow().colour;
+    }
+}
+
+TEST_F(FrameTest, TheEnvironmentCommandShowsTheNewResolutionInTheCaption)
+{
+    ScopedOverride<GlobalManagerFactories> hooks(globalManagerFactories);
+    createGlobals();
+    ScriptedWindow* window = addWindow();
+    ASSERT_TRUE(window);
+    char caption[256] = "";
+    GetWindowTextA(window->hwnd(), caption, sizeof caption);
+    ASSERT_NE(std::string(caption).find("72 dpi"), std::string::npos) << caption;
+    const auto pressOk = [&](HWND dialog) {
+        SetDlgItemInt(dialog, IDC_ENV_DPI, 96, FALSE);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    (void)driveModalDialog(
+        [&] {
+            SendMessageA(frame.hwnd(), WM_COMMAND, CMD_ENVIRONMENT, 0);
+            return INT_PTR(1);
+        },
+        pressOk);
+    GetWindowTextA(window->hwnd(), caption, sizeof caption);
+    EXPECT_NE(std::string(caption).find("96 dpi"), std::string::npos) << caption;
+    EXPECT_EQ(theScreenResolution->dpi(), 96);
+    destroyGlobals();
+}
