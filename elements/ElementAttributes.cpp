@@ -189,12 +189,14 @@ int Element::ensureAttribute(ElementAttribute which)
 #define KORVANE_ENSURE_MADE(type, name, binds)                                                                     \
     case ElementAttribute::name:                                                                                   \
         return ensureSlot(name##Slot, binds, context);
-#define KORVANE_ENSURE_LATER(type, name) case ElementAttribute::name:
+#define KORVANE_ENSURE_LATER(type, name)                                                                           \
+    case ElementAttribute::name:                                                                                   \
+        return 0; // a type that arrives with its element kind
         KORVANE_ELEMENT_ATTRIBUTES(KORVANE_ENSURE_MADE, KORVANE_ENSURE_LATER)
 #undef KORVANE_ENSURE_MADE
 #undef KORVANE_ENSURE_LATER
     default:
-        return 0; // a type that arrives with its element kind
+        return 0;
     }
 }
 
@@ -205,12 +207,14 @@ void Element::releaseAttribute(ElementAttribute which)
     case ElementAttribute::name:                                                                                   \
         releaseSlot(name##Slot);                                                                                   \
         break;
-#define KORVANE_RELEASE_LATER(type, name) case ElementAttribute::name:
+#define KORVANE_RELEASE_LATER(type, name)                                                                          \
+    case ElementAttribute::name:                                                                                   \
+        break; // nothing can have made it
         KORVANE_ELEMENT_ATTRIBUTES(KORVANE_RELEASE_MADE, KORVANE_RELEASE_LATER)
 #undef KORVANE_RELEASE_MADE
 #undef KORVANE_RELEASE_LATER
     default:
-        break; // nothing can have made it
+        break;
     }
 }
 
