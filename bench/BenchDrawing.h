@@ -12,6 +12,8 @@
 #include "document/TagIds.h"
 #include "elements/Element.h"
 #include "geometry/EntityAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/PointList.h"
 #include "views/tools/ElementEditor.h"
 
 namespace bench_drawing {
@@ -110,15 +112,31 @@ public:
     PointsReader points{values};
 };
 
+// 1: documents read into the element base's attribute holder instead of the bench's readers.
+inline int useElementHolder = 0;
+
 inline int BenchElement::readXmlAttributes()
 {
-    values = static_cast<Holder*>(currentXmlContext()->attributeHolder())->values;
+    Element* holder = currentXmlContext()->attributeHolder();
+    if (auto* own = dynamic_cast<Holder*>(holder)) {
+        values = own->values;
+        return 1;
+    }
+    const PointList* list = holder->vertices();
+    if (!holder->lineWidth() || !list)
+        return 0;
+    values.layer = holder->layer;
+    values.size = holder->lineWidth()->width;
+    for (int i = 0; i < 2; ++i) {
+        values.xy[2 * i] = list->getX(i);
+        values.xy[2 * i + 1] = list->getY(i);
+    }
     return 1;
 }
 
 class BenchDocument : public Document {
 protected:
-    Element* makeAttributeHolder() override { return new Holder; }
+    Element* makeAttributeHolder() override { return useElementHolder ? Document::makeAttributeHolder() : new Holder; }
 };
 
 class Pages : public PageList {

@@ -33,6 +33,7 @@ bool isRoutedAttributeTag(int id)
     switch (id) {
     case tag_id::layer:
     case tag_id::group:
+    case tag_id::unique:
     case tag_id::rgbColor:
     case tag_id::cmykPercent:
     case tag_id::edge:

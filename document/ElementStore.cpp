@@ -189,6 +189,17 @@ int ElementStore::updateElement(int id, ElementIndexEntry* entry)
     return 1;
 }
 
+int ElementStore::updateEntry(int id, const ElementIndexEntry& entry)
+{
+    ElementIndexEntry stored;
+    if (!isReady() || !isLive(id) || !indexTable->copyEntry(id, &stored))
+        return 0;
+    stored.serial = entry.serial;
+    stored.kind = entry.kind;
+    stored.layer = entry.layer;
+    return indexTable->putEntry(id, stored);
+}
+
 void ElementStore::freeRecordBlocks(const ElementIndexEntry& entry)
 {
     pool->releaseChain(entry.firstBlock, entry.blockCount);

@@ -41,6 +41,9 @@ public:
     // serial, kind and layer from entry and hands the merged entry back; page, group and the
     // chain links stay.
     [[nodiscard]] int updateElement(int id, ElementIndexEntry* entry);
+    // The entry alone: serial, kind and layer (words 3, 5 and 6) from entry; the record and the
+    // other words stay. The chains are not relinked, so a caller changing the kind must not.
+    [[nodiscard]] int updateEntry(int id, const ElementIndexEntry& entry);
     // Unlinks the element and releases its id (and its blocks while reuse is allowed); out gets
     // the entry as it was, the image that reinsertElement takes back.
     [[nodiscard]] int deleteElement(int id, ElementIndexEntry* out);

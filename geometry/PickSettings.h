@@ -42,6 +42,10 @@ public:
     [[nodiscard]] int readModeSetting(SettingsFile& file);
     [[nodiscard]] int writeModeSetting(SettingsFile& file, int key) const;
 
+    // How a picked element shows: 1 its handles, 2 the element in the pick colour, 3 its point
+    // marks. The chosen enclose mode is the number read.
+    [[nodiscard]] int pickStyle() const { return encloseMode; }
+
     int encloseMode = kWhole;
     int activeMode = kWhole;
     RgbColor pickColour;

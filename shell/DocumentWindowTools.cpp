@@ -5,6 +5,7 @@
 #include "dialogs/defaults/PictureDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
+#include "elements/Element.h"
 #include "elements/ElementKind.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseState.h"
@@ -16,6 +17,9 @@
 #include "views/ViewParams.h"
 #include "views/ZoomRules.h"
 #include "views/tools/SelectTool.h"
+
+// The text elements post the same event after a tool run of their own.
+static_assert(EV_TOOL_RUN_DONE == Element::kToolButtonsEvent, "one event brings the toolbar buttons up to date");
 
 int (*DocumentWindow::toolbarHoldsCurrentTool)(int toolbar) = nullptr;
 

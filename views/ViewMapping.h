@@ -132,6 +132,8 @@ public:
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override;
     // nextMousePoint with a step that never blocks.
     [[nodiscard]] int pollMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage);
+    // The free pollMouseButtons below.
+    [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     [[nodiscard]] int waitClick(int kind) override;
     [[nodiscard]] int mouseWorldXY(double& x, double& y) override;
 

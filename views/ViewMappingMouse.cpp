@@ -59,6 +59,8 @@ int pollMouseButtons(int& left, int& right)
     return 1;
 }
 
+int ViewMapping::pollMouseButtons(int& left, int& right) { return ::pollMouseButtons(left, right); }
+
 int ViewMapping::readMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
 {
     left = right = 0;

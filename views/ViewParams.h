@@ -114,6 +114,13 @@ public:
         left = right = 0;
         return 0;
     }
+    // Pumps one event, then reads the left and right buttons; 0 once the application quits (the
+    // default, a view without a window, answers 0 at once).
+    [[nodiscard]] virtual int pollMouseButtons(int& left, int& right)
+    {
+        left = right = 0;
+        return 0;
+    }
     // Polls until a button goes down: 11 left, 21 right, 31 when the loop is interrupted, -1 when
     // the poll fails (the default).
     [[nodiscard]] virtual int waitClick(int kind)

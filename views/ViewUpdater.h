@@ -2,6 +2,7 @@
 // Interface header: the operations that the folders below call; no internals of this folder.
 #include "geometry/InkColor.h"
 #include "geometry/PickSettings.h"
+#include "platform/IntRect.h"
 #include "shapes/ShapeOp.h"
 
 class DeviceContext;
@@ -87,4 +88,27 @@ public:
         }
         out = result;
     }
+
+    // What the elements ask while they draw on the overlay: the painter copied into the overlay
+    // and the overlay shown in the window over a device rectangle (the whole overlay by
+    // default); the view's drawing clipped to its client rectangle and the clip removed.
+    virtual void copyPainterToOverlay(const IntRect& area)
+    {
+        (void)area;
+        copyPainterToOverlay();
+    }
+    virtual void flushOverlay(const IntRect& area)
+    {
+        (void)area;
+        flushOverlay();
+    }
+    virtual void clipToView() {}
+    virtual void resetClip() {}
+    // The element redraws leave out (its id, 0 for none), the mark of the element in edit, and
+    // whether the selection marks are shown.
+    virtual void setSkippedNumber(int id) { (void)id; }
+    [[nodiscard]] virtual int skippedNumber() const { return 0; }
+    virtual void setInEditMark(int on) { (void)on; }
+    [[nodiscard]] virtual int inEditMark() const { return 0; }
+    [[nodiscard]] virtual int marksShown() const { return 0; }
 };

@@ -15,4 +15,6 @@ public:
     virtual void setOwner(DocumentContext* owner) = 0;
     virtual int editSettings() = 0;
     virtual int batchEdit() = 0;
+    // The layer new elements of the record's kinds take.
+    [[nodiscard]] virtual int getLayer() { return 100; }
 };

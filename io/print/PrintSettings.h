@@ -25,6 +25,12 @@ public:
     [[nodiscard]] virtual double outputLengthToPixels(double millimetres) { return millimetres; }
     [[nodiscard]] virtual double outputPixelsToLength(double pixels) { return pixels; }
 
+    // The print record's page offsets (horizontal, vertical; drawing units) and the rotation
+    // angle (degrees) of the printed page; 0 by default.
+    [[nodiscard]] virtual double horizontalOffset() { return 0.0; }
+    [[nodiscard]] virtual double verticalOffset() { return 0.0; }
+    [[nodiscard]] virtual double rotationAngle() { return 0.0; }
+
     // The PostScript output while a PostScript job runs; null otherwise (the default).
     [[nodiscard]] virtual PsOutput* psOutput() { return nullptr; }
 

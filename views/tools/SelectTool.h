@@ -2,6 +2,8 @@
 // Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
+class Point;
+class PointList;
 
 // The select and edit tool. Only the operations that the document context forwards and that
 // undo and redo call are declared here.
@@ -65,4 +67,27 @@ public:
     // Lets the user click an element of the current page; its id, or a negative value when the
     // click hit none.
     [[nodiscard]] virtual int pickElement() { return -1; }
+
+    // What the elements ask of the tool's cursor and marks (a tool without view: nothing, 0).
+    // 1 when a drawing point lies under the cursor's pick box.
+    [[nodiscard]] virtual int isUnderCursor(const Point& point)
+    {
+        (void)point;
+        return 0;
+    }
+    // The select tool's marks on the surface of an operation: one side of an extent box, a
+    // handle mark (active or not), the filled mark of a point.
+    virtual void drawExtentSide(int operation, const Point& from, const Point& to)
+    {
+        (void)operation, (void)from, (void)to;
+    }
+    virtual void drawHandleMark(int operation, const Point& at, int active) { (void)operation, (void)at, (void)active; }
+    virtual void drawPointMark(int operation, const Point& at) { (void)operation, (void)at; }
+    // The outline test at the cursor: the points, the width (drawing units), the line position,
+    // whether the edge is drawn and whether the inside counts.
+    [[nodiscard]] virtual int hitOutline(const PointList& points, double width, int position, int edge, int inside)
+    {
+        (void)points, (void)width, (void)position, (void)edge, (void)inside;
+        return 0;
+    }
 };

@@ -1,0 +1,364 @@
+// The element's attribute sub-objects (ensure, release, copy) and the element as the document's
+// attribute holder: the object that reads each attribute tag of an element's section.
+#include "elements/Element.h"
+
+#include <new>
+#include <type_traits>
+#include <utility>
+
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/FileNameValue.h"
+#include "document/TagIds.h"
+#include "geometry/AttributeIo.h"
+#include "geometry/DoubleValue.h"
+#include "geometry/DrawLineAttribute.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/EntityAttribute.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/GrayValue.h"
+#include "geometry/GroupNumber.h"
+#include "geometry/HatchAttributes.h"
+#include "geometry/InkColor.h"
+#include "geometry/LayerNumber.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/LineAttribute.h"
+#include "geometry/LineCapAttribute.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/LineTypeAttribute.h"
+#include "geometry/MarginAttribute.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "geometry/PointList.h"
+#include "geometry/TextSpacingAttribute.h"
+#include "geometry/XmlContext.h"
+#include "platform/Pen.h"
+
+namespace {
+
+// Which links a sub-object type has: the file being read or written (xmlContext or xmlLink) and
+// the drawing whose paper and grid its values follow (owner).
+template <class T, class = void> struct HasXmlContext : std::false_type {};
+template <class T> struct HasXmlContext<T, std::void_t<decltype(std::declval<T&>().xmlContext = nullptr)>> : std::true_type {};
+template <class T, class = void> struct HasXmlLink : std::false_type {};
+template <class T> struct HasXmlLink<T, std::void_t<decltype(std::declval<T&>().xmlLink = nullptr)>> : std::true_type {};
+template <class T, class = void> struct HasOwner : std::false_type {};
+template <class T>
+struct HasOwner<T, std::void_t<decltype(std::declval<T&>().owner = std::declval<DrawingOwner*>())>> : std::true_type {};
+template <class T, class = void> struct HasCopyFrom : std::false_type {};
+template <class T>
+struct HasCopyFrom<T, std::void_t<decltype(std::declval<T&>().copyFrom(std::declval<const T*>()))>> : std::true_type {};
+template <class T, class = void> struct HasAssign : std::false_type {};
+template <class T>
+struct HasAssign<T, std::void_t<decltype(std::declval<T&>().assign(std::declval<const T*>()))>> : std::true_type {};
+
+// Makes the sub-object of a slot when it is absent (its type's defaults) and refreshes its links.
+template <class T> int ensureSlot(T*& slot, int binds, DocumentContext* context)
+{
+    if (!slot)
+        slot = new (std::nothrow) T;
+    if (!slot)
+        return 0;
+    if constexpr (HasOwner<T>::value) {
+        if (context)
+            slot->owner = context;
+    }
+    if (binds) {
+        XmlContext* file = XmlContext::current();
+        if constexpr (HasXmlContext<T>::value)
+            slot->xmlContext = file;
+        if constexpr (HasXmlLink<T>::value)
+            slot->xmlLink = file;
+    }
+    return 1;
+}
+
+template <class T> void releaseSlot(T*& slot)
+{
+    delete slot;
+    slot = nullptr;
+}
+
+// The value of one sub-object into another of its type. A pen is never copied: its GDI object
+// belongs to the element that made it.
+template <class T> int copyValue(T& to, const T& from)
+{
+    if constexpr (HasCopyFrom<T>::value)
+        return to.copyFrom(&from);
+    else if constexpr (HasAssign<T>::value)
+        (void)to.assign(&from); // the assigns that answer always succeed for a non-null source
+    return 1;
+}
+
+template <class T> int copySlot(T*& to, const T* from, int binds, DocumentContext* context)
+{
+    if (!from)
+        return 1;
+    return ensureSlot(to, binds, context) && copyValue(*to, *from);
+}
+
+} // namespace
+
+// The readers of the holder's tags whose values are no EntityAttribute of their own: the layer,
+// group and serial ("unique") kept as plain fields, the three points and the point list.
+struct ElementHolderTags {
+    explicit ElementHolderTags(Element& e) : layer(e), group(e), unique(e), start(e, &Element::firstPoint),
+                                             end(e, &Element::secondPoint), extra(e, &Element::thirdPoint), list(e)
+    {
+    }
+
+    struct Layer : EntityAttribute {
+        explicit Layer(Element& e) : element(e) {}
+        int readEntityXml(XmlContext& file, int tagId) override
+        {
+            LayerNumber value;
+            value.layer = element.layer;
+            if (!value.readEntityXml(file, tagId))
+                return 0;
+            element.layer = value.layer;
+            return 1;
+        }
+        Element& element;
+    };
+    struct Group : EntityAttribute {
+        explicit Group(Element& e) : element(e) {}
+        int readEntityXml(XmlContext& file, int tagId) override
+        {
+            GroupNumber value;
+            value.group = element.group;
+            if (!value.readEntityXml(file, tagId))
+                return 0;
+            element.group = value.group;
+            return 1;
+        }
+        Element& element;
+    };
+    // The stored serial; a negative number is a data error and is not kept.
+    struct Unique : EntityAttribute {
+        explicit Unique(Element& e) : element(e) {}
+        int readEntityXml(XmlContext& file, int tagId) override
+        {
+            int value = 0;
+            if (!attribute_io::readIntValue(file, tagId, value))
+                return 0;
+            if (value < 0) {
+                file.reportDataError(tagId);
+                return 0;
+            }
+            element.serial = value;
+            return 1;
+        }
+        Element& element;
+    };
+    struct PointTag : EntityAttribute {
+        PointTag(Element& e, DrawPoint* (Element::*slot)() const) : element(e), point(slot) {}
+        int readEntityXml(XmlContext& file, int tagId) override
+        {
+            DrawPoint* target = (element.*point)();
+            return target && target->readXmlFrom(&file, tagId);
+        }
+        Element& element;
+        DrawPoint* (Element::*point)() const;
+    };
+    struct ListTag : EntityAttribute {
+        explicit ListTag(Element& e) : element(e) {}
+        int readEntityXml(XmlContext& file, int tagId) override
+        {
+            PointList* target = element.vertices();
+            if (!target)
+                return 0;
+            target->xmlLink = &file;
+            return target->readXml(tagId);
+        }
+        Element& element;
+    };
+
+    Layer layer;
+    Group group;
+    Unique unique;
+    PointTag start, end, extra;
+    ListTag list;
+};
+
+// --- the table ---
+
+int Element::ensureAttribute(ElementAttribute which)
+{
+    switch (which) {
+#define KORVANE_ENSURE_MADE(type, name, binds)                                                                     \
+    case ElementAttribute::name:                                                                                   \
+        return ensureSlot(name##Slot, binds, context);
+#define KORVANE_ENSURE_LATER(type, name)                                                                           \
+    case ElementAttribute::name:                                                                                   \
+        return 0; // a type that arrives with its element kind
+        KORVANE_ELEMENT_ATTRIBUTES(KORVANE_ENSURE_MADE, KORVANE_ENSURE_LATER)
+#undef KORVANE_ENSURE_MADE
+#undef KORVANE_ENSURE_LATER
+    default:
+        return 0;
+    }
+}
+
+void Element::releaseAttribute(ElementAttribute which)
+{
+    switch (which) {
+#define KORVANE_RELEASE_MADE(type, name, binds)                                                                    \
+    case ElementAttribute::name:                                                                                   \
+        releaseSlot(name##Slot);                                                                                   \
+        break;
+#define KORVANE_RELEASE_LATER(type, name)                                                                          \
+    case ElementAttribute::name:                                                                                   \
+        break; // nothing can have made it
+        KORVANE_ELEMENT_ATTRIBUTES(KORVANE_RELEASE_MADE, KORVANE_RELEASE_LATER)
+#undef KORVANE_RELEASE_MADE
+#undef KORVANE_RELEASE_LATER
+    default:
+        break;
+    }
+}
+
+int Element::hasAttribute(ElementAttribute which) const
+{
+    switch (which) {
+#define KORVANE_HAS(type, name, ...)                                                                               \
+    case ElementAttribute::name:                                                                                   \
+        return name##Slot != nullptr;
+#define KORVANE_HAS_LATER(type, name) KORVANE_HAS(type, name)
+        KORVANE_ELEMENT_ATTRIBUTES(KORVANE_HAS, KORVANE_HAS_LATER)
+#undef KORVANE_HAS_LATER
+#undef KORVANE_HAS
+    default:
+        return 0;
+    }
+}
+
+void Element::createAllAttributes()
+{
+    for (int i = 0; i < kElementAttributeCount; ++i)
+        (void)ensureAttribute(static_cast<ElementAttribute>(i)); // a slot left null fails only its own tags
+    if (!holderTags)
+        holderTags = new (std::nothrow) ElementHolderTags(*this);
+}
+
+void Element::releaseAllAttributes()
+{
+    for (int i = 0; i < kElementAttributeCount; ++i)
+        releaseAttribute(static_cast<ElementAttribute>(i));
+    delete holderTags;
+    holderTags = nullptr;
+}
+
+int Element::copyValuesFrom(const Element& other)
+{
+    kind = other.kind;
+    page = other.page;
+    layer = other.layer;
+    group = other.group;
+    serial = other.serial;
+    extentMin = other.extentMin;
+    extentMax = other.extentMax;
+    handleFlags = other.handleFlags;
+    int ok = 1;
+#define KORVANE_COPY_MADE(type, name, binds) ok = copySlot(name##Slot, other.name##Slot, binds, context) && ok;
+#define KORVANE_COPY_LATER(type, name)
+    KORVANE_ELEMENT_ATTRIBUTES(KORVANE_COPY_MADE, KORVANE_COPY_LATER)
+#undef KORVANE_COPY_MADE
+#undef KORVANE_COPY_LATER
+    return ok;
+}
+
+// --- the attribute holder ---
+
+EntityAttribute* Element::entityAttribute(int tagId)
+{
+    ElementHolderTags* tags = holderTags;
+    switch (tagId) {
+    case tag_id::layer:
+        return tags ? &tags->layer : nullptr;
+    case tag_id::group:
+        return tags ? &tags->group : nullptr;
+    case tag_id::unique:
+        return tags ? &tags->unique : nullptr;
+    case tag_id::startPoint:
+        return tags && firstPointSlot ? &tags->start : nullptr;
+    case tag_id::endPoint:
+        return tags && secondPointSlot ? &tags->end : nullptr;
+    case tag_id::midPoint:
+    case tag_id::centerPoint:
+    case tag_id::dispPoint:
+        return tags && thirdPointSlot ? &tags->extra : nullptr;
+    case tag_id::listXY:
+        return tags && verticesSlot ? &tags->list : nullptr;
+    case tag_id::rgbColor:
+    case tag_id::cmykPercent:
+        return colourSlot;
+    case tag_id::edge:
+        return edgeSlot;
+    case tag_id::paint:
+        return fillSlot;
+    case tag_id::lineType:
+        return lineTypeSlot;
+    case tag_id::pattern:
+        return hatchSlot;
+    case tag_id::lineSize:
+        return lineWidthSlot;
+    case tag_id::lineOrigin:
+        return linePositionSlot;
+    case tag_id::lineCap:
+        return lineCapSlot;
+    case tag_id::gray:
+        return graySlot;
+    case tag_id::openClose:
+        return openCloseSlot;
+    case tag_id::sttAngle:
+        return value1Slot;
+    case tag_id::endAngle:
+        return value2Slot;
+    case tag_id::margin:
+        return marginSlot;
+    case tag_id::underLine:
+        return measureLineSlot;
+    case tag_id::drawLine:
+        return arrowLineSlot;
+    case tag_id::lean:
+        return leanSlot;
+    case tag_id::font:
+        return fontSlot;
+    case tag_id::jikan:
+    case tag_id::gyokan:
+        return textSpacingSlot;
+    case tag_id::fileName:
+        return fileNameSlot;
+    default:
+        // The tags of the types that arrive with their kinds ("drawType" with the dimension
+        // attributes, "ovalType", the radius and diameter lists, box rules and rounding, the
+        // rounding list, "numeral", "arrowLine", "textData", the bitmap and picture tags) have no
+        // object yet.
+        return nullptr;
+    }
+}
+
+void Element::resetReadAttributes()
+{
+    serial = 0;
+    group = 0;
+    if (edgeSlot)
+        edgeSlot->reset();
+    if (fillSlot)
+        fillSlot->reset();
+    if (hatchSlot)
+        hatchSlot->reset();
+    if (graySlot)
+        graySlot->reset();
+    if (leanSlot)
+        leanSlot->reset();
+    if (lineTypeSlot)
+        lineTypeSlot->reset();
+    if (linePositionSlot)
+        linePositionSlot->reset();
+    if (lineCapSlot)
+        lineCapSlot->reset();
+    if (marginSlot)
+        marginSlot->clear();
+}
