@@ -12,6 +12,7 @@
 #include "platform/MessageBoxes.h"
 #include "shell/MainFrame.h"
 #include "views/ViewMapping.h"
+#include "views/ViewMembers.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
@@ -43,6 +44,11 @@ void nameApplication(Application& app)
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
     documentMemberFactories.viewParams = makeDrawingView;
+    documentMemberFactories.rulers = makeViewRulers;
+    documentMemberFactories.viewUpdater = makeRedrawManager;
+    documentMemberFactories.scroller = makeViewScrollBars;
+    documentMemberFactories.statusBar = makeStatusPanes;
+    documentMemberFactories.pagePainter = makeDocumentPainter;
 }
 
 int initApplication()

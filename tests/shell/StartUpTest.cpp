@@ -91,7 +91,7 @@ PartsLibrary* recordedLibrary(int number)
 std::vector<const void*> slotValues()
 {
     return {theGlobalNotifier, thePrintSettings,   thePdfExportJob,    theFileErrorReporterInUse, theColorChooser,
-            theUnitConverter,  theElementClipboard, theSparePainter,   theScratchPainter,         thePopupMenuList,
+            theUnitConverter,  theElementClipboard, theSparePainter,   theOverlayPainter,         thePopupMenuList,
             theLayerTable,     theKindRegistry,    thePickSettings,    theScreenResolution,       thePagePainter,
             thePageTabBar,     theFontChangeTable, thePaperDefaults,   theGridDefaults,           theLineDefaults,
             theBezierDefaults, thePictureDefaults, theMeasureDefaults, theTextDefaults,           theFolderMemory,
