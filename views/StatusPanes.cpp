@@ -1,7 +1,5 @@
 #include "views/StatusPanes.h"
 
-#include <cmath>
-
 #include "document/DocumentContext.h"
 #include "platform/Application.h"
 #include "platform/FrameWindow.h"
@@ -26,7 +24,7 @@ int decimalsOf(int unit)
 }
 } // namespace
 
-StatusPanes::StatusPanes(StatusBar* bar) : last(NAN, NAN), ownBar(bar)
+StatusPanes::StatusPanes(StatusBar* bar) : ownBar(bar)
 {
     if (StatusBar* b = this->bar()) {
         const int edges[3] = {75, 150, -1};
@@ -81,12 +79,14 @@ void StatusPanes::showPosition(double x, double y)
     if (!b)
         return;
     char text[80];
-    if (!MathUtil::isNearlyEqual(x, last.x)) {
+    if (!xShown || !MathUtil::isNearlyEqual(x, last.x)) {
+        xShown = 1;
         last.x = x;
         formatReadout(text, sizeof text, 'X', last.toGridUnitX(x - last.gridOriginX()), last.gridXUnit());
         (void)b->setPartText(kXPart, text);
     }
-    if (!MathUtil::isNearlyEqual(y, last.y)) {
+    if (!yShown || !MathUtil::isNearlyEqual(y, last.y)) {
+        yShown = 1;
         last.y = y;
         formatReadout(text, sizeof text, 'Y', last.toGridUnitY(last.getAxisY() - last.gridOriginY()), last.gridYUnit());
         (void)b->setPartText(kYPart, text);

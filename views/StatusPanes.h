@@ -31,7 +31,8 @@ public:
     enum { kXPart = 0, kYPart = 1, kMessagePart = 2 };
 
     DocumentContext* context = nullptr; // not owned
-    DrawPoint last; // the position shown last (NaN until the first), owned by the drawing
+    DrawPoint last; // the position shown last, owned by the drawing
+    int xShown = 0, yShown = 0; // 0 until a position was shown
     StatusBar* ownBar;
 
 private:

@@ -6,6 +6,7 @@
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
+#include "geometry/DrawPoint.h"
 #include "platform/UnitConverter.h"
 #include "platform/Window.h"
 #include "views/OffscreenPainter.h"
@@ -126,25 +127,20 @@ void ViewRulers::paintOn(DeviceContext& dc, const IntRect& client)
     dc.resetClip();
 }
 
-void ViewRulers::paintAxis(DeviceContext& dc, const IntRect& band, int axis)
+int ViewRulers::axisWalk(int axis, const IntRect& band, RulerScale& scale, RulerTickWalk& walk) const
 {
-    RulerScale scale;
+    walk = RulerTickWalk();
     if (!axisScale(axis, scale))
-        return;
+        return 0;
     GridSettings* grid = context->grid;
-    const UnitConverter units;
-    const int unit = axis ? grid->yUnit() : grid->xUnit();
-    const double inUnit = units.convert(scale.step, UnitConverter::millimetre, unit);
-    const double whole = std::trunc(inUnit);
-    AxisPaint paint{&dc, band, axis, scale.kind, scale.labelEvery,
-                    std::isfinite(whole) && std::fabs(whole) < 1e15 ? static_cast<long long>(whole) : 0};
-    RulerTickWalk walk;
     walk.step = scale.step;
     walk.mapping = mapping();
     if (axis) {
         const PaperSettings* paper = context->paper;
-        walk.origin = grid->originY();
-        walk.direction = paper && paper->yDirection() == 1 ? -1 : 1;
+        // With the y axis upwards the user counts from the sheet's bottom edge.
+        const int upwards = paper && paper->yDirection() == 1;
+        walk.origin = upwards ? DrawPoint::paperHeightOf(context) - grid->originY() : grid->originY();
+        walk.direction = upwards ? -1 : 1;
         walk.first = band.top;
         walk.last = band.bottom - 1;
         walk.toDevice = deviceY;
@@ -156,5 +152,19 @@ void ViewRulers::paintAxis(DeviceContext& dc, const IntRect& band, int axis)
         walk.toDevice = deviceX;
         walk.toWorld = worldX;
     }
+    return 1;
+}
+
+void ViewRulers::paintAxis(DeviceContext& dc, const IntRect& band, int axis)
+{
+    RulerScale scale;
+    RulerTickWalk walk;
+    if (!axisWalk(axis, band, scale, walk))
+        return;
+    const UnitConverter units;
+    const int unit = axis ? context->grid->yUnit() : context->grid->xUnit();
+    const double whole = std::trunc(units.convert(scale.step, UnitConverter::millimetre, unit));
+    AxisPaint paint{&dc, band, axis, scale.kind, scale.labelEvery,
+                    std::isfinite(whole) && std::fabs(whole) < 1e15 ? static_cast<long long>(whole) : 0};
     (void)walkRulerTicks(walk, drawTick, &paint); // the tick count is of no use here
 }

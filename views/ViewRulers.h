@@ -31,6 +31,8 @@ public:
     void paintOn(DeviceContext& dc, const IntRect& client);
     // The scale of one axis (0 x, 1 y); 0 without a grid or for a unit of no length.
     [[nodiscard]] int axisScale(int axis, RulerScale& out) const;
+    // The scale and the tick walk of one axis over a band; 0 when the axis has no ticks.
+    [[nodiscard]] int axisWalk(int axis, const IntRect& band, RulerScale& scale, RulerTickWalk& walk) const;
 
     DocumentContext* context = nullptr; // not owned
 
