@@ -4,7 +4,6 @@
 // draws into a 24-bit DIB section (the "screen" the tests read back), and whose page holds test
 // rectangles drawn by a fake element editor. The editor consults the redraw manager's update
 // area as the real one does and records what it drew.
-#include <map>
 #include <vector>
 
 #include <windows.h>
@@ -63,6 +62,8 @@ public:
         ElementIndexEntry entry;
         if (!context->elementStore()->getEntry(id, &entry))
             return -1;
+        if (id >= static_cast<int>(shapes.size()))
+            return entry.pageNext;
         const Shape& s = shapes[id];
         if (!context->updater->isOutsideUpdateArea(&s.extent)) {
             drawn.push_back(id);
@@ -87,7 +88,7 @@ public:
         RgbColor colour;
     };
     DocumentContext* context = nullptr;
-    std::map<int, Shape> shapes;
+    std::vector<Shape> shapes; // by id (0 unused)
     std::vector<int> drawn;
     void (*onDraw)(int id) = nullptr;
 };
@@ -124,6 +125,8 @@ public:
         entry.layer = 100;
         entry.page = 1;
         const int id = store->addElement(&entry);
+        if (id >= static_cast<int>(editor->shapes.size()))
+            editor->shapes.resize(id + 1);
         RectangleEditor::Shape& s = editor->shapes[id];
         s.extent.set(minY, minX, maxX, maxY);
         s.colour = colour;

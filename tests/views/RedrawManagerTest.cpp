@@ -228,11 +228,11 @@ TEST(RedrawManager, AScrollRedrawsOnlyTheUncoveredStripAndKeepsWindowAndPainterA
         stripWorld.set(d.view->deviceToWorldY(strip.top), d.view->deviceToWorldX(strip.left),
                        d.view->deviceToWorldX(strip.right), d.view->deviceToWorldY(strip.bottom));
         std::vector<int> meeting;
-        for (const auto& [id, shape] : d.editor->shapes)
-            if (stripWorld.intersects(&shape.extent, 1))
+        for (int id = 1; id < static_cast<int>(d.editor->shapes.size()); ++id)
+            if (stripWorld.intersects(&d.editor->shapes[id].extent, 1))
                 meeting.push_back(id);
         EXPECT_EQ(drawnAfterScroll, meeting) << r.dx << "," << r.dy;
-        EXPECT_LT(drawnAfterScroll.size(), d.editor->shapes.size()) << r.dx << "," << r.dy;
+        EXPECT_LT(drawnAfterScroll.size() + 1, d.editor->shapes.size()) << r.dx << "," << r.dy;
 
         // Painter and window agree pixel for pixel, and both show what a full redraw shows.
         std::vector<COLORREF> scrolled;
