@@ -5,7 +5,7 @@
 
 class Element;
 class ElementClipboard;
-class ScrollBar;
+class ChildScrollBar;
 class Window;
 
 // The owner of one drawing's managers. Each document window owns one context: it creates it, runs
@@ -95,8 +95,8 @@ public:
     int takePaperDefaults();
 
     // Scroll bars.
-    int setHorizontalBar(ScrollBar* bar);
-    int setVerticalBar(ScrollBar* bar);
+    int setHorizontalBar(ChildScrollBar* bar);
+    int setVerticalBar(ChildScrollBar* bar);
     int resetScrollBars();
     int onHScroll();
     int onVScroll();

@@ -125,7 +125,7 @@ int DocumentContext::goToNextPage()
 
 // Scroll bars
 
-int DocumentContext::setHorizontalBar(ScrollBar* bar)
+int DocumentContext::setHorizontalBar(ChildScrollBar* bar)
 {
     if (!scroller)
         return 0;
@@ -133,7 +133,7 @@ int DocumentContext::setHorizontalBar(ScrollBar* bar)
     return 1;
 }
 
-int DocumentContext::setVerticalBar(ScrollBar* bar)
+int DocumentContext::setVerticalBar(ChildScrollBar* bar)
 {
     if (!scroller)
         return 0;

@@ -1,6 +1,8 @@
 #pragma once
 
 class PaneWindow;
+class Window;
+struct IntRect;
 
 // The arrangement of the dock panes in the frame's client area, as the class library calls it.
 // The application provides it (held by `Application::workspaceLayout`, null until created): the
@@ -28,4 +30,11 @@ public:
     [[nodiscard]] virtual int bottomEdge() = 0;
     // Hides the hint window the layout owns.
     virtual void hideHint() = 0;
+    // The navigator pane's window and its client rectangle; null (and `client` untouched) while
+    // the navigator is not shown.
+    [[nodiscard]] virtual Window* navigatorPane(IntRect& client)
+    {
+        (void)client;
+        return nullptr;
+    }
 };

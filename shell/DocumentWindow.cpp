@@ -75,6 +75,8 @@ void DocumentWindow::attachContext()
     if (!context)
         return;
     context->window = this;
+    (void)context->setHorizontalBar(horizontalBar); // 0 without a scroller: the view cannot scroll
+    (void)context->setVerticalBar(verticalBar);
     context->initialize();
     refreshTitle();
 }

@@ -15,6 +15,7 @@
 #include "shell/panes/WorkspaceLayout.h"
 #include "document/PartsLibrary.h"
 #include "views/ViewParams.h"
+#include "views/ViewScroller.h"
 #include "views/ZoomRules.h"
 #include "views/tools/SelectTool.h"
 
@@ -327,12 +328,13 @@ void DocumentWindow::onWheel()
         return;
     }
     theMouseState->setWheelDelta(0.0);
+    // The vertical bar moves by lines; the window then scrolls by the positions it moved.
     if (const int steps = ZoomRules::wheelScrollSteps(delta))
-        scrollVertically(steps);
+        (void)context->scrollBarsBy(0, steps); // 0 at the end of the bar: nothing to scroll
 }
 
 void DocumentWindow::onMiddleButton()
 {
-    if (context && theMouseState && theMouseState->middlePanMode)
-        (void)context->panByMouse(); // the pan ends with the button
+    if (context && context->scroller && theMouseState && theMouseState->middlePanMode)
+        (void)context->scroller->middleButtonPan(); // the pan ends with the button
 }

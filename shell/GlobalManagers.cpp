@@ -27,13 +27,13 @@
 #include "views/PageTabBar.h"
 #include "views/PainterBase.h"
 #include "views/ScreenResolution.h"
+#include "views/ViewMembers.h"
 
 GlobalNotifier* theGlobalNotifier = nullptr;
 PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
 ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
-PainterBase* theScratchPainter = nullptr;
 ElementKindRegistry* theKindRegistry = nullptr;
 LowMemoryGuard* theLowMemoryGuard = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
@@ -63,14 +63,14 @@ const GlobalManagerFactories defaults = {
     make<ColorDialog>,                 // 5 colour chooser
     make<UnitConverter>,               // 6 unit converter
     make<ElementClipboard>,            // 7 element clipboard
-    nullptr,                           // 8 spare painter
-    nullptr,                           // 9 scratch painter
+    makeScratchPainter,                // 8 spare painter
+    makeScratchPainter,                // 9 overlay painter
     nullptr,                           // 10 popup menu list
     make<LayerTable>,                  // 11 layer table
     nullptr,                           // 12 element kind registry
     make<PickSettings>,                // 13 pick settings
     make<ScreenResolution>,            // 14 screen resolution
-    nullptr,                           // 15 page painter
+    makeNavigatorPainter,              // 15 page painter
     nullptr,                           // 16 page bar
     nullptr,                           // 17 font change table
     make<PaperSettings, SheetSettings>, // 18 paper defaults
@@ -139,7 +139,7 @@ const SlotRow slots[] = {
     SLOT(UnitConverter, theUnitConverter, unitConverter),
     SLOT(ElementClipboard, theElementClipboard, elementClipboard),
     SLOT(PainterBase, theSparePainter, sparePainter),
-    SLOT(PainterBase, theScratchPainter, scratchPainter),
+    SLOT(PainterBase, theOverlayPainter, scratchPainter),
     SLOT(PopupMenuList, thePopupMenuList, popupMenuList),
     SLOT(LayerTable, theLayerTable, layerTable),
     EMPTY_SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),

@@ -44,7 +44,7 @@ struct GlobalManagerFactories {
     UnitConverter* (*unitConverter)();         // 6
     ElementClipboard* (*elementClipboard)();   // 7
     PainterBase* (*sparePainter)();            // 8
-    PainterBase* (*scratchPainter)();          // 9
+    PainterBase* (*scratchPainter)();          // 9 the overlay painter
     PopupMenuList* (*popupMenuList)();         // 10
     LayerTable* (*layerTable)();               // 11
     ElementKindRegistry* (*kindRegistry)();    // 12
@@ -98,7 +98,6 @@ extern PrintSettings* thePrintSettings;
 extern FileErrorReporter* theFileErrorReporterInUse;
 extern ColorDialog* theColorChooser;
 extern UnitConverter* theUnitConverter;
-extern PainterBase* theScratchPainter;
 extern ElementKindRegistry* theKindRegistry;
 extern LowMemoryGuard* theLowMemoryGuard;
 extern NamedColorTable* theUserColorTable;

@@ -14,6 +14,7 @@
 #include "shell/settings/AppSettingsFile.h"
 #include "shell/settings/SettingsHooks.h"
 #include "views/ViewMapping.h"
+#include "views/ViewMembers.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
@@ -47,6 +48,11 @@ void nameApplication(Application& app)
     documentMemberFactories.viewParams = makeDrawingView;
     settingsHooks.loadSettings = loadAppSettings;
     settingsHooks.saveSettings = saveAppSettings;
+    documentMemberFactories.rulers = makeViewRulers;
+    documentMemberFactories.viewUpdater = makeRedrawManager;
+    documentMemberFactories.scroller = makeViewScrollBars;
+    documentMemberFactories.statusBar = makeStatusPanes;
+    documentMemberFactories.pagePainter = makeDocumentPainter;
 }
 
 int initApplication()

@@ -13,4 +13,9 @@ public:
     virtual void showInPane2(const char* text) { (void)text; }
     // Shows the cursor's drawing position (the mouse loops call it at every poll).
     virtual void showCursorPosition() {}
+    // The progress indicator of long redraws, over the message part: a range, a value in it, and
+    // the end of the display.
+    virtual void beginProgress(int low, int high) { (void)low, (void)high; }
+    virtual void setProgress(int value) { (void)value; }
+    virtual void endProgress() {}
 };

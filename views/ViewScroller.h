@@ -2,7 +2,7 @@
 // Interface header: the operations that the folders below call; no internals of this folder.
 
 class DocumentContext;
-class ScrollBar;
+class ChildScrollBar;
 
 // The scroll-bar state of a document window. Only the operations that the document context
 // forwards are declared here.
@@ -11,8 +11,8 @@ public:
     virtual ~ViewScroller() = default;
 
     virtual void setOwner(DocumentContext* owner) = 0;
-    virtual void setHorizontalBar(ScrollBar* bar) = 0;
-    virtual void setVerticalBar(ScrollBar* bar) = 0;
+    virtual void setHorizontalBar(ChildScrollBar* bar) = 0;
+    virtual void setVerticalBar(ChildScrollBar* bar) = 0;
     // Recomputes ranges and positions and applies them; 1 when a bar changed.
     virtual int resetRanges() = 0;
     // Scroll-bar messages of the current event.
@@ -26,6 +26,9 @@ public:
     virtual int autoScroll() = 0;
     // Pans the view while the mouse drags.
     virtual int handTool() = 0;
+    // Pans while the middle button stays down (whatever tool is current); the hand tool by
+    // default.
+    virtual int middleButtonPan() { return handTool(); }
     // The bars' page sizes from the view's client size, and the bars' positions applied to the
     // view's offsets (1 when an offset changed). Nothing without bars (the defaults).
     virtual void updatePageSizes() {}
@@ -33,4 +36,7 @@ public:
     // The view has just set its scroll offsets so that the drawing point (x, y) lies at the
     // centre of its view area; the bars follow (and may limit the offsets). Nothing by default.
     virtual void centreOn(double x, double y) { (void)x, (void)y; }
+    // Pixels per scroll position (a sheet wider than the bars can count takes several); 1 by
+    // default.
+    [[nodiscard]] virtual int stepPixels() const { return 1; }
 };

@@ -1,5 +1,6 @@
 #pragma once
 // Interface header: the operations that the folders below call; no internals of this folder.
+#include "geometry/DoubleRect.h"
 #include "geometry/InkColor.h"
 #include "geometry/PickSettings.h"
 #include "platform/IntRect.h"
@@ -91,7 +92,8 @@ public:
 
     // What the elements ask while they draw on the overlay: the painter copied into the overlay
     // and the overlay shown in the window over a device rectangle (the whole overlay by
-    // default); the view's drawing clipped to its client rectangle and the clip removed.
+    // default); the view's drawing clipped to its client rectangle and the clip removed (the
+    // same as beginClip and endClip).
     virtual void copyPainterToOverlay(const IntRect& area)
     {
         (void)area;
@@ -102,13 +104,43 @@ public:
         (void)area;
         flushOverlay();
     }
-    virtual void clipToView() {}
-    virtual void resetClip() {}
-    // The element redraws leave out (its id, 0 for none), the mark of the element in edit, and
-    // whether the selection marks are shown.
-    virtual void setSkippedNumber(int id) { (void)id; }
-    [[nodiscard]] virtual int skippedNumber() const { return 0; }
+    void clipToView() { beginClip(); }
+    void resetClip() { endClip(); }
+    // The mark of the element in edit, and whether the selection marks are shown.
     virtual void setInEditMark(int on) { (void)on; }
     [[nodiscard]] virtual int inEditMark() const { return 0; }
     [[nodiscard]] virtual int marksShown() const { return 0; }
+
+    // Page redraws and what the element editor asks while it draws a page.
+    // The sheet, the grid under the figures, the page's elements and the grid over them, into the
+    // current target (the document painter, or the redirect target).
+    virtual void redrawPage() {}
+    // Only the page's elements (the element with skippedId is stepped over).
+    virtual void drawPageElements() {}
+    // 1 when the extent (lower and upper corners, drawing coordinates) does not meet the area
+    // being redrawn (touching meets it); 0 while a redirect is on or without an extent.
+    [[nodiscard]] virtual int isOutsideUpdateArea(const DoubleRect* extent)
+    {
+        (void)extent;
+        return 0;
+    }
+    // The element a page redraw steps over (the one in edit), and the element redrawn on top
+    // after a repaint; -1 for none.
+    virtual void setSkippedId(int id) { (void)id; }
+    virtual void setEditId(int id) { (void)id; }
+    // The painter to the window, then the select tool's marks and the element in edit.
+    virtual void repaint() {}
+    // Redirections of page redraws (operations 1 and 73): to the navigator's page painter, to
+    // the page bar (begun and ended by the bar) or to a painter given by the caller.
+    virtual void redirectToPagePainter(int on) { (void)on; }
+    virtual void redirectToPageTabBar(int on) { (void)on; }
+    virtual void redirectTo(int on, PainterBase* target) { (void)on, (void)target; }
+    // The sheet and the page's elements into the page painter; the page's elements into a target.
+    virtual void drawPageOnPagePainter() {}
+    virtual void drawPageInto(PainterBase* target) { (void)target; }
+    // The whole document painter into the spare painter and back (around a long interaction).
+    virtual void saveToSpare() {}
+    virtual void restoreFromSpare() {}
+    // Invalidates the view window's whole client area.
+    virtual void invalidateView() {}
 };

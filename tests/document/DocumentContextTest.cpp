@@ -75,8 +75,8 @@ class FakeScroller : public ViewScroller {
 public:
     ~FakeScroller() override { events.push_back("delete scroller"); }
     void setOwner(DocumentContext*) override { events.push_back("link scroller"); }
-    void setHorizontalBar(ScrollBar*) override {}
-    void setVerticalBar(ScrollBar*) override {}
+    void setHorizontalBar(ChildScrollBar*) override {}
+    void setVerticalBar(ChildScrollBar*) override {}
     int resetRanges() override { events.push_back("scroll ranges"); return 0; }
     int onHScroll() override { return 0; }
     int onVScroll() override { return 0; }

@@ -15,8 +15,8 @@ namespace sheet_test {
 class SheetScroller : public ViewScroller {
 public:
     void setOwner(DocumentContext*) override {}
-    void setHorizontalBar(ScrollBar*) override {}
-    void setVerticalBar(ScrollBar*) override {}
+    void setHorizontalBar(ChildScrollBar*) override {}
+    void setVerticalBar(ChildScrollBar*) override {}
     int resetRanges() override
     {
         ++recomputes;

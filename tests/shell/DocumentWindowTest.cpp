@@ -78,14 +78,14 @@ public:
 class RecordingScroller : public ViewScroller {
 public:
     void setOwner(DocumentContext*) override {}
-    void setHorizontalBar(ScrollBar*) override {}
-    void setVerticalBar(ScrollBar*) override {}
+    void setHorizontalBar(ChildScrollBar*) override {}
+    void setVerticalBar(ChildScrollBar*) override {}
     int resetRanges() override { return 0; }
     int onHScroll() override { return 0; }
     int onVScroll() override { return 0; }
-    int scrollBy(int, int) override { return 0; }
+    int scrollBy(int, int lines) override { note("scroll " + std::to_string(lines)); return 1; }
     int stepHorizontally(int) override { return 0; }
-    int stepVertically(int steps) override { note("scroll " + std::to_string(steps)); return 1; }
+    int stepVertically(int) override { return 0; }
     int autoScroll() override { return 0; }
     int handTool() override { note("pan"); return 0; }
 };

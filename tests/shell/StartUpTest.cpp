@@ -91,7 +91,7 @@ PartsLibrary* recordedLibrary(int number)
 std::vector<const void*> slotValues()
 {
     return {theGlobalNotifier, thePrintSettings,   thePdfExportJob,    theFileErrorReporterInUse, theColorChooser,
-            theUnitConverter,  theElementClipboard, theSparePainter,   theScratchPainter,         thePopupMenuList,
+            theUnitConverter,  theElementClipboard, theSparePainter,   theOverlayPainter,         thePopupMenuList,
             theLayerTable,     theKindRegistry,    thePickSettings,    theScreenResolution,       thePagePainter,
             thePageTabBar,     theFontChangeTable, thePaperDefaults,   theGridDefaults,           theLineDefaults,
             theBezierDefaults, thePictureDefaults, theMeasureDefaults, theTextDefaults,           theFolderMemory,
@@ -179,7 +179,12 @@ TEST_F(StartUp, RunsEveryStepInOrderAndShutdownEmptiesEverySlot)
     shellTrace().clear();
     createGlobals();
     EXPECT_EQ(shellTrace(), expected);
-    EXPECT_EQ(slotValues(), made);
+    // The slots that held a manager keep it. (The spare painter of slot 8 was adopted by the
+    // drawing, so its slot is made again.)
+    const std::vector<const void*> again = slotValues();
+    for (int n = 1; n <= 29; ++n)
+        if (made[n - 1])
+            EXPECT_EQ(again[n - 1], made[n - 1]) << n;
 
     // Shutdown deletes in its fixed order, the parts libraries after the colour chooser (slot 5,
     // "P"), and leaves every slot and library empty. Slot 4's reporter is a lasting object that is

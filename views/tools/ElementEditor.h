@@ -114,4 +114,13 @@ public:
         (void)id, (void)extent;
         return 0;
     }
+
+    // Draws the element with that id (operation 1) when the display control shows it and it
+    // meets the redraw manager's update area; the next id of its page chain, -1 when the element
+    // cannot be taken (the default).
+    [[nodiscard]] virtual int drawElementById(int id)
+    {
+        (void)id;
+        return -1;
+    }
 };

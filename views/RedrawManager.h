@@ -1,0 +1,111 @@
+#pragma once
+#include "geometry/DoubleRect.h"
+#include "platform/IntRect.h"
+#include "views/ViewUpdater.h"
+
+class OffscreenPainter;
+
+// The redraw manager of one drawing: where each element operation draws, and the redraws that
+// keep the view window consistent.
+//
+// The document painter (the context's painter) holds the page as stored; the window shows a copy
+// of it, and rubber bands are drawn on the overlay painter (a copy of the document painter) and
+// then shown. A page redraw paints the sheet, the grid under the figures, the page's elements
+// and the grid over them into the current target. Redirections send operations 1 and 73 to the
+// navigator's page painter, the page bar or a caller's painter instead, and switch off culling
+// against the update area (the target shows more than the window).
+//
+// updateRect is the device rectangle being redrawn (the whole painter, or the strip a scroll
+// uncovered) and worldRect the same area in drawing coordinates: the element editor asks
+// isOutsideUpdateArea before it draws an element, so a scroll draws only what meets the strip.
+//
+// Every operation does nothing when the piece it needs (owner, painter, window, overlay, status
+// bar) is missing.
+class RedrawManager : public ViewUpdater {
+public:
+    RedrawManager() = default;
+    ~RedrawManager() override;
+    RedrawManager(const RedrawManager&) = delete;
+    RedrawManager& operator=(const RedrawManager&) = delete;
+
+    void setOwner(DocumentContext* owner) override { context = owner; }
+    // The document painter onto the window within the view area.
+    void flushPainter() override;
+    // Painter cleared, page redrawn; then the page painter and the page bar redrawn whole.
+    void refreshAll() override;
+    // The file error reporter's once-only marks reset, then as refreshAll, but the page painter
+    // and the page bar are only shown again.
+    void refreshAfterReset() override;
+    // For x, then y: the painter and the window move by that many scroll steps, the strip that
+    // was uncovered is redrawn and copied to the window.
+    void scrollBy(int dx, int dy) override;
+    void beginClip() override;
+    void endClip() override;
+    // refreshAll, then the painter to the window.
+    void redrawCurrentPage() override;
+    [[nodiscard]] DeviceContext* overlaySurface() override;
+    void copyPainterToOverlay() override { copyPainterToOverlay(nullptr); }
+    void flushOverlay() override { flushOverlay(nullptr); }
+    [[nodiscard]] DeviceContext* surfaceForOperation(int operation) override;
+    [[nodiscard]] int redirectsToPagePainter() const override { return toPagePainter; }
+    [[nodiscard]] int redirectsToPageTabBar() const override { return toPageTabBar; }
+    [[nodiscard]] int redirectOn() const override { return redirecting; }
+    [[nodiscard]] PainterBase* redirectTarget() override { return target; }
+
+    void redrawPage() override;
+    void drawPageElements() override;
+    [[nodiscard]] int isOutsideUpdateArea(const DoubleRect* extent) override;
+    void setSkippedId(int id) override { skippedId = id; }
+    void setEditId(int id) override { editId = id; }
+    void repaint() override;
+    void redirectToPagePainter(int on) override;
+    void redirectToPageTabBar(int on) override;
+    void redirectTo(int on, PainterBase* other) override;
+    void drawPageOnPagePainter() override;
+    void drawPageInto(PainterBase* other) override;
+    void saveToSpare() override;
+    void restoreFromSpare() override;
+    void invalidateView() override;
+
+    // The overlay pair for a device rectangle (the whole view area for null): the document
+    // painter into the overlay, and the overlay onto the window.
+    void copyPainterToOverlay(const IntRect* rect);
+    void flushOverlay(const IntRect* rect);
+    // The same for the device rectangle of two drawing points grown by pad pixels.
+    void restoreOverlay(double x1, double y1, double x2, double y2, int pad);
+    void showOverlay(double x1, double y1, double x2, double y2, int pad);
+    // The page bar's pair around its thumbnails, and its conditional redraw (flag value 2 draws
+    // the page's elements).
+    void beginPageBarRedirect() { redirectToPageTabBar(1); }
+    void endPageBarRedirect() { redirectToPageTabBar(0); }
+    void redrawIfRequested(int flags);
+
+    DocumentContext* context = nullptr; // not owned
+    IntRect updateRect;
+    DoubleRect worldRect;
+    int clipDepth = 0;
+    int showSelectionMarks = 1;
+    int skippedId = -1;
+    int editId = -1;
+    int drawEnabled = 1;
+    int toPagePainter = 0;
+    int toPageTabBar = 0;
+    int toOther = 0;
+    int redirecting = 0;
+    PainterBase* target = nullptr; // not owned
+    int showProgress = 0;
+
+private:
+    [[nodiscard]] PainterBase* painter() const;
+    [[nodiscard]] DeviceContext* painterSurface() const;
+    [[nodiscard]] DeviceContext* windowSurface() const;
+    [[nodiscard]] PainterBase* overlay();
+    // updateRect := r, worldRect := r in drawing coordinates.
+    void setUpdateArea(const IntRect& r);
+    // Painter cleared, its whole rectangle the update area.
+    void resetPainter();
+    // The device rectangle of two drawing points grown by pad pixels.
+    [[nodiscard]] IntRect deviceRect(double x1, double y1, double x2, double y2, int pad) const;
+
+    OffscreenPainter* spare = nullptr; // owned; made at the first save
+};

@@ -1,0 +1,22 @@
+#pragma once
+// The real view members of a document context and the application's painters, for the
+// start-up's factory hooks. Each returns a new object, or null (after the out-of-memory report,
+// which sets the application's error flag) when it cannot be made.
+
+class DocumentContext;
+class PagePainter;
+class PainterBase;
+class RulerBars;
+class StatusBarPanes;
+class ViewScroller;
+class ViewUpdater;
+
+[[nodiscard]] RulerBars* makeViewRulers(DocumentContext&);
+[[nodiscard]] ViewUpdater* makeRedrawManager(DocumentContext&);
+[[nodiscard]] ViewScroller* makeViewScrollBars(DocumentContext&);
+[[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
+[[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
+// The scratch painters (the spare one adopted by a new drawing, and the overlay) and the
+// navigator's page painter.
+[[nodiscard]] PainterBase* makeScratchPainter();
+[[nodiscard]] PagePainter* makeNavigatorPainter();
