@@ -4,6 +4,7 @@
 class DibImage;
 class DocumentContext;
 class DoubleArray;
+class DrawPoint;
 class GlobalBlock;
 class ElementStore;
 class EntityAttribute;
@@ -45,6 +46,13 @@ public:
     virtual void appendPoint(double x, double y, double z) { (void)x, (void)y, (void)z; }
     // The per-vertex values (corner radii) of the kinds that have them; null for the others.
     virtual DoubleArray* getVertexRounding() { return nullptr; }
+    // Moves a point in drawing coordinates onto the element's nearest key point (an end, a
+    // vertex, a centre ...); nonzero when it did. The base has no key points.
+    [[nodiscard]] virtual int snapToNearestPoint(DrawPoint* point)
+    {
+        (void)point;
+        return 0;
+    }
 
     // In-place text editing of the text kinds (Shift-JIS bytes; positions in bytes).
     virtual void beginTextEdit() {}

@@ -36,6 +36,7 @@ enum EventCode : int {
     EV_PANE_RIGHT_PRESS = 6180,
     EV_CHILD_ACTIVATED = 6060,
     EV_IDLE = 6140,
+    EV_TOOL_CONTEXT_MENU = 6160,      // the main frame shows the current tool's context menu
     EV_DEFERRED_COMMAND = 6190,
     EV_SHORTCUT_COMMAND = 6192,
     EV_CLOSE_REQUEST = 21010,

@@ -1,7 +1,9 @@
 #include "shell/MainFrame.h"
 
+#include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
+#include "platform/MouseSource.h"
 #include "shell/ShortcutKeyHook.h"
 
 MainFrame::MainFrame()
@@ -21,3 +23,13 @@ int MainFrame::handleEvent()
 }
 
 int MainFrame::openFileFromCommandLine(const char*) { return 0; }
+
+void postContextMenuRequest()
+{
+    if (!theCurrentEvent)
+        return;
+    // The wait ends when the application quits.
+    while ((isLeftButtonDown() || isRightButtonDown()) && !(theApplication && theApplication->quit))
+        (void)theCurrentEvent->pumpStepModal(0); // no command can end this wait: bit 0 is not asked for
+    (void)theCurrentEvent->postDeferredCommand(EV_TOOL_CONTEXT_MENU); // a full queue loses the menu only
+}

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
+#include "document/ContextMenuRequest.h"
 #include "document/Document.h"
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
@@ -24,6 +25,7 @@ void runApplication()
     app->documentIcon = 109;
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
+    (void)setContextMenuRequest(postContextMenuRequest); // none was installed before
 
     auto* frame = new MainFrame;
     app->frame = frame;

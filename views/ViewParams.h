@@ -56,4 +56,69 @@ public:
         left = right = 0;
         return 0;
     }
+
+    // One coordinate of the mapping: a device x (y) of the view as a drawing x (y), and a drawing
+    // x (y) as a device x (y), unclamped; callers pass coordinates inside the view.
+    [[nodiscard]] virtual double deviceToWorldX(int x)
+    {
+        double wx = 0.0, wy = 0.0, wz = 0.0;
+        deviceToWorld(IntPoint(x, 0), &wx, &wy, &wz);
+        return wx;
+    }
+    [[nodiscard]] virtual double deviceToWorldY(int y)
+    {
+        double wx = 0.0, wy = 0.0, wz = 0.0;
+        deviceToWorld(IntPoint(0, y), &wx, &wy, &wz);
+        return wy;
+    }
+    [[nodiscard]] virtual int worldToDeviceX(double x)
+    {
+        IntPoint p;
+        worldToDevice(x, 0.0, &p);
+        return p.x;
+    }
+    [[nodiscard]] virtual int worldToDeviceY(double y)
+    {
+        IntPoint p;
+        worldToDevice(0.0, y, &p);
+        return p.y;
+    }
+    // 1 when the drawing point maps into the client rectangle (never without a window).
+    [[nodiscard]] virtual int isWorldPointVisible(double x, double y)
+    {
+        IntRect client;
+        clientRect(client);
+        IntPoint p;
+        worldToDeviceClamped(x, y, &p);
+        return p.x >= client.left && p.x < client.right && p.y >= client.top && p.y < client.bottom;
+    }
+    // A length in drawing units (useScale 1) or paper millimetres (useScale 0) as device pixels
+    // at the current zoom, truncated toward zero and kept within the int range; 0 without a
+    // window (the default).
+    [[nodiscard]] virtual int lengthToPixels(double length, int useScale)
+    {
+        (void)length, (void)useScale;
+        return 0;
+    }
+    // Waits in the view until a mouse button is pressed (mode 0 is the only mode): 11 for the
+    // left button, 21 for the right one, 0 when the wait was cancelled (the tracking loop ended).
+    [[nodiscard]] virtual int waitClick(int mode)
+    {
+        (void)mode;
+        IntPoint device;
+        int left = 0, right = 0;
+        while (nextMousePoint(device, left, right)) {
+            if (left)
+                return 11;
+            if (right)
+                return 21;
+        }
+        return 0;
+    }
+    // The mouse position in drawing coordinates; 0 (and nothing set) without a window.
+    [[nodiscard]] virtual int mouseWorldXY(double& x, double& y)
+    {
+        (void)x, (void)y;
+        return 0;
+    }
 };

@@ -41,4 +41,7 @@ public:
     // 1 while page redraws go to the navigator's page painter, or to the page bar's thumbnails.
     [[nodiscard]] virtual int redirectsToPagePainter() const { return 0; }
     [[nodiscard]] virtual int redirectsToPageTabBar() const { return 0; }
+    // Invalidates the view window's whole client area, so that it is painted again (the grid
+    // after its settings changed). Nothing without a window (the default).
+    virtual void invalidateView() {}
 };

@@ -1,8 +1,9 @@
 #pragma once
 // A view without a window, for tests and benchmarks: drawing units map to pixels as
 //     device = floor(scale * (world - origin)),
-// the clamped forms keep -32000..32000 and the operation forms map as the clamped ones; the
-// client rectangle is what the test sets. Every other operation does nothing and answers 0
+// the clamped forms keep -32000..32000 and the operation forms map as the clamped ones; lengths
+// are scale * length pixels, whether the paper scale is asked for or not; the client rectangle is
+// what the test sets. Every other operation does nothing and answers 0
 // (repaintClientArea answers 1). Captions and zoom resets are counted.
 #include <cmath>
 
@@ -46,6 +47,12 @@ public:
     void updateViewCaption() override { ++captions; }
     void resetZoom() override { ++zoomResets; }
     void clientRect(IntRect& out) override { out = client; }
+    [[nodiscard]] int lengthToPixels(double length, int) override
+    {
+        const double p = std::trunc(scale * length);
+        // Kept within the int range; no number is no length.
+        return p != p ? 0 : p <= -2147483647.0 ? -2147483647 : p >= 2147483647.0 ? 2147483647 : static_cast<int>(p);
+    }
 
     // A pixel coordinate: floored, then kept within -32000..32000.
     static int clamp(double v)

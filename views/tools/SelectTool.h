@@ -61,4 +61,8 @@ public:
     // Lets the user click an element of the current page; its id, or a negative value when the
     // click hit none.
     [[nodiscard]] virtual int pickElement() { return -1; }
+    // The pick box placed around the mouse's current point, and the element of the current page
+    // found in it: its id, or a negative value when none was hit (the default: nothing is hit).
+    virtual void setPickBoxAtMouse() {}
+    [[nodiscard]] virtual int findInPickBox() { return -1; }
 };
