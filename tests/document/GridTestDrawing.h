@@ -1,15 +1,39 @@
 #pragma once
 // The sheet tests' drawing with the drawing's own grid in place of the counting one, dimension
 // defaults that note the length unit they are given, and the names of the settings section
-// "GRID". The view maps one millimetre to one pixel with the sheet's top-left corner at (30, 20).
+// "GRID". The view maps one millimetre to one pixel with the sheet's top-left corner at (30, 20);
+// its mouse is the program's mouse source, the cursor taken as view pixels.
 #include <vector>
 
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DrawingGrid.h"
 #include "tests/document/SheetTestDrawing.h"
+#include "platform/MouseSource.h"
 #include "tests/support/FakeSettingsFile.h"
 
 namespace grid_test {
+
+class PickView : public LinearView {
+public:
+    [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override
+    {
+        if (++steps > 100000)
+            return 0; // a script that never presses
+        readCursorPos(device);
+        left = isLeftButtonDown();
+        right = isRightButtonDown();
+        return 1;
+    }
+    [[nodiscard]] int mouseWorldXY(double& x, double& y) override
+    {
+        IntPoint device;
+        readCursorPos(device);
+        double z = 0.0;
+        deviceToWorld(device, &x, &y, &z);
+        return 1;
+    }
+    int steps = 0;
+};
 
 class NotedMeasureDefaults : public MeasureDefaults {
 public:
@@ -32,6 +56,9 @@ public:
         c.grid = grid = new DrawingGrid;
         grid->setOwner(&c);
         c.measureDefaults = measure = new NotedMeasureDefaults;
+        delete c.view;
+        c.view = sheet.view = new PickView;
+        sheet.view->client = IntRect::fromEdges(0, 0, width, height);
         sheet.view->originX = -30.0;
         sheet.view->originY = -20.0;
     }

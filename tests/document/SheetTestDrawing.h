@@ -17,6 +17,15 @@
 
 namespace sheet_test {
 
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kYellow = RGB(255, 255, 0);
+
+// A pixel of the page surface and the colour it must have after a paint.
+struct Probe {
+    int x, y;
+    COLORREF colour;
+};
+
 class SheetScroller : public ViewScroller {
 public:
     void setOwner(DocumentContext*) override {}
