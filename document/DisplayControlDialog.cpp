@@ -189,16 +189,7 @@ int DisplayControlDialog::handleMessage()
 {
     switch (event) {
     case DLG_INIT:
-        // OK and キャンセル stay while the tabs change; keeping fails only when memory ran out,
-        // and the page's own buttons then take their place.
-        (void)keepControlId(IDOK);
-        (void)keepControlId(IDCANCEL);
-        if (showTabControl()) {
-            for (const char* tab : kTabNames)
-                (void)addTab(tab); // a tab that could not be added cannot be chosen
-            layoutTabControl();
-            selectTab(page_);
-        }
+        startTabs(kTabNames, sizeof kTabNames / sizeof kTabNames[0], page_);
         buildPage();
         return 1;
     case DLG_TAB_CHANGE:

@@ -4,6 +4,7 @@
 
 #include "document/CropMarkSettings.h"
 #include "document/DisplayControlState.h"
+#include "document/DrawingGrid.h"
 #include "document/Document.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
@@ -41,6 +42,7 @@ ElementIdSet* makeIdSet(DocumentContext&) { return makeReported<ElementIdSet>();
 OrderChangeSettings* makeOrderSettings(DocumentContext&) { return makeReported<OrderChangeSettings>(); }
 PaperSettings* makePaper(DocumentContext&) { return makeReported<SheetSettings>(); }
 DisplayControlState* makeDisplayControl(DocumentContext&) { return makeReported<DisplayControlState>(); }
+GridSettings* makeGrid(DocumentContext&) { return makeReported<DrawingGrid>(); }
 
 // One row per member, in creation order. A member whose class is not part of this build yet has
 // a null hook.
@@ -49,7 +51,7 @@ const DocumentMemberFactories defaults = {
     makeMaskIndex,     // mask index
     nullptr,           // input point list
     nullptr,           // view parameters
-    nullptr,           // grid settings
+    makeGrid,          // grid settings
     nullptr,           // rulers
     nullptr,           // redraw manager
     makePageList,      // page list

@@ -5,9 +5,10 @@
 class DocumentContext;
 class Point;
 
-// A document's grid (and, without owner, the application's grid defaults). Only what the
-// document context calls is declared here. It owns the "grid" section of the drawing file's
-// header.
+// A document's grid (and, without owner, the application's grid defaults) as the coordinate
+// types and the document context see it. The grid itself, with its snapping, dialog, file and
+// settings sections and painting, is DrawingGrid (document/DrawingGrid.h); tests put simpler
+// grids in its place. It owns the "grid" section of the drawing file's header.
 class GridSettings : public XmlSectionOwner {
 public:
     virtual ~GridSettings() = default;
@@ -29,9 +30,11 @@ public:
     // The grid tool at a mouse move over the drawing; nothing by default.
     virtual int mouseOperation() { return 0; }
 
-    // What the coordinate types ask of the grid: the origin in drawing units, the unit ids of
-    // the x and y pitch (1 mm ... 8 degree, as the length units count them), and snapping a
-    // point's x and y to the grid.
+    // What the coordinate types ask of the grid: the origin in drawing units as the coordinate
+    // fields measure from it (its y counted upwards from the bottom of the sheet while the paper
+    // shows the y axis "UPPERPLUS", as the fields count y), the unit ids of the x and y pitch
+    // (1 mm ... 8 degree, as the length units count them), and snapping a point's x and y to the
+    // grid.
     [[nodiscard]] virtual double originX() const = 0;
     [[nodiscard]] virtual double originY() const = 0;
     [[nodiscard]] virtual int xUnit() const = 0;

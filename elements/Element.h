@@ -14,6 +14,7 @@ class DibImage;
 class DocumentContext;
 class DoubleArray;
 class DoubleValue;
+class DrawPoint;
 class DrawLineAttribute;
 class DxfFile;
 class EdgeAttributes;
@@ -195,6 +196,13 @@ public:
     virtual DoubleArray* getVertexRounding() { return nullptr; }
     // Mode 0 the quick extent, 1 the exact one (containing the whole drawn stroke).
     virtual void computeExtent(int mode) { (void)mode; }
+    // Moves a point in drawing coordinates onto the element's nearest key point (an end, a
+    // vertex, a centre ...); nonzero when it did. The base has no key points.
+    [[nodiscard]] virtual int snapToNearestPoint(DrawPoint* point)
+    {
+        (void)point;
+        return 0;
+    }
 
     // --- keys and in-place text editing (Shift-JIS bytes; positions in bytes) ---
     virtual void handleKey() {}

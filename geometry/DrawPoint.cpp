@@ -3,6 +3,7 @@
 #include "geometry/XmlContext.h"
 #include "geometry/DrawingOwner.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/UnitSettings.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "document/TagIds.h"
@@ -14,9 +15,6 @@
 #include "views/ViewParams.h"
 
 namespace {
-
-// Display names of the unit ids 1..8, as the unit lists show them.
-const char* const kUnitNames[] = {"ミリ", "インチ", "級", "ポイント", "ミクロン", "センチ", "メートル", "度"};
 
 double convertUnit(double v, int from, int to) { return UnitConverter().convert(v, from, to); }
 
@@ -103,7 +101,7 @@ int DrawPoint::gridYUnitOf(const DrawingOwner* owner)
     return grid ? grid->yUnit() : UnitConverter::millimetre;
 }
 
-const char* DrawPoint::unitName(int unit) { return unit >= 1 && unit <= 8 ? kUnitNames[unit - 1] : ""; }
+const char* DrawPoint::unitName(int unit) { return UnitSettings::displayNameOf(unit); }
 
 // --- conversions ---
 

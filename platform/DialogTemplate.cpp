@@ -1,6 +1,7 @@
 #include "platform/DialogTemplate.h"
 
 #include <cstring>
+#include <initializer_list>
 #include <new>
 
 #include "platform/Application.h"
@@ -251,3 +252,16 @@ int DialogTemplate::getCurrentTab()
 }
 
 TabControl* DialogTemplate::getTabControl() { return tabWindowCreated ? tabControl : nullptr; }
+
+void DialogTemplate::startTabs(const char* const* names, int count, int page)
+{
+    for (int id : {IDOK, IDCANCEL})
+        if (!isKeptControlId(id))
+            (void)keepControlId(id); // see above
+    if (!showTabControl())
+        return;
+    for (int i = 0; i < count; ++i)
+        (void)addTab(names[i]); // see above
+    layoutTabControl();
+    selectTab(page);
+}

@@ -46,6 +46,10 @@ public:
     [[nodiscard]] int getCurrentTab();
     [[nodiscard]] int queryTabIndex() { return -1; }
     [[nodiscard]] TabControl* getTabControl();
+    // At the init event of a tabbed dialog: OK and Cancel survive the page switches, and the
+    // strip shows these tabs with `page` chosen. Keeping an id or adding a tab fails only when
+    // memory ran out: the page's own buttons then serve, and a missing tab cannot be chosen.
+    void startTabs(const char* const* names, int count, int page);
 
     int currentTemplateId = -1;
     TabControl* tabControl = nullptr;   // owned

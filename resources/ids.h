@@ -68,6 +68,31 @@
 #define IDC_DISPLAY_KINDS_ON     15058
 #define IDC_DISPLAY_KINDS_OFF    15059
 
+// The grid dialog (グリッドの設定): page 0 "表示" (1506) and page 1 "原点" (1507) of the tabbed
+// frame 1508, which is no resource of its own (the pages run by themselves). Page 1 reuses the
+// ids 15035 to 15037 of page 0 for its own fields and labels.
+#define IDD_GRID_DISPLAY         1506
+#define IDD_GRID_ORIGIN          1507
+#define IDC_GRID_PLUS_COLOUR     15027
+#define IDC_GRID_MINUS_COLOUR    15028
+#define IDC_GRID_KIND            15029
+#define IDC_GRID_UNIT            15032
+#define IDC_GRID_X_NUMERATOR     15034
+#define IDC_GRID_Y_NUMERATOR     15035
+#define IDC_GRID_X_DENOMINATOR   15036
+#define IDC_GRID_Y_DENOMINATOR   15037
+#define IDC_GRID_POSITION        15042
+#define IDC_GRID_ORIGIN_COLOUR   15043
+#define IDC_GRID_ORIGIN_X        15035
+#define IDC_GRID_ORIGIN_X_UNIT   15036
+#define IDC_GRID_ORIGIN_Y        15037
+#define IDC_GRID_ORIGIN_Y_UNIT   15038
+#define IDC_GRID_ORIGIN_DESIGN   15044
+#define IDC_GRID_ORIGIN_RESET    15039
+#define IDC_GRID_PICK_ELEMENT    15040
+#define IDC_GRID_PICK_CLICK      15041
+
+
 // Strings
 #define IDS_TOOLBAR_DRAWING   1   // resources/toolbars.rc: panes 1-13, button lists 51-63, commands 101-164
 #define IDS_READ_ERROR        11021

@@ -11,6 +11,7 @@
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/ElementClipboard.h"
 #include "document/FileErrorReporter.h"
+#include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/GridSettings.h"
 #include "document/LayerTable.h"
@@ -74,7 +75,7 @@ const GlobalManagerFactories defaults = {
     nullptr,                           // 16 page bar
     nullptr,                           // 17 font change table
     make<PaperSettings, SheetSettings>, // 18 paper defaults
-    nullptr,                           // 19 grid defaults
+    make<GridSettings, DrawingGrid>,   // 19 grid defaults
     nullptr,                           // 20 line defaults
     nullptr,                           // 21 Bezier defaults
     nullptr,                           // 22 picture defaults

@@ -2,8 +2,10 @@
 
 #include <new>
 
+#include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
+#include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "resources/ids.h"
 #include "shell/ContextMenus.h"
@@ -216,4 +218,14 @@ int MainFrame::handleEvent()
     default:
         return FrameWindow::handleEvent();
     }
+}
+
+void postContextMenuRequest()
+{
+    if (!theCurrentEvent)
+        return;
+    // The wait ends when the application quits.
+    while ((isLeftButtonDown() || isRightButtonDown()) && !(theApplication && theApplication->quit))
+        (void)theCurrentEvent->pumpStepModal(0); // no command can end this wait: bit 0 is not asked for
+    (void)theCurrentEvent->postDeferredCommand(EV_TOOL_MENU); // a full queue loses the menu only
 }

@@ -100,3 +100,8 @@ private:
     char ownUndoText[kMenuTextSize] = {};
     char ownRedoText[kMenuTextSize] = {};
 };
+
+// The documents' context-menu request: waits (pumping messages) until no mouse button is held any
+// more, so that the release does not choose an item, then posts the tool's context-menu event
+// to the frame. Installed at start-up.
+void postContextMenuRequest();

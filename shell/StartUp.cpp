@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "document/ContextMenuRequest.h"
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
 #include "document/FileProgressWindow.h"
@@ -48,6 +49,7 @@ void nameApplication(Application& app)
     documentMemberFactories.viewParams = makeDrawingView;
     settingsHooks.loadSettings = loadAppSettings;
     settingsHooks.saveSettings = saveAppSettings;
+    (void)setContextMenuRequest(postContextMenuRequest); // none was installed before
     documentMemberFactories.rulers = makeViewRulers;
     documentMemberFactories.viewUpdater = makeRedrawManager;
     documentMemberFactories.scroller = makeViewScrollBars;

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/DrawingGrid.h"
 #include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
 #include "document/SheetSettings.h"
@@ -195,7 +196,13 @@ void RedrawManager::redrawPage()
         return;
     if (auto* sheet = dynamic_cast<SheetSettings*>(context->paper))
         (void)sheet->paintSheet(); // 0 without a surface: nothing to paint on
+    // The grid lies either under the figures or over them; the other call paints nothing.
+    auto* grid = dynamic_cast<DrawingGrid*>(context->grid);
+    if (grid)
+        (void)grid->paintUnder(); // answers the grid's position; nothing to check here
     drawPageElements();
+    if (grid)
+        (void)grid->paintOver();
 }
 
 void RedrawManager::drawPageElements()

@@ -46,7 +46,7 @@ public:
 
     // Lengths. lengthToPixels gives whole pixels (toward zero), unlimited; with useScale the
     // length is in drawing units, else in paper millimetres.
-    [[nodiscard]] double lengthToPixels(double length, int useScale) const;
+    [[nodiscard]] double lengthToPixels(double length, int useScale) const override;
     [[nodiscard]] double lengthToPixels(double millimetres) override { return lengthToPixels(millimetres, 0); }
     [[nodiscard]] double pixelsToLength(double pixels, int useScale) const;
     [[nodiscard]] double pixelsToLengthAtZoom(double pixels, double atZoom, int useScale) const;

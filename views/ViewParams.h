@@ -122,10 +122,18 @@ public:
         return 0;
     }
     // Polls until a button goes down: 11 left, 21 right, 31 when the loop is interrupted, -1 when
-    // the poll fails (the default).
+    // the wait ended (the tracking loop was cancelled, or the application quits).
     [[nodiscard]] virtual int waitClick(int kind)
     {
         (void)kind;
+        IntPoint device;
+        int left = 0, right = 0;
+        while (nextMousePoint(device, left, right)) {
+            if (left)
+                return 11;
+            if (right)
+                return 21;
+        }
         return -1;
     }
     // The pointer in drawing coordinates; 0 without a window (the default).
@@ -184,6 +192,13 @@ public:
     [[nodiscard]] virtual double pixelsToLengthEx(double pixels, double zoom, int useScale, int use72)
     {
         (void)pixels, (void)zoom, (void)useScale, (void)use72;
+        return 0.0;
+    }
+    // A length in drawing units (useScale 1) or paper millimetres (useScale 0) as whole device
+    // pixels at the current zoom, toward zero; 0 without a window (the default).
+    [[nodiscard]] virtual double lengthToPixels(double length, int useScale) const
+    {
+        (void)length, (void)useScale;
         return 0.0;
     }
 };

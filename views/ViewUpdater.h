@@ -141,6 +141,7 @@ public:
     // The whole document painter into the spare painter and back (around a long interaction).
     virtual void saveToSpare() {}
     virtual void restoreFromSpare() {}
-    // Invalidates the view window's whole client area.
+    // Invalidates the view window's whole client area, so that it is painted again (the grid
+    // after its settings changed). Nothing without a window (the default).
     virtual void invalidateView() {}
 };

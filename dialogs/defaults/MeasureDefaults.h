@@ -7,6 +7,9 @@ class MeasureDefaults : public ElementDefaults {
 public:
     // Copies the attributes of another record (null does nothing).
     virtual void copyFrom(const MeasureDefaults* other) = 0;
+    // The unit of the length numerals (a unit id, as the grid's units count them): the grid
+    // passes its own on when the user or the drawing scale changed it. Nothing here.
+    virtual void setLengthUnit(int unitId) { (void)unitId; }
 };
 
 // The application's record, copied into every new document.

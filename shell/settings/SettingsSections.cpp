@@ -1,5 +1,6 @@
 #include "shell/settings/SettingsSections.h"
 
+#include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
 #include "document/PartsLibrary.h"
@@ -48,6 +49,17 @@ private:
     [[nodiscard]] static SheetSettings* sheet() { return dynamic_cast<SheetSettings*>(thePaperDefaults); }
 };
 
+// The grid defaults are a drawing grid in this build; another grid class has no section.
+class GridDefaultsOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return grid() != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override { return grid()->readSettings(file); }
+    [[nodiscard]] int writeSection(SettingsFile& file) override { return grid()->writeSettings(file); }
+
+private:
+    [[nodiscard]] static DrawingGrid* grid() { return dynamic_cast<DrawingGrid*>(theGridDefaults); }
+};
+
 // Parts library 1, 2 or 3, once made.
 template <int Number> class PartsLibraryOwner : public SettingsSectionOwner {
 public:
@@ -65,6 +77,7 @@ public:
 DrawEnvironmentOwner drawEnvironmentOwner;
 GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemory::writeIni> folderMemoryOwner;
 PaperDefaultsOwner paperDefaultsOwner;
+GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
@@ -81,7 +94,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::PsFontFaceTable, nullptr},
     {settings_id::PdfFontFaceTable, nullptr},
     {settings_id::Yousi, &paperDefaultsOwner},
-    {settings_id::Grid, nullptr},
+    {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
     {settings_id::SetSenga, nullptr},
     {settings_id::SetText, nullptr},

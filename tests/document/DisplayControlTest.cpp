@@ -46,17 +46,6 @@ ElementIndexEntry entryOf(int layer, int kind)
     return entry;
 }
 
-void chooseTab(HWND dialog, int index)
-{
-    HWND tabs = GetDlgItem(dialog, TabControl::kControlId);
-    ASSERT_NE(tabs, nullptr);
-    SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    NMHDR change = {tabs, TabControl::kControlId, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(dialog, WM_NOTIFY, TabControl::kControlId, reinterpret_cast<LPARAM>(&change));
-}
-
-void click(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
 // A click on the text of row `row` of the layer list (rows of the GUI font's height and a
 // one-pixel gap, the first one pixel below the top).
 void clickLayerRow(HWND dialog, ScriptedMouse& mouse, int row)

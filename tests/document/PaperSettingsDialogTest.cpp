@@ -44,8 +44,6 @@ Shown shownIn(HWND dialog)
     return s;
 }
 
-void click(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
 class CountingPagePainter : public PagePainter {
 public:
     void setContext(DocumentContext*) override {}

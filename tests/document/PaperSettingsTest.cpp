@@ -36,24 +36,9 @@ const char* const kDefaultHeader =
     "  <dspedpage>1</dspedpage>\r\n"
     " </header>\r\n";
 
-// A drawing file whose header holds these sections; cut short when `complete` is false.
-std::string fileWithHeader(const std::string& sections, bool complete = true)
-{
-    std::string text = "<?xml version=\"1.0\" encording=\"Shift_JIS\"?>\r\n<!--- DTD is none --->\r\n"
-                       "<tesvanCADml>\r\n <header>\r\n" +
-                       sections;
-    if (complete)
-        text += " </header>\r\n</tesvanCADml>\r\n";
-    return text;
-}
-
 int readSections(SheetDrawing& sheet, const ScratchFolder& scratch, const std::string& sections, bool complete = true)
 {
-    const std::string path = scratch.file("paper.ycx", fileWithHeader(sections, complete));
-    Document& document = sheet.drawing.document();
-    EXPECT_EQ(document.assign(path.c_str()), 1);
-    XmlContextScope publish(&document);
-    return document.read();
+    return sheet_test::readSections(sheet.drawing, scratch, sections, complete);
 }
 
 // The section "YOUSI" with every key name.

@@ -12,17 +12,10 @@ using namespace sheet_test;
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kLightGray = RGB(192, 192, 192);
 const COLORREF kGray = RGB(128, 128, 128);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kMagenta = RGB(255, 0, 255);
-const COLORREF kYellow = RGB(255, 255, 0);
-
-struct Probe {
-    int x, y;
-    COLORREF colour;
-};
 
 } // namespace
 

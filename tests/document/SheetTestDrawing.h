@@ -2,15 +2,29 @@
 // A drawing for the sheet tests: the file test drawing (document, pages, file editor) with a real
 // SheetSettings as its paper and stand-ins for the view members the sheet talks to: a linear view
 // whose client rectangle is the page surface's, a redraw manager whose page surface is a DIB
-// section, and a scroller and a grid that count what they are asked.
+// section, and a scroller and a grid that count what they are asked. Header sections are read
+// from a file written around them.
+#include <string>
+
+#include "document/Document.h"
 #include "document/GridSettings.h"
 #include "document/SheetSettings.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "views/ViewScroller.h"
 
 namespace sheet_test {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kYellow = RGB(255, 255, 0);
+
+// A pixel of the page surface and the colour it must have after a paint.
+struct Probe {
+    int x, y;
+    COLORREF colour;
+};
 
 class SheetScroller : public ViewScroller {
 public:
@@ -63,6 +77,7 @@ public:
     {
         DocumentContext& c = drawing.context;
         c.paper = paper = new SheetSettings;
+        delete c.grid; // the drawing's own grid makes way for the counting one
         c.view = view = new LinearView;
         c.updater = updater = new SurfaceUpdater(width, height);
         c.scroller = scroller = new SheetScroller;
@@ -78,5 +93,28 @@ public:
     SheetScroller* scroller;
     SheetGrid* grid;
 };
+
+// A drawing file whose header holds these sections; cut short when `complete` is false.
+inline std::string fileWithHeader(const std::string& sections, bool complete = true)
+{
+    std::string text = "<?xml version=\"1.0\" encording=\"Shift_JIS\"?>\r\n<!--- DTD is none --->\r\n"
+                       "<tesvanCADml>\r\n <header>\r\n" +
+                       sections;
+    if (complete)
+        text += " </header>\r\n</tesvanCADml>\r\n";
+    return text;
+}
+
+// Reads such a file into the drawing; the read's result (0 also when the file was not taken).
+inline int readSections(drawing_fixture::TestDrawing& drawing, const ScratchFolder& scratch,
+                        const std::string& sections, bool complete = true)
+{
+    const std::string path = scratch.file("header.ycx", fileWithHeader(sections, complete));
+    Document& document = drawing.document();
+    if (!document.assign(path.c_str()))
+        return 0;
+    XmlContextScope publish(&document);
+    return document.read();
+}
 
 } // namespace sheet_test

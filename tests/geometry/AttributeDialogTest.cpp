@@ -8,6 +8,7 @@
 #include "geometry/DrawPoint.h"
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
+#include "geometry/UnitSettings.h"
 #include "platform/ControlKinds.h"
 #include "tests/geometry/AttributeFile.h"
 #include "tests/support/RecordingDialog.h"
@@ -152,6 +153,39 @@ TEST_F(AttributeDialogTest, LineTypeListFollowsItsListMode)
     EXPECT_EQ(type.fillStyleList(&dialog, 12345), 0);
     EXPECT_EQ(type.styleFromList(&dialog, 12345), 0);
     EXPECT_EQ(type.styleFromList(nullptr, IDC_ATTR_LIST), 0);
+}
+
+// The unit list shows the units offered by their names; the unit chosen is read back by its
+// position, and a unit that is not offered shows no selection.
+TEST_F(AttributeDialogTest, UnitListOffersTheChoicesOfTheUnits)
+{
+    UnitSettings units;
+    ASSERT_EQ(units.fillCombo(&dialog, IDC_ATTR_LIST), 1);
+    ASSERT_EQ(listCount(), 1);
+    EXPECT_EQ(listText(0), "ミリ");
+    EXPECT_EQ(listSelection(), 0);
+
+    units.setLengthChoices();
+    ASSERT_EQ(units.fillList(dialog.findControl(IDC_ATTR_LIST)), 1);
+    ASSERT_EQ(listCount(), 4);
+    EXPECT_EQ(listText(0), "ミクロン");
+    EXPECT_EQ(listText(3), "メートル");
+    EXPECT_EQ(listSelection(), 1) << "millimetres, the second choice";
+    choose(2);
+    ASSERT_EQ(units.readCombo(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(units.unit(), 6) << "the third choice is centimetres";
+    ASSERT_EQ(units.showUnitName(&dialog, IDC_ATTR_REAL), 1);
+    EXPECT_EQ(fieldText(IDC_ATTR_REAL), "センチ");
+    choose(-1);
+    ASSERT_EQ(units.readListSelection(dialog.findControl(IDC_ATTR_LIST)), 1);
+    EXPECT_EQ(units.unit(), 6) << "no selection keeps the unit";
+
+    ASSERT_EQ(units.setUnit(2), 1);
+    EXPECT_EQ(units.selectCurrentInList(&dialog, IDC_ATTR_LIST), 0) << "inches are not among the lengths";
+    ASSERT_EQ(units.fillCombo(&dialog, IDC_ATTR_LIST), 1);
+    EXPECT_EQ(listSelection(), -1);
+    EXPECT_EQ(units.fillCombo(&dialog, 12345), 0);
+    EXPECT_EQ(units.readCombo(nullptr, IDC_ATTR_LIST), 0);
 }
 
 TEST_F(AttributeDialogTest, ListsOfPenPositionCapInkScreenAndHatch)

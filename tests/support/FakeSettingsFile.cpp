@@ -29,6 +29,15 @@ void FakeSettingsFile::registerAttributeKeys()
     registerKey(15452, "DRAWLSIZE");
     registerKey(15453, "DRAWSPACE");
     registerKey(15454, "DRAWOVER");
+    // The units: the grid's axes, the dimension numerals and the labels of units 1..8.
+    registerKey(15042, "GRIDYOKOUNIT");
+    registerKey(15045, "GRIDTATEUNIT");
+    registerKey(15425, "MSRUNIT");
+    registerKey(15426, "KDOUNIT");
+    const char* labelKeys[] = {"MIRITEXT",   "INCHITEXT", "KYUTEXT",   "POINTTEXT",
+                               "MICRONTEXT", "CENTITEXT", "METRETEXT", "DEGREETEXT"};
+    for (int i = 0; i < 8; ++i)
+        registerKey(15431 + i, labelKeys[i]);
 }
 
 int FakeSettingsFile::getDelimiterFlag(int which) const { return which >= 0 && which < 4 ? flags[which] : 0; }

@@ -18,7 +18,8 @@ class FakeSettingsFile : public SettingsFile {
 public:
     void registerSection(int id, const char* name) { names[id] = Name{kSection, name}; }
     void registerKey(int id, const char* name) { names[id] = Name{kKey, name}; }
-    // Every key of the line, drawing and dimension defaults that the attribute values use.
+    // Every key of the line, drawing and dimension defaults that the attribute values use, and
+    // the unit keys.
     void registerAttributeKeys();
 
     void rewind() { position = 0; }

@@ -58,6 +58,11 @@ public:
     void updateViewCaption() override { ++captions; }
     void resetZoom() override { ++zoomResets; }
     void clientRect(IntRect& out) override { out = client; }
+    // Drawing units at scale, paper millimetres at lengthScale pixels each, toward zero.
+    [[nodiscard]] double lengthToPixels(double length, int useScale) const override
+    {
+        return std::trunc((useScale ? scale : lengthScale) * length);
+    }
 
     // The mapping of a view at 72 dpi and `zoom` over a drawing at numerator:denominator, with
     // the drawing point (x, y) at the top-left pixel.

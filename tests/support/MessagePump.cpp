@@ -1,5 +1,9 @@
 #include "tests/support/MessagePump.h"
 
+#include <commctrl.h>
+
+#include "platform/TabControl.h"
+
 namespace {
 std::function<void(HWND)> pendingInit;
 HHOOK initHook = nullptr;
@@ -55,4 +59,16 @@ INT_PTR driveModalDialog(const std::function<INT_PTR()>& runModal, const std::fu
     initHook = nullptr;
     pendingInit = nullptr;
     return result;
+}
+
+void click(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+void chooseTab(HWND dialog, int index)
+{
+    HWND tabs = GetDlgItem(dialog, TabControl::kControlId);
+    if (!tabs)
+        return;
+    SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    NMHDR change = {tabs, TabControl::kControlId, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(dialog, WM_NOTIFY, TabControl::kControlId, reinterpret_cast<LPARAM>(&change));
 }

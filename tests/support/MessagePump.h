@@ -15,3 +15,9 @@ int pumpUntilIdle(int maxMessages = 10000);
 // the dialog (and, in the end, the one that closes it). `runModal` starts the dialog (for example
 // a DialogBoxParamA call) and returns its result, which is returned here.
 INT_PTR driveModalDialog(const std::function<INT_PTR()>& runModal, const std::function<void(HWND)>& onInit);
+
+// A button of a dialog clicked (its BN_CLICKED command sent).
+void click(HWND dialog, int id);
+// A tab of the dialog's tab strip chosen as the user would (the selection changed, then its
+// notification sent); a dialog without the strip is left as it is.
+void chooseTab(HWND dialog, int index);

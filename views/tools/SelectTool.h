@@ -90,4 +90,8 @@ public:
         (void)points, (void)width, (void)position, (void)edge, (void)inside;
         return 0;
     }
+    // The pick box placed around the mouse's current point, and the element of the current page
+    // found in it: its id, or a negative value when none was hit (the default: nothing is hit).
+    virtual void setPickBoxAtMouse() {}
+    [[nodiscard]] virtual int findInPickBox() { return -1; }
 };

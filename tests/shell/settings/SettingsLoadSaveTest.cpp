@@ -8,6 +8,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
 #include "document/PartsLibrary.h"
@@ -250,8 +251,8 @@ TEST(SettingsSave, TheDefaultsGiveWellFormedShiftJisLinesInTheFixedOrder)
         order.push_back(block.substr(0, block.find("\r\n")));
     const std::vector<std::string> expected = {
         "[DISPTOOLBAR]",     "[DRAWENVIRONMENT]", "[FONTCHGTABLE]", "[SHORTCUTKEYTABLE]", "[FILEINFO]",
-        "[PSFONTFACETABLE]", "[YOUSI]",           "[LAYERNAME]",    "[PARTS01]",          "[PARTS02]",
-        "[PARTS03]"};
+        "[PSFONTFACETABLE]", "[YOUSI]",           "[GRID]",         "[LAYERNAME]",        "[PARTS01]",
+        "[PARTS02]",         "[PARTS03]"};
     EXPECT_EQ(order, expected);
 
     // An outside reader: the bytes decode as CP932 and every line is a section or key line.
@@ -305,6 +306,9 @@ TEST(SettingsLoad, WhatWasSavedComesBackInAnySectionOrder)
         theLayerTable->setName(255, "aux");
         ASSERT_EQ(paperDefaults().setSize(420.0, 297.0), 1);
         paperDefaults().setScaleDenominator(50);
+        auto& grid = dynamic_cast<DrawingGrid&>(*theGridDefaults);
+        grid.kind = DrawingGrid::kMesh;
+        ASSERT_EQ(grid.setXNumerator(2.5), 1);
         ASSERT_EQ(existingPartsLibrary(2)->addPart("C:\\parts\\valve.ycx"), 1);
         ASSERT_EQ(saveAppSettings(), 1);
         saved = settingsBytes();
@@ -338,6 +342,8 @@ TEST(SettingsLoad, WhatWasSavedComesBackInAnySectionOrder)
         EXPECT_EQ(theLayerTable->hasDefaultName(6), 1);
         EXPECT_EQ(paperDefaults().verticalMm, 420.0);
         EXPECT_EQ(paperDefaults().scaleDenominator(), 50);
+        EXPECT_EQ(theGridDefaults->gridKind(), DrawingGrid::kMesh);
+        EXPECT_EQ(dynamic_cast<DrawingGrid&>(*theGridDefaults).xNumerator, 2.5);
         char path[260] = "";
         ASSERT_EQ(existingPartsLibrary(2)->partCount(), 1);
         ASSERT_EQ(existingPartsLibrary(2)->partPath(0, path, sizeof path), 1);

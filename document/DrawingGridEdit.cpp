@@ -1,0 +1,127 @@
+// The grid edited by the user: グリッドの設定 on a copy, and the origin placed by mouse afterwards.
+#include "document/ContextMenuRequest.h"
+#include "document/DocumentContext.h"
+#include "document/DrawingGrid.h"
+#include "document/GridSettingsDialog.h"
+#include "elements/Element.h"
+#include "geometry/DrawPoint.h"
+#include "platform/MouseState.h"
+#include "shell/PopupMenuList.h"
+#include "views/ViewParams.h"
+#include "views/ViewUpdater.h"
+#include "views/tools/ElementEditor.h"
+#include "views/tools/SelectTool.h"
+
+namespace {
+
+// What the view's click wait answers.
+enum ClickCode { kLeftClick = 11, kRightClick = 21 };
+
+void repaintGrid(DocumentContext* owner)
+{
+    if (ViewUpdater* updater = owner ? owner->updater : nullptr) {
+        updater->refreshAll();
+        updater->invalidateView();
+    }
+}
+
+// A left click that completes a double click opens the context menu while the application has one.
+int isContextMenuDoubleClick()
+{
+    return theMouseState && theMouseState->isDoubleClick() && thePopupMenuList;
+}
+
+} // namespace
+
+int DrawingGrid::editSettings()
+{
+    // A cancelled dialog leaves every field as it was, the pick waiting included; an accepted one
+    // sets the pick anew.
+    const int pickBefore = pendingPick;
+    pendingPick = kNoPick;
+    updateDisplayOrigin();
+
+    DrawingGrid copy;
+    copy.assign(this);
+    copy.owner = owner;
+    GridSettingsDialog dialog;
+    dialog.setSettings(&copy);
+    int page = lastPage;
+    const int result = dialog.run(page);
+    copy.yUnits.copyFrom(&copy.xUnits);
+
+    const int unitChanged = copy.xUnitId() != xUnitId();
+    switch (result) {
+    case 1:
+        if (unitChanged)
+            passOnUnitChange(copy.xUnitId());
+        copy.updateOriginFromDisplay();
+        assign(&copy);
+        if (theGridDefaults)
+            theGridDefaults->assign(this);
+        break;
+    case kPickElementResult:
+    case kPickClickResult:
+        if (unitChanged)
+            passOnUnitChange(copy.xUnitId());
+        assign(&copy);
+        pendingPick = result == kPickElementResult ? kPickElementPoint : kPickClick;
+        break;
+    default:
+        pendingPick = pickBefore;
+        break;
+    }
+    if (page == 0 || page == 1)
+        lastPage = page;
+    if (result == 1 || result == kPickElementResult || result == kPickClickResult)
+        repaintGrid(owner);
+    return result;
+}
+
+void DrawingGrid::runPendingPick()
+{
+    ViewParams* view = owner ? owner->view : nullptr;
+    const int pick = pendingPick;
+    // One pick per request of the dialog, however the wait ends.
+    pendingPick = kNoPick;
+    if (!view)
+        return;
+    const int click = view->waitClick(0);
+    if (click == kRightClick) {
+        requestContextMenu();
+        return;
+    }
+    if (click != kLeftClick)
+        return;
+    if (isContextMenuDoubleClick()) {
+        requestContextMenu();
+        return;
+    }
+    if (pick != kPickClick && pick != kPickElementPoint)
+        return;
+    DrawPoint point;
+    point.owner = owner;
+    if (!view->mouseWorldXY(point.x, point.y))
+        return;
+    if (pick == kPickElementPoint) {
+        SelectTool* tool = owner->selectTool;
+        ElementEditor* editor = owner->editor3;
+        if (!tool || !editor)
+            return;
+        tool->setPickBoxAtMouse();
+        const int id = tool->findInPickBox();
+        Element* element = id >= 1 && editor->beginEdit(id) ? editor->elementInHand() : nullptr;
+        if (!element || !element->snapToNearestPoint(&point))
+            return;
+    }
+    // Only a point of the drawing becomes the origin.
+    if (!isAcceptedValue(point.x) || !isAcceptedValue(point.y))
+        return;
+    xOrigin = point.x;
+    yOrigin = point.y;
+    updateDisplayOrigin();
+    if (theGridDefaults)
+        theGridDefaults->assign(this);
+    if (ViewUpdater* updater = owner->updater)
+        updater->invalidateView();
+}
