@@ -31,3 +31,27 @@ void FontHolder::release()
     owned = nullptr;
     current = nullptr;
 }
+
+ScopedFontHeight::ScopedFontHeight(HDC hdc, int height) : hdc_(hdc)
+{
+    if (!hdc)
+        return;
+    LOGFONTA description = {};
+    HGDIOBJ current = GetCurrentObject(hdc, OBJ_FONT);
+    if (!current || !GetObjectA(current, sizeof description, &description))
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+    description.lfHeight = height;
+    description.lfWidth = 0;
+    font_ = CreateFontIndirectA(&description);
+    // Without the font the text is drawn in the DC's own font, as before.
+    if (font_)
+        previous_ = SelectObject(hdc, font_);
+}
+
+ScopedFontHeight::~ScopedFontHeight()
+{
+    if (previous_)
+        SelectObject(hdc_, previous_);
+    if (font_)
+        DeleteObject(font_);
+}

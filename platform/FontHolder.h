@@ -20,3 +20,19 @@ public:
     HFONT owned = nullptr;
     HFONT current = nullptr;
 };
+
+// The DC's current face at another cell height, selected for the life of the object; the font
+// selected before comes back and the font is deleted at the end. Text drawn glyph by glyph
+// measures each character in the selected font, so it must match the size it is drawn at.
+class ScopedFontHeight {
+public:
+    ScopedFontHeight(HDC hdc, int height);
+    ~ScopedFontHeight();
+    ScopedFontHeight(const ScopedFontHeight&) = delete;
+    ScopedFontHeight& operator=(const ScopedFontHeight&) = delete;
+
+private:
+    HDC hdc_;
+    HFONT font_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};

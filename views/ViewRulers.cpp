@@ -7,6 +7,7 @@
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "geometry/DrawPoint.h"
+#include "platform/FontHolder.h"
 #include "platform/UnitConverter.h"
 #include "platform/Window.h"
 #include "views/OffscreenPainter.h"
@@ -106,6 +107,8 @@ void ViewRulers::paintOn(DeviceContext& dc, const IntRect& client)
     DcScope scope(dc);
     dc.setTextColor(RgbColor(0, 0, 0));
     dc.setTransparentBackground();
+    // The labels are measured in the selected font: at the label size they fit the band.
+    const ScopedFontHeight labelFont(scope.hdc(), kLabelSize);
 
     const IntRect corner = IntRect::fromEdges(client.left, client.top, client.left + kThickness, client.top + kThickness);
     dc.clipToRect(corner);

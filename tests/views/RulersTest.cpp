@@ -147,6 +147,15 @@ TEST(Rulers, BothBandsAreFifteenPixelsOfPaleGreyWithTicks)
     const auto walked = ticksOf(d, 0);
     EXPECT_EQ(ticks, static_cast<int>(walked.size()));
     EXPECT_NEAR(ticks, 385 / (5 * 72.0 / 25.4), 1.5);
+
+    // The labels stand whole inside the band: the "0" at the origin and the "50" have ink in
+    // their top rows as well as near the ticks (a label measured in a larger font lost its top).
+    for (int row : {2, 3, 4, 8, 9}) {
+        int ink = 0;
+        for (int x = 16; x < 400; ++x)
+            ink += screen.pixel(x, row) == black;
+        EXPECT_GT(ink, 0) << "row " << row;
+    }
 }
 
 TEST(Rulers, AFarOriginCostsNoMoreThanANearOneAndUpwardYCountsUp)
