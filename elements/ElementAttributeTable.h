@@ -22,7 +22,7 @@
     MADE(HatchAttributes, hatch, 1)                                                                                \
     MADE(LeanAttribute, lean, 1)                                                                                   \
     MADE(OpenCloseAttribute, openClose, 1)                                                                         \
-    LATER(OvalType, ovalType)                                                                                      \
+    MADE(OvalType, ovalType, 1)                                                                                    \
     MADE(FontAttributes, font, 1)                                                                                  \
     MADE(TextSpacingAttribute, textSpacing, 1)                                                                     \
     LATER(ElementTextString, text)                                                                                 \
@@ -34,7 +34,7 @@
     LATER(BitmapSizeRecord, bitmapSize)                                                                            \
     LATER(BitmapPixelData, bitmapData)                                                                             \
     MADE(GrayValue, gray, 0)                                                                                       \
-    LATER(RadiusList, radii)                                                                                       \
+    MADE(RadiusList, radii, 0)                                                                                     \
     LATER(DiameterList, diameters)                                                                                 \
     MADE(DoubleValue, value1, 0) /* the start angle ("sttAngle") */                                                \
     MADE(DoubleValue, value2, 0) /* the end angle ("endAngle") */                                                  \

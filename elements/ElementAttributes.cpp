@@ -10,6 +10,8 @@
 #include "document/DocumentContext.h"
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
+#include "elements/OvalType.h"
+#include "elements/RadiusList.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"

@@ -1,8 +1,12 @@
 #include "shapes/BreaklineShape.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/DoubleArray.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/HatchAttributes.h"
 #include "geometry/GrayValue.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
@@ -10,6 +14,8 @@
 #include "geometry/LineTypeAttribute.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
+#include "shapes/GradationFillShape.h"
+#include "shapes/HatchFillShape.h"
 
 namespace {
 // A corner radius below this leaves the vertex sharp.
@@ -18,8 +24,6 @@ const double kMinRadius = 0.01;
 const double kArcStepDegrees = 5.0;
 // A dashed type draws nothing on a device below this stored dash length.
 const double kMinDeviceDash = 0.1;
-// The width of the parallel lines and outlines in PostScript and PDF (paper millimetres).
-const double kThinStrokeWidth = 0.1;
 // Bands of more points are filled in pieces of this many, each overlapping the next by a
 // segment: the system's polygon regions grow far faster than their vertex counts, and a dense
 // band of 20,000 points took seconds as one region, in pieces a tenth of a second.
@@ -94,6 +98,24 @@ void BreaklineShape::setGrayValue(double value)
 {
     if (gray)
         gray->value = value;
+}
+
+void BreaklineShape::setEdge(const EdgeAttributes& attributes)
+{
+    if (edge)
+        edge->assign(&attributes);
+}
+
+void BreaklineShape::setFill(const FillAttributes& attributes)
+{
+    if (fill)
+        fill->assign(&attributes);
+}
+
+void BreaklineShape::setHatch(const HatchAttributes& attributes)
+{
+    if (hatch)
+        hatch->assign(&attributes);
 }
 
 double BreaklineShape::lineWidth() const
@@ -426,6 +448,61 @@ void BreaklineShape::fillBand(const PointArray& points, int startCap, int endCap
             return;
     }
     fillWorldPolygon(capped);
+}
+
+// --- parts ---
+
+void BreaklineShape::copyStrokeTo(BreaklineShape& part) const
+{
+    part.context = context;
+    part.layer = layer;
+    part.setOffset(offsetX, offsetY, offsetZ);
+    part.setWidth(lineWidth());
+    part.setPosition(position());
+    if (lineType)
+        part.setLineStyle(*lineType);
+}
+
+// --- fills and sides ---
+
+void BreaklineShape::runGradation(PointArray& outline)
+{
+    if (!fill)
+        return;
+    GradationFillShape gradation;
+    gradation.context = context;
+    gradation.layer = layer;
+    gradation.setFill(*fill);
+    gradation.setOutline(&outline);
+    (void)gradation.execute(op, mode); // refused operations fill nothing, as the shape's own fill
+}
+
+void BreaklineShape::runHatch(PointArray& outline)
+{
+    if (!hatch || hatch->pattern == 0 || outline.count < 3)
+        return;
+    HatchFillShape hatching;
+    hatching.context = context;
+    hatching.layer = layer;
+    hatching.setHatch(*hatch);
+    hatching.setOutline(&outline);
+    (void)hatching.execute(op, mode); // refused operations draw no hatch
+}
+
+int BreaklineShape::leadOutwardFrom(PointArray& points, double cx, double cy)
+{
+    BlockLock data(points);
+    if (!data)
+        return points.count == 0;
+    Point* p = data.data<Point>();
+    // The swept area about the centre: positive when the walk turns so that its +90 degree
+    // side, (dy, -dx), faces away from the centre.
+    double swept = 0.0;
+    for (int i = 1; i < points.count; ++i)
+        swept += (p[i - 1].x - cx) * (p[i].y - cy) - (p[i - 1].y - cy) * (p[i].x - cx);
+    if (swept < 0.0)
+        std::reverse(p, p + points.count);
+    return 1;
 }
 
 // --- PostScript and PDF ---

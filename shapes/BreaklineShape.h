@@ -3,6 +3,9 @@
 #include "shapes/Shape.h"
 
 class DoubleArray;
+class EdgeAttributes;
+class FillAttributes;
+class HatchAttributes;
 class LineStyle;
 
 // An open polyline with a line width, position, type and end caps, for every operation: the
@@ -41,6 +44,11 @@ public:
     // LineCapAttribute caps.
     void setCapStyle(int cap);
     void setGrayValue(double value);
+    // Copies of the attributes, for the shapes that ensure them (closed figures, circles);
+    // nothing without the sub-object.
+    void setEdge(const EdgeAttributes& attributes);
+    void setFill(const FillAttributes& attributes);
+    void setHatch(const HatchAttributes& attributes);
 
     // 1 done (also when nothing had to be drawn, and PostScript and PDF when the colour is not
     // written); 0 when the operation is refused or there are no points, no view mapping or no
@@ -55,6 +63,13 @@ public:
     const DoubleArray* rounding = nullptr;
 
 protected:
+    // The width of the parallel lines and outlines in PostScript and PDF (paper millimetres).
+    static constexpr double kThinStrokeWidth = 0.1;
+
+    // The stroke of this shape (width, position, line type), its context, layer and offset,
+    // given to a shape that draws a part of it.
+    void copyStrokeTo(BreaklineShape& part) const;
+
     // The list to draw for the current operation: the source points with their corners rounded
     // (open: the interior vertices; closed: every vertex between its cyclic neighbours), or with
     // their arcs flattened every 5 degrees for the arc kinds. The source list when nothing
@@ -86,6 +101,16 @@ protected:
     [[nodiscard]] int closedOffset(const PointArray& points, double d, int direction, PointArray& out) const;
     // The line type as stroked paths of PostScript or PDF.
     [[nodiscard]] int writeLineType(const StrokeWriter& writer, const PointArray& points, int closed);
+
+    // The fill's gradation, or the hatch, over a placed closed outline (not owned, no offset of its
+    // own) with this operation; refused operations fill nothing. The hatch needs a pattern.
+    void runGradation(PointArray& outline);
+    void runHatch(PointArray& outline);
+    // Reverses the points where needed so that a curve about (cx, cy) has its leading side (the
+    // +90 degree side of the walk) away from that centre: then TOP strokes lie inside the curve
+    // and BOTTOM strokes outside, whichever way the curve was built. 0 when the points cannot
+    // be read.
+    [[nodiscard]] static int leadOutwardFrom(PointArray& points, double cx, double cy);
 
     // Set by the arc kinds: arcs are flattened instead of rounding corners.
     int flattensArcs = 0;

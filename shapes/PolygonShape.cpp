@@ -4,8 +4,6 @@
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "platform/DeviceContext.h"
-#include "shapes/GradationFillShape.h"
-#include "shapes/HatchFillShape.h"
 
 PolygonShape::PolygonShape()
 {
@@ -21,24 +19,6 @@ PolygonShape::~PolygonShape()
     release(edge);
     release(fill);
     release(hatch);
-}
-
-void PolygonShape::setEdge(const EdgeAttributes& attributes)
-{
-    if (edge)
-        edge->assign(&attributes);
-}
-
-void PolygonShape::setFill(const FillAttributes& attributes)
-{
-    if (fill)
-        fill->assign(&attributes);
-}
-
-void PolygonShape::setHatch(const HatchAttributes& attributes)
-{
-    if (hatch)
-        hatch->assign(&attributes);
 }
 
 int PolygonShape::gradationFill() const { return fill && fill->gray.kind == GrayAttributes::kGradation; }
@@ -71,34 +51,12 @@ int PolygonShape::run(int operation, int newMode, int startedAsLine)
         return 1;
     }
     drawFill();
-    runHatch();
+    runHatch(*path);
     drawOutline();
     return 1;
 }
 
 int PolygonShape::closeOutline(PointArray& closed) const { return closed.copyFrom(path) && closed.closeWithFirst(); }
-
-void PolygonShape::runGradation()
-{
-    GradationFillShape gradation;
-    gradation.context = context;
-    gradation.layer = layer;
-    gradation.setFill(*fill);
-    gradation.setOutline(path); // placed: no offset of its own
-    (void)gradation.execute(op, mode); // refused operations fill nothing, as the polygon's own fill
-}
-
-void PolygonShape::runHatch()
-{
-    if (!hatch || hatch->pattern == 0 || path->count < 3)
-        return;
-    HatchFillShape hatching;
-    hatching.context = context;
-    hatching.layer = layer;
-    hatching.setHatch(*hatch);
-    hatching.setOutline(path); // placed: no offset of its own
-    (void)hatching.execute(op, mode); // refused operations draw no hatch
-}
 
 void PolygonShape::drawFill()
 {
@@ -106,7 +64,7 @@ void PolygonShape::drawFill()
         return;
     const int gradationOps = op == ShapeOp::Draw || op == ShapeOp::RubberBand || op == ShapeOp::Print;
     if (gradationFill() && gradationOps) {
-        runGradation();
+        runGradation(*path);
         return;
     }
     switch (op) {
@@ -164,7 +122,7 @@ void PolygonShape::writePostScript()
 {
     if (path->count >= 3 && fill && fill->draw.value) {
         if (gradationFill()) {
-            runGradation();
+            runGradation(*path);
         } else {
             effectiveFillColor(op, effectiveColour);
             // Absent from the current plate (below 1): nothing is written.
@@ -173,7 +131,7 @@ void PolygonShape::writePostScript()
                        psClosePath() && psFill()); // a failed write ends the output
         }
     }
-    runHatch();
+    runHatch(*path);
     PointArray closed;
     if (path->count < 3 || !outlineColour(effectiveColour) || !closeOutline(closed))
         return;
@@ -188,14 +146,14 @@ void PolygonShape::writePdf()
     setStrokeFactors(position());
     if (path->count >= 3 && fill && fill->draw.value) {
         if (gradationFill()) {
-            runGradation();
+            runGradation(*path);
         } else {
             const double tint = fill->gray.kind == GrayAttributes::kFlat ? fill->gray.startGray : 1.0;
             (void)(pdfSetFillColor(fill->colour, tint) && pdfPolyline(*path, 1, 0) && pdfClosePath() &&
                    pdfFill()); // a failed write ends the output
         }
     }
-    runHatch();
+    runHatch(*path);
     PointArray closed;
     if (path->count < 3 || !edge || !edge->draw.value || !closeOutline(closed))
         return;

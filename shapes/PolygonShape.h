@@ -1,10 +1,6 @@
 #pragma once
 #include "shapes/BreaklineShape.h"
 
-class EdgeAttributes;
-class FillAttributes;
-class HatchAttributes;
-
 // A closed area for every operation: its fill (a plain colour, or a gradation through
 // GradationFillShape), its hatch (HatchFillShape) and its outline by line type, in this order.
 // Besides the polygon element, the closed figures that come down to a point list (box, oval, arrow
@@ -22,11 +18,6 @@ public:
     PolygonShape();
     ~PolygonShape();
 
-    // Copies of the attributes.
-    void setEdge(const EdgeAttributes& attributes);
-    void setFill(const FillAttributes& attributes);
-    void setHatch(const HatchAttributes& attributes);
-
     // Results as BreaklineShape::execute.
     [[nodiscard]] int execute(int operation, int newMode) { return run(operation, newMode, 1); }
     [[nodiscard]] int executeAlways(int operation, int newMode) { return run(operation, newMode, 0); }
@@ -40,9 +31,6 @@ private:
     [[nodiscard]] int gradationFill() const;
     // The outline's colour for the operation; 0 when the operation shows no outline.
     [[nodiscard]] int outlineColour(InkColor& out) const;
-    // Runs the gradation or the hatch over the placed outline with this operation.
-    void runGradation();
-    void runHatch();
     void drawFill();
     void drawOutline();
     void writePostScript();

@@ -6,6 +6,8 @@
 
 #include "document/DocumentContext.h"
 #include "document/SheetSettings.h"
+#include "elements/OvalType.h"
+#include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/DrawLineAttribute.h"
@@ -83,8 +85,10 @@ Shape::~Shape()
     release(fill);
     release(openClose);
     release(lean);
+    release(ovalType);
     release(textSpacing);
     release(gray);
+    release(radii);
     release(firstDouble);
     release(secondDouble);
 }

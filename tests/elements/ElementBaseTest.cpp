@@ -233,7 +233,7 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     element->releaseAttribute(ElementAttribute::lineWidth);
     element->releaseAttribute(ElementAttribute::lineWidth);
     EXPECT_EQ(element->lineWidth(), nullptr);
-    EXPECT_EQ(element->ensureAttribute(ElementAttribute::ovalType), 0) << "its type arrives with its kind";
+    EXPECT_EQ(element->ensureAttribute(ElementAttribute::text), 0) << "its type arrives with its kind";
 
     // createAllAttributes makes every slot whose type exists; the kind's teardown leaves what it
     // did not make itself.
@@ -241,7 +241,7 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     int made = 0;
     for (int i = 0; i < kElementAttributeCount; ++i)
         made += element->hasAttribute(static_cast<ElementAttribute>(i));
-    EXPECT_EQ(made, 24);
+    EXPECT_EQ(made, 26);
     EXPECT_NE(element->value2(), nullptr);
     EXPECT_EQ(element->measure(), nullptr);
     element->teardown();
