@@ -55,31 +55,39 @@ void packBand(std::vector<IntRect>& rects, int limit)
     const std::vector<int> order = sortedOrder(rects);
     int rowLine = 0;
     int rowBottom = 0;
-    IntRect* previous = nullptr;
+    // The right end of what the current row holds so far: a pane placed after one that it
+    // overlaps goes behind every pane before it in the row, not only behind the last one.
+    int rowRight = 0;
+    bool first = true;
     for (int index : order) {
         IntRect& r = rects[static_cast<size_t>(index)];
         // Nothing lies before the origin; a pane read from a damaged layout comes back in.
         if (r.left < 0)
             r.moveLeftTo(0);
-        if (!previous) {
+        bool startsRow = first;
+        if (first) {
             r.moveTopTo(0);
         } else if (r.top < rowLine) {
             r.moveTopTo(rowLine);
         } else if (r.top > rowLine) {
             rowLine = rowBottom;
             r.moveTopTo(rowLine);
+            startsRow = true;
         }
-        if (r.right > limit && r.left > 0 && (!previous || r.top != previous->top))
-            r.moveLeftTo(0);
-        if (previous && previous->top == r.top && r.intersects(*previous, 0)) {
-            r.moveLeftTo(previous->right);
+        if (startsRow) {
+            if (r.right > limit)
+                r.moveLeftTo(0);
+        } else if (r.left < rowRight) {
+            r.moveLeftTo(rowRight);
             if (r.right > limit) {
-                rowLine = std::max(rowBottom, r.top + 1);
+                rowLine = rowBottom;
                 r.moveTo(0, rowLine);
+                startsRow = true;
             }
         }
-        rowBottom = previous ? std::max(rowBottom, r.bottom) : r.bottom;
-        previous = &r;
+        rowRight = startsRow ? r.right : std::max(rowRight, r.right);
+        rowBottom = first ? r.bottom : std::max(rowBottom, r.bottom);
+        first = false;
     }
 }
 
