@@ -77,8 +77,9 @@ void packBand(std::vector<IntRect>& rects, int limit)
         if (startsRow) {
             if (r.right > limit)
                 r.moveLeftTo(0);
-        } else if (r.left < rowRight) {
-            r.moveLeftTo(rowRight);
+        } else {
+            if (r.left < rowRight)
+                r.moveLeftTo(rowRight);
             if (r.right > limit) {
                 rowLine = rowBottom;
                 r.moveTo(0, rowLine);

@@ -33,8 +33,8 @@ struct BandFrame {
 [[nodiscard]] std::vector<int> sortedOrder(const std::vector<IntRect>& rects);
 // Packs the rectangles of one band (band coordinates) into rows: the first on the origin line,
 // a rectangle below the current row line starts a new row (at the left edge when it reaches past
-// `limit`), one that overlaps those before it in its row goes to their right, and one that then
-// reaches past `limit` starts a new row at the left edge.
+// `limit`), one that overlaps those before it in its row goes to their right, and one that
+// reaches past `limit` in a row starts a new row at the left edge.
 void packBand(std::vector<IntRect>& rects, int limit);
 // Moves each rectangle up onto the lowest bottom of those above it that overlap it along the
 // band (touching edges do not count), or onto the origin line.

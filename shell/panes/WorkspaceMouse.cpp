@@ -64,6 +64,7 @@ void WorkspaceLayout::pressButton(DockPane* pane, ToolButton* button)
     if (button->enabled)
         button->drawPressed();
     int over = 1;
+    int inTime = 1;
     if (isTracked(*button)) {
         trackLeftDrag(pane->window(), [&](const IntPoint& p) {
             const int now = button->hitTest(p);
@@ -72,11 +73,12 @@ void WorkspaceLayout::pressButton(DockPane* pane, ToolButton* button)
                 button->drawTracked(over);
             }
         });
+        // The time of the release decides, before anything else reads the mouse.
+        inTime = theApplication ? theApplication->paneTimer.notElapsed(band_layout::kClickTimeMs) : 1;
         IntPoint released;
         readCursorPos(released);
         over = button->hitTest(released);
     }
-    const int inTime = theApplication ? theApplication->paneTimer.notElapsed(band_layout::kClickTimeMs) : 1;
     if (!band_layout::pressCounts(over, inTime)) {
         // Cancelled: the current tool stays as it was.
         button->redraw();
