@@ -11,6 +11,10 @@ void LayoutTest::SetUp()
 {
     ASSERT_TRUE(frame.create());
     MoveWindow(frame.hwnd(), 0, 0, 1000, 700, TRUE);
+    // The parts a drawing's status readout gives the bar: X, Y and the message part.
+    const int edges[] = {75, 150, -1};
+    if (frame.statusBar)
+        frame.statusBar->setParts(3, edges);
     renewLayout();
     layout->arrangeAllBands();
     drainQueue();
