@@ -4,11 +4,16 @@
 
 #include "platform/CurrentEvent.h"
 #include "platform/StatusBar.h"
+#include "resources/ids.h"
 
 const int kStartUpOrder[13] = {1, 2, 3, 4, 6, 7, 8, 9, 5, 10, 11, 12, 13};
 
 void LayoutTest::SetUp()
 {
+    // The frame's window class keeps the menu of the first frame made in the process: the main
+    // frame's, as the shell tests after this one expect it.
+    frame.menu.resourceId = IDM_MAIN_FRAME;
+    frame.acceleratorResourceId = IDA_MAIN_FRAME;
     ASSERT_TRUE(frame.create());
     MoveWindow(frame.hwnd(), 0, 0, 1000, 700, TRUE);
     // The parts a drawing's status readout gives the bar: X, Y and the message part.
