@@ -178,3 +178,10 @@
 #define IDC_ENV_DPI           1004
 #define IDC_ENV_DPI_UPDOWN    1005
 #define IDC_ENV_RESET         1006
+
+// 1301: ツールバー選択.
+#define IDD_TOOLBAR_SELECT    1301
+#define IDC_TOOLBAR_LIST      13003
+#define IDC_TOOLBAR_HINTS     13004
+#define IDC_TOOLBAR_SCROLL    13005
+#define IDC_TOOLBAR_DEFAULTS  13008

@@ -213,6 +213,11 @@ int MainFrame::handleEvent()
     case EV_INIT_MENU:
         updateMenus();
         return 1;
+    case EV_SIZE:
+        // The right and bottom bands follow the frame's sides; rows that no longer fit wrap.
+        if (WorkspaceLayout* panes = WorkspaceLayout::installed())
+            panes->relayoutBands();
+        return FrameWindow::handleEvent();
     case EV_MENU_COMMAND:
         return onCommand(LOWORD(event->wParam)) ? 1 : FrameWindow::handleEvent();
     default:

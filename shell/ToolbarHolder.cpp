@@ -1,16 +1,42 @@
 #include "shell/ToolbarHolder.h"
 
+#include <new>
+
 #include "platform/Application.h"
+#include "shell/DocumentWindow.h"
+#include "shell/ToolbarSelectDialog.h"
 #include "shell/panes/WorkspaceLayout.h"
+
+namespace {
+// Whether the tool that was current before the last press belongs to toolbar n.
+int layoutHoldsPreviousTool(int toolbar)
+{
+    WorkspaceLayout* panes = WorkspaceLayout::installed();
+    return panes && panes->toolbarHoldsPreviousTool(toolbar);
+}
+} // namespace
 
 ToolbarHolder::ToolbarHolder(MainFrame* owner) : frame(owner) { createLayout(); }
 
 ToolbarHolder::~ToolbarHolder() { destroyLayout(); }
 
+void ToolbarHolder::createLayout()
+{
+    if (!theApplication || theApplication->workspaceLayout || layout)
+        return;
+    layout = new (std::nothrow) WorkspaceLayout;
+    if (!layout)
+        return; // the frame runs without panes
+    theApplication->workspaceLayout = layout;
+    DocumentWindow::toolbarHoldsCurrentTool = layoutHoldsPreviousTool;
+}
+
 void ToolbarHolder::destroyLayout()
 {
     if (!layout)
         return;
+    if (DocumentWindow::toolbarHoldsCurrentTool == layoutHoldsPreviousTool)
+        DocumentWindow::toolbarHoldsCurrentTool = nullptr;
     if (theApplication && theApplication->workspaceLayout == layout)
         theApplication->workspaceLayout = nullptr;
     delete layout;
@@ -27,4 +53,12 @@ void ToolbarHolder::showLayout()
 {
     if (WorkspaceLayout* panes = WorkspaceLayout::installed())
         panes->arrangeAllBands();
+}
+
+void ToolbarHolder::selectToolbars()
+{
+    if (WorkspaceLayout* panes = WorkspaceLayout::installed()) {
+        ToolbarSelectDialog dialog(*panes);
+        (void)dialog.run(); // there is no cancel: every change took effect at once
+    }
 }

@@ -14,9 +14,8 @@ public:
     ToolbarHolder(const ToolbarHolder&) = delete;
     ToolbarHolder& operator=(const ToolbarHolder&) = delete;
 
-    // Makes and installs the layout when the application has none. The layout is not part of
-    // this build yet: the frame then runs without panes.
-    virtual void createLayout() {}
+    // Makes and installs the layout when the application has none and this holder made none.
+    virtual void createLayout();
     // Removes the layout this holder made from the application and deletes it.
     virtual void destroyLayout();
     // The pane of string-table definition n in the application's layout; 0 without one.
@@ -24,7 +23,7 @@ public:
     // The layout arranges and shows its panes.
     virtual void showLayout();
     // The toolbar selection dialog (command 40005).
-    virtual void selectToolbars() {}
+    virtual void selectToolbars();
 
     MainFrame* frame;
     WorkspaceLayout* layout = nullptr; // owned; null when the application had one already

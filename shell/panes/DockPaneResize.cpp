@@ -9,6 +9,7 @@
 #include "platform/MouseSource.h"
 #include "platform/SystemMetrics.h"
 #include "shell/panes/DockPane.h"
+#include "shell/panes/PaneTracking.h"
 
 namespace {
 // The vertical border of a corner code decides for a button pane (rows follow heights).
@@ -52,80 +53,6 @@ int edgeCoordinate(const IntRect& r, int edge)
 }
 int cursorCoordinate(const IntPoint& p, int edge) { return edge == IntRect::hitTop || edge == IntRect::hitBottom ? p.y : p.x; }
 
-// A light-gray frame 3 pixels thick drawn in XOR on the screen; drawing it again erases it.
-class XorDragFrame {
-public:
-    XorDragFrame() : dc_(GetDC(nullptr)) {}
-    ~XorDragFrame()
-    {
-        if (shown_)
-            draw(rect_);
-        if (dc_)
-            ReleaseDC(nullptr, dc_);
-    }
-    XorDragFrame(const XorDragFrame&) = delete;
-    XorDragFrame& operator=(const XorDragFrame&) = delete;
-
-    void show(const IntRect& r)
-    {
-        if (shown_)
-            draw(rect_);
-        rect_ = r;
-        draw(rect_);
-        shown_ = true;
-    }
-
-private:
-    void draw(const IntRect& r)
-    {
-        if (!dc_)
-            return;
-        HPEN pen = CreatePen(PS_SOLID, 1, RGB(192, 192, 192));
-        HGDIOBJ oldPen = SelectObject(dc_, pen);
-        HGDIOBJ oldBrush = SelectObject(dc_, GetStockObject(NULL_BRUSH));
-        const int oldMode = SetROP2(dc_, R2_XORPEN);
-        for (int i = 0; i < 3; ++i)
-            Rectangle(dc_, r.left + i, r.top + i, r.right - i, r.bottom - i);
-        SetROP2(dc_, oldMode);
-        SelectObject(dc_, oldBrush);
-        SelectObject(dc_, oldPen);
-        DeleteObject(pen);
-    }
-
-    HDC dc_;
-    IntRect rect_;
-    bool shown_ = false;
-};
-
-// Follows the left button until it is released, the application quits or a menu command waits;
-// `moved` gets every new cursor point. The pump does not block meanwhile, but each empty poll
-// waits a little for input.
-template <class Moved>
-void trackLeftDrag(Window& window, Moved moved)
-{
-    CurrentEvent* events = theCurrentEvent;
-    const int neverBlock = events ? events->neverBlock : 0;
-    if (events)
-        events->neverBlock = 1;
-    window.setCapture();
-    IntPoint last;
-    readCursorPos(last);
-    while (isLeftButtonDown()) {
-        if (theApplication && theApplication->quit)
-            break;
-        if (events && events->pumpStepNoWait(1))
-            break;
-        IntPoint now;
-        readCursorPos(now);
-        if (!now.equals(last)) {
-            moved(now);
-            last = now;
-        }
-    }
-    ReleaseCapture();
-    if (events)
-        events->neverBlock = neverBlock;
-}
 } // namespace
 
 FloatingResize::FloatingResize(std::vector<DockPane::RowLayout> table, int currentRows, const IntRect& windowRect,
@@ -228,7 +155,7 @@ void DockPane::resizeByBorder(int edge)
     {
         XorDragFrame frame;
         frame.show(resize.rect);
-        trackLeftDrag(*paneWindow, [&](const IntPoint& p) {
+        trackLeftDrag(paneWindow, [&](const IntPoint& p) {
             if (resize.step(p))
                 frame.show(resize.rect);
         });
@@ -250,7 +177,7 @@ void DockPane::resizeFreely(int edge)
     {
         XorDragFrame frame;
         frame.show(resize.rect);
-        trackLeftDrag(*paneWindow, [&](const IntPoint& p) {
+        trackLeftDrag(paneWindow, [&](const IntPoint& p) {
             if (resize.step(p))
                 frame.show(resize.rect);
         });

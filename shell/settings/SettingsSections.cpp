@@ -7,6 +7,8 @@
 #include "document/SheetSettings.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
+#include "shell/ToolbarSettings.h"
+#include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsIds.h"
 #include "shell/settings/SettingsSectionOwner.h"
@@ -74,6 +76,21 @@ public:
     }
 };
 
+// Which panes are shown and where, and whether buttons show hints: the pane manager's.
+class ToolbarOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return WorkspaceLayout::installed() != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override
+    {
+        return readToolbarSection(*WorkspaceLayout::installed(), file);
+    }
+    [[nodiscard]] int writeSection(SettingsFile& file) override
+    {
+        return writeToolbarSection(*WorkspaceLayout::installed(), file);
+    }
+};
+
+ToolbarOwner toolbarOwner;
 DrawEnvironmentOwner drawEnvironmentOwner;
 GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemory::writeIni> folderMemoryOwner;
 PaperDefaultsOwner paperDefaultsOwner;
@@ -86,7 +103,7 @@ PartsLibraryOwner<3> partsOwner3;
 } // namespace
 
 SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
-    {settings_id::DispToolbar, nullptr},
+    {settings_id::DispToolbar, &toolbarOwner},
     {settings_id::DrawEnvironment, &drawEnvironmentOwner},
     {settings_id::FontChangeTable, nullptr},
     {settings_id::ShortcutKeyTable, nullptr},
