@@ -106,8 +106,12 @@ public:
     // Scrolls by n steps of the bars: caret suspended, bar moved, view scrolled and refreshed.
     void scrollHorizontally(int steps);
     void scrollVertically(int steps);
-    // After a size change: no clip, scroll bars recomputed, a full refresh when they changed.
+    // After a size change: no clip, scroll bars recomputed, a full refresh when they changed or
+    // the view's client size did (a grown window shows parts the painter never drew).
     int refocus();
+    // The client size of the view at the last refocus.
+    int refocusedWidth = 0;
+    int refocusedHeight = 0;
 
     // Default records: their settings dialogs and the batch edit of the selection.
     int editLineDefaults();

@@ -173,7 +173,14 @@ int DocumentContext::refocus()
     if (!window || !scroller)
         return 0;
     window->resetClip();
-    if (scroller->resetRanges())
+    const int rangesChanged = scroller->resetRanges();
+    IntRect client;
+    if (view)
+        view->clientRect(client);
+    const int resized = client.width() != refocusedWidth || client.height() != refocusedHeight;
+    refocusedWidth = client.width();
+    refocusedHeight = client.height();
+    if (rangesChanged || resized)
         refreshAll();
     return 1;
 }

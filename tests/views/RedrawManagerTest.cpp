@@ -252,6 +252,30 @@ TEST(RedrawManager, AScrollRedrawsOnlyTheUncoveredStripAndKeepsWindowAndPainterA
     }
 }
 
+TEST(RedrawManager, AWindowThatGrowsIsRedrawnWhereThePainterNeverDrew)
+{
+    // A drawing opened small and then maximised: the scroll ranges follow the sheet, not the
+    // window, so they stay; the part of the view the window gained must still be drawn.
+    PaintTestDrawing d(300, 200);
+    d.context.scroller = new ViewScrollBars;
+    const int right = d.addRectangle(80.0, 50.0, 100.0, 60.0);
+    d.view->client = IntRect::fromEdges(0, 0, 100, 80);
+    ASSERT_EQ(d.context.refocus(), 1);
+    d.editor->drawn.clear();
+
+    d.view->client = IntRect::fromEdges(0, 0, 300, 200);
+    ASSERT_EQ(d.context.refocus(), 1);
+    EXPECT_EQ(d.editor->drawn, std::vector<int>{right});
+    const IntPoint inside = IntPoint(d.view->worldToDeviceX(90.0), d.view->worldToDeviceY(55.0));
+    ASSERT_GT(inside.x, 100);
+    EXPECT_EQ(d.painterPixel(inside.x, inside.y), RGB(0, 0, 255));
+
+    // The same size again draws nothing more.
+    d.editor->drawn.clear();
+    ASSERT_EQ(d.context.refocus(), 1);
+    EXPECT_TRUE(d.editor->drawn.empty());
+}
+
 TEST(RedrawManager, AnExtentMeetsTheUpdateAreaWhenItTouchesIt)
 {
     PaintTestDrawing d;
