@@ -17,6 +17,7 @@
 #include "document/PaperSettings.h"
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
+#include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "io/pdf/PdfExportJob.h"
 #include "io/print/PrintSettings.h"
@@ -34,7 +35,6 @@ FileErrorReporter* theFileErrorReporterInUse = nullptr;
 ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
 PainterBase* theScratchPainter = nullptr;
-ElementKindRegistry* theKindRegistry = nullptr;
 LowMemoryGuard* theLowMemoryGuard = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
 NamedColorTable* theDicColorTable = nullptr;
@@ -67,7 +67,7 @@ const GlobalManagerFactories defaults = {
     nullptr,                           // 9 scratch painter
     nullptr,                           // 10 popup menu list
     make<LayerTable>,                  // 11 layer table
-    nullptr,                           // 12 element kind registry
+    makeKindRegistry,                  // 12 element kind registry
     make<PickSettings>,                // 13 pick settings
     make<ScreenResolution>,            // 14 screen resolution
     nullptr,                           // 15 page painter
@@ -142,7 +142,7 @@ const SlotRow slots[] = {
     SLOT(PainterBase, theScratchPainter, scratchPainter),
     SLOT(PopupMenuList, thePopupMenuList, popupMenuList),
     SLOT(LayerTable, theLayerTable, layerTable),
-    EMPTY_SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),
+    SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),
     SLOT(PickSettings, thePickSettings, pickSettings),
     SLOT(ScreenResolution, theScreenResolution, screenResolution),
     SLOT(PagePainter, thePagePainter, pagePainter),

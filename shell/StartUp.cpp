@@ -13,7 +13,9 @@
 #include "shell/MainFrame.h"
 #include "shell/settings/AppSettingsFile.h"
 #include "shell/settings/SettingsHooks.h"
+#include "shapes/ElementShapes.h"
 #include "views/ViewMapping.h"
+#include "views/tools/ElementEditor.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
@@ -45,6 +47,8 @@ void nameApplication(Application& app)
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
     documentMemberFactories.viewParams = makeDrawingView;
+    makeElementEditor = newElementEditor;
+    installElementShapes();
     settingsHooks.loadSettings = loadAppSettings;
     settingsHooks.saveSettings = saveAppSettings;
 }
