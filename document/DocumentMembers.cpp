@@ -44,6 +44,16 @@ PaperSettings* makePaper(DocumentContext&) { return makeReported<SheetSettings>(
 DisplayControlState* makeDisplayControl(DocumentContext&) { return makeReported<DisplayControlState>(); }
 GridSettings* makeGrid(DocumentContext&) { return makeReported<DrawingGrid>(); }
 
+ElementEditor* makeEditor(DocumentContext&)
+{
+    if (!makeElementEditor)
+        return nullptr;
+    ElementEditor* editor = makeElementEditor();
+    if (!editor)
+        showOutOfMemory();
+    return editor;
+}
+
 // One row per member, in creation order. A member whose class is not part of this build yet has
 // a null hook.
 const DocumentMemberFactories defaults = {
@@ -58,10 +68,10 @@ const DocumentMemberFactories defaults = {
     makePaper,         // paper settings
     makeCropMarks,     // crop-mark settings
     nullptr,           // scroller
-    nullptr,           // element editor 1
-    nullptr,           // element editor 2
-    nullptr,           // element editor 3
-    nullptr,           // element editor 4
+    makeEditor,        // element editor 1
+    makeEditor,        // element editor 2
+    makeEditor,        // element editor 3
+    makeEditor,        // element editor 4
     nullptr,           // line defaults
     nullptr,           // text defaults
     nullptr,           // Bezier defaults
@@ -90,6 +100,8 @@ const DocumentMemberFactories defaults = {
 };
 
 } // namespace
+
+ElementEditor* (*makeElementEditor)() = nullptr;
 
 DocumentMemberFactories documentMemberFactories = defaults;
 

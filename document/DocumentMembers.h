@@ -90,6 +90,10 @@ struct DocumentMemberFactories {
     DxfCommand* (*dxfCommand)(DocumentContext&);
 };
 
+// The maker of the four element editors, which the views fill in at start-up; null leaves the
+// editors empty (a drawing with elements then neither reads nor saves).
+extern ElementEditor* (*makeElementEditor)();
+
 // The hooks in force; the defaults are those of DocumentMembers.cpp.
 extern DocumentMemberFactories documentMemberFactories;
 // The defaults, for restoring after a test.

@@ -14,16 +14,6 @@ struct TagName {
     const char* name;
 };
 
-// The element keywords in the order of the element kind registry: kinds 1 to 19, then a second
-// record of kind 15 under the older keyword "angle", which therefore only reads.
-const TagName elementKeywords[] = {
-#define KORVANE_KIND_KEYWORD(identifier, code, keyword, name) {code, keyword},
-#define KORVANE_ALIAS_KEYWORD(identifier, keyword) {kindCode(ElementKind::identifier), keyword},
-    KORVANE_ELEMENT_KINDS(KORVANE_KIND_KEYWORD) KORVANE_ELEMENT_KIND_ALIASES(KORVANE_ALIAS_KEYWORD)
-#undef KORVANE_ALIAS_KEYWORD
-#undef KORVANE_KIND_KEYWORD
-};
-
 // The fixed vocabulary, group by group in registration order.
 const TagName fixedTags[] = {
 #define KORVANE_TAG_NAME(name, id) {id, #name},
@@ -33,7 +23,6 @@ const TagName fixedTags[] = {
 #undef KORVANE_TAG_NAME
 };
 
-static_assert(sizeof elementKeywords / sizeof elementKeywords[0] == 20, "20 kind records");
 static_assert(sizeof fixedTags / sizeof fixedTags[0] == 349, "349 fixed tags");
 
 // FNV-1a over the name's bytes.
@@ -77,8 +66,10 @@ void TagDictionary::addEntry(uint32_t id, const char* name)
 
 void TagDictionary::registerTags()
 {
-    for (const TagName& tag : elementKeywords)
-        addEntry(tag.id, tag.name);
+    // The element keywords first, as the kind registry lists them: a second row of kind 15 under
+    // the older keyword "angle" therefore only reads.
+    for (const ElementKindRow& row : kElementKindRows)
+        addEntry(static_cast<uint32_t>(row.kind), row.keyword);
     for (const TagName& tag : fixedTags)
         addEntry(tag.id, tag.name);
 }

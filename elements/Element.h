@@ -409,6 +409,10 @@ public:
     virtual void flushOverlay();
     virtual void flushView();
     void restoreOverlay(const Point& min, const Point& max, int margin);
+    // One rubber-band frame: the quick extent, the previous frame wiped (the saved extent grown
+    // by this one, margin 1 pixel), the element drawn on the overlay (operation 21) and shown,
+    // the extent saved.
+    void drawRubberBandFrame();
     void showOverlay(const Point& min, const Point& max, int margin);
     void clipToView();
     void resetClip();

@@ -45,7 +45,7 @@
     MADE(FileNameValue, fileName, 0)                                                                               \
     LATER(ImageMask, imageMask)                                                                                    \
     MADE(Pen, pen, 0) /* a GDI pen the element made itself; a copy starts without one */                           \
-    LATER(VertexRoundingList, vertexRounding)
+    MADE(VertexRoundingList, vertexRounding, 0) /* per-vertex corner radii (breakline, polygon) */
 
 // The place of each attribute in the table.
 enum class ElementAttribute : int {

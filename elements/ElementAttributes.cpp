@@ -12,6 +12,7 @@
 #include "document/TagIds.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
+#include "elements/VertexRoundingList.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
@@ -106,7 +107,8 @@ template <class T> int copySlot(T*& to, const T* from, int binds, DocumentContex
 // group and serial ("unique") kept as plain fields, the three points and the point list.
 struct ElementHolderTags {
     explicit ElementHolderTags(Element& e) : layer(e), group(e), unique(e), start(e, &Element::firstPoint),
-                                             end(e, &Element::secondPoint), extra(e, &Element::thirdPoint), list(e)
+                                             end(e, &Element::secondPoint), extra(e, &Element::thirdPoint), list(e),
+                                             rounding(e)
     {
     }
 
@@ -176,11 +178,24 @@ struct ElementHolderTags {
         Element& element;
     };
 
+    // The rounding list, bounded by the points read so far.
+    struct RoundingTag : EntityAttribute {
+        explicit RoundingTag(Element& e) : element(e) {}
+        int readEntityXml(XmlContext& file, int tagId) override
+        {
+            VertexRoundingList* target = element.vertexRounding();
+            const PointList* points = element.vertices();
+            return target && target->readXml(file, tagId, points ? points->count : 0);
+        }
+        Element& element;
+    };
+
     Layer layer;
     Group group;
     Unique unique;
     PointTag start, end, extra;
     ListTag list;
+    RoundingTag rounding;
 };
 
 // --- the table ---
@@ -292,6 +307,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return tags && thirdPointSlot ? &tags->extra : nullptr;
     case tag_id::listXY:
         return tags && verticesSlot ? &tags->list : nullptr;
+    case tag_id::roundAray:
+        return tags && vertexRoundingSlot ? &tags->rounding : nullptr;
     case tag_id::rgbColor:
     case tag_id::cmykPercent:
         return colourSlot;
@@ -334,9 +351,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return fileNameSlot;
     default:
         // The tags of the types that arrive with their kinds ("drawType" with the dimension
-        // attributes, "ovalType", the radius and diameter lists, box rules and rounding, the
-        // rounding list, "numeral", "arrowLine", "textData", the bitmap and picture tags) have no
-        // object yet.
+        // attributes, "ovalType", the radius and diameter lists, box rules and rounding,
+        // "numeral", "arrowLine", "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }
 }
@@ -363,4 +379,6 @@ void Element::resetReadAttributes()
         lineCapSlot->reset();
     if (marginSlot)
         marginSlot->clear();
+    if (vertexRoundingSlot)
+        vertexRoundingSlot->count = 0;
 }

@@ -8,6 +8,7 @@
 #include "geometry/PointList.h"
 #include "platform/MouseSource.h"
 #include "platform/Window.h"
+#include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
 #include "views/ViewScroller.h"
 #include "views/ViewUpdater.h"
@@ -135,6 +136,16 @@ void Element::showOverlay(const Point& min, const Point& max, int margin)
     ViewParams* view = viewParams();
     if (updater && view)
         updater->flushOverlay(deviceBox(*view, min, max, margin));
+}
+
+void Element::drawRubberBandFrame()
+{
+    computeExtent(0);
+    growSavedExtent();
+    restoreOverlay(savedExtentMin, savedExtentMax, 1);
+    forwardOp(ShapeOp::RubberBand);
+    showOverlay(savedExtentMin, savedExtentMax, 1);
+    saveExtent();
 }
 
 void Element::clipToView()

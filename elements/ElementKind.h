@@ -28,7 +28,7 @@
 
 // Older keywords that still read as a kind, registered after the kinds (so the kind's own keyword
 // is the one written).
-#define KORVANE_ELEMENT_KIND_ALIASES(ALIAS) ALIAS(AngleMeasure, "angle")
+#define KORVANE_ELEMENT_KIND_ALIASES(ALIAS) ALIAS(AngleMeasure, "angle", "角度")
 
 enum class ElementKind : int {
 #define KORVANE_ELEMENT_KIND(identifier, code, keyword, name) identifier = code,
@@ -50,3 +50,24 @@ constexpr bool isTextKind(int code)
 {
     return code == kindCode(ElementKind::Text) || code == kindCode(ElementKind::TextLine);
 }
+
+// One row of the kind registry's table: the kind code, the display name (Shift-JIS), the keyword
+// and whether the row is a kind of its own (1) or an older keyword of one (0).
+struct ElementKindRow {
+    int kind;
+    const char* name;
+    const char* keyword;
+    int listed;
+};
+
+// The registry's table in registration order: the nineteen kinds in code order, then the aliases.
+// A search by code finds the kind's own row first; the tag dictionary takes every row's keyword.
+inline constexpr ElementKindRow kElementKindRows[] = {
+#define KORVANE_ELEMENT_KIND_ROW(identifier, code, keyword, name) {code, name, keyword, 1},
+#define KORVANE_ELEMENT_ALIAS_ROW(identifier, keyword, name) {kindCode(ElementKind::identifier), name, keyword, 0},
+    KORVANE_ELEMENT_KINDS(KORVANE_ELEMENT_KIND_ROW) KORVANE_ELEMENT_KIND_ALIASES(KORVANE_ELEMENT_ALIAS_ROW)
+#undef KORVANE_ELEMENT_ALIAS_ROW
+#undef KORVANE_ELEMENT_KIND_ROW
+};
+inline constexpr int kElementKindRowCount = static_cast<int>(sizeof kElementKindRows / sizeof kElementKindRows[0]);
+static_assert(kElementKindRowCount == 20, "nineteen kinds and one alias");

@@ -18,6 +18,7 @@
 #include "document/PaperSettings.h"
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
+#include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "io/pdf/PdfExportJob.h"
 #include "io/print/PrintSettings.h"
@@ -35,7 +36,6 @@ PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
 ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
-ElementKindRegistry* theKindRegistry = nullptr;
 LowMemoryGuard* theLowMemoryGuard = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
 NamedColorTable* theDicColorTable = nullptr;
@@ -68,7 +68,7 @@ const GlobalManagerFactories defaults = {
     makeScratchPainter,                // 9 overlay painter
     nullptr,                           // 10 popup menu list
     make<LayerTable>,                  // 11 layer table
-    nullptr,                           // 12 element kind registry
+    makeKindRegistry,                  // 12 element kind registry
     make<PickSettings>,                // 13 pick settings
     make<ScreenResolution>,            // 14 screen resolution
     makeNavigatorPainter,              // 15 page painter
@@ -143,7 +143,7 @@ const SlotRow slots[] = {
     SLOT(PainterBase, theOverlayPainter, scratchPainter),
     SLOT(PopupMenuList, thePopupMenuList, popupMenuList),
     SLOT(LayerTable, theLayerTable, layerTable),
-    EMPTY_SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),
+    SLOT(ElementKindRegistry, theKindRegistry, kindRegistry),
     SLOT(PickSettings, thePickSettings, pickSettings),
     SLOT(ScreenResolution, theScreenResolution, screenResolution),
     SLOT(PagePainter, thePagePainter, pagePainter),

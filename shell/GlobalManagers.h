@@ -24,8 +24,8 @@ class PrintSettings;
 class ScreenResolution;
 class TextDefaults;
 class UnitConverter;
-// Managers whose classes are not part of this build yet: their slots stay empty.
 class ElementKindRegistry;
+// Managers whose classes are not part of this build yet: their slots stay empty.
 class GlobalNotifier;
 class LowMemoryGuard;
 class NamedColorTable;
@@ -98,7 +98,6 @@ extern PrintSettings* thePrintSettings;
 extern FileErrorReporter* theFileErrorReporterInUse;
 extern ColorDialog* theColorChooser;
 extern UnitConverter* theUnitConverter;
-extern ElementKindRegistry* theKindRegistry;
 extern LowMemoryGuard* theLowMemoryGuard;
 extern NamedColorTable* theUserColorTable;
 extern NamedColorTable* theDicColorTable;

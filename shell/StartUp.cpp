@@ -14,8 +14,10 @@
 #include "shell/MainFrame.h"
 #include "shell/settings/AppSettingsFile.h"
 #include "shell/settings/SettingsHooks.h"
+#include "shapes/ElementShapes.h"
 #include "views/ViewMapping.h"
 #include "views/ViewMembers.h"
+#include "views/tools/ElementEditor.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
@@ -47,6 +49,8 @@ void nameApplication(Application& app)
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
     documentMemberFactories.viewParams = makeDrawingView;
+    makeElementEditor = newElementEditor;
+    installElementShapes();
     settingsHooks.loadSettings = loadAppSettings;
     settingsHooks.saveSettings = saveAppSettings;
     (void)setContextMenuRequest(postContextMenuRequest); // none was installed before

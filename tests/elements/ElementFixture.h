@@ -77,6 +77,8 @@ public:
 class TrackingView : public LinearView {
 public:
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override;
+    // Where the scripted mouse rests.
+    void cursorPosition(IntPoint& out) override { readCursorPos(out); }
     int steps = 0;
     int cancelAt = 0;
 };

@@ -20,6 +20,7 @@
 #include "document/LayerTable.h"
 #include "document/PaperSettings.h"
 #include "document/PartsLibrary.h"
+#include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "io/pdf/PdfExportJob.h"
 #include "io/print/PrintSettings.h"

@@ -1,126 +1,126 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// Interface header: the element editor as the folders below reach it: every operation virtual
+// (bodies in ElementEditor.cpp, reached through the vtable), no internals of this folder.
+#include "document/ElementIndexEntry.h"
 
 class DocumentContext;
 class DoubleRect;
 class Element;
-struct ElementIndexEntry;
+class ElementStore;
+class Point;
 
 // Takes elements by id from the store into a live element of their kind and creates new elements
-// by mouse. A context holds four: the first draws the pages, the second creates new elements and
-// holds the element in edit, the third serves the select, move, rotate and scale tools. Only the
-// operations that the document context calls are declared here.
+// by mouse. A context holds four, each with its own element in hand: the first draws the pages,
+// the second creates new elements and holds the element in edit, the third serves the select,
+// move, rotate and scale tools, the fourth reads and writes the drawing file.
+//
+// Elements are made and destroyed through the application's kind registry. The element in hand
+// stays after an operation and is reused for the next element taken of the same kind. By-id
+// operations answer 0 (or -1 where they answer an id) when the element cannot be taken; "next id"
+// is the id that follows in the page chain, -1 after the last.
 class ElementEditor {
 public:
-    virtual ~ElementEditor() = default;
+    ElementEditor();
+    virtual ~ElementEditor();
+    ElementEditor(const ElementEditor&) = delete;
+    ElementEditor& operator=(const ElementEditor&) = delete;
 
-    virtual void setOwner(DocumentContext* owner) = 0;
+    virtual void setOwner(DocumentContext* owner);
+
+    // --- creation by mouse (the creating tools; harmless until the tools are built) ---
     // One mouse step of creating an element of a kind with the tool's mode; the state code.
-    [[nodiscard]] virtual int mouseStep(int kind, int mode) = 0;
+    [[nodiscard]] virtual int mouseStep(int kind, int mode);
     // Places an element of a kind (pictures) by mouse; the state code.
-    [[nodiscard]] virtual int placeByMouse(int kind, int mode) = 0;
+    [[nodiscard]] virtual int placeByMouse(int kind, int mode);
     // Finishes the element in hand (commit as new or store back).
-    virtual void settleElement(int flag) = 0;
+    virtual void settleElement(int flag);
     // The element in hand, or null.
-    [[nodiscard]] virtual Element* elementInHand() = 0;
+    [[nodiscard]] virtual Element* elementInHand();
     // 1 when the element in hand has this kind.
-    [[nodiscard]] virtual int holdsKind(int kind) = 0;
+    [[nodiscard]] virtual int holdsKind(int kind);
     // 1 while the element in hand is being edited in place.
-    [[nodiscard]] virtual int isInEditState() = 0;
-    virtual void redrawInputOverlay() = 0;
-    virtual void handleKey() = 0;
-    virtual int insertCharacters(int first, int second) = 0;
-    virtual int onContextEvent1() = 0;
-    virtual int onContextEvent2() = 0;
-    virtual int onContextEvent3() = 0;
+    [[nodiscard]] virtual int isInEditState();
+    virtual void redrawInputOverlay();
+    virtual void handleKey();
+    virtual int insertCharacters(int first, int second);
+    virtual int onContextEvent1();
+    virtual int onContextEvent2();
+    virtual int onContextEvent3();
 
-    // File input and output (the document's fourth editor).
-    // Starts a new element of a kind as the editor's current element; 1 on success.
-    [[nodiscard]] virtual int newElement(int kind)
-    {
-        (void)kind;
-        return 0;
-    }
-    // Lets the current element take the values read into the document's attribute holder
-    // (Element::readXmlAttributes).
-    [[nodiscard]] virtual int readElementXmlAttributes() { return 0; }
-    // Stores the current element on the current page as a new element (new id, extent, document
-    // marked changed); 0 when no id could be given.
-    [[nodiscard]] virtual int addToPage() { return 0; }
-    // Takes the element with that id, writes it (Element::writeXml) and returns the next id of
-    // its page chain, -1 after the last.
-    [[nodiscard]] virtual int writeElementXmlById(int id)
-    {
-        (void)id;
-        return -1;
-    }
+    // --- new elements ---
+    // The element in hand becomes a new element of the kind on the current page: the one in hand
+    // reused when it has the kind (its input state cleared), else a fresh one from the registry.
+    // 0 for a kind the registry cannot make.
+    [[nodiscard]] virtual int startNewElement(int kind);
+    [[nodiscard]] virtual int newElement(int kind) { return startNewElement(kind); }
+    // Stores the element in hand on the current page as a new element (its extent in the mask
+    // index, the drawing marked changed); the new id, 0 when the store gave none.
+    [[nodiscard]] virtual int addToPage();
+    // addToPage's id, or -1.
+    [[nodiscard]] virtual int commitNewId();
+    // A completed new element: its serial from the drawing's counter, stored, recorded for undo
+    // (a new element, named by its kind), its input state reset and drawn. -1 when the store gave
+    // no id (nothing else happens), else 1.
+    [[nodiscard]] virtual int commitNewElement();
 
-    // Elements by id, as undo and redo replay them. Each answers 1, or 0 when it cannot (the
-    // defaults: an editor that holds no store).
+    // --- file input and output ---
+    // The element in hand takes the values read into the document's attribute holder.
+    [[nodiscard]] virtual int readElementXmlAttributes();
+    // Takes the element and writes its section; the next id, -1 after the last or on failure.
+    [[nodiscard]] virtual int writeElementXmlById(int id);
 
-    // Takes the element with that id from the store into the editor.
-    [[nodiscard]] virtual int beginEdit(int id)
-    {
-        (void)id;
-        return 0;
-    }
-    // Writes the element in hand back under its id and stores its extent.
-    [[nodiscard]] virtual int storeBack(int id)
-    {
-        (void)id;
-        return 0;
-    }
-    // Deletes the element from the store, drops it from the editor and notifies the context.
-    [[nodiscard]] virtual int removeById(int id)
-    {
-        (void)id;
-        return 0;
-    }
-    // Puts a deleted id back at the place its 48-byte entry image records, then takes it like
-    // beginEdit, stores its extent and notifies the context.
-    [[nodiscard]] virtual int reinsertById(int id, const ElementIndexEntry& entry)
-    {
-        (void)id, (void)entry;
-        return 0;
-    }
-    // Links the element (deleted or not) at the end of its page's chains, then as reinsertById.
-    [[nodiscard]] virtual int appendToPageEndById(int id)
-    {
-        (void)id;
-        return 0;
-    }
+    // --- elements by id (undo, redo, paste) ---
+    // Takes the element from the store into the editor.
+    [[nodiscard]] virtual int beginEdit(int id);
+    // Writes the element in hand back under id (the mask index and the change mark follow).
+    [[nodiscard]] virtual int storeBack(int id);
+    // Deletes the element from the store and the mask index, drops it from the editor.
+    [[nodiscard]] virtual int removeById(int id);
+    // Puts a deleted id back at the place its 48-byte entry image records, then takes it.
+    [[nodiscard]] virtual int reinsertById(int id, const ElementIndexEntry& entry);
+    // Links the element at the end of its page's chains, then takes it.
+    [[nodiscard]] virtual int appendToPageEndById(int id);
+    // Pasting: an element of the entry's kind (words 3 to 7 give serial, group, kind, layer and
+    // page) loaded from the record staged in the store's buffer becomes the element in hand.
+    [[nodiscard]] virtual int takeRecord(const ElementIndexEntry& entry);
+    // The element's extent in drawing coordinates.
+    [[nodiscard]] virtual int elementExtent(int id, DoubleRect& extent);
+    [[nodiscard]] virtual int getElementBounds(int id, Point* corner1, Point* corner2);
 
-    // Pasting: creates an element of the entry's kind (words 3 to 7 give serial, group, kind,
-    // layer and page) and loads it from the record staged in the store's buffer; it is then the
-    // element in hand. 1, or 0 when no such element can be made.
-    [[nodiscard]] virtual int takeRecord(const ElementIndexEntry& entry)
-    {
-        (void)entry;
-        return 0;
-    }
-    // A new element of a kind made in hand without the mouse (a pasted picture), and its commit
-    // as a new element on the current page: the new id, negative when none could be given.
-    [[nodiscard]] virtual int startNewElement(int kind)
-    {
-        (void)kind;
-        return 0;
-    }
-    [[nodiscard]] virtual int commitNewId() { return -1; }
+    // --- per-element operations; those answering an id give the next id ---
+    // Drawn when the display control shows its layer and kind.
+    virtual int drawElementById(int id);
+    virtual int executeById(int id, int operation, double x, double y, double z);
+    virtual int printById(int id, double x, double y, double z);
+    virtual int writePostScriptById(int id, double x, double y, double z);
+    virtual int writePdfById(int id, double x, double y, double z);
+    // By the pick style: 1 the extent, 2 and 3 the stroke; only a selectable element answers.
+    [[nodiscard]] virtual int hitTestById(int id);
+    [[nodiscard]] virtual int isInSelectionAreaById(int id);
+    [[nodiscard]] virtual int hitHandleById(int id, int* handle, int* flag);
+    virtual int setActiveHandleById(int id, int mode, int number);
+    virtual int drawDragPreviewById(int id, double dx, double dy, double dz);
+    virtual int drawPreviewSegmentById(int id, double angle, const Point& centre);
+    // Then stored back.
+    virtual int translateById(int id, double dx, double dy, double dz);
+    virtual int rotateById(int id, double angle, double centreX, double centreY, double centreZ);
+    [[nodiscard]] virtual int snapToNearestPointById(int id, Point* p);
+    [[nodiscard]] virtual int snapToKeyPointById(int id, Point* p);
+    [[nodiscard]] virtual int snapToNearestEdgeById(int id, Point* p, const Point* from);
+    [[nodiscard]] virtual int getRadiusById(int id, double out[2], Point* centre);
+    [[nodiscard]] virtual int getDiameterById(int id, double out[2], Point* centre);
 
-    // The extent of the element with that id in drawing coordinates (what a part registered
-    // from a selection measures); 0 when the element cannot be taken.
-    [[nodiscard]] virtual int elementExtent(int id, DoubleRect& extent)
-    {
-        (void)id, (void)extent;
-        return 0;
-    }
+protected:
+    // Discards the element in hand (through the registry when there is one).
+    void discardElement();
+    // The store of the owner, or null.
+    [[nodiscard]] ElementStore* store() const;
 
-    // Draws the element with that id (operation 1) when the display control shows it and it
-    // meets the redraw manager's update area; the next id of its page chain, -1 when the element
-    // cannot be taken (the default).
-    [[nodiscard]] virtual int drawElementById(int id)
-    {
-        (void)id;
-        return -1;
-    }
+    DocumentContext* context = nullptr; // not owned
+    int kindInHand = 0;                 // of the element in hand; 0 for none
+    ElementIndexEntry entry;            // of the element taken last
+    Element* element = nullptr;         // owned
 };
+
+// A new element editor, null when memory ran out (the document members' maker).
+[[nodiscard]] ElementEditor* newElementEditor();

@@ -94,4 +94,22 @@ public:
     // found in it: its id, or a negative value when none was hit (the default: nothing is hit).
     virtual void setPickBoxAtMouse() {}
     [[nodiscard]] virtual int findInPickBox() { return -1; }
+    // The stroke p1-p2 of the width (paper millimetres) at the line position (1 centred, 2 and
+    // 3 on one side) meets the pick area; the extent box grown by 3 pixels holds the pick
+    // centre; the pick area (the selection rectangle) holds the whole box.
+    [[nodiscard]] virtual int hitTestStrokeWithCaps(const Point& p1, const Point& p2, double width, int position)
+    {
+        (void)p1, (void)p2, (void)width, (void)position;
+        return 0;
+    }
+    [[nodiscard]] virtual int extentContainsPickCentre(const Point& low, const Point& high)
+    {
+        (void)low, (void)high;
+        return 0;
+    }
+    [[nodiscard]] virtual int pickAreaContainsBox(const Point& low, const Point& high)
+    {
+        (void)low, (void)high;
+        return 0;
+    }
 };

@@ -1,0 +1,14 @@
+#pragma once
+
+class Element;
+
+// Runs the shape of an element's kind for one operation (ShapeOp), with the output offset
+// (x, y, z, drawing units) and, for the rotated preview, the rotation (angle in degrees, centre x,
+// centre y, fourth value; null for none); the shape's result. The shapes live above the element
+// kinds, so each kind reaches its shape through the runner of its code (row code - 1), which
+// start-up installs (installElementShapes); a null runner draws nothing and answers 0.
+using ElementShapeRunner = int (*)(Element& element, int operation, const double offset[3], const double* rotation);
+extern ElementShapeRunner elementShapeRunners[19];
+
+// The runner of the element's kind, or 0 without one.
+[[nodiscard]] int runElementShape(Element& element, int operation, const double offset[3], const double* rotation);

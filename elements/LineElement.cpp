@@ -1,0 +1,409 @@
+// The line element: its record, extent, shape, picks, file sections and value setters. The
+// mouse input and editing are in LineElementInput.cpp.
+#include "elements/LineElement.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <new>
+#include <utility>
+
+#include "dialogs/properties/LinePropertyDialog.h"
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/ElementStore.h"
+#include "document/TagIds.h"
+#include "elements/ElementShapeRunners.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/GrayValue.h"
+#include "geometry/InkColor.h"
+#include "geometry/LineCapAttribute.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/LineTypeAttribute.h"
+#include "io/dxf/DxfFile.h"
+#include "io/svg/SvgDocument.h"
+#include "shapes/ShapeOp.h"
+#include "views/ViewUpdater.h"
+#include "views/tools/SelectTool.h"
+
+LinePropertyDialogMaker makeLinePropertyDialog = nullptr;
+
+namespace {
+// The sub-objects a line uses, made by initialize and released by teardown.
+constexpr ElementAttribute kLineAttributes[] = {
+    ElementAttribute::colour,       ElementAttribute::firstPoint, ElementAttribute::secondPoint,
+    ElementAttribute::lineWidth,    ElementAttribute::linePosition, ElementAttribute::lineType,
+    ElementAttribute::lineCap,      ElementAttribute::gray,
+};
+
+// The overlay margin around a picked line, in pixels.
+constexpr int kPickedMargin = 4;
+} // namespace
+
+Element* newLineElement() { return new (std::nothrow) LineElement; }
+
+LineElement::LineElement() = default;
+
+LineElement::~LineElement() { teardown(); }
+
+void LineElement::initialize()
+{
+    for (ElementAttribute which : kLineAttributes)
+        (void)ensureAttribute(which); // a slot left null makes the operations that need it do nothing
+}
+
+void LineElement::teardown()
+{
+    for (ElementAttribute which : kLineAttributes)
+        releaseAttribute(which);
+}
+
+void LineElement::bindPoints()
+{
+    if (firstPoint())
+        firstPoint()->owner = context;
+    if (secondPoint())
+        secondPoint()->owner = context;
+}
+
+// --- store and extent ---
+
+int LineElement::exchangeRecord(int mode)
+{
+    ElementStore* store = elementStore();
+    if (!store || !store->recordBuffer || !colour() || !firstPoint() || !secondPoint() || !lineWidth() ||
+        !linePosition() || !lineType() || !lineCap() || !gray() || (mode != 1 && mode != 3))
+        return 0;
+    ElementRecordBuffer& buffer = *store->recordBuffer;
+    buffer.rewind();
+    if (mode == 1) {
+        computeExtent(1);
+        return colour()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&
+               secondPoint()->writeRecord(buffer, 2, 0) && lineWidth()->exchangeRecord(1, buffer) &&
+               buffer.putInt(linePosition()->position) && lineType()->exchangeRecord(1, buffer) &&
+               buffer.putInt(lineCap()->capStyle) && gray()->exchangeRecord(1, buffer) &&
+               serializeExtent(buffer, 1);
+    }
+    int32_t position = 0, cap = 0;
+    if (!colour()->exchangeRecord(3, buffer) || !firstPoint()->readRecord(buffer, 2, 0) ||
+        !secondPoint()->readRecord(buffer, 2, 0) || !lineWidth()->exchangeRecord(3, buffer) ||
+        !buffer.getInt(position) || !lineType()->exchangeRecord(3, buffer) || !buffer.getInt(cap) ||
+        !gray()->exchangeRecord(3, buffer) || !serializeExtent(buffer, 3))
+        return 0;
+    linePosition()->position = position;
+    lineCap()->capStyle = cap;
+    return 1;
+}
+
+void LineElement::computeExtent(int mode)
+{
+    const DrawPoint* a = firstPoint();
+    const DrawPoint* b = secondPoint();
+    if (!a || !b)
+        return;
+    double w = lineWidth() ? lineWidth()->width * scaleDenominator() / scaleNumerator() : 0.0;
+    if (!std::isfinite(w) || w < 0.0)
+        w = 0.0;
+    extentMin.x = extentMax.x = a->x;
+    extentMin.y = extentMax.y = a->y;
+    growExtent(*b);
+    if (mode == 0) {
+        extentMin.x -= w, extentMin.y -= w;
+        extentMax.x += w, extentMax.y += w;
+        return;
+    }
+    // The band lies between the offsets inner and outer along the normal, the direction turned by
+    // +90 degrees: (1, 0) turns to (0, -1). A zero-length line has no direction and no band.
+    const double dx = b->x - a->x, dy = b->y - a->y;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    if (!(length > 0.0) || !std::isfinite(length))
+        return;
+    const double ux = dx / length, uy = dy / length;
+    const double nx = uy, ny = -ux;
+    double inner = w / 2.0, outer = -w / 2.0;
+    const int position = linePosition() ? linePosition()->position : LineOriginAttribute::kCenter;
+    if (position == LineOriginAttribute::kTop)
+        inner = 0.0, outer = -w;
+    else if (position == LineOriginAttribute::kBottom)
+        inner = 0.0, outer = w;
+    else if (position != LineOriginAttribute::kCenter)
+        return;
+    // Round and square caps reach half the width past the ends.
+    const double cap = lineCap() && lineCap()->capStyle != LineCapAttribute::kButt ? w / 2.0 : 0.0;
+    for (double offset : {inner, outer}) {
+        growExtent(Point(a->x - ux * cap + nx * offset, a->y - uy * cap + ny * offset));
+        growExtent(Point(b->x + ux * cap + nx * offset, b->y + uy * cap + ny * offset));
+    }
+}
+
+// --- picks ---
+
+int LineElement::hitTestExtent()
+{
+    SelectTool* tool = selectTool();
+    if (!tool)
+        return 0;
+    computeExtent(1);
+    return tool->extentContainsPickCentre(extentMin, extentMax);
+}
+
+int LineElement::hitTest()
+{
+    SelectTool* tool = selectTool();
+    if (!tool || !firstPoint() || !secondPoint())
+        return 0;
+    return tool->hitTestStrokeWithCaps(*firstPoint(), *secondPoint(), lineWidth() ? lineWidth()->width : 0.0,
+                                       linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
+}
+
+int LineElement::hitHandle(int* handle, int* flag)
+{
+    computeExtent(1);
+    handleFlags.setAll();
+    return hitHandleMark(handle, flag);
+}
+
+int LineElement::isInSelectionArea()
+{
+    SelectTool* tool = selectTool();
+    if (!tool)
+        return 0;
+    computeExtent(1);
+    return tool->pickAreaContainsBox(extentMin, extentMax);
+}
+
+// --- drawing ---
+
+int LineElement::execute(int operation, double x, double y, double z)
+{
+    bindPoints();
+    const double offset[3] = {x, y, z};
+    return runElementShape(*this, operation, offset, nullptr);
+}
+
+void LineElement::showPickHandles()
+{
+    computeExtent(1);
+    handleFlags.setAll();
+    drawHandleMarks();
+}
+
+void LineElement::showPickColour()
+{
+    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void LineElement::showPickMarks()
+{
+    if (forwardOp(ShapeOp::ShowPickMarks) && firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void LineElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
+{
+    bindPoints();
+    const double offset[3] = {0.0, 0.0, 0.0};
+    const double rotation[4] = {angle, centreX, centreY, fourth};
+    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+}
+
+void LineElement::repaintPicked()
+{
+    computeExtent(0);
+    if (!viewUpdater() || !viewParams())
+        return;
+    growSavedExtent();
+    restoreOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
+    forwardOp(ShapeOp::RubberBand);
+    showOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
+    saveExtent();
+    clipToView();
+    showPicked();
+    resetClip();
+}
+
+// --- geometry ---
+
+void LineElement::translate(double dx, double dy, double dz)
+{
+    if (firstPoint())
+        firstPoint()->translate(dx, dy, dz);
+    if (secondPoint())
+        secondPoint()->translate(dx, dy, dz);
+}
+
+void LineElement::rotate(double angle, double centreX, double centreY, double)
+{
+    if (firstPoint())
+        firstPoint()->rotateAbout(centreX, centreY, angle);
+    if (secondPoint())
+        secondPoint()->rotateAbout(centreX, centreY, angle);
+}
+
+void LineElement::setPoint(int index, double x, double y, double z)
+{
+    (void)setPointByNumber(index, Point(x, y, z), firstPoint(), secondPoint(), nullptr); // another index sets nothing
+}
+
+void LineElement::scale(double factor, const Point& centre, int flags)
+{
+    for (DrawPoint* p : {firstPoint(), secondPoint()}) {
+        if (p) {
+            p->x = centre.x + (p->x - centre.x) * factor;
+            p->y = centre.y + (p->y - centre.y) * factor;
+        }
+    }
+    if (lineWidth())
+        lineWidth()->scale(factor, flags);
+}
+
+int LineElement::snapToNearestPoint(Point* p)
+{
+    return p && snapToNearestOfThree(*p, firstPoint(), secondPoint(), nullptr) > 0;
+}
+
+int LineElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
+
+int LineElement::snapToNearestEdge(Point* p, const Point*)
+{
+    const DrawPoint* a = firstPoint();
+    const DrawPoint* b = secondPoint();
+    if (!p || !a || !b)
+        return 0;
+    const double dx = b->x - a->x, dy = b->y - a->y;
+    const double lengthSquared = dx * dx + dy * dy;
+    if (!(lengthSquared > 0.0))
+        return 0;
+    const double t = ((p->x - a->x) * dx + (p->y - a->y) * dy) / lengthSquared;
+    p->x = a->x + dx * t;
+    p->y = a->y + dy * t;
+    return 1;
+}
+
+// --- the property dialog ---
+
+int LineElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindPoints();
+    ViewUpdater* updater = viewUpdater();
+    (void)erase(); // nothing to erase without a view
+    if (updater) {
+        updater->setSkippedId(id);
+        updater->setInEditMark(1);
+        updater->flushPainter();
+    }
+    LinePropertyDialog* dialog = makeLinePropertyDialog ? makeLinePropertyDialog() : nullptr;
+    int result = 0;
+    if (dialog) {
+        dialog->bind(this);
+        result = dialog->run(hasPrevious, hasNext);
+        delete dialog;
+    }
+    if (updater) {
+        updater->setSkippedId(-1);
+        updater->setInEditMark(0);
+    }
+    return result;
+}
+
+// --- value setters ---
+
+void LineElement::setLineColour(const InkColor& value) { shared_body::setColour(*this, value); }
+
+void LineElement::setStartX(const Point& value)
+{
+    if (firstPoint())
+        firstPoint()->x = value.x;
+}
+
+void LineElement::setStartY(const Point& value)
+{
+    if (firstPoint())
+        firstPoint()->y = value.y;
+}
+
+void LineElement::setEndX(const Point& value)
+{
+    if (secondPoint())
+        secondPoint()->x = value.x;
+}
+
+void LineElement::setEndY(const Point& value)
+{
+    if (secondPoint())
+        secondPoint()->y = value.y;
+}
+
+void LineElement::setLineWidth(const LineSizeAttribute& value) { shared_body::setLineWidth(*this, value); }
+void LineElement::setLinePosition(const LineOriginAttribute& value) { shared_body::setLinePosition(*this, value); }
+void LineElement::setLineStyle(const LineTypeAttribute& value) { shared_body::setLineStyle(*this, value); }
+void LineElement::setLineCap(const LineCapAttribute& value) { shared_body::setLineCap(*this, value); }
+void LineElement::takeDefaultAttributes() { shared_body::takeLineDefaults(*this); }
+
+// --- files ---
+
+int LineElement::readXmlAttributes()
+{
+    bindPoints();
+    Document* d = currentXmlContext();
+    Element* holder = d ? d->attributeHolder() : nullptr;
+    if (!holder || !firstPoint() || !secondPoint())
+        return 0;
+    if (colour() && holder->colour())
+        colour()->assign(holder->colour());
+    for (auto [mine, read] : {std::pair{firstPoint(), holder->firstPoint()}, std::pair{secondPoint(), holder->secondPoint()}}) {
+        if (read)
+            mine->x = read->x, mine->y = read->y, mine->z = read->z;
+    }
+    if (lineWidth())
+        lineWidth()->assign(holder->lineWidth());
+    if (linePosition())
+        linePosition()->assign(holder->linePosition());
+    if (lineType() && holder->lineType())
+        lineType()->LineStyle::assign(holder->lineType());
+    if (lineCap())
+        lineCap()->assign(holder->lineCap());
+    if (gray())
+        gray()->assign(holder->gray());
+    takeDocumentLayerAndGroup();
+    return 1;
+}
+
+int LineElement::writeXml()
+{
+    bindPoints();
+    Document* d = currentXmlContext();
+    if (!d || !colour() || !firstPoint() || !secondPoint() || !lineWidth() || !linePosition() || !lineType() ||
+        !lineCap() || !gray())
+        return 0;
+    return openXmlSection() && writeLayerAndGroup() && colour()->writeXml(d) &&
+           firstPoint()->writeXml(d, tag_id::startPoint) && secondPoint()->writeXml(d, tag_id::endPoint) &&
+           lineWidth()->writeXml(d) && linePosition()->writeXml(d) && lineType()->writeXml(d) &&
+           lineCap()->writeXml() && gray()->writeXml(d) && closeXmlSection();
+}
+
+int LineElement::writeSvg(SvgDocument* writer)
+{
+    if (!writer || !firstPoint() || !secondPoint())
+        return -1;
+    return writer->beginItem(SvgDocument::kLine) && writer->addPoint(*firstPoint(), SvgDocument::kPointMode) &&
+                   writer->addPoint(*secondPoint(), SvgDocument::kPointMode) && writer->endItem()
+               ? 1
+               : -1;
+}
+
+int LineElement::writeDxf(DxfFile* writer)
+{
+    if (!writer || !firstPoint() || !secondPoint())
+        return -1;
+    return writer->beginEntity(DxfFile::kLine) && writer->writeInt(layer) && writer->writePoint(*firstPoint()) &&
+                   writer->writePoint(*secondPoint()) && writer->endEntity()
+               ? 1
+               : -1;
+}

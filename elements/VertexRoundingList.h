@@ -1,0 +1,88 @@
+#pragma once
+#include "geometry/DoubleArray.h"
+
+class Dialog;
+class DrawingOwner;
+class EdgeAttributes;
+class Element;
+class ElementRecordBuffer;
+class FillAttributes;
+class HatchAttributes;
+class InkColor;
+class LineCapAttribute;
+class LineOriginAttribute;
+class LineSizeAttribute;
+class LineTypeAttribute;
+class Point;
+class XmlContext;
+
+// The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
+// belongs to vertex i, 0 a sharp corner. Every vertex edit keeps the list beside the points (an
+// inserted vertex gets a 0, a removed one takes its value along).
+//
+// Store record: an int32 count, then that many doubles. Drawing file: the block "roundAray"
+// holding "nums" and "doubleAray"; an empty or all-zero list writes nothing.
+class VertexRoundingList : public DoubleArray {
+public:
+    // The most values a file or record may give a list, whatever its element's point count.
+    static constexpr int kMaxValues = 1000000;
+
+    // 1 write, 3 read (the list emptied, then filled); another mode answers 0. A record cut
+    // short answers 0 and leaves the list empty.
+    [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
+    // Value i into (out of) a real-number control, in the grid unit of the drawing; 0 for an
+    // index outside the list or a missing control.
+    [[nodiscard]] int writeValueToControl(Dialog* dialog, int controlId, int index) const;
+    [[nodiscard]] int readValueFromControl(Dialog* dialog, int controlId, int index);
+    // The drawing file through the current XML context; 1 when nothing had to be written.
+    [[nodiscard]] int writeXml() const;
+    // The rest of the block tagId that the file just opened, into this list. "nums" must lie
+    // within 0..pointCount (and kMaxValues) and "doubleAray" must hold that many values: else a
+    // data error, the list empty and the block passed over. 0 when the file ended or failed.
+    [[nodiscard]] int readXml(XmlContext& file, int tagId, int pointCount);
+
+    DrawingOwner* owner = nullptr; // not owned; the drawing whose grid unit the dialogs show
+};
+
+// The operation bodies that several element kinds share: each kind's override calls the body
+// of its form. They work on the element's own sub-objects and do nothing where one is missing.
+namespace shared_body {
+
+// From the line defaults record of the element's kind: colour, layer, line size, position,
+// type and cap (the line, breakline, arcbreakline and spline).
+void takeLineDefaults(Element& element);
+// The point list: every point moved; turned about a centre (degrees); point n replaced with
+// flag 0 (an arc start becomes a plain vertex); x and y scaled about a centre (and the line
+// width by flag value 1); emptied; one point appended with flag 0.
+void translatePoints(Element& element, double dx, double dy, double dz);
+void rotatePoints(Element& element, double angle, double centreX, double centreY);
+void setListPoint(Element& element, int n, double x, double y, double z);
+void scalePoints(Element& element, double factor, const Point& centre, int flags);
+void clearPoints(Element& element);
+void appendPoint(Element& element, double x, double y, double z);
+// p onto the nearest point of the list (x, y and z); 0 for an empty list.
+[[nodiscard]] int snapToNearestListPoint(Element& element, Point* p);
+// p onto the nearest segment of the open point list; 0 for an empty list.
+[[nodiscard]] int snapToNearestEdgeOpen(Element& element, Point* p);
+// The value setters of the batch edit: the colour form (the element's colour) and the edge form
+// (the edge's colour), then the fill and hatch colours and the line, edge, fill and hatch values.
+void setColour(Element& element, const InkColor& value);
+void setEdgeColour(Element& element, const InkColor& value);
+void setFillColour(Element& element, const InkColor& value);
+void setHatchColour(Element& element, const InkColor& value);
+void setLineWidth(Element& element, const LineSizeAttribute& value);
+void setLinePosition(Element& element, const LineOriginAttribute& value);
+void setLineStyle(Element& element, const LineTypeAttribute& value);
+void setLineCap(Element& element, const LineCapAttribute& value);
+void setEdgeDrawn(Element& element, const EdgeAttributes& value);
+void setFillDrawn(Element& element, const FillAttributes& value);
+void setHatchPattern(Element& element, const HatchAttributes& value);
+void setHatchPitch1(Element& element, const HatchAttributes& value);
+void setHatchPitch2(Element& element, const HatchAttributes& value);
+// The fill's gray and gradation settings.
+void setFillGray(Element& element, const FillAttributes& value);
+// Before a shape, a dialog or the drawing file: the point list bound to the drawing and the
+// rounding list cut or padded with zeros to the point count.
+void preparePointList(Element& element);
+
+} // namespace shared_body

@@ -1,0 +1,56 @@
+#pragma once
+// A drawing of the real element kinds: the kind registry, the four real element editors, the
+// document's default members, a tracking view of 500 x 500 pixels (one per millimetre), a select
+// tool whose cursor sits at a drawing point and the press of a creation as input point.
+#include <memory>
+
+#include "document/Document.h"
+#include "document/DocumentMembers.h"
+#include "elements/ElementKindRegistry.h"
+#include "tests/elements/ElementFixture.h"
+#include "tests/support/ScopedOverride.h"
+#include "views/tools/ElementEditor.h"
+
+namespace element_fixture {
+
+class LineDrawing {
+public:
+    LineDrawing() : registry(makeKindRegistry()), installed(theKindRegistry, registry.get()),
+                    editors(makeElementEditor, newElementEditor)
+    {
+        context.createMembers();
+        context.linkManagers();
+        view = new TrackingView;
+        view->client = IntRect::fromEdges(0, 0, 500, 500);
+        context.view = view;
+        tool = new CursorSelectTool;
+        context.selectTool = tool;
+        points = new PressPoints;
+        context.inputPoints = points;
+    }
+    ~LineDrawing() { context.destroyManagers(); }
+    LineDrawing(const LineDrawing&) = delete;
+    LineDrawing& operator=(const LineDrawing&) = delete;
+
+    // A new line in editor 3's hand from (x1, y1) to (x2, y2), stored with an undo record; its id.
+    int addLine(double x1, double y1, double x2, double y2)
+    {
+        ElementEditor* editor = context.editor3;
+        if (!editor->startNewElement(1))
+            return 0;
+        Element* line = editor->elementInHand();
+        line->firstPoint()->x = x1, line->firstPoint()->y = y1;
+        line->secondPoint()->x = x2, line->secondPoint()->y = y2;
+        return editor->commitNewElement() == 1 ? line->id : 0;
+    }
+
+    std::unique_ptr<ElementKindRegistry> registry;
+    ScopedOverride<ElementKindRegistry*> installed;
+    ScopedOverride<ElementEditor* (*)()> editors;
+    DocumentContext context;
+    TrackingView* view;
+    CursorSelectTool* tool;
+    PressPoints* points;
+};
+
+} // namespace element_fixture

@@ -1,0 +1,356 @@
+#include "views/tools/ElementEditor.h"
+
+#include <new>
+
+#include "document/DisplayControlState.h"
+#include "document/DocumentContext.h"
+#include "document/ElementMaskIndex.h"
+#include "document/ElementStore.h"
+#include "document/UndoManager.h"
+#include "elements/Element.h"
+#include "elements/ElementKindRegistry.h"
+#include "geometry/DoubleRect.h"
+#include "geometry/PickSettings.h"
+#include "views/ViewUpdater.h"
+
+ElementEditor* newElementEditor() { return new (std::nothrow) ElementEditor; }
+
+ElementEditor::ElementEditor() = default;
+
+ElementEditor::~ElementEditor() { discardElement(); }
+
+void ElementEditor::setOwner(DocumentContext* owner) { context = owner; }
+
+// --- creation by mouse: the tools arrive later ---
+
+int ElementEditor::mouseStep(int, int) { return 0; }
+int ElementEditor::placeByMouse(int, int) { return 0; }
+void ElementEditor::settleElement(int) {}
+Element* ElementEditor::elementInHand() { return element; }
+int ElementEditor::holdsKind(int k) { return element && kindInHand == k; }
+int ElementEditor::isInEditState() { return 0; }
+void ElementEditor::redrawInputOverlay() {}
+void ElementEditor::handleKey() {}
+int ElementEditor::insertCharacters(int, int) { return 0; }
+int ElementEditor::onContextEvent1() { return 0; }
+int ElementEditor::onContextEvent2() { return 0; }
+int ElementEditor::onContextEvent3() { return 0; }
+
+// --- the element in hand ---
+
+ElementStore* ElementEditor::store() const { return context ? context->elementStore() : nullptr; }
+
+void ElementEditor::discardElement()
+{
+    if (!element)
+        return;
+    if (theKindRegistry) {
+        (void)theKindRegistry->destroyElement(kindInHand, element); // answers 0 only for null
+    } else {
+        element->teardown();
+        element->beforeDelete();
+        delete element;
+    }
+    element = nullptr;
+    kindInHand = 0;
+}
+
+int ElementEditor::startNewElement(int k)
+{
+    if (!isElementKind(k))
+        return 0;
+    if (element && kindInHand == k) {
+        element->inputPending = 0;
+        element->inputResult = 0;
+        element->overlayShown = 0;
+    } else {
+        discardElement();
+        element = theKindRegistry ? theKindRegistry->createElement(k) : nullptr;
+        if (!element)
+            return 0;
+        kindInHand = k;
+    }
+    element->self = element;
+    element->context = context;
+    element->kind = k;
+    element->prepareNew();
+    return 1;
+}
+
+int ElementEditor::addToPage()
+{
+    if (!element || !context || !element->exchangeRecord(1))
+        return 0;
+    element->page = context->currentPage();
+    if (element->store() < 1)
+        return 0;
+    // The mask index lags behind only in which areas a redraw visits.
+    (void)element->storeExtent();
+    (void)context->markModified(); // answers the change count
+    return element->id;
+}
+
+int ElementEditor::commitNewId()
+{
+    const int id = addToPage();
+    return id >= 1 ? id : -1;
+}
+
+int ElementEditor::commitNewElement()
+{
+    if (!element)
+        return -1;
+    (void)element->assignSerial(); // 0 without a counter: the element keeps serial 0
+    if (addToPage() < 1)
+        return -1;
+    if (context && context->undoManager)
+        context->undoManager->recordNewElement(element);
+    element->resetInputState();
+    (void)element->draw(); // nothing is drawn without a view
+    return 1;
+}
+
+// --- file input and output ---
+
+int ElementEditor::readElementXmlAttributes() { return element ? element->readXmlAttributes() : 0; }
+
+namespace {
+int nextOf(const ElementIndexEntry& entry) { return entry.pageNext >= 1 ? entry.pageNext : -1; }
+} // namespace
+
+int ElementEditor::writeElementXmlById(int id)
+{
+    if (!beginEdit(id) || !element->writeXml())
+        return -1;
+    return nextOf(entry);
+}
+
+// --- elements by id ---
+
+int ElementEditor::beginEdit(int id)
+{
+    ElementStore* source = store();
+    ElementIndexEntry found;
+    if (!source || !source->getEntry(id, &found) || !startNewElement(found.kind))
+        return 0;
+    if (!element->load(id) || !element->exchangeRecord(3))
+        return 0;
+    entry = found;
+    return 1;
+}
+
+int ElementEditor::storeBack(int id)
+{
+    ElementStore* target = store();
+    if (!target || !element || !element->exchangeRecord(1))
+        return 0;
+    ElementIndexEntry updated;
+    element->buildIndexEntry(updated);
+    if (!target->updateElement(id, &updated))
+        return 0;
+    element->id = id;
+    entry = updated;
+    (void)element->storeExtent(); // as addToPage
+    (void)context->markModified();
+    return 1;
+}
+
+int ElementEditor::removeById(int id)
+{
+    ElementStore* target = store();
+    ElementIndexEntry removed;
+    if (!target || !target->deleteElement(id, &removed))
+        return 0;
+    if (element && element->id == id)
+        element->id = 0;
+    if (context->maskIndex)
+        (void)context->maskIndex->clearElement(id); // an id never indexed has nothing to clear
+    (void)context->markModified();
+    return 1;
+}
+
+int ElementEditor::reinsertById(int id, const ElementIndexEntry& image)
+{
+    ElementStore* target = store();
+    if (!target || !target->reinsertElement(id, image) || !beginEdit(id))
+        return 0;
+    (void)element->storeExtent(); // as addToPage
+    (void)context->markModified();
+    return 1;
+}
+
+int ElementEditor::appendToPageEndById(int id)
+{
+    ElementStore* target = store();
+    if (!target || !target->appendToPageEnd(id) || !beginEdit(id))
+        return 0;
+    (void)element->storeExtent(); // as addToPage
+    (void)context->markModified();
+    return 1;
+}
+
+int ElementEditor::takeRecord(const ElementIndexEntry& image)
+{
+    if (!startNewElement(image.kind))
+        return 0;
+    element->takeRecordHeader(image);
+    return element->exchangeRecord(3);
+}
+
+int ElementEditor::elementExtent(int id, DoubleRect& extent)
+{
+    if (!beginEdit(id))
+        return 0;
+    extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
+    return 1;
+}
+
+int ElementEditor::getElementBounds(int id, Point* corner1, Point* corner2)
+{
+    if (!beginEdit(id))
+        return 0;
+    if (corner1)
+        *corner1 = element->extentMin;
+    if (corner2)
+        *corner2 = element->extentMax;
+    return 1;
+}
+
+// --- per-element operations ---
+
+namespace {
+int isDisplayed(DocumentContext* context, const ElementIndexEntry& entry)
+{
+    return !context || !context->displayControl || context->displayControl->isDisplayed(entry);
+}
+
+int isSelectable(DocumentContext* context, const ElementIndexEntry& entry)
+{
+    return !context || !context->displayControl || context->displayControl->isSelectable(entry);
+}
+} // namespace
+
+int ElementEditor::drawElementById(int id)
+{
+    if (!beginEdit(id))
+        return -1;
+    // A redraw of a strip (after a scroll) leaves out what does not meet it.
+    DoubleRect extent;
+    extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
+    const int outside = context && context->updater && context->updater->isOutsideUpdateArea(&extent);
+    if (!outside && isDisplayed(context, entry))
+        (void)element->draw(); // an element outside the view draws nothing
+    return nextOf(entry);
+}
+
+int ElementEditor::executeById(int id, int operation, double x, double y, double z)
+{
+    if (!beginEdit(id))
+        return -1;
+    (void)element->execute(operation, x, y, z); // the shape's result: nothing more to do
+    return nextOf(entry);
+}
+
+int ElementEditor::printById(int id, double x, double y, double z)
+{
+    if (!beginEdit(id))
+        return -1;
+    if (isDisplayed(context, entry))
+        (void)element->print(x, y, z); // a failed print shows in the output's own state
+    return nextOf(entry);
+}
+
+int ElementEditor::writePostScriptById(int id, double x, double y, double z)
+{
+    if (!beginEdit(id))
+        return -1;
+    if (isDisplayed(context, entry))
+        (void)element->writePostScript(x, y, z); // as printById
+    return nextOf(entry);
+}
+
+int ElementEditor::writePdfById(int id, double x, double y, double z)
+{
+    if (!beginEdit(id))
+        return -1;
+    if (isDisplayed(context, entry))
+        (void)element->writePdf(x, y, z); // as printById
+    return nextOf(entry);
+}
+
+int ElementEditor::hitTestById(int id)
+{
+    if (!thePickSettings || !beginEdit(id) || !isSelectable(context, entry))
+        return 0;
+    switch (thePickSettings->pickStyle()) {
+    case 1:
+        return element->hitTestExtent();
+    case 2:
+    case 3:
+        return element->hitTest();
+    default:
+        return 0;
+    }
+}
+
+int ElementEditor::isInSelectionAreaById(int id)
+{
+    return beginEdit(id) && isSelectable(context, entry) && element->isInSelectionArea();
+}
+
+int ElementEditor::hitHandleById(int id, int* handle, int* flag) { return beginEdit(id) && element->hitHandle(handle, flag); }
+
+int ElementEditor::setActiveHandleById(int id, int mode, int number)
+{
+    if (!beginEdit(id))
+        return 0;
+    element->setActiveHandle(mode, number);
+    return 1;
+}
+
+int ElementEditor::drawDragPreviewById(int id, double dx, double dy, double dz)
+{
+    return beginEdit(id) && element->drawDragPreview(dx, dy, dz);
+}
+
+int ElementEditor::drawPreviewSegmentById(int id, double angle, const Point& centre)
+{
+    if (!beginEdit(id))
+        return 0;
+    element->drawPreviewSegment(angle, centre);
+    return 1;
+}
+
+int ElementEditor::translateById(int id, double dx, double dy, double dz)
+{
+    if (!beginEdit(id))
+        return 0;
+    element->translate(dx, dy, dz);
+    return storeBack(id);
+}
+
+int ElementEditor::rotateById(int id, double angle, double centreX, double centreY, double centreZ)
+{
+    if (!beginEdit(id))
+        return 0;
+    element->rotate(angle, centreX, centreY, centreZ);
+    return storeBack(id);
+}
+
+int ElementEditor::snapToNearestPointById(int id, Point* p) { return beginEdit(id) && element->snapToNearestPoint(p); }
+int ElementEditor::snapToKeyPointById(int id, Point* p) { return beginEdit(id) && element->snapToKeyPoint(p); }
+
+int ElementEditor::snapToNearestEdgeById(int id, Point* p, const Point* from)
+{
+    return beginEdit(id) && element->snapToNearestEdge(p, from);
+}
+
+int ElementEditor::getRadiusById(int id, double out[2], Point* centre)
+{
+    return beginEdit(id) ? element->getRadius(out, centre) : 0;
+}
+
+int ElementEditor::getDiameterById(int id, double out[2], Point* centre)
+{
+    return beginEdit(id) ? element->getDiameter(out, centre) : 0;
+}
