@@ -263,11 +263,13 @@ int MeasureAttributes::writeBlock(XmlContext& d, int unitMode)
         return 0;
     lengthUnit.xmlContext = &d;
     angleUnit.xmlContext = &d;
-    const int unitsOk = unitMode == 0   ? lengthUnit.writeXmlUnit(tag_id::unit) && angleUnit.writeXmlUnit(tag_id::angleUnit)
-                        : unitMode == 1 ? lengthUnit.writeXmlUnit(tag_id::unit)
-                                        : angleUnit.writeXmlUnit(tag_id::angleUnit);
+    // The defaults form names both units; an element only the one its kind measures in.
+    auto writeUnits = [&] {
+        return (unitMode == 2 || lengthUnit.writeXmlUnit(tag_id::unit)) &&
+               (unitMode == 1 || angleUnit.writeXmlUnit(tag_id::angleUnit));
+    };
     return d.beginTag(tag_id::numeral) && d.writeIntTag(tag_id::decimalNum, decimals) &&
-           d.writeStringTag(tag_id::numeralPos, position) && unitsOk && unitDisplay.writeXml(d, tag_id::unitDisp) &&
+           d.writeStringTag(tag_id::numeralPos, position) && writeUnits() && unitDisplay.writeXml(d, tag_id::unitDisp) &&
            d.writeStringTag(tag_id::angleType, way) &&
            d.writeDoubleTag(tag_id::space, space, XmlContext::kMaxDecimals) &&
            numeralColour.writeThroughHolder(&d) &&
