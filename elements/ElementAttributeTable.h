@@ -27,8 +27,8 @@
     MADE(TextSpacingAttribute, textSpacing, 1)                                                                     \
     LATER(ElementTextString, text)                                                                                 \
     MADE(DrawLineAttribute, arrowLine, 1) /* leader or extension line */                                           \
-    LATER(ArrowHeadStyle, arrowHead)                                                                               \
-    LATER(MeasureAttributes, measure)                                                                              \
+    MADE(ArrowHeadStyle, arrowHead, 1)                                                                             \
+    MADE(MeasureAttributes, measure, 1)                                                                            \
     MADE(LineAttribute, measureLine, 1) /* the dimension line ("underLine") */                                     \
     LATER(UnitSettings, units)                                                                                     \
     LATER(BitmapSizeRecord, bitmapSize)                                                                            \

@@ -10,6 +10,8 @@
 #include "document/DocumentContext.h"
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
+#include "elements/ArrowHeadStyle.h"
+#include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
 #include "elements/VertexRoundingList.h"
@@ -342,6 +344,10 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return arrowLineSlot;
     case tag_id::lean:
         return leanSlot;
+    case tag_id::numeral:
+        return measureSlot;
+    case tag_id::arrowLine:
+        return arrowHeadSlot;
     case tag_id::font:
         return fontSlot;
     case tag_id::jikan:
@@ -352,7 +358,7 @@ EntityAttribute* Element::entityAttribute(int tagId)
     default:
         // The tags of the types that arrive with their kinds ("drawType" with the dimension
         // attributes, "ovalType", the radius and diameter lists, box rules and rounding,
-        // "numeral", "arrowLine", "textData", the bitmap and picture tags) have no object yet.
+        // "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }
 }

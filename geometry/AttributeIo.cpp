@@ -4,6 +4,12 @@
 #include "document/PaperSettings.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"
+#include "shell/settings/SettingsFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
 
 namespace attribute_io {
 
@@ -28,6 +34,53 @@ int readDoubleValue(XmlContext& d, int tag, double& value)
 int readQuotedValue(XmlContext& d, int tag, char* buffer, int size)
 {
     return d.readQuoted(buffer, size) && d.expectTag(tag);
+}
+
+namespace {
+// The value as text; 0 when it could not be read or holds nothing but blanks.
+int readSettingText(SettingsFile& file, char* text, int size)
+{
+    if (!file.readString(text, size))
+        return 0;
+    const char* p = text;
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return *p != 0;
+}
+
+int onlyBlanksFrom(const char* end)
+{
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    return *end == 0;
+}
+} // namespace
+
+int readSettingInt(SettingsFile& file, int& value)
+{
+    char text[80];
+    if (!readSettingText(file, text, sizeof text))
+        return 0;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(text, &end, 10);
+    if (end == text || !onlyBlanksFrom(end) || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+        return 0;
+    value = static_cast<int>(v);
+    return 1;
+}
+
+int readSettingDouble(SettingsFile& file, double& value)
+{
+    char text[80];
+    if (!readSettingText(file, text, sizeof text))
+        return 0;
+    char* end = nullptr;
+    const double v = std::strtod(text, &end);
+    if (end == text || !onlyBlanksFrom(end) || !std::isfinite(v))
+        return 0;
+    value = v;
+    return 1;
 }
 
 int fillList(Dialog* dialog, int id, const char* const* texts, int count)

@@ -3,6 +3,7 @@
 
 class Dialog;
 class DrawingOwner;
+class SettingsFile;
 
 // Pieces that the attribute values share for their drawing-file tags, their dialog controls and
 // their lengths at drawing size.
@@ -52,6 +53,12 @@ template <typename Child> [[nodiscard]] int readBlock(XmlContext& d, int endTag,
 [[nodiscard]] int realFromField(Dialog* dialog, int id, double& value);
 [[nodiscard]] int intToField(Dialog* dialog, int id, int value);
 [[nodiscard]] int intFromField(Dialog* dialog, int id, int& value);
+
+// Settings values that must be numbers: the whole value (blanks around it allowed) is one
+// finite number, an int within 32 bits; 0 and the target unchanged for a missing value, text,
+// or an out-of-range int.
+[[nodiscard]] int readSettingInt(SettingsFile& file, int& value);
+[[nodiscard]] int readSettingDouble(SettingsFile& file, double& value);
 
 // Drawing units per paper millimetre for the owner's paper: the scale denominator over the
 // numerator (100 at 1:100); 1.0 without an owner or paper.

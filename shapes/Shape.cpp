@@ -6,6 +6,8 @@
 
 #include "document/DocumentContext.h"
 #include "document/SheetSettings.h"
+#include "elements/ArrowHeadStyle.h"
+#include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
@@ -80,6 +82,8 @@ Shape::~Shape()
     release(font);
     release(measureLine);
     release(drawLine);
+    release(arrowHead);
+    release(measure);
     release(hatch);
     release(edge);
     release(fill);
@@ -492,6 +496,8 @@ void Shape::bindSubObjects()
         measureLine->owner = context;
     if (drawLine)
         drawLine->owner = context;
+    if (arrowHead)
+        arrowHead->owner = context;
     if (hatch)
         hatch->owner = context;
     if (lean)

@@ -10,7 +10,7 @@
 #include "geometry/PointList.h"
 #include "geometry/UnitSettings.h"
 #include "platform/ControlKinds.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/RecordingDialog.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"

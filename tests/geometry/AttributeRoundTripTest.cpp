@@ -9,7 +9,7 @@
 #include <string>
 
 #include "geometry/ElementRecordBuffer.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/TestApplication.h"
 

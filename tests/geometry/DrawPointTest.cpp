@@ -8,7 +8,7 @@
 #include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
 #include "platform/ControlKinds.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/geometry/DrawingOwner.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/RecordingDialog.h"

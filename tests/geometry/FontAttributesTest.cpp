@@ -15,7 +15,7 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "platform/DeviceContext.h"
 #include "platform/StringUtil.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/geometry/DrawingOwner.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/FakeSettingsFile.h"

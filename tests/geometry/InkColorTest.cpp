@@ -5,7 +5,7 @@
 #include "document/TagIds.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineAttribute.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/TestApplication.h"

@@ -8,7 +8,7 @@
 #include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "platform/IntPolygon.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/geometry/DrawingOwner.h"
 #include "tests/support/MessageBoxScript.h"
 

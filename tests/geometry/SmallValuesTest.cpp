@@ -11,7 +11,7 @@
 #include "document/TagIds.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
 

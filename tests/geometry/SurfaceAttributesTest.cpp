@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry/ElementRecordBuffer.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
 

@@ -7,7 +7,7 @@
 #include "document/TagIds.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/UnitSettings.h"
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
 

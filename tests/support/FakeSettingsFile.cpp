@@ -29,6 +29,14 @@ void FakeSettingsFile::registerAttributeKeys()
     registerKey(15452, "DRAWLSIZE");
     registerKey(15453, "DRAWSPACE");
     registerKey(15454, "DRAWOVER");
+    // The numeral and arrow-head keys of the dimension defaults.
+    const char* numeralKeys[] = {"DECIMALNUM", "NUMERALPOS", nullptr, nullptr, "UNITDISP", "ANGLETYPE", "NUMERALSPACE"};
+    for (int i = 0; i < 7; ++i)
+        if (numeralKeys[i])
+            registerKey(15423 + i, numeralKeys[i]);
+    const char* arrowKeys[] = {"ARROWSTYLE", "ARROWLSIZE", "ARROWLENGTH", "ARROWLEAN"};
+    for (int i = 0; i < 4; ++i)
+        registerKey(15461 + i, arrowKeys[i]);
     // The units: the grid's axes, the dimension numerals and the labels of units 1..8.
     registerKey(15042, "GRIDYOKOUNIT");
     registerKey(15045, "GRIDTATEUNIT");

@@ -1,4 +1,4 @@
-#include "tests/geometry/AttributeFile.h"
+#include "tests/support/AttributeFile.h"
 
 #include <gtest/gtest.h>
 
