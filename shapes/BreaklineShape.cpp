@@ -477,7 +477,7 @@ void BreaklineShape::runGradation(PointArray& outline)
     (void)gradation.execute(op, mode); // refused operations fill nothing, as the shape's own fill
 }
 
-void BreaklineShape::runHatch(PointArray& outline)
+void BreaklineShape::runHatch(PointArray& outline, int clipWritten)
 {
     if (!hatch || hatch->pattern == 0 || outline.count < 3)
         return;
@@ -486,6 +486,7 @@ void BreaklineShape::runHatch(PointArray& outline)
     hatching.layer = layer;
     hatching.setHatch(*hatch);
     hatching.setOutline(&outline);
+    hatching.clipSuppressed = clipWritten;
     (void)hatching.execute(op, mode); // refused operations draw no hatch
 }
 

@@ -103,9 +103,10 @@ protected:
     [[nodiscard]] int writeLineType(const StrokeWriter& writer, const PointArray& points, int closed);
 
     // The fill's gradation, or the hatch, over a placed closed outline (not owned, no offset of its
-    // own) with this operation; refused operations fill nothing. The hatch needs a pattern.
+    // own) with this operation; refused operations fill nothing. The hatch needs a pattern;
+    // clipWritten when the caller has written the PostScript or PDF clip path itself.
     void runGradation(PointArray& outline);
-    void runHatch(PointArray& outline);
+    void runHatch(PointArray& outline, int clipWritten = 0);
     // Reverses the points where needed so that a curve about (cx, cy) has its leading side (the
     // +90 degree side of the walk) away from that centre: then TOP strokes lie inside the curve
     // and BOTTOM strokes outside, whichever way the curve was built. 0 when the points cannot

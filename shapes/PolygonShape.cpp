@@ -71,8 +71,12 @@ void PolygonShape::drawFill()
     case ShapeOp::Draw:
     case ShapeOp::Erase:
     case ShapeOp::RubberBand:
-    case ShapeOp::OverlayStep32:
     case ShapeOp::Print:
+        effectiveFillColor(op, effectiveColour);
+        break;
+    case ShapeOp::OverlayStep32:
+        if (!fillsOverlayStep32)
+            return;
         effectiveFillColor(op, effectiveColour);
         break;
     case ShapeOp::OverlayPicked:

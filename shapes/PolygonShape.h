@@ -24,15 +24,21 @@ public:
     // The componentwise minimum and maximum of the stroked closed outline, corners not rounded.
     [[nodiscard]] int computeExactExtent(Point& lo, Point& hi);
 
-private:
-    [[nodiscard]] int run(int operation, int newMode, int startedAsLine);
-    // The placed points with the first again at the end.
-    [[nodiscard]] int closeOutline(PointArray& closed) const;
+protected:
+    // The fill and the outline of path (placed already) on the surface; the Bezier shape hands
+    // them its flattened curve.
     [[nodiscard]] int gradationFill() const;
     // The outline's colour for the operation; 0 when the operation shows no outline.
     [[nodiscard]] int outlineColour(InkColor& out) const;
     void drawFill();
     void drawOutline();
+    // Cleared by the Bezier shape, whose overlay step 32 shows no fill.
+    int fillsOverlayStep32 = 1;
+
+private:
+    [[nodiscard]] int run(int operation, int newMode, int startedAsLine);
+    // The placed points with the first again at the end.
+    [[nodiscard]] int closeOutline(PointArray& closed) const;
     void writePostScript();
     void writePdf();
 };
