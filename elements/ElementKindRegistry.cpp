@@ -6,13 +6,16 @@
 #include "document/ElementKindNames.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
 
 ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
-    newLineElement, // 1 line
+    newLineElement,         // 1 line
+    newBreaklineElement,    // 2 breakline
+    newArcBreaklineElement, // 3 arcbreakline
 };
 
 namespace {
@@ -132,4 +135,14 @@ int runElementShape(Element& element, int operation, const double offset[3], con
         return 0;
     ElementShapeRunner run = elementShapeRunners[element.kind - 1];
     return run ? run(element, operation, offset, rotation) : 0;
+}
+
+ElementExtentRunner elementExtentRunners[19] = {};
+
+int runElementExtent(Element& element, Point& lo, Point& hi)
+{
+    if (!isElementKind(element.kind))
+        return 0;
+    ElementExtentRunner run = elementExtentRunners[element.kind - 1];
+    return run ? run(element, lo, hi) : 0;
 }

@@ -12,3 +12,10 @@ extern ElementShapeRunner elementShapeRunners[19];
 
 // The runner of the element's kind, or 0 without one.
 [[nodiscard]] int runElementShape(Element& element, int operation, const double offset[3], const double* rotation);
+
+// The exact extent of an element's drawing (drawing units) through its kind's shape: 1 with lo
+// and hi set, 0 without a runner or when the shape has nothing to measure.
+class Point;
+using ElementExtentRunner = int (*)(Element& element, Point& lo, Point& hi);
+extern ElementExtentRunner elementExtentRunners[19];
+[[nodiscard]] int runElementExtent(Element& element, Point& lo, Point& hi);

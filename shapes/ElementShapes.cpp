@@ -12,6 +12,10 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "shapes/LineShape.h"
+#include "geometry/PointList.h"
+#include "elements/VertexRoundingList.h"
+#include "shapes/ArcBreaklineShape.h"
+#include "shapes/BreaklineShape.h"
 
 namespace {
 
@@ -40,6 +44,56 @@ int runLineShape(Element& line, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
+// A breakline shape filled from an open polyline element: the arc kind leaves out the layer and
+// the rounding list, which it does not draw.
+void fillPolyline(BreaklineShape& shape, Element& e, int arcs)
+{
+    shape.context = e.context;
+    if (!arcs) {
+        shape.setLayer(e.layer);
+        shape.setRounding(e.vertexRounding());
+    }
+    if (e.colour())
+        shape.setColour(*e.colour());
+    if (e.vertices())
+        (void)shape.setPoints(*e.vertices()); // a copy that failed draws nothing
+    if (e.lineWidth())
+        shape.setWidth(e.lineWidth()->width);
+    if (e.linePosition())
+        shape.setPosition(e.linePosition()->position);
+    if (e.lineType())
+        shape.setLineStyle(*e.lineType());
+    if (e.lineCap())
+        shape.setCapStyle(e.lineCap()->capStyle);
+    if (e.gray())
+        shape.setGrayValue(e.gray()->value);
+}
+
+template <typename PolylineShape, int arcs>
+int runPolylineShape(Element& e, int operation, const double offset[3], const double* rotation)
+{
+    PolylineShape shape;
+    fillPolyline(shape, e, arcs);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
+template <typename PolylineShape, int arcs> int measurePolylineShape(Element& e, Point& lo, Point& hi)
+{
+    PolylineShape shape;
+    fillPolyline(shape, e, arcs);
+    return shape.computeExactExtent(lo, hi);
+}
+
 } // namespace
 
-void installElementShapes() { elementShapeRunners[kindCode(ElementKind::Line) - 1] = runLineShape; }
+void installElementShapes()
+{
+    elementShapeRunners[kindCode(ElementKind::Line) - 1] = runLineShape;
+    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runPolylineShape<BreaklineShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runPolylineShape<ArcBreaklineShape, 1>;
+    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measurePolylineShape<BreaklineShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measurePolylineShape<ArcBreaklineShape, 1>;
+}

@@ -102,6 +102,13 @@ public:
         (void)p1, (void)p2, (void)width, (void)position;
         return 0;
     }
+    // The open polyline of the width (paper millimetres) at the line position meets the pick
+    // area; the spline form samples the control points first.
+    [[nodiscard]] virtual int hitOpenPolyline(const PointList& points, double width, int position)
+    {
+        (void)points, (void)width, (void)position;
+        return 0;
+    }
     [[nodiscard]] virtual int extentContainsPickCentre(const Point& low, const Point& high)
     {
         (void)low, (void)high;
