@@ -179,6 +179,7 @@ void DocumentContext::linkManagers()
     if (applicationErrorFlag())
         return;
     link(view, self);
+    link(inputPoints, self);
     link(maskIndex, self);
     link(updater, self);
     link(pages, self);

@@ -54,6 +54,7 @@ void nameApplication(Application& app)
     settingsHooks.loadSettings = loadAppSettings;
     settingsHooks.saveSettings = saveAppSettings;
     (void)setContextMenuRequest(postContextMenuRequest); // none was installed before
+    documentMemberFactories.inputPoints = makeInputPoints;
     documentMemberFactories.rulers = makeViewRulers;
     documentMemberFactories.viewUpdater = makeRedrawManager;
     documentMemberFactories.scroller = makeViewScrollBars;

@@ -9,6 +9,7 @@
 #include "views/StatusPanes.h"
 #include "views/ViewRulers.h"
 #include "views/ViewScrollBars.h"
+#include "views/tools/InputPointList.h"
 
 namespace {
 template <typename T> T* made()
@@ -23,6 +24,7 @@ template <typename T> T* made()
 RulerBars* makeViewRulers(DocumentContext&) { return made<ViewRulers>(); }
 ViewUpdater* makeRedrawManager(DocumentContext&) { return made<RedrawManager>(); }
 ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>(); }
+InputPointList* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
 PainterBase* makeDocumentPainter(DocumentContext&) { return made<OffscreenPainter>(); }
 PainterBase* makeScratchPainter() { return made<OffscreenPainter>(); }

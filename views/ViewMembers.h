@@ -4,6 +4,7 @@
 // which sets the application's error flag) when it cannot be made.
 
 class DocumentContext;
+class InputPointList;
 class PagePainter;
 class PainterBase;
 class RulerBars;
@@ -14,6 +15,7 @@ class ViewUpdater;
 [[nodiscard]] RulerBars* makeViewRulers(DocumentContext&);
 [[nodiscard]] ViewUpdater* makeRedrawManager(DocumentContext&);
 [[nodiscard]] ViewScroller* makeViewScrollBars(DocumentContext&);
+[[nodiscard]] InputPointList* makeInputPoints(DocumentContext&);
 [[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
 [[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
 // The scratch painters (the spare one adopted by a new drawing, and the overlay) and the

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "document/ContextMenuRequest.h"
 #include "document/DisplayControlState.h"
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
@@ -11,7 +12,13 @@
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/PickSettings.h"
+#include "platform/MouseState.h"
+#include "views/PagePainter.h"
+#include "views/PageTabBar.h"
+#include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
+#include "views/tools/InputPointList.h"
+#include "views/tools/SelectTool.h"
 
 ElementEditor* newElementEditor() { return new (std::nothrow) ElementEditor; }
 
@@ -21,11 +28,121 @@ ElementEditor::~ElementEditor() { discardElement(); }
 
 void ElementEditor::setOwner(DocumentContext* owner) { context = owner; }
 
-// --- creation by mouse: the tools arrive later ---
+// --- creation by mouse ---
 
-int ElementEditor::mouseStep(int, int) { return 0; }
-int ElementEditor::placeByMouse(int, int) { return 0; }
-void ElementEditor::settleElement(int) {}
+namespace {
+// The state codes of the creation steps.
+enum Step { kCommit = 1, kLeftClick = 11, kStepOver = 15, kContextMenu = 21, kCommitAndNext = 41, kCommitAndStop = 43 };
+} // namespace
+
+int ElementEditor::mouseStep(int k, int mode)
+{
+    if (element && kindInHand == k && element->inputPending)
+        return continueCreation(k, mode);
+    InputPointList* points = context ? context->inputPoints : nullptr;
+    if (!points)
+        return -1;
+    if (context->undoManager)
+        context->undoManager->captureSelection(); // undo restores the selection of before
+    if (theMouseState)
+        theMouseState->releaseLeft();
+    const int clicked = points->waitClick(k, 0);
+    if (clicked == kLeftClick) {
+        settleElement(0);
+        return finishStep(beginCreation(k, mode));
+    }
+    if (clicked == kContextMenu) {
+        settleElement(1);
+        requestContextMenu();
+        return kContextMenu;
+    }
+    return clicked;
+}
+
+int ElementEditor::beginCreation(int k, int mode)
+{
+    if (!startNewElement(k))
+        return 0;
+    element->group = 0;
+    element->takeDefaultAttributes();
+    return element->beginCreateInput(mode);
+}
+
+int ElementEditor::continueCreation(int k, int mode)
+{
+    if (!element || kindInHand != k)
+        return 0;
+    const int r = element->continueCreateInput(mode);
+    switch (r) {
+    case kStepOver:
+        return r;
+    case kContextMenu:
+        requestContextMenu();
+        return r;
+    case kCommitAndNext: {
+        settleElement(1);
+        if (InputPointList* points = context ? context->inputPoints : nullptr)
+            (void)points->restartAtCursor(); // 0 without a view: the next element starts unanchored
+        return finishStep(beginCreation(k, mode));
+    }
+    case kCommitAndStop:
+        settleElement(1);
+        return finishStep(r);
+    default:
+        return finishStep(r);
+    }
+}
+
+int ElementEditor::finishStep(int r)
+{
+    if (r != kCommit)
+        return r;
+    (void)commitNewElement(); // a refused store leaves nothing drawn, recorded or selected
+    if (context && context->view)
+        context->view->postMouseMove();
+    return kCommit;
+}
+
+void ElementEditor::abandonCreation()
+{
+    if (element && element->inputPending)
+        discardElement();
+}
+
+int ElementEditor::placeByMouse(int k, int mode)
+{
+    if (!startNewElement(k))
+        return 0;
+    element->takePlacementDefaults();
+    if (theMouseState)
+        theMouseState->releaseLeft();
+    const int r = element->placeByMouse(mode);
+    if (r == kStepOver)
+        return r;
+    if (r == kContextMenu) {
+        settleElement(1);
+        requestContextMenu();
+        return r;
+    }
+    return finishStep(r);
+}
+
+void ElementEditor::settleElement(int markSelected)
+{
+    if (!element)
+        return;
+    const int r = element->finishInput();
+    if (r == 1) {
+        (void)commitNewElement(); // as finishStep
+    } else if (r == 2) {
+        const int id = element->id;
+        if (!storeBackAndDraw())
+            return;
+        if (SelectTool* tool = markSelected ? DocumentContext::selectToolOf(context) : nullptr)
+            tool->selectSingle(id);
+        repaintView();
+    }
+}
 Element* ElementEditor::elementInHand() { return element; }
 int ElementEditor::holdsKind(int k) { return element && kindInHand == k; }
 int ElementEditor::isInEditState() { return 0; }
@@ -101,13 +218,112 @@ int ElementEditor::commitNewElement()
     if (!element)
         return -1;
     (void)element->assignSerial(); // 0 without a counter: the element keeps serial 0
-    if (addToPage() < 1)
+    const int id = addToPage();
+    if (id < 1)
         return -1;
     if (context && context->undoManager)
         context->undoManager->recordNewElement(element);
     element->resetInputState();
     (void)element->draw(); // nothing is drawn without a view
+    if (thePagePainter)
+        thePagePainter->addElement(context, id);
+    if (thePageTabBar)
+        thePageTabBar->onPageRedrawn(context);
+    if (SelectTool* tool = DocumentContext::selectToolOf(context)) {
+        if (ElementEditor* toolEditor = DocumentContext::editorOf(context, 3))
+            (void)toolEditor->beginEdit(id); // the tool's own element follows its selection
+        tool->setSelectionMode(1);
+        tool->selectSingle(id);
+    }
+    repaintView();
     return 1;
+}
+
+// --- stored elements changed by the user ---
+
+int ElementEditor::storeBackAndDraw()
+{
+    if (!element || !storeBack(element->id))
+        return 0;
+    (void)element->draw(); // nothing is drawn without a view
+    return 1;
+}
+
+void ElementEditor::repaintView()
+{
+    if (context && context->updater)
+        context->updater->repaint();
+}
+
+void ElementEditor::refreshView()
+{
+    if (context && context->updater)
+        context->updater->refreshAfterReset();
+    repaintView();
+}
+
+int ElementEditor::editByMouseById(int id)
+{
+    if (!beginEdit(id))
+        return -1;
+    const int r = element->editByMouse();
+    if (r != kLeftClick && r != -1)
+        return r;
+    if (r == kLeftClick)
+        (void)storeBackAndDraw(); // a refused store keeps the stored element as it was
+    refreshView();
+    return r;
+}
+
+int ElementEditor::dragHandleById(int id, int handle)
+{
+    if (!beginEdit(id))
+        return 0;
+    UndoManager* undo = context->undoManager;
+    if (undo)
+        undo->beginReshape(element);
+    const int r = element->dragHandle(handle);
+    if (r == kLeftClick) {
+        if (storeBackAndDraw() && undo)
+            undo->endReshape(element);
+    } else if (r != -1) {
+        return 0;
+    }
+    refreshView();
+    return r == kLeftClick ? 1 : 0;
+}
+
+int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
+{
+    if (!beginEdit(id))
+        return 0;
+    ViewUpdater* updater = context->updater;
+    if (updater)
+        updater->saveToSpare();
+    const int r = element->editProperties(hasPrevious, hasNext);
+    UndoManager* undo = context->undoManager;
+    auto storeRecorded = [&] {
+        if (undo)
+            undo->beginAttributeChange(element);
+        if (storeBackAndDraw() && undo)
+            undo->endAttributeChange(element);
+    };
+    if (r == 1 || r == 15093 || r == 15094) {
+        storeRecorded();
+    } else if (r >= 9901 && r <= 9904) {
+        if (r == 9901)
+            (void)element->draw(); // the mask tool starts from the element on screen
+        const int action = r == 9901   ? element->runSheetAction1()
+                           : r == 9902 ? element->runSheetAction2()
+                           : r == 9903 ? element->runSheetAction3()
+                                       : element->runSheetAction4();
+        (void)action; // the action's own result: the element is stored either way
+        storeRecorded();
+        refreshView();
+    } else if (updater) {
+        updater->restoreFromSpare();
+    }
+    return r;
 }
 
 // --- file input and output ---

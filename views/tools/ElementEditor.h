@@ -27,13 +27,29 @@ public:
 
     virtual void setOwner(DocumentContext* owner);
 
-    // --- creation by mouse (the creating tools; harmless until the tools are built) ---
-    // One mouse step of creating an element of a kind with the tool's mode; the state code.
+    // --- creation by mouse ---
+    // One mouse step of creating an element of a kind with the tool's mode: an element of the
+    // kind whose input is pending continues, else the click loop waits for its first point. The
+    // state code: 1 committed, 21 context menu asked for, 41 and 43 committed (41 began the next
+    // element at the cursor), 15 the step is over, -1 aborted (a pending input resumes).
     [[nodiscard]] virtual int mouseStep(int kind, int mode);
+    // A new element of the kind in hand, with its default attributes, takes its first input.
+    [[nodiscard]] virtual int beginCreation(int kind, int mode);
+    // The element in hand (of this kind; 0 otherwise) takes its next input.
+    [[nodiscard]] virtual int continueCreation(int kind, int mode);
+    // 1 commits the new element and asks the view for a mouse move; other codes pass.
+    [[nodiscard]] virtual int finishStep(int result);
+    // Drops an element whose creation is under way (nothing is stored).
+    virtual void abandonCreation();
+    // A mouse edit, a handle drag and the property sheet of a stored element (see the .cpp).
+    [[nodiscard]] virtual int editByMouseById(int id);
+    [[nodiscard]] virtual int dragHandleById(int id, int handle);
+    [[nodiscard]] virtual int runPropertySheet(int id, int hasPrevious, int hasNext);
     // Places an element of a kind (pictures) by mouse; the state code.
     [[nodiscard]] virtual int placeByMouse(int kind, int mode);
-    // Finishes the element in hand (commit as new or store back).
-    virtual void settleElement(int flag);
+    // Finishes the element in hand: commits it as new, or stores it back and draws it (then,
+    // with markSelected, it becomes the select tool's single selection).
+    virtual void settleElement(int markSelected);
     // The element in hand, or null.
     [[nodiscard]] virtual Element* elementInHand();
     // 1 when the element in hand has this kind.
@@ -59,7 +75,8 @@ public:
     // addToPage's id, or -1.
     [[nodiscard]] virtual int commitNewId();
     // A completed new element: its serial from the drawing's counter, stored, recorded for undo
-    // (a new element, named by its kind), its input state reset and drawn. -1 when the store gave
+    // (a new element, named by its kind), its input state reset and drawn into the view, the
+    // navigator and the page bar, made the single selection and shown. -1 when the store gave
     // no id (nothing else happens), else 1.
     [[nodiscard]] virtual int commitNewElement();
 
@@ -111,6 +128,11 @@ public:
     [[nodiscard]] virtual int getDiameterById(int id, double out[2], Point* centre);
 
 protected:
+    // The element in hand stored back under its own id and drawn; 0 when the store refused it.
+    [[nodiscard]] int storeBackAndDraw();
+    // The view refreshed after an interaction changed or abandoned an element.
+    void refreshView();
+    void repaintView();
     // Discards the element in hand (through the registry when there is one).
     void discardElement();
     // The store of the owner, or null.

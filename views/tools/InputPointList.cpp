@@ -1,0 +1,135 @@
+#include "views/tools/InputPointList.h"
+
+#include <windows.h>
+
+#include "document/DocumentContext.h"
+#include "geometry/Point.h"
+#include "platform/IntPoint.h"
+#include "platform/MouseSource.h"
+#include "platform/Window.h"
+#include "views/StatusBarPanes.h"
+#include "views/ViewParams.h"
+
+namespace {
+enum Outcome { kLeft = 11, kRight = 21, kReleased = 12, kEnded = -1 };
+
+ViewParams* viewOf(DocumentContext* context) { return context ? context->view : nullptr; }
+} // namespace
+
+InputPointList::InputPointList()
+{
+    (void)points.allocate(0); // one record at creation; a failure shows at the first append
+}
+
+InputPointList::~InputPointList() = default;
+
+void InputPointList::setOwner(DocumentContext* owner) { context = owner; }
+void InputPointList::setFlagWord(int value) { flagWord = value; }
+void InputPointList::clear() { points.count = 0; }
+
+int InputPointList::pointAt(int index, Point* out)
+{
+    Record record;
+    if (index < 0 || index >= points.count || !points.get(index, &record))
+        return 0;
+    if (out)
+        *out = Point(record.x, record.y, record.z);
+    return 1;
+}
+
+int InputPointList::previousPoint(Point* out)
+{
+    return pointAt(points.count >= 2 ? points.count - 2 : 0, out);
+}
+
+int InputPointList::append(const Record& record) { return points.append(&record); }
+
+int InputPointList::appendDevicePoint(const IntPoint& device)
+{
+    ViewParams* view = viewOf(context);
+    if (!view)
+        return 0;
+    Record record;
+    record.deviceX = device.x;
+    record.deviceY = device.y;
+    view->deviceToWorld(device, &record.x, &record.y, &record.z);
+    record.z = 0.0;
+    return append(record);
+}
+
+int InputPointList::restartAtCursor()
+{
+    ViewParams* view = viewOf(context);
+    if (!view)
+        return 0;
+    clear();
+    IntPoint cursor;
+    view->cursorPosition(cursor);
+    return appendDevicePoint(cursor);
+}
+
+void InputPointList::showCursorPosition()
+{
+    if (context && context->statusBar)
+        context->statusBar->showCursorPosition();
+}
+
+void InputPointList::captureMouse()
+{
+    ViewParams* view = viewOf(context);
+    if (Window* window = view ? view->window() : nullptr)
+        window->setCapture();
+}
+
+void InputPointList::releaseMouse()
+{
+    if (viewOf(context) && viewOf(context)->window())
+        (void)ReleaseCapture(); // fails only when nothing was captured
+}
+
+int InputPointList::waitClick(int collectedKind, int)
+{
+    ViewParams* view = viewOf(context);
+    if (!view)
+        return kEnded;
+    stop = 0;
+    kind = collectedKind;
+    clear();
+    int result = kEnded;
+    IntPoint device;
+    for (;;) {
+        (void)context->caretRefresh(); // 0 without a caret to show
+        showCursorPosition();
+        int left = 0, right = 0;
+        // The poll answers 0 when interrupted, quitting or addressed to another window.
+        const int polled = view->nextMousePoint(device, left, right, 1);
+        if (stop || !polled)
+            break;
+        if (left || right) {
+            result = left ? kLeft : kRight;
+            break;
+        }
+    }
+    (void)context->restartTimer(); // 0 without a tick stamp
+    if (result == kLeft && !appendDevicePoint(device))
+        result = kEnded;
+    return result;
+}
+
+int InputPointList::waitLeftRelease()
+{
+    ViewParams* view = viewOf(context);
+    if (!isLeftButtonDown())
+        return kReleased;
+    if (!view)
+        return kEnded;
+    for (;;) {
+        showCursorPosition();
+        IntPoint device;
+        int left = 0, right = 0;
+        if (!view->nextMousePoint(device, left, right))
+            return kEnded;
+        if (!left)
+            return kReleased;
+    }
+}
