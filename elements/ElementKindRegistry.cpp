@@ -7,12 +7,15 @@
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
+#include "elements/OvalElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
 
 ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newLineElement, // 1 line
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    newOvalElement, // 10 oval
 };
 
 namespace {

@@ -12,3 +12,15 @@ extern ElementShapeRunner elementShapeRunners[19];
 
 // The runner of the element's kind, or 0 without one.
 [[nodiscard]] int runElementShape(Element& element, int operation, const double offset[3], const double* rotation);
+
+class PointArray;
+class Point;
+
+// The partial-oval geometry, which lives with the shapes: the oval kind asks it through these
+// hooks (installed with the runners; null answers 0). `grow` moves the curve outward (drawing
+// units) as a stroke of that reach would; `closed` appends a quarter's centre.
+using OvalOutlineHook = int (*)(const Point& a, const Point& b, int type, double grow, int closed, PointArray& out);
+// The full axis lengths of the ellipse and its centre (before any lean).
+using OvalAxesHook = int (*)(const Point& a, const Point& b, int type, double axes[2], Point& centre);
+extern OvalOutlineHook ovalOutlineHook;
+extern OvalAxesHook ovalAxesHook;
