@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -47,25 +48,11 @@ LineElement::LineElement() = default;
 
 LineElement::~LineElement() { teardown(); }
 
-void LineElement::initialize()
-{
-    for (ElementAttribute which : kLineAttributes)
-        (void)ensureAttribute(which); // a slot left null makes the operations that need it do nothing
-}
+void LineElement::initialize() { shared_body::ensureAttributes(*this, kLineAttributes, std::size(kLineAttributes)); }
 
-void LineElement::teardown()
-{
-    for (ElementAttribute which : kLineAttributes)
-        releaseAttribute(which);
-}
+void LineElement::teardown() { shared_body::releaseAttributes(*this, kLineAttributes, std::size(kLineAttributes)); }
 
-void LineElement::bindPoints()
-{
-    if (firstPoint())
-        firstPoint()->owner = context;
-    if (secondPoint())
-        secondPoint()->owner = context;
-}
+void LineElement::bindPoints() { shared_body::bindTwoPoints(*this); }
 
 // --- store and extent ---
 

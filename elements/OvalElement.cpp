@@ -2,6 +2,7 @@
 #include "elements/OvalElement.h"
 
 #include <cmath>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -55,25 +56,11 @@ OvalElement::OvalElement() = default;
 
 OvalElement::~OvalElement() { teardown(); }
 
-void OvalElement::initialize()
-{
-    for (ElementAttribute which : kOvalAttributes)
-        (void)ensureAttribute(which); // a slot left null makes the operations that need it do nothing
-}
+void OvalElement::initialize() { shared_body::ensureAttributes(*this, kOvalAttributes, std::size(kOvalAttributes)); }
 
-void OvalElement::teardown()
-{
-    for (ElementAttribute which : kOvalAttributes)
-        releaseAttribute(which);
-}
+void OvalElement::teardown() { shared_body::releaseAttributes(*this, kOvalAttributes, std::size(kOvalAttributes)); }
 
-void OvalElement::bindPoints()
-{
-    if (firstPoint())
-        firstPoint()->owner = context;
-    if (secondPoint())
-        secondPoint()->owner = context;
-}
+void OvalElement::bindPoints() { shared_body::bindTwoPoints(*this); }
 
 double OvalElement::lineSizeInDrawing() const
 {
@@ -346,14 +333,7 @@ int OvalElement::writeXml()
 
 int OvalElement::beginCreateInput(int arg)
 {
-    Point press;
-    if (!firstPoint() || !secondPoint() || !previousInputPoint(&press))
-        return kCancelled;
-    snapToGrid(&press);
-    firstPoint()->x = press.x, firstPoint()->y = press.y, firstPoint()->z = 0.0;
-    *static_cast<Point*>(secondPoint()) = *firstPoint();
-    clearSavedExtent();
-    return continueCreateInput(arg);
+    return shared_body::placeStartAtPress(*this) ? continueCreateInput(arg) : kCancelled;
 }
 
 int OvalElement::continueCreateInput(int)

@@ -317,4 +317,36 @@ void preparePointList(Element& e)
         (void)e.vertexRounding()->resize(e.vertices()->count); // a list that cannot grow keeps its values
 }
 
+void ensureAttributes(Element& e, const ElementAttribute* which, int count)
+{
+    for (int i = 0; i < count; ++i)
+        (void)e.ensureAttribute(which[i]); // see the declaration: a null slot is tolerated
+}
+
+void releaseAttributes(Element& e, const ElementAttribute* which, int count)
+{
+    for (int i = 0; i < count; ++i)
+        e.releaseAttribute(which[i]);
+}
+
+void bindTwoPoints(Element& e)
+{
+    if (e.firstPoint())
+        e.firstPoint()->owner = e.context;
+    if (e.secondPoint())
+        e.secondPoint()->owner = e.context;
+}
+
+int placeStartAtPress(Element& e)
+{
+    Point press;
+    if (!e.firstPoint() || !e.secondPoint() || !e.previousInputPoint(&press))
+        return 0;
+    e.snapToGrid(&press);
+    e.firstPoint()->x = press.x, e.firstPoint()->y = press.y, e.firstPoint()->z = 0.0;
+    *static_cast<Point*>(e.secondPoint()) = *e.firstPoint();
+    e.clearSavedExtent();
+    return 1;
+}
+
 } // namespace shared_body
