@@ -217,13 +217,7 @@ void LineElement::repaintPicked()
 
 // --- geometry ---
 
-void LineElement::translate(double dx, double dy, double dz)
-{
-    if (firstPoint())
-        firstPoint()->translate(dx, dy, dz);
-    if (secondPoint())
-        secondPoint()->translate(dx, dy, dz);
-}
+void LineElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
 
 void LineElement::rotate(double angle, double centreX, double centreY, double)
 {
@@ -240,14 +234,7 @@ void LineElement::setPoint(int index, double x, double y, double z)
 
 void LineElement::scale(double factor, const Point& centre, int flags)
 {
-    for (DrawPoint* p : {firstPoint(), secondPoint()}) {
-        if (p) {
-            p->x = centre.x + (p->x - centre.x) * factor;
-            p->y = centre.y + (p->y - centre.y) * factor;
-        }
-    }
-    if (lineWidth())
-        lineWidth()->scale(factor, flags);
+    shared_body::scaleTwoPoints(*this, factor, centre, flags);
 }
 
 int LineElement::snapToNearestPoint(Point* p)
@@ -344,10 +331,7 @@ int LineElement::readXmlAttributes()
         return 0;
     if (colour() && holder->colour())
         colour()->assign(holder->colour());
-    for (auto [mine, read] : {std::pair{firstPoint(), holder->firstPoint()}, std::pair{secondPoint(), holder->secondPoint()}}) {
-        if (read)
-            mine->x = read->x, mine->y = read->y, mine->z = read->z;
-    }
+    shared_body::readTwoPoints(*this, *holder);
     if (lineWidth())
         lineWidth()->assign(holder->lineWidth());
     if (linePosition())

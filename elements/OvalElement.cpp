@@ -194,13 +194,7 @@ void OvalElement::drawRotatedPreview(double angle, double centreX, double centre
 
 // --- geometry ---
 
-void OvalElement::translate(double dx, double dy, double dz)
-{
-    if (firstPoint())
-        firstPoint()->translate(dx, dy, dz);
-    if (secondPoint())
-        secondPoint()->translate(dx, dy, dz);
-}
+void OvalElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
 
 void OvalElement::rotate(double angle, double centreX, double centreY, double)
 {
@@ -221,14 +215,7 @@ void OvalElement::setPoint(int index, double x, double y, double z)
 
 void OvalElement::scale(double factor, const Point& centre, int flags)
 {
-    for (DrawPoint* p : {firstPoint(), secondPoint()}) {
-        if (p) {
-            p->x = centre.x + (p->x - centre.x) * factor;
-            p->y = centre.y + (p->y - centre.y) * factor;
-        }
-    }
-    if (lineWidth())
-        lineWidth()->scale(factor, flags);
+    shared_body::scaleTwoPoints(*this, factor, centre, flags);
 }
 
 int OvalElement::snapToNearestPoint(Point* p)
@@ -297,10 +284,7 @@ int OvalElement::readXmlAttributes()
         fill()->assign(holder->fill());
     if (hatch())
         hatch()->assign(holder->hatch());
-    for (auto [mine, read] : {std::pair{firstPoint(), holder->firstPoint()}, std::pair{secondPoint(), holder->secondPoint()}}) {
-        if (read)
-            mine->x = read->x, mine->y = read->y, mine->z = read->z;
-    }
+    shared_body::readTwoPoints(*this, *holder);
     if (lean())
         lean()->assign(holder->lean());
     if (lineWidth())

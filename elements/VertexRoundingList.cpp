@@ -1,6 +1,9 @@
 // The vertex rounding list and the operation bodies that several element kinds share.
 #include "elements/VertexRoundingList.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/TagIds.h"
@@ -347,6 +350,34 @@ int placeStartAtPress(Element& e)
     *static_cast<Point*>(e.secondPoint()) = *e.firstPoint();
     e.clearSavedExtent();
     return 1;
+}
+
+void translateTwoPoints(Element& e, double dx, double dy, double dz)
+{
+    if (e.firstPoint())
+        e.firstPoint()->translate(dx, dy, dz);
+    if (e.secondPoint())
+        e.secondPoint()->translate(dx, dy, dz);
+}
+
+void scaleTwoPoints(Element& e, double factor, const Point& centre, int flags)
+{
+    for (DrawPoint* p : {e.firstPoint(), e.secondPoint()}) {
+        if (p) {
+            p->x = centre.x + (p->x - centre.x) * factor;
+            p->y = centre.y + (p->y - centre.y) * factor;
+        }
+    }
+    if (e.lineWidth())
+        e.lineWidth()->scale(factor, flags);
+}
+
+void readTwoPoints(Element& e, const Element& holder)
+{
+    for (auto [mine, read] : {std::pair{e.firstPoint(), holder.firstPoint()}, std::pair{e.secondPoint(), holder.secondPoint()}}) {
+        if (mine && read)
+            mine->x = read->x, mine->y = read->y, mine->z = read->z;
+    }
 }
 
 } // namespace shared_body

@@ -95,5 +95,10 @@ void bindTwoPoints(Element& element);
 // The first step of a two-point creation: start := the press that began the input, snapped to
 // the grid, end := start, the saved extent cleared; 0 without a press or the points.
 [[nodiscard]] int placeStartAtPress(Element& element);
+// Start and end: moved; scaled about a centre (the line size by flag value 1); taken from the
+// reader's attribute holder (a point it lacks stays).
+void translateTwoPoints(Element& element, double dx, double dy, double dz);
+void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
+void readTwoPoints(Element& element, const Element& holder);
 
 } // namespace shared_body
