@@ -59,23 +59,9 @@ std::unique_ptr<Element> newOval(LineDrawing& drawing, Point a, Point b, int typ
     return oval;
 }
 
-std::string save(LineDrawing& drawing, const std::string& path)
-{
-    Document* d = drawing.context.document;
-    if (!d->setPathAndTitle(path.c_str()))
-        return "";
-    XmlContextScope writing(d);
-    return d->write() ? ScratchFolder::read(path) : "";
-}
+std::string save(LineDrawing& drawing, const std::string& path) { return drawing.save(path); }
 
-int open(LineDrawing& drawing, const std::string& path)
-{
-    Document* d = drawing.context.document;
-    if (!d->assign(path.c_str()))
-        return 0;
-    XmlContextScope reading(d);
-    return d->read();
-}
+int open(LineDrawing& drawing, const std::string& path) { return drawing.open(path); }
 
 TEST(OvalFile, TagOrderKeywordsAndSavedAgainTheSame)
 {
