@@ -355,9 +355,11 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return textSpacingSlot;
     case tag_id::fileName:
         return fileNameSlot;
+    case tag_id::ovalType:
+        return ovalTypeSlot;
     default:
         // The tags of the types that arrive with their kinds ("drawType" with the dimension
-        // attributes, "ovalType", the radius and diameter lists, box rules and rounding,
+        // attributes, the radius and diameter lists, box rules and rounding,
         // "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }

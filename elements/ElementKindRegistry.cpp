@@ -8,6 +8,7 @@
 #include "elements/ElementShapeRunners.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
+#include "elements/OvalElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -16,6 +17,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newLineElement,         // 1 line
     newBreaklineElement,    // 2 breakline
     newArcBreaklineElement, // 3 arcbreakline
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
+    newOvalElement,         // 10 oval
 };
 
 namespace {

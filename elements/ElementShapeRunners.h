@@ -19,3 +19,14 @@ class Point;
 using ElementExtentRunner = int (*)(Element& element, Point& lo, Point& hi);
 extern ElementExtentRunner elementExtentRunners[19];
 [[nodiscard]] int runElementExtent(Element& element, Point& lo, Point& hi);
+
+class PointArray;
+
+// The partial-oval geometry, which lives with the shapes: the oval kind asks it through these
+// hooks (installed with the runners; null answers 0). `grow` moves the curve outward (drawing
+// units) as a stroke of that reach would; `closed` appends a quarter's centre.
+using OvalOutlineHook = int (*)(const Point& a, const Point& b, int type, double grow, int closed, PointArray& out);
+// The full axis lengths of the ellipse and its centre (before any lean).
+using OvalAxesHook = int (*)(const Point& a, const Point& b, int type, double axes[2], Point& centre);
+extern OvalOutlineHook ovalOutlineHook;
+extern OvalAxesHook ovalAxesHook;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -47,25 +48,11 @@ LineElement::LineElement() = default;
 
 LineElement::~LineElement() { teardown(); }
 
-void LineElement::initialize()
-{
-    for (ElementAttribute which : kLineAttributes)
-        (void)ensureAttribute(which); // a slot left null makes the operations that need it do nothing
-}
+void LineElement::initialize() { shared_body::ensureAttributes(*this, kLineAttributes, std::size(kLineAttributes)); }
 
-void LineElement::teardown()
-{
-    for (ElementAttribute which : kLineAttributes)
-        releaseAttribute(which);
-}
+void LineElement::teardown() { shared_body::releaseAttributes(*this, kLineAttributes, std::size(kLineAttributes)); }
 
-void LineElement::bindPoints()
-{
-    if (firstPoint())
-        firstPoint()->owner = context;
-    if (secondPoint())
-        secondPoint()->owner = context;
-}
+void LineElement::bindPoints() { shared_body::bindTwoPoints(*this); }
 
 // --- store and extent ---
 
@@ -230,13 +217,7 @@ void LineElement::repaintPicked()
 
 // --- geometry ---
 
-void LineElement::translate(double dx, double dy, double dz)
-{
-    if (firstPoint())
-        firstPoint()->translate(dx, dy, dz);
-    if (secondPoint())
-        secondPoint()->translate(dx, dy, dz);
-}
+void LineElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
 
 void LineElement::rotate(double angle, double centreX, double centreY, double)
 {
@@ -253,14 +234,7 @@ void LineElement::setPoint(int index, double x, double y, double z)
 
 void LineElement::scale(double factor, const Point& centre, int flags)
 {
-    for (DrawPoint* p : {firstPoint(), secondPoint()}) {
-        if (p) {
-            p->x = centre.x + (p->x - centre.x) * factor;
-            p->y = centre.y + (p->y - centre.y) * factor;
-        }
-    }
-    if (lineWidth())
-        lineWidth()->scale(factor, flags);
+    shared_body::scaleTwoPoints(*this, factor, centre, flags);
 }
 
 int LineElement::snapToNearestPoint(Point* p)
@@ -357,10 +331,7 @@ int LineElement::readXmlAttributes()
         return 0;
     if (colour() && holder->colour())
         colour()->assign(holder->colour());
-    for (auto [mine, read] : {std::pair{firstPoint(), holder->firstPoint()}, std::pair{secondPoint(), holder->secondPoint()}}) {
-        if (read)
-            mine->x = read->x, mine->y = read->y, mine->z = read->z;
-    }
+    shared_body::readTwoPoints(*this, *holder);
     if (lineWidth())
         lineWidth()->assign(holder->lineWidth());
     if (linePosition())

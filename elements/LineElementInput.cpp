@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
+#include "elements/VertexRoundingList.h"
 #include "platform/MouseSource.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
@@ -50,14 +51,7 @@ template <typename Moved> int followDrag(Element& element, ViewParams& view, int
 
 int LineElement::beginCreateInput(int arg)
 {
-    Point press;
-    if (!firstPoint() || !secondPoint() || !previousInputPoint(&press))
-        return kCancelled;
-    snapToGrid(&press);
-    firstPoint()->x = press.x, firstPoint()->y = press.y, firstPoint()->z = 0.0;
-    *static_cast<Point*>(secondPoint()) = *firstPoint();
-    clearSavedExtent();
-    return continueCreateInput(arg);
+    return shared_body::placeStartAtPress(*this) ? continueCreateInput(arg) : kCancelled;
 }
 
 int LineElement::continueCreateInput(int)

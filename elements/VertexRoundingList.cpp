@@ -1,6 +1,9 @@
 // The vertex rounding list and the operation bodies that several element kinds share.
 #include "elements/VertexRoundingList.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/TagIds.h"
@@ -315,6 +318,66 @@ void preparePointList(Element& e)
         e.vertices()->owner = e.context;
     if (e.vertices() && e.vertexRounding())
         (void)e.vertexRounding()->resize(e.vertices()->count); // a list that cannot grow keeps its values
+}
+
+void ensureAttributes(Element& e, const ElementAttribute* which, int count)
+{
+    for (int i = 0; i < count; ++i)
+        (void)e.ensureAttribute(which[i]); // see the declaration: a null slot is tolerated
+}
+
+void releaseAttributes(Element& e, const ElementAttribute* which, int count)
+{
+    for (int i = 0; i < count; ++i)
+        e.releaseAttribute(which[i]);
+}
+
+void bindTwoPoints(Element& e)
+{
+    if (e.firstPoint())
+        e.firstPoint()->owner = e.context;
+    if (e.secondPoint())
+        e.secondPoint()->owner = e.context;
+}
+
+int placeStartAtPress(Element& e)
+{
+    Point press;
+    if (!e.firstPoint() || !e.secondPoint() || !e.previousInputPoint(&press))
+        return 0;
+    e.snapToGrid(&press);
+    e.firstPoint()->x = press.x, e.firstPoint()->y = press.y, e.firstPoint()->z = 0.0;
+    *static_cast<Point*>(e.secondPoint()) = *e.firstPoint();
+    e.clearSavedExtent();
+    return 1;
+}
+
+void translateTwoPoints(Element& e, double dx, double dy, double dz)
+{
+    if (e.firstPoint())
+        e.firstPoint()->translate(dx, dy, dz);
+    if (e.secondPoint())
+        e.secondPoint()->translate(dx, dy, dz);
+}
+
+void scaleTwoPoints(Element& e, double factor, const Point& centre, int flags)
+{
+    for (DrawPoint* p : {e.firstPoint(), e.secondPoint()}) {
+        if (p) {
+            p->x = centre.x + (p->x - centre.x) * factor;
+            p->y = centre.y + (p->y - centre.y) * factor;
+        }
+    }
+    if (e.lineWidth())
+        e.lineWidth()->scale(factor, flags);
+}
+
+void readTwoPoints(Element& e, const Element& holder)
+{
+    for (auto [mine, read] : {std::pair{e.firstPoint(), holder.firstPoint()}, std::pair{e.secondPoint(), holder.secondPoint()}}) {
+        if (mine && read)
+            mine->x = read->x, mine->y = read->y, mine->z = read->z;
+    }
 }
 
 } // namespace shared_body

@@ -1,4 +1,5 @@
 #pragma once
+#include "elements/ElementAttributeTable.h"
 #include "geometry/DoubleArray.h"
 
 class Dialog;
@@ -84,5 +85,20 @@ void setFillGray(Element& element, const FillAttributes& value);
 // Before a shape, a dialog or the drawing file: the point list bound to the drawing and the
 // rounding list cut or padded with zeros to the point count.
 void preparePointList(Element& element);
+// The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
+// it do nothing) and released by teardown.
+void ensureAttributes(Element& element, const ElementAttribute* which, int count);
+void releaseAttributes(Element& element, const ElementAttribute* which, int count);
+// The start and end points linked to the element's drawing, so that they convert between paper
+// and drawing scale.
+void bindTwoPoints(Element& element);
+// The first step of a two-point creation: start := the press that began the input, snapped to
+// the grid, end := start, the saved extent cleared; 0 without a press or the points.
+[[nodiscard]] int placeStartAtPress(Element& element);
+// Start and end: moved; scaled about a centre (the line size by flag value 1); taken from the
+// reader's attribute holder (a point it lacks stays).
+void translateTwoPoints(Element& element, double dx, double dy, double dz);
+void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
+void readTwoPoints(Element& element, const Element& holder);
 
 } // namespace shared_body

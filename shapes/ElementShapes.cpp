@@ -5,6 +5,7 @@
 #include "elements/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
+#include "elements/OvalType.h"
 #include "geometry/GrayValue.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineCapAttribute.h"
@@ -16,6 +17,11 @@
 #include "elements/VertexRoundingList.h"
 #include "shapes/ArcBreaklineShape.h"
 #include "shapes/BreaklineShape.h"
+#include "shapes/OvalShape.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/HatchAttributes.h"
+#include "geometry/LeanAttribute.h"
 
 namespace {
 
@@ -80,11 +86,64 @@ int runPolylineShape(Element& e, int operation, const double offset[3], const do
     return shape.execute(operation, 2);
 }
 
+int runOvalShape(Element& oval, int operation, const double offset[3], const double* rotation)
+{
+    OvalShape shape;
+    shape.context = oval.context;
+    shape.layer = oval.layer;
+    if (oval.edge())
+        shape.setEdge(*oval.edge());
+    if (oval.fill())
+        shape.setFill(*oval.fill());
+    if (oval.hatch())
+        shape.setHatch(*oval.hatch());
+    if (oval.firstPoint())
+        shape.setStartPoint(*oval.firstPoint());
+    if (oval.secondPoint())
+        shape.setEndPoint(*oval.secondPoint());
+    if (oval.lean())
+        shape.setLean(*oval.lean());
+    if (oval.lineWidth())
+        shape.setWidth(oval.lineWidth()->width);
+    if (oval.linePosition())
+        shape.setPosition(oval.linePosition()->position);
+    if (oval.lineType())
+        shape.setLineStyle(*oval.lineType());
+    if (oval.ovalType())
+        shape.setOvalType(*oval.ovalType());
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
 template <typename PolylineShape, int arcs> int measurePolylineShape(Element& e, Point& lo, Point& hi)
 {
     PolylineShape shape;
     fillPolyline(shape, e, arcs);
     return shape.computeExactExtent(lo, hi);
+}
+
+OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
+{
+    OvalArcShape geometry;
+    geometry.setPoints(a, b);
+    geometry.setType(type);
+    return geometry;
+}
+
+int ovalOutline(const Point& a, const Point& b, int type, double grow, int closed, PointArray& out)
+{
+    OvalArcShape geometry = ovalGeometry(a, b, type);
+    if (grow != 0.0)
+        geometry.growForKind(grow);
+    return closed ? geometry.buildClosedOutline(out) : geometry.buildOutline(out);
+}
+
+int ovalAxes(const Point& a, const Point& b, int type, double axes[2], Point& centre)
+{
+    const OvalArcShape geometry = ovalGeometry(a, b, type);
+    return geometry.axisLengths(axes[0], axes[1]) && geometry.centrePoint(centre);
 }
 
 } // namespace
@@ -96,4 +155,7 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runPolylineShape<ArcBreaklineShape, 1>;
     elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measurePolylineShape<BreaklineShape, 0>;
     elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measurePolylineShape<ArcBreaklineShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
+    ovalOutlineHook = ovalOutline;
+    ovalAxesHook = ovalAxes;
 }

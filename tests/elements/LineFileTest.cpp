@@ -28,25 +28,9 @@ using namespace element_fixture;
 
 namespace {
 
-// Saves the drawing under path; the file's bytes.
-std::string save(LineDrawing& drawing, const std::string& path)
-{
-    Document* d = drawing.context.document;
-    if (!d->setPathAndTitle(path.c_str()))
-        return "";
-    XmlContextScope writing(d);
-    return d->write() ? ScratchFolder::read(path) : "";
-}
+std::string save(LineDrawing& drawing, const std::string& path) { return drawing.save(path); }
 
-// Reads path into the drawing; the read's result.
-int open(LineDrawing& drawing, const std::string& path)
-{
-    Document* d = drawing.context.document;
-    if (!d->assign(path.c_str()))
-        return 0;
-    XmlContextScope reading(d);
-    return d->read();
-}
+int open(LineDrawing& drawing, const std::string& path) { return drawing.open(path); }
 
 // The document's attribute holder, which keeps the rounding list it read last when it is released.
 class KeptHolder : public Element {

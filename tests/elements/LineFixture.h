@@ -3,12 +3,14 @@
 // document's default members, a tracking view of 500 x 500 pixels (one per millimetre), a select
 // tool whose cursor sits at a drawing point and the press of a creation as input point.
 #include <memory>
+#include <string>
 
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
 #include "elements/ElementKindRegistry.h"
 #include "tests/elements/ElementFixture.h"
 #include "tests/support/ScopedOverride.h"
+#include "tests/support/ScratchFolder.h"
 #include "views/tools/ElementEditor.h"
 
 namespace element_fixture {
@@ -42,6 +44,25 @@ public:
         line->firstPoint()->x = x1, line->firstPoint()->y = y1;
         line->secondPoint()->x = x2, line->secondPoint()->y = y2;
         return editor->commitNewElement() == 1 ? line->id : 0;
+    }
+
+    // Saves the drawing under path: the file's bytes, "" when it was not written.
+    std::string save(const std::string& path)
+    {
+        Document* d = context.document;
+        if (!d->setPathAndTitle(path.c_str()))
+            return "";
+        XmlContextScope writing(d);
+        return d->write() ? ScratchFolder::read(path) : "";
+    }
+    // Reads path into the drawing; the read's result.
+    int open(const std::string& path)
+    {
+        Document* d = context.document;
+        if (!d->assign(path.c_str()))
+            return 0;
+        XmlContextScope reading(d);
+        return d->read();
     }
 
     std::unique_ptr<ElementKindRegistry> registry;

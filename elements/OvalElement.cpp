@@ -1,0 +1,404 @@
+// The oval element: its record, extent, shape, snaps, file section and creation input.
+#include "elements/OvalElement.h"
+
+#include <cmath>
+#include <iterator>
+#include <new>
+#include <utility>
+
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/ElementStore.h"
+#include "document/TagIds.h"
+#include "elements/ElementShapeRunners.h"
+#include "elements/OvalType.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/HatchAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/LineTypeAttribute.h"
+#include "geometry/PointList.h"
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
+#include "platform/MouseSource.h"
+#include "shapes/ShapeOp.h"
+#include "views/ViewParams.h"
+#include "views/tools/SelectTool.h"
+
+OvalOutlineHook ovalOutlineHook = nullptr;
+OvalAxesHook ovalAxesHook = nullptr;
+
+namespace {
+constexpr ElementAttribute kOvalAttributes[] = {
+    ElementAttribute::edge,      ElementAttribute::fill,      ElementAttribute::hatch,
+    ElementAttribute::firstPoint, ElementAttribute::secondPoint, ElementAttribute::lean,
+    ElementAttribute::lineWidth, ElementAttribute::linePosition, ElementAttribute::lineType,
+    ElementAttribute::ovalType,  ElementAttribute::colour,
+};
+
+// The oval type a typed character of the current event selects, else 0.
+int typedOvalType()
+{
+    const CurrentEvent* event = theCurrentEvent;
+    if (!event || event->code != EV_KEY_DOWN || event->message != WM_CHAR)
+        return 0;
+    return OvalType::codeOfKey(static_cast<int>(event->wParam & 0xFF));
+}
+} // namespace
+
+Element* newOvalElement() { return new (std::nothrow) OvalElement; }
+
+OvalElement::OvalElement() = default;
+
+OvalElement::~OvalElement() { teardown(); }
+
+void OvalElement::initialize() { shared_body::ensureAttributes(*this, kOvalAttributes, std::size(kOvalAttributes)); }
+
+void OvalElement::teardown() { shared_body::releaseAttributes(*this, kOvalAttributes, std::size(kOvalAttributes)); }
+
+void OvalElement::bindPoints() { shared_body::bindTwoPoints(*this); }
+
+double OvalElement::lineSizeInDrawing() const
+{
+    const double w = lineWidth() ? lineWidth()->width * scaleDenominator() / scaleNumerator() : 0.0;
+    return std::isfinite(w) && w > 0.0 ? w : 0.0;
+}
+
+int OvalElement::buildOutline(double grow, PointList& out) const
+{
+    if (!ovalOutlineHook || !firstPoint() || !secondPoint() || !ovalType())
+        return 0;
+    const int closed = fill() && fill()->draw.value;
+    if (!ovalOutlineHook(*firstPoint(), *secondPoint(), ovalType()->value, grow, closed, out))
+        return 0;
+    // A corrupt lean turns nothing rather than spreading into the outline.
+    const double angle = lean() && std::isfinite(lean()->angle) ? lean()->angle : 0.0;
+    return angle == 0.0 || out.rotateAbout(firstPoint()->x, firstPoint()->y, angle);
+}
+
+void OvalElement::turnByLean(Point& p) const
+{
+    if (lean() && lean()->angle != 0.0 && std::isfinite(lean()->angle))
+        p.rotateAbout(firstPoint()->x, firstPoint()->y, lean()->angle);
+}
+
+Point OvalElement::leanedEnd() const
+{
+    Point end = *secondPoint();
+    turnByLean(end);
+    return end;
+}
+
+// --- store and extent ---
+
+int OvalElement::exchangeRecord(int mode)
+{
+    ElementStore* store = elementStore();
+    if (!store || !store->recordBuffer || !edge() || !fill() || !hatch() || !firstPoint() || !secondPoint() ||
+        !lean() || !lineWidth() || !linePosition() || !lineType() || !ovalType() || (mode != 1 && mode != 3))
+        return 0;
+    ElementRecordBuffer& buffer = *store->recordBuffer;
+    buffer.rewind();
+    if (mode == 1) {
+        computeExtent(1);
+        return edge()->exchangeRecord(1, buffer) && fill()->exchangeRecord(1, buffer) &&
+               hatch()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&
+               secondPoint()->writeRecord(buffer, 2, 0) && lean()->exchangeRecord(1, buffer) &&
+               lineWidth()->exchangeRecord(1, buffer) && buffer.putInt(linePosition()->position) &&
+               lineType()->exchangeRecord(1, buffer) && ovalType()->exchangeRecord(1, buffer) &&
+               serializeExtent(buffer, 1);
+    }
+    int32_t position = 0;
+    if (!edge()->exchangeRecord(3, buffer) || !fill()->exchangeRecord(3, buffer) || !hatch()->exchangeRecord(3, buffer) ||
+        !firstPoint()->readRecord(buffer, 2, 0) || !secondPoint()->readRecord(buffer, 2, 0) ||
+        !lean()->exchangeRecord(3, buffer) || !lineWidth()->exchangeRecord(3, buffer) || !buffer.getInt(position) ||
+        !lineType()->exchangeRecord(3, buffer) || !ovalType()->exchangeRecord(3, buffer) || !serializeExtent(buffer, 3))
+        return 0;
+    linePosition()->position = position;
+    return 1;
+}
+
+void OvalElement::computeExtent(int mode)
+{
+    const double w = lineSizeInDrawing();
+    double grow = 0.0;
+    if (mode == 1 && edge() && edge()->draw.value) {
+        const int position = linePosition() ? linePosition()->position : LineOriginAttribute::kCenter;
+        grow = position == LineOriginAttribute::kTop ? 0.0 : position == LineOriginAttribute::kBottom ? w : w / 2.0;
+    }
+    PointList outline;
+    Point p;
+    if (!buildOutline(grow, outline) || !outline.getPoint(0, &p))
+        return;
+    extentMin.x = extentMax.x = p.x;
+    extentMin.y = extentMax.y = p.y;
+    for (int i = 1; i < outline.count; ++i) {
+        if (outline.getPoint(i, &p))
+            growExtent(p);
+    }
+    if (mode == 0) {
+        extentMin.x -= w, extentMin.y -= w;
+        extentMax.x += w, extentMax.y += w;
+    }
+}
+
+int OvalElement::hitTest()
+{
+    if (!selectTool() || !firstPoint() || !secondPoint())
+        return 0;
+    PointList outline;
+    if (buildOutline(0.0, outline) &&
+        hitTestOutline(outline, lineWidth() ? lineWidth()->width : 0.0,
+                       linePosition() ? linePosition()->position : LineOriginAttribute::kCenter, edge(), fill(), hatch()))
+        return 1;
+    return pointUnderCursor(firstPoint(), secondPoint(), nullptr) != 0;
+}
+
+// --- drawing ---
+
+int OvalElement::execute(int operation, double x, double y, double z)
+{
+    bindPoints();
+    const double offset[3] = {x, y, z};
+    return runElementShape(*this, operation, offset, nullptr);
+}
+
+void OvalElement::showPickColour()
+{
+    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void OvalElement::showPickMarks()
+{
+    forwardOp(ShapeOp::ShowPickMarks);
+    if (firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void OvalElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
+{
+    bindPoints();
+    const double offset[3] = {0.0, 0.0, 0.0};
+    const double rotation[4] = {angle, centreX, centreY, fourth};
+    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+}
+
+// --- geometry ---
+
+void OvalElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
+
+void OvalElement::rotate(double angle, double centreX, double centreY, double)
+{
+    if (!firstPoint() || !secondPoint() || !std::isfinite(angle))
+        return;
+    const double dx = secondPoint()->x - firstPoint()->x, dy = secondPoint()->y - firstPoint()->y;
+    firstPoint()->rotateAbout(centreX, centreY, angle);
+    secondPoint()->x = firstPoint()->x + dx;
+    secondPoint()->y = firstPoint()->y + dy;
+    if (lean())
+        lean()->rotateBy(angle);
+}
+
+void OvalElement::setPoint(int index, double x, double y, double z)
+{
+    (void)setPointByNumber(index, Point(x, y, z), firstPoint(), secondPoint(), nullptr); // another index sets nothing
+}
+
+void OvalElement::scale(double factor, const Point& centre, int flags)
+{
+    shared_body::scaleTwoPoints(*this, factor, centre, flags);
+}
+
+int OvalElement::snapToNearestPoint(Point* p)
+{
+    if (!p || !firstPoint() || !secondPoint())
+        return 0;
+    const Point end = leanedEnd();
+    return snapToNearestOfThree(*p, firstPoint(), &end, nullptr) > 0;
+}
+
+int OvalElement::snapToKeyPoint(Point* p)
+{
+    if (!p || !firstPoint() || !secondPoint())
+        return 0;
+    const Point end = leanedEnd();
+    p->x = (firstPoint()->x + end.x) / 2.0;
+    p->y = (firstPoint()->y + end.y) / 2.0;
+    return 1;
+}
+
+int OvalElement::getDiameter(double out[2], Point* centre)
+{
+    double axes[2] = {0.0, 0.0};
+    Point middle;
+    if (!out || (fill() && fill()->draw.value) || !firstPoint() || !secondPoint() || !ovalType() || !ovalAxesHook ||
+        !ovalAxesHook(*firstPoint(), *secondPoint(), ovalType()->value, axes, middle))
+        return 0;
+    out[0] = std::fmin(axes[0], axes[1]);
+    out[1] = std::fmax(axes[0], axes[1]);
+    if (centre) {
+        turnByLean(middle);
+        centre->x = middle.x, centre->y = middle.y;
+    }
+    return std::round(out[0] * 1000.0) == std::round(out[1] * 1000.0) ? 1 : 2;
+}
+
+int OvalElement::getRadius(double out[2], Point* centre)
+{
+    const int result = getDiameter(out, centre);
+    if (result <= 0)
+        return 0;
+    out[0] /= 2.0;
+    out[1] /= 2.0;
+    return result;
+}
+
+void OvalElement::takeDefaultAttributes()
+{
+    shared_body::takeLineDefaults(*this);
+    if (lean())
+        lean()->reset();
+}
+
+// --- files ---
+
+int OvalElement::readXmlAttributes()
+{
+    bindPoints();
+    Document* d = currentXmlContext();
+    Element* holder = d ? d->attributeHolder() : nullptr;
+    if (!holder || !firstPoint() || !secondPoint())
+        return 0;
+    if (edge())
+        edge()->assign(holder->edge());
+    if (fill())
+        fill()->assign(holder->fill());
+    if (hatch())
+        hatch()->assign(holder->hatch());
+    shared_body::readTwoPoints(*this, *holder);
+    if (lean())
+        lean()->assign(holder->lean());
+    if (lineWidth())
+        lineWidth()->assign(holder->lineWidth());
+    if (linePosition())
+        linePosition()->assign(holder->linePosition());
+    if (lineType() && holder->lineType())
+        lineType()->LineStyle::assign(holder->lineType());
+    if (ovalType())
+        (void)ovalType()->copyFrom(holder->ovalType()); // always 1
+    takeDocumentLayerAndGroup();
+    return 1;
+}
+
+int OvalElement::writeXml()
+{
+    bindPoints();
+    Document* d = currentXmlContext();
+    if (!d || !edge() || !fill() || !hatch() || !firstPoint() || !secondPoint() || !lean() || !lineWidth() ||
+        !linePosition() || !lineType() || !ovalType())
+        return 0;
+    return openXmlSection() && writeLayerAndGroup() && edge()->writeXml(d) && fill()->writeXml(d) &&
+           hatch()->writeXml(d) && firstPoint()->writeXml(d, tag_id::startPoint) &&
+           secondPoint()->writeXml(d, tag_id::endPoint) && lean()->writeThroughHolder(d) &&
+           lineWidth()->writeXml(d) && linePosition()->writeXml(d) && lineType()->writeXml(d) &&
+           ovalType()->writeXml(d) && closeXmlSection();
+}
+
+// --- creation input ---
+
+int OvalElement::beginCreateInput(int arg)
+{
+    return shared_body::placeStartAtPress(*this) ? continueCreateInput(arg) : kCancelled;
+}
+
+int OvalElement::continueCreateInput(int)
+{
+    const int result = trackCreation();
+    return result == kDone || result == kDragDone ? kComplete : result;
+}
+
+void OvalElement::setEndFromDevice(const IntPoint& device)
+{
+    Point p;
+    deviceToDrawing(&p, device, 1);
+    (void)constrainToDiagonal(p, *firstPoint()); // 0 without Shift: the point as read
+    secondPoint()->x = p.x, secondPoint()->y = p.y;
+}
+
+int OvalElement::trackCreation()
+{
+    ViewParams* view = viewParams();
+    if (!view || !firstPoint() || !secondPoint() || !ovalType())
+        return kCancelled;
+    // One pass loop for both styles: the drag style ends on release, the click style on a press.
+    // The rubber band is redrawn when the cursor moved, the Shift state changed or a key chose
+    // another oval type.
+    auto follow = [&](int dragging, int& inside) {
+        IntPoint last;
+        view->cursorPosition(last);
+        int lastShift = isShiftDown();
+        inside = 1;
+        for (;;) {
+            showCursorPosition();
+            IntPoint device;
+            int left = 0, right = 0;
+            if (!view->nextMousePoint(device, left, right))
+                return 0;
+            if (dragging) {
+                IntRect client;
+                view->clientRect(client);
+                inside = client.width() > 0 && client.height() > 0 && client.containsPoint(device);
+                if (!left)
+                    return 1;
+            } else if (left) {
+                return 1;
+            }
+            const int type = typedOvalType();
+            const int retyped = type != 0 && type != ovalType()->value;
+            if (retyped)
+                ovalType()->value = type;
+            const int shift = isShiftDown();
+            if (!retyped && device.x == last.x && device.y == last.y && shift == lastShift)
+                continue;
+            last = device;
+            lastShift = shift;
+            beginOverlay();
+            setEndFromDevice(device);
+            drawRubberBandFrame();
+        }
+    };
+    int inside = 1;
+    if (isLeftButtonDown()) {
+        overlayShown = 0;
+        captureMouse();
+        const int released = follow(1, inside);
+        releaseMouse();
+        if (!released || !inside) {
+            flushView();
+            return kCancelled;
+        }
+        if (!clickWithin150ms() && overlayShown) {
+            flushView();
+            return kDragDone;
+        }
+    }
+    const int clicked = follow(0, inside);
+    if (overlayShown)
+        flushView();
+    if (!clicked) {
+        inputPending = 1; // the next mouse event resumes this oval
+        return kCancelled;
+    }
+    if (!overlayShown)
+        return isDoubleClick() ? kDoubleClick : kCancelled;
+    return kDone;
+}

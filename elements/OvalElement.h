@@ -1,0 +1,73 @@
+#pragma once
+#include "elements/Element.h"
+
+class PointList;
+
+// Kind 10, "oval" (楕円): a full, half or quarter ellipse (OvalType) spanned by a start and an end
+// point, turned about the start point by its lean, with an edge, a fill and a hatch. Drawn,
+// printed and exported through OvalShape; the outline, axes and centre come from the shapes'
+// partial-oval geometry through the oval hooks.
+//
+// Store record: edge, paint, pattern, start (x, y), end (x, y), lean, line size, line position
+// (int32), line type, oval type (int32), the extent.
+class OvalElement : public Element {
+public:
+    OvalElement();
+    ~OvalElement() override;
+
+    void initialize() override;
+    void teardown() override;
+
+    [[nodiscard]] int exchangeRecord(int mode) override;
+    // Mode 0: the leaned outline's box widened by the full line size. Mode 1: the box of the
+    // leaned outline grown as far as the stroke reaches.
+    void computeExtent(int mode) override;
+    [[nodiscard]] int hitTest() override;
+
+    int execute(int operation, double x, double y, double z) override;
+    void showPickColour() override;
+    void showPickMarks() override;
+    void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;
+
+    // From the line defaults: colour, layer, size, position, type; the lean becomes 0 and the
+    // oval type stays.
+    void takeDefaultAttributes() override;
+    [[nodiscard]] int beginCreateInput(int arg) override;
+    // 1 complete (a drag released or a click), 15 a click without a rubber band within the
+    // double-click time, -1 otherwise.
+    [[nodiscard]] int continueCreateInput(int arg) override;
+
+    void translate(double dx, double dy, double dz) override;
+    // Start turns about the centre; end keeps its signed offset from start; the lean grows by
+    // the angle.
+    void rotate(double angle, double centreX, double centreY, double centreZ) override;
+    void setPoint(int index, double x, double y, double z) override;
+    void scale(double factor, const Point& centre, int flags) override;
+
+    // Onto the nearer of start and the leaned end point.
+    [[nodiscard]] int snapToNearestPoint(Point* p) override;
+    // Onto the midpoint of start and the leaned end point.
+    [[nodiscard]] int snapToKeyPoint(Point* p) override;
+    // 0 filled; else the axes (smaller first) and the leaned centre: 1 a circle (equal at three
+    // decimals), 2 an ellipse.
+    [[nodiscard]] int getDiameter(double out[2], Point* centre) override;
+    // The diameters halved: the count of values (0 when none).
+    [[nodiscard]] int getRadius(double out[2], Point* centre) override;
+
+    [[nodiscard]] int readXmlAttributes() override;
+    [[nodiscard]] int writeXml() override;
+
+private:
+    void bindPoints();
+    [[nodiscard]] double lineSizeInDrawing() const;
+    // The outline grown by `grow`, closed for a fill, turned by the lean about start.
+    [[nodiscard]] int buildOutline(double grow, PointList& out) const;
+    // p turned about start by the lean (a lean that is not finite turns nothing).
+    void turnByLean(Point& p) const;
+    [[nodiscard]] Point leanedEnd() const;
+    [[nodiscard]] int trackCreation();
+    void setEndFromDevice(const IntPoint& device);
+};
+
+// A new oval, null when memory ran out (the registry's maker of kind 10).
+[[nodiscard]] Element* newOvalElement();
