@@ -137,21 +137,9 @@ int BreaklineElement::hitTest()
                                  linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
 }
 
-int BreaklineElement::hitHandle(int* handle, int* flag)
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    return hitHandleMark(handle, flag);
-}
+int BreaklineElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
 
-int BreaklineElement::isInSelectionArea()
-{
-    SelectTool* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->pickAreaContainsBox(extentMin, extentMax);
-}
+int BreaklineElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
 
 // --- drawing ---
 

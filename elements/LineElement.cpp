@@ -144,21 +144,9 @@ int LineElement::hitTest()
                                        linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
 }
 
-int LineElement::hitHandle(int* handle, int* flag)
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    return hitHandleMark(handle, flag);
-}
+int LineElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
 
-int LineElement::isInSelectionArea()
-{
-    SelectTool* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->pickAreaContainsBox(extentMin, extentMax);
-}
+int LineElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
 
 // --- drawing ---
 

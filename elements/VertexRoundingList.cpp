@@ -23,6 +23,7 @@
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 // The drawing file writes "0," at the least for each value.
@@ -310,6 +311,22 @@ void setFillGray(Element& e, const FillAttributes& value)
 {
     if (e.fill())
         e.fill()->gray.assign(&value.gray);
+}
+
+int hitHandleOfExactExtent(Element& e, int* handle, int* flag)
+{
+    e.computeExtent(1);
+    e.handleFlags.setAll();
+    return e.hitHandleMark(handle, flag);
+}
+
+int isExactExtentInSelectionArea(Element& e)
+{
+    SelectTool* tool = e.selectTool();
+    if (!tool)
+        return 0;
+    e.computeExtent(1);
+    return tool->pickAreaContainsBox(e.extentMin, e.extentMax);
 }
 
 void preparePointList(Element& e)

@@ -50,54 +50,11 @@ int endDirection(const PointArray& points, int atEnd, double& ux, double& uy)
 }
 } // namespace
 
-BreaklineShape::BreaklineShape()
-{
-    // A sub-object that cannot be made counts as absent: the defaults stand in for it.
-    (void)ensure(lineSize);
-    (void)ensure(linePosition);
-    (void)ensure(lineType);
-    (void)ensure(lineCaps);
-    (void)ensure(gray);
-}
+BreaklineShape::BreaklineShape() { ensureStroke(); }
 
 BreaklineShape::~BreaklineShape()
 {
     release(working);
-    release(lineSize);
-    release(linePosition);
-    release(lineType);
-    release(lineCaps);
-    release(gray);
-}
-
-void BreaklineShape::setWidth(double width)
-{
-    if (lineSize)
-        lineSize->width = width;
-}
-
-void BreaklineShape::setPosition(int newPosition)
-{
-    if (linePosition)
-        linePosition->position = newPosition;
-}
-
-void BreaklineShape::setLineStyle(const LineStyle& newStyle)
-{
-    if (lineType)
-        lineType->LineStyle::assign(&newStyle);
-}
-
-void BreaklineShape::setCapStyle(int cap)
-{
-    if (lineCaps)
-        lineCaps->capStyle = cap;
-}
-
-void BreaklineShape::setGrayValue(double value)
-{
-    if (gray)
-        gray->value = value;
 }
 
 void BreaklineShape::setEdge(const EdgeAttributes& attributes)

@@ -36,14 +36,6 @@ public:
     // Corner radii by vertex, drawing units; not owned (it must outlive the operation), null for
     // none. A list shorter than the points leaves the vertices beyond it sharp.
     void setRounding(const DoubleArray* radii) { rounding = radii; }
-    // Paper millimetres.
-    void setWidth(double width);
-    // LineOriginAttribute positions.
-    void setPosition(int position);
-    void setLineStyle(const LineStyle& style);
-    // LineCapAttribute caps.
-    void setCapStyle(int cap);
-    void setGrayValue(double value);
     // Copies of the attributes, for the shapes that ensure them (closed figures, circles);
     // nothing without the sub-object.
     void setEdge(const EdgeAttributes& attributes);

@@ -66,3 +66,23 @@ int ClipPathShape::writePdfClip()
 }
 
 int ClipPathShape::endPdfClip() { return pdfRestoreState(); }
+
+int ClipPathShape::runFill(int operation, int newMode, const InkColor& own, InkColor& out)
+{
+    op = operation;
+    mode = newMode;
+    if (op == ShapeOp::Pdf) {
+        writePdf();
+        return 1;
+    }
+    if (!prepareOperation(0.0))
+        return 0;
+    colourForOperation(op, own, out);
+    if (op == ShapeOp::PostScript) {
+        writePostScript();
+        return 1;
+    }
+    DcScope scope(*surface);
+    drawOnDevice();
+    return 1;
+}

@@ -45,6 +45,17 @@ public:
     [[nodiscard]] int writePdfClip();
     [[nodiscard]] int endPdfClip();
 
+protected:
+    // One operation of a fill through the three outputs: PDF at once, else the operation's
+    // surface prepared and the colour chosen from `own` into `out`, then PostScript or the
+    // device. 1 done, 0 when the operation is refused or has no surface.
+    [[nodiscard]] int runFill(int operation, int newMode, const InkColor& own, InkColor& out);
+    virtual void drawOnDevice() {}
+    virtual void writePostScript() {}
+    virtual void writePdf() {}
+
+public:
+
     Point lowerBound;
     Point upperBound;
     Region savedClip;

@@ -77,22 +77,7 @@ int GradationFillShape::execute(int operation, int newMode)
 {
     if (!gradationOn())
         return 0;
-    op = operation;
-    mode = newMode;
-    if (op == ShapeOp::Pdf) {
-        writePdf();
-        return 1;
-    }
-    if (!prepareOperation(0.0))
-        return 0;
-    colourForOperation(op, fill->colour, baseColour);
-    if (op == ShapeOp::PostScript) {
-        writePostScript();
-        return 1;
-    }
-    DcScope scope(*surface);
-    drawOnDevice();
-    return 1;
+    return runFill(operation, newMode, fill->colour, baseColour);
 }
 
 void GradationFillShape::drawOnDevice()

@@ -46,9 +46,9 @@ private:
     [[nodiscard]] double axisLength() const;
     // The count the cuts ask for, from 0 up to a bound that no device or writer reaches.
     [[nodiscard]] double cutsAlongAxis() const;
-    void drawOnDevice();
-    void writePostScript();
-    void writePdf();
+    void drawOnDevice() override;
+    void writePostScript() override;
+    void writePdf() override;
     // The corners of band i of bandCount in drawing units; 0 for a direction outside 1..4.
     [[nodiscard]] InkColor bandColour(int i) const;
     [[nodiscard]] int bandCorners(int i, double& xa, double& ya, double& xb, double& yb) const;

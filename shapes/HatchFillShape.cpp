@@ -31,22 +31,7 @@ int HatchFillShape::execute(int operation, int newMode)
 {
     if (!hatch || hatch->pattern == 0)
         return 0;
-    op = operation;
-    mode = newMode;
-    if (op == ShapeOp::Pdf) {
-        writePdf();
-        return 1;
-    }
-    if (!prepareOperation(0.0))
-        return 0;
-    colourForOperation(op, hatch->colour, effectiveColour);
-    if (op == ShapeOp::PostScript) {
-        writePostScript();
-        return 1;
-    }
-    DcScope scope(*surface);
-    drawOnDevice();
-    return 1;
+    return runFill(operation, newMode, hatch->colour, effectiveColour);
 }
 
 void HatchFillShape::drawOnDevice()

@@ -29,9 +29,9 @@ public:
 private:
     using LineEmitter = int (HatchFillShape::*)(double x1, double y1, double x2, double y2);
 
-    void drawOnDevice();
-    void writePostScript();
-    void writePdf();
+    void drawOnDevice() override;
+    void writePostScript() override;
+    void writePdf() override;
 
     // The lines of the pattern through `emit`, in order, those of the window only; ends at the
     // first line emit refuses.

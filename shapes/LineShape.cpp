@@ -20,54 +20,8 @@ const double kThinStrokeWidth = 0.1;
 const double kMinDeviceDash = 0.1;
 } // namespace
 
-LineShape::LineShape()
-{
-    // A sub-object that cannot be made counts as absent: the defaults below stand in for it.
-    (void)ensure(lineSize);
-    (void)ensure(linePosition);
-    (void)ensure(lineType);
-    (void)ensure(lineCaps);
-    (void)ensure(gray);
-}
+LineShape::LineShape() { ensureStroke(); }
 
-LineShape::~LineShape()
-{
-    release(lineSize);
-    release(linePosition);
-    release(lineType);
-    release(lineCaps);
-    release(gray);
-}
-
-void LineShape::setWidth(double width)
-{
-    if (lineSize)
-        lineSize->width = width;
-}
-
-void LineShape::setPosition(int newPosition)
-{
-    if (linePosition)
-        linePosition->position = newPosition;
-}
-
-void LineShape::setLineStyle(const LineStyle& newStyle)
-{
-    if (lineType)
-        lineType->LineStyle::assign(&newStyle);
-}
-
-void LineShape::setCapStyle(int cap)
-{
-    if (lineCaps)
-        lineCaps->capStyle = cap;
-}
-
-void LineShape::setGrayValue(double value)
-{
-    if (gray)
-        gray->value = value;
-}
 
 double LineShape::lineWidth() const
 {

@@ -25,7 +25,6 @@ class LineShape : public Shape {
 public:
     // Width 0.14 mm, CENTER, solid, butt caps, gray 1.0.
     LineShape();
-    ~LineShape();
 
     void setColour(const InkColor& colour) { lineColour = colour; }
     // The points are copied whole; the shape never changes them.
@@ -36,16 +35,6 @@ public:
         start = from;
         end = to;
     }
-    // Paper millimetres.
-    void setWidth(double width);
-    // LineOriginAttribute positions.
-    void setPosition(int position);
-    // The style code and the dash, gap and dot lengths (paper millimetres).
-    void setLineStyle(const LineStyle& style);
-    // LineCapAttribute caps.
-    void setCapStyle(int cap);
-    // A tint of the colour, 1.0 full.
-    void setGrayValue(double value);
 
     // Runs one operation (ShapeOp): 1 done, also when nothing had to be drawn; 0 when the
     // operation is refused or there is no view mapping or surface for it. PDF (75) is written

@@ -97,6 +97,45 @@ Shape::~Shape()
     release(secondDouble);
 }
 
+void Shape::ensureStroke()
+{
+    (void)ensure(lineSize);
+    (void)ensure(linePosition);
+    (void)ensure(lineType);
+    (void)ensure(lineCaps);
+    (void)ensure(gray);
+}
+
+void Shape::setWidth(double width)
+{
+    if (lineSize)
+        lineSize->width = width;
+}
+
+void Shape::setPosition(int newPosition)
+{
+    if (linePosition)
+        linePosition->position = newPosition;
+}
+
+void Shape::setLineStyle(const LineStyle& newStyle)
+{
+    if (lineType)
+        lineType->LineStyle::assign(&newStyle);
+}
+
+void Shape::setCapStyle(int cap)
+{
+    if (lineCaps)
+        lineCaps->capStyle = cap;
+}
+
+void Shape::setGrayValue(double value)
+{
+    if (gray)
+        gray->value = value;
+}
+
 // --- managers ---
 
 ViewUpdater* Shape::viewUpdater() const { return context ? context->updater : nullptr; }

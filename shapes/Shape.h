@@ -10,6 +10,7 @@ class DibImage;
 class DocumentContext;
 class DoubleRect;
 class IntPolygon;
+class LineStyle;
 class PdfWriter;
 class Point;
 class PointArray;
@@ -163,6 +164,15 @@ public:
     }
     // Gives the context to every sub-object that keeps one, and to viewArea.
     void bindSubObjects();
+    // The stroke of the stroked kinds, on the sub-objects ensureStroke made (nothing without
+    // them): the width in paper millimetres, a LineOriginAttribute position, the style code with
+    // its dash, gap and dot lengths (paper millimetres), LineCapAttribute caps, the tint of the
+    // colour (1.0 full).
+    void setWidth(double width);
+    void setPosition(int position);
+    void setLineStyle(const LineStyle& style);
+    void setCapStyle(int cap);
+    void setGrayValue(double value);
 
     // --- PostScript (nothing written and 0 without a running PostScript output; the colour
     // steps -1). Coordinates are paper millimetres unless the name says Scaled. ---
@@ -305,6 +315,10 @@ public:
     CornerRounding* cornerRounding = nullptr;
 
 protected:
+    // Makes the line size, position, type, caps and gray sub-objects; one that cannot be made
+    // counts as absent and the defaults stand in for it.
+    void ensureStroke();
+
     // The member functions that write one stroked path to PostScript or to PDF, in paper
     // millimetres from drawing coordinates.
     struct StrokeWriter {
