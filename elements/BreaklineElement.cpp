@@ -12,6 +12,7 @@
 #include "document/UndoManager.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/PolylineInput.h"
+#include "elements/VertexEditing.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/GrayValue.h"
@@ -67,8 +68,8 @@ int ArcBreaklineElement::exchangeRecord(int mode) { return exchangeRecordOf(mode
 int BreaklineElement::exchangeRecordOf(int mode, int withRounding)
 {
     ElementStore* store = elementStore();
-    if (!store || !store->recordBuffer || !colour() || !vertices() || !vertexRounding() || !lineWidth() ||
-        !linePosition() || !lineType() || !lineCap() || !gray() || (mode != 1 && mode != 3))
+    if (!store || !store->recordBuffer || !colour() || !vertices() || (withRounding && !vertexRounding()) ||
+        !lineWidth() || !linePosition() || !lineType() || !lineCap() || !gray() || (mode != 1 && mode != 3))
         return 0;
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
@@ -81,7 +82,7 @@ int BreaklineElement::exchangeRecordOf(int mode, int withRounding)
                gray()->exchangeRecord(1, buffer) && serializeExtent(buffer, 1);
     }
     int32_t position = 0, cap = 0;
-    if (!withRounding)
+    if (!withRounding && vertexRounding())
         vertexRounding()->count = 0;
     if (!colour()->exchangeRecord(3, buffer) || !vertices()->serialize(3, buffer, 3, 1) ||
         (withRounding && !vertexRounding()->exchangeRecord(3, buffer)) || !lineWidth()->exchangeRecord(3, buffer) ||
@@ -160,23 +161,13 @@ void BreaklineElement::showPickHandles()
 void BreaklineElement::showPickColour()
 {
     if (forwardOp(ShapeOp::ShowPicked))
-        drawVertexMarks(ShapeOp::ShowPicked);
+        shared_body::drawVertexMarks(*this, ShapeOp::ShowPicked);
 }
 
 void BreaklineElement::showPickMarks()
 {
     if (forwardOp(ShapeOp::ShowPickMarks))
-        drawVertexMarks(ShapeOp::ShowPicked);
-}
-
-void BreaklineElement::drawVertexMarks(int operation)
-{
-    const PointList* points = vertices();
-    Point p;
-    for (int i = 0; points && i < points->count; ++i) {
-        if (points->getPoint(i, &p))
-            drawPointMark(operation, p);
-    }
+        shared_body::drawVertexMarks(*this, ShapeOp::ShowPicked);
 }
 
 void BreaklineElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
@@ -244,6 +235,9 @@ void BreaklineElement::clearPoints() { shared_body::clearPoints(*this); }
 void BreaklineElement::appendPoint(double x, double y, double z) { shared_body::appendPoint(*this, x, y, z); }
 DoubleArray* BreaklineElement::getVertexRounding() { return vertexRounding(); }
 
+int BreaklineElement::editByMouse() { return shared_body::editVertexByMouse(*this, minimumVertices()); }
+int BreaklineElement::dragHandle(int handle) { return shared_body::dragVertexHandle(*this, handle); }
+
 int BreaklineElement::snapToNearestPoint(Point* p) { return shared_body::snapToNearestListPoint(*this, p); }
 int BreaklineElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
 int BreaklineElement::snapToNearestEdge(Point* p, const Point*) { return shared_body::snapToNearestEdgeOpen(*this, p); }
@@ -289,10 +283,11 @@ int BreaklineElement::writeXml()
 {
     shared_body::preparePointList(*this);
     Document* d = currentXmlContext();
-    if (!d || !colour() || !vertices() || !vertexRounding() || !lineWidth() || !linePosition() || !lineType() ||
-        !lineCap() || !gray())
+    if (!d || !colour() || !vertices() || !lineWidth() || !linePosition() || !lineType() || !lineCap() || !gray())
         return 0;
+    // The spline keeps no rounding list and so writes none.
     return openXmlSection() && writeLayerAndGroup() && colour()->writeXml(d) && lineWidth()->writeXml(d) &&
            linePosition()->writeXml(d) && lineType()->writeXml(d) && lineCap()->writeXml() && gray()->writeXml(d) &&
-           vertices()->writeXml(d, tag_id::listXY) && vertexRounding()->writeXml() && closeXmlSection();
+           vertices()->writeXml(d, tag_id::listXY) && (!vertexRounding() || vertexRounding()->writeXml()) &&
+           closeXmlSection();
 }

@@ -73,18 +73,6 @@ public:
 protected:
     // The store record with or without the rounding list.
     [[nodiscard]] int exchangeRecordOf(int mode, int withRounding);
-    // Every vertex marked with the operation.
-    void drawVertexMarks(int operation);
-    // The vertex drag and the insert and delete of editByMouse; each 11 done or -1 cancelled.
-    [[nodiscard]] int dragVertex(int i);
-    [[nodiscard]] int insertVertex(int i);
-    [[nodiscard]] int deleteVertex(int i);
-    // Follows the held button: the last drawing point (snapped when asked) into *at, vertex
-    // moveVertex (when >= 0) moved with it and the overlay redrawn, the steps that moved it
-    // counted; 1 released inside the view, 0 cancelled or released outside.
-    [[nodiscard]] int trackButton(int snap, Point* at, int moveVertex, int* moves);
-    // The undo record of an insert or delete: the points and rounding values before, then after.
-    void recordPointsAndValues(UndoManager& undo);
 };
 
 // Kind 3, "arcbreakline" (複合折れ線): a breakline whose points may start arcs (flag 2: an arc

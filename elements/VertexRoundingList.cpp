@@ -181,6 +181,26 @@ void takeLineDefaults(Element& e)
         e.lineCap()->assign(defaults->lineCap());
 }
 
+void takeAreaDefaults(Element& e)
+{
+    auto* defaults = static_cast<LineDefaults*>(e.elementDefaults(e.kind));
+    if (!defaults)
+        return;
+    e.layer = defaults->getLayer();
+    if (e.edge() && defaults->edge())
+        e.edge()->assign(defaults->edge());
+    if (e.fill() && defaults->fill())
+        e.fill()->assign(defaults->fill());
+    if (e.hatch() && defaults->hatch())
+        e.hatch()->assign(defaults->hatch());
+    if (e.lineWidth())
+        e.lineWidth()->assign(defaults->lineSize());
+    if (e.linePosition())
+        e.linePosition()->assign(defaults->lineOrigin());
+    if (e.lineType())
+        e.lineType()->LineStyle::assign(defaults->lineType());
+}
+
 void translatePoints(Element& e, double dx, double dy, double dz)
 {
     if (e.vertices())

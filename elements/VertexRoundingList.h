@@ -52,6 +52,8 @@ namespace shared_body {
 // From the line defaults record of the element's kind: colour, layer, line size, position,
 // type and cap (the line, breakline, arcbreakline and spline).
 void takeLineDefaults(Element& element);
+// From the same record: edge, fill, hatch, layer, line size, position and type (the polygon kinds).
+void takeAreaDefaults(Element& element);
 // The point list: every point moved; turned about a centre (degrees); point n replaced with
 // flag 0 (an arc start becomes a plain vertex); x and y scaled about a centre (and the line
 // width by flag value 1); emptied; one point appended with flag 0.
