@@ -5,6 +5,7 @@
 #include <cmath>
 #include <new>
 
+#include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -39,6 +40,8 @@ constexpr ElementAttribute kBreaklineAttributes[] = {
 // The overlay margin around a picked polyline, in pixels.
 constexpr int kPickedMargin = 4;
 } // namespace
+
+BreaklinePropertyDialogMaker makeBreaklinePropertyDialog = nullptr;
 
 Element* newBreaklineElement() { return new (std::nothrow) BreaklineElement; }
 Element* newArcBreaklineElement() { return new (std::nothrow) ArcBreaklineElement; }
@@ -241,6 +244,13 @@ int BreaklineElement::dragHandle(int handle) { return shared_body::dragVertexHan
 int BreaklineElement::snapToNearestPoint(Point* p) { return shared_body::snapToNearestListPoint(*this, p); }
 int BreaklineElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
 int BreaklineElement::snapToNearestEdge(Point* p, const Point*) { return shared_body::snapToNearestEdgeOpen(*this, p); }
+
+int BreaklineElement::editProperties(int hasPrevious, int hasNext)
+{
+    shared_body::preparePointList(*this);
+    return shared_body::runPropertyDialog(*this, makeBreaklinePropertyDialog ? makeBreaklinePropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
+}
 
 // --- value setters ---
 

@@ -56,6 +56,9 @@ public:
     [[nodiscard]] int snapToKeyPoint(Point* p) override;
     [[nodiscard]] int snapToNearestEdge(Point* p, const Point* from) override;
 
+    // The kind's property dialog (the breakline's, the spline's); its result, 0 without one.
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     void setLineColour(const InkColor& value) override;
     void setLineWidth(const LineSizeAttribute& value) override;
     void setLinePosition(const LineOriginAttribute& value) override;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <new>
 
+#include "dialogs/properties/PolygonPropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
@@ -41,6 +42,8 @@ constexpr int kPickedMargin = 4;
 // The overlay figure of an edit that also marks the vertex being entered.
 constexpr int kEnteringFigure = 37;
 } // namespace
+
+PolygonPropertyDialogMaker makePolygonPropertyDialog = nullptr;
 
 Element* newPolygonElement() { return new (std::nothrow) PolygonElement; }
 Element* newArcPolygonElement() { return new (std::nothrow) ArcPolygonElement; }
@@ -253,6 +256,13 @@ int PolygonElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
 int PolygonElement::snapToNearestEdge(Point* p, const Point*)
 {
     return p && vertices() && snapToNearestEdgeClosed(*p, 0, *vertices(), 1);
+}
+
+int PolygonElement::editProperties(int hasPrevious, int hasNext)
+{
+    shared_body::preparePointList(*this);
+    return shared_body::runPropertyDialog(*this, makePolygonPropertyDialog ? makePolygonPropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
 }
 
 // --- value setters ---

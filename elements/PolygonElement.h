@@ -73,6 +73,9 @@ public:
     // The foot on the nearest edge, the closing edge included.
     [[nodiscard]] int snapToNearestEdge(Point* p, const Point* from) override;
 
+    // The polygon property dialog; its result, 0 without one.
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     void setLineColour(const InkColor& value) override;
     void setFillColour(const InkColor& value) override;
     void setHatchColour(const InkColor& value) override;

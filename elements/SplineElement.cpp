@@ -4,6 +4,7 @@
 #include <iterator>
 #include <new>
 
+#include "dialogs/properties/SplinePropertyDialog.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BSplineCurve.h"
 #include "geometry/LineOriginAttribute.h"
@@ -17,6 +18,8 @@ constexpr ElementAttribute kSplineAttributes[] = {
     ElementAttribute::lineType, ElementAttribute::lineCap,  ElementAttribute::gray,
 };
 } // namespace
+
+SplinePropertyDialogMaker makeSplinePropertyDialog = nullptr;
 
 Element* newSplineElement() { return new (std::nothrow) SplineElement; }
 
@@ -42,4 +45,11 @@ int SplineElement::hitTest()
             return tool->hitOpenPolyline(curve, width, position);
     }
     return tool->hitOpenPolyline(*vertices(), width, position);
+}
+
+int SplineElement::editProperties(int hasPrevious, int hasNext)
+{
+    shared_body::preparePointList(*this);
+    return shared_body::runPropertyDialog(*this, makeSplinePropertyDialog ? makeSplinePropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
 }

@@ -20,6 +20,7 @@ public:
     // polygon itself when there are two points or the curve cannot be sampled.
     [[nodiscard]] int hitTest() override;
     DoubleArray* getVertexRounding() override { return nullptr; }
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
     [[nodiscard]] int maximumInputPoints() const override { return kMaxCreatedPoints; }
 };
 

@@ -15,6 +15,7 @@ class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
+class PropertyDialog;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -91,6 +92,9 @@ void setFillGray(Element& element, const FillAttributes& value);
 // Before a shape, a dialog or the drawing file: the point list bound to the drawing and the
 // rounding list cut or padded with zeros to the point count.
 void preparePointList(Element& element);
+// Runs a property dialog on the element (owned from here; null answers 0): the element is erased
+// and skipped by the redraw while the dialog runs with the two flags; the dialog's result.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
 // it do nothing) and released by teardown.
 void ensureAttributes(Element& element, const ElementAttribute* which, int count);
