@@ -37,8 +37,6 @@ constexpr ElementAttribute kPolygonAttributes[] = {
     ElementAttribute::linePosition, ElementAttribute::lineType,
 };
 
-// The overlay margin around a picked polygon, in pixels.
-constexpr int kPickedMargin = 4;
 // The overlay figure of an edit that also marks the vertex being entered.
 constexpr int kEnteringFigure = 37;
 } // namespace
@@ -86,65 +84,18 @@ int ArcPolygonElement::exchangeRecord(int mode) { return exchangeRecordOf(mode, 
 int PolygonElement::exchangeRecordOf(int mode, int withRounding)
 {
     ElementStore* store = elementStore();
-    if (!store || !store->recordBuffer || !edge() || !fill() || !hatch() || !vertices() || !vertexRounding() ||
-        !lineWidth() || !linePosition() || !lineType() || (mode != 1 && mode != 3))
+    if (!store || !store->recordBuffer || !edge() || !fill() || !hatch() || (mode != 1 && mode != 3))
         return 0;
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
-    if (mode == 1) {
+    if (mode == 1)
         computeExtent(1);
-        return edge()->exchangeRecord(1, buffer) && fill()->exchangeRecord(1, buffer) &&
-               hatch()->exchangeRecord(1, buffer) && vertices()->serialize(1, buffer, 3, 1) &&
-               (!withRounding || vertexRounding()->exchangeRecord(1, buffer)) &&
-               lineWidth()->exchangeRecord(1, buffer) && buffer.putInt(linePosition()->position) &&
-               lineType()->exchangeRecord(1, buffer) && serializeExtent(buffer, 1);
-    }
-    int32_t position = 0;
-    if (!withRounding)
-        vertexRounding()->count = 0;
-    if (!edge()->exchangeRecord(3, buffer) || !fill()->exchangeRecord(3, buffer) || !hatch()->exchangeRecord(3, buffer) ||
-        !vertices()->serialize(3, buffer, 3, 1) || (withRounding && !vertexRounding()->exchangeRecord(3, buffer)) ||
-        !lineWidth()->exchangeRecord(3, buffer) || !buffer.getInt(position) || !lineType()->exchangeRecord(3, buffer) ||
-        !serializeExtent(buffer, 3))
-        return 0;
-    linePosition()->position = position;
-    return 1;
+    return edge()->exchangeRecord(mode, buffer) && fill()->exchangeRecord(mode, buffer) &&
+           hatch()->exchangeRecord(mode, buffer) && exchangePointsAndStroke(mode, buffer, withRounding) &&
+           serializeExtent(buffer, mode);
 }
 
-void PolygonElement::computeExtent(int mode)
-{
-    PointList* points = vertices();
-    if (!points || points->count < 1)
-        return;
-    if (mode == 1) {
-        shared_body::preparePointList(*this);
-        Point lo, hi;
-        if (runElementExtent(*this, lo, hi)) {
-            static_cast<Point&>(extentMin) = lo;
-            static_cast<Point&>(extentMax) = hi;
-            return;
-        }
-    }
-    double w = lineWidth() ? lineWidth()->width * scaleDenominator() / scaleNumerator() : 0.0;
-    if (!std::isfinite(w) || w < 0.0)
-        w = 0.0;
-    Point lo, hi;
-    if (!points->getBounds(&lo, &hi))
-        return;
-    static_cast<Point&>(extentMin) = Point(lo.x - w, lo.y - w, lo.z - w);
-    static_cast<Point&>(extentMax) = Point(hi.x + w, hi.y + w, hi.z + w);
-}
-
-// --- picks ---
-
-int PolygonElement::hitTestExtent()
-{
-    SelectTool* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->extentContainsPickCentre(extentMin, extentMax);
-}
+// --- picks and drawing ---
 
 int PolygonElement::hitTest()
 {
@@ -153,61 +104,6 @@ int PolygonElement::hitTest()
     return hitTestOutline(*vertices(), lineWidth() ? lineWidth()->width : 0.0,
                           linePosition() ? linePosition()->position : LineOriginAttribute::kCenter, edge(), fill(),
                           hatch());
-}
-
-int PolygonElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
-
-int PolygonElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
-
-// --- drawing ---
-
-int PolygonElement::execute(int operation, double x, double y, double z)
-{
-    shared_body::preparePointList(*this);
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
-}
-
-void PolygonElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
-
-void PolygonElement::showPickColour()
-{
-    if (forwardOp(ShapeOp::ShowPicked))
-        shared_body::drawVertexMarks(*this, ShapeOp::ShowPicked);
-}
-
-void PolygonElement::showPickMarks()
-{
-    if (forwardOp(ShapeOp::ShowPickMarks))
-        shared_body::drawVertexMarks(*this, ShapeOp::ShowPicked);
-}
-
-void PolygonElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
-{
-    shared_body::preparePointList(*this);
-    const double offset[3] = {0.0, 0.0, 0.0};
-    const double rotation[4] = {angle, centreX, centreY, fourth};
-    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
-}
-
-void PolygonElement::repaintPicked()
-{
-    computeExtent(0);
-    if (!viewUpdater() || !viewParams())
-        return;
-    growSavedExtent();
-    restoreOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    forwardOp(ShapeOp::RubberBand);
-    showOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    saveExtent();
-    clipToView();
-    showPicked();
-    resetClip();
 }
 
 void PolygonElement::drawOverlayFigure(int operation)
@@ -235,24 +131,8 @@ void PolygonElement::drawOverlayFigure(int operation)
     }
 }
 
-// --- geometry ---
+// --- snaps and the property dialog ---
 
-void PolygonElement::translate(double dx, double dy, double dz) { shared_body::translatePoints(*this, dx, dy, dz); }
-void PolygonElement::rotate(double angle, double centreX, double centreY, double)
-{
-    shared_body::rotatePoints(*this, angle, centreX, centreY);
-}
-void PolygonElement::setPoint(int index, double x, double y, double z) { shared_body::setListPoint(*this, index, x, y, z); }
-void PolygonElement::scale(double factor, const Point& centre, int flags) { shared_body::scalePoints(*this, factor, centre, flags); }
-void PolygonElement::clearPoints() { shared_body::clearPoints(*this); }
-void PolygonElement::appendPoint(double x, double y, double z) { shared_body::appendPoint(*this, x, y, z); }
-DoubleArray* PolygonElement::getVertexRounding() { return vertexRounding(); }
-
-int PolygonElement::editByMouse() { return shared_body::editVertexByMouse(*this, kMinimumVertices); }
-int PolygonElement::dragHandle(int handle) { return shared_body::dragVertexHandle(*this, handle); }
-
-int PolygonElement::snapToNearestPoint(Point* p) { return shared_body::snapToNearestListPoint(*this, p); }
-int PolygonElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
 int PolygonElement::snapToNearestEdge(Point* p, const Point*)
 {
     return p && vertices() && snapToNearestEdgeClosed(*p, 0, *vertices(), 1);
@@ -270,9 +150,6 @@ int PolygonElement::editProperties(int hasPrevious, int hasNext)
 void PolygonElement::setLineColour(const InkColor& value) { shared_body::setEdgeColour(*this, value); }
 void PolygonElement::setFillColour(const InkColor& value) { shared_body::setFillColour(*this, value); }
 void PolygonElement::setHatchColour(const InkColor& value) { shared_body::setHatchColour(*this, value); }
-void PolygonElement::setLineWidth(const LineSizeAttribute& value) { shared_body::setLineWidth(*this, value); }
-void PolygonElement::setLinePosition(const LineOriginAttribute& value) { shared_body::setLinePosition(*this, value); }
-void PolygonElement::setLineStyle(const LineTypeAttribute& value) { shared_body::setLineStyle(*this, value); }
 void PolygonElement::setEdgeDrawn(const EdgeAttributes& value) { shared_body::setEdgeDrawn(*this, value); }
 void PolygonElement::setFillDrawn(const FillAttributes& value) { shared_body::setFillDrawn(*this, value); }
 void PolygonElement::setHatchPattern(const HatchAttributes& value) { shared_body::setHatchPattern(*this, value); }
@@ -295,15 +172,7 @@ int PolygonElement::readXmlAttributes()
         fill()->assign(holder->fill());
     if (hatch() && holder->hatch())
         hatch()->assign(holder->hatch());
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
-    if (holder->vertices() && !vertices()->copyPoints(holder->vertices()))
-        return 0;
-    if (vertexRounding() && holder->vertexRounding() && !vertexRounding()->copyFrom(holder->vertexRounding()))
+    if (!readPointsAndStroke(*holder))
         return 0;
     takeDocumentLayerAndGroup();
     return 1;

@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/Element.h"
+#include "elements/PointListElement.h"
 
 class PolyPath;
 
@@ -12,14 +12,12 @@ class PolyPath;
 //
 // Store record: edge, paint, pattern, the points (x, y, z and flag), the rounding list, line
 // width, line position (int32), line type, the extent.
-class PolygonElement : public Element {
+class PolygonElement : public PointListElement {
 public:
     // A click nearer than this to the previous vertex adds nothing; one nearer than the closing
     // distance to the first vertex closes the polygon (integer device pixels).
     static constexpr int kIgnorePixels = 4;
     static constexpr int kClosePixels = 5;
-    // The fewest vertices a '-' may leave.
-    static constexpr int kMinimumVertices = 3;
 
     PolygonElement();
     ~PolygonElement() override;
@@ -29,21 +27,8 @@ public:
     void teardown() override;
 
     [[nodiscard]] int exchangeRecord(int mode) override;
-    // Mode 0: the box of the points grown by the full width. Mode 1: the stroked outline's box.
-    void computeExtent(int mode) override;
-
-    [[nodiscard]] int hitTestExtent() override;
     // The select tool's outline test with the edge, fill and hatch switches.
     [[nodiscard]] int hitTest() override;
-    [[nodiscard]] int hitHandle(int* handle, int* flag) override;
-    [[nodiscard]] int isInSelectionArea() override;
-
-    int execute(int operation, double x, double y, double z) override;
-    void showPickHandles() override;
-    void showPickColour() override;
-    void showPickMarks() override;
-    void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;
-    void repaintPicked() override;
     // 21 the rubber band; 32 that step, then the element shown picked; 33 the figure with its
     // vertex marks; 37 as 33 with a mark at the vertex being entered; others nothing.
     void drawOverlayFigure(int operation) override;
@@ -58,18 +43,6 @@ public:
     // list (with the moving end) holds more than three points, and is ignored before.
     [[nodiscard]] int acceptsVertex(PolyPath& path, int* more) override;
 
-    void translate(double dx, double dy, double dz) override;
-    void rotate(double angle, double centreX, double centreY, double centreZ) override;
-    void setPoint(int index, double x, double y, double z) override;
-    void scale(double factor, const Point& centre, int flags) override;
-    void clearPoints() override;
-    void appendPoint(double x, double y, double z) override;
-    DoubleArray* getVertexRounding() override;
-
-    [[nodiscard]] int editByMouse() override;
-    [[nodiscard]] int dragHandle(int handle) override;
-    [[nodiscard]] int snapToNearestPoint(Point* p) override;
-    [[nodiscard]] int snapToKeyPoint(Point* p) override;
     // The foot on the nearest edge, the closing edge included.
     [[nodiscard]] int snapToNearestEdge(Point* p, const Point* from) override;
 
@@ -79,9 +52,6 @@ public:
     void setLineColour(const InkColor& value) override;
     void setFillColour(const InkColor& value) override;
     void setHatchColour(const InkColor& value) override;
-    void setLineWidth(const LineSizeAttribute& value) override;
-    void setLinePosition(const LineOriginAttribute& value) override;
-    void setLineStyle(const LineTypeAttribute& value) override;
     void setEdgeDrawn(const EdgeAttributes& value) override;
     void setFillDrawn(const FillAttributes& value) override;
     void setHatchPattern(const HatchAttributes& value) override;
@@ -94,6 +64,9 @@ public:
     // 1 written, -1 when the writer is missing or a step failed.
     [[nodiscard]] int writeSvg(SvgDocument* writer) override;
     [[nodiscard]] int writeDxf(DxfFile* writer) override;
+
+    // A '-' leaves three vertices at the least.
+    [[nodiscard]] int minimumVertices() const override { return 3; }
 
 protected:
     // The store record with or without the rounding list.

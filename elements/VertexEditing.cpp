@@ -101,7 +101,10 @@ int dragVertex(Element& e, int i)
     return released ? Element::kDone : Element::kCancelled;
 }
 
-int insertVertex(Element& e, int i)
+// '+' (insert) or '-': after the release, the release point inserted after vertex i with a 0
+// radius after radius i, or vertex i removed with its radius; the undo record holds the points
+// and radii before and after.
+int insertOrDeleteVertex(Element& e, int i, int insert)
 {
     Point at;
     int moves = 0;
@@ -110,41 +113,30 @@ int insertVertex(Element& e, int i)
     VertexRoundingList* rounding = e.vertexRounding();
     UndoManager* undo = undoOf(e);
     if (undo) {
-        undo->beginPointAdd(e.vertices()->count);
+        if (insert)
+            undo->beginPointAdd(e.vertices()->count);
+        else
+            undo->beginPointDelete(e.vertices()->count);
         undo->setValueCountBefore(rounding ? rounding->count : 0);
         recordPointsAndValues(e, *undo);
     }
-    if (!Element::insertVertexAfter(*e.vertices(), i, at))
-        return Element::kCancelled;
-    if (rounding && i < rounding->count && !rounding->insertAfter(i, 0.0))
-        (void)rounding->resize(e.vertices()->count); // no room: the list is padded instead
-    if (undo) {
-        recordPointsAndValues(e, *undo);
-        undo->endPointAdd(&e);
+    if (insert) {
+        if (!Element::insertVertexAfter(*e.vertices(), i, at))
+            return Element::kCancelled;
+        if (rounding && i < rounding->count && !rounding->insertAfter(i, 0.0))
+            (void)rounding->resize(e.vertices()->count); // no room: the list is padded instead
+    } else {
+        if (!Element::removeVertex(*e.vertices(), i))
+            return Element::kCancelled;
+        if (rounding && i < rounding->count)
+            (void)rounding->removeAt(i); // i is inside the list
     }
-    return Element::kDone;
-}
-
-int deleteVertex(Element& e, int i)
-{
-    Point at;
-    int moves = 0;
-    if (!trackButton(e, 0, &at, -1, &moves))
-        return Element::kCancelled;
-    VertexRoundingList* rounding = e.vertexRounding();
-    UndoManager* undo = undoOf(e);
-    if (undo) {
-        undo->beginPointDelete(e.vertices()->count);
-        undo->setValueCountBefore(rounding ? rounding->count : 0);
-        recordPointsAndValues(e, *undo);
-    }
-    if (!Element::removeVertex(*e.vertices(), i))
-        return Element::kCancelled;
-    if (rounding && i < rounding->count)
-        (void)rounding->removeAt(i); // i is inside the list
     if (undo) {
         recordPointsAndValues(e, *undo);
-        undo->endPointDelete(&e);
+        if (insert)
+            undo->endPointAdd(&e);
+        else
+            undo->endPointDelete(&e);
     }
     return Element::kDone;
 }
@@ -181,7 +173,7 @@ int editVertexByMouse(Element& e, int minimumVertices)
         updater->setSkippedId(e.id);
     e.overlayShown = 0;
     e.captureMouse();
-    const int result = key == '+' ? insertVertex(e, hit) : key == '-' ? deleteVertex(e, hit) : dragVertex(e, hit);
+    const int result = key == '+' || key == '-' ? insertOrDeleteVertex(e, hit, key == '+') : dragVertex(e, hit);
     e.releaseMouse();
     if (e.overlayShown)
         e.flushView();

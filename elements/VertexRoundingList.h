@@ -92,6 +92,11 @@ void setFillGray(Element& element, const FillAttributes& value);
 // Before a shape, a dialog or the drawing file: the point list bound to the drawing and the
 // rounding list cut or padded with zeros to the point count.
 void preparePointList(Element& element);
+// The picked element repainted: the overlay over its quick extent redrawn (operation 21), then
+// the element shown picked. The element through its shape turned by the rotation (angle in
+// degrees, centre x and y, fourth value) in the pick colour.
+void repaintPicked(Element& element);
+void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
 // Runs a property dialog on the element (owned from here; null answers 0): the element is erased
 // and skipped by the redraw while the dialog runs with the two flags; the dialog's result.
 [[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);

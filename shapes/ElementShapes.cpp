@@ -73,7 +73,7 @@ void fillPointsAndStroke(BreaklineShape& shape, Element& e, int arcs)
 }
 
 // A breakline (or spline) shape filled from an open polyline element.
-void fillPolyline(BreaklineShape& shape, Element& e, int arcs)
+void fillListShape(BreaklineShape& shape, Element& e, int arcs)
 {
     fillPointsAndStroke(shape, e, arcs);
     if (e.colour())
@@ -84,15 +84,36 @@ void fillPolyline(BreaklineShape& shape, Element& e, int arcs)
         shape.setGrayValue(e.gray()->value);
 }
 
-template <typename PolylineShape, int arcs>
-int runPolylineShape(Element& e, int operation, const double offset[3], const double* rotation)
+// A polygon shape filled from a closed polygon element.
+void fillListShape(PolygonShape& shape, Element& e, int arcs)
 {
-    PolylineShape shape;
-    fillPolyline(shape, e, arcs);
+    fillPointsAndStroke(shape, e, arcs);
+    if (e.edge())
+        shape.setEdge(*e.edge());
+    if (e.fill())
+        shape.setFill(*e.fill());
+    if (e.hatch())
+        shape.setHatch(*e.hatch());
+}
+
+// The shape of a point-list kind, filled by the form its class takes (a polygon shape's overload
+// for the closed kinds), placed and run once; and its exact extent.
+template <typename ListShape, int arcs>
+int runListShape(Element& e, int operation, const double offset[3], const double* rotation)
+{
+    ListShape shape;
+    fillListShape(shape, e, arcs);
     shape.setOffset(offset[0], offset[1], offset[2]);
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
     return shape.execute(operation, 2);
+}
+
+template <typename ListShape, int arcs> int measureListShape(Element& e, Point& lo, Point& hi)
+{
+    ListShape shape;
+    fillListShape(shape, e, arcs);
+    return shape.computeExactExtent(lo, hi);
 }
 
 int runOvalShape(Element& oval, int operation, const double offset[3], const double* rotation)
@@ -126,43 +147,6 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
-// A polygon shape filled from a closed polygon element.
-void fillPolygon(PolygonShape& shape, Element& e, int arcs)
-{
-    fillPointsAndStroke(shape, e, arcs);
-    if (e.edge())
-        shape.setEdge(*e.edge());
-    if (e.fill())
-        shape.setFill(*e.fill());
-    if (e.hatch())
-        shape.setHatch(*e.hatch());
-}
-
-template <typename ClosedShape, int arcs>
-int runPolygonShape(Element& e, int operation, const double offset[3], const double* rotation)
-{
-    ClosedShape shape;
-    fillPolygon(shape, e, arcs);
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
-}
-
-template <typename ClosedShape, int arcs> int measurePolygonShape(Element& e, Point& lo, Point& hi)
-{
-    ClosedShape shape;
-    fillPolygon(shape, e, arcs);
-    return shape.computeExactExtent(lo, hi);
-}
-
-template <typename PolylineShape, int arcs> int measurePolylineShape(Element& e, Point& lo, Point& hi)
-{
-    PolylineShape shape;
-    fillPolyline(shape, e, arcs);
-    return shape.computeExactExtent(lo, hi);
-}
-
 OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
 {
     OvalArcShape geometry;
@@ -190,16 +174,16 @@ int ovalAxes(const Point& a, const Point& b, int type, double axes[2], Point& ce
 void installElementShapes()
 {
     elementShapeRunners[kindCode(ElementKind::Line) - 1] = runLineShape;
-    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runPolylineShape<BreaklineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runPolylineShape<ArcBreaklineShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measurePolylineShape<BreaklineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measurePolylineShape<ArcBreaklineShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Spline) - 1] = runPolylineShape<SplineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::Spline) - 1] = measurePolylineShape<SplineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::Polygon) - 1] = runPolygonShape<PolygonShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runPolygonShape<ArcPolygonShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measurePolygonShape<PolygonShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measurePolygonShape<ArcPolygonShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runListShape<BreaklineShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runListShape<ArcBreaklineShape, 1>;
+    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measureListShape<BreaklineShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measureListShape<ArcBreaklineShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Spline) - 1] = runListShape<SplineShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::Spline) - 1] = measureListShape<SplineShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::Polygon) - 1] = runListShape<PolygonShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runListShape<ArcPolygonShape, 1>;
+    elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;

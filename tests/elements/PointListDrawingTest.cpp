@@ -43,8 +43,9 @@ std::unique_ptr<Element> make(ElementKindRegistry& registry, ShapeDrawing& d, in
     for (const Vertex& v : points)
         EXPECT_TRUE(e->vertices()->appendWithFlag(v.flag, v.x, v.y, 0.0));
     for (double r : radii) {
-        if (e->vertexRounding())
+        if (e->vertexRounding()) {
             EXPECT_TRUE(e->vertexRounding()->append(r));
+        }
     }
     return e;
 }
