@@ -1,33 +1,20 @@
-// The breakline and arcbreakline elements: record, extent, shape, picks, geometry, the drawing
-// file and the vertex editing.
+// The breakline and arcbreakline elements: record, open-polyline pick, creation input, the
+// drawing file and the property dialog.
 #include "elements/BreaklineElement.h"
 
-#include <cmath>
 #include <new>
 
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "document/Document.h"
-#include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
-#include "document/UndoManager.h"
-#include "elements/ElementShapeRunners.h"
 #include "elements/PolylineInput.h"
-#include "elements/VertexEditing.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/GrayValue.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
-#include "geometry/LineSizeAttribute.h"
-#include "geometry/LineTypeAttribute.h"
-#include "geometry/PointList.h"
-#include "platform/CurrentEvent.h"
-#include "platform/MouseSource.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

@@ -1,8 +1,7 @@
-// The polygon and arcpolygon elements: record, extent, shape, picks, geometry, the drawing file
-// and the SVG and DXF calls.
+// The polygon and arcpolygon elements: record, outline pick, overlay figures, closed-edge snap,
+// the drawing file, the SVG and DXF calls and the creation input with its closing rule.
 #include "elements/PolygonElement.h"
 
-#include <cmath>
 #include <iterator>
 #include <new>
 
@@ -10,7 +9,6 @@
 #include "document/Document.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
-#include "elements/ElementShapeRunners.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexEditing.h"
 #include "elements/VertexRoundingList.h"
@@ -19,16 +17,12 @@
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineOriginAttribute.h"
-#include "geometry/LineSizeAttribute.h"
-#include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/PolyPath.h"
 #include "io/dxf/DxfFile.h"
 #include "io/svg/SvgDocument.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 constexpr ElementAttribute kPolygonAttributes[] = {

@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/properties/BreaklinePropertyDialog.h"
-#include "dialogs/properties/PolygonPropertyDialog.h"
-#include "dialogs/properties/SplinePropertyDialog.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/EdgeAttributes.h"
@@ -159,48 +156,6 @@ TEST(SplineElement, RotatedPreviewLiesWhereTheRotationPutsTheSpline)
         const std::vector<int> rotated = inkOf(d.surface());
         ASSERT_GT(rotated.size(), 20u) << c.angle;
         EXPECT_EQ(preview, rotated) << c.angle;
-    }
-}
-
-// A property dialog that records what it was bound to and run with, and answers its own code.
-struct DialogRun {
-    Element* bound = nullptr;
-    int previous = -1, next = -1;
-};
-DialogRun lastRun;
-template <class Dialog, int answer> class StandInDialog : public Dialog {
-public:
-    void bind(Element* element) override { lastRun.bound = element; }
-    int run(int hasPrevious, int hasNext) override
-    {
-        lastRun.previous = hasPrevious, lastRun.next = hasNext;
-        return answer;
-    }
-    static Dialog* make() { return new StandInDialog<Dialog, answer>; }
-};
-
-TEST(PointListKinds, EachKindRunsItsPropertyDialog)
-{
-    TestApplication app;
-    std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
-    ShapeDrawing d(100, 100);
-    enum { kBreakline = 15093, kPolygon = 15094, kSpline = 15095 };
-    const int cases[][2] = {{2, kBreakline}, {3, kBreakline}, {4, kSpline}, {8, kPolygon}, {9, kPolygon}};
-    for (const auto& c : cases) {
-        std::unique_ptr<Element> e = make(*registry, d, c[0], {{1, 1}, {5, 1}, {5, 5}}, {});
-        ASSERT_TRUE(e);
-        EXPECT_EQ(e->editProperties(1, 0), 0) << c[0] << ": no dialog built";
-        ScopedOverride<BreaklinePropertyDialogMaker> b(makeBreaklinePropertyDialog,
-                                                       StandInDialog<BreaklinePropertyDialog, kBreakline>::make);
-        ScopedOverride<PolygonPropertyDialogMaker> p(makePolygonPropertyDialog,
-                                                     StandInDialog<PolygonPropertyDialog, kPolygon>::make);
-        ScopedOverride<SplinePropertyDialogMaker> s(makeSplinePropertyDialog,
-                                                    StandInDialog<SplinePropertyDialog, kSpline>::make);
-        lastRun = DialogRun();
-        EXPECT_EQ(e->editProperties(1, 0), c[1]) << c[0];
-        EXPECT_EQ(lastRun.bound, e.get()) << c[0];
-        EXPECT_EQ(lastRun.previous, 1);
-        EXPECT_EQ(lastRun.next, 0);
     }
 }
 
