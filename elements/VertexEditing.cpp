@@ -17,10 +17,14 @@
 
 namespace {
 
-// Follows the held button: the last drawing point (snapped when asked) into *at, vertex
-// moveVertex (when >= 0) moved with it and the overlay redrawn, the steps that moved it counted;
-// 1 released inside the view, 0 cancelled or released outside.
-int trackButton(Element& e, int snap, Point* at, int moveVertex, int* moves)
+// What follows the held button on the overlay.
+enum class Follow { Nothing, Vertex, InsertMark };
+
+// Follows the held button: the last drawing point (snapped when asked) into *at; vertex
+// moveVertex moved with it (the steps that moved it counted), or a mark at the point where '+'
+// would insert, the overlay redrawn at each step; 1 released inside the view, 0 cancelled or
+// released outside.
+int trackButton(Element& e, int snap, Point* at, Follow follow, int moveVertex, int* moves)
 {
     ViewParams* view = e.viewParams();
     if (!view)
@@ -46,14 +50,18 @@ int trackButton(Element& e, int snap, Point* at, int moveVertex, int* moves)
             continue;
         last = device;
         e.deviceToDrawing(at, device, snap);
-        if (moveVertex >= 0 && e.vertices()) {
+        if (follow == Follow::Nothing || !e.vertices())
+            continue;
+        if (follow == Follow::Vertex) {
             (void)e.vertices()->setXYZ(moveVertex, at->x, at->y, at->z); // the vertex exists while editing
             ++*moves;
-            e.beginOverlay();
-            e.forwardOp(ShapeOp::OverlayStep33);
-            shared_body::drawVertexMarks(e, ShapeOp::OverlayPicked);
-            e.flushOverlay();
         }
+        e.beginOverlay();
+        e.forwardOp(ShapeOp::OverlayStep33);
+        shared_body::drawVertexMarks(e, ShapeOp::OverlayPicked);
+        if (follow == Follow::InsertMark)
+            e.drawPointMark(ShapeOp::OverlayPicked, *at);
+        e.flushOverlay();
     }
 }
 
@@ -85,7 +93,7 @@ int dragVertex(Element& e, int i)
         undo->addRecordPoint(before.x, before.y, before.z);
     }
     int moves = 0;
-    const int released = trackButton(e, 1, &at, i, &moves);
+    const int released = trackButton(e, 1, &at, Follow::Vertex, i, &moves);
     if (!released)
         (void)e.vertices()->setXYZ(i, before.x, before.y, before.z); // the vertex is there
     if (undo) {
@@ -108,7 +116,7 @@ int insertOrDeleteVertex(Element& e, int i, int insert)
 {
     Point at;
     int moves = 0;
-    if (!trackButton(e, 0, &at, -1, &moves))
+    if (!trackButton(e, 0, &at, insert ? Follow::InsertMark : Follow::Nothing, -1, &moves))
         return Element::kCancelled;
     VertexRoundingList* rounding = e.vertexRounding();
     UndoManager* undo = undoOf(e);
