@@ -89,15 +89,19 @@ TEST(PolygonInput, ClosingRuleInDevicePixelsAndByClicks)
         std::vector<Click> clicks; // after the press at (10, 10): each a move there, a press, a release
         int result;
         std::string points;
+        DWORD resumeAt; // else 0: the first call ends -1 with the input pending, the next mouse
+                        // step (the cursor back in the view at this time) resumes it
     };
     const Case cases[] = {
-        {"a click on vertex 0 closes the triangle", {{60, 10, L}, {60, 60, L}, {11, 11, L}}, 1, "(10,10)(60,10)(60,60)"},
+        {"a click on vertex 0 closes the triangle", {{60, 10, L}, {60, 60, L}, {11, 11, L}}, 1, "(10,10)(60,10)(60,60)", 0},
         {"on vertex 0 after two vertices it is ignored",
-         {{60, 10, L}, {11, 11, L}, {60, 60, L}, {10, 10, L}}, 1, "(10,10)(60,10)(60,60)"},
+         {{60, 10, L}, {11, 11, L}, {60, 60, L}, {10, 10, L}}, 1, "(10,10)(60,10)(60,60)", 0},
         {"3 px from the last vertex is ignored, 4 px adds",
-         {{60, 10, L}, {63, 10, L}, {64, 10, L}, {60, 60, L}, {10, 12, L}}, 1, "(10,10)(60,10)(64,10)(60,60)"},
+         {{60, 10, L}, {63, 10, L}, {64, 10, L}, {60, 60, L}, {10, 12, L}}, 1, "(10,10)(60,10)(64,10)(60,60)", 0},
         {"the right button takes the last vertex back",
-         {{60, 10, L}, {60, 60, L}, {30, 60, R}, {10, 60, L}, {10, 10, L}}, 1, "(10,10)(60,10)(10,60)"},
+         {{60, 10, L}, {60, 60, L}, {30, 60, R}, {10, 60, L}, {10, 10, L}}, 1, "(10,10)(60,10)(10,60)", 0},
+        {"leaving the view interrupts, the next step goes on",
+         {{60, 10, L}, {900, 60, N}, {40, 40, N}, {60, 60, L}, {10, 10, L}}, 1, "(10,10)(60,10)(60,60)", 1700},
     };
     for (const Case& c : cases) {
         FakeClock clock(1000, 500);
@@ -120,7 +124,15 @@ TEST(PolygonInput, ClosingRuleInDevicePixelsAndByClicks)
         polygon.initialize();
         polygon.self = &polygon;
         ASSERT_TRUE(polygon.vertexRounding()->append(2.0));
-        EXPECT_EQ(polygon.beginCreateInput(0), c.result) << c.name;
+        if (c.resumeAt) {
+            EXPECT_EQ(polygon.beginCreateInput(0), -1) << c.name;
+            EXPECT_EQ(polygon.inputPending, 1) << c.name;
+            clock.set(c.resumeAt);
+            EXPECT_EQ(polygon.continueCreateInput(0), c.result) << c.name;
+        } else {
+            EXPECT_EQ(polygon.beginCreateInput(0), c.result) << c.name;
+        }
+        EXPECT_EQ(polygon.inputPending, 0) << c.name;
         EXPECT_EQ(text(*polygon.vertices()), c.points) << c.name;
         for (int i = 0; i < polygon.vertexRounding()->count; ++i)
             EXPECT_EQ(polygon.vertexRounding()->get(i), 0.0) << c.name << ": creation empties the radii";
