@@ -9,6 +9,8 @@
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
+#include "elements/PolygonElement.h"
+#include "elements/SplineElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -17,7 +19,10 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newLineElement,         // 1 line
     newBreaklineElement,    // 2 breakline
     newArcBreaklineElement, // 3 arcbreakline
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
+    newSplineElement,       // 4 spline
+    nullptr, nullptr, nullptr, // 5 to 7
+    newPolygonElement,      // 8 polygon
+    newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval
 };
 

@@ -187,9 +187,7 @@ void OvalElement::showPickMarks()
 void OvalElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
 {
     bindPoints();
-    const double offset[3] = {0.0, 0.0, 0.0};
-    const double rotation[4] = {angle, centreX, centreY, fourth};
-    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+    shared_body::drawRotatedPreview(*this, angle, centreX, centreY, fourth);
 }
 
 // --- geometry ---

@@ -148,10 +148,16 @@ int PolylineInput::run()
                     element_.flushView();
                 return Element::kComplete;
             }
-            if (action == PolylineClick::AddVertex && (max_ <= 0 || points_.count < max_)) {
-                if (!points_.appendXYZ(band.x, band.y, band.z))
-                    return cancelTracking();
+            if (action == PolylineClick::AddVertex && max_ > 0 && points_.count >= max_) {
+                // At the cap the click fixes the rubber-band point as the last vertex: the list
+                // never grows past the cap, and the input is complete.
+                points_.count = max_;
+                if (element_.overlayShown)
+                    element_.flushView();
+                return Element::kComplete;
             }
+            if (action == PolylineClick::AddVertex && !points_.appendXYZ(band.x, band.y, band.z))
+                return cancelTracking();
         } else if (right) {
             if (points_.count - 1 < 2) {
                 if (element_.overlayShown)

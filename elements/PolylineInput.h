@@ -19,7 +19,8 @@ enum class PolylineClick { AddVertex, Finish, Stay };
 // button steps back one vertex and, with one vertex left, cancels.
 class PolylineInput {
 public:
-    // maxPoints 0: unlimited; else the list with its rubber-band point never grows past it.
+    // maxPoints 0: unlimited; else the list with its rubber-band point never grows past it, and
+    // a click that would add a vertex at the cap ends the input keeping the rubber-band point.
     PolylineInput(Element& element, PointList& points, int maxPoints) : element_(element), points_(points), max_(maxPoints) {}
 
     // The list restarted at the press, the drag that may follow it, then run. 1 complete, -1

@@ -163,22 +163,45 @@ int VertexRoundingList::readXml(XmlContext& file, int tagId, int pointCount)
 
 namespace shared_body {
 
+namespace {
+// What the line and area kinds take alike from their record: the layer, line size, position and
+// type.
+void takeStrokeDefaults(Element& e, LineDefaults& defaults)
+{
+    e.layer = defaults.getLayer();
+    if (e.lineWidth())
+        e.lineWidth()->assign(defaults.lineSize());
+    if (e.linePosition())
+        e.linePosition()->assign(defaults.lineOrigin());
+    if (e.lineType())
+        e.lineType()->LineStyle::assign(defaults.lineType());
+}
+} // namespace
+
 void takeLineDefaults(Element& e)
 {
     auto* defaults = static_cast<LineDefaults*>(e.elementDefaults(e.kind));
     if (!defaults)
         return;
-    e.layer = defaults->getLayer();
+    takeStrokeDefaults(e, *defaults);
     if (e.colour() && defaults->colour())
         e.colour()->assign(defaults->colour());
-    if (e.lineWidth())
-        e.lineWidth()->assign(defaults->lineSize());
-    if (e.linePosition())
-        e.linePosition()->assign(defaults->lineOrigin());
-    if (e.lineType())
-        e.lineType()->LineStyle::assign(defaults->lineType());
     if (e.lineCap())
         e.lineCap()->assign(defaults->lineCap());
+}
+
+void takeAreaDefaults(Element& e)
+{
+    auto* defaults = static_cast<LineDefaults*>(e.elementDefaults(e.kind));
+    if (!defaults)
+        return;
+    takeStrokeDefaults(e, *defaults);
+    if (e.edge() && defaults->edge())
+        e.edge()->assign(defaults->edge());
+    if (e.fill() && defaults->fill())
+        e.fill()->assign(defaults->fill());
+    if (e.hatch() && defaults->hatch())
+        e.hatch()->assign(defaults->hatch());
 }
 
 void translatePoints(Element& e, double dx, double dy, double dz)

@@ -15,6 +15,7 @@ class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
+class PropertyDialog;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -52,6 +53,8 @@ namespace shared_body {
 // From the line defaults record of the element's kind: colour, layer, line size, position,
 // type and cap (the line, breakline, arcbreakline and spline).
 void takeLineDefaults(Element& element);
+// From the same record: edge, fill, hatch, layer, line size, position and type (the polygon kinds).
+void takeAreaDefaults(Element& element);
 // The point list: every point moved; turned about a centre (degrees); point n replaced with
 // flag 0 (an arc start becomes a plain vertex); x and y scaled about a centre (and the line
 // width by flag value 1); emptied; one point appended with flag 0.
@@ -89,6 +92,14 @@ void setFillGray(Element& element, const FillAttributes& value);
 // Before a shape, a dialog or the drawing file: the point list bound to the drawing and the
 // rounding list cut or padded with zeros to the point count.
 void preparePointList(Element& element);
+// The picked element repainted: the overlay over its quick extent redrawn (operation 21), then
+// the element shown picked. The element through its shape turned by the rotation (angle in
+// degrees, centre x and y, fourth value) in the pick colour.
+void repaintPicked(Element& element);
+void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
+// Runs a property dialog on the element (owned from here; null answers 0): the element is erased
+// and skipped by the redraw while the dialog runs with the two flags; the dialog's result.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
 // it do nothing) and released by teardown.
 void ensureAttributes(Element& element, const ElementAttribute* which, int count);
