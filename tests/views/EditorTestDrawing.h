@@ -57,6 +57,7 @@ public:
 
     [[nodiscard]] int beginCreateInput(int) override { return step("begin"); }
     [[nodiscard]] int continueCreateInput(int) override { return step("continue"); }
+    [[nodiscard]] int placeByMouse(int) override { return step("place"); }
     [[nodiscard]] int editByMouse() override { return edit("edit"); }
     [[nodiscard]] int dragHandle(int) override { return edit("drag"); }
     [[nodiscard]] int editProperties(int, int) override { return edit("sheet"); }

@@ -74,7 +74,7 @@ TEST(ElementEditorCreation, StateCodesOfTheMouseSteps)
 
 // The click loop before the first point: a right click settles the element in hand and asks for
 // the context menu; a failed poll does nothing; abandoning drops an element whose input is
-// pending, so that the next step waits for a first click again.
+// pending, so that the next step waits for a first click again. Placing by mouse.
 TEST(ElementEditorCreation, RightClickFailedPollAndAbandon)
 {
     {
@@ -103,6 +103,21 @@ TEST(ElementEditorCreation, RightClickFailedPollAndAbandon)
         EXPECT_EQ(d.creator().mouseStep(kScriptedKind, 0), -1);
         EXPECT_EQ(trace(), (Trace{"begin -1", "begin -1"})) << "a new element, not the abandoned one";
         EXPECT_EQ(d.context.elementCount(), 0);
+    }
+    // Placing (pictures) needs no first click: 1 commits, 21 asks for the menu, 15 passes.
+    const struct {
+        int code;
+        Trace trace;
+    } placings[] = {
+        {1, {"place 1", "draw", "navigator 1", "page bar", "grid over", "select 1", "repaint", "mouse move"}},
+        {21, {"place 21", "menu 6160"}},
+        {15, {"place 15"}},
+    };
+    for (const auto& p : placings) {
+        EditorDrawing d;
+        ScriptedElement::codes() = {p.code};
+        EXPECT_EQ(d.creator().placeByMouse(kScriptedKind, 0), p.code);
+        EXPECT_EQ(trace(), p.trace);
     }
 }
 

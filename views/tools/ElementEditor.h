@@ -76,8 +76,9 @@ public:
     [[nodiscard]] virtual int commitNewId();
     // A completed new element: its serial from the drawing's counter, stored, recorded for undo
     // (a new element, named by its kind), its input state reset and drawn into the view, the
-    // navigator and the page bar, made the single selection and shown. -1 when the store gave
-    // no id (nothing else happens), else 1.
+    // navigator and the page bar, under a grid that lies over the figures, made the single
+    // selection and shown; then the low-memory check. -1 when the store gave no id (nothing else
+    // happens), else 1.
     [[nodiscard]] virtual int commitNewElement();
 
     // --- file input and output ---
