@@ -176,17 +176,23 @@ int BreaklineElement::dragHandle(int handle)
     if (!vertices())
         return kCancelled;
     computeExtent(1);
+    return shared_body::dragListHandle(*this, *vertices(), handle, 1);
+}
+
+int shared_body::dragListHandle(Element& e, PointList& list, int handle, int eraseFirst)
+{
     int movesX = 0, movesY = 0;
     Point anchor, handleAt;
-    if (!handleAnchor(handle, &movesX, &movesY, &anchor) || !handlePoint(handle, &handleAt))
-        return kCancelled;
+    if (!e.handleAnchor(handle, &movesX, &movesY, &anchor) || !e.handlePoint(handle, &handleAt))
+        return Element::kCancelled;
     PointList before;
-    if (!before.copyPoints(vertices()))
-        return kCancelled;
-    (void)erase(); // nothing to erase without a view
-    overlayShown = 0;
-    captureMouse();
-    ViewParams* view = viewParams();
+    if (!before.copyPoints(&list))
+        return Element::kCancelled;
+    if (eraseFirst)
+        (void)e.erase(); // nothing to erase without a view
+    e.overlayShown = 0;
+    e.captureMouse();
+    ViewParams* view = e.viewParams();
     int released = 0;
     if (view) {
         IntPoint last;
@@ -206,20 +212,20 @@ int BreaklineElement::dragHandle(int handle)
                 continue;
             last = device;
             Point p;
-            deviceToDrawing(&p, device, 1);
-            rescaleVertices(*vertices(), movesX, movesY, anchor, handleAt, p);
+            e.deviceToDrawing(&p, device, 1);
+            Element::rescaleVertices(list, movesX, movesY, anchor, handleAt, p);
             if (movesX)
                 handleAt.x = p.x;
             if (movesY)
                 handleAt.y = p.y;
-            beginOverlay();
-            drawRubberBandFrame();
+            e.beginOverlay();
+            e.drawRubberBandFrame();
         }
     }
-    releaseMouse();
-    if (overlayShown)
-        flushView();
+    e.releaseMouse();
+    if (e.overlayShown)
+        e.flushView();
     if (!released)
-        (void)vertices()->copyPoints(&before); // the list had room for these points
-    return released ? kDone : kCancelled;
+        (void)list.copyPoints(&before); // the list had room for these points
+    return released ? Element::kDone : Element::kCancelled;
 }

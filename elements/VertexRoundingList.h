@@ -15,6 +15,7 @@ class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
+class PointList;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -104,5 +105,10 @@ void bindTwoPoints(Element& element);
 void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// Handle n (0..7) of the element's extent (computed by the caller) dragged: the list mapped from
+// the old box onto the box of the opposite handle and the cursor, the rubber band drawn; the list
+// restored when the drag is cancelled or released outside the view. The element is erased first
+// when asked. 11 done, -1 cancelled or no such handle.
+[[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst);
 
 } // namespace shared_body
