@@ -6,6 +6,7 @@
 #include "document/ElementKindNames.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/BezierElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
@@ -19,6 +20,7 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newArcBreaklineElement, // 3 arcbreakline
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
     newOvalElement,         // 10 oval
+    newBezierElement,       // 11 bezier3
 };
 
 namespace {

@@ -1,13 +1,19 @@
 // Bezier curves on a DIB section and in the recording writers: which operations stroke, fill and
 // hatch an open or closed curve, the stroke width on screen and in the output languages at two
-// scales, true curves in PostScript and PDF, and lists that are not whole segments.
+// scales, true curves in PostScript and PDF, lists that are not whole segments, and the element and
+// the path editor running it.
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "elements/BezierElement.h"
+#include "elements/BezierPath.h"
+#include "elements/ElementKind.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
+#include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "platform/IntPolygon.h"
 #include "shapes/BezierShape.h"
@@ -202,6 +208,55 @@ TEST(BezierShapeOutput, CurvesSwitchesAndWidthsInPostScriptAndPdf)
             EXPECT_NE(pdf.find("w 2"), std::string::npos) << c.name << ": " << pdf;
             const std::string start = c.denominator == 2 ? "_m 2.5 2.5" : "_m 5 5";
             EXPECT_NE(ps.find(start), std::string::npos) << c.name << ": " << ps;
+        }
+    }
+}
+
+TEST(BezierShapeOutput, TheElementAndThePathEditorRunTheShapeWithTheirAttributes)
+{
+    struct Case {
+        const char* name;
+        int closed, edgeOn, fillOn, pattern;
+        int throughPath; // the path editor's unfilled curve instead of the element
+        int psCurves, psStrokes, psFills, psClips; // strokes -1: the hatch lines, unchecked
+    };
+    const Case cases[] = {
+        {"closed, edge and fill", 1, 1, 1, 0, 0, 8, 1, 1, 0},
+        {"closed, hatched, edge off", 1, 0, 0, 2, 0, 4, -1, 0, 1},
+        {"open, edge off: still stroked, never filled", 0, 0, 1, 0, 0, 4, 1, 0, 0},
+        {"the path editor's curve is not filled", 1, 1, 1, 0, 1, 4, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        d.setScale(1, 2);
+        std::unique_ptr<Element> curve(newBezierElement());
+        ASSERT_TRUE(curve);
+        curve->initialize();
+        curve->self = curve.get();
+        curve->context = &d.context;
+        curve->kind = kindCode(ElementKind::Bezier);
+        for (const Point& p : square())
+            curve->appendPoint(p.x, p.y, 0.0);
+        curve->openClose()->value = c.closed ? OpenCloseAttribute::kClose : OpenCloseAttribute::kOpen;
+        curve->edge()->draw.value = c.edgeOn;
+        curve->fill()->draw.value = c.fillOn;
+        curve->hatch()->pattern = c.pattern;
+        curve->lineWidth()->width = 2.0;
+        auto* bezier = static_cast<BezierElement*>(curve.get());
+        if (c.throughPath) {
+            ASSERT_EQ(bezier->path()->drawCurve(ShapeOp::PostScript, 0, 0, 0), 1) << c.name;
+        } else {
+            ASSERT_EQ(curve->writePostScript(0, 0, 0), 1) << c.name;
+        }
+        const std::string ps = d.ps.log.text();
+        EXPECT_EQ(d.ps.log.count("_crv"), c.psCurves) << c.name << ": " << ps;
+        if (c.psStrokes >= 0) {
+            EXPECT_EQ(d.ps.log.count("_sp"), c.psStrokes) << c.name << ": " << ps;
+        }
+        EXPECT_EQ(d.ps.log.count("_f"), c.psFills) << c.name << ": " << ps;
+        EXPECT_EQ(d.ps.log.count("_clp"), c.psClips) << c.name << ": " << ps;
+        if (c.psStrokes > 0) {
+            EXPECT_NE(ps.find("_lw 2"), std::string::npos) << c.name << ": the width as stored at 1:2";
         }
     }
 }
