@@ -15,33 +15,21 @@
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
 #include "shapes/ElementShapes.h"
+#include "tests/elements/ElementFixture.h"
 #include "tests/shapes/ShapeTestDrawing.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
 // The select tool's outline tests as a plain walk over the outline's points.
-class WalkingTool : public SelectTool {
+class WalkingTool : public element_fixture::CursorSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
-    int selectionMode() override { return 0; }
-    int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     int hitOutline(const PointList& points, double, int, int, int) override { return walk(points); }
     int hitOpenPolyline(const PointList& points, double, int) override { return walk(points); }
     int walk(const PointList& points) const
     {
         Point p;
         for (int i = 0; i < points.count; ++i) {
-            if (points.getRecord(i, &p) && p.distanceTo2D(-1000.0, -1000.0) < 0.5)
+            if (points.getRecord(i, &p) && p.distanceTo2D(cursor.x, cursor.y) < 0.5)
                 return 1;
         }
         return 0;

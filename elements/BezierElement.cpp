@@ -26,7 +26,6 @@
 #include "geometry/PointList.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 BezierPropertyDialogMaker makeBezierPropertyDialog = nullptr;
@@ -247,17 +246,23 @@ void BezierElement::drawOverlayFigure(int operation)
 
 // --- input ---
 
+void BezierElement::takeFills(const EdgeAttributes* edgeFrom, const FillAttributes* fillFrom,
+                              const HatchAttributes* hatchFrom)
+{
+    if (edge())
+        edge()->assign(edgeFrom);
+    if (fill())
+        fill()->assign(fillFrom);
+    if (hatch())
+        hatch()->assign(hatchFrom);
+}
+
 void BezierElement::takeDefaultAttributes()
 {
     auto* defaults = static_cast<BezierDefaults*>(elementDefaults(kind));
     if (!defaults)
         return;
-    if (edge())
-        edge()->assign(defaults->edge());
-    if (fill())
-        fill()->assign(defaults->fill());
-    if (hatch())
-        hatch()->assign(defaults->hatch());
+    takeFills(defaults->edge(), defaults->fill(), defaults->hatch());
     layer = defaults->getLayer();
 }
 
@@ -343,25 +348,8 @@ int BezierElement::snapToNearestEdge(Point* p, const Point*)
 int BezierElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    ViewUpdater* updater = viewUpdater();
-    (void)erase(); // nothing to erase without a view
-    if (updater) {
-        updater->setSkippedId(id);
-        updater->setInEditMark(1);
-        updater->flushPainter();
-    }
-    BezierPropertyDialog* dialog = makeBezierPropertyDialog ? makeBezierPropertyDialog() : nullptr;
-    int result = 0;
-    if (dialog) {
-        dialog->bind(this);
-        result = dialog->run(hasPrevious, hasNext);
-        delete dialog;
-    }
-    if (updater) {
-        updater->setSkippedId(-1);
-        updater->setInEditMark(0);
-    }
-    return result;
+    return shared_body::runPropertyDialog(*this, makeBezierPropertyDialog ? makeBezierPropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
 }
 
 // --- value setters ---
@@ -386,16 +374,11 @@ int BezierElement::readXmlAttributes()
     Element* holder = d ? d->attributeHolder() : nullptr;
     if (!holder || !vertices())
         return 0;
-    if (edge())
-        edge()->assign(holder->edge());
-    if (fill())
-        fill()->assign(holder->fill());
+    takeFills(holder->edge(), holder->fill(), holder->hatch());
     if (openClose())
         openClose()->assign(holder->openClose());
     if (lineWidth())
         lineWidth()->assign(holder->lineWidth());
-    if (hatch())
-        hatch()->assign(holder->hatch());
     if (holder->vertices() && !vertices()->copyPoints(holder->vertices()))
         return 0;
     takeDocumentLayerAndGroup();

@@ -87,6 +87,9 @@ public:
     [[nodiscard]] int writeXml() override;
 
 private:
+    // Edge, fill and hatch take the values given (null keeps the element's own).
+    void takeFills(const EdgeAttributes* edgeFrom, const FillAttributes* fillFrom, const HatchAttributes* hatchFrom);
+
     BezierPath* editor = nullptr; // owned
 };
 

@@ -67,7 +67,11 @@ BezierPath::~BezierPath() { delete polygonInput; }
 
 // --- creation ---
 
-int BezierPath::beginCreate(int method)
+int BezierPath::beginCreate(int method) { return create(method, 1); }
+
+int BezierPath::continueCreate(int method) { return create(method, 0); }
+
+int BezierPath::create(int method, int starting)
 {
     if (!owner || !points)
         return 0;
@@ -79,31 +83,13 @@ int BezierPath::beginCreate(int method)
     case kRectangle:
     case kTriangle:
     case kQuadrilateral:
-        return beginShape(method);
+        return starting ? beginShape(method) : continueShape(method);
     case kPolygon:
+        if (!starting)
+            return polygonInput ? polygonInput->runInput(1) : 0;
         if (!polygonInput)
             polygonInput = new (std::nothrow) PolyPath(owner, points, 1);
         return polygonInput ? polygonInput->beginInput(1) : 0;
-    default:
-        return 0;
-    }
-}
-
-int BezierPath::continueCreate(int method)
-{
-    if (!owner || !points)
-        return 0;
-    switch (method) {
-    case kFreehandOpen:
-    case kFreehandClosed:
-        return freehand(method);
-    case kOval:
-    case kRectangle:
-    case kTriangle:
-    case kQuadrilateral:
-        return continueShape(method);
-    case kPolygon:
-        return polygonInput ? polygonInput->runInput(1) : 0;
     default:
         return 0;
     }

@@ -100,6 +100,8 @@ public:
     int keepDrawn = 0;                      // 1: the owner is not erased before an edit
 
 private:
+    // The first step of a creation (starting) or a later one.
+    [[nodiscard]] int create(int method, int starting);
     [[nodiscard]] int freehand(int method);
     [[nodiscard]] int beginShape(int method);
     [[nodiscard]] int continueShape(int method);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/TagIds.h"
 #include "elements/Element.h"
@@ -23,6 +24,7 @@
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
+#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
@@ -162,6 +164,28 @@ int VertexRoundingList::readXml(XmlContext& file, int tagId, int pointCount)
 // --- the shared bodies ---
 
 namespace shared_body {
+
+int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
+{
+    ViewUpdater* updater = e.viewUpdater();
+    (void)e.erase(); // nothing to erase without a view
+    if (updater) {
+        updater->setSkippedId(e.id);
+        updater->setInEditMark(1);
+        updater->flushPainter();
+    }
+    int result = 0;
+    if (dialog) {
+        dialog->bind(&e);
+        result = dialog->run(hasPrevious, hasNext);
+        delete dialog;
+    }
+    if (updater) {
+        updater->setSkippedId(-1);
+        updater->setInEditMark(0);
+    }
+    return result;
+}
 
 void takeLineDefaults(Element& e)
 {

@@ -16,6 +16,7 @@ class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
 class PointList;
+class PropertyDialog;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -50,6 +51,9 @@ public:
 // of its form. They work on the element's own sub-objects and do nothing where one is missing.
 namespace shared_body {
 
+// The element's property dialog (owned from here on; null for none) run on it, the element
+// erased and left out of redraws meanwhile; the dialog's result, 0 without one.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 // From the line defaults record of the element's kind: colour, layer, line size, position,
 // type and cap (the line, breakline, arcbreakline and spline).
 void takeLineDefaults(Element& element);

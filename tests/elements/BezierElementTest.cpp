@@ -21,6 +21,8 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordCuts.h"
+#include "tests/shapes/CurveTestSupport.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
@@ -43,19 +45,7 @@ std::vector<Point> pointsOf(const Element& e)
     return out;
 }
 
-// Anchors joined straight: control points at a third and two thirds.
-std::vector<Point> straight(const std::vector<Point>& anchors)
-{
-    std::vector<Point> out{anchors[0]};
-    for (size_t i = 1; i < anchors.size(); ++i) {
-        const Point& a = anchors[i - 1];
-        const Point& b = anchors[i];
-        out.emplace_back(a.x + (b.x - a.x) / 3, a.y + (b.y - a.y) / 3);
-        out.emplace_back(a.x + (b.x - a.x) * 2 / 3, a.y + (b.y - a.y) * 2 / 3);
-        out.push_back(b);
-    }
-    return out;
-}
+std::vector<Point> straight(const std::vector<Point>& anchors) { return curve_test::straightBezier(anchors); }
 
 bool closeTo(const Point& a, const Point& b) { return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6; }
 
@@ -462,27 +452,12 @@ TEST(BezierRecord, EveryCutOfTheRecordFailsWithinIt)
     ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
     Element* curve = drawing.context.editor3->elementInHand();
     curve->hatch()->pattern = 3;
-    ASSERT_EQ(curve->exchangeRecord(1), 1);
-    ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-    const int full = buffer.position;
-    std::vector<char> image(full);
-    std::memcpy(image.data(), buffer.lock(), full);
-    buffer.unlock();
-    for (int length = 0; length <= full; ++length) {
-        buffer.rewind();
-        buffer.count = 0;
-        ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-        std::unique_ptr<Element> copy(drawing.registry->createElement(kBezier));
-        copy->context = &drawing.context;
-        EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << length;
-        EXPECT_LE(buffer.position, length) << length;
-        if (length == full) {
-            EXPECT_TRUE(samePoints(pointsOf(*copy), five));
-            EXPECT_EQ(copy->openClose()->value, OpenCloseAttribute::kOpen);
-            EXPECT_EQ(copy->lineWidth()->width, 0.5);
-            EXPECT_EQ(copy->hatch()->pattern, 3);
-        }
-    }
+    expectEveryCutFails(drawing, *curve, [&](Element& copy) {
+        EXPECT_TRUE(samePoints(pointsOf(copy), five));
+        EXPECT_EQ(copy.openClose()->value, OpenCloseAttribute::kOpen);
+        EXPECT_EQ(copy.lineWidth()->width, 0.5);
+        EXPECT_EQ(copy.hatch()->pattern, 3);
+    });
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "geometry/OpenCloseAttribute.h"
 #include "platform/IntPolygon.h"
 #include "shapes/BezierShape.h"
+#include "tests/shapes/CurveTestSupport.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 
 using shape_test::ShapeDrawing;
@@ -33,19 +34,7 @@ struct CurveCase {
     int gradation = 0;
 };
 
-// Straight segments through the anchors, control points at a third and two thirds.
-std::vector<Point> straight(const std::vector<Point>& anchors)
-{
-    std::vector<Point> out{anchors[0]};
-    for (size_t i = 1; i < anchors.size(); ++i) {
-        const Point& a = anchors[i - 1];
-        const Point& b = anchors[i];
-        out.emplace_back(a.x + (b.x - a.x) / 3, a.y + (b.y - a.y) / 3);
-        out.emplace_back(a.x + (b.x - a.x) * 2 / 3, a.y + (b.y - a.y) * 2 / 3);
-        out.push_back(b);
-    }
-    return out;
-}
+std::vector<Point> straight(const std::vector<Point>& anchors) { return curve_test::straightBezier(anchors); }
 
 // The square (5, 5) - (25, 5) - (25, 25) - (5, 25) as four segments back to its start (13
 // points), and its first three sides (10 points).
