@@ -3,6 +3,7 @@
 // point lists that are not whole segments.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "platform/CurrentEvent.h"
+#include "platform/IntPolygon.h"
 #include "platform/EventCodes.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
@@ -51,13 +53,7 @@ bool closeTo(const Point& a, const Point& b) { return std::fabs(a.x - b.x) < 1e-
 
 bool samePoints(const std::vector<Point>& a, const std::vector<Point>& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (!closeTo(a[i], b[i]))
-            return false;
-    }
-    return true;
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), closeTo);
 }
 
 std::unique_ptr<Element> newCurve(LineDrawing& drawing, const std::vector<Point>& points)
@@ -108,15 +104,10 @@ public:
     }
     int contains(const PointList& points) const
     {
-        int inside = 0;
-        Point a, b;
-        for (int i = 0, j = points.count - 1; i < points.count; j = i++) {
-            if (!points.getRecord(i, &a) || !points.getRecord(j, &b))
-                continue;
-            if ((a.y > cursor.y) != (b.y > cursor.y) && cursor.x < (b.x - a.x) * (cursor.y - a.y) / (b.y - a.y) + a.x)
-                inside = !inside;
-        }
-        return inside;
+        IntPolygon outline;
+        for (int i = 0; i < points.count; ++i)
+            EXPECT_TRUE(outline.add(static_cast<int>(points.getX(i) * 10), static_cast<int>(points.getY(i) * 10)));
+        return outline.containsPoint(IntPoint(static_cast<int>(cursor.x * 10), static_cast<int>(cursor.y * 10)));
     }
 };
 
