@@ -14,6 +14,7 @@
 #include "document/TagIds.h"
 #include "elements/BezierPath.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BezierFlattener.h"
 #include "geometry/EdgeAttributes.h"
@@ -24,6 +25,7 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/PolyPath.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
@@ -287,6 +289,26 @@ void BezierElement::redrawInputOverlay()
 {
     if (inputPending == 1)
         drawOverlayFigure(kCreateFigure);
+}
+
+int BezierElement::acceptsVertex(PolyPath& input, int* more)
+{
+    PointList* entered = input.current;
+    ViewParams* view = viewParams();
+    if (more)
+        *more = 0;
+    Point first, previous, last;
+    if (!entered || !view || !entered->getRecord(0, &first) || !entered->getRecord(entered->count - 2, &previous) ||
+        !entered->getLastRecord(&last))
+        return 0;
+    IntPoint a, b, c;
+    view->worldToDevice(first.x, first.y, &a);
+    view->worldToDevice(previous.x, previous.y, &b);
+    view->worldToDevice(last.x, last.y, &c);
+    const PolylineClick action = polygonClickAction(pixelDistance(c, b), pixelDistance(c, a), entered->count);
+    if (more)
+        *more = action == PolylineClick::AddVertex;
+    return action == PolylineClick::Finish;
 }
 
 int BezierElement::finishInput()

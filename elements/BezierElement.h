@@ -50,6 +50,8 @@ public:
     [[nodiscard]] int beginCreateInput(int arg) override;
     [[nodiscard]] int continueCreateInput(int arg) override;
     void redrawInputOverlay() override;
+    // The polygon method's closing test: a click on the first vertex closes the figure.
+    [[nodiscard]] int acceptsVertex(PolyPath& path, int* more) override;
     [[nodiscard]] int finishInput() override;
 
     void translate(double dx, double dy, double dz) override;

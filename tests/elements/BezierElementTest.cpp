@@ -13,6 +13,7 @@
 #include "document/UndoManager.h"
 #include "elements/BezierElement.h"
 #include "elements/BezierPath.h"
+#include "elements/PolylineInput.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FillAttributes.h"
@@ -207,6 +208,21 @@ TEST(BezierCreation, EachMethodMakesItsPointsOrIsDropped)
     }
 }
 
+TEST(BezierCreation, PolygonClickRule)
+{
+    struct Case {
+        int fromPrevious, fromFirst, count;
+        PolylineClick action;
+    };
+    const Case cases[] = {
+        {3, 50, 5, PolylineClick::Stay},   {4, 50, 2, PolylineClick::AddVertex}, {40, 5, 4, PolylineClick::AddVertex},
+        {40, 4, 4, PolylineClick::Finish}, {40, 4, 3, PolylineClick::Stay},      {40, 0, 9, PolylineClick::Finish},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(polygonClickAction(c.fromPrevious, c.fromFirst, c.count), c.action)
+            << c.fromPrevious << " px, " << c.fromFirst << " px, " << c.count;
+}
+
 TEST(BezierEditing, AddDeleteAndDragUndoToTheExactList)
 {
     const std::vector<Point> two = straight({Point(10, 10), Point(40, 10), Point(70, 10)});
@@ -292,7 +308,7 @@ TEST(BezierEditing, AddDeleteAndDragUndoToTheExactList)
     }
 }
 
-TEST(BezierElement, ExtentSnapsScaleAndHits)
+TEST(BezierElement, ExtentScaleHandlesSnapsAndHits)
 {
     TestApplication app;
     LineDrawing drawing;
@@ -313,6 +329,23 @@ TEST(BezierElement, ExtentSnapsScaleAndHits)
     curve->scale(2.0, Point(0, 0), 1);
     EXPECT_TRUE(samePoints(pointsOf(*curve), {Point(0, 0), Point(20, 60), Point(40, 60), Point(60, 0)}));
     EXPECT_EQ(curve->lineWidth()->width, 2.0) << "scale keeps the width whatever its flags";
+
+    // Handle 3 (the right side's middle) dragged from x 30 to 60 stretches x only; a cancelled
+    // drag puts every point back.
+    const std::vector<Point> box = straight({Point(0, 0), Point(30, 0), Point(30, 30), Point(0, 30)});
+    for (int cancel : {0, 1}) {
+        FakeClock clock(1000, 500);
+        auto dragged = newCurve(drawing, box);
+        ScriptedMouse mouse;
+        play(mouse, clock, {{30, 15, L}, {45, 15, L}, {60, 15, L}, {60, 15, N}});
+        drawing.view->steps = 0;
+        drawing.view->cancelAt = cancel ? 3 : 0;
+        EXPECT_EQ(dragged->dragHandle(3), cancel ? Element::kCancelled : Element::kDone) << cancel;
+        EXPECT_TRUE(samePoints(pointsOf(*dragged),
+                               cancel ? box : straight({Point(0, 0), Point(60, 0), Point(60, 30), Point(0, 30)})))
+            << cancel;
+    }
+    drawing.view->cancelAt = 0;
 
     // Snaps on two open segments (0,0) - (30,0) - (30,30).
     struct Snap {
