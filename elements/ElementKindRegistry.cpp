@@ -6,6 +6,7 @@
 #include "document/ElementKindNames.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/BezierElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
@@ -24,6 +25,7 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newPolygonElement,      // 8 polygon
     newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval
+    newBezierElement,       // 11 bezier3
 };
 
 namespace {

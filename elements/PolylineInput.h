@@ -10,6 +10,11 @@ struct IntPoint;
 // with the rubber-band point.
 enum class PolylineClick { AddVertex, Finish, Stay };
 [[nodiscard]] PolylineClick polylineClickAction(int pixelsFromPrevious, int count);
+// What a left click does during the vertex input of a closed polygon: ignored near the previous
+// vertex (under 4 pixels); a new vertex unless within 5 pixels of vertex 0, where it closes the
+// figure once it has three vertices (count: the points with the rubber-band point) and is
+// ignored before.
+[[nodiscard]] PolylineClick polygonClickAction(int pixelsFromPrevious, int pixelsFromFirst, int count);
 // The integer pixel distance between two device points.
 [[nodiscard]] int pixelDistance(const IntPoint& a, const IntPoint& b);
 

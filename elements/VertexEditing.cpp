@@ -197,14 +197,20 @@ int dragVertexHandle(Element& e, int handle)
     if (!e.vertices())
         return Element::kCancelled;
     e.computeExtent(1);
+    return dragListHandle(e, *e.vertices(), handle, 1);
+}
+
+int dragListHandle(Element& e, PointList& list, int handle, int eraseFirst)
+{
     int movesX = 0, movesY = 0;
     Point anchor, handleAt;
     if (!e.handleAnchor(handle, &movesX, &movesY, &anchor) || !e.handlePoint(handle, &handleAt))
         return Element::kCancelled;
     PointList before;
-    if (!before.copyPoints(e.vertices()))
+    if (!before.copyPoints(&list))
         return Element::kCancelled;
-    (void)e.erase(); // nothing to erase without a view
+    if (eraseFirst)
+        (void)e.erase(); // nothing to erase without a view
     e.overlayShown = 0;
     e.captureMouse();
     ViewParams* view = e.viewParams();
@@ -228,7 +234,7 @@ int dragVertexHandle(Element& e, int handle)
             last = device;
             Point p;
             e.deviceToDrawing(&p, device, 1);
-            Element::rescaleVertices(*e.vertices(), movesX, movesY, anchor, handleAt, p);
+            Element::rescaleVertices(list, movesX, movesY, anchor, handleAt, p);
             if (movesX)
                 handleAt.x = p.x;
             if (movesY)
@@ -241,7 +247,7 @@ int dragVertexHandle(Element& e, int handle)
     if (e.overlayShown)
         e.flushView();
     if (!released)
-        (void)e.vertices()->copyPoints(&before); // the list had room for these points
+        (void)list.copyPoints(&before); // the list had room for these points
     return released ? Element::kDone : Element::kCancelled;
 }
 

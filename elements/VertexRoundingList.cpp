@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/TagIds.h"
 #include "elements/Element.h"
@@ -23,6 +24,7 @@
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
+#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

@@ -15,6 +15,7 @@ class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
+class PointList;
 class PropertyDialog;
 class XmlContext;
 
@@ -50,6 +51,9 @@ public:
 // of its form. They work on the element's own sub-objects and do nothing where one is missing.
 namespace shared_body {
 
+// The element's property dialog (owned from here on; null for none) run on it, the element
+// erased and left out of redraws meanwhile; the dialog's result, 0 without one.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 // From the line defaults record of the element's kind: colour, layer, line size, position,
 // type and cap (the line, breakline, arcbreakline and spline).
 void takeLineDefaults(Element& element);
@@ -97,9 +101,6 @@ void preparePointList(Element& element);
 // degrees, centre x and y, fourth value) in the pick colour.
 void repaintPicked(Element& element);
 void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
-// Runs a property dialog on the element (owned from here; null answers 0): the element is erased
-// and skipped by the redraw while the dialog runs with the two flags; the dialog's result.
-[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
 // it do nothing) and released by teardown.
 void ensureAttributes(Element& element, const ElementAttribute* which, int count);
@@ -115,5 +116,10 @@ void bindTwoPoints(Element& element);
 void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// Handle n (0..7) of the element's extent (computed by the caller) dragged: the list mapped from
+// the old box onto the box of the opposite handle and the cursor, the rubber band drawn; the list
+// restored when the drag is cancelled or released outside the view. The element is erased first
+// when asked. 11 done, -1 cancelled or no such handle.
+[[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst);
 
 } // namespace shared_body

@@ -24,6 +24,9 @@
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/LeanAttribute.h"
+#include "elements/BezierPath.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "shapes/BezierShape.h"
 
 namespace {
 
@@ -169,6 +172,45 @@ int ovalAxes(const Point& a, const Point& b, int type, double axes[2], Point& ce
     return geometry.axisLengths(axes[0], axes[1]) && geometry.centrePoint(centre);
 }
 
+// A Bezier shape of the element's context, layer, edge, fill, hatch and line size over points.
+void fillBezier(BezierShape& shape, Element& e, PointList& points, int openClose)
+{
+    shape.context = e.context;
+    shape.layer = e.layer;
+    if (e.edge())
+        shape.setEdge(*e.edge());
+    if (e.fill())
+        shape.setFill(*e.fill());
+    if (e.hatch())
+        shape.setHatch(*e.hatch());
+    if (e.lineWidth())
+        shape.setWidth(e.lineWidth()->width);
+    shape.setOpenClose(openClose);
+    shape.setControlPoints(&points);
+}
+
+int runBezierShape(Element& curve, int operation, const double offset[3], const double* rotation)
+{
+    if (!curve.vertices())
+        return 0;
+    BezierShape shape;
+    fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
+// The path editor's curve: the owner's attributes over the path's points, never filled.
+int drawBezierCurve(Element& owner, PointList& points, int openClose, int operation, const double offset[3])
+{
+    BezierShape shape;
+    fillBezier(shape, owner, points, openClose);
+    shape.noFill();
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    return shape.execute(operation, 2);
+}
+
 } // namespace
 
 void installElementShapes()
@@ -187,4 +229,6 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
+    elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
+    bezierCurveDrawer = drawBezierCurve;
 }

@@ -16,6 +16,7 @@
 #include "geometry/PointList.h"
 #include "platform/CurrentEvent.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
@@ -276,27 +277,13 @@ TEST(BreaklineRecord, PointsFlagsAndRadiiThroughTheStoreAndEveryCutFails)
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
         ASSERT_EQ(e->vertices()->setAtWithFlag(0, 2, 1.5, 2.5, 0.0), 1);
-        ASSERT_EQ(e->exchangeRecord(1), 1);
-        ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-        const int full = buffer.position;
-        std::vector<char> image(full);
-        std::memcpy(image.data(), buffer.lock(), full);
-        buffer.unlock();
-        for (int length = 0; length <= full; ++length) {
-            buffer.rewind();
-            buffer.count = 0;
-            ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-            std::unique_ptr<Element> copy(drawing.registry->createElement(c.kind));
-            copy->context = &drawing.context;
-            EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << c.kind << " cut at " << length;
-            if (length < full)
-                continue;
-            EXPECT_EQ(text(pointsOf(*copy)), "(1,2)(30,-4)(40,7)") << c.kind;
+        expectEveryCutFails(drawing, *e, [&](Element& copy) {
+            EXPECT_EQ(text(pointsOf(copy)), "(1,2)(30,-4)(40,7)") << c.kind;
             Point p;
-            ASSERT_EQ(copy->vertices()->getRecord(0, &p), 1);
+            ASSERT_EQ(copy.vertices()->getRecord(0, &p), 1);
             EXPECT_EQ(p.getFlag(), 2u) << c.kind;
-            EXPECT_EQ(roundingOf(*copy), c.radiiBack) << c.kind;
-        }
+            EXPECT_EQ(roundingOf(copy), c.radiiBack) << c.kind;
+        });
     }
 }
 

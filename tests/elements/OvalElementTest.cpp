@@ -20,6 +20,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -128,27 +129,12 @@ TEST(OvalRecord, EveryCutOfTheRecordFailsWithinIt)
     ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
     Element* oval = drawing.context.editor3->elementInHand();
     oval->linePosition()->position = 3;
-    ASSERT_EQ(oval->exchangeRecord(1), 1);
-    ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-    const int full = buffer.position;
-    std::vector<char> image(full);
-    std::memcpy(image.data(), buffer.lock(), full);
-    buffer.unlock();
-    for (int length = 0; length <= full; ++length) {
-        buffer.rewind();
-        buffer.count = 0;
-        ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-        std::unique_ptr<Element> copy(drawing.registry->createElement(kOval));
-        copy->context = &drawing.context;
-        EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << length;
-        EXPECT_LE(buffer.position, length) << length;
-        if (length == full) {
-            EXPECT_EQ(copy->secondPoint()->y, -4.0);
-            EXPECT_EQ(copy->lean()->angle, 45.0);
-            EXPECT_EQ(copy->linePosition()->position, 3);
-            EXPECT_EQ(copy->ovalType()->value, OvalType::kQuart);
-        }
-    }
+    expectEveryCutFails(drawing, *oval, [](Element& copy) {
+        EXPECT_EQ(copy.secondPoint()->y, -4.0);
+        EXPECT_EQ(copy.lean()->angle, 45.0);
+        EXPECT_EQ(copy.linePosition()->position, 3);
+        EXPECT_EQ(copy.ovalType()->value, OvalType::kQuart);
+    });
 }
 
 TEST(OvalGeometry, RotationDiametersAndExtent)
