@@ -24,8 +24,8 @@ namespace {
 class WalkingTool : public element_fixture::CursorSelectTool {
 public:
     int hitOutline(const PointList& points, double, int, int, int) override { return walk(points); }
-    int hitOpenPolyline(const PointList& points, double, int) override { return walk(points); }
-    int walk(const PointList& points) const
+    int hitTestOpenPolyline(const PointArray& points, double, int) override { return walk(points); }
+    int walk(const PointArray& points) const
     {
         Point p;
         for (int i = 0; i < points.count; ++i) {

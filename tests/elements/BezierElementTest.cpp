@@ -87,9 +87,9 @@ class GeometryTool : public CursorSelectTool {
 public:
     int hitOutline(const PointList& points, double, int, int, int inside) override
     {
-        return hitOpenPolyline(points, 0.0, 1) || (inside && contains(points));
+        return hitTestOpenPolyline(points, 0.0, 1) || (inside && contains(points));
     }
-    int hitOpenPolyline(const PointList& points, double, int) override
+    int hitTestOpenPolyline(const PointArray& points, double, int) override
     {
         Point a, b;
         for (int i = 1; i < points.count; ++i) {
