@@ -6,6 +6,7 @@
 #include "document/ElementKindNames.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
@@ -17,7 +18,9 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newLineElement,         // 1 line
     newBreaklineElement,    // 2 breakline
     newArcBreaklineElement, // 3 arcbreakline
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
+    nullptr,                // 4 spline
+    newBoxElement,          // 5 box
+    nullptr, nullptr, nullptr, nullptr, // 6 to 9
     newOvalElement,         // 10 oval
 };
 

@@ -39,7 +39,6 @@ constexpr ElementAttribute kLineAttributes[] = {
 };
 
 // The overlay margin around a picked line, in pixels.
-constexpr int kPickedMargin = 4;
 } // namespace
 
 Element* newLineElement() { return new (std::nothrow) LineElement; }
@@ -188,20 +187,7 @@ void LineElement::drawRotatedPreview(double angle, double centreX, double centre
     (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
 }
 
-void LineElement::repaintPicked()
-{
-    computeExtent(0);
-    if (!viewUpdater() || !viewParams())
-        return;
-    growSavedExtent();
-    restoreOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    forwardOp(ShapeOp::RubberBand);
-    showOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    saveExtent();
-    clipToView();
-    showPicked();
-    resetClip();
-}
+void LineElement::repaintPicked() { shared_body::repaintPicked(*this); }
 
 // --- geometry ---
 
@@ -253,25 +239,8 @@ int LineElement::snapToNearestEdge(Point* p, const Point*)
 int LineElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    ViewUpdater* updater = viewUpdater();
-    (void)erase(); // nothing to erase without a view
-    if (updater) {
-        updater->setSkippedId(id);
-        updater->setInEditMark(1);
-        updater->flushPainter();
-    }
-    LinePropertyDialog* dialog = makeLinePropertyDialog ? makeLinePropertyDialog() : nullptr;
-    int result = 0;
-    if (dialog) {
-        dialog->bind(this);
-        result = dialog->run(hasPrevious, hasNext);
-        delete dialog;
-    }
-    if (updater) {
-        updater->setSkippedId(-1);
-        updater->setInEditMark(0);
-    }
-    return result;
+    return shared_body::runPropertyDialog(*this, makeLinePropertyDialog ? makeLinePropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
 }
 
 // --- value setters ---

@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "dialogs/properties/OvalPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -30,6 +31,7 @@
 #include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
+OvalPropertyDialogMaker makeOvalPropertyDialog = nullptr;
 OvalOutlineHook ovalOutlineHook = nullptr;
 OvalAxesHook ovalAxesHook = nullptr;
 
@@ -351,3 +353,10 @@ int OvalElement::continueCreateInput(int)
 int OvalElement::editByMouse() { return shared_body::editTwoPoints(*this); }
 
 int OvalElement::dragHandle(int handle) { return shared_body::dragTwoPointHandle(*this, handle); }
+
+int OvalElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindPoints();
+    return shared_body::runPropertyDialog(*this, makeOvalPropertyDialog ? makeOvalPropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
+}

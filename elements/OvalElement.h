@@ -59,6 +59,9 @@ public:
     // The diameters halved: the count of values (0 when none).
     [[nodiscard]] int getRadius(double out[2], Point* centre) override;
 
+    // The oval's property dialog on this element; its result (0 while no dialog is built).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;
 

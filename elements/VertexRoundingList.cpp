@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/TagIds.h"
 #include "elements/Element.h"
@@ -25,6 +26,8 @@
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
+#include "shapes/ShapeOp.h"
+#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
@@ -409,6 +412,44 @@ void readTwoPoints(Element& e, const Element& holder)
         if (mine && read)
             mine->x = read->x, mine->y = read->y, mine->z = read->z;
     }
+}
+
+void repaintPicked(Element& e)
+{
+    constexpr int kPickedMargin = 4;
+    e.computeExtent(0);
+    if (!e.viewUpdater() || !e.viewParams())
+        return;
+    e.growSavedExtent();
+    e.restoreOverlay(e.savedExtentMin, e.savedExtentMax, kPickedMargin);
+    e.forwardOp(ShapeOp::RubberBand);
+    e.showOverlay(e.savedExtentMin, e.savedExtentMax, kPickedMargin);
+    e.saveExtent();
+    e.clipToView();
+    e.showPicked();
+    e.resetClip();
+}
+
+int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
+{
+    ViewUpdater* updater = e.viewUpdater();
+    (void)e.erase(); // nothing to erase without a view
+    if (updater) {
+        updater->setSkippedId(e.id);
+        updater->setInEditMark(1);
+        updater->flushPainter();
+    }
+    int result = 0;
+    if (dialog) {
+        dialog->bind(&e);
+        result = dialog->run(hasPrevious, hasNext);
+        delete dialog;
+    }
+    if (updater) {
+        updater->setSkippedId(-1);
+        updater->setInEditMark(0);
+    }
+    return result;
 }
 
 } // namespace shared_body

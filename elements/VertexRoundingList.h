@@ -15,6 +15,7 @@ class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
+class PropertyDialog;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -107,5 +108,12 @@ void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+
+// The picked element drawn again on the overlay: its quick-extent frame with a margin of 4
+// pixels around operation 21, then the pick display, clipped to the view.
+void repaintPicked(Element& element);
+// Runs a property dialog on the element (taking it over and deleting it; null answers 0): the
+// element is erased and skipped by redraws while the dialog runs; the dialog's result.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 
 } // namespace shared_body

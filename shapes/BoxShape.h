@@ -9,6 +9,7 @@ class EdgeAttributes;
 class FillAttributes;
 class HatchAttributes;
 class LeanAttribute;
+class LineShape;
 
 // One operation of a box: the rectangle of two corners, its corners rounded by the four radii,
 // turned about the start corner by the lean, drawn as an area (fill, hatch and, while both rule
@@ -61,6 +62,6 @@ private:
     void drawRules();
     // The lines of one direction: count n, the other direction's count, along x (horizontal
     // lines) or y.
-    void drawRuleSet(class LineShape& line, int n, int other, int horizontalLines);
-    void drawRuleLine(class LineShape& line, double x1, double y1, double x2, double y2);
+    void drawRuleSet(LineShape& line, int n, int other, int horizontalLines);
+    void drawRuleLine(LineShape& line, double x1, double y1, double x2, double y2);
 };

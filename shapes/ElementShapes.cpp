@@ -16,6 +16,7 @@
 #include "geometry/PointList.h"
 #include "elements/VertexRoundingList.h"
 #include "shapes/ArcBreaklineShape.h"
+#include "shapes/BoxShape.h"
 #include "shapes/BreaklineShape.h"
 #include "shapes/OvalShape.h"
 #include "geometry/EdgeAttributes.h"
@@ -117,6 +118,39 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
+int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
+{
+    BoxShape shape;
+    shape.context = box.context;
+    shape.layer = box.layer;
+    if (box.edge())
+        shape.setEdge(*box.edge());
+    if (box.fill())
+        shape.setFill(*box.fill());
+    if (box.hatch())
+        shape.setHatch(*box.hatch());
+    if (box.firstPoint())
+        shape.setStartCorner(*box.firstPoint());
+    if (box.secondPoint())
+        shape.setEndCorner(*box.secondPoint());
+    if (box.boxRules())
+        shape.setBoxRules(*box.boxRules());
+    if (box.cornerRounding())
+        shape.setCornerRounding(*box.cornerRounding());
+    if (box.lean())
+        shape.setLean(*box.lean());
+    if (box.lineWidth())
+        shape.setWidth(box.lineWidth()->width);
+    if (box.linePosition())
+        shape.setPosition(box.linePosition()->position);
+    if (box.lineType())
+        shape.setLineStyle(*box.lineType());
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
 template <typename PolylineShape, int arcs> int measurePolylineShape(Element& e, Point& lo, Point& hi)
 {
     PolylineShape shape;
@@ -156,6 +190,7 @@ void installElementShapes()
     elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measurePolylineShape<BreaklineShape, 0>;
     elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measurePolylineShape<ArcBreaklineShape, 1>;
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
+    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
 }
