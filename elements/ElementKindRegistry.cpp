@@ -7,6 +7,7 @@
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/BezierElement.h"
+#include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
@@ -21,7 +22,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newBreaklineElement,    // 2 breakline
     newArcBreaklineElement, // 3 arcbreakline
     newSplineElement,       // 4 spline
-    nullptr, nullptr, nullptr, // 5 to 7
+    newBoxElement,          // 5 box
+    nullptr, nullptr,       // 6 and 7
     newPolygonElement,      // 8 polygon
     newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval

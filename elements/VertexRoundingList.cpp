@@ -1,6 +1,7 @@
 // The vertex rounding list and the operation bodies that several element kinds share.
 #include "elements/VertexRoundingList.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <utility>
 
@@ -15,6 +16,7 @@
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/InkColor.h"
+#include "geometry/LeanAttribute.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
@@ -400,6 +402,18 @@ void translateTwoPoints(Element& e, double dx, double dy, double dz)
         e.firstPoint()->translate(dx, dy, dz);
     if (e.secondPoint())
         e.secondPoint()->translate(dx, dy, dz);
+}
+
+void rotateTwoPointsWithLean(Element& e, double angle, double centreX, double centreY)
+{
+    if (!e.firstPoint() || !e.secondPoint() || !std::isfinite(angle))
+        return;
+    const double dx = e.secondPoint()->x - e.firstPoint()->x, dy = e.secondPoint()->y - e.firstPoint()->y;
+    e.firstPoint()->rotateAbout(centreX, centreY, angle);
+    e.secondPoint()->x = e.firstPoint()->x + dx;
+    e.secondPoint()->y = e.firstPoint()->y + dy;
+    if (e.lean())
+        e.lean()->rotateBy(angle);
 }
 
 void scaleTwoPoints(Element& e, double factor, const Point& centre, int flags)

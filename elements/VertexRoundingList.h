@@ -114,6 +114,9 @@ void bindTwoPoints(Element& element);
 // Start and end: moved; scaled about a centre (the line size by flag value 1); taken from the
 // reader's attribute holder (a point it lacks stays).
 void translateTwoPoints(Element& element, double dx, double dy, double dz);
+// The start point turned about the centre (degrees), the end point keeping its signed offset from
+// start (so that turning back restores both), the angle added to the lean.
+void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
 // Handle n (0..7) of the element's extent (computed by the caller) dragged: the list mapped from

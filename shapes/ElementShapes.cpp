@@ -16,6 +16,7 @@
 #include "geometry/PointList.h"
 #include "elements/VertexRoundingList.h"
 #include "shapes/ArcBreaklineShape.h"
+#include "shapes/BoxShape.h"
 #include "shapes/BreaklineShape.h"
 #include "shapes/OvalShape.h"
 #include "shapes/ArcPolygonShape.h"
@@ -150,6 +151,39 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
+int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
+{
+    BoxShape shape;
+    shape.context = box.context;
+    shape.layer = box.layer;
+    if (box.edge())
+        shape.setEdge(*box.edge());
+    if (box.fill())
+        shape.setFill(*box.fill());
+    if (box.hatch())
+        shape.setHatch(*box.hatch());
+    if (box.firstPoint())
+        shape.setStartCorner(*box.firstPoint());
+    if (box.secondPoint())
+        shape.setEndCorner(*box.secondPoint());
+    if (box.boxRules())
+        shape.setBoxRules(*box.boxRules());
+    if (box.cornerRounding())
+        shape.setCornerRounding(*box.cornerRounding());
+    if (box.lean())
+        shape.setLean(*box.lean());
+    if (box.lineWidth())
+        shape.setWidth(box.lineWidth()->width);
+    if (box.linePosition())
+        shape.setPosition(box.linePosition()->position);
+    if (box.lineType())
+        shape.setLineStyle(*box.lineType());
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
 OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
 {
     OvalArcShape geometry;
@@ -227,6 +261,7 @@ void installElementShapes()
     elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
     elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
+    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;

@@ -10,6 +10,7 @@
 
 #include "document/FileErrorReporter.h"
 #include "elements/OvalElement.h"
+#include "document/UndoManager.h"
 #include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -266,6 +267,34 @@ TEST(OvalCreation, DragClicksTypeKeysAndShift)
         EXPECT_EQ(oval->secondPoint()->y, c.end.y) << c.name;
         EXPECT_EQ(oval->ovalType()->value, c.type) << c.name;
     }
+
+    // Editing: the end point under the cursor follows the mouse with an undo record, and a
+    // handle drag moves the points along its axis only.
+    FakeClock clock(1000, 500);
+    LineDrawing drawing;
+    const int id = addOval(drawing, {10, 10}, {50, 30}, OvalType::kFull);
+    ASSERT_EQ(id, 1);
+    ASSERT_EQ(drawing.context.editor3->beginEdit(id), 1);
+    Element* oval = drawing.context.editor3->elementInHand();
+    drawing.tool->cursor = Point(50, 30);
+    const int records = drawing.context.undoManager->recordCount();
+    {
+        ScriptedMouse mouse;
+        mouse.at(1000, 50, 30, L).at(1100, 70, 45, L).at(1300, 70, 45, N);
+        mouse.advanceClockPerRead(&clock, 50);
+        EXPECT_EQ(oval->editByMouse(), Element::kDone);
+    }
+    EXPECT_EQ(drawing.context.undoManager->recordCount(), records + 1);
+    EXPECT_EQ(oval->secondPoint()->x, 70.0);
+    EXPECT_EQ(oval->secondPoint()->y, 45.0);
+    clock.set(1000);
+    ScriptedMouse mouse;
+    mouse.at(1000, 200, 200, L).at(1100, 120, 90, L).at(1300, 120, 90, N);
+    mouse.advanceClockPerRead(&clock, 50);
+    EXPECT_EQ(oval->dragHandle(1), Element::kDone); // top middle: y only
+    EXPECT_EQ(oval->firstPoint()->x, 10.0);
+    EXPECT_EQ(oval->secondPoint()->x, 70.0);
+    EXPECT_NE(oval->firstPoint()->y, 10.0);
 }
 
 } // namespace
