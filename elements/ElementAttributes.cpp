@@ -18,6 +18,7 @@
 #include "geometry/AttributeIo.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
+#include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/EntityAttribute.h"
 #include "geometry/FillAttributes.h"
@@ -198,6 +199,8 @@ struct ElementHolderTags {
     PointTag start, end, extra;
     ListTag list;
     RoundingTag rounding;
+    // The angle dimension's figure, kept here for the element that reads it.
+    DrawTypeAttribute drawType;
 };
 
 // --- the table ---
@@ -289,6 +292,8 @@ int Element::copyValuesFrom(const Element& other)
 
 // --- the attribute holder ---
 
+int Element::readDrawType() const { return holderTags ? holderTags->drawType.value : 0; }
+
 EntityAttribute* Element::entityAttribute(int tagId)
 {
     ElementHolderTags* tags = holderTags;
@@ -311,6 +316,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return tags && verticesSlot ? &tags->list : nullptr;
     case tag_id::roundAray:
         return tags && vertexRoundingSlot ? &tags->rounding : nullptr;
+    case tag_id::drawType:
+        return tags ? &tags->drawType : nullptr;
     case tag_id::rgbColor:
     case tag_id::cmykPercent:
         return colourSlot;
@@ -358,9 +365,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
     case tag_id::ovalType:
         return ovalTypeSlot;
     default:
-        // The tags of the types that arrive with their kinds ("drawType" with the dimension
-        // attributes, the radius and diameter lists, box rules and rounding,
-        // "textData", the bitmap and picture tags) have no object yet.
+        // The tags of the types that arrive with their kinds (the radius and diameter lists,
+        // box rules and rounding, "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }
 }
@@ -369,6 +375,8 @@ void Element::resetReadAttributes()
 {
     serial = 0;
     group = 0;
+    if (holderTags)
+        holderTags->drawType.reset();
     if (edgeSlot)
         edgeSlot->reset();
     if (fillSlot)

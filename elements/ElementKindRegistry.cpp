@@ -8,6 +8,8 @@
 #include "elements/ElementShapeRunners.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
+#include "elements/MeasureElement.h"
+#include "elements/AngleMeasureElement.h"
 #include "elements/OvalElement.h"
 #include "platform/StringUtil.h"
 
@@ -19,6 +21,9 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newArcBreaklineElement, // 3 arcbreakline
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
     newOvalElement,         // 10 oval
+    nullptr, nullptr, nullptr, // 11 to 13
+    newMeasureElement,      // 14 measure
+    newAngleMeasureElement, // 15 msrangle
 };
 
 namespace {
@@ -148,4 +153,14 @@ int runElementExtent(Element& element, Point& lo, Point& hi)
         return 0;
     ElementExtentRunner run = elementExtentRunners[element.kind - 1];
     return run ? run(element, lo, hi) : 0;
+}
+
+ElementHitRunner elementHitRunners[19] = {};
+
+int runElementHitTest(Element& element)
+{
+    if (!isElementKind(element.kind))
+        return 0;
+    ElementHitRunner run = elementHitRunners[element.kind - 1];
+    return run ? run(element) : 0;
 }
