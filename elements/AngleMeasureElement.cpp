@@ -169,20 +169,9 @@ int AngleMeasureElement::collectFreePoints()
         return 1;
     if (count < 1 || count > 3)
         return 0;
-    ViewParams* view = viewParams();
-    if (!view)
-        return kCancelled;
     IntPoint device;
-    int left = isLeftButtonDown(), right = 0;
-    int wasLeft = left;
-    for (;;) {
-        if (!view->nextMousePoint(device, left, right))
-            return kCancelled;
-        showCursorPosition();
-        if (left && !wasLeft)
-            break;
-        wasLeft = left;
-    }
+    if (!waitPress(device, 1))
+        return kCancelled;
     if (!overlayShown && isDoubleClick())
         return kDoubleClick;
     Point p;
@@ -231,20 +220,9 @@ int AngleMeasureElement::collectEdges()
     }
     if (!vertices()->appendXYZ(first.x, first.y, 0.0))
         return kCancelled;
-    ViewParams* view = viewParams();
-    if (!view)
-        return kCancelled;
     IntPoint device;
-    int left = isLeftButtonDown(), right = 0;
-    int wasLeft = left;
-    for (;;) {
-        if (!view->nextMousePoint(device, left, right))
-            return kCancelled;
-        showCursorPosition();
-        if (left && !wasLeft)
-            break;
-        wasLeft = left;
-    }
+    if (!waitPress(device, 0))
+        return kCancelled;
     Point second;
     deviceToDrawing(&second, device, 0);
     if (!pickEdge(second, edgeDirections[1]))

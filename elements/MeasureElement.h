@@ -97,6 +97,9 @@ protected:
     [[nodiscard]] int placeDisplay(int chain);
     // The drag of point n (a measured point, or D for kDisplayPointNumber): 11 or -1.
     [[nodiscard]] int dragPoint(int n);
+    // Waits for the next left press (1, with its device point; 0 when cancelled); with marks,
+    // every move redraws the points' marks on the overlay.
+    [[nodiscard]] int waitPress(IntPoint& device, int marks);
     // The first measured point under the cursor, else D's number, else -1.
     [[nodiscard]] int grabbedPoint();
     // The direction a typed character chooses, 0 for another character.

@@ -306,6 +306,30 @@ int MeasureElement::placeDisplay(int chain)
     }
 }
 
+int MeasureElement::waitPress(IntPoint& device, int marks)
+{
+    ViewParams* view = viewParams();
+    if (!view)
+        return 0;
+    MouseStep step;
+    view->cursorPosition(step.device);
+    step.left = isLeftButtonDown();
+    for (;;) {
+        if (!nextStep(*view, step))
+            return 0;
+        showCursorPosition();
+        if (step.pressedLeft) {
+            device = step.device;
+            return 1;
+        }
+        if (marks && step.moved) {
+            beginOverlay();
+            drawPointMarks(kOverlayMark, 0);
+            flushOverlay();
+        }
+    }
+}
+
 // --- editing ---
 
 int MeasureElement::grabbedPoint()

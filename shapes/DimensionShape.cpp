@@ -77,6 +77,19 @@ int DimensionShape::prepareDimension(int operation, int minimum, int exact)
     return 1;
 }
 
+int DimensionShape::prepareExtent(int minimum, int exact)
+{
+    if (prepareDimension(ShapeOp::RubberBand, minimum, exact))
+        return 1;
+    if (!measured || !font || !measure || (exact ? measured->count != minimum : measured->count < minimum))
+        return 0;
+    op = ShapeOp::RubberBand;
+    bindSubObjects();
+    measure->owner = context;
+    (void)numeral.begin(*this, *font, ShapeOp::Pdf); // without a font the numerals have no size
+    return 1;
+}
+
 int DimensionShape::measuredPoint(int i, Point& p) const
 {
     return measured && measured->getPoint(i, &p) && std::isfinite(p.x) && std::isfinite(p.y);

@@ -35,6 +35,9 @@ protected:
     // filter and surface (not for PDF, which needs a running export instead), the attributes
     // bound, the numeral's font chosen. 0 when one of them is missing.
     [[nodiscard]] int prepareDimension(int operation, int minimum, int exact);
+    // The same for extents: without a view or surface the attributes are still bound and the
+    // numerals measured as paper output measures them. 0 only without the points or attributes.
+    [[nodiscard]] int prepareExtent(int minimum, int exact);
     // Point i of the measured list; 0 outside it or for a point that is not finite.
     [[nodiscard]] int measuredPoint(int i, Point& p) const;
     // The numeral gap and the arrow-head length in drawing units (0 for values not finite).

@@ -200,14 +200,9 @@ int MeasureShape::execute(int operation, int newMode)
 
 int MeasureShape::extent(Point& lo, Point& hi)
 {
-    if (!measured || measured->count < 2 || !measure || !font)
+    if (!prepareExtent(2, 0))
         return 0;
-    if (!prepare(ShapeOp::RubberBand)) {
-        // No view or surface: the frame still bounds the lines; the numerals have no size.
-        bindSubObjects();
-        measure->owner = context;
-        buildFrame();
-    }
+    buildFrame();
     auto widen = [&](const Point& p) { grow(lo, hi, p); };
     const double d = arrowLength();
     for (int i = 0; i + 1 < measured->count; ++i) {

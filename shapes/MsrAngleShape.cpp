@@ -224,15 +224,8 @@ int MsrAngleShape::execute(int operation, int newMode)
 
 int MsrAngleShape::extent(Point& lo, Point& hi)
 {
-    if (!measured || measured->count != 3 || !measure || !font)
+    if (!prepareExtent(3, 1) || !buildGeometry())
         return 0;
-    if (!prepare(ShapeOp::RubberBand)) {
-        // No view or surface: the figure still has its lines; the numeral has no size.
-        bindSubObjects();
-        measure->owner = context;
-        if (!buildGeometry())
-            return 0;
-    }
     auto widen = [&](const Point& p) { grow(lo, hi, p); };
     const double d = arrowLength();
     // The arrow heads reach their length about each end, whatever their lean.
