@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "document/FileErrorReporter.h"
 #include "document/SheetSettings.h"
 #include "document/UndoManager.h"
 #include "elements/AngleMeasureElement.h"
@@ -23,6 +24,7 @@
 #include "platform/MouseState.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
@@ -146,6 +148,40 @@ TEST(MeasureFile, SectionsReadBackAndSaveAgainTheSame)
         }
     }
     EXPECT_EQ(reopened.save(scratch.pathOf("again.ycx")), first);
+
+    // Sections with too few points, without a display point, with decimals out of range or an
+    // unknown draw type load; their elements draw what they can and measure finitely.
+    struct Bad {
+        const char* name;
+        std::string from, to;
+    } bad[] = {
+        {"one measured point", "<nums>3</nums>\r\n     <xyAray>\r\n0,0,30,0,45.5,0",
+         "<nums>1</nums>\r\n     <xyAray>\r\n0,0"},
+        {"an angle of two points", "<nums>3</nums>\r\n     <xyAray>\r\n10,0,0,-10,0,0",
+         "<nums>2</nums>\r\n     <xyAray>\r\n10,0,0,-10"},
+        {"no display point", "<dispPoint>\r\n     <x>20</x>\r\n     <y>-12</y>\r\n    </dispPoint>\r\n", ""},
+        {"99 decimals", "<decimalNum>0</decimalNum>", "<decimalNum>99</decimalNum>"},
+        {"an unknown draw type", "<drawType>\"ARC\"</drawType>", "<drawType>\"ARK\"</drawType>"},
+    };
+    for (const Bad& b : bad) {
+        std::string text = first;
+        const size_t at = text.find(b.from);
+        ASSERT_NE(at, std::string::npos) << b.name;
+        text.replace(at, b.from.size(), b.to);
+        app->errorCount = 0;
+        theFileErrorReporter.reset();
+        MessageBoxScript boxes;
+        LineDrawing drawing;
+        ASSERT_EQ(drawing.open(scratch.file("bad.ycx", text)), 1) << b.name;
+        ASSERT_EQ(drawing.context.elementCount(), 3) << b.name;
+        for (int id = 1; id <= 3; ++id) {
+            ASSERT_EQ(drawing.context.editor3->beginEdit(id), 1) << b.name;
+            Element* e = drawing.context.editor3->elementInHand();
+            (void)e->draw(); // what it can
+            e->computeExtent(1);
+            EXPECT_TRUE(std::isfinite(e->extentMin.x) && std::isfinite(e->extentMax.y)) << b.name << " " << id;
+        }
+    }
 }
 
 // The record of both kinds: every value back, the angle's draw type included; every cut fails
