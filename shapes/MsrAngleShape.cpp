@@ -9,6 +9,7 @@
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/ThreePointArc.h"
 #include "shapes/ArcShape.h"
 #include "shapes/DimensionGeometry.h"
 #include "views/tools/SelectTool.h"
@@ -20,8 +21,6 @@ using dimension_geometry::unitBetween;
 namespace {
 // How far the arrow heads at the arc's ends aim along it, drawing units.
 constexpr double kTangentReach = 10.0;
-// The points of the flattened arc that hit tests and extents walk.
-constexpr int kArcSteps = 36;
 
 // The direction angle from a to b, degrees in [0, 360), y growing downwards.
 double directionAngle(const Point& a, const Point& b)
@@ -157,17 +156,12 @@ void MsrAngleShape::arcTangentAt(const Point& end, const Point& vertex, Point& t
 
 int MsrAngleShape::flattenArc(PointList& out) const
 {
-    const double r = std::hypot(end1.x - vertexPoint.x, end1.y - vertexPoint.y);
-    const double a1 = directionAngle(vertexPoint, end1);
-    double sweep = normalised(directionAngle(vertexPoint, end2) - a1);
-    if (normalised(directionAngle(vertexPoint, arcMiddle) - a1) > sweep)
-        sweep -= 360.0; // the middle lies the other way round
-    for (int i = 0; i <= kArcSteps; ++i) {
-        const double a = (a1 + sweep * i / kArcSteps) * kRadian;
-        if (!out.appendXY(vertexPoint.x + r * std::cos(a), vertexPoint.y - r * std::sin(a)))
-            return 0;
-    }
-    return 1;
+    // The arc as drawn: through the drawn ends and the middle.
+    ThreePointArc arc;
+    arc.start = end1;
+    arc.middle = arcMiddle;
+    arc.end = end2;
+    return arc.toPointArray(&out, ArcShape::kStepDegrees);
 }
 
 void MsrAngleShape::strokeArc()

@@ -1,5 +1,5 @@
 // The length and angle dimension shapes: the numerals' texts, the frame and the parts each
-// figure draws, degenerate points, and the PostScript and PDF output at any zoom.
+// figure draws, degenerate points, the hit tests, and the PostScript and PDF output at any zoom.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -17,6 +17,7 @@
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
 #include "tests/shapes/CurveTestSupport.h"
+#include "views/tools/SelectTool.h"
 
 using curve_test::pointsOf;
 using shape_test::ShapeDrawing;
@@ -89,6 +90,52 @@ std::vector<std::vector<double>> operands(const OperatorLog& log, const std::str
     }
     return all;
 }
+
+// A select tool whose pick is one point: strokes and polylines within 0.3 of it and polygons
+// holding it are hit.
+class PickPoint : public SelectTool {
+public:
+    void setOwner(DocumentContext*) override {}
+    int onMouse() override { return 0; }
+    int selectAll() override { return 0; }
+    int selectByClick() override { return 0; }
+    int selectionMode() override { return 0; }
+    int canEditProperties() override { return 0; }
+    int openProperties() override { return 0; }
+    int stepSelection(int) override { return 0; }
+    int isEditing() override { return 0; }
+    int singleElementEditState() override { return 0; }
+    void hideMarks() override {}
+    void redrawMarks() override {}
+    int hitTestStrokeWithCaps(const Point& a, const Point& b, double, int) override { return touches(a, b); }
+    int hitOpenPolyline(const PointList& points, double, int) override
+    {
+        Point a, b;
+        for (int i = 0; i + 1 < points.count; ++i)
+            if (points.getPoint(i, &a) && points.getPoint(i + 1, &b) && touches(a, b))
+                return 1;
+        return 0;
+    }
+    int hitOutline(const PointList& points, double, int, int, int) override
+    {
+        int inside = 0;
+        Point a, b;
+        for (int i = 0, j = points.count - 1; i < points.count; j = i++) {
+            if (points.getPoint(i, &a) && points.getPoint(j, &b) && (a.y > pick.y) != (b.y > pick.y) &&
+                pick.x < (b.x - a.x) * (pick.y - a.y) / (b.y - a.y) + a.x)
+                inside = !inside;
+        }
+        return inside;
+    }
+    int touches(const Point& a, const Point& b) const
+    {
+        const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+        double t = length2 > 0 ? ((pick.x - a.x) * dx + (pick.y - a.y) * dy) / length2 : 0.0;
+        t = t < 0 ? 0 : t > 1 ? 1 : t;
+        return std::hypot(a.x + dx * t - pick.x, a.y + dy * t - pick.y) <= 0.3;
+    }
+    Point pick;
+};
 
 Point atAngle(double degrees, double r = 10.0)
 {
@@ -336,5 +383,52 @@ TEST(DimensionShapes, PaperOutputIsTheSameAtEveryZoom)
             for (size_t i = 0; i < small.size(); ++i)
                 EXPECT_NEAR(small[i], large[i], 0.01) << (angle ? "angle" : "length") << " number " << i;
         }
+    }
+}
+
+// The hit tests: the dimension line, the extension lines, the numeral, the arc and the leader
+// are hit; the gaps beside them are not.
+TEST(DimensionShapes, HitTestsFindEveryDrawnPart)
+{
+    struct Case {
+        const char* name;
+        int angle, drawType;
+        Point pick;
+        int hit;
+    } cases[] = {
+        {"on the dimension line", 0, 0, {20, -9}, 1},
+        {"on an extension line", 0, 0, {0, -5}, 1},
+        {"in the numeral", 0, 0, {15, -11}, 1},
+        {"beside the points", 0, 0, {15, 5}, 0},
+        {"on the arc", 1, MsrAngleShape::kArc, atAngle(35, std::hypot(5, 5)), 1},
+        {"inside the arc", 1, MsrAngleShape::kArc, {2, -2}, 0},
+        {"on the leader", 1, MsrAngleShape::kArrow, {-2.5, 2.5}, 1},
+        {"beside the leader", 1, MsrAngleShape::kArrow, {-2.5, -2.5}, 0},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        auto* tool = new PickPoint; // the context deletes it
+        tool->pick = c.pick;
+        d.context.selectTool = tool;
+        Dimension dim;
+        dim.direction = MeasureAttributes::kHorizontal;
+        PointList list;
+        int hit = 0;
+        if (c.angle) {
+            dim.points = {atAngle(0), atAngle(90), {0, 0}};
+            dim.display = c.drawType == MsrAngleShape::kArc ? Point(5, -5) : Point(-10, 10);
+            dim.direction = MeasureAttributes::kFreeDirection;
+            MsrAngleShape shape;
+            fill(shape, d, dim, list);
+            shape.setDrawType(c.drawType);
+            hit = shape.hitTest();
+        } else {
+            dim.points = {{0, 0}, {30, 0}};
+            dim.display = Point(15, -10);
+            MeasureShape shape;
+            fill(shape, d, dim, list);
+            hit = shape.hitTest();
+        }
+        EXPECT_EQ(hit, c.hit) << c.name;
     }
 }
