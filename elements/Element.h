@@ -361,6 +361,8 @@ public:
     virtual void releaseAllAttributes();
     [[nodiscard]] virtual EntityAttribute* entityAttribute(int tagId);
     virtual void resetReadAttributes();
+    // The draw type ("drawType") of the element section read last; 0 when it had none.
+    [[nodiscard]] int readDrawType() const;
 
     // --- the attribute sub-objects: one accessor each (null while absent); ensure makes the
     // object with its type's defaults when absent and, for the binding types, links it to the

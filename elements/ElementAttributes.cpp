@@ -20,6 +20,7 @@
 #include "geometry/AttributeIo.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
+#include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/EntityAttribute.h"
 #include "geometry/FillAttributes.h"
@@ -200,6 +201,8 @@ struct ElementHolderTags {
     PointTag start, end, extra;
     ListTag list;
     RoundingTag rounding;
+    // The angle dimension's figure, kept here for the element that reads it.
+    DrawTypeAttribute drawType;
 };
 
 // --- the table ---
@@ -291,6 +294,8 @@ int Element::copyValuesFrom(const Element& other)
 
 // --- the attribute holder ---
 
+int Element::readDrawType() const { return holderTags ? holderTags->drawType.value : 0; }
+
 EntityAttribute* Element::entityAttribute(int tagId)
 {
     ElementHolderTags* tags = holderTags;
@@ -313,6 +318,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return tags && verticesSlot ? &tags->list : nullptr;
     case tag_id::roundAray:
         return tags && vertexRoundingSlot ? &tags->rounding : nullptr;
+    case tag_id::drawType:
+        return tags ? &tags->drawType : nullptr;
     case tag_id::rgbColor:
     case tag_id::cmykPercent:
         return colourSlot;
@@ -364,8 +371,7 @@ EntityAttribute* Element::entityAttribute(int tagId)
     case tag_id::boxRound:
         return cornerRoundingSlot;
     default:
-        // The tags of the types that arrive with their kinds ("drawType" with the dimension
-        // attributes, the radius and diameter lists,
+        // The tags of the types that arrive with their kinds (the radius and diameter lists,
         // "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }
@@ -375,6 +381,8 @@ void Element::resetReadAttributes()
 {
     serial = 0;
     group = 0;
+    if (holderTags)
+        holderTags->drawType.reset();
     if (edgeSlot)
         edgeSlot->reset();
     if (fillSlot)

@@ -10,6 +10,8 @@
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
+#include "elements/MeasureElement.h"
+#include "elements/AngleMeasureElement.h"
 #include "elements/OvalElement.h"
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
@@ -28,6 +30,9 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval
     newBezierElement,       // 11 bezier3
+    nullptr, nullptr,       // 12 and 13
+    newMeasureElement,      // 14 measure
+    newAngleMeasureElement, // 15 msrangle
 };
 
 namespace {
@@ -157,4 +162,14 @@ int runElementExtent(Element& element, Point& lo, Point& hi)
         return 0;
     ElementExtentRunner run = elementExtentRunners[element.kind - 1];
     return run ? run(element, lo, hi) : 0;
+}
+
+ElementHitRunner elementHitRunners[19] = {};
+
+int runElementHitTest(Element& element)
+{
+    if (!isElementKind(element.kind))
+        return 0;
+    ElementHitRunner run = elementHitRunners[element.kind - 1];
+    return run ? run(element) : 0;
 }

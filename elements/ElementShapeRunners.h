@@ -20,6 +20,12 @@ using ElementExtentRunner = int (*)(Element& element, Point& lo, Point& hi);
 extern ElementExtentRunner elementExtentRunners[19];
 [[nodiscard]] int runElementExtent(Element& element, Point& lo, Point& hi);
 
+// The hit test of the kinds whose shape answers it (the dimensions): the shape's result, 0
+// without a runner.
+using ElementHitRunner = int (*)(Element& element);
+extern ElementHitRunner elementHitRunners[19];
+[[nodiscard]] int runElementHitTest(Element& element);
+
 class PointArray;
 
 // The partial-oval geometry, which lives with the shapes: the oval kind asks it through these

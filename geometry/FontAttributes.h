@@ -69,6 +69,9 @@ public:
     // pixel; its pixel height. Without a view nothing is selected and the answer is 12.
     int makeDeviceFont(ViewParams* view, DeviceContext& dc);
     int makeDeviceFontForOp(int operation, ViewParams* view, DeviceContext& dc);
+    // The font at a height in pixels, whatever the view (at least 1 pixel); its pixel height.
+    // Texts measured for paper output use one fixed height, so the zoom cannot change them.
+    int selectAtPixels(double pixels, DeviceContext& dc);
     // The name the shape engine uses.
     int selectForOp(int operation, ViewParams* view, DeviceContext& dc)
     {
@@ -113,8 +116,6 @@ public:
 
 private:
     [[nodiscard]] int readXmlWith(XmlContext& d, int endTag);
-    // The pixel height and the font of it, for a height in pixels as the view gave it.
-    int selectAtPixels(double pixels, DeviceContext& dc);
 };
 
 // The "dependent" face of texts that follow their owner's font.

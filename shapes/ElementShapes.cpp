@@ -2,6 +2,8 @@
 // it with the element's context, layer, colour, points and attributes, places it and runs it once.
 #include "shapes/ElementShapes.h"
 
+#include <type_traits>
+
 #include "elements/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
@@ -28,6 +30,9 @@
 #include "elements/BezierPath.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "shapes/BezierShape.h"
+#include "elements/AngleMeasureElement.h"
+#include "shapes/MeasureShape.h"
+#include "shapes/MsrAngleShape.h"
 
 namespace {
 
@@ -245,6 +250,53 @@ int drawBezierCurve(Element& owner, PointList& points, int openClose, int operat
     return shape.execute(operation, 2);
 }
 
+// A dimension shape filled from its element; the angle takes its draw type as well.
+template <typename DimensionShapeKind> void fillDimension(DimensionShapeKind& shape, Element& e)
+{
+    shape.context = e.context;
+    shape.layer = e.layer;
+    shape.setPoints(e.vertices());
+    if (e.thirdPoint())
+        shape.setDisplayPoint(*e.thirdPoint());
+    if (e.font())
+        shape.setFont(*e.font());
+    if (e.measure())
+        shape.setMeasure(*e.measure());
+    if (e.measureLine())
+        shape.setDimensionLine(*e.measureLine());
+    if (e.arrowLine())
+        shape.setExtensionLine(*e.arrowLine());
+    if (e.arrowHead())
+        shape.setArrowHead(*e.arrowHead());
+    if constexpr (std::is_same_v<DimensionShapeKind, MsrAngleShape>) {
+        if (auto* angle = dynamic_cast<AngleMeasureElement*>(&e))
+            shape.setDrawType(angle->drawType.value);
+    }
+}
+
+template <typename DimensionShapeKind>
+int runDimensionShape(Element& e, int operation, const double offset[3], const double*)
+{
+    DimensionShapeKind shape;
+    fillDimension(shape, e);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    return shape.execute(operation, 2);
+}
+
+template <typename DimensionShapeKind> int measureDimension(Element& e, Point& lo, Point& hi)
+{
+    DimensionShapeKind shape;
+    fillDimension(shape, e);
+    return shape.extent(lo, hi);
+}
+
+template <typename DimensionShapeKind> int hitDimension(Element& e)
+{
+    DimensionShapeKind shape;
+    fillDimension(shape, e);
+    return shape.hitTest();
+}
+
 } // namespace
 
 void installElementShapes()
@@ -262,6 +314,12 @@ void installElementShapes()
     elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
     elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
+    elementShapeRunners[kindCode(ElementKind::Measure) - 1] = runDimensionShape<MeasureShape>;
+    elementExtentRunners[kindCode(ElementKind::Measure) - 1] = measureDimension<MeasureShape>;
+    elementHitRunners[kindCode(ElementKind::Measure) - 1] = hitDimension<MeasureShape>;
+    elementShapeRunners[kindCode(ElementKind::AngleMeasure) - 1] = runDimensionShape<MsrAngleShape>;
+    elementExtentRunners[kindCode(ElementKind::AngleMeasure) - 1] = measureDimension<MsrAngleShape>;
+    elementHitRunners[kindCode(ElementKind::AngleMeasure) - 1] = hitDimension<MsrAngleShape>;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;

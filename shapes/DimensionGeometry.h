@@ -1,0 +1,27 @@
+#pragma once
+#include <cmath>
+
+#include "geometry/Point.h"
+
+// Small vector steps of the dimension shapes, in drawing coordinates (x and y only).
+namespace dimension_geometry {
+
+constexpr double kRadian = 3.14159265358979323846 / 180.0;
+
+// The unit vector from a to b; 0 (and ux, uy untouched) when the points coincide or a
+// coordinate is not finite, so that no caller divides by a zero length.
+inline int unitBetween(const Point& a, const Point& b, double& ux, double& uy)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0.0) || !std::isfinite(length))
+        return 0;
+    ux = dx / length;
+    uy = dy / length;
+    return 1;
+}
+
+// p moved by t along the unit vector (ux, uy).
+inline Point along(const Point& p, double ux, double uy, double t) { return Point(p.x + ux * t, p.y + uy * t); }
+
+} // namespace dimension_geometry

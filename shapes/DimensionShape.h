@@ -1,0 +1,67 @@
+#pragma once
+#include "geometry/DrawPoint.h"
+#include "shapes/DimensionNumeral.h"
+#include "shapes/Shape.h"
+
+class ArrowHeadStyle;
+class DrawLineAttribute;
+class FontAttributes;
+class LineAttribute;
+class MeasureAttributes;
+class PointArray;
+
+// What the length and angle dimension shapes share: the measured points (not owned) and the
+// display point D, copies of the element's five attributes (numeral font, numeral attributes,
+// dimension line, extension line, arrow head), the numeral, and the strokes and arrow heads
+// their parts are drawn with.
+class DimensionShape : public Shape {
+public:
+    // Makes the five attributes with their defaults; a part that could not be made is not drawn.
+    DimensionShape();
+    ~DimensionShape();
+
+    // The measured points (not owned, never changed) and a copy of the display point.
+    void setPoints(const PointArray* list) { measured = list; }
+    void setDisplayPoint(const DrawPoint& p) { display = p; }
+    // Copies of the element's attributes.
+    void setFont(const FontAttributes& value);
+    void setMeasure(const MeasureAttributes& value);
+    void setDimensionLine(const LineAttribute& value);
+    void setExtensionLine(const DrawLineAttribute& value);
+    void setArrowHead(const ArrowHeadStyle& value);
+
+protected:
+    // The context, the point count (at least minimum, or exactly it when exact), the operation
+    // filter and surface (not for PDF, which needs a running export instead), the attributes
+    // bound, the numeral's font chosen. 0 when one of them is missing.
+    [[nodiscard]] int prepareDimension(int operation, int minimum, int exact);
+    // The same for extents: without a view or surface the attributes are still bound and the
+    // numerals measured as paper output measures them. 0 only without the points or attributes.
+    [[nodiscard]] int prepareExtent(int minimum, int exact);
+    // Point i of the measured list; 0 outside it or for a point that is not finite.
+    [[nodiscard]] int measuredPoint(int i, Point& p) const;
+    // The numeral gap and the arrow-head length in drawing units (0 for values not finite).
+    [[nodiscard]] double gap() const;
+    [[nodiscard]] double arrowLength() const;
+    // The text of a value with the suffix label the drawing's measure defaults give for the
+    // unit (length unit of the numeral attributes, or the angle unit), measured.
+    [[nodiscard]] int buildNumeral(double value, int angleUnit);
+    // One straight part in the pen's (or else the draw line's) colour, width and style.
+    [[nodiscard]] int stroke(const Point& from, const Point& to, const LineAttribute* pen, const DrawLineAttribute* draw);
+    // One arrow head in the shape's style at tip, opening from `from` towards `to`.
+    void arrowHeadAt(const Point& tip, const Point& from, const Point& to);
+    // The numeral in its colour for the operation at the anchor, turned by angle degrees.
+    [[nodiscard]] int drawNumeral(const Point& anchor, double angle);
+    // The numeral's rectangle corners: anchor, raised, raised and along, along.
+    void numeralCorners(const Point& anchor, double angle, Point corners[4]) const;
+    // The select tool's test of the numeral's rectangle at the anchor.
+    [[nodiscard]] int hitNumeral(const Point& anchor, double angle);
+    // lo..hi widened by p when p is finite.
+    static void grow(Point& lo, Point& hi, const Point& p);
+    // A part of the shape (line, arrow head, arc) placed and bound as this shape is.
+    void shareWith(Shape& part) const;
+
+    const PointArray* measured = nullptr;
+    DrawPoint display;
+    DimensionNumeral numeral;
+};

@@ -1,0 +1,434 @@
+// The length and angle dimension shapes: the numerals' texts, the frame and the parts each
+// figure draws, degenerate points, the hit tests, and the PostScript and PDF output at any zoom.
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "elements/ArrowHeadStyle.h"
+#include "elements/MeasureAttributes.h"
+#include "geometry/DrawLineAttribute.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/LineAttribute.h"
+#include "geometry/PointList.h"
+#include "shapes/DimensionNumeral.h"
+#include "shapes/MeasureShape.h"
+#include "shapes/MsrAngleShape.h"
+#include "tests/shapes/CurveTestSupport.h"
+#include "views/tools/SelectTool.h"
+
+using curve_test::pointsOf;
+using shape_test::ShapeDrawing;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Dimension {
+    std::vector<Point> points;
+    Point display{0, 0};
+    int direction = MeasureAttributes::kRight;
+    int position = MeasureAttributes::kCentre;
+    int decimals = 0;
+    unsigned arrowKind = ArrowHeadStyle::kArrow;
+    int extensionStyle = 1;
+    int dimensionStyle = 1;
+    int drawType = MsrAngleShape::kArc;
+};
+
+template <class DimensionKind> void fill(DimensionKind& shape, ShapeDrawing& d, const Dimension& dim, PointList& list)
+{
+    for (const Point& p : dim.points)
+        EXPECT_TRUE(list.appendXY(p.x, p.y));
+    shape.context = &d.context;
+    shape.setPoints(&list);
+    shape.setDisplayPoint(DrawPoint(dim.display.x, dim.display.y));
+    MeasureAttributes numeral;
+    numeral.direction = dim.direction;
+    numeral.numeralPosition = dim.position;
+    numeral.decimals = dim.decimals;
+    shape.setMeasure(numeral);
+    ArrowHeadStyle head;
+    head.kind = dim.arrowKind;
+    shape.setArrowHead(head);
+    DrawLineAttribute extension;
+    extension.style = dim.extensionStyle;
+    shape.setExtensionLine(extension);
+    LineAttribute line;
+    line.style = dim.dimensionStyle;
+    shape.setDimensionLine(line);
+    FontAttributes font;
+    shape.setFont(font);
+}
+
+// The texts the PDF output shows, in order.
+std::vector<std::string> numerals(const OperatorLog& log)
+{
+    std::vector<std::string> texts;
+    for (const std::string& e : log.entries)
+        if (e.compare(0, 3, "Tj ") == 0)
+            texts.push_back(e.substr(3));
+    return texts;
+}
+
+// The numbers of every recorded operator `name`.
+std::vector<std::vector<double>> operands(const OperatorLog& log, const std::string& name)
+{
+    std::vector<std::vector<double>> all;
+    for (const std::string& e : log.entries) {
+        std::istringstream in(e);
+        std::string op;
+        if (!(in >> op) || op != name)
+            continue;
+        std::vector<double> values;
+        double v = 0.0;
+        while (in >> v)
+            values.push_back(v);
+        all.push_back(values);
+    }
+    return all;
+}
+
+// A select tool whose pick is one point: strokes and polylines within 0.3 of it and polygons
+// holding it are hit.
+class PickPoint : public SelectTool {
+public:
+    void setOwner(DocumentContext*) override {}
+    int onMouse() override { return 0; }
+    int selectAll() override { return 0; }
+    int selectByClick() override { return 0; }
+    int selectionMode() override { return 0; }
+    int canEditProperties() override { return 0; }
+    int openProperties() override { return 0; }
+    int stepSelection(int) override { return 0; }
+    int isEditing() override { return 0; }
+    int singleElementEditState() override { return 0; }
+    void hideMarks() override {}
+    void redrawMarks() override {}
+    int hitTestStrokeWithCaps(const Point& a, const Point& b, double, int) override { return touches(a, b); }
+    int hitOpenPolyline(const PointList& points, double, int) override
+    {
+        Point a, b;
+        for (int i = 0; i + 1 < points.count; ++i)
+            if (points.getPoint(i, &a) && points.getPoint(i + 1, &b) && touches(a, b))
+                return 1;
+        return 0;
+    }
+    int hitOutline(const PointList& points, double, int, int, int) override
+    {
+        int inside = 0;
+        Point a, b;
+        for (int i = 0, j = points.count - 1; i < points.count; j = i++) {
+            if (points.getPoint(i, &a) && points.getPoint(j, &b) && (a.y > pick.y) != (b.y > pick.y) &&
+                pick.x < (b.x - a.x) * (pick.y - a.y) / (b.y - a.y) + a.x)
+                inside = !inside;
+        }
+        return inside;
+    }
+    int touches(const Point& a, const Point& b) const
+    {
+        const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+        double t = length2 > 0 ? ((pick.x - a.x) * dx + (pick.y - a.y) * dy) / length2 : 0.0;
+        t = t < 0 ? 0 : t > 1 ? 1 : t;
+        return std::hypot(a.x + dx * t - pick.x, a.y + dy * t - pick.y) <= 0.3;
+    }
+    Point pick;
+};
+
+Point atAngle(double degrees, double r = 10.0)
+{
+    return Point(r * std::cos(degrees * kPi / 180.0), -r * std::sin(degrees * kPi / 180.0));
+}
+
+} // namespace
+
+// The value as the numeral writes it: half a unit added, then cut from the 15-digit form.
+TEST(DimensionNumeral, ValuesAreRoundedByTheHalfUnitThenCut)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {12.344, 2, "12.34"}, {12.346, 2, "12.35"}, {12.4, 2, "12.4"}, {2.675, 2, "2.68"}, {1.005, 2, "1.01"},
+        {50.0, 1, "50"},      {49.96, 1, "50"},     {3.0, 3, "3"},     {0.5, 0, "1"},     {nan, 2, "0"},
+        {7.25, 99, "7"},      {7.25, -1, "7"},      {1e300, 2, "0"},
+    };
+    for (const Case& c : cases) {
+        char text[DimensionNumeral::kTextSize] = {};
+        (void)DimensionNumeral::formatValue(c.value, c.decimals, text, sizeof text); // "0" on failure
+        EXPECT_STREQ(text, c.text) << c.value << " with " << c.decimals << " decimals";
+    }
+}
+
+// The frame from the first and last point: the value and the numeral's turn for each direction.
+TEST(MeasureShape, DirectionsGiveValueAndNumeralAngle)
+{
+    struct Case {
+        Point a, b;
+        int direction;
+        const char* text;
+        double theta;
+    } cases[] = {
+        {{0, 0}, {30, 40}, MeasureAttributes::kFreeDirection, "50", 360.0 - 53.1301},
+        {{0, 0}, {30, 40}, MeasureAttributes::kHorizontal, "30", 0},
+        {{0, 0}, {30, 40}, MeasureAttributes::kVertical, "40", 270},
+        {{0, 0}, {30, 40}, MeasureAttributes::kRight, "40", 270},
+        {{40, 0}, {0, 10}, MeasureAttributes::kHorizontal, "40", 180},
+        {{0, 40}, {5, 0}, MeasureAttributes::kRight, "40", 90},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        Dimension dim;
+        dim.points = {c.a, c.b};
+        dim.display = Point(-20, -20);
+        dim.direction = c.direction;
+        dim.decimals = 1;
+        MeasureShape shape;
+        PointList list;
+        fill(shape, d, dim, list);
+        ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1);
+        EXPECT_EQ(numerals(d.pdf.log), std::vector<std::string>{c.text}) << c.direction;
+        EXPECT_NEAR(shape.theta, c.theta, 1e-3) << c.direction;
+        // The text matrix turns by the numeral's angle (level numerals only translate).
+        const auto matrices = operands(d.pdf.log, "Tm");
+        ASSERT_EQ(matrices.size(), 1u);
+        EXPECT_NEAR(matrices[0][0], std::cos(c.theta * kPi / 180.0), 1e-6) << c.direction;
+        ASSERT_EQ(shape.execute(ShapeOp::Draw, 2), 1) << "drawn on the screen too";
+    }
+}
+
+// Which parts are drawn: each switch drops only its part, a chain draws one extension line per
+// point and one numeral per segment, and points on the dimension line divide by nothing.
+TEST(MeasureShape, PartsFollowTheirSwitchesAndChains)
+{
+    struct Case {
+        const char* name;
+        std::vector<Point> points;
+        Point display;
+        unsigned arrowKind;
+        int extensionStyle, dimensionStyle;
+        int strokes, texts;
+    } cases[] = {
+        {"all parts", {{0, 0}, {30, 0}}, {15, -10}, ArrowHeadStyle::kArrow, 1, 1, 2 + 1 + 4, 1},
+        {"no arrow heads", {{0, 0}, {30, 0}}, {15, -10}, ArrowHeadStyle::kNone, 1, 1, 2 + 1, 1},
+        {"no extension lines", {{0, 0}, {30, 0}}, {15, -10}, ArrowHeadStyle::kArrow, 0, 1, 1 + 4, 1},
+        {"no dimension line", {{0, 0}, {30, 0}}, {15, -10}, ArrowHeadStyle::kArrow, 1, 0, 2 + 4, 1},
+        {"three-point chain", {{0, 0}, {30, 0}, {50, 0}}, {15, -10}, ArrowHeadStyle::kArrow, 1, 1, 3 + 2 + 8, 2},
+        // The feet of points on the dimension line are the points: no extension line there.
+        {"points on the line", {{0, 1}, {30, 1}}, {15, 0}, ArrowHeadStyle::kArrow, 1, 1, 1 + 4, 1},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        Dimension dim;
+        dim.points = c.points;
+        dim.display = c.display;
+        dim.direction = MeasureAttributes::kHorizontal;
+        dim.arrowKind = c.arrowKind;
+        dim.extensionStyle = c.extensionStyle;
+        dim.dimensionStyle = c.dimensionStyle;
+        MeasureShape shape;
+        PointList list;
+        fill(shape, d, dim, list);
+        ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1) << c.name;
+        EXPECT_EQ(d.pdf.log.count("S"), c.strokes) << c.name << ": " << d.pdf.log.text();
+        EXPECT_EQ(static_cast<int>(numerals(d.pdf.log).size()), c.texts) << c.name;
+        EXPECT_EQ(d.pdf.log.text().find("nan"), std::string::npos) << c.name;
+        // On the screen, moved into view: the dimension line the gap of 1 mm below D's line.
+        shape.setOffset(5, 20, 0);
+        EXPECT_EQ(shape.execute(ShapeOp::Draw, 2), 1) << c.name;
+        const int row = static_cast<int>((c.display.y + 1 + 20) * 10);
+        EXPECT_EQ(d.surface().pixel(200, row) != RGB(255, 255, 255), c.dimensionStyle == 1) << c.name;
+    }
+}
+
+// A free numeral beyond the second point: the heads point inwards from outside and the dimension
+// line runs from past the first foot on under the numeral.
+TEST(MeasureShape, FreeNumeralBeyondTheSecondPoint)
+{
+    ShapeDrawing d;
+    Dimension dim;
+    dim.points = {{0, 0}, {30, 0}};
+    dim.display = Point(50, -10);
+    dim.direction = MeasureAttributes::kHorizontal;
+    dim.position = MeasureAttributes::kFree;
+    MeasureShape shape;
+    PointList list;
+    fill(shape, d, dim, list);
+    ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1);
+    const std::vector<Point> moves = pointsOf(d.pdf.log, "m");
+    const std::vector<Point> lines = pointsOf(d.pdf.log, "l");
+    ASSERT_EQ(moves.size(), 2u + 1u + 4u);
+    // The feet stand at y = -9 (the gap of 1 below D's line); the dimension line is the third path.
+    EXPECT_NEAR(moves[2].x, -3.5, 1e-6);
+    EXPECT_NEAR(moves[2].y, -9.0, 1e-6);
+    EXPECT_GT(lines[2].x, 50.0) << "on under the numeral";
+    // Both heads' barbs end outside the segment: the arrows point in from outside.
+    EXPECT_LT(lines[3].x, 0.0);
+    EXPECT_LT(lines[4].x, 0.0);
+    EXPECT_GT(lines[5].x, 30.0);
+    EXPECT_GT(lines[6].x, 30.0);
+    const auto matrices = operands(d.pdf.log, "Tm");
+    ASSERT_EQ(matrices.size(), 1u);
+    EXPECT_NEAR(matrices[0][4], 50.0, 1e-6) << "the free numeral stands at D";
+}
+
+// The angle's value in both figures, opposite and nearly opposite arms.
+TEST(MsrAngleShape, ValueOfTheSmallerAngle)
+{
+    struct Case {
+        double arm0, arm1;
+        Point display;
+        int drawType;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {0, 90, {5, -5}, MsrAngleShape::kArc, 0, "90"},
+        {0, 90, {-5, 5}, MsrAngleShape::kArrow, 0, "90"},
+        {0, 270, {5, 5}, MsrAngleShape::kArc, 0, "90"},
+        {0, 180, {0, -5}, MsrAngleShape::kArc, 0, "180"},
+        {0, 180.05, {0, -5}, MsrAngleShape::kArc, 2, "180.05"},
+        {0, 181, {0, 5}, MsrAngleShape::kArc, 0, "179"},
+        {90, 0, {5, -5}, MsrAngleShape::kArc, 1, "90"},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        Dimension dim;
+        dim.points = {atAngle(c.arm0), atAngle(c.arm1), {0, 0}};
+        dim.display = c.display;
+        dim.decimals = c.decimals;
+        MsrAngleShape shape;
+        PointList list;
+        fill(shape, d, dim, list);
+        shape.setDrawType(c.drawType);
+        ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1) << c.arm1;
+        EXPECT_EQ(numerals(d.pdf.log), std::vector<std::string>{c.text}) << c.arm1;
+        EXPECT_EQ(d.pdf.log.text().find("nan"), std::string::npos) << c.arm1;
+        EXPECT_EQ(shape.execute(ShapeOp::Draw, 2), 1) << c.arm1;
+        if (c.arm1 == 180.0) {
+            EXPECT_LT(shape.arcMiddle.y, -4.0) << "the arc passes on D's side";
+            EXPECT_NEAR(std::hypot(shape.arcMiddle.x, shape.arcMiddle.y), 5.0, 1e-9);
+        }
+    }
+}
+
+// ARROW with HORIZONTAL and D left of the vertex: the underline runs left from under D and the
+// numeral stands over it; the leader starts the extension line's gap from the vertex.
+TEST(MsrAngleShape, LevelArrowLeftOfTheVertex)
+{
+    ShapeDrawing d;
+    Dimension dim;
+    dim.points = {atAngle(0), atAngle(90), {0, 0}};
+    dim.display = Point(-20, 5);
+    dim.direction = MeasureAttributes::kHorizontal;
+    MsrAngleShape shape;
+    PointList list;
+    fill(shape, d, dim, list);
+    shape.setDrawType(MsrAngleShape::kArrow);
+    ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1);
+    EXPECT_NEAR(shape.theta, 0.0, 1e-12);
+    EXPECT_NEAR(shape.arcA.x, -20.0, 1e-9) << "the underline starts under D";
+    EXPECT_NEAR(shape.arcA.y, 6.0, 1e-9);
+    EXPECT_LT(shape.end2.x, -21.0) << "and runs to the left";
+    EXPECT_NEAR(std::hypot(shape.end1.x, shape.end1.y), 3.0, 1e-9) << "the leader starts 3 mm from the vertex";
+    const auto matrices = operands(d.pdf.log, "Tm");
+    ASSERT_EQ(matrices.size(), 1u);
+    EXPECT_NEAR(matrices[0][4], shape.end2.x, 1e-6) << "the numeral stands over the underline";
+    EXPECT_NEAR(matrices[0][5], 5.0, 1e-6);
+}
+
+// Paper output measures its numerals at a fixed size: the same file at zoom 0.1 and at 4, and
+// both shapes answer 1 for PostScript and PDF although the filter refuses PDF.
+TEST(DimensionShapes, PaperOutputIsTheSameAtEveryZoom)
+{
+    auto run = [](double pixelsPerMillimetre, int operation, int angle) {
+        ShapeDrawing d;
+        d.pixelsPerMillimetre(pixelsPerMillimetre);
+        Dimension dim;
+        dim.direction = MeasureAttributes::kHorizontal;
+        PointList list;
+        int result = 0;
+        if (angle) {
+            dim.points = {atAngle(0), atAngle(90), {0, 0}};
+            dim.display = Point(-20, 5);
+            MsrAngleShape shape;
+            fill(shape, d, dim, list);
+            shape.setDrawType(MsrAngleShape::kArrow);
+            result = shape.execute(operation, 2);
+        } else {
+            dim.points = {{0, 0}, {30, 0}};
+            dim.display = Point(50, -10);
+            dim.position = MeasureAttributes::kFree;
+            MeasureShape shape;
+            fill(shape, d, dim, list);
+            result = shape.execute(operation, 2);
+        }
+        EXPECT_EQ(result, 1);
+        const OperatorLog& log = operation == ShapeOp::Pdf ? d.pdf.log : d.ps.log;
+        std::vector<double> numbers;
+        for (const char* name : {"m", "l", "Tm", "_m", "_l"})
+            for (const auto& values : operands(log, name))
+                numbers.insert(numbers.end(), values.begin(), values.end());
+        return numbers;
+    };
+    for (int angle : {0, 1}) {
+        for (int operation : {int(ShapeOp::Pdf), int(ShapeOp::PostScript)}) {
+            const std::vector<double> small = run(0.1 * 72 / 25.4, operation, angle);
+            const std::vector<double> large = run(4.0 * 72 / 25.4, operation, angle);
+            ASSERT_EQ(small.size(), large.size());
+            ASSERT_FALSE(small.empty());
+            for (size_t i = 0; i < small.size(); ++i)
+                EXPECT_NEAR(small[i], large[i], 0.01) << (angle ? "angle" : "length") << " number " << i;
+        }
+    }
+}
+
+// The hit tests: the dimension line, the extension lines, the numeral, the arc and the leader
+// are hit; the gaps beside them are not.
+TEST(DimensionShapes, HitTestsFindEveryDrawnPart)
+{
+    struct Case {
+        const char* name;
+        int angle, drawType;
+        Point pick;
+        int hit;
+    } cases[] = {
+        {"on the dimension line", 0, 0, {20, -9}, 1},
+        {"on an extension line", 0, 0, {0, -5}, 1},
+        {"in the numeral", 0, 0, {15, -11}, 1},
+        {"beside the points", 0, 0, {15, 5}, 0},
+        {"on the arc", 1, MsrAngleShape::kArc, atAngle(35, std::hypot(5, 5)), 1},
+        {"inside the arc", 1, MsrAngleShape::kArc, {2, -2}, 0},
+        {"on the leader", 1, MsrAngleShape::kArrow, {-2.5, 2.5}, 1},
+        {"beside the leader", 1, MsrAngleShape::kArrow, {-2.5, -2.5}, 0},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        auto* tool = new PickPoint; // the context deletes it
+        tool->pick = c.pick;
+        d.context.selectTool = tool;
+        Dimension dim;
+        dim.direction = MeasureAttributes::kHorizontal;
+        PointList list;
+        int hit = 0;
+        if (c.angle) {
+            dim.points = {atAngle(0), atAngle(90), {0, 0}};
+            dim.display = c.drawType == MsrAngleShape::kArc ? Point(5, -5) : Point(-10, 10);
+            dim.direction = MeasureAttributes::kFreeDirection;
+            MsrAngleShape shape;
+            fill(shape, d, dim, list);
+            shape.setDrawType(c.drawType);
+            hit = shape.hitTest();
+        } else {
+            dim.points = {{0, 0}, {30, 0}};
+            dim.display = Point(15, -10);
+            MeasureShape shape;
+            fill(shape, d, dim, list);
+            hit = shape.hitTest();
+        }
+        EXPECT_EQ(hit, c.hit) << c.name;
+    }
+}
