@@ -108,7 +108,7 @@ public:
     void hideMarks() override {}
     void redrawMarks() override {}
     int hitTestStrokeWithCaps(const Point& a, const Point& b, double, int) override { return touches(a, b); }
-    int hitOpenPolyline(const PointList& points, double, int) override
+    int hitTestOpenPolyline(const PointArray& points, double, int) override
     {
         Point a, b;
         for (int i = 0; i + 1 < points.count; ++i)
