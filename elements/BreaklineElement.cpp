@@ -187,20 +187,7 @@ void BreaklineElement::drawRotatedPreview(double angle, double centreX, double c
     (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
 }
 
-void BreaklineElement::repaintPicked()
-{
-    computeExtent(0);
-    if (!viewUpdater() || !viewParams())
-        return;
-    growSavedExtent();
-    restoreOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    forwardOp(ShapeOp::RubberBand);
-    showOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    saveExtent();
-    clipToView();
-    showPicked();
-    resetClip();
-}
+void BreaklineElement::repaintPicked() { shared_body::repaintPickedInView(*this); }
 
 void BreaklineElement::showInputOverlay(int)
 {

@@ -11,6 +11,7 @@
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/DiameterList.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -332,6 +333,16 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return graySlot;
     case tag_id::openClose:
         return openCloseSlot;
+    case tag_id::radius:
+    case tag_id::radiusAray:
+    case tag_id::radNum:
+    case tag_id::radNumAray:
+        return radiiSlot;
+    case tag_id::diameter:
+    case tag_id::diameterAray:
+    case tag_id::diaNum:
+    case tag_id::diaNumAray:
+        return diametersSlot;
     case tag_id::sttAngle:
         return value1Slot;
     case tag_id::endAngle:
@@ -359,7 +370,7 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return ovalTypeSlot;
     default:
         // The tags of the types that arrive with their kinds ("drawType" with the dimension
-        // attributes, the radius and diameter lists, box rules and rounding,
+        // attributes, box rules and rounding,
         // "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }
@@ -389,4 +400,13 @@ void Element::resetReadAttributes()
         marginSlot->clear();
     if (vertexRoundingSlot)
         vertexRoundingSlot->count = 0;
+    if (radiiSlot)
+        radiiSlot->reset();
+    if (diametersSlot)
+        diametersSlot->reset();
+    // A section without angles is a full circle.
+    if (value1Slot)
+        value1Slot->assign(0.0);
+    if (value2Slot)
+        value2Slot->assign(360.0);
 }

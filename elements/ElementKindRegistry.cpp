@@ -6,7 +6,9 @@
 #include "document/ElementKindNames.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/ArcElement.h"
 #include "elements/BreaklineElement.h"
+#include "elements/CircleElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
 #include "platform/StringUtil.h"
@@ -17,7 +19,10 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newLineElement,         // 1 line
     newBreaklineElement,    // 2 breakline
     newArcBreaklineElement, // 3 arcbreakline
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
+    nullptr, nullptr,       // 4 and 5
+    newArcElement,          // 6 arc
+    newCircleElement,       // 7 circle
+    nullptr, nullptr,       // 8 and 9
     newOvalElement,         // 10 oval
 };
 

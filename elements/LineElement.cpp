@@ -37,9 +37,6 @@ constexpr ElementAttribute kLineAttributes[] = {
     ElementAttribute::lineWidth,    ElementAttribute::linePosition, ElementAttribute::lineType,
     ElementAttribute::lineCap,      ElementAttribute::gray,
 };
-
-// The overlay margin around a picked line, in pixels.
-constexpr int kPickedMargin = 4;
 } // namespace
 
 Element* newLineElement() { return new (std::nothrow) LineElement; }
@@ -188,20 +185,7 @@ void LineElement::drawRotatedPreview(double angle, double centreX, double centre
     (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
 }
 
-void LineElement::repaintPicked()
-{
-    computeExtent(0);
-    if (!viewUpdater() || !viewParams())
-        return;
-    growSavedExtent();
-    restoreOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    forwardOp(ShapeOp::RubberBand);
-    showOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    saveExtent();
-    clipToView();
-    showPicked();
-    resetClip();
-}
+void LineElement::repaintPicked() { shared_body::repaintPickedInView(*this); }
 
 // --- geometry ---
 

@@ -81,14 +81,6 @@ private:
     [[nodiscard]] int trackCreation();
     // The end point from a cursor position: grid snapped, with Shift along an axis through start.
     void setEndFromDevice(const IntPoint& device);
-    // The figure on the overlay: the old one erased, this one drawn and shown.
-    void drawRubberBand();
-    // Follows the mouse until the button is released (11) or the tracking is cancelled (-1),
-    // moving the chosen point (1 start, 2 end) or both by the handle's box.
-    [[nodiscard]] int trackEdit(int pointNumber, int handle, int movesX, int movesY, const Point& anchor);
-    // The view state around an edit: the element erased and skipped in redraws, marks off; back.
-    void beginEditView();
-    void endEditView();
 };
 
 // A new line, null when memory ran out (the registry's maker of kind 1).

@@ -104,5 +104,14 @@ void bindTwoPoints(Element& element);
 void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// The mouse edits of the kinds with up to three points (first, second, third): the point under
+// the cursor dragged with a point-move undo record (11, -1 cancelled and put back, 0 without a
+// select tool or a point under the cursor); extent handle 0..7 dragged against the opposite one,
+// every point stretched (11, -1 cancelled or no such handle).
+[[nodiscard]] int dragPointUnderCursor(Element& element);
+[[nodiscard]] int dragExtentHandle(Element& element, int handle);
+// The picked element redrawn: its rubber band on the overlay over the old one, then the pick
+// display clipped to the view.
+void repaintPickedInView(Element& element);
 
 } // namespace shared_body

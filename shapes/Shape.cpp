@@ -9,6 +9,7 @@
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
+#include "elements/DiameterList.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
@@ -93,6 +94,7 @@ Shape::~Shape()
     release(textSpacing);
     release(gray);
     release(radii);
+    release(diameters);
     release(firstDouble);
     release(secondDouble);
 }

@@ -67,6 +67,9 @@ public:
         return 1;
     }
 
+    // 1 when a segment of the polyline passes within 0.5 + width / 2 of the cursor.
+    [[nodiscard]] int hitOpenPolyline(const PointList& points, double width, int position) override;
+
     Point cursor{-1000.0, -1000.0};
     double askedWidth = -1.0;
     int askedPosition = -1, askedEdge = -1, askedInside = -1;
@@ -77,6 +80,8 @@ public:
 class TrackingView : public LinearView {
 public:
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override;
+    // The buttons, then a cursor read (which moves the scripted mouse's clock on).
+    [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     // Where the scripted mouse rests.
     void cursorPosition(IntPoint& out) override { readCursorPos(out); }
     int steps = 0;
