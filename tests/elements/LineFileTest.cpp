@@ -20,6 +20,7 @@
 #include "platform/BufferedFile.h"
 #include "io/svg/SvgDocument.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordingDxf.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -231,25 +232,6 @@ public:
     int writeContent(const char*, int) override { return log("T"); }
     int endItem() override { return log("E"); }
     static std::string num(double v) { return std::to_string(static_cast<int>(v)); }
-    int log(const std::string& call)
-    {
-        calls.push_back(call);
-        return static_cast<int>(calls.size()) != failAt;
-    }
-    std::vector<std::string> calls;
-    int failAt = 0;
-};
-
-class RecordingDxf : public DxfFile {
-public:
-    int beginEntity(int entity) override { return log("B" + std::to_string(entity)); }
-    int writeInt(int value) override { return log("I" + std::to_string(value)); }
-    int writePoint(const Point& p) override { return log("P" + RecordingSvg::num(p.x) + "," + RecordingSvg::num(p.y)); }
-    int writePointList(const PointList&, int) override { return log("L"); }
-    int writeThreePointArc(const Point&, const Point&, const Point&) override { return log("A"); }
-    int writeGroupText(int, const char*) override { return log("T"); }
-    int writeGroupDouble(int, double) override { return log("D"); }
-    int endEntity() override { return log("E"); }
     int log(const std::string& call)
     {
         calls.push_back(call);
