@@ -7,6 +7,7 @@
 #include <iterator>
 #include <new>
 
+#include "dialogs/properties/ArcPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -24,6 +25,8 @@
 #include "geometry/ThreePointArc.h"
 #include "io/dxf/DxfFile.h"
 #include "shapes/ShapeOp.h"
+
+ArcPropertyDialogMaker makeArcPropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kArcAttributes[] = {
@@ -277,6 +280,13 @@ void ArcElement::setLineWidth(const LineSizeAttribute& value) { shared_body::set
 void ArcElement::setLinePosition(const LineOriginAttribute& value) { shared_body::setLinePosition(*this, value); }
 void ArcElement::setLineStyle(const LineTypeAttribute& value) { shared_body::setLineStyle(*this, value); }
 void ArcElement::takeDefaultAttributes() { shared_body::takeLineDefaults(*this); }
+
+int ArcElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindPoints();
+    return shared_body::runPropertyDialog(*this, makeArcPropertyDialog ? makeArcPropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
+}
 
 // --- files ---
 

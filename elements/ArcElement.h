@@ -76,6 +76,9 @@ public:
     void setLinePosition(const LineOriginAttribute& value) override;
     void setLineStyle(const LineTypeAttribute& value) override;
 
+    // The arc property dialog that makeArcPropertyDialog gives (0 without one).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;
     [[nodiscard]] int writeDxf(DxfFile* writer) override;

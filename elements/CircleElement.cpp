@@ -7,6 +7,7 @@
 #include <new>
 
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/properties/CirclePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -27,6 +28,8 @@
 #include "geometry/ThreePointArc.h"
 #include "shapes/ShapeOp.h"
 #include "views/tools/SelectTool.h"
+
+CirclePropertyDialogMaker makeCirclePropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kCircleAttributes[] = {
@@ -248,6 +251,13 @@ void CircleElement::takeDefaultAttributes()
         linePosition()->assign(defaults->lineOrigin());
     if (lineType())
         lineType()->LineStyle::assign(defaults->lineType());
+}
+
+int CircleElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindPoints();
+    return shared_body::runPropertyDialog(*this, makeCirclePropertyDialog ? makeCirclePropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
 }
 
 // --- files ---

@@ -61,6 +61,9 @@ public:
     void setLinePosition(const LineOriginAttribute& value) override;
     void setLineStyle(const LineTypeAttribute& value) override;
 
+    // The circle property dialog that makeCirclePropertyDialog gives (0 without one).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;
 

@@ -1,9 +1,11 @@
 // The mouse edits that the kinds with up to three points share: the drag of one point with its
-// undo record, the drag of an extent handle, and the picked element redrawn on the overlay.
+// undo record, the drag of an extent handle, the picked element redrawn on the overlay; and the
+// run of a property dialog.
 #include "elements/VertexRoundingList.h"
 
 #include <initializer_list>
 
+#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
@@ -149,6 +151,28 @@ void repaintPickedInView(Element& e)
     e.clipToView();
     e.showPicked();
     e.resetClip();
+}
+
+int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
+{
+    ViewUpdater* updater = e.viewUpdater();
+    (void)e.erase(); // nothing to erase without a view
+    if (updater) {
+        updater->setSkippedId(e.id);
+        updater->setInEditMark(1);
+        updater->flushPainter();
+    }
+    int result = 0;
+    if (dialog) {
+        dialog->bind(&e);
+        result = dialog->run(hasPrevious, hasNext);
+        delete dialog;
+    }
+    if (updater) {
+        updater->setSkippedId(-1);
+        updater->setInEditMark(0);
+    }
+    return result;
 }
 
 } // namespace shared_body

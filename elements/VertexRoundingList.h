@@ -15,6 +15,7 @@ class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
 class Point;
+class PropertyDialog;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -113,5 +114,8 @@ void readTwoPoints(Element& element, const Element& holder);
 // The picked element redrawn: its rubber band on the overlay over the old one, then the pick
 // display clipped to the view.
 void repaintPickedInView(Element& element);
+// The property dialog run on the element (owned: deleted after the run; null runs nothing and
+// answers 0) while the view leaves the element out and marks it in edit; the dialog's result.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 
 } // namespace shared_body

@@ -21,6 +21,8 @@
 #include "geometry/InkColor.h"
 #include "geometry/LineSizeAttribute.h"
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/properties/ArcPropertyDialog.h"
+#include "dialogs/properties/CirclePropertyDialog.h"
 #include "geometry/EdgeAttributes.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordingDxf.h"
@@ -243,7 +245,17 @@ public:
     LineSizeAttribute size;
 };
 
-TEST(ArcDefaults, TheWholeInkColourAndTheDxfArc)
+// A property dialog that keeps what it was bound to and answers OK.
+template <class Base> class StandInDialog : public Base {
+public:
+    void bind(Element* element) override { bound = element; }
+    int run(int, int hasNext) override { return hasNext ? PropertyDialog::kOk : PropertyDialog::kCancelled; }
+    static Base* make() { return new StandInDialog; }
+    static Element* bound;
+};
+template <class Base> Element* StandInDialog<Base>::bound = nullptr;
+
+TEST(ArcCircleDefaults, TheWholeInkColourPropertyDialogsAndTheDxfArc)
 {
     TestApplication app;
     LineDrawing drawing;
@@ -273,6 +285,18 @@ TEST(ArcDefaults, TheWholeInkColourAndTheDxfArc)
     }
     EXPECT_EQ(circle->radii()->first(), 5.0);
     EXPECT_EQ(circle->value2()->value, 360.0);
+
+    // The property dialogs run behind their makers: none yet answers 0.
+    EXPECT_EQ(arc->editProperties(0, 1), 0);
+    {
+        ScopedOverride<ArcPropertyDialogMaker> arcs(makeArcPropertyDialog, StandInDialog<ArcPropertyDialog>::make);
+        ScopedOverride<CirclePropertyDialogMaker> circles(makeCirclePropertyDialog,
+                                                          StandInDialog<CirclePropertyDialog>::make);
+        EXPECT_EQ(arc->editProperties(0, 1), PropertyDialog::kOk);
+        EXPECT_EQ(StandInDialog<ArcPropertyDialog>::bound, arc.get());
+        EXPECT_EQ(circle->editProperties(0, 0), PropertyDialog::kCancelled);
+        EXPECT_EQ(StandInDialog<CirclePropertyDialog>::bound, circle.get());
+    }
 
     // DXF: one arc entity through start, middle and end; a failed step ends the entity with -1.
     *static_cast<Point*>(arc->firstPoint()) = Point(10, 0);
