@@ -51,7 +51,6 @@ std::unique_ptr<Element> newOval(LineDrawing& drawing, Point a, Point b, int typ
 {
     std::unique_ptr<Element> oval(drawing.registry->createElement(kOval));
     oval->context = &drawing.context;
-    oval->kind = kOval;
     oval->firstPoint()->x = a.x, oval->firstPoint()->y = a.y;
     oval->secondPoint()->x = b.x, oval->secondPoint()->y = b.y;
     oval->ovalType()->value = type;
@@ -128,27 +127,12 @@ TEST(OvalRecord, EveryCutOfTheRecordFailsWithinIt)
     ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
     Element* oval = drawing.context.editor3->elementInHand();
     oval->linePosition()->position = 3;
-    ASSERT_EQ(oval->exchangeRecord(1), 1);
-    ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-    const int full = buffer.position;
-    std::vector<char> image(full);
-    std::memcpy(image.data(), buffer.lock(), full);
-    buffer.unlock();
-    for (int length = 0; length <= full; ++length) {
-        buffer.rewind();
-        buffer.count = 0;
-        ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-        std::unique_ptr<Element> copy(drawing.registry->createElement(kOval));
-        copy->context = &drawing.context;
-        EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << length;
-        EXPECT_LE(buffer.position, length) << length;
-        if (length == full) {
-            EXPECT_EQ(copy->secondPoint()->y, -4.0);
-            EXPECT_EQ(copy->lean()->angle, 45.0);
-            EXPECT_EQ(copy->linePosition()->position, 3);
-            EXPECT_EQ(copy->ovalType()->value, OvalType::kQuart);
-        }
-    }
+    std::unique_ptr<Element> copy = drawing.readEveryCut(*oval);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->secondPoint()->y, -4.0);
+    EXPECT_EQ(copy->lean()->angle, 45.0);
+    EXPECT_EQ(copy->linePosition()->position, 3);
+    EXPECT_EQ(copy->ovalType()->value, OvalType::kQuart);
 }
 
 TEST(OvalGeometry, RotationDiametersAndExtent)

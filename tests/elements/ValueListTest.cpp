@@ -1,5 +1,5 @@
-// The radius and diameter value lists in memory and in the store record; their drawing-file
-// blocks are tested with the circle (ArcCircleFileTest).
+// The radius and diameter value lists in memory; their records and drawing-file blocks are
+// tested with the circle (ArcCircleFileTest).
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -7,7 +7,6 @@
 
 #include "elements/DiameterList.h"
 #include "elements/RadiusList.h"
-#include "geometry/ElementRecordBuffer.h"
 #include "geometry/Point.h"
 #include "platform/Dialog.h"
 #include "tests/support/TestApplication.h"
@@ -62,42 +61,16 @@ TEST(ValueList, NewListsMinimumScaleAndSetAll)
     EXPECT_EQ(list.first(), 5.0);
 }
 
-TEST(ValueList, RecordAndDialogField)
+TEST(ValueList, AMissingDialogFieldKeepsTheValue)
 {
     TestApplication app;
-    ElementRecordBuffer buffer;
-    DiameterList list, back;
-    const double two[] = {1.5, 2.25};
-    ASSERT_EQ(list.setAll(2, two), 1);
-    ASSERT_EQ(list.exchangeRecord(1, buffer), 1);
-    const int full = buffer.position;
-    EXPECT_EQ(full, 4 + 2 * 8);
-    // Every cut fails and keeps what the list held; so does a count outside 1..2.
-    for (int length = 0; length <= full; ++length) {
-        buffer.rewind();
-        buffer.count = length;
-        back.setSingle(9.0);
-        EXPECT_EQ(back.exchangeRecord(3, buffer), length == full ? 1 : 0) << length;
-        EXPECT_EQ(back.count, length == full ? 2 : 1) << length;
-        EXPECT_EQ(back.value(1), length == full ? 2.25 : 0.0) << length;
-    }
-    buffer.rewind();
-    buffer.count = 0;
-    ASSERT_EQ(buffer.putInt(3), 1);
-    for (double v : {1.0, 2.0, 3.0})
-        ASSERT_EQ(buffer.putDouble(v), 1);
-    buffer.rewind();
-    back.setSingle(9.0);
-    EXPECT_EQ(back.exchangeRecord(3, buffer), 0);
-    EXPECT_EQ(back.first(), 9.0);
-    EXPECT_EQ(back.exchangeRecord(2, buffer), 0);
-
+    DiameterList list;
+    list.setSingle(9.0);
     // A control the dialog does not have: 0 and the value kept.
     Dialog dialog;
-    EXPECT_EQ(back.takeFirst(&dialog, 4242), 0);
-    EXPECT_EQ(back.showFirst(&dialog, 4242), 0);
-    EXPECT_EQ(back.takeFirst(nullptr, 4242), 0);
-    EXPECT_EQ(back.first(), 9.0);
+    EXPECT_EQ(list.takeFirst(&dialog, 4242), 0);
+    EXPECT_EQ(list.showFirst(&dialog, 4242), 0);
+    EXPECT_EQ(list.first(), 9.0);
 }
 
 } // namespace
