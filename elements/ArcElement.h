@@ -44,9 +44,9 @@ public:
     void takeDefaultAttributes() override;
     // start := the press, snapped to the grid; then the two steps of continueCreateInput.
     [[nodiscard]] int beginCreateInput(int arg) override;
-    // 1 complete (a valid middle point clicked), 12 or 11 passed on from the end point step only
-    // when it did not finish, 15 a click in place within the double-click time ending the first
-    // step, -1 cancelled or an invalid arc (the input stays pending and resumes where it stopped).
+    // 1 complete (a valid middle point clicked), 15 a click in place within the double-click time
+    // ending the first step, -1 cancelled or an invalid arc (the input stays pending and resumes
+    // where it stopped: a refused middle point is picked again).
     [[nodiscard]] int continueCreateInput(int arg) override;
 
     void translate(double dx, double dy, double dz) override;
