@@ -3,8 +3,7 @@
 // hit-tested once. Prints microseconds per element and the ratio to bare GDI calls (a dashed
 // geometric pen made, selected and deleted, one Polyline) drawing the same flattened outlines.
 //
-// The hit test runs against a stand-in select tool that measures the distance to each segment of
-// the flattened stroke, as the real one clips the segments against its pick area.
+// The hit test runs the select tool's own arc test against a 1 mm pick box at the cursor.
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -25,10 +24,10 @@
 #include "geometry/PointList.h"
 #include "geometry/ThreePointArc.h"
 #include "shapes/ElementShapes.h"
+#include "tests/elements/ElementFixture.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -42,38 +41,6 @@ void placeOf(int i, double& x, double& y, double& r)
     y = 30.0 + (i * 53 % 210);
     r = 5.0 + i % 20;
 }
-
-// The pick test of a tool whose pick area is a 1 mm square at the cursor.
-class DistanceTool : public SelectTool {
-public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
-    [[nodiscard]] int selectionMode() override { return 0; }
-    [[nodiscard]] int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    [[nodiscard]] int isEditing() override { return 0; }
-    [[nodiscard]] int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
-    [[nodiscard]] int hitOpenPolyline(const PointList& points, double width, int) override
-    {
-        Point a, b;
-        for (int i = 0; i + 1 < points.count; ++i) {
-            if (!points.getPoint(i, &a) || !points.getPoint(i + 1, &b))
-                return 0;
-            const double dx = b.x - a.x, dy = b.y - a.y, lengthSquared = dx * dx + dy * dy;
-            double t = lengthSquared > 0.0 ? ((cursor.x - a.x) * dx + (cursor.y - a.y) * dy) / lengthSquared : 0.0;
-            t = t < 0.0 ? 0.0 : t > 1.0 ? 1.0 : t;
-            if (std::hypot(a.x + dx * t - cursor.x, a.y + dy * t - cursor.y) < 0.5 + width / 2.0)
-                return 1;
-        }
-        return 0;
-    }
-    Point cursor;
-};
 
 } // namespace
 
@@ -95,7 +62,8 @@ int main()
     context.view = view;
     auto* updater = new SurfaceUpdater(1024, 768);
     context.updater = updater;
-    auto* tool = new DistanceTool;
+    auto* tool = new element_fixture::CursorSelectTool;
+    tool->picks = 1; // the select tool's own arc test on a 1 mm pick box at the cursor
     context.selectTool = tool;
 
     const int kArc = kindCode(ElementKind::Arc), kCircle = kindCode(ElementKind::Circle);

@@ -12,7 +12,6 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
-#include "elements/ArcHitTest.h"
 #include "elements/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
@@ -25,6 +24,7 @@
 #include "geometry/ThreePointArc.h"
 #include "io/dxf/DxfFile.h"
 #include "shapes/ShapeOp.h"
+#include "views/tools/SelectTool.h"
 
 ArcPropertyDialogMaker makeArcPropertyDialog = nullptr;
 
@@ -119,11 +119,11 @@ void ArcElement::computeExtent(int)
 int ArcElement::hitTest()
 {
     SelectTool* tool = selectTool();
-    ThreePointArc arc;
-    if (!tool || !threePointArc(arc) || !arc.compute())
+    if (!tool || !firstPoint() || !secondPoint() || !thirdPoint())
         return 0;
-    return hitTestArcStroke(*tool, arc, lineWidth() ? lineWidth()->width : 0.0,
-                            linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
+    return tool->hitTestThreePointArcMode(*firstPoint(), *secondPoint(), *thirdPoint(),
+                                          lineWidth() ? lineWidth()->width : 0.0,
+                                          linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
 }
 
 int ArcElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
@@ -184,12 +184,10 @@ void ArcElement::showPickMarks()
 void ArcElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
 {
     bindPoints();
-    const double offset[3] = {0.0, 0.0, 0.0};
-    const double rotation[4] = {angle, centreX, centreY, fourth};
-    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+    shared_body::drawRotatedPreview(*this, angle, centreX, centreY, fourth);
 }
 
-void ArcElement::repaintPicked() { shared_body::repaintPickedInView(*this); }
+void ArcElement::repaintPicked() { shared_body::repaintPicked(*this); }
 
 // --- geometry ---
 
@@ -252,30 +250,10 @@ int ArcElement::getDiameter(double out[2], Point* centre)
 
 void ArcElement::setLineColour(const InkColor& value) { shared_body::setColour(*this, value); }
 
-void ArcElement::setStartX(const Point& value)
-{
-    if (firstPoint())
-        firstPoint()->x = value.x;
-}
-
-void ArcElement::setStartY(const Point& value)
-{
-    if (firstPoint())
-        firstPoint()->y = value.y;
-}
-
-void ArcElement::setEndX(const Point& value)
-{
-    if (secondPoint())
-        secondPoint()->x = value.x;
-}
-
-void ArcElement::setEndY(const Point& value)
-{
-    if (secondPoint())
-        secondPoint()->y = value.y;
-}
-
+void ArcElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void ArcElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void ArcElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void ArcElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
 void ArcElement::setLineWidth(const LineSizeAttribute& value) { shared_body::setLineWidth(*this, value); }
 void ArcElement::setLinePosition(const LineOriginAttribute& value) { shared_body::setLinePosition(*this, value); }
 void ArcElement::setLineStyle(const LineTypeAttribute& value) { shared_body::setLineStyle(*this, value); }

@@ -95,14 +95,7 @@ private:
     // The creation steps: 11 (or 12 after a drag) when the end point is placed, 15, -1; then 11
     // when a valid middle point is clicked, else -1.
     [[nodiscard]] int inputEndPoint();
-    [[nodiscard]] int clickEndPoint();
     [[nodiscard]] int inputMiddlePoint();
-    // The end point from a cursor position: grid snapped, with Shift on the horizontal or the
-    // vertical through start (the vertical when the distances are equal).
-    void setEndFromDevice(const IntPoint& device);
-    // The chord start-end (the first step) or the arc (the second) on the overlay.
-    void drawChord();
-    void drawOverlay();
 };
 
 // A new arc, null when memory ran out (the registry's maker of kind 6).

@@ -3,9 +3,26 @@
 #include "elements/ArcElement.h"
 
 #include "elements/ElementTracking.h"
+#include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
-#include "platform/MouseSource.h"
 #include "views/ViewParams.h"
+
+namespace {
+// The end point follows the cursor, with Shift on the horizontal or the vertical through start
+// (the vertical when the distances are equal).
+class ArcEnd : public shared_body::SecondPointInput {
+public:
+    explicit ArcEnd(ArcElement& e) : arc(e) {}
+    void setSecondPoint(const IntPoint& device) override
+    {
+        Point p;
+        arc.deviceToDrawing(&p, device, 1);
+        (void)arc.constrainToAxis(p, *arc.firstPoint()); // 0 without Shift: the point as read
+        arc.secondPoint()->x = p.x, arc.secondPoint()->y = p.y;
+    }
+    ArcElement& arc;
+};
+} // namespace
 
 int ArcElement::beginCreateInput(int arg)
 {
@@ -29,82 +46,18 @@ int ArcElement::continueCreateInput(int)
     return result == kDone ? kComplete : result;
 }
 
-void ArcElement::setEndFromDevice(const IntPoint& device)
-{
-    Point p;
-    deviceToDrawing(&p, device, 1);
-    if (isShiftDown() && firstPoint()) {
-        const double dx = p.x - firstPoint()->x, dy = p.y - firstPoint()->y;
-        if ((dy < 0 ? -dy : dy) < (dx < 0 ? -dx : dx))
-            p.y = firstPoint()->y;
-        else
-            p.x = firstPoint()->x;
-    }
-    if (secondPoint())
-        secondPoint()->x = p.x, secondPoint()->y = p.y;
-}
-
-void ArcElement::drawChord() { drawRubberBandFrame(); }
-
-void ArcElement::drawOverlay() { drawRubberBandFrame(); }
-
 int ArcElement::inputEndPoint()
 {
     if (inputStage != kPlacingEnd)
         return kDone;
-    ViewParams* view = viewParams();
-    if (!view || !firstPoint() || !secondPoint())
+    if (!firstPoint() || !secondPoint())
         return kCancelled;
     restartClickTimer();
-    if (isLeftButtonDown()) {
-        // The drag phase: the button is still held from the press that placed start.
-        overlayShown = 0;
-        captureMouse();
-        int inside = 1;
-        const int released = element_tracking::trackMouse(*this, *view, 1, inside, element_tracking::noRetype,
-                                                           [this](const IntPoint& device) {
-            beginOverlay();
-            setEndFromDevice(device);
-            drawChord();
-        });
-        releaseMouse();
-        if (!released) {
-            flushView();
-            return kCancelled;
-        }
-        if (!clickWithin150ms() && overlayShown) {
-            inputStage = kPlacingMiddle;
-            flushView();
-            return kDragDone;
-        }
-        // A quick click, or no movement: a click places the end point.
-    }
-    return clickEndPoint();
-}
-
-int ArcElement::clickEndPoint()
-{
-    ViewParams* view = viewParams();
-    if (!view)
-        return kCancelled;
-    int inside = 1;
-    const int clicked = element_tracking::trackMouse(*this, *view, 0, inside, element_tracking::noRetype,
-                                                      [this](const IntPoint& device) {
-        beginOverlay();
-        setEndFromDevice(device);
-        drawChord();
-    });
-    if (overlayShown)
-        flushView();
-    if (!clicked) {
-        inputPending = 1; // the next mouse event resumes this arc
-        return kCancelled;
-    }
-    // A second click where the first one was, without a chord in between.
-    if (!overlayShown)
-        return isDoubleClick() ? kDoubleClick : kCancelled;
-    inputStage = kPlacingMiddle;
-    return kDone;
+    ArcEnd end(*this);
+    const int result = shared_body::trackSecondPoint(*this, end);
+    if (result == kDone || result == kDragDone)
+        inputStage = kPlacingMiddle;
+    return result;
 }
 
 int ArcElement::inputMiddlePoint()
@@ -124,7 +77,7 @@ int ArcElement::inputMiddlePoint()
         Point p;
         deviceToDrawing(&p, device, 1);
         thirdPoint()->x = p.x, thirdPoint()->y = p.y;
-        drawOverlay();
+        drawRubberBandFrame();
     });
     if (overlayShown)
         flushView();
@@ -136,6 +89,6 @@ int ArcElement::inputMiddlePoint()
 
 // --- editing ---
 
-int ArcElement::editByMouse() { return shared_body::dragPointUnderCursor(*this); }
+int ArcElement::editByMouse() { return shared_body::editTwoPoints(*this); }
 
-int ArcElement::dragHandle(int handle) { return shared_body::dragExtentHandle(*this, handle); }
+int ArcElement::dragHandle(int handle) { return shared_body::dragTwoPointHandle(*this, handle); }

@@ -12,7 +12,6 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
-#include "elements/ArcHitTest.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -136,8 +135,9 @@ int CircleElement::hitTest()
     ThreePointArc arc;
     if (!tool || !circleArc(arc))
         return 0;
-    return hitTestArcStroke(*tool, arc, lineWidth() ? lineWidth()->width : 0.0,
-                            linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
+    // By its angles: a full circle has no three distinct points to pass.
+    return tool->hitTestArcShape(arc, lineWidth() ? lineWidth()->width : 0.0,
+                                 linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
 }
 
 int CircleElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
@@ -171,7 +171,7 @@ void CircleElement::showPickMarks()
         drawPointMark(ShapeOp::ShowPicked, *thirdPoint());
 }
 
-void CircleElement::repaintPicked() { shared_body::repaintPickedInView(*this); }
+void CircleElement::repaintPicked() { shared_body::repaintPicked(*this); }
 
 // --- geometry ---
 

@@ -74,14 +74,14 @@ public:
     // The centre, the radius and the angles as an arc; 0 when a value is unusable.
     [[nodiscard]] int circleArc(ThreePointArc& arc) const;
 
-private:
-    void bindPoints();
-    [[nodiscard]] int trackRadius();
     // The start and end point from a cursor position (with Shift, end on an axis through the
     // centre), the radius from the end point, then the angles.
     void setFromDevice(const IntPoint& device);
     // The cursor of the circle type.
     void showTypeCursor() const;
+
+private:
+    void bindPoints();
 };
 
 // A new circle, null when memory ran out (the registry's maker of kind 7).

@@ -4,27 +4,12 @@
 
 #include <cmath>
 
-#include "elements/ElementTracking.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
+#include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DoubleValue.h"
-#include "platform/CurrentEvent.h"
-#include "platform/EventCodes.h"
-#include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-#include "views/ViewParams.h"
-
-namespace {
-// The circle type a typed character of the current event selects, else 0.
-int typedCircleType()
-{
-    const CurrentEvent* event = theCurrentEvent;
-    if (!event || event->code != EV_KEY_DOWN || event->message != WM_CHAR)
-        return 0;
-    return OvalType::codeOfKey(static_cast<int>(event->wParam & 0xFF));
-}
-} // namespace
 
 void CircleElement::setAnglesByType()
 {
@@ -102,55 +87,31 @@ int CircleElement::beginCreateInput(int arg)
     return continueCreateInput(arg);
 }
 
+namespace {
+// The radius follows the cursor; a circle-type key switches the type at once and shows its cursor.
+class CircleRadius : public shared_body::SecondPointInput {
+public:
+    explicit CircleRadius(CircleElement& e) : circle(e) {}
+    void setSecondPoint(const IntPoint& device) override { circle.setFromDevice(device); }
+    int changedByKey() override
+    {
+        const int type = OvalType::codeOfTypedKey();
+        if (type == 0 || type == circle.ovalType()->value)
+            return 0;
+        circle.ovalType()->value = type;
+        circle.showTypeCursor();
+        return 1;
+    }
+    CircleElement& circle;
+};
+} // namespace
+
 int CircleElement::continueCreateInput(int)
 {
-    const int result = trackRadius();
-    return result == kDone || result == kDragDone ? kComplete : result;
-}
-
-int CircleElement::trackRadius()
-{
-    ViewParams* view = viewParams();
-    if (!view || !thirdPoint() || !ovalType())
+    if (!viewParams() || !thirdPoint() || !ovalType())
         return kCancelled;
     showTypeCursor();
-    // A key that chooses another type switches it, shows its cursor and redraws the figure.
-    auto retyped = [this]() {
-        const int type = typedCircleType();
-        if (type == 0 || type == ovalType()->value)
-            return 0;
-        ovalType()->value = type;
-        showTypeCursor();
-        return 1;
-    };
-    auto follow = [this](const IntPoint& device) {
-        beginOverlay();
-        setFromDevice(device);
-        drawRubberBandFrame();
-    };
-    int inside = 1;
-    if (isLeftButtonDown()) {
-        overlayShown = 0;
-        captureMouse();
-        const int released = element_tracking::trackMouse(*this, *view, 1, inside, retyped, follow);
-        releaseMouse();
-        if (!released) {
-            flushView();
-            return kCancelled;
-        }
-        if (!clickWithin150ms() && overlayShown) {
-            flushView();
-            return kDragDone;
-        }
-    }
-    const int clicked = element_tracking::trackMouse(*this, *view, 0, inside, retyped, follow);
-    if (overlayShown)
-        flushView();
-    if (!clicked) {
-        inputPending = 1; // the next mouse event resumes this circle
-        return kCancelled;
-    }
-    if (!overlayShown)
-        return isDoubleClick() ? kDoubleClick : kCancelled;
-    return kDone;
+    CircleRadius radius(*this);
+    const int result = shared_body::trackSecondPoint(*this, radius);
+    return result == kDone || result == kDragDone ? kComplete : result;
 }

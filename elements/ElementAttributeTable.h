@@ -38,8 +38,8 @@
     MADE(DiameterList, diameters, 0)                                                                               \
     MADE(DoubleValue, value1, 0) /* the start angle ("sttAngle") */                                                \
     MADE(DoubleValue, value2, 0) /* the end angle ("endAngle") */                                                  \
-    LATER(BoxRules, boxRules)                                                                                      \
-    LATER(CornerRounding, cornerRounding)                                                                          \
+    MADE(BoxRules, boxRules, 0)                                                                                    \
+    MADE(CornerRounding, cornerRounding, 0)                                                                        \
     MADE(MarginAttribute, margin, 0)                                                                               \
     LATER(PictureImageKind, imageKind)                                                                             \
     MADE(FileNameValue, fileName, 0)                                                                               \

@@ -11,6 +11,8 @@
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/BoxRules.h"
+#include "elements/CornerRounding.h"
 #include "elements/DiameterList.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
@@ -368,9 +370,13 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return fileNameSlot;
     case tag_id::ovalType:
         return ovalTypeSlot;
+    case tag_id::boxRules:
+        return boxRulesSlot;
+    case tag_id::boxRound:
+        return cornerRoundingSlot;
     default:
         // The tags of the types that arrive with their kinds ("drawType" with the dimension
-        // attributes, box rules and rounding,
+        // attributes,
         // "textData", the bitmap and picture tags) have no object yet.
         return nullptr;
     }
@@ -400,6 +406,11 @@ void Element::resetReadAttributes()
         marginSlot->clear();
     if (vertexRoundingSlot)
         vertexRoundingSlot->count = 0;
+    // A section without a "boxRules" or "boxRound" block reads a plain box.
+    if (boxRulesSlot)
+        boxRulesSlot->reset();
+    if (cornerRoundingSlot)
+        cornerRoundingSlot->clear();
     if (radiiSlot)
         radiiSlot->reset();
     if (diametersSlot)

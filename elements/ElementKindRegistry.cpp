@@ -7,10 +7,14 @@
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/ArcElement.h"
+#include "elements/BezierElement.h"
+#include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/CircleElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
+#include "elements/PolygonElement.h"
+#include "elements/SplineElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -19,11 +23,14 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newLineElement,         // 1 line
     newBreaklineElement,    // 2 breakline
     newArcBreaklineElement, // 3 arcbreakline
-    nullptr, nullptr,       // 4 and 5
+    newSplineElement,       // 4 spline
+    newBoxElement,          // 5 box
     newArcElement,          // 6 arc
     newCircleElement,       // 7 circle
-    nullptr, nullptr,       // 8 and 9
+    newPolygonElement,      // 8 polygon
+    newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval
+    newBezierElement,       // 11 bezier3
 };
 
 namespace {

@@ -15,7 +15,7 @@ inline int isInClient(ViewParams& view, const IntPoint& device)
     return client.width() > 0 && client.height() > 0 && client.containsPoint(device);
 }
 
-// One pass loop of a creation input, in one of two styles. The drag style (dragging 1) follows
+// One pass loop of a mouse input (a creation step or a drag), in one of two styles. The drag style (dragging 1) follows
 // while the left button is held and ends at its release, scrolling the view one step in every
 // pass whose cursor lies outside it; the click style ends at a left press. moved(device) runs for
 // every pass outside the view, whose device point or Shift state changed, or in which retyped()

@@ -77,10 +77,6 @@ public:
 private:
     // Both points linked to the drawing, so that they convert between paper and drawing scale.
     void bindPoints();
-    // The creation loop after start is placed; 11 or 12 complete, 15, -1 as continueCreateInput.
-    [[nodiscard]] int trackCreation();
-    // The end point from a cursor position: grid snapped, with Shift along an axis through start.
-    void setEndFromDevice(const IntPoint& device);
 };
 
 // A new line, null when memory ran out (the registry's maker of kind 1).

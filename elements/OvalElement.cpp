@@ -6,12 +6,14 @@
 #include <new>
 #include <utility>
 
+#include "dialogs/properties/OvalPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"
+#include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -22,13 +24,12 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
-#include "platform/CurrentEvent.h"
-#include "platform/EventCodes.h"
 #include "platform/MouseSource.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
+OvalPropertyDialogMaker makeOvalPropertyDialog = nullptr;
 OvalOutlineHook ovalOutlineHook = nullptr;
 OvalAxesHook ovalAxesHook = nullptr;
 
@@ -39,15 +40,6 @@ constexpr ElementAttribute kOvalAttributes[] = {
     ElementAttribute::lineWidth, ElementAttribute::linePosition, ElementAttribute::lineType,
     ElementAttribute::ovalType,  ElementAttribute::colour,
 };
-
-// The oval type a typed character of the current event selects, else 0.
-int typedOvalType()
-{
-    const CurrentEvent* event = theCurrentEvent;
-    if (!event || event->code != EV_KEY_DOWN || event->message != WM_CHAR)
-        return 0;
-    return OvalType::codeOfKey(static_cast<int>(event->wParam & 0xFF));
-}
 } // namespace
 
 Element* newOvalElement() { return new (std::nothrow) OvalElement; }
@@ -187,9 +179,7 @@ void OvalElement::showPickMarks()
 void OvalElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
 {
     bindPoints();
-    const double offset[3] = {0.0, 0.0, 0.0};
-    const double rotation[4] = {angle, centreX, centreY, fourth};
-    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+    shared_body::drawRotatedPreview(*this, angle, centreX, centreY, fourth);
 }
 
 // --- geometry ---
@@ -198,14 +188,7 @@ void OvalElement::translate(double dx, double dy, double dz) { shared_body::tran
 
 void OvalElement::rotate(double angle, double centreX, double centreY, double)
 {
-    if (!firstPoint() || !secondPoint() || !std::isfinite(angle))
-        return;
-    const double dx = secondPoint()->x - firstPoint()->x, dy = secondPoint()->y - firstPoint()->y;
-    firstPoint()->rotateAbout(centreX, centreY, angle);
-    secondPoint()->x = firstPoint()->x + dx;
-    secondPoint()->y = firstPoint()->y + dy;
-    if (lean())
-        lean()->rotateBy(angle);
+    shared_body::rotateTwoPointsWithLean(*this, angle, centreX, centreY);
 }
 
 void OvalElement::setPoint(int index, double x, double y, double z)
@@ -320,85 +303,47 @@ int OvalElement::beginCreateInput(int arg)
     return shared_body::placeStartAtPress(*this) ? continueCreateInput(arg) : kCancelled;
 }
 
+namespace {
+// The end point follows the cursor, with Shift on the diagonal through start (a circle); an
+// oval-type key changes the type at once.
+class OvalEnd : public shared_body::SecondPointInput {
+public:
+    explicit OvalEnd(OvalElement& e) : oval(e) {}
+    void setSecondPoint(const IntPoint& device) override
+    {
+        Point p;
+        oval.deviceToDrawing(&p, device, 1);
+        (void)oval.constrainToDiagonal(p, *oval.firstPoint()); // 0 without Shift: the point as read
+        oval.secondPoint()->x = p.x, oval.secondPoint()->y = p.y;
+    }
+    int changedByKey() override
+    {
+        const int type = OvalType::codeOfTypedKey();
+        if (type == 0 || type == oval.ovalType()->value)
+            return 0;
+        oval.ovalType()->value = type;
+        return 1;
+    }
+    OvalElement& oval;
+};
+} // namespace
+
 int OvalElement::continueCreateInput(int)
 {
-    const int result = trackCreation();
+    if (!ovalType())
+        return kCancelled;
+    OvalEnd end(*this);
+    const int result = shared_body::trackSecondPoint(*this, end);
     return result == kDone || result == kDragDone ? kComplete : result;
 }
 
-void OvalElement::setEndFromDevice(const IntPoint& device)
-{
-    Point p;
-    deviceToDrawing(&p, device, 1);
-    (void)constrainToDiagonal(p, *firstPoint()); // 0 without Shift: the point as read
-    secondPoint()->x = p.x, secondPoint()->y = p.y;
-}
+int OvalElement::editByMouse() { return shared_body::editTwoPoints(*this); }
 
-int OvalElement::trackCreation()
+int OvalElement::dragHandle(int handle) { return shared_body::dragTwoPointHandle(*this, handle); }
+
+int OvalElement::editProperties(int hasPrevious, int hasNext)
 {
-    ViewParams* view = viewParams();
-    if (!view || !firstPoint() || !secondPoint() || !ovalType())
-        return kCancelled;
-    // One pass loop for both styles: the drag style ends on release, the click style on a press.
-    // The rubber band is redrawn when the cursor moved, the Shift state changed or a key chose
-    // another oval type.
-    auto follow = [&](int dragging, int& inside) {
-        IntPoint last;
-        view->cursorPosition(last);
-        int lastShift = isShiftDown();
-        inside = 1;
-        for (;;) {
-            showCursorPosition();
-            IntPoint device;
-            int left = 0, right = 0;
-            if (!view->nextMousePoint(device, left, right))
-                return 0;
-            if (dragging) {
-                IntRect client;
-                view->clientRect(client);
-                inside = client.width() > 0 && client.height() > 0 && client.containsPoint(device);
-                if (!left)
-                    return 1;
-            } else if (left) {
-                return 1;
-            }
-            const int type = typedOvalType();
-            const int retyped = type != 0 && type != ovalType()->value;
-            if (retyped)
-                ovalType()->value = type;
-            const int shift = isShiftDown();
-            if (!retyped && device.x == last.x && device.y == last.y && shift == lastShift)
-                continue;
-            last = device;
-            lastShift = shift;
-            beginOverlay();
-            setEndFromDevice(device);
-            drawRubberBandFrame();
-        }
-    };
-    int inside = 1;
-    if (isLeftButtonDown()) {
-        overlayShown = 0;
-        captureMouse();
-        const int released = follow(1, inside);
-        releaseMouse();
-        if (!released || !inside) {
-            flushView();
-            return kCancelled;
-        }
-        if (!clickWithin150ms() && overlayShown) {
-            flushView();
-            return kDragDone;
-        }
-    }
-    const int clicked = follow(0, inside);
-    if (overlayShown)
-        flushView();
-    if (!clicked) {
-        inputPending = 1; // the next mouse event resumes this oval
-        return kCancelled;
-    }
-    if (!overlayShown)
-        return isDoubleClick() ? kDoubleClick : kCancelled;
-    return kDone;
+    bindPoints();
+    return shared_body::runPropertyDialog(*this, makeOvalPropertyDialog ? makeOvalPropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
 }

@@ -44,6 +44,11 @@ public:
     void setPoint(int index, double x, double y, double z) override;
     void scale(double factor, const Point& centre, int flags) override;
 
+    // Drags start or end under the cursor (a point-move undo record), or an extent handle against
+    // the opposite one; 11, -1 cancelled, 0 with no point under the cursor.
+    [[nodiscard]] int editByMouse() override;
+    [[nodiscard]] int dragHandle(int handle) override;
+
     // Onto the nearer of start and the leaned end point.
     [[nodiscard]] int snapToNearestPoint(Point* p) override;
     // Onto the midpoint of start and the leaned end point.
@@ -53,6 +58,9 @@ public:
     [[nodiscard]] int getDiameter(double out[2], Point* centre) override;
     // The diameters halved: the count of values (0 when none).
     [[nodiscard]] int getRadius(double out[2], Point* centre) override;
+
+    // The oval's property dialog on this element; its result (0 while no dialog is built).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
 
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;
@@ -65,8 +73,6 @@ private:
     // p turned about start by the lean (a lean that is not finite turns nothing).
     void turnByLean(Point& p) const;
     [[nodiscard]] Point leanedEnd() const;
-    [[nodiscard]] int trackCreation();
-    void setEndFromDevice(const IntPoint& device);
 };
 
 // A new oval, null when memory ran out (the registry's maker of kind 10).

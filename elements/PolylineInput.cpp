@@ -12,6 +12,10 @@
 namespace {
 // Clicks nearer than this to the previous vertex (pixels) end the input.
 constexpr int kFinishPixels = 4;
+// A polygon's clicks nearer than this to the previous vertex are ignored; nearer than the other
+// to vertex 0 close it.
+constexpr int kPolygonStayPixels = 4;
+constexpr int kPolygonClosePixels = 5;
 } // namespace
 
 int pixelDistance(const IntPoint& a, const IntPoint& b)
@@ -26,6 +30,15 @@ PolylineClick polylineClickAction(int pixelsFromPrevious, int count)
         return PolylineClick::AddVertex;
     // With one fixed vertex a second click in place would leave a single point: keep going.
     return count > 2 ? PolylineClick::Finish : PolylineClick::Stay;
+}
+
+PolylineClick polygonClickAction(int pixelsFromPrevious, int pixelsFromFirst, int count)
+{
+    if (pixelsFromPrevious < kPolygonStayPixels)
+        return PolylineClick::Stay;
+    if (pixelsFromFirst >= kPolygonClosePixels)
+        return PolylineClick::AddVertex;
+    return count > 3 ? PolylineClick::Finish : PolylineClick::Stay;
 }
 
 void PolylineInput::moveBandTo(const IntPoint& device)
@@ -148,10 +161,16 @@ int PolylineInput::run()
                     element_.flushView();
                 return Element::kComplete;
             }
-            if (action == PolylineClick::AddVertex && (max_ <= 0 || points_.count < max_)) {
-                if (!points_.appendXYZ(band.x, band.y, band.z))
-                    return cancelTracking();
+            if (action == PolylineClick::AddVertex && max_ > 0 && points_.count >= max_) {
+                // At the cap the click fixes the rubber-band point as the last vertex: the list
+                // never grows past the cap, and the input is complete.
+                points_.count = max_;
+                if (element_.overlayShown)
+                    element_.flushView();
+                return Element::kComplete;
             }
+            if (action == PolylineClick::AddVertex && !points_.appendXYZ(band.x, band.y, band.z))
+                return cancelTracking();
         } else if (right) {
             if (points_.count - 1 < 2) {
                 if (element_.overlayShown)

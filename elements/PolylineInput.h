@@ -10,6 +10,11 @@ struct IntPoint;
 // with the rubber-band point.
 enum class PolylineClick { AddVertex, Finish, Stay };
 [[nodiscard]] PolylineClick polylineClickAction(int pixelsFromPrevious, int count);
+// What a left click does during the vertex input of a closed polygon: ignored near the previous
+// vertex (under 4 pixels); a new vertex unless within 5 pixels of vertex 0, where it closes the
+// figure once it has three vertices (count: the points with the rubber-band point) and is
+// ignored before.
+[[nodiscard]] PolylineClick polygonClickAction(int pixelsFromPrevious, int pixelsFromFirst, int count);
 // The integer pixel distance between two device points.
 [[nodiscard]] int pixelDistance(const IntPoint& a, const IntPoint& b);
 
@@ -19,7 +24,8 @@ enum class PolylineClick { AddVertex, Finish, Stay };
 // button steps back one vertex and, with one vertex left, cancels.
 class PolylineInput {
 public:
-    // maxPoints 0: unlimited; else the list with its rubber-band point never grows past it.
+    // maxPoints 0: unlimited; else the list with its rubber-band point never grows past it, and
+    // a click that would add a vertex at the cap ends the input keeping the rubber-band point.
     PolylineInput(Element& element, PointList& points, int maxPoints) : element_(element), points_(points), max_(maxPoints) {}
 
     // The list restarted at the press, the drag that may follow it, then run. 1 complete, -1

@@ -1,10 +1,12 @@
 // The vertex rounding list and the operation bodies that several element kinds share.
 #include "elements/VertexRoundingList.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <utility>
 
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/TagIds.h"
 #include "elements/Element.h"
@@ -14,6 +16,7 @@
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/InkColor.h"
+#include "geometry/LeanAttribute.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
@@ -23,6 +26,7 @@
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
+#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
@@ -163,22 +167,45 @@ int VertexRoundingList::readXml(XmlContext& file, int tagId, int pointCount)
 
 namespace shared_body {
 
+namespace {
+// What the line and area kinds take alike from their record: the layer, line size, position and
+// type.
+void takeStrokeDefaults(Element& e, LineDefaults& defaults)
+{
+    e.layer = defaults.getLayer();
+    if (e.lineWidth())
+        e.lineWidth()->assign(defaults.lineSize());
+    if (e.linePosition())
+        e.linePosition()->assign(defaults.lineOrigin());
+    if (e.lineType())
+        e.lineType()->LineStyle::assign(defaults.lineType());
+}
+} // namespace
+
 void takeLineDefaults(Element& e)
 {
     auto* defaults = static_cast<LineDefaults*>(e.elementDefaults(e.kind));
     if (!defaults)
         return;
-    e.layer = defaults->getLayer();
+    takeStrokeDefaults(e, *defaults);
     if (e.colour() && defaults->colour())
         e.colour()->assign(defaults->colour());
-    if (e.lineWidth())
-        e.lineWidth()->assign(defaults->lineSize());
-    if (e.linePosition())
-        e.linePosition()->assign(defaults->lineOrigin());
-    if (e.lineType())
-        e.lineType()->LineStyle::assign(defaults->lineType());
     if (e.lineCap())
         e.lineCap()->assign(defaults->lineCap());
+}
+
+void takeAreaDefaults(Element& e)
+{
+    auto* defaults = static_cast<LineDefaults*>(e.elementDefaults(e.kind));
+    if (!defaults)
+        return;
+    takeStrokeDefaults(e, *defaults);
+    if (e.edge() && defaults->edge())
+        e.edge()->assign(defaults->edge());
+    if (e.fill() && defaults->fill())
+        e.fill()->assign(defaults->fill());
+    if (e.hatch() && defaults->hatch())
+        e.hatch()->assign(defaults->hatch());
 }
 
 void translatePoints(Element& e, double dx, double dy, double dz)
@@ -377,6 +404,18 @@ void translateTwoPoints(Element& e, double dx, double dy, double dz)
         e.secondPoint()->translate(dx, dy, dz);
 }
 
+void rotateTwoPointsWithLean(Element& e, double angle, double centreX, double centreY)
+{
+    if (!e.firstPoint() || !e.secondPoint() || !std::isfinite(angle))
+        return;
+    const double dx = e.secondPoint()->x - e.firstPoint()->x, dy = e.secondPoint()->y - e.firstPoint()->y;
+    e.firstPoint()->rotateAbout(centreX, centreY, angle);
+    e.secondPoint()->x = e.firstPoint()->x + dx;
+    e.secondPoint()->y = e.firstPoint()->y + dy;
+    if (e.lean())
+        e.lean()->rotateBy(angle);
+}
+
 void scaleTwoPoints(Element& e, double factor, const Point& centre, int flags)
 {
     for (DrawPoint* p : {e.firstPoint(), e.secondPoint()}) {
@@ -395,6 +434,14 @@ void readTwoPoints(Element& e, const Element& holder)
         if (mine && read)
             mine->x = read->x, mine->y = read->y, mine->z = read->z;
     }
+}
+
+void setCoordinate(DrawPoint* point, const Point& value, int axis)
+{
+    if (point && axis == 0)
+        point->x = value.x;
+    else if (point)
+        point->y = value.y;
 }
 
 } // namespace shared_body

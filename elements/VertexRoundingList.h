@@ -14,7 +14,9 @@ class LineCapAttribute;
 class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
+class DrawPoint;
 class Point;
+class PointList;
 class PropertyDialog;
 class XmlContext;
 
@@ -50,9 +52,14 @@ public:
 // of its form. They work on the element's own sub-objects and do nothing where one is missing.
 namespace shared_body {
 
+// The element's property dialog (owned from here on; null for none) run on it, the element
+// erased and left out of redraws meanwhile; the dialog's result, 0 without one.
+[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
 // From the line defaults record of the element's kind: colour, layer, line size, position,
 // type and cap (the line, breakline, arcbreakline and spline).
 void takeLineDefaults(Element& element);
+// From the same record: edge, fill, hatch, layer, line size, position and type (the polygon kinds).
+void takeAreaDefaults(Element& element);
 // The point list: every point moved; turned about a centre (degrees); point n replaced with
 // flag 0 (an arc start becomes a plain vertex); x and y scaled about a centre (and the line
 // width by flag value 1); emptied; one point appended with flag 0.
@@ -90,6 +97,11 @@ void setFillGray(Element& element, const FillAttributes& value);
 // Before a shape, a dialog or the drawing file: the point list bound to the drawing and the
 // rounding list cut or padded with zeros to the point count.
 void preparePointList(Element& element);
+// The picked element repainted: the overlay over its quick extent redrawn (operation 21), then
+// the element shown picked. The element through its shape turned by the rotation (angle in
+// degrees, centre x and y, fourth value) in the pick colour.
+void repaintPicked(Element& element);
+void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
 // it do nothing) and released by teardown.
 void ensureAttributes(Element& element, const ElementAttribute* which, int count);
@@ -103,19 +115,18 @@ void bindTwoPoints(Element& element);
 // Start and end: moved; scaled about a centre (the line size by flag value 1); taken from the
 // reader's attribute holder (a point it lacks stays).
 void translateTwoPoints(Element& element, double dx, double dy, double dz);
+// The start point turned about the centre (degrees), the end point keeping its signed offset from
+// start (so that turning back restores both), the angle added to the lean.
+void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
-// The mouse edits of the kinds with up to three points (first, second, third): the point under
-// the cursor dragged with a point-move undo record (11, -1 cancelled and put back, 0 without a
-// select tool or a point under the cursor); extent handle 0..7 dragged against the opposite one,
-// every point stretched (11, -1 cancelled or no such handle).
-[[nodiscard]] int dragPointUnderCursor(Element& element);
-[[nodiscard]] int dragExtentHandle(Element& element, int handle);
-// The picked element redrawn: its rubber band on the overlay over the old one, then the pick
-// display clipped to the view.
-void repaintPickedInView(Element& element);
-// The property dialog run on the element (owned: deleted after the run; null runs nothing and
-// answers 0) while the view leaves the element out and marks it in edit; the dialog's result.
-[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
+// The property sheet's coordinate setters: the point's x (axis 0) or y (axis 1) from the value's;
+// nothing without the point.
+void setCoordinate(DrawPoint* point, const Point& value, int axis);
+// Handle n (0..7) of the element's extent (computed by the caller) dragged: the list mapped from
+// the old box onto the box of the opposite handle and the cursor, the rubber band drawn; the list
+// restored when the drag is cancelled or released outside the view. The element is erased first
+// when asked. 11 done, -1 cancelled or no such handle.
+[[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst);
 
 } // namespace shared_body

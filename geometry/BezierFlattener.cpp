@@ -51,7 +51,18 @@ int BezierFlattener::run(PointArray* path, int mode)
     return result;
 }
 
-int BezierFlattener::flatten()
+int BezierFlattener::flatten() { return flattenTo(output_); }
+
+int BezierFlattener::runInto(PointArray* path, PointArray& out)
+{
+    source_ = path;
+    mode_ = 0;
+    const int result = flattenTo(out);
+    source_ = nullptr;
+    return result;
+}
+
+int BezierFlattener::flattenTo(PointArray& out)
 {
     if (!source_)
         return 0;
@@ -64,22 +75,22 @@ int BezierFlattener::flatten()
         if (!finite(p[i]))
             return 0; // the output keeps the last good polyline
 
-    output_.count = 0;
+    out.count = 0;
     if (n == 0)
         return 0;
     // One reservation for the whole polyline: 25 points per cubic.
-    if (!output_.reserve(1 + (n / 3 + 1) * 25) || !output_.appendRecord(&p[0]))
+    if (!out.reserve(1 + (n / 3 + 1) * 25) || !out.appendRecord(&p[0]))
         return 0;
     if (n < 2)
         return n;
     int result = 1;
     for (int i = 0, remaining = n; remaining > 1 && result; i += 3, remaining -= 3) {
         if (remaining == 2)
-            result = output_.appendRecord(&p[i + 1]);
+            result = out.appendRecord(&p[i + 1]);
         else if (remaining == 3)
-            result = appendCubic(output_, p[i], p[i + 1], p[i + 1], p[i + 2], kStep);
+            result = appendCubic(out, p[i], p[i + 1], p[i + 1], p[i + 2], kStep);
         else
-            result = appendCubic(output_, p[i], p[i + 1], p[i + 2], p[i + 3], kStep);
+            result = appendCubic(out, p[i], p[i + 1], p[i + 2], p[i + 3], kStep);
     }
     return result;
 }

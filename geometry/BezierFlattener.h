@@ -38,6 +38,8 @@ public:
     // control point doubled. With fewer than 2 points the count; else 1 (0 on failure).
     [[nodiscard]] int flatten();
     [[nodiscard]] int getOutputPoint(int i, Point* out) const { return output_.getRecord(i, out); }
+    // As run with mode 0, with out in place of the output (a caller's list, filled without a copy).
+    [[nodiscard]] int runInto(PointArray* path, PointArray& out);
 
     // The segment that ends at anchor i (i >= 3), or starts at anchor i (when i + 3 < count),
     // becomes straight: its control points at 1/3 and 2/3 between its anchors (flag 0).
@@ -91,6 +93,7 @@ public:
     }
 
 private:
+    [[nodiscard]] int flattenTo(PointArray& out);
     // Writes the points over the source (resized to n); 0 without a source, for points that are
     // not finite or when the source cannot grow.
     [[nodiscard]] int writeFigure(const Point* points, int n);

@@ -17,15 +17,21 @@
 #include "elements/VertexRoundingList.h"
 #include "shapes/ArcBreaklineShape.h"
 #include "shapes/ArcShape.h"
+#include "shapes/BoxShape.h"
 #include "shapes/CircleShape.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "shapes/BreaklineShape.h"
 #include "shapes/OvalShape.h"
+#include "shapes/ArcPolygonShape.h"
+#include "shapes/SplineShape.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/LeanAttribute.h"
+#include "elements/BezierPath.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "shapes/BezierShape.h"
 
 namespace {
 
@@ -54,17 +60,16 @@ int runLineShape(Element& line, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
-// A breakline shape filled from an open polyline element: the arc kind leaves out the layer and
-// the rounding list, which it does not draw.
-void fillPolyline(BreaklineShape& shape, Element& e, int arcs)
+// What the open and closed point-list kinds give their shapes alike: the context, the layer and
+// the rounding list (the arc kinds leave both out: they do not draw the radii), the points and
+// the line width, position and type.
+void fillPointsAndStroke(BreaklineShape& shape, Element& e, int arcs)
 {
     shape.context = e.context;
     if (!arcs) {
         shape.setLayer(e.layer);
         shape.setRounding(e.vertexRounding());
     }
-    if (e.colour())
-        shape.setColour(*e.colour());
     if (e.vertices())
         (void)shape.setPoints(*e.vertices()); // a copy that failed draws nothing
     if (e.lineWidth())
@@ -73,21 +78,50 @@ void fillPolyline(BreaklineShape& shape, Element& e, int arcs)
         shape.setPosition(e.linePosition()->position);
     if (e.lineType())
         shape.setLineStyle(*e.lineType());
+}
+
+// A breakline (or spline) shape filled from an open polyline element.
+void fillListShape(BreaklineShape& shape, Element& e, int arcs)
+{
+    fillPointsAndStroke(shape, e, arcs);
+    if (e.colour())
+        shape.setColour(*e.colour());
     if (e.lineCap())
         shape.setCapStyle(e.lineCap()->capStyle);
     if (e.gray())
         shape.setGrayValue(e.gray()->value);
 }
 
-template <typename PolylineShape, int arcs>
-int runPolylineShape(Element& e, int operation, const double offset[3], const double* rotation)
+// A polygon shape filled from a closed polygon element.
+void fillListShape(PolygonShape& shape, Element& e, int arcs)
 {
-    PolylineShape shape;
-    fillPolyline(shape, e, arcs);
+    fillPointsAndStroke(shape, e, arcs);
+    if (e.edge())
+        shape.setEdge(*e.edge());
+    if (e.fill())
+        shape.setFill(*e.fill());
+    if (e.hatch())
+        shape.setHatch(*e.hatch());
+}
+
+// The shape of a point-list kind, filled by the form its class takes (a polygon shape's overload
+// for the closed kinds), placed and run once; and its exact extent.
+template <typename ListShape, int arcs>
+int runListShape(Element& e, int operation, const double offset[3], const double* rotation)
+{
+    ListShape shape;
+    fillListShape(shape, e, arcs);
     shape.setOffset(offset[0], offset[1], offset[2]);
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
     return shape.execute(operation, 2);
+}
+
+template <typename ListShape, int arcs> int measureListShape(Element& e, Point& lo, Point& hi)
+{
+    ListShape shape;
+    fillListShape(shape, e, arcs);
+    return shape.computeExactExtent(lo, hi);
 }
 
 int runOvalShape(Element& oval, int operation, const double offset[3], const double* rotation)
@@ -183,11 +217,37 @@ template <typename CurveShape, void (*fill)(CurveShape&, Element&)> int measureC
     return shape.computeExtent(lo, hi);
 }
 
-template <typename PolylineShape, int arcs> int measurePolylineShape(Element& e, Point& lo, Point& hi)
+int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
 {
-    PolylineShape shape;
-    fillPolyline(shape, e, arcs);
-    return shape.computeExactExtent(lo, hi);
+    BoxShape shape;
+    shape.context = box.context;
+    shape.layer = box.layer;
+    if (box.edge())
+        shape.setEdge(*box.edge());
+    if (box.fill())
+        shape.setFill(*box.fill());
+    if (box.hatch())
+        shape.setHatch(*box.hatch());
+    if (box.firstPoint())
+        shape.setStartCorner(*box.firstPoint());
+    if (box.secondPoint())
+        shape.setEndCorner(*box.secondPoint());
+    if (box.boxRules())
+        shape.setBoxRules(*box.boxRules());
+    if (box.cornerRounding())
+        shape.setCornerRounding(*box.cornerRounding());
+    if (box.lean())
+        shape.setLean(*box.lean());
+    if (box.lineWidth())
+        shape.setWidth(box.lineWidth()->width);
+    if (box.linePosition())
+        shape.setPosition(box.linePosition()->position);
+    if (box.lineType())
+        shape.setLineStyle(*box.lineType());
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
 }
 
 OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
@@ -212,20 +272,68 @@ int ovalAxes(const Point& a, const Point& b, int type, double axes[2], Point& ce
     return geometry.axisLengths(axes[0], axes[1]) && geometry.centrePoint(centre);
 }
 
+// A Bezier shape of the element's context, layer, edge, fill, hatch and line size over points.
+void fillBezier(BezierShape& shape, Element& e, PointList& points, int openClose)
+{
+    shape.context = e.context;
+    shape.layer = e.layer;
+    if (e.edge())
+        shape.setEdge(*e.edge());
+    if (e.fill())
+        shape.setFill(*e.fill());
+    if (e.hatch())
+        shape.setHatch(*e.hatch());
+    if (e.lineWidth())
+        shape.setWidth(e.lineWidth()->width);
+    shape.setOpenClose(openClose);
+    shape.setControlPoints(&points);
+}
+
+int runBezierShape(Element& curve, int operation, const double offset[3], const double* rotation)
+{
+    if (!curve.vertices())
+        return 0;
+    BezierShape shape;
+    fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
+// The path editor's curve: the owner's attributes over the path's points, never filled.
+int drawBezierCurve(Element& owner, PointList& points, int openClose, int operation, const double offset[3])
+{
+    BezierShape shape;
+    fillBezier(shape, owner, points, openClose);
+    shape.noFill();
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    return shape.execute(operation, 2);
+}
+
 } // namespace
 
 void installElementShapes()
 {
     elementShapeRunners[kindCode(ElementKind::Line) - 1] = runLineShape;
-    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runPolylineShape<BreaklineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runPolylineShape<ArcBreaklineShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measurePolylineShape<BreaklineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measurePolylineShape<ArcBreaklineShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runListShape<BreaklineShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runListShape<ArcBreaklineShape, 1>;
+    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measureListShape<BreaklineShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measureListShape<ArcBreaklineShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Spline) - 1] = runListShape<SplineShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::Spline) - 1] = measureListShape<SplineShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::Polygon) - 1] = runListShape<PolygonShape, 0>;
+    elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runListShape<ArcPolygonShape, 1>;
+    elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
+    elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
     elementShapeRunners[kindCode(ElementKind::Arc) - 1] = runCurveShape<ArcShape, fillArc>;
     elementShapeRunners[kindCode(ElementKind::Circle) - 1] = runCurveShape<CircleShape, fillCircle>;
     elementExtentRunners[kindCode(ElementKind::Arc) - 1] = measureCurveShape<ArcShape, fillArc>;
     elementExtentRunners[kindCode(ElementKind::Circle) - 1] = measureCurveShape<CircleShape, fillCircle>;
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
+    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
+    elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
+    bezierCurveDrawer = drawBezierCurve;
 }

@@ -7,6 +7,8 @@
 #include "document/DocumentContext.h"
 #include "document/SheetSettings.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/BoxRules.h"
+#include "elements/CornerRounding.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/DiameterList.h"
@@ -97,6 +99,8 @@ Shape::~Shape()
     release(diameters);
     release(firstDouble);
     release(secondDouble);
+    release(boxRules);
+    release(cornerRounding);
 }
 
 void Shape::ensureStroke()

@@ -2,6 +2,9 @@
 // Interface header: the operations that the folders below call; no internals of this folder.
 #include "dialogs/defaults/ElementDefaults.h"
 
+class EdgeAttributes;
+class FillAttributes;
+class HatchAttributes;
 class InkColor;
 class LineCapAttribute;
 class LineOriginAttribute;
@@ -21,6 +24,10 @@ public:
     [[nodiscard]] virtual const LineOriginAttribute* lineOrigin() const { return nullptr; }
     [[nodiscard]] virtual const LineTypeAttribute* lineType() const { return nullptr; }
     [[nodiscard]] virtual const LineCapAttribute* lineCap() const { return nullptr; }
+    // The edge, fill and hatch that a new polygon copies.
+    [[nodiscard]] virtual const EdgeAttributes* edge() const { return nullptr; }
+    [[nodiscard]] virtual const FillAttributes* fill() const { return nullptr; }
+    [[nodiscard]] virtual const HatchAttributes* hatch() const { return nullptr; }
 };
 
 // The application's record, copied into every new document.

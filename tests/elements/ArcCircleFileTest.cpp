@@ -23,7 +23,8 @@
 #include "dialogs/defaults/LineDefaults.h"
 #include "geometry/EdgeAttributes.h"
 #include "tests/elements/LineFixture.h"
-#include "tests/elements/RecordingDxf.h"
+#include "tests/elements/RecordCuts.h"
+#include "tests/elements/RecordingExporters.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -222,20 +223,20 @@ TEST(ArcCircleRecord, EveryCutOfEitherRecordFailsWithinIt)
         Element* e = drawing.context.editor3->elementInHand();
         e->linePosition()->position = 3;
         e->lineWidth()->width = 0.35;
-        std::unique_ptr<Element> copy = drawing.readEveryCut(*e);
-        ASSERT_NE(copy, nullptr);
-        EXPECT_EQ(copy->linePosition()->position, 3);
-        EXPECT_EQ(copy->lineWidth()->width, 0.35);
-        if (id == 1) {
-            EXPECT_EQ(copy->thirdPoint()->x, 12.0);
-            EXPECT_EQ(copy->secondPoint()->y, -4.0);
-        } else {
-            EXPECT_EQ(copy->thirdPoint()->y, 7.75);
-            EXPECT_EQ(copy->radii()->count, 2);
-            EXPECT_EQ(copy->radii()->value(1), 6.25);
-            EXPECT_EQ(copy->value1()->value, 180.0);
-            EXPECT_EQ(copy->value2()->value, 270.0);
-        }
+        expectEveryCutFails(drawing, *e, [id](Element& copy) {
+            EXPECT_EQ(copy.linePosition()->position, 3);
+            EXPECT_EQ(copy.lineWidth()->width, 0.35);
+            if (id == 1) {
+                EXPECT_EQ(copy.thirdPoint()->x, 12.0);
+                EXPECT_EQ(copy.secondPoint()->y, -4.0);
+            } else {
+                EXPECT_EQ(copy.thirdPoint()->y, 7.75);
+                EXPECT_EQ(copy.radii()->count, 2);
+                EXPECT_EQ(copy.radii()->value(1), 6.25);
+                EXPECT_EQ(copy.value1()->value, 180.0);
+                EXPECT_EQ(copy.value2()->value, 270.0);
+            }
+        });
     }
 }
 

@@ -134,6 +134,7 @@ TEST(ArcQueries, RadiusDiameterAndHitTest)
 {
     TestApplication app;
     LineDrawing drawing;
+    drawing.tool->picks = 1;
     struct Case {
         const char* name;
         Point start, end, middle;

@@ -16,6 +16,7 @@
 #include "geometry/PointList.h"
 #include "platform/CurrentEvent.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
@@ -39,13 +40,17 @@ std::vector<Xy> pointsOf(Element& e)
     return out;
 }
 
+// The radii of the kinds that keep them; empty for the spline, which has no list.
 std::vector<double> roundingOf(Element& e)
 {
     std::vector<double> out;
-    for (int i = 0; i < e.vertexRounding()->count; ++i)
+    for (int i = 0; e.vertexRounding() && i < e.vertexRounding()->count; ++i)
         out.push_back(e.vertexRounding()->get(i));
     return out;
 }
+
+// The kinds whose store record carries the rounding list: the breakline and the polygon.
+bool storesRounding(int kind) { return kind == 2 || kind == 8; }
 
 std::string text(const std::vector<Xy>& points)
 {
@@ -55,8 +60,10 @@ std::string text(const std::vector<Xy>& points)
     return s;
 }
 
-// A polyline of the kind stored through editor 3 with the points and radii given; its id.
-int addPolyline(LineDrawing& drawing, int kind, const std::vector<Xy>& points, const std::vector<double>& radii)
+// A point-list element of the kind stored through editor 3 with the points and radii given (the
+// radii where the kind keeps them), point flagAt (when >= 0) starting an arc; its id.
+int addPolyline(LineDrawing& drawing, int kind, const std::vector<Xy>& points, const std::vector<double>& radii,
+                int flagAt = -1)
 {
     ElementEditor* editor = drawing.context.editor3;
     if (!editor->startNewElement(kind))
@@ -64,8 +71,12 @@ int addPolyline(LineDrawing& drawing, int kind, const std::vector<Xy>& points, c
     Element* e = editor->elementInHand();
     for (const Xy& p : points)
         e->appendPoint(p.x, p.y, 0.0);
-    for (double r : radii)
-        (void)e->vertexRounding()->append(r);
+    if (flagAt >= 0 && !e->vertices()->setAtWithFlag(flagAt, 2, points[flagAt].x, points[flagAt].y, 0.0))
+        return 0;
+    for (double r : radii) {
+        if (e->vertexRounding())
+            (void)e->vertexRounding()->append(r);
+    }
     return editor->commitNewElement() == 1 ? e->id : 0;
 }
 
@@ -84,7 +95,7 @@ TEST(PolylineInput, ClickRule)
     EXPECT_EQ(pixelDistance(IntPoint(0, 0), IntPoint(3, 2)), 3) << "3.6 pixels count as 3";
 }
 
-TEST(BreaklineCreation, ClicksFinishStepBackShiftAndCancel)
+TEST(BreaklineCreation, ClicksFinishStepBackShiftCancelAndTheSplineCap)
 {
     enum Keys { N = ScriptedMouse::kNone, L = ScriptedMouse::kLeft, R = ScriptedMouse::kRight, S = ScriptedMouse::kShift };
     struct Step {
@@ -92,32 +103,48 @@ TEST(BreaklineCreation, ClicksFinishStepBackShiftAndCancel)
     };
     struct Case {
         const char* name;
+        int kind;
         std::vector<Step> script; // 100 ms apart; the press at (10, 10) comes first
         int cancelAt;
         int result;
         std::string points;
         int pending;
     };
+    // 150 clicks for a spline, each 30 pixels from the one before: the 100th fixes the 101st
+    // point and ends the input.
+    std::vector<Step> manyClicks = {{10, 10, L}, {10, 10, N}};
+    std::string capped = "(10,10)";
+    for (int k = 1; k <= 150; ++k) {
+        const int x = 10 + 3 * k, y = k % 2 ? 40 : 10;
+        manyClicks.insert(manyClicks.end(), {{x, y, N}, {x, y, L}, {x, y, N}});
+        if (k <= 100)
+            capped += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    }
     const Case cases[] = {
-        {"two clicks in place end it",
+        {"two clicks in place end it", 2,
          {{10, 10, L}, {10, 10, N}, {50, 10, N}, {50, 10, L}, {50, 10, N}, {50, 40, N}, {50, 40, L}, {50, 40, N},
           {50, 40, L}, {50, 40, N}},
          0, 1, "(10,10)(50,10)(50,40)", 0},
-        {"a click near the only vertex goes on",
+        {"a click near the only vertex goes on", 2,
          {{10, 10, L}, {10, 10, N}, {12, 10, N}, {12, 10, L}, {12, 10, N}, {40, 10, N}, {40, 10, L}, {40, 10, N},
           {40, 10, L}, {40, 10, N}},
          0, 1, "(10,10)(40,10)", 0},
-        {"the right button steps back",
+        {"the right button steps back", 2,
          {{10, 10, L}, {10, 10, N}, {50, 10, N}, {50, 10, L}, {50, 10, N}, {60, 20, N}, {60, 20, R}, {60, 20, N},
           {60, 20, L}, {60, 20, N}, {60, 20, L}, {60, 20, N}},
          0, 1, "(10,10)(60,20)", 0},
-        {"the right button with one vertex cancels", {{10, 10, L}, {10, 10, N}, {30, 30, N}, {30, 30, R}, {30, 30, N}},
+        {"the right button with one vertex cancels", 2, {{10, 10, L}, {10, 10, N}, {30, 30, N}, {30, 30, R}, {30, 30, N}},
          0, -1, "(10,10)", 0},
-        {"Shift keeps the segment horizontal",
+        {"Shift keeps the segment horizontal", 2,
          {{10, 10, L}, {10, 10, N}, {50, 14, S}, {50, 14, L | S}, {50, 14, S}, {50, 10, N}, {50, 10, L}, {50, 10, N}}, 0, 1,
          "(10,10)(50,10)", 0},
-        {"a cancelled tracking leaves the input pending", {{10, 10, L}, {10, 10, N}, {50, 30, N}}, 4, -1,
+        {"a cancelled tracking leaves the input pending", 2, {{10, 10, L}, {10, 10, N}, {50, 30, N}}, 4, -1,
          "(10,10)(50,30)", 1},
+        {"a spline is entered as a breakline", 4,
+         {{10, 10, L}, {10, 10, N}, {50, 10, N}, {50, 10, L}, {50, 10, N}, {50, 40, N}, {50, 40, L}, {50, 40, N},
+          {50, 40, L}, {50, 40, N}},
+         0, 1, "(10,10)(50,10)(50,40)", 0},
+        {"150 clicks make a spline of 101 points", 4, manyClicks, 0, 1, capped, 0},
     };
     TestApplication app;
     for (const Case& c : cases) {
@@ -130,14 +157,17 @@ TEST(BreaklineCreation, ClicksFinishStepBackShiftAndCancel)
         mouse.advanceClockPerRead(&clock, 50);
         drawing.points->press = Point(10, 10);
         drawing.points->has = 1;
-        drawing.view->cancelAt = c.cancelAt ? c.cancelAt : 500; // a script that never ends the input fails
-        std::unique_ptr<Element> polyline(drawing.registry->createElement(2));
+        drawing.view->cancelAt = c.cancelAt ? c.cancelAt : 5000; // a script that never ends the input fails
+        std::unique_ptr<Element> polyline(drawing.registry->createElement(c.kind));
+        ASSERT_TRUE(polyline) << c.name;
         polyline->context = &drawing.context;
-        polyline->kind = 2;
-        (void)polyline->vertexRounding()->append(3.0);
+        polyline->kind = c.kind;
+        if (polyline->vertexRounding())
+            (void)polyline->vertexRounding()->append(3.0);
         EXPECT_EQ(polyline->beginCreateInput(0), c.result) << c.name;
-        if (c.result == 1 || c.pending)
+        if (c.result == 1 || c.pending) {
             EXPECT_EQ(text(pointsOf(*polyline)), c.points) << c.name;
+        }
         EXPECT_EQ(polyline->inputPending, c.pending) << c.name;
         for (double r : roundingOf(*polyline))
             EXPECT_EQ(r, 0.0) << c.name << ": creation empties the radii";
@@ -148,23 +178,41 @@ TEST(BreaklineEditing, InsertDeleteAndDragUndoToTheExactPointsAndRadii)
 {
     struct Case {
         const char* name;
+        int kind;
         std::vector<Xy> points;
+        int flagAt; // the point starting an arc, or -1
         int key;
         Xy cursor;  // on the vertex to edit
         Xy release; // where the button comes up (after a step on the way)
         int result;
         std::string after;
-        std::vector<double> radiiAfter;
+        std::vector<double> radiiAfter; // in the element just edited
     };
     const std::vector<Xy> three = {{10, 10}, {30, 10}, {30, 30}};
+    const std::vector<Xy> four = {{10, 10}, {30, 10}, {30, 30}, {10, 30}};
     const Case cases[] = {
-        {"'+' inserts after the vertex, the new one sharp", three, '+', {30, 10}, {40, 20}, 11,
+        {"'+' inserts after the vertex, the new one sharp", 2, three, -1, '+', {30, 10}, {40, 20}, 11,
          "(10,10)(30,10)(40,20)(30,30)", {0, 2, 0, 0}},
-        {"'+' after the first vertex shifts the later radii", three, '+', {10, 10}, {20, 5}, 11,
+        {"'+' after the first vertex shifts the later radii", 2, three, -1, '+', {10, 10}, {20, 5}, 11,
          "(10,10)(20,5)(30,10)(30,30)", {0, 0, 2, 0}},
-        {"'-' takes the vertex and its radius", three, '-', {30, 10}, {30, 10}, 11, "(10,10)(30,30)", {0, 0}},
-        {"a drag moves the vertex", three, 'x', {30, 30}, {45, 35}, 11, "(10,10)(30,10)(45,35)", {0, 2, 0}},
-        {"'-' is refused on two vertices", {{10, 10}, {30, 10}}, '-', {30, 10}, {30, 10}, -1, "(10,10)(30,10)", {0, 2}},
+        {"'-' takes the vertex and its radius", 2, three, -1, '-', {30, 10}, {30, 10}, 11, "(10,10)(30,30)", {0, 0}},
+        {"a drag moves the vertex", 2, three, -1, 'x', {30, 30}, {45, 35}, 11, "(10,10)(30,10)(45,35)", {0, 2, 0}},
+        {"'-' is refused on two vertices", 2, {{10, 10}, {30, 10}}, -1, '-', {30, 10}, {30, 10}, -1, "(10,10)(30,10)",
+         {0, 2}},
+        {"a polygon's '+' keeps a radius per vertex", 8, four, -1, '+', {30, 30}, {40, 40}, 11,
+         "(10,10)(30,10)(30,30)(40,40)(10,30)", {0, 2, 0, 0, 0}},
+        {"a polygon's '-' takes the vertex and its radius", 8, four, -1, '-', {30, 10}, {30, 10}, 11,
+         "(10,10)(30,30)(10,30)", {0, 0, 0}},
+        {"'-' is refused on a triangle", 8, three, -1, '-', {30, 10}, {30, 10}, -1, "(10,10)(30,10)(30,30)", {0, 2, 0}},
+        {"a spline's '+'", 4, three, -1, '+', {10, 10}, {20, 5}, 11, "(10,10)(20,5)(30,10)(30,30)", {}},
+        {"'-' is refused on a two-point spline", 4, {{10, 10}, {30, 10}}, -1, '-', {10, 10}, {10, 10}, -1,
+         "(10,10)(30,10)", {}},
+        {"'-' after an arc start leaves the flag on the last point", 3, three, 1, '-', {30, 30}, {30, 30}, 11,
+         "(10,10)(30,10)", {0, 0}},
+        {"'+' after an arc start on the last-but-one point", 3, three, 1, '+', {30, 30}, {40, 40}, 11,
+         "(10,10)(30,10)(30,30)(40,40)", {0, 0, 0, 0}},
+        {"an arcpolygon's '-' next to an arc start", 9, four, 2, '-', {10, 30}, {10, 30}, 11, "(10,10)(30,10)(30,30)",
+         {0, 0, 0}},
     };
     TestApplication app;
     for (const Case& c : cases) {
@@ -174,8 +222,11 @@ TEST(BreaklineEditing, InsertDeleteAndDragUndoToTheExactPointsAndRadii)
         ASSERT_TRUE(undo.isEnabled());
         std::vector<double> radii(c.points.size(), 0.0);
         radii[1] = 2.0;
-        const int id = addPolyline(drawing, 2, c.points, radii);
+        const int id = addPolyline(drawing, c.kind, c.points, radii, c.flagAt);
         ASSERT_EQ(id, 1) << c.name;
+        // What a stored element holds: the radii where the record keeps them.
+        const std::vector<double> radiiBefore = storesRounding(c.kind) ? radii : std::vector<double>{};
+        const std::vector<double> radiiStored = storesRounding(c.kind) ? c.radiiAfter : std::vector<double>{};
         ElementEditor& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
@@ -202,11 +253,11 @@ TEST(BreaklineEditing, InsertDeleteAndDragUndoToTheExactPointsAndRadii)
         ASSERT_EQ(undo.undo(), 1) << c.name;
         ASSERT_EQ(editor.beginEdit(id), 1);
         EXPECT_EQ(text(pointsOf(*editor.elementInHand())), before) << c.name;
-        EXPECT_EQ(roundingOf(*editor.elementInHand()), radii) << c.name;
+        EXPECT_EQ(roundingOf(*editor.elementInHand()), radiiBefore) << c.name;
         ASSERT_EQ(undo.redo(), 1) << c.name;
         ASSERT_EQ(editor.beginEdit(id), 1);
         EXPECT_EQ(text(pointsOf(*editor.elementInHand())), c.after) << c.name;
-        EXPECT_EQ(roundingOf(*editor.elementInHand()), c.radiiAfter) << c.name;
+        EXPECT_EQ(roundingOf(*editor.elementInHand()), radiiStored) << c.name;
     }
 }
 
@@ -216,7 +267,7 @@ TEST(BreaklineRecord, PointsFlagsAndRadiiThroughTheStoreAndEveryCutFails)
         int kind;
         std::vector<double> radiiBack;
     };
-    const Case cases[] = {{2, {0, 1.5, 0}}, {3, {}}};
+    const Case cases[] = {{2, {0, 1.5, 0}}, {3, {}}, {4, {}}, {8, {0, 1.5, 0}}, {9, {}}};
     TestApplication app;
     for (const Case& c : cases) {
         LineDrawing drawing;
@@ -226,27 +277,13 @@ TEST(BreaklineRecord, PointsFlagsAndRadiiThroughTheStoreAndEveryCutFails)
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
         ASSERT_EQ(e->vertices()->setAtWithFlag(0, 2, 1.5, 2.5, 0.0), 1);
-        ASSERT_EQ(e->exchangeRecord(1), 1);
-        ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-        const int full = buffer.position;
-        std::vector<char> image(full);
-        std::memcpy(image.data(), buffer.lock(), full);
-        buffer.unlock();
-        for (int length = 0; length <= full; ++length) {
-            buffer.rewind();
-            buffer.count = 0;
-            ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-            std::unique_ptr<Element> copy(drawing.registry->createElement(c.kind));
-            copy->context = &drawing.context;
-            EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << c.kind << " cut at " << length;
-            if (length < full)
-                continue;
-            EXPECT_EQ(text(pointsOf(*copy)), "(1,2)(30,-4)(40,7)") << c.kind;
+        expectEveryCutFails(drawing, *e, [&](Element& copy) {
+            EXPECT_EQ(text(pointsOf(copy)), "(1,2)(30,-4)(40,7)") << c.kind;
             Point p;
-            ASSERT_EQ(copy->vertices()->getRecord(0, &p), 1);
+            ASSERT_EQ(copy.vertices()->getRecord(0, &p), 1);
             EXPECT_EQ(p.getFlag(), 2u) << c.kind;
-            EXPECT_EQ(roundingOf(*copy), c.radiiBack) << c.kind;
-        }
+            EXPECT_EQ(roundingOf(copy), c.radiiBack) << c.kind;
+        });
     }
 }
 

@@ -12,6 +12,7 @@
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
+#include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -93,7 +94,7 @@ TEST(CircleAngles, EachTypeOpensTowardsTheCursorAndDrawsThatPart)
     }
 }
 
-TEST(CircleGeometry, RotationScaleAndRadiusQueries)
+TEST(CircleGeometry, RotationScaleRadiusQueriesAndHitTest)
 {
     TestApplication app;
     LineDrawing drawing;
@@ -143,6 +144,32 @@ TEST(CircleGeometry, RotationScaleAndRadiusQueries)
     circle->scale(2.0, Point(0, 0), 0);
     EXPECT_EQ(circle->thirdPoint()->x, 6.0);
     EXPECT_EQ(circle->radii()->first(), 5.0);
+
+    // The select tool's arc test by the angles: a full circle is picked all round (it has no three
+    // distinct points), a half only on its side, never at the centre; a 2 mm BOTTOM stroke lies
+    // outside the radius of 10.
+    struct Hit {
+        double start, end;
+        int position;
+        Point cursor;
+        int hit;
+    };
+    const Hit hits[] = {
+        {0, 360, LineOriginAttribute::kCenter, {0, -10}, 1}, {0, 360, LineOriginAttribute::kCenter, {10, 0}, 1},
+        {0, 360, LineOriginAttribute::kCenter, {0, 0}, 0},   {0, 180, LineOriginAttribute::kCenter, {0, -10}, 1},
+        {0, 180, LineOriginAttribute::kCenter, {0, 10}, 0},  {0, 360, LineOriginAttribute::kBottom, {0, 11.8}, 1},
+        {0, 360, LineOriginAttribute::kCenter, {0, 11.8}, 0},
+    };
+    drawing.tool->picks = 1;
+    for (const Hit& h : hits) {
+        auto picked = newCircle(drawing, {0, 0}, 10.0);
+        picked->value1()->value = h.start, picked->value2()->value = h.end;
+        picked->lineWidth()->width = 2.0;
+        picked->linePosition()->position = h.position;
+        drawing.tool->cursor = h.cursor;
+        EXPECT_EQ(picked->hitTest(), h.hit) << h.start << ".." << h.end << " at " << h.cursor.x << "," << h.cursor.y;
+        EXPECT_EQ(drawing.tool->askedPosition, h.position);
+    }
 }
 
 TEST(CircleCreation, DragClicksTypeKeysAndShift)

@@ -162,20 +162,15 @@ int RecordingKind::continueCreateInput(int)
 
 int CursorSelectTool::isUnderCursor(const Point& p) { return p.distanceTo2D(cursor.x, cursor.y) < 0.5; }
 
-int CursorSelectTool::hitOpenPolyline(const PointList& points, double width, int position)
+int CursorSelectTool::strokePick(StrokePick& out)
 {
-    askedWidth = width, askedPosition = position;
-    Point a, b;
-    for (int i = 0; i + 1 < points.count; ++i) {
-        if (!points.getPoint(i, &a) || !points.getPoint(i + 1, &b))
-            return 0;
-        const double dx = b.x - a.x, dy = b.y - a.y, lengthSquared = dx * dx + dy * dy;
-        double t = lengthSquared > 0.0 ? ((cursor.x - a.x) * dx + (cursor.y - a.y) * dy) / lengthSquared : 0.0;
-        t = t < 0.0 ? 0.0 : t > 1.0 ? 1.0 : t;
-        if (Point(a.x + dx * t, a.y + dy * t).distanceTo2D(cursor.x, cursor.y) < 0.5 + width / 2.0)
-            return 1;
-    }
-    return 0;
+    if (!picks)
+        return 0;
+    out = StrokePick();
+    out.x1 = cursor.x - 0.5, out.y1 = cursor.y - 0.5, out.x2 = cursor.x + 0.5, out.y2 = cursor.y + 0.5;
+    out.tolerance = 0.5;
+    out.view = &pickView;
+    return 1;
 }
 
 int TrackingView::pollMouseButtons(int& left, int& right)

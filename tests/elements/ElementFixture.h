@@ -67,10 +67,19 @@ public:
         return 1;
     }
 
-    // 1 when a segment of the polyline passes within 0.5 + width / 2 of the cursor.
-    [[nodiscard]] int hitOpenPolyline(const PointList& points, double width, int position) override;
+    // With picks set, the stroke tests run for real on a pick box of 1 x 1 about the cursor with
+    // a tolerance of 0.5 (else there is no pick and nothing hits); the arc test records what it
+    // was asked.
+    [[nodiscard]] int strokePick(StrokePick& out) override;
+    [[nodiscard]] int hitTestArcShape(const ThreePointArc& arc, double width, int mode) override
+    {
+        askedWidth = width, askedPosition = mode;
+        return SelectTool::hitTestArcShape(arc, width, mode);
+    }
 
     Point cursor{-1000.0, -1000.0};
+    int picks = 0;
+    LinearView pickView;
     double askedWidth = -1.0;
     int askedPosition = -1, askedEdge = -1, askedInside = -1;
 };

@@ -23,6 +23,7 @@
 #include "document/SheetSettings.h"
 #include "shapes/ShapeOp.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
@@ -273,13 +274,13 @@ TEST(LineRecord, EveryCutOfTheRecordFailsWithinIt)
     line->linePosition()->position = 3;
     line->lineCap()->capStyle = 2;
     line->gray()->value = 0.5;
-    std::unique_ptr<Element> copy = drawing.readEveryCut(*line);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->firstPoint()->x, 1.5);
-    EXPECT_EQ(copy->secondPoint()->y, -4.0);
-    EXPECT_EQ(copy->linePosition()->position, 3);
-    EXPECT_EQ(copy->lineCap()->capStyle, 2);
-    EXPECT_EQ(copy->gray()->value, 0.5);
+    expectEveryCutFails(drawing, *line, [](Element& copy) {
+        EXPECT_EQ(copy.firstPoint()->x, 1.5);
+        EXPECT_EQ(copy.secondPoint()->y, -4.0);
+        EXPECT_EQ(copy.linePosition()->position, 3);
+        EXPECT_EQ(copy.lineCap()->capStyle, 2);
+        EXPECT_EQ(copy.gray()->value, 0.5);
+    });
 }
 
 } // namespace

@@ -20,7 +20,7 @@
 #include "platform/BufferedFile.h"
 #include "io/svg/SvgDocument.h"
 #include "tests/elements/LineFixture.h"
-#include "tests/elements/RecordingDxf.h"
+#include "tests/elements/RecordingExporters.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -220,26 +220,6 @@ TEST(VertexRoundingList, FileBlockBoundsRecordAndSharedBodies)
     EXPECT_EQ(p.x, 8.0) << "onto (8, 8), the nearer vertex";
     EXPECT_EQ(p.y, 8.0);
 }
-
-// The calls an exporter receives, one letter and values each.
-class RecordingSvg : public SvgDocument {
-public:
-    int beginItem(int item) override { return log("B" + std::to_string(item)); }
-    int addPoint(const Point& p, int mode) override { return log("P" + num(p.x) + "," + num(p.y) + "/" + std::to_string(mode)); }
-    int writePointList(const PointList&, int) override { return log("L"); }
-    int addNumber(int, double, int) override { return log("N"); }
-    int closeStartTag() override { return log("C"); }
-    int writeContent(const char*, int) override { return log("T"); }
-    int endItem() override { return log("E"); }
-    static std::string num(double v) { return std::to_string(static_cast<int>(v)); }
-    int log(const std::string& call)
-    {
-        calls.push_back(call);
-        return static_cast<int>(calls.size()) != failAt;
-    }
-    std::vector<std::string> calls;
-    int failAt = 0;
-};
 
 TEST(LineExport, SvgLineAndDxfLineStopAtTheFirstFailure)
 {

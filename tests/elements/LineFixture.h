@@ -2,18 +2,12 @@
 // A drawing of the real element kinds: the kind registry, the four real element editors, the
 // document's default members, a tracking view of 500 x 500 pixels (one per millimetre), a select
 // tool whose cursor sits at a drawing point and the press of a creation as input point.
-#include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
-#include "document/ElementStore.h"
 #include "elements/ElementKindRegistry.h"
-#include "geometry/ElementRecordBuffer.h"
 #include "tests/elements/ElementFixture.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
@@ -69,31 +63,6 @@ public:
             return 0;
         XmlContextScope reading(d);
         return d->read();
-    }
-
-    // Writes the element's store record, then reads every cut of it into a new element of its
-    // kind: each cut must fail without reading past its end, the whole record must read. The
-    // element that read the whole record (null when the record could not be written).
-    std::unique_ptr<Element> readEveryCut(Element& element)
-    {
-        if (element.exchangeRecord(1) != 1)
-            return nullptr;
-        ElementRecordBuffer& buffer = *context.elementStore()->recordBuffer;
-        const int full = buffer.position;
-        std::vector<char> image(full);
-        std::memcpy(image.data(), buffer.lock(), full);
-        buffer.unlock();
-        std::unique_ptr<Element> copy;
-        for (int length = 0; length <= full; ++length) {
-            buffer.rewind();
-            buffer.count = 0;
-            EXPECT_EQ(buffer.putBytes(image.data(), length), 1);
-            copy.reset(registry->createElement(element.kind));
-            copy->context = &context;
-            EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << "kind " << element.kind << ", " << length;
-            EXPECT_LE(buffer.position, length) << length;
-        }
-        return copy;
     }
 
     std::unique_ptr<ElementKindRegistry> registry;

@@ -10,6 +10,7 @@
 
 #include "document/FileErrorReporter.h"
 #include "elements/OvalElement.h"
+#include "document/UndoManager.h"
 #include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -20,6 +21,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "tests/elements/LineFixture.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -51,6 +53,7 @@ std::unique_ptr<Element> newOval(LineDrawing& drawing, Point a, Point b, int typ
 {
     std::unique_ptr<Element> oval(drawing.registry->createElement(kOval));
     oval->context = &drawing.context;
+    oval->kind = kOval;
     oval->firstPoint()->x = a.x, oval->firstPoint()->y = a.y;
     oval->secondPoint()->x = b.x, oval->secondPoint()->y = b.y;
     oval->ovalType()->value = type;
@@ -127,12 +130,12 @@ TEST(OvalRecord, EveryCutOfTheRecordFailsWithinIt)
     ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
     Element* oval = drawing.context.editor3->elementInHand();
     oval->linePosition()->position = 3;
-    std::unique_ptr<Element> copy = drawing.readEveryCut(*oval);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->secondPoint()->y, -4.0);
-    EXPECT_EQ(copy->lean()->angle, 45.0);
-    EXPECT_EQ(copy->linePosition()->position, 3);
-    EXPECT_EQ(copy->ovalType()->value, OvalType::kQuart);
+    expectEveryCutFails(drawing, *oval, [](Element& copy) {
+        EXPECT_EQ(copy.secondPoint()->y, -4.0);
+        EXPECT_EQ(copy.lean()->angle, 45.0);
+        EXPECT_EQ(copy.linePosition()->position, 3);
+        EXPECT_EQ(copy.ovalType()->value, OvalType::kQuart);
+    });
 }
 
 TEST(OvalGeometry, RotationDiametersAndExtent)
@@ -264,6 +267,34 @@ TEST(OvalCreation, DragClicksTypeKeysAndShift)
         EXPECT_EQ(oval->secondPoint()->y, c.end.y) << c.name;
         EXPECT_EQ(oval->ovalType()->value, c.type) << c.name;
     }
+
+    // Editing: the end point under the cursor follows the mouse with an undo record, and a
+    // handle drag moves the points along its axis only.
+    FakeClock clock(1000, 500);
+    LineDrawing drawing;
+    const int id = addOval(drawing, {10, 10}, {50, 30}, OvalType::kFull);
+    ASSERT_EQ(id, 1);
+    ASSERT_EQ(drawing.context.editor3->beginEdit(id), 1);
+    Element* oval = drawing.context.editor3->elementInHand();
+    drawing.tool->cursor = Point(50, 30);
+    const int records = drawing.context.undoManager->recordCount();
+    {
+        ScriptedMouse mouse;
+        mouse.at(1000, 50, 30, L).at(1100, 70, 45, L).at(1300, 70, 45, N);
+        mouse.advanceClockPerRead(&clock, 50);
+        EXPECT_EQ(oval->editByMouse(), Element::kDone);
+    }
+    EXPECT_EQ(drawing.context.undoManager->recordCount(), records + 1);
+    EXPECT_EQ(oval->secondPoint()->x, 70.0);
+    EXPECT_EQ(oval->secondPoint()->y, 45.0);
+    clock.set(1000);
+    ScriptedMouse mouse;
+    mouse.at(1000, 200, 200, L).at(1100, 120, 90, L).at(1300, 120, 90, N);
+    mouse.advanceClockPerRead(&clock, 50);
+    EXPECT_EQ(oval->dragHandle(1), Element::kDone); // top middle: y only
+    EXPECT_EQ(oval->firstPoint()->x, 10.0);
+    EXPECT_EQ(oval->secondPoint()->x, 70.0);
+    EXPECT_NE(oval->firstPoint()->y, 10.0);
 }
 
 } // namespace

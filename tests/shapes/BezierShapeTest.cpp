@@ -1,16 +1,23 @@
 // Bezier curves on a DIB section and in the recording writers: which operations stroke, fill and
 // hatch an open or closed curve, the stroke width on screen and in the output languages at two
-// scales, true curves in PostScript and PDF, and lists that are not whole segments.
+// scales, true curves in PostScript and PDF, lists that are not whole segments, and the element and
+// the path editor running it.
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "elements/BezierElement.h"
+#include "elements/BezierPath.h"
+#include "elements/ElementKind.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
+#include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "platform/IntPolygon.h"
 #include "shapes/BezierShape.h"
+#include "tests/shapes/CurveTestSupport.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 
 using shape_test::ShapeDrawing;
@@ -27,19 +34,7 @@ struct CurveCase {
     int gradation = 0;
 };
 
-// Straight segments through the anchors, control points at a third and two thirds.
-std::vector<Point> straight(const std::vector<Point>& anchors)
-{
-    std::vector<Point> out{anchors[0]};
-    for (size_t i = 1; i < anchors.size(); ++i) {
-        const Point& a = anchors[i - 1];
-        const Point& b = anchors[i];
-        out.emplace_back(a.x + (b.x - a.x) / 3, a.y + (b.y - a.y) / 3);
-        out.emplace_back(a.x + (b.x - a.x) * 2 / 3, a.y + (b.y - a.y) * 2 / 3);
-        out.push_back(b);
-    }
-    return out;
-}
+std::vector<Point> straight(const std::vector<Point>& anchors) { return curve_test::straightBezier(anchors); }
 
 // The square (5, 5) - (25, 5) - (25, 25) - (5, 25) as four segments back to its start (13
 // points), and its first three sides (10 points).
@@ -202,6 +197,55 @@ TEST(BezierShapeOutput, CurvesSwitchesAndWidthsInPostScriptAndPdf)
             EXPECT_NE(pdf.find("w 2"), std::string::npos) << c.name << ": " << pdf;
             const std::string start = c.denominator == 2 ? "_m 2.5 2.5" : "_m 5 5";
             EXPECT_NE(ps.find(start), std::string::npos) << c.name << ": " << ps;
+        }
+    }
+}
+
+TEST(BezierShapeOutput, TheElementAndThePathEditorRunTheShapeWithTheirAttributes)
+{
+    struct Case {
+        const char* name;
+        int closed, edgeOn, fillOn, pattern;
+        int throughPath; // the path editor's unfilled curve instead of the element
+        int psCurves, psStrokes, psFills, psClips; // strokes -1: the hatch lines, unchecked
+    };
+    const Case cases[] = {
+        {"closed, edge and fill", 1, 1, 1, 0, 0, 8, 1, 1, 0},
+        {"closed, hatched, edge off", 1, 0, 0, 2, 0, 4, -1, 0, 1},
+        {"open, edge off: still stroked, never filled", 0, 0, 1, 0, 0, 4, 1, 0, 0},
+        {"the path editor's curve is not filled", 1, 1, 1, 0, 1, 4, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        d.setScale(1, 2);
+        std::unique_ptr<Element> curve(newBezierElement());
+        ASSERT_TRUE(curve);
+        curve->initialize();
+        curve->self = curve.get();
+        curve->context = &d.context;
+        curve->kind = kindCode(ElementKind::Bezier);
+        for (const Point& p : square())
+            curve->appendPoint(p.x, p.y, 0.0);
+        curve->openClose()->value = c.closed ? OpenCloseAttribute::kClose : OpenCloseAttribute::kOpen;
+        curve->edge()->draw.value = c.edgeOn;
+        curve->fill()->draw.value = c.fillOn;
+        curve->hatch()->pattern = c.pattern;
+        curve->lineWidth()->width = 2.0;
+        auto* bezier = static_cast<BezierElement*>(curve.get());
+        if (c.throughPath) {
+            ASSERT_EQ(bezier->path()->drawCurve(ShapeOp::PostScript, 0, 0, 0), 1) << c.name;
+        } else {
+            ASSERT_EQ(curve->writePostScript(0, 0, 0), 1) << c.name;
+        }
+        const std::string ps = d.ps.log.text();
+        EXPECT_EQ(d.ps.log.count("_crv"), c.psCurves) << c.name << ": " << ps;
+        if (c.psStrokes >= 0) {
+            EXPECT_EQ(d.ps.log.count("_sp"), c.psStrokes) << c.name << ": " << ps;
+        }
+        EXPECT_EQ(d.ps.log.count("_f"), c.psFills) << c.name << ": " << ps;
+        EXPECT_EQ(d.ps.log.count("_clp"), c.psClips) << c.name << ": " << ps;
+        if (c.psStrokes > 0) {
+            EXPECT_NE(ps.find("_lw 2"), std::string::npos) << c.name << ": the width as stored at 1:2";
         }
     }
 }

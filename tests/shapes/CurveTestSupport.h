@@ -1,6 +1,6 @@
 #pragma once
-// What the oval, arc and circle tests share: the colours they draw in, a pixel's class, and the
-// points of a recorded operator.
+// What the oval, arc, circle and Bezier tests share: the colours they draw in, a pixel's class, the
+// points of a recorded operator, and straight Bezier segments.
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,6 +41,21 @@ inline std::vector<Point> pointsOf(const OperatorLog& log, const std::string& na
             points.push_back(p);
     }
     return points;
+}
+
+// A Bezier control polygon through the anchors, every segment straight: its control points at a
+// third and two thirds.
+inline std::vector<Point> straightBezier(const std::vector<Point>& anchors)
+{
+    std::vector<Point> out{anchors[0]};
+    for (size_t i = 1; i < anchors.size(); ++i) {
+        const Point& a = anchors[i - 1];
+        const Point& b = anchors[i];
+        out.emplace_back(a.x + (b.x - a.x) / 3, a.y + (b.y - a.y) / 3);
+        out.emplace_back(a.x + (b.x - a.x) * 2 / 3, a.y + (b.y - a.y) * 2 / 3);
+        out.push_back(b);
+    }
+    return out;
 }
 
 } // namespace curve_test

@@ -77,6 +77,10 @@
 #define IDD_TEST_DROP_POPUP    29010
 #define IDC_POPUP_LIST         29701
 
+// The four corner-radius fields of the box dialog's coordinate page, without the last one
+// (15655), which a test finds missing.
+#define IDD_TEST_BOX_RADII     29011
+
 // Toolbar texts that go wrong, for the dock pane tests: a list naming a missing command, a
 // command that ends before its hint, a pane of separators only, a pane without a button list,
 // a pane with a letter in a number.

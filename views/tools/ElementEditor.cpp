@@ -1,5 +1,6 @@
 #include "views/tools/ElementEditor.h"
 
+#include <cmath>
 #include <new>
 
 #include "document/ContextMenuRequest.h"
@@ -7,12 +8,16 @@
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
+#include "document/FileErrorReporter.h"
+#include "document/GridSettings.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/PickSettings.h"
+#include "geometry/PointList.h"
 #include "platform/MouseState.h"
+#include "views/LowMemoryGuard.h"
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/ViewParams.h"
@@ -229,6 +234,8 @@ int ElementEditor::commitNewElement()
         thePagePainter->addElement(context, id);
     if (thePageTabBar)
         thePageTabBar->onPageRedrawn(context);
+    if (context && context->grid)
+        context->grid->paintOverFigures(); // a grid over the figures stays over the new one
     if (SelectTool* tool = DocumentContext::selectToolOf(context)) {
         if (ElementEditor* toolEditor = DocumentContext::editorOf(context, 3))
             (void)toolEditor->beginEdit(id); // the tool's own element follows its selection
@@ -236,6 +243,8 @@ int ElementEditor::commitNewElement()
         tool->selectSingle(id);
     }
     repaintView();
+    if (theLowMemoryGuard)
+        theLowMemoryGuard->checkMemoryReserve();
     return 1;
 }
 
@@ -283,12 +292,15 @@ int ElementEditor::dragHandleById(int id, int handle)
     if (undo)
         undo->beginReshape(element);
     const int r = element->dragHandle(handle);
-    if (r == kLeftClick) {
-        if (storeBackAndDraw() && undo)
+    const int stored = r == kLeftClick && storeBackAndDraw();
+    if (undo) {
+        if (stored)
             undo->endReshape(element);
-    } else if (r != -1) {
-        return 0;
+        else
+            undo->flushPending(); // the image before never reaches the log
     }
+    if (r != kLeftClick && r != -1)
+        return 0;
     refreshView();
     return r == kLeftClick ? 1 : 0;
 }
@@ -305,8 +317,13 @@ int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
     auto storeRecorded = [&] {
         if (undo)
             undo->beginAttributeChange(element);
-        if (storeBackAndDraw() && undo)
-            undo->endAttributeChange(element);
+        const int stored = storeBackAndDraw();
+        if (undo) {
+            if (stored)
+                undo->endAttributeChange(element);
+            else
+                undo->flushPending(); // a refused store records nothing
+        }
     };
     if (r == 1 || r == 15093 || r == 15094) {
         storeRecorded();
@@ -413,6 +430,14 @@ int ElementEditor::takeRecord(const ElementIndexEntry& image)
     return element->exchangeRecord(3);
 }
 
+int ElementEditor::registerExtentById(int id)
+{
+    if (!beginEdit(id))
+        return 0;
+    Element* taken = elementInHand();
+    return taken && taken->storeExtent();
+}
+
 int ElementEditor::elementExtent(int id, DoubleRect& extent)
 {
     if (!beginEdit(id))
@@ -446,17 +471,51 @@ int isSelectable(DocumentContext* context, const ElementIndexEntry& entry)
 }
 } // namespace
 
+namespace {
+int isFinitePoint(const Point* p) { return !p || (std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z)); }
+
+// The element's coordinates can be drawn from: its extent, its points and its vertices.
+int hasFiniteGeometry(Element& e)
+{
+    if (!isFinitePoint(&e.extentMin) || !isFinitePoint(&e.extentMax) || !isFinitePoint(e.firstPoint()) ||
+        !isFinitePoint(e.secondPoint()) || !isFinitePoint(e.thirdPoint()))
+        return 0;
+    if (const PointList* vertices = e.vertices()) {
+        Point p;
+        for (int i = 0; i < vertices->count; ++i)
+            if (!vertices->getPoint(i, &p) || !isFinitePoint(&p))
+                return 0;
+    }
+    return 1;
+}
+} // namespace
+
 int ElementEditor::drawElementById(int id)
 {
-    if (!beginEdit(id))
+    ElementStore* source = store();
+    ElementIndexEntry found;
+    if (!source || !source->isLive(id) || !source->getEntry(id, &found))
         return -1;
-    // A redraw of a strip (after a scroll) leaves out what does not meet it.
+    const int next = nextOf(found);
+    if (!isDisplayed(context, found))
+        return next;
+    // A redraw of a strip (after a scroll) passes over what its stored extent keeps out of it,
+    // without building the element from its record.
+    ViewUpdater* updater = context->updater;
     DoubleRect extent;
+    if (updater && context->maskIndex && source == context->ownStore && context->maskIndex->extentOf(id, extent) &&
+        updater->isOutsideUpdateArea(&extent))
+        return next;
+    if (!beginEdit(id) || !hasFiniteGeometry(*element)) {
+        // Without a kind registry no element can be made: nothing is damaged then.
+        if (theKindRegistry)
+            theFileErrorReporter.report(FileErrorReporter::kNoData, "図形データが壊れています。");
+        return next;
+    }
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
-    const int outside = context && context->updater && context->updater->isOutsideUpdateArea(&extent);
-    if (!outside && isDisplayed(context, entry))
+    if (!updater || !updater->isOutsideUpdateArea(&extent))
         (void)element->draw(); // an element outside the view draws nothing
-    return nextOf(entry);
+    return next;
 }
 
 int ElementEditor::executeById(int id, int operation, double x, double y, double z)

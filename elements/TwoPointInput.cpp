@@ -1,23 +1,18 @@
-// The mouse edits that the kinds with up to three points share: the drag of one point with its
-// undo record, the drag of an extent handle, the picked element redrawn on the overlay; and the
-// run of a property dialog.
-#include "elements/VertexRoundingList.h"
+// The mouse input shared by the kinds of two or three points: second-point creation, point and
+// handle drags.
+#include "elements/TwoPointInput.h"
 
 #include <initializer_list>
 
-#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementTracking.h"
-#include "shapes/ShapeOp.h"
+#include "platform/MouseSource.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
-// The overlay margin around a picked element, in pixels.
-constexpr int kPickedMargin = 4;
-
 // The view state around an edit: the element erased and skipped in redraws, marks off; back.
 void beginEditView(Element& e)
 {
@@ -40,8 +35,8 @@ void endEditView(Element& e)
 }
 
 // Follows the mouse until the button is released (11) or the tracking is cancelled (-1), moving
-// point n (1..3) or, for a handle (0..7), stretching every point from the box of anchor and handle
-// onto the box of anchor and cursor.
+// the chosen point (1 start, 2 end, 3 the third point of the kinds that have one), or every point
+// by the handle's box when handle >= 0.
 int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, const Point& anchor)
 {
     ViewParams* view = e.viewParams();
@@ -52,8 +47,7 @@ int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, c
     if (handle >= 0)
         (void)e.handlePoint(handle, &handleAt); // handle is one of 0..7 here
     int inside = 1;
-    const int released = element_tracking::trackMouse(e, *view, 1, inside, element_tracking::noRetype,
-                                                       [&](const IntPoint& device) {
+    auto moved = [&](const IntPoint& device) {
         Point p;
         e.deviceToDrawing(&p, device, 1);
         if (handle >= 0) {
@@ -66,11 +60,12 @@ int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, c
             if (movesY)
                 handleAt.y = p.y;
         } else {
-            (void)Element::setPointByNumber(pointNumber, p, e.firstPoint(), e.secondPoint(), e.thirdPoint());
+            (void)Element::setPointByNumber(pointNumber, p, e.firstPoint(), e.secondPoint(), e.thirdPoint()); // 1..3
         }
         e.beginOverlay();
         e.drawRubberBandFrame();
-    });
+    };
+    const int released = element_tracking::trackMouse(e, *view, 1, inside, element_tracking::noRetype, moved);
     if (e.overlayShown)
         e.flushView();
     return released ? Element::kDone : Element::kCancelled;
@@ -79,7 +74,48 @@ int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, c
 
 namespace shared_body {
 
-int dragPointUnderCursor(Element& e)
+int trackSecondPoint(Element& e, SecondPointInput& input)
+{
+    ViewParams* view = e.viewParams();
+    if (!view || !e.firstPoint() || !e.secondPoint())
+        return Element::kCancelled;
+    auto changed = [&input] { return input.changedByKey(); };
+    auto moved = [&](const IntPoint& device) {
+        e.beginOverlay();
+        input.setSecondPoint(device);
+        e.drawRubberBandFrame();
+    };
+    int inside = 1;
+    if (isLeftButtonDown()) {
+        // The drag phase: the button is still held from the press that placed the first point.
+        e.overlayShown = 0;
+        e.captureMouse();
+        const int released = element_tracking::trackMouse(e, *view, 1, inside, changed, moved);
+        e.releaseMouse();
+        if (!released || !inside) {
+            e.flushView();
+            return Element::kCancelled;
+        }
+        if (!e.clickWithin150ms() && e.overlayShown) {
+            e.flushView();
+            return Element::kDragDone;
+        }
+        // A quick click, or no movement: the next click sets the second point.
+    }
+    const int clicked = element_tracking::trackMouse(e, *view, 0, inside, changed, moved);
+    if (e.overlayShown)
+        e.flushView();
+    if (!clicked) {
+        e.inputPending = 1; // the next mouse event resumes this input
+        return Element::kCancelled;
+    }
+    // A second click where the first one was, without a rubber band in between.
+    if (!e.overlayShown)
+        return e.isDoubleClick() ? Element::kDoubleClick : Element::kCancelled;
+    return Element::kDone;
+}
+
+int editTwoPoints(Element& e)
 {
     if (!e.selectTool() || !e.firstPoint() || !e.secondPoint())
         return 0;
@@ -110,7 +146,7 @@ int dragPointUnderCursor(Element& e)
     return result;
 }
 
-int dragExtentHandle(Element& e, int handle)
+int dragTwoPointHandle(Element& e, int handle)
 {
     if (!e.firstPoint() || !e.secondPoint())
         return Element::kCancelled;
@@ -134,43 +170,6 @@ int dragExtentHandle(Element& e, int handle)
             if (points[i])
                 *static_cast<Point*>(points[i]) = before[i];
         }
-    }
-    return result;
-}
-
-void repaintPickedInView(Element& e)
-{
-    e.computeExtent(0);
-    if (!e.viewUpdater() || !e.viewParams())
-        return;
-    e.growSavedExtent();
-    e.restoreOverlay(e.savedExtentMin, e.savedExtentMax, kPickedMargin);
-    e.forwardOp(ShapeOp::RubberBand);
-    e.showOverlay(e.savedExtentMin, e.savedExtentMax, kPickedMargin);
-    e.saveExtent();
-    e.clipToView();
-    e.showPicked();
-    e.resetClip();
-}
-
-int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
-{
-    ViewUpdater* updater = e.viewUpdater();
-    (void)e.erase(); // nothing to erase without a view
-    if (updater) {
-        updater->setSkippedId(e.id);
-        updater->setInEditMark(1);
-        updater->flushPainter();
-    }
-    int result = 0;
-    if (dialog) {
-        dialog->bind(&e);
-        result = dialog->run(hasPrevious, hasNext);
-        delete dialog;
-    }
-    if (updater) {
-        updater->setSkippedId(-1);
-        updater->setInEditMark(0);
     }
     return result;
 }

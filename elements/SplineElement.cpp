@@ -1,0 +1,55 @@
+// The spline element: the breakline's operations on control points, without the rounding list.
+#include "elements/SplineElement.h"
+
+#include <iterator>
+#include <new>
+
+#include "dialogs/properties/SplinePropertyDialog.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/BSplineCurve.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/PointList.h"
+#include "views/tools/SelectTool.h"
+
+namespace {
+constexpr ElementAttribute kSplineAttributes[] = {
+    ElementAttribute::colour,   ElementAttribute::vertices, ElementAttribute::lineWidth, ElementAttribute::linePosition,
+    ElementAttribute::lineType, ElementAttribute::lineCap,  ElementAttribute::gray,
+};
+} // namespace
+
+SplinePropertyDialogMaker makeSplinePropertyDialog = nullptr;
+
+Element* newSplineElement() { return new (std::nothrow) SplineElement; }
+
+void SplineElement::initialize()
+{
+    shared_body::ensureAttributes(*this, kSplineAttributes, static_cast<int>(std::size(kSplineAttributes)));
+}
+
+int SplineElement::exchangeRecord(int mode) { return exchangeRecordOf(mode, 0); }
+
+int SplineElement::hitTest()
+{
+    SelectTool* tool = selectTool();
+    if (!tool || !vertices())
+        return 0;
+    const double width = lineWidth() ? lineWidth()->width : 0.0;
+    const int position = linePosition() ? linePosition()->position : LineOriginAttribute::kCenter;
+    PointList curve;
+    if (vertices()->count > 2) {
+        BSplineCurve spline;
+        spline.setSamplesPerSpan(kHitSamplesPerSpan);
+        if (spline.evaluate(vertices(), &curve))
+            return tool->hitOpenPolyline(curve, width, position);
+    }
+    return tool->hitOpenPolyline(*vertices(), width, position);
+}
+
+int SplineElement::editProperties(int hasPrevious, int hasNext)
+{
+    shared_body::preparePointList(*this);
+    return shared_body::runPropertyDialog(*this, makeSplinePropertyDialog ? makeSplinePropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
+}
