@@ -15,12 +15,13 @@ inline int isInClient(ViewParams& view, const IntPoint& device)
     return client.width() > 0 && client.height() > 0 && client.containsPoint(device);
 }
 
-// One pass loop of a mouse input (a creation step or a drag), in one of two styles. The drag style (dragging 1) follows
-// while the left button is held and ends at its release, scrolling the view one step in every
-// pass whose cursor lies outside it; the click style ends at a left press. moved(device) runs for
-// every pass outside the view, whose device point or Shift state changed, or in which retyped()
-// answered 1 (a key chose another figure). 1 when the loop ended by the button, 0 when a mouse
-// read failed (the tracking was cancelled); `inside` tells whether the last point lay in the view.
+// One pass loop of a mouse input (a creation step or a drag), in one of two styles. The drag
+// style (dragging 1) follows while the left button is held and ends at its release, scrolling the
+// view one step in every pass whose cursor lies outside it; the click style ends at a left press.
+// moved(device) runs for every drag pass outside the view and for every pass whose device point
+// or Shift state changed or in which retyped() answered 1 (a key chose another figure). 1 when the
+// loop ended by the button, 0 when a mouse read failed (the tracking was cancelled); `inside`
+// tells whether the last point lay in the view.
 template <typename Retyped, typename Moved>
 int trackMouse(Element& element, ViewParams& view, int dragging, int& inside, Retyped retyped, Moved moved)
 {
