@@ -238,13 +238,7 @@ int ArcElement::getRadius(double out[2], Point* centre)
     return 1;
 }
 
-int ArcElement::getDiameter(double out[2], Point* centre)
-{
-    if (getRadius(out, centre) != 1)
-        return 0;
-    out[0] *= 2.0;
-    return 1;
-}
+int ArcElement::getDiameter(double out[2], Point* centre) { return shared_body::diameterOfRadius(*this, out, centre); }
 
 // --- value setters ---
 

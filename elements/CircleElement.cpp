@@ -222,13 +222,7 @@ int CircleElement::getRadius(double out[2], Point* centre)
     return 1;
 }
 
-int CircleElement::getDiameter(double out[2], Point* centre)
-{
-    if (getRadius(out, centre) != 1)
-        return 0;
-    out[0] *= 2.0;
-    return 1;
-}
+int CircleElement::getDiameter(double out[2], Point* centre) { return shared_body::diameterOfRadius(*this, out, centre); }
 
 // --- value setters ---
 

@@ -444,4 +444,12 @@ void setCoordinate(DrawPoint* point, const Point& value, int axis)
         point->y = value.y;
 }
 
+int diameterOfRadius(Element& e, double out[2], Point* centre)
+{
+    if (e.getRadius(out, centre) != 1)
+        return 0;
+    out[0] *= 2.0;
+    return 1;
+}
+
 } // namespace shared_body
