@@ -35,7 +35,7 @@
     LATER(BitmapPixelData, bitmapData)                                                                             \
     MADE(GrayValue, gray, 0)                                                                                       \
     MADE(RadiusList, radii, 0)                                                                                     \
-    LATER(DiameterList, diameters)                                                                                 \
+    MADE(DiameterList, diameters, 0)                                                                               \
     MADE(DoubleValue, value1, 0) /* the start angle ("sttAngle") */                                                \
     MADE(DoubleValue, value2, 0) /* the end angle ("endAngle") */                                                  \
     MADE(BoxRules, boxRules, 0)                                                                                    \

@@ -13,6 +13,7 @@
 #include "elements/ArrowHeadStyle.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
+#include "elements/DiameterList.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -341,6 +342,16 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return graySlot;
     case tag_id::openClose:
         return openCloseSlot;
+    case tag_id::radius:
+    case tag_id::radiusAray:
+    case tag_id::radNum:
+    case tag_id::radNumAray:
+        return radiiSlot;
+    case tag_id::diameter:
+    case tag_id::diameterAray:
+    case tag_id::diaNum:
+    case tag_id::diaNumAray:
+        return diametersSlot;
     case tag_id::sttAngle:
         return value1Slot;
     case tag_id::endAngle:
@@ -371,8 +382,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
     case tag_id::boxRound:
         return cornerRoundingSlot;
     default:
-        // The tags of the types that arrive with their kinds (the radius and diameter lists,
-        // "textData", the bitmap and picture tags) have no object yet.
+        // The tags of the types that arrive with their kinds ("textData", the bitmap and picture
+        // tags) have no object yet.
         return nullptr;
     }
 }
@@ -408,4 +419,13 @@ void Element::resetReadAttributes()
         boxRulesSlot->reset();
     if (cornerRoundingSlot)
         cornerRoundingSlot->clear();
+    if (radiiSlot)
+        radiiSlot->reset();
+    if (diametersSlot)
+        diametersSlot->reset();
+    // A section without angles is a full circle.
+    if (value1Slot)
+        value1Slot->assign(0.0);
+    if (value2Slot)
+        value2Slot->assign(360.0);
 }

@@ -6,9 +6,11 @@
 #include "document/ElementKindNames.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/ArcElement.h"
 #include "elements/BezierElement.h"
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
+#include "elements/CircleElement.h"
 #include "elements/LineElement.h"
 #include "elements/MeasureElement.h"
 #include "elements/AngleMeasureElement.h"
@@ -25,7 +27,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newArcBreaklineElement, // 3 arcbreakline
     newSplineElement,       // 4 spline
     newBoxElement,          // 5 box
-    nullptr, nullptr,       // 6 and 7
+    newArcElement,          // 6 arc
+    newCircleElement,       // 7 circle
     newPolygonElement,      // 8 polygon
     newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval

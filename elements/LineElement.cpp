@@ -243,30 +243,10 @@ int LineElement::editProperties(int hasPrevious, int hasNext)
 
 void LineElement::setLineColour(const InkColor& value) { shared_body::setColour(*this, value); }
 
-void LineElement::setStartX(const Point& value)
-{
-    if (firstPoint())
-        firstPoint()->x = value.x;
-}
-
-void LineElement::setStartY(const Point& value)
-{
-    if (firstPoint())
-        firstPoint()->y = value.y;
-}
-
-void LineElement::setEndX(const Point& value)
-{
-    if (secondPoint())
-        secondPoint()->x = value.x;
-}
-
-void LineElement::setEndY(const Point& value)
-{
-    if (secondPoint())
-        secondPoint()->y = value.y;
-}
-
+void LineElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void LineElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void LineElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void LineElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
 void LineElement::setLineWidth(const LineSizeAttribute& value) { shared_body::setLineWidth(*this, value); }
 void LineElement::setLinePosition(const LineOriginAttribute& value) { shared_body::setLinePosition(*this, value); }
 void LineElement::setLineStyle(const LineTypeAttribute& value) { shared_body::setLineStyle(*this, value); }

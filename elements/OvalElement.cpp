@@ -24,8 +24,6 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
-#include "platform/CurrentEvent.h"
-#include "platform/EventCodes.h"
 #include "platform/MouseSource.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
@@ -42,15 +40,6 @@ constexpr ElementAttribute kOvalAttributes[] = {
     ElementAttribute::lineWidth, ElementAttribute::linePosition, ElementAttribute::lineType,
     ElementAttribute::ovalType,  ElementAttribute::colour,
 };
-
-// The oval type a typed character of the current event selects, else 0.
-int typedOvalType()
-{
-    const CurrentEvent* event = theCurrentEvent;
-    if (!event || event->code != EV_KEY_DOWN || event->message != WM_CHAR)
-        return 0;
-    return OvalType::codeOfKey(static_cast<int>(event->wParam & 0xFF));
-}
 } // namespace
 
 Element* newOvalElement() { return new (std::nothrow) OvalElement; }
@@ -329,7 +318,7 @@ public:
     }
     int changedByKey() override
     {
-        const int type = typedOvalType();
+        const int type = OvalType::codeOfTypedKey();
         if (type == 0 || type == oval.ovalType()->value)
             return 0;
         oval.ovalType()->value = type;

@@ -3,6 +3,8 @@
 #include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
 
 namespace {
 const char* const kKeywords[3] = {"FULL", "HALF", "QUART"};
@@ -27,6 +29,14 @@ int OvalType::codeOfKey(int character)
     default:
         return 0;
     }
+}
+
+int OvalType::codeOfTypedKey()
+{
+    const CurrentEvent* event = theCurrentEvent;
+    if (!event || event->code != EV_KEY_DOWN || event->message != WM_CHAR)
+        return 0;
+    return codeOfKey(static_cast<int>(event->wParam & 0xFF));
 }
 
 int OvalType::exchangeRecord(int mode, ElementRecordBuffer& buffer)

@@ -25,6 +25,8 @@ public:
     // The code a typed character selects while an oval is created ('0' 'F' 'f' full, '2' 'H' 'h'
     // half, '4' 'Q' 'q' quarter); 0 for any other character.
     [[nodiscard]] static int codeOfKey(int character);
+    // The code the character typed in the current event selects; 0 for another event.
+    [[nodiscard]] static int codeOfTypedKey();
 
     // Mode 1 writes the code into the record, mode 3 reads it back; other modes 0.
     [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);

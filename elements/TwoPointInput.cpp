@@ -1,61 +1,18 @@
-// The mouse input shared by the two-point kinds: second-point creation, point and handle drags.
+// The mouse input shared by the kinds of two or three points: second-point creation, point and
+// handle drags.
 #include "elements/TwoPointInput.h"
+
+#include <initializer_list>
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
+#include "elements/ElementTracking.h"
 #include "platform/MouseSource.h"
-#include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
-int isInClient(ViewParams& view, const IntPoint& device)
-{
-    IntRect client;
-    view.clientRect(client);
-    return client.width() > 0 && client.height() > 0 && client.containsPoint(device);
-}
-
-// Follows the mouse, calling moved(device) for every pass whose point or Shift state changed (or
-// whose `changed()` answers 1). Drag mode (dragging set) ends when the left button is released
-// and scrolls while the point is outside the client area; click mode ends on a left press. 1 when
-// it ended so, 0 when the tracking was cancelled; `inside` tells whether the last point lay in the
-// client area.
-template <typename Changed, typename Moved>
-int follow(Element& element, ViewParams& view, int dragging, int& inside, Changed changed, Moved moved)
-{
-    IntPoint last;
-    view.cursorPosition(last);
-    int lastShift = isShiftDown();
-    inside = 1;
-    for (;;) {
-        element.showCursorPosition();
-        IntPoint device;
-        int left = 0, right = 0;
-        if (!view.nextMousePoint(device, left, right))
-            return 0;
-        if (dragging) {
-            inside = isInClient(view, device);
-            if (!left)
-                return 1;
-            if (!inside)
-                element.autoScroll();
-        } else if (left) {
-            return 1;
-        }
-        const int keyed = changed();
-        const int shift = isShiftDown();
-        if (!keyed && device.x == last.x && device.y == last.y && shift == lastShift)
-            continue;
-        last = device;
-        lastShift = shift;
-        moved(device);
-    }
-}
-
-int nothingChanged() { return 0; }
-
 // The view state around an edit: the element erased and skipped in redraws, marks off; back.
 void beginEditView(Element& e)
 {
@@ -78,7 +35,8 @@ void endEditView(Element& e)
 }
 
 // Follows the mouse until the button is released (11) or the tracking is cancelled (-1), moving
-// the chosen point (1 start, 2 end), or both by the handle's box when handle >= 0.
+// the chosen point (1 start, 2 end, 3 the third point of the kinds that have one), or every point
+// by the handle's box when handle >= 0.
 int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, const Point& anchor)
 {
     ViewParams* view = e.viewParams();
@@ -89,22 +47,25 @@ int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, c
     if (handle >= 0)
         (void)e.handlePoint(handle, &handleAt); // handle is one of 0..7 here
     int inside = 1;
-    const int released = follow(e, *view, 1, inside, nothingChanged, [&](const IntPoint& device) {
+    auto moved = [&](const IntPoint& device) {
         Point p;
         e.deviceToDrawing(&p, device, 1);
         if (handle >= 0) {
-            Element::rescaleAboutAnchor(*e.firstPoint(), movesX, movesY, anchor, handleAt, p);
-            Element::rescaleAboutAnchor(*e.secondPoint(), movesX, movesY, anchor, handleAt, p);
+            for (DrawPoint* q : {e.firstPoint(), e.secondPoint(), e.thirdPoint()}) {
+                if (q)
+                    Element::rescaleAboutAnchor(*q, movesX, movesY, anchor, handleAt, p);
+            }
             if (movesX)
                 handleAt.x = p.x;
             if (movesY)
                 handleAt.y = p.y;
         } else {
-            (void)Element::setPointByNumber(pointNumber, p, e.firstPoint(), e.secondPoint(), nullptr); // 1 or 2
+            (void)Element::setPointByNumber(pointNumber, p, e.firstPoint(), e.secondPoint(), e.thirdPoint()); // 1..3
         }
         e.beginOverlay();
         e.drawRubberBandFrame();
-    });
+    };
+    const int released = element_tracking::trackMouse(e, *view, 1, inside, element_tracking::noRetype, moved);
     if (e.overlayShown)
         e.flushView();
     return released ? Element::kDone : Element::kCancelled;
@@ -129,7 +90,7 @@ int trackSecondPoint(Element& e, SecondPointInput& input)
         // The drag phase: the button is still held from the press that placed the first point.
         e.overlayShown = 0;
         e.captureMouse();
-        const int released = follow(e, *view, 1, inside, changed, moved);
+        const int released = element_tracking::trackMouse(e, *view, 1, inside, changed, moved);
         e.releaseMouse();
         if (!released || !inside) {
             e.flushView();
@@ -141,7 +102,7 @@ int trackSecondPoint(Element& e, SecondPointInput& input)
         }
         // A quick click, or no movement: the next click sets the second point.
     }
-    const int clicked = follow(e, *view, 0, inside, changed, moved);
+    const int clicked = element_tracking::trackMouse(e, *view, 0, inside, changed, moved);
     if (e.overlayShown)
         e.flushView();
     if (!clicked) {
@@ -158,10 +119,10 @@ int editTwoPoints(Element& e)
 {
     if (!e.selectTool() || !e.firstPoint() || !e.secondPoint())
         return 0;
-    const int n = e.pointUnderCursor(e.firstPoint(), e.secondPoint(), nullptr);
-    if (n == 0)
+    const int n = e.pointUnderCursor(e.firstPoint(), e.secondPoint(), e.thirdPoint());
+    DrawPoint* moved = n == 1 ? e.firstPoint() : n == 2 ? e.secondPoint() : n == 3 ? e.thirdPoint() : nullptr;
+    if (!moved)
         return 0;
-    DrawPoint* moved = n == 1 ? e.firstPoint() : e.secondPoint();
     UndoManager* undo = e.context ? e.context->undoManager : nullptr;
     if (undo) {
         undo->beginPointMove(n, 1);
@@ -194,14 +155,21 @@ int dragTwoPointHandle(Element& e, int handle)
     Point anchor;
     if (!e.handleAnchor(handle, &movesX, &movesY, &anchor))
         return Element::kCancelled;
-    const Point start = *e.firstPoint(), end = *e.secondPoint();
+    DrawPoint* points[3] = {e.firstPoint(), e.secondPoint(), e.thirdPoint()};
+    Point before[3];
+    for (int i = 0; i < 3; ++i) {
+        if (points[i])
+            before[i] = *points[i];
+    }
     e.overlayShown = 0;
     beginEditView(e);
     const int result = trackEdit(e, 0, handle, movesX, movesY, anchor);
     endEditView(e);
     if (result != Element::kDone) {
-        *static_cast<Point*>(e.firstPoint()) = start;
-        *static_cast<Point*>(e.secondPoint()) = end;
+        for (int i = 0; i < 3; ++i) {
+            if (points[i])
+                *static_cast<Point*>(points[i]) = before[i];
+        }
     }
     return result;
 }

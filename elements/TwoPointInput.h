@@ -4,8 +4,8 @@ class Element;
 struct IntPoint;
 
 // The mouse input that the two-point kinds (line, oval, box and the kinds that edit through the
-// box's input) share: the creation of the second point, the drag of a point under the cursor and
-// the drag of an extent handle. Results are Element's state codes.
+// box's input), the arc and the circle share: the creation of the second point, the drag of a
+// point under the cursor and the drag of an extent handle. Results are Element's state codes.
 namespace shared_body {
 
 // What a kind does with the cursor while its second point is created.
@@ -27,11 +27,11 @@ public:
 // and gives -1.
 [[nodiscard]] int trackSecondPoint(Element& element, SecondPointInput& input);
 
-// The drag of the start or end point under the select tool's cursor, with a point-move undo
-// record: 11, -1 cancelled (the point back where it was), 0 without a select tool or with no
+// The drag of the start, end or third point under the select tool's cursor, with a point-move
+// undo record: 11, -1 cancelled (the point back where it was), 0 without a select tool or with no
 // point under the cursor.
 [[nodiscard]] int editTwoPoints(Element& element);
-// The drag of extent handle 0..7 against the opposite handle: both points follow the box of
+// The drag of extent handle 0..7 against the opposite handle: every point follows the box of
 // anchor and handle (the exact extent's); 11, -1 cancelled or no such handle.
 [[nodiscard]] int dragTwoPointHandle(Element& element, int handle);
 

@@ -436,4 +436,20 @@ void readTwoPoints(Element& e, const Element& holder)
     }
 }
 
+void setCoordinate(DrawPoint* point, const Point& value, int axis)
+{
+    if (point && axis == 0)
+        point->x = value.x;
+    else if (point)
+        point->y = value.y;
+}
+
+int diameterOfRadius(Element& e, double out[2], Point* centre)
+{
+    if (e.getRadius(out, centre) != 1)
+        return 0;
+    out[0] *= 2.0;
+    return 1;
+}
+
 } // namespace shared_body

@@ -14,6 +14,7 @@ class LineCapAttribute;
 class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
+class DrawPoint;
 class Point;
 class PointList;
 class PropertyDialog;
@@ -119,6 +120,11 @@ void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// The property sheet's coordinate setters: the point's x (axis 0) or y (axis 1) from the value's;
+// nothing without the point.
+void setCoordinate(DrawPoint* point, const Point& value, int axis);
+// The diameter query of the round kinds: twice the element's one radius, with its centre.
+[[nodiscard]] int diameterOfRadius(Element& element, double out[2], Point* centre);
 // Handle n (0..7) of the element's extent (computed by the caller) dragged: the list mapped from
 // the old box onto the box of the opposite handle and the cursor, the rubber band drawn; the list
 // restored when the drag is cancelled or released outside the view. The element is erased first

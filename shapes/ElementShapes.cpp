@@ -18,7 +18,11 @@
 #include "geometry/PointList.h"
 #include "elements/VertexRoundingList.h"
 #include "shapes/ArcBreaklineShape.h"
+#include "shapes/ArcShape.h"
 #include "shapes/BoxShape.h"
+#include "shapes/CircleShape.h"
+#include "elements/RadiusList.h"
+#include "geometry/DoubleValue.h"
 #include "shapes/BreaklineShape.h"
 #include "shapes/OvalShape.h"
 #include "shapes/ArcPolygonShape.h"
@@ -154,6 +158,68 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
     return shape.execute(operation, 2);
+}
+
+// The arc: start, end and middle are the element's first, second and third points.
+void fillArc(ArcShape& shape, Element& arc)
+{
+    shape.context = arc.context;
+    shape.layer = arc.layer;
+    if (arc.colour())
+        shape.setColour(*arc.colour());
+    if (arc.firstPoint())
+        shape.setStartPoint(*arc.firstPoint());
+    if (arc.secondPoint())
+        shape.setEndPoint(*arc.secondPoint());
+    if (arc.thirdPoint())
+        shape.setMidPoint(*arc.thirdPoint());
+    if (arc.lineWidth())
+        shape.setWidth(arc.lineWidth()->width);
+    if (arc.linePosition())
+        shape.setPosition(arc.linePosition()->position);
+    if (arc.lineType())
+        shape.setLineStyle(*arc.lineType());
+}
+
+// The circle: the centre is the element's third point, the angles its two values.
+void fillCircle(CircleShape& shape, Element& circle)
+{
+    shape.context = circle.context;
+    shape.layer = circle.layer;
+    if (circle.edge())
+        shape.setEdge(*circle.edge());
+    if (circle.thirdPoint())
+        shape.setCentre(*circle.thirdPoint());
+    if (circle.radii())
+        shape.setRadiusList(*circle.radii());
+    if (circle.value1())
+        shape.setStartAngle(circle.value1()->value);
+    if (circle.value2())
+        shape.setEndAngle(circle.value2()->value);
+    if (circle.lineWidth())
+        shape.setWidth(circle.lineWidth()->width);
+    if (circle.linePosition())
+        shape.setPosition(circle.linePosition()->position);
+    if (circle.lineType())
+        shape.setLineStyle(*circle.lineType());
+}
+
+template <typename CurveShape, void (*fill)(CurveShape&, Element&)>
+int runCurveShape(Element& e, int operation, const double offset[3], const double* rotation)
+{
+    CurveShape shape;
+    fill(shape, e);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
+template <typename CurveShape, void (*fill)(CurveShape&, Element&)> int measureCurveShape(Element& e, Point& lo, Point& hi)
+{
+    CurveShape shape;
+    fill(shape, e);
+    return shape.computeExtent(lo, hi);
 }
 
 int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
@@ -312,6 +378,10 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runListShape<ArcPolygonShape, 1>;
     elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
     elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Arc) - 1] = runCurveShape<ArcShape, fillArc>;
+    elementShapeRunners[kindCode(ElementKind::Circle) - 1] = runCurveShape<CircleShape, fillCircle>;
+    elementExtentRunners[kindCode(ElementKind::Arc) - 1] = measureCurveShape<ArcShape, fillArc>;
+    elementExtentRunners[kindCode(ElementKind::Circle) - 1] = measureCurveShape<CircleShape, fillCircle>;
     elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
     elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
     elementShapeRunners[kindCode(ElementKind::Measure) - 1] = runDimensionShape<MeasureShape>;

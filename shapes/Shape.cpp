@@ -11,6 +11,7 @@
 #include "elements/CornerRounding.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
+#include "elements/DiameterList.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
@@ -95,6 +96,7 @@ Shape::~Shape()
     release(textSpacing);
     release(gray);
     release(radii);
+    release(diameters);
     release(firstDouble);
     release(secondDouble);
     release(boxRules);

@@ -241,9 +241,9 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     int made = 0;
     for (int i = 0; i < kElementAttributeCount; ++i)
         made += element->hasAttribute(static_cast<ElementAttribute>(i));
-    EXPECT_EQ(made, 31);
+    EXPECT_EQ(made, 32);
     EXPECT_NE(element->value2(), nullptr);
-    EXPECT_EQ(element->diameters(), nullptr);
+    EXPECT_NE(element->diameters(), nullptr);
     element->teardown();
     EXPECT_EQ(element->firstPoint(), nullptr);
     EXPECT_NE(element->colour(), nullptr);

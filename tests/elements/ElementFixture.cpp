@@ -162,6 +162,26 @@ int RecordingKind::continueCreateInput(int)
 
 int CursorSelectTool::isUnderCursor(const Point& p) { return p.distanceTo2D(cursor.x, cursor.y) < 0.5; }
 
+int CursorSelectTool::strokePick(StrokePick& out)
+{
+    if (!picks)
+        return 0;
+    out = StrokePick();
+    out.x1 = cursor.x - 0.5, out.y1 = cursor.y - 0.5, out.x2 = cursor.x + 0.5, out.y2 = cursor.y + 0.5;
+    out.tolerance = 0.5;
+    out.view = &pickView;
+    return 1;
+}
+
+int TrackingView::pollMouseButtons(int& left, int& right)
+{
+    left = isLeftButtonDown();
+    right = isRightButtonDown();
+    IntPoint cursor;
+    readCursorPos(cursor);
+    return 1;
+}
+
 int TrackingView::nextMousePoint(IntPoint& device, int& left, int& right)
 {
     if (++steps == cancelAt) {

@@ -67,7 +67,19 @@ public:
         return 1;
     }
 
+    // With picks set, the stroke tests run for real on a pick box of 1 x 1 about the cursor with
+    // a tolerance of 0.5 (else there is no pick and nothing hits); the arc test records what it
+    // was asked.
+    [[nodiscard]] int strokePick(StrokePick& out) override;
+    [[nodiscard]] int hitTestArcShape(const ThreePointArc& arc, double width, int mode) override
+    {
+        askedWidth = width, askedPosition = mode;
+        return SelectTool::hitTestArcShape(arc, width, mode);
+    }
+
     Point cursor{-1000.0, -1000.0};
+    int picks = 0;
+    LinearView pickView;
     double askedWidth = -1.0;
     int askedPosition = -1, askedEdge = -1, askedInside = -1;
 };
@@ -77,6 +89,8 @@ public:
 class TrackingView : public LinearView {
 public:
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override;
+    // The buttons, then a cursor read (which moves the scripted mouse's clock on).
+    [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     // Where the scripted mouse rests.
     void cursorPosition(IntPoint& out) override { readCursorPos(out); }
     int steps = 0;

@@ -38,15 +38,19 @@ class RecordingDxf : public DxfFile {
 public:
     int beginEntity(int entity) override { return log("B" + std::to_string(entity)); }
     int writeInt(int value) override { return log("I" + std::to_string(value)); }
-    int writePoint(const Point& p) override { return log("P" + RecordingSvg::num(p.x) + "," + RecordingSvg::num(p.y)); }
+    int writePoint(const Point& p) override { return log("P" + xy(p)); }
     int writePointList(const PointList& points, int layer) override
     {
         return log("L" + std::to_string(points.count) + "/" + std::to_string(layer));
     }
-    int writeThreePointArc(const Point&, const Point&, const Point&) override { return log("A"); }
+    int writeThreePointArc(const Point& start, const Point& middle, const Point& end) override
+    {
+        return log("A" + xy(start) + "/" + xy(middle) + "/" + xy(end));
+    }
     int writeGroupText(int, const char*) override { return log("T"); }
     int writeGroupDouble(int, double) override { return log("D"); }
     int endEntity() override { return log("E"); }
+    static std::string xy(const Point& p) { return RecordingSvg::num(p.x) + "," + RecordingSvg::num(p.y); }
     int log(const std::string& call)
     {
         calls.push_back(call);
