@@ -11,6 +11,7 @@
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/ElementTextString.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -355,12 +356,14 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return textSpacingSlot;
     case tag_id::fileName:
         return fileNameSlot;
+    case tag_id::textData:
+        return textSlot;
     case tag_id::ovalType:
         return ovalTypeSlot;
     default:
         // The tags of the types that arrive with their kinds ("drawType" with the dimension
         // attributes, the radius and diameter lists, box rules and rounding,
-        // "textData", the bitmap and picture tags) have no object yet.
+        // the bitmap and picture tags) have no object yet.
         return nullptr;
     }
 }
@@ -389,4 +392,6 @@ void Element::resetReadAttributes()
         marginSlot->clear();
     if (vertexRoundingSlot)
         vertexRoundingSlot->count = 0;
+    if (textSlot)
+        textSlot->buffer.reset();
 }

@@ -9,6 +9,7 @@
 #include "elements/BreaklineElement.h"
 #include "elements/LineElement.h"
 #include "elements/OvalElement.h"
+#include "elements/TextElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -19,6 +20,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newArcBreaklineElement, // 3 arcbreakline
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // 4 to 9
     newOvalElement,         // 10 oval
+    nullptr,                // 11
+    newTextElement,         // 12 text
 };
 
 namespace {

@@ -1,0 +1,455 @@
+// The text element and in-place editing: layout, keys, undo of every text record, committing and
+// deleting emptied texts, the store record, the drawing file (and its bad "textData" blocks),
+// rotation and scaling.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/FileErrorReporter.h"
+#include "document/TextBuffer.h"
+#include "document/UndoManager.h"
+#include "elements/ElementTextString.h"
+#include "elements/TextCaretPlace.h"
+#include "elements/TextElement.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
+#include "platform/Window.h"
+#include "tests/elements/LineFixture.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedMouse.h"
+#include "tests/support/TestApplication.h"
+
+using namespace element_fixture;
+
+namespace {
+
+constexpr int kText = 12;
+constexpr double kSize = 5.0; // millimetres
+
+// A view that measures text in a window of its own (4 pixels per millimetre).
+class MeasuringView : public TrackingView {
+public:
+    Window* window() override { return &measuring; }
+    Window measuring;
+};
+
+// The cursor's pick box finds `hit`.
+class PickingTool : public CursorSelectTool {
+public:
+    int findInPickBox() override { return hit; }
+    int hit = -1;
+};
+
+// A drawing of the real kinds whose view measures text, with a caret place, in which editor 2 (the
+// one undo edits texts with) makes the texts.
+class TextDrawing : public LineDrawing {
+public:
+    TextDrawing()
+    {
+        delete context.view;
+        view = measuring = new MeasuringView;
+        measuring->client = IntRect::fromEdges(0, 0, 500, 500);
+        measuring->scale = measuring->lengthScale = 4.0;
+        context.view = measuring;
+        delete context.selectTool;
+        context.selectTool = tool = picking = new PickingTool;
+        context.caret = newTextCaretPlace(context);
+    }
+
+    ElementEditor& editor() { return *context.editor2; }
+    TextElement* inHand() { return static_cast<TextElement*>(editor().elementInHand()); }
+
+    // A new text at (10, 10) holding the bytes, stored with its undo record, edited in place.
+    TextElement* addText(const std::string& bytes)
+    {
+        if (!editor().startNewElement(kText))
+            return nullptr;
+        TextElement* text = inHand();
+        text->setAnchor(10, 10);
+        text->font()->size = kSize;
+        text->textBuffer()->reset();
+        if (!bytes.empty() && !text->textBuffer()->insert(bytes.data(), static_cast<int>(bytes.size())))
+            return nullptr;
+        if (editor().commitNewElement() != 1)
+            return nullptr;
+        text->enterEditing();
+        return text;
+    }
+
+    MeasuringView* measuring;
+    PickingTool* picking;
+};
+
+// The current event is a key: a WM_CHAR (Backspace, Escape, a character) or a WM_KEYDOWN (arrows,
+// Delete).
+class KeyEvent {
+public:
+    KeyEvent(UINT message, WPARAM key)
+        : code(theCurrentEvent->code, EV_KEY_DOWN), kind(theCurrentEvent->message, message),
+          value(theCurrentEvent->wParam, key)
+    {
+    }
+
+private:
+    ScopedOverride<int> code;
+    ScopedOverride<UINT> kind;
+    ScopedOverride<WPARAM> value;
+};
+
+const std::string kHyou = "\x95\x5c"; // 表, whose trail byte is a backslash
+const std::string kSo = "\x83\x5c";   // ソ
+
+TEST(TextLayout, ExtentCaretAndTheCharacterUnderAPoint)
+{
+    TestApplication app;
+    TextDrawing drawing;
+    TextElement* text = drawing.addText("");
+    ASSERT_NE(text, nullptr);
+    double width = -1.0, height = -1.0;
+    text->textExtent(width, height);
+    EXPECT_EQ(width, 0.0);
+    EXPECT_EQ(height, 0.0);
+    Point caret;
+    ASSERT_EQ(text->caretLocation(caret), 1);
+    EXPECT_EQ(caret.x, 10.0);
+    EXPECT_EQ(caret.y, 10.0);
+
+    text->insertTyped("AB\r\nC", 5);
+    text->textExtent(width, height);
+    EXPECT_NEAR(height, 1.2 * kSize + kSize, 1e-9);
+    EXPECT_GT(width, 0.0);
+    ASSERT_EQ(text->caretLocation(caret), 1);
+    EXPECT_NEAR(caret.y, 10.0 + 1.2 * kSize, 1e-9) << "the caret after C is on the second line";
+
+    // Device points (4 pixels per millimetre): inside the first line, below the last line.
+    const IntPoint firstLine(41, 44), below(41, 140);
+    struct Case {
+        IntPoint at;
+        int extend;
+        int index;
+    };
+    const Case cases[] = {{firstLine, 0, 0}, {below, 1, 4}, {below, 0, -1}, {IntPoint(2000, 44), 1, 2}};
+    for (const Case& c : cases)
+        EXPECT_EQ(text->indexAtPoint(c.at, c.extend), c.index) << c.at.x << "," << c.at.y << " " << c.extend;
+}
+
+TEST(TextLayout, AClickBelowTheTextKeepsTheCaretADragBelowSelectsToTheLastLineADoubleClickRestores)
+{
+    TestApplication app;
+    enum { N = ScriptedMouse::kNone, L = ScriptedMouse::kLeft };
+    struct Step {
+        DWORD at;
+        int x, y, keys;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> script;
+        int result;
+        int caret, selectionStart, selectionEnd;
+    };
+    // "AB" on the first line, "CD" on the second; the caret starts at 1 (after A).
+    const Case cases[] = {
+        {"a click below the text", {{1000, 45, 200, L}, {1030, 45, 200, N}}, -1, 1, 1, 1},
+        {"a drag from the first line to below the last",
+         {{1000, 41, 44, L}, {1100, 400, 200, L}, {1200, 400, 200, N}}, -1, 6, 0, 6},
+        {"a double click", {{1000, 41, 44, L}, {1030, 41, 44, N}, {1100, 41, 44, L}, {1130, 41, 44, N}}, 15, 1, 1, 1},
+    };
+    for (const Case& c : cases) {
+        FakeClock clock(1000, 500);
+        TextDrawing drawing;
+        TextElement* text = drawing.addText("AB\r\nCD");
+        ASSERT_NE(text, nullptr);
+        text->setCaretPosition(1);
+        ScriptedMouse mouse;
+        for (const Step& s : c.script)
+            mouse.at(s.at, s.x, s.y, s.keys);
+        mouse.advanceClockPerRead(&clock, 10);
+        drawing.measuring->cancelAt = 40;
+        EXPECT_EQ(text->continueCreateInput(0), c.result) << c.name;
+        EXPECT_EQ(text->textBuffer()->caretPosition(), c.caret) << c.name;
+        EXPECT_EQ(text->textBuffer()->selectionStart(), c.selectionStart) << c.name;
+        EXPECT_EQ(text->textBuffer()->selectionEnd(), c.selectionEnd) << c.name;
+    }
+}
+
+TEST(TextEditing, KeysStepWholeCharacters)
+{
+    TestApplication app;
+    struct Case {
+        const char* name;
+        std::string text;
+        int caret;
+        UINT message;
+        WPARAM key;
+        std::string after;
+        int caretAfter;
+    };
+    const Case cases[] = {
+        {"Backspace after ソソ", kSo + kSo, 4, WM_CHAR, 8, kSo, 2},
+        {"Backspace after 表", "a" + kHyou, 3, WM_CHAR, 8, "a", 1},
+        {"Backspace after CR LF", "a\r\nb", 3, WM_CHAR, 8, "ab", 1},
+        {"Delete before CR LF", "a\r\nb", 1, WM_KEYDOWN, VK_DELETE, "ab", 1},
+        {"Left over 表", kHyou, 2, WM_KEYDOWN, VK_LEFT, kHyou, 0},
+        {"Right over 表", kHyou + "x", 0, WM_KEYDOWN, VK_RIGHT, kHyou + "x", 2},
+        {"Escape", "abc", 1, WM_CHAR, 27, "abc", 1},
+        {"a typed character", "ac", 1, WM_CHAR, 'b', "abc", 2},
+    };
+    for (const Case& c : cases) {
+        TextDrawing drawing;
+        TextElement* text = drawing.addText(c.text);
+        ASSERT_NE(text, nullptr) << c.name;
+        text->setCaretPosition(c.caret);
+        KeyEvent key(c.message, c.key);
+        text->handleKey();
+        EXPECT_EQ(text->textBytes(), c.after) << c.name;
+        EXPECT_EQ(text->textBuffer()->caretPosition(), c.caretAfter) << c.name;
+    }
+}
+
+TEST(TextEditing, TypedTextCutAfterALeadByteIsInsertedWithoutSplittingAPair)
+{
+    TestApplication app;
+    TextDrawing drawing;
+    TextElement* text = drawing.addText("");
+    ASSERT_NE(text, nullptr);
+    std::string typed;
+    for (int i = 0; i < 128; ++i)
+        typed += kHyou;
+    // 255 bytes end with the lead byte of the 128th character.
+    text->insertTyped(typed.data(), 255);
+    EXPECT_EQ(text->textLength(), 254);
+    text->insertTyped(typed.data() + 255, 1);
+    EXPECT_EQ(text->textBytes(), typed);
+}
+
+TEST(TextUndo, EachTextRecordIsUndoneAndRedoneExactly)
+{
+    TestApplication app;
+    struct Case {
+        const char* name;
+        std::string text;
+        int anchor, caret; // the selection (anchor = caret: none)
+        void (*act)(TextElement&);
+        std::string after;
+        UndoCode code;
+    };
+    const Case cases[] = {
+        {"three typed characters", "xy", 2, 2,
+         [](TextElement& t) {
+             t.insertTyped("a", 1);
+             t.insertTyped("b", 1);
+             t.insertTyped("c", 1);
+         },
+         "xyabc", UndoCode::Typing},
+        {"typing over a selection", "hello", 1, 3, [](TextElement& t) { t.insertTyped("Z", 1); }, "hZlo",
+         UndoCode::TextReplace},
+        {"two Backspaces", "ab" + kHyou, 4, 4,
+         [](TextElement& t) {
+             KeyEvent key(WM_CHAR, 8);
+             t.handleKey();
+             t.handleKey();
+         },
+         "a", UndoCode::TextDelete},
+        {"Delete of a selection", "abcd", 3, 1,
+         [](TextElement& t) {
+             KeyEvent key(WM_KEYDOWN, VK_DELETE);
+             t.handleKey();
+         },
+         "ad", UndoCode::TextDelete},
+        {"cut", "abcd", 0, 2, [](TextElement& t) { t.cutSelectedText(); }, "cd", UndoCode::TextCut},
+        {"paste over a selection", "abcd", 1, 2, [](TextElement& t) { t.insertText("XY", 2); }, "aXYcd",
+         UndoCode::TextPaste},
+        {"paste at the caret", "abcd", 4, 4, [](TextElement& t) { t.insertText("\r\n", 2); }, "abcd\r\n",
+         UndoCode::TextPaste},
+    };
+    for (const Case& c : cases) {
+        TextDrawing drawing;
+        UndoManager& undo = *drawing.context.undoManager;
+        ASSERT_TRUE(undo.isEnabled()) << "the test prefix's temporary folder must take the log";
+        TextElement* text = drawing.addText(c.text);
+        ASSERT_NE(text, nullptr) << c.name;
+        text->setTextSelection(c.anchor, c.caret);
+        c.act(*text);
+        EXPECT_EQ(text->textBytes(), c.after) << c.name;
+        char menu[UndoManager::kTextSize];
+        ASSERT_EQ(undo.undoText(menu), 1) << c.name;
+        char name[UndoManager::kTextSize];
+        ASSERT_EQ(UndoManager::operationName(static_cast<int>(c.code), kText, name, sizeof name), 1) << c.name;
+        EXPECT_EQ(std::string(menu).find(name), 0u) << c.name << ": " << menu;
+        ASSERT_EQ(undo.undo(), 1) << c.name;
+        EXPECT_EQ(drawing.inHand()->textBytes(), c.text) << c.name;
+        ASSERT_EQ(undo.redo(), 1) << c.name;
+        EXPECT_EQ(drawing.inHand()->textBytes(), c.after) << c.name;
+    }
+}
+
+TEST(TextCommit, NewTextsAreEditedInPlaceAndTextsEditedToNothingGo)
+{
+    TestApplication app;
+    {
+        // A click with the text tool and Escape.
+        TextDrawing drawing;
+        ASSERT_EQ(drawing.editor().startNewElement(kText), 1);
+        TextElement* text = drawing.inHand();
+        EXPECT_EQ(text->beginCreateInput(0), Element::kComplete);
+        EXPECT_EQ(drawing.editor().finishStep(Element::kComplete), Element::kComplete);
+        const int id = text->id;
+        ASSERT_GE(id, 1) << "a new text is stored at once";
+        KeyEvent escape(WM_CHAR, 27);
+        text->handleKey();
+        drawing.editor().settleElement(0);
+        EXPECT_EQ(drawing.context.elementStore()->isLive(id), 0) << "an empty new text is not kept";
+    }
+    {
+        // Every character of a stored text deleted: the text goes, and one Undo brings it back.
+        TextDrawing drawing;
+        TextElement* text = drawing.addText("ab");
+        ASSERT_NE(text, nullptr);
+        const int id = text->id;
+        drawing.editor().settleElement(0);
+        ASSERT_EQ(drawing.editor().beginEdit(id), 1);
+        text = drawing.inHand();
+        text->enterEditing();
+        text->setCaretPosition(2);
+        KeyEvent backspace(WM_CHAR, 8);
+        text->handleKey();
+        text->handleKey();
+        drawing.editor().settleElement(0);
+        EXPECT_EQ(drawing.context.elementStore()->isLive(id), 0);
+        ASSERT_EQ(drawing.context.undoManager->undo(), 1);
+        ASSERT_EQ(drawing.context.editor3->beginEdit(id), 1);
+        EXPECT_EQ(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textBytes(), "ab");
+    }
+    {
+        // A click on a stored text edits it instead of making a new one.
+        TextDrawing drawing;
+        TextElement* text = drawing.addText("ab");
+        ASSERT_NE(text, nullptr);
+        const int id = text->id;
+        drawing.editor().settleElement(0);
+        drawing.picking->hit = id;
+        ASSERT_EQ(drawing.editor().startNewElement(kText), 1);
+        EXPECT_EQ(drawing.inHand()->beginCreateInput(0), Element::kEditingText);
+        EXPECT_EQ(drawing.inHand()->id, id);
+        EXPECT_EQ(drawing.inHand()->textBytes(), "ab");
+    }
+}
+
+TEST(TextStorage, RecordsFilesAndGeometry)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    // The record, read back in pieces of 256 and 44 bytes; a record cut anywhere fails.
+    {
+        ElementTextString written, read;
+        std::string bytes;
+        for (int i = 0; i < 300; ++i)
+            bytes.push_back(static_cast<char>(i % 251 + 1));
+        ASSERT_EQ(written.buffer.insert(bytes.data(), 300), 1);
+        ElementRecordBuffer record;
+        ASSERT_EQ(written.exchange(1, record), 1);
+        record.rewind();
+        ASSERT_EQ(read.exchange(3, record), 1);
+        std::vector<char> out(301);
+        EXPECT_EQ(read.copyText(out.data(), 301), 300);
+        EXPECT_EQ(std::string(out.data(), 300), bytes);
+        record.count = 4 + 299;
+        record.rewind();
+        EXPECT_EQ(read.exchange(3, record), 0);
+        EXPECT_EQ(read.length(), 0);
+    }
+    // Save and reload byte for byte; an empty text is not written.
+    const std::string bytes = kHyou + kSo + "<A&B>\"x\"\r\n2\x8d\x73\x96\xda"; // 表ソ<A&B>"x" CR LF 2行目
+    std::string saved;
+    {
+        TextDrawing drawing;
+        ASSERT_NE(drawing.addText(bytes), nullptr);
+        drawing.editor().settleElement(0);
+        ASSERT_NE(drawing.addText(""), nullptr);
+        drawing.editor().settleElement(0);
+        ASSERT_GE(drawing.addLine(0, 0, 10, 10), 1);
+        saved = drawing.save(scratch.pathOf("text.ycx"));
+        ASSERT_FALSE(saved.empty());
+        EXPECT_EQ(saved.find("<text>"), saved.rfind("<text>")) << "one text written";
+    }
+    {
+        TextDrawing drawing;
+        ASSERT_EQ(drawing.open(scratch.pathOf("text.ycx")), 1);
+        ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
+        EXPECT_EQ(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textBytes(), bytes);
+    }
+    // Rotation and scaling.
+    {
+        TextDrawing drawing;
+        TextElement* text = drawing.addText("a");
+        ASSERT_NE(text, nullptr);
+        text->lean()->angle = 20.0;
+        text->rotate(350.0, 0.0, 0.0, 0.0);
+        EXPECT_NEAR(text->lean()->angle, 10.0, 1e-9);
+        struct Case {
+            double factor;
+            int flags;
+            double size;
+        };
+        const Case cases[] = {{0.01, 2, 5.0}, {2.0, 2, 10.0}, {2.0, 1, 5.0}};
+        for (const Case& c : cases) {
+            text->font()->size = 5.0;
+            text->scale(c.factor, Point(0, 0), c.flags);
+            EXPECT_EQ(text->font()->size, c.size) << c.factor << " " << c.flags;
+        }
+    }
+}
+
+TEST(TextStorage, BadTextDataGivesAnEmptyTextAndTheRestOfTheFileIsRead)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    std::string saved;
+    {
+        TextDrawing drawing;
+        ASSERT_NE(drawing.addText("hello"), nullptr);
+        drawing.editor().settleElement(0);
+        ASSERT_GE(drawing.addLine(0, 0, 10, 10), 1);
+        saved = drawing.save(scratch.pathOf("good.ycx"));
+    }
+    const std::string block = "<length>5</length>";
+    ASSERT_NE(saved.find(block), std::string::npos) << saved;
+    struct Case {
+        const char* name;
+        std::string length; // the block's "length" tag, in its place
+        bool pFirst;        // "p" moved before "length"
+    };
+    const Case cases[] = {
+        {"-1", "<length>-1</length>", false},
+        {"2^31", "<length>2147483648</length>", false},
+        {"above 16 MiB", "<length>16777217</length>", false},
+        {"beyond the file", "<length>900000</length>", false},
+        {"p before length", block, true},
+    };
+    for (const Case& c : cases) {
+        std::string text = saved;
+        text.replace(text.find(block), block.size(), c.length);
+        if (c.pFirst) {
+            const size_t p = text.find("<p>"), end = text.find("</p>") + 4;
+            std::string value = text.substr(p, end - p);
+            text.erase(p, end - p);
+            text.insert(text.find(c.length), value);
+        }
+        app->errorCount = 0;
+        theFileErrorReporter.reset();
+        MessageBoxScript boxes;
+        TextDrawing drawing;
+        (void)drawing.open(scratch.file("bad.ycx", text)); // a data error may fail the read's answer
+        ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1) << c.name;
+        EXPECT_EQ(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textLength(), 0) << c.name;
+        EXPECT_EQ(drawing.context.elementStore()->isLive(2), 1) << c.name << ": the line after it";
+    }
+}
+
+} // namespace
