@@ -16,6 +16,7 @@
 #include "geometry/LeanAttribute.h"
 #include "geometry/TextSpacingAttribute.h"
 #include "platform/CurrentEvent.h"
+#include "platform/DeviceContext.h"
 #include "platform/GlobalBlock.h"
 #include "platform/KeyboardState.h"
 #include "platform/StringUtil.h"
@@ -142,7 +143,13 @@ void TextElementBase::textExtent(double& width, double& height)
     splitLines(bytes, lines);
     if (lines.empty())
         return;
-    (void)selectFont(); // without a view window every width is 0
+    Window* window = viewWindow();
+    if (!window) {
+        height = (static_cast<double>(lines.size()) - 1.0) * linePitch() + fontSize();
+        return;
+    }
+    DcScope held(window->dc); // one device context for every line
+    (void)selectFont();
     for (const Line& line : lines) {
         const double w = lineWidth(bytes, line);
         if (w > width)
@@ -285,7 +292,15 @@ void TextElementBase::releaseTextAttributes()
         releaseAttribute(which);
 }
 
-void TextElementBase::resetInputState() { Element::resetInputState(); }
+// A text stays in progress while it is edited: committing a new text (which resets the input)
+// must not end its editing.
+void TextElementBase::resetInputState()
+{
+    const int pending = inputPending;
+    Element::resetInputState();
+    if (editing)
+        inputPending = pending;
+}
 
 void TextElementBase::redrawInputOverlay()
 {

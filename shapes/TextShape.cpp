@@ -207,7 +207,7 @@ void TextShape::writePdf()
 }
 
 int TextShape::drawPiece(DeviceContext& dc, const char* bytes, int from, int to, double x, double y, int highlighted,
-                         int pixelHeight)
+                         int pixelHeight, int needWidth)
 {
     ViewParams* view = viewParams();
     if (!view || to <= from)
@@ -216,8 +216,9 @@ int TextShape::drawPiece(DeviceContext& dc, const char* bytes, int from, int to,
     view->worldToDeviceForOp(op, x, y, &at);
     const RgbColor black(0, 0, 0), white(255, 255, 255);
     const RgbColor highlight(kHighlightRed, kHighlightGreen, kHighlightBlue);
-    const int width = textPixels(dc, bytes, from, to);
     const double t = totalAngle();
+    // The width serves the pieces after this one and the highlight; a plain line needs none.
+    const int width = needWidth || (highlighted && !MathUtil::isNearlyZero(t)) ? textPixels(dc, bytes, from, to) : 0;
     if (MathUtil::isNearlyZero(t)) {
         dc.setTextColor(highlighted ? black : static_cast<const RgbColor&>(effectiveColour));
         dc.setBkColor(highlighted ? highlight : white);
@@ -229,7 +230,8 @@ int TextShape::drawPiece(DeviceContext& dc, const char* bytes, int from, int to,
             const std::string copy(bytes + i, bytes + end);
             StringUtil::copy(piece, static_cast<int>(sizeof piece), copy.c_str());
             dc.textOut(px, at.y, piece);
-            px += textPixels(dc, bytes, i, end);
+            if (end < to)
+                px += textPixels(dc, bytes, i, end);
             i = end;
         }
         return width;
@@ -272,7 +274,7 @@ int TextShape::drawOnDevice()
         const double along = static_cast<double>(i) * p;
         double x = placed.x + lineDirection[0] * along, y = placed.y + lineDirection[1] * along;
         if (selEnd <= selStart || selStart >= line.end || selEnd < line.start) {
-            (void)drawPiece(dc, bytes.data(), line.start, line.end, x, y, 0, pixelHeight);
+            (void)drawPiece(dc, bytes.data(), line.start, line.end, x, y, 0, pixelHeight, 0);
             continue;
         }
         // Before, inside and after the selection, each where the ones before it ended.
@@ -281,7 +283,7 @@ int TextShape::drawOnDevice()
         for (int k = 0; k < 3; ++k) {
             if (cuts[k + 1] <= cuts[k])
                 continue;
-            const int pixels = drawPiece(dc, bytes.data(), cuts[k], cuts[k + 1], x, y, k == 1, pixelHeight);
+            const int pixels = drawPiece(dc, bytes.data(), cuts[k], cuts[k + 1], x, y, k == 1, pixelHeight, 1);
             const double length = toDrawingUnits(view->pixelsToLengthForOp(op, pixels));
             if (std::isfinite(length))
                 x += textDirection[0] * length, y += textDirection[1] * length;

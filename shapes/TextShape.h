@@ -54,10 +54,10 @@ protected:
     [[nodiscard]] int writePostScript();
     void writePdf();
     [[nodiscard]] int drawOnDevice();
-    // One piece [from, to) of a line at the drawing point, highlighted or not; the width drawn in
-    // pixels.
+    // One piece [from, to) of a line at the drawing point, highlighted or not; its width in pixels
+    // when needWidth is set (0 otherwise).
     int drawPiece(DeviceContext& dc, const char* bytes, int from, int to, double x, double y, int highlighted,
-                  int pixelHeight);
+                  int pixelHeight, int needWidth);
 
     InkColor colour;
     DrawPoint anchor;

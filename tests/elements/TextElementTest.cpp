@@ -15,6 +15,8 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
+#include "io/dxf/DxfFile.h"
+#include "io/svg/SvgDocument.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/Window.h"
@@ -100,6 +102,39 @@ private:
     ScopedOverride<int> code;
     ScopedOverride<UINT> kind;
     ScopedOverride<WPARAM> value;
+};
+
+// Keeps the entities and the text values written.
+class RecordingDxf : public DxfFile {
+public:
+    int beginEntity(int entity) override { return entities.push_back(entity), 1; }
+    int writeInt(int) override { return 1; }
+    int writePoint(const Point&) override { return 1; }
+    int writePointList(const PointList&, int) override { return 1; }
+    int writeThreePointArc(const Point&, const Point&, const Point&) override { return 1; }
+    int writeGroupText(int code, const char* text) override
+    {
+        if (code == 1)
+            values.push_back(text);
+        return 1;
+    }
+    int writeGroupDouble(int, double) override { return 1; }
+    int endEntity() override { return 1; }
+    std::vector<int> entities;
+    std::vector<std::string> values;
+};
+
+class CountingSvg : public SvgDocument {
+public:
+    int beginItem(int) override { return ++items, 1; }
+    int addPoint(const Point&, int) override { return 1; }
+    int writePointList(const PointList&, int) override { return 1; }
+    int addNumber(int, double, int) override { return 1; }
+    int closeStartTag() override { return 1; }
+    int writeContent(const char* bytes, int length) override { return content.assign(bytes, length), 1; }
+    int endItem() override { return 1; }
+    int items = 0;
+    std::string content;
 };
 
 const std::string kHyou = "\x95\x5c"; // 表, whose trail byte is a backslash
@@ -383,6 +418,28 @@ TEST(TextStorage, RecordsFilesAndGeometry)
         ASSERT_EQ(drawing.open(scratch.pathOf("text.ycx")), 1);
         ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
         EXPECT_EQ(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textBytes(), bytes);
+    }
+    // DXF: one TEXT entity per line, each value cut at a character boundary within 254 bytes;
+    // SVG: the bytes as content, nothing for an empty text.
+    {
+        TextDrawing drawing;
+        std::string long_line;
+        for (int i = 0; i < 150; ++i)
+            long_line += kHyou;
+        TextElement* text = drawing.addText("first\r\n" + long_line);
+        ASSERT_NE(text, nullptr);
+        RecordingDxf dxf;
+        EXPECT_EQ(text->writeDxf(&dxf), 1);
+        EXPECT_EQ(dxf.entities, std::vector<int>({DxfFile::kText, DxfFile::kText}));
+        ASSERT_EQ(dxf.values.size(), 2u);
+        EXPECT_EQ(dxf.values[0], "first");
+        EXPECT_EQ(dxf.values[1], long_line.substr(0, 254));
+        CountingSvg svg;
+        EXPECT_EQ(text->writeSvg(&svg), 1);
+        EXPECT_EQ(svg.content, "first\r\n" + long_line);
+        text->textBuffer()->reset();
+        EXPECT_EQ(text->writeSvg(&svg), 0);
+        EXPECT_EQ(svg.items, 1);
     }
     // Rotation and scaling.
     {
