@@ -11,6 +11,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
+#include "document/TickStamp.h"
 #include "dialogs/defaults/ElementDefaults.h"
 #include "document/TextBuffer.h"
 #include "elements/ElementShapeRunners.h"
@@ -26,6 +27,7 @@
 #include "geometry/TextSpacingAttribute.h"
 #include "io/dxf/DxfFile.h"
 #include "io/svg/SvgDocument.h"
+#include "platform/MouseState.h"
 #include "platform/StringUtil.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
@@ -195,14 +197,19 @@ void TextElement::repaintPicked()
 
 void TextElement::showInputOverlay(int show)
 {
+    // The caret is off while the pixels under it change, so that it is not left behind.
+    TextCaretPlace* caret = caretPlace();
+    const int hidden = caret && caret->suspend();
     beginOverlay();
     if (show) {
         drawRubberBandFrame();
-        return;
+    } else {
+        copyPainterToOverlay();
+        (void)forwardOp(ShapeOp::RubberBand); // an empty text draws nothing
+        flushOverlay();
     }
-    copyPainterToOverlay();
-    (void)forwardOp(ShapeOp::RubberBand); // an empty text draws nothing
-    flushOverlay();
+    if (hidden)
+        (void)caret->resume(); // shown again where it stood; the edit places it afterwards
 }
 
 // --- creation ---
@@ -221,7 +228,8 @@ int TextElement::beginCreateInput(int)
     const int existing = beginEditAtCursor();
     if (existing == kEditingText)
         return existing;
-    if (isDoubleClick())
+    // A second press soon after the one that began the text is a double click of the tool.
+    if (theMouseState && context && context->tickStamp && theMouseState->waitForSecondClick(context->tickStamp->timer))
         return kDoubleClick;
     ViewParams* view = viewParams();
     TextBuffer* buffer = textBuffer();

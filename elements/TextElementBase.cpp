@@ -17,6 +17,7 @@
 #include "geometry/TextSpacingAttribute.h"
 #include "platform/CurrentEvent.h"
 #include "platform/DeviceContext.h"
+#include "platform/EventCodes.h"
 #include "platform/GlobalBlock.h"
 #include "platform/KeyboardState.h"
 #include "platform/StringUtil.h"
@@ -470,9 +471,13 @@ void TextElementBase::moveCaret(int key, int extend)
 int TextElementBase::processKey()
 {
     CurrentEvent* event = theCurrentEvent;
-    if (!editing || !event || !textBuffer())
+    if (!editing || !event || !textBuffer() || event->keyConsumed)
         return 0;
+    // The window's key handling and the editing mouse loop both offer the event pumped last:
+    // it is taken once.
     const int key = event->getEditingKey();
+    if (key || (event->code == EV_KEY_DOWN && event->message == WM_CHAR))
+        event->keyConsumed = 1;
     switch (key) {
     case kBackspace:
         deleteBefore();
