@@ -173,6 +173,21 @@ TEST(TextLayout, ExtentCaretAndTheCharacterUnderAPoint)
     const Case cases[] = {{firstLine, 0, 0}, {below, 1, 4}, {below, 0, -1}, {IntPoint(2000, 44), 1, 2}};
     for (const Case& c : cases)
         EXPECT_EQ(text->indexAtPoint(c.at, c.extend), c.index) << c.at.x << "," << c.at.y << " " << c.extend;
+
+    // A turned text: the same point of the text, turned with it, finds the same character, and
+    // the caret turns with the text.
+    for (double angle : {30.0, 90.0, 200.0}) {
+        text->lean()->angle = angle;
+        Point p(10.25, 10.0 + 1.2 * kSize + 1.0); // one pixel into "C" (byte 4), on the second line
+        p.rotateAbout(10.0, 10.0, angle);
+        EXPECT_EQ(text->indexAtPoint(IntPoint(static_cast<int>(p.x * 4), static_cast<int>(p.y * 4)), 0), 4) << angle;
+        Point turned;
+        ASSERT_EQ(text->caretLocation(turned), 1);
+        Point expected = caret;
+        expected.rotateAbout(10.0, 10.0, angle);
+        EXPECT_NEAR(turned.x, expected.x, 1e-9) << angle;
+        EXPECT_NEAR(turned.y, expected.y, 1e-9) << angle;
+    }
 }
 
 TEST(TextLayout, AClickBelowTheTextKeepsTheCaretADragBelowSelectsToTheLastLineADoubleClickRestores)
@@ -479,37 +494,36 @@ TEST(TextStorage, BadTextDataGivesAnEmptyTextAndTheRestOfTheFileIsRead)
         ASSERT_GE(drawing.addLine(0, 0, 10, 10), 1);
         saved = drawing.save(scratch.pathOf("good.ycx"));
     }
-    const std::string block = "<length>5</length>";
+    const std::string block = "<length>5</length>", value = "<p>\"hello\"</p>";
     ASSERT_NE(saved.find(block), std::string::npos) << saved;
+    ASSERT_NE(saved.find(value), std::string::npos) << saved;
     struct Case {
         const char* name;
-        std::string length; // the block's "length" tag, in its place
-        bool pFirst;        // "p" moved before "length"
+        std::string from, to; // one replacement in the saved file
+        std::string text;     // the text read
     };
     const Case cases[] = {
-        {"-1", "<length>-1</length>", false},
-        {"2^31", "<length>2147483648</length>", false},
-        {"above 16 MiB", "<length>16777217</length>", false},
-        {"beyond the file", "<length>900000</length>", false},
-        {"p before length", block, true},
+        {"-1", block, "<length>-1</length>", ""},
+        {"2^31", block, "<length>2147483648</length>", ""},
+        {"above 16 MiB", block, "<length>16777217</length>", ""},
+        {"beyond the file", block, "<length>900000</length>", ""},
+        {"p before length", block + "\r\n     " + value, value + "\r\n     " + block, ""},
+        {"the read-only form s", value, "<s>\"hello\"</s>", "hello"},
+        {"the read-only form data", value, "<data>\"hi\"</data>", "hi"},
     };
     for (const Case& c : cases) {
         std::string text = saved;
-        text.replace(text.find(block), block.size(), c.length);
-        if (c.pFirst) {
-            const size_t p = text.find("<p>"), end = text.find("</p>") + 4;
-            std::string value = text.substr(p, end - p);
-            text.erase(p, end - p);
-            text.insert(text.find(c.length), value);
-        }
+        ASSERT_NE(text.find(c.from), std::string::npos) << c.name;
+        text.replace(text.find(c.from), c.from.size(), c.to);
         app->errorCount = 0;
         theFileErrorReporter.reset();
         MessageBoxScript boxes;
         TextDrawing drawing;
         (void)drawing.open(scratch.file("bad.ycx", text)); // a data error may fail the read's answer
         ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1) << c.name;
-        EXPECT_EQ(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textLength(), 0) << c.name;
+        EXPECT_EQ(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textBytes(), c.text) << c.name;
         EXPECT_EQ(drawing.context.elementStore()->isLive(2), 1) << c.name << ": the line after it";
+        EXPECT_EQ(boxes.shown().empty(), !c.text.empty()) << c.name << ": a bad block is reported";
     }
 }
 
