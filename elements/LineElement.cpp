@@ -14,6 +14,7 @@
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/PropertyDialogRun.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/GrayValue.h"
@@ -253,25 +254,7 @@ int LineElement::snapToNearestEdge(Point* p, const Point*)
 int LineElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    ViewUpdater* updater = viewUpdater();
-    (void)erase(); // nothing to erase without a view
-    if (updater) {
-        updater->setSkippedId(id);
-        updater->setInEditMark(1);
-        updater->flushPainter();
-    }
-    LinePropertyDialog* dialog = makeLinePropertyDialog ? makeLinePropertyDialog() : nullptr;
-    int result = 0;
-    if (dialog) {
-        dialog->bind(this);
-        result = dialog->run(hasPrevious, hasNext);
-        delete dialog;
-    }
-    if (updater) {
-        updater->setSkippedId(-1);
-        updater->setInEditMark(0);
-    }
-    return result;
+    return runPropertyDialog(*this, makeLinePropertyDialog ? makeLinePropertyDialog() : nullptr, hasPrevious, hasNext);
 }
 
 // --- value setters ---

@@ -13,9 +13,11 @@
 #include "document/TagIds.h"
 #include "document/TickStamp.h"
 #include "dialogs/defaults/ElementDefaults.h"
+#include "dialogs/properties/TextPropertyDialog.h"
 #include "document/TextBuffer.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/ElementTextString.h"
+#include "elements/PropertyDialogRun.h"
 #include "elements/TextCaretPlace.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -291,6 +293,14 @@ int TextElement::snapToNearestPoint(Point* p)
 }
 
 int TextElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
+
+TextPropertyDialogMaker makeTextPropertyDialog = nullptr;
+
+int TextElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindPoints();
+    return runPropertyDialog(*this, makeTextPropertyDialog ? makeTextPropertyDialog() : nullptr, hasPrevious, hasNext);
+}
 
 // --- value setters ---
 

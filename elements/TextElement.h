@@ -55,6 +55,9 @@ public:
     // Modes 0 and 1 alike: the box of the turned text block.
     void computeExtent(int mode) override;
 
+    // The text property dialog on the text; its result (0 while no dialog is built).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     void setColour(const InkColor& value) override;
     void setStartX(const Point& value) override;
     void setStartY(const Point& value) override;
