@@ -43,6 +43,7 @@ public:
     // The whole text as bytes.
     [[nodiscard]] std::string textBytes() const;
     [[nodiscard]] int textLength() const;
+    [[nodiscard]] static bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
     // The lines of bytes (the text as textBytes gives it).
     static void splitLines(const std::string& bytes, std::vector<Line>& lines);
 

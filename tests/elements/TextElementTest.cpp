@@ -543,8 +543,9 @@ TEST(TextStorage, BadTextDataGivesAnEmptyTextAndTheRestOfTheFileIsRead)
         MessageBoxScript boxes;
         TextDrawing drawing;
         (void)drawing.open(scratch.file("changed.ycx", text)); // refused or read: either is fine here
-        if (drawing.context.editor3->beginEdit(1))
+        if (drawing.context.editor3->beginEdit(1)) {
             EXPECT_LE(static_cast<TextElement*>(drawing.context.editor3->elementInHand())->textLength(), 256) << n;
+        }
     }
 }
 
