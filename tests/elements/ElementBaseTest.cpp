@@ -233,7 +233,7 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     element->releaseAttribute(ElementAttribute::lineWidth);
     element->releaseAttribute(ElementAttribute::lineWidth);
     EXPECT_EQ(element->lineWidth(), nullptr);
-    EXPECT_EQ(element->ensureAttribute(ElementAttribute::diameters), 0) << "its type arrives with its kind";
+    EXPECT_EQ(element->ensureAttribute(ElementAttribute::imageMask), 0) << "its type arrives with its kind";
 
     // createAllAttributes makes every slot whose type exists; the kind's teardown leaves what it
     // did not make itself.
