@@ -5,7 +5,7 @@
 #include "geometry/DrawPoint.h"
 
 class ArrowHeadStyle;
-class BitmapPixelData;
+class BitmapRaster;
 class BitmapSizeRecord;
 class BoxRules;
 class CornerRounding;

@@ -31,8 +31,8 @@
     MADE(MeasureAttributes, measure, 1)                                                                            \
     MADE(LineAttribute, measureLine, 1) /* the dimension line ("underLine") */                                     \
     LATER(UnitSettings, units)                                                                                     \
-    LATER(BitmapSizeRecord, bitmapSize)                                                                            \
-    LATER(BitmapPixelData, bitmapData)                                                                             \
+    MADE(BitmapSizeRecord, bitmapSize, 0)                                                                          \
+    MADE(BitmapRaster, bitmapData, 1)                                                                              \
     MADE(GrayValue, gray, 0)                                                                                       \
     MADE(RadiusList, radii, 0)                                                                                     \
     MADE(DiameterList, diameters, 0)                                                                               \

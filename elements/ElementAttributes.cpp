@@ -11,6 +11,7 @@
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/BitmapRaster.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/DiameterList.h"
@@ -375,6 +376,10 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return textSpacingSlot;
     case tag_id::fileName:
         return fileNameSlot;
+    case tag_id::bitmapParam:
+        return bitmapSizeSlot;
+    case tag_id::bitmapData:
+        return bitmapDataSlot;
     case tag_id::ovalType:
         return ovalTypeSlot;
     case tag_id::boxRules:
@@ -428,4 +433,12 @@ void Element::resetReadAttributes()
         value1Slot->assign(0.0);
     if (value2Slot)
         value2Slot->assign(360.0);
+    // Each bitmap states its own orders; pixels an element did not take are dropped.
+    if (bitmapSizeSlot)
+        bitmapSizeSlot->reset();
+    if (bitmapDataSlot) {
+        bitmapDataSlot->clear();
+        bitmapDataSlot->rowOrder = BitmapRaster::kBottomStart;
+        bitmapDataSlot->byteOrder = BitmapRaster::kBgr;
+    }
 }

@@ -8,6 +8,7 @@
 #include "elements/ElementShapeRunners.h"
 #include "elements/ArcElement.h"
 #include "elements/BezierElement.h"
+#include "elements/BitmapElement.h"
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/CircleElement.h"
@@ -36,6 +37,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     nullptr, nullptr,       // 12 and 13
     newMeasureElement,      // 14 measure
     newAngleMeasureElement, // 15 msrangle
+    nullptr, nullptr,       // 16 and 17
+    newBitmapElement,       // 18 bitmap
 };
 
 namespace {

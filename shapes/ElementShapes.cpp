@@ -394,4 +394,5 @@ void installElementShapes()
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
     bezierCurveDrawer = drawBezierCurve;
+    installImageShapes();
 }
