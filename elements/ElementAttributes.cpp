@@ -15,6 +15,8 @@
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/DiameterList.h"
+#include "elements/ImageMask.h"
+#include "elements/ImageTypeValue.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -380,6 +382,10 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return bitmapSizeSlot;
     case tag_id::bitmapData:
         return bitmapDataSlot;
+    case tag_id::imageType:
+        return imageKindSlot;
+    case tag_id::mask:
+        return imageMaskSlot;
     case tag_id::ovalType:
         return ovalTypeSlot;
     case tag_id::boxRules:
@@ -441,4 +447,11 @@ void Element::resetReadAttributes()
         bitmapDataSlot->rowOrder = BitmapRaster::kBottomStart;
         bitmapDataSlot->byteOrder = BitmapRaster::kBgr;
     }
+    // A picture section without "mask" has none; without "imageType" it is AUTO.
+    if (imageKindSlot)
+        imageKindSlot->value = ImageTypeValue::kAuto;
+    if (fileNameSlot)
+        fileNameSlot->reset();
+    if (imageMaskSlot)
+        imageMaskSlot->outline.count = 0;
 }

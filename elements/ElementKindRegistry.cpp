@@ -16,6 +16,7 @@
 #include "elements/MeasureElement.h"
 #include "elements/AngleMeasureElement.h"
 #include "elements/OvalElement.h"
+#include "elements/PictureElement.h"
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
 #include "platform/StringUtil.h"
@@ -39,6 +40,7 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newAngleMeasureElement, // 15 msrangle
     nullptr, nullptr,       // 16 and 17
     newBitmapElement,       // 18 bitmap
+    newPictureElement,      // 19 picture
 };
 
 namespace {

@@ -5,7 +5,9 @@
 #include "elements/Element.h"
 #include "elements/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/PictureElement.h"
 #include "shapes/BitmapShape.h"
+#include "shapes/PictureShape.h"
 
 namespace {
 
@@ -24,9 +26,30 @@ int runBitmapShape(Element& bitmap, int operation, const double offset[3], const
     return shape.execute(operation);
 }
 
+// The shape borrows the element's image holder and mask.
+int runPictureShape(Element& element, int operation, const double offset[3], const double*)
+{
+    auto* picture = dynamic_cast<PictureElement*>(&element);
+    if (!picture)
+        return 0;
+    PictureShape shape;
+    shape.context = picture->context;
+    shape.layer = picture->layer;
+    if (picture->firstPoint())
+        shape.setStartPoint(*picture->firstPoint());
+    if (picture->secondPoint())
+        shape.setEndPoint(*picture->secondPoint());
+    shape.setImage(&picture->image);
+    shape.setMask(picture->imageMask());
+    shape.setDrawingMode(picture->image.drawingMode);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    return shape.execute(operation);
+}
+
 } // namespace
 
 void installImageShapes()
 {
     elementShapeRunners[kindCode(ElementKind::Bitmap) - 1] = runBitmapShape;
+    elementShapeRunners[kindCode(ElementKind::Picture) - 1] = runPictureShape;
 }

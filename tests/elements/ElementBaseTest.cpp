@@ -241,7 +241,7 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     int made = 0;
     for (int i = 0; i < kElementAttributeCount; ++i)
         made += element->hasAttribute(static_cast<ElementAttribute>(i));
-    EXPECT_EQ(made, 34);
+    EXPECT_EQ(made, 36);
     EXPECT_NE(element->value2(), nullptr);
     EXPECT_NE(element->diameters(), nullptr);
     element->teardown();
