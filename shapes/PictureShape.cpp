@@ -7,6 +7,7 @@
 #include "elements/PictureImage.h"
 #include "geometry/BezierFlattener.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/FillAttributes.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
 #include "platform/RgbColor.h"
@@ -56,6 +57,9 @@ void PictureShape::drawFrame()
     frame.printerOutput = printerOutput;
     frame.setStartCorner(startPoint);
     frame.setEndCorner(endPoint);
+    FillAttributes empty;
+    empty.draw.value = 0;
+    frame.setFill(empty);
     (void)frame.execute(op, 2); // a frame that cannot be drawn leaves the picture undrawn
 }
 
@@ -77,12 +81,7 @@ int PictureShape::execute(int operation)
             (void)endPdfClip(); // a failed write is the export's to report
         return 1;
     }
-    if (!acceptsOp(op) || !viewParams() || !image)
-        return 0;
-    bindSubObjects();
-    viewArea.setToScreen();
-    surface = surfaceFor(op);
-    if (!surface)
+    if (!image || !prepareOperation(0.0))
         return 0;
     const int masked = buildMask();
     startPoint.translate(offsetX, offsetY, offsetZ);
