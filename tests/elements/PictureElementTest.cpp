@@ -15,9 +15,11 @@
 #include "resources/ids.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/FakePictureReader.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
 
 using namespace element_fixture;
@@ -264,6 +266,60 @@ TEST(MaskTypeDialog, OpensOnTheCodeAndOkCopiesTheClickedShapeBack)
     other.variant = 2;
     EXPECT_EQ(MaskTypeDialog(other).run(), 2) << "no dialog for another variant";
     EXPECT_EQ(other.code, 4);
+}
+
+TEST(PictureMask, TheFreehandAreaIsAClosedPathFromTheWaitedClick)
+{
+    TestApplication app;
+    const struct {
+        const char* name;
+        int radio, end;
+        std::vector<Point> stroke; // held from the first position, released at the last
+        int result;
+    } cases[] = {
+        {"a freehand area", IDC_MASK_CURVE, IDOK, {{10, 10}, {10, 10}, {20, 12}, {30, 15}, {40, 20}, {25, 30}}, 1},
+        {"a box", IDC_MASK_BOX, IDOK, {{10, 10}, {10, 10}, {25, 20}, {40, 30}}, 1},
+        {"cancelled shape dialog", IDC_MASK_CURVE, IDCANCEL, {{10, 10}, {40, 30}}, 0},
+    };
+    for (const auto& c : cases) {
+        FakeClock clock(1000, 500);
+        LineDrawing drawing;
+        ScriptedMouse mouse;
+        DWORD at = 1000;
+        for (const Point& p : c.stroke)
+            mouse.at(at, static_cast<int>(p.x), static_cast<int>(p.y), ScriptedMouse::kLeft), at += 100;
+        mouse.at(at, static_cast<int>(c.stroke.back().x), static_cast<int>(c.stroke.back().y), ScriptedMouse::kNone);
+        mouse.advanceClockPerRead(&clock, 50);
+        drawing.view->cancelAt = 60; // a loop that never ends is cancelled
+        drawing.points->setOwner(&drawing.context); // the click is waited for in the drawing's view
+        // The fixture's list answers its press as the previous point, as the list does with the
+        // click it waited for.
+        drawing.points->press = Point(10, 10);
+        drawing.points->has = 1;
+        std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));
+        picture->context = &drawing.context;
+        picture->kind = kPicture;
+        *static_cast<Point*>(picture->firstPoint()) = Point(5, 5);
+        *static_cast<Point*>(picture->secondPoint()) = Point(60, 50);
+        const INT_PTR result = driveModalDialog([&] { return picture->runSheetAction1(); }, [&](HWND window) {
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(c.radio, BN_CLICKED), 0);
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(c.end, BN_CLICKED), 0);
+        });
+        EXPECT_EQ(result, c.result) << c.name;
+        const PointList& outline = picture->imageMask()->outline;
+        if (!c.result) {
+            EXPECT_EQ(outline.count, 0) << c.name;
+            continue;
+        }
+        ASSERT_GE(outline.count, 4) << c.name;
+        EXPECT_EQ((outline.count - 1) % 3, 0) << c.name << ": whole segments";
+        Point first, last;
+        ASSERT_EQ(outline.getPoint(0, &first), 1);
+        ASSERT_EQ(outline.getLastPoint(&last), 1);
+        EXPECT_EQ(first.x, 5.0) << c.name << ": the waited click, relative to the start corner";
+        EXPECT_EQ(first.y, 5.0) << c.name;
+        EXPECT_EQ(static_cast<PictureElement&>(*picture).maskEditing, 0) << c.name;
+    }
 }
 
 } // namespace
