@@ -62,18 +62,37 @@ int BitmapElement::exchangeRecord(int mode)
                bitmapSize()->exchangeRecord(1, buffer) && bitmapData()->exchangeRecord(1, buffer) &&
                serializeExtent(buffer, 1);
     }
-    // Read into copies first: a cut or inconsistent record leaves the element as it was.
+    // Everything is checked before anything is taken: a cut or inconsistent record leaves the
+    // element as it was. The pixels are read last, into the element's own block when their
+    // length is unchanged (a redraw loads the same bitmaps again and again).
     BitmapSizeRecord size;
     DrawPoint start = *firstPoint(), end = *secondPoint();
     if (!start.readRecord(buffer, 2, 0) || !end.readRecord(buffer, 2, 0) || !size.exchangeRecord(3, buffer))
         return 0;
-    BitmapRaster raster;
-    if (!raster.exchangeRecord(3, buffer) || (raster.length > 0 && !raster.fits(size)) || !serializeExtent(buffer, 3))
+    const int rasterAt = buffer.position;
+    int32_t length = 0;
+    if (!buffer.getInt(length) || length < 0 || length > buffer.remaining() ||
+        (length > 0 && length < size.blockBytes()) || (length > 0 && size.blockBytes() == 0)) {
+        buffer.position = rasterAt;
         return 0;
+    }
+    buffer.position += length;
+    const DrawPoint oldMin = extentMin, oldMax = extentMax;
+    if (!serializeExtent(buffer, 3)) {
+        buffer.position = rasterAt;
+        return 0;
+    }
+    const int recordEnd = buffer.position;
+    buffer.position = rasterAt;
+    if (!bitmapData()->exchangeRecord(3, buffer)) {
+        extentMin = oldMin, extentMax = oldMax;
+        buffer.position = rasterAt;
+        return 0;
+    }
+    buffer.position = recordEnd;
     *firstPoint() = start;
     *secondPoint() = end;
     bitmapSize()->assign(&size);
-    bitmapData()->takeBlock(raster.releaseBlock(), raster.length > 0 ? raster.length : 0);
     return 1;
 }
 

@@ -166,6 +166,12 @@ TEST(BitmapRecord, EveryCutFailsAndTheWholeRecordKeepsThePixels)
         EXPECT_EQ(copy.secondPoint()->x, 30.0);
     });
 
+    // Loading a record of the same size again keeps the element's block.
+    const GlobalBlock* block = bitmap.bitmapData()->pixels;
+    ASSERT_EQ(bitmap.exchangeRecord(1), 1);
+    ASSERT_EQ(bitmap.exchangeRecord(3), 1);
+    EXPECT_EQ(bitmap.bitmapData()->pixels, block);
+
     // A raster shorter than its size says is refused.
     bitmap.bitmapSize()->height = 3;
     ASSERT_EQ(bitmap.exchangeRecord(1), 1);
