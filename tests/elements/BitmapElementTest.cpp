@@ -7,14 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "document/ElementClipboard.h"
 #include "document/FileErrorReporter.h"
 #include "elements/BitmapElement.h"
 #include "elements/BitmapRaster.h"
+#include "platform/Clipboard.h"
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
+#include "tests/support/ClipboardOwner.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
 
@@ -215,6 +219,37 @@ TEST(BitmapPaste, TheElementTakesTheImagesBlockAndPlacesItAtTheViewsCorner)
         EXPECT_EQ(bitmap->firstPoint()->x, 50.0);
         EXPECT_EQ(bitmap->firstPoint()->y, 30.0);
     }
+}
+
+TEST(BitmapPaste, ADibOnTheClipboardPastesAsABitmapWithItsPixels)
+{
+    TestApplication app;
+    ClipboardOwner owner;
+    ASSERT_TRUE(owner.ready());
+    ElementClipboard clipboard;
+    ScopedOverride<ElementClipboard*> installed{theElementClipboard, &clipboard};
+    DibImage source;
+    source.width = 3, source.height = 2, source.bitCount = 24, source.rowStride = 12;
+    ASSERT_EQ(source.allocatePixels(24), 1);
+    std::vector<unsigned char> bytes(24);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<unsigned char>(i % 12 < 9 ? 10 * i + 1 : 0);
+    ASSERT_EQ(source.setRow(0, bytes.data()) && source.setRow(1, bytes.data() + 12), 1);
+    ASSERT_EQ(putClipboardDib(source), 1);
+
+    LineDrawing drawing;
+    ASSERT_EQ(drawing.context.paste(), 1);
+    ASSERT_EQ(drawing.context.elementCount(), 1);
+    Element* bitmap = drawing.context.editor3->beginEdit(1) == 1 ? drawing.context.editor3->elementInHand() : nullptr;
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->kind, kBitmap);
+    EXPECT_EQ(bitmap->bitmapSize()->width, 3);
+    EXPECT_EQ(bitmap->bitmapSize()->height, 2);
+    std::vector<unsigned char> pasted = pixelsOf(*bitmap);
+    ASSERT_EQ(pasted.size(), bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (i % 12 < 9) // the fill bytes of a row are not pixels
+            EXPECT_EQ(pasted[i], bytes[i]) << "byte " << i;
 }
 
 } // namespace
