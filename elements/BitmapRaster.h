@@ -65,7 +65,7 @@ public:
     // Gives the block up (the caller owns it); null without one.
     [[nodiscard]] GlobalBlock* releaseBlock();
     // 1 when the pixels cover the rows of that size.
-    [[nodiscard]] int fits(const class BitmapSizeRecord& size) const;
+    [[nodiscard]] int fits(const BitmapSizeRecord& size) const;
     // A DibImage of that size that borrows these pixels (deleting it leaves them alone); 0 when
     // the pixels do not cover the size.
     [[nodiscard]] int lendTo(DibImage& image, const BitmapSizeRecord& size) const;
