@@ -7,6 +7,8 @@
 #include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/XmlContext.h"
+#include "platform/CommonFileDialog.h"
+#include "platform/Dialog.h"
 
 namespace {
 const char* const kKeywords[] = {"AUTO", "BMAP", "EPS", "GIF", "JPEG", "TIFF"};
@@ -14,6 +16,11 @@ const char* const kKeywords[] = {"AUTO", "BMAP", "EPS", "GIF", "JPEG", "TIFF"};
 const int kReadOrder[] = {ImageTypeValue::kAuto, ImageTypeValue::kBmp, ImageTypeValue::kGif, ImageTypeValue::kJpeg,
                           ImageTypeValue::kTiff, ImageTypeValue::kEps};
 const char kAutoRow[] = "自動判別";
+// The file filter of each kind: description, pattern.
+const char* const kFilters[][2] = {
+    {"ﾋﾟｸﾁｬｰ", "*.bmp;*.gif;*.jpg;*.tif;*.eps"}, {"BITMAP(*.bmp)", "*.bmp"}, {"EPS(*.eps)", "*.eps"},
+    {"GIF(*.gif)", "*.gif"},                     {"JPEG(*.jpg)", "*.jpg"},   {"TIFF(*.tif)", "*.tif"},
+};
 
 bool equalsIgnoringCase(const char* a, const char* b)
 {
@@ -115,4 +122,17 @@ int ImageTypeValue::takeFromList(Dialog* dialog, int id)
     const int index = row - 1 - (autoRow ? 1 : 0);
     value = index >= 0 && index < listedCount ? listed[index] : kAuto;
     return 1;
+}
+
+int ImageTypeValue::keywordToControl(Dialog* dialog, int id) const
+{
+    return dialog && dialog->setText(id, keyword(value));
+}
+
+int ImageTypeValue::addFileFilters(CommonFileDialog& chooser) const
+{
+    chooser.clearFilters();
+    if (value >= kAuto && value <= kTiff && !chooser.addFilter(kFilters[value][0], kFilters[value][1]))
+        return 0;
+    return chooser.addFilter("すべて(*.*)", "*.*");
 }

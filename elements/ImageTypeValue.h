@@ -1,6 +1,7 @@
 #pragma once
 #include "geometry/EntityAttribute.h"
 
+class CommonFileDialog;
 class Dialog;
 class XmlContext;
 
@@ -35,6 +36,11 @@ public:
     [[nodiscard]] int fillList(Dialog* dialog, int id) const;
     [[nodiscard]] int selectCurrent(Dialog* dialog, int id) const;
     [[nodiscard]] int takeFromList(Dialog* dialog, int id);
+    // The current keyword into the text control `id`; 0 without it.
+    [[nodiscard]] int keywordToControl(Dialog* dialog, int id) const;
+    // The chooser's filters: the current kind's own first, then "すべて(*.*)" (only that one for
+    // a value outside 0..5). 0 when a filter could not be added.
+    [[nodiscard]] int addFileFilters(CommonFileDialog& chooser) const;
     // The rows' texts as fillList shows them; their count.
     [[nodiscard]] int rowTexts(const char* out[kMaxListed + 1]) const;
 

@@ -12,6 +12,7 @@
 #include "elements/ImageTypeValue.h"
 #include "elements/MaskTypeDialog.h"
 #include "elements/PictureElement.h"
+#include "platform/CommonFileDialog.h"
 #include "resources/ids.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
@@ -192,6 +193,28 @@ TEST(ImageTypeValue, ListsKeywordsAndExtensions)
                  {"a.tif", 5},  {"a.tiff", 5}, {"a.png", 0},        {"c:\\x.jpg\\b", 0}, {"", 0}};
     for (const auto& p : paths)
         EXPECT_EQ(ImageTypeValue::kindOfPath(p.path), p.kind) << p.path;
+
+    // The file chooser lists the kind's own filter, then every file.
+    static const char jpeg[] = "JPEG(*.jpg)\0*.jpg\0すべて(*.*)\0*.*\0";
+    static const char any[] = "ﾋﾟｸﾁｬｰ\0*.bmp;*.gif;*.jpg;*.tif;*.eps\0すべて(*.*)\0*.*\0";
+    static const char all[] = "すべて(*.*)\0*.*\0";
+    const struct {
+        int kind;
+        std::string filters; // with the list's closing NUL
+    } choosers[] = {
+        {4, std::string(jpeg, sizeof jpeg)},
+        {0, std::string(any, sizeof any)},
+        {9, std::string(all, sizeof all)},
+    };
+    for (const auto& c : choosers) {
+        CommonFileDialog chooser;
+        value.value = c.kind;
+        ASSERT_EQ(value.addFileFilters(chooser), 1) << c.kind;
+        int length = 0;
+        const char* text = chooser.buildFilterString(&length);
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(std::string(text, length), c.filters) << c.kind;
+    }
 }
 
 TEST(PictureMask, FollowsAResizeOnTheSameImagePixels)
