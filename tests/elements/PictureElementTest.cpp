@@ -345,4 +345,26 @@ TEST(PictureMask, TheFreehandAreaIsAClosedPathFromTheWaitedClick)
     }
 }
 
+// The two mask dialogs to look at: run by hand under Xvfb and photographed while they are up.
+//   Xvfb :97 -screen 0 1280x1024x24 &
+//   DISPLAY=:97 scripts/wine-run --prefix build/wineprefix-display --display
+//       build/tests/test_elements.exe --gtest_also_run_disabled_tests
+//       --gtest_filter='MaskTypeDialogScreenshot.*' &      (one command line)
+//   sleep 5; DISPLAY=:97 import -window root /tmp/shot.png
+// Each dialog stays up for 6 seconds and closes itself.
+TEST(MaskTypeDialogScreenshot, DISABLED_BothVariants)
+{
+    TestApplication app;
+    for (int variant : {1, 0}) {
+        MaskType type;
+        type.variant = variant;
+        type.code = 3;
+        (void)driveModalDialog([&] { return MaskTypeDialog(type).run(); }, [](HWND window) {
+            SetTimer(window, 1, 6000, [](HWND h, UINT, UINT_PTR, DWORD) {
+                PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            });
+        }); // only looked at
+    }
+}
+
 } // namespace
