@@ -8,6 +8,7 @@
 #include "elements/ElementShapeRunners.h"
 #include "elements/ArcElement.h"
 #include "elements/BezierElement.h"
+#include "elements/BitmapElement.h"
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/CircleElement.h"
@@ -15,6 +16,7 @@
 #include "elements/MeasureElement.h"
 #include "elements/AngleMeasureElement.h"
 #include "elements/OvalElement.h"
+#include "elements/PictureElement.h"
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
 #include "elements/TextElement.h"
@@ -38,6 +40,9 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     nullptr,                // 13 leader text
     newMeasureElement,      // 14 measure
     newAngleMeasureElement, // 15 msrangle
+    nullptr, nullptr,       // 16 and 17
+    newBitmapElement,       // 18 bitmap
+    newPictureElement,      // 19 picture
 };
 
 namespace {

@@ -436,4 +436,5 @@ void installElementShapes()
     bezierCurveDrawer = drawBezierCurve;
     elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
+    installImageShapes();
 }
