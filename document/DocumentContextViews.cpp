@@ -218,6 +218,12 @@ void DocumentContext::moveSelectionByMouse()
     selectTool->redrawMarks();
 }
 
+void DocumentContext::flushArrowSteps()
+{
+    if (selectTool)
+        selectTool->applyArrowMove();
+}
+
 int DocumentContext::rotateByMouse() { return rotateTool ? rotateTool->run() : 0; }
 int DocumentContext::prepareRotate() { return rotateTool ? rotateTool->prepare() : 0; }
 
@@ -246,6 +252,7 @@ int DocumentContext::caretReset() { return caret ? caret->reset() : 0; }
 
 void DocumentContext::settleElement()
 {
+    flushArrowSteps();
     caretReset();
     if (editor2)
         editor2->settleElement(0);
