@@ -158,6 +158,7 @@ public:
     // each answers the position when it does not match.
     int paintUnder();
     int paintOver();
+    void paintOverFigures() override { (void)paintOver(); } // answers the position: nothing to check
     // Dots or mesh, then the origin mark; 1 when it painted, 0 without a view, a page surface or
     // the owner's sheet.
     int paint();

@@ -29,6 +29,9 @@ public:
     virtual void updateOriginFromDisplay() {}
     // The grid tool at a mouse move over the drawing; nothing by default.
     virtual int mouseOperation() { return 0; }
+    // Paints the grid again when it lies over the figures (after a new figure was drawn on the
+    // page); nothing by default.
+    virtual void paintOverFigures() {}
 
     // What the coordinate types ask of the grid: the origin in drawing units as the coordinate
     // fields measure from it (its y counted upwards from the bottom of the sheet while the paper

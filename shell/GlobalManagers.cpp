@@ -25,6 +25,7 @@
 #include "platform/ColorDialog.h"
 #include "platform/UnitConverter.h"
 #include "shell/PopupMenuList.h"
+#include "views/LowMemoryGuard.h"
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/PainterBase.h"
@@ -36,7 +37,6 @@ PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
 ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
-LowMemoryGuard* theLowMemoryGuard = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
 NamedColorTable* theDicColorTable = nullptr;
 
@@ -82,7 +82,7 @@ const GlobalManagerFactories defaults = {
     nullptr,                           // 23 measure defaults
     nullptr,                           // 24 text defaults
     make<FolderMemory>,                // 25 folder memory
-    nullptr,                           // 26 low-memory guard
+    makeLowMemoryGuard,                // 26 low-memory guard
     nullptr,                           // 27 user colour table
     nullptr,                           // 28 DIC colour table
     nullptr,                           // 29 ink choice
@@ -157,7 +157,7 @@ const SlotRow slots[] = {
     SLOT(MeasureDefaults, theMeasureDefaults, measureDefaults),
     SLOT(TextDefaults, theTextDefaults, textDefaults),
     SLOT(FolderMemory, theFolderMemory, folderMemory),
-    EMPTY_SLOT(LowMemoryGuard, theLowMemoryGuard, lowMemoryGuard),
+    SLOT(LowMemoryGuard, theLowMemoryGuard, lowMemoryGuard),
     EMPTY_SLOT(NamedColorTable, theUserColorTable, userColorTable),
     EMPTY_SLOT(NamedColorTable, theDicColorTable, dicColorTable),
     {&createSlot<InkInfo, &theInkInfo, &GlobalManagerFactories::inkInfo>, deleteInkInfo},

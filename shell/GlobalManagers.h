@@ -10,6 +10,7 @@ class GridSettings;
 class InkInfo;
 class LayerTable;
 class LineDefaults;
+class LowMemoryGuard;
 class MeasureDefaults;
 class PagePainter;
 class PageTabBar;
@@ -27,7 +28,6 @@ class UnitConverter;
 class ElementKindRegistry;
 // Managers whose classes are not part of this build yet: their slots stay empty.
 class GlobalNotifier;
-class LowMemoryGuard;
 class NamedColorTable;
 
 // How start-up makes the application's 29 global managers: one hook per slot, in creation order
@@ -98,6 +98,5 @@ extern PrintSettings* thePrintSettings;
 extern FileErrorReporter* theFileErrorReporterInUse;
 extern ColorDialog* theColorChooser;
 extern UnitConverter* theUnitConverter;
-extern LowMemoryGuard* theLowMemoryGuard;
 extern NamedColorTable* theUserColorTable;
 extern NamedColorTable* theDicColorTable;

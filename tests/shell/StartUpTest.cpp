@@ -32,6 +32,7 @@
 #include "shell/GlobalManagers.h"
 #include "shell/PopupMenuList.h"
 #include "shell/SplashScreen.h"
+#include "views/LowMemoryGuard.h"
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/PainterBase.h"

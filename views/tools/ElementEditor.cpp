@@ -7,12 +7,14 @@
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
+#include "document/GridSettings.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/PickSettings.h"
 #include "platform/MouseState.h"
+#include "views/LowMemoryGuard.h"
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/ViewParams.h"
@@ -229,6 +231,8 @@ int ElementEditor::commitNewElement()
         thePagePainter->addElement(context, id);
     if (thePageTabBar)
         thePageTabBar->onPageRedrawn(context);
+    if (context && context->grid)
+        context->grid->paintOverFigures(); // a grid over the figures stays over the new one
     if (SelectTool* tool = DocumentContext::selectToolOf(context)) {
         if (ElementEditor* toolEditor = DocumentContext::editorOf(context, 3))
             (void)toolEditor->beginEdit(id); // the tool's own element follows its selection
@@ -236,6 +240,8 @@ int ElementEditor::commitNewElement()
         tool->selectSingle(id);
     }
     repaintView();
+    if (theLowMemoryGuard)
+        theLowMemoryGuard->checkMemoryReserve();
     return 1;
 }
 
@@ -283,12 +289,15 @@ int ElementEditor::dragHandleById(int id, int handle)
     if (undo)
         undo->beginReshape(element);
     const int r = element->dragHandle(handle);
-    if (r == kLeftClick) {
-        if (storeBackAndDraw() && undo)
+    const int stored = r == kLeftClick && storeBackAndDraw();
+    if (undo) {
+        if (stored)
             undo->endReshape(element);
-    } else if (r != -1) {
-        return 0;
+        else
+            undo->flushPending(); // the image before never reaches the log
     }
+    if (r != kLeftClick && r != -1)
+        return 0;
     refreshView();
     return r == kLeftClick ? 1 : 0;
 }
@@ -305,8 +314,13 @@ int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
     auto storeRecorded = [&] {
         if (undo)
             undo->beginAttributeChange(element);
-        if (storeBackAndDraw() && undo)
-            undo->endAttributeChange(element);
+        const int stored = storeBackAndDraw();
+        if (undo) {
+            if (stored)
+                undo->endAttributeChange(element);
+            else
+                undo->flushPending(); // a refused store records nothing
+        }
     };
     if (r == 1 || r == 15093 || r == 15094) {
         storeRecorded();

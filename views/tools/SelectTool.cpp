@@ -283,6 +283,22 @@ int SelectTool::pickAtMouse(int save)
 
 void SelectTool::setPickBoxAtMouse() { (void)pickAtMouse(1); }
 
+int SelectTool::strokePick(StrokePick& out)
+{
+    if (!context)
+        return 0;
+    out.x1 = pickBox.x1, out.y1 = pickBox.y1, out.x2 = pickBox.x2, out.y2 = pickBox.y2;
+    out.tolerance = tool_support::pixelLength(context->view, kPickTolerancePixels);
+    out.drawing = context;
+    out.view = context->view;
+    return 1;
+}
+
+int SelectTool::pickAreaContainsBox(const Point& low, const Point& high)
+{
+    return low.x >= pickBox.x1 && high.x <= pickBox.x2 && low.y >= pickBox.y1 && high.y <= pickBox.y2;
+}
+
 int SelectTool::collectCandidates()
 {
     if (!pickAtMouse(1))
@@ -419,9 +435,9 @@ int SelectTool::testCandidate(int id, int whole)
         return 0;
     if (context->displayControl && !context->displayControl->isSelectable(entry))
         return 0;
-    const Box& r = pickBox;
     if (whole)
-        return low.x >= r.x1 && high.x <= r.x2 && low.y >= r.y1 && high.y <= r.y2;
+        return pickAreaContainsBox(low, high);
+    const Box& r = pickBox;
     return low.x <= r.x2 && high.x >= r.x1 && low.y <= r.y2 && high.y >= r.y1;
 }
 

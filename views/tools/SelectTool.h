@@ -6,10 +6,16 @@
 #include "platform/IntPoint.h"
 
 class DocumentContext;
+class DoubleRect;
+class DrawingOwner;
 class ElementEditor;
+class IntPolygon;
 class Point;
+class PointArray;
 class PointList;
 class Selection;
+class ThreePointArc;
+class ViewParams;
 
 // The default tool of a document window. It picks elements under the mouse (the topmost first,
 // whole groups), keeps the selection (one element in mode 1, the drawing's Selection list in mode
@@ -85,42 +91,70 @@ public:
     virtual void drawExtentSide(int operation, const Point& from, const Point& to);
     virtual void drawHandleMark(int operation, const Point& at, int active);
     virtual void drawPointMark(int operation, const Point& at);
-    // The outline test at the cursor: the points, the width (drawing units), the line position,
-    // whether the edge is drawn and whether the inside counts.
-    [[nodiscard]] virtual int hitOutline(const PointList& points, double width, int position, int edge, int inside)
-    {
-        (void)points, (void)width, (void)position, (void)edge, (void)inside;
-        return 0;
-    }
     // The pick box placed around the mouse's current point, and the element of the current page
     // found in it: its id, or a negative value when none was hit (the default: nothing is hit).
     virtual void setPickBoxAtMouse();
     [[nodiscard]] virtual int findInPickBox();
-    // The stroke p1-p2 of the width (paper millimetres) at the line position (1 centred, 2 and
-    // 3 on one side) meets the pick area; the extent box grown by 3 pixels holds the pick
-    // centre; the pick area (the selection rectangle) holds the whole box.
-    [[nodiscard]] virtual int hitTestStrokeWithCaps(const Point& p1, const Point& p2, double width, int position)
+    // The pick area (the selection rectangle) holds the whole box.
+    [[nodiscard]] virtual int pickAreaContainsBox(const Point& low, const Point& high);
+
+    // --- stroke hit tests against the last pick (bodies in SelectToolHitTests.cpp) ---
+    // What the tests read of the tool: the pick box in drawing coordinates (x1 <= x2, y1 <= y2),
+    // the pick tolerance (drawing units) and the drawing and view that size pen widths and give
+    // device positions (either may be null: paper scale 1:1, no device positions). A tool
+    // without a pick answers 0 from strokePick, and then nothing hits.
+    struct StrokePick {
+        double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
+        double tolerance = 0.0;
+        DrawingOwner* drawing = nullptr; // not owned
+        ViewParams* view = nullptr;      // not owned
+    };
+    [[nodiscard]] virtual int strokePick(StrokePick& out);
+    // Widths are paper millimetres (0.01 when none is given); the mode is the line position: 1
+    // the stroke is centred on the geometry, 2 and 3 it lies on one side, offset by half the
+    // width along the direction of travel turned by 270 (2) or 90 (3) degrees; any other mode
+    // counts as 1. Each answers 1 when the stroke meets the pick box grown by half the width.
+    [[nodiscard]] virtual int hitTestStroke(const Point& p1, const Point& p2, double width);
+    [[nodiscard]] virtual int hitTestStrokeWithCaps(const Point& p1, const Point& p2, double width, int mode);
+    // Segment by segment; fewer than 2 points never hit; closed adds the segment from the last
+    // point back to the first.
+    [[nodiscard]] virtual int hitTestPolyline(const PointArray& points, double width, int mode, int closed);
+    [[nodiscard]] int hitPolyline(const PointArray& points, double width, int mode, int closed)
     {
-        (void)p1, (void)p2, (void)width, (void)position;
-        return 0;
+        return hitTestPolyline(points, width, mode, closed);
     }
-    // The open polyline of the width (paper millimetres) at the line position meets the pick
-    // area; the spline form samples the control points first.
-    [[nodiscard]] virtual int hitOpenPolyline(const PointList& points, double width, int position)
+    [[nodiscard]] virtual int hitTestOpenPolyline(const PointArray& points, double width, int mode);
+    [[nodiscard]] int hitOpenPolyline(const PointArray& points, double width, int mode)
     {
-        (void)points, (void)width, (void)position;
-        return 0;
+        return hitTestOpenPolyline(points, width, mode);
     }
-    [[nodiscard]] virtual int extentContainsPickCentre(const Point& low, const Point& high)
-    {
-        (void)low, (void)high;
-        return 0;
-    }
-    [[nodiscard]] virtual int pickAreaContainsBox(const Point& low, const Point& high)
-    {
-        (void)low, (void)high;
-        return 0;
-    }
+    // More than 2 control points: the B-spline through them, sampled 3 times per span, as an
+    // open polyline; else the control points themselves.
+    [[nodiscard]] virtual int hitTestSpline(const PointArray& controls, double width, int mode);
+    // filled: the pick point inside the points' device polygon hits; otherwise (or outside) the
+    // closed outline, with width 0.01 unless widthGiven.
+    [[nodiscard]] virtual int hitTestPoints(const PointArray& points, double width, int mode, int widthGiven,
+                                            int filled);
+    [[nodiscard]] virtual int hitTestFilledOutline(const PointArray& points);
+    // The outline of an element: the edge counts when drawn, the inside when filled or hatched.
+    [[nodiscard]] virtual int hitOutline(const PointList& points, double width, int position, int edge, int inside);
+    // The pick point's device position lies inside the device polygon.
+    [[nodiscard]] virtual int pickInsidePolygon(IntPolygon& polygon);
+    // Arcs: through three points (0 when they make no arc), by centre, radius and angles
+    // (degrees), or computed already. The stroke's path crossing the pick box hits; else the pick
+    // centre must lie within the pick tolerance plus half the width of the circle (never at its
+    // centre) and within the arc's angles.
+    [[nodiscard]] virtual int hitTestThreePointArc(const Point& start, const Point& middle, const Point& end,
+                                                   double width);
+    [[nodiscard]] virtual int hitTestThreePointArcMode(const Point& start, const Point& end, const Point& middle,
+                                                       double width, int mode);
+    [[nodiscard]] virtual int hitTestArc(const Point& centre, double radius, double startAngle, double endAngle,
+                                         double width, int mode);
+    [[nodiscard]] virtual int hitTestArcShape(const ThreePointArc& arc, double width, int mode);
+    // The pick box overlaps the rectangle (touching does not count).
+    [[nodiscard]] virtual int pickBoxMeets(const DoubleRect& rect);
+    // The extent box grown by the length of 3 pixels on every side holds the pick box's centre.
+    [[nodiscard]] virtual int extentContainsPickCentre(const Point& low, const Point& high);
 
     // --- the tool's own steps (the document window runs them through onMouse and the keys) ---
     // The pick box: the mouse point of the last pick and that point +- the pick tolerance (the

@@ -1,0 +1,245 @@
+// The select tool's stroke hit tests: whether the last pick lies on a drawn stroke, given the
+// element's own geometry, pen width (paper millimetres) and line position.
+#include <cmath>
+
+#include "geometry/BSplineCurve.h"
+#include "geometry/DoubleRect.h"
+#include "geometry/Point.h"
+#include "geometry/PointArray.h"
+#include "geometry/PointList.h"
+#include "geometry/ThreePointArc.h"
+#include "geometry/ViewArea.h"
+#include "platform/IntPolygon.h"
+#include "views/ViewParams.h"
+#include "views/tools/SelectTool.h"
+
+namespace {
+
+// The width of a stroke whose caller gave none, in paper millimetres.
+constexpr double kThinWidth = 0.01;
+// A pick closer than this to an arc's centre has no direction and never hits it.
+constexpr double kZeroTolerance = 1e-5;
+// The device mapping of the select tool's marks and tests.
+constexpr int kPickOperation = 11;
+
+ViewArea pickArea(const SelectTool::StrokePick& pick)
+{
+    ViewArea area;
+    area.setContext(pick.drawing, pick.view);
+    area.set(pick.x1, pick.y1, pick.x2, pick.y2);
+    return area;
+}
+
+double givenWidth(double width) { return width > 0.0 ? width : kThinWidth; }
+
+// Half the width along the direction of travel p1 -> p2 turned by 270 degrees (mode 2) or 90
+// degrees (mode 3), the side on which the line shape draws the stroke; (0, 0) for a centred
+// stroke or a segment without direction.
+void sideOffset(const Point& p1, const Point& p2, double width, int mode, double& ox, double& oy)
+{
+    ox = oy = 0.0;
+    const double dx = p2.x - p1.x, dy = p2.y - p1.y;
+    const double length = std::hypot(dx, dy);
+    if ((mode != 2 && mode != 3) || !(length > 0.0) || !std::isfinite(length))
+        return;
+    const double half = width * 0.5;
+    if (mode == 2) {
+        ox = dy / length * half;
+        oy = -dx / length * half;
+    } else {
+        ox = -dy / length * half;
+        oy = dx / length * half;
+    }
+}
+
+int segmentHits(const SelectTool::StrokePick& pick, const Point& p1, const Point& p2, double width, int mode)
+{
+    ViewArea area = pickArea(pick);
+    area.inflateByHalfWidth(width);
+    double ox, oy;
+    sideOffset(p1, p2, width, mode, ox, oy);
+    return area.clipSegmentCoords(p1.x + ox, p1.y + oy, p2.x + ox, p2.y + oy);
+}
+
+int polylineHits(const SelectTool::StrokePick& pick, const PointArray& points, double width, int mode, int closed)
+{
+    const int n = points.count;
+    if (n < 2)
+        return 0;
+    Point a, b;
+    if (!points.getPoint(0, &a))
+        return 0;
+    const Point first = a;
+    for (int i = 1; i < n; ++i, a = b)
+        if (points.getPoint(i, &b) && segmentHits(pick, a, b, width, mode))
+            return 1;
+    return closed && segmentHits(pick, a, first, width, mode);
+}
+
+// The angle of (x, y) in degrees within [from, from + 360).
+double angleFrom(double angle, double from)
+{
+    double a = std::fmod(angle - from, 360.0);
+    if (a < 0.0)
+        a += 360.0;
+    return from + a;
+}
+
+} // namespace
+
+int SelectTool::hitTestStroke(const Point& p1, const Point& p2, double width)
+{
+    return hitTestStrokeWithCaps(p1, p2, width, 1);
+}
+
+int SelectTool::hitTestStrokeWithCaps(const Point& p1, const Point& p2, double width, int mode)
+{
+    StrokePick pick;
+    return strokePick(pick) && segmentHits(pick, p1, p2, givenWidth(width), mode);
+}
+
+int SelectTool::hitTestPolyline(const PointArray& points, double width, int mode, int closed)
+{
+    StrokePick pick;
+    return strokePick(pick) && polylineHits(pick, points, givenWidth(width), mode, closed);
+}
+
+int SelectTool::hitTestOpenPolyline(const PointArray& points, double width, int mode)
+{
+    return hitTestPolyline(points, width, mode, 0);
+}
+
+int SelectTool::hitTestSpline(const PointArray& controls, double width, int mode)
+{
+    if (controls.count <= 2)
+        return hitTestOpenPolyline(controls, width, mode);
+    BSplineCurve curve;
+    curve.setSamplesPerSpan(3);
+    PointArray samples;
+    if (!curve.evaluate(&controls, &samples))
+        return 0; // a curve that cannot be solved is not drawn either
+    return hitTestOpenPolyline(samples, width, mode);
+}
+
+int SelectTool::pickInsidePolygon(IntPolygon& polygon)
+{
+    StrokePick pick;
+    if (!strokePick(pick) || !pick.view)
+        return 0;
+    const IntPoint centre(pick.view->worldToDeviceXForOp(kPickOperation, (pick.x1 + pick.x2) * 0.5),
+                          pick.view->worldToDeviceYForOp(kPickOperation, (pick.y1 + pick.y2) * 0.5));
+    return polygon.containsPoint(centre);
+}
+
+int SelectTool::hitTestPoints(const PointArray& points, double width, int mode, int widthGiven, int filled)
+{
+    StrokePick pick;
+    if (!strokePick(pick))
+        return 0;
+    if (filled && pick.view && points.count >= 3) {
+        IntPolygon polygon;
+        int built = 1;
+        Point p;
+        for (int i = 0; built && i < points.count; ++i)
+            built = points.getPoint(i, &p) &&
+                    polygon.add(pick.view->worldToDeviceXForOp(kPickOperation, p.x),
+                                pick.view->worldToDeviceYForOp(kPickOperation, p.y));
+        if (built && pickInsidePolygon(polygon))
+            return 1;
+    }
+    return polylineHits(pick, points, widthGiven ? givenWidth(width) : kThinWidth, mode, 1);
+}
+
+int SelectTool::hitTestFilledOutline(const PointArray& points) { return hitTestPoints(points, kThinWidth, 1, 1, 1); }
+
+int SelectTool::hitOutline(const PointList& points, double width, int position, int edge, int inside)
+{
+    return hitTestPoints(points, width, position, edge, inside);
+}
+
+int SelectTool::hitTestThreePointArc(const Point& start, const Point& middle, const Point& end, double width)
+{
+    return hitTestThreePointArcMode(start, end, middle, width, 1);
+}
+
+int SelectTool::hitTestThreePointArcMode(const Point& start, const Point& end, const Point& middle, double width,
+                                         int mode)
+{
+    ThreePointArc arc;
+    arc.start = start;
+    arc.middle = middle;
+    arc.end = end;
+    return arc.compute() && hitTestArcShape(arc, width, mode);
+}
+
+int SelectTool::hitTestArc(const Point& centre, double radius, double startAngle, double endAngle, double width,
+                           int mode)
+{
+    ThreePointArc arc;
+    arc.centre = centre;
+    arc.radius = radius;
+    arc.startAngle = startAngle;
+    arc.endAngle = endAngle;
+    return arc.setPointsFromAngles() && arc.compute() && hitTestArcShape(arc, width, mode);
+}
+
+int SelectTool::hitTestArcShape(const ThreePointArc& shape, double width, int mode)
+{
+    StrokePick pick;
+    if (!strokePick(pick))
+        return 0;
+    width = givenWidth(width);
+    // The side strokes lie inside (2) or outside (3) the arc's circle.
+    ThreePointArc arc = shape;
+    if (mode == 2)
+        arc.addToRadius(-width * 0.5);
+    else if (mode == 3)
+        arc.addToRadius(width * 0.5);
+    if (pickArea(pick).hitsThreePointArc(arc))
+        return 1;
+
+    const double cx = (pick.x1 + pick.x2) * 0.5, cy = (pick.y1 + pick.y2) * 0.5;
+    const double d = std::hypot(cx - arc.centre.x, cy - arc.centre.y);
+    const double r = arc.getRadius();
+    const double t = pick.tolerance + width * 0.5;
+    if (!(d > kZeroTolerance) || d < r - t || d > r + t)
+        return 0;
+    double lo, hi;
+    if (!arc.angleRange(&lo, &hi))
+        return 0;
+    // The pick's angle taken just above the start, then at most one turn back when it passed the
+    // end: the start itself counts once the turn back lands on it.
+    double a = angleFrom(arc.angleOf(cx, cy), lo);
+    if (a <= lo)
+        a += 360.0;
+    if (a > hi)
+        a -= 360.0;
+    return lo <= a && a <= hi;
+}
+
+int SelectTool::pickBoxMeets(const DoubleRect& rect)
+{
+    StrokePick pick;
+    if (!strokePick(pick))
+        return 0;
+    DoubleRect box;
+    box.set(pick.y1, pick.x1, pick.x2, pick.y2);
+    return box.intersects(&rect, 0);
+}
+
+int SelectTool::extentContainsPickCentre(const Point& low, const Point& high)
+{
+    StrokePick pick;
+    if (!strokePick(pick))
+        return 0;
+    double grow = 0.0;
+    if (pick.view) {
+        double x0, y0, z0, x3, y3, z3;
+        pick.view->deviceToWorld(IntPoint(0, 0), &x0, &y0, &z0);
+        pick.view->deviceToWorld(IntPoint(3, 0), &x3, &y3, &z3);
+        grow = std::fabs(x3 - x0);
+    }
+    const double cx = (pick.x1 + pick.x2) * 0.5, cy = (pick.y1 + pick.y2) * 0.5;
+    return std::fmin(low.x, high.x) - grow <= cx && cx <= std::fmax(low.x, high.x) + grow &&
+           std::fmin(low.y, high.y) - grow <= cy && cy <= std::fmax(low.y, high.y) + grow;
+}
