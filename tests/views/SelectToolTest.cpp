@@ -42,6 +42,7 @@ TEST(SelectTool, AClickPicksTheTopmostAndEscStepsDownInDrawingOrder)
     ASSERT_LT(upper, lower);
     const int hidden = d.add(100, 100, 150, 150, 0, 7);
     d.context.displayControl->setLayerSelectFlag(7, 0);
+    const int line = d.addLine(200, 200, 300, 200);
 
     struct Step {
         const char* what;
@@ -57,6 +58,8 @@ TEST(SelectTool, AClickPicksTheTopmostAndEscStepsDownInDrawingOrder)
         {"a click where only the lower one lies", 0, 15, 15, 1, {lower}},
         {"a click on an element whose layer cannot be selected picks nothing", 0, 120, 120, 0, {}},
         {"nor does a click on empty space", 0, 250, 250, 0, {}},
+        {"a click 2 pixels beside a thin line picks it", 0, 250, 202, 1, {line}},
+        {"5 pixels beside it picks nothing", 0, 250, 195, 0, {}},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);

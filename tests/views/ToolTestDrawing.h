@@ -222,6 +222,18 @@ public:
         e->layer = layer;
         return editor->addToPage();
     }
+    // A line from (x1, y1) to (x2, y2) in pixels of the view, drawn last on the page; its id.
+    int addLine(double x1, double y1, double x2, double y2)
+    {
+        ElementEditor* editor = context.editor3;
+        if (!editor->startNewElement(kindCode(ElementKind::Line)))
+            return 0;
+        Element* e = editor->elementInHand();
+        e->takeDefaultAttributes();
+        e->firstPoint()->x = mm(x1), e->firstPoint()->y = mm(y1);
+        e->secondPoint()->x = mm(x2), e->secondPoint()->y = mm(y2);
+        return editor->addToPage();
+    }
     // The element's first point in pixels of the view.
     std::pair<double, double> corner(int id)
     {
