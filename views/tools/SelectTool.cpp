@@ -164,17 +164,12 @@ int SelectTool::selectAll()
     return list()->count;
 }
 
-int SelectTool::isSelected(int id)
+std::unordered_set<int> SelectTool::selectedSet()
 {
-    if (mode == 1)
-        return id == singleId;
-    Selection* s = list();
-    if (mode != 2 || !s)
-        return 0;
-    for (int i = 0; i < s->count; ++i)
-        if (s->idAt(i) == id)
-            return 1;
-    return 0;
+    std::unordered_set<int> ids;
+    for (int id = firstSelectedId(); id >= 1; id = nextSelectedId())
+        ids.insert(id);
+    return ids;
 }
 
 int SelectTool::groupOf(int id)
@@ -356,9 +351,10 @@ int SelectTool::passesHit(int id, int byStyle)
 
 int SelectTool::nextPassingCandidate(int byStyle, int unselectedOnly)
 {
+    const std::unordered_set<int> selected = unselectedOnly ? selectedSet() : std::unordered_set<int>();
     for (int i = candidateIndex; i < candidates.count; ++i) {
         int32_t id = 0;
-        if (!candidates.get(i, &id) || (unselectedOnly && isSelected(id)))
+        if (!candidates.get(i, &id) || selected.count(id))
             continue;
         if (passesHit(id, byStyle)) {
             candidateIndex = i + 1;
@@ -381,10 +377,11 @@ int SelectTool::isMouseOverSelection()
     GlobalBlock saved(100, 4);
     (void)saved.appendAll(candidates);
     const int n = collectCandidatesInBox();
+    const std::unordered_set<int> selected = selectedSet();
     int over = 0;
     for (int i = 0; i < n && !over; ++i) {
         int32_t id = 0;
-        over = candidates.get(i, &id) && isSelected(id) && passesHit(id, 1);
+        over = candidates.get(i, &id) && selected.count(id) && passesHit(id, 1);
     }
     candidates.count = 0;
     (void)candidates.appendAll(saved);
@@ -653,9 +650,10 @@ int SelectTool::onLeftButton()
 
 int SelectTool::nextPassingCandidateSelected()
 {
+    const std::unordered_set<int> selected = selectedSet();
     for (int i = 0; i < candidates.count; ++i) {
         int32_t id = 0;
-        if (candidates.get(i, &id) && isSelected(id) && passesHit(id, 1))
+        if (candidates.get(i, &id) && selected.count(id) && passesHit(id, 1))
             return id;
     }
     return -1;

@@ -2,6 +2,8 @@
 // Interface header: the select tool as the folders below reach it: every operation virtual
 // (bodies in SelectTool.cpp and the files beside it, reached through the vtable), no internals of
 // this folder.
+#include <unordered_set>
+
 #include "platform/GlobalBlock.h"
 #include "platform/IntPoint.h"
 
@@ -225,7 +227,8 @@ protected:
     int nextPassingCandidate(int byStyle, int unselectedOnly);
     // The first candidate that is selected and passes by the pick style; -1 when none.
     int nextPassingCandidateSelected();
-    [[nodiscard]] int isSelected(int id);
+    // The selected ids, for tests of many candidates at once.
+    [[nodiscard]] std::unordered_set<int> selectedSet();
     // Removes the element and its group from the list; an emptied list returns to mode 0.
     void removeWithGroup(int id);
     // The group number of an element, 0 when it has none or the store does not hold it.
