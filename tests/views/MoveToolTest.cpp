@@ -121,6 +121,12 @@ TEST(MoveTool, AMoveIsAllOrNothing)
     for (int i = 0; i < 5; ++i)
         EXPECT_NEAR(d.corner(ids[i]).first, 10 + 30 * i, 1e-9) << "element " << i;
     EXPECT_EQ(d.context.undoManager->recordCount(), records);
+
+    // An id that an undo or a file read removed is passed over, the others move.
+    ASSERT_TRUE(d.context.editor3->removeById(ids[2]));
+    EXPECT_TRUE(d.context.moveTool->moveBy(7.0, 3.0, 0.0));
+    EXPECT_NEAR(d.corner(ids[4]).first, 130 + 7.0 / ToolDrawing::mm(1.0), 1e-9);
+    EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);
 }
 
 TEST(MoveTool, ArrowStepsAreOneRecordAtReleaseToolSwitchOrUndo)
@@ -168,6 +174,7 @@ TEST(MoveTool, TheMoveDialogMovesCopiesOrRefuses)
     };
     const Case cases[] = {
         {"移動 by typed millimetres", "5", "-2.5", IDOK, 1, 5, -2.5, 1, 1, 0},
+        {"a digit typed in the select tool opens the dialog", "4", "0", IDOK, -1, 4, 0, 1, 1, 0},
         {"0 and 0 write nothing", "0", "0", IDOK, 0, 0, 0, 0, 1, 0},
         {"複写 copies by the offset", "5", "0", IDC_MOVE_COPY, 2, 0, 0, 1, 2, 0},
         {"ｷｬﾝｾﾙ keeps everything", "5", "5", IDCANCEL, 0, 0, 0, 0, 1, 0},
@@ -182,7 +189,9 @@ TEST(MoveTool, TheMoveDialogMovesCopiesOrRefuses)
         d.select->selectSingle(id);
         const double x0 = d.corner(id).first;
         const int records = d.context.undoManager->recordCount();
-        const INT_PTR r = driveModalDialog([&] { return d.context.moveTool->moveSelection(); },
+        // Result -1: the dialog is opened by the digit 7 through the select tool.
+        const INT_PTR r = driveModalDialog([&] { return c.result < 0 ? d.select->onKey('7') * -1
+                                                                     : d.context.moveTool->moveSelection(); },
                                            [&](HWND w) {
                                                SetDlgItemTextA(w, IDC_MOVE_X, c.x);
                                                SetDlgItemTextA(w, IDC_MOVE_Y, c.y);

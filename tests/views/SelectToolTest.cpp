@@ -7,6 +7,7 @@
 #include "document/ContextMenuRequest.h"
 #include "document/DisplayControlState.h"
 #include "platform/CurrentEvent.h"
+#include "tests/support/DibSurface.h"
 #include "tests/views/ToolTestDrawing.h"
 
 using namespace tool_test;
@@ -154,4 +155,29 @@ TEST(SelectTool, PropertiesOfAListStepForwardAndBack)
         const Rectangle::Sheet& s = Rectangle::sheets()[i];
         EXPECT_EQ((std::vector<int>{s.id, s.hasPrevious, s.hasNext}), expected[i]) << "sheet " << i;
     }
+}
+
+TEST(SelectTool, TheMarksOfASelectedLineAreDrawnInThePickColour)
+{
+    ToolDrawing d;
+    d.pickSettings.setColor(RgbColor(0, 128, 255));
+    const int line = d.addLine(100, 100, 200, 140);
+    d.select->selectSingle(line);
+    d.select->redrawMarks();
+    const DibSurface& surface = d.updater->surface;
+    const COLORREF pick = RGB(0, 128, 255);
+    // A handle is a 6 x 6 square on each corner and side middle of the extent; the sides join
+    // them. Handles that can be dragged are filled.
+    struct Probe {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+    };
+    const Probe probes[] = {
+        {"top-left handle", 100, 100, pick},  {"top-left handle's corner", 97, 97, pick},
+        {"right-middle handle", 200, 120, pick}, {"bottom side", 150, 140, pick},
+        {"inside the box", 150, 120, RGB(255, 255, 255)}, {"outside the handle", 95, 95, RGB(255, 255, 255)},
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(surface.pixel(p.x, p.y), p.colour) << p.what;
 }

@@ -88,11 +88,11 @@ void SelectTool::drawPointMark(int operation, const Point& at)
     surface->drawRectSides(PenSpec(tool_support::pickColour()), frame, 1, 1, 1, 1);
 }
 
+// The painter's picture has no marks; the next redrawMarks shows them again.
 void SelectTool::hideMarks()
 {
-    marksEnabled = 0;
     if (context && context->updater)
-        context->updater->flushPainter(); // the painter's picture has no marks
+        context->updater->flushPainter();
 }
 
 void SelectTool::redrawMarks()
