@@ -207,3 +207,19 @@ TEST(MoveTool, TheMoveDialogMovesCopiesOrRefuses)
         EXPECT_EQ(d.context.elementStore()->liveCount(), c.live);
     }
 }
+
+TEST(MoveTool, ThePointEditLoopEditsTheSelectedElementUnderEachClick)
+{
+    ToolDrawing d;
+    const int a = d.add(10, 10, 60, 60), b = d.add(100, 10, 150, 60);
+    d.select->addToSelection(a);
+    d.select->addToSelection(b);
+    // Two clicks on selected elements, each edit going on (11), then a click beside them.
+    Rectangle::mouseEdits() = {11, 11};
+    const DWORD t = d.clock.now();
+    const int L = ScriptedMouse::kLeft;
+    d.mouse.at(t, 200, 200).at(t + 50, 20, 20, L).at(t + 100, 20, 20).at(t + 150, 120, 20, L).at(t + 200, 120, 20)
+        .at(t + 250, 300, 250, L).at(t + 300, 300, 250);
+    EXPECT_EQ(d.context.moveTool->editPointsLoop(), 0);
+    EXPECT_EQ(Rectangle::editedIds(), (std::vector<int>{a, b}));
+}

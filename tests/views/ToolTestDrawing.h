@@ -96,6 +96,31 @@ public:
         return r;
     }
 
+    // A mouse edit follows the mouse until the left button is up, records the id and answers the
+    // next scripted result (0 once the script has run out).
+    [[nodiscard]] int editByMouse() override
+    {
+        IntPoint p;
+        for (int reads = 0; isLeftButtonDown() && reads < 1000; ++reads)
+            readCursorPos(p);
+        editedIds().push_back(id);
+        if (mouseEdits().empty())
+            return 0;
+        const int r = mouseEdits().front();
+        mouseEdits().pop_front();
+        return r;
+    }
+    static std::deque<int>& mouseEdits()
+    {
+        static std::deque<int> answers;
+        return answers;
+    }
+    static std::vector<int>& editedIds()
+    {
+        static std::vector<int> ids;
+        return ids;
+    }
+
     struct Sheet {
         int id, hasPrevious, hasNext;
     };
@@ -204,6 +229,8 @@ public:
         mouse.advanceClockPerRead(&clock, 10);
         Rectangle::sheets().clear();
         Rectangle::sheetAnswers().clear();
+        Rectangle::mouseEdits().clear();
+        Rectangle::editedIds().clear();
     }
     ~ToolDrawing() { context.destroyManagers(); }
     ToolDrawing(const ToolDrawing&) = delete;

@@ -233,6 +233,41 @@ void MoveTool::recordArrowMove(int totalDx, int totalDy)
     undo->recordMove(tool_support::pixelLength(view, totalDx), tool_support::pixelLength(view, totalDy), 0.0);
 }
 
+int MoveTool::editPointsLoop()
+{
+    // The loop's outcomes: a mouse edit that goes on, and the two buttons.
+    enum { kEdited = 11, kRight = 21 };
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ViewParams* view = context ? context->view : nullptr;
+    if (!tool || !editor || !view)
+        return -1;
+    int r = kEdited;
+    while (r == kEdited) {
+        if (theMouseState) {
+            theMouseState->setArrowCursor();
+            theMouseState->releaseLeft();
+        }
+        const int clicked = view->waitClick(0);
+        if (clicked == kRight) {
+            (void)tool->onRightButton(); // asks for the menu once the button is up
+            return kRight;
+        }
+        if (clicked != 11)
+            return clicked;
+        tool->setPickBoxAtMouse();
+        r = 0;
+        for (int id : tool_support::liveSelectedIds(context)) {
+            if (!editor->hitTestById(id))
+                continue;
+            r = editor->editByMouseById(id);
+            if (r != 0)
+                break;
+        }
+    }
+    return r;
+}
+
 int MoveTool::moveSelection()
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);

@@ -37,6 +37,12 @@ public:
     // selection (groups of the list stay together in new groups). The number of copies.
     virtual int copyBy(double dx, double dy, double dz);
 
+    // The point-move tool: each click on a selected element runs that element's own mouse
+    // editing (the next selected element under the mouse when one declines) and the loop goes on
+    // while an edit answers 11. A click on no selected element ends it with 0, the right button
+    // with 21 after asking for the context menu, an aborted wait with -1.
+    virtual int editPointsLoop();
+
     // The offset from the press point to the mouse point (grid-snapped per axis when the grid
     // snaps); 1 when it changed.
     int updateOffset(double mouseX, double mouseY, double mouseZ);
