@@ -135,7 +135,7 @@ TEST(MoveTool, ArrowStepsAreOneRecordAtReleaseToolSwitchOrUndo)
         const char* what;
         int finish; // 1 key release, 2 tool switch, 3 undo at once
     };
-    for (const Case c : {Case{"the key's release", 1}, Case{"a tool switch", 2}, Case{"an undo", 3}}) {
+    for (const Case c : {Case{"the keys' release", 1}, Case{"a tool switch", 2}, Case{"an undo", 3}}) {
         SCOPED_TRACE(c.what);
         ToolDrawing d;
         const int id = d.add(10, 10, 30, 30);
@@ -147,7 +147,12 @@ TEST(MoveTool, ArrowStepsAreOneRecordAtReleaseToolSwitchOrUndo)
         EXPECT_NEAR(d.corner(id).first, 40, 1e-9) << "each Shift+Right moves 10 pixels at once";
         EXPECT_EQ(d.context.undoManager->recordCount(), records);
         if (c.finish == 1) {
+            // Right goes up between the presses; the move is recorded once Shift is up too.
             theCurrentEvent->wParam = VK_RIGHT;
+            (void)d.select->onKeyUp();
+            EXPECT_EQ(d.context.undoManager->recordCount(), records);
+            d.mouse.rest(200, 200);
+            theCurrentEvent->wParam = VK_SHIFT;
             (void)d.select->onKeyUp();
         } else if (c.finish == 2) {
             d.context.settleElement();

@@ -181,3 +181,25 @@ TEST(SelectTool, TheMarksOfASelectedLineAreDrawnInThePickColour)
     for (const Probe& p : probes)
         EXPECT_EQ(surface.pixel(p.x, p.y), p.colour) << p.what;
 }
+
+TEST(SelectTool, TheTrackingLoopDragsTheHandleUnderTheCursor)
+{
+    ToolDrawing d;
+    const int line = d.addLine(100, 100, 200, 140);
+    d.select->selectSingle(line);
+    const int records = d.context.undoManager->recordCount();
+    // Resting on the bottom-right handle shows it; the press there drags it.
+    const DWORD t = d.clock.now();
+    const int L = ScriptedMouse::kLeft;
+    d.mouse.at(t, 200, 140).at(t + 100, 200, 140, L).at(t + 250, 230, 170, L).at(t + 450, 230, 170);
+    EXPECT_EQ(d.select->onMouse(), 11);
+    EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);
+    char text[UndoManager::kTextSize] = {};
+    (void)d.context.undoText(text);
+    EXPECT_STREQ(text, "可変の取り消し");
+    ASSERT_TRUE(d.context.editor3->beginEdit(line));
+    const Point* end = d.context.editor3->elementInHand()->secondPoint();
+    // The handle scales the extent, which the pen's width makes a little larger than the line.
+    EXPECT_NEAR(end->x / ToolDrawing::mm(1), 230, 1.0);
+    EXPECT_NEAR(end->y / ToolDrawing::mm(1), 170, 1.0);
+}

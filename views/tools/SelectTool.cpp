@@ -14,6 +14,7 @@
 #include "elements/Element.h"
 #include "geometry/PickSettings.h"
 #include "platform/CurrentEvent.h"
+#include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
@@ -678,9 +679,16 @@ int SelectTool::onKeyDown() { return onKey(theCurrentEvent ? static_cast<int>(th
 
 int SelectTool::onKeyUp()
 {
+    // Shift+arrow pressed again and again is one move: the record waits until neither Shift nor
+    // an arrow key is held any more.
     const int key = theCurrentEvent ? static_cast<int>(theCurrentEvent->wParam) : 0;
-    if (!isArrowKey(key))
+    if (!isArrowKey(key) && key != VK_SHIFT)
         return 0;
+    if (isShiftDown())
+        return 1;
+    for (int arrow = kFirstArrow; arrow <= kLastArrow; ++arrow)
+        if (isKeyDown(arrow))
+            return 1;
     applyArrowMove();
     return 1;
 }
