@@ -1,5 +1,8 @@
 #include "document/ElementMaskIndex.h"
 
+#include <cmath>
+
+#include "geometry/DoubleRect.h"
 #include "geometry/Point.h"
 
 ElementMaskIndex::ElementMaskIndex()
@@ -54,6 +57,9 @@ int ElementMaskIndex::reach(int id)
         if (block.count < n && (!block.reserve(n) || !block.resizeFilled(n, &noMask)))
             return 0;
     }
+    const double unset[kExtentWords] = {};
+    if (extents.count < n && (!extents.reserve(n) || !extents.resizeFilled(n, unset)))
+        return 0;
     return pages.count >= n || (pages.reserve(n) && pages.resizeFilled(n, &noPage));
 }
 
@@ -74,6 +80,10 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
         const unsigned char mask = static_cast<unsigned char>(maskOfRange(low, high, s + 1));
         ok = masks[s].put(id, &mask) && ok;
     }
+    const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
+                                         first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
+                                         1.0};
+    ok = extents.put(id, extent) && ok;
     if (id > highest)
         highest = id;
     return ok;
@@ -84,12 +94,26 @@ int ElementMaskIndex::clearElement(int id)
     if (id < 1 || id >= pages.count)
         return 0;
     const unsigned char none = 0;
-    int ok = 1;
+    const double unset[kExtentWords] = {};
+    int ok = extents.put(id, unset);
     for (int s = 0; s < kScales; ++s) {
         if (scaleOn[s])
             ok = masks[s].put(id, &none) && ok;
     }
     return ok;
+}
+
+int ElementMaskIndex::extentOf(int id, DoubleRect& out)
+{
+    double extent[kExtentWords];
+    if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0)
+        return 0;
+    // A damaged element's extent says nothing about where it lies.
+    for (int i = 0; i < 4; ++i)
+        if (!std::isfinite(extent[i]))
+            return 0;
+    out.set(extent[1], extent[0], extent[2], extent[3]);
+    return 1;
 }
 
 int ElementMaskIndex::maskOf(int id, int scale)

@@ -4,6 +4,7 @@
 #include "platform/GlobalBlock.h"
 
 class DocumentContext;
+class DoubleRect;
 class Point;
 
 // A coarse spatial index of a drawing's elements, kept beside the element store: for each element
@@ -17,6 +18,10 @@ class Point;
 // Entries are never removed: a deleted element's masks are cleared to 0, so it never matches,
 // and an id given out again gets a fresh entry when its new element is stored. The masks live
 // only in memory.
+//
+// Beside the masks it keeps the exact extent each element registered when it was stored, so that
+// a page redraw can pass over an element that misses the area being redrawn without reading its
+// record. Clearing an id forgets its extent.
 class ElementMaskIndex {
 public:
     static constexpr int kScales = 3;
@@ -44,6 +49,9 @@ public:
     // Stored page n becomes 0 (never asked for), larger pages shrink by one.
     [[nodiscard]] int removePage(int n);
 
+    // The extent registered by the last setElement of an id (lower and upper corners, drawing
+    // units); 0 for an id never set or cleared since.
+    [[nodiscard]] int extentOf(int id, DoubleRect& out);
     // The stored masks and page of an id (0 for an id never set).
     [[nodiscard]] int maskOf(int id, int scale);
     [[nodiscard]] int pageOf(int id);
@@ -63,4 +71,8 @@ private:
     double thresholds[kScales][kThresholds] = {};
     GlobalBlock masks[kScales] = {{5000, 1}, {5000, 1}, {5000, 1}};
     GlobalBlock pages{5000, 4};
+    // Per id: minimum x and y, maximum x and y, and 1 while registered (a double, so that the
+    // record stays five doubles).
+    static constexpr int kExtentWords = 5;
+    GlobalBlock extents{5000, kExtentWords * static_cast<int>(sizeof(double))};
 };

@@ -214,7 +214,12 @@ int UndoManager::putImageBack(int id)
             return 0;
     }
     ElementIndexEntry image = entry;
-    return target->updateElement(id, &image);
+    if (!target->updateElement(id, &image))
+        return 0;
+    // Page redraws pass over elements by the extent registered when they were stored.
+    if (ElementEditor* editor = elementEditor())
+        (void)editor->registerExtentById(id); // 0 only when the element cannot be taken: no extent to register
+    return 1;
 }
 
 void UndoManager::beginReshape(Element* element) { beginImageRecord(UndoCode::Reshape, element); }

@@ -52,9 +52,12 @@ public:
         return script;
     }
     static int refuseStore; // the store refuses the record
+    static int refuseRead;  // the record cannot be read back (as one cut short)
+    static int reads;       // records read back
 
     [[nodiscard]] int beginCreateInput(int) override { return step("begin"); }
     [[nodiscard]] int continueCreateInput(int) override { return step("continue"); }
+    [[nodiscard]] int placeByMouse(int) override { return step("place"); }
     [[nodiscard]] int editByMouse() override { return edit("edit"); }
     [[nodiscard]] int dragHandle(int) override { return edit("drag"); }
     [[nodiscard]] int editProperties(int, int) override { return edit("sheet"); }
@@ -66,6 +69,8 @@ public:
     [[nodiscard]] int exchangeRecord(int mode) override
     {
         if (mode == 1 && refuseStore)
+            return 0;
+        if (mode == 3 && (++reads, refuseRead))
             return 0;
         return LineElement::exchangeRecord(mode);
     }
@@ -103,6 +108,11 @@ private:
     }
 };
 inline int ScriptedElement::refuseStore = 0;
+inline int ScriptedElement::refuseRead = 0;
+inline int ScriptedElement::reads = 0;
+
+// A kind that this build cannot make.
+constexpr int kUnmadeKind = kindCode(ElementKind::Bitmap);
 
 // The application's kinds, with the scripted kind under its code.
 class TestRegistry : public ElementKindRegistry {
@@ -110,6 +120,8 @@ public:
     TestRegistry() { fillTable(); }
     [[nodiscard]] Element* createElement(int kind) override
     {
+        if (kind == kUnmadeKind)
+            return nullptr;
         if (kind != kScriptedKind)
             return ElementKindRegistry::createElement(kind);
         Element* made = new ScriptedElement;
@@ -152,6 +164,13 @@ public:
     void repaint() override { note("repaint"); }
     void saveToSpare() override { note("save spare"); }
     void restoreFromSpare() override { note("restore spare"); }
+    // With an area set, the part of the drawing being redrawn (touching meets it).
+    [[nodiscard]] int isOutsideUpdateArea(const DoubleRect* extent) override
+    {
+        return hasArea && extent && !area.intersects(extent, 1);
+    }
+    int hasArea = 0;
+    DoubleRect area;
 };
 
 class RecordingSelectTool : public SelectTool {
@@ -215,6 +234,8 @@ public:
         trace().clear();
         ScriptedElement::codes().clear();
         ScriptedElement::refuseStore = 0;
+        ScriptedElement::refuseRead = 0;
+        ScriptedElement::reads = 0;
         probeAnswer = 1;
         context.createMembers();
         delete context.grid;

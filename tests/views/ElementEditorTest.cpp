@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "document/DisplayControlState.h"
+#include "document/FileErrorReporter.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/views/EditorTestDrawing.h"
 
@@ -72,7 +74,7 @@ TEST(ElementEditorCreation, StateCodesOfTheMouseSteps)
 
 // The click loop before the first point: a right click settles the element in hand and asks for
 // the context menu; a failed poll does nothing; abandoning drops an element whose input is
-// pending, so that the next step waits for a first click again.
+// pending, so that the next step waits for a first click again. Placing by mouse.
 TEST(ElementEditorCreation, RightClickFailedPollAndAbandon)
 {
     {
@@ -101,6 +103,21 @@ TEST(ElementEditorCreation, RightClickFailedPollAndAbandon)
         EXPECT_EQ(d.creator().mouseStep(kScriptedKind, 0), -1);
         EXPECT_EQ(trace(), (Trace{"begin -1", "begin -1"})) << "a new element, not the abandoned one";
         EXPECT_EQ(d.context.elementCount(), 0);
+    }
+    // Placing (pictures) needs no first click: 1 commits, 21 asks for the menu, 15 passes.
+    const struct {
+        int code;
+        Trace trace;
+    } placings[] = {
+        {1, {"place 1", "draw", "navigator 1", "page bar", "grid over", "select 1", "repaint", "mouse move"}},
+        {21, {"place 21", "menu 6160"}},
+        {15, {"place 15"}},
+    };
+    for (const auto& p : placings) {
+        EditorDrawing d;
+        ScriptedElement::codes() = {p.code};
+        EXPECT_EQ(d.creator().placeByMouse(kScriptedKind, 0), p.code);
+        EXPECT_EQ(trace(), p.trace);
     }
 }
 
@@ -276,4 +293,76 @@ TEST(ElementEditorStoredElement, ByIdOperations)
     for (int id : {first, second})
         EXPECT_EQ(u.tools().beginEdit(id), 1) << id;
     EXPECT_EQ(u.tools().elementInHand()->firstPoint()->y, 5.0);
+}
+
+// A page walk goes on past records that cannot make an element (a kind this build cannot make,
+// a record that cannot be read back, coordinates that are not finite), draws none of them and
+// reports them once; the elements around them are drawn.
+TEST(ElementEditorPageWalk, DamagedRecordsArePassedOverAndReportedOnce)
+{
+    EditorDrawing d;
+    MessageBoxScript boxes;
+    theFileErrorReporter.reset();
+    const int before = d.add(kindCode(ElementKind::Line), 10, 10, 100, 10);
+    const int unreadable = d.add(kScriptedKind, 10, 30, 100, 30);
+    const int notFinite = d.add(kindCode(ElementKind::Line), 10, 50, 100, 50);
+    ASSERT_EQ(d.tools().beginEdit(notFinite), 1);
+    d.tools().elementInHand()->secondPoint()->y = std::nan("");
+    ASSERT_EQ(d.tools().storeBack(notFinite), 1);
+    ElementStore* store = d.context.elementStore();
+    store->recordBuffer->rewind();
+    ASSERT_EQ(store->recordBuffer->putInt(12345), 1);
+    ElementIndexEntry unmade;
+    unmade.kind = kUnmadeKind;
+    unmade.page = 1;
+    const int unknown = store->addElement(&unmade);
+    ASSERT_GE(unknown, 1);
+    const int after = d.add(kindCode(ElementKind::Line), 10, 70, 100, 70);
+    ScriptedElement::refuseRead = 1;
+    // The screen as it was before the elements were committed (each was drawn then).
+    ASSERT_TRUE(PatBlt(d.updater->surface.hdc, 0, 0, 200, 200, WHITENESS));
+
+    for (int pass = 0; pass < 2; ++pass) {
+        std::vector<int> visited;
+        for (int id = before; id >= 1 && visited.size() < 10; id = d.context.editor1->drawElementById(id))
+            visited.push_back(id);
+        EXPECT_EQ(visited, (std::vector<int>{before, unreadable, notFinite, unknown, after}));
+    }
+    ASSERT_EQ(boxes.shown().size(), 1u) << "once until the next full refresh";
+    EXPECT_EQ(boxes.shown()[0].text, "図形データが壊れています。");
+    const DibSurface& screen = d.updater->surface;
+    EXPECT_NE(screen.pixel(50, 10), RGB(255, 255, 255));
+    EXPECT_EQ(screen.pixel(50, 30), RGB(255, 255, 255));
+    EXPECT_EQ(screen.pixel(50, 50), RGB(255, 255, 255));
+    EXPECT_NE(screen.pixel(50, 70), RGB(255, 255, 255)) << "the walk went on past the damaged records";
+}
+
+// A redraw of part of the view passes over the elements whose stored extent misses it without
+// reading their records; the extent follows the element through edits and their undo and redo,
+// so the picture is the one a full walk would draw.
+TEST(ElementEditorPageWalk, StoredExtentDecidesBeforeTheRecordIsRead)
+{
+    EditorDrawing d;
+    const int id = d.add(kScriptedKind, 10, 50, 20, 50);
+    ASSERT_GE(id, 1);
+    d.updater->hasArea = 1;
+    d.updater->area.set(40, 20.5, 30, 60); // minimum y, minimum x, maximum x, maximum y
+    auto drawnReading = [&] {
+        trace().clear();
+        ScriptedElement::reads = 0;
+        (void)d.context.editor1->drawElementById(id); // the last element: -1
+        return std::to_string(ScriptedElement::reads) + (trace().empty() ? " not drawn" : " drawn");
+    };
+    EXPECT_EQ(drawnReading(), "0 not drawn");
+    ScriptedElement::codes() = {11};
+    ASSERT_EQ(d.creator().dragHandleById(id, 2), 1); // the end moves to x = 21, into the area
+    EXPECT_EQ(drawnReading(), "1 drawn");
+    ASSERT_EQ(d.undo().undo(), 1);
+    EXPECT_EQ(drawnReading(), "0 not drawn");
+    ASSERT_EQ(d.undo().redo(), 1);
+    EXPECT_EQ(drawnReading(), "1 drawn");
+    d.updater->hasArea = 0;
+    ASSERT_EQ(d.tools().translateById(id, 100, 0, 0), 1);
+    d.updater->hasArea = 1;
+    EXPECT_EQ(drawnReading(), "0 not drawn");
 }

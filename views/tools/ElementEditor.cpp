@@ -1,5 +1,6 @@
 #include "views/tools/ElementEditor.h"
 
+#include <cmath>
 #include <new>
 
 #include "document/ContextMenuRequest.h"
@@ -7,12 +8,14 @@
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
+#include "document/FileErrorReporter.h"
 #include "document/GridSettings.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/PickSettings.h"
+#include "geometry/PointList.h"
 #include "platform/MouseState.h"
 #include "views/LowMemoryGuard.h"
 #include "views/PagePainter.h"
@@ -427,6 +430,14 @@ int ElementEditor::takeRecord(const ElementIndexEntry& image)
     return element->exchangeRecord(3);
 }
 
+int ElementEditor::registerExtentById(int id)
+{
+    if (!beginEdit(id))
+        return 0;
+    Element* taken = elementInHand();
+    return taken && taken->storeExtent();
+}
+
 int ElementEditor::elementExtent(int id, DoubleRect& extent)
 {
     if (!beginEdit(id))
@@ -460,17 +471,51 @@ int isSelectable(DocumentContext* context, const ElementIndexEntry& entry)
 }
 } // namespace
 
+namespace {
+int isFinitePoint(const Point* p) { return !p || (std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z)); }
+
+// The element's coordinates can be drawn from: its extent, its points and its vertices.
+int hasFiniteGeometry(Element& e)
+{
+    if (!isFinitePoint(&e.extentMin) || !isFinitePoint(&e.extentMax) || !isFinitePoint(e.firstPoint()) ||
+        !isFinitePoint(e.secondPoint()) || !isFinitePoint(e.thirdPoint()))
+        return 0;
+    if (const PointList* vertices = e.vertices()) {
+        Point p;
+        for (int i = 0; i < vertices->count; ++i)
+            if (!vertices->getPoint(i, &p) || !isFinitePoint(&p))
+                return 0;
+    }
+    return 1;
+}
+} // namespace
+
 int ElementEditor::drawElementById(int id)
 {
-    if (!beginEdit(id))
+    ElementStore* source = store();
+    ElementIndexEntry found;
+    if (!source || !source->isLive(id) || !source->getEntry(id, &found))
         return -1;
-    // A redraw of a strip (after a scroll) leaves out what does not meet it.
+    const int next = nextOf(found);
+    if (!isDisplayed(context, found))
+        return next;
+    // A redraw of a strip (after a scroll) passes over what its stored extent keeps out of it,
+    // without building the element from its record.
+    ViewUpdater* updater = context->updater;
     DoubleRect extent;
+    if (updater && context->maskIndex && source == context->ownStore && context->maskIndex->extentOf(id, extent) &&
+        updater->isOutsideUpdateArea(&extent))
+        return next;
+    if (!beginEdit(id) || !hasFiniteGeometry(*element)) {
+        // Without a kind registry no element can be made: nothing is damaged then.
+        if (theKindRegistry)
+            theFileErrorReporter.report(FileErrorReporter::kNoData, "図形データが壊れています。");
+        return next;
+    }
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
-    const int outside = context && context->updater && context->updater->isOutsideUpdateArea(&extent);
-    if (!outside && isDisplayed(context, entry))
+    if (!updater || !updater->isOutsideUpdateArea(&extent))
         (void)element->draw(); // an element outside the view draws nothing
-    return nextOf(entry);
+    return next;
 }
 
 int ElementEditor::executeById(int id, int operation, double x, double y, double z)

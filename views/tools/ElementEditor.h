@@ -76,8 +76,9 @@ public:
     [[nodiscard]] virtual int commitNewId();
     // A completed new element: its serial from the drawing's counter, stored, recorded for undo
     // (a new element, named by its kind), its input state reset and drawn into the view, the
-    // navigator and the page bar, made the single selection and shown. -1 when the store gave
-    // no id (nothing else happens), else 1.
+    // navigator and the page bar, under a grid that lies over the figures, made the single
+    // selection and shown; then the low-memory check. -1 when the store gave no id (nothing else
+    // happens), else 1.
     [[nodiscard]] virtual int commitNewElement();
 
     // --- file input and output ---
@@ -100,12 +101,18 @@ public:
     // Pasting: an element of the entry's kind (words 3 to 7 give serial, group, kind, layer and
     // page) loaded from the record staged in the store's buffer becomes the element in hand.
     [[nodiscard]] virtual int takeRecord(const ElementIndexEntry& entry);
+    // Takes the element and registers its stored extent with the mask index (after its record
+    // was rewritten from an undo image).
+    [[nodiscard]] virtual int registerExtentById(int id);
     // The element's extent in drawing coordinates.
     [[nodiscard]] virtual int elementExtent(int id, DoubleRect& extent);
     [[nodiscard]] virtual int getElementBounds(int id, Point* corner1, Point* corner2);
 
     // --- per-element operations; those answering an id give the next id ---
-    // Drawn when the display control shows its layer and kind.
+    // Drawn when the display control shows its layer and kind and its stored extent meets the
+    // area being redrawn. A record that cannot make an element (unknown kind, record cut short,
+    // coordinates that are not finite) is passed over and reported once until the next full
+    // refresh.
     virtual int drawElementById(int id);
     virtual int executeById(int id, int operation, double x, double y, double z);
     virtual int printById(int id, double x, double y, double z);

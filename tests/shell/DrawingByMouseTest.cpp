@@ -1,0 +1,167 @@
+// Drawing in a real document window of the frame with the scripted mouse, end to end: a tool
+// button, clicks in the view, the stored element, its undo record and pixels, the menu's undo and
+// redo, Save As, close and open again.
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "document/DocumentContext.h"
+#include "document/ElementStore.h"
+#include "document/PageChainTable.h"
+#include "document/UndoManager.h"
+#include "elements/Element.h"
+#include "elements/ElementKindRegistry.h"
+#include "platform/CurrentEvent.h"
+#include "shell/FrameCommands.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FileDialogScript.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedMouse.h"
+#include "views/PainterBase.h"
+#include "views/ViewMapping.h"
+#include "views/tools/ElementEditor.h"
+
+namespace {
+
+// The window whose view the mouse loops poll: each poll is taken as a message of it.
+HWND viewWindow = nullptr;
+void viewStep(int) { theCurrentEvent->hwnd = viewWindow; }
+
+} // namespace
+
+// The frame with the application's kind registry and a real document window; the mouse and the
+// clock are scripted.
+class DrawingByMouse : public FrameTest {
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
+        window = frame.createDocumentWindow();
+        ASSERT_TRUE(window && window->context && window->context->view);
+        settleEvents();
+        viewWindow = window->hwnd();
+    }
+    void TearDown() override
+    {
+        viewWindow = nullptr;
+        FrameTest::TearDown();
+    }
+
+    DocumentContext& drawing() { return *frame.activeDocument()->context; }
+    // A client point of the view in screen coordinates.
+    IntPoint screenOf(const IntPoint& client)
+    {
+        POINT p{client.x, client.y};
+        ClientToScreen(viewWindow, &p);
+        return IntPoint(p.x, p.y);
+    }
+    // The world point of a client point.
+    Point worldOf(const IntPoint& client)
+    {
+        Point p;
+        drawing().view->deviceToWorld(client, &p.x, &p.y, &p.z);
+        return p;
+    }
+    // The ids of the current page in drawing order.
+    std::vector<int> pageIds()
+    {
+        std::vector<int> ids;
+        ElementStore* store = drawing().elementStore();
+        ElementIndexEntry entry;
+        for (int id = store->pageTable->getFirst(drawing().currentPage()); id >= 1 && ids.size() < 100;
+             id = store->getEntry(id, &entry) ? entry.pageNext : -1)
+            ids.push_back(id);
+        return ids;
+    }
+    // The stored line's two points.
+    void linePoints(int id, Point& start, Point& end)
+    {
+        ElementEditor* editor = drawing().editor3;
+        ASSERT_EQ(editor->beginEdit(id), 1);
+        start = *editor->elementInHand()->firstPoint();
+        end = *editor->elementInHand()->secondPoint();
+    }
+    COLORREF painterPixel(const IntPoint& client)
+    {
+        return GetPixel(drawing().pagePainter->surface()->hdc, client.x, client.y);
+    }
+
+    std::unique_ptr<ElementKindRegistry> registry{makeKindRegistry()};
+    ScopedOverride<ElementKindRegistry*> kinds{theKindRegistry, registry.get()};
+    ScopedOverride<ViewMapping::PumpStep> polls{ViewMapping::pumpStep, &viewStep};
+    DocumentWindow* window = nullptr;
+};
+
+TEST_F(DrawingByMouse, LineDrawnUndoneRedoneSavedAndOpenedAgain)
+{
+    const IntPoint a(60, 50), b(180, 120), middle((60 + 180) / 2, (50 + 120) / 2);
+    FakeClock clock(1000, 500);
+    {
+        // The 線分 button, then a mouse move in the view runs the tool: a quick click at a and a
+        // second click at b; then the mouse leaves the view, which ends the click loop that the
+        // commit's mouse move starts again.
+        ScriptedMouse mouse;
+        const IntPoint sa = screenOf(a), sb = screenOf(b);
+        mouse.at(1000, sa.x, sa.y)
+            .at(2000, sa.x, sa.y, ScriptedMouse::kLeft)
+            .at(2030, sa.x, sa.y)
+            .at(2200, sb.x, sb.y)
+            .at(2400, sb.x, sb.y, ScriptedMouse::kLeft)
+            .at(2450, sb.x, sb.y)
+            .at(2600, sb.x - 1000, sb.y - 1000);
+        mouse.advanceClockPerRead(&clock, 10);
+        layout.current = TOOL_LINE;
+        window->runToolButton();
+        window->startCurrentTool();
+        settleEvents();
+    }
+    const std::vector<int> ids = pageIds();
+    ASSERT_EQ(ids.size(), 1u);
+    Point start, end;
+    linePoints(ids[0], start, end);
+    const Point wa = worldOf(a), wb = worldOf(b);
+    EXPECT_NEAR(start.x, wa.x, 1e-9);
+    EXPECT_NEAR(start.y, wa.y, 1e-9);
+    EXPECT_NEAR(end.x, wb.x, 1e-9);
+    EXPECT_NEAR(end.y, wb.y, 1e-9);
+    UndoManager& undo = *drawing().undoManager;
+    EXPECT_EQ(undo.recordCount(), 1);
+    char text[UndoManager::kTextSize], name[80];
+    ASSERT_TRUE(undo.undoText(text));
+    ASSERT_EQ(UndoManager::operationName(static_cast<int>(UndoCode::NewElement), kindCode(ElementKind::Line), name, 80), 1);
+    EXPECT_NE(std::string(text).find(name), std::string::npos) << text;
+    EXPECT_NE(painterPixel(middle), RGB(255, 255, 255)) << "the line is in the painter";
+
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    settleEvents();
+    EXPECT_TRUE(pageIds().empty());
+    EXPECT_EQ(painterPixel(middle), RGB(255, 255, 255));
+    ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+    settleEvents();
+    ASSERT_EQ(pageIds().size(), 1u);
+    EXPECT_NE(painterPixel(middle), RGB(255, 255, 255));
+
+    ScratchFolder scratch;
+    const std::string path = scratch.pathOf("line.ycx");
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+    settleEvents();
+    ASSERT_FALSE(ScratchFolder::read(path).empty());
+    ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
+    settleEvents();
+    ASSERT_EQ(frame.documentCount(), 0);
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    settleEvents();
+    ASSERT_EQ(frame.documentCount(), 1);
+    const std::vector<int> reopened = pageIds();
+    ASSERT_EQ(reopened.size(), 1u);
+    linePoints(reopened[0], start, end);
+    EXPECT_NEAR(start.x, wa.x, 0.00001);
+    EXPECT_NEAR(start.y, wa.y, 0.00001);
+    EXPECT_NEAR(end.x, wb.x, 0.00001);
+    EXPECT_NEAR(end.y, wb.y, 0.00001);
+}
