@@ -172,14 +172,15 @@ TEST(MoveTool, TheMoveDialogMovesCopiesOrRefuses)
         const char* x;
         const char* y;
         int button;
-        int result;
+        int result; // of moveSelection; of the select tool's key handling when digit is set
         double movedX, movedY; // millimetres
         int records, live;
         int messages;
+        int digit = 0; // opened by this key in the select tool
     };
     const Case cases[] = {
         {"移動 by typed millimetres", "5", "-2.5", IDOK, 1, 5, -2.5, 1, 1, 0},
-        {"a digit typed in the select tool opens the dialog", "4", "0", IDOK, -1, 4, 0, 1, 1, 0},
+        {"a digit typed in the select tool opens the dialog", "4", "0", IDOK, 1, 4, 0, 1, 1, 0, '7'},
         {"0 and 0 write nothing", "0", "0", IDOK, 0, 0, 0, 0, 1, 0},
         {"複写 copies by the offset", "5", "0", IDC_MOVE_COPY, 2, 0, 0, 1, 2, 0},
         {"ｷｬﾝｾﾙ keeps everything", "5", "5", IDCANCEL, 0, 0, 0, 0, 1, 0},
@@ -194,9 +195,8 @@ TEST(MoveTool, TheMoveDialogMovesCopiesOrRefuses)
         d.select->selectSingle(id);
         const double x0 = d.corner(id).first;
         const int records = d.context.undoManager->recordCount();
-        // Result -1: the dialog is opened by the digit 7 through the select tool.
-        const INT_PTR r = driveModalDialog([&] { return c.result < 0 ? d.select->onKey('7') * -1
-                                                                     : d.context.moveTool->moveSelection(); },
+        const INT_PTR r = driveModalDialog([&] { return c.digit ? d.select->onKey(c.digit)
+                                                                : d.context.moveTool->moveSelection(); },
                                            [&](HWND w) {
                                                SetDlgItemTextA(w, IDC_MOVE_X, c.x);
                                                SetDlgItemTextA(w, IDC_MOVE_Y, c.y);

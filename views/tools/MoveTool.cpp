@@ -13,6 +13,8 @@
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "resources/ids.h"
+#include "views/LowMemoryGuard.h"
+#include "views/StatusBarPanes.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
@@ -92,6 +94,8 @@ int MoveTool::dragSelection()
     IntPoint device;
     int left = 1, right = 0, inView = 1;
     while (left) {
+        if (context->statusBar)
+            context->statusBar->showCursorPosition();
         inView = view->nextMousePoint(device, left, right, 0);
         copy = isControlDown();
         if (theMouseState) {
@@ -202,6 +206,8 @@ int MoveTool::copyBy(double dx, double dy, double dz)
     }
     if (undo)
         undo->endCopy();
+    if (theLowMemoryGuard)
+        theLowMemoryGuard->checkMemoryReserve();
     if (context->updater)
         context->updater->repaint();
     return static_cast<int>(copies.size());

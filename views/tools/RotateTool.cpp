@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "document/ContextMenuRequest.h"
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "geometry/Point.h"
@@ -137,7 +136,7 @@ int RotateTool::run()
     if (context->updater)
         context->updater->repaint();
     if (r == kRight)
-        requestContextMenu();
+        (void)tool->onRightButton(); // asks for the menu once the button is up
     return r;
 }
 

@@ -14,8 +14,10 @@
 #include "elements/Element.h"
 #include "geometry/PickSettings.h"
 #include "platform/CurrentEvent.h"
+#include "platform/ImeGuard.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
+#include "views/StatusBarPanes.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
@@ -450,7 +452,14 @@ int SelectTool::onMouse()
     int outcome = -1;
     IntPoint device;
     int left = 0, right = 0;
-    while (view->nextMousePoint(device, left, right, 1)) {
+    // Typed keys steer the tool, not an input method.
+    if (theImeGuard)
+        theImeGuard->disable();
+    for (;;) {
+        if (context->statusBar)
+            context->statusBar->showCursorPosition();
+        if (!view->nextMousePoint(device, left, right, 1))
+            break;
         if (left) {
             outcome = kLeft;
             break;
@@ -474,6 +483,8 @@ int SelectTool::onMouse()
         if (!addMode && !removeMode)
             updateHoverCursor();
     }
+    if (theImeGuard)
+        theImeGuard->restore();
     (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
     if (outcome == kLeft)
         (void)onLeftButton();
