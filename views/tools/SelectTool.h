@@ -94,7 +94,7 @@ public:
     virtual void drawHandleMark(int operation, const Point& at, int active);
     virtual void drawPointMark(int operation, const Point& at);
     // The pick box placed around the mouse's current point, and the element of the current page
-    // found in it: its id, or a negative value when none was hit (the default: nothing is hit).
+    // found in it: its id, or a negative value when none was hit.
     virtual void setPickBoxAtMouse();
     [[nodiscard]] virtual int findInPickBox();
     // The pick area (the selection rectangle) holds the whole box.
@@ -103,8 +103,8 @@ public:
     // --- stroke hit tests against the last pick (bodies in SelectToolHitTests.cpp) ---
     // What the tests read of the tool: the pick box in drawing coordinates (x1 <= x2, y1 <= y2),
     // the pick tolerance (drawing units) and the drawing and view that size pen widths and give
-    // device positions (either may be null: paper scale 1:1, no device positions). A tool
-    // without a pick answers 0 from strokePick, and then nothing hits.
+    // device positions (either may be null: paper scale 1:1, no device positions). The tool
+    // gives its pick box; without a drawing it answers 0, and then nothing hits.
     struct StrokePick {
         double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
         double tolerance = 0.0;
