@@ -212,3 +212,26 @@ TEST_F(DrawingByMouse, LineDrawnUndoneRedonePickedDraggedSavedAndOpenedAgain)
     EXPECT_NEAR(end.x, wb.x + dx, 0.00001);
     EXPECT_NEAR(end.y, wb.y, 0.00001);
 }
+
+TEST_F(DrawingByMouse, ArrowStepsAreRecordedWhenTheFrameLosesTheFocus)
+{
+    ElementEditor& editor = *drawing().editor3;
+    ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
+    Element* line = editor.elementInHand();
+    line->firstPoint()->x = 10, line->firstPoint()->y = 10;
+    line->secondPoint()->x = 40, line->secondPoint()->y = 20;
+    ASSERT_EQ(editor.commitNewElement(), 1); // recorded and selected
+    const int id = pageIds().at(0);
+    UndoManager& undo = *drawing().undoManager;
+    SelectTool& select = *drawing().selectTool;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(select.onKey(VK_RIGHT), 1);
+    EXPECT_EQ(undo.recordCount(), 1) << "the key is still held";
+    // The key's release goes to another program: the frame's deactivation records the move.
+    SendMessageA(frame.hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    EXPECT_EQ(undo.recordCount(), 2);
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    Point start, end;
+    linePoints(id, start, end);
+    EXPECT_NEAR(start.x, 10, 1e-9);
+}
