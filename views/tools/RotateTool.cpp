@@ -152,8 +152,10 @@ int RotateTool::waitInput()
         if (!left)
             break;
     }
+    // A press elsewhere (a toolbar, another window) is not the tool's: the wait ends, and the
+    // next mouse move over the view starts the tool again with the same centre.
     for (;;) {
-        if (!view->nextMousePoint(device, left, right))
+        if (!view->nextMousePoint(device, left, right, 1))
             return -1;
         if (left)
             return kLeft;
