@@ -100,6 +100,10 @@ TEST(MoveTool, DragMovesTheSelectionOrCopiesIt)
         EXPECT_EQ(groups.size(), 1u);
         EXPECT_NE(*groups.begin(), 4);
         EXPECT_NEAR(d.corner(now[0]).first, 30, 1e-9);
+        // One undo takes the three copies away and selects the sources again.
+        ASSERT_TRUE(d.context.undo());
+        EXPECT_EQ(d.context.elementStore()->liveCount(), 3);
+        EXPECT_EQ(d.selected(), (std::vector<int>{ids[0], ids[1], ids[2]}));
     }
 }
 
