@@ -136,6 +136,9 @@ public:
     int stepSelection(int direction);
     [[nodiscard]] int isSelectToolEditing();
     void moveSelectionByMouse();
+    // Arrow steps of the select tool not yet recorded become one move record (a tool switch, an
+    // undo or redo, and the frame losing the focus cannot wait for the key's release).
+    void flushArrowSteps();
 
     // Rotate tool.
     int rotateByMouse();

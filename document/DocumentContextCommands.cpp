@@ -60,8 +60,17 @@ int DocumentContext::undoText(char* text) { return undoManager ? undoManager->un
 int DocumentContext::canUndo() { return undoManager ? undoManager->canUndo() : 0; }
 int DocumentContext::redoText(char* text) { return undoManager ? undoManager->redoText(text) : 0; }
 int DocumentContext::canRedo() { return undoManager ? undoManager->canRedo() : 0; }
-int DocumentContext::undo() { return undoManager ? undoManager->undo() : 0; }
-int DocumentContext::redo() { return undoManager ? undoManager->redo() : 0; }
+int DocumentContext::undo()
+{
+    flushArrowSteps();
+    return undoManager ? undoManager->undo() : 0;
+}
+
+int DocumentContext::redo()
+{
+    flushArrowSteps();
+    return undoManager ? undoManager->redo() : 0;
+}
 
 // Display control, groups, drawing order, scaling
 

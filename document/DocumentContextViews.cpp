@@ -9,7 +9,7 @@
 #include "document/Selection.h"
 #include "document/TickStamp.h"
 #include "elements/TextCaretPlace.h"
-#include "platform/Application.h"
+#include "geometry/PickSettings.h"
 #include "platform/Window.h"
 #include "views/RulerBars.h"
 #include "views/ViewParams.h"
@@ -205,17 +205,32 @@ int DocumentContext::openProperties() { return selectTool ? selectTool->openProp
 int DocumentContext::stepSelection(int direction) { return selectTool ? selectTool->stepSelection(direction) : 0; }
 int DocumentContext::isSelectToolEditing() { return selectTool ? selectTool->isEditing() : 0; }
 
+namespace {
+// The pick style that shows the elements' point marks.
+constexpr int kPointMarkStyle = 3;
+} // namespace
+
 void DocumentContext::moveSelectionByMouse()
 {
     if (!selectTool || !moveTool)
         return;
-    selectTool->hideMarks();
-    // The move tool pumps messages inside each step; a quit ends the drag as well.
-    while (moveTool->dragSelection() == 11) {
-        if (theApplication && theApplication->quit)
-            break;
-    }
-    selectTool->redrawMarks();
+    // The point marks show while the points are edited; the chosen mode comes back after.
+    const int chosen = thePickSettings ? thePickSettings->encloseMode : 0;
+    if (thePickSettings)
+        thePickSettings->encloseMode = kPointMarkStyle;
+    if (updater)
+        updater->repaint();
+    (void)moveTool->editPointsLoop(); // every outcome ends the tool's run
+    if (thePickSettings)
+        thePickSettings->encloseMode = chosen;
+    if (updater)
+        updater->repaint();
+}
+
+void DocumentContext::flushArrowSteps()
+{
+    if (selectTool)
+        selectTool->applyArrowMove();
 }
 
 int DocumentContext::rotateByMouse() { return rotateTool ? rotateTool->run() : 0; }
@@ -246,6 +261,7 @@ int DocumentContext::caretReset() { return caret ? caret->reset() : 0; }
 
 void DocumentContext::settleElement()
 {
+    flushArrowSteps();
     caretReset();
     if (editor2)
         editor2->settleElement(0);

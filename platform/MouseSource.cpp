@@ -30,3 +30,4 @@ int isRightButtonDown() { return currentSource->isDown(VK_RBUTTON); }
 int isMiddleButtonDown() { return currentSource->isDown(VK_MBUTTON); }
 int isShiftDown() { return currentSource->isDown(VK_SHIFT); }
 int isControlDown() { return currentSource->isDown(VK_CONTROL); }
+int isKeyDown(int virtualKey) { return currentSource->isDown(virtualKey); }

@@ -25,3 +25,5 @@ void readCursorPos(IntPoint& p);
 [[nodiscard]] int isMiddleButtonDown();
 [[nodiscard]] int isShiftDown();
 [[nodiscard]] int isControlDown();
+// Any other key (the arrow keys) through the same source.
+[[nodiscard]] int isKeyDown(int virtualKey);

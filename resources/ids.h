@@ -195,3 +195,17 @@
 #define IDC_MASK_RHOMBUS      15598
 #define IDC_MASK_CURVE        15599
 #define IDC_MASK_POLYGON      15600
+// The move dialog (移動設定, 1604) and the rotate dialog (回転設定, 1516); the unit labels show
+// the grid unit of their axis.
+#define IDD_MOVE_SETTINGS      1604
+#define IDC_MOVE_X             15504
+#define IDC_MOVE_Y             15505
+#define IDC_MOVE_X_UNIT        15506
+#define IDC_MOVE_Y_UNIT        15507
+#define IDC_MOVE_COPY          15508
+#define IDD_ROTATE_SETTINGS    1516
+#define IDC_ROTATE_ANGLE       15409
+#define IDC_ROTATE_CENTRE_X    15410
+#define IDC_ROTATE_CENTRE_Y    15411
+#define IDC_ROTATE_X_UNIT      15412
+#define IDC_ROTATE_Y_UNIT      15413

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "document/DocumentContext.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -165,6 +166,11 @@ int MainFrame::handleEvent()
     case EV_TOOL_RUN_DONE:
         updateToolButtons();
         return 1;
+    case EV_DEACTIVATE:
+        // The key releases go elsewhere from now on: arrow steps are recorded at once.
+        if (DocumentWindow* active = activeDocument(); active && active->context)
+            active->context->flushArrowSteps();
+        return FrameWindow::handleEvent();
     case EV_ACTIVE_DOCUMENT_CHANGED:
         refreshActivePainters();
         return 1;

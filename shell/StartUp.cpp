@@ -61,6 +61,9 @@ void nameApplication(Application& app)
     documentMemberFactories.viewUpdater = makeRedrawManager;
     documentMemberFactories.scroller = makeViewScrollBars;
     documentMemberFactories.statusBar = makeStatusPanes;
+    documentMemberFactories.selectTool = makeSelectTool;
+    documentMemberFactories.moveTool = makeMoveTool;
+    documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.pagePainter = makeDocumentPainter;
 }
 

@@ -10,6 +10,9 @@
 #include "views/ViewRulers.h"
 #include "views/ViewScrollBars.h"
 #include "views/tools/InputPointList.h"
+#include "views/tools/MoveTool.h"
+#include "views/tools/RotateTool.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 template <typename T> T* made()
@@ -26,6 +29,9 @@ ViewUpdater* makeRedrawManager(DocumentContext&) { return made<RedrawManager>();
 ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>(); }
 InputPointList* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
+SelectTool* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
+MoveTool* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
+RotateTool* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
 PainterBase* makeDocumentPainter(DocumentContext&) { return made<OffscreenPainter>(); }
 PainterBase* makeScratchPainter() { return made<OffscreenPainter>(); }
 PagePainter* makeNavigatorPainter() { return made<NavigatorPainter>(); }

@@ -5,6 +5,9 @@
 
 class DocumentContext;
 class InputPointList;
+class MoveTool;
+class RotateTool;
+class SelectTool;
 class PagePainter;
 class PainterBase;
 class RulerBars;
@@ -17,6 +20,9 @@ class ViewUpdater;
 [[nodiscard]] ViewScroller* makeViewScrollBars(DocumentContext&);
 [[nodiscard]] InputPointList* makeInputPoints(DocumentContext&);
 [[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
+[[nodiscard]] SelectTool* makeSelectTool(DocumentContext&);
+[[nodiscard]] MoveTool* makeMoveTool(DocumentContext&);
+[[nodiscard]] RotateTool* makeRotateTool(DocumentContext&);
 [[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
 // The scratch painters (the spare one adopted by a new drawing, and the overlay) and the
 // navigator's page painter.

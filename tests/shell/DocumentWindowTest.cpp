@@ -101,6 +101,7 @@ class RecordingMove : public MoveTool {
 public:
     void setOwner(DocumentContext*) override {}
     int dragSelection() override { note("move"); return 0; }
+    int editPointsLoop() override { note("move"); return 0; }
 };
 
 class RecordingScaler : public ElementScaler {

@@ -1,6 +1,6 @@
 // Drawing in a real document window of the frame with the scripted mouse, end to end: a tool
 // button, clicks in the view, the stored element, its undo record and pixels, the menu's undo and
-// redo, Save As, close and open again.
+// redo, the select tool picking and dragging it, Save As, close and open again.
 #include <cmath>
 #include <memory>
 #include <string>
@@ -11,6 +11,7 @@
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
+#include "geometry/PickSettings.h"
 #include "platform/CurrentEvent.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
@@ -21,6 +22,7 @@
 #include "views/PainterBase.h"
 #include "views/ViewMapping.h"
 #include "views/tools/ElementEditor.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -91,10 +93,12 @@ protected:
     std::unique_ptr<ElementKindRegistry> registry{makeKindRegistry()};
     ScopedOverride<ElementKindRegistry*> kinds{theKindRegistry, registry.get()};
     ScopedOverride<ViewMapping::PumpStep> polls{ViewMapping::pumpStep, &viewStep};
+    PickSettings pickSettings;
+    ScopedOverride<PickSettings*> pick{thePickSettings, &pickSettings};
     DocumentWindow* window = nullptr;
 };
 
-TEST_F(DrawingByMouse, LineDrawnUndoneRedoneSavedAndOpenedAgain)
+TEST_F(DrawingByMouse, LineDrawnUndoneRedonePickedDraggedSavedAndOpenedAgain)
 {
     const IntPoint a(60, 50), b(180, 120), middle((60 + 180) / 2, (50 + 120) / 2);
     FakeClock clock(1000, 500);
@@ -143,6 +147,49 @@ TEST_F(DrawingByMouse, LineDrawnUndoneRedoneSavedAndOpenedAgain)
     ASSERT_EQ(pageIds().size(), 1u);
     EXPECT_NE(painterPixel(middle), RGB(255, 255, 255));
 
+    // The select tool: a click on the line (away from the handles of its extent) picks it alone,
+    // and a drag of 400 ms by 20 pixels to the right moves it under one move record.
+    const IntPoint q(90, 67), dragged(110, 67);
+    const int L = ScriptedMouse::kLeft;
+    {
+        ScriptedMouse mouse;
+        const IntPoint sq = screenOf(q);
+        const DWORD t = clock.now();
+        mouse.at(t, sq.x, sq.y).at(t + 100, sq.x, sq.y, L).at(t + 150, sq.x, sq.y).at(t + 800, sq.x - 1000, sq.y - 1000);
+        mouse.advanceClockPerRead(&clock, 10);
+        layout.current = TOOL_SELECT;
+        window->runToolButton();
+        window->startCurrentTool();
+        settleEvents();
+    }
+    SelectTool& select = *drawing().selectTool;
+    EXPECT_EQ(select.selectionMode(), 1);
+    EXPECT_EQ(select.firstSelectedId(), ids[0]);
+    {
+        ScriptedMouse mouse;
+        const IntPoint sq = screenOf(q), sd = screenOf(dragged);
+        const DWORD t = clock.now();
+        mouse.at(t, sq.x, sq.y).at(t + 100, sq.x, sq.y, L).at(t + 300, sd.x, sd.y, L).at(t + 500, sd.x, sd.y)
+            .at(t + 700, sd.x - 1000, sd.y - 1000);
+        mouse.advanceClockPerRead(&clock, 10);
+        window->startCurrentTool();
+        settleEvents();
+    }
+    const double dx = worldOf(dragged).x - worldOf(q).x;
+    EXPECT_NEAR(dx, 20 * 25.4 / 72, 1e-9) << "zoom 1 at 72 dpi";
+    EXPECT_EQ(undo.recordCount(), 2);
+    ASSERT_TRUE(undo.undoText(text));
+    EXPECT_STREQ(text, "移動の取り消し");
+    linePoints(ids[0], start, end);
+    EXPECT_NEAR(start.x, wa.x + dx, 1e-9);
+    EXPECT_NEAR(end.y, wb.y, 1e-9);
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    linePoints(ids[0], start, end);
+    EXPECT_NEAR(start.x, wa.x, 1e-9);
+    ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+    linePoints(ids[0], start, end);
+    EXPECT_NEAR(start.x, wa.x + dx, 1e-9);
+
     ScratchFolder scratch;
     const std::string path = scratch.pathOf("line.ycx");
     FileDialogScript dialogs;
@@ -160,8 +207,31 @@ TEST_F(DrawingByMouse, LineDrawnUndoneRedoneSavedAndOpenedAgain)
     const std::vector<int> reopened = pageIds();
     ASSERT_EQ(reopened.size(), 1u);
     linePoints(reopened[0], start, end);
-    EXPECT_NEAR(start.x, wa.x, 0.00001);
+    EXPECT_NEAR(start.x, wa.x + dx, 0.00001);
     EXPECT_NEAR(start.y, wa.y, 0.00001);
-    EXPECT_NEAR(end.x, wb.x, 0.00001);
+    EXPECT_NEAR(end.x, wb.x + dx, 0.00001);
     EXPECT_NEAR(end.y, wb.y, 0.00001);
+}
+
+TEST_F(DrawingByMouse, ArrowStepsAreRecordedWhenTheFrameLosesTheFocus)
+{
+    ElementEditor& editor = *drawing().editor3;
+    ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
+    Element* line = editor.elementInHand();
+    line->firstPoint()->x = 10, line->firstPoint()->y = 10;
+    line->secondPoint()->x = 40, line->secondPoint()->y = 20;
+    ASSERT_EQ(editor.commitNewElement(), 1); // recorded and selected
+    const int id = pageIds().at(0);
+    UndoManager& undo = *drawing().undoManager;
+    SelectTool& select = *drawing().selectTool;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(select.onKey(VK_RIGHT), 1);
+    EXPECT_EQ(undo.recordCount(), 1) << "the key is still held";
+    // The key's release goes to another program: the frame's deactivation records the move.
+    SendMessageA(frame.hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    EXPECT_EQ(undo.recordCount(), 2);
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    Point start, end;
+    linePoints(id, start, end);
+    EXPECT_NEAR(start.x, 10, 1e-9);
 }

@@ -1,15 +1,52 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// Interface header: the rotate tool as the folders below reach it: every operation virtual
+// (bodies in RotateTool.cpp, reached through the vtable), no internals of this folder.
 
 class DocumentContext;
 
-// Rotates the selection by mouse.
+// Rotates the select tool's selection about a centre: by dragging from the centre, by following
+// the mouse after an arrow key, or by the angle and centre typed into the rotate dialog. The
+// rotation of the whole selection is one undo step. Each drawing owns one; the centre and the
+// angle persist between runs.
+//
+// The centre is in drawing units, the angle in degrees (counter-clockwise on the sheet as the
+// line-angle rule measures it).
 class RotateTool {
 public:
-    virtual ~RotateTool() = default;
+    RotateTool() = default;
+    virtual ~RotateTool();
+    RotateTool(const RotateTool&) = delete;
+    RotateTool& operator=(const RotateTool&) = delete;
 
-    virtual void setOwner(DocumentContext* owner) = 0;
-    virtual int run() = 0;
-    // The tool's second entry: prepares it when its button is pressed.
-    virtual int prepare() = 0;
+    virtual void setOwner(DocumentContext* owner);
+    // Runs the tool once from the click that started it: 1 rotated, 15 ended by a double click,
+    // 21 context menu, 0 nothing selected or cancelled, -1 aborted.
+    virtual int run();
+    // The tool's button was pressed: the next run starts from the middle of the selection.
+    virtual int prepare();
+    // The dialog path: runs the rotate dialog on a copy; 1 applied, 0 cancelled.
+    virtual int rotateByDialog();
+    // Rotates every selected element by angle about the centre under one rotate record.
+    virtual int applyRotation();
+    // The angle of the line from the centre to a drawing point (degrees, 0 straight to the right).
+    [[nodiscard]] double angleTo(double x, double y) const;
+    // The red cross of the centre; drawn over the view.
+    void drawCentreMark();
+
+    int centreSet = 0;
+    int inputKind = 0;
+    double centreX = 0.0, centreY = 0.0, centreZ = 0.0;
+    double angle = 0.0;
+
+protected:
+    // Waits for input: 11 left, 21 right, 31 a key (arrow or digit), -1 aborted.
+    int waitInput();
+    // One press: 1 rotated, 12 only the centre moved, 15 a double click, -1 aborted.
+    int dragStep();
+    // After an arrow key: the angle follows the mouse until a click applies it.
+    int followMouse();
+    void drawPreview();
+
+    DocumentContext* context = nullptr; // not owned
 };
+

@@ -1,121 +1,117 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// Interface header: the select tool as the folders below reach it: every operation virtual
+// (bodies in SelectTool.cpp and the files beside it, reached through the vtable), no internals of
+// this folder.
+#include <unordered_set>
+
+#include "platform/GlobalBlock.h"
+#include "platform/IntPoint.h"
 
 class DocumentContext;
 class DoubleRect;
 class DrawingOwner;
+class ElementEditor;
 class IntPolygon;
 class Point;
 class PointArray;
 class PointList;
+class Selection;
 class ThreePointArc;
 class ViewParams;
 
-// The select and edit tool. Only the operations that the document context forwards and that
-// undo and redo call are declared here.
+// The default tool of a document window. It picks elements under the mouse (the topmost first,
+// whole groups), keeps the selection (one element in mode 1, the drawing's Selection list in mode
+// 2), shows its marks and handles, drags handles and the selection, moves it by the arrow keys or
+// typed numbers through the move tool, and opens the property sheets of the selection. Each
+// drawing owns one; every operation answers 0 (or -1 for an id) when the drawing lacks a piece it
+// needs (editor, view, selection list, move tool).
+//
+// Coordinates: the pick point and box are drawing units; arrow steps are view pixels.
 class SelectTool {
 public:
-    virtual ~SelectTool() = default;
+    SelectTool() = default;
+    virtual ~SelectTool();
+    SelectTool(const SelectTool&) = delete;
+    SelectTool& operator=(const SelectTool&) = delete;
 
-    virtual void setOwner(DocumentContext* owner) = 0;
-    // Runs the tool for the current mouse event.
-    virtual int onMouse() = 0;
-    // The keys while the tool is current: the arrow keys move the selection one step, and the
-    // key's release finishes the move. Nothing by default.
-    virtual int onKeyDown() { return 0; }
-    virtual int onKeyUp() { return 0; }
-    virtual int selectAll() = 0;
-    // Selects the element under the cursor (the idle click loop).
-    virtual int selectByClick() = 0;
+    virtual void setOwner(DocumentContext* owner);
+    // Runs the tool for the current mouse event: tracks the mouse until a button or a key, then
+    // handles it. The tracking outcome (11 left, 21 right, 31 key, -1 aborted).
+    virtual int onMouse();
+    // The keys while the tool is current (the key code of the current event): the arrow keys
+    // move the selection one step each, and the key's release records the gathered steps.
+    virtual int onKeyDown();
+    virtual int onKeyUp();
+    virtual int selectAll();
+    // Waits for a click: a left click repicks under the cursor, a right one asks for the menu.
+    virtual int selectByClick();
     // Selection mode: 0 none, 1 one element, 2 several.
-    [[nodiscard]] virtual int selectionMode() = 0;
-    [[nodiscard]] virtual int canEditProperties() = 0;
-    virtual int openProperties() = 0;
+    [[nodiscard]] virtual int selectionMode();
+    [[nodiscard]] virtual int canEditProperties();
+    virtual int openProperties();
     // Steps the property dialog to the previous (-1) or next (1) selected element.
-    virtual int stepSelection(int direction) = 0;
-    // 1 while the tool is editing an element.
-    [[nodiscard]] virtual int isEditing() = 0;
+    virtual int stepSelection(int direction);
+    // 1 while a drag move of the selection runs.
+    [[nodiscard]] virtual int isEditing();
     // The edit state of the single selected element (0 unless exactly one is selected).
-    [[nodiscard]] virtual int singleElementEditState() = 0;
-    virtual void hideMarks() = 0;
-    virtual void redrawMarks() = 0;
+    [[nodiscard]] virtual int singleElementEditState();
+    virtual void hideMarks();
+    virtual void redrawMarks();
 
     // The selection as undo and redo read and restore it. In single mode the one id is held by
-    // the tool, in list mode the ids come from the document's selection. The defaults stand for
-    // a tool that selects nothing.
-    virtual void setSelectionMode(int mode) { (void)mode; }
-    virtual void clearSelection() {}
-    // Single mode: this id becomes the one selected element.
-    virtual void selectSingle(int id) { (void)id; }
+    // the tool, in list mode the ids come from the document's selection.
+    virtual void setSelectionMode(int mode);
+    // resetState, and the list emptied.
+    virtual void clearSelection();
+    // Single mode: this id becomes the one selected element (mode 0 for an id below 1).
+    virtual void selectSingle(int id);
     // List mode: appends the id.
-    virtual void addToSelection(int id) { (void)id; }
+    virtual void addToSelection(int id);
     // A walk over the selected ids (part files are written from them); an id below 1 ends it.
-    [[nodiscard]] virtual int firstSelectedId() { return 0; }
-    [[nodiscard]] virtual int nextSelectedId() { return 0; }
-    [[nodiscard]] virtual int selectedCount() { return 0; }
-    // Back to the state of no gesture under way (a page switch).
-    virtual void resetState() {}
+    [[nodiscard]] virtual int firstSelectedId();
+    [[nodiscard]] virtual int nextSelectedId();
+    [[nodiscard]] virtual int selectedCount();
+    // Back to the state of no gesture under way (a page switch); nothing while locked.
+    virtual void resetState();
     // Where the left button went down, in drawing coordinates.
-    virtual void getPressPoint(double& x, double& y) { x = y = 0.0; }
+    virtual void getPressPoint(double& x, double& y);
 
     // Rectangle selection: the rectangle in drawing coordinates (normalised), then one call per
     // candidate of the rectangle's page: the element with that id is taken and answers whether
     // it lies wholly inside (whole 1) or touches (whole 0) the rectangle.
-    virtual void setSelectionRect(double minX, double minY, double maxX, double maxY)
-    {
-        (void)minX, (void)minY, (void)maxX, (void)maxY;
-    }
-    [[nodiscard]] virtual int testCandidate(int id, int whole)
-    {
-        (void)id, (void)whole;
-        return 0;
-    }
+    virtual void setSelectionRect(double minX, double minY, double maxX, double maxY);
+    [[nodiscard]] virtual int testCandidate(int id, int whole);
     // Lets the user click an element of the current page; its id, or a negative value when the
     // click hit none.
-    [[nodiscard]] virtual int pickElement() { return -1; }
+    [[nodiscard]] virtual int pickElement();
 
     // What the elements ask of the tool's cursor and marks (a tool without view: nothing, 0).
-    // 1 when a drawing point lies under the cursor's pick box.
-    [[nodiscard]] virtual int isUnderCursor(const Point& point)
-    {
-        (void)point;
-        return 0;
-    }
-    // The select tool's marks on the surface of an operation: one side of an extent box, a
-    // handle mark (active or not), the filled mark of a point.
-    virtual void drawExtentSide(int operation, const Point& from, const Point& to)
-    {
-        (void)operation, (void)from, (void)to;
-    }
-    virtual void drawHandleMark(int operation, const Point& at, int active) { (void)operation, (void)at, (void)active; }
-    virtual void drawPointMark(int operation, const Point& at) { (void)operation, (void)at; }
+    // 1 when a drawing point lies in the 6 x 6-pixel square around the pick point.
+    [[nodiscard]] virtual int isUnderCursor(const Point& point);
+    // The select tool's marks on the surface of an operation, in the pick colour: one side of an
+    // extent box, a handle mark (hollow when not active), the framed mark of a point.
+    virtual void drawExtentSide(int operation, const Point& from, const Point& to);
+    virtual void drawHandleMark(int operation, const Point& at, int active);
+    virtual void drawPointMark(int operation, const Point& at);
     // The pick box placed around the mouse's current point, and the element of the current page
-    // found in it: its id, or a negative value when none was hit (the default: nothing is hit).
-    virtual void setPickBoxAtMouse() {}
-    [[nodiscard]] virtual int findInPickBox() { return -1; }
+    // found in it: its id, or a negative value when none was hit.
+    virtual void setPickBoxAtMouse();
+    [[nodiscard]] virtual int findInPickBox();
     // The pick area (the selection rectangle) holds the whole box.
-    [[nodiscard]] virtual int pickAreaContainsBox(const Point& low, const Point& high)
-    {
-        (void)low, (void)high;
-        return 0;
-    }
+    [[nodiscard]] virtual int pickAreaContainsBox(const Point& low, const Point& high);
 
     // --- stroke hit tests against the last pick (bodies in SelectToolHitTests.cpp) ---
     // What the tests read of the tool: the pick box in drawing coordinates (x1 <= x2, y1 <= y2),
     // the pick tolerance (drawing units) and the drawing and view that size pen widths and give
-    // device positions (either may be null: paper scale 1:1, no device positions). A tool
-    // without a pick answers 0 from strokePick, and then nothing hits.
+    // device positions (either may be null: paper scale 1:1, no device positions). The tool
+    // gives its pick box; without a drawing it answers 0, and then nothing hits.
     struct StrokePick {
         double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
         double tolerance = 0.0;
         DrawingOwner* drawing = nullptr; // not owned
         ViewParams* view = nullptr;      // not owned
     };
-    [[nodiscard]] virtual int strokePick(StrokePick& out)
-    {
-        (void)out;
-        return 0;
-    }
+    [[nodiscard]] virtual int strokePick(StrokePick& out);
     // Widths are paper millimetres (0.01 when none is given); the mode is the line position: 1
     // the stroke is centred on the geometry, 2 and 3 it lies on one side, offset by half the
     // width along the direction of travel turned by 270 (2) or 90 (3) degrees; any other mode
@@ -161,4 +157,92 @@ public:
     [[nodiscard]] virtual int pickBoxMeets(const DoubleRect& rect);
     // The extent box grown by the length of 3 pixels on every side holds the pick box's centre.
     [[nodiscard]] virtual int extentContainsPickCentre(const Point& low, const Point& high);
+
+    // --- the tool's own steps (the document window runs them through onMouse and the keys) ---
+    // The pick box: the mouse point of the last pick and that point +- the pick tolerance (the
+    // world length of 2 pixels), normalised. With save, the copy that Esc steps under.
+    void setPickBox(double x, double y, int save);
+    // The pick box at the mouse; 0 without a view.
+    int pickAtMouse(int save);
+    // The elements of the current page whose extent meets the pick box, from the top of the
+    // drawing order down (the last drawn first); their count. The pick box is set at the mouse.
+    int collectCandidates();
+    // The candidates of the pick box as they are, without setting it (Esc, tests).
+    int collectCandidatesInBox();
+    // The left button, the right button and a key as the tracking loop hands them on.
+    virtual int onLeftButton();
+    virtual int onRightButton();
+    virtual int onKey(int key);
+    // The arrow steps gathered since the last record become one move record; nothing when they
+    // sum to 0. Called on key release, on every tool switch and when the view loses the focus.
+    virtual void applyArrowMove();
+    // The mode keys '+' and '-' as the tracking loop sets them (1 on, 0 off).
+    void setAddMode(int on);
+    void setRemoveMode(int on);
+    // 1 when the mouse (the pick box) lies over a selected element, by the pick style.
+    [[nodiscard]] int isMouseOverSelection();
+    // Every other element of the current page whose group is that of a selected one joins, in
+    // page order; a single selection that grows becomes a list.
+    void joinGroups();
+    // The union of the selected elements' extents; 0 when nothing is selected.
+    [[nodiscard]] int getSelectionBounds(Point& lower, Point& upper);
+    [[nodiscard]] int hasSelection();
+    [[nodiscard]] int hasElementsOnPage();
+    // The property sheets of the list, stepping with the sheets' previous and next results.
+    int editSelectionProperties();
+    // Forget the pick (a page switch, a new drawing).
+    void resetPickState();
+
+    // The pick state (drawing units).
+    struct Box {
+        double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
+    };
+    double pickX = 0.0, pickY = 0.0;
+    Box pickBox;
+    Box savedPickBox;
+    int candidateIndex = 0;
+    int mode = 0;
+    int singleId = 0;
+    int listIndex = 0;
+    int marksEnabled = 1;
+    int moving = 0;
+    int arrowDx = 0, arrowDy = 0;
+    int activeHandleA = 0, activeHandleB = 0, activeHandleId = 0;
+    int hoveredHandle = -1;
+    int addMode = 0, removeMode = 0;
+    int digitTyped = 0;
+    int listHitIndex = 0;
+    int locked = 0;
+    int busy = 0;
+
+protected:
+    // The tools' editor (the context's third), the selection list; null when missing.
+    [[nodiscard]] ElementEditor* toolEditor() const;
+    [[nodiscard]] Selection* list() const;
+    // 1 when the element passes the hit test (by the pick style when byStyle, else its full
+    // test), its layer and kind being selectable.
+    [[nodiscard]] int passesHit(int id, int byStyle);
+    // From candidateIndex on: the first candidate that passes (and, with unselectedOnly, is not
+    // selected); its id, candidateIndex past it; -1 when none.
+    int nextPassingCandidate(int byStyle, int unselectedOnly);
+    // The first candidate that is selected and passes by the pick style; -1 when none.
+    int nextPassingCandidateSelected();
+    // The selected ids, for tests of many candidates at once.
+    [[nodiscard]] std::unordered_set<int> selectedSet();
+    // Removes the element and its group from the list; an emptied list returns to mode 0.
+    void removeWithGroup(int id);
+    // The group number of an element, 0 when it has none or the store does not hold it.
+    [[nodiscard]] int groupOf(int id);
+    void repostMouseMove();
+    void postSelectionProperties();
+    // 1 when a second press follows within the double-click time near the first.
+    [[nodiscard]] int secondClickFollows();
+    void updateHoverCursor();
+    // Device pixels of the pick point; 0 without a view.
+    [[nodiscard]] int pickDevicePoint(IntPoint& out);
+
+    DocumentContext* context = nullptr; // not owned
+    GlobalBlock candidates{100, 4};     // int32 ids, from the top of the drawing order down
+    double pressX = 0.0, pressY = 0.0;
 };
+
