@@ -10,6 +10,7 @@
 #include "elements/BezierElement.h"
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
+#include "elements/CircleDimensionElement.h"
 #include "elements/CircleElement.h"
 #include "elements/LineElement.h"
 #include "elements/MeasureElement.h"
@@ -36,6 +37,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     nullptr, nullptr,       // 12 and 13
     newMeasureElement,      // 14 measure
     newAngleMeasureElement, // 15 msrangle
+    newMsrRadiusElement,    // 16 msrradius
+    newMsrDiameterElement,  // 17 msrdiameter
 };
 
 namespace {

@@ -37,6 +37,8 @@
 #include "elements/AngleMeasureElement.h"
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
+#include "elements/CircleDimensionElement.h"
+#include "shapes/CircleDimensionShape.h"
 
 namespace {
 
@@ -316,7 +318,8 @@ int drawBezierCurve(Element& owner, PointList& points, int openClose, int operat
     return shape.execute(operation, 2);
 }
 
-// A dimension shape filled from its element; the angle takes its draw type as well.
+// A dimension shape filled from its element; the angle takes its draw type, the radius and
+// diameter their layout and values as well.
 template <typename DimensionShapeKind> void fillDimension(DimensionShapeKind& shape, Element& e)
 {
     shape.context = e.context;
@@ -337,6 +340,13 @@ template <typename DimensionShapeKind> void fillDimension(DimensionShapeKind& sh
     if constexpr (std::is_same_v<DimensionShapeKind, MsrAngleShape>) {
         if (auto* angle = dynamic_cast<AngleMeasureElement*>(&e))
             shape.setDrawType(angle->drawType.value);
+    }
+    if constexpr (std::is_base_of_v<CircleDimensionShape, DimensionShapeKind>) {
+        if (auto* circular = dynamic_cast<CircleDimensionElement*>(&e)) {
+            shape.setLayout(circular->layout.value);
+            if (circular->values())
+                shape.setValues(*circular->values());
+        }
     }
 }
 
@@ -390,6 +400,12 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::AngleMeasure) - 1] = runDimensionShape<MsrAngleShape>;
     elementExtentRunners[kindCode(ElementKind::AngleMeasure) - 1] = measureDimension<MsrAngleShape>;
     elementHitRunners[kindCode(ElementKind::AngleMeasure) - 1] = hitDimension<MsrAngleShape>;
+    elementShapeRunners[kindCode(ElementKind::MsrRadius) - 1] = runDimensionShape<MsrRadiusShape>;
+    elementExtentRunners[kindCode(ElementKind::MsrRadius) - 1] = measureDimension<MsrRadiusShape>;
+    elementHitRunners[kindCode(ElementKind::MsrRadius) - 1] = hitDimension<MsrRadiusShape>;
+    elementShapeRunners[kindCode(ElementKind::MsrDiameter) - 1] = runDimensionShape<MsrDiameterShape>;
+    elementExtentRunners[kindCode(ElementKind::MsrDiameter) - 1] = measureDimension<MsrDiameterShape>;
+    elementHitRunners[kindCode(ElementKind::MsrDiameter) - 1] = hitDimension<MsrDiameterShape>;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
