@@ -34,8 +34,8 @@ constexpr int kCommonCount = static_cast<int>(sizeof kCommonAttributes / sizeof 
 Element* newMsrRadiusElement() { return new (std::nothrow) MsrRadiusElement; }
 Element* newMsrDiameterElement() { return new (std::nothrow) MsrDiameterElement; }
 
-ValueList* MsrRadiusElement::values() { return radii(); }
-ValueList* MsrDiameterElement::values() { return diameters(); }
+ValueList* MsrRadiusElement::values() const { return radii(); }
+ValueList* MsrDiameterElement::values() const { return diameters(); }
 
 CircleDimensionElement::~CircleDimensionElement() { teardown(); }
 

@@ -44,7 +44,7 @@ public:
     void decideLayout(const Point& cursor);
 
     // The kind's value list (radii or diameters); null when it could not be made.
-    [[nodiscard]] virtual ValueList* values() = 0;
+    [[nodiscard]] virtual ValueList* values() const = 0;
 
     DrawTypeAttribute layout;
     // P3: the centre the measured element reported; not stored.
@@ -71,7 +71,7 @@ private:
 class MsrRadiusElement : public CircleDimensionElement {
 public:
     MsrRadiusElement() : CircleDimensionElement(ElementAttribute::radii) {}
-    [[nodiscard]] ValueList* values() override;
+    [[nodiscard]] ValueList* values() const override;
 
 protected:
     [[nodiscard]] int askMeasured(Element& measured, double out[2], Point& at) override
@@ -85,7 +85,7 @@ protected:
 class MsrDiameterElement : public CircleDimensionElement {
 public:
     MsrDiameterElement() : CircleDimensionElement(ElementAttribute::diameters) {}
-    [[nodiscard]] ValueList* values() override;
+    [[nodiscard]] ValueList* values() const override;
 
 protected:
     [[nodiscard]] int askMeasured(Element& measured, double out[2], Point& at) override
