@@ -197,9 +197,7 @@ void BezierElement::setActiveHandle(int mode, int number)
 void BezierElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
 {
     shared_body::preparePointList(*this);
-    const double offset[3] = {0.0, 0.0, 0.0};
-    const double rotation[4] = {angle, centreX, centreY, fourth};
-    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+    shared_body::drawRotatedPreview(*this, angle, centreX, centreY, fourth);
 }
 
 void BezierElement::repaintPicked()

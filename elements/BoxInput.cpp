@@ -9,9 +9,13 @@
 #include "geometry/LeanAttribute.h"
 #include "geometry/PointList.h"
 #include "platform/MouseSource.h"
+#include "platform/MouseState.h"
 #include "views/ViewParams.h"
 
 namespace {
+// The overlay figure of a handle drag: the box shown picked as it stretches.
+constexpr int kPickedFigure = 32;
+
 class SecondCorner : public shared_body::SecondPointInput {
 public:
     explicit SecondCorner(BoxInput& i) : input(i) {}
@@ -109,6 +113,11 @@ int BoxInput::moveByMouse()
     DrawPoint *start = startCorner(), *end = endCorner();
     if (!view || !owner->inputPointList() || !start || !end)
         return 0;
+    // The press that chose this action is spent: the move waits for a press of its own.
+    if (theMouseState) {
+        theMouseState->setArrowCursor();
+        theMouseState->releaseLeft();
+    }
     IntPoint device;
     for (;;) {
         int left = 0, right = 0;
@@ -151,5 +160,5 @@ int BoxInput::editCorner() { return owner ? shared_body::editTwoPoints(*owner) :
 
 int BoxInput::dragHandle(int handle)
 {
-    return owner ? shared_body::dragTwoPointHandle(*owner, handle) : 0;
+    return owner ? shared_body::dragTwoPointHandle(*owner, handle, kPickedFigure) : 0;
 }

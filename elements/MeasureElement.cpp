@@ -31,8 +31,6 @@ constexpr ElementAttribute kMeasureAttributes[] = {
     ElementAttribute::thirdPoint,
 };
 
-// The overlay margin around a picked dimension, in pixels.
-constexpr int kPickedMargin = 4;
 } // namespace
 
 Element* newMeasureElement() { return new (std::nothrow) MeasureElement; }
@@ -179,20 +177,7 @@ void MeasureElement::showPickMarks()
         drawPointMarks(ShapeOp::ShowPicked, 1);
 }
 
-void MeasureElement::repaintPicked()
-{
-    computeExtent(0);
-    if (!viewUpdater() || !viewParams())
-        return;
-    growSavedExtent();
-    restoreOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    forwardOp(ShapeOp::RubberBand);
-    showOverlay(savedExtentMin, savedExtentMax, kPickedMargin);
-    saveExtent();
-    clipToView();
-    showPicked();
-    resetClip();
-}
+void MeasureElement::repaintPicked() { shared_body::repaintPicked(*this); }
 
 // --- geometry ---
 

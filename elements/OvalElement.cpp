@@ -182,6 +182,16 @@ void OvalElement::drawRotatedPreview(double angle, double centreX, double centre
     shared_body::drawRotatedPreview(*this, angle, centreX, centreY, fourth);
 }
 
+void OvalElement::repaintPicked()
+{
+    if (!inputPending || !viewUpdater() || !viewParams())
+        return;
+    bindPoints();
+    copyPainterToOverlay();
+    (void)forwardOp(ShapeOp::RubberBand); // nothing to show without the shape
+    flushOverlay();
+}
+
 // --- geometry ---
 
 void OvalElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }

@@ -28,6 +28,8 @@ public:
     void showPickColour() override;
     void showPickMarks() override;
     void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;
+    // While the oval waits for the rest of its input, a repaint brings its rubber band back.
+    void repaintPicked() override;
 
     // From the line defaults: colour, layer, size, position, type; the lean becomes 0 and the
     // oval type stays.

@@ -37,7 +37,7 @@ void endEditView(Element& e)
 // Follows the mouse until the button is released (11) or the tracking is cancelled (-1), moving
 // the chosen point (1 start, 2 end, 3 the third point of the kinds that have one), or every point
 // by the handle's box when handle >= 0.
-int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, const Point& anchor)
+int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, const Point& anchor, int figure)
 {
     ViewParams* view = e.viewParams();
     if (!view)
@@ -63,7 +63,10 @@ int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, c
             (void)Element::setPointByNumber(pointNumber, p, e.firstPoint(), e.secondPoint(), e.thirdPoint()); // 1..3
         }
         e.beginOverlay();
-        e.drawRubberBandFrame();
+        if (figure > 0)
+            e.drawOverlayFigure(figure);
+        else
+            e.drawRubberBandFrame();
     };
     const int released = element_tracking::trackMouse(e, *view, 1, inside, element_tracking::noRetype, moved);
     if (e.overlayShown)
@@ -131,7 +134,7 @@ int editTwoPoints(Element& e)
     const Point before = *moved;
     e.overlayShown = 0;
     beginEditView(e);
-    const int result = trackEdit(e, n, -1, 0, 0, Point());
+    const int result = trackEdit(e, n, -1, 0, 0, Point(), 0);
     endEditView(e);
     if (result != Element::kDone)
         *static_cast<Point*>(moved) = before;
@@ -146,7 +149,7 @@ int editTwoPoints(Element& e)
     return result;
 }
 
-int dragTwoPointHandle(Element& e, int handle)
+int dragTwoPointHandle(Element& e, int handle, int figure)
 {
     if (!e.firstPoint() || !e.secondPoint())
         return Element::kCancelled;
@@ -163,7 +166,7 @@ int dragTwoPointHandle(Element& e, int handle)
     }
     e.overlayShown = 0;
     beginEditView(e);
-    const int result = trackEdit(e, 0, handle, movesX, movesY, anchor);
+    const int result = trackEdit(e, 0, handle, movesX, movesY, anchor, figure);
     endEditView(e);
     if (result != Element::kDone) {
         for (int i = 0; i < 3; ++i) {

@@ -32,7 +32,9 @@ public:
 // point under the cursor.
 [[nodiscard]] int editTwoPoints(Element& element);
 // The drag of extent handle 0..7 against the opposite handle: every point follows the box of
-// anchor and handle (the exact extent's); 11, -1 cancelled or no such handle.
-[[nodiscard]] int dragTwoPointHandle(Element& element, int handle);
+// anchor and handle (the exact extent's); 11, -1 cancelled or no such handle. Each pass draws the
+// element's overlay figure when one is given (the box kinds show themselves picked), else the
+// rubber-band frame.
+[[nodiscard]] int dragTwoPointHandle(Element& element, int handle, int figure = 0);
 
 } // namespace shared_body
