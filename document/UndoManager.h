@@ -116,6 +116,9 @@ public:
     void recordCut();
     void recordPaste();
     void recordDelete();
+    // The delete record of one element, whatever is selected; an open text record of the
+    // element is dropped.
+    void recordDeleteOf(int id);
     void beginPointMove(int firstIndex, int n);
     void endPointMove(Element* element);
     void beginPointAdd(int pointCount);
@@ -237,6 +240,8 @@ private:
     // Writers shared by several codes.
     void recordSelectionEntries(UndoCode code);
     void endSelectionPair(UndoCode code);
+    // The record of the ids in the id list with their index entries as the store holds them.
+    void recordEntriesOfIds(UndoCode code);
     void writeTextRecord(UndoCode code);
     void beginTextRecord(UndoCode code, Element* element, int caret);
     void endTextChange(UndoCode code, const char* oldBytes, int oldLength, const char* newBytes, int newLength);

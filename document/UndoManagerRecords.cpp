@@ -124,6 +124,24 @@ void UndoManager::recordSelectionEntries(UndoCode code)
     if (!enabled)
         return;
     captureSelection();
+    recordEntriesOfIds(code);
+}
+
+// A text edited down to nothing goes with its open text record: the delete record brings back
+// the text as it was stored before the edit.
+void UndoManager::recordDeleteOf(int id)
+{
+    if (pending.element && pending.element->id == id)
+        clearPending();
+    flushPending();
+    if (!enabled)
+        return;
+    setSingleId(id);
+    recordEntriesOfIds(UndoCode::Delete);
+}
+
+void UndoManager::recordEntriesOfIds(UndoCode code)
+{
     entries.count = 0;
     otherIds.count = 0;
     ElementStore* target = store();

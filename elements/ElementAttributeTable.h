@@ -25,7 +25,7 @@
     MADE(OvalType, ovalType, 1)                                                                                    \
     MADE(FontAttributes, font, 1)                                                                                  \
     MADE(TextSpacingAttribute, textSpacing, 1)                                                                     \
-    LATER(ElementTextString, text)                                                                                 \
+    MADE(ElementTextString, text, 1)                                                                               \
     MADE(DrawLineAttribute, arrowLine, 1) /* leader or extension line */                                           \
     MADE(ArrowHeadStyle, arrowHead, 1)                                                                             \
     MADE(MeasureAttributes, measure, 1)                                                                            \

@@ -14,6 +14,7 @@
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/DiameterList.h"
+#include "elements/ElementTextString.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -375,6 +376,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return textSpacingSlot;
     case tag_id::fileName:
         return fileNameSlot;
+    case tag_id::textData:
+        return textSlot;
     case tag_id::ovalType:
         return ovalTypeSlot;
     case tag_id::boxRules:
@@ -382,8 +385,8 @@ EntityAttribute* Element::entityAttribute(int tagId)
     case tag_id::boxRound:
         return cornerRoundingSlot;
     default:
-        // The tags of the types that arrive with their kinds ("textData", the bitmap and picture
-        // tags) have no object yet.
+        // The tags of the types that arrive with their kinds (the bitmap and picture tags) have no
+        // object yet.
         return nullptr;
     }
 }
@@ -428,4 +431,6 @@ void Element::resetReadAttributes()
         value1Slot->assign(0.0);
     if (value2Slot)
         value2Slot->assign(360.0);
+    if (textSlot)
+        textSlot->buffer.reset();
 }

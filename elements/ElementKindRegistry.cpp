@@ -18,6 +18,7 @@
 #include "elements/OvalElement.h"
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
+#include "elements/TextElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -34,7 +35,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newArcPolygonElement,   // 9 arcpolygon
     newOvalElement,         // 10 oval
     newBezierElement,       // 11 bezier3
-    nullptr, nullptr,       // 12 and 13
+    newTextElement,         // 12 text
+    nullptr,                // 13 leader text
     newMeasureElement,      // 14 measure
     newAngleMeasureElement, // 15 msrangle
     newMsrRadiusElement,    // 16 msrradius

@@ -39,6 +39,11 @@
 #include "shapes/MsrAngleShape.h"
 #include "elements/CircleDimensionElement.h"
 #include "shapes/CircleDimensionShape.h"
+#include "elements/ElementTextString.h"
+#include "elements/TextElementBase.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/TextSpacingAttribute.h"
+#include "shapes/TextShape.h"
 
 namespace {
 
@@ -160,6 +165,41 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
     return shape.execute(operation, 2);
+}
+
+int runTextShape(Element& text, int operation, const double offset[3], const double* rotation)
+{
+    TextShape shape;
+    shape.context = text.context;
+    shape.layer = text.layer;
+    if (text.colour())
+        shape.setColour(*text.colour());
+    if (text.firstPoint())
+        shape.setAnchor(*text.firstPoint());
+    if (text.lean())
+        shape.setLean(*text.lean());
+    if (text.textSpacing())
+        shape.setTextSpacing(*text.textSpacing());
+    if (text.font())
+        shape.setFont(*text.font());
+    if (text.text())
+        shape.setText(&text.text()->buffer);
+    shape.setOffset(offset[0], offset[1], offset[2]);
+    if (rotation)
+        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
+    return shape.execute(operation, 2);
+}
+
+// One underline of a text's pick display, in the pick colour.
+void drawPickUnderline(Element& text, const Point& from, const Point& to)
+{
+    LineShape shape;
+    shape.context = text.context;
+    shape.layer = text.layer;
+    if (text.colour())
+        shape.setColour(*text.colour());
+    shape.setPoints(DrawPoint(from.x, from.y), DrawPoint(to.x, to.y));
+    (void)shape.execute(ShapeOp::ShowPicked, 2); // an underline that cannot be drawn leaves the marks
 }
 
 // The arc: start, end and middle are the element's first, second and third points.
@@ -410,4 +450,6 @@ void installElementShapes()
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
     bezierCurveDrawer = drawBezierCurve;
+    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape;
+    TextElementBase::pickUnderlineHook = drawPickUnderline;
 }

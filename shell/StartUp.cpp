@@ -7,6 +7,7 @@
 #include "document/DocumentMembers.h"
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
+#include "elements/TextCaretPlace.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
@@ -55,6 +56,7 @@ void nameApplication(Application& app)
     settingsHooks.saveSettings = saveAppSettings;
     (void)setContextMenuRequest(postContextMenuRequest); // none was installed before
     documentMemberFactories.inputPoints = makeInputPoints;
+    documentMemberFactories.caret = newTextCaretPlace;
     documentMemberFactories.rulers = makeViewRulers;
     documentMemberFactories.viewUpdater = makeRedrawManager;
     documentMemberFactories.scroller = makeViewScrollBars;

@@ -151,9 +151,21 @@ void ElementEditor::settleElement(int markSelected)
 Element* ElementEditor::elementInHand() { return element; }
 int ElementEditor::holdsKind(int k) { return element && kindInHand == k; }
 int ElementEditor::isInEditState() { return 0; }
-void ElementEditor::redrawInputOverlay() {}
-void ElementEditor::handleKey() {}
-int ElementEditor::insertCharacters(int, int) { return 0; }
+// Keys and the overlay go to the element in hand (a text edited in place takes them).
+void ElementEditor::redrawInputOverlay()
+{
+    if (element)
+        element->redrawInputOverlay();
+}
+void ElementEditor::handleKey()
+{
+    if (element)
+        element->handleKey();
+}
+int ElementEditor::insertCharacters(int first, int second)
+{
+    return element ? element->insertCharacters(first, second) : 0;
+}
 int ElementEditor::onContextEvent1() { return 0; }
 int ElementEditor::onContextEvent2() { return 0; }
 int ElementEditor::onContextEvent3() { return 0; }
