@@ -19,6 +19,7 @@
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
 #include "elements/TextElement.h"
+#include "elements/TextLineElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -36,7 +37,7 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newOvalElement,         // 10 oval
     newBezierElement,       // 11 bezier3
     newTextElement,         // 12 text
-    nullptr,                // 13 leader text
+    newTextLineElement,     // 13 textline
     newMeasureElement,      // 14 measure
     newAngleMeasureElement, // 15 msrangle
     newMsrRadiusElement,    // 16 msrradius

@@ -44,6 +44,7 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/TextSpacingAttribute.h"
 #include "shapes/TextShape.h"
+#include "shapes/TextlineShape.h"
 
 namespace {
 
@@ -167,9 +168,11 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
+// The text's shape, or the leader text's with its leader and arrow head.
+template <typename TextShapeKind>
 int runTextShape(Element& text, int operation, const double offset[3], const double* rotation)
 {
-    TextShape shape;
+    TextShapeKind shape;
     shape.context = text.context;
     shape.layer = text.layer;
     if (text.colour())
@@ -184,6 +187,13 @@ int runTextShape(Element& text, int operation, const double offset[3], const dou
         shape.setFont(*text.font());
     if (text.text())
         shape.setText(&text.text()->buffer);
+    if constexpr (std::is_same_v<TextShapeKind, TextlineShape>) {
+        shape.setLeader(text.vertices());
+        if (text.arrowLine())
+            shape.setLeaderLine(*text.arrowLine());
+        if (text.arrowHead())
+            shape.setArrowHead(*text.arrowHead());
+    }
     shape.setOffset(offset[0], offset[1], offset[2]);
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
@@ -450,6 +460,7 @@ void installElementShapes()
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
     bezierCurveDrawer = drawBezierCurve;
-    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape;
+    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape<TextShape>;
+    elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runTextShape<TextlineShape>;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
 }
