@@ -1,9 +1,9 @@
 // 5,000 length dimensions (two- and three-point chains, the four directions), 5,000 angle
 // dimensions (ARC and ARROW), 5,000 radius and 5,000 diameter dimensions (IN and OUT, one or two
-// values) and 5,000 leader texts (two- and three-point leaders) made by the kind registry and drawn (operation 1) into a 1024 x 768
-// DIB section at zoom 1 and 72 dpi, then each hit-tested once against a select tool that hits
-// nothing (so every part is tested). Prints milliseconds per set of 5,000, microseconds per hit
-// test and the GDI fonts created per element drawn.
+// values) and 5,000 leader texts (two- and three-point leaders) made by the kind registry and
+// drawn (operation 1) into a 1024 x 768 DIB section at zoom 1 and 72 dpi, then each hit-tested
+// once against a select tool that hits nothing (so every part is tested). Prints milliseconds per
+// set of 5,000, microseconds per hit test and the GDI fonts created per element drawn.
 #include <atomic>
 #include <cstdio>
 #include <memory>
