@@ -18,6 +18,7 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PointList.h"
 #include "platform/CurrentEvent.h"
+#include "platform/EventCodes.h"
 #include "platform/UnitConverter.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/FakeClock.h"
@@ -181,31 +182,33 @@ TEST(CircleDimensionFile, SectionsReadBackAndSaveAgainTheSame)
         EXPECT_EQ(reopened.save(scratch.pathOf("again.ycx")), first);
     }
 
+    // Each edit replaces the text from `from` up to `until` (or `from` alone) by `to`.
     struct Edit {
         const char* name;
-        std::string from, to;
+        std::string from, until, to;
+        int denominator;
         const char* diameter; // what the diameter reads as
+        const char* written;  // what it writes back
     } edits[] = {
-        {"a paper diameter at 1:2", "<diaNum>20</diaNum>", "<diameter>5</diameter>", "values 1:10,0"},
-        {"three radii", "<nums>2</nums>", "<nums>3</nums>", nullptr},
-        {"an unknown draw type", "<drawType>\"OUT\"</drawType>", "<drawType>\"OVER\"</drawType>", "layout 0"},
-        {"no draw type", "<drawType>\"OUT\"</drawType>", "", "layout 0"},
-        {"no points", "<startPoint>", "<startPointX>", nullptr},
+        {"a paper diameter at 1:2", "<diaNum>20</diaNum>", "", "<diameter>5</diameter>", 2, "values 1:10,0",
+         "<diaNum>10</diaNum>"},
+        {"three radii", "<nums>2</nums>", "", "<nums>3</nums>", 1, nullptr, nullptr},
+        {"an unknown draw type", "<drawType>\"OUT\"</drawType>", "", "<drawType>\"OVER\"</drawType>", 1, "layout 0",
+         nullptr},
+        {"no draw type", "<drawType>\"OUT\"</drawType>", "", "", 1, "layout 0", nullptr},
+        {"no points", "<startPoint>", "<radNumAray>", "", 1, nullptr, nullptr},
     };
     for (const Edit& x : edits) {
         std::string text = first;
         const size_t at = text.find(x.from);
         ASSERT_NE(at, std::string::npos) << x.name;
-        text.replace(at, x.from.size(), x.to);
-        if (std::string(x.name) == "no points")
-            text = first.substr(0, first.find("<startPoint>")) +
-                   first.substr(first.find("<drawType>", first.find("<startPoint>")));
-        if (x.diameter && std::string(x.diameter) == "values 1:10,0") {
-            const std::string scale = "<denominator>1</denominator>";
-            const size_t s = text.find(scale);
-            ASSERT_NE(s, std::string::npos);
-            text.replace(s, scale.size(), "<denominator>2</denominator>");
-        }
+        const size_t until = x.until.empty() ? at + x.from.size() : text.find(x.until, at);
+        ASSERT_NE(until, std::string::npos) << x.name;
+        text.replace(at, until - at, x.to);
+        const std::string scale = "<denominator>1</denominator>";
+        const size_t s = text.find(scale);
+        ASSERT_NE(s, std::string::npos);
+        text.replace(s, scale.size(), "<denominator>" + std::to_string(x.denominator) + "</denominator>");
         app->errorCount = 0;
         theFileErrorReporter.reset();
         MessageBoxScript boxes;
@@ -220,11 +223,13 @@ TEST(CircleDimensionFile, SectionsReadBackAndSaveAgainTheSame)
             (void)e->hitTest();
             e->computeExtent(1);
             EXPECT_TRUE(std::isfinite(e->extentMin.x) && std::isfinite(e->extentMax.y)) << x.name << " " << id;
-            if (id == 2 && x.diameter)
+            if (id == 2 && x.diameter) {
                 EXPECT_NE(describe(*e).find(x.diameter), std::string::npos) << x.name << ": " << describe(*e);
+            }
         }
-        if (x.diameter && std::string(x.diameter) == "values 1:10,0")
-            EXPECT_NE(drawing.save(scratch.pathOf("scaled.ycx")).find("<diaNum>10</diaNum>"), std::string::npos);
+        if (x.written) {
+            EXPECT_NE(drawing.save(scratch.pathOf("written.ycx")).find(x.written), std::string::npos) << x.name;
+        }
     }
 }
 
@@ -298,14 +303,20 @@ TEST(CircleDimensionCreation, OnACircleInsideOrOutside)
         Point press, place;
         int pickFinds;
         DWORD releaseAt;
+        int typed;
         int result;
         const char* after;
+        int direction;
     } cases[] = {
-        {"radius inside", kRadius, {60, 50}, {54, 50}, 1, 1100, 1, "P1 (60,50) P2 (50,50) values 1:10,0 layout 1"},
-        {"radius outside", kRadius, {60, 50}, {72, 40}, 1, 1100, 1, "P1 (60,50) P2 (72,40) values 1:10,0 layout 2"},
-        {"diameter inside", kDiameter, {60, 50}, {51, 50}, 1, 1100, 1, "P1 (60,50) P2 (40,50) values 1:20,0 layout 1"},
-        {"nothing under a long press", kRadius, {90, 90}, {54, 50}, 0, 1700, -1, nullptr},
-        {"nothing under a quick click: the editor's menu", kRadius, {90, 90}, {54, 50}, 0, 1100, 15, nullptr},
+        {"radius inside", kRadius, {60, 50}, {54, 50}, 1, 1100, 0, 1, "P1 (60,50) P2 (50,50) values 1:10,0 layout 1", 1},
+        {"radius outside", kRadius, {60, 50}, {72, 40}, 1, 1100, 0, 1, "P1 (60,50) P2 (72,40) values 1:10,0 layout 2", 1},
+        {"'/' while placing: FREE", kRadius, {60, 50}, {72, 40}, 1, 1100, '/', 1,
+         "P1 (60,50) P2 (72,40) values 1:10,0 layout 2", MeasureAttributes::kFreeDirection},
+        {"',' changes nothing", kRadius, {60, 50}, {72, 40}, 1, 1100, ',', 1,
+         "P1 (60,50) P2 (72,40) values 1:10,0 layout 2", 1},
+        {"diameter inside", kDiameter, {60, 50}, {51, 50}, 1, 1100, 0, 1, "P1 (60,50) P2 (40,50) values 1:20,0 layout 1", 1},
+        {"nothing under a long press", kRadius, {90, 90}, {54, 50}, 0, 1700, 0, -1, nullptr, 1},
+        {"nothing under a quick click: the editor's menu", kRadius, {90, 90}, {54, 50}, 0, 1100, 0, 15, nullptr, 1},
     };
     TestApplication app;
     for (const Case& c : cases) {
@@ -330,12 +341,16 @@ TEST(CircleDimensionCreation, OnACircleInsideOrOutside)
         mouse.advanceClockPerRead(&clock, 50);
         drawing.points->press = c.press;
         drawing.points->has = 1;
+        ScopedOverride<int> code(theCurrentEvent->code, c.typed ? EV_KEY_DOWN : 0);
+        ScopedOverride<UINT> message(theCurrentEvent->message, WM_CHAR);
+        ScopedOverride<WPARAM> character(theCurrentEvent->wParam, static_cast<WPARAM>(c.typed));
         auto e = newDimension(drawing, {c.kind, {0, 0}, {0, 0}, {5}, 0});
         e->restartClickTimer();
         EXPECT_EQ(e->beginCreateInput(1), c.result) << c.name;
         if (c.after) {
             EXPECT_EQ(describe(*e), c.after) << c.name;
         }
+        EXPECT_EQ(e->measure()->direction, c.direction) << c.name;
     }
 }
 
