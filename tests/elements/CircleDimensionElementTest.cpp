@@ -233,8 +233,8 @@ TEST(CircleDimensionFile, SectionsReadBackAndSaveAgainTheSame)
     }
 }
 
-// The record: every value back; every cut fails inside the record.
-TEST(CircleDimensionRecord, EveryCutOfTheRecordFailsWithinIt)
+// The record: every value back, every cut failing inside it; scaling and moving.
+TEST(CircleDimensionRecord, CutsScalesAndMoves)
 {
     TestApplication app;
     for (int kind : {kRadius, kDiameter}) {
@@ -264,13 +264,8 @@ TEST(CircleDimensionRecord, EveryCutOfTheRecordFailsWithinIt)
             }
         }
     }
-}
-
-// Scaling with the size flag scales the values too, keeping their count; without it they stay;
-// a move and its undo are exact at 1:100.
-TEST(CircleDimensionGeometry, ScaleAndMove)
-{
-    TestApplication app;
+    // Scaling with the size flag scales the values too, keeping their count; without it they
+    // stay; a move and its undo are exact at 1:100.
     LineDrawing drawing;
     struct Case {
         int flags;

@@ -695,27 +695,6 @@ TEST(TextLineStorage, FilesRecordsAndOtherFormats)
         EXPECT_EQ(t->anchor()->y, 10.0);
         EXPECT_EQ(reopened.save(scratch.pathOf("again.ycx")), first);
     }
-    // Every cut of the record fails within it.
-    {
-        TextDrawing drawing;
-        TextLineElement* t = addTextLine(drawing, {{0, 0}, {10, 0}, {20, 10}}, "AB");
-        ASSERT_NE(t, nullptr);
-        ASSERT_EQ(t->exchangeRecord(1), 1);
-        ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-        const int full = buffer.position;
-        std::vector<char> image(full);
-        std::memcpy(image.data(), buffer.lock(), full);
-        buffer.unlock();
-        for (int length = 0; length <= full; ++length) {
-            buffer.rewind();
-            buffer.count = 0;
-            ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-            std::unique_ptr<Element> copy(drawing.registry->createElement(kTextLine));
-            copy->context = &drawing.context;
-            EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << "cut at " << length;
-            EXPECT_LE(buffer.position, length) << length;
-        }
-    }
     // A leader of no points.
     const size_t list = first.find("<listXY>");
     const size_t listEnd = first.find("</listXY>", list);
