@@ -5,7 +5,7 @@
 #include "geometry/DrawPoint.h"
 
 class ArrowHeadStyle;
-class BitmapPixelData;
+class BitmapRaster;
 class BitmapSizeRecord;
 class BoxRules;
 class CornerRounding;
@@ -32,6 +32,7 @@ class GridSettings;
 class HatchAttributes;
 class ImageMask;
 class InkColor;
+class ImageTypeValue;
 class InputPointList;
 class LeanAttribute;
 class LineAttribute;
@@ -45,7 +46,6 @@ class OpenCloseAttribute;
 class OvalType;
 class PaperSettings;
 class Pen;
-class PictureImageKind;
 class PointList;
 class PolyPath;
 class RadiusList;

@@ -31,8 +31,8 @@
     MADE(MeasureAttributes, measure, 1)                                                                            \
     MADE(LineAttribute, measureLine, 1) /* the dimension line ("underLine") */                                     \
     LATER(UnitSettings, units)                                                                                     \
-    LATER(BitmapSizeRecord, bitmapSize)                                                                            \
-    LATER(BitmapPixelData, bitmapData)                                                                             \
+    MADE(BitmapSizeRecord, bitmapSize, 0)                                                                          \
+    MADE(BitmapRaster, bitmapData, 1)                                                                              \
     MADE(GrayValue, gray, 0)                                                                                       \
     MADE(RadiusList, radii, 0)                                                                                     \
     MADE(DiameterList, diameters, 0)                                                                               \
@@ -41,9 +41,9 @@
     MADE(BoxRules, boxRules, 0)                                                                                    \
     MADE(CornerRounding, cornerRounding, 0)                                                                        \
     MADE(MarginAttribute, margin, 0)                                                                               \
-    LATER(PictureImageKind, imageKind)                                                                             \
+    MADE(ImageTypeValue, imageKind, 0)                                                                             \
     MADE(FileNameValue, fileName, 0)                                                                               \
-    LATER(ImageMask, imageMask)                                                                                    \
+    MADE(ImageMask, imageMask, 0)                                                                                  \
     MADE(Pen, pen, 0) /* a GDI pen the element made itself; a copy starts without one */                           \
     MADE(VertexRoundingList, vertexRounding, 0) /* per-vertex corner radii (breakline, polygon) */
 

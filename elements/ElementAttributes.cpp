@@ -11,10 +11,13 @@
 #include "document/FileNameValue.h"
 #include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/BitmapRaster.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/DiameterList.h"
 #include "elements/ElementTextString.h"
+#include "elements/ImageMask.h"
+#include "elements/ImageTypeValue.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -378,6 +381,14 @@ EntityAttribute* Element::entityAttribute(int tagId)
         return fileNameSlot;
     case tag_id::textData:
         return textSlot;
+    case tag_id::bitmapParam:
+        return bitmapSizeSlot;
+    case tag_id::bitmapData:
+        return bitmapDataSlot;
+    case tag_id::imageType:
+        return imageKindSlot;
+    case tag_id::mask:
+        return imageMaskSlot;
     case tag_id::ovalType:
         return ovalTypeSlot;
     case tag_id::boxRules:
@@ -385,8 +396,7 @@ EntityAttribute* Element::entityAttribute(int tagId)
     case tag_id::boxRound:
         return cornerRoundingSlot;
     default:
-        // The tags of the types that arrive with their kinds (the bitmap and picture tags) have no
-        // object yet.
+        // Tags without an object of their own here.
         return nullptr;
     }
 }
@@ -433,4 +443,19 @@ void Element::resetReadAttributes()
         value2Slot->assign(360.0);
     if (textSlot)
         textSlot->buffer.reset();
+    // Each bitmap states its own orders; pixels an element did not take are dropped.
+    if (bitmapSizeSlot)
+        bitmapSizeSlot->reset();
+    if (bitmapDataSlot) {
+        bitmapDataSlot->clear();
+        bitmapDataSlot->rowOrder = BitmapRaster::kBottomStart;
+        bitmapDataSlot->byteOrder = BitmapRaster::kBgr;
+    }
+    // A picture section without "mask" has none; without "imageType" it is AUTO.
+    if (imageKindSlot)
+        imageKindSlot->value = ImageTypeValue::kAuto;
+    if (fileNameSlot)
+        fileNameSlot->reset();
+    if (imageMaskSlot)
+        imageMaskSlot->outline.count = 0;
 }

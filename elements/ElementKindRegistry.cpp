@@ -8,6 +8,7 @@
 #include "elements/ElementShapeRunners.h"
 #include "elements/ArcElement.h"
 #include "elements/BezierElement.h"
+#include "elements/BitmapElement.h"
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
 #include "elements/CircleDimensionElement.h"
@@ -16,6 +17,7 @@
 #include "elements/MeasureElement.h"
 #include "elements/AngleMeasureElement.h"
 #include "elements/OvalElement.h"
+#include "elements/PictureElement.h"
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
 #include "elements/TextElement.h"
@@ -42,6 +44,8 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newAngleMeasureElement, // 15 msrangle
     newMsrRadiusElement,    // 16 msrradius
     newMsrDiameterElement,  // 17 msrdiameter
+    newBitmapElement,       // 18 bitmap
+    newPictureElement,      // 19 picture
 };
 
 namespace {

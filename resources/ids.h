@@ -185,3 +185,13 @@
 #define IDC_TOOLBAR_HINTS     13004
 #define IDC_TOOLBAR_SCROLL    13005
 #define IDC_TOOLBAR_DEFAULTS  13008
+
+// The picture mask's shape (resources/dialogs_picture.rc).
+#define IDD_MASK_TYPE_SIX     1616
+#define IDD_MASK_TYPE_TWO     1617
+#define IDC_MASK_BOX          15595
+#define IDC_MASK_OVAL         15596
+#define IDC_MASK_TRIANGLE     15597
+#define IDC_MASK_RHOMBUS      15598
+#define IDC_MASK_CURVE        15599
+#define IDC_MASK_POLYGON      15600

@@ -463,4 +463,5 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape<TextShape>;
     elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runTextShape<TextlineShape>;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
+    installImageShapes();
 }

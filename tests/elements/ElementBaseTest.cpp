@@ -233,7 +233,7 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     element->releaseAttribute(ElementAttribute::lineWidth);
     element->releaseAttribute(ElementAttribute::lineWidth);
     EXPECT_EQ(element->lineWidth(), nullptr);
-    EXPECT_EQ(element->ensureAttribute(ElementAttribute::imageMask), 0) << "its type arrives with its kind";
+    EXPECT_EQ(element->ensureAttribute(ElementAttribute::units), 0) << "its type arrives with its kind";
 
     // createAllAttributes makes every slot whose type exists; the kind's teardown leaves what it
     // did not make itself.
@@ -241,7 +241,7 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     int made = 0;
     for (int i = 0; i < kElementAttributeCount; ++i)
         made += element->hasAttribute(static_cast<ElementAttribute>(i));
-    EXPECT_EQ(made, 33);
+    EXPECT_EQ(made, 37);
     EXPECT_NE(element->value2(), nullptr);
     EXPECT_NE(element->diameters(), nullptr);
     element->teardown();

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "geometry/DoubleRect.h"
 #include "geometry/InkColor.h"
+#include "platform/DibImage.h"
 
 int OperatorLog::add(const char* name, std::initializer_list<double> numbers, const char* text)
 {
@@ -78,4 +80,15 @@ int RecordingPdfWriter::setStrokeColor(const RgbColor& colour, double tint)
 int RecordingPdfWriter::setFillColor(const RgbColor& colour, double tint)
 {
     return log.add("rg", {double(colour.getRed()), double(colour.getGreen()), double(colour.getBlue()), tint});
+}
+
+std::vector<RecordedImage>& operator<<(std::vector<RecordedImage>& images,
+                                       const std::pair<const DibImage*, const DoubleRect*>& image)
+{
+    RecordedImage r;
+    r.key = image.first->identityKey();
+    r.width = image.first->width, r.height = image.first->height;
+    r.minX = image.second->minX, r.minY = image.second->minY, r.maxX = image.second->maxX, r.maxY = image.second->maxY;
+    images.push_back(r);
+    return images;
 }

@@ -4,13 +4,23 @@
 // written with up to 9 significant digits, rounded to 1e-9 (so -0 and 1e-17 read 0). Texts are
 // written as they come. A test can make the write with a given index (0-based, counting every
 // recorded operator) fail, and every later one.
+#include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "io/pdf/PdfExportJob.h"
 #include "io/postscript/PsOutput.h"
 #include "io/print/PrintSettings.h"
+
+// An image an output was given: its identity key, its size and the paper rectangle.
+struct RecordedImage {
+    uintptr_t key = 0;
+    int width = 0, height = 0;
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+};
+std::vector<RecordedImage>& operator<<(std::vector<RecordedImage>& images, const std::pair<const DibImage*, const DoubleRect*>& image);
 
 class OperatorLog {
 public:
@@ -66,7 +76,11 @@ public:
         return log.add("_sw", {}, std::string(text + from, text + to).c_str());
     }
     int rotate(double angle, int negate) override { return log.add("_rtt", {negate ? -angle : angle}); }
-    int writeImage(const DibImage&, const DoubleRect&) override { return log.add("image"); }
+    int writeImage(const DibImage& image, const DoubleRect& rect) override
+    {
+        images << std::make_pair(&image, &rect);
+        return log.add("image");
+    }
     int setGray(double percent) override { return log.add("_gray", {percent}); }
     int setRgbColor(const RgbColor& colour) override;
     int selectColour(const InkColor& ink, double tint, int mode) override;
@@ -74,6 +88,7 @@ public:
     int selectAndSetColour(const InkColor& ink, double tint, int mode) override;
 
     OperatorLog log;
+    std::vector<RecordedImage> images;
     int plateMode = 0;
     int inkOnPlate = 1;
 };
@@ -129,8 +144,13 @@ public:
         return log.add("Tj", {}, std::string(text + from, text + to).c_str());
     }
     int selectFont(const char* face, int style) override { return log.add("Tf", {double(style)}, face); }
-    int drawImage(const DibImage&, const DoubleRect&) override { return log.add("Do"); }
+    int drawImage(const DibImage& image, const DoubleRect& rect) override
+    {
+        images << std::make_pair(&image, &rect);
+        return log.add("Do");
+    }
 
     OperatorLog log;
+    std::vector<RecordedImage> images;
     int running = 1;
 };

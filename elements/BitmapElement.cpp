@@ -1,0 +1,286 @@
+// The bitmap element: its record, extent, shape, file section and the pasted image.
+#include "elements/BitmapElement.h"
+
+#include <algorithm>
+#include <iterator>
+#include <new>
+
+#include "dialogs/properties/BitmapPropertyDialog.h"
+#include "document/Document.h"
+#include "document/ElementStore.h"
+#include "document/TagIds.h"
+#include "elements/BitmapRaster.h"
+#include "elements/ElementShapeRunners.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "platform/DibImage.h"
+#include "platform/GlobalBlock.h"
+#include "shapes/ShapeOp.h"
+#include "views/ViewParams.h"
+#include "views/tools/SelectTool.h"
+
+BitmapPropertyDialogMaker makeBitmapPropertyDialog = nullptr;
+
+namespace {
+constexpr ElementAttribute kBitmapAttributes[] = {
+    ElementAttribute::firstPoint,
+    ElementAttribute::secondPoint,
+    ElementAttribute::bitmapSize,
+    ElementAttribute::bitmapData,
+};
+} // namespace
+
+Element* newBitmapElement() { return new (std::nothrow) BitmapElement; }
+
+BitmapElement::BitmapElement() : input(this) {}
+
+BitmapElement::~BitmapElement() { teardown(); }
+
+void BitmapElement::initialize()
+{
+    shared_body::ensureAttributes(*this, kBitmapAttributes, std::size(kBitmapAttributes));
+}
+
+void BitmapElement::teardown()
+{
+    shared_body::releaseAttributes(*this, kBitmapAttributes, std::size(kBitmapAttributes));
+}
+
+// --- store and extent ---
+
+int BitmapElement::exchangeRecord(int mode)
+{
+    ElementStore* store = elementStore();
+    if (!store || !store->recordBuffer || !firstPoint() || !secondPoint() || !bitmapSize() || !bitmapData() ||
+        (mode != 1 && mode != 3))
+        return 0;
+    ElementRecordBuffer& buffer = *store->recordBuffer;
+    buffer.rewind();
+    if (mode == 1) {
+        computeExtent(0);
+        return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
+               bitmapSize()->exchangeRecord(1, buffer) && bitmapData()->exchangeRecord(1, buffer) &&
+               serializeExtent(buffer, 1);
+    }
+    // Everything is checked before anything is taken: a cut or inconsistent record leaves the
+    // element as it was. The pixels are read last, into the element's own block when their
+    // length is unchanged (a redraw loads the same bitmaps again and again).
+    BitmapSizeRecord size;
+    DrawPoint start = *firstPoint(), end = *secondPoint();
+    if (!start.readRecord(buffer, 2, 0) || !end.readRecord(buffer, 2, 0) || !size.exchangeRecord(3, buffer))
+        return 0;
+    const int rasterAt = buffer.position;
+    int32_t length = 0;
+    if (!buffer.getInt(length) || length < 0 || length > buffer.remaining() ||
+        (length > 0 && length < size.blockBytes()) || (length > 0 && size.blockBytes() == 0)) {
+        buffer.position = rasterAt;
+        return 0;
+    }
+    buffer.position += length;
+    const DrawPoint oldMin = extentMin, oldMax = extentMax;
+    if (!serializeExtent(buffer, 3)) {
+        buffer.position = rasterAt;
+        return 0;
+    }
+    const int recordEnd = buffer.position;
+    buffer.position = rasterAt;
+    if (!bitmapData()->exchangeRecord(3, buffer)) {
+        extentMin = oldMin, extentMax = oldMax;
+        buffer.position = rasterAt;
+        return 0;
+    }
+    buffer.position = recordEnd;
+    *firstPoint() = start;
+    *secondPoint() = end;
+    bitmapSize()->assign(&size);
+    return 1;
+}
+
+void BitmapElement::computeExtent(int)
+{
+    if (!firstPoint() || !secondPoint())
+        return;
+    const Point& a = *firstPoint();
+    const Point& b = *secondPoint();
+    static_cast<Point&>(extentMin) = Point(std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z));
+    static_cast<Point&>(extentMax) = Point(std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z));
+}
+
+int BitmapElement::hitTest()
+{
+    SelectTool* tool = selectTool();
+    if (!tool)
+        return 0;
+    computeExtent(1);
+    return tool->extentContainsPickCentre(extentMin, extentMax);
+}
+
+int BitmapElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
+
+int BitmapElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
+
+// --- drawing ---
+
+int BitmapElement::execute(int operation, double x, double y, double z)
+{
+    shared_body::bindTwoPoints(*this);
+    const double offset[3] = {x, y, z};
+    return runElementShape(*this, operation, offset, nullptr);
+}
+
+void BitmapElement::showPickHandles()
+{
+    computeExtent(1);
+    handleFlags.setAll();
+    drawHandleMarks();
+}
+
+void BitmapElement::showPickColour()
+{
+    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void BitmapElement::showPickMarks()
+{
+    forwardOp(ShapeOp::ShowPickMarks);
+    if (firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void BitmapElement::repaintPicked() { shared_body::repaintPicked(*this); }
+
+void BitmapElement::drawOverlayFigure(int operation)
+{
+    if (operation == 21 || operation == 33)
+        drawRubberBandFrame();
+    else if (operation == 32)
+        shared_body::repaintPicked(*this);
+}
+
+// --- geometry and editing ---
+
+void BitmapElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
+
+void BitmapElement::setPoint(int index, double x, double y, double z)
+{
+    (void)setPointByNumber(index, Point(x, y, z), firstPoint(), secondPoint(), nullptr); // another index sets nothing
+}
+
+void BitmapElement::scale(double factor, const Point& centre, int flags)
+{
+    shared_body::scaleTwoPoints(*this, factor, centre, flags);
+}
+
+int BitmapElement::editByMouse() { return input.editCorner(); }
+
+int BitmapElement::dragHandle(int handle) { return input.dragHandle(handle); }
+
+int BitmapElement::editProperties(int hasPrevious, int hasNext)
+{
+    shared_body::bindTwoPoints(*this);
+    return shared_body::runPropertyDialog(*this, makeBitmapPropertyDialog ? makeBitmapPropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
+}
+
+void BitmapElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void BitmapElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void BitmapElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void BitmapElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
+
+// --- the pasted image ---
+
+int BitmapElement::takeImage(DibImage* image)
+{
+    if (!image || !bitmapSize() || !bitmapData() || image->bitCount != 24 || !image->pixels)
+        return 0;
+    BitmapSizeRecord size;
+    size.width = image->width, size.height = image->height, size.bitsPerSample = 24, size.fourth = image->extra;
+    const long long need = size.blockBytes();
+    if (need < 1 || image->rowStride != size.rowStride() || image->pixels->elementSize != 1 ||
+        image->pixels->count < need)
+        return 0;
+    const int bytes = image->pixels->count;
+    const int owned = image->ownsPixels;
+    GlobalBlock* block = image->takePixelBlock();
+    if (!owned) {
+        // A borrowed block stays with its owner: the raster gets a copy.
+        GlobalBlock* copy = block->clone();
+        image->setPixelBlock(block, 0);
+        if (!copy)
+            return 0;
+        block = copy;
+    }
+    bitmapSize()->assign(&size);
+    bitmapData()->takeBlock(block, bytes);
+    delete image;
+    placeAtDefault();
+    return 1;
+}
+
+void BitmapElement::placeAtDefault()
+{
+    ViewParams* view = viewParams();
+    const BitmapSizeRecord* size = bitmapSize();
+    if (!view || !size || !firstPoint() || !secondPoint())
+        return;
+    Point start;
+    deviceToDrawing(&start, IntPoint(50, 30), 0);
+    static_cast<Point&>(*firstPoint()) = start;
+    static_cast<Point&>(*secondPoint()) = Point(start.x + view->pixelsToLengthEx(size->width, 1.0, 1, 0),
+                                                start.y + view->pixelsToLengthEx(size->height, 1.0, 1, 0), start.z);
+}
+
+double BitmapElement::widthAtZoom(double percent)
+{
+    ViewParams* view = viewParams();
+    return view && bitmapSize() ? view->pixelsToLengthEx(bitmapSize()->width, percent / 100.0, 1, 1) : 0.0;
+}
+
+double BitmapElement::heightAtZoom(double percent)
+{
+    ViewParams* view = viewParams();
+    return view && bitmapSize() ? view->pixelsToLengthEx(bitmapSize()->height, percent / 100.0, 1, 1) : 0.0;
+}
+
+// --- files ---
+
+int BitmapElement::readXmlAttributes()
+{
+    shared_body::bindTwoPoints(*this);
+    Document* d = currentXmlContext();
+    Element* holder = d ? d->attributeHolder() : nullptr;
+    if (!holder || !firstPoint() || !secondPoint() || !bitmapSize() || !bitmapData() || !holder->bitmapSize() ||
+        !holder->bitmapData())
+        return 0;
+    shared_body::readTwoPoints(*this, *holder);
+    // Pixel blocks that were refused (with a data error) leave a bitmap without pixels.
+    BitmapRaster* read = holder->bitmapData();
+    if (read->fits(*holder->bitmapSize())) {
+        bitmapSize()->assign(holder->bitmapSize());
+        const int bytes = read->length;
+        bitmapData()->takeBlock(read->releaseBlock(), bytes);
+    } else {
+        bitmapSize()->reset();
+        bitmapData()->clear();
+    }
+    takeDocumentLayerAndGroup();
+    return 1;
+}
+
+int BitmapElement::writeXml()
+{
+    shared_body::bindTwoPoints(*this);
+    Document* d = currentXmlContext();
+    if (!d || !firstPoint() || !secondPoint() || !bitmapSize() || !bitmapData())
+        return 0;
+    return openXmlSection() && writeLayerAndGroup() && firstPoint()->writeXml(d, tag_id::startPoint) &&
+           secondPoint()->writeXml(d, tag_id::endPoint) &&
+           (!bitmapData()->fits(*bitmapSize()) ||
+            (bitmapSize()->writeXml(*d) && bitmapData()->writeXml(*d, *bitmapSize()))) &&
+           closeXmlSection();
+}

@@ -1,0 +1,386 @@
+// The picture element: its record, extent, shape, placement, mask editing and file section.
+#include "elements/PictureElement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <new>
+
+#include "dialogs/properties/PicturePropertyDialog.h"
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/ElementStore.h"
+#include "document/FileNameValue.h"
+#include "document/TagIds.h"
+#include "elements/ElementShapeRunners.h"
+#include "elements/ImageMask.h"
+#include "elements/ImageTypeValue.h"
+#include "elements/MaskTypeDialog.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "shapes/ShapeOp.h"
+#include "views/tools/InputPointList.h"
+#include "views/tools/SelectTool.h"
+
+PicturePropertyDialogMaker makePicturePropertyDialog = nullptr;
+
+namespace {
+constexpr ElementAttribute kPictureAttributes[] = {
+    ElementAttribute::firstPoint, ElementAttribute::secondPoint, ElementAttribute::imageKind,
+    ElementAttribute::fileName,   ElementAttribute::imageMask,
+};
+// Creation steps of a mask path that has not finished: bounded, so a path that never answers
+// cannot hold the program.
+constexpr int kMaxMaskSteps = 100000;
+} // namespace
+
+Element* newPictureElement() { return new (std::nothrow) PictureElement; }
+
+PictureElement::PictureElement() : input(this), maskPath(this, nullptr, &maskClose) {}
+
+PictureElement::~PictureElement() { teardown(); }
+
+void PictureElement::initialize()
+{
+    shared_body::ensureAttributes(*this, kPictureAttributes, std::size(kPictureAttributes));
+    bind();
+}
+
+void PictureElement::teardown()
+{
+    maskPath.points = nullptr;
+    image.type = nullptr;
+    image.fileName = nullptr;
+    shared_body::releaseAttributes(*this, kPictureAttributes, std::size(kPictureAttributes));
+}
+
+void PictureElement::bind()
+{
+    shared_body::bindTwoPoints(*this);
+    image.owner = context;
+    image.type = imageKind();
+    image.fileName = fileName();
+    maskClose.value = OpenCloseAttribute::kClose;
+    maskPath.points = imageMask() ? &imageMask()->outline : nullptr;
+    if (imageMask())
+        imageMask()->outline.owner = context;
+}
+
+void PictureElement::makeMaskAbsolute(int absolute)
+{
+    if (!imageMask() || !firstPoint())
+        return;
+    const double sign = absolute ? 1.0 : -1.0;
+    (void)imageMask()->outline.translate(sign * firstPoint()->x, sign * firstPoint()->y, 0.0); // in place: always moves
+}
+
+void PictureElement::followResize(const Point& oldStart, const Point& oldEnd)
+{
+    if (!imageMask() || !firstPoint() || !secondPoint())
+        return;
+    const double oldWidth = oldEnd.x - oldStart.x, oldHeight = oldEnd.y - oldStart.y;
+    const double sx = std::fabs(oldWidth) > 1e-12 ? (secondPoint()->x - firstPoint()->x) / oldWidth : 1.0;
+    const double sy = std::fabs(oldHeight) > 1e-12 ? (secondPoint()->y - firstPoint()->y) / oldHeight : 1.0;
+    imageMask()->scaleOutline(sx, sy);
+}
+
+// --- store and extent ---
+
+int PictureElement::exchangeRecord(int mode)
+{
+    ElementStore* store = elementStore();
+    if (!store || !store->recordBuffer || !firstPoint() || !secondPoint() || !imageKind() || !fileName() ||
+        !imageMask() || (mode != 1 && mode != 3))
+        return 0;
+    ElementRecordBuffer& buffer = *store->recordBuffer;
+    buffer.rewind();
+    if (mode == 1) {
+        computeExtent(0);
+        return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
+               buffer.putInt(imageKind()->value) && fileName()->exchangeRecord(1, buffer) &&
+               imageMask()->exchangeRecord(1, buffer) && serializeExtent(buffer, 1);
+    }
+    // Read into copies first: a cut record leaves the element as it was.
+    DrawPoint start = *firstPoint(), end = *secondPoint();
+    int32_t kind = 0;
+    FileNameValue path;
+    ImageMask mask;
+    mask.type = imageMask()->type;
+    if (!start.readRecord(buffer, 2, 0) || !end.readRecord(buffer, 2, 0) || !buffer.getInt(kind) ||
+        !path.exchangeRecord(3, buffer) || !mask.exchangeRecord(3, buffer) || !serializeExtent(buffer, 3) ||
+        !imageMask()->copyFrom(&mask))
+        return 0;
+    *firstPoint() = start;
+    *secondPoint() = end;
+    imageKind()->value = kind;
+    fileName()->assign(&path);
+    return 1;
+}
+
+void PictureElement::computeExtent(int)
+{
+    if (!firstPoint() || !secondPoint())
+        return;
+    const Point& a = *firstPoint();
+    const Point& b = *secondPoint();
+    static_cast<Point&>(extentMin) = Point(std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z));
+    static_cast<Point&>(extentMax) = Point(std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z));
+}
+
+int PictureElement::hitTestExtent()
+{
+    SelectTool* tool = selectTool();
+    if (!tool)
+        return 0;
+    computeExtent(1);
+    return tool->extentContainsPickCentre(extentMin, extentMax);
+}
+
+int PictureElement::hitTest() { return hitTestExtent(); }
+
+int PictureElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
+
+int PictureElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
+
+// --- drawing ---
+
+int PictureElement::execute(int operation, double x, double y, double z)
+{
+    bind();
+    const double offset[3] = {x, y, z};
+    return runElementShape(*this, operation, offset, nullptr);
+}
+
+void PictureElement::showPickHandles()
+{
+    computeExtent(1);
+    handleFlags.setAll();
+    drawHandleMarks();
+}
+
+void PictureElement::showPickColour()
+{
+    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void PictureElement::showPickMarks()
+{
+    forwardOp(ShapeOp::ShowPickMarks);
+    if (firstPoint() && secondPoint()) {
+        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
+        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
+    }
+}
+
+void PictureElement::repaintPicked() { shared_body::repaintPicked(*this); }
+
+void PictureElement::drawOverlayFigure(int operation)
+{
+    if (!maskEditing) {
+        if (operation == 21 || operation == 33)
+            drawRubberBandFrame();
+        else if (operation == 32)
+            shared_body::repaintPicked(*this);
+        return;
+    }
+    // While the mask is edited its outline is absolute.
+    switch (operation) {
+    case 21:
+        (void)maskPath.drawCurve(ShapeOp::RubberBand, 0.0, 0.0, 0.0); // a path that cannot be drawn shows nothing
+        break;
+    case 32:
+        makeMaskAbsolute(0);
+        forwardOp(ShapeOp::OverlayStep41);
+        makeMaskAbsolute(1);
+        maskPath.refreshExtent();
+        computeExtent(1);
+        break;
+    case 33:
+        makeMaskAbsolute(0);
+        forwardOp(ShapeOp::OverlayStep41);
+        makeMaskAbsolute(1);
+        (void)maskPath.drawCurve(ShapeOp::OverlayStep33, 0.0, 0.0, 0.0); // as for 21
+        maskPath.drawMarks(ShapeOp::OverlayStep33);
+        break;
+    case 41:
+        if (imageMask())
+            (void)imageMask()->outline.translate(input.dx, input.dy, 0.0); // in place: always moves
+        forwardOp(ShapeOp::OverlayStep41);
+        break;
+    default:
+        break;
+    }
+}
+
+// --- placement and editing ---
+
+void PictureElement::takePlacementDefaults()
+{
+    bind();
+    if (imageMask())
+        imageMask()->outline.count = 0;
+}
+
+int PictureElement::placementSize(double& width, double& height)
+{
+    bind();
+    if (imageKind() && fileName())
+        imageKind()->resolve(fileName()->text());
+    return image.drawingSize(scaleNumerator(), scaleDenominator(), width, height);
+}
+
+int PictureElement::placeByMouse(int)
+{
+    double width = 0.0, height = 0.0;
+    if (!placementSize(width, height))
+        return kCannotPlace;
+    return input.placeWithSize(width, height);
+}
+
+void PictureElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
+
+void PictureElement::setPoint(int index, double x, double y, double z)
+{
+    if (!firstPoint() || !secondPoint())
+        return;
+    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    if (setPointByNumber(index, Point(x, y, z), firstPoint(), secondPoint(), nullptr))
+        followResize(oldStart, oldEnd);
+}
+
+void PictureElement::scale(double factor, const Point& centre, int flags)
+{
+    if (!firstPoint() || !secondPoint())
+        return;
+    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    shared_body::scaleTwoPoints(*this, factor, centre, flags);
+    followResize(oldStart, oldEnd);
+}
+
+int PictureElement::editByMouse()
+{
+    if (!firstPoint() || !secondPoint())
+        return 0;
+    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    const int result = input.editCorner();
+    followResize(oldStart, oldEnd);
+    return result;
+}
+
+int PictureElement::dragHandle(int handle)
+{
+    if (!firstPoint() || !secondPoint())
+        return 0;
+    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    const int result = input.dragHandle(handle);
+    followResize(oldStart, oldEnd);
+    return result;
+}
+
+void PictureElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void PictureElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void PictureElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void PictureElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
+
+int PictureElement::editProperties(int hasPrevious, int hasNext)
+{
+    bind();
+    return shared_body::runPropertyDialog(*this, makePicturePropertyDialog ? makePicturePropertyDialog() : nullptr,
+                                          hasPrevious, hasNext);
+}
+
+int PictureElement::runSheetAction1()
+{
+    bind();
+    ImageMask* mask = imageMask();
+    InputPointList* points = inputPointList();
+    if (!mask || !points)
+        return 0;
+    MaskTypeDialog dialog(mask->type);
+    if (dialog.run() != 1 || mask->type.code < 1)
+        return 0;
+    if (points->waitClick(kind, 0) != 11)
+        return 0;
+    // The creation starts from the click it waited for.
+    if (points->pointCount() < 1 && !points->restartAtCursor())
+        return 0;
+    maskEditing = 1;
+    const int method = mask->type.code;
+    int result = maskPath.beginCreate(method);
+    for (int step = 0; step < kMaxMaskSteps && inputPending && result != kComplete && result != kCancelled; ++step)
+        result = maskPath.continueCreate(method);
+    maskEditing = 0;
+    inputPending = 0;
+    if (result != kComplete)
+        return 0;
+    makeMaskAbsolute(0);
+    return 1;
+}
+
+int PictureElement::runSheetAction2()
+{
+    maskEditing = 1;
+    const int result = input.moveByMouse();
+    maskEditing = 0;
+    return result;
+}
+
+int PictureElement::runSheetAction3()
+{
+    forwardOp(ShapeOp::OverlayStep41);
+    makeMaskAbsolute(1);
+    maskEditing = 1;
+    maskPath.refreshExtent();
+    const int result = maskPath.pickHandleAndDrag();
+    maskEditing = 0;
+    makeMaskAbsolute(0);
+    computeExtent(1);
+    return result;
+}
+
+int PictureElement::runSheetAction4()
+{
+    maskPath.clearActive();
+    makeMaskAbsolute(1);
+    maskEditing = 1;
+    int result = 11;
+    for (int step = 0; step < kMaxMaskSteps && result == 11; ++step) {
+        drawOverlayFigure(ShapeOp::OverlayStep33);
+        result = maskPath.clickAndEdit();
+    }
+    maskEditing = 0;
+    makeMaskAbsolute(0);
+    return result;
+}
+
+// --- files ---
+
+int PictureElement::readXmlAttributes()
+{
+    bind();
+    Document* d = currentXmlContext();
+    Element* holder = d ? d->attributeHolder() : nullptr;
+    if (!holder || !firstPoint() || !secondPoint() || !imageKind() || !fileName() || !imageMask())
+        return 0;
+    shared_body::readTwoPoints(*this, *holder);
+    imageKind()->assign(holder->imageKind());
+    fileName()->assign(holder->fileName());
+    if (holder->imageMask() && !imageMask()->copyFrom(holder->imageMask()))
+        return 0;
+    takeDocumentLayerAndGroup();
+    return 1;
+}
+
+int PictureElement::writeXml()
+{
+    bind();
+    Document* d = currentXmlContext();
+    if (!d || !firstPoint() || !secondPoint() || !imageKind() || !fileName() || !imageMask())
+        return 0;
+    return openXmlSection() && writeLayerAndGroup() && firstPoint()->writeXml(d, tag_id::startPoint) &&
+           secondPoint()->writeXml(d, tag_id::endPoint) && imageKind()->writeXml(*d) && fileName()->writeXml(*d) &&
+           imageMask()->writeXml(*d) && closeXmlSection();
+}

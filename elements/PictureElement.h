@@ -1,0 +1,94 @@
+#pragma once
+#include "elements/BezierPath.h"
+#include "elements/BoxInput.h"
+#include "elements/Element.h"
+#include "elements/PictureImage.h"
+#include "geometry/OpenCloseAttribute.h"
+
+class ImageMask;
+
+// Kind 19, "picture" (ピクチュアー): an image file (BMP, EPS, GIF, JPEG or TIFF) placed in the
+// rectangle of two corners, optionally cut to a mask outline. The element keeps the file's path
+// and kind; the pixels come from the readers of its PictureImage whenever the picture is
+// measured, drawn or exported. Drawn through PictureShape; while it is moved or placed only its
+// frame is drawn.
+//
+// The mask outline is stored relative to the start corner and follows a resize of the rectangle.
+//
+// Store record: start (x, y), end (x, y), the image kind (int32), the file name (int32 length and
+// the bytes), the mask (int32 shape code, int32 count, x and y of each point), the extent.
+class PictureElement : public Element {
+public:
+    PictureElement();
+    ~PictureElement() override;
+
+    void initialize() override;
+    void teardown() override;
+
+    [[nodiscard]] int exchangeRecord(int mode) override;
+    // The box of the two corners, whatever the mode.
+    void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
+    [[nodiscard]] int hitTest() override;
+    [[nodiscard]] int hitHandle(int* handle, int* flag) override;
+    [[nodiscard]] int isInSelectionArea() override;
+
+    int execute(int operation, double x, double y, double z) override;
+    void showPickHandles() override;
+    void showPickColour() override;
+    void showPickMarks() override;
+    void repaintPicked() override;
+    void drawOverlayFigure(int operation) override;
+
+    // The mask emptied and the holder bound; the kind and path stay as the dialog set them.
+    void takePlacementDefaults() override;
+    // AUTO resolved by the file's extension, then the rectangle of the image's drawing size
+    // follows the mouse until a press: 1, 15, 21, -1; -999 when the image has no size (no file,
+    // an unknown kind, an unreadable file).
+    [[nodiscard]] int placeByMouse(int arg) override;
+    // The image's size in drawing units at the drawing's scale; 0 without one.
+    [[nodiscard]] int placementSize(double& width, double& height);
+
+    void translate(double dx, double dy, double dz) override;
+    void setPoint(int index, double x, double y, double z) override;
+    // Both corners about the centre; the mask scales with them.
+    void scale(double factor, const Point& centre, int flags) override;
+    [[nodiscard]] int editByMouse() override;
+    // The corners stretched by an extent handle; the mask stretches with them.
+    [[nodiscard]] int dragHandle(int handle) override;
+    void setStartX(const Point& value) override;
+    void setStartY(const Point& value) override;
+    void setEndX(const Point& value) override;
+    void setEndY(const Point& value) override;
+
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+    // The property sheet's mask buttons: 9901 create (shape dialog, a click, the path drawn),
+    // 9902 move the picture, 9903 drag a mask handle, 9904 edit the mask's points.
+    [[nodiscard]] int runSheetAction1() override;
+    [[nodiscard]] int runSheetAction2() override;
+    [[nodiscard]] int runSheetAction3() override;
+    [[nodiscard]] int runSheetAction4() override;
+
+    [[nodiscard]] int readXmlAttributes() override;
+    [[nodiscard]] int writeXml() override;
+
+    // Points the holder, the corners and the mask outline at the element's drawing and values.
+    void bind();
+    // The mask outline moved by +start (absolute) or -start (relative).
+    void makeMaskAbsolute(int absolute);
+
+    BoxInput input;
+    PictureImage image;
+    // The mask is always a closed path: its own value, since the picture has no open/close
+    // attribute of its own.
+    OpenCloseAttribute maskClose;
+    BezierPath maskPath;
+    int maskEditing = 0;
+
+private:
+    // The relative outline rescaled from the old corners' box onto the current one.
+    void followResize(const Point& oldStart, const Point& oldEnd);
+};
+
+// A new picture, null when memory ran out (the registry's maker of kind 19).
+[[nodiscard]] Element* newPictureElement();

@@ -1,0 +1,79 @@
+// The picture's readers, one per kind, made and attached on first use.
+#include "elements/PictureImage.h"
+
+#include <cstring>
+
+#include "document/FileNameValue.h"
+#include "elements/ImageTypeValue.h"
+#include "io/images/PictureReader.h"
+
+PictureReaderMaker makePictureReader = nullptr;
+
+PictureImage::~PictureImage()
+{
+    for (PictureReader*& r : readers) {
+        delete r;
+        r = nullptr;
+    }
+}
+
+PictureReader* PictureImage::reader()
+{
+    if (!hasImage() || type->value < ImageTypeValue::kBmp || type->value > ImageTypeValue::kTiff)
+        return nullptr;
+    const int k = type->value - 1;
+    if (!readers[k]) {
+        readers[k] = makePictureReader ? makePictureReader(type->value) : nullptr;
+        attached[k][0] = 0;
+        if (!readers[k])
+            return nullptr;
+    }
+    // Attached again only for another file: the reader keeps what it decoded.
+    if (std::strcmp(attached[k], fileName->text()) != 0 || !attached[k][0]) {
+        std::strncpy(attached[k], fileName->text(), sizeof attached[k] - 1);
+        attached[k][sizeof attached[k] - 1] = 0;
+        readers[k]->setSource(attached[k]);
+    }
+    return readers[k];
+}
+
+int PictureImage::pixelSize(int& width, int& height)
+{
+    PictureReader* r = reader();
+    return r && r->getPixelSize(width, height);
+}
+
+int PictureImage::size(double& width, double& height)
+{
+    PictureReader* r = reader();
+    return r && r->getSize(width, height);
+}
+
+int PictureImage::drawingSize(double numerator, double denominator, double& width, double& height)
+{
+    if (!size(width, height))
+        return 0;
+    if (numerator > 0.1) {
+        width = width * denominator / numerator;
+        height = height * denominator / numerator;
+    }
+    return 1;
+}
+
+int PictureImage::draw(DeviceContext& dc, const IntRect& target)
+{
+    PictureReader* r = reader();
+    return r && r->draw(dc, target, drawingMode);
+}
+
+int PictureImage::writePostScript(PsOutput& out, const DoubleRect& rect)
+{
+    PictureReader* r = reader();
+    return r && r->writePostScript(out, rect);
+}
+
+int PictureImage::addPdfResource(PdfWriter& out, const DoubleRect& rect)
+{
+    PictureReader* r = reader();
+    return r && r->addPdfResource(out, rect);
+}

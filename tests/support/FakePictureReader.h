@@ -1,0 +1,101 @@
+#pragma once
+// Image readers for the picture tests: every kind "reads" any file whose name does not contain
+// "missing", at the size the test sets, counting its loads; drawing fills the target with the
+// colour of its kind; the outputs record the rectangles they were given. An EPS file whose name
+// contains "nopreview" has no preview to draw or export.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "geometry/DoubleRect.h"
+#include "io/images/PictureReader.h"
+#include "io/postscript/PsOutput.h"
+#include "platform/DeviceContext.h"
+#include "platform/IntRect.h"
+#include "platform/RgbColor.h"
+#include "tests/support/ScopedOverride.h"
+
+struct FakePictureFiles {
+    double width = 50.0, height = 30.0; // paper millimetres
+    int pixelWidth = 200, pixelHeight = 120;
+    int loads = 0;
+    std::vector<DoubleRect> postScriptRects;
+    std::vector<DoubleRect> pdfRects;
+
+    static FakePictureFiles& current()
+    {
+        static FakePictureFiles files;
+        return files;
+    }
+    // The colour a kind draws with.
+    static RgbColor colourOf(int kind) { return RgbColor(40 * kind, 0, 255 - 40 * kind); }
+};
+
+class FakePictureReader : public PictureReader {
+public:
+    explicit FakePictureReader(int k) : kind(k) {}
+    void setSource(const char* p) override
+    {
+        if (path != p)
+            loaded = false;
+        path = p;
+    }
+    int getPixelSize(int& w, int& h) override
+    {
+        if (!load())
+            return 0;
+        w = FakePictureFiles::current().pixelWidth, h = FakePictureFiles::current().pixelHeight;
+        return 1;
+    }
+    int getSize(double& w, double& h) override
+    {
+        if (!load())
+            return 0;
+        w = FakePictureFiles::current().width, h = FakePictureFiles::current().height;
+        return 1;
+    }
+    int draw(DeviceContext& dc, const IntRect& target, int) override
+    {
+        if (!load() || noPreview())
+            return 0;
+        dc.fillRect(FakePictureFiles::colourOf(kind), target);
+        return 1;
+    }
+    int writePostScript(PsOutput& out, const DoubleRect& rect) override
+    {
+        if (!load())
+            return 0;
+        FakePictureFiles::current().postScriptRects.push_back(rect);
+        return out.saveState() && out.restoreState();
+    }
+    int addPdfResource(PdfWriter&, const DoubleRect& rect) override
+    {
+        if (!load() || noPreview())
+            return 0;
+        FakePictureFiles::current().pdfRects.push_back(rect);
+        return 1;
+    }
+
+private:
+    bool load()
+    {
+        if (path.empty() || path.find("missing") != std::string::npos)
+            return false;
+        if (!loaded)
+            ++FakePictureFiles::current().loads;
+        loaded = true;
+        return true;
+    }
+    bool noPreview() const { return kind == 2 && path.find("nopreview") != std::string::npos; }
+
+    int kind;
+    std::string path;
+    bool loaded = false;
+};
+
+// The fake readers installed for one test, with fresh files.
+struct FakePictureReaders {
+    FakePictureReaders() { FakePictureFiles::current() = FakePictureFiles(); }
+    static PictureReader* make(int kind) { return kind >= 1 && kind <= 5 ? new FakePictureReader(kind) : nullptr; }
+    ScopedOverride<PictureReaderMaker> installed{makePictureReader, make};
+};
