@@ -43,14 +43,14 @@ public:
     int found = -1;
 };
 
-struct Spec {
+struct Made {
     int kind;
     Point p1, p2;
     std::vector<double> values;
     int layout;
 };
 
-CircleDimensionElement& fillDimension(Element& e, const Spec& s)
+CircleDimensionElement& fillDimension(Element& e, const Made& s)
 {
     auto& d = dynamic_cast<CircleDimensionElement&>(e);
     EXPECT_EQ(d.vertices()->count, 1);
@@ -62,7 +62,7 @@ CircleDimensionElement& fillDimension(Element& e, const Spec& s)
 }
 
 // A dimension in editor 3's hand, stored with an undo record; its id.
-int addDimension(LineDrawing& drawing, const Spec& s)
+int addDimension(LineDrawing& drawing, const Made& s)
 {
     ElementEditor* editor = drawing.context.editor3;
     if (!editor->startNewElement(s.kind))
@@ -71,7 +71,7 @@ int addDimension(LineDrawing& drawing, const Spec& s)
     return editor->commitNewElement() == 1 ? editor->elementInHand()->id : 0;
 }
 
-std::unique_ptr<CircleDimensionElement> newDimension(LineDrawing& drawing, const Spec& s)
+std::unique_ptr<CircleDimensionElement> newDimension(LineDrawing& drawing, const Made& s)
 {
     Element* e = drawing.registry->createElement(s.kind);
     e->context = &drawing.context;
@@ -136,14 +136,14 @@ TEST(CircleDimensionFile, SectionsReadBackAndSaveAgainTheSame)
 {
     TestApplication app;
     ScratchFolder scratch;
-    const Spec specs[] = {
+    const Made specs[] = {
         {kRadius, {60, 50}, {50, 50}, {3, 5}, 1},
         {kDiameter, {60, 50}, {80, 20}, {20}, 2},
     };
     std::string first;
     {
         LineDrawing drawing;
-        for (const Spec& s : specs)
+        for (const Made& s : specs)
             ASSERT_NE(addDimension(drawing, s), 0);
         ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
         ASSERT_EQ(drawing.context.editor3->elementInHand()->measure()->setLengthUnit(UnitConverter::centimetre), 1);
