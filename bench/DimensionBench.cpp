@@ -1,8 +1,9 @@
-// 5,000 length dimensions (two- and three-point chains, the four directions) and 5,000 angle
-// dimensions (ARC and ARROW) made by the kind registry and drawn (operation 1) into a 1024 x 768
-// DIB section at zoom 1 and 72 dpi, then each hit-tested once against a select tool that hits
-// nothing (so every part is tested). Prints milliseconds per set of 5,000, microseconds per hit
-// test and the GDI fonts created per dimension drawn.
+// 5,000 length dimensions (two- and three-point chains, the four directions), 5,000 angle
+// dimensions (ARC and ARROW), 5,000 radius and 5,000 diameter dimensions (IN and OUT, one or two
+// values) and 5,000 leader texts (two- and three-point leaders) made by the kind registry and
+// drawn (operation 1) into a 1024 x 768 DIB section at zoom 1 and 72 dpi, then each hit-tested
+// once against a select tool that hits nothing (so every part is tested). Prints milliseconds per
+// set of 5,000, microseconds per hit test and the GDI fonts created per element drawn.
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -10,8 +11,12 @@
 
 #include "BenchHarness.h"
 #include "elements/AngleMeasureElement.h"
+#include "elements/CircleDimensionElement.h"
+#include "elements/ValueList.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/MeasureAttributes.h"
+#include "elements/TextLineElement.h"
+#include "document/TextBuffer.h"
 #include "geometry/PointList.h"
 #include "shapes/ElementShapes.h"
 #include "shapes/ShapeOp.h"
@@ -74,6 +79,22 @@ void makeDimensions(Set& set, ElementKindRegistry& registry, DocumentContext& co
                 (void)e->vertices()->appendXY(x + 50.0, y);
             e->measure()->direction = 1 + i % 4;
             e->thirdPoint()->x = x + 10.0, e->thirdPoint()->y = y - 12.0;
+        } else if (auto* leader = dynamic_cast<TextLineElement*>(e)) {
+            (void)e->vertices()->appendXY(x, y);
+            (void)e->vertices()->appendXY(x + 15.0, y - 10.0);
+            if (i % 2)
+                (void)e->vertices()->appendXY(x + 30.0, y - 10.0);
+            leader->translate(0.0, 0.0, 0.0); // the text at the leader's end
+            (void)leader->textBuffer()->insert("note", 4); // a text that cannot be stored stays empty
+        } else if (auto* circular = dynamic_cast<CircleDimensionElement*>(e)) {
+            const int in = i % 2;
+            const double values[2] = {10.0 + i % 7, 14.0};
+            (void)circular->values()->setAll(1 + i % 3 / 2, values); // a valid count
+            (void)e->vertices()->setXYZ(0, x + 10.0, y, 0.0);
+            circular->layout.value = in ? CircleDimensionElement::kIn : CircleDimensionElement::kOut;
+            e->measure()->direction = 1 + i % 4;
+            e->thirdPoint()->x = in ? x - 10.0 : x + 25.0;
+            e->thirdPoint()->y = in ? y : y - 10.0 - i % 9;
         } else {
             (void)e->vertices()->appendXY(x + 25.0, y);
             (void)e->vertices()->appendXY(x, y - 25.0);
@@ -102,11 +123,12 @@ int main()
         return 1;
     }
     int failed = 0;
-    for (int kind : {14, 15}) {
+    const char* const names[] = {"leader text", "length", "angle", "radius", "diameter"};
+    for (int kind : {13, 14, 15, 16, 17}) {
         Set set;
         makeDimensions(set, *registry, drawing.context, kind);
         long long drawn = 0, fonts = 0;
-        const BenchResult draw = runBenchmark(kind == 14 ? "draw 5,000 length dimensions" : "draw 5,000 angle dimensions",
+        const BenchResult draw = runBenchmark("draw 5,000 dimensions",
                                               [&] {
                                                   const long long before = fontsCreated;
                                                   for (Element* e : set.elements)
@@ -120,8 +142,8 @@ int main()
             for (Element* e : set.elements)
                 hits += e->hitTest();
         }, 5, 1);
-        std::printf("%s: %.1f ms per set, %.2f us per hit test (%d hits), %.2f fonts per dimension drawn\n",
-                    kind == 14 ? "length" : "angle", draw.medianSeconds * 1e3,
+        std::printf("%s: %.1f ms per set, %.2f us per hit test (%d hits), %.2f fonts per element drawn\n",
+                    names[kind - 13], draw.medianSeconds * 1e3,
                     hit.medianSeconds / double(set.elements.size()) * 1e6, hits, double(fonts) / double(drawn));
     }
     std::printf("%d draws failed\n", failed);

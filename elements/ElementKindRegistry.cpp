@@ -11,6 +11,7 @@
 #include "elements/BitmapElement.h"
 #include "elements/BoxElement.h"
 #include "elements/BreaklineElement.h"
+#include "elements/CircleDimensionElement.h"
 #include "elements/CircleElement.h"
 #include "elements/LineElement.h"
 #include "elements/MeasureElement.h"
@@ -20,6 +21,7 @@
 #include "elements/PolygonElement.h"
 #include "elements/SplineElement.h"
 #include "elements/TextElement.h"
+#include "elements/TextLineElement.h"
 #include "platform/StringUtil.h"
 
 ElementKindRegistry* theKindRegistry = nullptr;
@@ -37,10 +39,11 @@ ElementKindRegistry::Factory ElementKindRegistry::factories[19] = {
     newOvalElement,         // 10 oval
     newBezierElement,       // 11 bezier3
     newTextElement,         // 12 text
-    nullptr,                // 13 leader text
+    newTextLineElement,     // 13 textline
     newMeasureElement,      // 14 measure
     newAngleMeasureElement, // 15 msrangle
-    nullptr, nullptr,       // 16 and 17
+    newMsrRadiusElement,    // 16 msrradius
+    newMsrDiameterElement,  // 17 msrdiameter
     newBitmapElement,       // 18 bitmap
     newPictureElement,      // 19 picture
 };

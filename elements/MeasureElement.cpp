@@ -312,17 +312,9 @@ void MeasureElement::setMeasureLineWidth(const LineAttribute& value)
         measureLine()->penWidth = value.penWidth;
 }
 
-void MeasureElement::setArrowLineStyle(const DrawLineAttribute& value)
-{
-    if (arrowLine())
-        arrowLine()->style = value.style;
-}
+void MeasureElement::setArrowLineStyle(const DrawLineAttribute& value) { shared_body::setLeaderStyle(*this, value); }
 
-void MeasureElement::setArrowLineWidth(const DrawLineAttribute& value)
-{
-    if (arrowLine())
-        arrowLine()->width = value.width;
-}
+void MeasureElement::setArrowLineWidth(const DrawLineAttribute& value) { shared_body::setLeaderWidth(*this, value); }
 
 void MeasureElement::setArrowLineSize1(const DrawLineAttribute& value)
 {
@@ -336,29 +328,13 @@ void MeasureElement::setArrowLineSize2(const DrawLineAttribute& value)
         arrowLine()->over = value.over;
 }
 
-void MeasureElement::setArrowHeadStyle(const ArrowHeadStyle& value)
-{
-    if (arrowHead())
-        arrowHead()->copyKind(&value);
-}
+void MeasureElement::setArrowHeadStyle(const ArrowHeadStyle& value) { shared_body::setHeadKind(*this, value); }
 
-void MeasureElement::setArrowHeadLineSize(const ArrowHeadStyle& value)
-{
-    if (arrowHead())
-        arrowHead()->copyLineSize(&value);
-}
+void MeasureElement::setArrowHeadLineSize(const ArrowHeadStyle& value) { shared_body::setHeadLineSize(*this, value); }
 
-void MeasureElement::setArrowHeadLength(const ArrowHeadStyle& value)
-{
-    if (arrowHead())
-        arrowHead()->copyLength(&value);
-}
+void MeasureElement::setArrowHeadLength(const ArrowHeadStyle& value) { shared_body::setHeadLength(*this, value); }
 
-void MeasureElement::setArrowHeadLean(const ArrowHeadStyle& value)
-{
-    if (arrowHead())
-        arrowHead()->copyLean(&value);
-}
+void MeasureElement::setArrowHeadLean(const ArrowHeadStyle& value) { shared_body::setHeadLean(*this, value); }
 
 // --- files ---
 

@@ -109,6 +109,9 @@ protected:
     // at moved onto a key point (toEdge 0) or onto the nearest edge (toEdge 1, from the point
     // `from`) of the element under the select tool's cursor; 0 when no element is there.
     [[nodiscard]] int snapOnElementUnderCursor(Point& at, int toEdge, const Point* from);
+    // A loaded copy of the element under the select tool's cursor, null when none is there; the
+    // caller frees it through the kind registry.
+    [[nodiscard]] Element* loadElementUnderCursor();
 
 private:
     [[nodiscard]] int collectPoints(int mode);

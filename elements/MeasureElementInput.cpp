@@ -127,26 +127,36 @@ void MeasureElement::placeDisplayPoint(const Point& p)
         thirdPoint()->x = p.x, thirdPoint()->y = p.y, thirdPoint()->z = p.z;
 }
 
-int MeasureElement::snapOnElementUnderCursor(Point& at, int toEdge, const Point* from)
+Element* MeasureElement::loadElementUnderCursor()
 {
     SelectTool* tool = selectTool();
     if (!tool || !theKindRegistry)
-        return 0;
+        return nullptr;
     tool->setPickBoxAtMouse();
     const int found = tool->findInPickBox();
     if (found < 1)
-        return 0;
+        return nullptr;
     // A copy of the element loaded from the store answers; the store's kind makes it.
     Element probe;
     probe.context = context;
     if (probe.load(found) < 1)
-        return 0;
+        return nullptr;
     Element* picked = theKindRegistry->createElement(probe.kind);
     if (!picked)
-        return 0;
+        return nullptr;
     picked->context = context;
-    const int ok = picked->load(found) >= 1 && picked->exchangeRecord(3) &&
-                   (toEdge ? picked->snapToNearestEdge(&at, from) : picked->snapToKeyPoint(&at));
+    if (picked->load(found) >= 1 && picked->exchangeRecord(3))
+        return picked;
+    (void)theKindRegistry->destroyElement(picked->kind, picked); // always frees it
+    return nullptr;
+}
+
+int MeasureElement::snapOnElementUnderCursor(Point& at, int toEdge, const Point* from)
+{
+    Element* picked = loadElementUnderCursor();
+    if (!picked)
+        return 0;
+    const int ok = toEdge ? picked->snapToNearestEdge(&at, from) : picked->snapToKeyPoint(&at);
     (void)theKindRegistry->destroyElement(picked->kind, picked); // always frees it
     return ok;
 }

@@ -1,9 +1,11 @@
-// The display bodies that several kinds share: the picked repaint, the rotated preview and the
-// run of a property dialog.
+// The display bodies that several kinds share: the picked repaint, the rotated preview, the
+// run of a property dialog and the leader and arrow-head setters.
 #include "dialogs/properties/PropertyDialog.h"
+#include "elements/ArrowHeadStyle.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/VertexRoundingList.h"
+#include "geometry/DrawLineAttribute.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewUpdater.h"
 
@@ -56,6 +58,44 @@ int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int h
         updater->setInEditMark(0);
     }
     return result;
+}
+
+// --- the leader and arrow-head setters of the dimensions and the leader text ---
+
+void setLeaderStyle(Element& e, const DrawLineAttribute& value)
+{
+    if (e.arrowLine())
+        e.arrowLine()->style = value.style;
+}
+
+void setLeaderWidth(Element& e, const DrawLineAttribute& value)
+{
+    if (e.arrowLine())
+        e.arrowLine()->width = value.width;
+}
+
+void setHeadKind(Element& e, const ArrowHeadStyle& value)
+{
+    if (e.arrowHead())
+        e.arrowHead()->copyKind(&value);
+}
+
+void setHeadLineSize(Element& e, const ArrowHeadStyle& value)
+{
+    if (e.arrowHead())
+        e.arrowHead()->copyLineSize(&value);
+}
+
+void setHeadLength(Element& e, const ArrowHeadStyle& value)
+{
+    if (e.arrowHead())
+        e.arrowHead()->copyLength(&value);
+}
+
+void setHeadLean(Element& e, const ArrowHeadStyle& value)
+{
+    if (e.arrowHead())
+        e.arrowHead()->copyLean(&value);
 }
 
 } // namespace shared_body

@@ -2,8 +2,10 @@
 #include "elements/ElementAttributeTable.h"
 #include "geometry/DoubleArray.h"
 
+class ArrowHeadStyle;
 class Dialog;
 class DrawingOwner;
+class DrawLineAttribute;
 class EdgeAttributes;
 class Element;
 class ElementRecordBuffer;
@@ -130,5 +132,13 @@ void setCoordinate(DrawPoint* point, const Point& value, int axis);
 // restored when the drag is cancelled or released outside the view. The element is erased first
 // when asked. 11 done, -1 cancelled or no such handle.
 [[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst);
+// The dimension and leader setters: one value of the element's leader line ("drawLine") or arrow
+// head ("arrowLine") from the given attribute; nothing without the sub-object.
+void setLeaderStyle(Element& element, const DrawLineAttribute& value);
+void setLeaderWidth(Element& element, const DrawLineAttribute& value);
+void setHeadKind(Element& element, const ArrowHeadStyle& value);
+void setHeadLineSize(Element& element, const ArrowHeadStyle& value);
+void setHeadLength(Element& element, const ArrowHeadStyle& value);
+void setHeadLean(Element& element, const ArrowHeadStyle& value);
 
 } // namespace shared_body

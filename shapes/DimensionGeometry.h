@@ -21,6 +21,13 @@ inline int unitBetween(const Point& a, const Point& b, double& ux, double& uy)
     return 1;
 }
 
+// The direction angle from a to b, degrees in [0, 360), y growing downwards.
+inline double directionAngle(const Point& a, const Point& b)
+{
+    const double t = std::atan2(-(b.y - a.y), b.x - a.x) / kRadian;
+    return t < 0.0 ? t + 360.0 : t;
+}
+
 // p moved by t along the unit vector (ux, uy).
 inline Point along(const Point& p, double ux, double uy, double t) { return Point(p.x + ux * t, p.y + uy * t); }
 

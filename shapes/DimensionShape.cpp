@@ -107,10 +107,17 @@ double DimensionShape::arrowLength() const
     return std::isfinite(d) ? MathUtil::minDouble(std::fabs(d), ArrowHeadShape::kMaxLength) : 0.0;
 }
 
-int DimensionShape::buildNumeral(double value, int angleUnit)
+int DimensionShape::buildNumeral(const char* prefix, const double* values, int count, int angleUnit)
 {
-    char text[DimensionNumeral::kTextSize];
-    (void)DimensionNumeral::formatValue(value, measure->decimals, text, sizeof text); // "0" when it cannot
+    char text[DimensionNumeral::kTextSize] = {};
+    StringUtil::copy(text, sizeof text, prefix);
+    for (int i = 0; i < count; ++i) {
+        char number[DimensionNumeral::kTextSize];
+        (void)DimensionNumeral::formatValue(values[i], measure->decimals, number, sizeof number); // "0" when it cannot
+        if (i > 0)
+            StringUtil::append(text, sizeof text, "_");
+        StringUtil::append(text, sizeof text, number);
+    }
     const int numberLength = StringUtil::length(text);
     const MeasureAttributes* labels =
         context && context->measureDefaults ? context->measureDefaults->numeral() : nullptr;

@@ -45,7 +45,10 @@ protected:
     [[nodiscard]] double arrowLength() const;
     // The text of a value with the suffix label the drawing's measure defaults give for the
     // unit (length unit of the numeral attributes, or the angle unit), measured.
-    [[nodiscard]] int buildNumeral(double value, int angleUnit);
+    [[nodiscard]] int buildNumeral(double value, int angleUnit) { return buildNumeral("", &value, 1, angleUnit); }
+    // The prefix, then the values (already in the numeral's unit) joined by "_", then the label
+    // after the last one, measured.
+    [[nodiscard]] int buildNumeral(const char* prefix, const double* values, int count, int angleUnit);
     // One straight part in the pen's (or else the draw line's) colour, width and style.
     [[nodiscard]] int stroke(const Point& from, const Point& to, const LineAttribute* pen, const DrawLineAttribute* draw);
     // One arrow head in the shape's style at tip, opening from `from` towards `to`.

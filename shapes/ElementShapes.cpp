@@ -37,11 +37,14 @@
 #include "elements/AngleMeasureElement.h"
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
+#include "elements/CircleDimensionElement.h"
+#include "shapes/CircleDimensionShape.h"
 #include "elements/ElementTextString.h"
 #include "elements/TextElementBase.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/TextSpacingAttribute.h"
 #include "shapes/TextShape.h"
+#include "shapes/TextlineShape.h"
 
 namespace {
 
@@ -165,9 +168,11 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     return shape.execute(operation, 2);
 }
 
+// The text's shape, or the leader text's with its leader and arrow head.
+template <typename TextShapeKind>
 int runTextShape(Element& text, int operation, const double offset[3], const double* rotation)
 {
-    TextShape shape;
+    TextShapeKind shape;
     shape.context = text.context;
     shape.layer = text.layer;
     if (text.colour())
@@ -182,6 +187,13 @@ int runTextShape(Element& text, int operation, const double offset[3], const dou
         shape.setFont(*text.font());
     if (text.text())
         shape.setText(&text.text()->buffer);
+    if constexpr (std::is_same_v<TextShapeKind, TextlineShape>) {
+        shape.setLeader(text.vertices());
+        if (text.arrowLine())
+            shape.setLeaderLine(*text.arrowLine());
+        if (text.arrowHead())
+            shape.setArrowHead(*text.arrowHead());
+    }
     shape.setOffset(offset[0], offset[1], offset[2]);
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
@@ -356,7 +368,8 @@ int drawBezierCurve(Element& owner, PointList& points, int openClose, int operat
     return shape.execute(operation, 2);
 }
 
-// A dimension shape filled from its element; the angle takes its draw type as well.
+// A dimension shape filled from its element; the angle takes its draw type, the radius and
+// diameter their layout and values as well.
 template <typename DimensionShapeKind> void fillDimension(DimensionShapeKind& shape, Element& e)
 {
     shape.context = e.context;
@@ -377,6 +390,13 @@ template <typename DimensionShapeKind> void fillDimension(DimensionShapeKind& sh
     if constexpr (std::is_same_v<DimensionShapeKind, MsrAngleShape>) {
         if (auto* angle = dynamic_cast<AngleMeasureElement*>(&e))
             shape.setDrawType(angle->drawType.value);
+    }
+    if constexpr (std::is_base_of_v<CircleDimensionShape, DimensionShapeKind>) {
+        if (auto* circular = dynamic_cast<CircleDimensionElement*>(&e)) {
+            shape.setLayout(circular->layout.value);
+            if (circular->values())
+                shape.setValues(*circular->values());
+        }
     }
 }
 
@@ -430,11 +450,18 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::AngleMeasure) - 1] = runDimensionShape<MsrAngleShape>;
     elementExtentRunners[kindCode(ElementKind::AngleMeasure) - 1] = measureDimension<MsrAngleShape>;
     elementHitRunners[kindCode(ElementKind::AngleMeasure) - 1] = hitDimension<MsrAngleShape>;
+    elementShapeRunners[kindCode(ElementKind::MsrRadius) - 1] = runDimensionShape<MsrRadiusShape>;
+    elementExtentRunners[kindCode(ElementKind::MsrRadius) - 1] = measureDimension<MsrRadiusShape>;
+    elementHitRunners[kindCode(ElementKind::MsrRadius) - 1] = hitDimension<MsrRadiusShape>;
+    elementShapeRunners[kindCode(ElementKind::MsrDiameter) - 1] = runDimensionShape<MsrDiameterShape>;
+    elementExtentRunners[kindCode(ElementKind::MsrDiameter) - 1] = measureDimension<MsrDiameterShape>;
+    elementHitRunners[kindCode(ElementKind::MsrDiameter) - 1] = hitDimension<MsrDiameterShape>;
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
     bezierCurveDrawer = drawBezierCurve;
-    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape;
+    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape<TextShape>;
+    elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runTextShape<TextlineShape>;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
     installImageShapes();
 }

@@ -15,19 +15,13 @@
 #include "views/tools/SelectTool.h"
 
 using dimension_geometry::along;
+using dimension_geometry::directionAngle;
 using dimension_geometry::kRadian;
 using dimension_geometry::unitBetween;
 
 namespace {
 // How far the arrow heads at the arc's ends aim along it, drawing units.
 constexpr double kTangentReach = 10.0;
-
-// The direction angle from a to b, degrees in [0, 360), y growing downwards.
-double directionAngle(const Point& a, const Point& b)
-{
-    const double t = std::atan2(-(b.y - a.y), b.x - a.x) / kRadian;
-    return t < 0.0 ? t + 360.0 : t;
-}
 
 double normalised(double a)
 {

@@ -3,6 +3,9 @@
 // rotation and scaling.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "elements/ElementTextString.h"
 #include "elements/TextCaretPlace.h"
 #include "elements/TextElement.h"
+#include "elements/TextLineElement.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
@@ -550,3 +554,221 @@ TEST(TextStorage, BadTextDataGivesAnEmptyTextAndTheRestOfTheFileIsRead)
 }
 
 } // namespace
+
+// --- leader texts ---
+
+namespace {
+
+constexpr int kTextLine = 13;
+
+// The cursor's pick box finds `hit`, and outlines are tested for real about the cursor.
+class OutlinePickingTool : public PickingTool {
+public:
+    OutlinePickingTool() { picks = 1; }
+    int hitOutline(const PointList& points, double width, int position, int edge, int inside) override
+    {
+        return SelectTool::hitOutline(points, width, position, edge, inside);
+    }
+};
+
+// A leader text through editor 2 with the leader points and the bytes, stored.
+TextLineElement* addTextLine(TextDrawing& drawing, const std::vector<Point>& leader, const std::string& bytes)
+{
+    if (!drawing.editor().startNewElement(kTextLine))
+        return nullptr;
+    auto* e = static_cast<TextLineElement*>(drawing.editor().elementInHand());
+    e->vertices()->count = 0;
+    for (const Point& p : leader)
+        if (!e->vertices()->appendXYZ(p.x, p.y, 0.0))
+            return nullptr;
+    e->translate(0.0, 0.0, 0.0); // the text at the leader's end
+    e->font()->size = kSize;
+    e->textBuffer()->reset();
+    if (!bytes.empty() && !e->textBuffer()->insert(bytes.data(), static_cast<int>(bytes.size())))
+        return nullptr;
+    return drawing.editor().commitNewElement() == 1 ? e : nullptr;
+}
+
+} // namespace
+
+// After a move, a turn or a scale the text starts at the last leader point; with no leader
+// point the start point stays.
+TEST(TextLineGeometry, TheTextFollowsTheLeaderEnd)
+{
+    TestApplication app;
+    Point turned(20, 10);
+    turned.rotateAbout(0.0, 0.0, 90.0);
+    struct Case {
+        const char* name;
+        void (*act)(TextLineElement&);
+        Point end;
+        double lean;
+    } cases[] = {
+        {"move", [](TextLineElement& t) { t.translate(5, -3, 0); }, {25, 7}, 0.0},
+        {"turn", [](TextLineElement& t) { t.rotate(90, 0, 0, 0); }, turned, 90.0},
+        {"scale", [](TextLineElement& t) { t.scale(2, Point(0, 0), 3); }, {40, 20}, 0.0},
+    };
+    for (const Case& c : cases) {
+        TextDrawing drawing;
+        TextLineElement* t = addTextLine(drawing, {{0, 0}, {10, 0}, {20, 10}}, "AB");
+        ASSERT_NE(t, nullptr) << c.name;
+        c.act(*t);
+        EXPECT_NEAR(t->anchor()->x, c.end.x, 1e-9) << c.name;
+        EXPECT_NEAR(t->anchor()->y, c.end.y, 1e-9) << c.name;
+        EXPECT_NEAR(t->rotationAngle(), c.lean, 1e-9) << c.name;
+    }
+    TextDrawing drawing;
+    TextLineElement* empty = addTextLine(drawing, {}, "AB");
+    ASSERT_NE(empty, nullptr);
+    empty->setAnchor(7, 8);
+    empty->translate(1, 1, 0);
+    EXPECT_EQ(empty->anchor()->x, 7.0);
+    EXPECT_EQ(empty->anchor()->y, 8.0);
+    (void)empty->draw(); // no leader line to stroke; the shape still draws the text
+}
+
+// Clicking the text of a stored leader text edits it; clicking its leader does not, though the
+// leader is part of what the select tool picks.
+TEST(TextLineHits, TheTextIsEditedTheLeaderIsNot)
+{
+    TestApplication app;
+    struct Case {
+        const char* name;
+        Point cursor;
+        int onText, picked;
+    } cases[] = {
+        {"on the text", {21, 12}, 1, 1},
+        {"on the leader", {5, 0}, 0, 1},
+        {"away from both", {60, 60}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        TextDrawing drawing;
+        delete drawing.context.selectTool;
+        auto* tool = new OutlinePickingTool; // the context deletes it
+        drawing.context.selectTool = drawing.tool = drawing.picking = tool;
+        TextLineElement* t = addTextLine(drawing, {{0, 0}, {10, 0}, {20, 10}}, "ABC");
+        ASSERT_NE(t, nullptr) << c.name;
+        tool->cursor = c.cursor;
+        EXPECT_EQ(t->hitTestLeader() != 0, c.onText != 0) << c.name;
+        EXPECT_EQ(t->hitTest() != 0, c.picked != 0) << c.name;
+    }
+}
+
+// The section: leader, text and attributes read back and saved again the same; a two-point
+// leader without text is still written; nothing goes to SVG or DXF; a leader of no points loads,
+// draws and keeps its start point.
+TEST(TextLineStorage, FilesRecordsAndOtherFormats)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    std::string first;
+    {
+        TextDrawing drawing;
+        ASSERT_NE(addTextLine(drawing, {{0, 0}, {10, 0}, {20, 10}}, "AB"), nullptr);
+        ASSERT_NE(addTextLine(drawing, {{30, 30}, {40, 35}}, ""), nullptr);
+        TextLineElement* one = addTextLine(drawing, {{50, 50}}, "C");
+        ASSERT_NE(one, nullptr);
+        (void)one->draw(); // no leader line to stroke; the shape still draws the text
+        RecordingDxf dxf;
+        CountingSvg svg;
+        EXPECT_EQ(one->writeDxf(&dxf), 0);
+        EXPECT_EQ(one->writeSvg(&svg), 0);
+        EXPECT_TRUE(dxf.entities.empty());
+        EXPECT_EQ(svg.items, 0);
+        first = drawing.save(scratch.pathOf("leaders.ycx"));
+    }
+    ASSERT_FALSE(first.empty());
+    size_t at = first.find("<textline>");
+    for (const char* tag : {"<listXY>", "<drawLine>", "<arrowLine>", "<font>", "<textData>"}) {
+        at = first.find(tag, at);
+        ASSERT_NE(at, std::string::npos) << tag;
+    }
+    {
+        TextDrawing reopened;
+        ASSERT_EQ(reopened.open(scratch.pathOf("leaders.ycx")), 1);
+        ASSERT_EQ(reopened.context.elementCount(), 3) << "the two-point leader without text is kept";
+        ASSERT_EQ(reopened.context.editor3->beginEdit(1), 1);
+        auto* t = static_cast<TextLineElement*>(reopened.context.editor3->elementInHand());
+        EXPECT_EQ(t->textBytes(), "AB");
+        EXPECT_EQ(t->vertices()->count, 3);
+        EXPECT_EQ(t->anchor()->x, 20.0);
+        EXPECT_EQ(t->anchor()->y, 10.0);
+        EXPECT_EQ(reopened.save(scratch.pathOf("again.ycx")), first);
+    }
+    // A leader of no points.
+    const size_t list = first.find("<listXY>");
+    const size_t listEnd = first.find("</listXY>", list);
+    ASSERT_NE(listEnd, std::string::npos);
+    std::string text = first;
+    text.replace(list, listEnd - list, "<listXY>\r\n     <nums>0</nums>\r\n");
+    MessageBoxScript boxes;
+    TextDrawing drawing;
+    ASSERT_EQ(drawing.open(scratch.file("empty.ycx", text)), 1);
+    ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
+    auto* t = static_cast<TextLineElement*>(drawing.context.editor3->elementInHand());
+    EXPECT_EQ(t->textBytes(), "AB");
+    (void)t->draw(); // the text without a leader
+    (void)t->hitTest();
+    t->computeExtent(1);
+    EXPECT_TRUE(std::isfinite(t->extentMin.x) && std::isfinite(t->extentMax.y));
+}
+
+// Typing into a leader text and undoing restores its text.
+TEST(TextLineUndo, TypingIsUndone)
+{
+    TestApplication app;
+    TextDrawing drawing;
+    TextLineElement* t = addTextLine(drawing, {{0, 0}, {10, 0}}, "ab");
+    ASSERT_NE(t, nullptr);
+    t->enterEditing();
+    t->setCaretPosition(2);
+    t->insertTyped("c", 1);
+    EXPECT_EQ(t->textBytes(), "abc");
+    ASSERT_EQ(drawing.context.undoManager->undo(), 1);
+    EXPECT_EQ(static_cast<TextLineElement*>(drawing.inHand())->textBytes(), "ab");
+}
+
+// Creation: the leader by clicks (two in one place end it), then the text is typed at its last
+// point; a cancelled leader stays pending without text.
+TEST(TextLineCreation, TheLeaderThenTheTextAtItsEnd)
+{
+    enum { N = ScriptedMouse::kNone, L = ScriptedMouse::kLeft };
+    struct Step {
+        int x, y, keys;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> script;
+        int cancelAt;
+        int result, leaderDone, points;
+    } cases[] = {
+        {"two clicks in place end the leader",
+         {{10, 10, L}, {10, 10, N}, {50, 10, N}, {50, 10, L}, {50, 10, N}, {50, 40, N}, {50, 40, L}, {50, 40, N},
+          {50, 40, L}, {50, 40, N}},
+         0, Element::kComplete, 1, 3},
+        {"a cancelled tracking", {{10, 10, L}, {10, 10, N}, {50, 30, N}}, 4, Element::kCancelled, 0, 2},
+    };
+    TestApplication app;
+    for (const Case& c : cases) {
+        FakeClock clock(1000, 500);
+        TextDrawing drawing;
+        ScriptedMouse mouse;
+        DWORD at = 1000;
+        for (const Step& s : c.script)
+            mouse.at(at, s.x, s.y, s.keys), at += 100;
+        mouse.advanceClockPerRead(&clock, 50);
+        drawing.points->press = Point(2.5, 2.5); // (10, 10) at 4 pixels per millimetre
+        drawing.points->has = 1;
+        drawing.measuring->cancelAt = c.cancelAt ? c.cancelAt : 5000;
+        ASSERT_EQ(drawing.editor().startNewElement(kTextLine), 1);
+        auto* t = static_cast<TextLineElement*>(drawing.inHand());
+        EXPECT_EQ(t->beginCreateInput(0), c.result) << c.name;
+        EXPECT_EQ(t->leaderDone, c.leaderDone) << c.name;
+        EXPECT_EQ(t->vertices()->count, c.points) << c.name;
+        EXPECT_EQ(t->isEditing(), c.leaderDone) << c.name;
+        if (c.leaderDone) {
+            EXPECT_EQ(t->anchor()->x, 12.5) << c.name;
+            EXPECT_EQ(t->anchor()->y, 10.0) << c.name;
+        }
+    }
+}

@@ -1,4 +1,4 @@
-// The length and angle dimension shapes: the numerals' texts, the frame and the parts each
+// The length, angle, radius and diameter dimension shapes: the numerals' texts, the frame and the parts each
 // figure draws, degenerate points, the hit tests, and the PostScript and PDF output at any zoom.
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,6 +13,11 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "elements/DiameterList.h"
+#include "elements/RadiusList.h"
+#include "platform/UnitConverter.h"
+#include "shapes/CircleDimensionShape.h"
 #include "shapes/DimensionNumeral.h"
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
@@ -430,5 +435,152 @@ TEST(DimensionShapes, HitTestsFindEveryDrawnPart)
             hit = shape.hitTest();
         }
         EXPECT_EQ(hit, c.hit) << c.name;
+    }
+}
+
+namespace {
+
+// The drawing's measure defaults: their numeral labels millimetres "mm".
+class LabelDefaults : public MeasureDefaults {
+public:
+    LabelDefaults()
+    {
+        EXPECT_EQ(labels.setLengthUnit(UnitConverter::millimetre), 1);
+        EXPECT_EQ(labels.setLengthLabel("mm"), 1);
+    }
+    void setOwner(DocumentContext*) override {}
+    int editSettings() override { return 0; }
+    int batchEdit() override { return 0; }
+    void copyFrom(const MeasureDefaults*) override {}
+    const MeasureAttributes* numeral() const override { return &labels; }
+    MeasureAttributes labels;
+};
+
+} // namespace
+
+// The numerals: the prefix, every value in the numeral's unit joined by "_", the label after the
+// last one only.
+TEST(CircleDimensionShape, NumeralsJoinTheValues)
+{
+    struct Case {
+        int diameter;
+        std::vector<double> values;
+        int decimals, unitDisplay;
+        const char* text;
+    } cases[] = {
+        {0, {3.0, 5.0}, 1, 1, "R3_5mm"},
+        {1, {20.0}, 0, 0, "\x83\xD3" "20"},
+        {1, {6.0, 10.0}, 0, 1, "\x83\xD3" "6_10mm"},
+        {0, {12.25}, 1, 0, "R12.3"},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        d.context.measureDefaults = new LabelDefaults; // the context deletes it
+        MsrRadiusShape radius;
+        MsrDiameterShape diameter;
+        CircleDimensionShape& shape = c.diameter ? static_cast<CircleDimensionShape&>(diameter) : radius;
+        Dimension dim;
+        dim.points = {{10, 0}};
+        dim.display = Point(-10, 0);
+        dim.decimals = c.decimals;
+        PointList list;
+        fill(shape, d, dim, list);
+        MeasureAttributes numeral;
+        numeral.decimals = c.decimals;
+        numeral.unitDisplay.value = c.unitDisplay;
+        shape.setMeasure(numeral);
+        RadiusList values;
+        ASSERT_EQ(values.setAll(static_cast<int>(c.values.size()), c.values.data()), 1);
+        shape.setValues(values);
+        shape.setLayout(CircleDimensionShape::kIn);
+        ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1) << c.text;
+        EXPECT_EQ(numerals(d.pdf.log), std::vector<std::string>{c.text});
+    }
+}
+
+// The figure of each layout: the line ends short of P1 and P2 by the leader's space, the heads
+// each arrow kind draws, the numeral's angle, the parts each style switch drops, and points on
+// one another drawing without fault.
+TEST(CircleDimensionShape, LayoutsPlaceLinesHeadsAndNumeral)
+{
+    struct Case {
+        const char* name;
+        int layout;
+        Point p1, p2;
+        int direction;
+        unsigned arrowKind;
+        int leaderStyle, underlineStyle;
+        Point end1, end2;
+        double angle;
+        int strokes;
+    } cases[] = {
+        {"IN", 1, {10, 0}, {-10, 0}, MeasureAttributes::kRight, ArrowHeadStyle::kArrow, 1, 1, {-7, 0}, {7, 0}, 0, 1 + 4},
+        {"IN without heads", 1, {10, 0}, {-10, 0}, MeasureAttributes::kRight, ArrowHeadStyle::kNone, 1, 1, {-7, 0}, {7, 0}, 0, 1},
+        {"IN single barbs", 1, {10, 0}, {-10, 0}, MeasureAttributes::kRight, ArrowHeadStyle::kRightArrow, 1, 1, {-7, 0}, {7, 0}, 0, 1 + 2},
+        {"IN reads left to right", 1, {-10, 0}, {10, 0}, MeasureAttributes::kRight, ArrowHeadStyle::kArrow, 1, 1, {7, 0}, {-7, 0}, 0, 1 + 4},
+        {"OUT upright above P1", 2, {0, 0}, {0, -20}, MeasureAttributes::kRight, ArrowHeadStyle::kArrow, 1, 1, {-1, -20}, {-0.14981, -2.99626}, 270, 1 + 1 + 2},
+        {"OUT level", 2, {0, 0}, {20, -5}, MeasureAttributes::kRight, ArrowHeadStyle::kArrow, 1, 1, {20, -4}, {2.94174, -0.58835}, 0, 1 + 1 + 2},
+        {"OUT only heads and numeral", 2, {0, 0}, {20, -5}, MeasureAttributes::kHorizontal, ArrowHeadStyle::kArrow, 0, 0, {20, -4}, {2.94174, -0.58835}, 0, 2},
+        {"P1 on P2", 1, {5, 5}, {5, 5}, MeasureAttributes::kRight, ArrowHeadStyle::kArrow, 1, 1, {5, 5}, {5, 5}, 0, 1},
+        {"OUT P1 on P2", 2, {5, 5}, {5, 5}, MeasureAttributes::kFreeDirection, ArrowHeadStyle::kArrow, 1, 1, {4, 5}, {2, 5}, 270, 1 + 1 + 2},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        MsrRadiusShape shape;
+        Dimension dim;
+        dim.points = {c.p1};
+        dim.display = c.p2;
+        dim.direction = c.direction;
+        dim.arrowKind = c.arrowKind;
+        dim.extensionStyle = c.leaderStyle;
+        dim.dimensionStyle = c.underlineStyle;
+        PointList list;
+        fill(shape, d, dim, list);
+        shape.setLayout(c.layout);
+        ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1) << c.name;
+        EXPECT_NEAR(shape.lineEnd1.x, c.end1.x, 1e-4) << c.name;
+        EXPECT_NEAR(shape.lineEnd1.y, c.end1.y, 1e-4) << c.name;
+        EXPECT_NEAR(shape.lineEnd2.x, c.end2.x, 1e-4) << c.name;
+        EXPECT_NEAR(shape.lineEnd2.y, c.end2.y, 1e-4) << c.name;
+        EXPECT_NEAR(shape.textAngle, c.angle, 1e-9) << c.name;
+        EXPECT_EQ(d.pdf.log.count("S"), c.strokes) << c.name << ": " << d.pdf.log.text();
+        EXPECT_EQ(numerals(d.pdf.log).size(), 1u) << c.name;
+        EXPECT_EQ(d.pdf.log.text().find("nan"), std::string::npos) << c.name;
+        shape.setOffset(20, 20, 0);
+        EXPECT_EQ(shape.execute(ShapeOp::Draw, 2), 1) << c.name;
+        d.postScriptRunning(true);
+        EXPECT_EQ(shape.execute(ShapeOp::PostScript, 2), 1) << c.name;
+        Point lo(1e9, 1e9), hi(-1e9, -1e9);
+        ASSERT_EQ(shape.extent(lo, hi), 1) << c.name;
+        EXPECT_LE(lo.x, std::min(c.end1.x, c.end2.x)) << c.name;
+        EXPECT_GE(hi.x, std::max(c.end1.x, c.end2.x)) << c.name;
+    }
+}
+
+// The hit test finds the leader, the underline and the numeral, not the space beside them.
+TEST(CircleDimensionShape, HitTestsFindTheDrawnParts)
+{
+    struct Case {
+        const char* name;
+        Point pick;
+        int hit;
+    } cases[] = {
+        {"on the leader", {10, -2}, 1}, {"on the underline", {22, -4}, 1}, {"in the numeral", {22, -6}, 1},
+        {"beside the leader", {10, 5}, 0}, {"beyond the numeral", {60, -5}, 0},
+    };
+    for (const Case& c : cases) {
+        ShapeDrawing d;
+        auto* tool = new PickPoint; // the context deletes it
+        tool->pick = c.pick;
+        d.context.selectTool = tool;
+        MsrDiameterShape shape;
+        Dimension dim;
+        dim.points = {{0, 0}};
+        dim.display = Point(20, -5);
+        dim.direction = MeasureAttributes::kHorizontal;
+        PointList list;
+        fill(shape, d, dim, list);
+        shape.setLayout(CircleDimensionShape::kOut);
+        EXPECT_EQ(shape.hitTest(), c.hit) << c.name;
     }
 }
