@@ -211,8 +211,7 @@ TEST(DrawingFile, TheReaderToleratesForeignTextAndReportsBadValues)
     EXPECT_EQ(shapes[1]->values.layer, 1);
     EXPECT_EQ(shapes[2]->kind, kindCode(ElementKind::Line)) << "an element in empty form";
     drawing.release(shapes);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</page>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</page>のデータがエラーです");
 
     // The data-error count starts afresh with each read.
     ASSERT_EQ(readInto(drawing, path), 1);
@@ -233,8 +232,7 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     EXPECT_EQ(kept.size(), 2u);
     drawing.release(kept);
     EXPECT_EQ(drawing.context.elementCount(), 2);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+    EXPECT_EQ(boxes.texts(), "Read Error");
     // The drawing lost its name, so a save cannot write the cut drawing over the file.
     EXPECT_EQ(drawing.context.hasFile(), 0);
     EXPECT_STREQ(drawing.context.title(), "SINKI");
@@ -472,8 +470,7 @@ TEST(DrawingFile, AFailedOrCancelledSaveKeepsTheOldFile)
     CloseHandle(held);
     EXPECT_EQ(ScratchFolder::read(path), "old bytes");
     EXPECT_EQ(filesIn(scratch), 1);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+    EXPECT_EQ(boxes.texts(), "Write Error");
 
     ASSERT_EQ(drawing.context.save(), 1);
     EXPECT_EQ(ScratchFolder::read(path), kGolden);
