@@ -1,22 +1,14 @@
 // Undo records of one element's points and of element images: point move, point add, attribute
 // change and batch change.
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "tests/document/UndoTestDocument.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
-
-int32_t wordAt(const std::string& bytes, size_t offset)
-{
-    int32_t value = 0;
-    if (offset + 4 <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, 4);
-    return value;
-}
 
 void addPoints(UndoManager& undo, const std::vector<UndoPoint>& points)
 {
@@ -26,9 +18,8 @@ void addPoints(UndoManager& undo, const std::vector<UndoPoint>& points)
 
 class UndoImageRecordsTest : public testing::Test {
 protected:
-    void SetUp() override { UndoManager::freeSpaceQuery = plentyOfFreeSpace; }
-    void TearDown() override { UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; }
     TestApplication app;
+    ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfFreeSpace};
 };
 
 TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
@@ -155,8 +146,8 @@ TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
     undo.batchChangeAfter(d);
     undo.endBatchChange();
     std::string log = doc.logBytes();
-    EXPECT_EQ(wordAt(log, start + 6), 2) << "n counts the pairs written";
-    EXPECT_EQ(wordAt(log, start + 10), a);
+    EXPECT_EQ(valueAt<int32_t>(log, start + 6), 2) << "n counts the pairs written";
+    EXPECT_EQ(valueAt<int32_t>(log, start + 10), a);
 
     char text[UndoManager::kTextSize];
     undo.undoText(text);

@@ -16,14 +16,6 @@
 
 namespace {
 
-template <typename T> T valueAt(const std::string& bytes, size_t offset)
-{
-    T value = T();
-    if (offset + sizeof value <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
-
 // What the move tool does before it records: every selected element moved by (dx, dy).
 void moveElements(UndoTestDocument& doc, const std::vector<int>& ids, double dx, double dy)
 {
@@ -41,6 +33,14 @@ void recordNew(UndoTestDocument& doc, int id, ElementKind kind)
     element.id = id;
     element.kind = kindCode(kind);
     doc.undo().recordNewElement(&element);
+}
+
+// The Edit menu's undo and redo items as the shell shows them, "(off)" marking a greyed one.
+std::string menus(UndoManager& undo)
+{
+    char undoText[UndoManager::kTextSize], redoText[UndoManager::kTextSize];
+    const int canUndo = undo.undoText(undoText), canRedo = undo.redoText(redoText);
+    return std::string(undoText) + (canUndo ? "" : " (off)") + " / " + redoText + (canRedo ? "" : " (off)");
 }
 
 int lineName(int kind, char* name, int size)
@@ -69,14 +69,10 @@ protected:
     {
         FreeSpace::bytes = 1ULL << 40;
         FreeSpace::known = 1;
-        UndoManager::freeSpaceQuery = FreeSpace::query;
-    }
-    void TearDown() override
-    {
-        UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace;
-        elementKindNameLookup = nullptr;
     }
     TestApplication app;
+    ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, FreeSpace::query};
+    ScopedOverride<decltype(elementKindNameLookup)> names{elementKindNameLookup};
 };
 
 TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
@@ -87,11 +83,7 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     ASSERT_TRUE(undo.isEnabled()) << "the test prefix's temporary folder must take the log";
     EXPECT_NE(std::strstr(undo.log().tempFile().fileName().getPath(), "\\YUD"), nullptr);
 
-    char text[UndoManager::kTextSize];
-    EXPECT_EQ(undo.undoText(text), 0);
-    EXPECT_STREQ(text, "取り消し");
-    EXPECT_EQ(undo.redoText(text), 0);
-    EXPECT_STREQ(text, "やり直し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / やり直し (off)");
 
     int a = doc.add(ElementKind::Line, {{0, 0, 0}, {10, 0, 0}});
     int b = doc.add(ElementKind::Line, {{5, 5, 0}});
@@ -118,16 +110,13 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     EXPECT_EQ(valueAt<uint32_t>(log, 52), 56u);
     EXPECT_EQ(undo.idCount(), 0) << "the id list is emptied after each record";
 
-    EXPECT_EQ(undo.undoText(text), 1);
-    EXPECT_STREQ(text, "移動の取り消し");
+    EXPECT_EQ(menus(undo), "移動の取り消し / やり直し (off)");
     EXPECT_EQ(doc.logPosition(), 56) << "the menu text leaves the file position alone";
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(a).x(1), 10.0);
     EXPECT_EQ(doc.read(b).y(), 5.0);
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b}));
-    EXPECT_EQ(undo.canUndo(), 0);
-    EXPECT_EQ(undo.redoText(text), 1);
-    EXPECT_STREQ(text, "移動のやり直し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / 移動のやり直し");
     EXPECT_EQ(doc.logPosition(), 0);
     EXPECT_GE(doc.updater->refreshes, 1);
 
@@ -150,9 +139,7 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
 
     // A page switch forgets the history, although the records stay in the file.
     undo.resetPositions();
-    EXPECT_EQ(undo.canUndo(), 0);
-    EXPECT_EQ(undo.undoText(text), 0);
-    EXPECT_STREQ(text, "取り消し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / やり直し (off)");
 }
 
 TEST_F(UndoManagerTest, FreeSpaceBelowTheLimitTurnsUndoOffForGood)
@@ -270,16 +257,13 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     recordNew(doc, made, ElementKind::Line);
     doc.selectTool->select({made});
 
-    char text[UndoManager::kTextSize];
-    EXPECT_EQ(undo.undoText(text), 1);
-    EXPECT_STREQ(text, "直線の取り消し");
+    EXPECT_EQ(menus(undo), "直線の取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_FALSE(doc.store().isLive(made));
     EXPECT_EQ(doc.selectTool->ids, std::vector<int>{first}) << "the selection from when its input began";
     EXPECT_EQ(doc.inputPoints->flagWord, 1);
     EXPECT_EQ(doc.textEditor->settles, 1);
-    EXPECT_EQ(undo.redoText(text), 1);
-    EXPECT_STREQ(text, "直線のやり直し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / 直線のやり直し");
 
     EXPECT_EQ(undo.redo(), 1);
     EXPECT_TRUE(doc.store().isLive(made));
@@ -297,8 +281,7 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     // A kind without a registered name gives the plain text.
     int box = doc.add(ElementKind::Box, {{0, 0, 0}});
     recordNew(doc, box, ElementKind::Box);
-    EXPECT_EQ(undo.undoText(text), 1);
-    EXPECT_STREQ(text, "取り消し");
+    EXPECT_EQ(menus(undo), "取り消し / やり直し (off)");
 }
 
 TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
@@ -317,9 +300,7 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     int f = doc.add(ElementKind::Line, {{2, 9, 0}});
     doc.selectTool->select({d, e, f});
     undo.endCopy();
-    char text[UndoManager::kTextSize];
-    undo.undoText(text);
-    EXPECT_STREQ(text, "複写の取り消し");
+    EXPECT_EQ(menus(undo), "複写の取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b, c}));
@@ -348,8 +329,7 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     EXPECT_NE(pasted, a);
     doc.selectTool->select({pasted});
     undo.recordPaste();
-    undo.undoText(text);
-    EXPECT_STREQ(text, "貼込みの取り消し");
+    EXPECT_EQ(menus(undo), "貼込みの取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_FALSE(doc.store().isLive(pasted));
     EXPECT_EQ(undo.undo(), 1);
@@ -450,9 +430,7 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     recordOrder(doc, 2);
     undo.recordOrderChange();
     ASSERT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
-    char text[UndoManager::kTextSize];
-    undo.undoText(text);
-    EXPECT_STREQ(text, "順番変更の取り消し");
+    EXPECT_EQ(menus(undo), "順番変更の取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
     EXPECT_EQ(doc.store().cellTable->getFirst(1, 1), a);

@@ -2,6 +2,7 @@
 // A drawing for undo tests and the undo benchmark: a document context with a real element store
 // and undo manager, and small stand-ins for the editors, the select tool, the redraw manager and
 // the input point list that act on the store for real.
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -343,6 +344,15 @@ public:
     void setFlagWord(int value) override { flagWord = value; }
     int flagWord = 0;
 };
+
+// A value of type T stored at a byte offset of a log or a block (T() past their end).
+template <typename T> T valueAt(const std::string& bytes, size_t offset)
+{
+    T value = T();
+    if (offset + sizeof value <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
 
 // Plenty of free space for the log, whatever the disk holds.
 inline int plentyOfFreeSpace(const FileName&, unsigned long long& bytes)

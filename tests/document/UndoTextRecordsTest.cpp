@@ -1,22 +1,14 @@
 // Undo records of in-place text editing: typing, deletion and paste gathered into one step each,
 // and the element they act on when taken back.
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "tests/document/UndoTestDocument.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
-
-int32_t wordAt(const std::string& bytes, size_t offset)
-{
-    int32_t value = 0;
-    if (offset + 4 <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, 4);
-    return value;
-}
 
 // Types the bytes one by one at the caret, as the text element reports them.
 void type(UndoManager& undo, UndoTestElement* element, int caret, const std::string& bytes)
@@ -30,9 +22,8 @@ void type(UndoManager& undo, UndoTestElement* element, int caret, const std::str
 
 class UndoTextRecordsTest : public testing::Test {
 protected:
-    void SetUp() override { UndoManager::freeSpaceQuery = plentyOfFreeSpace; }
-    void TearDown() override { UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; }
     TestApplication app;
+    ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfFreeSpace};
 };
 
 TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
@@ -93,9 +84,9 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
     // id, caret, selection start and end, position, then the text.
     std::string log = doc.logBytes();
     EXPECT_EQ(log[2], 43);
-    EXPECT_EQ(wordAt(log, 10), 4);
-    EXPECT_EQ(wordAt(log, 22), 1);
-    EXPECT_EQ(wordAt(log, 26), 3);
+    EXPECT_EQ(valueAt<int32_t>(log, 10), 4);
+    EXPECT_EQ(valueAt<int32_t>(log, 22), 1);
+    EXPECT_EQ(valueAt<int32_t>(log, 26), 3);
     EXPECT_EQ(log.substr(30, 3), "abc");
 
     EXPECT_EQ(undo.undo(), 1);
