@@ -33,12 +33,9 @@ std::vector<std::string> events;
 class DocumentContextTest : public testing::Test {
 protected:
     void SetUp() override { events.clear(); }
-    void TearDown() override
-    {
-        documentMemberFactories = defaultDocumentMemberFactories();
-        theSparePainter = nullptr;
-    }
     DocumentMemberFactories& hooks() { return documentMemberFactories; }
+    ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
+    ScopedOverride<decltype(theSparePainter)> spare{theSparePainter};
 };
 
 // Members that say when they are linked and deleted.
