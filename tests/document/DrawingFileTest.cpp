@@ -371,20 +371,9 @@ TEST(DrawingFile, HeaderSectionsGoToTheirOwnersWhenSwitchedOn)
 }
 
 namespace {
-class ListedSelection : public SelectTool {
+class ListedSelection : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
     int selectionMode() override { return 2; }
-    int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     int firstSelectedId() override { return next = 0, nextSelectedId(); }
     int nextSelectedId() override { return next < 2 ? ids[next++] : -1; }
     int ids[2] = {3, 1};

@@ -14,6 +14,7 @@
 #include "document/TagIds.h"
 #include "elements/Element.h"
 #include "elements/ElementKind.h"
+#include "tests/document/IdleMembers.h"
 #include "views/tools/ElementEditor.h"
 
 class ScratchFolder;
@@ -84,21 +85,10 @@ protected:
     }
 };
 
-class TestEditor : public ElementEditor {
+class TestEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* o) override { owner = o; }
-    [[nodiscard]] int mouseStep(int, int) override { return 0; }
-    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
-    void settleElement(int) override {}
     [[nodiscard]] Element* elementInHand() override { return current; }
-    [[nodiscard]] int holdsKind(int) override { return 0; }
-    [[nodiscard]] int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 
     [[nodiscard]] int newElement(int kind) override;
     [[nodiscard]] int readElementXmlAttributes() override { return current ? current->readXmlAttributes() : 0; }
@@ -134,12 +124,8 @@ public:
 };
 
 // Writes "paperSize" with two reals and reads them back.
-class TestPaper : public PaperSettings {
+class TestPaper : public IdlePaper {
 public:
-    void setOwner(DocumentContext*) override {}
-    int runDialogAndRefresh() override { return 0; }
-    void assign(const PaperSettings*) override {}
-    void refreshViews() override {}
     [[nodiscard]] int writeXmlSection(Document& document) override;
     [[nodiscard]] int readXmlSection(Document& document, int tagId) override;
     double width = 297.0;

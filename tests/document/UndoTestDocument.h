@@ -20,6 +20,7 @@
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
+#include "tests/document/IdleMembers.h"
 
 // An element whose record is its points, its text and its per-vertex values. It notes the text
 // editing calls it receives.
@@ -169,11 +170,9 @@ public:
 // Takes elements by id from the store and puts them back, as the real editors do. An id can be
 // refused: every operation on it then answers 0 and changes nothing, as for an element that
 // cannot be taken.
-class UndoTestEditor : public ElementEditor {
+class UndoTestEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
-    [[nodiscard]] int mouseStep(int, int) override { return 0; }
-    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
     void settleElement(int) override
     {
         ++settles;
@@ -182,13 +181,6 @@ public:
     }
     [[nodiscard]] Element* elementInHand() override { return inHand.get(); }
     [[nodiscard]] int holdsKind(int kind) override { return inHand && inHand->kind == kind; }
-    [[nodiscard]] int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 
     // The elements the editor takes and makes; a drawing of other test elements gives its own.
     [[nodiscard]] virtual std::unique_ptr<UndoTestElement> makeElement() { return std::make_unique<UndoTestElement>(); }
@@ -286,20 +278,9 @@ public:
     int refusedId = 0;
 };
 
-class UndoTestSelectTool : public SelectTool {
+class UndoTestSelectTool : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
     [[nodiscard]] int selectionMode() override { return mode; }
-    [[nodiscard]] int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    [[nodiscard]] int isEditing() override { return 0; }
-    [[nodiscard]] int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
 
     void setSelectionMode(int newMode) override { mode = newMode; }
     void clearSelection() override

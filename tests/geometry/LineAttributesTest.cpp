@@ -7,19 +7,16 @@
 #include "document/PaperSettings.h"
 #include "document/TagIds.h"
 #include "geometry/DrawSwitch.h"
+#include "tests/document/IdleMembers.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
 
 namespace {
 
-class ScalePaper : public PaperSettings {
+class ScalePaper : public IdlePaper {
 public:
     ScalePaper(int n, int d) : numerator(n), denominator(d) {}
-    void setOwner(DocumentContext*) override {}
-    int runDialogAndRefresh() override { return 0; }
-    void assign(const PaperSettings*) override {}
-    void refreshViews() override {}
     int scaleNumerator() const override { return numerator; }
     int scaleDenominator() const override { return denominator; }
     int numerator;
