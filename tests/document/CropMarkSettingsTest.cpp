@@ -55,8 +55,7 @@ struct PrintDrawing {
     }
     int read(const ScratchFolder& scratch, const std::string& bytes)
     {
-        EXPECT_EQ(drawing.document().assign(scratch.file("print.ycx", bytes).c_str()), 1);
-        return drawing.context.openFile();
+        return drawing.open(scratch.file("print.ycx", bytes));
     }
     CropMarkSettings& marks() { return *drawing.context.cropMarks; }
     TestDrawing drawing;

@@ -24,26 +24,17 @@ namespace {
 using DialogScript = FileDialogScript;
 
 // Fails the write of the second element, as a full disk would.
-class FailingWrite : public FileProgress {
+class FailingWrite : public IdleProgress {
 public:
-    void begin(int, int) override {}
     void step(int) override
     {
         if (++steps == 2 && target)
             target->ioError = -1;
     }
-    int cancelled() override { return 0; }
     int steps = 0;
     static Document* target;
 };
 Document* FailingWrite::target = nullptr;
-
-class Cancelling : public FileProgress {
-public:
-    void begin(int, int) override {}
-    void step(int) override {}
-    int cancelled() override { return 1; }
-};
 
 void fillTwo(TestDrawing& drawing)
 {
@@ -188,7 +179,7 @@ TEST(DocumentSave, ASaveThatCannotFinishLeavesTheOldFileByteForByte)
          ""},
         {"a write cancelled in the progress window",
          [](TestDrawing& drawing, const std::string&) {
-             ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new Cancelling; });
+             ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new CancelledProgress; });
              return drawing.context.save();
          },
          ""},
@@ -242,8 +233,7 @@ TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
     TestDrawing drawing;
     {
         ScopedOverride dxfReader(foreignFileDrivers.readDxf, readDxf);
-        ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-        ASSERT_EQ(drawing.context.openFile(), 1);
+        ASSERT_EQ(drawing.open(path), 1);
     }
     EXPECT_EQ(drawing.context.elementCount(), 1);
     EXPECT_EQ(drawing.context.isModified(), 0) << "opening marks nothing changed";
@@ -276,8 +266,7 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     const std::string cut = whole.substr(0, whole.find("<lineSize>", whole.find("<text>")) + 4);
     std::string path = scratch.file("cut.ycx", cut);
     TestDrawing drawing;
-    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-    EXPECT_EQ(drawing.context.openFile(), 0);
+    EXPECT_EQ(drawing.open(path), 0);
     EXPECT_EQ(drawing.context.elementCount(), 1) << "the element before the cut stays";
     EXPECT_EQ(boxes.texts(), "Read Error");
     EXPECT_EQ(drawing.context.isModified(), 0);
@@ -294,16 +283,14 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     std::string good = scratch.file("good.ycx", whole);
     TestDrawing cancelled;
     {
-        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new Cancelling; });
-        ASSERT_EQ(cancelled.document().assign(good.c_str()), 1);
-        EXPECT_EQ(cancelled.context.openFile(), 0);
+        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new CancelledProgress; });
+        EXPECT_EQ(cancelled.open(good), 0);
     }
     EXPECT_EQ(cancelled.context.hasFile(), 0);
     for (const char* name : {"good", "good.txt"}) {
         std::string other = scratch.file(name, whole);
         TestDrawing unknown;
-        ASSERT_EQ(unknown.document().assign(other.c_str()), 1);
-        EXPECT_EQ(unknown.context.openFile(), 0);
+        EXPECT_EQ(unknown.open(other), 0);
         EXPECT_EQ(unknown.context.elementCount(), 0);
         EXPECT_EQ(unknown.context.hasFile(), 0);
     }
@@ -312,8 +299,7 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     // The same bytes under "ydx", in capitals, open as a drawing and unchanged.
     std::string ydx = scratch.file("GOOD.YDX", whole);
     TestDrawing reopened;
-    ASSERT_EQ(reopened.document().assign(ydx.c_str()), 1);
-    ASSERT_EQ(reopened.context.openFile(), 1);
+    ASSERT_EQ(reopened.open(ydx), 1);
     EXPECT_EQ(reopened.context.elementCount(), 2);
     EXPECT_EQ(reopened.context.isModified(), 0);
     EXPECT_EQ(reopened.context.hasFile(), 1);
@@ -375,8 +361,7 @@ TEST(DocumentSave, ChangesMarkTheLowestPageAndRefreshTheCaptionOnce)
     TestDrawing reader;
     auto* readerView = new CaptionView;
     reader.context.view = readerView;
-    ASSERT_EQ(reader.document().assign(path.c_str()), 1);
-    ASSERT_EQ(reader.context.openFile(), 1);
+    ASSERT_EQ(reader.open(path), 1);
     EXPECT_EQ(reader.context.isModified(), 0);
     EXPECT_EQ(readerView->captions, 0);
     EXPECT_GE(readerView->repaints, 1);
@@ -447,8 +432,7 @@ TEST(DocumentSave, ElementsThatCannotBeReadFailTheWholeFile)
     std::string path = scratch.file("two.ycx", savedBytes(scratch));
     TestDrawing reader;
     ScopedOverride noEditor(reader.context.editor4, nullptr);
-    ASSERT_EQ(reader.document().assign(path.c_str()), 1);
-    EXPECT_EQ(reader.context.openFile(), 0);
+    EXPECT_EQ(reader.open(path), 0);
     EXPECT_EQ(reader.context.hasFile(), 0);
     EXPECT_EQ(boxes.texts(), "Read Error");
 }
@@ -464,8 +448,7 @@ TEST(DocumentSave, TheShownPageIsOneThatWasRead)
     std::string path = scratch.file("far.ycx", whole);
 
     TestDrawing drawing;
-    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-    ASSERT_EQ(drawing.context.openFile(), 1);
+    ASSERT_EQ(drawing.open(path), 1);
     EXPECT_EQ(drawing.pages().current, 1);
     EXPECT_EQ(drawing.pages().count, 1) << "no empty pages are made up to the shown one";
 }

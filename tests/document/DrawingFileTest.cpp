@@ -128,9 +128,8 @@ int readInto(TestDrawing& drawing, const std::string& path)
     return drawing.document().read();
 }
 
-class CancellingProgress : public FileProgress {
+class CancellingProgress : public IdleProgress {
 public:
-    void begin(int, int) override {}
     void step(int) override { ++steps; }
     int cancelled() override { return steps >= 2; }
     int steps = 0;
@@ -154,8 +153,7 @@ TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
 
     TestDrawing copy;
     copy.paper()->width = 1;
-    ASSERT_EQ(copy.document().assign(path.c_str()), 1);
-    ASSERT_EQ(copy.context.openFile(), 1);
+    ASSERT_EQ(copy.open(path), 1);
     EXPECT_EQ(copy.pages().current, 2) << "the displayed page";
     EXPECT_EQ(copy.pages().count, 3);
     EXPECT_EQ(copy.context.isModified(), 0) << "opening a file does not mark the drawing changed";
@@ -226,8 +224,7 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     std::string cut = golden.substr(0, golden.find("<lineSize>3") + 11);
     std::string path = scratch.file("cut.ycx", cut);
     TestDrawing drawing;
-    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-    EXPECT_EQ(drawing.context.openFile(), 0);
+    EXPECT_EQ(drawing.open(path), 0);
     std::vector<TestShape*> kept = drawing.elementsOf(1);
     EXPECT_EQ(kept.size(), 2u);
     drawing.release(kept);
@@ -280,8 +277,7 @@ TEST(DrawingFile, AValueThatCannotBeReadFailsTheReadWhileARefusedOneDoesNot)
         const std::string path = scratch.file("damaged.ycx", bytes);
         boxes.clear();
         TestDrawing drawing;
-        ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-        EXPECT_EQ(drawing.context.openFile(), c.opens) << c.what;
+        EXPECT_EQ(drawing.open(path), c.opens) << c.what;
         EXPECT_EQ(drawing.context.hasFile(), c.opens) << c.what;
         std::vector<std::string> shown;
         for (const MessageBoxScript::Box& box : boxes.shown())

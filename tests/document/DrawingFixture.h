@@ -3,6 +3,7 @@
 // tags (an integer, a real, a point list, a text and hex data), the attribute holder objects that
 // read them, the file I/O editor that creates and writes such elements through the element store,
 // a page list and a paper section owner.
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,12 @@ public:
     std::vector<TestShape*> elementsOf(int page);
     void release(std::vector<TestShape*>& shapes);
 
+    // Names the drawing after the file and opens it; the open's result.
+    [[nodiscard]] int open(const std::string& path)
+    {
+        EXPECT_EQ(document().assign(path.c_str()), 1) << path;
+        return context.openFile();
+    }
     TestDocument& document() { return *static_cast<TestDocument*>(context.document); }
     TestPageList& pages() { return *static_cast<TestPageList*>(context.pages); }
     TestEditor& editor() { return *static_cast<TestEditor*>(context.editor4); }

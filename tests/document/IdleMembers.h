@@ -1,11 +1,26 @@
 #pragma once
 // Members of a drawing that do nothing and answer 0: a test double derives from one and overrides
 // only what its test looks at, instead of spelling out every operation of the interface.
+#include "document/FileProgress.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
+
+// A progress window that nobody cancels.
+class IdleProgress : public FileProgress {
+public:
+    void begin(int, int) override {}
+    void step(int) override {}
+    [[nodiscard]] int cancelled() override { return 0; }
+};
+
+// A progress window whose Cancel was pressed before the first step.
+class CancelledProgress : public IdleProgress {
+public:
+    [[nodiscard]] int cancelled() override { return 1; }
+};
 
 class IdlePaper : public PaperSettings {
 public:
