@@ -87,8 +87,7 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
 
     int a = doc.add(ElementKind::Line, {{0, 0, 0}, {10, 0, 0}});
     int b = doc.add(ElementKind::Line, {{5, 5, 0}});
-    doc.selectTool->select({a, b});
-    undo.captureSelection();
+    doc.selectAndCapture({a, b});
     moveElements(doc, {a, b}, 2.5, -1.0);
     undo.recordMove(2.5, -1.0, 0.0);
 
@@ -130,8 +129,7 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     EXPECT_EQ(doc.read(a).x(0), 0.0);
 
     // A new record after an undo drops what could have been redone and overwrites its bytes.
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     undo.recordRotate(90.0, 0, 0, 0);
     EXPECT_EQ(undo.canRedo(), 0);
     EXPECT_EQ(undo.recordCount(), 1);
@@ -223,8 +221,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
     int a = doc.add(ElementKind::Line, {{0, 0, 0}});
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     undo.recordMove(1, 0, 0);
     ASSERT_EQ(undo.recordCount(), 1);
 
@@ -236,8 +233,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
     EXPECT_EQ(undo.recordCount(), 0) << "the history is lost";
     EXPECT_EQ(undo.canUndo(), 0);
 
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     moveElements(doc, {a}, 3, 0);
     undo.recordMove(3, 0, 0);
     EXPECT_EQ(doc.logBytes().size(), 52u) << "the new log starts empty";
@@ -251,8 +247,7 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
     int first = doc.add(ElementKind::Line, {{1, 1, 0}});
-    doc.selectTool->select({first});
-    undo.captureSelection(); // input of a new line begins
+    doc.selectAndCapture({first}); // input of a new line begins
     int made = doc.add(ElementKind::Line, {{3, 3, 0}});
     recordNew(doc, made, ElementKind::Line);
     doc.selectTool->select({made});
@@ -293,8 +288,7 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
 
     // Copy of three: undo deletes the copies and reselects the sources; redo puts the copies
     // back at the end of the drawing order and selects them.
-    doc.selectTool->select({a, b, c});
-    undo.captureSelection();
+    doc.selectAndCapture({a, b, c});
     undo.beginCopy(0, 0, 0, 0, 0, 0);
     int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Line, {{1, 9, 0}});
     int f = doc.add(ElementKind::Line, {{2, 9, 0}});
@@ -410,8 +404,7 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
     int c = doc.add(ElementKind::Line, {{3, 0, 0}});
 
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     ASSERT_TRUE(doc.editor->beginEdit(a));
     doc.editor->held()->rotate(90, 0, 0, 0);
     ASSERT_EQ(doc.editor->storeBack(a), 1);
@@ -456,8 +449,7 @@ TEST_F(UndoManagerTest, ASettleThatRecordsStopsTheStep)
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
     int a = doc.add(ElementKind::Line, {{0, 0, 0}});
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     moveElements(doc, {a}, 5, 0);
     undo.recordMove(5, 0, 0);
     EXPECT_EQ(undo.undo(), 1);
@@ -512,12 +504,6 @@ std::string stateOf(UndoTestDocument& doc)
     return text;
 }
 
-void selectAndCapture(UndoTestDocument& doc, const std::vector<int>& ids)
-{
-    doc.selectTool->select(ids);
-    doc.undo().captureSelection();
-}
-
 // The element that a step cannot take: refused by the editors, or gone from the store.
 enum class Obstacle { Refused, Deleted };
 
@@ -533,7 +519,7 @@ const FailingStep failingSteps[] = {
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
          int c = doc.add(ElementKind::Line, {{2, 0, 0}});
-         selectAndCapture(doc, {a, b, c});
+         doc.selectAndCapture({a, b, c});
          moveElements(doc, {a, b, c}, 2, 1);
          doc.undo().recordMove(2, 1, 0);
          return c;
@@ -542,7 +528,7 @@ const FailingStep failingSteps[] = {
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
          int c = doc.add(ElementKind::Line, {{3, 0, 0}});
-         selectAndCapture(doc, {a, b, c});
+         doc.selectAndCapture({a, b, c});
          for (int id : {a, b, c}) {
              EXPECT_EQ(doc.editor->beginEdit(id), 1);
              doc.editor->held()->rotate(90, 0, 0, 0);
@@ -554,7 +540,7 @@ const FailingStep failingSteps[] = {
     {"copy of three", Obstacle::Refused,
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
-         selectAndCapture(doc, {a, b});
+         doc.selectAndCapture({a, b});
          doc.undo().beginCopy(0, 0, 0, 0, 0, 0);
          int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Box, {{1, 9, 0}});
          int f = doc.add(ElementKind::Line, {{2, 9, 0}});
@@ -585,7 +571,7 @@ const FailingStep failingSteps[] = {
     {"new element", Obstacle::Refused,
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{0, 0, 0}});
-         selectAndCapture(doc, {a});
+         doc.selectAndCapture({a});
          int made = doc.add(ElementKind::Line, {{5, 5, 0}});
          recordNew(doc, made, ElementKind::Line);
          return made;

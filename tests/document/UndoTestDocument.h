@@ -377,6 +377,12 @@ public:
     ~UndoTestDocument() { context.destroyManagers(); }
 
     UndoManager& undo() { return *context.undoManager; }
+    // Selects the elements and lets undo note the selection, as a command does before it records.
+    void selectAndCapture(const std::vector<int>& ids)
+    {
+        selectTool->select(ids);
+        undo().captureSelection();
+    }
     ElementStore& store() { return *context.ownStore; }
 
     // Stores a new element on page 1 and returns its id.

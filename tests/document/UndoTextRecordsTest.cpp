@@ -24,20 +24,19 @@ class UndoTextRecordsTest : public testing::Test {
 protected:
     TestApplication app;
     ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfFreeSpace};
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
 };
 
 TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int text = doc.add(ElementKind::Text, {{0, 0, 0}});
     int line = doc.add(ElementKind::Line, {{0, 0, 0}});
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
     type(undo, element, 0, "abc");
     EXPECT_EQ(undo.recordCount(), 0) << "typing stays open";
-    doc.selectTool->select({line});
-    undo.captureSelection();
+    doc.selectAndCapture({line});
     undo.recordMove(1, 0, 0);
     EXPECT_EQ(undo.recordCount(), 2);
 
@@ -66,8 +65,6 @@ TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
 
 TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int text = doc.add(ElementKind::Text, {}, "xabc");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
@@ -98,8 +95,6 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 
 TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int text = doc.add(ElementKind::Text, {}, "12AB34");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
@@ -133,8 +128,6 @@ TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
 
 TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int leader = doc.add(ElementKind::TextLine, {}, "note");
     int text = doc.add(ElementKind::Text, {}, "text");
     int line = doc.add(ElementKind::Line, {}, "line");
