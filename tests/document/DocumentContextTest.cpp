@@ -21,6 +21,7 @@
 #include "views/PainterBase.h"
 #include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
+#include "tests/document/IdleMembers.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
@@ -33,12 +34,9 @@ std::vector<std::string> events;
 class DocumentContextTest : public testing::Test {
 protected:
     void SetUp() override { events.clear(); }
-    void TearDown() override
-    {
-        documentMemberFactories = defaultDocumentMemberFactories();
-        theSparePainter = nullptr;
-    }
     DocumentMemberFactories& hooks() { return documentMemberFactories; }
+    ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
+    ScopedOverride<decltype(theSparePainter)> spare{theSparePainter};
 };
 
 // Members that say when they are linked and deleted.
@@ -71,20 +69,13 @@ public:
     void setOwner(DocumentContext*) override { events.push_back("link crop marks"); }
 };
 
-class FakeScroller : public ViewScroller {
+class FakeScroller : public IdleScroller {
 public:
     ~FakeScroller() override { events.push_back("delete scroller"); }
     void setOwner(DocumentContext*) override { events.push_back("link scroller"); }
-    void setHorizontalBar(ChildScrollBar*) override {}
-    void setVerticalBar(ChildScrollBar*) override {}
     int resetRanges() override { events.push_back("scroll ranges"); return 0; }
-    int onHScroll() override { return 0; }
-    int onVScroll() override { return 0; }
-    int scrollBy(int, int) override { return 0; }
     int stepHorizontally(int) override { events.push_back("step x"); return 1; }
     int stepVertically(int) override { return 1; }
-    int autoScroll() override { return 0; }
-    int handTool() override { return 0; }
 };
 
 template <typename Base> class FakeDefaults : public Base {
@@ -126,18 +117,11 @@ public:
     DocumentContext* bound = nullptr;
 };
 
-class FakeEditor : public ElementEditor {
+class FakeEditor : public IdleEditor {
 public:
-    void setOwner(DocumentContext*) override {}
     int mouseStep(int kind, int mode) override { events.push_back("step " + std::to_string(kind) + "/" + std::to_string(mode)); return 1; }
-    int placeByMouse(int, int) override { return 0; }
     void settleElement(int) override { events.push_back("settle"); }
-    Element* elementInHand() override { return nullptr; }
-    int holdsKind(int) override { return 0; }
-    int isInEditState() override { return 0; }
     void redrawInputOverlay() override { events.push_back("overlay"); }
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
     int onContextEvent1() override { return 11; }
     int onContextEvent2() override { return 12; }
     int onContextEvent3() override { return 13; }

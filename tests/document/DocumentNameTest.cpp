@@ -36,8 +36,7 @@ TEST(DocumentName, APathTooLongForTheNameIsRefusedAndTheDrawingKeepsItsOwn)
     EXPECT_EQ(opened.context.setPathAndTitle(tooLong.c_str()), 0);
     EXPECT_EQ(opened.context.hasFile(), 0);
     EXPECT_EQ(opened.context.openFile(), 0);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+    EXPECT_EQ(boxes.texts(), "Read Error");
     EXPECT_STREQ(opened.context.title(), "SINKI");
     EXPECT_EQ(opened.context.hasFile(), 0);
     EXPECT_EQ(opened.context.elementCount(), 0);

@@ -1,5 +1,6 @@
 // Opening, saving and saving under a new name: the file dialogs as the user answers them, the
 // overwrite question, and that no failed, cancelled or refused save loses the user's data.
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -23,26 +24,17 @@ namespace {
 using DialogScript = FileDialogScript;
 
 // Fails the write of the second element, as a full disk would.
-class FailingWrite : public FileProgress {
+class FailingWrite : public IdleProgress {
 public:
-    void begin(int, int) override {}
     void step(int) override
     {
         if (++steps == 2 && target)
             target->ioError = -1;
     }
-    int cancelled() override { return 0; }
     int steps = 0;
     static Document* target;
 };
 Document* FailingWrite::target = nullptr;
-
-class Cancelling : public FileProgress {
-public:
-    void begin(int, int) override {}
-    void step(int) override {}
-    int cancelled() override { return 1; }
-};
 
 void fillTwo(TestDrawing& drawing)
 {
@@ -131,8 +123,7 @@ TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
     boxes.answer(IDCANCEL);
     EXPECT_EQ(drawing.context.saveAs(), 0);
     EXPECT_EQ(dialogs.startedFrom.back(), mine);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "ファイルが存在します");
+    ASSERT_EQ(boxes.texts(), "ファイルが存在します");
     EXPECT_EQ(boxes.shown()[0].caption, "重ね書きしますか？");
     EXPECT_EQ(ScratchFolder::read(other), "someone else's drawing");
     EXPECT_STREQ(drawing.context.title(), "mine");
@@ -141,8 +132,7 @@ TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
     // A name of a kind that is not written is refused with an error.
     dialogs.answers = {scratch.pathOf("notes.txt")};
     EXPECT_EQ(drawing.context.saveAs(), 0);
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].text, "Write Error");
+    EXPECT_EQ(boxes.texts(), "ファイルが存在します | Write Error");
     EXPECT_FALSE(ScratchFolder::exists(scratch.pathOf("notes.txt")));
 
     // A write that fails midway: the target is untouched, the drawing keeps its old name and
@@ -170,58 +160,67 @@ TEST(DocumentSave, SaveAsAsksBeforeOverwritingAndKeepsTheNameUnlessItSucceeds)
     EXPECT_EQ(ScratchFolder::read(mine), good);
 }
 
-TEST(DocumentSave, AFailedOrCancelledSaveLeavesTheOldFileByteForByte)
+// A save that cannot finish leaves the old file byte for byte, no temporary file and the drawing
+// changed; a cancel is silent, a refused or failed write says so.
+TEST(DocumentSave, ASaveThatCannotFinishLeavesTheOldFileByteForByte)
 {
-    MessageBoxScript boxes;
-    ScratchFolder scratch;
-    const std::string old = "<?xml old drawing ?>\r\n";
-    std::string path = scratch.file("keep.ycx", old);
-    TestDrawing drawing;
-    fillTwo(drawing);
-    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
-
-    FailingWrite::target = &drawing.document();
-    {
-        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new FailingWrite; });
-        EXPECT_EQ(drawing.context.save(), 0);
-        makeFileProgress = []() -> FileProgress* { return new Cancelling; };
-        EXPECT_EQ(drawing.context.save(), 0);
+    using Save = std::function<int(TestDrawing&, const std::string& path)>;
+    const struct {
+        const char* name;
+        Save save;
+        const char* boxes;
+    } cases[] = {
+        {"a write that fails midway",
+         [](TestDrawing& drawing, const std::string&) {
+             FailingWrite::target = &drawing.document();
+             ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new FailingWrite; });
+             return drawing.context.save();
+         },
+         ""},
+        {"a write cancelled in the progress window",
+         [](TestDrawing& drawing, const std::string&) {
+             ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new CancelledProgress; });
+             return drawing.context.save();
+         },
+         ""},
+        {"a read-only target",
+         [](TestDrawing& drawing, const std::string& path) {
+             EXPECT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+             const int saved = drawing.context.save();
+             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+             return saved;
+         },
+         "Write Error"},
+        {"a coordinate too large to write, not written as 0",
+         [](TestDrawing& drawing, const std::string&) {
+             ShapeValues values;
+             values.xy = {1.0, 1e41};
+             EXPECT_EQ(drawing.add(1, ElementKind::Line, values), 1);
+             return drawing.context.save();
+         },
+         "Write Error"},
+        {"no editor to write the page's elements",
+         [](TestDrawing& drawing, const std::string&) {
+             ScopedOverride noEditor(drawing.context.editor4, nullptr);
+             return drawing.context.save();
+         },
+         "Write Error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MessageBoxScript boxes;
+        ScratchFolder scratch;
+        const std::string old = "<?xml old drawing ?>\r\n";
+        std::string path = scratch.file("keep.ycx", old);
+        TestDrawing drawing;
+        fillTwo(drawing);
+        ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
+        EXPECT_EQ(c.save(drawing, path), 0);
+        EXPECT_EQ(ScratchFolder::read(path), old);
+        EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
+        EXPECT_EQ(drawing.context.isModified(), 1);
+        EXPECT_EQ(boxes.texts(), c.boxes);
     }
-    EXPECT_EQ(ScratchFolder::read(path), old);
-    EXPECT_EQ(filesIn(scratch), 1);
-    EXPECT_EQ(drawing.context.isModified(), 1);
-    EXPECT_TRUE(boxes.shown().empty());
-
-    // A read-only target is not replaced; the error is shown.
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(drawing.context.save(), 0);
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(ScratchFolder::read(path), old);
-    EXPECT_EQ(filesIn(scratch), 1);
-    EXPECT_EQ(drawing.context.isModified(), 1);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
-}
-
-TEST(DocumentSave, ACoordinateTooLargeToWriteFailsTheSave)
-{
-    MessageBoxScript boxes;
-    ScratchFolder scratch;
-    const std::string old = "<?xml old drawing ?>\r\n";
-    std::string path = scratch.file("keep.ycx", old);
-    TestDrawing drawing;
-    fillTwo(drawing);
-    ShapeValues values;
-    values.xy = {1.0, 1e41};
-    ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
-    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
-
-    EXPECT_EQ(drawing.context.save(), 0);
-    EXPECT_EQ(ScratchFolder::read(path), old) << "not saved with the coordinate as 0";
-    EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
-    EXPECT_EQ(drawing.context.isModified(), 1);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
 }
 
 TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
@@ -234,8 +233,7 @@ TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
     TestDrawing drawing;
     {
         ScopedOverride dxfReader(foreignFileDrivers.readDxf, readDxf);
-        ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-        ASSERT_EQ(drawing.context.openFile(), 1);
+        ASSERT_EQ(drawing.open(path), 1);
     }
     EXPECT_EQ(drawing.context.elementCount(), 1);
     EXPECT_EQ(drawing.context.isModified(), 0) << "opening marks nothing changed";
@@ -251,8 +249,7 @@ TEST(DocumentSave, ADrawingReadFromDxfIsNeverWrittenOverIt)
     EXPECT_EQ(drawing.context.save(), 0);
     EXPECT_EQ(ScratchFolder::read(path), dxf);
     EXPECT_EQ(filesIn(scratch), 1);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+    EXPECT_EQ(boxes.texts(), "Write Error");
 
     dialogs.answers = {scratch.pathOf("plan.ycx")};
     ASSERT_EQ(drawing.context.save(), 1);
@@ -269,11 +266,9 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     const std::string cut = whole.substr(0, whole.find("<lineSize>", whole.find("<text>")) + 4);
     std::string path = scratch.file("cut.ycx", cut);
     TestDrawing drawing;
-    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-    EXPECT_EQ(drawing.context.openFile(), 0);
+    EXPECT_EQ(drawing.open(path), 0);
     EXPECT_EQ(drawing.context.elementCount(), 1) << "the element before the cut stays";
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+    EXPECT_EQ(boxes.texts(), "Read Error");
     EXPECT_EQ(drawing.context.isModified(), 0);
 
     // The next Save asks for a name, and the original is not offered.
@@ -288,16 +283,14 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     std::string good = scratch.file("good.ycx", whole);
     TestDrawing cancelled;
     {
-        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new Cancelling; });
-        ASSERT_EQ(cancelled.document().assign(good.c_str()), 1);
-        EXPECT_EQ(cancelled.context.openFile(), 0);
+        ScopedOverride progressHook(makeFileProgress, []() -> FileProgress* { return new CancelledProgress; });
+        EXPECT_EQ(cancelled.open(good), 0);
     }
     EXPECT_EQ(cancelled.context.hasFile(), 0);
     for (const char* name : {"good", "good.txt"}) {
         std::string other = scratch.file(name, whole);
         TestDrawing unknown;
-        ASSERT_EQ(unknown.document().assign(other.c_str()), 1);
-        EXPECT_EQ(unknown.context.openFile(), 0);
+        EXPECT_EQ(unknown.open(other), 0);
         EXPECT_EQ(unknown.context.elementCount(), 0);
         EXPECT_EQ(unknown.context.hasFile(), 0);
     }
@@ -306,8 +299,7 @@ TEST(DocumentSave, AReadThatFailsLeavesTheDrawingUntitled)
     // The same bytes under "ydx", in capitals, open as a drawing and unchanged.
     std::string ydx = scratch.file("GOOD.YDX", whole);
     TestDrawing reopened;
-    ASSERT_EQ(reopened.document().assign(ydx.c_str()), 1);
-    ASSERT_EQ(reopened.context.openFile(), 1);
+    ASSERT_EQ(reopened.open(ydx), 1);
     EXPECT_EQ(reopened.context.elementCount(), 2);
     EXPECT_EQ(reopened.context.isModified(), 0);
     EXPECT_EQ(reopened.context.hasFile(), 1);
@@ -369,8 +361,7 @@ TEST(DocumentSave, ChangesMarkTheLowestPageAndRefreshTheCaptionOnce)
     TestDrawing reader;
     auto* readerView = new CaptionView;
     reader.context.view = readerView;
-    ASSERT_EQ(reader.document().assign(path.c_str()), 1);
-    ASSERT_EQ(reader.context.openFile(), 1);
+    ASSERT_EQ(reader.open(path), 1);
     EXPECT_EQ(reader.context.isModified(), 0);
     EXPECT_EQ(readerView->captions, 0);
     EXPECT_GE(readerView->repaints, 1);
@@ -388,8 +379,7 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
     // Without the SVG writer nothing is written, and that is said.
     dialogs.answers = {path};
     EXPECT_EQ(drawing.context.saveAs(), 0);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+    EXPECT_EQ(boxes.texts(), "Write Error");
     EXPECT_EQ(filesIn(scratch), 0);
     EXPECT_EQ(drawing.context.hasFile(), 0);
 
@@ -433,38 +423,18 @@ TEST(DocumentSave, SvgIsWrittenOnlyWhenChosenAndAsksBeforeDroppingContent)
 
 namespace {
 
-TEST(DocumentSave, ElementsThatCannotBeReadOrWrittenFailTheWholeFile)
+// Without an editor to make the elements, the drawing would come up empty under the file's name,
+// and the next save would write over the original without them.
+TEST(DocumentSave, ElementsThatCannotBeReadFailTheWholeFile)
 {
     MessageBoxScript boxes;
     ScratchFolder scratch;
-    const std::string whole = savedBytes(scratch);
-    std::string path = scratch.file("two.ycx", whole);
-
-    // Without an editor to make the elements, the drawing would come up empty under the file's
-    // name, and the next save would write over the original without them.
+    std::string path = scratch.file("two.ycx", savedBytes(scratch));
     TestDrawing reader;
-    ElementEditor* editor = reader.context.editor4;
-    reader.context.editor4 = nullptr;
-    ASSERT_EQ(reader.document().assign(path.c_str()), 1);
-    EXPECT_EQ(reader.context.openFile(), 0);
+    ScopedOverride noEditor(reader.context.editor4, nullptr);
+    EXPECT_EQ(reader.open(path), 0);
     EXPECT_EQ(reader.context.hasFile(), 0);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
-
-    // Nor is a page written without its elements: the old file stays.
-    TestDrawing writer;
-    fillTwo(writer);
-    ElementEditor* writerEditor = writer.context.editor4;
-    writer.context.editor4 = nullptr;
-    ASSERT_EQ(writer.context.setPathAndTitle(path.c_str()), 1);
-    EXPECT_EQ(writer.context.save(), 0);
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].text, "Write Error");
-    EXPECT_EQ(ScratchFolder::read(path), whole);
-    EXPECT_EQ(filesIn(scratch), 1) << "no temporary file is left";
-
-    writer.context.editor4 = writerEditor;
-    reader.context.editor4 = editor;
+    EXPECT_EQ(boxes.texts(), "Read Error");
 }
 
 TEST(DocumentSave, TheShownPageIsOneThatWasRead)
@@ -478,8 +448,7 @@ TEST(DocumentSave, TheShownPageIsOneThatWasRead)
     std::string path = scratch.file("far.ycx", whole);
 
     TestDrawing drawing;
-    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-    ASSERT_EQ(drawing.context.openFile(), 1);
+    ASSERT_EQ(drawing.open(path), 1);
     EXPECT_EQ(drawing.pages().current, 1);
     EXPECT_EQ(drawing.pages().count, 1) << "no empty pages are made up to the shown one";
 }

@@ -128,9 +128,8 @@ int readInto(TestDrawing& drawing, const std::string& path)
     return drawing.document().read();
 }
 
-class CancellingProgress : public FileProgress {
+class CancellingProgress : public IdleProgress {
 public:
-    void begin(int, int) override {}
     void step(int) override { ++steps; }
     int cancelled() override { return steps >= 2; }
     int steps = 0;
@@ -154,8 +153,7 @@ TEST(DrawingFile, IsWrittenExactlyAndReadBackByteForByte)
 
     TestDrawing copy;
     copy.paper()->width = 1;
-    ASSERT_EQ(copy.document().assign(path.c_str()), 1);
-    ASSERT_EQ(copy.context.openFile(), 1);
+    ASSERT_EQ(copy.open(path), 1);
     EXPECT_EQ(copy.pages().current, 2) << "the displayed page";
     EXPECT_EQ(copy.pages().count, 3);
     EXPECT_EQ(copy.context.isModified(), 0) << "opening a file does not mark the drawing changed";
@@ -211,8 +209,7 @@ TEST(DrawingFile, TheReaderToleratesForeignTextAndReportsBadValues)
     EXPECT_EQ(shapes[1]->values.layer, 1);
     EXPECT_EQ(shapes[2]->kind, kindCode(ElementKind::Line)) << "an element in empty form";
     drawing.release(shapes);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</page>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</page>のデータがエラーです");
 
     // The data-error count starts afresh with each read.
     ASSERT_EQ(readInto(drawing, path), 1);
@@ -227,14 +224,12 @@ TEST(DrawingFile, AFileCutOffInAnElementKeepsTheElementsBeforeIt)
     std::string cut = golden.substr(0, golden.find("<lineSize>3") + 11);
     std::string path = scratch.file("cut.ycx", cut);
     TestDrawing drawing;
-    ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-    EXPECT_EQ(drawing.context.openFile(), 0);
+    EXPECT_EQ(drawing.open(path), 0);
     std::vector<TestShape*> kept = drawing.elementsOf(1);
     EXPECT_EQ(kept.size(), 2u);
     drawing.release(kept);
     EXPECT_EQ(drawing.context.elementCount(), 2);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Read Error");
+    EXPECT_EQ(boxes.texts(), "Read Error");
     // The drawing lost its name, so a save cannot write the cut drawing over the file.
     EXPECT_EQ(drawing.context.hasFile(), 0);
     EXPECT_STREQ(drawing.context.title(), "SINKI");
@@ -282,8 +277,7 @@ TEST(DrawingFile, AValueThatCannotBeReadFailsTheReadWhileARefusedOneDoesNot)
         const std::string path = scratch.file("damaged.ycx", bytes);
         boxes.clear();
         TestDrawing drawing;
-        ASSERT_EQ(drawing.document().assign(path.c_str()), 1);
-        EXPECT_EQ(drawing.context.openFile(), c.opens) << c.what;
+        EXPECT_EQ(drawing.open(path), c.opens) << c.what;
         EXPECT_EQ(drawing.context.hasFile(), c.opens) << c.what;
         std::vector<std::string> shown;
         for (const MessageBoxScript::Box& box : boxes.shown())
@@ -373,20 +367,9 @@ TEST(DrawingFile, HeaderSectionsGoToTheirOwnersWhenSwitchedOn)
 }
 
 namespace {
-class ListedSelection : public SelectTool {
+class ListedSelection : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
     int selectionMode() override { return 2; }
-    int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     int firstSelectedId() override { return next = 0, nextSelectedId(); }
     int nextSelectedId() override { return next < 2 ? ids[next++] : -1; }
     int ids[2] = {3, 1};
@@ -472,8 +455,7 @@ TEST(DrawingFile, AFailedOrCancelledSaveKeepsTheOldFile)
     CloseHandle(held);
     EXPECT_EQ(ScratchFolder::read(path), "old bytes");
     EXPECT_EQ(filesIn(scratch), 1);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "Write Error");
+    EXPECT_EQ(boxes.texts(), "Write Error");
 
     ASSERT_EQ(drawing.context.save(), 1);
     EXPECT_EQ(ScratchFolder::read(path), kGolden);

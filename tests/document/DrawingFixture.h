@@ -3,6 +3,7 @@
 // tags (an integer, a real, a point list, a text and hex data), the attribute holder objects that
 // read them, the file I/O editor that creates and writes such elements through the element store,
 // a page list and a paper section owner.
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "document/TagIds.h"
 #include "elements/Element.h"
 #include "elements/ElementKind.h"
+#include "tests/document/IdleMembers.h"
 #include "views/tools/ElementEditor.h"
 
 class ScratchFolder;
@@ -84,21 +86,10 @@ protected:
     }
 };
 
-class TestEditor : public ElementEditor {
+class TestEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* o) override { owner = o; }
-    [[nodiscard]] int mouseStep(int, int) override { return 0; }
-    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
-    void settleElement(int) override {}
     [[nodiscard]] Element* elementInHand() override { return current; }
-    [[nodiscard]] int holdsKind(int) override { return 0; }
-    [[nodiscard]] int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 
     [[nodiscard]] int newElement(int kind) override;
     [[nodiscard]] int readElementXmlAttributes() override { return current ? current->readXmlAttributes() : 0; }
@@ -134,12 +125,8 @@ public:
 };
 
 // Writes "paperSize" with two reals and reads them back.
-class TestPaper : public PaperSettings {
+class TestPaper : public IdlePaper {
 public:
-    void setOwner(DocumentContext*) override {}
-    int runDialogAndRefresh() override { return 0; }
-    void assign(const PaperSettings*) override {}
-    void refreshViews() override {}
     [[nodiscard]] int writeXmlSection(Document& document) override;
     [[nodiscard]] int readXmlSection(Document& document, int tagId) override;
     double width = 297.0;
@@ -162,6 +149,12 @@ public:
     std::vector<TestShape*> elementsOf(int page);
     void release(std::vector<TestShape*>& shapes);
 
+    // Names the drawing after the file and opens it; the open's result.
+    [[nodiscard]] int open(const std::string& path)
+    {
+        EXPECT_EQ(document().assign(path.c_str()), 1) << path;
+        return context.openFile();
+    }
     TestDocument& document() { return *static_cast<TestDocument*>(context.document); }
     TestPageList& pages() { return *static_cast<TestPageList*>(context.pages); }
     TestEditor& editor() { return *static_cast<TestEditor*>(context.editor4); }

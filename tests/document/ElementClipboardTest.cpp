@@ -18,14 +18,6 @@
 
 namespace {
 
-template <typename T> T valueAt(const std::string& bytes, size_t offset)
-{
-    T value = T();
-    if (offset + sizeof value <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
-
 // The clipboard's data of the private format ("" when there is none).
 std::string clipboardBlock()
 {

@@ -294,8 +294,7 @@ TEST(PaperSettings, BadSizesAreRefusedAndScaleTermsBelowOneBecomeOne)
         EXPECT_EQ(bySettings.scaleNumerator(), c.after) << "settings: " << text;
         EXPECT_EQ(bySettings.scaleDenominator(), c.after) << "settings: " << text;
     }
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</horizontal>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</horizontal>のデータがエラーです");
 }
 
 TEST(PaperSettings, TheSettingsSectionHoldsSizeScaleAndDirection)
@@ -371,8 +370,7 @@ TEST(PaperSettings, TheBandSectionsAreReadFromTheFileButNeverWritten)
     EXPECT_EQ(p.yohaku[SheetSettings::kLeft], 10.0);
     EXPECT_EQ(p.yohaku[SheetSettings::kRight], 0.0) << "the refused width";
     EXPECT_EQ(p.yohaku[SheetSettings::kBottom], 0.0) << "the rest of a section after a refused value is passed over";
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</yohakuRight>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</yohakuRight>のデータがエラーです");
 
     const std::string bytes = savedBytes(sheet.drawing, scratch);
     EXPECT_NE(bytes.find("<horizontal>420</horizontal>"), std::string::npos);

@@ -53,12 +53,8 @@ public:
 };
 
 // "paperSize", "drawScale" and "zahyoType"; the scale 1:1.
-class PartsPaper : public PaperSettings {
+class PartsPaper : public IdlePaper {
 public:
-    void setOwner(DocumentContext*) override {}
-    int runDialogAndRefresh() override { return 0; }
-    void assign(const PaperSettings*) override {}
-    void refreshViews() override {}
     [[nodiscard]] int writeXmlSection(Document& document) override;
 };
 

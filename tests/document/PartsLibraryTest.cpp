@@ -79,13 +79,6 @@ protected:
     int a = 0, b = 0, c = 0;
 };
 
-class ImmediatelyCancelled : public FileProgress {
-public:
-    void begin(int, int) override {}
-    void step(int) override {}
-    int cancelled() override { return 1; }
-};
-
 TEST_F(PartsTest, RegistrationWritesTheSelectionUnderAReducedHeader)
 {
     MessageBoxScript boxes;
@@ -159,7 +152,7 @@ TEST_F(PartsTest, AnExistingPartFileIsReplacedOnlyWhenAskedAndWrittenWhole)
     dialogs.answers = {""};
     EXPECT_EQ(registerOnce(), 0);
     {
-        ScopedOverride progress(makeFileProgress, []() -> FileProgress* { return new ImmediatelyCancelled; });
+        ScopedOverride progress(makeFileProgress, []() -> FileProgress* { return new CancelledProgress; });
         dialogs.answers = {path};
         EXPECT_EQ(registerOnce(), 0);
     }

@@ -10,6 +10,7 @@
 #include "document/GridSettings.h"
 #include "document/SheetSettings.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/document/IdleMembers.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SurfaceUpdater.h"
@@ -26,23 +27,13 @@ struct Probe {
     COLORREF colour;
 };
 
-class SheetScroller : public ViewScroller {
+class SheetScroller : public IdleScroller {
 public:
-    void setOwner(DocumentContext*) override {}
-    void setHorizontalBar(ChildScrollBar*) override {}
-    void setVerticalBar(ChildScrollBar*) override {}
     int resetRanges() override
     {
         ++recomputes;
         return 0;
     }
-    int onHScroll() override { return 0; }
-    int onVScroll() override { return 0; }
-    int scrollBy(int, int) override { return 0; }
-    int stepHorizontally(int) override { return 0; }
-    int stepVertically(int) override { return 0; }
-    int autoScroll() override { return 0; }
-    int handTool() override { return 0; }
     void updatePageSizes() override { ++recomputes; }
     int applyToView() override
     {
@@ -52,18 +43,8 @@ public:
     int recomputes = 0;
 };
 
-class SheetGrid : public GridSettings {
+class SheetGrid : public IdleGrid {
 public:
-    void setOwner(DocumentContext*) override {}
-    int editSettings() override { return 0; }
-    [[nodiscard]] int gridKind() override { return 0; }
-    void assign(const GridSettings*) override {}
-    void updateDisplayOrigin() override {}
-    [[nodiscard]] double originX() const override { return 0.0; }
-    [[nodiscard]] double originY() const override { return 0.0; }
-    [[nodiscard]] int xUnit() const override { return 1; }
-    [[nodiscard]] int yUnit() const override { return 1; }
-    void convertPoint(Point*) override {}
     void chooseUnitsForScale() override { ++unitChoices; }
     void updateOriginFromDisplay() override { ++originUpdates; }
     int unitChoices = 0;

@@ -1,22 +1,14 @@
 // Undo records of one element's points and of element images: point move, point add, attribute
 // change and batch change.
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "tests/document/UndoTestDocument.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
-
-int32_t wordAt(const std::string& bytes, size_t offset)
-{
-    int32_t value = 0;
-    if (offset + 4 <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, 4);
-    return value;
-}
 
 void addPoints(UndoManager& undo, const std::vector<UndoPoint>& points)
 {
@@ -26,15 +18,14 @@ void addPoints(UndoManager& undo, const std::vector<UndoPoint>& points)
 
 class UndoImageRecordsTest : public testing::Test {
 protected:
-    void SetUp() override { UndoManager::freeSpaceQuery = plentyOfFreeSpace; }
-    void TearDown() override { UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; }
     TestApplication app;
+    ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfFreeSpace};
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
 };
 
 TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int line = doc.add(ElementKind::Breakline, {{0, 0, 0}, {5, 5, 0}, {9, 0, 0}});
 
     // Dragging point 1: two points for n = 1, the old position and the new one.
@@ -99,8 +90,6 @@ TEST_F(UndoImageRecordsTest, PointMoveAndPointAdd)
 
 TEST_F(UndoImageRecordsTest, AttributeChangePutsTheWholeImageBack)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int box = doc.add(ElementKind::Box, {{1, 2, 0}}, "red");
     ASSERT_TRUE(doc.editor->beginEdit(box));
     UndoTestElement* element = doc.editor->held();
@@ -136,8 +125,6 @@ void changeText(UndoTestDocument& doc, int id, const std::string& text)
 
 TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int a = doc.add(ElementKind::Line, {}, "a0"), b = doc.add(ElementKind::Text, {}, "b0");
     int c = doc.add(ElementKind::Line, {}, "c0"), d = doc.add(ElementKind::Line, {}, "d0");
     doc.add(ElementKind::Line, {}, "recorded before");
@@ -155,8 +142,8 @@ TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
     undo.batchChangeAfter(d);
     undo.endBatchChange();
     std::string log = doc.logBytes();
-    EXPECT_EQ(wordAt(log, start + 6), 2) << "n counts the pairs written";
-    EXPECT_EQ(wordAt(log, start + 10), a);
+    EXPECT_EQ(valueAt<int32_t>(log, start + 6), 2) << "n counts the pairs written";
+    EXPECT_EQ(valueAt<int32_t>(log, start + 10), a);
 
     char text[UndoManager::kTextSize];
     undo.undoText(text);
@@ -179,19 +166,15 @@ TEST_F(UndoImageRecordsTest, BatchChangeCountsThePairsReallyWritten)
 
 TEST_F(UndoImageRecordsTest, AnUnfinishedBatchLeavesNoBytesInTheLog)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int a = doc.add(ElementKind::Line, {{0, 0, 0}}, "a0");
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     undo.recordRotate(90, 0, 0, 0);
     size_t first = doc.logBytes().size();
 
     // Another record begins before the batch ends: the batch is dropped whole.
     undo.beginElementZoom(1);
     undo.elementZoomBefore(a);
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     undo.recordMove(3, 0, 0);
     undo.elementZoomAfter(a);
     undo.endElementZoom();

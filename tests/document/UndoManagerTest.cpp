@@ -16,14 +16,6 @@
 
 namespace {
 
-template <typename T> T valueAt(const std::string& bytes, size_t offset)
-{
-    T value = T();
-    if (offset + sizeof value <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
-
 // What the move tool does before it records: every selected element moved by (dx, dy).
 void moveElements(UndoTestDocument& doc, const std::vector<int>& ids, double dx, double dy)
 {
@@ -41,6 +33,14 @@ void recordNew(UndoTestDocument& doc, int id, ElementKind kind)
     element.id = id;
     element.kind = kindCode(kind);
     doc.undo().recordNewElement(&element);
+}
+
+// The Edit menu's undo and redo items as the shell shows them, "(off)" marking a greyed one.
+std::string menus(UndoManager& undo)
+{
+    char undoText[UndoManager::kTextSize], redoText[UndoManager::kTextSize];
+    const int canUndo = undo.undoText(undoText), canRedo = undo.redoText(redoText);
+    return std::string(undoText) + (canUndo ? "" : " (off)") + " / " + redoText + (canRedo ? "" : " (off)");
 }
 
 int lineName(int kind, char* name, int size)
@@ -69,14 +69,10 @@ protected:
     {
         FreeSpace::bytes = 1ULL << 40;
         FreeSpace::known = 1;
-        UndoManager::freeSpaceQuery = FreeSpace::query;
-    }
-    void TearDown() override
-    {
-        UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace;
-        elementKindNameLookup = nullptr;
     }
     TestApplication app;
+    ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, FreeSpace::query};
+    ScopedOverride<decltype(elementKindNameLookup)> names{elementKindNameLookup};
 };
 
 TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
@@ -87,16 +83,11 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     ASSERT_TRUE(undo.isEnabled()) << "the test prefix's temporary folder must take the log";
     EXPECT_NE(std::strstr(undo.log().tempFile().fileName().getPath(), "\\YUD"), nullptr);
 
-    char text[UndoManager::kTextSize];
-    EXPECT_EQ(undo.undoText(text), 0);
-    EXPECT_STREQ(text, "取り消し");
-    EXPECT_EQ(undo.redoText(text), 0);
-    EXPECT_STREQ(text, "やり直し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / やり直し (off)");
 
     int a = doc.add(ElementKind::Line, {{0, 0, 0}, {10, 0, 0}});
     int b = doc.add(ElementKind::Line, {{5, 5, 0}});
-    doc.selectTool->select({a, b});
-    undo.captureSelection();
+    doc.selectAndCapture({a, b});
     moveElements(doc, {a, b}, 2.5, -1.0);
     undo.recordMove(2.5, -1.0, 0.0);
 
@@ -118,16 +109,13 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     EXPECT_EQ(valueAt<uint32_t>(log, 52), 56u);
     EXPECT_EQ(undo.idCount(), 0) << "the id list is emptied after each record";
 
-    EXPECT_EQ(undo.undoText(text), 1);
-    EXPECT_STREQ(text, "移動の取り消し");
+    EXPECT_EQ(menus(undo), "移動の取り消し / やり直し (off)");
     EXPECT_EQ(doc.logPosition(), 56) << "the menu text leaves the file position alone";
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.read(a).x(1), 10.0);
     EXPECT_EQ(doc.read(b).y(), 5.0);
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b}));
-    EXPECT_EQ(undo.canUndo(), 0);
-    EXPECT_EQ(undo.redoText(text), 1);
-    EXPECT_STREQ(text, "移動のやり直し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / 移動のやり直し");
     EXPECT_EQ(doc.logPosition(), 0);
     EXPECT_GE(doc.updater->refreshes, 1);
 
@@ -141,8 +129,7 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
     EXPECT_EQ(doc.read(a).x(0), 0.0);
 
     // A new record after an undo drops what could have been redone and overwrites its bytes.
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     undo.recordRotate(90.0, 0, 0, 0);
     EXPECT_EQ(undo.canRedo(), 0);
     EXPECT_EQ(undo.recordCount(), 1);
@@ -150,9 +137,7 @@ TEST_F(UndoManagerTest, FramesAMoveAndStepsBackAndForth)
 
     // A page switch forgets the history, although the records stay in the file.
     undo.resetPositions();
-    EXPECT_EQ(undo.canUndo(), 0);
-    EXPECT_EQ(undo.undoText(text), 0);
-    EXPECT_STREQ(text, "取り消し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / やり直し (off)");
 }
 
 TEST_F(UndoManagerTest, FreeSpaceBelowTheLimitTurnsUndoOffForGood)
@@ -236,8 +221,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
     int a = doc.add(ElementKind::Line, {{0, 0, 0}});
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     undo.recordMove(1, 0, 0);
     ASSERT_EQ(undo.recordCount(), 1);
 
@@ -249,8 +233,7 @@ TEST_F(UndoManagerTest, AFailedWriteStartsANewLogWithoutHistory)
     EXPECT_EQ(undo.recordCount(), 0) << "the history is lost";
     EXPECT_EQ(undo.canUndo(), 0);
 
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     moveElements(doc, {a}, 3, 0);
     undo.recordMove(3, 0, 0);
     EXPECT_EQ(doc.logBytes().size(), 52u) << "the new log starts empty";
@@ -264,22 +247,18 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
     int first = doc.add(ElementKind::Line, {{1, 1, 0}});
-    doc.selectTool->select({first});
-    undo.captureSelection(); // input of a new line begins
+    doc.selectAndCapture({first}); // input of a new line begins
     int made = doc.add(ElementKind::Line, {{3, 3, 0}});
     recordNew(doc, made, ElementKind::Line);
     doc.selectTool->select({made});
 
-    char text[UndoManager::kTextSize];
-    EXPECT_EQ(undo.undoText(text), 1);
-    EXPECT_STREQ(text, "直線の取り消し");
+    EXPECT_EQ(menus(undo), "直線の取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_FALSE(doc.store().isLive(made));
     EXPECT_EQ(doc.selectTool->ids, std::vector<int>{first}) << "the selection from when its input began";
     EXPECT_EQ(doc.inputPoints->flagWord, 1);
     EXPECT_EQ(doc.textEditor->settles, 1);
-    EXPECT_EQ(undo.redoText(text), 1);
-    EXPECT_STREQ(text, "直線のやり直し");
+    EXPECT_EQ(menus(undo), "取り消し (off) / 直線のやり直し");
 
     EXPECT_EQ(undo.redo(), 1);
     EXPECT_TRUE(doc.store().isLive(made));
@@ -297,8 +276,7 @@ TEST_F(UndoManagerTest, NewElementComesAndGoesWithItsIdAndTheSelectionBeforeIt)
     // A kind without a registered name gives the plain text.
     int box = doc.add(ElementKind::Box, {{0, 0, 0}});
     recordNew(doc, box, ElementKind::Box);
-    EXPECT_EQ(undo.undoText(text), 1);
-    EXPECT_STREQ(text, "取り消し");
+    EXPECT_EQ(menus(undo), "取り消し / やり直し (off)");
 }
 
 TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
@@ -310,16 +288,13 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
 
     // Copy of three: undo deletes the copies and reselects the sources; redo puts the copies
     // back at the end of the drawing order and selects them.
-    doc.selectTool->select({a, b, c});
-    undo.captureSelection();
+    doc.selectAndCapture({a, b, c});
     undo.beginCopy(0, 0, 0, 0, 0, 0);
     int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Line, {{1, 9, 0}});
     int f = doc.add(ElementKind::Line, {{2, 9, 0}});
     doc.selectTool->select({d, e, f});
     undo.endCopy();
-    char text[UndoManager::kTextSize];
-    undo.undoText(text);
-    EXPECT_STREQ(text, "複写の取り消し");
+    EXPECT_EQ(menus(undo), "複写の取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
     EXPECT_EQ(doc.selectTool->ids, (std::vector<int>{a, b, c}));
@@ -348,8 +323,7 @@ TEST_F(UndoManagerTest, CopiesCutsDeletesAndPastesAreTakenBackAtTheirPlaces)
     EXPECT_NE(pasted, a);
     doc.selectTool->select({pasted});
     undo.recordPaste();
-    undo.undoText(text);
-    EXPECT_STREQ(text, "貼込みの取り消し");
+    EXPECT_EQ(menus(undo), "貼込みの取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_FALSE(doc.store().isLive(pasted));
     EXPECT_EQ(undo.undo(), 1);
@@ -430,8 +404,7 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
     int c = doc.add(ElementKind::Line, {{3, 0, 0}});
 
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     ASSERT_TRUE(doc.editor->beginEdit(a));
     doc.editor->held()->rotate(90, 0, 0, 0);
     ASSERT_EQ(doc.editor->storeBack(a), 1);
@@ -450,9 +423,7 @@ TEST_F(UndoManagerTest, RotationAndDrawingOrder)
     recordOrder(doc, 2);
     undo.recordOrderChange();
     ASSERT_EQ(doc.pageOrder(), (std::vector<int>{c, a, b}));
-    char text[UndoManager::kTextSize];
-    undo.undoText(text);
-    EXPECT_STREQ(text, "順番変更の取り消し");
+    EXPECT_EQ(menus(undo), "順番変更の取り消し / やり直し (off)");
     EXPECT_EQ(undo.undo(), 1);
     EXPECT_EQ(doc.pageOrder(), (std::vector<int>{a, b, c}));
     EXPECT_EQ(doc.store().cellTable->getFirst(1, 1), a);
@@ -478,8 +449,7 @@ TEST_F(UndoManagerTest, ASettleThatRecordsStopsTheStep)
     UndoTestDocument doc;
     UndoManager& undo = doc.undo();
     int a = doc.add(ElementKind::Line, {{0, 0, 0}});
-    doc.selectTool->select({a});
-    undo.captureSelection();
+    doc.selectAndCapture({a});
     moveElements(doc, {a}, 5, 0);
     undo.recordMove(5, 0, 0);
     EXPECT_EQ(undo.undo(), 1);
@@ -534,12 +504,6 @@ std::string stateOf(UndoTestDocument& doc)
     return text;
 }
 
-void selectAndCapture(UndoTestDocument& doc, const std::vector<int>& ids)
-{
-    doc.selectTool->select(ids);
-    doc.undo().captureSelection();
-}
-
 // The element that a step cannot take: refused by the editors, or gone from the store.
 enum class Obstacle { Refused, Deleted };
 
@@ -555,7 +519,7 @@ const FailingStep failingSteps[] = {
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
          int c = doc.add(ElementKind::Line, {{2, 0, 0}});
-         selectAndCapture(doc, {a, b, c});
+         doc.selectAndCapture({a, b, c});
          moveElements(doc, {a, b, c}, 2, 1);
          doc.undo().recordMove(2, 1, 0);
          return c;
@@ -564,7 +528,7 @@ const FailingStep failingSteps[] = {
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{1, 0, 0}}), b = doc.add(ElementKind::Line, {{2, 0, 0}});
          int c = doc.add(ElementKind::Line, {{3, 0, 0}});
-         selectAndCapture(doc, {a, b, c});
+         doc.selectAndCapture({a, b, c});
          for (int id : {a, b, c}) {
              EXPECT_EQ(doc.editor->beginEdit(id), 1);
              doc.editor->held()->rotate(90, 0, 0, 0);
@@ -576,7 +540,7 @@ const FailingStep failingSteps[] = {
     {"copy of three", Obstacle::Refused,
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{0, 0, 0}}), b = doc.add(ElementKind::Line, {{1, 0, 0}});
-         selectAndCapture(doc, {a, b});
+         doc.selectAndCapture({a, b});
          doc.undo().beginCopy(0, 0, 0, 0, 0, 0);
          int d = doc.add(ElementKind::Line, {{0, 9, 0}}), e = doc.add(ElementKind::Box, {{1, 9, 0}});
          int f = doc.add(ElementKind::Line, {{2, 9, 0}});
@@ -607,7 +571,7 @@ const FailingStep failingSteps[] = {
     {"new element", Obstacle::Refused,
      [](UndoTestDocument& doc) {
          int a = doc.add(ElementKind::Line, {{0, 0, 0}});
-         selectAndCapture(doc, {a});
+         doc.selectAndCapture({a});
          int made = doc.add(ElementKind::Line, {{5, 5, 0}});
          recordNew(doc, made, ElementKind::Line);
          return made;

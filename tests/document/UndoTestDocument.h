@@ -2,6 +2,7 @@
 // A drawing for undo tests and the undo benchmark: a document context with a real element store
 // and undo manager, and small stand-ins for the editors, the select tool, the redraw manager and
 // the input point list that act on the store for real.
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +20,7 @@
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
+#include "tests/document/IdleMembers.h"
 
 // An element whose record is its points, its text and its per-vertex values. It notes the text
 // editing calls it receives.
@@ -168,11 +170,9 @@ public:
 // Takes elements by id from the store and puts them back, as the real editors do. An id can be
 // refused: every operation on it then answers 0 and changes nothing, as for an element that
 // cannot be taken.
-class UndoTestEditor : public ElementEditor {
+class UndoTestEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
-    [[nodiscard]] int mouseStep(int, int) override { return 0; }
-    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
     void settleElement(int) override
     {
         ++settles;
@@ -181,13 +181,6 @@ public:
     }
     [[nodiscard]] Element* elementInHand() override { return inHand.get(); }
     [[nodiscard]] int holdsKind(int kind) override { return inHand && inHand->kind == kind; }
-    [[nodiscard]] int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 
     // The elements the editor takes and makes; a drawing of other test elements gives its own.
     [[nodiscard]] virtual std::unique_ptr<UndoTestElement> makeElement() { return std::make_unique<UndoTestElement>(); }
@@ -285,20 +278,9 @@ public:
     int refusedId = 0;
 };
 
-class UndoTestSelectTool : public SelectTool {
+class UndoTestSelectTool : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
     [[nodiscard]] int selectionMode() override { return mode; }
-    [[nodiscard]] int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    [[nodiscard]] int isEditing() override { return 0; }
-    [[nodiscard]] int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
 
     void setSelectionMode(int newMode) override { mode = newMode; }
     void clearSelection() override
@@ -344,6 +326,15 @@ public:
     int flagWord = 0;
 };
 
+// A value of type T stored at a byte offset of a log or a block (T() past their end).
+template <typename T> T valueAt(const std::string& bytes, size_t offset)
+{
+    T value = T();
+    if (offset + sizeof value <= bytes.size())
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
 // Plenty of free space for the log, whatever the disk holds.
 inline int plentyOfFreeSpace(const FileName&, unsigned long long& bytes)
 {
@@ -386,6 +377,12 @@ public:
     ~UndoTestDocument() { context.destroyManagers(); }
 
     UndoManager& undo() { return *context.undoManager; }
+    // Selects the elements and lets undo note the selection, as a command does before it records.
+    void selectAndCapture(const std::vector<int>& ids)
+    {
+        selectTool->select(ids);
+        undo().captureSelection();
+    }
     ElementStore& store() { return *context.ownStore; }
 
     // Stores a new element on page 1 and returns its id.

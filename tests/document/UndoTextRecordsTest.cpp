@@ -1,22 +1,14 @@
 // Undo records of in-place text editing: typing, deletion and paste gathered into one step each,
 // and the element they act on when taken back.
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "tests/document/UndoTestDocument.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
-
-int32_t wordAt(const std::string& bytes, size_t offset)
-{
-    int32_t value = 0;
-    if (offset + 4 <= bytes.size())
-        std::memcpy(&value, bytes.data() + offset, 4);
-    return value;
-}
 
 // Types the bytes one by one at the caret, as the text element reports them.
 void type(UndoManager& undo, UndoTestElement* element, int caret, const std::string& bytes)
@@ -30,23 +22,21 @@ void type(UndoManager& undo, UndoTestElement* element, int caret, const std::str
 
 class UndoTextRecordsTest : public testing::Test {
 protected:
-    void SetUp() override { UndoManager::freeSpaceQuery = plentyOfFreeSpace; }
-    void TearDown() override { UndoManager::freeSpaceQuery = UndoManager::systemFreeSpace; }
     TestApplication app;
+    ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfFreeSpace};
+    UndoTestDocument doc;
+    UndoManager& undo = doc.undo();
 };
 
 TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int text = doc.add(ElementKind::Text, {{0, 0, 0}});
     int line = doc.add(ElementKind::Line, {{0, 0, 0}});
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
     type(undo, element, 0, "abc");
     EXPECT_EQ(undo.recordCount(), 0) << "typing stays open";
-    doc.selectTool->select({line});
-    undo.captureSelection();
+    doc.selectAndCapture({line});
     undo.recordMove(1, 0, 0);
     EXPECT_EQ(undo.recordCount(), 2);
 
@@ -75,8 +65,6 @@ TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
 
 TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int text = doc.add(ElementKind::Text, {}, "xabc");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
@@ -93,9 +81,9 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
     // id, caret, selection start and end, position, then the text.
     std::string log = doc.logBytes();
     EXPECT_EQ(log[2], 43);
-    EXPECT_EQ(wordAt(log, 10), 4);
-    EXPECT_EQ(wordAt(log, 22), 1);
-    EXPECT_EQ(wordAt(log, 26), 3);
+    EXPECT_EQ(valueAt<int32_t>(log, 10), 4);
+    EXPECT_EQ(valueAt<int32_t>(log, 22), 1);
+    EXPECT_EQ(valueAt<int32_t>(log, 26), 3);
     EXPECT_EQ(log.substr(30, 3), "abc");
 
     EXPECT_EQ(undo.undo(), 1);
@@ -107,8 +95,6 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 
 TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int text = doc.add(ElementKind::Text, {}, "12AB34");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     UndoTestElement* element = doc.textEditor->held();
@@ -142,8 +128,6 @@ TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
 
 TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
 {
-    UndoTestDocument doc;
-    UndoManager& undo = doc.undo();
     int leader = doc.add(ElementKind::TextLine, {}, "note");
     int text = doc.add(ElementKind::Text, {}, "text");
     int line = doc.add(ElementKind::Line, {}, "line");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "geometry/ElementRecordBuffer.h"
 #include "tests/support/AttributeFile.h"
@@ -157,6 +158,22 @@ struct Attributes {
                font.writeThroughHolder(&d) && spacing.writeThroughHolder(&d) && lean.writeThroughHolder(&d) &&
                openClose.writeThroughHolder(&d) && margin.writeXml(&d);
     }
+
+    // The attributes with a record image, in record order through one buffer: written (mode 1)
+    // or read (mode 3).
+    int exchangeRecords(int mode, ElementRecordBuffer& buffer)
+    {
+        return colour.exchangeRecord(mode, buffer) && lineType.exchangeRecord(mode, buffer) &&
+               underLine.exchangeRecord(mode, buffer) && drawLine.exchangeRecord(mode, buffer) &&
+               edge.exchangeRecord(mode, buffer) && paint.exchangeRecord(mode, buffer) &&
+               pattern.exchangeRecord(mode, buffer) && font.exchangeRecord(mode, buffer) &&
+               spacing.exchangeRecord(mode, buffer) && lean.exchangeRecord(mode, buffer);
+    }
+    std::vector<std::string> images()
+    {
+        return {image(colour), image(lineType), image(underLine), image(drawLine), image(edge),
+                image(paint),  image(pattern),  image(font),      image(spacing),  image(lean)};
+    }
 };
 
 void expectSame(Attributes& a, AttributeHolder& b, int round)
@@ -229,35 +246,16 @@ TEST(AttributeRoundTrip, RandomValuesSurviveTheRecordAndTheSettingsFile)
         a.pattern.gray.value = values.tint();
         a.colour.setRgb(values.pick(0, 255), 0, 7);
         ElementRecordBuffer buffer;
-        ASSERT_EQ(a.colour.exchangeRecord(1, buffer) && a.lineType.exchangeRecord(1, buffer) &&
-                      a.underLine.exchangeRecord(1, buffer) && a.drawLine.exchangeRecord(1, buffer) &&
-                      a.edge.exchangeRecord(1, buffer) && a.paint.exchangeRecord(1, buffer) &&
-                      a.pattern.exchangeRecord(1, buffer) && a.font.exchangeRecord(1, buffer) &&
-                      a.spacing.exchangeRecord(1, buffer) && a.lean.exchangeRecord(1, buffer),
-                  1);
+        ASSERT_EQ(a.exchangeRecords(1, buffer), 1);
         buffer.rewind();
         Attributes b;
-        ASSERT_EQ(b.colour.exchangeRecord(3, buffer) && b.lineType.exchangeRecord(3, buffer) &&
-                      b.underLine.exchangeRecord(3, buffer) && b.drawLine.exchangeRecord(3, buffer) &&
-                      b.edge.exchangeRecord(3, buffer) && b.paint.exchangeRecord(3, buffer) &&
-                      b.pattern.exchangeRecord(3, buffer) && b.font.exchangeRecord(3, buffer) &&
-                      b.spacing.exchangeRecord(3, buffer) && b.lean.exchangeRecord(3, buffer),
-                  1);
+        ASSERT_EQ(b.exchangeRecords(3, buffer), 1);
         EXPECT_EQ(buffer.remaining(), 0);
         EXPECT_EQ(fields(a.colour), fields(b.colour));
         EXPECT_EQ(fields(a.paint.colour), fields(b.paint.colour));
         EXPECT_EQ(b.paint.gray.kakudo[2], a.paint.gray.kakudo[2]);
         EXPECT_EQ(b.pattern.gray.value, a.pattern.gray.value);
-        EXPECT_EQ(image(a.colour), image(b.colour));
-        EXPECT_EQ(image(a.lineType), image(b.lineType));
-        EXPECT_EQ(image(a.underLine), image(b.underLine));
-        EXPECT_EQ(image(a.drawLine), image(b.drawLine));
-        EXPECT_EQ(image(a.edge), image(b.edge));
-        EXPECT_EQ(image(a.paint), image(b.paint));
-        EXPECT_EQ(image(a.pattern), image(b.pattern));
-        EXPECT_EQ(image(a.font), image(b.font));
-        EXPECT_EQ(image(a.spacing), image(b.spacing));
-        EXPECT_EQ(image(a.lean), image(b.lean));
+        EXPECT_EQ(a.images(), b.images());
 
         // The settings keys of the defaults: six decimals for the line widths, three for pitches.
         a.lineSize.width = values.pick(1, 99999999) / 1e6;

@@ -6,14 +6,11 @@
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "geometry/Point.h"
+#include "tests/document/IdleMembers.h"
 #include "tests/support/LinearView.h"
 
-class OwnerPaper : public PaperSettings {
+class OwnerPaper : public IdlePaper {
 public:
-    void setOwner(DocumentContext*) override {}
-    int runDialogAndRefresh() override { return 0; }
-    void assign(const PaperSettings*) override {}
-    void refreshViews() override {}
     [[nodiscard]] int scaleNumerator() const override { return numerator; }
     [[nodiscard]] int scaleDenominator() const override { return denominator; }
     [[nodiscard]] double verticalSizeInDrawing() const override { return height; }
@@ -24,13 +21,9 @@ public:
     int direction = 2;
 };
 
-class OwnerGrid : public GridSettings {
+class OwnerGrid : public IdleGrid {
 public:
-    void setOwner(DocumentContext*) override {}
-    int editSettings() override { return 0; }
     [[nodiscard]] int gridKind() override { return 1; }
-    void assign(const GridSettings*) override {}
-    void updateDisplayOrigin() override {}
     [[nodiscard]] double originX() const override { return x0; }
     [[nodiscard]] double originY() const override { return y0; }
     [[nodiscard]] int xUnit() const override { return unitX; }

@@ -7,19 +7,16 @@
 #include "document/PaperSettings.h"
 #include "document/TagIds.h"
 #include "geometry/DrawSwitch.h"
+#include "tests/document/IdleMembers.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
 
 namespace {
 
-class ScalePaper : public PaperSettings {
+class ScalePaper : public IdlePaper {
 public:
     ScalePaper(int n, int d) : numerator(n), denominator(d) {}
-    void setOwner(DocumentContext*) override {}
-    int runDialogAndRefresh() override { return 0; }
-    void assign(const PaperSettings*) override {}
-    void refreshViews() override {}
     int scaleNumerator() const override { return numerator; }
     int scaleDenominator() const override { return denominator; }
     int numerator;
@@ -226,8 +223,7 @@ TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
     EXPECT_EQ(h.drawLine.space, 3.0) << "no space tag: the space stays";
     EXPECT_EQ(h.drawLine.over, 1.25);
     EXPECT_EQ(h.drawType.value, 0);
-    ASSERT_EQ(boxes.shown().size(), 1u) << "only the first data error of a read is shown";
-    EXPECT_EQ(boxes.shown()[0].text, "</style>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</style>のデータがエラーです") << "only the first data error of a read is shown";
     EXPECT_EQ(file.dataErrorCount, 2);
 
     // A value tag without its closing tag fails the read and keeps the value it had.
@@ -238,8 +234,7 @@ TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
     ASSERT_TRUE(file.nextTag(id));
     EXPECT_EQ(size.readXmlValue(tag_id::lineSize), 0);
     EXPECT_EQ(size.width, 0.14);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</lineSize>がみつかりません");
+    EXPECT_EQ(boxes.texts(), "</lineSize>がみつかりません");
 }
 
 TEST(DrawSwitch, KeywordsRecordCheckBoxAndFileValue)

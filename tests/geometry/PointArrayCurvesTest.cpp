@@ -2,6 +2,7 @@
 // flattening of three-point arcs; extreme values end instead of looping.
 #include <gtest/gtest.h>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "geometry/PointArray.h"
@@ -13,6 +14,17 @@ Point at(const PointArray& a, int i)
     Point p;
     EXPECT_EQ(a.getRecord(i, &p), 1) << "index " << i;
     return p;
+}
+
+// Appends the points in order; a point with flag 2 starts an arc through the next one.
+struct Vertex {
+    double x, y;
+    uint32_t flag = 0;
+};
+void appendAll(PointArray& a, std::initializer_list<Vertex> points)
+{
+    for (const Vertex& v : points)
+        ASSERT_EQ(v.flag ? a.appendWithFlag(v.flag, v.x, v.y, 0) : a.appendXY(v.x, v.y), 1);
 }
 
 // Direction angle of point i seen from (cx, cy), in [0, 360).
@@ -114,9 +126,7 @@ TEST(RoundCorner, RadiiOutsideTheLimitsGiveASharpCorner)
 TEST(RoundedVertex, FilletBetweenTwoEdges)
 {
     PointArray src;
-    ASSERT_EQ(src.appendXY(0, 0), 1);
-    ASSERT_EQ(src.appendXY(10, 0), 1);
-    ASSERT_EQ(src.appendXY(10, 10), 1);
+    appendAll(src, {{0, 0}, {10, 0}, {10, 10}});
 
     PointArray a;
     ASSERT_EQ(a.addRoundedVertex(&src, 0, 1, 2, 2, 0.01), 1);
@@ -145,9 +155,7 @@ TEST(RoundedVertex, FilletBetweenTwoEdges)
 TEST(RoundedVertex, TooLargeOrTooSmallRadiusKeepsTheVertexAndBadIndicesFail)
 {
     PointArray src;
-    ASSERT_EQ(src.appendXY(0, 0), 1);
-    ASSERT_EQ(src.appendXY(10, 0), 1);
-    ASSERT_EQ(src.appendXY(10, 3), 1);
+    appendAll(src, {{0, 0}, {10, 0}, {10, 3}});
     PointArray a;
     ASSERT_EQ(a.addRoundedVertex(&src, 0, 1, 2, 3.5, 0.01), 1);
     ASSERT_EQ(a.addRoundedVertex(&src, 0, 1, 2, 0.001, 0.01), 1);
@@ -163,9 +171,7 @@ TEST(RoundedVertex, TooLargeOrTooSmallRadiusKeepsTheVertexAndBadIndicesFail)
 TEST(AdvanceAlong, DashesAndGapsWalkThePolyline)
 {
     PointArray path, piece;
-    ASSERT_EQ(path.appendXY(0, 0), 1);
-    ASSERT_EQ(path.appendXY(10, 0), 1);
-    ASSERT_EQ(path.appendXY(10, 10), 1);
+    appendAll(path, {{0, 0}, {10, 0}, {10, 10}});
     int index = 1;
     Point current(0, 0);
 
@@ -193,8 +199,7 @@ TEST(AdvanceAlong, DashesAndGapsWalkThePolyline)
 TEST(AdvanceAlong, ALengthEqualToTheEdgeEndsOnTheVertexThenReachesTheEnd)
 {
     PointArray path, piece;
-    ASSERT_EQ(path.appendXY(0, 0), 1);
-    ASSERT_EQ(path.appendXY(10, 0), 1);
+    appendAll(path, {{0, 0}, {10, 0}});
     int index = 1;
     Point current(0, 0);
     ASSERT_EQ(path.advanceAlong(&piece, &index, &current, 10), 1);
@@ -254,12 +259,8 @@ TEST(ArcThrough, CollinearClosePointsAndBadStepsAppendNothing)
 TEST(FlattenArcs, ArcsBecomePointsAndTheRestIsCopied)
 {
     PointArray src, out;
-    ASSERT_EQ(src.appendWithFlag(2, 10, 0, 0), 1);
-    ASSERT_EQ(src.appendXY(0, -10), 1);
-    ASSERT_EQ(src.appendWithFlag(2, -10, 0, 0), 1); // the arc's end starts the next arc at once
-    ASSERT_EQ(src.appendXY(0, 10), 1);
-    ASSERT_EQ(src.appendXY(10, 0), 1);
-    ASSERT_EQ(src.appendXY(20, 0), 1);
+    // (-10, 0) ends the first arc and starts the next one at once.
+    appendAll(src, {{10, 0, 2}, {0, -10}, {-10, 0, 2}, {0, 10}, {10, 0}, {20, 0}});
     ASSERT_EQ(out.flattenArcs(&src, 5.0), 1);
     // start, 35 points, end-start, 35 points, end, last point
     ASSERT_EQ(out.count, 1 + 35 + 1 + 35 + 1 + 1);
@@ -272,8 +273,7 @@ TEST(FlattenArcs, ArcsBecomePointsAndTheRestIsCopied)
 
     // Fewer than three points are copied as they are, flags included.
     PointArray two;
-    ASSERT_EQ(two.appendWithFlag(2, 1, 1, 0), 1);
-    ASSERT_EQ(two.appendXY(2, 2), 1);
+    appendAll(two, {{1, 1, 2}, {2, 2}});
     ASSERT_EQ(out.flattenArcs(&two, 5.0), 1);
     ASSERT_EQ(out.count, 2);
     EXPECT_EQ(at(out, 0).flag, 2u);
@@ -282,17 +282,13 @@ TEST(FlattenArcs, ArcsBecomePointsAndTheRestIsCopied)
 TEST(FlattenArcs, ACollinearArcStopsAfterItsStartPoint)
 {
     PointArray src, out;
-    ASSERT_EQ(src.appendXY(-5, 0), 1);
-    ASSERT_EQ(src.appendWithFlag(2, 0, 0, 0), 1);
-    ASSERT_EQ(src.appendXY(5, 0), 1);
-    ASSERT_EQ(src.appendXY(10, 0), 1);
-    ASSERT_EQ(src.appendXY(20, 0), 1);
+    appendAll(src, {{-5, 0}, {0, 0, 2}, {5, 0}, {10, 0}, {20, 0}});
     EXPECT_EQ(out.flattenArcs(&src, 5.0), 0);
     ASSERT_EQ(out.count, 2);
     EXPECT_EQ(at(out, 1).x, 0.0);
 
     PointArray kept;
-    ASSERT_EQ(kept.appendXY(1, 1), 1);
+    appendAll(kept, {{1, 1}});
     EXPECT_EQ(kept.flattenArcs(&src, 0.0), 0) << "a step of 0 is refused";
     EXPECT_EQ(kept.flattenArcs(&kept, 5.0), 0);
     EXPECT_EQ(kept.count, 1);

@@ -99,8 +99,7 @@ TEST(FillAttributes, PaintBlockWithAndWithoutScreen)
     EXPECT_EQ(read.gray.vector, 1);
     EXPECT_EQ(read.gray.cuts, 8);
     EXPECT_EQ(read.colour.inks[3], 50);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</vector>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</vector>のデータがエラーです");
 }
 
 TEST(FillAttributes, ResetsAndRecords)
@@ -179,8 +178,7 @@ TEST(HatchAttributes, PatternBlockKeywordsAndSettings)
     EXPECT_EQ(file.holder().edge.draw.value, 0);
     EXPECT_EQ(file.holder().edge.gray.value, 0.25);
     EXPECT_EQ(file.holder().edge.colour.getRed(), 9);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "</style>のデータがエラーです");
+    EXPECT_EQ(boxes.texts(), "</style>のデータがエラーです");
 
     // Settings: keyword and pitches with three decimals, read by key.
     FakeSettingsFile settings;

@@ -168,34 +168,33 @@ TEST_F(ModelessDialogTest, ControlsAreDeclaredByIdAndKind)
 
 TEST_F(ModelessDialogTest, CommandsAndNotificationsBecomeDialogEvents)
 {
-    // Focus on an edit field: 903, and the field becomes the remembered control.
-    command(dialog, IDC_TEST_TEXT, EN_SETFOCUS);
-    EXPECT_EQ(dialog.records.back().event, DLG_EDIT_FOCUS);
-    EXPECT_EQ(dialog.records.back().controlId, 0);
-    EXPECT_EQ(dialog.currentControlId, IDC_TEST_TEXT);
-    EXPECT_EQ(dialog.lastCommandId, IDC_TEST_TEXT);
-
-    // A change, a double-click and a selection go to the remembered control, whichever item
-    // sent them.
-    command(dialog, IDC_TEST_TEXT, EN_CHANGE);
-    EXPECT_EQ(dialog.records.back().event, DLG_CHANGE);
-    EXPECT_EQ(dialog.records.back().controlId, IDC_TEST_TEXT);
-    command(dialog, IDC_TEST_LIST, LBN_DBLCLK);
-    EXPECT_EQ(dialog.records.back().event, DLG_DOUBLE_CLICK);
-    EXPECT_EQ(dialog.records.back().controlId, IDC_TEST_TEXT);
-    command(dialog, IDC_TEST_LIST, LBN_SELCHANGE);
-    EXPECT_EQ(dialog.records.back().event, DLG_SELECTION);
-    command(dialog, IDC_TEST_TEXT, EN_KILLFOCUS);
-    EXPECT_EQ(dialog.records.back().event, DLG_EDIT_FOCUS_LOST);
-
-    // A list taking the focus (4) is a command that remembers it.
-    command(dialog, IDC_TEST_LIST, LBN_SETFOCUS);
-    EXPECT_EQ(dialog.records.back().event, DLG_COMMAND);
-    EXPECT_EQ(dialog.records.back().controlId, IDC_TEST_LIST);
-
-    // A button click reaches the control's onCommand.
-    command(dialog, IDC_TEST_CHECK_LIST, BN_CLICKED);
-    EXPECT_EQ(dialog.records.back().event, DLG_COMMAND);
+    // Each command in turn: the event it becomes, the control it names and the control then
+    // remembered (-1: not looked at). Focus on an edit field (903) remembers the field; a change, a
+    // double-click and a selection go to the remembered control, whichever item sent them; a
+    // list taking the focus (4) is a command that remembers it; a button click reaches the
+    // control's onCommand.
+    const struct {
+        int id, notification, event, controlId, remembered;
+    } commands[] = {
+        {IDC_TEST_TEXT, EN_SETFOCUS, DLG_EDIT_FOCUS, 0, IDC_TEST_TEXT},
+        {IDC_TEST_TEXT, EN_CHANGE, DLG_CHANGE, IDC_TEST_TEXT, IDC_TEST_TEXT},
+        {IDC_TEST_LIST, LBN_DBLCLK, DLG_DOUBLE_CLICK, IDC_TEST_TEXT, IDC_TEST_TEXT},
+        {IDC_TEST_LIST, LBN_SELCHANGE, DLG_SELECTION, IDC_TEST_TEXT, IDC_TEST_TEXT},
+        {IDC_TEST_TEXT, EN_KILLFOCUS, DLG_EDIT_FOCUS_LOST, -1, -1},
+        {IDC_TEST_LIST, LBN_SETFOCUS, DLG_COMMAND, IDC_TEST_LIST, IDC_TEST_LIST},
+        {IDC_TEST_CHECK_LIST, BN_CLICKED, DLG_COMMAND, -1, -1},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(::testing::Message() << "item " << c.id << " notification " << c.notification);
+        command(dialog, c.id, c.notification);
+        EXPECT_EQ(dialog.records.back().event, c.event);
+        if (c.controlId >= 0)
+            EXPECT_EQ(dialog.records.back().controlId, c.controlId);
+        if (c.remembered >= 0) {
+            EXPECT_EQ(dialog.currentControlId, c.remembered);
+            EXPECT_EQ(dialog.lastCommandId, c.remembered);
+        }
+    }
     EXPECT_EQ(checkList->calls.back(), "command");
 
     SendMessageA(dialog.hwnd, WM_COMMAND, 0, 0);

@@ -52,16 +52,11 @@ BOOL recordingTracker(HMENU menu, UINT, int x, int y, HWND owner)
 
 class Menus : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous = setPopupTracker(recordingTracker);
-        tracked = TrackCall();
-    }
-    void TearDown() override { setPopupTracker(previous); }
+    void SetUp() override { tracked = TrackCall(); }
 
     TestApplication app;
     ScriptedMouse mouse;
-    PopupTracker previous = nullptr;
+    ScopedHook<PopupTracker> tracker{setPopupTracker, recordingTracker};
 };
 
 TEST_F(Menus, PopupItemsSeparatorsAndStates)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <thread>
+#include <utility>
+#include <vector>
 #include <windows.h>
 
 #include "platform/CurrentEvent.h"
@@ -204,39 +206,40 @@ TEST_F(MessagePump, PaintIsAnsweredWithoutDispatchWhilePaintDispatchIsOff)
     EXPECT_FALSE(GetUpdateRect(view.hwnd(), nullptr, FALSE)) << "the window was validated";
 }
 
-TEST_F(MessagePump, ReadTypedTextTakesOnlyCharacters)
+// The typed text is read from the queue up to the first message that is no character, and never
+// ends in half of a two-byte character: what is not taken stays queued.
+TEST_F(MessagePump, ReadTypedTextTakesOnlyWholeCharacters)
 {
-    RecordingWindow view;
-    PostMessageA(view.hwnd(), WM_CHAR, 'a', 0);
-    PostMessageA(view.hwnd(), WM_CHAR, 13, 0);
-    PostMessageA(view.hwnd(), WM_CHAR, 'b', 0);
-    PostMessageA(view.hwnd(), WM_KEYDOWN, VK_LEFT, 0);
-    MSG first;
-    ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
-    ASSERT_EQ(theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam), 0);
-
-    char text[16];
-    EXPECT_EQ(theCurrentEvent->readTypedText(text, sizeof text), 4);
-    EXPECT_STREQ(text, "a\r\nb");
-    MSG next;
-    ASSERT_TRUE(PeekMessageA(&next, view.hwnd(), 0, 0, PM_NOREMOVE));
-    EXPECT_EQ(next.message, static_cast<UINT>(WM_KEYDOWN));
-}
-
-TEST_F(MessagePump, ReadTypedTextNeverSplitsATwoByteCharacter)
-{
-    RecordingWindow view;
-    // "ab" then the two bytes of "表" (95 5C); room for three bytes only.
-    for (WPARAM c : {WPARAM('a'), WPARAM('b'), WPARAM(0x95), WPARAM(0x5C)})
-        PostMessageA(view.hwnd(), WM_CHAR, c, 0);
-    MSG first;
-    ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
-    ASSERT_EQ(theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam), 0);
-    char text[4];
-    EXPECT_EQ(theCurrentEvent->readTypedText(text, sizeof text), 2);
-    MSG next;
-    ASSERT_TRUE(PeekMessageA(&next, view.hwnd(), 0, 0, PM_NOREMOVE));
-    EXPECT_EQ(next.wParam, 0x95u);
+    const struct {
+        const char* what;
+        std::vector<std::pair<UINT, WPARAM>> typed;
+        int room;
+        int read;
+        const char* text;
+        UINT nextMessage;
+        WPARAM nextParam;
+    } cases[] = {
+        {"letters and a return, then a key", {{WM_CHAR, 'a'}, {WM_CHAR, 13}, {WM_CHAR, 'b'}, {WM_KEYDOWN, VK_LEFT}},
+         16, 4, "a\r\nb", WM_KEYDOWN, VK_LEFT},
+        {"\"ab\" then the two bytes of 表 (95 5C), room for three bytes",
+         {{WM_CHAR, 'a'}, {WM_CHAR, 'b'}, {WM_CHAR, 0x95}, {WM_CHAR, 0x5C}}, 4, 2, "ab", WM_CHAR, 0x95},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingWindow view;
+        for (const auto& [message, param] : c.typed)
+            PostMessageA(view.hwnd(), message, param, 0);
+        MSG first;
+        ASSERT_TRUE(PeekMessageA(&first, view.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
+        ASSERT_EQ(theCurrentEvent->translateMessage(first.hwnd, first.message, first.wParam, first.lParam), 0);
+        char text[16] = {};
+        EXPECT_EQ(theCurrentEvent->readTypedText(text, c.room), c.read);
+        EXPECT_STREQ(text, c.text);
+        MSG next;
+        ASSERT_TRUE(PeekMessageA(&next, view.hwnd(), 0, 0, PM_NOREMOVE));
+        EXPECT_EQ(next.message, c.nextMessage);
+        EXPECT_EQ(next.wParam, c.nextParam);
+    }
 }
 
 TEST_F(MessagePump, KeyboardReaders)

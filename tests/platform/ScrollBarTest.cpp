@@ -58,29 +58,22 @@ TEST(WindowScrollBar, ScrollCodesMoveWithinTheRange)
     EXPECT_EQ(given.nMax, 99);
     EXPECT_EQ(given.nPage, 5u);
 
-    bar.applyScrollCode(SB_BOTTOM, 0);
-    EXPECT_EQ(bar.position(), 95);
-    bar.applyScrollCode(SB_TOP, 0);
-    EXPECT_EQ(bar.position(), 0);
-    bar.applyScrollCode(SB_PAGEDOWN, 0);
-    EXPECT_EQ(bar.position(), 4);
-    bar.applyScrollCode(SB_PAGEUP, 0);
-    EXPECT_EQ(bar.position(), 0);
-    bar.applyScrollCode(SB_LINEUP, 0);
-    EXPECT_EQ(bar.position(), 0);
-    bar.applyScrollCode(SB_LINEDOWN, 0);
-    EXPECT_EQ(bar.position(), 1);
-    bar.applyScrollCode(SB_THUMBTRACK, 40);
-    EXPECT_EQ(bar.position(), 40);
-    bar.applyScrollCode(SB_THUMBPOSITION, 200);   // beyond the maximum
-    EXPECT_EQ(bar.position(), 95);
-    bar.applyScrollCode(SB_ENDSCROLL, 10);
-    EXPECT_EQ(bar.position(), 95);
-
-    bar.setPositionInPage(99);
-    EXPECT_EQ(bar.position(), 95);
-    bar.setPositionInPage(-3);
-    EXPECT_EQ(bar.position(), 0);
+    // Each code in turn, from where the one before left the bar.
+    const struct {
+        int code, thumb, position;
+    } codes[] = {
+        {SB_BOTTOM, 0, 95},     {SB_TOP, 0, 0},         {SB_PAGEDOWN, 0, 4},
+        {SB_PAGEUP, 0, 0},      {SB_LINEUP, 0, 0},      {SB_LINEDOWN, 0, 1},
+        {SB_THUMBTRACK, 40, 40}, {SB_THUMBPOSITION, 200, 95} /* beyond the maximum */, {SB_ENDSCROLL, 10, 95},
+    };
+    for (const auto& c : codes) {
+        bar.applyScrollCode(c.code, c.thumb);
+        EXPECT_EQ(bar.position(), c.position) << "code " << c.code;
+    }
+    for (int position : {99, -3}) {
+        bar.setPositionInPage(position);
+        EXPECT_EQ(bar.position(), position < 0 ? 0 : 95) << position;
+    }
 
     {
         setScrollInfoCalls = 0;

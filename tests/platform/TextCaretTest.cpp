@@ -88,18 +88,15 @@ TEST_F(TextCaretTest, OtherAnglesBlinkTheDrawnCaret600On300Off)
     EXPECT_EQ(caret.drawnVisible, 1);
     EXPECT_EQ(caret.systemCaretCreated, 0);
 
-    clock.set(5599);
-    caret.blinkStep();
-    EXPECT_EQ(caret.drawnVisible, 1);
-    clock.set(5600);
-    caret.blinkStep();
-    EXPECT_EQ(caret.drawnVisible, 0);
-    clock.set(5899);
-    caret.blinkStep();
-    EXPECT_EQ(caret.drawnVisible, 0);
-    clock.set(5900);
-    caret.blinkStep();
-    EXPECT_EQ(caret.drawnVisible, 1);
+    // Shown from 5000: off at 5600, on again at 5900.
+    const struct {
+        int time, visible;
+    } blinks[] = {{5599, 1}, {5600, 0}, {5899, 0}, {5900, 1}};
+    for (const auto& b : blinks) {
+        clock.set(b.time);
+        caret.blinkStep();
+        EXPECT_EQ(caret.drawnVisible, b.visible) << b.time;
+    }
 
     // No blinking while panes are moved and paints are swallowed.
     theCurrentEvent->paintDispatch = 0;

@@ -10,6 +10,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/MouseState.h"
 #include "shell/FrameCommands.h"
+#include "tests/document/IdleMembers.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/LinearView.h"
@@ -37,56 +38,27 @@ public:
     }
 };
 
-class RecordingEditor : public ElementEditor {
+class RecordingEditor : public IdleEditor {
 public:
-    void setOwner(DocumentContext*) override {}
     int mouseStep(int kind, int mode) override
     {
         note("draw " + std::to_string(kind) + "/" + std::to_string(mode));
         return 0;
     }
-    int placeByMouse(int, int) override { return 0; }
     void settleElement(int) override { note("settle"); }
-    Element* elementInHand() override { return nullptr; }
-    int holdsKind(int) override { return 0; }
-    int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
     void handleKey() override { note("editor key"); }
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 };
 
-class RecordingSelectTool : public SelectTool {
+class RecordingSelectTool : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
     int onMouse() override { note("select"); return 0; }
     int onKeyDown() override { note("select key"); return 1; }
-    int selectAll() override { return 0; }
     int selectByClick() override { note("click loop"); return 0; }
-    int selectionMode() override { return 0; }
-    int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
 };
 
-class RecordingScroller : public ViewScroller {
+class RecordingScroller : public IdleScroller {
 public:
-    void setOwner(DocumentContext*) override {}
-    void setHorizontalBar(ChildScrollBar*) override {}
-    void setVerticalBar(ChildScrollBar*) override {}
-    int resetRanges() override { return 0; }
-    int onHScroll() override { return 0; }
-    int onVScroll() override { return 0; }
     int scrollBy(int, int lines) override { note("scroll " + std::to_string(lines)); return 1; }
-    int stepHorizontally(int) override { return 0; }
-    int stepVertically(int) override { return 0; }
-    int autoScroll() override { return 0; }
     int handTool() override { note("pan"); return 0; }
 };
 
@@ -110,19 +82,10 @@ public:
     void runCommand() override { note("scale"); }
 };
 
-class RecordingGrid : public GridSettings {
+class RecordingGrid : public IdleGrid {
 public:
-    void setOwner(DocumentContext*) override {}
     int editSettings() override { note("grid dialog"); return 0; }
-    int gridKind() override { return 0; }
-    void assign(const GridSettings*) override {}
-    void updateDisplayOrigin() override {}
     int mouseOperation() override { note("grid"); return 0; }
-    double originX() const override { return 0.0; }
-    double originY() const override { return 0.0; }
-    int xUnit() const override { return 1; }
-    int yUnit() const override { return 1; }
-    void convertPoint(Point*) override {}
 };
 
 template <typename Base, typename Made> Base* made(DocumentContext&) { return new Made; }

@@ -26,6 +26,14 @@ public:
 
     void answer(int button) { answers_.push_back(button); }
     const std::vector<Box>& shown() const { return shown_; }
+    // The texts of the boxes shown so far joined by " | ", so that one comparison checks them all.
+    std::string texts() const
+    {
+        std::string joined;
+        for (size_t i = 0; i < shown_.size(); ++i)
+            joined += (i ? " | " : "") + shown_[i].text;
+        return joined;
+    }
     void clear() { shown_.clear(); answers_.clear(); }
 
 private:
