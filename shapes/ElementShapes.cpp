@@ -48,29 +48,58 @@
 
 namespace {
 
-int runLineShape(Element& line, int operation, const double offset[3], const double* rotation)
+// What every kind gives its shape: the document and the layer.
+void takeOwner(Shape& shape, const Element& e)
 {
-    LineShape shape;
-    shape.context = line.context;
-    shape.layer = line.layer;
-    if (line.colour())
-        shape.setColour(*line.colour());
-    if (line.firstPoint() && line.secondPoint())
-        shape.setPoints(*line.firstPoint(), *line.secondPoint());
-    if (line.lineWidth())
-        shape.setWidth(line.lineWidth()->width);
-    if (line.linePosition())
-        shape.setPosition(line.linePosition()->position);
-    if (line.lineType())
-        shape.setLineStyle(*line.lineType());
-    if (line.lineCap())
-        shape.setCapStyle(line.lineCap()->capStyle);
-    if (line.gray())
-        shape.setGrayValue(line.gray()->value);
+    shape.context = e.context;
+    shape.layer = e.layer;
+}
+
+// The line width, position and type of the kinds that have them.
+void takeStroke(Shape& shape, Element& e)
+{
+    if (e.lineWidth())
+        shape.setWidth(e.lineWidth()->width);
+    if (e.linePosition())
+        shape.setPosition(e.linePosition()->position);
+    if (e.lineType())
+        shape.setLineStyle(*e.lineType());
+}
+
+// The edge, fill and hatch of the area kinds.
+template <typename AreaShape> void takeArea(AreaShape& shape, Element& e)
+{
+    if (e.edge())
+        shape.setEdge(*e.edge());
+    if (e.fill())
+        shape.setFill(*e.fill());
+    if (e.hatch())
+        shape.setHatch(*e.hatch());
+}
+
+// A filled shape placed by the offset (and turned by the preview's rotation, when given) and run.
+template <typename AnyShape> int place(AnyShape& shape, int operation, const double offset[3], const double* rotation)
+{
     shape.setOffset(offset[0], offset[1], offset[2]);
     if (rotation)
         shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
     return shape.execute(operation, 2);
+}
+
+int runLineShape(Element& line, int operation, const double offset[3], const double* rotation)
+{
+    LineShape shape;
+    takeOwner(shape, line);
+    if (line.colour())
+        shape.setColour(*line.colour());
+    if (line.firstPoint() && line.secondPoint())
+        shape.setPoints(*line.firstPoint(), *line.secondPoint());
+    takeStroke(shape, line);
+    if (line.lineCap())
+        shape.setCapStyle(line.lineCap()->capStyle);
+    if (line.gray())
+        shape.setGrayValue(line.gray()->value);
+    return place(shape, operation, offset, rotation);
 }
 
 // What the open and closed point-list kinds give their shapes alike: the context, the layer and
@@ -85,12 +114,7 @@ void fillPointsAndStroke(BreaklineShape& shape, Element& e, int arcs)
     }
     if (e.vertices())
         (void)shape.setPoints(*e.vertices()); // a copy that failed draws nothing
-    if (e.lineWidth())
-        shape.setWidth(e.lineWidth()->width);
-    if (e.linePosition())
-        shape.setPosition(e.linePosition()->position);
-    if (e.lineType())
-        shape.setLineStyle(*e.lineType());
+    takeStroke(shape, e);
 }
 
 // A breakline (or spline) shape filled from an open polyline element.
@@ -109,12 +133,7 @@ void fillListShape(BreaklineShape& shape, Element& e, int arcs)
 void fillListShape(PolygonShape& shape, Element& e, int arcs)
 {
     fillPointsAndStroke(shape, e, arcs);
-    if (e.edge())
-        shape.setEdge(*e.edge());
-    if (e.fill())
-        shape.setFill(*e.fill());
-    if (e.hatch())
-        shape.setHatch(*e.hatch());
+    takeArea(shape, e);
 }
 
 // The shape of a point-list kind, filled by the form its class takes (a polygon shape's overload
@@ -124,10 +143,7 @@ int runListShape(Element& e, int operation, const double offset[3], const double
 {
     ListShape shape;
     fillListShape(shape, e, arcs);
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
+    return place(shape, operation, offset, rotation);
 }
 
 template <typename ListShape, int arcs> int measureListShape(Element& e, Point& lo, Point& hi)
@@ -140,32 +156,18 @@ template <typename ListShape, int arcs> int measureListShape(Element& e, Point& 
 int runOvalShape(Element& oval, int operation, const double offset[3], const double* rotation)
 {
     OvalShape shape;
-    shape.context = oval.context;
-    shape.layer = oval.layer;
-    if (oval.edge())
-        shape.setEdge(*oval.edge());
-    if (oval.fill())
-        shape.setFill(*oval.fill());
-    if (oval.hatch())
-        shape.setHatch(*oval.hatch());
+    takeOwner(shape, oval);
+    takeArea(shape, oval);
     if (oval.firstPoint())
         shape.setStartPoint(*oval.firstPoint());
     if (oval.secondPoint())
         shape.setEndPoint(*oval.secondPoint());
     if (oval.lean())
         shape.setLean(*oval.lean());
-    if (oval.lineWidth())
-        shape.setWidth(oval.lineWidth()->width);
-    if (oval.linePosition())
-        shape.setPosition(oval.linePosition()->position);
-    if (oval.lineType())
-        shape.setLineStyle(*oval.lineType());
+    takeStroke(shape, oval);
     if (oval.ovalType())
         shape.setOvalType(*oval.ovalType());
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
+    return place(shape, operation, offset, rotation);
 }
 
 // The text's shape, or the leader text's with its leader and arrow head.
@@ -173,8 +175,7 @@ template <typename TextShapeKind>
 int runTextShape(Element& text, int operation, const double offset[3], const double* rotation)
 {
     TextShapeKind shape;
-    shape.context = text.context;
-    shape.layer = text.layer;
+    takeOwner(shape, text);
     if (text.colour())
         shape.setColour(*text.colour());
     if (text.firstPoint())
@@ -194,18 +195,14 @@ int runTextShape(Element& text, int operation, const double offset[3], const dou
         if (text.arrowHead())
             shape.setArrowHead(*text.arrowHead());
     }
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
+    return place(shape, operation, offset, rotation);
 }
 
 // One underline of a text's pick display, in the pick colour.
 void drawPickUnderline(Element& text, const Point& from, const Point& to)
 {
     LineShape shape;
-    shape.context = text.context;
-    shape.layer = text.layer;
+    takeOwner(shape, text);
     if (text.colour())
         shape.setColour(*text.colour());
     shape.setPoints(DrawPoint(from.x, from.y), DrawPoint(to.x, to.y));
@@ -215,8 +212,7 @@ void drawPickUnderline(Element& text, const Point& from, const Point& to)
 // The arc: start, end and middle are the element's first, second and third points.
 void fillArc(ArcShape& shape, Element& arc)
 {
-    shape.context = arc.context;
-    shape.layer = arc.layer;
+    takeOwner(shape, arc);
     if (arc.colour())
         shape.setColour(*arc.colour());
     if (arc.firstPoint())
@@ -225,19 +221,13 @@ void fillArc(ArcShape& shape, Element& arc)
         shape.setEndPoint(*arc.secondPoint());
     if (arc.thirdPoint())
         shape.setMidPoint(*arc.thirdPoint());
-    if (arc.lineWidth())
-        shape.setWidth(arc.lineWidth()->width);
-    if (arc.linePosition())
-        shape.setPosition(arc.linePosition()->position);
-    if (arc.lineType())
-        shape.setLineStyle(*arc.lineType());
+    takeStroke(shape, arc);
 }
 
 // The circle: the centre is the element's third point, the angles its two values.
 void fillCircle(CircleShape& shape, Element& circle)
 {
-    shape.context = circle.context;
-    shape.layer = circle.layer;
+    takeOwner(shape, circle);
     if (circle.edge())
         shape.setEdge(*circle.edge());
     if (circle.thirdPoint())
@@ -248,12 +238,7 @@ void fillCircle(CircleShape& shape, Element& circle)
         shape.setStartAngle(circle.value1()->value);
     if (circle.value2())
         shape.setEndAngle(circle.value2()->value);
-    if (circle.lineWidth())
-        shape.setWidth(circle.lineWidth()->width);
-    if (circle.linePosition())
-        shape.setPosition(circle.linePosition()->position);
-    if (circle.lineType())
-        shape.setLineStyle(*circle.lineType());
+    takeStroke(shape, circle);
 }
 
 template <typename CurveShape, void (*fill)(CurveShape&, Element&)>
@@ -261,10 +246,7 @@ int runCurveShape(Element& e, int operation, const double offset[3], const doubl
 {
     CurveShape shape;
     fill(shape, e);
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
+    return place(shape, operation, offset, rotation);
 }
 
 template <typename CurveShape, void (*fill)(CurveShape&, Element&)> int measureCurveShape(Element& e, Point& lo, Point& hi)
@@ -277,14 +259,8 @@ template <typename CurveShape, void (*fill)(CurveShape&, Element&)> int measureC
 int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
 {
     BoxShape shape;
-    shape.context = box.context;
-    shape.layer = box.layer;
-    if (box.edge())
-        shape.setEdge(*box.edge());
-    if (box.fill())
-        shape.setFill(*box.fill());
-    if (box.hatch())
-        shape.setHatch(*box.hatch());
+    takeOwner(shape, box);
+    takeArea(shape, box);
     if (box.firstPoint())
         shape.setStartCorner(*box.firstPoint());
     if (box.secondPoint())
@@ -295,16 +271,8 @@ int runBoxShape(Element& box, int operation, const double offset[3], const doubl
         shape.setCornerRounding(*box.cornerRounding());
     if (box.lean())
         shape.setLean(*box.lean());
-    if (box.lineWidth())
-        shape.setWidth(box.lineWidth()->width);
-    if (box.linePosition())
-        shape.setPosition(box.linePosition()->position);
-    if (box.lineType())
-        shape.setLineStyle(*box.lineType());
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
+    takeStroke(shape, box);
+    return place(shape, operation, offset, rotation);
 }
 
 OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
@@ -332,14 +300,8 @@ int ovalAxes(const Point& a, const Point& b, int type, double axes[2], Point& ce
 // A Bezier shape of the element's context, layer, edge, fill, hatch and line size over points.
 void fillBezier(BezierShape& shape, Element& e, PointList& points, int openClose)
 {
-    shape.context = e.context;
-    shape.layer = e.layer;
-    if (e.edge())
-        shape.setEdge(*e.edge());
-    if (e.fill())
-        shape.setFill(*e.fill());
-    if (e.hatch())
-        shape.setHatch(*e.hatch());
+    takeOwner(shape, e);
+    takeArea(shape, e);
     if (e.lineWidth())
         shape.setWidth(e.lineWidth()->width);
     shape.setOpenClose(openClose);
@@ -352,10 +314,7 @@ int runBezierShape(Element& curve, int operation, const double offset[3], const 
         return 0;
     BezierShape shape;
     fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
-    shape.setOffset(offset[0], offset[1], offset[2]);
-    if (rotation)
-        shape.setRotation(rotation[0], rotation[1], rotation[2], rotation[3]);
-    return shape.execute(operation, 2);
+    return place(shape, operation, offset, rotation);
 }
 
 // The path editor's curve: the owner's attributes over the path's points, never filled.
@@ -372,8 +331,7 @@ int drawBezierCurve(Element& owner, PointList& points, int openClose, int operat
 // diameter their layout and values as well.
 template <typename DimensionShapeKind> void fillDimension(DimensionShapeKind& shape, Element& e)
 {
-    shape.context = e.context;
-    shape.layer = e.layer;
+    takeOwner(shape, e);
     shape.setPoints(e.vertices());
     if (e.thirdPoint())
         shape.setDisplayPoint(*e.thirdPoint());
