@@ -274,12 +274,7 @@ int ArcElement::readXmlAttributes()
     shared_body::readTwoPoints(*this, *holder);
     if (const DrawPoint* middle = holder->thirdPoint())
         thirdPoint()->x = middle->x, thirdPoint()->y = middle->y, thirdPoint()->z = middle->z;
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     takeDocumentLayerAndGroup();
     return 1;
 }

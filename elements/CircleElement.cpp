@@ -273,12 +273,7 @@ int CircleElement::readXmlAttributes()
         value1()->assign(holder->value1());
     if (value2())
         value2()->assign(holder->value2());
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     takeDocumentLayerAndGroup();
     return 1;
 }

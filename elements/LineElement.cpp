@@ -163,18 +163,14 @@ void LineElement::showPickHandles()
 
 void LineElement::showPickColour()
 {
-    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    if (forwardOp(ShapeOp::ShowPicked))
+        shared_body::markTwoPoints(*this);
 }
 
 void LineElement::showPickMarks()
 {
-    if (forwardOp(ShapeOp::ShowPickMarks) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    if (forwardOp(ShapeOp::ShowPickMarks))
+        shared_body::markTwoPoints(*this);
 }
 
 void LineElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
@@ -265,12 +261,7 @@ int LineElement::readXmlAttributes()
     if (colour() && holder->colour())
         colour()->assign(holder->colour());
     shared_body::readTwoPoints(*this, *holder);
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     if (lineCap())
         lineCap()->assign(holder->lineCap());
     if (gray())

@@ -38,6 +38,14 @@ void drawRotatedPreview(Element& e, double angle, double centreX, double centreY
     (void)runElementShape(e, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
 }
 
+void markTwoPoints(Element& e)
+{
+    if (e.firstPoint() && e.secondPoint()) {
+        e.drawPointMark(ShapeOp::ShowPicked, *e.firstPoint());
+        e.drawPointMark(ShapeOp::ShowPicked, *e.secondPoint());
+    }
+}
+
 int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
 {
     ViewUpdater* updater = e.viewUpdater();

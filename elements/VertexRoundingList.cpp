@@ -436,6 +436,26 @@ void readTwoPoints(Element& e, const Element& holder)
     }
 }
 
+void readAreaFills(Element& e, const Element& holder)
+{
+    if (e.edge())
+        e.edge()->assign(holder.edge());
+    if (e.fill())
+        e.fill()->assign(holder.fill());
+    if (e.hatch())
+        e.hatch()->assign(holder.hatch());
+}
+
+void readStroke(Element& e, const Element& holder)
+{
+    if (e.lineWidth())
+        e.lineWidth()->assign(holder.lineWidth());
+    if (e.linePosition())
+        e.linePosition()->assign(holder.linePosition());
+    if (e.lineType() && holder.lineType())
+        e.lineType()->LineStyle::assign(holder.lineType());
+}
+
 void setCoordinate(DrawPoint* point, const Point& value, int axis)
 {
     if (point && axis == 0)

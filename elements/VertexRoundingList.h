@@ -104,6 +104,8 @@ void preparePointList(Element& element);
 // degrees, centre x and y, fourth value) in the pick colour.
 void repaintPicked(Element& element);
 void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
+// The pick marks of the start and end points (operation 71 at each); nothing without either.
+void markTwoPoints(Element& element);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
 // it do nothing) and released by teardown.
 void ensureAttributes(Element& element, const ElementAttribute* which, int count);
@@ -122,6 +124,10 @@ void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// Taken from the reader's attribute holder, each where the element has the slot: the edge, fill
+// and hatch; the line size, position and type (the type only where the holder has one).
+void readAreaFills(Element& element, const Element& holder);
+void readStroke(Element& element, const Element& holder);
 // The property sheet's coordinate setters: the point's x (axis 0) or y (axis 1) from the value's;
 // nothing without the point.
 void setCoordinate(DrawPoint* point, const Point& value, int axis);
