@@ -125,19 +125,7 @@ int CircleDimensionShape::drawFigure()
 
 int CircleDimensionShape::execute(int operation, int newMode)
 {
-    mode = newMode;
-    if (operation == ShapeOp::Pdf) {
-        if (prepare(operation))
-            (void)drawFigure(); // the export answers done whatever a part wrote
-        return 1;
-    }
-    if (!prepare(operation))
-        return 0;
-    if (op == ShapeOp::PostScript) {
-        (void)drawFigure(); // as PDF: the PostScript output answers done
-        return 1;
-    }
-    return drawFigure();
+    return runPrepared(operation, newMode, [this](int o) { return prepare(o); }, [this] { return drawFigure(); });
 }
 
 int CircleDimensionShape::extent(Point& lo, Point& hi)

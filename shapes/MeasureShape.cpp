@@ -183,19 +183,7 @@ int MeasureShape::runSegments()
 
 int MeasureShape::execute(int operation, int newMode)
 {
-    mode = newMode;
-    if (operation == ShapeOp::Pdf) {
-        if (prepare(operation))
-            (void)runSegments(); // the export answers done whatever a part wrote
-        return 1;
-    }
-    if (!prepare(operation))
-        return 0;
-    if (op == ShapeOp::PostScript) {
-        (void)runSegments(); // as PDF: the PostScript output answers done
-        return 1;
-    }
-    return runSegments();
+    return runPrepared(operation, newMode, [this](int o) { return prepare(o); }, [this] { return runSegments(); });
 }
 
 int MeasureShape::extent(Point& lo, Point& hi)
