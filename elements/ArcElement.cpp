@@ -272,8 +272,7 @@ int ArcElement::readXmlAttributes()
     if (colour() && holder->colour())
         colour()->assign(holder->colour());
     shared_body::readTwoPoints(*this, *holder);
-    if (const DrawPoint* middle = holder->thirdPoint())
-        thirdPoint()->x = middle->x, thirdPoint()->y = middle->y, thirdPoint()->z = middle->z;
+    shared_body::readThirdPoint(*this, *holder);
     shared_body::readStroke(*this, *holder);
     takeDocumentLayerAndGroup();
     return 1;

@@ -124,9 +124,7 @@ int BoxElement::isInSelectionArea() { return shared_body::isExactExtentInSelecti
 int BoxElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    // The offset is applied once, by the shape, as every kind does: no print offset on top.
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void BoxElement::showPickHandles()

@@ -150,8 +150,7 @@ int LineElement::isInSelectionArea() { return shared_body::isExactExtentInSelect
 int LineElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void LineElement::showPickHandles()

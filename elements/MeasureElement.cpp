@@ -143,8 +143,7 @@ int MeasureElement::hitTest()
 int MeasureElement::execute(int operation, double x, double y, double z)
 {
     bindOwners();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void MeasureElement::drawPointMarks(int operation, int withDisplay)

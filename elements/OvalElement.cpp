@@ -155,8 +155,7 @@ int OvalElement::hitTest()
 int OvalElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void OvalElement::showPickColour()

@@ -38,6 +38,12 @@ void drawRotatedPreview(Element& e, double angle, double centreX, double centreY
     (void)runElementShape(e, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
 }
 
+int runShapeAt(Element& e, int operation, double x, double y, double z)
+{
+    const double offset[3] = {x, y, z};
+    return runElementShape(e, operation, offset, nullptr);
+}
+
 void markTwoPoints(Element& e)
 {
     if (e.firstPoint() && e.secondPoint()) {

@@ -167,9 +167,6 @@ int VertexRoundingList::readXml(XmlContext& file, int tagId, int pointCount)
 
 namespace shared_body {
 
-namespace {
-// What the line and area kinds take alike from their record: the layer, line size, position and
-// type.
 void takeStrokeDefaults(Element& e, LineDefaults& defaults)
 {
     e.layer = defaults.getLayer();
@@ -180,7 +177,6 @@ void takeStrokeDefaults(Element& e, LineDefaults& defaults)
     if (e.lineType())
         e.lineType()->LineStyle::assign(defaults.lineType());
 }
-} // namespace
 
 void takeLineDefaults(Element& e)
 {
@@ -434,6 +430,13 @@ void readTwoPoints(Element& e, const Element& holder)
         if (mine && read)
             mine->x = read->x, mine->y = read->y, mine->z = read->z;
     }
+}
+
+void readThirdPoint(Element& e, const Element& holder)
+{
+    if (e.thirdPoint() && holder.thirdPoint())
+        e.thirdPoint()->x = holder.thirdPoint()->x, e.thirdPoint()->y = holder.thirdPoint()->y,
+        e.thirdPoint()->z = holder.thirdPoint()->z;
 }
 
 void readAreaFills(Element& e, const Element& holder)
