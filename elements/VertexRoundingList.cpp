@@ -434,9 +434,9 @@ void readTwoPoints(Element& e, const Element& holder)
 
 void readThirdPoint(Element& e, const Element& holder)
 {
-    if (e.thirdPoint() && holder.thirdPoint())
-        e.thirdPoint()->x = holder.thirdPoint()->x, e.thirdPoint()->y = holder.thirdPoint()->y,
-        e.thirdPoint()->z = holder.thirdPoint()->z;
+    const DrawPoint* read = holder.thirdPoint();
+    if (e.thirdPoint() && read)
+        e.thirdPoint()->x = read->x, e.thirdPoint()->y = read->y, e.thirdPoint()->z = read->z;
 }
 
 void readAreaFills(Element& e, const Element& holder)

@@ -131,6 +131,7 @@ void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// The third point (an arc's middle, a circle's centre) taken from the holder likewise.
 void readThirdPoint(Element& element, const Element& holder);
 // Taken from the reader's attribute holder, each where the element has the slot: the edge, fill
 // and hatch; the line size, position and type (the type only where the holder has one).

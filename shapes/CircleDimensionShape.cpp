@@ -132,17 +132,9 @@ int CircleDimensionShape::extent(Point& lo, Point& hi)
 {
     if (!prepareExtent(1, 1) || !buildGeometry())
         return 0;
-    const double d = arrowLength();
-    // The arrow heads reach their length about each end, whatever their lean.
-    for (const Point& e : {lineEnd1, lineEnd2}) {
-        grow(lo, hi, Point(e.x - d, e.y - d));
-        grow(lo, hi, Point(e.x + d, e.y + d));
-    }
+    growByArrowHeads(lo, hi, lineEnd1, lineEnd2);
     grow(lo, hi, underlineEnd());
-    Point corners[4];
-    numeralCorners(numeralAnchor(), textAngle, corners);
-    for (const Point& p : corners)
-        grow(lo, hi, p);
+    growByNumeral(lo, hi, numeralAnchor(), textAngle);
     return 1;
 }
 

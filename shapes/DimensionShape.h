@@ -82,6 +82,11 @@ protected:
     [[nodiscard]] int hitNumeral(const Point& anchor, double angle);
     // lo..hi widened by p when p is finite.
     static void grow(Point& lo, Point& hi, const Point& p);
+    // lo..hi widened by the arrow heads at two tips: each reaches its length about its tip,
+    // whatever its lean.
+    void growByArrowHeads(Point& lo, Point& hi, const Point& tip1, const Point& tip2) const;
+    // lo..hi widened by the numeral's rectangle at the anchor, turned by angle degrees.
+    void growByNumeral(Point& lo, Point& hi, const Point& anchor, double angle) const;
     // A part of the shape (line, arrow head, arc) placed and bound as this shape is.
     void shareWith(Shape& part) const;
 
