@@ -155,12 +155,7 @@ int ArcElement::execute(int operation, double x, double y, double z)
     return runElementShape(*this, operation, offset, nullptr);
 }
 
-void ArcElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
+void ArcElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
 
 void ArcElement::showPickColour()
 {

@@ -127,12 +127,7 @@ int BoxElement::execute(int operation, double x, double y, double z)
     return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
-void BoxElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
+void BoxElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
 
 void BoxElement::showPickColour()
 {

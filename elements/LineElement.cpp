@@ -153,12 +153,7 @@ int LineElement::execute(int operation, double x, double y, double z)
     return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
-void LineElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
+void LineElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
 
 void LineElement::showPickColour()
 {

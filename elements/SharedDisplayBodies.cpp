@@ -44,6 +44,13 @@ int runShapeAt(Element& e, int operation, double x, double y, double z)
     return runElementShape(e, operation, offset, nullptr);
 }
 
+void showAllExtentHandles(Element& e)
+{
+    e.computeExtent(1);
+    e.handleFlags.setAll();
+    e.drawHandleMarks();
+}
+
 void markTwoPoints(Element& e)
 {
     if (e.firstPoint() && e.secondPoint()) {

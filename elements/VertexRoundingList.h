@@ -111,6 +111,8 @@ void repaintPicked(Element& element);
 // print offset on top); the shape's result.
 [[nodiscard]] int runShapeAt(Element& element, int operation, double x, double y, double z);
 void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
+// The eight handles of the exact extent, every one shown.
+void showAllExtentHandles(Element& element);
 // The pick marks of the start and end points (operation 71 at each); nothing without either.
 void markTwoPoints(Element& element);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
