@@ -155,12 +155,7 @@ int ArcElement::execute(int operation, double x, double y, double z)
     return runElementShape(*this, operation, offset, nullptr);
 }
 
-void ArcElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
+void ArcElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
 
 void ArcElement::showPickColour()
 {
@@ -272,14 +267,8 @@ int ArcElement::readXmlAttributes()
     if (colour() && holder->colour())
         colour()->assign(holder->colour());
     shared_body::readTwoPoints(*this, *holder);
-    if (const DrawPoint* middle = holder->thirdPoint())
-        thirdPoint()->x = middle->x, thirdPoint()->y = middle->y, thirdPoint()->z = middle->z;
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readThirdPoint(*this, *holder);
+    shared_body::readStroke(*this, *holder);
     takeDocumentLayerAndGroup();
     return 1;
 }

@@ -124,41 +124,27 @@ int BoxElement::isInSelectionArea() { return shared_body::isExactExtentInSelecti
 int BoxElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    // The offset is applied once, by the shape, as every kind does: no print offset on top.
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
-void BoxElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
+void BoxElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
 
 void BoxElement::showPickColour()
 {
-    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    if (forwardOp(ShapeOp::ShowPicked))
+        shared_body::markTwoPoints(*this);
 }
 
 void BoxElement::showPickMarks()
 {
     forwardOp(ShapeOp::ShowPickMarks);
-    if (firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    shared_body::markTwoPoints(*this);
 }
 
 void BoxElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
 {
     bindPoints();
-    const double offset[3] = {0.0, 0.0, 0.0};
-    const double rotation[4] = {angle, centreX, centreY, fourth};
-    (void)runElementShape(*this, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
+    shared_body::drawRotatedPreview(*this, angle, centreX, centreY, fourth);
 }
 
 void BoxElement::repaintPicked() { shared_body::repaintPicked(*this); }
@@ -277,12 +263,7 @@ int BoxElement::readXmlAttributes()
     Element* holder = d ? d->attributeHolder() : nullptr;
     if (!holder || !firstPoint() || !secondPoint())
         return 0;
-    if (edge())
-        edge()->assign(holder->edge());
-    if (fill())
-        fill()->assign(holder->fill());
-    if (hatch())
-        hatch()->assign(holder->hatch());
+    shared_body::readAreaFills(*this, *holder);
     shared_body::readTwoPoints(*this, *holder);
     if (boxRules())
         (void)boxRules()->copyFrom(holder->boxRules()); // always 1
@@ -290,12 +271,7 @@ int BoxElement::readXmlAttributes()
         (void)cornerRounding()->copyFrom(holder->cornerRounding()); // always 1
     if (lean())
         lean()->assign(holder->lean());
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     takeDocumentLayerAndGroup();
     return 1;
 }

@@ -125,19 +125,7 @@ int CircleDimensionElement::readXmlAttributes()
                                                                       : holder->diameters();
     (void)values()->copyFrom(read); // always 1
     layout.value = holder->readDrawType();
-    if (font())
-        font()->assign(holder->font());
-    if (measure())
-        measure()->assign(holder->measure());
-    if (measureLine() && holder->measureLine()) {
-        measureLine()->assign(holder->measureLine());
-        measureLine()->LineStyle::assign(holder->measureLine());
-    }
-    if (arrowLine())
-        arrowLine()->assign(holder->arrowLine());
-    if (arrowHead() && holder->arrowHead())
-        (void)arrowHead()->copyFrom(holder->arrowHead()); // a non-null source is always copied
-    takeDocumentLayerAndGroup();
+    takeDimensionAttributes(*holder);
     return 1;
 }
 

@@ -147,8 +147,7 @@ int CircleElement::isInSelectionArea() { return shared_body::isExactExtentInSele
 int CircleElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void CircleElement::showPickHandles()
@@ -236,15 +235,9 @@ void CircleElement::takeDefaultAttributes()
     auto* defaults = static_cast<LineDefaults*>(elementDefaults(kind));
     if (!defaults)
         return;
-    layer = defaults->getLayer();
+    shared_body::takeStrokeDefaults(*this, *defaults);
     if (edge() && defaults->colour())
         edge()->colour.assign(defaults->colour());
-    if (lineWidth())
-        lineWidth()->assign(defaults->lineSize());
-    if (linePosition())
-        linePosition()->assign(defaults->lineOrigin());
-    if (lineType())
-        lineType()->LineStyle::assign(defaults->lineType());
 }
 
 int CircleElement::editProperties(int hasPrevious, int hasNext)
@@ -265,20 +258,14 @@ int CircleElement::readXmlAttributes()
         return 0;
     if (edge())
         edge()->assign(holder->edge());
-    if (const DrawPoint* centre = holder->thirdPoint())
-        thirdPoint()->x = centre->x, thirdPoint()->y = centre->y, thirdPoint()->z = centre->z;
+    shared_body::readThirdPoint(*this, *holder);
     if (radii())
         (void)radii()->copyFrom(holder->radii()); // always 1
     if (value1())
         value1()->assign(holder->value1());
     if (value2())
         value2()->assign(holder->value2());
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     takeDocumentLayerAndGroup();
     return 1;
 }

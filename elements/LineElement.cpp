@@ -150,31 +150,21 @@ int LineElement::isInSelectionArea() { return shared_body::isExactExtentInSelect
 int LineElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
-void LineElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
+void LineElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
 
 void LineElement::showPickColour()
 {
-    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    if (forwardOp(ShapeOp::ShowPicked))
+        shared_body::markTwoPoints(*this);
 }
 
 void LineElement::showPickMarks()
 {
-    if (forwardOp(ShapeOp::ShowPickMarks) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    if (forwardOp(ShapeOp::ShowPickMarks))
+        shared_body::markTwoPoints(*this);
 }
 
 void LineElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
@@ -265,12 +255,7 @@ int LineElement::readXmlAttributes()
     if (colour() && holder->colour())
         colour()->assign(holder->colour());
     shared_body::readTwoPoints(*this, *holder);
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     if (lineCap())
         lineCap()->assign(holder->lineCap());
     if (gray())

@@ -143,8 +143,7 @@ int MeasureElement::hitTest()
 int MeasureElement::execute(int operation, double x, double y, double z)
 {
     bindOwners();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void MeasureElement::drawPointMarks(int operation, int withDisplay)
@@ -338,6 +337,23 @@ void MeasureElement::setArrowHeadLean(const ArrowHeadStyle& value) { shared_body
 
 // --- files ---
 
+void MeasureElement::takeDimensionAttributes(const Element& holder)
+{
+    if (font())
+        font()->assign(holder.font());
+    if (measure())
+        measure()->assign(holder.measure());
+    if (measureLine() && holder.measureLine()) {
+        measureLine()->assign(holder.measureLine());
+        measureLine()->LineStyle::assign(holder.measureLine());
+    }
+    if (arrowLine())
+        arrowLine()->assign(holder.arrowLine());
+    if (arrowHead() && holder.arrowHead())
+        (void)arrowHead()->copyFrom(holder.arrowHead()); // a non-null source is always copied
+    takeDocumentLayerAndGroup();
+}
+
 int MeasureElement::readXmlAttributes()
 {
     bindOwners();
@@ -349,19 +365,7 @@ int MeasureElement::readXmlAttributes()
         return 0;
     if (holder->thirdPoint())
         static_cast<Point&>(*thirdPoint()) = *holder->thirdPoint();
-    if (font())
-        font()->assign(holder->font());
-    if (measure())
-        measure()->assign(holder->measure());
-    if (measureLine() && holder->measureLine()) {
-        measureLine()->assign(holder->measureLine());
-        measureLine()->LineStyle::assign(holder->measureLine());
-    }
-    if (arrowLine())
-        arrowLine()->assign(holder->arrowLine());
-    if (arrowHead() && holder->arrowHead())
-        (void)arrowHead()->copyFrom(holder->arrowHead()); // a non-null source is always copied
-    takeDocumentLayerAndGroup();
+    takeDimensionAttributes(*holder);
     return 1;
 }
 

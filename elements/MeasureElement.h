@@ -80,6 +80,9 @@ public:
 protected:
     // The points, D and the attributes bound to the drawing (paper scale, file links).
     void bindOwners();
+    // The file reader's last step: the numeral font, numeral attributes, dimension and extension
+    // lines and arrow head taken from its attribute holder, then the document's layer and group.
+    void takeDimensionAttributes(const Element& holder);
     // The parts of the record and of the file section both kinds share; the angle adds its draw
     // type through these.
     [[nodiscard]] virtual int exchangeKindFields(int mode, ElementRecordBuffer& buffer);

@@ -155,25 +155,19 @@ int OvalElement::hitTest()
 int OvalElement::execute(int operation, double x, double y, double z)
 {
     bindPoints();
-    const double offset[3] = {x, y, z};
-    return runElementShape(*this, operation, offset, nullptr);
+    return shared_body::runShapeAt(*this, operation, x, y, z);
 }
 
 void OvalElement::showPickColour()
 {
-    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    if (forwardOp(ShapeOp::ShowPicked))
+        shared_body::markTwoPoints(*this);
 }
 
 void OvalElement::showPickMarks()
 {
     forwardOp(ShapeOp::ShowPickMarks);
-    if (firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
+    shared_body::markTwoPoints(*this);
 }
 
 void OvalElement::drawRotatedPreview(double angle, double centreX, double centreY, double fourth)
@@ -271,21 +265,11 @@ int OvalElement::readXmlAttributes()
     Element* holder = d ? d->attributeHolder() : nullptr;
     if (!holder || !firstPoint() || !secondPoint())
         return 0;
-    if (edge())
-        edge()->assign(holder->edge());
-    if (fill())
-        fill()->assign(holder->fill());
-    if (hatch())
-        hatch()->assign(holder->hatch());
+    shared_body::readAreaFills(*this, *holder);
     shared_body::readTwoPoints(*this, *holder);
     if (lean())
         lean()->assign(holder->lean());
-    if (lineWidth())
-        lineWidth()->assign(holder->lineWidth());
-    if (linePosition())
-        linePosition()->assign(holder->linePosition());
-    if (lineType() && holder->lineType())
-        lineType()->LineStyle::assign(holder->lineType());
+    shared_body::readStroke(*this, *holder);
     if (ovalType())
         (void)ovalType()->copyFrom(holder->ovalType()); // always 1
     takeDocumentLayerAndGroup();

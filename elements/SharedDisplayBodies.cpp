@@ -38,6 +38,27 @@ void drawRotatedPreview(Element& e, double angle, double centreX, double centreY
     (void)runElementShape(e, ShapeOp::RotatedPreview, offset, rotation); // a preview that cannot be drawn shows nothing
 }
 
+int runShapeAt(Element& e, int operation, double x, double y, double z)
+{
+    const double offset[3] = {x, y, z};
+    return runElementShape(e, operation, offset, nullptr);
+}
+
+void showAllExtentHandles(Element& e)
+{
+    e.computeExtent(1);
+    e.handleFlags.setAll();
+    e.drawHandleMarks();
+}
+
+void markTwoPoints(Element& e)
+{
+    if (e.firstPoint() && e.secondPoint()) {
+        e.drawPointMark(ShapeOp::ShowPicked, *e.firstPoint());
+        e.drawPointMark(ShapeOp::ShowPicked, *e.secondPoint());
+    }
+}
+
 int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
 {
     ViewUpdater* updater = e.viewUpdater();

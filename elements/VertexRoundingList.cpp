@@ -167,9 +167,6 @@ int VertexRoundingList::readXml(XmlContext& file, int tagId, int pointCount)
 
 namespace shared_body {
 
-namespace {
-// What the line and area kinds take alike from their record: the layer, line size, position and
-// type.
 void takeStrokeDefaults(Element& e, LineDefaults& defaults)
 {
     e.layer = defaults.getLayer();
@@ -180,7 +177,6 @@ void takeStrokeDefaults(Element& e, LineDefaults& defaults)
     if (e.lineType())
         e.lineType()->LineStyle::assign(defaults.lineType());
 }
-} // namespace
 
 void takeLineDefaults(Element& e)
 {
@@ -434,6 +430,33 @@ void readTwoPoints(Element& e, const Element& holder)
         if (mine && read)
             mine->x = read->x, mine->y = read->y, mine->z = read->z;
     }
+}
+
+void readThirdPoint(Element& e, const Element& holder)
+{
+    const DrawPoint* read = holder.thirdPoint();
+    if (e.thirdPoint() && read)
+        e.thirdPoint()->x = read->x, e.thirdPoint()->y = read->y, e.thirdPoint()->z = read->z;
+}
+
+void readAreaFills(Element& e, const Element& holder)
+{
+    if (e.edge())
+        e.edge()->assign(holder.edge());
+    if (e.fill())
+        e.fill()->assign(holder.fill());
+    if (e.hatch())
+        e.hatch()->assign(holder.hatch());
+}
+
+void readStroke(Element& e, const Element& holder)
+{
+    if (e.lineWidth())
+        e.lineWidth()->assign(holder.lineWidth());
+    if (e.linePosition())
+        e.linePosition()->assign(holder.linePosition());
+    if (e.lineType() && holder.lineType())
+        e.lineType()->LineStyle::assign(holder.lineType());
 }
 
 void setCoordinate(DrawPoint* point, const Point& value, int axis)

@@ -13,6 +13,7 @@ class FillAttributes;
 class HatchAttributes;
 class InkColor;
 class LineCapAttribute;
+class LineDefaults;
 class LineOriginAttribute;
 class LineSizeAttribute;
 class LineTypeAttribute;
@@ -60,6 +61,9 @@ namespace shared_body {
 // From the line defaults record of the element's kind: colour, layer, line size, position,
 // type and cap (the line, breakline, arcbreakline and spline).
 void takeLineDefaults(Element& element);
+// What the line, area and round kinds take alike from their record: the layer, line size,
+// position and type.
+void takeStrokeDefaults(Element& element, LineDefaults& defaults);
 // From the same record: edge, fill, hatch, layer, line size, position and type (the polygon kinds).
 void takeAreaDefaults(Element& element);
 // The point list: every point moved; turned about a centre (degrees); point n replaced with
@@ -103,7 +107,14 @@ void preparePointList(Element& element);
 // the element shown picked. The element through its shape turned by the rotation (angle in
 // degrees, centre x and y, fourth value) in the pick colour.
 void repaintPicked(Element& element);
+// The element's shape run for the operation at offset (x, y, z), applied once, by the shape (no
+// print offset on top); the shape's result.
+[[nodiscard]] int runShapeAt(Element& element, int operation, double x, double y, double z);
 void drawRotatedPreview(Element& element, double angle, double centreX, double centreY, double fourth);
+// The eight handles of the exact extent, every one shown.
+void showAllExtentHandles(Element& element);
+// The pick marks of the start and end points (operation 71 at each); nothing without either.
+void markTwoPoints(Element& element);
 // The sub-objects of a kind, made by initialize (a slot left null makes the operations that need
 // it do nothing) and released by teardown.
 void ensureAttributes(Element& element, const ElementAttribute* which, int count);
@@ -122,6 +133,12 @@ void translateTwoPoints(Element& element, double dx, double dy, double dz);
 void rotateTwoPointsWithLean(Element& element, double angle, double centreX, double centreY);
 void scaleTwoPoints(Element& element, double factor, const Point& centre, int flags);
 void readTwoPoints(Element& element, const Element& holder);
+// The third point (an arc's middle, a circle's centre) taken from the holder likewise.
+void readThirdPoint(Element& element, const Element& holder);
+// Taken from the reader's attribute holder, each where the element has the slot: the edge, fill
+// and hatch; the line size, position and type (the type only where the holder has one).
+void readAreaFills(Element& element, const Element& holder);
+void readStroke(Element& element, const Element& holder);
 // The property sheet's coordinate setters: the point's x (axis 0) or y (axis 1) from the value's;
 // nothing without the point.
 void setCoordinate(DrawPoint* point, const Point& value, int axis);

@@ -125,36 +125,16 @@ int CircleDimensionShape::drawFigure()
 
 int CircleDimensionShape::execute(int operation, int newMode)
 {
-    mode = newMode;
-    if (operation == ShapeOp::Pdf) {
-        if (prepare(operation))
-            (void)drawFigure(); // the export answers done whatever a part wrote
-        return 1;
-    }
-    if (!prepare(operation))
-        return 0;
-    if (op == ShapeOp::PostScript) {
-        (void)drawFigure(); // as PDF: the PostScript output answers done
-        return 1;
-    }
-    return drawFigure();
+    return runPrepared(operation, newMode, [this](int o) { return prepare(o); }, [this] { return drawFigure(); });
 }
 
 int CircleDimensionShape::extent(Point& lo, Point& hi)
 {
     if (!prepareExtent(1, 1) || !buildGeometry())
         return 0;
-    const double d = arrowLength();
-    // The arrow heads reach their length about each end, whatever their lean.
-    for (const Point& e : {lineEnd1, lineEnd2}) {
-        grow(lo, hi, Point(e.x - d, e.y - d));
-        grow(lo, hi, Point(e.x + d, e.y + d));
-    }
+    growByArrowHeads(lo, hi, lineEnd1, lineEnd2);
     grow(lo, hi, underlineEnd());
-    Point corners[4];
-    numeralCorners(numeralAnchor(), textAngle, corners);
-    for (const Point& p : corners)
-        grow(lo, hi, p);
+    growByNumeral(lo, hi, numeralAnchor(), textAngle);
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "shapes/DimensionShape.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DocumentContext.h"
@@ -176,6 +177,23 @@ int DimensionShape::drawNumeral(const Point& anchor, double angle)
     InkColor colour;
     colourForOperation(op, measure->numeralColour, colour);
     return numeral.draw(anchor.x, anchor.y, angle, colour);
+}
+
+void DimensionShape::growByArrowHeads(Point& lo, Point& hi, const Point& tip1, const Point& tip2) const
+{
+    const double d = arrowLength();
+    for (const Point& e : {tip1, tip2}) {
+        grow(lo, hi, Point(e.x - d, e.y - d));
+        grow(lo, hi, Point(e.x + d, e.y + d));
+    }
+}
+
+void DimensionShape::growByNumeral(Point& lo, Point& hi, const Point& anchor, double angle) const
+{
+    Point corners[4];
+    numeralCorners(anchor, angle, corners);
+    for (const Point& p : corners)
+        grow(lo, hi, p);
 }
 
 void DimensionShape::numeralCorners(const Point& anchor, double angle, Point corners[4]) const

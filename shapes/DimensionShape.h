@@ -2,6 +2,7 @@
 #include "geometry/DrawPoint.h"
 #include "shapes/DimensionNumeral.h"
 #include "shapes/Shape.h"
+#include "shapes/ShapeOp.h"
 
 class ArrowHeadStyle;
 class DrawLineAttribute;
@@ -31,6 +32,26 @@ public:
     void setArrowHead(const ArrowHeadStyle& value);
 
 protected:
+    // What execute does for every dimension kind: the mode taken, the kind's preparation for the
+    // operation, then its figure drawn. PDF and PostScript output answer done whatever a part
+    // wrote (PDF even when the preparation failed).
+    template <class Prepare, class Draw>
+    [[nodiscard]] int runPrepared(int operation, int newMode, Prepare prepareStep, Draw drawStep)
+    {
+        mode = newMode;
+        if (operation == ShapeOp::Pdf) {
+            if (prepareStep(operation))
+                (void)drawStep(); // the export answers done whatever a part wrote
+            return 1;
+        }
+        if (!prepareStep(operation))
+            return 0;
+        if (op == ShapeOp::PostScript) {
+            (void)drawStep(); // as PDF: the PostScript output answers done
+            return 1;
+        }
+        return drawStep();
+    }
     // The context, the point count (at least minimum, or exactly it when exact), the operation
     // filter and surface (not for PDF, which needs a running export instead), the attributes
     // bound, the numeral's font chosen. 0 when one of them is missing.
@@ -61,6 +82,11 @@ protected:
     [[nodiscard]] int hitNumeral(const Point& anchor, double angle);
     // lo..hi widened by p when p is finite.
     static void grow(Point& lo, Point& hi, const Point& p);
+    // lo..hi widened by the arrow heads at two tips: each reaches its length about its tip,
+    // whatever its lean.
+    void growByArrowHeads(Point& lo, Point& hi, const Point& tip1, const Point& tip2) const;
+    // lo..hi widened by the numeral's rectangle at the anchor, turned by angle degrees.
+    void growByNumeral(Point& lo, Point& hi, const Point& anchor, double angle) const;
     // A part of the shape (line, arrow head, arc) placed and bound as this shape is.
     void shareWith(Shape& part) const;
 

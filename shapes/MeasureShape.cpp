@@ -183,19 +183,7 @@ int MeasureShape::runSegments()
 
 int MeasureShape::execute(int operation, int newMode)
 {
-    mode = newMode;
-    if (operation == ShapeOp::Pdf) {
-        if (prepare(operation))
-            (void)runSegments(); // the export answers done whatever a part wrote
-        return 1;
-    }
-    if (!prepare(operation))
-        return 0;
-    if (op == ShapeOp::PostScript) {
-        (void)runSegments(); // as PDF: the PostScript output answers done
-        return 1;
-    }
-    return runSegments();
+    return runPrepared(operation, newMode, [this](int o) { return prepare(o); }, [this] { return runSegments(); });
 }
 
 int MeasureShape::extent(Point& lo, Point& hi)
@@ -204,7 +192,6 @@ int MeasureShape::extent(Point& lo, Point& hi)
         return 0;
     buildFrame();
     auto widen = [&](const Point& p) { grow(lo, hi, p); };
-    const double d = arrowLength();
     for (int i = 0; i + 1 < measured->count; ++i) {
         Feet feet;
         Point a, b;
@@ -213,11 +200,7 @@ int MeasureShape::extent(Point& lo, Point& hi)
         (void)buildSegmentNumeral(a, b); // without size when it cannot be measured
         for (const Point& p : {feet.b1, feet.b2})
             widen(p);
-        // The arrow heads reach their length about each foot, whatever their lean.
-        for (const Point& f : {feet.f1, feet.f2}) {
-            widen(Point(f.x - d, f.y - d));
-            widen(Point(f.x + d, f.y + d));
-        }
+        growByArrowHeads(lo, hi, feet.f1, feet.f2);
         Point from, to;
         dimensionLineEnds(feet, from, to);
         widen(from), widen(to);
@@ -225,10 +208,7 @@ int MeasureShape::extent(Point& lo, Point& hi)
             widen(from), widen(to);
         if (extensionLineEnds(b, feet.f2, from, to))
             widen(from), widen(to);
-        Point corners[4];
-        numeralCorners(numeralAnchor(feet), theta, corners);
-        for (const Point& p : corners)
-            widen(p);
+        growByNumeral(lo, hi, numeralAnchor(feet), theta);
     }
     return 1;
 }

@@ -195,19 +195,7 @@ int MsrAngleShape::drawFigure()
 
 int MsrAngleShape::execute(int operation, int newMode)
 {
-    mode = newMode;
-    if (operation == ShapeOp::Pdf) {
-        if (prepare(operation))
-            (void)drawFigure(); // the export answers done whatever a part wrote
-        return 1;
-    }
-    if (!prepare(operation))
-        return 0;
-    if (op == ShapeOp::PostScript) {
-        (void)drawFigure(); // as PDF: the PostScript output answers done
-        return 1;
-    }
-    return drawFigure();
+    return runPrepared(operation, newMode, [this](int o) { return prepare(o); }, [this] { return drawFigure(); });
 }
 
 int MsrAngleShape::extent(Point& lo, Point& hi)
@@ -215,12 +203,7 @@ int MsrAngleShape::extent(Point& lo, Point& hi)
     if (!prepareExtent(3, 1) || !buildGeometry())
         return 0;
     auto widen = [&](const Point& p) { grow(lo, hi, p); };
-    const double d = arrowLength();
-    // The arrow heads reach their length about each end, whatever their lean.
-    for (const Point& e : {end1, end2}) {
-        widen(Point(e.x - d, e.y - d));
-        widen(Point(e.x + d, e.y + d));
-    }
+    growByArrowHeads(lo, hi, end1, end2);
     widen(arcA);
     if (drawType == kArc) {
         PointList arc;
@@ -232,10 +215,7 @@ int MsrAngleShape::extent(Point& lo, Point& hi)
         }
         widen(arcB);
     }
-    Point corners[4];
-    numeralCorners(numeralAnchor(), theta, corners);
-    for (const Point& p : corners)
-        widen(p);
+    growByNumeral(lo, hi, numeralAnchor(), theta);
     return 1;
 }
 
