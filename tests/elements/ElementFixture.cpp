@@ -166,10 +166,7 @@ int CursorSelectTool::strokePick(StrokePick& out)
 {
     if (!picks)
         return 0;
-    out = StrokePick();
-    out.x1 = cursor.x - 0.5, out.y1 = cursor.y - 0.5, out.x2 = cursor.x + 0.5, out.y2 = cursor.y + 0.5;
-    out.tolerance = 0.5;
-    out.view = &pickView;
+    out = pickAbout(cursor, &pickView);
     return 1;
 }
 
