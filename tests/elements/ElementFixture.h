@@ -12,6 +12,7 @@
 #include "platform/MouseSource.h"
 #include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/TwoPointTestElement.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
@@ -20,7 +21,7 @@ namespace element_fixture {
 
 // A line-like kind: two points and a width, stored as the two points and the extent; its shape
 // records each operation. Its creation input is a press-drag-release loop on the view.
-class RecordingKind : public Element {
+class RecordingKind : public TwoPointTestElement {
 public:
     explicit RecordingKind(int k = kindCode(ElementKind::Line)) { kind = k; }
     ~RecordingKind() override { teardown(); }
@@ -31,8 +32,6 @@ public:
     void showPickMarks() override { picks.push_back('M'); }
     void initialize() override;
     void teardown() override;
-    void computeExtent(int mode) override;
-    [[nodiscard]] int exchangeRecord(int mode) override;
     // Every attribute that exists written with its own tag writer, and "unique" when set.
     [[nodiscard]] int writeXml() override;
     // Every value of the holder, then the frame's layer, group and serial.
