@@ -14,7 +14,7 @@
 #include "geometry/EntityAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
-#include "views/tools/ElementEditor.h"
+#include "tests/support/IdleMembers.h"
 
 namespace bench_drawing {
 
@@ -156,21 +156,10 @@ public:
     int count = 1;
 };
 
-class Editor : public ElementEditor {
+class Editor : public IdleEditor {
 public:
     void setOwner(DocumentContext* o) override { owner = o; }
-    int mouseStep(int, int) override { return 0; }
-    int placeByMouse(int, int) override { return 0; }
-    void settleElement(int) override {}
     Element* elementInHand() override { return &element; }
-    int holdsKind(int) override { return 0; }
-    int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 
     [[nodiscard]] int newElement(int kind) override
     {

@@ -21,8 +21,8 @@
 #include "shapes/ElementShapes.h"
 #include "shapes/ShapeOp.h"
 #include "tests/shapes/ShapeTestDrawing.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/ImportPatch.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 const int kCount = 5000;
@@ -34,23 +34,6 @@ HFONT WINAPI countingCreateFont(const LOGFONTA* description)
     ++fontsCreated;
     return realCreateFont(description);
 }
-
-// A select tool whose pick area meets nothing.
-class MissingTool : public SelectTool {
-public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
-    int selectionMode() override { return 0; }
-    int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
-};
 
 struct Set {
     std::vector<Element*> elements;
@@ -115,7 +98,7 @@ int main()
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     shape_test::ShapeDrawing drawing(1024, 768);
     drawing.view->setZoom(1.0, 0.0, 0.0);
-    drawing.context.selectTool = new MissingTool; // the context deletes it
+    drawing.context.selectTool = new IdleSelectTool; // its pick area meets nothing; the context deletes it
     ImportPatch patch("gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(countingCreateFont));
     realCreateFont = reinterpret_cast<decltype(&CreateFontIndirectA)>(patch.original());
     if (!registry || !realCreateFont) {

@@ -24,18 +24,10 @@ const int kWidth = 1024;
 const int kHeight = 768;
 const int kRectangles = 20000;
 
-class OriginGrid : public GridSettings {
+class OriginGrid : public IdleGrid {
 public:
-    void setOwner(DocumentContext*) override {}
-    int editSettings() override { return 0; }
-    [[nodiscard]] int gridKind() override { return 0; }
-    void assign(const GridSettings*) override {}
-    void updateDisplayOrigin() override {}
     [[nodiscard]] double originX() const override { return x; }
     [[nodiscard]] double originY() const override { return y; }
-    [[nodiscard]] int xUnit() const override { return 1; }
-    [[nodiscard]] int yUnit() const override { return 1; }
-    void convertPoint(Point*) override {}
     double x = 0.0, y = 0.0;
 };
 

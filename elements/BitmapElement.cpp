@@ -1,7 +1,6 @@
 // The bitmap element: its record, extent, shape, file section and the pasted image.
 #include "elements/BitmapElement.h"
 
-#include <algorithm>
 #include <iterator>
 #include <new>
 
@@ -17,7 +16,6 @@
 #include "platform/GlobalBlock.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
-#include "views/tools/SelectTool.h"
 
 BitmapPropertyDialogMaker makeBitmapPropertyDialog = nullptr;
 
@@ -32,7 +30,7 @@ constexpr ElementAttribute kBitmapAttributes[] = {
 
 Element* newBitmapElement() { return new (std::nothrow) BitmapElement; }
 
-BitmapElement::BitmapElement() : input(this) {}
+BitmapElement::BitmapElement() = default;
 
 BitmapElement::~BitmapElement() { teardown(); }
 
@@ -96,28 +94,7 @@ int BitmapElement::exchangeRecord(int mode)
     return 1;
 }
 
-void BitmapElement::computeExtent(int)
-{
-    if (!firstPoint() || !secondPoint())
-        return;
-    const Point& a = *firstPoint();
-    const Point& b = *secondPoint();
-    static_cast<Point&>(extentMin) = Point(std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z));
-    static_cast<Point&>(extentMax) = Point(std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z));
-}
-
-int BitmapElement::hitTest()
-{
-    SelectTool* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->extentContainsPickCentre(extentMin, extentMax);
-}
-
-int BitmapElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
-
-int BitmapElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
+int BitmapElement::hitTest() { return pickInsideCorners(); }
 
 // --- drawing ---
 
@@ -128,43 +105,9 @@ int BitmapElement::execute(int operation, double x, double y, double z)
     return runElementShape(*this, operation, offset, nullptr);
 }
 
-void BitmapElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
-
-void BitmapElement::showPickColour()
-{
-    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
-}
-
-void BitmapElement::showPickMarks()
-{
-    forwardOp(ShapeOp::ShowPickMarks);
-    if (firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
-}
-
-void BitmapElement::repaintPicked() { shared_body::repaintPicked(*this); }
-
-void BitmapElement::drawOverlayFigure(int operation)
-{
-    if (operation == 21 || operation == 33)
-        drawRubberBandFrame();
-    else if (operation == 32)
-        shared_body::repaintPicked(*this);
-}
+void BitmapElement::drawOverlayFigure(int operation) { drawFrameOverlay(operation); }
 
 // --- geometry and editing ---
-
-void BitmapElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
 
 void BitmapElement::setPoint(int index, double x, double y, double z)
 {
@@ -186,11 +129,6 @@ int BitmapElement::editProperties(int hasPrevious, int hasNext)
     return shared_body::runPropertyDialog(*this, makeBitmapPropertyDialog ? makeBitmapPropertyDialog() : nullptr,
                                           hasPrevious, hasNext);
 }
-
-void BitmapElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
-void BitmapElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
-void BitmapElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
-void BitmapElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
 
 // --- the pasted image ---
 

@@ -1,6 +1,5 @@
 #pragma once
-#include "elements/BoxInput.h"
-#include "elements/Element.h"
+#include "elements/CornerImageElement.h"
 
 // Kind 18, "bitmap" (ビットマップ): a 24-bit raster stretched into the rectangle of a start and an
 // end corner (any order), drawn, printed and exported through BitmapShape. The pixels are the
@@ -9,7 +8,7 @@
 //
 // Store record: start (x, y), end (x, y), the size record (five int32), the raster (int32 length,
 // then the bytes), the extent.
-class BitmapElement : public Element {
+class BitmapElement : public CornerImageElement {
 public:
     BitmapElement();
     ~BitmapElement() override;
@@ -18,22 +17,13 @@ public:
     void teardown() override;
 
     [[nodiscard]] int exchangeRecord(int mode) override;
-    // The box of the two corners, whatever the mode: a raster has no stroke.
-    void computeExtent(int mode) override;
-    // The select tool's cursor inside the corners' box; no pixel is looked at.
+    // The select tool's cursor inside the corners' box.
     [[nodiscard]] int hitTest() override;
-    [[nodiscard]] int hitHandle(int* handle, int* flag) override;
-    [[nodiscard]] int isInSelectionArea() override;
 
     int execute(int operation, double x, double y, double z) override;
-    void showPickHandles() override;
-    void showPickColour() override;
-    void showPickMarks() override;
-    void repaintPicked() override;
-    // 21 and 33: the rubber-band frame; 32: the frame with the pick display.
+    // The corners' frame (see drawFrameOverlay).
     void drawOverlayFigure(int operation) override;
 
-    void translate(double dx, double dy, double dz) override;
     // Point 1 is the start corner, 2 the end corner.
     void setPoint(int index, double x, double y, double z) override;
     // Both corners about the centre.
@@ -41,10 +31,6 @@ public:
     [[nodiscard]] int editByMouse() override;
     [[nodiscard]] int dragHandle(int handle) override;
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
-    void setStartX(const Point& value) override;
-    void setStartY(const Point& value) override;
-    void setEndX(const Point& value) override;
-    void setEndY(const Point& value) override;
 
     // A pasted image: its header becomes the size record, its pixel block the raster (the image
     // gives the block up and is deleted), then placeAtDefault. 0, and the caller keeps the image,
@@ -60,8 +46,6 @@ public:
 
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;
-
-    BoxInput input;
 };
 
 // A new bitmap, null when memory ran out (the registry's maker of kind 18).

@@ -1,7 +1,6 @@
 // The picture element: its record, extent, shape, placement, mask editing and file section.
 #include "elements/PictureElement.h"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <new>
@@ -20,7 +19,6 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "shapes/ShapeOp.h"
 #include "views/tools/InputPointList.h"
-#include "views/tools/SelectTool.h"
 
 PicturePropertyDialogMaker makePicturePropertyDialog = nullptr;
 
@@ -36,7 +34,7 @@ constexpr int kMaxMaskSteps = 100000;
 
 Element* newPictureElement() { return new (std::nothrow) PictureElement; }
 
-PictureElement::PictureElement() : input(this), maskPath(this, nullptr, &maskClose) {}
+PictureElement::PictureElement() : maskPath(this, nullptr, &maskClose) {}
 
 PictureElement::~PictureElement() { teardown(); }
 
@@ -117,30 +115,9 @@ int PictureElement::exchangeRecord(int mode)
     return 1;
 }
 
-void PictureElement::computeExtent(int)
-{
-    if (!firstPoint() || !secondPoint())
-        return;
-    const Point& a = *firstPoint();
-    const Point& b = *secondPoint();
-    static_cast<Point&>(extentMin) = Point(std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z));
-    static_cast<Point&>(extentMax) = Point(std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z));
-}
+int PictureElement::hitTestExtent() { return pickInsideCorners(); }
 
-int PictureElement::hitTestExtent()
-{
-    SelectTool* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->extentContainsPickCentre(extentMin, extentMax);
-}
-
-int PictureElement::hitTest() { return hitTestExtent(); }
-
-int PictureElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
-
-int PictureElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
+int PictureElement::hitTest() { return pickInsideCorners(); }
 
 // --- drawing ---
 
@@ -151,39 +128,10 @@ int PictureElement::execute(int operation, double x, double y, double z)
     return runElementShape(*this, operation, offset, nullptr);
 }
 
-void PictureElement::showPickHandles()
-{
-    computeExtent(1);
-    handleFlags.setAll();
-    drawHandleMarks();
-}
-
-void PictureElement::showPickColour()
-{
-    if (forwardOp(ShapeOp::ShowPicked) && firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
-}
-
-void PictureElement::showPickMarks()
-{
-    forwardOp(ShapeOp::ShowPickMarks);
-    if (firstPoint() && secondPoint()) {
-        drawPointMark(ShapeOp::ShowPicked, *firstPoint());
-        drawPointMark(ShapeOp::ShowPicked, *secondPoint());
-    }
-}
-
-void PictureElement::repaintPicked() { shared_body::repaintPicked(*this); }
-
 void PictureElement::drawOverlayFigure(int operation)
 {
     if (!maskEditing) {
-        if (operation == 21 || operation == 33)
-            drawRubberBandFrame();
-        else if (operation == 32)
-            shared_body::repaintPicked(*this);
+        drawFrameOverlay(operation);
         return;
     }
     // While the mask is edited its outline is absolute.
@@ -240,8 +188,6 @@ int PictureElement::placeByMouse(int)
     return input.placeWithSize(width, height);
 }
 
-void PictureElement::translate(double dx, double dy, double dz) { shared_body::translateTwoPoints(*this, dx, dy, dz); }
-
 void PictureElement::setPoint(int index, double x, double y, double z)
 {
     if (!firstPoint() || !secondPoint())
@@ -279,11 +225,6 @@ int PictureElement::dragHandle(int handle)
     followResize(oldStart, oldEnd);
     return result;
 }
-
-void PictureElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
-void PictureElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
-void PictureElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
-void PictureElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
 
 int PictureElement::editProperties(int hasPrevious, int hasNext)
 {

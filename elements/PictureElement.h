@@ -1,7 +1,6 @@
 #pragma once
 #include "elements/BezierPath.h"
-#include "elements/BoxInput.h"
-#include "elements/Element.h"
+#include "elements/CornerImageElement.h"
 #include "elements/PictureImage.h"
 #include "geometry/OpenCloseAttribute.h"
 
@@ -17,7 +16,7 @@ class ImageMask;
 //
 // Store record: start (x, y), end (x, y), the image kind (int32), the file name (int32 length and
 // the bytes), the mask (int32 shape code, int32 count, x and y of each point), the extent.
-class PictureElement : public Element {
+class PictureElement : public CornerImageElement {
 public:
     PictureElement();
     ~PictureElement() override;
@@ -26,18 +25,12 @@ public:
     void teardown() override;
 
     [[nodiscard]] int exchangeRecord(int mode) override;
-    // The box of the two corners, whatever the mode.
-    void computeExtent(int mode) override;
+    // Both: the select tool's cursor inside the corners' box.
     [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
-    [[nodiscard]] int hitHandle(int* handle, int* flag) override;
-    [[nodiscard]] int isInSelectionArea() override;
 
     int execute(int operation, double x, double y, double z) override;
-    void showPickHandles() override;
-    void showPickColour() override;
-    void showPickMarks() override;
-    void repaintPicked() override;
+    // The corners' frame (see drawFrameOverlay) until the mask is edited, then the mask outline.
     void drawOverlayFigure(int operation) override;
 
     // The mask emptied and the holder bound; the kind and path stay as the dialog set them.
@@ -49,17 +42,12 @@ public:
     // The image's size in drawing units at the drawing's scale; 0 without one.
     [[nodiscard]] int placementSize(double& width, double& height);
 
-    void translate(double dx, double dy, double dz) override;
     void setPoint(int index, double x, double y, double z) override;
     // Both corners about the centre; the mask scales with them.
     void scale(double factor, const Point& centre, int flags) override;
     [[nodiscard]] int editByMouse() override;
     // The corners stretched by an extent handle; the mask stretches with them.
     [[nodiscard]] int dragHandle(int handle) override;
-    void setStartX(const Point& value) override;
-    void setStartY(const Point& value) override;
-    void setEndX(const Point& value) override;
-    void setEndY(const Point& value) override;
 
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
     // The property sheet's mask buttons: 9901 create (shape dialog, a click, the path drawn),
@@ -77,7 +65,6 @@ public:
     // The mask outline moved by +start (absolute) or -start (relative).
     void makeMaskAbsolute(int absolute);
 
-    BoxInput input;
     PictureImage image;
     // The mask is always a closed path: its own value, since the picture has no open/close
     // attribute of its own.

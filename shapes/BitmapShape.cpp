@@ -1,33 +1,14 @@
 // The bitmap shape: the raster stretched, erased or written as an image.
 #include "shapes/BitmapShape.h"
 
-#include <algorithm>
-
 #include "elements/BitmapRaster.h"
 #include "geometry/DoubleRect.h"
 #include "platform/DeviceContext.h"
 #include "platform/DibImage.h"
 #include "platform/IntRect.h"
 #include "platform/RgbColor.h"
+#include "shapes/CornerRects.h"
 #include "views/ViewParams.h"
-
-int BitmapShape::paperRect(DoubleRect& out) const
-{
-    return out.setFromCornersScaled(&startPoint, &endPoint, scaleNumerator(), scaleDenominator());
-}
-
-int BitmapShape::deviceRect(IntRect& out)
-{
-    DoubleRect world;
-    ViewParams* view = viewParams();
-    if (!view || !world.setFromCorners(&startPoint, &endPoint))
-        return 0;
-    IntRect r;
-    view->worldRectToDeviceForOp(op, world, &r);
-    out = IntRect::fromEdges(std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-                             std::max(r.top, r.bottom));
-    return 1;
-}
 
 int BitmapShape::execute(int operation)
 {
@@ -41,7 +22,7 @@ int BitmapShape::execute(int operation)
         startPoint.translate(offsetX, offsetY, offsetZ);
         endPoint.translate(offsetX, offsetY, offsetZ);
         DoubleRect rect;
-        if (paperRect(rect))
+        if (cornersPaperRect(*this, startPoint, endPoint, rect))
             (void)pdfDrawImage(image, rect); // a failed write is the export's to report
         return 1;
     }
@@ -56,10 +37,10 @@ int BitmapShape::execute(int operation)
     endPoint.translate(offsetX, offsetY, offsetZ);
     if (op == ShapeOp::PostScript) {
         DoubleRect rect;
-        return paperRect(rect) && psImage(image, rect);
+        return cornersPaperRect(*this, startPoint, endPoint, rect) && psImage(image, rect);
     }
     IntRect target;
-    if (!deviceRect(target))
+    if (!cornersDeviceRect(*this, startPoint, endPoint, target))
         return 0;
     DcScope scope(*surface);
     if (op == ShapeOp::Erase)

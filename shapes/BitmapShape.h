@@ -4,7 +4,6 @@
 
 class BitmapRaster;
 class BitmapSizeRecord;
-struct IntRect;
 
 // One operation of a bitmap: the element's 24-bit raster stretched into the rectangle of two
 // corners (in any order) on the screen or a printer, that rectangle erased, or the raster written
@@ -31,10 +30,4 @@ public:
     DrawPoint endPoint;
     const BitmapSizeRecord* size = nullptr; // not owned
     const BitmapRaster* raster = nullptr;   // not owned
-
-private:
-    // The paper rectangle of the placed corners.
-    [[nodiscard]] int paperRect(DoubleRect& out) const;
-    // The normalised device rectangle of the placed corners for the operation.
-    [[nodiscard]] int deviceRect(IntRect& out);
 };

@@ -11,18 +11,24 @@
 
 namespace {
 
+// What both image kinds give their shape: the document, the layer, the corners and the offset.
+template <typename ImageShape> void takeCorners(ImageShape& shape, const Element& e, const double offset[3])
+{
+    shape.context = e.context;
+    shape.layer = e.layer;
+    if (e.firstPoint())
+        shape.setStartPoint(*e.firstPoint());
+    if (e.secondPoint())
+        shape.setEndPoint(*e.secondPoint());
+    shape.setOffset(offset[0], offset[1], offset[2]);
+}
+
 // The shape uses the element's size record and raster as they are: nothing is copied.
 int runBitmapShape(Element& bitmap, int operation, const double offset[3], const double*)
 {
     BitmapShape shape;
-    shape.context = bitmap.context;
-    shape.layer = bitmap.layer;
-    if (bitmap.firstPoint())
-        shape.setStartPoint(*bitmap.firstPoint());
-    if (bitmap.secondPoint())
-        shape.setEndPoint(*bitmap.secondPoint());
+    takeCorners(shape, bitmap, offset);
     shape.setRaster(bitmap.bitmapSize(), bitmap.bitmapData());
-    shape.setOffset(offset[0], offset[1], offset[2]);
     return shape.execute(operation);
 }
 
@@ -33,16 +39,10 @@ int runPictureShape(Element& element, int operation, const double offset[3], con
     if (!picture)
         return 0;
     PictureShape shape;
-    shape.context = picture->context;
-    shape.layer = picture->layer;
-    if (picture->firstPoint())
-        shape.setStartPoint(*picture->firstPoint());
-    if (picture->secondPoint())
-        shape.setEndPoint(*picture->secondPoint());
+    takeCorners(shape, *picture, offset);
     shape.setImage(&picture->image);
     shape.setMask(picture->imageMask());
     shape.setDrawingMode(picture->image.drawingMode);
-    shape.setOffset(offset[0], offset[1], offset[2]);
     return shape.execute(operation);
 }
 

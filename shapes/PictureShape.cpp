@@ -1,8 +1,6 @@
 // The picture shape: the image in its rectangle, cut to the mask, or its frame.
 #include "shapes/PictureShape.h"
 
-#include <algorithm>
-
 #include "elements/ImageMask.h"
 #include "elements/PictureImage.h"
 #include "geometry/BezierFlattener.h"
@@ -12,7 +10,7 @@
 #include "platform/IntRect.h"
 #include "platform/RgbColor.h"
 #include "shapes/BoxShape.h"
-#include "views/ViewParams.h"
+#include "shapes/CornerRects.h"
 #include "views/ViewUpdater.h"
 
 int PictureShape::buildMask()
@@ -29,24 +27,6 @@ int PictureShape::buildMask()
         return 0;
     setOutline(&maskPolygon);
     return outlineIsArea();
-}
-
-int PictureShape::paperRect(DoubleRect& out) const
-{
-    return out.setFromCornersScaled(&startPoint, &endPoint, scaleNumerator(), scaleDenominator());
-}
-
-int PictureShape::deviceRect(IntRect& out)
-{
-    DoubleRect world;
-    ViewParams* view = viewParams();
-    if (!view || !world.setFromCorners(&startPoint, &endPoint))
-        return 0;
-    IntRect r;
-    view->worldRectToDeviceForOp(op, world, &r);
-    out = IntRect::fromEdges(std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-                             std::max(r.top, r.bottom));
-    return 1;
 }
 
 void PictureShape::drawFrame()
@@ -75,7 +55,7 @@ int PictureShape::execute(int operation)
         endPoint.translate(offsetX, offsetY, offsetZ);
         DoubleRect rect;
         PdfWriter* out = pdfWriter();
-        if (out && paperRect(rect) && !image->addPdfResource(*out, rect))
+        if (out && cornersPaperRect(*this, startPoint, endPoint, rect) && !image->addPdfResource(*out, rect))
             drawFrame(); // an EPS file without preview shows its frame
         if (clipped)
             (void)endPdfClip(); // a failed write is the export's to report
@@ -91,7 +71,7 @@ int PictureShape::execute(int operation)
         const int clipped = masked && writePostScriptClip();
         DoubleRect rect;
         PsOutput* out = postScriptWriter();
-        if (out && paperRect(rect))
+        if (out && cornersPaperRect(*this, startPoint, endPoint, rect))
             (void)image->writePostScript(*out, rect); // a failed write is the job's to report
         if (clipped)
             (void)psInitClip(); // as above
@@ -104,7 +84,7 @@ int PictureShape::execute(int operation)
 void PictureShape::drawOnSurface()
 {
     IntRect target;
-    if (!deviceRect(target))
+    if (!cornersDeviceRect(*this, startPoint, endPoint, target))
         return;
     DcScope scope(*surface);
     if (op == ShapeOp::Erase) {

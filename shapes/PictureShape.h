@@ -5,7 +5,6 @@
 
 class ImageMask;
 class PictureImage;
-struct IntRect;
 
 // One operation of a placed picture: the image of its file scaled into the rectangle of two
 // corners, cut to the mask outline when the picture has one, on the screen, in the overlay, on a
@@ -41,8 +40,6 @@ public:
 private:
     // The flattened mask outline as the clip outline; 0 without a usable mask.
     [[nodiscard]] int buildMask();
-    [[nodiscard]] int paperRect(DoubleRect& out) const;
-    [[nodiscard]] int deviceRect(IntRect& out);
     void drawFrame();
     void drawOnSurface();
 

@@ -21,7 +21,7 @@
 #include "views/PainterBase.h"
 #include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"

@@ -15,7 +15,7 @@
 #include "document/TagIds.h"
 #include "elements/Element.h"
 #include "elements/ElementKind.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 #include "views/tools/ElementEditor.h"
 
 class ScratchFolder;

@@ -10,7 +10,7 @@
 #include "document/GridSettings.h"
 #include "document/SheetSettings.h"
 #include "tests/document/DrawingFixture.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SurfaceUpdater.h"

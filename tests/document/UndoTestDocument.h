@@ -20,7 +20,7 @@
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 
 // An element whose record is its points, its text and its per-vertex values. It notes the text
 // editing calls it receives.

@@ -46,31 +46,6 @@ void RecordingKind::teardown()
     releaseAttribute(ElementAttribute::lineWidth);
 }
 
-void RecordingKind::computeExtent(int)
-{
-    if (!firstPoint() || !secondPoint())
-        return;
-    extentMin.x = extentMax.x = firstPoint()->x;
-    extentMin.y = extentMax.y = firstPoint()->y;
-    growExtent(*secondPoint());
-}
-
-int RecordingKind::exchangeRecord(int mode)
-{
-    ElementStore* store = elementStore();
-    if (!store || !firstPoint() || !secondPoint())
-        return 0;
-    ElementRecordBuffer& buffer = *store->recordBuffer;
-    buffer.rewind();
-    if (mode == 1) {
-        computeExtent(1);
-        return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
-               serializeExtent(buffer, 1);
-    }
-    return firstPoint()->readRecord(buffer, 2, 0) && secondPoint()->readRecord(buffer, 2, 0) &&
-           serializeExtent(buffer, 3);
-}
-
 int RecordingKind::writeXml()
 {
     Document* d = currentXmlContext();
@@ -166,10 +141,7 @@ int CursorSelectTool::strokePick(StrokePick& out)
 {
     if (!picks)
         return 0;
-    out = StrokePick();
-    out.x1 = cursor.x - 0.5, out.y1 = cursor.y - 0.5, out.x2 = cursor.x + 0.5, out.y2 = cursor.y + 0.5;
-    out.tolerance = 0.5;
-    out.view = &pickView;
+    out = pickAbout(cursor, &pickView);
     return 1;
 }
 

@@ -10,7 +10,9 @@
 #include "elements/ElementKind.h"
 #include "geometry/PointList.h"
 #include "platform/MouseSource.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/TwoPointTestElement.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
@@ -19,7 +21,7 @@ namespace element_fixture {
 
 // A line-like kind: two points and a width, stored as the two points and the extent; its shape
 // records each operation. Its creation input is a press-drag-release loop on the view.
-class RecordingKind : public Element {
+class RecordingKind : public TwoPointTestElement {
 public:
     explicit RecordingKind(int k = kindCode(ElementKind::Line)) { kind = k; }
     ~RecordingKind() override { teardown(); }
@@ -30,8 +32,6 @@ public:
     void showPickMarks() override { picks.push_back('M'); }
     void initialize() override;
     void teardown() override;
-    void computeExtent(int mode) override;
-    [[nodiscard]] int exchangeRecord(int mode) override;
     // Every attribute that exists written with its own tag writer, and "unique" when set.
     [[nodiscard]] int writeXml() override;
     // Every value of the holder, then the frame's layer, group and serial.
@@ -46,20 +46,8 @@ public:
 
 // The cursor sits at a drawing point; a point within 0.5 of it is under the cursor. Outline tests
 // record what they were asked.
-class CursorSelectTool : public SelectTool {
+class CursorSelectTool : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
-    [[nodiscard]] int selectionMode() override { return 0; }
-    [[nodiscard]] int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    [[nodiscard]] int isEditing() override { return 0; }
-    [[nodiscard]] int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     [[nodiscard]] int isUnderCursor(const Point& p) override;
     [[nodiscard]] int hitOutline(const PointList&, double width, int position, int edge, int inside) override
     {
@@ -115,22 +103,11 @@ public:
 
 // Makes the recording kind for the drawing file, keeps each element read (values copied) and
 // writes stored elements by id.
-class IoEditor : public ElementEditor {
+class IoEditor : public IdleEditor {
 public:
     ~IoEditor() override;
     void setOwner(DocumentContext* o) override { owner = o; }
-    [[nodiscard]] int mouseStep(int, int) override { return 0; }
-    [[nodiscard]] int placeByMouse(int, int) override { return 0; }
-    void settleElement(int) override {}
     [[nodiscard]] Element* elementInHand() override { return current; }
-    [[nodiscard]] int holdsKind(int) override { return 0; }
-    [[nodiscard]] int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
     [[nodiscard]] int newElement(int kind) override;
     [[nodiscard]] int readElementXmlAttributes() override { return current ? current->readXmlAttributes() : 0; }
     [[nodiscard]] int addToPage() override;

@@ -6,7 +6,7 @@
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
 #include "geometry/Point.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
 
 class OwnerPaper : public IdlePaper {

@@ -7,7 +7,7 @@
 #include "document/PaperSettings.h"
 #include "document/TagIds.h"
 #include "geometry/DrawSwitch.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"

@@ -22,7 +22,7 @@
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
 #include "tests/shapes/CurveTestSupport.h"
-#include "views/tools/SelectTool.h"
+#include "tests/support/IdleMembers.h"
 
 using curve_test::pointsOf;
 using shape_test::ShapeDrawing;
@@ -98,20 +98,8 @@ std::vector<std::vector<double>> operands(const OperatorLog& log, const std::str
 
 // A select tool whose pick is one point: strokes and polylines within 0.3 of it and polygons
 // holding it are hit.
-class PickPoint : public SelectTool {
+class PickPoint : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
-    int selectionMode() override { return 0; }
-    int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    int isEditing() override { return 0; }
-    int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     int hitTestStrokeWithCaps(const Point& a, const Point& b, double, int) override { return touches(a, b); }
     int hitTestOpenPolyline(const PointArray& points, double, int) override
     {

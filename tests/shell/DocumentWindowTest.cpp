@@ -10,7 +10,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/MouseState.h"
 #include "shell/FrameCommands.h"
-#include "tests/document/IdleMembers.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/LinearView.h"

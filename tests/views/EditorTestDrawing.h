@@ -19,6 +19,7 @@
 #include "elements/LineElement.h"
 #include "platform/MemoryProbe.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/SurfaceUpdater.h"
@@ -173,20 +174,9 @@ public:
     DoubleRect area;
 };
 
-class RecordingSelectTool : public SelectTool {
+class RecordingSelectTool : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
     [[nodiscard]] int selectionMode() override { return mode; }
-    [[nodiscard]] int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    [[nodiscard]] int isEditing() override { return 0; }
-    [[nodiscard]] int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     void setSelectionMode(int m) override { mode = m; }
     void selectSingle(int id) override
     {

@@ -15,6 +15,7 @@
 #include "geometry/DoubleRect.h"
 #include "platform/Window.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 #include "views/OffscreenPainter.h"
@@ -41,21 +42,9 @@ public:
 
 // Draws stored test rectangles (drawing coordinates) filled with their colour on the surface of
 // operation 1, unless the redraw manager says they lie outside the area being redrawn.
-class RectangleEditor : public ElementEditor {
+class RectangleEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* owner) override { context = owner; }
-    int mouseStep(int, int) override { return 0; }
-    int placeByMouse(int, int) override { return 0; }
-    void settleElement(int) override {}
-    Element* elementInHand() override { return nullptr; }
-    int holdsKind(int) override { return 0; }
-    int isInEditState() override { return 0; }
-    void redrawInputOverlay() override {}
-    void handleKey() override {}
-    int insertCharacters(int, int) override { return 0; }
-    int onContextEvent1() override { return 0; }
-    int onContextEvent2() override { return 0; }
-    int onContextEvent3() override { return 0; }
 
     int drawElementById(int id) override
     {

@@ -6,35 +6,20 @@
 #include "geometry/DoubleRect.h"
 #include "geometry/Point.h"
 #include "geometry/PointArray.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
 // A select tool whose last pick is a point with a tolerance of 0.5 drawing units, on a drawing
 // at 1:1 seen one unit per pixel.
-class PickTool : public SelectTool {
+class PickTool : public IdleSelectTool {
 public:
-    void setOwner(DocumentContext*) override {}
-    int onMouse() override { return 0; }
-    int selectAll() override { return 0; }
-    int selectByClick() override { return 0; }
-    [[nodiscard]] int selectionMode() override { return 0; }
-    [[nodiscard]] int canEditProperties() override { return 0; }
-    int openProperties() override { return 0; }
-    int stepSelection(int) override { return 0; }
-    [[nodiscard]] int isEditing() override { return 0; }
-    [[nodiscard]] int singleElementEditState() override { return 0; }
-    void hideMarks() override {}
-    void redrawMarks() override {}
     [[nodiscard]] int strokePick(StrokePick& out) override
     {
         if (!picked)
             return 0;
-        out = StrokePick();
-        out.x1 = at.x - 0.5, out.y1 = at.y - 0.5, out.x2 = at.x + 0.5, out.y2 = at.y + 0.5;
-        out.tolerance = 0.5;
-        out.view = &view;
+        out = pickAbout(at, &view);
         return 1;
     }
     Point at;

@@ -17,18 +17,12 @@ using namespace paint_test;
 
 namespace {
 
-class OriginGrid : public GridSettings {
+class OriginGrid : public IdleGrid {
 public:
-    void setOwner(DocumentContext*) override {}
-    int editSettings() override { return 0; }
-    [[nodiscard]] int gridKind() override { return 0; }
-    void assign(const GridSettings*) override {}
-    void updateDisplayOrigin() override {}
     [[nodiscard]] double originX() const override { return x; }
     [[nodiscard]] double originY() const override { return y; }
     [[nodiscard]] int xUnit() const override { return unit; }
     [[nodiscard]] int yUnit() const override { return unit; }
-    void convertPoint(Point*) override {}
     double x = 0.0, y = 0.0;
     int unit = 1;
 };

@@ -25,6 +25,7 @@
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "tests/support/TestApplication.h"
+#include "tests/support/TwoPointTestElement.h"
 #include "views/ViewMembers.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/MoveTool.h"
@@ -36,7 +37,7 @@ namespace tool_test {
 // A rectangle between its two points. Its picks: the extent meets the select tool's pick box.
 // Its sheet records (id, has previous, has next) and answers the next scripted result (2 when
 // the script has run out).
-class Rectangle : public Element {
+class Rectangle : public TwoPointTestElement {
 public:
     Rectangle() { kind = kindCode(ElementKind::Box); }
     ~Rectangle() override { teardown(); }
@@ -50,29 +51,6 @@ public:
     {
         releaseAttribute(ElementAttribute::firstPoint);
         releaseAttribute(ElementAttribute::secondPoint);
-    }
-    void computeExtent(int) override
-    {
-        if (!firstPoint() || !secondPoint())
-            return;
-        extentMin.x = extentMax.x = firstPoint()->x;
-        extentMin.y = extentMax.y = firstPoint()->y;
-        growExtent(*secondPoint());
-    }
-    [[nodiscard]] int exchangeRecord(int mode) override
-    {
-        ElementStore* store = elementStore();
-        if (!store || !firstPoint() || !secondPoint())
-            return 0;
-        ElementRecordBuffer& buffer = *store->recordBuffer;
-        buffer.rewind();
-        if (mode == 1) {
-            computeExtent(1);
-            return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
-                   serializeExtent(buffer, 1);
-        }
-        return firstPoint()->readRecord(buffer, 2, 0) && secondPoint()->readRecord(buffer, 2, 0) &&
-               serializeExtent(buffer, 3);
     }
     void translate(double dx, double dy, double dz) override
     {

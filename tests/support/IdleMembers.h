@@ -4,6 +4,7 @@
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
+#include "geometry/Point.h"
 #include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
@@ -76,6 +77,16 @@ public:
     void hideMarks() override {}
     void redrawMarks() override {}
 };
+
+// A pick at one drawing point: a box of 1 x 1 about it with a tolerance of 0.5, seen in the view.
+inline SelectTool::StrokePick pickAbout(const Point& at, ViewParams* view)
+{
+    SelectTool::StrokePick out;
+    out.x1 = at.x - 0.5, out.y1 = at.y - 0.5, out.x2 = at.x + 0.5, out.y2 = at.y + 0.5;
+    out.tolerance = 0.5;
+    out.view = view;
+    return out;
+}
 
 // An editor without an element: the mouse and the keys change nothing.
 class IdleEditor : public ElementEditor {
