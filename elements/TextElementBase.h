@@ -82,7 +82,8 @@ public:
     int processKey();
     // 3 when the click is on a stored element of this kind, which is then edited; 0 otherwise.
     [[nodiscard]] int beginEditAtCursor();
-    // The mouse while the text is edited: -1 aborted, 21 right button, 15 double click.
+    // The mouse while the text is edited: -1 aborted (also when the text was settled meanwhile),
+    // 21 right button, 15 double click.
     [[nodiscard]] int trackEditMouse();
     // Enters editing: input state 2, editing flag and in-progress flag set.
     void enterEditing();

@@ -96,6 +96,10 @@ int TextElementBase::trackEditMouse()
             (void)caret->refresh(); // a hidden caret has nothing to restore
         if (!view->nextMousePoint(device, left, right))
             return kCancelled;
+        // The pump may have settled the text (a pressed tool button ends the running tool):
+        // the loop has nothing left to edit and must give the mouse back to the new tool.
+        if (!editing)
+            return kCancelled;
         if (!left) {
             if (right)
                 return kRightButton;

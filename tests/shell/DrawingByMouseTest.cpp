@@ -1,6 +1,7 @@
 // Drawing in a real document window of the frame with the scripted mouse, end to end: a tool
 // button, clicks in the view, the stored element, its undo record and pixels, the menu's undo and
-// redo, the select tool picking and dragging it, Save As, close and open again.
+// redo, the select tool picking and dragging it, Save As, close and open again; and a tool button
+// pressed while a text is typed, which the next click in the view must reach.
 #include <cmath>
 #include <memory>
 #include <string>
@@ -11,7 +12,9 @@
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
+#include "elements/TextElementBase.h"
 #include "geometry/PickSettings.h"
+#include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
@@ -29,6 +32,23 @@ namespace {
 // The window whose view the mouse loops poll: each poll is taken as a message of it.
 HWND viewWindow = nullptr;
 void viewStep(int) { theCurrentEvent->hwnd = viewWindow; }
+
+// A mouse loop still running at this program time is cancelled, as a menu command would; 0 never.
+DWORD loopDeadline = 0;
+// A real step of the nested pump for what is waiting (posted keys, presses, internal events),
+// then the poll is taken as a message of the view.
+void pumpingViewStep(int)
+{
+    CurrentEvent& event = *theCurrentEvent;
+    MSG waiting;
+    if (event.queuedCount() > 0 || PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
+        event.mayBlock = 0;
+        (void)event.pumpStepModal(0); // flags 0: never asks the loop to end
+    }
+    event.hwnd = viewWindow;
+    if (loopDeadline && currentTickCount() >= loopDeadline)
+        event.abortLoop = 1;
+}
 
 } // namespace
 
@@ -234,4 +254,68 @@ TEST_F(DrawingByMouse, ArrowStepsAreRecordedWhenTheFrameLosesTheFocus)
     Point start, end;
     linePoints(id, start, end);
     EXPECT_NEAR(start.x, 10, 1e-9);
+}
+
+TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSelectsTheNextClick)
+{
+    ElementEditor& editor = *drawing().editor3;
+    const IntPoint a(60, 50), b(180, 120), onLine(120, 85), textAt(60, 170);
+    ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
+    const Point wa = worldOf(a), wb = worldOf(b);
+    editor.elementInHand()->firstPoint()->x = wa.x, editor.elementInHand()->firstPoint()->y = wa.y;
+    editor.elementInHand()->secondPoint()->x = wb.x, editor.elementInHand()->secondPoint()->y = wb.y;
+    ASSERT_EQ(editor.commitNewElement(), 1);
+    const int lineId = pageIds().at(0);
+
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    const IntPoint st = screenOf(textAt), sl = screenOf(onLine);
+    {
+        // The 文字 button and a click on empty paper begin a new text.
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, st.x, st.y).at(t + 100, st.x, st.y, ScriptedMouse::kLeft).at(t + 150, st.x, st.y);
+        mouse.advanceClockPerRead(&clock, 20);
+        layout.current = TOOL_TEXT;
+        window->runToolButton();
+        window->startCurrentTool();
+    }
+    ASSERT_EQ(pageIds().size(), 2u);
+    const int textId = pageIds().at(1);
+
+    // The commit's mouse move runs the text's editing loop, which takes the typed keys and
+    // Escape (each key its character and its release, as the keyboard gives them); then the
+    // セレクト button is pressed, the mouse comes back into the view, clicks on the line and
+    // leaves the view.
+    const std::string typed = "Korvane 2026";
+    for (char c : typed + '\x1b') {
+        ASSERT_TRUE(PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(c), 0));
+        ASSERT_TRUE(PostMessageA(viewWindow, WM_KEYUP, VkKeyScanA(c) & 0xFF, 0));
+    }
+    ScopedOverride<std::function<void()>> selectButton{layout.leftPress, [this] {
+        layout.setCurrentCommand(TOOL_SELECT);
+        EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
+    }};
+    ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
+    ASSERT_TRUE(PostMessageA(viewWindow, WM_MOUSEMOVE, 0, MAKELPARAM(onLine.x, onLine.y)));
+    {
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, st.x, st.y)
+            .at(t + 2000, sl.x, sl.y)
+            .at(t + 2100, sl.x, sl.y, ScriptedMouse::kLeft)
+            .at(t + 2150, sl.x, sl.y)
+            .at(t + 2500, sl.x - 1000, sl.y - 1000);
+        mouse.advanceClockPerRead(&clock, 20);
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        settleEvents();
+        EXPECT_LT(clock.now(), t + 4000) << "no mouse loop had to be cancelled";
+    }
+    ASSERT_EQ(editor.beginEdit(textId), 1);
+    auto* text = dynamic_cast<TextElementBase*>(editor.elementInHand());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->textBytes(), typed);
+    SelectTool& select = *drawing().selectTool;
+    EXPECT_EQ(select.selectionMode(), 1);
+    EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
 }

@@ -3,6 +3,7 @@
 // records what the frame asks of it, shortcut keys that record their start-up steps, and a
 // document window whose answers a test scripts.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,7 +33,11 @@ public:
     void closePane(int) override {}
     void beginMovePane(int) override {}
     void beginResizePane(int, int) override {}
-    void onLeftPress() override {}
+    void onLeftPress() override
+    {
+        if (leftPress)
+            leftPress();
+    }
     void onRightPress() override {}
     void onRightPressOnPane(PaneWindow*, int) override {}
     void onIdle() override {}
@@ -56,6 +61,8 @@ public:
 
     std::map<int, int> states;
     int current = -1;
+    // What a left press on a pane does (a test's stand-in for a toolbar button); nothing when empty.
+    std::function<void()> leftPress;
 };
 
 // Shortcut keys that note their start-up steps.
