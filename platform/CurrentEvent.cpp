@@ -436,6 +436,9 @@ int CurrentEvent::readTypedText(char* text, int size)
         MSG next;
         if (!PeekMessageA(&next, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) || next.message != WM_CHAR)
             break;
+        // Backspace and Escape queued behind the text are editing keys of their own, not text.
+        if (next.wParam == 8 || next.wParam == 27)
+            break;
         // A two-byte character arrives as two WM_CHARs: take its lead byte only when both fit.
         if (isShiftJisLeadByte(static_cast<unsigned char>(next.wParam)) && length + 2 > size - 1)
             break;

@@ -47,7 +47,8 @@ public:
     [[nodiscard]] int getTypedChar();
     [[nodiscard]] int getEditingKey() const;
     // Collects the typed characters of this and the following WM_CHAR messages (CR becomes
-    // CR LF); returns the length of the zero-terminated text.
+    // CR LF), stopping before a queued Backspace or Escape; returns the length of the
+    // zero-terminated text.
     [[nodiscard]] int readTypedText(char* buffer, int size);
 
     GlobalBlock queue;      // QueuedEvent pointers, oldest first

@@ -223,6 +223,9 @@ TEST_F(MessagePump, ReadTypedTextTakesOnlyWholeCharacters)
          16, 4, "a\r\nb", WM_KEYDOWN, VK_LEFT},
         {"\"ab\" then the two bytes of 表 (95 5C), room for three bytes",
          {{WM_CHAR, 'a'}, {WM_CHAR, 'b'}, {WM_CHAR, 0x95}, {WM_CHAR, 0x5C}}, 4, 2, "ab", WM_CHAR, 0x95},
+        {"typed fast, then Backspace: the Backspace stays an editing key",
+         {{WM_CHAR, 'a'}, {WM_CHAR, 'b'}, {WM_CHAR, 8}}, 16, 2, "ab", WM_CHAR, 8},
+        {"typed fast, then Escape", {{WM_CHAR, 'a'}, {WM_CHAR, 27}}, 16, 1, "a", WM_CHAR, 27},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
