@@ -584,6 +584,9 @@ public:
     int inputPending = 0; // 1: an interrupted creation input resumes with the next mouse event
     int overlayShown = 0; // 1 once the figure was drawn on the overlay during the current input
     int inputResult = 0;  // read and cleared by finishInput
+    // 1 once the editor settled the element while one of its mouse loops may still be running (a
+    // tool button pumped from inside the loop ends the tool): the loop then gives the mouse back.
+    int inputSettled = 0;
     int& inputStateFlag() { return inputPending; }
     int& rubberBandDrawn() { return overlayShown; }
 

@@ -20,7 +20,8 @@ inline int isInClient(ViewParams& view, const IntPoint& device)
 // view one step in every pass whose cursor lies outside it; the click style ends at a left press.
 // moved(device) runs for every drag pass outside the view and for every pass whose device point
 // or Shift state changed or in which retyped() answered 1 (a key chose another figure). 1 when the
-// loop ended by the button, 0 when a mouse read failed (the tracking was cancelled); `inside`
+// loop ended by the button, 0 when a mouse read failed (the tracking was cancelled) or the editor
+// settled the element meanwhile; `inside`
 // tells whether the last point lay in the view.
 template <typename Retyped, typename Moved>
 int trackMouse(Element& element, ViewParams& view, int dragging, int& inside, Retyped retyped, Moved moved)
@@ -33,7 +34,7 @@ int trackMouse(Element& element, ViewParams& view, int dragging, int& inside, Re
         element.showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
-        if (!view.nextMousePoint(device, left, right))
+        if (!view.nextMousePoint(device, left, right) || element.inputSettled)
             return 0;
         if (dragging) {
             inside = isInClient(view, device);

@@ -65,7 +65,8 @@ int PolylineInput::cancelTracking()
 {
     if (element_.overlayShown)
         element_.flushView();
-    element_.inputPending = 1; // the next mouse step resumes this input
+    // The next mouse step resumes this input, unless the editor settled it meanwhile.
+    element_.inputPending = !element_.inputSettled;
     return Element::kCancelled;
 }
 
@@ -102,7 +103,7 @@ int PolylineInput::begin()
         for (;;) {
             IntPoint device;
             int left = 0, right = 0;
-            if (!view->nextMousePoint(device, left, right))
+            if (!view->nextMousePoint(device, left, right) || element_.inputSettled)
                 break;
             IntRect client;
             view->clientRect(client);
@@ -138,7 +139,7 @@ int PolylineInput::run()
         element_.showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
-        if (!view->nextMousePoint(device, left, right))
+        if (!view->nextMousePoint(device, left, right) || element_.inputSettled)
             return cancelTracking();
         if (left || right) {
             if (!waitRelease(*view))

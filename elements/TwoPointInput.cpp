@@ -109,7 +109,7 @@ int trackSecondPoint(Element& e, SecondPointInput& input)
     if (e.overlayShown)
         e.flushView();
     if (!clicked) {
-        e.inputPending = 1; // the next mouse event resumes this input
+        e.inputPending = !e.inputSettled; // the next mouse event resumes this input, unless it is over
         return Element::kCancelled;
     }
     // A second click where the first one was, without a rubber band in between.

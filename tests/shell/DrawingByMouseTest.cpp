@@ -50,6 +50,21 @@ void pumpingViewStep(int)
         event.abortLoop = 1;
 }
 
+// A press on the frame and a move into the view, posted once the program time reaches pressAt
+// (0: never), in the middle of whatever mouse loop is running then.
+DWORD pressAt = 0;
+HWND pressedFrame = nullptr;
+LPARAM moveInto = 0;
+void pressingViewStep(int flags)
+{
+    if (pressAt && currentTickCount() >= pressAt) {
+        pressAt = 0;
+        (void)PostMessageA(pressedFrame, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        (void)PostMessageA(viewWindow, WM_MOUSEMOVE, 0, moveInto);
+    }
+    pumpingViewStep(flags);
+}
+
 } // namespace
 
 // The frame with the application's kind registry and a real document window; the mouse and the
@@ -315,6 +330,58 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     auto* text = dynamic_cast<TextElementBase*>(editor.elementInHand());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->textBytes(), typed);
+    SelectTool& select = *drawing().selectTool;
+    EXPECT_EQ(select.selectionMode(), 1);
+    EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
+}
+
+// The same for a polyline whose rubber band is still following the cursor: the tool button ends
+// the input (the half-made polyline is dropped) and the next click reaches the select tool.
+TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSelectsTheNextClick)
+{
+    ElementEditor& editor = *drawing().editor3;
+    const IntPoint a(60, 50), b(180, 120), onLine(120, 85), p1(60, 170), p2(140, 200);
+    ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
+    const Point wa = worldOf(a), wb = worldOf(b);
+    editor.elementInHand()->firstPoint()->x = wa.x, editor.elementInHand()->firstPoint()->y = wa.y;
+    editor.elementInHand()->secondPoint()->x = wb.x, editor.elementInHand()->secondPoint()->y = wb.y;
+    ASSERT_EQ(editor.commitNewElement(), 1);
+    const int lineId = pageIds().at(0);
+
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pressingViewStep};
+    ScopedOverride<std::function<void()>> selectButton{layout.leftPress, [this] {
+        layout.setCurrentCommand(TOOL_SELECT);
+        EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
+    }};
+    ScopedOverride<HWND> pressed{pressedFrame, frame.hwnd()};
+    ScopedOverride<LPARAM> into{moveInto, MAKELPARAM(onLine.x, onLine.y)};
+    const IntPoint s1 = screenOf(p1), s2 = screenOf(p2), sl = screenOf(onLine);
+    {
+        // The polyline button, a click and a second vertex; while the band follows the cursor the
+        // セレクト button is pressed, then the mouse clicks on the line and leaves the view.
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, s1.x, s1.y)
+            .at(t + 100, s1.x, s1.y, ScriptedMouse::kLeft)
+            .at(t + 150, s1.x, s1.y)
+            .at(t + 400, s2.x, s2.y)
+            .at(t + 500, s2.x, s2.y, ScriptedMouse::kLeft)
+            .at(t + 550, s2.x, s2.y)
+            .at(t + 2000, sl.x, sl.y)
+            .at(t + 2100, sl.x, sl.y, ScriptedMouse::kLeft)
+            .at(t + 2150, sl.x, sl.y)
+            .at(t + 2500, sl.x - 1000, sl.y - 1000);
+        mouse.advanceClockPerRead(&clock, 20);
+        ScopedOverride<DWORD> press{pressAt, t + 1000};
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        layout.current = TOOL_BREAKLINE;
+        window->runToolButton();
+        window->startCurrentTool();
+        settleEvents();
+        EXPECT_LT(clock.now(), t + 4000) << "no mouse loop had to be cancelled";
+    }
+    EXPECT_EQ(pageIds().size(), 1u) << "the half-made polyline is dropped";
     SelectTool& select = *drawing().selectTool;
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";

@@ -77,6 +77,7 @@ int ElementEditor::continueCreation(int k, int mode)
 {
     if (!element || kindInHand != k)
         return 0;
+    element->inputSettled = 0;
     const int r = element->continueCreateInput(mode);
     switch (r) {
     case kStepOver:
@@ -136,6 +137,7 @@ void ElementEditor::settleElement(int markSelected)
 {
     if (!element)
         return;
+    element->inputSettled = 1;
     const int r = element->finishInput();
     if (r == 1) {
         (void)commitNewElement(); // as finishStep
@@ -197,6 +199,7 @@ int ElementEditor::startNewElement(int k)
         element->inputPending = 0;
         element->inputResult = 0;
         element->overlayShown = 0;
+        element->inputSettled = 0;
     } else {
         discardElement();
         element = theKindRegistry ? theKindRegistry->createElement(k) : nullptr;
