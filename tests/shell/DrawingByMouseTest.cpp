@@ -112,6 +112,17 @@ protected:
             ids.push_back(id);
         return ids;
     }
+    // A line stored between two client points; its id, 0 when it could not be stored.
+    int addLine(const IntPoint& a, const IntPoint& b)
+    {
+        ElementEditor& editor = *drawing().editor3;
+        if (editor.startNewElement(kindCode(ElementKind::Line)) != 1)
+            return 0;
+        const Point wa = worldOf(a), wb = worldOf(b);
+        editor.elementInHand()->firstPoint()->x = wa.x, editor.elementInHand()->firstPoint()->y = wa.y;
+        editor.elementInHand()->secondPoint()->x = wb.x, editor.elementInHand()->secondPoint()->y = wb.y;
+        return editor.commitNewElement() == 1 ? pageIds().at(0) : 0;
+    }
     // The stored line's two points.
     void linePoints(int id, Point& start, Point& end)
     {
@@ -275,12 +286,8 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
 {
     ElementEditor& editor = *drawing().editor3;
     const IntPoint a(60, 50), b(180, 120), onLine(120, 85), textAt(60, 170);
-    ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
-    const Point wa = worldOf(a), wb = worldOf(b);
-    editor.elementInHand()->firstPoint()->x = wa.x, editor.elementInHand()->firstPoint()->y = wa.y;
-    editor.elementInHand()->secondPoint()->x = wb.x, editor.elementInHand()->secondPoint()->y = wb.y;
-    ASSERT_EQ(editor.commitNewElement(), 1);
-    const int lineId = pageIds().at(0);
+    const int lineId = addLine(a, b);
+    ASSERT_GE(lineId, 1);
 
     FakeClock clock(1000, 500);
     ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
@@ -339,14 +346,9 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
 // the input (the half-made polyline is dropped) and the next click reaches the select tool.
 TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSelectsTheNextClick)
 {
-    ElementEditor& editor = *drawing().editor3;
     const IntPoint a(60, 50), b(180, 120), onLine(120, 85), p1(60, 170), p2(140, 200);
-    ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
-    const Point wa = worldOf(a), wb = worldOf(b);
-    editor.elementInHand()->firstPoint()->x = wa.x, editor.elementInHand()->firstPoint()->y = wa.y;
-    editor.elementInHand()->secondPoint()->x = wb.x, editor.elementInHand()->secondPoint()->y = wb.y;
-    ASSERT_EQ(editor.commitNewElement(), 1);
-    const int lineId = pageIds().at(0);
+    const int lineId = addLine(a, b);
+    ASSERT_GE(lineId, 1);
 
     FakeClock clock(1000, 500);
     ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pressingViewStep};
