@@ -21,18 +21,6 @@ constexpr ValueListTags kDiameterTags = {tag_id::diameter, tag_id::diameterAray,
 
 int clampCount(int n) { return n < 1 ? 1 : n > ValueList::kMaxValues ? ValueList::kMaxValues : n; }
 
-// Reads the rest of the block up to its closing tag, keeping nothing.
-int skipBlock(XmlContext& file, int tagId)
-{
-    for (int id = 0;;) {
-        if (!file.nextTag(id))
-            return 0;
-        if (id == tagId && file.isClosingTag())
-            return 1;
-        if (!file.isClosingTag() && id != 0 && !file.skipLine())
-            return 0;
-    }
-}
 } // namespace
 
 RadiusList::RadiusList() : ValueList(kRadiusTags) {}
@@ -159,7 +147,7 @@ int ValueList::readContainer(XmlContext& file, int tagId, int onPaper)
     // over so that the element and the file read on.
     auto refuse = [&]() {
         file.reportDataError(tagId);
-        (void)skipBlock(file, tagId); // a file that ends here fails at the reader's next tag
+        (void)file.skipBlock(tagId); // a file that ends here fails at the reader's next tag
         return 0;
     };
     for (int id = 0;;) {

@@ -33,18 +33,6 @@ namespace {
 // The drawing file writes "0," at the least for each value.
 constexpr int kMinFileBytesPerValue = 2;
 
-// Reads the rest of the block up to its closing tag, keeping nothing.
-int skipBlock(XmlContext& file, int tagId)
-{
-    for (int id = 0;;) {
-        if (!file.nextTag(id))
-            return 0;
-        if (id == tagId && file.isClosingTag())
-            return 1;
-        if (!file.isClosingTag() && id != 0 && !file.skipLine())
-            return 0;
-    }
-}
 } // namespace
 
 // --- the rounding list ---
@@ -125,7 +113,7 @@ int VertexRoundingList::readXml(XmlContext& file, int tagId, int pointCount)
         this->count = 0;
         if (!reported)
             file.reportDataError(tagId);
-        (void)skipBlock(file, tagId); // a file that ends here fails at the reader's next tag
+        (void)file.skipBlock(tagId); // a file that ends here fails at the reader's next tag
         return 0;
     };
     const int limit = pointCount < kMaxValues ? pointCount : kMaxValues;

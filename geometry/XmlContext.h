@@ -65,6 +65,19 @@ public:
     // checks it.
     [[nodiscard]] virtual int readHexBytes(unsigned char* buffer, int n, int capacity, int tagId) = 0;
     [[nodiscard]] virtual int skipLine() = 0;
+    // Reads the rest of the open block up to its closing tag tagId, keeping nothing; 0 when the
+    // file ends first.
+    [[nodiscard]] int skipBlock(int tagId)
+    {
+        for (int id = 0;;) {
+            if (!nextTag(id))
+                return 0;
+            if (id == tagId && isClosingTag())
+                return 1;
+            if (!isClosingTag() && id != 0 && !skipLine())
+                return 0;
+        }
+    }
     // Checks a count taken from the file before anything is allocated for it: 0 <= n <= cap and
     // n * bytesPerUnit within what is left of the file; otherwise a data error of tagId and 0.
     [[nodiscard]] virtual int acceptDataLength(long long n, long long cap, int bytesPerUnit, int tagId) = 0;

@@ -20,6 +20,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/UnitConverter.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
@@ -243,26 +244,10 @@ TEST(CircleDimensionRecord, CutsScalesAndMoves)
         ASSERT_EQ(drawing.context.editor3->beginEdit(1), 1);
         Element* e = drawing.context.editor3->elementInHand();
         ASSERT_EQ(e->measure()->setDecimals(3), 1);
-        ASSERT_EQ(e->exchangeRecord(1), 1);
-        ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-        const int full = buffer.position;
-        std::vector<char> image(full);
-        std::memcpy(image.data(), buffer.lock(), full);
-        buffer.unlock();
-        for (int length = 0; length <= full; ++length) {
-            buffer.rewind();
-            buffer.count = 0;
-            ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-            std::unique_ptr<Element> copy(drawing.registry->createElement(kind));
-            copy->context = &drawing.context;
-            EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << kind << " cut at " << length;
-            EXPECT_LE(buffer.position, length) << length;
-            if (length == full) {
-                EXPECT_EQ(describe(static_cast<CircleDimensionElement&>(*copy)),
-                          "P1 (1.5,2) P2 (30.25,-9) values 2:3,5 layout 1");
-                EXPECT_EQ(copy->measure()->decimals, 3);
-            }
-        }
+        element_fixture::expectEveryCutFails(drawing, *e, [](Element& copy) {
+            EXPECT_EQ(describe(static_cast<CircleDimensionElement&>(copy)), "P1 (1.5,2) P2 (30.25,-9) values 2:3,5 layout 1");
+            EXPECT_EQ(copy.measure()->decimals, 3);
+        });
     }
     // Scaling with the size flag scales the values too, keeping their count; without it they
     // stay; a move and its undo are exact at 1:100.

@@ -22,6 +22,7 @@
 #include "platform/EventCodes.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
@@ -196,30 +197,15 @@ TEST(MeasureRecord, EveryCutOfTheRecordFailsWithinIt)
         Element* e = drawing.context.editor3->elementInHand();
         ASSERT_EQ(e->measure()->setDecimals(3), 1);
         e->arrowHead()->kind = ArrowHeadStyle::kFillArc;
-        ASSERT_EQ(e->exchangeRecord(1), 1);
-        ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-        const int full = buffer.position;
-        std::vector<char> image(full);
-        std::memcpy(image.data(), buffer.lock(), full);
-        buffer.unlock();
-        for (int length = 0; length <= full; ++length) {
-            buffer.rewind();
-            buffer.count = 0;
-            ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-            std::unique_ptr<Element> copy(drawing.registry->createElement(kind));
-            copy->context = &drawing.context;
-            EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << kind << " cut at " << length;
-            EXPECT_LE(buffer.position, length) << length;
-            if (length != full)
-                continue;
-            EXPECT_EQ(pointsText(*copy), "(2,2)(30,2)(0,0)");
-            EXPECT_EQ(copy->thirdPoint()->y, -9.0);
-            EXPECT_EQ(copy->measure()->decimals, 3);
-            EXPECT_EQ(copy->arrowHead()->kind, ArrowHeadStyle::kFillArc);
+        element_fixture::expectEveryCutFails(drawing, *e, [kind](Element& copy) {
+            EXPECT_EQ(pointsText(copy), "(2,2)(30,2)(0,0)");
+            EXPECT_EQ(copy.thirdPoint()->y, -9.0);
+            EXPECT_EQ(copy.measure()->decimals, 3);
+            EXPECT_EQ(copy.arrowHead()->kind, ArrowHeadStyle::kFillArc);
             if (kind == kAngle) {
-                EXPECT_EQ(static_cast<AngleMeasureElement*>(copy.get())->drawType.value, AngleMeasureElement::kArrow);
+                EXPECT_EQ(static_cast<AngleMeasureElement&>(copy).drawType.value, AngleMeasureElement::kArrow);
             }
-        }
+        });
     }
 }
 
