@@ -22,6 +22,7 @@
 #include "io/svg/SvgDocument.h"
 #include "platform/ControlKinds.h"
 #include "platform/UnitConverter.h"
+#include "tests/elements/RecordCuts.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
@@ -158,27 +159,12 @@ TEST(BoxRecord, EveryCutFailsWithinItAndCountsAreClamped)
     // A rule count as a corrupt value in memory would be.
     auto box = newBox(drawing, {{10, 20}, {-30.25, 4}, 2000000000, -5, {0, 0, 0, 2.5}, 45.0});
     box->linePosition()->position = 3;
-    ASSERT_EQ(box->exchangeRecord(1), 1);
-    ElementRecordBuffer& buffer = *drawing.context.elementStore()->recordBuffer;
-    const int full = buffer.position;
-    std::vector<char> image(full);
-    std::memcpy(image.data(), buffer.lock(), full);
-    buffer.unlock();
-    for (int length = 0; length <= full; ++length) {
-        buffer.rewind();
-        buffer.count = 0;
-        ASSERT_EQ(buffer.putBytes(image.data(), length), 1);
-        std::unique_ptr<Element> copy(drawing.registry->createElement(kBox));
-        copy->context = &drawing.context;
-        EXPECT_EQ(copy->exchangeRecord(3), length == full ? 1 : 0) << length;
-        EXPECT_LE(buffer.position, length) << length;
-        if (length == full) {
-            EXPECT_EQ(copy->secondPoint()->x, -30.25);
-            EXPECT_EQ(std::make_pair(copy->boxRules()->horizontal, copy->boxRules()->vertical), std::make_pair(1000, 0));
-            EXPECT_EQ(std::make_pair(copy->cornerRounding()->radius(3), copy->lean()->angle), std::make_pair(2.5, 45.0));
-            EXPECT_EQ(copy->linePosition()->position, 3);
-        }
-    }
+    element_fixture::expectEveryCutFails(drawing, *box, [](Element& copy) {
+        EXPECT_EQ(copy.secondPoint()->x, -30.25);
+        EXPECT_EQ(std::make_pair(copy.boxRules()->horizontal, copy.boxRules()->vertical), std::make_pair(1000, 0));
+        EXPECT_EQ(std::make_pair(copy.cornerRounding()->radius(3), copy.lean()->angle), std::make_pair(2.5, 45.0));
+        EXPECT_EQ(copy.linePosition()->position, 3);
+    });
 
     // The setter clamps as well; a null source changes nothing.
     BoxRules wild;
