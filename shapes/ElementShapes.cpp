@@ -153,9 +153,15 @@ template <typename ListShape, int arcs> int measureListShape(Element& e, Point& 
     return shape.computeExactExtent(lo, hi);
 }
 
-int runOvalShape(Element& oval, int operation, const double offset[3], const double* rotation)
+template <typename ListShape, int arcs> int hitListShape(Element& e)
 {
-    OvalShape shape;
+    ListShape shape;
+    fillListShape(shape, e, arcs);
+    return shape.hitTest();
+}
+
+void fillOval(OvalShape& shape, Element& oval)
+{
     takeOwner(shape, oval);
     takeArea(shape, oval);
     if (oval.firstPoint())
@@ -167,14 +173,11 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     takeStroke(shape, oval);
     if (oval.ovalType())
         shape.setOvalType(*oval.ovalType());
-    return place(shape, operation, offset, rotation);
 }
 
 // The text's shape, or the leader text's with its leader and arrow head.
-template <typename TextShapeKind>
-int runTextShape(Element& text, int operation, const double offset[3], const double* rotation)
+template <typename TextShapeKind> void fillText(TextShapeKind& shape, Element& text)
 {
-    TextShapeKind shape;
     takeOwner(shape, text);
     if (text.colour())
         shape.setColour(*text.colour());
@@ -195,7 +198,20 @@ int runTextShape(Element& text, int operation, const double offset[3], const dou
         if (text.arrowHead())
             shape.setArrowHead(*text.arrowHead());
     }
-    return place(shape, operation, offset, rotation);
+}
+
+int hitLeader(Element& text)
+{
+    TextlineShape shape;
+    fillText(shape, text);
+    return shape.hitLeader();
+}
+
+int measureLeader(Element& text, Point& lo, Point& hi)
+{
+    TextlineShape shape;
+    fillText(shape, text);
+    return shape.leaderExtent(lo, hi);
 }
 
 // One underline of a text's pick display, in the pick colour.
@@ -241,10 +257,11 @@ void fillCircle(CircleShape& shape, Element& circle)
     takeStroke(shape, circle);
 }
 
-template <typename CurveShape, void (*fill)(CurveShape&, Element&)>
-int runCurveShape(Element& e, int operation, const double offset[3], const double* rotation)
+// The shape of a kind filled by its fill function, placed and run once; its pick.
+template <typename AnyShape, void (*fill)(AnyShape&, Element&)>
+int runFilledShape(Element& e, int operation, const double offset[3], const double* rotation)
 {
-    CurveShape shape;
+    AnyShape shape;
     fill(shape, e);
     return place(shape, operation, offset, rotation);
 }
@@ -256,9 +273,22 @@ template <typename CurveShape, void (*fill)(CurveShape&, Element&)> int measureC
     return shape.computeExtent(lo, hi);
 }
 
-int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
+template <typename AnyShape, void (*fill)(AnyShape&, Element&)> int measureFilledShape(Element& e, Point& lo, Point& hi)
 {
-    BoxShape shape;
+    AnyShape shape;
+    fill(shape, e);
+    return shape.computeExactExtent(lo, hi);
+}
+
+template <typename AnyShape, void (*fill)(AnyShape&, Element&)> int hitFilledShape(Element& e)
+{
+    AnyShape shape;
+    fill(shape, e);
+    return shape.hitTest();
+}
+
+void fillBox(BoxShape& shape, Element& box)
+{
     takeOwner(shape, box);
     takeArea(shape, box);
     if (box.firstPoint())
@@ -272,7 +302,6 @@ int runBoxShape(Element& box, int operation, const double offset[3], const doubl
     if (box.lean())
         shape.setLean(*box.lean());
     takeStroke(shape, box);
-    return place(shape, operation, offset, rotation);
 }
 
 OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
@@ -315,6 +344,15 @@ int runBezierShape(Element& curve, int operation, const double offset[3], const 
     BezierShape shape;
     fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
     return place(shape, operation, offset, rotation);
+}
+
+int hitBezierShape(Element& curve)
+{
+    if (!curve.vertices())
+        return 0;
+    BezierShape shape;
+    fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
+    return shape.hitTest();
 }
 
 // The path editor's curve: the owner's attributes over the path's points, never filled.
@@ -396,12 +434,20 @@ void installElementShapes()
     elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runListShape<ArcPolygonShape, 1>;
     elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
     elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Arc) - 1] = runCurveShape<ArcShape, fillArc>;
-    elementShapeRunners[kindCode(ElementKind::Circle) - 1] = runCurveShape<CircleShape, fillCircle>;
+    elementShapeRunners[kindCode(ElementKind::Arc) - 1] = runFilledShape<ArcShape, fillArc>;
+    elementShapeRunners[kindCode(ElementKind::Circle) - 1] = runFilledShape<CircleShape, fillCircle>;
     elementExtentRunners[kindCode(ElementKind::Arc) - 1] = measureCurveShape<ArcShape, fillArc>;
     elementExtentRunners[kindCode(ElementKind::Circle) - 1] = measureCurveShape<CircleShape, fillCircle>;
-    elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
-    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
+    elementHitRunners[kindCode(ElementKind::Breakline) - 1] = hitListShape<BreaklineShape, 0>;
+    elementHitRunners[kindCode(ElementKind::ArcBreakline) - 1] = hitListShape<ArcBreaklineShape, 1>;
+    elementHitRunners[kindCode(ElementKind::Spline) - 1] = hitListShape<SplineShape, 0>;
+    elementHitRunners[kindCode(ElementKind::Polygon) - 1] = hitListShape<PolygonShape, 0>;
+    elementHitRunners[kindCode(ElementKind::ArcPolygon) - 1] = hitListShape<ArcPolygonShape, 1>;
+    elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runFilledShape<OvalShape, fillOval>;
+    elementHitRunners[kindCode(ElementKind::Oval) - 1] = hitFilledShape<OvalShape, fillOval>;
+    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runFilledShape<BoxShape, fillBox>;
+    elementHitRunners[kindCode(ElementKind::Box) - 1] = hitFilledShape<BoxShape, fillBox>;
+    elementExtentRunners[kindCode(ElementKind::Box) - 1] = measureFilledShape<BoxShape, fillBox>;
     elementShapeRunners[kindCode(ElementKind::Measure) - 1] = runDimensionShape<MeasureShape>;
     elementExtentRunners[kindCode(ElementKind::Measure) - 1] = measureDimension<MeasureShape>;
     elementHitRunners[kindCode(ElementKind::Measure) - 1] = hitDimension<MeasureShape>;
@@ -417,9 +463,12 @@ void installElementShapes()
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
     elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
+    elementHitRunners[kindCode(ElementKind::Bezier) - 1] = hitBezierShape;
     bezierCurveDrawer = drawBezierCurve;
-    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape<TextShape>;
-    elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runTextShape<TextlineShape>;
+    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runFilledShape<TextShape, fillText<TextShape>>;
+    elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runFilledShape<TextlineShape, fillText<TextlineShape>>;
+    elementHitRunners[kindCode(ElementKind::TextLine) - 1] = hitLeader;
+    elementExtentRunners[kindCode(ElementKind::TextLine) - 1] = measureLeader;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
     installImageShapes();
 }

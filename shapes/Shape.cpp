@@ -331,6 +331,17 @@ void Shape::updateDevicePenWidth(double width)
     devicePenWidth = (p - 1) / 2 * 2 + 1;
 }
 
+int Shape::preparePick(double width)
+{
+    op = ShapeOp::Draw;
+    mode = 2;
+    if (!viewParams())
+        return 0;
+    bindSubObjects();
+    updateDevicePenWidth(width);
+    return 1;
+}
+
 void Shape::setStrokeFactors(int position)
 {
     switch (position) {

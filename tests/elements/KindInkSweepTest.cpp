@@ -1,0 +1,518 @@
+// Every kind drawn as a user sees it, with each line position, cap and fill it has: the stored
+// extent holds every inked pixel, every inked pixel picks, no point 1 mm or more away from all
+// ink picks, and erasing leaves no pixel of the figure.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/DocumentContext.h"
+#include "document/DocumentMembers.h"
+#include "document/TextBuffer.h"
+#include "elements/AngleMeasureElement.h"
+#include "elements/ArrowHeadStyle.h"
+#include "elements/BitmapRaster.h"
+#include "elements/BoxRules.h"
+#include "elements/CircleDimensionElement.h"
+#include "elements/CornerRounding.h"
+#include "elements/ElementKindRegistry.h"
+#include "elements/OvalType.h"
+#include "elements/RadiusList.h"
+#include "elements/TextElement.h"
+#include "elements/TextElementBase.h"
+#include "elements/ValueList.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/DoubleValue.h"
+#include "geometry/EdgeAttributes.h"
+#include "document/FileNameValue.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/LineCapAttribute.h"
+#include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "elements/MeasureAttributes.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "geometry/PointList.h"
+#include "platform/GlobalBlock.h"
+#include "platform/Window.h"
+#include "tests/support/LinearView.h"
+#include "tests/support/ScopedOverride.h"
+#include "tests/support/SurfaceUpdater.h"
+#include "tests/support/TestApplication.h"
+#include "views/ViewMembers.h"
+#include "views/tools/SelectTool.h"
+
+namespace {
+
+// The view: 5 pixels per millimetre at 1:1, the drawing's origin at the top-left pixel, a sheet
+// of 110 x 80 mm on screen.
+constexpr double kPixelsPerMm = 5.0;
+constexpr int kScreenWidth = 550, kScreenHeight = 400;
+// The stroke of every stroked kind (paper millimetres): wide enough that its side matters.
+constexpr double kStroke = 1.5;
+
+// A view that measures text on a window of its own.
+class SweepView : public LinearView {
+public:
+    Window* window() override { return &measuring; }
+    Window measuring;
+};
+
+// The drawing: the real kinds, select tool and sheet; every operation draws on one DIB.
+class SweepDrawing {
+public:
+    SweepDrawing() : registry(makeKindRegistry()), installed(theKindRegistry, registry.get())
+    {
+        DocumentMemberFactories hooks = documentMemberFactories;
+        hooks.selectTool = makeSelectTool;
+        ScopedOverride<DocumentMemberFactories> factories(documentMemberFactories, hooks);
+        context.createMembers();
+        context.view = view = new SweepView;
+        context.updater = updater = new SurfaceUpdater(kScreenWidth, kScreenHeight);
+        context.linkManagers();
+        view->client = IntRect::fromEdges(0, 0, kScreenWidth, kScreenHeight);
+        view->scale = view->lengthScale = kPixelsPerMm;
+    }
+    ~SweepDrawing() { context.destroyManagers(); }
+    SweepDrawing(const SweepDrawing&) = delete;
+    SweepDrawing& operator=(const SweepDrawing&) = delete;
+
+    DibSurface& screen() { return updater->surface; }
+
+    std::unique_ptr<ElementKindRegistry> registry;
+    ScopedOverride<ElementKindRegistry*> installed;
+    DocumentContext context;
+    SweepView* view;
+    SurfaceUpdater* updater;
+};
+
+void points(Element& e, const std::vector<Point>& list)
+{
+    e.vertices()->count = 0;
+    for (const Point& p : list)
+        ASSERT_TRUE(e.vertices()->appendWithFlag(p.flag, p.x, p.y, 0.0));
+}
+
+Point arcStart(double x, double y)
+{
+    Point p(x, y);
+    p.flag = Point::arcStart;
+    return p;
+}
+
+void corners(Element& e, Point a, Point b)
+{
+    *static_cast<Point*>(e.firstPoint()) = a;
+    *static_cast<Point*>(e.secondPoint()) = b;
+}
+
+void text(Element& e, const char* bytes, double size)
+{
+    auto& t = static_cast<TextElementBase&>(e);
+    t.font()->size = size;
+    t.textBuffer()->reset();
+    ASSERT_TRUE(t.textBuffer()->insert(bytes, static_cast<int>(std::strlen(bytes))));
+}
+
+// One figure of a kind; the sweep draws it with every line position, cap and fill it has.
+struct Figure {
+    const char* name;
+    int kind;
+    std::function<void(Element&)> shape;
+};
+
+std::vector<Figure> figures()
+{
+    const auto rounded = [](double r) {
+        return [r](Element& e) {
+            corners(e, Point(25, 20), Point(85, 60));
+            for (double& radius : e.cornerRounding()->radii)
+                radius = r;
+        };
+    };
+    return {
+        {"line", 1, [](Element& e) { corners(e, Point(15, 20), Point(90, 55)); }},
+        {"level line", 1, [](Element& e) { corners(e, Point(20, 30), Point(90, 30)); }},
+        {"breakline", 2, [](Element& e) { points(e, {{15, 15}, {60, 15}, {85, 50}, {30, 65}}); }},
+        {"rounded breakline", 2,
+         [](Element& e) {
+             points(e, {{15, 15}, {60, 15}, {85, 50}, {30, 65}});
+             e.vertexRounding()->count = 0;
+             for (double r : {0.0, 10.0, 6.0, 0.0})
+                 ASSERT_TRUE(e.vertexRounding()->append(r));
+         }},
+        {"arcbreakline", 3, [](Element& e) { points(e, {{15, 20}, arcStart(45, 20), {65, 40}, {45, 60}, {15, 60}}); }},
+        {"spline", 4, [](Element& e) { points(e, {{15, 40}, {35, 15}, {60, 60}, {90, 25}}); }},
+        {"box", 5, rounded(0.0)},
+        {"rounded box", 5, rounded(5.0)},
+        {"leaning box", 5,
+         [](Element& e) {
+             corners(e, Point(35, 30), Point(85, 55));
+             e.lean()->angle = 20.0;
+         }},
+        {"arc", 6,
+         [](Element& e) {
+             corners(e, Point(20, 55), Point(85, 55));
+             *static_cast<Point*>(e.thirdPoint()) = Point(50, 20);
+         }},
+        {"circle", 7,
+         [](Element& e) {
+             *static_cast<Point*>(e.thirdPoint()) = Point(55, 40);
+             e.radii()->setSingle(25.0);
+         }},
+        {"polygon", 8, [](Element& e) { points(e, {{15, 15}, {85, 22}, {70, 65}, {25, 55}}); }},
+        {"arcpolygon", 9, [](Element& e) { points(e, {{15, 20}, arcStart(55, 20), {75, 40}, {55, 60}, {15, 60}}); }},
+        {"oval", 10, [](Element& e) { corners(e, Point(20, 15), Point(90, 65)); }},
+        {"half oval", 10,
+         [](Element& e) {
+             corners(e, Point(20, 15), Point(90, 65));
+             e.ovalType()->value = OvalType::kHalf;
+         }},
+        {"quarter oval", 10,
+         [](Element& e) {
+             corners(e, Point(20, 15), Point(90, 65));
+             e.ovalType()->value = OvalType::kQuart;
+         }},
+        {"closed bezier", 11,
+         [](Element& e) {
+             points(e, {{20, 40}, {20, 10}, {90, 10}, {90, 40}, {90, 70}, {20, 70}, {20, 40}});
+             e.openClose()->value = OpenCloseAttribute::kClose;
+         }},
+        {"open bezier", 11,
+         [](Element& e) {
+             points(e, {{15, 60}, {25, 10}, {70, 10}, {90, 50}});
+             e.openClose()->value = OpenCloseAttribute::kOpen;
+         }},
+        {"text", 12,
+         [](Element& e) {
+             static_cast<TextElementBase&>(e).setAnchor(20, 30);
+             text(e, "AWgy", 8.0);
+         }},
+        {"leaning text", 12,
+         [](Element& e) {
+             static_cast<TextElementBase&>(e).setAnchor(30, 50);
+             e.lean()->angle = 30.0;
+             text(e, "AWgy", 8.0);
+         }},
+        {"leader text", 13,
+         [](Element& e) {
+             points(e, {{30, 60}, {50, 35}});
+             e.translate(0.0, 0.0, 0.0); // the text at the leader's end
+             e.arrowHead()->kind = ArrowHeadStyle::kFillArc;
+             text(e, "AB", 6.0);
+         }},
+        {"leader text, circle head", 13,
+         [](Element& e) {
+             points(e, {{30, 60}, {50, 35}});
+             e.translate(0.0, 0.0, 0.0);
+             e.arrowHead()->kind = ArrowHeadStyle::kFrameArc;
+             text(e, "AB", 6.0);
+         }},
+        {"length dimension", 14,
+         [](Element& e) {
+             points(e, {{20, 55}, {85, 55}});
+             *static_cast<Point*>(e.thirdPoint()) = Point(50, 35);
+         }},
+        {"angle dimension", 15,
+         [](Element& e) {
+             points(e, {{80, 60}, {40, 20}, {30, 60}});
+             *static_cast<Point*>(e.thirdPoint()) = Point(55, 45);
+             static_cast<AngleMeasureElement&>(e).drawType.value = AngleMeasureElement::kArc;
+         }},
+        {"radius dimension", 16,
+         [](Element& e) {
+             auto& d = static_cast<CircleDimensionElement&>(e);
+             ASSERT_EQ(d.vertices()->setXYZ(0, 75, 40, 0.0), 1);
+             *static_cast<Point*>(d.thirdPoint()) = Point(50, 40);
+             d.values()->setSingle(25.0);
+             d.layout.value = CircleDimensionElement::kIn;
+         }},
+        {"diameter dimension", 17,
+         [](Element& e) {
+             auto& d = static_cast<CircleDimensionElement&>(e);
+             ASSERT_EQ(d.vertices()->setXYZ(0, 80, 40, 0.0), 1);
+             *static_cast<Point*>(d.thirdPoint()) = Point(30, 40);
+             d.values()->setSingle(50.0);
+             d.layout.value = CircleDimensionElement::kIn;
+         }},
+        {"bitmap", 18,
+         [](Element& e) {
+             corners(e, Point(25, 20), Point(75, 55));
+             e.bitmapSize()->width = 4, e.bitmapSize()->height = 4;
+             const long long bytes = e.bitmapSize()->blockBytes();
+             GlobalBlock* block = newPixelBlock(bytes);
+             ASSERT_TRUE(block);
+             {
+                 BlockLock lock(*block);
+                 std::memset(lock.data(), 0x40, static_cast<size_t>(bytes));
+             }
+             e.bitmapData()->takeBlock(block, static_cast<int>(bytes));
+         }},
+        {"picture without its file", 19,
+         [](Element& e) {
+             corners(e, Point(25, 20), Point(75, 55));
+             e.fileName()->setText("C:\\no-such-folder\\missing.bmp");
+         }},
+    };
+}
+
+// One drawn variant: what it was drawn with and what the sweep found.
+struct Variant {
+    std::string name;
+    int position = 0, cap = 0, filled = -1;
+};
+
+// The ink on the screen as a mask, and the pixels within `reach` pixels of it.
+struct InkMap {
+    std::vector<char> ink, close;
+    int count = 0;
+};
+
+// 1 when (x, y) lies inside the polygon.
+bool inside(const std::vector<Point>& polygon, double x, double y)
+{
+    bool in = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const Point& a = polygon[i];
+        const Point& b = polygon[j];
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
+            in = !in;
+    }
+    return in;
+}
+
+// What stands for the figure besides its ink: the box of a text, a picture or a dimension's
+// numeral (a pick anywhere in it takes the element), and the points a user drags to edit an oval
+// or a dimension (within the select tool's point box they pick it, drawn or not).
+struct Stand {
+    std::vector<std::vector<Point>> boxes;
+    std::vector<Point> points;
+};
+
+// The colour dimensions draw their numerals in here, to tell them from the lines.
+constexpr COLORREF kNumeralColour = RGB(0, 0, 255);
+
+bool numeralPixel(COLORREF c) { return GetBValue(c) > GetRValue(c) + 40 && GetBValue(c) > GetGValue(c) + 40; }
+
+Stand standOf(Element& e, const DibSurface& screen)
+{
+    Stand stand;
+    if (isTextKind(e.kind)) {
+        PointList outline;
+        Point p;
+        std::vector<Point> box;
+        if (static_cast<TextElement&>(e).buildOutline(outline))
+            for (int i = 0; i < outline.count; ++i)
+                if (outline.getPoint(i, &p))
+                    box.push_back(p);
+        stand.boxes.push_back(box);
+    } else if (e.kind == kindCode(ElementKind::Picture)) {
+        const Point a = *e.firstPoint(), b = *e.secondPoint();
+        stand.boxes.push_back({a, Point(b.x, a.y), b, Point(a.x, b.y)});
+    } else if (e.kind == kindCode(ElementKind::Oval)) {
+        stand.points = {*e.firstPoint(), *e.secondPoint()};
+    } else if (e.measure()) {
+        // The numeral's box: the box of its ink grown by the glyphs' side bearings and the
+        // ascent above them (half a millimetre), as its rectangle holds them.
+        int left = screen.width, top = screen.height, right = -1, bottom = -1;
+        for (int y = 0; y < screen.height; ++y)
+            for (int x = 0; x < screen.width; ++x)
+                if (numeralPixel(screen.pixel(x, y))) {
+                    left = std::min(left, x), right = std::max(right, x + 1);
+                    top = std::min(top, y), bottom = std::max(bottom, y + 1);
+                }
+        if (right >= 0) {
+            const double l = left / kPixelsPerMm - 0.5, t = top / kPixelsPerMm - 0.5, r = right / kPixelsPerMm + 0.5,
+                         b = bottom / kPixelsPerMm + 0.5;
+            stand.boxes.push_back({Point(l, t), Point(r, t), Point(r, b), Point(l, b)});
+        }
+        Point p;
+        for (int i = 0; i < e.vertices()->count; ++i)
+            if (e.vertices()->getPoint(i, &p))
+                stand.points.push_back(p);
+        stand.points.push_back(*e.thirdPoint());
+    }
+    return stand;
+}
+
+// The ink, and the pixels within `reach` of it or of what stands for the figure.
+InkMap inkOf(const DibSurface& screen, int reach, const Stand& stand)
+{
+    InkMap map;
+    const int w = screen.width, h = screen.height;
+    map.ink.assign(static_cast<size_t>(w) * h, 0);
+    map.close.assign(static_cast<size_t>(w) * h, 0);
+    std::vector<char> figure(static_cast<size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (screen.isInk(x, y)) {
+                map.ink[y * w + x] = 1;
+                ++map.count;
+            }
+            figure[y * w + x] = map.ink[y * w + x];
+            for (const std::vector<Point>& box : stand.boxes)
+                if (inside(box, (x + 0.5) / kPixelsPerMm, (y + 0.5) / kPixelsPerMm))
+                    figure[y * w + x] = 1;
+        }
+    for (const Point& p : stand.points) {
+        const int x = static_cast<int>(std::floor(p.x * kPixelsPerMm)), y = static_cast<int>(std::floor(p.y * kPixelsPerMm));
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            figure[y * w + x] = 1;
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!figure[y * w + x])
+                continue;
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    const int u = x + dx, v = y + dy;
+                    if (dx * dx + dy * dy <= reach * reach && u >= 0 && v >= 0 && u < w && v < h)
+                        map.close[v * w + u] = 1;
+                }
+        }
+    return map;
+}
+
+} // namespace
+
+TEST(KindInkSweep, ExtentPickAndEraseAgreeWithTheInkOfEveryKind)
+{
+    TestApplication app;
+    SweepDrawing d;
+    SelectTool& tool = *d.context.selectTool;
+    // A pixel's ink stands for its centre; a point counts as 1 mm away from the ink when it lies
+    // a millimetre plus a pixel's diagonal from every inked pixel's centre.
+    const int reach = static_cast<int>(std::ceil(kPixelsPerMm + 1.5));
+    const auto centre = [](int pixel) { return (pixel + 0.5) / kPixelsPerMm; };
+    std::ostringstream faults;
+
+    for (const Figure& figure : figures()) {
+        std::unique_ptr<Element> probe(d.registry->createElement(figure.kind));
+        ASSERT_TRUE(probe) << figure.name;
+        std::vector<Variant> variants;
+        for (int position : {LineOriginAttribute::kCenter, LineOriginAttribute::kTop, LineOriginAttribute::kBottom}) {
+            if (!probe->linePosition() && position != LineOriginAttribute::kCenter)
+                continue;
+            for (int cap : {LineCapAttribute::kButt, LineCapAttribute::kRound, LineCapAttribute::kSquare}) {
+                if (!probe->lineCap() && cap != LineCapAttribute::kButt)
+                    continue;
+                for (int filled : {0, 1}) {
+                    if (!probe->fill() && filled)
+                        continue;
+                    Variant v;
+                    v.position = probe->linePosition() ? position : 0;
+                    v.cap = probe->lineCap() ? cap : 0;
+                    v.filled = probe->fill() ? filled : -1;
+                    std::ostringstream name;
+                    name << figure.name;
+                    if (v.position)
+                        name << ", position " << v.position;
+                    if (v.cap)
+                        name << ", cap " << v.cap;
+                    if (v.filled >= 0)
+                        name << (v.filled ? ", filled" : ", not filled");
+                    v.name = name.str();
+                    variants.push_back(v);
+                }
+            }
+        }
+        for (const Variant& v : variants) {
+            std::unique_ptr<Element> e(d.registry->createElement(figure.kind));
+            e->context = &d.context;
+            e->kind = figure.kind;
+            figure.shape(*e);
+            if (e->lineWidth())
+                e->lineWidth()->width = kStroke;
+            if (v.position)
+                e->linePosition()->position = v.position;
+            if (v.cap)
+                e->lineCap()->capStyle = v.cap;
+            if (v.filled >= 0)
+                e->fill()->draw.value = v.filled;
+            if (e->edge())
+                e->edge()->draw.value = 1;
+            if (e->measure())
+                e->measure()->numeralColour.setRgb(GetRValue(kNumeralColour), GetGValue(kNumeralColour),
+                                                   GetBValue(kNumeralColour));
+            ASSERT_EQ(e->exchangeRecord(1), 1) << "the record and its extent";
+            const DrawPoint low = e->extentMin, high = e->extentMax;
+
+            d.screen().fill(RGB(255, 255, 255));
+            (void)e->draw();
+            const InkMap map = inkOf(d.screen(), reach, standOf(*e, d.screen()));
+            ASSERT_GT(map.count, 20) << "the figure is drawn";
+
+            int outside = 0, unpicked = 0, farPicks = 0;
+            std::string firstOutside, firstUnpicked, firstFar;
+            const auto at = [](double x, double y) {
+                std::ostringstream s;
+                s << "(" << x << ", " << y << ")";
+                return s.str();
+            };
+            const auto picks = [&](double x, double y) {
+                tool.setPickBox(x, y, 0);
+                const SelectTool::Box& b = tool.pickBox;
+                return low.x <= b.x2 && high.x >= b.x1 && low.y <= b.y2 && high.y >= b.y1 && e->hitTest();
+            };
+            for (int py = 0; py < kScreenHeight; ++py)
+                for (int px = 0; px < kScreenWidth; ++px) {
+                    const double x = centre(px), y = centre(py);
+                    if (map.ink[py * kScreenWidth + px]) {
+                        // The pixel meets the extent grown by a pixel: the rasterizer gives an
+                        // edge on a pixel border to either pixel.
+                        const double slack = 1.0 / kPixelsPerMm;
+                        if ((px + 1) / kPixelsPerMm + slack <= low.x || px / kPixelsPerMm - slack > high.x ||
+                            (py + 1) / kPixelsPerMm + slack <= low.y || py / kPixelsPerMm - slack > high.y) {
+                            if (!outside++)
+                                firstOutside = at(x, y);
+                        }
+                        // Every pixel on the ink's border picks, and a grid of those inside it.
+                        const auto inked = [&](int u, int v) {
+                            return u >= 0 && v >= 0 && u < kScreenWidth && v < kScreenHeight &&
+                                   map.ink[v * kScreenWidth + u];
+                        };
+                        const bool border = !inked(px - 1, py) || !inked(px + 1, py) || !inked(px, py - 1) ||
+                                            !inked(px, py + 1);
+                        if ((border || (px % 3 == 0 && py % 3 == 0)) && !picks(x, y) && !unpicked++)
+                            firstUnpicked = at(x, y);
+                        continue;
+                    }
+                    if (map.close[py * kScreenWidth + px])
+                        continue;
+                    // Far from the ink: every pixel next to the near band, a sparse grid elsewhere.
+                    const bool edge = (px > 0 && map.close[py * kScreenWidth + px - 1]) ||
+                                      (px + 1 < kScreenWidth && map.close[py * kScreenWidth + px + 1]) ||
+                                      (py > 0 && map.close[(py - 1) * kScreenWidth + px]) ||
+                                      (py + 1 < kScreenHeight && map.close[(py + 1) * kScreenWidth + px]);
+                    if (!edge && (px % 4 || py % 4))
+                        continue;
+                    if (picks(x, y) && !farPicks++)
+                        firstFar = at(x, y);
+                }
+            (void)e->erase();
+            const int left = d.screen().inkCount(0, 0, kScreenWidth, kScreenHeight);
+            std::ostringstream line;
+            if (outside)
+                line << " " << outside << " inked pixels outside the extent " << at(low.x, low.y) << ".."
+                     << at(high.x, high.y) << ", first " << firstOutside << ";";
+            if (unpicked)
+                line << " " << unpicked << " of " << map.count << " inked pixels do not pick, first " << firstUnpicked << ";";
+            if (farPicks)
+                line << " " << farPicks << " picks 1 mm from all ink, first " << firstFar << ";";
+            if (left)
+                line << " erasing left " << left << " pixels;";
+            if (!line.str().empty())
+                faults << v.name << ":" << line.str() << "\n";
+            d.registry->destroyElement(figure.kind, e.release());
+        }
+        d.registry->destroyElement(figure.kind, probe.release());
+    }
+    EXPECT_EQ(faults.str(), "");
+}
