@@ -58,7 +58,7 @@ int ArrowHeadShape::hitTest()
 {
     op = ShapeOp::Draw;
     mode = 2;
-    if (!arrowHead || !DocumentContext::selectToolOf(context) || !viewParams())
+    if (!arrowHead || !DocumentContext::selectToolOf(context))
         return 0;
     arrowHead->owner = context;
     purpose = kPicking;

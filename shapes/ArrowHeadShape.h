@@ -38,8 +38,8 @@ public:
     // shape's result. PDF (75) is drawn before the operation filter and always answers 1; another
     // operation the filter refuses, or one without view mapping or surface, answers 0.
     [[nodiscard]] int execute(int operation, int newMode);
-    // The select tool's pick against the head as drawn (operation 1); 0 for NONE, without the
-    // select tool or a view mapping.
+    // The select tool's pick against the head as drawn (operation 1); 0 for NONE or without the
+    // select tool.
     [[nodiscard]] int hitTest();
     // The box of everything the head draws, its line width included (drawing units); 0 when it
     // draws nothing.

@@ -84,7 +84,8 @@ int BezierShape::hitTest()
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
     path = controls;
-    if (!tool || !controls || !preparePick(lineWidth()) || !placePath() || !pathIsFinite() || !flattenPath() ||
+    preparePick(lineWidth());
+    if (!tool || !controls || !placePath() || !pathIsFinite() || !flattenPath() ||
         flat.count < 2)
         return 0;
     setStrokeFactors(position());

@@ -203,16 +203,17 @@ int BoxShape::hitTest()
     bindSubObjects();
     if (!tool || !buildOutline(outline))
         return 0;
+    // While a rule count is below 2 the outline is not drawn, not even thin: only the rules.
+    const int outlined = horizontalRules() >= 2 && verticalRules() >= 2;
     PolygonShape polygon;
-    if (fillArea(polygon) && polygon.hitTest())
+    if (fillArea(polygon) && polygon.hitTest(outlined))
         return 1;
     LineShape line;
     if (!fillRuleLine(line))
         return 0;
-    const double width = lineSize ? lineSize->width : 0.0;
-    const int position = linePosition ? linePosition->position : LineOriginAttribute::kCenter;
     return forEachRule([&](const DrawPoint& from, const DrawPoint& to) {
-        return tool->hitTestStrokeWithCaps(from, to, width, position) != 0;
+        line.setPoints(from, to);
+        return line.hitTest() != 0;
     });
 }
 

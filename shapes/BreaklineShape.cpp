@@ -430,7 +430,8 @@ int BreaklineShape::hitTest()
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
     path = listToDraw(0);
-    if (!tool || !preparePick(lineWidth()) || source.count < 1 || !placePath() || !pathIsFinite())
+    preparePick(lineWidth());
+    if (!tool || source.count < 1 || !placePath() || !pathIsFinite())
         return 0;
     setStrokeFactors(position());
     setCapEnds(1, 1);

@@ -51,8 +51,8 @@ public:
     // operation); 0 when it cannot be prepared.
     [[nodiscard]] int computeExactExtent(Point& lo, Point& hi);
     // The select tool's pick against the polyline as the drawing shows it (operation 1): its band
-    // with the caps, or the thin polyline of a pen under 3 pixels. 0 without the select tool, a
-    // view mapping or points.
+    // with the caps, or the thin polyline of a pen under 3 pixels (every pen without a view
+    // mapping). 0 without the select tool or points.
     [[nodiscard]] int hitTest();
 
     InkColor lineColour;

@@ -4,6 +4,7 @@
 
 #include <type_traits>
 
+#include "document/DocumentContext.h"
 #include "elements/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
@@ -45,6 +46,7 @@
 #include "geometry/TextSpacingAttribute.h"
 #include "shapes/TextShape.h"
 #include "shapes/TextlineShape.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -86,9 +88,8 @@ template <typename AnyShape> int place(AnyShape& shape, int operation, const dou
     return shape.execute(operation, 2);
 }
 
-int runLineShape(Element& line, int operation, const double offset[3], const double* rotation)
+void fillLine(LineShape& shape, Element& line)
 {
-    LineShape shape;
     takeOwner(shape, line);
     if (line.colour())
         shape.setColour(*line.colour());
@@ -99,7 +100,21 @@ int runLineShape(Element& line, int operation, const double offset[3], const dou
         shape.setCapStyle(line.lineCap()->capStyle);
     if (line.gray())
         shape.setGrayValue(line.gray()->value);
-    return place(shape, operation, offset, rotation);
+}
+
+// A line whose pen is under 3 pixels is drawn as its segment: the select tool tests that at once
+// (the commonest pick by far, without a shape to build); a wider one through its band.
+int hitLine(Element& line)
+{
+    SelectTool* tool = DocumentContext::selectToolOf(line.context);
+    if (!tool || !line.firstPoint() || !line.secondPoint())
+        return 0;
+    const double width = line.lineWidth() ? line.lineWidth()->width : 0.0;
+    if (Shape::devicePenWidthFor(line.context->view, ShapeOp::Draw, width) < 3)
+        return tool->hitTestStroke(*line.firstPoint(), *line.secondPoint(), width);
+    LineShape shape;
+    fillLine(shape, line);
+    return shape.hitTest();
 }
 
 // What the open and closed point-list kinds give their shapes alike: the context, the layer and
@@ -423,7 +438,8 @@ template <typename DimensionShapeKind> int hitDimension(Element& e)
 
 void installElementShapes()
 {
-    elementShapeRunners[kindCode(ElementKind::Line) - 1] = runLineShape;
+    elementShapeRunners[kindCode(ElementKind::Line) - 1] = runFilledShape<LineShape, fillLine>;
+    elementHitRunners[kindCode(ElementKind::Line) - 1] = hitLine;
     elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runListShape<BreaklineShape, 0>;
     elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runListShape<ArcBreaklineShape, 1>;
     elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measureListShape<BreaklineShape, 0>;

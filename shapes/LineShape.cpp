@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "document/DocumentContext.h"
 #include "geometry/GrayValue.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
@@ -12,6 +13,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
 #include "views/ViewParams.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 // The width of the parallel lines and outlines in PostScript and PDF (paper millimetres).
@@ -293,6 +295,13 @@ void LineShape::drawBand(double px, double py, double qx, double qy)
             px = ax, py = ay, qx = bx, qy = by;
         }
     }
+    PointList band;
+    if (buildBand(px, py, qx, qy, startCap, endCap, band))
+        fillWorldPolygon(band);
+}
+
+int LineShape::buildBand(double px, double py, double qx, double qy, int startCap, int endCap, PointList& out) const
+{
     const double w = toDrawingUnits(lineWidth());
     const double lx = normalX * leadingFactor() * w, ly = normalY * leadingFactor() * w;
     const double tx = normalX * trailingWidthFactor() * w, ty = normalY * trailingWidthFactor() * w;
@@ -309,23 +318,41 @@ void LineShape::drawBand(double px, double py, double qx, double qy)
     }
     const int roundStart = startCap == LineCapAttribute::kRound;
     const int roundEnd = endCap == LineCapAttribute::kRound;
+    out.count = 0;
     if (devicePenWidth < 4 || (!roundStart && !roundEnd)) {
-        fillWorldPolygon(xs, ys, 4);
-        return;
+        for (int i = 0; i < 4; ++i) {
+            if (!out.appendXY(xs[i], ys[i]))
+                return 0;
+        }
+        return 1;
     }
     PointArray corners;
-    PointList outline;
     for (int i = 0; i < 4; ++i) {
         if (!corners.appendXY(xs[i], ys[i]))
-            return;
+            return 0;
     }
-    if (!outline.setRoundCappedOutline(roundStart, roundEnd, &corners))
-        return;
-    const int n = MathUtil::minInt(outline.count, 48);
-    double rx[48], ry[48];
-    for (int i = 0; i < n; ++i) {
-        rx[i] = outline.getX(i);
-        ry[i] = outline.getY(i);
-    }
-    fillWorldPolygon(rx, ry, n);
+    return out.setRoundCappedOutline(roundStart, roundEnd, &corners);
+}
+
+int LineShape::hitTest()
+{
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    if (!tool)
+        return 0;
+    preparePick(lineWidth());
+    placePoints();
+    setStrokeFactors(position());
+    if (!placedPointsFinite())
+        return 0;
+    const DrawPoint from(fromX, fromY), to(toX, toY);
+    // A pen under 3 pixels draws the segment itself, one pixel wide, wherever the band lies.
+    if (devicePenWidth < 3 || !(length > 0.0))
+        return tool->hitTestStroke(from, to, lineWidth());
+    // The caps end the solid and dashed types; the parallel lines and the outline have none.
+    const int capped = style() < LineStyle::kLine2;
+    setCapEnds(capped, capped);
+    PointList band;
+    if (!buildBand(fromX, fromY, toX, toY, capAt(0), capAt(1), band))
+        return tool->hitTestStroke(from, to, lineWidth());
+    return tool->hitTestPoints(band, 0.0, LineOriginAttribute::kCenter, 0, 1);
 }

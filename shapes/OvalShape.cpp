@@ -206,7 +206,8 @@ int OvalShape::drawThickRing()
 int OvalShape::hitTest()
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
-    if (!tool || !preparePick(lineWidth()) || !setUpGeometry(kScreenCounts[0], kScreenCounts[1], kScreenCounts[2]))
+    preparePick(lineWidth());
+    if (!tool || !setUpGeometry(kScreenCounts[0], kScreenCounts[1], kScreenCounts[2]))
         return 0;
     setStrokeFactors(position());
     const int part = typeCode() != OvalType::kFull;

@@ -39,7 +39,7 @@ public:
     [[nodiscard]] int execute(int operation, int newMode);
     // The select tool's pick against the oval as the drawing shows it (operation 1): the painted
     // inside (a part's closed outline), the edge's band along the curve, or without the edge the
-    // thin curve. 0 without the select tool or a view mapping.
+    // thin curve. 0 without the select tool.
     [[nodiscard]] int hitTest();
 
     DrawPoint startPoint;

@@ -168,17 +168,18 @@ void PolygonShape::writePdf()
         (void)writeLineType(pdfStrokes(), closed, 1); // a failed write ends the output
 }
 
-int PolygonShape::hitTest()
+int PolygonShape::hitTest(int bareOutline)
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
     path = listToDraw(1);
-    if (!tool || !preparePick(lineWidth()) || source.count < 1 || !placePath() || !pathIsFinite())
+    preparePick(lineWidth());
+    if (!tool || source.count < 1 || !placePath() || !pathIsFinite())
         return 0;
     setStrokeFactors(position());
-    return hitArea(*tool, 1);
+    return hitArea(*tool, 1, bareOutline);
 }
 
-int PolygonShape::hitArea(SelectTool& tool, int hatchCounts)
+int PolygonShape::hitArea(SelectTool& tool, int hatchCounts, int bareOutline)
 {
     if (path->count < 3)
         return 0;
@@ -190,7 +191,7 @@ int PolygonShape::hitArea(SelectTool& tool, int hatchCounts)
         return 0;
     if (edge && edge->draw.value)
         return hitStroke(tool, closed, 1);
-    return tool.hitTestPolyline(closed, 0.0, LineOriginAttribute::kCenter, 0);
+    return bareOutline && tool.hitTestPolyline(closed, 0.0, LineOriginAttribute::kCenter, 0);
 }
 
 int PolygonShape::computeExactExtent(Point& lo, Point& hi)

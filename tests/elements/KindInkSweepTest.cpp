@@ -37,6 +37,7 @@
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
+#include "geometry/LineTypeAttribute.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
@@ -140,6 +141,16 @@ std::vector<Figure> figures()
     return {
         {"line", 1, [](Element& e) { corners(e, Point(15, 20), Point(90, 55)); }},
         {"level line", 1, [](Element& e) { corners(e, Point(20, 30), Point(90, 30)); }},
+        {"double line", 1,
+         [](Element& e) {
+             corners(e, Point(15, 20), Point(90, 55));
+             e.lineType()->style = LineStyle::kLine2;
+         }},
+        {"edged polygon", 8,
+         [](Element& e) {
+             points(e, {{15, 15}, {85, 22}, {70, 65}, {25, 55}});
+             e.lineType()->style = LineStyle::kEdge;
+         }},
         {"breakline", 2, [](Element& e) { points(e, {{15, 15}, {60, 15}, {85, 50}, {30, 65}}); }},
         {"rounded breakline", 2,
          [](Element& e) {
@@ -152,6 +163,16 @@ std::vector<Figure> figures()
         {"spline", 4, [](Element& e) { points(e, {{15, 40}, {35, 15}, {60, 60}, {90, 25}}); }},
         {"box", 5, rounded(0.0)},
         {"rounded box", 5, rounded(5.0)},
+        {"ruled box", 5,
+         [](Element& e) {
+             corners(e, Point(25, 20), Point(85, 60));
+             e.boxRules()->horizontal = 3, e.boxRules()->vertical = 4;
+         }},
+        {"box of rules only", 5,
+         [](Element& e) {
+             corners(e, Point(25, 20), Point(85, 60));
+             e.boxRules()->horizontal = 1, e.boxRules()->vertical = 4;
+         }},
         {"leaning box", 5,
          [](Element& e) {
              corners(e, Point(35, 30), Point(85, 55));
@@ -458,8 +479,7 @@ TEST(KindInkSweep, ExtentPickAndEraseAgreeWithTheInkOfEveryKind)
             };
             const auto picks = [&](double x, double y) {
                 tool.setPickBox(x, y, 0);
-                const SelectTool::Box& b = tool.pickBox;
-                return low.x <= b.x2 && high.x >= b.x1 && low.y <= b.y2 && high.y >= b.y1 && e->hitTest();
+                return e->hitTest();
             };
             for (int py = 0; py < kScreenHeight; ++py)
                 for (int px = 0; px < kScreenWidth; ++px) {
