@@ -52,8 +52,8 @@
 
 namespace {
 
-// The view: 5 pixels per millimetre at 1:1, the drawing's origin at the top-left pixel, a sheet
-// of 110 x 80 mm on screen.
+// The view: 5 pixels per millimetre at 1:1, the drawing's origin at the top-left pixel; the
+// sweep's screen shows 110 x 80 mm.
 constexpr double kPixelsPerMm = 5.0;
 constexpr int kScreenWidth = 550, kScreenHeight = 400;
 // The stroke of every stroked kind (paper millimetres): wide enough that its side matters.
@@ -69,16 +69,17 @@ public:
 // The drawing: the real kinds, select tool and sheet; every operation draws on one DIB.
 class SweepDrawing {
 public:
-    SweepDrawing() : registry(makeKindRegistry()), installed(theKindRegistry, registry.get())
+    explicit SweepDrawing(int width = kScreenWidth, int height = kScreenHeight)
+        : registry(makeKindRegistry()), installed(theKindRegistry, registry.get())
     {
         DocumentMemberFactories hooks = documentMemberFactories;
         hooks.selectTool = makeSelectTool;
         ScopedOverride<DocumentMemberFactories> factories(documentMemberFactories, hooks);
         context.createMembers();
         context.view = view = new SweepView;
-        context.updater = updater = new SurfaceUpdater(kScreenWidth, kScreenHeight);
+        context.updater = updater = new SurfaceUpdater(width, height);
         context.linkManagers();
-        view->client = IntRect::fromEdges(0, 0, kScreenWidth, kScreenHeight);
+        view->client = IntRect::fromEdges(0, 0, width, height);
         view->scale = view->lengthScale = kPixelsPerMm;
     }
     ~SweepDrawing() { context.destroyManagers(); }
@@ -401,21 +402,102 @@ InkMap inkOf(const DibSurface& screen, int reach, const Stand& stand)
     return map;
 }
 
+// Draws the element (its record written first, which stores its extent), checks the ink
+// against the extent and the picks, erases it; what disagrees, "" when nothing does.
+std::string checkAgainstInk(SweepDrawing& d, Element& e)
+{
+    SelectTool& tool = *d.context.selectTool;
+    DibSurface& screen = d.screen();
+    const int w = screen.width, h = screen.height;
+    if (e.exchangeRecord(1) != 1)
+        return " the record cannot be written;";
+    const DrawPoint low = e.extentMin, high = e.extentMax;
+    screen.fill(RGB(255, 255, 255));
+    (void)e.draw(); // the ink tells
+    // A pixel's ink stands for its centre; a point counts as 1 mm away from the ink when it lies
+    // a millimetre plus a pixel's diagonal from every inked pixel's centre.
+    const int reach = static_cast<int>(std::ceil(kPixelsPerMm + 1.5));
+    const InkMap map = inkOf(screen, reach, standOf(e, screen));
+    if (map.count < 20)
+        return " nothing is drawn;";
+
+    const auto centre = [](int pixel) { return (pixel + 0.5) / kPixelsPerMm; };
+    const auto at = [](double x, double y) {
+        std::ostringstream text;
+        text << "(" << x << ", " << y << ")";
+        return text.str();
+    };
+    const auto picks = [&](double x, double y) {
+        tool.setPickBox(x, y, 0);
+        return e.hitTest();
+    };
+    const auto flag = [w, h](const std::vector<char>& mask, int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && mask[y * w + x];
+    };
+    int outside = 0, unpicked = 0, farPicks = 0;
+    std::string firstOutside, firstUnpicked, firstFar;
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            const double x = centre(px), y = centre(py);
+            if (map.ink[py * w + px]) {
+                // The pixel meets the extent grown by a pixel: the rasterizer gives an edge on a
+                // pixel border to either pixel.
+                const double slack = 1.0 / kPixelsPerMm;
+                if (((px + 1) / kPixelsPerMm + slack <= low.x || px / kPixelsPerMm - slack > high.x ||
+                     (py + 1) / kPixelsPerMm + slack <= low.y || py / kPixelsPerMm - slack > high.y) &&
+                    !outside++)
+                    firstOutside = at(x, y);
+                // Every pixel on the ink's border picks, and a grid of those inside it.
+                const bool border = !flag(map.ink, px - 1, py) || !flag(map.ink, px + 1, py) ||
+                                    !flag(map.ink, px, py - 1) || !flag(map.ink, px, py + 1);
+                if ((border || (px % 3 == 0 && py % 3 == 0)) && !picks(x, y) && !unpicked++)
+                    firstUnpicked = at(x, y);
+                continue;
+            }
+            if (map.close[py * w + px])
+                continue;
+            // Far from the ink: every pixel next to the near band, a sparse grid elsewhere.
+            const bool edge = flag(map.close, px - 1, py) || flag(map.close, px + 1, py) ||
+                              flag(map.close, px, py - 1) || flag(map.close, px, py + 1);
+            if ((edge || (px % 4 == 0 && py % 4 == 0)) && picks(x, y) && !farPicks++)
+                firstFar = at(x, y);
+        }
+    (void)e.erase(); // what is left tells
+    const int left = screen.inkCount(0, 0, w, h);
+    std::ostringstream faults;
+    if (outside)
+        faults << " " << outside << " inked pixels outside the extent " << at(low.x, low.y) << ".."
+               << at(high.x, high.y) << ", first " << firstOutside << ";";
+    if (unpicked)
+        faults << " " << unpicked << " of " << map.count << " inked pixels do not pick, first " << firstUnpicked << ";";
+    if (farPicks)
+        faults << " " << farPicks << " picks 1 mm from all ink, first " << firstFar << ";";
+    if (left)
+        faults << " erasing left " << left << " pixels;";
+    return faults.str();
+}
+
+// A new element of the kind on the drawing, made as the registry makes it.
+std::unique_ptr<Element> make(SweepDrawing& d, int kind)
+{
+    std::unique_ptr<Element> e(d.registry->createElement(kind));
+    if (e) {
+        e->context = &d.context;
+        e->kind = kind;
+    }
+    return e;
+}
+
 } // namespace
 
 TEST(KindInkSweep, ExtentPickAndEraseAgreeWithTheInkOfEveryKind)
 {
     TestApplication app;
     SweepDrawing d;
-    SelectTool& tool = *d.context.selectTool;
-    // A pixel's ink stands for its centre; a point counts as 1 mm away from the ink when it lies
-    // a millimetre plus a pixel's diagonal from every inked pixel's centre.
-    const int reach = static_cast<int>(std::ceil(kPixelsPerMm + 1.5));
-    const auto centre = [](int pixel) { return (pixel + 0.5) / kPixelsPerMm; };
     std::ostringstream faults;
-
     for (const Figure& figure : figures()) {
-        std::unique_ptr<Element> probe(d.registry->createElement(figure.kind));
+        // The variants the kind has: its attributes tell.
+        std::unique_ptr<Element> probe = make(d, figure.kind);
         ASSERT_TRUE(probe) << figure.name;
         std::vector<Variant> variants;
         for (int position : {LineOriginAttribute::kCenter, LineOriginAttribute::kTop, LineOriginAttribute::kBottom}) {
@@ -445,9 +527,7 @@ TEST(KindInkSweep, ExtentPickAndEraseAgreeWithTheInkOfEveryKind)
             }
         }
         for (const Variant& v : variants) {
-            std::unique_ptr<Element> e(d.registry->createElement(figure.kind));
-            e->context = &d.context;
-            e->kind = figure.kind;
+            std::unique_ptr<Element> e = make(d, figure.kind);
             figure.shape(*e);
             if (e->lineWidth())
                 e->lineWidth()->width = kStroke;
@@ -462,77 +542,124 @@ TEST(KindInkSweep, ExtentPickAndEraseAgreeWithTheInkOfEveryKind)
             if (e->measure())
                 e->measure()->numeralColour.setRgb(GetRValue(kNumeralColour), GetGValue(kNumeralColour),
                                                    GetBValue(kNumeralColour));
-            ASSERT_EQ(e->exchangeRecord(1), 1) << "the record and its extent";
-            const DrawPoint low = e->extentMin, high = e->extentMax;
-
-            d.screen().fill(RGB(255, 255, 255));
-            (void)e->draw();
-            const InkMap map = inkOf(d.screen(), reach, standOf(*e, d.screen()));
-            ASSERT_GT(map.count, 20) << "the figure is drawn";
-
-            int outside = 0, unpicked = 0, farPicks = 0;
-            std::string firstOutside, firstUnpicked, firstFar;
-            const auto at = [](double x, double y) {
-                std::ostringstream s;
-                s << "(" << x << ", " << y << ")";
-                return s.str();
-            };
-            const auto picks = [&](double x, double y) {
-                tool.setPickBox(x, y, 0);
-                return e->hitTest();
-            };
-            for (int py = 0; py < kScreenHeight; ++py)
-                for (int px = 0; px < kScreenWidth; ++px) {
-                    const double x = centre(px), y = centre(py);
-                    if (map.ink[py * kScreenWidth + px]) {
-                        // The pixel meets the extent grown by a pixel: the rasterizer gives an
-                        // edge on a pixel border to either pixel.
-                        const double slack = 1.0 / kPixelsPerMm;
-                        if ((px + 1) / kPixelsPerMm + slack <= low.x || px / kPixelsPerMm - slack > high.x ||
-                            (py + 1) / kPixelsPerMm + slack <= low.y || py / kPixelsPerMm - slack > high.y) {
-                            if (!outside++)
-                                firstOutside = at(x, y);
-                        }
-                        // Every pixel on the ink's border picks, and a grid of those inside it.
-                        const auto inked = [&](int u, int v) {
-                            return u >= 0 && v >= 0 && u < kScreenWidth && v < kScreenHeight &&
-                                   map.ink[v * kScreenWidth + u];
-                        };
-                        const bool border = !inked(px - 1, py) || !inked(px + 1, py) || !inked(px, py - 1) ||
-                                            !inked(px, py + 1);
-                        if ((border || (px % 3 == 0 && py % 3 == 0)) && !picks(x, y) && !unpicked++)
-                            firstUnpicked = at(x, y);
-                        continue;
-                    }
-                    if (map.close[py * kScreenWidth + px])
-                        continue;
-                    // Far from the ink: every pixel next to the near band, a sparse grid elsewhere.
-                    const bool edge = (px > 0 && map.close[py * kScreenWidth + px - 1]) ||
-                                      (px + 1 < kScreenWidth && map.close[py * kScreenWidth + px + 1]) ||
-                                      (py > 0 && map.close[(py - 1) * kScreenWidth + px]) ||
-                                      (py + 1 < kScreenHeight && map.close[(py + 1) * kScreenWidth + px]);
-                    if (!edge && (px % 4 || py % 4))
-                        continue;
-                    if (picks(x, y) && !farPicks++)
-                        firstFar = at(x, y);
-                }
-            (void)e->erase();
-            const int left = d.screen().inkCount(0, 0, kScreenWidth, kScreenHeight);
-            std::ostringstream line;
-            if (outside)
-                line << " " << outside << " inked pixels outside the extent " << at(low.x, low.y) << ".."
-                     << at(high.x, high.y) << ", first " << firstOutside << ";";
-            if (unpicked)
-                line << " " << unpicked << " of " << map.count << " inked pixels do not pick, first " << firstUnpicked << ";";
-            if (farPicks)
-                line << " " << farPicks << " picks 1 mm from all ink, first " << firstFar << ";";
-            if (left)
-                line << " erasing left " << left << " pixels;";
-            if (!line.str().empty())
-                faults << v.name << ":" << line.str() << "\n";
-            d.registry->destroyElement(figure.kind, e.release());
+            const std::string found = checkAgainstInk(d, *e);
+            if (!found.empty())
+                faults << v.name << ":" << found << "\n";
         }
-        d.registry->destroyElement(figure.kind, probe.release());
     }
     EXPECT_EQ(faults.str(), "");
+}
+
+// The figures the faults were reported with, in their own numbers: each agrees with its ink, and
+// a TOP stroke lies where the line shape puts it.
+TEST(KindInkSweep, TheReportedFiguresAgreeWithTheirInk)
+{
+    TestApplication app;
+    SweepDrawing d(800, 650);
+    // The box of the ink, its far edges past the last inked pixels.
+    const auto inkBox = [&d](RECT& box) {
+        const bool any = d.screen().inkBox(box);
+        ++box.right, ++box.bottom;
+        return any;
+    };
+    struct Case {
+        const char* name;
+        int kind;
+        std::function<void(Element&)> shape;
+        // Checked after drawing, before the sweep's checks; "" when it holds.
+        std::function<std::string(Element&)> check;
+    };
+    const auto mm = [](LONG pixels) { return pixels / kPixelsPerMm; };
+    const auto rows = [&mm](const RECT& box) {
+        std::ostringstream text;
+        text << "x " << mm(box.left) << ".." << mm(box.right) << ", y " << mm(box.top) << ".." << mm(box.bottom);
+        return text.str();
+    };
+    const Case cases[] = {
+        {"a TOP line of width 2 is drawn on y 30..32 and picked there", 1,
+         [](Element& e) {
+             corners(e, Point(20, 30), Point(150, 30));
+             e.lineWidth()->width = 2.0;
+             e.linePosition()->position = LineOriginAttribute::kTop;
+         },
+         [&](Element&) {
+             RECT box;
+             return inkBox(box) && mm(box.top) == 30.0 && mm(box.bottom) == 32.0 ? std::string()
+                                                                                 : "the band is on " + rows(box);
+         }},
+        {"a TOP box with a corner radius strokes inside its outline", 5,
+         [](Element& e) {
+             corners(e, Point(30, 30), Point(130, 100));
+             e.lineWidth()->width = 2.0;
+             e.linePosition()->position = LineOriginAttribute::kTop;
+             e.cornerRounding()->radii[0] = 5.0;
+             e.fill()->draw.value = 0;
+         },
+         [&](Element&) {
+             RECT box;
+             return inkBox(box) && mm(box.left) == 30.0 && mm(box.top) == 30.0 && mm(box.right) == 130.0 &&
+                            mm(box.bottom) == 100.0
+                        ? std::string()
+                        : "the ink lies on " + rows(box);
+         }},
+        {"a Bezier 1.5 mm wide, not filled, erases its edge", 11,
+         [](Element& e) {
+             points(e, {{30, 70}, {30, 20}, {130, 20}, {130, 70}, {130, 120}, {30, 120}, {30, 70}});
+             e.lineWidth()->width = 1.5;
+             e.fill()->draw.value = 0;
+         },
+         nullptr},
+        {"a Bezier 1.5 mm wide, filled, erases its edge", 11,
+         [](Element& e) {
+             points(e, {{30, 70}, {30, 20}, {130, 20}, {130, 70}, {130, 120}, {30, 120}, {30, 70}});
+             e.lineWidth()->width = 1.5;
+             e.fill()->draw.value = 1;
+         },
+         nullptr},
+        {"a picture whose file is missing erases its frame", 19,
+         [](Element& e) {
+             corners(e, Point(30, 30), Point(130, 100));
+             e.fileName()->setText("C:\\no-such-folder\\missing.bmp");
+         },
+         nullptr},
+        {"a breakline of width 4 with square caps stores x 18..122", 2,
+         [](Element& e) {
+             points(e, {{20, 50}, {120, 50}});
+             e.lineWidth()->width = 4.0;
+             e.lineCap()->capStyle = LineCapAttribute::kSquare;
+         },
+         [](Element& e) {
+             return std::fabs(e.extentMin.x - 18.0) < 1e-9 && std::fabs(e.extentMax.x - 122.0) < 1e-9
+                        ? ""
+                        : "the extent is x " + std::to_string(e.extentMin.x) + ".." + std::to_string(e.extentMax.x);
+         }},
+        {"a leader text's circle head lies in its extent", 13,
+         [](Element& e) {
+             points(e, {{30, 120}, {60, 90}});
+             e.translate(0.0, 0.0, 0.0);
+             e.arrowHead()->kind = ArrowHeadStyle::kFrameArc;
+             text(e, "AB", 5.0);
+         },
+         [](Element& e) {
+             // The circle of the head's length about its tip, and half the head's line.
+             const double reach = e.arrowHead()->length / 2.0 + e.arrowHead()->lineSize / 2.0;
+             return e.extentMin.x <= 30.0 - reach && e.extentMax.y >= 120.0 + reach
+                        ? std::string()
+                        : "the extent ends at x " + std::to_string(e.extentMin.x) + ", y " + std::to_string(e.extentMax.y);
+         }},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<Element> e = make(d, c.kind);
+        ASSERT_TRUE(e) << c.name;
+        if (e->edge())
+            e->edge()->draw.value = 1;
+        c.shape(*e);
+        ASSERT_EQ(e->exchangeRecord(1), 1) << c.name;
+        d.screen().fill(RGB(255, 255, 255));
+        (void)e->draw(); // the ink tells
+        if (c.check) {
+            EXPECT_EQ(c.check(*e), "") << c.name;
+        }
+        EXPECT_EQ(checkAgainstInk(d, *e), "") << c.name;
+    }
 }
