@@ -377,24 +377,26 @@ void BreaklineShape::fillClosedBand(const PointArray& points)
 
 int BreaklineShape::buildCappedBand(const PointArray& points, int startCap, int endCap, PointList& out) const
 {
-    PointList band;
     int leadCount = 0;
-    if (!buildBand(points, band, leadCount))
+    if (!buildBand(points, out, leadCount))
         return 0;
     // The band starts with the pair of the first end (leading, trailing side) and turns at the
     // pair of the last end (trailing, leading side).
-    const int endPair = band.count - leadCount;
+    const int endPair = out.count - leadCount;
     const double w = bandWidth();
     double ux = 0.0, uy = 0.0;
     if (startCap == LineCapAttribute::kSquare && endDirection(points, 0, ux, uy))
-        band.shiftPoints(0, 2, -ux, -uy, w);
+        out.shiftPoints(0, 2, -ux, -uy, w);
     if (endCap == LineCapAttribute::kSquare && endDirection(points, 1, ux, uy))
-        band.shiftPoints(endPair, 2, ux, uy, w);
+        out.shiftPoints(endPair, 2, ux, uy, w);
     const int roundStart = startCap == LineCapAttribute::kRound;
     const int roundEnd = endCap == LineCapAttribute::kRound;
-    out.count = 0;
     if (devicePenWidth <= 3 || (!roundStart && !roundEnd))
-        return out.copyPoints(&band);
+        return 1;
+    PointList band;
+    if (!band.copyPoints(&out))
+        return 0;
+    out.count = 0;
     if (!out.appendPointOf(&band, 0) || !out.appendRoundCap(roundStart, &band, 0))
         return 0;
     for (int i = 1; i <= endPair; ++i) {

@@ -295,18 +295,20 @@ void LineShape::drawBand(double px, double py, double qx, double qy)
             px = ax, py = ay, qx = bx, qy = by;
         }
     }
-    PointList band;
-    if (buildBand(px, py, qx, qy, startCap, endCap, band))
-        fillWorldPolygon(band);
+    double xs[kBandPoints], ys[kBandPoints];
+    const int n = bandPolygon(px, py, qx, qy, startCap, endCap, xs, ys);
+    if (n >= 3)
+        fillWorldPolygon(xs, ys, n);
 }
 
-int LineShape::buildBand(double px, double py, double qx, double qy, int startCap, int endCap, PointList& out) const
+int LineShape::bandPolygon(double px, double py, double qx, double qy, int startCap, int endCap, double* xs,
+                           double* ys) const
 {
     const double w = toDrawingUnits(lineWidth());
     const double lx = normalX * leadingFactor() * w, ly = normalY * leadingFactor() * w;
     const double tx = normalX * trailingWidthFactor() * w, ty = normalY * trailingWidthFactor() * w;
-    double xs[4] = {px + lx, px - tx, qx - tx, qx + lx};
-    double ys[4] = {py + ly, py - ty, qy - ty, qy + ly};
+    xs[0] = px + lx, xs[1] = px - tx, xs[2] = qx - tx, xs[3] = qx + lx;
+    ys[0] = py + ly, ys[1] = py - ty, ys[2] = qy - ty, ys[3] = qy + ly;
     const double halfX = directionX * w / 2.0, halfY = directionY * w / 2.0;
     if (startCap == LineCapAttribute::kSquare) {
         for (int i : {0, 1})
@@ -318,20 +320,22 @@ int LineShape::buildBand(double px, double py, double qx, double qy, int startCa
     }
     const int roundStart = startCap == LineCapAttribute::kRound;
     const int roundEnd = endCap == LineCapAttribute::kRound;
-    out.count = 0;
-    if (devicePenWidth < 4 || (!roundStart && !roundEnd)) {
-        for (int i = 0; i < 4; ++i) {
-            if (!out.appendXY(xs[i], ys[i]))
-                return 0;
-        }
-        return 1;
-    }
+    if (devicePenWidth < 4 || (!roundStart && !roundEnd))
+        return 4;
     PointArray corners;
+    PointList outline;
     for (int i = 0; i < 4; ++i) {
         if (!corners.appendXY(xs[i], ys[i]))
             return 0;
     }
-    return out.setRoundCappedOutline(roundStart, roundEnd, &corners);
+    if (!outline.setRoundCappedOutline(roundStart, roundEnd, &corners))
+        return 0;
+    const int n = MathUtil::minInt(outline.count, kBandPoints);
+    for (int i = 0; i < n; ++i) {
+        xs[i] = outline.getX(i);
+        ys[i] = outline.getY(i);
+    }
+    return n;
 }
 
 int LineShape::hitTest()
@@ -351,8 +355,14 @@ int LineShape::hitTest()
     // The caps end the solid and dashed types; the parallel lines and the outline have none.
     const int capped = style() < LineStyle::kLine2;
     setCapEnds(capped, capped);
+    double xs[kBandPoints], ys[kBandPoints];
+    const int n = bandPolygon(fromX, fromY, toX, toY, capAt(0), capAt(1), xs, ys);
     PointList band;
-    if (!buildBand(fromX, fromY, toX, toY, capAt(0), capAt(1), band))
+    for (int i = 0; i < n; ++i) {
+        if (!band.appendXY(xs[i], ys[i]))
+            return 0;
+    }
+    if (n < 3)
         return tool->hitTestStroke(from, to, lineWidth());
     return tool->hitTestPoints(band, 0.0, LineOriginAttribute::kCenter, 0, 1);
 }

@@ -82,9 +82,11 @@ private:
     void drawPieceAlong(double s0, double s1);
     void drawPiece(double px, double py, double qx, double qy);
     void drawBand(double px, double py, double qx, double qy);
-    // The polygon drawBand fills for the piece from p to q with these caps.
-    [[nodiscard]] int buildBand(double px, double py, double qx, double qy, int startCap, int endCap,
-                                PointList& out) const;
+    // The polygon drawBand fills for the piece from p to q with these caps, into xs and ys (room
+    // for kBandPoints each): its point count, 0 when it cannot be built.
+    static constexpr int kBandPoints = 48;
+    [[nodiscard]] int bandPolygon(double px, double py, double qx, double qy, int startCap, int endCap, double* xs,
+                                  double* ys) const;
 
     // The placed points (drawing units).
     double fromX = 0.0;
