@@ -428,14 +428,22 @@ void BreaklineShape::fillBand(const PointArray& points, int startCap, int endCap
 
 // --- picks ---
 
-int BreaklineShape::hitTest()
+SelectTool* BreaklineShape::preparePathPick(int closed)
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
-    path = listToDraw(0);
+    path = listToDraw(closed);
     preparePick(lineWidth());
     if (!tool || source.count < 1 || !placePath() || !pathIsFinite())
-        return 0;
+        return nullptr;
     setStrokeFactors(position());
+    return tool;
+}
+
+int BreaklineShape::hitTest()
+{
+    SelectTool* tool = preparePathPick(0);
+    if (!tool)
+        return 0;
     setCapEnds(1, 1);
     return hitStroke(*tool, *path, 0);
 }

@@ -94,6 +94,9 @@ protected:
     // side, then its trailing side walked back. 0 when a side cannot be built.
     [[nodiscard]] int buildCappedBand(const PointArray& points, int startCap, int endCap, PointList& out) const;
     [[nodiscard]] int buildRing(const PointArray& closed, PointArray& ring) const;
+    // For a pick: the drawn list (open or closed) placed as path, the pen width of the drawing
+    // and the stroke factors; the select tool, null without it or without points to pick.
+    [[nodiscard]] SelectTool* preparePathPick(int closed);
     // The pick against the points as strokePiece (open) or a solid closed outline draws them,
     // with the pen width preparePick set: inside the band or ring, or the pick box on its edge.
     [[nodiscard]] int hitStroke(SelectTool& tool, const PointArray& points, int closed);

@@ -155,8 +155,5 @@ int CircleDimensionShape::hitTest()
         return 1;
     if (hitNumeral(numeralAnchor(), textAngle))
         return 1;
-    pickingHeads = 1;
-    const int head = drawArrowHeads();
-    pickingHeads = 0;
-    return head;
+    return hitArrowHeads([this] { return drawArrowHeads(); });
 }

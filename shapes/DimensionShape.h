@@ -75,6 +75,14 @@ protected:
     // One arrow head in the shape's style at tip, opening from `from` towards `to`: drawn, or
     // while pickingHeads is set tested against the select tool's pick (1 on a hit, else 0).
     int arrowHeadAt(const Point& tip, const Point& from, const Point& to);
+    // The pick against the arrow heads the call draws: 1 when one is hit.
+    template <class DrawHeads> [[nodiscard]] int hitArrowHeads(DrawHeads drawHeads)
+    {
+        pickingHeads = 1;
+        const int hit = drawHeads();
+        pickingHeads = 0;
+        return hit;
+    }
     // The numeral in its colour for the operation at the anchor, turned by angle degrees.
     [[nodiscard]] int drawNumeral(const Point& anchor, double angle);
     // The numeral's rectangle corners: anchor, raised, raised and along, along.

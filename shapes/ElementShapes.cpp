@@ -436,55 +436,51 @@ template <typename DimensionShapeKind> int hitDimension(Element& e)
 
 } // namespace
 
+namespace {
+// A kind's runners: its drawing, and (null where the kind has its own) its exact extent and
+// its pick.
+void install(ElementKind kind, ElementShapeRunner draw, ElementExtentRunner measure, ElementHitRunner hit)
+{
+    const int row = kindCode(kind) - 1;
+    elementShapeRunners[row] = draw;
+    elementExtentRunners[row] = measure;
+    elementHitRunners[row] = hit;
+}
+} // namespace
+
 void installElementShapes()
 {
-    elementShapeRunners[kindCode(ElementKind::Line) - 1] = runFilledShape<LineShape, fillLine>;
-    elementHitRunners[kindCode(ElementKind::Line) - 1] = hitLine;
-    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runListShape<BreaklineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runListShape<ArcBreaklineShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measureListShape<BreaklineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measureListShape<ArcBreaklineShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Spline) - 1] = runListShape<SplineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::Spline) - 1] = measureListShape<SplineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::Polygon) - 1] = runListShape<PolygonShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runListShape<ArcPolygonShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Arc) - 1] = runFilledShape<ArcShape, fillArc>;
-    elementShapeRunners[kindCode(ElementKind::Circle) - 1] = runFilledShape<CircleShape, fillCircle>;
-    elementExtentRunners[kindCode(ElementKind::Arc) - 1] = measureCurveShape<ArcShape, fillArc>;
-    elementExtentRunners[kindCode(ElementKind::Circle) - 1] = measureCurveShape<CircleShape, fillCircle>;
-    elementHitRunners[kindCode(ElementKind::Breakline) - 1] = hitListShape<BreaklineShape, 0>;
-    elementHitRunners[kindCode(ElementKind::ArcBreakline) - 1] = hitListShape<ArcBreaklineShape, 1>;
-    elementHitRunners[kindCode(ElementKind::Spline) - 1] = hitListShape<SplineShape, 0>;
-    elementHitRunners[kindCode(ElementKind::Polygon) - 1] = hitListShape<PolygonShape, 0>;
-    elementHitRunners[kindCode(ElementKind::ArcPolygon) - 1] = hitListShape<ArcPolygonShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runFilledShape<OvalShape, fillOval>;
-    elementHitRunners[kindCode(ElementKind::Oval) - 1] = hitFilledShape<OvalShape, fillOval>;
-    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runFilledShape<BoxShape, fillBox>;
-    elementHitRunners[kindCode(ElementKind::Box) - 1] = hitFilledShape<BoxShape, fillBox>;
-    elementExtentRunners[kindCode(ElementKind::Box) - 1] = measureFilledShape<BoxShape, fillBox>;
-    elementShapeRunners[kindCode(ElementKind::Measure) - 1] = runDimensionShape<MeasureShape>;
-    elementExtentRunners[kindCode(ElementKind::Measure) - 1] = measureDimension<MeasureShape>;
-    elementHitRunners[kindCode(ElementKind::Measure) - 1] = hitDimension<MeasureShape>;
-    elementShapeRunners[kindCode(ElementKind::AngleMeasure) - 1] = runDimensionShape<MsrAngleShape>;
-    elementExtentRunners[kindCode(ElementKind::AngleMeasure) - 1] = measureDimension<MsrAngleShape>;
-    elementHitRunners[kindCode(ElementKind::AngleMeasure) - 1] = hitDimension<MsrAngleShape>;
-    elementShapeRunners[kindCode(ElementKind::MsrRadius) - 1] = runDimensionShape<MsrRadiusShape>;
-    elementExtentRunners[kindCode(ElementKind::MsrRadius) - 1] = measureDimension<MsrRadiusShape>;
-    elementHitRunners[kindCode(ElementKind::MsrRadius) - 1] = hitDimension<MsrRadiusShape>;
-    elementShapeRunners[kindCode(ElementKind::MsrDiameter) - 1] = runDimensionShape<MsrDiameterShape>;
-    elementExtentRunners[kindCode(ElementKind::MsrDiameter) - 1] = measureDimension<MsrDiameterShape>;
-    elementHitRunners[kindCode(ElementKind::MsrDiameter) - 1] = hitDimension<MsrDiameterShape>;
+    install(ElementKind::Line, runFilledShape<LineShape, fillLine>, nullptr, hitLine);
+    install(ElementKind::Breakline, runListShape<BreaklineShape, 0>, measureListShape<BreaklineShape, 0>,
+            hitListShape<BreaklineShape, 0>);
+    install(ElementKind::ArcBreakline, runListShape<ArcBreaklineShape, 1>, measureListShape<ArcBreaklineShape, 1>,
+            hitListShape<ArcBreaklineShape, 1>);
+    install(ElementKind::Spline, runListShape<SplineShape, 0>, measureListShape<SplineShape, 0>,
+            hitListShape<SplineShape, 0>);
+    install(ElementKind::Box, runFilledShape<BoxShape, fillBox>, measureFilledShape<BoxShape, fillBox>,
+            hitFilledShape<BoxShape, fillBox>);
+    install(ElementKind::Arc, runFilledShape<ArcShape, fillArc>, measureCurveShape<ArcShape, fillArc>, nullptr);
+    install(ElementKind::Circle, runFilledShape<CircleShape, fillCircle>, measureCurveShape<CircleShape, fillCircle>,
+            nullptr);
+    install(ElementKind::Polygon, runListShape<PolygonShape, 0>, measureListShape<PolygonShape, 0>,
+            hitListShape<PolygonShape, 0>);
+    install(ElementKind::ArcPolygon, runListShape<ArcPolygonShape, 1>, measureListShape<ArcPolygonShape, 1>,
+            hitListShape<ArcPolygonShape, 1>);
+    install(ElementKind::Oval, runFilledShape<OvalShape, fillOval>, nullptr, hitFilledShape<OvalShape, fillOval>);
+    install(ElementKind::Bezier, runBezierShape, nullptr, hitBezierShape);
+    install(ElementKind::Text, runFilledShape<TextShape, fillText<TextShape>>, nullptr, nullptr);
+    install(ElementKind::TextLine, runFilledShape<TextlineShape, fillText<TextlineShape>>, measureLeader, hitLeader);
+    install(ElementKind::Measure, runDimensionShape<MeasureShape>, measureDimension<MeasureShape>,
+            hitDimension<MeasureShape>);
+    install(ElementKind::AngleMeasure, runDimensionShape<MsrAngleShape>, measureDimension<MsrAngleShape>,
+            hitDimension<MsrAngleShape>);
+    install(ElementKind::MsrRadius, runDimensionShape<MsrRadiusShape>, measureDimension<MsrRadiusShape>,
+            hitDimension<MsrRadiusShape>);
+    install(ElementKind::MsrDiameter, runDimensionShape<MsrDiameterShape>, measureDimension<MsrDiameterShape>,
+            hitDimension<MsrDiameterShape>);
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
-    elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
-    elementHitRunners[kindCode(ElementKind::Bezier) - 1] = hitBezierShape;
     bezierCurveDrawer = drawBezierCurve;
-    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runFilledShape<TextShape, fillText<TextShape>>;
-    elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runFilledShape<TextlineShape, fillText<TextlineShape>>;
-    elementHitRunners[kindCode(ElementKind::TextLine) - 1] = hitLeader;
-    elementExtentRunners[kindCode(ElementKind::TextLine) - 1] = measureLeader;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
     installImageShapes();
 }

@@ -239,10 +239,7 @@ int MeasureShape::hitTest()
         }
         if (hitNumeral(numeralAnchor(feet), theta))
             return 1;
-        pickingHeads = 1;
-        const int head = drawArrowHeads(feet);
-        pickingHeads = 0;
-        if (head)
+        if (hitArrowHeads([&] { return drawArrowHeads(feet); }))
             return 1;
     }
     return 0;

@@ -238,8 +238,5 @@ int MsrAngleShape::hitTest()
     }
     if (hitNumeral(numeralAnchor(), theta))
         return 1;
-    pickingHeads = 1;
-    const int head = drawArrowHeads();
-    pickingHeads = 0;
-    return head;
+    return hitArrowHeads([this] { return drawArrowHeads(); });
 }

@@ -3,7 +3,6 @@
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
-#include "document/DocumentContext.h"
 #include "geometry/LineOriginAttribute.h"
 #include "platform/DeviceContext.h"
 #include "views/tools/SelectTool.h"
@@ -170,13 +169,8 @@ void PolygonShape::writePdf()
 
 int PolygonShape::hitTest(int bareOutline)
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
-    path = listToDraw(1);
-    preparePick(lineWidth());
-    if (!tool || source.count < 1 || !placePath() || !pathIsFinite())
-        return 0;
-    setStrokeFactors(position());
-    return hitArea(*tool, 1, bareOutline);
+    SelectTool* tool = preparePathPick(1);
+    return tool && hitArea(*tool, 1, bareOutline);
 }
 
 int PolygonShape::hitArea(SelectTool& tool, int hatchCounts, int bareOutline)
