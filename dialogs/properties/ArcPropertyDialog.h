@@ -8,16 +8,10 @@ class ArcPropertyDialog : public StrokePropertyDialogBase {
 public:
     ArcPropertyDialog();
 
-    void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
-
-protected:
-    void declareCoordinateControls() override;
-    void loadCoordinatePage() override;
-    void storeCoordinatePage() override;
 };
 
-// Makes the dialog; null while none is built (the arc's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
+// Makes the dialog; null while none is built (the arc's editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using ArcPropertyDialogMaker = ArcPropertyDialog* (*)();
 extern ArcPropertyDialogMaker makeArcPropertyDialog;

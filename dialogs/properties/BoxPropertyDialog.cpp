@@ -1,56 +1,45 @@
 #include "dialogs/properties/BoxPropertyDialog.h"
 
-#include <iterator>
-
 #include "dialogs/properties/PropertyFields.h"
 #include "elements/CornerRounding.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
-#include "geometry/EdgeAttributes.h"
-#include "geometry/FillAttributes.h"
-#include "geometry/HatchAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "resources/ids_properties.h"
 
 namespace {
-const StrokePropertyDialogBase::PointFields kPoints[] = {
+using Base = StrokePropertyDialogBase;
+const Base::PointFields kPoints[] = {
     {&Element::firstPoint, IDC_BOX_START_X, IDC_BOX_START_Y, IDC_BOX_START_X_UNIT, IDC_BOX_START_Y_UNIT},
     {&Element::secondPoint, IDC_BOX_END_X, IDC_BOX_END_Y, IDC_BOX_END_X_UNIT, IDC_BOX_END_Y_UNIT},
 };
-constexpr int kPointCount = static_cast<int>(std::size(kPoints));
-
+const Base::Layout kLayout = {{IDD_BOX_COLOUR, IDD_BOX_TYPE, IDD_AREA_PAGE, IDD_BOX_POINTS},
+                              {IDC_BOX_WIDTH, IDC_BOX_POSITION, IDC_BOX_STYLE, 0},
+                              {{IDC_BOX_EDGE_COLOUR, Base::kEdgeColour},
+                               {IDC_BOX_FILL_COLOUR, Base::kFillColour},
+                               {IDC_BOX_PATTERN_COLOUR, Base::kHatchColour}},
+                              kPoints,
+                              2};
 // The corner radii in the rounding's order (top right, top left, bottom left, bottom right) and
 // the fields that show them.
 const int kRadiusFields[4] = {IDC_BOX_RADIUS_TOP_RIGHT, IDC_BOX_RADIUS_TOP_LEFT, IDC_BOX_RADIUS_BOTTOM_LEFT,
                               IDC_BOX_RADIUS_BOTTOM_RIGHT};
 } // namespace
 
-BoxPropertyDialog::BoxPropertyDialog()
-    : StrokePropertyDialogBase({IDD_BOX_COLOUR, IDD_BOX_TYPE, IDD_AREA_PAGE, IDD_BOX_POINTS},
-                               {IDC_BOX_WIDTH, IDC_BOX_POSITION, IDC_BOX_STYLE, 0})
-{
-}
-
-void BoxPropertyDialog::setElement(Element* target)
-{
-    StrokePropertyDialogBase::setElement(target);
-    setSwatch(0, IDC_BOX_EDGE_COLOUR, edge ? &edge->colour : nullptr);
-    setSwatch(1, IDC_BOX_FILL_COLOUR, fill ? &fill->colour : nullptr);
-    setSwatch(2, IDC_BOX_PATTERN_COLOUR, hatch ? &hatch->colour : nullptr);
-}
+BoxPropertyDialog::BoxPropertyDialog() : StrokePropertyDialogBase(kLayout) {}
 
 int BoxPropertyDialog::runKind(PropertyStepRecord& record) { return run(record, "ボックス"); }
 
 void BoxPropertyDialog::declareCoordinateControls()
 {
-    declarePoints(kPoints, kPointCount);
+    StrokePropertyDialogBase::declareCoordinateControls();
     declareFields({IDC_BOX_LEAN, kRadiusFields[0], kRadiusFields[1], kRadiusFields[2], kRadiusFields[3]},
                   {IDC_BOX_RADIUS_UNIT});
 }
 
 void BoxPropertyDialog::loadCoordinatePage()
 {
-    loadPoints(kPoints, kPointCount);
+    StrokePropertyDialogBase::loadCoordinatePage();
     // Each transfer answers 0 only for a field the page lacks, which then shows nothing.
     if (LeanAttribute* lean = element->lean())
         (void)lean->angleToField(this, IDC_BOX_LEAN);
@@ -66,7 +55,7 @@ void BoxPropertyDialog::loadCoordinatePage()
 
 void BoxPropertyDialog::storeCoordinatePage()
 {
-    storePoints(kPoints, kPointCount);
+    StrokePropertyDialogBase::storeCoordinatePage();
     double typed = 0.0;
     LeanAttribute* lean = element->lean();
     if (lean && property_fields::takeReal(*this, IDC_BOX_LEAN, -property_fields::kMaxAngle,

@@ -1,35 +1,22 @@
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 
-#include "elements/Element.h"
-#include "elements/VertexRoundingList.h"
 #include "resources/ids_properties.h"
 
 namespace {
-VertexPageIds vertexPage()
-{
-    VertexPageIds ids;
-    ids.x = IDC_BREAKLINE_X, ids.y = IDC_BREAKLINE_Y;
-    ids.xUnit = IDC_BREAKLINE_X_UNIT, ids.yUnit = IDC_BREAKLINE_Y_UNIT;
-    ids.number = IDC_BREAKLINE_NUMBER, ids.count = IDC_BREAKLINE_COUNT;
-    ids.previous = IDC_BREAKLINE_PREVIOUS, ids.next = IDC_BREAKLINE_NEXT;
-    ids.radius = IDC_BREAKLINE_RADIUS, ids.radiusUnit = IDC_BREAKLINE_RADIUS_UNIT;
-    return ids;
-}
+using Base = StrokePropertyDialogBase;
+const Base::Layout kLayout = {{IDD_BREAKLINE_COLOUR, IDD_BREAKLINE_TYPE, 0, IDD_BREAKLINE_POINTS},
+                              {IDC_BREAKLINE_WIDTH, IDC_BREAKLINE_POSITION, IDC_BREAKLINE_STYLE, IDC_BREAKLINE_CAP},
+                              {{IDC_BREAKLINE_COLOUR, Base::kLineColour}},
+                              nullptr,
+                              0};
+// x, y, their units, number, count, the step buttons, the corner radius and its unit.
+const VertexPageIds kVertexPage = {IDC_BREAKLINE_X,      IDC_BREAKLINE_Y,        IDC_BREAKLINE_X_UNIT,
+                                   IDC_BREAKLINE_Y_UNIT, IDC_BREAKLINE_NUMBER,   IDC_BREAKLINE_COUNT,
+                                   IDC_BREAKLINE_PREVIOUS, IDC_BREAKLINE_NEXT,   IDC_BREAKLINE_RADIUS,
+                                   IDC_BREAKLINE_RADIUS_UNIT};
 } // namespace
 
-BreaklinePropertyDialog::BreaklinePropertyDialog()
-    : StrokePropertyDialogBase({IDD_BREAKLINE_COLOUR, IDD_BREAKLINE_TYPE, 0, IDD_BREAKLINE_POINTS},
-                               {IDC_BREAKLINE_WIDTH, IDC_BREAKLINE_POSITION, IDC_BREAKLINE_STYLE, IDC_BREAKLINE_CAP}),
-      stepper(vertexPage(), 0)
-{
-    vertexStepper = &stepper;
-}
-
-void BreaklinePropertyDialog::setElement(Element* target)
-{
-    StrokePropertyDialogBase::setElement(target);
-    setSwatch(0, IDC_BREAKLINE_COLOUR, target ? target->colour() : nullptr);
-    stepper.bind(target ? target->vertices() : nullptr, target ? target->vertexRounding() : nullptr, documentContext);
-}
+// An open line has no corner at its first and last vertex.
+BreaklinePropertyDialog::BreaklinePropertyDialog() : StrokePropertyDialogBase(kLayout, &stepper), stepper(kVertexPage, 0) {}
 
 int BreaklinePropertyDialog::runKind(PropertyStepRecord& record) { return run(record, "折れ線"); }

@@ -5,7 +5,6 @@
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
-#include "geometry/EdgeAttributes.h"
 #include "platform/UnitConverter.h"
 #include "resources/ids_properties.h"
 
@@ -13,35 +12,32 @@ using property_fields::kMaxAngle;
 using property_fields::takeReal;
 
 namespace {
-const StrokePropertyDialogBase::PointFields kCentre[] = {
-    {&Element::thirdPoint, IDC_CIRCLE_CENTRE_X, IDC_CIRCLE_CENTRE_Y, IDC_CIRCLE_CENTRE_X_UNIT, IDC_CIRCLE_CENTRE_Y_UNIT},
+using Base = StrokePropertyDialogBase;
+// The centre is the third point.
+const Base::PointFields kCentre[] = {
+    {&Element::thirdPoint, IDC_CIRCLE_CENTRE_X, IDC_CIRCLE_CENTRE_Y, IDC_CIRCLE_CENTRE_X_UNIT,
+     IDC_CIRCLE_CENTRE_Y_UNIT},
 };
+const Base::Layout kLayout = {{IDD_CIRCLE_COLOUR, IDD_CIRCLE_TYPE, 0, IDD_CIRCLE_POINTS},
+                              {IDC_CIRCLE_WIDTH, IDC_CIRCLE_POSITION, IDC_CIRCLE_STYLE, 0},
+                              {{IDC_CIRCLE_COLOUR, Base::kEdgeColour}},
+                              kCentre,
+                              1};
 } // namespace
 
-CirclePropertyDialog::CirclePropertyDialog()
-    : StrokePropertyDialogBase({IDD_CIRCLE_COLOUR, IDD_CIRCLE_TYPE, 0, IDD_CIRCLE_POINTS},
-                               {IDC_CIRCLE_WIDTH, IDC_CIRCLE_POSITION, IDC_CIRCLE_STYLE, 0})
-{
-}
-
-void CirclePropertyDialog::setElement(Element* target)
-{
-    StrokePropertyDialogBase::setElement(target);
-    EdgeAttributes* outline = target ? target->edge() : nullptr;
-    setSwatch(0, IDC_CIRCLE_COLOUR, outline ? &outline->colour : nullptr);
-}
+CirclePropertyDialog::CirclePropertyDialog() : StrokePropertyDialogBase(kLayout) {}
 
 int CirclePropertyDialog::runKind(PropertyStepRecord& record) { return run(record, "円"); }
 
 void CirclePropertyDialog::declareCoordinateControls()
 {
-    declarePoints(kCentre, 1);
+    StrokePropertyDialogBase::declareCoordinateControls();
     declareFields({IDC_CIRCLE_RADIUS, IDC_CIRCLE_START_ANGLE, IDC_CIRCLE_SPAN}, {IDC_CIRCLE_RADIUS_UNIT});
 }
 
 void CirclePropertyDialog::loadCoordinatePage()
 {
-    loadPoints(kCentre, 1);
+    StrokePropertyDialogBase::loadCoordinatePage();
     // Each transfer answers 0 only for a field the page lacks, which then shows nothing.
     (void)setText(IDC_CIRCLE_RADIUS_UNIT, DrawPoint::unitName(UnitConverter::millimetre));
     if (RadiusList* radius = element->radii())
@@ -56,7 +52,7 @@ void CirclePropertyDialog::loadCoordinatePage()
 
 void CirclePropertyDialog::storeCoordinatePage()
 {
-    storePoints(kCentre, 1);
+    StrokePropertyDialogBase::storeCoordinatePage();
     double typed = 0.0;
     RadiusList* radius = element->radii();
     if (radius && takeReal(*this, IDC_CIRCLE_RADIUS, property_fields::kMinRadius, coordinateLimit(), typed))

@@ -10,7 +10,6 @@ class CirclePropertyDialog : public StrokePropertyDialogBase {
 public:
     CirclePropertyDialog();
 
-    void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
 
 protected:
@@ -19,7 +18,7 @@ protected:
     void storeCoordinatePage() override;
 };
 
-// Makes the dialog; null while none is built (the circle's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
+// Makes the dialog; null while none is built (the circle's editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using CirclePropertyDialogMaker = CirclePropertyDialog* (*)();
 extern CirclePropertyDialogMaker makeCirclePropertyDialog;

@@ -8,16 +8,10 @@ class LinePropertyDialog : public StrokePropertyDialogBase {
 public:
     LinePropertyDialog();
 
-    void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
-
-protected:
-    void declareCoordinateControls() override;
-    void loadCoordinatePage() override;
-    void storeCoordinatePage() override;
 };
 
-// Makes the dialog; null while none is built (the line's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
+// Makes the dialog; null while none is built (the line's editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using LinePropertyDialogMaker = LinePropertyDialog* (*)();
 extern LinePropertyDialogMaker makeLinePropertyDialog;

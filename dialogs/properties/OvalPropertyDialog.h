@@ -9,7 +9,6 @@ class OvalPropertyDialog : public StrokePropertyDialogBase {
 public:
     OvalPropertyDialog();
 
-    void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
 
 protected:
@@ -18,7 +17,7 @@ protected:
     void storeCoordinatePage() override;
 };
 
-// Makes the dialog; null while none is built (the oval's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
+// Makes the dialog; null while none is built (the oval's editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using OvalPropertyDialogMaker = OvalPropertyDialog* (*)();
 extern OvalPropertyDialogMaker makeOvalPropertyDialog;

@@ -10,13 +10,12 @@ class PolygonPropertyDialog : public StrokePropertyDialogBase {
 public:
     PolygonPropertyDialog();
 
-    void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
 
     VertexStepper stepper;
 };
 
-// Makes the dialog; null while none is built (editProperties then answers 0). The dialogs folder
-// installs its maker; tests put a stand-in.
+// Makes the dialog; null while none is built (editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using PolygonPropertyDialogMaker = PolygonPropertyDialog* (*)();
 extern PolygonPropertyDialogMaker makePolygonPropertyDialog;

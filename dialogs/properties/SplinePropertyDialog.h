@@ -10,13 +10,12 @@ class SplinePropertyDialog : public StrokePropertyDialogBase {
 public:
     SplinePropertyDialog();
 
-    void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
 
     VertexStepper stepper;
 };
 
-// Makes the dialog; null while none is built (editProperties then answers 0). The dialogs folder
-// installs its maker; tests put a stand-in.
+// Makes the dialog; null while none is built (editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using SplinePropertyDialogMaker = SplinePropertyDialog* (*)();
 extern SplinePropertyDialogMaker makeSplinePropertyDialog;

@@ -4,6 +4,9 @@
 #include "dialogs/properties/PropertyFields.h"
 #include "dialogs/properties/VertexStepper.h"
 #include "elements/Element.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
+#include "geometry/HatchAttributes.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
@@ -16,8 +19,8 @@ const char* const kLineTabs[] = {"共通", "カラー", "線種", "座標"};
 const char* const kAreaTabs[] = {"共通", "カラー", "線種", "領域", "座標"};
 } // namespace
 
-StrokePropertyDialogBase::StrokePropertyDialogBase(const Pages& kindPages, const LineTypeIds& lineTypeIds)
-    : pages(kindPages), lineIds(lineTypeIds)
+StrokePropertyDialogBase::StrokePropertyDialogBase(const Layout& kindLayout, VertexStepper* stepper)
+    : layout(kindLayout), pages(kindLayout.pages), lineIds(kindLayout.lineIds), vertexStepper(stepper)
 {
 }
 
@@ -34,14 +37,31 @@ void StrokePropertyDialogBase::setElement(Element* target)
     edge = area ? target->edge() : nullptr;
     fill = area ? target->fill() : nullptr;
     hatch = area ? target->hatch() : nullptr;
-}
-
-void StrokePropertyDialogBase::setSwatch(int slot, int id, InkColor* colour)
-{
-    if (slot < 0 || slot >= kSwatchCount)
-        return;
-    swatchIds[slot] = colour ? id : 0;
-    swatchColours[slot] = colour;
+    for (int slot = 0; slot < kSwatchCount; ++slot) {
+        InkColor*& colour = swatchColours[slot];
+        colour = nullptr;
+        if (!target)
+            continue;
+        switch (layout.swatches[slot].source) {
+        case kLineColour:
+            colour = target->colour();
+            break;
+        case kEdgeColour:
+            colour = target->edge() ? &target->edge()->colour : nullptr;
+            break;
+        case kFillColour:
+            colour = target->fill() ? &target->fill()->colour : nullptr;
+            break;
+        case kHatchColour:
+            colour = target->hatch() ? &target->hatch()->colour : nullptr;
+            break;
+        default:
+            break;
+        }
+    }
+    if (vertexStepper)
+        vertexStepper->bind(target ? target->vertices() : nullptr, target ? target->vertexRounding() : nullptr,
+                            documentContext);
 }
 
 StrokePropertyDialogBase::PageRole StrokePropertyDialogBase::roleOf(int index) const
@@ -99,24 +119,30 @@ void StrokePropertyDialogBase::declareFields(std::initializer_list<int> realFiel
         (void)addControl(id, KIND_INTEGER_DISPLAY);
 }
 
-void StrokePropertyDialogBase::declarePoints(const PointFields* fields, int count)
+void StrokePropertyDialogBase::declareCoordinateControls()
 {
-    for (int i = 0; i < count; ++i)
-        declareFields({fields[i].x, fields[i].y}, {fields[i].xUnit, fields[i].yUnit});
+    for (int i = 0; i < layout.pointCount; ++i) {
+        const PointFields& f = layout.points[i];
+        declareFields({f.x, f.y}, {f.xUnit, f.yUnit});
+    }
 }
 
-void StrokePropertyDialogBase::loadPoints(const PointFields* fields, int count)
+void StrokePropertyDialogBase::loadCoordinatePage()
 {
-    for (int i = 0; i < count; ++i)
-        if (const DrawPoint* p = (element->*fields[i].point)())
-            property_fields::showPoint(*this, *p, fields[i].x, fields[i].y, fields[i].xUnit, fields[i].yUnit);
+    for (int i = 0; i < layout.pointCount; ++i) {
+        const PointFields& f = layout.points[i];
+        if (const DrawPoint* p = (element->*f.point)())
+            property_fields::showPoint(*this, *p, f.x, f.y, f.xUnit, f.yUnit);
+    }
 }
 
-void StrokePropertyDialogBase::storePoints(const PointFields* fields, int count)
+void StrokePropertyDialogBase::storeCoordinatePage()
 {
-    for (int i = 0; i < count; ++i)
-        if (DrawPoint* p = (element->*fields[i].point)())
-            property_fields::takePoint(*this, *p, fields[i].x, fields[i].y, coordinateLimit());
+    for (int i = 0; i < layout.pointCount; ++i) {
+        const PointFields& f = layout.points[i];
+        if (DrawPoint* p = (element->*f.point)())
+            property_fields::takePoint(*this, *p, f.x, f.y, coordinateLimit());
+    }
 }
 
 void StrokePropertyDialogBase::declareControls()
@@ -124,8 +150,8 @@ void StrokePropertyDialogBase::declareControls()
     PropertyDialog::declareControls();
     switch (roleOf(currentPage)) {
     case kColourRole:
-        for (int id : swatchIds)
-            (void)addControl(id, KIND_COLOR_SWATCH); // 0 for an unused slot is refused
+        for (const Swatch& swatch : layout.swatches)
+            (void)addControl(swatch.id, KIND_COLOR_SWATCH); // 0 for an unused slot is refused
         break;
     case kLineTypeRole:
         declareLineTypeControls();
@@ -173,7 +199,7 @@ void StrokePropertyDialogBase::loadPage()
     case kColourRole:
         for (int slot = 0; slot < kSwatchCount; ++slot)
             if (swatchColours[slot])
-                (void)swatchColours[slot]->showInControl(this, swatchIds[slot]); // a missing swatch shows nothing
+                (void)swatchColours[slot]->showInControl(this, layout.swatches[slot].id); // a missing swatch shows nothing
         break;
     case kLineTypeRole:
         loadLineTypePage();
@@ -261,7 +287,7 @@ int StrokePropertyDialogBase::onPageEvent()
     switch (roleOf(currentPage)) {
     case kColourRole:
         for (int slot = 0; slot < kSwatchCount; ++slot) {
-            if (swatchColours[slot] && swatchIds[slot] == id) {
+            if (swatchColours[slot] && layout.swatches[slot].id == id) {
                 // A cancelled choice keeps the colour; the swatch was found for this event.
                 (void)swatchColours[slot]->pickForControl(this, id);
                 refreshPage();

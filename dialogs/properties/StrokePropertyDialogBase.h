@@ -22,7 +22,9 @@ class VertexStepper;
 // kind's own: fixed points, or one vertex at a time through a VertexStepper.
 //
 // The pages edit the element's own attribute objects, which setElement takes from it; a page
-// field whose object the element lacks is left empty and stores nothing.
+// field whose object the element lacks is left empty and stores nothing. A kind describes its
+// pages in a Layout that outlives it (a constant of the kind) and adds what its coordinate page
+// shows beyond its points.
 class StrokePropertyDialogBase : public PropertyDialog {
 public:
     // The pages after the common one, in tab order; an area page of 0 means none.
@@ -40,11 +42,27 @@ public:
         int cap;
     };
     // A point of the element on a fixed-point coordinate page: its accessor, its two fields and
-    // their unit labels. The kinds declare, show and take them (within the coordinate
-    // limit) a table at a time; a point the element lacks is left out.
+    // their unit labels. A point the element lacks is left out.
     struct PointFields {
         DrawPoint* (Element::*point)() const;
         int x, y, xUnit, yUnit;
+    };
+    // Where a swatch of the colour page takes its colour from.
+    enum ColourSource { kNoColour, kLineColour, kEdgeColour, kFillColour, kHatchColour };
+    struct Swatch {
+        int id;
+        ColourSource source;
+    };
+    static constexpr int kSwatchCount = 3;
+    // What a kind's dialog is made of: its pages, its line-type fields, the swatches of its colour
+    // page (unused ones {0, kNoColour}) and the fixed points of its coordinate page (none for a
+    // kind that steps through vertices).
+    struct Layout {
+        Pages pages;
+        LineTypeIds lineIds;
+        Swatch swatches[kSwatchCount];
+        const PointFields* points;
+        int pointCount;
     };
     enum PageRole { kCommonRole, kColourRole, kLineTypeRole, kAreaRole, kCoordinateRole, kNoPage };
 
@@ -74,25 +92,22 @@ public:
     [[nodiscard]] PageRole roleOf(int index) const;
 
 protected:
-    StrokePropertyDialogBase(const Pages& kindPages, const LineTypeIds& lineTypeIds);
+    // A stepping kind gives its stepper, which the base binds to the element's vertices and runs.
+    explicit StrokePropertyDialogBase(const Layout& kindLayout, VertexStepper* stepper = nullptr);
 
-    // The coordinate page of the kind: fixed points by default nothing; a stepping kind gives
-    // its stepper instead (vertexStepper), which the base runs.
-    virtual void declareCoordinateControls() {}
-    virtual void loadCoordinatePage() {}
-    virtual void storeCoordinatePage() {}
+    // The fixed-point coordinate page: the layout's points; a kind with more fields on the page
+    // adds them after the base's.
+    virtual void declareCoordinateControls();
+    virtual void loadCoordinatePage();
+    virtual void storeCoordinatePage();
 
     // Declares real-number fields and labels (unit names, counts) of a page.
     void declareFields(std::initializer_list<int> realFields, std::initializer_list<int> labels);
-    void declarePoints(const PointFields* fields, int count);
-    void loadPoints(const PointFields* fields, int count);
-    void storePoints(const PointFields* fields, int count);
-    // Swatch `slot` (0..2) of the colour page shows and picks `colour` (null: no swatch).
-    void setSwatch(int slot, int id, InkColor* colour);
     [[nodiscard]] int onVertexStep(int controlId);
 
-    Pages pages;
-    LineTypeIds lineIds;
+    const Layout& layout;
+    const Pages& pages;
+    const LineTypeIds& lineIds;
     LineSizeAttribute* lineWidth = nullptr;
     LineOriginAttribute* linePosition = nullptr;
     LineTypeAttribute* lineType = nullptr;
@@ -100,9 +115,6 @@ protected:
     EdgeAttributes* edge = nullptr;
     FillAttributes* fill = nullptr;
     HatchAttributes* hatch = nullptr;
-    VertexStepper* vertexStepper = nullptr; // the kind's own, for the stepping kinds
-
-    static constexpr int kSwatchCount = 3;
-    int swatchIds[kSwatchCount] = {};
+    VertexStepper* vertexStepper; // the kind's own, for the stepping kinds
     InkColor* swatchColours[kSwatchCount] = {};
 };

@@ -110,10 +110,11 @@ TEST(StrokePages, LineTypePageOfEachKindTakesWidthPositionTypeAndOnlyTheOpenKind
         EXPECT_EQ(e.lineWidth()->width, 0.35);
         EXPECT_EQ(e.linePosition()->position, LineOriginAttribute::kTop);
         EXPECT_EQ(e.lineType()->style, LineStyle::kDash);
-        if (c.capId)
+        if (c.capId) {
             EXPECT_EQ(e.lineCap()->capStyle, LineCapAttribute::kSquare);
-        else
+        } else {
             EXPECT_EQ(e.lineCap(), nullptr) << "the closed kinds carry no cap to change";
+        }
     }
 }
 

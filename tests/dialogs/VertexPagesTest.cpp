@@ -120,8 +120,9 @@ TEST(VertexPages, StepsShowEnableStoreAndMarkEachVertex)
         PointList& points = *e.vertices();
         EXPECT_EQ(std::vector<double>({points.getX(0), points.getY(0), points.getX(1), points.getX(3)}),
                   std::vector<double>({25, 20, 60, 160}));
-        if (c.page.radius)
+        if (c.page.radius) {
             EXPECT_EQ(e.vertexRounding()->get(1), 10.0);
+        }
     }
 }
 
@@ -152,8 +153,9 @@ TEST(VertexPages, ShortListsAndAnIndexPastTheEndNeverReadPastThem)
         e.clearPoints();
         for (size_t i = 0; i + 1 < c.xy.size(); i += 2)
             e.appendPoint(c.xy[i], c.xy[i + 1], 0);
-        if (e.vertexRounding())
+        if (e.vertexRounding()) {
             ASSERT_EQ(e.vertexRounding()->resize(c.roundingCount), 1);
+        }
         std::unique_ptr<PropertyDialog> dialog;
         VertexStepper* stepper = nullptr;
         if (c.page.kind == ElementKind::Breakline) {
@@ -185,7 +187,8 @@ TEST(VertexPages, ShortListsAndAnIndexPastTheEndNeverReadPastThem)
         for (int i = 0; i < e.vertices()->count; ++i)
             xs.push_back(e.vertices()->getX(i));
         EXPECT_EQ(xs, c.xsAfter);
-        if (e.vertexRounding())
+        if (e.vertexRounding()) {
             EXPECT_EQ(e.vertexRounding()->count, c.roundingCountAfter);
+        }
     }
 }
