@@ -1,18 +1,48 @@
 // The box's property dialog opened on a stored box, every tab shown in turn (the common page fills
 // its 256 layer rows, the others load the box's attributes), then closed by a posted Cancel:
-// milliseconds per opening, over 100 openings a run.
+// milliseconds per opening, over 100 openings a run. The dialog drives itself from a message it
+// posts at its initialisation, so that no message hook slows the windows it makes.
 #include <cstdio>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "BenchHarness.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/PropertyDialogPlacement.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
+#include "platform/TabControl.h"
 #include "tests/dialogs/PropertyFixture.h"
-#include "tests/support/MessagePump.h"
 
 using namespace property_test;
+
+namespace {
+
+// The box dialog that, once shown, switches to each of its tabs and posts Cancel.
+class TouringBoxDialog : public BoxPropertyDialog {
+public:
+    void setupTabs() override
+    {
+        BoxPropertyDialog::setupTabs();
+        (void)PostMessageA(hwnd, WM_APP, 0, 0); // a full queue leaves the dialog open: the run shows it
+    }
+    [[nodiscard]] int handleMessage() override
+    {
+        if (message != WM_APP)
+            return BoxPropertyDialog::handleMessage();
+        HWND tabs = GetDlgItem(hwnd, TabControl::kControlId);
+        for (int tab = 1; tab <= 4; ++tab) {
+            SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+            NMHDR change = {tabs, TabControl::kControlId, static_cast<UINT>(TCN_SELCHANGE)};
+            SendMessageA(hwnd, WM_NOTIFY, TabControl::kControlId, reinterpret_cast<LPARAM>(&change));
+        }
+        (void)PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return 1;
+    }
+};
+
+} // namespace
 
 int main()
 {
@@ -33,18 +63,13 @@ int main()
         [&] {
             for (int i = 0; i < openings; ++i) {
                 d.context.propertyPlacement->lastPage = 0;
-                BoxPropertyDialog dialog;
+                TouringBoxDialog dialog;
                 dialog.bind(&box);
-                const INT_PTR result = driveModalDialog([&]() -> INT_PTR { return dialog.run(0, 0); }, [](HWND w) {
-                    for (int tab = 1; tab <= 4; ++tab)
-                        chooseTab(w, tab);
-                    PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-                });
-                closed += result == PropertyDialog::kCancel ? 1 : 0;
+                closed += dialog.run(0, 0) == PropertyDialog::kCancel && dialog.currentPage == 4 ? 1 : 0;
             }
         },
         5, 1);
-    std::printf("%-40s median %8.2f ms  min %8.2f ms per opening (%d of %d closed by the posted Cancel)\n", r.name,
+    std::printf("%-40s median %8.2f ms  min %8.2f ms per opening (%d of %d toured and cancelled)\n", r.name,
                 r.medianSeconds * 1e3 / openings, r.minSeconds * 1e3 / openings, closed, openings * 6);
     return closed == openings * 6 ? 0 : 1;
 }
