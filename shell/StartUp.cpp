@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
@@ -65,6 +66,7 @@ void nameApplication(Application& app)
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.pagePainter = makeDocumentPainter;
+    installPropertyDialogs();
 }
 
 int initApplication()
