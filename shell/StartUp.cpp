@@ -8,6 +8,8 @@
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
+#include "io/dxf/DxfExchange.h"
+#include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
@@ -65,6 +67,10 @@ void nameApplication(Application& app)
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.pagePainter = makeDocumentPainter;
+    documentMemberFactories.dxfCommand = makeDxfCommand;
+    foreignFileDrivers.readSvg = readSvgDocument;
+    foreignFileDrivers.writeSvg = writeSvgDocument;
+    foreignFileDrivers.readDxf = readDxfDocument;
 }
 
 int initApplication()
