@@ -19,7 +19,7 @@ class Element;
 namespace io_fixture {
 
 // One stored element as the tests compare it: "kind layer group | values", e.g.
-// "line 5 0 | 10 20 110 20" (points with three decimals, a text's bytes and size last).
+// "line 5 0 | 10 20 110 20" (numbers with ten significant digits, a text's bytes and size last).
 std::string describe(Element& element);
 
 class IoDrawing {
