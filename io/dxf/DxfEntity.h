@@ -33,10 +33,11 @@ public:
     int kind = 0; // the keyword id of the entity's name; 0 when the step read no entity
 
 private:
+    // A megabyte each: large enough that the system takes it back at once when it is freed.
     struct Chunk {
         Chunk* next;
         int used;
-        unsigned char bytes[65536 - 16];
+        unsigned char bytes[(1 << 20) - 16];
     };
     // Room for n more bytes in the last chunk; null when memory ran out.
     [[nodiscard]] unsigned char* room(int n);

@@ -206,9 +206,14 @@ int DxfEntityConverter::convertToElement(int kind)
     if (!editor || !holder || !editor->newElement(kind))
         return 0;
     resetHolder(*holder, kind);
-    if (!takeGroups(*holder, kind))
+    const int taken = takeGroups(*holder, kind);
+    // The groups are in the holder now; a huge polyline's memory goes back before it is stored.
+    file.entity().clearGroups();
+    if (!taken)
         return 1; // nothing to show: passed over
-    if (!editor->readElementXmlAttributes())
+    const int read = editor->readElementXmlAttributes();
+    releaseLargeHolderLists(*holder);
+    if (!read)
         return 0;
     const int id = editor->addToPage();
     if (id < 1)

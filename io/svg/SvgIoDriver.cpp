@@ -175,7 +175,9 @@ int SvgIoDriver::finishElement(Element& holder)
     }
     if (kind == kindCode(ElementKind::Text) && (!holder.text() || holder.text()->length() < 1))
         return 1;
-    return editor && editor->readElementXmlAttributes() && editor->addToPage() >= 1;
+    const int read = editor && editor->readElementXmlAttributes();
+    releaseLargeHolderLists(holder);
+    return read && editor->addToPage() >= 1;
 }
 
 int SvgIoDriver::read()
