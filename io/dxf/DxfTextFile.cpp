@@ -19,6 +19,7 @@ int DxfTextFile::openForRead()
     current.kind = 0;
     pushedBack = 0;
     group.reset();
+    blocks.clear();
     return DataFile::openForRead();
 }
 
