@@ -27,13 +27,22 @@ namespace {
 // Block ids rise by two, as the drawing's group numbers do.
 const int kBlockIdStep = 2;
 
-void addDxfFilters(CommonFileDialog& dialog)
-{
-    dialog.clearFilters();
-    // A list that cannot grow has told the user; the dialog then runs with the filters it took.
-    (void)dialog.addFilter("DXF(*.dxf)", "*.dxf");
-    (void)dialog.addFilter("すべて(*.*)", "*.*");
-}
+// The document a DXF command reads or writes through: its file dialogs list DXF files first.
+class DxfDocument : public Document {
+public:
+    DxfDocument(DocumentContext& context, int progress)
+    {
+        setOwner(&context);
+        showProgress = progress;
+    }
+    void addFileFilters(CommonFileDialog& dialog) override
+    {
+        dialog.clearFilters();
+        // A list that cannot grow has told the user; the dialog then runs with the filters it took.
+        (void)dialog.addFilter("DXF(*.dxf)", "*.dxf");
+        (void)dialog.addFilter("すべて(*.*)", "*.*");
+    }
+};
 
 // The progress window a read or write shows: the document's own, else one made here (owned).
 class ShownProgress {
@@ -76,20 +85,8 @@ DxfExchange::DxfExchange(DocumentContext& context) : context(context) {}
 
 int DxfExchange::importDxf()
 {
-    CommonFileDialog dialog;
-    addDxfFilters(dialog);
-    FileName chosen;
-    if (theFolderMemory)
-        theFolderMemory->beforeDialog(chosen);
-    if (!dialog.askOpenFile(chosen))
-        return 0;
-    if (theFolderMemory)
-        theFolderMemory->afterDialog(chosen);
-
-    Document document;
-    document.setOwner(&context);
-    document.showProgress = showProgress;
-    if (!document.assign(chosen.getPath()))
+    DxfDocument document(context, showProgress);
+    if (!document.openWithDialog())
         return 0;
     int result = 0;
     {
@@ -140,8 +137,10 @@ int DxfExchange::readAll(Document& document)
 
 int DxfExchange::exportDxf()
 {
+    DxfDocument document(context, showProgress);
     CommonFileDialog dialog;
-    addDxfFilters(dialog);
+    document.addFileFilters(dialog);
+    // "DXF(*.dxf)" always gives a name ending in ".dxf"; "すべて(*.*)" keeps the name as typed.
     dialog.addExtension = 1;
     dialog.replaceExtension = 1;
     FileName chosen;
@@ -151,10 +150,6 @@ int DxfExchange::exportDxf()
         return 0;
     if (theFolderMemory)
         theFolderMemory->afterDialog(chosen);
-
-    Document document;
-    document.setOwner(&context);
-    document.showProgress = showProgress;
     int result = 0;
     {
         XmlContextScope publish(&document);

@@ -74,32 +74,20 @@ int DxfTextFile::readGroup()
     return 1;
 }
 
-int DxfTextFile::collectUntilNextEntity()
+int DxfTextFile::collectEntity(int polyline)
 {
     if (!current.addGroup(group))
         return 0;
     while (readGroup()) {
         if (group.code == 0) {
-            pushBack();
-            break;
-        }
-        if (!current.addGroup(group))
-            return 0;
-    }
-    return 1;
-}
-
-int DxfTextFile::collectPolyline()
-{
-    if (!current.addGroup(group))
-        return 0;
-    while (readGroup()) {
-        if (group.code == 0 && group.keyword == dxf_keyword::kSeqend)
-            break;
-        // A polyline cut short of its SEQEND ends at the next entity, which is then read.
-        if (group.code == 0 && group.keyword != dxf_keyword::kVertex) {
-            pushBack();
-            break;
+            // A polyline runs on through its vertices to its SEQEND, which ends it unread; one cut
+            // short of its SEQEND ends at the next entity, as every other entity does.
+            if (polyline && group.keyword == dxf_keyword::kSeqend)
+                break;
+            if (!polyline || group.keyword != dxf_keyword::kVertex) {
+                pushBack();
+                break;
+            }
         }
         if (!current.addGroup(group))
             return 0;
@@ -159,10 +147,10 @@ int DxfTextFile::readEntity()
     case dxf_keyword::kLine:
     case dxf_keyword::kText:
         current.kind = group.keyword;
-        return collectUntilNextEntity();
+        return collectEntity(0);
     case dxf_keyword::kPolyline:
         current.kind = group.keyword;
-        return collectPolyline();
+        return collectEntity(1);
     default:
         return 1; // ENDBLK and the entities that are not read
     }

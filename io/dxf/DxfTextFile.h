@@ -113,9 +113,9 @@ private:
     // file, on an empty code line or a read error.
     [[nodiscard]] int readGroup();
     void pushBack() { pushedBack = 1; }
-    // Collects the groups of an entity up to the next group of code 0, which is pushed back.
-    [[nodiscard]] int collectUntilNextEntity();
-    [[nodiscard]] int collectPolyline();
+    // Collects the groups of an entity up to the next group of code 0, which is pushed back (a
+    // polyline's VERTEX groups are its own); 0 when memory ran out.
+    [[nodiscard]] int collectEntity(int polyline);
     void registerBlocks();
 
     // Appends one group's two lines to `out`.

@@ -4,9 +4,7 @@
 #include <string>
 #include <windows.h>
 
-#include "io/dxf/DxfExchange.h"
 #include "tests/io/IoTestDrawing.h"
-#include "tests/support/FileDialogScript.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -15,14 +13,12 @@ using namespace io_fixture;
 
 namespace {
 
-// Exports the drawing's current page to path through the command, as the user chooses it.
+// Exports the drawing's current page to path, as the user chooses it from the DXF types.
 int exportTo(IoDrawing& drawing, const std::string& path)
 {
-    FileDialogScript dialogs;
-    dialogs.answers = {path};
-    DxfExchange command(drawing.context);
-    const int result = command.exportDxf();
-    EXPECT_EQ(dialogs.filters, (std::vector<std::string>{"DXF(*.dxf)", "*.dxf", "すべて(*.*)", "*.*"}));
+    std::vector<std::string> filters;
+    const int result = drawing.exportDxf(path, &filters);
+    EXPECT_EQ(filters, (std::vector<std::string>{"DXF(*.dxf)", "*.dxf", "すべて(*.*)", "*.*"}));
     return result;
 }
 

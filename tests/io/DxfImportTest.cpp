@@ -10,7 +10,7 @@
 #include "document/UndoManager.h"
 #include "io/dxf/DxfExchange.h"
 #include "tests/io/IoTestDrawing.h"
-#include "tests/support/FileDialogScript.h"
+#include "tests/support/ByteMutation.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
@@ -18,14 +18,6 @@
 using namespace io_fixture;
 
 namespace {
-
-int importFrom(IoDrawing& drawing, const std::string& path)
-{
-    FileDialogScript dialogs;
-    dialogs.answers = {path};
-    DxfExchange command(drawing.context);
-    return command.importDxf();
-}
 
 // The lines of a DXF file, CR LF after each.
 std::string dxf(std::initializer_list<std::string> lines)
@@ -78,7 +70,7 @@ doc.saveas('in.dxf')
     ASSERT_EQ(drawing.addLine(0, 0, 1, 1), 1);
     ASSERT_EQ(drawing.context.canUndo(), 1);
 
-    ASSERT_EQ(importFrom(drawing, scratch.pathOf("in.dxf")), 1);
+    ASSERT_EQ(drawing.importDxf(scratch.pathOf("in.dxf")), 1);
     // Layer "0" and names keep the layer new elements take; a height of 250 the default size.
     // The block's line (group 6: ezdxf writes two empty blocks first) moves to the first
     // insertion; the second places a copy as a group of its own.
@@ -91,7 +83,7 @@ doc.saveas('in.dxf')
     EXPECT_EQ(drawing.context.canUndo(), 0) << "undo could restore an id the import reused";
 
     // A second import gives its blocks new groups.
-    ASSERT_EQ(importFrom(drawing, scratch.pathOf("in.dxf")), 1);
+    ASSERT_EQ(drawing.importDxf(scratch.pathOf("in.dxf")), 1);
     const std::vector<std::string> all = drawing.elements();
     ASSERT_EQ(all.size(), 17u);
     EXPECT_EQ(all[9], "line 100 14 | 10 20 11 20");
@@ -107,14 +99,9 @@ TEST(DxfImport, TheOwnExportReadsBackTheSame)
     ASSERT_EQ(source.addArc(0, 0, 10, 10, 7.0710678118654755, 2.9289321881345245, 4), 3);
     ASSERT_EQ(source.addPolygon({{0, 0}, {30, 0}, {30, 15}}, 7), 4);
     ASSERT_EQ(source.addText(1, 2, "表ソ能", 9, 5.0), 5);
-    {
-        FileDialogScript dialogs;
-        dialogs.answers = {scratch.pathOf("own.dxf")};
-        DxfExchange command(source.context);
-        ASSERT_EQ(command.exportDxf(), 1);
-    }
+    ASSERT_EQ(source.exportDxf(scratch.pathOf("own.dxf")), 1);
     IoDrawing target;
-    ASSERT_EQ(importFrom(target, scratch.pathOf("own.dxf")), 1);
+    ASSERT_EQ(target.importDxf(scratch.pathOf("own.dxf")), 1);
     // Arcs come back through the same points: a file's arc runs one way, so an arc drawn the
     // other way comes back from its end to its start, with its middle point halfway.
     EXPECT_EQ(target.elements(), (std::vector<std::string>{
@@ -231,29 +218,9 @@ TEST(DxfImport, EveryCutAndThousandsOfMutationsReadSafelyKeepingWhatCameBefore)
             ASSERT_EQ(made[first + i], whole[1 + i]) << "cut at " << length;
     }
 
-    const char interesting[] = "0123456789-.e \r\n\x81\x5C";
     std::mt19937 random(20240701);
     for (int round = 0; round < 2000; ++round) {
-        std::string bytes = good;
-        for (int c = 1 + static_cast<int>(random() % 4); c > 0; --c) {
-            const size_t at = random() % bytes.size();
-            switch (random() % 4) {
-            case 0:
-                bytes[at] = static_cast<char>(random() & 0xFF);
-                break;
-            case 1:
-                bytes[at] = interesting[random() % (sizeof interesting - 1)];
-                break;
-            case 2:
-                bytes.erase(at, 1 + random() % 8);
-                break;
-            default:
-                bytes.insert(at, std::string(1 + random() % 12, static_cast<char>('0' + random() % 10)));
-                break;
-            }
-            if (bytes.empty())
-                bytes = "0";
-        }
+        const std::string bytes = mutateBytes(good, random, "0123456789-.e \r\n\x81\x5C", "0");
         // Each entity takes some twenty bytes and every INSERT copies one block line at most.
         ASSERT_LE(readAsDrawing(scratch, bytes).size(), bytes.size() / 10 + 1) << "round " << round;
         boxes.clear();

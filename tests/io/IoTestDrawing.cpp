@@ -9,6 +9,8 @@
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/PointList.h"
+#include "io/dxf/DxfExchange.h"
+#include "tests/support/FileDialogScript.h"
 #include "tests/support/UnixScript.h"
 
 namespace io_fixture {
@@ -168,6 +170,25 @@ int IoDrawing::open(const std::string& path)
         return 0;
     XmlContextScope reading(d);
     return d->read();
+}
+
+int IoDrawing::importDxf(const std::string& path)
+{
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    DxfExchange command(context);
+    return command.importDxf();
+}
+
+int IoDrawing::exportDxf(const std::string& path, std::vector<std::string>* filters)
+{
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    DxfExchange command(context);
+    const int result = command.exportDxf();
+    if (filters)
+        *filters = dialogs.filters;
+    return result;
 }
 
 std::string runPython(const ScratchFolder& scratch, const std::string& script)

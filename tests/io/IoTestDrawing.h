@@ -43,8 +43,12 @@ public:
     std::vector<std::string> elements();
     Element* element(int id);
 
-    // Opens a drawing file of any kind into this drawing / saves it; the result.
+    // Opens a drawing file of any kind into this drawing; the result.
     int open(const std::string& path);
+    // The DXF command's import or export with the file the user chooses; its result. The file
+    // dialog's types go to `filters` when given.
+    int importDxf(const std::string& path);
+    int exportDxf(const std::string& path, std::vector<std::string>* filters = nullptr);
 
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> installed;

@@ -10,6 +10,7 @@
 #include "io/dxf/DxfExchange.h"
 #include "io/svg/SvgIoDriver.h"
 #include "tests/io/IoTestDrawing.h"
+#include "tests/support/ByteMutation.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
@@ -199,26 +200,9 @@ TEST(SvgRead, EveryCutAndThousandsOfMutationsReadSafely)
         for (size_t i = 0; i < expected; ++i)
             ASSERT_EQ(made[i], whole[i]) << "cut at " << length;
     }
-    const char interesting[] = "<>/\"=&;0123456789 ,\r\n\x81";
     std::mt19937 random(20240702);
     for (int round = 0; round < 2000; ++round) {
-        std::string bytes = good;
-        for (int c = 1 + static_cast<int>(random() % 4); c > 0; --c) {
-            const size_t at = random() % bytes.size();
-            switch (random() % 3) {
-            case 0:
-                bytes[at] = static_cast<char>(random() & 0xFF);
-                break;
-            case 1:
-                bytes[at] = interesting[random() % (sizeof interesting - 1)];
-                break;
-            default:
-                bytes.erase(at, 1 + random() % 8);
-                break;
-            }
-            if (bytes.empty())
-                bytes = "<";
-        }
+        const std::string bytes = mutateBytes(good, random, "<>/\"=&;0123456789 ,\r\n\x81", "<");
         // Every element takes some ten bytes.
         ASSERT_LE(readSvg(scratch, bytes).size(), bytes.size() / 10 + 1) << "round " << round;
         boxes.clear();
