@@ -91,8 +91,6 @@ public:
     // is then dropped).
     [[nodiscard]] int addArcThrough(const Point& first, const Point& middle, const Point& last);
     [[nodiscard]] int flushEntity();
-    // Entities dropped because the dialect cannot hold them.
-    [[nodiscard]] int droppedEntities() const { return dropped; }
     // 1 once a line could not be written (the file layer has told the user).
     [[nodiscard]] int hasFailedWrite() const { return failedWrite; }
 
@@ -135,6 +133,5 @@ private:
     std::string pending;  // the lines of the entity being built
     int pointsInEntity = 0;
     int droppingEntity = 0;
-    int dropped = 0;
     int failedWrite = 0;
 };

@@ -239,8 +239,6 @@ int DxfTextFile::addArcThrough(const Point& first, const Point& middle, const Po
 int DxfTextFile::flushEntity()
 {
     if (droppingEntity || pending.empty()) {
-        if (droppingEntity)
-            ++dropped;
         pending.clear();
         droppingEntity = 0;
         return 1;
