@@ -9,6 +9,8 @@
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
+#include "io/dxf/DxfExchange.h"
+#include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
@@ -67,6 +69,10 @@ void nameApplication(Application& app)
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.pagePainter = makeDocumentPainter;
     installPropertyDialogs();
+    documentMemberFactories.dxfCommand = makeDxfCommand;
+    foreignFileDrivers.readSvg = readSvgDocument;
+    foreignFileDrivers.writeSvg = writeSvgDocument;
+    foreignFileDrivers.readDxf = readDxfDocument;
 }
 
 int initApplication()
