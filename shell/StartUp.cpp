@@ -64,6 +64,7 @@ void nameApplication(Application& app)
     documentMemberFactories.selectTool = makeSelectTool;
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
+    documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
 }
 

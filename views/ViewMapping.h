@@ -171,3 +171,6 @@ private:
 
 // One blocking pump step, then the mouse buttons; 0 once the application quits.
 [[nodiscard]] int pollMouseButtons(int& left, int& right);
+// 1 when a shortcut key's command became pending during a mouse loop: the loop is to end (-1),
+// and the frame still runs the command (its event is posted again). 0 when none is pending.
+[[nodiscard]] int shortcutEndsLoop();
