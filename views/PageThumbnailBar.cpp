@@ -81,19 +81,9 @@ int PageThumbnailBar::ensureBitmap()
 
 int PageThumbnailBar::ensureBitmapOfSize(const IntRect& rect) { return canvas.ensureBitmapOfSize(rect); }
 
-int PageThumbnailBar::skipping()
-{
-    if (retryCounter < 1)
-        return 0;
-    if (++retryCounter < 4)
-        return 1;
-    retryCounter = 0;
-    return 0;
-}
-
 int PageThumbnailBar::isPaneShown() const { return pane && pane->isPaneShown() && pane->paneWindow(); }
 
-int PageThumbnailBar::isShownFor(DocumentContext* owner) const { return owner && owner == context; }
+int PageThumbnailBar::isBarOf(DocumentContext* owner) const { return owner && owner == context; }
 
 IntRect PageThumbnailBar::thumbnailArea() const
 {
@@ -105,28 +95,9 @@ IntRect PageThumbnailBar::thumbnailArea() const
     return IntRect::fromEdges(0, 0, width > 0 ? width : 0, height > 0 ? height : 0);
 }
 
-ViewMapping* PageThumbnailBar::fitView(DocumentContext* owner, ViewMapping& backup) const
-{
-    auto* view = owner ? dynamic_cast<ViewMapping*>(owner->view) : nullptr;
-    const IntRect area = thumbnailArea();
-    if (!view || area.width() < 1 || area.height() < 1)
-        return nullptr;
-    if (view->fitSheetInto(area, backup))
-        return view;
-    restoreView(*view, backup);
-    return nullptr;
-}
-
-void PageThumbnailBar::restoreView(ViewMapping& view, const ViewMapping& backup)
-{
-    view.assign(backup);
-    view.rulersShown = backup.rulersShown;
-    view.sheetOffsetOn = backup.sheetOffsetOn;
-}
-
 int PageThumbnailBar::renderPage(DocumentContext* owner, int page)
 {
-    if (!owner || skipping())
+    if (!owner || skipsRequest(retryCounter))
         return 0;
     setContext(owner);
     if (!ensureBitmap()) {
@@ -140,42 +111,34 @@ int PageThumbnailBar::renderPage(DocumentContext* owner, int page)
     // The page list shows page n for the time of the drawing; nobody is told.
     const int current = pages->current;
     pages->current = page;
-    ViewMapping backup;
-    ViewMapping* view = fitView(owner, backup);
-    if (view) {
-        canvas.clear();
-        if (showContents != kContentsHidden) {
-            PageBarRedirect redirect(updater);
-            updater->drawPageElements();
+    int drawn = 0;
+    {
+        FittedSheetView fitted(owner, thumbnailArea());
+        if (fitted) {
+            canvas.clear();
+            if (showContents != kContentsHidden) {
+                PageBarRedirect redirect(updater);
+                updater->drawPageElements();
+            }
+            drawn = 1;
         }
-        restoreView(*view, backup);
     }
     pages->current = current;
     ++renders;
     cache.setArea(thumbnailArea());
-    if (view && showContents != kContentsHidden)
+    if (drawn && showContents != kContentsHidden)
         (void)cache.capture(page, canvas.bitmap); // a page not cached is rendered again next time
-    return view ? 1 : 0;
+    return drawn;
 }
 
 int PageThumbnailBar::visibleFrame(const IntRect& cell, IntRect& out)
 {
     out.init();
-    if (!context || !context->view)
-        return 0;
     IntRect area;
     viewAreaOf(context, area);
-    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-    context->view->deviceToWorldXY(area.topLeft(), &x1, &y1);
-    context->view->deviceToWorldXY(IntPoint(area.right, area.bottom), &x2, &y2);
-    ViewMapping backup;
-    ViewMapping* view = fitView(context, backup);
-    if (!view)
-        return 0;
     IntPoint a, b;
-    view->worldToDeviceClamped(x1, y1, &a);
-    view->worldToDeviceClamped(x2, y2, &b);
-    restoreView(*view, backup);
+    if (!FittedSheetView::mapViewRect(context, area, thumbnailArea(), a, b))
+        return 0;
     // The thumbnail is stretched onto the cell's square; the frame goes with it.
     const IntRect thumb = thumbnailArea();
     const IntRect square = squareOfLongerSide(cell);
@@ -349,13 +312,13 @@ void PageThumbnailBar::onElementCommitted(DocumentContext* owner, int id)
         onPageRedrawn(owner);
         return;
     }
-    ViewMapping backup;
-    if (ViewMapping* view = fitView(owner, backup)) {
+    FittedSheetView fitted(owner, thumbnailArea());
+    if (fitted) {
         {
             PageBarRedirect redirect(owner->updater);
             (void)editor->drawElementById(id); // the next id does not matter here
         }
-        restoreView(*view, backup);
+        fitted.restore();
         (void)cache.capture(page, canvas.bitmap); // not cached: the page is rendered next time
     }
     const int index = page - firstVisible - 1;
@@ -408,12 +371,12 @@ int PageThumbnailBar::onClick(DocumentContext* owner)
         const IntRect square = squareOfLongerSide(cell);
         const IntPoint inThumb((at.x - cell.left) * thumb.width() / square.width(),
                                (at.y - cell.top) * thumb.height() / square.height());
-        ViewMapping backup;
-        if (!fitView(owner, backup))
+        FittedSheetView fitted(owner, thumb);
+        if (!fitted)
             return 0;
         double x = 0.0, y = 0.0;
-        view->deviceToWorldXY(inThumb, &x, &y);
-        restoreView(*view, backup);
+        fitted->deviceToWorldXY(inThumb, &x, &y);
+        fitted.restore();
         clickedPage = first + index + 1;
         view->centreOn(x, y);
         if (clickedPage != owner->currentPage())

@@ -3,8 +3,6 @@
 #include "views/PageTabBar.h"
 #include "views/ThumbnailCache.h"
 
-class ViewMapping;
-
 // The application's page bar: every page of the active drawing as a thumbnail in a cell of the
 // page pane, the current page's number in red and the part of it the view shows framed in red.
 // A page is rendered into an 81 x 81 off-screen bitmap through the drawing's own mapping fitted
@@ -93,15 +91,10 @@ public:
     int renders = 0;
 
 private:
-    // 1 while a request is to be skipped after a failure (the counter moves on).
-    [[nodiscard]] int skipping();
     // Cell 0's rectangle taken: 1 when its square changed (the rectangles are stored then).
     [[nodiscard]] int takeGeometry(int& hasCell);
-    [[nodiscard]] int isShownFor(DocumentContext* owner) const;
-    // The drawing's mapping fitted to the thumbnail square (restored by restoreView); null when
-    // the drawing has no mapping or it does not fit.
-    [[nodiscard]] ViewMapping* fitView(DocumentContext* owner, ViewMapping& backup) const;
-    static void restoreView(ViewMapping& view, const ViewMapping& backup);
+    // 1 for the drawing the bar shows.
+    [[nodiscard]] int isBarOf(DocumentContext* owner) const;
     void updatePagePane(DocumentContext* owner);
     void drawPageNumber(Window& window, const IntRect& cell, int page, int current);
     // The redraw of all cells after a page command from `fromPage` on.

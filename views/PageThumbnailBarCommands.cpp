@@ -26,7 +26,7 @@ void PageThumbnailBar::openPageMenu(DocumentContext* owner)
 
 int PageThumbnailBar::canInsertOrRedrawPage(DocumentContext* owner)
 {
-    return isShownFor(owner) && clickedPage <= owner->pageCount();
+    return isBarOf(owner) && clickedPage <= owner->pageCount();
 }
 
 int PageThumbnailBar::canDeletePage(DocumentContext* owner)
@@ -36,10 +36,10 @@ int PageThumbnailBar::canDeletePage(DocumentContext* owner)
 
 int PageThumbnailBar::canRedrawFollowing(DocumentContext* owner)
 {
-    return isShownFor(owner) && clickedPage <= owner->pageCount() - 1;
+    return isBarOf(owner) && clickedPage <= owner->pageCount() - 1;
 }
 
-int PageThumbnailBar::canRedrawAll(DocumentContext* owner) { return isShownFor(owner) && owner->pageCount() >= 2; }
+int PageThumbnailBar::canRedrawAll(DocumentContext* owner) { return isBarOf(owner) && owner->pageCount() >= 2; }
 
 void PageThumbnailBar::afterPageCommand(DocumentContext* owner, int fromPage, int lastPage)
 {
@@ -110,7 +110,7 @@ int PageThumbnailBar::redrawAllPages(DocumentContext* owner)
 
 int PageThumbnailBar::toggleShowContents(DocumentContext* owner)
 {
-    if (!isShownFor(owner))
+    if (!isBarOf(owner))
         return 0;
     showContents = showContents == kContentsHidden ? kContentsShown : kContentsHidden;
     redrawAll(owner);

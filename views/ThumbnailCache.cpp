@@ -37,24 +37,31 @@ int ThumbnailCache::isValid(int n)
     return n >= 1 && n <= valid.count && valid.get(n - 1, &flag) && flag == 1;
 }
 
+int ThumbnailCache::exchange(int n, int intoEntry)
+{
+    const long long bytes = static_cast<long long>(image.getRowStride()) * image.height;
+    if (bytes < 1 || bytes > kBytesPerThumb || bytes > image.pixelBytes())
+        return 0;
+    BlockLock entries(pixels);
+    unsigned char* rows = image.lockPixels();
+    if (entries && rows) {
+        unsigned char* entry = entries.data<unsigned char>() + static_cast<size_t>(n - 1) * kBytesPerThumb;
+        if (intoEntry)
+            std::memcpy(entry, rows, static_cast<size_t>(bytes));
+        else
+            std::memcpy(rows, entry, static_cast<size_t>(bytes));
+    }
+    if (rows)
+        image.unlockPixels();
+    return entries && rows;
+}
+
 int ThumbnailCache::capture(int n, OffscreenBitmap& bitmap)
 {
     if (n < 1 || !bitmap.created || !grow(n))
         return 0;
     setFlag(n, 0);
-    if (!image.captureWindowRect(&bitmap, imageRect))
-        return 0;
-    const long long bytes = static_cast<long long>(image.getRowStride()) * image.height;
-    if (bytes > kBytesPerThumb || bytes > image.pixelBytes())
-        return 0;
-    BlockLock entries(pixels);
-    unsigned char* source = image.lockPixels();
-    if (entries && source)
-        std::memcpy(entries.data<unsigned char>() + static_cast<size_t>(n - 1) * kBytesPerThumb, source,
-                    static_cast<size_t>(bytes));
-    if (source)
-        image.unlockPixels();
-    if (!entries || !source)
+    if (!image.captureWindowRect(&bitmap, imageRect) || !exchange(n, 1))
         return 0;
     setFlag(n, 1);
     return 1;
@@ -62,22 +69,8 @@ int ThumbnailCache::capture(int n, OffscreenBitmap& bitmap)
 
 int ThumbnailCache::restore(int n, OffscreenBitmap& bitmap)
 {
-    if (!isValid(n) || !bitmap.created)
+    if (!isValid(n) || !bitmap.created || !exchange(n, 0))
         return 0;
-    const long long bytes = static_cast<long long>(image.getRowStride()) * image.height;
-    if (bytes > kBytesPerThumb || bytes > image.pixelBytes())
-        return 0;
-    {
-        BlockLock entries(pixels);
-        unsigned char* target = image.lockPixels();
-        if (entries && target)
-            std::memcpy(target, entries.data<unsigned char>() + static_cast<size_t>(n - 1) * kBytesPerThumb,
-                        static_cast<size_t>(bytes));
-        if (target)
-            image.unlockPixels();
-        if (!entries || !target)
-            return 0;
-    }
     return image.draw(bitmap.dc, imageRect);
 }
 

@@ -40,4 +40,6 @@ private:
     // Both blocks hold at least n entries (new flags 0).
     [[nodiscard]] int grow(int n);
     void setFlag(int n, int flag);
+    // The image's rows copied into entry n - 1, or back; 0 when they do not fit an entry.
+    [[nodiscard]] int exchange(int n, int intoEntry);
 };
