@@ -85,22 +85,9 @@ struct BarDrawing {
         for (int page = 1; page <= pages; ++page)
             (void)add(page, 40.0 + 30 * page, 40.0, 120.0 + 30 * page, 120.0);
     }
-    // A square on page `page`, stored as PaintTestDrawing stores its rectangles; its id.
     int add(int page, double minX, double minY, double maxX, double maxY)
     {
-        d.store->recordBuffer->rewind();
-        const int word = 7;
-        (void)d.store->recordBuffer->putBytes(&word, sizeof word);
-        ElementIndexEntry entry;
-        entry.kind = 5;
-        entry.layer = 100;
-        entry.page = page;
-        const int id = d.store->addElement(&entry);
-        if (id >= static_cast<int>(d.editor->shapes.size()))
-            d.editor->shapes.resize(id + 1);
-        d.editor->shapes[id].extent.set(minY, minX, maxX, maxY);
-        d.editor->shapes[id].colour = colourOf(page);
-        return id;
+        return d.addRectangle(minX, minY, maxX, maxY, colourOf(page), page);
     }
     static RgbColor colourOf(int page)
     {
