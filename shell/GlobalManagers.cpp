@@ -35,7 +35,6 @@
 GlobalNotifier* theGlobalNotifier = nullptr;
 PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
-ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
 NamedColorTable* theDicColorTable = nullptr;
