@@ -67,6 +67,7 @@ void nameApplication(Application& app)
     documentMemberFactories.selectTool = makeSelectTool;
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
+    documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
     installPropertyDialogs();
     documentMemberFactories.dxfCommand = makeDxfCommand;
