@@ -7,6 +7,7 @@
 #include <new>
 
 #include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/properties/MeasurePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -249,6 +250,19 @@ void MeasureElement::takeDefaultAttributes()
         (void)arrowHead()->copyFrom(defaults->arrowHead()); // a non-null source is always copied
 }
 
+MeasurePropertyDialogMaker makeMeasurePropertyDialog = nullptr;
+
+PropertyDialog* MeasureElement::makePropertyDialog()
+{
+    return makeMeasurePropertyDialog ? makeMeasurePropertyDialog() : nullptr;
+}
+
+int MeasureElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindOwners();
+    return shared_body::runPropertyDialog(*this, makePropertyDialog(), hasPrevious, hasNext);
+}
+
 void MeasureElement::setNumeralColour(const InkColor& value)
 {
     if (measure())
@@ -261,17 +275,15 @@ void MeasureElement::setMeasureLineColour(const InkColor& value)
         measureLine()->setColor(value);
 }
 
-void MeasureElement::setArrowLineColour(const InkColor& value)
-{
-    if (arrowLine())
-        arrowLine()->setColor(value);
-}
+void MeasureElement::setArrowLineColour(const InkColor& value) { shared_body::setLeaderColour(*this, value); }
 
-void MeasureElement::setArrowHeadColour(const InkColor& value)
-{
-    if (arrowHead())
-        arrowHead()->setColour(value);
-}
+void MeasureElement::setArrowHeadColour(const InkColor& value) { shared_body::setHeadColour(*this, value); }
+
+void MeasureElement::setFontName(const FontAttributes& value) { shared_body::setFontFace(*this, value); }
+
+void MeasureElement::setFontStyle(const FontAttributes& value) { shared_body::setFontStyle(*this, value); }
+
+void MeasureElement::setFontSize(const FontAttributes& value) { shared_body::setFontSize(*this, value); }
 
 void MeasureElement::setLengthNumeralUnits(const MeasureAttributes& value)
 {

@@ -328,23 +328,11 @@ void TextElement::setRotationAngle(const LeanAttribute& value)
         lean()->assign(&value);
 }
 
-void TextElement::setFontName(const FontAttributes& value)
-{
-    if (font())
-        font()->setFaceName(value.faceName);
-}
+void TextElement::setFontName(const FontAttributes& value) { shared_body::setFontFace(*this, value); }
 
-void TextElement::setFontStyle(const FontAttributes& value)
-{
-    if (font())
-        font()->style = value.style;
-}
+void TextElement::setFontStyle(const FontAttributes& value) { shared_body::setFontStyle(*this, value); }
 
-void TextElement::setFontSize(const FontAttributes& value)
-{
-    if (font())
-        font()->size = value.size;
-}
+void TextElement::setFontSize(const FontAttributes& value) { shared_body::setFontSize(*this, value); }
 
 // --- files ---
 

@@ -9,7 +9,10 @@
 #include "platform/ControlKinds.h"
 #include "platform/Dialog.h"
 
-VertexStepper::VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds) : ids(pageIds), radiusOnEnds(radiusOnEnds) {}
+VertexStepper::VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds, int fromGridOrigin)
+    : ids(pageIds), radiusOnEnds(radiusOnEnds), fromGridOrigin(fromGridOrigin)
+{
+}
 
 void VertexStepper::bind(PointList* vertexList, VertexRoundingList* rounding, DocumentContext* drawing)
 {
@@ -50,8 +53,10 @@ void VertexStepper::load(Dialog& dialog)
     const int count = pointCount();
     const int shown = count > 0 && points->getPoint(current, &working);
     // Each transfer answers 0 only for a control the page lacks.
-    if (shown) {
+    if (shown && fromGridOrigin) {
         property_fields::showPoint(dialog, working, ids.x, ids.y, ids.xUnit, ids.yUnit);
+    } else if (shown) {
+        property_fields::showInGridUnits(dialog, working, ids.x, ids.y, ids.xUnit, ids.yUnit);
     } else {
         (void)dialog.setText(ids.x, "");
         (void)dialog.setText(ids.y, "");
@@ -78,7 +83,10 @@ void VertexStepper::store(Dialog& dialog, double limit)
     if (!hasVertex())
         return;
     // The fields show the working point: untouched ones leave it as it was copied.
-    property_fields::takePoint(dialog, working, ids.x, ids.y, limit);
+    if (fromGridOrigin)
+        property_fields::takePoint(dialog, working, ids.x, ids.y, limit);
+    else
+        property_fields::takeInGridUnits(dialog, working, ids.x, ids.y, limit);
     (void)points->setPoint(current, &working); // current lies within the list
     double radius = 0.0;
     if (ids.radius && radii && current < radii->count &&

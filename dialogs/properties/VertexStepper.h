@@ -29,8 +29,9 @@ struct VertexPageIds {
 class VertexStepper {
 public:
     // radiusOnEnds 0: the radius field is disabled on the first and the last vertex (an open
-    // line has no corner there).
-    VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds);
+    // line has no corner there). fromGridOrigin 0: the vertex is shown as stored, only in the
+    // grid's units, without the grid origin and the paper's y axis (the angle dimension's).
+    VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds, int fromGridOrigin = 1);
 
     // The element's list and rounding (not owned; either may be null) and the drawing whose grid
     // the page shows.
@@ -57,6 +58,7 @@ private:
     void clampIndex();
 
     int radiusOnEnds;
+    int fromGridOrigin;
     PointList* points = nullptr;
     VertexRoundingList* radii = nullptr;
 };
