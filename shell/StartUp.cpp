@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
@@ -67,6 +68,7 @@ void nameApplication(Application& app)
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.pagePainter = makeDocumentPainter;
     installPropertyDialogs();
+    documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
 }
 
 int initApplication()
