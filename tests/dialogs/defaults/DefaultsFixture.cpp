@@ -35,7 +35,7 @@ int DefaultsDrawing::draw(ElementKind kind, const std::function<void(Element&)>&
     });
 }
 
-void DefaultsDrawing::select(std::initializer_list<int> ids)
+void DefaultsDrawing::select(const std::vector<int>& ids)
 {
     context.selectTool->clearSelection();
     for (int id : ids)

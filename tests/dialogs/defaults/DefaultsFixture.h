@@ -26,7 +26,7 @@ public:
 
     LineDefaults& record() { return *context.lineDefaults; }
     // The elements chosen as the select tool chooses several (the list), or one (held alone).
-    void select(std::initializer_list<int> ids);
+    void select(const std::vector<int>& ids);
     void selectOne(int id);
     // A new element of the kind as the drawing's tools make one (with the drawing's defaults),
     // then `fill` sets its points; its id.
