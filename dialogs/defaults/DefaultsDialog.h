@@ -25,7 +25,7 @@ public:
 
     // Takes the record the pages edit (not owned; null for none: the pages then show nothing). The
     // dialog registered itself with the dialog registry when it was made.
-    void setRecord(ElementDefaults* edited);
+    virtual void setRecord(ElementDefaults* edited);
     // Runs the dialog on page pageIndex with the caption; pageIndex gets the page shown last. 1
     // after OK, 2 otherwise, also when the pages cannot be shown (nothing changes then).
     [[nodiscard]] int run(int& pageIndex, const char* caption);

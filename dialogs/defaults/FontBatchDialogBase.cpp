@@ -2,10 +2,10 @@
 
 #include "dialogs/defaults/FontDefaultsBase.h"
 
-void FontBatchDialogBase::setFontRecord(FontDefaultsBase* edited)
+void FontBatchDialogBase::setRecord(ElementDefaults* edited)
 {
-    setRecord(edited);
-    fontRecord = edited;
+    BatchEditDialog::setRecord(edited);
+    fontRecord = dynamic_cast<FontDefaultsBase*>(edited);
 }
 
 void FontBatchDialogBase::bindTicks(Tick (&ticks)[3]) const

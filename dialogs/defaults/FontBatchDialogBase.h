@@ -10,7 +10,8 @@ class FontDefaultsBase;
 // six ids (0 until then: no control) and calls the operations on its font page.
 class FontBatchDialogBase : public BatchEditDialog {
 public:
-    void setFontRecord(FontDefaultsBase* edited);
+    // Also takes the font of a record that has one.
+    void setRecord(ElementDefaults* edited) override;
 
     void declareFontPage();
     void loadFontPage();

@@ -2,11 +2,12 @@
 
 #include "dialogs/defaults/FontDefaultsBase.h"
 
-void FontSettingsDialogBase::setFontRecord(FontDefaultsBase* edited)
+void FontSettingsDialogBase::setRecord(ElementDefaults* edited)
 {
-    setRecord(edited);
-    fontInfo = edited ? &edited->fontInfo : nullptr;
-    font = edited ? &edited->font : nullptr;
+    AttributeSettingsDialog::setRecord(edited);
+    auto* withFont = dynamic_cast<FontDefaultsBase*>(edited);
+    fontInfo = withFont ? &withFont->fontInfo : nullptr;
+    font = withFont ? &withFont->font : nullptr;
 }
 
 void FontSettingsDialogBase::declareFontPage() { font_page::declare(*this, fontIds); }

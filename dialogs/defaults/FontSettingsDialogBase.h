@@ -10,8 +10,8 @@ class FontDefaultsBase;
 // (FontDefaultsBase::syncFontName, syncFontStyle).
 class FontSettingsDialogBase : public AttributeSettingsDialog {
 public:
-    // Also takes the record's fontInfo and font.
-    void setFontRecord(FontDefaultsBase* edited);
+    // Also takes the fontInfo and font of a record that has them.
+    void setRecord(ElementDefaults* edited) override;
 
     void declareFontPage();
     void loadFontPage();
