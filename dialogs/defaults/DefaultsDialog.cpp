@@ -23,33 +23,42 @@ int DefaultsDialog::run(int& pageIndex, const char* caption)
 
 int DefaultsDialog::handleMessage()
 {
-    if (event == DLG_COMMAND || event == DLG_CLICK) {
-        const int id = currentControl ? currentControl->id : 0;
-        if (id == IDOK) {
-            storePage();
-            result = kOk;
-            end();
-            return 1;
-        }
-        if (id == IDCANCEL) {
-            end();
-            return 1;
-        }
-    } else {
-        const int tabbed = handleTabbedEvent();
-        if (tabbed >= 0)
-            return tabbed;
-    }
+    const int framed = handleTabbedEvent();
+    if (framed >= 0)
+        return framed;
     return currentPage == 0 ? onCommonPageEvent() : onPageEvent();
+}
+
+void DefaultsDialog::setPages(const char* const* labels, const int* dialogIds, int count)
+{
+    tabLabels = labels;
+    pageIds = dialogIds;
+    tableCount = count;
+}
+
+int DefaultsDialog::pageDialogId(int index)
+{
+    if (index == 0)
+        return commonPageId;
+    return index > 0 && index < tableCount ? pageIds[index] : 0;
 }
 
 int DefaultsDialog::addPages()
 {
     (void)addPage(commonPageId); // always 1; a page that cannot be read fails when shown
+    for (int index = 1; index < tableCount; ++index)
+        (void)addPage(pageIds[index]); // as above
     for (int id : kButtons)
         if (!isKeptControlId(id) && !keepControlId(id))
             return 0; // out of memory: nothing is shown
     return 1;
+}
+
+void DefaultsDialog::setupTabs()
+{
+    if (tabLabels)
+        showTabs(tabLabels, tableCount);
+    loadPage();
 }
 
 void DefaultsDialog::declareControls()

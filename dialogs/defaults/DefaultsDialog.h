@@ -23,6 +23,10 @@ public:
         InkColor* colour;
     };
 
+    // A kind's pages: the tab labels and the dialog ids, page 0 the common page (its id in the
+    // table is not used). Both tables outlive the dialog (constants of the kind).
+    void setPages(const char* const* labels, const int* dialogIds, int count);
+
     // Takes the record the pages edit (not owned; null for none: the pages then show nothing). The
     // dialog registered itself with the dialog registry when it was made.
     virtual void setRecord(ElementDefaults* edited);
@@ -33,8 +37,12 @@ public:
     // The buttons first, then the current page; the common page on page 0, onPageEvent on the
     // kind's pages.
     [[nodiscard]] int handleMessage() override;
-    // The common page, the buttons kept across page switches; 0 when a page cannot be added.
+    // The pages of the table (the common page alone without one).
+    [[nodiscard]] int pageDialogId(int index) override;
+    // Every page of the table, the buttons kept across page switches; 0 when they cannot be kept.
     [[nodiscard]] int addPages() override;
+    // The table's tabs, then loadPage.
+    void setupTabs() override;
     // OK and Cancel, and the common page's controls on page 0.
     void declareControls() override;
     // Attaches the controls; page 0 shows the record's layer.
@@ -60,6 +68,9 @@ public:
 
     int frameTemplateId = 0; // the frame (OK and Cancel only); every page carries them itself
     ElementDefaults* record = nullptr;
+    const char* const* tabLabels = nullptr;
+    const int* pageIds = nullptr;
+    int tableCount = 0;
 
 protected:
     DefaultsDialog() = default;

@@ -3,8 +3,7 @@
 #include <initializer_list>
 
 #include "dialogs/defaults/AreaDefaultsPages.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/properties/LineTypePage.h"
+#include "dialogs/defaults/LinePageValues.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_defaults.h"
@@ -74,34 +73,20 @@ void bindSwatches(LineDefaults* r, DefaultsDialog::Swatch (&swatches)[kSwatchCou
     swatches[2] = {IDC_LINE_BATCH_PATTERN_COLOUR, r ? &r->patternColor : nullptr};
 }
 
-AreaAttributes areaOf(LineDefaults& r) { return {&r.edge, &r.paint, &r.pattern, &r.paintGray}; }
+using line_page_values::areaOf;
+using line_page_values::lineTypeOf;
+
 area_defaults_page::AreaFlags areaFlagsOf(LineDefaults& r)
 {
     IntValue* f = r.flags;
     return {&f[LineDefaults::kEdgeDrawFlag],      &f[LineDefaults::kPaintDrawFlag],     &f[LineDefaults::kPatternFlag],
             &f[LineDefaults::kPatternPitch1Flag], &f[LineDefaults::kPatternPitch2Flag], &f[LineDefaults::kPaintGrayFlag]};
 }
-LineTypeValues lineValuesOf(LineDefaults& r) { return {&r.lineSize, &r.lineOrigin, &r.lineType, &r.lineCap}; }
-
 } // namespace
 
+LineBatchDialog::LineBatchDialog() { setPages(kTabs, kPageIds, kPageCount); }
+
 LineDefaults* LineBatchDialog::lines() const { return static_cast<LineDefaults*>(record); }
-
-int LineBatchDialog::pageDialogId(int index)
-{
-    if (index == kCommon)
-        return commonPageId;
-    return index > kCommon && index < kPageCount ? kPageIds[index] : 0;
-}
-
-int LineBatchDialog::addPages()
-{
-    if (!BatchEditDialog::addPages())
-        return 0;
-    for (int page = kColour; page < kPageCount; ++page)
-        (void)addPage(kPageIds[page]); // always 1; a page that cannot be read fails when shown
-    return 1;
-}
 
 void LineBatchDialog::declareControls()
 {
@@ -133,12 +118,6 @@ void LineBatchDialog::declareControls()
     }
 }
 
-void LineBatchDialog::setupTabs()
-{
-    showTabs(kTabs, kPageCount);
-    loadPage();
-}
-
 void LineBatchDialog::loadPage()
 {
     BatchEditDialog::loadPage();
@@ -155,7 +134,7 @@ void LineBatchDialog::loadPage()
         break;
     }
     case kLineType:
-        line_type_page::load(*this, kLineIds, lineValuesOf(*r));
+        line_type_page::load(*this, kLineIds, lineTypeOf(*r));
         break;
     case kArea:
         area_defaults_page::loadBatch(*this, areaOf(*r), areaFlagsOf(*r));
@@ -182,7 +161,7 @@ void LineBatchDialog::storePage()
     storeTicks(ticks, ticksOf(currentPage, r, ticks));
     switch (currentPage) {
     case kLineType:
-        line_type_page::store(*this, kLineIds, lineValuesOf(*r));
+        line_type_page::store(*this, kLineIds, lineTypeOf(*r));
         break;
     case kArea:
         area_defaults_page::storeBatch(*this, areaOf(*r), areaFlagsOf(*r));

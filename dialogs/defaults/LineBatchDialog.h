@@ -10,10 +10,9 @@ class LineDefaults;
 // differs from the record's; a pattern, screen or direction chosen; a switch clicked.
 class LineBatchDialog : public BatchEditDialog {
 public:
-    [[nodiscard]] int pageDialogId(int index) override;
-    [[nodiscard]] int addPages() override;
+    LineBatchDialog();
+
     void declareControls() override;
-    void setupTabs() override;
     void loadPage() override;
     void storePage() override;
     [[nodiscard]] int onPageEvent() override;

@@ -1,8 +1,7 @@
 #include "dialogs/defaults/LineSettingsDialog.h"
 
 #include "dialogs/defaults/AreaDefaultsPages.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/properties/LineTypePage.h"
+#include "dialogs/defaults/LinePageValues.h"
 #include "resources/ids_defaults.h"
 
 namespace {
@@ -21,28 +20,14 @@ void bindSwatches(LineDefaults* r, DefaultsDialog::Swatch (&swatches)[kSwatchCou
     swatches[2] = {IDC_LINE_SET_PATTERN_COLOUR, r ? &r->patternColor : nullptr};
 }
 
-AreaAttributes areaOf(LineDefaults& r) { return {&r.edge, &r.paint, &r.pattern, &r.paintGray}; }
-LineTypeValues lineValuesOf(LineDefaults& r) { return {&r.lineSize, &r.lineOrigin, &r.lineType, &r.lineCap}; }
+using line_page_values::areaOf;
+using line_page_values::lineTypeOf;
 
 } // namespace
 
+LineSettingsDialog::LineSettingsDialog() { setPages(kTabs, kPageIds, kPageCount); }
+
 LineDefaults* LineSettingsDialog::lines() const { return static_cast<LineDefaults*>(record); }
-
-int LineSettingsDialog::pageDialogId(int index)
-{
-    if (index == kCommon)
-        return commonPageId;
-    return index > kCommon && index < kPageCount ? kPageIds[index] : 0;
-}
-
-int LineSettingsDialog::addPages()
-{
-    if (!AttributeSettingsDialog::addPages())
-        return 0;
-    for (int page = kColour; page < kPageCount; ++page)
-        (void)addPage(kPageIds[page]); // always 1; a page that cannot be read fails when shown
-    return 1;
-}
 
 void LineSettingsDialog::declareControls()
 {
@@ -64,12 +49,6 @@ void LineSettingsDialog::declareControls()
     }
 }
 
-void LineSettingsDialog::setupTabs()
-{
-    showTabs(kTabs, kPageCount);
-    loadPage();
-}
-
 void LineSettingsDialog::loadPage()
 {
     AttributeSettingsDialog::loadPage();
@@ -83,7 +62,7 @@ void LineSettingsDialog::loadPage()
         showSwatches(swatches, kSwatchCount);
         break;
     case kLineType:
-        line_type_page::load(*this, kLineIds, lineValuesOf(*r));
+        line_type_page::load(*this, kLineIds, lineTypeOf(*r));
         break;
     case kArea:
         area_page::load(*this, area_defaults_page::kSettingsPage, areaOf(*r));
@@ -101,7 +80,7 @@ void LineSettingsDialog::storePage()
         return;
     // The colour page has nothing to store: a pick goes into the record at once.
     if (currentPage == kLineType)
-        line_type_page::store(*this, kLineIds, lineValuesOf(*r));
+        line_type_page::store(*this, kLineIds, lineTypeOf(*r));
     else if (currentPage == kArea)
         area_page::store(*this, area_defaults_page::kSettingsPage, areaOf(*r));
 }

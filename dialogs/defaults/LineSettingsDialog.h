@@ -8,10 +8,9 @@ class LineDefaults;
 // the outline and fill switches, one of which stays on, the hatch and the fill's screen).
 class LineSettingsDialog : public AttributeSettingsDialog {
 public:
-    [[nodiscard]] int pageDialogId(int index) override;
-    [[nodiscard]] int addPages() override;
+    LineSettingsDialog();
+
     void declareControls() override;
-    void setupTabs() override;
     void loadPage() override;
     void storePage() override;
     [[nodiscard]] int onPageEvent() override;

@@ -177,14 +177,6 @@ int PropertyDialog::handleFrameMessage()
             return 0;
         const int id = currentControl->id;
         switch (id) {
-        case IDOK:
-            storePage();
-            result = kOk;
-            end();
-            return 1;
-        case IDCANCEL:
-            end();
-            return 1;
         case IDC_PROPERTY_REDISPLAY:
             applyPage(1);
             return 1;
@@ -200,7 +192,7 @@ int PropertyDialog::handleFrameMessage()
             end();
             return 1;
         default:
-            return -1;
+            return handleTabbedEvent(); // OK and Cancel
         }
     }
     default:

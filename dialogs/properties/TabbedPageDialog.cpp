@@ -80,6 +80,18 @@ int TabbedPageDialog::handleTabbedEvent()
     case DLG_PAINT:
         refreshPage();
         return 0;
+    case DLG_COMMAND:
+    case DLG_CLICK: {
+        const int id = currentControl ? currentControl->id : 0;
+        if (id != IDOK && id != IDCANCEL)
+            return -1;
+        if (id == IDOK) {
+            storePage();
+            result = kOk;
+        }
+        end();
+        return 1;
+    }
     default:
         return -1;
     }

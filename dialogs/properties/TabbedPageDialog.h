@@ -52,7 +52,8 @@ public:
     // area; nothing when the strip exists already.
     void showTabs(const char* const* labels, int count);
     // The events every tabbed dialog answers alike: initialisation (setupTabs), an edit taking
-    // the focus, a tab change and painting. -1 for any other event.
+    // the focus, a tab change, painting, and OK (the page stored, kOk) and Cancel, which end the
+    // dialog. -1 for any other event.
     [[nodiscard]] int handleTabbedEvent();
     // Runs the dialog modally, captioned `caption`, on currentPage (page 0 for an index without a
     // page) once addPages has counted the pages; the result. Layer names edited in the dialog

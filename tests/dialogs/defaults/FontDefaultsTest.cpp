@@ -42,24 +42,19 @@ class FontBatch : public FontBatchDialogBase {
 public:
     FontBatch()
     {
+        static const char* const tabs[] = {"共通", "フォント"};
+        static const int pages[] = {0, IDD_TEST_FONT_PAGE};
+        setPages(tabs, pages, 2);
         faceCheckId = IDC_FONT_TICK_FACE;
         styleCheckId = IDC_FONT_TICK_STYLE;
         sizeCheckId = IDC_FONT_TICK_SIZE;
         fontIds = {IDC_FONT_FACE, IDC_FONT_STYLE, IDC_FONT_SIZE};
     }
-    int pageDialogId(int index) override { return index == 1 ? IDD_TEST_FONT_PAGE : FontBatchDialogBase::pageDialogId(index); }
-    int addPages() override { return FontBatchDialogBase::addPages() && addPage(IDD_TEST_FONT_PAGE); }
     void declareControls() override
     {
         FontBatchDialogBase::declareControls();
         if (currentPage == 1)
             declareFontPage();
-    }
-    void setupTabs() override
-    {
-        const char* const tabs[] = {"共通", "フォント"};
-        showTabs(tabs, 2);
-        loadPage();
     }
     void loadPage() override
     {

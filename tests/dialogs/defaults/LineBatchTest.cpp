@@ -23,38 +23,6 @@ namespace {
 
 constexpr int kColourTab = 1, kLineTab = 2, kAreaTab = 3, kPointsTab = 4;
 
-// An element of the kind with a shape it can be stored with; its id.
-int addKind(DefaultsDrawing& d, ElementKind kind)
-{
-    return d.add(kind, [&](Element& e) {
-        switch (kind) {
-        case ElementKind::Breakline:
-        case ElementKind::ArcBreakline:
-        case ElementKind::Spline:
-        case ElementKind::Polygon:
-        case ElementKind::ArcPolygon:
-            e.clearPoints();
-            e.appendPoint(10, 10, 0), e.appendPoint(60, 20, 0), e.appendPoint(110, 60, 0);
-            break;
-        case ElementKind::Arc:
-            e.firstPoint()->x = 10, e.firstPoint()->y = 50;
-            e.secondPoint()->x = 90, e.secondPoint()->y = 50;
-            e.thirdPoint()->x = 50, e.thirdPoint()->y = 10;
-            break;
-        case ElementKind::Circle:
-            e.thirdPoint()->x = 100, e.thirdPoint()->y = 100;
-            break;
-        case ElementKind::Text:
-            e.insertTextAt(0, "abc", 3);
-            break;
-        default:
-            e.firstPoint()->x = 100, e.firstPoint()->y = 100;
-            e.secondPoint()->x = 150, e.secondPoint()->y = 140;
-            break;
-        }
-    });
-}
-
 int undoRecords(DefaultsDrawing& d) { return d.context.undoManager->recordCount(); }
 
 } // namespace
