@@ -236,18 +236,29 @@ void MeasureElement::takeDefaultAttributes()
     if (!defaults)
         return;
     layer = defaults->getLayer();
-    if (font())
-        font()->assign(defaults->font());
-    if (measure())
+    // Each value in the record's colour for it, the colours being kept apart there.
+    if (font() && defaults->fontValues()) {
+        font()->assign(defaults->fontValues());
+        font()->markForLookup(); // the face is resolved once, for this element
+        font()->lookUpFace();
+    }
+    if (measure() && defaults->numeral()) {
         measure()->assign(defaults->numeral());
+        measure()->numeralColour.assign(defaults->textColor);
+    }
     if (measureLine() && defaults->underline()) {
         measureLine()->assign(defaults->underline());
         measureLine()->LineStyle::assign(defaults->underline());
+        measureLine()->colour.assign(defaults->ulineColor);
     }
-    if (arrowLine())
-        arrowLine()->assign(defaults->drawLine());
-    if (arrowHead() && defaults->arrowHead())
+    if (arrowLine() && defaults->leader()) {
+        arrowLine()->assign(defaults->leader());
+        arrowLine()->colour.assign(defaults->drawColor);
+    }
+    if (arrowHead() && defaults->arrowHead()) {
         (void)arrowHead()->copyFrom(defaults->arrowHead()); // a non-null source is always copied
+        arrowHead()->setColour(defaults->arrowColor);
+    }
 }
 
 MeasurePropertyDialogMaker makeMeasurePropertyDialog = nullptr;

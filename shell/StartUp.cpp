@@ -76,6 +76,8 @@ void nameApplication(Application& app)
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.textDefaults = makeDrawingTextDefaults;
+    documentMemberFactories.measureDefaults = makeDrawingMeasureDefaults;
 }
 
 int initApplication()

@@ -2,9 +2,15 @@
 
 class DocumentContext;
 class LineDefaults;
+class MeasureDefaults;
+class TextDefaults;
 
 // The makers of the default records that start-up installs: the application's record (its global
 // slot) and each drawing's (the drawing's member factory). A record that cannot be made is
 // reported as memory running out and its slot stays empty.
 [[nodiscard]] LineDefaults* makeLineDefaults();
 [[nodiscard]] LineDefaults* makeDrawingLineDefaults(DocumentContext& drawing);
+[[nodiscard]] TextDefaults* makeTextDefaults();
+[[nodiscard]] TextDefaults* makeDrawingTextDefaults(DocumentContext& drawing);
+[[nodiscard]] MeasureDefaults* makeMeasureDefaults();
+[[nodiscard]] MeasureDefaults* makeDrawingMeasureDefaults(DocumentContext& drawing);

@@ -18,8 +18,9 @@ TextPropertyDialogBase::Layout angleFamilyLayout(int coordinatePage, int angleUn
              {IDC_ANGLE_ARROW_COLOUR, Base::kArrowColour}},
             0,
             {IDC_ANGLE_FACE, IDC_ANGLE_STYLE, IDC_ANGLE_SIZE},
-            {IDC_ANGLE_DECIMALS, IDC_ANGLE_UNIT, IDC_ANGLE_SHOW_UNIT, 0, IDC_ANGLE_GAP},
-            angleUnits,
+            // decimals, the angle's or the length unit without its label, the switch, the gap
+            {IDC_ANGLE_DECIMALS, angleUnits ? 0 : IDC_ANGLE_UNIT, 0, angleUnits ? IDC_ANGLE_UNIT : 0, 0,
+             IDC_ANGLE_SHOW_UNIT, 0, IDC_ANGLE_GAP},
             {IDC_ANGLE_UNDERLINE_STYLE, IDC_ANGLE_UNDERLINE_WIDTH, IDC_ANGLE_LEADER_STYLE, IDC_ANGLE_LEADER_WIDTH,
              IDC_ANGLE_LEADER_GAP, IDC_ANGLE_LEADER_OVER, IDC_ANGLE_ARROW_KIND, IDC_ANGLE_ARROW_SIZE,
              IDC_ANGLE_ARROW_LENGTH, IDC_ANGLE_ARROW_LEAN},

@@ -15,7 +15,6 @@ const Base::Layout kLayout = {{{Base::kColourRole, IDD_TEXTLINE_COLOUR},
                               1,
                               {IDC_TEXTLINE_FACE, IDC_TEXTLINE_STYLE, IDC_TEXTLINE_SIZE},
                               {},
-                              0,
                               // No underline, and the leader has no gap or overshoot here.
                               {0, 0, IDC_TEXTLINE_LEADER_STYLE, IDC_TEXTLINE_LEADER_WIDTH, 0, 0, IDC_TEXTLINE_ARROW_KIND,
                                IDC_TEXTLINE_ARROW_SIZE, IDC_TEXTLINE_ARROW_LENGTH, IDC_TEXTLINE_ARROW_LEAN},

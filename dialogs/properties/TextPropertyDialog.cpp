@@ -14,7 +14,6 @@ const Base::Layout kLayout = {
     1,
     {IDC_TEXT_FACE, IDC_TEXT_STYLE, IDC_TEXT_SIZE},
     {},
-    0,
     {},
     kStart,
     1,

@@ -13,9 +13,6 @@
 
 namespace {
 
-// The largest gap between numeral and underline a page takes, in paper millimetres.
-constexpr double kMaxGap = 1000.0;
-
 const char* tabLabel(TextPropertyDialogBase::PageRole role)
 {
     switch (role) {
@@ -126,7 +123,7 @@ void TextPropertyDialogBase::declareControls()
         declareFontControls();
         break;
     case kNumeralRole:
-        declareNumeralControls();
+        numeral_page::declare(*this, layout.numeral);
         break;
     case kLineRole:
         leader_line_page::declare(*this, layout.line);
@@ -164,7 +161,8 @@ void TextPropertyDialogBase::loadPage()
         loadFontPage();
         break;
     case kNumeralRole:
-        loadNumeralPage();
+        if (element->measure())
+            numeral_page::load(*this, layout.numeral, *element->measure());
         break;
     case kLineRole:
         leader_line_page::load(*this, layout.line, lineValues);
@@ -187,7 +185,8 @@ void TextPropertyDialogBase::storePage()
         storeFontPage();
         break;
     case kNumeralRole:
-        storeNumeralPage();
+        if (element->measure())
+            numeral_page::store(*this, layout.numeral, *element->measure());
         break;
     case kLineRole:
         leader_line_page::store(*this, layout.line, lineValues);
@@ -319,56 +318,4 @@ void TextPropertyDialogBase::storeCoordinatePage()
     if (element->lean() &&
         property_fields::takeReal(*this, layout.leanId, -property_fields::kMaxAngle, property_fields::kMaxAngle, angle))
         element->lean()->angle = angle;
-}
-
-// --- the numeral page ---
-
-void TextPropertyDialogBase::declareNumeralControls()
-{
-    const NumeralIds& ids = layout.numeral;
-    // An id of 0 (the angle family's position) is refused.
-    (void)addControl(ids.decimals, KIND_INTEGER_EDIT);
-    (void)addControl(ids.unit, KIND_COMBO_BOX);
-    (void)addControl(ids.showUnit, KIND_CHECK_BUTTON);
-    (void)addControl(ids.position, KIND_COMBO_BOX);
-    (void)addControl(ids.gap, KIND_REAL_EDIT);
-}
-
-void TextPropertyDialogBase::loadNumeralPage()
-{
-    MeasureAttributes* numeral = element->measure();
-    if (!numeral)
-        return;
-    const NumeralIds& ids = layout.numeral;
-    // Each transfer answers 0 only for a control the page lacks; the field then stays empty.
-    (void)numeral->showDecimals(this, ids.decimals);
-    (void)(numeral->fillNumeralPositionList(this, ids.position) && numeral->showNumeralPosition(this, ids.position));
-    if (layout.angleUnits)
-        (void)(numeral->showAngleUnits(this, ids.unit) && numeral->selectAngleUnit(this, ids.unit));
-    else
-        (void)(numeral->showLengthUnits(this, ids.unit) && numeral->selectLengthUnit(this, ids.unit));
-    (void)numeral->showUnitDisplay(this, ids.showUnit);
-    (void)numeral->showSpace(this, ids.gap);
-}
-
-void TextPropertyDialogBase::storeNumeralPage()
-{
-    MeasureAttributes* numeral = element->measure();
-    if (!numeral)
-        return;
-    const NumeralIds& ids = layout.numeral;
-    // Decimals outside 0..50 (or no number) keep the count, and the field shows it again.
-    int decimals = 0;
-    if (property_fields::takeInt(*this, ids.decimals, 0, MeasureAttributes::kMaxDecimals, decimals))
-        (void)numeral->setDecimals(decimals); // within 0..50
-    // A list the page lacks, or one with nothing chosen, keeps its value.
-    (void)numeral->takeNumeralPosition(this, ids.position);
-    if (layout.angleUnits)
-        (void)numeral->takeAngleUnit(this, ids.unit);
-    else
-        (void)numeral->takeLengthUnit(this, ids.unit);
-    (void)numeral->takeUnitDisplay(this, ids.showUnit);
-    double gap = 0.0;
-    if (property_fields::takeReal(*this, ids.gap, 0.0, kMaxGap, gap))
-        numeral->space = gap;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dialogs/properties/LeaderLinePage.h"
+#include "dialogs/properties/NumeralPage.h"
 #include "dialogs/properties/PropertyDialog.h"
 #include "platform/ColorDialog.h"
 #include "platform/FontInfo.h"
@@ -47,10 +48,6 @@ public:
     struct FontIds {
         int face, style, size;
     };
-    // The numeral page; position 0 for a page without the numeral's position.
-    struct NumeralIds {
-        int decimals, unit, showUnit, position, gap;
-    };
     // A point of the element on the coordinate page: its accessor, its two fields and their unit
     // labels, from the grid origin along the paper's axis.
     struct PointFields {
@@ -62,8 +59,7 @@ public:
         Swatch swatches[kSwatchCount];
         int ownChoosers;        // 1: every swatch picks through a colour chooser of its own
         FontIds font;
-        NumeralIds numeral;
-        int angleUnits;         // 1: the numeral's unit is the angle unit, else the length unit
+        NumeralIds numeral;     // the length or the angle unit, no labels
         LeaderLineIds line;
         const PointFields* points;
         int pointCount;
@@ -103,10 +99,6 @@ protected:
     void declareCoordinateControls();
     void loadCoordinatePage();
     void storeCoordinatePage();
-    // The numeral page of the dimensions.
-    void declareNumeralControls();
-    void loadNumeralPage();
-    void storeNumeralPage();
 
     const Layout& layout;
     VertexStepper* vertexStepper;

@@ -1,6 +1,8 @@
 #include "shell/settings/SettingsSections.h"
 
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
@@ -99,6 +101,9 @@ PaperDefaultsOwner paperDefaultsOwner;
 GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
 GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
+GlobalOwner<TextDefaults, &theTextDefaults, &TextDefaults::loadSettings, &TextDefaults::saveSettings> textDefaultsOwner;
+GlobalOwner<MeasureDefaults, &theMeasureDefaults, &MeasureDefaults::loadSettings, &MeasureDefaults::saveSettings>
+    measureDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -117,9 +122,9 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
     {settings_id::SetSenga, &lineDefaultsOwner},
-    {settings_id::SetText, nullptr},
+    {settings_id::SetText, &textDefaultsOwner},
     {settings_id::SetBezier, nullptr},
-    {settings_id::SetMeasure, nullptr},
+    {settings_id::SetMeasure, &measureDefaultsOwner},
     {settings_id::InkInfo, nullptr},
     {settings_id::Parts01, &partsOwner1},
     {settings_id::Parts02, &partsOwner2},
