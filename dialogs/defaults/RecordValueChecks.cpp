@@ -42,13 +42,20 @@ template <typename Value> ChildResult readChecked(XmlContext& d, int tag, Value&
     return kChildRead;
 }
 
-// The key's value read into a copy and taken when the record can keep it.
-template <typename Value> int readCheckedSetting(SettingsFile& file, Value& value)
+// A length or lean of the key just read: taken only as one finite number the record can keep.
+int readLength(SettingsFile& file, double& value)
 {
-    Value read;
-    take(read, value);
-    if (read.readSetting(file) && isKept(read))
-        take(value, read);
+    double read = 0.0;
+    if (attribute_io::readSettingDouble(file, read) && isLength(read))
+        value = read;
+    return 1;
+}
+
+int readLean(SettingsFile& file, double& value)
+{
+    double read = 0.0;
+    if (attribute_io::readSettingDouble(file, read) && isLean(read))
+        value = read;
     return 1;
 }
 
@@ -78,19 +85,41 @@ ChildResult readArrowTag(XmlContext& d, int tag, ArrowHeadStyle& arrow) { return
 
 int readUnderlineSetting(SettingsFile& file, LineAttribute& underline)
 {
-    return file.currentId() == LineAttribute::kWidthKey && readCheckedSetting(file, underline);
+    return file.currentId() == LineAttribute::kWidthKey && readLength(file, underline.penWidth);
 }
 
 int readLeaderSetting(SettingsFile& file, DrawLineAttribute& leader)
 {
-    const int key = file.currentId();
-    return key >= DrawLineAttribute::kStyleKey && key <= DrawLineAttribute::kOverKey && readCheckedSetting(file, leader);
+    switch (file.currentId()) {
+    case DrawLineAttribute::kStyleKey:
+        (void)leader.readSetting(file); // a text that is no style keeps the style
+        return 1;
+    case DrawLineAttribute::kWidthKey:
+        return readLength(file, leader.width);
+    case DrawLineAttribute::kSpaceKey:
+        return readLength(file, leader.space);
+    case DrawLineAttribute::kOverKey:
+        return readLength(file, leader.over);
+    default:
+        return 0;
+    }
 }
 
 int readArrowSetting(SettingsFile& file, ArrowHeadStyle& arrow)
 {
-    const int key = file.currentId();
-    return key >= ArrowHeadStyle::kStyleKey && key <= ArrowHeadStyle::kLeanKey && readCheckedSetting(file, arrow);
+    switch (file.currentId()) {
+    case ArrowHeadStyle::kStyleKey:
+        (void)arrow.readSetting(file); // a text that is no kind keeps the kind
+        return 1;
+    case ArrowHeadStyle::kLineSizeKey:
+        return readLength(file, arrow.lineSize);
+    case ArrowHeadStyle::kLengthKey:
+        return readLength(file, arrow.length);
+    case ArrowHeadStyle::kLeanKey:
+        return readLean(file, arrow.lean);
+    default:
+        return 0;
+    }
 }
 
 } // namespace record_values

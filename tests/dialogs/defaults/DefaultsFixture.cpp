@@ -18,6 +18,8 @@ namespace defaults_test {
 DrawingMembers::DrawingMembers()
 {
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.textDefaults = makeDrawingTextDefaults;
+    documentMemberFactories.measureDefaults = makeDrawingMeasureDefaults;
     documentMemberFactories.selectTool = makeSelectTool;
 }
 
@@ -25,6 +27,10 @@ DefaultsDrawing::DefaultsDrawing()
 {
     if (context.lineDefaults && theLineDefaults)
         context.lineDefaults->copyFrom(theLineDefaults);
+    if (context.textDefaults && theTextDefaults)
+        context.textDefaults->copyFrom(theTextDefaults);
+    if (context.measureDefaults && theMeasureDefaults)
+        context.measureDefaults->copyFrom(theMeasureDefaults);
 }
 
 int DefaultsDrawing::draw(ElementKind kind, const std::function<void(Element&)>& fill)
@@ -50,12 +56,14 @@ void DefaultsDrawing::selectOne(int id)
 
 int DefaultsDrawing::runSettings(const property_test::Script& script)
 {
-    return static_cast<int>(driveModalDialog([&]() -> INT_PTR { return context.editLineDefaults(); }, script));
+    return run(&DocumentContext::editLineDefaults, script);
 }
 
-int DefaultsDrawing::runBatch(const property_test::Script& script)
+int DefaultsDrawing::runBatch(const property_test::Script& script) { return run(&DocumentContext::batchEditLine, script); }
+
+int DefaultsDrawing::run(int (DocumentContext::*command)(), const property_test::Script& script)
 {
-    return static_cast<int>(driveModalDialog([&]() -> INT_PTR { return context.batchEditLine(); }, script));
+    return static_cast<int>(driveModalDialog([&]() -> INT_PTR { return (context.*command)(); }, script));
 }
 
 DefaultsDialog* runningDialog(HWND dialog)

@@ -8,12 +8,15 @@
 
 #include "dialogs/defaults/DefaultsDialog.h"
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentMembers.h"
 #include "tests/dialogs/PropertyFixture.h"
 
 namespace defaults_test {
 
-// Every new drawing made while it lives gets a line-drawing record and a select tool.
+// Every new drawing made while it lives gets a line-drawing, a text and a measure record and a
+// select tool.
 struct DrawingMembers {
     DrawingMembers();
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
@@ -25,6 +28,8 @@ public:
     DefaultsDrawing();
 
     LineDefaults& record() { return *context.lineDefaults; }
+    TextDefaults& texts() { return *context.textDefaults; }
+    MeasureDefaults& measures() { return *context.measureDefaults; }
     // The elements chosen as the select tool chooses several (the list), or one (held alone).
     void select(const std::vector<int>& ids);
     void selectOne(int id);
@@ -34,12 +39,22 @@ public:
     // "線画設定" and "線画一括" on this drawing, driven by the script.
     int runSettings(const property_test::Script& script);
     int runBatch(const property_test::Script& script);
+    // Any of the drawing's record commands (editTextDefaults ...), driven by the script.
+    int run(int (DocumentContext::*command)(), const property_test::Script& script);
 };
 
 // The application's line-drawing record for one scope.
 struct ApplicationRecord {
     LineDefaults record;
     ScopedOverride<LineDefaults*> installed{theLineDefaults, &record};
+};
+
+// The application's text and measure records for one scope.
+struct ApplicationFontRecords {
+    TextDefaults text;
+    MeasureDefaults measure;
+    ScopedOverride<TextDefaults*> textInstalled{theTextDefaults, &text};
+    ScopedOverride<MeasureDefaults*> measureInstalled{theMeasureDefaults, &measure};
 };
 
 // The running dialog object of a window (the dialog registry's), or null.
