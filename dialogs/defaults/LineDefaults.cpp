@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/LineBatchDialog.h"
 #include "dialogs/defaults/LineSettingsDialog.h"
@@ -59,8 +60,7 @@ void LineDefaults::assignValues(const LineDefaults& other)
 
 void LineDefaults::assignBatch(const LineDefaults& other)
 {
-    for (int i = 0; i < kFlagCount; ++i)
-        flags[i].value = other.flags[i].value;
+    batch_flags::copy(flags, other.flags, kFlagCount);
     assignBatchBase(other);
     (void)startPoint.copyFrom(&other.startPoint); // the owner comes along; always 1 for a point
     (void)endPoint.copyFrom(&other.endPoint);
@@ -70,18 +70,12 @@ void LineDefaults::assignBatch(const LineDefaults& other)
 void LineDefaults::clearFlags()
 {
     applyLayerFlag.value = 0;
-    for (IntValue& flag : flags)
-        flag.value = 0;
+    batch_flags::clear(flags, kFlagCount);
 }
 
 int LineDefaults::anyFlagSet() const
 {
-    if (applyLayerFlag.value)
-        return 1;
-    for (const IntValue& flag : flags)
-        if (flag.value)
-            return 1;
-    return 0;
+    return applyLayerFlag.value || batch_flags::any(flags, kFlagCount);
 }
 
 int LineDefaults::accepts(int kind)
@@ -106,12 +100,7 @@ int LineDefaults::apply(Element* e)
     if (!e)
         return 0;
     int r = applyLayer(e, 0);
-    auto ticked = [&](Flag flag) {
-        if (!flags[flag].value)
-            return false;
-        r = 1;
-        return true;
-    };
+    const batch_flags::Steps ticked(flags, r);
     if (ticked(kEdgeColorFlag))
         e->setLineColour(edgeColor);
     if (ticked(kPaintColorFlag))

@@ -84,13 +84,10 @@ int LineDefaults::saveSettings(SettingsFile& file) const
 
 int LineDefaults::loadSettings(SettingsFile& file)
 {
-    for (;;) {
-        const int more = file.readKey();
-        if (!more || file.currentKind() == SettingsFile::kSection)
-            return more;
-        // A value that is no value of its key is passed over and the key keeps what it had; the
-        // rest of its line, if any, reads as names that no key has.
-        switch (file.currentId()) {
+    // A value that is no value of its key is passed over and the key keeps what it had; the rest
+    // of its line, if any, reads as names that no key has.
+    return record_values::readKeys(file, [&](int key) {
+        switch (key) {
         case kLayerKey:
             (void)layer.readSetting(file);
             break;
@@ -113,5 +110,5 @@ int LineDefaults::loadSettings(SettingsFile& file)
             (void)readKey(file); // 0 for a key of no value here: passed over
             break;
         }
-    }
+    });
 }

@@ -1,22 +1,13 @@
 #pragma once
-#include "dialogs/defaults/FontBatchDialogBase.h"
-
-class MeasureDefaults;
+#include "dialogs/defaults/FontRecordDialog.h"
 
 // "寸法の一括編集": the tabs "共通" (the layer), "カラー" (1568), "フォント" (1569), "数値" (1571: the
 // length and angle units, whether the unit is shown, decimals, the gap; no labels) and "線" (1570),
-// each value with the box that applies it to the selected length and angle dimensions. Touching a
-// value ticks its box: a swatch picked, a list chosen, the switch clicked, a number typed that
-// differs from the one shown.
-class MeasureBatchDialog : public FontBatchDialogBase {
+// each value with the box that applies it to the selected length and angle dimensions.
+class MeasureBatchDialog : public FontRecordDialog<FontBatchDialogBase> {
 public:
     MeasureBatchDialog();
 
-    void declareControls() override;
-    void loadPage() override;
-    void storePage() override;
-    [[nodiscard]] int onPageEvent() override;
-
-private:
-    [[nodiscard]] MeasureDefaults* measures() const;
+protected:
+    [[nodiscard]] FontRecordValues values() const override;
 };

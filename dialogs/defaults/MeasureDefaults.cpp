@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/MeasureBatchDialog.h"
 #include "dialogs/defaults/MeasureSettingsDialog.h"
@@ -11,18 +12,12 @@
 #include "elements/MeasureAttributes.h"
 
 MeasureDefaults::MeasureDefaults()
-    : numeralValues(new (std::nothrow) MeasureAttributes), arrowLine(new (std::nothrow) ArrowHeadStyle)
+    : TextBearingDefaults(flags, kFlagCount), numeralValues(new (std::nothrow) MeasureAttributes)
 {
-    // Without the numeral or the arrow head a new dimension keeps its own, and the files and the
-    // dialogs pass them over.
-    createFont();
+    // Without the numeral a new dimension keeps its own, and the files and the dialogs pass it over.
 }
 
-MeasureDefaults::~MeasureDefaults()
-{
-    delete numeralValues;
-    delete arrowLine;
-}
+MeasureDefaults::~MeasureDefaults() { delete numeralValues; }
 
 int MeasureDefaults::editSettings()
 {
@@ -48,47 +43,11 @@ void MeasureDefaults::setLengthUnit(int unitId)
 
 void MeasureDefaults::assignValues(const MeasureDefaults& other)
 {
-    layer.assign(&other.layer);
-    textColor.assign(other.textColor);
+    assignShared(other);
     ulineColor.assign(other.ulineColor);
-    drawColor.assign(other.drawColor);
-    arrowColor.assign(other.arrowColor);
-    fontInfo.copyFrom(other.fontInfo);
-    font.assign(&other.font);
-    syncFontName();
-    syncFontStyle();
     if (numeralValues)
         numeralValues->assign(other.numeralValues); // a missing source changes nothing
     underLine.assign(&other.underLine);
-    drawLine.assign(&other.drawLine);
-    if (arrowLine)
-        (void)arrowLine->copyFrom(other.arrowLine); // as above
-}
-
-void MeasureDefaults::assignBatch(const MeasureDefaults& other)
-{
-    assignBatchBase(other);
-    assignFontFlags(other);
-    for (int i = 0; i < kFlagCount; ++i)
-        flags[i].value = other.flags[i].value;
-}
-
-void MeasureDefaults::clearFlags()
-{
-    applyLayerFlag.value = 0;
-    clearFontFlags();
-    for (IntValue& flag : flags)
-        flag.value = 0;
-}
-
-int MeasureDefaults::anyFlagSet() const
-{
-    if (applyLayerFlag.value || anyFontFlagSet())
-        return 1;
-    for (const IntValue& flag : flags)
-        if (flag.value)
-            return 1;
-    return 0;
 }
 
 // The radius and diameter dimensions have no batch edit.
@@ -102,12 +61,7 @@ int MeasureDefaults::apply(Element* e)
     if (!e)
         return 0;
     int r = applyFontTo(e, applyLayer(e, 0));
-    auto ticked = [&](Flag flag) {
-        if (!flags[flag].value)
-            return false;
-        r = 1;
-        return true;
-    };
+    const batch_flags::Steps ticked(flags, r);
     if (ticked(kNumeralColourFlag))
         e->setNumeralColour(textColor);
     if (ticked(kUnderlineColourFlag))
@@ -133,23 +87,11 @@ int MeasureDefaults::apply(Element* e)
         e->setMeasureLineStyle(underLine);
     if (ticked(kUnderlineWidthFlag))
         e->setMeasureLineWidth(underLine);
-    if (ticked(kLeaderStyleFlag))
-        e->setArrowLineStyle(drawLine);
-    if (ticked(kLeaderWidthFlag))
-        e->setArrowLineWidth(drawLine);
+    applyLeaderSteps(*e, ticked, kLeaderStyleFlag, kLeaderWidthFlag);
     if (ticked(kLeaderGapFlag))
         e->setArrowLineSize1(drawLine);
     if (ticked(kLeaderOverFlag))
         e->setArrowLineSize2(drawLine);
-    if (arrowLine) {
-        if (ticked(kArrowKindFlag))
-            e->setArrowHeadStyle(*arrowLine);
-        if (ticked(kArrowSizeFlag))
-            e->setArrowHeadLineSize(*arrowLine);
-        if (ticked(kArrowLengthFlag))
-            e->setArrowHeadLength(*arrowLine);
-        if (ticked(kArrowLeanFlag))
-            e->setArrowHeadLean(*arrowLine);
-    }
+    applyArrowSteps(*e, ticked, kArrowKindFlag);
     return r;
 }

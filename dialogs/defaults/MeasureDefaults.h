@@ -1,12 +1,9 @@
 #pragma once
 // Interface header: the measure defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/FontDefaultsBase.h"
-#include "geometry/DrawLineAttribute.h"
-#include "geometry/InkColor.h"
+#include "dialogs/defaults/TextBearingDefaults.h"
 #include "geometry/IntValue.h"
 #include "geometry/LineAttribute.h"
 
-class ArrowHeadStyle;
 class MeasureAttributes;
 class SettingsFile;
 class XmlContext;
@@ -22,7 +19,7 @@ class XmlContext;
 // (MeasureBatchDialog), whose ticks are the apply flags below, one per step of apply in step order
 // after the layer and the font. Kept in the drawing file's header ("setMeasure") and in the
 // settings file ("SETMEASURE", where the underline keeps only its width).
-class MeasureDefaults : public FontDefaultsBase {
+class MeasureDefaults : public TextBearingDefaults {
 public:
     // The batch edit's apply flags, in the order apply takes them.
     enum Flag : int {
@@ -51,8 +48,6 @@ public:
 
     MeasureDefaults();
     ~MeasureDefaults() override;
-    MeasureDefaults(const MeasureDefaults&) = delete;
-    MeasureDefaults& operator=(const MeasureDefaults&) = delete;
 
     // --- what the folders below call ---
     int editSettings() override;
@@ -82,12 +77,8 @@ public:
     // --- the record ---
     // The layer, the four colours, the font chooser's face and style and the font (the font
     // following the chooser), the numeral, the underline, the extension line and the arrow head;
-    // no flag.
+    // no flag. The flags are TextBearingDefaults'.
     void assignValues(const MeasureDefaults& other);
-    // Every apply flag (the font's and the layer's too) and the owner.
-    void assignBatch(const MeasureDefaults& other);
-    void clearFlags();
-    [[nodiscard]] int anyFlagSet() const;
 
     // "setMeasure": layer, textColor, ulineColor, drawColor, arrowColor, font, numeral,
     // underLine, drawLine, arrowLine; read up to endTag in any order, another tag skipped to the
@@ -98,14 +89,10 @@ public:
     [[nodiscard]] int loadSettings(SettingsFile& file);
     [[nodiscard]] int saveSettings(SettingsFile& file) const;
 
-    InkColor textColor;  // the numeral's
+    // textColor is the numeral's, drawColor the extension line's.
     InkColor ulineColor; // the underline's
-    InkColor drawColor;  // the extension line's
-    InkColor arrowColor; // the arrow heads'
     MeasureAttributes* numeralValues = nullptr; // owned
     LineAttribute underLine;
-    DrawLineAttribute drawLine;
-    ArrowHeadStyle* arrowLine = nullptr; // owned
     IntValue flags[kFlagCount];
 };
 

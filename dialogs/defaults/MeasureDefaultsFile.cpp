@@ -54,29 +54,15 @@ int MeasureDefaults::readXml(XmlContext& d, int endTag)
 {
     return attribute_io::readBlock(d, endTag, [&](int id) {
         switch (id) {
-        case tag_id::layer:
-            return record_values::readLayerTag(d, id, layer);
-        case tag_id::textColor:
-            return record_values::readColourTag(d, id, textColor);
         case tag_id::ulineColor:
             return record_values::readColourTag(d, id, ulineColor);
-        case tag_id::drawColor:
-            return record_values::readColourTag(d, id, drawColor);
-        case tag_id::arrowColor:
-            return record_values::readColourTag(d, id, arrowColor);
-        case tag_id::font:
-            return readFontXml(d, id) ? kChildRead : kChildFailed;
         case tag_id::numeral:
             // Decimals outside 0..50 and unknown keywords are the block's own data errors.
             return numeralValues ? (numeralValues->readEntityXml(d, id) ? kChildRead : kChildFailed) : kChildNotMine;
         case tag_id::underLine:
             return record_values::readUnderlineTag(d, id, underLine);
-        case tag_id::drawLine:
-            return record_values::readLeaderTag(d, id, drawLine);
-        case tag_id::arrowLine:
-            return arrowLine ? record_values::readArrowTag(d, id, *arrowLine) : kChildNotMine;
         default:
-            return kChildNotMine;
+            return static_cast<attribute_io::ChildResult>(readSharedTag(d, id));
         }
     });
 }
@@ -95,23 +81,12 @@ int MeasureDefaults::saveSettings(SettingsFile& file) const
 
 int MeasureDefaults::loadSettings(SettingsFile& file)
 {
-    InkColor* colours[kColourCount] = {&textColor, &ulineColor, &drawColor, &arrowColor};
-    for (;;) {
-        const int more = file.readKey();
-        if (!more || file.currentKind() == SettingsFile::kSection)
-            return more;
-        // A value that is no value of its key is passed over and the key keeps what it had; the
-        // rest of its line, if any, reads as names that no key has.
-        const int key = file.currentId();
-        if (key == kLayerKey)
-            (void)layer.readSetting(file);
-        else if (key == kFontNameKey || key == kFontStyleKey || key == kFontSizeKey)
-            (void)readFontSetting(file);
-        else if (key >= kFirstNumeralKey && key <= kLastNumeralKey && numeralValues)
+    InkColor* underlineColour[] = {&ulineColor};
+    // As the text defaults' section is read.
+    return record_values::readKeys(file, [&](int key) {
+        if (key >= kFirstNumeralKey && key <= kLastNumeralKey && numeralValues)
             (void)numeralValues->readSetting(file); // decimals outside 0..50 are ignored
-        else if (!colour_keys::read(file, colours, kColourKeys, kColourCount) &&
-                 !record_values::readUnderlineSetting(file, underLine) &&
-                 !record_values::readLeaderSetting(file, drawLine) && arrowLine)
-            (void)record_values::readArrowSetting(file, *arrowLine);
-    }
+        else if (!readSharedSetting(file) && !colour_keys::read(file, underlineColour, kColourKeys + 1, 1))
+            (void)record_values::readUnderlineSetting(file, underLine);
+    });
 }

@@ -1,12 +1,12 @@
 #pragma once
 #include "geometry/AttributeIo.h"
+#include "shell/settings/SettingsFile.h"
 
 class ArrowHeadStyle;
 class DrawLineAttribute;
 class InkColor;
 class LayerNumber;
 class LineAttribute;
-class SettingsFile;
 class XmlContext;
 
 // The values of the text and measure defaults as the drawing file's header and the settings file
@@ -25,6 +25,18 @@ namespace record_values {
 [[nodiscard]] attribute_io::ChildResult readUnderlineTag(XmlContext& reader, int tag, LineAttribute& underline);
 [[nodiscard]] attribute_io::ChildResult readLeaderTag(XmlContext& reader, int tag, DrawLineAttribute& leader);
 [[nodiscard]] attribute_io::ChildResult readArrowTag(XmlContext& reader, int tag, ArrowHeadStyle& arrow);
+
+// A record's section: each key up to the next section handed to `key` (with the key's id); the
+// last key result (nonzero when the next section's name was read).
+template <typename Key> int readKeys(SettingsFile& file, Key key)
+{
+    for (;;) {
+        const int more = file.readKey();
+        if (!more || file.currentKind() == SettingsFile::kSection)
+            return more;
+        key(file.currentId());
+    }
+}
 
 // The key just read when it is one of the value's keys ("ULINELSIZE"; "DRAWLSTYLE" ..
 // "DRAWOVER"; "ARROWSTYLE" .. "ARROWLEAN"): 1 when it was, whether its value was taken or not;

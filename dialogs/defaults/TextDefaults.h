@@ -1,13 +1,10 @@
 #pragma once
 // Interface header: the text defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/FontDefaultsBase.h"
-#include "geometry/DrawLineAttribute.h"
+#include "dialogs/defaults/TextBearingDefaults.h"
 #include "geometry/DrawPoint.h"
-#include "geometry/InkColor.h"
 #include "geometry/IntValue.h"
 #include "geometry/LeanAttribute.h"
 
-class ArrowHeadStyle;
 class SettingsFile;
 class XmlContext;
 
@@ -21,7 +18,7 @@ class XmlContext;
 // (TextBatchDialog), whose ticks are the apply flags below, one per step of apply in step order
 // after the layer and the font. Kept in the drawing file's header ("setText", whose leader is
 // written without its gap and overshoot) and in the settings file ("SETTEXT").
-class TextDefaults : public FontDefaultsBase {
+class TextDefaults : public TextBearingDefaults {
 public:
     // The batch edit's apply flags, in the order apply takes them.
     enum Flag : int {
@@ -44,9 +41,6 @@ public:
     enum SettingsKey : int { kSection = 15210, kLayerKey = 15111 };
 
     TextDefaults();
-    ~TextDefaults() override;
-    TextDefaults(const TextDefaults&) = delete;
-    TextDefaults& operator=(const TextDefaults&) = delete;
 
     // --- what the folders below call ---
     // Also links the batch start point to the drawing, so that it shows in its grid's units.
@@ -70,8 +64,6 @@ public:
     // Every apply flag (the font's and the layer's too), the owner, the start point and the
     // rotation.
     void assignBatch(const TextDefaults& other);
-    void clearFlags();
-    [[nodiscard]] int anyFlagSet() const;
 
     // "setText": layer, textColor, drawColor, arrowColor, font, drawLine (without "space" and
     // "over": writing switches them off), arrowLine; read up to endTag in any order, another tag
@@ -86,11 +78,6 @@ public:
     [[nodiscard]] int loadSettings(SettingsFile& file);
     [[nodiscard]] int saveSettings(SettingsFile& file) const;
 
-    InkColor textColor;
-    InkColor drawColor;  // the leader's
-    InkColor arrowColor; // the arrow head's
-    DrawLineAttribute drawLine;
-    ArrowHeadStyle* arrowLine = nullptr; // owned
     DrawPoint startPoint;
     LeanAttribute lean;
     IntValue flags[kFlagCount];

@@ -8,10 +8,6 @@
 #include "geometry/AttributeIo.h"
 #include "shell/settings/SettingsFile.h"
 
-using attribute_io::kChildFailed;
-using attribute_io::kChildNotMine;
-using attribute_io::kChildRead;
-
 namespace {
 
 // The text, leader and arrow colours: "TEXTCOLOR", "DRAWCOLOR", "ARROWCOLOR" and their ink keys.
@@ -45,26 +41,7 @@ int TextDefaults::writeXml(XmlContext& d)
 
 int TextDefaults::readXml(XmlContext& d, int endTag)
 {
-    return attribute_io::readBlock(d, endTag, [&](int id) {
-        switch (id) {
-        case tag_id::layer:
-            return record_values::readLayerTag(d, id, layer);
-        case tag_id::textColor:
-            return record_values::readColourTag(d, id, textColor);
-        case tag_id::drawColor:
-            return record_values::readColourTag(d, id, drawColor);
-        case tag_id::arrowColor:
-            return record_values::readColourTag(d, id, arrowColor);
-        case tag_id::font:
-            return readFontXml(d, id) ? kChildRead : kChildFailed;
-        case tag_id::drawLine:
-            return record_values::readLeaderTag(d, id, drawLine);
-        case tag_id::arrowLine:
-            return arrowLine ? record_values::readArrowTag(d, id, *arrowLine) : kChildNotMine;
-        default:
-            return kChildNotMine;
-        }
-    });
+    return attribute_io::readBlock(d, endTag, [&](int id) { return readSharedTag(d, id); });
 }
 
 // --- the settings file ---
@@ -79,20 +56,7 @@ int TextDefaults::saveSettings(SettingsFile& file) const
 
 int TextDefaults::loadSettings(SettingsFile& file)
 {
-    InkColor* colours[kColourCount] = {&textColor, &drawColor, &arrowColor};
-    for (;;) {
-        const int more = file.readKey();
-        if (!more || file.currentKind() == SettingsFile::kSection)
-            return more;
-        // A value that is no value of its key is passed over and the key keeps what it had; the
-        // rest of its line, if any, reads as names that no key has.
-        const int key = file.currentId();
-        if (key == kLayerKey)
-            (void)layer.readSetting(file);
-        else if (key == kFontNameKey || key == kFontStyleKey || key == kFontSizeKey)
-            (void)readFontSetting(file);
-        else if (!colour_keys::read(file, colours, kColourKeys, kColourCount) &&
-                 !record_values::readLeaderSetting(file, drawLine) && arrowLine)
-            (void)record_values::readArrowSetting(file, *arrowLine);
-    }
+    // A value that is no value of its key is passed over and the key keeps what it had; the rest
+    // of its line, if any, reads as names that no key has.
+    return record_values::readKeys(file, [&](int) { (void)readSharedSetting(file); });
 }

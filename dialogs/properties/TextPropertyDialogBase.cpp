@@ -90,15 +90,6 @@ int TextPropertyDialogBase::pageDialogId(int index)
     return role == kNoPage ? 0 : layout.pages[index - 1].dialogId;
 }
 
-int TextPropertyDialogBase::addPages()
-{
-    (void)PropertyDialog::addPages(); // always 1
-    // Each page answers 1; one whose resource cannot be read fails when it is shown.
-    for (int index = 1; pageDialogId(index) != 0; ++index)
-        (void)addPage(pageDialogId(index));
-    return 1;
-}
-
 void TextPropertyDialogBase::setupTabs()
 {
     const char* labels[kPageCount + 1] = {tabLabel(kCommonRole)};
@@ -236,7 +227,7 @@ int TextPropertyDialogBase::onPageEvent()
     case kColourRole:
         return onSwatchClick(id);
     case kCoordinateRole:
-        return onVertexStep(id);
+        return vertexStepper && vertexStepper->stepOnClick(*this, id);
     default:
         return 0;
     }
@@ -257,20 +248,6 @@ int TextPropertyDialogBase::onSwatchClick(int id)
         return 1;
     }
     return 0;
-}
-
-int TextPropertyDialogBase::onVertexStep(int id)
-{
-    const int direction = vertexStepper ? vertexStepper->directionOf(id) : 0;
-    if (direction == 0)
-        return 0;
-    if (!vertexStepper->canStep(direction))
-        return 1; // a step past either end does nothing
-    applyPage(0);
-    vertexStepper->step(direction);
-    vertexStepper->load(*this);
-    showCurrentVertex();
-    return 1;
 }
 
 // --- the coordinate page ---

@@ -70,7 +70,6 @@ public:
 
     void setElement(Element* target) override;
     [[nodiscard]] int pageDialogId(int index) override;
-    [[nodiscard]] int addPages() override;
     void declareControls() override;
     void setupTabs() override;
     void loadPage() override;
@@ -110,7 +109,6 @@ private:
     [[nodiscard]] int marksVertex() const;
     void showCurrentVertex();
     [[nodiscard]] int onSwatchClick(int id);
-    [[nodiscard]] int onVertexStep(int id);
     // The installed faces, listed at the first showing of the font page.
     void listFaces();
     std::vector<std::string> faces;

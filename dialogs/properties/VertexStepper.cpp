@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "dialogs/properties/PropertyDialog.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "document/DocumentContext.h"
 #include "elements/VertexRoundingList.h"
@@ -113,4 +114,24 @@ void VertexStepper::step(int direction)
 {
     if (canStep(direction))
         current += direction;
+}
+
+void VertexStepper::loadAndMark(PropertyDialog& dialog)
+{
+    load(dialog);
+    if (hasVertex())
+        dialog.markVertex(working);
+}
+
+int VertexStepper::stepOnClick(PropertyDialog& dialog, int controlId)
+{
+    const int direction = directionOf(controlId);
+    if (direction == 0)
+        return 0;
+    if (!canStep(direction))
+        return 1; // a step past either end does nothing
+    dialog.applyPage(0);
+    step(direction);
+    loadAndMark(dialog);
+    return 1;
 }

@@ -4,6 +4,7 @@
 
 class Dialog;
 class DocumentContext;
+class PropertyDialog;
 class PointList;
 class VertexRoundingList;
 
@@ -48,6 +49,12 @@ public:
     void step(int direction);
     // 1 while the page shows a vertex (the list has one).
     [[nodiscard]] int hasVertex() const;
+    // load, then the vertex marked in the drawing's view.
+    void loadAndMark(PropertyDialog& dialog);
+    // A click on control controlId of the page: for a step button the vertex shown is stored (the
+    // dialog's applyPage without its mark), the index moved and the new vertex shown and marked;
+    // 1 then (a step past either end does nothing), 0 for another control.
+    [[nodiscard]] int stepOnClick(PropertyDialog& dialog, int controlId);
 
     VertexPageIds ids;
     int current = 0;
