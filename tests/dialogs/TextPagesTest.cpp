@@ -215,9 +215,12 @@ TEST(TextPages, LeaderPointsShowTheRotationOnEveryVertexAndTheTextFollowsTheLast
     PropertyDrawing d;
     const int id = d.addTextKind(ElementKind::TextLine, [](Element& e) { e.lean()->angle = 30.0; });
     std::vector<std::string> shown;
+    bool markedSecond = false;
     (void)d.runSheet(id, 0, 0, [&](HWND w) {
         chooseTab(w, 4);
         for (int step = 0; step < 3; ++step) {
+            if (step == 1) // the view's red frame about the vertex shown, (60, 30)
+                markedSecond = d.pixel(57, 27) == RGB(255, 0, 0) && d.pixel(63, 33) == RGB(255, 0, 0);
             shown.push_back(textOf(w, IDC_TEXTLINE_NUMBER) + "/" + textOf(w, IDC_TEXTLINE_COUNT) + " " +
                             textOf(w, IDC_TEXTLINE_X) + " " + textOf(w, IDC_TEXTLINE_LEAN) +
                             (isEnabled(w, IDC_TEXTLINE_PREVIOUS) ? " <" : " -") +
@@ -231,6 +234,7 @@ TEST(TextPages, LeaderPointsShowTheRotationOnEveryVertexAndTheTextFollowsTheLast
         finish(w, IDOK);
     });
     EXPECT_EQ(shown, (std::vector<std::string>{"1/3 20 30 ->", "2/3 60 30 <>", "3/3 110 45 <-"}));
+    EXPECT_TRUE(markedSecond);
     Element& e = d.stored(id);
     Point last;
     ASSERT_EQ(e.vertices()->getPoint(2, &last), 1);
