@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/colour/ColourInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
@@ -70,6 +71,7 @@ void nameApplication(Application& app)
     documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
     installPropertyDialogs();
+    installColourDialogs();
     documentMemberFactories.dxfCommand = makeDxfCommand;
     foreignFileDrivers.readSvg = readSvgDocument;
     foreignFileDrivers.writeSvg = writeSvgDocument;

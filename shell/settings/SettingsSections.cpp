@@ -1,5 +1,7 @@
 #include "shell/settings/SettingsSections.h"
 
+#include "dialogs/FontChangeTable.h"
+#include "dialogs/colour/InkInfo.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
@@ -97,6 +99,9 @@ GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemor
 PaperDefaultsOwner paperDefaultsOwner;
 GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
+GlobalOwner<FontChangeTable, &theFontChangeTable, &FontChangeTable::loadSettings, &FontChangeTable::saveSettings>
+    fontChangeOwner;
+GlobalOwner<InkInfo, &theInkInfo, &InkInfo::loadSettings, &InkInfo::saveSettings> inkInfoOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -106,7 +111,7 @@ PartsLibraryOwner<3> partsOwner3;
 SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::DispToolbar, &toolbarOwner},
     {settings_id::DrawEnvironment, &drawEnvironmentOwner},
-    {settings_id::FontChangeTable, nullptr},
+    {settings_id::FontChangeTable, &fontChangeOwner},
     {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
     {settings_id::PsFontFaceTable, nullptr},
@@ -118,7 +123,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::SetText, nullptr},
     {settings_id::SetBezier, nullptr},
     {settings_id::SetMeasure, nullptr},
-    {settings_id::InkInfo, nullptr},
+    {settings_id::InkInfo, &inkInfoOwner},
     {settings_id::Parts01, &partsOwner1},
     {settings_id::Parts02, &partsOwner2},
     {settings_id::Parts03, &partsOwner3},
