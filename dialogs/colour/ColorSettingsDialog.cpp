@@ -287,10 +287,12 @@ void ColorSettingsDialog::runOverprint()
 
 void ColorSettingsDialog::takeCmykFields()
 {
-    const int id = getCommandId();
+    // The other model's fields are not read, so that their first edit after a switch counts.
+    if (editModel != 3)
+        return;
     int changed = 0;
-    (void)getIntEx(id, 0, &changed); // only whether the user changed it counts here
-    if (editModel != 3 || !changed)
+    (void)getIntEx(getCommandId(), 0, &changed); // only whether the user changed it counts here
+    if (!changed)
         return;
     int values[4];
     for (int i = 0; i < 4; ++i) {
@@ -306,10 +308,12 @@ void ColorSettingsDialog::takeCmykFields()
 
 void ColorSettingsDialog::takeRgbFields()
 {
-    const int id = getCommandId();
+    // The other model's fields are not read, so that their first edit after a switch counts.
+    if (editModel != 1)
+        return;
     int changed = 0;
-    (void)getIntEx(id, 0, &changed); // only whether the user changed it counts here
-    if (editModel != 1 || !changed)
+    (void)getIntEx(getCommandId(), 0, &changed); // only whether the user changed it counts here
+    if (!changed)
         return;
     int rgb[3];
     colour.getRgbArray(rgb);

@@ -1,4 +1,5 @@
 // The colour table files: reading them line by line, writing them whole through a temporary file.
+#include <cstring>
 #include <windows.h>
 
 #include "dialogs/colour/NamedColorTable.h"
@@ -72,8 +73,10 @@ int parseColorLine(const char* line, int length, ColorEntry& entry)
     const int close = open < 0 ? -1 : find(line, open + 1, length, '"');
     if (close < 0)
         return 0;
-    StringUtil::copyN(read.name, sizeof read.name, line + open + 1,
-                      StringUtil::boundedCut(line + open + 1, close - open - 1, ColorEntry::kNameSize - 1));
+    // The line is not terminated: the name's bytes are copied by count.
+    const int nameLength = StringUtil::boundedCut(line + open + 1, close - open - 1, ColorEntry::kNameSize - 1);
+    std::memcpy(read.name, line + open + 1, static_cast<size_t>(nameLength));
+    read.name[nameLength] = 0;
     if (read.number != 0 && hasOnlyBlanks(read.name)) {
         StringUtil::clear(read.name);
         StringUtil::appendInt(read.name, read.number);
