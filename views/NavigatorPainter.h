@@ -3,6 +3,7 @@
 #include "views/PagePainter.h"
 
 class ViewMapping;
+class Window;
 
 // The navigator's miniature: the whole sheet of the active drawing rendered once into an
 // off-screen bitmap through a copy of the view mapping fitted to a square, stretched into the
@@ -26,6 +27,7 @@ public:
     [[nodiscard]] IntRect bitmapRect() const override { return canvas.bitmapRect(); }
     void clear() override { canvas.clear(); }
 
+    // Without a drawing (the last one was closed) the pane is emptied to its face colour.
     void refresh(DocumentContext* owner) override;
     void show(DocumentContext* owner) override;
     void addElement(DocumentContext* owner, int id) override;
@@ -49,6 +51,7 @@ private:
     // drawing has no mapping or it does not fit.
     [[nodiscard]] ViewMapping* fitView(ViewMapping& backup);
     static void restoreView(ViewMapping& view, const ViewMapping& backup);
+    static void emptyPane(Window& window, const IntRect& pane);
 };
 
 // The navigator pane's window and client rectangle from the application's pane layout; null
