@@ -131,6 +131,36 @@ protected:
         start = *editor->elementInHand()->firstPoint();
         end = *editor->elementInHand()->secondPoint();
     }
+    // The 文字 button and a quick click at a client point of empty paper: a new text is committed
+    // and its editing loop runs at the commit's mouse move.
+    void beginTextAt(const IntPoint& at, FakeClock& clock)
+    {
+        const IntPoint s = screenOf(at);
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, s.x, s.y).at(t + 100, s.x, s.y, ScriptedMouse::kLeft).at(t + 150, s.x, s.y);
+        mouse.advanceClockPerRead(&clock, 20);
+        layout.current = TOOL_TEXT;
+        window->runToolButton();
+        window->startCurrentTool();
+    }
+    // Keys as the keyboard gives them to the view: each its character and its release.
+    static void typeKeys(const std::string& keys)
+    {
+        for (char c : keys) {
+            ASSERT_TRUE(PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(c), 0));
+            ASSERT_TRUE(PostMessageA(viewWindow, WM_KEYUP, VkKeyScanA(c) & 0xFF, 0));
+        }
+    }
+    // A press on the frame that the pane manager takes as the セレクト button.
+    void pressSelectButton()
+    {
+        layout.leftPress = [this] {
+            layout.setCurrentCommand(TOOL_SELECT);
+            EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
+        };
+        ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
+    }
     COLORREF painterPixel(const IntPoint& client)
     {
         return GetPixel(drawing().pagePainter->surface()->hdc, client.x, client.y);
@@ -292,16 +322,7 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     FakeClock clock(1000, 500);
     ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
     const IntPoint st = screenOf(textAt), sl = screenOf(onLine);
-    {
-        // The 文字 button and a click on empty paper begin a new text.
-        ScriptedMouse mouse;
-        const DWORD t = clock.now();
-        mouse.at(t, st.x, st.y).at(t + 100, st.x, st.y, ScriptedMouse::kLeft).at(t + 150, st.x, st.y);
-        mouse.advanceClockPerRead(&clock, 20);
-        layout.current = TOOL_TEXT;
-        window->runToolButton();
-        window->startCurrentTool();
-    }
+    beginTextAt(textAt, clock);
     ASSERT_EQ(pageIds().size(), 2u);
     const int textId = pageIds().at(1);
 
@@ -310,15 +331,8 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     // セレクト button is pressed, the mouse comes back into the view, clicks on the line and
     // leaves the view.
     const std::string typed = "Korvane 2026";
-    for (char c : typed + '\x1b') {
-        ASSERT_TRUE(PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(c), 0));
-        ASSERT_TRUE(PostMessageA(viewWindow, WM_KEYUP, VkKeyScanA(c) & 0xFF, 0));
-    }
-    ScopedOverride<std::function<void()>> selectButton{layout.leftPress, [this] {
-        layout.setCurrentCommand(TOOL_SELECT);
-        EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
-    }};
-    ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
+    typeKeys(typed + '\x1b');
+    pressSelectButton();
     ASSERT_TRUE(PostMessageA(viewWindow, WM_MOUSEMOVE, 0, MAKELPARAM(onLine.x, onLine.y)));
     {
         ScriptedMouse mouse;
@@ -402,26 +416,11 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
     FakeClock clock(1000, 500);
     ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
     const IntPoint textAt(60, 170), st = screenOf(textAt);
-    {
-        ScriptedMouse mouse;
-        const DWORD t = clock.now();
-        mouse.at(t, st.x, st.y).at(t + 100, st.x, st.y, ScriptedMouse::kLeft).at(t + 150, st.x, st.y);
-        mouse.advanceClockPerRead(&clock, 20);
-        layout.current = TOOL_TEXT;
-        window->runToolButton();
-        window->startCurrentTool();
-    }
+    beginTextAt(textAt, clock);
     const std::vector<int> withText = pageIds();
     ASSERT_EQ(withText.size(), 3u);
-    for (char c : std::string("ab")) {
-        ASSERT_TRUE(PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(c), 0));
-        ASSERT_TRUE(PostMessageA(viewWindow, WM_KEYUP, VkKeyScanA(c) & 0xFF, 0));
-    }
-    ScopedOverride<std::function<void()>> selectButton{layout.leftPress, [this] {
-        layout.setCurrentCommand(TOOL_SELECT);
-        EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
-    }};
-    ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
+    typeKeys("ab");
+    pressSelectButton();
     {
         ScriptedMouse mouse;
         const DWORD t = clock.now();
