@@ -142,12 +142,8 @@ int OvalElement::hitTest()
 {
     if (!selectTool() || !firstPoint() || !secondPoint())
         return 0;
-    PointList outline;
-    if (buildOutline(0.0, outline) &&
-        hitTestOutline(outline, lineWidth() ? lineWidth()->width : 0.0,
-                       linePosition() ? linePosition()->position : LineOriginAttribute::kCenter, edge(), fill(), hatch()))
-        return 1;
-    return pointUnderCursor(firstPoint(), secondPoint(), nullptr) != 0;
+    bindPoints();
+    return runElementHitTest(*this);
 }
 
 // --- drawing ---

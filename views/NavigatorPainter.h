@@ -2,7 +2,6 @@
 #include "views/OffscreenPainter.h"
 #include "views/PagePainter.h"
 
-class ViewMapping;
 class Window;
 
 // The navigator's miniature: the whole sheet of the active drawing rendered once into an
@@ -45,12 +44,6 @@ public:
     int skipCounter = 0;
 
 private:
-    // 1 while a request is to be skipped after a failure (the counter moves on).
-    [[nodiscard]] int skipping();
-    // The bound drawing's mapping fitted to squareRect (restored by restoreView); null when the
-    // drawing has no mapping or it does not fit.
-    [[nodiscard]] ViewMapping* fitView(ViewMapping& backup);
-    static void restoreView(ViewMapping& view, const ViewMapping& backup);
     static void emptyPane(Window& window, const IntRect& pane);
 };
 

@@ -7,6 +7,7 @@
 #include "document/SheetSettings.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
+#include "shell/ShortcutKeys.h"
 #include "shell/ToolbarSettings.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsFile.h"
@@ -106,7 +107,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::DispToolbar, &toolbarOwner},
     {settings_id::DrawEnvironment, &drawEnvironmentOwner},
     {settings_id::FontChangeTable, nullptr},
-    {settings_id::ShortcutKeyTable, nullptr},
+    {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
     {settings_id::PsFontFaceTable, nullptr},
     {settings_id::PdfFontFaceTable, nullptr},

@@ -18,6 +18,7 @@
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "views/StatusBarPanes.h"
+#include "views/ViewMapping.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
@@ -458,7 +459,7 @@ int SelectTool::onMouse()
     for (;;) {
         if (context->statusBar)
             context->statusBar->showCursorPosition();
-        if (!view->nextMousePoint(device, left, right, 1))
+        if (!view->nextMousePoint(device, left, right, 1) || shortcutEndsLoop())
             break;
         if (left) {
             outcome = kLeft;
