@@ -21,11 +21,8 @@
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsHooks.h"
-<<<<<<< HEAD
 #include "views/PagePainter.h"
-=======
 #include "views/PageTabBar.h"
->>>>>>> main
 
 namespace {
 ContextMenus* makeContextMenus(MainFrame& frame) { return new (std::nothrow) ContextMenus(&frame); }

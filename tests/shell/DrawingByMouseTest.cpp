@@ -408,7 +408,6 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
 }
 
-<<<<<<< HEAD
 // A text typed and ended with the セレクト button, then Undo twice: the typing and the new text go,
 // no step writes a record of its own (an emptied text in edit is not deleted under the undo), and
 // Redo twice brings the text back with what was typed.
@@ -463,7 +462,8 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
     auto* typed = dynamic_cast<TextElementBase*>(editor.elementInHand());
     ASSERT_NE(typed, nullptr);
     EXPECT_EQ(typed->textBytes(), "ab");
-=======
+}
+
 TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOneUndoStep)
 {
     const IntPoint a(60, 50), b(180, 120), onLine(120, 85);
@@ -523,5 +523,4 @@ TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOn
     ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
     settleEvents();
     EXPECT_EQ(width(), 0.14);
->>>>>>> main
 }
