@@ -173,7 +173,7 @@ void BoxElement::drawOverlayFigure(int operation)
 
 void BoxElement::takeDefaultAttributes()
 {
-    shared_body::takeLineDefaults(*this);
+    shared_body::takeClosedDefaults(*this);
     if (lean())
         lean()->reset();
 }
@@ -255,15 +255,22 @@ void BoxElement::setLineStyle(const LineTypeAttribute& value) { shared_body::set
 void BoxElement::setEdgeDrawn(const EdgeAttributes& value) { shared_body::setEdgeDrawn(*this, value); }
 void BoxElement::setFillDrawn(const FillAttributes& value) { shared_body::setFillDrawn(*this, value); }
 void BoxElement::setHatchPattern(const HatchAttributes& value) { shared_body::setHatchPattern(*this, value); }
-void BoxElement::setBoxRules(const BoxRules& value)
+void BoxElement::setHatchPitch1(const HatchAttributes& value) { shared_body::setHatchPitch1(*this, value); }
+void BoxElement::setHatchPitch2(const HatchAttributes& value) { shared_body::setHatchPitch2(*this, value); }
+void BoxElement::setFillGray(const FillAttributes& value) { shared_body::setFillGray(*this, value); }
+void BoxElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void BoxElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void BoxElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void BoxElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
+void BoxElement::setBoxRules(const BoxRules& value, int takeHorizontal, int takeVertical)
 {
     if (boxRules())
-        (void)boxRules()->copyFrom(&value); // always 1
+        (void)boxRules()->copyFrom(&value, takeHorizontal, takeVertical); // always 1
 }
-void BoxElement::setCornerRounding(const CornerRounding& value)
+void BoxElement::setCornerRounding(const CornerRounding& value, const int* takeCorners)
 {
     if (cornerRounding())
-        (void)cornerRounding()->copyFrom(&value); // always 1
+        (void)cornerRounding()->copyFrom(&value, takeCorners); // always 1
 }
 
 // --- files ---

@@ -198,7 +198,7 @@ int PolygonElement::writeDxf(DxfFile* writer)
 
 // --- creation input ---
 
-void PolygonElement::takeDefaultAttributes() { shared_body::takeAreaDefaults(*this); }
+void PolygonElement::takeDefaultAttributes() { shared_body::takeClosedDefaults(*this); }
 
 int PolygonElement::beginCreateInput(int arg)
 {

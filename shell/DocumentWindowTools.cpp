@@ -200,8 +200,11 @@ void DocumentWindow::startCurrentTool()
             break;
         }
     }
+    // Ahead of what the run queued: a mouse move it asked for starts the tool again, and the
+    // frame's event behind it would end that tool's loop at its first poll (an event not for the
+    // view), so that the next press would find no tool running.
     if (theCurrentEvent)
-        (void)theCurrentEvent->postDeferredCommand(EV_TOOL_RUN_DONE); // a full queue only delays the buttons
+        (void)theCurrentEvent->postDeferredCommandFirst(EV_TOOL_RUN_DONE); // a full queue only delays the buttons
     setCursor(ToolCursor::Arrow);
 }
 

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
@@ -74,6 +75,7 @@ void nameApplication(Application& app)
     foreignFileDrivers.readSvg = readSvgDocument;
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
+    documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
 }
 
 int initApplication()

@@ -1,5 +1,6 @@
 #include "shell/settings/SettingsSections.h"
 
+#include "dialogs/defaults/LineDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
@@ -97,6 +98,7 @@ GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemor
 PaperDefaultsOwner paperDefaultsOwner;
 GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
+GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -114,7 +116,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::Yousi, &paperDefaultsOwner},
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
-    {settings_id::SetSenga, nullptr},
+    {settings_id::SetSenga, &lineDefaultsOwner},
     {settings_id::SetText, nullptr},
     {settings_id::SetBezier, nullptr},
     {settings_id::SetMeasure, nullptr},

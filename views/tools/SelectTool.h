@@ -39,11 +39,13 @@ public:
     // handles it. The tracking outcome (11 left, 21 right, 31 key, -1 aborted).
     virtual int onMouse();
     // The keys while the tool is current (the key code of the current event): the arrow keys
-    // move the selection one step each, and the key's release records the gathered steps.
+    // move the selection one step each, and the key's release records the gathered steps. A key
+    // acts once, at its key-down; of the character made from it only '+' and '-' count.
     virtual int onKeyDown();
     virtual int onKeyUp();
     virtual int selectAll();
-    // Waits for a click: a left click repicks under the cursor, a right one asks for the menu.
+    // The click loop while no tool is pressed: waits for a click; a left one acts as a click of
+    // this tool would (it selects under the cursor), a right one asks for the menu.
     virtual int selectByClick();
     // Selection mode: 0 none, 1 one element, 2 several.
     [[nodiscard]] virtual int selectionMode();
