@@ -183,8 +183,12 @@ void DocumentWindow::startCurrentTool()
             (void)context->rotateByMouse();
             break;
         case TOOL_TURN:
-            // Runs once; then selecting goes on.
-            (void)context->changeOrder();
+            // Runs once, the direction dialog and then the move (which only a confirmed dialog
+            // allows); then selecting goes on. Without a selection there is nothing to ask.
+            if (context->hasSelection()) {
+                context->changeOrderByDialog();
+                (void)context->changeOrder(); // 0 when the dialog was cancelled: nothing moved
+            }
             makeCurrent(TOOL_SELECT);
             break;
         case TOOL_ITEMZOOM:
@@ -196,8 +200,11 @@ void DocumentWindow::startCurrentTool()
             break;
         }
     }
+    // Ahead of what the run queued: a mouse move it asked for starts the tool again, and the
+    // frame's event behind it would end that tool's loop at its first poll (an event not for the
+    // view), so that the next press would find no tool running.
     if (theCurrentEvent)
-        (void)theCurrentEvent->postDeferredCommand(EV_TOOL_RUN_DONE); // a full queue only delays the buttons
+        (void)theCurrentEvent->postDeferredCommandFirst(EV_TOOL_RUN_DONE); // a full queue only delays the buttons
     setCursor(ToolCursor::Arrow);
 }
 

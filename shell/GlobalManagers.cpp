@@ -6,6 +6,7 @@
 #include "dialogs/colour/ColourInstall.h"
 #include "dialogs/colour/InkInfo.h"
 #include "dialogs/colour/NamedColorTable.h"
+#include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/MeasureDefaults.h"
@@ -75,7 +76,7 @@ const GlobalManagerFactories defaults = {
     make<FontChangeTable>,             // 17 font change table
     make<PaperSettings, SheetSettings>, // 18 paper defaults
     make<GridSettings, DrawingGrid>,   // 19 grid defaults
-    nullptr,                           // 20 line defaults
+    makeLineDefaults,                  // 20 line defaults
     nullptr,                           // 21 Bezier defaults
     nullptr,                           // 22 picture defaults
     nullptr,                           // 23 measure defaults

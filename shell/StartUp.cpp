@@ -3,6 +3,7 @@
 #include <new>
 
 #include "dialogs/colour/ColourInstall.h"
+#include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
@@ -76,6 +77,7 @@ void nameApplication(Application& app)
     foreignFileDrivers.readSvg = readSvgDocument;
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
+    documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
 }
 
 int initApplication()

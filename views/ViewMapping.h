@@ -130,8 +130,8 @@ public:
     // The loop form of the folders below: 0 only when tracking was cancelled or the application
     // quits, so a drag goes on outside the view.
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override;
-    // nextMousePoint with a step that never blocks.
-    [[nodiscard]] int pollMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage);
+    // The loop form with a step that never blocks (it waits a moment at most).
+    [[nodiscard]] int pollMousePoint(IntPoint& device, int& left, int& right) override;
     // The free pollMouseButtons below.
     [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     [[nodiscard]] int waitClick(int kind) override;

@@ -107,7 +107,7 @@ int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right)
     return quitting() ? 0 : 1;
 }
 
-int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right)
 {
     if (theCurrentEvent && theCurrentEvent->abortLoop) {
         theCurrentEvent->abortLoop = 0;
@@ -115,7 +115,8 @@ int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right, int req
         return 0;
     }
     pumpStep(0);
-    return readMousePoint(device, left, right, requireOwnMessage);
+    (void)readMousePoint(device, left, right, 0); // outside the view the wait goes on
+    return quitting() ? 0 : 1;
 }
 
 int ViewMapping::waitClick(int)

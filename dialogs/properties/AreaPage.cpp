@@ -14,93 +14,101 @@ using property_fields::takeReal;
 namespace area_page {
 namespace {
 
-void loadSwitches(Dialog& dialog, const AreaAttributes& area)
+void loadSwitches(Dialog& dialog, const AreaPageIds& ids, const AreaAttributes& area)
 {
     // A switch without its check box is not shown.
     if (area.edge)
-        (void)area.edge->draw.toCheckBox(&dialog, IDC_AREA_EDGE_DRAWN);
+        (void)area.edge->draw.toCheckBox(&dialog, ids.edgeDrawn);
     if (area.fill)
-        (void)area.fill->drawToCheckBox(&dialog, IDC_AREA_FILL_DRAWN);
+        (void)area.fill->drawToCheckBox(&dialog, ids.fillDrawn);
+}
+
+GrayAttributes* screenOf(const AreaAttributes& area)
+{
+    return area.screen ? area.screen : area.fill ? &area.fill->gray : nullptr;
 }
 
 } // namespace
 
-void declare(Dialog& dialog)
+const AreaPageIds kPropertyPage = {IDC_AREA_EDGE_DRAWN,   IDC_AREA_FILL_DRAWN, IDC_AREA_PATTERN,
+                                   IDC_AREA_PITCH1,       IDC_AREA_PITCH2,     IDC_AREA_SCREEN,
+                                   IDC_AREA_SCREEN_START, IDC_AREA_SCREEN_END, IDC_AREA_DIRECTION};
+
+void declare(Dialog& dialog, const AreaPageIds& ids)
 {
     // Declaring fails only when memory ran out; the page then shows without the control, and
     // every transfer below looks for it first.
-    (void)dialog.addControl(IDC_AREA_EDGE_DRAWN, KIND_CHECK_BUTTON);
-    (void)dialog.addControl(IDC_AREA_FILL_DRAWN, KIND_CHECK_BUTTON);
-    (void)dialog.addControl(IDC_AREA_PATTERN, KIND_COMBO_BOX);
-    (void)dialog.addControl(IDC_AREA_PITCH1, KIND_REAL_EDIT);
-    (void)dialog.addControl(IDC_AREA_PITCH2, KIND_REAL_EDIT);
-    (void)dialog.addControl(IDC_AREA_SCREEN, KIND_COMBO_BOX);
-    (void)dialog.addControl(IDC_AREA_SCREEN_START, KIND_INTEGER_EDIT);
-    (void)dialog.addControl(IDC_AREA_SCREEN_END, KIND_INTEGER_EDIT);
-    (void)dialog.addControl(IDC_AREA_DIRECTION, KIND_COMBO_BOX);
+    (void)dialog.addControl(ids.edgeDrawn, KIND_CHECK_BUTTON);
+    (void)dialog.addControl(ids.fillDrawn, KIND_CHECK_BUTTON);
+    (void)dialog.addControl(ids.pattern, KIND_COMBO_BOX);
+    (void)dialog.addControl(ids.pitch1, KIND_REAL_EDIT);
+    (void)dialog.addControl(ids.pitch2, KIND_REAL_EDIT);
+    (void)dialog.addControl(ids.screen, KIND_COMBO_BOX);
+    (void)dialog.addControl(ids.start, KIND_INTEGER_EDIT);
+    (void)dialog.addControl(ids.end, KIND_INTEGER_EDIT);
+    (void)dialog.addControl(ids.direction, KIND_COMBO_BOX);
 }
 
-void load(Dialog& dialog, const AreaAttributes& area)
+void load(Dialog& dialog, const AreaPageIds& ids, const AreaAttributes& area)
 {
-    loadSwitches(dialog, area);
+    loadSwitches(dialog, ids, area);
     HatchAttributes* hatch = area.hatch;
-    FillAttributes* fill = area.fill;
+    GrayAttributes* screen = screenOf(area);
     // Each transfer answers 0 only for a control the page lacks; the field then stays empty.
     if (hatch) {
-        (void)(hatch->fillPatternList(&dialog, IDC_AREA_PATTERN) && hatch->patternToList(&dialog, IDC_AREA_PATTERN));
-        (void)hatch->pitch1ToField(&dialog, IDC_AREA_PITCH1);
-        (void)hatch->pitch2ToField(&dialog, IDC_AREA_PITCH2);
+        (void)(hatch->fillPatternList(&dialog, ids.pattern) && hatch->patternToList(&dialog, ids.pattern));
+        (void)hatch->pitch1ToField(&dialog, ids.pitch1);
+        (void)hatch->pitch2ToField(&dialog, ids.pitch2);
     }
-    if (fill) {
-        GrayAttributes& screen = fill->gray;
-        (void)(screen.fillKindList(&dialog, IDC_AREA_SCREEN) && screen.kindToList(&dialog, IDC_AREA_SCREEN));
-        (void)screen.startToField(&dialog, IDC_AREA_SCREEN_START);
-        (void)screen.endToField(&dialog, IDC_AREA_SCREEN_END);
-        (void)(screen.fillVectorList(&dialog, IDC_AREA_DIRECTION) && screen.vectorToList(&dialog, IDC_AREA_DIRECTION));
+    if (screen) {
+        (void)(screen->fillKindList(&dialog, ids.screen) && screen->kindToList(&dialog, ids.screen));
+        (void)screen->startToField(&dialog, ids.start);
+        (void)screen->endToField(&dialog, ids.end);
+        (void)(screen->fillVectorList(&dialog, ids.direction) && screen->vectorToList(&dialog, ids.direction));
     }
 }
 
-void store(Dialog& dialog, const AreaAttributes& area)
+void store(Dialog& dialog, const AreaPageIds& ids, const AreaAttributes& area)
 {
     EdgeAttributes* edge = area.edge;
     FillAttributes* fill = area.fill;
     HatchAttributes* hatch = area.hatch;
+    GrayAttributes* screen = screenOf(area);
     // A control the page lacks leaves its value.
     if (edge)
-        (void)edge->draw.fromCheckBox(&dialog, IDC_AREA_EDGE_DRAWN);
+        (void)edge->draw.fromCheckBox(&dialog, ids.edgeDrawn);
     if (fill)
-        (void)fill->drawFromCheckBox(&dialog, IDC_AREA_FILL_DRAWN);
+        (void)fill->drawFromCheckBox(&dialog, ids.fillDrawn);
     if (hatch) {
-        (void)hatch->patternFromList(&dialog, IDC_AREA_PATTERN);
+        (void)hatch->patternFromList(&dialog, ids.pattern);
         double pitch = 0.0;
-        if (takeReal(dialog, IDC_AREA_PITCH1, property_fields::kMinPitch, property_fields::kMaxPitch, pitch))
+        if (takeReal(dialog, ids.pitch1, property_fields::kMinPitch, property_fields::kMaxPitch, pitch))
             hatch->pitch1 = pitch;
-        if (takeReal(dialog, IDC_AREA_PITCH2, property_fields::kMinPitch, property_fields::kMaxPitch, pitch))
+        if (takeReal(dialog, ids.pitch2, property_fields::kMinPitch, property_fields::kMaxPitch, pitch))
             hatch->pitch2 = pitch;
     }
-    if (fill) {
-        GrayAttributes& screen = fill->gray;
-        (void)screen.kindFromList(&dialog, IDC_AREA_SCREEN);
+    if (screen) {
+        (void)screen->kindFromList(&dialog, ids.screen);
         int percent = 0;
-        if (takeInt(dialog, IDC_AREA_SCREEN_START, 0, 100, percent))
-            screen.startGray = percent / 100.0;
-        if (takeInt(dialog, IDC_AREA_SCREEN_END, 0, 100, percent))
-            screen.endGray = percent / 100.0;
-        (void)screen.vectorFromList(&dialog, IDC_AREA_DIRECTION);
+        if (takeInt(dialog, ids.start, 0, 100, percent))
+            screen->startGray = percent / 100.0;
+        if (takeInt(dialog, ids.end, 0, 100, percent))
+            screen->endGray = percent / 100.0;
+        (void)screen->vectorFromList(&dialog, ids.direction);
     }
 }
 
-int onClick(Dialog& dialog, const AreaAttributes& area, int controlId)
+int onClick(Dialog& dialog, const AreaPageIds& ids, const AreaAttributes& area, int controlId)
 {
-    if (controlId != IDC_AREA_EDGE_DRAWN && controlId != IDC_AREA_FILL_DRAWN)
+    if (controlId != ids.edgeDrawn && controlId != ids.fillDrawn)
         return 0;
     if (!area.edge || !area.fill)
         return 1; // one switch alone has no partner to keep drawn
-    DrawSwitch& clicked = controlId == IDC_AREA_EDGE_DRAWN ? area.edge->draw : area.fill->draw;
-    DrawSwitch& other = controlId == IDC_AREA_EDGE_DRAWN ? area.fill->draw : area.edge->draw;
+    DrawSwitch& clicked = controlId == ids.edgeDrawn ? area.edge->draw : area.fill->draw;
+    DrawSwitch& other = controlId == ids.edgeDrawn ? area.fill->draw : area.edge->draw;
     if (clicked.fromCheckBox(&dialog, controlId) && !clicked.value)
         other.value = 1;
-    loadSwitches(dialog, area);
+    loadSwitches(dialog, ids, area);
     return 1;
 }
 

@@ -70,7 +70,7 @@ void BezierPropertyDialog::declareControls()
             (void)addControl(id, KIND_COLOR_SWATCH);
         break;
     case kAreaPage:
-        area_page::declare(*this);
+        area_page::declare(*this, area_page::kPropertyPage);
         break;
     case kPointPage:
         stepper.declare(*this);
@@ -113,7 +113,7 @@ void BezierPropertyDialog::loadPage()
         break;
     }
     case kAreaPage:
-        area_page::load(*this, {edge, fill, hatch});
+        area_page::load(*this, area_page::kPropertyPage, {edge, fill, hatch});
         break;
     case kPointPage:
         loadVertexPage();
@@ -138,7 +138,7 @@ void BezierPropertyDialog::storePage()
         return;
     // The colour page has nothing to store: a pick goes into the curve at once.
     if (currentPage == kAreaPage)
-        area_page::store(*this, {edge, fill, hatch});
+        area_page::store(*this, area_page::kPropertyPage, {edge, fill, hatch});
     else if (currentPage == kPointPage)
         stepper.store(*this, coordinateLimit());
 }
@@ -177,7 +177,7 @@ int BezierPropertyDialog::onPageEvent()
         return 1;
     }
     case kAreaPage:
-        return area_page::onClick(*this, {edge, fill, hatch}, id);
+        return area_page::onClick(*this, area_page::kPropertyPage, {edge, fill, hatch}, id);
     case kPointPage: {
         const int direction = stepper.directionOf(id);
         if (direction == 0)

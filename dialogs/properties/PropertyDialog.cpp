@@ -1,11 +1,9 @@
 #include "dialogs/properties/PropertyDialog.h"
 
 #include <initializer_list>
-#include <new>
 
 #include "dialogs/properties/PropertyDialogPlacement.h"
 #include "document/DocumentContext.h"
-#include "document/LayerTable.h"
 #include "elements/Element.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_properties.h"
@@ -28,19 +26,15 @@ constexpr double kSideWithoutSheet = 1000.0;
 
 const char* const kCommonTab[] = {"共通"};
 
-// The tab strip is a child under the page's items.
-constexpr DWORD kTabStripStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-
 } // namespace
 
 PropertyDialog::PropertyDialog()
 {
-    layerTable = new (std::nothrow) LayerTable;
-    if (layerTable && theLayerTable)
-        layerTable->copyFrom(*theLayerTable);
+    commonPageId = kCommonPageId;
+    layerNameEditId = IDC_LAYER_NAME;
+    layerListId = IDC_LAYER_LIST;
+    layerScrollId = IDC_LAYER_SCROLL;
 }
-
-PropertyDialog::~PropertyDialog() { delete layerTable; }
 
 void PropertyDialog::bind(Element* target) { setElement(target); }
 
@@ -83,16 +77,7 @@ int PropertyDialog::run(PropertyStepRecord& record, const char* caption)
         placement = memory->placementMode;
         position = memory->position;
     }
-    if (currentPage < 0 || currentPage >= pageCount)
-        currentPage = 0;
-    createTabControl(kTabStripStyle);
-    declareControls();
-    setCaption(caption);
-    // The answer is in `result`: the dialog's own end code says nothing more, and a dialog that
-    // could not be shown leaves kCancel.
-    (void)runModal(kHostDialogId, pageDialogId(currentPage));
-    if (result == kOk && layerTable && theLayerTable)
-        theLayerTable->copyFrom(*layerTable);
+    (void)runPages(caption); // the result is kept in `result`
     record.startPage = currentPage;
     if (memory) {
         memory->lastPage = currentPage;
@@ -112,8 +97,6 @@ int PropertyDialog::handleMessage()
         return framed;
     return currentPage == 0 ? onCommonPageEvent() : onPageEvent();
 }
-
-int PropertyDialog::pageDialogId(int index) { return index == 0 ? commonPageId : 0; }
 
 int PropertyDialog::addPages()
 {
@@ -149,8 +132,6 @@ void PropertyDialog::storePage()
         storeCommonPage();
 }
 
-void PropertyDialog::refreshPage() { refreshControls(); }
-
 void PropertyDialog::applyPage(int)
 {
     if (!element)
@@ -163,13 +144,6 @@ int PropertyDialog::onPageEvent() { return 0; }
 
 // --- what every kind shares ---
 
-int PropertyDialog::addPage(int dialogId)
-{
-    (void)reserveTemplateSize(dialogId); // the switch reads the page again and grows the buffer
-    ++pageCount;
-    return 1;
-}
-
 void PropertyDialog::keepFrameButtons()
 {
     for (int id : kFrameButtons)
@@ -181,21 +155,6 @@ void PropertyDialog::declareFrameButtons()
 {
     for (int id : kFrameButtons)
         (void)addControl(id, KIND_PUSH_BUTTON); // a button left undeclared is one the page lacks
-}
-
-int PropertyDialog::switchToPage(int index)
-{
-    const int id = pageDialogId(index);
-    if (id == 0)
-        return 0;
-    storePage();
-    if (!switchTemplate(id, 1))
-        return 0;
-    currentPage = index;
-    declareControls();
-    loadPage();
-    refreshPage();
-    return 1;
 }
 
 void PropertyDialog::updateNavigationButtons()
@@ -212,26 +171,12 @@ void PropertyDialog::updateNavigationButtons()
 int PropertyDialog::handleFrameMessage()
 {
     switch (event) {
-    case DLG_INIT:
-        setupTabs();
-        return -1;
-    case DLG_EDIT_FOCUS:
-        applyControlImeMode();
-        return -1;
     case DLG_COMMAND:
     case DLG_CLICK: {
         if (!currentControl)
             return 0;
         const int id = currentControl->id;
         switch (id) {
-        case IDOK:
-            storePage();
-            result = kOk;
-            end();
-            return 1;
-        case IDCANCEL:
-            end();
-            return 1;
         case IDC_PROPERTY_REDISPLAY:
             applyPage(1);
             return 1;
@@ -247,27 +192,10 @@ int PropertyDialog::handleFrameMessage()
             end();
             return 1;
         default:
-            return -1;
+            return handleTabbedEvent(); // OK and Cancel
         }
     }
-    case DLG_TAB_CHANGE:
-        if (!switchToPage(getCurrentTab()))
-            selectTab(currentPage); // the tab goes back to the page still shown
-        return -1;
-    case DLG_PAINT:
-        refreshPage();
-        return 0;
     default:
-        return -1;
+        return handleTabbedEvent();
     }
-}
-
-void PropertyDialog::showTabs(const char* const* labels, int count)
-{
-    if (!showTabControl())
-        return;
-    for (int i = 0; i < count; ++i)
-        (void)addTab(labels[i]); // a tab that could not be added cannot be chosen
-    selectTab(currentPage);
-    layoutTabControl();
 }

@@ -1,12 +1,12 @@
 #pragma once
 // Interface header: the property dialogs' base, which the element kinds make, bind and run.
-#include "platform/DialogTemplate.h"
+#include "dialogs/properties/TabbedPageDialog.h"
 
 class ColorDialog;
 class DocumentContext;
 class Element;
 class InkColor;
-class LayerTable;
+struct LayerListIds;
 class Point;
 class PropertyDialogPlacement;
 
@@ -37,7 +37,7 @@ struct PropertyStepRecord {
 //
 // The drawing's PropertyDialogPlacement, when it has one, opens every property dialog on the tab
 // its last one showed (the common page when the kind has fewer pages) and at its last position.
-class PropertyDialog : public DialogTemplate {
+class PropertyDialog : public TabbedPageDialog {
 public:
     // What run answers; the button ids of the same numbers end the dialog with them.
     enum Result : int {
@@ -57,9 +57,8 @@ public:
     static constexpr int kHostDialogId = 1527;
     static constexpr int kCommonPageId = 1628;
 
-    // The dialog's own copy of the application's layer names; page 0 first, nothing shown yet.
+    // Page 0 first, nothing shown yet.
     PropertyDialog();
-    ~PropertyDialog() override;
 
     // --- what the element kinds reach (virtual: they call through the object) ---
     // setElement under the name the element side uses.
@@ -82,21 +81,15 @@ public:
     // Frame events first (handleFrameMessage); the rest goes to the current page: the common
     // page's handler on page 0, onPageEvent on the kind's pages.
     [[nodiscard]] int handleMessage() override;
-    // The dialog id of page `index`: kCommonPageId for 0, 0 beyond the last page.
-    [[nodiscard]] virtual int pageDialogId(int index);
     // addPage for each page in tab order (the common page first), then keepFrameButtons; 1.
-    [[nodiscard]] virtual int addPages();
+    [[nodiscard]] int addPages() override;
     // Declares the controls of the current page only (the frame buttons included).
-    virtual void declareControls();
-    // At the first showing: the tab labels, the current tab chosen, the strip laid out; then
-    // loadPage in every case.
-    virtual void setupTabs();
+    void declareControls() override;
+    void setupTabs() override;
     // Attaches the controls, sets the stepping buttons, and fills the page from the element.
-    virtual void loadPage();
+    void loadPage() override;
     // Writes the page's fields into the element.
-    virtual void storePage();
-    // Repaints the page's controls (the swatches and lists paint outside WM_PAINT).
-    virtual void refreshPage();
+    void storePage() override;
     // storePage, then the element repainted in its picked state; kinds that step through
     // vertices also mark the current vertex when markVertex is not 0.
     virtual void applyPage(int markVertex);
@@ -104,27 +97,20 @@ public:
     [[nodiscard]] virtual int onPageEvent();
 
     // --- what every kind shares ---
-    // Makes room in the template buffer for the page's resource and counts the page; 1.
-    [[nodiscard]] int addPage(int dialogId);
     // The frame buttons survive page switches / are declared on the current page.
     void keepFrameButtons();
     void declareFrameButtons();
-    // Stores the page being left and shows page `index`; 0 (nothing changes) for an index
-    // without a page, 0 also when the page could not be shown (the left page is stored then).
-    [[nodiscard]] int switchToPage(int index);
     // "<" and "<S" enabled when there is a previous element, "S>" and ">" when there is a next.
     void updateNavigationButtons();
     // The frame's events: initialisation, the buttons, tab changes and painting. -1 when the
     // event is the page's; otherwise the answer to the dialog message.
     [[nodiscard]] int handleFrameMessage();
-    // The tab strip's labels in page order, the current page chosen, the strip over the client
-    // area; nothing when the strip exists already.
-    void showTabs(const char* const* labels, int count);
 
     // The common page: the layer list (256 rows, the element's layer chosen), its scroll bar and
     // the name field. A click on the list shows the chosen row's name in the field; a changed
     // field renames the chosen row (an empty field renames nothing). Store puts the element on
     // the chosen layer and takes every row's name into the dialog's layer table.
+    [[nodiscard]] LayerListIds layerIds() const;
     void declareCommonControls();
     void loadCommonPage();
     void storeCommonPage();
@@ -146,13 +132,5 @@ public:
 
     DocumentContext* documentContext = nullptr; // the element's drawing
     Element* element = nullptr;                 // not owned
-    LayerTable* layerTable = nullptr;           // owned
     PropertyStepRecord* stepRecord = nullptr;   // the caller's, during run
-    int pageCount = 0;
-    int currentPage = 0;
-    int commonPageId = kCommonPageId;
-    int layerNameEditId = 15635;
-    int layerListId = 15636;
-    int layerScrollId = 15637;
-    int result = kCancel;
 };

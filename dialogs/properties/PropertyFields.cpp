@@ -94,6 +94,30 @@ int takeInt(Dialog& dialog, int id, int low, int high, int& value)
     return 1;
 }
 
+int realDiffers(Dialog& dialog, int id)
+{
+    auto* field = dynamic_cast<RealEdit*>(dialog.findControl(id));
+    char text[kTextSize];
+    double typed = 0.0;
+    if (!field || !fieldText(*field, text) ||
+        !parseWhole<double>(text, [](const char* s, char** e) { return std::strtod(s, e); }, typed))
+        return 0;
+    int changed = 0;
+    // A text that still shows the stored value is no change, whatever its digits say.
+    (void)field->getDouble(&changed, 0);
+    return changed && std::isfinite(typed) && typed != field->value;
+}
+
+int intDiffers(Dialog& dialog, int id)
+{
+    auto* field = dynamic_cast<IntegerEdit*>(dialog.findControl(id));
+    char text[kTextSize];
+    long typed = 0;
+    return field && fieldText(*field, text) &&
+           parseWhole<long>(text, [](const char* s, char** e) { return std::strtol(s, e, 10); }, typed) &&
+           typed != field->value;
+}
+
 void showPoint(Dialog& dialog, const DrawPoint& point, int xId, int yId, int xUnitId, int yUnitId)
 {
     // A missing field or label is left out of the page, and so out of what it shows.

@@ -25,6 +25,10 @@ constexpr double kMinRadius = 0.0001;
 [[nodiscard]] int takeReal(Dialog& dialog, int id, double low, double high, double& value);
 // The same for an integer field.
 [[nodiscard]] int takeInt(Dialog& dialog, int id, int low, int high, int& value);
+// 1 when the field holds one number that differs from the value it was last given; nothing is
+// taken (the batch pages tick an attribute by it while the user types).
+[[nodiscard]] int realDiffers(Dialog& dialog, int id);
+[[nodiscard]] int intDiffers(Dialog& dialog, int id);
 
 // A point's x and y as the dialog shows them (from the grid origin, in the grid's units, y along
 // the paper's axis), and the grid units' names in the two labels (ids of 0 are skipped).

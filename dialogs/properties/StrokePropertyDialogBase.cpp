@@ -1,6 +1,7 @@
 #include "dialogs/properties/StrokePropertyDialogBase.h"
 
 #include "dialogs/properties/AreaPage.h"
+#include "dialogs/properties/LineTypePage.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "dialogs/properties/VertexStepper.h"
 #include "elements/Element.h"
@@ -157,7 +158,7 @@ void StrokePropertyDialogBase::declareControls()
         declareLineTypeControls();
         break;
     case kAreaRole:
-        area_page::declare(*this);
+        area_page::declare(*this, area_page::kPropertyPage);
         break;
     case kCoordinateRole:
         if (vertexStepper)
@@ -205,7 +206,7 @@ void StrokePropertyDialogBase::loadPage()
         loadLineTypePage();
         break;
     case kAreaRole:
-        area_page::load(*this, {edge, fill, hatch});
+        area_page::load(*this, area_page::kPropertyPage, {edge, fill, hatch});
         break;
     case kCoordinateRole:
         if (vertexStepper)
@@ -228,7 +229,7 @@ void StrokePropertyDialogBase::storePage()
         storeLineTypePage();
         break;
     case kAreaRole:
-        area_page::store(*this, {edge, fill, hatch});
+        area_page::store(*this, area_page::kPropertyPage, {edge, fill, hatch});
         break;
     case kCoordinateRole:
         if (vertexStepper)
@@ -296,7 +297,7 @@ int StrokePropertyDialogBase::onPageEvent()
         }
         return 0;
     case kAreaRole:
-        return area_page::onClick(*this, {edge, fill, hatch}, id);
+        return area_page::onClick(*this, area_page::kPropertyPage, {edge, fill, hatch}, id);
     case kCoordinateRole:
         return onVertexStep(id);
     default:
@@ -304,39 +305,10 @@ int StrokePropertyDialogBase::onPageEvent()
     }
 }
 
-void StrokePropertyDialogBase::declareLineTypeControls()
-{
-    // An id of 0 (a field the page lacks) is refused.
-    (void)addControl(lineIds.width, KIND_REAL_EDIT);
-    (void)addControl(lineIds.position, KIND_COMBO_BOX);
-    (void)addControl(lineIds.type, KIND_COMBO_BOX);
-    (void)addControl(lineIds.cap, KIND_COMBO_BOX);
-}
+LineTypeValues StrokePropertyDialogBase::lineTypeValues() const { return {lineWidth, linePosition, lineType, lineCap}; }
 
-void StrokePropertyDialogBase::loadLineTypePage()
-{
-    // Each transfer answers 0 only for a control the page lacks; the field then stays empty.
-    if (lineWidth)
-        (void)setDouble(lineIds.width, lineWidth->width);
-    if (linePosition)
-        (void)(linePosition->fillPositionList(this, lineIds.position) &&
-               linePosition->positionToList(this, lineIds.position));
-    if (lineType)
-        (void)(lineType->fillStyleList(this, lineIds.type) && lineType->styleToList(this, lineIds.type));
-    if (lineCap)
-        (void)(lineCap->fillCapList(this, lineIds.cap) && lineCap->capToList(this, lineIds.cap));
-}
+void StrokePropertyDialogBase::declareLineTypeControls() { line_type_page::declare(*this, lineIds); }
 
-void StrokePropertyDialogBase::storeLineTypePage()
-{
-    double width = 0.0;
-    if (lineWidth && property_fields::takeReal(*this, lineIds.width, 0.0, property_fields::kMaxLineWidth, width))
-        lineWidth->width = width;
-    // A list the page lacks leaves its value.
-    if (linePosition)
-        (void)linePosition->positionFromList(this, lineIds.position);
-    if (lineType)
-        (void)lineType->styleFromList(this, lineIds.type);
-    if (lineCap)
-        (void)lineCap->capFromList(this, lineIds.cap);
-}
+void StrokePropertyDialogBase::loadLineTypePage() { line_type_page::load(*this, lineIds, lineTypeValues()); }
+
+void StrokePropertyDialogBase::storeLineTypePage() { line_type_page::store(*this, lineIds, lineTypeValues()); }

@@ -2,6 +2,7 @@
 // Interface header: the base of the stroked kinds' dialogs, as the kinds' headers carry it.
 #include <initializer_list>
 
+#include "dialogs/properties/LineTypePage.h"
 #include "dialogs/properties/PropertyDialog.h"
 
 class DrawPoint;
@@ -33,13 +34,6 @@ public:
         int lineType;
         int area;
         int coordinates;
-    };
-    // The line-type page's fields; 0 for a field the page lacks (the closed kinds have no cap).
-    struct LineTypeIds {
-        int width;
-        int position;
-        int type;
-        int cap;
     };
     // A point of the element on a fixed-point coordinate page: its accessor, its two fields and
     // their unit labels. A point the element lacks is left out.
@@ -86,6 +80,7 @@ public:
     void declareLineTypeControls();
     void loadLineTypePage();
     void storeLineTypePage();
+    [[nodiscard]] LineTypeValues lineTypeValues() const;
     // The vertex page of a stepping kind: shows the current vertex and marks it.
     void loadVertexPage();
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/FontChangeTable.h"
 #include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/LineDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
@@ -102,6 +103,7 @@ GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::write
 GlobalOwner<FontChangeTable, &theFontChangeTable, &FontChangeTable::loadSettings, &FontChangeTable::saveSettings>
     fontChangeOwner;
 GlobalOwner<InkInfo, &theInkInfo, &InkInfo::loadSettings, &InkInfo::saveSettings> inkInfoOwner;
+GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -119,7 +121,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::Yousi, &paperDefaultsOwner},
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
-    {settings_id::SetSenga, nullptr},
+    {settings_id::SetSenga, &lineDefaultsOwner},
     {settings_id::SetText, nullptr},
     {settings_id::SetBezier, nullptr},
     {settings_id::SetMeasure, nullptr},

@@ -17,6 +17,8 @@
 #include "dialogs/properties/SplinePropertyDialog.h"
 #include "document/DocumentMembers.h"
 #include "elements/Element.h"
+#include "elements/RadiusList.h"
+#include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
 #include "tests/support/MessagePump.h"
 
@@ -132,6 +134,41 @@ int PropertyDrawing::runSheet(int id, int hasPrevious, int hasNext, const Script
     lastMade = nullptr;
     return static_cast<int>(driveModalDialog(
         [&]() -> INT_PTR { return context.editor3->runPropertySheet(id, hasPrevious, hasNext); }, script));
+}
+
+int addKind(PropertyDrawing& d, ElementKind kind, const std::function<void(Element&)>& also)
+{
+    return d.add(kind, [&](Element& e) {
+        switch (kind) {
+        case ElementKind::Breakline:
+        case ElementKind::ArcBreakline:
+        case ElementKind::Spline:
+        case ElementKind::Polygon:
+        case ElementKind::ArcPolygon:
+            e.clearPoints();
+            e.appendPoint(10, 10, 0), e.appendPoint(60, 20, 0), e.appendPoint(110, 60, 0);
+            break;
+        case ElementKind::Arc:
+            e.firstPoint()->x = 10, e.firstPoint()->y = 50;
+            e.secondPoint()->x = 90, e.secondPoint()->y = 50;
+            e.thirdPoint()->x = 50, e.thirdPoint()->y = 10;
+            break;
+        case ElementKind::Circle:
+            e.thirdPoint()->x = 100, e.thirdPoint()->y = 100;
+            e.radii()->setValue(0, 25.5);
+            e.value1()->value = 30.0;
+            e.value2()->value = 120.0;
+            break;
+        case ElementKind::Text:
+            e.insertTextAt(0, "abc", 3);
+            break;
+        default:
+            e.firstPoint()->x = 100, e.firstPoint()->y = 100;
+            e.secondPoint()->x = 150, e.secondPoint()->y = 140;
+            break;
+        }
+        also(e);
+    });
 }
 
 PropertyDialog* PropertyDrawing::dialog() { return lastMade; }

@@ -97,6 +97,11 @@ public:
     SurfaceUpdater* updater = nullptr;
 };
 
+// An element of the kind with a shape it can be stored with (three vertices, an arc through three
+// points, a circle of radius 25.5, a text "abc", else a box of corners (100, 100) and (150, 140)),
+// then `also` done to it; its id.
+int addKind(PropertyDrawing& d, ElementKind kind, const std::function<void(Element&)>& also = [](Element&) {});
+
 // The system colour chooser answered: each call is counted and chooses `colour` (or is cancelled
 // while `cancel` is set).
 struct ChooserScript {

@@ -36,37 +36,6 @@ constexpr int kColourPage = 1;
 constexpr int kLineTypePage = 2;
 constexpr int kAreaPage = 3;
 
-// An element of the kind with a shape it can be stored with, then `also` done to it; its id.
-int addKind(PropertyDrawing& d, ElementKind kind, const std::function<void(Element&)>& also = [](Element&) {})
-{
-    return d.add(kind, [&](Element& e) {
-        switch (kind) {
-        case ElementKind::Breakline:
-        case ElementKind::Spline:
-        case ElementKind::Polygon:
-            e.clearPoints();
-            e.appendPoint(10, 10, 0), e.appendPoint(60, 20, 0), e.appendPoint(110, 60, 0);
-            break;
-        case ElementKind::Arc:
-            e.firstPoint()->x = 10, e.firstPoint()->y = 50;
-            e.secondPoint()->x = 90, e.secondPoint()->y = 50;
-            e.thirdPoint()->x = 50, e.thirdPoint()->y = 10;
-            break;
-        case ElementKind::Circle:
-            e.thirdPoint()->x = 100, e.thirdPoint()->y = 100;
-            e.radii()->setValue(0, 25.5);
-            e.value1()->value = 30.0;
-            e.value2()->value = 120.0;
-            break;
-        default:
-            e.firstPoint()->x = 100, e.firstPoint()->y = 100;
-            e.secondPoint()->x = 150, e.secondPoint()->y = 140;
-            break;
-        }
-        also(e);
-    });
-}
-
 } // namespace
 
 TEST(StrokePages, LineTypePageOfEachKindTakesWidthPositionTypeAndOnlyTheOpenKindsCap)
