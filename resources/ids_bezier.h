@@ -19,3 +19,18 @@
 #define IDC_BEZIER_NEXT            15150
 #define IDC_BEZIER_X_UNIT          15173
 #define IDC_BEZIER_Y_UNIT          15174
+
+// 1525 カラー of "ベジェの設定" (then the shared area page 1573).
+#define IDD_BEZIER_SETTINGS_COLOUR       1525
+#define IDC_BEZIER_SET_EDGE_COLOUR       15087
+#define IDC_BEZIER_SET_PAINT_COLOUR      15088
+#define IDC_BEZIER_SET_PATTERN_COLOUR    15089
+
+// 1566 カラー of "ベジェの一括編集" (then the shared area page 1603): each colour ticked by its box.
+#define IDD_BEZIER_BATCH_COLOUR          1566
+#define IDC_BEZIER_TICK_EDGE_COLOUR      15244
+#define IDC_BEZIER_TICK_PAINT_COLOUR     15245
+#define IDC_BEZIER_TICK_PATTERN_COLOUR   15503
+#define IDC_BEZIER_BATCH_EDGE_COLOUR     15246
+#define IDC_BEZIER_BATCH_PAINT_COLOUR    15247
+#define IDC_BEZIER_BATCH_PATTERN_COLOUR  15502

@@ -77,7 +77,7 @@ const GlobalManagerFactories defaults = {
     make<PaperSettings, SheetSettings>, // 18 paper defaults
     make<GridSettings, DrawingGrid>,   // 19 grid defaults
     makeLineDefaults,                  // 20 line defaults
-    nullptr,                           // 21 Bezier defaults
+    makeBezierDefaults,                // 21 Bezier defaults
     nullptr,                           // 22 picture defaults
     nullptr,                           // 23 measure defaults
     nullptr,                           // 24 text defaults

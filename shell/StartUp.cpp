@@ -78,6 +78,7 @@ void nameApplication(Application& app)
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
 }
 
 int initApplication()

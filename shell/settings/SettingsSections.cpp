@@ -2,6 +2,7 @@
 
 #include "dialogs/FontChangeTable.h"
 #include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
@@ -104,6 +105,8 @@ GlobalOwner<FontChangeTable, &theFontChangeTable, &FontChangeTable::loadSettings
     fontChangeOwner;
 GlobalOwner<InkInfo, &theInkInfo, &InkInfo::loadSettings, &InkInfo::saveSettings> inkInfoOwner;
 GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
+GlobalOwner<BezierDefaults, &theBezierDefaults, &BezierDefaults::loadSettings, &BezierDefaults::saveSettings>
+    bezierDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -123,7 +126,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::LayerName, &layerTableOwner},
     {settings_id::SetSenga, &lineDefaultsOwner},
     {settings_id::SetText, nullptr},
-    {settings_id::SetBezier, nullptr},
+    {settings_id::SetBezier, &bezierDefaultsOwner},
     {settings_id::SetMeasure, nullptr},
     {settings_id::InkInfo, &inkInfoOwner},
     {settings_id::Parts01, &partsOwner1},

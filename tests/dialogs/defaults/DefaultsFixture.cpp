@@ -18,6 +18,7 @@ namespace defaults_test {
 DrawingMembers::DrawingMembers()
 {
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
     documentMemberFactories.selectTool = makeSelectTool;
 }
 
@@ -25,6 +26,8 @@ DefaultsDrawing::DefaultsDrawing()
 {
     if (context.lineDefaults && theLineDefaults)
         context.lineDefaults->copyFrom(theLineDefaults);
+    if (context.bezierDefaults && theBezierDefaults)
+        context.bezierDefaults->copyFrom(theBezierDefaults);
 }
 
 int DefaultsDrawing::draw(ElementKind kind, const std::function<void(Element&)>& fill)
@@ -50,12 +53,14 @@ void DefaultsDrawing::selectOne(int id)
 
 int DefaultsDrawing::runSettings(const property_test::Script& script)
 {
-    return static_cast<int>(driveModalDialog([&]() -> INT_PTR { return context.editLineDefaults(); }, script));
+    return run(&DocumentContext::editLineDefaults, script);
 }
 
-int DefaultsDrawing::runBatch(const property_test::Script& script)
+int DefaultsDrawing::runBatch(const property_test::Script& script) { return run(&DocumentContext::batchEditLine, script); }
+
+int DefaultsDrawing::run(int (DocumentContext::*command)(), const property_test::Script& script)
 {
-    return static_cast<int>(driveModalDialog([&]() -> INT_PTR { return context.batchEditLine(); }, script));
+    return static_cast<int>(driveModalDialog([&]() -> INT_PTR { return (context.*command)(); }, script));
 }
 
 DefaultsDialog* runningDialog(HWND dialog)

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/DefaultsDialog.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DocumentMembers.h"
@@ -13,7 +14,7 @@
 
 namespace defaults_test {
 
-// Every new drawing made while it lives gets a line-drawing record and a select tool.
+// Every new drawing made while it lives gets a line-drawing and a Bezier record and a select tool.
 struct DrawingMembers {
     DrawingMembers();
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
@@ -21,10 +22,11 @@ struct DrawingMembers {
 
 class DefaultsDrawing : private DrawingMembers, public property_test::PropertyDrawing {
 public:
-    // The drawing's record copied from the application's, as a drawing being opened takes it.
+    // The drawing's records copied from the application's, as a drawing being opened takes them.
     DefaultsDrawing();
 
     LineDefaults& record() { return *context.lineDefaults; }
+    BezierDefaults& bezierRecord() { return *context.bezierDefaults; }
     // The elements chosen as the select tool chooses several (the list), or one (held alone).
     void select(const std::vector<int>& ids);
     void selectOne(int id);
@@ -34,12 +36,20 @@ public:
     // "線画設定" and "線画一括" on this drawing, driven by the script.
     int runSettings(const property_test::Script& script);
     int runBatch(const property_test::Script& script);
+    // Another command of the drawing (a settings or batch command), driven by the script.
+    int run(int (DocumentContext::*command)(), const property_test::Script& script);
 };
 
 // The application's line-drawing record for one scope.
 struct ApplicationRecord {
     LineDefaults record;
     ScopedOverride<LineDefaults*> installed{theLineDefaults, &record};
+};
+
+// The application's Bezier record for one scope.
+struct ApplicationBezierRecord {
+    BezierDefaults record;
+    ScopedOverride<BezierDefaults*> installed{theBezierDefaults, &record};
 };
 
 // The running dialog object of a window (the dialog registry's), or null.
