@@ -8,6 +8,7 @@
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
+#include "io/print/PrintRecord.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
@@ -65,6 +66,7 @@ void nameApplication(Application& app)
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.pagePainter = makeDocumentPainter;
+    documentMemberFactories.printSettings = makeDrawingPrintRecord;
 }
 
 int initApplication()

@@ -8,6 +8,7 @@
 #include "document/FileErrorReporter.h"
 #include "document/SheetSettings.h"
 #include "document/TickStamp.h"
+#include "io/print/PrintSettings.h"
 #include "platform/Window.h"
 #include "shapes/ShapeOp.h"
 #include "views/OffscreenPainter.h"
@@ -181,9 +182,10 @@ DeviceContext* RedrawManager::surfaceForOperation(int operation)
         return o ? o : windowSurface();
     }
     case ShapeOp::Print:
+        // The printer's device context while a print run maps the coordinates.
+        return context && context->printSettings ? context->printSettings->outputSurface() : nullptr;
     case ShapeOp::PostScript:
-        // The print output draws through its own device context (the print settings map the
-        // coordinates); the screen has nothing for it.
+        // PostScript goes to the print settings' writer; no device context draws it.
         return nullptr;
     default:
         return windowSurface();

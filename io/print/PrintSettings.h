@@ -3,6 +3,7 @@
 #include "document/XmlSectionOwner.h"
 #include "io/postscript/PsOutput.h"
 
+class DeviceContext;
 class DocumentContext;
 class InkColor;
 
@@ -31,6 +32,10 @@ public:
     [[nodiscard]] virtual double verticalOffset() { return 0.0; }
     [[nodiscard]] virtual double rotationAngle() { return 0.0; }
 
+    // The device context that element operation 71 draws on while a print run maps it; null
+    // otherwise (the default).
+    [[nodiscard]] virtual DeviceContext* outputSurface() { return nullptr; }
+
     // The PostScript output while a PostScript job runs; null otherwise (the default).
     [[nodiscard]] virtual PsOutput* psOutput() { return nullptr; }
 
@@ -52,3 +57,7 @@ public:
         return out ? out->selectAndSetColour(ink, tint, mode) : -1;
     }
 };
+
+// The application's print record (global slot 2): it owns the PostScript font-face table that
+// every drawing's PostScript output names its fonts from. Null outside a run.
+extern PrintSettings* thePrintSettings;
