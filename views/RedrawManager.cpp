@@ -182,11 +182,9 @@ DeviceContext* RedrawManager::surfaceForOperation(int operation)
         return o ? o : windowSurface();
     }
     case ShapeOp::Print:
-        // The printer's device context while a print run maps the coordinates.
-        return context && context->printSettings ? context->printSettings->outputSurface() : nullptr;
     case ShapeOp::PostScript:
-        // PostScript goes to the print settings' writer; no device context draws it.
-        return nullptr;
+        // The target of the print run that is under way (none otherwise).
+        return context && context->printSettings ? context->printSettings->outputSurface() : nullptr;
     default:
         return windowSurface();
     }

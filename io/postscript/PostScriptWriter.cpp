@@ -303,7 +303,16 @@ int PostScriptWriter::writeTrailer()
 
 int PostScriptWriter::writeBytes(const char* bytes, int n)
 {
-    if (failure || !buffer)
+    if (failure)
+        return 0;
+    if (!putBytes(bytes, n))
+        failure = 1;
+    return !failure;
+}
+
+int PostScriptWriter::putBytes(const char* bytes, int n)
+{
+    if (!buffer)
         return 0;
     while (n > 0) {
         if (buffered == kBufferSize && !flushBuffer())

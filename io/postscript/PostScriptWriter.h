@@ -151,9 +151,11 @@ public:
     int lastPlateValue = -1;
 
 protected:
-    // The one way out for every byte: into the writer's buffer, sent on when it fills. 0 once a
-    // write failed.
-    [[nodiscard]] virtual int writeBytes(const char* bytes, int n);
+    // The one way out for every byte: 0 at once after a failed write, and a failure of putBytes
+    // is kept.
+    [[nodiscard]] int writeBytes(const char* bytes, int n);
+    // Into the writer's buffer, sent on when it fills; 0 when that failed.
+    [[nodiscard]] virtual int putBytes(const char* bytes, int n);
     // Sends the buffer to the destination; 0 when that fails (which the writer keeps).
     [[nodiscard]] int flushBuffer();
 

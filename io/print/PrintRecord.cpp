@@ -182,7 +182,12 @@ double PrintRecord::printerToMm(double pixels, int applyScale) const
     return applyScale ? mm * scaleDenominator() / scaleNumerator() : mm;
 }
 
-DeviceContext* PrintRecord::outputSurface() { return running == kGdiRun && thePrintJob ? &thePrintJob->dc : nullptr; }
+DeviceContext* PrintRecord::outputSurface()
+{
+    if (running == kPostScriptRun)
+        return &postScriptTarget;
+    return running == kGdiRun && thePrintJob ? &thePrintJob->dc : nullptr;
+}
 
 // --- the drawing file ---
 

@@ -3,6 +3,7 @@
 
 #include "io/postscript/PostScriptWriter.h"
 #include "io/print/PrintSettings.h"
+#include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
 
 class Element;
@@ -118,6 +119,8 @@ private:
     std::unique_ptr<OffscreenPainter> previewPainter;
     std::unique_ptr<PrintProgressDialog> progress;
     Element* previewBox = nullptr;   // made through the kind registry, given back to it
+    // What the shapes take as their target while PostScript is written: no device.
+    DeviceContext postScriptTarget;
 };
 
 // The maker of the drawings' records (DocumentMemberFactories::printSettings) and of the

@@ -45,7 +45,8 @@ private:
 
 int PrintRecord::canPrint()
 {
-    if (!theApplication || !theApplication->ensurePrintJob() || !thePrintJob || !thePrintJob->printerDc())
+    if (!theApplication || !theApplication->ensurePrintJob() || !thePrintJob ||
+        (!thePrintJob->printerDc() && !thePrintJob->printDialog.hDevNames))
         return 0;
     ElementStore* store = context ? context->elementStore() : nullptr;
     return store && store->liveCount() >= 1;
@@ -70,8 +71,12 @@ void PrintRecord::print()
 {
     if (running != kNoRun || !canPrint() || !context->editor1)
         return;
+    // The settings dialog centres on the printer's page and asks whether it speaks PostScript:
+    // a printer that is only chosen by default is asked for through the print dialog first.
+    if (!thePrintJob->printerDc() && !thePrintJob->showPrintDialog())
+        return;
     firstPage = lastPage = context->currentPage();
-    if (editSettings() != 1 || !thePrintJob)
+    if (editSettings() != 1)
         return;
     thePrintJob->setDocumentName(documentNameOf(context->title()).c_str());
     if (writer->usePostScript)

@@ -32,8 +32,9 @@ public:
     [[nodiscard]] virtual double verticalOffset() { return 0.0; }
     [[nodiscard]] virtual double rotationAngle() { return 0.0; }
 
-    // The device context that element operation 71 draws on while a print run maps it; null
-    // otherwise (the default).
+    // The target of element operations 71 and 72 while a print run is under way: the printer's
+    // device context for 71, a context without a device for 72 (PostScript goes to psOutput);
+    // null otherwise (the default).
     [[nodiscard]] virtual DeviceContext* outputSurface() { return nullptr; }
 
     // The PostScript output while a PostScript job runs; null otherwise (the default).
