@@ -1,7 +1,7 @@
 #pragma once
+#include "platform/ColorDialog.h" // theColorChooser, slot 5, lives with its class
 
 class BezierDefaults;
-class ColorDialog;
 class ElementClipboard;
 class FileErrorReporter;
 class FolderMemory;
@@ -95,7 +95,6 @@ void destroyPartsLibraries();
 // to read it (as the others live in document/, geometry/ and the interface headers).
 extern GlobalNotifier* theGlobalNotifier;
 extern FileErrorReporter* theFileErrorReporterInUse;
-extern ColorDialog* theColorChooser;
 extern UnitConverter* theUnitConverter;
 extern NamedColorTable* theUserColorTable;
 extern NamedColorTable* theDicColorTable;

@@ -2,13 +2,17 @@
 
 #include <new>
 
+#include "dialogs/defaults/DefaultsInstall.h"
+#include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
+#include "io/dxf/DxfExchange.h"
 #include "io/print/PrintRecord.h"
+#include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
@@ -65,8 +69,15 @@ void nameApplication(Application& app)
     documentMemberFactories.selectTool = makeSelectTool;
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
+    documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
     documentMemberFactories.printSettings = makeDrawingPrintRecord;
+    installPropertyDialogs();
+    documentMemberFactories.dxfCommand = makeDxfCommand;
+    foreignFileDrivers.readSvg = readSvgDocument;
+    foreignFileDrivers.writeSvg = writeSvgDocument;
+    foreignFileDrivers.readDxf = readDxfDocument;
+    documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
 }
 
 int initApplication()
