@@ -24,7 +24,7 @@
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "io/pdf/PdfExportJob.h"
-#include "io/print/PrintSettings.h"
+#include "io/print/PrintRecord.h"
 #include "platform/ColorDialog.h"
 #include "platform/UnitConverter.h"
 #include "shell/PopupMenuList.h"
@@ -36,7 +36,6 @@
 #include "views/ViewMembers.h"
 
 GlobalNotifier* theGlobalNotifier = nullptr;
-PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
 UnitConverter* theUnitConverter = nullptr;
 
@@ -58,7 +57,7 @@ PartsLibrary* makePartsLibrary(int number) { return new (std::nothrow) PartsLibr
 // subsystem fills them in.
 const GlobalManagerFactories defaults = {
     nullptr,                           // 1 global notifier
-    nullptr,                           // 2 print settings
+    makeApplicationPrintRecord,        // 2 print settings
     nullptr,                           // 3 PDF export job
     reporterInService,                 // 4 file error reporter
     make<ColorDialog>,                 // 5 colour chooser

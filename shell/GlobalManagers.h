@@ -94,6 +94,5 @@ void destroyPartsLibraries();
 // The slots whose managers no folder below reads yet; each moves to the lowest folder that comes
 // to read it (as the others live in document/, geometry/ and the interface headers).
 extern GlobalNotifier* theGlobalNotifier;
-extern PrintSettings* thePrintSettings;
 extern FileErrorReporter* theFileErrorReporterInUse;
 extern UnitConverter* theUnitConverter;

@@ -12,6 +12,7 @@
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
 #include "io/dxf/DxfExchange.h"
+#include "io/print/PrintRecord.h"
 #include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
@@ -71,6 +72,7 @@ void nameApplication(Application& app)
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
+    documentMemberFactories.printSettings = makeDrawingPrintRecord;
     installPropertyDialogs();
     installColourDialogs();
     documentMemberFactories.dxfCommand = makeDxfCommand;

@@ -9,6 +9,7 @@
 #include "document/LayerTable.h"
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
+#include "io/print/PrintRecord.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
 #include "shell/ShortcutKeys.h"
@@ -95,7 +96,19 @@ public:
     }
 };
 
+// The PostScript font-face table, owned by the application's print record.
+class PsFontFaceOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return record() != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override { return record()->readFontFaces(file); }
+    [[nodiscard]] int writeSection(SettingsFile& file) override { return record()->writeFontFaces(file); }
+
+private:
+    [[nodiscard]] static PrintRecord* record() { return dynamic_cast<PrintRecord*>(thePrintSettings); }
+};
+
 ToolbarOwner toolbarOwner;
+PsFontFaceOwner psFontFaceOwner;
 DrawEnvironmentOwner drawEnvironmentOwner;
 GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemory::writeIni> folderMemoryOwner;
 PaperDefaultsOwner paperDefaultsOwner;
@@ -119,7 +132,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::FontChangeTable, &fontChangeOwner},
     {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
-    {settings_id::PsFontFaceTable, nullptr},
+    {settings_id::PsFontFaceTable, &psFontFaceOwner},
     {settings_id::PdfFontFaceTable, nullptr},
     {settings_id::Yousi, &paperDefaultsOwner},
     {settings_id::Grid, &gridDefaultsOwner},
