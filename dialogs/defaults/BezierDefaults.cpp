@@ -27,27 +27,13 @@ void BezierDefaults::assignValues(const BezierDefaults& other)
 
 void BezierDefaults::assignBatch(const BezierDefaults& other)
 {
-    for (int i = 0; i < kFlagCount; ++i)
-        flags[i].value = other.flags[i].value;
+    copyBatchFlags(flags, other.flags, kFlagCount);
     assignBatchBase(other);
 }
 
-void BezierDefaults::clearFlags()
-{
-    applyLayerFlag.value = 0;
-    for (IntValue& flag : flags)
-        flag.value = 0;
-}
+void BezierDefaults::clearFlags() { clearBatchFlags(flags, kFlagCount); }
 
-int BezierDefaults::anyFlagSet() const
-{
-    if (applyLayerFlag.value)
-        return 1;
-    for (const IntValue& flag : flags)
-        if (flag.value)
-            return 1;
-    return 0;
-}
+int BezierDefaults::anyFlagSet() const { return anyBatchFlag(flags, kFlagCount); }
 
 int BezierDefaults::accepts(int kind) { return kind == kindCode(ElementKind::Bezier) ? 1 : 0; }
 

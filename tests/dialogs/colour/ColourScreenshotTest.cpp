@@ -5,7 +5,6 @@
 //   DISPLAY=:112 scripts/wine-run --prefix build/wineprefix-display --display
 //       build/tests/test_dialogs.exe --gtest_also_run_disabled_tests
 //       --gtest_filter='ColourScreenshot.*'      (one command line)
-#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -20,51 +19,12 @@
 #include "resources/ids_colour.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
-#include "tests/support/UnixScript.h"
 
 using namespace defaults_test;
 using namespace property_test;
 
 namespace {
-
-// One tab per two ticks: chosen, then photographed; the dialog ends after the last page.
-struct Tour {
-    HWND dialog = nullptr;
-    std::string name;
-    int pages = 0;
-    int step = 0;
-};
-Tour tour;
-
-void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD)
-{
-    const int page = tour.step / 2;
-    if (page >= tour.pages) {
-        KillTimer(tour.dialog, 1);
-        finish(tour.dialog, IDCANCEL);
-        return;
-    }
-    if (tour.step++ % 2 == 0) {
-        if (tour.pages > 1)
-            chooseTab(tour.dialog, page);
-        return;
-    }
-    ScratchFolder scratch;
-    const std::string file = "/tmp/k52-" + tour.name + "-" + std::to_string(page) + ".png";
-    EXPECT_EQ(runUnixScript("import -window root " + file + "\n", scratch.pathOf("shot")), 0) << file;
-}
-
-Script touring(const char* name, int pages, const std::function<void(HWND)>& touch = [](HWND) {})
-{
-    return [=](HWND w) {
-        tour = Tour{w, name, pages, 0};
-        SetWindowPos(w, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        touch(w);
-        SetTimer(w, 1, 700, onTick);
-    };
-}
 
 NamedColorTable memoryTable(std::initializer_list<const char*> names, int firstNumber)
 {
@@ -97,12 +57,12 @@ TEST(ColourScreenshot, DISABLED_BezierDialogsColourOverprintAndFontChange)
             e.appendPoint(x, x == 60.0 || x == 120.0 ? 40.0 : 120.0, 0.0);
     });
     ASSERT_GE(curve, 1);
-    (void)d.runSheet(curve, 0, 1, touring("bezier", 4, [](HWND w) {
+    (void)d.runSheet(curve, 0, 1, photographing("k52-bezier", 4, [](HWND w) {
         chooseTab(w, 3);
         click(w, 15150); // to the first control point
     }));
-    (void)d.run(&DocumentContext::editBezierDefaults, touring("bezier-settings", 3));
-    (void)d.run(&DocumentContext::batchEditBezier, touring("bezier-batch", 3));
+    (void)d.run(&DocumentContext::editBezierDefaults, photographing("k52-bezier-settings", 3));
+    (void)d.run(&DocumentContext::batchEditBezier, photographing("k52-bezier-batch", 3));
 
     NamedColorTable users = memoryTable({"わたしの赤", "空色", "若草"}, 0);
     NamedColorTable dic = memoryTable({"DIC 1", "DIC 2 べに", "DIC 3", "DIC 4 あい", "DIC 5", "DIC 6", "DIC 7", "DIC 8",
@@ -118,12 +78,12 @@ TEST(ColourScreenshot, DISABLED_BezierDialogsColourOverprintAndFontChange)
     spots.slots[0] = 1;
     spots.slots[2] = 3;
     (void)driveModalDialog([&] { return static_cast<INT_PTR>(runColorSettingsDialog(colour, spots, nullptr)); },
-                           touring("colour", 1));
+                           photographing("k52-colour", 1));
     colour.setPlateOverprint(1, 1);
     colour.setPlateOverprint(6, 1);
     (void)driveModalDialog([&] { return static_cast<INT_PTR>(runColorSettingsDialog(colour, spots, nullptr)); },
                            [&](HWND w) {
-                               driveNextDialog(touring("overprint", 1));
+                               driveNextDialog(photographing("k52-overprint", 1));
                                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_COLOR_OVERPRINT_DLG, BN_CLICKED), 0);
                                finish(w, IDCANCEL);
                            });
@@ -132,5 +92,5 @@ TEST(ColourScreenshot, DISABLED_BezierDialogsColourOverprintAndFontChange)
     int added = 0;
     for (const char* face : {"ＭＳ 明朝", "ＭＳ ゴシック", "Helvetica Neue", "平成明朝"})
         (void)fonts.lookUp(face, added);
-    (void)driveModalDialog([&] { return static_cast<INT_PTR>(fonts.edit(1)); }, touring("fontchange", 1));
+    (void)driveModalDialog([&] { return static_cast<INT_PTR>(fonts.edit(1)); }, photographing("k52-fontchange", 1));
 }

@@ -57,24 +57,7 @@ int drawCurve(DefaultsDrawing& d)
     });
 }
 
-std::vector<std::string> keysOf(const std::string& text)
-{
-    std::vector<std::string> keys;
-    const std::regex line("(^|\n)([A-Z]+)=");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), line); it != std::sregex_iterator(); ++it)
-        keys.push_back((*it)[2]);
-    return keys;
-}
-
-FakeSettingsFile settingsFile()
-{
-    FakeSettingsFile file;
-    file.registerAttributeKeys();
-    file.registerKey(BezierDefaults::kLayerKey, "LAYERNO");
-    file.registerSection(BezierDefaults::kSection, "SETBEZIER");
-    file.registerSection(15040, "GRID");
-    return file;
-}
+FakeSettingsFile settingsFile() { return recordSettingsFile(BezierDefaults::kSection, "SETBEZIER"); }
 
 std::vector<double> screenOf(const GrayAttributes& g)
 {

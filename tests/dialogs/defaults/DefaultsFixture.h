@@ -3,7 +3,9 @@
 // record and a select tool, with the application's record installed beside it; the settings and
 // batch dialogs are driven through the drawing's commands by a script that gets the dialog's window
 // right after its initialisation (PropertyFixture's helpers work the controls).
+#include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "dialogs/defaults/BezierDefaults.h"
@@ -11,6 +13,7 @@
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DocumentMembers.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/FakeSettingsFile.h"
 
 namespace defaults_test {
 
@@ -61,5 +64,17 @@ void chooseLayerRow(HWND dialog, int listId, int scrollId, int n);
 std::vector<int> tickedAmong(HWND dialog, std::initializer_list<int> ids);
 // The tab strip's chosen tab.
 int shownTab(HWND dialog);
+
+// A settings file that knows the attribute keys, the record's section and the section "GRID"
+// (15040), which the tests put after it.
+FakeSettingsFile recordSettingsFile(int section, const char* name);
+// The key names of a settings text, in order.
+std::vector<std::string> keysOf(const std::string& text);
+
+// For the screenshots run by hand: the script moves the dialog to (40, 40), lets `touch` work it,
+// then shows each of its `pages` tabs in turn and photographs the screen into
+// /tmp/NAME-N.png (ImageMagick's import), and ends the dialog with Cancel.
+property_test::Script photographing(const std::string& name, int pages,
+                                    const std::function<void(HWND)>& touch = [](HWND) {});
 
 } // namespace defaults_test
