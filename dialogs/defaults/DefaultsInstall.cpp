@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
@@ -28,3 +29,7 @@ TextDefaults* makeDrawingTextDefaults(DocumentContext&) { return makeTextDefault
 MeasureDefaults* makeMeasureDefaults() { return make<MeasureDefaults>(); }
 
 MeasureDefaults* makeDrawingMeasureDefaults(DocumentContext&) { return makeMeasureDefaults(); }
+
+BezierDefaults* makeBezierDefaults() { return make<BezierDefaults>(); }
+
+BezierDefaults* makeDrawingBezierDefaults(DocumentContext&) { return makeBezierDefaults(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 class DocumentContext;
+class BezierDefaults;
 class LineDefaults;
 class MeasureDefaults;
 class TextDefaults;
@@ -14,3 +15,5 @@ class TextDefaults;
 [[nodiscard]] TextDefaults* makeDrawingTextDefaults(DocumentContext& drawing);
 [[nodiscard]] MeasureDefaults* makeMeasureDefaults();
 [[nodiscard]] MeasureDefaults* makeDrawingMeasureDefaults(DocumentContext& drawing);
+[[nodiscard]] BezierDefaults* makeBezierDefaults();
+[[nodiscard]] BezierDefaults* makeDrawingBezierDefaults(DocumentContext& drawing);

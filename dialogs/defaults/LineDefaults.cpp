@@ -60,23 +60,16 @@ void LineDefaults::assignValues(const LineDefaults& other)
 
 void LineDefaults::assignBatch(const LineDefaults& other)
 {
-    batch_flags::copy(flags, other.flags, kFlagCount);
+    copyBatchFlags(flags, other.flags, kFlagCount);
     assignBatchBase(other);
     (void)startPoint.copyFrom(&other.startPoint); // the owner comes along; always 1 for a point
     (void)endPoint.copyFrom(&other.endPoint);
     lean.assign(&other.lean);
 }
 
-void LineDefaults::clearFlags()
-{
-    applyLayerFlag.value = 0;
-    batch_flags::clear(flags, kFlagCount);
-}
+void LineDefaults::clearFlags() { clearBatchFlags(flags, kFlagCount); }
 
-int LineDefaults::anyFlagSet() const
-{
-    return applyLayerFlag.value || batch_flags::any(flags, kFlagCount);
-}
+int LineDefaults::anyFlagSet() const { return anyBatchFlag(flags, kFlagCount); }
 
 int LineDefaults::accepts(int kind)
 {

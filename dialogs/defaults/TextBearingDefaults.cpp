@@ -30,22 +30,18 @@ TextBearingDefaults::~TextBearingDefaults() { delete arrowLine; }
 
 void TextBearingDefaults::clearFlags()
 {
-    applyLayerFlag.value = 0;
     clearFontFlags();
-    batch_flags::clear(kindFlags, kindFlagCount);
+    clearBatchFlags(kindFlags, kindFlagCount);
 }
 
-int TextBearingDefaults::anyFlagSet() const
-{
-    return applyLayerFlag.value || anyFontFlagSet() || batch_flags::any(kindFlags, kindFlagCount);
-}
+int TextBearingDefaults::anyFlagSet() const { return anyFontFlagSet() || anyBatchFlag(kindFlags, kindFlagCount); }
 
 void TextBearingDefaults::assignBatch(const TextBearingDefaults& other)
 {
     assignBatchBase(other);
     assignFontFlags(other);
     if (other.kindFlagCount == kindFlagCount)
-        batch_flags::copy(kindFlags, other.kindFlags, kindFlagCount);
+        copyBatchFlags(kindFlags, other.kindFlags, kindFlagCount);
 }
 
 void TextBearingDefaults::assignShared(const TextBearingDefaults& other)

@@ -4,6 +4,7 @@
 
 #include "dialogs/properties/AnglePropertyDialog.h"
 #include "dialogs/properties/ArcPropertyDialog.h"
+#include "dialogs/properties/BezierPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
@@ -45,5 +46,6 @@ void installPropertyDialogs()
     makeAnglePropertyDialog = make<AnglePropertyDialog>;
     makeRadiusPropertyDialog = make<RadiusPropertyDialog>;
     makeDiameterPropertyDialog = make<DiameterPropertyDialog>;
+    makeBezierPropertyDialog = make<BezierPropertyDialog>;
     documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
 }

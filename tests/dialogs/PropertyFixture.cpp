@@ -7,6 +7,7 @@
 
 #include "dialogs/properties/AnglePropertyDialog.h"
 #include "dialogs/properties/ArcPropertyDialog.h"
+#include "dialogs/properties/BezierPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
@@ -61,6 +62,7 @@ struct Makers {
     ScopedOverride<RadiusPropertyDialogMaker> radius{makeRadiusPropertyDialog, recordingMaker<RadiusPropertyDialog>};
     ScopedOverride<DiameterPropertyDialogMaker> diameter{makeDiameterPropertyDialog,
                                                          recordingMaker<DiameterPropertyDialog>};
+    ScopedOverride<BezierPropertyDialogMaker> bezier{makeBezierPropertyDialog, recordingMaker<BezierPropertyDialog>};
 };
 
 BOOL answerChooser(CHOOSECOLORA* record)

@@ -66,7 +66,7 @@ int ElementEditor::mouseStep(int k, int mode)
 
 int ElementEditor::beginCreation(int k, int mode)
 {
-    if (!startNewElement(k))
+    if (!startFreshElement(k))
         return 0;
     element->group = 0;
     element->takeDefaultAttributes();
@@ -117,7 +117,7 @@ void ElementEditor::abandonCreation()
 
 int ElementEditor::placeByMouse(int k, int mode)
 {
-    if (!startNewElement(k))
+    if (!startFreshElement(k))
         return 0;
     element->takePlacementDefaults();
     if (theMouseState)
@@ -212,6 +212,14 @@ int ElementEditor::startNewElement(int k)
     element->kind = k;
     element->prepareNew();
     return 1;
+}
+
+int ElementEditor::startFreshElement(int k)
+{
+    if (!isElementKind(k))
+        return 0;
+    discardElement();
+    return startNewElement(k);
 }
 
 int ElementEditor::addToPage()

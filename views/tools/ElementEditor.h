@@ -69,6 +69,10 @@ public:
     // 0 for a kind the registry cannot make.
     [[nodiscard]] virtual int startNewElement(int kind);
     [[nodiscard]] virtual int newElement(int kind) { return startNewElement(kind); }
+    // The same with an element made afresh by the registry, never the one in hand: what only the
+    // defaults and the user's input fill (creation by mouse, placement, a pasted picture) must
+    // not keep what the last element of the kind held (its open form, corners, rotation, text).
+    [[nodiscard]] virtual int startFreshElement(int kind);
     // Stores the element in hand on the current page as a new element (its extent in the mask
     // index, the drawing marked changed); the new id, 0 when the store gave none.
     [[nodiscard]] virtual int addToPage();

@@ -16,6 +16,7 @@
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "platform/Application.h"
+#include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"
@@ -175,39 +176,27 @@ std::string describe(const MeasureDefaults& m, Form form)
     return s + describeLeader(m.drawLine, *m.arrowLine, form, 1);
 }
 
-FakeSettingsFile settingsFile()
+// A settings file that also knows the text colour's keys, for the record's section.
+template <typename Record> FakeSettingsFile settingsFile()
 {
-    FakeSettingsFile file;
-    file.registerAttributeKeys();
+    const bool text = Record::kSection == TextDefaults::kSection;
+    FakeSettingsFile file = defaults_test::recordSettingsFile(Record::kSection, text ? "SETTEXT" : "SETMEASURE");
     const char* textKeys[] = {"TEXTCOLOR", "TEXTCMYK", "TEXTNOSE", "TEXTUSEINK"};
     for (int i = 0; i < 4; ++i)
         file.registerKey(15211 + i, textKeys[i]);
-    file.registerSection(TextDefaults::kSection, "SETTEXT");
-    file.registerSection(MeasureDefaults::kSection, "SETMEASURE");
-    file.registerSection(15040, "GRID");
     return file;
-}
-
-// The key names of a settings text, in order.
-std::vector<std::string> keysOf(const std::string& text)
-{
-    std::vector<std::string> keys;
-    const std::regex line("(^|\n)([A-Z]+)=");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), line); it != std::sregex_iterator(); ++it)
-        keys.push_back((*it)[2]);
-    return keys;
 }
 
 template <typename Record> std::string writtenSettings(const Record& record)
 {
-    FakeSettingsFile file = settingsFile();
+    FakeSettingsFile file = settingsFile<Record>();
     EXPECT_EQ(record.saveSettings(file), 1);
     return file.text;
 }
 
 template <typename Record> void readSettings(const std::string& text, Record& into)
 {
-    FakeSettingsFile file = settingsFile();
+    FakeSettingsFile file = settingsFile<Record>();
     file.text = text + "[GRID]\r\n";
     ASSERT_EQ(file.readKey(), 1); // the section line
     EXPECT_EQ(into.loadSettings(file), 1);
@@ -282,7 +271,7 @@ TEST(TextMeasureFiles, RandomisedRecordsReadBackEqualFromTheHeaderAndTheSettings
             std::vector<std::string> keys = kMeasureKeys;
             if (model == 2)
                 keys.insert(keys.begin() + 5, kMeasureInkKeys.begin(), kMeasureInkKeys.end());
-            EXPECT_EQ(keysOf(measureKeys), keys);
+            EXPECT_EQ(defaults_test::keysOf(measureKeys), keys);
             std::vector<std::string> textKeyOrder = {"LAYERNO",    "TEXTCOLOR",  "DRAWCOLOR",   "ARROWCOLOR",
                                                      "FONTNAME",   "FONTSTYLE",  "FONTSIZE",    "DRAWLSTYLE",
                                                      "DRAWLSIZE",  "DRAWSPACE",  "DRAWOVER",    "ARROWSTYLE",
@@ -291,7 +280,7 @@ TEST(TextMeasureFiles, RandomisedRecordsReadBackEqualFromTheHeaderAndTheSettings
                 textKeyOrder.insert(textKeyOrder.begin() + 4, {"TEXTCMYK", "TEXTNOSE", "TEXTUSEINK", "DRAWCMYK",
                                                                "DRAWNOSE", "DRAWUSEINK", "ARROWCMYK", "ARROWNOSE",
                                                                "ARROWUSEINK"});
-            EXPECT_EQ(keysOf(textKeys), textKeyOrder);
+            EXPECT_EQ(defaults_test::keysOf(textKeys), textKeyOrder);
         }
     }
     // Both records start at 4 mm; a size is written as typed.
