@@ -141,16 +141,23 @@ std::function<void(HWND)> tab(int index)
     return [index](HWND w) { chooseTab(w, index); };
 }
 
+// A view window at the top left that the drawing's elements and the vertex marks are drawn on.
+HWND showViewWindow(PropertyDrawing& d)
+{
+    HWND view = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE | WS_BORDER | SS_WHITERECT, 0, 0, 500, 400,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    delete d.context.updater;
+    d.context.updater = new WindowUpdater(view);
+    return view;
+}
+
 } // namespace
 
 TEST(PropertyDialogScreenshot, DISABLED_LineBoxAndPolygonDialogs)
 {
     PropertyDrawing d;
     d.app->showCommand = SW_SHOW;
-    HWND view = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE | WS_BORDER | SS_WHITERECT, 0, 0, 500, 400,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    delete d.context.updater;
-    d.context.updater = new WindowUpdater(view);
+    HWND view = showViewWindow(d);
     d.layers.setName(1, "1 下書き");
     d.layers.setName(2, "2 寸法");
     const int line = d.add(ElementKind::Line, [](Element& e) {
@@ -179,10 +186,7 @@ TEST(PropertyDialogScreenshot, DISABLED_TextAndDimensionDialogs)
     ScopedOverride<const char*> prefix{shotPrefix, "/tmp/k51-"};
     PropertyDrawing d;
     d.app->showCommand = SW_SHOW;
-    HWND view = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE | WS_BORDER | SS_WHITERECT, 0, 0, 500, 400,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    delete d.context.updater;
-    d.context.updater = new WindowUpdater(view);
+    HWND view = showViewWindow(d);
     const int text = d.add(ElementKind::Text, [](Element& e) {
         e.firstPoint()->x = 40, e.firstPoint()->y = 60;
         e.insertTextAt(0, "寸法の注記", 10);
