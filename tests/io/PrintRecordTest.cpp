@@ -2,6 +2,7 @@
 // printer conversions, and print runs on the test prefix's PostScript printer through GDI and as
 // PostScript passthrough, with Cancel, a failed StartDoc and a failed write.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -12,9 +13,11 @@
 #include "document/PageList.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Application.h"
+#include "platform/DeviceContext.h"
 #include "platform/PrintJob.h"
 #include "resources/ids_print.h"
 #include "tests/io/PrintFixture.h"
+#include "tests/support/DibSurface.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
@@ -203,6 +206,67 @@ TEST_F(PrintDrawing, ThePageRangeTheCentringAndTheOffsetsInDrawingUnits)
     setPaper(210, 297, 2);
     EXPECT_EQ(record().mmToPrinterY(50.8, 1), thePrintJob->dpiY());
     EXPECT_NEAR(record().printerToMm(thePrintJob->dpiX(), 1), 50.8, 1e-9);
+}
+
+TEST_F(PrintDrawing, ThePreviewShowsThePageInsideTheWholeRedOutlineOfThePrintersPage)
+{
+    ASSERT_TRUE(TestPrinter::ensure());
+    PrintDialogStandIn dialog(acceptPrintDialog);
+    ASSERT_TRUE(app->ensurePrintJob());
+    ASSERT_EQ(thePrintJob->showPrintDialog(), 1);
+    ASSERT_GE(addLine(20, 60, 190, 60), 1);
+    DibSurface surface(140, 200, RGB(1, 2, 3));
+    // The preview's white and dark pixels and the red outline's box and pixel count.
+    int white = 0, dark = 0, red = 0;
+    RECT box = {};
+    const auto preview = [&] {
+        record().centreOnPaper();
+        DeviceContext target;
+        target.attachHdc(surface.hdc);
+        ASSERT_EQ(record().drawPreview(target, IntRect::fromEdges(0, 0, surface.width, surface.height)), 1);
+        target.detachHdc();
+        white = dark = red = 0;
+        box = {surface.width, surface.height, -1, -1};
+        for (int y = 0; y < surface.height; ++y)
+            for (int x = 0; x < surface.width; ++x) {
+                const COLORREF c = surface.pixel(x, y);
+                white += c == RGB(255, 255, 255);
+                dark += GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64 && c != RGB(1, 2, 3);
+                if (c != RGB(255, 0, 0))
+                    continue;
+                ++red;
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+            }
+    };
+    struct Case {
+        const char* name;
+        double paperWidth, paperHeight, offsetX;
+    } cases[] = {
+        {"A4 portrait", 210, 297, 0},
+        {"A4 landscape under a portrait printer's page", 297, 210, 0},
+        {"offset 20 mm to the left", 210, 297, -20},
+    };
+    int portraitLeft = -1;
+    for (const Case& c : cases) {
+        setPaper(c.paperWidth, c.paperHeight);
+        record().offsetX = c.offsetX;
+        preview();
+        EXPECT_GT(white, surface.width * surface.height / 5) << c.name << ": the sheet shows through the page";
+        EXPECT_GT(dark, 20) << c.name << ": the line is drawn";
+        EXPECT_LT(dark, 4 * surface.width) << c.name << ": nothing but the line is dark";
+        // The whole outline is seen: four sides inside the picture.
+        EXPECT_GT(box.left, 0) << c.name;
+        EXPECT_GT(box.top, 0) << c.name;
+        EXPECT_LT(box.right, surface.width - 1) << c.name;
+        EXPECT_LT(box.bottom, surface.height - 1) << c.name;
+        EXPECT_GE(red, 2 * (box.right - box.left + box.bottom - box.top) - 8) << c.name;
+        EXPECT_GT(box.bottom - box.top, box.right - box.left) << c.name << ": the printer's page is portrait";
+        if (c.offsetX == 0 && c.paperWidth < c.paperHeight)
+            portraitLeft = box.left;
+        else if (c.offsetX < 0)
+            EXPECT_GT(box.left, portraitLeft + 5) << "the printer's page moves right over the sheet";
+    }
 }
 
 TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
