@@ -164,6 +164,28 @@ TEST_F(PostScriptFile, ALandscapePageTurnsItsSpaceAndRendersLandscape)
     EXPECT_NEAR(y2, 57, 1);
 }
 
+TEST_F(PostScriptFile, JapaneseTextRendersInTheStandardFontWhereWritten)
+{
+    ScratchFolder scratch;
+    setPaper(210, 297);
+    ASSERT_GE(addText(30, 60, "日本語の表示", "NoSuchFace", 10.0), 1);
+    const std::string path = scratch.pathOf("japanese.ps");
+    ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
+    const std::string ps = fileText(path);
+    EXPECT_NE(ps.find("/GothicBBB-Medium-90ms-RKSJ-H 28.35 _fms\r\n"), std::string::npos) << ps;
+    EXPECT_NE(ps.find("(\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x95\x5C\x5C\x8E\xA6) _sw\r\n"), std::string::npos);
+    // Six full-width glyphs of 10 mm (28 points) from 30 mm (85 points), standing on the
+    // baseline 60 mm + 9 mm below the top (842 - 196 points).
+    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
+    EXPECT_NEAR(x1, 85, 8);
+    EXPECT_NEAR(x2 - x1, 6 * 28, 15);
+    EXPECT_NEAR(y1, 646, 6);
+    EXPECT_GT(y2 - y1, 18) << "glyphs, not a line";
+    EXPECT_LE(y2, 842 - 170) << "below the anchor";
+}
+
 TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)
 {
     ScratchFolder scratch;

@@ -58,6 +58,13 @@ int WINAPI countingEndDoc(HDC dc)
     ++endDocs;
     return reinterpret_cast<int(WINAPI*)(HDC)>(realEndDoc)(dc);
 }
+void* realEndPage = nullptr;
+int endPages = 0;
+int WINAPI countingEndPage(HDC dc)
+{
+    ++endPages;
+    return reinterpret_cast<int(WINAPI*)(HDC)>(realEndPage)(dc);
+}
 
 // A writer that fails from its first write after the second "_np".
 class FailingWriter : public PostScriptWriter {
@@ -121,10 +128,11 @@ TEST_F(PrintDrawing, ThePrintSectionRoundTripsAndDamagedOnesLoseNothingElse)
         double x, y;
         int psout;
         int opens;
+        int psoutBefore = 0;   // the switch before the file is read
     };
     const Case cases[] = {
         {"as saved", saved.substr(begin, end - begin), 12.5, -3.25, 1, 1},
-        {"psout in lower case", "<print>\r\n<psout>\"on\"</psout>\r\n</print>", 0, 0, 0, 1},
+        {"psout in lower case", "<print>\r\n<psout>\"on\"</psout>\r\n</print>", 0, 0, 1, 1, 1},
         {"offsets not numbers and too large",
          "<print>\r\n<offset>\r\n<x>abc</x>\r\n<y>99999</y>\r\n</offset>\r\n<psout>\"OFF\"</psout>\r\n</print>", 0, 0, 0, 1},
         {"an offset of 1e308", "<print>\r\n<offset>\r\n<x>1e308</x>\r\n</offset>\r\n</print>", 0, 0, 0, 1},
@@ -148,6 +156,7 @@ TEST_F(PrintDrawing, ThePrintSectionRoundTripsAndDamagedOnesLoseNothingElse)
         settle();
         auto* read = dynamic_cast<PrintRecord*>(other->context->printSettings);
         ASSERT_TRUE(read) << c.name;
+        read->postScript().usePostScript = c.psoutBefore;
         ASSERT_EQ(other->context->assignFile(file.c_str()), 1) << c.name;
         const int opened = other->context->openFile();
         if (c.opens) {
@@ -187,6 +196,17 @@ TEST_F(PrintDrawing, ThePageRangeTheCentringAndTheOffsetsInDrawingUnits)
     setPaper(210, 297, 2);
     record().offsetX = 10;
     EXPECT_EQ(record().horizontalOffset(), 20.0) << "at 1:2 10 mm are 20 drawing millimetres";
+    // The elements take them: a line from drawing (20, 20), paper (10, 10) at 1:2, starts at
+    // paper 20 mm with the offset.
+    ScratchFolder scratch;
+    ASSERT_GE(addLine(20, 20, 40, 20), 1);
+    const std::string path = scratch.pathOf("offset.ps");
+    for (const double offset : {0.0, 10.0}) {
+        record().offsetX = offset;
+        ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
+        EXPECT_NE(fileText(path).find(offset == 0.0 ? "\n28.346 813.543 _m" : "\n56.693 813.543 _m"), std::string::npos)
+            << offset;
+    }
 
     // Paper larger than the printer's page: negative centring, the centres meet.
     ASSERT_TRUE(TestPrinter::ensure());
@@ -307,7 +327,7 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
     EXPECT_EQ(ghostscriptPageCount(TestPrinter::outputPath(), scratch.pathOf("gs")), 3);
 }
 
-TEST_F(PrintRun, CancelDuringThFirstPageEndsTheRun)
+TEST_F(PrintRun, CancelDuringTheFirstPageEndsTheRun)
 {
     for (int page = 1; page <= 3; ++page) {
         goToPage(page);
@@ -387,12 +407,15 @@ TEST_F(PrintRun, AFailedStartDocIsShownOnBothPathsAndAFailedWriteStillEndsTheJob
 
     record().replaceWriter(std::make_unique<FailingWriter>());
     record().postScript().usePostScript = 1;
-    endDocs = 0;
+    endDocs = endPages = 0;
     {
         ImportPatch endDoc("gdi32.dll", "EndDoc", reinterpret_cast<void*>(countingEndDoc));
         realEndDoc = endDoc.original();
+        ImportPatch endPage("gdi32.dll", "EndPage", reinterpret_cast<void*>(countingEndPage));
+        realEndPage = endPage.original();
         print(ok);
     }
+    EXPECT_EQ(endPages, 1) << "the page is ended";
     EXPECT_EQ(endDocs, 1) << "the document is ended";
     EXPECT_EQ(record().postScript().failed(), 1);
     const std::string text = passthroughOf(spooled());
