@@ -19,7 +19,6 @@
 #include "geometry/PickSettings.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Application.h"
-#include "platform/CurrentEvent.h"
 #include "platform/DibImage.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintJob.h"
@@ -34,18 +33,6 @@
 #include "views/tools/ElementEditor.h"
 
 namespace {
-
-void settle()
-{
-    for (int round = 0; round < 100; ++round) {
-        bool any = false;
-        while (theCurrentEvent->popAndRoute())
-            any = true;
-        any = pumpUntilIdle() > 0 || any;
-        if (!any)
-            return;
-    }
-}
 
 // Element i of the page: a line, an arc, a box or a text, spread over the sheet.
 int addElement(DocumentContext& drawing, int i, std::string& svg)
@@ -181,7 +168,7 @@ int main(int argc, char** argv)
     theApplication->frame = frame;
     if (!frame->create())
         return 1;
-    settle();
+    settleEventsAndMessages();
     thePrintSettings = new PrintRecord;
     setMessageBoxFunction(answerMessageBox);
 
@@ -219,7 +206,7 @@ int main(int argc, char** argv)
         if (round == 0)
             ok = printAsPassthrough(record, count, ScratchFolder::read(psPath)) && ok;
         PostMessageA(window->hwnd(), WM_CLOSE, 0, 0);
-        settle();
+        settleEventsAndMessages();
     }
     std::printf("doubling the elements: time per element x %.2f\n", perElement[1] / perElement[0]);
 

@@ -134,13 +134,12 @@ TEST_F(PostScriptFile, APortraitPageNeedsNoTransformEndsWithShowpageAndRendersWh
 
     EXPECT_EQ(ghostscriptPageCount(path, scratch.pathOf("gs")), 1);
     // The line's box: x from 28 to 284, y (from the bottom) about 813.5.
-    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
-    EXPECT_NEAR(x1, 28, 1);
-    EXPECT_NEAR(x2, 284, 1);
-    EXPECT_NEAR(y1, 813, 1);
-    EXPECT_NEAR(y2, 814, 1);
+    const InkedBox box = ghostscriptBoundingBox(path, scratch.pathOf("gs"));
+    ASSERT_TRUE(box.found);
+    EXPECT_NEAR(box.left, 28, 1);
+    EXPECT_NEAR(box.right, 284, 1);
+    EXPECT_NEAR(box.bottom, 813, 1);
+    EXPECT_NEAR(box.top, 814, 1);
 }
 
 TEST_F(PostScriptFile, ALandscapePageTurnsItsSpaceAndRendersLandscape)
@@ -155,13 +154,12 @@ TEST_F(PostScriptFile, ALandscapePageTurnsItsSpaceAndRendersLandscape)
     EXPECT_NE(ps.find("_imtrx\r\ntrue _ssa\r\n595 0 _trs\r\n[0 1 -1 0 0 0] concat\r\n"), std::string::npos);
     // The sheet turned onto Ghostscript's portrait page: the line from (10, 10) to (20, 10) mm
     // runs up from 28 points above the bottom, 28 points from the left.
-    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
-    EXPECT_NEAR(x1, 28, 1);
-    EXPECT_NEAR(x2, 29, 1);
-    EXPECT_NEAR(y1, 28, 1);
-    EXPECT_NEAR(y2, 57, 1);
+    const InkedBox box = ghostscriptBoundingBox(path, scratch.pathOf("gs"));
+    ASSERT_TRUE(box.found);
+    EXPECT_NEAR(box.left, 28, 1);
+    EXPECT_NEAR(box.right, 29, 1);
+    EXPECT_NEAR(box.bottom, 28, 1);
+    EXPECT_NEAR(box.top, 57, 1);
 }
 
 TEST_F(PostScriptFile, JapaneseTextRendersInTheStandardFontWhereWritten)
@@ -176,14 +174,13 @@ TEST_F(PostScriptFile, JapaneseTextRendersInTheStandardFontWhereWritten)
     EXPECT_NE(ps.find("(\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x95\x5C\x5C\x8E\xA6) _sw\r\n"), std::string::npos);
     // Six full-width glyphs of 10 mm (28 points) from 30 mm (85 points), standing on the
     // baseline 60 mm + 9 mm below the top (842 - 196 points).
-    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
-    EXPECT_NEAR(x1, 85, 8);
-    EXPECT_NEAR(x2 - x1, 6 * 28, 15);
-    EXPECT_NEAR(y1, 646, 6);
-    EXPECT_GT(y2 - y1, 18) << "glyphs, not a line";
-    EXPECT_LE(y2, 842 - 170) << "below the anchor";
+    const InkedBox box = ghostscriptBoundingBox(path, scratch.pathOf("gs"));
+    ASSERT_TRUE(box.found);
+    EXPECT_NEAR(box.left, 85, 8);
+    EXPECT_NEAR(box.right - box.left, 6 * 28, 15);
+    EXPECT_NEAR(box.bottom, 646, 6);
+    EXPECT_GT(box.top - box.bottom, 18) << "glyphs, not a line";
+    EXPECT_LE(box.top, 842 - 170) << "below the anchor";
 }
 
 TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)

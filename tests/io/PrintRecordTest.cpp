@@ -363,7 +363,7 @@ TEST_F(PrintRun, WithPsoutTheCurrentPageGoesAsPostScriptWhereGdiPutsIt)
     print(ok);
     const std::string gdi = scratch.pathOf("gdi.ps");
     ASSERT_TRUE(CopyFileA(TestPrinter::outputPath(), gdi.c_str(), FALSE));
-    const std::string gdiBox = ghostscriptBoundingBoxes(gdi, scratch.pathOf("gs"));
+    const InkedBox gdiBox = ghostscriptBoundingBox(gdi, scratch.pathOf("gs"));
 
     DeleteFileA(TestPrinter::outputPath());
     record().postScript().usePostScript = 1;
@@ -381,13 +381,14 @@ TEST_F(PrintRun, WithPsoutTheCurrentPageGoesAsPostScriptWhereGdiPutsIt)
     EXPECT_EQ(occurrences(text, "/GothicBBB-Medium-90ms-RKSJ-H"), 2) << "the unknown face prints in the standard font";
     EXPECT_EQ(text.find("_spg\r\n%%PageTrailer"), std::string::npos) << "the printer ends its sheet";
     // Both outputs put the line and the texts at the same place of the sheet.
-    const std::string psBox = ghostscriptBoundingBoxes(TestPrinter::outputPath(), scratch.pathOf("gs"));
-    int g[4] = {}, p[4] = {};
-    ASSERT_EQ(sscanf(gdiBox.c_str(), "%%%%BoundingBox: %d %d %d %d", &g[0], &g[1], &g[2], &g[3]), 4) << gdiBox;
-    ASSERT_EQ(sscanf(psBox.c_str(), "%%%%BoundingBox: %d %d %d %d", &p[0], &p[1], &p[2], &p[3]), 4) << psBox;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(p[i], g[i], 3) << i;
-    EXPECT_NEAR(p[0], (30 + record().centringX) * 72 / 25.4, 2) << "the line starts 30 mm from the paper's left";
+    const InkedBox psBox = ghostscriptBoundingBox(TestPrinter::outputPath(), scratch.pathOf("gs"));
+    ASSERT_TRUE(gdiBox.found);
+    ASSERT_TRUE(psBox.found);
+    EXPECT_NEAR(psBox.left, gdiBox.left, 3);
+    EXPECT_NEAR(psBox.bottom, gdiBox.bottom, 3);
+    EXPECT_NEAR(psBox.right, gdiBox.right, 3);
+    EXPECT_NEAR(psBox.top, gdiBox.top, 3);
+    EXPECT_NEAR(psBox.left, (30 + record().centringX) * 72 / 25.4, 2) << "the line starts 30 mm from the paper's left";
 }
 
 TEST_F(PrintRun, AFailedStartDocIsShownOnBothPathsAndAFailedWriteStillEndsTheJob)
