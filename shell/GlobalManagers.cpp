@@ -3,7 +3,9 @@
 #include <new>
 
 #include "dialogs/FontChangeTable.h"
+#include "dialogs/colour/ColourInstall.h"
 #include "dialogs/colour/InkInfo.h"
+#include "dialogs/colour/NamedColorTable.h"
 #include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
@@ -36,8 +38,6 @@
 GlobalNotifier* theGlobalNotifier = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
 UnitConverter* theUnitConverter = nullptr;
-NamedColorTable* theUserColorTable = nullptr;
-NamedColorTable* theDicColorTable = nullptr;
 
 namespace {
 
@@ -72,19 +72,19 @@ const GlobalManagerFactories defaults = {
     make<ScreenResolution>,            // 14 screen resolution
     makeNavigatorPainter,              // 15 page painter
     makePageTabBar,                    // 16 page bar
-    nullptr,                           // 17 font change table
+    make<FontChangeTable>,             // 17 font change table
     make<PaperSettings, SheetSettings>, // 18 paper defaults
     make<GridSettings, DrawingGrid>,   // 19 grid defaults
     makeLineDefaults,                  // 20 line defaults
-    nullptr,                           // 21 Bezier defaults
+    makeBezierDefaults,                // 21 Bezier defaults
     nullptr,                           // 22 picture defaults
     nullptr,                           // 23 measure defaults
     nullptr,                           // 24 text defaults
     make<FolderMemory>,                // 25 folder memory
     makeLowMemoryGuard,                // 26 low-memory guard
-    nullptr,                           // 27 user colour table
-    nullptr,                           // 28 DIC colour table
-    nullptr,                           // 29 ink choice
+    makeUserColorTable,                // 27 user colour table
+    makeDicColorTable,                 // 28 DIC colour table
+    makeInkInfo,                       // 29 ink choice
     makePartsLibrary,
 };
 
@@ -115,6 +115,13 @@ void releaseReporter()
     if (theFileErrorReporterInUse)
         theFileErrorReporterInUse->reset();
     theFileErrorReporterInUse = nullptr;
+}
+
+// The colour tables are written when changed, the user's first, before the DIC table goes.
+void deleteDicColorTable()
+{
+    saveColorTablesAtExit();
+    deleteSlot<NamedColorTable, &theDicColorTable>();
 }
 
 // The application's ink object drops the drawing's ink choice it points at before it goes.
@@ -157,8 +164,8 @@ const SlotRow slots[] = {
     SLOT(TextDefaults, theTextDefaults, textDefaults),
     SLOT(FolderMemory, theFolderMemory, folderMemory),
     SLOT(LowMemoryGuard, theLowMemoryGuard, lowMemoryGuard),
-    EMPTY_SLOT(NamedColorTable, theUserColorTable, userColorTable),
-    EMPTY_SLOT(NamedColorTable, theDicColorTable, dicColorTable),
+    SLOT(NamedColorTable, theUserColorTable, userColorTable),
+    {&createSlot<NamedColorTable, &theDicColorTable, &GlobalManagerFactories::dicColorTable>, deleteDicColorTable},
     {&createSlot<InkInfo, &theInkInfo, &GlobalManagerFactories::inkInfo>, deleteInkInfo},
 };
 

@@ -26,9 +26,9 @@ class ScreenResolution;
 class TextDefaults;
 class UnitConverter;
 class ElementKindRegistry;
+class NamedColorTable;
 // Managers whose classes are not part of this build yet: their slots stay empty.
 class GlobalNotifier;
-class NamedColorTable;
 
 // How start-up makes the application's 29 global managers: one hook per slot, in creation order
 // (the number beside each). A hook returns a new object, or null when it could not be made; a
@@ -96,5 +96,3 @@ void destroyPartsLibraries();
 extern GlobalNotifier* theGlobalNotifier;
 extern FileErrorReporter* theFileErrorReporterInUse;
 extern UnitConverter* theUnitConverter;
-extern NamedColorTable* theUserColorTable;
-extern NamedColorTable* theDicColorTable;

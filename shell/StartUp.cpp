@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/colour/ColourInstall.h"
 #include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
@@ -73,11 +74,13 @@ void nameApplication(Application& app)
     documentMemberFactories.pagePainter = makeDocumentPainter;
     documentMemberFactories.printSettings = makeDrawingPrintRecord;
     installPropertyDialogs();
+    installColourDialogs();
     documentMemberFactories.dxfCommand = makeDxfCommand;
     foreignFileDrivers.readSvg = readSvgDocument;
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
 }
 
 int initApplication()

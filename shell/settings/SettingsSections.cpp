@@ -1,5 +1,8 @@
 #include "shell/settings/SettingsSections.h"
 
+#include "dialogs/FontChangeTable.h"
+#include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
@@ -111,7 +114,12 @@ GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemor
 PaperDefaultsOwner paperDefaultsOwner;
 GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
+GlobalOwner<FontChangeTable, &theFontChangeTable, &FontChangeTable::loadSettings, &FontChangeTable::saveSettings>
+    fontChangeOwner;
+GlobalOwner<InkInfo, &theInkInfo, &InkInfo::loadSettings, &InkInfo::saveSettings> inkInfoOwner;
 GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
+GlobalOwner<BezierDefaults, &theBezierDefaults, &BezierDefaults::loadSettings, &BezierDefaults::saveSettings>
+    bezierDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -121,7 +129,7 @@ PartsLibraryOwner<3> partsOwner3;
 SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::DispToolbar, &toolbarOwner},
     {settings_id::DrawEnvironment, &drawEnvironmentOwner},
-    {settings_id::FontChangeTable, nullptr},
+    {settings_id::FontChangeTable, &fontChangeOwner},
     {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
     {settings_id::PsFontFaceTable, &psFontFaceOwner},
@@ -131,9 +139,9 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::LayerName, &layerTableOwner},
     {settings_id::SetSenga, &lineDefaultsOwner},
     {settings_id::SetText, nullptr},
-    {settings_id::SetBezier, nullptr},
+    {settings_id::SetBezier, &bezierDefaultsOwner},
     {settings_id::SetMeasure, nullptr},
-    {settings_id::InkInfo, nullptr},
+    {settings_id::InkInfo, &inkInfoOwner},
     {settings_id::Parts01, &partsOwner1},
     {settings_id::Parts02, &partsOwner2},
     {settings_id::Parts03, &partsOwner3},

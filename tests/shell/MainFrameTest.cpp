@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/FontChangeTable.h"
+#include "dialogs/FontPairList.h"
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "platform/CurrentEvent.h"
@@ -10,6 +12,7 @@
 #include "platform/EventRouter.h"
 #include "platform/HelpCall.h"
 #include "resources/ids.h"
+#include "resources/ids_colour.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FileDialogScript.h"
@@ -307,4 +310,25 @@ TEST_F(MainFrameTest, TheSaveQuestionDecidesTheCloseAndTheLastCloseLeavesNothing
     EXPECT_FALSE(IsWindow(frame.hwnd()));
     MSG quit = {};
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(MainFrameTest, FontChangeDeletesRowsOnlyWithoutADrawing)
+{
+    FontChangeTable table;
+    ScopedOverride<FontChangeTable*> installed(theFontChangeTable, &table);
+    int added = 0;
+    ASSERT_EQ(table.lookUp("NoSuchFace", added), 0);
+    std::vector<int> clearAll;
+    auto run = [&] {
+        (void)driveModalDialog([&] { return static_cast<INT_PTR>(frame.onCommand(CMD_FONT_CHANGE)); },
+                               [&](HWND dialog) {
+                                   clearAll.push_back(IsWindowEnabled(GetDlgItem(dialog, IDC_FONT_CLEAR_ALL)) ? 1 : 0);
+                                   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                               });
+    };
+    run();
+    ASSERT_TRUE(addWindow());
+    run();
+    EXPECT_EQ(clearAll, std::vector<int>({1, 0}));
+    EXPECT_EQ(table.pairs().count(), 1);
 }
