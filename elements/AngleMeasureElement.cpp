@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <new>
 
+#include "dialogs/properties/AnglePropertyDialog.h"
 #include "document/Document.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/MeasureAttributes.h"
@@ -27,6 +28,13 @@ double atOrAbove(double a, double from)
 } // namespace
 
 Element* newAngleMeasureElement() { return new (std::nothrow) AngleMeasureElement; }
+
+AnglePropertyDialogMaker makeAnglePropertyDialog = nullptr;
+
+PropertyDialog* AngleMeasureElement::makePropertyDialog()
+{
+    return makeAnglePropertyDialog ? makeAnglePropertyDialog() : nullptr;
+}
 
 int AngleMeasureElement::drawTypeFor(const Point& first, const Point& second, const Point& vertex, const Point& d)
 {

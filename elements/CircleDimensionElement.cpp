@@ -5,6 +5,8 @@
 #include <cmath>
 #include <new>
 
+#include "dialogs/properties/DiameterPropertyDialog.h"
+#include "dialogs/properties/RadiusPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -36,6 +38,19 @@ Element* newMsrDiameterElement() { return new (std::nothrow) MsrDiameterElement;
 
 ValueList* MsrRadiusElement::values() const { return radii(); }
 ValueList* MsrDiameterElement::values() const { return diameters(); }
+
+RadiusPropertyDialogMaker makeRadiusPropertyDialog = nullptr;
+DiameterPropertyDialogMaker makeDiameterPropertyDialog = nullptr;
+
+PropertyDialog* MsrRadiusElement::makePropertyDialog()
+{
+    return makeRadiusPropertyDialog ? makeRadiusPropertyDialog() : nullptr;
+}
+
+PropertyDialog* MsrDiameterElement::makePropertyDialog()
+{
+    return makeDiameterPropertyDialog ? makeDiameterPropertyDialog() : nullptr;
+}
 
 CircleDimensionElement::~CircleDimensionElement() { teardown(); }
 

@@ -74,6 +74,7 @@ public:
     [[nodiscard]] ValueList* values() const override;
 
 protected:
+    [[nodiscard]] PropertyDialog* makePropertyDialog() override;
     [[nodiscard]] int askMeasured(Element& measured, double out[2], Point& at) override
     {
         return measured.getRadius(out, &at);
@@ -88,6 +89,7 @@ public:
     [[nodiscard]] ValueList* values() const override;
 
 protected:
+    [[nodiscard]] PropertyDialog* makePropertyDialog() override;
     [[nodiscard]] int askMeasured(Element& measured, double out[2], Point& at) override
     {
         return measured.getDiameter(out, &at);

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/properties/MeasurePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -235,18 +236,42 @@ void MeasureElement::takeDefaultAttributes()
     if (!defaults)
         return;
     layer = defaults->getLayer();
-    if (font())
-        font()->assign(defaults->font());
-    if (measure())
+    // Each value in the record's colour for it, the colours being kept apart there.
+    if (font() && defaults->fontValues()) {
+        font()->assign(defaults->fontValues());
+        font()->markForLookup(); // the face is resolved once, for this element
+        font()->lookUpFace();
+    }
+    if (measure() && defaults->numeral()) {
         measure()->assign(defaults->numeral());
+        measure()->numeralColour.assign(defaults->textColor);
+    }
     if (measureLine() && defaults->underline()) {
         measureLine()->assign(defaults->underline());
         measureLine()->LineStyle::assign(defaults->underline());
+        measureLine()->colour.assign(defaults->ulineColor);
     }
-    if (arrowLine())
-        arrowLine()->assign(defaults->drawLine());
-    if (arrowHead() && defaults->arrowHead())
+    if (arrowLine() && defaults->leader()) {
+        arrowLine()->assign(defaults->leader());
+        arrowLine()->colour.assign(defaults->drawColor);
+    }
+    if (arrowHead() && defaults->arrowHead()) {
         (void)arrowHead()->copyFrom(defaults->arrowHead()); // a non-null source is always copied
+        arrowHead()->setColour(defaults->arrowColor);
+    }
+}
+
+MeasurePropertyDialogMaker makeMeasurePropertyDialog = nullptr;
+
+PropertyDialog* MeasureElement::makePropertyDialog()
+{
+    return makeMeasurePropertyDialog ? makeMeasurePropertyDialog() : nullptr;
+}
+
+int MeasureElement::editProperties(int hasPrevious, int hasNext)
+{
+    bindOwners();
+    return shared_body::runPropertyDialog(*this, makePropertyDialog(), hasPrevious, hasNext);
 }
 
 void MeasureElement::setNumeralColour(const InkColor& value)
@@ -261,17 +286,15 @@ void MeasureElement::setMeasureLineColour(const InkColor& value)
         measureLine()->setColor(value);
 }
 
-void MeasureElement::setArrowLineColour(const InkColor& value)
-{
-    if (arrowLine())
-        arrowLine()->setColor(value);
-}
+void MeasureElement::setArrowLineColour(const InkColor& value) { shared_body::setLeaderColour(*this, value); }
 
-void MeasureElement::setArrowHeadColour(const InkColor& value)
-{
-    if (arrowHead())
-        arrowHead()->setColour(value);
-}
+void MeasureElement::setArrowHeadColour(const InkColor& value) { shared_body::setHeadColour(*this, value); }
+
+void MeasureElement::setFontName(const FontAttributes& value) { shared_body::setFontFace(*this, value); }
+
+void MeasureElement::setFontStyle(const FontAttributes& value) { shared_body::setFontStyle(*this, value); }
+
+void MeasureElement::setFontSize(const FontAttributes& value) { shared_body::setFontSize(*this, value); }
 
 void MeasureElement::setLengthNumeralUnits(const MeasureAttributes& value)
 {

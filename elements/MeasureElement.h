@@ -2,6 +2,7 @@
 #include "elements/Element.h"
 
 class ElementRecordBuffer;
+class PropertyDialog;
 class UndoManager;
 
 // Kind 14, "measure" (寸法線): a length dimension over a chain of measured points (the vertex
@@ -55,10 +56,17 @@ public:
     // inserted after it and with '-' removed: 11, -1 cancelled or refused, 0 nothing grabbed.
     [[nodiscard]] int editByMouse() override;
 
+    // The length dimension's property dialog on the dimension; its result (0 while none is built).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
     void setNumeralColour(const InkColor& value) override;
     void setMeasureLineColour(const InkColor& value) override;
     void setArrowLineColour(const InkColor& value) override;
     void setArrowHeadColour(const InkColor& value) override;
+    // The numeral's face (looked up again in the font change table), style and size.
+    void setFontName(const FontAttributes& value) override;
+    void setFontStyle(const FontAttributes& value) override;
+    void setFontSize(const FontAttributes& value) override;
     void setLengthNumeralUnits(const MeasureAttributes& value) override;
     void setUnitDisplay(const MeasureAttributes& value) override;
     void setDecimalPlaces(const MeasureAttributes& value) override;
@@ -88,6 +96,8 @@ protected:
     [[nodiscard]] virtual int exchangeKindFields(int mode, ElementRecordBuffer& buffer);
     [[nodiscard]] virtual int writeKindXml();
     [[nodiscard]] virtual int numeralUnitMode() const { return 1; }
+    // A new property dialog of the kind, null while none is built.
+    [[nodiscard]] virtual PropertyDialog* makePropertyDialog();
     // Hooks of the creation and the drag: the placement sets D from the cursor (and the angle its
     // draw type), a finished drag (the angle recomputes its draw type).
     virtual void placeDisplayPoint(const Point& p);

@@ -6,6 +6,8 @@
 #include "elements/ElementShapeRunners.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DrawLineAttribute.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/InkColor.h"
 #include "shapes/ShapeOp.h"
 #include "views/ViewUpdater.h"
 
@@ -82,6 +84,36 @@ int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int h
 }
 
 // --- the leader and arrow-head setters of the dimensions and the leader text ---
+
+void setLeaderColour(Element& e, const InkColor& value)
+{
+    if (e.arrowLine())
+        e.arrowLine()->setColor(value);
+}
+
+void setHeadColour(Element& e, const InkColor& value)
+{
+    if (e.arrowHead())
+        e.arrowHead()->setColour(value);
+}
+
+void setFontFace(Element& e, const FontAttributes& value)
+{
+    if (e.font())
+        e.font()->setFaceNameAndLookup(value.faceName);
+}
+
+void setFontStyle(Element& e, const FontAttributes& value)
+{
+    if (e.font())
+        e.font()->style = value.style;
+}
+
+void setFontSize(Element& e, const FontAttributes& value)
+{
+    if (e.font())
+        e.font()->size = value.size;
+}
 
 void setLeaderStyle(Element& e, const DrawLineAttribute& value)
 {

@@ -12,13 +12,15 @@
 #include "document/ElementStore.h"
 #include "document/TagIds.h"
 #include "document/TickStamp.h"
-#include "dialogs/defaults/ElementDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
 #include "dialogs/properties/TextPropertyDialog.h"
 #include "document/TextBuffer.h"
+#include "elements/ArrowHeadStyle.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/ElementTextString.h"
 #include "elements/TextCaretPlace.h"
 #include "elements/VertexRoundingList.h"
+#include "geometry/DrawLineAttribute.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/InkColor.h"
@@ -219,8 +221,26 @@ void TextElement::takeDefaultAttributes()
 {
     if (isEditing())
         return;
-    if (ElementDefaults* defaults = elementDefaults(kind))
-        layer = defaults->getLayer();
+    auto* defaults = static_cast<TextDefaults*>(elementDefaults(kind));
+    if (!defaults)
+        return;
+    layer = defaults->getLayer();
+    if (colour())
+        colour()->assign(defaults->textColor);
+    if (font()) {
+        font()->assign(&defaults->font);
+        font()->markForLookup(); // the face is resolved once, for this element
+        font()->lookUpFace();
+    }
+    // The leader text's leader and arrow head, each in the record's colour for it.
+    if (arrowLine()) {
+        arrowLine()->assign(&defaults->drawLine);
+        arrowLine()->colour.assign(defaults->drawColor);
+    }
+    if (arrowHead() && defaults->arrowLine) {
+        (void)arrowHead()->copyFrom(defaults->arrowLine); // a non-null source is always copied
+        arrowHead()->setColour(defaults->arrowColor);
+    }
 }
 
 int TextElement::beginCreateInput(int)
@@ -328,23 +348,11 @@ void TextElement::setRotationAngle(const LeanAttribute& value)
         lean()->assign(&value);
 }
 
-void TextElement::setFontName(const FontAttributes& value)
-{
-    if (font())
-        font()->setFaceName(value.faceName);
-}
+void TextElement::setFontName(const FontAttributes& value) { shared_body::setFontFace(*this, value); }
 
-void TextElement::setFontStyle(const FontAttributes& value)
-{
-    if (font())
-        font()->style = value.style;
-}
+void TextElement::setFontStyle(const FontAttributes& value) { shared_body::setFontStyle(*this, value); }
 
-void TextElement::setFontSize(const FontAttributes& value)
-{
-    if (font())
-        font()->size = value.size;
-}
+void TextElement::setFontSize(const FontAttributes& value) { shared_body::setFontSize(*this, value); }
 
 // --- files ---
 

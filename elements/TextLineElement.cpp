@@ -6,6 +6,7 @@
 #include <iterator>
 #include <new>
 
+#include "dialogs/properties/TextLinePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
@@ -183,6 +184,17 @@ void TextLineElement::scale(double factor, const Point& centre, int flags)
 
 // --- value setters ---
 
+TextLinePropertyDialogMaker makeTextLinePropertyDialog = nullptr;
+
+int TextLineElement::editProperties(int hasPrevious, int hasNext)
+{
+    anchorAtLeaderEnd();
+    return shared_body::runPropertyDialog(
+        *this, makeTextLinePropertyDialog ? makeTextLinePropertyDialog() : nullptr, hasPrevious, hasNext);
+}
+
+void TextLineElement::setArrowLineColour(const InkColor& value) { shared_body::setLeaderColour(*this, value); }
+void TextLineElement::setArrowHeadColour(const InkColor& value) { shared_body::setHeadColour(*this, value); }
 void TextLineElement::setArrowLineStyle(const DrawLineAttribute& value) { shared_body::setLeaderStyle(*this, value); }
 void TextLineElement::setArrowLineWidth(const DrawLineAttribute& value) { shared_body::setLeaderWidth(*this, value); }
 void TextLineElement::setArrowHeadStyle(const ArrowHeadStyle& value) { shared_body::setHeadKind(*this, value); }

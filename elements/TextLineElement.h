@@ -38,9 +38,12 @@ public:
     // The leader scaled about the centre; the font by flag value 2, the leader line and arrow
     // head by flag value 1.
     void scale(double factor, const Point& centre, int flags) override;
-    // The leader text's own dialog is not built yet: nothing changes (0).
-    [[nodiscard]] int editProperties(int, int) override { return 0; }
+    // The leader text's property dialog on it; its result (0 while none is built).
+    [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
 
+    // The leader's colour and the arrow head's colour (the text's is setColour).
+    void setArrowLineColour(const InkColor& value) override;
+    void setArrowHeadColour(const InkColor& value) override;
     void setArrowLineStyle(const DrawLineAttribute& value) override;
     void setArrowLineWidth(const DrawLineAttribute& value) override;
     void setArrowHeadStyle(const ArrowHeadStyle& value) override;
@@ -54,12 +57,14 @@ public:
     [[nodiscard]] int writeSvg(SvgDocument*) override { return 0; }
     [[nodiscard]] int writeDxf(DxfFile*) override { return 0; }
 
+    // The anchor := the leader's last point; kept without one. Whatever moves a leader point
+    // calls it (the property dialog's point page too).
+    void anchorAtLeaderEnd();
+
     // 0 while the leader is input, 1 once the text has started.
     int leaderDone = 0;
 
 private:
-    // The anchor := the leader's last point; kept without one.
-    void anchorAtLeaderEnd();
     [[nodiscard]] int startText();
 };
 

@@ -10,6 +10,7 @@ class EdgeAttributes;
 class Element;
 class ElementRecordBuffer;
 class FillAttributes;
+class FontAttributes;
 class HatchAttributes;
 class InkColor;
 class LineCapAttribute;
@@ -152,11 +153,18 @@ void setCoordinate(DrawPoint* point, const Point& value, int axis);
 [[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst);
 // The dimension and leader setters: one value of the element's leader line ("drawLine") or arrow
 // head ("arrowLine") from the given attribute; nothing without the sub-object.
+void setLeaderColour(Element& element, const InkColor& value);
 void setLeaderStyle(Element& element, const DrawLineAttribute& value);
 void setLeaderWidth(Element& element, const DrawLineAttribute& value);
+void setHeadColour(Element& element, const InkColor& value);
 void setHeadKind(Element& element, const ArrowHeadStyle& value);
 void setHeadLineSize(Element& element, const ArrowHeadStyle& value);
 void setHeadLength(Element& element, const ArrowHeadStyle& value);
 void setHeadLean(Element& element, const ArrowHeadStyle& value);
+// The font setters of the texts and the dimensions: the face (looked up again in the font change
+// table, so that the face drawn follows the new name), the style, the size.
+void setFontFace(Element& element, const FontAttributes& value);
+void setFontStyle(Element& element, const FontAttributes& value);
+void setFontSize(Element& element, const FontAttributes& value);
 
 } // namespace shared_body

@@ -85,7 +85,7 @@ int DrawLineAttribute::readXmlWith(XmlContext& d, int endTag)
         case tag_id::cmykPercent:
             return colour.readXmlTag(id) ? kChildRead : kChildFailed;
         case tag_id::style:
-            return readStyleTag(d, style, 78) ? kChildRead : kChildFailed;
+            return readStyleOrNoneTag(d, style, 78) ? kChildRead : kChildFailed;
         case tag_id::lineSize:
             return readDoubleValue(d, id, width) ? kChildRead : kChildFailed;
         case tag_id::space:
@@ -137,7 +137,8 @@ int DrawLineAttribute::readSetting(SettingsFile& file)
     case kStyleKey: {
         char text[80];
         int code = 0;
-        if (!file.readString(text, sizeof text) || !parse(text, code))
+        // "なし" (style 0) is written as "", having no keyword.
+        if (!file.readString(text, sizeof text) || (text[0] != 0 && !parse(text, code)))
             return 0;
         style = code;
         return 1;

@@ -80,18 +80,8 @@ int LineAttribute::readXmlWith(XmlContext& d, int endTag)
     return readBlock(d, endTag, [this, &d](int id) {
         if (id == tag_id::rgbColor || id == tag_id::cmykPercent)
             return colour.readXmlTag(id) ? kChildRead : kChildFailed;
-        if (id == tag_id::style) {
-            // "なし" is written as "" (no keyword); reading it back as anything else would turn a
-            // pen without a line into a solid one.
-            char text[78];
-            if (!d.readQuoted(text, sizeof text))
-                return kChildFailed;
-            if (text[0] == 0)
-                style = 0;
-            else if (!parse(text, style))
-                d.reportDataError(tag_id::style);
-            return d.expectTag(tag_id::style) ? kChildRead : kChildFailed;
-        }
+        if (id == tag_id::style)
+            return readStyleOrNoneTag(d, style, 78) ? kChildRead : kChildFailed;
         if (id == tag_id::lineSize)
             return readDoubleValue(d, id, penWidth) ? kChildRead : kChildFailed;
         return kChildNotMine;

@@ -74,6 +74,20 @@ int LineStyle::readStyleTag(XmlContext& d, int& target, int size)
     return d.expectTag(tag_id::style);
 }
 
+int LineStyle::readStyleOrNoneTag(XmlContext& d, int& target, int size)
+{
+    char text[80];
+    if (size > static_cast<int>(sizeof text))
+        size = sizeof text;
+    if (!d.readQuoted(text, size))
+        return 0;
+    if (text[0] == 0)
+        target = 0;
+    else if (!parse(text, target))
+        d.reportDataError(tag_id::style);
+    return d.expectTag(tag_id::style);
+}
+
 int LineStyle::writeStyleTag(XmlContext& d, int code)
 {
     char text[16];

@@ -38,5 +38,8 @@ protected:
     // sets `target` (a code only, no presets); another text is a data error of the tag and keeps
     // it. Then the closing tag. 0 when the text or the closing tag could not be read.
     [[nodiscard]] static int readStyleTag(XmlContext& d, int& target, int size);
+    // The same for the lines that may be "なし" (style 0), which has no keyword and is written as
+    // "": reading it back as anything else would turn a line that is not drawn into a solid one.
+    [[nodiscard]] static int readStyleOrNoneTag(XmlContext& d, int& target, int size);
     [[nodiscard]] static int writeStyleTag(XmlContext& d, int code);
 };

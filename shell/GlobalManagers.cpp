@@ -78,8 +78,8 @@ const GlobalManagerFactories defaults = {
     makeLineDefaults,                  // 20 line defaults
     makeBezierDefaults,                // 21 Bezier defaults
     nullptr,                           // 22 picture defaults
-    nullptr,                           // 23 measure defaults
-    nullptr,                           // 24 text defaults
+    makeMeasureDefaults,               // 23 measure defaults
+    makeTextDefaults,                  // 24 text defaults
     make<FolderMemory>,                // 25 folder memory
     makeLowMemoryGuard,                // 26 low-memory guard
     makeUserColorTable,                // 27 user colour table

@@ -80,6 +80,8 @@ void nameApplication(Application& app)
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.textDefaults = makeDrawingTextDefaults;
+    documentMemberFactories.measureDefaults = makeDrawingMeasureDefaults;
     documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "dialogs/defaults/ColourKeys.h"
+#include "dialogs/defaults/RecordValueChecks.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
@@ -15,13 +17,18 @@ namespace {
 
 int isPitch(double v) { return std::isfinite(v) && v >= property_fields::kMinPitch && v <= property_fields::kMaxPitch; }
 
+// The outline, fill and pattern colours' keys.
+const ColourKeys kColourKeys[] = {
+    {AreaDefaultValues::kEdgeColourKey, AreaDefaultValues::kEdgeCmykKey, AreaDefaultValues::kEdgeNoseKey,
+     AreaDefaultValues::kEdgeInkKey},
+    {AreaDefaultValues::kPaintColourKey, AreaDefaultValues::kPaintCmykKey, AreaDefaultValues::kPaintNoseKey,
+     AreaDefaultValues::kPaintInkKey},
+    {AreaDefaultValues::kPatternColourKey, AreaDefaultValues::kPatternCmykKey, AreaDefaultValues::kPatternNoseKey,
+     AreaDefaultValues::kPatternInkKey},
+};
+
 // A hatch whose pitches are both pitches a hatch can be drawn with.
 int hasDrawablePitches(const HatchAttributes& hatch) { return isPitch(hatch.pitch1) && isPitch(hatch.pitch2); }
-
-int writeColourTag(XmlContext& d, int tag, InkColor& colour)
-{
-    return d.beginTag(tag) && colour.writeXml(&d) && d.endTag(tag);
-}
 
 } // namespace
 
@@ -40,17 +47,8 @@ void AreaDefaultValues::assignValues(const AreaDefaultValues& other)
 
 int AreaDefaultValues::writeColourKeys(SettingsFile& file, int inkKeys) const
 {
-    if (!edgeColor.writeRgbSetting(file, kEdgeColourKey) || !paintColor.writeRgbSetting(file, kPaintColourKey) ||
-        !patternColor.writeRgbSetting(file, kPatternColourKey))
-        return 0;
-    if (!inkKeys)
-        return 1;
-    return edgeColor.writeCmykSetting(file, kEdgeCmykKey) && edgeColor.writeOverprintSetting(file, kEdgeNoseKey) &&
-           edgeColor.writeInkSetting(file, kEdgeInkKey) && paintColor.writeCmykSetting(file, kPaintCmykKey) &&
-           paintColor.writeOverprintSetting(file, kPaintNoseKey) && paintColor.writeInkSetting(file, kPaintInkKey) &&
-           patternColor.writeCmykSetting(file, kPatternCmykKey) &&
-           patternColor.writeOverprintSetting(file, kPatternNoseKey) &&
-           patternColor.writeInkSetting(file, kPatternInkKey);
+    const InkColor* colours[] = {&edgeColor, &paintColor, &patternColor};
+    return colour_keys::write(file, colours, kColourKeys, 3, inkKeys);
 }
 
 int AreaDefaultValues::writeAreaKeys(SettingsFile& file) const
@@ -63,43 +61,10 @@ int AreaDefaultValues::readKey(SettingsFile& file)
 {
     // Each reader leaves its value as it was when the text is no value of its kind; the key is
     // then passed over like any other bad line.
+    InkColor* colours[] = {&edgeColor, &paintColor, &patternColor};
+    if (colour_keys::read(file, colours, kColourKeys, 3))
+        return 1;
     switch (file.currentId()) {
-    case kEdgeColourKey:
-        (void)edgeColor.readRgbSetting(file);
-        return 1;
-    case kPaintColourKey:
-        (void)paintColor.readRgbSetting(file);
-        return 1;
-    case kPatternColourKey:
-        (void)patternColor.readRgbSetting(file);
-        return 1;
-    case kEdgeCmykKey:
-        (void)edgeColor.readCmykSetting(file);
-        return 1;
-    case kPaintCmykKey:
-        (void)paintColor.readCmykSetting(file);
-        return 1;
-    case kPatternCmykKey:
-        (void)patternColor.readCmykSetting(file);
-        return 1;
-    case kEdgeNoseKey:
-        (void)edgeColor.readOverprintSetting(file);
-        return 1;
-    case kPaintNoseKey:
-        (void)paintColor.readOverprintSetting(file);
-        return 1;
-    case kPatternNoseKey:
-        (void)patternColor.readOverprintSetting(file);
-        return 1;
-    case kEdgeInkKey:
-        (void)edgeColor.readInkSetting(file);
-        return 1;
-    case kPaintInkKey:
-        (void)paintColor.readInkSetting(file);
-        return 1;
-    case kPatternInkKey:
-        (void)patternColor.readInkSetting(file);
-        return 1;
     case kEdgeDrawKey:
         (void)edge.draw.readSetting(file);
         return 1;
@@ -125,6 +90,7 @@ int AreaDefaultValues::readKey(SettingsFile& file)
 
 int AreaDefaultValues::writeColourTags(XmlContext& d)
 {
+    using record_values::writeColourTag;
     return writeColourTag(d, tag_id::edgeColor, edgeColor) && writeColourTag(d, tag_id::paintColor, paintColor) &&
            writeColourTag(d, tag_id::patternColor, patternColor);
 }

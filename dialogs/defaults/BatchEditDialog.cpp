@@ -64,6 +64,46 @@ void BatchEditDialog::storeTicks(const Tick* ticks, int count)
         (void)ticks[i].flag->readFromControl(this, ticks[i].checkId); // a missing box keeps its flag
 }
 
+int BatchEditDialog::bindTicks(IntValue* flags, const TickRow* rows, int count, Tick* ticks)
+{
+    for (int i = 0; i < count; ++i)
+        ticks[i] = {rows[i].checkId, flags ? &flags[rows[i].flag] : nullptr};
+    return count;
+}
+
+int BatchEditDialog::tickTouched(const ValueTick* values, int count)
+{
+    const int id = getCommandId();
+    for (int i = 0; id != 0 && i < count; ++i) {
+        const ValueTick& v = values[i];
+        if (v.valueId != id)
+            continue;
+        switch (v.kind) {
+        case kRealField:
+            if (event != DLG_CHANGE)
+                return 0;
+            tickIfRealChanged(id, v.checkId);
+            return 1;
+        case kIntField:
+            if (event != DLG_CHANGE)
+                return 0;
+            tickIfIntChanged(id, v.checkId);
+            return 1;
+        case kList:
+            if (event != DLG_SELECTION)
+                return 0;
+            tick(v.checkId);
+            return 1;
+        case kCheckBox:
+            if (event != DLG_COMMAND && event != DLG_CLICK)
+                return 0;
+            tick(v.checkId);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 void BatchEditDialog::tick(int checkId) { (void)setCheck(checkId, 1); } // a missing box has nothing to show
 
 void BatchEditDialog::tickIfIntChanged(int fieldId, int checkId)

@@ -18,6 +18,19 @@ public:
         int checkId;
         IntValue* flag;
     };
+    // A check box and the place of its flag in the record's table of apply flags.
+    struct TickRow {
+        int checkId;
+        int flag;
+    };
+    // A value control of a batch page and the box that touching it ticks: a real or integer field
+    // whose number changed, a list whose choice changed, a check box clicked.
+    enum ValueKind { kRealField, kIntField, kList, kCheckBox };
+    struct ValueTick {
+        int valueId;
+        ValueKind kind;
+        int checkId;
+    };
 
     BatchEditDialog();
 
@@ -30,6 +43,12 @@ public:
     void declareTicks(const Tick* ticks, int count);
     void loadTicks(const Tick* ticks, int count);
     void storeTicks(const Tick* ticks, int count);
+
+    // The rows bound to the record's flags (null flags for a null table): `count` ticks.
+    static int bindTicks(IntValue* flags, const TickRow* rows, int count, Tick* ticks);
+    // The current event when it touches one of the values of the table: its box ticked as the
+    // table says; 1 when it was one of them, 0 for another control or event.
+    [[nodiscard]] int tickTouched(const ValueTick* values, int count);
 
     // Sets check box checkId.
     void tick(int checkId);

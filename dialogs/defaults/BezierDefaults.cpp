@@ -1,5 +1,6 @@
 #include "dialogs/defaults/BezierDefaults.h"
 
+#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/BezierBatchDialog.h"
 #include "dialogs/defaults/BezierSettingsDialog.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
@@ -42,12 +43,7 @@ int BezierDefaults::apply(Element* e)
     if (!e)
         return 0;
     int r = applyLayer(e, 0);
-    auto ticked = [&](Flag flag) {
-        if (!flags[flag].value)
-            return false;
-        r = 1;
-        return true;
-    };
+    const batch_flags::Steps ticked(flags, r);
     if (ticked(kEdgeColorFlag))
         e->setLineColour(edgeColor);
     if (ticked(kPaintColorFlag))

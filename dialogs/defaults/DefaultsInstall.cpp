@@ -4,24 +4,32 @@
 
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
 #include "platform/MessageBoxes.h"
 
-LineDefaults* makeLineDefaults()
+namespace {
+template <typename Record> Record* make()
 {
-    auto* made = new (std::nothrow) LineDefaults;
+    auto* made = new (std::nothrow) Record;
     if (!made)
         showOutOfMemory();
     return made;
 }
+} // namespace
+
+LineDefaults* makeLineDefaults() { return make<LineDefaults>(); }
 
 LineDefaults* makeDrawingLineDefaults(DocumentContext&) { return makeLineDefaults(); }
 
-BezierDefaults* makeBezierDefaults()
-{
-    auto* made = new (std::nothrow) BezierDefaults;
-    if (!made)
-        showOutOfMemory();
-    return made;
-}
+TextDefaults* makeTextDefaults() { return make<TextDefaults>(); }
+
+TextDefaults* makeDrawingTextDefaults(DocumentContext&) { return makeTextDefaults(); }
+
+MeasureDefaults* makeMeasureDefaults() { return make<MeasureDefaults>(); }
+
+MeasureDefaults* makeDrawingMeasureDefaults(DocumentContext&) { return makeMeasureDefaults(); }
+
+BezierDefaults* makeBezierDefaults() { return make<BezierDefaults>(); }
 
 BezierDefaults* makeDrawingBezierDefaults(DocumentContext&) { return makeBezierDefaults(); }

@@ -1,6 +1,7 @@
 #include "dialogs/defaults/FontDefaultsBase.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "elements/Element.h"
 #include "geometry/AttributeIo.h"
@@ -15,6 +16,14 @@ void FontDefaultsBase::createFont()
     fontInfo.chooseDefaultFace();
     font.size = kDefaultFontSize;
     syncFontName();
+}
+
+void FontDefaultsBase::syncFontName()
+{
+    FontInfo cut;
+    cut.setFaceName(font.faceName);
+    if (std::strcmp(cut.getFaceName(), fontInfo.getFaceName()) != 0)
+        font.setFaceName(fontInfo.getFaceName());
 }
 
 void FontDefaultsBase::setFontSize(double size)

@@ -25,7 +25,9 @@ public:
     // --- what the kinds' records and dialogs share (not reached from below) ---
     // The default face chosen in fontInfo and given to the font, the size 4 mm.
     void createFont();
-    void syncFontName() { font.setFaceName(fontInfo.getFaceName()); }
+    // The chooser holds a face of at most 31 bytes; a longer face of the font that it holds cut
+    // stays whole.
+    void syncFontName();
     void syncFontStyle() { font.style = fontInfo.style; }
     // Sizes outside 0.1 < size < 1000 mm are not taken.
     void setFontSize(double size);

@@ -18,10 +18,7 @@ const int kPageIds[kPageCount] = {0, IDD_LINE_BATCH_COLOUR, IDD_LINE_BATCH_TYPE,
 const LineTypeIds kLineIds = {IDC_LINE_BATCH_WIDTH, IDC_LINE_BATCH_POSITION, IDC_LINE_BATCH_STYLE, IDC_LINE_BATCH_CAP};
 
 // Each page's check boxes with the flag they show; the colour page's in the order of its swatches.
-struct TickRow {
-    int checkId;
-    Flag flag;
-};
+using TickRow = BatchEditDialog::TickRow;
 const TickRow kColourTicks[] = {{IDC_LINE_TICK_EDGE_COLOUR, LineDefaults::kEdgeColorFlag},
                                 {IDC_LINE_TICK_PAINT_COLOUR, LineDefaults::kPaintColorFlag},
                                 {IDC_LINE_TICK_PATTERN_COLOUR, LineDefaults::kPatternColorFlag}};
@@ -46,9 +43,7 @@ constexpr double kCoordinateLimit = 1.0e7;
 
 template <int N> int bindTicks(LineDefaults* r, const TickRow (&rows)[N], BatchEditDialog::Tick* ticks)
 {
-    for (int i = 0; i < N; ++i)
-        ticks[i] = {rows[i].checkId, r ? &r->flags[rows[i].flag] : nullptr};
-    return N;
+    return BatchEditDialog::bindTicks(r ? r->flags : nullptr, rows, N, ticks);
 }
 
 // The check boxes of a page; 0 for the pages without any of their own.

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/LineBatchDialog.h"
 #include "dialogs/defaults/LineSettingsDialog.h"
@@ -92,12 +93,7 @@ int LineDefaults::apply(Element* e)
     if (!e)
         return 0;
     int r = applyLayer(e, 0);
-    auto ticked = [&](Flag flag) {
-        if (!flags[flag].value)
-            return false;
-        r = 1;
-        return true;
-    };
+    const batch_flags::Steps ticked(flags, r);
     if (ticked(kEdgeColorFlag))
         e->setLineColour(edgeColor);
     if (ticked(kPaintColorFlag))

@@ -2,12 +2,13 @@
 // ("SETSENGA").
 #include <cmath>
 
+#include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/RecordValueChecks.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "document/Document.h"
 #include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "platform/Application.h"
 #include "shell/settings/SettingsFile.h"
 
 using attribute_io::kChildFailed;
@@ -17,8 +18,6 @@ using attribute_io::readBlock;
 
 namespace {
 
-// The application's colour model in which the settings file also keeps the ink values.
-constexpr int kInkColourModel = 2;
 // LINESIZE keeps six decimals, cut.
 constexpr int kLineSizeDecimals = 6;
 
@@ -50,16 +49,8 @@ int LineDefaults::readXml(XmlContext& d, int endTag)
 {
     return readBlock(d, endTag, [&](int id) {
         switch (id) {
-        case tag_id::layer: {
-            int n = -1;
-            if (!attribute_io::readIntValue(d, id, n))
-                return kChildFailed;
-            if (n < 0 || n > LayerNumber::kLastLayer)
-                d.reportDataError(id);
-            else
-                layer.layer = n;
-            return kChildRead;
-        }
+        case tag_id::layer:
+            return record_values::readLayerTag(d, id, layer);
         case tag_id::lineSize: {
             LineSizeAttribute read;
             if (!read.readEntityXml(d, id))
@@ -84,8 +75,8 @@ int LineDefaults::readXml(XmlContext& d, int endTag)
 
 int LineDefaults::saveSettings(SettingsFile& file) const
 {
-    const int inkKeys = theApplication && theApplication->colorModel == kInkColourModel;
-    return file.writeSection(kSection) && layer.writeSetting(file, kLayerKey) && writeColourKeys(file, inkKeys) &&
+    return file.writeSection(kSection) && layer.writeSetting(file, kLayerKey) &&
+           writeColourKeys(file, colour_keys::inkKeysWanted()) &&
            file.writeKey(kLineSizeKey) && file.writeDouble(lineSize.width, kLineSizeDecimals, 0, 1) &&
            lineType.writeSetting(file, kLineStyleKey) && lineOrigin.writeSetting(file, kLineOriginKey) &&
            lineCap.writeSetting(file, kLineCapKey) && writeAreaKeys(file);
@@ -93,13 +84,10 @@ int LineDefaults::saveSettings(SettingsFile& file) const
 
 int LineDefaults::loadSettings(SettingsFile& file)
 {
-    for (;;) {
-        const int more = file.readKey();
-        if (!more || file.currentKind() == SettingsFile::kSection)
-            return more;
-        // A value that is no value of its key is passed over and the key keeps what it had; the
-        // rest of its line, if any, reads as names that no key has.
-        switch (file.currentId()) {
+    // A value that is no value of its key is passed over and the key keeps what it had; the rest
+    // of its line, if any, reads as names that no key has.
+    return record_values::readKeys(file, [&](int key) {
+        switch (key) {
         case kLayerKey:
             (void)layer.readSetting(file);
             break;
@@ -122,5 +110,5 @@ int LineDefaults::loadSettings(SettingsFile& file)
             (void)readKey(file); // 0 for a key of no value here: passed over
             break;
         }
-    }
+    });
 }

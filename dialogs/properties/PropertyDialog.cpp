@@ -100,7 +100,9 @@ int PropertyDialog::handleMessage()
 
 int PropertyDialog::addPages()
 {
-    (void)addPage(commonPageId); // always 1; a page that cannot be read fails when shown
+    // Each page answers 1; one whose resource cannot be read fails when it is shown.
+    for (int index = 0; pageDialogId(index) != 0; ++index)
+        (void)addPage(pageDialogId(index));
     keepFrameButtons();
     return 1;
 }

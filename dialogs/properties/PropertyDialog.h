@@ -81,7 +81,8 @@ public:
     // Frame events first (handleFrameMessage); the rest goes to the current page: the common
     // page's handler on page 0, onPageEvent on the kind's pages.
     [[nodiscard]] int handleMessage() override;
-    // addPage for each page in tab order (the common page first), then keepFrameButtons; 1.
+    // addPage for each page pageDialogId names, in tab order (the common page first), then
+    // keepFrameButtons; 1.
     [[nodiscard]] int addPages() override;
     // Declares the controls of the current page only (the frame buttons included).
     void declareControls() override;

@@ -2,16 +2,22 @@
 
 #include <new>
 
+#include "dialogs/properties/AnglePropertyDialog.h"
 #include "dialogs/properties/ArcPropertyDialog.h"
 #include "dialogs/properties/BezierPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
+#include "dialogs/properties/DiameterPropertyDialog.h"
 #include "dialogs/properties/LinePropertyDialog.h"
+#include "dialogs/properties/MeasurePropertyDialog.h"
 #include "dialogs/properties/OvalPropertyDialog.h"
 #include "dialogs/properties/PolygonPropertyDialog.h"
 #include "dialogs/properties/PropertyDialogPlacement.h"
+#include "dialogs/properties/RadiusPropertyDialog.h"
 #include "dialogs/properties/SplinePropertyDialog.h"
+#include "dialogs/properties/TextLinePropertyDialog.h"
+#include "dialogs/properties/TextPropertyDialog.h"
 #include "document/DocumentMembers.h"
 
 namespace {
@@ -34,6 +40,12 @@ void installPropertyDialogs()
     makeOvalPropertyDialog = make<OvalPropertyDialog>;
     makeBoxPropertyDialog = make<BoxPropertyDialog>;
     makePolygonPropertyDialog = make<PolygonPropertyDialog>;
+    makeTextPropertyDialog = make<TextPropertyDialog>;
+    makeTextLinePropertyDialog = make<TextLinePropertyDialog>;
+    makeMeasurePropertyDialog = make<MeasurePropertyDialog>;
+    makeAnglePropertyDialog = make<AnglePropertyDialog>;
+    makeRadiusPropertyDialog = make<RadiusPropertyDialog>;
+    makeDiameterPropertyDialog = make<DiameterPropertyDialog>;
     makeBezierPropertyDialog = make<BezierPropertyDialog>;
     documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
 }

@@ -139,6 +139,24 @@ void takePoint(Dialog& dialog, DrawPoint& point, int xId, int yId, double limit)
         (void)point.readYFromDialog(&dialog, yId);
 }
 
+void showInGridUnits(Dialog& dialog, const DrawPoint& point, int xId, int yId, int xUnitId, int yUnitId)
+{
+    // A missing field or label is left out of the page, and so out of what it shows.
+    (void)dialog.setDouble(xId, point.toGridUnitX(point.x));
+    (void)dialog.setDouble(yId, point.toGridUnitY(point.y));
+    (void)point.showXUnitLabel(&dialog, xUnitId);
+    (void)point.showYUnitLabel(&dialog, yUnitId);
+}
+
+void takeInGridUnits(Dialog& dialog, DrawPoint& point, int xId, int yId, double limit)
+{
+    double typed = 0.0;
+    if (takeReal(dialog, xId, -std::fabs(point.toGridUnitX(limit)), std::fabs(point.toGridUnitX(limit)), typed))
+        point.x = point.fromGridUnitX(typed);
+    if (takeReal(dialog, yId, -std::fabs(point.toGridUnitY(limit)), std::fabs(point.toGridUnitY(limit)), typed))
+        point.y = point.fromGridUnitY(typed);
+}
+
 void showLength(Dialog& dialog, int id, const DrawPoint& units, double length)
 {
     if (Control* field = dialog.findControl(id))

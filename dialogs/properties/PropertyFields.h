@@ -35,6 +35,10 @@ constexpr double kMinRadius = 0.0001;
 void showPoint(Dialog& dialog, const DrawPoint& point, int xId, int yId, int xUnitId, int yUnitId);
 // Each coordinate taken only as above and when within `limit` drawing units of the grid origin.
 void takePoint(Dialog& dialog, DrawPoint& point, int xId, int yId, double limit);
+// The same without the grid origin and the paper's axis: x and y as stored, only in the grid's
+// units (the angle dimension's points).
+void showInGridUnits(Dialog& dialog, const DrawPoint& point, int xId, int yId, int xUnitId, int yUnitId);
+void takeInGridUnits(Dialog& dialog, DrawPoint& point, int xId, int yId, double limit);
 // A length (a corner radius) in the grid's x unit, converted through the point `units` lends.
 void showLength(Dialog& dialog, int id, const DrawPoint& units, double length);
 // 1 and the length in drawing units when taken as above, within 0..limit drawing units.

@@ -101,15 +101,6 @@ int StrokePropertyDialogBase::pageDialogId(int index)
     }
 }
 
-int StrokePropertyDialogBase::addPages()
-{
-    (void)PropertyDialog::addPages(); // always 1
-    // Each page answers 1; one whose resource cannot be read fails when it is shown.
-    for (int index = 1; pageDialogId(index) != 0; ++index)
-        (void)addPage(pageDialogId(index));
-    return 1;
-}
-
 void StrokePropertyDialogBase::declareFields(std::initializer_list<int> realFields, std::initializer_list<int> labels)
 {
     // Declaring fails only when memory ran out; the page then shows without the control, and
@@ -258,24 +249,11 @@ void StrokePropertyDialogBase::applyPage(int markVertexToo)
         markVertex(vertexStepper->working);
 }
 
-void StrokePropertyDialogBase::loadVertexPage()
-{
-    vertexStepper->load(*this);
-    if (vertexStepper->hasVertex())
-        markVertex(vertexStepper->working);
-}
+void StrokePropertyDialogBase::loadVertexPage() { vertexStepper->loadAndMark(*this); }
 
 int StrokePropertyDialogBase::onVertexStep(int controlId)
 {
-    const int direction = vertexStepper ? vertexStepper->directionOf(controlId) : 0;
-    if (direction == 0)
-        return 0;
-    if (!vertexStepper->canStep(direction))
-        return 1; // a step past either end does nothing
-    applyPage(0);
-    vertexStepper->step(direction);
-    loadVertexPage();
-    return 1;
+    return vertexStepper && vertexStepper->stepOnClick(*this, controlId);
 }
 
 int StrokePropertyDialogBase::onPageEvent()

@@ -64,7 +64,6 @@ public:
 
     void setElement(Element* target) override;
     [[nodiscard]] int pageDialogId(int index) override;
-    [[nodiscard]] int addPages() override;
     void declareControls() override;
     void setupTabs() override;
     void loadPage() override;

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "dialogs/properties/PropertyDialog.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "document/DocumentContext.h"
 #include "elements/VertexRoundingList.h"
@@ -9,7 +10,10 @@
 #include "platform/ControlKinds.h"
 #include "platform/Dialog.h"
 
-VertexStepper::VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds) : ids(pageIds), radiusOnEnds(radiusOnEnds) {}
+VertexStepper::VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds, int fromGridOrigin)
+    : ids(pageIds), radiusOnEnds(radiusOnEnds), fromGridOrigin(fromGridOrigin)
+{
+}
 
 void VertexStepper::bind(PointList* vertexList, VertexRoundingList* rounding, DocumentContext* drawing)
 {
@@ -50,8 +54,10 @@ void VertexStepper::load(Dialog& dialog)
     const int count = pointCount();
     const int shown = count > 0 && points->getPoint(current, &working);
     // Each transfer answers 0 only for a control the page lacks.
-    if (shown) {
+    if (shown && fromGridOrigin) {
         property_fields::showPoint(dialog, working, ids.x, ids.y, ids.xUnit, ids.yUnit);
+    } else if (shown) {
+        property_fields::showInGridUnits(dialog, working, ids.x, ids.y, ids.xUnit, ids.yUnit);
     } else {
         (void)dialog.setText(ids.x, "");
         (void)dialog.setText(ids.y, "");
@@ -78,7 +84,10 @@ void VertexStepper::store(Dialog& dialog, double limit)
     if (!hasVertex())
         return;
     // The fields show the working point: untouched ones leave it as it was copied.
-    property_fields::takePoint(dialog, working, ids.x, ids.y, limit);
+    if (fromGridOrigin)
+        property_fields::takePoint(dialog, working, ids.x, ids.y, limit);
+    else
+        property_fields::takeInGridUnits(dialog, working, ids.x, ids.y, limit);
     (void)points->setPoint(current, &working); // current lies within the list
     double radius = 0.0;
     if (ids.radius && radii && current < radii->count &&
@@ -105,4 +114,24 @@ void VertexStepper::step(int direction)
 {
     if (canStep(direction))
         current += direction;
+}
+
+void VertexStepper::loadAndMark(PropertyDialog& dialog)
+{
+    load(dialog);
+    if (hasVertex())
+        dialog.markVertex(working);
+}
+
+int VertexStepper::stepOnClick(PropertyDialog& dialog, int controlId)
+{
+    const int direction = directionOf(controlId);
+    if (direction == 0)
+        return 0;
+    if (!canStep(direction))
+        return 1; // a step past either end does nothing
+    dialog.applyPage(0);
+    step(direction);
+    loadAndMark(dialog);
+    return 1;
 }

@@ -4,6 +4,7 @@
 
 class Dialog;
 class DocumentContext;
+class PropertyDialog;
 class PointList;
 class VertexRoundingList;
 
@@ -29,8 +30,9 @@ struct VertexPageIds {
 class VertexStepper {
 public:
     // radiusOnEnds 0: the radius field is disabled on the first and the last vertex (an open
-    // line has no corner there).
-    VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds);
+    // line has no corner there). fromGridOrigin 0: the vertex is shown as stored, only in the
+    // grid's units, without the grid origin and the paper's y axis (the angle dimension's).
+    VertexStepper(const VertexPageIds& pageIds, int radiusOnEnds, int fromGridOrigin = 1);
 
     // The element's list and rounding (not owned; either may be null) and the drawing whose grid
     // the page shows.
@@ -47,6 +49,12 @@ public:
     void step(int direction);
     // 1 while the page shows a vertex (the list has one).
     [[nodiscard]] int hasVertex() const;
+    // load, then the vertex marked in the drawing's view.
+    void loadAndMark(PropertyDialog& dialog);
+    // A click on control controlId of the page: for a step button the vertex shown is stored (the
+    // dialog's applyPage without its mark), the index moved and the new vertex shown and marked;
+    // 1 then (a step past either end does nothing), 0 for another control.
+    [[nodiscard]] int stepOnClick(PropertyDialog& dialog, int controlId);
 
     VertexPageIds ids;
     int current = 0;
@@ -57,6 +65,7 @@ private:
     void clampIndex();
 
     int radiusOnEnds;
+    int fromGridOrigin;
     PointList* points = nullptr;
     VertexRoundingList* radii = nullptr;
 };

@@ -4,6 +4,8 @@
 #include "dialogs/colour/InkInfo.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
@@ -118,6 +120,9 @@ GlobalOwner<FontChangeTable, &theFontChangeTable, &FontChangeTable::loadSettings
     fontChangeOwner;
 GlobalOwner<InkInfo, &theInkInfo, &InkInfo::loadSettings, &InkInfo::saveSettings> inkInfoOwner;
 GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
+GlobalOwner<TextDefaults, &theTextDefaults, &TextDefaults::loadSettings, &TextDefaults::saveSettings> textDefaultsOwner;
+GlobalOwner<MeasureDefaults, &theMeasureDefaults, &MeasureDefaults::loadSettings, &MeasureDefaults::saveSettings>
+    measureDefaultsOwner;
 GlobalOwner<BezierDefaults, &theBezierDefaults, &BezierDefaults::loadSettings, &BezierDefaults::saveSettings>
     bezierDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
@@ -138,9 +143,9 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
     {settings_id::SetSenga, &lineDefaultsOwner},
-    {settings_id::SetText, nullptr},
+    {settings_id::SetText, &textDefaultsOwner},
     {settings_id::SetBezier, &bezierDefaultsOwner},
-    {settings_id::SetMeasure, nullptr},
+    {settings_id::SetMeasure, &measureDefaultsOwner},
     {settings_id::InkInfo, &inkInfoOwner},
     {settings_id::Parts01, &partsOwner1},
     {settings_id::Parts02, &partsOwner2},

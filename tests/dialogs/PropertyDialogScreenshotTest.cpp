@@ -1,5 +1,6 @@
-// The line, box and polygon property dialogs to look at: run by hand under Xvfb, photographing
-// themselves (ImageMagick's import) into /tmp/k44-*.png.
+// The property dialogs to look at: run by hand under Xvfb, photographing themselves (ImageMagick's
+// import) into /tmp/k44-*.png (line, box, polygon) and /tmp/k51-*.png (text, leader text, the
+// dimensions).
 //   Xvfb :106 -screen 0 1280x1024x24 &
 //   DISPLAY=:106 scripts/wine-run --prefix build/wineprefix-display --display
 //       build/tests/test_dialogs.exe --gtest_also_run_disabled_tests
@@ -19,7 +20,11 @@
 #include "geometry/DrawPoint.h"
 #include "platform/DeviceContext.h"
 #include "views/ViewUpdater.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/PointList.h"
 #include "resources/ids_properties.h"
+#include "resources/ids_text_properties.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
@@ -53,20 +58,29 @@ public:
 };
 
 // The steps of one dialog, one per tick: each switches to a tab (or does something) and the tick
-// after it photographs the screen.
+// after it photographs the screen; what must be open in the photograph (a dropped list, which the
+// cover closes) is opened just before it.
+struct Step {
+    std::string name;
+    std::function<void(HWND)> act;
+    std::function<void(HWND)> beforeShot;
+};
 struct Tour {
     HWND dialog = nullptr;
     HWND cover = nullptr;
-    std::vector<std::pair<std::string, std::function<void(HWND)>>> steps;
+    std::vector<Step> steps;
     size_t next = 0;
     int phase = 0;
 };
 Tour tour;
+const char* shotPrefix = "/tmp/k44-";
 
 void shoot(const std::string& name)
 {
     ScratchFolder scratch;
-    EXPECT_EQ(runUnixScript("import -window root /tmp/k44-" + name + ".png\n", scratch.pathOf("shot")), 0) << name;
+    EXPECT_EQ(runUnixScript(std::string("import -window root ") + shotPrefix + name + ".png\n", scratch.pathOf("shot")),
+              0)
+        << name;
 }
 
 void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD)
@@ -77,10 +91,10 @@ void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD)
         PostMessageA(tour.dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return;
     }
-    auto& [name, act] = tour.steps[tour.next];
+    const Step& step = tour.steps[tour.next];
     switch (tour.phase++) {
     case 0:
-        act(tour.dialog);
+        step.act(tour.dialog);
         break;
     case 1: {
         RECT r;
@@ -94,14 +108,21 @@ void CALLBACK onTick(HWND, UINT, UINT_PTR, DWORD)
         DestroyWindow(tour.cover);
         break;
     default:
-        shoot(name);
+        if (step.beforeShot) {
+            step.beforeShot(tour.dialog);
+            for (int i = 0; i < 5; ++i) { // what it opened paints before the photograph
+                (void)pumpUntilIdle();
+                Sleep(100);
+            }
+        }
+        shoot(step.name);
         tour.phase = 0;
         ++tour.next;
         break;
     }
 }
 
-void showDialog(PropertyDrawing& d, int id, std::vector<std::pair<std::string, std::function<void(HWND)>>> steps)
+void showDialog(PropertyDrawing& d, int id, std::vector<Step> steps)
 {
     PropertyDialogPlacement& placement = *d.context.propertyPlacement;
     placement.lastPage = 0;
@@ -120,16 +141,23 @@ std::function<void(HWND)> tab(int index)
     return [index](HWND w) { chooseTab(w, index); };
 }
 
+// A view window at the top left that the drawing's elements and the vertex marks are drawn on.
+HWND showViewWindow(PropertyDrawing& d)
+{
+    HWND view = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE | WS_BORDER | SS_WHITERECT, 0, 0, 500, 400,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    delete d.context.updater;
+    d.context.updater = new WindowUpdater(view);
+    return view;
+}
+
 } // namespace
 
 TEST(PropertyDialogScreenshot, DISABLED_LineBoxAndPolygonDialogs)
 {
     PropertyDrawing d;
     d.app->showCommand = SW_SHOW;
-    HWND view = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE | WS_BORDER | SS_WHITERECT, 0, 0, 500, 400,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    delete d.context.updater;
-    d.context.updater = new WindowUpdater(view);
+    HWND view = showViewWindow(d);
     d.layers.setName(1, "1 下書き");
     d.layers.setName(2, "2 寸法");
     const int line = d.add(ElementKind::Line, [](Element& e) {
@@ -150,5 +178,46 @@ TEST(PropertyDialogScreenshot, DISABLED_LineBoxAndPolygonDialogs)
                                  (void)PropertyDrawing::dialog()->element->draw(); // drawn on the view window
                                  click(w, IDC_POLYGON_NEXT);
                              }}});
+    DestroyWindow(view);
+}
+
+TEST(PropertyDialogScreenshot, DISABLED_TextAndDimensionDialogs)
+{
+    ScopedOverride<const char*> prefix{shotPrefix, "/tmp/k51-"};
+    PropertyDrawing d;
+    d.app->showCommand = SW_SHOW;
+    HWND view = showViewWindow(d);
+    const int text = d.add(ElementKind::Text, [](Element& e) {
+        e.firstPoint()->x = 40, e.firstPoint()->y = 60;
+        e.insertTextAt(0, "寸法の注記", 10);
+        e.lean()->angle = 15;
+        e.font()->style = FontAttributes::kBoldItalic;
+        e.font()->setFaceName("ＭＳ 明朝");
+    });
+    const int leader = d.add(ElementKind::TextLine, [](Element& e) {
+        e.vertices()->count = 0;
+        (void)e.vertices()->appendXYZ(60, 200, 0);
+        (void)e.vertices()->appendXYZ(160, 120, 0);
+        (void)e.vertices()->appendXYZ(240, 120, 0);
+        e.insertTextAt(0, "引出し", 6);
+    });
+    const int measure = d.add(ElementKind::Measure, [](Element& e) {
+        e.clearPoints();
+        e.appendPoint(60, 300, 0), e.appendPoint(260, 300, 0);
+        e.thirdPoint()->x = 160, e.thirdPoint()->y = 270;
+    });
+    const auto dropFaces = [](HWND w) {
+        SendDlgItemMessageA(w, IDC_TEXT_FACE, CB_SHOWDROPDOWN, TRUE, 0);
+        SendDlgItemMessageA(w, IDC_MEASURE_FACE, CB_SHOWDROPDOWN, TRUE, 0);
+    };
+    showDialog(d, text, {{"text-common", [](HWND) {}}, {"text-colour", tab(1)}, {"text-font", tab(2)},
+                         {"text-faces", [](HWND) {}, dropFaces}, {"text-points", tab(3)}});
+    showDialog(d, leader, {{"leader-line", tab(3)}, {"leader-points", [](HWND w) {
+                                                          chooseTab(w, 4);
+                                                          (void)PropertyDrawing::dialog()->element->draw();
+                                                          click(w, IDC_TEXTLINE_NEXT);
+                                                      }}});
+    showDialog(d, measure, {{"measure-colour", tab(1)}, {"measure-font", tab(2)}, {"measure-faces", [](HWND) {}, dropFaces},
+                            {"measure-numeral", tab(3)}, {"measure-line", tab(4)}, {"measure-points", tab(5)}});
     DestroyWindow(view);
 }

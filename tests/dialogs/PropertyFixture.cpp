@@ -5,21 +5,29 @@
 
 #include <commctrl.h>
 
+#include "dialogs/properties/AnglePropertyDialog.h"
 #include "dialogs/properties/ArcPropertyDialog.h"
 #include "dialogs/properties/BezierPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
+#include "dialogs/properties/DiameterPropertyDialog.h"
 #include "dialogs/properties/LinePropertyDialog.h"
+#include "dialogs/properties/MeasurePropertyDialog.h"
 #include "dialogs/properties/OvalPropertyDialog.h"
 #include "dialogs/properties/PolygonPropertyDialog.h"
 #include "dialogs/properties/PropertyDialogPlacement.h"
+#include "dialogs/properties/RadiusPropertyDialog.h"
 #include "dialogs/properties/SplinePropertyDialog.h"
+#include "dialogs/properties/TextLinePropertyDialog.h"
+#include "dialogs/properties/TextPropertyDialog.h"
 #include "document/DocumentMembers.h"
 #include "elements/Element.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/PointList.h"
+#include "platform/TabControl.h"
 #include "tests/support/MessagePump.h"
 
 namespace property_test {
@@ -46,6 +54,14 @@ struct Makers {
     ScopedOverride<BoxPropertyDialogMaker> box{makeBoxPropertyDialog, recordingMaker<BoxPropertyDialog>};
     ScopedOverride<PolygonPropertyDialogMaker> polygon{makePolygonPropertyDialog,
                                                        recordingMaker<PolygonPropertyDialog>};
+    ScopedOverride<TextPropertyDialogMaker> text{makeTextPropertyDialog, recordingMaker<TextPropertyDialog>};
+    ScopedOverride<TextLinePropertyDialogMaker> textLine{makeTextLinePropertyDialog,
+                                                         recordingMaker<TextLinePropertyDialog>};
+    ScopedOverride<MeasurePropertyDialogMaker> measure{makeMeasurePropertyDialog, recordingMaker<MeasurePropertyDialog>};
+    ScopedOverride<AnglePropertyDialogMaker> angle{makeAnglePropertyDialog, recordingMaker<AnglePropertyDialog>};
+    ScopedOverride<RadiusPropertyDialogMaker> radius{makeRadiusPropertyDialog, recordingMaker<RadiusPropertyDialog>};
+    ScopedOverride<DiameterPropertyDialogMaker> diameter{makeDiameterPropertyDialog,
+                                                         recordingMaker<DiameterPropertyDialog>};
     ScopedOverride<BezierPropertyDialogMaker> bezier{makeBezierPropertyDialog, recordingMaker<BezierPropertyDialog>};
 };
 
@@ -119,6 +135,26 @@ int PropertyDrawing::addPoints(ElementKind kind, std::initializer_list<double> x
         e.clearPoints();
         for (auto p = xy.begin(); p + 1 < xy.end(); p += 2)
             e.appendPoint(p[0], p[1], 0.0);
+    });
+}
+
+int PropertyDrawing::addTextKind(ElementKind kind, const std::function<void(Element&)>& also)
+{
+    return add(kind, [&](Element& e) {
+        if (kind == ElementKind::Text || kind == ElementKind::TextLine)
+            e.insertTextAt(0, "note", 4);
+        if (kind == ElementKind::Text) {
+            e.firstPoint()->x = 40, e.firstPoint()->y = 60;
+        } else {
+            e.vertices()->count = 0;
+            const int points = kind == ElementKind::MsrRadius || kind == ElementKind::MsrDiameter ? 1 : 3;
+            const double xy[] = {20, 20, 60, 30, 110, 60};
+            for (int i = 0; i < points; ++i)
+                ASSERT_EQ(e.vertices()->appendXYZ(xy[2 * i], xy[2 * i + 1], 0), 1);
+        }
+        if (e.thirdPoint())
+            e.thirdPoint()->x = 80, e.thirdPoint()->y = 90;
+        also(e);
     });
 }
 
@@ -211,6 +247,36 @@ std::string captionOf(HWND dialog)
     char text[128] = {};
     GetWindowTextA(dialog, text, sizeof text);
     return text;
+}
+
+std::vector<std::string> itemsOf(HWND dialog, int id)
+{
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[300] = {};
+        if (SendDlgItemMessageA(dialog, id, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
+            SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+std::vector<std::string> tabLabelsOf(HWND dialog)
+{
+    std::vector<std::string> labels;
+    HWND tabs = GetDlgItem(dialog, TabControl::kControlId);
+    const int count = tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        labels.emplace_back(text);
+    }
+    return labels;
 }
 
 void finish(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }

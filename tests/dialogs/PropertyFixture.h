@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include "dialogs/properties/PropertyDialog.h"
@@ -72,6 +73,11 @@ public:
     int addLine(double x1, double y1, double x2, double y2);
     // A polygon-like kind (breakline, polygon, spline) through the points (x, y pairs).
     int addPoints(ElementKind kind, std::initializer_list<double> xy);
+    // A kind that carries text (text, leader text, the four dimensions) with a text or measured
+    // points it can be stored with: the text at (40, 60); the leader and the measured points
+    // (20, 20), (60, 30), (110, 60) (the radius's point on the circle the first of them); the
+    // display point (80, 90). Then `also` done to it; its id.
+    int addTextKind(ElementKind kind, const std::function<void(Element&)>& also = [](Element&) {});
     // The stored element, loaded into editor 4's hand (valid until the next load).
     Element& stored(int id);
     // The element editor's property sheet on element id, driven by the script; its result.
@@ -127,6 +133,9 @@ void tick(HWND dialog, int id, bool on);
 bool isTicked(HWND dialog, int id);
 bool isEnabled(HWND dialog, int id);
 std::string captionOf(HWND dialog);
+// The texts of a combo box's items, and the labels of the dialog's tabs.
+std::vector<std::string> itemsOf(HWND dialog, int id);
+std::vector<std::string> tabLabelsOf(HWND dialog);
 // Ends the dialog with a button, once the script's own messages are handled.
 void finish(HWND dialog, int id);
 

@@ -361,7 +361,7 @@ TEST(GridSettings, TheDrawingFilesSection)
     makeStart(*d.grid);
     const std::string bytes = savedBytes(d.sheet.drawing, scratch);
     EXPECT_EQ(gridSectionOf(bytes), kStartSection);
-    EXPECT_EQ(bytes.find("cmykPercent"), std::string::npos);
+    EXPECT_EQ(gridSectionOf(bytes).find("cmykPercent"), std::string::npos);
 
     GridDrawing read;
     ASSERT_EQ(sheet_test::readSections(read.sheet.drawing, scratch, kStartSection), 1);

@@ -325,7 +325,7 @@ TEST(LineAttributes, SettingsKeys)
     // A text that is not a keyword fails and changes nothing; other keys are not the pen's.
     FakeSettingsFile bad;
     bad.registerAttributeKeys();
-    bad.text = "LINESTYLE=\"dash\"\r\nLINEORIGIN=\"MIDDLE\"\r\nDRAWLSTYLE=\"\"\r\nLINESIZE=5\r\n";
+    bad.text = "LINESTYLE=\"dash\"\r\nLINEORIGIN=\"MIDDLE\"\r\nDRAWLSTYLE=\"WAVE\"\r\nLINESIZE=5\r\n";
     ASSERT_EQ(bad.readKey(), 1);
     EXPECT_EQ(type2.readSetting(bad), 0);
     ASSERT_EQ(bad.readKey(), 1);

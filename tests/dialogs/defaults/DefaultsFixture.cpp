@@ -22,6 +22,8 @@ namespace defaults_test {
 DrawingMembers::DrawingMembers()
 {
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.textDefaults = makeDrawingTextDefaults;
+    documentMemberFactories.measureDefaults = makeDrawingMeasureDefaults;
     documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
     documentMemberFactories.selectTool = makeSelectTool;
 }
@@ -30,6 +32,10 @@ DefaultsDrawing::DefaultsDrawing()
 {
     if (context.lineDefaults && theLineDefaults)
         context.lineDefaults->copyFrom(theLineDefaults);
+    if (context.textDefaults && theTextDefaults)
+        context.textDefaults->copyFrom(theTextDefaults);
+    if (context.measureDefaults && theMeasureDefaults)
+        context.measureDefaults->copyFrom(theMeasureDefaults);
     if (context.bezierDefaults && theBezierDefaults)
         context.bezierDefaults->copyFrom(theBezierDefaults);
 }

@@ -11,13 +11,16 @@
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/DefaultsDialog.h"
 #include "dialogs/defaults/LineDefaults.h"
+#include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentMembers.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/FakeSettingsFile.h"
 
 namespace defaults_test {
 
-// Every new drawing made while it lives gets a line-drawing and a Bezier record and a select tool.
+// Every new drawing made while it lives gets a line-drawing, a Bezier, a text and a measure record
+// and a select tool.
 struct DrawingMembers {
     DrawingMembers();
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
@@ -29,6 +32,8 @@ public:
     DefaultsDrawing();
 
     LineDefaults& record() { return *context.lineDefaults; }
+    TextDefaults& texts() { return *context.textDefaults; }
+    MeasureDefaults& measures() { return *context.measureDefaults; }
     BezierDefaults& bezierRecord() { return *context.bezierDefaults; }
     // The elements chosen as the select tool chooses several (the list), or one (held alone).
     void select(const std::vector<int>& ids);
@@ -47,6 +52,14 @@ public:
 struct ApplicationRecord {
     LineDefaults record;
     ScopedOverride<LineDefaults*> installed{theLineDefaults, &record};
+};
+
+// The application's text and measure records for one scope.
+struct ApplicationFontRecords {
+    TextDefaults text;
+    MeasureDefaults measure;
+    ScopedOverride<TextDefaults*> textInstalled{theTextDefaults, &text};
+    ScopedOverride<MeasureDefaults*> measureInstalled{theMeasureDefaults, &measure};
 };
 
 // The application's Bezier record for one scope.

@@ -1,5 +1,6 @@
-// "線画設定" and "線画一括" to look at: run by hand under Xvfb, photographing every page (ImageMagick's
-// import) into /tmp/k45-settings-N.png and /tmp/k45-batch-N.png.
+// "線画設定" and "線画一括", "テキスト設定" and "寸法設定" to look at: run by hand under Xvfb,
+// photographing every page (ImageMagick's import) into /tmp/k45-settings-N.png,
+// /tmp/k45-batch-N.png, /tmp/k51-text-settings-N.png and /tmp/k51-measure-settings-N.png.
 //   Xvfb :109 -screen 0 1280x1024x24 &
 //   DISPLAY=:109 scripts/wine-run --prefix build/wineprefix-display --display
 //       build/tests/test_dialogs.exe --gtest_also_run_disabled_tests
@@ -30,4 +31,14 @@ TEST(DefaultsScreenshot, DISABLED_LineSettingsAndBatchDialogs)
         chooseTab(w, 3);
         chooseItem(w, IDC_AREA_BATCH_PATTERN, 5);
     }));
+}
+
+TEST(DefaultsScreenshot, DISABLED_TextAndMeasureSettingsDialogs)
+{
+    ApplicationRecord lines;
+    ApplicationFontRecords application;
+    DefaultsDrawing d;
+    d.app->showCommand = SW_SHOW;
+    (void)d.run(&DocumentContext::editTextDefaults, photographing("k51-text-settings", 4));
+    (void)d.run(&DocumentContext::editMeasureDefaults, photographing("k51-measure-settings", 5));
 }
