@@ -39,6 +39,25 @@ template <typename Child> [[nodiscard]] int readBlock(XmlContext& d, int endTag,
 // and the target keeps its value unless both were.
 [[nodiscard]] int readIntValue(XmlContext& d, int tag, int& value);
 [[nodiscard]] int readDoubleValue(XmlContext& d, int tag, double& value);
+// The value a real reads back as once the drawing file has written it with `decimals` decimals
+// (its 15-digit form cut, as every real tag is written; a value that is not finite is written 0).
+[[nodiscard]] double writtenBack(double value, int decimals);
+// readDoubleValue for a value with a valid range: `accept` (a bool (double) callable) is asked
+// about the value as it will be written back with `decimals` decimals, so that nothing is taken
+// that the next read of the saved file would refuse. A refused value is a data error of the tag
+// and the target keeps its value; 0 only when the value or the closing tag could not be read.
+template <typename Accept>
+[[nodiscard]] int readDoubleValueIf(XmlContext& d, int tag, double& value, int decimals, Accept accept)
+{
+    double v = 0.0;
+    if (!d.readDouble(v) || !d.expectTag(tag))
+        return 0;
+    if (accept(writtenBack(v, decimals)))
+        value = v;
+    else
+        d.reportDataError(tag);
+    return 1;
+}
 // A quoted text into a buffer of `size` bytes (at most size - 1 kept).
 [[nodiscard]] int readQuotedValue(XmlContext& d, int tag, char* buffer, int size);
 
