@@ -101,7 +101,7 @@ int FontAttributes::exchangeRecord(int mode, ElementRecordBuffer& buffer)
         return 0;
     // The length comes from a record that may have crossed processes: it must fit the face and
     // what is left of the record before a byte is copied.
-    if (n < 0 || n > kFaceSize - 1 || n > buffer.remaining() || !std::isfinite(readSize))
+    if (n < 0 || n > kFaceSize - 1 || n > buffer.remaining() || !isSize(readSize))
         return 0;
     char face[kFaceSize];
     int32_t readIndex = 0;
@@ -169,7 +169,7 @@ void FontAttributes::scale(double factor, int flags)
     if (!(flags & 2))
         return;
     const double scaled = size * factor;
-    if (scaled > 0.1 && scaled < 1000.0)
+    if (isSize(attribute_io::writtenBack(scaled, XmlContext::kMaxDecimals)))
         size = scaled;
 }
 
