@@ -11,6 +11,7 @@
 #include "document/FileErrorReporter.h"
 #include "document/GridSettings.h"
 #include "document/UndoManager.h"
+#include "elements/BitmapRaster.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
@@ -29,7 +30,27 @@ ElementEditor* newElementEditor() { return new (std::nothrow) ElementEditor; }
 
 ElementEditor::ElementEditor() = default;
 
-ElementEditor::~ElementEditor() { discardElement(); }
+namespace {
+// An element the editor made, ended through the registry when there is one.
+void destroyElementOfKind(int kind, Element* element)
+{
+    if (!element)
+        return;
+    if (theKindRegistry) {
+        (void)theKindRegistry->destroyElement(kind, element); // answers 0 only for null
+    } else {
+        element->teardown();
+        element->beforeDelete();
+        delete element;
+    }
+}
+} // namespace
+
+ElementEditor::~ElementEditor()
+{
+    discardElement();
+    destroyElementOfKind(probeKind, probe);
+}
 
 void ElementEditor::setOwner(DocumentContext* owner) { context = owner; }
 
@@ -178,15 +199,7 @@ ElementStore* ElementEditor::store() const { return context ? context->elementSt
 
 void ElementEditor::discardElement()
 {
-    if (!element)
-        return;
-    if (theKindRegistry) {
-        (void)theKindRegistry->destroyElement(kindInHand, element); // answers 0 only for null
-    } else {
-        element->teardown();
-        element->beforeDelete();
-        delete element;
-    }
+    destroyElementOfKind(kindInHand, element);
     element = nullptr;
     kindInHand = 0;
 }
@@ -214,9 +227,31 @@ int ElementEditor::startNewElement(int k)
     return 1;
 }
 
+int ElementEditor::stagedRecordLoadsBack()
+{
+    if (!theKindRegistry)
+        return 0; // nothing could load it
+    if (!probe || probeKind != kindInHand) {
+        destroyElementOfKind(probeKind, probe);
+        probe = theKindRegistry->createElement(kindInHand);
+        probeKind = probe ? kindInHand : 0;
+        if (!probe)
+            return 0;
+    }
+    probe->self = probe;
+    probe->context = context;
+    probe->kind = kindInHand;
+    // Reading leaves the staged bytes and their count as they are; only the position moves.
+    const int loads = probe->exchangeRecord(3);
+    // The check keeps no copy of a bitmap's pixels until the next one.
+    if (BitmapRaster* pixels = probe->bitmapData())
+        pixels->clear();
+    return loads;
+}
+
 int ElementEditor::addToPage()
 {
-    if (!element || !context || !element->exchangeRecord(1))
+    if (!element || !context || !element->exchangeRecord(1) || !stagedRecordLoadsBack())
         return 0;
     element->page = context->currentPage();
     if (element->store() < 1)
@@ -390,7 +425,7 @@ int ElementEditor::beginEdit(int id)
 int ElementEditor::storeBack(int id)
 {
     ElementStore* target = store();
-    if (!target || !element || !element->exchangeRecord(1))
+    if (!target || !element || !element->exchangeRecord(1) || !stagedRecordLoadsBack())
         return 0;
     ElementIndexEntry updated;
     element->buildIndexEntry(updated);
