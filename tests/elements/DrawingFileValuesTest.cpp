@@ -59,20 +59,8 @@ std::string replaced(std::string bytes, const std::string& from, const std::stri
     return bytes;
 }
 
-long enumerations = 0;
-int(WINAPI* enumerateOriginal)(HDC, LPCSTR, FONTENUMPROCA, LPARAM) = nullptr;
-int WINAPI countingEnumFontFamilies(HDC dc, LPCSTR family, FONTENUMPROCA callback, LPARAM parameter)
-{
-    ++enumerations;
-    return enumerateOriginal(dc, family, callback, parameter);
-}
-long informationContexts = 0;
-HDC(WINAPI* createIcOriginal)(LPCSTR, LPCSTR, LPCSTR, const DEVMODEA*) = nullptr;
-HDC WINAPI countingCreateIc(LPCSTR driver, LPCSTR device, LPCSTR port, const DEVMODEA* mode)
-{
-    ++informationContexts;
-    return createIcOriginal(driver, device, port, mode);
-}
+struct EnumerationTag;
+struct InformationContextTag;
 
 } // namespace
 
@@ -266,18 +254,17 @@ TEST(DrawingFileValues, ReadingDimensionsResolvesFacesAndTheDisplayOnce)
     ASSERT_FALSE(first.empty());
     // A first read resolves what it needs; the counts are those of the second.
     for (int read = 0; read < 2; ++read) {
-        enumerations = informationContexts = 0;
-        ImportPatch enumerating("gdi32.dll", "EnumFontFamiliesA", reinterpret_cast<void*>(countingEnumFontFamilies));
-        ImportPatch contexts("gdi32.dll", "CreateICA", reinterpret_cast<void*>(countingCreateIc));
-        enumerateOriginal = reinterpret_cast<int(WINAPI*)(HDC, LPCSTR, FONTENUMPROCA, LPARAM)>(enumerating.original());
-        createIcOriginal = reinterpret_cast<HDC(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, const DEVMODEA*)>(contexts.original());
-        ASSERT_TRUE(enumerateOriginal && createIcOriginal);
+        ImportCounter<EnumerationTag, int, HDC, LPCSTR, FONTENUMPROCA, LPARAM> enumerations("gdi32.dll",
+                                                                                            "EnumFontFamiliesA");
+        ImportCounter<InformationContextTag, HDC, LPCSTR, LPCSTR, LPCSTR, const DEVMODEA*> contexts("gdi32.dll",
+                                                                                                    "CreateICA");
+        ASSERT_TRUE(enumerations.installed() && contexts.installed());
         LineDrawing reopened;
         ASSERT_EQ(reopened.open(scratch.pathOf("dimensions.ycx")), 1);
         EXPECT_EQ(reopened.context.elementCount(), 40);
         if (read == 1) {
-            EXPECT_EQ(enumerations, 0);
-            EXPECT_EQ(informationContexts, 0);
+            EXPECT_EQ(enumerations.calls(), 0);
+            EXPECT_EQ(contexts.calls(), 0);
         }
     }
 }

@@ -88,13 +88,8 @@ Families installedFamilies(const char* name = nullptr)
     return families;
 }
 
-long enumerations = 0;
-int(WINAPI* enumerateOriginal)(HDC, LPCSTR, FONTENUMPROCA, LPARAM) = nullptr;
-int WINAPI countingEnumFontFamilies(HDC dc, LPCSTR family, FONTENUMPROCA callback, LPARAM parameter)
-{
-    ++enumerations;
-    return enumerateOriginal(dc, family, callback, parameter);
-}
+struct EnumerationTag;
+using EnumerationCounter = ImportCounter<EnumerationTag, int, HDC, LPCSTR, FONTENUMPROCA, LPARAM>;
 
 // Every text measured or drawn resolves its face: the families are asked once per name and kept,
 // with the same answers, until the frame hears that the installed fonts changed.
@@ -103,12 +98,10 @@ TEST(FontInfo, FamiliesAreEnumeratedOncePerNameUntilTheFontsChange)
     FontInfo chosen;
     chosen.chooseDefaultFace();
     const std::string face = chosen.getFaceName();
-    ImportPatch patch("gdi32.dll", "EnumFontFamiliesA", reinterpret_cast<void*>(countingEnumFontFamilies));
-    enumerateOriginal = reinterpret_cast<int(WINAPI*)(HDC, LPCSTR, FONTENUMPROCA, LPARAM)>(patch.original());
-    ASSERT_NE(enumerateOriginal, nullptr);
+    EnumerationCounter enumerations("gdi32.dll", "EnumFontFamiliesA");
+    ASSERT_TRUE(enumerations.installed());
     // The frame's answer to WM_FONTCHANGE forgets them (no window is needed for that).
     (void)frameWindowProcedure(nullptr, WM_FONTCHANGE, 0, 0);
-    enumerations = 0;
     for (int i = 0; i < 50; ++i) {
         FontInfo info;
         ASSERT_EQ(info.setFontCell(face.c_str(), 1 + i % 4, 20, 20), 1);
@@ -118,18 +111,18 @@ TEST(FontInfo, FamiliesAreEnumeratedOncePerNameUntilTheFontsChange)
         EXPECT_EQ(info.hasFace("KorvaneNoSuchFace"), 0);
         EXPECT_EQ(info.setFont("KorvaneNoSuchFace", 1, 12), 0);
     }
-    EXPECT_EQ(enumerations, 2) << "the face and the missing face, once each";
+    EXPECT_EQ(enumerations.calls(), 2) << "the face and the missing face, once each";
     FontInfo listing;
     RecordingList list;
     for (int i = 0; i < 3; ++i)
         ASSERT_EQ(listing.fillInstalledFaceList(&list), 1);
-    EXPECT_EQ(enumerations, 3) << "every family, for the face list, once";
+    EXPECT_EQ(enumerations.calls(), 3) << "every family, for the face list, once";
     EXPECT_FALSE(list.items.empty());
 
     (void)frameWindowProcedure(nullptr, WM_FONTCHANGE, 0, 0);
     FontInfo again;
     ASSERT_EQ(again.setFontCell(face.c_str(), 1, 20, 20), 1);
-    EXPECT_EQ(enumerations, 4);
+    EXPECT_EQ(enumerations.calls(), 4);
 }
 
 TEST(FontInfo, FaceListsHoldEachInstalledFaceOnceWithoutVerticalFaces)
