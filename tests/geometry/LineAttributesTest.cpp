@@ -205,68 +205,6 @@ TEST(LineAttributes, DrawingFileForms)
     EXPECT_EQ(h.drawType.value, 3);
 }
 
-// The dash, gap and dot lengths go into the file with the style and come back; a file without
-// them reads as before (the style alone, the lengths the holder had); a length outside
-// 0 < v <= 1000, as the file writes it back, is a data error of its tag and keeps the length.
-TEST(LineTypeAttribute, LengthsComeBackFromTheFileAndBadOnesAreDataErrors)
-{
-    struct Written {
-        const char* what;
-        int style;
-        double dash, gap, dot;
-    };
-    const Written written[] = {
-        {"DASH with its presets", LineStyle::kDash, 1.5, 1.5, 1.0},
-        {"DASHDOT3 with lengths of its own", LineStyle::kDashDot3, 0.7, 0.3, 0.2},
-        {"the longest lengths", LineStyle::kDashDot1, 1000.0, 999.99999, 0.00001},
-    };
-    for (const Written& c : written) {
-        MessageBoxScript boxes;
-        AttributeFile file;
-        LineTypeAttribute type;
-        type.setStyleWithPresets(c.style);
-        type.dash = c.dash, type.gap = c.gap, type.dot = c.dot;
-        file.open(file.write([&](Document& d) { EXPECT_EQ(type.writeThroughHolder(&d), 1); }));
-        ASSERT_EQ(file.readIntoHolder(), 1) << c.what;
-        const LineTypeAttribute& read = file.holder().lineType;
-        EXPECT_EQ(read.style, c.style) << c.what;
-        EXPECT_EQ(read.dash, c.dash) << c.what;
-        EXPECT_EQ(read.gap, c.gap) << c.what;
-        EXPECT_EQ(read.dot, c.dot) << c.what;
-        EXPECT_EQ(boxes.texts(), "") << c.what;
-    }
-
-    struct Read {
-        const char* what;
-        std::string block;
-        double dash, gap, dot;
-        const char* shown;
-    };
-    const LineStyle defaults;
-    const Read reads[] = {
-        {"only the style, as older files have it", "<style>\"DASH\"</style>", defaults.dash, defaults.gap, defaults.dot, ""},
-        {"a dash alone", "<style>\"DASH\"</style><jisen>4.25</jisen>", 4.25, defaults.gap, defaults.dot, ""},
-        {"a gap of 0", "<jisen>3</jisen><kuhaku>0</kuhaku><sasen>0.5</sasen>", 3.0, defaults.gap, 0.5,
-         "</kuhaku>のデータがエラーです"},
-        {"a negative dot", "<sasen>-1</sasen>", defaults.dash, defaults.gap, defaults.dot, "</sasen>のデータがエラーです"},
-        {"a dash over 1000", "<jisen>1000.5</jisen>", defaults.dash, defaults.gap, defaults.dot,
-         "</jisen>のデータがエラーです"},
-        {"a gap written back as 0", "<kuhaku>0.000009</kuhaku>", defaults.dash, defaults.gap, defaults.dot,
-         "</kuhaku>のデータがエラーです"},
-    };
-    for (const Read& c : reads) {
-        MessageBoxScript boxes;
-        AttributeFile file;
-        file.open("<lineType>" + c.block + "</lineType>\r\n");
-        ASSERT_EQ(file.readIntoHolder(), 1) << c.what;
-        const LineTypeAttribute& read = file.holder().lineType;
-        EXPECT_EQ(read.dash, c.dash) << c.what;
-        EXPECT_EQ(read.gap, c.gap) << c.what;
-        EXPECT_EQ(read.dot, c.dot) << c.what;
-        EXPECT_EQ(boxes.texts(), c.shown) << c.what;
-    }
-}
-
 TEST(LineAttributes, ReadingKeepsValuesTheFileGetsWrong)
 {
     MessageBoxScript boxes;

@@ -66,103 +66,43 @@ TEST(TextOutline, GlyphsAreFilledWhereGdiWritesThem)
     }
 }
 
-// TextOut calls made while no path was open, with the height of the font they drew with: a tall
-// glyph rasterized costs the square of its height (over a second for a few at the largest zoom).
-struct RasterCalls {
-    static bool inPath;
-    static int tallest;
-    static BOOL(WINAPI* beginOriginal)(HDC);
-    static BOOL(WINAPI* endOriginal)(HDC);
-    static BOOL(WINAPI* textOriginal)(HDC, int, int, LPCSTR, int);
-    static BOOL WINAPI beginPath(HDC hdc)
-    {
-        inPath = true;
-        return beginOriginal(hdc);
-    }
-    static BOOL WINAPI endPath(HDC hdc)
-    {
-        inPath = false;
-        return endOriginal(hdc);
-    }
-    static BOOL WINAPI textOut(HDC hdc, int x, int y, LPCSTR text, int n)
-    {
-        TEXTMETRICA metrics;
-        if (!inPath && GetTextMetricsA(hdc, &metrics) && metrics.tmHeight > tallest)
-            tallest = metrics.tmHeight;
-        return textOriginal(hdc, x, y, text, n);
-    }
-};
-bool RasterCalls::inPath = false;
-int RasterCalls::tallest = 0;
-BOOL(WINAPI* RasterCalls::beginOriginal)(HDC) = nullptr;
-BOOL(WINAPI* RasterCalls::endOriginal)(HDC) = nullptr;
-BOOL(WINAPI* RasterCalls::textOriginal)(HDC, int, int, LPCSTR, int) = nullptr;
-
-// Text taller than the context's raster limit is filled from its outline, opaque cell and all,
-// where TextOut would have drawn its glyphs; shorter text goes to TextOut.
+// Text taller than the context's raster limit is filled from its outline (a rasterized glyph
+// costs the square of its height: over a second for a few at the largest zoom), with TextOut's
+// opaque cell, where TextOut draws its glyphs.
 TEST(DeviceContext, TallTextIsFilledFromItsOutlineWhereTextOutDrawsIt)
 {
-    ImportPatch begin("gdi32.dll", "BeginPath", reinterpret_cast<void*>(RasterCalls::beginPath));
-    ImportPatch end("gdi32.dll", "EndPath", reinterpret_cast<void*>(RasterCalls::endPath));
-    ImportPatch text("gdi32.dll", "TextOutA", reinterpret_cast<void*>(RasterCalls::textOut));
-    RasterCalls::beginOriginal = reinterpret_cast<BOOL(WINAPI*)(HDC)>(begin.original());
-    RasterCalls::endOriginal = reinterpret_cast<BOOL(WINAPI*)(HDC)>(end.original());
-    RasterCalls::textOriginal = reinterpret_cast<BOOL(WINAPI*)(HDC, int, int, LPCSTR, int)>(text.original());
-    ASSERT_TRUE(RasterCalls::beginOriginal && RasterCalls::endOriginal && RasterCalls::textOriginal);
-    const COLORREF cell = RGB(255, 255, 0), ink = RGB(0, 0, 160);
-    struct Case {
-        const char* text;
-        bool opaque;
-    };
-    const Case cases[] = {{"A", true}, {"三", false}, {"Ig", true}};
-    for (const Case& c : cases) {
-        // The same text through TextOut and, with the limit below its height, as a path.
-        DibSurface* drawn[2] = {};
+    struct FillTag;
+    ImportCounter<FillTag, BOOL, HDC> fills("gdi32.dll", "FillPath");
+    ASSERT_TRUE(fills.installed());
+    for (const char* text : {"A", "三g"}) {
         TextSurface glyphs(120, 300), filled(120, 300);
         for (TextSurface* s : {&glyphs, &filled}) {
-            s->dc.setTextColor(RgbColor(0, 0, 160));
             s->dc.setBkColor(RgbColor(255, 255, 0));
-            if (c.opaque)
-                s->dc.setOpaqueBackground();
-            else
-                s->dc.setTransparentBackground();
+            s->dc.setOpaqueBackground();
         }
         filled.dc.maxRasterTextHeight = 100;
-        RasterCalls::tallest = 0;
-        glyphs.dc.textOut(40, 30, c.text);
-        EXPECT_GE(RasterCalls::tallest, 120) << c.text << ": below the limit, TextOut draws";
-        RasterCalls::tallest = 0;
-        filled.dc.textOut(40, 30, c.text);
-        EXPECT_EQ(RasterCalls::tallest, 0) << c.text << ": nothing tall is rasterized";
-        drawn[0] = &glyphs.surface, drawn[1] = &filled.surface;
-
-        RECT expected, box;
-        ASSERT_TRUE(drawn[0]->inkBox(expected)) << c.text;
-        ASSERT_TRUE(drawn[1]->inkBox(box)) << c.text;
-        EXPECT_NEAR(box.left, expected.left, 2) << c.text;
-        EXPECT_NEAR(box.top, expected.top, 2) << c.text;
-        EXPECT_NEAR(box.right, expected.right, 2) << c.text;
-        EXPECT_NEAR(box.bottom, expected.bottom, 2) << c.text;
-        int inked[2] = {}, celled[2] = {};
-        for (int k = 0; k < 2; ++k) {
-            for (int y = 0; y < 300; ++y) {
-                for (int x = 0; x < 300; ++x) {
-                    inked[k] += drawn[k]->pixel(x, y) == ink;
-                    celled[k] += drawn[k]->pixel(x, y) == cell;
-                }
-            }
-        }
-        EXPECT_NEAR(inked[1], inked[0], inked[0] / 8 + 8) << c.text;
-        EXPECT_NEAR(celled[1], celled[0], celled[0] / 8 + 8) << c.text;
-        EXPECT_EQ(celled[1] > 0, c.opaque) << c.text;
+        glyphs.dc.textOut(40, 30, text);
+        EXPECT_EQ(fills.calls(), 0) << text;
+        filled.dc.textOut(40, 30, text);
+        EXPECT_EQ(fills.calls(), 1) << text;
+        fills.reset();
+        // The cell: every pixel that is not white; the glyphs: neither white nor the cell's yellow.
+        auto cellAndGlyphs = [](const DibSurface& d, int& cell, int& glyphs) {
+            cell = d.inkCount(0, 0, 300, 300);
+            glyphs = cell + d.inkCount(0, 0, 300, 300, RGB(255, 255, 0)) - 300 * 300;
+        };
+        int cell[2], ink[2];
+        cellAndGlyphs(glyphs.surface, cell[0], ink[0]);
+        cellAndGlyphs(filled.surface, cell[1], ink[1]);
+        EXPECT_NEAR(cell[1], cell[0], 8) << text;
+        EXPECT_GT(ink[0], 500) << text;
+        EXPECT_NEAR(ink[1], ink[0], ink[0] / 8) << text;
     }
-
-    // At the heights of the largest zoom the default limit keeps TextOut away.
+    // At the heights of the largest zoom the default limit applies.
     TextSurface huge(20000, 300);
     huge.dc.setTransparentBackground();
-    RasterCalls::tallest = 0;
     huge.dc.textOut(-5000, -5000, "■");
-    EXPECT_EQ(RasterCalls::tallest, 0);
+    EXPECT_EQ(fills.calls(), 1);
     EXPECT_EQ(huge.surface.inkCount(0, 0, 300, 300), 300 * 300) << "the square's middle covers the surface";
 }
 
