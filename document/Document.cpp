@@ -378,7 +378,9 @@ int Document::save()
     return writeAndMarkSaved();
 }
 
-void Document::addFileFilters(CommonFileDialog& dialog)
+void Document::addFileFilters(CommonFileDialog& dialog) { addDrawingFilters(dialog); }
+
+void Document::addDrawingFilters(CommonFileDialog& dialog)
 {
     dialog.clearFilters();
     // A list that cannot grow has told the user; the dialog then runs with the filters it took.

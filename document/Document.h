@@ -95,7 +95,9 @@ public:
     [[nodiscard]] virtual int onSave();
 
     // The file types the open and the save dialog list: "Tesvan CAD(*.ycx)" first, so that a
-    // name typed without extension is saved as a drawing, then "すべて(*.*)".
+    // name typed without extension is saved as a drawing, then "すべて(*.*)" (the same for part
+    // files: addDrawingFilters).
+    static void addDrawingFilters(CommonFileDialog& dialog);
     virtual void addFileFilters(CommonFileDialog& dialog);
     virtual void addSaveFileFilters(CommonFileDialog& dialog);
     // The open dialog, starting in the remembered folder: the chosen path becomes this

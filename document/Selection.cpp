@@ -50,14 +50,19 @@ int Selection::idAt(int index)
 int Selection::forEach(SelectionOperation& operation)
 {
     ElementEditor* editor = owner ? owner->editor2 : nullptr;
-    if (!editor || count < 1)
+    if (!editor)
+        return 0;
+    // One element picked by the select tool is held by the tool, not listed here.
+    SelectTool* tool = owner->selectTool;
+    const int single = count < 1 && tool && tool->selectionMode() == 1 ? tool->firstSelectedId() : 0;
+    if (count < 1 && single < 1)
         return 0;
     UndoManager* undo = owner->undoManager;
     if (undo)
-        undo->beginBatchChange(count);
+        undo->beginBatchChange(single >= 1 ? 1 : count);
     int changed = 0;
     for (int i = 0;; ++i) {
-        const int id = idAt(i);
+        const int id = single < 1 ? idAt(i) : i == 0 ? single : -3;
         if (id < 1 || !editor->beginEdit(id))
             break;
         Element* element = editor->elementInHand();

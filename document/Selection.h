@@ -53,9 +53,10 @@ public:
     // one dash phase further on each time; with throttling only once 80 ms have passed since the
     // last such draw. 0 when nothing is pending or the view has no overlay.
     int drawBand(int throttled);
-    // Applies the operation to every selected element whose kind it accepts, as one batch change
-    // of the undo log, then refreshes the view. 0 without the in-place editor or a selection;
-    // otherwise the number of elements changed.
+    // Applies the operation to every selected element whose kind it accepts (the listed ones, or
+    // the one element the select tool holds by itself), as one batch change of the undo log, then
+    // refreshes the view. 0 without the in-place editor or a selection; otherwise the number of
+    // elements changed.
     int forEach(SelectionOperation& operation);
 
     // The decisions of the rubber band, apart from its loop.

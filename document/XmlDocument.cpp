@@ -211,7 +211,7 @@ int XmlDocument::gatherText(TextString& text)
     return 1;
 }
 
-int XmlDocument::readQuotedValue(TextString* value)
+int XmlDocument::readQuotedValue(TextString* value, int blankForSpace)
 {
     unsigned char b;
     for (;;) {
@@ -219,6 +219,9 @@ int XmlDocument::readQuotedValue(TextString* value)
             return 0;
         if (b == '"')
             return 1;
+        // An attribute value's line breaks and tabs are blanks, as XML has them.
+        if (blankForSpace && (b == '\t' || b == '\r' || b == '\n'))
+            b = ' ';
         if (b < 32 || !value || value->length() >= kMaxTextLength)
             continue;
         if (!value->appendChar(static_cast<char>(b)))
@@ -288,7 +291,7 @@ int XmlDocument::readAttributes(XmlNode& node)
         }
         slashLast = false;
         if (b == '"') {
-            if (!readQuotedValue(current ? &current->value : nullptr)) {
+            if (!readQuotedValue(current ? &current->value : nullptr, 1)) {
                 delete current;
                 return 0;
             }

@@ -95,7 +95,9 @@ private:
     [[nodiscard]] int readName(char* name, char& ender);
     // Attributes up to '>'; 0 at the end of the file.
     [[nodiscard]] int readAttributes(XmlNode& node);
-    [[nodiscard]] int readQuotedValue(TextString* value);
+    // Up to the closing '"'; control characters are dropped, or with blankForSpace (attribute
+    // values) a tab, CR or LF becomes a blank.
+    [[nodiscard]] int readQuotedValue(TextString* value, int blankForSpace = 0);
     void takeDeclarationValue(const XmlAttribute& attribute);
 
     mutable GlobalBlock keywords{30, static_cast<int>(sizeof(Keyword))};

@@ -130,22 +130,12 @@ int BezierElement::hitTestExtent()
 
 int BezierElement::hitTest()
 {
-    SelectTool* tool = selectTool();
-    if (!tool || !vertices())
+    if (!selectTool() || !vertices())
         return 0;
-    BezierFlattener flattener;
-    PointList outline;
-    if (vertices()->count > 0 && flattener.runInto(vertices(), outline) >= 1) {
-        const int closed = !openClose() || openClose()->isClosed();
-        const double width = lineWidth() ? lineWidth()->width : 0.0;
-        if (closed && fill() && fill()->draw.value &&
-            tool->hitOutline(outline, width < 0.01 ? 0.01 : width, LineOriginAttribute::kCenter, 1, 1))
-            return 1;
-        if (closed && outline.count > 1)
-            (void)outline.closeWithFirst(); // without room the closing chord is not tested
-        if (tool->hitOpenPolyline(outline, width, LineOriginAttribute::kCenter))
-            return 1;
-    }
+    // The curve as its shape draws it; while its path is edited, a control point as well.
+    shared_body::preparePointList(*this);
+    if (runElementHitTest(*this))
+        return 1;
     BezierPath* editing = path();
     return editing && editing->hitControlPoint() >= 0;
 }

@@ -96,10 +96,24 @@ void BoxElement::computeExtent(int mode)
     if (!input.outline(outline, 1) || !outline.getBounds(&lo, &hi))
         return;
     const double w = lineSizeInDrawing();
-    double grow = w;
+    if (mode == 1) {
+        // The shape measures the stroke as it draws it: joins, rule lines and all.
+        bindPoints();
+        Point a, b;
+        if (runElementExtent(*this, a, b)) {
+            extentMin.x = a.x, extentMin.y = a.y, extentMin.z = lo.z;
+            extentMax.x = b.x, extentMax.y = b.y, extentMax.z = hi.z;
+            return;
+        }
+    }
+    // A square corner's join reaches the width past the corner along each axis, and up to the
+    // width times the square root of 2 along one once the box leans.
+    const double angle = input.rotationAngle();
+    const int square = !std::isfinite(angle) || std::fmod(angle, 90.0) == 0.0;
+    double grow = square ? w : w * std::sqrt(2.0);
     if (mode == 1) {
         const int position = linePosition() ? linePosition()->position : LineOriginAttribute::kCenter;
-        grow = position == LineOriginAttribute::kTop ? 0.0 : position == LineOriginAttribute::kBottom ? w : w * 0.5;
+        grow *= position == LineOriginAttribute::kTop ? 0.0 : position == LineOriginAttribute::kBottom ? 1.0 : 0.5;
     }
     extentMin.x = lo.x - grow, extentMin.y = lo.y - grow, extentMin.z = lo.z - grow;
     extentMax.x = hi.x + grow, extentMax.y = hi.y + grow, extentMax.z = hi.z + grow;
@@ -107,12 +121,10 @@ void BoxElement::computeExtent(int mode)
 
 int BoxElement::hitTest()
 {
-    PointList outline;
-    if (!selectTool() || !input.outline(outline, 1))
+    if (!selectTool())
         return 0;
-    return hitTestOutline(outline, lineWidth() ? lineWidth()->width : 0.0,
-                          linePosition() ? linePosition()->position : LineOriginAttribute::kCenter, edge(), fill(),
-                          hatch());
+    bindPoints();
+    return runElementHitTest(*this);
 }
 
 int BoxElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
@@ -161,7 +173,7 @@ void BoxElement::drawOverlayFigure(int operation)
 
 void BoxElement::takeDefaultAttributes()
 {
-    shared_body::takeLineDefaults(*this);
+    shared_body::takeClosedDefaults(*this);
     if (lean())
         lean()->reset();
 }
@@ -243,15 +255,22 @@ void BoxElement::setLineStyle(const LineTypeAttribute& value) { shared_body::set
 void BoxElement::setEdgeDrawn(const EdgeAttributes& value) { shared_body::setEdgeDrawn(*this, value); }
 void BoxElement::setFillDrawn(const FillAttributes& value) { shared_body::setFillDrawn(*this, value); }
 void BoxElement::setHatchPattern(const HatchAttributes& value) { shared_body::setHatchPattern(*this, value); }
-void BoxElement::setBoxRules(const BoxRules& value)
+void BoxElement::setHatchPitch1(const HatchAttributes& value) { shared_body::setHatchPitch1(*this, value); }
+void BoxElement::setHatchPitch2(const HatchAttributes& value) { shared_body::setHatchPitch2(*this, value); }
+void BoxElement::setFillGray(const FillAttributes& value) { shared_body::setFillGray(*this, value); }
+void BoxElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void BoxElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void BoxElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void BoxElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
+void BoxElement::setBoxRules(const BoxRules& value, int takeHorizontal, int takeVertical)
 {
     if (boxRules())
-        (void)boxRules()->copyFrom(&value); // always 1
+        (void)boxRules()->copyFrom(&value, takeHorizontal, takeVertical); // always 1
 }
-void BoxElement::setCornerRounding(const CornerRounding& value)
+void BoxElement::setCornerRounding(const CornerRounding& value, const int* takeCorners)
 {
     if (cornerRounding())
-        (void)cornerRounding()->copyFrom(&value); // always 1
+        (void)cornerRounding()->copyFrom(&value, takeCorners); // always 1
 }
 
 // --- files ---

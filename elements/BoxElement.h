@@ -37,7 +37,8 @@ public:
     // 21 and 33: the rubber-band frame; 32: the frame with the pick display; others nothing.
     void drawOverlayFigure(int operation) override;
 
-    // From the line defaults: layer, line size, position and type (the lean stays 0).
+    // From the line defaults: layer, line size, position and type, the outline, fill and hatch
+    // (the lean is 0; the rules and radii stay the box's own).
     void takeDefaultAttributes() override;
     [[nodiscard]] int beginCreateInput(int arg) override;
     [[nodiscard]] int continueCreateInput(int arg) override;
@@ -70,8 +71,15 @@ public:
     void setEdgeDrawn(const EdgeAttributes& value) override;
     void setFillDrawn(const FillAttributes& value) override;
     void setHatchPattern(const HatchAttributes& value) override;
-    void setBoxRules(const BoxRules& value) override;
-    void setCornerRounding(const CornerRounding& value) override;
+    void setHatchPitch1(const HatchAttributes& value) override;
+    void setHatchPitch2(const HatchAttributes& value) override;
+    void setFillGray(const FillAttributes& value) override;
+    void setStartX(const Point& value) override;
+    void setStartY(const Point& value) override;
+    void setEndX(const Point& value) override;
+    void setEndY(const Point& value) override;
+    void setBoxRules(const BoxRules& value, int takeHorizontal = 1, int takeVertical = 1) override;
+    void setCornerRounding(const CornerRounding& value, const int* takeCorners = nullptr) override;
 
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;

@@ -72,15 +72,6 @@ int BreaklineElement::exchangeRecordOf(int mode, int withRounding)
 
 // --- picks ---
 
-int BreaklineElement::hitTest()
-{
-    SelectTool* tool = selectTool();
-    if (!tool || !vertices())
-        return 0;
-    return tool->hitOpenPolyline(*vertices(), lineWidth() ? lineWidth()->width : 0.0,
-                                 linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
-}
-
 void BreaklineElement::showInputOverlay(int)
 {
     beginOverlay();

@@ -18,7 +18,6 @@ public:
 
     [[nodiscard]] int exchangeRecord(int mode) override;
     // The select tool's open-polyline test with the line width and position.
-    [[nodiscard]] int hitTest() override;
     void showInputOverlay(int show) override;
 
     void takeDefaultAttributes() override;

@@ -236,8 +236,8 @@ void CircleElement::takeDefaultAttributes()
     if (!defaults)
         return;
     shared_body::takeStrokeDefaults(*this, *defaults);
-    if (edge() && defaults->colour())
-        edge()->colour.assign(defaults->colour());
+    if (edge())
+        defaults->takeEdgeInto(*edge());
 }
 
 int CircleElement::editProperties(int hasPrevious, int hasNext)

@@ -328,8 +328,17 @@ public:
     virtual void setArrowHeadLineSize(const ArrowHeadStyle& value) { (void)value; }
     virtual void setArrowHeadLength(const ArrowHeadStyle& value) { (void)value; }
     virtual void setArrowHeadLean(const ArrowHeadStyle& value) { (void)value; }
-    virtual void setBoxRules(const BoxRules& value) { (void)value; }
-    virtual void setCornerRounding(const CornerRounding& value) { (void)value; }
+    // The rule counts whose flag is set (horizontal, vertical); the radii whose flag is set, in
+    // corner order (all four without flags).
+    virtual void setBoxRules(const BoxRules& value, int takeHorizontal = 1, int takeVertical = 1)
+    {
+        (void)value, (void)takeHorizontal, (void)takeVertical;
+    }
+    virtual void setCornerRounding(const CornerRounding& value, const int* takeCorners = nullptr)
+    {
+        (void)value, (void)takeCorners;
+    }
+    // Every field of the fill's screen.
     virtual void setFillGray(const FillAttributes& value) { (void)value; }
 
     // --- files. writeXml writes the element's section (openXmlSection, writeLayerAndGroup, the

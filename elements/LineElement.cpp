@@ -134,11 +134,11 @@ int LineElement::hitTestExtent()
 
 int LineElement::hitTest()
 {
-    SelectTool* tool = selectTool();
-    if (!tool || !firstPoint() || !secondPoint())
+    if (!selectTool() || !firstPoint() || !secondPoint())
         return 0;
-    return tool->hitTestStrokeWithCaps(*firstPoint(), *secondPoint(), lineWidth() ? lineWidth()->width : 0.0,
-                                       linePosition() ? linePosition()->position : LineOriginAttribute::kCenter);
+    // The band as the line shape draws it: its side, its caps, its ends.
+    bindPoints();
+    return runElementHitTest(*this);
 }
 
 int LineElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }

@@ -142,12 +142,8 @@ int OvalElement::hitTest()
 {
     if (!selectTool() || !firstPoint() || !secondPoint())
         return 0;
-    PointList outline;
-    if (buildOutline(0.0, outline) &&
-        hitTestOutline(outline, lineWidth() ? lineWidth()->width : 0.0,
-                       linePosition() ? linePosition()->position : LineOriginAttribute::kCenter, edge(), fill(), hatch()))
-        return 1;
-    return pointUnderCursor(firstPoint(), secondPoint(), nullptr) != 0;
+    bindPoints();
+    return runElementHitTest(*this);
 }
 
 // --- drawing ---
@@ -251,10 +247,34 @@ int OvalElement::getRadius(double out[2], Point* centre)
 
 void OvalElement::takeDefaultAttributes()
 {
-    shared_body::takeLineDefaults(*this);
+    shared_body::takeClosedDefaults(*this);
     if (lean())
         lean()->reset();
 }
+
+// --- value setters ---
+
+void OvalElement::setLineColour(const InkColor& value) { shared_body::setEdgeColour(*this, value); }
+void OvalElement::setFillColour(const InkColor& value) { shared_body::setFillColour(*this, value); }
+void OvalElement::setHatchColour(const InkColor& value) { shared_body::setHatchColour(*this, value); }
+void OvalElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
+void OvalElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
+void OvalElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
+void OvalElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
+void OvalElement::setRotationAngle(const LeanAttribute& value)
+{
+    if (lean())
+        lean()->assign(&value);
+}
+void OvalElement::setLineWidth(const LineSizeAttribute& value) { shared_body::setLineWidth(*this, value); }
+void OvalElement::setLinePosition(const LineOriginAttribute& value) { shared_body::setLinePosition(*this, value); }
+void OvalElement::setLineStyle(const LineTypeAttribute& value) { shared_body::setLineStyle(*this, value); }
+void OvalElement::setEdgeDrawn(const EdgeAttributes& value) { shared_body::setEdgeDrawn(*this, value); }
+void OvalElement::setFillDrawn(const FillAttributes& value) { shared_body::setFillDrawn(*this, value); }
+void OvalElement::setHatchPattern(const HatchAttributes& value) { shared_body::setHatchPattern(*this, value); }
+void OvalElement::setHatchPitch1(const HatchAttributes& value) { shared_body::setHatchPitch1(*this, value); }
+void OvalElement::setHatchPitch2(const HatchAttributes& value) { shared_body::setHatchPitch2(*this, value); }
+void OvalElement::setFillGray(const FillAttributes& value) { shared_body::setFillGray(*this, value); }
 
 // --- files ---
 

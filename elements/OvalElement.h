@@ -31,8 +31,8 @@ public:
     // While the oval waits for the rest of its input, a repaint brings its rubber band back.
     void repaintPicked() override;
 
-    // From the line defaults: colour, layer, size, position, type; the lean becomes 0 and the
-    // oval type stays.
+    // From the line defaults: layer, size, position, type, the outline, fill and hatch; the lean
+    // becomes 0 and the oval type stays.
     void takeDefaultAttributes() override;
     [[nodiscard]] int beginCreateInput(int arg) override;
     // 1 complete (a drag released or a click), 15 a click without a rubber band within the
@@ -63,6 +63,24 @@ public:
 
     // The oval's property dialog on this element; its result (0 while no dialog is built).
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
+
+    void setLineColour(const InkColor& value) override;
+    void setFillColour(const InkColor& value) override;
+    void setHatchColour(const InkColor& value) override;
+    void setStartX(const Point& value) override;
+    void setStartY(const Point& value) override;
+    void setEndX(const Point& value) override;
+    void setEndY(const Point& value) override;
+    void setRotationAngle(const LeanAttribute& value) override;
+    void setLineWidth(const LineSizeAttribute& value) override;
+    void setLinePosition(const LineOriginAttribute& value) override;
+    void setLineStyle(const LineTypeAttribute& value) override;
+    void setEdgeDrawn(const EdgeAttributes& value) override;
+    void setFillDrawn(const FillAttributes& value) override;
+    void setHatchPattern(const HatchAttributes& value) override;
+    void setHatchPitch1(const HatchAttributes& value) override;
+    void setHatchPitch2(const HatchAttributes& value) override;
+    void setFillGray(const FillAttributes& value) override;
 
     [[nodiscard]] int readXmlAttributes() override;
     [[nodiscard]] int writeXml() override;

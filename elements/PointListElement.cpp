@@ -49,6 +49,14 @@ int PointListElement::hitTestExtent()
     return tool->extentContainsPickCentre(extentMin, extentMax);
 }
 
+int PointListElement::hitTest()
+{
+    if (!selectTool() || !vertices())
+        return 0;
+    shared_body::preparePointList(*this);
+    return runElementHitTest(*this);
+}
+
 int PointListElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
 
 int PointListElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }

@@ -15,6 +15,10 @@ public:
     void computeExtent(int mode) override;
 
     [[nodiscard]] int hitTestExtent() override;
+    // The pick against the figure as its shape draws it: the band of the drawn polyline (corners
+    // rounded, arcs flattened, the spline sampled as on the screen) with its caps and position,
+    // and for the closed kinds the painted inside.
+    [[nodiscard]] int hitTest() override;
     [[nodiscard]] int hitHandle(int* handle, int* flag) override;
     [[nodiscard]] int isInSelectionArea() override;
 

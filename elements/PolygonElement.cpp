@@ -91,15 +91,6 @@ int PolygonElement::exchangeRecordOf(int mode, int withRounding)
 
 // --- picks and drawing ---
 
-int PolygonElement::hitTest()
-{
-    if (!vertices())
-        return 0;
-    return hitTestOutline(*vertices(), lineWidth() ? lineWidth()->width : 0.0,
-                          linePosition() ? linePosition()->position : LineOriginAttribute::kCenter, edge(), fill(),
-                          hatch());
-}
-
 void PolygonElement::drawOverlayFigure(int operation)
 {
     switch (operation) {
@@ -207,7 +198,7 @@ int PolygonElement::writeDxf(DxfFile* writer)
 
 // --- creation input ---
 
-void PolygonElement::takeDefaultAttributes() { shared_body::takeAreaDefaults(*this); }
+void PolygonElement::takeDefaultAttributes() { shared_body::takeClosedDefaults(*this); }
 
 int PolygonElement::beginCreateInput(int arg)
 {

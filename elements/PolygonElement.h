@@ -28,7 +28,6 @@ public:
 
     [[nodiscard]] int exchangeRecord(int mode) override;
     // The select tool's outline test with the edge, fill and hatch switches.
-    [[nodiscard]] int hitTest() override;
     // 21 the rubber band; 32 that step, then the element shown picked; 33 the figure with its
     // vertex marks; 37 as 33 with a mark at the vertex being entered; others nothing.
     void drawOverlayFigure(int operation) override;

@@ -30,23 +30,6 @@ void SplineElement::initialize()
 
 int SplineElement::exchangeRecord(int mode) { return exchangeRecordOf(mode, 0); }
 
-int SplineElement::hitTest()
-{
-    SelectTool* tool = selectTool();
-    if (!tool || !vertices())
-        return 0;
-    const double width = lineWidth() ? lineWidth()->width : 0.0;
-    const int position = linePosition() ? linePosition()->position : LineOriginAttribute::kCenter;
-    PointList curve;
-    if (vertices()->count > 2) {
-        BSplineCurve spline;
-        spline.setSamplesPerSpan(kHitSamplesPerSpan);
-        if (spline.evaluate(vertices(), &curve))
-            return tool->hitOpenPolyline(curve, width, position);
-    }
-    return tool->hitOpenPolyline(*vertices(), width, position);
-}
-
 int SplineElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);

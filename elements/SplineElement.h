@@ -10,15 +10,10 @@
 class SplineElement : public BreaklineElement {
 public:
     static constexpr int kMaxCreatedPoints = 101;
-    // The control points are sampled this often per span for the hit test.
-    static constexpr int kHitSamplesPerSpan = 3;
 
     // Every sub-object of the breakline but the rounding list.
     void initialize() override;
     [[nodiscard]] int exchangeRecord(int mode) override;
-    // The curve sampled (three points per span) and tested as an open polyline; the control
-    // polygon itself when there are two points or the curve cannot be sampled.
-    [[nodiscard]] int hitTest() override;
     DoubleArray* getVertexRounding() override { return nullptr; }
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
     [[nodiscard]] int maximumInputPoints() const override { return kMaxCreatedPoints; }

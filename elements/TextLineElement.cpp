@@ -12,6 +12,7 @@
 #include "document/TagIds.h"
 #include "document/TextBuffer.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/ElementShapeRunners.h"
 #include "elements/ElementTextString.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
@@ -81,20 +82,20 @@ int TextLineElement::exchangeRecord(int mode)
 int TextLineElement::hitTest()
 {
     SelectTool* tool = selectTool();
-    PointList outline;
-    if (!tool || !buildOutline(outline) || !vertices())
+    PointList box;
+    if (!tool)
         return 0;
-    outline.count = 4; // the box's corners, not closed, then the leader
-    if (!outline.appendAll(vertices()))
-        return 0;
-    return tool->hitTestFilledOutline(outline);
+    // The text's box as a whole; the leader and its head where they are drawn.
+    if (buildOutline(box) && tool->hitTestFilledOutline(box))
+        return 1;
+    return vertices() && runElementHitTest(*this);
 }
 
 void TextLineElement::computeExtent(int mode)
 {
     TextElement::computeExtent(mode);
     Point lo, hi;
-    if (vertices() && vertices()->getBounds(&lo, &hi)) {
+    if (vertices() && (runElementExtent(*this, lo, hi) || vertices()->getBounds(&lo, &hi))) {
         growExtent(lo);
         growExtent(hi);
     }

@@ -20,11 +20,12 @@ public:
     void teardown() override;
 
     [[nodiscard]] int exchangeRecord(int mode) override;
-    // The text box and the leader points as one filled outline.
+    // The text box as a whole, the leader's stroke and its arrow head as drawn.
     [[nodiscard]] int hitTest() override;
     // The text box only: a click on the leader does not start editing.
     [[nodiscard]] int hitTestLeader() override { return TextElement::hitTest(); }
-    // Modes 0 and 1 alike: the box of the turned text block and the leader points.
+    // Modes 0 and 1 alike: the box of the turned text block, the leader's stroke and its arrow
+    // head (the leader points alone when the shape cannot measure them).
     void computeExtent(int mode) override;
     // Whatever the flag: the overlay restored and the element drawn on it.
     void showInputOverlay(int) override { TextElement::showInputOverlay(0); }

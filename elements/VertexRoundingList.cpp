@@ -159,11 +159,11 @@ void takeStrokeDefaults(Element& e, LineDefaults& defaults)
 {
     e.layer = defaults.getLayer();
     if (e.lineWidth())
-        e.lineWidth()->assign(defaults.lineSize());
+        e.lineWidth()->assign(&defaults.lineSize);
     if (e.linePosition())
-        e.linePosition()->assign(defaults.lineOrigin());
+        e.linePosition()->assign(&defaults.lineOrigin);
     if (e.lineType())
-        e.lineType()->LineStyle::assign(defaults.lineType());
+        e.lineType()->LineStyle::assign(&defaults.lineType);
 }
 
 void takeLineDefaults(Element& e)
@@ -172,24 +172,24 @@ void takeLineDefaults(Element& e)
     if (!defaults)
         return;
     takeStrokeDefaults(e, *defaults);
-    if (e.colour() && defaults->colour())
-        e.colour()->assign(defaults->colour());
+    if (e.colour())
+        e.colour()->assign(defaults->edgeColor);
     if (e.lineCap())
-        e.lineCap()->assign(defaults->lineCap());
+        e.lineCap()->assign(&defaults->lineCap);
 }
 
-void takeAreaDefaults(Element& e)
+void takeClosedDefaults(Element& e)
 {
     auto* defaults = static_cast<LineDefaults*>(e.elementDefaults(e.kind));
     if (!defaults)
         return;
     takeStrokeDefaults(e, *defaults);
-    if (e.edge() && defaults->edge())
-        e.edge()->assign(defaults->edge());
-    if (e.fill() && defaults->fill())
-        e.fill()->assign(defaults->fill());
-    if (e.hatch() && defaults->hatch())
-        e.hatch()->assign(defaults->hatch());
+    if (e.edge())
+        defaults->takeEdgeInto(*e.edge());
+    if (e.fill())
+        defaults->takePaintInto(*e.fill());
+    if (e.hatch())
+        defaults->takePatternInto(*e.hatch());
 }
 
 void translatePoints(Element& e, double dx, double dy, double dz)

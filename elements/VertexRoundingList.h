@@ -58,14 +58,15 @@ namespace shared_body {
 // The element's property dialog (owned from here on; null for none) run on it, the element
 // erased and left out of redraws meanwhile; the dialog's result, 0 without one.
 [[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
-// From the line defaults record of the element's kind: colour, layer, line size, position,
-// type and cap (the line, breakline, arcbreakline and spline).
+// From the line defaults record of the element's kind: the edge colour as the line's colour,
+// layer, line size, position, type and cap (the line, breakline, arcbreakline, spline and arc).
 void takeLineDefaults(Element& element);
 // What the line, area and round kinds take alike from their record: the layer, line size,
 // position and type.
 void takeStrokeDefaults(Element& element, LineDefaults& defaults);
-// From the same record: edge, fill, hatch, layer, line size, position and type (the polygon kinds).
-void takeAreaDefaults(Element& element);
+// From the same record: layer, line size, position and type, and the outline, fill and hatch
+// composed by the record's take operations (the box, the oval and the polygon kinds).
+void takeClosedDefaults(Element& element);
 // The point list: every point moved; turned about a centre (degrees); point n replaced with
 // flag 0 (an arc start becomes a plain vertex); x and y scaled about a centre (and the line
 // width by flag value 1); emptied; one point appended with flag 0.

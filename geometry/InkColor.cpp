@@ -18,6 +18,20 @@ const char* const kInkKeywords[InkColor::kInks] = {"CMYK", "SPECIAL1", "SPECIAL2
 
 int isInkNumber(int n) { return n >= 1 && n <= InkColor::kInks; }
 
+// n comma-separated integers within 0..high of one settings line; 0 when the line holds fewer,
+// or a value that is no such integer (every value is read before the check).
+int readComponents(SettingsFile& file, int* values, int n, int high)
+{
+    int ok = 1;
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && !file.getDelimiterFlag(SettingsFile::kComma))
+            return 0;
+        if (!attribute_io::readSettingInt(file, values[i]) || values[i] < 0 || values[i] > high)
+            ok = 0;
+    }
+    return ok;
+}
+
 } // namespace
 
 void InkColor::clearOverprint()
@@ -133,12 +147,8 @@ int InkColor::setOverprintFromKeyword(const char* text)
 int InkColor::readRgbSetting(SettingsFile& file)
 {
     int rgb[3] = {0, 0, 0};
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0 && !file.getDelimiterFlag(SettingsFile::kComma))
-            return 0;
-        if (!file.readInt(rgb[i]))
-            return 0;
-    }
+    if (!readComponents(file, rgb, 3, 255))
+        return 0;
     setRgbAndInks(rgb[0], rgb[1], rgb[2]);
     return 1;
 }
@@ -146,12 +156,8 @@ int InkColor::readRgbSetting(SettingsFile& file)
 int InkColor::readCmykSetting(SettingsFile& file)
 {
     int values[4] = {0, 0, 0, 0};
-    for (int i = 0; i < 4; ++i) {
-        if (i > 0 && !file.getDelimiterFlag(SettingsFile::kComma))
-            return 0;
-        if (!file.readInt(values[i]))
-            return 0;
-    }
+    if (!readComponents(file, values, 4, 100))
+        return 0;
     setInks(values);
     return 1;
 }

@@ -96,8 +96,9 @@ public:
 
     // Settings values of one key line (the key name was read or is written by the caller's id):
     // RGB "r,g,b"; CMYK "c,m,y,k"; overprint ten "TRUE"/"FALSE" (switch, then plates 0..8); ink
-    // one integer. A list cut short ("255,0") leaves an RGB or CMYK colour as it was and gives 0;
-    // an overprint list cut short keeps the marks read so far; an ink outside 1..6 is ignored.
+    // one integer. A list cut short ("255,0"), or one holding a value that is no integer within
+    // 0..255 (RGB) or 0..100 (CMYK), leaves the colour as it was and gives 0; an overprint list
+    // cut short keeps the marks read so far; an ink outside 1..6 is ignored.
     [[nodiscard]] int readRgbSetting(SettingsFile& file);
     [[nodiscard]] int readCmykSetting(SettingsFile& file);
     [[nodiscard]] int readOverprintSetting(SettingsFile& file);

@@ -39,7 +39,7 @@ int LayerNumber::writeXml(int newLayer)
 int LayerNumber::readSetting(SettingsFile& file)
 {
     int value = 0;
-    if (!file.readInt(value) || !isLayer(value))
+    if (!attribute_io::readSettingInt(file, value) || !isLayer(value))
         return 0;
     layer = value;
     return 1;

@@ -25,8 +25,8 @@ public:
     [[nodiscard]] int writeXml(int newLayer);
     [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
-    // The integer of the key just read; a number outside 0..255 fails the read and changes
-    // nothing. Written as key, "=", the integer, line end.
+    // The integer of the key just read; anything but one number within 0..255 fails the read and
+    // changes nothing. Written as key, "=", the integer, line end.
     [[nodiscard]] int readSetting(SettingsFile& file);
     [[nodiscard]] int writeSetting(SettingsFile& file, int key) const;
 

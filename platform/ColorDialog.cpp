@@ -68,3 +68,5 @@ void ColorDialog::copyCustomColors(const ColorDialog& other)
     for (int i = 0; i < 16; ++i)
         customColors[i] = other.customColors[i];
 }
+
+ColorDialog* theColorChooser = nullptr;

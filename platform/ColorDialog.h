@@ -25,6 +25,9 @@ public:
     COLORREF customColors[16];
 };
 
+// The application's chooser, whose custom colours the dialogs share; null until start-up makes it.
+extern ColorDialog* theColorChooser;
+
 // The chooser is reached through one replaceable function so that tests can answer it without a
 // screen. The replacement receives exactly what ChooseColorA would.
 using ChooseColorFunction = BOOL (*)(CHOOSECOLORA* record);

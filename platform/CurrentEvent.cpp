@@ -35,7 +35,7 @@ CurrentEvent::~CurrentEvent()
             delete data.data<QueuedEvent*>()[i];
 }
 
-int CurrentEvent::postEventTo(int eventCode, int eventArg1, int eventArg2, HWND target)
+int CurrentEvent::enqueue(int eventCode, int eventArg1, int eventArg2, HWND target, int first)
 {
     auto* record = new (std::nothrow) QueuedEvent;
     if (!record)
@@ -44,11 +44,24 @@ int CurrentEvent::postEventTo(int eventCode, int eventArg1, int eventArg2, HWND 
     record->arg1 = eventArg1;
     record->arg2 = eventArg2;
     record->target = target;
-    if (!queue.append(&record)) {
+    int queued = 0;
+    if (!first) {
+        queued = queue.append(&record);
+    } else if (queue.insertGap(0, 1)) {
+        queued = queue.put(0, &record);
+        if (!queued)
+            (void)queue.removeAt(0); // the gap just made exists
+    }
+    if (!queued) {
         delete record;
         return 0;
     }
     return 1;
+}
+
+int CurrentEvent::postEventTo(int eventCode, int eventArg1, int eventArg2, HWND target)
+{
+    return enqueue(eventCode, eventArg1, eventArg2, target, 0);
 }
 
 int CurrentEvent::postEvent(int eventCode, int eventArg1, int eventArg2)
@@ -63,6 +76,12 @@ int CurrentEvent::postDeferredCommand(int command)
 {
     int frameSerial = theApplication && theApplication->frame ? theApplication->frame->serial : 0;
     return postEvent(EV_DEFERRED_COMMAND, frameSerial, command);
+}
+
+int CurrentEvent::postDeferredCommandFirst(int command)
+{
+    int frameSerial = theApplication && theApplication->frame ? theApplication->frame->serial : 0;
+    return enqueue(EV_DEFERRED_COMMAND, frameSerial, command, nullptr, 1);
 }
 
 int CurrentEvent::popAndRoute()

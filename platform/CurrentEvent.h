@@ -27,6 +27,8 @@ public:
     [[nodiscard]] int postIdle();
     [[nodiscard]] int postChildActivated();
     [[nodiscard]] int postDeferredCommand(int command);
+    // The same, queued ahead of every waiting internal event: the next pump step delivers it.
+    [[nodiscard]] int postDeferredCommandFirst(int command);
     void cancelClose() { closeCancelled = 1; }
     [[nodiscard]] int queuedCount() const { return queue.count; }
 
@@ -78,6 +80,8 @@ public:
     int quitCode = 0;
 
 private:
+    // Queues a new record at the end, or at the front when first is 1.
+    [[nodiscard]] int enqueue(int code, int arg1, int arg2, HWND target, int first);
     void resetStep();
     void copyBuffer();
     void trackMouse();

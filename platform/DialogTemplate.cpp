@@ -144,12 +144,45 @@ void DialogTemplate::destroyPageItems()
     if (!data || !reader.open(data.data(), static_cast<size_t>(templateSize)))
         return;
     HWND tabWindow = tabControl ? tabControl->handle : nullptr;
-    for (DialogTemplateItem item; reader.next(item);) {
-        if (isKeptControlId(item.id))
-            continue;
-        if (HWND itemWindow = findItemWindow(hwnd, item.id, tabWindow))
-            DestroyWindow(itemWindow);
+    // Each item of the page takes the first child with its id that no earlier item took (the
+    // labels share one id). The children are walked once: every step of the walk asks the window
+    // manager, which is slow under Wine, so a walk per item made a page switch quadratic.
+    const int count = reader.itemCount();
+    WORD* ids = count > 0 ? new (std::nothrow) WORD[static_cast<size_t>(count)] : nullptr;
+    HWND* doomed = count > 0 ? new (std::nothrow) HWND[static_cast<size_t>(count)] : nullptr;
+    if (!ids || !doomed) {
+        // Without the lists each item looks for its window on its own.
+        for (DialogTemplateItem item; reader.next(item);)
+            if (!isKeptControlId(item.id))
+                if (HWND itemWindow = findItemWindow(hwnd, item.id, tabWindow))
+                    DestroyWindow(itemWindow);
+        delete[] ids;
+        delete[] doomed;
+        return;
     }
+    int wanted = 0;
+    for (DialogTemplateItem item; reader.next(item);)
+        if (!isKeptControlId(item.id))
+            ids[wanted++] = item.id;
+    int found = 0;
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child && found < wanted; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == tabWindow)
+            continue;
+        const WORD childId = LOWORD(GetWindowLongPtrA(child, GWLP_ID));
+        for (int i = found; i < wanted; ++i) {
+            if (ids[i] != childId)
+                continue;
+            // The id is taken: it moves in front of the ones still wanted.
+            ids[i] = ids[found];
+            ids[found] = childId;
+            doomed[found++] = child;
+            break;
+        }
+    }
+    for (int i = 0; i < found; ++i)
+        DestroyWindow(doomed[i]);
+    delete[] ids;
+    delete[] doomed;
 }
 
 int DialogTemplate::switchTemplate(int resourceId, int skipIfShown)

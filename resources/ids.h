@@ -186,6 +186,23 @@
 #define IDC_TOOLBAR_SCROLL    13005
 #define IDC_TOOLBAR_DEFAULTS  13008
 
+// 1304: ショートカットキー (resources/dialogs_shell.rc): the key names and the bound labels side by
+// side, scrolled together, the command to bind, 外す and 初期化.
+#define IDD_SHORTCUT_KEYS      1304
+#define IDC_SHORTCUT_KEYS      13015
+#define IDC_SHORTCUT_LABELS    13016
+#define IDC_SHORTCUT_COMMAND   13017
+#define IDC_SHORTCUT_SCROLL    13018
+#define IDC_SHORTCUT_UNBIND    13019
+#define IDC_SHORTCUT_RESET     13020
+// 1626: 要素の拡大、縮小, and 1632: ページ削除 (resources/dialogs_tools.rc).
+#define IDD_SCALE_ELEMENTS     1626
+#define IDC_SCALE_FACTOR       15629
+#define IDC_SCALE_LINE_WIDTHS  15630
+#define IDC_SCALE_TEXT_SIZES   15631
+#define IDD_DELETE_PAGE        1632
+#define IDC_DELETE_PAGE_BODY   15651
+
 // The picture mask's shape (resources/dialogs_picture.rc).
 #define IDD_MASK_TYPE_SIX     1616
 #define IDD_MASK_TYPE_TWO     1617

@@ -12,6 +12,7 @@
 #include "shapes/LineShape.h"
 #include "shapes/OvalShape.h"
 #include "shapes/PolygonShape.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 constexpr double kDegree = 3.14159265358979323846 / 180.0;
@@ -53,12 +54,59 @@ double ArrowHeadShape::drawnLength() const { return clampedOrZero(arrowHead->sca
 
 double ArrowHeadShape::drawnWidth() const { return clampedOrZero(arrowHead->lineSize, kMaxWidth); }
 
+int ArrowHeadShape::hitTest()
+{
+    op = ShapeOp::Draw;
+    mode = 2;
+    if (!arrowHead || !DocumentContext::selectToolOf(context))
+        return 0;
+    arrowHead->owner = context;
+    purpose = kPicking;
+    const int hit = drawByStyle();
+    purpose = kDrawing;
+    return hit;
+}
+
+int ArrowHeadShape::extent(Point& lo, Point& hi)
+{
+    op = ShapeOp::RubberBand;
+    mode = 2;
+    if (!arrowHead)
+        return 0;
+    arrowHead->owner = context;
+    purpose = kMeasuring;
+    measured = 0;
+    (void)drawByStyle(); // a part without direction adds nothing
+    purpose = kDrawing;
+    if (!measured)
+        return 0;
+    lo = low;
+    hi = high;
+    return 1;
+}
+
+void ArrowHeadShape::measure(const Point& p, double reach)
+{
+    const Point a(p.x - reach, p.y - reach, p.z), b(p.x + reach, p.y + reach, p.z);
+    if (!measured) {
+        low = a;
+        high = b;
+        measured = 1;
+        return;
+    }
+    low.x = MathUtil::minDouble(low.x, a.x), low.y = MathUtil::minDouble(low.y, a.y);
+    high.x = MathUtil::maxDouble(high.x, b.x), high.y = MathUtil::maxDouble(high.y, b.y);
+}
+
 int ArrowHeadShape::drawByStyle()
 {
     switch (arrowHead->kind) {
-    case ArrowHeadStyle::kArrow:
-        (void)barb(-arrowHead->lean); // the second barb's result stands for the head
-        return barb(arrowHead->lean);
+    case ArrowHeadStyle::kArrow: {
+        // Both barbs run; drawing answers the second's result, a pick either's hit.
+        const int first = barb(-arrowHead->lean);
+        const int second = barb(arrowHead->lean);
+        return purpose == kPicking ? (first || second) : second;
+    }
     case ArrowHeadStyle::kRightArrow:
         return barb(-arrowHead->lean);
     case ArrowHeadStyle::kLeftArrow:
@@ -72,7 +120,7 @@ int ArrowHeadShape::drawByStyle()
     case ArrowHeadStyle::kFillArc:
         return circle(1);
     default:
-        return 1; // NONE, or a corrupt kind: no head
+        return purpose == kPicking ? 0 : 1; // NONE, or a corrupt kind: no head
     }
 }
 
@@ -116,6 +164,14 @@ int ArrowHeadShape::barb(double angle)
         return 0;
     DrawPoint end;
     turnAboutTip(x, y, angle, end);
+    if (purpose == kMeasuring) {
+        // Half the width about the barb's line: its ends are butt.
+        measure(tip, drawnWidth() / 2.0);
+        measure(end, drawnWidth() / 2.0);
+        return 1;
+    }
+    if (purpose == kPicking)
+        return DocumentContext::selectToolOf(context)->hitTestStroke(tip, end, drawnWidth());
     LineShape line;
     shareWith(line);
     line.setColour(arrowHead->colour);
@@ -148,6 +204,16 @@ int ArrowHeadShape::triangle(int filled)
     polygon.setEdge(edge);
     polygon.setFill(fill);
     polygon.setWidth(drawnWidth());
+    if (purpose == kPicking)
+        return polygon.hitTest();
+    if (purpose == kMeasuring) {
+        Point lo, hi;
+        if (!polygon.computeExactExtent(lo, hi))
+            return 0;
+        measure(lo, 0.0);
+        measure(hi, 0.0);
+        return 1;
+    }
     return polygon.execute(op, mode);
 }
 
@@ -171,5 +237,11 @@ int ArrowHeadShape::circle(int filled)
     oval.setEdge(edge);
     oval.setFill(fill);
     oval.setWidth(drawnWidth());
+    if (purpose == kPicking)
+        return oval.hitTest();
+    if (purpose == kMeasuring) {
+        measure(tip, r + (filled ? 0.0 : drawnWidth() / 2.0));
+        return 1;
+    }
     return oval.execute(op, mode);
 }

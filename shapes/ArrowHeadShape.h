@@ -38,13 +38,24 @@ public:
     // shape's result. PDF (75) is drawn before the operation filter and always answers 1; another
     // operation the filter refuses, or one without view mapping or surface, answers 0.
     [[nodiscard]] int execute(int operation, int newMode);
+    // The select tool's pick against the head as drawn (operation 1); 0 for NONE or without the
+    // select tool.
+    [[nodiscard]] int hitTest();
+    // The box of everything the head draws, its line width included (drawing units); 0 when it
+    // draws nothing.
+    [[nodiscard]] int extent(Point& lo, Point& hi);
 
     DrawPoint tip;
     DrawPoint directionFrom;
     DrawPoint directionTo;
 
 private:
+    // What the parts do with what they build: run the operation, test the pick, or grow the
+    // measured box.
+    enum Purpose { kDrawing, kPicking, kMeasuring };
     [[nodiscard]] int drawByStyle();
+    // The measured box grown by the square of half-side reach about p.
+    void measure(const Point& p, double reach);
     // The length in drawing units and the width as drawn.
     [[nodiscard]] double drawnLength() const;
     [[nodiscard]] double drawnWidth() const;
@@ -57,4 +68,8 @@ private:
     [[nodiscard]] int barb(double angle);
     [[nodiscard]] int triangle(int filled);
     [[nodiscard]] int circle(int filled);
+
+    Purpose purpose = kDrawing;
+    int measured = 0;
+    Point low, high;
 };

@@ -1,5 +1,6 @@
 #include "shapes/BezierShape.h"
 
+#include "document/DocumentContext.h"
 #include "geometry/BezierFlattener.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -9,6 +10,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/IntPolygon.h"
 #include "views/ViewParams.h"
+#include "views/tools/SelectTool.h"
 
 BezierShape::BezierShape()
 {
@@ -60,8 +62,9 @@ int BezierShape::execute(int operation, int newMode)
     if (!flattenPath() || flat.count < 2)
         return 1;
     updateDevicePenWidth(lineWidth());
-    // Only the drawing itself and the print are wide; pick marks and overlays stay thin.
-    if (op != ShapeOp::Draw && op != ShapeOp::Print)
+    // Only the drawing itself, its erasing and the print are wide; pick marks and overlays stay
+    // thin.
+    if (op != ShapeOp::Draw && op != ShapeOp::Erase && op != ShapeOp::Print)
         devicePenWidth = 1;
     DcScope scope(*surface);
     thinPenSelected = 0;
@@ -75,6 +78,23 @@ int BezierShape::execute(int operation, int newMode)
     runHatch(flat);
     drawOutline();
     return 1;
+}
+
+int BezierShape::hitTest()
+{
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    path = controls;
+    preparePick(lineWidth());
+    if (!tool || !controls || !placePath() || !pathIsFinite() || !flattenPath() ||
+        flat.count < 2)
+        return 0;
+    setStrokeFactors(position());
+    if (!closed()) {
+        setCapEnds(1, 1);
+        return hitStroke(*tool, flat, 0);
+    }
+    path = &flat;
+    return hitArea(*tool, 0);
 }
 
 int BezierShape::deviceOutline(int operation, IntPolygon& out)

@@ -9,8 +9,9 @@ class IntPolygon;
 // the polygon draws its own; in PostScript and PDF as true cubic curves. An open curve is only
 // stroked, and always (its edge switch only matters when it is closed).
 //
-// The stroke has no line type and no position: solid and centred. Drawing and printing stroke
-// with the device pen width; every other device operation (pick, overlay) strokes one pixel wide.
+// The stroke has no line type and no position: solid and centred. Drawing, erasing and printing
+// stroke with the device pen width; every other device operation (pick, overlay) strokes one
+// pixel wide.
 // A list whose count is not 3n + 1 draws its whole segments on the output languages; on a device
 // a trailing pair is a cubic with its first control point doubled, a single point a straight line.
 // PostScript and PDF write nothing for fewer than four points.
@@ -29,6 +30,10 @@ public:
     // 1 done; 0 when the operation is refused or there is no view mapping or surface. PDF (75)
     // answers 1 also when nothing could be written.
     [[nodiscard]] int execute(int operation, int newMode);
+    // The select tool's pick against the curve as the drawing shows it (operation 1): an open
+    // curve's band, a closed one's area as the polygon picks its own (the inside only when it is
+    // filled, not for a hatch alone).
+    [[nodiscard]] int hitTest();
     // The flattened curve in device points for the operation, without offset or rotation,
     // appended to out; 0 without a view mapping, points or room.
     [[nodiscard]] int deviceOutline(int operation, IntPolygon& out);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/DocumentContext.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "geometry/EdgeAttributes.h"
@@ -11,8 +12,10 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/LineOriginAttribute.h"
 #include "shapes/LineShape.h"
 #include "shapes/PolygonShape.h"
+#include "views/tools/SelectTool.h"
 
 BoxShape::BoxShape()
 {
@@ -91,7 +94,16 @@ int BoxShape::buildOutline(PointList& out)
     const double* radii = cornerRounding ? cornerRounding->radii : nullptr;
     if (!out.setRoundedBox(&startCorner, &endCorner, radii) || !out.removeLast())
         return 0;
-    for (int i = 0; i < out.count; ++i) {
+    // The rounded outline is built the other way round: walked as the sharp one is, a TOP stroke
+    // lies inside both.
+    const int n = out.count;
+    const int rounded = n > 4;
+    for (int i = 0; i < n / 2 && rounded; ++i) {
+        Point p, q;
+        if (!out.getPoint(i, &p) || !out.getPoint(n - 1 - i, &q) || !out.setPoint(i, &q) || !out.setPoint(n - 1 - i, &p))
+            return 0;
+    }
+    for (int i = 0; i < n; ++i) {
         Point p;
         if (!out.getPoint(i, &p))
             return 0;
@@ -123,9 +135,8 @@ int BoxShape::execute(int operation, int newMode)
     return 1;
 }
 
-void BoxShape::drawArea()
+int BoxShape::fillArea(PolygonShape& polygon) const
 {
-    PolygonShape polygon;
     polygon.context = context;
     polygon.layer = layer;
     polygon.printerOutput = printerOutput;
@@ -138,22 +149,27 @@ void BoxShape::drawArea()
     if (hatch)
         polygon.setHatch(*hatch);
     if (!polygon.setPoints(outline))
-        return;
+        return 0;
     if (lineSize)
         polygon.setWidth(lineSize->width);
     if (linePosition)
         polygon.setPosition(linePosition->position);
     if (lineType)
         polygon.setLineStyle(*lineType);
-    (void)polygon.executeAlways(op, 2); // a refused or failed operation leaves the area out
+    return 1;
 }
 
-void BoxShape::drawRules()
+void BoxShape::drawArea()
 {
-    const int h = horizontalRules(), v = verticalRules();
-    if (!edge || !edge->draw.value || (h == 2 && v == 2) || (h < 1 && v < 1))
-        return;
-    LineShape line;
+    PolygonShape polygon;
+    if (fillArea(polygon))
+        (void)polygon.executeAlways(op, 2); // a refused or failed operation leaves the area out
+}
+
+int BoxShape::fillRuleLine(LineShape& line) const
+{
+    if (!edge || !edge->draw.value)
+        return 0;
     line.context = context;
     line.printerOutput = printerOutput;
     line.layer = layer;
@@ -164,41 +180,108 @@ void BoxShape::drawRules()
         line.setPosition(linePosition->position);
     if (lineType)
         line.setLineStyle(*lineType);
-    drawRuleSet(line, h, v, 1);
-    drawRuleSet(line, v, h, 0);
+    return 1;
 }
 
-void BoxShape::drawRuleSet(LineShape& line, int n, int other, int horizontalLines)
+void BoxShape::drawRules()
+{
+    LineShape line;
+    if (!fillRuleLine(line))
+        return;
+    forEachRule([&](const DrawPoint& from, const DrawPoint& to) {
+        line.setPoints(from, to);
+        (void)line.execute(op, 2); // a refused line leaves that rule out
+        return false;
+    });
+}
+
+int BoxShape::hitTest()
+{
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    op = ShapeOp::Draw;
+    mode = 2;
+    bindSubObjects();
+    if (!tool || !buildOutline(outline))
+        return 0;
+    // While a rule count is below 2 the outline is not drawn, not even thin: only the rules.
+    const int outlined = horizontalRules() >= 2 && verticalRules() >= 2;
+    PolygonShape polygon;
+    if (fillArea(polygon) && polygon.hitTest(outlined))
+        return 1;
+    LineShape line;
+    if (!fillRuleLine(line))
+        return 0;
+    return forEachRule([&](const DrawPoint& from, const DrawPoint& to) {
+        line.setPoints(from, to);
+        return line.hitTest() != 0;
+    });
+}
+
+int BoxShape::computeExactExtent(Point& lo, Point& hi)
+{
+    op = ShapeOp::RubberBand;
+    mode = 2;
+    bindSubObjects();
+    PolygonShape polygon;
+    if (!buildOutline(outline) || !fillArea(polygon) || !polygon.computeExactExtent(lo, hi))
+        return 0;
+    LineShape line;
+    if (!fillRuleLine(line))
+        return 1;
+    // Each rule's band lies as the line shape lays it: between the leading and trailing offsets
+    // along the direction turned by +90 degrees, (x, y) -> (y, -x).
+    setStrokeFactors(linePosition ? linePosition->position : LineOriginAttribute::kCenter);
+    const double w = toDrawingUnits(lineSize ? lineSize->width : 0.0);
+    const double lead = leadingFactor() * w, trail = -trailingWidthFactor() * w;
+    (void)forEachRule([&](const DrawPoint& from, const DrawPoint& to) {
+        const double length = std::hypot(to.x - from.x, to.y - from.y);
+        if (!(length > 0.0) || !std::isfinite(w))
+            return false;
+        const double nx = (to.y - from.y) / length, ny = -(to.x - from.x) / length;
+        for (const DrawPoint* p : {&from, &to}) {
+            for (double d : {lead, trail}) {
+                lo.x = std::fmin(lo.x, p->x + nx * d), lo.y = std::fmin(lo.y, p->y + ny * d);
+                hi.x = std::fmax(hi.x, p->x + nx * d), hi.y = std::fmax(hi.y, p->y + ny * d);
+            }
+        }
+        return false;
+    });
+    return 1;
+}
+
+int BoxShape::forEachRule(const std::function<bool(const DrawPoint&, const DrawPoint&)>& visit) const
+{
+    const int h = horizontalRules(), v = verticalRules();
+    if ((h == 2 && v == 2) || (h < 1 && v < 1))
+        return 0;
+    return forEachRuleOf(h, v, 1, visit) || forEachRuleOf(v, h, 0, visit);
+}
+
+int BoxShape::forEachRuleOf(int n, int other, int horizontalLines,
+                            const std::function<bool(const DrawPoint&, const DrawPoint&)>& visit) const
 {
     const double x1 = startCorner.x, y1 = startCorner.y, x2 = endCorner.x, y2 = endCorner.y;
     // Positions across the direction the lines run in.
     const double from = horizontalLines ? y1 : x1, to = horizontalLines ? y2 : x2;
-    auto drawAt = [&](double at) {
-        if (horizontalLines)
-            drawRuleLine(line, x1, at, x2, at);
-        else
-            drawRuleLine(line, at, y1, at, y2);
+    auto visitAt = [&](double at) {
+        Point a = horizontalLines ? Point(x1, at, startCorner.z) : Point(at, y1, startCorner.z);
+        Point b = horizontalLines ? Point(x2, at, startCorner.z) : Point(at, y2, startCorner.z);
+        place(a);
+        place(b);
+        DrawPoint p, q;
+        p.x = a.x, p.y = a.y, p.z = a.z;
+        q.x = b.x, q.y = b.y, q.z = b.z;
+        return visit(p, q);
     };
     if (n < 1 || (n == 2 && other >= 2))
-        return;
-    if (n == 1) {
-        drawAt((from + to) * 0.5);
-        return;
-    }
+        return 0;
+    if (n == 1)
+        return visitAt((from + to) * 0.5);
     // The outline already draws the outer lines while the other count keeps it stroked.
     const int first = other >= 2 ? 1 : 0, last = other >= 2 ? n - 2 : n - 1;
-    for (int i = first; i <= last; ++i)
-        drawAt(from + i * (to - from) / (n - 1));
-}
-
-void BoxShape::drawRuleLine(LineShape& line, double x1, double y1, double x2, double y2)
-{
-    Point a(x1, y1, startCorner.z), b(x2, y2, startCorner.z);
-    place(a);
-    place(b);
-    DrawPoint from, to;
-    from.x = a.x, from.y = a.y, from.z = a.z;
-    to.x = b.x, to.y = b.y, to.z = b.z;
-    line.setPoints(from, to);
-    (void)line.execute(op, 2); // a refused line leaves that rule out
+    for (int i = first; i <= last; ++i) {
+        if (visitAt(from + i * (to - from) / (n - 1)))
+            return 1;
+    }
+    return 0;
 }

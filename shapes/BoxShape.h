@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "shapes/Shape.h"
@@ -10,6 +12,7 @@ class FillAttributes;
 class HatchAttributes;
 class LeanAttribute;
 class LineShape;
+class PolygonShape;
 
 // One operation of a box: the rectangle of two corners, its corners rounded by the four radii,
 // turned about the start corner by the lean, drawn as an area (fill, hatch and, while both rule
@@ -48,6 +51,12 @@ public:
     // The placed outline (rounded corners, without the closing point) into out; 0 when it cannot
     // be built or a point is not finite.
     [[nodiscard]] int buildOutline(PointList& out);
+    // The box of the stroked outline and the rule lines' bands (drawing units); 0 when the
+    // outline cannot be built.
+    [[nodiscard]] int computeExactExtent(Point& lo, Point& hi);
+    // The select tool's pick against the box as the drawing shows it (operation 1): its area
+    // (PolygonShape::hitTest) and its rule lines. 0 without the select tool or an outline.
+    [[nodiscard]] int hitTest();
 
     DrawPoint startCorner;
     DrawPoint endCorner;
@@ -58,10 +67,18 @@ private:
     void place(Point& p) const;
     [[nodiscard]] int horizontalRules() const;
     [[nodiscard]] int verticalRules() const;
+    // The polygon of the area over the placed outline: edge (off while a count is below 2),
+    // fill, hatch and stroke. 0 when the points could not be copied.
+    [[nodiscard]] int fillArea(PolygonShape& polygon) const;
+    // A rule line in the edge's colour, width, position and type; 0 while the edge is off.
+    [[nodiscard]] int fillRuleLine(LineShape& line) const;
     void drawArea();
     void drawRules();
+    // Each placed rule line in turn, the horizontal ones first, until visit answers true (then
+    // 1); 0 when every line was visited.
+    int forEachRule(const std::function<bool(const DrawPoint&, const DrawPoint&)>& visit) const;
     // The lines of one direction: count n, the other direction's count, along x (horizontal
     // lines) or y.
-    void drawRuleSet(LineShape& line, int n, int other, int horizontalLines);
-    void drawRuleLine(LineShape& line, double x1, double y1, double x2, double y2);
+    int forEachRuleOf(int n, int other, int horizontalLines,
+                      const std::function<bool(const DrawPoint&, const DrawPoint&)>& visit) const;
 };

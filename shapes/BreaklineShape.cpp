@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/DocumentContext.h"
 #include "geometry/DoubleArray.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -16,6 +17,7 @@
 #include "platform/MathUtil.h"
 #include "shapes/GradationFillShape.h"
 #include "shapes/HatchFillShape.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 // A corner radius below this leaves the vertex sharp.
@@ -166,13 +168,17 @@ int BreaklineShape::computeExactExtent(Point& lo, Point& hi)
     op = ShapeOp::RubberBand;
     mode = 2;
     path = listToDraw(0);
-    if (!prepareOperation(lineWidth()) || !placePath() || !pathIsFinite())
+    // The band's box needs no view: only the paper scale sizes it.
+    bindSubObjects();
+    if (source.count < 1 || !placePath() || !pathIsFinite())
         return 0;
     updateDevicePenWidth(lineWidth());
     setStrokeFactors(position());
+    // Whatever the zoom the extent holds the ends: a round end lies within the square one.
+    setCapEnds(1, 1);
+    const auto reach = [](int cap) { return cap == LineCapAttribute::kRound ? LineCapAttribute::kSquare : cap; };
     PointList band;
-    int leadCount = 0;
-    if (buildBand(*path, band, leadCount))
+    if (buildCappedBand(*path, reach(capAt(0)), reach(capAt(1)), band))
         return band.getBounds(&lo, &hi);
     return path->getBounds(&lo, &hi);
 }
@@ -353,7 +359,6 @@ void BreaklineShape::strokePiece(const PointArray& points)
 
 void BreaklineShape::fillClosedBand(const PointArray& points)
 {
-    const double w = bandWidth();
     if (points.count > kBandPiece) {
         // Around the outline and on over its first edge again, so that the first corner lies
         // inside a piece: the pieces cover the ring the two sides enclose.
@@ -366,45 +371,93 @@ void BreaklineShape::fillClosedBand(const PointArray& points)
     }
     // The ring between the two sides: the winding rule leaves the inside empty.
     PointArray ring;
-    if (closedOffset(points, leadingFactor() * w, 1, ring) && closedOffset(points, trailingWidthFactor() * w, -1, ring))
+    if (buildRing(points, ring))
         fillWorldPolygon(ring);
+}
+
+int BreaklineShape::buildCappedBand(const PointArray& points, int startCap, int endCap, PointList& out) const
+{
+    int leadCount = 0;
+    if (!buildBand(points, out, leadCount))
+        return 0;
+    // The band starts with the pair of the first end (leading, trailing side) and turns at the
+    // pair of the last end (trailing, leading side).
+    const int endPair = out.count - leadCount;
+    const double w = bandWidth();
+    double ux = 0.0, uy = 0.0;
+    if (startCap == LineCapAttribute::kSquare && endDirection(points, 0, ux, uy))
+        out.shiftPoints(0, 2, -ux, -uy, w);
+    if (endCap == LineCapAttribute::kSquare && endDirection(points, 1, ux, uy))
+        out.shiftPoints(endPair, 2, ux, uy, w);
+    const int roundStart = startCap == LineCapAttribute::kRound;
+    const int roundEnd = endCap == LineCapAttribute::kRound;
+    if (devicePenWidth <= 3 || (!roundStart && !roundEnd))
+        return 1;
+    PointList band;
+    if (!band.copyPoints(&out))
+        return 0;
+    out.count = 0;
+    if (!out.appendPointOf(&band, 0) || !out.appendRoundCap(roundStart, &band, 0))
+        return 0;
+    for (int i = 1; i <= endPair; ++i) {
+        if (!out.appendPointOf(&band, i))
+            return 0;
+    }
+    if (!out.appendRoundCap(roundEnd, &band, endPair))
+        return 0;
+    for (int i = endPair + 1; i < band.count; ++i) {
+        if (!out.appendPointOf(&band, i))
+            return 0;
+    }
+    return 1;
+}
+
+int BreaklineShape::buildRing(const PointArray& closed, PointArray& ring) const
+{
+    const double w = bandWidth();
+    ring.count = 0;
+    return closedOffset(closed, leadingFactor() * w, 1, ring) && closedOffset(closed, trailingWidthFactor() * w, -1, ring);
 }
 
 void BreaklineShape::fillBand(const PointArray& points, int startCap, int endCap)
 {
     PointList band;
-    int leadCount = 0;
-    if (!buildBand(points, band, leadCount))
-        return;
-    // The band starts with the pair of the first end (leading, trailing side) and turns at the
-    // pair of the last end (trailing, leading side).
-    const int endPair = band.count - leadCount;
-    const double w = bandWidth();
-    double ux = 0.0, uy = 0.0;
-    if (startCap == LineCapAttribute::kSquare && endDirection(points, 0, ux, uy))
-        band.shiftPoints(0, 2, -ux, -uy, w);
-    if (endCap == LineCapAttribute::kSquare && endDirection(points, 1, ux, uy))
-        band.shiftPoints(endPair, 2, ux, uy, w);
-    const int roundStart = startCap == LineCapAttribute::kRound;
-    const int roundEnd = endCap == LineCapAttribute::kRound;
-    if (devicePenWidth <= 3 || (!roundStart && !roundEnd)) {
+    if (buildCappedBand(points, startCap, endCap, band))
         fillWorldPolygon(band);
-        return;
-    }
-    PointList capped;
-    if (!capped.appendPointOf(&band, 0) || !capped.appendRoundCap(roundStart, &band, 0))
-        return;
-    for (int i = 1; i <= endPair; ++i) {
-        if (!capped.appendPointOf(&band, i))
-            return;
-    }
-    if (!capped.appendRoundCap(roundEnd, &band, endPair))
-        return;
-    for (int i = endPair + 1; i < band.count; ++i) {
-        if (!capped.appendPointOf(&band, i))
-            return;
-    }
-    fillWorldPolygon(capped);
+}
+
+// --- picks ---
+
+SelectTool* BreaklineShape::preparePathPick(int closed)
+{
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    path = listToDraw(closed);
+    preparePick(lineWidth());
+    if (!tool || source.count < 1 || !placePath() || !pathIsFinite())
+        return nullptr;
+    setStrokeFactors(position());
+    return tool;
+}
+
+int BreaklineShape::hitTest()
+{
+    SelectTool* tool = preparePathPick(0);
+    if (!tool)
+        return 0;
+    setCapEnds(1, 1);
+    return hitStroke(*tool, *path, 0);
+}
+
+int BreaklineShape::hitStroke(SelectTool& tool, const PointArray& points, int closed)
+{
+    // A pen under 3 pixels draws the thin polyline itself, whatever the line position.
+    if (devicePenWidth < 3 || points.count < 2)
+        return tool.hitTestPolyline(points, lineWidth(), LineOriginAttribute::kCenter, 0);
+    PointList band;
+    const int built = closed ? buildRing(points, band) : buildCappedBand(points, capAt(0), capAt(1), band);
+    if (!built)
+        return tool.hitTestPolyline(points, lineWidth(), LineOriginAttribute::kCenter, 0);
+    return tool.hitTestPoints(band, 0.0, LineOriginAttribute::kCenter, 0, 1);
 }
 
 // --- parts ---

@@ -7,6 +7,7 @@ class EdgeAttributes;
 class FillAttributes;
 class HatchAttributes;
 class LineStyle;
+class SelectTool;
 
 // An open polyline with a line width, position, type and end caps, for every operation: the
 // breakline element draws itself through it, and the polygon shape (which derives from it) strokes
@@ -46,9 +47,13 @@ public:
     // written); 0 when the operation is refused or there are no points, no view mapping or no
     // surface. PDF (75) is written before the operation filter.
     [[nodiscard]] int execute(int operation, int newMode);
-    // The componentwise minimum and maximum of the stroked band (the rubber band's operation); 0
-    // when it cannot be prepared.
+    // The componentwise minimum and maximum of the stroked band with its caps (the rubber band's
+    // operation); 0 when it cannot be prepared.
     [[nodiscard]] int computeExactExtent(Point& lo, Point& hi);
+    // The select tool's pick against the polyline as the drawing shows it (operation 1): its band
+    // with the caps, or the thin polyline of a pen under 3 pixels (every pen without a view
+    // mapping). 0 without the select tool or points.
+    [[nodiscard]] int hitTest();
 
     InkColor lineColour;
     PointList source;
@@ -84,6 +89,17 @@ protected:
     // The filled band of the points with these caps; the ring of a closed outline's band.
     void fillBand(const PointArray& points, int startCap, int endCap);
     void fillClosedBand(const PointArray& points);
+    // The polygon fillBand fills: the band with square ends moved out and, from 4 pixels on, round
+    // ends; and the ring of a closed outline (the points end with the first again): its leading
+    // side, then its trailing side walked back. 0 when a side cannot be built.
+    [[nodiscard]] int buildCappedBand(const PointArray& points, int startCap, int endCap, PointList& out) const;
+    [[nodiscard]] int buildRing(const PointArray& closed, PointArray& ring) const;
+    // For a pick: the drawn list (open or closed) placed as path, the pen width of the drawing
+    // and the stroke factors; the select tool, null without it or without points to pick.
+    [[nodiscard]] SelectTool* preparePathPick(int closed);
+    // The pick against the points as strokePiece (open) or a solid closed outline draws them,
+    // with the pen width preparePick set: inside the band or ring, or the pick box on its edge.
+    [[nodiscard]] int hitStroke(SelectTool& tool, const PointArray& points, int closed);
     // The band of the points without caps: leading side, trailing side (forward), then the
     // leading side back; leadCount is how many points the leading side has.
     [[nodiscard]] int buildBand(const PointArray& points, PointList& band, int& leadCount) const;

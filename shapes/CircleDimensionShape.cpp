@@ -117,10 +117,14 @@ int CircleDimensionShape::drawFigure()
     if (measureLine && measureLine->style >= 1 &&
         !stroke(layout == kIn ? lineEnd2 : lineEnd1, underlineEnd(), measureLine, nullptr))
         return 0;
-    arrowHeadAt(lineEnd2, lineEnd2, lineEnd1);
-    if (layout == kIn)
-        arrowHeadAt(lineEnd1, lineEnd1, lineEnd2);
+    (void)drawArrowHeads(); // drawing answers nothing
     return drawNumeral(numeralAnchor(), textAngle);
+}
+
+int CircleDimensionShape::drawArrowHeads()
+{
+    const int first = arrowHeadAt(lineEnd2, lineEnd2, lineEnd1);
+    return layout == kIn ? first | arrowHeadAt(lineEnd1, lineEnd1, lineEnd2) : first;
 }
 
 int CircleDimensionShape::execute(int operation, int newMode)
@@ -149,5 +153,7 @@ int CircleDimensionShape::hitTest()
     if (measureLine && measureLine->style >= 1 &&
         tool->hitTestStrokeWithCaps(layout == kIn ? lineEnd2 : lineEnd1, underlineEnd(), measureLine->width(), 1))
         return 1;
-    return hitNumeral(numeralAnchor(), textAngle);
+    if (hitNumeral(numeralAnchor(), textAngle))
+        return 1;
+    return hitArrowHeads([this] { return drawArrowHeads(); });
 }

@@ -51,6 +51,9 @@ private:
     [[nodiscard]] Point underlineEnd() const;
     [[nodiscard]] Point numeralAnchor() const;
     [[nodiscard]] int drawFigure();
+    // The head at the circle (and, IN, at the other end); with pickingHeads 1 when the pick hits
+    // one.
+    int drawArrowHeads();
 
     const char* prefix;
     int layout = 0;

@@ -156,20 +156,23 @@ int DimensionShape::stroke(const Point& from, const Point& to, const LineAttribu
     return line.execute(op, mode);
 }
 
-void DimensionShape::arrowHeadAt(const Point& tip, const Point& from, const Point& to)
+int DimensionShape::arrowHeadAt(const Point& tip, const Point& from, const Point& to)
 {
     if (!arrowHead || arrowHead->kind == ArrowHeadStyle::kNone)
-        return;
+        return 0;
     ArrowHeadShape head;
     shareWith(head);
     if (!head.style())
-        return;
+        return 0;
     (void)head.style()->copyFrom(arrowHead); // a non-null source is always copied
     head.setTip(DrawPoint(tip.x, tip.y));
     head.setDirectionFrom(DrawPoint(from.x, from.y));
     head.setDirectionTo(DrawPoint(to.x, to.y));
+    if (pickingHeads)
+        return head.hitTest();
     // A head without direction (a part of no length) draws nothing; the rest is still drawn.
     (void)head.execute(op, mode);
+    return 0;
 }
 
 int DimensionShape::drawNumeral(const Point& anchor, double angle)

@@ -72,8 +72,17 @@ protected:
     [[nodiscard]] int buildNumeral(const char* prefix, const double* values, int count, int angleUnit);
     // One straight part in the pen's (or else the draw line's) colour, width and style.
     [[nodiscard]] int stroke(const Point& from, const Point& to, const LineAttribute* pen, const DrawLineAttribute* draw);
-    // One arrow head in the shape's style at tip, opening from `from` towards `to`.
-    void arrowHeadAt(const Point& tip, const Point& from, const Point& to);
+    // One arrow head in the shape's style at tip, opening from `from` towards `to`: drawn, or
+    // while pickingHeads is set tested against the select tool's pick (1 on a hit, else 0).
+    int arrowHeadAt(const Point& tip, const Point& from, const Point& to);
+    // The pick against the arrow heads the call draws: 1 when one is hit.
+    template <class DrawHeads> [[nodiscard]] int hitArrowHeads(DrawHeads drawHeads)
+    {
+        pickingHeads = 1;
+        const int hit = drawHeads();
+        pickingHeads = 0;
+        return hit;
+    }
     // The numeral in its colour for the operation at the anchor, turned by angle degrees.
     [[nodiscard]] int drawNumeral(const Point& anchor, double angle);
     // The numeral's rectangle corners: anchor, raised, raised and along, along.
@@ -92,5 +101,6 @@ protected:
 
     const PointArray* measured = nullptr;
     DrawPoint display;
+    int pickingHeads = 0;
     DimensionNumeral numeral;
 };

@@ -4,6 +4,7 @@
 
 #include <type_traits>
 
+#include "document/DocumentContext.h"
 #include "elements/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
@@ -45,6 +46,7 @@
 #include "geometry/TextSpacingAttribute.h"
 #include "shapes/TextShape.h"
 #include "shapes/TextlineShape.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -86,9 +88,8 @@ template <typename AnyShape> int place(AnyShape& shape, int operation, const dou
     return shape.execute(operation, 2);
 }
 
-int runLineShape(Element& line, int operation, const double offset[3], const double* rotation)
+void fillLine(LineShape& shape, Element& line)
 {
-    LineShape shape;
     takeOwner(shape, line);
     if (line.colour())
         shape.setColour(*line.colour());
@@ -99,7 +100,21 @@ int runLineShape(Element& line, int operation, const double offset[3], const dou
         shape.setCapStyle(line.lineCap()->capStyle);
     if (line.gray())
         shape.setGrayValue(line.gray()->value);
-    return place(shape, operation, offset, rotation);
+}
+
+// A line whose pen is under 3 pixels is drawn as its segment: the select tool tests that at once
+// (the commonest pick by far, without a shape to build); a wider one through its band.
+int hitLine(Element& line)
+{
+    SelectTool* tool = DocumentContext::selectToolOf(line.context);
+    if (!tool || !line.firstPoint() || !line.secondPoint())
+        return 0;
+    const double width = line.lineWidth() ? line.lineWidth()->width : 0.0;
+    if (Shape::devicePenWidthFor(line.context->view, ShapeOp::Draw, width) < 3)
+        return tool->hitTestStroke(*line.firstPoint(), *line.secondPoint(), width);
+    LineShape shape;
+    fillLine(shape, line);
+    return shape.hitTest();
 }
 
 // What the open and closed point-list kinds give their shapes alike: the context, the layer and
@@ -153,9 +168,15 @@ template <typename ListShape, int arcs> int measureListShape(Element& e, Point& 
     return shape.computeExactExtent(lo, hi);
 }
 
-int runOvalShape(Element& oval, int operation, const double offset[3], const double* rotation)
+template <typename ListShape, int arcs> int hitListShape(Element& e)
 {
-    OvalShape shape;
+    ListShape shape;
+    fillListShape(shape, e, arcs);
+    return shape.hitTest();
+}
+
+void fillOval(OvalShape& shape, Element& oval)
+{
     takeOwner(shape, oval);
     takeArea(shape, oval);
     if (oval.firstPoint())
@@ -167,14 +188,11 @@ int runOvalShape(Element& oval, int operation, const double offset[3], const dou
     takeStroke(shape, oval);
     if (oval.ovalType())
         shape.setOvalType(*oval.ovalType());
-    return place(shape, operation, offset, rotation);
 }
 
 // The text's shape, or the leader text's with its leader and arrow head.
-template <typename TextShapeKind>
-int runTextShape(Element& text, int operation, const double offset[3], const double* rotation)
+template <typename TextShapeKind> void fillText(TextShapeKind& shape, Element& text)
 {
-    TextShapeKind shape;
     takeOwner(shape, text);
     if (text.colour())
         shape.setColour(*text.colour());
@@ -195,7 +213,20 @@ int runTextShape(Element& text, int operation, const double offset[3], const dou
         if (text.arrowHead())
             shape.setArrowHead(*text.arrowHead());
     }
-    return place(shape, operation, offset, rotation);
+}
+
+int hitLeader(Element& text)
+{
+    TextlineShape shape;
+    fillText(shape, text);
+    return shape.hitLeader();
+}
+
+int measureLeader(Element& text, Point& lo, Point& hi)
+{
+    TextlineShape shape;
+    fillText(shape, text);
+    return shape.leaderExtent(lo, hi);
 }
 
 // One underline of a text's pick display, in the pick colour.
@@ -241,10 +272,11 @@ void fillCircle(CircleShape& shape, Element& circle)
     takeStroke(shape, circle);
 }
 
-template <typename CurveShape, void (*fill)(CurveShape&, Element&)>
-int runCurveShape(Element& e, int operation, const double offset[3], const double* rotation)
+// The shape of a kind filled by its fill function, placed and run once; its pick.
+template <typename AnyShape, void (*fill)(AnyShape&, Element&)>
+int runFilledShape(Element& e, int operation, const double offset[3], const double* rotation)
 {
-    CurveShape shape;
+    AnyShape shape;
     fill(shape, e);
     return place(shape, operation, offset, rotation);
 }
@@ -256,9 +288,22 @@ template <typename CurveShape, void (*fill)(CurveShape&, Element&)> int measureC
     return shape.computeExtent(lo, hi);
 }
 
-int runBoxShape(Element& box, int operation, const double offset[3], const double* rotation)
+template <typename AnyShape, void (*fill)(AnyShape&, Element&)> int measureFilledShape(Element& e, Point& lo, Point& hi)
 {
-    BoxShape shape;
+    AnyShape shape;
+    fill(shape, e);
+    return shape.computeExactExtent(lo, hi);
+}
+
+template <typename AnyShape, void (*fill)(AnyShape&, Element&)> int hitFilledShape(Element& e)
+{
+    AnyShape shape;
+    fill(shape, e);
+    return shape.hitTest();
+}
+
+void fillBox(BoxShape& shape, Element& box)
+{
     takeOwner(shape, box);
     takeArea(shape, box);
     if (box.firstPoint())
@@ -272,7 +317,6 @@ int runBoxShape(Element& box, int operation, const double offset[3], const doubl
     if (box.lean())
         shape.setLean(*box.lean());
     takeStroke(shape, box);
-    return place(shape, operation, offset, rotation);
 }
 
 OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
@@ -315,6 +359,15 @@ int runBezierShape(Element& curve, int operation, const double offset[3], const 
     BezierShape shape;
     fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
     return place(shape, operation, offset, rotation);
+}
+
+int hitBezierShape(Element& curve)
+{
+    if (!curve.vertices())
+        return 0;
+    BezierShape shape;
+    fillBezier(shape, curve, *curve.vertices(), curve.openClose() ? curve.openClose()->value : OpenCloseAttribute::kClose);
+    return shape.hitTest();
 }
 
 // The path editor's curve: the owner's attributes over the path's points, never filled.
@@ -383,43 +436,51 @@ template <typename DimensionShapeKind> int hitDimension(Element& e)
 
 } // namespace
 
+namespace {
+// A kind's runners: its drawing, and (null where the kind has its own) its exact extent and
+// its pick.
+void install(ElementKind kind, ElementShapeRunner draw, ElementExtentRunner measure, ElementHitRunner hit)
+{
+    const int row = kindCode(kind) - 1;
+    elementShapeRunners[row] = draw;
+    elementExtentRunners[row] = measure;
+    elementHitRunners[row] = hit;
+}
+} // namespace
+
 void installElementShapes()
 {
-    elementShapeRunners[kindCode(ElementKind::Line) - 1] = runLineShape;
-    elementShapeRunners[kindCode(ElementKind::Breakline) - 1] = runListShape<BreaklineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcBreakline) - 1] = runListShape<ArcBreaklineShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Breakline) - 1] = measureListShape<BreaklineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcBreakline) - 1] = measureListShape<ArcBreaklineShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Spline) - 1] = runListShape<SplineShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::Spline) - 1] = measureListShape<SplineShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::Polygon) - 1] = runListShape<PolygonShape, 0>;
-    elementShapeRunners[kindCode(ElementKind::ArcPolygon) - 1] = runListShape<ArcPolygonShape, 1>;
-    elementExtentRunners[kindCode(ElementKind::Polygon) - 1] = measureListShape<PolygonShape, 0>;
-    elementExtentRunners[kindCode(ElementKind::ArcPolygon) - 1] = measureListShape<ArcPolygonShape, 1>;
-    elementShapeRunners[kindCode(ElementKind::Arc) - 1] = runCurveShape<ArcShape, fillArc>;
-    elementShapeRunners[kindCode(ElementKind::Circle) - 1] = runCurveShape<CircleShape, fillCircle>;
-    elementExtentRunners[kindCode(ElementKind::Arc) - 1] = measureCurveShape<ArcShape, fillArc>;
-    elementExtentRunners[kindCode(ElementKind::Circle) - 1] = measureCurveShape<CircleShape, fillCircle>;
-    elementShapeRunners[kindCode(ElementKind::Oval) - 1] = runOvalShape;
-    elementShapeRunners[kindCode(ElementKind::Box) - 1] = runBoxShape;
-    elementShapeRunners[kindCode(ElementKind::Measure) - 1] = runDimensionShape<MeasureShape>;
-    elementExtentRunners[kindCode(ElementKind::Measure) - 1] = measureDimension<MeasureShape>;
-    elementHitRunners[kindCode(ElementKind::Measure) - 1] = hitDimension<MeasureShape>;
-    elementShapeRunners[kindCode(ElementKind::AngleMeasure) - 1] = runDimensionShape<MsrAngleShape>;
-    elementExtentRunners[kindCode(ElementKind::AngleMeasure) - 1] = measureDimension<MsrAngleShape>;
-    elementHitRunners[kindCode(ElementKind::AngleMeasure) - 1] = hitDimension<MsrAngleShape>;
-    elementShapeRunners[kindCode(ElementKind::MsrRadius) - 1] = runDimensionShape<MsrRadiusShape>;
-    elementExtentRunners[kindCode(ElementKind::MsrRadius) - 1] = measureDimension<MsrRadiusShape>;
-    elementHitRunners[kindCode(ElementKind::MsrRadius) - 1] = hitDimension<MsrRadiusShape>;
-    elementShapeRunners[kindCode(ElementKind::MsrDiameter) - 1] = runDimensionShape<MsrDiameterShape>;
-    elementExtentRunners[kindCode(ElementKind::MsrDiameter) - 1] = measureDimension<MsrDiameterShape>;
-    elementHitRunners[kindCode(ElementKind::MsrDiameter) - 1] = hitDimension<MsrDiameterShape>;
+    install(ElementKind::Line, runFilledShape<LineShape, fillLine>, nullptr, hitLine);
+    install(ElementKind::Breakline, runListShape<BreaklineShape, 0>, measureListShape<BreaklineShape, 0>,
+            hitListShape<BreaklineShape, 0>);
+    install(ElementKind::ArcBreakline, runListShape<ArcBreaklineShape, 1>, measureListShape<ArcBreaklineShape, 1>,
+            hitListShape<ArcBreaklineShape, 1>);
+    install(ElementKind::Spline, runListShape<SplineShape, 0>, measureListShape<SplineShape, 0>,
+            hitListShape<SplineShape, 0>);
+    install(ElementKind::Box, runFilledShape<BoxShape, fillBox>, measureFilledShape<BoxShape, fillBox>,
+            hitFilledShape<BoxShape, fillBox>);
+    install(ElementKind::Arc, runFilledShape<ArcShape, fillArc>, measureCurveShape<ArcShape, fillArc>, nullptr);
+    install(ElementKind::Circle, runFilledShape<CircleShape, fillCircle>, measureCurveShape<CircleShape, fillCircle>,
+            nullptr);
+    install(ElementKind::Polygon, runListShape<PolygonShape, 0>, measureListShape<PolygonShape, 0>,
+            hitListShape<PolygonShape, 0>);
+    install(ElementKind::ArcPolygon, runListShape<ArcPolygonShape, 1>, measureListShape<ArcPolygonShape, 1>,
+            hitListShape<ArcPolygonShape, 1>);
+    install(ElementKind::Oval, runFilledShape<OvalShape, fillOval>, nullptr, hitFilledShape<OvalShape, fillOval>);
+    install(ElementKind::Bezier, runBezierShape, nullptr, hitBezierShape);
+    install(ElementKind::Text, runFilledShape<TextShape, fillText<TextShape>>, nullptr, nullptr);
+    install(ElementKind::TextLine, runFilledShape<TextlineShape, fillText<TextlineShape>>, measureLeader, hitLeader);
+    install(ElementKind::Measure, runDimensionShape<MeasureShape>, measureDimension<MeasureShape>,
+            hitDimension<MeasureShape>);
+    install(ElementKind::AngleMeasure, runDimensionShape<MsrAngleShape>, measureDimension<MsrAngleShape>,
+            hitDimension<MsrAngleShape>);
+    install(ElementKind::MsrRadius, runDimensionShape<MsrRadiusShape>, measureDimension<MsrRadiusShape>,
+            hitDimension<MsrRadiusShape>);
+    install(ElementKind::MsrDiameter, runDimensionShape<MsrDiameterShape>, measureDimension<MsrDiameterShape>,
+            hitDimension<MsrDiameterShape>);
     ovalOutlineHook = ovalOutline;
     ovalAxesHook = ovalAxes;
-    elementShapeRunners[kindCode(ElementKind::Bezier) - 1] = runBezierShape;
     bezierCurveDrawer = drawBezierCurve;
-    elementShapeRunners[kindCode(ElementKind::Text) - 1] = runTextShape<TextShape>;
-    elementShapeRunners[kindCode(ElementKind::TextLine) - 1] = runTextShape<TextlineShape>;
     TextElementBase::pickUnderlineHook = drawPickUnderline;
     installImageShapes();
 }

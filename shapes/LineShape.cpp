@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "document/DocumentContext.h"
 #include "geometry/GrayValue.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
@@ -12,6 +13,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
 #include "views/ViewParams.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 // The width of the parallel lines and outlines in PostScript and PDF (paper millimetres).
@@ -293,11 +295,20 @@ void LineShape::drawBand(double px, double py, double qx, double qy)
             px = ax, py = ay, qx = bx, qy = by;
         }
     }
+    double xs[kBandPoints], ys[kBandPoints];
+    const int n = bandPolygon(px, py, qx, qy, startCap, endCap, xs, ys);
+    if (n >= 3)
+        fillWorldPolygon(xs, ys, n);
+}
+
+int LineShape::bandPolygon(double px, double py, double qx, double qy, int startCap, int endCap, double* xs,
+                           double* ys) const
+{
     const double w = toDrawingUnits(lineWidth());
     const double lx = normalX * leadingFactor() * w, ly = normalY * leadingFactor() * w;
     const double tx = normalX * trailingWidthFactor() * w, ty = normalY * trailingWidthFactor() * w;
-    double xs[4] = {px + lx, px - tx, qx - tx, qx + lx};
-    double ys[4] = {py + ly, py - ty, qy - ty, qy + ly};
+    xs[0] = px + lx, xs[1] = px - tx, xs[2] = qx - tx, xs[3] = qx + lx;
+    ys[0] = py + ly, ys[1] = py - ty, ys[2] = qy - ty, ys[3] = qy + ly;
     const double halfX = directionX * w / 2.0, halfY = directionY * w / 2.0;
     if (startCap == LineCapAttribute::kSquare) {
         for (int i : {0, 1})
@@ -309,23 +320,49 @@ void LineShape::drawBand(double px, double py, double qx, double qy)
     }
     const int roundStart = startCap == LineCapAttribute::kRound;
     const int roundEnd = endCap == LineCapAttribute::kRound;
-    if (devicePenWidth < 4 || (!roundStart && !roundEnd)) {
-        fillWorldPolygon(xs, ys, 4);
-        return;
-    }
+    if (devicePenWidth < 4 || (!roundStart && !roundEnd))
+        return 4;
     PointArray corners;
     PointList outline;
     for (int i = 0; i < 4; ++i) {
         if (!corners.appendXY(xs[i], ys[i]))
-            return;
+            return 0;
     }
     if (!outline.setRoundCappedOutline(roundStart, roundEnd, &corners))
-        return;
-    const int n = MathUtil::minInt(outline.count, 48);
-    double rx[48], ry[48];
+        return 0;
+    const int n = MathUtil::minInt(outline.count, kBandPoints);
     for (int i = 0; i < n; ++i) {
-        rx[i] = outline.getX(i);
-        ry[i] = outline.getY(i);
+        xs[i] = outline.getX(i);
+        ys[i] = outline.getY(i);
     }
-    fillWorldPolygon(rx, ry, n);
+    return n;
+}
+
+int LineShape::hitTest()
+{
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    if (!tool)
+        return 0;
+    preparePick(lineWidth());
+    placePoints();
+    setStrokeFactors(position());
+    if (!placedPointsFinite())
+        return 0;
+    const DrawPoint from(fromX, fromY), to(toX, toY);
+    // A pen under 3 pixels draws the segment itself, one pixel wide, wherever the band lies.
+    if (devicePenWidth < 3 || !(length > 0.0))
+        return tool->hitTestStroke(from, to, lineWidth());
+    // The caps end the solid and dashed types; the parallel lines and the outline have none.
+    const int capped = style() < LineStyle::kLine2;
+    setCapEnds(capped, capped);
+    double xs[kBandPoints], ys[kBandPoints];
+    const int n = bandPolygon(fromX, fromY, toX, toY, capAt(0), capAt(1), xs, ys);
+    PointList band;
+    for (int i = 0; i < n; ++i) {
+        if (!band.appendXY(xs[i], ys[i]))
+            return 0;
+    }
+    if (n < 3)
+        return tool->hitTestStroke(from, to, lineWidth());
+    return tool->hitTestPoints(band, 0.0, LineOriginAttribute::kCenter, 0, 1);
 }

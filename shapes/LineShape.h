@@ -3,6 +3,7 @@
 #include "shapes/Shape.h"
 
 class LineStyle;
+class PointList;
 
 // One straight segment with a line width, a line position, a line type and end caps: the line
 // element draws itself through it, and the shapes that have straight parts (box rules, dimension
@@ -40,6 +41,10 @@ public:
     // operation is refused or there is no view mapping or surface for it. PDF (75) is written
     // before the operation filter and always answers 1.
     [[nodiscard]] int execute(int operation, int newMode);
+    // The select tool's pick against the line as the drawing shows it (operation 1): its band
+    // with the caps, or the segment of a pen under 3 pixels (every pen without a view mapping).
+    // 0 without the select tool.
+    [[nodiscard]] int hitTest();
 
     InkColor lineColour;
     DrawPoint start;
@@ -77,6 +82,11 @@ private:
     void drawPieceAlong(double s0, double s1);
     void drawPiece(double px, double py, double qx, double qy);
     void drawBand(double px, double py, double qx, double qy);
+    // The polygon drawBand fills for the piece from p to q with these caps, into xs and ys (room
+    // for kBandPoints each): its point count, 0 when it cannot be built.
+    static constexpr int kBandPoints = 48;
+    [[nodiscard]] int bandPolygon(double px, double py, double qx, double qy, int startCap, int endCap, double* xs,
+                                  double* ys) const;
 
     // The placed points (drawing units).
     double fromX = 0.0;

@@ -136,16 +136,12 @@ Point MeasureShape::numeralAnchor(const Feet& feet) const
     return along(middle, wx, wy, numeral.width / 2.0);
 }
 
-void MeasureShape::drawArrowHeads(const Feet& feet)
+int MeasureShape::drawArrowHeads(const Feet& feet)
 {
     // Beside the numeral (side 1 or 2) the heads open outwards: the arrows point in from outside.
-    if (feet.side != 0) {
-        arrowHeadAt(feet.f1, feet.f2, feet.f1);
-        arrowHeadAt(feet.f2, feet.f1, feet.f2);
-    } else {
-        arrowHeadAt(feet.f1, feet.f1, feet.f2);
-        arrowHeadAt(feet.f2, feet.f2, feet.f1);
-    }
+    if (feet.side != 0)
+        return arrowHeadAt(feet.f1, feet.f2, feet.f1) | arrowHeadAt(feet.f2, feet.f1, feet.f2);
+    return arrowHeadAt(feet.f1, feet.f1, feet.f2) | arrowHeadAt(feet.f2, feet.f2, feet.f1);
 }
 
 int MeasureShape::drawSegment(int i)
@@ -168,7 +164,7 @@ int MeasureShape::drawSegment(int i)
         if (!stroke(from, to, measureLine, nullptr))
             return 0;
     }
-    drawArrowHeads(feet);
+    (void)drawArrowHeads(feet); // drawing answers nothing
     return drawNumeral(numeralAnchor(feet), theta);
 }
 
@@ -242,6 +238,8 @@ int MeasureShape::hitTest()
                 return 1;
         }
         if (hitNumeral(numeralAnchor(feet), theta))
+            return 1;
+        if (hitArrowHeads([&] { return drawArrowHeads(feet); }))
             return 1;
     }
     return 0;

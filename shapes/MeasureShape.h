@@ -57,6 +57,7 @@ private:
     [[nodiscard]] int extensionLineEnds(const Point& p, const Point& foot, Point& from, Point& to) const;
     [[nodiscard]] Point numeralAnchor(const Feet& feet) const;
     [[nodiscard]] int drawSegment(int i);
-    void drawArrowHeads(const Feet& feet);
+    // The two heads of a segment; with pickingHeads 1 when the pick hits one.
+    int drawArrowHeads(const Feet& feet);
     [[nodiscard]] int runSegments();
 };

@@ -181,16 +181,19 @@ int MsrAngleShape::drawFigure()
         else if (!stroke(arcA, end2, measureLine, nullptr))
             return 0;
     }
-    if (drawType == kArc) {
-        Point towards;
-        arcTangentAt(end1, vertexPoint, towards);
-        arrowHeadAt(end1, end1, towards);
-        arcTangentAt(end2, vertexPoint, towards);
-        arrowHeadAt(end2, end2, towards);
-    } else {
-        arrowHeadAt(end1, end1, arcA);
-    }
+    (void)drawArrowHeads(); // drawing answers nothing
     return drawNumeral(numeralAnchor(), theta);
+}
+
+int MsrAngleShape::drawArrowHeads()
+{
+    if (drawType != kArc)
+        return arrowHeadAt(end1, end1, arcA);
+    Point towards;
+    arcTangentAt(end1, vertexPoint, towards);
+    const int first = arrowHeadAt(end1, end1, towards);
+    arcTangentAt(end2, vertexPoint, towards);
+    return first | arrowHeadAt(end2, end2, towards);
 }
 
 int MsrAngleShape::execute(int operation, int newMode)
@@ -233,5 +236,7 @@ int MsrAngleShape::hitTest()
         if (drawType == kArc && flattenArc(arc) && tool->hitOpenPolyline(arc, measureLine->width(), 1))
             return 1;
     }
-    return hitNumeral(numeralAnchor(), theta);
+    if (hitNumeral(numeralAnchor(), theta))
+        return 1;
+    return hitArrowHeads([this] { return drawArrowHeads(); });
 }

@@ -51,6 +51,9 @@ private:
     // The direction along the arc at an end, on M's side.
     void arcTangentAt(const Point& end, const Point& vertex, Point& towards) const;
     [[nodiscard]] int drawFigure();
+    // The heads at the arc's ends (ARC) or at the leader's start (ARROW); with pickingHeads 1
+    // when the pick hits one.
+    int drawArrowHeads();
     void strokeArc();
     [[nodiscard]] int flattenArc(PointList& out) const;
 

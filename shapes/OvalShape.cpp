@@ -2,15 +2,18 @@
 
 #include <algorithm>
 
+#include "document/DocumentContext.h"
 #include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/LeanAttribute.h"
+#include "geometry/LineOriginAttribute.h"
 #include "geometry/LineStyle.h"
 #include "geometry/LineTypeAttribute.h"
 #include "platform/DeviceContext.h"
 #include "shapes/PolygonShape.h"
+#include "views/tools/SelectTool.h"
 
 namespace {
 // Points per quarter: first band, middle band, last band.
@@ -163,7 +166,7 @@ void OvalShape::strokeEdge(PointArray& list, int closed)
     drawLineType(list, closed);
 }
 
-int OvalShape::drawThickRing()
+int OvalShape::buildThickRing(PointList& ring)
 {
     if (style() != LineStyle::kSolid || devicePenWidth < 3)
         return 0;
@@ -172,7 +175,7 @@ int OvalShape::drawThickRing()
     const double inner = trailingWidthFactor() * w;
     OvalArcShape grown = geometry;
     grown.grow(outer);
-    PointList ring, hole;
+    PointList hole;
     if (!buildPlaced(grown, 0, 1, ring))
         return 0;
     // A band wider than the oval leaves no hole: the whole grown ellipse is painted.
@@ -187,9 +190,41 @@ int OvalShape::drawThickRing()
                 return 0;
         }
     }
+    return 1;
+}
+
+int OvalShape::drawThickRing()
+{
+    PointList ring;
+    if (!buildThickRing(ring))
+        return 0;
     effectiveEdgeColor(op == ShapeOp::OverlayPicked ? ShapeOp::RubberBand : op, effectiveColour);
     fillWorldPolygon(ring);
     return 1;
+}
+
+int OvalShape::hitTest()
+{
+    SelectTool* tool = DocumentContext::selectToolOf(context);
+    preparePick(lineWidth());
+    if (!tool || !setUpGeometry(kScreenCounts[0], kScreenCounts[1], kScreenCounts[2]))
+        return 0;
+    setStrokeFactors(position());
+    const int part = typeCode() != OvalType::kFull;
+    // The inside counts where it is painted: a part's closed outline, the whole ellipse.
+    const int inside = fillOn() || (hatch && hatch->pattern != 0);
+    if (inside && buildPlaced(geometry, part, 1, outline) &&
+        tool->hitTestPoints(outline, 0.0, LineOriginAttribute::kCenter, 0, 1))
+        return 1;
+    if (!buildPlaced(geometry, 0, 1, outline))
+        return 0;
+    // Without the edge the pick operations still show the thin curve.
+    if (!edgeOn())
+        return tool->hitTestPolyline(outline, 0.0, LineOriginAttribute::kCenter, 0);
+    PointList ring;
+    if (!part && buildThickRing(ring))
+        return tool->hitTestPoints(ring, 0.0, LineOriginAttribute::kCenter, 0, 1);
+    return hitStroke(*tool, outline, !part);
 }
 
 void OvalShape::writeOutput()

@@ -37,6 +37,10 @@ public:
     // 1 done (also when nothing had to be drawn); 0 when the operation is refused or there is no
     // view mapping or surface. PDF (75) is written before the operation filter.
     [[nodiscard]] int execute(int operation, int newMode);
+    // The select tool's pick against the oval as the drawing shows it (operation 1): the painted
+    // inside (a part's closed outline), the edge's band along the curve, or without the edge the
+    // thin curve. 0 without the select tool.
+    [[nodiscard]] int hitTest();
 
     DrawPoint startPoint;
     DrawPoint endPoint;
@@ -60,6 +64,8 @@ private:
     void fillOutline(PointArray& list);
     void strokeEdge(PointArray& list, int closed);
     [[nodiscard]] int drawThickRing();
+    // The filled ring a solid edge of 3 pixels or more draws; 0 for another edge.
+    [[nodiscard]] int buildThickRing(PointList& ring);
     void writeOutput();
     void runPolygon(const PointArray& list, int withEdge);
 };

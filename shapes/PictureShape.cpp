@@ -88,7 +88,10 @@ void PictureShape::drawOnSurface()
         return;
     DcScope scope(*surface);
     if (op == ShapeOp::Erase) {
+        // The frame stands in for a picture that could not be drawn and reaches past the
+        // rectangle's far edges: it is erased too.
         surface->fillRect(RgbColor(255, 255, 255), target);
+        drawFrame();
         return;
     }
     if (frameOnly && (op == ShapeOp::DragPreview || op == ShapeOp::RubberBand)) {

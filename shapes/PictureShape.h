@@ -11,6 +11,7 @@ class PictureImage;
 // GDI printer, as PostScript and as PDF. While the picture is moved (12) or drawn in the overlay
 // (21) only its frame is drawn; so is it when its image cannot be drawn (no reader, an unreadable
 // file, an EPS file without preview), so that the picture stays visible and can be picked.
+// Erasing (2) clears the rectangle and the frame, whichever of the two was drawn.
 //
 // The mask is the element's (not owned): its outline, relative to the start corner, is
 // flattened into the clip polygon. An outline of fewer than 4 points, or one that is not whole

@@ -3,7 +3,9 @@
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
+#include "geometry/LineOriginAttribute.h"
 #include "platform/DeviceContext.h"
+#include "views/tools/SelectTool.h"
 
 PolygonShape::PolygonShape()
 {
@@ -165,12 +167,35 @@ void PolygonShape::writePdf()
         (void)writeLineType(pdfStrokes(), closed, 1); // a failed write ends the output
 }
 
+int PolygonShape::hitTest(int bareOutline)
+{
+    SelectTool* tool = preparePathPick(1);
+    return tool && hitArea(*tool, 1, bareOutline);
+}
+
+int PolygonShape::hitArea(SelectTool& tool, int hatchCounts, int bareOutline)
+{
+    if (path->count < 3)
+        return 0;
+    const int inside = (fill && fill->draw.value) || (hatchCounts && hatch && hatch->pattern != 0);
+    if (inside && tool.hitTestPoints(*path, 0.0, LineOriginAttribute::kCenter, 0, 1))
+        return 1;
+    PointArray closed;
+    if (!closeOutline(closed))
+        return 0;
+    if (edge && edge->draw.value)
+        return hitStroke(tool, closed, 1);
+    return bareOutline && tool.hitTestPolyline(closed, 0.0, LineOriginAttribute::kCenter, 0);
+}
+
 int PolygonShape::computeExactExtent(Point& lo, Point& hi)
 {
     op = ShapeOp::RubberBand;
     mode = 2;
-    path = &source;
-    if (!prepareOperation(lineWidth()) || !placePath() || !pathIsFinite())
+    path = listToDraw(1);
+    // The band's box needs no view: only the paper scale sizes it.
+    bindSubObjects();
+    if (source.count < 1 || !placePath() || !pathIsFinite())
         return 0;
     updateDevicePenWidth(lineWidth());
     setStrokeFactors(position());

@@ -21,8 +21,13 @@ public:
     // Results as BreaklineShape::execute.
     [[nodiscard]] int execute(int operation, int newMode) { return run(operation, newMode, 1); }
     [[nodiscard]] int executeAlways(int operation, int newMode) { return run(operation, newMode, 0); }
-    // The componentwise minimum and maximum of the stroked closed outline, corners not rounded.
+    // The componentwise minimum and maximum of the stroked closed outline as drawn.
     [[nodiscard]] int computeExactExtent(Point& lo, Point& hi);
+    // The select tool's pick against the area as the drawing shows it (operation 1): inside it
+    // when it is filled or hatched, on its outline's band when the edge is on, else on the thin
+    // outline that the pick operations show (unless bareOutline is 0). Fewer than three points
+    // draw nothing and never hit.
+    [[nodiscard]] int hitTest(int bareOutline = 1);
 
 protected:
     // The fill and the outline of path (placed already) on the surface; the Bezier shape hands
@@ -32,6 +37,9 @@ protected:
     [[nodiscard]] int outlineColour(InkColor& out) const;
     void drawFill();
     void drawOutline();
+    // The pick against path (placed already), as hitTest describes it; the hatch makes the
+    // inside count only with hatchCounts.
+    [[nodiscard]] int hitArea(SelectTool& tool, int hatchCounts, int bareOutline = 1);
     // Cleared by the Bezier shape, whose overlay step 32 shows no fill.
     int fillsOverlayStep32 = 1;
 

@@ -318,17 +318,25 @@ void Shape::effectiveFillColor(int operation, InkColor& out) const
         out.applyTintFraction(fill->gray.startGray);
 }
 
-void Shape::updateDevicePenWidth(double width)
+void Shape::updateDevicePenWidth(double width) { devicePenWidth = devicePenWidthFor(viewParams(), op, width); }
+
+int Shape::devicePenWidthFor(ViewParams* view, int operation, double width)
 {
-    devicePenWidth = 1;
-    ViewParams* view = viewParams();
     if (!view)
-        return;
-    double pixels = view->lengthToPixelsForOp(op, width);
+        return 1;
+    double pixels = view->lengthToPixelsForOp(operation, width);
     if (!(pixels >= 1.0)) // below one pixel, negative or not a number
-        return;
+        return 1;
     const int p = MathUtil::truncateToInt(MathUtil::minDouble(pixels, kMaxPixels));
-    devicePenWidth = (p - 1) / 2 * 2 + 1;
+    return (p - 1) / 2 * 2 + 1;
+}
+
+void Shape::preparePick(double width)
+{
+    op = ShapeOp::Draw;
+    mode = 2;
+    bindSubObjects();
+    updateDevicePenWidth(width);
 }
 
 void Shape::setStrokeFactors(int position)

@@ -124,6 +124,10 @@ public:
     // devicePenWidth for a width in paper millimetres: the largest odd pixel count not above the
     // width's pixels for the operation, at least 1, at most 31999.
     void updateDevicePenWidth(double width);
+    [[nodiscard]] static int devicePenWidthFor(ViewParams* view, int operation, double width);
+    // For a pick: operation 1 (the pen widths of the drawing the user sees), the sub-objects bound
+    // and devicePenWidth for the width (1 without a view mapping); no surface is needed.
+    void preparePick(double width);
     // The stroke-placement factors of a line position (2 TOP, 3 BOTTOM, anything else CENTER).
     void setStrokeFactors(int position);
     [[nodiscard]] double leadingFactor() const { return leading; }

@@ -77,3 +77,10 @@ int SplineShape::computeExactExtent(Point& lo, Point& hi)
     BreaklineShape line;
     return fillLine(line, polyline) && line.computeExactExtent(lo, hi);
 }
+
+int SplineShape::hitTest()
+{
+    PointList polyline;
+    BreaklineShape line;
+    return sample(ShapeOp::Draw, polyline) && fillLine(line, polyline) && line.hitTest();
+}

@@ -36,6 +36,8 @@ public:
     // The stroked band's box of the curve sampled as on screen; 0 when it cannot be sampled or
     // prepared.
     [[nodiscard]] int computeExactExtent(Point& lo, Point& hi);
+    // The select tool's pick against the curve sampled as the drawing shows it.
+    [[nodiscard]] int hitTest();
 
 private:
     // A breakline shape with this shape's context, layer, offset, rotation, stroke, colour, cap,

@@ -2,6 +2,8 @@
 #include "geometry/DrawLineAttribute.h"
 #include "shapes/TextShape.h"
 
+class ArrowHeadShape;
+class BreaklineShape;
 class PointList;
 
 // One operation of a leader text: the leader (an open polyline in the leader line's style,
@@ -20,8 +22,18 @@ public:
 
     // The text's result; 0 as well when the leader line or the arrow head failed.
     [[nodiscard]] int execute(int operation, int newMode);
+    // The select tool's pick against the leader and its arrow head as drawn; the text is the
+    // element's to test.
+    [[nodiscard]] int hitLeader();
+    // The box of the leader's band and its arrow head (drawing units); 0 without a leader.
+    [[nodiscard]] int leaderExtent(Point& lo, Point& hi);
 
 private:
+    // The leader's polyline and its head, placed as this shape is; 0 when there is none (a head
+    // needs two points).
+    [[nodiscard]] int fillLeader(BreaklineShape& line) const;
+    [[nodiscard]] int fillHead(ArrowHeadShape& head) const;
+
     const PointList* leader = nullptr; // not owned
     DrawLineAttribute leaderLine;
 };

@@ -2,7 +2,11 @@
 
 #include <new>
 
+#include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/PartsLibrary.h"
+#include "platform/CommonFileDialog.h"
+#include "platform/FileName.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -10,6 +14,7 @@
 #include "platform/MouseState.h"
 #include "platform/StringUtil.h"
 #include "shell/FrameCommands.h"
+#include "views/PageTabBar.h"
 
 DocumentWindow::DocumentWindow()
 {
@@ -142,6 +147,11 @@ int DocumentWindow::runEditCommand(int id)
     case EDIT_DXF_EXPORT:
         context->exportDxf();
         return 1;
+    case TOOL_PAGING:
+        // A left press on the page pane.
+        if (thePageTabBar && thePageTabBar->runPaging(context) == PageTabBar::kPageChanged)
+            context->onCurrentPageChanged();
+        return 1;
     default:
         return 0;
     }
@@ -161,8 +171,93 @@ void DocumentWindow::runDocumentOp(int id)
     case OP_PAGE_NEXT:
         (void)context->goToNextPage();
         break;
+    case OP_PAGE_INSERT_BEFORE:
+    case OP_PAGE_INSERT_AFTER:
+    case OP_PAGE_DELETE:
+    case OP_PAGE_REDRAW:
+    case OP_PAGE_REDRAW_FOLLOWING:
+    case OP_PAGE_REDRAW_ALL:
+    case OP_PAGE_CONTENTS:
+        runPageCommand(id);
+        break;
+    case OP_PART_REGISTER:
+    case OP_PART_PLACE:
+    case OP_PART_DELETE:
+    case OP_PART_SETTINGS:
+        runPartsCommand(id);
+        break;
     default:
-        // The page bar's and the parts libraries' operations are not part of this build yet.
         break;
     }
+}
+
+void DocumentWindow::runPageCommand(int id)
+{
+    PageTabBar* bar = thePageTabBar;
+    if (!bar || !context)
+        return;
+    // Each answers 0 when its page cannot take it (the menu greys those): nothing changes then.
+    switch (id) {
+    case OP_PAGE_INSERT_BEFORE:
+        (void)bar->insertPageBefore(context);
+        break;
+    case OP_PAGE_INSERT_AFTER:
+        (void)bar->insertPageAfter(context);
+        break;
+    case OP_PAGE_DELETE:
+        (void)bar->deletePage(context);
+        break;
+    case OP_PAGE_REDRAW:
+        (void)bar->redrawThisPage(context);
+        break;
+    case OP_PAGE_REDRAW_FOLLOWING:
+        (void)bar->redrawFollowingPages(context);
+        break;
+    case OP_PAGE_REDRAW_ALL:
+        (void)bar->redrawAllPages(context);
+        break;
+    case OP_PAGE_CONTENTS:
+        (void)bar->toggleShowContents(context);
+        break;
+    default:
+        break;
+    }
+}
+
+void DocumentWindow::runPartsCommand(int id)
+{
+    PartsLibrary* library = currentPartsLibrary();
+    if (!library || !context)
+        return;
+    // The library reports its own failures (a cancelled dialog, a file that cannot be written).
+    switch (id) {
+    case OP_PART_REGISTER:
+        (void)library->registerSelection(context);
+        break;
+    case OP_PART_PLACE:
+        (void)library->place(context);
+        break;
+    case OP_PART_DELETE:
+        // The part leaves the list; its file stays.
+        if (library->currentIndex() >= 0)
+            (void)library->removePart(library->currentIndex());
+        break;
+    case OP_PART_SETTINGS:
+        (void)chooseLibraryFolder(*library);
+        break;
+    default:
+        break;
+    }
+}
+
+int DocumentWindow::chooseLibraryFolder(PartsLibrary& library)
+{
+    // The library lists the drawings of the folder of the part file chosen.
+    CommonFileDialog dialog;
+    Document::addDrawingFilters(dialog);
+    FileName chosen;
+    if (!dialog.askOpenFile(chosen))
+        return 0;
+    char folder[FileName::pathCapacity];
+    return getFolderPart(chosen.getPath(), folder) > 0 && library.listFolder(folder);
 }

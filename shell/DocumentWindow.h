@@ -2,6 +2,7 @@
 #include "shell/DocumentWindowBase.h"
 
 class MainFrame;
+class PartsLibrary;
 
 // The MDI child window of one open drawing. It makes and owns the drawing's DocumentContext, asks
 // whether to save before it closes, and runs the frame's edit commands and document operations
@@ -24,7 +25,10 @@ public:
     // An edit command of the frame (undo, redo, cut, copy, paste, delete, select all, print, PDF,
     // save, save as, DXF import and export); 0 for another id.
     virtual int runEditCommand(int id);
-    // A document operation (properties, the page operations, the parts operations).
+    // A document operation (properties, the page operations, the parts operations). The page
+    // operations (8811 to 8817) are the page bar's on the page chosen in it; the parts operations
+    // (8826 register, 8827 place, 8828 take the current part off the list, 8829 list the folder of
+    // a part file chosen in the open dialog) are the current parts library's.
     virtual void runDocumentOp(int id);
     // The current tool at a mouse move over the active window: element tools, zoom, pan, grid,
     // select, point move, rotate, order, scale and the parts lists; every tool but the grid,
@@ -46,9 +50,17 @@ public:
 
     // The tool that runs at the next mouse move: the command of the pressed button, -1 for none.
     [[nodiscard]] static int currentTool();
+    // The parts library whose list is the current tool (the parts menu's library); null when the
+    // current tool is no parts list or its library is not made.
+    [[nodiscard]] static PartsLibrary* currentPartsLibrary();
     // Whether the current tool is one of toolbar n's commands (the string table's button lists
     // know); null, the default, answers no.
     static int (*toolbarHoldsCurrentTool)(int toolbar);
 
     MainFrame* frame = nullptr; // set once the frame's list holds the window
+
+private:
+    void runPageCommand(int id);
+    void runPartsCommand(int id);
+    [[nodiscard]] static int chooseLibraryFolder(PartsLibrary& library);
 };

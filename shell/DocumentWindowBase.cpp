@@ -148,6 +148,12 @@ void DocumentWindowBase::refreshPageBar()
         thePageTabBar->refresh(context);
 }
 
+void DocumentWindowBase::paintPageBar()
+{
+    if (context && thePageTabBar)
+        thePageTabBar->onPaneDrawn(context);
+}
+
 void DocumentWindowBase::showPartsList(int number)
 {
     PartsLibrary* library = existingPartsLibrary(number);

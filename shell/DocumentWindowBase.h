@@ -57,6 +57,8 @@ public:
     virtual void idleStep() {}
     virtual void refreshPagePainter();
     virtual void refreshPageBar();
+    // The page pane was painted: the page bar draws its thumbnails again (from its cache).
+    virtual void paintPageBar();
     // The hint of the part under the cursor in parts list n (1 to 3).
     virtual void showPartsList(int number);
     // Tracks the popup list built for this drawing (then the mouse move is posted again).

@@ -14,6 +14,8 @@
 #include "shell/GlobalManagers.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "document/PartsLibrary.h"
+#include "platform/MouseSource.h"
+#include "views/PageTabBar.h"
 #include "views/ViewParams.h"
 #include "views/ViewScroller.h"
 #include "views/ZoomRules.h"
@@ -194,8 +196,11 @@ void DocumentWindow::startCurrentTool()
             break;
         }
     }
+    // Ahead of what the run queued: a mouse move it asked for starts the tool again, and the
+    // frame's event behind it would end that tool's loop at its first poll (an event not for the
+    // view), so that the next press would find no tool running.
     if (theCurrentEvent)
-        (void)theCurrentEvent->postDeferredCommand(EV_TOOL_RUN_DONE); // a full queue only delays the buttons
+        (void)theCurrentEvent->postDeferredCommandFirst(EV_TOOL_RUN_DONE); // a full queue only delays the buttons
     setCursor(ToolCursor::Arrow);
 }
 
@@ -288,11 +293,24 @@ void DocumentWindow::runPaneCommand()
 {
     const int id = currentTool();
     if (isPartsList(id)) {
-        showPartsList(id - TOOL_PARTS_LIST_1 + 1);
+        // The part under the cursor becomes current and the parts menu is asked for; the list
+        // stays the current tool, so that the menu's commands reach its library.
+        if (PartsLibrary* library = currentPartsLibrary()) {
+            IntPoint cursor;
+            readCursorPos(cursor);
+            (void)library->onRightPress(cursor); // 0 off the parts' cells: no menu
+        }
         return;
     }
-    // The page bar's pane operation arrives with the page bar.
+    if (id == TOOL_PAGING && context && thePageTabBar)
+        thePageTabBar->openPageMenu(context);
     back();
+}
+
+PartsLibrary* DocumentWindow::currentPartsLibrary()
+{
+    const int tool = currentTool();
+    return isPartsList(tool) ? existingPartsLibrary(tool - TOOL_PARTS_LIST_1 + 1) : nullptr;
 }
 
 void DocumentWindow::onKeyDown()

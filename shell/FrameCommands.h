@@ -2,6 +2,7 @@
 // The numbers the main frame works with: its menu commands, the edit commands and document
 // operations it hands to the document windows, the toolbar commands whose buttons it enables,
 // and the internal events it handles.
+#include "document/ContextMenuRequest.h"
 
 // Commands of menu 101, accelerators 102 and the context menus.
 enum MenuCommand : int {
@@ -142,6 +143,7 @@ enum ToolCommand : int {
     TOOL_GROUP = 2015,
     TOOL_TURN = 2017,
     TOOL_ITEMZOOM = 2019,
+    TOOL_PAGING = 8810,
     TOOL_PARTS_LIST_1 = 8820,
     TOOL_PARTS_LIST_2 = 8821,
     TOOL_PARTS_LIST_3 = 8822,
@@ -154,9 +156,9 @@ enum FrameEvent : int {
     EV_TOOL_RUN_DONE = 6020,        // a document window ran a tool
     EV_PARTS_HOVER = 6080,          // arg: the parts list command under the cursor
     EV_AFTER_COMMAND = 6130,        // only the steps that follow every command
-    EV_TOOL_MENU = 6160,            // the current tool's context menu
-    EV_PAGE_MENU = 6162,
-    EV_PARTS_MENU = 6163,
+    EV_TOOL_MENU = kToolMenuEvent,  // the current tool's context menu
+    EV_PAGE_MENU = kPageMenuEvent,
+    EV_PARTS_MENU = kPartsMenuEvent,
     EV_TOOL_BUTTON = 6164,          // a toolbar button was pressed
     EV_PANE_BUTTON = 6166,          // the right button on a pane button
 };

@@ -4,6 +4,7 @@
 
 #include "dialogs/FontChangeTable.h"
 #include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/MeasureDefaults.h"
@@ -35,7 +36,6 @@
 GlobalNotifier* theGlobalNotifier = nullptr;
 PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
-ColorDialog* theColorChooser = nullptr;
 UnitConverter* theUnitConverter = nullptr;
 NamedColorTable* theUserColorTable = nullptr;
 NamedColorTable* theDicColorTable = nullptr;
@@ -66,17 +66,17 @@ const GlobalManagerFactories defaults = {
     make<ElementClipboard>,            // 7 element clipboard
     makeScratchPainter,                // 8 spare painter
     makeScratchPainter,                // 9 overlay painter
-    nullptr,                           // 10 popup menu list
+    make<PopupMenuList>,               // 10 popup menu list
     make<LayerTable>,                  // 11 layer table
     makeKindRegistry,                  // 12 element kind registry
     make<PickSettings>,                // 13 pick settings
     make<ScreenResolution>,            // 14 screen resolution
     makeNavigatorPainter,              // 15 page painter
-    nullptr,                           // 16 page bar
+    makePageTabBar,                    // 16 page bar
     nullptr,                           // 17 font change table
     make<PaperSettings, SheetSettings>, // 18 paper defaults
     make<GridSettings, DrawingGrid>,   // 19 grid defaults
-    nullptr,                           // 20 line defaults
+    makeLineDefaults,                  // 20 line defaults
     nullptr,                           // 21 Bezier defaults
     nullptr,                           // 22 picture defaults
     nullptr,                           // 23 measure defaults

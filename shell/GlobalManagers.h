@@ -1,7 +1,7 @@
 #pragma once
+#include "platform/ColorDialog.h" // theColorChooser, slot 5, lives with its class
 
 class BezierDefaults;
-class ColorDialog;
 class ElementClipboard;
 class FileErrorReporter;
 class FolderMemory;
@@ -96,7 +96,6 @@ void destroyPartsLibraries();
 extern GlobalNotifier* theGlobalNotifier;
 extern PrintSettings* thePrintSettings;
 extern FileErrorReporter* theFileErrorReporterInUse;
-extern ColorDialog* theColorChooser;
 extern UnitConverter* theUnitConverter;
 extern NamedColorTable* theUserColorTable;
 extern NamedColorTable* theDicColorTable;

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "document/ContextMenuRequest.h"
 #include "document/DocumentContext.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
@@ -16,8 +17,11 @@
 #include "shell/ShortcutKeys.h"
 #include "shell/SplashScreen.h"
 #include "shell/ToolbarHolder.h"
+#include "shell/panes/DockPane.h"
+#include "shell/panes/ToolButton.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsHooks.h"
+#include "views/PageTabBar.h"
 
 namespace {
 ContextMenus* makeContextMenus(MainFrame& frame) { return new (std::nothrow) ContextMenus(&frame); }
@@ -100,14 +104,36 @@ void MainFrame::initialize()
     }
 }
 
+int MainFrame::scrollPaneList()
+{
+    DocumentWindow* active = activeDocument();
+    if (thePageTabBar && thePageTabBar->onScroll(active ? active->context : nullptr))
+        return 1;
+    // A parts list paints its parts from its new first cell.
+    WorkspaceLayout* panes = WorkspaceLayout::installed();
+    for (int i = 0; panes && i < panes->paneCount(); ++i)
+        for (int j = 0; j < panes->paneAt(i)->buttonCount(); ++j)
+            if (ToolButton* list = panes->paneAt(i)->buttonAt(j); list->scrolling) {
+                list->repaint();
+                return 1;
+            }
+    return 0;
+}
+
 void MainFrame::scrollHorizontally(int steps)
 {
+    // The scroll bars of the docked panes are the frame's children: their lists scroll, the
+    // drawing stays.
+    if (scrollPaneList())
+        return;
     if (DocumentWindow* active = activeDocument())
         active->scrollHorizontally(steps);
 }
 
 void MainFrame::scrollVertically(int steps)
 {
+    if (scrollPaneList())
+        return;
     if (DocumentWindow* active = activeDocument())
         active->scrollVertically(steps);
 }
@@ -231,12 +257,4 @@ int MainFrame::handleEvent()
     }
 }
 
-void postContextMenuRequest()
-{
-    if (!theCurrentEvent)
-        return;
-    // The wait ends when the application quits.
-    while ((isLeftButtonDown() || isRightButtonDown()) && !(theApplication && theApplication->quit))
-        (void)theCurrentEvent->pumpStepModal(0); // no command can end this wait: bit 0 is not asked for
-    (void)theCurrentEvent->postDeferredCommand(EV_TOOL_MENU); // a full queue loses the menu only
-}
+void postContextMenuRequest() { postMenuRequest(EV_TOOL_MENU); }

@@ -93,6 +93,8 @@ private:
     void takeShortcutCommand();
     void runToolButton();
     void showContextMenu(int built);
+    // A pane list's own scroll bar moved it: the list follows; 1 when the scroll was a list's.
+    [[nodiscard]] int scrollPaneList();
     // The active drawing's page painter and page bar show it.
     void refreshActivePainters();
 

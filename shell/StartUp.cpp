@@ -2,12 +2,16 @@
 
 #include <new>
 
+#include "dialogs/defaults/DefaultsInstall.h"
+#include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
 #include "document/FileProgressWindow.h"
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
+#include "io/dxf/DxfExchange.h"
+#include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
@@ -64,7 +68,14 @@ void nameApplication(Application& app)
     documentMemberFactories.selectTool = makeSelectTool;
     documentMemberFactories.moveTool = makeMoveTool;
     documentMemberFactories.rotateTool = makeRotateTool;
+    documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
+    installPropertyDialogs();
+    documentMemberFactories.dxfCommand = makeDxfCommand;
+    foreignFileDrivers.readSvg = readSvgDocument;
+    foreignFileDrivers.writeSvg = writeSvgDocument;
+    foreignFileDrivers.readDxf = readDxfDocument;
+    documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
 }
 
 int initApplication()

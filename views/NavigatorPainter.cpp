@@ -28,37 +28,9 @@ Window* navigatorPaneOf(IntRect& client)
     return layout ? layout->navigatorPane(client) : nullptr;
 }
 
-int NavigatorPainter::skipping()
-{
-    if (skipCounter < 1)
-        return 0;
-    if (++skipCounter < 4)
-        return 1;
-    skipCounter = 0;
-    return 0;
-}
-
-ViewMapping* NavigatorPainter::fitView(ViewMapping& backup)
-{
-    auto* view = context ? dynamic_cast<ViewMapping*>(context->view) : nullptr;
-    if (!view)
-        return nullptr;
-    if (view->fitSheetInto(squareRect, backup))
-        return view;
-    restoreView(*view, backup);
-    return nullptr;
-}
-
-void NavigatorPainter::restoreView(ViewMapping& view, const ViewMapping& backup)
-{
-    view.assign(backup);
-    view.rulersShown = backup.rulersShown;
-    view.sheetOffsetOn = backup.sheetOffsetOn;
-}
-
 int NavigatorPainter::drawPage(DocumentContext* owner)
 {
-    if (!owner || skipping())
+    if (!owner || skipsRequest(skipCounter))
         return 0;
     setContext(owner);
     if (!ensureBitmap()) {
@@ -67,13 +39,11 @@ int NavigatorPainter::drawPage(DocumentContext* owner)
     }
     if (!owner->view || !owner->updater)
         return 0;
-    ViewMapping backup;
-    ViewMapping* view = fitView(backup);
-    if (!view)
+    FittedSheetView fitted(context, squareRect);
+    if (!fitted)
         return 0;
     clear();
     owner->updater->drawPageOnPagePainter();
-    restoreView(*view, backup);
     return 1;
 }
 
@@ -119,21 +89,11 @@ void NavigatorPainter::show(DocumentContext* owner)
 int NavigatorPainter::viewFrame(IntRect& out)
 {
     out.init();
-    if (!context || !context->view)
-        return 0;
     IntRect client;
     viewClientRectOf(context, client);
-    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-    context->view->deviceToWorldXY(client.topLeft(), &x1, &y1);
-    context->view->deviceToWorldXY(IntPoint(client.right, client.bottom), &x2, &y2);
-    ViewMapping backup;
-    ViewMapping* view = fitView(backup);
-    if (!view)
-        return 0;
     IntPoint a, b;
-    view->worldToDeviceClamped(x1, y1, &a);
-    view->worldToDeviceClamped(x2, y2, &b);
-    restoreView(*view, backup);
+    if (!FittedSheetView::mapViewRect(context, client, squareRect, a, b))
+        return 0;
     // The miniature is stretched into a square of the same side, so the frame keeps its
     // pixels; it moves with the pane's origin.
     out.setFromPoints(a, b);
@@ -149,7 +109,7 @@ void NavigatorPainter::addElement(DocumentContext* owner, int id)
         refresh(owner);
         return;
     }
-    if (skipping())
+    if (skipsRequest(skipCounter))
         return;
     if (!ensureBitmap()) {
         skipCounter = 1;
@@ -157,14 +117,13 @@ void NavigatorPainter::addElement(DocumentContext* owner, int id)
     }
     if (!owner->updater || !owner->editor1)
         return;
-    ViewMapping backup;
-    ViewMapping* view = fitView(backup);
-    if (!view)
+    FittedSheetView fitted(context, squareRect);
+    if (!fitted)
         return;
     owner->updater->redirectToPagePainter(1);
     (void)owner->editor1->drawElementById(id); // the next id does not matter here
     owner->updater->redirectToPagePainter(0);
-    restoreView(*view, backup);
+    fitted.restore();
     show(owner);
 }
 
@@ -177,12 +136,12 @@ void NavigatorPainter::onNavigatorClick(DocumentContext* owner)
     IntPoint at = window->leftDownPos();
     at.x -= targetRect.left;
     at.y -= targetRect.top;
-    ViewMapping backup;
-    ViewMapping* view = fitView(backup);
-    if (!view)
+    FittedSheetView fitted(context, squareRect);
+    if (!fitted)
         return;
     double x = 0.0, y = 0.0;
-    view->deviceToWorldXY(at, &x, &y);
-    restoreView(*view, backup);
-    view->centreOn(x, y);
+    fitted->deviceToWorldXY(at, &x, &y);
+    fitted.restore();
+    if (auto* view = dynamic_cast<ViewMapping*>(owner->view))
+        view->centreOn(x, y);
 }

@@ -2,8 +2,6 @@
 #include "views/OffscreenPainter.h"
 #include "views/PagePainter.h"
 
-class ViewMapping;
-
 // The navigator's miniature: the whole sheet of the active drawing rendered once into an
 // off-screen bitmap through a copy of the view mapping fitted to a square, stretched into the
 // navigator pane (a square of the pane's larger side, cut to the pane) with a one-pixel red
@@ -42,13 +40,6 @@ public:
     IntRect squareRect;   // the same at (0, 0), square with the larger side
     int skipCounter = 0;
 
-private:
-    // 1 while a request is to be skipped after a failure (the counter moves on).
-    [[nodiscard]] int skipping();
-    // The bound drawing's mapping fitted to squareRect (restored by restoreView); null when the
-    // drawing has no mapping or it does not fit.
-    [[nodiscard]] ViewMapping* fitView(ViewMapping& backup);
-    static void restoreView(ViewMapping& view, const ViewMapping& backup);
 };
 
 // The navigator pane's window and client rectangle from the application's pane layout; null

@@ -38,6 +38,16 @@ IntRect intersectionOf(const IntRect& a, const IntRect& b)
     return r;
 }
 
+int skipsRequest(int& counter)
+{
+    if (counter < 1)
+        return 0;
+    if (++counter < 4)
+        return 1;
+    counter = 0;
+    return 0;
+}
+
 int copyPixels(DeviceContext& target, DeviceContext& source, const IntRect& r)
 {
     if (r.width() <= 0 || r.height() <= 0)

@@ -39,5 +39,9 @@ void viewClientRectOf(const DocumentContext* context, IntRect& out);
 void viewAreaOf(const DocumentContext* context, IntRect& out);
 // The intersection of two rectangles; empty (all 0) when they do not meet.
 [[nodiscard]] IntRect intersectionOf(const IntRect& a, const IntRect& b);
+// The retry counter of a painter whose bitmap could not be made (the failure sets it to 1): the
+// next two requests are skipped and the third runs. 1 while a request is to be skipped (the
+// counter moves on), else 0 (the counter back at 0).
+[[nodiscard]] int skipsRequest(int& counter);
 // BitBlt of rectangle r from one device context to the same place of another; 0 when refused.
 int copyPixels(DeviceContext& target, DeviceContext& source, const IntRect& r);

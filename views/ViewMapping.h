@@ -130,8 +130,8 @@ public:
     // The loop form of the folders below: 0 only when tracking was cancelled or the application
     // quits, so a drag goes on outside the view.
     [[nodiscard]] int nextMousePoint(IntPoint& device, int& left, int& right) override;
-    // nextMousePoint with a step that never blocks.
-    [[nodiscard]] int pollMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage);
+    // The loop form with a step that never blocks (it waits a moment at most).
+    [[nodiscard]] int pollMousePoint(IntPoint& device, int& left, int& right) override;
     // The free pollMouseButtons below.
     [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     [[nodiscard]] int waitClick(int kind) override;
@@ -169,5 +169,32 @@ private:
     int rectangleZoom(const IntPoint& start);
 };
 
+// A drawing's own mapping fitted to show its whole sheet in a device rectangle (a miniature) for
+// the time of one scope; the mapping as it was comes back when the scope ends, or at restore.
+// Empty (nothing changed) when the drawing has no mapping or the sheet does not fit.
+class FittedSheetView {
+public:
+    FittedSheetView(DocumentContext* context, const IntRect& device);
+    ~FittedSheetView() { restore(); }
+    FittedSheetView(const FittedSheetView&) = delete;
+    FittedSheetView& operator=(const FittedSheetView&) = delete;
+
+    [[nodiscard]] ViewMapping* operator->() const { return view_; }
+    explicit operator bool() const { return view_ != nullptr; }
+    void restore();
+
+    // The corners of a rectangle of the drawing's view (its pixels as the view shows them now)
+    // in the pixels of the sheet fitted to `device`; 0 without a mapping or a fit.
+    [[nodiscard]] static int mapViewRect(DocumentContext* context, const IntRect& viewRect, const IntRect& device,
+                                         IntPoint& topLeft, IntPoint& bottomRight);
+
+private:
+    ViewMapping* view_ = nullptr;
+    ViewMapping backup_;
+};
+
 // One blocking pump step, then the mouse buttons; 0 once the application quits.
 [[nodiscard]] int pollMouseButtons(int& left, int& right);
+// 1 when a shortcut key's command became pending during a mouse loop: the loop is to end (-1),
+// and the frame still runs the command (its event is posted again). 0 when none is pending.
+[[nodiscard]] int shortcutEndsLoop();

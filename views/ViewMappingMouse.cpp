@@ -61,6 +61,15 @@ int pollMouseButtons(int& left, int& right)
 
 int ViewMapping::pollMouseButtons(int& left, int& right) { return ::pollMouseButtons(left, right); }
 
+int shortcutEndsLoop()
+{
+    if (!theShortcutHook || !theShortcutHook->takePending())
+        return 0;
+    if (theCurrentEvent)
+        (void)theCurrentEvent->postDeferredCommand(EV_SHORTCUT_COMMAND); // a full queue drops it like a key
+    return 1;
+}
+
 int ViewMapping::readMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
 {
     left = right = 0;
@@ -98,7 +107,7 @@ int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right)
     return quitting() ? 0 : 1;
 }
 
-int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
+int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right)
 {
     if (theCurrentEvent && theCurrentEvent->abortLoop) {
         theCurrentEvent->abortLoop = 0;
@@ -106,7 +115,8 @@ int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right, int req
         return 0;
     }
     pumpStep(0);
-    return readMousePoint(device, left, right, requireOwnMessage);
+    (void)readMousePoint(device, left, right, 0); // outside the view the wait goes on
+    return quitting() ? 0 : 1;
 }
 
 int ViewMapping::waitClick(int)
@@ -116,7 +126,7 @@ int ViewMapping::waitClick(int)
         showCursorPosition(context);
         IntPoint point;
         int left = 0, right = 0;
-        if (!nextMousePoint(point, left, right, 1))
+        if (!nextMousePoint(point, left, right, 1) || shortcutEndsLoop())
             break;
         if (left) {
             result = kLeft;
@@ -252,10 +262,7 @@ int ViewMapping::zoomByMouse()
     IntPoint point;
     while (!outcome) {
         showCursorPosition(context);
-        if (theShortcutHook && theShortcutHook->takePending()) {
-            // The frame still runs the shortcut's command.
-            if (theCurrentEvent)
-                (void)theCurrentEvent->postDeferredCommand(EV_SHORTCUT_COMMAND); // a full queue drops it like a key
+        if (shortcutEndsLoop()) {
             outcome = kEnded;
             break;
         }

@@ -141,6 +141,42 @@ int ViewMapping::fitSheetInto(const IntRect& device, ViewMapping& backup)
     return 1;
 }
 
+FittedSheetView::FittedSheetView(DocumentContext* context, const IntRect& device)
+{
+    auto* view = context ? dynamic_cast<ViewMapping*>(context->view) : nullptr;
+    if (!view || device.width() < 1 || device.height() < 1)
+        return;
+    view_ = view;
+    if (!view->fitSheetInto(device, backup_))
+        restore();
+}
+
+void FittedSheetView::restore()
+{
+    if (!view_)
+        return;
+    view_->assign(backup_);
+    view_->rulersShown = backup_.rulersShown;
+    view_->sheetOffsetOn = backup_.sheetOffsetOn;
+    view_ = nullptr;
+}
+
+int FittedSheetView::mapViewRect(DocumentContext* context, const IntRect& viewRect, const IntRect& device,
+                                 IntPoint& topLeft, IntPoint& bottomRight)
+{
+    if (!context || !context->view)
+        return 0;
+    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
+    context->view->deviceToWorldXY(viewRect.topLeft(), &x1, &y1);
+    context->view->deviceToWorldXY(IntPoint(viewRect.right, viewRect.bottom), &x2, &y2);
+    FittedSheetView fitted(context, device);
+    if (!fitted)
+        return 0;
+    fitted->worldToDeviceClamped(x1, y1, &topLeft);
+    fitted->worldToDeviceClamped(x2, y2, &bottomRight);
+    return 1;
+}
+
 int ViewMapping::fitRectangle(const IntRect& device, ViewMapping& backup, double minX, double minY, double maxX,
                               double maxY)
 {

@@ -5,10 +5,12 @@
 #include "platform/MessageBoxes.h"
 #include "views/NavigatorPainter.h"
 #include "views/OffscreenPainter.h"
+#include "views/PageThumbnailBar.h"
 #include "views/RedrawManager.h"
 #include "views/StatusPanes.h"
 #include "views/ViewRulers.h"
 #include "views/ViewScrollBars.h"
+#include "views/tools/ElementScaler.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
@@ -32,6 +34,8 @@ StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); 
 SelectTool* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
 MoveTool* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
 RotateTool* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
+ElementScaler* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }
 PainterBase* makeDocumentPainter(DocumentContext&) { return made<OffscreenPainter>(); }
 PainterBase* makeScratchPainter() { return made<OffscreenPainter>(); }
 PagePainter* makeNavigatorPainter() { return made<NavigatorPainter>(); }
+PageTabBar* makePageTabBar() { return made<PageThumbnailBar>(); }

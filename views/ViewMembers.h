@@ -4,11 +4,13 @@
 // which sets the application's error flag) when it cannot be made.
 
 class DocumentContext;
+class ElementScaler;
 class InputPointList;
 class MoveTool;
 class RotateTool;
 class SelectTool;
 class PagePainter;
+class PageTabBar;
 class PainterBase;
 class RulerBars;
 class StatusBarPanes;
@@ -23,8 +25,10 @@ class ViewUpdater;
 [[nodiscard]] SelectTool* makeSelectTool(DocumentContext&);
 [[nodiscard]] MoveTool* makeMoveTool(DocumentContext&);
 [[nodiscard]] RotateTool* makeRotateTool(DocumentContext&);
+[[nodiscard]] ElementScaler* makeElementScaler(DocumentContext&);
 [[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
-// The scratch painters (the spare one adopted by a new drawing, and the overlay) and the
-// navigator's page painter.
+// The scratch painters (the spare one adopted by a new drawing, and the overlay), the
+// navigator's page painter and the page bar.
 [[nodiscard]] PainterBase* makeScratchPainter();
 [[nodiscard]] PagePainter* makeNavigatorPainter();
+[[nodiscard]] PageTabBar* makePageTabBar();

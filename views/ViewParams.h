@@ -106,6 +106,12 @@ public:
         (void)requireOwnMessage;
         return nextMousePoint(device, left, right);
     }
+    // The first form with a pump step that never blocks: with nothing queued it waits a moment
+    // at most, so that a wait bounded in time ends on time. The default is the first form.
+    [[nodiscard]] virtual int pollMousePoint(IntPoint& device, int& left, int& right)
+    {
+        return nextMousePoint(device, left, right);
+    }
     // Reads the pointer and the buttons without pumping; 1 when the pointer lies in the view area
     // (0 also while the application quits).
     [[nodiscard]] virtual int readMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)

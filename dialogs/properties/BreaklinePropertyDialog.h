@@ -1,12 +1,21 @@
 #pragma once
 // Interface header: the breakline property dialog as the element folder makes it.
-#include "dialogs/properties/PropertyDialog.h"
+#include "dialogs/properties/StrokePropertyDialogBase.h"
+#include "dialogs/properties/VertexStepper.h"
 
-// The property dialog ("折れ線") of the breakline and arcbreakline: colour, width, position, type
-// and cap of the bound element, and its vertices with their corner radii.
-class BreaklinePropertyDialog : public PropertyDialog {};
+// The property dialog ("折れ線") of the breakline and the arcbreakline: 共通, カラー (the line
+// colour), 線種 (width, position, line type, cap) and 座標, which shows one vertex at a time with
+// its corner radius (disabled on the first and the last vertex) and marks it in the view.
+class BreaklinePropertyDialog : public StrokePropertyDialogBase {
+public:
+    BreaklinePropertyDialog();
 
-// Makes the dialog; null while none is built (editProperties then answers 0). The dialogs folder
-// installs its maker; tests put a stand-in.
+    [[nodiscard]] int runKind(PropertyStepRecord& record) override;
+
+    VertexStepper stepper;
+};
+
+// Makes the dialog; null while none is built (editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using BreaklinePropertyDialogMaker = BreaklinePropertyDialog* (*)();
 extern BreaklinePropertyDialogMaker makeBreaklinePropertyDialog;

@@ -1,12 +1,23 @@
 #pragma once
 // Interface header: the oval's property dialog as the element folder makes it.
-#include "dialogs/properties/PropertyDialog.h"
+#include "dialogs/properties/StrokePropertyDialogBase.h"
 
-// The property dialog of an oval ("楕円"): points, lean, oval type, edge, fill, hatch, line width, position
-// and type of the bound element.
-class OvalPropertyDialog : public PropertyDialog {};
+// The property dialog of an oval ("楕円"): 共通, カラー (outline, fill and pattern colours), 線種
+// (width, position, line type), 領域 and 座標 (the two corners, the lean "傾き" in degrees and the
+// type "タイプ": 真円, 半円, 1／4円) of the bound element.
+class OvalPropertyDialog : public StrokePropertyDialogBase {
+public:
+    OvalPropertyDialog();
 
-// Makes the dialog; null while none is built (the oval's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
+    [[nodiscard]] int runKind(PropertyStepRecord& record) override;
+
+protected:
+    void declareCoordinateControls() override;
+    void loadCoordinatePage() override;
+    void storeCoordinatePage() override;
+};
+
+// Makes the dialog; null while none is built (the oval's editProperties then answers 0).
+// The dialogs folder installs its maker; tests put a stand-in.
 using OvalPropertyDialogMaker = OvalPropertyDialog* (*)();
 extern OvalPropertyDialogMaker makeOvalPropertyDialog;

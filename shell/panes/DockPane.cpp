@@ -13,6 +13,7 @@
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/ToolbarText.h"
 #include "shell/panes/WorkspaceLayout.h"
+#include "views/PageTabBar.h"
 
 namespace {
 // The parts library (1 to 3) whose list a PARTS button shows; 0 for none.
@@ -35,6 +36,8 @@ void DockPane::deleteButtons()
         // The library must not paint into a list that is gone.
         if (PartsLibrary* library = existingPartsLibrary(partsLibraryNumber(*button)))
             library->setPane(nullptr);
+        if (thePageTabBar && button->buttonType() == ButtonType::Page)
+            thePageTabBar->setPane(nullptr);
         delete button;
     }
     buttons.clear();
@@ -66,6 +69,8 @@ int DockPane::loadDefinition(int id)
     if (list)
         if (PartsLibrary* library = existingPartsLibrary(partsLibraryNumber(*list)))
             library->setPane(list);
+    if (list && thePageTabBar && list->buttonType() == ButtonType::Page)
+        thePageTabBar->setPane(list);
     normaliseRows();
     return 1;
 }

@@ -28,7 +28,7 @@ void DockPane::paintContents(ToolButton& button)
         break;
     case ButtonType::Page:
         if (DocumentWindow* drawing = activeDrawing())
-            drawing->refreshPageBar();
+            drawing->paintPageBar();
         break;
     case ButtonType::Parts:
         if (PartsLibrary* library = existingPartsLibrary(button.commandId() - TOOL_PARTS_LIST_1 + 1))

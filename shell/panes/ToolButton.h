@@ -2,6 +2,7 @@
 #include "platform/IntRect.h"
 #include "shell/panes/CommandDefinition.h"
 #include "shell/panes/PartsPane.h"
+#include "views/PagePane.h"
 
 class ChildScrollBar;
 class DockPane;
@@ -15,7 +16,7 @@ class Window;
 // Coordinates: `rect` is in the pane (its top-left is the pane's); cells and the parts list's
 // area are in the pane's window (the frame's client area for a docked pane, the floating
 // window's client area otherwise); hit tests take screen points.
-class ToolButton : public PartsPane {
+class ToolButton : public PartsPane, public PagePane {
 public:
     // Button and face geometry, in pixels.
     static constexpr int kButtonSize = 20;
@@ -69,12 +70,19 @@ public:
     void clearShortcut() { setShortcut(0, 0, 0); }
 
     // PAGE: the pages and the scroll position that shows the current one.
-    void setPages(int current, int count);
+    void setPages(int current, int count) override;
     // Cell `index` from the first visible one, in the window; 0 when there is no such cell. The
     // limit of cells is the page (part) count + extra.
-    [[nodiscard]] int cellRectWithin(int index, IntRect& cell, int extra);
+    [[nodiscard]] int cellRectWithin(int index, IntRect& cell, int extra) override;
     // The page (part) number under the screen point, first visible + index + 1; -1 for none.
-    [[nodiscard]] int cellAtPoint(const IntPoint& screen, IntRect* cell);
+    [[nodiscard]] int cellAtPoint(const IntPoint& screen, IntRect* cell) override;
+    // PAGE, as the page bar sees it.
+    [[nodiscard]] int isPaneShown() override;
+    [[nodiscard]] int panePosition() override;
+    [[nodiscard]] Window* paneWindow() override;
+    void setFirstVisible(int pages) override;
+    [[nodiscard]] int isScrolling() override { return scrolling; }
+    void thumbnailRect(IntRect& out) override;
     // How many cells the list shows: 0 when the pane is too short for one, 2 without a pane.
     [[nodiscard]] int cellsPerView();
     // The frames of the visible cells: the current page (the selected part) raised.

@@ -1,6 +1,7 @@
 // The cells of the page and parts lists, and the scroll bar that moves them.
 #include <algorithm>
 
+#include "document/ContextMenuRequest.h"
 #include "platform/ChildScrollBar.h"
 #include "platform/CurrentEvent.h"
 #include "platform/SystemMetrics.h"
@@ -149,11 +150,31 @@ void ToolButton::repaint()
     }
 }
 
-void ToolButton::openContextMenu()
+void ToolButton::openContextMenu() { postPartsMenuRequest(); }
+
+int ToolButton::isPaneShown() { return pane && pane->position != DockPane::kHidden; }
+
+int ToolButton::panePosition() { return pane ? pane->position : DockPane::kHidden; }
+
+Window* ToolButton::paneWindow() { return pane ? pane->window() : nullptr; }
+
+void ToolButton::setFirstVisible(int pages)
 {
-    // The frame opens the parts menu; an event the queue cannot take is lost like a missed click.
-    if (theCurrentEvent)
-        (void)theCurrentEvent->postSimpleEvent(EV_PARTS_MENU);
+    if (linkedButton)
+        linkedButton->setScrollPosition(pages);
+}
+
+void ToolButton::thumbnailRect(IntRect& out)
+{
+    // The width of the pane docked at the right, whatever its position now.
+    IntRect docked;
+    if (pane)
+        pane->rectFor(DockPane::kRight, docked);
+    const int side = docked.width() - getVScrollBarWidth();
+    out = IntRect::fromEdges(0, 0, side > 0 ? side : 0, side > 0 ? side : 0);
+    out.deflate(kCellInset);
+    if (out.width() < 0 || out.height() < 0)
+        out.init();
 }
 
 int ToolButton::scrollPosition()

@@ -1,5 +1,6 @@
 #include "shell/settings/SettingsSections.h"
 
+#include "dialogs/defaults/LineDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
@@ -7,6 +8,7 @@
 #include "document/SheetSettings.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
+#include "shell/ShortcutKeys.h"
 #include "shell/ToolbarSettings.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsFile.h"
@@ -96,6 +98,7 @@ GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemor
 PaperDefaultsOwner paperDefaultsOwner;
 GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
+GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -106,14 +109,14 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::DispToolbar, &toolbarOwner},
     {settings_id::DrawEnvironment, &drawEnvironmentOwner},
     {settings_id::FontChangeTable, nullptr},
-    {settings_id::ShortcutKeyTable, nullptr},
+    {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
     {settings_id::PsFontFaceTable, nullptr},
     {settings_id::PdfFontFaceTable, nullptr},
     {settings_id::Yousi, &paperDefaultsOwner},
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
-    {settings_id::SetSenga, nullptr},
+    {settings_id::SetSenga, &lineDefaultsOwner},
     {settings_id::SetText, nullptr},
     {settings_id::SetBezier, nullptr},
     {settings_id::SetMeasure, nullptr},

@@ -8,6 +8,7 @@
 
 #include "document/ElementStore.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/ByteMutation.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -52,28 +53,7 @@ TEST(DrawingFileMutation, EveryTruncationAndThousandsOfMutationsReadWithoutFault
     const char interesting[] = "<>/\"[],=-.0912\r\n \x81\xFF\x00";
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
-        std::string bytes = good;
-        const int changes = 1 + static_cast<int>(random() % 4);
-        for (int c = 0; c < changes; ++c) {
-            size_t at = random() % bytes.size();
-            switch (random() % 4) {
-            case 0:
-                bytes[at] = static_cast<char>(random() & 0xFF);
-                break;
-            case 1:
-                bytes[at] = interesting[random() % (sizeof interesting - 1)];
-                break;
-            case 2:
-                bytes.erase(at, 1 + random() % 8);
-                break;
-            default:
-                // Digits grow numbers: counts and lengths far beyond the file.
-                bytes.insert(at, std::string(1 + random() % 12, static_cast<char>('0' + random() % 10)));
-                break;
-            }
-            if (bytes.empty())
-                bytes = "<";
-        }
+        const std::string bytes = mutateBytes(good, random, std::string(interesting, sizeof interesting - 1), "<");
         readBad(scratch, bytes, boxes);
         if (HasFatalFailure())
             FAIL() << "round " << round;

@@ -240,31 +240,19 @@ TEST(ArcCircleRecord, EveryCutOfEitherRecordFailsWithinIt)
     }
 }
 
-// Defaults with a CMYK colour of spot ink 3 with overprint.
-class InkDefaults : public LineDefaults {
-public:
-    void setOwner(DocumentContext*) override {}
-    int editSettings() override { return 0; }
-    int batchEdit() override { return 0; }
-    void copyFrom(const LineDefaults*) override {}
-    int getLayer() override { return 7; }
-    const InkColor* colour() const override { return &ink; }
-    const LineSizeAttribute* lineSize() const override { return &size; }
-    InkColor ink;
-    LineSizeAttribute size;
-};
-
 TEST(ArcCircleDefaults, TheWholeInkColourAndTheDxfArc)
 {
     TestApplication app;
     LineDrawing drawing;
-    InkDefaults defaults;
-    defaults.ink.model = 3;
-    defaults.ink.setInkValues(10, 20, 30, 40);
-    defaults.ink.inkNumber = 3;
-    defaults.ink.overprint = 1;
-    defaults.ink.setPlateOverprint(6, 1);
-    defaults.size.width = 0.7;
+    // Defaults with a CMYK colour of spot ink 3 with overprint.
+    LineDefaults defaults;
+    defaults.layer.layer = 7;
+    defaults.edgeColor.model = 3;
+    defaults.edgeColor.setInkValues(10, 20, 30, 40);
+    defaults.edgeColor.inkNumber = 3;
+    defaults.edgeColor.overprint = 1;
+    defaults.edgeColor.setPlateOverprint(6, 1);
+    defaults.lineSize.width = 0.7;
     ScopedOverride<LineDefaults*> installed(drawing.context.lineDefaults, &defaults);
 
     // The arc takes the colour whole; the circle takes it as its edge's and keeps its radius.

@@ -81,44 +81,6 @@ int addCurve(LineDrawing& drawing, const std::vector<Point>& points, int open = 
     return editor->commitNewElement() == 1 ? e->id : 0;
 }
 
-// The cursor's pick tests done for real: a point within 0.5 of the polyline, or inside the
-// closed outline when the inside counts.
-class GeometryTool : public CursorSelectTool {
-public:
-    int hitOutline(const PointList& points, double, int, int, int inside) override
-    {
-        return hitTestOpenPolyline(points, 0.0, 1) || (inside && contains(points));
-    }
-    int hitTestOpenPolyline(const PointArray& points, double, int) override
-    {
-        Point a, b;
-        for (int i = 1; i < points.count; ++i) {
-            if (!points.getRecord(i - 1, &a) || !points.getRecord(i, &b))
-                continue;
-            const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
-            double t = length2 > 0 ? ((cursor.x - a.x) * dx + (cursor.y - a.y) * dy) / length2 : 0.0;
-            t = t < 0 ? 0 : t > 1 ? 1 : t;
-            if (cursor.distanceTo2D(a.x + dx * t, a.y + dy * t) < 0.5)
-                return 1;
-        }
-        return 0;
-    }
-    int contains(const PointList& points) const
-    {
-        IntPolygon outline;
-        for (int i = 0; i < points.count; ++i)
-            EXPECT_TRUE(outline.add(static_cast<int>(points.getX(i) * 10), static_cast<int>(points.getY(i) * 10)));
-        return outline.containsPoint(IntPoint(static_cast<int>(cursor.x * 10), static_cast<int>(cursor.y * 10)));
-    }
-};
-
-void useGeometryTool(LineDrawing& drawing)
-{
-    delete drawing.context.selectTool;
-    drawing.tool = new GeometryTool;
-    drawing.context.selectTool = drawing.tool;
-}
-
 struct Step {
     int x, y, keys;
 };
@@ -312,7 +274,7 @@ TEST(BezierElement, ExtentScaleHandlesSnapsAndHits)
 {
     TestApplication app;
     LineDrawing drawing;
-    useGeometryTool(drawing);
+    drawing.tool->picks = 1; // the select tool's pick tests run for real about its cursor
 
     // One arched segment: its control points lie above the curve's top (y 22.5).
     const std::vector<Point> arch = {Point(0, 0), Point(10, 30), Point(20, 30), Point(30, 0)};

@@ -7,6 +7,7 @@
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
 #include "platform/MathUtil.h"
+#include "platform/MessageBox.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
 #include "platform/PaneWindow.h"
@@ -109,6 +110,39 @@ TEST(MessageBoxes, AnswersAndCaptions)
     EXPECT_EQ(boxes.shown()[0].style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL));
     EXPECT_EQ(boxes.shown()[3].style, static_cast<UINT>(MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL));
     EXPECT_EQ(theBeeper->lastType, MB_ICONEXCLAMATION);
+}
+
+// Answers the system's message box with No as soon as it is activated.
+LRESULT CALLBACK answerNo(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        char name[16] = {};
+        const HWND box = reinterpret_cast<HWND>(wParam);
+        if (GetClassNameA(box, name, sizeof name) && std::string(name) == "#32770")
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MessageBoxes, TheWindowThatWasActiveHasTheKeyboardAgainAfterAQuestion)
+{
+    TestApplication app;
+    const HWND window = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(window);
+    SetActiveWindow(window);
+    SetFocus(window);
+    ASSERT_EQ(GetFocus(), window);
+    {
+        ScopedHook<MessageBoxFunction> system(setMessageBoxFunction, nullptr);
+        const HHOOK hook = SetWindowsHookExA(WH_CBT, answerNo, nullptr, GetCurrentThreadId());
+        ASSERT_TRUE(hook);
+        EXPECT_EQ(askYesNoCancel("保存しますか"), 3);
+        UnhookWindowsHookEx(hook);
+    }
+    EXPECT_EQ(GetActiveWindow(), window);
+    EXPECT_EQ(GetFocus(), window) << "the shortcuts reach the program again";
+    DestroyWindow(window);
 }
 
 TEST(MessageBoxes, ErrorsAreCountedAndShownWithTheTitle)

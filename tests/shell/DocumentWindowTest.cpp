@@ -15,6 +15,7 @@
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/MessageBoxScript.h"
+#include "views/PageTabBar.h"
 #include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/ElementScaler.h"
@@ -318,3 +319,63 @@ TEST_F(DocumentWindowTest, CaptionAndZoomItemsFollowTheDrawingsView)
 }
 
 } // namespace
+
+namespace {
+// A page bar that notes the window's calls; the paging operation answers as told.
+class RecordingPageBar : public PageTabBar {
+public:
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 1; }
+    int selectPage(DocumentContext*, int) override { return 0; }
+    void refresh(DocumentContext*) override {}
+    int runPaging(DocumentContext*) override
+    {
+        note("paging");
+        return pagingAnswer;
+    }
+    void openPageMenu(DocumentContext*) override { note("page menu"); }
+    int insertPageBefore(DocumentContext*) override { return noted("before"); }
+    int insertPageAfter(DocumentContext*) override { return noted("after"); }
+    int deletePage(DocumentContext*) override { return noted("delete"); }
+    int redrawThisPage(DocumentContext*) override { return noted("this page"); }
+    int redrawFollowingPages(DocumentContext*) override { return noted("following"); }
+    int redrawAllPages(DocumentContext*) override { return noted("all pages"); }
+    int toggleShowContents(DocumentContext*) override { return noted("contents"); }
+    int noted(const char* what)
+    {
+        note(what);
+        return 1;
+    }
+    int pagingAnswer = 0;
+};
+} // namespace
+
+TEST_F(DocumentWindowTest, ThePagePanesPressesAndThePageCommandsReachThePageBar)
+{
+    RecordingPageBar bar;
+    ScopedOverride<PageTabBar*> slot{thePageTabBar, &bar};
+    // A left press on the pane is its paging operation; the button is released again.
+    for (int answer : {PageTabBar::kPageChanged, 0}) {
+        bar.pagingAnswer = answer;
+        EXPECT_EQ(pressButton(TOOL_PAGING), (Trace{"settle", "paging", "restore current"})) << answer;
+    }
+    // A right press asks for the page menu.
+    layout.current = TOOL_PAGING;
+    window->runPaneCommand();
+    EXPECT_EQ(taken(), (Trace{"page menu", "restore current"}));
+    // The page menu's commands, as the frame hands them over.
+    const std::pair<int, const char*> commands[] = {
+        {OP_PAGE_INSERT_BEFORE, "before"}, {OP_PAGE_INSERT_AFTER, "after"},   {OP_PAGE_DELETE, "delete"},
+        {OP_PAGE_REDRAW, "this page"},      {OP_PAGE_REDRAW_FOLLOWING, "following"}, {OP_PAGE_REDRAW_ALL, "all pages"},
+        {OP_PAGE_CONTENTS, "contents"},
+    };
+    for (const auto& c : commands) {
+        window->runDocumentOp(c.first);
+        EXPECT_EQ(taken(), Trace{c.second}) << c.first;
+    }
+    // The parts commands need a current parts library: none is, nothing happens.
+    layout.current = TOOL_SELECT;
+    for (int op : {OP_PART_REGISTER, OP_PART_PLACE, OP_PART_DELETE, OP_PART_SETTINGS})
+        window->runDocumentOp(op);
+    EXPECT_TRUE(taken().empty());
+}

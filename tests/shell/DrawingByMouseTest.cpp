@@ -1,11 +1,13 @@
 // Drawing in a real document window of the frame with the scripted mouse, end to end: a tool
 // button, clicks in the view, the stored element, its undo record and pixels, the menu's undo and
-// redo, the select tool picking and dragging it, Save As, close and open again; and a tool button
-// pressed while a text is typed, which the next click in the view must reach.
+// redo, the select tool picking and dragging it, Save As, close and open again; a tool button
+// pressed while a text is typed, which the next click in the view must reach; and a double click
+// that opens the line's property dialog.
 #include <cmath>
 #include <memory>
 #include <string>
 
+#include "dialogs/properties/LinePropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/PageChainTable.h"
@@ -13,13 +15,16 @@
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/TextElementBase.h"
+#include "geometry/LineSizeAttribute.h"
 #include "geometry/PickSettings.h"
 #include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
+#include "resources/ids_properties.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FileDialogScript.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
 #include "views/PainterBase.h"
@@ -387,4 +392,65 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
     SelectTool& select = *drawing().selectTool;
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
+}
+
+TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOneUndoStep)
+{
+    const IntPoint a(60, 50), b(180, 120), onLine(120, 85);
+    const int lineId = addLine(a, b);
+    ASSERT_GE(lineId, 1);
+    ASSERT_EQ(drawing().selectTool->firstSelectedId(), lineId) << "a new line is selected";
+    ScopedOverride<LinePropertyDialogMaker> lineDialogs{makeLinePropertyDialog,
+                                                        []() -> LinePropertyDialog* { return new LinePropertyDialog; }};
+    UndoManager& undo = *drawing().undoManager;
+    const int records = undo.recordCount();
+    FakeClock clock(1000, 500);
+    std::string caption;
+    {
+        // Press, release and press again at once on the line with the select tool: its property
+        // request (6013) reaches the frame, which runs the dialog; 線種 gets a width and OK.
+        ScriptedMouse mouse;
+        const IntPoint s = screenOf(onLine);
+        const DWORD t = clock.now();
+        mouse.at(t, s.x, s.y)
+            .at(t + 100, s.x, s.y, ScriptedMouse::kLeft)
+            .at(t + 140, s.x, s.y)
+            .at(t + 180, s.x, s.y, ScriptedMouse::kLeft)
+            .at(t + 220, s.x, s.y)
+            .at(t + 600, s.x - 1000, s.y - 1000);
+        mouse.advanceClockPerRead(&clock, 10);
+        layout.current = TOOL_SELECT;
+        window->runToolButton();
+        (void)driveModalDialog(
+            [&]() -> INT_PTR {
+                window->startCurrentTool();
+                settleEvents();
+                return 0;
+            },
+            [&](HWND w) {
+                char text[64] = {};
+                GetWindowTextA(w, text, sizeof text);
+                caption = text;
+                chooseTab(w, 2);
+                SetDlgItemTextA(w, IDC_LINE_WIDTH, "0.5");
+                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            });
+    }
+    EXPECT_EQ(caption, "線分");
+    const auto width = [&] {
+        ElementEditor& editor = *drawing().editor4;
+        EXPECT_EQ(editor.beginEdit(lineId), 1);
+        return editor.elementInHand()->lineWidth()->width;
+    };
+    EXPECT_EQ(width(), 0.5);
+    ASSERT_EQ(undo.recordCount(), records + 1);
+    char text[UndoManager::kTextSize], name[80];
+    ASSERT_TRUE(undo.undoText(text));
+    ASSERT_EQ(UndoManager::operationName(static_cast<int>(UndoCode::AttributeChange), kindCode(ElementKind::Line), name,
+                                         80),
+              1);
+    EXPECT_NE(std::string(text).find(name), std::string::npos) << text;
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    settleEvents();
+    EXPECT_EQ(width(), 0.14);
 }

@@ -191,10 +191,13 @@ TEST_F(MainFrameTest, EventsAndCommandsReachTheirTargets)
     post(EV_SELECTION_PROPERTIES, 0);
     EXPECT_EQ(shellTrace(), (Trace{"1: end tool", "1: op 2005", "restore current"}));
 
+    // As the pump leaves a taken shortcut: pending, and taken (state 2).
     frame.shortcutKeys->pendingCommand = OP_PROPERTIES;
+    frame.shortcutKeys->state = 2;
     post(EV_SHORTCUT_COMMAND, 0);
     EXPECT_EQ(shellTrace(), (Trace{"1: end tool", "1: op 2005", "restore current"}));
     frame.shortcutKeys->pendingCommand = TOOL_LINE;
+    frame.shortcutKeys->state = 2;
     post(EV_SHORTCUT_COMMAND, 0);
     EXPECT_EQ(shellTrace(), (Trace{"1: end tool", "current 1012", "1: tool button", "buttons"}));
     EXPECT_EQ(frame.shortcutKeys->pendingCommand, 0) << "taken once";

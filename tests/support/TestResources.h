@@ -81,6 +81,15 @@
 // (15655), which a test finds missing.
 #define IDD_TEST_BOX_RADII     29011
 
+// A font page of a batch dialog: face, style and size with their check boxes, OK and Cancel.
+#define IDD_TEST_FONT_PAGE     29012
+#define IDC_FONT_FACE          29901
+#define IDC_FONT_STYLE         29902
+#define IDC_FONT_SIZE          29903
+#define IDC_FONT_TICK_FACE     29904
+#define IDC_FONT_TICK_STYLE    29905
+#define IDC_FONT_TICK_SIZE     29906
+
 // Toolbar texts that go wrong, for the dock pane tests: a list naming a missing command, a
 // command that ends before its hint, a pane of separators only, a pane without a button list,
 // a pane with a letter in a number.

@@ -103,8 +103,9 @@ public:
     PaintTestDrawing(const PaintTestDrawing&) = delete;
     PaintTestDrawing& operator=(const PaintTestDrawing&) = delete;
 
-    // A rectangle on page 1 (drawing coordinates); its id.
-    int addRectangle(double minX, double minY, double maxX, double maxY, RgbColor colour = RgbColor(0, 0, 255))
+    // A rectangle on a page (drawing coordinates); its id.
+    int addRectangle(double minX, double minY, double maxX, double maxY, RgbColor colour = RgbColor(0, 0, 255),
+                     int page = 1)
     {
         store->recordBuffer->rewind();
         const int word = 7;
@@ -112,7 +113,7 @@ public:
         ElementIndexEntry entry;
         entry.kind = 5;
         entry.layer = 100;
-        entry.page = 1;
+        entry.page = page;
         const int id = store->addElement(&entry);
         if (id >= static_cast<int>(editor->shapes.size()))
             editor->shapes.resize(id + 1);

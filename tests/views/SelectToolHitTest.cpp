@@ -64,18 +64,24 @@ TEST(SelectToolHitTests, StrokesAgainstThePick)
     const auto arc = [&](int mode) {
         return [&, mode](PickTool& t) { return t.hitTestThreePointArcMode(arcStart, arcEnd, arcMiddle, 4.0, mode); };
     };
+    const auto topLine = [](PickTool& t) { return t.hitTestStrokeWithCaps(Point(20, 30), Point(150, 30), 2.0, 2); };
     const auto wideArc = [&](PickTool& t) { return t.hitTestThreePointArcMode(arcStart, arcEnd, arcMiddle, 30.0, 1); };
     const Case cases[] = {
-        // Width 2 in mode 2 tests the segment 1.0 away along the normal turned by 270 degrees
-        // (y = -1 here); the pick area grows by half the width, so a pick on the geometry still
-        // hits, and so does one beyond the offset segment; the other side does not.
+        // Width 2 in mode 2 (TOP) tests the segment 1.0 away on the side the line shape draws
+        // the band, the right of travel on the screen (y = 1 here); the pick area grows by half
+        // the width, so a pick on the geometry still hits, and so does one beyond the offset
+        // segment; the other side does not.
         {"mode 2, pick on the geometry", {5, 0}, stroke(2), 1},
-        {"mode 2, pick beyond the offset", {5, -2.4}, stroke(2), 1},
-        {"mode 2, pick on the other side", {5, 0.9}, stroke(2), 0},
-        {"mode 1 there", {5, 0.9}, stroke(1), 1},
-        {"mode 1, pick beyond", {5, -2.4}, stroke(1), 0},
-        {"mode 3 mirrors mode 2", {5, 2.4}, stroke(3), 1},
-        {"mode 3, pick on the mode 2 side", {5, -2.4}, stroke(3), 0},
+        {"mode 2, pick beyond the offset", {5, 2.4}, stroke(2), 1},
+        {"mode 2, pick on the other side", {5, -0.9}, stroke(2), 0},
+        {"mode 1 there", {5, -0.9}, stroke(1), 1},
+        {"mode 1, pick beyond", {5, 2.4}, stroke(1), 0},
+        {"mode 3 mirrors mode 2", {5, -2.4}, stroke(3), 1},
+        {"mode 3, pick on the mode 2 side", {5, 2.4}, stroke(3), 0},
+        // A TOP line from (20, 30) to (150, 30) of width 2 is drawn on y 30..32: picked on its
+        // stroke, not on the blank paper above it.
+        {"TOP line, on its stroke", {85, 31.5}, topLine, 1},
+        {"TOP line, above it", {85, 28.2}, topLine, 0},
         {"an unknown mode is mode 1", {5, 0.9}, stroke(7), 1},
         {"centred stroke without width", {5, 0.4}, [&](PickTool& t) { return t.hitTestStroke(a, b, 0.0); }, 1},
         {"past the end", {11, 0}, [&](PickTool& t) { return t.hitTestStroke(a, b, 0.0); }, 0},

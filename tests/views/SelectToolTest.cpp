@@ -76,6 +76,64 @@ TEST(SelectTool, AClickPicksTheTopmostAndEscStepsDownInDrawingOrder)
     (void)hidden;
 }
 
+TEST(SelectTool, AKeyActsOnceAtItsKeyDownAndOnlyTypedPlusAndMinusCountAsCharacters)
+{
+    ToolDrawing d;
+    const int lower = d.add(10, 10, 60, 60), upper = d.add(30, 30, 80, 80);
+    d.click(40, 40);
+    d.leftButton();
+    ASSERT_EQ(d.selected(), std::vector<int>{upper});
+    d.mouse.rest(200, 200);
+    // A key press comes as its key-down, then (from most keys) the character made of it.
+    struct Step {
+        const char* what;
+        UINT message;
+        int code;
+        std::vector<int> selected;
+        int addMode, removeMode;
+    };
+    const Step steps[] = {
+        {"Esc at its key-down steps to the element beneath", WM_KEYDOWN, VK_ESCAPE, {lower}, 0, 0},
+        {"the Esc character after it is no second step", WM_CHAR, 27, {lower}, 0, 0},
+        {"a typed '%' is no Left arrow", WM_CHAR, '%', {lower}, 0, 0},
+        {"Insert is no '-'", WM_KEYDOWN, VK_INSERT, {lower}, 0, 0},
+        {"a typed '-' removes", WM_CHAR, '-', {lower}, 0, 1},
+        {"a typed '+' adds", WM_CHAR, '+', {lower}, 1, 0},
+    };
+    ScopedOverride<UINT> message(theCurrentEvent->message);
+    ScopedOverride<WPARAM> code(theCurrentEvent->wParam);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        theCurrentEvent->message = step.message;
+        theCurrentEvent->wParam = static_cast<WPARAM>(step.code);
+        (void)d.select->onKeyDown();
+        EXPECT_EQ(d.selected(), step.selected);
+        EXPECT_EQ(d.select->addMode, step.addMode);
+        EXPECT_EQ(d.select->removeMode, step.removeMode);
+        EXPECT_EQ(d.corner(lower).first, 10.0) << "nothing moved";
+    }
+}
+
+TEST(SelectTool, WithNoToolPressedALeftClickSelectsAsTheToolsOwnClick)
+{
+    ToolDrawing d;
+    ScopedHook<ContextMenuRequest> menu(setContextMenuRequest, countMenuRequest);
+    menuRequests = 0;
+    const int id = d.add(10, 10, 60, 60);
+    d.click(20, 20);
+    EXPECT_EQ(d.select->selectByClick(), 11);
+    EXPECT_EQ(d.selected(), std::vector<int>{id});
+    EXPECT_GE(d.view->mouseMoves, 1) << "the loop ends and the next mouse move starts it again";
+    d.click(200, 200);
+    EXPECT_EQ(d.select->selectByClick(), 11);
+    EXPECT_EQ(d.select->selectionMode(), 0) << "a click on empty paper clears";
+    const DWORD r = d.clock.now();
+    d.mouse.at(r, 20, 20, ScriptedMouse::kRight).at(r + 100, 20, 20);
+    EXPECT_EQ(d.select->selectByClick(), 21);
+    EXPECT_EQ(menuRequests, 1);
+    EXPECT_EQ(d.select->selectionMode(), 0) << "the right button selects nothing";
+}
+
 TEST(SelectTool, GroupsJoinAndPlusMinusAndTheBandChangeTheSelection)
 {
     struct Step {

@@ -283,7 +283,7 @@ int ElementEditor::commitNewElement()
     if (thePagePainter)
         thePagePainter->addElement(context, id);
     if (thePageTabBar)
-        thePageTabBar->onPageRedrawn(context);
+        thePageTabBar->onElementCommitted(context, id);
     if (context && context->grid)
         context->grid->paintOverFigures(); // a grid over the figures stays over the new one
     if (SelectTool* tool = DocumentContext::selectToolOf(context)) {

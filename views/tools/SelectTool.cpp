@@ -18,6 +18,7 @@
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "views/StatusBarPanes.h"
+#include "views/ViewMapping.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
@@ -39,8 +40,9 @@ constexpr int kLastArrow = VK_DOWN;
 
 int isArrowKey(int key) { return key >= kFirstArrow && key <= kLastArrow; }
 int isDigitKey(int key) { return (key >= '0' && key <= '9') || (key >= VK_NUMPAD0 && key <= VK_NUMPAD9); }
-int isPlusKey(int key) { return key == VK_ADD || key == VK_OEM_PLUS || key == '+'; }
-int isMinusKey(int key) { return key == VK_SUBTRACT || key == VK_OEM_MINUS || key == '-'; }
+// The keypad's; the other '+' and '-' arrive as typed characters.
+int isPlusKey(int key) { return key == VK_ADD; }
+int isMinusKey(int key) { return key == VK_SUBTRACT; }
 
 // The page chain of a page in drawing order (the first drawn first).
 std::vector<int> pageChain(ElementStore* store, int page)
@@ -458,7 +460,7 @@ int SelectTool::onMouse()
     for (;;) {
         if (context->statusBar)
             context->statusBar->showCursorPosition();
-        if (!view->nextMousePoint(device, left, right, 1))
+        if (!view->nextMousePoint(device, left, right, 1) || shortcutEndsLoop())
             break;
         if (left) {
             outcome = kLeft;
@@ -646,10 +648,8 @@ int SelectTool::onLeftButton()
         mode = 1;
         joinGroups();
         redrawMarks();
-        if (secondClickFollows())
+        if (secondClickFollows()) // a single click has asked for a mouse move
             postSelectionProperties();
-        else
-            repostMouseMove();
         return 1;
     }
     mode = savedMode, singleId = savedSingle;
@@ -686,7 +686,22 @@ int SelectTool::onRightButton()
 
 // --- keys ---
 
-int SelectTool::onKeyDown() { return onKey(theCurrentEvent ? static_cast<int>(theCurrentEvent->wParam) : 0); }
+int SelectTool::onKeyDown()
+{
+    const CurrentEvent* event = theCurrentEvent;
+    if (!event)
+        return 0;
+    const int code = static_cast<int>(event->wParam);
+    if (event->message != WM_CHAR)
+        return onKey(code);
+    // The character that a key press makes follows its key-down, which has acted already: only
+    // the typed '+' and '-' steer the tool (their keys differ between keyboards).
+    if (code == '+')
+        setAddMode(1);
+    else if (code == '-')
+        setRemoveMode(1);
+    return 1;
+}
 
 int SelectTool::onKeyUp()
 {
@@ -776,6 +791,9 @@ int SelectTool::selectByClick()
     const int r = view->waitClick(0);
     if (r == kLeft) {
         (void)context->restartTimer(); // as onMouse
+        // A click as the tool's own: it selects. No handle was hovered over, none is dragged.
+        hoveredHandle = -1;
+        (void)onLeftButton();
         repostMouseMove();
     } else if (r == kRight) {
         requestContextMenu();

@@ -39,11 +39,13 @@ public:
     // handles it. The tracking outcome (11 left, 21 right, 31 key, -1 aborted).
     virtual int onMouse();
     // The keys while the tool is current (the key code of the current event): the arrow keys
-    // move the selection one step each, and the key's release records the gathered steps.
+    // move the selection one step each, and the key's release records the gathered steps. A key
+    // acts once, at its key-down; of the character made from it only '+' and '-' count.
     virtual int onKeyDown();
     virtual int onKeyUp();
     virtual int selectAll();
-    // Waits for a click: a left click repicks under the cursor, a right one asks for the menu.
+    // The click loop while no tool is pressed: waits for a click; a left one acts as a click of
+    // this tool would (it selects under the cursor), a right one asks for the menu.
     virtual int selectByClick();
     // Selection mode: 0 none, 1 one element, 2 several.
     [[nodiscard]] virtual int selectionMode();
@@ -114,8 +116,10 @@ public:
     [[nodiscard]] virtual int strokePick(StrokePick& out);
     // Widths are paper millimetres (0.01 when none is given); the mode is the line position: 1
     // the stroke is centred on the geometry, 2 and 3 it lies on one side, offset by half the
-    // width along the direction of travel turned by 270 (2) or 90 (3) degrees; any other mode
-    // counts as 1. Each answers 1 when the stroke meets the pick box grown by half the width.
+    // width (at drawing size) where the line shape draws it: TOP (2) on the right of travel on
+    // the screen (y down: (0,0)->(1,0) has its band towards +y), BOTTOM (3) on the left; any
+    // other mode counts as 1. Each answers 1 when the stroke meets the pick box grown by half the
+    // width.
     [[nodiscard]] virtual int hitTestStroke(const Point& p1, const Point& p2, double width);
     [[nodiscard]] virtual int hitTestStrokeWithCaps(const Point& p1, const Point& p2, double width, int mode);
     // Segment by segment; fewer than 2 points never hit; closed adds the segment from the last
@@ -145,7 +149,7 @@ public:
     // Arcs: through three points (0 when they make no arc), by centre, radius and angles
     // (degrees), or computed already. The stroke's path crossing the pick box hits; else the pick
     // centre must lie within the pick tolerance plus half the width of the circle (never at its
-    // centre) and within the arc's angles.
+    // centre) and within the arc's angles, widened by the angle the pick tolerance spans.
     [[nodiscard]] virtual int hitTestThreePointArc(const Point& start, const Point& middle, const Point& end,
                                                    double width);
     [[nodiscard]] virtual int hitTestThreePointArcMode(const Point& start, const Point& end, const Point& middle,

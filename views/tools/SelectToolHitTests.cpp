@@ -19,6 +19,7 @@ namespace {
 constexpr double kThinWidth = 0.01;
 // A pick closer than this to an arc's centre has no direction and never hits it.
 constexpr double kZeroTolerance = 1e-5;
+constexpr double kDegreesPerRadian = 57.29577951308232;
 // The device mapping of the select tool's marks and tests.
 constexpr int kPickOperation = 11;
 
@@ -32,23 +33,33 @@ ViewArea pickArea(const SelectTool::StrokePick& pick)
 
 double givenWidth(double width) { return width > 0.0 ? width : kThinWidth; }
 
-// Half the width along the direction of travel p1 -> p2 turned by 270 degrees (mode 2) or 90
-// degrees (mode 3), the side on which the line shape draws the stroke; (0, 0) for a centred
+// Half a width given in paper millimetres, in drawing units: the distance the pick area grows by.
+double halfDrawingWidth(const SelectTool::StrokePick& pick, double width)
+{
+    ViewArea area;
+    area.setContext(pick.drawing, pick.view);
+    area.set(0.0, 0.0, 0.0, 0.0);
+    area.inflateByHalfWidth(width);
+    return area.right;
+}
+
+// The centre of a side stroke: half the width off the geometry on the side the line shape draws
+// it, the direction of travel p1 -> p2 turned by 270 degrees for mode 2 (TOP: (1, 0) gives
+// (0, 1), the right of travel on the screen) and by 90 degrees for mode 3; (0, 0) for a centred
 // stroke or a segment without direction.
-void sideOffset(const Point& p1, const Point& p2, double width, int mode, double& ox, double& oy)
+void sideOffset(const Point& p1, const Point& p2, double half, int mode, double& ox, double& oy)
 {
     ox = oy = 0.0;
     const double dx = p2.x - p1.x, dy = p2.y - p1.y;
     const double length = std::hypot(dx, dy);
     if ((mode != 2 && mode != 3) || !(length > 0.0) || !std::isfinite(length))
         return;
-    const double half = width * 0.5;
     if (mode == 2) {
-        ox = dy / length * half;
-        oy = -dx / length * half;
-    } else {
         ox = -dy / length * half;
         oy = dx / length * half;
+    } else {
+        ox = dy / length * half;
+        oy = -dx / length * half;
     }
 }
 
@@ -57,7 +68,7 @@ int segmentHits(const SelectTool::StrokePick& pick, const Point& p1, const Point
     ViewArea area = pickArea(pick);
     area.inflateByHalfWidth(width);
     double ox, oy;
-    sideOffset(p1, p2, width, mode, ox, oy);
+    sideOffset(p1, p2, halfDrawingWidth(pick, width), mode, ox, oy);
     return area.clipSegmentCoords(p1.x + ox, p1.y + oy, p2.x + ox, p2.y + oy);
 }
 
@@ -188,33 +199,30 @@ int SelectTool::hitTestArcShape(const ThreePointArc& shape, double width, int mo
     StrokePick pick;
     if (!strokePick(pick))
         return 0;
-    width = givenWidth(width);
+    const double half = halfDrawingWidth(pick, givenWidth(width));
     // The side strokes lie inside (2) or outside (3) the arc's circle.
     ThreePointArc arc = shape;
     if (mode == 2)
-        arc.addToRadius(-width * 0.5);
+        arc.addToRadius(-half);
     else if (mode == 3)
-        arc.addToRadius(width * 0.5);
+        arc.addToRadius(half);
     if (pickArea(pick).hitsThreePointArc(arc))
         return 1;
 
     const double cx = (pick.x1 + pick.x2) * 0.5, cy = (pick.y1 + pick.y2) * 0.5;
     const double d = std::hypot(cx - arc.centre.x, cy - arc.centre.y);
     const double r = arc.getRadius();
-    const double t = pick.tolerance + width * 0.5;
+    const double t = pick.tolerance + half;
     if (!(d > kZeroTolerance) || d < r - t || d > r + t)
         return 0;
     double lo, hi;
     if (!arc.angleRange(&lo, &hi))
         return 0;
-    // The pick's angle taken just above the start, then at most one turn back when it passed the
-    // end: the start itself counts once the turn back lands on it.
-    double a = angleFrom(arc.angleOf(cx, cy), lo);
-    if (a <= lo)
-        a += 360.0;
-    if (a > hi)
-        a -= 360.0;
-    return lo <= a && a <= hi;
+    // The arc's range widened at both ends by the angle the pick tolerance spans at the pick's
+    // distance: the pick box reaches that far past a butt end. The pick's angle is taken within
+    // one turn from the widened start.
+    const double slack = std::fmin(pick.tolerance / d * kDegreesPerRadian, 180.0);
+    return angleFrom(arc.angleOf(cx, cy), lo - slack) <= hi + slack;
 }
 
 int SelectTool::pickBoxMeets(const DoubleRect& rect)

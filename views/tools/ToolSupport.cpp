@@ -69,16 +69,22 @@ int secondClickFollows(DocumentContext* context, const IntPoint& press)
     int left = 1, right = 0;
     while (left && view->nextMousePoint(device, left, right)) {
     }
-    while (context->withinDoubleClickTime() && view->nextMousePoint(device, left, right)) {
+    // The wait never blocks past the double-click time: a press after it is the tool's next
+    // click, and so is the move that took the cursor away.
+    while (context->withinDoubleClickTime() && view->pollMousePoint(device, left, right)) {
         const int dx = device.x - press.x, dy = device.y - press.y;
         if (dx > kSlop || dx < -kSlop || dy > kSlop || dy < -kSlop)
-            return 0;
+            break;
         if (left) {
+            if (!context->withinDoubleClickTime())
+                break;
             while (left && view->nextMousePoint(device, left, right)) {
             }
             return 1;
         }
     }
+    // Moves and presses taken here never reached the tool: it starts again and reads them.
+    repostMouseMove(context);
     return 0;
 }
 

@@ -25,8 +25,10 @@ void deviceToWorld(ViewParams* view, const IntPoint& device, double& x, double& 
 // The colour of picked elements and the tools' marks.
 [[nodiscard]] RgbColor pickColour();
 // After a press at `press` (view pixels): waits for its release, then answers 1 when a second
-// press follows within the double-click time of the drawing's tick stamp and at most 2 pixels
-// away (its release is waited for too), 0 otherwise.
+// press follows within the double-click time of the drawing's tick stamp (started at the first
+// press) and at most 2 pixels away (its release is waited for too). Otherwise it answers 0 as
+// soon as the time is over or the cursor has left, and asks for a mouse move, so that the tool
+// starts again and sees the move or press that ended the wait.
 [[nodiscard]] int secondClickFollows(DocumentContext* context, const IntPoint& press);
 // Asks the view for a mouse move when the cursor lies in it (a tool restarts at once).
 void repostMouseMove(DocumentContext* context);

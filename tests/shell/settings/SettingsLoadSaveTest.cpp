@@ -248,8 +248,8 @@ TEST(SettingsSave, TheDefaultsGiveWellFormedShiftJisLinesInTheFixedOrder)
         order.push_back(block.substr(0, block.find("\r\n")));
     const std::vector<std::string> expected = {
         "[DISPTOOLBAR]",     "[DRAWENVIRONMENT]", "[FONTCHGTABLE]", "[SHORTCUTKEYTABLE]", "[FILEINFO]",
-        "[PSFONTFACETABLE]", "[YOUSI]",           "[GRID]",         "[LAYERNAME]",        "[PARTS01]",
-        "[PARTS02]",         "[PARTS03]"};
+        "[PSFONTFACETABLE]", "[YOUSI]",           "[GRID]",         "[LAYERNAME]",        "[SETSENGA]",
+        "[PARTS01]",         "[PARTS02]",         "[PARTS03]"};
     EXPECT_EQ(order, expected);
 
     // An outside reader: the bytes decode as CP932 and every line is a section or key line.

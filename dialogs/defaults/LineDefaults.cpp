@@ -1,0 +1,167 @@
+#include "dialogs/defaults/LineDefaults.h"
+
+#include <new>
+
+#include "dialogs/defaults/DefaultsProtocol.h"
+#include "dialogs/defaults/LineBatchDialog.h"
+#include "dialogs/defaults/LineSettingsDialog.h"
+#include "document/DocumentContext.h"
+#include "elements/BoxRules.h"
+#include "elements/CornerRounding.h"
+#include "elements/Element.h"
+#include "elements/ElementKind.h"
+
+LineDefaults::LineDefaults()
+    : boxRules(new (std::nothrow) BoxRules), cornerRounding(new (std::nothrow) CornerRounding)
+{
+    // Without the rules or the radii the batch edit has none to give; nothing else needs them.
+}
+
+LineDefaults::~LineDefaults()
+{
+    delete boxRules;
+    delete cornerRounding;
+}
+
+void LineDefaults::setOwner(DocumentContext* drawing)
+{
+    ElementDefaults::setOwner(drawing);
+    startPoint.owner = drawing;
+    endPoint.owner = drawing;
+}
+
+int LineDefaults::editSettings()
+{
+    return runSettingsProtocol<LineDefaults, LineSettingsDialog>(*this, theLineDefaults, "線画の設定");
+}
+
+int LineDefaults::batchEdit() { return runBatchProtocol<LineDefaults, LineBatchDialog>(*this, "線画の一括編集"); }
+
+void LineDefaults::copyFrom(const LineDefaults* other)
+{
+    if (other)
+        assignValues(*other);
+}
+
+void LineDefaults::assignValues(const LineDefaults& other)
+{
+    layer.assign(&other.layer);
+    AreaDefaultValues::assignValues(other);
+    lineSize.assign(&other.lineSize);
+    lineType.LineStyle::assign(&other.lineType);
+    lineOrigin.assign(&other.lineOrigin);
+    lineCap.assign(&other.lineCap);
+    if (boxRules)
+        (void)boxRules->copyFrom(other.boxRules); // always 1; a missing source changes nothing
+    if (cornerRounding)
+        (void)cornerRounding->copyFrom(other.cornerRounding); // as above
+}
+
+void LineDefaults::assignBatch(const LineDefaults& other)
+{
+    for (int i = 0; i < kFlagCount; ++i)
+        flags[i].value = other.flags[i].value;
+    assignBatchBase(other);
+    (void)startPoint.copyFrom(&other.startPoint); // the owner comes along; always 1 for a point
+    (void)endPoint.copyFrom(&other.endPoint);
+    lean.assign(&other.lean);
+}
+
+void LineDefaults::clearFlags()
+{
+    applyLayerFlag.value = 0;
+    for (IntValue& flag : flags)
+        flag.value = 0;
+}
+
+int LineDefaults::anyFlagSet() const
+{
+    if (applyLayerFlag.value)
+        return 1;
+    for (const IntValue& flag : flags)
+        if (flag.value)
+            return 1;
+    return 0;
+}
+
+int LineDefaults::accepts(int kind)
+{
+    switch (static_cast<ElementKind>(kind)) {
+    case ElementKind::Line:
+    case ElementKind::Breakline:
+    case ElementKind::Spline:
+    case ElementKind::Box:
+    case ElementKind::Arc:
+    case ElementKind::Circle:
+    case ElementKind::Polygon:
+    case ElementKind::Oval:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int LineDefaults::apply(Element* e)
+{
+    if (!e)
+        return 0;
+    int r = applyLayer(e, 0);
+    auto ticked = [&](Flag flag) {
+        if (!flags[flag].value)
+            return false;
+        r = 1;
+        return true;
+    };
+    if (ticked(kEdgeColorFlag))
+        e->setLineColour(edgeColor);
+    if (ticked(kPaintColorFlag))
+        e->setFillColour(paintColor);
+    if (ticked(kPatternColorFlag))
+        e->setHatchColour(patternColor);
+    if (ticked(kLineSizeFlag))
+        e->setLineWidth(lineSize);
+    if (ticked(kLineOriginFlag))
+        e->setLinePosition(lineOrigin);
+    if (ticked(kLineTypeFlag))
+        e->setLineStyle(lineType);
+    if (ticked(kLineCapFlag))
+        e->setLineCap(lineCap);
+    if (ticked(kEdgeDrawFlag))
+        e->setEdgeDrawn(edge);
+    if (ticked(kPaintDrawFlag))
+        e->setFillDrawn(paint);
+    if (ticked(kPatternFlag))
+        e->setHatchPattern(pattern);
+    if (ticked(kPatternPitch1Flag))
+        e->setHatchPitch1(pattern);
+    if (ticked(kPatternPitch2Flag))
+        e->setHatchPitch2(pattern);
+    if (ticked(kPaintGrayFlag)) {
+        // The fill's screen travels in a fill: every field of it is given.
+        FillAttributes screen;
+        screen.setGradationFrom(paintGray);
+        e->setFillGray(screen);
+    }
+    const int takeRules[2] = {flags[kRulesHorizontalFlag].value, flags[kRulesVerticalFlag].value};
+    if (boxRules && (takeRules[0] || takeRules[1])) {
+        e->setBoxRules(*boxRules, takeRules[0], takeRules[1]);
+        r = 1;
+    }
+    const int takeCorners[4] = {flags[kCornerFlag1].value, flags[kCornerFlag2].value, flags[kCornerFlag3].value,
+                                flags[kCornerFlag4].value};
+    if (cornerRounding && (takeCorners[0] || takeCorners[1] || takeCorners[2] || takeCorners[3])) {
+        e->setCornerRounding(*cornerRounding, takeCorners);
+        r = 1;
+    }
+    if (ticked(kStartXFlag))
+        e->setStartX(startPoint);
+    if (ticked(kStartYFlag))
+        e->setStartY(startPoint);
+    if (ticked(kEndXFlag))
+        e->setEndX(endPoint);
+    if (ticked(kEndYFlag))
+        e->setEndY(endPoint);
+    if (ticked(kLeanFlag))
+        e->setRotationAngle(lean);
+    return r;
+}

@@ -1,0 +1,37 @@
+#include "dialogs/properties/PropertyDialogInstall.h"
+
+#include <new>
+
+#include "dialogs/properties/ArcPropertyDialog.h"
+#include "dialogs/properties/BoxPropertyDialog.h"
+#include "dialogs/properties/BreaklinePropertyDialog.h"
+#include "dialogs/properties/CirclePropertyDialog.h"
+#include "dialogs/properties/LinePropertyDialog.h"
+#include "dialogs/properties/OvalPropertyDialog.h"
+#include "dialogs/properties/PolygonPropertyDialog.h"
+#include "dialogs/properties/PropertyDialogPlacement.h"
+#include "dialogs/properties/SplinePropertyDialog.h"
+#include "document/DocumentMembers.h"
+
+namespace {
+// A new dialog of the kind; null when memory ran out (the element then has no dialog to show).
+template <typename Kind> Kind* make() { return new (std::nothrow) Kind; }
+} // namespace
+
+PropertyDialogPlacement* makePropertyDialogPlacement(DocumentContext&)
+{
+    return new (std::nothrow) PropertyDialogPlacement;
+}
+
+void installPropertyDialogs()
+{
+    makeLinePropertyDialog = make<LinePropertyDialog>;
+    makeBreaklinePropertyDialog = make<BreaklinePropertyDialog>;
+    makeSplinePropertyDialog = make<SplinePropertyDialog>;
+    makeArcPropertyDialog = make<ArcPropertyDialog>;
+    makeCirclePropertyDialog = make<CirclePropertyDialog>;
+    makeOvalPropertyDialog = make<OvalPropertyDialog>;
+    makeBoxPropertyDialog = make<BoxPropertyDialog>;
+    makePolygonPropertyDialog = make<PolygonPropertyDialog>;
+    documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
+}

@@ -1,0 +1,35 @@
+#include "io/ForeignElementHolder.h"
+
+#include "elements/Element.h"
+#include "elements/ElementTextString.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/PointList.h"
+
+namespace {
+// Vertex lists up to this capacity are kept for the next element.
+const int kKeptVertices = 65536;
+} // namespace
+
+void resetForeignHolder(Element& holder)
+{
+    holder.resetReadAttributes(); // among others: no fill, no draw type
+    if (holder.vertices())
+        (void)holder.vertices()->resize(0); // shortening cannot fail
+    if (holder.lean())
+        holder.lean()->reset();
+    if (holder.text())
+        holder.text()->buffer.reset();
+    if (holder.font()) {
+        const FontAttributes standard;
+        holder.font()->assign(&standard);
+    }
+}
+
+void releaseLargeHolderLists(Element& holder)
+{
+    if (holder.vertices() && holder.vertices()->capacity > kKeptVertices) {
+        (void)holder.vertices()->resize(0); // shortening cannot fail
+        (void)holder.vertices()->free();    // nothing is locked: the answer tells nothing here
+    }
+}

@@ -1,0 +1,226 @@
+#include "io/svg/SvgIoDriver.h"
+
+#include <cmath>
+
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/PaperSettings.h"
+#include "elements/Element.h"
+#include "elements/ElementKind.h"
+#include "elements/ElementTextString.h"
+#include "io/ForeignElementHolder.h"
+#include "io/PageElementWalk.h"
+#include "io/svg/SvgXmlDocument.h"
+#include "platform/BufferedFile.h"
+#include "platform/StringUtil.h"
+#include "views/tools/ElementEditor.h"
+
+namespace {
+
+// The element kind of a tag, 0 for none.
+int kindOfTag(int tagId)
+{
+    switch (tagId) {
+    case SvgDocument::kLine:
+        return kindCode(ElementKind::Line);
+    case SvgDocument::kPolygon:
+        return kindCode(ElementKind::Polygon);
+    case SvgDocument::kRect:
+        return kindCode(ElementKind::Box);
+    case SvgDocument::kText:
+        return kindCode(ElementKind::Text);
+    default:
+        return 0;
+    }
+}
+
+bool isSeparator(unsigned char b) { return b <= ' ' || b == ','; }
+
+// The numbers of a "points" value, taken two at a time; an odd last number is dropped.
+int readPoints(const char* text, int length, PointList& points)
+{
+    char token[128];
+    double x = 0.0;
+    int haveX = 0;
+    for (int i = 0; i < length;) {
+        while (i < length && isSeparator(static_cast<unsigned char>(text[i])))
+            ++i;
+        if (i >= length)
+            break;
+        int n = 0;
+        for (; i < length && !isSeparator(static_cast<unsigned char>(text[i])); ++i) {
+            if (n < static_cast<int>(sizeof token) - 1)
+                token[n++] = text[i];
+        }
+        token[n] = 0;
+        const double value = StringUtil::parseDouble(token);
+        if (!haveX) {
+            x = value;
+            haveX = 1;
+        } else {
+            if (!points.appendXY(x, value))
+                return 0;
+            haveX = 0;
+        }
+    }
+    return 1;
+}
+
+bool finitePoint(const Point* p) { return p && std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z); }
+
+} // namespace
+
+int readSvgDocument(Document& document) { return SvgIoDriver(document).read(); }
+
+int writeSvgDocument(Document& document) { return SvgIoDriver(document).write(); }
+
+SvgIoDriver::SvgIoDriver(Document& document) : document(document) {}
+
+int SvgIoDriver::write()
+{
+    DocumentContext* context = document.owner();
+    ElementEditor* editor = document.ioEditor();
+    if (!context || !editor)
+        return 0;
+    SvgXmlDocument svg;
+    svg.setFileName(&document);
+    svg.setFile(document.ioFile());
+    if (const PaperSettings* paper = context->paper) {
+        svg.setSheet(paper->paperWidthMm(), paper->paperHeightMm(),
+                     static_cast<double>(paper->scaleDenominator()) / paper->scaleNumerator());
+    }
+    int written = svg.beginOutput();
+    if (written) {
+        written = walkCurrentPage(*context, *editor, document.progress,
+                                  [&svg](Element& element) { return element.writeSvg(&svg); });
+    }
+    // The root is closed also after a failed element.
+    return svg.endOutput() && written;
+}
+
+void SvgIoDriver::takeNode(const XmlNode& node, Element& holder)
+{
+    DrawPoint* start = holder.firstPoint();
+    DrawPoint* end = holder.secondPoint();
+    if (!start || !end)
+        return;
+    for (int i = 0; i < node.attributeCount(); ++i) {
+        XmlAttribute* item = node.attributeAt(i);
+        if (!item)
+            continue;
+        const double v = item->number;
+        switch (item->keywordId) {
+        case SvgDocument::kX:
+        case SvgXmlDocument::kFirstX:
+            start->x = v;
+            break;
+        case SvgDocument::kY:
+        case SvgXmlDocument::kFirstY:
+            start->y = v;
+            break;
+        case SvgXmlDocument::kFirstZ:
+            start->z = v;
+            break;
+        case SvgXmlDocument::kSecondX:
+            end->x = v;
+            break;
+        case SvgXmlDocument::kSecondY:
+            end->y = v;
+            break;
+        case SvgXmlDocument::kSecondZ:
+            end->z = v;
+            break;
+        // Width and height count from the start point held when they are met.
+        case SvgDocument::kWidth:
+            end->x = start->x + v;
+            break;
+        case SvgDocument::kHeight:
+            end->y = start->y + v;
+            break;
+        case SvgXmlDocument::kPoints:
+            if (holder.vertices()) {
+                (void)holder.vertices()->resize(0); // shortening cannot fail
+                // A list that cannot grow keeps what it took; the element is checked when it ends.
+                (void)readPoints(item->value.text(), item->value.length(), *holder.vertices());
+            }
+            break;
+        case SvgXmlDocument::kTextContent:
+            if (holder.text()) {
+                holder.text()->buffer.reset();
+                (void)holder.text()->buffer.insert(item->value.text(), item->value.length()); // see above
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+int SvgIoDriver::finishElement(Element& holder)
+{
+    ElementEditor* editor = document.ioEditor();
+    const int kind = pendingKind;
+    pendingKind = -1;
+    // An element that nothing could show is passed over.
+    if (!finitePoint(holder.firstPoint()) || !finitePoint(holder.secondPoint()))
+        return 1;
+    if (kind == kindCode(ElementKind::Polygon)) {
+        const PointList* points = holder.vertices();
+        if (!points || points->count < 2)
+            return 1;
+        for (int i = 0; i < points->count; ++i) {
+            if (!std::isfinite(points->getX(i)) || !std::isfinite(points->getY(i)))
+                return 1;
+        }
+    }
+    if (kind == kindCode(ElementKind::Text) && (!holder.text() || holder.text()->length() < 1))
+        return 1;
+    const int read = editor && editor->readElementXmlAttributes();
+    releaseLargeHolderLists(holder);
+    return read && editor->addToPage() >= 1;
+}
+
+int SvgIoDriver::read()
+{
+    Element* holder = document.attributeHolder();
+    ElementEditor* editor = document.ioEditor();
+    if (!holder || !editor)
+        return 0;
+    SvgXmlDocument svg;
+    svg.setFileName(&document);
+    svg.setFile(document.ioFile());
+    if (!svg.beginInput())
+        return 0;
+    ProgressSteps steps(document.progress, svg.size());
+    pendingKind = -1;
+    int ok = 1, rootClosed = 0;
+    while (ok && svg.read()) {
+        const XmlNode* node = svg.lastNode();
+        if (node && node->type == XmlNode::Element) {
+            const int kind = kindOfTag(node->keywordId);
+            const bool closing = node->name[0] == '/';
+            if (node->endFlag && node->keywordId == SvgXmlDocument::kSvg)
+                rootClosed = 1;
+            if (kind && !closing) {
+                // A new element: the holder starts from the reset values, points as they were.
+                pendingKind = kind;
+                if (!editor->newElement(kind)) {
+                    ok = 0;
+                    break;
+                }
+                resetForeignHolder(*holder);
+            }
+            // Only the elements the program reads take values: the root's width and height, and
+            // those of elements passed over, change nothing.
+            if (kind && kind == pendingKind)
+                takeNode(*node, *holder);
+            if (kind && kind == pendingKind && node->endFlag && !finishElement(*holder))
+                ok = 0;
+        }
+        if (!steps.step(static_cast<int>(svg.file()->readPosition())))
+            break;
+    }
+    (void)svg.endInput(); // read only: nothing is lost
+    // A file that ends before its root does was cut short: what was read stays, the read failed.
+    return ok && rootClosed;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+class Document;
+class Element;
+class FileProgress;
+class SvgXmlDocument;
+struct XmlNode;
+
+// Reads and writes a drawing of the SVG kind through the document's open file (the document's
+// read and write operations open, check and close it).
+//
+// Writing walks the current page's elements in page order; each line, box, polygon and text
+// writes itself, every other kind writes nothing. A failing element ends the walk, but the
+// closing "</svg>" is still written.
+//
+// Reading takes "line" (a line: x1, y1, x2, y2), "rect" (a box: x, y, then width and height from
+// there), "polygon" (a polygon: "points", numbers separated by blanks, commas or control
+// characters, taken in pairs) and "text" (a text: x, y and the content) into the current page;
+// every other element, and every attribute the program does not write, is passed over. Start and
+// end points keep their values from one element to the next. A parse error ends the reading with
+// what was added so far.
+class SvgIoDriver {
+public:
+    explicit SvgIoDriver(Document& document);
+
+    [[nodiscard]] int read();
+    [[nodiscard]] int write();
+
+private:
+    // The values of one node of a mapped kind into the attribute holder.
+    void takeNode(const XmlNode& node, Element& holder);
+    // The element in the editor takes the holder's values and joins the page; 0 when the editor
+    // could not store it.
+    [[nodiscard]] int finishElement(Element& holder);
+
+    Document& document;
+    int pendingKind = -1;
+};
+
+// The document's SVG drivers.
+[[nodiscard]] int readSvgDocument(Document& document);
+[[nodiscard]] int writeSvgDocument(Document& document);

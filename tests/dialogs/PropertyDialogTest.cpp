@@ -1,0 +1,261 @@
+// The property dialog framework run through the element editor's property sheet: what each
+// frame button leaves in the stored element and answers, the stepping buttons, the page and the
+// position the next dialog opens on, the common page's layers and names, and the colour pick
+// through the application's chooser.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "dialogs/properties/PropertyDialogPlacement.h"
+#include "document/UndoManager.h"
+#include "elements/Element.h"
+#include "geometry/DrawPoint.h"
+#include "geometry/InkColor.h"
+#include "geometry/LineSizeAttribute.h"
+#include "platform/TabControl.h"
+#include "resources/ids_properties.h"
+#include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/MessagePump.h"
+
+using namespace property_test;
+
+namespace {
+
+constexpr int kLineTypePage = 2;
+constexpr int kLinePointsPage = 3;
+
+int currentTab(HWND dialog)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, TabControl::kControlId, TCM_GETCURSEL, 0, 0));
+}
+
+} // namespace
+
+TEST(PropertyDialog, EachFrameButtonKeepsOrDropsThePagesAsItsResultSays)
+{
+    struct Case {
+        const char* what;
+        int button;      // the button that ends the dialog (0: the window's close box)
+        int redisplayFirst;
+        int result;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"OK", IDOK, 0, 1, true},
+        {"Cancel", IDCANCEL, 0, 2, false},
+        {"<", IDC_PROPERTY_PREVIOUS, 0, 15092, false},
+        {"<S", IDC_PROPERTY_STORE_PREVIOUS, 0, 15093, true},
+        {"S>", IDC_PROPERTY_STORE_NEXT, 0, 15094, true},
+        {">", IDC_PROPERTY_NEXT, 0, 15095, false},
+        {"the close box", 0, 0, 2, false},
+        {"再表示 stores into the working copy and stays open; Cancel drops it", IDCANCEL, 1, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PropertyDrawing d;
+        const int id = d.addLine(10, 20, 50, 80);
+        const int records = d.context.undoManager->recordCount();
+        bool openAfterRedisplay = false;
+        double startAfterRedisplay = 0.0;
+        // Two pages edited: the width, then the start point after a tab switch stores the width.
+        const int result = d.runSheet(id, 1, 1, [&](HWND w) {
+            chooseTab(w, kLineTypePage);
+            type(w, IDC_LINE_WIDTH, "0.7");
+            chooseTab(w, kLinePointsPage);
+            type(w, IDC_LINE_START_X, "33");
+            if (c.redisplayFirst) {
+                d.updater->lastOperation = 0;
+                click(w, IDC_PROPERTY_REDISPLAY);
+                openAfterRedisplay = IsWindow(w) && IsWindowEnabled(GetDlgItem(w, IDOK));
+                startAfterRedisplay = PropertyDrawing::dialog()->element->firstPoint()->x;
+                EXPECT_NE(d.updater->lastOperation, 0) << "the element was repainted";
+            }
+            if (c.button)
+                finish(w, c.button);
+            else
+                PostMessageA(w, WM_CLOSE, 0, 0);
+        });
+        EXPECT_EQ(result, c.result);
+        Element& line = d.stored(id);
+        EXPECT_EQ(line.lineWidth()->width, c.stored ? 0.7 : 0.14);
+        EXPECT_EQ(line.firstPoint()->x, c.stored ? 33.0 : 10.0);
+        EXPECT_EQ(line.firstPoint()->y, 20.0);
+        EXPECT_EQ(d.context.undoManager->recordCount(), records + (c.stored ? 1 : 0));
+        if (c.redisplayFirst) {
+            EXPECT_TRUE(openAfterRedisplay);
+            EXPECT_EQ(startAfterRedisplay, 33.0);
+        }
+    }
+}
+
+TEST(PropertyDialog, SteppingButtonsFollowTheNeighboursOnEveryPage)
+{
+    const int steps[] = {IDC_PROPERTY_PREVIOUS, IDC_PROPERTY_STORE_PREVIOUS, IDC_PROPERTY_STORE_NEXT,
+                         IDC_PROPERTY_NEXT};
+    struct Case {
+        int hasPrevious, hasNext;
+        std::vector<bool> enabled; // "<", "<S", "S>", ">"
+    };
+    const Case cases[] = {
+        {0, 0, {false, false, false, false}},
+        {1, 0, {true, true, false, false}},
+        {0, 1, {false, false, true, true}},
+        {1, 1, {true, true, true, true}},
+    };
+    PropertyDrawing d;
+    const int id = d.addLine(10, 20, 50, 80);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.hasPrevious) + " " + std::to_string(c.hasNext));
+        std::vector<bool> common, afterSwitch;
+        (void)d.runSheet(id, c.hasPrevious, c.hasNext, [&](HWND w) {
+            for (int step : steps)
+                common.push_back(isEnabled(w, step));
+            chooseTab(w, kLinePointsPage);
+            for (int step : steps)
+                afterSwitch.push_back(isEnabled(w, step));
+            finish(w, IDCANCEL);
+        });
+        EXPECT_EQ(common, c.enabled);
+        EXPECT_EQ(afterSwitch, c.enabled);
+        // The placement brings the next run back to the common page.
+        d.context.propertyPlacement->lastPage = 0;
+    }
+}
+
+TEST(PropertyDialog, TheNextDialogOpensWhereTheLastClosed)
+{
+    PropertyDrawing d;
+    const int line = d.addLine(10, 20, 50, 80);
+    const int box = d.add(ElementKind::Box, [](Element& e) {
+        e.firstPoint()->x = 100, e.firstPoint()->y = 100;
+        e.secondPoint()->x = 150, e.secondPoint()->y = 140;
+    });
+    PropertyDialogPlacement& placement = *d.context.propertyPlacement;
+    // A dimension's dialog showed page 5 last: the line has four pages and opens on the common one.
+    placement.lastPage = 5;
+    int firstTab = -1, firstMode = 0;
+    bool layerList = false;
+    ASSERT_EQ(d.runSheet(line, 0, 0,
+                         [&](HWND w) {
+                             firstTab = currentTab(w);
+                             firstMode = PropertyDrawing::dialog()->placement;
+                             layerList = GetDlgItem(w, IDC_LAYER_LIST) != nullptr;
+                             chooseTab(w, kLinePointsPage);
+                             SetWindowPos(w, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                             finish(w, IDOK);
+                         }),
+              1);
+    EXPECT_EQ(firstTab, 0);
+    EXPECT_TRUE(layerList);
+    EXPECT_EQ(firstMode, PropertyDialogPlacement::kFirstShowing);
+    EXPECT_EQ(placement.lastPage, kLinePointsPage);
+    EXPECT_EQ(placement.placementMode, PropertyDialogPlacement::kRemembered);
+    EXPECT_EQ(placement.position.x, 123);
+    EXPECT_EQ(placement.position.y, 77);
+
+    // The box's page 3 is its area page; the window comes up where the line's closed.
+    RECT r = {};
+    int secondTab = -1;
+    bool areaPage = false;
+    (void)d.runSheet(box, 0, 0, [&](HWND w) {
+        secondTab = currentTab(w);
+        areaPage = GetDlgItem(w, IDC_AREA_EDGE_DRAWN) != nullptr;
+        GetWindowRect(w, &r);
+        finish(w, IDCANCEL);
+    });
+    EXPECT_EQ(secondTab, kLinePointsPage);
+    EXPECT_TRUE(areaPage);
+    EXPECT_EQ(r.left, 123);
+    EXPECT_EQ(r.top, 77);
+}
+
+TEST(PropertyDialog, CommonPageListsTheLayersAndRenamesOnlyOnOk)
+{
+    // 300 bytes, whose first 79 end on a character boundary: "x" and 39 two-byte characters.
+    std::string longName = "x";
+    for (int i = 0; i < 149; ++i)
+        longName += "あ";
+    longName += "y";
+    ASSERT_EQ(longName.size(), 300u);
+    struct Case {
+        const char* what;
+        std::vector<const char*> typed; // into the name field, in turn, with row 12 chosen
+        int button;
+        int layer;             // the stored element's layer afterwards
+        std::string rowName;   // row 12 of the list before the dialog ends
+        std::string tableName; // the application's name of layer 12 afterwards
+    };
+    const std::string cut = longName.substr(0, 79);
+    const Case cases[] = {
+        {"a rename and OK reach the table", {"壁"}, IDOK, 12, "壁", "壁"},
+        {"an emptied field renames nothing", {"壁", ""}, IDOK, 12, "壁", "壁"},
+        {"S> keeps the layer but drops the rename", {"壁"}, IDC_PROPERTY_STORE_NEXT, 12, "壁", "12"},
+        {"Cancel keeps both", {"壁"}, IDCANCEL, 7, "壁", "12"},
+        {"a name of 300 bytes keeps 79", {longName.c_str()}, IDOK, 12, cut, cut},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PropertyDrawing d;
+        const int id = d.add(ElementKind::Line, [](Element& e) {
+            e.setLayer(7);
+            e.secondPoint()->x = 10;
+        });
+        int rows = 0, chosen = -1;
+        std::string shownName, row12;
+        (void)d.runSheet(id, 1, 1, [&](HWND w) {
+            PropertyDialog& dialog = *PropertyDrawing::dialog();
+            Control* list = dialog.findControl(IDC_LAYER_LIST);
+            ASSERT_NE(list, nullptr);
+            rows = list->itemCount();
+            chosen = list->getSelected();
+            shownName = textOf(w, IDC_LAYER_NAME);
+            (void)list->select(12);
+            for (const char* text : c.typed)
+                type(w, IDC_LAYER_NAME, text);
+            char text[200] = {};
+            (void)list->getItemText(12, text, sizeof text);
+            row12 = text;
+            finish(w, c.button);
+        });
+        EXPECT_EQ(rows, 256);
+        EXPECT_EQ(chosen, 7);
+        EXPECT_EQ(shownName, "7");
+        EXPECT_EQ(row12, c.rowName);
+        EXPECT_EQ(d.stored(id).getLayer(), c.layer);
+        EXPECT_EQ(std::string(d.layers.nameOf(12)), c.tableName);
+    }
+}
+
+TEST(PropertyDialog, ThePickThroughTheApplicationChooserSharesItsCustomColours)
+{
+    PropertyDrawing d;
+    const int id = d.addLine(10, 20, 50, 80);
+    d.chooser.setCustomColor(0, RGB(1, 2, 3));
+    static COLORREF customSeen = 0;
+    ScopedHook<ChooseColorFunction> answer(setChooseColorFunction, [](CHOOSECOLORA* record) -> BOOL {
+        customSeen = record->lpCustColors[0];
+        record->lpCustColors[5] = RGB(9, 8, 7);
+        record->rgbResult = RGB(200, 100, 50);
+        return TRUE;
+    });
+    ColorDialog own;
+    InkColor colour;
+    colour.setRgb(0, 0, 0);
+    int picked = -1, withoutSwatch = -1;
+    (void)d.runSheet(id, 0, 0, [&](HWND w) {
+        chooseTab(w, 1);
+        PropertyDialog& dialog = *PropertyDrawing::dialog();
+        withoutSwatch = dialog.pickColourWithColourChooser(IDC_LINE_WIDTH, own, colour);
+        picked = dialog.pickColourWithColourChooser(IDC_LINE_COLOUR, own, colour);
+        finish(w, IDCANCEL);
+    });
+    EXPECT_EQ(withoutSwatch, 0);
+    EXPECT_EQ(picked, 1);
+    EXPECT_EQ(customSeen, RGB(1, 2, 3));
+    EXPECT_EQ(d.chooser.getCustomColor(5), RGB(9, 8, 7));
+    EXPECT_EQ(RGB(colour.getRed(), colour.getGreen(), colour.getBlue()), RGB(200, 100, 50));
+}

@@ -1,0 +1,228 @@
+// DXF import: files written by ezdxf and by the export read back into elements, the reader's
+// rules on small files, and damaged files.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "document/Document.h"
+#include "document/UndoManager.h"
+#include "io/dxf/DxfExchange.h"
+#include "tests/io/IoTestDrawing.h"
+#include "tests/support/ByteMutation.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace io_fixture;
+
+namespace {
+
+// The lines of a DXF file, CR LF after each.
+std::string dxf(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// Reads bytes as a drawing of the DXF kind: the elements made, "failed" appended when the read
+// answered 0.
+std::vector<std::string> readAsDrawing(const ScratchFolder& scratch, const std::string& bytes)
+{
+    ScopedOverride reader(foreignFileDrivers.readDxf, readDxfDocument);
+    IoDrawing drawing;
+    const int read = drawing.open(scratch.file("in.dxf", bytes));
+    std::vector<std::string> made = drawing.elements();
+    if (!read)
+        made.push_back("failed");
+    return made;
+}
+
+const std::string kEntities = dxf({"  0", "SECTION", "  2", "ENTITIES"});
+const std::string kLine = dxf({"  0", "LINE", "  8", "5", " 10", "1", " 20", "2", " 11", "3", " 21", "4"});
+const std::string kEnd = dxf({"  0", "ENDSEC", "  0", "EOF"});
+
+} // namespace
+
+TEST(DxfImport, TakesLayersTextSizesAndBlocksOfAnEzdxfFileAndClearsTheUndoHistory)
+{
+    ScratchFolder scratch;
+    ASSERT_EQ(runPython(scratch, R"(
+import ezdxf
+doc = ezdxf.new('R12')
+msp = doc.modelspace()
+for layer in ('12', '0', 'WALLS'):
+    msp.add_line((1, 2), (3, 4), dxfattribs={'layer': layer})
+msp.add_text('big', dxfattribs={'height': 250, 'insert': (5, 6), 'layer': '3'})
+msp.add_text('small', dxfattribs={'height': 5, 'insert': (5, 6), 'rotation': 30})
+msp.add_polyline2d([(0, 0), (10, 0), (10, 10)], close=True, dxfattribs={'layer': '8'})
+door = doc.blocks.new('DOOR')
+door.add_line((0, 0), (1, 0))
+msp.add_blockref('DOOR', (10, 20))
+msp.add_blockref('DOOR', (50, 20))
+doc.saveas('in.dxf')
+)"),
+              "");
+    IoDrawing drawing;
+    ASSERT_EQ(drawing.addLine(0, 0, 1, 1), 1);
+    ASSERT_EQ(drawing.context.canUndo(), 1);
+
+    ASSERT_EQ(drawing.importDxf(scratch.pathOf("in.dxf")), 1);
+    // Layer "0" and names keep the layer new elements take; a height of 250 the default size.
+    // The block's line (group 6: ezdxf writes two empty blocks first) moves to the first
+    // insertion; the second places a copy as a group of its own.
+    const std::vector<std::string> once = {"line 100 0 | 0 0 1 1",        "line 100 6 | 10 20 11 20",
+                                           "line 12 0 | 1 2 3 4",         "line 100 0 | 1 2 3 4",
+                                           "line 100 0 | 1 2 3 4",        "text 3 0 | 5 6 big 3.75",
+                                           "text 100 0 | 5 6 small 5",    "polygon 8 0 | 0 0 10 0 10 10",
+                                           "line 100 8 | 50 20 51 20"};
+    EXPECT_EQ(drawing.elements(), once);
+    EXPECT_EQ(drawing.context.canUndo(), 0) << "undo could restore an id the import reused";
+
+    // A second import gives its blocks new groups.
+    ASSERT_EQ(drawing.importDxf(scratch.pathOf("in.dxf")), 1);
+    const std::vector<std::string> all = drawing.elements();
+    ASSERT_EQ(all.size(), 17u);
+    EXPECT_EQ(all[9], "line 100 14 | 10 20 11 20");
+    EXPECT_EQ(all[16], "line 100 16 | 50 20 51 20");
+}
+
+TEST(DxfImport, TheOwnExportReadsBackTheSame)
+{
+    ScratchFolder scratch;
+    IoDrawing source;
+    ASSERT_EQ(source.addArc(60, 50, 40, 50, 50, 40, 4), 1);
+    ASSERT_EQ(source.addArc(60, 50, 40, 50, 50, 60, 4), 2);
+    ASSERT_EQ(source.addArc(0, 0, 10, 10, 7.0710678118654755, 2.9289321881345245, 4), 3);
+    ASSERT_EQ(source.addPolygon({{0, 0}, {30, 0}, {30, 15}}, 7), 4);
+    ASSERT_EQ(source.addText(1, 2, "表ソ能", 9, 5.0), 5);
+    ASSERT_EQ(source.exportDxf(scratch.pathOf("own.dxf")), 1);
+    IoDrawing target;
+    ASSERT_EQ(target.importDxf(scratch.pathOf("own.dxf")), 1);
+    // Arcs come back through the same points: a file's arc runs one way, so an arc drawn the
+    // other way comes back from its end to its start, with its middle point halfway.
+    EXPECT_EQ(target.elements(), (std::vector<std::string>{
+                                     "arc 4 0 | 60 50 40 50 50 40",
+                                     "arc 4 0 | 40 50 60 50 50 60",
+                                     "arc 4 0 | 10 10 0 0 7.071067812 2.928932188",
+                                     "polygon 7 0 | 0 0 30 0 30 15",
+                                     "text 9 0 | 1 2 表ソ能 5",
+                                 }));
+}
+
+TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
+{
+    ScratchFolder scratch;
+    const std::string line = "line 5 0 | 1 2 3 4";
+    const std::string sjisHeader = dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$DWGCODEPAGE", "  3", "ANSI_932",
+                                        "  0", "ENDSEC"});
+    std::string longJapanese;
+    for (int i = 0; i < 150; ++i)
+        longJapanese += "あ";
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> made;
+    } cases[] = {
+        {"codes with and without blanks; a name in lower case is none",
+         kEntities + kLine + dxf({"0", "LINE", "8", "5", "10", "1", "20", "2", "11", "3", "21", "4"}) +
+             dxf({"  0", "line", " 10", "9"}) + kEnd,
+         {line, line}},
+        {"no ENDSEC and no EOF", kEntities + kLine, {line}},
+        {"a header of many variables and a table of layers are passed over",
+         dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  9", "$EXTMIN", " 10", "0",
+              " 20", "0", "  9", "$CLAYER", "  8", "LINE", "  0", "ENDSEC", "  0", "SECTION", "  2", "TABLES", "  0",
+              "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "LINE", " 70", "0", "  0", "ENDTAB", "  0", "ENDSEC"}) +
+             kEntities + kLine + kEnd,
+         {line}},
+        {"a layer named LINE in an entity that is not read",
+         kEntities + dxf({"  0", "CIRCLE", "  8", "LINE", " 10", "5", " 40", "3"}) + kEnd,
+         {}},
+        {"values of 400 bytes are cut and the next line is a code",
+         kEntities + dxf({"  0", "LINE", "  8", std::string(400, '7'), " 10", "1", " 20", "2", " 11", "3", " 21", "4"}) +
+             kEnd,
+         {"line 100 0 | 1 2 3 4"}},
+        {"Shift-JIS texts: a trail byte 5C, a value cut between whole characters",
+         sjisHeader + kEntities + dxf({"  0", "TEXT", " 10", "1", " 20", "2", "  1", "表ソ", "  0", "TEXT", " 10",
+                                       "1", " 20", "2", "  1", longJapanese}) +
+             kEnd,
+         {"text 100 0 | 1 2 表ソ 3.75", "text 100 0 | 1 2 " + longJapanese.substr(0, 254) + " 3.75"}},
+        {"code lines abc and 99999", kEntities + dxf({"abc", "xyz", "99999", "LINE"}) + kLine + kEnd, {line}},
+        {"a POLYLINE without SEQEND ends at the next entity",
+         kEntities + dxf({"  0", "POLYLINE", " 66", "1", "  0", "VERTEX", " 10", "0", " 20", "0", "  0", "VERTEX",
+                          " 10", "5", " 20", "0", "  0", "VERTEX", " 10", "5", " 20", "5"}) +
+             kLine + kEnd,
+         {"polygon 100 0 | 0 0 5 0 5 5", line}},
+        {"VERTEX outside a POLYLINE",
+         kEntities + dxf({"  0", "VERTEX", "  8", "1", " 10", "7", " 20", "7", "  0", "SEQEND"}) + kLine + kEnd,
+         {line}},
+        {"INSERT of an unknown block", kEntities + dxf({"  0", "INSERT", "  2", "NONE", " 10", "5"}) + kLine + kEnd,
+         {line}},
+        {"coordinates of 1e308, and beyond the doubles",
+         kEntities + dxf({"  0", "LINE", " 10", "1e308", " 20", "0", " 11", "0", " 21", "0"}) +
+             dxf({"  0", "LINE", " 10", "1e400", " 20", "0", " 11", "0", " 21", "0"}) + kEnd,
+         {"line 100 0 | 1e+308 0 0 0"}},
+        {"0 and EOF only", dxf({"0", "EOF"}), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readAsDrawing(scratch, c.bytes), c.made) << c.name;
+}
+
+namespace {
+
+// A file with a header, a layer table, a block and one entity of every kind read.
+std::string sampleFile()
+{
+    return dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  9", "$DWGCODEPAGE", "  3",
+                "ANSI_932", "  0", "ENDSEC", "  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LAYER", "  0",
+                "LAYER", "  2", "3", " 70", "0", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION", "  2", "BLOCKS",
+                "  0", "BLOCK", "  2", "B1", " 10", "0", "  0", "LINE", " 10", "0", " 20", "0", " 11", "1", " 21",
+                "1", "  0", "ENDBLK", "  0", "ENDSEC"}) +
+           kEntities + kLine +
+           dxf({"  0", "ARC", "  8", "4", " 10", "50", " 20", "50", " 40", "10", " 50", "0", " 51", "180", "  0",
+                "POLYLINE", "  8", "7", " 66", "1", " 70", "1", "  0", "VERTEX", " 10", "0", " 20", "0", "  0",
+                "VERTEX", " 10", "30", " 20", "0", "  0", "VERTEX", " 10", "30", " 20", "15", "  0", "SEQEND", "  0",
+                "TEXT", "  8", "9", " 10", "1", " 20", "2", " 40", "5", "  1", "表ソ", "  0", "INSERT", "  2", "B1",
+                " 10", "10", " 20", "20", "  0", "INSERT", "  2", "B1", " 10", "5", " 20", "5"}) +
+           kEnd;
+}
+
+} // namespace
+
+TEST(DxfImport, EveryCutAndThousandsOfMutationsReadSafelyKeepingWhatCameBefore)
+{
+    MessageBoxScript boxes; // a damaged file may be told about; none blocks
+    ScratchFolder scratch;
+    const std::string good = sampleFile();
+    const std::vector<std::string> whole = readAsDrawing(scratch, good);
+    ASSERT_EQ(whole.size(), 6u) << "block line, line, arc, polygon, text, copy of the block";
+
+    // Where the block's line and each entity end (their last value line): cut there or later,
+    // they are read, and the entities read are those of the whole file (the insertions move
+    // only the block's line).
+    const size_t blockEnd = good.find("\r\n 21\r\n1\r\n") + 10;
+    std::vector<size_t> complete;
+    for (const char* last : {"\r\n 21\r\n4\r\n", "\r\n 51\r\n180\r\n", "SEQEND\r\n", "表ソ\r\n"})
+        complete.push_back(good.find(last) + std::string(last).size());
+    for (size_t length = 0; length <= good.size(); ++length) {
+        const std::vector<std::string> made = readAsDrawing(scratch, good.substr(0, length));
+        const size_t first = length >= blockEnd ? 1 : 0;
+        size_t entities = 0;
+        for (size_t end : complete)
+            entities += length >= end ? 1 : 0;
+        ASSERT_GE(made.size(), first + entities) << "cut at " << length;
+        for (size_t i = 0; i < entities; ++i)
+            ASSERT_EQ(made[first + i], whole[1 + i]) << "cut at " << length;
+    }
+
+    std::mt19937 random(20240701);
+    for (int round = 0; round < 2000; ++round) {
+        const std::string bytes = mutateBytes(good, random, "0123456789-.e \r\n\x81\x5C", "0");
+        // Each entity takes some twenty bytes and every INSERT copies one block line at most.
+        ASSERT_LE(readAsDrawing(scratch, bytes).size(), bytes.size() / 10 + 1) << "round " << round;
+        boxes.clear();
+    }
+}

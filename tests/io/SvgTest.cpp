@@ -1,0 +1,210 @@
+// SVG drawings: the exact file written, checked by xmllint and rendered by rsvg-convert; what the
+// reader takes of small files; drawings opened from SVG and DXF saved safely; damaged files.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "document/Document.h"
+#include "io/dxf/DxfExchange.h"
+#include "io/svg/SvgIoDriver.h"
+#include "tests/io/IoTestDrawing.h"
+#include "tests/support/ByteMutation.h"
+#include "tests/support/FileDialogScript.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/ScopedOverride.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace io_fixture;
+
+namespace {
+
+// The SVG drivers as start-up installs them.
+struct SvgDrivers {
+    ScopedOverride<int (*)(Document&)> reader{foreignFileDrivers.readSvg, readSvgDocument};
+    ScopedOverride<int (*)(Document&)> writer{foreignFileDrivers.writeSvg, writeSvgDocument};
+};
+
+std::string save(IoDrawing& drawing, const std::string& path)
+{
+    Document* d = drawing.context.document;
+    if (!d->setPathAndTitle(path.c_str()))
+        return "";
+    XmlContextScope writing(d);
+    return d->write() ? ScratchFolder::read(path) : "";
+}
+
+std::vector<std::string> readSvg(const ScratchFolder& scratch, const std::string& bytes)
+{
+    IoDrawing drawing;
+    const int read = drawing.open(scratch.file("in.svg", bytes));
+    std::vector<std::string> made = drawing.elements();
+    if (!read)
+        made.push_back("failed");
+    return made;
+}
+
+const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>\r\n"
+                            "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 20001102//EN\"\r\n"
+                            "  \"http://www.w3.org/TR/2000/CR-SVG-20001102/DTD/svg-20001102.dtd\">\r\n"
+                            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"297mm\" height=\"210mm\" "
+                            "viewBox=\"0 0 297 210\" fill=\"none\" stroke=\"black\" stroke-width=\"0.14\">\r\n";
+
+} // namespace
+
+TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
+{
+    SvgDrivers drivers;
+    ScratchFolder scratch;
+    IoDrawing drawing;
+    ASSERT_EQ(drawing.addLine(10, 20, 110.5, 20), 1);
+    ASSERT_EQ(drawing.addBox(10, 10, 0, 0), 2) << "drawn from its bottom right";
+    ASSERT_EQ(drawing.addPolygon({{0.1234, 112}, {12.5, 100}, {20, 112}}), 3);
+    ASSERT_EQ(drawing.addText(100, 150, "日本語"), 4);
+    ASSERT_EQ(drawing.addText(150, 150, "R&D a<b"), 5);
+    ASSERT_EQ(drawing.addText(5, 6, ""), 6) << "an empty text writes nothing";
+    ASSERT_EQ(drawing.addKind(ElementKind::Bezier), 7);
+    const std::string body = "<line x1=\"10\" y1=\"20\" x2=\"110.5\" y2=\"20\"/>\r\n"
+                             "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\"/>\r\n"
+                             "<polygon points=\"0.123 112 12.5 100 20 112\"/>\r\n"
+                             "<text x=\"100\" y=\"150\" fill=\"black\" stroke=\"none\">\r\n日本語</text>\r\n"
+                             "<text x=\"150\" y=\"150\" fill=\"black\" stroke=\"none\">\r\nR&amp;D a&lt;b</text>\r\n";
+    ASSERT_EQ(save(drawing, scratch.pathOf("page.svg")), kProlog + body + "</svg>\r\n");
+
+    // Each probe is the darkest pixel of 5 x 5 at 15.1 pixels a millimetre: on the line, on the
+    // box's right edge, inside the box.
+    EXPECT_EQ(runShell(scratch, "xmllint --noout page.svg && rsvg-convert --zoom 4 -b white -o page.png page.svg && "
+                                "for at in 198+300 149+73 73+73; do convert page.png -crop 5x5+$at "
+                                "-format '%[fx:minima.intensity<0.5] ' info:; done"),
+              "1 1 0 ");
+
+    // Read back: the box in place, the texts as they were.
+    EXPECT_EQ(readSvg(scratch, ScratchFolder::read(scratch.pathOf("page.svg"))),
+              (std::vector<std::string>{"line 100 0 | 10 20 110.5 20", "box 100 0 | 0 0 10 10",
+                                        "polygon 100 0 | 0.123 112 12.5 100 20 112",
+                                        "text 100 0 | 100 150 日本語 3.75", "text 100 0 | 150 150 R&D a<b 3.75"}));
+
+    // A page whose only element is a curve: the frame alone.
+    IoDrawing curves;
+    ASSERT_EQ(curves.addKind(ElementKind::Bezier), 1);
+    EXPECT_EQ(save(curves, scratch.pathOf("curve.svg")), kProlog + "</svg>\r\n");
+}
+
+TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
+{
+    SvgDrivers drivers;
+    ScratchFolder scratch;
+    auto svg = [](const std::string& inner) {
+        return "<?xml version=\"1.0\"?>\r\n<svg width=\"297mm\" height=\"210mm\">\r\n" + inner + "\r\n</svg>\r\n";
+    };
+    const std::string triangle = "polygon 100 0 | 1 2 3 4 5 6";
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> made;
+    } cases[] = {
+        {"six numbers by blanks, by commas, an odd one dropped",
+         svg("<polygon points=\"1 2 3 4 5 6\"/><polygon points=\"1,2 3,4\r\n5,6\"/><polygon points=\"1 2 3 4 5 6 7\"/>"),
+         {triangle, triangle, triangle}},
+        {"a text between its tags; entities decoded, an unknown one kept",
+         svg("<text x=\"1\" y=\"2\">A</text><text x=\"3\" y=\"4\">R&amp;D &bogus;</text>"),
+         {"text 100 0 | 1 2 A 3.75", "text 100 0 | 3 4 R&D &bogus; 3.75"}},
+        {"the root's size and the elements passed over change nothing",
+         svg("<g><circle cx=\"1\" cy=\"1\" r=\"5\"/><path d=\"M 0 0 L 5 5\"/><ellipse rx=\"2\" ry=\"3\"/>"
+             "<image x=\"9\" y=\"9\" width=\"5\" height=\"5\"/><rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/></g>"),
+         {"box 100 0 | 1 2 4 6"}},
+        {"an element with its end tag keeps its values",
+         svg("<polygon points=\"1 2 3 4 5 6\"></polygon><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"></line>"),
+         {triangle, "line 100 0 | 1 2 3 4"}},
+        {"an unterminated tag ends the reading; what came before stays",
+         "<svg>\r\n<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>\r\n<line x1=\"5\" y1=\"6",
+         {"line 100 0 | 1 2 3 4", "failed"}},
+        {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles",
+         svg("<line class=\"" + std::string(100000, 'c') + "\" x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><line x1=\"" +
+             std::string(100000, '7') + "\"/>"),
+         {"line 100 0 | 1 2 3 4"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readSvg(scratch, c.bytes), c.made) << c.name;
+
+    // A million numbers in one list.
+    std::string numbers;
+    for (int i = 0; i < 1000000; ++i)
+        numbers += std::to_string(i % 1000) + " ";
+    const std::vector<std::string> big = readSvg(scratch, svg("<polygon points=\"" + numbers + "\"/>"));
+    ASSERT_EQ(big.size(), 1u);
+    EXPECT_EQ(big[0].substr(0, 30), "polygon 100 0 | 0 1 2 3 4 5 6 ");
+}
+
+TEST(SvgDocument, DrawingsOpenedFromSvgOrDxfAreNeverSavedOverWhatTheyHeld)
+{
+    SvgDrivers drivers;
+    ScopedOverride dxfReader(foreignFileDrivers.readDxf, readDxfDocument);
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    FileDialogScript dialogs;
+    const std::string dxf = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nLINE\r\n 10\r\n1\r\n 20\r\n2\r\n 11\r\n3\r\n"
+                            " 21\r\n4\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    {
+        IoDrawing drawing;
+        const std::string path = scratch.file("plan.dxf", dxf);
+        ASSERT_EQ(drawing.context.assignFile(path.c_str()), 1);
+        ASSERT_EQ(drawing.context.openFile(), 1);
+        EXPECT_EQ(drawing.elements(), std::vector<std::string>{"line 100 0 | 1 2 3 4"});
+        dialogs.answers = {""}; // Save goes through the dialog, which the user cancels
+        EXPECT_EQ(drawing.context.save(), 0);
+        EXPECT_EQ(dialogs.startedFrom.back(), scratch.pathOf("plan.ycx"));
+        EXPECT_EQ(ScratchFolder::read(path), dxf);
+    }
+    {
+        IoDrawing drawing;
+        ASSERT_EQ(drawing.addLine(1, 2, 3, 4), 1);
+        ASSERT_EQ(drawing.addArc(60, 50, 40, 50, 50, 40), 2);
+        const std::string path = scratch.pathOf("plan.svg");
+        dialogs.answers = {path};
+        boxes.answer(IDCANCEL);
+        EXPECT_EQ(drawing.context.saveAs(), 0);
+        EXPECT_FALSE(ScratchFolder::exists(path)) << "Cancel writes nothing";
+        dialogs.answers = {path};
+        boxes.answer(IDOK);
+        EXPECT_EQ(drawing.context.saveAs(), 1);
+        EXPECT_EQ(boxes.shown().size(), 2u) << "asked each time before the arc is dropped";
+        EXPECT_EQ(readSvg(scratch, ScratchFolder::read(path)), std::vector<std::string>{"line 100 0 | 1 2 3 4"});
+    }
+}
+
+TEST(SvgRead, EveryCutAndThousandsOfMutationsReadSafely)
+{
+    SvgDrivers drivers;
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    const std::string good = kProlog +
+                             "<line x1=\"10\" y1=\"20\" x2=\"110.5\" y2=\"20\"/>\r\n"
+                             "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\"/>\r\n"
+                             "<polygon points=\"0.123 12 12.5 0 5 5\"/>\r\n"
+                             "<text x=\"1\" y=\"2\" fill=\"black\" stroke=\"none\">\r\nR&amp;D 日本語</text>\r\n"
+                             "</svg>\r\n";
+    const std::vector<std::string> whole = readSvg(scratch, good);
+    ASSERT_EQ(whole.size(), 4u);
+    // Cut after an element's end, the elements before it are all there.
+    std::vector<size_t> complete;
+    for (const char* last : {"\"20\"/>", "\"10\"/>", "5 5\"/>", "</text>"})
+        complete.push_back(good.find(last) + std::string(last).size());
+    for (size_t length = 0; length < good.size(); ++length) {
+        const std::vector<std::string> made = readSvg(scratch, good.substr(0, length));
+        size_t expected = 0;
+        for (size_t end : complete)
+            expected += length >= end ? 1 : 0;
+        ASSERT_GE(made.size(), expected) << "cut at " << length;
+        for (size_t i = 0; i < expected; ++i)
+            ASSERT_EQ(made[i], whole[i]) << "cut at " << length;
+    }
+    std::mt19937 random(20240702);
+    for (int round = 0; round < 2000; ++round) {
+        const std::string bytes = mutateBytes(good, random, "<>/\"=&;0123456789 ,\r\n\x81", "<");
+        // Every element takes some ten bytes.
+        ASSERT_LE(readSvg(scratch, bytes).size(), bytes.size() / 10 + 1) << "round " << round;
+        boxes.clear();
+    }
+}
