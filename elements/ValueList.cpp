@@ -92,7 +92,7 @@ void ValueList::scale(double factor, int)
 int ValueList::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
     if (mode == 1) {
-        if (!buffer.putInt(count))
+        if (count < 1 || count > kMaxValues || !buffer.putInt(count)) // a load would refuse that count
             return 0;
         for (int i = 0; i < count; ++i) {
             if (!buffer.putDouble(values[i]))

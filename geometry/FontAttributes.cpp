@@ -88,8 +88,9 @@ void FontAttributes::faceToUse(char* out, int size) const
 int FontAttributes::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
     if (mode == 1) {
+        // A size a load would refuse is not written either.
         const int n = faceNameLength();
-        return buffer.putDouble(size) && buffer.putInt(style) && buffer.putInt(n) && buffer.putBytes(faceName, n) &&
+        return isSize(size) && buffer.putDouble(size) && buffer.putInt(style) && buffer.putInt(n) && buffer.putBytes(faceName, n) &&
                buffer.putInt(tableIndex);
     }
     if (mode != 3)

@@ -11,7 +11,6 @@
 #include "document/FileErrorReporter.h"
 #include "document/GridSettings.h"
 #include "document/UndoManager.h"
-#include "elements/BitmapRaster.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
@@ -30,27 +29,7 @@ ElementEditor* newElementEditor() { return new (std::nothrow) ElementEditor; }
 
 ElementEditor::ElementEditor() = default;
 
-namespace {
-// An element the editor made, ended through the registry when there is one.
-void destroyElementOfKind(int kind, Element* element)
-{
-    if (!element)
-        return;
-    if (theKindRegistry) {
-        (void)theKindRegistry->destroyElement(kind, element); // answers 0 only for null
-    } else {
-        element->teardown();
-        element->beforeDelete();
-        delete element;
-    }
-}
-} // namespace
-
-ElementEditor::~ElementEditor()
-{
-    discardElement();
-    destroyElementOfKind(probeKind, probe);
-}
+ElementEditor::~ElementEditor() { discardElement(); }
 
 void ElementEditor::setOwner(DocumentContext* owner) { context = owner; }
 
@@ -87,7 +66,7 @@ int ElementEditor::mouseStep(int k, int mode)
 
 int ElementEditor::beginCreation(int k, int mode)
 {
-    if (!startNewElement(k))
+    if (!startFreshElement(k))
         return 0;
     element->group = 0;
     element->takeDefaultAttributes();
@@ -138,7 +117,7 @@ void ElementEditor::abandonCreation()
 
 int ElementEditor::placeByMouse(int k, int mode)
 {
-    if (!startNewElement(k))
+    if (!startFreshElement(k))
         return 0;
     element->takePlacementDefaults();
     if (theMouseState)
@@ -199,7 +178,15 @@ ElementStore* ElementEditor::store() const { return context ? context->elementSt
 
 void ElementEditor::discardElement()
 {
-    destroyElementOfKind(kindInHand, element);
+    if (!element)
+        return;
+    if (theKindRegistry) {
+        (void)theKindRegistry->destroyElement(kindInHand, element); // answers 0 only for null
+    } else {
+        element->teardown();
+        element->beforeDelete();
+        delete element;
+    }
     element = nullptr;
     kindInHand = 0;
 }
@@ -227,31 +214,17 @@ int ElementEditor::startNewElement(int k)
     return 1;
 }
 
-int ElementEditor::stagedRecordLoadsBack()
+int ElementEditor::startFreshElement(int k)
 {
-    if (!theKindRegistry)
-        return 0; // nothing could load it
-    if (!probe || probeKind != kindInHand) {
-        destroyElementOfKind(probeKind, probe);
-        probe = theKindRegistry->createElement(kindInHand);
-        probeKind = probe ? kindInHand : 0;
-        if (!probe)
-            return 0;
-    }
-    probe->self = probe;
-    probe->context = context;
-    probe->kind = kindInHand;
-    // Reading leaves the staged bytes and their count as they are; only the position moves.
-    const int loads = probe->exchangeRecord(3);
-    // The check keeps no copy of a bitmap's pixels until the next one.
-    if (BitmapRaster* pixels = probe->bitmapData())
-        pixels->clear();
-    return loads;
+    if (!isElementKind(k))
+        return 0;
+    discardElement();
+    return startNewElement(k);
 }
 
 int ElementEditor::addToPage()
 {
-    if (!element || !context || !element->exchangeRecord(1) || !stagedRecordLoadsBack())
+    if (!element || !context || !element->exchangeRecord(1))
         return 0;
     element->page = context->currentPage();
     if (element->store() < 1)
@@ -425,7 +398,7 @@ int ElementEditor::beginEdit(int id)
 int ElementEditor::storeBack(int id)
 {
     ElementStore* target = store();
-    if (!target || !element || !element->exchangeRecord(1) || !stagedRecordLoadsBack())
+    if (!target || !element || !element->exchangeRecord(1))
         return 0;
     ElementIndexEntry updated;
     element->buildIndexEntry(updated);

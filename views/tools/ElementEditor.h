@@ -67,11 +67,12 @@ public:
     // The element in hand becomes a new element of the kind on the current page: the one in hand
     // reused when it has the kind (its input state cleared), else a fresh one from the registry.
     // 0 for a kind the registry cannot make.
-    //
-    // A record is stored (addToPage, storeBack) only when it loads back into an element of its
-    // kind: one that every later load would pass over is refused, and the store keeps nothing.
     [[nodiscard]] virtual int startNewElement(int kind);
     [[nodiscard]] virtual int newElement(int kind) { return startNewElement(kind); }
+    // The same with an element made afresh by the registry, never the one in hand: what only the
+    // defaults and the user's input fill (creation by mouse, placement, a pasted picture) must
+    // not keep what the last element of the kind held (its open form, corners, rotation, text).
+    [[nodiscard]] virtual int startFreshElement(int kind);
     // Stores the element in hand on the current page as a new element (its extent in the mask
     // index, the drawing marked changed); the new id, 0 when the store gave none.
     [[nodiscard]] virtual int addToPage();
@@ -145,9 +146,6 @@ protected:
     void repaintView();
     // Discards the element in hand (through the registry when there is one).
     void discardElement();
-    // The element in hand's record, staged in the store's buffer, loads back into an element of
-    // its kind (a second one, kept for the next check).
-    [[nodiscard]] int stagedRecordLoadsBack();
     // The store of the owner, or null.
     [[nodiscard]] ElementStore* store() const;
 
@@ -155,8 +153,6 @@ protected:
     int kindInHand = 0;                 // of the element in hand; 0 for none
     ElementIndexEntry entry;            // of the element taken last
     Element* element = nullptr;         // owned
-    Element* probe = nullptr;           // owned; reads staged records back
-    int probeKind = 0;
 };
 
 // A new element editor, null when memory ran out (the document members' maker).
