@@ -23,7 +23,8 @@ const char kUnderPlusName[] = "UNDERPLUS";
 // refused when the file is opened again, and the sheet would silently take another size.
 int isSheetSize(double millimetres)
 {
-    return std::isfinite(millimetres) && attribute_io::writtenBack(millimetres, SheetSettings::kSizeDecimals) > 0.0;
+    return std::isfinite(millimetres) &&
+           attribute_io::acceptsWrittenBack(millimetres, SheetSettings::kSizeDecimals, [](double v) { return v > 0.0; });
 }
 
 } // namespace

@@ -26,7 +26,8 @@ int clampCount(int n) { return n < 1 ? 1 : n > ValueList::kMaxValues ? ValueList
 // them, and then every later save of the drawing would fail.
 bool isWritable(double drawingValue)
 {
-    return !std::isnan(attribute_io::writtenBack(drawingValue, XmlContext::kMaxDecimals));
+    // Below 10^39 there are always digits enough; beyond, the writer decides.
+    return std::fabs(drawingValue) < 1e39 || !std::isnan(attribute_io::writtenBack(drawingValue, XmlContext::kMaxDecimals));
 }
 
 } // namespace

@@ -170,7 +170,7 @@ void FontAttributes::scale(double factor, int flags)
     if (!(flags & 2))
         return;
     const double scaled = size * factor;
-    if (isSize(attribute_io::writtenBack(scaled, XmlContext::kMaxDecimals)))
+    if (attribute_io::acceptsWrittenBack(scaled, XmlContext::kMaxDecimals, isSize))
         size = scaled;
 }
 

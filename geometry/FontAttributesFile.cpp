@@ -102,7 +102,7 @@ int FontAttributes::readStyleSetting(SettingsFile& file)
 int FontAttributes::readSizeSetting(SettingsFile& file)
 {
     double value = 0.0;
-    if (!file.readDouble(value) || !isSize(writtenBack(value, kSettingsSizeDecimals)))
+    if (!file.readDouble(value) || !acceptsWrittenBack(value, kSettingsSizeDecimals, isSize))
         return 0;
     size = value;
     return 1;
