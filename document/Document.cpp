@@ -3,6 +3,7 @@
 #include <new>
 #include <windows.h>
 
+#include "dialogs/FontChangeTable.h"
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementStore.h"
@@ -336,6 +337,9 @@ int Document::onOpen()
         hasFileFlag = 0;
         refreshCaption();
     }
+    // Faces of the file that are not installed have rows now: the user may choose their faces.
+    if (theFontChangeTable)
+        theFontChangeTable->showIfChanged();
     opened = 1;
     return result;
 }

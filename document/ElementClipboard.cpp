@@ -272,7 +272,7 @@ int ElementClipboard::pastePicture()
     if (picturePaste != 1 || !editor)
         return 0;
     std::unique_ptr<DibImage> image(getClipboardDib());
-    if (!image || !editor->startNewElement(kindCode(ElementKind::Bitmap)))
+    if (!image || !editor->startFreshElement(kindCode(ElementKind::Bitmap)))
         return 0;
     Element* element = editor->elementInHand();
     if (!element || !element->takeImage(image.get()))

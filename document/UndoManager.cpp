@@ -410,14 +410,22 @@ int UndoManager::undo()
     // A length that the log before the file position cannot hold: nothing sound to take back.
     if (recordLength < kFrameBytes || recordLength > logFile.filePosition())
         return 0;
-    return runStep(0);
+    return steppedRun(0);
 }
 
 int UndoManager::redo()
 {
     if (!canRedo() || !peekForward())
         return 0;
-    return runStep(1);
+    return steppedRun(1);
+}
+
+int UndoManager::steppedRun(int redoing)
+{
+    stepping = 1;
+    const int done = runStep(redoing);
+    stepping = 0;
+    return done;
 }
 
 // The step of the record in hand, whole or not at all: a step that fails has put back what it had

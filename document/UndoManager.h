@@ -166,6 +166,9 @@ public:
     // still be read (the element base calls this from its destructor).
     static void forgetElement(const Element* element);
 
+    // 1 while an undo or redo step runs, the settling of the element in edit included: what is
+    // done then replays the history and is no new action.
+    [[nodiscard]] int isStepping() const { return stepping; }
     [[nodiscard]] int isEnabled() const { return enabled; }
     [[nodiscard]] int isWriteOk() const { return writeOk; }
     [[nodiscard]] int appliedCount() const { return position; }
@@ -252,6 +255,8 @@ private:
     // Undo and redo steps by code: 1 when done, 0 when not (a step that fails half-way puts back
     // what it had changed of the elements; runStep restores the rest).
     [[nodiscard]] int runStep(int redoing);
+    // runStep with isStepping answering 1.
+    [[nodiscard]] int steppedRun(int redoing);
     [[nodiscard]] int dispatch(int redoing);
     [[nodiscard]] int undoNewElement();
     [[nodiscard]] int redoNewElement();
@@ -280,6 +285,7 @@ private:
     int writeOk = 0;
     int position = 0;
     int count = 0;
+    int stepping = 0;
     UndoRecordHead head;
     ElementIndexEntry entry;
     GlobalBlock entries{50, sizeof(ElementIndexEntry)};

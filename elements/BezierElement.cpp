@@ -252,7 +252,12 @@ void BezierElement::takeDefaultAttributes()
     auto* defaults = static_cast<BezierDefaults*>(elementDefaults(kind));
     if (!defaults)
         return;
-    takeFills(defaults->edge(), defaults->fill(), defaults->hatch());
+    if (edge())
+        defaults->takeEdgeInto(*edge());
+    if (fill())
+        defaults->takePaintInto(*fill());
+    if (hatch())
+        defaults->takePatternInto(*hatch());
     layer = defaults->getLayer();
 }
 

@@ -9,6 +9,7 @@
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
+#include "elements/ElementTracking.h"
 #include "elements/OvalType.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BezierFlattener.h"
@@ -231,7 +232,9 @@ int BezierPath::placeSecondCorner()
     for (;;) {
         IntPoint device;
         int left = 0, right = 0;
-        if (!view->nextMousePoint(device, left, right))
+        const int read = dragging ? view->nextMousePoint(device, left, right)
+                                  : element_tracking::nextClickStep(*view, device, left, right);
+        if (!read)
             break;
         const int shift = isShiftDown();
         moved |= device.x != start.x || device.y != start.y;
@@ -323,7 +326,9 @@ int BezierPath::followShape(int method)
     for (;;) {
         IntPoint device;
         int left = 0, right = 0;
-        if (!view->nextMousePoint(device, left, right))
+        const int read = dragging ? view->nextMousePoint(device, left, right)
+                                  : element_tracking::nextClickStep(*view, device, left, right);
+        if (!read)
             break;
         if (dragging ? !left : left) {
             result = dragging ? Element::kDragDone : Element::kDone;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "elements/Element.h"
+#include "elements/ElementTracking.h"
 #include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/LeanAttribute.h"
@@ -84,7 +85,7 @@ int BoxInput::placeWithSize(double width, double height)
         owner->showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
-        if (!view->nextMousePoint(device, left, right))
+        if (!element_tracking::nextClickStep(*view, device, left, right))
             break;
         if (left || right) {
             result = left ? Element::kDone : Element::kRightButton;
@@ -121,7 +122,7 @@ int BoxInput::moveByMouse()
     IntPoint device;
     for (;;) {
         int left = 0, right = 0;
-        if (!view->nextMousePoint(device, left, right))
+        if (!element_tracking::nextClickStep(*view, device, left, right))
             return Element::kCancelled;
         if (left)
             break;

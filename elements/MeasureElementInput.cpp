@@ -7,6 +7,7 @@
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
+#include "elements/ElementTracking.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/PointList.h"
 #include "platform/CurrentEvent.h"
@@ -67,8 +68,10 @@ int nextStep(ViewParams& view, MouseStep& step)
     const int wasLeft = step.left, wasRight = step.right;
     if (!view.nextMousePoint(step.device, step.left, step.right))
         return 0;
-    step.pressedLeft = step.left && !wasLeft;
-    step.pressedRight = step.right && !wasRight;
+    // A press outside the view (the status bar, a pane) is none: it places no point.
+    const int inside = element_tracking::isInClient(view, step.device);
+    step.pressedLeft = step.left && !wasLeft && inside;
+    step.pressedRight = step.right && !wasRight && inside;
     step.moved = step.device.x != before.x || step.device.y != before.y;
     return 1;
 }

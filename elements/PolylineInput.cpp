@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "elements/Element.h"
+#include "elements/ElementTracking.h"
 #include "geometry/PointList.h"
 #include "platform/MouseSource.h"
 #include "views/ViewParams.h"
@@ -139,7 +140,7 @@ int PolylineInput::run()
         element_.showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
-        if (!view->nextMousePoint(device, left, right) || element_.inputSettled)
+        if (!element_tracking::nextClickStep(*view, device, left, right) || element_.inputSettled)
             return cancelTracking();
         if (left || right) {
             if (!waitRelease(*view))

@@ -398,12 +398,15 @@ int TextElementBase::finishInput()
         heldLead = 0;
         insertTyped(&lone, 1);
     }
-    if (result == kStoredBack && textLength() < 1 && id >= 1) {
+    // An undo or redo step settles the text before it replays its record: the element's fate is
+    // then the log's to say, and a step writes no record of its own.
+    UndoManager* undo = context ? context->undoManager : nullptr;
+    const int underStep = undo && undo->isStepping();
+    if (result == kStoredBack && textLength() < 1 && id >= 1 && !underStep) {
         deleteEmptied();
         result = 0;
-    } else if (result == kStoredBack) {
-        if (UndoManager* undo = context ? context->undoManager : nullptr)
-            undo->flushPending(); // the open typing record names this element
+    } else if (result == kStoredBack && undo) {
+        undo->flushPending(); // the open typing record names this element
     }
     hideCaret();
     return result;

@@ -99,7 +99,7 @@ int MdiChildWindow::handleEvent()
         (void)event->postEvent(EV_DOCUMENT_DEACTIVATED, serial, 0);
         return 1;
     case EV_CLOSE:
-        (void)event->postEvent(EV_DOCUMENT_CLOSED, serial, 0);
+        reportClosed();
         return 1;
     case EV_CLOSE_WINDOW:
         sendClose();
@@ -116,6 +116,12 @@ int MdiChildWindow::handleEvent()
     default:
         return Window::handleEvent();
     }
+}
+
+void MdiChildWindow::reportClosed()
+{
+    if (theCurrentEvent)
+        (void)theCurrentEvent->postEvent(EV_DOCUMENT_CLOSED, serial, 0);
 }
 
 int MdiChildWindow::create() { return createWindow(CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT); }

@@ -33,6 +33,12 @@ public:
     ChildScrollBar* verticalBar = nullptr;     // owned
     UINT classStyle = CS_HREDRAW | CS_VREDRAW;
     LPARAM creationParameter = 0;
+
+protected:
+    // Tells the frame that the window closes (event 6032 with this window's serial). A handler
+    // that asked the user first calls this rather than reading the current event again: the
+    // question's modal loop has routed other messages through it meanwhile.
+    void reportClosed();
 };
 
 // The window procedure of the document class.

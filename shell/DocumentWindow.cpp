@@ -56,9 +56,9 @@ int DocumentWindow::handleEvent()
         onMiddleButton();
         break;
     case EV_CLOSE:
-        if (!confirmSave())
-            return 1; // the close is cancelled and the window stays
-        return MdiChildWindow::handleEvent(); // posts 6032: the frame removes the window
+        if (confirmSave())
+            reportClosed(); // the frame removes the window
+        return 1;           // else the close is cancelled and the window stays
     case EV_KEY_DOWN:
         if (!isActive())
             break;

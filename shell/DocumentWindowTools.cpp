@@ -183,8 +183,12 @@ void DocumentWindow::startCurrentTool()
             (void)context->rotateByMouse();
             break;
         case TOOL_TURN:
-            // Runs once; then selecting goes on.
-            (void)context->changeOrder();
+            // Runs once, the direction dialog and then the move (which only a confirmed dialog
+            // allows); then selecting goes on. Without a selection there is nothing to ask.
+            if (context->hasSelection()) {
+                context->changeOrderByDialog();
+                (void)context->changeOrder(); // 0 when the dialog was cancelled: nothing moved
+            }
             makeCurrent(TOOL_SELECT);
             break;
         case TOOL_ITEMZOOM:

@@ -3,7 +3,9 @@
 #include <new>
 
 #include "dialogs/FontChangeTable.h"
+#include "dialogs/colour/ColourInstall.h"
 #include "dialogs/colour/InkInfo.h"
+#include "dialogs/colour/NamedColorTable.h"
 #include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
@@ -22,7 +24,7 @@
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "io/pdf/PdfExportJob.h"
-#include "io/print/PrintSettings.h"
+#include "io/print/PrintRecord.h"
 #include "platform/ColorDialog.h"
 #include "platform/UnitConverter.h"
 #include "shell/PopupMenuList.h"
@@ -34,11 +36,8 @@
 #include "views/ViewMembers.h"
 
 GlobalNotifier* theGlobalNotifier = nullptr;
-PrintSettings* thePrintSettings = nullptr;
 FileErrorReporter* theFileErrorReporterInUse = nullptr;
 UnitConverter* theUnitConverter = nullptr;
-NamedColorTable* theUserColorTable = nullptr;
-NamedColorTable* theDicColorTable = nullptr;
 
 namespace {
 
@@ -58,7 +57,7 @@ PartsLibrary* makePartsLibrary(int number) { return new (std::nothrow) PartsLibr
 // subsystem fills them in.
 const GlobalManagerFactories defaults = {
     nullptr,                           // 1 global notifier
-    nullptr,                           // 2 print settings
+    makeApplicationPrintRecord,        // 2 print settings
     nullptr,                           // 3 PDF export job
     reporterInService,                 // 4 file error reporter
     make<ColorDialog>,                 // 5 colour chooser
@@ -73,19 +72,19 @@ const GlobalManagerFactories defaults = {
     make<ScreenResolution>,            // 14 screen resolution
     makeNavigatorPainter,              // 15 page painter
     makePageTabBar,                    // 16 page bar
-    nullptr,                           // 17 font change table
+    make<FontChangeTable>,             // 17 font change table
     make<PaperSettings, SheetSettings>, // 18 paper defaults
     make<GridSettings, DrawingGrid>,   // 19 grid defaults
     makeLineDefaults,                  // 20 line defaults
-    nullptr,                           // 21 Bezier defaults
+    makeBezierDefaults,                // 21 Bezier defaults
     nullptr,                           // 22 picture defaults
     nullptr,                           // 23 measure defaults
     nullptr,                           // 24 text defaults
     make<FolderMemory>,                // 25 folder memory
     makeLowMemoryGuard,                // 26 low-memory guard
-    nullptr,                           // 27 user colour table
-    nullptr,                           // 28 DIC colour table
-    nullptr,                           // 29 ink choice
+    makeUserColorTable,                // 27 user colour table
+    makeDicColorTable,                 // 28 DIC colour table
+    makeInkInfo,                       // 29 ink choice
     makePartsLibrary,
 };
 
@@ -116,6 +115,13 @@ void releaseReporter()
     if (theFileErrorReporterInUse)
         theFileErrorReporterInUse->reset();
     theFileErrorReporterInUse = nullptr;
+}
+
+// The colour tables are written when changed, the user's first, before the DIC table goes.
+void deleteDicColorTable()
+{
+    saveColorTablesAtExit();
+    deleteSlot<NamedColorTable, &theDicColorTable>();
 }
 
 // The application's ink object drops the drawing's ink choice it points at before it goes.
@@ -158,8 +164,8 @@ const SlotRow slots[] = {
     SLOT(TextDefaults, theTextDefaults, textDefaults),
     SLOT(FolderMemory, theFolderMemory, folderMemory),
     SLOT(LowMemoryGuard, theLowMemoryGuard, lowMemoryGuard),
-    EMPTY_SLOT(NamedColorTable, theUserColorTable, userColorTable),
-    EMPTY_SLOT(NamedColorTable, theDicColorTable, dicColorTable),
+    SLOT(NamedColorTable, theUserColorTable, userColorTable),
+    {&createSlot<NamedColorTable, &theDicColorTable, &GlobalManagerFactories::dicColorTable>, deleteDicColorTable},
     {&createSlot<InkInfo, &theInkInfo, &GlobalManagerFactories::inkInfo>, deleteInkInfo},
 };
 

@@ -26,9 +26,9 @@ class ScreenResolution;
 class TextDefaults;
 class UnitConverter;
 class ElementKindRegistry;
+class NamedColorTable;
 // Managers whose classes are not part of this build yet: their slots stay empty.
 class GlobalNotifier;
-class NamedColorTable;
 
 // How start-up makes the application's 29 global managers: one hook per slot, in creation order
 // (the number beside each). A hook returns a new object, or null when it could not be made; a
@@ -94,8 +94,5 @@ void destroyPartsLibraries();
 // The slots whose managers no folder below reads yet; each moves to the lowest folder that comes
 // to read it (as the others live in document/, geometry/ and the interface headers).
 extern GlobalNotifier* theGlobalNotifier;
-extern PrintSettings* thePrintSettings;
 extern FileErrorReporter* theFileErrorReporterInUse;
 extern UnitConverter* theUnitConverter;
-extern NamedColorTable* theUserColorTable;
-extern NamedColorTable* theDicColorTable;

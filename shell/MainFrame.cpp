@@ -21,6 +21,7 @@
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsHooks.h"
+#include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 
 namespace {
@@ -180,11 +181,11 @@ int MainFrame::handleEvent()
         active->caretRefresh();
     switch (event->code) {
     case EV_CLOSE:
-        if (!confirmCloseAll()) {
+        // The questions ran modal loops that routed other messages through the event: it is not
+        // read again.
+        if (!confirmCloseAll())
             event->cancelClose();
-            return 1;
-        }
-        return FrameWindow::handleEvent();
+        return 1;
     case EV_SELECTION_PROPERTIES:
         endActiveTool();
         forwardDocumentOp(OP_PROPERTIES);
@@ -202,6 +203,9 @@ int MainFrame::handleEvent()
         return 1;
     case EV_DOCUMENT_CLOSED:
         (void)documents.closeChild(event->arg1); // 0 for a window closed already
+        // The last drawing is gone: the navigator shows none.
+        if (documents.count == 0 && thePagePainter)
+            thePagePainter->refresh(nullptr);
         updateToolButtons();
         return 1;
     case EV_PARTS_HOVER:

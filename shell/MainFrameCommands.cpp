@@ -1,6 +1,7 @@
 // The frame's command table, the enable states of its menu items and toolbar buttons, and help.
 #include "shell/MainFrame.h"
 
+#include "dialogs/FontChangeTable.h"
 #include "platform/Application.h"
 #include "platform/EventRouter.h"
 #include "platform/HelpCall.h"
@@ -54,6 +55,18 @@ void refreshForResolution(DocumentWindow* active)
     else
         active->refreshTitle();
 }
+// "フォント変換": rows may be deleted only while no drawing is open, for open drawings refer to
+// them by index; after OK the active drawing shows its texts in the faces chosen.
+void runFontChange(int anyOpen, DocumentWindow* active)
+{
+    if (!theFontChangeTable)
+        return;
+    if (theFontChangeTable->edit(anyOpen ? 0 : 1) && active && active->context) {
+        active->context->repaintView();
+        active->context->refreshAll();
+    }
+}
+
 const int kMenuTextSize = MainFrame::kMenuTextSize;
 
 // The menu's own text of an item, read once before it is first replaced.
@@ -269,8 +282,8 @@ int MainFrame::runMenuCommand(int id)
         forwardDocumentOp(OP_PROPERTIES);
         return 1;
     case CMD_FONT_CHANGE:
-        // The font change table's dialog is not part of this build yet.
         endActiveTool();
+        runFontChange(documentCount() > 0, activeDocument());
         return 1;
     case CMD_ZOOM_BY_MOUSE:
         endActiveTool();

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/colour/ColourInstall.h"
 #include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/ContextMenuRequest.h"
@@ -11,6 +12,7 @@
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
 #include "io/dxf/DxfExchange.h"
+#include "io/print/PrintRecord.h"
 #include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
@@ -70,12 +72,15 @@ void nameApplication(Application& app)
     documentMemberFactories.rotateTool = makeRotateTool;
     documentMemberFactories.scaler = makeElementScaler;
     documentMemberFactories.pagePainter = makeDocumentPainter;
+    documentMemberFactories.printSettings = makeDrawingPrintRecord;
     installPropertyDialogs();
+    installColourDialogs();
     documentMemberFactories.dxfCommand = makeDxfCommand;
     foreignFileDrivers.readSvg = readSvgDocument;
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
     documentMemberFactories.lineDefaults = makeDrawingLineDefaults;
+    documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
 }
 
 int initApplication()

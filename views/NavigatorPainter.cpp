@@ -50,14 +50,27 @@ int NavigatorPainter::drawPage(DocumentContext* owner)
 void NavigatorPainter::refresh(DocumentContext* owner)
 {
     IntRect pane;
-    if (!navigatorPaneOf(pane)) {
+    Window* window = navigatorPaneOf(pane);
+    if (!window || !owner) {
         setContext(nullptr);
+        if (window)
+            emptyPane(*window, pane);
         return;
     }
     targetRect = pane;
     squareRect = squareOf(pane);
     (void)drawPage(owner); // 0 while skipping or without a view: the pane shows what it had
     show(owner);
+}
+
+void NavigatorPainter::emptyPane(Window& window, const IntRect& pane)
+{
+    DcScope scope(window.dc);
+    if (!scope.hdc())
+        return;
+    RgbColor face;
+    face.setColorRef(GetSysColor(COLOR_BTNFACE));
+    window.dc.fillRect(face, pane);
 }
 
 void NavigatorPainter::show(DocumentContext* owner)

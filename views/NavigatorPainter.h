@@ -2,6 +2,8 @@
 #include "views/OffscreenPainter.h"
 #include "views/PagePainter.h"
 
+class Window;
+
 // The navigator's miniature: the whole sheet of the active drawing rendered once into an
 // off-screen bitmap through a copy of the view mapping fitted to a square, stretched into the
 // navigator pane (a square of the pane's larger side, cut to the pane) with a one-pixel red
@@ -24,6 +26,7 @@ public:
     [[nodiscard]] IntRect bitmapRect() const override { return canvas.bitmapRect(); }
     void clear() override { canvas.clear(); }
 
+    // Without a drawing (the last one was closed) the pane is emptied to its face colour.
     void refresh(DocumentContext* owner) override;
     void show(DocumentContext* owner) override;
     void addElement(DocumentContext* owner, int id) override;
@@ -40,6 +43,8 @@ public:
     IntRect squareRect;   // the same at (0, 0), square with the larger side
     int skipCounter = 0;
 
+private:
+    static void emptyPane(Window& window, const IntRect& pane);
 };
 
 // The navigator pane's window and client rectangle from the application's pane layout; null

@@ -7,7 +7,8 @@
 class PagePainter : public PainterBase {
 public:
     // Sizes the miniature for the navigator pane, draws the page and shows it; without a
-    // navigator pane the painter lets go of its drawing.
+    // navigator pane the painter lets go of its drawing. A null drawing (none is open) empties
+    // the pane.
     virtual void refresh(DocumentContext* context) = 0;
     // Copies the miniature to the navigator pane and frames the part the view shows (no redraw).
     virtual void show(DocumentContext* context) { (void)context; }

@@ -8,6 +8,7 @@
 #include "document/FileErrorReporter.h"
 #include "document/SheetSettings.h"
 #include "document/TickStamp.h"
+#include "io/print/PrintSettings.h"
 #include "platform/Window.h"
 #include "shapes/ShapeOp.h"
 #include "views/OffscreenPainter.h"
@@ -182,9 +183,8 @@ DeviceContext* RedrawManager::surfaceForOperation(int operation)
     }
     case ShapeOp::Print:
     case ShapeOp::PostScript:
-        // The print output draws through its own device context (the print settings map the
-        // coordinates); the screen has nothing for it.
-        return nullptr;
+        // The target of the print run that is under way (none otherwise).
+        return context && context->printSettings ? context->printSettings->outputSurface() : nullptr;
     default:
         return windowSurface();
     }

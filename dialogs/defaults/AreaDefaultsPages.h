@@ -1,4 +1,5 @@
 #pragma once
+#include "dialogs/defaults/AreaDefaultValues.h"
 #include "dialogs/defaults/BatchEditDialog.h"
 #include "dialogs/properties/AreaPage.h"
 
@@ -11,6 +12,12 @@ class IntValue;
 namespace area_defaults_page {
 
 extern const AreaPageIds kSettingsPage;
+
+// What a record's area pages edit: its outline, fill and hatch bundles, the fill's screen apart.
+inline AreaAttributes areaOf(AreaDefaultValues& values)
+{
+    return {&values.edge, &values.paint, &values.pattern, &values.paintGray};
+}
 extern const AreaPageIds kBatchPage;
 
 // The apply flags of the batch page's check boxes.

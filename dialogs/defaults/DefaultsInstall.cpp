@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "platform/MessageBoxes.h"
 
@@ -14,3 +15,13 @@ LineDefaults* makeLineDefaults()
 }
 
 LineDefaults* makeDrawingLineDefaults(DocumentContext&) { return makeLineDefaults(); }
+
+BezierDefaults* makeBezierDefaults()
+{
+    auto* made = new (std::nothrow) BezierDefaults;
+    if (!made)
+        showOutOfMemory();
+    return made;
+}
+
+BezierDefaults* makeDrawingBezierDefaults(DocumentContext&) { return makeBezierDefaults(); }

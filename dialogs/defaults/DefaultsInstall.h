@@ -1,6 +1,7 @@
 #pragma once
 
 class DocumentContext;
+class BezierDefaults;
 class LineDefaults;
 
 // The makers of the default records that start-up installs: the application's record (its global
@@ -8,3 +9,5 @@ class LineDefaults;
 // reported as memory running out and its slot stays empty.
 [[nodiscard]] LineDefaults* makeLineDefaults();
 [[nodiscard]] LineDefaults* makeDrawingLineDefaults(DocumentContext& drawing);
+[[nodiscard]] BezierDefaults* makeBezierDefaults();
+[[nodiscard]] BezierDefaults* makeDrawingBezierDefaults(DocumentContext& drawing);

@@ -29,4 +29,27 @@ void ElementDefaults::assignBatchBase(const ElementDefaults& other)
     applyLayerFlag.value = other.applyLayerFlag.value;
 }
 
+void ElementDefaults::clearBatchFlags(IntValue* flags, int count)
+{
+    applyLayerFlag.value = 0;
+    for (int i = 0; i < count; ++i)
+        flags[i].value = 0;
+}
+
+int ElementDefaults::anyBatchFlag(const IntValue* flags, int count) const
+{
+    if (applyLayerFlag.value)
+        return 1;
+    for (int i = 0; i < count; ++i)
+        if (flags[i].value)
+            return 1;
+    return 0;
+}
+
+void ElementDefaults::copyBatchFlags(IntValue* to, const IntValue* from, int count)
+{
+    for (int i = 0; i < count; ++i)
+        to[i].value = from[i].value;
+}
+
 Selection* ElementDefaults::ownerSelection() const { return DocumentContext::selectionOf(owner); }

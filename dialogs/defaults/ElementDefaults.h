@@ -49,6 +49,11 @@ public:
     [[nodiscard]] int applyLayer(Element* element, int result);
     // Owner and apply flag of another record (part of each kind's copy of its batch flags).
     void assignBatchBase(const ElementDefaults& other);
+    // A kind's own apply flags (`count` of them) with the layer flag: all cleared; 1 when any is
+    // set; the kind's flags copied from another record's.
+    void clearBatchFlags(IntValue* flags, int count);
+    [[nodiscard]] int anyBatchFlag(const IntValue* flags, int count) const;
+    static void copyBatchFlags(IntValue* to, const IntValue* from, int count);
     // The owning drawing's selection; null without an owner.
     [[nodiscard]] Selection* ownerSelection() const;
 

@@ -59,30 +59,16 @@ void LineDefaults::assignValues(const LineDefaults& other)
 
 void LineDefaults::assignBatch(const LineDefaults& other)
 {
-    for (int i = 0; i < kFlagCount; ++i)
-        flags[i].value = other.flags[i].value;
+    copyBatchFlags(flags, other.flags, kFlagCount);
     assignBatchBase(other);
     (void)startPoint.copyFrom(&other.startPoint); // the owner comes along; always 1 for a point
     (void)endPoint.copyFrom(&other.endPoint);
     lean.assign(&other.lean);
 }
 
-void LineDefaults::clearFlags()
-{
-    applyLayerFlag.value = 0;
-    for (IntValue& flag : flags)
-        flag.value = 0;
-}
+void LineDefaults::clearFlags() { clearBatchFlags(flags, kFlagCount); }
 
-int LineDefaults::anyFlagSet() const
-{
-    if (applyLayerFlag.value)
-        return 1;
-    for (const IntValue& flag : flags)
-        if (flag.value)
-            return 1;
-    return 0;
-}
+int LineDefaults::anyFlagSet() const { return anyBatchFlag(flags, kFlagCount); }
 
 int LineDefaults::accepts(int kind)
 {

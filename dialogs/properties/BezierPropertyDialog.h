@@ -1,10 +1,45 @@
 #pragma once
 // Interface header: the Bezier curve's property dialog as the element folder makes it.
 #include "dialogs/properties/PropertyDialog.h"
+#include "dialogs/properties/VertexStepper.h"
 
-// The property dialog of a Bezier curve ("ベジェ曲線"): edge, fill, hatch, open or closed and the
-// line size of the bound element.
-class BezierPropertyDialog : public PropertyDialog {};
+class EdgeAttributes;
+class FillAttributes;
+class HatchAttributes;
+
+// The property dialog of a Bezier curve ("ベジェ"): 共通, カラー (outline, fill and pattern colours),
+// 領域 (the shared area page: outline and fill switches, one of which stays on, hatch and screen)
+// and 座標, which steps through the curve's points one at a time and tells an anchor ("アンカー",
+// every third point from the first) from a control point ("フロート"); the point shown is marked
+// in the view. A curve has no line-type page.
+class BezierPropertyDialog : public PropertyDialog {
+public:
+    BezierPropertyDialog();
+
+    void setElement(Element* target) override;
+    [[nodiscard]] int runKind(PropertyStepRecord& record) override;
+    [[nodiscard]] int pageDialogId(int index) override;
+    [[nodiscard]] int addPages() override;
+    void declareControls() override;
+    void setupTabs() override;
+    void loadPage() override;
+    void storePage() override;
+    void refreshPage() override;
+    void applyPage(int markVertex) override;
+    [[nodiscard]] int onPageEvent() override;
+
+    // The coordinate page filled from the current point, which is marked in the view.
+    void loadVertexPage();
+    // The point the coordinate page shows (0 after construction).
+    [[nodiscard]] int currentPoint() const { return stepper.current; }
+
+    // The coordinate page: the current point, its copy (the working point, bound to the curve's
+    // drawing) and the page's controls.
+    VertexStepper stepper;
+    EdgeAttributes* edge = nullptr;
+    FillAttributes* fill = nullptr;
+    HatchAttributes* hatch = nullptr;
+};
 
 // Makes the dialog; null while none is built (the curve's editProperties then answers 0). The
 // dialogs folder installs its maker; tests put a stand-in.

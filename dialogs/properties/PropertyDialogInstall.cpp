@@ -3,6 +3,7 @@
 #include <new>
 
 #include "dialogs/properties/ArcPropertyDialog.h"
+#include "dialogs/properties/BezierPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
@@ -33,5 +34,6 @@ void installPropertyDialogs()
     makeOvalPropertyDialog = make<OvalPropertyDialog>;
     makeBoxPropertyDialog = make<BoxPropertyDialog>;
     makePolygonPropertyDialog = make<PolygonPropertyDialog>;
+    makeBezierPropertyDialog = make<BezierPropertyDialog>;
     documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
 }

@@ -1,5 +1,5 @@
 #pragma once
 
 // Start-up: the element kinds' property dialog makers (line, breakline, spline, arc, circle, oval,
-// box, polygon) and the drawings' PropertyDialogPlacement factory.
+// box, polygon, Bezier curve) and the drawings' PropertyDialogPlacement factory.
 void installPropertyDialogs();

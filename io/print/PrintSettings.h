@@ -3,6 +3,7 @@
 #include "document/XmlSectionOwner.h"
 #include "io/postscript/PsOutput.h"
 
+class DeviceContext;
 class DocumentContext;
 class InkColor;
 
@@ -31,6 +32,11 @@ public:
     [[nodiscard]] virtual double verticalOffset() { return 0.0; }
     [[nodiscard]] virtual double rotationAngle() { return 0.0; }
 
+    // The target of element operations 71 and 72 while a print run is under way: the printer's
+    // device context for 71, a context without a device for 72 (PostScript goes to psOutput);
+    // null otherwise (the default).
+    [[nodiscard]] virtual DeviceContext* outputSurface() { return nullptr; }
+
     // The PostScript output while a PostScript job runs; null otherwise (the default).
     [[nodiscard]] virtual PsOutput* psOutput() { return nullptr; }
 
@@ -52,3 +58,7 @@ public:
         return out ? out->selectAndSetColour(ink, tint, mode) : -1;
     }
 };
+
+// The application's print record (global slot 2): it owns the PostScript font-face table that
+// every drawing's PostScript output names its fonts from. Null outside a run.
+extern PrintSettings* thePrintSettings;

@@ -1,11 +1,15 @@
 #include "shell/settings/SettingsSections.h"
 
+#include "dialogs/FontChangeTable.h"
+#include "dialogs/colour/InkInfo.h"
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
+#include "io/print/PrintRecord.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
 #include "shell/ShortcutKeys.h"
@@ -92,13 +96,30 @@ public:
     }
 };
 
+// The PostScript font-face table, owned by the application's print record.
+class PsFontFaceOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return record() != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override { return record()->readFontFaces(file); }
+    [[nodiscard]] int writeSection(SettingsFile& file) override { return record()->writeFontFaces(file); }
+
+private:
+    [[nodiscard]] static PrintRecord* record() { return dynamic_cast<PrintRecord*>(thePrintSettings); }
+};
+
 ToolbarOwner toolbarOwner;
+PsFontFaceOwner psFontFaceOwner;
 DrawEnvironmentOwner drawEnvironmentOwner;
 GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemory::writeIni> folderMemoryOwner;
 PaperDefaultsOwner paperDefaultsOwner;
 GridDefaultsOwner gridDefaultsOwner;
 GlobalOwner<LayerTable, &theLayerTable, &LayerTable::readIni, &LayerTable::writeIni> layerTableOwner;
+GlobalOwner<FontChangeTable, &theFontChangeTable, &FontChangeTable::loadSettings, &FontChangeTable::saveSettings>
+    fontChangeOwner;
+GlobalOwner<InkInfo, &theInkInfo, &InkInfo::loadSettings, &InkInfo::saveSettings> inkInfoOwner;
 GlobalOwner<LineDefaults, &theLineDefaults, &LineDefaults::loadSettings, &LineDefaults::saveSettings> lineDefaultsOwner;
+GlobalOwner<BezierDefaults, &theBezierDefaults, &BezierDefaults::loadSettings, &BezierDefaults::saveSettings>
+    bezierDefaultsOwner;
 PartsLibraryOwner<1> partsOwner1;
 PartsLibraryOwner<2> partsOwner2;
 PartsLibraryOwner<3> partsOwner3;
@@ -108,19 +129,19 @@ PartsLibraryOwner<3> partsOwner3;
 SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::DispToolbar, &toolbarOwner},
     {settings_id::DrawEnvironment, &drawEnvironmentOwner},
-    {settings_id::FontChangeTable, nullptr},
+    {settings_id::FontChangeTable, &fontChangeOwner},
     {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
-    {settings_id::PsFontFaceTable, nullptr},
+    {settings_id::PsFontFaceTable, &psFontFaceOwner},
     {settings_id::PdfFontFaceTable, nullptr},
     {settings_id::Yousi, &paperDefaultsOwner},
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},
     {settings_id::SetSenga, &lineDefaultsOwner},
     {settings_id::SetText, nullptr},
-    {settings_id::SetBezier, nullptr},
+    {settings_id::SetBezier, &bezierDefaultsOwner},
     {settings_id::SetMeasure, nullptr},
-    {settings_id::InkInfo, nullptr},
+    {settings_id::InkInfo, &inkInfoOwner},
     {settings_id::Parts01, &partsOwner1},
     {settings_id::Parts02, &partsOwner2},
     {settings_id::Parts03, &partsOwner3},

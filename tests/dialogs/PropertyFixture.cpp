@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "dialogs/properties/ArcPropertyDialog.h"
+#include "dialogs/properties/BezierPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
@@ -45,6 +46,7 @@ struct Makers {
     ScopedOverride<BoxPropertyDialogMaker> box{makeBoxPropertyDialog, recordingMaker<BoxPropertyDialog>};
     ScopedOverride<PolygonPropertyDialogMaker> polygon{makePolygonPropertyDialog,
                                                        recordingMaker<PolygonPropertyDialog>};
+    ScopedOverride<BezierPropertyDialogMaker> bezier{makeBezierPropertyDialog, recordingMaker<BezierPropertyDialog>};
 };
 
 BOOL answerChooser(CHOOSECOLORA* record)

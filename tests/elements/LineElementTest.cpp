@@ -125,6 +125,9 @@ TEST(LineCreation, DragClicksDoubleClickShiftAndCancel)
         {"releasing Shift without a move redraws",
          {{1000, 10, 10, L}, {1100, 13, 40, L | S}, {1200, 13, 40, L}, {1400, 13, 40, N}}, 0, 1, {13, 40}, 0},
         {"cancelled in the click phase", {{1000, 10, 10, L}, {1030, 10, 10, N}, {1200, 50, 30, N}}, 4, -1, {50, 30}, 1},
+        {"a click outside the view (on the status bar) places nothing",
+         {{1000, 10, 10, L}, {1030, 10, 10, N}, {1200, 60, 520, N}, {1300, 60, 520, L}, {1350, 60, 520, N},
+          {1500, 50, 30, N}, {1700, 50, 30, L}}, 0, 1, {50, 30}, 0},
     };
     TestApplication app;
     ScopedOverride<ElementShapeRunner> runner(elementShapeRunners[0], recordBand);

@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
+#include "document/OrderChangeSettings.h"
 #include "document/UndoManager.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseState.h"
@@ -25,8 +26,9 @@
 
 namespace {
 
-// Whether the recording view says the cursor is in it.
+// Whether the recording view says the cursor is in it; the recording select tool's mode.
 int cursorInView = 1;
+int selectionShown = 0;
 
 class RecordingView : public LinearView {
 public:
@@ -55,6 +57,24 @@ public:
     int onMouse() override { note("select"); return 0; }
     int onKeyDown() override { note("select key"); return 1; }
     int selectByClick() override { note("click loop"); return 0; }
+    int selectionMode() override { return selectionShown; }
+};
+
+// The order command: its dialog answers OK; the command notes whether that was confirmed.
+class RecordingOrder : public OrderChangeSettings {
+public:
+    int runDialog() override
+    {
+        note("order dialog");
+        dialogResult = 1;
+        return 1;
+    }
+    int changeOrder() override
+    {
+        note(dialogResult == 1 ? "order" : "order unconfirmed");
+        dialogResult = -1;
+        return 1;
+    }
 };
 
 class RecordingScroller : public IdleScroller {
@@ -97,6 +117,7 @@ protected:
     {
         FrameTest::SetUp();
         cursorInView = 1;
+        selectionShown = 0;
         DocumentMemberFactories& hooks = documentMemberFactories;
         startUpView = hooks.viewParams;
         hooks.viewParams = made<ViewParams, RecordingView>;
@@ -106,6 +127,7 @@ protected:
         hooks.rotateTool = made<RotateTool, RecordingRotate>;
         hooks.moveTool = made<MoveTool, RecordingMove>;
         hooks.scaler = made<ElementScaler, RecordingScaler>;
+        hooks.orderSettings = made<OrderChangeSettings, RecordingOrder>;
         hooks.grid = made<GridSettings, RecordingGrid>;
         frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
         window = frame.createDocumentWindow();
@@ -212,6 +234,21 @@ TEST_F(DocumentWindowTest, ButtonsKeepOrEndTheRunningToolAndRunOnce)
     window->startCurrentTool();
     settleEvents();
     EXPECT_EQ(taken(), (Trace{"scale", "current 2001", "buttons", "select", "buttons"}));
+    // So does the order command: its direction dialog, then the move; without a selection
+    // nothing is asked.
+    for (int selected : {1, 0}) {
+        selectionShown = selected;
+        EXPECT_EQ(pressButton(TOOL_TURN), (Trace{"settle"}));
+        window->startCurrentTool();
+        settleEvents();
+        window->startCurrentTool();
+        settleEvents();
+        const Trace ran = selected ? Trace{"order dialog", "order"} : Trace{};
+        Trace expected = ran;
+        for (const char* step : {"current 2001", "buttons", "select", "buttons"})
+            expected.push_back(step);
+        EXPECT_EQ(taken(), expected) << selected;
+    }
 
     // The undo button with an empty history changes nothing.
     ASSERT_TRUE(window->context->undoManager);

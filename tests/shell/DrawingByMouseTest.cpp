@@ -136,6 +136,36 @@ protected:
         start = *editor->elementInHand()->firstPoint();
         end = *editor->elementInHand()->secondPoint();
     }
+    // The 文字 button and a quick click at a client point of empty paper: a new text is committed
+    // and its editing loop runs at the commit's mouse move.
+    void beginTextAt(const IntPoint& at, FakeClock& clock)
+    {
+        const IntPoint s = screenOf(at);
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, s.x, s.y).at(t + 100, s.x, s.y, ScriptedMouse::kLeft).at(t + 150, s.x, s.y);
+        mouse.advanceClockPerRead(&clock, 20);
+        layout.current = TOOL_TEXT;
+        window->runToolButton();
+        window->startCurrentTool();
+    }
+    // Keys as the keyboard gives them to the view: each its character and its release.
+    static void typeKeys(const std::string& keys)
+    {
+        for (char c : keys) {
+            ASSERT_TRUE(PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(c), 0));
+            ASSERT_TRUE(PostMessageA(viewWindow, WM_KEYUP, VkKeyScanA(c) & 0xFF, 0));
+        }
+    }
+    // A press on the frame that the pane manager takes as the セレクト button.
+    void pressSelectButton()
+    {
+        layout.leftPress = [this] {
+            layout.setCurrentCommand(TOOL_SELECT);
+            EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
+        };
+        ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
+    }
     COLORREF painterPixel(const IntPoint& client)
     {
         return GetPixel(drawing().pagePainter->surface()->hdc, client.x, client.y);
@@ -297,16 +327,7 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     FakeClock clock(1000, 500);
     ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
     const IntPoint st = screenOf(textAt), sl = screenOf(onLine);
-    {
-        // The 文字 button and a click on empty paper begin a new text.
-        ScriptedMouse mouse;
-        const DWORD t = clock.now();
-        mouse.at(t, st.x, st.y).at(t + 100, st.x, st.y, ScriptedMouse::kLeft).at(t + 150, st.x, st.y);
-        mouse.advanceClockPerRead(&clock, 20);
-        layout.current = TOOL_TEXT;
-        window->runToolButton();
-        window->startCurrentTool();
-    }
+    beginTextAt(textAt, clock);
     ASSERT_EQ(pageIds().size(), 2u);
     const int textId = pageIds().at(1);
 
@@ -315,15 +336,8 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     // セレクト button is pressed, the mouse comes back into the view, clicks on the line and
     // leaves the view.
     const std::string typed = "Korvane 2026";
-    for (char c : typed + '\x1b') {
-        ASSERT_TRUE(PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(c), 0));
-        ASSERT_TRUE(PostMessageA(viewWindow, WM_KEYUP, VkKeyScanA(c) & 0xFF, 0));
-    }
-    ScopedOverride<std::function<void()>> selectButton{layout.leftPress, [this] {
-        layout.setCurrentCommand(TOOL_SELECT);
-        EXPECT_EQ(theCurrentEvent->postEvent(EV_TOOL_BUTTON, TOOL_SELECT, 0), 1);
-    }};
-    ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
+    typeKeys(typed + '\x1b');
+    pressSelectButton();
     ASSERT_TRUE(PostMessageA(viewWindow, WM_MOUSEMOVE, 0, MAKELPARAM(onLine.x, onLine.y)));
     {
         ScriptedMouse mouse;
@@ -392,6 +406,62 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
     SelectTool& select = *drawing().selectTool;
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
+}
+
+// A text typed and ended with the セレクト button, then Undo twice: the typing and the new text go,
+// no step writes a record of its own (an emptied text in edit is not deleted under the undo), and
+// Redo twice brings the text back with what was typed.
+TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
+{
+    ASSERT_GE(addLine(IntPoint(40, 40), IntPoint(200, 40)), 1);
+    ASSERT_GE(addLine(IntPoint(40, 80), IntPoint(200, 80)), 1);
+    const std::vector<int> lines = pageIds();
+    ASSERT_EQ(lines.size(), 2u);
+
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    const IntPoint textAt(60, 170), st = screenOf(textAt);
+    beginTextAt(textAt, clock);
+    const std::vector<int> withText = pageIds();
+    ASSERT_EQ(withText.size(), 3u);
+    typeKeys("ab");
+    pressSelectButton();
+    {
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, st.x, st.y).at(t + 500, st.x - 1000, st.y - 1000);
+        mouse.advanceClockPerRead(&clock, 20);
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        settleEvents();
+    }
+    UndoManager& undo = *drawing().undoManager;
+    ASSERT_EQ(undo.recordCount(), 4) << "two lines, the new text and its typing";
+
+    char text[UndoManager::kTextSize], name[80];
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+        settleEvents();
+    }
+    EXPECT_EQ(undo.recordCount(), 4) << "no step wrote a record";
+    EXPECT_EQ(undo.appliedCount(), 2);
+    EXPECT_EQ(pageIds(), lines);
+    ASSERT_TRUE(undo.redoText(text)) << "redo is still offered";
+    ASSERT_EQ(UndoManager::operationName(static_cast<int>(UndoCode::NewElement), kindCode(ElementKind::Text), name, 80), 1);
+    EXPECT_EQ(std::string(text), std::string(name) + "のやり直し");
+
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+        settleEvents();
+    }
+    EXPECT_EQ(undo.appliedCount(), 4);
+    ASSERT_EQ(pageIds(), withText);
+    drawing().settleElement(); // the text that redo typed into is still in edit
+    EXPECT_EQ(undo.recordCount(), 4);
+    ElementEditor& editor = *drawing().editor3;
+    ASSERT_EQ(editor.beginEdit(withText[2]), 1);
+    auto* typed = dynamic_cast<TextElementBase*>(editor.elementInHand());
+    ASSERT_NE(typed, nullptr);
+    EXPECT_EQ(typed->textBytes(), "ab");
 }
 
 TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOneUndoStep)

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/FontChangeTable.h"
+#include "dialogs/FontPairList.h"
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "platform/CurrentEvent.h"
@@ -10,12 +12,14 @@
 #include "platform/EventRouter.h"
 #include "platform/HelpCall.h"
 #include "resources/ids.h"
+#include "resources/ids_colour.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
+#include "views/PagePainter.h"
 
 namespace {
 
@@ -246,4 +250,85 @@ TEST_F(MainFrameTest, EventsAndCommandsReachTheirTargets)
     settleEvents();
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(frame.onCommand(12345), 0) << "not one of the frame's";
+}
+
+namespace {
+// The navigator's painter as the frame drives it: the drawings it was asked to show.
+class RecordingNavigator : public PagePainter {
+public:
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 1; }
+    void refresh(DocumentContext* context) override { shown.push_back(context); }
+    std::vector<DocumentContext*> shown;
+};
+} // namespace
+
+// The answer to the save question decides the close, also when the box's modal loop delivers
+// messages meanwhile (as a real box does: the frame loses and regains activation); once the last
+// drawing is gone its tool buttons are off and the navigator is emptied, and quitting asks nothing.
+TEST_F(MainFrameTest, TheSaveQuestionDecidesTheCloseAndTheLastCloseLeavesNothingShown)
+{
+    RecordingNavigator navigator;
+    ScopedOverride<PagePainter*> painter{thePagePainter, &navigator};
+    ScratchFolder scratch;
+    FileDialogScript dialogs;
+    MessageBoxScript boxes;
+    boxes.whileShown = [this] {
+        SendMessageA(frame.hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+        SendMessageA(frame.hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
+    };
+    struct Row {
+        int button;
+        int closes;
+        const char* savedAs; // the name the save dialog is answered with, or null
+    };
+    const Row rows[] = {{IDCANCEL, 0, nullptr}, {IDYES, 1, "kept.ycx"}, {IDNO, 1, nullptr}};
+    for (const Row& r : rows) {
+        ScriptedWindow* window = frame.documentCount() ? windowAt(0) : addWindow();
+        ASSERT_TRUE(window && window->context);
+        window->context->markModified();
+        boxes.clear();
+        boxes.answer(r.button);
+        if (r.savedAs)
+            dialogs.answers = {scratch.pathOf(r.savedAs)};
+        navigator.shown.clear();
+        ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
+        settleEvents();
+        EXPECT_EQ(boxes.texts(), "'SINKI'を保存しますか？") << r.button;
+        EXPECT_EQ(frame.documentCount(), r.closes ? 0 : 1) << r.button;
+        if (r.savedAs)
+            EXPECT_FALSE(ScratchFolder::read(scratch.pathOf(r.savedAs)).empty());
+        EXPECT_EQ(layout.states.at(TOOL_LINE), r.closes ? 0 : 1) << r.button;
+        EXPECT_EQ(layout.states.at(TOOL_SELECT), r.closes ? 0 : 1) << r.button;
+        if (r.closes)
+            EXPECT_EQ(navigator.shown, std::vector<DocumentContext*>{nullptr}) << r.button;
+    }
+
+    boxes.clear();
+    ASSERT_EQ(frame.onCommand(CMD_EXIT), 1);
+    EXPECT_TRUE(boxes.shown().empty()) << "the drawing answered No to is not asked about again";
+    EXPECT_FALSE(IsWindow(frame.hwnd()));
+    MSG quit = {};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(MainFrameTest, FontChangeDeletesRowsOnlyWithoutADrawing)
+{
+    FontChangeTable table;
+    ScopedOverride<FontChangeTable*> installed(theFontChangeTable, &table);
+    int added = 0;
+    ASSERT_EQ(table.lookUp("NoSuchFace", added), 0);
+    std::vector<int> clearAll;
+    auto run = [&] {
+        (void)driveModalDialog([&] { return static_cast<INT_PTR>(frame.onCommand(CMD_FONT_CHANGE)); },
+                               [&](HWND dialog) {
+                                   clearAll.push_back(IsWindowEnabled(GetDlgItem(dialog, IDC_FONT_CLEAR_ALL)) ? 1 : 0);
+                                   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                               });
+    };
+    run();
+    ASSERT_TRUE(addWindow());
+    run();
+    EXPECT_EQ(clearAll, std::vector<int>({1, 0}));
+    EXPECT_EQ(table.pairs().count(), 1);
 }

@@ -8,6 +8,7 @@
 
 #include "dialogs/FontChangeTable.h"
 #include "dialogs/colour/InkInfo.h"
+#include "dialogs/colour/NamedColorTable.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/MeasureDefaults.h"

@@ -23,6 +23,8 @@ int MessageBoxScript::record(HWND, const char* text, const char* caption, UINT s
     if (!active)
         return IDOK;
     active->shown_.push_back({text ? text : "", caption ? caption : "", style});
+    if (active->whileShown)
+        active->whileShown();
     if (active->answers_.empty())
         return IDOK;
     int button = active->answers_.front();

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -35,6 +36,10 @@ public:
         return joined;
     }
     void clear() { shown_.clear(); answers_.clear(); }
+
+    // Runs while each box is up, before it is answered: what the system's modal loop would
+    // deliver meanwhile (the frame losing and regaining activation, paints).
+    std::function<void()> whileShown;
 
 private:
     static int record(HWND owner, const char* text, const char* caption, UINT style);

@@ -61,6 +61,8 @@ INT_PTR driveModalDialog(const std::function<INT_PTR()>& runModal, const std::fu
     return result;
 }
 
+void driveNextDialog(const std::function<void(HWND)>& onInit) { pendingInit = onInit; }
+
 void click(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 void chooseTab(HWND dialog, int index)

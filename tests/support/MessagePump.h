@@ -16,6 +16,10 @@ int pumpUntilIdle(int maxMessages = 10000);
 // a DialogBoxParamA call) and returns its result, which is returned here.
 INT_PTR driveModalDialog(const std::function<INT_PTR()>& runModal, const std::function<void(HWND)>& onInit);
 
+// While a dialog runs under driveModalDialog: the next dialog initialised (one that the driven
+// dialog opens in its turn) is handed to `onInit` in the same way.
+void driveNextDialog(const std::function<void(HWND)>& onInit);
+
 // A button of a dialog clicked (its BN_CLICKED command sent).
 void click(HWND dialog, int id);
 // A tab of the dialog's tab strip chosen as the user would (the selection changed, then its

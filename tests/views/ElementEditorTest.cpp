@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "document/DisplayControlState.h"
 #include "document/FileErrorReporter.h"
+#include "elements/CornerRounding.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/OpenCloseAttribute.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/views/EditorTestDrawing.h"
 
@@ -118,6 +122,51 @@ TEST(ElementEditorCreation, RightClickFailedPollAndAbandon)
         ScriptedElement::codes() = {p.code};
         EXPECT_EQ(d.creator().placeByMouse(kScriptedKind, 0), p.code);
         EXPECT_EQ(trace(), p.trace);
+    }
+}
+
+// A new element starts from a new one's values whatever the element in hand held: a Bezier begun
+// freehand (open) is followed by one of a shape method, which is closed as every new Bezier; a
+// turned box with a round corner, a group and a serial by a plain one.
+TEST(ElementEditorCreation, ANewElementKeepsNothingOfTheOneBefore)
+{
+    struct Row {
+        ElementKind kind;
+        int firstMode, nextMode;
+        std::function<void(Element&)> dirty;          // what the first element is given besides
+        std::function<std::string(Element&)> values;  // the values compared, as text
+    } rows[] = {
+        {ElementKind::Bezier, 1, 3, [](Element&) {},
+         [](Element& e) { return std::to_string(e.openClose()->value); }},
+        {ElementKind::Box, 0, 0,
+         [](Element& e) {
+             e.lean()->angle = 30.0;
+             e.cornerRounding()->setRadius(0, 5.0);
+             e.group = 7;
+             e.serial = 12;
+         },
+         [](Element& e) {
+             return std::to_string(e.lean()->angle) + " " + std::to_string(e.cornerRounding()->radius(0)) + " " +
+                    std::to_string(e.group) + " " + std::to_string(e.serial);
+         }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(kindCode(r.kind));
+        EditorDrawing d;
+        ElementEditor& editor = d.creator();
+        (void)editor.beginCreation(kindCode(r.kind), r.nextMode); // no polls: the input ends at once
+        ASSERT_NE(editor.elementInHand(), nullptr);
+        const std::string fresh = r.values(*editor.elementInHand());
+        editor.abandonCreation();
+
+        (void)editor.beginCreation(kindCode(r.kind), r.firstMode);
+        Element* first = editor.elementInHand();
+        ASSERT_NE(first, nullptr);
+        r.dirty(*first);
+        ASSERT_NE(r.values(*first), fresh) << "the first element differs from a new one";
+        (void)editor.beginCreation(kindCode(r.kind), r.nextMode);
+        ASSERT_NE(editor.elementInHand(), nullptr);
+        EXPECT_EQ(r.values(*editor.elementInHand()), fresh);
     }
 }
 

@@ -149,3 +149,18 @@ TEST(NavigatorPainter, AfterABitmapFailureTwoRequestsAreSkippedAndTheThirdRetrie
     for (int result : expected)
         EXPECT_EQ(n.navigator.drawPage(&n.d.context), result);
 }
+
+TEST(NavigatorPainter, WithoutADrawingThePaneIsEmptied)
+{
+    Navigated n;
+    (void)n.d.addRectangle(20, 20, 40, 40);
+    n.navigator.refresh(&n.d.context);
+    const DibSurface& pane = n.layout.pane.screen;
+    const IntRect r = n.layout.rect;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    ASSERT_GT(pane.inkCount(r.left, r.top, r.right, r.bottom, face), 0);
+
+    n.navigator.refresh(nullptr); // the last drawing was closed
+    EXPECT_EQ(n.navigator.context, nullptr);
+    EXPECT_EQ(pane.inkCount(r.left, r.top, r.right, r.bottom, face), 0) << "only the face colour is left";
+}

@@ -3,17 +3,21 @@
 // record and a select tool, with the application's record installed beside it; the settings and
 // batch dialogs are driven through the drawing's commands by a script that gets the dialog's window
 // right after its initialisation (PropertyFixture's helpers work the controls).
+#include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
+#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/DefaultsDialog.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "document/DocumentMembers.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/FakeSettingsFile.h"
 
 namespace defaults_test {
 
-// Every new drawing made while it lives gets a line-drawing record and a select tool.
+// Every new drawing made while it lives gets a line-drawing and a Bezier record and a select tool.
 struct DrawingMembers {
     DrawingMembers();
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
@@ -21,10 +25,11 @@ struct DrawingMembers {
 
 class DefaultsDrawing : private DrawingMembers, public property_test::PropertyDrawing {
 public:
-    // The drawing's record copied from the application's, as a drawing being opened takes it.
+    // The drawing's records copied from the application's, as a drawing being opened takes them.
     DefaultsDrawing();
 
     LineDefaults& record() { return *context.lineDefaults; }
+    BezierDefaults& bezierRecord() { return *context.bezierDefaults; }
     // The elements chosen as the select tool chooses several (the list), or one (held alone).
     void select(const std::vector<int>& ids);
     void selectOne(int id);
@@ -34,12 +39,20 @@ public:
     // "線画設定" and "線画一括" on this drawing, driven by the script.
     int runSettings(const property_test::Script& script);
     int runBatch(const property_test::Script& script);
+    // Another command of the drawing (a settings or batch command), driven by the script.
+    int run(int (DocumentContext::*command)(), const property_test::Script& script);
 };
 
 // The application's line-drawing record for one scope.
 struct ApplicationRecord {
     LineDefaults record;
     ScopedOverride<LineDefaults*> installed{theLineDefaults, &record};
+};
+
+// The application's Bezier record for one scope.
+struct ApplicationBezierRecord {
+    BezierDefaults record;
+    ScopedOverride<BezierDefaults*> installed{theBezierDefaults, &record};
 };
 
 // The running dialog object of a window (the dialog registry's), or null.
@@ -51,5 +64,17 @@ void chooseLayerRow(HWND dialog, int listId, int scrollId, int n);
 std::vector<int> tickedAmong(HWND dialog, std::initializer_list<int> ids);
 // The tab strip's chosen tab.
 int shownTab(HWND dialog);
+
+// A settings file that knows the attribute keys, the record's section and the section "GRID"
+// (15040), which the tests put after it.
+FakeSettingsFile recordSettingsFile(int section, const char* name);
+// The key names of a settings text, in order.
+std::vector<std::string> keysOf(const std::string& text);
+
+// For the screenshots run by hand: the script moves the dialog to (40, 40), lets `touch` work it,
+// then shows each of its `pages` tabs in turn and photographs the screen into
+// /tmp/NAME-N.png (ImageMagick's import), and ends the dialog with Cancel.
+property_test::Script photographing(const std::string& name, int pages,
+                                    const std::function<void(HWND)>& touch = [](HWND) {});
 
 } // namespace defaults_test

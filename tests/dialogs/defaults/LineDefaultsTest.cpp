@@ -47,24 +47,7 @@ void giveValues(LineDefaults& r)
     r.cornerRounding->setRadius(0, 3.0);
 }
 
-// The key names of a settings text, in order.
-std::vector<std::string> keysOf(const std::string& text)
-{
-    std::vector<std::string> keys;
-    const std::regex line("(^|\n)([A-Z]+)=");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), line); it != std::sregex_iterator(); ++it)
-        keys.push_back((*it)[2]);
-    return keys;
-}
-
-FakeSettingsFile settingsFile()
-{
-    FakeSettingsFile file;
-    file.registerAttributeKeys();
-    file.registerSection(LineDefaults::kSection, "SETSENGA");
-    file.registerSection(15040, "GRID");
-    return file;
-}
+FakeSettingsFile settingsFile() { return recordSettingsFile(LineDefaults::kSection, "SETSENGA"); }
 
 } // namespace
 

@@ -249,7 +249,7 @@ TEST(SettingsSave, TheDefaultsGiveWellFormedShiftJisLinesInTheFixedOrder)
     const std::vector<std::string> expected = {
         "[DISPTOOLBAR]",     "[DRAWENVIRONMENT]", "[FONTCHGTABLE]", "[SHORTCUTKEYTABLE]", "[FILEINFO]",
         "[PSFONTFACETABLE]", "[YOUSI]",           "[GRID]",         "[LAYERNAME]",        "[SETSENGA]",
-        "[PARTS01]",         "[PARTS02]",         "[PARTS03]"};
+        "[SETBEZIER]",       "[INKINFO]",         "[PARTS01]",         "[PARTS02]",         "[PARTS03]"};
     EXPECT_EQ(order, expected);
 
     // An outside reader: the bytes decode as CP932 and every line is a section or key line.

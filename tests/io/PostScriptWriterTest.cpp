@@ -1,0 +1,193 @@
+// The PostScript writer: its operators as text (a writer that keeps what it writes), its failure
+// that every later write keeps, and whole jobs written to a file that Ghostscript renders.
+#include <gtest/gtest.h>
+#include <string>
+
+#include "geometry/DoubleRect.h"
+#include "io/postscript/PostScriptWriter.h"
+#include "platform/DibImage.h"
+#include "platform/RgbColor.h"
+#include "tests/io/PrintFixture.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace {
+
+// Keeps every byte the writer sends; fails from the write with index failFrom (0-based) on.
+class CapturingWriter : public PostScriptWriter {
+public:
+    int putBytes(const char* bytes, int n) override
+    {
+        if (failFrom >= 0 && writes++ >= failFrom)
+            return 0;
+        text.append(bytes, static_cast<size_t>(n));
+        return 1;
+    }
+    std::string take()
+    {
+        std::string t;
+        t.swap(text);
+        return t;
+    }
+    std::string text;
+    int failFrom = -1;
+    int writes = 0;
+};
+
+TEST(PostScriptWriter, OperatorsAreWrittenInPointsRoundedHalfUp)
+{
+    CapturingWriter w;
+    struct Case {
+        const char* name;
+        std::function<int()> write;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"a point 10 mm from the top-left of A4", [&] { return w.moveTo(10, 10); }, "28.346 813.543 _m\r\n"},
+        {"plain dashes centred on a 10 mm line", [&] { return w.setDash(2, 10, 2, 1, 0); }, "[ 5.67 2.83] 1.42 _ds\r\n"},
+        {"a dash below 0.01 mm", [&] { return w.setDash(2, 10, 0.005, 1, 0); }, "[] 0 _ds\r\n"},
+        {"a gap below 0.01 mm", [&] { return w.setDash(3, 10, 2, 0.001, 1); }, "[] 0 _ds\r\n"},
+        {"dash-dot, no phase", [&] { return w.setDash(3, 10, 2, 1, 0.5); }, "[ 5.67 2.83 1.42 2.83] 0 _ds\r\n"},
+        {"components above 1 and at 0.5", [&] { return w.writeColourComponent(1.2, 3, 1, 0) && w.writeColourComponent(0.5, 3, 1, 0) && w.writeColourComponent(-0.1, 3, 0, 1); }, "1 0.5 0\r\n"},
+        {"rgb", [&] { return w.setRgbColor(RgbColor(255, 0, 51)); }, "1 0 0.2 _rgb\r\n"},
+        {"gray of 25 percent", [&] { return w.setGray(25); }, "0.75 _gray\r\n"},
+        {"parentheses and backslash", [&] { return w.showText("a(b)\\c"); }, "(a\\(b\\)\\\\c) _sw\r\n"},
+        {"the trail byte 5C of 表 doubled", [&] { return w.showText("表"); }, "(\x95\x5C\x5C) _sw\r\n"},
+        {"a counted piece", [&] { return w.showText("xy(z", 1, 3); }, "(y\\() _sw\r\n"},
+        {"a rotation and its turning back", [&] { return w.rotate(30, 0) && w.rotate(30, 1) && w.rotate(1e-7, 0); }, "30 _rtt\r\n-30 _rtt\r\n"},
+        {"an arc", [&] { return w.arc(10, 10, 5, 0, 90, 0); }, "28.346 813.543 14.173 0 90 _a\r\n"},
+        {"a clockwise arc", [&] { return w.arc(0, 297, 1, 45.5, 10, 1); }, "0 0 2.835 45.5 10 _an\r\n"},
+        {"line width, cap and join", [&] { return w.setLineWidth(0.25) && w.setLineCap(1) && w.setLineJoin(0); }, "0.709 _lw\r\n1 _lc\r\n0 _lj\r\n"},
+        {"a value that is not finite", [&] { return w.writeReal(1.0 / 0.0, 3, 1); }, "0\r\n"},
+        {"white polygon", [&] { double xs[] = {0, 10, 0}, ys[] = {297, 297, 287}; return w.fillPolygonWhite(3, xs, ys); }, "1 _gray\r\n_np\r\n0 0 _m\r\n28.346 0 _l\r\n0 28.346 _l\r\n_cp\r\n_f\r\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.write(), 1) << c.name;
+        EXPECT_EQ(w.take(), c.expected) << c.name;
+    }
+    double xs[] = {0, 1};
+    EXPECT_EQ(w.fillPolygonWhite(2, xs, xs), 0) << "fewer than three points";
+}
+
+TEST(PostScriptWriter, AnImageWritesItsStringItsMatrixAndHexRowsOfEightyDigits)
+{
+    CapturingWriter w;
+    DibImage image;
+    image.width = 3;
+    image.height = 2;
+    image.setRowStride(DibImage::strideFor24Bits(3));
+    ASSERT_EQ(image.allocatePixels(image.getRowStride() * 2), 1);
+    const unsigned char bottom[12] = {0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00};   // BGR: red, green, blue
+    const unsigned char top[12] = {0xFF, 0xFF, 0xFF, 0, 0, 0, 0x10, 0x20, 0x30};
+    ASSERT_EQ(image.setRow(0, bottom), 1);
+    ASSERT_EQ(image.setRow(1, top), 1);
+    DoubleRect rect;
+    rect.set(10, 10, 40, 30);
+    ASSERT_EQ(w.writeImage(image, rect), 1);
+    EXPECT_EQ(w.take(), "/pictsr 9 string def\r\n28.346 813.543 _trs\r\n85.039 56.693 _sc\r\n"
+                        "3 2 8 [3 0 0 2 0 2] {currentfile pictsr readhexstring pop} false \r\n3 colorimage\r\n"
+                        "FF000000FF000000FFFFFFFF000000302010\r\n");
+
+    // A wide image: CR LF after every 80 digits, rows running on.
+    DibImage wide;
+    wide.width = 50;
+    wide.height = 1;
+    wide.setRowStride(DibImage::strideFor24Bits(50));
+    ASSERT_EQ(wide.allocatePixels(wide.getRowStride()), 1);
+    const std::string zeros(static_cast<size_t>(wide.getRowStride()), '\0');
+    ASSERT_EQ(wide.setRow(0, zeros.data()), 1);
+    ASSERT_EQ(w.writeImage(wide, rect), 1);
+    const std::string text = w.take();
+    const std::string hex = text.substr(text.find("colorimage\r\n") + 12);
+    EXPECT_EQ(hex, std::string(80, '0') + "\r\n" + std::string(80, '0') + "\r\n" + std::string(80, '0') + "\r\n" +
+                       std::string(60, '0') + "\r\n");
+}
+
+TEST(PostScriptWriter, AFailedWriteFailsEveryLaterOne)
+{
+    CapturingWriter w;
+    w.failFrom = 3;
+    EXPECT_EQ(w.newPath(), 1);
+    EXPECT_EQ(w.moveTo(1, 1), 0) << "the point, then the operator: the fourth write fails";
+    EXPECT_EQ(w.stroke(), 0);
+    EXPECT_EQ(w.setGray(0), 0);
+    EXPECT_EQ(w.text.find("_sp"), std::string::npos);
+}
+
+class PostScriptFile : public PrintDrawing {};
+
+TEST_F(PostScriptFile, APortraitPageNeedsNoTransformEndsWithShowpageAndRendersWhereWritten)
+{
+    ScratchFolder scratch;
+    setPaper(210, 297);
+    ASSERT_GE(addLine(10, 10, 100, 10), 1);
+    const std::string path = scratch.pathOf("portrait.ps");
+    ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
+    const std::string ps = fileText(path);
+    EXPECT_EQ(ps.compare(0, 16, "%!PS-Adobe-3.0\r\n"), 0);
+    EXPECT_NE(ps.find("%%BoundingBox: 0 0 595 842\r\n"), std::string::npos);
+    EXPECT_EQ(ps.find("%%Pages:"), std::string::npos);
+    const std::string setup = ps.substr(ps.find("%%Page: 1 1"), ps.find("_np") - ps.find("%%Page: 1 1"));
+    EXPECT_EQ(setup.find("_trs"), std::string::npos);
+    EXPECT_EQ(setup.find("concat"), std::string::npos);
+    EXPECT_NE(ps.find("28.346 813.543 _m\r\n283.465 813.543 _l\r\n"), std::string::npos) << ps;
+    EXPECT_NE(ps.find("_spg\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n"), std::string::npos);
+
+    EXPECT_EQ(ghostscriptPageCount(path, scratch.pathOf("gs")), 1);
+    // The line's box: x from 28 to 284, y (from the bottom) about 813.5.
+    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
+    EXPECT_NEAR(x1, 28, 1);
+    EXPECT_NEAR(x2, 284, 1);
+    EXPECT_NEAR(y1, 813, 1);
+    EXPECT_NEAR(y2, 814, 1);
+}
+
+TEST_F(PostScriptFile, ALandscapePageTurnsItsSpaceAndRendersLandscape)
+{
+    ScratchFolder scratch;
+    setPaper(297, 210);
+    ASSERT_GE(addLine(10, 10, 20, 10), 1);
+    const std::string path = scratch.pathOf("landscape.ps");
+    ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
+    const std::string ps = fileText(path);
+    EXPECT_NE(ps.find("%%BoundingBox: 0 0 842 595\r\n"), std::string::npos);
+    EXPECT_NE(ps.find("_imtrx\r\ntrue _ssa\r\n595 0 _trs\r\n[0 1 -1 0 0 0] concat\r\n"), std::string::npos);
+    // The sheet turned onto Ghostscript's portrait page: the line from (10, 10) to (20, 10) mm
+    // runs up from 28 points above the bottom, 28 points from the left.
+    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
+    EXPECT_NEAR(x1, 28, 1);
+    EXPECT_NEAR(x2, 29, 1);
+    EXPECT_NEAR(y1, 28, 1);
+    EXPECT_NEAR(y2, 57, 1);
+}
+
+TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)
+{
+    ScratchFolder scratch;
+    ASSERT_GE(addLine(10, 10, 20, 20), 1);
+    ASSERT_GE(addLine(30, 10, 40, 20), 1);
+    const std::string path = scratch.pathOf("kept.ps");
+    {
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD n = 0;
+        WriteFile(h, "old", 3, &n, nullptr);
+        CloseHandle(h);
+    }
+    // The second line's path fails.
+    auto failing = std::make_unique<CapturingWriter>();
+    CapturingWriter* writer = failing.get();
+    record().replaceWriter(std::move(failing));
+    writer->failFrom = 0;
+    EXPECT_EQ(record().writePageToFile(path.c_str()), 0);
+    EXPECT_EQ(fileText(path), "old");
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(scratch.pathOf("kps*").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "no temporary file is left";
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+}
+
+} // namespace

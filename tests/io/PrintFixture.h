@@ -1,0 +1,65 @@
+#pragma once
+// A real drawing in a document window of the frame, with the application's kind registry and
+// print record, for the print and PostScript tests: lines and texts are stored through the
+// element editor in drawing millimetres.
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "document/DocumentContext.h"
+#include "document/DocumentMembers.h"
+#include "document/FileProgress.h"
+#include "elements/ElementKindRegistry.h"
+#include "geometry/PickSettings.h"
+#include "io/print/PrintRecord.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainFrame.h"
+#include "shell/settings/SettingsHooks.h"
+#include "tests/support/ScopedOverride.h"
+#include "tests/support/TestApplication.h"
+
+class PrintDrawing : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    DocumentContext& drawing() { return *window->context; }
+    PrintRecord& record() { return *dynamic_cast<PrintRecord*>(drawing().printSettings); }
+    // A line or a text on the current page; its id, 0 when it could not be stored.
+    int addLine(double x1, double y1, double x2, double y2);
+    int addText(double x, double y, const char* text, const char* face, double size = 5.0);
+    // The paper: A4 portrait or landscape, and the scale 1:denominator.
+    void setPaper(double width, double height, int denominator = 1);
+    // Makes page n current, adding pages up to it.
+    void goToPage(int n);
+    // Dispatches what waits.
+    static void settle();
+
+    // The frame goes after the stand-ins below are restored: its destructor deletes the global
+    // managers still in their slots.
+    TestApplication app;
+    ScopedOverride<DocumentMemberFactories> members{documentMemberFactories};
+    ScopedOverride<SettingsHooks> settings{settingsHooks};
+    ScopedOverride<FileProgress* (*)()> progress{makeFileProgress};
+    ScopedOverride<FrameFactories> factories{frameFactories};
+    MainFrame frame;
+    std::unique_ptr<ElementKindRegistry> registry{makeKindRegistry()};
+    ScopedOverride<ElementKindRegistry*> kinds{theKindRegistry, registry.get()};
+    PickSettings pickSettings;
+    ScopedOverride<PickSettings*> pick{thePickSettings, &pickSettings};
+    // The application's record, owner of the PostScript font-face table.
+    std::unique_ptr<PrintRecord> applicationRecord{new PrintRecord};
+    ScopedOverride<PrintSettings*> shared{thePrintSettings, applicationRecord.get()};
+    DocumentWindow* window = nullptr;
+};
+
+// The bytes of a file ("" when it cannot be read).
+[[nodiscard]] std::string fileText(const std::string& path);
+// How often `part` occurs in `text`.
+[[nodiscard]] int occurrences(const std::string& text, const std::string& part);
+// What Ghostscript's bbox device reports for a PostScript file ("%%BoundingBox: ..." lines), or
+// "" when it could not be run.
+[[nodiscard]] std::string ghostscriptBoundingBoxes(const std::string& postScriptPath, const std::string& work);
+// The number of pages Ghostscript renders from a file as PNG (png16m at 20 dpi); -1 on failure.
+[[nodiscard]] int ghostscriptPageCount(const std::string& postScriptPath, const std::string& work);
