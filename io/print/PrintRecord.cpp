@@ -14,6 +14,7 @@
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/FillAttributes.h"
 #include "geometry/InkColor.h"
 #include "io/print/PrintProgressDialog.h"
 #include "platform/Application.h"
@@ -262,6 +263,10 @@ int PrintRecord::drawPreviewBox()
     InkColor red;
     red.setRgb(255, 0, 0);
     previewBox->setLineColour(red);
+    // An outline only: a new box is filled (black) by default, which would hide the page.
+    FillAttributes noFill;
+    noFill.reset();
+    previewBox->setFillDrawn(noFill);
     const double left = -toDrawing(totalOffsetX()), top = -toDrawing(totalOffsetY());
     previewBox->setPoint(1, left, top, 0.0);
     previewBox->setPoint(2, left + toDrawing(width), top + toDrawing(height), 0.0);
@@ -285,7 +290,20 @@ int PrintRecord::drawPreview(DeviceContext& target, const IntRect& rect)
     if (!painter->ensureBitmapOfSize(area))
         return 0;
     ViewMapping backup;
-    if (!view->fitSheetInto(area, backup)) {
+    double width = 0.0, height = 0.0;
+    const PaperSettings* paper = context->paper;
+    int fitted = 0;
+    if (paper && thePrintJob && thePrintJob->pageSizeMm(width, height) && width >= 1.0 && height >= 1.0) {
+        // The sheet with its crop-mark bands and the printer's page, both whole (paper
+        // millimetres from the paper's corner): a page larger than the sheet is not cut off.
+        const double left = -totalOffsetX(), top = -totalOffsetY();
+        fitted = view->fitRectangle(area, backup, std::fmin(-paper->bandMm(1), left), std::fmin(-paper->bandMm(0), top),
+                                    std::fmax(paper->paperWidthMm() + paper->bandMm(2), left + width),
+                                    std::fmax(paper->paperHeightMm() + paper->bandMm(3), top + height));
+    } else {
+        fitted = view->fitSheetInto(area, backup);
+    }
+    if (!fitted) {
         view->assign(backup);
         view->rulersShown = backup.rulersShown;
         view->sheetOffsetOn = backup.sheetOffsetOn;

@@ -115,53 +115,74 @@ TEST(PostScriptWriter, AFailedWriteFailsEveryLaterOne)
 
 class PostScriptFile : public PrintDrawing {};
 
-TEST_F(PostScriptFile, APortraitPageNeedsNoTransformEndsWithShowpageAndRendersWhereWritten)
+TEST_F(PostScriptFile, EachOrientationSetsUpItsPageEndsWithShowpageAndRendersWhereWritten)
+{
+    struct Case {
+        const char* name;
+        double paperWidth, paperHeight, lineEnd;
+        const char* boundingBox;
+        const char* transform;   // the page set-up's turn, "" for none
+        const char* firstPoints;
+        InkedBox inked;          // where Ghostscript's portrait page shows the line, in points
+    };
+    const Case cases[] = {
+        // A4 portrait: (10, 10) mm is 28.346 points from the left, 813.543 from the bottom.
+        {"portrait", 210, 297, 100, "%%BoundingBox: 0 0 595 842\r\n", "", "28.346 813.543 _m\r\n283.465 813.543 _l\r\n",
+         {true, 28, 813, 284, 814}},
+        // A4 landscape turned onto the portrait page: the line runs up, 28 points from the left.
+        {"landscape", 297, 210, 20, "%%BoundingBox: 0 0 842 595\r\n", "595 0 _trs\r\n[0 1 -1 0 0 0] concat\r\n",
+         "28.346 566.929 _m\r\n56.693 566.929 _l\r\n", {true, 28, 28, 29, 57}},
+    };
+    int page = 0;
+    for (const Case& c : cases) {
+        ScratchFolder scratch;
+        goToPage(++page); // a page of its own for each line
+        setPaper(c.paperWidth, c.paperHeight);
+        ASSERT_GE(addLine(10, 10, c.lineEnd, 10), 1);
+        const std::string path = scratch.pathOf("page.ps");
+        ASSERT_EQ(record().writePageToFile(path.c_str()), 1) << c.name;
+        const std::string ps = fileText(path);
+        EXPECT_EQ(ps.compare(0, 16, "%!PS-Adobe-3.0\r\n"), 0) << c.name;
+        EXPECT_NE(ps.find(c.boundingBox), std::string::npos) << c.name;
+        EXPECT_EQ(ps.find("%%Pages:"), std::string::npos) << c.name;
+        const size_t pageStart = ps.find("%%Page: 1 1\r\n");
+        ASSERT_NE(pageStart, std::string::npos) << c.name;
+        const std::string setUp = ps.substr(pageStart, ps.find("_np") - pageStart);
+        EXPECT_NE(setUp.find(std::string("_imtrx\r\ntrue _ssa\r\n") + c.transform), std::string::npos) << c.name;
+        EXPECT_EQ(setUp.find("_trs") != std::string::npos, c.transform[0] != 0) << c.name;
+        EXPECT_EQ(setUp.find("concat") != std::string::npos, c.transform[0] != 0) << c.name;
+        EXPECT_NE(ps.find(c.firstPoints), std::string::npos) << c.name << "\n" << ps;
+        EXPECT_NE(ps.find("_spg\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n"), std::string::npos) << c.name;
+
+        EXPECT_EQ(ghostscriptPageCount(path, scratch.pathOf("gs")), 1) << c.name;
+        const InkedBox box = ghostscriptBoundingBox(path, scratch.pathOf("gs"));
+        ASSERT_TRUE(box.found) << c.name;
+        EXPECT_NEAR(box.left, c.inked.left, 1) << c.name;
+        EXPECT_NEAR(box.bottom, c.inked.bottom, 1) << c.name;
+        EXPECT_NEAR(box.right, c.inked.right, 1) << c.name;
+        EXPECT_NEAR(box.top, c.inked.top, 1) << c.name;
+    }
+}
+
+TEST_F(PostScriptFile, JapaneseTextRendersInTheStandardFontWhereWritten)
 {
     ScratchFolder scratch;
     setPaper(210, 297);
-    ASSERT_GE(addLine(10, 10, 100, 10), 1);
-    const std::string path = scratch.pathOf("portrait.ps");
+    ASSERT_GE(addText(30, 60, "日本語の表示", "NoSuchFace", 10.0), 1);
+    const std::string path = scratch.pathOf("japanese.ps");
     ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
     const std::string ps = fileText(path);
-    EXPECT_EQ(ps.compare(0, 16, "%!PS-Adobe-3.0\r\n"), 0);
-    EXPECT_NE(ps.find("%%BoundingBox: 0 0 595 842\r\n"), std::string::npos);
-    EXPECT_EQ(ps.find("%%Pages:"), std::string::npos);
-    const std::string setup = ps.substr(ps.find("%%Page: 1 1"), ps.find("_np") - ps.find("%%Page: 1 1"));
-    EXPECT_EQ(setup.find("_trs"), std::string::npos);
-    EXPECT_EQ(setup.find("concat"), std::string::npos);
-    EXPECT_NE(ps.find("28.346 813.543 _m\r\n283.465 813.543 _l\r\n"), std::string::npos) << ps;
-    EXPECT_NE(ps.find("_spg\r\n%%PageTrailer\r\n%%Trailer\r\n%%EOF\r\n"), std::string::npos);
-
-    EXPECT_EQ(ghostscriptPageCount(path, scratch.pathOf("gs")), 1);
-    // The line's box: x from 28 to 284, y (from the bottom) about 813.5.
-    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
-    EXPECT_NEAR(x1, 28, 1);
-    EXPECT_NEAR(x2, 284, 1);
-    EXPECT_NEAR(y1, 813, 1);
-    EXPECT_NEAR(y2, 814, 1);
-}
-
-TEST_F(PostScriptFile, ALandscapePageTurnsItsSpaceAndRendersLandscape)
-{
-    ScratchFolder scratch;
-    setPaper(297, 210);
-    ASSERT_GE(addLine(10, 10, 20, 10), 1);
-    const std::string path = scratch.pathOf("landscape.ps");
-    ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
-    const std::string ps = fileText(path);
-    EXPECT_NE(ps.find("%%BoundingBox: 0 0 842 595\r\n"), std::string::npos);
-    EXPECT_NE(ps.find("_imtrx\r\ntrue _ssa\r\n595 0 _trs\r\n[0 1 -1 0 0 0] concat\r\n"), std::string::npos);
-    // The sheet turned onto Ghostscript's portrait page: the line from (10, 10) to (20, 10) mm
-    // runs up from 28 points above the bottom, 28 points from the left.
-    const std::string box = ghostscriptBoundingBoxes(path, scratch.pathOf("gs"));
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ASSERT_EQ(sscanf(box.c_str(), "%%%%BoundingBox: %d %d %d %d", &x1, &y1, &x2, &y2), 4) << box;
-    EXPECT_NEAR(x1, 28, 1);
-    EXPECT_NEAR(x2, 29, 1);
-    EXPECT_NEAR(y1, 28, 1);
-    EXPECT_NEAR(y2, 57, 1);
+    EXPECT_NE(ps.find("/GothicBBB-Medium-90ms-RKSJ-H 28.35 _fms\r\n"), std::string::npos) << ps;
+    EXPECT_NE(ps.find("(\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x95\x5C\x5C\x8E\xA6) _sw\r\n"), std::string::npos);
+    // Six full-width glyphs of 10 mm (28 points) from 30 mm (85 points), standing on the
+    // baseline 60 mm + 9 mm below the top (842 - 196 points).
+    const InkedBox box = ghostscriptBoundingBox(path, scratch.pathOf("gs"));
+    ASSERT_TRUE(box.found);
+    EXPECT_NEAR(box.left, 85, 8);
+    EXPECT_NEAR(box.right - box.left, 6 * 28, 15);
+    EXPECT_NEAR(box.bottom, 646, 6);
+    EXPECT_GT(box.top - box.bottom, 18) << "glyphs, not a line";
+    EXPECT_LE(box.top, 842 - 170) << "below the anchor";
 }
 
 TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)

@@ -1,5 +1,6 @@
 #include "tests/io/PrintFixture.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -9,7 +10,6 @@
 #include "elements/Element.h"
 #include "elements/TextElementBase.h"
 #include "geometry/FontAttributes.h"
-#include "platform/CurrentEvent.h"
 #include "platform/StringUtil.h"
 #include "shell/StartUp.h"
 #include "tests/support/MessagePump.h"
@@ -37,17 +37,7 @@ void PrintDrawing::TearDown()
     app->frame = nullptr;
 }
 
-void PrintDrawing::settle()
-{
-    for (int round = 0; round < 100; ++round) {
-        bool any = false;
-        while (theCurrentEvent->popAndRoute())
-            any = true;
-        any = pumpUntilIdle() > 0 || any;
-        if (!any)
-            return;
-    }
-}
+void PrintDrawing::settle() { settleEventsAndMessages(); }
 
 int PrintDrawing::addLine(double x1, double y1, double x2, double y2)
 {
@@ -105,17 +95,20 @@ int occurrences(const std::string& text, const std::string& part)
     return n;
 }
 
-std::string ghostscriptBoundingBoxes(const std::string& postScriptPath, const std::string& work)
+InkedBox ghostscriptBoundingBox(const std::string& postScriptPath, const std::string& work)
 {
     const std::string out = work + ".bbox";
     DeleteFileA(out.c_str());
     const std::string command = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + unixPathOf(postScriptPath) +
                                 "' 2>'" + unixPathOf(out) + "' >/dev/null";
+    InkedBox box;
     if (runUnixScript(command, work) != 0)
-        return "";
-    std::string text = fileText(out);
+        return box;
+    const std::string text = fileText(out);
     DeleteFileA(out.c_str());
-    return text;
+    box.found = std::sscanf(text.c_str(), "%%%%BoundingBox: %d %d %d %d", &box.left, &box.bottom, &box.right,
+                            &box.top) == 4;
+    return box;
 }
 
 int ghostscriptPageCount(const std::string& postScriptPath, const std::string& work)

@@ -58,8 +58,12 @@ protected:
 [[nodiscard]] std::string fileText(const std::string& path);
 // How often `part` occurs in `text`.
 [[nodiscard]] int occurrences(const std::string& text, const std::string& part);
-// What Ghostscript's bbox device reports for a PostScript file ("%%BoundingBox: ..." lines), or
-// "" when it could not be run.
-[[nodiscard]] std::string ghostscriptBoundingBoxes(const std::string& postScriptPath, const std::string& work);
+// The box Ghostscript's bbox device finds inked on the first page of a PostScript file, in
+// points from the bottom left; `found` is false when it could not be run or reported none.
+struct InkedBox {
+    bool found = false;
+    int left = 0, bottom = 0, right = 0, top = 0;
+};
+[[nodiscard]] InkedBox ghostscriptBoundingBox(const std::string& postScriptPath, const std::string& work);
 // The number of pages Ghostscript renders from a file as PNG (png16m at 20 dpi); -1 on failure.
 [[nodiscard]] int ghostscriptPageCount(const std::string& postScriptPath, const std::string& work);

@@ -2,6 +2,7 @@
 // printer conversions, and print runs on the test prefix's PostScript printer through GDI and as
 // PostScript passthrough, with Cancel, a failed StartDoc and a failed write.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -12,9 +13,11 @@
 #include "document/PageList.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Application.h"
+#include "platform/DeviceContext.h"
 #include "platform/PrintJob.h"
 #include "resources/ids_print.h"
 #include "tests/io/PrintFixture.h"
+#include "tests/support/DibSurface.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
@@ -54,6 +57,13 @@ int WINAPI countingEndDoc(HDC dc)
 {
     ++endDocs;
     return reinterpret_cast<int(WINAPI*)(HDC)>(realEndDoc)(dc);
+}
+void* realEndPage = nullptr;
+int endPages = 0;
+int WINAPI countingEndPage(HDC dc)
+{
+    ++endPages;
+    return reinterpret_cast<int(WINAPI*)(HDC)>(realEndPage)(dc);
 }
 
 // A writer that fails from its first write after the second "_np".
@@ -118,10 +128,11 @@ TEST_F(PrintDrawing, ThePrintSectionRoundTripsAndDamagedOnesLoseNothingElse)
         double x, y;
         int psout;
         int opens;
+        int psoutBefore = 0;   // the switch before the file is read
     };
     const Case cases[] = {
         {"as saved", saved.substr(begin, end - begin), 12.5, -3.25, 1, 1},
-        {"psout in lower case", "<print>\r\n<psout>\"on\"</psout>\r\n</print>", 0, 0, 0, 1},
+        {"psout in lower case", "<print>\r\n<psout>\"on\"</psout>\r\n</print>", 0, 0, 1, 1, 1},
         {"offsets not numbers and too large",
          "<print>\r\n<offset>\r\n<x>abc</x>\r\n<y>99999</y>\r\n</offset>\r\n<psout>\"OFF\"</psout>\r\n</print>", 0, 0, 0, 1},
         {"an offset of 1e308", "<print>\r\n<offset>\r\n<x>1e308</x>\r\n</offset>\r\n</print>", 0, 0, 0, 1},
@@ -145,6 +156,7 @@ TEST_F(PrintDrawing, ThePrintSectionRoundTripsAndDamagedOnesLoseNothingElse)
         settle();
         auto* read = dynamic_cast<PrintRecord*>(other->context->printSettings);
         ASSERT_TRUE(read) << c.name;
+        read->postScript().usePostScript = c.psoutBefore;
         ASSERT_EQ(other->context->assignFile(file.c_str()), 1) << c.name;
         const int opened = other->context->openFile();
         if (c.opens) {
@@ -184,6 +196,17 @@ TEST_F(PrintDrawing, ThePageRangeTheCentringAndTheOffsetsInDrawingUnits)
     setPaper(210, 297, 2);
     record().offsetX = 10;
     EXPECT_EQ(record().horizontalOffset(), 20.0) << "at 1:2 10 mm are 20 drawing millimetres";
+    // The elements take them: a line from drawing (20, 20), paper (10, 10) at 1:2, starts at
+    // paper 20 mm with the offset.
+    ScratchFolder scratch;
+    ASSERT_GE(addLine(20, 20, 40, 20), 1);
+    const std::string path = scratch.pathOf("offset.ps");
+    for (const double offset : {0.0, 10.0}) {
+        record().offsetX = offset;
+        ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
+        EXPECT_NE(fileText(path).find(offset == 0.0 ? "\n28.346 813.543 _m" : "\n56.693 813.543 _m"), std::string::npos)
+            << offset;
+    }
 
     // Paper larger than the printer's page: negative centring, the centres meet.
     ASSERT_TRUE(TestPrinter::ensure());
@@ -203,6 +226,67 @@ TEST_F(PrintDrawing, ThePageRangeTheCentringAndTheOffsetsInDrawingUnits)
     setPaper(210, 297, 2);
     EXPECT_EQ(record().mmToPrinterY(50.8, 1), thePrintJob->dpiY());
     EXPECT_NEAR(record().printerToMm(thePrintJob->dpiX(), 1), 50.8, 1e-9);
+}
+
+TEST_F(PrintDrawing, ThePreviewShowsThePageInsideTheWholeRedOutlineOfThePrintersPage)
+{
+    ASSERT_TRUE(TestPrinter::ensure());
+    PrintDialogStandIn dialog(acceptPrintDialog);
+    ASSERT_TRUE(app->ensurePrintJob());
+    ASSERT_EQ(thePrintJob->showPrintDialog(), 1);
+    ASSERT_GE(addLine(20, 60, 190, 60), 1);
+    DibSurface surface(140, 200, RGB(1, 2, 3));
+    // The preview's white and dark pixels and the red outline's box and pixel count.
+    int white = 0, dark = 0, red = 0;
+    RECT box = {};
+    const auto preview = [&] {
+        record().centreOnPaper();
+        DeviceContext target;
+        target.attachHdc(surface.hdc);
+        ASSERT_EQ(record().drawPreview(target, IntRect::fromEdges(0, 0, surface.width, surface.height)), 1);
+        target.detachHdc();
+        white = dark = red = 0;
+        box = {surface.width, surface.height, -1, -1};
+        for (int y = 0; y < surface.height; ++y)
+            for (int x = 0; x < surface.width; ++x) {
+                const COLORREF c = surface.pixel(x, y);
+                white += c == RGB(255, 255, 255);
+                dark += GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64 && c != RGB(1, 2, 3);
+                if (c != RGB(255, 0, 0))
+                    continue;
+                ++red;
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+            }
+    };
+    struct Case {
+        const char* name;
+        double paperWidth, paperHeight, offsetX;
+    } cases[] = {
+        {"A4 portrait", 210, 297, 0},
+        {"A4 landscape under a portrait printer's page", 297, 210, 0},
+        {"offset 20 mm to the left", 210, 297, -20},
+    };
+    int portraitLeft = -1;
+    for (const Case& c : cases) {
+        setPaper(c.paperWidth, c.paperHeight);
+        record().offsetX = c.offsetX;
+        preview();
+        EXPECT_GT(white, surface.width * surface.height / 5) << c.name << ": the sheet shows through the page";
+        EXPECT_GT(dark, 20) << c.name << ": the line is drawn";
+        EXPECT_LT(dark, 4 * surface.width) << c.name << ": nothing but the line is dark";
+        // The whole outline is seen: four sides inside the picture.
+        EXPECT_GT(box.left, 0) << c.name;
+        EXPECT_GT(box.top, 0) << c.name;
+        EXPECT_LT(box.right, surface.width - 1) << c.name;
+        EXPECT_LT(box.bottom, surface.height - 1) << c.name;
+        EXPECT_GE(red, 2 * (box.right - box.left + box.bottom - box.top) - 8) << c.name;
+        EXPECT_GT(box.bottom - box.top, box.right - box.left) << c.name << ": the printer's page is portrait";
+        if (c.offsetX == 0 && c.paperWidth < c.paperHeight)
+            portraitLeft = box.left;
+        else if (c.offsetX < 0)
+            EXPECT_GT(box.left, portraitLeft + 5) << "the printer's page moves right over the sheet";
+    }
 }
 
 TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
@@ -243,7 +327,7 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
     EXPECT_EQ(ghostscriptPageCount(TestPrinter::outputPath(), scratch.pathOf("gs")), 3);
 }
 
-TEST_F(PrintRun, CancelDuringThFirstPageEndsTheRun)
+TEST_F(PrintRun, CancelDuringTheFirstPageEndsTheRun)
 {
     for (int page = 1; page <= 3; ++page) {
         goToPage(page);
@@ -279,7 +363,7 @@ TEST_F(PrintRun, WithPsoutTheCurrentPageGoesAsPostScriptWhereGdiPutsIt)
     print(ok);
     const std::string gdi = scratch.pathOf("gdi.ps");
     ASSERT_TRUE(CopyFileA(TestPrinter::outputPath(), gdi.c_str(), FALSE));
-    const std::string gdiBox = ghostscriptBoundingBoxes(gdi, scratch.pathOf("gs"));
+    const InkedBox gdiBox = ghostscriptBoundingBox(gdi, scratch.pathOf("gs"));
 
     DeleteFileA(TestPrinter::outputPath());
     record().postScript().usePostScript = 1;
@@ -297,13 +381,14 @@ TEST_F(PrintRun, WithPsoutTheCurrentPageGoesAsPostScriptWhereGdiPutsIt)
     EXPECT_EQ(occurrences(text, "/GothicBBB-Medium-90ms-RKSJ-H"), 2) << "the unknown face prints in the standard font";
     EXPECT_EQ(text.find("_spg\r\n%%PageTrailer"), std::string::npos) << "the printer ends its sheet";
     // Both outputs put the line and the texts at the same place of the sheet.
-    const std::string psBox = ghostscriptBoundingBoxes(TestPrinter::outputPath(), scratch.pathOf("gs"));
-    int g[4] = {}, p[4] = {};
-    ASSERT_EQ(sscanf(gdiBox.c_str(), "%%%%BoundingBox: %d %d %d %d", &g[0], &g[1], &g[2], &g[3]), 4) << gdiBox;
-    ASSERT_EQ(sscanf(psBox.c_str(), "%%%%BoundingBox: %d %d %d %d", &p[0], &p[1], &p[2], &p[3]), 4) << psBox;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(p[i], g[i], 3) << i;
-    EXPECT_NEAR(p[0], (30 + record().centringX) * 72 / 25.4, 2) << "the line starts 30 mm from the paper's left";
+    const InkedBox psBox = ghostscriptBoundingBox(TestPrinter::outputPath(), scratch.pathOf("gs"));
+    ASSERT_TRUE(gdiBox.found);
+    ASSERT_TRUE(psBox.found);
+    EXPECT_NEAR(psBox.left, gdiBox.left, 3);
+    EXPECT_NEAR(psBox.bottom, gdiBox.bottom, 3);
+    EXPECT_NEAR(psBox.right, gdiBox.right, 3);
+    EXPECT_NEAR(psBox.top, gdiBox.top, 3);
+    EXPECT_NEAR(psBox.left, (30 + record().centringX) * 72 / 25.4, 2) << "the line starts 30 mm from the paper's left";
 }
 
 TEST_F(PrintRun, AFailedStartDocIsShownOnBothPathsAndAFailedWriteStillEndsTheJob)
@@ -323,12 +408,15 @@ TEST_F(PrintRun, AFailedStartDocIsShownOnBothPathsAndAFailedWriteStillEndsTheJob
 
     record().replaceWriter(std::make_unique<FailingWriter>());
     record().postScript().usePostScript = 1;
-    endDocs = 0;
+    endDocs = endPages = 0;
     {
         ImportPatch endDoc("gdi32.dll", "EndDoc", reinterpret_cast<void*>(countingEndDoc));
         realEndDoc = endDoc.original();
+        ImportPatch endPage("gdi32.dll", "EndPage", reinterpret_cast<void*>(countingEndPage));
+        realEndPage = endPage.original();
         print(ok);
     }
+    EXPECT_EQ(endPages, 1) << "the page is ended";
     EXPECT_EQ(endDocs, 1) << "the document is ended";
     EXPECT_EQ(record().postScript().failed(), 1);
     const std::string text = passthroughOf(spooled());

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/CurrentEvent.h"
 #include "platform/TabControl.h"
 
 namespace {
@@ -36,6 +37,18 @@ int pumpUntilIdle(int maxMessages)
         ++count;
     }
     return count;
+}
+
+void settleEventsAndMessages()
+{
+    for (int round = 0; round < 100; ++round) {
+        bool any = false;
+        while (theCurrentEvent && theCurrentEvent->popAndRoute())
+            any = true;
+        any = pumpUntilIdle() > 0 || any;
+        if (!any)
+            return;
+    }
 }
 
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)

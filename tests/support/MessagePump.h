@@ -6,6 +6,10 @@
 // dispatched. A WM_QUIT is put back so that the code under test still sees it.
 int pumpUntilIdle(int maxMessages = 10000);
 
+// Delivers the application's queued internal events (CurrentEvent) and this thread's messages,
+// round after round, until neither has anything left (at most 100 rounds).
+void settleEventsAndMessages();
+
 // Dispatches messages until the condition holds or the time runs out (real milliseconds);
 // returns the condition's last value.
 [[nodiscard]] bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
