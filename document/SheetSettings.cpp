@@ -5,6 +5,7 @@
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettingsDialog.h"
+#include "geometry/AttributeIo.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
 #include "views/PagePainter.h"
@@ -18,7 +19,13 @@ namespace {
 const char kUpperPlusName[] = "UPPERPLUS";
 const char kUnderPlusName[] = "UNDERPLUS";
 
-int isSheetSize(double millimetres) { return std::isfinite(millimetres) && millimetres > 0.0; }
+// Above 0 as the files write it back (3 decimals, cut): a size that would be saved as 0 would be
+// refused when the file is opened again, and the sheet would silently take another size.
+int isSheetSize(double millimetres)
+{
+    return std::isfinite(millimetres) &&
+           attribute_io::acceptsWrittenBack(millimetres, SheetSettings::kSizeDecimals, [](double v) { return v > 0.0; });
+}
 
 } // namespace
 

@@ -100,8 +100,10 @@ public:
     // Portrait: taller than wide.
     [[nodiscard]] int isPortrait() const { return verticalMm > horizontalMm; }
 
-    // Setters. A size that is not finite and above 0 is refused (0, the size stays); a scale
-    // term below 1 becomes 1; a band width that is not finite is refused.
+    // Setters. A size that is not finite and above 0 as written back with kSizeDecimals
+    // decimals (so below 0.001) is refused (0, the size stays), whether it comes from a file,
+    // the settings or the dialog; a scale term below 1 becomes 1; a band width that is not
+    // finite is refused.
     [[nodiscard]] int setSize(double vertical, double horizontal);
     [[nodiscard]] int setVerticalSize(double millimetres);
     [[nodiscard]] int setHorizontalSize(double millimetres);

@@ -46,6 +46,14 @@ void BitmapElement::teardown()
 
 // --- store and extent ---
 
+namespace {
+// Pixels a record may hold for a size: none, or at least the size's rows.
+bool pixelsFit(long long length, const BitmapSizeRecord& size)
+{
+    return length == 0 || (size.blockBytes() > 0 && length >= size.blockBytes());
+}
+} // namespace
+
 int BitmapElement::exchangeRecord(int mode)
 {
     ElementStore* store = elementStore();
@@ -55,6 +63,9 @@ int BitmapElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
+        // Pixels that do not cover the size would fail every load: such a record is not written.
+        if (!pixelsFit(bitmapData()->pixels ? bitmapData()->length : 0, *bitmapSize()))
+            return 0;
         computeExtent(0);
         return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
                bitmapSize()->exchangeRecord(1, buffer) && bitmapData()->exchangeRecord(1, buffer) &&
@@ -69,8 +80,7 @@ int BitmapElement::exchangeRecord(int mode)
         return 0;
     const int rasterAt = buffer.position;
     int32_t length = 0;
-    if (!buffer.getInt(length) || length < 0 || length > buffer.remaining() ||
-        (length > 0 && length < size.blockBytes()) || (length > 0 && size.blockBytes() == 0)) {
+    if (!buffer.getInt(length) || length < 0 || length > buffer.remaining() || !pixelsFit(length, size)) {
         buffer.position = rasterAt;
         return 0;
     }

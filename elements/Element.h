@@ -103,7 +103,9 @@ public:
     virtual void beforeDelete() {}
     // Mode 1 writes the element's record into the store's staging buffer (from position 0); mode 3
     // reads it back from position 0. 1 when done, 0 without a store. The layout is each kind's own
-    // and ends with serializeExtent.
+    // and ends with serializeExtent. A value that mode 3 would refuse (an angle or spacing that is
+    // not finite, a font size out of bounds, pixels short of the bitmap's size) fails mode 1 too,
+    // so the store never takes a record that it could not give back.
     [[nodiscard]] virtual int exchangeRecord(int mode)
     {
         (void)mode;

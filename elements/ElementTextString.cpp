@@ -19,7 +19,7 @@ int ElementTextString::exchange(int mode, ElementRecordBuffer& record)
 {
     if (mode == 1) {
         const int n = buffer.length();
-        if (!record.putInt(n))
+        if (n > kMaxLength || !record.putInt(n)) // a load would refuse a longer text
             return 0;
         if (n < 1)
             return 1;

@@ -6,6 +6,7 @@
 #include "document/TagIds.h"
 #include "elements/DiameterList.h"
 #include "elements/RadiusList.h"
+#include "geometry/AttributeIo.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/XmlContext.h"
@@ -20,6 +21,14 @@ constexpr ValueListTags kRadiusTags = {tag_id::radius, tag_id::radiusAray, tag_i
 constexpr ValueListTags kDiameterTags = {tag_id::diameter, tag_id::diameterAray, tag_id::diaNum, tag_id::diaNumAray};
 
 int clampCount(int n) { return n < 1 ? 1 : n > ValueList::kMaxValues ? ValueList::kMaxValues : n; }
+
+// A drawing value the file has digits for: a paper value read at a large scale can grow past
+// them, and then every later save of the drawing would fail.
+bool isWritable(double drawingValue)
+{
+    // Below 10^39 there are always digits enough; beyond, the writer decides.
+    return std::fabs(drawingValue) < 1e39 || !std::isnan(attribute_io::writtenBack(drawingValue, XmlContext::kMaxDecimals));
+}
 
 } // namespace
 
@@ -84,7 +93,7 @@ void ValueList::scale(double factor, int)
 int ValueList::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
     if (mode == 1) {
-        if (!buffer.putInt(count))
+        if (count < 1 || count > kMaxValues || !buffer.putInt(count)) // a load would refuse that count
             return 0;
         for (int i = 0; i < count; ++i) {
             if (!buffer.putDouble(values[i]))
@@ -134,10 +143,11 @@ int ValueList::readEntityXml(XmlContext& file, int tagId)
     double v = 0.0;
     if (!file.readDouble(v))
         return 0;
-    if (tagId == tags->paperSingle)
-        setSingleFromPaper(v);
+    const double drawing = tagId == tags->paperSingle ? fromPaper(v) : v;
+    if (isWritable(drawing))
+        setSingle(drawing);
     else
-        setSingle(v);
+        file.reportDataError(tagId);
     return file.expectTag(tagId);
 }
 
@@ -169,10 +179,11 @@ int ValueList::readContainer(XmlContext& file, int tagId, int onPaper)
                 double v = 0.0;
                 if (!file.readListDouble(v))
                     return 0;
-                if (onPaper)
-                    setValueFromPaper(i, v);
+                const double drawing = onPaper ? fromPaper(v) : v;
+                if (isWritable(drawing))
+                    setValue(i, drawing);
                 else
-                    setValue(i, v);
+                    file.reportDataError(tagId);
                 // The list reached its closing tag before the count: the values read stay.
                 if (i + 1 < count && file.atTagStart()) {
                     count = i + 1;

@@ -73,8 +73,9 @@ public:
     // One of the list's four tags that the file has just opened. A single value sets the count
     // to 1 even when its number cannot be read. In a container a "nums" outside 1..2 is a data
     // error of the container: the count is brought into 1..2, the rest of the container is passed
-    // over and the file reads on; so is an "aray" with fewer values than the count. 0 for another
-    // tag or when the file failed.
+    // over and the file reads on; so is an "aray" with fewer values than the count. A paper value
+    // whose drawing value the file has no digits for (at a large scale) is a data error of its
+    // tag and keeps the value before. 0 for another tag or when the file failed.
     [[nodiscard]] int readEntityXml(XmlContext& file, int tagId) override;
     // Through the current file: the drawing-unit tags as stored.
     [[nodiscard]] int writeXml() const;

@@ -40,7 +40,7 @@ constexpr int kMinFileBytesPerValue = 2;
 int VertexRoundingList::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
     if (mode == 1) {
-        if (!buffer.putInt(count))
+        if (count > kMaxValues || !buffer.putInt(count)) // a load would refuse more
             return 0;
         for (int i = 0; i < count; ++i) {
             if (!buffer.putDouble(get(i)))

@@ -31,6 +31,14 @@ int readDoubleValue(XmlContext& d, int tag, double& value)
     return 1;
 }
 
+double writtenBack(double value, int decimals)
+{
+    char digits[64];
+    if (!StringUtil::formatDouble(value, decimals, digits, 0))
+        return std::nan("");
+    return std::strtod(digits, nullptr);
+}
+
 int readQuotedValue(XmlContext& d, int tag, char* buffer, int size)
 {
     return d.readQuoted(buffer, size) && d.expectTag(tag);

@@ -1,4 +1,6 @@
 #pragma once
+#include <cmath>
+
 #include "geometry/XmlContext.h"
 
 class Dialog;
@@ -39,6 +41,37 @@ template <typename Child> [[nodiscard]] int readBlock(XmlContext& d, int endTag,
 // and the target keeps its value unless both were.
 [[nodiscard]] int readIntValue(XmlContext& d, int tag, int& value);
 [[nodiscard]] int readDoubleValue(XmlContext& d, int tag, double& value);
+// The value a real reads back as once the drawing file has written it with `decimals` decimals
+// (its 15-digit form cut, as every real tag is written; a value that is not finite is written 0).
+[[nodiscard]] double writtenBack(double value, int decimals);
+// 1 when `accept` holds for the value as it will be written back with `decimals` decimals.
+// `accept` (a bool (double) callable) describes an interval: a value that far inside it that the
+// written digits cannot leave it is taken without forming them.
+template <typename Accept> [[nodiscard]] int acceptsWrittenBack(double value, int decimals, Accept accept)
+{
+    // The digits differ from the value by less than a unit of the last decimal, or by the
+    // rounding to 15 significant digits.
+    const double slack = std::pow(10.0, -decimals) + std::fabs(value) * 1e-14;
+    if (accept(value - slack) && accept(value + slack))
+        return 1;
+    return accept(writtenBack(value, decimals)) ? 1 : 0;
+}
+// readDoubleValue for a value with a valid range: `accept` (an interval, as above) is asked about
+// the value as it will be written back with `decimals` decimals, so that nothing is taken that
+// the next read of the saved file would refuse. A refused value is a data error of the tag and
+// the target keeps its value; 0 only when the value or the closing tag could not be read.
+template <typename Accept>
+[[nodiscard]] int readDoubleValueIf(XmlContext& d, int tag, double& value, int decimals, Accept accept)
+{
+    double v = 0.0;
+    if (!d.readDouble(v) || !d.expectTag(tag))
+        return 0;
+    if (acceptsWrittenBack(v, decimals, accept))
+        value = v;
+    else
+        d.reportDataError(tag);
+    return 1;
+}
 // A quoted text into a buffer of `size` bytes (at most size - 1 kept).
 [[nodiscard]] int readQuotedValue(XmlContext& d, int tag, char* buffer, int size);
 

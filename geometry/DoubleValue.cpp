@@ -7,8 +7,10 @@
 
 int DoubleValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
+    // A value a load would refuse is not written either: the store must not keep a record it
+    // cannot give back.
     if (mode == 1)
-        return buffer.putDouble(value);
+        return std::isfinite(value) && buffer.putDouble(value);
     double read = 0.0;
     if (mode != 3 || !buffer.getDouble(read) || !std::isfinite(read))
         return 0;

@@ -88,8 +88,9 @@ void FontAttributes::faceToUse(char* out, int size) const
 int FontAttributes::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
     if (mode == 1) {
+        // A size a load would refuse is not written either.
         const int n = faceNameLength();
-        return buffer.putDouble(size) && buffer.putInt(style) && buffer.putInt(n) && buffer.putBytes(faceName, n) &&
+        return isSize(size) && buffer.putDouble(size) && buffer.putInt(style) && buffer.putInt(n) && buffer.putBytes(faceName, n) &&
                buffer.putInt(tableIndex);
     }
     if (mode != 3)
@@ -101,7 +102,7 @@ int FontAttributes::exchangeRecord(int mode, ElementRecordBuffer& buffer)
         return 0;
     // The length comes from a record that may have crossed processes: it must fit the face and
     // what is left of the record before a byte is copied.
-    if (n < 0 || n > kFaceSize - 1 || n > buffer.remaining() || !std::isfinite(readSize))
+    if (n < 0 || n > kFaceSize - 1 || n > buffer.remaining() || !isSize(readSize))
         return 0;
     char face[kFaceSize];
     int32_t readIndex = 0;
@@ -169,7 +170,7 @@ void FontAttributes::scale(double factor, int flags)
     if (!(flags & 2))
         return;
     const double scaled = size * factor;
-    if (scaled > 0.1 && scaled < 1000.0)
+    if (attribute_io::acceptsWrittenBack(scaled, XmlContext::kMaxDecimals, isSize))
         size = scaled;
 }
 

@@ -28,6 +28,13 @@ public:
     static constexpr int kNoEntry = -1;
     static constexpr int kNotLookedUp = -2;
     static constexpr double kDefaultSize = 3.75;
+    // Sizes lie strictly between these (paper millimetres), as scaling keeps them; a file, a
+    // record or the settings giving another is refused (far larger sizes took the platform's
+    // font engine seconds to draw).
+    static constexpr double kMinSize = 0.1;
+    static constexpr double kMaxSize = 1000.0;
+    // 1 for a size strictly between kMinSize and kMaxSize (so never a value that is not finite).
+    [[nodiscard]] static int isSize(double value) { return value > kMinSize && value < kMaxSize; }
 
     FontAttributes() = default;
     FontAttributes(const FontAttributes&) = default;
@@ -59,7 +66,8 @@ public:
 
     // Mode 1 writes the record image (size, style, face length n, the n face bytes, tableIndex),
     // mode 3 reads it back; any other mode 0. A record whose n is outside 0..255 or runs past the
-    // record fails the read, and the attribute keeps its values.
+    // record, or whose size is no size (isSize), fails the read, and the attribute keeps its
+    // values.
     [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // Face, style, size and tableIndex; null does nothing.
     void assign(const FontAttributes* other);
@@ -79,7 +87,7 @@ public:
     }
 
     // With bit 1 of flags (value 2) set, size times factor, taken only when it lies strictly
-    // between 0.1 and 1000.0.
+    // between 0.1 and 1000.0 as the drawing file writes it back.
     void scale(double factor, int flags);
 
     // 1 and the keyword for styles 1..4; "" and 1 for any other code (the file stays readable).
@@ -88,8 +96,9 @@ public:
     [[nodiscard]] static int parseStyle(const char* text, int& code);
 
     // The "font" block through the current XML context, up to the closing tag endTag. A style
-    // that is not a keyword is a data error of textStyle (the style stays); a block that cannot
-    // be read whole leaves every value as it was. Then lookUpFace.
+    // that is not a keyword is a data error of textStyle (the style stays), and so is a size
+    // that is no size as written back (5 decimals) for textSize (the size stays); a block that
+    // cannot be read whole leaves every value as it was. Then lookUpFace.
     [[nodiscard]] int readXml(int endTag);
     [[nodiscard]] int writeXml(XmlContext* writer);
     // The writer's holder (XmlContext::currentFont) takes a copy and writes it.
@@ -97,8 +106,9 @@ public:
     [[nodiscard]] int readEntityXml(XmlContext& document, int tagId) override;
 
     // Settings values of the key just read: a quoted face (255 bytes kept), a quoted style
-    // keyword (another text fails the read and changes nothing), a real size. Each writer writes
-    // key, "=", the value, line end; the size with six decimals, cut.
+    // keyword (another text fails the read and changes nothing), a real size (no size, as
+    // written back, fails the read likewise). Each writer writes key, "=", the value, line end;
+    // the size with six decimals, cut.
     [[nodiscard]] int readFaceSetting(SettingsFile& file);
     [[nodiscard]] int readStyleSetting(SettingsFile& file);
     [[nodiscard]] int readSizeSetting(SettingsFile& file);

@@ -15,6 +15,8 @@ const int kKeywordSize = 80;
 // A settings value is read whole before the face keeps its first 255 bytes, so that the cut
 // falls on a character boundary whatever the settings reader does with long values.
 const int kSettingsFaceSize = 1024;
+// The settings file's decimals of a size.
+const int kSettingsSizeDecimals = 6;
 
 } // namespace
 
@@ -32,7 +34,7 @@ int FontAttributes::readXmlWith(XmlContext& d, int endTag)
     const FontAttributes before(*this);
     const int ok = readBlock(d, endTag, [this, &d](int id) {
         if (id == tag_id::textSize)
-            return readDoubleValue(d, id, size) ? kChildRead : kChildFailed;
+            return readDoubleValueIf(d, id, size, XmlContext::kMaxDecimals, isSize) ? kChildRead : kChildFailed;
         if (id == tag_id::textStyle) {
             char text[kKeywordSize];
             if (!readQuotedValue(d, id, text, sizeof text))
@@ -100,7 +102,7 @@ int FontAttributes::readStyleSetting(SettingsFile& file)
 int FontAttributes::readSizeSetting(SettingsFile& file)
 {
     double value = 0.0;
-    if (!file.readDouble(value) || !std::isfinite(value))
+    if (!file.readDouble(value) || !acceptsWrittenBack(value, kSettingsSizeDecimals, isSize))
         return 0;
     size = value;
     return 1;
@@ -120,5 +122,5 @@ int FontAttributes::writeStyleSetting(SettingsFile& file, int key) const
 
 int FontAttributes::writeSizeSetting(SettingsFile& file, int key) const
 {
-    return file.writeKey(key) && file.writeDouble(size, 6, 0, 1);
+    return file.writeKey(key) && file.writeDouble(size, kSettingsSizeDecimals, 0, 1);
 }

@@ -19,7 +19,7 @@ void LeanAttribute::rotateBy(double delta)
 int LeanAttribute::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {
     if (mode == 1)
-        return buffer.putDouble(angle);
+        return std::isfinite(angle) && buffer.putDouble(angle); // as a load refuses it
     double value = 0.0;
     if (mode != 3 || !buffer.getDouble(value) || !std::isfinite(value))
         return 0;

@@ -6,6 +6,12 @@
 
 using namespace attribute_io;
 
+namespace {
+// The dash, gap and dot lengths a file may give (paper millimetres).
+const double kMaxLength = 1000.0;
+bool isLength(double v) { return v > 0.0 && v <= kMaxLength; }
+} // namespace
+
 void LineTypeAttribute::reset()
 {
     const LineStyle defaults;
@@ -86,6 +92,9 @@ int LineTypeAttribute::readXmlWith(XmlContext& d, int endTag)
 {
     xmlContext = &d;
     return readBlock(d, endTag, [this, &d](int id) {
+        double* length = id == tag_id::jisen ? &dash : id == tag_id::kuhaku ? &gap : id == tag_id::sasen ? &dot : nullptr;
+        if (length)
+            return readDoubleValueIf(d, id, *length, XmlContext::kMaxDecimals, isLength) ? kChildRead : kChildFailed;
         if (id != tag_id::style)
             return kChildNotMine;
         return readStyleTag(d, style, 80) ? kChildRead : kChildFailed;
@@ -97,7 +106,10 @@ int LineTypeAttribute::writeXml(XmlContext* context)
     xmlContext = context;
     if (!context)
         return 0;
-    return context->beginTag(tag_id::lineType) && writeStyleTag(*context, style) && context->endTag(tag_id::lineType);
+    return context->beginTag(tag_id::lineType) && writeStyleTag(*context, style) &&
+           context->writeDoubleTag(tag_id::jisen, dash, XmlContext::kMaxDecimals) &&
+           context->writeDoubleTag(tag_id::kuhaku, gap, XmlContext::kMaxDecimals) &&
+           context->writeDoubleTag(tag_id::sasen, dot, XmlContext::kMaxDecimals) && context->endTag(tag_id::lineType);
 }
 
 int LineTypeAttribute::writeThroughHolder(XmlContext* context)

@@ -7,7 +7,8 @@ class DrawingOwner;
 class SettingsFile;
 
 // The line type of an element: the dash pattern with its list in the dialogs, its "lineType"
-// block of the drawing file ("lineType", holding "style") and its settings key ("LINESTYLE").
+// block of the drawing file ("lineType", holding "style" and the lengths "jisen" (dash), "kuhaku"
+// (gap) and "sasen" (dot) in paper millimetres) and its settings key ("LINESTYLE").
 //
 // The list offers the dash-dot styles by listMode: 3 all three ("鎖線1" .. "鎖線3"), 2 the first
 // two, any other mode one entry "鎖線". Positions count from 1; a style the list lacks shows the
@@ -32,7 +33,9 @@ public:
     [[nodiscard]] int styleAtPosition(int position) const;
 
     // The drawing file through the current XML context. readXml reads up to endTag; a "style"
-    // keyword sets the code only (dash, gap and dot stay).
+    // keyword sets the code only (no presets), and each length present sets its length (one
+    // outside 0 < v <= 1000, as written back, is a data error of its tag and keeps the length);
+    // a file without lengths keeps the current ones.
     [[nodiscard]] int readXml(int endTag);
     [[nodiscard]] int writeXml(XmlContext* context);
     // The writer's holder (XmlContext::currentLineType) takes a copy and writes it.

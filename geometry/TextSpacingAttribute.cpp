@@ -9,8 +9,10 @@
 
 int TextSpacingAttribute::exchangeRecord(int recordMode, ElementRecordBuffer& buffer)
 {
+    // Spacings a load would refuse are not written either.
     if (recordMode == 1)
-        return buffer.putInt(mode) && buffer.putDouble(jikan) && buffer.putDouble(gyokan);
+        return std::isfinite(jikan) && std::isfinite(gyokan) && buffer.putInt(mode) && buffer.putDouble(jikan) &&
+               buffer.putDouble(gyokan);
     if (recordMode != 3)
         return 0;
     int32_t readMode = 0;

@@ -56,6 +56,7 @@ void DeviceContext::reset()
     useOutlineText = 1;
     minTextSize = 5;
     maxGlyphTextSize = 12;
+    maxRasterTextHeight = 1024;
 }
 
 void DeviceContext::selectHeldObjects()
@@ -336,7 +337,9 @@ void DeviceContext::textOut(int x, int y, const char* text)
     if (!text)
         return;
     DcScope scope(*this);
-    TextOutA(hdc, x, y, text, static_cast<int>(std::strlen(text)));
+    const int length = static_cast<int>(std::strlen(text));
+    if (!fillTallText(x, y, text, length))
+        TextOutA(hdc, x, y, text, length);
 }
 
 void DeviceContext::textOutRaised(int x, int y, int dy, const char* text) { textOut(x, y - dy, text); }

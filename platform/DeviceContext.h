@@ -109,6 +109,8 @@ public:
 
     // Text (zero-terminated Shift-JIS)
     void getTextExtent(const char* text, int& cx, int& cy);
+    // With the default alignment (left, top) a font taller than maxRasterTextHeight is filled
+    // from the text's outline on pixel surfaces, the opaque cell first as TextOut fills it.
     void textOut(int x, int y, const char* text);
     void textOut(int x, int y, int unused, const char* text) { (void)unused; textOut(x, y, text); }
     void textOutRaised(int x, int y, int dy, const char* text);
@@ -142,6 +144,9 @@ public:
     int minTextSize = 5;
     // Characters up to this size go through the glyph renderer.
     int maxGlyphTextSize = 12;
+    // Taller characters are not rasterized glyph by glyph, whose cost grows with the square of
+    // the height (seconds for a few characters at the largest zooms), but filled as a path.
+    int maxRasterTextHeight = 1024;
     // The outline drawer of the rotated text being drawn; null between calls.
     TextOutlineDrawer* textOutline = nullptr;
     HWND hwnd = nullptr;
@@ -155,6 +160,8 @@ private:
     [[nodiscard]] int holdsOwnDc() const { return ownsMemoryDc || externalDc || painting; }
     void selectHeldObjects();
     void putBackStockObjects();
+    // textOut's route for tall text; 0 when it does not apply and nothing was drawn.
+    [[nodiscard]] int fillTallText(int x, int y, const char* text, int length);
     void drawRotated(int x, int y, int size, double angle, const char* text, int from, int to, bool bottomLeft);
 
     MemoryDc memoryDc_;   // the DC of createMemoryDc

@@ -1,5 +1,6 @@
 // Text along an arbitrary direction: tiny characters as squares, small ones through the glyph
-// renderer, large ones as filled outlines (through the glyph renderer when a character has none).
+// renderer, large ones as filled outlines (through the glyph renderer when a character has none);
+// and tall horizontal text filled as a path.
 #include "platform/DeviceContext.h"
 
 #include <cmath>
@@ -16,6 +17,46 @@
 namespace {
 int nearestPixel(double v) { return MathUtil::truncateToInt(std::floor(v + 0.5)); }
 } // namespace
+
+int DeviceContext::fillTallText(int x, int y, const char* text, int length)
+{
+    TEXTMETRICA metrics;
+    if (!hdc || length < 1 || !GetTextMetricsA(hdc, &metrics) || metrics.tmHeight <= maxRasterTextHeight)
+        return 0;
+    // A printer takes the text as text; the cell box of other alignments is not worth the code.
+    SIZE extent = {};
+    if (GetDeviceCaps(hdc, TECHNOLOGY) != DT_RASDISPLAY || GetTextAlign(hdc) != (TA_LEFT | TA_TOP | TA_NOUPDATECP) ||
+        !GetTextExtentPoint32A(hdc, text, length, &extent))
+        return 0;
+    // TextOut's own opaque cell, then the glyphs filled in the text colour (TextOut ignores the
+    // mix mode, and so does this). A path left open by a failed step is dropped.
+    const int mix = SetROP2(hdc, R2_COPYPEN);
+    const int background = SetBkMode(hdc, TRANSPARENT);
+    if (background == OPAQUE) {
+        const RECT cell = {x, y, x + extent.cx, y + extent.cy};
+        ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
+    }
+    int filled = 0;
+    if (BeginPath(hdc)) {
+        if (TextOutA(hdc, x, y, text, length) && EndPath(hdc)) {
+            HBRUSH ink = CreateSolidBrush(GetTextColor(hdc));
+            const HGDIOBJ previous = ink ? SelectObject(hdc, ink) : nullptr;
+            const int fill = SetPolyFillMode(hdc, WINDING);
+            filled = ink && FillPath(hdc);
+            SetPolyFillMode(hdc, fill);
+            if (previous)
+                SelectObject(hdc, previous);
+            if (ink)
+                DeleteObject(ink);
+        }
+        if (!filled)
+            AbortPath(hdc);
+    }
+    SetBkMode(hdc, background);
+    SetROP2(hdc, mix);
+    // Not filled: the caller's TextOut draws the glyphs over the cell already filled.
+    return filled;
+}
 
 void DeviceContext::drawTextRotatedTopLeft(int x, int y, int size, double angle, const char* text)
 {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Control.h"
+#include "platform/FontFamilies.h"
 #include "platform/GlobalBlock.h"
 #include "platform/StringUtil.h"
 
@@ -31,8 +32,6 @@ int styleOfName(const char* name)
             return i + 1;
     return -1;
 }
-
-int CALLBACK onEnumeratedFamily(const LOGFONTA* font, const TEXTMETRICA* metric, DWORD fontType, LPARAM parameter);
 } // namespace
 
 // One enumeration: its code, the name asked about, and for listings the faces listed so far
@@ -44,26 +43,15 @@ struct FontInfo::Query {
     std::map<std::string, int> listed;
 };
 
-namespace {
-int CALLBACK onEnumeratedFamily(const LOGFONTA* font, const TEXTMETRICA* metric, DWORD fontType, LPARAM parameter)
-{
-    auto* query = reinterpret_cast<FontInfo::Query*>(parameter);
-    if (!query || !query->info || !font || !metric)
-        return 1;
-    // For every family type the callback gets an ENUMLOGFONT and a NEWTEXTMETRIC.
-    return query->info->onFamily(*query, *reinterpret_cast<const ENUMLOGFONTA*>(font),
-                                 *reinterpret_cast<const NEWTEXTMETRICA*>(metric), fontType);
-}
-} // namespace
-
 void FontInfo::enumerate(const char* family, int code)
 {
-    HDC screen = GetDC(nullptr);
-    if (!screen)
-        return;
+    // The members come from the kept family lists, in the system's order, so a query asked for
+    // every measured text costs no enumeration after the first.
     Query query{this, code, family, {}};
-    EnumFontFamiliesA(screen, family, onEnumeratedFamily, reinterpret_cast<LPARAM>(&query));
-    ReleaseDC(nullptr, screen);
+    for (const FontFamilyMember& member : fontFamilyMembers(family)) {
+        if (!onFamily(query, member.font, member.metric, member.fontType))
+            return;
+    }
 }
 
 void FontInfo::take(const ENUMLOGFONTA& family, DWORD fontType)

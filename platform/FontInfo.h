@@ -12,9 +12,10 @@ struct FaceRecord {
 
 // A font to create (a LOGFONT with a wanted style and size) and the questions the program asks
 // about the installed families: is a face installed, which member has a style, which family can
-// show Shift-JIS text, which faces go into a face list. Every query enumerates the families of
-// the screen DC anew. The program's texts are Japanese, so the default face is a TrueType face of
-// the Shift-JIS character set.
+// show Shift-JIS text, which faces go into a face list. Queries read the families of the screen
+// DC from the lists FontFamilies.h keeps, so a face is resolved once, not per draw. The
+// program's texts are Japanese, so the default face is a TrueType face of the Shift-JIS
+// character set.
 class FontInfo {
 public:
     // Styles, in the order of the style list.
@@ -112,7 +113,7 @@ public:
     [[nodiscard]] int onFamily(Query& query, const ENUMLOGFONTA& family, const NEWTEXTMETRICA& metric, DWORD fontType);
 
 private:
-    // EnumFontFamiliesA on the screen DC for one family (null: all of them).
+    // The query's step run over the kept members of one family (null: all of them).
     void enumerate(const char* family, int code);
     // `found` cleared, then the enumeration; answers `found`.
     [[nodiscard]] int find(const char* name, int code);

@@ -7,6 +7,8 @@
 #include "platform/DeviceContext.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
+#include "platform/FontFamilies.h"
+#include "platform/MemoryDc.h"
 #include "platform/PaneLayout.h"
 #include "platform/PrintJob.h"
 #include "platform/StatusBar.h"
@@ -41,6 +43,10 @@ LRESULT CALLBACK frameWindowProcedure(HWND window, UINT message, WPARAM wParam, 
         return 1;
     case WM_DISPLAYCHANGE:
         forgetScreenRect();
+        forgetDisplayInformation();
+        return r >= 0 ? r : defaultFrameProcedure(window, message, wParam, lParam);
+    case WM_FONTCHANGE:
+        forgetFontFamilies();
         return r >= 0 ? r : defaultFrameProcedure(window, message, wParam, lParam);
     default:
         return r >= 0 ? r : defaultFrameProcedure(window, message, wParam, lParam);

@@ -15,8 +15,9 @@ public:
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
 
-    // A memory DC compatible with `compatibleWith`, or with the display when it is null; a DC
-    // held before is released first. 0 when no DC could be made.
+    // A memory DC compatible with `compatibleWith`, or with the display when it is null (its
+    // information context is made once and kept); a DC held before is released first. 0 when no
+    // DC could be made.
     [[nodiscard]] int create(HDC compatibleWith);
     // Selects a bitmap, font, brush or pen. 0, with nothing selected, without a DC, for a null
     // object or any other kind of object, or when SelectObject refuses it (a bitmap selected into
@@ -33,3 +34,7 @@ private:
     // Per kind (bitmap, font, brush, pen): what the DC held before the first selection, or null.
     HGDIOBJ replaced_[kKinds] = {};
 };
+
+// Drops the kept information context of the display; the next memory DC makes a new one (the
+// frame window calls it when the display changes).
+void forgetDisplayInformation();

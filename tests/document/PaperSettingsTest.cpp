@@ -225,8 +225,9 @@ TEST(PaperSettings, TheCoordinateTypeSetsTheDirectionUnlessItIsKept)
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-// A size of 0 or less, or one that is no number, leaves the previous size; a scale term below 1
-// becomes 1: through the setters, the drawing file and the settings file alike.
+// A size of 0 or less, one that is no number, or one that the files would write back as 0, leaves
+// the previous size; a scale term below 1 becomes 1: through the setters, the drawing file and the
+// settings file alike.
 TEST(PaperSettings, BadSizesAreRefusedAndScaleTermsBelowOneBecomeOne)
 {
     // A real of more digits than the file's writer writes is the file's "too large" (the file's
@@ -244,7 +245,9 @@ TEST(PaperSettings, BadSizesAreRefusedAndScaleTermsBelowOneBecomeOne)
         {"below zero", -5.0, "-5", "-5", 420.0},
         {"no number", std::numeric_limits<double>::quiet_NaN(), "NaN", "NaN", 420.0},
         {"too large", std::numeric_limits<double>::infinity(), tooLong, "1e999", 420.0},
-        {"a fraction of a micron", 0.0004, "0.0004", "0.0004", 0.0004},
+        {"a fraction of a micron, written back as 0", 0.0004, "0.0004", "0.0004", 420.0},
+        {"just below a micron, written back as 0", 0.000999, "0.000999", "0.000999", 420.0},
+        {"a micron", 0.001, "0.001", "0.001", 0.001},
     };
     MessageBoxScript boxes;
     ScratchFolder scratch;

@@ -11,6 +11,7 @@
 #include "document/FileErrorReporter.h"
 #include "elements/BitmapElement.h"
 #include "elements/BitmapRaster.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "platform/Clipboard.h"
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"
@@ -176,9 +177,17 @@ TEST(BitmapRecord, EveryCutFailsAndTheWholeRecordKeepsThePixels)
     ASSERT_EQ(bitmap.exchangeRecord(3), 1);
     EXPECT_EQ(bitmap.bitmapData()->pixels, block);
 
-    // A raster shorter than its size says is refused.
+    // A raster shorter than its size says is neither written nor loaded (from another source).
     bitmap.bitmapSize()->height = 3;
+    EXPECT_EQ(bitmap.exchangeRecord(1), 0);
+    bitmap.bitmapSize()->height = 2;
     ASSERT_EQ(bitmap.exchangeRecord(1), 1);
+    ElementRecordBuffer& staged = *drawing.context.elementStore()->recordBuffer;
+    const int32_t taller = 3;
+    char* bytes = static_cast<char*>(staged.lock());
+    ASSERT_NE(bytes, nullptr);
+    std::memcpy(bytes + 2 * 16 + 4, &taller, sizeof taller); // after the two corners and the width
+    staged.unlock();
     std::unique_ptr<Element> copy(drawing.registry->createElement(kBitmap));
     copy->context = &drawing.context;
     EXPECT_EQ(copy->exchangeRecord(3), 0);

@@ -181,7 +181,8 @@ TEST(LineAttributes, DrawingFileForms)
         drawType.value = 3;
         EXPECT_EQ(drawType.writeXml(&d), 1);
     });
-    EXPECT_EQ(bytes, "<lineType>\r\n <style>\"DASHDOT1\"</style>\r\n</lineType>\r\n"
+    EXPECT_EQ(bytes, "<lineType>\r\n <style>\"DASHDOT1\"</style>\r\n <jisen>3</jisen>\r\n <kuhaku>1</kuhaku>\r\n"
+                     " <sasen>1</sasen>\r\n</lineType>\r\n"
                      "<lineSize>0.12345</lineSize>\r\n"
                      "<lineOrigin>\"BOTTOM\"</lineOrigin>\r\n"
                      "<lineCap>\"SQUARE\"</lineCap>\r\n"
@@ -196,7 +197,7 @@ TEST(LineAttributes, DrawingFileForms)
     ASSERT_EQ(file.readIntoHolder(), 1);
     AttributeHolder& h = file.holder();
     EXPECT_EQ(h.lineType.style, 3);
-    EXPECT_EQ(h.lineType.dash, 2.0) << "a style read from the file sets the code only";
+    EXPECT_EQ(h.lineType.dash, 3.0) << "the preset's dash, written with the style";
     EXPECT_EQ(h.lineSize.width, 0.12345);
     EXPECT_EQ(h.lineOrigin.position, 3);
     EXPECT_EQ(h.lineCap.capStyle, 3);

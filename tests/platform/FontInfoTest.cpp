@@ -12,7 +12,9 @@
 #include "platform/DeviceContext.h"
 #include "platform/FontHolder.h"
 #include "platform/FontInfo.h"
+#include "platform/FrameWindow.h"
 #include "platform/GlobalBlock.h"
+#include "tests/support/ImportPatch.h"
 
 namespace {
 
@@ -84,6 +86,34 @@ Families installedFamilies(const char* name = nullptr)
     EnumFontFamiliesA(screen, name, collect, reinterpret_cast<LPARAM>(&families));
     ReleaseDC(nullptr, screen);
     return families;
+}
+
+// Every text measured or drawn resolves its face: the families are asked once per name and kept,
+// with the same answers, until the frame hears that the installed fonts changed.
+TEST(FontInfo, FamiliesAreEnumeratedOncePerNameUntilTheFontsChange)
+{
+    FontInfo chosen;
+    chosen.chooseDefaultFace();
+    const std::string face = chosen.getFaceName();
+    struct EnumerationTag;
+    ImportCounter<EnumerationTag, int, HDC, LPCSTR, FONTENUMPROCA, LPARAM> enumerations("gdi32.dll", "EnumFontFamiliesA");
+    ASSERT_TRUE(enumerations.installed());
+    // The frame's answer to WM_FONTCHANGE forgets them (no window is needed for that).
+    (void)frameWindowProcedure(nullptr, WM_FONTCHANGE, 0, 0);
+    for (int i = 0; i < 50; ++i) {
+        FontInfo info;
+        ASSERT_EQ(info.setFontCell(face.c_str(), 1 + i % 4, 20, 20), 1);
+        EXPECT_STREQ(info.getFaceName(), face.c_str());
+        EXPECT_EQ(info.isTrueType, 1);
+        EXPECT_EQ(info.hasFace(face.c_str()), 1);
+        EXPECT_EQ(info.hasFace("KorvaneNoSuchFace"), 0);
+        EXPECT_EQ(info.setFont("KorvaneNoSuchFace", 1, 12), 0);
+    }
+    EXPECT_EQ(enumerations.calls(), 2) << "the face and the missing face, once each";
+    (void)frameWindowProcedure(nullptr, WM_FONTCHANGE, 0, 0);
+    FontInfo again;
+    ASSERT_EQ(again.setFontCell(face.c_str(), 1, 20, 20), 1);
+    EXPECT_EQ(enumerations.calls(), 3);
 }
 
 TEST(FontInfo, FaceListsHoldEachInstalledFaceOnceWithoutVerticalFaces)

@@ -10,6 +10,7 @@
 #include "platform/Window.h"
 #include "tests/platform/TextSurface.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/ImportPatch.h"
 
 namespace {
 
@@ -63,6 +64,46 @@ TEST(TextOutline, GlyphsAreFilledWhereGdiWritesThem)
         const int area = written.surface.inkCount(0, 0, 160, 160);
         EXPECT_NEAR(outlined.surface.inkCount(0, 0, 160, 160), area, area / 4) << c.text;
     }
+}
+
+// Text taller than the context's raster limit is filled from its outline (a rasterized glyph
+// costs the square of its height: over a second for a few at the largest zoom), with TextOut's
+// opaque cell, where TextOut draws its glyphs.
+TEST(DeviceContext, TallTextIsFilledFromItsOutlineWhereTextOutDrawsIt)
+{
+    struct FillTag;
+    ImportCounter<FillTag, BOOL, HDC> fills("gdi32.dll", "FillPath");
+    ASSERT_TRUE(fills.installed());
+    for (const char* text : {"A", "三g"}) {
+        TextSurface glyphs(120, 300), filled(120, 300);
+        for (TextSurface* s : {&glyphs, &filled}) {
+            s->dc.setBkColor(RgbColor(255, 255, 0));
+            s->dc.setOpaqueBackground();
+        }
+        filled.dc.maxRasterTextHeight = 100;
+        glyphs.dc.textOut(40, 30, text);
+        EXPECT_EQ(fills.calls(), 0) << text;
+        filled.dc.textOut(40, 30, text);
+        EXPECT_EQ(fills.calls(), 1) << text;
+        fills.reset();
+        // The cell: every pixel that is not white; the glyphs: neither white nor the cell's yellow.
+        auto cellAndGlyphs = [](const DibSurface& d, int& cell, int& glyphs) {
+            cell = d.inkCount(0, 0, 300, 300);
+            glyphs = cell + d.inkCount(0, 0, 300, 300, RGB(255, 255, 0)) - 300 * 300;
+        };
+        int cell[2], ink[2];
+        cellAndGlyphs(glyphs.surface, cell[0], ink[0]);
+        cellAndGlyphs(filled.surface, cell[1], ink[1]);
+        EXPECT_NEAR(cell[1], cell[0], 8) << text;
+        EXPECT_GT(ink[0], 500) << text;
+        EXPECT_NEAR(ink[1], ink[0], ink[0] / 8) << text;
+    }
+    // At the heights of the largest zoom the default limit applies.
+    TextSurface huge(20000, 300);
+    huge.dc.setTransparentBackground();
+    huge.dc.textOut(-5000, -5000, "■");
+    EXPECT_EQ(fills.calls(), 1);
+    EXPECT_EQ(huge.surface.inkCount(0, 0, 300, 300), 300 * 300) << "the square's middle covers the surface";
 }
 
 TEST(TextOutline, OnlyALeadingCellBoxIsLeftOut)
