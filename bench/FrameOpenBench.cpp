@@ -9,6 +9,7 @@
 
 #include "BenchDrawing.h"
 #include "BenchHarness.h"
+#include "FrameEvents.h"
 #include "document/FileProgress.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
@@ -24,23 +25,7 @@ namespace {
 const int kElements = 100000;
 const int kPages = 10;
 
-// Delivers what is queued or waiting until nothing is left.
-void settle()
-{
-    for (;;) {
-        bool any = false;
-        while (theCurrentEvent->popAndRoute())
-            any = true;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-            any = true;
-        }
-        if (!any)
-            return;
-    }
-}
+using frame_events::settle;
 
 double median(std::vector<double> times)
 {

@@ -49,6 +49,7 @@ public:
     }
     int writePostScript(PsOutput&, const DoubleRect&) override { return load(); }
     int addPdfResource(PdfWriter&, const DoubleRect&) override { return load(); }
+    int writePdfXObject(PdfImageResources&, int) override { return 0; }
 
 private:
     int load()

@@ -239,6 +239,8 @@ int Document::read()
             groups->dropGroupMap();
         if (cancelled())
             result = 0;
+        else if (result)
+            stepProgress(static_cast<int>(file->size())); // the bar ends full
     }
     endIo();
     closeIo();
@@ -325,7 +327,7 @@ int Document::onOpen()
     (void)goToPage(displayedPage <= pages ? displayedPage : pages);
     if (ownerContext && ownerContext->view) {
         ownerContext->repaintView();
-        ownerContext->refreshAll();
+        (void)ownerContext->refreshViewFirst(); // 0 without a redraw manager: nothing to paint
     }
     loading = 0;
     if (!result) {

@@ -1,5 +1,7 @@
 #include "document/DocumentContext.h"
 
+#include <new>
+
 #include "dialogs/colour/InkInfo.h"
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
@@ -19,6 +21,7 @@
 #include "document/OrderChangeSettings.h"
 #include "document/PageList.h"
 #include "document/PaperSettings.h"
+#include "document/PictureCache.h"
 #include "document/Selection.h"
 #include "document/TickStamp.h"
 #include "document/UndoManager.h"
@@ -223,8 +226,17 @@ void DocumentContext::linkManagers()
 
 void DocumentContext::deleteMembers()
 {
+    delete pictures;
+    pictures = nullptr;
     for (int row : deletionOrder)
         memberTable[row].destroy(*this);
+}
+
+PictureCache* DocumentContext::pictureCache()
+{
+    if (!pictures)
+        pictures = new (std::nothrow) PictureCache;
+    return pictures;
 }
 
 void DocumentContext::destroyManagers()

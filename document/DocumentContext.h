@@ -6,6 +6,7 @@
 class Element;
 class ElementClipboard;
 class ChildScrollBar;
+class PictureCache;
 class Window;
 
 // The owner of one drawing's managers. Each document window owns one context: it creates it, runs
@@ -55,6 +56,9 @@ public:
 
     // The store in use: the parts library's store while it works on a part, else the own one.
     [[nodiscard]] ElementStore* elementStore() const;
+    // The drawing's decoded pictures, made on first use and deleted with the members; null when
+    // memory ran out.
+    [[nodiscard]] PictureCache* pictureCache();
 
     // View mapping.
     int repaintView();
@@ -74,6 +78,8 @@ public:
 
     // Redraw manager. scrollViewBy runs the view refresh also without a redraw manager.
     int refreshAll();
+    // The page first; the navigator and the page bar follow when the program is idle.
+    int refreshViewFirst();
     int refreshAfterReset();
     int scrollViewBy(int dx, int dy);
 
@@ -280,6 +286,8 @@ public:
 
     // Set after a scroll by the scroll bars.
     int scrolled = 0;
+    // Made by pictureCache (owned); not one of the members made through the hooks.
+    PictureCache* pictures = nullptr;
 
     static constexpr int kMemberCount = 39;
 

@@ -160,7 +160,7 @@ void DocumentContext::exportPdf()
         return;
     if (displayControl)
         displayControl->hideAuxiliaryLayer();
-    thePdfExportJob->run(self);
+    (void)thePdfExportJob->run(self); // the export tells the user what went wrong itself
     if (displayControl)
         displayControl->restoreAuxiliaryLayer();
 }

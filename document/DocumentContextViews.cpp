@@ -77,6 +77,14 @@ int DocumentContext::refreshAll()
     return 1;
 }
 
+int DocumentContext::refreshViewFirst()
+{
+    if (!updater)
+        return 0;
+    updater->refreshViewFirst();
+    return 1;
+}
+
 int DocumentContext::refreshAfterReset()
 {
     if (!updater)

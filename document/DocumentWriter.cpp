@@ -114,6 +114,8 @@ int Document::writePageElements(int page)
         }
         if (written < count)
             return 0;
+        if (progress)
+            progress->step(count); // the bar ends full
     }
     return endTag(tag_id::entities) && endTag(tag_id::pagedata) && ioError == 0;
 }

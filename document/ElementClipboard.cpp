@@ -205,7 +205,7 @@ int ElementClipboard::deleteSelection(int withRecord)
     }
     tool->clearSelection();
     if (owner->updater) {
-        owner->updater->refreshAll();
+        owner->updater->repaintChanges();
         owner->updater->flushPainter();
     }
     return deleted == n;
@@ -298,7 +298,7 @@ void ElementClipboard::finishPaste()
     if (tool->selectionMode() == 1)
         (void)owner->editor3->beginEdit(tool->firstSelectedId());
     if (owner->updater) {
-        owner->updater->refreshAfterReset();
+        owner->updater->repaintChanges();
         owner->updater->flushPainter();
     }
 }

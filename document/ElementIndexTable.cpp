@@ -1,10 +1,12 @@
 #include "document/ElementIndexTable.h"
 
+#include "document/ChainStamp.h"
+
 namespace {
 constexpr int32_t kNotFree = -1;
 }
 
-ElementIndexTable::ElementIndexTable() : GlobalBlock(1000, sizeof(ElementIndexEntry)) {}
+ElementIndexTable::ElementIndexTable() : GlobalBlock(1000, sizeof(ElementIndexEntry)), stamp(newChainStamp()) {}
 
 ElementIndexTable::FreeLink ElementIndexTable::freeLink(int id)
 {
@@ -111,6 +113,7 @@ int ElementIndexTable::setChainWord(int id, int32_t ElementIndexEntry::*word, in
 {
     if (isFree(id))
         return 0;
+    stamp = newChainStamp();
     return setWord(id, word, value);
 }
 
@@ -132,7 +135,10 @@ int ElementIndexTable::putEntry(int id, const ElementIndexEntry& entry)
     BlockLock entries(*this);
     if (!entries)
         return 0;
-    entries.data<ElementIndexEntry>()[id] = entry;
+    ElementIndexEntry& stored = entries.data<ElementIndexEntry>()[id];
+    if (stored.page != entry.page || stored.pageNext != entry.pageNext || stored.pagePrevious != entry.pagePrevious)
+        stamp = newChainStamp();
+    stored = entry;
     return 1;
 }
 

@@ -40,6 +40,8 @@ public:
     [[nodiscard]] int putEntry(int id, const ElementIndexEntry& entry);
     [[nodiscard]] int copyEntry(int id, ElementIndexEntry* out);
 
+    // A new stamp (document/ChainStamp.h) whenever an entry's page or page chain links change.
+    unsigned long long stamp;
     int highest = 0;
     int freeCount = 0;
     int freeHead = 0;

@@ -1,5 +1,6 @@
 #include "document/ElementMaskIndex.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/DoubleRect.h"
@@ -63,10 +64,13 @@ int ElementMaskIndex::reach(int id)
     return pages.count >= n || (pages.reserve(n) && pages.resizeFilled(n, &noPage));
 }
 
-int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page)
+int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page, double viewScale)
 {
     if (!reach(id))
         return 0;
+    double old[kExtentWords];
+    if (extents.get(id, old) && old[4] == 1.0)
+        joinChanged(old);
     const double from[kScales] = {first.x, first.y, first.z};
     const double to[kScales] = {second.x, second.y, second.z};
     int32_t pageWord = page;
@@ -82,11 +86,57 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
     }
     const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
-                                         1.0};
+                                         1.0, viewScale};
     ok = extents.put(id, extent) && ok;
+    joinChanged(extent);
     if (id > highest)
         highest = id;
+    noteStored(id, page);
     return ok;
+}
+
+int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second, double viewScale)
+{
+    double old[kExtentWords];
+    if (id < 1 || !extents.get(id, old) || old[4] != 1.0)
+        return 0;
+    const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
+                                         first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
+                                         1.0, viewScale};
+    if (!extents.put(id, extent))
+        return 0;
+    noteStored(id, pageOf(id));
+    return 1;
+}
+
+int ElementMaskIndex::holdsAt(int id, double viewScale)
+{
+    double extent[kExtentWords];
+    return id >= 1 && extents.get(id, extent) && extent[4] == 1.0 && (extent[5] == 0.0 || extent[5] == viewScale);
+}
+
+void ElementMaskIndex::joinChanged(const double* extent)
+{
+    // An extent that is not finite says nothing about where the element lies (and draws nothing).
+    for (int i = 0; i < 4; ++i)
+        if (!std::isfinite(extent[i]))
+            return;
+    if (changedCount++ == 0) {
+        for (int i = 0; i < 4; ++i)
+            changed[i] = extent[i];
+        return;
+    }
+    changed[0] = std::fmin(changed[0], extent[0]), changed[1] = std::fmin(changed[1], extent[1]);
+    changed[2] = std::fmax(changed[2], extent[2]), changed[3] = std::fmax(changed[3], extent[3]);
+}
+
+int ElementMaskIndex::takeChangedArea(DoubleRect& out)
+{
+    if (changedCount == 0)
+        return 0;
+    out.set(changed[1], changed[0], changed[2], changed[3]);
+    changedCount = 0;
+    return 1;
 }
 
 int ElementMaskIndex::clearElement(int id)
@@ -94,6 +144,9 @@ int ElementMaskIndex::clearElement(int id)
     if (id < 1 || id >= pages.count)
         return 0;
     const unsigned char none = 0;
+    double old[kExtentWords];
+    if (extents.get(id, old) && old[4] == 1.0)
+        joinChanged(old);
     const double unset[kExtentWords] = {};
     int ok = extents.put(id, unset);
     for (int s = 0; s < kScales; ++s) {
@@ -155,8 +208,97 @@ int ElementMaskIndex::query(int mask1, int mask2, int mask3, int page, GlobalBlo
     return out.count;
 }
 
+// --- the grids of the pages' extents ---
+
+void ElementMaskIndex::noteStored(int id, int page)
+{
+    if (page < 1 || page >= static_cast<int>(grids.size()) || !grids[page].built)
+        return;
+    if (static_cast<int>(changedOn.size()) <= id)
+        changedOn.resize(static_cast<size_t>(id) + 1, 0);
+    if (changedOn[id] == page)
+        return;
+    PageGrid& g = grids[page];
+    changedOn[id] = page;
+    g.changed.push_back(id);
+    const size_t limit = std::max<size_t>(256, static_cast<size_t>(g.grid.itemCount()) / 8);
+    if (g.changed.size() > limit) {
+        forgetChanged(page);
+        g.built = 0;
+        g.grid.clear();
+    }
+}
+
+void ElementMaskIndex::forgetChanged(int page)
+{
+    PageGrid& g = grids[page];
+    for (int id : g.changed)
+        if (changedOn[id] == page)
+            changedOn[id] = 0;
+    g.changed.clear();
+}
+
+void ElementMaskIndex::dropGrids()
+{
+    grids.clear();
+    changedOn.clear();
+}
+
+void ElementMaskIndex::buildGrid(int page)
+{
+    PageGrid& g = grids[page];
+    forgetChanged(page);
+    std::vector<ExtentGrid::Item> items;
+    const int last = highest < pages.count - 1 ? highest : pages.count - 1;
+    BlockLock pageData(pages), extentData(extents);
+    if (last >= 1 && pageData && extentData) {
+        const int32_t* pageOfId = pageData.data<int32_t>();
+        const double* extent = extentData.data<double>();
+        for (int id = 1; id <= last; ++id) {
+            const double* e = extent + static_cast<size_t>(id) * kExtentWords;
+            if (pageOfId[id] == page && e[4] == 1.0 && std::isfinite(e[0]) && std::isfinite(e[1]) &&
+                std::isfinite(e[2]) && std::isfinite(e[3]))
+                items.push_back({id, e[0], e[1], e[2], e[3]});
+        }
+    }
+    g.grid.build(items);
+    g.built = 1;
+}
+
+int ElementMaskIndex::queryExtents(const DoubleRect& box, int page, std::vector<int>& out)
+{
+    out.clear();
+    if (page < 1)
+        return 0;
+    if (static_cast<int>(grids.size()) <= page)
+        grids.resize(static_cast<size_t>(page) + 1);
+    if (!grids[page].built)
+        buildGrid(page);
+    const PageGrid& g = grids[page];
+    std::vector<int> nearby;
+    g.grid.query(box.minX, box.minY, box.maxX, box.maxY, nearby);
+    nearby.insert(nearby.end(), g.changed.begin(), g.changed.end());
+    std::sort(nearby.begin(), nearby.end());
+    nearby.erase(std::unique(nearby.begin(), nearby.end()), nearby.end());
+    // Each against what it registered last: the grid holds where it was at the grid's making.
+    BlockLock pageData(pages), extentData(extents);
+    if (!pageData || !extentData)
+        return 0;
+    const int32_t* pageOfId = pageData.data<int32_t>();
+    const double* extent = extentData.data<double>();
+    for (int id : nearby) {
+        if (id < 1 || id >= pages.count || id >= extents.count || pageOfId[id] != page)
+            continue;
+        const double* e = extent + static_cast<size_t>(id) * kExtentWords;
+        if (e[4] == 1.0 && e[0] <= box.maxX && e[2] >= box.minX && e[1] <= box.maxY && e[3] >= box.minY)
+            out.push_back(id);
+    }
+    return static_cast<int>(out.size());
+}
+
 int ElementMaskIndex::insertPage(int n)
 {
+    dropGrids();
     BlockLock data(pages);
     if (!data)
         return 1;
@@ -170,6 +312,7 @@ int ElementMaskIndex::insertPage(int n)
 
 int ElementMaskIndex::removePage(int n)
 {
+    dropGrids();
     BlockLock data(pages);
     if (!data)
         return 1;

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
+#include "document/ExtentGrid.h"
 #include "platform/GlobalBlock.h"
 
 class DocumentContext;
@@ -21,7 +23,13 @@ class Point;
 //
 // Beside the masks it keeps the exact extent each element registered when it was stored, so that
 // a page redraw can pass over an element that misses the area being redrawn without reading its
-// record. Clearing an id forgets its extent.
+// record, and a click finds the elements near it without visiting the others (queryExtents).
+// Clearing an id forgets its extent. An extent measured on the view (a text's, whose width
+// follows the font's pixel size) carries the view's scale it was measured at, and holds at that
+// scale only; the view measures it again when it draws the element at another.
+//
+// What stored elements changed since it was last taken (the union of the extents that were
+// registered or cleared, before and after) is kept too: a change repaints that area alone.
 class ElementMaskIndex {
 public:
     static constexpr int kScales = 3;
@@ -35,8 +43,20 @@ public:
     virtual void setOwner(DocumentContext* context) { owner = context; }
 
     // Stores the page and, for each axis that is on, the mask of the extent between the two
-    // corners. 0 when an array could not grow (the entry is then left as it was).
-    [[nodiscard]] int setElement(int id, const Point& first, const Point& second, int page);
+    // corners. 0 when an array could not grow (the entry is then left as it was). viewScale: 0
+    // for an extent that holds at every scale of the view, else the scale it was measured at
+    // (ViewParams::lengthToPixels(1)). The old and the new extent join the changed area.
+    [[nodiscard]] int setElement(int id, const Point& first, const Point& second, int page, double viewScale = 0.0);
+    // The extent measured again at another scale of the view: as setElement, but the element did
+    // not change (nothing joins the changed area). 0 for an id never set or cleared.
+    [[nodiscard]] int remeasured(int id, const Point& first, const Point& second, double viewScale);
+    // 1 when the registered extent holds at the view scale (it holds at every scale, or was
+    // measured at this one).
+    [[nodiscard]] int holdsAt(int id, double viewScale);
+    // The changed area since the last take (drawing units); 0 when nothing changed. forget drops
+    // it (a redraw of everything).
+    [[nodiscard]] int takeChangedArea(DoubleRect& out);
+    void forgetChangedArea() { changedCount = 0; }
     // Masks 0 on every axis that is on; the page stays. 0 for an id never set.
     [[nodiscard]] int clearElement(int id);
     // The bands that [low, high] touches on a scale (1..3); 0 for another scale.
@@ -44,6 +64,11 @@ public:
     // Empties the list (a block of 32-bit ids) and appends, in ascending order, every id of the
     // page whose mask shares a bit with the query's on each axis that is on; the count.
     [[nodiscard]] int query(int mask1, int mask2, int mask3, int page, GlobalBlock& out);
+    // Empties out and appends, in ascending order, every id of the page whose registered extent
+    // meets the box (touching counts); the count. A grid of the page's extents is made at the
+    // first query of the page and follows setElement from then on, so a small box costs what lies
+    // near it, not what the page holds.
+    [[nodiscard]] int queryExtents(const DoubleRect& box, int page, std::vector<int>& out);
     // Stored pages >= n grow by one (insertion after n is insertion at n + 1).
     [[nodiscard]] int insertPage(int n);
     // Stored page n becomes 0 (never asked for), larger pages shrink by one.
@@ -67,12 +92,29 @@ private:
     // Makes the arrays hold ids up to id (new entries 0); 0 when one cannot grow.
     [[nodiscard]] int reach(int id);
     void buildThresholds(int scale, double low, double high);
+    // The grid of a page, and the ids stored since it was made (they are looked at one by one);
+    // beyond a share of the grid's size the grid is made again at the next query.
+    struct PageGrid {
+        ExtentGrid grid;
+        int built = 0;
+        std::vector<int> changed;
+    };
+    void buildGrid(int page);
+    void noteStored(int id, int page);
+    void forgetChanged(int page);
+    void dropGrids();
 
     double thresholds[kScales][kThresholds] = {};
     GlobalBlock masks[kScales] = {{5000, 1}, {5000, 1}, {5000, 1}};
     GlobalBlock pages{5000, 4};
-    // Per id: minimum x and y, maximum x and y, and 1 while registered (a double, so that the
-    // record stays five doubles).
-    static constexpr int kExtentWords = 5;
+    // Per id: minimum x and y, maximum x and y, 1 while registered (a double, so that the record
+    // stays doubles), and the view scale the extent was measured at (0: every scale).
+    static constexpr int kExtentWords = 6;
+    // The changed area: its corners, and the number of extents joined (0: none).
+    void joinChanged(const double* extent);
+    double changed[4] = {};
+    int changedCount = 0;
     GlobalBlock extents{5000, kExtentWords * static_cast<int>(sizeof(double))};
+    std::vector<PageGrid> grids; // by page
+    std::vector<int> changedOn;  // by id: the page whose changed list holds it, 0 for none
 };

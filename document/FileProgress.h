@@ -8,7 +8,8 @@ public:
 
     // Shows the window with the bar's range.
     virtual void begin(int start, int total) = 0;
-    // Keeps the window alive (one pending message) and moves the bar.
+    // Moves the bar and keeps the window alive (lets waiting messages through); a step that
+    // changes nothing the window shows may do nothing.
     virtual void step(int position) = 0;
     // 1 once the user pressed Cancel.
     [[nodiscard]] virtual int cancelled() = 0;

@@ -1,8 +1,9 @@
 #include "document/PageChainTable.h"
 
 #include "document/ChainRows.h"
+#include "document/ChainStamp.h"
 
-PageChainTable::PageChainTable() : GlobalBlock(3, sizeof(Row)) {}
+PageChainTable::PageChainTable() : GlobalBlock(3, sizeof(Row)), stamp(newChainStamp()) {}
 
 int PageChainTable::ensurePage(int page)
 {
@@ -27,6 +28,12 @@ template <typename Change> int PageChainTable::withRow(int page, Change change)
     return row ? change(*row) : 0;
 }
 
+template <typename Change> int PageChainTable::changeRow(int page, Change change)
+{
+    stamp = newChainStamp();
+    return withRow(page, change);
+}
+
 int PageChainTable::field(int page, int32_t Row::*member)
 {
     return withRow(page, [member](Row& row) { return row.*member; });
@@ -34,7 +41,7 @@ int PageChainTable::field(int page, int32_t Row::*member)
 
 int PageChainTable::setField(int page, int32_t Row::*member, int value)
 {
-    return withRow(page, [member, value](Row& row) {
+    return changeRow(page, [member, value](Row& row) {
         row.*member = value;
         return 1;
     });
@@ -42,27 +49,35 @@ int PageChainTable::setField(int page, int32_t Row::*member, int value)
 
 int PageChainTable::incrementCount(int page)
 {
-    return withRow(page, [](Row& row) { return ++row.count; });
+    return changeRow(page, [](Row& row) { return ++row.count; });
 }
 
 int PageChainTable::decrementCount(int page)
 {
-    return withRow(page, [](Row& row) { return ChainRows::decrementCount(row); });
+    return changeRow(page, [](Row& row) { return ChainRows::decrementCount(row); });
 }
 
 int PageChainTable::setFirstIfNone(int page, int id)
 {
-    return withRow(page, [id](Row& row) { return ChainRows::setFirstIfNone(row, id); });
+    return changeRow(page, [id](Row& row) { return ChainRows::setFirstIfNone(row, id); });
 }
 
 int PageChainTable::swapLast(int page, int id)
 {
-    return withRow(page, [id](Row& row) { return ChainRows::swapLast(row, id); });
+    return changeRow(page, [id](Row& row) { return ChainRows::swapLast(row, id); });
 }
 
-int PageChainTable::insertPage(int n) { return ChainRows::insertAt(*this, n); }
+int PageChainTable::insertPage(int n)
+{
+    stamp = newChainStamp();
+    return ChainRows::insertAt(*this, n);
+}
 
-int PageChainTable::removePage(int n) { return ChainRows::removeAt(*this, n); }
+int PageChainTable::removePage(int n)
+{
+    stamp = newChainStamp();
+    return ChainRows::removeAt(*this, n);
+}
 
 int PageChainTable::copyRow(int page, Row* out)
 {
@@ -76,7 +91,7 @@ int PageChainTable::copyRow(int page, Row* out)
 
 int PageChainTable::putRow(int page, const Row& value)
 {
-    return withRow(page, [&value](Row& row) {
+    return changeRow(page, [&value](Row& row) {
         row = value;
         return 1;
     });

@@ -50,11 +50,17 @@ public:
     [[nodiscard]] int copyRow(int page, Row* out);
     [[nodiscard]] int putRow(int page, const Row& row);
 
+    // A new stamp (document/ChainStamp.h) at every write of a row: the chains' ends or counts may
+    // have changed.
+    unsigned long long stamp;
+
 private:
     [[nodiscard]] Row* rowAt(int page, BlockLock& rows);
     // change (an int (Row&) callable) on the page's row, under the table's lock; 0 when the page
     // is refused.
     template <typename Change> [[nodiscard]] int withRow(int page, Change change);
+    // withRow for a change of the row.
+    template <typename Change> [[nodiscard]] int changeRow(int page, Change change);
     [[nodiscard]] int field(int page, int32_t Row::*member);
     [[nodiscard]] int setField(int page, int32_t Row::*member, int value);
 };

@@ -82,7 +82,7 @@ int Selection::forEach(SelectionOperation& operation)
     if (undo)
         undo->endBatchChange();
     if (owner->updater) {
-        owner->updater->refreshAll();
+        owner->updater->repaintChanges();
         owner->updater->flushPainter();
     }
     return changed;

@@ -528,7 +528,7 @@ int UndoManager::settle()
     return recordsWritten == before;
 }
 
-void UndoManager::refresh()
+void UndoManager::refresh(int wholePage)
 {
     if (!owner)
         return;
@@ -538,7 +538,10 @@ void UndoManager::refresh()
     if (tool && editor && tool->selectionMode() == 1)
         (void)editor->beginEdit(tool->firstSelectedId());
     if (owner->updater) {
-        owner->updater->refreshAll();
+        if (wholePage)
+            owner->updater->refreshAll();
+        else
+            owner->updater->repaintChanges();
         owner->updater->flushPainter();
     }
 }

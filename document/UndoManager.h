@@ -214,7 +214,9 @@ private:
     // Common parts of the steps.
     [[nodiscard]] int settle();
     [[nodiscard]] int settlesFirst(int redoing) const;
-    void refresh();
+    // The view after a step: the elements it changed repainted; with wholePage the whole page
+    // (a step that changed the drawing order, which no extent shows).
+    void refresh(int wholePage = 0);
     int selectedIds(GlobalBlock& list);
     void reselect(GlobalBlock& list);
     void selectListed(GlobalBlock& list, int mode);

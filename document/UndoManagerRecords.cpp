@@ -327,7 +327,7 @@ int UndoManager::undoOrder(int redoing)
     const int phase = redoing ? 2 : 1;
     if (!order.canRestore(store(), phase) || !order.restore(store(), phase))
         return 0;
-    refresh();
+    refresh(1);
     return 1;
 }
 

@@ -2,6 +2,7 @@
 // context, the paper and the frame of an element's section in the drawing file.
 #include "elements/Element.h"
 
+#include <cmath>
 #include <new>
 
 #include "dialogs/defaults/BezierDefaults.h"
@@ -153,7 +154,7 @@ int Element::storeExtent()
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
     if (!index || hasNoId())
         return 0;
-    return index->setElement(id, extentMin, extentMax, page);
+    return index->setElement(id, extentMin, extentMax, page, extentViewScale());
 }
 
 int Element::serializeExtent(ElementRecordBuffer& buffer, int mode)
@@ -228,6 +229,16 @@ void Element::remapGroup()
 }
 
 // --- paper ---
+
+double Element::viewScaleOf(DocumentContext* context)
+{
+    ViewParams* view = context ? context->view : nullptr;
+    if (!view || !view->window())
+        return -1.0;
+    const double length =
+        view->pixelsToLengthForOp(ShapeOp::Draw, 1.0) * DrawPoint::scaleDenominatorOf(context) / DrawPoint::scaleNumeratorOf(context);
+    return std::isfinite(length) && length > 0.0 ? length : -1.0;
+}
 
 double Element::scaleNumerator() const { return DrawPoint::scaleNumeratorOf(context); }
 double Element::scaleDenominator() const { return DrawPoint::scaleDenominatorOf(context); }

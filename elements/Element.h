@@ -482,6 +482,13 @@ public:
     [[nodiscard]] int isStoredAsSameKind(int n);
     // The drawing's mask index takes id, page and extent; 0 for an element without id.
     [[nodiscard]] int storeExtent();
+    // The scale of the view (pixels per drawing unit) the extent was measured at: 0 when the
+    // extent comes from the geometry alone and holds at every scale (the default), -1 when it
+    // was taken without the view it needs.
+    [[nodiscard]] virtual double extentViewScale() { return 0.0; }
+    // Drawing units per pixel of the drawing's view, what an extent measured in pixels depends
+    // on; -1 without a view window.
+    [[nodiscard]] static double viewScaleOf(DocumentContext* context);
     // Mode 1 appends extentMin then extentMax (x and y each); mode 3 reads them back. A record
     // that ends early answers 0 and leaves both corners as they were.
     [[nodiscard]] int serializeExtent(ElementRecordBuffer& buffer, int mode);

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <new>
 
+#include "dialogs/defaults/PictureDefaults.h"
 #include "dialogs/properties/PicturePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
@@ -124,6 +125,9 @@ int PictureElement::hitTest() { return pickInsideCorners(); }
 int PictureElement::execute(int operation, double x, double y, double z)
 {
     bind();
+    // The drawing's record says whether JPEG pictures are drawn as thumbnails.
+    if (const auto* defaults = static_cast<const PictureDefaults*>(elementDefaults(kind)))
+        image.drawingMode = defaults->thumbnailFlag();
     const double offset[3] = {x, y, z};
     return runElementShape(*this, operation, offset, nullptr);
 }
@@ -170,6 +174,15 @@ void PictureElement::takePlacementDefaults()
     bind();
     if (imageMask())
         imageMask()->outline.count = 0;
+    // The drawing's record: the file its placement command chose, its kind and the layer.
+    const auto* defaults = static_cast<const PictureDefaults*>(elementDefaults(kind));
+    if (!defaults)
+        return;
+    layer = const_cast<PictureDefaults*>(defaults)->getLayer();
+    if (imageKind())
+        imageKind()->value = defaults->imageKind;
+    if (fileName())
+        fileName()->setText(defaults->fileName.getPath());
 }
 
 int PictureElement::placementSize(double& width, double& height)

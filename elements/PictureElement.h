@@ -33,7 +33,8 @@ public:
     // The corners' frame (see drawFrameOverlay) until the mask is edited, then the mask outline.
     void drawOverlayFigure(int operation) override;
 
-    // The mask emptied and the holder bound; the kind and path stay as the dialog set them.
+    // The mask emptied and the holder bound; the layer, the image kind and the file of the
+    // drawing's picture record (the file its placement command chose).
     void takePlacementDefaults() override;
     // AUTO resolved by the file's extension, then the rectangle of the image's drawing size
     // follows the mouse until a press: 1, 15, 21, -1; -999 when the image has no size (no file,

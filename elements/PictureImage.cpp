@@ -3,11 +3,11 @@
 
 #include <cstring>
 
+#include "document/DocumentContext.h"
 #include "document/FileNameValue.h"
+#include "document/PictureCache.h"
 #include "elements/ImageTypeValue.h"
 #include "io/images/PictureReader.h"
-
-PictureReaderMaker makePictureReader = nullptr;
 
 PictureImage::~PictureImage()
 {
@@ -21,6 +21,9 @@ PictureReader* PictureImage::reader()
 {
     if (!hasImage() || type->value < ImageTypeValue::kBmp || type->value > ImageTypeValue::kTiff)
         return nullptr;
+    // A drawing shares its decoded pictures among all its pictures of the same file.
+    if (PictureCache* cache = owner ? owner->pictureCache() : nullptr)
+        return cache->reader(type->value, fileName->text());
     const int k = type->value - 1;
     if (!readers[k]) {
         readers[k] = makePictureReader ? makePictureReader(type->value) : nullptr;

@@ -10,9 +10,10 @@ class PictureReader;
 class PsOutput;
 struct IntRect;
 
-// The readers behind a placed picture: one per kind, made on first use (makePictureReader) and
-// attached to the picture's file, kept until the holder goes, so that drawing the picture again
-// reads no file. Every operation dispatches on the image kind 1..5; kind 0 and any other value,
+// The readers behind a placed picture: those of its drawing's picture cache, shared with the
+// drawing's other pictures of the same file; without a drawing, one per kind of its own, made on
+// first use (makePictureReader), attached to the picture's file and kept until the holder goes.
+// Either way drawing the picture again reads no file. Every operation dispatches on the image kind 1..5; kind 0 and any other value,
 // a missing link or a kind without reader answer 0 and do nothing.
 class PictureImage {
 public:

@@ -111,6 +111,8 @@ int TextElementBase::selectFont()
     return font()->makeDeviceFont(view, window->dc);
 }
 
+double TextElementBase::extentViewScale() { return viewScaleOf(context); }
+
 double TextElementBase::pixelsToDrawing(double pixels) const
 {
     ViewParams* view = context ? context->view : nullptr;

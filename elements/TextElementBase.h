@@ -114,6 +114,9 @@ public:
     // text edited down to nothing is deleted instead (with an undo record) and the answer is 0.
     [[nodiscard]] int finishInput() override;
     void showPickColour() override;
+    // The text block is measured in the view's pixels, with the font at the pixel height of the
+    // view's scale.
+    [[nodiscard]] double extentViewScale() override;
 
 protected:
     [[nodiscard]] TextCaretPlace* caretPlace() const;

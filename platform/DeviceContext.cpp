@@ -278,6 +278,25 @@ void DeviceContext::resetClip()
     SelectClipRgn(hdc, nullptr);
 }
 
+void DeviceContext::fillRect(HBRUSH brush, const IntRect& rect)
+{
+    if (!brush)
+        return;
+    DcScope scope(*this);
+    FillRect(hdc, rect.asRect(), brush);
+}
+
+void DeviceContext::drawLineWith(HPEN pen, const IntPoint& p1, const IntPoint& p2)
+{
+    if (!pen)
+        return;
+    DcScope scope(*this);
+    HGDIOBJ previous = SelectObject(hdc, pen);
+    MoveToEx(hdc, p1.x, p1.y, nullptr);
+    LineTo(hdc, p2.x, p2.y);
+    SelectObject(hdc, previous);
+}
+
 void DeviceContext::fillRect(const RgbColor& color, const IntRect& rect)
 {
     TemporaryBrush fill(color);

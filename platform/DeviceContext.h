@@ -100,6 +100,10 @@ public:
 
     // Fills with a temporary brush; the held brush is not touched.
     void fillRect(const RgbColor& color, const IntRect& rect);
+    // With a brush or a pen the caller holds (many marks of one colour): nothing is made or
+    // deleted, and the pen held before is selected again afterwards.
+    void fillRect(HBRUSH brush, const IntRect& rect);
+    void drawLineWith(HPEN pen, const IntPoint& p1, const IntPoint& p2);
     void fillRegion(const RgbColor& color, Region& region);
     void fillPolygon(const RgbColor& color, IntPolygon& polygon);
     void fillPolyPolygon(const RgbColor& color, IntPolyPolygon& polygons);

@@ -85,8 +85,9 @@ public:
     int huffmanCount = 0;
     int huffmanUsed = 0;
     HuffmanTable* currentHuffman = nullptr;
-    // The reader's own state.
+    // The reader's own state; its work buffers are released through jpegBufferRelease.
     int32_t readerWords[kReaderWords] = {};
+    GlobalBlock* readerBuffers[kReaderBuffers] = {};
     JpegMarkerState* marker = nullptr;      // owned
 
 private:

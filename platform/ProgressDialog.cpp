@@ -4,6 +4,7 @@
 #include "platform/Control.h"
 #include "platform/ControlKinds.h"
 #include "platform/FrameWindow.h"
+#include "platform/RangeControls.h"
 
 namespace {
 bool isInput(UINT message)
@@ -44,10 +45,13 @@ void ProgressDialog::begin(int low, int high)
     setRange(low, high);
 }
 
-void ProgressDialog::setRange(int low, int high)
+void ProgressDialog::setRange(int newLow, int newHigh)
 {
+    low = newLow;
+    high = newHigh;
+    shownPercent = kNotShown;
     if (Control* bar = findControl(barId))
-        bar->setRange(low, high);
+        bar->setRange(newLow, newHigh);
 }
 
 void ProgressDialog::disableOwner()
@@ -87,9 +91,15 @@ void ProgressDialog::setPosition(int position)
 {
     if (!hwnd)
         return;
-    pumpOneMessage();
+    const int percent = ProgressBar::percentOf(low, high, position);
+    if (percent == shownPercent && sinceLastPump.notElapsed(kPumpIntervalMs))
+        return;
+    shownPercent = percent;
+    sinceLastPump.start();
     if (Control* bar = findControl(barId))
         bar->setValue(position);
+    for (int i = 0; i < kMessagesPerStep && pumpOneMessage(); ++i) {
+    }
 }
 
 int ProgressDialog::handleMessage()

@@ -11,16 +11,23 @@ void ProgressBar::setRange(long long newLow, long long newHigh)
     shownPercent = isAttached() ? 0 : -1;
 }
 
-void ProgressBar::setValue(long long v)
+int ProgressBar::percentOf(long long low, long long high, long long v)
 {
-    value = v;
     // In 128 bits, so that no range or value overflows.
     __int128 span = static_cast<__int128>(high) - low;
     if (span < 2)
-        return;
+        return -1;
     __int128 exact = (static_cast<__int128>(v) - low) * 100 / span;
     // The bar stops at its ends anyway.
-    int percent = exact < 0 ? 0 : (exact > 100 ? 100 : static_cast<int>(exact));
+    return exact < 0 ? 0 : (exact > 100 ? 100 : static_cast<int>(exact));
+}
+
+void ProgressBar::setValue(long long v)
+{
+    value = v;
+    const int percent = percentOf(low, high, v);
+    if (percent < 0)
+        return;
     // Long operations call this for every step: only a new percentage reaches the bar.
     if (percent == shownPercent || !isAttached())
         return;

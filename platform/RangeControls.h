@@ -9,6 +9,8 @@ public:
     void setRange(long long newLow, long long newHigh) override;
     // Moves the bar to (v - low) x 100 / (high - low); a range narrower than 2 leaves it alone.
     void setValue(long long v) override;
+    // The percentage a bar of that range shows for v (0 to 100); -1 for a range narrower than 2.
+    [[nodiscard]] static int percentOf(long long low, long long high, long long v);
 
     long long low = 0;
     long long high = 100;

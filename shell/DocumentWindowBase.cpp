@@ -11,6 +11,7 @@
 #include "views/PagePainter.h"
 #include "views/PageTabBar.h"
 #include "views/ViewParams.h"
+#include "views/ViewUpdater.h"
 
 namespace {
 // A menu text of the undo manager, bounded by the caller's buffer.
@@ -134,6 +135,12 @@ void DocumentWindowBase::caretRefresh()
 {
     if (context)
         (void)context->caretRefresh(); // 0 without a caret to show
+}
+
+void DocumentWindowBase::idleStep()
+{
+    if (context && context->updater)
+        context->updater->idleStep();
 }
 
 void DocumentWindowBase::refreshPagePainter()

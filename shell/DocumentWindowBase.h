@@ -53,8 +53,8 @@ public:
     // Settles the element in progress, drops the select tool's handle state and the caret.
     virtual void endTool();
     virtual void caretRefresh();
-    // The page list's idle refresh.
-    virtual void idleStep() {}
+    // At idle time: the miniatures of the drawing catch up with its changes.
+    virtual void idleStep();
     virtual void refreshPagePainter();
     virtual void refreshPageBar();
     // The page pane was painted: the page bar draws its thumbnails again (from its cache).

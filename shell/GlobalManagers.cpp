@@ -23,7 +23,7 @@
 #include "document/SheetSettings.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
-#include "io/pdf/PdfExportJob.h"
+#include "io/pdf/PdfExportCommand.h"
 #include "io/print/PrintRecord.h"
 #include "platform/ColorDialog.h"
 #include "platform/UnitConverter.h"
@@ -58,7 +58,7 @@ PartsLibrary* makePartsLibrary(int number) { return new (std::nothrow) PartsLibr
 const GlobalManagerFactories defaults = {
     nullptr,                           // 1 global notifier
     makeApplicationPrintRecord,        // 2 print settings
-    nullptr,                           // 3 PDF export job
+    makePdfExportJob,                  // 3 PDF export job
     reporterInService,                 // 4 file error reporter
     make<ColorDialog>,                 // 5 colour chooser
     make<UnitConverter>,               // 6 unit converter
@@ -77,7 +77,7 @@ const GlobalManagerFactories defaults = {
     make<GridSettings, DrawingGrid>,   // 19 grid defaults
     makeLineDefaults,                  // 20 line defaults
     makeBezierDefaults,                // 21 Bezier defaults
-    nullptr,                           // 22 picture defaults
+    makePictureDefaults,               // 22 picture defaults
     makeMeasureDefaults,               // 23 measure defaults
     makeTextDefaults,                  // 24 text defaults
     make<FolderMemory>,                // 25 folder memory

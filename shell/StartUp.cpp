@@ -12,6 +12,7 @@
 #include "elements/Element.h"
 #include "elements/TextCaretPlace.h"
 #include "io/dxf/DxfExchange.h"
+#include "io/images/ImageReaderSwitch.h"
 #include "io/print/PrintRecord.h"
 #include "io/svg/SvgIoDriver.h"
 #include "platform/Application.h"
@@ -76,6 +77,7 @@ void nameApplication(Application& app)
     installPropertyDialogs();
     installColourDialogs();
     documentMemberFactories.dxfCommand = makeDxfCommand;
+    installImageReaders();
     foreignFileDrivers.readSvg = readSvgDocument;
     foreignFileDrivers.writeSvg = writeSvgDocument;
     foreignFileDrivers.readDxf = readDxfDocument;
@@ -83,6 +85,7 @@ void nameApplication(Application& app)
     documentMemberFactories.textDefaults = makeDrawingTextDefaults;
     documentMemberFactories.measureDefaults = makeDrawingMeasureDefaults;
     documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
+    documentMemberFactories.pictureDefaults = makeDrawingPictureDefaults;
 }
 
 int initApplication()

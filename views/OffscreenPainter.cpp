@@ -103,6 +103,12 @@ void OffscreenPainter::clear()
         bitmap.dc.fillRect(RgbColor(255, 255, 255), bitmap.size);
 }
 
+void OffscreenPainter::clearRect(const IntRect& rect)
+{
+    if (bitmap.created)
+        bitmap.dc.fillRect(RgbColor(255, 255, 255), intersectionOf(rect, bitmap.size));
+}
+
 int OffscreenPainter::scrollWindow(int dx, int dy, IntRect& strip)
 {
     strip.init();

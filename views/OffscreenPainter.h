@@ -21,6 +21,7 @@ public:
     [[nodiscard]] DeviceContext* surface() override { return bitmap.created ? &bitmap.dc : nullptr; }
     [[nodiscard]] IntRect bitmapRect() const override { return bitmap.created ? bitmap.size : IntRect(); }
     void clear() override;
+    void clearRect(const IntRect& rect) override;
     // One step is the scroller's step in pixels (1 without a scroller). The bitmap and the window
     // move inside the view area (the rulers stay); a shift as wide as the area uncovers all of it.
     int scrollWindow(int dx, int dy, IntRect& strip) override;

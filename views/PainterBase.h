@@ -29,8 +29,9 @@ public:
     [[nodiscard]] virtual DeviceContext* surface() { return nullptr; }
     // The bitmap's rectangle at (0, 0); empty without a bitmap.
     [[nodiscard]] virtual IntRect bitmapRect() const { return IntRect(); }
-    // Fills the bitmap white.
+    // Fills the bitmap white, or a rectangle of it.
     virtual void clear() {}
+    virtual void clearRect(const IntRect& rect) { (void)rect; }
     // Scrolls the bitmap and the view window together by dx and dy scroll steps, erases the strip
     // that became uncovered and gives it in `strip` (client pixels); 0 when nothing moved.
     virtual int scrollWindow(int dx, int dy, IntRect& strip)

@@ -1,14 +1,18 @@
 #include "views/RedrawManager.h"
 
+#include <map>
 #include <new>
+#include <windows.h>
 
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
+#include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
 #include "document/SheetSettings.h"
 #include "document/TickStamp.h"
 #include "io/print/PrintSettings.h"
+#include "platform/EventRouter.h"
 #include "platform/Window.h"
 #include "shapes/ShapeOp.h"
 #include "views/OffscreenPainter.h"
@@ -19,7 +23,78 @@
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
-RedrawManager::~RedrawManager() { delete spare; }
+namespace {
+// The drawings whose miniatures wait for their timer, by timer id.
+std::map<UINT_PTR, RedrawManager*>& waitingMiniatures()
+{
+    static std::map<UINT_PTR, RedrawManager*> waiting;
+    return waiting;
+}
+
+// 1 when the window is the active drawing window of its frame (the navigator and the page bar
+// show that drawing), or has no frame of drawing windows.
+int isActiveDrawingWindow(HWND window)
+{
+    for (HWND child = window; child; child = GetParent(child)) {
+        HWND parent = GetParent(child);
+        char name[16] = {};
+        if (parent && GetClassNameA(parent, name, sizeof name) && lstrcmpiA(name, "MDIClient") == 0)
+            return reinterpret_cast<HWND>(SendMessageA(parent, WM_MDIGETACTIVE, 0, 0)) == child;
+    }
+    return 1;
+}
+} // namespace
+
+RedrawManager::~RedrawManager()
+{
+    cancelMiniatureTimer();
+    delete spare;
+}
+
+void RedrawManager::scheduleMiniatures()
+{
+    miniaturesBehind = 1;
+    // The same id starts a running timer again.
+    const UINT_PTR id = SetTimer(nullptr, miniatureTimer, kMiniatureDelayMs, &RedrawManager::onMiniatureTimer);
+    if (id == miniatureTimer)
+        return;
+    cancelMiniatureTimer();
+    miniatureTimer = id;
+    if (miniatureTimer)
+        waitingMiniatures()[miniatureTimer] = this;
+}
+
+void RedrawManager::cancelMiniatureTimer()
+{
+    if (!miniatureTimer)
+        return;
+    KillTimer(nullptr, miniatureTimer);
+    waitingMiniatures().erase(miniatureTimer);
+    miniatureTimer = 0;
+}
+
+void CALLBACK RedrawManager::onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto found = waitingMiniatures().find(id);
+    if (found == waitingMiniatures().end()) {
+        KillTimer(nullptr, id);
+        return;
+    }
+    RedrawManager* manager = found->second;
+    // A handler is running its own loop (a tool following the mouse, a progress window): the
+    // miniature would draw the page through the view in the middle of its work. It waits until
+    // the handler has returned.
+    if (theEventRouter && theEventRouter->depth > 0) {
+        (void)SetTimer(nullptr, id, kMiniatureDelayMs, &RedrawManager::onMiniatureTimer);
+        return;
+    }
+    manager->cancelMiniatureTimer();
+    // A drawing that is not the active one is shown again when it becomes active.
+    Window* window = viewWindowOf(manager->context);
+    if (window && !isActiveDrawingWindow(window->hwnd()))
+        return;
+    manager->idleStep();
+}
 
 PainterBase* RedrawManager::painter() const { return context ? context->pagePainter : nullptr; }
 
@@ -77,21 +152,76 @@ void RedrawManager::flushPainter()
 
 void RedrawManager::refreshAll()
 {
+    forgetChanges();
     resetPainter();
     redrawPage();
+    miniaturesBehind = 0;
     if (thePagePainter)
         thePagePainter->refresh(context);
     if (thePageTabBar)
         thePageTabBar->refresh(context);
 }
 
+void RedrawManager::refreshViewFirst()
+{
+    forgetChanges();
+    resetPainter();
+    redrawPage();
+    scheduleMiniatures();
+}
+
 void RedrawManager::refreshAfterReset()
 {
     theFileErrorReporter.reset();
+    forgetChanges();
     resetPainter();
     redrawPage();
     if (thePagePainter)
         thePagePainter->show(context);
+    if (thePageTabBar)
+        thePageTabBar->onPageRedrawn(context);
+}
+
+void RedrawManager::forgetChanges()
+{
+    if (context && context->maskIndex)
+        context->maskIndex->forgetChangedArea();
+}
+
+void RedrawManager::repaintChanges()
+{
+    theFileErrorReporter.reset();
+    PainterBase* p = painter();
+    ElementMaskIndex* index = context ? context->maskIndex : nullptr;
+    DoubleRect changed;
+    if (!index || !index->takeChangedArea(changed))
+        return;
+    scheduleMiniatures();
+    if (!p || !p->isCreated() || !context->view)
+        return;
+    const IntRect r = intersectionOf(deviceRect(changed.minX, changed.minY, changed.maxX, changed.maxY, kChangePad),
+                                     p->bitmapRect());
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    // What lies outside the rectangle is drawn as it was; inside, the page is drawn again whole
+    // (sheet, grid and every element meeting it), so the pixels are those of a full redraw.
+    p->clearRect(r);
+    DeviceContext* dc = p->surface();
+    dc->clipToRect(r);
+    setUpdateArea(r);
+    redrawPage();
+    dc->resetClip();
+    setUpdateArea(p->bitmapRect());
+}
+
+void RedrawManager::idleStep()
+{
+    cancelMiniatureTimer();
+    if (!miniaturesBehind)
+        return;
+    miniaturesBehind = 0;
+    if (thePagePainter)
+        thePagePainter->refresh(context);
     if (thePageTabBar)
         thePageTabBar->onPageRedrawn(context);
 }
@@ -186,8 +316,24 @@ DeviceContext* RedrawManager::surfaceForOperation(int operation)
         // The target of the print run that is under way (none otherwise).
         return context && context->printSettings ? context->printSettings->outputSurface() : nullptr;
     default:
-        return windowSurface();
+        return windowStandIn ? windowStandIn : windowSurface();
     }
+}
+
+int RedrawManager::drawWindowOnOverlay(int on)
+{
+    if (!on) {
+        if (windowStandIn)
+            flushOverlay(nullptr);
+        windowStandIn = nullptr;
+        return 0;
+    }
+    windowStandIn = nullptr;
+    if (!windowSurface() || !painterSurface() || !overlay())
+        return 0;
+    copyPainterToOverlay(nullptr);
+    windowStandIn = overlaySurface();
+    return windowStandIn != nullptr;
 }
 
 void RedrawManager::redrawPage()
@@ -222,6 +368,10 @@ void RedrawManager::drawPageElements()
     StatusBarPanes* bar = showProgress ? context->statusBar : nullptr;
     if (bar)
         bar->beginProgress(0, count);
+    // Nothing the elements do while they draw changes the mapping.
+    ViewParams* view = context->view;
+    if (view)
+        view->holdMapping(1);
     for (int i = 1; i <= count && id >= 1; ++i) {
         if (bar)
             bar->setProgress(i);
@@ -232,6 +382,8 @@ void RedrawManager::drawPageElements()
             id = editor->drawElementById(id);
         }
     }
+    if (view)
+        view->holdMapping(0);
     if (bar)
         bar->endProgress();
     // A page that took half a second shows progress the next time.

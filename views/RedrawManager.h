@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include "geometry/DoubleRect.h"
 #include "platform/IntRect.h"
 #include "views/ViewUpdater.h"
@@ -33,9 +35,15 @@ public:
     void flushPainter() override;
     // Painter cleared, page redrawn; then the page painter and the page bar redrawn whole.
     void refreshAll() override;
+    // Painter cleared, page redrawn; the page painter and the page bar at the next idleStep.
+    void refreshViewFirst() override;
     // The file error reporter's once-only marks reset, then as refreshAll, but the page painter
     // and the page bar are only shown again.
     void refreshAfterReset() override;
+    // The changed area's device rectangle, grown by kChangePad pixels, redrawn under a clip.
+    void repaintChanges() override;
+    // The navigator and the page bar redrawn when a change left them behind.
+    void idleStep() override;
     // For x, then y: the painter and the window move by that many scroll steps, the strip that
     // was uncovered is redrawn and copied to the window.
     void scrollBy(int dx, int dy) override;
@@ -66,6 +74,7 @@ public:
     void saveToSpare() override;
     void restoreFromSpare() override;
     void invalidateView() override;
+    [[nodiscard]] int drawWindowOnOverlay(int on) override;
 
     // The overlay pair for a device rectangle (the whole view area for null): the document
     // painter into the overlay, and the overlay onto the window.
@@ -93,7 +102,21 @@ public:
     int toOther = 0;
     int redirecting = 0;
     PainterBase* target = nullptr; // not owned
+    // The overlay's surface while it stands in for the window (drawWindowOnOverlay); not owned.
+    DeviceContext* windowStandIn = nullptr;
     int showProgress = 0;
+    // A change was repainted and the miniatures still show the drawing before it; they follow
+    // at the frame's next idle event or when the timer's message comes (a timer's message waits
+    // until no other message does, in whichever loop is fetching; while a handler runs a loop of
+    // its own, a tool following the mouse, the timer starts again and the miniatures wait for
+    // the handler to return). The delay is as short as the system allows: a miniature still
+    // behind when the next click comes would be drawn between its steps.
+    int miniaturesBehind = 0;
+    UINT_PTR miniatureTimer = 0;
+    static constexpr UINT kMiniatureDelayMs = 1;
+    // Extents become whole pixels and hairlines lie on their edges: the changed area's device
+    // rectangle grows by this many pixels on each side.
+    static constexpr int kChangePad = 3;
 
 private:
     [[nodiscard]] PainterBase* painter() const;
@@ -104,8 +127,14 @@ private:
     void setUpdateArea(const IntRect& r);
     // Painter cleared, its whole rectangle the update area.
     void resetPainter();
+    // A redraw of everything: the changed area is drawn already.
+    void forgetChanges();
     // The device rectangle of two drawing points grown by pad pixels.
     [[nodiscard]] IntRect deviceRect(double x1, double y1, double x2, double y2, int pad) const;
+
+    void scheduleMiniatures();
+    void cancelMiniatureTimer();
+    static void CALLBACK onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD);
 
     OffscreenPainter* spare = nullptr; // owned; made at the first save
 };

@@ -22,11 +22,17 @@ constexpr double kIntLimit = INT_MAX / 4;
 // The caption holds at most this many bytes and the terminator (a window title of MAX_PATH).
 constexpr int kCaptionSize = 260;
 
+// r, or for a zero r the zero of v's sign (v x 0 is -0 for a negative v).
+double signedZero(double r, double v) { return r == 0.0 ? v * 0.0 : r; }
+
 // Whole pixels toward zero. A value within rounding noise below a whole number counts as that
 // number, so that a device point taken to the drawing and back comes out where it was.
 double wholePixels(double v)
 {
-    const double t = std::trunc(v);
+    // Toward zero through a 64-bit integer where that is exact (a library call costs more than
+    // the rest of the mapping); the sign of a zero kept as trunc keeps it.
+    const double t =
+        std::fabs(v) < 4.0e15 ? signedZero(static_cast<double>(static_cast<long long>(v)), v) : std::trunc(v);
     if (v >= 0.0)
         return v - t > 1.0 - 1e-6 ? t + 1.0 : t;
     return t - v > 1.0 - 1e-6 ? t - 1.0 : t;
@@ -123,7 +129,17 @@ double ViewMapping::lengthToPixels(double length, int useScale) const
     return wholePixels(length * (useScale ? scaleNumerator() / scaleDenominator() * perMm : perMm));
 }
 
-ViewMapping::Terms ViewMapping::terms() const
+void ViewMapping::holdMapping(int on)
+{
+    if (!on) {
+        heldDepth = heldDepth > 0 ? heldDepth - 1 : 0;
+        return;
+    }
+    if (heldDepth++ == 0)
+        held = gatherTerms();
+}
+
+ViewMapping::Terms ViewMapping::gatherTerms() const
 {
     return {worldOriginX(), worldOriginY(), scaleNumerator() / scaleDenominator() * (zoom * dpi() / kMmPerInch),
             static_cast<double>(leftBand() - scrollX), static_cast<double>(topBand() - scrollY)};

@@ -139,6 +139,7 @@ public:
 
     int repaintClientArea() override;
     void postMouseMove() override;
+    void holdMapping(int on) override;
 
     DocumentContext* context = nullptr; // not owned; null for a detached copy
     int sheetOffsetOn = 1;
@@ -157,7 +158,11 @@ private:
     struct Terms {
         double originX, originY, pixelsPerUnit, offsetX, offsetY;
     };
-    [[nodiscard]] Terms terms() const;
+    [[nodiscard]] Terms terms() const { return heldDepth > 0 ? held : gatherTerms(); }
+    [[nodiscard]] Terms gatherTerms() const;
+    // holdMapping's depth and the terms it holds.
+    int heldDepth = 0;
+    Terms held = {};
     [[nodiscard]] PaperSettings* paper() const;
     [[nodiscard]] double sheetWidthMm() const;
     [[nodiscard]] double sheetHeightMm() const;

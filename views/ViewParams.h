@@ -54,6 +54,10 @@ public:
         *out = IntRect::fromEdges(worldToDeviceXForOp(operation, rect.minX), worldToDeviceYForOp(operation, rect.minY),
                                   worldToDeviceXForOp(operation, rect.maxX), worldToDeviceYForOp(operation, rect.maxY));
     }
+    // Between on and off (nested pairs allowed) the mapping's quantities are gathered once, at
+    // the outermost on, instead of at every mapped point: for loops that map many points while
+    // nothing changes the mapping (a page redraw, the selection's marks). Nothing by default.
+    virtual void holdMapping(int on) { (void)on; }
     // The window caption: the document's name, the resolution and "dpi".
     virtual void updateViewCaption() = 0;
     // After a new sheet: the zoom of a new window again. Nothing without a window (the default).

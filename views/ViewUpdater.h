@@ -21,8 +21,20 @@ public:
     virtual void flushPainter() = 0;
     // Clears the painter, redraws the current page, refreshes the page painter and page bar.
     virtual void refreshAll() = 0;
+    // As refreshAll, but the navigator's miniature and the page bar's thumbnail follow at idle
+    // time (a drawing just opened shows its page first).
+    virtual void refreshViewFirst() { refreshAll(); }
     // The same after resetting the file error reporter's once-only flags.
     virtual void refreshAfterReset() = 0;
+    // After a change of stored elements (a move, a rotation, an undo or redo, a delete, a paste,
+    // a property edit): the painter redrawn where the changed elements lay or lie now (the mask
+    // index's changed area), as a full refresh would draw it there, the file error reporter's
+    // once-only marks reset; the navigator's miniature and the page bar's thumbnail follow at
+    // idle time. The window is not painted here. By default a refreshAfterReset.
+    virtual void repaintChanges() { refreshAfterReset(); }
+    // What waits for the program's idle time (the miniatures of a changed drawing); nothing by
+    // default.
+    virtual void idleStep() {}
     // Scrolls the painter by (dx, dy) scroll steps and redraws the uncovered strip.
     virtual void scrollBy(int dx, int dy) = 0;
     // Nested clip to the view area; the last end removes it.
@@ -106,6 +118,15 @@ public:
     }
     void clipToView() { beginClip(); }
     void resetClip() { endClip(); }
+    // Between on and off, what element operations draw on the window (the selection's marks)
+    // is drawn on the overlay instead: on copies the painter into the overlay, off shows the
+    // overlay in the window, one copy instead of a call on the window for every mark. On answers
+    // 0 when there is no overlay (the window is drawn on then; off does nothing).
+    [[nodiscard]] virtual int drawWindowOnOverlay(int on)
+    {
+        (void)on;
+        return 0;
+    }
     // The mark of the element in edit, and whether the selection marks are shown.
     virtual void setInEditMark(int on) { (void)on; }
     [[nodiscard]] virtual int inEditMark() const { return 0; }

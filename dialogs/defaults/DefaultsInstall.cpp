@@ -5,6 +5,7 @@
 #include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/PictureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "platform/MessageBoxes.h"
 
@@ -33,3 +34,7 @@ MeasureDefaults* makeDrawingMeasureDefaults(DocumentContext&) { return makeMeasu
 BezierDefaults* makeBezierDefaults() { return make<BezierDefaults>(); }
 
 BezierDefaults* makeDrawingBezierDefaults(DocumentContext&) { return makeBezierDefaults(); }
+
+PictureDefaults* makePictureDefaults() { return make<PictureDefaults>(); }
+
+PictureDefaults* makeDrawingPictureDefaults(DocumentContext&) { return makePictureDefaults(); }

@@ -4,6 +4,7 @@ class DocumentContext;
 class BezierDefaults;
 class LineDefaults;
 class MeasureDefaults;
+class PictureDefaults;
 class TextDefaults;
 
 // The makers of the default records that start-up installs: the application's record (its global
@@ -17,3 +18,5 @@ class TextDefaults;
 [[nodiscard]] MeasureDefaults* makeDrawingMeasureDefaults(DocumentContext& drawing);
 [[nodiscard]] BezierDefaults* makeBezierDefaults();
 [[nodiscard]] BezierDefaults* makeDrawingBezierDefaults(DocumentContext& drawing);
+[[nodiscard]] PictureDefaults* makePictureDefaults();
+[[nodiscard]] PictureDefaults* makeDrawingPictureDefaults(DocumentContext& drawing);

@@ -30,7 +30,7 @@ int isAnchor(int index) { return index % 3 == 0; }
 
 } // namespace
 
-BezierPropertyDialog::BezierPropertyDialog() : stepper(kPointPageIds, 0) {}
+BezierPropertyDialog::BezierPropertyDialog() : stepper(kPointPageIds, 0) { setKindPages(kTabs, kPages, kPageCount); }
 
 void BezierPropertyDialog::setElement(Element* target)
 {
@@ -42,22 +42,6 @@ void BezierPropertyDialog::setElement(Element* target)
 }
 
 int BezierPropertyDialog::runKind(PropertyStepRecord& record) { return run(record, "ベジェ"); }
-
-int BezierPropertyDialog::pageDialogId(int index)
-{
-    if (index == kCommonPage)
-        return commonPageId;
-    return index > 0 && index < kPageCount ? kPages[index] : 0;
-}
-
-int BezierPropertyDialog::addPages()
-{
-    (void)PropertyDialog::addPages(); // always 1
-    // Each page answers 1; one whose resource cannot be read fails when it is shown.
-    for (int index = kColourPage; index < kPageCount; ++index)
-        (void)addPage(pageDialogId(index));
-    return 1;
-}
 
 void BezierPropertyDialog::declareControls()
 {
@@ -79,12 +63,6 @@ void BezierPropertyDialog::declareControls()
     default:
         break;
     }
-}
-
-void BezierPropertyDialog::setupTabs()
-{
-    showTabs(kTabs, kPageCount);
-    loadPage();
 }
 
 namespace {
@@ -178,18 +156,9 @@ int BezierPropertyDialog::onPageEvent()
     }
     case kAreaPage:
         return area_page::onClick(*this, area_page::kPropertyPage, {edge, fill, hatch}, id);
-    case kPointPage: {
-        const int direction = stepper.directionOf(id);
-        if (direction == 0)
-            return 0;
-        if (stepper.canStep(direction)) {
-            // Control points are stepped through like anchors.
-            applyPage(0);
-            stepper.step(direction);
-            loadVertexPage();
-        }
-        return 1;
-    }
+    case kPointPage:
+        // Control points are stepped through like anchors.
+        return stepper.stepOnClick(*this, id, [this] { loadVertexPage(); });
     default:
         return 0;
     }

@@ -18,10 +18,7 @@ public:
 
     void setElement(Element* target) override;
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
-    [[nodiscard]] int pageDialogId(int index) override;
-    [[nodiscard]] int addPages() override;
     void declareControls() override;
-    void setupTabs() override;
     void loadPage() override;
     void storePage() override;
     void refreshPage() override;

@@ -98,6 +98,20 @@ int PropertyDialog::handleMessage()
     return currentPage == 0 ? onCommonPageEvent() : onPageEvent();
 }
 
+void PropertyDialog::setKindPages(const char* const* labels, const int* dialogIds, int count)
+{
+    kindTabs = labels;
+    kindPageIds = dialogIds;
+    kindPageCount = labels && dialogIds && count > 0 ? count : 0;
+}
+
+int PropertyDialog::pageDialogId(int index)
+{
+    if (index == 0)
+        return commonPageId;
+    return index > 0 && index < kindPageCount ? kindPageIds[index] : 0;
+}
+
 int PropertyDialog::addPages()
 {
     // Each page answers 1; one whose resource cannot be read fails when it is shown.
@@ -116,7 +130,10 @@ void PropertyDialog::declareControls()
 
 void PropertyDialog::setupTabs()
 {
-    showTabs(kCommonTab, 1);
+    if (kindPageCount > 0)
+        showTabs(kindTabs, kindPageCount);
+    else
+        showTabs(kCommonTab, 1);
     loadPage();
 }
 

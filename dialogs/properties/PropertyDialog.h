@@ -81,6 +81,9 @@ public:
     // Frame events first (handleFrameMessage); the rest goes to the current page: the common
     // page's handler on page 0, onPageEvent on the kind's pages.
     [[nodiscard]] int handleMessage() override;
+    // The kind's page table (setKindPages): page 0 the common page, then the table's; without a
+    // table the common page alone.
+    [[nodiscard]] int pageDialogId(int index) override;
     // addPage for each page pageDialogId names, in tab order (the common page first), then
     // keepFrameButtons; 1.
     [[nodiscard]] int addPages() override;
@@ -98,6 +101,10 @@ public:
     [[nodiscard]] virtual int onPageEvent();
 
     // --- what every kind shares ---
+    // A kind whose pages are fixed gives them once, in tab order: their labels and dialog ids,
+    // the common page's entry first (its id is not used). Both tables outlive the dialog
+    // (constants of the kind); pageDialogId, addPages and setupTabs then follow them.
+    void setKindPages(const char* const* labels, const int* dialogIds, int count);
     // The frame buttons survive page switches / are declared on the current page.
     void keepFrameButtons();
     void declareFrameButtons();
@@ -134,4 +141,9 @@ public:
     DocumentContext* documentContext = nullptr; // the element's drawing
     Element* element = nullptr;                 // not owned
     PropertyStepRecord* stepRecord = nullptr;   // the caller's, during run
+
+private:
+    const char* const* kindTabs = nullptr;
+    const int* kindPageIds = nullptr;
+    int kindPageCount = 0;
 };

@@ -5,6 +5,7 @@
 #include "dialogs/properties/AnglePropertyDialog.h"
 #include "dialogs/properties/ArcPropertyDialog.h"
 #include "dialogs/properties/BezierPropertyDialog.h"
+#include "dialogs/properties/BitmapPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
@@ -12,6 +13,7 @@
 #include "dialogs/properties/LinePropertyDialog.h"
 #include "dialogs/properties/MeasurePropertyDialog.h"
 #include "dialogs/properties/OvalPropertyDialog.h"
+#include "dialogs/properties/PicturePropertyDialog.h"
 #include "dialogs/properties/PolygonPropertyDialog.h"
 #include "dialogs/properties/PropertyDialogPlacement.h"
 #include "dialogs/properties/RadiusPropertyDialog.h"
@@ -47,5 +49,7 @@ void installPropertyDialogs()
     makeRadiusPropertyDialog = make<RadiusPropertyDialog>;
     makeDiameterPropertyDialog = make<DiameterPropertyDialog>;
     makeBezierPropertyDialog = make<BezierPropertyDialog>;
+    makeBitmapPropertyDialog = make<BitmapPropertyDialog>;
+    makePicturePropertyDialog = make<PicturePropertyDialog>;
     documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
 }

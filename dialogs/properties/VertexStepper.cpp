@@ -123,7 +123,7 @@ void VertexStepper::loadAndMark(PropertyDialog& dialog)
         dialog.markVertex(working);
 }
 
-int VertexStepper::stepOnClick(PropertyDialog& dialog, int controlId)
+int VertexStepper::stepOnClick(PropertyDialog& dialog, int controlId, const std::function<void()>& reload)
 {
     const int direction = directionOf(controlId);
     if (direction == 0)
@@ -132,6 +132,9 @@ int VertexStepper::stepOnClick(PropertyDialog& dialog, int controlId)
         return 1; // a step past either end does nothing
     dialog.applyPage(0);
     step(direction);
-    loadAndMark(dialog);
+    if (reload)
+        reload();
+    else
+        loadAndMark(dialog);
     return 1;
 }

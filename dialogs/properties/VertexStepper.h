@@ -1,5 +1,7 @@
 #pragma once
 // Interface header: the vertex-stepping page that the stepping kinds' headers carry.
+#include <functional>
+
 #include "geometry/DrawPoint.h"
 
 class Dialog;
@@ -52,9 +54,10 @@ public:
     // load, then the vertex marked in the drawing's view.
     void loadAndMark(PropertyDialog& dialog);
     // A click on control controlId of the page: for a step button the vertex shown is stored (the
-    // dialog's applyPage without its mark), the index moved and the new vertex shown and marked;
-    // 1 then (a step past either end does nothing), 0 for another control.
-    [[nodiscard]] int stepOnClick(PropertyDialog& dialog, int controlId);
+    // dialog's applyPage without its mark), the index moved and the new vertex shown and marked
+    // (by `reload` where the page shows more than the vertex); 1 then (a step past either end does
+    // nothing), 0 for another control.
+    [[nodiscard]] int stepOnClick(PropertyDialog& dialog, int controlId, const std::function<void()>& reload = nullptr);
 
     VertexPageIds ids;
     int current = 0;

@@ -3,6 +3,7 @@
 
 class DeviceContext;
 class DoubleRect;
+class PdfImageResources;
 class PdfWriter;
 class PsOutput;
 struct IntRect;
@@ -30,6 +31,9 @@ public:
     // rectangle.
     [[nodiscard]] virtual int writePostScript(PsOutput& out, const DoubleRect& rect) = 0;
     [[nodiscard]] virtual int addPdfResource(PdfWriter& out, const DoubleRect& rect) = 0;
+    // Writes the image XObject of the export's record `index` (a record this kind of reader
+    // registered) from the record's file; 0, with nothing written, when the file cannot be read.
+    [[nodiscard]] virtual int writePdfXObject(PdfImageResources& out, int index) = 0;
 };
 
 // Makes the reader of a picture kind (1 BMP, 2 EPS, 3 GIF, 4 JPEG, 5 TIFF); null for another

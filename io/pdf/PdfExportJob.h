@@ -10,7 +10,9 @@ class PdfExportJob : public PdfWriter {
 public:
     virtual ~PdfExportJob() = default;
 
-    virtual void run(DocumentContext* context) = 0;
+    // The "PDF出力..." command on the drawing: 1 when the file was written, 0 when the user
+    // stopped it or it failed (a failure has been shown).
+    [[nodiscard]] virtual int run(DocumentContext* context) = 0;
 };
 
 // Defined in document/GlobalManagers.cpp, with its first readers.

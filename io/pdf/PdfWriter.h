@@ -3,6 +3,7 @@
 
 class DibImage;
 class DoubleRect;
+class PdfImageResources;
 class RgbColor;
 
 // The writer of the running PDF export: the content stream of the page being written. Shapes
@@ -52,9 +53,11 @@ public:
     [[nodiscard]] virtual int showText(const char* text) = 0;
     [[nodiscard]] virtual int showText(const char* text, int from, int to) = 0;
     // The font resource of a face and style 1..4 with " 1 Tf" (the size comes with the text
-    // matrix); 0 when the face has no PDF font.
+    // matrix); a face without a PDF font of its own takes the default font.
     [[nodiscard]] virtual int selectFont(const char* face, int style) = 0;
     // The image's XObject placed into the rectangle with "Do"; 1 and nothing written when the
     // image has no resource.
     [[nodiscard]] virtual int drawImage(const DibImage& image, const DoubleRect& rect) = 0;
+    // Where the image readers register and write their images; null for a writer without them.
+    [[nodiscard]] virtual PdfImageResources* imageResources() = 0;
 };

@@ -280,7 +280,9 @@ int PostScriptWriter::writeScreen()
     if (plate.screenFrequency >= 1)
         return writeNumber(plate.screenFrequency, 0) && writeSpace(0) && writeNumber(plate.screenAngle, 0) &&
                writeString(" {180 mul cos exch 180 mul cos add 2 div}", 0) && writeString(" _ssr", 1);
-    return pagesWritten < 1 || writeLine("_cfrq _cang _cprc _ssr");
+    // The saved spot function is a procedure: "load" puts it on the stack where its name alone
+    // would run it.
+    return pagesWritten < 1 || writeLine("_cfrq _cang /_cprc load _ssr");
 }
 
 int PostScriptWriter::endPage()

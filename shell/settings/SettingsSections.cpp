@@ -11,6 +11,7 @@
 #include "document/LayerTable.h"
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
+#include "io/pdf/PdfExportCommand.h"
 #include "io/print/PrintRecord.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
@@ -109,8 +110,20 @@ private:
     [[nodiscard]] static PrintRecord* record() { return dynamic_cast<PrintRecord*>(thePrintSettings); }
 };
 
+// The PDF font-face table, owned by the application's PDF export.
+class PdfFontFaceOwner : public SettingsSectionOwner {
+public:
+    [[nodiscard]] int isPresent() const override { return job() != nullptr; }
+    [[nodiscard]] int readSection(SettingsFile& file) override { return job()->readFontFaces(file); }
+    [[nodiscard]] int writeSection(SettingsFile& file) override { return job()->writeFontFaces(file); }
+
+private:
+    [[nodiscard]] static PdfExportCommand* job() { return dynamic_cast<PdfExportCommand*>(thePdfExportJob); }
+};
+
 ToolbarOwner toolbarOwner;
 PsFontFaceOwner psFontFaceOwner;
+PdfFontFaceOwner pdfFontFaceOwner;
 DrawEnvironmentOwner drawEnvironmentOwner;
 GlobalOwner<FolderMemory, &theFolderMemory, &FolderMemory::readIni, &FolderMemory::writeIni> folderMemoryOwner;
 PaperDefaultsOwner paperDefaultsOwner;
@@ -138,7 +151,7 @@ SettingsSectionSlot settingsSections[kSettingsSectionCount] = {
     {settings_id::ShortcutKeyTable, &theShortcutKeySection},
     {settings_id::FileInfo, &folderMemoryOwner},
     {settings_id::PsFontFaceTable, &psFontFaceOwner},
-    {settings_id::PdfFontFaceTable, nullptr},
+    {settings_id::PdfFontFaceTable, &pdfFontFaceOwner},
     {settings_id::Yousi, &paperDefaultsOwner},
     {settings_id::Grid, &gridDefaultsOwner},
     {settings_id::LayerName, &layerTableOwner},

@@ -8,6 +8,7 @@
 #include "dialogs/properties/AnglePropertyDialog.h"
 #include "dialogs/properties/ArcPropertyDialog.h"
 #include "dialogs/properties/BezierPropertyDialog.h"
+#include "dialogs/properties/BitmapPropertyDialog.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
@@ -15,6 +16,7 @@
 #include "dialogs/properties/LinePropertyDialog.h"
 #include "dialogs/properties/MeasurePropertyDialog.h"
 #include "dialogs/properties/OvalPropertyDialog.h"
+#include "dialogs/properties/PicturePropertyDialog.h"
 #include "dialogs/properties/PolygonPropertyDialog.h"
 #include "dialogs/properties/PropertyDialogPlacement.h"
 #include "dialogs/properties/RadiusPropertyDialog.h"
@@ -63,6 +65,9 @@ struct Makers {
     ScopedOverride<DiameterPropertyDialogMaker> diameter{makeDiameterPropertyDialog,
                                                          recordingMaker<DiameterPropertyDialog>};
     ScopedOverride<BezierPropertyDialogMaker> bezier{makeBezierPropertyDialog, recordingMaker<BezierPropertyDialog>};
+    ScopedOverride<BitmapPropertyDialogMaker> bitmap{makeBitmapPropertyDialog, recordingMaker<BitmapPropertyDialog>};
+    ScopedOverride<PicturePropertyDialogMaker> picture{makePicturePropertyDialog,
+                                                       recordingMaker<PicturePropertyDialog>};
 };
 
 BOOL answerChooser(CHOOSECOLORA* record)

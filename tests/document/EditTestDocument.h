@@ -148,14 +148,12 @@ public:
         phases.push_back(context.selection ? context.selection->dashPhase : -1);
         times.push_back(currentTickCount());
     }
-    void refreshAfterReset() override { ++resetRefreshes; }
 
     DocumentContext& context;
     DibSurface surface;
     DeviceContext overlay;
     int withOverlay = 1;
     int pageRedraws = 0;
-    int resetRefreshes = 0;
     std::vector<int> phases;
     std::vector<DWORD> times;
 };

@@ -1,8 +1,12 @@
 // The element mask index: the bands of an interval, queries by page and masks, page renumbering.
 #include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
+#include <map>
 #include <vector>
 
 #include "document/ElementMaskIndex.h"
+#include "geometry/DoubleRect.h"
 #include "geometry/Point.h"
 #include "tests/support/TestApplication.h"
 
@@ -110,3 +114,88 @@ TEST(ElementMaskIndex, PagesAreRenumberedWhenPagesComeAndGo)
 }
 
 } // namespace
+
+namespace {
+
+// What an extent query must answer: the ids of the page whose last registered extent meets the
+// box, counted by brute force.
+struct Registered {
+    int page;
+    double x1, y1, x2, y2;
+};
+
+std::vector<int> expectedIn(const std::map<int, Registered>& model, int page, const DoubleRect& box)
+{
+    std::vector<int> ids;
+    for (const auto& [id, r] : model)
+        if (r.page == page && std::fmin(r.x1, r.x2) <= box.maxX && std::fmax(r.x1, r.x2) >= box.minX &&
+            std::fmin(r.y1, r.y2) <= box.maxY && std::fmax(r.y1, r.y2) >= box.minY)
+            ids.push_back(id);
+    return ids;
+}
+
+} // namespace
+
+TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
+{
+    TestApplication app;
+    ElementMaskIndex index;
+    std::map<int, Registered> model;
+    uint32_t seed = 4242;
+    auto next = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(n));
+    };
+    auto coordinate = [&] { return next(40000) / 100.0 - 50.0; }; // -50 .. 350: on and off a sheet
+    for (int step = 0; step < 6000; ++step) {
+        const int action = next(100);
+        if (action < 70) {
+            // A new element or a stored one changed: small mostly, some across the whole page,
+            // some moved to another page.
+            const int id = 1 + next(step < 1500 ? 3000 : 600);
+            const int page = 1 + next(3);
+            const double x = coordinate(), y = coordinate();
+            const double w = next(10) == 0 ? 400.0 : next(2000) / 100.0, h = next(2000) / 100.0;
+            ASSERT_EQ(index.setElement(id, Point(x + w, y), Point(x, y + h), page), 1);
+            model[id] = {page, x, y, x + w, y + h};
+        } else if (action < 80) {
+            const int id = 1 + next(3000);
+            if (index.clearElement(id))
+                model.erase(id);
+        } else if (action < 82) {
+            // A page goes or comes: what was on it is out of reach for good.
+            const int n = 1 + next(3);
+            const bool remove = next(2) == 0;
+            ASSERT_EQ(remove ? index.removePage(n) : index.insertPage(n), 1);
+            for (auto it = model.begin(); it != model.end();) {
+                Registered& r = it->second;
+                if (remove && r.page == n) {
+                    it = model.erase(it);
+                    continue;
+                }
+                if (r.page > n || (!remove && r.page == n))
+                    r.page += remove ? -1 : 1;
+                ++it;
+            }
+        } else {
+            // A pick-sized box, or a large one, anywhere.
+            const double size = next(4) == 0 ? next(20000) / 100.0 : next(300) / 100.0;
+            DoubleRect box;
+            const double x = coordinate(), y = coordinate();
+            box.set(y, x, x + size, y + size);
+            const int page = 1 + next(3);
+            std::vector<int> ids;
+            const int n = index.queryExtents(box, page, ids);
+            ASSERT_EQ(ids, expectedIn(model, page, box)) << "step " << step << " page " << page;
+            ASSERT_EQ(n, static_cast<int>(ids.size()));
+        }
+    }
+    // An extent that is not finite is never found; one touching the box at an edge is.
+    ASSERT_EQ(index.setElement(9000, Point(std::numeric_limits<double>::quiet_NaN(), 0), Point(5, 5), 7), 1);
+    ASSERT_EQ(index.setElement(9001, Point(10, 10), Point(20, 20), 7), 1);
+    DoubleRect box;
+    box.set(0, 0, 10, 10);
+    std::vector<int> ids;
+    EXPECT_EQ(index.queryExtents(box, 7, ids), 1);
+    EXPECT_EQ(ids, std::vector<int>{9001});
+}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/ElementStore.h"
+#include "document/PageOrder.h"
 #include "tests/support/TestApplication.h"
 
 namespace {
@@ -484,6 +485,7 @@ TEST(ElementStore, RandomOperationsKeepTheChainsConsistent)
     ElementStore store;
     store.setNoReuse(1);
     ChainModel model;
+    PageOrder order;
     Seeded next{20260101};
     auto randomLive = [&]() {
         auto it = model.where.begin();
@@ -539,6 +541,13 @@ TEST(ElementStore, RandomOperationsKeepTheChainsConsistent)
                 ChainModel::moveBefore(model.cells[{page, kind}], a, b, after);
         }
         expectChainsMatch(store, model);
+        // The drawing order kept between steps follows every change of the chains.
+        const int page = 1 + next(3);
+        std::vector<int> ids;
+        for (int id = 1; id <= store.highestId() + 1; ++id)
+            ids.push_back(id);
+        order.sortTopFirst(&store, page, ids);
+        EXPECT_EQ(ids, std::vector<int>(model.pages[page].rbegin(), model.pages[page].rend())) << "page " << page;
         if (HasFailure())
             return;
     }

@@ -10,7 +10,10 @@
 #include <commctrl.h>
 
 #include "document/FileProgressWindow.h"
+#include "platform/RangeControls.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/ImportPatch.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -87,6 +90,127 @@ TEST(FileProgressWindow, CancelDuringASaveKeepsTheOldFile)
     EXPECT_EQ(ScratchFolder::read(path), old);
     EXPECT_EQ(filesIn(scratch), 1);
     EXPECT_EQ(drawing.context.isModified(), 1);
+}
+
+// Message fetches while a patch counts them.
+int peeks = 0;
+void* realPeekMessage = nullptr;
+BOOL WINAPI countingPeekMessage(MSG* message, HWND window, UINT first, UINT last, UINT remove)
+{
+    ++peeks;
+    return reinterpret_cast<BOOL(WINAPI*)(MSG*, HWND, UINT, UINT, UINT)>(realPeekMessage)(message, window, first, last,
+                                                                                           remove);
+}
+
+// The program's window with what a user sees after each step: whether it is up and where the bar
+// stands; a click on Cancel arrives once the bar reaches cancelAt (never for -1).
+class WatchedProgress : public FileProgressWindow {
+public:
+    WatchedProgress() : FileProgressWindow(IDD_TEST_CONTROLS, IDC_TEST_PROGRESS) {}
+    void step(int position) override
+    {
+        FileProgressWindow::step(position);
+        ++steps;
+        visible = visible && IsWindowVisible(hwnd);
+        // The bar itself is asked whenever the window says it moved it (asking costs a message).
+        auto* bar = dynamic_cast<ProgressBar*>(findControl(IDC_TEST_PROGRESS));
+        if (bar && bar->shownPercent != lastSent) {
+            lastSent = bar->shownPercent;
+            positions.push_back(static_cast<int>(SendDlgItemMessageA(hwnd, IDC_TEST_PROGRESS, PBM_GETPOS, 0, 0)));
+        }
+        const int shown = positions.empty() ? -1 : positions.back();
+        if (cancelAt >= 0 && shown >= cancelAt && !clicked) {
+            clicked = 1;
+            PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
+        }
+    }
+    ~WatchedProgress() override
+    {
+        if (last)
+            *last = {steps, visible, positions};
+    }
+
+    struct Seen {
+        int steps = 0;
+        int visible = 1;
+        std::vector<int> positions;
+    };
+    static inline Seen* last = nullptr;
+    static inline int cancelAt = -1;
+    int steps = 0;
+    int visible = 1;
+    int clicked = 0;
+    int lastSent = -1;
+    std::vector<int> positions;
+};
+
+TEST(FileProgressWindow, ALargeSaveAndOpenShowEveryPercentAndFetchMessagesOnlyWhenTheBarMoves)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    const std::string path = scratch.pathOf("large.ycx");
+    const int count = 100000;
+    TestDrawing drawing;
+    ShapeValues values;
+    values.xy = {1.5, 2.5};
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(drawing.add(1, ElementKind::Line, values), 1);
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
+    ImportPatch patch("user32.dll", "PeekMessageA", reinterpret_cast<void*>(countingPeekMessage));
+    realPeekMessage = patch.original();
+    ASSERT_NE(realPeekMessage, nullptr);
+
+    struct Case {
+        const char* name;
+        int cancelAt;        // the bar position at which Cancel is clicked; -1 never
+        bool save;           // a save, else an open into a new drawing
+        int result;
+        int elementsAfter;   // in the drawing opened (-1: not an open)
+    };
+    const Case cases[] = {
+        {"save", -1, true, 1, -1},
+        {"open", -1, false, 1, count},
+        {"open cancelled at 40 %", 40, false, 0, -1},
+        {"save cancelled at 40 %", 40, true, 0, -1},
+    };
+    const std::string saved = [&] {
+        WatchedProgress::Seen seen;
+        WatchedProgress::last = &seen;
+        ScopedOverride hook(makeFileProgress, [] { return static_cast<FileProgress*>(new WatchedProgress); });
+        EXPECT_EQ(drawing.context.save(), 1);
+        return ScratchFolder::read(path);
+    }();
+    for (const Case& c : cases) {
+        WatchedProgress::Seen seen;
+        WatchedProgress::last = &seen;
+        WatchedProgress::cancelAt = c.cancelAt;
+        ScopedOverride hook(makeFileProgress, [] { return static_cast<FileProgress*>(new WatchedProgress); });
+        peeks = 0;
+        TestDrawing opened;
+        MessageBoxScript boxes;
+        const int result = c.save ? drawing.context.save() : opened.open(path);
+        EXPECT_EQ(result, c.result) << c.name;
+        // A cancelled open keeps what was read and says that the file was not read whole.
+        EXPECT_EQ(boxes.shown().size(), c.result || c.save ? 0u : 1u) << c.name;
+        if (c.cancelAt < 0)
+            EXPECT_GE(seen.steps, count) << c.name << ": the reader and writer step once per element";
+        EXPECT_EQ(seen.visible, 1) << c.name;
+        ASSERT_FALSE(seen.positions.empty()) << c.name;
+        EXPECT_TRUE(std::is_sorted(seen.positions.begin(), seen.positions.end())) << c.name;
+        if (c.cancelAt < 0) {
+            EXPECT_GE(seen.positions.size(), 90u) << c.name << ": the bar moves through the percents";
+            EXPECT_EQ(seen.positions.back(), 100) << c.name << ": it ends full";
+        } else {
+            EXPECT_LE(seen.positions.back(), c.cancelAt + 1) << c.name << ": Cancel stops it at once";
+        }
+        // A fetch for every shown percent and a few for the time it takes, not one per element.
+        EXPECT_LT(peeks, 1000) << c.name;
+        if (c.elementsAfter >= 0)
+            EXPECT_EQ(opened.context.elementCount(), c.elementsAfter) << c.name;
+        EXPECT_EQ(ScratchFolder::read(path), saved) << c.name << ": a cancelled save keeps the file";
+    }
+    WatchedProgress::cancelAt = -1;
 }
 
 bool has(const std::vector<int>& codes, int code) { return std::find(codes.begin(), codes.end(), code) != codes.end(); }

@@ -314,10 +314,12 @@ public:
     void flushPainter() override {}
     void refreshAll() override { ++refreshes; }
     void refreshAfterReset() override {}
+    void repaintChanges() override { ++changeRepaints; }
     void scrollBy(int, int) override {}
     void beginClip() override {}
     void endClip() override {}
     int refreshes = 0;
+    int changeRepaints = 0;
 };
 
 class UndoTestInputPoints : public InputPointList {

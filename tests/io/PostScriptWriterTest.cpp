@@ -212,3 +212,29 @@ TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)
 }
 
 } // namespace
+
+// In separations a plate without a screen frequency of its own takes back the screen saved in the
+// setup from its second page on; the file must still render every page.
+TEST_F(PostScriptFile, APlateWithoutAScreenOfItsOwnTakesTheSavedOneBackOnEveryLaterPage)
+{
+    ScratchFolder scratch;
+    PostScriptWriter w;
+    w.separationMode = 2;
+    w.plateCount = 4;
+    w.plates.reset(new PsPlate[4]);
+    w.plates[1].screenFrequency = 85;
+    w.plates[1].screenAngle = 15;
+    const std::string path = scratch.pathOf("plates.ps");
+    ASSERT_EQ(w.startFileJob(path.c_str()), 1);
+    ASSERT_EQ(w.writeHeader(), 1);
+    for (int plate : {0, 1, 0}) {
+        w.currentPlate = plate;
+        ASSERT_EQ(w.beginPage() && w.moveTo(10, 10) && w.lineTo(100, 10) && w.stroke() && w.endPage(), 1) << plate;
+    }
+    ASSERT_EQ(w.writeTrailer(), 1);
+    ASSERT_EQ(w.endFileJob(), 1);
+    const std::string ps = fileText(path);
+    EXPECT_NE(ps.find("85 15 {180 mul cos exch 180 mul cos add 2 div} _ssr\r\n"), std::string::npos) << ps;
+    EXPECT_NE(ps.find("_cfrq _cang /_cprc load _ssr\r\n"), std::string::npos) << ps;
+    EXPECT_EQ(ghostscriptPageCount(path, scratch.pathOf("gs")), 3) << ps;
+}

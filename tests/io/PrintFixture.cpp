@@ -10,8 +10,10 @@
 #include "elements/Element.h"
 #include "elements/TextElementBase.h"
 #include "geometry/FontAttributes.h"
+#include "io/pdf/PdfExportCommand.h"
 #include "platform/StringUtil.h"
 #include "shell/StartUp.h"
+#include "tests/io/pdf/PdfTestFile.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/UnixScript.h"
 #include "views/tools/ElementEditor.h"
@@ -38,6 +40,14 @@ void PrintDrawing::TearDown()
 }
 
 void PrintDrawing::settle() { settleEventsAndMessages(); }
+
+std::string PrintDrawing::exportPagePdf(const std::string& path)
+{
+    PdfExportCommand job;
+    ScopedOverride<PdfExportJob*> running{thePdfExportJob, &job};
+    job.setContext(&drawing());
+    return pdf_test::writeFile(job, path, 1);
+}
 
 int PrintDrawing::addLine(double x1, double y1, double x2, double y2)
 {

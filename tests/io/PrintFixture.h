@@ -35,6 +35,9 @@ protected:
     void goToPage(int n);
     // Dispatches what waits.
     static void settle();
+    // The drawing's current page exported by the PDF export command into `path`; the file's
+    // bytes ("" when nothing was written).
+    [[nodiscard]] std::string exportPagePdf(const std::string& path);
 
     // The frame goes after the stand-ins below are restored: its destructor deletes the global
     // managers still in their slots.

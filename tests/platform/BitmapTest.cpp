@@ -5,14 +5,12 @@
 #include <new>
 #include <windows.h>
 
-#include "io/images/BmpImage.h"
-#include "io/images/GifImage.h"
-#include "io/images/JpegImage.h"
-#include "io/images/TiffImage.h"
 #include "platform/Bitmap.h"
 #include "platform/DeviceContext.h"
 #include "platform/DibDrawer.h"
 #include "platform/DibHeaderBlock.h"
+#include "platform/DibSource.h"
+#include "platform/GlobalBlock.h"
 #include "platform/IntRect.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ImportPatch.h"
@@ -22,8 +20,64 @@
 
 namespace {
 
+// What the DIB drawer reads of an indexed picture (such as a decoded GIF): its size, the depth it
+// stores (bits per pixel less one), 256 palette entries of red, green and blue, and the rows.
+class IndexedPicture : public IndexedDibSource {
+public:
+    [[nodiscard]] int imageWidth() const override { return width; }
+    [[nodiscard]] int imageHeight() const override { return height; }
+    [[nodiscard]] const void* lockPixels() override { return pixels.lock(); }
+    void unlockPixels() override { pixels.unlock(); }
+    [[nodiscard]] int depthValue() const override { return depth; }
+    [[nodiscard]] const unsigned char* paletteTriples() const override { return palette; }
+
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    unsigned char palette[256 * 3] = {};
+    GlobalBlock pixels;
+};
+
+// A picture of 24-bit rows (such as a decoded JPEG).
+class RgbPicture : public RgbDibSource {
+public:
+    [[nodiscard]] int imageWidth() const override { return width; }
+    [[nodiscard]] int imageHeight() const override { return height; }
+    [[nodiscard]] const void* lockPixels() override { return pixels.lock(); }
+    void unlockPixels() override { pixels.unlock(); }
+
+    int width = 0;
+    int height = 0;
+    GlobalBlock pixels;
+};
+
+
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
+
+// A scanned picture as the TIFF reader hands it to the drawer: size, depth, resolution (dots per
+// inch), an optional colour map of three planes of 16-bit values, and the pixel rows.
+class ScannedPicture : public ScanDibSource {
+public:
+    [[nodiscard]] int imageWidth() const override { return width; }
+    [[nodiscard]] int imageHeight() const override { return height; }
+    [[nodiscard]] const void* lockPixels() override { return pixels.lock(); }
+    void unlockPixels() override { pixels.unlock(); }
+    [[nodiscard]] int bitsPerPixel() const override { return bitCount; }
+    [[nodiscard]] int xResolution() const override { return xDotsPerInch; }
+    [[nodiscard]] int yResolution() const override { return yDotsPerInch; }
+    [[nodiscard]] int colorMapCount() const override { return mapCount; }
+    [[nodiscard]] const unsigned short* colorMap() const override { return map; }
+
+    int width = 0;
+    int height = 0;
+    int bitCount = 1;
+    int xDotsPerInch = 0;
+    int yDotsPerInch = 0;
+    int mapCount = 0;
+    const unsigned short* map = nullptr;
+    GlobalBlock pixels;
+};
 
 IntRect rectAt(int left, int top, int width, int height)
 {
@@ -189,7 +243,7 @@ struct GuardedDrawer {
 TEST(DibDrawer, ScannedImagesGetTheirDepthResolutionPaletteAndRasterOperation)
 {
     // A 1-bit picture draws inverted: a set bit is ink, a clear one paper.
-    TiffImage bilevel;
+    ScannedPicture bilevel;
     bilevel.width = 8;
     bilevel.height = 2;
     bilevel.bitCount = 1;
@@ -230,7 +284,7 @@ TEST(DibDrawer, ScannedImagesGetTheirDepthResolutionPaletteAndRasterOperation)
         map[65536 + i] = static_cast<unsigned short>(((i + 1) & 0xFF) << 8 | 0x22);
         map[2 * 65536 + i] = static_cast<unsigned short>(((i * 3) & 0xFF) << 8 | 0x33);
     }
-    TiffImage mapped;
+    ScannedPicture mapped;
     mapped.width = 4;
     mapped.height = 1;
     mapped.bitCount = 8;
@@ -271,7 +325,7 @@ TEST(DibDrawer, ReaderImagesAreDrawnWithTheirPalettesAndDepths)
     DibDrawer drawer;
 
     // GIF: a stored depth of 7 is 8 bits per pixel; palette triples are red, green, blue.
-    GifImage gif;
+    IndexedPicture gif;
     gif.width = 2;
     gif.height = 1;
     gif.depth = 7;
@@ -293,7 +347,7 @@ TEST(DibDrawer, ReaderImagesAreDrawnWithTheirPalettesAndDepths)
     EXPECT_EQ(gif.pixels.lockCount, 0) << "the pixels are unlocked after the draw";
 
     // JPEG: 24-bit rows, stretched to twice the size.
-    JpegImage jpeg;
+    RgbPicture jpeg;
     jpeg.width = 1;
     jpeg.height = 1;
     ASSERT_EQ(jpeg.pixels.reserve(4), 1);
@@ -308,23 +362,23 @@ TEST(DibDrawer, ReaderImagesAreDrawnWithTheirPalettesAndDepths)
     EXPECT_EQ(surface.pixel(5, 1), RGB(90, 60, 30));
 
     // BMP: the header block with its palette.
-    BmpImage bmp;
-    BITMAPINFOHEADER& header = *bmp.header.header();
+    DibHeaderBlock block;
+    BITMAPINFOHEADER& header = *block.header();
     header.biSize = sizeof header;
     header.biWidth = 3;
     header.biHeight = 1;
     header.biPlanes = 1;
     header.biBitCount = 8;
     header.biClrUsed = 3;
-    bmp.header.palette()[2] = {40, 50, 60, 0};
-    ASSERT_EQ(bmp.header.allocateBits(bmp.header.imageSize()), 1);
+    block.palette()[2] = {40, 50, 60, 0};
+    ASSERT_EQ(block.allocateBits(block.imageSize()), 1);
     {
-        BlockLock rows(*bmp.header.bits());
+        BlockLock rows(*block.bits());
         ASSERT_TRUE(rows);
         const unsigned char row[4] = {0, 2, 2, 0};
         std::memcpy(rows.data(), row, sizeof row);
     }
-    ASSERT_EQ(bmp.draw(dc, rectAt(10, 0, 3, 1)), 1);
+    ASSERT_EQ(drawer.draw(dc, rectAt(10, 0, 3, 1), block), 1);
     EXPECT_EQ(surface.pixel(11, 0), RGB(60, 50, 40));
 
     // Raw rows of a band: the header keeps the depth and palette of the last setup.
@@ -337,7 +391,7 @@ TEST(DibDrawer, ReaderImagesAreDrawnWithTheirPalettesAndDepths)
     EXPECT_EQ(surface.pixel(21, 5), RGB(200, 10, 20));
 
     // Nothing is drawn without pixels.
-    GifImage empty;
+    IndexedPicture empty;
     EXPECT_EQ(drawer.draw(dc, rectAt(0, 10, 2, 1), empty), 0);
     dc.detachHdc();
 }

@@ -11,6 +11,7 @@
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"
 #include "tests/platform/DibSamples.h"
+#include "tests/support/AllocationMeter.h"
 #include "tests/support/FaultGuard.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"
@@ -56,43 +57,6 @@ private:
     size_t page_ = 4096;
     size_t usable_ = 0;
     unsigned char* base_ = nullptr;
-};
-
-// The largest block the program asks the system for while the patches live.
-using GlobalAllocFunction = HGLOBAL(WINAPI*)(UINT, SIZE_T);
-using GlobalReAllocFunction = HGLOBAL(WINAPI*)(HGLOBAL, SIZE_T, UINT);
-GlobalAllocFunction realGlobalAlloc = nullptr;
-GlobalReAllocFunction realGlobalReAlloc = nullptr;
-SIZE_T largestRequest = 0;
-HGLOBAL WINAPI measuringGlobalAlloc(UINT flags, SIZE_T bytes)
-{
-    largestRequest = bytes > largestRequest ? bytes : largestRequest;
-    return realGlobalAlloc(flags, bytes);
-}
-HGLOBAL WINAPI measuringGlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT flags)
-{
-    largestRequest = bytes > largestRequest ? bytes : largestRequest;
-    return realGlobalReAlloc(block, bytes, flags);
-}
-
-class AllocationMeter {
-public:
-    AllocationMeter()
-        : alloc_("kernel32.dll", "GlobalAlloc", reinterpret_cast<void*>(measuringGlobalAlloc)),
-          realloc_("kernel32.dll", "GlobalReAlloc", reinterpret_cast<void*>(measuringGlobalReAlloc)),
-          realAlloc_(realGlobalAlloc, reinterpret_cast<GlobalAllocFunction>(alloc_.original())),
-          realReAlloc_(realGlobalReAlloc, reinterpret_cast<GlobalReAllocFunction>(realloc_.original())),
-          largest_(largestRequest, 0)
-    {
-    }
-    [[nodiscard]] bool active() const { return realGlobalAlloc && realGlobalReAlloc; }
-
-private:
-    ImportPatch alloc_;
-    ImportPatch realloc_;
-    ScopedOverride<GlobalAllocFunction> realAlloc_;
-    ScopedOverride<GlobalReAllocFunction> realReAlloc_;
-    ScopedOverride<SIZE_T> largest_;
 };
 
 // One load of n bytes in the guard: loaded (1) or refused with exactly the error box (0); a

@@ -16,6 +16,7 @@
 #include "tests/support/ClipboardOwner.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/HelperProcess.h"
+#include "tests/support/ImageCompare.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -53,26 +54,6 @@ std::string topDownRgb(DibImage& image)
         rgb += row.substr(0, static_cast<size_t>(image.width) * 3);
     }
     return rgb;
-}
-
-std::string quoted(const std::string& windowsPath) { return "'" + unixPathOf(windowsPath) + "'"; }
-
-// The first pixel where two top-down RGB pictures differ, as text ("" when none does).
-std::string firstDifference(const std::string& ours, const std::string& theirs, int width)
-{
-    if (ours.size() != theirs.size())
-        return "sizes " + std::to_string(ours.size()) + " and " + std::to_string(theirs.size());
-    for (size_t i = 0; i < ours.size(); i += 3)
-        if (ours.compare(i, 3, theirs, i, 3) != 0) {
-            int pixel = static_cast<int>(i / 3);
-            char text[96];
-            wsprintfA(text, "pixel (%d, %d): %02X%02X%02X, ImageMagick %02X%02X%02X", pixel % width, pixel / width,
-                      static_cast<unsigned char>(ours[i]), static_cast<unsigned char>(ours[i + 1]),
-                      static_cast<unsigned char>(ours[i + 2]), static_cast<unsigned char>(theirs[i]),
-                      static_cast<unsigned char>(theirs[i + 1]), static_cast<unsigned char>(theirs[i + 2]));
-            return text;
-        }
-    return "";
 }
 
 WORD bitCountOf(const std::string& bmp) { return static_cast<WORD>(static_cast<unsigned char>(bmp[28]) | bmp[29] << 8); }
@@ -113,7 +94,7 @@ TEST(DibImageLoad, EveryPixelEqualsImageMagicksReading)
         {"im1.bmp", two, "-type Bilevel BMP3:", 1, 40},
     };
     for (const Case& c : cases)
-        script += "convert " + quoted(c.source) + " " + c.options + quoted(scratch.pathOf(c.file)) + "\n";
+        script += "convert " + quotedUnixPath(c.source) + " " + c.options + quotedUnixPath(scratch.pathOf(c.file)) + "\n";
     // The layouts ImageMagick does not write, made here.
     for (size_t i = 0; i < generatedLayouts().size(); ++i) {
         const DibLayout& layout = generatedLayouts()[i];
@@ -124,8 +105,8 @@ TEST(DibImageLoad, EveryPixelEqualsImageMagicksReading)
     }
     for (const Case& c : cases) {
         std::string file = c.source.find(".bmp") != std::string::npos ? c.source : c.file;
-        script += "convert " + quoted(scratch.pathOf(file)) + " -depth 8 -alpha off rgb:" +
-                  quoted(scratch.pathOf(file + ".rgb")) + "\n";
+        script += "convert " + quotedUnixPath(scratch.pathOf(file)) + " -depth 8 -alpha off rgb:" +
+                  quotedUnixPath(scratch.pathOf(file + ".rgb")) + "\n";
     }
     ASSERT_EQ(runUnixScript(script, scratch.pathOf("imagemagick")), 0) << script;
 
@@ -150,7 +131,7 @@ TEST(DibImageLoad, EveryPixelEqualsImageMagicksReading)
         EXPECT_EQ(image.getBitDepth(), 24) << c.file;
         EXPECT_EQ(image.getRowStride(), (image.width + 1) * 3 / 4 * 4) << c.file;
         std::string theirs = ScratchFolder::read(scratch.pathOf(file + ".rgb"));
-        EXPECT_EQ(firstDifference(topDownRgb(image), theirs, image.width), "") << c.file;
+        EXPECT_EQ(firstRgbDifference(topDownRgb(image), theirs, image.width), "") << c.file;
         EXPECT_TRUE(boxes.shown().empty()) << c.file;
     }
 }
@@ -195,7 +176,7 @@ TEST(DibImageClipboard, AnImageTravelsUnchangedThroughPackedDibsAndTheClipboard)
     const std::string saved = scratch.pathOf("saved.bmp");
     ASSERT_EQ(saveClipboardInAnotherProcess(saved), 0);
     const std::string ae = scratch.pathOf("ae.txt");
-    ASSERT_EQ(runUnixScript("compare -metric AE " + quoted(source) + " " + quoted(saved) + " null: 2>" + quoted(ae),
+    ASSERT_EQ(runUnixScript("compare -metric AE " + quotedUnixPath(source) + " " + quotedUnixPath(saved) + " null: 2>" + quotedUnixPath(ae),
                             scratch.pathOf("compare")),
               0);
     EXPECT_EQ(ScratchFolder::read(ae), "0");

@@ -34,9 +34,7 @@
 
 namespace {
 
-// The window whose view the mouse loops poll: each poll is taken as a message of it.
-HWND viewWindow = nullptr;
-void viewStep(int) { theCurrentEvent->hwnd = viewWindow; }
+HWND& viewWindow = ViewFrameTest::viewWindow;
 
 // A mouse loop still running at this program time is cancelled, as a menu command would; 0 never.
 DWORD loopDeadline = 0;
@@ -72,26 +70,9 @@ void pressingViewStep(int flags)
 
 } // namespace
 
-// The frame with the application's kind registry and a real document window; the mouse and the
-// clock are scripted.
-class DrawingByMouse : public FrameTest {
+// The frame with a real document window; the mouse and the clock are scripted.
+class DrawingByMouse : public ViewFrameTest {
 protected:
-    void SetUp() override
-    {
-        FrameTest::SetUp();
-        frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
-        window = frame.createDocumentWindow();
-        ASSERT_TRUE(window && window->context && window->context->view);
-        settleEvents();
-        viewWindow = window->hwnd();
-    }
-    void TearDown() override
-    {
-        viewWindow = nullptr;
-        FrameTest::TearDown();
-    }
-
-    DocumentContext& drawing() { return *frame.activeDocument()->context; }
     // A client point of the view in screen coordinates.
     IntPoint screenOf(const IntPoint& client)
     {
@@ -105,17 +86,6 @@ protected:
         Point p;
         drawing().view->deviceToWorld(client, &p.x, &p.y, &p.z);
         return p;
-    }
-    // The ids of the current page in drawing order.
-    std::vector<int> pageIds()
-    {
-        std::vector<int> ids;
-        ElementStore* store = drawing().elementStore();
-        ElementIndexEntry entry;
-        for (int id = store->pageTable->getFirst(drawing().currentPage()); id >= 1 && ids.size() < 100;
-             id = store->getEntry(id, &entry) ? entry.pageNext : -1)
-            ids.push_back(id);
-        return ids;
     }
     // A line stored between two client points; its id, 0 when it could not be stored.
     int addLine(const IntPoint& a, const IntPoint& b)
@@ -170,13 +140,6 @@ protected:
     {
         return GetPixel(drawing().pagePainter->surface()->hdc, client.x, client.y);
     }
-
-    std::unique_ptr<ElementKindRegistry> registry{makeKindRegistry()};
-    ScopedOverride<ElementKindRegistry*> kinds{theKindRegistry, registry.get()};
-    ScopedOverride<ViewMapping::PumpStep> polls{ViewMapping::pumpStep, &viewStep};
-    PickSettings pickSettings;
-    ScopedOverride<PickSettings*> pick{thePickSettings, &pickSettings};
-    DocumentWindow* window = nullptr;
 };
 
 TEST_F(DrawingByMouse, LineDrawnUndoneRedonePickedDraggedSavedAndOpenedAgain)

@@ -1,5 +1,8 @@
 #include "tests/shell/ShellFixture.h"
 
+#include "document/DocumentContext.h"
+#include "document/ElementStore.h"
+#include "document/PageChainTable.h"
 #include "platform/CurrentEvent.h"
 #include "shell/FrameCommands.h"
 #include "shell/StartUp.h"
@@ -123,4 +126,35 @@ std::string FrameTest::itemText(int command)
 void FrameTest::openMenu()
 {
     SendMessageA(frame.hwnd(), WM_INITMENU, reinterpret_cast<WPARAM>(frame.menu.menu.handle), 0);
+}
+
+HWND ViewFrameTest::viewWindow = nullptr;
+
+void ViewFrameTest::viewStep(int) { theCurrentEvent->hwnd = viewWindow; }
+
+void ViewFrameTest::SetUp()
+{
+    FrameTest::SetUp();
+    frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
+    window = frame.createDocumentWindow();
+    ASSERT_TRUE(window && window->context && window->context->view);
+    settleEvents();
+    viewWindow = window->hwnd();
+}
+
+void ViewFrameTest::TearDown()
+{
+    viewWindow = nullptr;
+    FrameTest::TearDown();
+}
+
+std::vector<int> ViewFrameTest::pageIds()
+{
+    std::vector<int> ids;
+    ElementStore* store = drawing().elementStore();
+    ElementIndexEntry entry;
+    for (int id = store->pageTable->getFirst(drawing().currentPage()); id >= 1 && ids.size() < 100;
+         id = store->getEntry(id, &entry) ? entry.pageNext : -1)
+        ids.push_back(id);
+    return ids;
 }

@@ -5,17 +5,21 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "document/FileProgress.h"
+#include "elements/ElementKindRegistry.h"
+#include "geometry/PickSettings.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainFrame.h"
 #include "shell/ShortcutKeys.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsHooks.h"
+#include "views/ViewMapping.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
@@ -112,4 +116,29 @@ protected:
     ScopedOverride<SettingsHooks> settings{settingsHooks};
     ScopedOverride<FileProgress* (*)()> progress{makeFileProgress};
     MainFrame frame;
+};
+
+// The frame with the application's kind registry and a real document window whose view the
+// mouse loops poll: each poll is taken as a message of the view (viewStep).
+class ViewFrameTest : public FrameTest {
+public:
+    // The view of the test running (null between tests).
+    static HWND viewWindow;
+    static void viewStep(int);
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The active drawing (the test's window until it opens another).
+    DocumentContext& drawing() { return *frame.activeDocument()->context; }
+    // The stored elements of the current page in drawing order.
+    std::vector<int> pageIds();
+
+    std::unique_ptr<ElementKindRegistry> registry{makeKindRegistry()};
+    ScopedOverride<ElementKindRegistry*> kinds{theKindRegistry, registry.get()};
+    ScopedOverride<ViewMapping::PumpStep> polls{ViewMapping::pumpStep, &viewStep};
+    PickSettings pickSettings;
+    ScopedOverride<PickSettings*> pick{thePickSettings, &pickSettings};
+    DocumentWindow* window = nullptr;
 };

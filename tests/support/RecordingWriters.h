@@ -107,7 +107,7 @@ public:
 // A PDF export whose writer records; it runs while `running` is set.
 class RecordingPdfWriter : public PdfExportJob {
 public:
-    void run(DocumentContext*) override {}
+    int run(DocumentContext*) override { return 0; }
     int isRunning() const override { return running; }
     int endPath() override { return log.add("n"); }
     int closePath() override { return log.add("h"); }
@@ -149,6 +149,7 @@ public:
         images << std::make_pair(&image, &rect);
         return log.add("Do");
     }
+    PdfImageResources* imageResources() override { return nullptr; }
 
     OperatorLog log;
     std::vector<RecordedImage> images;

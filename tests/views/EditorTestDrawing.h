@@ -121,6 +121,7 @@ public:
     TestRegistry() { fillTable(); }
     [[nodiscard]] Element* createElement(int kind) override
     {
+        ++requests;
         if (kind == kUnmadeKind)
             return nullptr;
         if (kind != kScriptedKind)
@@ -130,6 +131,8 @@ public:
         made->self = made;
         return made;
     }
+    // Elements asked for.
+    int requests = 0;
 };
 
 // Mouse polls follow a script of (x, y, left, right); past its end every poll fails. The cursor

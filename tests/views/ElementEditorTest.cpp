@@ -316,6 +316,14 @@ TEST(ElementEditorStoredElement, ByIdOperations)
     EXPECT_EQ(e.elementInHand()->secondPoint()->y, 4.0);
     ASSERT_EQ(e.beginEdit(scripted), 1);
     EXPECT_EQ(e.holdsKind(kScriptedKind), 1);
+    // Kinds taken in turn: one element per kind, each taking its own record every time.
+    const int made = d.registry.requests;
+    for (int round = 0; round < 3; ++round)
+        for (const auto& [id, y] : {std::pair<int, double>{line, 40.0}, {scripted, 5.0}, {line2, 4.0}}) {
+            ASSERT_EQ(e.beginEdit(id), 1);
+            EXPECT_EQ(e.elementInHand()->secondPoint()->y, y) << id;
+        }
+    EXPECT_EQ(d.registry.requests, made) << "the editor keeps its element of each kind";
 
     // The scripted element lies on layer 5, which is hidden.
     ASSERT_EQ(e.beginEdit(scripted), 1);

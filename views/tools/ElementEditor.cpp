@@ -29,7 +29,14 @@ ElementEditor* newElementEditor() { return new (std::nothrow) ElementEditor; }
 
 ElementEditor::ElementEditor() = default;
 
-ElementEditor::~ElementEditor() { discardElement(); }
+ElementEditor::~ElementEditor()
+{
+    for (int k = 1; k < kKindSlots; ++k) {
+        element = kept[k];
+        kindInHand = k;
+        discardElement();
+    }
+}
 
 void ElementEditor::setOwner(DocumentContext* owner) { context = owner; }
 
@@ -187,26 +194,31 @@ void ElementEditor::discardElement()
         element->beforeDelete();
         delete element;
     }
+    if (kindInHand >= 1 && kindInHand < kKindSlots && kept[kindInHand] == element)
+        kept[kindInHand] = nullptr;
     element = nullptr;
     kindInHand = 0;
 }
 
 int ElementEditor::startNewElement(int k)
 {
-    if (!isElementKind(k))
+    if (!isElementKind(k) || k >= kKindSlots)
         return 0;
-    if (element && kindInHand == k) {
+    if (kept[k]) {
+        element = kept[k];
         element->inputPending = 0;
         element->inputResult = 0;
         element->overlayShown = 0;
         element->inputSettled = 0;
     } else {
-        discardElement();
         element = theKindRegistry ? theKindRegistry->createElement(k) : nullptr;
-        if (!element)
+        if (!element) {
+            kindInHand = 0;
             return 0;
-        kindInHand = k;
+        }
+        kept[k] = element;
     }
+    kindInHand = k;
     element->self = element;
     element->context = context;
     element->kind = k;
@@ -216,9 +228,14 @@ int ElementEditor::startNewElement(int k)
 
 int ElementEditor::startFreshElement(int k)
 {
-    if (!isElementKind(k))
+    if (!isElementKind(k) || k >= kKindSlots)
         return 0;
-    discardElement();
+    // The element kept of the kind goes, whichever element is in hand.
+    if (kept[k]) {
+        element = kept[k];
+        kindInHand = k;
+        discardElement();
+    }
     return startNewElement(k);
 }
 
@@ -290,7 +307,7 @@ void ElementEditor::repaintView()
 void ElementEditor::refreshView()
 {
     if (context && context->updater)
-        context->updater->refreshAfterReset();
+        context->updater->repaintChanges();
     repaintView();
 }
 
@@ -425,12 +442,21 @@ int ElementEditor::removeById(int id)
     return 1;
 }
 
+int ElementEditor::registerTakenExtent()
+{
+    // The record holds the extent of its last store; one measured on the view is measured again
+    // at the view's present scale.
+    if (element->extentViewScale() != 0.0)
+        element->computeExtent(1);
+    return element->storeExtent();
+}
+
 int ElementEditor::reinsertById(int id, const ElementIndexEntry& image)
 {
     ElementStore* target = store();
     if (!target || !target->reinsertElement(id, image) || !beginEdit(id))
         return 0;
-    (void)element->storeExtent(); // as addToPage
+    (void)registerTakenExtent(); // as addToPage
     (void)context->markModified();
     return 1;
 }
@@ -440,7 +466,7 @@ int ElementEditor::appendToPageEndById(int id)
     ElementStore* target = store();
     if (!target || !target->appendToPageEnd(id) || !beginEdit(id))
         return 0;
-    (void)element->storeExtent(); // as addToPage
+    (void)registerTakenExtent(); // as addToPage
     (void)context->markModified();
     return 1;
 }
@@ -457,8 +483,7 @@ int ElementEditor::registerExtentById(int id)
 {
     if (!beginEdit(id))
         return 0;
-    Element* taken = elementInHand();
-    return taken && taken->storeExtent();
+    return element && registerTakenExtent();
 }
 
 int ElementEditor::elementExtent(int id, DoubleRect& extent)
@@ -523,17 +548,25 @@ int ElementEditor::drawElementById(int id)
     if (!isDisplayed(context, found))
         return next;
     // A redraw of a strip (after a scroll) passes over what its stored extent keeps out of it,
-    // without building the element from its record.
+    // without building the element from its record, when that extent holds at the view's scale.
     ViewUpdater* updater = context->updater;
+    ElementMaskIndex* index = updater && source == context->ownStore ? context->maskIndex : nullptr;
+    const double scale = index ? Element::viewScaleOf(context) : 0.0;
+    const int holds = index && index->holdsAt(id, scale);
     DoubleRect extent;
-    if (updater && context->maskIndex && source == context->ownStore && context->maskIndex->extentOf(id, extent) &&
-        updater->isOutsideUpdateArea(&extent))
+    if (holds && index->extentOf(id, extent) && updater->isOutsideUpdateArea(&extent))
         return next;
     if (!beginEdit(id) || !hasFiniteGeometry(*element)) {
         // Without a kind registry no element can be made: nothing is damaged then.
         if (theKindRegistry)
             theFileErrorReporter.report(FileErrorReporter::kNoData, "図形データが壊れています。");
         return next;
+    }
+    // An extent measured at another scale of the view (a text's) is measured again at this one,
+    // and kept for the redraws, picks and changes that follow.
+    if (index && !holds && !updater->redirectOn() && element->extentViewScale() != 0.0) {
+        element->computeExtent(1);
+        (void)index->remeasured(id, element->extentMin, element->extentMax, element->extentViewScale()); // 0: never registered
     }
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
     if (!updater || !updater->isOutsideUpdateArea(&extent))

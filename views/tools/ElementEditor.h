@@ -17,8 +17,13 @@ class Point;
 // Elements are made and destroyed through the application's kind registry. The element in hand
 // stays after an operation and is reused for the next element taken of the same kind. By-id
 // operations answer 0 (or -1 where they answer an id) when the element cannot be taken; "next id"
-// is the id that follows in the page chain, -1 after the last.
+// is the id that follows in the page chain, -1 after the last. The editor keeps one element of
+// each kind it has taken, so the element of a kind taken again is the one taken before (its
+// record read into it anew).
 class ElementEditor {
+    // The kinds' codes run from 1 to 19.
+    static constexpr int kKindSlots = 20;
+
 public:
     ElementEditor();
     virtual ~ElementEditor();
@@ -141,10 +146,13 @@ public:
 protected:
     // The element in hand stored back under its own id and drawn; 0 when the store refused it.
     [[nodiscard]] int storeBackAndDraw();
+    // The mask index takes the extent of the element just taken from its record.
+    [[nodiscard]] int registerTakenExtent();
     // The view refreshed after an interaction changed or abandoned an element.
     void refreshView();
     void repaintView();
-    // Discards the element in hand (through the registry when there is one).
+    // Discards the element in hand (through the registry when there is one); the next element of
+    // its kind is made afresh.
     void discardElement();
     // The store of the owner, or null.
     [[nodiscard]] ElementStore* store() const;
@@ -152,7 +160,12 @@ protected:
     DocumentContext* context = nullptr; // not owned
     int kindInHand = 0;                 // of the element in hand; 0 for none
     ElementIndexEntry entry;            // of the element taken last
-    Element* element = nullptr;         // owned
+    Element* element = nullptr;         // the one of kept[kindInHand]; null for none
+
+private:
+    // One element per kind, made at the kind's first use and reused for every element of the
+    // kind taken after it (a page of mixed kinds makes no element per element drawn). Owned.
+    Element* kept[kKindSlots] = {};
 };
 
 // A new element editor, null when memory ran out (the document members' maker).

@@ -141,7 +141,7 @@ int MoveTool::translateSelection(double dx, double dy, double dz)
         return 0;
     const int moved = translateAll(*editor, tool_support::liveSelectedIds(context), dx, dy, dz);
     if (context->updater)
-        context->updater->refreshAfterReset();
+        context->updater->repaintChanges();
     return moved;
 }
 

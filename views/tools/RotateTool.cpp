@@ -132,7 +132,7 @@ int RotateTool::run()
     if (theImeGuard)
         theImeGuard->restore();
     if (r == kApplied && context->updater)
-        context->updater->refreshAfterReset();
+        context->updater->repaintChanges();
     if (context->updater)
         context->updater->repaint();
     if (r == kRight)

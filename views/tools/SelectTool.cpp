@@ -2,6 +2,7 @@
 // groups), the tracking loop with its buttons and keys, and the property sheets of the selection.
 #include "views/tools/SelectTool.h"
 
+#include <cmath>
 #include <unordered_set>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "document/ElementStore.h"
 #include "document/Selection.h"
 #include "elements/Element.h"
+#include "geometry/DoubleRect.h"
 #include "geometry/PickSettings.h"
 #include "platform/CurrentEvent.h"
 #include "platform/ImeGuard.h"
@@ -33,6 +35,9 @@ enum Outcome { kLeft = 11, kRight = 21, kKey = 31 };
 constexpr int kSelectionPropertiesEvent = 6013;
 // The pick tolerance, in view pixels, on each side of the pick point.
 constexpr double kPickTolerancePixels = 2.0;
+// How far from the pick point a hit test may reach: an extent is hit up to 3 pixels around it,
+// and one pixel more covers the rounding of the extents registered at another zoom.
+constexpr double kCandidateReachPixels = 4.0;
 // Key codes the tool reads.
 constexpr int kEscape = VK_ESCAPE;
 constexpr int kFirstArrow = VK_LEFT;
@@ -313,23 +318,20 @@ int SelectTool::collectCandidatesInBox()
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
     if (!index)
         return 0;
-    GlobalBlock found(100, 4);
+    // The hit tests reach past the pick box (an extent counts up to 3 pixels around it): the
+    // candidates are the elements whose extent meets the box grown to that reach.
+    const double reach = tool_support::pixelLength(context->view, kCandidateReachPixels - kPickTolerancePixels);
+    DoubleRect box;
+    box.set(std::fmin(pickBox.y1, pickBox.y2) - reach, std::fmin(pickBox.x1, pickBox.x2) - reach,
+            std::fmax(pickBox.x1, pickBox.x2) + reach, std::fmax(pickBox.y1, pickBox.y2) + reach);
     const int page = context->currentPage();
-    const int n = index->query(index->maskOfRange(pickBox.x1, pickBox.x2, 1), index->maskOfRange(pickBox.y1, pickBox.y2, 2),
-                               0xFF, page, found);
-    if (n < 1)
+    std::vector<int> nearby;
+    if (index->queryExtents(box, page, nearby) < 1)
         return 0;
     // The index answers by id; the click wants the drawing order, the last drawn first.
-    std::unordered_set<int> hit;
-    for (int i = 0; i < n; ++i) {
-        int32_t id = 0;
-        if (found.get(i, &id))
-            hit.insert(id);
-    }
-    const std::vector<int> chain = pageChain(context->elementStore(), page);
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        int32_t id = *it;
-        if (hit.count(id) && !candidates.append(&id))
+    drawingOrder.sortTopFirst(context->elementStore(), page, nearby);
+    for (int32_t id : nearby) {
+        if (!candidates.append(&id))
             break; // memory ran short (reported): the candidates found so far
     }
     return candidates.count;

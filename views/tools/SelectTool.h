@@ -4,6 +4,7 @@
 // this folder.
 #include <unordered_set>
 
+#include "document/PageOrder.h"
 #include "platform/GlobalBlock.h"
 #include "platform/IntPoint.h"
 
@@ -245,8 +246,14 @@ protected:
     // Device pixels of the pick point; 0 without a view.
     [[nodiscard]] int pickDevicePoint(IntPoint& out);
 
+    // The pick colour's pen and brush and a white brush, made once for all the marks of a redraw
+    // of the marks while it runs; null otherwise (each mark then makes its own).
+    struct MarkTools;
+    MarkTools* markTools = nullptr;
+
     DocumentContext* context = nullptr; // not owned
     GlobalBlock candidates{100, 4};     // int32 ids, from the top of the drawing order down
+    PageOrder drawingOrder;             // of the page of the last candidates
     double pressX = 0.0, pressY = 0.0;
 };
 

@@ -4,9 +4,13 @@
 #include "document/Selection.h"
 #include "elements/Element.h"
 #include "geometry/Point.h"
+#include "document/ElementMaskIndex.h"
+#include "geometry/DoubleRect.h"
 #include "platform/DeviceContext.h"
+#include "platform/HeldGdiObject.h"
 #include "platform/IntRect.h"
 #include "platform/Pen.h"
+#include "shapes/ShapeOp.h"
 #include "views/ViewParams.h"
 #include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
@@ -55,6 +59,19 @@ int SelectTool::isUnderCursor(const Point& point)
            p.y <= pick.y + kHalfMark;
 }
 
+struct SelectTool::MarkTools {
+    MarkTools()
+    {
+        const RgbColor pick = tool_support::pickColour();
+        line.handle = Pen::createFrom(PenSpec(pick));
+        fill.handle = pick.createSolidBrush();
+        white.handle = RgbColor(255, 255, 255).createSolidBrush();
+    }
+    HeldGdiObject<HPEN> line;
+    HeldGdiObject<HBRUSH> fill;
+    HeldGdiObject<HBRUSH> white;
+};
+
 void SelectTool::drawExtentSide(int operation, const Point& from, const Point& to)
 {
     IntPoint a, b;
@@ -62,7 +79,10 @@ void SelectTool::drawExtentSide(int operation, const Point& from, const Point& t
     if (!surface)
         return;
     context->view->worldToDeviceForOp(operation, to.x, to.y, &b);
-    surface->drawLineBetween(PenSpec(tool_support::pickColour()), a, b);
+    if (markTools)
+        surface->drawLineWith(markTools->line.handle, a, b);
+    else
+        surface->drawLineBetween(PenSpec(tool_support::pickColour()), a, b);
 }
 
 void SelectTool::drawHandleMark(int operation, const Point& at, int active)
@@ -71,6 +91,12 @@ void SelectTool::drawHandleMark(int operation, const Point& at, int active)
     DeviceContext* surface = markSurface(context, operation, at, p);
     if (!surface)
         return;
+    if (markTools) {
+        surface->fillRect(markTools->fill.handle, squareAround(p, kHalfMark));
+        if (!active)
+            surface->fillRect(markTools->white.handle, squareAround(p, kHalfMark - 1));
+        return;
+    }
     surface->fillRect(tool_support::pickColour(), squareAround(p, kHalfMark));
     if (!active)
         surface->fillRect(RgbColor(255, 255, 255), squareAround(p, kHalfMark - 1));
@@ -101,13 +127,44 @@ void SelectTool::redrawMarks()
     ElementEditor* editor = toolEditor();
     if (!marksEnabled || !updater || !editor)
         return;
-    updater->flushPainter();
+    // The marks are drawn on a copy of the painter, which then replaces the window's picture.
+    const int offscreen = updater->drawWindowOnOverlay(1);
+    if (!offscreen)
+        updater->flushPainter();
     updater->beginClip();
+    MarkTools tools;
+    markTools = &tools;
+    // An element whose extent, grown by the reach of its marks, lies outside the view shows no
+    // mark there: it is not taken from its record.
+    ElementMaskIndex* index = context->maskIndex;
+    const double scale = Element::viewScaleOf(context);
+    IntRect client;
+    if (context->view) {
+        context->view->clientRect(client);
+        context->view->holdMapping(1);
+    }
     for (int id : tool_support::liveSelectedIds(context)) {
+        DoubleRect extent;
+        if (index && client.width() > 0 && index->holdsAt(id, scale) && index->extentOf(id, extent)) {
+            IntPoint a, b;
+            context->view->worldToDeviceForOp(ShapeOp::ShowPicked, extent.minX, extent.minY, &a);
+            context->view->worldToDeviceForOp(ShapeOp::ShowPicked, extent.maxX, extent.maxY, &b);
+            IntRect marks;
+            marks.setFromPoints(a, b);
+            marks.inflate(kHalfMark + 2);
+            if (marks.right < client.left || marks.left > client.right || marks.bottom < client.top ||
+                marks.top > client.bottom)
+                continue;
+        }
         const int active = id == activeHandleId;
-        (void)editor->setActiveHandleById(id, active ? activeHandleA : 0, active ? activeHandleB : 0); // taken just above
-        if (editor->beginEdit(id) && editor->elementInHand())
+        if (editor->setActiveHandleById(id, active ? activeHandleA : 0, active ? activeHandleB : 0) &&
+            editor->elementInHand())
             editor->elementInHand()->showPicked();
     }
+    if (context->view)
+        context->view->holdMapping(0);
+    markTools = nullptr;
     updater->endClip();
+    if (offscreen)
+        (void)updater->drawWindowOnOverlay(0);
 }

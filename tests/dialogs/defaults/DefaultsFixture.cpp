@@ -25,6 +25,7 @@ DrawingMembers::DrawingMembers()
     documentMemberFactories.textDefaults = makeDrawingTextDefaults;
     documentMemberFactories.measureDefaults = makeDrawingMeasureDefaults;
     documentMemberFactories.bezierDefaults = makeDrawingBezierDefaults;
+    documentMemberFactories.pictureDefaults = makeDrawingPictureDefaults;
     documentMemberFactories.selectTool = makeSelectTool;
 }
 
@@ -38,6 +39,8 @@ DefaultsDrawing::DefaultsDrawing()
         context.measureDefaults->copyFrom(theMeasureDefaults);
     if (context.bezierDefaults && theBezierDefaults)
         context.bezierDefaults->copyFrom(theBezierDefaults);
+    if (context.pictureDefaults && thePictureDefaults)
+        context.pictureDefaults->copyFrom(thePictureDefaults);
 }
 
 int DefaultsDrawing::draw(ElementKind kind, const std::function<void(Element&)>& fill)

@@ -12,6 +12,7 @@
 #include "dialogs/defaults/DefaultsDialog.h"
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/MeasureDefaults.h"
+#include "dialogs/defaults/PictureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentMembers.h"
 #include "tests/dialogs/PropertyFixture.h"
@@ -19,8 +20,8 @@
 
 namespace defaults_test {
 
-// Every new drawing made while it lives gets a line-drawing, a Bezier, a text and a measure record
-// and a select tool.
+// Every new drawing made while it lives gets a line-drawing, a Bezier, a text, a measure and a
+// picture record and a select tool.
 struct DrawingMembers {
     DrawingMembers();
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories};
@@ -35,6 +36,7 @@ public:
     TextDefaults& texts() { return *context.textDefaults; }
     MeasureDefaults& measures() { return *context.measureDefaults; }
     BezierDefaults& bezierRecord() { return *context.bezierDefaults; }
+    PictureDefaults& pictureRecord() { return *context.pictureDefaults; }
     // The elements chosen as the select tool chooses several (the list), or one (held alone).
     void select(const std::vector<int>& ids);
     void selectOne(int id);
@@ -66,6 +68,12 @@ struct ApplicationFontRecords {
 struct ApplicationBezierRecord {
     BezierDefaults record;
     ScopedOverride<BezierDefaults*> installed{theBezierDefaults, &record};
+};
+
+// The application's picture record for one scope.
+struct ApplicationPictureRecord {
+    PictureDefaults record;
+    ScopedOverride<PictureDefaults*> installed{thePictureDefaults, &record};
 };
 
 // The running dialog object of a window (the dialog registry's), or null.

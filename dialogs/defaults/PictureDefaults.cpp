@@ -1,0 +1,108 @@
+#include "dialogs/defaults/PictureDefaults.h"
+#include "document/DocumentContext.h"
+
+#include "dialogs/defaults/BatchFlags.h"
+#include "dialogs/defaults/DefaultsProtocol.h"
+#include "dialogs/defaults/PictureBatchDialog.h"
+#include "dialogs/defaults/PictureSettingsDialog.h"
+#include "document/FolderMemory.h"
+#include "elements/Element.h"
+#include "elements/ElementKind.h"
+#include "elements/ImageTypeValue.h"
+#include "platform/CommonFileDialog.h"
+
+PictureDefaults::PictureDefaults() { thumbnail.value = 1; }
+
+void PictureDefaults::setOwner(DocumentContext* drawing)
+{
+    ElementDefaults::setOwner(drawing);
+    startPoint.owner = drawing;
+    endPoint.owner = drawing;
+}
+
+int PictureDefaults::editSettings()
+{
+    return runSettingsProtocol<PictureDefaults, PictureSettingsDialog>(*this, thePictureDefaults, "ピクチャーの設定");
+}
+
+int PictureDefaults::batchEdit()
+{
+    return runBatchProtocol<PictureDefaults, PictureBatchDialog>(*this, "ピクチュアーの一括編集");
+}
+
+void PictureDefaults::copyFrom(const PictureDefaults* other)
+{
+    if (other)
+        assignValues(*other);
+}
+
+int PictureDefaults::hasImage() { return hasPlacedKind(); }
+
+int PictureDefaults::chooseFile(int kind) { return placeImage(kind); }
+
+void PictureDefaults::assignValues(const PictureDefaults& other)
+{
+    layer.assign(&other.layer);
+    imageKind = other.imageKind;
+    thumbnail.value = other.thumbnail.value;
+}
+
+void PictureDefaults::assignBatch(const PictureDefaults& other)
+{
+    copyBatchFlags(flags, other.flags, kFlagCount);
+    (void)startPoint.copyFrom(&other.startPoint); // a point always copies
+    (void)endPoint.copyFrom(&other.endPoint);
+    assignBatchBase(other);
+}
+
+void PictureDefaults::clearFlags() { clearBatchFlags(flags, kFlagCount); }
+
+int PictureDefaults::anyFlagSet() const { return anyBatchFlag(flags, kFlagCount); }
+
+int PictureDefaults::accepts(int kind)
+{
+    return kind == kindCode(ElementKind::Bitmap) || kind == kindCode(ElementKind::Picture) ? 1 : 0;
+}
+
+int PictureDefaults::apply(Element* e)
+{
+    if (!e)
+        return 0;
+    int r = applyLayer(e, 0);
+    const batch_flags::Steps ticked(flags, r);
+    if (ticked(kStartXFlag))
+        e->setStartX(startPoint);
+    if (ticked(kStartYFlag))
+        e->setStartY(startPoint);
+    if (ticked(kEndXFlag))
+        e->setEndX(endPoint);
+    if (ticked(kEndYFlag))
+        e->setEndY(endPoint);
+    return r;
+}
+
+int PictureDefaults::placeImage(int kind)
+{
+    if (kind < ImageTypeValue::kBmp || kind > ImageTypeValue::kTiff)
+        return -1;
+    imageKind = kind;
+    placedKind = -1;
+    // The dialog opens in the folder of the file chosen last, else in the remembered one. The
+    // choice goes into a name of its own, so that a cancelled dialog leaves the last file.
+    FileName chosen;
+    char folder[FileName::pathCapacity] = {};
+    if (getFolderPart(fileName.getPath(), folder) > 0)
+        (void)chosen.setPath(folder); // a folder that fits a name always fits
+    else if (theFolderMemory)
+        theFolderMemory->beforeDialog(chosen);
+    CommonFileDialog dialog;
+    ImageTypeValue filters;
+    filters.value = kind;
+    if (!filters.addFileFilters(dialog) || !dialog.askOpenFile(chosen))
+        return -1;
+    fileName.assign(&chosen);
+    if (theFolderMemory)
+        theFolderMemory->afterDialog(fileName);
+    placedKind = kind;
+    return 1;
+}

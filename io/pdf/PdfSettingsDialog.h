@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/Dialog.h"
+
+class PdfExportCommand;
+
+// "PDF出力の設定" (dialog 1610) on the PDF export: the offsets every element is moved by, X to the
+// right (15557) and Y downwards (15558), in millimetres. "フォントの設定..." (15556) opens the "PDF
+// Font Set" dialog on the export's font table. Only "OK" (1) stores the offsets.
+class PdfSettingsDialog : public Dialog {
+public:
+    explicit PdfSettingsDialog(PdfExportCommand& job) : job_(job) {}
+
+    // 1 "OK", 2 "ｷｬﾝｾﾙ", -1 when the dialog could not be shown.
+    [[nodiscard]] int run();
+    int handleMessage() override;
+
+private:
+    PdfExportCommand& job_;
+};

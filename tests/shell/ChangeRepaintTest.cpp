@@ -1,0 +1,314 @@
+// A change repaints only where the changed elements lay and lie: the page painter after a move,
+// its undo and its redo holds, pixel for pixel, what a full refresh of the same drawing draws, at
+// the zoom the elements were stored at and at another (where the texts are measured again), and
+// the navigator's miniature follows at idle time.
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/DocumentContext.h"
+#include "document/ElementMaskIndex.h"
+#include "elements/CircleDimensionElement.h"
+#include "elements/Element.h"
+#include "elements/ElementKindRegistry.h"
+#include "elements/TextElementBase.h"
+#include "document/TextBuffer.h"
+#include "elements/RadiusList.h"
+#include "geometry/DoubleRect.h"
+#include "geometry/FontAttributes.h"
+#include "geometry/OpenCloseAttribute.h"
+#include "geometry/PickSettings.h"
+#include "geometry/PointList.h"
+#include "platform/EventRouter.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/support/DibSurface.h"
+#include "tests/support/ScratchFolder.h"
+#include "views/OffscreenPainter.h"
+#include "views/PagePainter.h"
+#include "views/PainterBase.h"
+#include "views/ViewMapping.h"
+#include "views/ViewUpdater.h"
+#include "views/tools/ElementEditor.h"
+#include "views/tools/MoveTool.h"
+#include "views/tools/SelectTool.h"
+
+namespace {
+
+struct Xy {
+    double x, y;
+};
+
+// One element of a kind at (x, y) through the tools' editor, committed as the user commits it;
+// its id, 0 when it could not be.
+int addKind(ElementEditor& editor, ElementKind kind, double x, double y)
+{
+    if (!editor.startNewElement(kindCode(kind)))
+        return 0;
+    Element* e = editor.elementInHand();
+    auto points = [&](std::initializer_list<Xy> list) {
+        e->clearPoints();
+        for (const Xy& p : list)
+            e->appendPoint(x + p.x, y + p.y, 0.0);
+    };
+    auto leader = [&](std::initializer_list<Xy> list) {
+        e->vertices()->count = 0;
+        for (const Xy& p : list)
+            (void)e->vertices()->appendXYZ(x + p.x, y + p.y, 0.0);
+    };
+    auto measured = [&](std::initializer_list<Xy> list, Xy display) {
+        leader(list);
+        e->thirdPoint()->x = x + display.x, e->thirdPoint()->y = y + display.y;
+    };
+    auto text = [&](const char* bytes) {
+        auto* t = dynamic_cast<TextElementBase*>(e);
+        if (!t)
+            return;
+        t->textBuffer()->reset();
+        (void)t->textBuffer()->insert(bytes, static_cast<int>(std::strlen(bytes)));
+        e->font()->size = 2.5 + static_cast<int>(x) % 4 * 0.8;
+    };
+    switch (kind) {
+    case ElementKind::Line:
+    case ElementKind::Box:
+    case ElementKind::Oval:
+        e->firstPoint()->x = x, e->firstPoint()->y = y;
+        e->secondPoint()->x = x + 30, e->secondPoint()->y = y + 18;
+        break;
+    case ElementKind::Arc:
+        e->firstPoint()->x = x, e->firstPoint()->y = y + 10;
+        e->secondPoint()->x = x + 30, e->secondPoint()->y = y + 10;
+        e->thirdPoint()->x = x + 15, e->thirdPoint()->y = y - 2;
+        break;
+    case ElementKind::Circle:
+        e->thirdPoint()->x = x + 12, e->thirdPoint()->y = y + 12;
+        e->radii()->setSingle(11.0);
+        break;
+    case ElementKind::Text:
+        e->firstPoint()->x = x, e->firstPoint()->y = y;
+        text(static_cast<int>(x) % 2 ? "部品番号 1234" : "Part 1234");
+        break;
+    case ElementKind::TextLine:
+        leader({{0, 0}, {12, 8}, {24, 8}});
+        e->translate(0.0, 0.0, 0.0); // the text at the leader's end
+        text("注記");
+        break;
+    case ElementKind::Measure:
+        measured({{0, 10}, {30, 10}}, {15, 2});
+        break;
+    case ElementKind::AngleMeasure:
+        measured({{30, 20}, {20, 0}, {0, 20}}, {12, 14});
+        break;
+    case ElementKind::MsrRadius:
+    case ElementKind::MsrDiameter: {
+        auto* d = dynamic_cast<CircleDimensionElement*>(e);
+        const double value = 10.0;
+        if (!d || !d->vertices()->setXYZ(0, x + 20, y + 10, 0.0) || !d->values()->setAll(1, &value))
+            return 0;
+        d->thirdPoint()->x = x + 10, d->thirdPoint()->y = y + 10;
+        d->layout.value = CircleDimensionElement::kIn;
+        break;
+    }
+    case ElementKind::Bezier:
+        points({{0, 10}, {8, -6}, {20, 26}, {30, 8}});
+        e->openClose()->value = OpenCloseAttribute::kOpen;
+        break;
+    default: // the point-list kinds: a zigzag
+        points({{0, 0}, {8, 18}, {16, 2}, {24, 18}, {30, 4}});
+        break;
+    }
+    return editor.commitNewElement() == 1 ? e->id : 0;
+}
+
+const ElementKind kKinds[] = {ElementKind::Line,      ElementKind::Breakline,    ElementKind::ArcBreakline,
+                              ElementKind::Spline,    ElementKind::Box,          ElementKind::Arc,
+                              ElementKind::Circle,    ElementKind::Polygon,      ElementKind::ArcPolygon,
+                              ElementKind::Oval,      ElementKind::Bezier,       ElementKind::Text,
+                              ElementKind::TextLine,  ElementKind::Measure,      ElementKind::AngleMeasure,
+                              ElementKind::MsrRadius, ElementKind::MsrDiameter};
+
+// A navigator that counts its redraws.
+class CountingNavigator : public PagePainter {
+public:
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 0; }
+    void refresh(DocumentContext*) override { ++refreshes; }
+    int refreshes = 0;
+};
+
+} // namespace
+
+class ChangeRepaint : public ViewFrameTest {
+protected:
+    // The page painter's pixels, copied.
+    std::unique_ptr<DibSurface> painterPixels()
+    {
+        PainterBase* painter = drawing().pagePainter;
+        const IntRect r = painter->bitmapRect();
+        auto copy = std::make_unique<DibSurface>(r.width(), r.height());
+        BitBlt(copy->hdc, 0, 0, r.width(), r.height(), painter->surface()->hdc, 0, 0, SRCCOPY);
+        return copy;
+    }
+    // The painter as the change left it against the painter after a full refresh: the number of
+    // pixels that differ and the first of them.
+    std::string differenceFromFullRefresh()
+    {
+        const std::unique_ptr<DibSurface> changed = painterPixels();
+        drawing().updater->refreshAll();
+        const std::unique_ptr<DibSurface> full = painterPixels();
+        int differ = 0;
+        std::string first;
+        for (int y = 0; y < full->height; ++y)
+            for (int x = 0; x < full->width; ++x)
+                if (changed->pixel(x, y) != full->pixel(x, y) && differ++ == 0)
+                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        return std::to_string(differ) + first;
+    }
+
+    CountingNavigator navigator;
+    ScopedOverride<PagePainter*> navigatorSlot{thePagePainter, &navigator};
+};
+
+TEST_F(ChangeRepaint, MoveUndoAndRedoLeaveThePixelsOfAFullRefresh)
+{
+    DocumentContext& d = drawing();
+    auto* view = dynamic_cast<ViewMapping*>(d.view);
+    ASSERT_NE(view, nullptr);
+    // Stored at 60 %: at 30 % the font's pixel height is rounded down to a few pixels and a
+    // text comes out wider in drawing units.
+    ASSERT_EQ(view->setZoomTo(0.6), 1);
+    // Two rows of every kind, the rows overlapping, so that moved elements pass over kept ones,
+    // and a row of texts.
+    std::vector<int> ids;
+    for (int row = 0; row < 2; ++row)
+        for (size_t i = 0; i < std::size(kKinds); ++i) {
+            const int id = addKind(*d.editor3, kKinds[i], 20.0 + 15.0 * static_cast<double>(i), 40.0 + 22.0 * row);
+            ASSERT_GE(id, 1) << kElementKindRows[kindCode(kKinds[i]) - 1].keyword;
+            ids.push_back(id);
+        }
+    for (int i = 0; i < 8; ++i) {
+        const int id = addKind(*d.editor3, ElementKind::Text, 30.0 + 25.0 * i + i % 2, 75.0 + 3.0 * (i % 3));
+        ASSERT_GE(id, 1);
+        ids.push_back(id);
+    }
+    (void)view->fitSheet();
+    struct Step {
+        const char* name;
+        double zoom; // 0: the fitted view the elements were stored at
+        int (*run)(DocumentContext&);
+    };
+    const Step steps[] = {
+        {"move", 0.0, [](DocumentContext& c) { return c.moveTool->moveBy(6.5, 9.25, 0.0); }},
+        {"undo", 0.0, [](DocumentContext& c) { return c.undo(); }},
+        {"redo", 0.0, [](DocumentContext& c) { return c.redo(); }},
+        {"move at 250 %", 2.5, [](DocumentContext& c) { return c.moveTool->moveBy(-4.0, 3.0, 0.0); }},
+        {"undo at 250 %", 2.5, [](DocumentContext& c) { return c.undo(); }},
+        {"redo at 250 %", 2.5, [](DocumentContext& c) { return c.redo(); }},
+    };
+    for (const Step& step : steps) {
+        if (step.zoom > 0.0 && view->zoom != step.zoom) {
+            ASSERT_EQ(view->setZoomTo(step.zoom), 1);
+            view->centreOn(150.0, 60.0);
+            d.updater->refreshAll();
+        }
+        // Every other element of the first row and the second row's kinds that follow text.
+        d.selectTool->clearSelection();
+        d.selectTool->setSelectionMode(2);
+        for (size_t i = 0; i < ids.size(); i += 2)
+            d.selectTool->addToSelection(ids[i]);
+        const int before = navigator.refreshes;
+        ASSERT_EQ(step.run(d), 1) << step.name;
+        EXPECT_EQ(navigator.refreshes, before) << step.name << ": the miniature waits";
+        window->idleStep();
+        EXPECT_EQ(navigator.refreshes, before + 1) << step.name << ": and follows at idle time";
+        EXPECT_EQ(differenceFromFullRefresh(), "0") << step.name << ": pixels that differ";
+    }
+    // One text alone, measured at 60 % when it was stored and drawn at 30 % now: the redraw at
+    // 30 % measured it again, and a move repaints where it lies at 30 %.
+    ASSERT_EQ(view->setZoomTo(0.3), 1);
+    view->centreOn(150.0, 60.0);
+    d.updater->refreshAll();
+    for (size_t i = ids.size() - 8; i < ids.size(); ++i) {
+        DoubleRect registered;
+        ASSERT_EQ(d.maskIndex->extentOf(ids[i], registered), 1);
+        ASSERT_EQ(d.editor3->beginEdit(ids[i]), 1);
+        Element* text = d.editor3->elementInHand();
+        text->computeExtent(1);
+        EXPECT_EQ(registered.maxX, text->extentMax.x) << "text " << i;
+        EXPECT_EQ(registered.maxY, text->extentMax.y) << "text " << i;
+    }
+    for (size_t i = ids.size() - 8; i < ids.size(); ++i) {
+        d.selectTool->clearSelection();
+        d.selectTool->selectSingle(ids[i]);
+        d.selectTool->setSelectionMode(1);
+        ASSERT_EQ(d.moveTool->moveBy(0.0, 30.0, 0.0), 1);
+        EXPECT_EQ(differenceFromFullRefresh(), "0") << "text " << i << " moved alone: pixels that differ";
+        // Back, so that the next text is one that no step has measured since it was stored.
+        ASSERT_EQ(d.undo(), 1);
+    }
+}
+
+TEST_F(ChangeRepaint, AnOpenedDrawingShowsItsPageFirstAndTheMiniatureAtIdleTime)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.pathOf("opened.ycx");
+    for (size_t i = 0; i < std::size(kKinds); ++i)
+        ASSERT_GE(addKind(*drawing().editor3, kKinds[i], 20.0 + 15.0 * static_cast<double>(i), 40.0), 1);
+    ASSERT_EQ(window->setPath(path.c_str()), 1);
+    ASSERT_EQ(window->save(), 1);
+
+    window = frame.createDocumentWindow();
+    ASSERT_TRUE(window);
+    settleEvents();
+    const int before = navigator.refreshes;
+    ASSERT_EQ(frame.openFileFromCommandLine(path.c_str()), 1);
+    ASSERT_EQ(drawing().elementCount(), static_cast<int>(std::size(kKinds)));
+    EXPECT_EQ(navigator.refreshes, before) << "the miniature waits for idle time";
+    // Whichever loop fetches the messages, the miniature comes when nothing else waits, but not
+    // while a handler runs its own loop (a click the select tool is following): it would draw
+    // the page through the view in the middle of the click.
+    const auto pumpFor = [&](int rounds) {
+        MSG message;
+        for (int i = 0; i < rounds && navigator.refreshes == before; ++i) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+        }
+    };
+    ++theEventRouter->depth;
+    pumpFor(60);
+    --theEventRouter->depth;
+    EXPECT_EQ(navigator.refreshes, before) << "not inside a handler";
+    pumpFor(200);
+    EXPECT_EQ(navigator.refreshes, before + 1) << "and follows then";
+    EXPECT_EQ(differenceFromFullRefresh(), "0") << "the page was painted whole at once";
+}
+
+TEST_F(ChangeRepaint, TheSelectionsMarksAreDrawnOffTheWindowAndLeaveThePainterAlone)
+{
+    DocumentContext& d = drawing();
+    OffscreenPainter overlayPainter;
+    ScopedOverride<PainterBase*> overlaySlot(theOverlayPainter, &overlayPainter);
+    pickSettings.setColor(RgbColor(0, 128, 255));
+    const int line = addKind(*d.editor3, ElementKind::Line, 40.0, 40.0);
+    ASSERT_GE(line, 1);
+    (void)dynamic_cast<ViewMapping*>(d.view)->fitSheet();
+    d.updater->refreshAll();
+    d.selectTool->clearSelection();
+    d.selectTool->selectSingle(line);
+    d.selectTool->redrawMarks();
+    DeviceContext* overlay = d.updater->overlaySurface();
+    ASSERT_NE(overlay, nullptr);
+    DoubleRect extent;
+    ASSERT_EQ(d.maskIndex->extentOf(line, extent), 1);
+    IntPoint corner; // a handle lies on each corner of the extent
+    d.view->worldToDevice(extent.minX, extent.minY, &corner);
+    const std::unique_ptr<DibSurface> painter = painterPixels();
+    // The top-left handle on the copy the window was given; the painter keeps the page alone.
+    EXPECT_EQ(GetPixel(overlay->hdc, corner.x - 3, corner.y - 3), RGB(0, 128, 255));
+    EXPECT_EQ(painter->pixel(corner.x - 3, corner.y - 3), RGB(255, 255, 255));
+    // Without marks the copy is the painter's picture again.
+    d.selectTool->clearSelection();
+    d.updater->repaint();
+    EXPECT_EQ(GetPixel(overlay->hdc, corner.x - 3, corner.y - 3), RGB(255, 255, 255));
+}
