@@ -9,11 +9,11 @@
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
 #include "document/PageList.h"
-#include "document/TagIds.h"
 #include "elements/Element.h"
 #include "geometry/EntityAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/TagIds.h"
 #include "tests/support/IdleMembers.h"
 
 namespace bench_drawing {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "BenchHarness.h"
+#include "document/ElementKind.h"
 #include "elements/BezierElement.h"
-#include "elements/ElementKind.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/OpenCloseAttribute.h"

@@ -14,7 +14,7 @@
 #include "BenchDrawing.h"
 #include "BenchHarness.h"
 #include "document/DocumentMembers.h"
-#include "elements/ElementKind.h"
+#include "document/ElementKind.h"
 #include "elements/ElementKindRegistry.h"
 #include "shapes/ElementShapes.h"
 #include "tests/support/SampleElements.h"

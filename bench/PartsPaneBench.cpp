@@ -8,8 +8,8 @@
 #include "BenchHarness.h"
 #include "document/DocumentContext.h"
 #include "document/PartsLibrary.h"
+#include "document/PartsPane.h"
 #include "platform/DeviceContext.h"
-#include "shell/panes/PartsPane.h"
 #include "tests/support/DibSurface.h"
 
 namespace {

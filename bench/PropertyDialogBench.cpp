@@ -9,7 +9,7 @@
 
 #include "BenchHarness.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
-#include "dialogs/properties/PropertyDialogPlacement.h"
+#include "document/PropertyDialogPlacement.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "platform/TabControl.h"

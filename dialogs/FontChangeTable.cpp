@@ -3,8 +3,8 @@
 #include "dialogs/FontChangeDialog.h"
 #include "dialogs/FontPairList.h"
 #include "dialogs/InstalledFontList.h"
+#include "geometry/SettingsFile.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 namespace {
 // The settings section "FONTCHGTABLE" and its key "FONTINTODSP".

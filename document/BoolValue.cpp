@@ -1,7 +1,7 @@
 #include "document/BoolValue.h"
 
 #include "document/Document.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 
 int BoolValue::readXml(int tagId)
 {

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "document/BoolValue.h"
-#include "document/TagIds.h"
+#include "geometry/TagIds.h"
 
 class DocumentContext;
 

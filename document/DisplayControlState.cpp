@@ -7,7 +7,7 @@
 #include "document/ElementIndexEntry.h"
 #include "document/ElementKindColumns.h"
 #include "document/LayerTable.h"
-#include "views/ViewUpdater.h"
+#include "document/ViewUpdater.h"
 
 DisplayControlState::DisplayControlState()
 {

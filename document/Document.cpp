@@ -6,19 +6,19 @@
 #include "dialogs/FontChangeTable.h"
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
 #include "document/PageList.h"
 #include "document/TagDictionary.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
+#include "geometry/ViewParams.h"
 #include "platform/BufferedFile.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
-#include "views/ViewParams.h"
 
 ForeignFileDrivers foreignFileDrivers;
 Element* (*makeBaseElement)() = nullptr;

@@ -1,9 +1,9 @@
 // The grid in the drawing file's header ("grid") and in the settings file's section "GRID".
 #include "document/Document.h"
 #include "document/DrawingGrid.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -13,10 +13,10 @@
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
 #include "document/SheetSettings.h"
+#include "document/ViewUpdater.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
-#include "elements/ElementKind.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "document/ElementKindColumns.h"
 
+#include "document/ElementKind.h"
 #include "document/ElementKindNames.h"
-#include "elements/ElementKind.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "document/FileNameValue.h"
 
 #include "document/Document.h"
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
+#include "document/ElementKind.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "platform/Dialog.h"
 #include "platform/FileName.h"
 #include "platform/StringUtil.h"

@@ -1,8 +1,8 @@
 #include "document/FolderMemory.h"
 
+#include "geometry/SettingsFile.h"
 #include "platform/FileName.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 FolderMemory* theFolderMemory = nullptr;
 

@@ -7,11 +7,11 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/PictureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
-#include "io/pdf/PdfExportJob.h"
+#include "document/PagePainter.h"
+#include "document/PageTabBar.h"
+#include "document/PainterBase.h"
+#include "document/PdfExportJob.h"
 #include "shell/PopupMenuList.h"
-#include "views/PagePainter.h"
-#include "views/PageTabBar.h"
-#include "views/PainterBase.h"
 
 LineDefaults* theLineDefaults = nullptr;
 TextDefaults* theTextDefaults = nullptr;

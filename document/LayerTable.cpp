@@ -1,7 +1,7 @@
 #include "document/LayerTable.h"
 
+#include "geometry/SettingsFile.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 LayerTable* theLayerTable = nullptr;
 

@@ -4,10 +4,10 @@
 #include "document/ElementStore.h"
 #include "document/RadioChoiceDialog.h"
 #include "document/Selection.h"
+#include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "resources/ids.h"
-#include "views/StatusBarPanes.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 int OrderChangeSettings::runDialog()

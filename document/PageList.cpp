@@ -3,11 +3,11 @@
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/PageTabBar.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
-#include "views/PageTabBar.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 void PageList::clamp()

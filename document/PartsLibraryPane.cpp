@@ -10,7 +10,10 @@
 #include "document/ElementStore.h"
 #include "document/PartFile.h"
 #include "document/PartsLibrary.h"
+#include "document/PartsPane.h"
+#include "document/ViewUpdater.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/ViewParams.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/DeviceContext.h"
@@ -18,9 +21,6 @@
 #include "platform/MemoryDc.h"
 #include "platform/MouseSource.h"
 #include "platform/StringUtil.h"
-#include "shell/panes/PartsPane.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include "document/PlacePartDialog.h"
 #include "document/Selection.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
+#include "geometry/ViewParams.h"
 #include "platform/MemoryProbe.h"
 #include "platform/MessageBoxes.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 

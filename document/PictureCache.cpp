@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "io/images/PictureReader.h"
+#include "document/PictureReader.h"
 
 // The readers' maker lives with its first user: the cache and the picture element call it.
 PictureReaderMaker makePictureReader = nullptr;

@@ -12,7 +12,7 @@ class PictureReader;
 // at its next use (which then reads it again, or reports it missing). At most kMaxEntries readers
 // are kept; the one used longest ago goes first.
 //
-// The readers come from makePictureReader (io/images/PictureReader.h); without a maker, or for a
+// The readers come from makePictureReader (document/PictureReader.h); without a maker, or for a
 // kind without a reader, there is no entry and the caller gets null.
 class PictureCache {
 public:

@@ -4,8 +4,8 @@
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 

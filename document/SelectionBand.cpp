@@ -5,14 +5,14 @@
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
 #include "document/Selection.h"
+#include "document/ViewUpdater.h"
 #include "geometry/PickSettings.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "platform/Pen.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

@@ -4,15 +4,15 @@
 
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
+#include "document/PagePainter.h"
+#include "document/PageTabBar.h"
 #include "document/PaperSettingsDialog.h"
+#include "document/ViewScroller.h"
+#include "document/ViewUpdater.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ViewParams.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
-#include "views/PagePainter.h"
-#include "views/PageTabBar.h"
-#include "views/ViewParams.h"
-#include "views/ViewScroller.h"
-#include "views/ViewUpdater.h"
 
 namespace {
 

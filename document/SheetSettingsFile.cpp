@@ -2,9 +2,9 @@
 #include "document/SheetSettings.h"
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
-#include "document/TagIds.h"
-#include "elements/ElementKind.h"
+#include "document/ElementKind.h"
+#include "geometry/TagIds.h"
 #include "platform/StringUtil.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include "document/UndoManager.h"
 
 #include "document/DocumentContext.h"
-#include "document/ElementStore.h"
-#include "elements/Element.h"
 #include "document/ElementKindNames.h"
+#include "document/ElementStore.h"
+#include "document/ViewUpdater.h"
+#include "elements/Element.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 

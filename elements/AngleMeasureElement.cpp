@@ -12,8 +12,8 @@
 #include "elements/MeasureAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
-#include "views/ViewParams.h"
 
 namespace {
 constexpr int kFreePoints = 21;

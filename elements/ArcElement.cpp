@@ -10,9 +10,10 @@
 #include "dialogs/properties/ArcPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
-#include "elements/ElementKind.h"
+#include "document/ShapeOp.h"
+#include "elements/DxfFile.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
 #include "elements/VertexRoundingList.h"
@@ -21,9 +22,8 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
-#include "io/dxf/DxfFile.h"
-#include "shapes/ShapeOp.h"
 #include "views/tools/SelectTool.h"
 
 ArcPropertyDialogMaker makeArcPropertyDialog = nullptr;

@@ -5,7 +5,7 @@
 #include "elements/ElementTracking.h"
 #include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
-#include "views/ViewParams.h"
+#include "geometry/ViewParams.h"
 
 namespace {
 // The end point follows the cursor, with Shift on the horizontal or the vertical through start

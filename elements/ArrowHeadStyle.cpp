@@ -1,13 +1,13 @@
 #include "elements/ArrowHeadStyle.h"
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "elements/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 using namespace attribute_io;
 

@@ -11,7 +11,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "elements/BezierPath.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/PolylineInput.h"
@@ -26,8 +26,8 @@
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/PolyPath.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
+#include "geometry/TagIds.h"
+#include "geometry/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
 BezierPropertyDialogMaker makeBezierPropertyDialog = nullptr;

@@ -8,6 +8,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "elements/ElementTracking.h"
 #include "elements/OvalType.h"
@@ -17,14 +18,13 @@
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
 #include "geometry/PolyPath.h"
+#include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/DeviceContext.h"
 #include "platform/EventCodes.h"
 #include "platform/IntPointList.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 BezierCurveDrawer bezierCurveDrawer = nullptr;

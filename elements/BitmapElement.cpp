@@ -7,15 +7,15 @@
 #include "dialogs/properties/BitmapPropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "elements/BitmapRaster.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
+#include "geometry/ViewParams.h"
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
 
 BitmapPropertyDialogMaker makeBitmapPropertyDialog = nullptr;
 

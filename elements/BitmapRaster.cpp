@@ -7,10 +7,10 @@
 #include <new>
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "elements/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"

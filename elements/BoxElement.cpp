@@ -8,10 +8,11 @@
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/SvgDocument.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -22,8 +23,7 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
-#include "io/svg/SvgDocument.h"
-#include "shapes/ShapeOp.h"
+#include "geometry/TagIds.h"
 #include "views/tools/SelectTool.h"
 
 BoxPropertyDialogMaker makeBoxPropertyDialog = nullptr;

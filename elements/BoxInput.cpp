@@ -9,9 +9,9 @@
 #include "elements/VertexRoundingList.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-#include "views/ViewParams.h"
 
 namespace {
 // The overlay figure of a handle drag: the box shown picked as it stretches.

@@ -1,11 +1,11 @@
 // The box's rule counts and corner radii: record, drawing file and dialog conversions.
 #include "elements/BoxRules.h"
 
-#include "document/TagIds.h"
 #include "elements/CornerRounding.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"

@@ -7,7 +7,6 @@
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -15,6 +14,7 @@
 #include "geometry/InkColor.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
+#include "geometry/TagIds.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

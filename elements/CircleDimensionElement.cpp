@@ -10,7 +10,6 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/DiameterList.h"
 #include "elements/ElementKindRegistry.h"
@@ -22,6 +21,7 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/TagIds.h"
 
 namespace {
 // In the order they are made and released; the value list follows.

@@ -11,7 +11,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
@@ -24,8 +24,8 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
-#include "shapes/ShapeOp.h"
 #include "views/tools/SelectTool.h"
 
 CirclePropertyDialogMaker makeCirclePropertyDialog = nullptr;

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "document/ShapeOp.h"
 #include "elements/VertexRoundingList.h"
-#include "shapes/ShapeOp.h"
 #include "views/tools/SelectTool.h"
 
 CornerImageElement::CornerImageElement() : input(this) {}

@@ -14,19 +14,19 @@
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementIndexEntry.h"
+#include "document/ElementKind.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
+#include "document/ShapeOp.h"
 #include "document/SheetSettings.h"
 #include "document/UndoManager.h"
-#include "elements/ElementKind.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
+#include "geometry/ViewParams.h"
 #include "io/print/PrintSettings.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MathUtil.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
 
 Element::Element() = default;
 

@@ -4,14 +4,14 @@
 
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
+#include "document/ShapeOp.h"
+#include "document/ViewScroller.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
 #include "platform/Window.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
-#include "views/ViewScroller.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
 

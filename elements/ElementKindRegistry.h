@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "elements/ElementKind.h"
+#include "document/ElementKind.h"
 #include "platform/GlobalBlock.h"
 
 class Element;

@@ -3,12 +3,12 @@
 #include "elements/Element.h"
 
 #include "document/DocumentContext.h"
+#include "document/ShapeOp.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/PointList.h"
 #include "platform/MathUtil.h"
-#include "shapes/ShapeOp.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 #include "elements/Element.h"
+#include "geometry/ViewParams.h"
 #include "platform/IntPoint.h"
 #include "platform/IntRect.h"
 #include "platform/MouseSource.h"
-#include "views/ViewParams.h"
 
 namespace element_tracking {
 

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 
 int ImageMask::copyFrom(const ImageMask* other)

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/Dialog.h"

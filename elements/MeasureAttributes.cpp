@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "elements/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/Dialog.h"
-#include "shell/settings/SettingsFile.h"
 
 using namespace attribute_io;
 

@@ -11,7 +11,8 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
+#include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/MeasureAttributes.h"
@@ -21,8 +22,7 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewUpdater.h"
+#include "geometry/TagIds.h"
 
 namespace {
 // In the order they are made and released.

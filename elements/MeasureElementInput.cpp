@@ -5,19 +5,19 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
+#include "document/ShapeOp.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ElementTracking.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/ImeGuard.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

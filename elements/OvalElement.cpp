@@ -10,7 +10,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"
 #include "elements/TwoPointInput.h"
@@ -24,9 +24,9 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/TagIds.h"
+#include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
 OvalPropertyDialogMaker makeOvalPropertyDialog = nullptr;

@@ -1,8 +1,8 @@
 #include "elements/OvalType.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 

@@ -11,14 +11,14 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/ImageMask.h"
 #include "elements/ImageTypeValue.h"
 #include "elements/MaskTypeDialog.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
-#include "shapes/ShapeOp.h"
+#include "geometry/TagIds.h"
 #include "views/tools/InputPointList.h"
 
 PicturePropertyDialogMaker makePicturePropertyDialog = nullptr;

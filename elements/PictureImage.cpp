@@ -6,8 +6,8 @@
 #include "document/DocumentContext.h"
 #include "document/FileNameValue.h"
 #include "document/PictureCache.h"
+#include "document/PictureReader.h"
 #include "elements/ImageTypeValue.h"
-#include "io/images/PictureReader.h"
 
 PictureImage::~PictureImage()
 {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/VertexEditing.h"
 #include "elements/VertexRoundingList.h"
@@ -11,7 +12,6 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
-#include "shapes/ShapeOp.h"
 #include "views/tools/SelectTool.h"
 
 // --- extent and picks ---

@@ -8,8 +8,10 @@
 #include "dialogs/properties/PolygonPropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
+#include "elements/DxfFile.h"
 #include "elements/PolylineInput.h"
+#include "elements/SvgDocument.h"
 #include "elements/VertexEditing.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/EdgeAttributes.h"
@@ -19,10 +21,8 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/PolyPath.h"
-#include "io/dxf/DxfFile.h"
-#include "io/svg/SvgDocument.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
+#include "geometry/TagIds.h"
+#include "geometry/ViewParams.h"
 
 namespace {
 constexpr ElementAttribute kPolygonAttributes[] = {

@@ -7,8 +7,8 @@
 #include "elements/Element.h"
 #include "elements/ElementTracking.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
-#include "views/ViewParams.h"
 
 namespace {
 // Clicks nearer than this to the previous vertex (pixels) end the input.

@@ -1,6 +1,8 @@
 // The display bodies that several kinds share: the picked repaint, the rotated preview, the
 // run of a property dialog and the leader and arrow-head setters.
 #include "dialogs/properties/PropertyDialog.h"
+#include "document/ShapeOp.h"
+#include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
@@ -8,8 +10,6 @@
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/InkColor.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewUpdater.h"
 
 namespace {
 // The overlay margin around a picked element, in pixels.

@@ -4,11 +4,11 @@
 #include <new>
 
 #include "document/DocumentContext.h"
-#include "elements/TextCaretPlace.h"
+#include "document/TextCaretPlace.h"
 #include "geometry/Point.h"
+#include "geometry/ViewParams.h"
 #include "platform/TextCaret.h"
 #include "platform/Window.h"
-#include "views/ViewParams.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "elements/ElementTracking.h"
 #include "platform/MouseSource.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

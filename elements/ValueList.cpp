@@ -3,12 +3,12 @@
 
 #include <cmath>
 
-#include "document/TagIds.h"
 #include "elements/DiameterList.h"
 #include "elements/RadiusList.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"

@@ -4,15 +4,15 @@
 #include "elements/VertexEditing.h"
 
 #include "document/DocumentContext.h"
+#include "document/ShapeOp.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseSource.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

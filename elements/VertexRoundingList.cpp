@@ -8,7 +8,7 @@
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
-#include "document/TagIds.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/EdgeAttributes.h"
@@ -22,11 +22,11 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "geometry/AttributeIo.h"
 
-#include "geometry/DrawingOwner.h"
 #include "document/PaperSettings.h"
+#include "geometry/DrawingOwner.h"
+#include "geometry/SettingsFile.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 #include <cerrno>
 #include <climits>

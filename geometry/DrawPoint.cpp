@@ -1,18 +1,18 @@
 #include "geometry/DrawPoint.h"
 
-#include "geometry/XmlContext.h"
-#include "geometry/DrawingOwner.h"
-#include "geometry/ElementRecordBuffer.h"
-#include "geometry/UnitSettings.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
-#include "document/TagIds.h"
+#include "geometry/DrawingOwner.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
+#include "geometry/UnitSettings.h"
+#include "geometry/ViewParams.h"
+#include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
 #include "platform/UnitConverter.h"
-#include "views/ViewParams.h"
 
 namespace {
 

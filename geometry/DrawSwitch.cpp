@@ -1,11 +1,11 @@
 #include "geometry/DrawSwitch.h"
 
-#include "geometry/XmlContext.h"
-#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/XmlContext.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 int DrawSwitch::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {

@@ -1,7 +1,7 @@
 #include "geometry/DrawTypeAttribute.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/TagIds.h"
 
 namespace {
 const char* const kKeywords[4] = {"IN", "OUT", "ARROW", "ARC"};

@@ -1,10 +1,10 @@
 #include "geometry/DrawnInkBundle.h"
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/EdgeAttributes.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/FillAttributes.h"
+#include "geometry/TagIds.h"
 
 using namespace attribute_io;
 

@@ -1,7 +1,7 @@
 #include "geometry/EdgeAttributes.h"
 
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
-#include "document/TagIds.h"
 
 void EdgeAttributes::reset()
 {

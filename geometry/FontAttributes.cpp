@@ -5,11 +5,11 @@
 #include "dialogs/FontChangeTable.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/FontInfo.h"
 #include "platform/StringUtil.h"
 #include "platform/UnitConverter.h"
-#include "views/ViewParams.h"
 
 FontChangeTable* theFontChangeTable = nullptr;
 

@@ -1,10 +1,10 @@
 // The font's "font" block of the drawing file and its settings keys.
 #include <cmath>
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/FontAttributes.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using namespace attribute_io;
 

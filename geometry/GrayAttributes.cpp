@@ -1,8 +1,8 @@
 #include "geometry/GrayAttributes.h"
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 
 using namespace attribute_io;
 

@@ -1,8 +1,8 @@
 #include "geometry/GrayValue.h"
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 
 int GrayValue::exchangeRecord(int mode, ElementRecordBuffer& buffer)
 {

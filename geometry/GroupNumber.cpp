@@ -1,7 +1,7 @@
 #include "geometry/GroupNumber.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/TagIds.h"
 
 int GroupNumber::readXmlValue(int endTag)
 {

@@ -1,9 +1,9 @@
 #include "geometry/HatchAttributes.h"
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using namespace attribute_io;
 

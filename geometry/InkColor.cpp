@@ -1,10 +1,10 @@
 #include "geometry/InkColor.h"
 
 #include "dialogs/colour/InkInfo.h"
-#include "geometry/ElementRecordBuffer.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 ColorSettingsHooks colorSettingsHooks;
 

@@ -1,9 +1,9 @@
 // The colour's blocks of the drawing file: "rgbColor" with r, g, b, or "cmykPercent" with c, m,
 // y, k, an optional "overPrint" block of the plates that are on, and "useInk".
-#include "geometry/XmlContext.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/InkColor.h"
+#include "geometry/TagIds.h"
+#include "geometry/XmlContext.h"
 #include "platform/StringUtil.h"
 
 using namespace attribute_io;

@@ -1,8 +1,8 @@
 #include "geometry/LayerNumber.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 namespace {
 

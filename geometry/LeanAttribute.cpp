@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "platform/MathUtil.h"
 
 void LeanAttribute::rotateBy(double delta)

@@ -1,10 +1,10 @@
 #include "geometry/LineAttribute.h"
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 using namespace attribute_io;
 

@@ -1,8 +1,8 @@
 #include "geometry/LineOriginAttribute.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using namespace attribute_io;
 

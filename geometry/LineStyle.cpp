@@ -1,8 +1,8 @@
 #include "geometry/LineStyle.h"
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 
 namespace {
 const char* const kKeywords[LineStyle::kStyleCount] = {"SOLID",    "DASH",  "DASHDOT1", "DASHDOT2",

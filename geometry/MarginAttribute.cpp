@@ -1,7 +1,7 @@
 #include "geometry/MarginAttribute.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/TagIds.h"
 
 using namespace attribute_io;
 

@@ -1,7 +1,7 @@
 #include "geometry/OpenCloseAttribute.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/TagIds.h"
 
 namespace {
 

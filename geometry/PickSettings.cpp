@@ -1,8 +1,8 @@
 #include "geometry/PickSettings.h"
 
 #include "geometry/AttributeIo.h"
+#include "geometry/SettingsFile.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 PickSettings* thePickSettings = nullptr;
 

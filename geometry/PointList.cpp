@@ -1,14 +1,14 @@
 #include "geometry/PointList.h"
 
-#include "geometry/XmlContext.h"
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
+#include "geometry/ViewParams.h"
+#include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/IntPolygon.h"
 #include "platform/MathUtil.h"
 #include "platform/UnitConverter.h"
-#include "views/ViewParams.h"
 
 namespace {
 

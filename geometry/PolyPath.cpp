@@ -7,8 +7,8 @@
 
 #include "elements/Element.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
-#include "views/ViewParams.h"
 
 PolyPath::PolyPath(Element* element, PointList* points, int curveFlag)
     : owner(element), output(points), curve(curveFlag)

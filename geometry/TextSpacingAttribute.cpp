@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/TagIds.h"
 
 int TextSpacingAttribute::exchangeRecord(int recordMode, ElementRecordBuffer& buffer)
 {

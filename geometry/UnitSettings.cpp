@@ -1,13 +1,13 @@
 #include "geometry/UnitSettings.h"
 
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "geometry/DrawingOwner.h"
 #include "geometry/Point.h"
 #include "geometry/ThreePointArc.h"
+#include "geometry/ViewParams.h"
 #include "platform/MathUtil.h"
 #include "platform/SystemMetrics.h"
-#include "views/ViewParams.h"
 
 namespace {
 bool allFinite(double a, double b, double c, double d)

@@ -7,9 +7,9 @@
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineStyle.h"
 #include "geometry/OpenCloseAttribute.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntPolygon.h"
-#include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
 BezierShape::BezierShape()

@@ -3,12 +3,12 @@
 
 #include "elements/BitmapRaster.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/DibImage.h"
 #include "platform/IntRect.h"
 #include "platform/RgbColor.h"
 #include "shapes/CornerRects.h"
-#include "views/ViewParams.h"
 
 int BitmapShape::execute(int operation)
 {

@@ -5,9 +5,9 @@
 
 #include "geometry/DoubleRect.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/ViewParams.h"
 #include "platform/IntRect.h"
 #include "shapes/Shape.h"
-#include "views/ViewParams.h"
 
 int cornersPaperRect(const Shape& shape, const DrawPoint& a, const DrawPoint& b, DoubleRect& out)
 {

@@ -6,11 +6,11 @@
 
 #include "elements/MeasureAttributes.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
 #include "shapes/Shape.h"
-#include "views/ViewParams.h"
 
 namespace {
 constexpr double kRadian = 3.14159265358979323846 / 180.0;

@@ -1,8 +1,8 @@
 #pragma once
+#include "document/ShapeOp.h"
 #include "geometry/DrawPoint.h"
 #include "shapes/DimensionNumeral.h"
 #include "shapes/Shape.h"
-#include "shapes/ShapeOp.h"
 
 class ArrowHeadStyle;
 class DrawLineAttribute;

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "geometry/FillAttributes.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
-#include "views/ViewParams.h"
 
 namespace {
 const double kMillimetresPerInch = 25.4;

@@ -4,9 +4,9 @@
 
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineStyle.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
-#include "views/ViewParams.h"
 
 namespace {
 // Pitches below this (drawing units) draw nothing.

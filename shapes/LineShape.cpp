@@ -10,9 +10,9 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
-#include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

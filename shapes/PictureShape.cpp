@@ -1,6 +1,7 @@
 // The picture shape: the image in its rectangle, cut to the mask, or its frame.
 #include "shapes/PictureShape.h"
 
+#include "document/ViewUpdater.h"
 #include "elements/ImageMask.h"
 #include "elements/PictureImage.h"
 #include "geometry/BezierFlattener.h"
@@ -11,7 +12,6 @@
 #include "platform/RgbColor.h"
 #include "shapes/BoxShape.h"
 #include "shapes/CornerRects.h"
-#include "views/ViewUpdater.h"
 
 int PictureShape::buildMask()
 {

@@ -5,17 +5,19 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/PdfExportJob.h"
 #include "document/SheetSettings.h"
+#include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
+#include "elements/DiameterList.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/OvalType.h"
-#include "elements/DiameterList.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
-#include "geometry/DrawPoint.h"
 #include "geometry/DrawLineAttribute.h"
+#include "geometry/DrawPoint.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/FontAttributes.h"
@@ -30,14 +32,12 @@
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/TextSpacingAttribute.h"
-#include "io/pdf/PdfExportJob.h"
+#include "geometry/ViewParams.h"
 #include "io/print/PrintSettings.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntPolygon.h"
 #include "platform/MathUtil.h"
 #include "platform/SystemMetrics.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 
 namespace {
 // Pixel counts beyond what a device coordinate may hold are taken as this many.

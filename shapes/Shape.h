@@ -1,9 +1,9 @@
 #pragma once
 #include <new>
 
+#include "document/ShapeOp.h"
 #include "geometry/InkColor.h"
 #include "geometry/ViewArea.h"
-#include "shapes/ShapeOp.h"
 
 class DeviceContext;
 class DibImage;

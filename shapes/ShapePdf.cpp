@@ -1,8 +1,8 @@
 // The PDF forwarders of the shapes: each writes through the running export's writer and does
 // nothing (0) while no export runs.
+#include "document/PdfWriter.h"
 #include "geometry/GrayValue.h"
 #include "geometry/PointArray.h"
-#include "io/pdf/PdfWriter.h"
 #include "shapes/Shape.h"
 
 int Shape::pdfBindAttributes()

@@ -1,10 +1,10 @@
 // The PostScript forwarders of the shapes, and the point walks shared with PDF.
 #include <cmath>
 
+#include "document/PdfWriter.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointArray.h"
-#include "io/pdf/PdfWriter.h"
 #include "io/print/PrintSettings.h"
 #include "platform/MathUtil.h"
 #include "shapes/Shape.h"

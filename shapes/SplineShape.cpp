@@ -2,10 +2,10 @@
 
 #include <new>
 
+#include "document/ShapeOp.h"
 #include "geometry/BSplineCurve.h"
 #include "geometry/GrayValue.h"
 #include "geometry/LineCapAttribute.h"
-#include "shapes/ShapeOp.h"
 
 SplineShape::~SplineShape()
 {

@@ -10,12 +10,12 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/TextSpacingAttribute.h"
+#include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntPolygon.h"
 #include "platform/IntRect.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
-#include "views/ViewParams.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "shell/ContextMenus.h"
 
 #include "document/DocumentContext.h"
+#include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
 #include "document/UndoManager.h"
 #include "shell/DocumentWindow.h"
 #include "shell/FrameCommands.h"
 #include "shell/MainFrame.h"
 #include "shell/PopupMenuList.h"
-#include "views/PageTabBar.h"
 
 namespace {
 // The undo or redo item: the undo manager's text while there is a step to take, else the

@@ -4,17 +4,17 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
-#include "platform/CommonFileDialog.h"
-#include "platform/FileName.h"
 #include "platform/Application.h"
+#include "platform/CommonFileDialog.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
+#include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
 #include "platform/StringUtil.h"
 #include "shell/FrameCommands.h"
-#include "views/PageTabBar.h"
 
 DocumentWindow::DocumentWindow()
 {

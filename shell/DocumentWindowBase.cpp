@@ -1,17 +1,17 @@
 #include "shell/DocumentWindowBase.h"
 
 #include "document/DocumentContext.h"
+#include "document/PagePainter.h"
+#include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
+#include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/MouseSource.h"
 #include "platform/StringUtil.h"
 #include "shell/GlobalManagers.h"
-#include "views/PagePainter.h"
-#include "views/PageTabBar.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 
 namespace {
 // A menu text of the undo manager, bounded by the caller's buffer.

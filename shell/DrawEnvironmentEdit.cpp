@@ -1,6 +1,6 @@
 #include "shell/DrawEnvironmentEdit.h"
 
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 #include "shell/settings/SettingsIds.h"
 
 DrawEnvironmentEdit::DrawEnvironmentEdit()

@@ -4,6 +4,8 @@
 
 #include "document/ContextMenuRequest.h"
 #include "document/DocumentContext.h"
+#include "document/PagePainter.h"
+#include "document/PageTabBar.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -21,8 +23,6 @@
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "shell/settings/SettingsHooks.h"
-#include "views/PagePainter.h"
-#include "views/PageTabBar.h"
 
 namespace {
 ContextMenus* makeContextMenus(MainFrame& frame) { return new (std::nothrow) ContextMenus(&frame); }

@@ -1,12 +1,12 @@
 #include "shell/ShortcutKeys.h"
 
+#include "geometry/SettingsFile.h"
 #include "platform/StringUtil.h"
 #include "shell/FrameCommands.h"
 #include "shell/ShortcutKeyDialog.h"
 #include "shell/panes/DockPane.h"
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/WorkspaceLayout.h"
-#include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsIds.h"
 
 ShortcutKeySection theShortcutKeySection;

@@ -1,8 +1,8 @@
 #include "shell/ToolbarSettings.h"
 
+#include "geometry/SettingsFile.h"
 #include "shell/panes/PaneLayoutRecord.h"
 #include "shell/panes/WorkspaceLayout.h"
-#include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsIds.h"
 
 int readToolbarSection(WorkspaceLayout& layout, SettingsFile& file)

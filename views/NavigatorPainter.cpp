@@ -1,11 +1,11 @@
 #include "views/NavigatorPainter.h"
 
 #include "document/DocumentContext.h"
+#include "document/ViewUpdater.h"
 #include "platform/Application.h"
 #include "platform/PaneLayout.h"
 #include "platform/Window.h"
 #include "views/ViewMapping.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {

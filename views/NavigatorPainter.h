@@ -1,6 +1,6 @@
 #pragma once
+#include "document/PagePainter.h"
 #include "views/OffscreenPainter.h"
-#include "views/PagePainter.h"
 
 class Window;
 

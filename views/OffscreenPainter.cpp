@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "document/DocumentContext.h"
+#include "document/ViewScroller.h"
 #include "platform/Window.h"
 #include "views/ViewMapping.h"
-#include "views/ViewScroller.h"
 
 PainterBase* theOverlayPainter = nullptr;
 

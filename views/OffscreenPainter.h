@@ -1,6 +1,6 @@
 #pragma once
+#include "document/PainterBase.h"
 #include "platform/OffscreenBitmap.h"
-#include "views/PainterBase.h"
 
 class Window;
 

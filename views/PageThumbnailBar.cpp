@@ -6,12 +6,12 @@
 
 #include "document/DocumentContext.h"
 #include "document/PageList.h"
+#include "document/ViewUpdater.h"
 #include "platform/MouseState.h"
 #include "platform/Pen.h"
 #include "platform/Window.h"
 #include "views/PagePane.h"
 #include "views/ViewMapping.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {

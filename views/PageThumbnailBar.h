@@ -1,6 +1,6 @@
 #pragma once
+#include "document/PageTabBar.h"
 #include "views/OffscreenPainter.h"
-#include "views/PageTabBar.h"
 #include "views/ThumbnailCache.h"
 
 // The application's page bar: every page of the active drawing as a thumbnail in a cell of the

@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include "document/ViewUpdater.h"
 #include "geometry/DoubleRect.h"
 #include "platform/IntRect.h"
-#include "views/ViewUpdater.h"
 
 class OffscreenPainter;
 

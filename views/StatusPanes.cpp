@@ -1,13 +1,13 @@
 #include "views/StatusPanes.h"
 
 #include "document/DocumentContext.h"
+#include "geometry/ViewParams.h"
 #include "platform/Application.h"
 #include "platform/FrameWindow.h"
 #include "platform/MathUtil.h"
 #include "platform/StatusBar.h"
 #include "platform/StringUtil.h"
 #include "platform/UnitConverter.h"
-#include "views/ViewParams.h"
 
 namespace {
 int decimalsOf(int unit)

@@ -1,6 +1,6 @@
 #pragma once
+#include "document/StatusBarPanes.h"
 #include "geometry/DrawPoint.h"
-#include "views/StatusBarPanes.h"
 
 class StatusBar;
 

@@ -7,11 +7,11 @@
 
 #include "document/DocumentContext.h"
 #include "document/PaperSettings.h"
+#include "document/RulerBars.h"
+#include "document/ShapeOp.h"
 #include "io/print/PrintSettings.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
-#include "shapes/ShapeOp.h"
-#include "views/RulerBars.h"
 #include "views/ScreenResolution.h"
 #include "views/ZoomRules.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "views/ViewParams.h"
+#include "geometry/ViewParams.h"
 
 class PaperSettings;
 

@@ -3,6 +3,8 @@
 #include "views/ViewMapping.h"
 
 #include "document/DocumentContext.h"
+#include "document/StatusBarPanes.h"
+#include "document/ViewUpdater.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -11,8 +13,6 @@
 #include "platform/MouseState.h"
 #include "platform/ShortcutHook.h"
 #include "platform/Window.h"
-#include "views/StatusBarPanes.h"
-#include "views/ViewUpdater.h"
 #include "views/ZoomRules.h"
 
 namespace {

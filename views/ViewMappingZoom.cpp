@@ -4,10 +4,10 @@
 
 #include "document/DocumentContext.h"
 #include "document/PaperSettings.h"
-#include "views/RulerBars.h"
+#include "document/RulerBars.h"
+#include "document/ViewScroller.h"
+#include "document/ViewUpdater.h"
 #include "views/ViewMapping.h"
-#include "views/ViewScroller.h"
-#include "views/ViewUpdater.h"
 #include "views/ZoomRules.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
+#include "document/RulerBars.h"
 #include "platform/IntRect.h"
-#include "views/RulerBars.h"
 #include "views/RulerScale.h"
 
 class DeviceContext;

@@ -6,12 +6,12 @@
 
 #include "document/DocumentContext.h"
 #include "document/PaperSettings.h"
+#include "document/StatusBarPanes.h"
 #include "platform/ChildScrollBar.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseSource.h"
 #include "platform/Window.h"
 #include "views/OffscreenPainter.h"
-#include "views/StatusBarPanes.h"
 #include "views/ViewMapping.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
+#include "document/ViewScroller.h"
 #include "platform/IntPoint.h"
-#include "views/ViewScroller.h"
 
 class ViewMapping;
 class ChildScrollBar;

@@ -2,11 +2,11 @@
 
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 #include "platform/Application.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -5,9 +5,9 @@
 #include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "dialogs/properties/PropertyFields.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -4,8 +4,8 @@
 #include "dialogs/defaults/BezierBatchDialog.h"
 #include "dialogs/defaults/BezierSettingsDialog.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
+#include "document/ElementKind.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
 
 int BezierDefaults::editSettings()
 {

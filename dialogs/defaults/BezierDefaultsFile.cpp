@@ -2,10 +2,10 @@
 // ("SETBEZIER").
 #include "dialogs/defaults/BezierDefaults.h"
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 #include "platform/Application.h"
-#include "shell/settings/SettingsFile.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildRead;

@@ -1,8 +1,8 @@
 #include "dialogs/defaults/ColourKeys.h"
 
 #include "geometry/InkColor.h"
+#include "geometry/SettingsFile.h"
 #include "platform/Application.h"
-#include "shell/settings/SettingsFile.h"
 
 namespace colour_keys {
 namespace {

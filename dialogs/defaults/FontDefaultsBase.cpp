@@ -5,7 +5,7 @@
 
 #include "elements/Element.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 
 namespace {
 int isFontSize(double v) { return std::isfinite(v) && v > 0.1 && v < 1000.0; }

@@ -7,9 +7,9 @@
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -6,9 +6,9 @@
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/MeasureBatchDialog.h"
 #include "dialogs/defaults/MeasureSettingsDialog.h"
+#include "document/ElementKind.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
 #include "elements/MeasureAttributes.h"
 
 MeasureDefaults::MeasureDefaults()

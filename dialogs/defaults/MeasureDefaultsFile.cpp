@@ -4,11 +4,11 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -5,9 +5,9 @@
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/PictureBatchDialog.h"
 #include "dialogs/defaults/PictureSettingsDialog.h"
+#include "document/ElementKind.h"
 #include "document/FolderMemory.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
 #include "elements/ImageTypeValue.h"
 #include "platform/CommonFileDialog.h"
 

@@ -8,7 +8,7 @@
 #include "geometry/InkColor.h"
 #include "geometry/LayerNumber.h"
 #include "geometry/LineAttribute.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 
 using attribute_io::ChildResult;
 using attribute_io::kChildFailed;

@@ -1,6 +1,6 @@
 #pragma once
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 
 class ArrowHeadStyle;
 class DrawLineAttribute;

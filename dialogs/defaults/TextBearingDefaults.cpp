@@ -4,9 +4,9 @@
 
 #include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/RecordValueChecks.h"
-#include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/Element.h"
+#include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -3,11 +3,11 @@
 #include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/TextBatchDialog.h"
-#include "document/DocumentContext.h"
 #include "dialogs/defaults/TextSettingsDialog.h"
+#include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
 
 TextDefaults::TextDefaults() : TextBearingDefaults(flags, kFlagCount) {}
 

@@ -3,10 +3,10 @@
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
 #include "geometry/AttributeIo.h"
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
+#include "geometry/TagIds.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 
 #include "dialogs/properties/LayerListPage.h"
 #include "document/DocumentContext.h"
+#include "document/ShapeOp.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/InkColor.h"
+#include "geometry/ViewParams.h"
 #include "platform/ColorDialog.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
 #include "platform/Pen.h"
-#include "shapes/ShapeOp.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 
 namespace {
 // Half the side of the vertex mark, in pixels: a frame of 7 x 7 centred on the vertex.

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "dialogs/properties/PropertyDialogPlacement.h"
 #include "document/DocumentContext.h"
+#include "document/PropertyDialogPlacement.h"
 #include "elements/Element.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_properties.h"

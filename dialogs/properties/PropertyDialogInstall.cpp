@@ -15,12 +15,12 @@
 #include "dialogs/properties/OvalPropertyDialog.h"
 #include "dialogs/properties/PicturePropertyDialog.h"
 #include "dialogs/properties/PolygonPropertyDialog.h"
-#include "dialogs/properties/PropertyDialogPlacement.h"
 #include "dialogs/properties/RadiusPropertyDialog.h"
 #include "dialogs/properties/SplinePropertyDialog.h"
 #include "dialogs/properties/TextLinePropertyDialog.h"
 #include "dialogs/properties/TextPropertyDialog.h"
 #include "document/DocumentMembers.h"
+#include "document/PropertyDialogPlacement.h"
 
 namespace {
 // A new dialog of the kind; null when memory ran out (the element then has no dialog to show).

@@ -5,8 +5,8 @@
 
 #include "dialogs/defaults/ElementDefaults.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "io/dxf/DxfCommand.h"
+#include "document/DxfCommand.h"
 
 class Document;
 class DocumentContext;

@@ -3,8 +3,8 @@
 #include <unordered_map>
 
 #include "document/TextFile.h"
+#include "elements/DxfFile.h"
 #include "io/dxf/DxfEntity.h"
-#include "io/dxf/DxfFile.h"
 #include "io/dxf/DxfGroup.h"
 
 class Point;

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <vector>
 
+#include "document/PdfWriter.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/ImageReaderBase.h"
 #include "io/pdf/PdfImageResources.h"
-#include "io/pdf/PdfWriter.h"
 #include "io/postscript/PostScriptWriter.h"
 #include "platform/DibHeaderBlock.h"
 #include "platform/GlobalBlock.h"

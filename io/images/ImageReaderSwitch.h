@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "io/images/PictureReader.h"
+#include "document/PictureReader.h"
 
 class BmpImage;
 class EpsImage;

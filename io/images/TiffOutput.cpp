@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "document/PdfWriter.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/DibOutput.h"
 #include "io/images/TiffImage.h"
 #include "io/pdf/PdfImageResources.h"
-#include "io/pdf/PdfWriter.h"
 #include "io/postscript/PostScriptWriter.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <memory>
 #include <vector>
 
-#include "io/pdf/PdfExportJob.h"
+#include "document/PdfExportJob.h"
 #include "io/pdf/PdfFontTable.h"
 #include "io/pdf/PdfImageTable.h"
 #include "io/postscript/FontFaceMap.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "document/PictureReader.h"
 #include "geometry/DoubleRect.h"
-#include "io/images/PictureReader.h"
 #include "io/pdf/PdfFileWriter.h"
 #include "platform/DibImage.h"
 #include "platform/StringUtil.h"

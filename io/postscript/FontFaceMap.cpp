@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "geometry/AttributeIo.h"
+#include "geometry/SettingsFile.h"
 #include "platform/FontInfo.h"
 #include "platform/GlobalBlock.h"
 #include "platform/StringUtil.h"
-#include "shell/settings/SettingsFile.h"
 
 namespace {
 // The keys of PSFONTFACETABLE (the same numbers the shell binds to their names).

@@ -4,9 +4,9 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/PaperSettings.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
 #include "elements/ElementTextString.h"
 #include "io/ForeignElementHolder.h"
 #include "io/PageElementWalk.h"

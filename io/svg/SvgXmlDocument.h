@@ -1,6 +1,6 @@
 #pragma once
 #include "document/XmlDocument.h"
-#include "io/svg/SvgDocument.h"
+#include "elements/SvgDocument.h"
 
 class Point;
 class PointList;

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 
+#include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
 #include "platform/StringUtil.h"
 #include "shell/FrameCommands.h"
@@ -13,7 +14,6 @@
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/ToolbarText.h"
 #include "shell/panes/WorkspaceLayout.h"
-#include "views/PageTabBar.h"
 
 namespace {
 // The parts library (1 to 3) whose list a PARTS button shows; 0 for none.

@@ -1,6 +1,6 @@
 #include "shell/panes/PaneLayoutRecord.h"
 
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 
 int PaneLayoutRecord::write(SettingsFile& file) const
 {

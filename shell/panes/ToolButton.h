@@ -1,7 +1,7 @@
 #pragma once
+#include "document/PartsPane.h"
 #include "platform/IntRect.h"
 #include "shell/panes/CommandDefinition.h"
-#include "shell/panes/PartsPane.h"
 #include "views/PagePane.h"
 
 class ChildScrollBar;

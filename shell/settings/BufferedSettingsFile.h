@@ -1,6 +1,6 @@
 #pragma once
+#include "geometry/SettingsFile.h"
 #include "platform/BufferedFile.h"
-#include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsKeyTable.h"
 
 // The settings file as it is read from and written to disk: SettingsFile's operations on a

@@ -11,6 +11,7 @@
 #include "document/LayerTable.h"
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
+#include "geometry/SettingsFile.h"
 #include "io/pdf/PdfExportCommand.h"
 #include "io/print/PrintRecord.h"
 #include "shell/DrawEnvironmentEdit.h"
@@ -18,7 +19,6 @@
 #include "shell/ShortcutKeys.h"
 #include "shell/ToolbarSettings.h"
 #include "shell/panes/WorkspaceLayout.h"
-#include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsIds.h"
 #include "shell/settings/SettingsSectionOwner.h"
 

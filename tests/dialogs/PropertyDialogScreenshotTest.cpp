@@ -15,14 +15,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "dialogs/properties/PropertyDialogPlacement.h"
+#include "document/PropertyDialogPlacement.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
-#include "platform/DeviceContext.h"
-#include "views/ViewUpdater.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/PointList.h"
+#include "platform/DeviceContext.h"
 #include "resources/ids_properties.h"
 #include "resources/ids_text_properties.h"
 #include "tests/dialogs/PropertyFixture.h"

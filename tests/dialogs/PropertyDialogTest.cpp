@@ -10,7 +10,7 @@
 
 #include <commctrl.h>
 
-#include "dialogs/properties/PropertyDialogPlacement.h"
+#include "document/PropertyDialogPlacement.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"

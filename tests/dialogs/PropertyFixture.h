@@ -13,10 +13,10 @@
 
 #include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/GridSettings.h"
 #include "document/LayerTable.h"
 #include "document/PaperSettings.h"
-#include "elements/ElementKind.h"
 #include "elements/ElementKindRegistry.h"
 #include "platform/ColorDialog.h"
 #include "tests/support/LinearView.h"

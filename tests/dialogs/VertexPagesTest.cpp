@@ -11,8 +11,8 @@
 
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "dialogs/properties/PolygonPropertyDialog.h"
-#include "dialogs/properties/PropertyDialogPlacement.h"
 #include "dialogs/properties/SplinePropertyDialog.h"
+#include "document/PropertyDialogPlacement.h"
 #include "elements/Element.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/PointList.h"

@@ -13,18 +13,18 @@
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
 #include "document/PageList.h"
+#include "document/PagePainter.h"
+#include "document/PainterBase.h"
 #include "document/PaperSettings.h"
 #include "document/TickStamp.h"
 #include "document/UndoManager.h"
+#include "document/ViewScroller.h"
 #include "io/print/PrintSettings.h"
-#include "views/PagePainter.h"
-#include "views/PainterBase.h"
-#include "views/ViewScroller.h"
-#include "views/tools/ElementEditor.h"
-#include "tests/support/IdleMembers.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
+#include "views/tools/ElementEditor.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "geometry/EntityAttribute.h"
+#include "document/ElementKind.h"
 #include "document/PageList.h"
 #include "document/PaperSettings.h"
-#include "document/TagIds.h"
 #include "elements/Element.h"
-#include "elements/ElementKind.h"
+#include "geometry/EntityAttribute.h"
+#include "geometry/TagIds.h"
 #include "tests/support/IdleMembers.h"
 #include "views/tools/ElementEditor.h"
 

@@ -13,6 +13,7 @@
 #include "document/ElementMaskIndex.h"
 #include "document/PageList.h"
 #include "document/Selection.h"
+#include "document/StatusBarPanes.h"
 #include "platform/Clock.h"
 #include "platform/DeviceContext.h"
 #include "platform/MouseSource.h"
@@ -20,7 +21,6 @@
 #include "tests/document/UndoTestDocument.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/LinearView.h"
-#include "views/StatusBarPanes.h"
 
 // The select tool's selection as undo, the clipboard and the commands see it: mode 1 holds one
 // id here, mode 2 keeps the ids in the context's Selection.

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "document/TagIds.h"
+#include "document/PageTabBar.h"
+#include "geometry/TagIds.h"
 #include "tests/document/EditTestDocument.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
-#include "views/PageTabBar.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <vector>
 #include <windows.h>
 
+#include "document/PagePainter.h"
+#include "document/PageTabBar.h"
 #include "document/PaperSettingsDialog.h"
 #include "resources/ids.h"
 #include "tests/document/SheetTestDrawing.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
-#include "views/PagePainter.h"
-#include "views/PageTabBar.h"
 
 using namespace sheet_test;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "document/TagIds.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/TagIds.h"
 
 namespace parts_fixture {
 

@@ -11,9 +11,9 @@
 
 #include "document/Document.h"
 #include "document/PaperSettings.h"
+#include "document/PartsPane.h"
 #include "geometry/GroupNumber.h"
 #include "geometry/PointList.h"
-#include "shell/panes/PartsPane.h"
 #include "tests/document/EditTestDocument.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ScopedOverride.h"

@@ -16,11 +16,11 @@
 
 #include "document/DisplayControlDialog.h"
 #include "document/DisplayControlState.h"
+#include "document/ElementKind.h"
 #include "document/ElementKindNames.h"
 #include "document/LayerTable.h"
 #include "document/PaperSettingsDialog.h"
 #include "document/SheetSettings.h"
-#include "elements/ElementKind.h"
 #include "platform/StringUtil.h"
 #include "platform/TabControl.h"
 #include "tests/support/MessagePump.h"

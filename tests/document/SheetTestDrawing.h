@@ -9,12 +9,12 @@
 #include "document/Document.h"
 #include "document/GridSettings.h"
 #include "document/SheetSettings.h"
+#include "document/ViewScroller.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SurfaceUpdater.h"
-#include "views/ViewScroller.h"
 
 namespace sheet_test {
 

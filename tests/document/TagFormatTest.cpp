@@ -9,7 +9,7 @@
 
 #include "document/Document.h"
 #include "document/TagDictionary.h"
-#include "document/TagIds.h"
+#include "geometry/TagIds.h"
 #include "platform/BufferedFile.h"
 #include "platform/StringUtil.h"
 #include "tests/support/MessageBoxScript.h"

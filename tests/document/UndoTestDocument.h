@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
+#include "elements/Element.h"
 #include "geometry/Point.h"
 #include "platform/DibImage.h"
-#include "elements/Element.h"
-#include "elements/ElementKind.h"
-#include "views/ViewUpdater.h"
+#include "tests/support/IdleMembers.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/SelectTool.h"
-#include "tests/support/IdleMembers.h"
 
 // An element whose record is its points, its text and its per-vertex values. It notes the text
 // editing calls it receives.

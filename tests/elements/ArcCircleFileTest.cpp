@@ -10,18 +10,18 @@
 #include <tuple>
 #include <vector>
 
+#include "dialogs/defaults/LineDefaults.h"
+#include "document/ElementKind.h"
 #include "document/FileErrorReporter.h"
 #include "document/SheetSettings.h"
 #include "elements/ArcElement.h"
 #include "elements/CircleElement.h"
-#include "elements/ElementKind.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
+#include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineSizeAttribute.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "geometry/EdgeAttributes.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
 #include "tests/elements/RecordingExporters.h"

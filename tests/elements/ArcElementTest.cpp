@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "document/ElementKind.h"
 #include "document/UndoCode.h"
 #include "document/UndoManager.h"
 #include "elements/ArcElement.h"
-#include "elements/ElementKind.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "tests/elements/LineFixture.h"

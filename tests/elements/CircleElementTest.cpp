@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "document/ElementKind.h"
 #include "elements/CircleElement.h"
-#include "elements/ElementKind.h"
 #include "elements/OvalType.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
@@ -18,8 +18,8 @@
 #include "platform/EventCodes.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/FakeClock.h"
-#include "tests/support/SurfaceUpdater.h"
 #include "tests/support/ScriptedMouse.h"
+#include "tests/support/SurfaceUpdater.h"
 #include "tests/support/TestApplication.h"
 
 using namespace element_fixture;

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "platform/ControlKinds.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 #include "tests/support/AttributeFile.h"

@@ -3,7 +3,7 @@
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
 #include "document/FileNameValue.h"
-#include "document/TagIds.h"
+#include "document/ShapeOp.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/EdgeAttributes.h"
@@ -20,8 +20,8 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/MarginAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
+#include "geometry/TagIds.h"
 #include "geometry/TextSpacingAttribute.h"
-#include "shapes/ShapeOp.h"
 #include "tests/support/ScopedOverride.h"
 
 namespace element_fixture {

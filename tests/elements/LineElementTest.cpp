@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/ShapeOp.h"
+#include "document/SheetSettings.h"
 #include "document/TagDictionary.h"
 #include "document/UndoCode.h"
 #include "document/UndoManager.h"
@@ -20,8 +22,6 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
-#include "document/SheetSettings.h"
-#include "shapes/ShapeOp.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "elements/DxfFile.h"
+#include "elements/SvgDocument.h"
 #include "geometry/Point.h"
 #include "geometry/PointList.h"
-#include "io/dxf/DxfFile.h"
-#include "io/svg/SvgDocument.h"
 
 namespace element_fixture {
 

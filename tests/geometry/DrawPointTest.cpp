@@ -4,12 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "platform/ControlKinds.h"
-#include "tests/support/AttributeFile.h"
 #include "tests/geometry/DrawingOwner.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/RecordingDialog.h"
 #include "tests/support/TestApplication.h"

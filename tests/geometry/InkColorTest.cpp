@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineAttribute.h"
+#include "geometry/TagIds.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentContext.h"
-#include "geometry/ElementRecordBuffer.h"
 #include "document/PaperSettings.h"
-#include "document/TagIds.h"
 #include "geometry/DrawSwitch.h"
-#include "tests/support/IdleMembers.h"
+#include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
+#include "tests/support/IdleMembers.h"
 #include "tests/support/MessageBoxScript.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "geometry/ElementRecordBuffer.h"
-#include "document/TagIds.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/PointList.h"
+#include "geometry/TagIds.h"
 #include "platform/IntPolygon.h"
-#include "tests/support/AttributeFile.h"
 #include "tests/geometry/DrawingOwner.h"
+#include "tests/support/AttributeFile.h"
 #include "tests/support/MessageBoxScript.h"
 
 namespace {

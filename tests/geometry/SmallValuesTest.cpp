@@ -8,9 +8,9 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
-#include "document/TagIds.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
+#include "geometry/TagIds.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"

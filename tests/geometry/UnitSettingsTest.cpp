@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "document/TagIds.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/TagIds.h"
 #include "geometry/UnitSettings.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
-#include "elements/ElementKind.h"
+#include "document/ElementKind.h"
 #include "elements/ElementKindRegistry.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "document/ElementKind.h"
 #include "elements/BezierElement.h"
 #include "elements/BezierPath.h"
-#include "elements/ElementKind.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "document/ElementKind.h"
 #include "elements/BoxElement.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
-#include "elements/ElementKind.h"
 #include "elements/LineElement.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/LineStyle.h"

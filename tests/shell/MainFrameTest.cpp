@@ -6,6 +6,7 @@
 #include "dialogs/FontChangeTable.h"
 #include "dialogs/FontPairList.h"
 #include "document/DocumentContext.h"
+#include "document/PagePainter.h"
 #include "document/UndoManager.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -19,7 +20,6 @@
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
-#include "views/PagePainter.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
 #include "document/PageChainTable.h"
+#include "document/PainterBase.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ImageTypeValue.h"
@@ -26,7 +27,6 @@
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/UnixScript.h"
-#include "views/PainterBase.h"
 #include "views/ViewMapping.h"
 #include "views/tools/ElementEditor.h"
 

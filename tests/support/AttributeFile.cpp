@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/TagIds.h"
+#include "geometry/TagIds.h"
 #include "platform/BufferedFile.h"
 
 EntityAttribute* AttributeHolder::entityAttribute(int tagId)

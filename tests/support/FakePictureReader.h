@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "document/PdfWriter.h"
+#include "document/PictureReader.h"
 #include "geometry/DoubleRect.h"
-#include "io/images/PictureReader.h"
 #include "io/pdf/PdfImageResources.h"
-#include "io/pdf/PdfWriter.h"
 #include "io/postscript/PsOutput.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"

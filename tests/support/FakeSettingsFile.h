@@ -2,7 +2,7 @@
 #include <map>
 #include <string>
 
-#include "shell/settings/SettingsFile.h"
+#include "geometry/SettingsFile.h"
 
 // A settings file held in a string, with the grammar of the real one: names bound to ids by
 // registration, "[NAME]" section lines, NAME=VALUE{,VALUE} key lines ended by CR LF, values up to

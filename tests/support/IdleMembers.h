@@ -4,8 +4,8 @@
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
 #include "document/PaperSettings.h"
+#include "document/ViewScroller.h"
 #include "geometry/Point.h"
-#include "views/ViewScroller.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 

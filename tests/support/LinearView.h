@@ -8,7 +8,7 @@
 // 1). Captions and zoom resets are counted.
 #include <cmath>
 
-#include "views/ViewParams.h"
+#include "geometry/ViewParams.h"
 
 class LinearView : public ViewParams {
 public:

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "io/pdf/PdfExportJob.h"
+#include "document/PdfExportJob.h"
 #include "io/postscript/PsOutput.h"
 #include "io/print/PrintSettings.h"
 

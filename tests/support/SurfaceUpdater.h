@@ -3,9 +3,9 @@
 // for tests and benchmarks that paint and read the pixels back; with withoutSurface set it has no
 // surface for any operation. Its redirect switches are plain fields; refreshes and flushes are
 // counted, everything else does nothing.
+#include "document/ViewUpdater.h"
 #include "platform/DeviceContext.h"
 #include "tests/support/DibSurface.h"
-#include "views/ViewUpdater.h"
 
 class SurfaceUpdater : public ViewUpdater {
 public:

@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "document/StatusBarPanes.h"
 #include "geometry/PickSettings.h"
 #include "tests/support/FakeClock.h"
 #include "tests/views/PaintTestDrawing.h"
 #include "views/NavigatorPainter.h"
-#include "views/StatusBarPanes.h"
 #include "views/ViewScrollBars.h"
 
 using namespace paint_test;

@@ -6,12 +6,12 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/RulerBars.h"
 #include "document/SheetSettings.h"
 #include "document/TickStamp.h"
 #include "platform/CurrentEvent.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
-#include "views/RulerBars.h"
 #include "views/ViewMapping.h"
 
 class FifteenPixelRulers : public RulerBars {

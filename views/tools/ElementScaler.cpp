@@ -6,10 +6,10 @@
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/Point.h"
 #include "platform/MathUtil.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/ScaleElementsDialog.h"
 #include "views/tools/SelectTool.h"

@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include "document/DocumentContext.h"
+#include "document/StatusBarPanes.h"
 #include "geometry/Point.h"
+#include "geometry/ViewParams.h"
 #include "platform/IntPoint.h"
 #include "platform/MouseSource.h"
 #include "platform/Window.h"
-#include "views/StatusBarPanes.h"
-#include "views/ViewParams.h"
 
 namespace {
 enum Outcome { kLeft = 11, kRight = 21, kReleased = 12, kEnded = -1 };

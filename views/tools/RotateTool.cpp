@@ -6,7 +6,9 @@
 
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "geometry/Point.h"
+#include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/DeviceContext.h"
 #include "platform/ImeGuard.h"
@@ -14,8 +16,6 @@
 #include "platform/MathUtil.h"
 #include "platform/MouseSource.h"
 #include "platform/Pen.h"
-#include "views/ViewParams.h"
-#include "views/ViewUpdater.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/RotateSettingsDialog.h"
 #include "views/tools/SelectTool.h"

@@ -9,8 +9,8 @@
 #include "geometry/PointList.h"
 #include "geometry/ThreePointArc.h"
 #include "geometry/ViewArea.h"
+#include "geometry/ViewParams.h"
 #include "platform/IntPolygon.h"
-#include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

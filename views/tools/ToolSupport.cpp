@@ -7,11 +7,11 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "geometry/PickSettings.h"
+#include "geometry/ViewParams.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/IntPoint.h"
 #include "platform/MessageBoxes.h"
-#include "views/ViewParams.h"
 #include "views/tools/SelectTool.h"
 
 namespace tool_support {

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
+#include "geometry/TagIds.h"
 #include "platform/Application.h"
 #include "resources/ids_bezier.h"
 #include "resources/ids_defaults.h"

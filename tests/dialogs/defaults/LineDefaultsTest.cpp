@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "document/Document.h"
-#include "document/TagIds.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/Element.h"
+#include "geometry/TagIds.h"
 #include "platform/Application.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/AttributeFile.h"

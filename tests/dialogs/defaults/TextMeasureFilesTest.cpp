@@ -12,9 +12,9 @@
 
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
-#include "document/TagIds.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
+#include "geometry/TagIds.h"
 #include "platform/Application.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/AttributeFile.h"

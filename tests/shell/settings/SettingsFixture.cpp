@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "geometry/SettingsFile.h"
 #include "shell/GlobalManagers.h"
-#include "shell/settings/SettingsFile.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the PDF content operators that the shapes below call; no internals of this folder.
+// An interface that this folder and those above call; a folder above implements it.
 
 class DibImage;
 class DoubleRect;

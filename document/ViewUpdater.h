@@ -1,10 +1,10 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// An interface that this folder and those above call; a folder above implements it.
+#include "document/ShapeOp.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/InkColor.h"
 #include "geometry/PickSettings.h"
 #include "platform/IntRect.h"
-#include "shapes/ShapeOp.h"
 
 class DeviceContext;
 class DocumentContext;

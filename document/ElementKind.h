@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain declarations that the folders below include.
+// Plain declarations shared by this folder and those above.
 
 // The element kinds as the kind registry lists them, each written once: the identifier (its
 // class is <identifier>Element), the kind code, the keyword and the Japanese display name. The

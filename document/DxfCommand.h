@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// An interface that this folder and those above call; a folder above implements it.
 
 // DXF import into and export from one drawing; made for one command and deleted after it. Each
 // operation answers 1 when done and shows its own errors.

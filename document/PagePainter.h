@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
-#include "views/PainterBase.h"
+// An interface that this folder and those above call; a folder above implements it.
+#include "document/PainterBase.h"
 
 // The navigator's miniature of the active drawing's sheet (one for the application); the real
 // one is NavigatorPainter (views/NavigatorPainter.h).

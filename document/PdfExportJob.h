@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
-#include "io/pdf/PdfWriter.h"
+// An interface that this folder and those above call; a folder above implements it.
+#include "document/PdfWriter.h"
 
 class DocumentContext;
 

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the SVG writer as the element kinds call it; pure virtual operations.
+// An interface that this folder and those above call; a folder above implements it.
 
 class Point;
 class PointList;

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain declarations that the folders below include.
+// Plain declarations shared by this folder and those above.
 
 // The fixed tags of the drawing file: each tag's name and id, written once here. The tag
 // dictionary registers them in this order after the element keywords (the order decides which

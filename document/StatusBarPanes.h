@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// An interface that this folder and those above call; a folder above implements it.
 
 class DocumentContext;
 

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain data that the document folder creates and deletes with a drawing.
+// Plain data that the document folder creates and deletes with a drawing.
 #include "platform/IntPoint.h"
 
 class DocumentContext;

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// An interface that this folder and those above call; a folder above implements it.
 
 // The settings file "korvane.ini" as its owners see it: a file of section lines "[NAME]" and key
 // lines NAME=VALUE{,VALUE}, with sections and keys identified by numeric ids that the file binds

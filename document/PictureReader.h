@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the image readers as the picture kind reaches them; no internals of this folder.
+// An interface that this folder and those above call; a folder above implements it.
 
 class DeviceContext;
 class DoubleRect;

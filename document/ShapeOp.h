@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain declarations (the operation codes) that the folders below include.
+// Plain declarations shared by this folder and those above.
 
 // The operation codes of a shape's execute: what an element operation asks of its shape, and so
 // where the shape draws (the redraw manager's surface for the operation) and in which colour.
