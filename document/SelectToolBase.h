@@ -29,11 +29,6 @@ public:
     // Runs the tool for the current mouse event: tracks the mouse until a button or a key, then
     // handles it. The tracking outcome (11 left, 21 right, 31 key, -1 aborted).
     virtual int onMouse() = 0;
-    // The keys while the tool is current (the key code of the current event): the arrow keys
-    // move the selection one step each, and the key's release records the gathered steps. A key
-    // acts once, at its key-down; of the character made from it only '+' and '-' count.
-    virtual int onKeyDown() = 0;
-    virtual int onKeyUp() = 0;
     virtual int selectAll() = 0;
     // The click loop while no tool is pressed: waits for a click; a left one acts as a click of
     // this tool would (it selects under the cursor), a right one asks for the menu.
@@ -66,7 +61,6 @@ public:
     // A walk over the selected ids (part files are written from them); an id below 1 ends it.
     [[nodiscard]] virtual int firstSelectedId() = 0;
     [[nodiscard]] virtual int nextSelectedId() = 0;
-    [[nodiscard]] virtual int selectedCount() = 0;
     // Back to the state of no gesture under way (a page switch); nothing while locked.
     virtual void resetState() = 0;
     // Where the left button went down, in drawing coordinates.

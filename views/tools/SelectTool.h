@@ -31,8 +31,6 @@ public:
     // --- the operations of SelectToolBase (document/SelectToolBase.h) ---
     void setOwner(DocumentContext* owner) override;
     int onMouse() override;
-    int onKeyDown() override;
-    int onKeyUp() override;
     int selectAll() override;
     int selectByClick() override;
     [[nodiscard]] int selectionMode() override;
@@ -50,7 +48,6 @@ public:
     void addToSelection(int id) override;
     [[nodiscard]] int firstSelectedId() override;
     [[nodiscard]] int nextSelectedId() override;
-    [[nodiscard]] int selectedCount() override;
     void resetState() override;
     void getPressPoint(double& x, double& y) override;
     void setSelectionRect(double minX, double minY, double maxX, double maxY) override;
@@ -67,6 +64,13 @@ public:
     [[nodiscard]] int strokePick(StrokePick& out) override;
 
     // --- the tool's own steps (the document window runs them through onMouse and the keys) ---
+    // The keys while the tool is current (the key code of the current event): the arrow keys
+    // move the selection one step each, and the key's release records the gathered steps. A key
+    // acts once, at its key-down; of the character made from it only '+' and '-' count.
+    virtual int onKeyDown();
+    virtual int onKeyUp();
+    // How many elements are selected.
+    [[nodiscard]] virtual int selectedCount();
     // The pick box: the mouse point of the last pick and that point +- the pick tolerance (the
     // world length of 2 pixels), normalised. With save, the copy that Esc steps under.
     void setPickBox(double x, double y, int save);
