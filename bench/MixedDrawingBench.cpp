@@ -309,7 +309,7 @@ int runSize(int n)
     }
     measureRedraws(*window, "fit", n, runs);
 
-    SelectTool* tool = context.selectTool;
+    SelectTool* tool = SelectTool::of(&context);
     int found = 0;
     const double middle = measurePick(*tool, kSheetWidth / 2.0, kSheetHeight / 2.0, found);
     std::printf("  %-44s %10.4f ms  (found %d)\n", "pick at the middle of the sheet", middle * 1e3, found);

@@ -58,7 +58,7 @@ void dropDrawing(DocumentContext* context)
 void pageOperations(int elements)
 {
     DocumentContext* drawing = makeDrawing(elements);
-    SelectTool& tool = *drawing->selectTool;
+    SelectTool& tool = *SelectTool::of(drawing);
     BenchResult all = runBenchmark("select all", [&] { (void)tool.selectAll(); }, 5, 1);
     // A click on a member of a group in the middle of the page: candidates, then the join.
     const int middle = elements / 2 / 10 * 10 + 1;

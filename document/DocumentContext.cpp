@@ -26,6 +26,7 @@
 #include "document/PictureCache.h"
 #include "document/PropertyDialogPlacement.h"
 #include "document/RulerBars.h"
+#include "document/SelectToolBase.h"
 #include "document/Selection.h"
 #include "document/StatusBarPanes.h"
 #include "document/TextCaretPlace.h"
@@ -41,7 +42,6 @@
 #include "views/tools/InputPointList.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(PictureDefaults, pictureDefaults, pictureDefaults),
     MEMBER(PropertyDialogPlacement, propertyPlacement, propertyPlacement),
     MEMBER(StatusBarPanes, statusBar, statusBar),
-    MEMBER(SelectTool, selectTool, selectTool),
+    MEMBER(SelectToolBase, selectTool, selectTool),
     MEMBER(Selection, selection, selection),
     MEMBER(ToolWorkRecord, workRecord, workRecord),
     MEMBER(MoveTool, moveTool, moveTool),

@@ -224,7 +224,7 @@ public:
     void detachInkInfo();
 
     // For objects that keep a context which may be null: the member, or its missing value.
-    [[nodiscard]] static SelectTool* selectToolOf(const DocumentContext* context);
+    [[nodiscard]] static SelectToolBase* selectToolOf(const DocumentContext* context);
     [[nodiscard]] static ElementEditor* editorOf(const DocumentContext* context, int number);
     [[nodiscard]] static Selection* selectionOf(const DocumentContext* context);
     [[nodiscard]] static GridSettings* gridOf(const DocumentContext* context);
@@ -266,7 +266,7 @@ public:
     PictureDefaults* pictureDefaults = nullptr;
     PropertyDialogPlacement* propertyPlacement = nullptr;
     StatusBarPanes* statusBar = nullptr;
-    SelectTool* selectTool = nullptr;
+    SelectToolBase* selectTool = nullptr;
     Selection* selection = nullptr;
     ToolWorkRecord* workRecord = nullptr;
     MoveTool* moveTool = nullptr;

@@ -7,6 +7,7 @@
 #include "document/GridSettings.h"
 #include "document/PageList.h"
 #include "document/RulerBars.h"
+#include "document/SelectToolBase.h"
 #include "document/Selection.h"
 #include "document/TextCaretPlace.h"
 #include "document/TickStamp.h"
@@ -18,7 +19,6 @@
 #include "views/tools/ElementEditor.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
-#include "views/tools/SelectTool.h"
 
 // View mapping
 
@@ -304,7 +304,7 @@ int DocumentContext::placePicture(int mode)
 
 // Holders of a context that may be null
 
-SelectTool* DocumentContext::selectToolOf(const DocumentContext* context)
+SelectToolBase* DocumentContext::selectToolOf(const DocumentContext* context)
 {
     return context ? context->selectTool : nullptr;
 }

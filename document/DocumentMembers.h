@@ -20,7 +20,7 @@ class MeasureDefaults;
 class PictureDefaults;
 class PropertyDialogPlacement;
 class StatusBarPanes;
-class SelectTool;
+class SelectToolBase;
 class Selection;
 class ToolWorkRecord;
 class MoveTool;
@@ -66,7 +66,7 @@ struct DocumentMemberFactories {
     PictureDefaults* (*pictureDefaults)(DocumentContext&);
     PropertyDialogPlacement* (*propertyPlacement)(DocumentContext&);
     StatusBarPanes* (*statusBar)(DocumentContext&);
-    SelectTool* (*selectTool)(DocumentContext&);
+    SelectToolBase* (*selectTool)(DocumentContext&);
     Selection* (*selection)(DocumentContext&);
     ToolWorkRecord* (*workRecord)(DocumentContext&);
     MoveTool* (*moveTool)(DocumentContext&);

@@ -13,12 +13,12 @@
 #include "document/GridSettings.h"
 #include "document/PageList.h"
 #include "document/PaperSettings.h"
+#include "document/SelectToolBase.h"
 #include "document/XmlSectionOwner.h"
 #include "geometry/TagIds.h"
 #include "io/print/PrintSettings.h"
 #include "platform/StringUtil.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -127,7 +127,7 @@ int Document::writeSelectedElements()
     if (!beginTag(tag_id::pagedata) || (writeSwitches.pageNumber && !writeIntTag(tag_id::page, 1)) ||
         !beginTag(tag_id::entities))
         return 0;
-    SelectTool* selectTool = DocumentContext::selectToolOf(ownerContext);
+    SelectToolBase* selectTool = DocumentContext::selectToolOf(ownerContext);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
     ElementEditor* editor = ioEditor();
     if (selectTool && store && editor) {

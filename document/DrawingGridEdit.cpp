@@ -3,6 +3,7 @@
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
 #include "document/GridSettingsDialog.h"
+#include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
@@ -10,7 +11,6 @@
 #include "platform/MouseState.h"
 #include "shell/PopupMenuList.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ void DrawingGrid::runPendingPick()
     if (!view->mouseWorldXY(point.x, point.y))
         return;
     if (pick == kPickElementPoint) {
-        SelectTool* tool = owner->selectTool;
+        SelectToolBase* tool = owner->selectTool;
         ElementEditor* editor = owner->editor3;
         if (!tool || !editor)
             return;

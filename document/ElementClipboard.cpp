@@ -7,6 +7,7 @@
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/Selection.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
@@ -16,7 +17,6 @@
 #include "platform/DibImage.h"
 #include "platform/IntRect.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 ElementClipboard* theElementClipboard = nullptr;
 
@@ -150,7 +150,7 @@ int ElementClipboard::erase()
 
 int ElementClipboard::copySelection()
 {
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     ElementStore* store = owner->elementStore();
     if (tool->selectionMode() == 0)
         return copyMarkedRect();
@@ -188,7 +188,7 @@ int ElementClipboard::copyMarkedRect()
 
 int ElementClipboard::deleteSelection(int withRecord)
 {
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     ElementEditor* editor = owner->editor3;
     GlobalBlock ids(100, 4);
     const int n = selectedIdsOf(owner, ids);
@@ -216,7 +216,7 @@ int ElementClipboard::pasteElements()
     std::unique_ptr<GlobalBlock> data(getClipboardData(kElementClipboardFormat));
     if (!data)
         return pastePicture();
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     ElementEditor* editor = owner->editor3;
     ElementStore* store = owner->elementStore();
     ElementIdSet* groups = owner->idSet;
@@ -281,7 +281,7 @@ int ElementClipboard::pastePicture()
     const int id = editor->commitNewId();
     if (id < 1)
         return 0;
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     tool->clearSelection();
     tool->setSelectionMode(1);
     tool->selectSingle(id);
@@ -293,7 +293,7 @@ void ElementClipboard::finishPaste()
 {
     if (owner->undoManager)
         owner->undoManager->recordPaste();
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     // The element in hand follows a single selection; one that cannot be taken is only not held.
     if (tool->selectionMode() == 1)
         (void)owner->editor3->beginEdit(tool->firstSelectedId());

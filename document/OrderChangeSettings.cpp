@@ -3,12 +3,12 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/RadioChoiceDialog.h"
+#include "document/SelectToolBase.h"
 #include "document/Selection.h"
 #include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "resources/ids.h"
-#include "views/tools/SelectTool.h"
 
 int OrderChangeSettings::runDialog()
 {
@@ -32,7 +32,7 @@ int OrderChangeSettings::changeOrder()
 {
     const int confirmed = dialogResult == 1;
     dialogResult = -1;
-    SelectTool* tool = owner ? owner->selectTool : nullptr;
+    SelectToolBase* tool = owner ? owner->selectTool : nullptr;
     ElementStore* store = owner ? owner->elementStore() : nullptr;
     if (!confirmed || !tool || tool->selectionMode() == 0 || !store || !store->pageTable || !store->indexTable)
         return 0;

@@ -4,11 +4,11 @@
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/PageTabBar.h"
+#include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "geometry/TagIds.h"
 #include "geometry/XmlContext.h"
-#include "views/tools/SelectTool.h"
 
 void PageList::clamp()
 {

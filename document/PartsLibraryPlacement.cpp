@@ -7,6 +7,7 @@
 #include "document/ElementStore.h"
 #include "document/PartsLibrary.h"
 #include "document/PlacePartDialog.h"
+#include "document/SelectToolBase.h"
 #include "document/Selection.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
@@ -15,7 +16,6 @@
 #include "platform/MemoryProbe.h"
 #include "platform/MessageBoxes.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const long long kMemoryReserve = 100000;
 const int kOverlayOperation = 21;
 
 // Puts a selection back as it was: `ids` in the select tool's mode `mode`.
-void reselect(SelectTool& tool, GlobalBlock& ids, int mode)
+void reselect(SelectToolBase& tool, GlobalBlock& ids, int mode)
 {
     tool.clearSelection();
     if (mode == 0 || ids.count < 1)
@@ -46,7 +46,7 @@ void reselect(SelectTool& tool, GlobalBlock& ids, int mode)
 
 int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
 {
-    SelectTool* tool = DocumentContext::selectToolOf(drawing);
+    SelectToolBase* tool = DocumentContext::selectToolOf(drawing);
     ElementEditor* editor = DocumentContext::editorOf(drawing, 3);
     if (!tool || !editor || !std::isfinite(x) || !std::isfinite(y) || !loadCurrentPart())
         return 0;

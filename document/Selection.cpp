@@ -3,11 +3,11 @@
 #include <cstdint>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 Selection::Selection() : GlobalBlock(100, 4)
 {
@@ -53,7 +53,7 @@ int Selection::forEach(SelectionOperation& operation)
     if (!editor)
         return 0;
     // One element picked by the select tool is held by the tool, not listed here.
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     const int single = count < 1 && tool && tool->selectionMode() == 1 ? tool->firstSelectedId() : 0;
     if (count < 1 && single < 1)
         return 0;
@@ -91,7 +91,7 @@ int Selection::forEach(SelectionOperation& operation)
 int selectedIdsOf(DocumentContext* context, GlobalBlock& ids)
 {
     ids.count = 0;
-    SelectTool* tool = context ? context->selectTool : nullptr;
+    SelectToolBase* tool = context ? context->selectTool : nullptr;
     const int mode = tool ? tool->selectionMode() : 0;
     if (mode == 1) {
         int32_t id = tool->firstSelectedId();

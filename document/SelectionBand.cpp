@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementMaskIndex.h"
+#include "document/SelectToolBase.h"
 #include "document/Selection.h"
 #include "document/ViewUpdater.h"
 #include "geometry/PickSettings.h"
@@ -13,7 +14,6 @@
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "platform/Pen.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -122,7 +122,7 @@ int Selection::selectInRect()
     if (!view)
         return 0;
     pending = 0;
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     double pressX = 0.0, pressY = 0.0;
     if (tool)
         tool->getPressPoint(pressX, pressY);
@@ -181,7 +181,7 @@ int Selection::selectInRect()
 // The select tool tests the mask index's candidates of the rectangle on the current page.
 int Selection::gatherInRect(int whole)
 {
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     ElementMaskIndex* index = owner->maskIndex;
     if (!tool || !index)
         return 0;

@@ -5,13 +5,13 @@
 #include "document/DocumentContext.h"
 #include "document/ElementKindNames.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ void UndoManager::captureSelection() { selectedIds(ids); }
 int UndoManager::selectedIds(GlobalBlock& list)
 {
     list.count = 0;
-    SelectTool* tool = owner ? owner->selectTool : nullptr;
+    SelectToolBase* tool = owner ? owner->selectTool : nullptr;
     const int mode = tool ? tool->selectionMode() : 0;
     if (mode == 0)
         return 0;
@@ -532,7 +532,7 @@ void UndoManager::refresh(int wholePage)
 {
     if (!owner)
         return;
-    SelectTool* tool = owner->selectTool;
+    SelectToolBase* tool = owner->selectTool;
     ElementEditor* editor = elementEditor();
     // The step is done: a selected element that cannot be taken is only not held for editing.
     if (tool && editor && tool->selectionMode() == 1)
@@ -557,7 +557,7 @@ void UndoManager::reselect(GlobalBlock& list) { selectListed(list, list.count ==
 // The selection := the listed ids, in single mode (1) or list mode (2); none for mode 0.
 void UndoManager::selectListed(GlobalBlock& list, int mode)
 {
-    SelectTool* tool = owner ? owner->selectTool : nullptr;
+    SelectToolBase* tool = owner ? owner->selectTool : nullptr;
     if (!tool)
         return;
     tool->clearSelection();
@@ -578,7 +578,7 @@ void UndoManager::selectListed(GlobalBlock& list, int mode)
 
 void UndoManager::selectAlone(int id)
 {
-    SelectTool* tool = owner ? owner->selectTool : nullptr;
+    SelectToolBase* tool = owner ? owner->selectTool : nullptr;
     if (!tool)
         return;
     tool->clearSelection();

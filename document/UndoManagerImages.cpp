@@ -4,10 +4,10 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // Offset of the count word of a batch record: right after its head.

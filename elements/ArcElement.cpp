@@ -12,6 +12,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/DxfFile.h"
 #include "elements/ElementShapeRunners.h"
@@ -24,7 +25,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
-#include "views/tools/SelectTool.h"
 
 ArcPropertyDialogMaker makeArcPropertyDialog = nullptr;
 
@@ -118,7 +118,7 @@ void ArcElement::computeExtent(int)
 
 int ArcElement::hitTest()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool || !firstPoint() || !secondPoint() || !thirdPoint())
         return 0;
     return tool->hitTestThreePointArcMode(*firstPoint(), *secondPoint(), *thirdPoint(),

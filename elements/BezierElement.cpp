@@ -11,6 +11,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/BezierPath.h"
 #include "elements/ElementShapeRunners.h"
@@ -28,7 +29,6 @@
 #include "geometry/PolyPath.h"
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
-#include "views/tools/SelectTool.h"
 
 BezierPropertyDialogMaker makeBezierPropertyDialog = nullptr;
 
@@ -121,7 +121,7 @@ void BezierElement::computeExtent(int mode)
 
 int BezierElement::hitTestExtent()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     computeExtent(0);

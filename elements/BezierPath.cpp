@@ -7,6 +7,7 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
@@ -25,7 +26,6 @@
 #include "platform/IntPointList.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-#include "views/tools/SelectTool.h"
 
 BezierCurveDrawer bezierCurveDrawer = nullptr;
 
@@ -422,7 +422,7 @@ void BezierPath::refreshExtent()
 int BezierPath::hitControlPoint()
 {
     const int h = activePoint;
-    SelectTool* tool = owner ? owner->selectTool() : nullptr;
+    SelectToolBase* tool = owner ? owner->selectTool() : nullptr;
     if (h < 0 || !tool || !points)
         return -1;
     for (int i : {h - 1, h - 2, h + 1, h + 2}) {
@@ -541,7 +541,7 @@ int BezierPath::editByMouse()
 {
     if (!owner || !points || !owner->viewParams())
         return 0;
-    if (SelectTool* tool = owner->selectTool())
+    if (SelectToolBase* tool = owner->selectTool())
         tool->resetState();
     const int h = hitPoint(0);
     if (h < 0)

@@ -8,6 +8,7 @@
 #include "dialogs/properties/BoxPropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
@@ -24,7 +25,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/TagIds.h"
-#include "views/tools/SelectTool.h"
 
 BoxPropertyDialogMaker makeBoxPropertyDialog = nullptr;
 

@@ -7,6 +7,7 @@
 #include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "document/Document.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -15,7 +16,6 @@
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/TagIds.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 constexpr ElementAttribute kBreaklineAttributes[] = {

@@ -11,6 +11,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"
@@ -26,7 +27,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
-#include "views/tools/SelectTool.h"
 
 CirclePropertyDialogMaker makeCirclePropertyDialog = nullptr;
 
@@ -131,7 +131,7 @@ void CircleElement::computeExtent(int)
 
 int CircleElement::hitTest()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     ThreePointArc arc;
     if (!tool || !circleArc(arc))
         return 0;

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/VertexRoundingList.h"
-#include "views/tools/SelectTool.h"
 
 CornerImageElement::CornerImageElement() : input(this) {}
 
@@ -21,7 +21,7 @@ void CornerImageElement::computeExtent(int)
 
 int CornerImageElement::pickInsideCorners()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     computeExtent(1);

@@ -207,7 +207,7 @@ ElementDefaults* Element::elementDefaults(int kindCode) const
 }
 
 ViewUpdater* Element::viewUpdater() const { return DocumentContext::viewUpdaterOf(context); }
-SelectTool* Element::selectTool() const { return DocumentContext::selectToolOf(context); }
+SelectToolBase* Element::selectTool() const { return DocumentContext::selectToolOf(context); }
 GridSettings* Element::gridSettings() const { return DocumentContext::gridOf(context); }
 PaperSettings* Element::paperSettings() const { return context ? context->paper : nullptr; }
 

@@ -49,7 +49,7 @@ class Pen;
 class PointList;
 class PolyPath;
 class RadiusList;
-class SelectTool;
+class SelectToolBase;
 class SvgDocument;
 class TextSpacingAttribute;
 class UnitSettings;
@@ -577,7 +577,7 @@ public:
     void prepareNew();
     [[nodiscard]] ElementDefaults* elementDefaults(int kindCode) const;
     [[nodiscard]] ViewUpdater* viewUpdater() const;
-    [[nodiscard]] SelectTool* selectTool() const;
+    [[nodiscard]] SelectToolBase* selectTool() const;
     [[nodiscard]] GridSettings* gridSettings() const;
     [[nodiscard]] PaperSettings* paperSettings() const;
     // Posts the internal event that brings the toolbar buttons up to date; 0 when it could not.

@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/GridSettings.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
@@ -13,7 +14,6 @@
 #include "platform/MouseSource.h"
 #include "platform/Window.h"
 #include "views/tools/InputPointList.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // The device rectangle of the box of two drawing corners for an operation, widened by margin.

@@ -3,13 +3,13 @@
 #include "elements/Element.h"
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/PointList.h"
 #include "platform/MathUtil.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // The handle marks and sides are the select tool's figures (operation 11, on the view window).
@@ -24,13 +24,13 @@ constexpr int kSides[4][2] = {{0, 2}, {2, 4}, {4, 6}, {6, 0}};
 
 void Element::resetSelectState()
 {
-    if (SelectTool* tool = selectTool())
+    if (SelectToolBase* tool = selectTool())
         tool->resetState();
 }
 
 void Element::drawPointMark(int operation, const Point& point)
 {
-    if (SelectTool* tool = selectTool())
+    if (SelectToolBase* tool = selectTool())
         tool->drawPointMark(operation, point);
 }
 
@@ -62,7 +62,7 @@ int Element::handlePoint(int k, Point* out) const
 
 void Element::drawHandleMarks()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return;
     Point from, to;
@@ -78,7 +78,7 @@ void Element::drawHandleMarks()
 
 int Element::hitHandleMark(int* handle, int* flag)
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     Point at;
@@ -114,7 +114,7 @@ int Element::handleAnchor(int k, int* movesX, int* movesY, Point* anchor) const
 
 int Element::pointUnderCursor(const Point* p1, const Point* p2, const Point* p3)
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     const Point* points[3] = {p1, p2, p3};
     for (int i = 0; tool && i < 3 && points[i]; ++i) {
         if (tool->isUnderCursor(*points[i]))
@@ -125,7 +125,7 @@ int Element::pointUnderCursor(const Point* p1, const Point* p2, const Point* p3)
 
 int Element::vertexUnderCursor(const PointList& list, int step)
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool || step < 1)
         return -1;
     Point p;
@@ -139,7 +139,7 @@ int Element::vertexUnderCursor(const PointList& list, int step)
 int Element::hitTestOutline(const PointList& points, double width, int position, const EdgeAttributes* edge,
                             const FillAttributes* fill, const HatchAttributes* hatch)
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     // A hairline is still picked where the cursor touches it.

@@ -12,6 +12,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
 #include "elements/DxfFile.h"
@@ -26,7 +27,6 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
-#include "views/tools/SelectTool.h"
 
 LinePropertyDialogMaker makeLinePropertyDialog = nullptr;
 
@@ -125,7 +125,7 @@ void LineElement::computeExtent(int mode)
 
 int LineElement::hitTestExtent()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     computeExtent(1);

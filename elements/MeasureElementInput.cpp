@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
@@ -18,7 +19,6 @@
 #include "platform/ImeGuard.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // The creation modes: free points (11, 12), key points of elements (13, 14); two points (11,
@@ -132,7 +132,7 @@ void MeasureElement::placeDisplayPoint(const Point& p)
 
 Element* MeasureElement::loadElementUnderCursor()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool || !theKindRegistry)
         return nullptr;
     tool->setPickBoxAtMouse();
@@ -368,7 +368,7 @@ int MeasureElement::editByMouse()
     if ((key == '+' && !onMeasured) || (key == '-' && (!onMeasured || vertices()->count < 3)))
         return kCancelled;
     (void)erase(); // nothing to erase without a view
-    if (SelectTool* tool = selectTool())
+    if (SelectToolBase* tool = selectTool())
         tool->hideMarks();
     if (ViewUpdater* updater = viewUpdater())
         updater->setSkippedId(id);
@@ -378,7 +378,7 @@ int MeasureElement::editByMouse()
     releaseMouse();
     if (overlayShown)
         flushView();
-    if (SelectTool* tool = selectTool())
+    if (SelectToolBase* tool = selectTool())
         tool->redrawMarks();
     if (ViewUpdater* updater = viewUpdater())
         updater->setSkippedId(-1);

@@ -10,6 +10,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"
@@ -27,7 +28,6 @@
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
-#include "views/tools/SelectTool.h"
 
 OvalPropertyDialogMaker makeOvalPropertyDialog = nullptr;
 OvalOutlineHook ovalOutlineHook = nullptr;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/VertexEditing.h"
@@ -12,7 +13,6 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
-#include "views/tools/SelectTool.h"
 
 // --- extent and picks ---
 
@@ -42,7 +42,7 @@ void PointListElement::computeExtent(int mode)
 
 int PointListElement::hitTestExtent()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     computeExtent(1);

@@ -5,12 +5,12 @@
 #include <new>
 
 #include "dialogs/properties/SplinePropertyDialog.h"
+#include "document/SelectToolBase.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BSplineCurve.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 constexpr ElementAttribute kSplineAttributes[] = {

@@ -12,6 +12,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
@@ -34,7 +35,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
 #include "platform/StringUtil.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 constexpr ElementAttribute kOwnAttributes[] = {ElementAttribute::colour, ElementAttribute::firstPoint};
@@ -122,7 +122,7 @@ void TextElement::computeExtent(int)
 
 int TextElement::hitTestExtent()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     computeExtent(0);
@@ -131,7 +131,7 @@ int TextElement::hitTestExtent()
 
 int TextElement::hitTest()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     PointList outline;
     if (!tool || !buildOutline(outline))
         return 0;
@@ -146,7 +146,7 @@ int TextElement::hitHandle(int* handle, int* flag)
 
 int TextElement::isInSelectionArea()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     if (!tool)
         return 0;
     computeExtent(0);

@@ -8,6 +8,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
@@ -25,7 +26,6 @@
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
 #include "views/tools/ElementEditor.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 

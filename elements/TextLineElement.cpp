@@ -10,6 +10,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/SelectToolBase.h"
 #include "document/TextBuffer.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/ElementShapeRunners.h"
@@ -25,7 +26,6 @@
 #include "geometry/TagIds.h"
 #include "geometry/TextSpacingAttribute.h"
 #include "platform/MouseState.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // Made after the text's own, released before them.
@@ -82,7 +82,7 @@ int TextLineElement::exchangeRecord(int mode)
 
 int TextLineElement::hitTest()
 {
-    SelectTool* tool = selectTool();
+    SelectToolBase* tool = selectTool();
     PointList box;
     if (!tool)
         return 0;

@@ -5,19 +5,19 @@
 #include <initializer_list>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "elements/ElementTracking.h"
 #include "platform/MouseSource.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // The view state around an edit: the element erased and skipped in redraws, marks off; back.
 void beginEditView(Element& e)
 {
     (void)e.erase(); // nothing to erase without a view
-    if (SelectTool* tool = e.selectTool())
+    if (SelectToolBase* tool = e.selectTool())
         tool->hideMarks();
     e.flushView();
     if (ViewUpdater* updater = e.viewUpdater())
@@ -28,7 +28,7 @@ void beginEditView(Element& e)
 void endEditView(Element& e)
 {
     e.releaseMouse();
-    if (SelectTool* tool = e.selectTool())
+    if (SelectToolBase* tool = e.selectTool())
         tool->redrawMarks();
     if (ViewUpdater* updater = e.viewUpdater())
         updater->setSkippedId(-1);

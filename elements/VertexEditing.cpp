@@ -4,6 +4,7 @@
 #include "elements/VertexEditing.h"
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
@@ -13,7 +14,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseSource.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -175,7 +175,7 @@ int editVertexByMouse(Element& e, int minimumVertices)
     if (key == '-' && e.vertices()->count <= minimumVertices)
         return Element::kCancelled;
     (void)e.erase(); // nothing to erase without a view
-    if (SelectTool* tool = e.selectTool())
+    if (SelectToolBase* tool = e.selectTool())
         tool->hideMarks();
     if (ViewUpdater* updater = e.viewUpdater())
         updater->setSkippedId(e.id);
@@ -185,7 +185,7 @@ int editVertexByMouse(Element& e, int minimumVertices)
     e.releaseMouse();
     if (e.overlayShown)
         e.flushView();
-    if (SelectTool* tool = e.selectTool())
+    if (SelectToolBase* tool = e.selectTool())
         tool->redrawMarks();
     if (ViewUpdater* updater = e.viewUpdater())
         updater->setSkippedId(-1);

@@ -8,6 +8,7 @@
 #include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
@@ -27,7 +28,6 @@
 #include "platform/Control.h"
 #include "platform/Dialog.h"
 #include "platform/UnitConverter.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // The drawing file writes "0," at the least for each value.
@@ -333,7 +333,7 @@ int hitHandleOfExactExtent(Element& e, int* handle, int* flag)
 
 int isExactExtentInSelectionArea(Element& e)
 {
-    SelectTool* tool = e.selectTool();
+    SelectToolBase* tool = e.selectTool();
     if (!tool)
         return 0;
     e.computeExtent(1);

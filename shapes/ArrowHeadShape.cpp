@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
@@ -12,7 +13,6 @@
 #include "shapes/LineShape.h"
 #include "shapes/OvalShape.h"
 #include "shapes/PolygonShape.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 constexpr double kDegree = 3.14159265358979323846 / 180.0;

@@ -1,6 +1,7 @@
 #include "shapes/BezierShape.h"
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "geometry/BezierFlattener.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -10,7 +11,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntPolygon.h"
-#include "views/tools/SelectTool.h"
 
 BezierShape::BezierShape()
 {
@@ -82,7 +82,7 @@ int BezierShape::execute(int operation, int newMode)
 
 int BezierShape::hitTest()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectToolBase* tool = DocumentContext::selectToolOf(context);
     path = controls;
     preparePick(lineWidth());
     if (!tool || !controls || !placePath() || !pathIsFinite() || !flattenPath() ||

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "geometry/EdgeAttributes.h"
@@ -10,12 +11,11 @@
 #include "geometry/HatchAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/LineOriginAttribute.h"
+#include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
-#include "geometry/LineOriginAttribute.h"
 #include "shapes/LineShape.h"
 #include "shapes/PolygonShape.h"
-#include "views/tools/SelectTool.h"
 
 BoxShape::BoxShape()
 {
@@ -197,7 +197,7 @@ void BoxShape::drawRules()
 
 int BoxShape::hitTest()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectToolBase* tool = DocumentContext::selectToolOf(context);
     op = ShapeOp::Draw;
     mode = 2;
     bindSubObjects();

@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "geometry/DoubleArray.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
-#include "geometry/HatchAttributes.h"
 #include "geometry/GrayValue.h"
+#include "geometry/HatchAttributes.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
@@ -17,7 +18,6 @@
 #include "platform/MathUtil.h"
 #include "shapes/GradationFillShape.h"
 #include "shapes/HatchFillShape.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // A corner radius below this leaves the vertex sharp.
@@ -428,9 +428,9 @@ void BreaklineShape::fillBand(const PointArray& points, int startCap, int endCap
 
 // --- picks ---
 
-SelectTool* BreaklineShape::preparePathPick(int closed)
+SelectToolBase* BreaklineShape::preparePathPick(int closed)
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectToolBase* tool = DocumentContext::selectToolOf(context);
     path = listToDraw(closed);
     preparePick(lineWidth());
     if (!tool || source.count < 1 || !placePath() || !pathIsFinite())
@@ -441,14 +441,14 @@ SelectTool* BreaklineShape::preparePathPick(int closed)
 
 int BreaklineShape::hitTest()
 {
-    SelectTool* tool = preparePathPick(0);
+    SelectToolBase* tool = preparePathPick(0);
     if (!tool)
         return 0;
     setCapEnds(1, 1);
     return hitStroke(*tool, *path, 0);
 }
 
-int BreaklineShape::hitStroke(SelectTool& tool, const PointArray& points, int closed)
+int BreaklineShape::hitStroke(SelectToolBase& tool, const PointArray& points, int closed)
 {
     // A pen under 3 pixels draws the thin polyline itself, whatever the line position.
     if (devicePenWidth < 3 || points.count < 2)

@@ -7,7 +7,7 @@ class EdgeAttributes;
 class FillAttributes;
 class HatchAttributes;
 class LineStyle;
-class SelectTool;
+class SelectToolBase;
 
 // An open polyline with a line width, position, type and end caps, for every operation: the
 // breakline element draws itself through it, and the polygon shape (which derives from it) strokes
@@ -96,10 +96,10 @@ protected:
     [[nodiscard]] int buildRing(const PointArray& closed, PointArray& ring) const;
     // For a pick: the drawn list (open or closed) placed as path, the pen width of the drawing
     // and the stroke factors; the select tool, null without it or without points to pick.
-    [[nodiscard]] SelectTool* preparePathPick(int closed);
+    [[nodiscard]] SelectToolBase* preparePathPick(int closed);
     // The pick against the points as strokePiece (open) or a solid closed outline draws them,
     // with the pen width preparePick set: inside the band or ring, or the pick box on its edge.
-    [[nodiscard]] int hitStroke(SelectTool& tool, const PointArray& points, int closed);
+    [[nodiscard]] int hitStroke(SelectToolBase& tool, const PointArray& points, int closed);
     // The band of the points without caps: leading side, trailing side (forward), then the
     // leading side back; leadCount is how many points the leading side has.
     [[nodiscard]] int buildBand(const PointArray& points, PointList& band, int& leadCount) const;

@@ -4,13 +4,13 @@
 #include <initializer_list>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "elements/ValueList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "shapes/DimensionGeometry.h"
-#include "views/tools/SelectTool.h"
 
 using dimension_geometry::along;
 using dimension_geometry::directionAngle;
@@ -144,7 +144,7 @@ int CircleDimensionShape::extent(Point& lo, Point& hi)
 
 int CircleDimensionShape::hitTest()
 {
-    SelectTool* tool = context ? context->selectTool : nullptr;
+    SelectToolBase* tool = context ? context->selectTool : nullptr;
     if (!tool || !prepare(ShapeOp::RubberBand))
         return 0;
     if (layout != kIn && drawLine && drawLine->style >= 1 &&

@@ -5,6 +5,7 @@
 
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
@@ -16,7 +17,6 @@
 #include "shapes/ArrowHeadShape.h"
 #include "shapes/DimensionGeometry.h"
 #include "shapes/LineShape.h"
-#include "views/tools/SelectTool.h"
 
 DimensionShape::DimensionShape()
 {
@@ -210,7 +210,7 @@ void DimensionShape::numeralCorners(const Point& anchor, double angle, Point cor
 
 int DimensionShape::hitNumeral(const Point& anchor, double angle)
 {
-    SelectTool* tool = context ? context->selectTool : nullptr;
+    SelectToolBase* tool = context ? context->selectTool : nullptr;
     if (!tool)
         return 0;
     Point corners[4];

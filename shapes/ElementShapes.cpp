@@ -6,6 +6,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
+#include "document/SelectToolBase.h"
 #include "elements/AngleMeasureElement.h"
 #include "elements/BezierPath.h"
 #include "elements/CircleDimensionElement.h"
@@ -46,7 +47,6 @@
 #include "shapes/SplineShape.h"
 #include "shapes/TextShape.h"
 #include "shapes/TextlineShape.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ void fillLine(LineShape& shape, Element& line)
 // (the commonest pick by far, without a shape to build); a wider one through its band.
 int hitLine(Element& line)
 {
-    SelectTool* tool = DocumentContext::selectToolOf(line.context);
+    SelectToolBase* tool = DocumentContext::selectToolOf(line.context);
     if (!tool || !line.firstPoint() || !line.secondPoint())
         return 0;
     const double width = line.lineWidth() ? line.lineWidth()->width : 0.0;

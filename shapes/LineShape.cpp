@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "geometry/GrayValue.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
@@ -13,7 +14,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // The width of the parallel lines and outlines in PostScript and PDF (paper millimetres).
@@ -340,7 +340,7 @@ int LineShape::bandPolygon(double px, double py, double qx, double qy, int start
 
 int LineShape::hitTest()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectToolBase* tool = DocumentContext::selectToolOf(context);
     if (!tool)
         return 0;
     preparePick(lineWidth());

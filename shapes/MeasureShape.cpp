@@ -4,13 +4,13 @@
 #include <initializer_list>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "platform/MathUtil.h"
 #include "shapes/DimensionGeometry.h"
-#include "views/tools/SelectTool.h"
 
 using dimension_geometry::along;
 using dimension_geometry::unitBetween;
@@ -211,7 +211,7 @@ int MeasureShape::extent(Point& lo, Point& hi)
 
 int MeasureShape::hitTest()
 {
-    SelectTool* tool = context ? context->selectTool : nullptr;
+    SelectToolBase* tool = context ? context->selectTool : nullptr;
     if (!tool || !prepare(ShapeOp::RubberBand))
         return 0;
     Point first, last, base;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
@@ -12,7 +13,6 @@
 #include "geometry/ThreePointArc.h"
 #include "shapes/ArcShape.h"
 #include "shapes/DimensionGeometry.h"
-#include "views/tools/SelectTool.h"
 
 using dimension_geometry::along;
 using dimension_geometry::directionAngle;
@@ -224,7 +224,7 @@ int MsrAngleShape::extent(Point& lo, Point& hi)
 
 int MsrAngleShape::hitTest()
 {
-    SelectTool* tool = context ? context->selectTool : nullptr;
+    SelectToolBase* tool = context ? context->selectTool : nullptr;
     if (!tool || !prepare(ShapeOp::RubberBand))
         return 0;
     if (drawType != kArc && drawLine && drawLine->style >= 1 && tool->hitTestStrokeWithCaps(end1, arcA, drawLine->width, 1))

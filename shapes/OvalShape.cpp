@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/DocumentContext.h"
+#include "document/SelectToolBase.h"
 #include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
@@ -13,7 +14,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "platform/DeviceContext.h"
 #include "shapes/PolygonShape.h"
-#include "views/tools/SelectTool.h"
 
 namespace {
 // Points per quarter: first band, middle band, last band.
@@ -205,7 +205,7 @@ int OvalShape::drawThickRing()
 
 int OvalShape::hitTest()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectToolBase* tool = DocumentContext::selectToolOf(context);
     preparePick(lineWidth());
     if (!tool || !setUpGeometry(kScreenCounts[0], kScreenCounts[1], kScreenCounts[2]))
         return 0;

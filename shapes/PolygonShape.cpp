@@ -1,11 +1,11 @@
 #include "shapes/PolygonShape.h"
 
+#include "document/SelectToolBase.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineOriginAttribute.h"
 #include "platform/DeviceContext.h"
-#include "views/tools/SelectTool.h"
 
 PolygonShape::PolygonShape()
 {
@@ -169,11 +169,11 @@ void PolygonShape::writePdf()
 
 int PolygonShape::hitTest(int bareOutline)
 {
-    SelectTool* tool = preparePathPick(1);
+    SelectToolBase* tool = preparePathPick(1);
     return tool && hitArea(*tool, 1, bareOutline);
 }
 
-int PolygonShape::hitArea(SelectTool& tool, int hatchCounts, int bareOutline)
+int PolygonShape::hitArea(SelectToolBase& tool, int hatchCounts, int bareOutline)
 {
     if (path->count < 3)
         return 0;

@@ -39,7 +39,7 @@ protected:
     void drawOutline();
     // The pick against path (placed already), as hitTest describes it; the hatch makes the
     // inside count only with hatchCounts.
-    [[nodiscard]] int hitArea(SelectTool& tool, int hatchCounts, int bareOutline = 1);
+    [[nodiscard]] int hitArea(SelectToolBase& tool, int hatchCounts, int bareOutline = 1);
     // Cleared by the Bezier shape, whose overlay step 32 shows no fill.
     int fillsOverlayStep32 = 1;
 

@@ -322,7 +322,7 @@ void DocumentWindow::onKeyDown()
     if (!context)
         return;
     if (currentTool() == TOOL_SELECT && context->selectTool)
-        (void)context->selectTool->onKeyDown(); // keys the tool does not use do nothing
+        (void)SelectTool::of(context)->onKeyDown(); // keys the tool does not use do nothing
     else
         (void)context->handleKey();
 }
@@ -330,7 +330,7 @@ void DocumentWindow::onKeyDown()
 void DocumentWindow::onKeyUp()
 {
     if (context && currentTool() == TOOL_SELECT && context->selectTool)
-        (void)context->selectTool->onKeyUp();
+        (void)SelectTool::of(context)->onKeyUp();
 }
 
 void DocumentWindow::onWheel()

@@ -31,7 +31,7 @@ ViewUpdater* makeRedrawManager(DocumentContext&) { return made<RedrawManager>();
 ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>(); }
 InputPointList* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
-SelectTool* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
+SelectToolBase* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
 MoveTool* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
 RotateTool* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
 ElementScaler* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }

@@ -173,7 +173,7 @@ void recordEveryHook(DocumentMemberFactories& h)
     h.pictureDefaults = recordCreation<20, PictureDefaults>;
     h.propertyPlacement = recordCreation<21, PropertyDialogPlacement>;
     h.statusBar = recordCreation<22, StatusBarPanes>;
-    h.selectTool = recordCreation<23, SelectTool>;
+    h.selectTool = recordCreation<23, SelectToolBase>;
     h.selection = recordCreation<24, Selection>;
     h.workRecord = recordCreation<25, ToolWorkRecord>;
     h.moveTool = recordCreation<26, MoveTool>;

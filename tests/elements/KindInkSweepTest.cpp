@@ -300,7 +300,7 @@ std::vector<char> standIns(Element& e, const DibSurface& screen)
 // extent and the picks, erases it; what disagrees, "" when nothing does.
 std::string checkAgainstInk(SweepDrawing& d, Element& e)
 {
-    SelectTool& tool = *d.context.selectTool;
+    SelectTool& tool = *SelectTool::of(&d.context);
     DibSurface& screen = d.screen();
     const int w = screen.width, h = screen.height;
     if (e.exchangeRecord(1) != 1)

@@ -122,7 +122,7 @@ protected:
         startUpView = hooks.viewParams;
         hooks.viewParams = made<ViewParams, RecordingView>;
         hooks.editor2 = made<ElementEditor, RecordingEditor>;
-        hooks.selectTool = made<SelectTool, RecordingSelectTool>;
+        hooks.selectTool = made<SelectToolBase, RecordingSelectTool>;
         hooks.scroller = made<ViewScroller, RecordingScroller>;
         hooks.rotateTool = made<RotateTool, RecordingRotate>;
         hooks.moveTool = made<MoveTool, RecordingMove>;

@@ -206,7 +206,7 @@ TEST_F(DrawingByMouse, LineDrawnUndoneRedonePickedDraggedSavedAndOpenedAgain)
         window->startCurrentTool();
         settleEvents();
     }
-    SelectTool& select = *drawing().selectTool;
+    SelectTool& select = *SelectTool::of(&drawing());
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), ids[0]);
     {
@@ -267,7 +267,7 @@ TEST_F(DrawingByMouse, ArrowStepsAreRecordedWhenTheFrameLosesTheFocus)
     ASSERT_EQ(editor.commitNewElement(), 1); // recorded and selected
     const int id = pageIds().at(0);
     UndoManager& undo = *drawing().undoManager;
-    SelectTool& select = *drawing().selectTool;
+    SelectTool& select = *SelectTool::of(&drawing());
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(select.onKey(VK_RIGHT), 1);
     EXPECT_EQ(undo.recordCount(), 1) << "the key is still held";
@@ -319,7 +319,7 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     auto* text = dynamic_cast<TextElementBase*>(editor.elementInHand());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->textBytes(), typed);
-    SelectTool& select = *drawing().selectTool;
+    SelectTool& select = *SelectTool::of(&drawing());
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
 }
@@ -366,7 +366,7 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
         EXPECT_LT(clock.now(), t + 4000) << "no mouse loop had to be cancelled";
     }
     EXPECT_EQ(pageIds().size(), 1u) << "the half-made polyline is dropped";
-    SelectTool& select = *drawing().selectTool;
+    SelectTool& select = *SelectTool::of(&drawing());
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
 }

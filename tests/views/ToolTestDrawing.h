@@ -117,7 +117,7 @@ public:
 private:
     int meetsPickBox()
     {
-        SelectTool* tool = selectTool();
+        SelectTool* tool = SelectTool::of(context);
         if (!tool)
             return 0;
         computeExtent(1);
@@ -203,7 +203,7 @@ public:
         context.view = view = new ScriptedView;
         context.updater = updater = new SurfaceUpdater(400, 300);
         context.linkManagers();
-        select = context.selectTool;
+        select = SelectTool::of(&context);
         mouse.advanceClockPerRead(&clock, 10);
         Rectangle::sheets().clear();
         Rectangle::sheetAnswers().clear();

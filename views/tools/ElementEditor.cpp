@@ -152,7 +152,7 @@ void ElementEditor::settleElement(int markSelected)
         const int id = element->id;
         if (!storeBackAndDraw())
             return;
-        if (SelectTool* tool = markSelected ? DocumentContext::selectToolOf(context) : nullptr)
+        if (SelectTool* tool = markSelected ? SelectTool::of(context) : nullptr)
             tool->selectSingle(id);
         repaintView();
     }
@@ -276,7 +276,7 @@ int ElementEditor::commitNewElement()
         thePageTabBar->onElementCommitted(context, id);
     if (context && context->grid)
         context->grid->paintOverFigures(); // a grid over the figures stays over the new one
-    if (SelectTool* tool = DocumentContext::selectToolOf(context)) {
+    if (SelectTool* tool = SelectTool::of(context)) {
         if (ElementEditor* toolEditor = DocumentContext::editorOf(context, 3))
             (void)toolEditor->beginEdit(id); // the tool's own element follows its selection
         tool->setSelectionMode(1);

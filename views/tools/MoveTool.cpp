@@ -81,7 +81,7 @@ void MoveTool::drawPreview()
 
 int MoveTool::dragSelection()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectTool* tool = SelectTool::of(context);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !view || !tool->hasSelection())
         return -1;
@@ -158,7 +158,7 @@ int MoveTool::moveBy(double dx, double dy, double dz)
 
 int MoveTool::copyBy(double dx, double dy, double dz)
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectTool* tool = SelectTool::of(context);
     ElementEditor* editor = DocumentContext::editorOf(context, 3);
     if (!tool || !editor)
         return 0;
@@ -243,7 +243,7 @@ int MoveTool::editPointsLoop()
 {
     // The loop's outcomes: a mouse edit that goes on, and the two buttons.
     enum { kEdited = 11, kRight = 21 };
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectTool* tool = SelectTool::of(context);
     ElementEditor* editor = DocumentContext::editorOf(context, 3);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !editor || !view)
@@ -276,7 +276,7 @@ int MoveTool::editPointsLoop()
 
 int MoveTool::moveSelection()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectTool* tool = SelectTool::of(context);
     if (!tool || !tool->hasSelection())
         return 0;
     offsetX = offsetY = offsetZ = 0.0;

@@ -98,7 +98,7 @@ int RotateTool::applyRotation()
 
 int RotateTool::run()
 {
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectTool* tool = SelectTool::of(context);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !view)
         return 0;

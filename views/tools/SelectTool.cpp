@@ -65,6 +65,11 @@ std::vector<int> pageChain(ElementStore* store, int page)
 
 SelectTool::~SelectTool() = default;
 
+SelectTool* SelectTool::of(const DocumentContext* context)
+{
+    return static_cast<SelectTool*>(DocumentContext::selectToolOf(context));
+}
+
 void SelectTool::setOwner(DocumentContext* owner) { context = owner; }
 
 ElementEditor* SelectTool::toolEditor() const { return DocumentContext::editorOf(context, 3); }

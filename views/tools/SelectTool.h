@@ -1,24 +1,15 @@
 #pragma once
-// Interface header: the select tool as the folders below reach it: every operation virtual
-// (bodies in SelectTool.cpp and the files beside it, reached through the vtable), no internals of
-// this folder.
 #include <unordered_set>
 
 #include "document/PageOrder.h"
+#include "document/SelectToolBase.h"
 #include "platform/GlobalBlock.h"
 #include "platform/IntPoint.h"
 
 class DocumentContext;
-class DoubleRect;
-class DrawingOwner;
 class ElementEditor;
-class IntPolygon;
 class Point;
-class PointArray;
-class PointList;
 class Selection;
-class ThreePointArc;
-class ViewParams;
 
 // The default tool of a document window. It picks elements under the mouse (the topmost first,
 // whole groups), keeps the selection (one element in mode 1, the drawing's Selection list in mode
@@ -28,142 +19,58 @@ class ViewParams;
 // needs (editor, view, selection list, move tool).
 //
 // Coordinates: the pick point and box are drawing units; arrow steps are view pixels.
-class SelectTool {
+class SelectTool : public SelectToolBase {
 public:
     SelectTool() = default;
-    virtual ~SelectTool();
-    SelectTool(const SelectTool&) = delete;
-    SelectTool& operator=(const SelectTool&) = delete;
+    ~SelectTool() override;
 
-    virtual void setOwner(DocumentContext* owner);
-    // Runs the tool for the current mouse event: tracks the mouse until a button or a key, then
-    // handles it. The tracking outcome (11 left, 21 right, 31 key, -1 aborted).
-    virtual int onMouse();
+    // The select tool of a drawing; null when it has none. Every select tool a drawing holds is
+    // one of these (the views make it).
+    [[nodiscard]] static SelectTool* of(const DocumentContext* context);
+
+    // --- the operations of SelectToolBase (document/SelectToolBase.h) ---
+    void setOwner(DocumentContext* owner) override;
+    int onMouse() override;
+    int selectAll() override;
+    int selectByClick() override;
+    [[nodiscard]] int selectionMode() override;
+    [[nodiscard]] int canEditProperties() override;
+    int openProperties() override;
+    int stepSelection(int direction) override;
+    [[nodiscard]] int isEditing() override;
+    [[nodiscard]] int singleElementEditState() override;
+    void hideMarks() override;
+    void redrawMarks() override;
+    void applyArrowMove() override;
+    void setSelectionMode(int mode) override;
+    void clearSelection() override;
+    void selectSingle(int id) override;
+    void addToSelection(int id) override;
+    [[nodiscard]] int firstSelectedId() override;
+    [[nodiscard]] int nextSelectedId() override;
+    void resetState() override;
+    void getPressPoint(double& x, double& y) override;
+    void setSelectionRect(double minX, double minY, double maxX, double maxY) override;
+    [[nodiscard]] int testCandidate(int id, int whole) override;
+    [[nodiscard]] int pickElement() override;
+    [[nodiscard]] int isUnderCursor(const Point& point) override;
+    void drawExtentSide(int operation, const Point& from, const Point& to) override;
+    void drawHandleMark(int operation, const Point& at, int active) override;
+    void drawPointMark(int operation, const Point& at) override;
+    void setPickBoxAtMouse() override;
+    [[nodiscard]] int findInPickBox() override;
+    [[nodiscard]] int pickAreaContainsBox(const Point& low, const Point& high) override;
+    // The pick box, the pick tolerance, the drawing and its view; 0 without a drawing.
+    [[nodiscard]] int strokePick(StrokePick& out) override;
+
+    // --- the tool's own steps (the document window runs them through onMouse and the keys) ---
     // The keys while the tool is current (the key code of the current event): the arrow keys
     // move the selection one step each, and the key's release records the gathered steps. A key
     // acts once, at its key-down; of the character made from it only '+' and '-' count.
     virtual int onKeyDown();
     virtual int onKeyUp();
-    virtual int selectAll();
-    // The click loop while no tool is pressed: waits for a click; a left one acts as a click of
-    // this tool would (it selects under the cursor), a right one asks for the menu.
-    virtual int selectByClick();
-    // Selection mode: 0 none, 1 one element, 2 several.
-    [[nodiscard]] virtual int selectionMode();
-    [[nodiscard]] virtual int canEditProperties();
-    virtual int openProperties();
-    // Steps the property dialog to the previous (-1) or next (1) selected element.
-    virtual int stepSelection(int direction);
-    // 1 while a drag move of the selection runs.
-    [[nodiscard]] virtual int isEditing();
-    // The edit state of the single selected element (0 unless exactly one is selected).
-    [[nodiscard]] virtual int singleElementEditState();
-    virtual void hideMarks();
-    virtual void redrawMarks();
-
-    // The selection as undo and redo read and restore it. In single mode the one id is held by
-    // the tool, in list mode the ids come from the document's selection.
-    virtual void setSelectionMode(int mode);
-    // resetState, and the list emptied.
-    virtual void clearSelection();
-    // Single mode: this id becomes the one selected element (mode 0 for an id below 1).
-    virtual void selectSingle(int id);
-    // List mode: appends the id.
-    virtual void addToSelection(int id);
-    // A walk over the selected ids (part files are written from them); an id below 1 ends it.
-    [[nodiscard]] virtual int firstSelectedId();
-    [[nodiscard]] virtual int nextSelectedId();
+    // How many elements are selected.
     [[nodiscard]] virtual int selectedCount();
-    // Back to the state of no gesture under way (a page switch); nothing while locked.
-    virtual void resetState();
-    // Where the left button went down, in drawing coordinates.
-    virtual void getPressPoint(double& x, double& y);
-
-    // Rectangle selection: the rectangle in drawing coordinates (normalised), then one call per
-    // candidate of the rectangle's page: the element with that id is taken and answers whether
-    // it lies wholly inside (whole 1) or touches (whole 0) the rectangle.
-    virtual void setSelectionRect(double minX, double minY, double maxX, double maxY);
-    [[nodiscard]] virtual int testCandidate(int id, int whole);
-    // Lets the user click an element of the current page; its id, or a negative value when the
-    // click hit none.
-    [[nodiscard]] virtual int pickElement();
-
-    // What the elements ask of the tool's cursor and marks (a tool without view: nothing, 0).
-    // 1 when a drawing point lies in the 6 x 6-pixel square around the pick point.
-    [[nodiscard]] virtual int isUnderCursor(const Point& point);
-    // The select tool's marks on the surface of an operation, in the pick colour: one side of an
-    // extent box, a handle mark (hollow when not active), the framed mark of a point.
-    virtual void drawExtentSide(int operation, const Point& from, const Point& to);
-    virtual void drawHandleMark(int operation, const Point& at, int active);
-    virtual void drawPointMark(int operation, const Point& at);
-    // The pick box placed around the mouse's current point, and the element of the current page
-    // found in it: its id, or a negative value when none was hit.
-    virtual void setPickBoxAtMouse();
-    [[nodiscard]] virtual int findInPickBox();
-    // The pick area (the selection rectangle) holds the whole box.
-    [[nodiscard]] virtual int pickAreaContainsBox(const Point& low, const Point& high);
-
-    // --- stroke hit tests against the last pick (bodies in SelectToolHitTests.cpp) ---
-    // What the tests read of the tool: the pick box in drawing coordinates (x1 <= x2, y1 <= y2),
-    // the pick tolerance (drawing units) and the drawing and view that size pen widths and give
-    // device positions (either may be null: paper scale 1:1, no device positions). The tool
-    // gives its pick box; without a drawing it answers 0, and then nothing hits.
-    struct StrokePick {
-        double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
-        double tolerance = 0.0;
-        DrawingOwner* drawing = nullptr; // not owned
-        ViewParams* view = nullptr;      // not owned
-    };
-    [[nodiscard]] virtual int strokePick(StrokePick& out);
-    // Widths are paper millimetres (0.01 when none is given); the mode is the line position: 1
-    // the stroke is centred on the geometry, 2 and 3 it lies on one side, offset by half the
-    // width (at drawing size) where the line shape draws it: TOP (2) on the right of travel on
-    // the screen (y down: (0,0)->(1,0) has its band towards +y), BOTTOM (3) on the left; any
-    // other mode counts as 1. Each answers 1 when the stroke meets the pick box grown by half the
-    // width.
-    [[nodiscard]] virtual int hitTestStroke(const Point& p1, const Point& p2, double width);
-    [[nodiscard]] virtual int hitTestStrokeWithCaps(const Point& p1, const Point& p2, double width, int mode);
-    // Segment by segment; fewer than 2 points never hit; closed adds the segment from the last
-    // point back to the first.
-    [[nodiscard]] virtual int hitTestPolyline(const PointArray& points, double width, int mode, int closed);
-    [[nodiscard]] int hitPolyline(const PointArray& points, double width, int mode, int closed)
-    {
-        return hitTestPolyline(points, width, mode, closed);
-    }
-    [[nodiscard]] virtual int hitTestOpenPolyline(const PointArray& points, double width, int mode);
-    [[nodiscard]] int hitOpenPolyline(const PointArray& points, double width, int mode)
-    {
-        return hitTestOpenPolyline(points, width, mode);
-    }
-    // More than 2 control points: the B-spline through them, sampled 3 times per span, as an
-    // open polyline; else the control points themselves.
-    [[nodiscard]] virtual int hitTestSpline(const PointArray& controls, double width, int mode);
-    // filled: the pick point inside the points' device polygon hits; otherwise (or outside) the
-    // closed outline, with width 0.01 unless widthGiven.
-    [[nodiscard]] virtual int hitTestPoints(const PointArray& points, double width, int mode, int widthGiven,
-                                            int filled);
-    [[nodiscard]] virtual int hitTestFilledOutline(const PointArray& points);
-    // The outline of an element: the edge counts when drawn, the inside when filled or hatched.
-    [[nodiscard]] virtual int hitOutline(const PointList& points, double width, int position, int edge, int inside);
-    // The pick point's device position lies inside the device polygon.
-    [[nodiscard]] virtual int pickInsidePolygon(IntPolygon& polygon);
-    // Arcs: through three points (0 when they make no arc), by centre, radius and angles
-    // (degrees), or computed already. The stroke's path crossing the pick box hits; else the pick
-    // centre must lie within the pick tolerance plus half the width of the circle (never at its
-    // centre) and within the arc's angles, widened by the angle the pick tolerance spans.
-    [[nodiscard]] virtual int hitTestThreePointArc(const Point& start, const Point& middle, const Point& end,
-                                                   double width);
-    [[nodiscard]] virtual int hitTestThreePointArcMode(const Point& start, const Point& end, const Point& middle,
-                                                       double width, int mode);
-    [[nodiscard]] virtual int hitTestArc(const Point& centre, double radius, double startAngle, double endAngle,
-                                         double width, int mode);
-    [[nodiscard]] virtual int hitTestArcShape(const ThreePointArc& arc, double width, int mode);
-    // The pick box overlaps the rectangle (touching does not count).
-    [[nodiscard]] virtual int pickBoxMeets(const DoubleRect& rect);
-    // The extent box grown by the length of 3 pixels on every side holds the pick box's centre.
-    [[nodiscard]] virtual int extentContainsPickCentre(const Point& low, const Point& high);
-
-    // --- the tool's own steps (the document window runs them through onMouse and the keys) ---
     // The pick box: the mouse point of the last pick and that point +- the pick tolerance (the
     // world length of 2 pixels), normalised. With save, the copy that Esc steps under.
     void setPickBox(double x, double y, int save);
@@ -178,9 +85,6 @@ public:
     virtual int onLeftButton();
     virtual int onRightButton();
     virtual int onKey(int key);
-    // The arrow steps gathered since the last record become one move record; nothing when they
-    // sum to 0. Called on key release, on every tool switch and when the view loses the focus.
-    virtual void applyArrowMove();
     // The mode keys '+' and '-' as the tracking loop sets them (1 on, 0 off).
     void setAddMode(int on);
     void setRemoveMode(int on);

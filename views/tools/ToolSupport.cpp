@@ -45,7 +45,7 @@ int mouseWorldPoint(ViewParams* view, double& x, double& y, double& z)
 std::vector<int> liveSelectedIds(DocumentContext* context)
 {
     std::vector<int> ids;
-    SelectTool* tool = DocumentContext::selectToolOf(context);
+    SelectTool* tool = SelectTool::of(context);
     ElementStore* store = context ? context->elementStore() : nullptr;
     if (!tool || !store)
         return ids;
