@@ -1,11 +1,11 @@
 // The forwarders of DocumentContext to the view and tool members; each tests its member and
 // answers the member's missing value without it.
-#include "dialogs/defaults/PictureDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/GridSettings.h"
 #include "document/PageList.h"
+#include "document/PictureDefaults.h"
 #include "document/RulerBars.h"
 #include "document/Selection.h"
 #include "document/TextCaretPlace.h"

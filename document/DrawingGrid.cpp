@@ -3,8 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/MeasureDefaults.h"
 #include "document/PaperSettings.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/Point.h"

@@ -6,8 +6,8 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/properties/BezierPropertyDialog.h"
+#include "document/BezierDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"

@@ -6,11 +6,11 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/properties/CirclePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/LineDefaults.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/OvalType.h"

@@ -6,11 +6,11 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/properties/MeasurePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/MeasureDefaults.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"

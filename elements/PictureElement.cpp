@@ -5,12 +5,12 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/PictureDefaults.h"
 #include "dialogs/properties/PicturePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
+#include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/ImageMask.h"

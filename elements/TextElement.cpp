@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/defaults/TextDefaults.h"
 #include "dialogs/properties/TextPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
@@ -15,6 +14,7 @@
 #include "document/ShapeOp.h"
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
+#include "document/TextDefaults.h"
 #include "document/TickStamp.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/DxfFile.h"

@@ -4,18 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/defaults/BezierDefaults.h"
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/defaults/PictureDefaults.h"
+#include "document/BezierDefaults.h"
 #include "document/CropMarkSettings.h"
 #include "document/DisplayControlState.h"
 #include "document/DocumentContext.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
+#include "document/MeasureDefaults.h"
 #include "document/PageList.h"
 #include "document/PagePainter.h"
 #include "document/PainterBase.h"
 #include "document/PaperSettings.h"
+#include "document/PictureDefaults.h"
 #include "document/TickStamp.h"
 #include "document/UndoManager.h"
 #include "document/ViewScroller.h"
