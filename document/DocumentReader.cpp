@@ -15,12 +15,12 @@
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
 #include "document/PaperSettings.h"
+#include "document/PrintSettings.h"
 #include "document/TextDefaults.h"
 #include "document/XmlSectionOwner.h"
 #include "elements/Element.h"
 #include "geometry/EntityAttribute.h"
 #include "geometry/TagIds.h"
-#include "io/print/PrintSettings.h"
 #include "platform/BufferedFile.h"
 #include "views/tools/ElementEditor.h"
 

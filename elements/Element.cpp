@@ -17,6 +17,7 @@
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
 #include "document/PictureDefaults.h"
+#include "document/PrintSettings.h"
 #include "document/ShapeOp.h"
 #include "document/SheetSettings.h"
 #include "document/TextDefaults.h"
@@ -24,7 +25,6 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
-#include "io/print/PrintSettings.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MathUtil.h"
 

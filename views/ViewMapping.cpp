@@ -7,9 +7,9 @@
 
 #include "document/DocumentContext.h"
 #include "document/PaperSettings.h"
+#include "document/PrintSettings.h"
 #include "document/RulerBars.h"
 #include "document/ShapeOp.h"
-#include "io/print/PrintSettings.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
 #include "views/ScreenResolution.h"
