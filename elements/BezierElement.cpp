@@ -6,10 +6,10 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/BezierPropertyDialog.h"
 #include "document/BezierDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "elements/BezierPath.h"
@@ -29,8 +29,6 @@
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
 #include "views/tools/SelectTool.h"
-
-BezierPropertyDialogMaker makeBezierPropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kBezierAttributes[] = {
@@ -363,7 +361,7 @@ int BezierElement::snapToNearestEdge(Point* p, const Point*)
 int BezierElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    return shared_body::runPropertyDialog(*this, makeBezierPropertyDialog ? makeBezierPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Bezier),
                                           hasPrevious, hasNext);
 }
 

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/PolygonPropertyDialog.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "elements/DxfFile.h"
@@ -34,8 +34,6 @@ constexpr ElementAttribute kPolygonAttributes[] = {
 // The overlay figure of an edit that also marks the vertex being entered.
 constexpr int kEnteringFigure = 37;
 } // namespace
-
-PolygonPropertyDialogMaker makePolygonPropertyDialog = nullptr;
 
 Element* newPolygonElement() { return new (std::nothrow) PolygonElement; }
 Element* newArcPolygonElement() { return new (std::nothrow) ArcPolygonElement; }
@@ -126,7 +124,7 @@ int PolygonElement::snapToNearestEdge(Point* p, const Point*)
 int PolygonElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    return shared_body::runPropertyDialog(*this, makePolygonPropertyDialog ? makePolygonPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Polygon),
                                           hasPrevious, hasNext);
 }
 

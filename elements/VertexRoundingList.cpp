@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <utility>
 
-#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/LineDefaults.h"
 #include "document/ViewUpdater.h"
