@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "dialogs/colour/InkInfo.h"
 #include "document/ApplicationErrorFlag.h"
 #include "document/BezierDefaults.h"
 #include "document/CropMarkSettings.h"
@@ -12,7 +11,6 @@
 #include "document/ElementMaskIndex.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
-#include "document/GridSettings.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
 #include "document/OrderChangeSettings.h"
@@ -20,7 +18,6 @@
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/PainterBase.h"
-#include "document/PaperSettings.h"
 #include "document/PictureCache.h"
 #include "document/PictureDefaults.h"
 #include "document/PrintSettings.h"
@@ -35,6 +32,9 @@
 #include "document/UndoManager.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
+#include "geometry/GridSettings.h"
+#include "geometry/InkInfo.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/ElementScaler.h"

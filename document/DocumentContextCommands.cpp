@@ -1,6 +1,5 @@
 // The forwarders of DocumentContext for commands: default records, undo, clipboard, printing,
 // export, the document and its ink choice. Each tests its member first.
-#include "dialogs/colour/InkInfo.h"
 #include "document/BezierDefaults.h"
 #include "document/DisplayControlState.h"
 #include "document/Document.h"
@@ -11,16 +10,17 @@
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
 #include "document/OrderChangeSettings.h"
-#include "document/PaperSettings.h"
 #include "document/PdfExportJob.h"
 #include "document/PictureDefaults.h"
+#include "document/PopupMenuList.h"
 #include "document/PrintSettings.h"
 #include "document/TextBuffer.h"
 #include "document/TextDefaults.h"
 #include "document/UndoManager.h"
+#include "geometry/InkInfo.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/ShortcutHook.h"
-#include "shell/PopupMenuList.h"
 #include "views/tools/ElementScaler.h"
 
 // Paper

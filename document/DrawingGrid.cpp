@@ -5,8 +5,8 @@
 
 #include "document/DocumentContext.h"
 #include "document/MeasureDefaults.h"
-#include "document/PaperSettings.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/Point.h"
 
 namespace {

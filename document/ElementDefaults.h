@@ -1,9 +1,9 @@
 #pragma once
 // The default records' base: read by this folder and those above; the defaults dialogs' folder implements it.
 #include "document/Selection.h"
-#include "document/XmlSectionOwner.h"
 #include "geometry/IntValue.h"
 #include "geometry/LayerNumber.h"
+#include "geometry/XmlSectionOwner.h"
 
 class DocumentContext;
 class Element;

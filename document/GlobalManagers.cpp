@@ -10,8 +10,8 @@
 #include "document/PainterBase.h"
 #include "document/PdfExportJob.h"
 #include "document/PictureDefaults.h"
+#include "document/PopupMenuList.h"
 #include "document/TextDefaults.h"
-#include "shell/PopupMenuList.h"
 
 LineDefaults* theLineDefaults = nullptr;
 TextDefaults* theTextDefaults = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // A drawing's print settings as this folder and those above reach them; the print folder implements them.
 #include "document/PsOutput.h"
-#include "document/XmlSectionOwner.h"
+#include "geometry/XmlSectionOwner.h"
 
 class DeviceContext;
 class DocumentContext;

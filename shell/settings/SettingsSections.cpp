@@ -1,7 +1,5 @@
 #include "shell/settings/SettingsSections.h"
 
-#include "dialogs/FontChangeTable.h"
-#include "dialogs/colour/InkInfo.h"
 #include "document/BezierDefaults.h"
 #include "document/DrawingGrid.h"
 #include "document/FolderMemory.h"
@@ -11,6 +9,8 @@
 #include "document/PartsLibrary.h"
 #include "document/SheetSettings.h"
 #include "document/TextDefaults.h"
+#include "geometry/FontChangeTable.h"
+#include "geometry/InkInfo.h"
 #include "geometry/SettingsFile.h"
 #include "io/pdf/PdfExportCommand.h"
 #include "io/print/PrintRecord.h"
