@@ -10,6 +10,7 @@
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "elements/DxfFile.h"
+#include "elements/PolyPath.h"
 #include "elements/PolylineInput.h"
 #include "elements/SvgDocument.h"
 #include "elements/VertexEditing.h"
@@ -20,7 +21,6 @@
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/PointList.h"
-#include "geometry/PolyPath.h"
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
 
