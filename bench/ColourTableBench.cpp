@@ -6,9 +6,9 @@
 
 #include "BenchHarness.h"
 #include "dialogs/colour/ColorSettingsDialog.h"
-#include "dialogs/colour/InkInfo.h"
 #include "dialogs/colour/NamedColorTable.h"
 #include "geometry/InkColor.h"
+#include "geometry/InkInfo.h"
 #include "resources/ids_colour.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScopedOverride.h"

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "BenchHarness.h"
-#include "dialogs/FontChangeTable.h"
 #include "dialogs/FontPairList.h"
 #include "dialogs/InstalledFontList.h"
 #include "document/Document.h"
 #include "elements/Element.h"
+#include "geometry/FontChangeTable.h"
 #include "shapes/ElementShapes.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/MessageBoxScript.h"

@@ -7,11 +7,11 @@
 
 #include "BenchHarness.h"
 #include "dialogs/defaults/DefaultsInstall.h"
-#include "dialogs/defaults/LineDefaults.h"
+#include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/DocumentMembers.h"
+#include "document/LineDefaults.h"
 #include "document/Selection.h"
-#include "document/Document.h"
 #include "document/UndoManager.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"

@@ -7,10 +7,10 @@
 #include <windows.h>
 
 #include "BenchHarness.h"
-#include "dialogs/defaults/TextDefaults.h"
 #include "dialogs/defaults/TextSettingsDialog.h"
 #include "dialogs/properties/TextPropertyDialog.h"
 #include "document/PropertyDialogPlacement.h"
+#include "document/TextDefaults.h"
 #include "elements/Element.h"
 #include "resources/ids_text_measure_defaults.h"
 #include "resources/ids_text_properties.h"

@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "BenchHarness.h"
-#include "document/GridSettings.h"
+#include "geometry/GridSettings.h"
 #include "tests/views/PaintTestDrawing.h"
 #include "views/RulerScale.h"
 #include "views/ViewRulers.h"

@@ -1,4 +1,4 @@
-#include "dialogs/FontChangeTable.h"
+#include "geometry/FontChangeTable.h"
 
 #include "dialogs/FontChangeDialog.h"
 #include "dialogs/FontPairList.h"

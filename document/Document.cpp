@@ -3,7 +3,6 @@
 #include <new>
 #include <windows.h>
 
-#include "dialogs/FontChangeTable.h"
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
@@ -13,6 +12,7 @@
 #include "document/PageList.h"
 #include "document/TagDictionary.h"
 #include "elements/Element.h"
+#include "geometry/FontChangeTable.h"
 #include "geometry/ViewParams.h"
 #include "platform/BufferedFile.h"
 #include "platform/CommonFileDialog.h"

@@ -1,11 +1,10 @@
 // The forwarders of DocumentContext to the view and tool members; each tests its member and
 // answers the member's missing value without it.
-#include "dialogs/defaults/PictureDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
-#include "document/GridSettings.h"
 #include "document/PageList.h"
+#include "document/PictureDefaults.h"
 #include "document/RulerBars.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
@@ -13,6 +12,7 @@
 #include "document/TickStamp.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
+#include "geometry/GridSettings.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/Window.h"

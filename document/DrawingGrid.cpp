@@ -3,10 +3,10 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DocumentContext.h"
-#include "document/PaperSettings.h"
+#include "document/MeasureDefaults.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/Point.h"
 
 namespace {

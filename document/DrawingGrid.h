@@ -1,5 +1,5 @@
 #pragma once
-#include "document/GridSettings.h"
+#include "geometry/GridSettings.h"
 #include "geometry/InkColor.h"
 #include "geometry/UnitSettings.h"
 

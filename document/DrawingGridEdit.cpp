@@ -3,13 +3,13 @@
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
 #include "document/GridSettingsDialog.h"
+#include "document/PopupMenuList.h"
 #include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
-#include "shell/PopupMenuList.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {

@@ -2,16 +2,16 @@
 // drawing copies, the painters and the page bar it draws with, the PDF export and the context
 // menu it runs. Start-up makes them; their classes belong to the folders above, and the pointers
 // are defined here, with their first readers, so that the folders link in layer order.
-#include "dialogs/defaults/BezierDefaults.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/defaults/PictureDefaults.h"
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/BezierDefaults.h"
+#include "document/LineDefaults.h"
+#include "document/MeasureDefaults.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/PainterBase.h"
 #include "document/PdfExportJob.h"
-#include "shell/PopupMenuList.h"
+#include "document/PictureDefaults.h"
+#include "document/PopupMenuList.h"
+#include "document/TextDefaults.h"
 
 LineDefaults* theLineDefaults = nullptr;
 TextDefaults* theTextDefaults = nullptr;

@@ -1,3 +1,3 @@
-#include "document/GridSettings.h"
+#include "geometry/GridSettings.h"
 
 GridSettings* theGridDefaults = nullptr;

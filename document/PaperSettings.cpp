@@ -1,3 +1,3 @@
-#include "document/PaperSettings.h"
+#include "geometry/PaperSettings.h"
 
 PaperSettings* thePaperDefaults = nullptr;

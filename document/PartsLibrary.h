@@ -1,7 +1,7 @@
 #pragma once
 #include "document/PartThumbnails.h"
-#include "document/XmlSectionOwner.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/XmlSectionOwner.h"
 #include "platform/FileList.h"
 #include "platform/FileName.h"
 

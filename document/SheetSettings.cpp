@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
-#include "document/GridSettings.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/PaperSettingsDialog.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
 #include "geometry/AttributeIo.h"
+#include "geometry/GridSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"

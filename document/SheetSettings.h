@@ -1,7 +1,7 @@
 #pragma once
 #include "document/BoolValue.h"
-#include "document/PaperSettings.h"
 #include "geometry/InkColor.h"
+#include "geometry/PaperSettings.h"
 
 class Document;
 class SettingsFile;

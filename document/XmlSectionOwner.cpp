@@ -1,4 +1,4 @@
-#include "document/XmlSectionOwner.h"
+#include "geometry/XmlSectionOwner.h"
 
 #include "document/Document.h"
 

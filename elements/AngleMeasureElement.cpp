@@ -6,10 +6,11 @@
 #include <initializer_list>
 #include <new>
 
-#include "dialogs/properties/AnglePropertyDialog.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/MeasureAttributes.h"
+#include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"
@@ -29,11 +30,9 @@ double atOrAbove(double a, double from)
 
 Element* newAngleMeasureElement() { return new (std::nothrow) AngleMeasureElement; }
 
-AnglePropertyDialogMaker makeAnglePropertyDialog = nullptr;
-
-PropertyDialog* AngleMeasureElement::makePropertyDialog()
+ElementPropertyDialog* AngleMeasureElement::makePropertyDialog()
 {
-    return makeAnglePropertyDialog ? makeAnglePropertyDialog() : nullptr;
+    return shared_body::makePropertyDialog(*this, ElementKind::AngleMeasure);
 }
 
 int AngleMeasureElement::drawTypeFor(const Point& first, const Point& second, const Point& vertex, const Point& d)

@@ -42,7 +42,7 @@ protected:
     [[nodiscard]] int exchangeKindFields(int mode, ElementRecordBuffer& buffer) override;
     [[nodiscard]] int writeKindXml() override;
     [[nodiscard]] int numeralUnitMode() const override { return 2; }
-    [[nodiscard]] PropertyDialog* makePropertyDialog() override;
+    [[nodiscard]] ElementPropertyDialog* makePropertyDialog() override;
     void placeDisplayPoint(const Point& p) override;
     void afterPointDrag() override;
     // The extent starts at D alone (the measured points are not put in); the shape widens it.

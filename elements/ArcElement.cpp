@@ -7,7 +7,6 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/ArcPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
@@ -25,8 +24,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
-
-ArcPropertyDialogMaker makeArcPropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kArcAttributes[] = {
@@ -251,7 +248,7 @@ void ArcElement::takeDefaultAttributes() { shared_body::takeLineDefaults(*this);
 int ArcElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    return shared_body::runPropertyDialog(*this, makeArcPropertyDialog ? makeArcPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Arc),
                                           hasPrevious, hasNext);
 }
 

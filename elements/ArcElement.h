@@ -76,7 +76,7 @@ public:
     void setLinePosition(const LineOriginAttribute& value) override;
     void setLineStyle(const LineTypeAttribute& value) override;
 
-    // The arc property dialog that makeArcPropertyDialog gives (0 without one).
+    // The arc property dialog that the drawing makes for the kind (0 without one).
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
 
     [[nodiscard]] int readXmlAttributes() override;

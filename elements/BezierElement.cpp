@@ -6,15 +6,16 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/BezierDefaults.h"
-#include "dialogs/properties/BezierPropertyDialog.h"
+#include "document/BezierDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/BezierPath.h"
 #include "elements/ElementShapeRunners.h"
+#include "elements/PolyPath.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BezierFlattener.h"
@@ -26,11 +27,8 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
-#include "geometry/PolyPath.h"
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
-
-BezierPropertyDialogMaker makeBezierPropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kBezierAttributes[] = {
@@ -363,7 +361,7 @@ int BezierElement::snapToNearestEdge(Point* p, const Point*)
 int BezierElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    return shared_body::runPropertyDialog(*this, makeBezierPropertyDialog ? makeBezierPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Bezier),
                                           hasPrevious, hasNext);
 }
 

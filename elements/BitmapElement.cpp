@@ -4,8 +4,8 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/BitmapPropertyDialog.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "elements/BitmapRaster.h"
@@ -16,8 +16,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"
-
-BitmapPropertyDialogMaker makeBitmapPropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kBitmapAttributes[] = {
@@ -136,7 +134,7 @@ int BitmapElement::dragHandle(int handle) { return input.dragHandle(handle); }
 int BitmapElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::bindTwoPoints(*this);
-    return shared_body::runPropertyDialog(*this, makeBitmapPropertyDialog ? makeBitmapPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Bitmap),
                                           hasPrevious, hasNext);
 }
 

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/BoxPropertyDialog.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
@@ -25,8 +25,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/TagIds.h"
-
-BoxPropertyDialogMaker makeBoxPropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kBoxAttributes[] = {
@@ -189,7 +187,7 @@ int BoxElement::dragHandle(int handle) { return input.dragHandle(handle); }
 int BoxElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    return shared_body::runPropertyDialog(*this, makeBoxPropertyDialog ? makeBoxPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Box),
                                           hasPrevious, hasNext);
 }
 

@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "dialogs/properties/BreaklinePropertyDialog.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "elements/PolylineInput.h"
@@ -24,8 +24,6 @@ constexpr ElementAttribute kBreaklineAttributes[] = {
     ElementAttribute::lineCap,      ElementAttribute::gray,
 };
 } // namespace
-
-BreaklinePropertyDialogMaker makeBreaklinePropertyDialog = nullptr;
 
 Element* newBreaklineElement() { return new (std::nothrow) BreaklineElement; }
 Element* newArcBreaklineElement() { return new (std::nothrow) ArcBreaklineElement; }
@@ -108,7 +106,7 @@ int BreaklineElement::snapToNearestEdge(Point* p, const Point*) { return shared_
 int BreaklineElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    return shared_body::runPropertyDialog(*this, makeBreaklinePropertyDialog ? makeBreaklinePropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Breakline),
                                           hasPrevious, hasNext);
 }
 

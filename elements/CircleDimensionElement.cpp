@@ -5,10 +5,9 @@
 #include <cmath>
 #include <new>
 
-#include "dialogs/properties/DiameterPropertyDialog.h"
-#include "dialogs/properties/RadiusPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/DiameterList.h"
@@ -39,17 +38,14 @@ Element* newMsrDiameterElement() { return new (std::nothrow) MsrDiameterElement;
 ValueList* MsrRadiusElement::values() const { return radii(); }
 ValueList* MsrDiameterElement::values() const { return diameters(); }
 
-RadiusPropertyDialogMaker makeRadiusPropertyDialog = nullptr;
-DiameterPropertyDialogMaker makeDiameterPropertyDialog = nullptr;
-
-PropertyDialog* MsrRadiusElement::makePropertyDialog()
+ElementPropertyDialog* MsrRadiusElement::makePropertyDialog()
 {
-    return makeRadiusPropertyDialog ? makeRadiusPropertyDialog() : nullptr;
+    return shared_body::makePropertyDialog(*this, ElementKind::MsrRadius);
 }
 
-PropertyDialog* MsrDiameterElement::makePropertyDialog()
+ElementPropertyDialog* MsrDiameterElement::makePropertyDialog()
 {
-    return makeDiameterPropertyDialog ? makeDiameterPropertyDialog() : nullptr;
+    return shared_body::makePropertyDialog(*this, ElementKind::MsrDiameter);
 }
 
 CircleDimensionElement::~CircleDimensionElement() { teardown(); }

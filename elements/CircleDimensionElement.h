@@ -74,7 +74,7 @@ public:
     [[nodiscard]] ValueList* values() const override;
 
 protected:
-    [[nodiscard]] PropertyDialog* makePropertyDialog() override;
+    [[nodiscard]] ElementPropertyDialog* makePropertyDialog() override;
     [[nodiscard]] int askMeasured(Element& measured, double out[2], Point& at) override
     {
         return measured.getRadius(out, &at);
@@ -89,7 +89,7 @@ public:
     [[nodiscard]] ValueList* values() const override;
 
 protected:
-    [[nodiscard]] PropertyDialog* makePropertyDialog() override;
+    [[nodiscard]] ElementPropertyDialog* makePropertyDialog() override;
     [[nodiscard]] int askMeasured(Element& measured, double out[2], Point& at) override
     {
         return measured.getDiameter(out, &at);

@@ -6,11 +6,11 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/properties/CirclePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
+#include "document/LineDefaults.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
@@ -27,8 +27,6 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
-
-CirclePropertyDialogMaker makeCirclePropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kCircleAttributes[] = {
@@ -243,7 +241,7 @@ void CircleElement::takeDefaultAttributes()
 int CircleElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    return shared_body::runPropertyDialog(*this, makeCirclePropertyDialog ? makeCirclePropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Circle),
                                           hasPrevious, hasNext);
 }
 

@@ -61,7 +61,7 @@ public:
     void setLinePosition(const LineOriginAttribute& value) override;
     void setLineStyle(const LineTypeAttribute& value) override;
 
-    // The circle property dialog that makeCirclePropertyDialog gives (0 without one).
+    // The circle property dialog that the drawing makes for the kind (0 without one).
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
 
     [[nodiscard]] int readXmlAttributes() override;

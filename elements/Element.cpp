@@ -5,11 +5,7 @@
 #include <cmath>
 #include <new>
 
-#include "dialogs/defaults/BezierDefaults.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/defaults/PictureDefaults.h"
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/BezierDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
@@ -18,13 +14,17 @@
 #include "document/ElementMaskIndex.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
+#include "document/LineDefaults.h"
+#include "document/MeasureDefaults.h"
+#include "document/PictureDefaults.h"
+#include "document/PrintSettings.h"
 #include "document/ShapeOp.h"
 #include "document/SheetSettings.h"
+#include "document/TextDefaults.h"
 #include "document/UndoManager.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
-#include "io/print/PrintSettings.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MathUtil.h"
 

@@ -8,9 +8,9 @@
 #include <new>
 #include <utility>
 
-#include "dialogs/properties/LinePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
@@ -27,8 +27,6 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
-
-LinePropertyDialogMaker makeLinePropertyDialog = nullptr;
 
 namespace {
 // The sub-objects a line uses, made by initialize and released by teardown.
@@ -225,7 +223,7 @@ int LineElement::snapToNearestEdge(Point* p, const Point*)
 int LineElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    return shared_body::runPropertyDialog(*this, makeLinePropertyDialog ? makeLinePropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Line),
                                           hasPrevious, hasNext);
 }
 

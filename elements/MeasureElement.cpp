@@ -6,11 +6,11 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/properties/MeasurePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
+#include "document/MeasureDefaults.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
@@ -261,11 +261,9 @@ void MeasureElement::takeDefaultAttributes()
     }
 }
 
-MeasurePropertyDialogMaker makeMeasurePropertyDialog = nullptr;
-
-PropertyDialog* MeasureElement::makePropertyDialog()
+ElementPropertyDialog* MeasureElement::makePropertyDialog()
 {
-    return makeMeasurePropertyDialog ? makeMeasurePropertyDialog() : nullptr;
+    return shared_body::makePropertyDialog(*this, ElementKind::Measure);
 }
 
 int MeasureElement::editProperties(int hasPrevious, int hasNext)

@@ -2,7 +2,7 @@
 #include "elements/Element.h"
 
 class ElementRecordBuffer;
-class PropertyDialog;
+class ElementPropertyDialog;
 class UndoManager;
 
 // Kind 14, "measure" (寸法線): a length dimension over a chain of measured points (the vertex
@@ -97,7 +97,7 @@ protected:
     [[nodiscard]] virtual int writeKindXml();
     [[nodiscard]] virtual int numeralUnitMode() const { return 1; }
     // A new property dialog of the kind, null while none is built.
-    [[nodiscard]] virtual PropertyDialog* makePropertyDialog();
+    [[nodiscard]] virtual ElementPropertyDialog* makePropertyDialog();
     // Hooks of the creation and the drag: the placement sets D from the cursor (and the angle its
     // draw type), a finished drag (the angle recomputes its draw type).
     virtual void placeDisplayPoint(const Point& p);

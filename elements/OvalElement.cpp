@@ -6,9 +6,9 @@
 #include <new>
 #include <utility>
 
-#include "dialogs/properties/OvalPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
@@ -29,7 +29,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
 
-OvalPropertyDialogMaker makeOvalPropertyDialog = nullptr;
 OvalOutlineHook ovalOutlineHook = nullptr;
 OvalAxesHook ovalAxesHook = nullptr;
 
@@ -358,6 +357,6 @@ int OvalElement::dragHandle(int handle) { return shared_body::dragTwoPointHandle
 int OvalElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    return shared_body::runPropertyDialog(*this, makeOvalPropertyDialog ? makeOvalPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Oval),
                                           hasPrevious, hasNext);
 }

@@ -5,12 +5,12 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/defaults/PictureDefaults.h"
-#include "dialogs/properties/PicturePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
+#include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/ImageMask.h"
@@ -20,8 +20,6 @@
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
 #include "views/tools/InputPointList.h"
-
-PicturePropertyDialogMaker makePicturePropertyDialog = nullptr;
 
 namespace {
 constexpr ElementAttribute kPictureAttributes[] = {
@@ -242,7 +240,7 @@ int PictureElement::dragHandle(int handle)
 int PictureElement::editProperties(int hasPrevious, int hasNext)
 {
     bind();
-    return shared_body::runPropertyDialog(*this, makePicturePropertyDialog ? makePicturePropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Picture),
                                           hasPrevious, hasNext);
 }
 

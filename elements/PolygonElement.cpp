@@ -5,11 +5,12 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/PolygonPropertyDialog.h"
 #include "document/Document.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "elements/DxfFile.h"
+#include "elements/PolyPath.h"
 #include "elements/PolylineInput.h"
 #include "elements/SvgDocument.h"
 #include "elements/VertexEditing.h"
@@ -20,7 +21,6 @@
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/PointList.h"
-#include "geometry/PolyPath.h"
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
 
@@ -34,8 +34,6 @@ constexpr ElementAttribute kPolygonAttributes[] = {
 // The overlay figure of an edit that also marks the vertex being entered.
 constexpr int kEnteringFigure = 37;
 } // namespace
-
-PolygonPropertyDialogMaker makePolygonPropertyDialog = nullptr;
 
 Element* newPolygonElement() { return new (std::nothrow) PolygonElement; }
 Element* newArcPolygonElement() { return new (std::nothrow) ArcPolygonElement; }
@@ -126,7 +124,7 @@ int PolygonElement::snapToNearestEdge(Point* p, const Point*)
 int PolygonElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    return shared_body::runPropertyDialog(*this, makePolygonPropertyDialog ? makePolygonPropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Polygon),
                                           hasPrevious, hasNext);
 }
 

@@ -1,6 +1,8 @@
 // The display bodies that several kinds share: the picked repaint, the rotated preview, the
 // run of a property dialog and the leader and arrow-head setters.
-#include "dialogs/properties/PropertyDialog.h"
+#include "document/DocumentContext.h"
+#include "document/ElementKind.h"
+#include "document/PropertyDialogPlacement.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
@@ -61,7 +63,7 @@ void markTwoPoints(Element& e)
     }
 }
 
-int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int hasNext)
+int runPropertyDialog(Element& e, ElementPropertyDialog* dialog, int hasPrevious, int hasNext)
 {
     ViewUpdater* updater = e.viewUpdater();
     (void)e.erase(); // nothing to erase without a view
@@ -81,6 +83,12 @@ int runPropertyDialog(Element& e, PropertyDialog* dialog, int hasPrevious, int h
         updater->setInEditMark(0);
     }
     return result;
+}
+
+ElementPropertyDialog* makePropertyDialog(Element& e, ElementKind kind)
+{
+    PropertyDialogPlacement* placement = e.context ? e.context->propertyPlacement : nullptr;
+    return placement ? placement->makeDialog(kindCode(kind)) : nullptr;
 }
 
 // --- the leader and arrow-head setters of the dimensions and the leader text ---

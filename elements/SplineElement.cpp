@@ -4,7 +4,7 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/SplinePropertyDialog.h"
+#include "document/ElementKind.h"
 #include "document/SelectToolBase.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BSplineCurve.h"
@@ -19,8 +19,6 @@ constexpr ElementAttribute kSplineAttributes[] = {
 };
 } // namespace
 
-SplinePropertyDialogMaker makeSplinePropertyDialog = nullptr;
-
 Element* newSplineElement() { return new (std::nothrow) SplineElement; }
 
 void SplineElement::initialize()
@@ -33,6 +31,6 @@ int SplineElement::exchangeRecord(int mode) { return exchangeRecordOf(mode, 0); 
 int SplineElement::editProperties(int hasPrevious, int hasNext)
 {
     shared_body::preparePointList(*this);
-    return shared_body::runPropertyDialog(*this, makeSplinePropertyDialog ? makeSplinePropertyDialog() : nullptr,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Spline),
                                           hasPrevious, hasNext);
 }

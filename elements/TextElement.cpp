@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/defaults/TextDefaults.h"
-#include "dialogs/properties/TextPropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
+#include "document/TextDefaults.h"
 #include "document/TickStamp.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/DxfFile.h"
@@ -313,12 +313,10 @@ int TextElement::snapToNearestPoint(Point* p)
 
 int TextElement::snapToKeyPoint(Point* p) { return snapToNearestPoint(p); }
 
-TextPropertyDialogMaker makeTextPropertyDialog = nullptr;
-
 int TextElement::editProperties(int hasPrevious, int hasNext)
 {
     bindPoints();
-    return shared_body::runPropertyDialog(*this, makeTextPropertyDialog ? makeTextPropertyDialog() : nullptr, hasPrevious,
+    return shared_body::runPropertyDialog(*this, shared_body::makePropertyDialog(*this, ElementKind::Text), hasPrevious,
                                           hasNext);
 }
 

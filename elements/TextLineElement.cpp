@@ -6,9 +6,9 @@
 #include <iterator>
 #include <new>
 
-#include "dialogs/properties/TextLinePropertyDialog.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/TextBuffer.h"
@@ -184,13 +184,11 @@ void TextLineElement::scale(double factor, const Point& centre, int flags)
 
 // --- value setters ---
 
-TextLinePropertyDialogMaker makeTextLinePropertyDialog = nullptr;
-
 int TextLineElement::editProperties(int hasPrevious, int hasNext)
 {
     anchorAtLeaderEnd();
     return shared_body::runPropertyDialog(
-        *this, makeTextLinePropertyDialog ? makeTextLinePropertyDialog() : nullptr, hasPrevious, hasNext);
+        *this, shared_body::makePropertyDialog(*this, ElementKind::TextLine), hasPrevious, hasNext);
 }
 
 void TextLineElement::setArrowLineColour(const InkColor& value) { shared_body::setLeaderColour(*this, value); }

@@ -5,9 +5,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
+#include "document/LineDefaults.h"
 #include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"

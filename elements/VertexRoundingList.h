@@ -4,10 +4,12 @@
 
 class ArrowHeadStyle;
 class Dialog;
+enum class ElementKind : int;
 class DrawingOwner;
 class DrawLineAttribute;
 class EdgeAttributes;
 class Element;
+class ElementPropertyDialog;
 class ElementRecordBuffer;
 class FillAttributes;
 class FontAttributes;
@@ -21,7 +23,6 @@ class LineTypeAttribute;
 class DrawPoint;
 class Point;
 class PointList;
-class PropertyDialog;
 class XmlContext;
 
 // The per-vertex corner radii of the breakline and polygon kinds, in drawing units: value i
@@ -58,7 +59,10 @@ namespace shared_body {
 
 // The element's property dialog (owned from here on; null for none) run on it, the element
 // erased and left out of redraws meanwhile; the dialog's result, 0 without one.
-[[nodiscard]] int runPropertyDialog(Element& element, PropertyDialog* dialog, int hasPrevious, int hasNext);
+[[nodiscard]] int runPropertyDialog(Element& element, ElementPropertyDialog* dialog, int hasPrevious, int hasNext);
+// A new property dialog for the element as a kind, made by its drawing's placement record; null
+// without a drawing or a dialog for the kind.
+[[nodiscard]] ElementPropertyDialog* makePropertyDialog(Element& element, ElementKind kind);
 // From the line defaults record of the element's kind: the edge colour as the line's colour,
 // layer, line size, position, type and cap (the line, breakline, arcbreakline, spline and arc).
 void takeLineDefaults(Element& element);

@@ -1,7 +1,7 @@
 #include "geometry/AttributeIo.h"
 
-#include "document/PaperSettings.h"
 #include "geometry/DrawingOwner.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/SettingsFile.h"
 #include "platform/Dialog.h"
 #include "platform/StringUtil.h"

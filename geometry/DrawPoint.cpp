@@ -1,9 +1,9 @@
 #include "geometry/DrawPoint.h"
 
-#include "document/GridSettings.h"
-#include "document/PaperSettings.h"
 #include "geometry/DrawingOwner.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/GridSettings.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/TagIds.h"
 #include "geometry/UnitSettings.h"
 #include "geometry/ViewParams.h"

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "dialogs/FontChangeTable.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/FontChangeTable.h"
 #include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/FontInfo.h"

@@ -1,8 +1,8 @@
 #include "geometry/InkColor.h"
 
-#include "dialogs/colour/InkInfo.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/InkInfo.h"
 #include "geometry/SettingsFile.h"
 #include "platform/StringUtil.h"
 

@@ -1,9 +1,9 @@
 // The colour in dialog controls: colour swatches, the overprint check boxes and the ink list.
 #include <new>
 
-#include "dialogs/colour/InkInfo.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/InkColor.h"
+#include "geometry/InkInfo.h"
 #include "platform/Dialog.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "document/PaperSettings.h"
 #include "geometry/AngleTurns.h"
 #include "geometry/DrawingOwner.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/Point.h"
 #include "geometry/ThreePointArc.h"
 #include "geometry/ViewParams.h"

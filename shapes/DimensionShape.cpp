@@ -3,8 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/MeasureDefaults.h"
 #include "document/SelectToolBase.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"

@@ -6,6 +6,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/PdfExportJob.h"
+#include "document/PrintSettings.h"
 #include "document/SheetSettings.h"
 #include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
@@ -33,7 +34,6 @@
 #include "geometry/PointList.h"
 #include "geometry/TextSpacingAttribute.h"
 #include "geometry/ViewParams.h"
-#include "io/print/PrintSettings.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntPolygon.h"
 #include "platform/MathUtil.h"

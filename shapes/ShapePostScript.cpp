@@ -2,10 +2,10 @@
 #include <cmath>
 
 #include "document/PdfWriter.h"
+#include "document/PrintSettings.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointArray.h"
-#include "io/print/PrintSettings.h"
 #include "platform/MathUtil.h"
 #include "shapes/Shape.h"
 

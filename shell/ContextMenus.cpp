@@ -3,11 +3,11 @@
 #include "document/DocumentContext.h"
 #include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
+#include "document/PopupMenuList.h"
 #include "document/UndoManager.h"
 #include "shell/DocumentWindow.h"
 #include "shell/FrameCommands.h"
 #include "shell/MainFrame.h"
-#include "shell/PopupMenuList.h"
 
 namespace {
 // The undo or redo item: the undo manager's text while there is a step to take, else the

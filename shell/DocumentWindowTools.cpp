@@ -2,14 +2,14 @@
 // the middle button.
 #include <iterator>
 
-#include "dialogs/defaults/PictureDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
-#include "document/GridSettings.h"
 #include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
+#include "document/PictureDefaults.h"
 #include "document/ViewScroller.h"
 #include "elements/Element.h"
+#include "geometry/GridSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseSource.h"

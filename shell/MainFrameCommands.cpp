@@ -1,12 +1,12 @@
 // The frame's command table, the enable states of its menu items and toolbar buttons, and help.
 #include "shell/MainFrame.h"
 
-#include "dialogs/FontChangeTable.h"
+#include "document/DocumentContext.h"
+#include "geometry/FontChangeTable.h"
 #include "platform/Application.h"
 #include "platform/EventRouter.h"
 #include "platform/HelpCall.h"
 #include "platform/StringUtil.h"
-#include "document/DocumentContext.h"
 #include "shell/DocumentWindow.h"
 #include "shell/DrawEnvironmentDialog.h"
 #include "shell/FrameCommands.h"

@@ -1,4 +1,4 @@
-#include "shell/PopupMenuList.h"
+#include "document/PopupMenuList.h"
 
 #include "platform/PopupMenu.h"
 #include "platform/StringUtil.h"

@@ -6,10 +6,10 @@
 #include <climits>
 
 #include "document/DocumentContext.h"
-#include "document/PaperSettings.h"
+#include "document/PrintSettings.h"
 #include "document/RulerBars.h"
 #include "document/ShapeOp.h"
-#include "io/print/PrintSettings.h"
+#include "geometry/PaperSettings.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
 #include "views/ScreenResolution.h"

@@ -3,10 +3,10 @@
 #include <climits>
 
 #include "document/DocumentContext.h"
-#include "document/PaperSettings.h"
 #include "document/RulerBars.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
+#include "geometry/PaperSettings.h"
 #include "views/ViewMapping.h"
 #include "views/ZoomRules.h"
 

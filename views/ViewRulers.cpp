@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "document/DocumentContext.h"
-#include "document/GridSettings.h"
-#include "document/PaperSettings.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/GridSettings.h"
+#include "geometry/PaperSettings.h"
 #include "platform/FontHolder.h"
 #include "platform/UnitConverter.h"
 #include "platform/Window.h"

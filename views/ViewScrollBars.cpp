@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "document/DocumentContext.h"
-#include "document/PaperSettings.h"
 #include "document/StatusBarPanes.h"
+#include "geometry/PaperSettings.h"
 #include "platform/ChildScrollBar.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseSource.h"

@@ -1,9 +1,9 @@
 #include "dialogs/colour/ColorSettingsDialog.h"
 
-#include "dialogs/colour/InkInfo.h"
 #include "dialogs/colour/NamedColorTable.h"
 #include "dialogs/colour/OverprintDialog.h"
 #include "geometry/InkColor.h"
+#include "geometry/InkInfo.h"
 #include "platform/ControlKinds.h"
 #include "platform/StringUtil.h"
 #include "resources/ids_colour.h"

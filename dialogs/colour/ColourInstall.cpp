@@ -4,10 +4,10 @@
 #include <new>
 
 #include "dialogs/colour/ColorSettingsDialog.h"
-#include "dialogs/colour/InkInfo.h"
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/DocumentMembers.h"
 #include "geometry/InkColor.h"
+#include "geometry/InkInfo.h"
 #include "platform/MessageBoxes.h"
 #include "resources/ids.h"
 

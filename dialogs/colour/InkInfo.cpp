@@ -1,4 +1,4 @@
-#include "dialogs/colour/InkInfo.h"
+#include "geometry/InkInfo.h"
 
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/Document.h"

@@ -1,7 +1,7 @@
 #include "dialogs/colour/OverprintDialog.h"
 
-#include "dialogs/colour/InkInfo.h"
 #include "geometry/InkColor.h"
+#include "geometry/InkInfo.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_colour.h"
 

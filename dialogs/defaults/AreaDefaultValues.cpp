@@ -1,4 +1,4 @@
-#include "dialogs/defaults/AreaDefaultValues.h"
+#include "document/AreaDefaultValues.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "dialogs/defaults/AreaDefaultValues.h"
 #include "dialogs/defaults/BatchEditDialog.h"
 #include "dialogs/properties/AreaPage.h"
+#include "document/AreaDefaultValues.h"
 
 class IntValue;
 

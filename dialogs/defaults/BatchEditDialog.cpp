@@ -1,7 +1,7 @@
 #include "dialogs/defaults/BatchEditDialog.h"
 
-#include "dialogs/defaults/ElementDefaults.h"
 #include "dialogs/properties/PropertyFields.h"
+#include "document/ElementDefaults.h"
 #include "geometry/IntValue.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_defaults.h"

@@ -1,7 +1,7 @@
 #include "dialogs/defaults/BezierBatchDialog.h"
 
 #include "dialogs/defaults/AreaDefaultsPages.h"
-#include "dialogs/defaults/BezierDefaults.h"
+#include "document/BezierDefaults.h"
 #include "resources/ids_bezier.h"
 #include "resources/ids_defaults.h"
 

@@ -1,9 +1,9 @@
-#include "dialogs/defaults/BezierDefaults.h"
+#include "document/BezierDefaults.h"
 
-#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/BezierBatchDialog.h"
 #include "dialogs/defaults/BezierSettingsDialog.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
+#include "document/BatchFlags.h"
 #include "document/ElementKind.h"
 #include "elements/Element.h"
 

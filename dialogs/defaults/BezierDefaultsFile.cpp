@@ -1,6 +1,6 @@
 // The Bezier defaults in the drawing file's header ("setBezier") and in the settings file
 // ("SETBEZIER").
-#include "dialogs/defaults/BezierDefaults.h"
+#include "document/BezierDefaults.h"
 #include "document/Document.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"

@@ -1,6 +1,6 @@
 #include "dialogs/defaults/DefaultsDialog.h"
 
-#include "dialogs/defaults/ElementDefaults.h"
+#include "document/ElementDefaults.h"
 #include "geometry/InkColor.h"
 #include "platform/ControlKinds.h"
 

@@ -2,11 +2,11 @@
 
 #include <new>
 
-#include "dialogs/defaults/BezierDefaults.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/defaults/PictureDefaults.h"
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/BezierDefaults.h"
+#include "document/LineDefaults.h"
+#include "document/MeasureDefaults.h"
+#include "document/PictureDefaults.h"
+#include "document/TextDefaults.h"
 #include "platform/MessageBoxes.h"
 
 namespace {

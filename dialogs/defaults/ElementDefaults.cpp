@@ -1,4 +1,4 @@
-#include "dialogs/defaults/ElementDefaults.h"
+#include "document/ElementDefaults.h"
 
 #include "document/DocumentContext.h"
 #include "elements/Element.h"

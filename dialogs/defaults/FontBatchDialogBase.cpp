@@ -1,6 +1,6 @@
 #include "dialogs/defaults/FontBatchDialogBase.h"
 
-#include "dialogs/defaults/FontDefaultsBase.h"
+#include "document/FontDefaultsBase.h"
 
 void FontBatchDialogBase::setRecord(ElementDefaults* edited)
 {

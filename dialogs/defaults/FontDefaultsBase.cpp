@@ -1,4 +1,4 @@
-#include "dialogs/defaults/FontDefaultsBase.h"
+#include "document/FontDefaultsBase.h"
 
 #include <cmath>
 #include <cstring>

@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <type_traits>
 
-#include "dialogs/defaults/FontDefaultsBase.h"
 #include "dialogs/properties/PropertyFields.h"
+#include "document/FontDefaultsBase.h"
 #include "geometry/LeanAttribute.h"
 #include "platform/ControlKinds.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/defaults/FontSettingsDialogBase.h"
 
-#include "dialogs/defaults/FontDefaultsBase.h"
+#include "document/FontDefaultsBase.h"
 
 void FontSettingsDialogBase::setRecord(ElementDefaults* edited)
 {

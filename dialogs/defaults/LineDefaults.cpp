@@ -1,11 +1,11 @@
-#include "dialogs/defaults/LineDefaults.h"
+#include "document/LineDefaults.h"
 
 #include <new>
 
-#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/LineBatchDialog.h"
 #include "dialogs/defaults/LineSettingsDialog.h"
+#include "document/BatchFlags.h"
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
 #include "elements/BoxRules.h"

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "dialogs/defaults/ColourKeys.h"
-#include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "document/Document.h"
+#include "document/LineDefaults.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"
 #include "geometry/TagIds.h"

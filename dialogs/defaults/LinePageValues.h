@@ -1,7 +1,7 @@
 #pragma once
-#include "dialogs/defaults/LineDefaults.h"
 #include "dialogs/properties/AreaPage.h"
 #include "dialogs/properties/LineTypePage.h"
+#include "document/LineDefaults.h"
 
 // The line-drawing record's values as the pages of its settings and batch dialogs edit them: the
 // area pages work on the outline, fill and hatch bundles with the fill's screen kept apart; the

@@ -1,7 +1,7 @@
 #include "dialogs/defaults/MeasureBatchDialog.h"
 
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/MeasureSettingsDialog.h"
+#include "document/MeasureDefaults.h"
 #include "resources/ids_text_measure_defaults.h"
 
 namespace {

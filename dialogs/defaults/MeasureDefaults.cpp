@@ -1,11 +1,11 @@
-#include "dialogs/defaults/MeasureDefaults.h"
+#include "document/MeasureDefaults.h"
 
 #include <new>
 
-#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/MeasureBatchDialog.h"
 #include "dialogs/defaults/MeasureSettingsDialog.h"
+#include "document/BatchFlags.h"
 #include "document/ElementKind.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/Element.h"

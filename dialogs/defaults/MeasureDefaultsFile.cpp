@@ -1,9 +1,9 @@
 // The measure defaults in the drawing file's header ("setMeasure") and in the settings file
 // ("SETMEASURE").
 #include "dialogs/defaults/ColourKeys.h"
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "document/Document.h"
+#include "document/MeasureDefaults.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/AttributeIo.h"

@@ -1,6 +1,6 @@
 #include "dialogs/defaults/MeasureSettingsDialog.h"
 
-#include "dialogs/defaults/MeasureDefaults.h"
+#include "document/MeasureDefaults.h"
 #include "resources/ids_text_measure_defaults.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "dialogs/defaults/PictureBatchDialog.h"
 
-#include "dialogs/defaults/PictureDefaults.h"
-#include "document/DocumentContext.h"
 #include "dialogs/properties/PropertyFields.h"
+#include "document/DocumentContext.h"
+#include "document/PictureDefaults.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_images.h"
 

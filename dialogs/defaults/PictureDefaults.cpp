@@ -1,10 +1,10 @@
-#include "dialogs/defaults/PictureDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/PictureDefaults.h"
 
-#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/PictureBatchDialog.h"
 #include "dialogs/defaults/PictureSettingsDialog.h"
+#include "document/BatchFlags.h"
 #include "document/ElementKind.h"
 #include "document/FolderMemory.h"
 #include "elements/Element.h"

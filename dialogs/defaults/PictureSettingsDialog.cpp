@@ -1,6 +1,6 @@
 #include "dialogs/defaults/PictureSettingsDialog.h"
 
-#include "dialogs/defaults/PictureDefaults.h"
+#include "document/PictureDefaults.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_images.h"
 

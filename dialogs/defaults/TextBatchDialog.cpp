@@ -1,7 +1,7 @@
 #include "dialogs/defaults/TextBatchDialog.h"
 
-#include "dialogs/defaults/TextDefaults.h"
 #include "dialogs/defaults/TextSettingsDialog.h"
+#include "document/TextDefaults.h"
 #include "resources/ids_text_measure_defaults.h"
 
 namespace {

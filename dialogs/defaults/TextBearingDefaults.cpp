@@ -1,4 +1,4 @@
-#include "dialogs/defaults/TextBearingDefaults.h"
+#include "document/TextBearingDefaults.h"
 
 #include <new>
 

@@ -1,9 +1,9 @@
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/TextDefaults.h"
 
-#include "dialogs/defaults/BatchFlags.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/TextBatchDialog.h"
 #include "dialogs/defaults/TextSettingsDialog.h"
+#include "document/BatchFlags.h"
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
 #include "elements/ArrowHeadStyle.h"

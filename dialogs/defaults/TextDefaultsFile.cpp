@@ -1,8 +1,8 @@
 // The text defaults in the drawing file's header ("setText") and in the settings file ("SETTEXT").
 #include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/RecordValueChecks.h"
-#include "dialogs/defaults/TextDefaults.h"
 #include "document/Document.h"
+#include "document/TextDefaults.h"
 #include "elements/ArrowHeadStyle.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"

@@ -1,6 +1,6 @@
 #include "dialogs/defaults/TextSettingsDialog.h"
 
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/TextDefaults.h"
 #include "resources/ids_text_measure_defaults.h"
 
 namespace {

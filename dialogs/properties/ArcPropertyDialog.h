@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the arc's property dialog as the element folder makes it.
 #include "dialogs/properties/StrokePropertyDialogBase.h"
 
 // The property dialog of an arc ("円弧"): 共通, カラー (the line colour), 線種 (width, position,
@@ -10,8 +9,3 @@ public:
 
     [[nodiscard]] int runKind(PropertyStepRecord& record) override;
 };
-
-// Makes the dialog; null while none is built (the arc's editProperties then answers 0).
-// The dialogs folder installs its maker; tests put a stand-in.
-using ArcPropertyDialogMaker = ArcPropertyDialog* (*)();
-extern ArcPropertyDialogMaker makeArcPropertyDialog;

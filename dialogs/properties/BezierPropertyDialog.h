@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the Bezier curve's property dialog as the element folder makes it.
 #include "dialogs/properties/PropertyDialog.h"
 #include "dialogs/properties/VertexStepper.h"
 
@@ -37,8 +36,3 @@ public:
     FillAttributes* fill = nullptr;
     HatchAttributes* hatch = nullptr;
 };
-
-// Makes the dialog; null while none is built (the curve's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
-using BezierPropertyDialogMaker = BezierPropertyDialog* (*)();
-extern BezierPropertyDialogMaker makeBezierPropertyDialog;

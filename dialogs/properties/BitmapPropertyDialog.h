@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the bitmap's property dialog as the element folder makes it.
 #include "dialogs/properties/PropertyDialog.h"
 
 // The property dialog of a bitmap ("ビットマップ"): "共通" and "座標" (1605: the start and end corner,
@@ -18,8 +17,3 @@ public:
 private:
     void showScale();
 };
-
-// Makes the dialog; null while none is built (the bitmap's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
-using BitmapPropertyDialogMaker = BitmapPropertyDialog* (*)();
-extern BitmapPropertyDialogMaker makeBitmapPropertyDialog;

@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the box's property dialog as the element folder makes it.
 #include "dialogs/properties/StrokePropertyDialogBase.h"
 
 // The property dialog of a box ("ボックス"): 共通, カラー (outline, fill and pattern colours), 線種
@@ -17,8 +16,3 @@ protected:
     void loadCoordinatePage() override;
     void storeCoordinatePage() override;
 };
-
-// Makes the dialog; null while none is built (the box's editProperties then answers 0).
-// The dialogs folder installs its maker; tests put a stand-in.
-using BoxPropertyDialogMaker = BoxPropertyDialog* (*)();
-extern BoxPropertyDialogMaker makeBoxPropertyDialog;

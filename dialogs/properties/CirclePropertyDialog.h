@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the circle's property dialog as the element folder makes it.
 #include "dialogs/properties/StrokePropertyDialogBase.h"
 
 // The property dialog of a circle ("円"): 共通, カラー (the outline colour), 線種 (width, position,
@@ -17,8 +16,3 @@ protected:
     void loadCoordinatePage() override;
     void storeCoordinatePage() override;
 };
-
-// Makes the dialog; null while none is built (the circle's editProperties then answers 0).
-// The dialogs folder installs its maker; tests put a stand-in.
-using CirclePropertyDialogMaker = CirclePropertyDialog* (*)();
-extern CirclePropertyDialogMaker makeCirclePropertyDialog;

@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the placement page that the image kinds' dialog headers share.
 
 class Dialog;
 class Element;

@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: plain declarations, as the stroked kinds' dialog header carries them.
 
 class Dialog;
 class LineCapAttribute;

@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the length dimension's property dialog as the element folder makes it.
 #include "dialogs/properties/TextPropertyDialogBase.h"
 #include "dialogs/properties/VertexStepper.h"
 
@@ -16,8 +15,3 @@ public:
 
     VertexStepper stepper;
 };
-
-// Makes the dialog; null while none is built (editProperties then answers 0). The dialogs folder
-// installs its maker; tests put a stand-in.
-using MeasurePropertyDialogMaker = MeasurePropertyDialog* (*)();
-extern MeasurePropertyDialogMaker makeMeasurePropertyDialog;

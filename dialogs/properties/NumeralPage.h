@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: plain declarations, as the text-bearing kinds' dialog header carries them.
 
 class Dialog;
 class MeasureAttributes;

@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the oval's property dialog as the element folder makes it.
 #include "dialogs/properties/StrokePropertyDialogBase.h"
 
 // The property dialog of an oval ("楕円"): 共通, カラー (outline, fill and pattern colours), 線種
@@ -16,8 +15,3 @@ protected:
     void loadCoordinatePage() override;
     void storeCoordinatePage() override;
 };
-
-// Makes the dialog; null while none is built (the oval's editProperties then answers 0).
-// The dialogs folder installs its maker; tests put a stand-in.
-using OvalPropertyDialogMaker = OvalPropertyDialog* (*)();
-extern OvalPropertyDialogMaker makeOvalPropertyDialog;

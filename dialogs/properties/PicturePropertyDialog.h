@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the picture's property dialog as the element folder makes it.
 #include "dialogs/properties/PropertyDialog.h"
 #include "dialogs/properties/VertexStepper.h"
 #include "geometry/PointList.h"
@@ -46,8 +45,3 @@ private:
     VertexStepper stepper;
     PointList absolute;
 };
-
-// Makes the dialog; null while none is built (the picture's editProperties then answers 0). The
-// dialogs folder installs its maker; tests put a stand-in.
-using PicturePropertyDialogMaker = PicturePropertyDialog* (*)();
-extern PicturePropertyDialogMaker makePicturePropertyDialog;

@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the property dialogs' base, which the element kinds make, bind and run.
 #include "dialogs/properties/TabbedPageDialog.h"
+#include "document/PropertyDialogPlacement.h"
 
 class ColorDialog;
 class DocumentContext;
@@ -8,7 +8,6 @@ class Element;
 class InkColor;
 struct LayerListIds;
 class Point;
-class PropertyDialogPlacement;
 
 // What the caller of a property dialog hands it and gets back: the page to open on (ignored when
 // the drawing remembers the page its dialogs showed last; afterwards the page shown last), and
@@ -37,7 +36,7 @@ struct PropertyStepRecord {
 //
 // The drawing's PropertyDialogPlacement, when it has one, opens every property dialog on the tab
 // its last one showed (the common page when the kind has fewer pages) and at its last position.
-class PropertyDialog : public TabbedPageDialog {
+class PropertyDialog : public TabbedPageDialog, public ElementPropertyDialog {
 public:
     // What run answers; the button ids of the same numbers end the dialog with them.
     enum Result : int {
@@ -62,9 +61,9 @@ public:
 
     // --- what the element kinds reach (virtual: they call through the object) ---
     // setElement under the name the element side uses.
-    virtual void bind(Element* target);
+    void bind(Element* target) override;
     // Runs the kind's dialog (runKind) with a step record of these flags from page 0; the result.
-    [[nodiscard]] virtual int run(int hasPrevious, int hasNext);
+    [[nodiscard]] int run(int hasPrevious, int hasNext) override;
     // Takes the element and its drawing; a kind also takes the element's attribute objects its
     // pages show. Null unbinds.
     virtual void setElement(Element* target);

@@ -20,36 +20,58 @@
 #include "dialogs/properties/TextLinePropertyDialog.h"
 #include "dialogs/properties/TextPropertyDialog.h"
 #include "document/DocumentMembers.h"
-#include "document/PropertyDialogPlacement.h"
+#include "document/ElementKind.h"
 
 namespace {
 // A new dialog of the kind; null when memory ran out (the element then has no dialog to show).
-template <typename Kind> Kind* make() { return new (std::nothrow) Kind; }
+template <typename Kind> ElementPropertyDialog* make() { return new (std::nothrow) Kind; }
 } // namespace
+
+ElementPropertyDialog* KindDialogPlacement::makeDialog(int kind)
+{
+    switch (static_cast<ElementKind>(kind)) {
+    case ElementKind::Line:
+        return make<LinePropertyDialog>();
+    case ElementKind::Breakline:
+        return make<BreaklinePropertyDialog>();
+    case ElementKind::Spline:
+        return make<SplinePropertyDialog>();
+    case ElementKind::Arc:
+        return make<ArcPropertyDialog>();
+    case ElementKind::Circle:
+        return make<CirclePropertyDialog>();
+    case ElementKind::Oval:
+        return make<OvalPropertyDialog>();
+    case ElementKind::Box:
+        return make<BoxPropertyDialog>();
+    case ElementKind::Polygon:
+        return make<PolygonPropertyDialog>();
+    case ElementKind::Text:
+        return make<TextPropertyDialog>();
+    case ElementKind::TextLine:
+        return make<TextLinePropertyDialog>();
+    case ElementKind::Measure:
+        return make<MeasurePropertyDialog>();
+    case ElementKind::AngleMeasure:
+        return make<AnglePropertyDialog>();
+    case ElementKind::MsrRadius:
+        return make<RadiusPropertyDialog>();
+    case ElementKind::MsrDiameter:
+        return make<DiameterPropertyDialog>();
+    case ElementKind::Bezier:
+        return make<BezierPropertyDialog>();
+    case ElementKind::Bitmap:
+        return make<BitmapPropertyDialog>();
+    case ElementKind::Picture:
+        return make<PicturePropertyDialog>();
+    default:
+        return nullptr;
+    }
+}
 
 PropertyDialogPlacement* makePropertyDialogPlacement(DocumentContext&)
 {
-    return new (std::nothrow) PropertyDialogPlacement;
+    return new (std::nothrow) KindDialogPlacement;
 }
 
-void installPropertyDialogs()
-{
-    makeLinePropertyDialog = make<LinePropertyDialog>;
-    makeBreaklinePropertyDialog = make<BreaklinePropertyDialog>;
-    makeSplinePropertyDialog = make<SplinePropertyDialog>;
-    makeArcPropertyDialog = make<ArcPropertyDialog>;
-    makeCirclePropertyDialog = make<CirclePropertyDialog>;
-    makeOvalPropertyDialog = make<OvalPropertyDialog>;
-    makeBoxPropertyDialog = make<BoxPropertyDialog>;
-    makePolygonPropertyDialog = make<PolygonPropertyDialog>;
-    makeTextPropertyDialog = make<TextPropertyDialog>;
-    makeTextLinePropertyDialog = make<TextLinePropertyDialog>;
-    makeMeasurePropertyDialog = make<MeasurePropertyDialog>;
-    makeAnglePropertyDialog = make<AnglePropertyDialog>;
-    makeRadiusPropertyDialog = make<RadiusPropertyDialog>;
-    makeDiameterPropertyDialog = make<DiameterPropertyDialog>;
-    makeBezierPropertyDialog = make<BezierPropertyDialog>;
-    makeBitmapPropertyDialog = make<BitmapPropertyDialog>;
-    makePicturePropertyDialog = make<PicturePropertyDialog>;
-    documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
-}
+void installPropertyDialogs() { documentMemberFactories.propertyPlacement = makePropertyDialogPlacement; }

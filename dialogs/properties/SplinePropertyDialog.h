@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the spline property dialog as the element folder makes it.
 #include "dialogs/properties/StrokePropertyDialogBase.h"
 #include "dialogs/properties/VertexStepper.h"
 
@@ -14,8 +13,3 @@ public:
 
     VertexStepper stepper;
 };
-
-// Makes the dialog; null while none is built (editProperties then answers 0).
-// The dialogs folder installs its maker; tests put a stand-in.
-using SplinePropertyDialogMaker = SplinePropertyDialog* (*)();
-extern SplinePropertyDialogMaker makeSplinePropertyDialog;

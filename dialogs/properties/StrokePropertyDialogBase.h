@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the base of the stroked kinds' dialogs, as the kinds' headers carry it.
 #include <initializer_list>
 
 #include "dialogs/properties/LineTypePage.h"

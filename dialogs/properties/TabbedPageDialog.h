@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the base of the tabbed dialogs, as the property dialogs' header carries it.
 #include "platform/DialogTemplate.h"
 
 class LayerTable;

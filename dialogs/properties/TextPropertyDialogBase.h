@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the base of the text-bearing kinds' dialogs, as the kinds' headers carry it.
 #include <string>
 #include <vector>
 

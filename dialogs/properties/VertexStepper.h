@@ -1,5 +1,4 @@
 #pragma once
-// Interface header: the vertex-stepping page that the stepping kinds' headers carry.
 #include <functional>
 
 #include "geometry/DrawPoint.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "dialogs/defaults/ElementDefaults.h"
 #include "document/Document.h"
+#include "document/ElementDefaults.h"
 #include "document/ElementKind.h"
 #include "elements/Element.h"
 #include "elements/ElementTextString.h"

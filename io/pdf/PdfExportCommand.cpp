@@ -6,7 +6,7 @@
 #include "document/ElementStore.h"
 #include "document/FolderMemory.h"
 #include "document/PageChainTable.h"
-#include "document/PaperSettings.h"
+#include "geometry/PaperSettings.h"
 #include "io/pdf/PdfFontSetDialog.h"
 #include "io/pdf/PdfFontTable.h"
 #include "io/pdf/PdfProgressDialog.h"

@@ -2,8 +2,8 @@
 #include <memory>
 #include <string>
 
+#include "document/PsOutput.h"
 #include "io/postscript/FontFaceMap.h"
-#include "io/postscript/PsOutput.h"
 #include "platform/RgbColor.h"
 
 class BufferedFile;

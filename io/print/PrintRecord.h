@@ -1,8 +1,8 @@
 #pragma once
 #include <memory>
 
+#include "document/PrintSettings.h"
 #include "io/postscript/PostScriptWriter.h"
-#include "io/print/PrintSettings.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
 

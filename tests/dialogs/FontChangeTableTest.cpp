@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "dialogs/FontChangeTable.h"
 #include "dialogs/FontPairList.h"
 #include "dialogs/InstalledFontList.h"
 #include "document/Document.h"
@@ -14,6 +13,7 @@
 #include "elements/Element.h"
 #include "elements/TextElement.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/FontChangeTable.h"
 #include "resources/ids_colour.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/FakeSettingsFile.h"

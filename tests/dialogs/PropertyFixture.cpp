@@ -5,23 +5,8 @@
 
 #include <commctrl.h>
 
-#include "dialogs/properties/AnglePropertyDialog.h"
-#include "dialogs/properties/ArcPropertyDialog.h"
-#include "dialogs/properties/BezierPropertyDialog.h"
-#include "dialogs/properties/BitmapPropertyDialog.h"
-#include "dialogs/properties/BoxPropertyDialog.h"
-#include "dialogs/properties/BreaklinePropertyDialog.h"
-#include "dialogs/properties/CirclePropertyDialog.h"
-#include "dialogs/properties/DiameterPropertyDialog.h"
-#include "dialogs/properties/LinePropertyDialog.h"
-#include "dialogs/properties/MeasurePropertyDialog.h"
-#include "dialogs/properties/OvalPropertyDialog.h"
-#include "dialogs/properties/PicturePropertyDialog.h"
-#include "dialogs/properties/PolygonPropertyDialog.h"
-#include "dialogs/properties/RadiusPropertyDialog.h"
-#include "dialogs/properties/SplinePropertyDialog.h"
-#include "dialogs/properties/TextLinePropertyDialog.h"
-#include "dialogs/properties/TextPropertyDialog.h"
+#include "dialogs/properties/PropertyDialog.h"
+#include "dialogs/properties/PropertyDialogInstall.h"
 #include "document/DocumentMembers.h"
 #include "document/PropertyDialogPlacement.h"
 #include "elements/Element.h"
@@ -37,38 +22,18 @@ namespace {
 
 PropertyDialog* lastMade = nullptr;
 
-template <typename Kind> Kind* recordingMaker()
-{
-    auto* made = new Kind;
-    lastMade = made;
-    return made;
-}
-
-// Every maker in force while a drawing lives.
-struct Makers {
-    ScopedOverride<LinePropertyDialogMaker> line{makeLinePropertyDialog, recordingMaker<LinePropertyDialog>};
-    ScopedOverride<BreaklinePropertyDialogMaker> breakline{makeBreaklinePropertyDialog,
-                                                           recordingMaker<BreaklinePropertyDialog>};
-    ScopedOverride<SplinePropertyDialogMaker> spline{makeSplinePropertyDialog, recordingMaker<SplinePropertyDialog>};
-    ScopedOverride<ArcPropertyDialogMaker> arc{makeArcPropertyDialog, recordingMaker<ArcPropertyDialog>};
-    ScopedOverride<CirclePropertyDialogMaker> circle{makeCirclePropertyDialog, recordingMaker<CirclePropertyDialog>};
-    ScopedOverride<OvalPropertyDialogMaker> oval{makeOvalPropertyDialog, recordingMaker<OvalPropertyDialog>};
-    ScopedOverride<BoxPropertyDialogMaker> box{makeBoxPropertyDialog, recordingMaker<BoxPropertyDialog>};
-    ScopedOverride<PolygonPropertyDialogMaker> polygon{makePolygonPropertyDialog,
-                                                       recordingMaker<PolygonPropertyDialog>};
-    ScopedOverride<TextPropertyDialogMaker> text{makeTextPropertyDialog, recordingMaker<TextPropertyDialog>};
-    ScopedOverride<TextLinePropertyDialogMaker> textLine{makeTextLinePropertyDialog,
-                                                         recordingMaker<TextLinePropertyDialog>};
-    ScopedOverride<MeasurePropertyDialogMaker> measure{makeMeasurePropertyDialog, recordingMaker<MeasurePropertyDialog>};
-    ScopedOverride<AnglePropertyDialogMaker> angle{makeAnglePropertyDialog, recordingMaker<AnglePropertyDialog>};
-    ScopedOverride<RadiusPropertyDialogMaker> radius{makeRadiusPropertyDialog, recordingMaker<RadiusPropertyDialog>};
-    ScopedOverride<DiameterPropertyDialogMaker> diameter{makeDiameterPropertyDialog,
-                                                         recordingMaker<DiameterPropertyDialog>};
-    ScopedOverride<BezierPropertyDialogMaker> bezier{makeBezierPropertyDialog, recordingMaker<BezierPropertyDialog>};
-    ScopedOverride<BitmapPropertyDialogMaker> bitmap{makeBitmapPropertyDialog, recordingMaker<BitmapPropertyDialog>};
-    ScopedOverride<PicturePropertyDialogMaker> picture{makePicturePropertyDialog,
-                                                       recordingMaker<PicturePropertyDialog>};
+// The drawing's placement as start-up makes it; it remembers the dialog it made last.
+class RecordingPlacement : public KindDialogPlacement {
+public:
+    ElementPropertyDialog* makeDialog(int kind) override
+    {
+        ElementPropertyDialog* made = KindDialogPlacement::makeDialog(kind);
+        lastMade = dynamic_cast<PropertyDialog*>(made);
+        return made;
+    }
 };
+
+PropertyDialogPlacement* makeRecordingPlacement(DocumentContext&) { return new RecordingPlacement; }
 
 BOOL answerChooser(CHOOSECOLORA* record)
 {
@@ -94,12 +59,12 @@ ChooserScript::ChooserScript() : previous(reinterpret_cast<void*>(setChooseColor
 ChooserScript::~ChooserScript() { (void)setChooseColorFunction(reinterpret_cast<ChooseColorFunction>(previous)); }
 
 PropertyDrawing::PropertyDrawing()
-    : makers(std::make_shared<Makers>()), registry(makeKindRegistry()), kinds(theKindRegistry, registry.get()),
+    : registry(makeKindRegistry()), kinds(theKindRegistry, registry.get()),
       editors(makeElementEditor, newElementEditor)
 {
     {
         ScopedOverride<DocumentMemberFactories> factories(documentMemberFactories);
-        documentMemberFactories.propertyPlacement = makePropertyDialogPlacement;
+        documentMemberFactories.propertyPlacement = makeRecordingPlacement;
         context.createMembers();
     }
     delete context.grid;

@@ -1,7 +1,7 @@
 #pragma once
 // The property dialog tests' drawing: the real element kinds and editors, a grid and a paper whose
 // origin, units and y axis a test sets, a view of one pixel per millimetre drawing on a DIB
-// surface, the drawing's dialog placement, the real dialog makers (each remembers the dialog it
+// surface, the drawing's dialog placement with the real dialog makers (it remembers the dialog it
 // made last), the application's layer names and a stand-in for the colour chooser. Dialogs are
 // driven through the element editor's property sheet, as the select tool runs them, by a script
 // that gets the dialog's window right after its initialisation.
@@ -14,10 +14,10 @@
 #include "dialogs/properties/PropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
-#include "document/GridSettings.h"
 #include "document/LayerTable.h"
-#include "document/PaperSettings.h"
 #include "elements/ElementKindRegistry.h"
+#include "geometry/GridSettings.h"
+#include "geometry/PaperSettings.h"
 #include "platform/ColorDialog.h"
 #include "tests/support/LinearView.h"
 #include "tests/support/ScopedOverride.h"
@@ -82,12 +82,11 @@ public:
     Element& stored(int id);
     // The element editor's property sheet on element id, driven by the script; its result.
     int runSheet(int id, int hasPrevious, int hasNext, const Script& script);
-    // The dialog that the makers made last (valid while it runs).
+    // The dialog that the placement made last (valid while it runs).
     [[nodiscard]] static PropertyDialog* dialog();
     // The pixel of the view's surface at a device point.
     [[nodiscard]] COLORREF pixel(int x, int y) const;
 
-    std::shared_ptr<void> makers; // the recording makers, in force while the drawing lives
     TestApplication app;
     LayerTable layers;
     ScopedOverride<LayerTable*> layerNames{theLayerTable, &layers};

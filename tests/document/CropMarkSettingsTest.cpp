@@ -4,7 +4,7 @@
 #include <string>
 
 #include "document/CropMarkSettings.h"
-#include "io/print/PrintSettings.h"
+#include "document/PrintSettings.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"

@@ -5,10 +5,10 @@
 // its mouse is the program's mouse source, the cursor taken as view pixels.
 #include <vector>
 
-#include "dialogs/defaults/MeasureDefaults.h"
 #include "document/DrawingGrid.h"
-#include "tests/document/SheetTestDrawing.h"
+#include "document/MeasureDefaults.h"
 #include "platform/MouseSource.h"
+#include "tests/document/SheetTestDrawing.h"
 #include "tests/support/FakeSettingsFile.h"
 
 namespace grid_test {

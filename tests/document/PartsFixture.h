@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "document/Document.h"
-#include "document/PaperSettings.h"
 #include "document/PartsPane.h"
 #include "geometry/GroupNumber.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/PointList.h"
 #include "tests/document/EditTestDocument.h"
 #include "tests/support/DibSurface.h"

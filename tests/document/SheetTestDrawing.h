@@ -7,9 +7,9 @@
 #include <string>
 
 #include "document/Document.h"
-#include "document/GridSettings.h"
 #include "document/SheetSettings.h"
 #include "document/ViewScroller.h"
+#include "geometry/GridSettings.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"

@@ -10,9 +10,9 @@
 #include <tuple>
 #include <vector>
 
-#include "dialogs/defaults/LineDefaults.h"
 #include "document/ElementKind.h"
 #include "document/FileErrorReporter.h"
+#include "document/LineDefaults.h"
 #include "document/SheetSettings.h"
 #include "elements/ArcElement.h"
 #include "elements/CircleElement.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "elements/PolyPath.h"
 #include "elements/PolygonElement.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/PointList.h"
-#include "geometry/PolyPath.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordingExporters.h"
 #include "tests/support/FakeClock.h"

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/FontChangeTable.h"
 #include "elements/ArrowHeadStyle.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/FontChangeTable.h"
 #include "geometry/InkColor.h"
 #include "platform/StringUtil.h"
 #include "tests/elements/LineFixture.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <windows.h>
 
-#include "dialogs/colour/InkInfo.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/InkInfo.h"
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
 #include "geometry/UnitSettings.h"

@@ -3,8 +3,8 @@
 // and y direction, a grid with an origin, units and 5 mm snapping, and a view that maps drawing
 // units to pixels as device = 2 * world + 10.
 #include "document/DocumentContext.h"
-#include "document/GridSettings.h"
-#include "document/PaperSettings.h"
+#include "geometry/GridSettings.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/Point.h"
 #include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/FontChangeTable.h"
 #include "document/DocumentContext.h"
-#include "document/PaperSettings.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/FontChangeTable.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/TagIds.h"
 #include "platform/DeviceContext.h"
 #include "platform/StringUtil.h"

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentContext.h"
-#include "document/PaperSettings.h"
 #include "geometry/DrawSwitch.h"
 #include "geometry/ElementRecordBuffer.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/TagIds.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "elements/Element.h"
+#include "elements/PolyPath.h"
 #include "geometry/PointList.h"
-#include "geometry/PolyPath.h"
 #include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
 #include "tests/geometry/DrawingOwner.h"

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "document/MeasureDefaults.h"
 #include "elements/ArrowHeadStyle.h"
+#include "elements/DiameterList.h"
 #include "elements/MeasureAttributes.h"
+#include "elements/RadiusList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "elements/DiameterList.h"
-#include "elements/RadiusList.h"
 #include "platform/UnitConverter.h"
 #include "shapes/CircleDimensionShape.h"
 #include "shapes/DimensionNumeral.h"

@@ -5,11 +5,11 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/GridSettings.h"
 #include "document/OrderChangeSettings.h"
 #include "document/PageTabBar.h"
 #include "document/UndoManager.h"
 #include "document/ViewScroller.h"
+#include "geometry/GridSettings.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseState.h"
 #include "shell/FrameCommands.h"

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/properties/LinePropertyDialog.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/PageChainTable.h"
@@ -433,8 +432,6 @@ TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOn
     const int lineId = addLine(a, b);
     ASSERT_GE(lineId, 1);
     ASSERT_EQ(drawing().selectTool->firstSelectedId(), lineId) << "a new line is selected";
-    ScopedOverride<LinePropertyDialogMaker> lineDialogs{makeLinePropertyDialog,
-                                                        []() -> LinePropertyDialog* { return new LinePropertyDialog; }};
     UndoManager& undo = *drawing().undoManager;
     const int records = undo.recordCount();
     FakeClock clock(1000, 500);

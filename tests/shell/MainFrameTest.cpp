@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/FontChangeTable.h"
 #include "dialogs/FontPairList.h"
 #include "document/DocumentContext.h"
 #include "document/PagePainter.h"
 #include "document/UndoManager.h"
+#include "geometry/FontChangeTable.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/defaults/PictureDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
 #include "document/PageChainTable.h"
 #include "document/PainterBase.h"
+#include "document/PictureDefaults.h"
 #include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ImageTypeValue.h"

@@ -11,9 +11,9 @@
 
 #include "document/PdfWriter.h"
 #include "document/PictureReader.h"
+#include "document/PsOutput.h"
 #include "geometry/DoubleRect.h"
 #include "io/pdf/PdfImageResources.h"
-#include "io/postscript/PsOutput.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
 #include "platform/RgbColor.h"

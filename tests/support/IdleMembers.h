@@ -2,9 +2,9 @@
 // Members of a drawing that do nothing and answer 0: a test double derives from one and overrides
 // only what its test looks at, instead of spelling out every operation of the interface.
 #include "document/FileProgress.h"
-#include "document/GridSettings.h"
-#include "document/PaperSettings.h"
 #include "document/ViewScroller.h"
+#include "geometry/GridSettings.h"
+#include "geometry/PaperSettings.h"
 #include "geometry/Point.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "document/PdfExportJob.h"
-#include "io/postscript/PsOutput.h"
-#include "io/print/PrintSettings.h"
+#include "document/PrintSettings.h"
+#include "document/PsOutput.h"
 
 // An image an output was given: its identity key, its size and the paper rectangle.
 struct RecordedImage {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/GridSettings.h"
+#include "geometry/GridSettings.h"
 #include "tests/views/PaintTestDrawing.h"
 #include "views/RulerScale.h"
 #include "views/ViewRulers.h"

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/GridSettings.h"
+#include "geometry/GridSettings.h"
 #include "platform/StatusBar.h"
 #include "tests/views/PaintTestDrawing.h"
 #include "views/StatusPanes.h"

@@ -5,11 +5,11 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementIdSet.h"
-#include "document/GridSettings.h"
 #include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
+#include "geometry/GridSettings.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"
 #include "platform/MathUtil.h"

@@ -10,12 +10,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "dialogs/FontChangeTable.h"
 #include "dialogs/colour/ColorSettingsDialog.h"
-#include "dialogs/colour/InkInfo.h"
 #include "dialogs/colour/NamedColorTable.h"
 #include "elements/Element.h"
+#include "geometry/FontChangeTable.h"
 #include "geometry/InkColor.h"
+#include "geometry/InkInfo.h"
 #include "resources/ids_colour.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/MessagePump.h"

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/colour/InkInfo.h"
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/Document.h"
+#include "geometry/InkInfo.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessageBoxScript.h"

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/defaults/BezierDefaults.h"
 #include "dialogs/defaults/DefaultsDialog.h"
-#include "dialogs/defaults/LineDefaults.h"
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/defaults/PictureDefaults.h"
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/BezierDefaults.h"
 #include "document/DocumentMembers.h"
+#include "document/LineDefaults.h"
+#include "document/MeasureDefaults.h"
+#include "document/PictureDefaults.h"
+#include "document/TextDefaults.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/FakeSettingsFile.h"
 

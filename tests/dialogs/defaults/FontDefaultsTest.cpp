@@ -4,7 +4,7 @@
 
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "dialogs/defaults/FontBatchDialogBase.h"
-#include "dialogs/defaults/FontDefaultsBase.h"
+#include "document/FontDefaultsBase.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/FakeSettingsFile.h"
 #include "tests/support/MessagePump.h"

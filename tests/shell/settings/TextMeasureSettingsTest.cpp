@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/defaults/MeasureDefaults.h"
-#include "dialogs/defaults/TextDefaults.h"
+#include "document/MeasureDefaults.h"
+#include "document/TextDefaults.h"
 #include "elements/ArrowHeadStyle.h"
 #include "elements/MeasureAttributes.h"
 #include "shell/StartUp.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the base of the records that carry a font; the folders below read its values.
-#include "dialogs/defaults/ElementDefaults.h"
+// The base of the default records that carry a font; the defaults dialogs' folder implements it.
+#include "document/ElementDefaults.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/IntValue.h"
 #include "platform/FontInfo.h"
@@ -22,7 +22,7 @@ public:
     // The size a new record gives, in millimetres (the attribute's own default is 3.75).
     static constexpr double kDefaultFontSize = 4.0;
 
-    // --- what the kinds' records and dialogs share (not reached from below) ---
+    // --- what the kinds' records and dialogs share (not called by the document or the kinds) ---
     // The default face chosen in fontInfo and given to the font, the size 4 mm.
     void createFont();
     // The chooser holds a face of at most 31 bytes; a longer face of the font that it holds cut

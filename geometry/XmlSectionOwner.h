@@ -1,5 +1,6 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// An owner of the drawing file's header sections as this folder and those above see it; the
+// document folder implements it.
 
 class Document;
 

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: values the element kinds read when they take their defaults.
+// The area values the line and Bezier defaults share; the defaults dialogs' folder implements them.
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/GrayAttributes.h"

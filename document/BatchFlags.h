@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain inline helpers, as the default records' headers carry them.
+// Plain inline helpers of the default records' batch edits.
 #include "geometry/IntValue.h"
 
 // The steps of a default record's apply, each asked by its place in the record's table of apply

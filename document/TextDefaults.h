@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the text defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/TextBearingDefaults.h"
+// The text defaults record: read by this folder and those above; the defaults dialogs' folder implements it.
+#include "document/TextBearingDefaults.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/IntValue.h"
 #include "geometry/LeanAttribute.h"
@@ -42,7 +42,7 @@ public:
 
     TextDefaults();
 
-    // --- what the folders below call ---
+    // --- what the document and the element kinds call ---
     // Also links the batch start point to the drawing, so that it shows in its grid's units.
     void setOwner(DocumentContext* drawing) override;
     int editSettings() override;

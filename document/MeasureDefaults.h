@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the measure defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/TextBearingDefaults.h"
+// The measure defaults record: read by this folder and those above; the defaults dialogs' folder implements it.
+#include "document/TextBearingDefaults.h"
 #include "geometry/IntValue.h"
 #include "geometry/LineAttribute.h"
 
@@ -49,7 +49,7 @@ public:
     MeasureDefaults();
     ~MeasureDefaults() override;
 
-    // --- what the folders below call ---
+    // --- what the document, the element kinds and the shapes call ---
     int editSettings() override;
     int batchEdit() override;
     // assignValues under the name the document and the settings protocol use; null does nothing.

@@ -1,7 +1,7 @@
 #pragma once
-// Interface header: the Bezier defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/AreaDefaultValues.h"
-#include "dialogs/defaults/ElementDefaults.h"
+// The Bezier defaults record: read by this folder and those above; the defaults dialogs' folder implements it.
+#include "document/AreaDefaultValues.h"
+#include "document/ElementDefaults.h"
 #include "geometry/IntValue.h"
 
 class SettingsFile;
@@ -39,7 +39,7 @@ public:
         kLayerKey = 15111,
     };
 
-    // --- what the folders below call ---
+    // --- what the document and the element kinds call ---
     int editSettings() override;
     int batchEdit() override;
     // assignValues under the name the document and the settings protocol use; null does nothing.

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// The context menu's item list as the drawing and the views fill and show it; the shell implements it.
 #include <cstdint>
 
 #include "platform/GlobalBlock.h"

@@ -1,9 +1,9 @@
 #pragma once
-// Interface header: the default records' base; the folders below call only its virtual operations.
+// The default records' base: read by this folder and those above; the defaults dialogs' folder implements it.
 #include "document/Selection.h"
-#include "document/XmlSectionOwner.h"
 #include "geometry/IntValue.h"
 #include "geometry/LayerNumber.h"
+#include "geometry/XmlSectionOwner.h"
 
 class DocumentContext;
 class Element;
@@ -41,7 +41,7 @@ public:
     [[nodiscard]] int accepts(int kind) override;
     int apply(Element* element) override;
 
-    // --- what the kinds' records and dialogs share (not reached from below) ---
+    // --- what the kinds' records and dialogs share (not called by the document or the kinds) ---
     // A layer outside 0..255 is not taken.
     void setLayer(int n);
     // With an element and the apply flag set: the element goes to the record's layer and the

@@ -1,6 +1,6 @@
 // PolyPath: its lists, the closed curve outline, the Shift constraint and the decisions of the
 // input loops (the loops themselves are in PolyPathInput.cpp).
-#include "geometry/PolyPath.h"
+#include "elements/PolyPath.h"
 
 #include <cmath>
 #include <new>

@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the ink choice as the folders below reach it (through its virtual operations).
-#include "document/XmlSectionOwner.h"
+// The ink choice as the ink colours and the folders above reach it; the colour dialogs' folder implements it.
+#include "geometry/XmlSectionOwner.h"
 
 class SettingsFile;
 

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "elements/Element.h"
+#include "elements/PolyPath.h"
 #include "geometry/PointList.h"
-#include "geometry/PolyPath.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseSource.h"

@@ -1,7 +1,7 @@
 #pragma once
-// Interface header: the base of the text and measure defaults; the folders below read its values.
-#include "dialogs/defaults/BatchFlags.h"
-#include "dialogs/defaults/FontDefaultsBase.h"
+// The base of the text and measure defaults; the defaults dialogs' folder implements it.
+#include "document/BatchFlags.h"
+#include "document/FontDefaultsBase.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/InkColor.h"
 

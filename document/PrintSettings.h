@@ -1,7 +1,7 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
-#include "document/XmlSectionOwner.h"
-#include "io/postscript/PsOutput.h"
+// A drawing's print settings as this folder and those above reach them; the print folder implements them.
+#include "document/PsOutput.h"
+#include "geometry/XmlSectionOwner.h"
 
 class DeviceContext;
 class DocumentContext;

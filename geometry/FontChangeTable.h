@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the font change table as the folders below reach it (through its virtual
-// operations); its rows and faces are held behind declarations only.
+// The font change table as the font attributes and the folders above reach it; the dialogs folder
+// implements it, its rows and faces held behind declarations only.
 #include <memory>
 
 class FontPairList;

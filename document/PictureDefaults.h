@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the picture defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/ElementDefaults.h"
+// The picture defaults record: read by this folder and those above; the defaults dialogs' folder implements it.
+#include "document/ElementDefaults.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/IntValue.h"
 #include "platform/FileName.h"
@@ -24,7 +24,7 @@ public:
 
     PictureDefaults();
 
-    // --- what the folders below call ---
+    // --- what the document and the element kinds call ---
     void setOwner(DocumentContext* drawing) override;
     int editSettings() override;
     int batchEdit() override;

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the PostScript operators that the shapes below call; no internals of this folder.
+// The PostScript output the print settings hand to the shapes; the PostScript folder implements it.
 
 class DibImage;
 class DoubleRect;

@@ -1,6 +1,6 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
-#include "document/XmlSectionOwner.h"
+// A drawing's sheet as the coordinate types and the folders above see it; the document folder implements it.
+#include "geometry/XmlSectionOwner.h"
 
 class DocumentContext;
 

@@ -1,7 +1,7 @@
 #pragma once
-// Interface header: the line-drawing defaults; the folders below call its virtual operations and read its values.
-#include "dialogs/defaults/AreaDefaultValues.h"
-#include "dialogs/defaults/ElementDefaults.h"
+// The line-drawing defaults record: read by this folder and those above; the defaults dialogs' folder implements it.
+#include "document/AreaDefaultValues.h"
+#include "document/ElementDefaults.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/IntValue.h"
 #include "geometry/LeanAttribute.h"
@@ -73,7 +73,7 @@ public:
     LineDefaults(const LineDefaults&) = delete;
     LineDefaults& operator=(const LineDefaults&) = delete;
 
-    // --- what the folders below call ---
+    // --- what the document and the element kinds call ---
     // Also links the two batch points to the drawing, so that they show in its grid's units.
     void setOwner(DocumentContext* drawing) override;
     int editSettings() override;
