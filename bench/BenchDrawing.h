@@ -6,10 +6,10 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementIndexEntry.h"
 #include "document/ElementStore.h"
 #include "document/PageList.h"
-#include "elements/Element.h"
 #include "geometry/EntityAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"

@@ -17,10 +17,10 @@
 
 #include "BenchHarness.h"
 #include "document/Document.h"
-#include "elements/Element.h"
-#include "shapes/ElementShapes.h"
+#include "document/Element.h"
 #include "io/dxf/DxfExchange.h"
 #include "io/svg/SvgIoDriver.h"
+#include "shapes/ElementShapes.h"
 #include "tests/io/IoTestDrawing.h"
 #include "tests/support/ScratchFolder.h"
 

@@ -13,7 +13,7 @@
 #include "dialogs/FontPairList.h"
 #include "dialogs/InstalledFontList.h"
 #include "document/Document.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/FontChangeTable.h"
 #include "shapes/ElementShapes.h"
 #include "tests/dialogs/PropertyFixture.h"

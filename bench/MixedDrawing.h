@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "elements/CircleDimensionElement.h"
-#include "elements/Element.h"
 #include "elements/ElementTextString.h"
 #include "elements/RadiusList.h"
 #include "geometry/FontAttributes.h"

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "BenchHarness.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/PageList.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "shapes/ElementShapes.h"
 #include "tests/views/PaintTestDrawing.h"

@@ -11,8 +11,8 @@
 
 #include "BenchHarness.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/PageList.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ElementTextString.h"
 #include "elements/TextElementBase.h"

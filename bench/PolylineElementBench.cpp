@@ -10,7 +10,7 @@
 
 #include "BenchHarness.h"
 #include "document/DocumentContext.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/PointList.h"

@@ -11,7 +11,7 @@
 
 #include "BenchHarness.h"
 #include "document/DocumentContext.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/TextElementBase.h"
 #include "geometry/DoubleRect.h"

@@ -9,8 +9,8 @@
 
 #include "BenchHarness.h"
 #include "dialogs/properties/BoxPropertyDialog.h"
+#include "document/Element.h"
 #include "document/PropertyDialogPlacement.h"
-#include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "platform/TabControl.h"
 #include "tests/dialogs/PropertyFixture.h"

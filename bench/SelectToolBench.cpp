@@ -10,7 +10,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/DocumentMembers.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "shapes/ElementShapes.h"

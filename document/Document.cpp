@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
@@ -11,7 +12,6 @@
 #include "document/FolderMemory.h"
 #include "document/PageList.h"
 #include "document/TagDictionary.h"
-#include "elements/Element.h"
 #include "geometry/FontChangeTable.h"
 #include "geometry/ViewParams.h"
 #include "platform/BufferedFile.h"

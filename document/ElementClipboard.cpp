@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementClipboardData.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
@@ -11,7 +12,6 @@
 #include "document/Selection.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/ViewParams.h"
 #include "platform/Clipboard.h"
 #include "platform/DibImage.h"

@@ -1,8 +1,8 @@
 #include "document/FileNameValue.h"
 
 #include "document/Document.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
-#include "elements/Element.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
 #include "platform/Dialog.h"

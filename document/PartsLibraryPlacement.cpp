@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementStore.h"
 #include "document/PartsLibrary.h"
@@ -11,7 +12,6 @@
 #include "document/Selection.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/ViewParams.h"
 #include "platform/MemoryProbe.h"
 #include "platform/MessageBoxes.h"

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
 
 Selection::Selection() : GlobalBlock(100, 4)

@@ -3,11 +3,11 @@
 #include "document/UndoManager.h"
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKindNames.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"

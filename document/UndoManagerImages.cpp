@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Undo records of element creation and of the operations on the selected elements: new element,
 // move, copy, rotation, drawing order, cut, paste, delete and part placement.
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "elements/ArrowHeadStyle.h"
 
 #include "document/Document.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/SettingsFile.h"

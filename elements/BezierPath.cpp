@@ -7,10 +7,10 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "elements/ElementTracking.h"
 #include "elements/OvalType.h"
 #include "elements/PolyPath.h"

@@ -7,7 +7,7 @@
 #include <new>
 
 #include "document/Document.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"

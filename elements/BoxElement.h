@@ -1,6 +1,6 @@
 #pragma once
+#include "document/Element.h"
 #include "elements/BoxInput.h"
-#include "elements/Element.h"
 
 class PointList;
 

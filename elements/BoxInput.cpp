@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementTracking.h"
 #include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"

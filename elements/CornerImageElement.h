@@ -1,6 +1,6 @@
 #pragma once
+#include "document/Element.h"
 #include "elements/BoxInput.h"
-#include "elements/Element.h"
 
 // What the image kinds (the bitmap and the picture) share: an image stretched into the rectangle
 // of a start and an end corner, in any order. The extent is the corners' box, a pick anywhere in

@@ -1,6 +1,6 @@
 // The element base: forwarding to self, the store exchange, the fields and managers of the
 // context, the paper and the frame of an element's section in the drawing file.
-#include "elements/Element.h"
+#include "document/Element.h"
 
 #include <cmath>
 #include <new>

@@ -1,6 +1,6 @@
 // The element's attribute sub-objects (ensure, release, copy) and the element as the document's
 // attribute holder: the object that reads each attribute tag of an element's section.
-#include "elements/Element.h"
+#include "document/Element.h"
 
 #include <new>
 #include <type_traits>

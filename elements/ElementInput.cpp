@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/GridSettings.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <new>
 
+#include "document/Element.h"
 #include "document/ElementKindNames.h"
-#include "elements/Element.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/AngleMeasureElement.h"
 #include "elements/ArcElement.h"
 #include "elements/BezierElement.h"
 #include "elements/BitmapElement.h"
@@ -13,9 +13,9 @@
 #include "elements/BreaklineElement.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/CircleElement.h"
+#include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
 #include "elements/MeasureElement.h"
-#include "elements/AngleMeasureElement.h"
 #include "elements/OvalElement.h"
 #include "elements/PictureElement.h"
 #include "elements/PolygonElement.h"

@@ -1,6 +1,6 @@
 // The element base with the select tool (handle marks, pick tests at its cursor), the point-list
 // and snapping operations of mouse input, and the bookkeeping of the extent.
-#include "elements/Element.h"
+#include "document/Element.h"
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/ViewParams.h"
 #include "platform/IntPoint.h"
 #include "platform/IntRect.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/Element.h"
+#include "document/Element.h"
 
 // Kind 1, "line" (線分): a straight segment from `start` (the first point) to `end` (the second
 // point) with a colour, a line width (paper millimetres), a line position, a line type, a line

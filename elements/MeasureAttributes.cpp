@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "document/Document.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/SettingsFile.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/Element.h"
+#include "document/Element.h"
 
 class ElementRecordBuffer;
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <new>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"

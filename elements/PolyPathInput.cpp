@@ -4,7 +4,7 @@
 // decision functions of PolyPath.
 #include <cmath>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/PolyPath.h"
 #include "geometry/PointList.h"
 #include "platform/Application.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementTracking.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"

@@ -1,12 +1,12 @@
 // The display bodies that several kinds share: the picked repaint, the rotated preview, the
 // run of a property dialog and the leader and arrow-head setters.
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/PropertyDialogPlacement.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DrawLineAttribute.h"

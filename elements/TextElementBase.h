@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 
 #include "platform/IntPoint.h"
 

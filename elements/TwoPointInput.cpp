@@ -5,10 +5,10 @@
 #include <initializer_list>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "elements/ElementTracking.h"
 #include "platform/MouseSource.h"
 

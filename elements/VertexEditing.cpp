@@ -4,11 +4,11 @@
 #include "elements/VertexEditing.h"
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"

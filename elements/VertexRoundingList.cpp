@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/LineDefaults.h"
 #include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"

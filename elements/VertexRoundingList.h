@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/ElementAttributeTable.h"
+#include "document/ElementAttributeTable.h"
 #include "geometry/DoubleArray.h"
 
 class ArrowHeadStyle;

@@ -1,6 +1,6 @@
 #include "io/ForeignElementHolder.h"
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"

@@ -1,9 +1,9 @@
 // The runners of the image kinds: the bitmap and the placed picture.
 #include "shapes/ElementShapes.h"
 
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "elements/BitmapRaster.h"
-#include "elements/Element.h"
 #include "elements/ElementShapeRunners.h"
 #include "elements/PictureElement.h"
 #include "shapes/BitmapShape.h"

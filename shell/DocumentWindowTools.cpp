@@ -3,12 +3,12 @@
 #include <iterator>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
 #include "document/PictureDefaults.h"
 #include "document/ViewScroller.h"
-#include "elements/Element.h"
 #include "geometry/GridSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"

@@ -4,8 +4,8 @@
 #include "dialogs/defaults/BezierSettingsDialog.h"
 #include "dialogs/defaults/DefaultsProtocol.h"
 #include "document/BatchFlags.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
-#include "elements/Element.h"
 
 int BezierDefaults::editSettings()
 {

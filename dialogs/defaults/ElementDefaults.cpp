@@ -1,7 +1,7 @@
 #include "document/ElementDefaults.h"
 
 #include "document/DocumentContext.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 
 void ElementDefaults::setOwner(DocumentContext* drawing) { owner = drawing; }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"
 

@@ -7,10 +7,10 @@
 #include "dialogs/defaults/LineSettingsDialog.h"
 #include "document/BatchFlags.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
-#include "elements/Element.h"
 
 LineDefaults::LineDefaults()
     : boxRules(new (std::nothrow) BoxRules), cornerRounding(new (std::nothrow) CornerRounding)

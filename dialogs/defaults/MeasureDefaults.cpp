@@ -6,9 +6,9 @@
 #include "dialogs/defaults/MeasureBatchDialog.h"
 #include "dialogs/defaults/MeasureSettingsDialog.h"
 #include "document/BatchFlags.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 #include "elements/MeasureAttributes.h"
 
 MeasureDefaults::MeasureDefaults()

@@ -5,9 +5,9 @@
 #include "dialogs/defaults/PictureBatchDialog.h"
 #include "dialogs/defaults/PictureSettingsDialog.h"
 #include "document/BatchFlags.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/FolderMemory.h"
-#include "elements/Element.h"
 #include "elements/ImageTypeValue.h"
 #include "platform/CommonFileDialog.h"
 

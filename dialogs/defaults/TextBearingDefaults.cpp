@@ -4,8 +4,8 @@
 
 #include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/RecordValueChecks.h"
+#include "document/Element.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 #include "geometry/TagIds.h"
 
 using attribute_io::kChildFailed;

@@ -5,9 +5,9 @@
 #include "dialogs/defaults/TextSettingsDialog.h"
 #include "document/BatchFlags.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 
 TextDefaults::TextDefaults() : TextBearingDefaults(flags, kFlagCount) {}
 

@@ -1,6 +1,6 @@
 #include "dialogs/properties/ArcPropertyDialog.h"
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "resources/ids_properties.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "dialogs/properties/AreaPage.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"

@@ -1,8 +1,8 @@
 #include "dialogs/properties/BoxPropertyDialog.h"
 
 #include "dialogs/properties/PropertyFields.h"
+#include "document/Element.h"
 #include "elements/CornerRounding.h"
-#include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/LeanAttribute.h"
 #include "resources/ids_properties.h"

@@ -1,7 +1,7 @@
 #include "dialogs/properties/CirclePropertyDialog.h"
 
 #include "dialogs/properties/PropertyFields.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "dialogs/properties/PropertyFields.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/DrawPoint.h"
 #include "platform/ControlKinds.h"
 #include "platform/Dialog.h"

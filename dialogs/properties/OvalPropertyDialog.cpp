@@ -1,7 +1,7 @@
 #include "dialogs/properties/OvalPropertyDialog.h"
 
 #include "dialogs/properties/PropertyFields.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/OvalType.h"
 #include "geometry/LeanAttribute.h"
 #include "platform/ControlKinds.h"

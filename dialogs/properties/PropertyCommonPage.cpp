@@ -4,9 +4,9 @@
 
 #include "dialogs/properties/LayerListPage.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/InkColor.h"
 #include "geometry/ViewParams.h"
 #include "platform/ColorDialog.h"

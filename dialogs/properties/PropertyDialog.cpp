@@ -3,8 +3,8 @@
 #include <initializer_list>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/PropertyDialogPlacement.h"
-#include "elements/Element.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_properties.h"
 

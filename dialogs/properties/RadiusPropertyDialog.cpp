@@ -2,7 +2,7 @@
 
 #include "dialogs/properties/AngleFamilyLayout.h"
 #include "dialogs/properties/DiameterPropertyDialog.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "resources/ids_text_properties.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "dialogs/properties/LineTypePage.h"
 #include "dialogs/properties/PropertyFields.h"
 #include "dialogs/properties/VertexStepper.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"

@@ -1,6 +1,6 @@
 #include "dialogs/properties/TextPropertyDialog.h"
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "resources/ids_text_properties.h"
 
 namespace {

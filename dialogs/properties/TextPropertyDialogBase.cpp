@@ -2,8 +2,8 @@
 
 #include "dialogs/properties/PropertyFields.h"
 #include "dialogs/properties/VertexStepper.h"
+#include "document/Element.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/InkColor.h"

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "document/Document.h"
+#include "document/Element.h"
 #include "document/ElementDefaults.h"
 #include "document/ElementKind.h"
-#include "elements/Element.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"

@@ -5,11 +5,11 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementIdSet.h"
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "io/PageElementWalk.h"
 #include "io/dxf/DxfEntityConverter.h"
 #include "io/dxf/DxfKeywords.h"

@@ -4,8 +4,8 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
-#include "elements/Element.h"
 #include "elements/ElementTextString.h"
 #include "geometry/PaperSettings.h"
 #include "io/ForeignElementHolder.h"

@@ -9,7 +9,7 @@
 #include <commctrl.h>
 
 #include "dialogs/properties/BezierPropertyDialog.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"

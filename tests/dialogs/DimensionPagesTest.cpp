@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "document/Element.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/DrawPoint.h"

@@ -10,10 +10,10 @@
 
 #include "dialogs/properties/BitmapPropertyDialog.h"
 #include "dialogs/properties/PicturePropertyDialog.h"
+#include "document/Element.h"
 #include "document/FileNameValue.h"
 #include "elements/BitmapElement.h"
 #include "elements/BitmapRaster.h"
-#include "elements/Element.h"
 #include "elements/ImageMask.h"
 #include "elements/ImageTypeValue.h"
 #include "elements/PictureElement.h"

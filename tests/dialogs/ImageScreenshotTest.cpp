@@ -12,9 +12,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "document/Element.h"
 #include "document/FileNameValue.h"
 #include "elements/BitmapRaster.h"
-#include "elements/Element.h"
 #include "elements/ImageMask.h"
 #include "elements/ImageTypeValue.h"
 #include "io/images/ImageReaderSwitch.h"

@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "document/Element.h"
 #include "document/PropertyDialogPlacement.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"

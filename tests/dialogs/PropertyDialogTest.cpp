@@ -10,9 +10,9 @@
 
 #include <commctrl.h>
 
+#include "document/Element.h"
 #include "document/PropertyDialogPlacement.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineSizeAttribute.h"

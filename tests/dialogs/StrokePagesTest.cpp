@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "document/Element.h"
 #include "elements/CornerRounding.h"
-#include "elements/Element.h"
 #include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"

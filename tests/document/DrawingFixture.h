@@ -9,9 +9,9 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/PageList.h"
-#include "elements/Element.h"
 #include "geometry/EntityAttribute.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/TagIds.h"

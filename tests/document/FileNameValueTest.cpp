@@ -6,11 +6,11 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/FileNameValue.h"
 #include "document/FolderMemory.h"
 #include "document/TagDictionary.h"
-#include "elements/Element.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
 #include "platform/BufferedFile.h"

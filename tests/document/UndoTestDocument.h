@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/Point.h"
 #include "platform/DibImage.h"
 #include "tests/support/IdleMembers.h"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
-#include "elements/Element.h"
 #include "geometry/PointList.h"
 #include "platform/MouseSource.h"
 #include "tests/support/IdleMembers.h"

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
-#include "elements/Element.h"
 #include "tests/support/TestApplication.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/PolyPath.h"
 #include "geometry/PointList.h"
 #include "platform/Clock.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/Element.h"
 #include "document/FileNameValue.h"
-#include "elements/Element.h"
 #include "elements/ImageTypeValue.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/BmpImage.h"
@@ -17,12 +17,12 @@
 #include "tests/io/pdf/PdfTestFile.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ImageCompare.h"
-#include "tests/support/UnixScript.h"
-#include "views/tools/ElementEditor.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
+#include "tests/support/UnixScript.h"
+#include "views/tools/ElementEditor.h"
 
 using namespace image_test;
 

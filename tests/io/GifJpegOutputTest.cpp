@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "document/Element.h"
 #include "document/FileNameValue.h"
-#include "elements/Element.h"
 #include "elements/ImageTypeValue.h"
 #include "io/images/GifImage.h"
 #include "io/images/ImageReaderSwitch.h"

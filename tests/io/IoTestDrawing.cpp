@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "document/Document.h"
+#include "document/Element.h"
 #include "document/ElementStore.h"
-#include "elements/Element.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/PointList.h"

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "document/Element.h"
 #include "document/FileNameValue.h"
-#include "elements/Element.h"
 #include "elements/ImageTypeValue.h"
 #include "io/print/PrintRecord.h"
 #include "tests/support/ImageCompare.h"

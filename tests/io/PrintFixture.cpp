@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/PageList.h"
 #include "document/SheetSettings.h"
-#include "elements/Element.h"
 #include "elements/TextElementBase.h"
 #include "geometry/FontAttributes.h"
 #include "io/pdf/PdfExportCommand.h"

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/PagePainter.h"
 #include "document/PainterBase.h"
 #include "document/TextBuffer.h"
 #include "document/ViewUpdater.h"
 #include "elements/CircleDimensionElement.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/RadiusList.h"
 #include "elements/TextElementBase.h"

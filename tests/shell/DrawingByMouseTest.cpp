@@ -8,11 +8,11 @@
 #include <string>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementStore.h"
 #include "document/PageChainTable.h"
 #include "document/PainterBase.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/TextElementBase.h"
 #include "geometry/LineSizeAttribute.h"

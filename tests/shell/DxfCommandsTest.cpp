@@ -3,7 +3,7 @@
 #include <string>
 
 #include "document/DocumentContext.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
 #include "document/PageChainTable.h"
 #include "document/PainterBase.h"
 #include "document/PictureDefaults.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ImageTypeValue.h"
 #include "geometry/PickSettings.h"

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "document/Document.h"
+#include "document/Element.h"
 #include "document/TagDictionary.h"
-#include "elements/Element.h"
-#include "geometry/DrawLineAttribute.h"
 #include "geometry/DoubleValue.h"
+#include "geometry/DrawLineAttribute.h"
 #include "geometry/DrawTypeAttribute.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"

@@ -1,7 +1,7 @@
 #include "tests/support/SampleElements.h"
 
+#include "document/Element.h"
 #include "elements/CircleDimensionElement.h"
-#include "elements/Element.h"
 #include "elements/ElementTextString.h"
 #include "elements/ValueList.h"
 #include "geometry/PointList.h"

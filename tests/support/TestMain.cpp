@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "document/Document.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "platform/ColorDialog.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/HelpCall.h"

@@ -1,8 +1,8 @@
 #pragma once
 // A test kind of two points (first and second), whose extent is their box in x and y and whose
 // store record is the two points, then the extent. Derived test kinds add what their tests record.
+#include "document/Element.h"
 #include "document/ElementStore.h"
-#include "elements/Element.h"
 #include "geometry/ElementRecordBuffer.h"
 
 class TwoPointTestElement : public Element {

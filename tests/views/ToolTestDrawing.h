@@ -10,11 +10,11 @@
 
 #include "document/DocumentContext.h"
 #include "document/DocumentMembers.h"
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/Selection.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
 #include "platform/MathUtil.h"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/Point.h"
 #include "platform/MathUtil.h"
 #include "views/tools/ElementEditor.h"

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementIdSet.h"
 #include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/GridSettings.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"

@@ -1,11 +1,11 @@
 // The select tool's marks: the selection drawn in the pick colour with its handles, and the mark
 // painters the elements call while they show themselves picked.
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/Selection.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"

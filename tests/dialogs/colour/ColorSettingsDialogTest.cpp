@@ -12,7 +12,7 @@
 #include "dialogs/colour/ColourPalette.h"
 #include "dialogs/colour/NamedColorTable.h"
 #include "dialogs/colour/OverprintDialog.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/InkColor.h"
 #include "geometry/InkInfo.h"
 #include "resources/ids_colour.h"

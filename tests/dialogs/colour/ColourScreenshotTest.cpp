@@ -12,7 +12,7 @@
 
 #include "dialogs/colour/ColorSettingsDialog.h"
 #include "dialogs/colour/NamedColorTable.h"
-#include "elements/Element.h"
+#include "document/Element.h"
 #include "geometry/FontChangeTable.h"
 #include "geometry/InkColor.h"
 #include "geometry/InkInfo.h"

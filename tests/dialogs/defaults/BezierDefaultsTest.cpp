@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "document/Document.h"
+#include "document/Element.h"
 #include "document/UndoManager.h"
-#include "elements/Element.h"
 #include "geometry/TagIds.h"
 #include "platform/Application.h"
 #include "resources/ids_bezier.h"

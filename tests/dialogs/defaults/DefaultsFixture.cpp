@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "elements/Element.h"
+#include "document/Element.h"
 #include <gtest/gtest.h>
 
 #include "dialogs/defaults/DefaultsInstall.h"

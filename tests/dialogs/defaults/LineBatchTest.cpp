@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "document/Element.h"
 #include "document/Selection.h"
 #include "document/UndoManager.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
-#include "elements/Element.h"
 #include "resources/ids_defaults.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/MessagePump.h"

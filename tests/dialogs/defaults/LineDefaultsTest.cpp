@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "document/Document.h"
+#include "document/Element.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
-#include "elements/Element.h"
 #include "geometry/TagIds.h"
 #include "platform/Application.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"

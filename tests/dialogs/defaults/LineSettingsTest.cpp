@@ -2,8 +2,8 @@
 // values, the outline-or-fill rule and the layer names of the common page.
 #include <gtest/gtest.h>
 
+#include "document/Element.h"
 #include "document/LayerTable.h"
-#include "elements/Element.h"
 #include "resources/ids_defaults.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/MessagePump.h"

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/FileNameValue.h"
 #include "document/UndoManager.h"
 #include "elements/BitmapRaster.h"
-#include "elements/Element.h"
 #include "elements/ImageTypeValue.h"
 #include "resources/ids_defaults.h"
 #include "resources/ids_images.h"

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "document/Element.h"
 #include "document/UndoManager.h"
 #include "elements/ArrowHeadStyle.h"
-#include "elements/Element.h"
 #include "elements/MeasureAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "resources/ids_text_measure_defaults.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/FileNameValue.h"
-#include "elements/Element.h"
 #include "elements/ImageTypeValue.h"
 #include "io/pdf/PdfExportCommand.h"
 #include "platform/DibImage.h"

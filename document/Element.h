@@ -1,7 +1,8 @@
 #pragma once
-// Interface header: the element as the folders below see it; declarations and inline defaults.
+// The element as the document stores, reads and undoes it, with the inline defaults of its kinds;
+// the element kinds implement it (elements/Element.cpp and the kinds).
+#include "document/ElementAttributeTable.h"
 #include "document/HandleFlags.h"
-#include "elements/ElementAttributeTable.h"
 #include "geometry/DrawPoint.h"
 
 class ArrowHeadStyle;

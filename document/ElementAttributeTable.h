@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain declarations (the attribute table) that the folders below include.
+// Plain declarations (the attribute table) shared by the document and the element kinds.
 
 // The optional attribute sub-objects every element carries, in table order, each written once:
 // MADE(type, name, binds) for the types that exist, LATER(type, name) for the slots whose types
