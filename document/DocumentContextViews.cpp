@@ -3,6 +3,7 @@
 #include "dialogs/defaults/PictureDefaults.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/GridSettings.h"
 #include "document/PageList.h"
@@ -15,7 +16,6 @@
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/Window.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
 #include "views/tools/SelectTool.h"
@@ -309,7 +309,7 @@ SelectTool* DocumentContext::selectToolOf(const DocumentContext* context)
     return context ? context->selectTool : nullptr;
 }
 
-ElementEditor* DocumentContext::editorOf(const DocumentContext* context, int number)
+ElementEditorBase* DocumentContext::editorOf(const DocumentContext* context, int number)
 {
     if (!context)
         return nullptr;

@@ -8,6 +8,7 @@
 #include "dialogs/defaults/MeasureDefaults.h"
 #include "dialogs/defaults/TextDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/GridSettings.h"
@@ -17,7 +18,6 @@
 #include "geometry/TagIds.h"
 #include "io/print/PrintSettings.h"
 #include "platform/StringUtil.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
@@ -93,7 +93,7 @@ int Document::writePageElements(int page)
         !beginTag(tag_id::entities))
         return 0;
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
-    ElementEditor* editor = ioEditor();
+    ElementEditorBase* editor = ioEditor();
     const int count = store && store->pageTable ? store->pageTable->getCount(page) : 0;
     // Every element of the page is written, or the write fails and the old file stays.
     if (count > 0 && !editor)
@@ -129,7 +129,7 @@ int Document::writeSelectedElements()
         return 0;
     SelectTool* selectTool = DocumentContext::selectToolOf(ownerContext);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
-    ElementEditor* editor = ioEditor();
+    ElementEditorBase* editor = ioEditor();
     if (selectTool && store && editor) {
         // No selection holds more ids than the store.
         const int limit = store->highestId();

@@ -2,6 +2,7 @@
 #include "document/ContextMenuRequest.h"
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
+#include "document/ElementEditorBase.h"
 #include "document/GridSettingsDialog.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
@@ -9,7 +10,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
 #include "shell/PopupMenuList.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
@@ -105,7 +105,7 @@ void DrawingGrid::runPendingPick()
         return;
     if (pick == kPickElementPoint) {
         SelectTool* tool = owner->selectTool;
-        ElementEditor* editor = owner->editor3;
+        ElementEditorBase* editor = owner->editor3;
         if (!tool || !editor)
             return;
         tool->setPickBoxAtMouse();

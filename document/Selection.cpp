@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
 Selection::Selection() : GlobalBlock(100, 4)
@@ -49,7 +49,7 @@ int Selection::idAt(int index)
 
 int Selection::forEach(SelectionOperation& operation)
 {
-    ElementEditor* editor = owner ? owner->editor2 : nullptr;
+    ElementEditorBase* editor = owner ? owner->editor2 : nullptr;
     if (!editor)
         return 0;
     // One element picked by the select tool is held by the tool, not listed here.

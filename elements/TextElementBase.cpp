@@ -7,6 +7,7 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "document/TextBuffer.h"
@@ -24,7 +25,6 @@
 #include "platform/KeyboardState.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
 namespace {

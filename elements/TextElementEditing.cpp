@@ -7,6 +7,7 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
 #include "document/TextBuffer.h"
@@ -24,7 +25,6 @@
 #include "platform/KeyboardState.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
@@ -378,7 +378,7 @@ void TextElementBase::insertText(const char* bytes, int length)
 
 void TextElementBase::deleteEmptied()
 {
-    ElementEditor* editor = context ? context->editor3 : nullptr;
+    ElementEditorBase* editor = context ? context->editor3 : nullptr;
     if (!editor || id < 1)
         return;
     if (UndoManager* undo = context->undoManager)

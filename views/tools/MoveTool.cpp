@@ -30,7 +30,7 @@ constexpr int kClick = 3;
 
 // Translates every element by the offset, or none: an element that cannot be moved puts back the
 // ones moved before it. 1 when all moved.
-int translateAll(ElementEditor& editor, const std::vector<int>& ids, double dx, double dy, double dz)
+int translateAll(ElementEditorBase& editor, const std::vector<int>& ids, double dx, double dy, double dz)
 {
     for (size_t i = 0; i < ids.size(); ++i) {
         if (editor.translateById(ids[i], dx, dy, dz))
@@ -69,7 +69,7 @@ int MoveTool::updateOffset(double mouseX, double mouseY, double mouseZ)
 void MoveTool::drawPreview()
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
     if (!updater || !editor)
         return;
     updater->flushPainter(); // the previous preview goes
@@ -136,7 +136,7 @@ int MoveTool::dragSelection()
 
 int MoveTool::translateSelection(double dx, double dy, double dz)
 {
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
     if (!editor)
         return 0;
     const int moved = translateAll(*editor, tool_support::liveSelectedIds(context), dx, dy, dz);
@@ -159,7 +159,7 @@ int MoveTool::moveBy(double dx, double dy, double dz)
 int MoveTool::copyBy(double dx, double dy, double dz)
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
     if (!tool || !editor)
         return 0;
     const std::vector<int> sources = tool_support::liveSelectedIds(context);
@@ -244,7 +244,7 @@ int MoveTool::editPointsLoop()
     // The loop's outcomes: a mouse edit that goes on, and the two buttons.
     enum { kEdited = 11, kRight = 21 };
     SelectTool* tool = DocumentContext::selectToolOf(context);
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !editor || !view)
         return -1;

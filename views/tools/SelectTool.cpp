@@ -67,7 +67,7 @@ SelectTool::~SelectTool() = default;
 
 void SelectTool::setOwner(DocumentContext* owner) { context = owner; }
 
-ElementEditor* SelectTool::toolEditor() const { return DocumentContext::editorOf(context, 3); }
+ElementEditorBase* SelectTool::toolEditor() const { return DocumentContext::editorOf(context, 3); }
 
 Selection* SelectTool::list() const { return DocumentContext::selectionOf(context); }
 
@@ -242,7 +242,7 @@ void SelectTool::removeWithGroup(int id)
 
 int SelectTool::getSelectionBounds(Point& lower, Point& upper)
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!editor)
         return 0;
     int found = 0;
@@ -339,7 +339,7 @@ int SelectTool::collectCandidatesInBox()
 
 int SelectTool::passesHit(int id, int byStyle)
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!editor)
         return 0;
     if (byStyle)
@@ -431,7 +431,7 @@ void SelectTool::setSelectionRect(double minX, double minY, double maxX, double 
 
 int SelectTool::testCandidate(int id, int whole)
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     ElementStore* store = context ? context->elementStore() : nullptr;
     ElementIndexEntry entry;
     Point low, high;
@@ -525,7 +525,7 @@ void SelectTool::updateHoverCursor()
         return;
     }
     int handle = -1, flag = 0;
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     const int style = thePickSettings ? thePickSettings->pickStyle() : 1;
     if (mode != 1 || style != 1 || !editor || !editor->hitHandleById(singleId, &handle, &flag)) {
         theMouseState->setSizeAllCursor();
@@ -573,7 +573,7 @@ void SelectTool::repostMouseMove() { tool_support::repostMouseMove(context); }
 
 int SelectTool::onLeftButton()
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!context || !editor || !pickAtMouse(1))
         return 0;
     pressX = pickX;
@@ -822,7 +822,7 @@ int SelectTool::stepSelection(int direction)
 
 int SelectTool::openProperties()
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!editor)
         return 0;
     if (mode == 1) {
@@ -841,7 +841,7 @@ int SelectTool::openProperties()
 
 int SelectTool::editSelectionProperties()
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     Selection* s = list();
     if (!editor || !s || s->count < 1)
         return 0;
