@@ -309,22 +309,24 @@ SelectTool* DocumentContext::selectToolOf(const DocumentContext* context)
     return context ? context->selectTool : nullptr;
 }
 
-ElementEditorBase* DocumentContext::editorOf(const DocumentContext* context, int number)
+ElementEditorBase* DocumentContext::pageEditorOf(const DocumentContext* context)
 {
-    if (!context)
-        return nullptr;
-    switch (number) {
-    case 1:
-        return context->editor1;
-    case 2:
-        return context->editor2;
-    case 3:
-        return context->editor3;
-    case 4:
-        return context->editor4;
-    default:
-        return nullptr;
-    }
+    return context ? context->editor1 : nullptr;
+}
+
+ElementEditorBase* DocumentContext::creationEditorOf(const DocumentContext* context)
+{
+    return context ? context->editor2 : nullptr;
+}
+
+ElementEditorBase* DocumentContext::toolEditorOf(const DocumentContext* context)
+{
+    return context ? context->editor3 : nullptr;
+}
+
+ElementEditorBase* DocumentContext::fileEditorOf(const DocumentContext* context)
+{
+    return context ? context->editor4 : nullptr;
 }
 
 Selection* DocumentContext::selectionOf(const DocumentContext* context) { return context ? context->selection : nullptr; }

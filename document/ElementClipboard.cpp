@@ -25,7 +25,7 @@ namespace {
 // The element edited in place, whose selected text the text mode works on.
 Element* textElementOf(DocumentContext* context)
 {
-    ElementEditorBase* editor = context ? context->editor2 : nullptr;
+    ElementEditorBase* editor = DocumentContext::creationEditorOf(context);
     return editor ? editor->elementInHand() : nullptr;
 }
 

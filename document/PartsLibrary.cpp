@@ -224,7 +224,7 @@ int PartsLibrary::loadCurrentPart()
 
 int PartsLibrary::selectionExtent(DocumentContext* drawing, DoubleRect& extent)
 {
-    ElementEditorBase* editor = DocumentContext::editorOf(drawing, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     GlobalBlock ids(100, 4);
     const int n = editor ? selectedIdsOf(drawing, ids) : 0;
     int measured = 0;

@@ -44,7 +44,7 @@ int pumpEndsLoop()
 int pageExtent(DocumentContext& context, DoubleRect& extent)
 {
     ElementStore* store = context.ownStore;
-    ElementEditorBase* editor = DocumentContext::editorOf(&context, 4);
+    ElementEditorBase* editor = DocumentContext::fileEditorOf(&context);
     const int count = store && store->pageTable && editor ? store->pageTable->getCount(1) : 0;
     int id = count > 0 ? store->pageTable->getFirst(1) : 0;
     int measured = 0;

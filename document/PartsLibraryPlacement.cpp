@@ -47,7 +47,7 @@ void reselect(SelectTool& tool, GlobalBlock& ids, int mode)
 int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
 {
     SelectTool* tool = DocumentContext::selectToolOf(drawing);
-    ElementEditorBase* editor = DocumentContext::editorOf(drawing, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     if (!tool || !editor || !std::isfinite(x) || !std::isfinite(y) || !loadCurrentPart())
         return 0;
     ElementStore* part = loadedContext->ownStore;
@@ -130,7 +130,7 @@ int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
 
 void PartsLibrary::drawPreview(DocumentContext* drawing, double x, double y)
 {
-    ElementEditorBase* editor = DocumentContext::editorOf(drawing, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     ViewUpdater* updater = drawing ? drawing->updater : nullptr;
     if (!editor || !updater || !loadCurrentPart())
         return;

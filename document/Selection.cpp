@@ -49,7 +49,7 @@ int Selection::idAt(int index)
 
 int Selection::forEach(SelectionOperation& operation)
 {
-    ElementEditorBase* editor = owner ? owner->editor2 : nullptr;
+    ElementEditorBase* editor = DocumentContext::creationEditorOf(owner);
     if (!editor)
         return 0;
     // One element picked by the select tool is held by the tool, not listed here.

@@ -593,8 +593,8 @@ Element* UndoManager::elementInHand(ElementEditorBase* editor, int id) const
     return element && element->id == id ? element : nullptr;
 }
 
-ElementEditorBase* UndoManager::elementEditor() const { return owner ? owner->editor3 : nullptr; }
+ElementEditorBase* UndoManager::elementEditor() const { return DocumentContext::toolEditorOf(owner); }
 
-ElementEditorBase* UndoManager::textEditor() const { return owner ? owner->editor2 : nullptr; }
+ElementEditorBase* UndoManager::textEditor() const { return DocumentContext::creationEditorOf(owner); }
 
 ElementStore* UndoManager::store() const { return owner ? owner->elementStore() : nullptr; }

@@ -378,7 +378,7 @@ void TextElementBase::insertText(const char* bytes, int length)
 
 void TextElementBase::deleteEmptied()
 {
-    ElementEditorBase* editor = context ? context->editor3 : nullptr;
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor || id < 1)
         return;
     if (UndoManager* undo = context->undoManager)

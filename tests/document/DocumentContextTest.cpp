@@ -277,7 +277,7 @@ TEST_F(DocumentContextTest, WithoutMembersEveryForwarderAnswersItsMissingValue)
     context.initialize();
     EXPECT_EQ(DocumentContext::currentPageOf(nullptr), 1);
     EXPECT_EQ(DocumentContext::setModificationTrackingOf(&context, 0), -1);
-    EXPECT_EQ(DocumentContext::editorOf(nullptr, 2), nullptr);
+    EXPECT_EQ(DocumentContext::creationEditorOf(nullptr), nullptr);
     context.destroyManagers();
 }
 

@@ -181,7 +181,7 @@ int ElementEditor::commitNewElement()
     if (context && context->grid)
         context->grid->paintOverFigures(); // a grid over the figures stays over the new one
     if (SelectTool* tool = DocumentContext::selectToolOf(context)) {
-        if (ElementEditorBase* toolEditor = DocumentContext::editorOf(context, 3))
+        if (ElementEditorBase* toolEditor = DocumentContext::toolEditorOf(context))
             (void)toolEditor->beginEdit(id); // the tool's own element follows its selection
         tool->setSelectionMode(1);
         tool->selectSingle(id);

@@ -69,7 +69,7 @@ int MoveTool::updateOffset(double mouseX, double mouseY, double mouseZ)
 void MoveTool::drawPreview()
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
-    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!updater || !editor)
         return;
     updater->flushPainter(); // the previous preview goes
@@ -136,7 +136,7 @@ int MoveTool::dragSelection()
 
 int MoveTool::translateSelection(double dx, double dy, double dz)
 {
-    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
     const int moved = translateAll(*editor, tool_support::liveSelectedIds(context), dx, dy, dz);
@@ -159,7 +159,7 @@ int MoveTool::moveBy(double dx, double dy, double dz)
 int MoveTool::copyBy(double dx, double dy, double dz)
 {
     SelectTool* tool = DocumentContext::selectToolOf(context);
-    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!tool || !editor)
         return 0;
     const std::vector<int> sources = tool_support::liveSelectedIds(context);
@@ -244,7 +244,7 @@ int MoveTool::editPointsLoop()
     // The loop's outcomes: a mouse edit that goes on, and the two buttons.
     enum { kEdited = 11, kRight = 21 };
     SelectTool* tool = DocumentContext::selectToolOf(context);
-    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !editor || !view)
         return -1;

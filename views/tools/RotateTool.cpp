@@ -65,7 +65,7 @@ void RotateTool::drawCentreMark()
 void RotateTool::drawPreview()
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
-    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!updater || !editor)
         return;
     updater->flushPainter();
@@ -79,7 +79,7 @@ void RotateTool::drawPreview()
 
 int RotateTool::applyRotation()
 {
-    ElementEditorBase* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
     // Any finite angle comes into one turn here; the elements then never loop over turns.

@@ -67,7 +67,7 @@ SelectTool::~SelectTool() = default;
 
 void SelectTool::setOwner(DocumentContext* owner) { context = owner; }
 
-ElementEditorBase* SelectTool::toolEditor() const { return DocumentContext::editorOf(context, 3); }
+ElementEditorBase* SelectTool::toolEditor() const { return DocumentContext::toolEditorOf(context); }
 
 Selection* SelectTool::list() const { return DocumentContext::selectionOf(context); }
 
