@@ -7,15 +7,13 @@
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
 #include "shell/PopupMenuList.h"
 #include "views/tools/SelectTool.h"
 
 namespace {
-
-// What the view's click wait answers.
-enum ClickCode { kLeftClick = 11, kRightClick = 21 };
 
 void repaintGrid(DocumentContext* owner)
 {
@@ -87,11 +85,11 @@ void DrawingGrid::runPendingPick()
     if (!view)
         return;
     const int click = view->waitClick(0);
-    if (click == kRightClick) {
+    if (click == loopCode(MouseLoopResult::RightClick)) {
         requestContextMenu();
         return;
     }
-    if (click != kLeftClick)
+    if (click != loopCode(MouseLoopResult::LeftClick))
         return;
     if (isContextMenuDoubleClick()) {
         requestContextMenu();

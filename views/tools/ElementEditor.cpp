@@ -10,6 +10,7 @@
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
 #include "views/LowMemoryGuard.h"
@@ -24,11 +25,6 @@ ElementEditor::~ElementEditor() = default;
 
 // --- creation by mouse ---
 
-namespace {
-// The state codes of the creation steps.
-enum Step { kCommit = 1, kLeftClick = 11, kStepOver = 15, kContextMenu = 21, kCommitAndNext = 41, kCommitAndStop = 43 };
-} // namespace
-
 int ElementEditor::mouseStep(int k, int mode)
 {
     if (element && kindInHand == k && element->inputPending)
@@ -41,14 +37,14 @@ int ElementEditor::mouseStep(int k, int mode)
     if (theMouseState)
         theMouseState->releaseLeft();
     const int clicked = points->waitClick(k, 0);
-    if (clicked == kLeftClick) {
+    if (clicked == loopCode(MouseLoopResult::LeftClick)) {
         settleElement(0);
         return finishStep(beginCreation(k, mode));
     }
-    if (clicked == kContextMenu) {
+    if (clicked == loopCode(MouseLoopResult::RightClick)) {
         settleElement(1);
         requestContextMenu();
-        return kContextMenu;
+        return loopCode(MouseLoopResult::RightClick);
     }
     return clicked;
 }
@@ -69,18 +65,18 @@ int ElementEditor::continueCreation(int k, int mode)
     element->inputSettled = 0;
     const int r = element->continueCreateInput(mode);
     switch (r) {
-    case kStepOver:
+    case loopCode(MouseLoopResult::DoubleClick):
         return r;
-    case kContextMenu:
+    case loopCode(MouseLoopResult::RightClick):
         requestContextMenu();
         return r;
-    case kCommitAndNext: {
+    case Element::kCompleteAndNext: {
         settleElement(1);
         if (InputPointList* points = context ? context->inputPoints : nullptr)
             (void)points->restartAtCursor(); // 0 without a view: the next element starts unanchored
         return finishStep(beginCreation(k, mode));
     }
-    case kCommitAndStop:
+    case Element::kCompleteAndStop:
         settleElement(1);
         return finishStep(r);
     default:
@@ -90,12 +86,12 @@ int ElementEditor::continueCreation(int k, int mode)
 
 int ElementEditor::finishStep(int r)
 {
-    if (r != kCommit)
+    if (r != Element::kComplete)
         return r;
     (void)commitNewElement(); // a refused store leaves nothing drawn, recorded or selected
     if (context && context->view)
         context->view->postMouseMove();
-    return kCommit;
+    return Element::kComplete;
 }
 
 void ElementEditor::abandonCreation()
@@ -112,9 +108,9 @@ int ElementEditor::placeByMouse(int k, int mode)
     if (theMouseState)
         theMouseState->releaseLeft();
     const int r = element->placeByMouse(mode);
-    if (r == kStepOver)
+    if (r == loopCode(MouseLoopResult::DoubleClick))
         return r;
-    if (r == kContextMenu) {
+    if (r == loopCode(MouseLoopResult::RightClick)) {
         settleElement(1);
         requestContextMenu();
         return r;
@@ -199,9 +195,9 @@ int ElementEditor::editByMouseById(int id)
     if (!beginEdit(id))
         return -1;
     const int r = element->editByMouse();
-    if (r != kLeftClick && r != -1)
+    if (r != loopCode(MouseLoopResult::LeftClick) && r != loopCode(MouseLoopResult::Ended))
         return r;
-    if (r == kLeftClick)
+    if (r == loopCode(MouseLoopResult::LeftClick))
         (void)storeBackAndDraw(); // a refused store keeps the stored element as it was
     refreshView();
     return r;
@@ -215,17 +211,17 @@ int ElementEditor::dragHandleById(int id, int handle)
     if (undo)
         undo->beginReshape(element);
     const int r = element->dragHandle(handle);
-    const int stored = r == kLeftClick && storeBackAndDraw();
+    const int stored = r == loopCode(MouseLoopResult::LeftClick) && storeBackAndDraw();
     if (undo) {
         if (stored)
             undo->endReshape(element);
         else
             undo->flushPending(); // the image before never reaches the log
     }
-    if (r != kLeftClick && r != -1)
+    if (r != loopCode(MouseLoopResult::LeftClick) && r != loopCode(MouseLoopResult::Ended))
         return 0;
     refreshView();
-    return r == kLeftClick ? 1 : 0;
+    return r == loopCode(MouseLoopResult::LeftClick) ? 1 : 0;
 }
 
 int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)

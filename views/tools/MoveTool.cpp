@@ -10,6 +10,7 @@
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"
 #include "platform/MathUtil.h"
@@ -241,25 +242,23 @@ void MoveTool::recordArrowMove(int totalDx, int totalDy)
 
 int MoveTool::editPointsLoop()
 {
-    // The loop's outcomes: a mouse edit that goes on, and the two buttons.
-    enum { kEdited = 11, kRight = 21 };
     SelectTool* tool = DocumentContext::selectToolOf(context);
     ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !editor || !view)
-        return -1;
-    int r = kEdited;
-    while (r == kEdited) {
+        return loopCode(MouseLoopResult::Ended);
+    int r = loopCode(MouseLoopResult::LeftClick);
+    while (r == loopCode(MouseLoopResult::LeftClick)) {
         if (theMouseState) {
             theMouseState->setArrowCursor();
             theMouseState->releaseLeft();
         }
         const int clicked = view->waitClick(0);
-        if (clicked == kRight) {
+        if (clicked == loopCode(MouseLoopResult::RightClick)) {
             (void)tool->onRightButton(); // asks for the menu once the button is up
-            return kRight;
+            return loopCode(MouseLoopResult::RightClick);
         }
-        if (clicked != 11)
+        if (clicked != loopCode(MouseLoopResult::LeftClick))
             return clicked;
         tool->setPickBoxAtMouse();
         r = 0;

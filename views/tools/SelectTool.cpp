@@ -16,6 +16,7 @@
 #include "document/ViewUpdater.h"
 #include "elements/Element.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
@@ -29,8 +30,6 @@
 
 namespace {
 
-// The tracking outcomes.
-enum Outcome { kLeft = 11, kRight = 21, kKey = 31 };
 // The main frame turns this deferred event into the properties of the selection.
 constexpr int kSelectionPropertiesEvent = 6013;
 // The pick tolerance, in view pixels, on each side of the pick point.
@@ -413,7 +412,7 @@ int SelectTool::pickElement()
         return -1;
     if (theMouseState)
         theMouseState->releaseLeft();
-    if (view->waitClick(0) != kLeft)
+    if (view->waitClick(0) != loopCode(MouseLoopResult::LeftClick))
         return -1;
     (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
     const int savedMode = mode, savedSingle = singleId, savedIndex = candidateIndex;
@@ -453,7 +452,7 @@ int SelectTool::onMouse()
         return 0;
     ViewParams* view = context->view;
     hoveredHandle = -1;
-    int outcome = -1;
+    int outcome = loopCode(MouseLoopResult::Ended);
     IntPoint device;
     int left = 0, right = 0;
     // Typed keys steer the tool, not an input method.
@@ -465,11 +464,11 @@ int SelectTool::onMouse()
         if (!view->nextMousePoint(device, left, right, 1) || shortcutEndsLoop())
             break;
         if (left) {
-            outcome = kLeft;
+            outcome = loopCode(MouseLoopResult::LeftClick);
             break;
         }
         if (right) {
-            outcome = kRight;
+            outcome = loopCode(MouseLoopResult::RightClick);
             break;
         }
         const CurrentEvent* event = theCurrentEvent;
@@ -481,7 +480,7 @@ int SelectTool::onMouse()
             continue;
         }
         if (event && event->message == WM_KEYDOWN) {
-            outcome = kKey; // the document window has handed the key to onKeyDown already
+            outcome = loopCode(MouseLoopResult::Key); // the document window has handed the key to onKeyDown already
             break;
         }
         if (!addMode && !removeMode)
@@ -490,9 +489,9 @@ int SelectTool::onMouse()
     if (theImeGuard)
         theImeGuard->restore();
     (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
-    if (outcome == kLeft)
+    if (outcome == loopCode(MouseLoopResult::LeftClick))
         (void)onLeftButton();
-    else if (outcome == kRight)
+    else if (outcome == loopCode(MouseLoopResult::RightClick))
         (void)onRightButton();
     return outcome;
 }
@@ -789,15 +788,15 @@ int SelectTool::selectByClick()
 {
     ViewParams* view = context ? context->view : nullptr;
     if (!view)
-        return -1;
+        return loopCode(MouseLoopResult::Ended);
     const int r = view->waitClick(0);
-    if (r == kLeft) {
+    if (r == loopCode(MouseLoopResult::LeftClick)) {
         (void)context->restartTimer(); // as onMouse
         // A click as the tool's own: it selects. No handle was hovered over, none is dragged.
         hoveredHandle = -1;
         (void)onLeftButton();
         repostMouseMove();
-    } else if (r == kRight) {
+    } else if (r == loopCode(MouseLoopResult::RightClick)) {
         requestContextMenu();
     }
     if (theMouseState)
