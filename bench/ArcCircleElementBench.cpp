@@ -67,7 +67,7 @@ int main()
     context.selectTool = tool;
 
     const int kArc = kindCode(ElementKind::Arc), kCircle = kindCode(ElementKind::Circle);
-    ElementEditor& editor = *context.editor3;
+    ElementEditorBase& editor = *context.editor3;
     int ok = 1;
     for (int i = 0; i < kCount && ok; ++i) {
         double x, y, r;

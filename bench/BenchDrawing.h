@@ -192,7 +192,7 @@ inline DocumentContext* makeDrawing()
     DocumentMemberFactories saved = documentMemberFactories;
     documentMemberFactories.document = [](DocumentContext&) -> Document* { return new BenchDocument; };
     documentMemberFactories.pageList = [](DocumentContext&) -> PageList* { return new Pages; };
-    documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditor* { return new Editor; };
+    documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditorBase* { return new Editor; };
     auto* context = new DocumentContext;
     context->createMembers();
     context->linkManagers();

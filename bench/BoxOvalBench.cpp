@@ -62,7 +62,7 @@ DocumentContext* makeStore()
 // Stores kCount elements of the kind (ids first .. first + kCount - 1); 0 when one failed.
 int fillStore(DocumentContext& store, int kind)
 {
-    ElementEditor& editor = *store.editor3;
+    ElementEditorBase& editor = *store.editor3;
     for (int i = 0; i < kCount; ++i) {
         double x, y, w, h;
         boxOf(i, x, y, w, h);

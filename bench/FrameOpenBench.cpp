@@ -105,7 +105,7 @@ int main()
     // The windows' drawings get the benchmark's members.
     documentMemberFactories.document = [](DocumentContext&) -> Document* { return new BenchDocument; };
     documentMemberFactories.pageList = [](DocumentContext&) -> PageList* { return new Pages; };
-    documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditor* { return new Editor; };
+    documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditorBase* { return new Editor; };
 
     auto* frame = new MainFrame;
     theApplication->frame = frame;

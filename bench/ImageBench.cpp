@@ -79,7 +79,7 @@ DocumentContext* makeStore()
 // A new bitmap of width x height at (x, y), 40 mm wide, its pixels a gradient; 0 when it failed.
 int addBitmap(DocumentContext& store, int width, int height, double x, double y)
 {
-    ElementEditor& editor = *store.editor3;
+    ElementEditorBase& editor = *store.editor3;
     if (!editor.startNewElement(kBitmap))
         return 0;
     Element* e = editor.elementInHand();

@@ -32,7 +32,7 @@ DocumentContext* makeDrawing(int lines)
     context->createMembers();
     context->linkManagers();
     documentMemberFactories = saved;
-    ElementEditor& editor = *context->editor3;
+    ElementEditorBase& editor = *context->editor3;
     for (int i = 0; i < lines; ++i) {
         if (!editor.startNewElement(1))
             break;

@@ -39,7 +39,7 @@ int runSize(int lines, const std::string& path)
 {
     std::printf("--- %d lines\n", lines);
     DocumentContext* drawing = makeDrawing();
-    ElementEditor& editor = *drawing->editor3;
+    ElementEditorBase& editor = *drawing->editor3;
     int ok = 1;
     BenchResult made = runBenchmark("make and store", [&] {
         for (int i = 0; i < lines && ok; ++i) {

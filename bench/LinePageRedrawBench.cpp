@@ -42,7 +42,7 @@ int main()
         delete d.context.editor1;
         d.context.editor1 = newElementEditor();
         d.context.editor1->setOwner(&d.context);
-        std::unique_ptr<ElementEditor> maker(newElementEditor());
+        std::unique_ptr<ElementEditorBase> maker(newElementEditor());
         maker->setOwner(&d.context);
         std::srand(7);
         // Lines of up to 5 mm over the whole window (362 x 271 mm at zoom 1).

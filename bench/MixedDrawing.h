@@ -181,7 +181,7 @@ template <typename Each> void forEachPieceOfKind(ElementKind kind, int n, uint64
 
 // The piece becomes the element in the editor's hand (of its kind, values of the kind's defaults
 // otherwise) and is stored on the current page; the new id, 0 when it could not be.
-inline int addPiece(ElementEditor& editor, const Piece& p)
+inline int addPiece(ElementEditorBase& editor, const Piece& p)
 {
     if (!editor.startNewElement(kindCode(p.kind)))
         return 0;

@@ -133,7 +133,7 @@ DocumentWindow* newWindow(MainFrame& frame)
 // Fills the window's drawing with n pieces through the tools' element editor; the count stored.
 template <typename Each> int fill(DocumentWindow& window, Each forEach)
 {
-    ElementEditor* editor = window.context->editor3;
+    ElementEditorBase* editor = window.context->editor3;
     int made = 0;
     forEach([&](const Piece& p) { made += addPiece(*editor, p) >= 1; });
     return made;

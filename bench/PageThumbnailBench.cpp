@@ -63,7 +63,7 @@ int main()
         delete d.context.editor1;
         d.context.editor1 = newElementEditor();
         d.context.linkManagers();
-        std::unique_ptr<ElementEditor> maker(newElementEditor());
+        std::unique_ptr<ElementEditorBase> maker(newElementEditor());
         maker->setOwner(&d.context);
         std::srand(7);
         // Lines of up to 20 mm over the sheet, page by page.

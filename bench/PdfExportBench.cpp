@@ -48,7 +48,7 @@ void settle()
 // appended to `svg` when given.
 int addElement(DocumentContext& drawing, int i, std::string* svg)
 {
-    ElementEditor& editor = *drawing.editor3;
+    ElementEditorBase& editor = *drawing.editor3;
     const double x = 10 + (i * 7) % 180, y = 10 + (i * 13) % 270;
     const ElementKind kinds[] = {ElementKind::Line, ElementKind::Arc, ElementKind::Box, ElementKind::Polygon,
                                  ElementKind::Text};

@@ -63,7 +63,7 @@ int editLast(Element& e, unsigned char key, const Point& last)
 int runSize(int kind, int vertices)
 {
     Drawing drawing;
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
     if (!editor.startNewElement(kind))
         return 0;
     Element* e = editor.elementInHand();
@@ -117,7 +117,7 @@ int main()
     installElementShapes();
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     ScopedOverride<ElementKindRegistry*> installed(theKindRegistry, registry.get());
-    ScopedOverride<ElementEditor* (*)()> editors(makeElementEditor, newElementEditor);
+    ScopedOverride<ElementEditorBase* (*)()> editors(makeElementEditor, newElementEditor);
     int ok = 1;
     for (int kind : {2, 8}) {
         for (int vertices : {10000, 20000})

@@ -37,7 +37,7 @@ namespace {
 // Element i of the page: a line, an arc, a box or a text, spread over the sheet.
 int addElement(DocumentContext& drawing, int i, std::string& svg)
 {
-    ElementEditor& editor = *drawing.editor3;
+    ElementEditorBase& editor = *drawing.editor3;
     const double x = 10 + (i * 7) % 180, y = 10 + (i * 13) % 270;
     const int kinds[] = {kindCode(ElementKind::Line), kindCode(ElementKind::Arc), kindCode(ElementKind::Box),
                          kindCode(ElementKind::Text)};

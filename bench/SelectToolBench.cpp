@@ -33,7 +33,7 @@ DocumentContext* makeDrawing(int elements)
     context->createMembers();
     context->linkManagers();
     documentMemberFactories = saved;
-    ElementEditor& editor = *context->editor3;
+    ElementEditorBase& editor = *context->editor3;
     for (int i = 0; i < elements; ++i) {
         if (!editor.startNewElement(1))
             break;

@@ -40,7 +40,7 @@ struct TextDrawing {
         delete context.updater;
         context.updater = new SurfaceUpdater(1000, 1000);
         context.caret = newTextCaretPlace(context);
-        ElementEditor& editor = *context.editor2;
+        ElementEditorBase& editor = *context.editor2;
         if (!editor.startNewElement(12))
             return;
         text = static_cast<TextElement*>(editor.elementInHand());

@@ -153,7 +153,7 @@ int Document::goToPage(int page) { return DocumentContext::setCurrentPageOf(owne
 
 // The fourth editor has no interactive role, so file input and output never disturb an element
 // that is being created or edited.
-ElementEditor* Document::ioEditor() const { return DocumentContext::editorOf(ownerContext, 4); }
+ElementEditorBase* Document::ioEditor() const { return DocumentContext::fileEditorOf(ownerContext); }
 
 Element* Document::makeAttributeHolder() { return makeBaseElement ? makeBaseElement() : nullptr; }
 

@@ -9,7 +9,7 @@ class BufferedFile;
 class CommonFileDialog;
 class DocumentContext;
 class Element;
-class ElementEditor;
+class ElementEditorBase;
 class FileProgress;
 class TagDictionary;
 class XmlSectionOwner;
@@ -152,7 +152,7 @@ public:
     [[nodiscard]] int pageCount() const;
     [[nodiscard]] int goToPage(int page);
     // The owner's element editor for file input and output (its fourth), or null.
-    [[nodiscard]] ElementEditor* ioEditor() const;
+    [[nodiscard]] ElementEditorBase* ioEditor() const;
     Element* attributeHolder() const { return holder; }
     TagDictionary* tagDictionary() const { return dictionary; }
     BufferedFile* ioFile() const { return file; }

@@ -7,6 +7,7 @@
 #include "document/CropMarkSettings.h"
 #include "document/DisplayControlState.h"
 #include "document/Document.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementSerialCounter.h"
@@ -37,7 +38,6 @@
 #include "geometry/InkInfo.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/ElementScaler.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/MoveTool.h"
@@ -110,10 +110,10 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(PaperSettings, paper, paper),
     MEMBER(CropMarkSettings, cropMarks, cropMarks),
     MEMBER(ViewScroller, scroller, scroller),
-    MEMBER(ElementEditor, editor1, editor1),
-    MEMBER(ElementEditor, editor2, editor2),
-    MEMBER(ElementEditor, editor3, editor3),
-    MEMBER(ElementEditor, editor4, editor4),
+    MEMBER(ElementEditorBase, editor1, editor1),
+    MEMBER(ElementEditorBase, editor2, editor2),
+    MEMBER(ElementEditorBase, editor3, editor3),
+    MEMBER(ElementEditorBase, editor4, editor4),
     MEMBER(LineDefaults, lineDefaults, lineDefaults),
     MEMBER(TextDefaults, textDefaults, textDefaults),
     MEMBER(BezierDefaults, bezierDefaults, bezierDefaults),

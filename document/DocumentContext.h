@@ -225,7 +225,12 @@ public:
 
     // For objects that keep a context which may be null: the member, or its missing value.
     [[nodiscard]] static SelectToolBase* selectToolOf(const DocumentContext* context);
-    [[nodiscard]] static ElementEditor* editorOf(const DocumentContext* context, int number);
+    // The element editors by their roles: the page drawing's, the creation's (it holds the element
+    // in edit), the tools' (select, move, rotate, scale, paste and undo) and the drawing file's.
+    [[nodiscard]] static ElementEditorBase* pageEditorOf(const DocumentContext* context);
+    [[nodiscard]] static ElementEditorBase* creationEditorOf(const DocumentContext* context);
+    [[nodiscard]] static ElementEditorBase* toolEditorOf(const DocumentContext* context);
+    [[nodiscard]] static ElementEditorBase* fileEditorOf(const DocumentContext* context);
     [[nodiscard]] static Selection* selectionOf(const DocumentContext* context);
     [[nodiscard]] static GridSettings* gridOf(const DocumentContext* context);
     [[nodiscard]] static int isShortcutModeOf(DocumentContext* context);
@@ -255,10 +260,10 @@ public:
     PaperSettings* paper = nullptr;
     CropMarkSettings* cropMarks = nullptr;
     ViewScroller* scroller = nullptr;
-    ElementEditor* editor1 = nullptr; // draws the pages
-    ElementEditor* editor2 = nullptr; // creates elements, holds the element in edit
-    ElementEditor* editor3 = nullptr; // select, move, rotate and scale tools
-    ElementEditor* editor4 = nullptr;
+    ElementEditorBase* editor1 = nullptr; // draws the pages
+    ElementEditorBase* editor2 = nullptr; // creates elements, holds the element in edit
+    ElementEditorBase* editor3 = nullptr; // select, move, rotate and scale tools
+    ElementEditorBase* editor4 = nullptr; // reads and writes the drawing file
     LineDefaults* lineDefaults = nullptr;
     TextDefaults* textDefaults = nullptr;
     BezierDefaults* bezierDefaults = nullptr;

@@ -2,6 +2,7 @@
 // answers the member's missing value without it.
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/PageList.h"
 #include "document/PictureDefaults.h"
@@ -16,7 +17,6 @@
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/Window.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
 
@@ -309,22 +309,24 @@ SelectToolBase* DocumentContext::selectToolOf(const DocumentContext* context)
     return context ? context->selectTool : nullptr;
 }
 
-ElementEditor* DocumentContext::editorOf(const DocumentContext* context, int number)
+ElementEditorBase* DocumentContext::pageEditorOf(const DocumentContext* context)
 {
-    if (!context)
-        return nullptr;
-    switch (number) {
-    case 1:
-        return context->editor1;
-    case 2:
-        return context->editor2;
-    case 3:
-        return context->editor3;
-    case 4:
-        return context->editor4;
-    default:
-        return nullptr;
-    }
+    return context ? context->editor1 : nullptr;
+}
+
+ElementEditorBase* DocumentContext::creationEditorOf(const DocumentContext* context)
+{
+    return context ? context->editor2 : nullptr;
+}
+
+ElementEditorBase* DocumentContext::toolEditorOf(const DocumentContext* context)
+{
+    return context ? context->editor3 : nullptr;
+}
+
+ElementEditorBase* DocumentContext::fileEditorOf(const DocumentContext* context)
+{
+    return context ? context->editor4 : nullptr;
 }
 
 Selection* DocumentContext::selectionOf(const DocumentContext* context) { return context ? context->selection : nullptr; }

@@ -4,8 +4,8 @@
 
 #include "document/CropMarkSettings.h"
 #include "document/DisplayControlState.h"
-#include "document/DrawingGrid.h"
 #include "document/Document.h"
+#include "document/DrawingGrid.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementSerialCounter.h"
@@ -44,11 +44,11 @@ PaperSettings* makePaper(DocumentContext&) { return makeReported<SheetSettings>(
 DisplayControlState* makeDisplayControl(DocumentContext&) { return makeReported<DisplayControlState>(); }
 GridSettings* makeGrid(DocumentContext&) { return makeReported<DrawingGrid>(); }
 
-ElementEditor* makeEditor(DocumentContext&)
+ElementEditorBase* makeEditor(DocumentContext&)
 {
     if (!makeElementEditor)
         return nullptr;
-    ElementEditor* editor = makeElementEditor();
+    ElementEditorBase* editor = makeElementEditor();
     if (!editor)
         showOutOfMemory();
     return editor;
@@ -101,7 +101,7 @@ const DocumentMemberFactories defaults = {
 
 } // namespace
 
-ElementEditor* (*makeElementEditor)() = nullptr;
+ElementEditorBase* (*makeElementEditor)() = nullptr;
 
 DocumentMemberFactories documentMemberFactories = defaults;
 

@@ -12,7 +12,7 @@ class PageList;
 class PaperSettings;
 class CropMarkSettings;
 class ViewScroller;
-class ElementEditor;
+class ElementEditorBase;
 class LineDefaults;
 class TextDefaults;
 class BezierDefaults;
@@ -55,10 +55,10 @@ struct DocumentMemberFactories {
     PaperSettings* (*paper)(DocumentContext&);
     CropMarkSettings* (*cropMarks)(DocumentContext&);
     ViewScroller* (*scroller)(DocumentContext&);
-    ElementEditor* (*editor1)(DocumentContext&);
-    ElementEditor* (*editor2)(DocumentContext&);
-    ElementEditor* (*editor3)(DocumentContext&);
-    ElementEditor* (*editor4)(DocumentContext&);
+    ElementEditorBase* (*editor1)(DocumentContext&);
+    ElementEditorBase* (*editor2)(DocumentContext&);
+    ElementEditorBase* (*editor3)(DocumentContext&);
+    ElementEditorBase* (*editor4)(DocumentContext&);
     LineDefaults* (*lineDefaults)(DocumentContext&);
     TextDefaults* (*textDefaults)(DocumentContext&);
     BezierDefaults* (*bezierDefaults)(DocumentContext&);
@@ -92,7 +92,7 @@ struct DocumentMemberFactories {
 
 // The maker of the four element editors, which the views fill in at start-up; null leaves the
 // editors empty (a drawing with elements then neither reads nor saves).
-extern ElementEditor* (*makeElementEditor)();
+extern ElementEditorBase* (*makeElementEditor)();
 
 // The hooks in force; the defaults are those of DocumentMembers.cpp.
 extern DocumentMemberFactories documentMemberFactories;

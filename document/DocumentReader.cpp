@@ -9,6 +9,7 @@
 #include "document/BezierDefaults.h"
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementKind.h"
 #include "document/FileProgress.h"
 #include "document/LineDefaults.h"
@@ -22,7 +23,6 @@
 #include "geometry/TagIds.h"
 #include "geometry/XmlSectionOwner.h"
 #include "platform/BufferedFile.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -297,7 +297,7 @@ int Document::readElement(int kind)
         return 0;
     // An element that cannot be made or stored fails the read: a drawing missing it must not keep
     // the file's name, or the next save would write over the original without it.
-    ElementEditor* editor = ioEditor();
+    ElementEditorBase* editor = ioEditor();
     if (!editor || !editor->newElement(kind) || !editor->readElementXmlAttributes())
         return 0;
     return editor->addToPage() ? 1 : 0;

@@ -4,6 +4,7 @@
 
 #include "document/BezierDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/LineDefaults.h"
@@ -18,7 +19,6 @@
 #include "geometry/TagIds.h"
 #include "geometry/XmlSectionOwner.h"
 #include "platform/StringUtil.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ int Document::writePageElements(int page)
         !beginTag(tag_id::entities))
         return 0;
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
-    ElementEditor* editor = ioEditor();
+    ElementEditorBase* editor = ioEditor();
     const int count = store && store->pageTable ? store->pageTable->getCount(page) : 0;
     // Every element of the page is written, or the write fails and the old file stays.
     if (count > 0 && !editor)
@@ -129,7 +129,7 @@ int Document::writeSelectedElements()
         return 0;
     SelectToolBase* selectTool = DocumentContext::selectToolOf(ownerContext);
     ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
-    ElementEditor* editor = ioEditor();
+    ElementEditorBase* editor = ioEditor();
     if (selectTool && store && editor) {
         // No selection holds more ids than the store.
         const int limit = store->highestId();

@@ -3,19 +3,17 @@
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/GridSettingsDialog.h"
 #include "document/PopupMenuList.h"
 #include "document/SelectToolBase.h"
 #include "document/ViewUpdater.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
-
-// What the view's click wait answers.
-enum ClickCode { kLeftClick = 11, kRightClick = 21 };
 
 void repaintGrid(DocumentContext* owner)
 {
@@ -87,11 +85,11 @@ void DrawingGrid::runPendingPick()
     if (!view)
         return;
     const int click = view->waitClick(0);
-    if (click == kRightClick) {
+    if (click == loopCode(MouseLoopResult::RightClick)) {
         requestContextMenu();
         return;
     }
-    if (click != kLeftClick)
+    if (click != loopCode(MouseLoopResult::LeftClick))
         return;
     if (isContextMenuDoubleClick()) {
         requestContextMenu();
@@ -105,7 +103,7 @@ void DrawingGrid::runPendingPick()
         return;
     if (pick == kPickElementPoint) {
         SelectToolBase* tool = owner->selectTool;
-        ElementEditor* editor = owner->editor3;
+        ElementEditorBase* editor = owner->editor3;
         if (!tool || !editor)
             return;
         tool->setPickBoxAtMouse();

@@ -4,6 +4,7 @@
 #include "document/ElementAttributeTable.h"
 #include "document/HandleFlags.h"
 #include "geometry/DrawPoint.h"
+#include "geometry/MouseLoopResult.h"
 
 class ArrowHeadStyle;
 class BitmapRaster;
@@ -81,13 +82,14 @@ public:
         kComplete = 1,          // commit as a new element
         kStoredBack = 2,        // an edited element is stored back (finishInput)
         kEditingText = 3,
-        kDone = 11,             // edit done; a click
-        kDragDone = 12,
-        kDoubleClick = 15,      // a second click inside the double-click time
-        kRightButton = 21,
+        kDone = loopCode(MouseLoopResult::LeftClick), // edit done; a click
+        kDragDone = loopCode(MouseLoopResult::Released),
+        // a second click inside the double-click time
+        kDoubleClick = loopCode(MouseLoopResult::DoubleClick),
+        kRightButton = loopCode(MouseLoopResult::RightClick),
         kCompleteAndNext = 41,  // complete; the next element of the kind starts at the cursor
         kCompleteAndStop = 43,
-        kCancelled = -1,
+        kCancelled = loopCode(MouseLoopResult::Ended),
         kCannotPlace = -999,
     };
     // The internal event that brings the frame's toolbar buttons up to date.

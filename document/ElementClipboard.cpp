@@ -5,6 +5,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementClipboardData.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
@@ -16,7 +17,6 @@
 #include "platform/Clipboard.h"
 #include "platform/DibImage.h"
 #include "platform/IntRect.h"
-#include "views/tools/ElementEditor.h"
 
 ElementClipboard* theElementClipboard = nullptr;
 
@@ -25,7 +25,7 @@ namespace {
 // The element edited in place, whose selected text the text mode works on.
 Element* textElementOf(DocumentContext* context)
 {
-    ElementEditor* editor = context ? context->editor2 : nullptr;
+    ElementEditorBase* editor = DocumentContext::creationEditorOf(context);
     return editor ? editor->elementInHand() : nullptr;
 }
 
@@ -189,7 +189,7 @@ int ElementClipboard::copyMarkedRect()
 int ElementClipboard::deleteSelection(int withRecord)
 {
     SelectToolBase* tool = owner->selectTool;
-    ElementEditor* editor = owner->editor3;
+    ElementEditorBase* editor = owner->editor3;
     GlobalBlock ids(100, 4);
     const int n = selectedIdsOf(owner, ids);
     if (n < 1)
@@ -217,7 +217,7 @@ int ElementClipboard::pasteElements()
     if (!data)
         return pastePicture();
     SelectToolBase* tool = owner->selectTool;
-    ElementEditor* editor = owner->editor3;
+    ElementEditorBase* editor = owner->editor3;
     ElementStore* store = owner->elementStore();
     ElementIdSet* groups = owner->idSet;
     tool->clearSelection();
@@ -268,7 +268,7 @@ int ElementClipboard::pasteElements()
 
 int ElementClipboard::pastePicture()
 {
-    ElementEditor* editor = owner->editor2;
+    ElementEditorBase* editor = owner->editor2;
     if (picturePaste != 1 || !editor)
         return 0;
     std::unique_ptr<DibImage> image(getClipboardDib());

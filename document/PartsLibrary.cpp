@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/PartFile.h"
 #include "document/PartsPane.h"
@@ -22,7 +23,6 @@
 #include "platform/Application.h"
 #include "platform/StringUtil.h"
 #include "resources/ids.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -224,7 +224,7 @@ int PartsLibrary::loadCurrentPart()
 
 int PartsLibrary::selectionExtent(DocumentContext* drawing, DoubleRect& extent)
 {
-    ElementEditor* editor = DocumentContext::editorOf(drawing, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     GlobalBlock ids(100, 4);
     const int n = editor ? selectedIdsOf(drawing, ids) : 0;
     int measured = 0;

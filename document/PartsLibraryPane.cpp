@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/PartFile.h"
 #include "document/PartsLibrary.h"
@@ -21,7 +22,6 @@
 #include "platform/MemoryDc.h"
 #include "platform/MouseSource.h"
 #include "platform/StringUtil.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int pumpEndsLoop()
 int pageExtent(DocumentContext& context, DoubleRect& extent)
 {
     ElementStore* store = context.ownStore;
-    ElementEditor* editor = DocumentContext::editorOf(&context, 4);
+    ElementEditorBase* editor = DocumentContext::fileEditorOf(&context);
     const int count = store && store->pageTable && editor ? store->pageTable->getCount(1) : 0;
     int id = count > 0 ? store->pageTable->getFirst(1) : 0;
     int measured = 0;

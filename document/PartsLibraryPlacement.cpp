@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementStore.h"
 #include "document/PartsLibrary.h"
@@ -15,7 +16,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/MemoryProbe.h"
 #include "platform/MessageBoxes.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void reselect(SelectToolBase& tool, GlobalBlock& ids, int mode)
 int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
 {
     SelectToolBase* tool = DocumentContext::selectToolOf(drawing);
-    ElementEditor* editor = DocumentContext::editorOf(drawing, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     if (!tool || !editor || !std::isfinite(x) || !std::isfinite(y) || !loadCurrentPart())
         return 0;
     ElementStore* part = loadedContext->ownStore;
@@ -130,7 +130,7 @@ int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
 
 void PartsLibrary::drawPreview(DocumentContext* drawing, double x, double y)
 {
-    ElementEditor* editor = DocumentContext::editorOf(drawing, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     ViewUpdater* updater = drawing ? drawing->updater : nullptr;
     if (!editor || !updater || !loadCurrentPart())
         return;

@@ -4,10 +4,10 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
-#include "views/tools/ElementEditor.h"
 
 Selection::Selection() : GlobalBlock(100, 4)
 {
@@ -49,7 +49,7 @@ int Selection::idAt(int index)
 
 int Selection::forEach(SelectionOperation& operation)
 {
-    ElementEditor* editor = owner ? owner->editor2 : nullptr;
+    ElementEditorBase* editor = DocumentContext::creationEditorOf(owner);
     if (!editor)
         return 0;
     // One element picked by the select tool is held by the tool, not listed here.

@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementKindNames.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
@@ -11,7 +12,6 @@
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -533,7 +533,7 @@ void UndoManager::refresh(int wholePage)
     if (!owner)
         return;
     SelectToolBase* tool = owner->selectTool;
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     // The step is done: a selected element that cannot be taken is only not held for editing.
     if (tool && editor && tool->selectionMode() == 1)
         (void)editor->beginEdit(tool->firstSelectedId());
@@ -587,14 +587,14 @@ void UndoManager::selectAlone(int id)
 }
 
 // The editor's element when it is the one with this id; null otherwise.
-Element* UndoManager::elementInHand(ElementEditor* editor, int id) const
+Element* UndoManager::elementInHand(ElementEditorBase* editor, int id) const
 {
     Element* element = editor ? editor->elementInHand() : nullptr;
     return element && element->id == id ? element : nullptr;
 }
 
-ElementEditor* UndoManager::elementEditor() const { return owner ? owner->editor3 : nullptr; }
+ElementEditorBase* UndoManager::elementEditor() const { return DocumentContext::toolEditorOf(owner); }
 
-ElementEditor* UndoManager::textEditor() const { return owner ? owner->editor2 : nullptr; }
+ElementEditorBase* UndoManager::textEditor() const { return DocumentContext::creationEditorOf(owner); }
 
 ElementStore* UndoManager::store() const { return owner ? owner->elementStore() : nullptr; }

@@ -10,7 +10,7 @@
 
 class DocumentContext;
 class Element;
-class ElementEditor;
+class ElementEditorBase;
 class ElementStore;
 class FileName;
 
@@ -222,11 +222,11 @@ private:
     void selectListed(GlobalBlock& list, int mode);
     void selectAlone(int id);
     void clearSelection();
-    [[nodiscard]] ElementEditor* elementEditor() const;
-    [[nodiscard]] ElementEditor* textEditor() const;
+    [[nodiscard]] ElementEditorBase* elementEditor() const;
+    [[nodiscard]] ElementEditorBase* textEditor() const;
     [[nodiscard]] ElementStore* store() const;
     [[nodiscard]] int idFrom(GlobalBlock& list, int index);
-    [[nodiscard]] Element* elementInHand(ElementEditor* editor, int id) const;
+    [[nodiscard]] Element* elementInHand(ElementEditorBase* editor, int id) const;
     [[nodiscard]] Element* openTextElement(int id, int kind);
 
     // Element images (reshape, attribute change, batch change, element zoom).

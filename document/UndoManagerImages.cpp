@@ -4,10 +4,10 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 // Offset of the count word of a batch record: right after its head.
@@ -91,7 +91,7 @@ int UndoManager::stepPointMove(int redoing)
     if (!closeRecord(redoing) || n < 1 || points.count != 2 * n)
         return 0;
     selectAlone(id);
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     Element* element = editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
     if (!element)
         return 0;
@@ -128,7 +128,7 @@ int UndoManager::stepPointList(int redoing)
         valuesBefore = values.count;
 
     selectAlone(id);
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     Element* element = editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
     if (!element)
         return 0;
@@ -217,7 +217,7 @@ int UndoManager::putImageBack(int id)
     if (!target->updateElement(id, &image))
         return 0;
     // Page redraws pass over elements by the extent registered when they were stored.
-    if (ElementEditor* editor = elementEditor())
+    if (ElementEditorBase* editor = elementEditor())
         (void)editor->registerExtentById(id); // 0 only when the element cannot be taken: no extent to register
     return 1;
 }

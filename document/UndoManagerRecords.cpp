@@ -2,10 +2,10 @@
 // move, copy, rotation, drawing order, cut, paste, delete and part placement.
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
-#include "views/tools/ElementEditor.h"
 #include "views/tools/InputPointList.h"
 
 // Writers
@@ -174,7 +174,7 @@ int UndoManager::undoNewElement()
         return 0;
     logFile.readList(&otherIds, 4);
     reselect(otherIds);
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     if (!closeRecord(0) || !editor || !editor->removeById(id))
         return 0;
     if (owner && owner->inputPoints)
@@ -196,7 +196,7 @@ int UndoManager::redoNewElement()
     if (!logFile.readWord(id) || !logFile.read(&entry, sizeof entry))
         return 0;
     logFile.readList(nullptr, 4);
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     if (!closeRecord(1) || !editor || !editor->reinsertById(id, entry))
         return 0;
     selectAlone(id);
@@ -208,7 +208,7 @@ int UndoManager::redoNewElement()
     refresh();
     captureSelection();
     if (text) {
-        ElementEditor* textInput = textEditor();
+        ElementEditorBase* textInput = textEditor();
         if (textInput && textInput->beginEdit(id)) {
             if (Element* element = elementInHand(textInput, id))
                 element->beginTextEditAtStart();
@@ -253,7 +253,7 @@ int UndoManager::undoMoveOrRotate(int redoing)
 // angle); the number done before the first that could not be taken or stored back.
 int UndoManager::transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor)
 {
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     for (int i = 0; i < n; ++i) {
         int id = idFrom(ids, i);
         Element* element = id >= 1 && editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
@@ -366,7 +366,7 @@ int UndoManager::stepRemoveListed(int redoing)
 // links of before.
 int UndoManager::relinkListed(Relink how)
 {
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     ElementStore* target = store();
     placesBefore.count = 0;
     if (ids.count < 1)
@@ -397,7 +397,7 @@ int UndoManager::relinkListed(Relink how)
 // element leaves again, each from whole chains.
 int UndoManager::reinsertListed()
 {
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     ElementStore* target = store();
     if (ids.count < 1)
         return 1;
@@ -433,7 +433,7 @@ int UndoManager::reinsertListed()
 // step fails either way.
 void UndoManager::putPlacesBack()
 {
-    ElementEditor* editor = elementEditor();
+    ElementEditorBase* editor = elementEditor();
     for (int i = placesBefore.count - 1; editor && i >= 0; --i) {
         PlaceBefore place;
         if (!placesBefore.get(i, &place))

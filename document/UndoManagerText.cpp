@@ -5,9 +5,9 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementKind.h"
 #include "document/UndoManager.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 bool sameElement(const Element* a, const Element* b) { return a && b && a->id == b->id; }
@@ -192,7 +192,7 @@ void UndoManager::writeTextRecord(UndoCode code)
 // the text operations then act on the element it holds, and only when that is the record's.
 Element* UndoManager::openTextElement(int id, int kind)
 {
-    ElementEditor* editor = textEditor();
+    ElementEditorBase* editor = textEditor();
     if (!editor)
         return nullptr;
     if (isTextKind(kind)) {

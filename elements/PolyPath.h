@@ -1,4 +1,5 @@
 #pragma once
+#include "geometry/MouseLoopResult.h"
 #include "platform/IntPoint.h"
 
 class DoubleArray;
@@ -27,12 +28,12 @@ class ViewParams;
 class PolyPath {
 public:
     enum Code : int {
-        kCancelled = -1,
+        kCancelled = loopCode(MouseLoopResult::Ended),
         kComplete = 1,
-        kVertexWanted = 11,
-        kDragged = 12,
-        kFinished = 15,
-        kTakeBack = 21,
+        kVertexWanted = loopCode(MouseLoopResult::LeftClick),
+        kDragged = loopCode(MouseLoopResult::Released),
+        kFinished = loopCode(MouseLoopResult::DoubleClick),
+        kTakeBack = loopCode(MouseLoopResult::RightClick),
     };
     // The overlay figure of the element being entered that the rubber band redraws.
     static constexpr int kRubberBandFigure = 21;

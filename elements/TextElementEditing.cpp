@@ -7,6 +7,7 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
@@ -25,7 +26,6 @@
 #include "platform/KeyboardState.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 enum EditingKey { kBackspace = 8, kEscape = 27, kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kDelete = 46 };
@@ -378,7 +378,7 @@ void TextElementBase::insertText(const char* bytes, int length)
 
 void TextElementBase::deleteEmptied()
 {
-    ElementEditor* editor = context ? context->editor3 : nullptr;
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor || id < 1)
         return;
     if (UndoManager* undo = context->undoManager)

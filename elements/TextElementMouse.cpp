@@ -7,6 +7,7 @@
 #include <new>
 
 #include "document/DocumentContext.h"
+#include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
@@ -25,7 +26,6 @@
 #include "platform/KeyboardState.h"
 #include "platform/StringUtil.h"
 #include "platform/Window.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 // Two clicks this close (pixels) make a double click.

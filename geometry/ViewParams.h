@@ -1,6 +1,7 @@
 #pragma once
 // An interface that this folder and those above call; a folder above implements it.
 #include "geometry/DoubleRect.h"
+#include "geometry/MouseLoopResult.h"
 #include "platform/IntPoint.h"
 #include "platform/IntRect.h"
 
@@ -140,11 +141,11 @@ public:
         int left = 0, right = 0;
         while (nextMousePoint(device, left, right)) {
             if (left)
-                return 11;
+                return loopCode(MouseLoopResult::LeftClick);
             if (right)
-                return 21;
+                return loopCode(MouseLoopResult::RightClick);
         }
-        return -1;
+        return loopCode(MouseLoopResult::Ended);
     }
     // The pointer in drawing coordinates; 0 without a window (the default).
     [[nodiscard]] virtual int mouseWorldXY(double& x, double& y)

@@ -26,7 +26,7 @@ int ProgressSteps::step(int position)
 
 int ProgressSteps::cancelled() const { return progress && progress->cancelled(); }
 
-int walkCurrentPage(DocumentContext& context, ElementEditor& editor, FileProgress* progress,
+int walkCurrentPage(DocumentContext& context, ElementEditorBase& editor, FileProgress* progress,
                     const std::function<int(Element&)>& visit)
 {
     ElementStore* store = context.elementStore();

@@ -3,7 +3,7 @@
 
 class DocumentContext;
 class Element;
-class ElementEditor;
+class ElementEditorBase;
 class FileProgress;
 
 // Moves a progress window's bar only when the shown step changes (a thousandth of the range), so
@@ -28,5 +28,5 @@ private:
 //
 // 1 when every element was visited; 0 when a visit failed, an element could not be taken or the
 // page's chain ended early, or the user cancelled.
-[[nodiscard]] int walkCurrentPage(DocumentContext& context, ElementEditor& editor, FileProgress* progress,
+[[nodiscard]] int walkCurrentPage(DocumentContext& context, ElementEditorBase& editor, FileProgress* progress,
                                   const std::function<int(Element&)>& visit);

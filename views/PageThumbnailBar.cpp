@@ -307,7 +307,7 @@ void PageThumbnailBar::onElementCommitted(DocumentContext* owner, int id)
     setContext(owner);
     const int page = owner->currentPage();
     cache.setArea(thumbnailArea());
-    ElementEditor* editor = owner->editor1;
+    ElementEditorBase* editor = owner->editor1;
     if (showContents == kContentsHidden || !editor || !cache.restore(page, canvas.bitmap)) {
         onPageRedrawn(owner);
         return;

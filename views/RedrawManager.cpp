@@ -356,7 +356,7 @@ void RedrawManager::drawPageElements()
     if (!drawEnabled || !context)
         return;
     ElementStore* store = context->elementStore();
-    ElementEditor* editor = context->editor1;
+    ElementEditorBase* editor = context->editor1;
     if (!store || !store->pageTable || !editor)
         return;
     const int page = context->currentPage();

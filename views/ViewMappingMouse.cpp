@@ -5,6 +5,7 @@
 #include "document/DocumentContext.h"
 #include "document/StatusBarPanes.h"
 #include "document/ViewUpdater.h"
+#include "geometry/MouseLoopResult.h"
 #include "platform/Application.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
@@ -32,9 +33,6 @@ void showCursorPosition(DocumentContext* context)
     if (context && context->statusBar)
         context->statusBar->showCursorPosition();
 }
-
-// Outcomes of the mouse loops.
-enum Outcome { kLeft = 11, kRight = 21, kKey = 31, kEnded = -1 };
 
 // The character of the current event when it is a typed key, else 0.
 int typedCharacter()
@@ -121,7 +119,7 @@ int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right)
 
 int ViewMapping::waitClick(int)
 {
-    int result = kEnded;
+    MouseLoopResult result = MouseLoopResult::Ended;
     for (;;) {
         showCursorPosition(context);
         IntPoint point;
@@ -129,17 +127,17 @@ int ViewMapping::waitClick(int)
         if (!nextMousePoint(point, left, right, 1) || shortcutEndsLoop())
             break;
         if (left) {
-            result = kLeft;
+            result = MouseLoopResult::LeftClick;
             break;
         }
         if (right) {
-            result = kRight;
+            result = MouseLoopResult::RightClick;
             break;
         }
     }
     if (context)
         (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
-    return result;
+    return loopCode(result);
 }
 
 int ViewMapping::mouseWorldXY(double& x, double& y)
@@ -258,38 +256,42 @@ int ViewMapping::zoomByMouse()
         theMouseState->releaseLeft();
         theMouseState->clearRightButton();
     }
-    int outcome = 0;
+    MouseLoopResult outcome = MouseLoopResult::Ended;
     IntPoint point;
-    while (!outcome) {
+    for (;;) {
         showCursorPosition(context);
-        if (shortcutEndsLoop()) {
-            outcome = kEnded;
+        if (shortcutEndsLoop())
             break;
-        }
         int left = 0, right = 0;
         if (!nextMousePoint(point, left, right, 1))
-            outcome = kEnded;
-        else if (left)
-            outcome = kLeft;
-        else if (right)
-            outcome = kRight;
-        else if (const int character = typedCharacter())
-            outcome = handleZoomKey(character) ? kKey : 0;
+            break;
+        if (left) {
+            outcome = MouseLoopResult::LeftClick;
+            break;
+        }
+        if (right) {
+            outcome = MouseLoopResult::RightClick;
+            break;
+        }
+        if (const int character = typedCharacter(); character && handleZoomKey(character)) {
+            outcome = MouseLoopResult::Key;
+            break;
+        }
     }
     if (context)
         (void)context->restartTimer(); // 0 without a tick stamp: every drag then counts as held long enough
-    if (outcome == kLeft) {
+    if (outcome == MouseLoopResult::LeftClick) {
         const int zoomed = rectangleZoom(point);
         if (zoomed == 0)
             zoomByClick(point, lastZoomDirection);
         else if (zoomed < 0)
-            outcome = kEnded;
-    } else if (outcome == kRight) {
+            outcome = MouseLoopResult::Ended;
+    } else if (outcome == MouseLoopResult::RightClick) {
         zoomByClick(point, lastZoomDirection == 1 ? 2 : 1);
     }
-    if (outcome != kEnded)
+    if (outcome != MouseLoopResult::Ended)
         postMouseMove();
     if (theImeGuard)
         theImeGuard->restore();
-    return outcome;
+    return loopCode(outcome);
 }

@@ -5,7 +5,7 @@
 class Document;
 class DxfTextFile;
 class Element;
-class ElementEditor;
+class ElementEditorBase;
 
 // Turns the entities of a DXF file into elements of the current page, one per call, through the
 // document's attribute holder and its file editor: LINE a line, ARC an arc, POLYLINE a polygon,
@@ -49,7 +49,7 @@ private:
 
     Document& document;
     DxfTextFile& file;
-    ElementEditor* editor;
+    ElementEditorBase* editor;
     int failure = 0;
     int added = 0;
     // The elements of each block by its id, and where the block was first placed.

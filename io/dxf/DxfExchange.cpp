@@ -173,7 +173,7 @@ int DxfExchange::writeFile(Document& document, const char* path)
     }
     DxfTextFile file;
     file.setFileName(&temp);
-    ElementEditor* editor = document.ioEditor();
+    ElementEditorBase* editor = document.ioEditor();
     int written = editor && file.openForWrite();
     int cancelled = 0;
     int toldByFile = 0; // failed writes, the flush and the size check tell the user themselves

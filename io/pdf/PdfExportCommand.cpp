@@ -132,7 +132,7 @@ int PdfExportCommand::writePageContent(int page)
 {
     resetPageState();
     ElementStore* store = drawing ? drawing->elementStore() : nullptr;
-    ElementEditor* editor = drawing ? drawing->editor1 : nullptr;
+    ElementEditorBase* editor = DocumentContext::pageEditorOf(drawing);
     if (!store || !store->pageTable || !editor)
         return 1;
     const int counting = isCounting();

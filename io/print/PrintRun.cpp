@@ -88,7 +88,7 @@ void PrintRecord::print()
 int PrintRecord::printPage(int postScript)
 {
     ElementStore* store = context ? context->elementStore() : nullptr;
-    ElementEditor* editor = context ? context->editor1 : nullptr;
+    ElementEditorBase* editor = DocumentContext::pageEditorOf(context);
     if (!store || !store->pageTable || !editor)
         return 1; // nothing to print on this page
     const double x = horizontalOffset(), y = verticalOffset();

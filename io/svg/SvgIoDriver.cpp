@@ -79,7 +79,7 @@ SvgIoDriver::SvgIoDriver(Document& document) : document(document) {}
 int SvgIoDriver::write()
 {
     DocumentContext* context = document.owner();
-    ElementEditor* editor = document.ioEditor();
+    ElementEditorBase* editor = document.ioEditor();
     if (!context || !editor)
         return 0;
     SvgXmlDocument svg;
@@ -158,7 +158,7 @@ void SvgIoDriver::takeNode(const XmlNode& node, Element& holder)
 
 int SvgIoDriver::finishElement(Element& holder)
 {
-    ElementEditor* editor = document.ioEditor();
+    ElementEditorBase* editor = document.ioEditor();
     const int kind = pendingKind;
     pendingKind = -1;
     // An element that nothing could show is passed over.
@@ -183,7 +183,7 @@ int SvgIoDriver::finishElement(Element& holder)
 int SvgIoDriver::read()
 {
     Element* holder = document.attributeHolder();
-    ElementEditor* editor = document.ioEditor();
+    ElementEditorBase* editor = document.ioEditor();
     if (!holder || !editor)
         return 0;
     SvgXmlDocument svg;

@@ -83,7 +83,7 @@ PropertyDrawing::~PropertyDrawing() { context.destroyManagers(); }
 
 int PropertyDrawing::add(ElementKind kind, const std::function<void(Element&)>& fill)
 {
-    ElementEditor* editor = context.editor2;
+    ElementEditorBase* editor = context.editor2;
     if (!editor || !editor->startNewElement(kindCode(kind)))
         return 0;
     Element& e = *editor->elementInHand();
@@ -130,7 +130,7 @@ int PropertyDrawing::addTextKind(ElementKind kind, const std::function<void(Elem
 
 Element& PropertyDrawing::stored(int id)
 {
-    ElementEditor* editor = context.editor4;
+    ElementEditorBase* editor = context.editor4;
     EXPECT_EQ(editor->beginEdit(id), 1) << "element " << id;
     return *editor->elementInHand();
 }

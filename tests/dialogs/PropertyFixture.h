@@ -94,7 +94,7 @@ public:
     ScopedOverride<ColorDialog*> sharedChooser{theColorChooser, &chooser};
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> kinds;
-    ScopedOverride<ElementEditor* (*)()> editors;
+    ScopedOverride<ElementEditorBase* (*)()> editors;
     DocumentContext context;
     FixedGrid* grid = nullptr;
     FixedPaper* paper = nullptr;

@@ -162,10 +162,10 @@ void recordEveryHook(DocumentMemberFactories& h)
     h.paper = recordCreation<9, PaperSettings>;
     h.cropMarks = recordCreation<10, CropMarkSettings>;
     h.scroller = recordCreation<11, ViewScroller>;
-    h.editor1 = recordCreation<12, ElementEditor>;
-    h.editor2 = recordCreation<13, ElementEditor>;
-    h.editor3 = recordCreation<14, ElementEditor>;
-    h.editor4 = recordCreation<15, ElementEditor>;
+    h.editor1 = recordCreation<12, ElementEditorBase>;
+    h.editor2 = recordCreation<13, ElementEditorBase>;
+    h.editor3 = recordCreation<14, ElementEditorBase>;
+    h.editor4 = recordCreation<15, ElementEditorBase>;
     h.lineDefaults = recordCreation<16, LineDefaults>;
     h.textDefaults = recordCreation<17, TextDefaults>;
     h.bezierDefaults = recordCreation<18, BezierDefaults>;
@@ -277,7 +277,7 @@ TEST_F(DocumentContextTest, WithoutMembersEveryForwarderAnswersItsMissingValue)
     context.initialize();
     EXPECT_EQ(DocumentContext::currentPageOf(nullptr), 1);
     EXPECT_EQ(DocumentContext::setModificationTrackingOf(&context, 0), -1);
-    EXPECT_EQ(DocumentContext::editorOf(nullptr, 2), nullptr);
+    EXPECT_EQ(DocumentContext::creationEditorOf(nullptr), nullptr);
     context.destroyManagers();
 }
 
@@ -402,7 +402,7 @@ TEST_F(DocumentContextTest, InitializeTakesTheDefaultsAndTurnsReuseOff)
 TEST_F(DocumentContextTest, TheSecondEditorCreatesAndSettles)
 {
     TestApplication app;
-    hooks().editor2 = [](DocumentContext&) -> ElementEditor* { return new FakeEditor; };
+    hooks().editor2 = [](DocumentContext&) -> ElementEditorBase* { return new FakeEditor; };
     hooks().displayControl = [](DocumentContext&) -> DisplayControlState* { return new FakeDisplayControl; };
     hooks().printSettings = [](DocumentContext&) -> PrintSettings* { return new FakePrint; };
     DocumentContext context;

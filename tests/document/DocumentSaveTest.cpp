@@ -58,7 +58,7 @@ int readDxf(Document& document)
     // A stand-in import: one element on page 1.
     ShapeValues values;
     values.layer = 9;
-    ElementEditor* editor = document.ioEditor();
+    ElementEditorBase* editor = document.ioEditor();
     if (!editor || !editor->newElement(kindCode(ElementKind::Line)))
         return 0;
     static_cast<TestEditor*>(editor)->current->values = values;

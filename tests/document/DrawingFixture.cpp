@@ -119,7 +119,7 @@ bool constructingWithPaper = true;
 Document* makeTestDocument(DocumentContext&) { return new TestDocument; }
 PageList* makeTestPages(DocumentContext&) { return new TestPageList; }
 PaperSettings* makeTestPaper(DocumentContext&) { return constructingWithPaper ? new TestPaper : nullptr; }
-ElementEditor* makeTestEditor(DocumentContext&) { return new TestEditor; }
+ElementEditorBase* makeTestEditor(DocumentContext&) { return new TestEditor; }
 
 } // namespace
 

@@ -12,12 +12,12 @@ int PartsSetup::contextsMade = 0;
 
 namespace {
 
-ElementEditor* makeEditor(DocumentContext&)
+ElementEditorBase* makeEditor(DocumentContext&)
 {
     ++PartsSetup::contextsMade; // every context has one io editor
     return new PartEditor;
 }
-ElementEditor* makeToolEditor(DocumentContext&) { return new PartEditor; }
+ElementEditorBase* makeToolEditor(DocumentContext&) { return new PartEditor; }
 PaperSettings* makePaper(DocumentContext&) { return new PartsPaper; }
 ViewParams* makeView(DocumentContext&) { return new PartsView; }
 Element* makeHolder() { return new PartHolder; }

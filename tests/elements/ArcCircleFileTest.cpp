@@ -39,7 +39,7 @@ const int kCircle = kindCode(ElementKind::Circle);
 // A circle and an arc stored through editor 3 with undo records; the circle's id.
 int addCircle(LineDrawing& drawing, Point centre, int count, const double* radii, double start, double end)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kCircle))
         return 0;
     Element* circle = editor->elementInHand();
@@ -53,7 +53,7 @@ int addCircle(LineDrawing& drawing, Point centre, int count, const double* radii
 
 int addArc(LineDrawing& drawing, Point start, Point end, Point middle)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kArc))
         return 0;
     Element* arc = editor->elementInHand();
@@ -108,7 +108,7 @@ TEST(ArcCircleFile, TagOrderUnitsAndSavedAgainTheSame)
         LineDrawing reopened;
         ASSERT_EQ(reopened.open(scratch.pathOf("curves.ycx")), 1);
         ASSERT_EQ(reopened.context.elementCount(), 3);
-        ElementEditor& editor = *reopened.context.editor3;
+        ElementEditorBase& editor = *reopened.context.editor3;
         ASSERT_EQ(editor.beginEdit(1), 1);
         Element* circle = editor.elementInHand();
         EXPECT_EQ(circle->kind, kCircle);

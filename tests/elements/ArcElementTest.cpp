@@ -190,7 +190,7 @@ TEST(ArcEditing, TheMiddlePointDraggedAndUndone)
     LineDrawing drawing;
     UndoManager& undo = *drawing.context.undoManager;
     ASSERT_TRUE(undo.isEnabled()) << "the test prefix's temporary folder must take the log";
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
     ASSERT_EQ(editor.startNewElement(kArc), 1);
     Element* arc = editor.elementInHand();
     *static_cast<Point*>(arc->firstPoint()) = Point(10, 30);

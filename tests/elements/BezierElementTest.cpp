@@ -70,7 +70,7 @@ std::unique_ptr<Element> newCurve(LineDrawing& drawing, const std::vector<Point>
 // A curve stored through editor 3; its id.
 int addCurve(LineDrawing& drawing, const std::vector<Point>& points, int open = 0, double width = 0.14)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kBezier))
         return 0;
     Element* e = editor->elementInHand();
@@ -224,7 +224,7 @@ TEST(BezierEditing, AddDeleteAndDragUndoToTheExactList)
         ASSERT_TRUE(undo.isEnabled());
         const int id = addCurve(drawing, c.points);
         ASSERT_EQ(id, 1) << c.name;
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
         e->setActiveHandle(1, c.active);
@@ -408,7 +408,7 @@ TEST(BezierFile, TagOrderSavedAgainTheSameAndListsOfAnyCount)
         }
         LineDrawing drawing;
         ASSERT_EQ(drawing.open(path), 1) << n;
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(1), 1) << n;
         Element* curve = editor.elementInHand();
         EXPECT_TRUE(samePoints(pointsOf(*curve), list)) << n;

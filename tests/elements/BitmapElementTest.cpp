@@ -45,7 +45,7 @@ std::vector<unsigned char> pixelsOf(const Element& e)
 // with an undo record in editor 3's hand; its id.
 int addBitmap(LineDrawing& drawing, int width, int height, const std::vector<unsigned char>& bytes)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kBitmap))
         return 0;
     Element* bitmap = editor->elementInHand();

@@ -49,7 +49,7 @@ struct BoxValues {
 // A new box from the registry, or (with an editor) stored with an undo record in editor 3's hand.
 Element* makeBox(LineDrawing& drawing, const BoxValues& v, std::unique_ptr<Element>* own)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!own && !editor->startNewElement(kBox))
         return nullptr;
     Element* box = own ? (own->reset(drawing.registry->createElement(kBox)), own->get()) : editor->elementInHand();

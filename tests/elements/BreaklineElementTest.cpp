@@ -65,7 +65,7 @@ std::string text(const std::vector<Xy>& points)
 int addPolyline(LineDrawing& drawing, int kind, const std::vector<Xy>& points, const std::vector<double>& radii,
                 int flagAt = -1)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kind))
         return 0;
     Element* e = editor->elementInHand();
@@ -231,7 +231,7 @@ TEST(BreaklineEditing, InsertDeleteAndDragUndoToTheExactPointsAndRadii)
         // What a stored element holds: the radii where the record keeps them.
         const std::vector<double> radiiBefore = storesRounding(c.kind) ? radii : std::vector<double>{};
         const std::vector<double> radiiStored = storesRounding(c.kind) ? c.radiiAfter : std::vector<double>{};
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
         const std::string before = text(pointsOf(*e));
@@ -277,7 +277,7 @@ TEST(BreaklineRecord, PointsFlagsAndRadiiThroughTheStoreAndEveryCutFails)
         LineDrawing drawing;
         const int id = addPolyline(drawing, c.kind, {{1.5, 2.5}, {30.25, -4}, {40, 7}}, {0, 1.5, 0});
         ASSERT_EQ(id, 1);
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
         ASSERT_EQ(e->vertices()->setAtWithFlag(0, 2, 1.5, 2.5, 0.0), 1);

@@ -65,7 +65,7 @@ CircleDimensionElement& fillDimension(Element& e, const Made& s)
 // A dimension in editor 3's hand, stored with an undo record; its id.
 int addDimension(LineDrawing& drawing, const Made& s)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(s.kind))
         return 0;
     fillDimension(*editor->elementInHand(), s);
@@ -306,7 +306,7 @@ TEST(CircleDimensionCreation, OnACircleInsideOrOutside)
         auto* tool = new FoundTool; // the context deletes it
         drawing.tool = tool;
         drawing.context.selectTool = tool;
-        ElementEditor* editor = drawing.context.editor3;
+        ElementEditorBase* editor = drawing.context.editor3;
         ASSERT_EQ(editor->startNewElement(kCircle), 1);
         Element* circle = editor->elementInHand();
         circle->thirdPoint()->x = 50, circle->thirdPoint()->y = 50;
@@ -343,7 +343,7 @@ TEST(CircleDimensionEditing, DragAndUndo)
     UndoManager& undo = *drawing.context.undoManager;
     const int id = addDimension(drawing, {kRadius, {60, 50}, {50, 50}, {10}, 1});
     ASSERT_EQ(id, 1);
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
     ASSERT_EQ(editor.beginEdit(id), 1);
     auto* e = static_cast<CircleDimensionElement*>(editor.elementInHand());
     drawing.tool->cursor = Point(60, 50);

@@ -27,7 +27,7 @@ namespace {
 // The element stored id in editor 3's hand, or null.
 Element* taken(LineDrawing& drawing, int id)
 {
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
     return editor.beginEdit(id) ? editor.elementInHand() : nullptr;
 }
 
@@ -116,7 +116,7 @@ TEST(ElementEditorStore, RecordsThatCannotLoadBackAreRefused)
     };
     for (const Case& c : cases) {
         LineDrawing drawing;
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         Element* e = startSampleElement(editor, c.kind);
         ASSERT_TRUE(e) << c.kind;
         if (e->bitmapData()) {

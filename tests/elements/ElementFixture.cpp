@@ -214,7 +214,7 @@ Drawing::Drawing()
 {
     {
         ScopedOverride<DocumentMemberFactories> saved(documentMemberFactories);
-        documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditor* { return new IoEditor; };
+        documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditorBase* { return new IoEditor; };
         context.createMembers();
         context.linkManagers();
     }

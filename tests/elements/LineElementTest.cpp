@@ -205,7 +205,7 @@ TEST(LineEditing, EndPointDragUndoHandlesAndRotation)
     ASSERT_TRUE(undo.isEnabled()) << "the test prefix's temporary folder must take the log";
     const int id = drawing.addLine(10, 10, 50, 30);
     ASSERT_EQ(id, 1);
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
 
     // The end point under the cursor follows the mouse; one point-move record takes it back.
     ASSERT_EQ(editor.beginEdit(id), 1);
@@ -270,7 +270,7 @@ TEST(LineRecord, EveryCutOfTheRecordFailsWithinIt)
     LineDrawing drawing;
     const int id = drawing.addLine(1.5, 2.5, 30.25, -4);
     ASSERT_EQ(id, 1);
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
     ASSERT_EQ(editor.beginEdit(id), 1);
     Element* line = editor.elementInHand();
     line->lineWidth()->width = 0.35;

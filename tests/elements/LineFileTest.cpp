@@ -76,7 +76,7 @@ TEST(LineFile, TagOrderReopenedEqualAndSavedAgainTheSame)
         LineDrawing drawing;
         ASSERT_EQ(drawing.addLine(10, 20, 110.5, 20), 1);
         ASSERT_EQ(drawing.addLine(0, 0, 0, 0), 2) << "a zero-length line is stored";
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(1), 1);
         Element* line = editor.elementInHand();
         line->colour()->setRgb(200, 10, 30);
@@ -102,7 +102,7 @@ TEST(LineFile, TagOrderReopenedEqualAndSavedAgainTheSame)
     LineDrawing reopened;
     ASSERT_EQ(open(reopened, scratch.pathOf("lines.ycx")), 1);
     ASSERT_EQ(reopened.context.elementCount(), 2);
-    ElementEditor& editor = *reopened.context.editor3;
+    ElementEditorBase& editor = *reopened.context.editor3;
     ASSERT_EQ(editor.beginEdit(1), 1);
     Element* line = editor.elementInHand();
     EXPECT_EQ(line->kind, 1);
@@ -226,7 +226,7 @@ TEST(LineExport, SvgLineAndDxfLineStopAtTheFirstFailure)
     TestApplication app;
     LineDrawing drawing;
     ASSERT_EQ(drawing.addLine(10, 20, 30, 5), 1);
-    ElementEditor& editor = *drawing.context.editor3;
+    ElementEditorBase& editor = *drawing.context.editor3;
     ASSERT_EQ(editor.beginEdit(1), 1);
     Element* line = editor.elementInHand();
     line->layer = 100;

@@ -42,7 +42,7 @@ public:
     // A new line in editor 3's hand from (x1, y1) to (x2, y2), stored with an undo record; its id.
     int addLine(double x1, double y1, double x2, double y2)
     {
-        ElementEditor* editor = context.editor3;
+        ElementEditorBase* editor = context.editor3;
         if (!editor->startNewElement(1))
             return 0;
         Element* line = editor->elementInHand();
@@ -72,7 +72,7 @@ public:
 
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> installed;
-    ScopedOverride<ElementEditor* (*)()> editors;
+    ScopedOverride<ElementEditorBase* (*)()> editors;
     DocumentContext context;
     TrackingView* view;
     CursorSelectTool* tool;

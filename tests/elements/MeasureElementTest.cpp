@@ -52,7 +52,7 @@ public:
 // A dimension of the kind in editor 3's hand, stored with an undo record; its id.
 int addDimension(LineDrawing& drawing, int kind, const std::vector<Point>& points, Point display, int drawType = 0)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kind))
         return 0;
     Element* e = editor->elementInHand();
@@ -469,7 +469,7 @@ TEST(MeasureEditing, DragsInsertsDeletesAndUndo)
         ASSERT_TRUE(undo.isEnabled());
         const int id = addDimension(drawing, c.kind, c.points, c.display, AngleMeasureElement::kArc);
         ASSERT_EQ(id, 1) << c.name;
-        ElementEditor& editor = *drawing.context.editor3;
+        ElementEditorBase& editor = *drawing.context.editor3;
         ASSERT_EQ(editor.beginEdit(id), 1);
         Element* e = editor.elementInHand();
         const std::string before = pointsText(*e);

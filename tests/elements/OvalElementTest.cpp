@@ -37,7 +37,7 @@ constexpr int kOval = 10;
 // A new oval in editor 3's hand from a to b, of the type, stored with an undo record; its id.
 int addOval(LineDrawing& drawing, Point a, Point b, int type, double lean = 0.0, int filled = 0)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kOval))
         return 0;
     Element* oval = editor->elementInHand();

@@ -33,7 +33,7 @@ constexpr int kPicture = 19;
 // points, stored with an undo record in editor 3's hand; its id.
 int addPicture(LineDrawing& drawing, int kind, const char* path, int maskPoints)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(kPicture))
         return 0;
     Element* picture = editor->elementInHand();

@@ -33,7 +33,7 @@ struct Shape {
 // Stored through editor 3; its id.
 int add(LineDrawing& drawing, const Shape& s)
 {
-    ElementEditor* editor = drawing.context.editor3;
+    ElementEditorBase* editor = drawing.context.editor3;
     if (!editor->startNewElement(s.kind))
         return 0;
     Element* e = editor->elementInHand();
@@ -123,7 +123,7 @@ TEST(PointListFile, TagOrderRoundingShortListsAndTheSecondSaveTheSame)
     LineDrawing reopened;
     ASSERT_EQ(reopened.open(scratch.pathOf("points.ycx")), 1);
     ASSERT_EQ(reopened.context.elementCount(), static_cast<int>(shapes.size()));
-    ElementEditor& editor = *reopened.context.editor3;
+    ElementEditorBase& editor = *reopened.context.editor3;
     for (size_t i = 0; i < shapes.size(); ++i) {
         ASSERT_EQ(editor.beginEdit(static_cast<int>(i + 1)), 1) << i;
         Element* e = editor.elementInHand();

@@ -69,7 +69,7 @@ public:
         context.caret = newTextCaretPlace(context);
     }
 
-    ElementEditor& editor() { return *context.editor2; }
+    ElementEditorBase& editor() { return *context.editor2; }
     TextElement* inHand() { return static_cast<TextElement*>(editor().elementInHand()); }
 
     // A new text at (10, 10) holding the bytes, stored with its undo record, edited in place.

@@ -36,7 +36,7 @@ protected:
     // A picture of the file over 40 x 20 mm at (kLeft, top); its id.
     int addPicture(const std::string& path, int kind, double top)
     {
-        ElementEditor& editor = *drawing().editor3;
+        ElementEditorBase& editor = *drawing().editor3;
         if (editor.startNewElement(kindCode(ElementKind::Picture)) != 1)
             return 0;
         Element* e = editor.elementInHand();
@@ -174,7 +174,7 @@ TEST_F(GifJpegPage, DISABLED_ThePageAsAPersonSeesIt)
               0);
     const double w = 150 * 25.4 / 72, h = 100 * 25.4 / 72;
     for (int i = 0; i < 2; ++i) {
-        ElementEditor& editor = *drawing().editor3;
+        ElementEditorBase& editor = *drawing().editor3;
         ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Picture)), 1);
         Element* e = editor.elementInHand();
         e->firstPoint()->x = 20 + i * (w + 5), e->firstPoint()->y = 20;

@@ -85,7 +85,7 @@ IoDrawing::~IoDrawing() { context.destroyManagers(); }
 
 Element* IoDrawing::begin(ElementKind kind, int layer)
 {
-    ElementEditor* editor = context.editor3;
+    ElementEditorBase* editor = context.editor3;
     if (!editor->startNewElement(kindCode(kind)))
         return nullptr;
     Element* e = editor->elementInHand();

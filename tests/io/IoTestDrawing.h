@@ -52,7 +52,7 @@ public:
 
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> installed;
-    ScopedOverride<ElementEditor* (*)()> editors;
+    ScopedOverride<ElementEditorBase* (*)()> editors;
     DocumentContext context;
 
 private:

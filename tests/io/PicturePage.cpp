@@ -13,7 +13,7 @@
 
 int PicturePage::addPicture(const std::string& path, int kind, double left, double top, double width, double height)
 {
-    ElementEditor& editor = *drawing().editor3;
+    ElementEditorBase& editor = *drawing().editor3;
     if (editor.startNewElement(kindCode(ElementKind::Picture)) != 1)
         return 0;
     Element* e = editor.elementInHand();

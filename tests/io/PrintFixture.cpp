@@ -51,7 +51,7 @@ std::string PrintDrawing::exportPagePdf(const std::string& path)
 
 int PrintDrawing::addLine(double x1, double y1, double x2, double y2)
 {
-    ElementEditor& editor = *drawing().editor3;
+    ElementEditorBase& editor = *drawing().editor3;
     if (editor.startNewElement(kindCode(ElementKind::Line)) != 1)
         return 0;
     Element* line = editor.elementInHand();
@@ -62,7 +62,7 @@ int PrintDrawing::addLine(double x1, double y1, double x2, double y2)
 
 int PrintDrawing::addText(double x, double y, const char* text, const char* face, double size)
 {
-    ElementEditor& editor = *drawing().editor3;
+    ElementEditorBase& editor = *drawing().editor3;
     if (editor.startNewElement(kindCode(ElementKind::Text)) != 1)
         return 0;
     auto* element = dynamic_cast<TextElementBase*>(editor.elementInHand());

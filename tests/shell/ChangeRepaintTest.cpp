@@ -41,7 +41,7 @@ struct Xy {
 
 // One element of a kind at (x, y) through the tools' editor, committed as the user commits it;
 // its id, 0 when it could not be.
-int addKind(ElementEditor& editor, ElementKind kind, double x, double y)
+int addKind(ElementEditorBase& editor, ElementKind kind, double x, double y)
 {
     if (!editor.startNewElement(kindCode(kind)))
         return 0;

@@ -121,7 +121,7 @@ protected:
         DocumentMemberFactories& hooks = documentMemberFactories;
         startUpView = hooks.viewParams;
         hooks.viewParams = made<ViewParams, RecordingView>;
-        hooks.editor2 = made<ElementEditor, RecordingEditor>;
+        hooks.editor2 = made<ElementEditorBase, RecordingEditor>;
         hooks.selectTool = made<SelectToolBase, RecordingSelectTool>;
         hooks.scroller = made<ViewScroller, RecordingScroller>;
         hooks.rotateTool = made<RotateTool, RecordingRotate>;

@@ -89,7 +89,7 @@ protected:
     // A line stored between two client points; its id, 0 when it could not be stored.
     int addLine(const IntPoint& a, const IntPoint& b)
     {
-        ElementEditor& editor = *drawing().editor3;
+        ElementEditorBase& editor = *drawing().editor3;
         if (editor.startNewElement(kindCode(ElementKind::Line)) != 1)
             return 0;
         const Point wa = worldOf(a), wb = worldOf(b);
@@ -100,7 +100,7 @@ protected:
     // The stored line's two points.
     void linePoints(int id, Point& start, Point& end)
     {
-        ElementEditor* editor = drawing().editor3;
+        ElementEditorBase* editor = drawing().editor3;
         ASSERT_EQ(editor->beginEdit(id), 1);
         start = *editor->elementInHand()->firstPoint();
         end = *editor->elementInHand()->secondPoint();
@@ -258,7 +258,7 @@ TEST_F(DrawingByMouse, LineDrawnUndoneRedonePickedDraggedSavedAndOpenedAgain)
 
 TEST_F(DrawingByMouse, ArrowStepsAreRecordedWhenTheFrameLosesTheFocus)
 {
-    ElementEditor& editor = *drawing().editor3;
+    ElementEditorBase& editor = *drawing().editor3;
     ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
     Element* line = editor.elementInHand();
     line->firstPoint()->x = 10, line->firstPoint()->y = 10;
@@ -281,7 +281,7 @@ TEST_F(DrawingByMouse, ArrowStepsAreRecordedWhenTheFrameLosesTheFocus)
 
 TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSelectsTheNextClick)
 {
-    ElementEditor& editor = *drawing().editor3;
+    ElementEditorBase& editor = *drawing().editor3;
     const IntPoint a(60, 50), b(180, 120), onLine(120, 85), textAt(60, 170);
     const int lineId = addLine(a, b);
     ASSERT_GE(lineId, 1);
@@ -419,7 +419,7 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
     ASSERT_EQ(pageIds(), withText);
     drawing().settleElement(); // the text that redo typed into is still in edit
     EXPECT_EQ(undo.recordCount(), 4);
-    ElementEditor& editor = *drawing().editor3;
+    ElementEditorBase& editor = *drawing().editor3;
     ASSERT_EQ(editor.beginEdit(withText[2]), 1);
     auto* typed = dynamic_cast<TextElementBase*>(editor.elementInHand());
     ASSERT_NE(typed, nullptr);
@@ -468,7 +468,7 @@ TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOn
     }
     EXPECT_EQ(caption, "線分");
     const auto width = [&] {
-        ElementEditor& editor = *drawing().editor4;
+        ElementEditorBase& editor = *drawing().editor4;
         EXPECT_EQ(editor.beginEdit(lineId), 1);
         return editor.elementInHand()->lineWidth()->width;
     };

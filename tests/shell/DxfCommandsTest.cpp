@@ -39,7 +39,7 @@ TEST_F(DxfCommands, TheMenuWritesTheActivePageAndReadsItIntoAnotherDrawing)
     ScratchFolder scratch;
     FileDialogScript dialogs;
     DocumentContext& source = newDrawing();
-    ElementEditor* editor = source.editor3;
+    ElementEditorBase* editor = source.editor3;
     ASSERT_EQ(editor->startNewElement(1), 1);
     Element* line = editor->elementInHand();
     line->firstPoint()->x = 10, line->firstPoint()->y = 20;

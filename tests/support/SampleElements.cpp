@@ -7,7 +7,7 @@
 #include "geometry/PointList.h"
 #include "views/tools/ElementEditor.h"
 
-Element* startSampleElement(ElementEditor& editor, int kind, double dx, double dy)
+Element* startSampleElement(ElementEditorBase& editor, int kind, double dx, double dy)
 {
     if (!editor.startNewElement(kind))
         return nullptr;

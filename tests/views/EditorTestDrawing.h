@@ -245,15 +245,15 @@ public:
     EditorDrawing& operator=(const EditorDrawing&) = delete;
 
     // The creating editor and the one of the select tools.
-    ElementEditor& creator() { return *context.editor2; }
-    ElementEditor& tools() { return *context.editor3; }
+    ElementEditorBase& creator() { return *context.editor2; }
+    ElementEditorBase& tools() { return *context.editor3; }
     UndoManager& undo() { return *context.undoManager; }
 
     // A stored element of the kind from (x1, y1) to (x2, y2), committed through editor 3 (the
     // trace is cleared afterwards); its id.
     int add(int kind, double x1, double y1, double x2, double y2)
     {
-        ElementEditor& editor = tools();
+        ElementEditorBase& editor = tools();
         if (!editor.startNewElement(kind))
             return 0;
         Element* e = editor.elementInHand();
@@ -296,7 +296,7 @@ public:
     FakeClock clock;
     TestRegistry registry;
     ScopedOverride<ElementKindRegistry*> installed{theKindRegistry, &registry};
-    ScopedOverride<ElementEditor* (*)()> editors{makeElementEditor, newElementEditor};
+    ScopedOverride<ElementEditorBase* (*)()> editors{makeElementEditor, newElementEditor};
     RecordingNavigator navigator;
     RecordingPageBar pageBar;
     LowMemoryGuard guard;

@@ -153,7 +153,7 @@ TEST(ElementEditorCreation, ANewElementKeepsNothingOfTheOneBefore)
     for (const Row& r : rows) {
         SCOPED_TRACE(kindCode(r.kind));
         EditorDrawing d;
-        ElementEditor& editor = d.creator();
+        ElementEditorBase& editor = d.creator();
         (void)editor.beginCreation(kindCode(r.kind), r.nextMode); // no polls: the input ends at once
         ASSERT_NE(editor.elementInHand(), nullptr);
         const std::string fresh = r.values(*editor.elementInHand());
@@ -302,7 +302,7 @@ TEST(ElementEditorStoredElement, ByIdOperations)
     const int scripted = d.add(kScriptedKind, 5, 5, 15, 5);
     const int line2 = d.add(kindCode(ElementKind::Line), 1, 2, 3, 4);
     ASSERT_TRUE(line >= 1 && scripted >= 1 && line2 >= 1);
-    ElementEditor& e = d.tools();
+    ElementEditorBase& e = d.tools();
     for (int id : {line, scripted}) {
         const std::string before = d.storedBytes(id);
         ASSERT_EQ(e.beginEdit(id), 1);
@@ -331,7 +331,7 @@ TEST(ElementEditorStoredElement, ByIdOperations)
     ASSERT_EQ(e.storeBack(scripted), 1);
     d.context.displayControl->setLayerDisplayFlag(5, 0);
     trace().clear();
-    ElementEditor& painter = *d.context.editor1;
+    ElementEditorBase& painter = *d.context.editor1;
     EXPECT_EQ(painter.drawElementById(line), scripted);
     EXPECT_EQ(painter.drawElementById(scripted), line2);
     EXPECT_EQ(painter.drawElementById(line2), -1);

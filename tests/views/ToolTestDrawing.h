@@ -217,7 +217,7 @@ public:
     // A rectangle from (x1, y1) to (x2, y2) in pixels of the view, drawn last on the page; its id.
     int add(double x1, double y1, double x2, double y2, int group = 0, int layer = 100)
     {
-        ElementEditor* editor = context.editor3;
+        ElementEditorBase* editor = context.editor3;
         if (!editor->startNewElement(kindCode(ElementKind::Box)))
             return 0;
         Element* e = editor->elementInHand();
@@ -230,7 +230,7 @@ public:
     // A line from (x1, y1) to (x2, y2) in pixels of the view, drawn last on the page; its id.
     int addLine(double x1, double y1, double x2, double y2)
     {
-        ElementEditor* editor = context.editor3;
+        ElementEditorBase* editor = context.editor3;
         if (!editor->startNewElement(kindCode(ElementKind::Line)))
             return 0;
         Element* e = editor->elementInHand();
@@ -242,7 +242,7 @@ public:
     // The element's first point in pixels of the view.
     std::pair<double, double> corner(int id)
     {
-        ElementEditor* editor = context.editor3;
+        ElementEditorBase* editor = context.editor3;
         if (!editor->beginEdit(id))
             return {-1.0, -1.0};
         const Point* p = editor->elementInHand()->firstPoint();
@@ -281,7 +281,7 @@ public:
     ScopedOverride<ElementKindRegistry*> installed{theKindRegistry, registry.get()};
     ScopedOverride<ElementKindRegistry::Factory> box{ElementKindRegistry::factories[kindCode(ElementKind::Box) - 1],
                                                      &Rectangle::make};
-    ScopedOverride<ElementEditor* (*)()> editors{makeElementEditor, newElementEditor};
+    ScopedOverride<ElementEditorBase* (*)()> editors{makeElementEditor, newElementEditor};
     ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfSpace};
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories, toolFactories()};
     DocumentContext context;

@@ -48,7 +48,7 @@ int ElementScaler::applyScale()
     if (lastResult != 1 || !scales(factor) || !context)
         return 0;
     SelectTool* tool = SelectTool::of(context);
-    ElementEditor* editor = context->editor3;
+    ElementEditorBase* editor = context->editor3;
     Point lower, upper;
     if (!tool || !editor || !tool->getSelectionBounds(lower, upper))
         return 0;

@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/StatusBarPanes.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"
 #include "platform/IntPoint.h"
@@ -11,8 +12,6 @@
 #include "platform/Window.h"
 
 namespace {
-enum Outcome { kLeft = 11, kRight = 21, kReleased = 12, kEnded = -1 };
-
 ViewParams* viewOf(DocumentContext* context) { return context ? context->view : nullptr; }
 } // namespace
 
@@ -91,11 +90,11 @@ int InputPointList::waitClick(int collectedKind, int)
 {
     ViewParams* view = viewOf(context);
     if (!view)
-        return kEnded;
+        return loopCode(MouseLoopResult::Ended);
     stop = 0;
     kind = collectedKind;
     clear();
-    int result = kEnded;
+    MouseLoopResult result = MouseLoopResult::Ended;
     IntPoint device;
     for (;;) {
         (void)context->caretRefresh(); // 0 without a caret to show
@@ -106,30 +105,30 @@ int InputPointList::waitClick(int collectedKind, int)
         if (stop || !polled)
             break;
         if (left || right) {
-            result = left ? kLeft : kRight;
+            result = left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
             break;
         }
     }
     (void)context->restartTimer(); // 0 without a tick stamp
-    if (result == kLeft && !appendDevicePoint(device))
-        result = kEnded;
-    return result;
+    if (result == MouseLoopResult::LeftClick && !appendDevicePoint(device))
+        result = MouseLoopResult::Ended;
+    return loopCode(result);
 }
 
 int InputPointList::waitLeftRelease()
 {
     ViewParams* view = viewOf(context);
     if (!isLeftButtonDown())
-        return kReleased;
+        return loopCode(MouseLoopResult::Released);
     if (!view)
-        return kEnded;
+        return loopCode(MouseLoopResult::Ended);
     for (;;) {
         showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
         if (!view->nextMousePoint(device, left, right))
-            return kEnded;
+            return loopCode(MouseLoopResult::Ended);
         if (!left)
-            return kReleased;
+            return loopCode(MouseLoopResult::Released);
     }
 }

@@ -10,6 +10,7 @@
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "geometry/GridSettings.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"
 #include "platform/MathUtil.h"
@@ -30,7 +31,7 @@ constexpr int kClick = 3;
 
 // Translates every element by the offset, or none: an element that cannot be moved puts back the
 // ones moved before it. 1 when all moved.
-int translateAll(ElementEditor& editor, const std::vector<int>& ids, double dx, double dy, double dz)
+int translateAll(ElementEditorBase& editor, const std::vector<int>& ids, double dx, double dy, double dz)
 {
     for (size_t i = 0; i < ids.size(); ++i) {
         if (editor.translateById(ids[i], dx, dy, dz))
@@ -69,7 +70,7 @@ int MoveTool::updateOffset(double mouseX, double mouseY, double mouseZ)
 void MoveTool::drawPreview()
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!updater || !editor)
         return;
     updater->flushPainter(); // the previous preview goes
@@ -136,7 +137,7 @@ int MoveTool::dragSelection()
 
 int MoveTool::translateSelection(double dx, double dy, double dz)
 {
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
     const int moved = translateAll(*editor, tool_support::liveSelectedIds(context), dx, dy, dz);
@@ -159,7 +160,7 @@ int MoveTool::moveBy(double dx, double dy, double dz)
 int MoveTool::copyBy(double dx, double dy, double dz)
 {
     SelectTool* tool = SelectTool::of(context);
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!tool || !editor)
         return 0;
     const std::vector<int> sources = tool_support::liveSelectedIds(context);
@@ -241,25 +242,23 @@ void MoveTool::recordArrowMove(int totalDx, int totalDy)
 
 int MoveTool::editPointsLoop()
 {
-    // The loop's outcomes: a mouse edit that goes on, and the two buttons.
-    enum { kEdited = 11, kRight = 21 };
     SelectTool* tool = SelectTool::of(context);
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !editor || !view)
-        return -1;
-    int r = kEdited;
-    while (r == kEdited) {
+        return loopCode(MouseLoopResult::Ended);
+    int r = loopCode(MouseLoopResult::LeftClick);
+    while (r == loopCode(MouseLoopResult::LeftClick)) {
         if (theMouseState) {
             theMouseState->setArrowCursor();
             theMouseState->releaseLeft();
         }
         const int clicked = view->waitClick(0);
-        if (clicked == kRight) {
+        if (clicked == loopCode(MouseLoopResult::RightClick)) {
             (void)tool->onRightButton(); // asks for the menu once the button is up
-            return kRight;
+            return loopCode(MouseLoopResult::RightClick);
         }
-        if (clicked != 11)
+        if (clicked != loopCode(MouseLoopResult::LeftClick))
             return clicked;
         tool->setPickBoxAtMouse();
         r = 0;

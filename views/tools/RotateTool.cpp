@@ -7,6 +7,7 @@
 #include "document/DocumentContext.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/Point.h"
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
@@ -22,7 +23,8 @@
 #include "views/tools/ToolSupport.h"
 
 namespace {
-enum Outcome { kApplied = 1, kLeft = 11, kCentreOnly = 12, kDoubleClick = 15, kRight = 21, kKey = 31 };
+// A rotation was applied (the drag step's answer besides the mouse loop's).
+constexpr int kApplied = 1;
 enum InputKind { kArrowKey = 1, kDigitKey = 3 };
 // The centre mark: the diagonals of a square this many pixels wide, in red.
 constexpr int kCrossSize = 12;
@@ -65,7 +67,7 @@ void RotateTool::drawCentreMark()
 void RotateTool::drawPreview()
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!updater || !editor)
         return;
     updater->flushPainter();
@@ -79,7 +81,7 @@ void RotateTool::drawPreview()
 
 int RotateTool::applyRotation()
 {
-    ElementEditor* editor = DocumentContext::editorOf(context, 3);
+    ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
     // Any finite angle comes into one turn here; the elements then never loop over turns.
@@ -120,11 +122,11 @@ int RotateTool::run()
         theImeGuard->disable();
     for (;;) {
         r = waitInput();
-        if (r == kLeft) {
+        if (r == loopCode(MouseLoopResult::LeftClick)) {
             r = dragStep();
-            if (r == kCentreOnly)
+            if (r == loopCode(MouseLoopResult::Released))
                 continue;
-        } else if (r == kKey) {
+        } else if (r == loopCode(MouseLoopResult::Key)) {
             r = inputKind == kArrowKey ? followMouse() : rotateByDialog();
         }
         break;
@@ -135,7 +137,7 @@ int RotateTool::run()
         context->updater->repaintChanges();
     if (context->updater)
         context->updater->repaint();
-    if (r == kRight)
+    if (r == loopCode(MouseLoopResult::RightClick))
         (void)tool->onRightButton(); // asks for the menu once the button is up
     return r;
 }
@@ -148,7 +150,7 @@ int RotateTool::waitInput()
     // The click that started the tool ends first.
     while (isLeftButtonDown()) {
         if (!view->nextMousePoint(device, left, right))
-            return -1;
+            return loopCode(MouseLoopResult::Ended);
         if (!left)
             break;
     }
@@ -156,17 +158,17 @@ int RotateTool::waitInput()
     // next mouse move over the view starts the tool again with the same centre.
     for (;;) {
         if (!view->nextMousePoint(device, left, right, 1))
-            return -1;
+            return loopCode(MouseLoopResult::Ended);
         if (left)
-            return kLeft;
+            return loopCode(MouseLoopResult::LeftClick);
         if (right)
-            return kRight;
+            return loopCode(MouseLoopResult::RightClick);
         const CurrentEvent* event = theCurrentEvent;
         if (event && event->message == WM_KEYDOWN) {
             const int key = static_cast<int>(event->wParam);
             if (isArrowKey(key) || isDigitKey(key)) {
                 inputKind = isArrowKey(key) ? kArrowKey : kDigitKey;
-                return kKey;
+                return loopCode(MouseLoopResult::Key);
             }
         }
     }
@@ -186,7 +188,7 @@ int RotateTool::dragStep()
     int left = 1, right = 0, shift = isShiftDown();
     while (left) {
         if (!view->nextMousePoint(device, left, right))
-            return -1;
+            return loopCode(MouseLoopResult::Ended);
         const int shiftNow = isShiftDown();
         if (device.x == last.x && device.y == last.y && shiftNow == shift)
             continue;
@@ -201,7 +203,9 @@ int RotateTool::dragStep()
         (void)applyRotation(); // the elements not taken keep their place
         return kApplied;
     }
-    return tool_support::secondClickFollows(context, press) ? kDoubleClick : kCentreOnly;
+    const MouseLoopResult r =
+        tool_support::secondClickFollows(context, press) ? MouseLoopResult::DoubleClick : MouseLoopResult::Released;
+    return loopCode(r);
 }
 
 int RotateTool::followMouse()

@@ -16,6 +16,7 @@
 #include "document/StatusBarPanes.h"
 #include "document/ViewUpdater.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/MouseLoopResult.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
@@ -29,8 +30,6 @@
 
 namespace {
 
-// The tracking outcomes.
-enum Outcome { kLeft = 11, kRight = 21, kKey = 31 };
 // The main frame turns this deferred event into the properties of the selection.
 constexpr int kSelectionPropertiesEvent = 6013;
 // The pick tolerance, in view pixels, on each side of the pick point.
@@ -72,7 +71,7 @@ SelectTool* SelectTool::of(const DocumentContext* context)
 
 void SelectTool::setOwner(DocumentContext* owner) { context = owner; }
 
-ElementEditor* SelectTool::toolEditor() const { return DocumentContext::editorOf(context, 3); }
+ElementEditorBase* SelectTool::toolEditor() const { return DocumentContext::toolEditorOf(context); }
 
 Selection* SelectTool::list() const { return DocumentContext::selectionOf(context); }
 
@@ -247,7 +246,7 @@ void SelectTool::removeWithGroup(int id)
 
 int SelectTool::getSelectionBounds(Point& lower, Point& upper)
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!editor)
         return 0;
     int found = 0;
@@ -344,7 +343,7 @@ int SelectTool::collectCandidatesInBox()
 
 int SelectTool::passesHit(int id, int byStyle)
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!editor)
         return 0;
     if (byStyle)
@@ -418,7 +417,7 @@ int SelectTool::pickElement()
         return -1;
     if (theMouseState)
         theMouseState->releaseLeft();
-    if (view->waitClick(0) != kLeft)
+    if (view->waitClick(0) != loopCode(MouseLoopResult::LeftClick))
         return -1;
     (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
     const int savedMode = mode, savedSingle = singleId, savedIndex = candidateIndex;
@@ -436,7 +435,7 @@ void SelectTool::setSelectionRect(double minX, double minY, double maxX, double 
 
 int SelectTool::testCandidate(int id, int whole)
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     ElementStore* store = context ? context->elementStore() : nullptr;
     ElementIndexEntry entry;
     Point low, high;
@@ -458,7 +457,7 @@ int SelectTool::onMouse()
         return 0;
     ViewParams* view = context->view;
     hoveredHandle = -1;
-    int outcome = -1;
+    int outcome = loopCode(MouseLoopResult::Ended);
     IntPoint device;
     int left = 0, right = 0;
     // Typed keys steer the tool, not an input method.
@@ -470,11 +469,11 @@ int SelectTool::onMouse()
         if (!view->nextMousePoint(device, left, right, 1) || shortcutEndsLoop())
             break;
         if (left) {
-            outcome = kLeft;
+            outcome = loopCode(MouseLoopResult::LeftClick);
             break;
         }
         if (right) {
-            outcome = kRight;
+            outcome = loopCode(MouseLoopResult::RightClick);
             break;
         }
         const CurrentEvent* event = theCurrentEvent;
@@ -486,7 +485,7 @@ int SelectTool::onMouse()
             continue;
         }
         if (event && event->message == WM_KEYDOWN) {
-            outcome = kKey; // the document window has handed the key to onKeyDown already
+            outcome = loopCode(MouseLoopResult::Key); // the document window has handed the key to onKeyDown already
             break;
         }
         if (!addMode && !removeMode)
@@ -495,9 +494,9 @@ int SelectTool::onMouse()
     if (theImeGuard)
         theImeGuard->restore();
     (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
-    if (outcome == kLeft)
+    if (outcome == loopCode(MouseLoopResult::LeftClick))
         (void)onLeftButton();
-    else if (outcome == kRight)
+    else if (outcome == loopCode(MouseLoopResult::RightClick))
         (void)onRightButton();
     return outcome;
 }
@@ -530,7 +529,7 @@ void SelectTool::updateHoverCursor()
         return;
     }
     int handle = -1, flag = 0;
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     const int style = thePickSettings ? thePickSettings->pickStyle() : 1;
     if (mode != 1 || style != 1 || !editor || !editor->hitHandleById(singleId, &handle, &flag)) {
         theMouseState->setSizeAllCursor();
@@ -578,7 +577,7 @@ void SelectTool::repostMouseMove() { tool_support::repostMouseMove(context); }
 
 int SelectTool::onLeftButton()
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!context || !editor || !pickAtMouse(1))
         return 0;
     pressX = pickX;
@@ -794,15 +793,15 @@ int SelectTool::selectByClick()
 {
     ViewParams* view = context ? context->view : nullptr;
     if (!view)
-        return -1;
+        return loopCode(MouseLoopResult::Ended);
     const int r = view->waitClick(0);
-    if (r == kLeft) {
+    if (r == loopCode(MouseLoopResult::LeftClick)) {
         (void)context->restartTimer(); // as onMouse
         // A click as the tool's own: it selects. No handle was hovered over, none is dragged.
         hoveredHandle = -1;
         (void)onLeftButton();
         repostMouseMove();
-    } else if (r == kRight) {
+    } else if (r == loopCode(MouseLoopResult::RightClick)) {
         requestContextMenu();
     }
     if (theMouseState)
@@ -827,7 +826,7 @@ int SelectTool::stepSelection(int direction)
 
 int SelectTool::openProperties()
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!editor)
         return 0;
     if (mode == 1) {
@@ -846,7 +845,7 @@ int SelectTool::openProperties()
 
 int SelectTool::editSelectionProperties()
 {
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     Selection* s = list();
     if (!editor || !s || s->count < 1)
         return 0;

@@ -7,7 +7,7 @@
 #include "platform/IntPoint.h"
 
 class DocumentContext;
-class ElementEditor;
+class ElementEditorBase;
 class Point;
 class Selection;
 
@@ -126,7 +126,7 @@ public:
 
 protected:
     // The tools' editor (the context's third), the selection list; null when missing.
-    [[nodiscard]] ElementEditor* toolEditor() const;
+    [[nodiscard]] ElementEditorBase* toolEditor() const;
     [[nodiscard]] Selection* list() const;
     // 1 when the element passes the hit test (by the pick style when byStyle, else its full
     // test), its layer and kind being selectable.

@@ -124,7 +124,7 @@ void SelectTool::hideMarks()
 void SelectTool::redrawMarks()
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
-    ElementEditor* editor = toolEditor();
+    ElementEditorBase* editor = toolEditor();
     if (!marksEnabled || !updater || !editor)
         return;
     // The marks are drawn on a copy of the painter, which then replaces the window's picture.

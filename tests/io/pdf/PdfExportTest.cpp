@@ -109,7 +109,7 @@ protected:
     }
     Element* begin(ElementKind kind, double x1, double y1, double x2, double y2)
     {
-        ElementEditor& editor = *drawing().editor3;
+        ElementEditorBase& editor = *drawing().editor3;
         if (editor.startNewElement(kindCode(kind)) != 1)
             return nullptr;
         Element* e = editor.elementInHand();
@@ -141,7 +141,7 @@ protected:
     // A text of its own (the editor's text element starts empty).
     int addTextAt(double x, double y, const char* text, const char* face)
     {
-        ElementEditor& editor = *drawing().editor3;
+        ElementEditorBase& editor = *drawing().editor3;
         return editor.startFreshElement(kindCode(ElementKind::Text)) == 1 ? addText(x, y, text, face) : 0;
     }
     // The command with the offsets typed into its settings dialog and `path` chosen (empty: the
