@@ -132,6 +132,10 @@ public:
     [[nodiscard]] virtual int isInSelectionAreaById(int id);
     [[nodiscard]] virtual int hitHandleById(int id, int* handle, int* flag);
     virtual int setActiveHandleById(int id, int mode, int number);
+    // Whether the elements of a kind show their handle marks on their registered extent
+    // (Element::marksFollowExactExtent), asked of the kind's element kept by this editor; 0 for a
+    // kind not taken yet.
+    [[nodiscard]] virtual int kindMarksFollowExactExtent(int kind, int& filled);
     virtual int drawDragPreviewById(int id, double dx, double dy, double dz);
     virtual int drawPreviewSegmentById(int id, double angle, const Point& centre);
     // Then stored back.

@@ -96,6 +96,9 @@ public:
     virtual void drawExtentSide(int operation, const Point& from, const Point& to);
     virtual void drawHandleMark(int operation, const Point& at, int active);
     virtual void drawPointMark(int operation, const Point& at);
+    // The sides and handles of an element shown on the box of its extent (drawing units), the
+    // handles active when filled, as the element draws them.
+    void drawExtentHandles(const DoubleRect& extent, int filled);
     // The pick box placed around the mouse's current point, and the element of the current page
     // found in it: its id, or a negative value when none was hit.
     virtual void setPickBoxAtMouse();
