@@ -147,6 +147,17 @@ public:
     // colour, 3 its point marks, each on self; nothing without pick settings or self.
     virtual void showPicked();
     virtual void showPickHandles() {}
+    // 1 when the kind's handle marks (pick style 1) stand exactly on the extent its record
+    // registers with the mask index, with no other mark, so that a redraw of the marks can place
+    // them from that extent without taking the element; filled tells whether they are drawn
+    // active. The base answers 0: such an element is taken and shows itself (a dimension, whose
+    // numeral is measured on the view, a box or a curve, whose handles stand on another extent
+    // than the one stored).
+    [[nodiscard]] virtual int marksFollowExactExtent(int& filled) const
+    {
+        (void)filled;
+        return 0;
+    }
     virtual void showPickColour() {}
     virtual void showPickMarks() {}
     virtual void setActiveHandle(int mode, int number) { (void)mode, (void)number; }

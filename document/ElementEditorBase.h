@@ -117,6 +117,10 @@ public:
     [[nodiscard]] virtual int isInSelectionAreaById(int id) = 0;
     [[nodiscard]] virtual int hitHandleById(int id, int* handle, int* flag) = 0;
     virtual int setActiveHandleById(int id, int mode, int number) = 0;
+    // Whether the elements of a kind show their handle marks on their registered extent
+    // (Element::marksFollowExactExtent), asked of the kind's element kept by this editor; 0 for a
+    // kind not taken yet.
+    [[nodiscard]] virtual int kindMarksFollowExactExtent(int /*kind*/, int& /*filled*/) { return 0; }
     virtual int drawDragPreviewById(int id, double dx, double dy, double dz) = 0;
     virtual int drawPreviewSegmentById(int id, double angle, const Point& centre) = 0;
     // Then stored back.

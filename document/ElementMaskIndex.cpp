@@ -64,7 +64,8 @@ int ElementMaskIndex::reach(int id)
     return pages.count >= n || (pages.reserve(n) && pages.resizeFilled(n, &noPage));
 }
 
-int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page, double viewScale)
+int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page, double viewScale,
+                                 double drawingScale)
 {
     if (!reach(id))
         return 0;
@@ -86,7 +87,7 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
     }
     const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
-                                         1.0, viewScale};
+                                         1.0, viewScale, drawingScale};
     ok = extents.put(id, extent) && ok;
     joinChanged(extent);
     if (id > highest)
@@ -95,14 +96,15 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
     return ok;
 }
 
-int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second, double viewScale)
+int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second, double viewScale,
+                                 double drawingScale)
 {
     double old[kExtentWords];
     if (id < 1 || !extents.get(id, old) || old[4] != 1.0)
         return 0;
     const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
-                                         1.0, viewScale};
+                                         1.0, viewScale, drawingScale};
     if (!extents.put(id, extent))
         return 0;
     noteStored(id, pageOf(id));
@@ -162,6 +164,19 @@ int ElementMaskIndex::extentOf(int id, DoubleRect& out)
     if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0)
         return 0;
     // A damaged element's extent says nothing about where it lies.
+    for (int i = 0; i < 4; ++i)
+        if (!std::isfinite(extent[i]))
+            return 0;
+    out.set(extent[1], extent[0], extent[2], extent[3]);
+    return 1;
+}
+
+int ElementMaskIndex::currentExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out)
+{
+    double extent[kExtentWords];
+    if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0 || (extent[5] != 0.0 && extent[5] != viewScale) ||
+        extent[6] == 0.0 || extent[6] != drawingScale)
+        return 0;
     for (int i = 0; i < 4; ++i)
         if (!std::isfinite(extent[i]))
             return 0;

@@ -45,11 +45,14 @@ public:
     // Stores the page and, for each axis that is on, the mask of the extent between the two
     // corners. 0 when an array could not grow (the entry is then left as it was). viewScale: 0
     // for an extent that holds at every scale of the view, else the scale it was measured at
-    // (ViewParams::lengthToPixels(1)). The old and the new extent join the changed area.
-    [[nodiscard]] int setElement(int id, const Point& first, const Point& second, int page, double viewScale = 0.0);
+    // (ViewParams::lengthToPixels(1)). drawingScale: the drawing units of one paper millimetre
+    // when it was measured (0: not known). The old and the new extent join the changed area.
+    [[nodiscard]] int setElement(int id, const Point& first, const Point& second, int page, double viewScale = 0.0,
+                                 double drawingScale = 0.0);
     // The extent measured again at another scale of the view: as setElement, but the element did
     // not change (nothing joins the changed area). 0 for an id never set or cleared.
-    [[nodiscard]] int remeasured(int id, const Point& first, const Point& second, double viewScale);
+    [[nodiscard]] int remeasured(int id, const Point& first, const Point& second, double viewScale,
+                                 double drawingScale = 0.0);
     // 1 when the registered extent holds at the view scale (it holds at every scale, or was
     // measured at this one).
     [[nodiscard]] int holdsAt(int id, double viewScale);
@@ -77,6 +80,10 @@ public:
     // The extent registered by the last setElement of an id (lower and upper corners, drawing
     // units); 0 for an id never set or cleared since.
     [[nodiscard]] int extentOf(int id, DoubleRect& out);
+    // extentOf, when the extent was measured at this scale of the drawing and holds at this scale
+    // of the view: the element would measure the same extent now. 0 otherwise (a drawing whose
+    // scale changed since keeps the extents of the scale before until its elements are stored).
+    [[nodiscard]] int currentExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out);
     // The stored masks and page of an id (0 for an id never set).
     [[nodiscard]] int maskOf(int id, int scale);
     [[nodiscard]] int pageOf(int id);
@@ -108,8 +115,9 @@ private:
     GlobalBlock masks[kScales] = {{5000, 1}, {5000, 1}, {5000, 1}};
     GlobalBlock pages{5000, 4};
     // Per id: minimum x and y, maximum x and y, 1 while registered (a double, so that the record
-    // stays doubles), and the view scale the extent was measured at (0: every scale).
-    static constexpr int kExtentWords = 6;
+    // stays doubles), the view scale the extent was measured at (0: every scale) and the drawing
+    // scale it was measured at (0: not known).
+    static constexpr int kExtentWords = 7;
     // The changed area: its corners, and the number of extents joined (0: none).
     void joinChanged(const double* extent);
     double changed[4] = {};

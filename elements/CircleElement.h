@@ -32,6 +32,12 @@ public:
     int execute(int operation, double x, double y, double z) override;
     // The handle marks, all inactive (a circle has no handle drag).
     void showPickHandles() override;
+    // The record registers the exact extent, on whose box the handles stand, none active.
+    [[nodiscard]] int marksFollowExactExtent(int& filled) const override
+    {
+        filled = 0;
+        return 1;
+    }
     void showPickColour() override;
     void showPickMarks() override;
     void repaintPicked() override;

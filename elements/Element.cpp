@@ -154,7 +154,7 @@ int Element::storeExtent()
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
     if (!index || hasNoId())
         return 0;
-    return index->setElement(id, extentMin, extentMax, page, extentViewScale());
+    return index->setElement(id, extentMin, extentMax, page, extentViewScale(), scaleDenominator() / scaleNumerator());
 }
 
 int Element::serializeExtent(ElementRecordBuffer& buffer, int mode)

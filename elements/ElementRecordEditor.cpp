@@ -314,7 +314,8 @@ int ElementRecordEditor::drawElementById(int id)
     // and kept for the redraws, picks and changes that follow.
     if (index && !holds && !updater->redirectOn() && element->extentViewScale() != 0.0) {
         element->computeExtent(1);
-        (void)index->remeasured(id, element->extentMin, element->extentMax, element->extentViewScale()); // 0: never registered
+        (void)index->remeasured(id, element->extentMin, element->extentMax, element->extentViewScale(),
+                                element->scaleDenominator() / element->scaleNumerator()); // 0: never registered
     }
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
     if (!updater || !updater->isOutsideUpdateArea(&extent))
@@ -385,6 +386,11 @@ int ElementRecordEditor::setActiveHandleById(int id, int mode, int number)
         return 0;
     element->setActiveHandle(mode, number);
     return 1;
+}
+
+int ElementRecordEditor::kindMarksFollowExactExtent(int kind, int& filled)
+{
+    return kind >= 1 && kind < kKindSlots && kept[kind] && kept[kind]->marksFollowExactExtent(filled);
 }
 
 int ElementRecordEditor::drawDragPreviewById(int id, double dx, double dy, double dz)

@@ -58,6 +58,7 @@ public:
     [[nodiscard]] int isInSelectionAreaById(int id) override;
     [[nodiscard]] int hitHandleById(int id, int* handle, int* flag) override;
     int setActiveHandleById(int id, int mode, int number) override;
+    [[nodiscard]] int kindMarksFollowExactExtent(int kind, int& filled) override;
     int drawDragPreviewById(int id, double dx, double dy, double dz) override;
     int drawPreviewSegmentById(int id, double angle, const Point& centre) override;
     int translateById(int id, double dx, double dy, double dz) override;

@@ -24,6 +24,13 @@ public:
 
     int execute(int operation, double x, double y, double z) override;
     void showPickHandles() override;
+    // Each kind below stores the exact extent (computeExtent(1)), on whose box the handles stand,
+    // all active.
+    [[nodiscard]] int marksFollowExactExtent(int& filled) const override
+    {
+        filled = 1;
+        return 1;
+    }
     void showPickColour() override;
     void showPickMarks() override;
     void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;

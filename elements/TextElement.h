@@ -32,6 +32,12 @@ public:
     // Pick style 1 the handles; 2 and 3 the underlined lines.
     void showPicked() override;
     void showPickHandles() override;
+    // The record registers the exact extent, on whose box the handles stand, none active.
+    [[nodiscard]] int marksFollowExactExtent(int& filled) const override
+    {
+        filled = 0;
+        return 1;
+    }
     void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;
     void repaintPicked() override;
     // 1: the text redrawn on the overlay over its old and new extent; 0: the whole overlay.

@@ -12,6 +12,7 @@
 #include "document/ElementMaskIndex.h"
 #include "document/PagePainter.h"
 #include "document/PainterBase.h"
+#include "document/SheetSettings.h"
 #include "document/TextBuffer.h"
 #include "document/ViewUpdater.h"
 #include "elements/CircleDimensionElement.h"
@@ -20,6 +21,7 @@
 #include "elements/TextElementBase.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
@@ -311,4 +313,79 @@ TEST_F(ChangeRepaint, TheSelectionsMarksAreDrawnOffTheWindowAndLeaveThePainterAl
     d.selectTool->clearSelection();
     d.updater->repaint();
     EXPECT_EQ(GetPixel(overlay->hdc, corner.x - 3, corner.y - 3), RGB(255, 255, 255));
+}
+
+// The marks of a whole selection, drawn together on the overlay (most from the extents the
+// elements registered), are pixel for pixel those each element draws of itself one by one
+// through GDI: for every kind, overlapping, as stored, at another zoom (the texts measured
+// again) and at another drawing scale (the registered extents no longer hold).
+TEST_F(ChangeRepaint, TheSelectionsMarksAreThoseEachElementDrawsOfItself)
+{
+    DocumentContext& d = drawing();
+    auto* view = dynamic_cast<ViewMapping*>(d.view);
+    ASSERT_NE(view, nullptr);
+    auto* sheet = dynamic_cast<SheetSettings*>(d.paper);
+    ASSERT_NE(sheet, nullptr);
+    OffscreenPainter overlayPainter;
+    ScopedOverride<PainterBase*> overlaySlot(theOverlayPainter, &overlayPainter);
+    pickSettings.setColor(RgbColor(0, 128, 255));
+    pickSettings.encloseMode = PickSettings::kWhole; // the handles
+    std::vector<int> ids;
+    for (int row = 0; row < 3; ++row)
+        for (size_t i = 0; i < std::size(kKinds); ++i) {
+            const int id = addKind(*d.editor3, kKinds[i], 20.0 + 9.0 * static_cast<double>(i) + row, 40.0 + 7.0 * row);
+            ASSERT_GE(id, 1) << kElementKindRows[kindCode(kKinds[i]) - 1].keyword;
+            ids.push_back(id);
+            // Strokes of a paper width, which the drawing scale makes wider on the drawing.
+            ASSERT_EQ(d.editor3->beginEdit(id), 1);
+            if (auto* width = d.editor3->elementInHand()->lineWidth()) {
+                width->width = 0.5;
+                ASSERT_EQ(d.editor3->storeBack(id), 1);
+            }
+        }
+    // The overlay's pixels within the view.
+    const auto overlayPixels = [&] {
+        IntRect area;
+        viewAreaOf(&d, area);
+        auto copy = std::make_unique<DibSurface>(area.width(), area.height());
+        BitBlt(copy->hdc, 0, 0, area.width(), area.height(), d.updater->overlaySurface()->hdc, area.left, area.top,
+               SRCCOPY);
+        return copy;
+    };
+    struct Case {
+        const char* name;
+        double zoom; // 0: fitted
+        int denominator;
+    };
+    const Case cases[] = {{"as stored", 0.0, 1}, {"at 250 %", 2.5, 1}, {"at 1:4", 2.5, 4}};
+    for (const Case& c : cases) {
+        sheet->setScaleDenominator(c.denominator);
+        if (c.zoom > 0.0) {
+            ASSERT_EQ(view->setZoomTo(c.zoom), 1);
+            view->centreOn(90.0, 50.0);
+        } else {
+            (void)view->fitSheet();
+        }
+        d.updater->refreshAll();
+        ASSERT_EQ(d.selectAll(), static_cast<int>(ids.size())) << c.name;
+        const std::unique_ptr<DibSurface> together = overlayPixels();
+        // Each element draws its own marks on a fresh copy of the painter.
+        ASSERT_EQ(d.updater->drawWindowOnOverlay(1), 1);
+        for (int id : ids) {
+            ASSERT_EQ(d.editor3->setActiveHandleById(id, 0, 0), 1);
+            d.editor3->elementInHand()->showPicked();
+        }
+        const std::unique_ptr<DibSurface> oneByOne = overlayPixels();
+        (void)d.updater->drawWindowOnOverlay(0);
+        int differ = 0, marked = 0;
+        std::string first;
+        for (int y = 0; y < together->height; ++y)
+            for (int x = 0; x < together->width; ++x) {
+                marked += oneByOne->pixel(x, y) == RGB(0, 128, 255);
+                if (together->pixel(x, y) != oneByOne->pixel(x, y) && differ++ == 0)
+                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            }
+        EXPECT_GT(marked, 100) << c.name << ": marks were drawn";
+        EXPECT_EQ(std::to_string(differ) + first, "0") << c.name << ": pixels that differ";
+    }
 }

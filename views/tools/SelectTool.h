@@ -57,6 +57,9 @@ public:
     void drawExtentSide(int operation, const Point& from, const Point& to) override;
     void drawHandleMark(int operation, const Point& at, int active) override;
     void drawPointMark(int operation, const Point& at) override;
+    // The sides and handles of an element shown on the box of its extent (drawing units), the
+    // handles active when filled, as the element draws them.
+    void drawExtentHandles(const DoubleRect& extent, int filled);
     void setPickBoxAtMouse() override;
     [[nodiscard]] int findInPickBox() override;
     [[nodiscard]] int pickAreaContainsBox(const Point& low, const Point& high) override;
