@@ -10,6 +10,7 @@
 #include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
+#include "document/ElementScalerBase.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
 #include "document/LineDefaults.h"
@@ -38,7 +39,6 @@
 #include "geometry/InkInfo.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
-#include "views/tools/ElementScaler.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
@@ -134,7 +134,7 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(ElementIdSet, idSet, idSet),
     MEMBER(ElementSerialCounter, serialCounter, serialCounter),
     MEMBER(OrderChangeSettings, orderSettings, orderSettings),
-    MEMBER(ElementScaler, scaler, scaler),
+    MEMBER(ElementScalerBase, scaler, scaler),
     MEMBER(PrintSettings, printSettings, printSettings),
     MEMBER(Document, document, document),
     MEMBER(InkInfo, inkInfo, inkInfo),

@@ -284,7 +284,7 @@ public:
     ElementIdSet* idSet = nullptr;
     ElementSerialCounter* serialCounter = nullptr;
     OrderChangeSettings* orderSettings = nullptr;
-    ElementScaler* scaler = nullptr;
+    ElementScalerBase* scaler = nullptr;
     PrintSettings* printSettings = nullptr;
     Document* document = nullptr;
     InkInfo* inkInfo = nullptr;

@@ -33,7 +33,7 @@ class DisplayControlState;
 class ElementIdSet;
 class ElementSerialCounter;
 class OrderChangeSettings;
-class ElementScaler;
+class ElementScalerBase;
 class PrintSettings;
 class Document;
 class InkInfo;
@@ -81,7 +81,7 @@ struct DocumentMemberFactories {
     ElementIdSet* (*idSet)(DocumentContext&);
     ElementSerialCounter* (*serialCounter)(DocumentContext&);
     OrderChangeSettings* (*orderSettings)(DocumentContext&);
-    ElementScaler* (*scaler)(DocumentContext&);
+    ElementScalerBase* (*scaler)(DocumentContext&);
     PrintSettings* (*printSettings)(DocumentContext&);
     Document* (*document)(DocumentContext&);
     InkInfo* (*inkInfo)(DocumentContext&);

@@ -34,7 +34,7 @@ StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); 
 SelectToolBase* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
 MoveTool* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
 RotateTool* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
-ElementScaler* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }
+ElementScalerBase* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }
 PainterBase* makeDocumentPainter(DocumentContext&) { return made<OffscreenPainter>(); }
 PainterBase* makeScratchPainter() { return made<OffscreenPainter>(); }
 PagePainter* makeNavigatorPainter() { return made<NavigatorPainter>(); }

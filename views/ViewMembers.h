@@ -4,7 +4,7 @@
 // which sets the application's error flag) when it cannot be made.
 
 class DocumentContext;
-class ElementScaler;
+class ElementScalerBase;
 class InputPointList;
 class MoveTool;
 class RotateTool;
@@ -25,7 +25,7 @@ class ViewUpdater;
 [[nodiscard]] SelectToolBase* makeSelectTool(DocumentContext&);
 [[nodiscard]] MoveTool* makeMoveTool(DocumentContext&);
 [[nodiscard]] RotateTool* makeRotateTool(DocumentContext&);
-[[nodiscard]] ElementScaler* makeElementScaler(DocumentContext&);
+[[nodiscard]] ElementScalerBase* makeElementScaler(DocumentContext&);
 [[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
 // The scratch painters (the spare one adopted by a new drawing, and the overlay), the
 // navigator's page painter and the page bar.

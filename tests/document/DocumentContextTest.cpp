@@ -186,7 +186,7 @@ void recordEveryHook(DocumentMemberFactories& h)
     h.idSet = recordCreation<33, ElementIdSet>;
     h.serialCounter = recordCreation<34, ElementSerialCounter>;
     h.orderSettings = recordCreation<35, OrderChangeSettings>;
-    h.scaler = recordCreation<36, ElementScaler>;
+    h.scaler = recordCreation<36, ElementScalerBase>;
     h.printSettings = recordCreation<37, PrintSettings>;
     h.document = recordCreation<38, Document>;
     h.inkInfo = recordCreation<39, InkInfo>;

@@ -126,7 +126,7 @@ protected:
         hooks.scroller = made<ViewScroller, RecordingScroller>;
         hooks.rotateTool = made<RotateTool, RecordingRotate>;
         hooks.moveTool = made<MoveTool, RecordingMove>;
-        hooks.scaler = made<ElementScaler, RecordingScaler>;
+        hooks.scaler = made<ElementScalerBase, RecordingScaler>;
         hooks.orderSettings = made<OrderChangeSettings, RecordingOrder>;
         hooks.grid = made<GridSettings, RecordingGrid>;
         frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
