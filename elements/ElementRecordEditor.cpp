@@ -4,11 +4,11 @@
 
 #include "document/DisplayControlState.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
 #include "document/ViewUpdater.h"
-#include "elements/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/PickSettings.h"
