@@ -15,6 +15,7 @@
 #include "document/ElementStore.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
+#include "document/MoveToolBase.h"
 #include "document/OrderChangeSettings.h"
 #include "document/PageList.h"
 #include "document/PagePainter.h"
@@ -24,6 +25,7 @@
 #include "document/PictureDefaults.h"
 #include "document/PrintSettings.h"
 #include "document/PropertyDialogPlacement.h"
+#include "document/RotateToolBase.h"
 #include "document/RulerBars.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
@@ -40,8 +42,6 @@
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
 #include "views/tools/InputPointList.h"
-#include "views/tools/MoveTool.h"
-#include "views/tools/RotateTool.h"
 
 namespace {
 
@@ -124,8 +124,8 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(SelectToolBase, selectTool, selectTool),
     MEMBER(Selection, selection, selection),
     MEMBER(ToolWorkRecord, workRecord, workRecord),
-    MEMBER(MoveTool, moveTool, moveTool),
-    MEMBER(RotateTool, rotateTool, rotateTool),
+    MEMBER(MoveToolBase, moveTool, moveTool),
+    MEMBER(RotateToolBase, rotateTool, rotateTool),
     {createPagePainter, &deleteMember<PainterBase, &DocumentContext::pagePainter>},
     MEMBER(TickStamp, tickStamp, tickStamp),
     MEMBER(UndoManager, undoManager, undoManager),

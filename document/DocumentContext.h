@@ -274,8 +274,8 @@ public:
     SelectToolBase* selectTool = nullptr;
     Selection* selection = nullptr;
     ToolWorkRecord* workRecord = nullptr;
-    MoveTool* moveTool = nullptr;
-    RotateTool* rotateTool = nullptr;
+    MoveToolBase* moveTool = nullptr;
+    RotateToolBase* rotateTool = nullptr;
     PainterBase* pagePainter = nullptr;
     TickStamp* tickStamp = nullptr;
     UndoManager* undoManager = nullptr;

@@ -23,8 +23,8 @@ class StatusBarPanes;
 class SelectToolBase;
 class Selection;
 class ToolWorkRecord;
-class MoveTool;
-class RotateTool;
+class MoveToolBase;
+class RotateToolBase;
 class PainterBase;
 class TickStamp;
 class UndoManager;
@@ -69,8 +69,8 @@ struct DocumentMemberFactories {
     SelectToolBase* (*selectTool)(DocumentContext&);
     Selection* (*selection)(DocumentContext&);
     ToolWorkRecord* (*workRecord)(DocumentContext&);
-    MoveTool* (*moveTool)(DocumentContext&);
-    RotateTool* (*rotateTool)(DocumentContext&);
+    MoveToolBase* (*moveTool)(DocumentContext&);
+    RotateToolBase* (*rotateTool)(DocumentContext&);
     // The context's page painter when no spare painter waits to be adopted; also the temporary
     // painter of the context's set-up.
     PainterBase* (*pagePainter)(DocumentContext&);

@@ -32,8 +32,8 @@ ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>
 InputPointList* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
 SelectToolBase* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
-MoveTool* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
-RotateTool* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
+MoveToolBase* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
+RotateToolBase* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
 ElementScalerBase* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }
 PainterBase* makeDocumentPainter(DocumentContext&) { return made<OffscreenPainter>(); }
 PainterBase* makeScratchPainter() { return made<OffscreenPainter>(); }

@@ -6,8 +6,8 @@
 class DocumentContext;
 class ElementScalerBase;
 class InputPointList;
-class MoveTool;
-class RotateTool;
+class MoveToolBase;
+class RotateToolBase;
 class SelectToolBase;
 class PagePainter;
 class PageTabBar;
@@ -23,8 +23,8 @@ class ViewUpdater;
 [[nodiscard]] InputPointList* makeInputPoints(DocumentContext&);
 [[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
 [[nodiscard]] SelectToolBase* makeSelectTool(DocumentContext&);
-[[nodiscard]] MoveTool* makeMoveTool(DocumentContext&);
-[[nodiscard]] RotateTool* makeRotateTool(DocumentContext&);
+[[nodiscard]] MoveToolBase* makeMoveTool(DocumentContext&);
+[[nodiscard]] RotateToolBase* makeRotateTool(DocumentContext&);
 [[nodiscard]] ElementScalerBase* makeElementScaler(DocumentContext&);
 [[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
 // The scratch painters (the spare one adopted by a new drawing, and the overlay), the

@@ -176,8 +176,8 @@ void recordEveryHook(DocumentMemberFactories& h)
     h.selectTool = recordCreation<23, SelectToolBase>;
     h.selection = recordCreation<24, Selection>;
     h.workRecord = recordCreation<25, ToolWorkRecord>;
-    h.moveTool = recordCreation<26, MoveTool>;
-    h.rotateTool = recordCreation<27, RotateTool>;
+    h.moveTool = recordCreation<26, MoveToolBase>;
+    h.rotateTool = recordCreation<27, RotateToolBase>;
     h.pagePainter = recordCreation<28, PainterBase>;
     h.tickStamp = recordCreation<29, TickStamp>;
     h.undoManager = recordCreation<30, UndoManager>;

@@ -124,8 +124,8 @@ protected:
         hooks.editor2 = made<ElementEditorBase, RecordingEditor>;
         hooks.selectTool = made<SelectToolBase, RecordingSelectTool>;
         hooks.scroller = made<ViewScroller, RecordingScroller>;
-        hooks.rotateTool = made<RotateTool, RecordingRotate>;
-        hooks.moveTool = made<MoveTool, RecordingMove>;
+        hooks.rotateTool = made<RotateToolBase, RecordingRotate>;
+        hooks.moveTool = made<MoveToolBase, RecordingMove>;
         hooks.scaler = made<ElementScalerBase, RecordingScaler>;
         hooks.orderSettings = made<OrderChangeSettings, RecordingOrder>;
         hooks.grid = made<GridSettings, RecordingGrid>;
