@@ -13,6 +13,7 @@
 #include "document/ElementScalerBase.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
+#include "document/InputPointListBase.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
 #include "document/MoveToolBase.h"
@@ -41,7 +42,6 @@
 #include "geometry/InkInfo.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
-#include "views/tools/InputPointList.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ void createPagePainter(DocumentContext& context)
 const MemberRow memberTable[DocumentContext::kMemberCount] = {
     {createStore, deleteStore},
     MEMBER(ElementMaskIndex, maskIndex, maskIndex),
-    MEMBER(InputPointList, inputPoints, inputPoints),
+    MEMBER(InputPointListBase, inputPoints, inputPoints),
     MEMBER(ViewParams, view, viewParams),
     MEMBER(GridSettings, grid, grid),
     MEMBER(RulerBars, rulers, rulers),

@@ -251,7 +251,7 @@ public:
     // Members, in creation order (owned).
     ElementStore* ownStore = nullptr;
     ElementMaskIndex* maskIndex = nullptr;
-    InputPointList* inputPoints = nullptr;
+    InputPointListBase* inputPoints = nullptr;
     ViewParams* view = nullptr;
     GridSettings* grid = nullptr;
     RulerBars* rulers = nullptr;

@@ -3,7 +3,7 @@
 class DocumentContext;
 class ElementStore;
 class ElementMaskIndex;
-class InputPointList;
+class InputPointListBase;
 class ViewParams;
 class GridSettings;
 class RulerBars;
@@ -46,7 +46,7 @@ class DxfCommand;
 struct DocumentMemberFactories {
     ElementStore* (*elementStore)(DocumentContext&);
     ElementMaskIndex* (*maskIndex)(DocumentContext&);
-    InputPointList* (*inputPoints)(DocumentContext&);
+    InputPointListBase* (*inputPoints)(DocumentContext&);
     ViewParams* (*viewParams)(DocumentContext&);
     GridSettings* (*grid)(DocumentContext&);
     RulerBars* (*rulers)(DocumentContext&);

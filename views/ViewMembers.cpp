@@ -29,7 +29,7 @@ template <typename T> T* made()
 RulerBars* makeViewRulers(DocumentContext&) { return made<ViewRulers>(); }
 ViewUpdater* makeRedrawManager(DocumentContext&) { return made<RedrawManager>(); }
 ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>(); }
-InputPointList* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
+InputPointListBase* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
 SelectToolBase* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
 MoveToolBase* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }

@@ -5,7 +5,7 @@
 
 class DocumentContext;
 class ElementScalerBase;
-class InputPointList;
+class InputPointListBase;
 class MoveToolBase;
 class RotateToolBase;
 class SelectToolBase;
@@ -20,7 +20,7 @@ class ViewUpdater;
 [[nodiscard]] RulerBars* makeViewRulers(DocumentContext&);
 [[nodiscard]] ViewUpdater* makeRedrawManager(DocumentContext&);
 [[nodiscard]] ViewScroller* makeViewScrollBars(DocumentContext&);
-[[nodiscard]] InputPointList* makeInputPoints(DocumentContext&);
+[[nodiscard]] InputPointListBase* makeInputPoints(DocumentContext&);
 [[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
 [[nodiscard]] SelectToolBase* makeSelectTool(DocumentContext&);
 [[nodiscard]] MoveToolBase* makeMoveTool(DocumentContext&);

@@ -153,7 +153,7 @@ void recordEveryHook(DocumentMemberFactories& h)
 {
     h.elementStore = recordCreation<1, ElementStore>;
     h.maskIndex = recordCreation<2, ElementMaskIndex>;
-    h.inputPoints = recordCreation<3, InputPointList>;
+    h.inputPoints = recordCreation<3, InputPointListBase>;
     h.viewParams = recordCreation<4, ViewParams>;
     h.grid = recordCreation<5, GridSettings>;
     h.rulers = recordCreation<6, RulerBars>;
