@@ -323,7 +323,7 @@ int runSize(int n)
             settle();
         }),
         n);
-    MoveTool* mover = context.moveTool;
+    MoveTool* mover = MoveTool::of(&context);
     double move = 0.0, undo = 0.0, redo = 0.0;
     for (int i = 0; i < runs; ++i) {
         double start = benchNow();

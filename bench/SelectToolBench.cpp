@@ -87,11 +87,11 @@ void moveAndRotate(int elements)
     DocumentContext* drawing = makeDrawing(elements);
     (void)drawing->selectTool->selectAll();
     int moved = 1;
-    BenchResult move = runBenchmark("move with undo record", [&] { moved = drawing->moveTool->moveBy(1.0, 0.5, 0.0) && moved; },
+    BenchResult move = runBenchmark("move with undo record", [&] { moved = MoveTool::of(drawing)->moveBy(1.0, 0.5, 0.0) && moved; },
                                     3, 0);
     BenchResult rotate = runBenchmark("rotate with undo record", [&] {
-        drawing->rotateTool->angle = 1.0;
-        (void)drawing->rotateTool->applyRotation();
+        RotateTool::of(drawing)->angle = 1.0;
+        (void)RotateTool::of(drawing)->applyRotation();
     }, 3, 0);
     std::printf("%6d elements: %-24s %8.3f us per element%s\n", elements, move.name,
                 move.medianSeconds * 1e6 / elements, moved ? "" : " (refused)");

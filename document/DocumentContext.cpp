@@ -10,10 +10,13 @@
 #include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
+#include "document/ElementScalerBase.h"
 #include "document/ElementSerialCounter.h"
 #include "document/ElementStore.h"
+#include "document/InputPointListBase.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
+#include "document/MoveToolBase.h"
 #include "document/OrderChangeSettings.h"
 #include "document/PageList.h"
 #include "document/PagePainter.h"
@@ -23,6 +26,7 @@
 #include "document/PictureDefaults.h"
 #include "document/PrintSettings.h"
 #include "document/PropertyDialogPlacement.h"
+#include "document/RotateToolBase.h"
 #include "document/RulerBars.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
@@ -38,10 +42,6 @@
 #include "geometry/InkInfo.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
-#include "views/tools/ElementScaler.h"
-#include "views/tools/InputPointList.h"
-#include "views/tools/MoveTool.h"
-#include "views/tools/RotateTool.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ void createPagePainter(DocumentContext& context)
 const MemberRow memberTable[DocumentContext::kMemberCount] = {
     {createStore, deleteStore},
     MEMBER(ElementMaskIndex, maskIndex, maskIndex),
-    MEMBER(InputPointList, inputPoints, inputPoints),
+    MEMBER(InputPointListBase, inputPoints, inputPoints),
     MEMBER(ViewParams, view, viewParams),
     MEMBER(GridSettings, grid, grid),
     MEMBER(RulerBars, rulers, rulers),
@@ -124,8 +124,8 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(SelectToolBase, selectTool, selectTool),
     MEMBER(Selection, selection, selection),
     MEMBER(ToolWorkRecord, workRecord, workRecord),
-    MEMBER(MoveTool, moveTool, moveTool),
-    MEMBER(RotateTool, rotateTool, rotateTool),
+    MEMBER(MoveToolBase, moveTool, moveTool),
+    MEMBER(RotateToolBase, rotateTool, rotateTool),
     {createPagePainter, &deleteMember<PainterBase, &DocumentContext::pagePainter>},
     MEMBER(TickStamp, tickStamp, tickStamp),
     MEMBER(UndoManager, undoManager, undoManager),
@@ -134,7 +134,7 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(ElementIdSet, idSet, idSet),
     MEMBER(ElementSerialCounter, serialCounter, serialCounter),
     MEMBER(OrderChangeSettings, orderSettings, orderSettings),
-    MEMBER(ElementScaler, scaler, scaler),
+    MEMBER(ElementScalerBase, scaler, scaler),
     MEMBER(PrintSettings, printSettings, printSettings),
     MEMBER(Document, document, document),
     MEMBER(InkInfo, inkInfo, inkInfo),

@@ -251,7 +251,7 @@ public:
     // Members, in creation order (owned).
     ElementStore* ownStore = nullptr;
     ElementMaskIndex* maskIndex = nullptr;
-    InputPointList* inputPoints = nullptr;
+    InputPointListBase* inputPoints = nullptr;
     ViewParams* view = nullptr;
     GridSettings* grid = nullptr;
     RulerBars* rulers = nullptr;
@@ -274,8 +274,8 @@ public:
     SelectToolBase* selectTool = nullptr;
     Selection* selection = nullptr;
     ToolWorkRecord* workRecord = nullptr;
-    MoveTool* moveTool = nullptr;
-    RotateTool* rotateTool = nullptr;
+    MoveToolBase* moveTool = nullptr;
+    RotateToolBase* rotateTool = nullptr;
     PainterBase* pagePainter = nullptr;
     TickStamp* tickStamp = nullptr;
     UndoManager* undoManager = nullptr;
@@ -284,7 +284,7 @@ public:
     ElementIdSet* idSet = nullptr;
     ElementSerialCounter* serialCounter = nullptr;
     OrderChangeSettings* orderSettings = nullptr;
-    ElementScaler* scaler = nullptr;
+    ElementScalerBase* scaler = nullptr;
     PrintSettings* printSettings = nullptr;
     Document* document = nullptr;
     InkInfo* inkInfo = nullptr;

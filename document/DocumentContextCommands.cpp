@@ -7,6 +7,7 @@
 #include "document/DxfCommand.h"
 #include "document/ElementClipboard.h"
 #include "document/ElementIdSet.h"
+#include "document/ElementScalerBase.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
 #include "document/OrderChangeSettings.h"
@@ -21,7 +22,6 @@
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/ShortcutHook.h"
-#include "views/tools/ElementScaler.h"
 
 // Paper
 

@@ -4,8 +4,10 @@
 #include "document/DocumentContext.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
+#include "document/MoveToolBase.h"
 #include "document/PageList.h"
 #include "document/PictureDefaults.h"
+#include "document/RotateToolBase.h"
 #include "document/RulerBars.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
@@ -17,8 +19,6 @@
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
 #include "platform/Window.h"
-#include "views/tools/MoveTool.h"
-#include "views/tools/RotateTool.h"
 
 // View mapping
 

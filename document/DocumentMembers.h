@@ -3,7 +3,7 @@
 class DocumentContext;
 class ElementStore;
 class ElementMaskIndex;
-class InputPointList;
+class InputPointListBase;
 class ViewParams;
 class GridSettings;
 class RulerBars;
@@ -23,8 +23,8 @@ class StatusBarPanes;
 class SelectToolBase;
 class Selection;
 class ToolWorkRecord;
-class MoveTool;
-class RotateTool;
+class MoveToolBase;
+class RotateToolBase;
 class PainterBase;
 class TickStamp;
 class UndoManager;
@@ -33,7 +33,7 @@ class DisplayControlState;
 class ElementIdSet;
 class ElementSerialCounter;
 class OrderChangeSettings;
-class ElementScaler;
+class ElementScalerBase;
 class PrintSettings;
 class Document;
 class InkInfo;
@@ -46,7 +46,7 @@ class DxfCommand;
 struct DocumentMemberFactories {
     ElementStore* (*elementStore)(DocumentContext&);
     ElementMaskIndex* (*maskIndex)(DocumentContext&);
-    InputPointList* (*inputPoints)(DocumentContext&);
+    InputPointListBase* (*inputPoints)(DocumentContext&);
     ViewParams* (*viewParams)(DocumentContext&);
     GridSettings* (*grid)(DocumentContext&);
     RulerBars* (*rulers)(DocumentContext&);
@@ -69,8 +69,8 @@ struct DocumentMemberFactories {
     SelectToolBase* (*selectTool)(DocumentContext&);
     Selection* (*selection)(DocumentContext&);
     ToolWorkRecord* (*workRecord)(DocumentContext&);
-    MoveTool* (*moveTool)(DocumentContext&);
-    RotateTool* (*rotateTool)(DocumentContext&);
+    MoveToolBase* (*moveTool)(DocumentContext&);
+    RotateToolBase* (*rotateTool)(DocumentContext&);
     // The context's page painter when no spare painter waits to be adopted; also the temporary
     // painter of the context's set-up.
     PainterBase* (*pagePainter)(DocumentContext&);
@@ -81,7 +81,7 @@ struct DocumentMemberFactories {
     ElementIdSet* (*idSet)(DocumentContext&);
     ElementSerialCounter* (*serialCounter)(DocumentContext&);
     OrderChangeSettings* (*orderSettings)(DocumentContext&);
-    ElementScaler* (*scaler)(DocumentContext&);
+    ElementScalerBase* (*scaler)(DocumentContext&);
     PrintSettings* (*printSettings)(DocumentContext&);
     Document* (*document)(DocumentContext&);
     InkInfo* (*inkInfo)(DocumentContext&);

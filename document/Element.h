@@ -35,7 +35,7 @@ class HatchAttributes;
 class ImageMask;
 class InkColor;
 class ImageTypeValue;
-class InputPointList;
+class InputPointListBase;
 class LeanAttribute;
 class LineAttribute;
 class LineCapAttribute;
@@ -410,8 +410,8 @@ public:
     // --- mouse input of a new element (the vertex input PolyPath calls these too) ---
     // The view mapping and the input point list of the element's drawing; null without them.
     [[nodiscard]] virtual ViewParams* viewParams();
-    [[nodiscard]] virtual InputPointList* inputPointList();
-    [[nodiscard]] InputPointList* inputPoints() { return inputPointList(); }
+    [[nodiscard]] virtual InputPointListBase* inputPointList();
+    [[nodiscard]] InputPointListBase* inputPoints() { return inputPointList(); }
     // The press that started the creation (the point before the newest of the input point list),
     // in drawing coordinates; 0 when there is none.
     [[nodiscard]] virtual int previousInputPoint(Point* out);

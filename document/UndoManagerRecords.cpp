@@ -5,8 +5,8 @@
 #include "document/ElementEditorBase.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
+#include "document/InputPointListBase.h"
 #include "document/UndoManager.h"
-#include "views/tools/InputPointList.h"
 
 // Writers
 

@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/InputPointListBase.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "document/ViewScroller.h"
@@ -13,7 +14,6 @@
 #include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
 #include "platform/Window.h"
-#include "views/tools/InputPointList.h"
 
 namespace {
 // The device rectangle of the box of two drawing corners for an operation, widened by margin.
@@ -29,18 +29,18 @@ IntRect deviceBox(ViewParams& view, const Point& a, const Point& b, int margin)
 
 ViewParams* Element::viewParams() { return context ? context->view : nullptr; }
 
-InputPointList* Element::inputPointList() { return context ? context->inputPoints : nullptr; }
+InputPointListBase* Element::inputPointList() { return context ? context->inputPoints : nullptr; }
 
 int Element::previousInputPoint(Point* out)
 {
-    InputPointList* list = inputPointList();
+    InputPointListBase* list = inputPointList();
     return list && out ? list->previousPoint(out) : 0;
 }
 
 void Element::resetInputState()
 {
     inputPending = 0;
-    if (InputPointList* list = inputPointList())
+    if (InputPointListBase* list = inputPointList())
         list->clear();
 }
 
@@ -168,19 +168,19 @@ void Element::autoScroll()
 
 void Element::captureMouse()
 {
-    if (InputPointList* list = inputPointList())
+    if (InputPointListBase* list = inputPointList())
         list->captureMouse();
 }
 
 void Element::releaseMouse()
 {
-    if (InputPointList* list = inputPointList())
+    if (InputPointListBase* list = inputPointList())
         list->releaseMouse();
 }
 
 void Element::showCursorPosition()
 {
-    if (InputPointList* list = inputPointList())
+    if (InputPointListBase* list = inputPointList())
         list->showCursorPosition();
 }
 

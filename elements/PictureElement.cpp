@@ -10,6 +10,7 @@
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/FileNameValue.h"
+#include "document/InputPointListBase.h"
 #include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
 #include "elements/ElementShapeRunners.h"
@@ -19,7 +20,6 @@
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
-#include "views/tools/InputPointList.h"
 
 namespace {
 constexpr ElementAttribute kPictureAttributes[] = {
@@ -248,7 +248,7 @@ int PictureElement::runSheetAction1()
 {
     bind();
     ImageMask* mask = imageMask();
-    InputPointList* points = inputPointList();
+    InputPointListBase* points = inputPointList();
     if (!mask || !points)
         return 0;
     MaskTypeDialog dialog(mask->type);

@@ -25,7 +25,7 @@ void PolyPath::postMouseMove()
         view->postMouseMove();
 }
 
-InputPointList* PolyPath::inputPointList() const { return owner ? owner->inputPointList() : nullptr; }
+InputPointListBase* PolyPath::inputPointList() const { return owner ? owner->inputPointList() : nullptr; }
 
 void PolyPath::selectCurrentList() { current = curve ? working : output; }
 

@@ -4,7 +4,7 @@
 
 class DoubleArray;
 class Element;
-class InputPointList;
+class InputPointListBase;
 class Point;
 class PointList;
 class ViewParams;
@@ -69,7 +69,7 @@ public:
     [[nodiscard]] ViewParams* ownerViewParams() const;
     // Has the view redo its cursor feedback (a queued mouse move).
     void postMouseMove();
-    [[nodiscard]] InputPointList* inputPointList() const;
+    [[nodiscard]] InputPointListBase* inputPointList() const;
 
     void selectCurrentList();
     [[nodiscard]] int recreateWorkingList();

@@ -29,12 +29,12 @@ template <typename T> T* made()
 RulerBars* makeViewRulers(DocumentContext&) { return made<ViewRulers>(); }
 ViewUpdater* makeRedrawManager(DocumentContext&) { return made<RedrawManager>(); }
 ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>(); }
-InputPointList* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
+InputPointListBase* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
 SelectToolBase* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
-MoveTool* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
-RotateTool* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
-ElementScaler* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }
+MoveToolBase* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }
+RotateToolBase* makeRotateTool(DocumentContext&) { return made<RotateTool>(); }
+ElementScalerBase* makeElementScaler(DocumentContext&) { return made<ElementScaler>(); }
 PainterBase* makeDocumentPainter(DocumentContext&) { return made<OffscreenPainter>(); }
 PainterBase* makeScratchPainter() { return made<OffscreenPainter>(); }
 PagePainter* makeNavigatorPainter() { return made<NavigatorPainter>(); }

@@ -4,10 +4,10 @@
 // which sets the application's error flag) when it cannot be made.
 
 class DocumentContext;
-class ElementScaler;
-class InputPointList;
-class MoveTool;
-class RotateTool;
+class ElementScalerBase;
+class InputPointListBase;
+class MoveToolBase;
+class RotateToolBase;
 class SelectToolBase;
 class PagePainter;
 class PageTabBar;
@@ -20,12 +20,12 @@ class ViewUpdater;
 [[nodiscard]] RulerBars* makeViewRulers(DocumentContext&);
 [[nodiscard]] ViewUpdater* makeRedrawManager(DocumentContext&);
 [[nodiscard]] ViewScroller* makeViewScrollBars(DocumentContext&);
-[[nodiscard]] InputPointList* makeInputPoints(DocumentContext&);
+[[nodiscard]] InputPointListBase* makeInputPoints(DocumentContext&);
 [[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
 [[nodiscard]] SelectToolBase* makeSelectTool(DocumentContext&);
-[[nodiscard]] MoveTool* makeMoveTool(DocumentContext&);
-[[nodiscard]] RotateTool* makeRotateTool(DocumentContext&);
-[[nodiscard]] ElementScaler* makeElementScaler(DocumentContext&);
+[[nodiscard]] MoveToolBase* makeMoveTool(DocumentContext&);
+[[nodiscard]] RotateToolBase* makeRotateTool(DocumentContext&);
+[[nodiscard]] ElementScalerBase* makeElementScaler(DocumentContext&);
 [[nodiscard]] PainterBase* makeDocumentPainter(DocumentContext&);
 // The scratch painters (the spare one adopted by a new drawing, and the overlay), the
 // navigator's page painter and the page bar.

@@ -153,7 +153,7 @@ void recordEveryHook(DocumentMemberFactories& h)
 {
     h.elementStore = recordCreation<1, ElementStore>;
     h.maskIndex = recordCreation<2, ElementMaskIndex>;
-    h.inputPoints = recordCreation<3, InputPointList>;
+    h.inputPoints = recordCreation<3, InputPointListBase>;
     h.viewParams = recordCreation<4, ViewParams>;
     h.grid = recordCreation<5, GridSettings>;
     h.rulers = recordCreation<6, RulerBars>;
@@ -176,8 +176,8 @@ void recordEveryHook(DocumentMemberFactories& h)
     h.selectTool = recordCreation<23, SelectToolBase>;
     h.selection = recordCreation<24, Selection>;
     h.workRecord = recordCreation<25, ToolWorkRecord>;
-    h.moveTool = recordCreation<26, MoveTool>;
-    h.rotateTool = recordCreation<27, RotateTool>;
+    h.moveTool = recordCreation<26, MoveToolBase>;
+    h.rotateTool = recordCreation<27, RotateToolBase>;
     h.pagePainter = recordCreation<28, PainterBase>;
     h.tickStamp = recordCreation<29, TickStamp>;
     h.undoManager = recordCreation<30, UndoManager>;
@@ -186,7 +186,7 @@ void recordEveryHook(DocumentMemberFactories& h)
     h.idSet = recordCreation<33, ElementIdSet>;
     h.serialCounter = recordCreation<34, ElementSerialCounter>;
     h.orderSettings = recordCreation<35, OrderChangeSettings>;
-    h.scaler = recordCreation<36, ElementScaler>;
+    h.scaler = recordCreation<36, ElementScalerBase>;
     h.printSettings = recordCreation<37, PrintSettings>;
     h.document = recordCreation<38, Document>;
     h.inkInfo = recordCreation<39, InkInfo>;

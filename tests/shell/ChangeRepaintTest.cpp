@@ -200,10 +200,10 @@ TEST_F(ChangeRepaint, MoveUndoAndRedoLeaveThePixelsOfAFullRefresh)
         int (*run)(DocumentContext&);
     };
     const Step steps[] = {
-        {"move", 0.0, [](DocumentContext& c) { return c.moveTool->moveBy(6.5, 9.25, 0.0); }},
+        {"move", 0.0, [](DocumentContext& c) { return MoveTool::of(&c)->moveBy(6.5, 9.25, 0.0); }},
         {"undo", 0.0, [](DocumentContext& c) { return c.undo(); }},
         {"redo", 0.0, [](DocumentContext& c) { return c.redo(); }},
-        {"move at 250 %", 2.5, [](DocumentContext& c) { return c.moveTool->moveBy(-4.0, 3.0, 0.0); }},
+        {"move at 250 %", 2.5, [](DocumentContext& c) { return MoveTool::of(&c)->moveBy(-4.0, 3.0, 0.0); }},
         {"undo at 250 %", 2.5, [](DocumentContext& c) { return c.undo(); }},
         {"redo at 250 %", 2.5, [](DocumentContext& c) { return c.redo(); }},
     };
@@ -243,7 +243,7 @@ TEST_F(ChangeRepaint, MoveUndoAndRedoLeaveThePixelsOfAFullRefresh)
         d.selectTool->clearSelection();
         d.selectTool->selectSingle(ids[i]);
         d.selectTool->setSelectionMode(1);
-        ASSERT_EQ(d.moveTool->moveBy(0.0, 30.0, 0.0), 1);
+        ASSERT_EQ(MoveTool::of(&d)->moveBy(0.0, 30.0, 0.0), 1);
         EXPECT_EQ(differenceFromFullRefresh(), "0") << "text " << i << " moved alone: pixels that differ";
         // Back, so that the next text is one that no step has measured since it was stored.
         ASSERT_EQ(d.undo(), 1);

@@ -124,9 +124,9 @@ protected:
         hooks.editor2 = made<ElementEditorBase, RecordingEditor>;
         hooks.selectTool = made<SelectToolBase, RecordingSelectTool>;
         hooks.scroller = made<ViewScroller, RecordingScroller>;
-        hooks.rotateTool = made<RotateTool, RecordingRotate>;
-        hooks.moveTool = made<MoveTool, RecordingMove>;
-        hooks.scaler = made<ElementScaler, RecordingScaler>;
+        hooks.rotateTool = made<RotateToolBase, RecordingRotate>;
+        hooks.moveTool = made<MoveToolBase, RecordingMove>;
+        hooks.scaler = made<ElementScalerBase, RecordingScaler>;
         hooks.orderSettings = made<OrderChangeSettings, RecordingOrder>;
         hooks.grid = made<GridSettings, RecordingGrid>;
         frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };

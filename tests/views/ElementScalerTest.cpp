@@ -55,7 +55,8 @@ struct ScaleDrawing {
     {
         ScalableRectangle::flagsSeen().clear();
         ScalableRectangle::unreadable().clear();
-        d.context.scaler = scaler = makeElementScaler(d.context);
+        d.context.scaler = makeElementScaler(d.context);
+        scaler = ElementScaler::of(&d.context);
         scaler->setOwner(&d.context);
         // Five squares of 10 pixels in a row from x = 100 to x = 190: the middle is (145, 105).
         for (int i = 0; i < 5; ++i) {

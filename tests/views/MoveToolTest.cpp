@@ -76,7 +76,7 @@ TEST(MoveTool, DragMovesTheSelectionOrCopiesIt)
 
         d.press(20, 20, c.hold, c.toX, c.toY, c.keys);
         (void)d.context.restartTimer();
-        EXPECT_EQ(d.context.moveTool->dragSelection(), c.result);
+        EXPECT_EQ(MoveTool::of(&d.context)->dragSelection(), c.result);
 
         EXPECT_EQ(d.context.undoManager->recordCount() - records, c.records);
         EXPECT_EQ(undoText(d.context), c.undo);
@@ -121,14 +121,14 @@ TEST(MoveTool, AMoveIsAllOrNothing)
     for (int id : ids)
         d.select->addToSelection(id);
     const int records = d.context.undoManager->recordCount();
-    EXPECT_FALSE(d.context.moveTool->moveBy(7.0, 3.0, 0.0));
+    EXPECT_FALSE(MoveTool::of(&d.context)->moveBy(7.0, 3.0, 0.0));
     for (int i = 0; i < 5; ++i)
         EXPECT_NEAR(d.corner(ids[i]).first, 10 + 30 * i, 1e-9) << "element " << i;
     EXPECT_EQ(d.context.undoManager->recordCount(), records);
 
     // An id that an undo or a file read removed is passed over, the others move.
     ASSERT_TRUE(d.context.editor3->removeById(ids[2]));
-    EXPECT_TRUE(d.context.moveTool->moveBy(7.0, 3.0, 0.0));
+    EXPECT_TRUE(MoveTool::of(&d.context)->moveBy(7.0, 3.0, 0.0));
     EXPECT_NEAR(d.corner(ids[4]).first, 130 + 7.0 / ToolDrawing::mm(1.0), 1e-9);
     EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);
 }
@@ -200,7 +200,7 @@ TEST(MoveTool, TheMoveDialogMovesCopiesOrRefuses)
         const double x0 = d.corner(id).first;
         const int records = d.context.undoManager->recordCount();
         const INT_PTR r = driveModalDialog([&] { return c.digit ? d.select->onKey(c.digit)
-                                                                : d.context.moveTool->moveSelection(); },
+                                                                : MoveTool::of(&d.context)->moveSelection(); },
                                            [&](HWND w) {
                                                SetDlgItemTextA(w, IDC_MOVE_X, c.x);
                                                SetDlgItemTextA(w, IDC_MOVE_Y, c.y);

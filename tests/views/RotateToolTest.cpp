@@ -17,7 +17,7 @@ TEST(RotateTool, TheFirstCentreIsTheMiddleOfTheSelectionMarkedByARedCross)
 {
     ToolDrawing d;
     d.select->selectSingle(d.add(10, 10, 50, 50));
-    RotateTool& rotate = *d.context.rotateTool;
+    RotateTool& rotate = *RotateTool::of(&d.context);
     (void)rotate.prepare();
     // The right button ends the run at once, after the mark is drawn.
     const DWORD t = d.clock.now();
@@ -76,7 +76,7 @@ TEST(RotateTool, ClicksMoveTheCentreADoubleClickEndsADragRotates)
         const DWORD t = d.clock.now();
         for (const Press& p : c.script)
             d.mouse.at(t + p.at, p.x, p.y, p.keys);
-        RotateTool& rotate = *d.context.rotateTool;
+        RotateTool& rotate = *RotateTool::of(&d.context);
         EXPECT_EQ(rotate.run(), c.result);
         EXPECT_NEAR(rotate.centreX, ToolDrawing::mm(c.centreX), 1e-9);
         EXPECT_NEAR(rotate.centreY, ToolDrawing::mm(c.centreY), 1e-9);
@@ -119,7 +119,7 @@ TEST(RotateTool, TheDialogTakesAngleAndCentreOnlyOnOk)
         ToolDrawing d;
         MessageBoxScript boxes;
         d.select->selectSingle(d.add(10, 10, 50, 50));
-        RotateTool& rotate = *d.context.rotateTool;
+        RotateTool& rotate = *RotateTool::of(&d.context);
         rotate.angle = 30;
         rotate.centreX = rotate.centreY = 5;
         rotate.centreSet = 1;

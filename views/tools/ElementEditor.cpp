@@ -29,7 +29,7 @@ int ElementEditor::mouseStep(int k, int mode)
 {
     if (element && kindInHand == k && element->inputPending)
         return continueCreation(k, mode);
-    InputPointList* points = context ? context->inputPoints : nullptr;
+    InputPointList* points = InputPointList::of(context);
     if (!points)
         return -1;
     if (context->undoManager)
@@ -72,7 +72,7 @@ int ElementEditor::continueCreation(int k, int mode)
         return r;
     case Element::kCompleteAndNext: {
         settleElement(1);
-        if (InputPointList* points = context ? context->inputPoints : nullptr)
+        if (InputPointList* points = InputPointList::of(context))
             (void)points->restartAtCursor(); // 0 without a view: the next element starts unanchored
         return finishStep(beginCreation(k, mode));
     }

@@ -17,6 +17,11 @@
 
 ElementScaler::~ElementScaler() = default;
 
+ElementScaler* ElementScaler::of(const DocumentContext* context)
+{
+    return context ? static_cast<ElementScaler*>(context->scaler) : nullptr;
+}
+
 void ElementScaler::setOwner(DocumentContext* owner) { context = owner; }
 
 int ElementScaler::scales(double factor)

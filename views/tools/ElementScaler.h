@@ -1,6 +1,5 @@
 #pragma once
-// Interface header: the scale tool as the folders below reach it: every operation virtual (bodies
-// in ElementScaler.cpp, reached through the vtable), no internals of this folder.
+#include "document/ElementScalerBase.h"
 
 class DocumentContext;
 
@@ -8,7 +7,7 @@ class DocumentContext;
 // factor typed into the dialog 要素の拡大、縮小, optionally scaling line widths (and dimension
 // sizes) and text sizes with it. The whole change is one undo step (要素ズーム). Each drawing owns
 // one; the factor and the two switches persist between runs.
-class ElementScaler {
+class ElementScaler : public ElementScalerBase {
 public:
     // A factor outside [kMinFactor, kMaxFactor], or 1 within the common tolerance, scales nothing.
     static constexpr double kMinFactor = 0.001;
@@ -17,13 +16,15 @@ public:
     enum Flags { kLineWidths = 1, kTextSizes = 2 };
 
     ElementScaler() = default;
-    virtual ~ElementScaler();
-    ElementScaler(const ElementScaler&) = delete;
-    ElementScaler& operator=(const ElementScaler&) = delete;
+    ~ElementScaler() override;
 
-    virtual void setOwner(DocumentContext* owner);
-    // The element-zoom command: the dialog, then the factor applied.
-    virtual void runCommand();
+    // The scale tool of a drawing; null when it has none. Every scale tool a drawing holds is one
+    // of these (the views make it).
+    [[nodiscard]] static ElementScaler* of(const DocumentContext* context);
+
+    // --- the operations of ElementScalerBase (document/ElementScalerBase.h) ---
+    void setOwner(DocumentContext* owner) override;
+    void runCommand() override;
     // The dialog on a copy of the factor and switches; lastResult takes its answer (1 OK, 2
     // cancelled, -1 when it could not be shown) and only OK takes the copy back.
     virtual int scaleSelection();

@@ -22,6 +22,11 @@ InputPointList::InputPointList()
 
 InputPointList::~InputPointList() = default;
 
+InputPointList* InputPointList::of(const DocumentContext* context)
+{
+    return context ? static_cast<InputPointList*>(context->inputPoints) : nullptr;
+}
+
 void InputPointList::setOwner(DocumentContext* owner) { context = owner; }
 void InputPointList::setFlagWord(int value) { flagWord = value; }
 void InputPointList::clear() { points.count = 0; }

@@ -1,6 +1,5 @@
 #pragma once
-// Interface header: the point input as the folders below reach it: every operation virtual
-// (bodies in InputPointList.cpp, reached through the vtable), no internals of this folder.
+#include "document/InputPointListBase.h"
 #include "platform/GlobalBlock.h"
 
 class DocumentContext;
@@ -11,7 +10,7 @@ struct IntPoint;
 // editor waits in its click loop for the first point of every new element, and the elements
 // read back the previous point as the anchor of their rubber band. Undo and redo of a new
 // element set the flag word to 1, which the input tools read.
-class InputPointList {
+class InputPointList : public InputPointListBase {
 public:
     // One clicked point: view-window client pixels, and the same point in drawing millimetres
     // (z is 0).
@@ -21,35 +20,30 @@ public:
     };
 
     InputPointList();
-    virtual ~InputPointList();
-    InputPointList(const InputPointList&) = delete;
-    InputPointList& operator=(const InputPointList&) = delete;
+    ~InputPointList() override;
 
-    virtual void setOwner(DocumentContext* owner);
-    virtual void setFlagWord(int value);
+    // The point input of a drawing; null when it has none. Every point input a drawing holds is
+    // one of these (the views make it).
+    [[nodiscard]] static InputPointList* of(const DocumentContext* context);
 
-    // The point before the newest one (the only one when there is one), in drawing
-    // coordinates; 0 when the list is empty.
-    [[nodiscard]] virtual int previousPoint(Point* out);
+    // --- the operations of InputPointListBase (document/InputPointListBase.h) ---
+    void setOwner(DocumentContext* owner) override;
+    void setFlagWord(int value) override;
+    [[nodiscard]] int previousPoint(Point* out) override;
+    [[nodiscard]] int restartAtCursor() override;
+    [[nodiscard]] int pointCount() const override { return points.count; }
+    void clear() override;
+    void showCursorPosition() override;
+    void captureMouse() override;
+    void releaseMouse() override;
+    [[nodiscard]] int waitClick(int kind, int flag) override;
+
     // Record index in drawing coordinates; 0 when index is out of range.
     [[nodiscard]] virtual int pointAt(int index, Point* out);
     // 0 when the list cannot grow.
     [[nodiscard]] virtual int append(const Record& record);
     // Converted through the view mapping; 0 without a view or when the list cannot grow.
     [[nodiscard]] virtual int appendDevicePoint(const IntPoint& device);
-    // Empties the list and records the cursor position as its first point; 0 without a view.
-    [[nodiscard]] virtual int restartAtCursor();
-    [[nodiscard]] int pointCount() const { return points.count; }
-    virtual void clear();
-    // The status bar shows the cursor position.
-    virtual void showCursorPosition();
-    // The mouse captured by the view window, and released.
-    virtual void captureMouse();
-    virtual void releaseMouse();
-    // Empties the list and polls until the left (11, the point appended) or right (21) button;
-    // -1 when the poll failed or was addressed to another window, the loop was interrupted or
-    // the stop flag was set (the stop wins over a click of the same poll). flag is not used.
-    [[nodiscard]] virtual int waitClick(int kind, int flag);
     // 12 once the left button is up (at once when it is not down); -1 when a poll fails.
     [[nodiscard]] virtual int waitLeftRelease();
 

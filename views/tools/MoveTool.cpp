@@ -46,6 +46,11 @@ int translateAll(ElementEditorBase& editor, const std::vector<int>& ids, double 
 
 MoveTool::~MoveTool() = default;
 
+MoveTool* MoveTool::of(const DocumentContext* context)
+{
+    return context ? static_cast<MoveTool*>(context->moveTool) : nullptr;
+}
+
 void MoveTool::setOwner(DocumentContext* owner) { context = owner; }
 
 int MoveTool::updateOffset(double mouseX, double mouseY, double mouseZ)

@@ -1,6 +1,5 @@
 #pragma once
-// Interface header: the move tool as the folders below reach it: every operation virtual (bodies
-// in MoveTool.cpp, reached through the vtable), no internals of this folder.
+#include "document/MoveToolBase.h"
 
 class DocumentContext;
 
@@ -9,14 +8,19 @@ class DocumentContext;
 // tools' element editor and is one undo step; a move is all or nothing. Each drawing owns one.
 //
 // Offsets are drawing units; arrow steps are view pixels.
-class MoveTool {
+class MoveTool : public MoveToolBase {
 public:
     MoveTool() = default;
-    virtual ~MoveTool();
-    MoveTool(const MoveTool&) = delete;
-    MoveTool& operator=(const MoveTool&) = delete;
+    ~MoveTool() override;
 
-    virtual void setOwner(DocumentContext* owner);
+    // The move tool of a drawing; null when it has none. Every move tool a drawing holds is one of
+    // these (the views make it).
+    [[nodiscard]] static MoveTool* of(const DocumentContext* context);
+
+    // --- the operations of MoveToolBase (document/MoveToolBase.h) ---
+    void setOwner(DocumentContext* owner) override;
+    int editPointsLoop() override;
+
     // Drags the selection from the press point until the left button is released: 1 after a move
     // or copy, 3 when the press was a click (released within 300 ms), -1 when it could not run or
     // was released outside the view (nothing changed).
@@ -36,12 +40,6 @@ public:
     // Copies of the selection at the offset, under one copy record; the copies become the
     // selection (groups of the list stay together in new groups). The number of copies.
     virtual int copyBy(double dx, double dy, double dz);
-
-    // The point-move tool: each click on a selected element runs that element's own mouse
-    // editing (the next selected element under the mouse when one declines) and the loop goes on
-    // while an edit answers 11. A click on no selected element ends it with 0, the right button
-    // with 21 after asking for the context menu, an aborted wait with -1.
-    virtual int editPointsLoop();
 
     // The offset from the press point to the mouse point (grid-snapped per axis when the grid
     // snaps); 1 when it changed.

@@ -37,6 +37,11 @@ int isDigitKey(int key) { return (key >= '0' && key <= '9') || (key >= VK_NUMPAD
 
 RotateTool::~RotateTool() = default;
 
+RotateTool* RotateTool::of(const DocumentContext* context)
+{
+    return context ? static_cast<RotateTool*>(context->rotateTool) : nullptr;
+}
+
 void RotateTool::setOwner(DocumentContext* owner) { context = owner; }
 
 int RotateTool::prepare()

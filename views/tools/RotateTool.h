@@ -1,6 +1,5 @@
 #pragma once
-// Interface header: the rotate tool as the folders below reach it: every operation virtual
-// (bodies in RotateTool.cpp, reached through the vtable), no internals of this folder.
+#include "document/RotateToolBase.h"
 
 class DocumentContext;
 
@@ -11,19 +10,19 @@ class DocumentContext;
 //
 // The centre is in drawing units, the angle in degrees (counter-clockwise on the sheet as the
 // line-angle rule measures it).
-class RotateTool {
+class RotateTool : public RotateToolBase {
 public:
     RotateTool() = default;
-    virtual ~RotateTool();
-    RotateTool(const RotateTool&) = delete;
-    RotateTool& operator=(const RotateTool&) = delete;
+    ~RotateTool() override;
 
-    virtual void setOwner(DocumentContext* owner);
-    // Runs the tool once from the click that started it: 1 rotated, 15 ended by a double click,
-    // 21 context menu, 0 nothing selected or cancelled, -1 aborted.
-    virtual int run();
-    // The tool's button was pressed: the next run starts from the middle of the selection.
-    virtual int prepare();
+    // The rotate tool of a drawing; null when it has none. Every rotate tool a drawing holds is
+    // one of these (the views make it).
+    [[nodiscard]] static RotateTool* of(const DocumentContext* context);
+
+    // --- the operations of RotateToolBase (document/RotateToolBase.h) ---
+    void setOwner(DocumentContext* owner) override;
+    int run() override;
+    int prepare() override;
     // The dialog path: runs the rotate dialog on a copy; 1 applied, 0 cancelled.
     virtual int rotateByDialog();
     // Rotates every selected element by angle about the centre under one rotate record.

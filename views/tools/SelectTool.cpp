@@ -623,10 +623,10 @@ int SelectTool::onLeftButton()
         hoveredHandle = -1;
         return 1;
     }
-    if (hasSelection() && context->moveTool && isMouseOverSelection()) {
+    if (hasSelection() && MoveTool::of(context) && isMouseOverSelection()) {
         marksEnabled = 0;
         moving = 1;
-        const int r = context->moveTool->dragSelection();
+        const int r = MoveTool::of(context)->dragSelection();
         moving = 0;
         marksEnabled = 1;
         redrawMarks();
@@ -753,7 +753,7 @@ int SelectTool::onKey(int key)
         return 1;
     }
     if (isDigitKey(key)) {
-        MoveTool* mover = context ? context->moveTool : nullptr;
+        MoveTool* mover = MoveTool::of(context);
         if (!mover || !hasSelection())
             return 0;
         digitTyped = 1;
@@ -766,7 +766,7 @@ int SelectTool::onKey(int key)
             arrowDx = arrowDy = 0;
             return 1;
         }
-        MoveTool* mover = context ? context->moveTool : nullptr;
+        MoveTool* mover = MoveTool::of(context);
         if (!mover || !hasSelection())
             return 0;
         int dx = 0, dy = 0;
@@ -781,7 +781,7 @@ int SelectTool::onKey(int key)
 
 void SelectTool::applyArrowMove()
 {
-    MoveTool* mover = context ? context->moveTool : nullptr;
+    MoveTool* mover = MoveTool::of(context);
     if ((arrowDx || arrowDy) && mover)
         mover->recordArrowMove(arrowDx, arrowDy);
     arrowDx = arrowDy = 0;
