@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: a plain value class that the element header holds; it includes nothing.
+// A plain value class that the element header holds; it includes nothing.
 
 // Which of the eight handle marks around a selected element's extent are active. Handles 0 to 7
 // are the box handle positions in their usual order (the first corner, the middle of the edge

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: the operations that the folders below call; no internals of this folder.
+// An interface of the page bar; the page pane implements it.
 #include "platform/IntRect.h"
 
 class Window;

@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: plain declarations, as the default records' headers carry them.
+// Plain declarations, as the default records' headers carry them.
 
 class InkColor;
 class SettingsFile;

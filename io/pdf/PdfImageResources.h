@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: what the image readers register and write through; no internals of this folder.
+// What the image readers register and write through.
 
 class DoubleRect;
 

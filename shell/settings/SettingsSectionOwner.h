@@ -1,5 +1,5 @@
 #pragma once
-// Interface header: what the owner of a settings section implements, in whichever folder it lives.
+// What the owner of a settings section implements.
 
 class SettingsFile;
 
