@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "BenchHarness.h"
+#include "SheetElements.h"
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/PageList.h"
@@ -44,53 +45,9 @@ void settle()
     }
 }
 
-// Element i: a line, an arc, a box, a polygon or a text, spread over the sheet; its SVG twin is
-// appended to `svg` when given.
-int addElement(DocumentContext& drawing, int i, std::string* svg)
-{
-    ElementEditorBase& editor = *drawing.editor3;
-    const double x = 10 + (i * 7) % 180, y = 10 + (i * 13) % 270;
-    const ElementKind kinds[] = {ElementKind::Line, ElementKind::Arc, ElementKind::Box, ElementKind::Polygon,
-                                 ElementKind::Text};
-    if (editor.startNewElement(kindCode(kinds[i % 5])) != 1)
-        return 0;
-    Element* e = editor.elementInHand();
-    char line[256];
-    switch (i % 5) {
-    case 0:
-        e->setPoint(1, x, y, 0), e->setPoint(2, x + 15, y + 5, 0);
-        std::snprintf(line, sizeof line, "<line x1='%g' y1='%g' x2='%g' y2='%g' stroke='black'/>\n", x, y, x + 15, y + 5);
-        break;
-    case 1:
-        e->setPoint(1, x, y, 0), e->setPoint(2, x + 10, y, 0), e->setPoint(3, x + 5, y - 5, 0);
-        std::snprintf(line, sizeof line, "<path d='M%g %g A5 5 0 0 1 %g %g' fill='none' stroke='black'/>\n", x, y, x + 10, y);
-        break;
-    case 2:
-        e->setPoint(1, x, y, 0), e->setPoint(2, x + 12, y + 8, 0);
-        std::snprintf(line, sizeof line, "<rect x='%g' y='%g' width='12' height='8' fill='none' stroke='black'/>\n", x, y);
-        break;
-    case 3:
-        (void)e->vertices()->resize(0);
-        for (auto [dx, dy] : {std::pair<double, double>{0, 0}, {10, 2}, {8, 9}, {-1, 6}})
-            (void)e->vertices()->appendXY(x + dx, y + dy);
-        std::snprintf(line, sizeof line, "<polygon points='%g,%g %g,%g %g,%g %g,%g' fill='none' stroke='black'/>\n", x, y,
-                      x + 10, y + 2, x + 8, y + 9, x - 1, y + 6);
-        break;
-    default: {
-        auto* text = dynamic_cast<TextElementBase*>(e);
-        if (!text)
-            return 0;
-        e->setPoint(1, x, y, 0);
-        e->text()->buffer.reset();
-        text->insertTextAt(0, "Korvane", 7);
-        std::snprintf(line, sizeof line, "<text x='%g' y='%g' font-size='4'>Korvane</text>\n", x, y + 3.4);
-        break;
-    }
-    }
-    if (svg)
-        *svg += line;
-    return editor.addToPage() >= 1;
-}
+// A line, an arc, a box, a polygon and a text, in turn.
+const ElementKind kSheetKinds[] = {ElementKind::Line, ElementKind::Arc, ElementKind::Box, ElementKind::Polygon,
+                                   ElementKind::Text};
 
 // The export of the drawing into the file, with its progress window; seconds taken.
 double exportSeconds(PdfExportCommand& job, DocumentContext& drawing, const std::string& path, int& ok)
@@ -148,7 +105,7 @@ int main()
         for (int p = 1; p <= pages; ++p) {
             drawing.pages->setCurrent(p);
             for (int i = 0; i < perPage; ++i)
-                ok = addElement(drawing, i, round == 0 ? &svg : nullptr) && ok;
+                ok = addSheetElement(drawing, i, kSheetKinds, 5, round == 0 ? &svg : nullptr) && ok;
         }
         svg += "</svg>\n";
         const std::string pdfPath = base + ".pdf";

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "BenchHarness.h"
+#include "SheetElements.h"
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "elements/ElementKindRegistry.h"
@@ -34,44 +35,8 @@
 
 namespace {
 
-// Element i of the page: a line, an arc, a box or a text, spread over the sheet.
-int addElement(DocumentContext& drawing, int i, std::string& svg)
-{
-    ElementEditorBase& editor = *drawing.editor3;
-    const double x = 10 + (i * 7) % 180, y = 10 + (i * 13) % 270;
-    const int kinds[] = {kindCode(ElementKind::Line), kindCode(ElementKind::Arc), kindCode(ElementKind::Box),
-                         kindCode(ElementKind::Text)};
-    const int kind = kinds[i % 4];
-    if (editor.startNewElement(kind) != 1)
-        return 0;
-    Element* e = editor.elementInHand();
-    char line[256];
-    switch (i % 4) {
-    case 0:
-        e->setPoint(1, x, y, 0), e->setPoint(2, x + 15, y + 5, 0);
-        std::snprintf(line, sizeof line, "<line x1='%g' y1='%g' x2='%g' y2='%g' stroke='black'/>\n", x, y, x + 15, y + 5);
-        break;
-    case 1:
-        e->setPoint(1, x, y, 0), e->setPoint(2, x + 10, y, 0), e->setPoint(3, x + 5, y - 5, 0);
-        std::snprintf(line, sizeof line, "<path d='M%g %g A5 5 0 0 1 %g %g' fill='none' stroke='black'/>\n", x, y, x + 10, y);
-        break;
-    case 2:
-        e->setPoint(1, x, y, 0), e->setPoint(2, x + 12, y + 8, 0);
-        std::snprintf(line, sizeof line, "<rect x='%g' y='%g' width='12' height='8' fill='none' stroke='black'/>\n", x, y);
-        break;
-    default: {
-        auto* text = dynamic_cast<TextElementBase*>(e);
-        if (!text)
-            return 0;
-        e->setPoint(1, x, y, 0);
-        text->insertTextAt(0, "Korvane", 7);
-        std::snprintf(line, sizeof line, "<text x='%g' y='%g' font-size='4'>Korvane</text>\n", x, y + 3.4);
-        break;
-    }
-    }
-    svg += line;
-    return editor.addToPage() >= 1;
-}
+// A line, an arc, a box and a text, in turn.
+const ElementKind kSheetKinds[] = {ElementKind::Line, ElementKind::Arc, ElementKind::Box, ElementKind::Text};
 
 double secondsOf(const std::function<int()>& work, int& ok)
 {
@@ -188,7 +153,7 @@ int main(int argc, char** argv)
         std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='210mm' height='297mm' viewBox='0 0 210 297'>\n";
         const double built = benchNow();
         for (int i = 0; i < count; ++i)
-            ok = addElement(drawing, i, svg) && ok;
+            ok = addSheetElement(drawing, i, kSheetKinds, 4, &svg) && ok;
         svg += "</svg>\n";
         std::printf("%d elements: drawing built in %.3f s\n", count, benchNow() - built);
         const std::string psPath = base + ".ps", svgPath = base + ".svg";
