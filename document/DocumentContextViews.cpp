@@ -215,7 +215,7 @@ int DocumentContext::isSelectToolEditing() { return selectTool ? selectTool->isE
 
 namespace {
 // The pick style that shows the elements' point marks.
-constexpr int kPointMarkStyle = 3;
+constexpr int kPointMarkStyle = static_cast<int>(PickStyle::Marks);
 } // namespace
 
 void DocumentContext::moveSelectionByMouse()

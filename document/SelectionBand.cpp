@@ -27,7 +27,7 @@ constexpr DWORD kClickTime = 150;
 // The outline of a plain drag: the default pick colour (cyan) until the pick settings carry one.
 const RgbColor kPickColour(0, 255, 255);
 
-int encloseModeNow() { return thePickSettings ? thePickSettings->encloseMode : 1; }
+int encloseModeNow() { return thePickSettings ? thePickSettings->encloseMode : PickSettings::kWhole; }
 
 // The offset that starts drawDashSegments' pattern at a phase: the first dash is shortened by the
 // phase (phases below 5), or starts after the rest of the gap (phases 5 to 9).
@@ -37,9 +37,9 @@ int dashOffsetFor(int phase) { return phase == 0 ? 0 : kDashPeriod - phase; }
 
 int Selection::enclosesWhole(int encloseMode, int shift)
 {
-    if (encloseMode == 1)
+    if (encloseMode == PickSettings::kWhole)
         return shift ? 0 : 1;
-    if (encloseMode == 2 || encloseMode == 3)
+    if (encloseMode == PickSettings::kPart || encloseMode == static_cast<int>(PickStyle::Marks))
         return shift ? 1 : 0;
     return -1;
 }

@@ -58,13 +58,13 @@ void Element::showPicked()
     if (!thePickSettings || !self)
         return;
     switch (thePickSettings->pickStyle()) {
-    case 1:
+    case PickStyle::Handles:
         self->showPickHandles();
         break;
-    case 2:
+    case PickStyle::Colour:
         self->showPickColour();
         break;
-    case 3:
+    case PickStyle::Marks:
         self->showPickMarks();
         break;
     default:

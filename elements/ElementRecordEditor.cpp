@@ -363,10 +363,10 @@ int ElementRecordEditor::hitTestById(int id)
     if (!thePickSettings || !beginEdit(id) || !isSelectable(context, entry))
         return 0;
     switch (thePickSettings->pickStyle()) {
-    case 1:
+    case PickStyle::Handles:
         return element->hitTestExtent();
-    case 2:
-    case 3:
+    case PickStyle::Colour:
+    case PickStyle::Marks:
         return element->hitTest();
     default:
         return 0;

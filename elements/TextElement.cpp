@@ -166,7 +166,7 @@ void TextElement::showPicked()
 {
     if (!thePickSettings)
         return;
-    if (thePickSettings->pickStyle() == 1)
+    if (thePickSettings->pickStyle() == PickStyle::Handles)
         showPickHandles();
     else
         showPickColour();

@@ -4,6 +4,10 @@
 class Dialog;
 class SettingsFile;
 
+// How a picked element shows: its handles, the element in the pick colour, or its point marks.
+// The number is the enclose mode that chooses it.
+enum class PickStyle { Handles = 1, Colour = 2, Marks = 3 };
+
 // The select tool's preferences of the application: how a selection rectangle picks elements
 // and the colour picked elements are marked in. Enclose mode 1 (WHOLE, "全体を囲む") picks the
 // elements the rectangle encloses whole, 2 (PART, "一部を囲む") those it encloses in part; 3 is
@@ -42,9 +46,9 @@ public:
     [[nodiscard]] int readModeSetting(SettingsFile& file);
     [[nodiscard]] int writeModeSetting(SettingsFile& file, int key) const;
 
-    // How a picked element shows: 1 its handles, 2 the element in the pick colour, 3 its point
-    // marks. The chosen enclose mode is the number read.
-    [[nodiscard]] int pickStyle() const { return encloseMode; }
+    // How a picked element shows, read from the chosen enclose mode (a mode of no style answers
+    // none of the three).
+    [[nodiscard]] PickStyle pickStyle() const { return static_cast<PickStyle>(encloseMode); }
 
     int encloseMode = kWhole;
     int activeMode = kWhole;

@@ -530,8 +530,8 @@ void SelectTool::updateHoverCursor()
     }
     int handle = -1, flag = 0;
     ElementEditorBase* editor = toolEditor();
-    const int style = thePickSettings ? thePickSettings->pickStyle() : 1;
-    if (mode != 1 || style != 1 || !editor || !editor->hitHandleById(singleId, &handle, &flag)) {
+    const PickStyle style = thePickSettings ? thePickSettings->pickStyle() : PickStyle::Handles;
+    if (mode != 1 || style != PickStyle::Handles || !editor || !editor->hitHandleById(singleId, &handle, &flag)) {
         theMouseState->setSizeAllCursor();
         return;
     }

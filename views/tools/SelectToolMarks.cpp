@@ -344,7 +344,7 @@ void SelectTool::redrawMarks()
     // above: they are painted on a canvas of the surface, which goes onto it once at the end,
     // and a kind whose handles stand on the extent it registered shows them from there without
     // being taken.
-    const int handleStyle = thePickSettings && thePickSettings->pickStyle() == 1;
+    const int handleStyle = thePickSettings && thePickSettings->pickStyle() == PickStyle::Handles;
     tools.canvasSurface = handleStyle ? updater->surfaceForOperation(ShapeOp::ShowPicked) : nullptr;
     if (tools.canvasSurface)
         (void)tools.canvas.open(*tools.canvasSurface, tools.fill.handle, tools.white.handle, tools.line.handle); // 0: GDI draws each mark
