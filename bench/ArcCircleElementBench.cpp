@@ -12,8 +12,8 @@
 #include "BenchHarness.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/DocumentMembers.h"
 #include "document/ElementKind.h"
+#include "document/UndoManager.h"
 #include "elements/ArcElement.h"
 #include "elements/CircleElement.h"
 #include "elements/ElementKindRegistry.h"
@@ -50,12 +50,11 @@ int main()
     makeElementEditor = newElementEditor;
     installElementShapes();
     theKindRegistry = makeKindRegistry();
-    DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.undoManager = nullptr; // the undo log is not what is measured
     DocumentContext context;
     context.createMembers();
+    delete context.undoManager; // the undo log is not what is measured
+    context.undoManager = nullptr;
     context.linkManagers();
-    documentMemberFactories = saved;
     auto* view = new LinearView;
     view->client = IntRect::fromEdges(0, 0, 1024, 768);
     view->setZoom(1.0, 0.0, 0.0);

@@ -187,14 +187,22 @@ public:
     BenchElement element;
 };
 
+// The benchmark's document and page list in place of those the context made.
+inline void useBenchMembers(DocumentContext& context)
+{
+    delete context.document;
+    context.document = new BenchDocument;
+    delete context.pages;
+    context.pages = new Pages;
+}
+
 inline DocumentContext* makeDrawing()
 {
     DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.document = [](DocumentContext&) -> Document* { return new BenchDocument; };
-    documentMemberFactories.pageList = [](DocumentContext&) -> PageList* { return new Pages; };
     documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditorBase* { return new Editor; };
     auto* context = new DocumentContext;
     context->createMembers();
+    useBenchMembers(*context);
     context->linkManagers();
     documentMemberFactories = saved;
     return context;

@@ -15,8 +15,8 @@
 #include "BenchHarness.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/DocumentMembers.h"
 #include "document/Element.h"
+#include "document/UndoManager.h"
 #include "elements/BoxRules.h"
 #include "elements/CornerRounding.h"
 #include "elements/ElementKindRegistry.h"
@@ -51,11 +51,10 @@ void boxOf(int i, double& x, double& y, double& w, double& h)
 DocumentContext* makeStore()
 {
     auto* context = new DocumentContext;
-    DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.undoManager = nullptr;
     context->createMembers();
+    delete context->undoManager;
+    context->undoManager = nullptr;
     context->linkManagers();
-    documentMemberFactories = saved;
     return context;
 }
 

@@ -13,8 +13,8 @@
 
 #include "BenchDrawing.h"
 #include "BenchHarness.h"
-#include "document/DocumentMembers.h"
 #include "document/ElementKind.h"
+#include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
 #include "shapes/ElementShapes.h"
 #include "tests/support/SampleElements.h"
@@ -42,12 +42,11 @@ const char* keywordOf(int kind)
 // A drawing of the real kinds without undo log.
 DocumentContext* makeKindDrawing()
 {
-    DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.undoManager = nullptr;
     auto* context = new DocumentContext;
     context->createMembers();
+    delete context->undoManager;
+    context->undoManager = nullptr;
     context->linkManagers();
-    documentMemberFactories = saved;
     return context;
 }
 

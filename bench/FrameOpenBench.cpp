@@ -27,6 +27,19 @@ const int kPages = 10;
 
 using frame_events::settle;
 
+// A document window whose drawing has the benchmark's document and page list.
+class BenchWindow : public DocumentWindow {
+public:
+    BenchWindow()
+    {
+        if (!context)
+            return;
+        useBenchMembers(*context);
+        context->document->setOwner(context);
+        context->pages->setOwner(context);
+    }
+};
+
 double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
@@ -103,9 +116,8 @@ int main()
     }
 
     // The windows' drawings get the benchmark's members.
-    documentMemberFactories.document = [](DocumentContext&) -> Document* { return new BenchDocument; };
-    documentMemberFactories.pageList = [](DocumentContext&) -> PageList* { return new Pages; };
     documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditorBase* { return new Editor; };
+    frameFactories.documentWindow = [](MainFrame&) -> DocumentWindow* { return new BenchWindow; };
 
     auto* frame = new MainFrame;
     theApplication->frame = frame;

@@ -10,10 +10,10 @@
 #include "BenchHarness.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/DocumentMembers.h"
 #include "document/Element.h"
 #include "document/FileNameValue.h"
 #include "document/PictureReader.h"
+#include "document/UndoManager.h"
 #include "elements/BitmapRaster.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ImageTypeValue.h"
@@ -68,11 +68,10 @@ PictureReader* makeCountingReader(int) { return new CountingReader; }
 DocumentContext* makeStore()
 {
     auto* context = new DocumentContext;
-    DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.undoManager = nullptr;
     context->createMembers();
+    delete context->undoManager;
+    context->undoManager = nullptr;
     context->linkManagers();
-    documentMemberFactories = saved;
     return context;
 }
 

@@ -9,8 +9,8 @@
 #include "BenchHarness.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
-#include "document/DocumentMembers.h"
 #include "document/Element.h"
+#include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
 #include "shapes/ElementShapes.h"
 #include "views/tools/ElementEditor.h"
@@ -20,12 +20,11 @@ namespace {
 DocumentContext* makeDrawing()
 {
     auto* context = new DocumentContext;
-    // The undo log is not what is measured.
-    DocumentMemberFactories saved = documentMemberFactories;
-    documentMemberFactories.undoManager = nullptr;
     context->createMembers();
+    // The undo log is not what is measured.
+    delete context->undoManager;
+    context->undoManager = nullptr;
     context->linkManagers();
-    documentMemberFactories = saved;
     return context;
 }
 

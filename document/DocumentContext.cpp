@@ -7,6 +7,7 @@
 #include "document/CropMarkSettings.h"
 #include "document/DisplayControlState.h"
 #include "document/Document.h"
+#include "document/DrawingGrid.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementMaskIndex.h"
@@ -30,6 +31,7 @@
 #include "document/RulerBars.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
+#include "document/SheetSettings.h"
 #include "document/StatusBarPanes.h"
 #include "document/TextCaretPlace.h"
 #include "document/TextDefaults.h"
@@ -42,16 +44,34 @@
 #include "geometry/InkInfo.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/ViewParams.h"
+#include "platform/MessageBoxes.h"
 
 namespace {
 
 // The creation table: one row per member in the fixed creation order. A row makes its member
-// through its hook when the field is still empty, and deletes it again.
+// when the field is still empty, and deletes it again.
 struct MemberRow {
     void (*create)(DocumentContext&);
     void (*destroy)(DocumentContext&);
 };
 
+// A member of the document's own classes. One that cannot be allocated is reported, which sets
+// the application's error flag and ends the context's creation.
+template <typename T> T* makeReported()
+{
+    T* member = new (std::nothrow) T;
+    if (!member)
+        showOutOfMemory();
+    return member;
+}
+
+template <typename T, T* DocumentContext::*Field, typename Made = T> void createOwn(DocumentContext& context)
+{
+    if (!(context.*Field))
+        context.*Field = makeReported<Made>();
+}
+
+// A member that a folder above builds, made through its hook.
 template <typename T, T* DocumentContext::*Field, T* (*DocumentMemberFactories::*Hook)(DocumentContext&)>
 void createMember(DocumentContext& context)
 {
@@ -66,15 +86,20 @@ template <typename T, T* DocumentContext::*Field> void deleteMember(DocumentCont
     context.*Field = nullptr;
 }
 
+// A member whose class is not part of this build: nothing makes it.
+void createNothing(DocumentContext&) {}
+
 #define MEMBER(Type, field, hook) \
     { &createMember<Type, &DocumentContext::field, &DocumentMemberFactories::hook>, \
       &deleteMember<Type, &DocumentContext::field> }
+#define OWN(Type, field, ...) \
+    { &createOwn<Type, &DocumentContext::field, ##__VA_ARGS__>, &deleteMember<Type, &DocumentContext::field> }
 
 // Only when no store is in use: while the parts library lends its store, the document gets none.
 void createStore(DocumentContext& context)
 {
-    if (!context.elementStore() && documentMemberFactories.elementStore)
-        context.ownStore = documentMemberFactories.elementStore(context);
+    if (!context.elementStore())
+        context.ownStore = makeReported<ElementStore>();
 }
 
 // The store is asked for through elementStore(), but the own store is the one deleted.
@@ -100,15 +125,15 @@ void createPagePainter(DocumentContext& context)
 
 const MemberRow memberTable[DocumentContext::kMemberCount] = {
     {createStore, deleteStore},
-    MEMBER(ElementMaskIndex, maskIndex, maskIndex),
+    OWN(ElementMaskIndex, maskIndex),
     MEMBER(InputPointListBase, inputPoints, inputPoints),
     MEMBER(ViewParams, view, viewParams),
-    MEMBER(GridSettings, grid, grid),
+    OWN(GridSettings, grid, DrawingGrid),
     MEMBER(RulerBars, rulers, rulers),
     MEMBER(ViewUpdater, updater, viewUpdater),
-    MEMBER(PageList, pages, pageList),
-    MEMBER(PaperSettings, paper, paper),
-    MEMBER(CropMarkSettings, cropMarks, cropMarks),
+    OWN(PageList, pages),
+    OWN(PaperSettings, paper, SheetSettings),
+    OWN(CropMarkSettings, cropMarks),
     MEMBER(ViewScroller, scroller, scroller),
     MEMBER(ElementEditorBase, editor1, editor1),
     MEMBER(ElementEditorBase, editor2, editor2),
@@ -122,25 +147,26 @@ const MemberRow memberTable[DocumentContext::kMemberCount] = {
     MEMBER(PropertyDialogPlacement, propertyPlacement, propertyPlacement),
     MEMBER(StatusBarPanes, statusBar, statusBar),
     MEMBER(SelectToolBase, selectTool, selectTool),
-    MEMBER(Selection, selection, selection),
-    MEMBER(ToolWorkRecord, workRecord, workRecord),
+    OWN(Selection, selection),
+    {createNothing, &deleteMember<ToolWorkRecord, &DocumentContext::workRecord>},
     MEMBER(MoveToolBase, moveTool, moveTool),
     MEMBER(RotateToolBase, rotateTool, rotateTool),
     {createPagePainter, &deleteMember<PainterBase, &DocumentContext::pagePainter>},
-    MEMBER(TickStamp, tickStamp, tickStamp),
-    MEMBER(UndoManager, undoManager, undoManager),
+    OWN(TickStamp, tickStamp),
+    OWN(UndoManager, undoManager),
     MEMBER(TextCaretPlace, caret, caret),
-    MEMBER(DisplayControlState, displayControl, displayControl),
-    MEMBER(ElementIdSet, idSet, idSet),
-    MEMBER(ElementSerialCounter, serialCounter, serialCounter),
-    MEMBER(OrderChangeSettings, orderSettings, orderSettings),
+    OWN(DisplayControlState, displayControl),
+    OWN(ElementIdSet, idSet),
+    OWN(ElementSerialCounter, serialCounter),
+    OWN(OrderChangeSettings, orderSettings),
     MEMBER(ElementScalerBase, scaler, scaler),
     MEMBER(PrintSettings, printSettings, printSettings),
-    MEMBER(Document, document, document),
+    OWN(Document, document),
     MEMBER(InkInfo, inkInfo, inkInfo),
 };
 
 #undef MEMBER
+#undef OWN
 
 // Rows in deletion order: the reverse of creation, except that the measure defaults go before
 // the picture defaults and the paper before the crop-mark settings.

@@ -3,10 +3,25 @@
 #include "geometry/DrawingOwner.h"
 #include "platform/IntPoint.h"
 
+class ChildScrollBar;
+class CropMarkSettings;
+class DisplayControlState;
+class Document;
 class Element;
 class ElementClipboard;
-class ChildScrollBar;
+class ElementIdSet;
+class ElementMaskIndex;
+class ElementSerialCounter;
+class ElementStore;
+class GridSettings;
+class OrderChangeSettings;
+class PageList;
+class PaperSettings;
 class PictureCache;
+class Selection;
+class TickStamp;
+class ToolWorkRecord;
+class UndoManager;
 class Window;
 
 // The owner of one drawing's managers. Each document window owns one context: it creates it, runs
@@ -17,8 +32,9 @@ class Window;
 // the current page and the page count answer 1. So a drawing whose creation stopped half-way
 // (the application's error flag was set) still answers every call, and its commands become no-ops.
 //
-// Members are made through the hooks of documentMemberFactories, in the order of the fields
-// below; a member whose hook is null stays empty.
+// Members are made in the order of the fields below: those of the document's own classes
+// directly, those that a folder above builds through the hooks of documentMemberFactories (a
+// member whose hook is null stays empty).
 class DocumentContext : public DrawingOwner {
 public:
     DocumentContext();

@@ -9,9 +9,8 @@ class PartsLibrary;
 // on its drawing. Its operations are virtual: tests put windows of their own in.
 class DocumentWindow : public DocumentWindowBase {
 public:
-    // Makes the context with its members (through documentMemberFactories) and links them; a
-    // member that cannot be made sets the application's error flag, and the frame then gives the
-    // window up. The caption is the drawing's title.
+    // Makes the context with its members and links them; a member that cannot be made sets the
+    // application's error flag, and the frame then gives the window up. The caption is the drawing's title.
     DocumentWindow();
 
     // Close (3010) asks confirmSave first; the hint window goes at key presses and mouse moves.

@@ -5,13 +5,12 @@
 #include <random>
 #include <windows.h>
 
-#include "document/DocumentMembers.h"
+#include "document/UndoManager.h"
 #include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/FaultGuard.h"
 #include "tests/support/MessageBoxScript.h"
-#include "tests/support/ScopedOverride.h"
 
 using namespace drawing_fixture;
 
@@ -302,6 +301,13 @@ int saveAs(TestDrawing& drawing, const std::string& path)
     return drawing.context.setPathAndTitle(path.c_str()) && drawing.context.save();
 }
 
+// The case's drawings read and write their files without an undo log: the round trip needs none.
+void withoutUndo(TestDrawing& drawing)
+{
+    delete drawing.context.undoManager;
+    drawing.context.undoManager = nullptr;
+}
+
 Outcome roundTrip(const ScratchFolder& scratch, MessageBoxScript& boxes, const std::string& input, int generation,
                   std::string& detail)
 {
@@ -309,6 +315,7 @@ Outcome roundTrip(const ScratchFolder& scratch, MessageBoxScript& boxes, const s
     const std::string in = scratch.file("in" + suffix, input);
     boxes.clear();
     TestDrawing first;
+    withoutUndo(first);
     const int opened = open(first, in);
     const bool complained = !boxes.shown().empty();
     if (!opened)
@@ -322,6 +329,7 @@ Outcome roundTrip(const ScratchFolder& scratch, MessageBoxScript& boxes, const s
         return kFailedSave;
     }
     TestDrawing second;
+    withoutUndo(second);
     if (!open(second, out) || !boxes.shown().empty()) {
         detail = boxes.shown().empty() ? "the saved file did not open"
                                        : "opening the saved file showed \"" + boxes.shown()[0].text + "\"";
@@ -381,9 +389,6 @@ Figures DrawingFileFuzz::run(uint64_t seed, long long first, long long count, co
 {
     Figures figures;
     MessageBoxScript boxes;
-    // Files are read and written without the undo log, whose temporary file would cost each of
-    // the case's drawings more than its read.
-    ScopedOverride<UndoManager* (*)(DocumentContext&)> noUndo(documentMemberFactories.undoManager, nullptr);
     FaultGuard guard(caseMilliseconds);
     int generation = 0; // a new set of file names after each abandoned case, whose files stay open
     for (long long n = first; n < first + count; ++n) {

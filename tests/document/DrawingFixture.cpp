@@ -114,11 +114,6 @@ public:
     int readEntityXml(XmlContext& d, int) override { return readData(d, values); }
 };
 
-bool constructingWithPaper = true;
-
-Document* makeTestDocument(DocumentContext&) { return new TestDocument; }
-PageList* makeTestPages(DocumentContext&) { return new TestPageList; }
-PaperSettings* makeTestPaper(DocumentContext&) { return constructingWithPaper ? new TestPaper : nullptr; }
 ElementEditorBase* makeTestEditor(DocumentContext&) { return new TestEditor; }
 
 } // namespace
@@ -305,13 +300,11 @@ int TestPaper::readXmlSection(Document& d, int tagId)
 TestDrawing::TestDrawing(bool withPaper)
 {
     ScopedOverride<DocumentMemberFactories> saved(documentMemberFactories);
-    DocumentMemberFactories& hooks = documentMemberFactories;
-    hooks.document = makeTestDocument;
-    hooks.pageList = makeTestPages;
-    hooks.paper = makeTestPaper;
-    hooks.editor4 = makeTestEditor;
-    constructingWithPaper = withPaper;
+    documentMemberFactories.editor4 = makeTestEditor;
     context.createMembers();
+    standIn(context.pages, new TestPageList);
+    standIn(context.paper, withPaper ? new TestPaper : nullptr);
+    standIn(context.document, new TestDocument);
     context.linkManagers();
 }
 

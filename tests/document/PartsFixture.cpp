@@ -18,7 +18,6 @@ ElementEditorBase* makeEditor(DocumentContext&)
     return new PartEditor;
 }
 ElementEditorBase* makeToolEditor(DocumentContext&) { return new PartEditor; }
-PaperSettings* makePaper(DocumentContext&) { return new PartsPaper; }
 ViewParams* makeView(DocumentContext&) { return new PartsView; }
 Element* makeHolder() { return new PartHolder; }
 
@@ -154,7 +153,6 @@ int PartsView::drawPageScaled(DeviceContext& surface, const DoubleRect& extent, 
 PartsSetup::PartsSetup() : factories(documentMemberFactories), holder(makeBaseElement, makeHolder)
 {
     DocumentMemberFactories& hooks = documentMemberFactories;
-    hooks.paper = makePaper;
     hooks.viewParams = makeView;
     hooks.editor3 = makeToolEditor;
     hooks.editor4 = makeEditor;
@@ -165,6 +163,7 @@ PartsSetup::~PartsSetup() = default;
 PartsDrawing::PartsDrawing()
 {
     context.createMembers();
+    standIn(context.paper, new PartsPaper);
     context.selectTool = selectTool = new ListSelectTool(context);
     context.updater = updater = new EditTestUpdater(context);
     context.linkManagers();

@@ -68,8 +68,8 @@ public:
     static int pagesDrawn;
 };
 
-// Installs the members above (and the attribute holder of reads) for every context made while
-// it lives; counts the contexts made.
+// Installs the view and the editors above (and the attribute holder of reads) for every context
+// made while it lives; counts the contexts made. The parts drawing also gets the paper above.
 class PartsSetup {
 public:
     PartsSetup();

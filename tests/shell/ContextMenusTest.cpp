@@ -136,7 +136,6 @@ TEST_F(ContextMenuTest, ThePartsMenuAsksTheCurrentLibrary)
 {
     ScriptedWindow* window = addWindow();
     ASSERT_TRUE(window && window->context);
-    ScopedOverride<GlobalManagerFactories> hooks{globalManagerFactories};
     PartsLibrary* library = partsLibrary(1, 10);
     ASSERT_TRUE(library);
     struct Case {

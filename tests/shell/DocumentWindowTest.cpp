@@ -127,11 +127,11 @@ protected:
         hooks.rotateTool = made<RotateToolBase, RecordingRotate>;
         hooks.moveTool = made<MoveToolBase, RecordingMove>;
         hooks.scaler = made<ElementScalerBase, RecordingScaler>;
-        hooks.orderSettings = made<OrderChangeSettings, RecordingOrder>;
-        hooks.grid = made<GridSettings, RecordingGrid>;
         frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
         window = frame.createDocumentWindow();
         ASSERT_TRUE(window);
+        standIn(window->context->grid, new RecordingGrid);
+        standIn(window->context->orderSettings, new RecordingOrder)->setOwner(window->context);
         settleEvents();
         shellTrace().clear();
     }

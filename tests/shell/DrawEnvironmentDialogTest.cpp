@@ -156,7 +156,6 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
 
 TEST_F(FrameTest, TheEnvironmentCommandShowsTheNewResolutionInTheCaption)
 {
-    ScopedOverride<GlobalManagerFactories> hooks(globalManagerFactories);
     createGlobals();
     ScriptedWindow* window = addWindow();
     ASSERT_TRUE(window);

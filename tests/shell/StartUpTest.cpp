@@ -1,4 +1,4 @@
-// Start-up and shutdown of the frame: the order of its steps with recording factory hooks, the
+// Start-up and shutdown of the frame: the order of its steps read from the allocations, the
 // global managers' slots, the splash's minimum time and the drawing named on the command line.
 #include <algorithm>
 #include <cstdlib>
@@ -8,6 +8,7 @@
 
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/BezierDefaults.h"
+#include "document/DocumentContext.h"
 #include "document/ElementClipboard.h"
 #include "document/FileErrorReporter.h"
 #include "document/FolderMemory.h"
@@ -32,7 +33,6 @@
 #include "platform/ColorDialog.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
-#include "platform/UnitConverter.h"
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
 #include "shell/SplashScreen.h"
@@ -45,60 +45,77 @@
 
 namespace {
 
-// Slot N's hook: notes "global N" and makes what the default hook makes.
-template <int N, auto Hook> auto recorded() -> decltype((defaultGlobalManagerFactories().*Hook)())
-{
-    note("global " + std::to_string(N));
-    auto made = defaultGlobalManagerFactories().*Hook;
-    return made ? made() : nullptr;
-}
+// What operator new handed out while `recording` is set: the address, how long the shell trace was
+// then, and whether the layer table held its default names at that moment.
+struct Allocation {
+    const void* address;
+    size_t traceLength;
+    bool layersNamed;
+};
+bool recording = false;
+bool inRecorder = false;
+Allocation allocations[1 << 17];
+int allocationCount = 0;
+// While `refusing` is set and the shell trace has not grown, a nothrow allocation of one of these
+// sizes fails, as when the memory for that manager is not there.
+bool refusing = false;
+size_t refusedSizes[2] = {};
+size_t refusedUntilTrace = 0;
 
 // The addresses given to operator delete while `noting` is set, in order.
 bool noting = false;
 const void* deleted[4096];
 int deletedCount = 0;
 
-void recordEverySlot(GlobalManagerFactories& f)
+void* allocate(std::size_t size)
 {
-#define RECORD(n, field) f.field = &recorded<n, &GlobalManagerFactories::field>
-    RECORD(1, notifier);         RECORD(2, printSettings);    RECORD(3, pdfExportJob);
-    RECORD(4, fileErrorReporter); RECORD(5, colorChooser);    RECORD(6, unitConverter);
-    RECORD(7, elementClipboard); RECORD(8, sparePainter);     RECORD(9, scratchPainter);
-    RECORD(10, popupMenuList);   RECORD(11, layerTable);      RECORD(12, kindRegistry);
-    RECORD(13, pickSettings);    RECORD(14, screenResolution); RECORD(15, pagePainter);
-    RECORD(16, pageTabBar);      RECORD(17, fontChangeTable); RECORD(18, paperDefaults);
-    RECORD(19, gridDefaults);    RECORD(20, lineDefaults);    RECORD(21, bezierDefaults);
-    RECORD(22, pictureDefaults); RECORD(23, measureDefaults); RECORD(24, textDefaults);
-    RECORD(25, folderMemory);    RECORD(26, lowMemoryGuard);  RECORD(27, userColorTable);
-    RECORD(28, dicColorTable);   RECORD(29, inkInfo);
-#undef RECORD
+    void* p = std::malloc(size ? size : 1);
+    if (recording && !inRecorder && p && allocationCount < static_cast<int>(sizeof allocations / sizeof allocations[0])) {
+        inRecorder = true;
+        allocations[allocationCount++] = {p, shellTrace().size(), theLayerTable && theLayerTable->hasDefaultName(5)};
+        inRecorder = false;
+    }
+    return p;
 }
 
-// A layer table whose fifth layer lost its default name: start-up gives it back.
-LayerTable* renamedLayers()
+// The allocation that made the live object at `address`, or null when it was not made while recording.
+const Allocation* allocationOf(const void* address)
 {
-    note("global 11");
-    auto* table = new LayerTable;
-    table->setName(5, "x");
-    return table;
+    for (int i = allocationCount - 1; i >= 0; --i)
+        if (allocations[i].address == address)
+            return &allocations[i];
+    return nullptr;
 }
 
-PartsLibrary* recordedLibrary(int number)
+// Every global manager's slot, numbered by its place in the start-up's creation order.
+std::vector<std::pair<int, const void*>> slotValues()
 {
-    note("parts " + std::to_string(number) +
-         (theLayerTable && theLayerTable->hasDefaultName(5) ? " after the layers" : " before the layers"));
-    return new PartsLibrary(number);
+    return {{2, thePrintSettings},     {3, thePdfExportJob},     {5, theColorChooser},      {7, theElementClipboard},
+            {8, theSparePainter},      {9, theOverlayPainter},   {10, thePopupMenuList},    {11, theLayerTable},
+            {12, theKindRegistry},     {13, thePickSettings},    {14, theScreenResolution}, {15, thePagePainter},
+            {16, thePageTabBar},       {17, theFontChangeTable}, {18, thePaperDefaults},    {19, theGridDefaults},
+            {20, theLineDefaults},     {21, theBezierDefaults},  {22, thePictureDefaults},  {23, theMeasureDefaults},
+            {24, theTextDefaults},     {25, theFolderMemory},    {26, theLowMemoryGuard},   {27, theUserColorTable},
+            {28, theDicColorTable},    {29, theInkInfo}};
 }
 
-// Every slot of the table, in slot order.
-std::vector<const void*> slotValues()
+// The shell trace with "global n" and "parts n" put in where the recorded allocations made them.
+std::vector<std::string> traceWithAllocations(const std::vector<std::pair<std::string, const void*>>& made)
 {
-    return {theGlobalNotifier, thePrintSettings,   thePdfExportJob,    theFileErrorReporterInUse, theColorChooser,
-            theUnitConverter,  theElementClipboard, theSparePainter,   theOverlayPainter,         thePopupMenuList,
-            theLayerTable,     theKindRegistry,    thePickSettings,    theScreenResolution,       thePagePainter,
-            thePageTabBar,     theFontChangeTable, thePaperDefaults,   theGridDefaults,           theLineDefaults,
-            theBezierDefaults, thePictureDefaults, theMeasureDefaults, theTextDefaults,           theFolderMemory,
-            theLowMemoryGuard, theUserColorTable,  theDicColorTable,   theInkInfo};
+    std::vector<std::pair<const Allocation*, std::string>> placed;
+    for (const auto& m : made)
+        if (const Allocation* a = allocationOf(m.second))
+            placed.push_back({a, m.first});
+    std::sort(placed.begin(), placed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<std::string> trace;
+    size_t next = 0;
+    for (size_t i = 0; i <= shellTrace().size(); ++i) {
+        for (; next < placed.size() && placed[next].first->traceLength == i; ++next)
+            trace.push_back(placed[next].second);
+        if (i < shellTrace().size())
+            trace.push_back(shellTrace()[i]);
+    }
+    return trace;
 }
 
 class StartUp : public FrameTest {
@@ -106,8 +123,6 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        recordEverySlot(globalManagerFactories);
-        globalManagerFactories.partsLibrary = recordedLibrary;
         delete frame.shortcutKeys;
         frame.shortcutKeys = new RecordingShortcutKeys(&frame);
         settingsHooks.loadSettings = [] { note("settings load"); return 1; };
@@ -116,18 +131,33 @@ protected:
     }
     void TearDown() override
     {
+        recording = refusing = false;
         destroyGlobals();
         FrameTest::TearDown();
     }
 
     FakeClock clock;
     static FakeClock* running;
-    ScopedOverride<GlobalManagerFactories> hooks{globalManagerFactories};
     ScopedOverride<SplashScreen::Sleeper> sleeper{SplashScreen::sleeper};
 };
 FakeClock* StartUp::running = nullptr;
 
 } // namespace
+
+void* operator new(std::size_t size)
+{
+    void* p = allocate(size);
+    if (!p)
+        throw std::bad_alloc();
+    return p;
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    if (refusing && !inRecorder && shellTrace().size() <= refusedUntilTrace &&
+        (size == refusedSizes[0] || size == refusedSizes[1]))
+        return nullptr;
+    return allocate(size);
+}
 
 // Shutdown's order is read from the deletions themselves.
 void operator delete(void* p) noexcept
@@ -140,21 +170,38 @@ void operator delete(void* p, std::size_t) noexcept { ::operator delete(p); }
 
 TEST_F(StartUp, RunsEveryStepInOrderAndShutdownEmptiesEverySlot)
 {
-    globalManagerFactories.layerTable = renamedLayers;
+    // A layer table put in beforehand is kept, and start-up gives its fifth layer the default name back.
+    auto* layers = new LayerTable;
+    layers->setName(5, "x");
+    theLayerTable = layers;
+    allocationCount = 0;
+    recording = true;
     frame.initialize();
+    recording = false;
 
-    std::vector<std::string> expected;
-    for (int n = 1; n <= 29; ++n)
-        expected.push_back("global " + std::to_string(n));
+    // The drawing adopted the spare painter of slot 8; the libraries are looked up by number.
+    std::vector<std::pair<std::string, const void*>> made;
+    for (const auto& slot : slotValues())
+        made.push_back({"global " + std::to_string(slot.first), slot.first == 8 ? frame.documentAt(0)->context->pagePainter : slot.second});
     for (int n = 1; n <= 3; ++n)
-        expected.push_back("parts " + std::to_string(n) + " after the layers");
+        made.push_back({"parts " + std::to_string(n), existingPartsLibrary(n)});
+    std::vector<std::string> expected;
+    for (const auto& slot : slotValues())
+        if (slot.first != 11)
+            expected.push_back("global " + std::to_string(slot.first));
+    for (int n = 1; n <= 3; ++n)
+        expected.push_back("parts " + std::to_string(n));
     for (int toolbar : {1, 2, 3, 4, 6, 7, 8, 9, 5, 10, 11, 12, 13})
         expected.push_back("toolbar " + std::to_string(toolbar));
     for (const char* step : {"shortcut setup", "settings load", "shortcut apply", "layout", "buttons"})
         expected.push_back(step);
-    EXPECT_EQ(shellTrace(), expected);
-    for (int n = 1; n <= 3; ++n)
+    EXPECT_EQ(traceWithAllocations(made), expected);
+    EXPECT_EQ(theLayerTable, layers);
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(allocationOf(existingPartsLibrary(n)));
+        EXPECT_TRUE(allocationOf(existingPartsLibrary(n))->layersNamed) << "library " << n << " made after the layers";
         EXPECT_EQ(partsLibraryToolbar(n), 9 + n);
+    }
 
     // One drawing, maximised, made between the layout and the button states.
     ASSERT_EQ(frame.documentCount(), 1);
@@ -173,29 +220,29 @@ TEST_F(StartUp, RunsEveryStepInOrderAndShutdownEmptiesEverySlot)
     GetWindowTextA(frame.hwnd(), name, sizeof name);
     EXPECT_EQ(std::string(name).rfind("Korvane", 0), 0u) << name;
 
-    // Only empty slots are asked again.
-    const std::vector<const void*> made = slotValues();
-    expected.clear();
-    for (int n = 1; n <= 29; ++n)
-        if (!made[n - 1])
-            expected.push_back("global " + std::to_string(n));
-    shellTrace().clear();
+    // Only empty slots are made again, and the slots that held a manager keep it. (The spare
+    // painter of slot 8 was adopted by the drawing, so its slot is made again.)
+    const std::vector<std::pair<int, const void*>> before = slotValues();
+    allocationCount = 0;
+    recording = true;
     createGlobals();
-    EXPECT_EQ(shellTrace(), expected);
-    // The slots that held a manager keep it. (The spare painter of slot 8 was adopted by the
-    // drawing, so its slot is made again.)
-    const std::vector<const void*> again = slotValues();
-    for (int n = 1; n <= 29; ++n)
-        if (made[n - 1])
-            EXPECT_EQ(again[n - 1], made[n - 1]) << n;
+    recording = false;
+    const std::vector<std::pair<int, const void*>> again = slotValues();
+    for (size_t i = 0; i < again.size(); ++i) {
+        SCOPED_TRACE(again[i].first);
+        if (before[i].second)
+            EXPECT_EQ(again[i].second, before[i].second);
+        else
+            EXPECT_TRUE(again[i].second && allocationOf(again[i].second));
+    }
 
     // Shutdown deletes in its fixed order, the parts libraries after the colour chooser (slot 5,
-    // "P"), and leaves every slot and library empty. Slot 4's reporter is a lasting object that is
-    // only taken out of service.
+    // "P"), and leaves every slot and library empty. The file error reporter is a lasting object
+    // that is only taken out of service.
     std::vector<std::pair<const void*, std::string>> owners;
-    for (int n = 1; n <= 29; ++n)
-        if (made[n - 1] && n != 4)
-            owners.push_back({made[n - 1], std::to_string(n)});
+    for (const auto& slot : again)
+        if (slot.second)
+            owners.push_back({slot.second, std::to_string(slot.first)});
     for (int n = 1; n <= 3; ++n)
         owners.push_back({existingPartsLibrary(n), "P"});
     deletedCount = 0;
@@ -208,30 +255,39 @@ TEST_F(StartUp, RunsEveryStepInOrderAndShutdownEmptiesEverySlot)
             if (owner.first == deleted[i])
                 order += owner.second + " ";
     std::string expectedOrder;
-    for (int n : {3, 2, 1, 6, 5, 0, 0, 0, 29, 28, 27, 26, 25, 24, 23, 21, 22, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11,
-                  10, 8, 9, 7})
-        if (n == 0)
-            expectedOrder += "P ";
-        else if (made[n - 1])
-            expectedOrder += std::to_string(n) + " ";
+    for (int n : {3, 2, 5, 0, 0, 0, 29, 28, 27, 26, 25, 24, 23, 21, 22, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 8,
+                  9, 7})
+        expectedOrder += n == 0 ? std::string("P ") : std::to_string(n) + " ";
     EXPECT_EQ(order, expectedOrder);
-    for (const void* slot : slotValues())
-        EXPECT_EQ(slot, nullptr);
+    for (const auto& slot : slotValues())
+        EXPECT_EQ(slot.second, nullptr) << slot.first;
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(existingPartsLibrary(n), nullptr);
 }
 
-TEST_F(StartUp, AFailingHookLeavesOnlyItsSlotEmpty)
+TEST_F(StartUp, AManagerThatCannotBeMadeLeavesOnlyItsSlotEmpty)
 {
-    globalManagerFactories.layerTable = [] { note("global 11"); return static_cast<LayerTable*>(nullptr); };
-    globalManagerFactories.elementClipboard = [] { return static_cast<ElementClipboard*>(nullptr); };
+    refusedSizes[0] = sizeof(LayerTable);
+    refusedSizes[1] = sizeof(ElementClipboard);
+    refusedUntilTrace = shellTrace().size(); // until the first toolbar is made
+    allocationCount = 0;
+    refusing = recording = true;
     frame.initialize();
+    refusing = recording = false;
 
-    EXPECT_EQ(theLayerTable, nullptr);
-    EXPECT_EQ(theElementClipboard, nullptr);
-    EXPECT_NE(thePickSettings, nullptr);
-    EXPECT_NE(theFolderMemory, nullptr);
-    EXPECT_NE(std::find(shellTrace().begin(), shellTrace().end(), "parts 1 before the layers"), shellTrace().end());
+    for (const auto& slot : slotValues()) {
+        SCOPED_TRACE(slot.first);
+        if (slot.first == 7 || slot.first == 11) {
+            EXPECT_EQ(slot.second, nullptr);
+        } else if (slot.first != 8) { // adopted by the drawing
+            EXPECT_NE(slot.second, nullptr);
+        }
+    }
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(existingPartsLibrary(n)) << n;
+        ASSERT_TRUE(allocationOf(existingPartsLibrary(n)));
+        EXPECT_FALSE(allocationOf(existingPartsLibrary(n))->layersNamed) << "made without the layers";
+    }
     EXPECT_EQ(frame.documentCount(), 1) << "start-up goes on to the first drawing";
 }
 

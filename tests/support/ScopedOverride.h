@@ -12,7 +12,7 @@
 // by field:
 //
 //     ScopedOverride<DocumentMemberFactories> factories(documentMemberFactories);
-//     documentMemberFactories.pageList = makeTestPages;
+//     documentMemberFactories.selectTool = makeSelectTool;
 template <typename T> class ScopedOverride {
 public:
     explicit ScopedOverride(T& place) : target(place), saved(place) {}
@@ -48,3 +48,15 @@ private:
     F (*set)(F);
     F saved;
 };
+
+// Puts a test's stand-in in place of a member that its owner made itself (a document context makes
+// the members of the document's own classes directly); the member made first is deleted. Returns
+// the stand-in.
+//
+//     FakePageList* pages = standIn(context.pages, new FakePageList);
+template <typename T, typename Fake> Fake* standIn(T*& member, Fake* fake)
+{
+    delete member;
+    member = fake;
+    return fake;
+}
