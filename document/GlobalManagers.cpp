@@ -1,7 +1,7 @@
 // The application's global managers that every drawing reads: the default records that a new
 // drawing copies, the painters and the page bar it draws with, the PDF export and the context
-// menu it runs. Start-up makes them; their classes belong to the folders above, and the pointers
-// are defined here, with their first readers, so that the folders link in layer order.
+// menu it runs. Their classes are declared in this folder and implemented by the folders above;
+// start-up makes them, and the pointers are defined here, with their first readers.
 #include "document/BezierDefaults.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
