@@ -34,6 +34,11 @@ int ElementRecordBuffer::getBytes(void* dest, int n)
         return 0;
     if (n == 0)
         return 1;
+    if (const char* held = heldBase()) {
+        std::memcpy(dest, held + position, static_cast<size_t>(n));
+        position += n;
+        return 1;
+    }
     BlockLock bytes(*this);
     if (!bytes)
         return 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <cstring>
 
 #include "platform/GlobalBlock.h"
 
@@ -40,6 +41,13 @@ public:
 private:
     template <typename T> int getValue(T& value)
     {
+        // Records are read value by value: the held block's bytes are copied in place.
+        const char* bytes = heldBase();
+        if (bytes && position >= 0 && static_cast<int>(sizeof value) <= remaining()) {
+            std::memcpy(&value, bytes + position, sizeof value);
+            position += static_cast<int>(sizeof value);
+            return 1;
+        }
         if (getBytes(&value, sizeof value))
             return 1;
         value = T();

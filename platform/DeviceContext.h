@@ -77,6 +77,9 @@ public:
     void lineTo(int x, int y);
     void setPixel(int x, int y, const RgbColor& color);
     void drawLine(int x1, int y1, int x2, int y2);
+    // The joined lines of count points in one call, with the current pen; the current position
+    // is left as it was.
+    void drawJoinedLines(const IntPoint* points, int count);
     // Dashed (style 2) and dotted (style 3) lines are drawn dash by dash: 10 on, 3 off and 3 on,
     // 3 off, whatever the GDI pen would make of them.
     void drawStyledLine(const PenSpec& spec, int x1, int y1, int x2, int y2);

@@ -83,6 +83,14 @@ void DeviceContext::drawLine(int x1, int y1, int x2, int y2)
     LineTo(hdc, x2, y2);
 }
 
+void DeviceContext::drawJoinedLines(const IntPoint* points, int count)
+{
+    if (!points || count < 2)
+        return;
+    DcScope scope(*this);
+    Polyline(hdc, reinterpret_cast<const POINT*>(points), count);
+}
+
 void DeviceContext::drawStyledLine(const PenSpec& spec, int x1, int y1, int x2, int y2)
 {
     DcScope scope(*this);

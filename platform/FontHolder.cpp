@@ -1,7 +1,23 @@
 #include "platform/FontHolder.h"
 
+#include <cstddef>
+#include <cstring>
+
+namespace {
+bool sameFont(const LOGFONTA& a, const LOGFONTA& b)
+{
+    return std::memcmp(&a, &b, offsetof(LOGFONTA, lfFaceName)) == 0 &&
+           std::strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+}
+} // namespace
+
 int FontHolder::select(HDC hdc, const LOGFONTA& description)
 {
+    // Texts select their font once per element: the same font over and over, mostly. The owned
+    // font made from an equal description that is still the DC's font stays.
+    if (owned && current == owned && hdc && sameFont(description, ownedDescription) &&
+        GetCurrentObject(hdc, OBJ_FONT) == owned)
+        return 1;
     HFONT created = CreateFontIndirectA(&description);
     if (!created)
         return 0;
@@ -11,6 +27,7 @@ int FontHolder::select(HDC hdc, const LOGFONTA& description)
         DeleteObject(owned);
     owned = created;
     current = created;
+    ownedDescription = description;
     return 1;
 }
 

@@ -19,6 +19,9 @@ public:
 
     HFONT owned = nullptr;
     HFONT current = nullptr;
+
+private:
+    LOGFONTA ownedDescription = {}; // what `owned` was made from
 };
 
 // The DC's current face at another cell height, selected for the life of the object; the font

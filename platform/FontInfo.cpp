@@ -94,25 +94,27 @@ int FontInfo::onFamily(Query& query, const ENUMLOGFONTA& family, const NEWTEXTME
 {
     const char* face = family.elfLogFont.lfFaceName;
     const int trueType = (fontType & TRUETYPE_FONTTYPE) != 0;
+    // The searches take the first member that answers them; the members after it change
+    // nothing, so the walk ends there.
     switch (query.code) {
     case kFindFace:
         if (!found)
             take(family, fontType);
-        return 1;
+        return 0;
     case kFindStyle:
         if (!found && styleOfName(reinterpret_cast<const char*>(family.elfStyle)) == style)
             take(family, fontType);
-        return 1;
+        return !found;
     case kFindCharsetFamily:
         if (!found && (trueType || !trueTypeOnly) && metric.tmCharSet == charset)
             take(family, fontType);
-        return 1;
+        return !found;
     case kFindFaceCharset:
         if (!found) {
             font.elfLogFont.lfCharSet = family.elfLogFont.lfCharSet;
             found = 1;
         }
-        return 1;
+        return 0;
     case kQueryMetrics:
         if (metrics) {
             // Other families come with a plain TEXTMETRIC.

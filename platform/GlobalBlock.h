@@ -74,6 +74,11 @@ public:
     HGLOBAL handle = nullptr;
     UINT allocFlags = GMEM_MOVEABLE;
 
+protected:
+    // The data of an own block, which stays locked (null for a borrowed or missing block): what
+    // lock() answers, for reads that neither reallocate nor outlast the call.
+    [[nodiscard]] const char* heldBase() const { return base_; }
+
 private:
     // An own block stays locked once from allocation to reallocation or release, so lock() and
     // append() need no system call; the counted locks keep their meaning for the callers.

@@ -82,11 +82,43 @@ double MathUtil::cos(double radians) { return std::cos(radians); }
 double MathUtil::acos(double v) { return std::acos(v); }
 double MathUtil::asin(double v) { return std::asin(v); }
 
-void MathUtil::sinCosDegrees(double degrees, double& sine, double& cosine)
+namespace {
+// The one computation of sinCosDegrees, for the table below as for any other angle.
+[[gnu::noinline]] void computeSinCos(double degrees, double& sine, double& cosine)
 {
-    double radians = degreesToRadians(degrees);
+    double radians = MathUtil::degreesToRadians(degrees);
     sine = std::sin(radians);
     cosine = std::cos(radians);
+}
+
+// The sine and cosine of the multiples of 5 degrees over two turns, computed as any angle is:
+// circles are flattened every 5 degrees from 0, so each drawn circle asks for the same 73 angles.
+struct FiveDegreeSteps {
+    static constexpr int kLow = 0;
+    static constexpr int kHigh = 144;
+    double sine[kHigh - kLow + 1];
+    double cosine[kHigh - kLow + 1];
+    FiveDegreeSteps()
+    {
+        for (int k = kLow; k <= kHigh; ++k)
+            computeSinCos(k * 5.0, sine[k - kLow], cosine[k - kLow]);
+    }
+};
+} // namespace
+
+void MathUtil::sinCosDegrees(double degrees, double& sine, double& cosine)
+{
+    const double steps = std::floor(degrees / 5.0);
+    // Not for -0, whose sine is -0.
+    if (steps >= FiveDegreeSteps::kLow && steps <= FiveDegreeSteps::kHigh && steps * 5.0 == degrees &&
+        !std::signbit(degrees)) {
+        static const FiveDegreeSteps table;
+        const int i = static_cast<int>(steps) - FiveDegreeSteps::kLow;
+        sine = table.sine[i];
+        cosine = table.cosine[i];
+        return;
+    }
+    computeSinCos(degrees, sine, cosine);
 }
 
 void MathUtil::cosSinDegrees(double degrees, double& cosine, double& sine) { sinCosDegrees(degrees, sine, cosine); }

@@ -18,6 +18,10 @@ class Pen : public HeldGdiObject<HPEN> {
 public:
     // CreatePen with PS_DASH for style 2, PS_DOT for 3 and PS_SOLID otherwise.
     [[nodiscard]] static HPEN createFrom(const PenSpec& spec);
-    // 0 when no pen could be created (the held one stays selected).
-    [[nodiscard]] int select(HDC hdc, const PenSpec& spec) { return take(hdc, createFrom(spec)); }
+    // 0 when no pen could be created (the held one stays selected). A held pen made from an
+    // equal spec that is still the DC's pen stays: nothing is made, selected or deleted.
+    [[nodiscard]] int select(HDC hdc, const PenSpec& spec);
+
+private:
+    PenSpec heldSpec;
 };

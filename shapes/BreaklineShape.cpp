@@ -323,9 +323,7 @@ void BreaklineShape::strokeThin(const PointArray& points)
     BlockLock data(const_cast<PointArray&>(points)); // read only
     if (!data)
         return;
-    const Point* p = data.data<Point>();
-    for (int i = 1; i < points.count; ++i)
-        drawThinSegment(p[i - 1].x, p[i - 1].y, p[i].x, p[i].y);
+    drawThinPath(data.data<Point>(), points.count);
 }
 
 void BreaklineShape::strokePiece(const PointArray& points)

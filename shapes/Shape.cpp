@@ -76,7 +76,7 @@ int clipAgainst(const double* xs, const double* ys, int n, double* outX, double*
 
 Shape::~Shape()
 {
-    delete workPoints;
+    release(workPoints);
     // A class releases what it ensured; whatever is left is released here.
     release(lineSize);
     release(linePosition);
@@ -506,20 +506,45 @@ int Shape::worldPolygonToDevice(const PointArray& points, double dx, double dy, 
 
 void Shape::drawThinSegment(double px, double py, double qx, double qy)
 {
+    const Point ends[2] = {Point(px, py, 0.0), Point(qx, qy, 0.0)};
+    drawThinPath(ends, 2);
+}
+
+void Shape::drawThinPath(const Point* points, int count)
+{
     ViewParams* view = viewParams();
-    if (!view || !surface)
+    if (!view || !surface || !points)
         return;
-    if (culling() && !viewArea.clipSegmentInPlace(&px, &py, &qx, &qy))
-        return;
-    IntPoint a, b;
-    view->worldToDeviceForOp(op, px, py, &a);
-    view->worldToDeviceForOp(op, qx, qy, &b);
-    if (!thinPenSelected) {
-        // Without a new pen the surface's held pen draws the line.
-        (void)surface->selectPen(PenSpec(effectiveColour, 1, 1));
-        thinPenSelected = 1;
+    const int cut = culling();
+    // The device points of the run of joined segments not yet drawn.
+    const int kRun = 256;
+    IntPoint run[kRun];
+    int n = 0;
+    for (int i = 1; i < count; ++i) {
+        double px = points[i - 1].x, py = points[i - 1].y, qx = points[i].x, qy = points[i].y;
+        if (cut && !viewArea.clipSegmentInPlace(&px, &py, &qx, &qy))
+            continue;
+        IntPoint a, b;
+        view->worldToDeviceForOp(op, px, py, &a);
+        view->worldToDeviceForOp(op, qx, qy, &b);
+        if (!thinPenSelected) {
+            // Without a new pen the surface's held pen draws the line.
+            (void)surface->selectPen(PenSpec(effectiveColour, 1, 1));
+            thinPenSelected = 1;
+        }
+        // A line of the one-pixel pen leaves out its end point: one of no length sets no pixel.
+        if (a.equals(b))
+            continue;
+        if (n > 0 && (!run[n - 1].equals(a) || n == kRun)) {
+            surface->drawJoinedLines(run, n);
+            n = 0;
+        }
+        if (n == 0)
+            run[n++] = a;
+        run[n++] = b;
     }
-    surface->drawLine(a.x, a.y, b.x, b.y);
+    if (n > 1)
+        surface->drawJoinedLines(run, n);
 }
 
 // --- caps ---

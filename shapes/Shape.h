@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <new>
 
 #include "document/ShapeOp.h"
@@ -154,16 +155,28 @@ public:
     [[nodiscard]] int hasRoundCap() const;
 
     // --- sub-objects ---
-    // Creates the sub-object of a slot when it is absent; 0 when it could not be made.
-    template <class T> [[nodiscard]] static int ensure(T*& slot)
+    // Creates the sub-object of a slot when it is absent; 0 when it could not be made. A shape
+    // lives for one operation and makes a dozen small sub-objects and shapes for its parts: they
+    // are made in the shape's own room while it lasts (on the heap once it is full).
+    template <class T> [[nodiscard]] int ensure(T*& slot)
     {
-        if (!slot)
+        if (slot)
+            return 1;
+        const size_t at = (roomUsed + alignof(T) - 1) / alignof(T) * alignof(T);
+        if (alignof(T) <= alignof(std::max_align_t) && at + sizeof(T) <= sizeof room) {
+            slot = new (room + at) T;
+            roomUsed = at + sizeof(T);
+        } else {
             slot = new (std::nothrow) T;
+        }
         return slot != nullptr;
     }
-    template <class T> static void release(T*& slot)
+    template <class T> void release(T*& slot)
     {
-        delete slot;
+        if (slot && isInRoom(slot))
+            slot->~T();
+        else
+            delete slot;
         slot = nullptr;
     }
     // Gives the context to every sub-object that keeps one, and to viewArea.
@@ -368,6 +381,9 @@ protected:
     // A one-pixel line in effectiveColour between two drawing points, cut to viewArea while
     // culling. The pen is selected on the first line after thinPenSelected is cleared.
     void drawThinSegment(double px, double py, double qx, double qy);
+    // The segments between consecutive points of a path (count points), each cut and mapped as
+    // drawThinSegment does it; segments that join on the device go out as one polyline.
+    void drawThinPath(const Point* points, int count);
 
     // The screen in drawing units, grown by one line width: where polygons are cut before
     // they are mapped, so that no mapped vertex needs clamping.
@@ -380,6 +396,16 @@ protected:
     int thinPenSelected = 0;
 
 private:
+    // Where ensure makes sub-objects: the bytes of room in use so far (never given back: a shape
+    // lasts one operation).
+    alignas(std::max_align_t) unsigned char room[1536];
+    size_t roomUsed = 0;
+    [[nodiscard]] bool isInRoom(const void* p) const
+    {
+        const auto* b = static_cast<const unsigned char*>(p);
+        return b >= room && b < room + sizeof room;
+    }
+
     template <class PointAt>
     [[nodiscard]] int strokeOutputPathWith(const StrokeWriter& writer, int t, double width, double pathLength,
                                            int count, int closed, PointAt pointAt);

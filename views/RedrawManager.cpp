@@ -51,9 +51,9 @@ RedrawManager::~RedrawManager()
     delete spare;
 }
 
-void RedrawManager::scheduleMiniatures()
+void RedrawManager::scheduleMiniatures(int what)
 {
-    miniaturesBehind = 1;
+    miniaturesBehind |= what;
     // The same id starts a running timer again.
     const UINT_PTR id = SetTimer(nullptr, miniatureTimer, kMiniatureDelayMs, &RedrawManager::onMiniatureTimer);
     if (id == miniatureTimer)
@@ -167,7 +167,7 @@ void RedrawManager::refreshViewFirst()
     forgetChanges();
     resetPainter();
     redrawPage();
-    scheduleMiniatures();
+    scheduleMiniatures(kNavigatorRedrawn);
 }
 
 void RedrawManager::refreshAfterReset()
@@ -176,10 +176,9 @@ void RedrawManager::refreshAfterReset()
     forgetChanges();
     resetPainter();
     redrawPage();
-    if (thePagePainter)
-        thePagePainter->show(context);
-    if (thePageTabBar)
-        thePageTabBar->onPageRedrawn(context);
+    // The view first; the navigator shown again and the page's cell of the page bar at the next
+    // idle step.
+    scheduleMiniatures(kNavigatorShown);
 }
 
 void RedrawManager::forgetChanges()
@@ -196,7 +195,7 @@ void RedrawManager::repaintChanges()
     DoubleRect changed;
     if (!index || !index->takeChangedArea(changed))
         return;
-    scheduleMiniatures();
+    scheduleMiniatures(kNavigatorRedrawn);
     if (!p || !p->isCreated() || !context->view)
         return;
     const IntRect r = intersectionOf(deviceRect(changed.minX, changed.minY, changed.maxX, changed.maxY, kChangePad),
@@ -217,11 +216,16 @@ void RedrawManager::repaintChanges()
 void RedrawManager::idleStep()
 {
     cancelMiniatureTimer();
-    if (!miniaturesBehind)
+    const int behind = miniaturesBehind;
+    if (!behind)
         return;
     miniaturesBehind = 0;
-    if (thePagePainter)
-        thePagePainter->refresh(context);
+    if (thePagePainter) {
+        if (behind & kNavigatorRedrawn)
+            thePagePainter->refresh(context);
+        else
+            thePagePainter->show(context);
+    }
     if (thePageTabBar)
         thePageTabBar->onPageRedrawn(context);
 }

@@ -35,14 +35,16 @@ public:
     void flushPainter() override;
     // Painter cleared, page redrawn; then the page painter and the page bar redrawn whole.
     void refreshAll() override;
-    // Painter cleared, page redrawn; the page painter and the page bar at the next idleStep.
+    // Painter cleared, page redrawn; the page painter and the page's cell of the page bar at the
+    // next idleStep.
     void refreshViewFirst() override;
-    // The file error reporter's once-only marks reset, then as refreshAll, but the page painter
-    // and the page bar are only shown again.
+    // The file error reporter's once-only marks reset, then as refreshAll, but at the next
+    // idleStep the page painter is only shown again and the page bar redraws the page's cell.
     void refreshAfterReset() override;
     // The changed area's device rectangle, grown by kChangePad pixels, redrawn under a clip.
     void repaintChanges() override;
-    // The navigator and the page bar redrawn when a change left them behind.
+    // The navigator and the page bar brought up to date when a redraw of the view left them
+    // behind (see miniaturesBehind).
     void idleStep() override;
     // For x, then y: the painter and the window move by that many scroll steps, the strip that
     // was uncovered is redrawn and copied to the window.
@@ -105,13 +107,17 @@ public:
     // The overlay's surface while it stands in for the window (drawWindowOnOverlay); not owned.
     DeviceContext* windowStandIn = nullptr;
     int showProgress = 0;
-    // A change was repainted and the miniatures still show the drawing before it; they follow
+    // The view was redrawn and the miniatures still show the drawing before it; they follow
     // at the frame's next idle event or when the timer's message comes (a timer's message waits
     // until no other message does, in whichever loop is fetching; while a handler runs a loop of
     // its own, a tool following the mouse, the timer starts again and the miniatures wait for
     // the handler to return). The delay is as short as the system allows: a miniature still
     // behind when the next click comes would be drawn between its steps.
+    // What the next idle step does, in bits: the navigator's miniature redrawn, or only shown
+    // again; the page bar redraws the current page's cell either way.
     int miniaturesBehind = 0;
+    static constexpr int kNavigatorShown = 1 << 0;
+    static constexpr int kNavigatorRedrawn = 1 << 1;
     UINT_PTR miniatureTimer = 0;
     static constexpr UINT kMiniatureDelayMs = 1;
     // Extents become whole pixels and hairlines lie on their edges: the changed area's device
@@ -132,7 +138,8 @@ private:
     // The device rectangle of two drawing points grown by pad pixels.
     [[nodiscard]] IntRect deviceRect(double x1, double y1, double x2, double y2, int pad) const;
 
-    void scheduleMiniatures();
+    // The idle step's work grows by `what` (bits of miniaturesBehind) and its timer starts.
+    void scheduleMiniatures(int what);
     void cancelMiniatureTimer();
     static void CALLBACK onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD);
 

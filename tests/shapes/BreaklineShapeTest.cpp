@@ -1,6 +1,7 @@
 // Open polylines drawn into a DIB section and written to the recording writers: corner rounding,
 // short dashes and thin doubles, wide bands over bends, straight-through and repeated vertices,
-// arcs flattened for PDF, paper scale, and bad values.
+// arcs flattened for PDF, paper scale, and bad values; the one-pixel stroke against its segments
+// drawn one by one.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -9,6 +10,7 @@
 
 #include "geometry/DoubleArray.h"
 #include "geometry/LineOriginAttribute.h"
+#include "geometry/InkColor.h"
 #include "geometry/LineStyle.h"
 #include "shapes/ArcBreaklineShape.h"
 #include "tests/shapes/ShapeTestDrawing.h"
@@ -285,6 +287,69 @@ TEST(BreaklineShapeBadInput, ExtremeValuesDrawWhatTheyCanAndAlwaysReturn)
                 EXPECT_EQ(written.find("nan"), std::string::npos) << c.name << " op " << op << ": " << written;
                 EXPECT_LT(d.ps.log.entries.size() + d.pdf.log.entries.size(), 200u) << c.name << " op " << op;
             }
+        }
+    }
+}
+
+TEST(BreaklineShapeScreen, AThinPolylineSetsThePixelsOfItsSegmentsDrawnOneByOne)
+{
+    // The one-pixel stroke goes out in runs of joined segments, those of no device length left
+    // out. Its pixels must be those of its segments drawn one by one with a pen of their own,
+    // whichever pen the surface held and whichever way the pixels combine. 10 pixels per
+    // millimetre: the ring's steps are mostly under a pixel, the zigzag doubles back over its
+    // own pixels and the long path runs past one run of joined points.
+    std::vector<Vertex> ring, zigzag = {{2, 2}, {20, 3}, {3, 4.05}, {21, 5}, {21, 5}, {2, 2.02}}, spiral;
+    const double step = 3.14159265358979323846 / 36.0; // 5 degrees
+    for (int i = 0; i <= 72; ++i)
+        ring.push_back({15.0 + 0.35 * std::cos(i * step), 12.0 + 0.35 * std::sin(i * step)});
+    for (int i = 0; i < 700; ++i)
+        spiral.push_back({14.0 + (1.0 + i * 0.015) * std::cos(i * 0.3), 14.0 + (1.0 + i * 0.015) * std::sin(i * 0.3)});
+    struct Case {
+        const char* name;
+        const std::vector<Vertex>* points;
+    };
+    const Case cases[] = {{"ring of sub-pixel steps", &ring}, {"zigzag over itself", &zigzag}, {"long spiral", &spiral}};
+    for (const Case& c : cases) {
+        for (int rop : {R2_COPYPEN, R2_XORPEN}) {
+            ShapeDrawing d(300, 300);
+            DibSurface reference(300, 300);
+            const COLORREF ink = RGB(0, 0, 160);
+            // The surface holds the line's pen, but another one was selected behind its back.
+            ASSERT_EQ(d.updater->dc.selectPen(PenSpec(RgbColor(0, 0, 160), 1, 1)), 1);
+            HPEN foreign = CreatePen(PS_SOLID, 5, RGB(255, 0, 0));
+            const HGDIOBJ held = SelectObject(d.surface().hdc, foreign);
+            SetROP2(d.surface().hdc, rop);
+            BreaklineShape line;
+            setUp(line, d, *c.points, 0.0, LineStyle::kSolid);
+            InkColor colour;
+            colour.setRgb(0, 0, 160);
+            line.setColour(colour);
+            EXPECT_EQ(line.execute(ShapeOp::Draw, 2), 1) << c.name;
+
+            HPEN pen = CreatePen(PS_SOLID, 1, ink);
+            const HGDIOBJ before = SelectObject(reference.hdc, pen);
+            SetROP2(reference.hdc, rop);
+            const std::vector<Vertex>& p = *c.points;
+            for (size_t i = 1; i < p.size(); ++i) {
+                IntPoint a, b;
+                d.view->worldToDeviceForOp(ShapeOp::Draw, p[i - 1].x, p[i - 1].y, &a);
+                d.view->worldToDeviceForOp(ShapeOp::Draw, p[i].x, p[i].y, &b);
+                MoveToEx(reference.hdc, a.x, a.y, nullptr);
+                LineTo(reference.hdc, b.x, b.y);
+            }
+            SelectObject(reference.hdc, before);
+            DeleteObject(pen);
+            int differ = 0, inked = 0;
+            for (int y = 0; y < 300; ++y)
+                for (int x = 0; x < 300; ++x) {
+                    differ += d.surface().pixel(x, y) != reference.pixel(x, y);
+                    inked += reference.isInk(x, y);
+                }
+            EXPECT_EQ(differ, 0) << c.name << (rop == R2_XORPEN ? ", xor" : ", copy");
+            EXPECT_GT(inked, 10) << c.name;
+            if (GetCurrentObject(d.surface().hdc, OBJ_PEN) == foreign)
+                SelectObject(d.surface().hdc, held);
+            DeleteObject(foreign);
         }
     }
 }

@@ -41,8 +41,8 @@ void runCases(ShapeDrawing& d, OperatorLog& log, const std::vector<Case>& cases)
         Shape shape;
         shape.context = &d.context;
         shape.setOffset(4.0, 8.0, 0.0);
-        ASSERT_TRUE(Shape::ensure(shape.lineType));
-        ASSERT_TRUE(Shape::ensure(shape.lineCaps));
+        ASSERT_TRUE(shape.ensure(shape.lineType));
+        ASSERT_TRUE(shape.ensure(shape.lineCaps));
         shape.lineCaps->capStyle = LineCapAttribute::kRound;
         log.clear();
         EXPECT_EQ(c.call(shape), c.result) << c.name;
@@ -100,7 +100,7 @@ TEST(ShapeOutput, PostScriptForwardersScaleAndWalkPoints)
          1, "_lc 0"},
         {"no cap attribute",
          [](Shape& s) {
-             Shape::release(s.lineCaps);
+             s.release(s.lineCaps);
              return s.psSetLineCap();
          },
          1, ""},
@@ -198,7 +198,7 @@ TEST(ShapeOutput, TheDashCallGetsThePathLengthAndTheLineTypesPitches)
             Shape shape;
             shape.context = &d.context;
             if (c.lineType) {
-                ASSERT_TRUE(Shape::ensure(shape.lineType));
+                ASSERT_TRUE(shape.ensure(shape.lineType));
                 shape.lineType->setStyleWithPresets(LineStyle::kDash);
                 shape.lineType->dot = 1.0;
             }

@@ -170,7 +170,7 @@ TEST(ShapeOperation, EachOperationDrawsInItsColour)
     shape.setEffectiveColor(own);
     shape.applyGray();
     EXPECT_EQ(shape.effectiveColour.colorRef, ownRef) << "no gray value, no tint";
-    ASSERT_TRUE(Shape::ensure(shape.gray));
+    ASSERT_TRUE(shape.ensure(shape.gray));
     shape.gray->value = 0.5;
     shape.applyGray();
     RgbColor half(200, 10, 20);
