@@ -7,6 +7,7 @@
 #include "document/Element.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
+#include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
@@ -51,7 +52,7 @@ XmlContextScope::~XmlContextScope()
 
 Document::Document() : self(this)
 {
-    file = new (std::nothrow) BufferedFile;
+    file = new (std::nothrow) BufferedFile(BufferedFile::largeBlockSize);
     if (!file)
         showOutOfMemory();
     FileName::setTitle("SINKI");
@@ -215,6 +216,19 @@ void Document::stepProgress(int position)
         progress->step(position);
 }
 
+void Document::reserveForFile(unsigned long bytes)
+{
+    // A record takes about as many bytes as its element's text in the file, seldom more, and an
+    // element's text is hardly ever under 256 bytes. Room taken and never used is address space
+    // only: no page of it is touched.
+    const int elements = static_cast<int>(bytes / 256);
+    ElementStore* store = ownerContext ? ownerContext->elementStore() : nullptr;
+    if (store)
+        (void)store->reserveForElements(static_cast<long long>(bytes), elements);
+    if (store && ownerContext->maskIndex)
+        (void)ownerContext->maskIndex->reserveIds(store->highestId() + elements);
+}
+
 int Document::read()
 {
     fileKind = fileKindOfPath(getPath());
@@ -229,8 +243,10 @@ int Document::read()
         ElementIdSet* groups = ownerContext ? ownerContext->idSet : nullptr;
         if (groups)
             groups->startGroupMap();
-        if (fileKind == kOwnFormat)
+        if (fileKind == kOwnFormat) {
+            reserveForFile(file->size());
             result = readTaggedFile();
+        }
         else if (fileKind == kSvg)
             result = foreignFileDrivers.readSvg ? foreignFileDrivers.readSvg(*this) : 0;
         else

@@ -223,6 +223,8 @@ protected:
     [[nodiscard]] int writerFileKind() const override { return fileKind; }
 
 private:
+    // Room in the element tables for what a file of that many bytes holds, taken before it is read.
+    void reserveForFile(unsigned long bytes);
     [[nodiscard]] int readHeader();
     [[nodiscard]] int readPageData();
     [[nodiscard]] int readEntities();

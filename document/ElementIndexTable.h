@@ -19,6 +19,9 @@ public:
     // A new id: the oldest released one, else highest + 1. 0 when the table cannot grow or the
     // free list names no released id.
     [[nodiscard]] int allocateNumber();
+    // Room for ids up to n at once, so that many new ids in a row do not grow the table step by
+    // step; 0 when it could not grow (it then grows as ids come).
+    int reserveIds(int n) { return reserve(n + 1, 0) && freeLinks_.reserve(n + 1, 0); }
     // Appends a live id to the free list's tail.
     [[nodiscard]] int appendFree(int id);
     // Takes an id off the free list wherever it stands; 0 when it is not on it.

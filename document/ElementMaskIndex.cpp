@@ -64,6 +64,14 @@ int ElementMaskIndex::reach(int id)
     return pages.count >= n || (pages.reserve(n) && pages.resizeFilled(n, &noPage));
 }
 
+int ElementMaskIndex::reserveIds(int n)
+{
+    int ok = extents.reserve(n + 1, 0) && pages.reserve(n + 1, 0);
+    for (GlobalBlock& block : masks)
+        ok = block.reserve(n + 1, 0) && ok;
+    return ok;
+}
+
 int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page, double viewScale,
                                  double drawingScale)
 {

@@ -60,6 +60,8 @@ public:
     // it (a redraw of everything).
     [[nodiscard]] int takeChangedArea(DoubleRect& out);
     void forgetChangedArea() { changedCount = 0; }
+    // Room for ids up to n at once (the entries are set as the ids are); 0 when it could not grow.
+    int reserveIds(int n);
     // Masks 0 on every axis that is on; the page stays. 0 for an id never set.
     [[nodiscard]] int clearElement(int id);
     // The bands that [low, high] touches on a scale (1..3); 0 for another scale.

@@ -136,6 +136,16 @@ int ElementStore::appendEntry(ElementIndexEntry& entry)
     return id;
 }
 
+int ElementStore::reserveForElements(long long bytes, int elements)
+{
+    if (!pool || !indexTable || bytes < 0 || elements < 0)
+        return 0;
+    const long long blocks = pool->highest + 1 + bytes / kRecordBlockData;
+    const long long ids = static_cast<long long>(indexTable->highest) + elements;
+    return blocks <= 0x7ffffffe && ids <= 0x7ffffffe && pool->reserve(static_cast<int>(blocks), 0) &&
+           indexTable->reserveIds(static_cast<int>(ids));
+}
+
 int ElementStore::addElement(ElementIndexEntry* entry)
 {
     if (!entry || !isReady() || !makeRows(entry->page, entry->kind))

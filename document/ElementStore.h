@@ -76,6 +76,11 @@ public:
             pool->noReuse = value;
     }
 
+    // Room for about `bytes` more record bytes and `elements` more ids, taken in one step (0 when
+    // a table could not grow; it then grows as elements come). A drawing read from a file would
+    // otherwise outgrow its tables again and again, each time copying all they held.
+    int reserveForElements(long long bytes, int elements);
+
     // Named steps of the operations above.
     [[nodiscard]] int writeRecord(ElementIndexEntry& entry, int reuseChain);
     [[nodiscard]] int appendEntry(ElementIndexEntry& entry);

@@ -117,11 +117,128 @@ int TagReader::skipTo(unsigned char c)
     if (last[0] == c && last[1] == 0)
         return 1;
     unsigned char a, b;
-    do {
-        if (!readChar(a, b))
+    if (StringUtil::isLeadByte(c)) {
+        do {
+            if (!readChar(a, b))
+                return 0;
+        } while (a != c || b != 0);
+        return 1;
+    }
+    // The characters as readChar pairs them, looked at in the file's buffer.
+    for (;;) {
+        int count = 0;
+        const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
+        if (!p) {
+            last[0] = last[1] = 0;
             return 0;
-    } while (a != c || b != 0);
-    return 1;
+        }
+        int i = 0;
+        while (i < count) {
+            if (StringUtil::isLeadByte(p[i])) {
+                if (i + 1 >= count)
+                    break;
+                i += 2;
+            } else if (p[i] == c) {
+                readerFile->takeBytes(i + 1);
+                last[0] = c;
+                last[1] = 0;
+                return 1;
+            } else {
+                ++i;
+            }
+        }
+        if (i > 0)
+            readerFile->takeBytes(i);
+        // A lead byte ends the bytes at hand: its trail byte (if any) comes with it.
+        if (i < count && !readChar(a, b))
+            return 0;
+    }
+}
+
+// The name after a '<' up to its delimiter (which sets its flag), at most 79 bytes kept; 0 at the
+// end of the file. The characters are taken as readChar pairs them, looked at in the file's
+// buffer; a lead byte at its end is read with its trail byte.
+int TagReader::readTagName(char* name, int& n, bool& overlong)
+{
+    // 1 when the single-byte character c ends the name (its flag set); 0 when it belongs to it.
+    auto ends = [this, &n, &overlong](unsigned char c, bool& slash) {
+        slash = false;
+        if (c == ' ' || c == '"' || c < 32)
+            return true;
+        switch (c) {
+        case ',':
+            delimiter[kComma] = 1;
+            return true;
+        case '=':
+            delimiter[kEquals] = 1;
+            return true;
+        case '>':
+            delimiter[kGreater] = 1;
+            return true;
+        case ']':
+            delimiter[kBracket] = 1;
+            return true;
+        case '/':
+            if (n == 0 && !overlong && !delimiter[kClosing]) {
+                delimiter[kClosing] = 1;
+                slash = true; // read over
+                return false;
+            }
+            delimiter[kEmptyForm] = 1;
+            return true;
+        default:
+            return false;
+        }
+    };
+    auto keep = [&n, &overlong, name](unsigned char a, unsigned char b) {
+        const int size = b ? 2 : 1;
+        if (n + size > 79) {
+            overlong = true; // no known name is that long; read over the rest of it
+            return;
+        }
+        name[n++] = static_cast<char>(a);
+        if (b)
+            name[n++] = static_cast<char>(b);
+    };
+    for (;;) {
+        int count = 0;
+        const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
+        if (!p) {
+            last[0] = last[1] = 0;
+            return 0;
+        }
+        int i = 0;
+        while (i < count) {
+            const unsigned char c = p[i];
+            if (StringUtil::isLeadByte(c)) {
+                if (i + 1 >= count)
+                    break;
+                keep(c, p[i + 1]);
+                i += 2;
+                continue;
+            }
+            bool slash = false;
+            if (ends(c, slash)) {
+                readerFile->takeBytes(i + 1);
+                last[0] = c;
+                last[1] = 0;
+                return 1;
+            }
+            if (!slash)
+                keep(c, 0);
+            ++i;
+        }
+        if (i > 0)
+            readerFile->takeBytes(i);
+        if (i < count) {
+            // A lead byte at the end: with its trail byte, or alone at the end of the file, where
+            // it is no delimiter either.
+            unsigned char a, b;
+            if (!readChar(a, b))
+                return 0;
+            keep(a, b);
+        }
+    }
 }
 
 int TagReader::nextTag(int& id)
@@ -135,47 +252,8 @@ int TagReader::nextTag(int& id)
         delimiter[kOpened] = 1;
         int n = 0;
         bool overlong = false;
-        unsigned char a, b;
-        for (;;) {
-            if (!readChar(a, b))
-                return 0;
-            if (b == 0) {
-                if (a == ' ' || a == '"' || a < 32)
-                    break;
-                if (a == ',') {
-                    delimiter[kComma] = 1;
-                    break;
-                }
-                if (a == '=') {
-                    delimiter[kEquals] = 1;
-                    break;
-                }
-                if (a == '>') {
-                    delimiter[kGreater] = 1;
-                    break;
-                }
-                if (a == ']') {
-                    delimiter[kBracket] = 1;
-                    break;
-                }
-                if (a == '/') {
-                    if (n == 0 && !overlong && !delimiter[kClosing]) {
-                        delimiter[kClosing] = 1;
-                        continue;
-                    }
-                    delimiter[kEmptyForm] = 1;
-                    break;
-                }
-            }
-            const int size = b ? 2 : 1;
-            if (n + size > 79) {
-                overlong = true; // no known name is that long; read over the rest of it
-                continue;
-            }
-            name[n++] = static_cast<char>(a);
-            if (b)
-                name[n++] = static_cast<char>(b);
-        }
+        if (!readTagName(name, n, overlong))
+            return 0;
         if (overlong || !readerTags)
             continue;
         long found = readerTags->findId(name, n);
@@ -200,6 +278,61 @@ int TagReader::readUntil(unsigned char stop, char* text, int limit)
 {
     int n = 0;
     unsigned char a, b;
+    if (!StringUtil::isLeadByte(stop)) {
+        // The characters as readChar pairs them, looked at in the file's buffer up to a lead byte
+        // at its end, which the loop below reads with its trail byte.
+        for (;;) {
+            int count = 0;
+            const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
+            if (!p)
+                break;
+            int i = 0;
+            while (i < count) {
+                const unsigned char c = p[i];
+                int size = 1;
+                int step = 1;
+                if (StringUtil::isLeadByte(c)) {
+                    if (i + 1 >= count)
+                        break;
+                    // A NUL trail byte goes with its lead byte and is not kept, as with readChar.
+                    step = 2;
+                    size = p[i + 1] ? 2 : 1;
+                } else if (c == stop) {
+                    readerFile->takeBytes(i + 1);
+                    last[0] = stop;
+                    last[1] = 0;
+                    text[n] = 0;
+                    return n;
+                }
+                if (n + size <= limit) {
+                    text[n++] = static_cast<char>(c);
+                    if (size == 2)
+                        text[n++] = static_cast<char>(p[i + 1]);
+                } else {
+                    limit = n; // keep whole characters only, and nothing after a cut
+                }
+                i += step;
+            }
+            if (i > 0)
+                readerFile->takeBytes(i);
+            if (i == count)
+                continue;
+            // The lead byte at the end: read with its trail byte, never the stop character.
+            if (!readChar(a, b))
+                break;
+            const int size = b ? 2 : 1;
+            if (n + size <= limit) {
+                text[n++] = static_cast<char>(a);
+                if (b)
+                    text[n++] = static_cast<char>(b);
+            } else {
+                limit = n;
+            }
+        }
+        last[0] = last[1] = 0;
+        text[n] = 0;
+        return -1;
+    }
     for (;;) {
         if (!readChar(a, b)) {
             text[n] = 0;
@@ -253,20 +386,42 @@ int TagReader::readListItem(char* text, int limit)
 {
     int n = 0;
     unsigned char a, b;
+    // The characters as readChar pairs them, looked at in the file's buffer up to a lead byte at
+    // its end, which is read with its trail byte.
     for (;;) {
-        if (!readChar(a, b)) {
-            text[n] = 0;
-            return -1;
-        }
-        if (b == 0 && (a == ',' || a == '<' || a == '=' || a == '>' || a == ']'))
+        int count = 0;
+        const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
+        if (!p)
             break;
-        if (b != 0 || a >= 0x80 || a <= 32 || a == '[')
-            continue;
-        if (n < limit)
-            text[n++] = static_cast<char>(a);
+        int i = 0;
+        while (i < count) {
+            const unsigned char c = p[i];
+            if (StringUtil::isLeadByte(c)) {
+                if (i + 1 >= count)
+                    break;
+                i += 2; // a double-byte character is dropped
+                continue;
+            }
+            if (c == ',' || c == '<' || c == '=' || c == '>' || c == ']') {
+                readerFile->takeBytes(i + 1);
+                last[0] = c;
+                last[1] = 0;
+                text[n] = 0;
+                return n;
+            }
+            if (c < 0x80 && c > 32 && c != '[' && n < limit)
+                text[n++] = static_cast<char>(c);
+            ++i;
+        }
+        if (i > 0)
+            readerFile->takeBytes(i);
+        // A lead byte at the end: dropped with its trail byte (or alone at the end of the file).
+        if (i < count && !readChar(a, b))
+            break;
     }
+    last[0] = last[1] = 0;
     text[n] = 0;
-    return n;
+    return -1;
 }
 
 int TagReader::readQuoted(char* buffer, int size)

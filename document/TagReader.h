@@ -105,6 +105,7 @@ private:
     // whole characters kept and the rest read over; its length, or -1 at the end of the file.
     [[nodiscard]] int readUntil(unsigned char stop, char* text, int limit);
     [[nodiscard]] int readListItem(char* text, int limit);
+    [[nodiscard]] int readTagName(char* name, int& n, bool& overlong);
     // A value text (listItem 0) or a list item, as an int or a real.
     template <typename Number> [[nodiscard]] int readNumber(int listItem, Number& value);
     // "</name>" (or "<?>") and the text after it.

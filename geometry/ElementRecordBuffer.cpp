@@ -8,6 +8,27 @@ ElementRecordBuffer::ElementRecordBuffer() : GlobalBlock(1000, 1)
     (void)allocate();
 }
 
+namespace {
+// The values of records are 2, 4 or 8 bytes: copies of a known size need no library call.
+inline void copyBytes(char* to, const void* from, int n)
+{
+    switch (n) {
+    case 2:
+        std::memcpy(to, from, 2);
+        break;
+    case 4:
+        std::memcpy(to, from, 4);
+        break;
+    case 8:
+        std::memcpy(to, from, 8);
+        break;
+    default:
+        std::memcpy(to, from, static_cast<size_t>(n));
+        break;
+    }
+}
+} // namespace
+
 int ElementRecordBuffer::putBytes(const void* data, int n)
 {
     if (n < 0 || position < 0)
@@ -23,7 +44,7 @@ int ElementRecordBuffer::putBytes(const void* data, int n)
         return 0;
     count = static_cast<int>(end);
     if (n > 0)
-        std::memcpy(bytes.data() + position, data, static_cast<size_t>(n));
+        copyBytes(bytes.data() + position, data, n);
     position = count;
     return 1;
 }
@@ -42,7 +63,7 @@ int ElementRecordBuffer::getBytes(void* dest, int n)
     BlockLock bytes(*this);
     if (!bytes)
         return 0;
-    std::memcpy(dest, bytes.data() + position, static_cast<size_t>(n));
+    copyBytes(static_cast<char*>(dest), bytes.data() + position, n);
     position += n;
     return 1;
 }

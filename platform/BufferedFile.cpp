@@ -9,10 +9,30 @@
 
 namespace {
 inline bool isLineEnd(unsigned char c) { return c == 13 || c == 10; }
+
+// n bytes (at most 32) in copies of fixed sizes, which the compiler makes plain moves.
+inline void copyFew(char* out, const char* in, int n)
+{
+    for (; n >= 8; n -= 8, out += 8, in += 8)
+        std::memcpy(out, in, 8);
+    if (n & 4) {
+        std::memcpy(out, in, 4);
+        out += 4;
+        in += 4;
+    }
+    if (n & 2) {
+        std::memcpy(out, in, 2);
+        out += 2;
+        in += 2;
+    }
+    if (n & 1)
+        *out = *in;
+}
 } // namespace
 
-BufferedFile::BufferedFile() : LocalBuffer(blockSize, 1, LMEM_FIXED)
+BufferedFile::BufferedFile(int bytesPerBlock) : LocalBuffer(bytesPerBlock > 0 ? bytesPerBlock : blockSize, 1, LMEM_FIXED)
 {
+    blockBytes = elementCount;
     // A failure is shown to the user; without a buffer reads fail and writes go straight to the file.
     (void)allocate(1);
     buffer = bytes();
@@ -142,7 +162,7 @@ int BufferedFile::loadBlock()
 {
     blockFill = 0;
     blockLoaded = 0;
-    if (!buffer || !readBytes(buffer, blockSize))
+    if (!buffer || !readBytes(buffer, blockBytes))
         return 0;
     blockFill = static_cast<int>(lastRead);
     blockLoaded = 1;
@@ -156,7 +176,7 @@ int BufferedFile::ensureByte()
     if (!blockLoaded) {
         if (!loadBlock())
             return 0;
-    } else if (blockPos >= blockSize) {
+    } else if (blockPos >= blockBytes) {
         ++blockIndex;
         blockPos = 0;
         if (!loadBlock())
@@ -312,12 +332,12 @@ int BufferedFile::skipToChar(char first, char second)
 
 int BufferedFile::seekTo(DWORD offset)
 {
-    blockIndex = static_cast<int>(offset / blockSize);
-    blockPos = static_cast<int>(offset % blockSize);
+    blockIndex = static_cast<int>(offset / blockBytes);
+    blockPos = static_cast<int>(offset % blockBytes);
     readPos = offset;
     blockLoaded = 0;
     blockFill = 0;
-    if (!seekAbsolute(static_cast<DWORD>(blockIndex) * blockSize))
+    if (!seekAbsolute(static_cast<DWORD>(blockIndex) * blockBytes))
         return 0;
     if (offset > 0)
         return loadBlock();
@@ -345,17 +365,24 @@ int BufferedFile::write(const void* bytes, int n)
     if (!bufferedWrite || !buffer)
         return writeDirect(bytes, static_cast<DWORD>(n));
     const char* in = static_cast<const char*>(bytes);
+    // The writers hand over a few bytes at a time (a tag, a number): those are copied here
+    // rather than through a library call each.
+    if (n <= 32 && blockPos + n < blockBytes) {
+        copyFew(buffer + blockPos, in, n);
+        blockPos += n;
+        return 1;
+    }
     while (n > 0) {
-        int chunk = blockSize - blockPos;
+        int chunk = blockBytes - blockPos;
         if (chunk > n)
             chunk = n;
         std::memcpy(buffer + blockPos, in, static_cast<size_t>(chunk));
         blockPos += chunk;
         in += chunk;
         n -= chunk;
-        if (blockPos >= blockSize) {
+        if (blockPos >= blockBytes) {
             blockPos = 0;
-            if (!writeDirect(buffer, blockSize))
+            if (!writeDirect(buffer, blockBytes))
                 return 0;
         }
     }

@@ -5,9 +5,9 @@
 
 class FileName;
 
-// A Win32 file handle with one 4096-byte block buffer: reading goes byte by byte (or line by line)
-// through the buffer, one ReadFile per block; writing, once buffered writing is switched on,
-// collects bytes and issues one WriteFile per 4096 bytes. Every file of the program goes through
+// A Win32 file handle with one block buffer (4096 bytes unless the maker asks for more): reading
+// goes byte by byte (or line by line) through the buffer, one ReadFile per block; writing, once
+// buffered writing is switched on, collects bytes and issues one WriteFile per block. Every file of the program goes through
 // it: drawings, settings, colour tables, images, PostScript, PDF, DXF, SVG and the undo log.
 //
 // Files are opened without sharing, so a second open of the same file fails. Offsets are 32-bit.
@@ -17,8 +17,11 @@ class FileName;
 class BufferedFile : protected LocalBuffer {
 public:
     static const int blockSize = 4096;
+    // The block of files read or written whole in one go, megabytes at a time (drawings): each
+    // ReadFile or WriteFile is a system call, far dearer than the copy of its bytes.
+    static const int largeBlockSize = 65536;
 
-    BufferedFile();
+    explicit BufferedFile(int bytesPerBlock = blockSize);
     virtual ~BufferedFile();
     BufferedFile(const BufferedFile&) = delete;
     BufferedFile& operator=(const BufferedFile&) = delete;
@@ -52,6 +55,26 @@ public:
         return readByteSlow(b);
     }
     [[nodiscard]] int peekByte(unsigned char& b);
+    // The bytes not read yet of the block in the buffer (the next one is loaded when it is used
+    // up), at most up to the end of the file: a scanner looks at them in place and then takes
+    // the ones it used with takeBytes. Null at the end of the file, n then 0.
+    [[nodiscard]] const unsigned char* bytesAhead(int& n)
+    {
+        if (!ensureByte()) {
+            n = 0;
+            return nullptr;
+        }
+        const DWORD left = fileSize - readPos;
+        n = static_cast<DWORD>(blockFill - blockPos) < left ? blockFill - blockPos : static_cast<int>(left);
+        return reinterpret_cast<const unsigned char*>(buffer + blockPos);
+    }
+    // Reads the first n (1 or more) of the bytes bytesAhead gave, as readByte would one by one.
+    void takeBytes(int n)
+    {
+        blockPos += n;
+        readPos += static_cast<DWORD>(n);
+        currentByte = static_cast<unsigned char>(buffer[blockPos - 1]);
+    }
     // One character: a Shift-JIS lead byte brings its trail byte. ch[1] is 0 for a single byte,
     // also for a lead byte that is the file's last byte.
     [[nodiscard]] int readChar(char ch[2]);
@@ -101,6 +124,7 @@ protected:
     [[nodiscard]] int writeDirect(const void* bytes, DWORD n);
 
     char* buffer = nullptr;     // the LocalBuffer's bytes
+    int blockBytes = blockSize; // the size of a block
     int blockIndex = 0;         // number of the block held in the buffer
     int blockPos = 0;           // next byte (reading) or bytes buffered (writing)
     int blockFill = 0;          // bytes of the block that the last ReadFile delivered

@@ -34,6 +34,9 @@ void GlobalBlock::copyElement(char* target, const void* element) const
     case 8:
         std::memcpy(target, element, 8);
         break;
+    case 24: // a point
+        std::memcpy(target, element, 24);
+        break;
     default:
         std::memcpy(target, element, static_cast<size_t>(elementSize));
         break;
@@ -100,7 +103,7 @@ int GlobalBlock::reserve(int n, int report)
     return 1;
 }
 
-void* GlobalBlock::lock()
+void* GlobalBlock::lockSlow()
 {
     if (!handle)
         return nullptr;
@@ -114,7 +117,7 @@ void* GlobalBlock::lock()
     return data;
 }
 
-void GlobalBlock::unlock()
+void GlobalBlock::unlockSlow()
 {
     if (!handle || lockCount <= 0)
         return;

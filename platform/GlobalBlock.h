@@ -23,8 +23,22 @@ public:
     void removeLast() { if (count > 0) --count; }
     void setCountAtLeast(int n) { if (count < n) count = n; }
 
-    [[nodiscard]] void* lock();
-    void unlock();
+    [[nodiscard]] void* lock()
+    {
+        if (base_) {
+            ++lockCount;
+            return base_;
+        }
+        return lockSlow();
+    }
+    void unlock()
+    {
+        if (base_ && lockCount > 0) {
+            --lockCount;
+            return;
+        }
+        unlockSlow();
+    }
     int free();
 
     // A new block with the same element size and growth step holding a copy of the used bytes.
@@ -82,6 +96,8 @@ protected:
 private:
     // An own block stays locked once from allocation to reallocation or release, so lock() and
     // append() need no system call; the counted locks keep their meaning for the callers.
+    [[nodiscard]] void* lockSlow();
+    void unlockSlow();
     void holdBase();
     void dropBase();
     char* base_ = nullptr;

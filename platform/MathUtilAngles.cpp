@@ -133,14 +133,22 @@ void MathUtil::movePointByAngle(double degrees, double d, double& x, double& y)
 
 double MathUtil::normalizeAngle(double degrees) { return shiftIntoTurn(degrees, 0.0, true); }
 
-void MathUtil::rotatePointAbout(double cx, double cy, double& x, double& y, double degrees)
+namespace {
+// The rotation of rotatePointAbout by an angle of the given sine and cosine.
+inline void rotateAbout(double cx, double cy, double& x, double& y, double sine, double cosine)
 {
-    double sine, cosine;
-    sinCosDegrees(degrees, sine, cosine);
     double dx = x - cx;
     double dy = y - cy;
     x = cx + dx * cosine + dy * sine;
     y = cy + dy * cosine - dx * sine;
+}
+} // namespace
+
+void MathUtil::rotatePointAbout(double cx, double cy, double& x, double& y, double degrees)
+{
+    double sine, cosine;
+    sinCosDegrees(degrees, sine, cosine);
+    rotateAbout(cx, cy, x, y, sine, cosine);
 }
 
 void MathUtil::rotatePoint(double& x, double& y, double degrees) { rotatePointAbout(0.0, 0.0, x, y, degrees); }
@@ -232,7 +240,13 @@ int MathUtil::pointAcrossLine(double x1, double y1, double x2, double y2, double
     double px, py;
     if (!pointAlongLine(x1, y1, x2, y2, x0, y0, d, px, py))
         return 0;
-    rotatePointAbout(x0, y0, px, py, 90.0);
+    // The quarter turn's sine and cosine (the cosine is not quite 0) are those every rotation
+    // by 90 degrees uses; computed once, as the offsets of long outlines ask for them per vertex.
+    static const struct QuarterTurn {
+        double sine = 0.0, cosine = 0.0;
+        QuarterTurn() { sinCosDegrees(90.0, sine, cosine); }
+    } quarter;
+    rotateAbout(x0, y0, px, py, quarter.sine, quarter.cosine);
     x = px;
     y = py;
     return 1;

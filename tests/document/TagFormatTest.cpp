@@ -11,6 +11,7 @@
 #include "document/TagDictionary.h"
 #include "geometry/TagIds.h"
 #include "platform/BufferedFile.h"
+#include "platform/FileName.h"
 #include "platform/StringUtil.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -43,6 +44,14 @@ public:
         dataErrorCount = 0;
     }
     ~TagProbe() override { (void)ioFile()->close(); }
+    // Reads through a file of its own (of another block size).
+    void readThrough(BufferedFile& file, const std::string& bytes)
+    {
+        FileName name;
+        EXPECT_TRUE(name.setPathAndTitle(scratch.file("b.ycx", bytes).c_str()) && file.openForRead(name));
+        attachReader(&file, &tags);
+        dataErrorCount = 0;
+    }
 
     ScratchFolder scratch;
     TagDictionary tags;
@@ -250,6 +259,61 @@ TEST(TagReader, FindsTagsAndReadsTheirValues)
     ASSERT_EQ(probe.nextTag(id), 1);
     EXPECT_EQ(id, tag_id::page) << "\"foo\" is unknown: the reader went on to \"page\"";
     EXPECT_EQ(probe.nextTag(id), 0) << "the end of the file";
+}
+
+// The reader looks at the bytes where the file's block holds them: a block boundary anywhere in a
+// name, a value, a quoted text, a list or between a lead byte and its trail byte (which may be a
+// '<', a '"', a ',' or a NUL) changes nothing that is read.
+TEST(TagReader, ReadsTheSameWhereverABlockEnds)
+{
+    const std::string bytes = std::string("<tesvanCADml>\r\n <layer>12</layer>\r\n"
+                                          "  <fileName>\"\x95\x5C\x81\"\x82\xA0\"</fileName><fileName>\"a\x81") +
+                              '\0' +
+                              "b\"</fileName>\r\n <xyAray>[1.5, \x81,2\x82\xA0,-3]</xyAray>\r\n"
+                              "<lineSize>\x88\x9F\x81<x</lineSize><lineSize>1\x81" +
+                              '\0' +
+                              "\x82</lineSize>\r\n<\x82\xA0\x81>\r\n<group=<b]<x/>\r\n<layer,\x82\xA0\r\n"
+                              "<fileName>\"\xFC";
+    // What the reader makes of it: every tag with its flags, and the values after some of them.
+    auto transcript = [&](BufferedFile& file) {
+        TagProbe probe;
+        probe.readThrough(file, bytes);
+        std::string out;
+        int id = 0;
+        while (probe.nextTag(id)) {
+            out += std::to_string(id);
+            for (int flag = 0; flag < 8; ++flag)
+                out += probe.delimiterFlag(flag) ? '1' : '0';
+            char text[8];
+            int number = 0;
+            if (id == tag_id::fileName && !probe.isClosingTag()) {
+                const int read = probe.readQuoted(text, sizeof text);
+                out += " q" + std::to_string(read) + ":" + text;
+            } else if (id == tag_id::xyAray && !probe.isClosingTag()) {
+                for (int i = 0; i < 4 && probe.readListInt(number); ++i)
+                    out += " i" + std::to_string(number) + (probe.atTagStart() ? "<" : "");
+            } else if (id == tag_id::lineSize && !probe.isClosingTag()) {
+                const int read = probe.readValueText(text, sizeof text);
+                out += " v" + std::to_string(read) + ":" + text;
+            } else if (id == tag_id::layer && !probe.isClosingTag()) {
+                out += probe.skipLine() ? " line" : " end";
+            }
+            out += "|";
+        }
+        (void)file.close();
+        return out;
+    };
+    BufferedFile whole;
+    const std::string expected = transcript(whole);
+    EXPECT_NE(expected.find(" q1:\x95\x5C\x81\"\x82\xA0|"), std::string::npos) << expected;
+    EXPECT_NE(expected.find(" q1:a\x81" "b|"), std::string::npos) << "a NUL trail byte is not kept: " << expected;
+    EXPECT_NE(expected.find(" i1 i2 i-3 i0<|"), std::string::npos) << expected;
+    EXPECT_NE(expected.find(" v1:\x88\x9F\x81<x|"), std::string::npos) << expected;
+    EXPECT_NE(expected.find(" q0:\xFC|"), std::string::npos) << expected;
+    for (int block = 1; block <= 24; ++block) {
+        BufferedFile file(block);
+        EXPECT_EQ(transcript(file), expected) << "block of " << block << " bytes";
+    }
 }
 
 // Reals are converted as correctly as strtod does, also past the short form the writer uses.

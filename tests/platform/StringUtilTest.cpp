@@ -127,6 +127,16 @@ TEST(StringUtil, FormatDoubleCutsTheFifteenDigitForm)
     EXPECT_EQ(formatted(0.0, 3), "0");
     EXPECT_EQ(raw(0.5, 0), "0");
     EXPECT_EQ(raw(-7.25, 1), "-7.2");
+
+    // The 15-digit form is correctly rounded, a tie to the even digit, with the carry into a new
+    // first digit; the value's own digits beyond it never count.
+    EXPECT_EQ(formatted(100000000000000.5, 1), "100000000000000");
+    EXPECT_EQ(formatted(100000000000001.5, 1), "100000000000002");
+    EXPECT_EQ(formatted(4503599627370495.5, 1), "4503599627370500");
+    EXPECT_EQ(formatted(9.999999999999998, 5), "10");
+    EXPECT_EQ(formatted(0.1 + 0.2, 5), "0.3");
+    EXPECT_EQ(formatted(2.675, 2, 1), "2.68");
+    EXPECT_EQ(formatted(0.000009999999999999999, 5), "0.00001");
 }
 
 TEST(StringUtil, FormatDoubleRoundsHalfAwayFromZeroWhenAsked)
