@@ -100,27 +100,22 @@ int GlobalBlock::reserve(int n, int report)
     return 1;
 }
 
-void* GlobalBlock::lock()
+void* GlobalBlock::lockHandle()
 {
     if (!handle)
         return nullptr;
-    if (base_) {
-        ++lockCount;
-        return base_;
-    }
     void* data = GlobalLock(handle);
     if (data)
         ++lockCount;
     return data;
 }
 
-void GlobalBlock::unlock()
+void GlobalBlock::unlockHandle()
 {
     if (!handle || lockCount <= 0)
         return;
     --lockCount;
-    if (!base_)
-        GlobalUnlock(handle);
+    GlobalUnlock(handle);
 }
 
 int GlobalBlock::free()

@@ -23,8 +23,25 @@ public:
     void removeLast() { if (count > 0) --count; }
     void setCountAtLeast(int n) { if (count < n) count = n; }
 
-    [[nodiscard]] void* lock();
-    void unlock();
+    // An own block is held locked already: only the count changes (inline, as the per-value
+    // reads and writes of records lock for every value).
+    [[nodiscard]] void* lock()
+    {
+        if (base_) {
+            ++lockCount;
+            return base_;
+        }
+        return lockHandle();
+    }
+    void unlock()
+    {
+        if (base_) {
+            if (lockCount > 0)
+                --lockCount;
+            return;
+        }
+        unlockHandle();
+    }
     int free();
 
     // A new block with the same element size and growth step holding a copy of the used bytes.
@@ -75,6 +92,8 @@ public:
     UINT allocFlags = GMEM_MOVEABLE;
 
 private:
+    [[nodiscard]] void* lockHandle();
+    void unlockHandle();
     // An own block stays locked once from allocation to reallocation or release, so lock() and
     // append() need no system call; the counted locks keep their meaning for the callers.
     void holdBase();

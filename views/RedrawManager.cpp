@@ -2,10 +2,12 @@
 
 #include <map>
 #include <new>
+#include <vector>
 #include <windows.h>
 
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
@@ -194,7 +196,8 @@ void RedrawManager::repaintChanges()
     PainterBase* p = painter();
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
     DoubleRect changed;
-    if (!index || !index->takeChangedArea(changed))
+    std::vector<DoubleRect> parts; // the area comes from them
+    if (!index || !index->takeChangedArea(changed, &parts, context->view ? Element::viewScaleOf(context) : 0.0))
         return;
     scheduleMiniatures();
     if (!p || !p->isCreated() || !context->view)

@@ -40,7 +40,8 @@ public:
     // The file error reporter's once-only marks reset, then as refreshAll, but the page painter
     // and the page bar are only shown again.
     void refreshAfterReset() override;
-    // The changed area's device rectangle, grown by kChangePad pixels, redrawn under a clip.
+    // The changed area's device rectangle (the union of the changed extents, or of the boxes
+    // their ink keeps within at this scale), grown by kChangePad pixels, redrawn under a clip.
     void repaintChanges() override;
     // The navigator and the page bar redrawn when a change left them behind.
     void idleStep() override;
