@@ -186,8 +186,12 @@ void RedrawManager::refreshAfterReset()
 
 void RedrawManager::forgetChanges()
 {
-    if (context && context->maskIndex)
-        context->maskIndex->forgetChangedArea();
+    if (!context || !context->maskIndex)
+        return;
+    context->maskIndex->forgetChangedArea();
+    // A drawing shown in a window repaints where the ink of its changes is on the view.
+    if (painter() && viewWindowOf(context))
+        context->maskIndex->keepChangedParts();
 }
 
 void RedrawManager::repaintChanges()
