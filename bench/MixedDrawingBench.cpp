@@ -37,6 +37,7 @@
 #include "MixedDrawing.h"
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
@@ -217,15 +218,17 @@ double measurePick(SelectTool& tool, double x, double y, int& found)
            repeats;
 }
 
-// The ids of the band of the sheet's left side that holds `count` elements (the leftmost
-// extents), in page order.
+// The ids of the band of the sheet's left side that holds `count` elements (the leftmost ink as
+// the view shows it: a polyline whose band turns sharply has an extent reaching far past its
+// points, which the view at fit does not draw), in page order.
 std::vector<int> leftBand(DocumentContext& context, int count)
 {
     std::vector<std::pair<double, int>> lefts;
     ElementStore* store = context.elementStore();
+    const double scale = Element::viewScaleOf(&context);
     for (int id = 1; id <= store->highestId(); ++id) {
         DoubleRect extent;
-        if (store->isLive(id) && context.maskIndex->extentOf(id, extent))
+        if (store->isLive(id) && context.maskIndex->inkExtentOf(id, scale, extent))
             lefts.push_back({extent.minX, id});
     }
     std::sort(lefts.begin(), lefts.end());

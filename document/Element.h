@@ -212,6 +212,14 @@ public:
     virtual DoubleArray* getVertexRounding() { return nullptr; }
     // Mode 0 the quick extent, 1 the exact one (containing the whole drawn stroke).
     virtual void computeExtent(int mode) { (void)mode; }
+    // computeExtent for a record being written: nothing when the extent was moved with the
+    // geometry already (shiftExtent), once.
+    void computeExtentToStore(int mode);
+    // The extent := the one registered before a translation, moved by the same offset, kept for
+    // the next record written. 0 (nothing done) unless that extent comes from the geometry alone
+    // and was measured at the drawing's present scale: a translation moves such an extent with
+    // its points.
+    [[nodiscard]] int shiftExtent(double dx, double dy, double dz);
     // Moves a point in drawing coordinates onto the element's nearest key point (an end, a
     // vertex, a centre ...); nonzero when it did. The base has no key points.
     [[nodiscard]] virtual int snapToNearestPoint(DrawPoint* point)
@@ -500,6 +508,14 @@ public:
     // extent comes from the geometry alone and holds at every scale (the default), -1 when it
     // was taken without the view it needs.
     [[nodiscard]] virtual double extentViewScale() { return 0.0; }
+    // A smaller box that the element's ink keeps within on every view of at least fromViewScale
+    // drawing units per pixel (where its strokes are drawn one pixel wide), when its exact
+    // extent reaches further; 0 when there is none (the exact extent holds everywhere).
+    [[nodiscard]] virtual int thinInkExtent(Point& lo, Point& hi, double& fromViewScale)
+    {
+        (void)lo, (void)hi, (void)fromViewScale;
+        return 0;
+    }
     // Drawing units per pixel of the drawing's view, what an extent measured in pixels depends
     // on; -1 without a view window.
     [[nodiscard]] static double viewScaleOf(DocumentContext* context);
@@ -610,6 +626,7 @@ public:
     int page = 1;
     DrawPoint extentMin;
     DrawPoint extentMax;
+    int extentShifted = 0; // 1 while extentMin and extentMax were moved by shiftExtent
     DrawPoint savedExtentMin; // the extent last drawn on the overlay
     DrawPoint savedExtentMax;
     HandleFlags handleFlags;

@@ -73,13 +73,17 @@ int ElementMaskIndex::reserveIds(int n)
 }
 
 int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page, double viewScale,
-                                 double drawingScale)
+                                 double drawingScale, const ThinInk* thin)
 {
     if (!reach(id))
         return 0;
     double old[kExtentWords];
     if (extents.get(id, old) && old[4] == 1.0)
-        joinChanged(old);
+        joinChanged(old, id);
+    if (thin)
+        thinInk[id] = *thin;
+    else if (!thinInk.empty())
+        thinInk.erase(id);
     const double from[kScales] = {first.x, first.y, first.z};
     const double to[kScales] = {second.x, second.y, second.z};
     int32_t pageWord = page;
@@ -97,7 +101,7 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
                                          1.0, viewScale, drawingScale};
     ok = extents.put(id, extent) && ok;
-    joinChanged(extent);
+    joinChanged(extent, id);
     if (id > highest)
         highest = id;
     noteStored(id, page);
@@ -125,12 +129,27 @@ int ElementMaskIndex::holdsAt(int id, double viewScale)
     return id >= 1 && extents.get(id, extent) && extent[4] == 1.0 && (extent[5] == 0.0 || extent[5] == viewScale);
 }
 
-void ElementMaskIndex::joinChanged(const double* extent)
+void ElementMaskIndex::joinChanged(const double* extent, int id)
 {
     // An extent that is not finite says nothing about where the element lies (and draws nothing).
     for (int i = 0; i < 4; ++i)
         if (!std::isfinite(extent[i]))
             return;
+    if (!partsKept) {
+        partsDropped = 1;
+    } else if (!partsDropped && changedParts.size() < kMaxChangedParts) {
+        ChangedPart part;
+        part.extent.set(extent[1], extent[0], extent[2], extent[3]);
+        const auto found = thinInk.empty() ? thinInk.end() : thinInk.find(id);
+        part.thin = found != thinInk.end() ? static_cast<int>(changedThin.size()) : -1;
+        if (found != thinInk.end())
+            changedThin.push_back(found->second);
+        changedParts.push_back(part);
+    } else if (!partsDropped) {
+        partsDropped = 1;
+        changedParts.clear();
+        changedThin.clear();
+    }
     if (changedCount++ == 0) {
         for (int i = 0; i < 4; ++i)
             changed[i] = extent[i];
@@ -140,13 +159,51 @@ void ElementMaskIndex::joinChanged(const double* extent)
     changed[2] = std::fmax(changed[2], extent[2]), changed[3] = std::fmax(changed[3], extent[3]);
 }
 
-int ElementMaskIndex::takeChangedArea(DoubleRect& out)
+int ElementMaskIndex::takeChangedArea(DoubleRect& out, std::vector<DoubleRect>* parts, double viewScale)
 {
+    if (parts)
+        parts->clear();
     if (changedCount == 0)
         return 0;
     out.set(changed[1], changed[0], changed[2], changed[3]);
-    changedCount = 0;
+    if (parts && !partsDropped && !changedParts.empty()) {
+        parts->reserve(changedParts.size());
+        for (const ChangedPart& part : changedParts) {
+            const DoubleRect box = inkBox(part.extent, part.thin >= 0 ? &changedThin[part.thin] : nullptr, viewScale);
+            if (parts->empty())
+                out = box;
+            out.set(std::fmin(out.minY, box.minY), std::fmin(out.minX, box.minX), std::fmax(out.maxX, box.maxX),
+                    std::fmax(out.maxY, box.maxY));
+            parts->push_back(box);
+        }
+    }
+    forgetChangedArea();
     return 1;
+}
+
+DoubleRect ElementMaskIndex::inkBox(const DoubleRect& extent, const ThinInk* thin, double viewScale)
+{
+    return thin && viewScale > 0.0 && viewScale >= thin->fromViewScale ? thin->box : extent;
+}
+
+int ElementMaskIndex::inkExtentOf(int id, double viewScale, DoubleRect& out)
+{
+    if (!extentOf(id, out))
+        return 0;
+    if (!thinInk.empty()) {
+        const auto found = thinInk.find(id);
+        if (found != thinInk.end())
+            out = inkBox(out, &found->second, viewScale);
+    }
+    return 1;
+}
+
+void ElementMaskIndex::forgetChangedArea()
+{
+    changedCount = 0;
+    changedParts.clear();
+    changedThin.clear();
+    partsDropped = 0;
 }
 
 int ElementMaskIndex::clearElement(int id)
@@ -156,7 +213,9 @@ int ElementMaskIndex::clearElement(int id)
     const unsigned char none = 0;
     double old[kExtentWords];
     if (extents.get(id, old) && old[4] == 1.0)
-        joinChanged(old);
+        joinChanged(old, id);
+    if (!thinInk.empty())
+        thinInk.erase(id);
     const double unset[kExtentWords] = {};
     int ok = extents.put(id, unset);
     for (int s = 0; s < kScales; ++s) {

@@ -1,12 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "document/ExtentGrid.h"
+#include "geometry/DoubleRect.h"
 #include "platform/GlobalBlock.h"
 
 class DocumentContext;
-class DoubleRect;
 class Point;
 
 // A coarse spatial index of a drawing's elements, kept beside the element store: for each element
@@ -29,11 +30,22 @@ class Point;
 // scale only; the view measures it again when it draws the element at another.
 //
 // What stored elements changed since it was last taken (the union of the extents that were
-// registered or cleared, before and after) is kept too: a change repaints that area alone.
+// registered or cleared, before and after) is kept too: a change repaints that area alone. For a
+// drawing shown in a window the extents themselves are kept while they are not too many, so that
+// the area is that of their ink on the view (see ThinInk).
 class ElementMaskIndex {
 public:
     static constexpr int kScales = 3;
     static constexpr int kThresholds = 7;
+
+    // A box the element's ink keeps within on views of at least fromViewScale drawing units per
+    // pixel (Element::thinInkExtent), kept beside the exact extent for the redraws: an extent
+    // whose sharp corners reach far out on a view that draws them would make every change near
+    // it a change of the whole view.
+    struct ThinInk {
+        DoubleRect box;
+        double fromViewScale = 0.0;
+    };
 
     ElementMaskIndex();
     virtual ~ElementMaskIndex() = default;
@@ -47,8 +59,9 @@ public:
     // for an extent that holds at every scale of the view, else the scale it was measured at
     // (ViewParams::lengthToPixels(1)). drawingScale: the drawing units of one paper millimetre
     // when it was measured (0: not known). The old and the new extent join the changed area.
+    // thin: the element's thin ink box, null for none.
     [[nodiscard]] int setElement(int id, const Point& first, const Point& second, int page, double viewScale = 0.0,
-                                 double drawingScale = 0.0);
+                                 double drawingScale = 0.0, const ThinInk* thin = nullptr);
     // The extent measured again at another scale of the view: as setElement, but the element did
     // not change (nothing joins the changed area). 0 for an id never set or cleared.
     [[nodiscard]] int remeasured(int id, const Point& first, const Point& second, double viewScale,
@@ -57,9 +70,17 @@ public:
     // measured at this one).
     [[nodiscard]] int holdsAt(int id, double viewScale);
     // The changed area since the last take (drawing units); 0 when nothing changed. forget drops
-    // it (a redraw of everything).
-    [[nodiscard]] int takeChangedArea(DoubleRect& out);
-    void forgetChangedArea() { changedCount = 0; }
+    // it (a redraw of everything). parts, when given, receives the extents the area joins, or
+    // nothing when there were more than kMaxChangedParts (the area is all there is then); with
+    // the parts the area is that of the ink on a view of this scale (drawing units per pixel,
+    // 0: any view).
+    [[nodiscard]] int takeChangedArea(DoubleRect& out, std::vector<DoubleRect>* parts = nullptr,
+                                      double viewScale = 0.0);
+    void forgetChangedArea();
+    // The extents are kept for the parts from now on (a drawing whose changes are repainted in
+    // parts); until then only their union.
+    void keepChangedParts() { partsKept = 1; }
+    static constexpr size_t kMaxChangedParts = 32768;
     // Room for ids up to n at once (the entries are set as the ids are); 0 when it could not grow.
     int reserveIds(int n);
     // Masks 0 on every axis that is on; the page stays. 0 for an id never set.
@@ -82,6 +103,8 @@ public:
     // The extent registered by the last setElement of an id (lower and upper corners, drawing
     // units); 0 for an id never set or cleared since.
     [[nodiscard]] int extentOf(int id, DoubleRect& out);
+    // extentOf, or the thin ink box where it holds on a view of this scale.
+    [[nodiscard]] int inkExtentOf(int id, double viewScale, DoubleRect& out);
     // extentOf, when the extent was measured at this scale of the drawing and holds at this scale
     // of the view: the element would measure the same extent now. 0 otherwise (a drawing whose
     // scale changed since keeps the extents of the scale before until its elements are stored).
@@ -121,9 +144,20 @@ private:
     // scale it was measured at (0: not known).
     static constexpr int kExtentWords = 7;
     // The changed area: its corners, and the number of extents joined (0: none).
-    void joinChanged(const double* extent);
     double changed[4] = {};
     int changedCount = 0;
+    struct ChangedPart {
+        DoubleRect extent;
+        int thin; // its thin ink box in changedThin, -1 for none
+    };
+    std::vector<ChangedPart> changedParts;
+    std::vector<ThinInk> changedThin;
+    int partsDropped = 0;
+    int partsKept = 0;
+    void joinChanged(const double* extent, int id);
+    // The box of an extent on a view of this scale: the thin ink box where one holds.
+    static DoubleRect inkBox(const DoubleRect& extent, const ThinInk* thin, double viewScale);
+    std::unordered_map<int, ThinInk> thinInk; // by id
     GlobalBlock extents{5000, kExtentWords * static_cast<int>(sizeof(double))};
     std::vector<PageGrid> grids; // by page
     std::vector<int> changedOn;  // by id: the page whose changed list holds it, 0 for none

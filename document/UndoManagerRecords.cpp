@@ -256,13 +256,16 @@ int UndoManager::transformListed(int n, int rotation, double angle, const UndoPo
     ElementEditorBase* editor = elementEditor();
     for (int i = 0; i < n; ++i) {
         int id = idFrom(ids, i);
+        if (!rotation) {
+            // The editor moves the extent with the points, without measuring the element again.
+            if (id < 1 || !editor || !editor->translateById(id, amount.x * factor, amount.y * factor, amount.z * factor))
+                return i;
+            continue;
+        }
         Element* element = id >= 1 && editor && editor->beginEdit(id) ? elementInHand(editor, id) : nullptr;
         if (!element)
             return i;
-        if (rotation)
-            element->rotate(angle * factor, amount.x, amount.y, amount.z);
-        else
-            element->translate(amount.x * factor, amount.y * factor, amount.z * factor);
+        element->rotate(angle * factor, amount.x, amount.y, amount.z);
         if (!editor->storeBack(id))
             return i;
     }

@@ -77,7 +77,7 @@ int ArcElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(0);
+        computeExtentToStore(0);
         return colour()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&
                secondPoint()->writeRecord(buffer, 2, 0) && thirdPoint()->writeRecord(buffer, 2, 0) &&
                lineWidth()->exchangeRecord(1, buffer) && buffer.putInt(linePosition()->position) &&

@@ -85,7 +85,7 @@ int BezierElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(0);
+        computeExtentToStore(0);
         return edge()->exchangeRecord(1, buffer) && fill()->exchangeRecord(1, buffer) &&
                buffer.putInt(openClose()->value) && vertices()->serialize(1, buffer, 3, 1) &&
                lineWidth()->exchangeRecord(1, buffer) && hatch()->exchangeRecord(1, buffer) &&

@@ -64,7 +64,7 @@ int BitmapElement::exchangeRecord(int mode)
         // Pixels that do not cover the size would fail every load: such a record is not written.
         if (!pixelsFit(bitmapData()->pixels ? bitmapData()->length : 0, *bitmapSize()))
             return 0;
-        computeExtent(0);
+        computeExtentToStore(0);
         return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
                bitmapSize()->exchangeRecord(1, buffer) && bitmapData()->exchangeRecord(1, buffer) &&
                serializeExtent(buffer, 1);

@@ -64,7 +64,7 @@ int BoxElement::exchangeRecord(int mode)
         return 0;
     ElementRecordBuffer& buffer = *store->recordBuffer;
     if (mode == 1) {
-        computeExtent(0);
+        computeExtentToStore(0);
         buffer.rewind();
         return edge()->exchangeRecord(1, buffer) && fill()->exchangeRecord(1, buffer) &&
                hatch()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&

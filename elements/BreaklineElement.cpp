@@ -2,6 +2,7 @@
 // drawing file and the property dialog.
 #include "elements/BreaklineElement.h"
 
+#include <cmath>
 #include <new>
 
 #include "document/Document.h"
@@ -15,6 +16,8 @@
 #include "geometry/InkColor.h"
 #include "geometry/LineCapAttribute.h"
 #include "geometry/LineOriginAttribute.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/PointList.h"
 #include "geometry/TagIds.h"
 
 namespace {
@@ -58,13 +61,31 @@ int BreaklineElement::exchangeRecordOf(int mode, int withRounding)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1)
-        computeExtent(1);
+        computeExtentToStore(1);
     int32_t cap = lineCap()->capStyle;
     if (!colour()->exchangeRecord(mode, buffer) || !exchangePointsAndStroke(mode, buffer, withRounding) ||
         !(mode == 1 ? buffer.putInt(cap) : buffer.getInt(cap)) || !gray()->exchangeRecord(mode, buffer) ||
         !serializeExtent(buffer, mode))
         return 0;
     lineCap()->capStyle = cap;
+    return 1;
+}
+
+int BreaklineElement::thinInkExtent(Point& lo, Point& hi, double& fromViewScale)
+{
+    PointList* points = vertices();
+    if (kind != kindCode(ElementKind::Breakline) || !points || !lineWidth() || !points->getBounds(&lo, &hi))
+        return 0;
+    const double w = lineWidth()->width * scaleDenominator() / scaleNumerator();
+    if (!std::isfinite(w) || w < 0.0)
+        return 0;
+    lo.x = std::fmax(lo.x - w, extentMin.x), lo.y = std::fmax(lo.y - w, extentMin.y);
+    hi.x = std::fmin(hi.x + w, extentMax.x), hi.y = std::fmin(hi.y + w, extentMax.y);
+    if (!(lo.x <= hi.x && lo.y <= hi.y) ||
+        (lo.x == extentMin.x && lo.y == extentMin.y && hi.x == extentMax.x && hi.y == extentMax.y))
+        return 0;
+    // The width is w / scale pixels, cut to whole pixels; under 2.5 it is 1 whatever the rounding.
+    fromViewScale = w / 2.5;
     return 1;
 }
 

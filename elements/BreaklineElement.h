@@ -17,6 +17,11 @@ public:
     void teardown() override;
 
     [[nodiscard]] int exchangeRecord(int mode) override;
+    // A breakline's strokes are one-pixel polylines through its points (corners rounded within
+    // them) while its width is under 3 pixels (BreaklineShape): the box of the points grown by
+    // the width, within the exact extent, which the band's sharp corners can carry far out.
+    // Not for the kinds below, whose arcs and curves leave the points' box.
+    [[nodiscard]] int thinInkExtent(Point& lo, Point& hi, double& fromViewScale) override;
     // The select tool's open-polyline test with the line width and position.
     void showInputOverlay(int show) override;
 

@@ -95,7 +95,7 @@ int CircleDimensionElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1)
-        computeExtent(1);
+        computeExtentToStore(1);
     return font()->exchangeRecord(mode, buffer) && measure()->exchangeRecord(mode, buffer) &&
            measureLine()->exchangeRecord(mode, buffer) && arrowLine()->exchangeRecord(mode, buffer) &&
            arrowHead()->exchangeRecord(mode, buffer) && exchangeFields(mode, buffer) &&

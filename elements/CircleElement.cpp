@@ -93,7 +93,7 @@ int CircleElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(0);
+        computeExtentToStore(0);
         return edge()->exchangeRecord(1, buffer) && thirdPoint()->writeRecord(buffer, 2, 0) &&
                radii()->exchangeRecord(1, buffer) && value1()->exchangeRecord(1, buffer) &&
                value2()->exchangeRecord(1, buffer) && lineWidth()->exchangeRecord(1, buffer) &&

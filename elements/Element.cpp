@@ -22,6 +22,7 @@
 #include "document/SheetSettings.h"
 #include "document/TextDefaults.h"
 #include "document/UndoManager.h"
+#include "geometry/DoubleRect.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
@@ -154,7 +155,35 @@ int Element::storeExtent()
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
     if (!index || hasNoId())
         return 0;
-    return index->setElement(id, extentMin, extentMax, page, extentViewScale(), scaleDenominator() / scaleNumerator());
+    ElementMaskIndex::ThinInk thin;
+    Point lo, hi;
+    const int hasThin = thinInkExtent(lo, hi, thin.fromViewScale);
+    if (hasThin)
+        thin.box.set(lo.y, lo.x, hi.x, hi.y);
+    return index->setElement(id, extentMin, extentMax, page, extentViewScale(), scaleDenominator() / scaleNumerator(),
+                             hasThin ? &thin : nullptr);
+}
+
+void Element::computeExtentToStore(int mode)
+{
+    if (extentShifted) {
+        extentShifted = 0;
+        return;
+    }
+    computeExtent(mode);
+}
+
+int Element::shiftExtent(double dx, double dy, double dz)
+{
+    ElementMaskIndex* index = context ? context->maskIndex : nullptr;
+    DoubleRect before;
+    if (!index || hasNoId() || extentViewScale() != 0.0 ||
+        !index->currentExtentOf(id, 0.0, scaleDenominator() / scaleNumerator(), before))
+        return 0;
+    extentMin.x = before.minX + dx, extentMin.y = before.minY + dy, extentMin.z += dz;
+    extentMax.x = before.maxX + dx, extentMax.y = before.maxY + dy, extentMax.z += dz;
+    extentShifted = 1;
+    return 1;
 }
 
 int Element::serializeExtent(ElementRecordBuffer& buffer, int mode)

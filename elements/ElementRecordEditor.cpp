@@ -60,6 +60,7 @@ int ElementRecordEditor::startNewElement(int k)
         element->inputResult = 0;
         element->overlayShown = 0;
         element->inputSettled = 0;
+        element->extentShifted = 0;
     } else {
         element = theKindRegistry ? theKindRegistry->createElement(k) : nullptr;
         if (!element) {
@@ -163,7 +164,11 @@ int ElementRecordEditor::beginEdit(int id)
 int ElementRecordEditor::storeBack(int id)
 {
     ElementStore* target = store();
-    if (!target || !element || !element->exchangeRecord(1))
+    if (!target || !element)
+        return 0;
+    const int written = element->exchangeRecord(1);
+    element->extentShifted = 0; // a kind that measures no extent as it is written keeps none for the next
+    if (!written)
         return 0;
     ElementIndexEntry updated;
     element->buildIndexEntry(updated);
@@ -295,14 +300,15 @@ int ElementRecordEditor::drawElementById(int id)
     const int next = nextOf(found);
     if (!isDisplayed(context, found))
         return next;
-    // A redraw of a strip (after a scroll) passes over what its stored extent keeps out of it,
-    // without building the element from its record, when that extent holds at the view's scale.
+    // A redraw of a strip (after a scroll) passes over what its stored extent (or the thin box
+    // its ink keeps within at this scale) keeps out of it, without building the element from its
+    // record, when that extent holds at the view's scale.
     ViewUpdater* updater = context->updater;
     ElementMaskIndex* index = updater && source == context->ownStore ? context->maskIndex : nullptr;
     const double scale = index ? Element::viewScaleOf(context) : 0.0;
     const int holds = index && index->holdsAt(id, scale);
     DoubleRect extent;
-    if (holds && index->extentOf(id, extent) && updater->isOutsideUpdateArea(&extent))
+    if (holds && index->inkExtentOf(id, scale, extent) && updater->isOutsideUpdateArea(&extent))
         return next;
     if (!beginEdit(id) || !hasFiniteGeometry(*element)) {
         // Without a kind registry no element can be made: nothing is damaged then.
@@ -408,9 +414,13 @@ int ElementRecordEditor::drawPreviewSegmentById(int id, double angle, const Poin
 
 int ElementRecordEditor::translateById(int id, double dx, double dy, double dz)
 {
-    if (!beginEdit(id))
+    Element* moved = beginEdit(id) ? elementInHand() : nullptr;
+    if (!moved)
         return 0;
-    element->translate(dx, dy, dz);
+    moved->translate(dx, dy, dz);
+    // An extent of the geometry alone moves with it: the record is written without measuring
+    // the element again.
+    (void)moved->shiftExtent(dx, dy, dz); // 0: measured again as it is written
     return storeBack(id);
 }
 

@@ -60,7 +60,7 @@ int LineElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(1);
+        computeExtentToStore(1);
         return colour()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&
                secondPoint()->writeRecord(buffer, 2, 0) && lineWidth()->exchangeRecord(1, buffer) &&
                buffer.putInt(linePosition()->position) && lineType()->exchangeRecord(1, buffer) &&

@@ -81,7 +81,7 @@ int MeasureElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(1);
+        computeExtentToStore(1);
         return vertices()->serialize(1, buffer, 3, 1) && font()->exchangeRecord(1, buffer) &&
                measure()->exchangeRecord(1, buffer) && measureLine()->exchangeRecord(1, buffer) &&
                arrowLine()->exchangeRecord(1, buffer) && arrowHead()->exchangeRecord(1, buffer) &&

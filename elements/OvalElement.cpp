@@ -95,7 +95,7 @@ int OvalElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(1);
+        computeExtentToStore(1);
         return edge()->exchangeRecord(1, buffer) && fill()->exchangeRecord(1, buffer) &&
                hatch()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&
                secondPoint()->writeRecord(buffer, 2, 0) && lean()->exchangeRecord(1, buffer) &&

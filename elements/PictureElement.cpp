@@ -92,7 +92,7 @@ int PictureElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(0);
+        computeExtentToStore(0);
         return firstPoint()->writeRecord(buffer, 2, 0) && secondPoint()->writeRecord(buffer, 2, 0) &&
                buffer.putInt(imageKind()->value) && fileName()->exchangeRecord(1, buffer) &&
                imageMask()->exchangeRecord(1, buffer) && serializeExtent(buffer, 1);

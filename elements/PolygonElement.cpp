@@ -81,7 +81,7 @@ int PolygonElement::exchangeRecordOf(int mode, int withRounding)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1)
-        computeExtent(1);
+        computeExtentToStore(1);
     return edge()->exchangeRecord(mode, buffer) && fill()->exchangeRecord(mode, buffer) &&
            hatch()->exchangeRecord(mode, buffer) && exchangePointsAndStroke(mode, buffer, withRounding) &&
            serializeExtent(buffer, mode);

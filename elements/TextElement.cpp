@@ -77,7 +77,7 @@ int TextElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1) {
-        computeExtent(1);
+        computeExtentToStore(1);
         return colour()->exchangeRecord(1, buffer) && firstPoint()->writeRecord(buffer, 2, 0) &&
                lean()->exchangeRecord(1, buffer) && textSpacing()->exchangeRecord(1, buffer) &&
                font()->exchangeRecord(1, buffer) && text()->exchange(1, buffer) && serializeExtent(buffer, 1);

@@ -70,7 +70,7 @@ int TextLineElement::exchangeRecord(int mode)
     ElementRecordBuffer& buffer = *store->recordBuffer;
     buffer.rewind();
     if (mode == 1)
-        computeExtent(1);
+        computeExtentToStore(1);
     const int done = colour()->exchangeRecord(mode, buffer) && vertices()->serialize(mode, buffer, 3, 1) &&
                      arrowLine()->exchangeRecord(mode, buffer) && arrowHead()->exchangeRecord(mode, buffer) &&
                      lean()->exchangeRecord(mode, buffer) && textSpacing()->exchangeRecord(mode, buffer) &&

@@ -2,10 +2,12 @@
 
 #include <map>
 #include <new>
+#include <vector>
 #include <windows.h>
 
 #include "document/DocumentContext.h"
 #include "document/DrawingGrid.h"
+#include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
@@ -183,8 +185,12 @@ void RedrawManager::refreshAfterReset()
 
 void RedrawManager::forgetChanges()
 {
-    if (context && context->maskIndex)
-        context->maskIndex->forgetChangedArea();
+    if (!context || !context->maskIndex)
+        return;
+    context->maskIndex->forgetChangedArea();
+    // A drawing shown in a window repaints where the ink of its changes is on the view.
+    if (painter() && viewWindowOf(context))
+        context->maskIndex->keepChangedParts();
 }
 
 void RedrawManager::repaintChanges()
@@ -193,7 +199,8 @@ void RedrawManager::repaintChanges()
     PainterBase* p = painter();
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
     DoubleRect changed;
-    if (!index || !index->takeChangedArea(changed))
+    std::vector<DoubleRect> parts; // the area comes from them
+    if (!index || !index->takeChangedArea(changed, &parts, context->view ? Element::viewScaleOf(context) : 0.0))
         return;
     scheduleMiniatures(kNavigatorRedrawn);
     if (!p || !p->isCreated() || !context->view)

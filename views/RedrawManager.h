@@ -41,7 +41,8 @@ public:
     // The file error reporter's once-only marks reset, then as refreshAll, but at the next
     // idleStep the page painter is only shown again and the page bar redraws the page's cell.
     void refreshAfterReset() override;
-    // The changed area's device rectangle, grown by kChangePad pixels, redrawn under a clip.
+    // The changed area's device rectangle (the union of the changed extents, or of the boxes
+    // their ink keeps within at this scale), grown by kChangePad pixels, redrawn under a clip.
     void repaintChanges() override;
     // The navigator and the page bar brought up to date when a redraw of the view left them
     // behind (see miniaturesBehind).

@@ -250,6 +250,70 @@ TEST_F(ChangeRepaint, MoveUndoAndRedoLeaveThePixelsOfAFullRefresh)
     }
 }
 
+// Two bands of many elements stepped, and a polyline whose band turns sharply, so that the band's
+// corner reaches far past its points: it repaints where its ink is, the box of its points where
+// its width is drawn one pixel wide, the band's box where the band is drawn. Either way the
+// pixels are those of a full refresh.
+TEST_F(ChangeRepaint, ManyElementsAndSharpCornersRepaintWhereTheirInkIs)
+{
+    DocumentContext& d = drawing();
+    auto* view = dynamic_cast<ViewMapping*>(d.view);
+    ASSERT_NE(view, nullptr);
+    // Overlapping columns of four kinds over the sheet; the outer two columns on each side move.
+    const ElementKind mix[] = {ElementKind::Line, ElementKind::Box, ElementKind::Circle, ElementKind::Text};
+    std::vector<int> bands;
+    for (int column = 0; column < 22; ++column)
+        for (int row = 0; row < 8; ++row) {
+            const int id = addKind(*d.editor3, mix[(column + row) % 4], 15.0 + 13.0 * column, 20.0 + 20.0 * row);
+            ASSERT_GE(id, 1);
+            if (column < 2 || column >= 20)
+                bands.push_back(id);
+        }
+    // Out and back with a rise of 0.4 over 60: the band's corner lies some 75 further out.
+    ASSERT_EQ(d.editor3->startNewElement(kindCode(ElementKind::Breakline)), 1);
+    Element* sharp = d.editor3->elementInHand();
+    sharp->clearPoints();
+    for (const Xy& p : {Xy{100.0, 184.0}, Xy{160.0, 184.0}, Xy{100.0, 184.4}})
+        sharp->appendPoint(p.x, p.y, 0.0);
+    sharp->lineWidth()->width = 0.5;
+    ASSERT_EQ(d.editor3->commitNewElement(), 1);
+    const int corner = sharp->id;
+    DoubleRect exact;
+    ASSERT_EQ(d.maskIndex->extentOf(corner, exact), 1);
+    ASSERT_GT(exact.maxX, 220.0) << "the band's corner reaches far";
+
+    struct Case {
+        const char* name;
+        double zoom; // 0: fitted
+        int sharpOnly;
+        int (*run)(DocumentContext&);
+    };
+    const auto step = [](DocumentContext& c) { return MoveTool::of(&c)->moveBy(1.0, 0.5, 0.0); };
+    const auto undo = [](DocumentContext& c) { return c.undo(); };
+    const auto redo = [](DocumentContext& c) { return c.redo(); };
+    const Case cases[] = {
+        {"two bands stepped", 0.0, 0, step},         {"their undo", 0.0, 0, undo},
+        {"their redo", 0.0, 0, redo},                {"sharp corner one pixel wide", 1.0, 1, step},
+        {"its undo", 1.0, 1, undo},                  {"sharp corner as a band", 2.5, 1, step},
+        {"its undo as a band", 2.5, 1, undo},        {"its redo as a band", 2.5, 1, redo},
+    };
+    for (const Case& c : cases) {
+        if (c.zoom > 0.0) {
+            ASSERT_EQ(view->setZoomTo(c.zoom), 1);
+            view->centreOn(150.0, 184.0);
+        } else {
+            (void)view->fitSheet();
+        }
+        d.updater->refreshAll();
+        d.selectTool->clearSelection();
+        d.selectTool->setSelectionMode(2);
+        for (int id : c.sharpOnly ? std::vector<int>{corner} : bands)
+            d.selectTool->addToSelection(id);
+        ASSERT_EQ(c.run(d), 1) << c.name;
+        EXPECT_EQ(differenceFromFullRefresh(), "0") << c.name << ": pixels that differ";
+    }
+}
+
 TEST_F(ChangeRepaint, AnOpenedDrawingShowsItsPageFirstAndTheMiniatureAtIdleTime)
 {
     ScratchFolder scratch;
