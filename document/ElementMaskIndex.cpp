@@ -225,17 +225,25 @@ int ElementMaskIndex::clearElement(int id)
     return ok;
 }
 
-int ElementMaskIndex::extentOf(int id, DoubleRect& out)
+namespace {
+// The rectangle of a stored extent; 0 for a damaged element's, which says nothing about where it
+// lies.
+int finiteExtent(const double* extent, DoubleRect& out)
 {
-    double extent[kExtentWords];
-    if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0)
-        return 0;
-    // A damaged element's extent says nothing about where it lies.
     for (int i = 0; i < 4; ++i)
         if (!std::isfinite(extent[i]))
             return 0;
     out.set(extent[1], extent[0], extent[2], extent[3]);
     return 1;
+}
+} // namespace
+
+int ElementMaskIndex::extentOf(int id, DoubleRect& out)
+{
+    double extent[kExtentWords];
+    if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0)
+        return 0;
+    return finiteExtent(extent, out);
 }
 
 int ElementMaskIndex::currentExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out)
@@ -244,11 +252,7 @@ int ElementMaskIndex::currentExtentOf(int id, double viewScale, double drawingSc
     if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0 || (extent[5] != 0.0 && extent[5] != viewScale) ||
         extent[6] == 0.0 || extent[6] != drawingScale)
         return 0;
-    for (int i = 0; i < 4; ++i)
-        if (!std::isfinite(extent[i]))
-            return 0;
-    out.set(extent[1], extent[0], extent[2], extent[3]);
-    return 1;
+    return finiteExtent(extent, out);
 }
 
 int ElementMaskIndex::maskOf(int id, int scale)

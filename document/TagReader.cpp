@@ -112,19 +112,8 @@ int TagReader::readChar(unsigned char& first, unsigned char& second)
     return 1;
 }
 
-int TagReader::skipTo(unsigned char c)
+template <typename Visit> int TagReader::scanCharacters(Visit visit)
 {
-    if (last[0] == c && last[1] == 0)
-        return 1;
-    unsigned char a, b;
-    if (StringUtil::isLeadByte(c)) {
-        do {
-            if (!readChar(a, b))
-                return 0;
-        } while (a != c || b != 0);
-        return 1;
-    }
-    // The characters as readChar pairs them, looked at in the file's buffer.
     for (;;) {
         int count = 0;
         const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
@@ -134,11 +123,13 @@ int TagReader::skipTo(unsigned char c)
         }
         int i = 0;
         while (i < count) {
-            if (StringUtil::isLeadByte(p[i])) {
+            const unsigned char c = p[i];
+            if (StringUtil::isLeadByte(c)) {
                 if (i + 1 >= count)
                     break;
+                visit(c, p[i + 1]); // a double-byte character ends nothing
                 i += 2;
-            } else if (p[i] == c) {
+            } else if (visit(c, 0)) {
                 readerFile->takeBytes(i + 1);
                 last[0] = c;
                 last[1] = 0;
@@ -149,10 +140,30 @@ int TagReader::skipTo(unsigned char c)
         }
         if (i > 0)
             readerFile->takeBytes(i);
-        // A lead byte ends the bytes at hand: its trail byte (if any) comes with it.
-        if (i < count && !readChar(a, b))
-            return 0;
+        // A lead byte ends the bytes at hand: it comes with its trail byte, or alone at the end
+        // of the file.
+        unsigned char a, b;
+        if (i < count) {
+            if (!readChar(a, b))
+                return 0;
+            visit(a, b);
+        }
     }
+}
+
+int TagReader::skipTo(unsigned char c)
+{
+    if (last[0] == c && last[1] == 0)
+        return 1;
+    if (StringUtil::isLeadByte(c)) {
+        unsigned char a, b;
+        do {
+            if (!readChar(a, b))
+                return 0;
+        } while (a != c || b != 0);
+        return 1;
+    }
+    return scanCharacters([c](unsigned char a, unsigned char b) { return a == c && b == 0; });
 }
 
 // The name after a '<' up to its delimiter (which sets its flag), at most 79 bytes kept; 0 at the
@@ -200,45 +211,14 @@ int TagReader::readTagName(char* name, int& n, bool& overlong)
         if (b)
             name[n++] = static_cast<char>(b);
     };
-    for (;;) {
-        int count = 0;
-        const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
-        if (!p) {
-            last[0] = last[1] = 0;
-            return 0;
-        }
-        int i = 0;
-        while (i < count) {
-            const unsigned char c = p[i];
-            if (StringUtil::isLeadByte(c)) {
-                if (i + 1 >= count)
-                    break;
-                keep(c, p[i + 1]);
-                i += 2;
-                continue;
-            }
-            bool slash = false;
-            if (ends(c, slash)) {
-                readerFile->takeBytes(i + 1);
-                last[0] = c;
-                last[1] = 0;
-                return 1;
-            }
-            if (!slash)
-                keep(c, 0);
-            ++i;
-        }
-        if (i > 0)
-            readerFile->takeBytes(i);
-        if (i < count) {
-            // A lead byte at the end: with its trail byte, or alone at the end of the file, where
-            // it is no delimiter either.
-            unsigned char a, b;
-            if (!readChar(a, b))
-                return 0;
+    return scanCharacters([&](unsigned char a, unsigned char b) {
+        bool slash = false;
+        if (!b && ends(a, slash))
+            return true;
+        if (!slash)
             keep(a, b);
-        }
-    }
+        return false;
+    });
 }
 
 int TagReader::nextTag(int& id)
@@ -277,80 +257,32 @@ int TagReader::expectTag(int id)
 int TagReader::readUntil(unsigned char stop, char* text, int limit)
 {
     int n = 0;
-    unsigned char a, b;
-    if (!StringUtil::isLeadByte(stop)) {
-        // The characters as readChar pairs them, looked at in the file's buffer up to a lead byte
-        // at its end, which the loop below reads with its trail byte.
-        for (;;) {
-            int count = 0;
-            const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
-            if (!p)
-                break;
-            int i = 0;
-            while (i < count) {
-                const unsigned char c = p[i];
-                int size = 1;
-                int step = 1;
-                if (StringUtil::isLeadByte(c)) {
-                    if (i + 1 >= count)
-                        break;
-                    // A NUL trail byte goes with its lead byte and is not kept, as with readChar.
-                    step = 2;
-                    size = p[i + 1] ? 2 : 1;
-                } else if (c == stop) {
-                    readerFile->takeBytes(i + 1);
-                    last[0] = stop;
-                    last[1] = 0;
-                    text[n] = 0;
-                    return n;
-                }
-                if (n + size <= limit) {
-                    text[n++] = static_cast<char>(c);
-                    if (size == 2)
-                        text[n++] = static_cast<char>(p[i + 1]);
-                } else {
-                    limit = n; // keep whole characters only, and nothing after a cut
-                }
-                i += step;
-            }
-            if (i > 0)
-                readerFile->takeBytes(i);
-            if (i == count)
-                continue;
-            // The lead byte at the end: read with its trail byte, never the stop character.
-            if (!readChar(a, b))
-                break;
-            const int size = b ? 2 : 1;
-            if (n + size <= limit) {
-                text[n++] = static_cast<char>(a);
-                if (b)
-                    text[n++] = static_cast<char>(b);
-            } else {
-                limit = n;
-            }
-        }
-        last[0] = last[1] = 0;
-        text[n] = 0;
-        return -1;
-    }
-    for (;;) {
-        if (!readChar(a, b)) {
-            text[n] = 0;
-            return -1;
-        }
-        if (a == stop && b == 0)
-            break;
+    // Whole characters only, and nothing after a cut.
+    auto keep = [&n, &limit, text](unsigned char a, unsigned char b) {
         const int size = b ? 2 : 1;
-        if (n + size <= limit) {
-            text[n++] = static_cast<char>(a);
-            if (b)
-                text[n++] = static_cast<char>(b);
-        } else {
-            limit = n; // keep whole characters only, and nothing after a cut
+        if (n + size > limit) {
+            limit = n;
+            return;
         }
+        text[n++] = static_cast<char>(a);
+        if (b)
+            text[n++] = static_cast<char>(b);
+    };
+    int found = 0;
+    if (!StringUtil::isLeadByte(stop)) {
+        found = scanCharacters([&keep, stop](unsigned char a, unsigned char b) {
+            if (a == stop && b == 0)
+                return true;
+            keep(a, b);
+            return false;
+        });
+    } else {
+        unsigned char a, b;
+        while ((found = readChar(a, b)) && (a != stop || b != 0))
+            keep(a, b);
     }
     text[n] = 0;
-    return n;
+    return found ? n : -1;
 }
 
 template <typename Number> int TagReader::readNumber(int listItem, Number& value)
@@ -385,43 +317,16 @@ int TagReader::readValueText(char* buffer, int size)
 int TagReader::readListItem(char* text, int limit)
 {
     int n = 0;
-    unsigned char a, b;
-    // The characters as readChar pairs them, looked at in the file's buffer up to a lead byte at
-    // its end, which is read with its trail byte.
-    for (;;) {
-        int count = 0;
-        const unsigned char* p = readerFile ? readerFile->bytesAhead(count) : nullptr;
-        if (!p)
-            break;
-        int i = 0;
-        while (i < count) {
-            const unsigned char c = p[i];
-            if (StringUtil::isLeadByte(c)) {
-                if (i + 1 >= count)
-                    break;
-                i += 2; // a double-byte character is dropped
-                continue;
-            }
-            if (c == ',' || c == '<' || c == '=' || c == '>' || c == ']') {
-                readerFile->takeBytes(i + 1);
-                last[0] = c;
-                last[1] = 0;
-                text[n] = 0;
-                return n;
-            }
-            if (c < 0x80 && c > 32 && c != '[' && n < limit)
-                text[n++] = static_cast<char>(c);
-            ++i;
-        }
-        if (i > 0)
-            readerFile->takeBytes(i);
-        // A lead byte at the end: dropped with its trail byte (or alone at the end of the file).
-        if (i < count && !readChar(a, b))
-            break;
-    }
-    last[0] = last[1] = 0;
+    // A double-byte character is dropped.
+    const int found = scanCharacters([&n, limit, text](unsigned char c, unsigned char b) {
+        if (b == 0 && (c == ',' || c == '<' || c == '=' || c == '>' || c == ']'))
+            return true;
+        if (c < 0x80 && c > 32 && c != '[' && n < limit)
+            text[n++] = static_cast<char>(c);
+        return false;
+    });
     text[n] = 0;
-    return -1;
+    return found ? n : -1;
 }
 
 int TagReader::readQuoted(char* buffer, int size)

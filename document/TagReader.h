@@ -106,6 +106,11 @@ private:
     [[nodiscard]] int readUntil(unsigned char stop, char* text, int limit);
     [[nodiscard]] int readListItem(char* text, int limit);
     [[nodiscard]] int readTagName(char* name, int& n, bool& overlong);
+    // Hands each character, as readChar pairs them, to visit(first, second) (second 0 for a single
+    // byte or a NUL trail byte), looking at the file's buffer, until visit answers true for a
+    // single-byte character: that one is consumed and becomes the last character; 1 then. 0 at the
+    // end of the file, the last character forgotten.
+    template <typename Visit> [[nodiscard]] int scanCharacters(Visit visit);
     // A value text (listItem 0) or a list item, as an int or a real.
     template <typename Number> [[nodiscard]] int readNumber(int listItem, Number& value);
     // "</name>" (or "<?>") and the text after it.
