@@ -17,15 +17,15 @@
 #include "elements/ArcElement.h"
 #include "elements/CircleElement.h"
 #include "elements/ElementKindRegistry.h"
-#include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/ThreePointArc.h"
-#include "shapes/ElementShapes.h"
+#include "shapes/RadiusList.h"
 #include "tests/elements/ElementFixture.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "views/tools/ElementEditor.h"
 
@@ -47,8 +47,7 @@ void placeOf(int i, double& x, double& y, double& r)
 int main()
 {
     makeBaseElement = newBaseElement;
-    makeElementEditor = newElementEditor;
-    installElementShapes();
+    RealElementEditors editors;
     theKindRegistry = makeKindRegistry();
     DocumentContext context;
     context.createMembers();

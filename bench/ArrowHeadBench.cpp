@@ -9,8 +9,8 @@
 #include <new>
 
 #include "BenchHarness.h"
-#include "elements/ArrowHeadStyle.h"
 #include "shapes/ArrowHeadShape.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 
 namespace {

@@ -14,7 +14,6 @@
 #include "geometry/HatchAttributes.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
-#include "shapes/ElementShapes.h"
 #include "tests/elements/ElementFixture.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 
@@ -40,7 +39,6 @@ void circle(int n, Element& curve)
 
 int main(int argc, char** argv)
 {
-    installElementShapes();
     shape_test::ShapeDrawing drawing(1024, 768);
     drawing.view->setZoom(1.0, 0.0, 0.0);
     // The select tool's own pick tests, at a pick far from the curve: the whole band is walked.

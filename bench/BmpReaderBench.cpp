@@ -14,8 +14,6 @@
 #include "CountingWriter.h"
 #include "document/DocumentContext.h"
 #include "document/FileNameValue.h"
-#include "elements/ImageTypeValue.h"
-#include "elements/PictureImage.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/BmpImage.h"
 #include "io/images/ImageReaderSwitch.h"
@@ -23,6 +21,8 @@
 #include "io/postscript/PostScriptWriter.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
+#include "shapes/ImageTypeValue.h"
+#include "shapes/PictureImage.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ImportPatch.h"
 

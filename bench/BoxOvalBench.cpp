@@ -17,18 +17,18 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/UndoManager.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
 #include "elements/ElementKindRegistry.h"
-#include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
-#include "shapes/ElementShapes.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
 #include "shapes/OvalArcShape.h"
+#include "shapes/OvalType.h"
 #include "tests/shapes/ShapeTestDrawing.h"
+#include "tests/support/RealElementEditors.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {
@@ -116,8 +116,7 @@ void operator delete(void* p, size_t) noexcept { std::free(p); }
 int main()
 {
     makeBaseElement = newBaseElement;
-    makeElementEditor = newElementEditor;
-    installElementShapes();
+    RealElementEditors editors;
     ElementKindRegistry* registry = makeKindRegistry();
     theKindRegistry = registry;
     shape_test::ShapeDrawing drawing(1024, 768);

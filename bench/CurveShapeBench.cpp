@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "BenchHarness.h"
-#include "elements/RadiusList.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
@@ -15,6 +14,7 @@
 #include "shapes/OvalArcShape.h"
 #include "shapes/OvalShape.h"
 #include "shapes/PolygonShape.h"
+#include "shapes/RadiusList.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 
 namespace {

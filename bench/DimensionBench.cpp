@@ -15,11 +15,10 @@
 #include "elements/AngleMeasureElement.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/ElementKindRegistry.h"
-#include "elements/MeasureAttributes.h"
 #include "elements/TextLineElement.h"
-#include "elements/ValueList.h"
 #include "geometry/PointList.h"
-#include "shapes/ElementShapes.h"
+#include "shapes/MeasureAttributes.h"
+#include "shapes/ValueList.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 #include "tests/support/IdleMembers.h"
 #include "tests/support/ImportPatch.h"
@@ -94,7 +93,6 @@ void makeDimensions(Set& set, ElementKindRegistry& registry, DocumentContext& co
 
 int main()
 {
-    installElementShapes();
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     shape_test::ShapeDrawing drawing(1024, 768);
     drawing.view->setZoom(1.0, 0.0, 0.0);

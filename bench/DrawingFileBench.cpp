@@ -16,7 +16,7 @@
 #include "document/ElementKind.h"
 #include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
-#include "shapes/ElementShapes.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/SampleElements.h"
 #include "views/tools/ElementEditor.h"
 
@@ -83,8 +83,7 @@ double readSeconds(const std::string& path, int& elementsRead)
 // Each kind's file written and read; 0 when a kind could not be made, written or read whole.
 int benchKindReads(const std::string& path)
 {
-    makeElementEditor = newElementEditor;
-    installElementShapes();
+    RealElementEditors editors;
     ElementKindRegistry* registry = makeKindRegistry();
     theKindRegistry = registry;
     int ok = registry != nullptr;

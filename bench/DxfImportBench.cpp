@@ -20,7 +20,6 @@
 #include "document/Element.h"
 #include "io/dxf/DxfExchange.h"
 #include "io/svg/SvgIoDriver.h"
-#include "shapes/ElementShapes.h"
 #include "tests/io/IoTestDrawing.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -129,9 +128,8 @@ double peakMegabytes()
 
 int main()
 {
-    // As start-up does: the attribute holder and the shapes of the element kinds.
+    // As start-up does: the attribute holder of the element kinds.
     makeBaseElement = newBaseElement;
-    installElementShapes();
     ScratchFolder scratch;
     std::printf("writing the files with ezdxf ...\n");
     const std::string written = runPython(scratch, kWriteFiles);

@@ -15,7 +15,6 @@
 #include "document/Document.h"
 #include "document/Element.h"
 #include "geometry/FontChangeTable.h"
-#include "shapes/ElementShapes.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
@@ -65,9 +64,8 @@ int main()
 {
     ScratchFolder scratch;
     MessageBoxScript boxes; // a box would stop the run: it is answered and shown at the end
-    // As start-up does: the documents' attribute holders and the shapes.
+    // As start-up does: the documents' attribute holders.
     makeBaseElement = newBaseElement;
-    installElementShapes();
     std::vector<std::string> faces;
     {
         TestApplication app;

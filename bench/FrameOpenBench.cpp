@@ -64,7 +64,7 @@ int measureOpen(MainFrame& frame, const std::string& path, const char* label, in
         const double read = benchNow() - start;
         dropDrawing(target);
 
-        DocumentWindow* window = frame.createDocumentWindow();
+        DocumentWindow* window = frame.addDocumentWindow(new BenchWindow);
         settle();
         if (!window) {
             std::printf("no window\n");
@@ -117,7 +117,6 @@ int main()
 
     // The windows' drawings get the benchmark's members.
     documentMemberFactories.editor4 = [](DocumentContext&) -> ElementEditorBase* { return new Editor; };
-    frameFactories.documentWindow = [](MainFrame&) -> DocumentWindow* { return new BenchWindow; };
 
     auto* frame = new MainFrame;
     theApplication->frame = frame;
@@ -135,7 +134,7 @@ int main()
     }
 
     for (int i = 0; i < 4; ++i)
-        (void)frame->createDocumentWindow(); // a window that cannot be made only makes the list shorter
+        (void)frame->addDocumentWindow(new BenchWindow); // a window that cannot be made only makes the list shorter
     settle();
     BenchResult menus = runBenchmark("updateMenus with four windows", [&] { frame->updateMenus(); }, 200, 10);
     std::printf("updateMenus with %d windows: median %.3f ms, min %.3f ms\n", frame->documentCount(),

@@ -14,13 +14,13 @@
 #include "document/FileNameValue.h"
 #include "document/PictureReader.h"
 #include "document/UndoManager.h"
-#include "elements/BitmapRaster.h"
 #include "elements/ElementKindRegistry.h"
-#include "elements/ImageTypeValue.h"
 #include "platform/DeviceContext.h"
 #include "platform/GlobalBlock.h"
-#include "shapes/ElementShapes.h"
+#include "shapes/BitmapRaster.h"
+#include "shapes/ImageTypeValue.h"
 #include "tests/shapes/ShapeTestDrawing.h"
+#include "tests/support/RealElementEditors.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {
@@ -104,9 +104,8 @@ int addBitmap(DocumentContext& store, int width, int height, double x, double y)
 int main()
 {
     makeBaseElement = newBaseElement;
-    makeElementEditor = newElementEditor;
+    RealElementEditors editors;
     makePictureReader = makeCountingReader;
-    installElementShapes();
     ElementKindRegistry* registry = makeKindRegistry();
     theKindRegistry = registry;
     shape_test::ShapeDrawing drawing(1024, 768);

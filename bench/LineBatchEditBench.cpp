@@ -15,7 +15,7 @@
 #include "document/Selection.h"
 #include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
-#include "shapes/ElementShapes.h"
+#include "tests/support/RealElementEditors.h"
 #include "views/ViewMembers.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
@@ -78,8 +78,7 @@ void batchAndUndo(int lines)
 int main()
 {
     makeBaseElement = newBaseElement;
-    makeElementEditor = newElementEditor;
-    installElementShapes();
+    RealElementEditors editors;
     theKindRegistry = makeKindRegistry();
     for (int lines : {100000, 200000})
         batchAndUndo(lines);

@@ -12,7 +12,7 @@
 #include "document/Element.h"
 #include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
-#include "shapes/ElementShapes.h"
+#include "tests/support/RealElementEditors.h"
 #include "views/tools/ElementEditor.h"
 
 namespace {
@@ -88,8 +88,7 @@ int runSize(int lines, const std::string& path)
 int main()
 {
     makeBaseElement = newBaseElement;
-    makeElementEditor = newElementEditor;
-    installElementShapes();
+    RealElementEditors editors;
     theKindRegistry = makeKindRegistry();
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);

@@ -11,7 +11,6 @@
 #include "document/Element.h"
 #include "document/ElementMaskIndex.h"
 #include "elements/ElementKindRegistry.h"
-#include "shapes/ElementShapes.h"
 #include "tests/views/PaintTestDrawing.h"
 #include "views/ViewScrollBars.h"
 
@@ -29,7 +28,6 @@ void report(const BenchResult& r) { std::printf("%-44s %9.3f ms (min %.3f)\n", r
 
 int main()
 {
-    installElementShapes();
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     theKindRegistry = registry.get();
     {

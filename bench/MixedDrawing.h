@@ -16,10 +16,10 @@
 #include "document/ElementKind.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/ElementTextString.h"
-#include "elements/RadiusList.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PointList.h"
+#include "shapes/RadiusList.h"
 #include "views/tools/ElementEditor.h"
 
 namespace mixed_drawing {

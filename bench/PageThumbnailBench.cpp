@@ -11,7 +11,6 @@
 #include "document/ElementMaskIndex.h"
 #include "document/PageList.h"
 #include "elements/ElementKindRegistry.h"
-#include "shapes/ElementShapes.h"
 #include "tests/views/PaintTestDrawing.h"
 #include "views/PagePane.h"
 #include "views/PageThumbnailBar.h"
@@ -53,7 +52,6 @@ public:
 
 int main()
 {
-    installElementShapes();
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     theKindRegistry = registry.get();
     {

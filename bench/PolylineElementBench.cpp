@@ -15,9 +15,9 @@
 #include "elements/VertexRoundingList.h"
 #include "geometry/PointList.h"
 #include "platform/CurrentEvent.h"
-#include "shapes/ElementShapes.h"
 #include "tests/elements/ElementFixture.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
@@ -114,10 +114,9 @@ int runSize(int kind, int vertices)
 int main()
 {
     TestApplication app;
-    installElementShapes();
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     ScopedOverride<ElementKindRegistry*> installed(theKindRegistry, registry.get());
-    ScopedOverride<ElementEditorBase* (*)()> editors(makeElementEditor, newElementEditor);
+    RealElementEditors editors;
     int ok = 1;
     for (int kind : {2, 8}) {
         for (int vertices : {10000, 20000})

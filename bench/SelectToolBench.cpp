@@ -13,7 +13,7 @@
 #include "document/Element.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PickSettings.h"
-#include "shapes/ElementShapes.h"
+#include "tests/support/RealElementEditors.h"
 #include "views/ViewMembers.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/MoveTool.h"
@@ -105,8 +105,7 @@ void moveAndRotate(int elements)
 int main()
 {
     makeBaseElement = newBaseElement;
-    makeElementEditor = newElementEditor;
-    installElementShapes();
+    RealElementEditors editors;
     theKindRegistry = makeKindRegistry();
     PickSettings pick;
     thePickSettings = &pick;

@@ -12,8 +12,8 @@
 #include "elements/ElementKindRegistry.h"
 #include "elements/TextElement.h"
 #include "platform/Window.h"
-#include "shapes/ElementShapes.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "tests/support/TestApplication.h"
 #include "views/tools/ElementEditor.h"
@@ -63,10 +63,9 @@ struct TextDrawing {
 int main()
 {
     TestApplication app;
-    installElementShapes();
     std::unique_ptr<ElementKindRegistry> registry(makeKindRegistry());
     theKindRegistry = registry.get();
-    makeElementEditor = newElementEditor;
+    RealElementEditors editors;
 
     const std::string megabyte(1 << 20, 'x');
     BenchResult paste = runBenchmark("paste 1 MB into an empty text", [&] {

@@ -19,6 +19,7 @@
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
+#include "platform/Window.h"
 #include "resources/ids.h"
 
 ForeignFileDrivers foreignFileDrivers;
@@ -239,6 +240,11 @@ int Document::read()
     displayedPage = 1;
     ioPage = 1;
     int result = 0;
+    // Texts and dimensions measure themselves on the view's window as they are stored: the
+    // window's device context is fetched once for the whole read, not once per element.
+    Window* window = ownerContext && ownerContext->view ? ownerContext->view->window() : nullptr;
+    if (window)
+        window->dc.acquire();
     if (openIo(static_cast<int>(file->size())) && beginIo()) {
         ElementIdSet* groups = ownerContext ? ownerContext->idSet : nullptr;
         if (groups)
@@ -260,6 +266,8 @@ int Document::read()
     }
     endIo();
     closeIo();
+    if (window)
+        window->dc.release();
     (void)file->close(); // opened for reading only: nothing is lost
     return result;
 }

@@ -63,9 +63,5 @@ struct DocumentMemberFactories {
     DxfCommand* (*dxfCommand)(DocumentContext&);
 };
 
-// The maker of the four element editors, which the views fill in at start-up; null leaves the
-// editors empty (a drawing with elements then neither reads nor saves).
-extern ElementEditorBase* (*makeElementEditor)();
-
 // The hooks in force; the defaults are those of DocumentMembers.cpp.
 extern DocumentMemberFactories documentMemberFactories;

@@ -158,6 +158,15 @@ public:
         (void)filled;
         return 0;
     }
+    // 1 when the kind's handle marks (pick style 1) are those of Element::drawHandleMarks on
+    // extentMin and extentMax as showPickHandles leaves them, all alike (filled tells whether
+    // active), with no other mark, though that extent is not the registered one: the redraw of
+    // the marks keeps it with the mask index once shown, until the element is stored again.
+    [[nodiscard]] virtual int marksFollowMeasuredExtent(int& filled) const
+    {
+        (void)filled;
+        return 0;
+    }
     virtual void showPickColour() {}
     virtual void showPickMarks() {}
     virtual void setActiveHandle(int mode, int number) { (void)mode, (void)number; }

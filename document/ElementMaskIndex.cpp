@@ -78,8 +78,12 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
     if (!reach(id))
         return 0;
     double old[kExtentWords];
-    if (extents.get(id, old) && old[4] == 1.0)
+    if (extents.get(id, old) && old[4] == 1.0) {
         joinChanged(old, id);
+        count(old, -1);
+    }
+    if (!marksExtents.empty())
+        marksExtents.erase(id);
     if (thin)
         thinInk[id] = *thin;
     else if (!thinInk.empty())
@@ -100,7 +104,10 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
     const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
                                          1.0, viewScale, drawingScale};
-    ok = extents.put(id, extent) && ok;
+    if (extents.put(id, extent))
+        count(extent, 1);
+    else
+        ok = 0;
     joinChanged(extent, id);
     if (id > highest)
         highest = id;
@@ -117,8 +124,12 @@ int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second
     const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
                                          1.0, viewScale, drawingScale};
+    if (!marksExtents.empty())
+        marksExtents.erase(id);
     if (!extents.put(id, extent))
         return 0;
+    count(old, -1);
+    count(extent, 1);
     noteStored(id, pageOf(id));
     return 1;
 }
@@ -181,6 +192,27 @@ int ElementMaskIndex::takeChangedArea(DoubleRect& out, std::vector<DoubleRect>* 
     return 1;
 }
 
+void ElementMaskIndex::count(const double* extent, int sign)
+{
+    for (int i = 0; i < 4; ++i)
+        if (!std::isfinite(extent[i]))
+            return;
+    registered += sign;
+    if (extent[5] == 0.0)
+        return;
+    measuredOnView += sign;
+    int& atScale = measuredAt[extent[5]];
+    atScale += sign;
+    if (atScale == 0)
+        measuredAt.erase(extent[5]);
+}
+
+int ElementMaskIndex::heldAt(double viewScale) const
+{
+    const auto found = viewScale != 0.0 ? measuredAt.find(viewScale) : measuredAt.end();
+    return registered - measuredOnView + (found != measuredAt.end() ? found->second : 0);
+}
+
 DoubleRect ElementMaskIndex::inkBox(const DoubleRect& extent, const ThinInk* thin, double viewScale)
 {
     return thin && viewScale > 0.0 && viewScale >= thin->fromViewScale ? thin->box : extent;
@@ -212,12 +244,17 @@ int ElementMaskIndex::clearElement(int id)
         return 0;
     const unsigned char none = 0;
     double old[kExtentWords];
-    if (extents.get(id, old) && old[4] == 1.0)
+    const int wasSet = extents.get(id, old) && old[4] == 1.0;
+    if (wasSet)
         joinChanged(old, id);
     if (!thinInk.empty())
         thinInk.erase(id);
+    if (!marksExtents.empty())
+        marksExtents.erase(id);
     const double unset[kExtentWords] = {};
     int ok = extents.put(id, unset);
+    if (ok && wasSet)
+        count(old, -1);
     for (int s = 0; s < kScales; ++s) {
         if (scaleOn[s])
             ok = masks[s].put(id, &none) && ok;
@@ -253,6 +290,29 @@ int ElementMaskIndex::currentExtentOf(int id, double viewScale, double drawingSc
         extent[6] == 0.0 || extent[6] != drawingScale)
         return 0;
     return finiteExtent(extent, out);
+}
+
+int ElementMaskIndex::keepMarksExtent(int id, const DoubleRect& box, int filled, double viewScale,
+                                      double drawingScale)
+{
+    double extent[kExtentWords];
+    if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0)
+        return 0;
+    marksExtents[id] = MarksExtent{box, viewScale, drawingScale, filled};
+    return 1;
+}
+
+int ElementMaskIndex::marksExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out, int& filled) const
+{
+    if (marksExtents.empty())
+        return 0;
+    const auto found = marksExtents.find(id);
+    if (found == marksExtents.end() || found->second.viewScale != viewScale ||
+        found->second.drawingScale != drawingScale)
+        return 0;
+    out = found->second.box;
+    filled = found->second.filled;
+    return 1;
 }
 
 int ElementMaskIndex::maskOf(int id, int scale)

@@ -109,6 +109,15 @@ public:
     // of the view: the element would measure the same extent now. 0 otherwise (a drawing whose
     // scale changed since keeps the extents of the scale before until its elements are stored).
     [[nodiscard]] int currentExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out);
+    // The box a taken element's handle marks stood on when it differs from the registered extent
+    // (measured through the shape), with whether they were drawn active, kept for the next redraw
+    // of the marks at the same scales of the view and the drawing; a store or clear of the id
+    // drops it. keepMarksExtent answers 0 for an id not registered.
+    [[nodiscard]] int keepMarksExtent(int id, const DoubleRect& box, int filled, double viewScale, double drawingScale);
+    [[nodiscard]] int marksExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out, int& filled) const;
+    // The number of ids whose registered extent is finite and holds at this scale of the view:
+    // when it is the number of live elements, every element can be found by its extent.
+    [[nodiscard]] int heldAt(double viewScale) const;
     // The stored masks and page of an id (0 for an id never set).
     [[nodiscard]] int maskOf(int id, int scale);
     [[nodiscard]] int pageOf(int id);
@@ -158,6 +167,19 @@ private:
     // The box of an extent on a view of this scale: the thin ink box where one holds.
     static DoubleRect inkBox(const DoubleRect& extent, const ThinInk* thin, double viewScale);
     std::unordered_map<int, ThinInk> thinInk; // by id
+    struct MarksExtent {
+        DoubleRect box;
+        double viewScale;
+        double drawingScale;
+        int filled;
+    };
+    std::unordered_map<int, MarksExtent> marksExtents; // by id
+    // The finite registered extents: all, those measured on a view, and those by the view scale
+    // they were measured at. sign: 1 for an extent registered, -1 for one that goes.
+    void count(const double* extent, int sign);
+    int registered = 0;
+    int measuredOnView = 0;
+    std::unordered_map<double, int> measuredAt;
     GlobalBlock extents{5000, kExtentWords * static_cast<int>(sizeof(double))};
     std::vector<PageGrid> grids; // by page
     std::vector<int> changedOn;  // by id: the page whose changed list holds it, 0 for none

@@ -94,7 +94,7 @@ int PageList::prepareStructureChange()
 {
     if (owner && owner->undoManager)
         owner->undoManager->resetPositions();
-    if (!owner || !owner->elementStore() || !owner->maskIndex)
+    if (!owner || !owner->elementStore())
         return 0;
     if (owner->selectTool)
         owner->selectTool->resetState();

@@ -36,8 +36,8 @@ public:
     virtual int nextPage();
     // 1 <= n <= count, else 0 and nothing changes. Insertion makes the new page current (n, or
     // n + 1 after n); removal deletes the page's elements first and makes page n (or the new last
-    // page) current. 0 also without an element store or a mask index (after the undo history was
-    // cleared) or when a table could not follow.
+    // page) current. 0 also without an element store (after the undo history was cleared) or when
+    // a table could not follow.
     [[nodiscard]] int insertPageBefore(int page);
     [[nodiscard]] int insertPageAfter(int page);
     [[nodiscard]] int removePage(int page);
@@ -64,7 +64,7 @@ public:
 private:
     void resync(int newCurrent, int countChange);
     void redrawCurrentPage();
-    // Shared steps of the page operations: 0 when the store or the mask index is missing.
+    // Shared steps of the page operations: 0 when the store is missing.
     [[nodiscard]] int prepareStructureChange();
     void renumberEntries(int from, int delta);
     [[nodiscard]] int deleteElementsOf(int page);

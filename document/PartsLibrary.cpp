@@ -9,6 +9,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "document/ApplicationErrorFlag.h"
 #include "document/DocumentContext.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
@@ -163,6 +164,11 @@ DocumentContext* PartsLibrary::makePartContext()
     if (theApplication)
         theApplication->errorCount = 0;
     context->createMembers();
+    if (applicationErrorFlag()) {
+        // A context that could not be made whole is not used.
+        delete context;
+        return nullptr;
+    }
     context->linkManagers();
     return context;
 }

@@ -8,13 +8,13 @@
 
 #include "document/Document.h"
 #include "document/ElementKind.h"
-#include "elements/ElementShapeRunners.h"
-#include "elements/MeasureAttributes.h"
+#include "elements/ElementShapes.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
+#include "shapes/MeasureAttributes.h"
 
 namespace {
 constexpr int kFreePoints = 21;

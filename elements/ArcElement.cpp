@@ -14,7 +14,7 @@
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/DxfFile.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/LineElement.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"

@@ -14,7 +14,7 @@
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
 #include "elements/BezierPath.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/PolyPath.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"

@@ -36,6 +36,11 @@ public:
 
     int execute(int operation, double x, double y, double z) override;
     void showPickHandles() override;
+    [[nodiscard]] int marksFollowMeasuredExtent(int& filled) const override
+    {
+        filled = 1;
+        return 1;
+    }
     void showPickColour() override;
     void showPickMarks() override;
     void setActiveHandle(int mode, int number) override;

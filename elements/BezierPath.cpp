@@ -11,8 +11,8 @@
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
+#include "elements/ElementShapes.h"
 #include "elements/ElementTracking.h"
-#include "elements/OvalType.h"
 #include "elements/PolyPath.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/BezierFlattener.h"
@@ -26,8 +26,7 @@
 #include "platform/IntPointList.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
-
-BezierCurveDrawer bezierCurveDrawer = nullptr;
+#include "shapes/OvalType.h"
 
 namespace {
 // The overlay figures the owner draws: the curve being created, a point being edited, the same
@@ -400,11 +399,11 @@ void BezierPath::drawMarks(int operation)
 
 int BezierPath::drawCurve(int operation, double dx, double dy, double dz)
 {
-    if (!owner || !points || points->count < 1 || !bezierCurveDrawer)
+    if (!owner || !points || points->count < 1)
         return 0;
     const double offset[3] = {dx, dy, dz};
-    return bezierCurveDrawer(*owner, *points, openClose ? openClose->value : OpenCloseAttribute::kClose, operation,
-                             offset);
+    return drawBezierCurve(*owner, *points, openClose ? openClose->value : OpenCloseAttribute::kClose, operation,
+                           offset);
 }
 
 void BezierPath::refreshExtent()

@@ -120,9 +120,3 @@ private:
     void recordAllPoints();
     [[nodiscard]] int keyedOption() const;
 };
-
-// Draws an unfilled curve of the points for the path editor (the shapes install it; null draws
-// nothing and answers 0).
-using BezierCurveDrawer = int (*)(Element& owner, PointList& points, int openClose, int operation,
-                                  const double offset[3]);
-extern BezierCurveDrawer bezierCurveDrawer;

@@ -8,14 +8,14 @@
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
 #include "document/ShapeOp.h"
-#include "elements/BitmapRaster.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
 #include "platform/DibImage.h"
 #include "platform/GlobalBlock.h"
+#include "shapes/BitmapRaster.h"
 
 namespace {
 constexpr ElementAttribute kBitmapAttributes[] = {

@@ -10,9 +10,7 @@
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/SvgDocument.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/EdgeAttributes.h"
@@ -25,6 +23,8 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/TagIds.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
 
 namespace {
 constexpr ElementAttribute kBoxAttributes[] = {

@@ -30,6 +30,11 @@ public:
 
     int execute(int operation, double x, double y, double z) override;
     void showPickHandles() override;
+    [[nodiscard]] int marksFollowMeasuredExtent(int& filled) const override
+    {
+        filled = 1;
+        return 1;
+    }
     void showPickColour() override;
     void showPickMarks() override;
     void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;

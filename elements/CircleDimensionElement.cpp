@@ -9,11 +9,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
 #include "document/ElementStore.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/DiameterList.h"
 #include "elements/ElementKindRegistry.h"
-#include "elements/MeasureAttributes.h"
-#include "elements/RadiusList.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -21,6 +17,10 @@
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/TagIds.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/DiameterList.h"
+#include "shapes/MeasureAttributes.h"
+#include "shapes/RadiusList.h"
 
 namespace {
 // In the order they are made and released; the value list follows.

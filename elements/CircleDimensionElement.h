@@ -14,7 +14,7 @@ class ValueList;
 // Created by clicking an arc, circle or oval; P2 then follows the cursor, the layout following
 // it, while "*", "-", "+" and "/" choose RIGHT, HORIZONTAL, VERTICAL and FREE; a click fixes it.
 // A drag moves P1 or P2 without deciding the layout again. Everything drawn, the exact extent and
-// the hit test come from the kind's shape through the runners.
+// the hit test come from the kind's shape (elements/ElementShapes.h).
 //
 // Store record: the font, the numeral attributes, the underline, the leader, the arrow head, P1
 // and P2 (x and y), the values, the layout (int32), the extent.

@@ -13,9 +13,7 @@
 #include "document/LineDefaults.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
-#include "elements/ElementShapeRunners.h"
-#include "elements/OvalType.h"
-#include "elements/RadiusList.h"
+#include "elements/ElementShapes.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/AngleTurns.h"
 #include "geometry/DoubleValue.h"
@@ -27,6 +25,8 @@
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/TagIds.h"
 #include "geometry/ThreePointArc.h"
+#include "shapes/OvalType.h"
+#include "shapes/RadiusList.h"
 
 namespace {
 constexpr ElementAttribute kCircleAttributes[] = {

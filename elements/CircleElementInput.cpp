@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "elements/OvalType.h"
-#include "elements/RadiusList.h"
 #include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DoubleValue.h"
 #include "platform/MouseState.h"
+#include "shapes/OvalType.h"
+#include "shapes/RadiusList.h"
 
 void CircleElement::setAnglesByType()
 {

@@ -13,7 +13,6 @@
 #include "elements/BreaklineElement.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/CircleElement.h"
-#include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
 #include "elements/MeasureElement.h"
 #include "elements/OvalElement.h"
@@ -155,34 +154,4 @@ ElementKindRegistry* makeKindRegistry()
     if (registry)
         registry->fillTable();
     return registry;
-}
-
-ElementShapeRunner elementShapeRunners[19] = {};
-
-int runElementShape(Element& element, int operation, const double offset[3], const double* rotation)
-{
-    if (!isElementKind(element.kind))
-        return 0;
-    ElementShapeRunner run = elementShapeRunners[element.kind - 1];
-    return run ? run(element, operation, offset, rotation) : 0;
-}
-
-ElementExtentRunner elementExtentRunners[19] = {};
-
-int runElementExtent(Element& element, Point& lo, Point& hi)
-{
-    if (!isElementKind(element.kind))
-        return 0;
-    ElementExtentRunner run = elementExtentRunners[element.kind - 1];
-    return run ? run(element, lo, hi) : 0;
-}
-
-ElementHitRunner elementHitRunners[19] = {};
-
-int runElementHitTest(Element& element)
-{
-    if (!isElementKind(element.kind))
-        return 0;
-    ElementHitRunner run = elementHitRunners[element.kind - 1];
-    return run ? run(element) : 0;
 }

@@ -153,9 +153,12 @@ int ElementRecordEditor::beginEdit(int id)
 {
     ElementStore* source = store();
     ElementIndexEntry found;
-    if (!source || !source->getEntry(id, &found) || !startNewElement(found.kind))
-        return 0;
-    if (!element->load(id) || !element->exchangeRecord(3))
+    return source && source->getEntry(id, &found) && beginEditFound(id, found);
+}
+
+int ElementRecordEditor::beginEditFound(int id, const ElementIndexEntry& found)
+{
+    if (!startNewElement(found.kind) || !element->load(id) || !element->exchangeRecord(3))
         return 0;
     entry = found;
     return 1;
@@ -263,12 +266,12 @@ int ElementRecordEditor::getElementBounds(int id, Point* corner1, Point* corner2
 namespace {
 int isDisplayed(DocumentContext* context, const ElementIndexEntry& entry)
 {
-    return !context || !context->displayControl || context->displayControl->isDisplayed(entry);
+    return !context || context->displayControl->isDisplayed(entry);
 }
 
 int isSelectable(DocumentContext* context, const ElementIndexEntry& entry)
 {
-    return !context || !context->displayControl || context->displayControl->isSelectable(entry);
+    return !context || context->displayControl->isSelectable(entry);
 }
 } // namespace
 
@@ -307,10 +310,12 @@ int ElementRecordEditor::drawElementById(int id)
     ElementMaskIndex* index = updater && source == context->ownStore ? context->maskIndex : nullptr;
     const double scale = index ? Element::viewScaleOf(context) : 0.0;
     const int holds = index && index->holdsAt(id, scale);
+    // A redirected redraw culls nothing (its target shows more than the window).
+    const int culls = updater && !updater->redirectOn();
     DoubleRect extent;
-    if (holds && index->inkExtentOf(id, scale, extent) && updater->isOutsideUpdateArea(&extent))
+    if (holds && culls && index->inkExtentOf(id, scale, extent) && updater->isOutsideUpdateArea(&extent))
         return next;
-    if (!beginEdit(id) || !hasFiniteGeometry(*element)) {
+    if (!beginEditFound(id, found) || !hasFiniteGeometry(*element)) {
         // Without a kind registry no element can be made: nothing is damaged then.
         if (theKindRegistry)
             theFileErrorReporter.report(FileErrorReporter::kNoData, "図形データが壊れています。");
@@ -318,13 +323,13 @@ int ElementRecordEditor::drawElementById(int id)
     }
     // An extent measured at another scale of the view (a text's) is measured again at this one,
     // and kept for the redraws, picks and changes that follow.
-    if (index && !holds && !updater->redirectOn() && element->extentViewScale() != 0.0) {
+    if (index && !holds && culls && element->extentViewScale() != 0.0) {
         element->computeExtent(1);
         (void)index->remeasured(id, element->extentMin, element->extentMax, element->extentViewScale(),
                                 element->scaleDenominator() / element->scaleNumerator()); // 0: never registered
     }
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
-    if (!updater || !updater->isOutsideUpdateArea(&extent))
+    if (!culls || !updater->isOutsideUpdateArea(&extent))
         (void)element->draw(); // an element outside the view draws nothing
     return next;
 }

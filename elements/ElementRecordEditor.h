@@ -89,6 +89,9 @@ protected:
     Element* element = nullptr;         // the one of kept[kindInHand]; null for none
 
 private:
+    // beginEdit of an element whose index entry was just read.
+    [[nodiscard]] int beginEditFound(int id, const ElementIndexEntry& found);
+
     // One element per kind, made at the kind's first use and reused for every element of the
     // kind taken after it (a page of mixed kinds makes no element per element drawn). Owned.
     Element* kept[kKindSlots] = {};

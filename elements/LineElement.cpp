@@ -16,7 +16,7 @@
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
 #include "elements/DxfFile.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/SvgDocument.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"

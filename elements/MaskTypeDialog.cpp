@@ -2,8 +2,8 @@
 
 #include "document/RadioChoiceDialog.h"
 #include "elements/BezierPath.h"
-#include "elements/ImageMask.h"
 #include "resources/ids.h"
+#include "shapes/ImageMask.h"
 
 int MaskTypeDialog::run()
 {

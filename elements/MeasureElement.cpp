@@ -13,9 +13,7 @@
 #include "document/MeasureDefaults.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/ElementShapeRunners.h"
-#include "elements/MeasureAttributes.h"
+#include "elements/ElementShapes.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -23,6 +21,8 @@
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/TagIds.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 
 namespace {
 // In the order they are made and released.

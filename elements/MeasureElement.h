@@ -10,7 +10,7 @@ class UndoManager;
 // in point arguments) through which the numerals' line runs. It carries the numeral font, the
 // numeral attributes, the dimension line ("underLine"), the extension line ("drawLine") and the
 // arrow head ("arrowLine"). Everything it draws, its exact extent and its hit test come from
-// MeasureShape through the kind's runners.
+// MeasureShape (elements/ElementShapes.h).
 //
 // Created in modes 11 (free two points), 12 (free chain), 13 (two key points of elements) and
 // 14 (a chain of key points), then placed: D follows the cursor while the keys "*", "-", "+"
@@ -38,6 +38,11 @@ public:
 
     int execute(int operation, double x, double y, double z) override;
     void showPickHandles() override;
+    [[nodiscard]] int marksFollowMeasuredExtent(int& filled) const override
+    {
+        filled = 0;
+        return 1;
+    }
     void showPickColour() override;
     void showPickMarks() override;
     void repaintPicked() override;

@@ -11,7 +11,6 @@
 #include "document/ViewUpdater.h"
 #include "elements/ElementKindRegistry.h"
 #include "elements/ElementTracking.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"
 #include "platform/CurrentEvent.h"
@@ -19,6 +18,7 @@
 #include "platform/ImeGuard.h"
 #include "platform/MouseSource.h"
 #include "platform/MouseState.h"
+#include "shapes/MeasureAttributes.h"
 
 namespace {
 // The creation modes: free points (11, 12), key points of elements (13, 14); two points (11,

@@ -12,8 +12,7 @@
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
-#include "elements/ElementShapeRunners.h"
-#include "elements/OvalType.h"
+#include "elements/ElementShapes.h"
 #include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/EdgeAttributes.h"
@@ -28,9 +27,7 @@
 #include "geometry/TagIds.h"
 #include "geometry/ViewParams.h"
 #include "platform/MouseSource.h"
-
-OvalOutlineHook ovalOutlineHook = nullptr;
-OvalAxesHook ovalAxesHook = nullptr;
+#include "shapes/OvalType.h"
 
 namespace {
 constexpr ElementAttribute kOvalAttributes[] = {
@@ -61,10 +58,10 @@ double OvalElement::lineSizeInDrawing() const
 
 int OvalElement::buildOutline(double grow, PointList& out) const
 {
-    if (!ovalOutlineHook || !firstPoint() || !secondPoint() || !ovalType())
+    if (!firstPoint() || !secondPoint() || !ovalType())
         return 0;
     const int closed = fill() && fill()->draw.value;
-    if (!ovalOutlineHook(*firstPoint(), *secondPoint(), ovalType()->value, grow, closed, out))
+    if (!ovalOutline(*firstPoint(), *secondPoint(), ovalType()->value, grow, closed, out))
         return 0;
     // A corrupt lean turns nothing rather than spreading into the outline.
     const double angle = lean() && std::isfinite(lean()->angle) ? lean()->angle : 0.0;
@@ -222,8 +219,8 @@ int OvalElement::getDiameter(double out[2], Point* centre)
 {
     double axes[2] = {0.0, 0.0};
     Point middle;
-    if (!out || (fill() && fill()->draw.value) || !firstPoint() || !secondPoint() || !ovalType() || !ovalAxesHook ||
-        !ovalAxesHook(*firstPoint(), *secondPoint(), ovalType()->value, axes, middle))
+    if (!out || (fill() && fill()->draw.value) || !firstPoint() || !secondPoint() || !ovalType() ||
+        !ovalAxes(*firstPoint(), *secondPoint(), ovalType()->value, axes, middle))
         return 0;
     out[0] = std::fmin(axes[0], axes[1]);
     out[1] = std::fmax(axes[0], axes[1]);

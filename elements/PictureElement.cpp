@@ -13,13 +13,13 @@
 #include "document/InputPointListBase.h"
 #include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
-#include "elements/ElementShapeRunners.h"
-#include "elements/ImageMask.h"
-#include "elements/ImageTypeValue.h"
+#include "elements/ElementShapes.h"
 #include "elements/MaskTypeDialog.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
+#include "shapes/ImageMask.h"
+#include "shapes/ImageTypeValue.h"
 
 namespace {
 constexpr ElementAttribute kPictureAttributes[] = {

@@ -1,8 +1,8 @@
 #pragma once
 #include "elements/BezierPath.h"
 #include "elements/CornerImageElement.h"
-#include "elements/PictureImage.h"
 #include "geometry/OpenCloseAttribute.h"
+#include "shapes/PictureImage.h"
 
 class ImageMask;
 

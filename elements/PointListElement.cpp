@@ -5,7 +5,7 @@
 
 #include "document/SelectToolBase.h"
 #include "document/ShapeOp.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/VertexEditing.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"

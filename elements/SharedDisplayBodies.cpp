@@ -6,12 +6,12 @@
 #include "document/PropertyDialogPlacement.h"
 #include "document/ShapeOp.h"
 #include "document/ViewUpdater.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/InkColor.h"
+#include "shapes/ArrowHeadStyle.h"
 
 namespace {
 // The overlay margin around a picked element, in pixels.

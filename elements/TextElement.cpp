@@ -17,9 +17,8 @@
 #include "document/TextCaretPlace.h"
 #include "document/TextDefaults.h"
 #include "document/TickStamp.h"
-#include "elements/ArrowHeadStyle.h"
 #include "elements/DxfFile.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/ElementTextString.h"
 #include "elements/SvgDocument.h"
 #include "elements/VertexRoundingList.h"
@@ -35,6 +34,7 @@
 #include "geometry/ViewParams.h"
 #include "platform/MouseState.h"
 #include "platform/StringUtil.h"
+#include "shapes/ArrowHeadStyle.h"
 
 namespace {
 constexpr ElementAttribute kOwnAttributes[] = {ElementAttribute::colour, ElementAttribute::firstPoint};

@@ -14,6 +14,7 @@
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
 #include "document/UndoManager.h"
+#include "elements/ElementShapes.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
@@ -24,7 +25,6 @@
 #include "platform/EventCodes.h"
 #include "platform/GlobalBlock.h"
 #include "platform/KeyboardState.h"
-#include "platform/StringUtil.h"
 #include "platform/Window.h"
 
 namespace {
@@ -48,28 +48,6 @@ std::string TextElementBase::textBytes() const
     std::vector<char> bytes(static_cast<size_t>(n) + 1);
     const int copied = text()->copyText(bytes.data(), n + 1);
     return std::string(bytes.data(), static_cast<size_t>(copied));
-}
-
-void TextElementBase::splitLines(const std::string& bytes, std::vector<Line>& lines)
-{
-    lines.clear();
-    const int n = static_cast<int>(bytes.size());
-    if (n == 0)
-        return;
-    int start = 0;
-    for (int i = 0; i < n; ++i) {
-        const char c = bytes[static_cast<size_t>(i)];
-        if (isLineEnd(c)) {
-            lines.push_back({start, i});
-            if (c == '\r' && i + 1 < n && bytes[static_cast<size_t>(i) + 1] == '\n')
-                ++i;
-            start = i + 1;
-        } else if (StringUtil::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < n &&
-                   !isLineEnd(bytes[static_cast<size_t>(i) + 1])) {
-            ++i; // the trail byte, which may look like anything but a line end
-        }
-    }
-    lines.push_back({start, n});
 }
 
 // --- layout ---
@@ -283,8 +261,7 @@ void TextElementBase::showPickColour()
         Point to(from.x + lineWidth(bytes, lines[i]), from.y);
         turnAboutAnchor(from, angle);
         turnAboutAnchor(to, angle);
-        if (pickUnderlineHook)
-            pickUnderlineHook(*this, from, to);
+        drawPickUnderline(*this, from, to);
         drawPointMark(ShapeOp::ShowPicked, from);
         drawPointMark(ShapeOp::ShowPicked, to);
     }
@@ -301,5 +278,3 @@ void TextElementBase::releaseTextAttributes()
     for (ElementAttribute which : kTextAttributes)
         releaseAttribute(which);
 }
-
-void (*TextElementBase::pickUnderlineHook)(Element& element, const Point& from, const Point& to) = nullptr;

@@ -5,6 +5,7 @@
 #include "document/Element.h"
 
 #include "platform/IntPoint.h"
+#include "shapes/TextLines.h"
 
 class TextBuffer;
 class TextCaretPlace;
@@ -27,25 +28,18 @@ class Window;
 class TextElementBase : public Element {
 public:
     // One line: the bytes [start, end) without its line end.
-    struct Line {
-        int start;
-        int end;
-    };
+    using Line = TextLine;
     // The most typed bytes one key event collects.
     static constexpr int kTypedChunk = 255;
-
-    // Draws one underline of the pick display (drawing points, pick colour); the shapes install
-    // it. Null draws only the end marks.
-    static void (*pickUnderlineHook)(Element& element, const Point& from, const Point& to);
 
     // --- the text ---
     [[nodiscard]] TextBuffer* textBuffer() const;
     // The whole text as bytes.
     [[nodiscard]] std::string textBytes() const;
     [[nodiscard]] int textLength() const;
-    [[nodiscard]] static bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+    [[nodiscard]] static bool isLineEnd(char c) { return isTextLineEnd(c); }
     // The lines of bytes (the text as textBytes gives it).
-    static void splitLines(const std::string& bytes, std::vector<Line>& lines);
+    static void splitLines(const std::string& bytes, std::vector<Line>& lines) { splitTextLines(bytes, lines); }
 
     // --- layout (drawing units) ---
     [[nodiscard]] DrawPoint* anchor() const;

@@ -12,8 +12,7 @@
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/TextBuffer.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/ElementShapeRunners.h"
+#include "elements/ElementShapes.h"
 #include "elements/ElementTextString.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
@@ -26,6 +25,7 @@
 #include "geometry/TagIds.h"
 #include "geometry/TextSpacingAttribute.h"
 #include "platform/MouseState.h"
+#include "shapes/ArrowHeadStyle.h"
 
 namespace {
 // Made after the text's own, released before them.

@@ -53,6 +53,7 @@ void DeviceContext::reset()
     ownsMemoryDc = 0;
     externalDc = 0;
     painting = 0;
+    heldOutsidePaint = nullptr;
     useOutlineText = 1;
     minTextSize = 5;
     maxGlyphTextSize = 12;
@@ -97,6 +98,23 @@ void DeviceContext::acquire()
         selectHeldObjects();
     }
     ++nesting;
+}
+
+void DeviceContext::enterPaint(HDC paintDc)
+{
+    heldOutsidePaint = nesting > 0 && !holdsOwnDc() ? hdc : nullptr;
+    hdc = paintDc;
+    painting = 1;
+}
+
+void DeviceContext::leavePaint()
+{
+    painting = 0;
+    if (!heldOutsidePaint)
+        return;
+    hdc = heldOutsidePaint;
+    heldOutsidePaint = nullptr;
+    selectHeldObjects();
 }
 
 void DeviceContext::release()

@@ -162,8 +162,14 @@ public:
     int externalDc = 0;
     PAINTSTRUCT paint = {};
     int painting = 0;
+    // The window's paint: its DC stands in until leavePaint. A DC held when the paint began
+    // (acquired and not yet released) is the context's DC again afterwards, with the held
+    // objects selected in it.
+    void enterPaint(HDC paintDc);
+    void leavePaint();
 
 private:
+    HDC heldOutsidePaint = nullptr;
     [[nodiscard]] int holdsOwnDc() const { return ownsMemoryDc || externalDc || painting; }
     void selectHeldObjects();
     void putBackStockObjects();

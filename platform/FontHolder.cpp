@@ -18,17 +18,65 @@ int FontHolder::select(HDC hdc, const LOGFONTA& description)
     if (owned && current == owned && hdc && sameFont(description, ownedDescription) &&
         GetCurrentObject(hdc, OBJ_FONT) == owned)
         return 1;
+    if (owned && sameFont(description, ownedDescription)) {
+        if (hdc)
+            SelectObject(hdc, owned);
+        current = owned;
+        return 1;
+    }
+    // A kept font of an equal description becomes the owned one; the owned one is kept in its
+    // place.
+    for (int i = 0; i < keptCount; ++i) {
+        if (!sameFont(description, keptDescriptions[i]))
+            continue;
+        HFONT found = kept[i];
+        const LOGFONTA foundDescription = keptDescriptions[i];
+        removeKept(i);
+        adopt(hdc, found, foundDescription);
+        return 1;
+    }
     HFONT created = CreateFontIndirectA(&description);
     if (!created)
         return 0;
-    if (hdc)
-        SelectObject(hdc, created);
-    if (owned)
-        DeleteObject(owned);
-    owned = created;
-    current = created;
-    ownedDescription = description;
+    adopt(hdc, created, description);
     return 1;
+}
+
+void FontHolder::adopt(HDC hdc, HFONT font, const LOGFONTA& description)
+{
+    if (hdc)
+        SelectObject(hdc, font);
+    if (owned) {
+        // The owned font goes to the front of the kept ones; the oldest goes when no room is left.
+        if (keptCount == kKeptFonts)
+            DeleteObject(kept[--keptCount]);
+        for (int j = keptCount; j > 0; --j) {
+            kept[j] = kept[j - 1];
+            keptDescriptions[j] = keptDescriptions[j - 1];
+        }
+        kept[0] = owned;
+        keptDescriptions[0] = ownedDescription;
+        ++keptCount;
+    }
+    owned = font;
+    current = font;
+    ownedDescription = description;
+}
+
+void FontHolder::removeKept(int i)
+{
+    for (int j = i; j + 1 < keptCount; ++j) {
+        kept[j] = kept[j + 1];
+        keptDescriptions[j] = keptDescriptions[j + 1];
+    }
+    --keptCount;
+}
+
+void FontHolder::deleteKept()
+{
+    for (int i = 0; i < keptCount; ++i)
+        DeleteObject(kept[i]);
+    keptCount = 0;
 }
 
 void FontHolder::selectStock(HDC hdc, HFONT stock)
@@ -37,6 +85,7 @@ void FontHolder::selectStock(HDC hdc, HFONT stock)
         SelectObject(hdc, stock);
     if (owned)
         DeleteObject(owned);
+    deleteKept();
     owned = nullptr;
     current = stock;
 }
@@ -45,6 +94,7 @@ void FontHolder::release()
 {
     if (owned)
         DeleteObject(owned);
+    deleteKept();
     owned = nullptr;
     current = nullptr;
 }

@@ -19,6 +19,8 @@ public:
     // (top, left, right, bottom), like the library's other four-integer setters.
     [[nodiscard]] int createRect(int top, int left, int right, int bottom);
     [[nodiscard]] int createRectIndirect(const IntRect& rect);
+    // The union of n rectangles (none: an empty region).
+    [[nodiscard]] int createRects(const IntRect* rects, int n);
     // Winding fill rule.
     [[nodiscard]] int createPolygon(IntPolygon& polygon);
     [[nodiscard]] int createPolyPolygon(IntPolyPolygon& polygons);

@@ -143,16 +143,12 @@ void Window::sendSize()
 void Window::invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
 void Window::update() { UpdateWindow(hwnd()); }
 
-void Window::beginPaint()
-{
-    dc.hdc = BeginPaint(hwnd(), &dc.paint);
-    dc.painting = 1;
-}
+void Window::beginPaint() { dc.enterPaint(BeginPaint(hwnd(), &dc.paint)); }
 
 void Window::endPaint()
 {
     EndPaint(hwnd(), &dc.paint);
-    dc.painting = 0;
+    dc.leavePaint();
 }
 
 HMENU Window::getMenu() const { return GetMenu(hwnd()); }

@@ -4,14 +4,14 @@
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/PointList.h"
 #include "platform/MathUtil.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/LineShape.h"
 #include "shapes/OvalShape.h"
+#include "shapes/OvalType.h"
 #include "shapes/PolygonShape.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // The bitmap shape: the raster stretched, erased or written as an image.
 #include "shapes/BitmapShape.h"
 
-#include "elements/BitmapRaster.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/DibImage.h"
 #include "platform/IntRect.h"
 #include "platform/RgbColor.h"
+#include "shapes/BitmapRaster.h"
 #include "shapes/CornerRects.h"
 
 int BitmapShape::execute(int operation)

@@ -4,8 +4,6 @@
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
@@ -14,6 +12,8 @@
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
 #include "shapes/LineShape.h"
 #include "shapes/PolygonShape.h"
 

@@ -5,12 +5,12 @@
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
-#include "elements/ValueList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/DimensionGeometry.h"
+#include "shapes/MeasureAttributes.h"
+#include "shapes/ValueList.h"
 
 using dimension_geometry::along;
 using dimension_geometry::directionAngle;

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "elements/RadiusList.h"
 #include "geometry/AngleTurns.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/EdgeAttributes.h"
+#include "shapes/RadiusList.h"
 
 namespace {
 // Without a radius list, a start or an end angle.

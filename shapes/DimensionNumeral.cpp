@@ -4,12 +4,12 @@
 #include <cstring>
 #include <new>
 
-#include "elements/MeasureAttributes.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/ViewParams.h"
 #include "platform/DeviceContext.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
+#include "shapes/MeasureAttributes.h"
 #include "shapes/Shape.h"
 
 namespace {

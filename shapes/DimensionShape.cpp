@@ -6,8 +6,6 @@
 #include "document/DocumentContext.h"
 #include "document/MeasureDefaults.h"
 #include "document/SelectToolBase.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
@@ -15,8 +13,10 @@
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
 #include "shapes/ArrowHeadShape.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/DimensionGeometry.h"
 #include "shapes/LineShape.h"
+#include "shapes/MeasureAttributes.h"
 
 DimensionShape::DimensionShape()
 {

@@ -5,12 +5,12 @@
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "platform/MathUtil.h"
 #include "shapes/DimensionGeometry.h"
+#include "shapes/MeasureAttributes.h"
 
 using dimension_geometry::along;
 using dimension_geometry::unitBetween;

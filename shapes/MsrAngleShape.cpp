@@ -5,14 +5,14 @@
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/ThreePointArc.h"
 #include "shapes/ArcShape.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/DimensionGeometry.h"
+#include "shapes/MeasureAttributes.h"
 
 using dimension_geometry::along;
 using dimension_geometry::directionAngle;

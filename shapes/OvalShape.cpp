@@ -4,7 +4,6 @@
 
 #include "document/DocumentContext.h"
 #include "document/SelectToolBase.h"
-#include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/HatchAttributes.h"
@@ -13,6 +12,7 @@
 #include "geometry/LineStyle.h"
 #include "geometry/LineTypeAttribute.h"
 #include "platform/DeviceContext.h"
+#include "shapes/OvalType.h"
 #include "shapes/PolygonShape.h"
 
 namespace {

@@ -2,8 +2,6 @@
 #include "shapes/PictureShape.h"
 
 #include "document/ViewUpdater.h"
-#include "elements/ImageMask.h"
-#include "elements/PictureImage.h"
 #include "geometry/BezierFlattener.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/FillAttributes.h"
@@ -12,6 +10,8 @@
 #include "platform/RgbColor.h"
 #include "shapes/BoxShape.h"
 #include "shapes/CornerRects.h"
+#include "shapes/ImageMask.h"
+#include "shapes/PictureImage.h"
 
 int PictureShape::buildMask()
 {

@@ -9,13 +9,6 @@
 #include "document/PrintSettings.h"
 #include "document/SheetSettings.h"
 #include "document/ViewUpdater.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
-#include "elements/DiameterList.h"
-#include "elements/MeasureAttributes.h"
-#include "elements/OvalType.h"
-#include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/DrawPoint.h"
@@ -38,6 +31,13 @@
 #include "platform/IntPolygon.h"
 #include "platform/MathUtil.h"
 #include "platform/SystemMetrics.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
+#include "shapes/DiameterList.h"
+#include "shapes/MeasureAttributes.h"
+#include "shapes/OvalType.h"
+#include "shapes/RadiusList.h"
 
 namespace {
 // Pixel counts beyond what a device coordinate may hold are taken as this many.

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "document/TextBuffer.h"
-#include "elements/TextElementBase.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/TextSpacingAttribute.h"
@@ -16,6 +15,7 @@
 #include "platform/IntRect.h"
 #include "platform/MathUtil.h"
 #include "platform/StringUtil.h"
+#include "shapes/TextLines.h"
 
 namespace {
 
@@ -159,8 +159,8 @@ int TextShape::writePostScript()
     font->faceToUse(face, sizeof face);
     if (!psSelectFont(font->size, face, font->style, 0))
         return 0;
-    std::vector<TextElementBase::Line> lines;
-    TextElementBase::splitLines(bytes, lines);
+    std::vector<TextLine> lines;
+    splitTextLines(bytes, lines);
     const double t = totalAngle(), p = pitch();
     for (size_t i = 0; i < lines.size(); ++i) {
         const double along = static_cast<double>(i) * p;
@@ -186,8 +186,8 @@ void TextShape::writePdf()
         (void)pdfEndText(); // a text object is never left open; nothing was shown in it
         return;
     }
-    std::vector<TextElementBase::Line> lines;
-    TextElementBase::splitLines(bytes, lines);
+    std::vector<TextLine> lines;
+    splitTextLines(bytes, lines);
     const double t = totalAngle(), size = fontSizeInDrawing(), p = pitch();
     const double s = font->sizeInPoints();
     double a = s, b = 0.0, c = 0.0, d = s;
@@ -266,11 +266,11 @@ int TextShape::drawOnDevice()
     if (op == ShapeOp::RubberBand && text->hasSelection())
         selStart = text->selectionStart(), selEnd = text->selectionEnd();
 
-    std::vector<TextElementBase::Line> lines;
-    TextElementBase::splitLines(bytes, lines);
+    std::vector<TextLine> lines;
+    splitTextLines(bytes, lines);
     const double p = pitch();
     for (size_t i = 0; i < lines.size(); ++i) {
-        const TextElementBase::Line& line = lines[i];
+        const TextLine& line = lines[i];
         const double along = static_cast<double>(i) * p;
         double x = placed.x + lineDirection[0] * along, y = placed.y + lineDirection[1] * along;
         if (selEnd <= selStart || selStart >= line.end || selEnd < line.start) {

@@ -1,9 +1,9 @@
 // The leader-text shape: leader, arrow head, then the text.
 #include "shapes/TextlineShape.h"
 
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/PointList.h"
 #include "shapes/ArrowHeadShape.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/BreaklineShape.h"
 
 TextlineShape::TextlineShape() { (void)ensure(arrowHead); } // without it the default head is drawn

@@ -52,9 +52,6 @@ public:
     // The parts library whose list is the current tool (the parts menu's library); null when the
     // current tool is no parts list or its library is not made.
     [[nodiscard]] static PartsLibrary* currentPartsLibrary();
-    // Whether the current tool is one of toolbar n's commands (the string table's button lists
-    // know); null, the default, answers no.
-    static int (*toolbarHoldsCurrentTool)(int toolbar);
 
     MainFrame* frame = nullptr; // set once the frame's list holds the window
 

@@ -17,14 +17,14 @@
 #include "shell/DocumentWindow.h"
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
+#include "shell/MainFrame.h"
+#include "shell/ToolbarHolder.h"
 #include "shell/panes/WorkspaceLayout.h"
 #include "views/ZoomRules.h"
 #include "views/tools/SelectTool.h"
 
 // The text elements post the same event after a tool run of their own.
 static_assert(EV_TOOL_RUN_DONE == Element::kToolButtonsEvent, "one event brings the toolbar buttons up to date");
-
-int (*DocumentWindow::toolbarHoldsCurrentTool)(int toolbar) = nullptr;
 
 namespace {
 
@@ -119,11 +119,11 @@ void back()
         panes->restoreCurrentButton();
 }
 
-// After a settings dialog: the current tool stays when it is one of toolbar n's; otherwise the
-// toolbar's first drawing tool becomes current.
-void selectInToolbar(int command, int toolbar)
+// After a settings dialog: the current tool stays when it is one of toolbar n's (the frame's
+// toolbar holder knows); otherwise the toolbar's first drawing tool becomes current.
+void selectInToolbar(const MainFrame* frame, int command, int toolbar)
 {
-    if (DocumentWindow::toolbarHoldsCurrentTool && DocumentWindow::toolbarHoldsCurrentTool(toolbar))
+    if (frame && frame->toolbars && frame->toolbars->holdsCurrentTool(toolbar))
         back();
     else
         makeCurrent(command);
@@ -220,19 +220,19 @@ void DocumentWindow::runToolButton()
     switch (id) {
     case TOOL_LINE_SETTINGS:
         (void)context->editLineDefaults(); // the dialog's answer changes nothing here
-        selectInToolbar(TOOL_LINE, 1);
+        selectInToolbar(frame, TOOL_LINE, 1);
         return;
     case TOOL_TEXT_SETTINGS:
         (void)context->editTextDefaults();
-        selectInToolbar(TOOL_TEXT, 6);
+        selectInToolbar(frame, TOOL_TEXT, 6);
         return;
     case TOOL_BEZIER_SETTINGS:
         (void)context->editBezierDefaults();
-        selectInToolbar(TOOL_BEZIER_AREA, 7);
+        selectInToolbar(frame, TOOL_BEZIER_AREA, 7);
         return;
     case TOOL_MEASURE_SETTINGS:
         (void)context->editMeasureDefaults();
-        selectInToolbar(TOOL_MEASURE_FREE_TWO, 8);
+        selectInToolbar(frame, TOOL_MEASURE_FREE_TWO, 8);
         return;
     case TOOL_PICTURE_SETTINGS:
         (void)context->editPictureDefaults();

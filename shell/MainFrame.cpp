@@ -22,28 +22,15 @@
 #include "shell/panes/DockPane.h"
 #include "shell/panes/ToolButton.h"
 #include "shell/panes/WorkspaceLayout.h"
-#include "shell/settings/SettingsHooks.h"
+#include "shell/settings/AppSettingsFile.h"
 
 namespace {
-ContextMenus* makeContextMenus(MainFrame& frame) { return new (std::nothrow) ContextMenus(&frame); }
-ShortcutKeys* makeShortcutKeys(MainFrame& frame) { return new (std::nothrow) ShortcutKeys(&frame); }
-ToolbarHolder* makeToolbarHolder(MainFrame& frame) { return new (std::nothrow) ToolbarHolder(&frame); }
-DocumentWindow* makeDocumentWindow(MainFrame&) { return new (std::nothrow) DocumentWindow; }
-
-const FrameFactories defaults = {makeContextMenus, makeShortcutKeys, makeToolbarHolder, makeDocumentWindow};
-
 // The string table's toolbars in the order they are created: the navigator (5) after the tool
 // bars, the parts lists and the page bar last.
 const int kToolbarOrder[] = {1, 2, 3, 4, 6, 7, 8, 9, 5, 10, 11, 12, 13};
 // The toolbars of parts libraries 1, 2 and 3.
 const int kPartsToolbarBase = 9;
-
-template <typename T> T* make(T* (*hook)(MainFrame&), MainFrame& frame) { return hook ? hook(frame) : nullptr; }
 } // namespace
-
-FrameFactories frameFactories = defaults;
-
-const FrameFactories& defaultFrameFactories() { return defaults; }
 
 MainFrame::MainFrame()
 {
@@ -53,9 +40,9 @@ MainFrame::MainFrame()
     }
     menu.resourceId = IDM_MAIN_FRAME;
     acceleratorResourceId = IDA_MAIN_FRAME;
-    contextMenus = make(frameFactories.contextMenus, *this);
-    shortcutKeys = make(frameFactories.shortcutKeys, *this);
-    toolbars = make(frameFactories.toolbarHolder, *this);
+    contextMenus = new (std::nothrow) ContextMenus(this);
+    shortcutKeys = new (std::nothrow) ShortcutKeys(this);
+    toolbars = new (std::nothrow) ToolbarHolder(this);
 }
 
 MainFrame::~MainFrame()
@@ -90,8 +77,7 @@ void MainFrame::initialize()
             (void)toolbars->createToolbar(definition); // a pane that cannot be made is left out
     if (shortcutKeys)
         shortcutKeys->setup();
-    if (settingsHooks.loadSettings)
-        (void)settingsHooks.loadSettings(); // an unreadable file leaves the defaults
+    (void)loadAppSettings(); // a missing or unreadable file leaves the defaults
     if (shortcutKeys)
         shortcutKeys->applyToButtons();
     if (toolbars)

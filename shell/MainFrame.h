@@ -3,23 +3,9 @@
 
 class ContextMenus;
 class DocumentWindow;
-class MainFrame;
 class ShortcutKeys;
 class SplashScreen;
 class ToolbarHolder;
-
-// How the frame makes its three members and its document windows; each hook returns a new
-// object or null. Tests put recorders and stand-ins in.
-struct FrameFactories {
-    ContextMenus* (*contextMenus)(MainFrame&);
-    ShortcutKeys* (*shortcutKeys)(MainFrame&);
-    ToolbarHolder* (*toolbarHolder)(MainFrame&);
-    DocumentWindow* (*documentWindow)(MainFrame&);
-};
-
-// The hooks in force, and the defaults for restoring after a test.
-extern FrameFactories frameFactories;
-const FrameFactories& defaultFrameFactories();
 
 // The application's one frame: menu 101 with accelerators 102, the document windows (at most
 // four) and the commands of the menus, which it runs itself or hands to the active document
@@ -62,6 +48,9 @@ public:
     // A new document window in the list with its drawing set up; null when the list is full or
     // the window or its drawing could not be made (a half-made window is closed again).
     [[nodiscard]] DocumentWindow* createDocumentWindow();
+    // The same for a window made by the caller, which the frame takes over (null when it could not
+    // be made): it is deleted again when the list is full or its drawing could not be made.
+    [[nodiscard]] DocumentWindow* addDocumentWindow(DocumentWindow* window);
     // 40001 and 40002; 1 when a drawing was made or opened.
     [[nodiscard]] int newDocument();
     [[nodiscard]] int openDocument();

@@ -2,6 +2,8 @@
 // the questions before the application closes.
 #include "shell/MainFrame.h"
 
+#include <new>
+
 #include "document/ApplicationErrorFlag.h"
 #include "document/Document.h"
 #include "platform/CurrentEvent.h"
@@ -10,7 +12,7 @@
 #include "platform/MouseState.h"
 #include "resources/ids.h"
 #include "shell/DocumentWindow.h"
-#include "shell/settings/SettingsHooks.h"
+#include "shell/settings/AppSettingsFile.h"
 
 namespace {
 // The wait cursor for one scope; the cursor shown before comes back.
@@ -41,13 +43,17 @@ DocumentWindow* MainFrame::createDocumentWindow()
 {
     if (theApplication)
         theApplication->errorCount = 0;
-    if (!documents.hasRoom() || !frameFactories.documentWindow)
+    if (!documents.hasRoom())
         return nullptr;
-    DocumentWindow* window = frameFactories.documentWindow(*this);
+    return addDocumentWindow(new (std::nothrow) DocumentWindow);
+}
+
+DocumentWindow* MainFrame::addDocumentWindow(DocumentWindow* window)
+{
     if (!window)
         return nullptr;
-    if (applicationErrorFlag()) {
-        // Its drawing could not be made: the window never reached the list.
+    if (applicationErrorFlag() || !documents.hasRoom()) {
+        // Its drawing could not be made, or there is no room: the window never reached the list.
         delete window;
         return nullptr;
     }
@@ -156,7 +162,6 @@ int MainFrame::confirmCloseAll()
         if (window && !window->confirmSave())
             return 0;
     }
-    if (settingsHooks.saveSettings)
-        (void)settingsHooks.saveSettings(); // a file that could not be written has been reported
+    (void)saveAppSettings(); // a file that could not be written has been reported
     return 1;
 }

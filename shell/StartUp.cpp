@@ -19,13 +19,9 @@
 #include "platform/CurrentEvent.h"
 #include "platform/MessageBoxes.h"
 #include "resources/ids.h"
-#include "shapes/ElementShapes.h"
 #include "shell/MainFrame.h"
-#include "shell/settings/AppSettingsFile.h"
-#include "shell/settings/SettingsHooks.h"
 #include "views/ViewMapping.h"
 #include "views/ViewMembers.h"
-#include "views/tools/ElementEditor.h"
 
 namespace {
 // The element clipboard format: a fixed number, used without registration.
@@ -57,12 +53,12 @@ void nameApplication(Application& app)
     makeFileProgress = makeFileProgressWindow;
     makeBaseElement = newBaseElement;
     documentMemberFactories.viewParams = makeDrawingView;
-    makeElementEditor = newElementEditor;
-    installElementShapes();
-    settingsHooks.loadSettings = loadAppSettings;
-    settingsHooks.saveSettings = saveAppSettings;
     (void)setContextMenuRequest(postContextMenuRequest); // none was installed before
     documentMemberFactories.inputPoints = makeInputPoints;
+    documentMemberFactories.editor1 = makeElementEditor;
+    documentMemberFactories.editor2 = makeElementEditor;
+    documentMemberFactories.editor3 = makeElementEditor;
+    documentMemberFactories.editor4 = makeElementEditor;
     documentMemberFactories.caret = newTextCaretPlace;
     documentMemberFactories.rulers = makeViewRulers;
     documentMemberFactories.viewUpdater = makeRedrawManager;

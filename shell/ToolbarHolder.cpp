@@ -3,18 +3,8 @@
 #include <new>
 
 #include "platform/Application.h"
-#include "shell/DocumentWindow.h"
 #include "shell/ToolbarSelectDialog.h"
 #include "shell/panes/WorkspaceLayout.h"
-
-namespace {
-// Whether the tool that was current before the last press belongs to toolbar n.
-int layoutHoldsPreviousTool(int toolbar)
-{
-    WorkspaceLayout* panes = WorkspaceLayout::installed();
-    return panes && panes->toolbarHoldsPreviousTool(toolbar);
-}
-} // namespace
 
 ToolbarHolder::ToolbarHolder(MainFrame* owner) : frame(owner) { createLayout(); }
 
@@ -28,19 +18,21 @@ void ToolbarHolder::createLayout()
     if (!layout)
         return; // the frame runs without panes
     theApplication->workspaceLayout = layout;
-    DocumentWindow::toolbarHoldsCurrentTool = layoutHoldsPreviousTool;
 }
 
 void ToolbarHolder::destroyLayout()
 {
     if (!layout)
         return;
-    if (DocumentWindow::toolbarHoldsCurrentTool == layoutHoldsPreviousTool)
-        DocumentWindow::toolbarHoldsCurrentTool = nullptr;
     if (theApplication && theApplication->workspaceLayout == layout)
         theApplication->workspaceLayout = nullptr;
     delete layout;
     layout = nullptr;
+}
+
+int ToolbarHolder::holdsCurrentTool(int toolbar) const
+{
+    return layout && layout->toolbarHoldsPreviousTool(toolbar);
 }
 
 int ToolbarHolder::createToolbar(int definitionId)

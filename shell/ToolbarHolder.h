@@ -24,6 +24,9 @@ public:
     virtual void showLayout();
     // The toolbar selection dialog (command 40005).
     virtual void selectToolbars();
+    // Whether the tool that was current before the last press is one of toolbar n's commands
+    // (the string table's button lists know); no without a layout of this holder's.
+    [[nodiscard]] int holdsCurrentTool(int toolbar) const;
 
     MainFrame* frame;
     WorkspaceLayout* layout = nullptr; // owned; null when the application had one already

@@ -342,7 +342,7 @@ int PageThumbnailBar::onScroll(DocumentContext* owner)
 
 int PageThumbnailBar::selectPage(DocumentContext* owner, int page)
 {
-    if (!owner || !owner->pages)
+    if (!owner)
         return 0;
     setContext(owner);
     // The PAGE button keeps its place; the next scroll of the view shows the new page in it.

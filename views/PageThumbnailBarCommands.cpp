@@ -49,7 +49,7 @@ void PageThumbnailBar::afterPageCommand(DocumentContext* owner, int fromPage, in
 
 int PageThumbnailBar::insertPageBefore(DocumentContext* owner)
 {
-    if (!canInsertOrRedrawPage(owner) || !owner->pages || !owner->pages->insertPageBefore(clickedPage))
+    if (!canInsertOrRedrawPage(owner) || !owner->pages->insertPageBefore(clickedPage))
         return 0;
     clickedPage = owner->currentPage();
     updatePagePane(owner);
@@ -59,7 +59,7 @@ int PageThumbnailBar::insertPageBefore(DocumentContext* owner)
 
 int PageThumbnailBar::insertPageAfter(DocumentContext* owner)
 {
-    if (!canInsertOrRedrawPage(owner) || !owner->pages || !owner->pages->insertPageAfter(clickedPage))
+    if (!canInsertOrRedrawPage(owner) || !owner->pages->insertPageAfter(clickedPage))
         return 0;
     clickedPage = owner->currentPage() - 1;
     updatePagePane(owner);
@@ -69,7 +69,7 @@ int PageThumbnailBar::insertPageAfter(DocumentContext* owner)
 
 int PageThumbnailBar::deletePage(DocumentContext* owner)
 {
-    if (!canDeletePage(owner) || !owner->pages)
+    if (!canDeletePage(owner))
         return 0;
     DeletePageDialog dialog(deleteBodyOption);
     if (dialog.run() != 1)

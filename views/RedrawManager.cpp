@@ -1,5 +1,6 @@
 #include "views/RedrawManager.h"
 
+#include <algorithm>
 #include <map>
 #include <new>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "document/TickStamp.h"
 #include "geometry/ViewParams.h"
 #include "platform/EventRouter.h"
+#include "platform/Region.h"
 #include "platform/Window.h"
 #include "views/OffscreenPainter.h"
 #include "views/tools/ElementEditor.h"
@@ -32,6 +34,10 @@ std::map<UINT_PTR, RedrawManager*>& waitingMiniatures()
     static std::map<UINT_PTR, RedrawManager*> waiting;
     return waiting;
 }
+
+// 1 while a handler is running its own loop (a tool following the mouse, a progress window): a
+// miniature would draw the page through the view in the middle of its work.
+int handlerLoopRunning() { return theEventRouter && theEventRouter->depth > 0; }
 
 // 1 when the window is the active drawing window of its frame (the navigator and the page bar
 // show that drawing), or has no frame of drawing windows.
@@ -56,6 +62,7 @@ RedrawManager::~RedrawManager()
 void RedrawManager::scheduleMiniatures(int what)
 {
     miniaturesBehind |= what;
+    scheduledAt = GetTickCount();
     // The same id starts a running timer again.
     const UINT_PTR id = SetTimer(nullptr, miniatureTimer, kMiniatureDelayMs, &RedrawManager::onMiniatureTimer);
     if (id == miniatureTimer)
@@ -83,18 +90,19 @@ void CALLBACK RedrawManager::onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD)
         return;
     }
     RedrawManager* manager = found->second;
-    // A handler is running its own loop (a tool following the mouse, a progress window): the
-    // miniature would draw the page through the view in the middle of its work. It waits until
-    // the handler has returned.
-    if (theEventRouter && theEventRouter->depth > 0) {
-        (void)SetTimer(nullptr, id, kMiniatureDelayMs, &RedrawManager::onMiniatureTimer);
+    // A message of the timer that came due while a change was under way: the delay runs from
+    // the last change.
+    const DWORD since = GetTickCount() - manager->scheduledAt;
+    if (since < kMiniatureDelayMs) {
+        (void)SetTimer(nullptr, id, kMiniatureDelayMs - since, &RedrawManager::onMiniatureTimer);
         return;
     }
-    manager->cancelMiniatureTimer();
     // A drawing that is not the active one is shown again when it becomes active.
     Window* window = viewWindowOf(manager->context);
-    if (window && !isActiveDrawingWindow(window->hwnd()))
+    if (!handlerLoopRunning() && window && !isActiveDrawingWindow(window->hwnd())) {
+        manager->cancelMiniatureTimer();
         return;
+    }
     manager->idleStep();
 }
 
@@ -193,39 +201,202 @@ void RedrawManager::forgetChanges()
         context->maskIndex->keepChangedParts();
 }
 
+namespace {
+// The side of a tile of the view, in pixels: a change repaints the tiles its parts meet.
+constexpr int kTile = 32;
+
+} // namespace
+
+// The tiles of a rectangle of the view that changed parts meet, and the rectangles they make.
+class RedrawManager::ChangedTiles {
+public:
+    explicit ChangedTiles(const IntRect& rect)
+        : area(rect), columns((rect.width() + kTile - 1) / kTile), rows((rect.height() + kTile - 1) / kTile),
+          sums(static_cast<size_t>(columns + 1) * static_cast<size_t>(rows + 1), 0)
+    {
+    }
+
+    // Before finish: the tiles that r meets are marked.
+    void mark(const IntRect& r)
+    {
+        const IntRect c = intersectionOf(r, area);
+        if (c.width() <= 0 || c.height() <= 0)
+            return;
+        const int x0 = (c.left - area.left) / kTile, x1 = (c.right - 1 - area.left) / kTile + 1;
+        const int y0 = (c.top - area.top) / kTile, y1 = (c.bottom - 1 - area.top) / kTile + 1;
+        // Corners of a difference table, summed at finish.
+        ++at(y0, x0), --at(y0, x1), --at(y1, x0), ++at(y1, x1);
+    }
+
+    // The marks summed: the table then counts the marked tiles above and left of each corner.
+    void finish()
+    {
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                at(y, x) += (y > 0 ? at(y - 1, x) : 0) + (x > 0 ? at(y, x - 1) : 0) - (y > 0 && x > 0 ? at(y - 1, x - 1) : 0);
+        marked.assign(static_cast<size_t>(columns) * static_cast<size_t>(rows), 0);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                marked[static_cast<size_t>(y) * columns + x] = at(y, x) > 0;
+        // From here on, at(y, x) counts the marked tiles of rows < y and columns < x.
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int y = 1; y <= rows; ++y)
+            for (int x = 1; x <= columns; ++x)
+                at(y, x) = isMarked(y - 1, x - 1) + at(y - 1, x) + at(y, x - 1) - at(y - 1, x - 1);
+    }
+
+    // After finish: 1 when r meets a marked tile.
+    [[nodiscard]] int meets(const IntRect& r) const
+    {
+        const IntRect c = intersectionOf(r, area);
+        if (c.width() <= 0 || c.height() <= 0)
+            return 0;
+        const int x0 = (c.left - area.left) / kTile, x1 = (c.right - 1 - area.left) / kTile + 1;
+        const int y0 = (c.top - area.top) / kTile, y1 = (c.bottom - 1 - area.top) / kTile + 1;
+        return at(y1, x1) - at(y0, x1) - at(y1, x0) + at(y0, x0) > 0;
+    }
+
+    // After finish: the marked tiles as rectangles cut to the area, the runs of each row joined
+    // with the same run of the rows below.
+    [[nodiscard]] std::vector<IntRect> rects() const
+    {
+        std::vector<IntRect> out;
+        std::map<std::pair<int, int>, size_t> open, next;
+        for (int y = 0; y < rows; ++y) {
+            next.clear();
+            for (int x = 0; x < columns;) {
+                if (!isMarked(y, x)) {
+                    ++x;
+                    continue;
+                }
+                const int from = x;
+                while (x < columns && isMarked(y, x))
+                    ++x;
+                const IntRect tile = IntRect::fromEdges(area.left + from * kTile, area.top + y * kTile,
+                                                        std::min(area.left + x * kTile, area.right),
+                                                        std::min(area.top + (y + 1) * kTile, area.bottom));
+                const auto found = open.find({from, x});
+                if (found != open.end()) {
+                    out[found->second].bottom = tile.bottom;
+                    next[{from, x}] = found->second;
+                } else {
+                    next[{from, x}] = out.size();
+                    out.push_back(tile);
+                }
+            }
+            open.swap(next);
+        }
+        return out;
+    }
+
+private:
+    [[nodiscard]] int& at(int y, int x) { return sums[static_cast<size_t>(y) * (columns + 1) + x]; }
+    [[nodiscard]] int at(int y, int x) const { return sums[static_cast<size_t>(y) * (columns + 1) + x]; }
+    [[nodiscard]] int isMarked(int y, int x) const { return marked[static_cast<size_t>(y) * columns + x]; }
+
+    IntRect area;
+    int columns, rows;
+    std::vector<int> sums;
+    std::vector<char> marked;
+};
+
 void RedrawManager::repaintChanges()
 {
     theFileErrorReporter.reset();
     PainterBase* p = painter();
     ElementMaskIndex* index = context ? context->maskIndex : nullptr;
+    const double scale = context && context->view ? Element::viewScaleOf(context) : 0.0;
     DoubleRect changed;
     std::vector<DoubleRect> parts; // the area comes from them
-    if (!index || !index->takeChangedArea(changed, &parts, context->view ? Element::viewScaleOf(context) : 0.0))
+    if (!index || !index->takeChangedArea(changed, &parts, scale))
         return;
-    scheduleMiniatures(kNavigatorRedrawn);
+    // The miniatures follow once the view is repainted (the timer's delay runs from then).
+    struct Behind {
+        RedrawManager* manager;
+        ~Behind() { manager->scheduleMiniatures(kNavigatorRedrawn); }
+    } behind{this};
     if (!p || !p->isCreated() || !context->view)
         return;
     const IntRect r = intersectionOf(deviceRect(changed.minX, changed.minY, changed.maxX, changed.maxY, kChangePad),
                                      p->bitmapRect());
     if (r.width() <= 0 || r.height() <= 0)
         return;
-    // What lies outside the rectangle is drawn as it was; inside, the page is drawn again whole
-    // (sheet, grid and every element meeting it), so the pixels are those of a full redraw.
-    p->clearRect(r);
+    // The tiles of the rectangle that the changed parts meet (all of them when the parts were
+    // too many to keep).
+    ChangedTiles tiles(r);
+    if (parts.empty())
+        tiles.mark(r);
+    for (const DoubleRect& part : parts)
+        tiles.mark(deviceRect(part.minX, part.minY, part.maxX, part.maxY, kChangePad));
+    tiles.finish();
+    const std::vector<IntRect> rects = tiles.rects();
+    // What lies outside the tiles is drawn as it was; inside, the page is drawn again whole
+    // (sheet, grid and every element meeting them, in drawing order), so the pixels are those of
+    // a full redraw. The elements come from the mask index where it can tell them.
+    std::vector<int> ids;
+    const int listed = !parts.empty() && elementsMeetingTiles(tiles, r, scale, ids);
+    for (const IntRect& rect : rects)
+        p->clearRect(rect);
     DeviceContext* dc = p->surface();
-    dc->clipToRect(r);
+    Region clip;
+    if (clip.createRects(rects.data(), static_cast<int>(rects.size())))
+        (void)dc->selectClipRegion(clip); // fails only for a DC that draws nothing either
+    else
+        dc->clipToRect(r);
     setUpdateArea(r);
+    listedIds = listed ? &ids : nullptr;
     redrawPage();
+    listedIds = nullptr;
     dc->resetClip();
     setUpdateArea(p->bitmapRect());
 }
 
+int RedrawManager::elementsMeetingTiles(const ChangedTiles& tiles, const IntRect& r, double scale,
+                                        std::vector<int>& ids)
+{
+    ElementStore* store = context->elementStore();
+    ElementMaskIndex* index = context->maskIndex;
+    // Every element of the drawing must be found by an extent that holds at this scale (the
+    // redraw measures the others again), and the store must be the one the index follows.
+    if (!store || store != context->ownStore || !store->pageTable || !index || redirecting ||
+        index->heldAt(scale) != store->liveCount())
+        return 0;
+    const int page = context->currentPage();
+    // The box of the rectangle grown by the pad, in drawing units: what meets a tile's pad
+    // meets it.
+    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
+    context->view->deviceToWorldXY(IntPoint(r.left - kChangePad, r.top - kChangePad), &x1, &y1);
+    context->view->deviceToWorldXY(IntPoint(r.right + kChangePad, r.bottom + kChangePad), &x2, &y2);
+    DoubleRect box;
+    box.set(std::min(y1, y2), std::min(x1, x2), std::max(x1, x2), std::max(y1, y2));
+    std::vector<int> found;
+    (void)index->queryExtents(box, page, found); // the count is found's size
+    // Beyond a quarter of the page the walk costs less than the order.
+    if (found.size() > static_cast<size_t>(store->pageTable->getCount(page)) / 4)
+        return 0;
+    ids.clear();
+    for (int id : found) {
+        DoubleRect ink;
+        if (index->inkExtentOf(id, scale, ink) && tiles.meets(deviceRect(ink.minX, ink.minY, ink.maxX, ink.maxY, kChangePad)))
+            ids.push_back(id);
+    }
+    drawingOrder.sortTopFirst(store, page, ids);
+    std::reverse(ids.begin(), ids.end());
+    return 1;
+}
+
 void RedrawManager::idleStep()
 {
+    if (!miniaturesBehind) {
+        cancelMiniatureTimer();
+        return;
+    }
+    if (handlerLoopRunning()) {
+        scheduleMiniatures(0); // until the handler has returned
+        return;
+    }
     cancelMiniatureTimer();
     const int behind = miniaturesBehind;
-    if (!behind)
-        return;
     miniaturesBehind = 0;
     if (thePagePainter) {
         if (behind & kNavigatorRedrawn)
@@ -261,10 +432,7 @@ void RedrawManager::scrollBy(int dx, int dy)
         (void)p->copyToWindow(&strip); // 0 without a window: the painter alone is up to date
         setUpdateArea(p->bitmapRect());
     }
-    if (thePagePainter)
-        thePagePainter->show(context);
-    if (thePageTabBar)
-        thePageTabBar->onPageRedrawn(context);
+    scheduleMiniatures(kNavigatorShown);
 }
 
 void RedrawManager::beginClip()
@@ -370,6 +538,18 @@ void RedrawManager::drawPageElements()
     ElementEditorBase* editor = context->editor1;
     if (!store || !store->pageTable || !editor)
         return;
+    if (listedIds) {
+        // A repaint of changed tiles: the elements meeting them, in drawing order.
+        ViewParams* view = context->view;
+        if (view)
+            view->holdMapping(1);
+        for (int listed : *listedIds)
+            if (listed != skippedId)
+                (void)editor->drawElementById(listed); // answers the next of the page
+        if (view)
+            view->holdMapping(0);
+        return;
+    }
     const int page = context->currentPage();
     const int count = store->pageTable->getCount(page);
     int id = store->pageTable->getFirst(page);

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
+#include "document/PageOrder.h"
 #include "document/ViewUpdater.h"
 #include "geometry/DoubleRect.h"
 #include "platform/IntRect.h"
@@ -42,13 +45,16 @@ public:
     // idleStep the page painter is only shown again and the page bar redraws the page's cell.
     void refreshAfterReset() override;
     // The changed area's device rectangle (the union of the changed extents, or of the boxes
-    // their ink keeps within at this scale), grown by kChangePad pixels, redrawn under a clip.
+    // their ink keeps within at this scale), grown by kChangePad pixels: the tiles of it that
+    // the changed parts (grown the same) meet are redrawn under a clip, with the elements the
+    // mask index finds there where it can tell them all.
     void repaintChanges() override;
     // The navigator and the page bar brought up to date when a redraw of the view left them
-    // behind (see miniaturesBehind).
+    // behind (see miniaturesBehind); while a handler runs a loop of its own they wait for it.
     void idleStep() override;
     // For x, then y: the painter and the window move by that many scroll steps, the strip that
-    // was uncovered is redrawn and copied to the window.
+    // was uncovered is redrawn and copied to the window; the navigator's frame and the page bar
+    // follow at the next idle step.
     void scrollBy(int dx, int dy) override;
     void beginClip() override;
     void endClip() override;
@@ -111,16 +117,19 @@ public:
     // The view was redrawn and the miniatures still show the drawing before it; they follow
     // at the frame's next idle event or when the timer's message comes (a timer's message waits
     // until no other message does, in whichever loop is fetching; while a handler runs a loop of
-    // its own, a tool following the mouse, the timer starts again and the miniatures wait for
-    // the handler to return). The delay is as short as the system allows: a miniature still
-    // behind when the next click comes would be drawn between its steps.
+    // its own, a tool following the mouse, neither draws them: the timer starts again and the
+    // miniatures wait for the handler to return). The main loop's idle event comes as soon as
+    // its queue is empty; the timer is for the loops that post none, and waits until the
+    // changes have paused (each change starts it again), so that steps that follow one another
+    // (arrow keys, an undo after a move) are not held up by a redraw of the whole page each.
     // What the next idle step does, in bits: the navigator's miniature redrawn, or only shown
     // again; the page bar redraws the current page's cell either way.
     int miniaturesBehind = 0;
     static constexpr int kNavigatorShown = 1 << 0;
     static constexpr int kNavigatorRedrawn = 1 << 1;
     UINT_PTR miniatureTimer = 0;
-    static constexpr UINT kMiniatureDelayMs = 1;
+    DWORD scheduledAt = 0; // the tick count of the last scheduleMiniatures
+    static constexpr UINT kMiniatureDelayMs = 250;
     // Extents become whole pixels and hairlines lie on their edges: the changed area's device
     // rectangle grows by this many pixels on each side.
     static constexpr int kChangePad = 3;
@@ -143,6 +152,16 @@ private:
     void scheduleMiniatures(int what);
     void cancelMiniatureTimer();
     static void CALLBACK onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD);
+
+    // The elements of the current page that meet the marked tiles of r (their ink grown by the
+    // pad), in drawing order, from the mask index; 0 when it cannot tell them all (the page is
+    // walked then).
+    class ChangedTiles;
+    [[nodiscard]] int elementsMeetingTiles(const ChangedTiles& tiles, const IntRect& r, double scale,
+                                           std::vector<int>& ids);
+    // While set, a page redraw draws these elements instead of walking the page.
+    const std::vector<int>* listedIds = nullptr;
+    PageOrder drawingOrder; // of the page of the last repaint from the mask index
 
     OffscreenPainter* spare = nullptr; // owned; made at the first save
 };

@@ -10,6 +10,7 @@
 #include "views/StatusPanes.h"
 #include "views/ViewRulers.h"
 #include "views/ViewScrollBars.h"
+#include "views/tools/ElementEditor.h"
 #include "views/tools/ElementScaler.h"
 #include "views/tools/InputPointList.h"
 #include "views/tools/MoveTool.h"
@@ -30,6 +31,7 @@ RulerBars* makeViewRulers(DocumentContext&) { return made<ViewRulers>(); }
 ViewUpdater* makeRedrawManager(DocumentContext&) { return made<RedrawManager>(); }
 ViewScroller* makeViewScrollBars(DocumentContext&) { return made<ViewScrollBars>(); }
 InputPointListBase* makeInputPoints(DocumentContext&) { return made<InputPointList>(); }
+ElementEditorBase* makeElementEditor(DocumentContext&) { return made<ElementEditor>(); }
 StatusBarPanes* makeStatusPanes(DocumentContext&) { return made<StatusPanes>(); }
 SelectToolBase* makeSelectTool(DocumentContext&) { return made<SelectTool>(); }
 MoveToolBase* makeMoveTool(DocumentContext&) { return made<MoveTool>(); }

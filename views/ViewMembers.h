@@ -4,6 +4,7 @@
 // which sets the application's error flag) when it cannot be made.
 
 class DocumentContext;
+class ElementEditorBase;
 class ElementScalerBase;
 class InputPointListBase;
 class MoveToolBase;
@@ -21,6 +22,8 @@ class ViewUpdater;
 [[nodiscard]] ViewUpdater* makeRedrawManager(DocumentContext&);
 [[nodiscard]] ViewScroller* makeViewScrollBars(DocumentContext&);
 [[nodiscard]] InputPointListBase* makeInputPoints(DocumentContext&);
+// Each of the four element editors of a drawing.
+[[nodiscard]] ElementEditorBase* makeElementEditor(DocumentContext&);
 [[nodiscard]] StatusBarPanes* makeStatusPanes(DocumentContext&);
 [[nodiscard]] SelectToolBase* makeSelectTool(DocumentContext&);
 [[nodiscard]] MoveToolBase* makeMoveTool(DocumentContext&);

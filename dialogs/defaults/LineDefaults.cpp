@@ -9,8 +9,8 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementKind.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
 
 LineDefaults::LineDefaults()
     : boxRules(new (std::nothrow) BoxRules), cornerRounding(new (std::nothrow) CornerRounding)

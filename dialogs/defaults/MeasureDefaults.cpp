@@ -8,8 +8,8 @@
 #include "document/BatchFlags.h"
 #include "document/Element.h"
 #include "document/ElementKind.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 
 MeasureDefaults::MeasureDefaults()
     : TextBearingDefaults(flags, kFlagCount), numeralValues(new (std::nothrow) MeasureAttributes)

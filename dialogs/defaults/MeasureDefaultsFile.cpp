@@ -4,11 +4,11 @@
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "document/Document.h"
 #include "document/MeasureDefaults.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"
 #include "geometry/TagIds.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -8,8 +8,8 @@
 #include "document/Element.h"
 #include "document/ElementKind.h"
 #include "document/FolderMemory.h"
-#include "elements/ImageTypeValue.h"
 #include "platform/CommonFileDialog.h"
+#include "shapes/ImageTypeValue.h"
 
 PictureDefaults::PictureDefaults() { thumbnail.value = 1; }
 

@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "dialogs/properties/PropertyFields.h"
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/InkColor.h"
 #include "geometry/LayerNumber.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/SettingsFile.h"
+#include "shapes/ArrowHeadStyle.h"
 
 using attribute_io::ChildResult;
 using attribute_io::kChildFailed;

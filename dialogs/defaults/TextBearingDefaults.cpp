@@ -5,8 +5,8 @@
 #include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "document/Element.h"
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/TagIds.h"
+#include "shapes/ArrowHeadStyle.h"
 
 using attribute_io::kChildFailed;
 using attribute_io::kChildNotMine;

@@ -7,7 +7,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementKind.h"
-#include "elements/ArrowHeadStyle.h"
+#include "shapes/ArrowHeadStyle.h"
 
 TextDefaults::TextDefaults() : TextBearingDefaults(flags, kFlagCount) {}
 

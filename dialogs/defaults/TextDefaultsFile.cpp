@@ -3,10 +3,10 @@
 #include "dialogs/defaults/RecordValueChecks.h"
 #include "document/Document.h"
 #include "document/TextDefaults.h"
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"
 #include "geometry/TagIds.h"
+#include "shapes/ArrowHeadStyle.h"
 
 namespace {
 

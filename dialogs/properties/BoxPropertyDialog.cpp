@@ -2,10 +2,10 @@
 
 #include "dialogs/properties/PropertyFields.h"
 #include "document/Element.h"
-#include "elements/CornerRounding.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/LeanAttribute.h"
 #include "resources/ids_properties.h"
+#include "shapes/CornerRounding.h"
 
 namespace {
 using Base = StrokePropertyDialogBase;

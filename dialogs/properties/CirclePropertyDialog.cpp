@@ -2,11 +2,11 @@
 
 #include "dialogs/properties/PropertyFields.h"
 #include "document/Element.h"
-#include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
 #include "platform/UnitConverter.h"
 #include "resources/ids_properties.h"
+#include "shapes/RadiusList.h"
 
 using property_fields::kMaxAngle;
 using property_fields::takeReal;

@@ -3,11 +3,11 @@
 #include <initializer_list>
 
 #include "dialogs/properties/PropertyFields.h"
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "platform/ControlKinds.h"
 #include "platform/Dialog.h"
+#include "shapes/ArrowHeadStyle.h"
 
 using property_fields::takeReal;
 

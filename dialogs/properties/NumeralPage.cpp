@@ -1,9 +1,9 @@
 #include "dialogs/properties/NumeralPage.h"
 
 #include "dialogs/properties/PropertyFields.h"
-#include "elements/MeasureAttributes.h"
 #include "platform/ControlKinds.h"
 #include "platform/Dialog.h"
+#include "shapes/MeasureAttributes.h"
 
 namespace numeral_page {
 namespace {

@@ -2,10 +2,10 @@
 
 #include "dialogs/properties/PropertyFields.h"
 #include "document/Element.h"
-#include "elements/OvalType.h"
 #include "geometry/LeanAttribute.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids_properties.h"
+#include "shapes/OvalType.h"
 
 namespace {
 using Base = StrokePropertyDialogBase;

@@ -6,14 +6,14 @@
 #include "document/DocumentContext.h"
 #include "document/FileNameValue.h"
 #include "document/FolderMemory.h"
-#include "elements/ImageMask.h"
-#include "elements/ImageTypeValue.h"
 #include "elements/PictureElement.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/ControlKinds.h"
 #include "platform/FileName.h"
 #include "resources/ids_images.h"
 #include "resources/ids_properties.h"
+#include "shapes/ImageMask.h"
+#include "shapes/ImageTypeValue.h"
 
 namespace {
 

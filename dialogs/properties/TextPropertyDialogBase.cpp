@@ -3,13 +3,13 @@
 #include "dialogs/properties/PropertyFields.h"
 #include "dialogs/properties/VertexStepper.h"
 #include "document/Element.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/InkColor.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "platform/ControlKinds.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 
 namespace {
 

@@ -39,6 +39,6 @@ private:
     FileName name;
 };
 
-// The settings hooks of start-up and shutdown: one AppSettingsFile loaded or saved.
+// What the frame's start-up and close run: one AppSettingsFile loaded or saved.
 [[nodiscard]] int loadAppSettings();
 [[nodiscard]] int saveAppSettings();

@@ -9,14 +9,14 @@
 #include <windows.h>
 
 #include "document/Element.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "geometry/UnitSettings.h"
 #include "resources/ids_properties.h"
 #include "resources/ids_text_properties.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/MessagePump.h"
 

@@ -10,11 +10,11 @@
 #include "document/DocumentMembers.h"
 #include "document/Element.h"
 #include "document/PropertyDialogPlacement.h"
-#include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "platform/TabControl.h"
+#include "shapes/RadiusList.h"
 #include "tests/support/MessagePump.h"
 
 namespace property_test {
@@ -59,8 +59,7 @@ ChooserScript::ChooserScript() : previous(reinterpret_cast<void*>(setChooseColor
 ChooserScript::~ChooserScript() { (void)setChooseColorFunction(reinterpret_cast<ChooseColorFunction>(previous)); }
 
 PropertyDrawing::PropertyDrawing()
-    : registry(makeKindRegistry()), kinds(theKindRegistry, registry.get()),
-      editors(makeElementEditor, newElementEditor)
+    : registry(makeKindRegistry()), kinds(theKindRegistry, registry.get())
 {
     {
         ScopedOverride<DocumentMemberFactories> factories(documentMemberFactories);

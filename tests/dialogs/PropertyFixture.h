@@ -20,6 +20,7 @@
 #include "geometry/PaperSettings.h"
 #include "platform/ColorDialog.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "tests/support/TestApplication.h"
@@ -94,7 +95,7 @@ public:
     ScopedOverride<ColorDialog*> sharedChooser{theColorChooser, &chooser};
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> kinds;
-    ScopedOverride<ElementEditorBase* (*)()> editors;
+    RealElementEditors editors;
     DocumentContext context;
     FixedGrid* grid = nullptr;
     FixedPaper* paper = nullptr;

@@ -11,8 +11,6 @@
 #include <windows.h>
 
 #include "document/Element.h"
-#include "elements/CornerRounding.h"
-#include "elements/RadiusList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/EdgeAttributes.h"
@@ -25,6 +23,8 @@
 #include "geometry/LineTypeAttribute.h"
 #include "platform/UnitConverter.h"
 #include "resources/ids_properties.h"
+#include "shapes/CornerRounding.h"
+#include "shapes/RadiusList.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/MessagePump.h"
 

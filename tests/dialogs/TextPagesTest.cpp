@@ -10,8 +10,6 @@
 #include <windows.h>
 
 #include "document/Element.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/InkColor.h"
@@ -19,6 +17,8 @@
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "resources/ids_text_properties.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/MessagePump.h"
 

@@ -157,13 +157,6 @@ TEST(PageList, InsertedPagesMoveTheLaterPagesElementsAlong)
     }
     EXPECT_EQ(doc.pages().pageCount(), 4);
     EXPECT_EQ(doc.pages().currentPage(), 3);
-
-    // Without a mask index nothing is inserted; the history is cleared all the same.
-    recordSomething(doc);
-    ScopedOverride<ElementMaskIndex*> noIndex(doc.context.maskIndex, nullptr);
-    EXPECT_EQ(doc.pages().insertPageBefore(1), 0);
-    EXPECT_EQ(doc.undo().canUndo(), 0);
-    EXPECT_EQ(doc.pages().pageCount(), 4);
 }
 
 TEST(PageList, RemovingAPageDeletesItsElementsAndFreesTheirIds)

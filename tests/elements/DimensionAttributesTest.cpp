@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
 #include "platform/ControlKinds.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"

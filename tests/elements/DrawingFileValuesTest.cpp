@@ -7,12 +7,12 @@
 #include <limits>
 #include <string>
 
-#include "elements/BitmapRaster.h"
 #include "elements/CircleDimensionElement.h"
-#include "elements/ValueList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LineTypeAttribute.h"
+#include "shapes/BitmapRaster.h"
+#include "shapes/ValueList.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/ImportPatch.h"
 #include "tests/support/MessageBoxScript.h"

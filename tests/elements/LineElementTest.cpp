@@ -13,7 +13,6 @@
 #include "document/TagDictionary.h"
 #include "document/UndoCode.h"
 #include "document/UndoManager.h"
-#include "elements/ElementShapeRunners.h"
 #include "elements/LineElement.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/GrayValue.h"
@@ -33,14 +32,19 @@ using namespace element_fixture;
 
 namespace {
 
-// The ends of the rubber bands drawn, as the line's shape runner saw them.
+// The ends of the rubber bands drawn, as the line's drawing saw them: a line that records its
+// bands instead of drawing.
 std::vector<Point> bandEnds;
-int recordBand(Element& e, int operation, const double*, const double*)
-{
-    if (operation == ShapeOp::RubberBand)
-        bandEnds.push_back(*e.secondPoint());
-    return 1;
-}
+class BandRecordingLine : public LineElement {
+public:
+    int execute(int operation, double, double, double) override
+    {
+        if (operation == ShapeOp::RubberBand)
+            bandEnds.push_back(*secondPoint());
+        return 1;
+    }
+};
+Element* newBandRecordingLine() { return new BandRecordingLine; }
 
 std::string bytes(const char* s) { return std::string(s); }
 
@@ -130,7 +134,7 @@ TEST(LineCreation, DragClicksDoubleClickShiftAndCancel)
           {1500, 50, 30, N}, {1700, 50, 30, L}}, 0, 1, {50, 30}, 0},
     };
     TestApplication app;
-    ScopedOverride<ElementShapeRunner> runner(elementShapeRunners[0], recordBand);
+    ScopedOverride<ElementKindRegistry::Factory> lines(ElementKindRegistry::factories[0], newBandRecordingLine);
     for (const Case& c : cases) {
         FakeClock clock(1000, 500);
         LineDrawing drawing;

@@ -7,9 +7,10 @@
 
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
-#include "platform/Application.h"
 #include "elements/ElementKindRegistry.h"
+#include "platform/Application.h"
 #include "tests/elements/ElementFixture.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "views/tools/ElementEditor.h"
@@ -18,8 +19,7 @@ namespace element_fixture {
 
 class LineDrawing {
 public:
-    LineDrawing() : registry(makeKindRegistry()), installed(theKindRegistry, registry.get()),
-                    editors(makeElementEditor, newElementEditor)
+    LineDrawing() : registry(makeKindRegistry()), installed(theKindRegistry, registry.get())
     {
         // As the frame does before it makes a drawing: an error counted by a drawing before (a
         // data error of a file read) would stop the members from being made.
@@ -72,7 +72,7 @@ public:
 
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> installed;
-    ScopedOverride<ElementEditorBase* (*)()> editors;
+    RealElementEditors editors;
     DocumentContext context;
     TrackingView* view;
     CursorSelectTool* tool;

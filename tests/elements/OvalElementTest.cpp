@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "document/FileErrorReporter.h"
-#include "elements/OvalElement.h"
 #include "document/UndoManager.h"
-#include "elements/OvalType.h"
+#include "elements/OvalElement.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FillAttributes.h"
@@ -20,6 +19,7 @@
 #include "geometry/LineSizeAttribute.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
+#include "shapes/OvalType.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"

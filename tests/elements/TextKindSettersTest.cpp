@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/FontChangeTable.h"
 #include "geometry/InkColor.h"
 #include "platform/StringUtil.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/ScopedOverride.h"
 

@@ -5,10 +5,10 @@
 #include <limits>
 #include <vector>
 
-#include "elements/DiameterList.h"
-#include "elements/RadiusList.h"
 #include "geometry/Point.h"
 #include "platform/Dialog.h"
+#include "shapes/DiameterList.h"
+#include "shapes/RadiusList.h"
 #include "tests/support/TestApplication.h"
 
 namespace {

@@ -7,11 +7,11 @@
 
 #include "document/Element.h"
 #include "document/FileNameValue.h"
-#include "elements/ImageTypeValue.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/BmpImage.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
+#include "shapes/ImageTypeValue.h"
 #include "tests/io/ImageFixture.h"
 #include "tests/io/PicturePage.h"
 #include "tests/io/pdf/PdfTestFile.h"

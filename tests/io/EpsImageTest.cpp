@@ -10,7 +10,6 @@
 
 #include "document/Document.h"
 #include "document/FileErrorReporter.h"
-#include "elements/ImageTypeValue.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/EpsCommentScan.h"
 #include "io/images/EpsImage.h"
@@ -19,17 +18,18 @@
 #include "io/pdf/PdfFileWriter.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
+#include "shapes/ImageTypeValue.h"
 #include "tests/io/ImageFixture.h"
 #include "tests/io/PicturePage.h"
 #include "tests/io/TiffFixture.h"
 #include "tests/io/pdf/PdfTestFile.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/ImageCompare.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/UnixScript.h"
-#include "tests/support/ImageCompare.h"
 
 using namespace image_test;
 

@@ -9,12 +9,12 @@
 
 #include "document/Element.h"
 #include "document/FileNameValue.h"
-#include "elements/ImageTypeValue.h"
 #include "io/images/GifImage.h"
 #include "io/images/ImageReaderSwitch.h"
 #include "io/images/JpegImage.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
+#include "shapes/ImageTypeValue.h"
 #include "tests/io/GifFixture.h"
 #include "tests/io/ImageFixture.h"
 #include "tests/io/PrintFixture.h"

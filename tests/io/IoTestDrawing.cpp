@@ -75,7 +75,7 @@ std::string describe(Element& e)
 }
 
 IoDrawing::IoDrawing()
-    : registry(makeKindRegistry()), installed(theKindRegistry, registry.get()), editors(makeElementEditor, newElementEditor)
+    : registry(makeKindRegistry()), installed(theKindRegistry, registry.get())
 {
     context.createMembers();
     context.linkManagers();

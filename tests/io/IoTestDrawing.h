@@ -10,6 +10,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementKind.h"
 #include "elements/ElementKindRegistry.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
 #include "views/tools/ElementEditor.h"
@@ -52,7 +53,7 @@ public:
 
     std::unique_ptr<ElementKindRegistry> registry;
     ScopedOverride<ElementKindRegistry*> installed;
-    ScopedOverride<ElementEditorBase* (*)()> editors;
+    RealElementEditors editors;
     DocumentContext context;
 
 private:

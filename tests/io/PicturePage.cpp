@@ -4,8 +4,8 @@
 
 #include "document/Element.h"
 #include "document/FileNameValue.h"
-#include "elements/ImageTypeValue.h"
 #include "io/print/PrintRecord.h"
+#include "shapes/ImageTypeValue.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/UnixScript.h"

@@ -21,9 +21,7 @@
 void PrintDrawing::SetUp()
 {
     nameApplication(*theApplication);
-    settingsHooks = SettingsHooks();
     app->showCommand = SW_HIDE;
-    frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
     app->frame = &frame;
     ASSERT_TRUE(frame.create());
     window = frame.createDocumentWindow();

@@ -15,7 +15,6 @@
 #include "io/print/PrintRecord.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainFrame.h"
-#include "shell/settings/SettingsHooks.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
@@ -43,9 +42,7 @@ protected:
     // managers still in their slots.
     TestApplication app;
     ScopedOverride<DocumentMemberFactories> members{documentMemberFactories};
-    ScopedOverride<SettingsHooks> settings{settingsHooks};
     ScopedOverride<FileProgress* (*)()> progress{makeFileProgress};
-    ScopedOverride<FrameFactories> factories{frameFactories};
     MainFrame frame;
     std::unique_ptr<ElementKindRegistry> registry{makeKindRegistry()};
     ScopedOverride<ElementKindRegistry*> kinds{theKindRegistry, registry.get()};

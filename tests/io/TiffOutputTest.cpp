@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "elements/ImageTypeValue.h"
 #include "geometry/DoubleRect.h"
 #include "io/images/ImageReaderSwitch.h"
 #include "io/images/TiffImage.h"
 #include "io/pdf/PdfFileWriter.h"
 #include "platform/DeviceContext.h"
 #include "platform/IntRect.h"
+#include "shapes/ImageTypeValue.h"
 #include "tests/io/ImageFixture.h"
 #include "tests/io/PicturePage.h"
 #include "tests/io/TiffFixture.h"

@@ -3,6 +3,7 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include "platform/BrushHolder.h"
@@ -99,6 +100,25 @@ TEST(DeviceContext, NestedAcquiresFetchOneWindowDc)
     window.endPaint();
     EXPECT_EQ(DcCalls::gets, 0);
     EXPECT_EQ(DcCalls::releases, 0);
+
+    // A paint that comes while a DC is held (a read measuring its texts pumps the progress
+    // window's messages) leaves the held DC in place, its pen selected, for the work that
+    // follows and for the one ReleaseDC at the end.
+    dc.acquire();
+    HDC held = dc.hdc;
+    InvalidateRect(window.hwnd(), nullptr, TRUE);
+    window.beginPaint();
+    EXPECT_NE(dc.hdc, held);
+    ASSERT_TRUE(dc.selectPen(PenSpec(RgbColor(0, 0, 255))));
+    window.endPaint();
+    EXPECT_EQ(dc.hdc, held);
+    EXPECT_EQ(GetCurrentObject(held, OBJ_PEN), dc.pen->handle);
+    dc.acquire();
+    dc.release();
+    dc.release();
+    EXPECT_EQ(DcCalls::gets, 1);
+    EXPECT_EQ(DcCalls::releases, 1);
+    EXPECT_EQ(dc.nesting, 0);
 }
 
 TEST(DeviceContext, HeldObjectsReplaceOneAnother)
@@ -140,6 +160,47 @@ TEST(DeviceContext, HeldObjectsReplaceOneAnother)
     dc.detachHdc();
     EXPECT_NE(GetCurrentObject(surface.hdc, OBJ_PEN), held);
     EXPECT_EQ(dc.hdc, nullptr);
+}
+
+// Texts of a few sizes take turns: a size drawn before selects the font made for it then, until
+// more sizes than are kept push it out; the stock font deletes every font made.
+TEST(DeviceContext, FontsOfRecentSizesAreSelectedAgainNotMadeAgain)
+{
+    DibSurface surface(40, 20);
+    DeviceContext dc;
+    dc.attachHdc(surface.hdc);
+    auto selectHeight = [&](int height) {
+        LOGFONTA description = {};
+        description.lfHeight = -height;
+        description.lfCharSet = SHIFTJIS_CHARSET;
+        EXPECT_TRUE(dc.selectFont(description));
+        EXPECT_EQ(GetCurrentObject(surface.hdc, OBJ_FONT), dc.font->owned);
+        EXPECT_EQ(dc.font->current, dc.font->owned);
+        LOGFONTA selected = {};
+        EXPECT_TRUE(GetObjectA(GetCurrentObject(surface.hdc, OBJ_FONT), sizeof selected, &selected));
+        EXPECT_EQ(selected.lfHeight, -height) << "the font of the size asked for";
+        return dc.font->owned;
+    };
+    const int kept = FontHolder::kKeptFonts;
+    std::vector<HFONT> made;
+    for (int i = 0; i <= kept; ++i)
+        made.push_back(selectHeight(10 + i));
+    // Every earlier size is kept beside the selected one: selecting it again makes nothing.
+    for (int i = kept; i >= 0; --i)
+        EXPECT_EQ(selectHeight(10 + i), made[i]) << "size " << 10 + i;
+    for (HFONT font : made)
+        EXPECT_NE(GetObjectType(font), 0u);
+    // One size more than there is room for: the font least recently selected goes.
+    const HFONT newest = selectHeight(30);
+    EXPECT_EQ(GetObjectType(made[kept]), 0u);
+    for (int i = 0; i < kept; ++i)
+        EXPECT_NE(GetObjectType(made[i]), 0u) << "size " << 10 + i;
+    // A size pushed out is made anew.
+    EXPECT_NE(selectHeight(10 + kept), made[kept]);
+    ASSERT_TRUE(dc.selectGuiFont());
+    EXPECT_EQ(GetObjectType(newest), 0u);
+    for (int i = 0; i < kept; ++i)
+        EXPECT_EQ(GetObjectType(made[i]), 0u) << "size " << 10 + i;
 }
 
 TEST(DeviceContext, MemoryDcLifetime)

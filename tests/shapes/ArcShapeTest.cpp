@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "elements/OvalType.h"
-#include "elements/RadiusList.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineStyle.h"
 #include "shapes/CircleShape.h"
 #include "shapes/OvalShape.h"
+#include "shapes/OvalType.h"
+#include "shapes/RadiusList.h"
 #include "tests/shapes/CurveTestSupport.h"
 
 using curve_test::pointsOf;

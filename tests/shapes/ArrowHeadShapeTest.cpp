@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "elements/ArrowHeadStyle.h"
 #include "shapes/ArrowHeadShape.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "tests/shapes/CurveTestSupport.h"
 
 using curve_test::pointsOf;

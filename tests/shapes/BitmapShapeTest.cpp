@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "elements/BitmapRaster.h"
 #include "platform/GlobalBlock.h"
+#include "shapes/BitmapRaster.h"
 #include "shapes/BitmapShape.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 #include "tests/support/TestApplication.h"

@@ -7,12 +7,12 @@
 
 #include "document/ElementKind.h"
 #include "elements/BoxElement.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
 #include "elements/LineElement.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/LineStyle.h"
+#include "shapes/BoxRules.h"
 #include "shapes/BoxShape.h"
+#include "shapes/CornerRounding.h"
 #include "tests/shapes/CurveTestSupport.h"
 
 using curve_test::inkNear;

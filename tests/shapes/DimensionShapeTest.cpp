@@ -8,19 +8,19 @@
 #include <vector>
 
 #include "document/MeasureDefaults.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/DiameterList.h"
-#include "elements/MeasureAttributes.h"
-#include "elements/RadiusList.h"
 #include "geometry/DrawLineAttribute.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
 #include "platform/UnitConverter.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/CircleDimensionShape.h"
+#include "shapes/DiameterList.h"
 #include "shapes/DimensionNumeral.h"
+#include "shapes/MeasureAttributes.h"
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
+#include "shapes/RadiusList.h"
 #include "tests/shapes/CurveTestSupport.h"
 #include "tests/support/IdleMembers.h"
 

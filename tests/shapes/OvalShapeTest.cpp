@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "elements/OvalType.h"
 #include "geometry/EdgeAttributes.h"
 #include "geometry/FillAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/LineOriginAttribute.h"
 #include "geometry/LineStyle.h"
 #include "shapes/OvalShape.h"
+#include "shapes/OvalType.h"
 #include "tests/shapes/CurveTestSupport.h"
 
 using curve_test::inkNear;

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "document/FileNameValue.h"
-#include "elements/ImageMask.h"
-#include "elements/ImageTypeValue.h"
-#include "elements/PictureImage.h"
+#include "shapes/ImageMask.h"
+#include "shapes/ImageTypeValue.h"
+#include "shapes/PictureImage.h"
 #include "shapes/PictureShape.h"
 #include "tests/shapes/ShapeTestDrawing.h"
 #include "tests/support/FakePictureReader.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "document/TextBuffer.h"
-#include "elements/ArrowHeadStyle.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/PointList.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/TextShape.h"
 #include "shapes/TextlineShape.h"
 #include "tests/shapes/ShapeTestDrawing.h"

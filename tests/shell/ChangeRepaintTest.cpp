@@ -10,6 +10,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementMaskIndex.h"
+#include "document/ElementStore.h"
 #include "document/PagePainter.h"
 #include "document/PainterBase.h"
 #include "document/SheetSettings.h"
@@ -17,15 +18,16 @@
 #include "document/ViewUpdater.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/ElementKindRegistry.h"
-#include "elements/RadiusList.h"
 #include "elements/TextElementBase.h"
 #include "geometry/DoubleRect.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/InkColor.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
 #include "platform/EventRouter.h"
+#include "shapes/RadiusList.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ScratchFolder.h"
@@ -314,6 +316,100 @@ TEST_F(ChangeRepaint, ManyElementsAndSharpCornersRepaintWhereTheirInkIs)
     }
 }
 
+// A change repaints the tiles of the view that its parts meet, with the elements the mask index
+// finds there, in drawing order. Three clusters of every kind in their own colours, texts, a wide
+// band and long lines crossing the sheet (many tiles, and drawn first although made last); one
+// cluster or two far apart are moved, stepped by the arrow keys, undone and redone, at fit and
+// at 250 %. Each time the painter holds what a full refresh draws.
+TEST_F(ChangeRepaint, TilesOfAChangeHoldWhatAFullRefreshDraws)
+{
+    DocumentContext& d = drawing();
+    auto* view = dynamic_cast<ViewMapping*>(d.view);
+    ASSERT_NE(view, nullptr);
+    ElementStore* store = d.elementStore();
+    std::vector<int> clusters[3];
+    const double origins[3][2] = {{20.0, 30.0}, {150.0, 110.0}, {230.0, 40.0}};
+    for (int c = 0; c < 3; ++c)
+        for (size_t i = 0; i < std::size(kKinds); ++i) {
+            const double x = origins[c][0] + 7.0 * static_cast<double>(i % 6), y = origins[c][1] + 9.0 * (i / 6);
+            const int id = addKind(*d.editor3, kKinds[i], x, y);
+            ASSERT_GE(id, 1) << kElementKindRows[kindCode(kKinds[i]) - 1].keyword;
+            ASSERT_EQ(d.editor3->beginEdit(id), 1);
+            InkColor ink;
+            ink.RgbColor::assign(RgbColor(60 * c + 40, static_cast<int>(i) * 14, 200 - 50 * c));
+            d.editor3->elementInHand()->setLineColour(ink);
+            d.editor3->elementInHand()->setColour(ink);
+            ASSERT_EQ(d.editor3->storeBack(id), 1);
+            clusters[c].push_back(id);
+        }
+    // A wide band through the first cluster, and long lines across the sheet, made last and then
+    // put first in the drawing order, so that the order is not that of the ids.
+    ASSERT_EQ(d.editor3->startNewElement(kindCode(ElementKind::Breakline)), 1);
+    Element* band = d.editor3->elementInHand();
+    band->clearPoints();
+    for (const Xy& p : {Xy{15.0, 28.0}, Xy{70.0, 60.0}, Xy{25.0, 75.0}})
+        band->appendPoint(p.x, p.y, 0.0);
+    band->lineWidth()->width = 1.2;
+    ASSERT_EQ(d.editor3->commitNewElement(), 1);
+    clusters[0].push_back(band->id);
+    const int page = d.currentPage();
+    for (const Xy& from : {Xy{5.0, 20.0}, Xy{5.0, 140.0}, Xy{40.0, 5.0}}) {
+        ASSERT_EQ(d.editor3->startNewElement(kindCode(ElementKind::Line)), 1);
+        Element* line = d.editor3->elementInHand();
+        line->firstPoint()->x = from.x, line->firstPoint()->y = from.y;
+        line->secondPoint()->x = 280.0 - from.x, line->secondPoint()->y = 160.0 - from.y;
+        InkColor ink;
+        ink.RgbColor::assign(RgbColor(255, 0, 0));
+        line->setLineColour(ink);
+        ASSERT_EQ(d.editor3->commitNewElement(), 1);
+        ASSERT_EQ(store->relinkOrder(page, line->id, store->pageTable->getFirst(page)), 1);
+    }
+
+    struct Case {
+        const char* name;
+        double zoom; // 0: fitted
+        int first, last; // the clusters selected
+        int (*run)(DocumentContext&);
+    };
+    const auto move = [](DocumentContext& c) { return MoveTool::of(&c)->moveBy(4.5, -3.25, 0.0); };
+    const auto undo = [](DocumentContext& c) { return c.undo(); };
+    const auto redo = [](DocumentContext& c) { return c.redo(); };
+    const auto right = [](DocumentContext& c) {
+        int dx = 0, dy = 0;
+        MoveTool::of(&c)->arrowStep(VK_RIGHT, dx, dy);
+        return dx == 1 ? 1 : 0;
+    };
+    const auto down = [](DocumentContext& c) {
+        int dx = 0, dy = 0;
+        MoveTool::of(&c)->arrowStep(VK_DOWN, dx, dy);
+        return dy == 1 ? 1 : 0;
+    };
+    const Case cases[] = {
+        {"one cluster moved", 0.0, 0, 0, move},      {"its undo", 0.0, 0, 0, undo},
+        {"its redo", 0.0, 0, 0, redo},               {"two far apart moved", 0.0, 0, 2, move},
+        {"their undo", 0.0, 0, 2, undo},             {"arrow right", 0.0, 1, 1, right},
+        {"arrow down", 0.0, 0, 2, down},             {"moved at 250 %", 2.5, 0, 0, move},
+        {"undone at 250 %", 2.5, 0, 0, undo},        {"redone at 250 %", 2.5, 0, 0, redo},
+        {"arrow right at 250 %", 2.5, 0, 1, right},
+    };
+    for (const Case& c : cases) {
+        if (c.zoom > 0.0) {
+            ASSERT_EQ(view->setZoomTo(c.zoom), 1);
+            view->centreOn(60.0, 60.0);
+        } else {
+            (void)view->fitSheet();
+        }
+        d.updater->refreshAll();
+        d.selectTool->clearSelection();
+        d.selectTool->setSelectionMode(2);
+        for (int k = c.first; k <= c.last; k += 2)
+            for (int id : clusters[k])
+                d.selectTool->addToSelection(id);
+        ASSERT_EQ(c.run(d), 1) << c.name;
+        EXPECT_EQ(differenceFromFullRefresh(), "0") << c.name << ": pixels that differ";
+    }
+}
+
 TEST_F(ChangeRepaint, AnOpenedDrawingShowsItsPageFirstAndTheMiniatureAtIdleTime)
 {
     ScratchFolder scratch;
@@ -382,7 +478,9 @@ TEST_F(ChangeRepaint, TheSelectionsMarksAreDrawnOffTheWindowAndLeaveThePainterAl
 // The marks of a whole selection, drawn together on the overlay (most from the extents the
 // elements registered), are pixel for pixel those each element draws of itself one by one
 // through GDI: for every kind, overlapping, as stored, at another zoom (the texts measured
-// again) and at another drawing scale (the registered extents no longer hold).
+// again) and at another drawing scale (the registered extents no longer hold), each time drawn
+// twice (the second time the kinds measured through their shape show the boxes kept by the
+// first), and once more after every element was moved (the kept boxes are stale then).
 TEST_F(ChangeRepaint, TheSelectionsMarksAreThoseEachElementDrawsOfItself)
 {
     DocumentContext& d = drawing();
@@ -420,9 +518,16 @@ TEST_F(ChangeRepaint, TheSelectionsMarksAreThoseEachElementDrawsOfItself)
         const char* name;
         double zoom; // 0: fitted
         int denominator;
+        int moved;
     };
-    const Case cases[] = {{"as stored", 0.0, 1}, {"at 250 %", 2.5, 1}, {"at 1:4", 2.5, 4}};
+    const Case cases[] = {
+        {"as stored", 0.0, 1, 0}, {"at 250 %", 2.5, 1, 0}, {"at 1:4", 2.5, 4, 0}, {"moved", 2.5, 4, 1}};
     for (const Case& c : cases) {
+        for (int id : c.moved ? ids : std::vector<int>()) {
+            ASSERT_EQ(d.editor3->beginEdit(id), 1) << c.name;
+            d.editor3->elementInHand()->translate(1.5, 0.75, 0.0);
+            ASSERT_EQ(d.editor3->storeBack(id), 1) << c.name;
+        }
         sheet->setScaleDenominator(c.denominator);
         if (c.zoom > 0.0) {
             ASSERT_EQ(view->setZoomTo(c.zoom), 1);
@@ -431,6 +536,7 @@ TEST_F(ChangeRepaint, TheSelectionsMarksAreThoseEachElementDrawsOfItself)
             (void)view->fitSheet();
         }
         d.updater->refreshAll();
+        ASSERT_EQ(d.selectAll(), static_cast<int>(ids.size())) << c.name;
         ASSERT_EQ(d.selectAll(), static_cast<int>(ids.size())) << c.name;
         const std::unique_ptr<DibSurface> together = overlayPixels();
         // Each element draws its own marks on a fresh copy of the painter.

@@ -127,7 +127,6 @@ protected:
         hooks.rotateTool = made<RotateToolBase, RecordingRotate>;
         hooks.moveTool = made<MoveToolBase, RecordingMove>;
         hooks.scaler = made<ElementScalerBase, RecordingScaler>;
-        frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
         window = frame.createDocumentWindow();
         ASSERT_TRUE(window);
         standIn(window->context->grid, new RecordingGrid);

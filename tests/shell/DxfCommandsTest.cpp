@@ -15,11 +15,6 @@ namespace {
 
 class DxfCommands : public FrameTest {
 protected:
-    void SetUp() override
-    {
-        FrameTest::SetUp();
-        frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
-    }
     DocumentContext& newDrawing()
     {
         DocumentWindow* window = frame.createDocumentWindow();

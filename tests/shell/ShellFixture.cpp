@@ -3,6 +3,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/PageChainTable.h"
+#include "geometry/SettingsFile.h"
 #include "platform/CurrentEvent.h"
 #include "shell/FrameCommands.h"
 #include "shell/StartUp.h"
@@ -78,17 +79,35 @@ void ScriptedWindow::endTool()
     DocumentWindow::endTool();
 }
 
+int NotingSettingsOwner::readSection(SettingsFile& file)
+{
+    note("settings load");
+    int result;
+    while ((result = file.readKey()) != 0 && file.currentKind() != SettingsFile::kSection) {
+    }
+    return result;
+}
+
+int NotingSettingsOwner::writeSection(SettingsFile& file)
+{
+    note("settings save");
+    return file.writeSection(sectionId);
+}
+
+ScriptedWindow* addScriptedWindow(MainFrame& frame)
+{
+    // As the frame does before it makes a window of its own: errors of earlier work do not count.
+    if (theApplication)
+        theApplication->errorCount = 0;
+    return dynamic_cast<ScriptedWindow*>(frame.addDocumentWindow(new ScriptedWindow(std::to_string(++windowsMade) + ": ")));
+}
+
 void FrameTest::SetUp()
 {
     shellTrace().clear();
     windowsMade = 0;
     nameApplication(*theApplication);
-    // The frame tests neither read nor write the settings file; its own tests do.
-    settingsHooks = SettingsHooks();
     app->showCommand = SW_HIDE;
-    frameFactories.documentWindow = [](MainFrame&) -> DocumentWindow* {
-        return new ScriptedWindow(std::to_string(++windowsMade) + ": ");
-    };
     app->frame = &frame;
     app->setWindowMenuPosition(4);
     ASSERT_TRUE(frame.create());
@@ -105,7 +124,7 @@ void FrameTest::TearDown()
 
 ScriptedWindow* FrameTest::addWindow()
 {
-    auto* window = dynamic_cast<ScriptedWindow*>(frame.createDocumentWindow());
+    ScriptedWindow* window = addScriptedWindow(frame);
     EXPECT_TRUE(window);
     settleEvents();
     return window;
@@ -135,7 +154,6 @@ void ViewFrameTest::viewStep(int) { theCurrentEvent->hwnd = viewWindow; }
 void ViewFrameTest::SetUp()
 {
     FrameTest::SetUp();
-    frameFactories.documentWindow = [](MainFrame&) { return new DocumentWindow; };
     window = frame.createDocumentWindow();
     ASSERT_TRUE(window && window->context && window->context->view);
     settleEvents();

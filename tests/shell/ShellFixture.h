@@ -1,7 +1,8 @@
 #pragma once
 // Stand-ins for the shell tests: one trace that every recorder writes to, a pane manager that
-// records what the frame asks of it, shortcut keys that record their start-up steps, and a
-// document window whose answers a test scripts.
+// records what the frame asks of it, shortcut keys that record their start-up steps, a settings
+// section owner that notes its reads and writes, and a document window whose answers a test
+// scripts.
 #include <deque>
 #include <functional>
 #include <map>
@@ -18,8 +19,9 @@
 #include "shell/MainFrame.h"
 #include "shell/ShortcutKeys.h"
 #include "shell/panes/WorkspaceLayout.h"
-#include "shell/settings/SettingsHooks.h"
+#include "shell/settings/SettingsSectionOwner.h"
 #include "views/ViewMapping.h"
+#include "tests/shell/settings/SettingsFixture.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
@@ -77,6 +79,17 @@ public:
     void applyToButtons() override { note("shortcut apply"); }
 };
 
+// A settings section owner that notes "settings load" when its section is read (passing over its
+// keys) and "settings save" when it is written (the section line alone).
+class NotingSettingsOwner : public SettingsSectionOwner {
+public:
+    explicit NotingSettingsOwner(int section) : sectionId(section) {}
+    [[nodiscard]] int readSection(SettingsFile& file) override;
+    [[nodiscard]] int writeSection(SettingsFile& file) override;
+
+    int sectionId;
+};
+
 // A document window with a real drawing that notes the frame's calls on it; confirmSave answers
 // from its script while the script lasts.
 class ScriptedWindow : public DocumentWindow {
@@ -92,15 +105,20 @@ public:
     std::deque<int> answers;
 };
 
+// A new ScriptedWindow named by the order the test made it ("1: ", "2: " ...), handed to the
+// frame; null when the frame did not take it.
+[[nodiscard]] ScriptedWindow* addScriptedWindow(MainFrame& frame);
+
 // A main frame with its window (not maximised, not initialised) in an application named as
-// start-up names it, with the recording pane manager installed. Document windows made through
-// the frame are ScriptedWindows named "1: ", "2: " ... in the order they were made.
+// start-up names it, with the recording pane manager installed and no settings file (the one of
+// the test prefix is put back afterwards). The test's windows (addWindow) are ScriptedWindows
+// named "1: ", "2: " ... in the order they were made; the frame's own are plain document windows.
 class FrameTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A new document window through the frame; fails the test when none was made.
+    // A new scripted window in the frame's list; fails the test when none was made.
     ScriptedWindow* addWindow();
     ScriptedWindow* windowAt(int index) { return dynamic_cast<ScriptedWindow*>(frame.documentAt(index)); }
     // The frame's menu item state (MF_GRAYED ...) and text.
@@ -112,8 +130,7 @@ protected:
     TestApplication app;
     RecordingLayout layout;
     ScopedOverride<PaneLayout*> panes{app->workspaceLayout, &layout};
-    ScopedOverride<FrameFactories> factories{frameFactories};
-    ScopedOverride<SettingsHooks> settings{settingsHooks};
+    SettingsFileScope settingsFile;
     ScopedOverride<FileProgress* (*)()> progress{makeFileProgress};
     MainFrame frame;
 };

@@ -36,6 +36,8 @@
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
 #include "shell/SplashScreen.h"
+#include "shell/settings/SettingsIds.h"
+#include "shell/settings/SettingsSections.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/MessageBoxScript.h"
@@ -123,9 +125,8 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        delete frame.shortcutKeys;
-        frame.shortcutKeys = new RecordingShortcutKeys(&frame);
-        settingsHooks.loadSettings = [] { note("settings load"); return 1; };
+        standIn(frame.shortcutKeys, new RecordingShortcutKeys(&frame));
+        putSettings("[DRAWENVIRONMENT]\r\n");
         running = &clock;
         SplashScreen::sleeper = [](DWORD ms) { running->advance(ms); };
     }
@@ -139,6 +140,8 @@ protected:
     FakeClock clock;
     static FakeClock* running;
     ScopedOverride<SplashScreen::Sleeper> sleeper{SplashScreen::sleeper};
+    NotingSettingsOwner settings{settings_id::DrawEnvironment};
+    ScopedOverride<SettingsSectionOwner*> settingsOwner{*settingsOwnerSlot(settings_id::DrawEnvironment), &settings};
 };
 FakeClock* StartUp::running = nullptr;
 

@@ -3,8 +3,8 @@
 #include "document/Element.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/ElementTextString.h"
-#include "elements/ValueList.h"
 #include "geometry/PointList.h"
+#include "shapes/ValueList.h"
 #include "views/tools/ElementEditor.h"
 
 Element* startSampleElement(ElementEditorBase& editor, int kind, double dx, double dy)

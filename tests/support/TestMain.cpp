@@ -8,7 +8,6 @@
 #include "platform/HelpCall.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintJob.h"
-#include "shapes/ElementShapes.h"
 
 namespace {
 // A message box that nobody scripted would block a headless run: fail the test instead.
@@ -62,7 +61,6 @@ int main(int argc, char** argv)
     setHtmlHelpLoader(unexpectedHelpLoader);
     // As start-up does: documents make their attribute holders from the element folder.
     makeBaseElement = newBaseElement;
-    installElementShapes();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -23,6 +23,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/IdleMembers.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/SurfaceUpdater.h"
 #include "views/LowMemoryGuard.h"
@@ -296,7 +297,7 @@ public:
     FakeClock clock;
     TestRegistry registry;
     ScopedOverride<ElementKindRegistry*> installed{theKindRegistry, &registry};
-    ScopedOverride<ElementEditorBase* (*)()> editors{makeElementEditor, newElementEditor};
+    RealElementEditors editors;
     RecordingNavigator navigator;
     RecordingPageBar pageBar;
     LowMemoryGuard guard;

@@ -8,9 +8,9 @@
 
 #include "document/DisplayControlState.h"
 #include "document/FileErrorReporter.h"
-#include "elements/CornerRounding.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
+#include "shapes/CornerRounding.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/views/EditorTestDrawing.h"
 

@@ -21,6 +21,7 @@
 #include "platform/MouseSource.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/LinearView.h"
+#include "tests/support/RealElementEditors.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/SurfaceUpdater.h"
@@ -281,7 +282,7 @@ public:
     ScopedOverride<ElementKindRegistry*> installed{theKindRegistry, registry.get()};
     ScopedOverride<ElementKindRegistry::Factory> box{ElementKindRegistry::factories[kindCode(ElementKind::Box) - 1],
                                                      &Rectangle::make};
-    ScopedOverride<ElementEditorBase* (*)()> editors{makeElementEditor, newElementEditor};
+    RealElementEditors editors;
     ScopedOverride<UndoManager::FreeSpaceQuery> space{UndoManager::freeSpaceQuery, plentyOfSpace};
     ScopedOverride<DocumentMemberFactories> factories{documentMemberFactories, toolFactories()};
     DocumentContext context;

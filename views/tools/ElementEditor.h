@@ -40,5 +40,6 @@ public:
     [[nodiscard]] int commitNewElement() override;
 };
 
-// A new element editor, null when memory ran out (the document members' maker).
+// A new element editor, null when memory ran out (no report; makeElementEditor of ViewMembers.h
+// reports it).
 [[nodiscard]] ElementEditorBase* newElementEditor();

@@ -260,7 +260,7 @@ int MoveTool::editPointsLoop()
         }
         const int clicked = view->waitClick(0);
         if (clicked == loopCode(MouseLoopResult::RightClick)) {
-            (void)tool->onRightButton(); // asks for the menu once the button is up
+            tool->onRightButton(); // asks for the menu once the button is up
             return loopCode(MouseLoopResult::RightClick);
         }
         if (clicked != loopCode(MouseLoopResult::LeftClick))

@@ -143,7 +143,7 @@ int RotateTool::run()
     if (context->updater)
         context->updater->repaint();
     if (r == loopCode(MouseLoopResult::RightClick))
-        (void)tool->onRightButton(); // asks for the menu once the button is up
+        tool->onRightButton(); // asks for the menu once the button is up
     return r;
 }
 

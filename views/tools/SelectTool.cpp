@@ -352,7 +352,7 @@ int SelectTool::passesHit(int id, int byStyle)
     ElementIndexEntry entry;
     if (!store || !store->getEntry(id, &entry))
         return 0;
-    if (context->displayControl && !context->displayControl->isSelectable(entry))
+    if (!context->displayControl->isSelectable(entry))
         return 0;
     if (!editor->beginEdit(id))
         return 0;
@@ -441,7 +441,7 @@ int SelectTool::testCandidate(int id, int whole)
     Point low, high;
     if (!editor || !store || !store->getEntry(id, &entry) || !editor->getElementBounds(id, &low, &high))
         return 0;
-    if (context->displayControl && !context->displayControl->isSelectable(entry))
+    if (!context->displayControl->isSelectable(entry))
         return 0;
     if (whole)
         return pickAreaContainsBox(low, high);
@@ -497,7 +497,7 @@ int SelectTool::onMouse()
     if (outcome == loopCode(MouseLoopResult::LeftClick))
         (void)onLeftButton();
     else if (outcome == loopCode(MouseLoopResult::RightClick))
-        (void)onRightButton();
+        onRightButton();
     return outcome;
 }
 
@@ -677,7 +677,7 @@ int SelectTool::nextPassingCandidateSelected()
     return -1;
 }
 
-int SelectTool::onRightButton()
+void SelectTool::onRightButton()
 {
     ViewParams* view = context ? context->view : nullptr;
     if (view) {
@@ -687,7 +687,6 @@ int SelectTool::onRightButton()
         }
     }
     requestContextMenu();
-    return 1;
 }
 
 // --- keys ---

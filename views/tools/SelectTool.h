@@ -86,7 +86,7 @@ public:
     int collectCandidatesInBox();
     // The left button, the right button and a key as the tracking loop hands them on.
     virtual int onLeftButton();
-    virtual int onRightButton();
+    virtual void onRightButton();
     virtual int onKey(int key);
     // The mode keys '+' and '-' as the tracking loop sets them (1 on, 0 off).
     void setAddMode(int on);

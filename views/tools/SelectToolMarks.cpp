@@ -380,10 +380,28 @@ void SelectTool::redrawMarks()
             drawExtentHandles(extent, filled);
             continue;
         }
+        // A kind whose handles stand on an extent its shape measures shows them from the one kept
+        // when it was last taken here, at the same scales and not stored since.
+        if (fromIndex && index->marksExtentOf(id, scale, drawingScale, extent, filled)) {
+            drawExtentHandles(extent, filled);
+            continue;
+        }
         const int active = id == activeHandleId;
-        if (editor->setActiveHandleById(id, active ? activeHandleA : 0, active ? activeHandleB : 0) &&
-            editor->elementInHand())
-            editor->elementInHand()->showPicked();
+        Element* taken = editor->setActiveHandleById(id, active ? activeHandleA : 0, active ? activeHandleB : 0)
+                             ? editor->elementInHand()
+                             : nullptr;
+        if (!taken)
+            continue;
+        taken->showPicked();
+        // Kept only where the handles' box is already in order (the marks are then drawn in the
+        // same order from the kept box).
+        const Element& shown = *taken;
+        if (fromIndex && taken->self == taken && shown.marksFollowMeasuredExtent(filled) &&
+            shown.extentMin.x <= shown.extentMax.x && shown.extentMin.y <= shown.extentMax.y) {
+            DoubleRect box;
+            box.set(shown.extentMin.y, shown.extentMin.x, shown.extentMax.x, shown.extentMax.y);
+            (void)index->keepMarksExtent(id, box, filled, scale, drawingScale); // a taken element shows itself next time
+        }
     }
     tools.canvas.close();
     if (context->view)

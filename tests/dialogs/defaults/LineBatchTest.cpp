@@ -10,9 +10,9 @@
 #include "document/Element.h"
 #include "document/Selection.h"
 #include "document/UndoManager.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
 #include "resources/ids_defaults.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/MessagePump.h"
 

@@ -9,10 +9,10 @@
 
 #include "document/Document.h"
 #include "document/Element.h"
-#include "elements/BoxRules.h"
-#include "elements/CornerRounding.h"
 #include "geometry/TagIds.h"
 #include "platform/Application.h"
+#include "shapes/BoxRules.h"
+#include "shapes/CornerRounding.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"

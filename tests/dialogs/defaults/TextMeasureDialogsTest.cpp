@@ -10,10 +10,10 @@
 
 #include "document/Element.h"
 #include "document/UndoManager.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "resources/ids_text_measure_defaults.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/MessagePump.h"
 

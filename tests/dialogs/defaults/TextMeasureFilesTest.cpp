@@ -12,10 +12,10 @@
 
 #include "document/MeasureDefaults.h"
 #include "document/TextDefaults.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
 #include "geometry/TagIds.h"
 #include "platform/Application.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
 #include "tests/support/AttributeFile.h"
 #include "tests/support/FakeSettingsFile.h"

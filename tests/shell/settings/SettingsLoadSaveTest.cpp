@@ -17,8 +17,6 @@
 #include "platform/StringUtil.h"
 #include "platform/WindowsDirectory.h"
 #include "shell/GlobalManagers.h"
-#include "shell/StartUp.h"
-#include "shell/settings/SettingsHooks.h"
 #include "shell/settings/SettingsIds.h"
 #include "shell/settings/SettingsSections.h"
 #include "tests/shell/settings/SettingsFixture.h"
@@ -352,10 +350,4 @@ TEST(SettingsLoad, WhatWasSavedComesBackInAnySectionOrder)
         EXPECT_EQ(settingsBytes(), saved);
     }
     EXPECT_TRUE(boxes.shown().empty());
-
-    // Start-up and the frame's close read and write this file.
-    ScopedOverride<SettingsHooks> hooks(settingsHooks, SettingsHooks());
-    nameApplication(*theApplication);
-    EXPECT_EQ(settingsHooks.loadSettings, &loadAppSettings);
-    EXPECT_EQ(settingsHooks.saveSettings, &saveAppSettings);
 }

@@ -6,10 +6,9 @@
 
 #include "document/MeasureDefaults.h"
 #include "document/TextDefaults.h"
-#include "elements/ArrowHeadStyle.h"
-#include "elements/MeasureAttributes.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "shell/StartUp.h"
-#include "shell/settings/SettingsHooks.h"
 #include "tests/shell/settings/SettingsFixture.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/TestApplication.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/ValueList.h"
+#include "shapes/ValueList.h"
 
 // The radius values: "radius" / "radiusAray" on paper, "radNum" / "radNumAray" in drawing units.
 // The circle writes its radius on paper, the radius dimension in drawing units.

@@ -1,6 +1,6 @@
 // The bitmap element's size record and raster: their file blocks, record bytes and the borrowed
 // image the shape draws.
-#include "elements/BitmapRaster.h"
+#include "shapes/BitmapRaster.h"
 
 #include <cstring>
 #include <initializer_list>

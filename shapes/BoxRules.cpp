@@ -1,7 +1,6 @@
 // The box's rule counts and corner radii: record, drawing file and dialog conversions.
-#include "elements/BoxRules.h"
+#include "shapes/BoxRules.h"
 
-#include "elements/CornerRounding.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -11,6 +10,7 @@
 #include "platform/Dialog.h"
 #include "platform/MathUtil.h"
 #include "platform/UnitConverter.h"
+#include "shapes/CornerRounding.h"
 
 // --- rules ---
 

@@ -1,4 +1,4 @@
-#include "elements/MeasureAttributes.h"
+#include "shapes/MeasureAttributes.h"
 
 #include <cstring>
 

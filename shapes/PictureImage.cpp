@@ -1,5 +1,5 @@
 // The picture's readers, one per kind, made and attached on first use.
-#include "elements/PictureImage.h"
+#include "shapes/PictureImage.h"
 
 #include <cstring>
 
@@ -7,7 +7,7 @@
 #include "document/FileNameValue.h"
 #include "document/PictureCache.h"
 #include "document/PictureReader.h"
-#include "elements/ImageTypeValue.h"
+#include "shapes/ImageTypeValue.h"
 
 PictureImage::~PictureImage()
 {

@@ -1,4 +1,4 @@
-#include "elements/ArrowHeadStyle.h"
+#include "shapes/ArrowHeadStyle.h"
 
 #include "document/Document.h"
 #include "document/Element.h"

@@ -1,4 +1,4 @@
-#include "elements/OvalType.h"
+#include "shapes/OvalType.h"
 
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"

@@ -1,6 +1,6 @@
-// The element kinds' operations through their shapes: each runner makes the kind's shape, fills
-// it with the element's context, layer, colour, points and attributes, places it and runs it once.
-#include "shapes/ElementShapes.h"
+// The element kinds' operations through their shapes: each call makes the kind's shape, fills it
+// with the element's context, layer, colour, points and attributes, places it and runs it once.
+#include "elements/ElementShapes.h"
 
 #include <type_traits>
 
@@ -8,14 +8,9 @@
 #include "document/ElementKind.h"
 #include "document/SelectToolBase.h"
 #include "elements/AngleMeasureElement.h"
-#include "elements/BezierPath.h"
 #include "elements/CircleDimensionElement.h"
-#include "elements/ElementShapeRunners.h"
 #include "elements/ElementTextString.h"
 #include "elements/LineElement.h"
-#include "elements/OvalType.h"
-#include "elements/RadiusList.h"
-#include "elements/TextElementBase.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DoubleValue.h"
 #include "geometry/EdgeAttributes.h"
@@ -44,6 +39,8 @@
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
 #include "shapes/OvalShape.h"
+#include "shapes/OvalType.h"
+#include "shapes/RadiusList.h"
 #include "shapes/SplineShape.h"
 #include "shapes/TextShape.h"
 #include "shapes/TextlineShape.h"
@@ -229,7 +226,8 @@ int measureLeader(Element& text, Point& lo, Point& hi)
     return shape.leaderExtent(lo, hi);
 }
 
-// One underline of a text's pick display, in the pick colour.
+} // namespace
+
 void drawPickUnderline(Element& text, const Point& from, const Point& to)
 {
     LineShape shape;
@@ -239,6 +237,8 @@ void drawPickUnderline(Element& text, const Point& from, const Point& to)
     shape.setPoints(DrawPoint(from.x, from.y), DrawPoint(to.x, to.y));
     (void)shape.execute(ShapeOp::ShowPicked, 2); // an underline that cannot be drawn leaves the marks
 }
+
+namespace {
 
 // The arc: start, end and middle are the element's first, second and third points.
 void fillArc(ArcShape& shape, Element& arc)
@@ -327,6 +327,8 @@ OvalArcShape ovalGeometry(const Point& a, const Point& b, int type)
     return geometry;
 }
 
+} // namespace
+
 int ovalOutline(const Point& a, const Point& b, int type, double grow, int closed, PointArray& out)
 {
     OvalArcShape geometry = ovalGeometry(a, b, type);
@@ -340,6 +342,8 @@ int ovalAxes(const Point& a, const Point& b, int type, double axes[2], Point& ce
     const OvalArcShape geometry = ovalGeometry(a, b, type);
     return geometry.axisLengths(axes[0], axes[1]) && geometry.centrePoint(centre);
 }
+
+namespace {
 
 // A Bezier shape of the element's context, layer, edge, fill, hatch and line size over points.
 void fillBezier(BezierShape& shape, Element& e, PointList& points, int openClose)
@@ -370,7 +374,8 @@ int hitBezierShape(Element& curve)
     return shape.hitTest();
 }
 
-// The path editor's curve: the owner's attributes over the path's points, never filled.
+} // namespace
+
 int drawBezierCurve(Element& owner, PointList& points, int openClose, int operation, const double offset[3])
 {
     BezierShape shape;
@@ -379,6 +384,8 @@ int drawBezierCurve(Element& owner, PointList& points, int openClose, int operat
     shape.setOffset(offset[0], offset[1], offset[2]);
     return shape.execute(operation, 2);
 }
+
+namespace {
 
 // A dimension shape filled from its element; the angle takes its draw type, the radius and
 // diameter their layout and values as well.
@@ -436,51 +443,120 @@ template <typename DimensionShapeKind> int hitDimension(Element& e)
 
 } // namespace
 
-namespace {
-// A kind's runners: its drawing, and (null where the kind has its own) its exact extent and
-// its pick.
-void install(ElementKind kind, ElementShapeRunner draw, ElementExtentRunner measure, ElementHitRunner hit)
+int runElementShape(Element& e, int operation, const double offset[3], const double* rotation)
 {
-    const int row = kindCode(kind) - 1;
-    elementShapeRunners[row] = draw;
-    elementExtentRunners[row] = measure;
-    elementHitRunners[row] = hit;
+    switch (static_cast<ElementKind>(e.kind)) {
+    case ElementKind::Line:
+        return runFilledShape<LineShape, fillLine>(e, operation, offset, rotation);
+    case ElementKind::Breakline:
+        return runListShape<BreaklineShape, 0>(e, operation, offset, rotation);
+    case ElementKind::ArcBreakline:
+        return runListShape<ArcBreaklineShape, 1>(e, operation, offset, rotation);
+    case ElementKind::Spline:
+        return runListShape<SplineShape, 0>(e, operation, offset, rotation);
+    case ElementKind::Box:
+        return runFilledShape<BoxShape, fillBox>(e, operation, offset, rotation);
+    case ElementKind::Arc:
+        return runFilledShape<ArcShape, fillArc>(e, operation, offset, rotation);
+    case ElementKind::Circle:
+        return runFilledShape<CircleShape, fillCircle>(e, operation, offset, rotation);
+    case ElementKind::Polygon:
+        return runListShape<PolygonShape, 0>(e, operation, offset, rotation);
+    case ElementKind::ArcPolygon:
+        return runListShape<ArcPolygonShape, 1>(e, operation, offset, rotation);
+    case ElementKind::Oval:
+        return runFilledShape<OvalShape, fillOval>(e, operation, offset, rotation);
+    case ElementKind::Bezier:
+        return runBezierShape(e, operation, offset, rotation);
+    case ElementKind::Text:
+        return runFilledShape<TextShape, fillText<TextShape>>(e, operation, offset, rotation);
+    case ElementKind::TextLine:
+        return runFilledShape<TextlineShape, fillText<TextlineShape>>(e, operation, offset, rotation);
+    case ElementKind::Measure:
+        return runDimensionShape<MeasureShape>(e, operation, offset, rotation);
+    case ElementKind::AngleMeasure:
+        return runDimensionShape<MsrAngleShape>(e, operation, offset, rotation);
+    case ElementKind::MsrRadius:
+        return runDimensionShape<MsrRadiusShape>(e, operation, offset, rotation);
+    case ElementKind::MsrDiameter:
+        return runDimensionShape<MsrDiameterShape>(e, operation, offset, rotation);
+    case ElementKind::Bitmap:
+        return runBitmapShape(e, operation, offset);
+    case ElementKind::Picture:
+        return runPictureShape(e, operation, offset);
+    default:
+        return 0;
+    }
 }
-} // namespace
 
-void installElementShapes()
+// The line, the oval, the Bezier curve, the text and the image kinds measure themselves.
+int runElementExtent(Element& e, Point& lo, Point& hi)
 {
-    install(ElementKind::Line, runFilledShape<LineShape, fillLine>, nullptr, hitLine);
-    install(ElementKind::Breakline, runListShape<BreaklineShape, 0>, measureListShape<BreaklineShape, 0>,
-            hitListShape<BreaklineShape, 0>);
-    install(ElementKind::ArcBreakline, runListShape<ArcBreaklineShape, 1>, measureListShape<ArcBreaklineShape, 1>,
-            hitListShape<ArcBreaklineShape, 1>);
-    install(ElementKind::Spline, runListShape<SplineShape, 0>, measureListShape<SplineShape, 0>,
-            hitListShape<SplineShape, 0>);
-    install(ElementKind::Box, runFilledShape<BoxShape, fillBox>, measureFilledShape<BoxShape, fillBox>,
-            hitFilledShape<BoxShape, fillBox>);
-    install(ElementKind::Arc, runFilledShape<ArcShape, fillArc>, measureCurveShape<ArcShape, fillArc>, nullptr);
-    install(ElementKind::Circle, runFilledShape<CircleShape, fillCircle>, measureCurveShape<CircleShape, fillCircle>,
-            nullptr);
-    install(ElementKind::Polygon, runListShape<PolygonShape, 0>, measureListShape<PolygonShape, 0>,
-            hitListShape<PolygonShape, 0>);
-    install(ElementKind::ArcPolygon, runListShape<ArcPolygonShape, 1>, measureListShape<ArcPolygonShape, 1>,
-            hitListShape<ArcPolygonShape, 1>);
-    install(ElementKind::Oval, runFilledShape<OvalShape, fillOval>, nullptr, hitFilledShape<OvalShape, fillOval>);
-    install(ElementKind::Bezier, runBezierShape, nullptr, hitBezierShape);
-    install(ElementKind::Text, runFilledShape<TextShape, fillText<TextShape>>, nullptr, nullptr);
-    install(ElementKind::TextLine, runFilledShape<TextlineShape, fillText<TextlineShape>>, measureLeader, hitLeader);
-    install(ElementKind::Measure, runDimensionShape<MeasureShape>, measureDimension<MeasureShape>,
-            hitDimension<MeasureShape>);
-    install(ElementKind::AngleMeasure, runDimensionShape<MsrAngleShape>, measureDimension<MsrAngleShape>,
-            hitDimension<MsrAngleShape>);
-    install(ElementKind::MsrRadius, runDimensionShape<MsrRadiusShape>, measureDimension<MsrRadiusShape>,
-            hitDimension<MsrRadiusShape>);
-    install(ElementKind::MsrDiameter, runDimensionShape<MsrDiameterShape>, measureDimension<MsrDiameterShape>,
-            hitDimension<MsrDiameterShape>);
-    ovalOutlineHook = ovalOutline;
-    ovalAxesHook = ovalAxes;
-    bezierCurveDrawer = drawBezierCurve;
-    TextElementBase::pickUnderlineHook = drawPickUnderline;
-    installImageShapes();
+    switch (static_cast<ElementKind>(e.kind)) {
+    case ElementKind::Breakline:
+        return measureListShape<BreaklineShape, 0>(e, lo, hi);
+    case ElementKind::ArcBreakline:
+        return measureListShape<ArcBreaklineShape, 1>(e, lo, hi);
+    case ElementKind::Spline:
+        return measureListShape<SplineShape, 0>(e, lo, hi);
+    case ElementKind::Box:
+        return measureFilledShape<BoxShape, fillBox>(e, lo, hi);
+    case ElementKind::Arc:
+        return measureCurveShape<ArcShape, fillArc>(e, lo, hi);
+    case ElementKind::Circle:
+        return measureCurveShape<CircleShape, fillCircle>(e, lo, hi);
+    case ElementKind::Polygon:
+        return measureListShape<PolygonShape, 0>(e, lo, hi);
+    case ElementKind::ArcPolygon:
+        return measureListShape<ArcPolygonShape, 1>(e, lo, hi);
+    case ElementKind::TextLine:
+        return measureLeader(e, lo, hi);
+    case ElementKind::Measure:
+        return measureDimension<MeasureShape>(e, lo, hi);
+    case ElementKind::AngleMeasure:
+        return measureDimension<MsrAngleShape>(e, lo, hi);
+    case ElementKind::MsrRadius:
+        return measureDimension<MsrRadiusShape>(e, lo, hi);
+    case ElementKind::MsrDiameter:
+        return measureDimension<MsrDiameterShape>(e, lo, hi);
+    default:
+        return 0;
+    }
+}
+
+// The arc, the circle, the text and the image kinds answer their picks themselves.
+int runElementHitTest(Element& e)
+{
+    switch (static_cast<ElementKind>(e.kind)) {
+    case ElementKind::Line:
+        return hitLine(e);
+    case ElementKind::Breakline:
+        return hitListShape<BreaklineShape, 0>(e);
+    case ElementKind::ArcBreakline:
+        return hitListShape<ArcBreaklineShape, 1>(e);
+    case ElementKind::Spline:
+        return hitListShape<SplineShape, 0>(e);
+    case ElementKind::Box:
+        return hitFilledShape<BoxShape, fillBox>(e);
+    case ElementKind::Polygon:
+        return hitListShape<PolygonShape, 0>(e);
+    case ElementKind::ArcPolygon:
+        return hitListShape<ArcPolygonShape, 1>(e);
+    case ElementKind::Oval:
+        return hitFilledShape<OvalShape, fillOval>(e);
+    case ElementKind::Bezier:
+        return hitBezierShape(e);
+    case ElementKind::TextLine:
+        return hitLeader(e);
+    case ElementKind::Measure:
+        return hitDimension<MeasureShape>(e);
+    case ElementKind::AngleMeasure:
+        return hitDimension<MsrAngleShape>(e);
+    case ElementKind::MsrRadius:
+        return hitDimension<MsrRadiusShape>(e);
+    case ElementKind::MsrDiameter:
+        return hitDimension<MsrDiameterShape>(e);
+    default:
+        return 0;
+    }
 }

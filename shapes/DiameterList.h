@@ -1,5 +1,5 @@
 #pragma once
-#include "elements/ValueList.h"
+#include "shapes/ValueList.h"
 
 // The diameter values: "diameter" / "diameterAray" on paper, "diaNum" / "diaNumAray" in drawing
 // units (the diameter dimension writes the latter).

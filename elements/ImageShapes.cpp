@@ -1,11 +1,9 @@
-// The runners of the image kinds: the bitmap and the placed picture.
-#include "shapes/ElementShapes.h"
+// The shapes of the image kinds: the bitmap and the placed picture.
+#include "elements/ElementShapes.h"
 
 #include "document/Element.h"
-#include "document/ElementKind.h"
-#include "elements/BitmapRaster.h"
-#include "elements/ElementShapeRunners.h"
 #include "elements/PictureElement.h"
+#include "shapes/BitmapRaster.h"
 #include "shapes/BitmapShape.h"
 #include "shapes/PictureShape.h"
 
@@ -23,8 +21,10 @@ template <typename ImageShape> void takeCorners(ImageShape& shape, const Element
     shape.setOffset(offset[0], offset[1], offset[2]);
 }
 
+} // namespace
+
 // The shape uses the element's size record and raster as they are: nothing is copied.
-int runBitmapShape(Element& bitmap, int operation, const double offset[3], const double*)
+int runBitmapShape(Element& bitmap, int operation, const double offset[3])
 {
     BitmapShape shape;
     takeCorners(shape, bitmap, offset);
@@ -33,7 +33,7 @@ int runBitmapShape(Element& bitmap, int operation, const double offset[3], const
 }
 
 // The shape borrows the element's image holder and mask.
-int runPictureShape(Element& element, int operation, const double offset[3], const double*)
+int runPictureShape(Element& element, int operation, const double offset[3])
 {
     auto* picture = dynamic_cast<PictureElement*>(&element);
     if (!picture)
@@ -46,10 +46,3 @@ int runPictureShape(Element& element, int operation, const double offset[3], con
     return shape.execute(operation);
 }
 
-} // namespace
-
-void installImageShapes()
-{
-    elementShapeRunners[kindCode(ElementKind::Bitmap) - 1] = runBitmapShape;
-    elementShapeRunners[kindCode(ElementKind::Picture) - 1] = runPictureShape;
-}

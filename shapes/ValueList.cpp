@@ -1,10 +1,8 @@
 // The radius and diameter value lists: conversions, record, dialog fields and drawing-file tags.
-#include "elements/ValueList.h"
+#include "shapes/ValueList.h"
 
 #include <cmath>
 
-#include "elements/DiameterList.h"
-#include "elements/RadiusList.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -12,6 +10,8 @@
 #include "geometry/XmlContext.h"
 #include "platform/Control.h"
 #include "platform/Dialog.h"
+#include "shapes/DiameterList.h"
+#include "shapes/RadiusList.h"
 
 namespace {
 // Scaling never makes a value this small or smaller.

@@ -1,5 +1,5 @@
 // The picture's image kind: keywords, the extension rule, the file tag and the dialog lists.
-#include "elements/ImageTypeValue.h"
+#include "shapes/ImageTypeValue.h"
 
 #include <cstring>
 #include <initializer_list>

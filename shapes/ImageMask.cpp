@@ -1,5 +1,5 @@
 // The picture's mask: its file block, record and scaling.
-#include "elements/ImageMask.h"
+#include "shapes/ImageMask.h"
 
 #include <cmath>
 

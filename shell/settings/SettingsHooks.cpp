@@ -1,3 +1,0 @@
-#include "shell/settings/SettingsHooks.h"
-
-SettingsHooks settingsHooks;
