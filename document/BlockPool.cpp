@@ -1,5 +1,6 @@
 #include "document/BlockPool.h"
 
+#include <algorithm>
 #include <cstring>
 
 BlockPool::BlockPool() : GlobalBlock(1000, sizeof(RecordBlock)) {}
@@ -55,6 +56,19 @@ int BlockPool::readBlock(int number, void* data, int* next)
     std::memcpy(data, block.data, kRecordBlockData);
     *next = block.next;
     return 1;
+}
+
+void BlockPool::prefetchChain(int first, int blocks) const
+{
+    const char* base = heldBase();
+    if (!base || !isValidBlock(first) || blocks < 1)
+        return;
+    // At most four blocks (about nine cache lines), and none past the pool's end.
+    const int last = std::min(first + std::min(blocks, 4) - 1, highest);
+    const char* from = base + static_cast<size_t>(first) * sizeof(RecordBlock);
+    const char* to = base + static_cast<size_t>(last + 1) * sizeof(RecordBlock);
+    for (const char* line = from; line < to; line += 64)
+        __builtin_prefetch(line);
 }
 
 int BlockPool::linkOf(int number)

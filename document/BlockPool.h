@@ -29,6 +29,9 @@ public:
     // Copies the 128 bytes of a block; a number outside the pool yields zeros and link 0.
     [[nodiscard]] int readBlock(int number, void* data, int* next);
     [[nodiscard]] int linkOf(int number);
+    // A hint for a walk that reads the chain starting at first next: brings its first blocks
+    // towards the processor (a chain written whole lies in consecutive blocks).
+    void prefetchChain(int first, int blocks) const;
     // Appends the chain starting at first (at most maxBlocks blocks, or up to a -3 link) to the
     // free list. Nothing with the no-reuse switch on.
     void releaseChain(int first, int maxBlocks);

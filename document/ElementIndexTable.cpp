@@ -142,6 +142,19 @@ int ElementIndexTable::putEntry(int id, const ElementIndexEntry& entry)
     return 1;
 }
 
+void ElementIndexTable::prefetch(int id)
+{
+    if (const ElementIndexEntry* entry = peekEntry(id))
+        __builtin_prefetch(entry);
+    if (!isValidId(id))
+        return;
+    if (const FreeLink* links = static_cast<const FreeLink*>(freeLinks_.lock())) {
+        if (id < freeLinks_.count)
+            __builtin_prefetch(links + id);
+        freeLinks_.unlock();
+    }
+}
+
 int ElementIndexTable::copyEntry(int id, ElementIndexEntry* out)
 {
     if (!out || !isValidId(id))

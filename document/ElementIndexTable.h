@@ -42,6 +42,15 @@ public:
     int setCellNext(int id, int value) { return setChainWord(id, &ElementIndexEntry::cellNext, value); }
     [[nodiscard]] int putEntry(int id, const ElementIndexEntry& entry);
     [[nodiscard]] int copyEntry(int id, ElementIndexEntry* out);
+    // Hints for a walk that knows the ids it reads next: brings an id's entry and free-list row
+    // towards the processor; the entry as it stands now (null for an id out of range), read
+    // without a lock, for a hint and nothing else.
+    void prefetch(int id);
+    [[nodiscard]] const ElementIndexEntry* peekEntry(int id) const
+    {
+        const char* base = heldBase();
+        return base && isValidId(id) ? reinterpret_cast<const ElementIndexEntry*>(base) + id : nullptr;
+    }
 
     // A new stamp (document/ChainStamp.h) whenever an entry's page or page chain links change.
     unsigned long long stamp;

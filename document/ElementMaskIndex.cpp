@@ -82,11 +82,10 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
         joinChanged(old, id);
         count(old, -1);
     }
-    if (!marksExtents.empty())
-        marksExtents.erase(id);
+    marksExtents.erase(id);
     if (thin)
-        thinInk[id] = *thin;
-    else if (!thinInk.empty())
+        thinInk.set(id, *thin);
+    else
         thinInk.erase(id);
     const double from[kScales] = {first.x, first.y, first.z};
     const double to[kScales] = {second.x, second.y, second.z};
@@ -124,8 +123,7 @@ int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second
     const double extent[kExtentWords] = {first.x < second.x ? first.x : second.x, first.y < second.y ? first.y : second.y,
                                          first.x < second.x ? second.x : first.x, first.y < second.y ? second.y : first.y,
                                          1.0, viewScale, drawingScale};
-    if (!marksExtents.empty())
-        marksExtents.erase(id);
+    marksExtents.erase(id);
     if (!extents.put(id, extent))
         return 0;
     count(old, -1);
@@ -151,10 +149,10 @@ void ElementMaskIndex::joinChanged(const double* extent, int id)
     } else if (!partsDropped && changedParts.size() < kMaxChangedParts) {
         ChangedPart part;
         part.extent.set(extent[1], extent[0], extent[2], extent[3]);
-        const auto found = thinInk.empty() ? thinInk.end() : thinInk.find(id);
-        part.thin = found != thinInk.end() ? static_cast<int>(changedThin.size()) : -1;
-        if (found != thinInk.end())
-            changedThin.push_back(found->second);
+        const ThinInk* thin = thinInk.find(id);
+        part.thin = thin ? static_cast<int>(changedThin.size()) : -1;
+        if (thin)
+            changedThin.push_back(*thin);
         changedParts.push_back(part);
     } else if (!partsDropped) {
         partsDropped = 1;
@@ -222,11 +220,8 @@ int ElementMaskIndex::inkExtentOf(int id, double viewScale, DoubleRect& out)
 {
     if (!extentOf(id, out))
         return 0;
-    if (!thinInk.empty()) {
-        const auto found = thinInk.find(id);
-        if (found != thinInk.end())
-            out = inkBox(out, &found->second, viewScale);
-    }
+    if (const ThinInk* thin = thinInk.find(id))
+        out = inkBox(out, thin, viewScale);
     return 1;
 }
 
@@ -247,10 +242,8 @@ int ElementMaskIndex::clearElement(int id)
     const int wasSet = extents.get(id, old) && old[4] == 1.0;
     if (wasSet)
         joinChanged(old, id);
-    if (!thinInk.empty())
-        thinInk.erase(id);
-    if (!marksExtents.empty())
-        marksExtents.erase(id);
+    thinInk.erase(id);
+    marksExtents.erase(id);
     const double unset[kExtentWords] = {};
     int ok = extents.put(id, unset);
     if (ok && wasSet)
@@ -298,21 +291,31 @@ int ElementMaskIndex::keepMarksExtent(int id, const DoubleRect& box, int filled,
     double extent[kExtentWords];
     if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0)
         return 0;
-    marksExtents[id] = MarksExtent{box, viewScale, drawingScale, filled};
+    marksExtents.set(id, MarksExtent{box, viewScale, drawingScale, filled});
     return 1;
 }
 
 int ElementMaskIndex::marksExtentOf(int id, double viewScale, double drawingScale, DoubleRect& out, int& filled) const
 {
-    if (marksExtents.empty())
+    const MarksExtent* kept = marksExtents.find(id);
+    if (!kept || kept->viewScale != viewScale || kept->drawingScale != drawingScale)
         return 0;
-    const auto found = marksExtents.find(id);
-    if (found == marksExtents.end() || found->second.viewScale != viewScale ||
-        found->second.drawingScale != drawingScale)
-        return 0;
-    out = found->second.box;
-    filled = found->second.filled;
+    out = kept->box;
+    filled = kept->filled;
     return 1;
+}
+
+void ElementMaskIndex::prefetchAhead(const std::vector<int>& ids, size_t i)
+{
+    constexpr size_t kAhead = 12;
+    if (i + kAhead >= ids.size())
+        return;
+    const int id = ids[i + kAhead];
+    if (const char* base = static_cast<const char*>(extents.lock())) {
+        if (id >= 1 && id < extents.count)
+            __builtin_prefetch(base + static_cast<size_t>(id) * kExtentWords * sizeof(double));
+        extents.unlock();
+    }
 }
 
 int ElementMaskIndex::maskOf(int id, int scale)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/ExtentGrid.h"
+#include "document/IdSlots.h"
 #include "geometry/DoubleRect.h"
 #include "platform/GlobalBlock.h"
 
@@ -122,6 +123,8 @@ public:
     [[nodiscard]] int maskOf(int id, int scale);
     [[nodiscard]] int pageOf(int id);
     [[nodiscard]] int highestId() const { return highest; }
+    // As ElementStore::prefetchAhead, for the extents of the ids a walk looks up in turn.
+    void prefetchAhead(const std::vector<int>& ids, size_t i);
 
     DocumentContext* owner = nullptr;
     // The axes indexed: x and y.
@@ -166,14 +169,14 @@ private:
     void joinChanged(const double* extent, int id);
     // The box of an extent on a view of this scale: the thin ink box where one holds.
     static DoubleRect inkBox(const DoubleRect& extent, const ThinInk* thin, double viewScale);
-    std::unordered_map<int, ThinInk> thinInk; // by id
+    IdSlots<ThinInk> thinInk;
     struct MarksExtent {
         DoubleRect box;
         double viewScale;
         double drawingScale;
         int filled;
     };
-    std::unordered_map<int, MarksExtent> marksExtents; // by id
+    IdSlots<MarksExtent> marksExtents;
     // The finite registered extents: all, those measured on a view, and those by the view scale
     // they were measured at. sign: 1 for an extent registered, -1 for one that goes.
     void count(const double* extent, int sign);

@@ -160,6 +160,19 @@ int ElementStore::addElement(ElementIndexEntry* entry)
     return id;
 }
 
+void ElementStore::prefetchAhead(const int32_t* ids, size_t count, size_t i)
+{
+    // The entries far ahead first; the records of the nearer ids, whose entries came earlier.
+    constexpr size_t kEntriesAhead = 16, kRecordsAhead = 8;
+    if (!indexTable || !pool)
+        return;
+    if (i + kEntriesAhead < count)
+        indexTable->prefetch(ids[i + kEntriesAhead]);
+    if (i + kRecordsAhead < count)
+        if (const ElementIndexEntry* entry = indexTable->peekEntry(ids[i + kRecordsAhead]))
+            pool->prefetchChain(entry->firstBlock, entry->blockCount);
+}
+
 int ElementStore::getEntry(int id, ElementIndexEntry* out)
 {
     return indexTable && out && indexTable->copyEntry(id, out);

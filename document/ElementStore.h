@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "document/BlockPool.h"
 #include "document/ElementIndexEntry.h"
 #include "document/ElementIndexTable.h"
@@ -37,6 +39,11 @@ public:
     // the position at their end. 0 when the id is refused.
     [[nodiscard]] int readElement(int id, ElementIndexEntry* out);
     [[nodiscard]] int getEntry(int id, ElementIndexEntry* out);
+    // For a walk over a list of ids that reads their elements in turn: call it before reading
+    // ids[i]; it asks the processor for what ids a few places ahead will need, so that the walk
+    // does not wait for memory at each element. Only a hint: nothing changes.
+    void prefetchAhead(const int32_t* ids, size_t count, size_t i);
+    void prefetchAhead(const std::vector<int>& ids, size_t i) { prefetchAhead(ids.data(), ids.size(), i); }
     // Rewrites the record of a live element from the staging buffer in its own chain. Takes
     // serial, kind and layer from entry and hands the merged entry back; page, group and the
     // chain links stay.

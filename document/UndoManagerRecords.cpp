@@ -254,8 +254,14 @@ int UndoManager::undoMoveOrRotate(int redoing)
 int UndoManager::transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor)
 {
     ElementEditorBase* editor = elementEditor();
+    ElementStore* store = owner ? owner->elementStore() : nullptr;
     for (int i = 0; i < n; ++i) {
         int id = idFrom(ids, i);
+        if (store) {
+            BlockLock listed(ids);
+            if (listed)
+                store->prefetchAhead(listed.data<int32_t>(), static_cast<size_t>(ids.count), static_cast<size_t>(i));
+        }
         if (!rotation) {
             // The editor moves the extent with the points, without measuring the element again.
             if (id < 1 || !editor || !editor->translateById(id, amount.x * factor, amount.y * factor, amount.z * factor))

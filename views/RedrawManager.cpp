@@ -543,9 +543,15 @@ void RedrawManager::drawPageElements()
         ViewParams* view = context->view;
         if (view)
             view->holdMapping(1);
-        for (int listed : *listedIds)
-            if (listed != skippedId)
-                (void)editor->drawElementById(listed); // answers the next of the page
+        const std::vector<int>& ids = *listedIds;
+        ElementMaskIndex* index = context->maskIndex;
+        for (size_t i = 0; i < ids.size(); ++i) {
+            store->prefetchAhead(ids, i);
+            if (index)
+                index->prefetchAhead(ids, i);
+            if (ids[i] != skippedId)
+                (void)editor->drawElementById(ids[i]); // answers the next of the page
+        }
         if (view)
             view->holdMapping(0);
         return;

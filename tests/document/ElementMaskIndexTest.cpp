@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "document/ElementMaskIndex.h"
@@ -141,6 +142,11 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
     TestApplication app;
     ElementMaskIndex index;
     std::map<int, Registered> model;
+    // Beside the extents: the thin ink boxes given with them and the handle boxes kept since,
+    // each of which a store or a clear of its id drops.
+    std::map<int, ElementMaskIndex::ThinInk> thins;
+    std::map<int, DoubleRect> marks;
+    std::set<int> cleared, offPages; // ids cleared; ids whose page went (registered still)
     uint32_t seed = 4242;
     auto next = [&](int n) {
         seed = seed * 1103515245u + 12345u;
@@ -156,12 +162,28 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
             const int page = 1 + next(3);
             const double x = coordinate(), y = coordinate();
             const double w = next(10) == 0 ? 400.0 : next(2000) / 100.0, h = next(2000) / 100.0;
-            ASSERT_EQ(index.setElement(id, Point(x + w, y), Point(x, y + h), page), 1);
+            ElementMaskIndex::ThinInk thin;
+            thin.box.set(y + 1.0, x + 1.0, x + 2.0 + w / 2, y + 2.0);
+            thin.fromViewScale = next(2) ? 0.5 : 2.0;
+            const bool withThin = next(3) == 0;
+            ASSERT_EQ(index.setElement(id, Point(x + w, y), Point(x, y + h), page, 0.0, 0.0, withThin ? &thin : nullptr), 1);
             model[id] = {page, x, y, x + w, y + h};
+            if (withThin)
+                thins[id] = thin;
+            else
+                thins.erase(id);
+            marks.erase(id);
+            cleared.erase(id);
+            offPages.erase(id);
         } else if (action < 80) {
             const int id = 1 + next(3000);
-            if (index.clearElement(id))
+            if (index.clearElement(id)) {
                 model.erase(id);
+                thins.erase(id);
+                marks.erase(id);
+                cleared.insert(id);
+                offPages.erase(id);
+            }
         } else if (action < 82) {
             // A page goes or comes: what was on it is out of reach for good.
             const int n = 1 + next(3);
@@ -170,6 +192,7 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
             for (auto it = model.begin(); it != model.end();) {
                 Registered& r = it->second;
                 if (remove && r.page == n) {
+                    offPages.insert(it->first);
                     it = model.erase(it);
                     continue;
                 }
@@ -177,7 +200,37 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
                     r.page += remove ? -1 : 1;
                 ++it;
             }
+        } else if (action < 86) {
+            const int id = 1 + next(3000);
+            DoubleRect box;
+            box.set(next(100), next(100), 100 + next(100), 100 + next(100));
+            if (offPages.count(id))
+                continue;
+            const bool registered = model.count(id) > 0;
+            ASSERT_EQ(index.keepMarksExtent(id, box, next(2), 1.0, 1.0), registered ? 1 : 0) << "id " << id;
+            if (registered)
+                marks[id] = box;
         } else {
+            // The boxes of an id, registered or cleared, are those last given.
+            const int id = 1 + next(3000);
+            DoubleRect ink, kept;
+            int filled = 0;
+            if (model.count(id)) {
+                const Registered& r = model[id];
+                ASSERT_EQ(index.inkExtentOf(id, 1.0, ink), 1);
+                const auto thin = thins.find(id);
+                const bool thinHolds = thin != thins.end() && thin->second.fromViewScale <= 1.0;
+                EXPECT_EQ(ink.minX, thinHolds ? thin->second.box.minX : std::min(r.x1, r.x2)) << "id " << id;
+                EXPECT_EQ(ink.maxY, thinHolds ? thin->second.box.maxY : std::max(r.y1, r.y2)) << "id " << id;
+                const auto mark = marks.find(id);
+                ASSERT_EQ(index.marksExtentOf(id, 1.0, 1.0, kept, filled), mark != marks.end() ? 1 : 0) << "id " << id;
+                if (mark != marks.end())
+                    EXPECT_EQ(kept.maxX, mark->second.maxX);
+                EXPECT_EQ(index.marksExtentOf(id, 2.0, 1.0, kept, filled), 0) << "kept at another scale of the view";
+            } else if (cleared.count(id)) {
+                EXPECT_EQ(index.inkExtentOf(id, 1.0, ink), 0) << "id " << id;
+                EXPECT_EQ(index.marksExtentOf(id, 1.0, 1.0, kept, filled), 0) << "id " << id;
+            }
             // A pick-sized box, or a large one, anywhere.
             const double size = next(4) == 0 ? next(20000) / 100.0 : next(300) / 100.0;
             DoubleRect box;

@@ -6,6 +6,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementIdSet.h"
+#include "document/ElementStore.h"
 #include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
@@ -31,9 +32,12 @@ constexpr int kClick = 3;
 
 // Translates every element by the offset, or none: an element that cannot be moved puts back the
 // ones moved before it. 1 when all moved.
-int translateAll(ElementEditorBase& editor, const std::vector<int>& ids, double dx, double dy, double dz)
+int translateAll(ElementStore* store, ElementEditorBase& editor, const std::vector<int>& ids, double dx, double dy,
+                 double dz)
 {
     for (size_t i = 0; i < ids.size(); ++i) {
+        if (store)
+            store->prefetchAhead(ids, i);
         if (editor.translateById(ids[i], dx, dy, dz))
             continue;
         while (i-- > 0)
@@ -145,7 +149,7 @@ int MoveTool::translateSelection(double dx, double dy, double dz)
     ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
-    const int moved = translateAll(*editor, tool_support::liveSelectedIds(context), dx, dy, dz);
+    const int moved = translateAll(context->elementStore(), *editor, tool_support::liveSelectedIds(context), dx, dy, dz);
     if (context->updater)
         context->updater->repaintChanges();
     return moved;

@@ -360,7 +360,13 @@ void SelectTool::redrawMarks()
         context->view->clientRect(client);
         context->view->holdMapping(1);
     }
-    for (int id : tool_support::liveSelectedIds(context)) {
+    const std::vector<int> selected = tool_support::liveSelectedIds(context);
+    for (size_t i = 0; i < selected.size(); ++i) {
+        const int id = selected[i];
+        if (store)
+            store->prefetchAhead(selected, i);
+        if (index)
+            index->prefetchAhead(selected, i);
         DoubleRect extent;
         if (index && client.width() > 0 && index->holdsAt(id, scale) && index->extentOf(id, extent)) {
             IntPoint a, b;
