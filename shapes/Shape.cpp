@@ -520,13 +520,22 @@ void Shape::drawThinPath(const Point* points, int count)
     const int kRun = 256;
     IntPoint run[kRun];
     int n = 0;
+    // The end of the segment before, mapped: a segment that starts where it ended (not cut
+    // short) maps its start no more.
+    double lastX = 0.0, lastY = 0.0;
+    IntPoint last;
+    int haveLast = 0;
     for (int i = 1; i < count; ++i) {
         double px = points[i - 1].x, py = points[i - 1].y, qx = points[i].x, qy = points[i].y;
         if (cut && !viewArea.clipSegmentInPlace(&px, &py, &qx, &qy))
             continue;
         IntPoint a, b;
-        view->worldToDeviceForOp(op, px, py, &a);
+        if (haveLast && px == lastX && py == lastY)
+            a = last;
+        else
+            view->worldToDeviceForOp(op, px, py, &a);
         view->worldToDeviceForOp(op, qx, qy, &b);
+        lastX = qx, lastY = qy, last = b, haveLast = 1;
         if (!thinPenSelected) {
             // Without a new pen the surface's held pen draws the line.
             (void)surface->selectPen(PenSpec(effectiveColour, 1, 1));
