@@ -46,6 +46,21 @@ const double kMaxPixels = 32000.0;
 // (the outlines of long polylines and polygons) get buffers of their own.
 const int kStackPolygon = 128;
 
+// 1 when every point of the path is finite and the box of them all lies inside the area: then
+// no segment of it is cut.
+int pathLiesInside(const ViewArea& area, const Point* points, int count)
+{
+    double x1 = points[0].x, x2 = x1, y1 = points[0].y, y2 = y1;
+    for (int i = 0; i < count; ++i) {
+        const double x = points[i].x, y = points[i].y;
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return 0;
+        x1 = x < x1 ? x : x1, x2 = x > x2 ? x : x2;
+        y1 = y < y1 ? y : y1, y2 = y > y2 ? y : y2;
+    }
+    return area.containsBoxCoords(x1, y1, x2, y2);
+}
+
 // One edge of a polygon clip (Sutherland-Hodgman): keeps the part where inside(x, y) holds,
 // cutting each crossing edge where cross gives the crossing's parameter. At most `capacity`
 // points come out.
@@ -515,7 +530,8 @@ void Shape::drawThinPath(const Point* points, int count)
     ViewParams* view = viewParams();
     if (!view || !surface || !points)
         return;
-    const int cut = culling();
+    // A path inside the view area whole is not cut segment by segment.
+    const int cut = culling() && !(count > 2 && pathLiesInside(viewArea, points, count));
     // The device points of the run of joined segments not yet drawn.
     const int kRun = 256;
     IntPoint run[kRun];

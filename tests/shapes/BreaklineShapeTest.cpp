@@ -353,3 +353,40 @@ TEST(BreaklineShapeScreen, AThinPolylineSetsThePixelsOfItsSegmentsDrawnOneByOne)
         }
     }
 }
+
+TEST(BreaklineShapeScreen, AThinPolylineReachingFarOutsideIsCutSegmentBySegment)
+{
+    // Points far outside the view must be cut to it before they are mapped, whatever the rest of
+    // the path does: the path's pixels are those of its segments drawn each as a path of its own.
+    // The last case lies inside whole, so nothing of it is cut.
+    const std::vector<std::vector<Vertex>> cases = {
+        {{2, 2}, {5000, 3000}, {20, 25}, {-4000, 12}, {25, 5}},
+        {{1, 1}, {29, 2}, {3e7, 14}, {28, 27}, {2, 26}},
+        {{0.5, 0.5}, {29.5, 3}, {15, 29.5}, {0.5, 0.5}},
+    };
+    const COLORREF ink = RGB(0, 0, 160);
+    InkColor colour;
+    colour.setRgb(0, 0, 160);
+    for (size_t c = 0; c < cases.size(); ++c) {
+        const std::vector<Vertex>& path = cases[c];
+        ShapeDrawing whole(300, 300), pieces(300, 300);
+        BreaklineShape line;
+        setUp(line, whole, path, 0.0, LineStyle::kSolid);
+        line.setColour(colour);
+        EXPECT_EQ(line.execute(ShapeOp::Draw, 2), 1) << "case " << c;
+        for (size_t i = 1; i < path.size(); ++i) {
+            BreaklineShape segment;
+            setUp(segment, pieces, {path[i - 1], path[i]}, 0.0, LineStyle::kSolid);
+            segment.setColour(colour);
+            EXPECT_EQ(segment.execute(ShapeOp::Draw, 2), 1) << "case " << c << " segment " << i;
+        }
+        int differ = 0, inked = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 300; ++x) {
+                differ += whole.surface().pixel(x, y) != pieces.surface().pixel(x, y);
+                inked += pieces.surface().pixel(x, y) == ink;
+            }
+        EXPECT_EQ(differ, 0) << "case " << c;
+        EXPECT_GT(inked, 300) << "case " << c;
+    }
+}
