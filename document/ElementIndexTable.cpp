@@ -144,10 +144,10 @@ int ElementIndexTable::putEntry(int id, const ElementIndexEntry& entry)
 
 void ElementIndexTable::prefetch(int id)
 {
-    if (const ElementIndexEntry* entry = peekEntry(id))
-        __builtin_prefetch(entry);
-    if (!isValidId(id))
+    const ElementIndexEntry* entry = peekEntry(id);
+    if (!entry)
         return;
+    __builtin_prefetch(entry);
     if (const FreeLink* links = static_cast<const FreeLink*>(freeLinks_.lock())) {
         if (id < freeLinks_.count)
             __builtin_prefetch(links + id);

@@ -42,8 +42,6 @@ public:
         if (--live == 0)
             clear();
     }
-    [[nodiscard]] bool empty() const { return live == 0; }
-    [[nodiscard]] size_t size() const { return live; }
     void clear()
     {
         slotOf.clear();
