@@ -1,5 +1,7 @@
 #include "geometry/UnitSettings.h"
 
+#include <cstring>
+
 #include "geometry/AttributeIo.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/SettingsFile.h"
@@ -62,8 +64,18 @@ const int kDegree[] = {UnitSettings::degree};
 
 UnitSettings::UnitSettings()
 {
-    for (int i = 0; i < kUnitCount; ++i)
-        copyLabel(labels[i], kDefaultLabels[i]);
+    // Every dimension read or drawn makes several of these: the default labels are copied whole
+    // from a table made once.
+    struct Defaults {
+        char labels[kUnitCount][kLabelSize];
+        Defaults()
+        {
+            for (int i = 0; i < kUnitCount; ++i)
+                copyLabel(labels[i], kDefaultLabels[i]);
+        }
+    };
+    static const Defaults defaults;
+    std::memcpy(labels, defaults.labels, sizeof labels);
     setSingleChoice();
 }
 
@@ -127,8 +139,7 @@ void UnitSettings::copyFrom(const UnitSettings* other)
     if (!other || other == this)
         return;
     currentUnit = other->currentUnit;
-    for (int i = 0; i < kUnitCount; ++i)
-        StringUtil::copy(labels[i], other->labels[i]);
+    std::memcpy(labels, other->labels, sizeof labels); // each label ends within its row
     setChoices(other->choiceList, other->choices);
 }
 

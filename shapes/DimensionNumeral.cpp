@@ -108,6 +108,8 @@ int DimensionNumeral::setText(const char* newText, int numberLength)
     const int all = static_cast<int>(std::strlen(text));
     if (!measure(text, all, width, height))
         return 0;
+    if (numberLength < 0)
+        return 1;
     if (numberLength >= all) {
         numberWidth = width;
         return 1;

@@ -40,7 +40,8 @@ public:
     [[nodiscard]] int begin(Shape& owner, FontAttributes& font, int operation);
     // text := the given text (cut to kTextSize - 1 bytes at a character boundary); width and
     // height measured, and numberWidth of its first numberLength bytes (the number before its
-    // label). 0 when it could not be measured (the sizes are 0 then).
+    // label); a negative numberLength leaves numberWidth 0 unmeasured. 0 when it could not be
+    // measured (the sizes are 0 then).
     [[nodiscard]] int setText(const char* newText, int numberLength);
 
     // The numeral at the anchor (drawing units, the shape's offset not yet added), turned by
@@ -51,7 +52,7 @@ public:
     char text[kTextSize] = {};
     double width = 0.0;       // drawing units
     double height = 0.0;      // drawing units
-    double numberWidth = 0.0; // the number without its label, drawing units
+    double numberWidth = 0.0; // the number without its label, drawing units, when asked for
 
 private:
     [[nodiscard]] int measure(const char* s, int length, double& w, double& h);

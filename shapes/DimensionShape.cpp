@@ -129,7 +129,7 @@ int DimensionShape::buildNumeral(const char* prefix, const double* values, int c
         if (found)
             StringUtil::append(text, sizeof text, label);
     }
-    return numeral.setText(text, numberLength);
+    return numeral.setText(text, placesByNumberWidth ? numberLength : -1);
 }
 
 void DimensionShape::shareWith(Shape& part) const

@@ -102,5 +102,8 @@ protected:
     const PointArray* measured = nullptr;
     DrawPoint display;
     int pickingHeads = 0;
+    // 1 for a kind that places its numeral by the number's own width (without the label): only
+    // then is it measured.
+    int placesByNumberWidth = 0;
     DimensionNumeral numeral;
 };

@@ -21,7 +21,7 @@ class MsrAngleShape : public DimensionShape {
 public:
     enum DrawType { kArrow = 3, kArc = 4 };
 
-    MsrAngleShape() = default;
+    MsrAngleShape() { placesByNumberWidth = 1; }
 
     void setDrawType(int type) { drawType = type; }
 
