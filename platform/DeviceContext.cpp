@@ -180,7 +180,7 @@ int DeviceContext::selectPen(const PenSpec& spec)
     if (!pen)
         return 0;
     DcScope scope(*this);
-    return pen->select(hdc, spec);
+    return pen->select(hdc, spec, penRuns > 0);
 }
 
 int DeviceContext::selectFont(const LOGFONTA& description)

@@ -142,6 +142,9 @@ public:
     // Set by owners that are not windows (2 print job, 3 off-screen bitmap); not read here.
     int kind = 0;
     int nesting = 0;
+    // Positive during a run of drawing that selects pens only through this context (see
+    // PenRun): the held pen is then still the DC's pen, and selectPen does not ask GDI.
+    int penRuns = 0;
     Pen* pen = nullptr;
     BrushHolder* brush = nullptr;
     FontHolder* font = nullptr;
@@ -178,6 +181,28 @@ private:
     void drawRotated(int x, int y, int size, double angle, const char* text, int from, int to, bool bottomLeft);
 
     MemoryDc memoryDc_;   // the DC of createMemoryDc
+};
+
+// A run of drawing on a context that selects pens only through it, such as the parts of one
+// dimension: its lines share the held pen without asking GDI which pen the DC holds. Null does
+// nothing.
+class PenRun {
+public:
+    explicit PenRun(DeviceContext* dc) : dc_(dc)
+    {
+        if (dc_)
+            ++dc_->penRuns;
+    }
+    ~PenRun()
+    {
+        if (dc_)
+            --dc_->penRuns;
+    }
+    PenRun(const PenRun&) = delete;
+    PenRun& operator=(const PenRun&) = delete;
+
+private:
+    DeviceContext* dc_;
 };
 
 // acquire() for one scope.

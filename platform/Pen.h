@@ -19,8 +19,9 @@ public:
     // CreatePen with PS_DASH for style 2, PS_DOT for 3 and PS_SOLID otherwise.
     [[nodiscard]] static HPEN createFrom(const PenSpec& spec);
     // 0 when no pen could be created (the held one stays selected). A held pen made from an
-    // equal spec that is still the DC's pen stays: nothing is made, selected or deleted.
-    [[nodiscard]] int select(HDC hdc, const PenSpec& spec);
+    // equal spec that is still the DC's pen stays: nothing is made, selected or deleted. With
+    // `held` the caller knows the DC still holds this pen, and GDI is not asked.
+    [[nodiscard]] int select(HDC hdc, const PenSpec& spec, int held = 0);
 
 private:
     PenSpec heldSpec;

@@ -1,6 +1,7 @@
 #pragma once
 #include "document/ShapeOp.h"
 #include "geometry/DrawPoint.h"
+#include "platform/DeviceContext.h"
 #include "shapes/DimensionNumeral.h"
 #include "shapes/Shape.h"
 
@@ -50,6 +51,8 @@ protected:
             (void)drawStep(); // as PDF: the PostScript output answers done
             return 1;
         }
+        // The lines, arrow heads and numerals select their pens through the surface alone.
+        PenRun run(surface);
         return drawStep();
     }
     // The context, the point count (at least minimum, or exactly it when exact), the operation

@@ -17,6 +17,7 @@
 #include "shapes/CircleDimensionShape.h"
 #include "shapes/DiameterList.h"
 #include "shapes/DimensionNumeral.h"
+#include "shapes/LineShape.h"
 #include "shapes/MeasureAttributes.h"
 #include "shapes/MeasureShape.h"
 #include "shapes/MsrAngleShape.h"
@@ -236,6 +237,53 @@ TEST(MeasureShape, PartsFollowTheirSwitchesAndChains)
         const int row = static_cast<int>((c.display.y + 1 + 20) * 10);
         EXPECT_EQ(d.surface().pixel(200, row) != RGB(255, 255, 255), c.dimensionStyle == 1) << c.name;
     }
+}
+
+// The parts share the surface's pen while the dimension is drawn: each still takes its own colour,
+// and a pen changed behind the surface's back afterwards is noticed by the next line drawn.
+TEST(MeasureShape, PartsKeepTheirColoursAndThePenIsCheckedAgainAfterwards)
+{
+    ShapeDrawing d;
+    Dimension dim;
+    dim.points = {{0, 0}, {30, 0}};
+    dim.display = {15, -10};
+    dim.direction = MeasureAttributes::kHorizontal;
+    MeasureShape shape;
+    PointList list;
+    fill(shape, d, dim, list);
+    DrawLineAttribute extension;
+    extension.colour.setRgb(200, 0, 0);
+    shape.setExtensionLine(extension);
+    LineAttribute line;
+    line.colour.setRgb(0, 0, 200);
+    shape.setDimensionLine(line);
+    ArrowHeadStyle head;
+    head.kind = ArrowHeadStyle::kArrow;
+    head.colour.setRgb(0, 160, 0);
+    shape.setArrowHead(head);
+    shape.setOffset(5, 20, 0);
+    ASSERT_EQ(shape.execute(ShapeOp::Draw, 2), 1);
+    DibSurface& s = d.surface();
+    // The extension lines stand at x 5 and 35 mm, the dimension line 1 mm below D's line.
+    EXPECT_EQ(s.pixel(50, 150), RGB(200, 0, 0));
+    EXPECT_EQ(s.pixel(350, 150), RGB(200, 0, 0));
+    EXPECT_EQ(s.pixel(200, 110), RGB(0, 0, 200));
+    int heads = 0;
+    for (int y = 90; y < 130; ++y)
+        for (int x = 40; x < 360; ++x)
+            heads += s.pixel(x, y) == RGB(0, 160, 0);
+    EXPECT_GT(heads, 8) << "both heads in their own colour";
+
+    // The surface's held pen is the heads' green; the DC is given another pen behind its back.
+    SelectObject(s.hdc, GetStockObject(BLACK_PEN));
+    LineShape after;
+    after.context = &d.context;
+    InkColor green;
+    green.setRgb(0, 160, 0);
+    after.setColour(green);
+    after.setPoints(DrawPoint(5, 27), DrawPoint(35, 27));
+    ASSERT_EQ(after.execute(ShapeOp::Draw, 2), 1);
+    EXPECT_EQ(s.pixel(200, 270), RGB(0, 160, 0));
 }
 
 // A free numeral beyond the second point: the heads point inwards from outside and the dimension

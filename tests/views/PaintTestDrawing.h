@@ -46,7 +46,10 @@ class RectangleEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* owner) override { context = owner; }
 
-    int drawElementById(int id) override
+    // Called once per element in the page walks the redraw benchmarks time: it starts a page of
+    // its own, so that the code linked before it does not move it and change what the front end
+    // of the processor makes of its calls (worth 5-7 % of a full redraw).
+    [[gnu::aligned(4096)]] int drawElementById(int id) override
     {
         ElementIndexEntry entry;
         if (!context->elementStore()->getEntry(id, &entry))
