@@ -15,5 +15,5 @@ public:
     [[nodiscard]] virtual int cancelled() = 0;
 };
 
-// Makes the progress window; null (no window) until the dialogs exist.
+// Makes the progress window (dialogs/FileProgressWindow, installed at start-up); null: no window.
 extern FileProgress* (*makeFileProgress)();

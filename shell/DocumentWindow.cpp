@@ -10,6 +10,7 @@
 #include "platform/CommonFileDialog.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
+#include "platform/EventRouter.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MouseState.h"
@@ -46,6 +47,14 @@ int DocumentWindow::handleEvent()
     switch (event->code) {
     case EV_MOUSE_MOVE:
         if (!isActive())
+            break;
+        startCurrentTool();
+        return 1;
+    case EV_LEFT_DOWN:
+        // A press with no tool running (the last one ended on an event for another window, such
+        // as the navigator's timer, and the pointer has not moved since) starts the tool as a
+        // move would, and the tool takes the press. Inside a running tool the tool reads it.
+        if (!isActive() || (theEventRouter && theEventRouter->depth > 1))
             break;
         startCurrentTool();
         return 1;

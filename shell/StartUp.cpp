@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/FileProgressWindow.h"
 #include "dialogs/colour/ColourInstall.h"
 #include "dialogs/defaults/DefaultsInstall.h"
 #include "dialogs/properties/PropertyDialogInstall.h"
@@ -9,7 +10,6 @@
 #include "document/Document.h"
 #include "document/DocumentMembers.h"
 #include "document/Element.h"
-#include "document/FileProgressWindow.h"
 #include "document/TextCaretPlace.h"
 #include "io/dxf/DxfExchange.h"
 #include "io/images/ImageReaderSwitch.h"

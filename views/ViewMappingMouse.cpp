@@ -120,11 +120,20 @@ int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right)
 int ViewMapping::waitClick(int)
 {
     MouseLoopResult result = MouseLoopResult::Ended;
+    // The event that started the wait is read first: a press that started it is its click.
+    int started = 1;
     for (;;) {
         showCursorPosition(context);
         IntPoint point;
         int left = 0, right = 0;
-        if (!nextMousePoint(point, left, right, 1) || shortcutEndsLoop())
+        const int read = started ? readMousePoint(point, left, right, 1) && (left || right)
+                                 : nextMousePoint(point, left, right, 1);
+        if (started) {
+            started = 0;
+            if (!read)
+                continue;
+        }
+        if (!read || shortcutEndsLoop())
             break;
         if (left) {
             result = MouseLoopResult::LeftClick;

@@ -1,4 +1,4 @@
-#include "document/FileProgressWindow.h"
+#include "dialogs/FileProgressWindow.h"
 
 #include <new>
 

@@ -9,7 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "document/FileProgressWindow.h"
+#include "dialogs/FileProgressWindow.h"
 #include "platform/RangeControls.h"
 #include "tests/document/DrawingFixture.h"
 #include "tests/support/ImportPatch.h"
