@@ -119,33 +119,20 @@ int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right)
 
 int ViewMapping::waitClick(int)
 {
-    MouseLoopResult result = MouseLoopResult::Ended;
+    IntPoint point;
+    int left = 0, right = 0;
     // The event that started the wait is read first: a press that started it is its click.
-    int started = 1;
-    for (;;) {
+    int pressed = readMousePoint(point, left, right, 1) && (left || right);
+    while (!pressed) {
         showCursorPosition(context);
-        IntPoint point;
-        int left = 0, right = 0;
-        const int read = started ? readMousePoint(point, left, right, 1) && (left || right)
-                                 : nextMousePoint(point, left, right, 1);
-        if (started) {
-            started = 0;
-            if (!read)
-                continue;
-        }
-        if (!read || shortcutEndsLoop())
+        if (!nextMousePoint(point, left, right, 1) || shortcutEndsLoop())
             break;
-        if (left) {
-            result = MouseLoopResult::LeftClick;
-            break;
-        }
-        if (right) {
-            result = MouseLoopResult::RightClick;
-            break;
-        }
+        pressed = left || right;
     }
     if (context)
         (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
+    const MouseLoopResult result =
+        !pressed ? MouseLoopResult::Ended : left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
     return loopCode(result);
 }
 
