@@ -113,6 +113,8 @@ void ArcElement::computeExtent(int)
 
 // --- picks ---
 
+int ArcElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
+
 int ArcElement::hitTest()
 {
     SelectToolBase* tool = selectTool();

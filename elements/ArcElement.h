@@ -29,6 +29,7 @@ public:
     [[nodiscard]] int exchangeRecord(int mode) override;
     // Both modes: the box of the stroked arc; the box of the three points when no arc can be made.
     void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
     [[nodiscard]] int hitHandle(int* handle, int* flag) override;
     [[nodiscard]] int isInSelectionArea() override;

@@ -117,6 +117,8 @@ void BoxElement::computeExtent(int mode)
     extentMax.x = hi.x + grow, extentMax.y = hi.y + grow, extentMax.z = hi.z + grow;
 }
 
+int BoxElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
+
 int BoxElement::hitTest()
 {
     if (!selectTool())

@@ -24,6 +24,7 @@ public:
     // Mode 0: the turned outline's box widened by the full line size; mode 1: by as far as the
     // stroke reaches (half the width CENTER, 0 TOP, the width BOTTOM).
     void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
     [[nodiscard]] int hitHandle(int* handle, int* flag) override;
     [[nodiscard]] int isInSelectionArea() override;

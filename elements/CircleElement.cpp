@@ -127,6 +127,8 @@ void CircleElement::computeExtent(int)
 
 // --- picks ---
 
+int CircleElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
+
 int CircleElement::hitTest()
 {
     SelectToolBase* tool = selectTool();

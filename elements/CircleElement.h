@@ -26,6 +26,7 @@ public:
     // Both modes: the box of the stroked circle or arc; the box of the centre when it cannot be
     // drawn.
     void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
     [[nodiscard]] int isInSelectionArea() override;
 

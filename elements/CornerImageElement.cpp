@@ -28,6 +28,8 @@ int CornerImageElement::pickInsideCorners()
     return tool->extentContainsPickCentre(extentMin, extentMax);
 }
 
+int CornerImageElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
+
 int CornerImageElement::hitHandle(int* handle, int* flag)
 {
     return shared_body::hitHandleOfExactExtent(*this, handle, flag);

@@ -11,6 +11,7 @@ public:
 
     // The box of the two corners, whatever the mode: an image has no stroke.
     void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitHandle(int* handle, int* flag) override;
     [[nodiscard]] int isInSelectionArea() override;
 

@@ -121,14 +121,7 @@ void LineElement::computeExtent(int mode)
 
 // --- picks ---
 
-int LineElement::hitTestExtent()
-{
-    SelectToolBase* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->extentContainsPickCentre(extentMin, extentMax);
-}
+int LineElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
 
 int LineElement::hitTest()
 {

@@ -129,6 +129,8 @@ void MeasureElement::computeExtent(int mode)
 
 // --- picks and drawing ---
 
+int MeasureElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
+
 int MeasureElement::hitTest()
 {
     if (!selectTool())

@@ -34,6 +34,7 @@ public:
     // Mode 1: the box of the points and D widened by everything the shape draws. Mode 0: that,
     // widened by one paper millimetre in drawing units on every side.
     void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
 
     int execute(int operation, double x, double y, double z) override;

@@ -134,6 +134,8 @@ void OvalElement::computeExtent(int mode)
     }
 }
 
+int OvalElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
+
 int OvalElement::hitTest()
 {
     if (!selectTool() || !firstPoint() || !secondPoint())

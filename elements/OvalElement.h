@@ -22,6 +22,7 @@ public:
     // Mode 0: the leaned outline's box widened by the full line size. Mode 1: the box of the
     // leaned outline grown as far as the stroke reaches.
     void computeExtent(int mode) override;
+    [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
 
     int execute(int operation, double x, double y, double z) override;

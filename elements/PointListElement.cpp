@@ -40,14 +40,7 @@ void PointListElement::computeExtent(int mode)
     static_cast<Point&>(extentMax) = Point(hi.x + w, hi.y + w, hi.z + w);
 }
 
-int PointListElement::hitTestExtent()
-{
-    SelectToolBase* tool = selectTool();
-    if (!tool)
-        return 0;
-    computeExtent(1);
-    return tool->extentContainsPickCentre(extentMin, extentMax);
-}
+int PointListElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
 
 int PointListElement::hitTest()
 {

@@ -323,6 +323,15 @@ void setFillGray(Element& e, const FillAttributes& value)
         e.fill()->gray.assign(&value.gray);
 }
 
+int hitTestExactExtent(Element& e)
+{
+    SelectToolBase* tool = e.selectTool();
+    if (!tool)
+        return 0;
+    e.computeExtent(1);
+    return tool->extentContainsPickCentre(e.extentMin, e.extentMax);
+}
+
 int hitHandleOfExactExtent(Element& e, int* handle, int* flag)
 {
     e.computeExtent(1);

@@ -102,8 +102,10 @@ void setHatchPitch1(Element& element, const HatchAttributes& value);
 void setHatchPitch2(Element& element, const HatchAttributes& value);
 // The fill's gray and gradation settings.
 void setFillGray(Element& element, const FillAttributes& value);
-// The handle under the cursor, every handle of the exact extent's box counting; and whether the
-// select tool's pick area holds the whole exact extent (the two-point and polyline kinds).
+// Whether the select tool's pick centre lies in the exact extent's box; the handle under the
+// cursor, every handle of that box counting; and whether the select tool's pick area holds the
+// whole exact extent (the two-point and polyline kinds).
+[[nodiscard]] int hitTestExactExtent(Element& element);
 [[nodiscard]] int hitHandleOfExactExtent(Element& element, int* handle, int* flag);
 [[nodiscard]] int isExactExtentInSelectionArea(Element& element);
 // Before a shape, a dialog or the drawing file: the point list bound to the drawing and the

@@ -336,6 +336,12 @@ std::string checkAgainstInk(SweepDrawing& d, Element& e)
         tool.setPickBox(x, y, 0);
         return e.hitTest();
     };
+    // In the pick style of handles the select tool drags what lies in its extent's box: an element
+    // a press on its ink selects is dragged by a press there.
+    const auto picksByExtent = [&](double x, double y) {
+        tool.setPickBox(x, y, 0);
+        return e.hitTestExtent();
+    };
     const auto flag = [w, h](const std::vector<char>& mask, int x, int y) {
         return x >= 0 && y >= 0 && x < w && y < h && mask[y * w + x];
     };
@@ -343,8 +349,8 @@ std::string checkAgainstInk(SweepDrawing& d, Element& e)
         return flag(mask, x - 1, y) == value || flag(mask, x + 1, y) == value || flag(mask, x, y - 1) == value ||
                flag(mask, x, y + 1) == value;
     };
-    int outside = 0, unpicked = 0, farPicks = 0;
-    std::string firstOutside, firstUnpicked, firstFar;
+    int outside = 0, unpicked = 0, farPicks = 0, undraggable = 0;
+    std::string firstOutside, firstUnpicked, firstFar, firstUndraggable;
     for (int py = 0; py < h; ++py)
         for (int px = 0; px < w; ++px) {
             const double x = (px + 0.5) / kPixelsPerMm, y = (py + 0.5) / kPixelsPerMm;
@@ -361,6 +367,8 @@ std::string checkAgainstInk(SweepDrawing& d, Element& e)
                     firstOutside = at(x, y);
                 if (((checker && border(ink, px, py, 0)) || grid) && !picks(x, y) && !unpicked++)
                     firstUnpicked = at(x, y);
+                if (((checker && border(ink, px, py, 0)) || grid) && !picksByExtent(x, y) && !undraggable++)
+                    firstUndraggable = at(x, y);
             } else if (!close[py * w + px]) {
                 // Far from the ink: next to the close pixels, and over the extent and 5 mm around.
                 const bool around = x > low.x - 5.0 && x < high.x + 5.0 && y > low.y - 5.0 && y < high.y + 5.0;
@@ -376,6 +384,9 @@ std::string checkAgainstInk(SweepDrawing& d, Element& e)
                << at(high.x, high.y) << ", first " << firstOutside << ";";
     if (unpicked)
         faults << " " << unpicked << " of " << inked << " inked pixels do not pick, first " << firstUnpicked << ";";
+    if (undraggable)
+        faults << " " << undraggable << " of " << inked << " inked pixels lie outside the extent's pick, first "
+               << firstUndraggable << ";";
     if (farPicks)
         faults << " " << farPicks << " picks 1 mm from all ink, first " << firstFar << ";";
     if (left)
