@@ -231,4 +231,5 @@ TEST(MoveTool, ThePointEditLoopEditsTheSelectedElementUnderEachClick)
         .at(t + 250, 300, 250, L).at(t + 300, 300, 250);
     EXPECT_EQ(d.context.moveTool->editPointsLoop(), 0);
     EXPECT_EQ(Rectangle::editedIds(), (std::vector<int>{a, b}));
+    EXPECT_EQ(d.selected(), (std::vector<int>{a, b}));
 }

@@ -260,4 +260,6 @@ TEST(SelectTool, TheTrackingLoopDragsTheHandleUnderTheCursor)
     // The handle scales the extent, which the pen's width makes a little larger than the line.
     EXPECT_NEAR(end->x / ToolDrawing::mm(1), 230, 1.0);
     EXPECT_NEAR(end->y / ToolDrawing::mm(1), 170, 1.0);
+    // The line stays selected, its marks drawn again.
+    EXPECT_EQ(d.selected(), std::vector<int>{line});
 }

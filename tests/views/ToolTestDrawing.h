@@ -75,10 +75,13 @@ public:
         return r;
     }
 
-    // A mouse edit follows the mouse until the left button is up, records the id and answers the
-    // next scripted result (0 once the script has run out).
+    // A mouse edit shows its rubber band, as the kinds' edits do, follows the mouse until the left
+    // button is up, records the id and answers the next scripted result (0 once the script has
+    // run out).
     [[nodiscard]] int editByMouse() override
     {
+        overlayShown = 0;
+        beginOverlay();
         IntPoint p;
         for (int reads = 0; isLeftButtonDown() && reads < 1000; ++reads)
             readCursorPos(p);

@@ -271,6 +271,8 @@ int MoveTool::editPointsLoop()
             return clicked;
         tool->setPickBoxAtMouse();
         r = 0;
+        // The selection stays while an element shows its rubber band, for the next click.
+        tool->locked = 1;
         for (int id : tool_support::liveSelectedIds(context)) {
             if (!editor->hitTestById(id))
                 continue;
@@ -278,6 +280,8 @@ int MoveTool::editPointsLoop()
             if (r != 0)
                 break;
         }
+        tool->locked = 0;
+        tool->redrawMarks();
     }
     return r;
 }

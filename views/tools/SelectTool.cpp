@@ -619,8 +619,12 @@ int SelectTool::onLeftButton()
     if (theMouseState)
         theMouseState->setArrowCursor();
     if (mode == 1 && hoveredHandle >= 0 && hoveredHandle <= 7) {
+        // The element keeps its selection while its rubber band shows, and its marks after.
+        locked = 1;
         (void)editor->dragHandleById(singleId, hoveredHandle); // the editor records and redraws
+        locked = 0;
         hoveredHandle = -1;
+        redrawMarks();
         return 1;
     }
     if (hasSelection() && MoveTool::of(context) && isMouseOverSelection()) {
