@@ -136,6 +136,12 @@ void OvalElement::computeExtent(int mode)
 
 int OvalElement::hitTestExtent() { return shared_body::hitTestExactExtent(*this); }
 
+int OvalElement::hitHandle(int* handle, int* flag) { return shared_body::hitHandleOfExactExtent(*this, handle, flag); }
+
+int OvalElement::isInSelectionArea() { return shared_body::isExactExtentInSelectionArea(*this); }
+
+void OvalElement::showPickHandles() { shared_body::showAllExtentHandles(*this); }
+
 int OvalElement::hitTest()
 {
     if (!selectTool() || !firstPoint() || !secondPoint())

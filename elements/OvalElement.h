@@ -24,8 +24,11 @@ public:
     void computeExtent(int mode) override;
     [[nodiscard]] int hitTestExtent() override;
     [[nodiscard]] int hitTest() override;
+    [[nodiscard]] int hitHandle(int* handle, int* flag) override;
+    [[nodiscard]] int isInSelectionArea() override;
 
     int execute(int operation, double x, double y, double z) override;
+    void showPickHandles() override;
     void showPickColour() override;
     void showPickMarks() override;
     void drawRotatedPreview(double angle, double centreX, double centreY, double fourth) override;

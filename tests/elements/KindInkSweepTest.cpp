@@ -29,6 +29,7 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
+#include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
 #include "platform/GlobalBlock.h"
 #include "platform/Window.h"
@@ -427,6 +428,46 @@ TEST(KindInkSweep, ExtentPickAndEraseAgreeWithTheInkOfEveryKind)
                     if (!found.empty())
                         faults << name.str() << ":" << found << "\n";
                 }
+    }
+    EXPECT_EQ(faults.str(), "");
+}
+
+// Selected in the pick style of handles, every kind shows marks, and every kind with handles to
+// drag answers for one at its extent's bottom-right corner (a level line's right handles are one
+// spot). The dimensions have none; a circle's marks cannot be dragged, so a press there moves it.
+TEST(KindInkSweep, EveryKindShowsItsHandlesAndFindsTheOneUnderTheCursor)
+{
+    TestApplication app;
+    SweepDrawing d(550, 400);
+    PickSettings pick;
+    ScopedOverride<PickSettings*> settings(thePickSettings, &pick);
+    SelectTool& tool = *SelectTool::of(&d.context);
+    std::ostringstream faults;
+    for (const Figure& figure : figures()) {
+        std::unique_ptr<Element> e = d.make(figure.kind);
+        figure.shape(*e);
+        if (e->lineWidth())
+            e->lineWidth()->width = 1.5;
+        if (e->exchangeRecord(1) != 1) {
+            faults << figure.name << ": the record cannot be written\n";
+            continue;
+        }
+        d.screen().fill(RGB(255, 255, 255));
+        e->showPicked();
+        if (d.screen().inkCount(0, 0, d.screen().width, d.screen().height) == 0)
+            faults << figure.name << ": shows no marks\n";
+        if (e->measure() || figure.kind == kindCode(ElementKind::Circle))
+            continue;
+        e->computeExtent(1);
+        Point corner;
+        int handle = -1, flag = 0;
+        if (!e->handlePoint(4, &corner)) {
+            faults << figure.name << ": has no handle 4\n";
+            continue;
+        }
+        tool.setPickBox(corner.x, corner.y, 0);
+        if (!e->hitHandle(&handle, &flag) || handle < 2 || handle > 4)
+            faults << figure.name << ": the handle under the cursor is " << handle << ", not 4\n";
     }
     EXPECT_EQ(faults.str(), "");
 }
