@@ -106,10 +106,18 @@ int keepsRunningTool(int id)
 
 WorkspaceLayout* layout() { return WorkspaceLayout::installed(); }
 
+// The button of a tool that stays current: "back" returns to it.
+void keep()
+{
+    if (WorkspaceLayout* panes = layout())
+        panes->keepCurrentButton();
+}
+
 void makeCurrent(int command)
 {
     if (WorkspaceLayout* panes = layout())
         panes->setCurrentCommand(command);
+    keep();
 }
 
 // The pressed button is released and the current tool's button pressed again.
@@ -215,8 +223,10 @@ void DocumentWindow::runToolButton()
         endTool();
     if (id < 0 || !context)
         return;
-    if (elementTool(id))
-        return; // keep: it runs at the next mouse move
+    if (elementTool(id)) {
+        keep(); // it runs at the next mouse move
+        return;
+    }
     switch (id) {
     case TOOL_LINE_SETTINGS:
         (void)context->editLineDefaults(); // the dialog's answer changes nothing here
@@ -261,6 +271,7 @@ void DocumentWindow::runToolButton()
         // Keep: the next mouse move places the chosen picture.
         if (context->pictureDefaults)
             (void)context->pictureDefaults->chooseFile(id - TOOL_BITMAP + 1); // no file: nothing to place
+        keep();
         return;
     case TOOL_LOUPE:
     case TOOL_TRAN:
@@ -268,13 +279,16 @@ void DocumentWindow::runToolButton()
     case TOOL_PNTMOVE:
     case TOOL_TURN:
     case TOOL_ITEMZOOM:
-        return; // keep
+        keep();
+        return;
     case TOOL_GRID:
         // Keep: the next mouse move runs the grid's mouse operation.
         (void)context->editGrid();
+        keep();
         return;
     case TOOL_ROTATE:
         (void)context->prepareRotate();
+        keep();
         return;
     case TOOL_YOUSI:
         context->editPaper();
@@ -304,6 +318,7 @@ void DocumentWindow::runPaneCommand()
             readCursorPos(cursor);
             (void)library->onRightPress(cursor); // 0 off the parts' cells: no menu
         }
+        keep();
         return;
     }
     if (id == TOOL_PAGING && context && thePageTabBar)

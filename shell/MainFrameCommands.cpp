@@ -274,8 +274,10 @@ int MainFrame::runMenuCommand(int id)
         return 1;
     case CMD_SELECT:
         endActiveTool();
-        if (panes)
+        if (panes) {
             panes->setCurrentCommand(TOOL_SELECT);
+            panes->keepCurrentButton();
+        }
         return 1;
     case CMD_PROPERTIES:
         endActiveTool();
@@ -287,8 +289,10 @@ int MainFrame::runMenuCommand(int id)
         return 1;
     case CMD_ZOOM_BY_MOUSE:
         endActiveTool();
-        if (panes)
+        if (panes) {
             panes->setCurrentCommand(TOOL_LOUPE);
+            panes->keepCurrentButton();
+        }
         return 1;
     case CMD_SHORTCUT_KEYS:
         endActiveTool();

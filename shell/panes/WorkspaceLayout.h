@@ -83,6 +83,8 @@ public:
     virtual void refreshCurrentCommand();
     // The pressed button is released and the button that was current before it pressed again.
     virtual void restoreCurrentButton();
+    // The pressed button is the current tool's from now on: restoring keeps it pressed.
+    virtual void keepCurrentButton() { previousButton = activeButton; }
     // 1 when the tool that was current before the last press is a button of toolbar
     // (definition) `definitionId`.
     [[nodiscard]] int toolbarHoldsPreviousTool(int definitionId) const;

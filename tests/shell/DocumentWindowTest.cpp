@@ -221,30 +221,32 @@ TEST_F(DocumentWindowTest, ButtonsKeepOrEndTheRunningToolAndRunOnce)
     EXPECT_EQ(pressButton(EDIT_DELETE), (Trace{"settle", "restore current"}));
     // An id no row names goes to the edit commands, and the button is released.
     EXPECT_EQ(pressButton(4242), (Trace{"settle", "restore current"}));
-    // Tools are kept for the next mouse move; the rotate tool is prepared; the grid shows its dialog.
-    EXPECT_EQ(pressButton(TOOL_LINE), (Trace{"settle"}));
-    EXPECT_EQ(pressButton(TOOL_ROTATE), (Trace{"settle", "prepare rotate"}));
-    EXPECT_EQ(pressButton(TOOL_GRID), (Trace{"settle", "grid dialog"}));
+    // Tools are kept for the next mouse move, their buttons as the ones "back" returns to (so that
+    // properties opened by a double click or the menu leave the tool current); the rotate tool is
+    // prepared; the grid shows its dialog.
+    EXPECT_EQ(pressButton(TOOL_LINE), (Trace{"settle", "keep current"}));
+    EXPECT_EQ(pressButton(TOOL_ROTATE), (Trace{"settle", "prepare rotate", "keep current"}));
+    EXPECT_EQ(pressButton(TOOL_GRID), (Trace{"settle", "grid dialog", "keep current"}));
 
     // The scale command runs once at the next mouse move, then selecting goes on.
-    EXPECT_EQ(pressButton(TOOL_ITEMZOOM), (Trace{"settle"}));
+    EXPECT_EQ(pressButton(TOOL_ITEMZOOM), (Trace{"settle", "keep current"}));
     window->startCurrentTool();
     settleEvents();
     window->startCurrentTool();
     settleEvents();
-    EXPECT_EQ(taken(), (Trace{"scale", "current 2001", "buttons", "select", "buttons"}));
+    EXPECT_EQ(taken(), (Trace{"scale", "current 2001", "keep current", "buttons", "select", "buttons"}));
     // So does the order command: its direction dialog, then the move; without a selection
     // nothing is asked.
     for (int selected : {1, 0}) {
         selectionShown = selected;
-        EXPECT_EQ(pressButton(TOOL_TURN), (Trace{"settle"}));
+        EXPECT_EQ(pressButton(TOOL_TURN), (Trace{"settle", "keep current"}));
         window->startCurrentTool();
         settleEvents();
         window->startCurrentTool();
         settleEvents();
         const Trace ran = selected ? Trace{"order dialog", "order"} : Trace{};
         Trace expected = ran;
-        for (const char* step : {"current 2001", "buttons", "select", "buttons"})
+        for (const char* step : {"current 2001", "keep current", "buttons", "select", "buttons"})
             expected.push_back(step);
         EXPECT_EQ(taken(), expected) << selected;
     }

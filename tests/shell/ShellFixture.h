@@ -64,6 +64,7 @@ public:
     void setCurrentCommand(int commandId) override;
     void refreshCurrentCommand() override { note("refresh current"); }
     void restoreCurrentButton() override { note("restore current"); }
+    void keepCurrentButton() override { note("keep current"); }
 
     std::map<int, int> states;
     int current = -1;

@@ -83,6 +83,13 @@ TEST_F(LayoutTest, APressCountsWhenReleasedOverTheButtonOrWithin300Ms)
     layout->restoreCurrentButton();
     EXPECT_EQ(layout->currentCommand(), line.commandId());
     EXPECT_EQ(other.selected, 0);
+
+    // A tool chosen after another and kept: restoring with no press between (properties opened by
+    // a double click) leaves it current.
+    layout->setCurrentCommand(other.commandId());
+    layout->keepCurrentButton();
+    layout->restoreCurrentButton();
+    EXPECT_EQ(layout->currentCommand(), other.commandId());
 }
 
 TEST_F(LayoutTest, HintsGoToTheMessagePartAndTheHintWindowShowsAfterHalfASecondForThree)
