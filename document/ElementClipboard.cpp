@@ -299,6 +299,6 @@ void ElementClipboard::finishPaste()
         (void)owner->editor3->beginEdit(tool->firstSelectedId());
     if (owner->updater) {
         owner->updater->repaintChanges();
-        owner->updater->flushPainter();
+        owner->updater->repaint(); // with the marks of the pasted elements, which are selected
     }
 }

@@ -120,6 +120,7 @@ TEST_F(ElementClipboardTest, PastedElementsGetNewIdsOnTheCurrentPageAndFreshGrou
     EXPECT_EQ(target.pageOrder(2), pasted);
     EXPECT_EQ(lastUndoCode(target), 25);
     EXPECT_EQ(target.updater->changeRepaints, 1);
+    EXPECT_EQ(target.updater->repaints, 1) << "the pasted elements are shown selected";
 
     // Pasting the same groups again gives them new numbers again.
     ASSERT_EQ(target.context.paste(), 1);

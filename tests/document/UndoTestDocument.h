@@ -315,11 +315,13 @@ public:
     void refreshAll() override { ++refreshes; }
     void refreshAfterReset() override {}
     void repaintChanges() override { ++changeRepaints; }
+    void repaint() override { ++repaints; }
     void scrollBy(int, int) override {}
     void beginClip() override {}
     void endClip() override {}
     int refreshes = 0;
     int changeRepaints = 0;
+    int repaints = 0; // the painter shown with the selection's marks
 };
 
 class UndoTestInputPoints : public InputPointList {
