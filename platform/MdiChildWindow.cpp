@@ -44,6 +44,17 @@ LRESULT CALLBACK documentWindowProcedure(HWND window, UINT message, WPARAM wPara
         if (theCurrentEvent && theCurrentEvent->closeCancelled)
             return r;
         return defaultDocumentProcedure(window, message, wParam, lParam);
+    case WM_SETTEXT: {
+        if (r >= 0)
+            return r;
+        // The frame's window menu lists the documents by title: it is told of the new one.
+        const LRESULT set = defaultDocumentProcedure(window, message, wParam, lParam);
+        if (theApplication && !theApplication->isTopLevelMode()) {
+            SendMessageA(GetParent(window), WM_MDIREFRESHMENU, 0, 0);
+            DrawMenuBar(GetParent(GetParent(window)));
+        }
+        return set;
+    }
     default:
         return r >= 0 ? r : defaultDocumentProcedure(window, message, wParam, lParam);
     }

@@ -260,6 +260,16 @@ TEST_F(Documents, WindowMenuAtPositionFourListsTheDocuments)
     ASSERT_GE(items, 2);
     EXPECT_EQ(GetMenuItemID(windowMenu, items - 1), 101u);
     EXPECT_EQ(GetDlgCtrlID(d->hwnd()), 101);
+
+    // A document that takes another title (its file's name, a change mark) is listed under it.
+    const auto listed = [&] {
+        char text[128] = {};
+        GetMenuStringA(windowMenu, 101, text, sizeof text, MF_BYCOMMAND);
+        return std::string(text);
+    };
+    EXPECT_NE(listed().find("図面1"), std::string::npos) << listed();
+    d->setTitle("*部品表  72 dpi ");
+    EXPECT_NE(listed().find("*部品表  72 dpi"), std::string::npos) << listed();
 }
 
 TEST(DocumentWindowMenu, PositionZeroGivesNoWindowMenu)
