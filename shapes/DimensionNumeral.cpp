@@ -164,11 +164,13 @@ int DimensionNumeral::writePdf(double x, double y, double angle, const InkColor&
 {
     char face[FontAttributes::kFaceSize];
     fontUsed->faceToUse(face, sizeof face);
-    const double s = std::sin(angle * kRadian), c = std::cos(angle * kRadian);
+    // The font is selected at size 1: the text matrix carries the numeral's size in points.
+    const double size = fontUsed->sizeInPoints();
+    const double s = size * std::sin(angle * kRadian), c = size * std::cos(angle * kRadian);
     int ok = shape->pdfBeginText() && shape->pdfSelectFont(face, fontUsed->style) &&
              shape->pdfSetFillColor(colour, 1.0);
     if (ok && MathUtil::isNearlyZero(angle))
-        ok = shape->pdfSetTextMatrixScaled(1.0, 0.0, 0.0, 1.0, x, y);
+        ok = shape->pdfSetTextMatrixScaled(size, 0.0, 0.0, size, x, y);
     else if (ok)
         ok = shape->pdfSetTextMatrixScaled(c, s, -s, c, x, y);
     ok = ok && shape->pdfShowText(text);

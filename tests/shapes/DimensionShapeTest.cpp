@@ -187,10 +187,14 @@ TEST(MeasureShape, DirectionsGiveValueAndNumeralAngle)
         ASSERT_EQ(shape.execute(ShapeOp::Pdf, 2), 1);
         EXPECT_EQ(numerals(d.pdf.log), std::vector<std::string>{c.text}) << c.direction;
         EXPECT_NEAR(shape.theta, c.theta, 1e-3) << c.direction;
-        // The text matrix turns by the numeral's angle (level numerals only translate).
+        // The text matrix turns by the numeral's angle and carries its size in points (the
+        // font is selected at size 1).
         const auto matrices = operands(d.pdf.log, "Tm");
         ASSERT_EQ(matrices.size(), 1u);
-        EXPECT_NEAR(matrices[0][0], std::cos(c.theta * kPi / 180.0), 1e-6) << c.direction;
+        const double points = FontAttributes().size * 72.0 / 25.4;
+        EXPECT_GT(points, 5.0);
+        EXPECT_NEAR(matrices[0][0], points * std::cos(c.theta * kPi / 180.0), 1e-6) << c.direction;
+        EXPECT_NEAR(matrices[0][1], points * std::sin(c.theta * kPi / 180.0), 1e-6) << c.direction;
         ASSERT_EQ(shape.execute(ShapeOp::Draw, 2), 1) << "drawn on the screen too";
     }
 }
