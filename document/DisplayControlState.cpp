@@ -76,8 +76,10 @@ int DisplayControlState::runDialog()
     copyFrom(edited);
     if (theLayerTable)
         theLayerTable->copyFrom(names);
+    // The navigator and the page bar show what the view shows: they are redrawn too (at the next
+    // idle step), not only shown again.
     if (ViewUpdater* updater = owner ? owner->updater : nullptr) {
-        updater->refreshAfterReset();
+        updater->refreshViewFirst();
         updater->flushPainter();
     }
     return result;

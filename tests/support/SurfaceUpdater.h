@@ -14,6 +14,7 @@ public:
     void setOwner(DocumentContext*) override {}
     void flushPainter() override { ++flushes; }
     void refreshAll() override {}
+    void refreshViewFirst() override { ++fullRefreshes; }
     void refreshAfterReset() override { ++refreshes; }
     void scrollBy(int, int) override {}
     void beginClip() override {}
@@ -32,6 +33,7 @@ public:
     int toPagePainter = 0;
     int toPageTabBar = 0;
     int lastOperation = 0;
-    int refreshes = 0;
+    int refreshes = 0;     // after a reset: the miniatures are only shown again
+    int fullRefreshes = 0; // the view now, the miniatures redrawn next
     int flushes = 0;
 };
