@@ -27,8 +27,12 @@
 
 void DocumentContext::editPaper()
 {
-    // The paper command makes the edited sheet the default of new drawings.
-    if (paper && paper->runDialogAndRefresh() == 1 && thePaperDefaults)
+    if (!paper || paper->runDialogAndRefresh() != 1)
+        return;
+    // The drawing file keeps its sheet: closing asks to save it. The edited sheet also becomes
+    // the default of new drawings.
+    (void)markModified(); // answers the change count
+    if (thePaperDefaults)
         thePaperDefaults->assign(paper);
 }
 

@@ -438,9 +438,12 @@ TEST_F(DocumentContextTest, InitializeTakesTheDefaultsAndTurnsReuseOff)
     EXPECT_EQ(static_cast<FakePaper*>(context.paper)->assignedFrom, &defaults);
     EXPECT_EQ(events, (std::vector<std::string>{"scroll ranges"}));
 
-    // The paper command makes the drawing's sheet the default; taking the defaults refreshes.
+    // The paper command makes the drawing's sheet the default and the drawing changed (its file
+    // keeps the sheet); taking the defaults refreshes.
+    ASSERT_FALSE(context.isModified());
     context.editPaper();
     EXPECT_EQ(defaults.assignedFrom, context.paper);
+    EXPECT_TRUE(context.isModified());
     events.clear();
     EXPECT_EQ(context.takePaperDefaults(), 1);
     EXPECT_EQ(events, (std::vector<std::string>{"paper views"}));
