@@ -71,8 +71,12 @@ int DrawingGrid::editSettings()
     }
     if (page == 0 || page == 1)
         lastPage = page;
-    if (result == 1 || result == kPickElementResult || result == kPickClickResult)
+    if (result == 1 || result == kPickElementResult || result == kPickClickResult) {
+        // The drawing file keeps its grid: closing asks to save it.
+        if (owner)
+            (void)owner->markModified(); // answers the change count
         repaintGrid(owner);
+    }
     return result;
 }
 
@@ -118,6 +122,7 @@ void DrawingGrid::runPendingPick()
     xOrigin = point.x;
     yOrigin = point.y;
     updateDisplayOrigin();
+    (void)owner->markModified(); // the file keeps the origin; answers the change count
     if (theGridDefaults)
         theGridDefaults->assign(this);
     if (ViewUpdater* updater = owner->updater)

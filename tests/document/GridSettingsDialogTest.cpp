@@ -158,6 +158,8 @@ TEST(GridSettingsDialog, PagesResultsAndWhatTheGridKeeps)
         EXPECT_EQ(d.measure->units, c.unitsPassedOn) << c.what;
         // OK also sets the application's defaults.
         EXPECT_EQ(defaults.xNumerator, c.result == 1 ? c.xNumerator : 1.0) << c.what;
+        // The drawing file keeps the grid: a confirmed dialog changes the drawing, a cancelled one not.
+        EXPECT_EQ(d.context().isModified(), c.result == IDCANCEL ? 0 : 1) << c.what;
     }
 }
 
@@ -198,6 +200,7 @@ TEST(GridSettingsDialog, TheOriginByMouse)
         EXPECT_EQ(d.grid->displayOriginX, c.defaultsX) << c.what << ": the shown origin follows a placed one";
         EXPECT_EQ(contextMenuRequests, c.menuRequests) << c.what;
         EXPECT_EQ(defaults.xOrigin, c.defaultsX) << c.what;
+        EXPECT_EQ(d.context().isModified(), c.xOrigin != 10 ? 1 : 0) << c.what << ": the file keeps the origin";
         EXPECT_EQ(d.grid->pendingPick, DrawingGrid::kNoPick) << c.what << ": one pick per request";
     }
 }
