@@ -47,14 +47,34 @@ int DocumentContext::takePaperDefaults()
 
 // Default records
 
-int DocumentContext::editLineDefaults() { return lineDefaults ? lineDefaults->editSettings() : 0; }
-int DocumentContext::batchEditLine() { return lineDefaults ? lineDefaults->batchEdit() : 0; }
-int DocumentContext::editTextDefaults() { return textDefaults ? textDefaults->editSettings() : 0; }
-int DocumentContext::batchEditText() { return textDefaults ? textDefaults->batchEdit() : 0; }
-int DocumentContext::editBezierDefaults() { return bezierDefaults ? bezierDefaults->editSettings() : 0; }
-int DocumentContext::batchEditBezier() { return bezierDefaults ? bezierDefaults->batchEdit() : 0; }
-int DocumentContext::editMeasureDefaults() { return measureDefaults ? measureDefaults->editSettings() : 0; }
-int DocumentContext::batchEditMeasure() { return measureDefaults ? measureDefaults->batchEdit() : 0; }
+namespace {
+// The drawing file keeps the line, text, Bezier and measure defaults in its header: a confirmed
+// dialog (1) changes the drawing, so that closing asks to save it.
+int keptInFile(DocumentContext& context, int confirmed)
+{
+    if (confirmed == 1)
+        (void)context.markModified(); // answers the change count
+    return confirmed;
+}
+} // namespace
+
+int DocumentContext::editLineDefaults() { return lineDefaults ? keptInFile(*this, lineDefaults->editSettings()) : 0; }
+int DocumentContext::batchEditLine() { return lineDefaults ? keptInFile(*this, lineDefaults->batchEdit()) : 0; }
+int DocumentContext::editTextDefaults() { return textDefaults ? keptInFile(*this, textDefaults->editSettings()) : 0; }
+int DocumentContext::batchEditText() { return textDefaults ? keptInFile(*this, textDefaults->batchEdit()) : 0; }
+int DocumentContext::editBezierDefaults()
+{
+    return bezierDefaults ? keptInFile(*this, bezierDefaults->editSettings()) : 0;
+}
+int DocumentContext::batchEditBezier() { return bezierDefaults ? keptInFile(*this, bezierDefaults->batchEdit()) : 0; }
+int DocumentContext::editMeasureDefaults()
+{
+    return measureDefaults ? keptInFile(*this, measureDefaults->editSettings()) : 0;
+}
+int DocumentContext::batchEditMeasure()
+{
+    return measureDefaults ? keptInFile(*this, measureDefaults->batchEdit()) : 0;
+}
 int DocumentContext::editPictureDefaults() { return pictureDefaults ? pictureDefaults->editSettings() : 0; }
 int DocumentContext::batchEditPicture() { return pictureDefaults ? pictureDefaults->batchEdit() : 0; }
 

@@ -33,6 +33,7 @@ TEST(LineSettings, CancelKeepsBothRecordsAndTheTabWhileOkReachesOnlyDrawingsMade
     EXPECT_EQ(a.record().lineSize.width, 0.14);
     EXPECT_EQ(application.record.lineSize.width, 0.14);
     EXPECT_EQ(a.record().settingsPage, kLineTab);
+    EXPECT_FALSE(a.context.isModified());
 
     // OK, opened on the remembered tab: both records take the width, the position and the cap.
     int openedOn = -1;
@@ -44,6 +45,7 @@ TEST(LineSettings, CancelKeepsBothRecordsAndTheTabWhileOkReachesOnlyDrawingsMade
         finish(w, IDOK);
     }), 1);
     EXPECT_EQ(openedOn, kLineTab);
+    EXPECT_TRUE(a.context.isModified()) << "the drawing file keeps its defaults: closing asks to save them";
     for (const LineDefaults* r : {&a.record(), &application.record}) {
         EXPECT_EQ(r->lineSize.width, 0.5);
         EXPECT_EQ(r->lineOrigin.position, LineOriginAttribute::kBottom);
