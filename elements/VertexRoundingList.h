@@ -102,9 +102,9 @@ void setHatchPitch1(Element& element, const HatchAttributes& value);
 void setHatchPitch2(Element& element, const HatchAttributes& value);
 // The fill's gray and gradation settings.
 void setFillGray(Element& element, const FillAttributes& value);
-// Whether the select tool's pick centre lies in the exact extent's box; the handle under the
-// cursor, every handle of that box counting; and whether the select tool's pick area holds the
-// whole exact extent (the two-point and polyline kinds).
+// The picks by the exact extent's box: whether the select tool's pick centre lies in it (what the
+// handle pick style drags); the handle under the cursor, every handle of the box counting; and
+// whether the select tool's pick area holds the whole box.
 [[nodiscard]] int hitTestExactExtent(Element& element);
 [[nodiscard]] int hitHandleOfExactExtent(Element& element, int* handle, int* flag);
 [[nodiscard]] int isExactExtentInSelectionArea(Element& element);

@@ -116,8 +116,7 @@ void keep()
 void makeCurrent(int command)
 {
     if (WorkspaceLayout* panes = layout())
-        panes->setCurrentCommand(command);
-    keep();
+        panes->setCurrentTool(command);
 }
 
 // The pressed button is released and the current tool's button pressed again.

@@ -274,10 +274,8 @@ int MainFrame::runMenuCommand(int id)
         return 1;
     case CMD_SELECT:
         endActiveTool();
-        if (panes) {
-            panes->setCurrentCommand(TOOL_SELECT);
-            panes->keepCurrentButton();
-        }
+        if (panes)
+            panes->setCurrentTool(TOOL_SELECT);
         return 1;
     case CMD_PROPERTIES:
         endActiveTool();
@@ -289,10 +287,8 @@ int MainFrame::runMenuCommand(int id)
         return 1;
     case CMD_ZOOM_BY_MOUSE:
         endActiveTool();
-        if (panes) {
-            panes->setCurrentCommand(TOOL_LOUPE);
-            panes->keepCurrentButton();
-        }
+        if (panes)
+            panes->setCurrentTool(TOOL_LOUPE);
         return 1;
     case CMD_SHORTCUT_KEYS:
         endActiveTool();

@@ -85,6 +85,12 @@ public:
     virtual void restoreCurrentButton();
     // The pressed button is the current tool's from now on: restoring keeps it pressed.
     virtual void keepCurrentButton() { previousButton = activeButton; }
+    // The command's button becomes the current tool's: pressed and kept.
+    void setCurrentTool(int commandId)
+    {
+        setCurrentCommand(commandId);
+        keepCurrentButton();
+    }
     // 1 when the tool that was current before the last press is a button of toolbar
     // (definition) `definitionId`.
     [[nodiscard]] int toolbarHoldsPreviousTool(int definitionId) const;
