@@ -542,7 +542,8 @@ void UndoManager::refresh(int wholePage)
             owner->updater->refreshAll();
         else
             owner->updater->repaintChanges();
-        owner->updater->flushPainter();
+        // The elements the step selected are shown so, as a click would show them.
+        owner->updater->repaint();
     }
 }
 

@@ -675,8 +675,10 @@ TEST_F(UndoManagerTest, AStepThatCannotTakeAnElementChangesNothingAndFails)
         EXPECT_EQ(undo.undo(), 0);
         EXPECT_EQ(stateOf(doc), before);
         clear();
+        int shownBefore = doc.updater->repaints;
         EXPECT_EQ(undo.undo(), 1) << "the obstacle is gone";
         EXPECT_EQ(undo.appliedCount(), 0);
+        EXPECT_EQ(doc.updater->repaints, shownBefore + 1) << "the step ends showing what it selected";
 
         doc.selectTool->select({1});
         clear = obstruct(doc, step.obstacle, blocked);
@@ -684,7 +686,9 @@ TEST_F(UndoManagerTest, AStepThatCannotTakeAnElementChangesNothingAndFails)
         EXPECT_EQ(undo.redo(), 0);
         EXPECT_EQ(stateOf(doc), before);
         clear();
+        shownBefore = doc.updater->repaints;
         EXPECT_EQ(undo.redo(), 1);
+        EXPECT_EQ(doc.updater->repaints, shownBefore + 1) << "the step ends showing what it selected";
         EXPECT_EQ(drawingOf(doc), recorded) << "redone as it was recorded";
     }
 }
