@@ -166,7 +166,8 @@ void showLength(Dialog& dialog, int id, const DrawPoint& units, double length)
 int takeLength(Dialog& dialog, int id, const DrawPoint& units, double limit, double& length)
 {
     double typed = 0.0;
-    if (!takeReal(dialog, id, 0.0, std::fabs(units.toGridUnitX(limit)), typed))
+    const double bound = std::fabs(units.toGridUnitX(limit));
+    if (!takeReal(dialog, id, -bound, bound, typed))
         return 0;
     length = units.fromGridUnitX(typed);
     return 1;

@@ -41,7 +41,8 @@ void showInGridUnits(Dialog& dialog, const DrawPoint& point, int xId, int yId, i
 void takeInGridUnits(Dialog& dialog, DrawPoint& point, int xId, int yId, double limit);
 // A length (a corner radius) in the grid's x unit, converted through the point `units` lends.
 void showLength(Dialog& dialog, int id, const DrawPoint& units, double length);
-// 1 and the length in drawing units when taken as above, within 0..limit drawing units.
+// 1 and the length in drawing units when taken as above, within `limit` drawing units either side
+// of 0: a negative corner radius cuts a notch centred on the corner instead of rounding it off.
 [[nodiscard]] int takeLength(Dialog& dialog, int id, const DrawPoint& units, double limit, double& length);
 
 } // namespace property_fields

@@ -273,6 +273,7 @@ TEST(StrokePages, BoxRadiiGoTopRightTopLeftBottomLeftBottomRight)
         shown = {textOf(w, IDC_BOX_RADIUS_TOP_RIGHT), textOf(w, IDC_BOX_RADIUS_TOP_LEFT),
                  textOf(w, IDC_BOX_RADIUS_BOTTOM_LEFT), textOf(w, IDC_BOX_RADIUS_BOTTOM_RIGHT), textOf(w, IDC_BOX_LEAN)};
         type(w, IDC_BOX_RADIUS_TOP_LEFT, "7");
+        type(w, IDC_BOX_RADIUS_BOTTOM_LEFT, "-2.5"); // a notch, drawn as such
         type(w, IDC_BOX_RADIUS_BOTTOM_RIGHT, "abc");
         type(w, IDC_BOX_LEAN, "30");
         finish(w, IDOK);
@@ -281,7 +282,7 @@ TEST(StrokePages, BoxRadiiGoTopRightTopLeftBottomLeftBottomRight)
     Element& e = d.stored(id);
     const CornerRounding& r = *e.cornerRounding();
     EXPECT_EQ(std::vector<double>({r.radius(0), r.radius(1), r.radius(2), r.radius(3)}),
-              std::vector<double>({1, 7, 3, 4}));
+              std::vector<double>({1, 7, -2.5, 4}));
     EXPECT_EQ(e.lean()->angle, 30.0);
 }
 

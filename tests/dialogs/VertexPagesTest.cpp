@@ -107,6 +107,8 @@ TEST(VertexPages, StepsShowEnableStoreAndMarkEachVertex)
             if (c.page.radius)
                 type(w, c.page.radius, "1");
             click(w, c.page.next);
+            if (c.page.radius)
+                type(w, c.page.radius, "-0.5"); // a notch at vertex 3
             click(w, c.page.next);
             states.push_back(stateOf(w, c.page));
             marks.push_back(markedAt(d, 160, 40));
@@ -122,6 +124,7 @@ TEST(VertexPages, StepsShowEnableStoreAndMarkEachVertex)
                   std::vector<double>({25, 20, 60, 160}));
         if (c.page.radius) {
             EXPECT_EQ(e.vertexRounding()->get(1), 10.0);
+            EXPECT_EQ(e.vertexRounding()->get(2), -5.0);
         }
     }
 }
