@@ -63,6 +63,9 @@ public:
     [[nodiscard]] virtual int nextSelectedId() = 0;
     // Back to the state of no gesture under way (a page switch); nothing while locked.
     virtual void resetState() = 0;
+    // Forgets the last pick only (its candidates, the hovered handle, the add and remove keys):
+    // the selection stays. An element runs it as its input ends and before its points are edited.
+    virtual void resetPickState() = 0;
     // Where the left button went down, in drawing coordinates.
     virtual void getPressPoint(double& x, double& y) = 0;
 

@@ -304,7 +304,10 @@ int BezierElement::acceptsVertex(PolyPath& input, int* more)
 
 int BezierElement::finishInput()
 {
-    resetSelectState();
+    // Only the pick is forgotten: a curve settled by a later command leaves the selection made
+    // since, which that command may act on.
+    if (SelectToolBase* tool = selectTool())
+        tool->resetPickState();
     return Element::finishInput();
 }
 

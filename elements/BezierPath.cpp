@@ -541,7 +541,7 @@ int BezierPath::editByMouse()
     if (!owner || !points || !owner->viewParams())
         return 0;
     if (SelectToolBase* tool = owner->selectTool())
-        tool->resetState();
+        tool->resetPickState(); // the selection stays with the curve being edited
     const int h = hitPoint(0);
     if (h < 0)
         return 0;

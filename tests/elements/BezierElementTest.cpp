@@ -270,6 +270,36 @@ TEST(BezierEditing, AddDeleteAndDragUndoToTheExactList)
     }
 }
 
+// A curve settled by a later command (the property command ends the tool first), or one whose
+// points are edited, forgets the select tool's pick only: the element selected since stays
+// selected, and the command finds it.
+TEST(BezierEditing, SettlingAndPointEditsKeepTheSelection)
+{
+    TestApplication app;
+    const std::vector<Point> two = straight({Point(10, 10), Point(40, 10), Point(70, 10)});
+    struct Case {
+        const char* what;
+        int (*run)(Element& curve);
+    };
+    const Case cases[] = {
+        {"the curve settled", [](Element& curve) { return curve.finishInput(); }},
+        {"a point edit with no point under the cursor", [](Element& curve) { return curve.editByMouse(); }},
+    };
+    for (const Case& c : cases) {
+        LineDrawing drawing;
+        const int curve = addCurve(drawing, two);
+        const int other = drawing.addLine(10, 50, 60, 50);
+        ASSERT_GE(other, 1) << c.what;
+        ElementEditorBase& editor = *drawing.context.editor3;
+        ASSERT_EQ(editor.beginEdit(curve), 1) << c.what;
+        drawing.tool->cursor = Point(200, 200);
+        drawing.tool->selectSingle(other);
+        (void)c.run(*editor.elementInHand()); // nothing to commit or to edit
+        EXPECT_EQ(drawing.tool->selectedCount(), 1) << c.what;
+        EXPECT_EQ(drawing.tool->firstSelectedId(), other) << c.what;
+    }
+}
+
 TEST(BezierElement, ExtentScaleHandlesSnapsAndHits)
 {
     TestApplication app;

@@ -103,7 +103,7 @@ public:
     // The property sheets of the list, stepping with the sheets' previous and next results.
     int editSelectionProperties();
     // Forget the pick (a page switch, a new drawing).
-    void resetPickState();
+    void resetPickState() override;
 
     // The pick state (drawing units).
     struct Box {
