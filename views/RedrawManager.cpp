@@ -155,6 +155,11 @@ void RedrawManager::flushPainter()
     PainterBase* p = painter();
     if (!p)
         return;
+    // A flush while the page is drawn into the painter shows it only in part: an element that
+    // shows a message box as it draws (a picture whose file cannot be read) runs the box's own
+    // loop, in which the view paints. The page is copied again once it is drawn whole.
+    if (drawingIntoPainter > 0)
+        flushedWhileDrawing = 1;
     IntRect area;
     viewAreaOf(context, area);
     (void)p->copyToWindow(&area); // 0 without a window or bitmap: nothing to show
@@ -531,6 +536,18 @@ void RedrawManager::redrawPage()
 }
 
 void RedrawManager::drawPageElements()
+{
+    const int intoPainter = !redirecting;
+    if (intoPainter)
+        ++drawingIntoPainter;
+    drawPageElementsInOrder();
+    if (intoPainter && --drawingIntoPainter == 0 && flushedWhileDrawing) {
+        flushedWhileDrawing = 0;
+        flushPainter();
+    }
+}
+
+void RedrawManager::drawPageElementsInOrder()
 {
     if (!drawEnabled || !context)
         return;

@@ -114,6 +114,10 @@ public:
     // The overlay's surface while it stands in for the window (drawWindowOnOverlay); not owned.
     DeviceContext* windowStandIn = nullptr;
     int showProgress = 0;
+    // Depth of the page draws into the painter under way, and whether the painter was copied to
+    // the window during one of them (see flushPainter).
+    int drawingIntoPainter = 0;
+    int flushedWhileDrawing = 0;
     // The view was redrawn and the miniatures still show the drawing before it; they follow
     // at the frame's next idle event or when the timer's message comes (a timer's message waits
     // until no other message does, in whichever loop is fetching; while a handler runs a loop of
@@ -135,6 +139,9 @@ public:
     static constexpr int kChangePad = 3;
 
 private:
+    // The elements of the page (or of the listed ids) in drawing order, onto the surface of
+    // operation 1.
+    void drawPageElementsInOrder();
     [[nodiscard]] PainterBase* painter() const;
     [[nodiscard]] DeviceContext* painterSurface() const;
     [[nodiscard]] DeviceContext* windowSurface() const;

@@ -151,6 +151,52 @@ TEST(RedrawManager, APageIsTheSheetThenItsElementsWithTheSkippedOneLeftOut)
     EXPECT_FALSE(d.updater->redirectOn());
 }
 
+namespace {
+// A message box that an element shows while it draws runs a loop of its own, in which the view's
+// paint copies the painter to the window.
+RedrawManager* flushingUpdater = nullptr;
+int flushAfterId = -1;
+void flushWhileDrawing(int id)
+{
+    if (id == flushAfterId)
+        flushingUpdater->flushPainter();
+}
+} // namespace
+
+TEST(RedrawManager, AWindowPaintedWhileThePageIsDrawnShowsTheWholePageAfterwards)
+{
+    struct Row {
+        const char* name;
+        int flushAfter; // 0 none, else the ordinal of the element
+        bool windowShowsPage;
+    };
+    const Row rows[] = {{"no paint", 0, false}, {"after the first", 1, true}, {"after the last", 3, true}};
+    for (const Row& r : rows) {
+        PaintTestDrawing d;
+        d.view->marginX = d.view->marginY = 10.0;
+        const int ids[] = {d.addRectangle(20, 20, 40, 40, RgbColor(255, 0, 0)),
+                           d.addRectangle(50, 20, 70, 40, RgbColor(0, 255, 0)),
+                           d.addRectangle(80, 20, 100, 40, RgbColor(0, 0, 255))};
+        ScopedOverride<RedrawManager*> updaterSlot(flushingUpdater, d.updater);
+        ScopedOverride<int> flushSlot(flushAfterId, r.flushAfter > 0 ? ids[r.flushAfter - 1] : -1);
+        d.editor->onDraw = flushWhileDrawing;
+        d.updater->refreshAll();
+        for (int i = 0; i < 3; ++i) {
+            const DoubleRect& e = d.editor->shapes[ids[i]].extent;
+            IntPoint centre;
+            d.view->worldToDevice((e.minX + e.maxX) / 2, (e.minY + e.maxY) / 2, &centre);
+            const COLORREF drawn = d.painterPixel(centre.x, centre.y);
+            EXPECT_NE(drawn, RGB(255, 255, 255)) << r.name << " " << i;
+            // Without a paint during the draw the window is left alone; after one it shows every
+            // element.
+            if (r.windowShowsPage)
+                EXPECT_EQ(d.windowPixel(centre.x, centre.y), drawn) << r.name << " " << i;
+            else
+                EXPECT_EQ(d.windowPixel(centre.x, centre.y), RGB(0, 0, 0)) << r.name << " " << i;
+        }
+    }
+}
+
 TEST(RedrawManager, ProgressShowsOnlyOnLongPagesAfterASlowRedraw)
 {
     FakeClock clock;
