@@ -31,7 +31,7 @@ void ViewMapping::refreshAfterZoom()
         context->rulers->paint();
     if (ViewUpdater* updater = context->updater) {
         updater->refreshAfterReset();
-        updater->flushPainter();
+        updater->repaint(); // with the selection's marks, which the new scale moved
     } else {
         (void)repaintClientArea(); // 0 without a window: nothing to show
     }

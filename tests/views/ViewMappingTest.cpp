@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/ViewUpdater.h"
 #include "platform/MouseState.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/ScriptedMouse.h"
@@ -174,6 +175,49 @@ TEST(ViewMapping, ZoomCommandsKeysAndFittingKeepTheirLimits)
     EXPECT_EQ(view.zoom, 0.1);
     EXPECT_TRUE(view.zoomAtPoint(IntPoint(10, 10), ZoomRules::wheelZoomFactor(-32767)));
     EXPECT_EQ(view.zoom, 100.0);
+}
+
+namespace {
+// The updater's last way of bringing the view to the window: the painter alone, or the painter
+// with the selection marks over it.
+class ShowingUpdater : public ViewUpdater {
+public:
+    void setOwner(DocumentContext*) override {}
+    void flushPainter() override { shown = "painter"; }
+    void refreshAll() override {}
+    void refreshAfterReset() override { shown = "reset"; }
+    void scrollBy(int, int) override {}
+    void beginClip() override {}
+    void endClip() override {}
+    void repaint() override { shown = "painter and marks"; }
+    std::string shown;
+};
+} // namespace
+
+TEST(ViewMapping, EveryZoomShowsTheSelectionMarksAgain)
+{
+    ViewTestDrawing d;
+    ViewMapping& view = *d.view;
+    auto* updater = new ShowingUpdater;
+    d.context.updater = updater;
+    struct Row {
+        const char* what;
+        int (*zoom)(ViewMapping&);
+    };
+    const Row rows[] = {
+        {"zoom in", [](ViewMapping& v) { return v.zoomIn(); }},
+        {"zoom out", [](ViewMapping& v) { return v.zoomOut(); }},
+        {"wheel", [](ViewMapping& v) { return v.zoomAtPoint(IntPoint(100, 100), 1.1); }},
+        {"digit key", [](ViewMapping& v) { return v.handleZoomKey('3'); }},
+        {"fit key", [](ViewMapping& v) { return v.handleZoomKey('0'); }},
+        {"centring", [](ViewMapping& v) { v.centreOn(50.0, 50.0); return 1; }},
+    };
+    for (const Row& r : rows) {
+        view.zoom = 1.0;
+        updater->shown.clear();
+        ASSERT_TRUE(r.zoom(view)) << r.what;
+        EXPECT_EQ(updater->shown, "painter and marks") << r.what;
+    }
 }
 
 TEST(ViewMapping, CaptionShowsChangeTitleAndEffectiveDpi)
