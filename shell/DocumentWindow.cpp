@@ -4,6 +4,7 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/PartsLibrary.h"
 #include "platform/Application.h"
@@ -155,6 +156,11 @@ int DocumentWindow::runEditCommand(int id)
         return 1;
     case EDIT_DXF_EXPORT:
         context->exportDxf();
+        return 1;
+    case TOOL_NAVIGATOR:
+        // A left press on the navigator pane: the view is centred on the point pressed.
+        if (thePagePainter)
+            thePagePainter->onNavigatorClick(context);
         return 1;
     case TOOL_PAGING:
         // A left press on the page pane.

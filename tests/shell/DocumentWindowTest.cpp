@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/OrderChangeSettings.h"
+#include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/UndoManager.h"
 #include "document/ViewScroller.h"
@@ -386,6 +387,15 @@ public:
     }
     int pagingAnswer = 0;
 };
+
+// A navigator that notes the clicks handed to it.
+class RecordingNavigator : public PagePainter {
+public:
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 1; }
+    void refresh(DocumentContext*) override {}
+    void onNavigatorClick(DocumentContext* context) override { note(context ? "centre view" : "no drawing"); }
+};
 } // namespace
 
 TEST_F(DocumentWindowTest, ThePagePanesPressesAndThePageCommandsReachThePageBar)
@@ -397,6 +407,10 @@ TEST_F(DocumentWindowTest, ThePagePanesPressesAndThePageCommandsReachThePageBar)
         bar.pagingAnswer = answer;
         EXPECT_EQ(pressButton(TOOL_PAGING), (Trace{"settle", "paging", "restore current"})) << answer;
     }
+    // A left press on the navigator centres the drawing's view on the point pressed.
+    RecordingNavigator navigator;
+    ScopedOverride<PagePainter*> navigatorSlot{thePagePainter, &navigator};
+    EXPECT_EQ(pressButton(TOOL_NAVIGATOR), (Trace{"settle", "centre view", "restore current"}));
     // A right press asks for the page menu.
     layout.current = TOOL_PAGING;
     window->runPaneCommand();
