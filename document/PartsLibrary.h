@@ -88,9 +88,10 @@ public:
 
     // The pane: painting (pictures from the cache, made for entries without one; the file name
     // where no picture can be made), a left press on a cell (the part becomes current; leaving
-    // the cell with the button held places it by mouse in the drawing), a right press (current,
-    // then the pane's menu), and the hint of the cell under the cursor. The presses answer 0
-    // when no cell was hit.
+    // the cell with the button held places it by mouse in the drawing), a right press (a part
+    // pressed becomes current, then the pane's menu; beside the cells, an empty list's too, the
+    // menu alone, which registers the first part), and the hint of the cell under the cursor.
+    // The presses answer 0 when no cell was hit.
     void setPane(PartsPane* newPane);
     void paintPane();
     [[nodiscard]] int onLeftPress(DocumentContext* drawing, const IntPoint& screen);

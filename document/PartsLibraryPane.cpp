@@ -193,11 +193,12 @@ int PartsLibrary::onLeftPress(DocumentContext* drawing, const IntPoint& screen)
 
 int PartsLibrary::onRightPress(const IntPoint& screen)
 {
-    const int part = pane ? pane->cellAtPoint(screen) : -1;
-    if (part < 1 || !selectPart(part - 1))
+    if (!pane)
         return 0;
+    const int part = pane->cellAtPoint(screen);
+    const int chosen = part >= 1 && selectPart(part - 1);
     pane->openContextMenu();
-    return 1;
+    return chosen;
 }
 
 void PartsLibrary::onHover(const IntPoint& screen)

@@ -315,7 +315,7 @@ void DocumentWindow::runPaneCommand()
         if (PartsLibrary* library = currentPartsLibrary()) {
             IntPoint cursor;
             readCursorPos(cursor);
-            (void)library->onRightPress(cursor); // 0 off the parts' cells: no menu
+            (void)library->onRightPress(cursor); // 0 off the parts' cells: the menu alone
         }
         keep();
         return;

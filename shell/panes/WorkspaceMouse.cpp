@@ -104,8 +104,13 @@ void WorkspaceLayout::onRightButtonDown()
         selectButton(button);
         post(EV_PANE_BUTTON, button->commandId());
     } else if (pane && pane->kind == DockPane::kParts) {
-        selectButton(nullptr);
-        post(EV_PANE_BUTTON, 0);
+        // Beside the parts (an empty list has nothing else) the list still becomes current, so
+        // that its library opens the pane's menu and the menu's commands reach it.
+        ToolButton* list = pane->buttonOfType(static_cast<int>(ButtonType::Parts));
+        if (list)
+            previousButton = activeButton;
+        selectButton(list);
+        post(EV_PANE_BUTTON, list ? list->commandId() : 0);
     }
 }
 

@@ -388,14 +388,25 @@ TEST_F(PartsTest, PressesOnACellChooseThePartOrDragItIntoTheDrawing)
     EXPECT_EQ(drawing.pointsOf(order[3])[0].y, 50.0);
     EXPECT_EQ(drawing.selectTool->chosen(), std::vector<int>{order[3]});
 
-    // A right press chooses the part and opens the pane's menu; a press beside every cell is not
-    // the library's.
+    // A right press chooses the part and opens the pane's menu; beside every cell it opens the
+    // menu alone, and a left press there is not the library's.
     EXPECT_EQ(library.onRightPress(pane.centreOf(1)), 1);
     EXPECT_EQ(library.currentIndex(), 0);
     EXPECT_EQ(pane.menus, 1);
     EXPECT_EQ(library.onRightPress(IntPoint(399, 69)), 0);
+    EXPECT_EQ(library.currentIndex(), 0);
+    EXPECT_EQ(pane.menus, 2);
     EXPECT_EQ(library.onLeftPress(&drawing.context, IntPoint(399, 69)), 0);
-    EXPECT_EQ(pane.menus, 1);
+    EXPECT_EQ(pane.menus, 2);
+
+    // An empty list still has its menu, through which the first part is registered.
+    PartsLibrary empty{2};
+    FakePartsPane emptyPane;
+    empty.setPane(&emptyPane);
+    EXPECT_EQ(empty.onRightPress(emptyPane.centreOf(1)), 0);
+    EXPECT_EQ(emptyPane.menus, 1);
+    EXPECT_EQ(empty.currentIndex(), -1);
+    empty.setPane(nullptr);
 }
 
 TEST_F(PartsTest, ThePlacementDialogPlacesByNumbersOrByMouse)

@@ -84,6 +84,20 @@ TEST_F(LayoutTest, APressCountsWhenReleasedOverTheButtonOrWithin300Ms)
     EXPECT_EQ(layout->currentCommand(), line.commandId());
     EXPECT_EQ(other.selected, 0);
 
+    // In a parts pane beside its parts (here an empty list) the right button makes the list
+    // current all the same, so that its library's menu can be asked for.
+    layout->showPane(&pane(10));
+    ToolButton* parts = pane(10).buttonOfType(static_cast<int>(ButtonType::Parts));
+    ASSERT_TRUE(parts);
+    const IntPoint inParts = rectOf(10).center();
+    mouse.rest(inParts.x, inParts.y);
+    layout->setCurrentCommand(line.commandId());
+    layout->onRightButtonDown();
+    EXPECT_EQ(countOf(drainQueue(), EV_PANE_BUTTON, parts->commandId()), 1);
+    EXPECT_EQ(layout->currentCommand(), parts->commandId());
+    layout->restoreCurrentButton();
+    EXPECT_EQ(layout->currentCommand(), line.commandId());
+
     // A tool chosen after another and kept: restoring with no press between (properties opened by
     // a double click) leaves it current.
     layout->setCurrentCommand(other.commandId());
