@@ -110,6 +110,10 @@ public:
     // a device rectangle, with this view's values saved into backup first. 0 when it does not fit.
     int fitSheetInto(const IntRect& device, ViewMapping& backup);
     int fitRectangle(const IntRect& device, ViewMapping& backup, double minX, double minY, double maxX, double maxY);
+    // A part's thumbnail: the current page's elements drawn on `surface`, the rectangle `extent`
+    // fitted into the square of `size` pixels at (0, 0), at one to one; the view is left as it
+    // was. 0 when nothing could be drawn (no redraw manager, no fit).
+    [[nodiscard]] int drawPageScaled(DeviceContext& surface, const DoubleRect& extent, int size) override;
     void reset() override;
     void resetZoom() override;
 

@@ -3,7 +3,9 @@
 #include <climits>
 
 #include "document/DocumentContext.h"
+#include "document/PainterBase.h"
 #include "document/RulerBars.h"
+#include "document/SheetSettings.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
 #include "geometry/PaperSettings.h"
@@ -12,6 +14,20 @@
 
 namespace {
 int offsetFrom(double v) { return static_cast<int>(v < -(INT_MAX / 4) ? -(INT_MAX / 4) : v > INT_MAX / 4 ? INT_MAX / 4 : v); }
+
+// The target of a redirected page redraw that is a surface of the caller's (a thumbnail's
+// bitmap): the elements draw straight onto it.
+class SurfaceTarget : public PainterBase {
+public:
+    explicit SurfaceTarget(DeviceContext& surface) : surface_(surface) {}
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 1; }
+    [[nodiscard]] int isCreated() const override { return 1; }
+    [[nodiscard]] DeviceContext* surface() override { return &surface_; }
+
+private:
+    DeviceContext& surface_;
+};
 } // namespace
 
 int ViewMapping::setZoom(double z)
@@ -204,6 +220,33 @@ int ViewMapping::fitRectangle(const IntRect& device, ViewMapping& backup, double
     scrollX = scrollY = 0;
     sheetOffsetOn = 0;
     return 1;
+}
+
+int ViewMapping::drawPageScaled(DeviceContext& surface, const DoubleRect& extent, int size)
+{
+    ViewUpdater* updater = context ? context->updater : nullptr;
+    if (!updater || size < 1)
+        return 0;
+    auto* sheet = dynamic_cast<SheetSettings*>(context->paper);
+    const int oneToOne = sheet ? sheet->oneToOne : 0;
+    if (sheet)
+        sheet->oneToOne = 1;
+    ViewMapping backup;
+    backup.assign(*this);
+    backup.rulersShown = rulersShown;
+    backup.sheetOffsetOn = sheetOffsetOn;
+    const int fitted = fitRectangle(IntRect::fromEdges(0, 0, size, size), backup, extent.minX, extent.minY, extent.maxX,
+                                    extent.maxY);
+    if (fitted) {
+        SurfaceTarget target(surface);
+        updater->drawPageInto(&target);
+    }
+    assign(backup);
+    rulersShown = backup.rulersShown;
+    sheetOffsetOn = backup.sheetOffsetOn;
+    if (sheet)
+        sheet->oneToOne = oneToOne;
+    return fitted;
 }
 
 void ViewMapping::reset()

@@ -164,3 +164,37 @@ TEST(NavigatorPainter, WithoutADrawingThePaneIsEmptied)
     EXPECT_EQ(n.navigator.context, nullptr);
     EXPECT_EQ(pane.inkCount(r.left, r.top, r.right, r.bottom, face), 0) << "only the face colour is left";
 }
+
+TEST(PartThumbnail, ThePagesElementsFillTheSquareAndTheViewStaysAsItWas)
+{
+    // Two parts side by side, 40 by 10 units together: they span the square's width, centred
+    // on its height, with the margin of 3 units on each side.
+    PaintTestDrawing d;
+    const RgbColor blue(0, 0, 255), green(0, 128, 0);
+    (void)d.addRectangle(10.0, 20.0, 30.0, 30.0, blue);
+    (void)d.addRectangle(30.0, 20.0, 50.0, 30.0, green);
+    d.sheet->numerator = 1;
+    d.sheet->denominator = 10;
+    d.view->zoom = 3.0;
+    d.view->scrollX = 17;
+    DibSurface square(54, 54);
+    DeviceContext dc;
+    dc.attachHdc(square.hdc);
+    DoubleRect extent;
+    extent.set(20.0, 10.0, 50.0, 30.0);
+    EXPECT_TRUE(d.view->drawPageScaled(dc, extent, 54));
+    dc.detachHdc();
+    const IntRect blueBox = extentOf(square, RGB(0, 0, 255));
+    const IntRect greenBox = extentOf(square, RGB(0, 128, 0));
+    const int margin = 54 * 3 / 46;
+    EXPECT_NEAR(blueBox.left, margin, 1);
+    EXPECT_NEAR(greenBox.right, 54 - margin, 1);
+    EXPECT_NEAR(blueBox.right, greenBox.left, 1);
+    EXPECT_NEAR(blueBox.top + blueBox.bottom, 54, 2);
+    EXPECT_NEAR(blueBox.height(), 54 * 10 / 46, 2);
+    // The drawing's own view and scale are untouched.
+    EXPECT_EQ(d.view->zoom, 3.0);
+    EXPECT_EQ(d.view->scrollX, 17);
+    EXPECT_EQ(d.sheet->oneToOne, 0);
+    EXPECT_EQ(d.sheet->scaleDenominator(), 10);
+}
