@@ -378,8 +378,8 @@ int MeasureElement::editByMouse()
     releaseMouse();
     if (overlayShown)
         flushView();
-    if (SelectToolBase* tool = selectTool())
-        tool->redrawMarks();
+    // The marks come back with the repaint that follows the store: drawn now, they would take
+    // the stored element into the tools' editor in place of this one, and the edit would be lost.
     if (ViewUpdater* updater = viewUpdater())
         updater->setSkippedId(-1);
     return result;

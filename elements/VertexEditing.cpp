@@ -185,8 +185,8 @@ int editVertexByMouse(Element& e, int minimumVertices)
     e.releaseMouse();
     if (e.overlayShown)
         e.flushView();
-    if (SelectToolBase* tool = e.selectTool())
-        tool->redrawMarks();
+    // The marks come back with the repaint that follows the store: drawn now, they would take
+    // the stored element into the tools' editor in place of this one, and the edit would be lost.
     if (ViewUpdater* updater = e.viewUpdater())
         updater->setSkippedId(-1);
     return result;

@@ -233,3 +233,20 @@ TEST(MoveTool, ThePointEditLoopEditsTheSelectedElementUnderEachClick)
     EXPECT_EQ(Rectangle::editedIds(), (std::vector<int>{a, b}));
     EXPECT_EQ(d.selected(), (std::vector<int>{a, b}));
 }
+
+TEST(MoveTool, APointDraggedInThePointEditLoopStaysWhereItWasLetGo)
+{
+    // A line's end point dragged with the point-move tool, then a click beside it ends the loop:
+    // the stored line keeps the new end, through the marks drawn between.
+    ToolDrawing d;
+    const int id = d.addLine(20, 20, 120, 20);
+    d.select->selectSingle(id);
+    const DWORD t = d.clock.now();
+    const int L = ScriptedMouse::kLeft;
+    d.mouse.at(t, 200, 200).at(t + 50, 20, 20, L).at(t + 100, 30, 35, L).at(t + 150, 40, 50, L)
+        .at(t + 200, 40, 50).at(t + 250, 300, 250, L).at(t + 300, 300, 250);
+    d.context.moveSelectionByMouse();
+    const auto corner = d.corner(id);
+    EXPECT_NEAR(corner.first, 40.0, 0.5);
+    EXPECT_NEAR(corner.second, 50.0, 0.5);
+}
