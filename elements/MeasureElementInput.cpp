@@ -414,6 +414,7 @@ int MeasureElement::dragPoint(int n)
         setPoint(n, p.x, p.y, before.z);
         ++moves;
         beginOverlay();
+        copyPainterToOverlay(); // the last step's figure goes
         forwardOp(kEditFigure);
         drawPointMarks(kOverlayMark, 1);
         flushOverlay();

@@ -57,6 +57,7 @@ int trackButton(Element& e, int snap, Point* at, Follow follow, int moveVertex, 
             ++*moves;
         }
         e.beginOverlay();
+        e.copyPainterToOverlay(); // the last step's figure goes
         e.forwardOp(ShapeOp::OverlayStep33);
         shared_body::drawVertexMarks(e, ShapeOp::OverlayPicked);
         if (follow == Follow::InsertMark)

@@ -10,6 +10,7 @@
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/PolylineInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
@@ -18,6 +19,7 @@
 #include "tests/elements/LineFixture.h"
 #include "tests/elements/RecordCuts.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/TestApplication.h"
 
@@ -59,6 +61,28 @@ std::string text(const std::vector<Xy>& points)
         s += "(" + std::to_string(static_cast<int>(p.x)) + "," + std::to_string(static_cast<int>(p.y)) + ")";
     return s;
 }
+
+// Counts the overlay's pictures and how many of them began from the painter's picture.
+class OverlayCounter : public ViewUpdater {
+public:
+    using ViewUpdater::copyPainterToOverlay;
+    using ViewUpdater::flushOverlay;
+    void setOwner(DocumentContext*) override {}
+    void flushPainter() override {}
+    void refreshAll() override {}
+    void refreshAfterReset() override {}
+    void scrollBy(int, int) override {}
+    void beginClip() override {}
+    void endClip() override {}
+    void copyPainterToOverlay() override { fresh = 1; }
+    void flushOverlay() override
+    {
+        ++shown;
+        startedFresh += fresh;
+        fresh = 0;
+    }
+    int fresh = 0, shown = 0, startedFresh = 0;
+};
 
 // A point-list element of the kind stored through editor 3 with the points and radii given (the
 // radii where the kind keeps them), point flagAt (when >= 0) starting an arc; its id.
@@ -263,6 +287,29 @@ TEST(BreaklineEditing, InsertDeleteAndDragUndoToTheExactPointsAndRadii)
         EXPECT_EQ(text(pointsOf(*editor.elementInHand())), c.after) << c.name;
         EXPECT_EQ(roundingOf(*editor.elementInHand()), radiiStored) << c.name;
     }
+}
+
+TEST(BreaklineEditing, EachStepOfAVertexDragShowsOnlyWhereTheVertexIsNow)
+{
+    TestApplication app;
+    FakeClock clock(1000, 500);
+    LineDrawing drawing;
+    auto* overlay = standIn(drawing.context.updater, new OverlayCounter);
+    const int id = addPolyline(drawing, 2, {{10, 10}, {30, 10}, {30, 30}}, {0, 0, 0});
+    ElementEditorBase& editor = *drawing.context.editor3;
+    ASSERT_EQ(editor.beginEdit(id), 1);
+    drawing.tool->cursor = Point(30, 30);
+    ScopedOverride<unsigned char> key(theCurrentEvent->typedChar, static_cast<unsigned char>('x'));
+    ScriptedMouse mouse;
+    mouse.at(1000, 30, 30, ScriptedMouse::kLeft)
+        .at(1100, 35, 32, ScriptedMouse::kLeft)
+        .at(1200, 40, 34, ScriptedMouse::kLeft)
+        .at(1300, 45, 35, ScriptedMouse::kLeft)
+        .at(1400, 45, 35);
+    mouse.advanceClockPerRead(&clock, 50);
+    EXPECT_EQ(editor.elementInHand()->editByMouse(), 11);
+    EXPECT_GE(overlay->shown, 3);
+    EXPECT_EQ(overlay->startedFresh, overlay->shown);
 }
 
 TEST(BreaklineRecord, PointsFlagsAndRadiiThroughTheStoreAndEveryCutFails)
