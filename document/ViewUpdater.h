@@ -21,7 +21,7 @@ public:
     virtual void flushPainter() = 0;
     // Clears the painter, redraws the current page, refreshes the page painter and page bar.
     virtual void refreshAll() = 0;
-    // As refreshAll, but the navigator's miniature and the page bar's thumbnail follow at idle
+    // As refreshAll, but the navigator's miniature and the page bar's thumbnails follow at idle
     // time (a drawing just opened shows its page first).
     virtual void refreshViewFirst() { refreshAll(); }
     // The same after resetting the file error reporter's once-only flags.

@@ -182,7 +182,7 @@ void RedrawManager::refreshViewFirst()
     forgetChanges();
     resetPainter();
     redrawPage();
-    scheduleMiniatures(kNavigatorRedrawn);
+    scheduleMiniatures(kNavigatorRedrawn | kPagesRedrawn);
 }
 
 void RedrawManager::refreshAfterReset()
@@ -409,7 +409,11 @@ void RedrawManager::idleStep()
         else
             thePagePainter->show(context);
     }
-    if (thePageTabBar)
+    if (!thePageTabBar)
+        return;
+    if (behind & kPagesRedrawn)
+        thePageTabBar->refresh(context);
+    else
         thePageTabBar->onPageRedrawn(context);
 }
 

@@ -38,8 +38,9 @@ public:
     void flushPainter() override;
     // Painter cleared, page redrawn; then the page painter and the page bar redrawn whole.
     void refreshAll() override;
-    // Painter cleared, page redrawn; the page painter and the page's cell of the page bar at the
-    // next idleStep.
+    // Painter cleared, page redrawn; the page painter and every thumbnail of the page bar at the
+    // next idleStep (a drawing read or a display control changed: the cached thumbnails of the
+    // other pages no longer show what their pages show).
     void refreshViewFirst() override;
     // The file error reporter's once-only marks reset, then as refreshAll, but at the next
     // idleStep the page painter is only shown again and the page bar redraws the page's cell.
@@ -127,10 +128,12 @@ public:
     // changes have paused (each change starts it again), so that steps that follow one another
     // (arrow keys, an undo after a move) are not held up by a redraw of the whole page each.
     // What the next idle step does, in bits: the navigator's miniature redrawn, or only shown
-    // again; the page bar redraws the current page's cell either way.
+    // again; the page bar redraws every page's thumbnail (what is shown changed on every page),
+    // or else the current page's cell.
     int miniaturesBehind = 0;
     static constexpr int kNavigatorShown = 1 << 0;
     static constexpr int kNavigatorRedrawn = 1 << 1;
+    static constexpr int kPagesRedrawn = 1 << 2;
     UINT_PTR miniatureTimer = 0;
     DWORD scheduledAt = 0; // the tick count of the last scheduleMiniatures
     static constexpr UINT kMiniatureDelayMs = 250;

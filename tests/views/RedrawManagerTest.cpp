@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "document/PageTabBar.h"
 #include "document/StatusBarPanes.h"
 #include "geometry/PickSettings.h"
 #include "tests/support/FakeClock.h"
@@ -343,4 +344,43 @@ TEST(RedrawManager, AnExtentMeetsTheUpdateAreaWhenItTouchesIt)
         d.updater->redirectTo(0, nullptr);
     }
     EXPECT_EQ(d.updater->isOutsideUpdateArea(nullptr), 0);
+}
+
+namespace {
+// A page bar that counts its whole redraws and its redraws of the current page's cell.
+class CountingPageBar : public PageTabBar {
+public:
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 0; }
+    [[nodiscard]] int selectPage(DocumentContext*, int) override { return 0; }
+    void refresh(DocumentContext*) override { ++wholeRedraws; }
+    void onPageRedrawn(DocumentContext*) override { ++cellRedraws; }
+    int wholeRedraws = 0;
+    int cellRedraws = 0;
+};
+} // namespace
+
+TEST(RedrawManager, AtIdleTimeThePageBarRedrawsEveryPageWhenWhatIsShownChangedOnEveryPage)
+{
+    // A drawing read, or a display control confirmed (hidden layers and kinds), changes what
+    // every page shows: the other pages' cached thumbnails are drawn again too. A reset or a
+    // change on the current page redraws only that page's cell.
+    struct Row {
+        const char* name;
+        void (RedrawManager::*refresh)();
+        int whole, cell;
+    };
+    const Row rows[] = {{"view first", &RedrawManager::refreshViewFirst, 1, 0},
+                        {"after a reset", &RedrawManager::refreshAfterReset, 0, 1}};
+    for (const Row& r : rows) {
+        PaintTestDrawing d;
+        CountingPageBar bar;
+        ScopedOverride<PageTabBar*> barSlot(thePageTabBar, &bar);
+        (void)d.addRectangle(10.0, 10.0, 20.0, 20.0);
+        (d.updater->*r.refresh)();
+        EXPECT_EQ(bar.wholeRedraws + bar.cellRedraws, 0) << r.name << ": the view first";
+        d.updater->idleStep();
+        EXPECT_EQ(bar.wholeRedraws, r.whole) << r.name;
+        EXPECT_EQ(bar.cellRedraws, r.cell) << r.name;
+    }
 }
