@@ -83,7 +83,7 @@ int Selection::forEach(SelectionOperation& operation)
         undo->endBatchChange();
     if (owner->updater) {
         owner->updater->repaintChanges();
-        owner->updater->flushPainter();
+        owner->updater->repaint(); // with the marks of the changed elements, which stay selected
     }
     return changed;
 }

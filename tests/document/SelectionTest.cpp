@@ -191,6 +191,7 @@ TEST(Selection, ABatchChangeRecordsThePairsItWroteAndUndoRestoresExactlyThose)
     EXPECT_EQ(doc.pointsOf(a)[1].x, 15.0);
     EXPECT_EQ(doc.pointsOf(c)[0].x, 6.0);
     EXPECT_EQ(doc.pointsOf(box)[0].x, 0.0);
+    EXPECT_EQ(doc.updater->repaints, 1) << "the changed elements are shown still selected";
 
     // One record "一括変更" whose count word (after the 6-byte head) says two pairs.
     const std::string log = undoLogBytes(doc.undo());
