@@ -207,6 +207,7 @@ TEST(Selection, ABatchChangeRecordsThePairsItWroteAndUndoRestoresExactlyThose)
     EXPECT_EQ(doc.pointsOf(c)[0].x, 1.0);
     EXPECT_EQ(doc.pointsOf(box)[0].x, 0.0);
     EXPECT_EQ(doc.selectTool->chosen(), (std::vector<int>{a, c})) << "undo selects what it restored";
+    EXPECT_EQ(doc.updater->repaints, 2) << "and shows it selected";
     ASSERT_EQ(doc.undo().redo(), 1);
     EXPECT_EQ(doc.pointsOf(a)[1].x, 15.0);
 
