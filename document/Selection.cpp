@@ -52,10 +52,12 @@ int Selection::forEach(SelectionOperation& operation)
     ElementEditorBase* editor = DocumentContext::creationEditorOf(owner);
     if (!editor)
         return 0;
-    // One element picked by the select tool is held by the tool, not listed here.
+    // One element picked by the select tool is held by the tool, not listed here; the list may
+    // still hold the ids of a selection before it, which the tool's mode says are not selected.
     SelectToolBase* tool = owner->selectTool;
-    const int single = count < 1 && tool && tool->selectionMode() == 1 ? tool->firstSelectedId() : 0;
-    if (count < 1 && single < 1)
+    const int mode = tool ? tool->selectionMode() : 2;
+    const int single = mode == 1 ? tool->firstSelectedId() : 0;
+    if (mode == 1 ? single < 1 : mode != 2 || count < 1)
         return 0;
     UndoManager* undo = owner->undoManager;
     if (undo)

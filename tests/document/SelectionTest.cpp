@@ -215,6 +215,19 @@ TEST(Selection, ABatchChangeRecordsThePairsItWroteAndUndoRestoresExactlyThose)
     doc.selectTool->choose({});
     EXPECT_EQ(doc.selection().forEach(operation), 0);
     EXPECT_EQ(doc.undo().recordCount(), 1);
+
+    // The select tool picks one element alone and leaves the ids of the list before it: the
+    // element it holds is the selection, the listed ones are not selected.
+    doc.selectTool->choose({a, c});
+    doc.selectTool->mode = 1;
+    doc.selectTool->single = box;
+    operation.applied = 0;
+    EXPECT_EQ(doc.selection().forEach(operation), 0);
+    EXPECT_EQ(operation.applied, 0);
+    EXPECT_EQ(doc.pointsOf(a)[1].x, 15.0) << "a line of the list before is left alone";
+    doc.selectTool->mode = 0;
+    EXPECT_EQ(doc.selection().forEach(operation), 0) << "nothing selected, whatever the list holds";
+    EXPECT_EQ(doc.pointsOf(c)[0].x, 6.0);
 }
 
 } // namespace
