@@ -37,6 +37,14 @@ void PageList::markLowestPage()
         lowestMark = current;
 }
 
+// The drawing file holds the pages with their elements: a page inserted or removed changes the
+// drawing, so that closing asks to save it (no undo record counts the change).
+void PageList::keptInFile()
+{
+    if (owner)
+        (void)owner->markModified(); // 0 without a document: nothing to save
+}
+
 void PageList::redrawCurrentPage()
 {
     if (owner && owner->updater)
@@ -119,6 +127,7 @@ int PageList::insertPageBefore(int page)
     current = page;
     incrementCount();
     clamp();
+    keptInFile();
     redrawCurrentPage();
     return 1;
 }
@@ -134,6 +143,7 @@ int PageList::insertPageAfter(int page)
     current = page + 1;
     incrementCount();
     clamp();
+    keptInFile();
     redrawCurrentPage();
     return 1;
 }
@@ -170,6 +180,7 @@ int PageList::removePage(int page)
     current = page;
     decrementCount();
     clamp();
+    keptInFile();
     redrawCurrentPage();
     return 1;
 }

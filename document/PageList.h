@@ -63,6 +63,7 @@ public:
 
 private:
     void resync(int newCurrent, int countChange);
+    void keptInFile();
     void redrawCurrentPage();
     // Shared steps of the page operations: 0 when the store is missing.
     [[nodiscard]] int prepareStructureChange();

@@ -197,4 +197,29 @@ TEST(PageList, RemovingAPageDeletesItsElementsAndFreesTheirIds)
     EXPECT_EQ(single.context.elementCount(), 0);
 }
 
+TEST(PageList, InsertingOrRemovingAPageChangesTheDrawing)
+{
+    // No undo record counts a page operation: the operation itself makes the drawing changed,
+    // so that closing asks to save the moved pages. One refused changes nothing.
+    TestApplication app;
+    struct Row {
+        const char* name;
+        int (PageList::*operation)(int);
+        int page, modified;
+    };
+    const Row rows[] = {{"insert before", &PageList::insertPageBefore, 1, 1},
+                        {"insert after", &PageList::insertPageAfter, 1, 1},
+                        {"remove", &PageList::removePage, 1, 1},
+                        {"refused", &PageList::removePage, 3, 0}};
+    for (const Row& r : rows) {
+        EditTestDocument doc;
+        (void)doc.addBox(10, 10, 5, 5, 1);
+        (void)doc.addBox(20, 20, 5, 5, 2);
+        doc.pages().setCurrent(2);
+        ASSERT_EQ(doc.context.isModified(), 0) << r.name;
+        EXPECT_EQ((doc.pages().*r.operation)(r.page), r.modified) << r.name;
+        EXPECT_EQ(doc.context.isModified(), r.modified) << r.name;
+    }
+}
+
 } // namespace
