@@ -54,6 +54,10 @@ int PrintRecord::canPrint()
 
 int PrintRecord::editSettings()
 {
+    // The offsets and the PostScript switch are kept in the drawing file: a change to either,
+    // by the user or by a printer that speaks no PostScript, is a change of the drawing.
+    const double keptX = offsetX, keptY = offsetY;
+    const int keptSwitch = writer->usePostScript;
     centreOnPaper();
     writer->refreshPrinterCapability();
     int result = 0;
@@ -64,6 +68,8 @@ int PrintRecord::editSettings()
     writer->refreshPrinterCapability();
     previewPainter.reset();
     deletePreviewBox();
+    if (context && (offsetX != keptX || offsetY != keptY || writer->usePostScript != keptSwitch))
+        (void)context->markModified(); // answers the change count
     return result;
 }
 

@@ -296,13 +296,15 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
         ASSERT_GE(addLine(20, 20, 100, 20 * page), 1);
     }
     goToPage(2);
-    // Offsets typed, then Cancel: nothing stored, nothing printed.
+    drawing().document->markSaved();
+    // Offsets typed, then Cancel: nothing stored, nothing printed, the drawing unchanged.
     print([](HWND dialog) {
         type(dialog, IDC_PRINT_OFFSET_X, "15");
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     });
     EXPECT_EQ(record().offsetX, 0.0);
     EXPECT_TRUE(spooled().empty());
+    EXPECT_FALSE(drawing().isModified());
 
     std::string first, last;
     print([&](HWND dialog) {
@@ -319,6 +321,7 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
     EXPECT_EQ(first, "1");
     EXPECT_EQ(last, "3");
     EXPECT_EQ(record().offsetY, 5.0);
+    EXPECT_TRUE(drawing().isModified()) << "the offset is kept in the file: closing asks to save it";
     EXPECT_EQ(drawing().currentPage(), 2) << "the current page comes back";
     const std::string printed = spooled();
     EXPECT_EQ(occurrences(printed, "%%Page: "), 3);
@@ -432,6 +435,7 @@ TEST_F(PrintDrawing, APrinterWithoutPostScriptClearsTheSwitchAndPrintsThroughGdi
     ASSERT_TRUE(app->ensurePrintJob());
     ASSERT_EQ(thePrintJob->showPrintDialog(), 1);
     record().postScript().usePostScript = 1;
+    drawing().document->markSaved();
     int switchShown = -1;
     (void)driveModalDialog(
         [&] {
@@ -444,6 +448,7 @@ TEST_F(PrintDrawing, APrinterWithoutPostScriptClearsTheSwitchAndPrintsThroughGdi
         });
     EXPECT_EQ(switchShown, 0);
     EXPECT_EQ(record().postScript().usePostScript, 0);
+    EXPECT_TRUE(drawing().isModified()) << "the file keeps the switch";
 }
 
 } // namespace
