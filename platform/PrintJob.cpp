@@ -94,7 +94,10 @@ int PrintJob::showPrintSetup()
     return result;
 }
 
-int PrintJob::showPrintDialog() { return runDialog(PD_RETURNDC); }
+// The copies asked for go into the printer's settings, so the DC made from them prints them; the
+// dialog offers no copies when the driver cannot make them. The print run prints the drawing's
+// pages as its own settings say, so the dialog offers no choice of selection.
+int PrintJob::showPrintDialog() { return runDialog(PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION); }
 
 int PrintJob::startDoc(int reportFailure)
 {

@@ -67,6 +67,53 @@ struct Bitmap24 {
     int stride = 0;
 };
 
+// The print dialog as the user asks for three copies in it, answering as the system dialog does:
+// the count goes into the printer's settings when the caller lets the driver make the copies,
+// else into nCopies for the caller to print. It notes whether a selection was offered.
+bool selectionOffered = false;
+BOOL threeCopiesPrintDialog(PRINTDLGA* record)
+{
+    if (record->Flags & PD_RETURNDEFAULT)
+        return PrintDlgA(record);
+    selectionOffered = !(record->Flags & PD_NOSELECTION);
+    if (!record->hDevMode) {
+        PRINTDLGA defaults = {};
+        defaults.lStructSize = sizeof defaults;
+        defaults.Flags = PD_RETURNDEFAULT;
+        if (!PrintDlgA(&defaults))
+            return FALSE;
+        record->hDevMode = defaults.hDevMode;
+        record->hDevNames = defaults.hDevNames;
+    }
+    auto* mode = static_cast<DEVMODEA*>(GlobalLock(record->hDevMode));
+    if (!mode)
+        return FALSE;
+    record->nCopies = 3;
+    if (record->Flags & PD_USEDEVMODECOPIESANDCOLLATE) {
+        mode->dmFields |= DM_COPIES;
+        mode->dmCopies = 3;
+        record->nCopies = 1;
+    }
+    GlobalUnlock(record->hDevMode);
+    return acceptPrintDialog(record);
+}
+
+TEST(PrintJob, ThreeCopiesAskedForInThePrintDialogReachThePrinter)
+{
+    TestApplication app;
+    ASSERT_TRUE(TestPrinter::ensure());
+    PrintDialogStandIn dialog(threeCopiesPrintDialog);
+    DeleteFileA(TestPrinter::outputPath());
+    PrintJob job;
+    ASSERT_EQ(job.startDoc(1), 1);
+    ASSERT_EQ(job.startPage(), 1);
+    EXPECT_EQ(job.endPage(), 1);
+    EXPECT_EQ(job.endDoc(), 1);
+    EXPECT_NE(ScratchFolder::read(TestPrinter::outputPath()).find("copies=3"), std::string::npos)
+        << "the driver's job carries the copies";
+    EXPECT_FALSE(selectionOffered) << "a choice the print run does not follow";
+}
+
 TEST(PrintJob, WithoutAPrinterDcQueriesAnswerTheirDefaultsAndDocumentsFail)
 {
     TestApplication app;
