@@ -1,5 +1,6 @@
 #include "io/print/PrintSettingsDialog.h"
 
+#include "document/TagWriter.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Control.h"
 #include "platform/ControlKinds.h"
@@ -36,8 +37,14 @@ void PrintSettingsDialog::showOffsets()
 
 void PrintSettingsDialog::takeOffsets()
 {
-    record_.offsetX = getDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
-    record_.offsetY = getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
+    // The drawing file keeps the offsets: one that has no text there would make every later
+    // save of the drawing fail, so it keeps the old value.
+    const double x = getDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
+    const double y = getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
+    if (TagWriter::hasRealText(x))
+        record_.offsetX = x;
+    if (TagWriter::hasRealText(y))
+        record_.offsetY = y;
 }
 
 void PrintSettingsDialog::drawPreview()

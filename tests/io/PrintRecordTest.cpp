@@ -330,6 +330,19 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
     EXPECT_EQ(ghostscriptPageCount(TestPrinter::outputPath(), scratch.pathOf("gs")), 3);
 }
 
+TEST_F(PrintRun, AnOffsetTheFileCannotHoldKeepsTheOldOne)
+{
+    ASSERT_GE(addLine(20, 20, 100, 40), 1);
+    record().offsetX = 4.0;
+    print([](HWND dialog) {
+        type(dialog, IDC_PRINT_OFFSET_X, "-1e300");
+        type(dialog, IDC_PRINT_OFFSET_Y, "2.5");
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(record().offsetX, 4.0) << "a save of the drawing would fail on it";
+    EXPECT_EQ(record().offsetY, 2.5);
+}
+
 TEST_F(PrintRun, CancelDuringTheFirstPageEndsTheRun)
 {
     for (int page = 1; page <= 3; ++page) {
