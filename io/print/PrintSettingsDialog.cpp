@@ -1,5 +1,7 @@
 #include "io/print/PrintSettingsDialog.h"
 
+#include <cmath>
+
 #include "document/TagWriter.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Control.h"
@@ -41,9 +43,9 @@ void PrintSettingsDialog::takeOffsets()
     // save of the drawing fail, so it keeps the old value.
     const double x = getDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
     const double y = getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
-    if (TagWriter::hasRealText(x))
+    if (std::isfinite(x) && TagWriter::hasRealText(x))
         record_.offsetX = x;
-    if (TagWriter::hasRealText(y))
+    if (std::isfinite(y) && TagWriter::hasRealText(y))
         record_.offsetY = y;
 }
 

@@ -341,6 +341,11 @@ TEST_F(PrintRun, AnOffsetTheFileCannotHoldKeepsTheOldOne)
     });
     EXPECT_EQ(record().offsetX, 4.0) << "a save of the drawing would fail on it";
     EXPECT_EQ(record().offsetY, 2.5);
+    print([](HWND dialog) {
+        type(dialog, IDC_PRINT_OFFSET_X, "1e400");
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(record().offsetX, 4.0) << "beyond every number";
 }
 
 TEST_F(PrintRun, CancelDuringTheFirstPageEndsTheRun)
