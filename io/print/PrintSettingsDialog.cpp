@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/DocumentContext.h"
 #include "document/TagWriter.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Control.h"
@@ -96,6 +97,9 @@ int PrintSettingsDialog::handleMessage()
     case DLG_COMMAND:
         if (getCommandId() == IDC_PRINT_ALL_PAGES) {
             record_.allPages = isChecked(IDC_PRINT_ALL_PAGES, record_.allPages);
+            // Without every page the range is the current page again, not the pages last shown.
+            if (!record_.allPages && record_.context)
+                record_.firstPage = record_.lastPage = record_.context->currentPage();
             record_.normalisePageRange();
             showPages();
             return 1;

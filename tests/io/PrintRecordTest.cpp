@@ -306,6 +306,24 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
     EXPECT_TRUE(spooled().empty());
     EXPECT_FALSE(drawing().isModified());
 
+    // Every page ticked, then unticked: the current page alone is printed.
+    std::string shown;
+    print([&](HWND dialog) {
+        CheckDlgButton(dialog, IDC_PRINT_ALL_PAGES, BST_CHECKED);
+        click(dialog, IDC_PRINT_ALL_PAGES);
+        CheckDlgButton(dialog, IDC_PRINT_ALL_PAGES, BST_UNCHECKED);
+        click(dialog, IDC_PRINT_ALL_PAGES);
+        char text[16] = {};
+        GetDlgItemTextA(dialog, IDC_PRINT_FIRST_PAGE, text, sizeof text);
+        shown = text;
+        GetDlgItemTextA(dialog, IDC_PRINT_LAST_PAGE, text, sizeof text);
+        shown += std::string("-") + text;
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(shown, "2-2");
+    EXPECT_EQ(occurrences(spooled(), "%%Page: "), 1);
+    DeleteFileA(TestPrinter::outputPath());
+
     std::string first, last;
     print([&](HWND dialog) {
         CheckDlgButton(dialog, IDC_PRINT_ALL_PAGES, BST_CHECKED);
