@@ -81,6 +81,15 @@ int BoxInput::placeWithSize(double width, double height)
     IntPoint last;
     view->cursorPosition(last);
     int moved = 0, result = Element::kCancelled;
+    // The rectangle's start corner at a device point, its end corner beside it.
+    auto placeAt = [&](const IntPoint& device) {
+        moved = 1;
+        last = device;
+        Point p;
+        owner->deviceToDrawing(&p, device, 1);
+        start->x = p.x, start->y = p.y, start->z = 0.0;
+        end->x = p.x + width, end->y = p.y + height, end->z = 0.0;
+    };
     for (;;) {
         owner->showCursorPosition();
         IntPoint device;
@@ -88,17 +97,16 @@ int BoxInput::placeWithSize(double width, double height)
         if (!element_tracking::nextClickStep(*view, device, left, right))
             break;
         if (left || right) {
+            // A press where no move came first (the cursor already stood there) places the
+            // rectangle at the press, not where the corners were before.
+            if (left && (!moved || device.x != last.x || device.y != last.y))
+                placeAt(device);
             result = left ? Element::kDone : Element::kRightButton;
             break;
         }
         if (moved && device.x == last.x && device.y == last.y)
             continue;
-        moved = 1;
-        last = device;
-        Point p;
-        owner->deviceToDrawing(&p, device, 1);
-        start->x = p.x, start->y = p.y, start->z = 0.0;
-        end->x = p.x + width, end->y = p.y + height, end->z = 0.0;
+        placeAt(device);
         owner->beginOverlay();
         owner->drawRubberBandFrame();
     }

@@ -318,19 +318,24 @@ TEST(BoxInput, CreationPlacementAndEditing)
         EXPECT_EQ(box->secondPoint()->y, c.end.y) << c.name;
     }
 
-    // Fixed-size placement: the start corner at the cursor, the end corner beside it.
+    // Fixed-size placement: the start corner at the cursor, the end corner beside it; also when
+    // the press comes with no move before it.
     struct Placement {
         const char* name;
         Step press;
         int result;
+        int movedFirst;
     };
-    for (const Placement& c : {Placement{"left press", {1700, 30, 30, L}, 1},
-                               Placement{"double click", {1200, 30, 30, L}, 15},
-                               Placement{"right press", {1200, 30, 30, R}, 21}}) {
+    for (const Placement& c : {Placement{"left press", {1700, 30, 30, L}, 1, 1},
+                               Placement{"double click", {1200, 30, 30, L}, 15, 1},
+                               Placement{"right press", {1200, 30, 30, R}, 21, 1},
+                               Placement{"left press without a move", {1700, 30, 30, L}, 1, 0}}) {
         FakeClock clock(1000, 500);
         LineDrawing drawing;
         ScriptedMouse mouse;
-        mouse.at(1000, 20, 25).at(1100, 30, 30).at(c.press.at, c.press.x, c.press.y, c.press.keys);
+        if (c.movedFirst)
+            mouse.at(1000, 20, 25).at(1100, 30, 30);
+        mouse.at(c.press.at, c.press.x, c.press.y, c.press.keys);
         mouse.advanceClockPerRead(&clock, 50);
         auto box = newBox(drawing, BoxValues());
         box->restartClickTimer();
