@@ -18,7 +18,8 @@ public:
     // success.
     [[nodiscard]] virtual int selectPage(DocumentContext* context, int page) = 0;
     [[nodiscard]] int goToPage(DocumentContext* context, int page) { return selectPage(context, page); }
-    // Takes the drawing, empties the thumbnail cache and redraws every thumbnail.
+    // Takes the drawing, empties the thumbnail cache and redraws every thumbnail; null (the last
+    // drawing was closed): forgets the drawing and shows no thumbnail.
     virtual void refresh(DocumentContext* context) = 0;
     // After the redraw manager redrew the current page: the current page's thumbnail follows.
     virtual void onPageRedrawn(DocumentContext* context) { (void)context; }

@@ -189,9 +189,11 @@ int MainFrame::handleEvent()
         return 1;
     case EV_DOCUMENT_CLOSED:
         (void)documents.closeChild(event->arg1); // 0 for a window closed already
-        // The last drawing is gone: the navigator shows none.
+        // The last drawing is gone: the navigator and the page bar show none.
         if (documents.count == 0 && thePagePainter)
             thePagePainter->refresh(nullptr);
+        if (documents.count == 0 && thePageTabBar)
+            thePageTabBar->refresh(nullptr);
         updateToolButtons();
         return 1;
     case EV_PARTS_HOVER:

@@ -245,7 +245,14 @@ void PageThumbnailBar::updatePagePane(DocumentContext* owner)
 
 void PageThumbnailBar::refresh(DocumentContext* owner)
 {
-    if (!owner || !isPaneShown())
+    if (!owner) {
+        // The drawing is gone: nothing of it may be drawn or reached again.
+        cache.reset();
+        setContext(nullptr);
+        clearArea();
+        return;
+    }
+    if (!isPaneShown())
         return;
     cache.reset();
     setContext(owner);

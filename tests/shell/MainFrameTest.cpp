@@ -6,6 +6,7 @@
 #include "dialogs/FontPairList.h"
 #include "document/DocumentContext.h"
 #include "document/PagePainter.h"
+#include "document/PageTabBar.h"
 #include "document/UndoManager.h"
 #include "geometry/FontChangeTable.h"
 #include "platform/CurrentEvent.h"
@@ -261,15 +262,28 @@ public:
     void refresh(DocumentContext* context) override { shown.push_back(context); }
     std::vector<DocumentContext*> shown;
 };
+
+// The page bar as the frame drives it: the drawings it was asked to show.
+class RecordingPageBar : public PageTabBar {
+public:
+    void setContext(DocumentContext*) override {}
+    int ensureBitmap() override { return 1; }
+    int selectPage(DocumentContext*, int) override { return 0; }
+    void refresh(DocumentContext* context) override { shown.push_back(context); }
+    std::vector<DocumentContext*> shown;
+};
 } // namespace
 
 // The answer to the save question decides the close, also when the box's modal loop delivers
 // messages meanwhile (as a real box does: the frame loses and regains activation); once the last
-// drawing is gone its tool buttons are off and the navigator is emptied, and quitting asks nothing.
+// drawing is gone its tool buttons are off, the navigator and the page bar are emptied, and
+// quitting asks nothing.
 TEST_F(MainFrameTest, TheSaveQuestionDecidesTheCloseAndTheLastCloseLeavesNothingShown)
 {
     RecordingNavigator navigator;
     ScopedOverride<PagePainter*> painter{thePagePainter, &navigator};
+    RecordingPageBar pageBar;
+    ScopedOverride<PageTabBar*> bar{thePageTabBar, &pageBar};
     ScratchFolder scratch;
     FileDialogScript dialogs;
     MessageBoxScript boxes;
@@ -292,6 +306,7 @@ TEST_F(MainFrameTest, TheSaveQuestionDecidesTheCloseAndTheLastCloseLeavesNothing
         if (r.savedAs)
             dialogs.answers = {scratch.pathOf(r.savedAs)};
         navigator.shown.clear();
+        pageBar.shown.clear();
         ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
         settleEvents();
         EXPECT_EQ(boxes.texts(), "'SINKI'を保存しますか？") << r.button;
@@ -300,8 +315,10 @@ TEST_F(MainFrameTest, TheSaveQuestionDecidesTheCloseAndTheLastCloseLeavesNothing
             EXPECT_FALSE(ScratchFolder::read(scratch.pathOf(r.savedAs)).empty());
         EXPECT_EQ(layout.states.at(TOOL_LINE), r.closes ? 0 : 1) << r.button;
         EXPECT_EQ(layout.states.at(TOOL_SELECT), r.closes ? 0 : 1) << r.button;
-        if (r.closes)
+        if (r.closes) {
             EXPECT_EQ(navigator.shown, std::vector<DocumentContext*>{nullptr}) << r.button;
+            EXPECT_EQ(pageBar.shown, std::vector<DocumentContext*>{nullptr}) << r.button;
+        }
     }
 
     boxes.clear();
