@@ -6,7 +6,8 @@
 #include "platform/MathUtil.h"
 
 namespace {
-// The work bitmap holds the largest cell: 64 pixels turned at an odd angle need 96.
+// The work bitmap holds the largest cell (64 pixels turned at an odd angle need 96) and, in its
+// lower right quarter, the cell shrunk to its size on the target.
 const int kWorkSide = 192;
 } // namespace
 
@@ -158,8 +159,20 @@ int GlyphRenderer::draw(int centreX, int centreY, const char* text, int length, 
     COLORREF textColor = GetTextColor(target_);
     COLORREF backColor = GetBkColor(target_);
     bool whiteText = (textColor & 0xFFFFFF) == RGB(255, 255, 255);
+    int from = 0;
+    if (side < source && side <= kWorkSide / 2 && source <= kWorkSide / 2) {
+        // A cell drawn larger is shrunk monochrome to monochrome first, into the free corner of
+        // the work bitmap, where the stretch keeps the black glyph pixels. Shrunk onto a colour
+        // target, the stretch would weigh the converted colours instead and drop white text,
+        // so that erasing a character in white left pixels of it behind.
+        int oldMode = SetStretchBltMode(work, BLACKONWHITE);
+        StretchBlt(work, kWorkSide / 2, kWorkSide / 2, side, side, work, 0, 0, source, source, SRCCOPY);
+        SetStretchBltMode(work, oldMode);
+        from = kWorkSide / 2;
+        source = side;
+    }
     SetBkColor(target_, whiteText ? RGB(0, 0, 0) : RGB(255, 255, 255));
-    StretchBlt(target_, left, top, side, side, work, 0, 0, source, source, whiteText ? SRCPAINT : SRCAND);
+    StretchBlt(target_, left, top, side, side, work, from, from, source, source, whiteText ? SRCPAINT : SRCAND);
     SetBkColor(target_, backColor);
     SetTextColor(target_, textColor);
     return 1;

@@ -204,6 +204,24 @@ TEST(RotatedText, WhiteTextOnBlackKeepsTheBackground)
     EXPECT_EQ(red.surface.pixel((box.left + box.right) / 2, (box.top + box.bottom) / 2), RGB(255, 0, 0));
 }
 
+// Text drawn again in white over itself, as an element is erased, leaves no pixel of it: small
+// text at odd angles is shrunk from a larger cell, and the shrink keeps white glyphs as it keeps black.
+TEST(RotatedText, WhiteTextOverTheSameTextErasesIt)
+{
+    const struct {
+        int size;
+        double angle;
+    } cases[] = {{11, 153.4}, {11, 63.8}, {8, 333.0}, {12, 30.0}, {11, 180.0}, {11, 0.0}};
+    for (const auto& c : cases) {
+        TextSurface t(c.size);
+        t.dc.drawTextRotatedTopLeft(80, 80, c.size, c.angle, "72\x81\x8b");
+        ASSERT_GT(t.surface.inkCount(0, 0, 160, 160), 20) << c.size << " at " << c.angle;
+        t.dc.setTextColor(RgbColor(255, 255, 255));
+        t.dc.drawTextRotatedTopLeft(80, 80, c.size, c.angle, "72\x81\x8b");
+        EXPECT_EQ(t.surface.inkCount(0, 0, 160, 160), 0) << c.size << " at " << c.angle;
+    }
+}
+
 TEST(GlyphRenderer, AnglesAndWorkSizes)
 {
     EXPECT_EQ(GlyphRenderer::quarterTurn(0.0), 0);
