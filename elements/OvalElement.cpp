@@ -147,7 +147,11 @@ int OvalElement::hitTest()
     if (!selectTool() || !firstPoint() || !secondPoint())
         return 0;
     bindPoints();
-    return runElementHitTest(*this);
+    if (runElementHitTest(*this))
+        return 1;
+    // The start and end lie off the curve, on the corners of its box; they pick it too, so that
+    // the point-edit tool can take them.
+    return pointUnderCursor(firstPoint(), secondPoint(), nullptr) != 0;
 }
 
 // --- drawing ---

@@ -298,3 +298,20 @@ TEST(OvalCreation, DragClicksTypeKeysAndShift)
 }
 
 } // namespace
+
+// Away from the curve the oval is picked at its start and its end, the corners of its box, and
+// nowhere else.
+TEST(OvalPick, TheStartAndTheEndPickTheOval)
+{
+    TestApplication app;
+    LineDrawing drawing;
+    const struct {
+        Point cursor;
+        int hit;
+    } cases[] = {{{0, 0}, 1}, {{20, 10}, 1}, {{20, 0}, 0}, {{40, 40}, 0}};
+    for (const auto& c : cases) {
+        auto oval = newOval(drawing, {0, 0}, {20, 10}, OvalType::kFull);
+        drawing.tool->cursor = c.cursor;
+        EXPECT_EQ(oval->hitTest() != 0, c.hit != 0) << c.cursor.x << "," << c.cursor.y;
+    }
+}
