@@ -190,12 +190,13 @@ int AngleMeasureElement::collectFreePoints()
 
 int AngleMeasureElement::pickEdge(Point& at, Point& direction)
 {
-    // Two points of the edge, snapped from the press and from a point beside it, give its
-    // direction; a curved edge gives its chord's.
+    // Two points of the edge, snapped from the press and from a point just beside it, give its
+    // direction; a curved edge gives its chord's. The second point lies close enough to snap to
+    // the same edge: one further along may snap to the next edge of a polyline near its corner.
     const Point press = at;
     if (!snapOnElementUnderCursor(at, 1, nullptr))
         return 0;
-    const double step = 10.0 * scaleDenominator() / scaleNumerator();
+    const double step = 0.01 * scaleDenominator() / scaleNumerator();
     for (const Point& offset : {Point(step, step), Point(step, -step)}) {
         Point other(press.x + offset.x, press.y + offset.y);
         if (!snapOnElementUnderCursor(other, 1, nullptr))

@@ -506,3 +506,29 @@ TEST(MeasureEditing, DragsInsertsDeletesAndUndo)
         EXPECT_EQ(pointsText(*editor.elementInHand()), c.after) << c.name;
     }
 }
+
+// Mode 22 takes each edge's direction from the segment the press snaps to, also where points a
+// little further along would snap to the polyline's next segment.
+TEST(MeasureCreation, AnEdgePickedNearAPolylineCornerKeepsItsOwnDirection)
+{
+    TestApplication app;
+    FakeClock clock(1000, 500);
+    LineDrawing drawing;
+    usePickingTool(drawing);
+    // Element 1: a polyline along y = 10 turning down at (50, 10); element 2: a line along y = x + 20.
+    ElementEditorBase* editor = drawing.context.editor3;
+    ASSERT_TRUE(editor->startNewElement(2));
+    for (const Point& p : {Point(0, 10), Point(50, 10), Point(60, 40)})
+        editor->elementInHand()->appendPoint(p.x, p.y, 0.0);
+    ASSERT_EQ(editor->commitNewElement(), 1);
+    ASSERT_EQ(drawing.addLine(10, 30, 40, 60), 2);
+    ScriptedMouse mouse;
+    mouse.at(1000, 35, 10).at(1200, 20, 40).at(1300, 20, 40, L).at(1400, 20, 40).at(1500, 0, 20).at(1600, 0, 20, L);
+    mouse.advanceClockPerRead(&clock, 50);
+    drawing.points->press = Point(35, 10);
+    drawing.points->has = 1;
+    auto e = newDimension(drawing, kAngle, {}, {0, 0});
+    e->restartClickTimer();
+    EXPECT_EQ(e->beginCreateInput(22), 1);
+    EXPECT_EQ(pointsText(*e), "(35,10)(20,40)(-10,10)") << "the vertex where y = 10 meets y = x + 20";
+}
