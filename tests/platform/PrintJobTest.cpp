@@ -76,15 +76,8 @@ BOOL threeCopiesPrintDialog(PRINTDLGA* record)
     if (record->Flags & PD_RETURNDEFAULT)
         return PrintDlgA(record);
     selectionOffered = !(record->Flags & PD_NOSELECTION);
-    if (!record->hDevMode) {
-        PRINTDLGA defaults = {};
-        defaults.lStructSize = sizeof defaults;
-        defaults.Flags = PD_RETURNDEFAULT;
-        if (!PrintDlgA(&defaults))
-            return FALSE;
-        record->hDevMode = defaults.hDevMode;
-        record->hDevNames = defaults.hDevNames;
-    }
+    if (!takeDefaultPrinter(record) || !record->hDevMode)
+        return FALSE;
     auto* mode = static_cast<DEVMODEA*>(GlobalLock(record->hDevMode));
     if (!mode)
         return FALSE;

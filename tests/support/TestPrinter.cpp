@@ -119,19 +119,26 @@ bool TestPrinter::ensure()
     return state > 0;
 }
 
+BOOL takeDefaultPrinter(PRINTDLGA* record)
+{
+    if (record->hDevNames)
+        return TRUE;
+    PRINTDLGA defaults = {};
+    defaults.lStructSize = sizeof defaults;
+    defaults.Flags = PD_RETURNDEFAULT;
+    if (!PrintDlgA(&defaults))
+        return FALSE;
+    record->hDevMode = defaults.hDevMode;
+    record->hDevNames = defaults.hDevNames;
+    return TRUE;
+}
+
 BOOL acceptPrintDialog(PRINTDLGA* record)
 {
     if (record->Flags & PD_RETURNDEFAULT)
         return PrintDlgA(record);
-    if (!record->hDevNames) {
-        PRINTDLGA defaults = {};
-        defaults.lStructSize = sizeof defaults;
-        defaults.Flags = PD_RETURNDEFAULT;
-        if (!PrintDlgA(&defaults))
-            return FALSE;
-        record->hDevMode = defaults.hDevMode;
-        record->hDevNames = defaults.hDevNames;
-    }
+    if (!takeDefaultPrinter(record))
+        return FALSE;
     auto* names = static_cast<DEVNAMES*>(GlobalLock(record->hDevNames));
     if (!names)
         return FALSE;

@@ -28,6 +28,8 @@ public:
 BOOL acceptPrintDialog(PRINTDLGA* record);
 BOOL cancelPrintDialog(PRINTDLGA* record);
 BOOL memoryDcPrintDialog(PRINTDLGA* record);
+// The default printer's settings and names, for a record that names no printer yet.
+BOOL takeDefaultPrinter(PRINTDLGA* record);
 
 // Installs a print dialog stand-in for one scope.
 class PrintDialogStandIn {
