@@ -38,6 +38,15 @@ std::string passthroughOf(const std::string& spooled)
 // Sets a dialog field's text as the user types it.
 void type(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
 
+// The page range the dialog shows, as "first-last".
+std::string pageRangeShown(HWND dialog)
+{
+    char first[16] = {}, last[16] = {};
+    GetDlgItemTextA(dialog, IDC_PRINT_FIRST_PAGE, first, sizeof first);
+    GetDlgItemTextA(dialog, IDC_PRINT_LAST_PAGE, last, sizeof last);
+    return std::string(first) + "-" + last;
+}
+
 // StartPage and StartDocA stand-ins.
 void* realStartPage = nullptr;
 int startPages = 0;
@@ -313,31 +322,21 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
         click(dialog, IDC_PRINT_ALL_PAGES);
         CheckDlgButton(dialog, IDC_PRINT_ALL_PAGES, BST_UNCHECKED);
         click(dialog, IDC_PRINT_ALL_PAGES);
-        char text[16] = {};
-        GetDlgItemTextA(dialog, IDC_PRINT_FIRST_PAGE, text, sizeof text);
-        shown = text;
-        GetDlgItemTextA(dialog, IDC_PRINT_LAST_PAGE, text, sizeof text);
-        shown += std::string("-") + text;
+        shown = pageRangeShown(dialog);
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
     EXPECT_EQ(shown, "2-2");
     EXPECT_EQ(occurrences(spooled(), "%%Page: "), 1);
     DeleteFileA(TestPrinter::outputPath());
 
-    std::string first, last;
     print([&](HWND dialog) {
         CheckDlgButton(dialog, IDC_PRINT_ALL_PAGES, BST_CHECKED);
         click(dialog, IDC_PRINT_ALL_PAGES);
-        char text[16] = {};
-        GetDlgItemTextA(dialog, IDC_PRINT_FIRST_PAGE, text, sizeof text);
-        first = text;
-        GetDlgItemTextA(dialog, IDC_PRINT_LAST_PAGE, text, sizeof text);
-        last = text;
+        shown = pageRangeShown(dialog);
         type(dialog, IDC_PRINT_OFFSET_Y, "5");
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
-    EXPECT_EQ(first, "1");
-    EXPECT_EQ(last, "3");
+    EXPECT_EQ(shown, "1-3");
     EXPECT_EQ(record().offsetY, 5.0);
     EXPECT_TRUE(drawing().isModified()) << "the offset is kept in the file: closing asks to save it";
     EXPECT_EQ(drawing().currentPage(), 2) << "the current page comes back";
