@@ -110,12 +110,21 @@ int ElementIdSet::applyChoice(int chosen)
     const int n = selectedIdsOf(owner, ids);
     const int group = chosen == 1 && n > 0 ? nextGroupId() : 0;
     int changed = 0;
+    int regrouped = 0;
     for (int i = 0; i < n; ++i) {
         int32_t id = 0;
-        if (!ids.get(i, &id) || !store->indexTable->setGroup(id, group))
+        if (!ids.get(i, &id))
+            break;
+        const int before = groupOf(id);
+        if (!store->indexTable->setGroup(id, group))
             break;
         ++changed;
+        regrouped |= before != group;
     }
+    // The file keeps each element's group, and no undo record counts this change: it marks the
+    // drawing changed itself, so that closing asks to save it.
+    if (regrouped)
+        (void)owner->markModified(); // 0 without a document: nothing to save
     return changed;
 }
 

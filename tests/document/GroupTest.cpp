@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "document/Document.h"
 #include "resources/ids.h"
 #include "tests/document/EditTestDocument.h"
 #include "tests/support/MessagePump.h"
@@ -64,6 +65,33 @@ TEST(Groups, TheDialogGroupsAndUngroupsOnlyTheSelectedElements)
     EXPECT_EQ(doc.groups().applyChoice(1), 1);
     EXPECT_EQ(doc.entry(d).group, 6);
     EXPECT_EQ(doc.entry(a).group, 0);
+}
+
+TEST(Groups, GroupingOrUngroupingChangesTheDrawing)
+{
+    // The file keeps the groups and no undo record counts them: a change of group makes the
+    // drawing changed, so that closing asks to save it. What changes no group does not.
+    TestApplication app;
+    struct Row {
+        const char* name;
+        int radio, endButton, startGroup, modified;
+    };
+    const Row rows[] = {{"group", IDC_GROUP_MAKE, IDOK, 0, 1},
+                        {"ungroup", IDC_GROUP_BREAK, IDOK, 1, 1},
+                        {"ungroup of ungrouped elements", IDC_GROUP_BREAK, IDOK, 0, 0},
+                        {"cancel", IDC_GROUP_MAKE, IDCANCEL, 0, 0},
+                        {"OK without a choice", 0, IDOK, 0, 0}};
+    for (const Row& r : rows) {
+        EditTestDocument doc;
+        const int a = doc.addBox(0, 0, 1, 1);
+        const int b = doc.addBox(2, 0, 1, 1);
+        doc.selectTool->choose({a, b});
+        if (r.startGroup)
+            ASSERT_EQ(doc.groups().applyChoice(1), 2) << r.name;
+        doc.context.document->markSaved();
+        EXPECT_EQ(runGroupDialog(doc, r.radio, r.endButton), r.endButton) << r.name;
+        EXPECT_EQ(doc.context.isModified(), r.modified) << r.name;
+    }
 }
 
 TEST(Groups, TheWorkingSetAndTheMapOfAPaste)
