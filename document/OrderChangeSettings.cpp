@@ -60,9 +60,14 @@ int OrderChangeSettings::changeOrder()
     }
     if (panes)
         panes->showInPane2(nullptr);
-    if (outcome == 1 && owner->updater) {
-        owner->updater->refreshAll();
-        owner->updater->flushPainter();
+    if (outcome == 1) {
+        // The file keeps the drawing order, and no element record changed that would mark it.
+        (void)owner->markModified(); // 0 without a document: nothing to save
+        // The selection stays: it is shown with its marks, as the arrow keys act on it.
+        if (owner->updater) {
+            owner->updater->refreshAll();
+            owner->updater->repaint();
+        }
     }
     return outcome;
 }

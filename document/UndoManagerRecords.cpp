@@ -336,6 +336,9 @@ int UndoManager::undoOrder(int redoing)
     const int phase = redoing ? 2 : 1;
     if (!order.canRestore(store(), phase) || !order.restore(store(), phase))
         return 0;
+    // Only links changed, which no element store marks: the drawing is changed all the same.
+    if (owner)
+        (void)owner->markModified(); // 0 without a document: nothing to save
     refresh(1);
     return 1;
 }

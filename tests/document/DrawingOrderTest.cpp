@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "document/Document.h"
 #include "document/OrderChangeSettings.h"
 #include "resources/ids.h"
 #include "tests/document/EditTestDocument.h"
@@ -103,17 +104,26 @@ TEST(DrawingOrder, EachDirectionMovesTheSelectionAndUndoPutsEveryLinkBack)
         EXPECT_EQ(doc.context.orderSettings->dialogResult, -1);
         EXPECT_EQ(doc.context.orderSettings->changeOrder(), 0) << "one confirmation, one run";
         EXPECT_EQ(doc.undo().recordCount(), c.outcome == 1 ? 1 : 0);
-        if (c.outcome != 1)
+        if (c.outcome != 1) {
+            EXPECT_EQ(doc.context.isModified(), 0) << "nothing moved";
             continue;
+        }
         EXPECT_EQ(doc.updater->refreshes, 1);
+        EXPECT_EQ(doc.updater->repaints, 1) << "the selection that stays is shown with its marks";
+        // The file keeps the order: a move, its undo and its redo each leave the drawing changed.
+        EXPECT_EQ(doc.context.isModified(), 1);
         const Chains after = chainsOf(doc, ids);
         char text[UndoManager::kTextSize];
         EXPECT_EQ(doc.undo().undoText(text), 1);
         EXPECT_STREQ(text, "順番変更の取り消し");
+        doc.context.document->markSaved();
         ASSERT_EQ(doc.undo().undo(), 1);
         EXPECT_TRUE(chainsOf(doc, ids) == before);
+        EXPECT_EQ(doc.context.isModified(), 1);
+        doc.context.document->markSaved();
         ASSERT_EQ(doc.undo().redo(), 1);
         EXPECT_TRUE(chainsOf(doc, ids) == after);
+        EXPECT_EQ(doc.context.isModified(), 1);
     }
 }
 
