@@ -39,9 +39,15 @@ int DibDrawer::stretch(DeviceContext& dc, const IntRect& target, const void* bit
     DcScope scope(dc);
     if (!scope.hdc())
         return 0;
+    // A shrunk colour picture drops the rows and columns it has no room for. The device context's
+    // default mode would AND them into their neighbours, which draws dark lines across it; a
+    // two-level picture keeps that mode, which keeps its black strokes.
+    const int oldMode = info_.header.biBitCount > 1 ? SetStretchBltMode(scope.hdc(), COLORONCOLOR) : 0;
     int rows = StretchDIBits(scope.hdc(), target.left, target.top, target.width(), target.height(), srcX, srcY,
                              srcWidth, srcHeight, bits, reinterpret_cast<const BITMAPINFO*>(&info_),
                              static_cast<UINT>(colorUse), rop);
+    if (oldMode)
+        SetStretchBltMode(scope.hdc(), oldMode);
     return rows > 0 && rows != static_cast<int>(GDI_ERROR);
 }
 

@@ -361,6 +361,22 @@ TEST(DibDrawer, ReaderImagesAreDrawnWithTheirPalettesAndDepths)
     EXPECT_EQ(drawer.header().biBitCount, 24);
     EXPECT_EQ(surface.pixel(5, 1), RGB(90, 60, 30));
 
+    // Shrunk, a colour picture loses whole rows: two rows merged into one would darken the
+    // picture with a line across it (red and blue together make black).
+    RgbPicture stripes;
+    stripes.width = 1;
+    stripes.height = 4;
+    ASSERT_EQ(stripes.pixels.reserve(16), 1);
+    {
+        BlockLock rows(stripes.pixels);
+        ASSERT_TRUE(rows);
+        const unsigned char four[16] = {0, 0, 255, 0, 255, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0};
+        std::memcpy(rows.data(), four, sizeof four);
+    }
+    ASSERT_EQ(drawer.draw(dc, rectAt(8, 0, 1, 3), stripes), 1);
+    for (int y = 0; y < 3; ++y)
+        EXPECT_TRUE(surface.pixel(8, y) == RGB(255, 0, 0) || surface.pixel(8, y) == RGB(0, 0, 255)) << "row " << y;
+
     // BMP: the header block with its palette.
     DibHeaderBlock block;
     BITMAPINFOHEADER& header = *block.header();
