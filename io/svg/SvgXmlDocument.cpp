@@ -225,6 +225,10 @@ int SvgXmlDocument::writeEscaped(const char* bytes, int length)
             escaped += "&lt;";
         } else if (b == '>') {
             escaped += "&gt;";
+        } else if (b == '"') {
+            // The reader takes a double quote in character data as the start of a quoted run,
+            // which a lone one would carry past the closing tag.
+            escaped += "&quot;";
         } else if (b >= 0x20 || b == '\t' || b == '\r' || b == '\n') {
             // Other control characters have no place in an XML file.
             escaped += static_cast<char>(b);

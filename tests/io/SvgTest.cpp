@@ -65,11 +65,13 @@ TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
     ASSERT_EQ(drawing.addText(150, 150, "R&D a<b"), 5);
     ASSERT_EQ(drawing.addText(5, 6, ""), 6) << "an empty text writes nothing";
     ASSERT_EQ(drawing.addKind(ElementKind::Bezier), 7);
+    ASSERT_EQ(drawing.addText(20, 160, "5\" ソ"), 8) << "a lone double quote";
     const std::string body = "<line x1=\"10\" y1=\"20\" x2=\"110.5\" y2=\"20\"/>\r\n"
                              "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\"/>\r\n"
                              "<polygon points=\"0.123 112 12.5 100 20 112\"/>\r\n"
                              "<text x=\"100\" y=\"150\" fill=\"black\" stroke=\"none\">\r\n日本語</text>\r\n"
-                             "<text x=\"150\" y=\"150\" fill=\"black\" stroke=\"none\">\r\nR&amp;D a&lt;b</text>\r\n";
+                             "<text x=\"150\" y=\"150\" fill=\"black\" stroke=\"none\">\r\nR&amp;D a&lt;b</text>\r\n"
+                             "<text x=\"20\" y=\"160\" fill=\"black\" stroke=\"none\">\r\n5&quot; ソ</text>\r\n";
     ASSERT_EQ(save(drawing, scratch.pathOf("page.svg")), kProlog + body + "</svg>\r\n");
 
     // Each probe is the darkest pixel of 5 x 5 at 15.1 pixels a millimetre: on the line, on the
@@ -83,7 +85,8 @@ TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
     EXPECT_EQ(readSvg(scratch, ScratchFolder::read(scratch.pathOf("page.svg"))),
               (std::vector<std::string>{"line 100 0 | 10 20 110.5 20", "box 100 0 | 0 0 10 10",
                                         "polygon 100 0 | 0.123 112 12.5 100 20 112",
-                                        "text 100 0 | 100 150 日本語 3.75", "text 100 0 | 150 150 R&D a<b 3.75"}));
+                                        "text 100 0 | 100 150 日本語 3.75", "text 100 0 | 150 150 R&D a<b 3.75",
+                                        "text 100 0 | 20 160 5\" ソ 3.75"}));
 
     // A page whose only element is a curve: the frame alone.
     IoDrawing curves;
