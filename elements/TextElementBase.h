@@ -81,6 +81,10 @@ public:
     [[nodiscard]] int trackEditMouse();
     // Enters editing: input state 2, editing flag and in-progress flag set.
     void enterEditing();
+    // A stored text about to be edited in place leaves the painter, and page redraws step over
+    // it until the edit ends: the overlay shows it as it is typed, and a shorter or rearranged
+    // text would otherwise show through the old one.
+    void leavePainterForEdit();
     [[nodiscard]] int isEditing() const { return editing; }
 
     void createTextAttributes();

@@ -14,6 +14,7 @@
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
@@ -38,6 +39,15 @@ void TextElementBase::enterEditing()
     inputState = kStoredBack;
     editing = 1;
     inputPending = 1;
+}
+
+void TextElementBase::leavePainterForEdit()
+{
+    if (id < 1)
+        return;
+    (void)erase(); // nothing to erase without a view
+    if (ViewUpdater* updater = viewUpdater())
+        updater->setSkippedId(id);
 }
 
 // A text stays in progress while it is edited: committing a new text (which resets the input)
@@ -259,6 +269,8 @@ void TextElementBase::handleKey() { (void)processKey(); } // the answer matters 
 void TextElementBase::beginTextEditAtStart()
 {
     hideCaret();
+    if (!editing)
+        leavePainterForEdit(); // a stored text reopened by an undo step
     showCaretAtAnchor();
     if (TextBuffer* buffer = textBuffer())
         buffer->setCaret(0);
@@ -268,6 +280,8 @@ void TextElementBase::beginTextEditAtStart()
 void TextElementBase::beginTextEdit()
 {
     hideCaret();
+    if (!editing)
+        leavePainterForEdit(); // the text held since its last edit, reopened by an undo step
     enterEditing();
     showCaretAtCaret();
 }
@@ -390,6 +404,10 @@ void TextElementBase::deleteEmptied()
 int TextElementBase::finishInput()
 {
     int result = editing ? inputState : 0;
+    if (editing && inputState == kStoredBack) {
+        if (ViewUpdater* updater = viewUpdater())
+            updater->setSkippedId(-1);
+    }
     editing = 0;
     inputPending = 0;
     inputResult = 0;

@@ -155,6 +155,7 @@ int TextElementBase::beginEditAtCursor()
     if (found < 1 || !isStoredAsSameKind(found) || !load(found) || !exchangeRecord(3) || !hitTestLeader())
         return 0;
     id = found;
+    leavePainterForEdit();
     showCaretAtAnchor();
     enterEditing();
     if (ViewParams* view = context->view) {

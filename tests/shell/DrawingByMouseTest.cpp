@@ -426,6 +426,58 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
     EXPECT_EQ(typed->textBytes(), "ab");
 }
 
+// A text typed and taken back to a shorter one, then the deletion undone and redone: each step
+// edits the stored text again, and once it is settled the painter shows only what it holds now,
+// not the old text under the new one.
+TEST_F(DrawingByMouse, ATextEditedAgainShowsOnlyWhatItHoldsNow)
+{
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    const IntPoint textAt(60, 170), st = screenOf(textAt);
+    // Pixels of ink on the painter around the text's line.
+    auto ink = [&] {
+        HDC dc = drawing().pagePainter->surface()->hdc;
+        int n = 0;
+        for (int y = textAt.y - 30; y < textAt.y + 30; ++y)
+            for (int x = textAt.x - 10; x < textAt.x + 250; ++x)
+                n += (GetPixel(dc, x, y) & 0xFFFFFF) != 0xFFFFFF;
+        return n;
+    };
+    beginTextAt(textAt, clock);
+    typeKeys("ABCDEFGH" + std::string(6, '\b'));
+    pressSelectButton();
+    {
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, st.x, st.y).at(t + 500, st.x - 1000, st.y - 1000);
+        mouse.advanceClockPerRead(&clock, 20);
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        settleEvents();
+    }
+    ASSERT_EQ(pageIds().size(), 1u);
+    ElementEditorBase& editor = *drawing().editor3;
+    const auto bytes = [&] {
+        EXPECT_EQ(editor.beginEdit(pageIds().at(0)), 1);
+        auto* text = dynamic_cast<TextElementBase*>(editor.elementInHand());
+        return text ? text->textBytes() : std::string("?");
+    };
+    ASSERT_EQ(bytes(), "AB");
+    const int shorter = ink();
+    ASSERT_GT(shorter, 0);
+
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    settleEvents();
+    drawing().settleElement(); // the text that undo typed into is still in edit
+    ASSERT_EQ(bytes(), "ABCDEFGH");
+    const int whole = ink();
+    EXPECT_GT(whole, shorter * 2);
+    ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+    settleEvents();
+    drawing().settleElement();
+    ASSERT_EQ(bytes(), "AB");
+    EXPECT_EQ(ink(), shorter) << "the six characters taken back again are gone from the view";
+}
+
 TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOneUndoStep)
 {
     const IntPoint a(60, 50), b(180, 120), onLine(120, 85);

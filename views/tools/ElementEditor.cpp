@@ -132,7 +132,9 @@ void ElementEditor::settleElement(int markSelected)
             return;
         if (SelectTool* tool = markSelected ? SelectTool::of(context) : nullptr)
             tool->selectSingle(id);
-        repaintView();
+        // Where the text lay before its edit and lies now is drawn again: drawn over, a text
+        // that got shorter would leave its old characters behind.
+        refreshView();
     }
 }
 int ElementEditor::holdsKind(int k) { return element && kindInHand == k; }
