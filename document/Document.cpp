@@ -288,8 +288,7 @@ int Document::write()
 
     // A file the user made read-only (or a folder of that name) is not replaced, whatever the
     // file system would allow.
-    const DWORD attributes = GetFileAttributesA(getPath());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    if (isProtectedTarget(getPath())) {
         showErrorById(IDS_WRITE_ERROR);
         return 0;
     }

@@ -420,3 +420,16 @@ int BufferedFile::verifyWritten()
     }
     return 1;
 }
+
+int isProtectedTarget(const char* path)
+{
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+int replaceWithFinished(const char* tempPath, const char* targetPath)
+{
+    if (isProtectedTarget(targetPath))
+        return 0;
+    return MoveFileExA(tempPath, targetPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) ? 1 : 0;
+}

@@ -142,3 +142,11 @@ protected:
     DWORD lastRead = 0;
     DWORD lastWritten = 0;
 };
+
+// Files written whole beside their target, then moved over it.
+// 1 when the path names a file the user made read-only, or a folder: no write replaces it,
+// whatever the file system would allow (under Wine a rename replaces a read-only file).
+[[nodiscard]] int isProtectedTarget(const char* path);
+// Moves the finished file at tempPath over targetPath. 0 when the target is protected or the
+// move fails; the finished file then stays where it is, for the caller to delete.
+[[nodiscard]] int replaceWithFinished(const char* tempPath, const char* targetPath);

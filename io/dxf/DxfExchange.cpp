@@ -196,7 +196,8 @@ int DxfExchange::writeFile(Document& document, const char* path)
         written = file.close() && written;
         toldByFile = toldByFile || file.hasFailedWrite();
     }
-    if (written && MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    // A read-only file is left as it was, and the export reported as failed.
+    if (written && replaceWithFinished(tempPath, path))
         return 1;
     DeleteFileA(tempPath);
     if (!cancelled && !toldByFile)

@@ -11,6 +11,7 @@
 #include "io/pdf/PdfFontTable.h"
 #include "io/pdf/PdfProgressDialog.h"
 #include "io/pdf/PdfSettingsDialog.h"
+#include "platform/BufferedFile.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
@@ -110,8 +111,8 @@ int PdfExportCommand::run(DocumentContext* context)
         cancelled = shown.cancelled();
     }
     const int closed = close();
-    if (written && closed && !cancelled &&
-        MoveFileExA(temp, getPath(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    // A read-only file is left as it was, and the export reported as failed.
+    if (written && closed && !cancelled && replaceWithFinished(temp, getPath()))
         return 1;
     DeleteFileA(temp);
     // A cancel was the user's choice; a file found short has been reported by its check.

@@ -182,7 +182,7 @@ int PostScriptWriter::endFileJob()
     int ok = writeTrailer() && flushBuffer() && file->verifyWritten();
     ok = file->close() && ok;
     file.reset();
-    if (ok && !MoveFileExA(tempPath.c_str(), filePath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    if (ok && !replaceWithFinished(tempPath.c_str(), filePath.c_str()))
         ok = 0;
     if (!ok)
         DeleteFileA(tempPath.c_str());

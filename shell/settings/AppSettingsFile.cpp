@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/BufferedFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 #include "platform/WindowsDirectory.h"
@@ -80,8 +81,7 @@ int AppSettingsFile::save()
         return 0;
     }
     // A file the user made read-only (or a folder of that name) is not replaced.
-    const DWORD attributes = GetFileAttributesA(name.getPath());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    if (isProtectedTarget(name.getPath())) {
         showErrorById(IDS_WRITE_ERROR);
         return 0;
     }

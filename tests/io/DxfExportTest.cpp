@@ -110,14 +110,7 @@ TEST(DxfExport, AFailedWriteIsToldAndLeavesNoFileAndTheOldOneAsItWas)
     for (int i = 0; i < 200; ++i)
         ASSERT_GE(drawing.addLine(i, 0, i, 100), 1);
     const std::string old = scratch.file("old.dxf", "the user's file\r\n");
-    for (const std::string& target : {scratch.pathOf("new.dxf"), old}) {
-        MessageBoxScript boxes;
-        writesBeforeFailure = 1; // the first block goes out, the second fails as on a full disk
-        {
-            ImportPatch patch("kernel32.dll", "WriteFile", reinterpret_cast<void*>(failingWriteFile));
-            EXPECT_EQ(exportTo(drawing, target), 0);
-        }
-        EXPECT_EQ(boxes.texts(), "Write Error") << "told once";
+    auto files = [&scratch] {
         WIN32_FIND_DATAA found;
         HANDLE search = FindFirstFileA(scratch.pathOf("*").c_str(), &found);
         std::vector<std::string> names;
@@ -126,7 +119,26 @@ TEST(DxfExport, AFailedWriteIsToldAndLeavesNoFileAndTheOldOneAsItWas)
                 names.push_back(found.cFileName);
         }
         FindClose(search);
-        EXPECT_EQ(names, std::vector<std::string>{"old.dxf"}) << "no partial file stays";
+        return names;
+    };
+    for (const std::string& target : {scratch.pathOf("new.dxf"), old}) {
+        MessageBoxScript boxes;
+        writesBeforeFailure = 1; // the first block goes out, the second fails as on a full disk
+        {
+            ImportPatch patch("kernel32.dll", "WriteFile", reinterpret_cast<void*>(failingWriteFile));
+            EXPECT_EQ(exportTo(drawing, target), 0);
+        }
+        EXPECT_EQ(boxes.texts(), "Write Error") << "told once";
+        EXPECT_EQ(files(), std::vector<std::string>{"old.dxf"}) << "no partial file stays";
         EXPECT_EQ(ScratchFolder::read(old), "the user's file\r\n");
     }
+
+    // A file the user made read-only is left as it was, though every write succeeds.
+    MessageBoxScript boxes;
+    ASSERT_TRUE(SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(exportTo(drawing, old), 0);
+    ASSERT_TRUE(SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(boxes.texts(), "Write Error");
+    EXPECT_EQ(ScratchFolder::read(old), "the user's file\r\n");
+    EXPECT_EQ(files(), std::vector<std::string>{"old.dxf"});
 }

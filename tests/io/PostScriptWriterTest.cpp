@@ -197,6 +197,11 @@ TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)
         WriteFile(h, "old", 3, &n, nullptr);
         CloseHandle(h);
     }
+    // A file the user made read-only is left as it was, though every write succeeds.
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(record().writePageToFile(path.c_str()), 0);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(fileText(path), "old");
     // The second line's path fails.
     auto failing = std::make_unique<CapturingWriter>();
     CapturingWriter* writer = failing.get();

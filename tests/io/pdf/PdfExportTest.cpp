@@ -248,13 +248,26 @@ TEST_F(PdfExport, AFailedExportIsReportedAndTheOldFileStaysAsItWas)
     ASSERT_GE(add(ElementKind::Bitmap, 20, 100, 60, 120), 1);
     ASSERT_GE(addTextAt(20, 70, "text", installedFace()), 1);
     const std::string path = scratch.file("old.pdf", "%PDF-1.2 an older file\r\n");
-    for (long long failFrom : {0LL, 700LL, 1500LL}) {
+    struct Case {
+        const char* what;
+        long long failFrom; // -1: every write succeeds
+        DWORD attributes;
+    };
+    const Case cases[] = {
+        {"the first write fails", 0, FILE_ATTRIBUTE_NORMAL},
+        {"a write in the body fails", 700, FILE_ATTRIBUTE_NORMAL},
+        {"a write near the end fails", 1500, FILE_ATTRIBUTE_NORMAL},
+        {"the old file is read-only", -1, FILE_ATTRIBUTE_READONLY},
+    };
+    for (const Case& c : cases) {
         boxes.clear();
-        job.failFrom = failFrom;
-        EXPECT_EQ(exportTo(path), 0) << failFrom;
-        EXPECT_EQ(boxes.texts(), "ファイル出力に失敗しました") << failFrom;
-        EXPECT_EQ(ScratchFolder::read(path), "%PDF-1.2 an older file\r\n") << failFrom;
-        EXPECT_EQ(filesIn(scratch), std::set<std::string>{"old.pdf"}) << failFrom << ": nothing half-written is left";
+        job.failFrom = c.failFrom;
+        ASSERT_TRUE(SetFileAttributesA(path.c_str(), c.attributes));
+        EXPECT_EQ(exportTo(path), 0) << c.what;
+        ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+        EXPECT_EQ(boxes.texts(), "ファイル出力に失敗しました") << c.what;
+        EXPECT_EQ(ScratchFolder::read(path), "%PDF-1.2 an older file\r\n") << c.what;
+        EXPECT_EQ(filesIn(scratch), std::set<std::string>{"old.pdf"}) << c.what << ": nothing half-written is left";
     }
     job.failFrom = -1;
     EXPECT_EQ(exportTo(path), 1);
