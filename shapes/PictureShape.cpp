@@ -71,8 +71,10 @@ int PictureShape::execute(int operation)
         const int clipped = masked && writePostScriptClip();
         DoubleRect rect;
         PsOutput* out = postScriptWriter();
-        if (out && cornersPaperRect(*this, startPoint, endPoint, rect))
-            (void)image->writePostScript(*out, rect); // a failed write is the job's to report
+        // A file that cannot be read shows its frame, as on the screen and in PDF; a failed
+        // write is the job's to report.
+        if (out && cornersPaperRect(*this, startPoint, endPoint, rect) && !image->writePostScript(*out, rect))
+            drawFrame();
         if (clipped)
             (void)psInitClip(); // as above
         return 1;

@@ -1,7 +1,9 @@
 // The picture shape: the image in its rectangle or its frame, the mask as a clip on the screen,
-// in PostScript and in PDF (with the offset once), and what it writes without mask or holder.
+// in PostScript and in PDF (with the offset once), the frame of a file that cannot be read, and
+// what it writes without mask or holder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -189,6 +191,29 @@ TEST(PictureShape, PostScriptAndPdfClipOnlyWithAMaskAndMoveByTheOffsetOnce)
     EXPECT_EQ(d.pdf.log.entries[1], "m 7 5.5");
     EXPECT_EQ(d.ps.log.entries[1], "_m 7 5.5");
     EXPECT_EQ(triangle.outline.count, 10) << "the shape leaves the element's mask alone";
+
+    // A file that cannot be read shows its frame in both, as on the screen: a closed stroked
+    // path from the start corner.
+    Picture missing(4, "missing.jpg");
+    const struct {
+        int op;
+        const char* operators;
+        const char* start;
+    } frames[] = {
+        {ShapeOp::PostScript, "_rgb _ds _lw _np _m _l _l _l _l _l _cp _sp", "_m 5 2.5"},
+        {ShapeOp::Pdf, "RG d w m l l l l l h S", "m 5 2.5"},
+    };
+    for (const auto& f : frames) {
+        d.ps.log.clear();
+        d.pdf.log.clear();
+        ASSERT_EQ(run(d, &missing.holder, nullptr, f.op), 1) << f.op;
+        const std::vector<std::string>& entries = f.op == ShapeOp::Pdf ? d.pdf.log.entries : d.ps.log.entries;
+        std::string ops;
+        for (const std::string& e : entries)
+            ops += (ops.empty() ? "" : " ") + e.substr(0, e.find(' '));
+        EXPECT_EQ(ops, f.operators) << f.op;
+        EXPECT_NE(std::find(entries.begin(), entries.end(), f.start), entries.end()) << f.op;
+    }
 
     // Without a holder PDF writes nothing and answers 1.
     d.pdf.log.clear();
