@@ -352,6 +352,8 @@ int XmlDocument::read()
 {
     if (!hasNodeList)
         return 0;
+    // A start tag read last leaves its depth pending: the character data now read is its content.
+    const bool afterStartTag = pendingDepth > 0;
     applyPendingDepth();
 
     XmlAttribute* text = new (std::nothrow) XmlAttribute;
@@ -363,7 +365,9 @@ int XmlDocument::read()
     }
     XmlNode* last = lastNode();
     if (text->value.length() > 0 && last) {
-        text->keywordId = last->keywordId == 14 ? 26 : last->keywordId;
+        // Only what follows the start tag of tag 14 is its content. After an end tag the last node
+        // left is the start tag of the element it closed, and the blanks there are no content.
+        text->keywordId = last->keywordId == 14 && afterStartTag ? 26 : last->keywordId;
     } else {
         delete text;
         text = nullptr;

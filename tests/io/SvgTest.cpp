@@ -113,6 +113,10 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
         {"a text between its tags; entities decoded, an unknown one kept",
          svg("<text x=\"1\" y=\"2\">A</text><text x=\"3\" y=\"4\">R&amp;D &bogus;</text>"),
          {"text 100 0 | 1 2 A 3.75", "text 100 0 | 3 4 R&D &bogus; 3.75"}},
+        {"the blanks after a text's end tag are no text of the next one",
+         svg("<text x=\"1\" y=\"2\">A</text>\r\n  <text x=\"3\" y=\"4\"><tspan>B</tspan></text>\r\n  "
+             "<text x=\"5\" y=\"6\"/>\r\n  <text x=\"7\" y=\"8\">C</text>"),
+         {"text 100 0 | 1 2 A 3.75", "text 100 0 | 7 8 C 3.75"}},
         {"the root's size and the elements passed over change nothing",
          svg("<g><circle cx=\"1\" cy=\"1\" r=\"5\"/><path d=\"M 0 0 L 5 5\"/><ellipse rx=\"2\" ry=\"3\"/>"
              "<image x=\"9\" y=\"9\" width=\"5\" height=\"5\"/><rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/></g>"),
