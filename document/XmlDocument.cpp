@@ -211,13 +211,13 @@ int XmlDocument::gatherText(TextString& text)
     return 1;
 }
 
-int XmlDocument::readQuotedValue(TextString* value, int blankForSpace)
+int XmlDocument::readQuotedValue(TextString* value, int blankForSpace, char quote)
 {
     unsigned char b;
     for (;;) {
         if (!readByte(b))
             return 0;
-        if (b == '"')
+        if (b == static_cast<unsigned char>(quote))
             return 1;
         // An attribute value's line breaks and tabs are blanks, as XML has them.
         if (blankForSpace && (b == '\t' || b == '\r' || b == '\n'))
@@ -290,8 +290,9 @@ int XmlDocument::readAttributes(XmlNode& node)
             continue;
         }
         slashLast = false;
-        if (b == '"') {
-            if (!readQuotedValue(current ? &current->value : nullptr, 1)) {
+        // XML quotes a value with either mark; an apostrophe opens one only after "name=".
+        if (b == '"' || (b == '\'' && current)) {
+            if (!readQuotedValue(current ? &current->value : nullptr, 1, static_cast<char>(b))) {
                 delete current;
                 return 0;
             }

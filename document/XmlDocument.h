@@ -95,9 +95,10 @@ private:
     [[nodiscard]] int readName(char* name, char& ender);
     // Attributes up to '>'; 0 at the end of the file.
     [[nodiscard]] int readAttributes(XmlNode& node);
-    // Up to the closing '"'; control characters are dropped, or with blankForSpace (attribute
-    // values) a tab, CR or LF becomes a blank.
-    [[nodiscard]] int readQuotedValue(TextString* value, int blankForSpace = 0);
+    // Up to the closing quote ('"', or the apostrophe that opened an attribute value); control
+    // characters are dropped, or with blankForSpace (attribute values) a tab, CR or LF becomes a
+    // blank.
+    [[nodiscard]] int readQuotedValue(TextString* value, int blankForSpace = 0, char quote = '"');
     void takeDeclarationValue(const XmlAttribute& attribute);
 
     mutable GlobalBlock keywords{30, static_cast<int>(sizeof(Keyword))};
