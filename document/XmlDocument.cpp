@@ -265,7 +265,7 @@ void XmlDocument::takeDeclarationValue(const XmlAttribute& attribute)
 {
     if (StringUtil::equals(attribute.name, "version"))
         attribute.value.copyTo(version, sizeof version);
-    else if (StringUtil::equals(attribute.name, "encording"))
+    else if (StringUtil::equals(attribute.name, "encording") || StringUtil::equals(attribute.name, "encoding"))
         attribute.value.copyTo(encoding, sizeof encoding);
     else if (StringUtil::equals(attribute.name, "standalone"))
         attribute.value.copyTo(standalone, sizeof standalone);

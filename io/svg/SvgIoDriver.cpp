@@ -1,6 +1,9 @@
 #include "io/svg/SvgIoDriver.h"
 
 #include <cmath>
+#include <string>
+
+#include <windows.h>
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
@@ -64,6 +67,27 @@ int readPoints(const char* text, int length, PointList& points)
         }
     }
     return 1;
+}
+
+// UTF-8 text in the program's code page; characters it lacks become its default character. Empty
+// when the text is not UTF-8 or cannot be held.
+std::string fromUtf8(const char* text, int length)
+{
+    if (length < 1)
+        return std::string();
+    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, length, nullptr, 0);
+    if (wide < 1)
+        return std::string();
+    std::wstring units(static_cast<size_t>(wide), L'\0');
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, length, &units[0], wide) != wide)
+        return std::string();
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, units.data(), wide, nullptr, 0, nullptr, nullptr);
+    if (bytes < 1)
+        return std::string();
+    std::string out(static_cast<size_t>(bytes), '\0');
+    if (WideCharToMultiByte(CP_ACP, 0, units.data(), wide, &out[0], bytes, nullptr, nullptr) != bytes)
+        return std::string();
+    return out;
 }
 
 bool finitePoint(const Point* p) { return p && std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z); }
@@ -147,7 +171,12 @@ void SvgIoDriver::takeNode(const XmlNode& node, Element& holder)
         case SvgXmlDocument::kTextContent:
             if (holder.text()) {
                 holder.text()->buffer.reset();
-                (void)holder.text()->buffer.insert(item->value.text(), item->value.length()); // see above
+                // Text that is not valid UTF-8 is kept as its bytes stand.
+                const std::string converted = utf8Text ? fromUtf8(item->value.text(), item->value.length()) : "";
+                if (!converted.empty())
+                    (void)holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size())); // see above
+                else
+                    (void)holder.text()->buffer.insert(item->value.text(), item->value.length()); // see above
             }
             break;
         default:
@@ -196,6 +225,7 @@ int SvgIoDriver::read()
     int ok = 1, rootClosed = 0;
     while (ok && svg.read()) {
         const XmlNode* node = svg.lastNode();
+        utf8Text = StringUtil::equalsNoCase(svg.encoding, "UTF-8") || StringUtil::equalsNoCase(svg.encoding, "UTF8");
         if (node && node->type == XmlNode::Element) {
             const int kind = kindOfTag(node->keywordId);
             const bool closing = node->name[0] == '/';

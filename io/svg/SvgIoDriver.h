@@ -35,6 +35,8 @@ private:
 
     Document& document;
     int pendingKind = -1;
+    // The file declares UTF-8: texts are turned into the program's code page.
+    bool utf8Text = false;
 };
 
 // The document's SVG drivers.
