@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "document/Document.h"
 #include "document/Element.h"
@@ -12,6 +13,7 @@
 #include "geometry/LeanAttribute.h"
 #include "geometry/ThreePointArc.h"
 #include "io/ForeignElementHolder.h"
+#include "io/ForeignText.h"
 #include "io/dxf/DxfKeywords.h"
 #include "io/dxf/DxfTextFile.h"
 #include "views/tools/ElementEditor.h"
@@ -195,6 +197,10 @@ int DxfEntityConverter::takeGroups(Element& holder, int kind)
         if (!text || !*text || !finite(start) || !holder.text())
             return 0;
         const int length = static_cast<int>(std::strlen(text));
+        // Text that is not valid UTF-8 is kept as its bytes stand.
+        const std::string converted = file.textIsUtf8() ? utf8ToCodePage(text, length) : "";
+        if (!converted.empty())
+            return holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size()));
         return holder.text()->buffer.insert(text, length);
     }
     return finite(start) && finite(end);

@@ -1,5 +1,7 @@
 #include "io/dxf/DxfTextFile.h"
 
+#include <cstring>
+
 #include "io/dxf/DxfKeywords.h"
 #include "platform/StringUtil.h"
 
@@ -18,6 +20,8 @@ int DxfTextFile::openForRead()
     current.section = DxfEntity::kNoSection;
     current.kind = 0;
     pushedBack = 0;
+    versionNext = false;
+    utf8Text = false;
     group.reset();
     blocks.clear();
     return DataFile::openForRead();
@@ -119,7 +123,18 @@ int DxfTextFile::readEntity()
         return 0;
     const int section = current.section;
     if (section != dxf_keyword::kBlocks && section != dxf_keyword::kEntities) {
-        // Everything outside BLOCKS and ENTITIES is consumed here, one group per step.
+        // Everything outside BLOCKS and ENTITIES is consumed here, one group per step; of the
+        // header only the version is kept, for the code page of the texts.
+        if (section == dxf_keyword::kHeader && group.code == 9) {
+            versionNext = group.keyword == dxf_keyword::kAcadVer;
+            return 1;
+        }
+        if (versionNext && group.code == 1) {
+            versionNext = false;
+            const char* version = group.text;
+            utf8Text = std::strncmp(version, "AC", 2) == 0 && StringUtil::parseInt(version + 2) >= 1021;
+            return 1;
+        }
         if (group.code != 0)
             return 1;
         if (group.keyword == dxf_keyword::kSection) {

@@ -58,6 +58,8 @@ public:
     [[nodiscard]] const DxfEntity& entity() const { return current; }
     // The id of the block of that name (the first registered), 0 for none.
     [[nodiscard]] int blockIdByName(const char* name) const;
+    // The header named a version of 2007 or later ("$ACADVER" AC1021 on), whose texts are UTF-8.
+    [[nodiscard]] bool textIsUtf8() const { return utf8Text; }
     // The group read last.
     [[nodiscard]] const DxfGroup& lastGroup() const { return group; }
 
@@ -126,6 +128,9 @@ private:
     DxfGroup group;
     DxfEntity current;
     int pushedBack = 0;
+    // The last header variable was "$ACADVER"; the version read from its value.
+    bool versionNext = false;
+    bool utf8Text = false;
     int blockCounter = 0;
     int blockStep = 1;
     std::unordered_map<std::string, int> blocks;

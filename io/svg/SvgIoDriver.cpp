@@ -3,8 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include <windows.h>
-
 #include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/Element.h"
@@ -12,6 +10,7 @@
 #include "elements/ElementTextString.h"
 #include "geometry/PaperSettings.h"
 #include "io/ForeignElementHolder.h"
+#include "io/ForeignText.h"
 #include "io/PageElementWalk.h"
 #include "io/svg/SvgXmlDocument.h"
 #include "platform/BufferedFile.h"
@@ -67,27 +66,6 @@ int readPoints(const char* text, int length, PointList& points)
         }
     }
     return 1;
-}
-
-// UTF-8 text in the program's code page; characters it lacks become its default character. Empty
-// when the text is not UTF-8 or cannot be held.
-std::string fromUtf8(const char* text, int length)
-{
-    if (length < 1)
-        return std::string();
-    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, length, nullptr, 0);
-    if (wide < 1)
-        return std::string();
-    std::wstring units(static_cast<size_t>(wide), L'\0');
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, length, &units[0], wide) != wide)
-        return std::string();
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, units.data(), wide, nullptr, 0, nullptr, nullptr);
-    if (bytes < 1)
-        return std::string();
-    std::string out(static_cast<size_t>(bytes), '\0');
-    if (WideCharToMultiByte(CP_ACP, 0, units.data(), wide, &out[0], bytes, nullptr, nullptr) != bytes)
-        return std::string();
-    return out;
 }
 
 bool finitePoint(const Point* p) { return p && std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z); }
@@ -172,7 +150,7 @@ void SvgIoDriver::takeNode(const XmlNode& node, Element& holder)
             if (holder.text()) {
                 holder.text()->buffer.reset();
                 // Text that is not valid UTF-8 is kept as its bytes stand.
-                const std::string converted = utf8Text ? fromUtf8(item->value.text(), item->value.length()) : "";
+                const std::string converted = utf8Text ? utf8ToCodePage(item->value.text(), item->value.length()) : "";
                 if (!converted.empty())
                     (void)holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size())); // see above
                 else

@@ -120,8 +120,11 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
     const std::string sjisHeader = dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$DWGCODEPAGE", "  3", "ANSI_932",
                                         "  0", "ENDSEC"});
     std::string longJapanese;
-    for (int i = 0; i < 150; ++i)
+    std::string longUtf8; // the value is cut within a character, which is dropped
+    for (int i = 0; i < 150; ++i) {
         longJapanese += "あ";
+        longUtf8 += "\xE3\x81\x82";
+    }
     const struct {
         const char* name;
         std::string bytes;
@@ -150,6 +153,12 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
                                        "1", " 20", "2", "  1", longJapanese}) +
              kEnd,
          {"text 100 0 | 1 2 表ソ 3.75", "text 100 0 | 1 2 " + longJapanese.substr(0, 254) + " 3.75"}},
+        {"texts of a file of version 2007 or later are UTF-8, those of earlier versions as they stand",
+         dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1024", "  0", "ENDSEC"}) + kEntities +
+             dxf({"  0", "TEXT", " 10", "1", " 20", "2", "  1", "\xE8\xA1\xA8 A", "  0", "TEXT", " 10", "1", " 20",
+                  "2", "  1", longUtf8}) +
+             kEnd,
+         {"text 100 0 | 1 2 表 A 3.75", "text 100 0 | 1 2 " + longJapanese.substr(0, 168) + " 3.75"}},
         {"code lines abc and 99999", kEntities + dxf({"abc", "xyz", "99999", "LINE"}) + kLine + kEnd, {line}},
         {"a POLYLINE without SEQEND ends at the next entity",
          kEntities + dxf({"  0", "POLYLINE", " 66", "1", "  0", "VERTEX", " 10", "0", " 20", "0", "  0", "VERTEX",
