@@ -189,17 +189,11 @@ int XmlDocument::gatherText(TextString& text)
     for (;;) {
         if (!readByte(b))
             return 0;
+        // A double quote here is a character of the text like any other: XML character data
+        // holds no raw '<', so a quoted run read whole up to its closing quote would only take a
+        // lone quote's markup after it as text.
         if (b == '<')
             break;
-        if (b == '"') {
-            if (text.length() < kMaxTextLength && !text.appendChar('"'))
-                return 0;
-            if (!readQuotedValue(&text))
-                return 0;
-            if (text.length() < kMaxTextLength && !text.appendChar('"'))
-                return 0;
-            continue;
-        }
         if (b < 32 || text.length() >= kMaxTextLength)
             continue;
         // A text that cannot grow (which has told the user) ends the read rather than lose bytes.
