@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include <windows.h>
+
 #include "platform/BufferedFile.h"
 #include "platform/StringUtil.h"
 
@@ -18,13 +20,68 @@ inline bool isDelimiter(unsigned char b) { return b == ' ' || b == '<' || b == '
 
 } // namespace
 
+namespace {
+
+// The character reference "&#N;" or "&#xH;" at `text` in the ANSI code page: its bytes (one or
+// two, never more than the reference is long) and the reference's length; 0 for a reference
+// that is not one (no digits, no ';', 0, or beyond Unicode). Characters the code page lacks
+// become its default character.
+int decodeCharacterReference(const char* text, int length, char* out, int& outLength)
+{
+    if (length < 4 || text[0] != '&' || text[1] != '#')
+        return 0;
+    const bool hex = text[2] == 'x';
+    int i = hex ? 3 : 2;
+    unsigned long code = 0;
+    int digits = 0;
+    for (; i < length && text[i] != ';'; ++i, ++digits) {
+        const char c = text[i];
+        int d;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return 0;
+        code = code * (hex ? 16 : 10) + static_cast<unsigned long>(d);
+        if (code > 0x10FFFF)
+            return 0;
+    }
+    if (i >= length || digits == 0 || code == 0)
+        return 0;
+    // A control character becomes a blank, as the text's own line breaks are dropped.
+    if (code < 32)
+        code = ' ';
+    wchar_t units[2];
+    int unitCount = 1;
+    if (code > 0xFFFF) {
+        units[0] = static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+        units[1] = static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        unitCount = 2;
+    } else {
+        units[0] = static_cast<wchar_t>(code);
+    }
+    char bytes[8];
+    const int n = WideCharToMultiByte(CP_ACP, 0, units, unitCount, bytes, sizeof bytes, nullptr, nullptr);
+    const int referenceLength = i + 1;
+    if (n < 1 || n > referenceLength)
+        return 0;
+    std::memcpy(out, bytes, static_cast<size_t>(n));
+    outLength = n;
+    return referenceLength;
+}
+
+} // namespace
+
 int decodeXmlEntities(char* text, int length)
 {
     static const struct {
         const char* entity;
         int length;
         char value;
-    } entities[] = {{"&amp;", 5, '&'}, {"&lt;", 4, '<'}, {"&gt;", 4, '>'}, {"&quot;", 6, '"'}};
+    } entities[] = {{"&amp;", 5, '&'}, {"&lt;", 4, '<'}, {"&gt;", 4, '>'}, {"&quot;", 6, '"'}, {"&apos;", 6, '\''}};
     if (!text)
         return 0;
     int out = 0;
@@ -38,6 +95,16 @@ int decodeXmlEntities(char* text, int length)
                     replaced = true;
                     break;
                 }
+            }
+        }
+        if (!replaced && text[in] == '&') {
+            char bytes[8];
+            int n = 0;
+            if (const int used = decodeCharacterReference(text + in, length - in, bytes, n)) {
+                std::memcpy(text + out, bytes, static_cast<size_t>(n));
+                out += n;
+                in += used;
+                replaced = true;
             }
         }
         if (!replaced)

@@ -109,5 +109,6 @@ private:
     int pendingDepth = 0;
 };
 
-// Replaces the entities &amp; &lt; &gt; &quot; in place; the new length.
+// Replaces the entities &amp; &lt; &gt; &quot; &apos; and the character references (&#N; and
+// &#xH;, in the ANSI code page) in place; the new length.
 [[nodiscard]] int decodeXmlEntities(char* text, int length);

@@ -128,6 +128,9 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          svg("<text x=\"1\" y=\"2\">a 5\" screen</text><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>"
              "<text x=\"3\" y=\"4\">say \"hi\"</text>"),
          {"text 100 0 | 1 2 a 5\" screen 3.75", "line 100 0 | 1 2 3 4", "text 100 0 | 3 4 say \"hi\" 3.75"}},
+        {"the apostrophe entity and character references, in the program's code page",
+         svg("<text x=\"1\" y=\"2\">&#x65E5;&#26412;&apos;s&#10;&#65;&#X42;&#;&#xZZ;&#1114112;</text>"),
+         {"text 100 0 | 1 2 日本's A&#X42;&#;&#xZZ;&#1114112; 3.75"}},
         {"the root's size and the elements passed over change nothing",
          svg("<g><circle cx=\"1\" cy=\"1\" r=\"5\"/><path d=\"M 0 0 L 5 5\"/><ellipse rx=\"2\" ry=\"3\"/>"
              "<image x=\"9\" y=\"9\" width=\"5\" height=\"5\"/><rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/></g>"),
