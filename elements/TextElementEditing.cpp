@@ -397,8 +397,12 @@ void TextElementBase::deleteEmptied()
         return;
     if (UndoManager* undo = context->undoManager)
         undo->recordDeleteOf(id);
-    (void)erase(); // from the page before it goes
+    // Emptied, the text has nothing left to erase: the page is redrawn where it was stored.
     (void)editor->removeById(id); // an id the store lost has nothing left to remove
+    if (ViewUpdater* updater = context->updater) {
+        updater->repaintChanges();
+        updater->repaint();
+    }
 }
 
 int TextElementBase::finishInput()

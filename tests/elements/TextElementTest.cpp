@@ -10,15 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "document/ElementMaskIndex.h"
 #include "document/FileErrorReporter.h"
 #include "document/TextBuffer.h"
 #include "document/TextCaretPlace.h"
 #include "document/UndoManager.h"
+#include "document/ViewUpdater.h"
 #include "elements/DxfFile.h"
 #include "elements/ElementTextString.h"
 #include "elements/SvgDocument.h"
 #include "elements/TextElement.h"
 #include "elements/TextLineElement.h"
+#include "geometry/DoubleRect.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
@@ -344,6 +347,68 @@ TEST(TextUndo, EachTextRecordIsUndoneAndRedoneExactly)
         EXPECT_EQ(drawing.inHand()->textBytes(), c.text) << c.name;
         ASSERT_EQ(undo.redo(), 1) << c.name;
         EXPECT_EQ(drawing.inHand()->textBytes(), c.after) << c.name;
+    }
+}
+
+// Keeps the area each repaint of the changes redrew (the mask index's changed area it takes).
+class ChangeRecordingUpdater : public ViewUpdater {
+public:
+    explicit ChangeRecordingUpdater(DocumentContext& owner) : context(owner) {}
+    void setOwner(DocumentContext*) override {}
+    void flushPainter() override {}
+    void refreshAll() override {}
+    void refreshAfterReset() override {}
+    void repaintChanges() override
+    {
+        DoubleRect area;
+        if (context.maskIndex && context.maskIndex->takeChangedArea(area))
+            repainted.push_back(area);
+    }
+    void scrollBy(int, int) override {}
+    void beginClip() override {}
+    void endClip() override {}
+    DocumentContext& context;
+    std::vector<DoubleRect> repainted;
+};
+
+// An edit that ends redraws the page where the text stood: drawn over the page alone, the shorter
+// text left the glyphs of its deleted characters on the screen, and an emptied text, deleted,
+// erased nothing.
+TEST(TextCommit, TheEndOfAnEditRedrawsWhereTheStoredTextStood)
+{
+    TestApplication app;
+    struct Case {
+        const char* name;
+        int backspaces; // from the end of "abcdef"
+        int live;       // the text is kept
+    };
+    const Case cases[] = {{"five characters deleted", 5, 1}, {"every character deleted", 6, 0}};
+    for (const Case& c : cases) {
+        TextDrawing drawing;
+        TextElement* text = drawing.addText("abcdef");
+        ASSERT_NE(text, nullptr) << c.name;
+        const int id = text->id;
+        drawing.editor().settleElement(0);
+        ASSERT_EQ(drawing.editor().beginEdit(id), 1) << c.name;
+        text = drawing.inHand();
+        const double storedRight = text->extentMax.x, storedLeft = text->extentMin.x;
+        ASSERT_GT(storedRight - storedLeft, 5.0) << c.name << ": six characters of 5 mm";
+        auto* updater = new ChangeRecordingUpdater(drawing.context);
+        delete drawing.context.updater;
+        drawing.context.updater = updater;
+        DoubleRect setUp;
+        (void)drawing.context.maskIndex->takeChangedArea(setUp); // what the set-up changed
+        text->enterEditing();
+        text->setCaretPosition(6);
+        for (int i = 0; i < c.backspaces; ++i) {
+            KeyEvent backspace(WM_CHAR, 8);
+            text->handleKey();
+        }
+        drawing.editor().settleElement(0);
+        EXPECT_EQ(drawing.context.elementStore()->isLive(id), c.live) << c.name;
+        ASSERT_EQ(updater->repainted.size(), 1u) << c.name;
+        EXPECT_LE(updater->repainted[0].minX, storedLeft) << c.name;
+        EXPECT_GE(updater->repainted[0].maxX, storedRight) << c.name << ": the deleted glyphs stay";
     }
 }
 
