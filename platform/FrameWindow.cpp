@@ -143,9 +143,7 @@ int FrameWindow::handleEvent()
         paint();
         return 1;
     case EV_SIZE:
-        if (statusBar)
-            statusBar->fitToFrame();
-        mdiClient.resizeToFrame();
+        layoutClientArea();
         return 1;
     default:
         return Window::handleEvent();
@@ -175,6 +173,13 @@ void FrameWindow::abortMouseLoop()
 {
     if (theCurrentEvent)
         theCurrentEvent->abortLoop = 1;
+}
+
+void FrameWindow::layoutClientArea()
+{
+    if (statusBar)
+        statusBar->fitToFrame();
+    mdiClient.resizeToFrame();
 }
 
 IntRect FrameWindow::areaAboveStatusBar() const
@@ -318,9 +323,7 @@ int FrameWindow::createWindow()
             (void)statusBar->createWindow();
     }
     // Laid out now as well: a frame that is shown without a size change gets no WM_SIZE.
-    if (statusBar)
-        statusBar->fitToFrame();
-    mdiClient.resizeToFrame();
+    layoutClientArea();
     show();
     return 1;
 }

@@ -41,6 +41,9 @@ public:
     // Posts the close request to the active document window, if there is one.
     void postCloseRequest();
     void abortMouseLoop();
+    // Fits the status bar along the bottom and the MDI client into the document area, as a
+    // size change does.
+    void layoutClientArea();
     [[nodiscard]] HWND mdiClientHandle() const { return mdiClient.hwnd(); }
 
     // Areas of the client rectangle, in client coordinates.

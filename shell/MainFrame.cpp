@@ -239,9 +239,12 @@ int MainFrame::handleEvent()
         return 1;
     case EV_SIZE:
         // The right and bottom bands follow the frame's sides; rows that no longer fit wrap.
+        // Moving the panes handles messages of their own (a moved scroll bar erases the frame),
+        // which replace the current event: the rest is laid out directly, not by the event.
         if (WorkspaceLayout* panes = WorkspaceLayout::installed())
             panes->relayoutBands();
-        return FrameWindow::handleEvent();
+        layoutClientArea();
+        return 1;
     case EV_MENU_COMMAND:
         return onCommand(LOWORD(event->wParam)) ? 1 : FrameWindow::handleEvent();
     default:

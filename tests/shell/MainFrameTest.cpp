@@ -13,6 +13,7 @@
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
 #include "platform/HelpCall.h"
+#include "platform/StatusBar.h"
 #include "resources/ids.h"
 #include "resources/ids_colour.h"
 #include "shell/FrameCommands.h"
@@ -348,4 +349,30 @@ TEST_F(MainFrameTest, FontChangeDeletesRowsOnlyWithoutADrawing)
     run();
     EXPECT_EQ(clearAll, std::vector<int>({1, 0}));
     EXPECT_EQ(table.pairs().count(), 1);
+}
+
+TEST_F(MainFrameTest, EverySizeOfTheFrameLaysOutThePanesTheDrawingsAndTheStatusBar)
+{
+    // The real panes: moving them handles messages of their own (a moved scroll bar erases the
+    // frame) before the frame lays out the rest.
+    WorkspaceLayout panes;
+    ScopedOverride<PaneLayout*> installed{app->workspaceLayout, &panes};
+    for (int id = 1; id <= 13; ++id)
+        ASSERT_EQ(panes.addPane(id), 1) << "pane " << id;
+    ShowWindow(frame.hwnd(), SW_SHOWNORMAL);
+    panes.arrangeAllBands();
+    auto placed = [this](HWND child) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, frame.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        return IntRect::fromEdges(r.left, r.top, r.right, r.bottom);
+    };
+    for (const auto& size : {std::pair(1000, 700), std::pair(700, 500), std::pair(1200, 900)}) {
+        MoveWindow(frame.hwnd(), 0, 0, size.first, size.second, TRUE);
+        settleEvents();
+        IntRect drawings = frame.documentArea();
+        drawings.deflate(FrameWindow::kBorderWidth);
+        EXPECT_TRUE(placed(frame.mdiClientHandle()).equals(drawings)) << size.first;
+        EXPECT_EQ(placed(frame.statusBar->hwnd()).bottom, frame.clientRect().bottom) << size.first;
+    }
 }
