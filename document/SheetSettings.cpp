@@ -6,6 +6,7 @@
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/PaperSettingsDialog.h"
+#include "document/RulerBars.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
 #include "geometry/AttributeIo.h"
@@ -197,6 +198,10 @@ void SheetSettings::resetViewsForSize()
 void SheetSettings::refreshViews()
 {
     resetViewsForSize();
+    // The rulers count in the grid's unit, which follows the scale, and in the sheet's y
+    // direction; the redraw below covers only the view area inside them.
+    if (RulerBars* rulers = owner ? owner->rulers : nullptr)
+        rulers->paint();
     if (ViewUpdater* updater = owner ? owner->updater : nullptr) {
         updater->refreshAfterReset();
         updater->flushPainter();

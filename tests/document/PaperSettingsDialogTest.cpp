@@ -180,8 +180,9 @@ TEST(PaperSettingsDialog, OkTakesScaleAndDirectionAndAChangedScaleAsksTheGrid)
         EXPECT_EQ(p.horizontalMm, c.expectHorizontal);
         EXPECT_EQ(sheet.grid->unitChoices, c.unitChoices) << c.numerator << "/" << c.denominator;
         EXPECT_EQ(sheet.grid->originUpdates, 1);
-        // The views follow the new sheet: zoom, caption, scroll bars, redraw.
+        // The views follow the new sheet: zoom, caption, scroll bars, rulers, redraw.
         EXPECT_EQ(sheet.view->zoomResets, 1);
+        EXPECT_EQ(sheet.rulers->paints, 1);
         EXPECT_EQ(sheet.view->captions, 1);
         EXPECT_EQ(sheet.scroller->recomputes, 3);
         EXPECT_EQ(sheet.updater->refreshes, 1);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "document/Document.h"
+#include "document/RulerBars.h"
 #include "document/SheetSettings.h"
 #include "document/ViewScroller.h"
 #include "geometry/GridSettings.h"
@@ -51,6 +52,13 @@ public:
     int originUpdates = 0;
 };
 
+class SheetRulers : public RulerBars {
+public:
+    void setOwner(DocumentContext*) override {}
+    void paint() override { ++paints; }
+    int paints = 0;
+};
+
 // The context owns the members and deletes them.
 class SheetDrawing {
 public:
@@ -63,6 +71,8 @@ public:
         c.updater = updater = new SurfaceUpdater(width, height);
         c.scroller = scroller = new SheetScroller;
         c.grid = grid = new SheetGrid;
+        delete c.rulers;
+        c.rulers = rulers = new SheetRulers;
         paper->setOwner(&c);
         view->client = IntRect::fromEdges(0, 0, width, height);
     }
@@ -73,6 +83,7 @@ public:
     SurfaceUpdater* updater;
     SheetScroller* scroller;
     SheetGrid* grid;
+    SheetRulers* rulers;
 };
 
 // A drawing file whose header holds these sections; cut short when `complete` is false.
