@@ -43,17 +43,17 @@ template <size_t N> void setStates(WorkspaceLayout& panes, const int (&commands)
 
 const char kHelpFile[] = "KorvaneHelp.chm";
 
-// After the drawing environment: the active drawing's view maps at the new resolution (scroll
-// ranges, caption and redraw, as a zoom does); a view of another kind gets its caption again.
-void refreshForResolution(DocumentWindow* active)
+// After the drawing environment: a drawing's view maps at the new resolution (scroll ranges,
+// caption and redraw, as a zoom does); a view of another kind gets its caption again.
+void refreshForResolution(DocumentWindow* window)
 {
-    if (!active)
+    if (!window)
         return;
-    auto* mapping = active->context ? dynamic_cast<ViewMapping*>(active->context->view) : nullptr;
+    auto* mapping = window->context ? dynamic_cast<ViewMapping*>(window->context->view) : nullptr;
     if (mapping)
         (void)mapping->setZoomTo(mapping->zoom); // the zoom in force is always usable
     else
-        active->refreshTitle();
+        window->refreshTitle();
 }
 // "フォント変換": rows may be deleted only while no drawing is open, for open drawings refer to
 // them by index; after OK the active drawing shows its texts in the faces chosen.
@@ -254,8 +254,11 @@ int MainFrame::runMenuCommand(int id)
         return 1;
     case CMD_ENVIRONMENT:
         endActiveTool();
-        (void)editDrawEnvironment(); // the view is refreshed whatever the answer
-        refreshForResolution(activeDocument());
+        (void)editDrawEnvironment(); // the views are refreshed whatever the answer
+        // The resolution is the application's: a drawing left as it was would map the mouse at
+        // the new one over a picture drawn at the old.
+        for (int i = 0; i < documentCount(); ++i)
+            refreshForResolution(documentAt(i));
         return 1;
     case CMD_SAVE:
         endActiveTool();

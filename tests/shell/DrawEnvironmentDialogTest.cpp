@@ -154,14 +154,21 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
     }
 }
 
-TEST_F(FrameTest, TheEnvironmentCommandShowsTheNewResolutionInTheCaption)
+TEST_F(FrameTest, TheEnvironmentCommandShowsTheNewResolutionInEveryDrawing)
 {
     createGlobals();
-    ScriptedWindow* window = addWindow();
-    ASSERT_TRUE(window);
-    char caption[256] = "";
-    GetWindowTextA(window->hwnd(), caption, sizeof caption);
-    ASSERT_NE(std::string(caption).find("72 dpi"), std::string::npos) << caption;
+    // The drawing behind the active one maps the mouse at the new resolution too: it is shown
+    // at it.
+    const std::vector<ScriptedWindow*> windows = {addWindow(), addWindow()};
+    const auto caption = [](ScriptedWindow* window) {
+        char text[256] = "";
+        GetWindowTextA(window->hwnd(), text, sizeof text);
+        return std::string(text);
+    };
+    for (ScriptedWindow* window : windows) {
+        ASSERT_TRUE(window);
+        ASSERT_NE(caption(window).find("72 dpi"), std::string::npos) << caption(window);
+    }
     const auto pressOk = [&](HWND dialog) {
         SetDlgItemInt(dialog, IDC_ENV_DPI, 96, FALSE);
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -172,8 +179,8 @@ TEST_F(FrameTest, TheEnvironmentCommandShowsTheNewResolutionInTheCaption)
             return INT_PTR(1);
         },
         pressOk);
-    GetWindowTextA(window->hwnd(), caption, sizeof caption);
-    EXPECT_NE(std::string(caption).find("96 dpi"), std::string::npos) << caption;
+    for (ScriptedWindow* window : windows)
+        EXPECT_NE(caption(window).find("96 dpi"), std::string::npos) << caption(window);
     EXPECT_EQ(theScreenResolution->dpi(), 96);
     destroyGlobals();
 }
