@@ -7,6 +7,7 @@
 #include "document/PageTabBar.h"
 #include "document/PaperSettingsDialog.h"
 #include "document/RulerBars.h"
+#include "document/TagWriter.h"
 #include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
 #include "geometry/AttributeIo.h"
@@ -24,7 +25,8 @@ const char kUnderPlusName[] = "UNDERPLUS";
 // refused when the file is opened again, and the sheet would silently take another size.
 int isSheetSize(double millimetres)
 {
-    return std::isfinite(millimetres) &&
+    // A size the drawing file has no text for would make every later save of the drawing fail.
+    return std::isfinite(millimetres) && TagWriter::hasRealText(millimetres) &&
            attribute_io::acceptsWrittenBack(millimetres, SheetSettings::kSizeDecimals, [](double v) { return v > 0.0; });
 }
 

@@ -99,7 +99,9 @@ TEST(PaperSettingsDialog, TheButtonsFollowTheSheetAndSetIt)
           {0, IDC_PAPER_VERTICAL, "abc", 0, {IDC_PAPER_A4}, "abc", "297"},
           {0, IDC_PAPER_VERTICAL, "257", 0, {}, "257", "297"},
           {0, IDC_PAPER_HORIZONTAL, "364", 0, {IDC_PAPER_B4}, "257", "364"},
-          {0, IDC_PAPER_VERTICAL, "500", 1, {}, "500", "364"}}},
+          {0, IDC_PAPER_VERTICAL, "500", 1, {}, "500", "364"},
+          // More integer digits than the drawing file writes: every later save would fail.
+          {0, IDC_PAPER_HORIZONTAL, "1e300", 1, {}, "500", "1e300"}}},
     };
     TestApplication app;
     CountingPagePainter painter;
