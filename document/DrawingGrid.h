@@ -174,6 +174,8 @@ public:
     // or a double click while the application has a context menu, asks for the context menu. The
     // pick is over afterwards.
     void runPendingPick();
+    // The grid tool at the mouse: the pick above; 1.
+    int mouseOperation() override;
 
     DocumentContext* owner = nullptr; // not owned; null for the application's defaults
     int kind = kNoGrid;

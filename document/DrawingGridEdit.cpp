@@ -80,6 +80,13 @@ int DrawingGrid::editSettings()
     return result;
 }
 
+int DrawingGrid::mouseOperation()
+{
+    // Without a pick asked for, the wait still takes the click, so a right click opens the menu.
+    runPendingPick();
+    return 1;
+}
+
 void DrawingGrid::runPendingPick()
 {
     ViewParams* view = owner ? owner->view : nullptr;
@@ -125,6 +132,6 @@ void DrawingGrid::runPendingPick()
     (void)owner->markModified(); // the file keeps the origin; answers the change count
     if (theGridDefaults)
         theGridDefaults->assign(this);
-    if (ViewUpdater* updater = owner->updater)
-        updater->invalidateView();
+    // The origin's mark is drawn with the page: the page is drawn again, not only shown.
+    repaintGrid(owner);
 }

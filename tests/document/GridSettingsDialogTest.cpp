@@ -194,13 +194,14 @@ TEST(GridSettingsDialog, TheOriginByMouse)
         d.grid->pendingPick = c.pick;
         ScriptedMouse mouse;
         mouse.rest(130, 70, c.keys);
-        d.grid->runPendingPick();
+        EXPECT_EQ(d.grid->mouseOperation(), 1) << c.what << ": what the grid tool runs at the mouse";
         EXPECT_EQ(d.grid->xOrigin, c.xOrigin) << c.what;
         EXPECT_EQ(d.grid->yOrigin, c.yOrigin) << c.what;
         EXPECT_EQ(d.grid->displayOriginX, c.defaultsX) << c.what << ": the shown origin follows a placed one";
         EXPECT_EQ(contextMenuRequests, c.menuRequests) << c.what;
         EXPECT_EQ(defaults.xOrigin, c.defaultsX) << c.what;
         EXPECT_EQ(d.context().isModified(), c.xOrigin != 10 ? 1 : 0) << c.what << ": the file keeps the origin";
+        EXPECT_EQ(d.sheet.updater->pageRedraws, c.xOrigin != 10 ? 1 : 0) << c.what << ": the mark moves with it";
         EXPECT_EQ(d.grid->pendingPick, DrawingGrid::kNoPick) << c.what << ": one pick per request";
     }
 }

@@ -13,7 +13,7 @@ public:
     ~SurfaceUpdater() override { dc.detachHdc(); }
     void setOwner(DocumentContext*) override {}
     void flushPainter() override { ++flushes; }
-    void refreshAll() override {}
+    void refreshAll() override { ++pageRedraws; }
     void refreshViewFirst() override { ++fullRefreshes; }
     void refreshAfterReset() override { ++refreshes; }
     void scrollBy(int, int) override {}
@@ -36,4 +36,5 @@ public:
     int refreshes = 0;     // after a reset: the miniatures are only shown again
     int fullRefreshes = 0; // the view now, the miniatures redrawn next
     int flushes = 0;
+    int pageRedraws = 0; // the page drawn again, grid included
 };
