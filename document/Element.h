@@ -230,11 +230,10 @@ public:
     // its points.
     [[nodiscard]] int shiftExtent(double dx, double dy, double dz);
     // Moves a point in drawing coordinates onto the element's nearest key point (an end, a
-    // vertex, a centre ...); nonzero when it did. The base has no key points.
+    // vertex, a centre ...); nonzero when it did. The kinds answer in the plain point's form.
     [[nodiscard]] virtual int snapToNearestPoint(DrawPoint* point)
     {
-        (void)point;
-        return 0;
+        return snapToNearestPoint(static_cast<Point*>(point));
     }
 
     // --- keys and in-place text editing (Shift-JIS bytes; positions in bytes) ---

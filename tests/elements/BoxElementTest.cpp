@@ -217,6 +217,12 @@ TEST(BoxGeometry, RotationSnappingSvgAndExtremeLeans)
     ASSERT_EQ(box->snapToNearestPoint(&p), 1);
     ASSERT_EQ(box->snapToKeyPoint(&q), 1);
     EXPECT_TRUE(same(p, turned) && same(q, turned));
+    // A point of the drawing, as the grid's element pick passes it to any element, snaps alike.
+    DrawPoint d;
+    d.x = turned.x + 0.5, d.y = turned.y - 0.5;
+    Element& anyKind = *box;
+    ASSERT_EQ(anyKind.snapToNearestPoint(&d), 1);
+    EXPECT_TRUE(same(d, turned));
 
     // A box drawn from (10, 10) to (0, 0) is a rect at its smaller corner.
     auto svgBox = newBox(drawing, {{10, 10}, {0, 0}});
