@@ -135,6 +135,18 @@ protected:
         };
         ASSERT_TRUE(PostMessageA(frame.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, 0));
     }
+    // The select button pressed while a text is typed at screen point st: the text is settled
+    // and the mouse, which leaves the view, ends the text tool's wait.
+    void endTextWithSelectButton(FakeClock& clock, const IntPoint& st)
+    {
+        pressSelectButton();
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, st.x, st.y).at(t + 500, st.x - 1000, st.y - 1000);
+        mouse.advanceClockPerRead(&clock, 20);
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        settleEvents();
+    }
     COLORREF painterPixel(const IntPoint& client)
     {
         return GetPixel(drawing().pagePainter->surface()->hdc, client.x, client.y);
@@ -387,15 +399,7 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
     const std::vector<int> withText = pageIds();
     ASSERT_EQ(withText.size(), 3u);
     typeKeys("ab");
-    pressSelectButton();
-    {
-        ScriptedMouse mouse;
-        const DWORD t = clock.now();
-        mouse.at(t, st.x, st.y).at(t + 500, st.x - 1000, st.y - 1000);
-        mouse.advanceClockPerRead(&clock, 20);
-        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
-        settleEvents();
-    }
+    endTextWithSelectButton(clock, st);
     UndoManager& undo = *drawing().undoManager;
     ASSERT_EQ(undo.recordCount(), 4) << "two lines, the new text and its typing";
 
@@ -445,15 +449,7 @@ TEST_F(DrawingByMouse, ATextEditedAgainShowsOnlyWhatItHoldsNow)
     };
     beginTextAt(textAt, clock);
     typeKeys("ABCDEFGH" + std::string(6, '\b'));
-    pressSelectButton();
-    {
-        ScriptedMouse mouse;
-        const DWORD t = clock.now();
-        mouse.at(t, st.x, st.y).at(t + 500, st.x - 1000, st.y - 1000);
-        mouse.advanceClockPerRead(&clock, 20);
-        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
-        settleEvents();
-    }
+    endTextWithSelectButton(clock, st);
     ASSERT_EQ(pageIds().size(), 1u);
     ElementEditorBase& editor = *drawing().editor3;
     const auto bytes = [&] {
