@@ -16,6 +16,10 @@ const int kMaxTextLength = 16 * 1024 * 1024;
 // Attributes per node beyond this are read and dropped.
 const int kMaxAttributes = 1000;
 
+// The opening of a CDATA section after '<'.
+const char kCdataOpening[] = "![CDATA[";
+const int kCdataOpeningLength = 8;
+
 inline bool isDelimiter(unsigned char b) { return b == ' ' || b == '<' || b == '=' || b == '>' || b == '"'; }
 
 } // namespace
@@ -217,6 +221,7 @@ int XmlDocument::beginInput()
     dropNodesFrom(0);
     currentDepth = 0;
     pendingDepth = 0;
+    depthCapped = 0;
     depthStart[0] = 0;
     if (!openForRead())
         return 0;
@@ -244,14 +249,28 @@ void XmlDocument::applyPendingDepth()
         dropNodesFrom(depthStart[currentDepth]);
         --currentDepth;
     } else {
+        if (pendingDepth > 0)
+            depthCapped = 1;
         // Also when the nesting is at its cap: the list then keeps only the path, as above.
         dropNodesFrom(depthStart[currentDepth]);
     }
     pendingDepth = 0;
 }
 
+bool XmlDocument::closesOpenElement(const char* name) const
+{
+    // Beyond the nesting cap the path is no longer kept, and nothing is checked.
+    if (currentDepth >= kMaxDepth || depthCapped)
+        return true;
+    const XmlNode* open = currentDepth > 0 ? nodeAt(depthStart[currentDepth] - 1) : nullptr;
+    // Tag names compare as the keywords do, without regard to case.
+    return open && StringUtil::equalsNoCase(open->name, name);
+}
+
 int XmlDocument::gatherText(TextString& text)
 {
+    // Only the bytes added here are decoded: a CDATA section before them is taken as it stands.
+    const int start = text.length();
     unsigned char b;
     for (;;) {
         if (!readByte(b))
@@ -267,9 +286,39 @@ int XmlDocument::gatherText(TextString& text)
         if (!text.appendChar(static_cast<char>(b)))
             return 0;
     }
-    if (text.length() > 0)
-        text.shorten(decodeXmlEntities(text.data(), text.length()));
+    if (text.length() > start)
+        text.shorten(start + decodeXmlEntities(text.data() + start, text.length() - start));
     return 1;
+}
+
+int XmlDocument::gatherCdata(TextString& text)
+{
+    // The brackets of a possible "]]>" are held back until the byte after them shows whether
+    // they end the section.
+    int brackets = 0;
+    unsigned char b;
+    for (;;) {
+        if (!readByte(b))
+            return 0;
+        const bool end = b == '>' && brackets >= 2;
+        if (end) {
+            brackets -= 2;
+        } else if (b == ']') {
+            ++brackets;
+            continue;
+        }
+        for (; brackets > 0; --brackets) {
+            if (text.length() < kMaxTextLength && !text.appendChar(']'))
+                return 0;
+        }
+        if (end)
+            return 1;
+        // As in the character data around it, control characters are dropped.
+        if (b < 32 || text.length() >= kMaxTextLength)
+            continue;
+        if (!text.appendChar(static_cast<char>(b)))
+            return 0;
+    }
 }
 
 int XmlDocument::readQuotedValue(TextString* value, int blankForSpace, char quote)
@@ -314,6 +363,9 @@ int XmlDocument::readName(char* name, char& ender)
         // is skipped up to "-->" by the caller.
         if (n == 3 && std::strncmp(name, "!--", 3) == 0)
             break;
+        // So is a CDATA section's, whose characters the caller takes up to "]]>".
+        if (n == kCdataOpeningLength && std::strncmp(name, kCdataOpening, kCdataOpeningLength) == 0)
+            break;
     }
     // A name longer than the buffer keeps whole characters.
     if (cut)
@@ -332,10 +384,22 @@ void XmlDocument::takeDeclarationValue(const XmlAttribute& attribute)
         attribute.value.copyTo(standalone, sizeof standalone);
 }
 
+void XmlDocument::startAttribute(XmlAttribute*& current, const char* name) const
+{
+    delete current;
+    current = new (std::nothrow) XmlAttribute;
+    if (current) {
+        StringUtil::copy(current->name, name);
+        current->keywordId = keywordId(name);
+    }
+}
+
 int XmlDocument::readAttributes(XmlNode& node)
 {
     XmlAttribute* current = nullptr;
     bool slashLast = false;
+    // A name that blanks ended: an '=' after them still makes it an attribute's, as XML allows.
+    char spacedName[80] = {};
     unsigned char b;
     for (;;) {
         if (!readByte(b)) {
@@ -348,9 +412,16 @@ int XmlDocument::readAttributes(XmlNode& node)
             continue;
         if (b == '/') {
             slashLast = true;
+            spacedName[0] = 0;
             continue;
         }
         slashLast = false;
+        if (b == '=' && spacedName[0]) {
+            startAttribute(current, spacedName);
+            spacedName[0] = 0;
+            continue;
+        }
+        spacedName[0] = 0;
         // XML quotes a value with either mark; an apostrophe opens one only after "name=".
         if (b == '"' || (b == '\'' && current)) {
             if (!readQuotedValue(current ? &current->value : nullptr, 1, static_cast<char>(b))) {
@@ -388,14 +459,11 @@ int XmlDocument::readAttributes(XmlNode& node)
             n = StringUtil::cutOfLongerText(name, n);
         name[n] = 0;
         if (b == '=') {
-            delete current;
-            current = new (std::nothrow) XmlAttribute;
-            if (current) {
-                StringUtil::copy(current->name, name);
-                current->keywordId = keywordId(name);
-            }
+            startAttribute(current, name);
         } else if (b == '>') {
             break;
+        } else if (b <= 32) {
+            StringUtil::copy(spacedName, name);
         } else if (b == '"') {
             // A quoted run without '=': read over it.
             if (!readQuotedValue(nullptr)) {
@@ -419,11 +487,22 @@ int XmlDocument::read()
     applyPendingDepth();
 
     XmlAttribute* text = new (std::nothrow) XmlAttribute;
+    char name[80];
+    char ender = 0;
     if (!text)
         return 0;
-    if (!gatherText(text->value)) {
-        delete text;
-        return 0;
+    // Character data runs up to the next markup; a CDATA section within it adds its characters.
+    for (;;) {
+        if (!gatherText(text->value) || !readName(name, ender)) {
+            delete text;
+            return 0;
+        }
+        if (std::strcmp(name, kCdataOpening) != 0)
+            break;
+        if (!gatherCdata(text->value)) {
+            delete text;
+            return 0;
+        }
     }
     XmlNode* last = lastNode();
     if (text->value.length() > 0 && last) {
@@ -444,13 +523,8 @@ int XmlDocument::read()
     // Character data the node cannot take (beyond its limit or without memory) is dropped.
     if (text)
         (void)node->addAttribute(text);
-    char ender = 0;
-    if (!readName(node->name, ender)) {
-        delete node;
-        return 0;
-    }
+    StringUtil::copy(node->name, name);
 
-    const char* name = node->name;
     bool ok = true;
     if (name[0] == '!') {
         if (std::strncmp(name, "!--", 3) == 0) {
@@ -466,7 +540,10 @@ int XmlDocument::read()
         node->keywordId = keywordId(name + 1);
         node->level = currentDepth > 0 ? currentDepth - 1 : 0;
         pendingDepth = -1;
-        if (ender != '>') {
+        // An end tag closes the element open last, by its name: any other nesting is a broken
+        // file, whose reading ends here.
+        ok = closesOpenElement(name + 1);
+        if (ok && ender != '>') {
             unsigned char b;
             do {
                 ok = readByte(b) != 0;

@@ -49,8 +49,8 @@ public:
     XmlDocument();
     ~XmlDocument() override;
 
-    // Reads the next node and appends it to the node list; 0 at the end of the file or without
-    // a node list.
+    // Reads the next node and appends it to the node list; 0 at the end of the file, at an end
+    // tag that does not close the element open last, or without a node list.
     [[nodiscard]] virtual int read();
     // Opens the file for writing; closes it after flushing.
     [[nodiscard]] virtual int beginOutput();
@@ -91,7 +91,15 @@ private:
     // Character data up to the next '<' (consumed); 0 when the file ends first or the text
     // cannot grow.
     [[nodiscard]] int gatherText(TextString& text);
-    // The name after '<'; 0 at the end of the file. `ender` gets the byte that ended it.
+    // The characters of a CDATA section after its opening, up to "]]>" (consumed); control
+    // characters are dropped. 0 when the file ends first or the text cannot grow.
+    [[nodiscard]] int gatherCdata(TextString& text);
+    // Whether an end tag of that name closes the element open last.
+    [[nodiscard]] bool closesOpenElement(const char* name) const;
+    // Replaces `current` by a new attribute of that name (null without memory).
+    void startAttribute(XmlAttribute*& current, const char* name) const;
+    // The name after '<' (or a comment's or CDATA section's opening); 0 at the end of the file.
+    // `ender` gets the byte that ended it.
     [[nodiscard]] int readName(char* name, char& ender);
     // Attributes up to '>'; 0 at the end of the file.
     [[nodiscard]] int readAttributes(XmlNode& node);
@@ -107,6 +115,7 @@ private:
     int currentDepth = 0;
     int depthStart[kMaxDepth + 1] = {};
     int pendingDepth = 0;
+    int depthCapped = 0; // an element went beyond kMaxDepth since the input began
 };
 
 // Replaces the entities &amp; &lt; &gt; &quot; &apos; and the character references (&#N; and

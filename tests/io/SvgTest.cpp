@@ -45,6 +45,14 @@ std::vector<std::string> readSvg(const ScratchFolder& scratch, const std::string
     return made;
 }
 
+std::string repeat(const std::string& piece, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += piece;
+    return all;
+}
+
 const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>\r\n"
                             "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 20001102//EN\"\r\n"
                             "  \"http://www.w3.org/TR/2000/CR-SVG-20001102/DTD/svg-20001102.dtd\">\r\n"
@@ -141,6 +149,23 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
         {"an unterminated tag ends the reading; what came before stays",
          "<svg>\r\n<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>\r\n<line x1=\"5\" y1=\"6",
          {"line 100 0 | 1 2 3 4", "failed"}},
+        {"blanks and line breaks around '=', as XML allows them",
+         svg("<line x1 = \"1\" y1\r\n=\r\n\"2\" x2= '3' y2 ='4'/><text x\t=\t\"5\" y =\"6\">A</text>"),
+         {"line 100 0 | 1 2 3 4", "text 100 0 | 5 6 A 3.75"}},
+        {"a CDATA section's characters are the text's, taken as they stand",
+         svg("<text x=\"1\" y=\"2\">x &amp; <![CDATA[a<b &amp; ]c]]]> d</text><text x=\"3\" y=\"4\"><![CDATA[]]></text>"
+             "<text x=\"5\" y=\"6\"><![CDATA[<line x1=\"9\"/>]]]]><![CDATA[>]]></text>"),
+         {"text 100 0 | 1 2 x & a<b &amp; ]c] d 3.75", "text 100 0 | 5 6 <line x1=\"9\"/>]]> 3.75"}},
+        {"an element left open ends the reading at the end tag of another; what came before stays",
+         svg("<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\">"),
+         {"box 100 0 | 1 2 4 6", "failed"}},
+        {"so does an end tag of an element never opened",
+         svg("<g><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/></text></g><line x1=\"5\"/>"),
+         {"line 100 0 | 1 2 3 4", "failed"}},
+        {"end tags match their start tags without regard to case; nesting beyond the cap is not checked",
+         svg("<LINE x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"></line>" + repeat("<g>", 150) +
+             "<line x1=\"5\" y1=\"6\" x2=\"7\" y2=\"8\"/>" + repeat("</g>", 150)),
+         {"line 100 0 | 1 2 3 4", "line 100 0 | 5 6 7 8"}},
         {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles",
          svg("<line class=\"" + std::string(100000, 'c') + "\" x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><line x1=\"" +
              std::string(100000, '7') + "\"/>"),
