@@ -19,6 +19,7 @@ enum Tag {
     kBitsPerSample = 258,
     kCompressionTag = 259,
     kPhotometricTag = 262,
+    kFillOrder = 266,
     kStripOffsets = 273,
     kSamplesPerPixel = 277,
     kRowsPerStrip = 278,
@@ -214,12 +215,17 @@ int TiffImage::readDirectory()
         return 0;
     const long long available = size - startOffset;
 
-    std::uint32_t w = 0, h = 0, comp = 0, photo = 0, samples = 0, rows = 0, planar = 0, unitValue = 0;
+    std::uint32_t w = 0, h = 0, comp = 0, photo = 0, samples = 0, rows = 0, planar = 0, unitValue = 0, fill = 0;
     if (!dir.find(kImageWidth) || !dir.find(kImageLength) || !dir.find(kStripOffsets) ||
         !dir.number(kImageWidth, 0, w) || !dir.number(kImageLength, 0, h) ||
         !dir.number(kCompressionTag, kUncompressed, comp) || !dir.number(kPhotometricTag, kBlackIsZero, photo) ||
         !dir.number(kSamplesPerPixel, 1, samples) || !dir.number(kRowsPerStrip, 0, rows) ||
-        !dir.number(kPlanarConfiguration, 1, planar) || !dir.number(kResolutionUnit, kInch, unitValue))
+        !dir.number(kPlanarConfiguration, 1, planar) || !dir.number(kResolutionUnit, kInch, unitValue) ||
+        !dir.number(kFillOrder, 1, fill))
+        return 0;
+    // Bytes whose bits run from the lowest: the rows are taken as the bytes stand, so such a
+    // file would be drawn scrambled.
+    if (fill == 2)
         return 0;
     if (comp != kUncompressed && comp != kPackBits)
         return 0;

@@ -106,6 +106,8 @@ std::string tiffFile(const TiffSpec& s)
         fields[296] = {3, {static_cast<unsigned>(s.unit)}};
     if (s.planar)
         fields[284] = {3, {static_cast<unsigned>(s.planar)}};
+    if (s.fillOrder)
+        fields[266] = {3, {static_cast<unsigned>(s.fillOrder)}};
     if (!s.colourMap.empty())
         fields[320] = {3, std::vector<unsigned>(s.colourMap.begin(), s.colourMap.end())};
     std::vector<unsigned> offsets(strips.size()), counts(strips.size());

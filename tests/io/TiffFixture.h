@@ -27,6 +27,7 @@ struct TiffSpec {
     unsigned yResolution[2] = {72, 1};
     int unit = 0;                    // ResolutionUnit; 0: no entry
     int planar = 0;                  // PlanarConfiguration; 0: no entry
+    int fillOrder = 0;               // FillOrder; 0: no entry
     int pages = 1;                   // directories chained, all naming the same strips
     bool noOps = false;              // PackBits with a no-op header before every run
     std::vector<std::string> rows;   // the file rows top first, as stored before packing
