@@ -71,7 +71,8 @@ void CircleDimensionShape::buildOut(const Point& p1, const Point& p2, double off
     numeralDirection = measure->direction;
     const double dx = p2.x - p1.x, dy = p2.y - p1.y;
     if (numeralDirection == MeasureAttributes::kRight)
-        numeralDirection = std::fabs(dy) <= std::fabs(dx) ? MeasureAttributes::kHorizontal : MeasureAttributes::kVertical;
+        numeralDirection =
+            dimension_geometry::runsLevel(dx, dy) ? MeasureAttributes::kHorizontal : MeasureAttributes::kVertical;
     if (numeralDirection == MeasureAttributes::kHorizontal) {
         textAngle = 0.0;
         directionX = p2.x >= p1.x ? 1.0 : -1.0;

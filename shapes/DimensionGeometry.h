@@ -28,6 +28,13 @@ inline double directionAngle(const Point& a, const Point& b)
     return t < 0.0 ? t + 360.0 : t;
 }
 
+// Whether a numeral that follows its line stands level: when the line rises no more than it
+// runs. A point read back from the drawing file (which keeps five decimals) may differ from the
+// one saved in its last bits, so differences far below what the file keeps count as none: a line
+// that rises exactly as far as it runs stands level before and after a save.
+constexpr double kLevelTolerance = 1e-7;
+inline bool runsLevel(double dx, double dy) { return std::fabs(dy) <= std::fabs(dx) + kLevelTolerance; }
+
 // p moved by t along the unit vector (ux, uy).
 inline Point along(const Point& p, double ux, double uy, double t) { return Point(p.x + ux * t, p.y + uy * t); }
 

@@ -31,7 +31,8 @@ void MeasureShape::buildFrame()
     const double dx = last.x - first.x, dy = last.y - first.y;
     effectiveDirection = measure->direction;
     if (effectiveDirection == MeasureAttributes::kRight)
-        effectiveDirection = std::fabs(dy) <= std::fabs(dx) ? MeasureAttributes::kHorizontal : MeasureAttributes::kVertical;
+        effectiveDirection =
+            dimension_geometry::runsLevel(dx, dy) ? MeasureAttributes::kHorizontal : MeasureAttributes::kVertical;
     const double length = std::hypot(dx, dy);
     if (effectiveDirection == MeasureAttributes::kFreeDirection && length > 0.0 && std::isfinite(length)) {
         ux = dx / length, uy = dy / length;

@@ -101,7 +101,8 @@ void MsrAngleShape::buildArrow(const Point& vertex)
     const double dx = display.x - vertex.x, dy = display.y - vertex.y;
     effectiveDirection = measure->direction;
     if (effectiveDirection == MeasureAttributes::kRight)
-        effectiveDirection = std::fabs(dy) <= std::fabs(dx) ? MeasureAttributes::kHorizontal : MeasureAttributes::kVertical;
+        effectiveDirection =
+            dimension_geometry::runsLevel(dx, dy) ? MeasureAttributes::kHorizontal : MeasureAttributes::kVertical;
     if (effectiveDirection == MeasureAttributes::kVertical) {
         theta = 270.0;
         frameX = 0.0, frameY = display.y < vertex.y ? -1.0 : 1.0;

@@ -597,6 +597,47 @@ TEST(CircleDimensionShape, LayoutsPlaceLinesHeadsAndNumeral)
     }
 }
 
+// A line that rises exactly as far as it runs stands level however the last bits of its points
+// fall: as drawn (100 - 18.3 = 81.7, 141.4 - 18.3) and as read back from the file's decimals.
+TEST(DimensionShapes, ALineRisingAsFarAsItRunsStandsLevelBeforeAndAfterASave)
+{
+    const double cx = 100.0, cy = 141.4, r = 18.3;
+    const struct {
+        const char* name;
+        Point first, second;
+    } ties[] = {
+        {"as drawn", {cx - r, cy}, {cx, cy - r}},
+        {"as read back", {81.7, 141.4}, {100.0, 123.1}},
+        {"falling", {100.0, 123.1}, {81.7, 141.4}},
+    };
+    for (const auto& t : ties) {
+        ShapeDrawing d;
+        Dimension dim;
+        PointList measureList, radiusList, angleList;
+        dim.points = {t.first, t.second};
+        MeasureShape measure;
+        fill(measure, d, dim, measureList);
+        ASSERT_EQ(measure.execute(ShapeOp::Pdf, 2), 1) << t.name;
+        EXPECT_EQ(measure.effectiveDirection, MeasureAttributes::kHorizontal) << t.name;
+
+        dim.points = {t.first};
+        dim.display = t.second;
+        MsrRadiusShape radius;
+        fill(radius, d, dim, radiusList);
+        radius.setLayout(2);
+        ASSERT_EQ(radius.execute(ShapeOp::Pdf, 2), 1) << t.name;
+        EXPECT_EQ(radius.numeralDirection, MeasureAttributes::kHorizontal) << t.name;
+        EXPECT_NEAR(radius.textAngle, 0.0, 1e-9) << t.name;
+
+        dim.points = {Point(t.first.x + 10, t.first.y), Point(t.first.x, t.first.y - 10), t.first};
+        MsrAngleShape angle;
+        fill(angle, d, dim, angleList);
+        angle.setDrawType(MsrAngleShape::kArrow);
+        ASSERT_EQ(angle.execute(ShapeOp::Pdf, 2), 1) << t.name;
+        EXPECT_EQ(angle.effectiveDirection, MeasureAttributes::kHorizontal) << t.name;
+    }
+}
+
 // The hit test finds the leader, the underline and the numeral, not the space beside them.
 TEST(CircleDimensionShape, HitTestsFindTheDrawnParts)
 {
