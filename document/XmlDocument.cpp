@@ -152,7 +152,11 @@ XmlDocument::XmlDocument()
         (void)addKeyword(i + 1, baseKeywords[i]);
 }
 
-XmlDocument::~XmlDocument() { dropNodesFrom(0); }
+XmlDocument::~XmlDocument()
+{
+    dropNodesFrom(0);
+    delete carriedText;
+}
 
 int XmlDocument::addKeyword(int id, const char* text)
 {
@@ -223,6 +227,9 @@ int XmlDocument::beginInput()
     pendingDepth = 0;
     depthCapped = 0;
     depthStart[0] = 0;
+    commentInContent = 0;
+    delete carriedText;
+    carriedText = nullptr;
     if (!openForRead())
         return 0;
     hasNodeList = nodes.handle || nodes.allocate() ? 1 : 0;
@@ -232,6 +239,8 @@ int XmlDocument::beginInput()
 int XmlDocument::endInput()
 {
     dropNodesFrom(0);
+    delete carriedText;
+    carriedText = nullptr;
     hasNodeList = 0;
     return close();
 }
@@ -482,11 +491,15 @@ int XmlDocument::read()
 {
     if (!hasNodeList)
         return 0;
-    // A start tag read last leaves its depth pending: the character data now read is its content.
-    const bool afterStartTag = pendingDepth > 0;
+    // A start tag read last leaves its depth pending: the character data now read is its content,
+    // as it is after a comment within that content.
+    const bool afterStartTag = pendingDepth > 0 || commentInContent;
+    commentInContent = 0;
     applyPendingDepth();
 
-    XmlAttribute* text = new (std::nothrow) XmlAttribute;
+    // The content before such a comment goes on with the characters after it.
+    XmlAttribute* text = carriedText ? carriedText : new (std::nothrow) XmlAttribute;
+    carriedText = nullptr;
     char name[80];
     char ender = 0;
     if (!text)
@@ -505,7 +518,13 @@ int XmlDocument::read()
         }
     }
     XmlNode* last = lastNode();
-    if (text->value.length() > 0 && last) {
+    const bool commentInText = afterStartTag && last && last->keywordId == 14 && std::strncmp(name, "!--", 3) == 0;
+    if (commentInText)
+        commentInContent = 1;
+    if (commentInText && text->value.length() > 0) {
+        carriedText = text;
+        text = nullptr;
+    } else if (text->value.length() > 0 && last) {
         // Only what follows the start tag of tag 14 is its content. After an end tag the last node
         // left is the start tag of the element it closed, and the blanks there are no content.
         text->keywordId = last->keywordId == 14 && afterStartTag ? 26 : last->keywordId;

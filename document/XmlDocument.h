@@ -116,6 +116,10 @@ private:
     int depthStart[kMaxDepth + 1] = {};
     int pendingDepth = 0;
     int depthCapped = 0; // an element went beyond kMaxDepth since the input began
+    // A comment within a text's content: the next read still takes its character data as that
+    // content, after the characters before the comment (owned, null when none).
+    int commentInContent = 0;
+    XmlAttribute* carriedText = nullptr;
 };
 
 // Replaces the entities &amp; &lt; &gt; &quot; &apos; and the character references (&#N; and

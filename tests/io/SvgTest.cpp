@@ -156,6 +156,9 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          svg("<text x=\"1\" y=\"2\">x &amp; <![CDATA[a<b &amp; ]c]]]> d</text><text x=\"3\" y=\"4\"><![CDATA[]]></text>"
              "<text x=\"5\" y=\"6\"><![CDATA[<line x1=\"9\"/>]]]]><![CDATA[>]]></text>"),
          {"text 100 0 | 1 2 x & a<b &amp; ]c] d 3.75", "text 100 0 | 5 6 <line x1=\"9\"/>]]> 3.75"}},
+        {"comments within a text are no part of it",
+         svg("<text x=\"1\" y=\"2\">A<!-- a -->B<!-- b --></text><text x=\"3\" y=\"4\"><!-- c -->C</text>"),
+         {"text 100 0 | 1 2 AB 3.75", "text 100 0 | 3 4 C 3.75"}},
         {"an element left open ends the reading at the end tag of another; what came before stays",
          svg("<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\">"),
          {"box 100 0 | 1 2 4 6", "failed"}},
