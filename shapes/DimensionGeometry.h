@@ -29,10 +29,11 @@ inline double directionAngle(const Point& a, const Point& b)
 }
 
 // Whether a numeral that follows its line stands level: when the line rises no more than it
-// runs. A point read back from the drawing file (which keeps five decimals) may differ from the
-// one saved in its last bits, so differences far below what the file keeps count as none: a line
-// that rises exactly as far as it runs stands level before and after a save.
-constexpr double kLevelTolerance = 1e-7;
+// runs. The drawing file keeps five decimals, so each coordinate read back may lie up to half a
+// unit of the fifth decimal from the one saved, and rise and run up to two such units from each
+// other: differences within that count as none, and a line that rises exactly as far as it runs
+// stands level before and after a save.
+constexpr double kLevelTolerance = 2e-5;
 inline bool runsLevel(double dx, double dy) { return std::fabs(dy) <= std::fabs(dx) + kLevelTolerance; }
 
 // p moved by t along the unit vector (ux, uy).

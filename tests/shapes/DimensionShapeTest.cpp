@@ -598,7 +598,8 @@ TEST(CircleDimensionShape, LayoutsPlaceLinesHeadsAndNumeral)
 }
 
 // A line that rises exactly as far as it runs stands level however the last bits of its points
-// fall: as drawn (100 - 18.3 = 81.7, 141.4 - 18.3) and as read back from the file's decimals.
+// fall: as drawn (100 - 18.3 = 81.7, 141.4 - 18.3) and as read back from the file's decimals,
+// which may round the run and the rise a unit of the last decimal apart.
 TEST(DimensionShapes, ALineRisingAsFarAsItRunsStandsLevelBeforeAndAfterASave)
 {
     const double cx = 100.0, cy = 141.4, r = 18.3;
@@ -609,6 +610,8 @@ TEST(DimensionShapes, ALineRisingAsFarAsItRunsStandsLevelBeforeAndAfterASave)
         {"as drawn", {cx - r, cy}, {cx, cy - r}},
         {"as read back", {81.7, 141.4}, {100.0, 123.1}},
         {"falling", {100.0, 123.1}, {81.7, 141.4}},
+        // Centre and ends rounded apart: run 17.63888, rise 17.63889.
+        {"rounded apart", {87.36112, 141.4}, {105.0, 123.76111}},
     };
     for (const auto& t : ties) {
         ShapeDrawing d;
