@@ -11,6 +11,7 @@
 #include "document/PlacePartDialog.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
+#include "document/ShapeOp.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "geometry/ViewParams.h"
@@ -21,8 +22,6 @@ namespace {
 
 // The memory the low-memory warning asks to be left after a placement.
 const long long kMemoryReserve = 100000;
-// The overlay drawing of an element being placed.
-const int kOverlayOperation = 21;
 
 // Puts a selection back as it was: `ids` in the select tool's mode `mode`.
 void reselect(SelectToolBase& tool, GlobalBlock& ids, int mode)
@@ -151,7 +150,9 @@ void PartsLibrary::drawPreview(DocumentContext* drawing, double x, double y)
         if (!element)
             break;
         element->translate(x - origin.x, y - origin.y, 0.0);
-        element->drawOverlayFigure(kOverlayOperation);
+        // Every kind's shape draws itself on the overlay; the creation figures of most kinds
+        // draw nothing outside their own input.
+        (void)element->forwardOp(ShapeOp::RubberBand);
         id = entry.pageNext;
     }
     updater->flushOverlay();

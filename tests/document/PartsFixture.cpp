@@ -54,17 +54,19 @@ int PartShape::readXmlAttributes()
     return 1;
 }
 
-void PartShape::drawOverlayFigure(int operation)
+int PartShape::execute(int operation, double x, double y, double z)
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
     DeviceContext* overlay = updater ? updater->overlaySurface() : nullptr;
     if (!overlay || !context->view || operation != 21)
-        return;
+        return 0;
     for (const UndoPoint& p : points) {
         IntPoint device;
-        context->view->worldToDevice(p.x, p.y, &device);
+        context->view->worldToDevice(p.x + x, p.y + y, &device);
         overlay->fillRect(RgbColor(0, 0, 0), IntRect::fromEdges(device.x - 1, device.y - 1, device.x + 2, device.y + 2));
     }
+    (void)z;
+    return 1;
 }
 
 int PointsValue::readEntityXml(XmlContext&, int tagId) { return list.readXml(tagId); }

@@ -20,13 +20,15 @@
 
 namespace parts_fixture {
 
-// An element of points with a group, in the drawing file as "group" and "listXY". Drawn on the
-// overlay as a 3 x 3 square at each point.
+// An element of points with a group, in the drawing file as "group" and "listXY". Its shape draws
+// it on the overlay (operation 21) as a 3 x 3 square at each point; its creation figures draw
+// nothing, as those of most kinds.
 class PartShape : public UndoTestElement {
 public:
+    PartShape() { self = this; }
     [[nodiscard]] int writeXml() override;
     [[nodiscard]] int readXmlAttributes() override;
-    void drawOverlayFigure(int operation) override;
+    int execute(int operation, double x, double y, double z) override;
 };
 
 class PointsValue : public EntityAttribute {
