@@ -170,10 +170,16 @@ int PartsLibrary::placeByMouse(DocumentContext* drawing, int buttonHeld)
     double y = 0.0;
     double z = 0.0;
     int chosen = 0;
+    int first = 1;
     // The view's mouse steps end when the tracking is cancelled or the program quits.
     while (view->nextMousePoint(device, left, right)) {
         if (right)
             break;
+        // A button already down when the placement starts is a drag from the parts pane: the
+        // part lands where it is let go, not at every step of the way.
+        if (first && left)
+            buttonHeld = 1;
+        first = 0;
         view->deviceToWorld(device, &x, &y, &z);
         drawPreview(drawing, x, y);
         if (buttonHeld ? !left : left) {
