@@ -14,9 +14,11 @@
 #include "platform/EventRouter.h"
 #include "platform/FileName.h"
 #include "platform/MessageBoxes.h"
+#include "platform/MouseSource.h"
 #include "platform/MouseState.h"
 #include "platform/StringUtil.h"
 #include "shell/FrameCommands.h"
+#include "shell/GlobalManagers.h"
 
 DocumentWindow::DocumentWindow()
 {
@@ -167,6 +169,16 @@ int DocumentWindow::runEditCommand(int id)
         if (thePageTabBar && thePageTabBar->runPaging(context) == PageTabBar::kPageChanged)
             context->onCurrentPageChanged();
         return 1;
+    case TOOL_PARTS_LIST_1:
+    case TOOL_PARTS_LIST_2:
+    case TOOL_PARTS_LIST_3: {
+        // A left press on a parts list: the part pressed becomes current, and dragged out of its
+        // cell it is placed where the button is let go.
+        PartsLibrary* library = existingPartsLibrary(id - TOOL_PARTS_LIST_1 + 1);
+        IntPoint cursor;
+        readCursorPos(cursor);
+        return library ? library->onLeftPress(context, cursor) : 0;
+    }
     default:
         return 0;
     }

@@ -8,12 +8,15 @@
 #include "document/OrderChangeSettings.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
+#include "document/PartsLibrary.h"
+#include "document/PartsPane.h"
 #include "document/UndoManager.h"
 #include "document/ViewScroller.h"
 #include "geometry/GridSettings.h"
 #include "platform/CurrentEvent.h"
 #include "platform/MouseState.h"
 #include "shell/FrameCommands.h"
+#include "shell/GlobalManagers.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/IdleMembers.h"
@@ -30,6 +33,22 @@ namespace {
 // Whether the recording view says the cursor is in it; the recording select tool's mode.
 int cursorInView = 1;
 int selectionShown = 0;
+
+// A parts list whose cursor always rests on the second part's cell.
+class SecondCellPane : public PartsPane {
+public:
+    void setPartsRange(int part, int) override { selected = part; }
+    void setPartsName(const char*) override {}
+    int firstVisible() override { return 0; }
+    int cellRect(int, IntRect&) override { return 0; }
+    int cellAtPoint(const IntPoint&) override { return 2; }
+    DeviceContext* surface() override { return nullptr; }
+    void listArea(IntRect& area) override { area = IntRect(); }
+    void drawCellFrames() override {}
+    void repaint() override {}
+    void openContextMenu() override {}
+    int selected = -1;
+};
 
 class RecordingView : public LinearView {
 public:
@@ -411,6 +430,17 @@ TEST_F(DocumentWindowTest, ThePagePanesPressesAndThePageCommandsReachThePageBar)
     RecordingNavigator navigator;
     ScopedOverride<PagePainter*> navigatorSlot{thePagePainter, &navigator};
     EXPECT_EQ(pressButton(TOOL_NAVIGATOR), (Trace{"settle", "centre view", "restore current"}));
+    // A left press on a parts list makes the part under the cursor current.
+    PartsLibrary* library = partsLibrary(1, 10);
+    ASSERT_TRUE(library);
+    SecondCellPane pane;
+    library->setPane(&pane);
+    ASSERT_EQ(library->addPart("C:\\parts\\bolt.ycx") && library->addPart("C:\\parts\\nut.ycx"), 1);
+    EXPECT_EQ(pressButton(TOOL_PARTS_LIST_1), (Trace{"settle", "restore current"}));
+    EXPECT_EQ(library->currentIndex(), 1);
+    EXPECT_EQ(pane.selected, 2);
+    library->setPane(nullptr);
+    destroyPartsLibraries();
     // A right press asks for the page menu.
     layout.current = TOOL_PAGING;
     window->runPaneCommand();
