@@ -140,6 +140,8 @@ private:
     [[nodiscard]] IntRect listRect() const;
     void setScrollRange(int minimum, int maximum, int page);
     void setScrollPosition(int position);
+    // Hands the kept state to the scroll bar control, when there is one.
+    void applyScrollState();
     void drawFace(Window& window, const IntRect& at, int pressed);
     void drawCellFramesFrom(int limit, int raisedNumber);
 };

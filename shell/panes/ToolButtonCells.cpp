@@ -191,8 +191,7 @@ void ToolButton::setScrollRange(int minimum, int maximum, int page)
     scrollState[1] = minimum;
     scrollState[2] = maximum;
     scrollState[3] = page;
-    if (scrollBar)
-        scrollBar->setState(scrollState);
+    applyScrollState();
 }
 
 void ToolButton::setScrollPosition(int position)
@@ -200,8 +199,17 @@ void ToolButton::setScrollPosition(int position)
     if (scrollBar)
         scrollBar->getState(scrollState);
     scrollState[0] = position;
-    if (scrollBar)
-        scrollBar->setState(scrollState);
+    applyScrollState();
+}
+
+void ToolButton::applyScrollState()
+{
+    // The bar's state holds only its range; the control takes range and position together.
+    if (!scrollBar)
+        return;
+    scrollBar->setState(scrollState);
+    scrollBar->setPosition(scrollState[0], TRUE);
+    scrollBar->getState(scrollState);
 }
 
 void ToolButton::placeScrollBar()

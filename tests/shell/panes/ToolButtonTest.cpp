@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/BitmapCache.h"
+#include "platform/ChildScrollBar.h"
 #include "platform/SystemMetrics.h"
 #include "tests/shell/panes/PaneFixture.h"
 
@@ -236,4 +237,17 @@ TEST_F(PaneTest, PageCellsFollowTheViewAndScrollOnlyWhenTheCurrentPageLeavesIt)
     list.setPartsRange(-1, 20);
     EXPECT_EQ(list.firstVisible(), 4);
     EXPECT_EQ(list.linkedButton->scrollState[2], 20);
+    // Floating, the pane has a scroll bar control of its own, which shows the same.
+    parts->floatAt(IntRect::fromEdges(100, 100, 187, 430));
+    ChildScrollBar* control = list.linkedButton->scrollBar;
+    ASSERT_TRUE(control && control->barWindow);
+    list.setPartsRange(9, 30);
+    SCROLLINFO shown = {};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(control->barWindow, SB_CTL, &shown));
+    EXPECT_EQ(shown.nPos, 8);
+    EXPECT_EQ(shown.nMax, 29);
+    EXPECT_EQ(static_cast<int>(shown.nPage), list.cellsPerView());
+    EXPECT_EQ(list.firstVisible(), 8);
 }
