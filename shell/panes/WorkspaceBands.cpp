@@ -167,7 +167,11 @@ void WorkspaceLayout::relayoutBands()
     layoutBand(DockPane::kLeft, 1);
     layoutBand(DockPane::kRight, 1);
     updateEdges();
-    // Page and list panes follow the band's span.
+    layoutDockedPanes();
+}
+
+void WorkspaceLayout::layoutDockedPanes()
+{
     for (DockPane* pane : panes)
         if (pane->isDocked())
             pane->layoutButtons();

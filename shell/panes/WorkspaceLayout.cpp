@@ -199,6 +199,7 @@ void WorkspaceLayout::hidePane(DockPane* pane)
     pane->destroyWindow();
     if (left != DockPane::kFloat) {
         layoutBand(left, 0);
+        layoutDockedPanes();
         relayoutFrame();
     }
 }
@@ -223,8 +224,10 @@ void WorkspaceLayout::showPane(DockPane* pane)
     }
     dockAt(where, pane, r);
     tellButtons(*pane, DockPane::kHidden, where);
-    if (where != DockPane::kFloat)
+    if (where != DockPane::kFloat) {
+        layoutDockedPanes();
         relayoutFrame();
+    }
 }
 
 int WorkspaceLayout::makeLayoutRecord(int index, PaneLayoutRecord& out)

@@ -170,6 +170,9 @@ private:
     void layoutBand(int band, int pack);
     // The frame lays out its drawings' area again and repaints.
     void relayoutFrame();
+    // Lays out the buttons of every docked pane where its band put it: page and list panes
+    // follow the band's span, and their scroll bars go with them.
+    void layoutDockedPanes();
     void selectButton(ToolButton* button);
     [[nodiscard]] Window* frameWindow();
     void screenToClient(IntRect& r);

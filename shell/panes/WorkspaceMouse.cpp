@@ -148,6 +148,8 @@ void WorkspaceLayout::dragPane(DockPane* pane)
     for (int i = 0; i < pane->buttonCount(); ++i)
         pane->buttonAt(i)->onPositionChanged(left, band);
     pane->layoutButtons();
+    // The panes that made room or closed the gap moved too.
+    layoutDockedPanes();
     relayoutFrame();
     if (pane->isDocked())
         pane->destroyWindow();

@@ -2,6 +2,7 @@
 // drawings' area, packing and settling, choosing a band while dragging and docking there.
 #include <gtest/gtest.h>
 
+#include "platform/ChildScrollBar.h"
 #include "platform/MdiClientWindow.h"
 #include "shell/panes/BandLayout.h"
 #include "tests/shell/panes/LayoutFixture.h"
@@ -192,4 +193,33 @@ TEST_F(LayoutTest, ADragChoosesItsBandDocksOnTheRowGridAndOnlyMovesPastThreePixe
     EXPECT_EQ(pane(2).savedPosition, DockPane::kLeft);
     layout->togglePane(index);
     EXPECT_EQ(pane(2).position, DockPane::kLeft);
+}
+
+TEST_F(LayoutTest, TheScrollBarsOfListPanesMoveWithThePanesTheirBandMoves)
+{
+    // The parts list docks in the right band beside the page list, then goes again: the page
+    // list moves each time, and its scroll bar control with it.
+    DockPane& parts = pane(10);
+    parts.savedPosition = DockPane::kRight;
+    auto barOf = [](DockPane& p) {
+        ToolButton* bar = p.buttonOfType(static_cast<int>(ButtonType::Scroll));
+        return bar && bar->scrollBar && bar->scrollBar->barWindow ? bar : nullptr;
+    };
+    auto shownAt = [](ToolButton& bar) {
+        RECT r;
+        GetWindowRect(bar.scrollBar->barWindow, &r);
+        MapWindowPoints(nullptr, GetParent(bar.scrollBar->barWindow), reinterpret_cast<POINT*>(&r), 2);
+        return text(rect(r.left, r.top, r.right, r.bottom));
+    };
+    ToolButton* pageBar = barOf(pane(13));
+    ASSERT_TRUE(pageBar);
+    const std::string alone = shownAt(*pageBar);
+    for (int shown : {1, 0}) {
+        if (shown)
+            layout->showPane(&parts);
+        else
+            layout->hidePane(&parts);
+        EXPECT_EQ(shownAt(*pageBar), text(pageBar->windowRect())) << shown;
+    }
+    EXPECT_EQ(shownAt(*pageBar), alone);
 }
