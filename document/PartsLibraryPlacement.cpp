@@ -152,7 +152,8 @@ void PartsLibrary::drawPreview(DocumentContext* drawing, double x, double y)
         element->translate(x - origin.x, y - origin.y, 0.0);
         // Every kind's shape draws itself on the overlay; the creation figures of most kinds
         // draw nothing outside their own input.
-        (void)element->forwardOp(ShapeOp::RubberBand);
+        if (Element* shape = element->self)
+            (void)shape->execute(ShapeOp::RubberBand, 0.0, 0.0, 0.0);
         id = entry.pageNext;
     }
     updater->flushOverlay();
