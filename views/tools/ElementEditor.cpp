@@ -248,6 +248,10 @@ int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
     };
     if (r == 1 || r == 15093 || r == 15094) {
         storeRecorded();
+        // The stored element was drawn over everything: where it lies and lay, the page is
+        // drawn again in order, which also takes away what the change left of its old image.
+        if (updater)
+            updater->repaintChanges();
     } else if (r >= 9901 && r <= 9904) {
         if (r == 9901)
             (void)element->draw(); // the mask tool starts from the element on screen
