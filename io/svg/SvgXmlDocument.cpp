@@ -226,8 +226,9 @@ int SvgXmlDocument::writeEscaped(const char* bytes, int length)
         } else if (b == '>') {
             escaped += "&gt;";
         } else if (b == '"') {
-            // The reader takes a double quote in character data as the start of a quoted run,
-            // which a lone one would carry past the closing tag.
+            // Written as an entity, as in attribute values: a reader that takes a quote in
+            // character data as the start of a quoted run (as this one once did) would carry a
+            // lone one past the closing tag.
             escaped += "&quot;";
         } else if (b >= 0x20 || b == '\t' || b == '\r' || b == '\n') {
             // Other control characters have no place in an XML file.
