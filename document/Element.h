@@ -524,6 +524,14 @@ public:
         (void)lo, (void)hi, (void)fromViewScale;
         return 0;
     }
+    // For an extent measured on the view at its present scale: the widest line's width (drawing
+    // units), at most how many glyphs it holds and the size in pixels its font was asked for
+    // (ElementMaskIndex::MeasuredRun); 0 when the extent was not measured so.
+    [[nodiscard]] virtual int measuredRun(double& width, double& glyphs, double& emPixels)
+    {
+        (void)width, (void)glyphs, (void)emPixels;
+        return 0;
+    }
     // Drawing units per pixel of the drawing's view, what an extent measured in pixels depends
     // on; -1 without a view window.
     [[nodiscard]] static double viewScaleOf(DocumentContext* context);

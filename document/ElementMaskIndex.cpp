@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "geometry/DoubleRect.h"
+#include "geometry/FontAttributes.h"
 #include "geometry/Point.h"
 
 ElementMaskIndex::ElementMaskIndex()
@@ -73,7 +74,7 @@ int ElementMaskIndex::reserveIds(int n)
 }
 
 int ElementMaskIndex::setElement(int id, const Point& first, const Point& second, int page, double viewScale,
-                                 double drawingScale, const ThinInk* thin)
+                                 double drawingScale, const ThinInk* thin, const MeasuredRun* run)
 {
     if (!reach(id))
         return 0;
@@ -107,6 +108,7 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
         count(extent, 1);
     else
         ok = 0;
+    keepMeasured(id, extent, run);
     joinChanged(extent, id);
     if (id > highest)
         highest = id;
@@ -115,7 +117,7 @@ int ElementMaskIndex::setElement(int id, const Point& first, const Point& second
 }
 
 int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second, double viewScale,
-                                 double drawingScale)
+                                 double drawingScale, const MeasuredRun* run)
 {
     double old[kExtentWords];
     if (id < 1 || !extents.get(id, old) || old[4] != 1.0)
@@ -128,14 +130,78 @@ int ElementMaskIndex::remeasured(int id, const Point& first, const Point& second
         return 0;
     count(old, -1);
     count(extent, 1);
+    keepMeasured(id, extent, run);
     noteStored(id, pageOf(id));
     return 1;
+}
+
+void ElementMaskIndex::keepMeasured(int id, const double* extent, const MeasuredRun* run)
+{
+    if (!run || !(extent[5] > 0.0)) {
+        measured.erase(id);
+        return;
+    }
+    Measured kept;
+    kept.extent.set(extent[1], extent[0], extent[2], extent[3]);
+    kept.viewScale = extent[5];
+    kept.run = *run;
+    measured.set(id, kept);
 }
 
 int ElementMaskIndex::holdsAt(int id, double viewScale)
 {
     double extent[kExtentWords];
-    return id >= 1 && extents.get(id, extent) && extent[4] == 1.0 && (extent[5] == 0.0 || extent[5] == viewScale);
+    if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0 || (extent[5] != 0.0 && extent[5] != viewScale))
+        return 0;
+    return extent[7] == 1.0 ? 2 : 1;
+}
+
+// A glyph of the widest line, at font height h pixels, is a·h pixels wide give or take the slack
+// s (hinting rounds each advance on its own), a being its width at a height of one pixel. The
+// measure at h0 gave P0 >= h0·Σa - n·s for n glyphs, so at h1 the line takes at most
+// P1 <= (P0 + n·s)·h1/h0 + n·s pixels. The font was made at h0 from the size in whole pixels e0
+// (cut toward zero), so the size itself lay below e0 + 1, and at the new scale below
+// (e0 + 1) times the ratio of the scales: h1 is at most the height made from that. The slack
+// holds a synthesized bold's widening too.
+int ElementMaskIndex::boundAt(int id, double viewScale, double drawingScale, DoubleRect& out)
+{
+    const Measured* kept = measured.find(id);
+    double extent[kExtentWords];
+    if (!kept || !(viewScale > 0.0) || id < 1 || !extents.get(id, extent) || extent[4] != 1.0 ||
+        extent[6] == 0.0 || extent[6] != drawingScale)
+        return 0;
+    const MeasuredRun& run = kept->run;
+    if (!(run.width >= 0.0) || !(run.glyphs >= 0.0) || !(run.emPixels >= 0.0))
+        return 0;
+    const double h0 = FontAttributes::pixelHeightFor(run.emPixels);
+    const double h1 = FontAttributes::pixelHeightFor((run.emPixels + 1.0) * kept->viewScale / viewScale + 1e-3);
+    // A font of a few pixels is no longer drawn to scale (a glyph takes a pixel or more whatever
+    // its width); a text that small or measured that small is measured.
+    if (h0 < kBoundFromPixels || h1 < kBoundFromPixels)
+        return 0;
+    const double slack = kGlyphSlackPixels * run.glyphs;
+    // One pixel more for the ends of the line.
+    const double pixels = (run.width / kept->viewScale + slack) * h1 / h0 + slack + 1.0;
+    const double grow = std::fmax(0.0, pixels * viewScale - run.width);
+    if (!std::isfinite(grow))
+        return 0;
+    out.set(kept->extent.minY - grow, kept->extent.minX - grow, kept->extent.maxX + grow, kept->extent.maxY + grow);
+    return 1;
+}
+
+int ElementMaskIndex::keepBound(int id, const DoubleRect& box, double viewScale)
+{
+    double old[kExtentWords];
+    if (id < 1 || !extents.get(id, old) || old[4] != 1.0)
+        return 0;
+    const double extent[kExtentWords] = {box.minX, box.minY, box.maxX, box.maxY, 1.0, viewScale, old[6], 1.0};
+    marksExtents.erase(id);
+    if (!extents.put(id, extent))
+        return 0;
+    count(old, -1);
+    count(extent, 1);
+    noteStored(id, pageOf(id));
+    return 1;
 }
 
 void ElementMaskIndex::joinChanged(const double* extent, int id)
@@ -244,6 +310,7 @@ int ElementMaskIndex::clearElement(int id)
         joinChanged(old, id);
     thinInk.erase(id);
     marksExtents.erase(id);
+    measured.erase(id);
     const double unset[kExtentWords] = {};
     int ok = extents.put(id, unset);
     if (ok && wasSet)
@@ -280,7 +347,7 @@ int ElementMaskIndex::currentExtentOf(int id, double viewScale, double drawingSc
 {
     double extent[kExtentWords];
     if (id < 1 || !extents.get(id, extent) || extent[4] != 1.0 || (extent[5] != 0.0 && extent[5] != viewScale) ||
-        extent[6] == 0.0 || extent[6] != drawingScale)
+        extent[6] == 0.0 || extent[6] != drawingScale || extent[7] == 1.0)
         return 0;
     return finiteExtent(extent, out);
 }

@@ -48,6 +48,15 @@ public:
         double fromViewScale = 0.0;
     };
 
+    // A text's widest line as the view measured it: its width (drawing units), at most how many
+    // glyphs it holds, and the size in whole pixels its font was asked for. A box the text keeps within
+    // at another scale of the view follows from it without measuring the text again (boundAt).
+    struct MeasuredRun {
+        double width = 0.0;
+        double glyphs = 0.0;
+        double emPixels = 0.0;
+    };
+
     ElementMaskIndex();
     virtual ~ElementMaskIndex() = default;
     ElementMaskIndex(const ElementMaskIndex&) = delete;
@@ -60,16 +69,31 @@ public:
     // for an extent that holds at every scale of the view, else the scale it was measured at
     // (ViewParams::lengthToPixels(1)). drawingScale: the drawing units of one paper millimetre
     // when it was measured (0: not known). The old and the new extent join the changed area.
-    // thin: the element's thin ink box, null for none.
+    // thin: the element's thin ink box, null for none. run: what an extent measured on the view
+    // was measured from, null for none.
     [[nodiscard]] int setElement(int id, const Point& first, const Point& second, int page, double viewScale = 0.0,
-                                 double drawingScale = 0.0, const ThinInk* thin = nullptr);
+                                 double drawingScale = 0.0, const ThinInk* thin = nullptr,
+                                 const MeasuredRun* run = nullptr);
     // The extent measured again at another scale of the view: as setElement, but the element did
     // not change (nothing joins the changed area). 0 for an id never set or cleared.
     [[nodiscard]] int remeasured(int id, const Point& first, const Point& second, double viewScale,
-                                 double drawingScale = 0.0);
+                                 double drawingScale = 0.0, const MeasuredRun* run = nullptr);
     // 1 when the registered extent holds at the view scale (it holds at every scale, or was
-    // measured at this one).
+    // measured at this one); 2 when a box the extent keeps within at this scale was kept for it
+    // (keepBound).
     [[nodiscard]] int holdsAt(int id, double viewScale);
+    // A box that an extent measured with its run keeps within at this scale of the view, from its
+    // last measure at another: the measured extent grown by what the widest line may gain, each
+    // glyph's width following the font's pixel height give or take kGlyphSlackPixels. 0 when it
+    // cannot be told (no run, no scale, the drawing's scale changed since, a font of fewer than
+    // kBoundFromPixels pixels at either scale).
+    [[nodiscard]] int boundAt(int id, double viewScale, double drawingScale, DoubleRect& out);
+    static constexpr double kGlyphSlackPixels = 3.0;
+    static constexpr int kBoundFromPixels = 4;
+    // Keeps such a box as the element's registered extent at this scale of the view until it is
+    // measured there: the redraws, the picks and the changed area take it (holdsAt answers 2),
+    // currentExtentOf does not. 0 for an id never set or cleared.
+    [[nodiscard]] int keepBound(int id, const DoubleRect& box, double viewScale);
     // The changed area since the last take (drawing units); 0 when nothing changed. forget drops
     // it (a redraw of everything). parts, when given, receives the extents the area joins, or
     // nothing when there were more than kMaxChangedParts (the area is all there is then); with
@@ -152,9 +176,9 @@ private:
     GlobalBlock masks[kScales] = {{5000, 1}, {5000, 1}, {5000, 1}};
     GlobalBlock pages{5000, 4};
     // Per id: minimum x and y, maximum x and y, 1 while registered (a double, so that the record
-    // stays doubles), the view scale the extent was measured at (0: every scale) and the drawing
-    // scale it was measured at (0: not known).
-    static constexpr int kExtentWords = 7;
+    // stays doubles), the view scale the extent was measured at (0: every scale), the drawing
+    // scale it was measured at (0: not known) and 1 for a box kept by keepBound.
+    static constexpr int kExtentWords = 8;
     // The changed area: its corners, and the number of extents joined (0: none).
     double changed[4] = {};
     int changedCount = 0;
@@ -177,6 +201,14 @@ private:
         int filled;
     };
     IdSlots<MarksExtent> marksExtents;
+    // The last extent measured with a run, and the view scale it was measured at.
+    struct Measured {
+        DoubleRect extent;
+        double viewScale;
+        MeasuredRun run;
+    };
+    IdSlots<Measured> measured;
+    void keepMeasured(int id, const double* extent, const MeasuredRun* run);
     // The finite registered extents: all, those measured on a view, and those by the view scale
     // they were measured at. sign: 1 for an extent registered, -1 for one that goes.
     void count(const double* extent, int sign);

@@ -160,8 +160,10 @@ int Element::storeExtent()
     const int hasThin = thinInkExtent(lo, hi, thin.fromViewScale);
     if (hasThin)
         thin.box.set(lo.y, lo.x, hi.x, hi.y);
+    ElementMaskIndex::MeasuredRun run;
+    const int hasRun = measuredRun(run.width, run.glyphs, run.emPixels);
     return index->setElement(id, extentMin, extentMax, page, extentViewScale(), scaleDenominator() / scaleNumerator(),
-                             hasThin ? &thin : nullptr);
+                             hasThin ? &thin : nullptr, hasRun ? &run : nullptr);
 }
 
 void Element::computeExtentToStore(int mode)

@@ -309,27 +309,40 @@ int ElementRecordEditor::drawElementById(int id)
     ViewUpdater* updater = context->updater;
     ElementMaskIndex* index = updater && source == context->ownStore ? context->maskIndex : nullptr;
     const double scale = index ? Element::viewScaleOf(context) : 0.0;
-    const int holds = index && index->holdsAt(id, scale);
+    const int holds = index ? index->holdsAt(id, scale) : 0;
     // A redirected redraw culls nothing (its target shows more than the window).
     const int culls = updater && !updater->redirectOn();
     DoubleRect extent;
-    if (holds && culls && index->inkExtentOf(id, scale, extent) && updater->isOutsideUpdateArea(&extent))
+    if (culls && holds && index->inkExtentOf(id, scale, extent) && updater->isOutsideUpdateArea(&extent))
         return next;
+    // An extent measured at another scale of the view (a text's) is measured again at this one
+    // only where it may show: a box it keeps within at this scale stands for it until then.
+    if (culls && !holds && index) {
+        const double drawingScale = DrawPoint::scaleDenominatorOf(context) / DrawPoint::scaleNumeratorOf(context);
+        if (index->boundAt(id, scale, drawingScale, extent) && updater->isOutsideUpdateArea(&extent)) {
+            (void)index->keepBound(id, extent, scale); // registered, as boundAt found
+            return next;
+        }
+    }
     if (!beginEditFound(id, found) || !hasFiniteGeometry(*element)) {
         // Without a kind registry no element can be made: nothing is damaged then.
         if (theKindRegistry)
             theFileErrorReporter.report(FileErrorReporter::kNoData, "図形データが壊れています。");
         return next;
     }
-    // An extent measured at another scale of the view (a text's) is measured again at this one,
-    // and kept for the redraws, picks and changes that follow.
-    if (index && !holds && culls && element->extentViewScale() != 0.0) {
+    // Measured again, it is kept for the redraws, picks and changes that follow.
+    if (index && holds != 1 && culls && element->extentViewScale() != 0.0) {
         element->computeExtent(1);
+        ElementMaskIndex::MeasuredRun run;
+        const int hasRun = element->measuredRun(run.width, run.glyphs, run.emPixels);
         (void)index->remeasured(id, element->extentMin, element->extentMax, element->extentViewScale(),
-                                element->scaleDenominator() / element->scaleNumerator()); // 0: never registered
+                                element->scaleDenominator() / element->scaleNumerator(),
+                                hasRun ? &run : nullptr); // 0: never registered
     }
+    // The record's extent of a text may be one measured at another scale: an extent the index
+    // holds at this one has already told.
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
-    if (!culls || !updater->isOutsideUpdateArea(&extent))
+    if (!culls || holds == 1 || !updater->isOutsideUpdateArea(&extent))
         (void)element->draw(); // an element outside the view draws nothing
     return next;
 }

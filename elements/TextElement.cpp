@@ -82,6 +82,7 @@ int TextElement::exchangeRecord(int mode)
                lean()->exchangeRecord(1, buffer) && textSpacing()->exchangeRecord(1, buffer) &&
                font()->exchangeRecord(1, buffer) && text()->exchange(1, buffer) && serializeExtent(buffer, 1);
     }
+    lastRun.scale = 0.0; // measured for the text read before
     return colour()->exchangeRecord(3, buffer) && firstPoint()->readRecord(buffer, 2, 0) &&
            lean()->exchangeRecord(3, buffer) && textSpacing()->exchangeRecord(3, buffer) &&
            font()->exchangeRecord(3, buffer) && text()->exchange(3, buffer) && serializeExtent(buffer, 3);

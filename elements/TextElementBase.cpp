@@ -112,6 +112,7 @@ double TextElementBase::lineWidth(const std::string& bytes, const Line& line)
 void TextElementBase::textExtent(double& width, double& height)
 {
     width = height = 0.0;
+    lastRun.scale = 0.0;
     const std::string bytes = textBytes();
     std::vector<Line> lines;
     splitLines(bytes, lines);
@@ -124,12 +125,35 @@ void TextElementBase::textExtent(double& width, double& height)
     }
     DcScope held(window->dc); // one device context for every line
     (void)selectFont();
+    int longest = 0;
     for (const Line& line : lines) {
         const double w = lineWidth(bytes, line);
         if (w > width)
             width = w;
+        if (line.end - line.start > longest)
+            longest = line.end - line.start;
     }
     height = (static_cast<double>(lines.size()) - 1.0) * linePitch() + fontSize();
+    // A byte is at most a glyph. The font follows the view's own scale; the run is kept only
+    // where the widths are taken at that scale too (not through printing's output scaling).
+    ViewParams* view = context->view;
+    const double em = font() ? view->lengthToPixels(font()->size) : 0.0;
+    if (em != view->lengthToPixelsForOp(ShapeOp::Draw, font() ? font()->size : 0.0))
+        return;
+    lastRun.width = width;
+    lastRun.glyphs = longest;
+    lastRun.emPixels = em;
+    lastRun.scale = extentViewScale();
+}
+
+int TextElementBase::measuredRun(double& width, double& glyphs, double& emPixels)
+{
+    if (!(lastRun.scale > 0.0) || lastRun.scale != extentViewScale() || !(lastRun.emPixels >= 0.0))
+        return 0;
+    width = lastRun.width;
+    glyphs = lastRun.glyphs;
+    emPixels = lastRun.emPixels;
+    return 1;
 }
 
 void TextElementBase::turnAboutAnchor(Point& p, double angle) const

@@ -115,6 +115,9 @@ public:
     // The text block is measured in the view's pixels, with the font at the pixel height of the
     // view's scale.
     [[nodiscard]] double extentViewScale() override;
+    // The widest line of the last textExtent, when it was measured on the view at its present
+    // scale.
+    [[nodiscard]] int measuredRun(double& width, double& glyphs, double& emPixels) override;
 
 protected:
     [[nodiscard]] TextCaretPlace* caretPlace() const;
@@ -137,6 +140,13 @@ protected:
     // Deletes this stored element with an undo record (an edit that left the text empty).
     void deleteEmptied();
 
+    // What the last textExtent measured (scale 0: nothing on the view); a record read forgets it.
+    struct {
+        double width = 0.0;
+        double glyphs = 0.0;
+        double emPixels = 0.0;
+        double scale = 0.0;
+    } lastRun;
     int editing = 0;    // 1 while edited in place
     int inputState = 0; // 1 new, 2 a stored element edited
     int savedCaret = 0;

@@ -71,6 +71,8 @@ int TextLineElement::exchangeRecord(int mode)
     buffer.rewind();
     if (mode == 1)
         computeExtentToStore(1);
+    else
+        lastRun.scale = 0.0; // measured for the text read before
     const int done = colour()->exchangeRecord(mode, buffer) && vertices()->serialize(mode, buffer, 3, 1) &&
                      arrowLine()->exchangeRecord(mode, buffer) && arrowHead()->exchangeRecord(mode, buffer) &&
                      lean()->exchangeRecord(mode, buffer) && textSpacing()->exchangeRecord(mode, buffer) &&

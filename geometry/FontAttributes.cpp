@@ -140,11 +140,16 @@ int FontAttributes::makeDeviceFontForOp(int operation, ViewParams* view, DeviceC
     return selectAtPixels(view->lengthToPixelsForOp(operation, size), dc);
 }
 
+int FontAttributes::pixelHeightFor(double pixels)
+{
+    if (!std::isfinite(pixels) || pixels < 1.0)
+        return 1;
+    return pixels < kMaxPixelHeight ? static_cast<int>(pixels) : kMaxPixelHeight;
+}
+
 int FontAttributes::selectAtPixels(double pixels, DeviceContext& dc)
 {
-    int height = 1;
-    if (std::isfinite(pixels) && pixels >= 1.0)
-        height = pixels < kMaxPixelHeight ? static_cast<int>(pixels) : kMaxPixelHeight;
+    const int height = pixelHeightFor(pixels);
     char face[kFaceSize];
     faceToUse(face, sizeof face);
     FontInfo info;

@@ -80,6 +80,8 @@ public:
     // The font at a height in pixels, whatever the view (at least 1 pixel); its pixel height.
     // Texts measured for paper output use one fixed height, so the zoom cannot change them.
     int selectAtPixels(double pixels, DeviceContext& dc);
+    // The pixel height selectAtPixels makes a font of for a size of `pixels`.
+    [[nodiscard]] static int pixelHeightFor(double pixels);
     // The name the shape engine uses.
     int selectForOp(int operation, ViewParams* view, DeviceContext& dc)
     {

@@ -252,3 +252,74 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
     EXPECT_EQ(index.queryExtents(box, 7, ids), 1);
     EXPECT_EQ(ids, std::vector<int>{9001});
 }
+
+// A text measured on the view carries what it was measured from; at another scale of the view a
+// box it keeps within follows from that, and may stand for its extent until it is measured there.
+// The box grows with what the font's pixel height gains, never shrinks the measured extent, and
+// is told only while the drawing's scale is the one it was measured at.
+TEST(ElementMaskIndex, AMeasuredRunGivesABoxAtAnotherScaleThatStandsForTheExtentUntilMeasured)
+{
+    TestApplication app;
+    ElementMaskIndex index;
+    // 10 glyphs, 40 drawing units wide, measured at 0.5 units per pixel with a font asked at 12
+    // pixels: its size lay below 13.
+    const ElementMaskIndex::MeasuredRun run{40.0, 10.0, 12.0};
+    ASSERT_EQ(index.setElement(7, Point(10.0, 20.0), Point(50.0, 26.0), 1, 0.5, 1.0, nullptr, &run), 1);
+    ASSERT_EQ(index.setElement(8, Point(0.0, 0.0), Point(5.0, 5.0), 1, 0.5, 1.0), 1); // measured without a run
+    ASSERT_EQ(index.setElement(9, Point(0.0, 0.0), Point(5.0, 5.0), 1, 0.0, 1.0), 1); // holds everywhere
+    // 80 pixels were measured; n·s is 30 pixels. At 0.125 units per pixel the font is made at 52
+    // pixels at most: (80 + 30) * 52 / 12 + 30 + 1 pixels. At the same scale at 13 at most.
+    struct Row {
+        double viewScale;
+        double grow; // what each side grows by, drawing units
+    };
+    const Row rows[] = {{0.5, 0.5 * ((80.0 + 30.0) * 13.0 / 12.0 + 31.0) - 40.0},
+                        {0.125, 0.125 * ((80.0 + 30.0) * 52.0 / 12.0 + 31.0) - 40.0}};
+    for (const Row& r : rows) {
+        DoubleRect box;
+        ASSERT_EQ(index.boundAt(7, r.viewScale, 1.0, box), 1) << r.viewScale;
+        EXPECT_DOUBLE_EQ(box.minX, 10.0 - r.grow) << r.viewScale;
+        EXPECT_DOUBLE_EQ(box.maxY, 26.0 + r.grow) << r.viewScale;
+    }
+    DoubleRect box;
+    EXPECT_EQ(index.boundAt(7, 0.125, 2.0, box), 0) << "the drawing's scale changed";
+    EXPECT_EQ(index.boundAt(8, 0.125, 1.0, box), 0) << "no run";
+    EXPECT_EQ(index.boundAt(9, 0.125, 1.0, box), 0) << "no run";
+    EXPECT_EQ(index.boundAt(7, 0.0, 1.0, box), 0) << "no view";
+    EXPECT_EQ(index.boundAt(7, 1.7, 1.0, box), 0) << "a font of 3 pixels at most: drawn to no scale";
+
+    // Kept at 0.125, the box holds there, and only there; the marks never stand on it.
+    ASSERT_EQ(index.boundAt(7, 0.125, 1.0, box), 1);
+    const int heldBefore = index.heldAt(0.125);
+    ASSERT_EQ(index.keepBound(7, box, 0.125), 1);
+    EXPECT_EQ(index.holdsAt(7, 0.125), 2);
+    EXPECT_EQ(index.holdsAt(7, 0.5), 0);
+    EXPECT_EQ(index.heldAt(0.125), heldBefore + 1);
+    DoubleRect kept;
+    ASSERT_EQ(index.extentOf(7, kept), 1);
+    EXPECT_EQ(kept.minX, box.minX);
+    EXPECT_EQ(index.currentExtentOf(7, 0.125, 1.0, kept), 0);
+    DoubleRect changed;
+    EXPECT_EQ(index.takeChangedArea(changed), 1) << "the stores of 7, 8 and 9";
+    EXPECT_EQ(index.takeChangedArea(changed), 0) << "a kept box changes nothing";
+    // A further box still follows the measure, not the box kept.
+    DoubleRect again;
+    ASSERT_EQ(index.boundAt(7, 0.125, 1.0, again), 1);
+    EXPECT_EQ(again.minX, box.minX);
+
+    // Measured at 0.125: exact again, and the run of that measure from now on.
+    const ElementMaskIndex::MeasuredRun closer{39.0, 10.0, 49.0};
+    ASSERT_EQ(index.remeasured(7, Point(10.0, 20.0), Point(49.0, 26.0), 0.125, 1.0, &closer), 1);
+    EXPECT_EQ(index.holdsAt(7, 0.125), 1);
+    ASSERT_EQ(index.currentExtentOf(7, 0.125, 1.0, kept), 1);
+    EXPECT_EQ(kept.maxX, 49.0);
+    ASSERT_EQ(index.boundAt(7, 0.5, 1.0, box), 1);
+    EXPECT_DOUBLE_EQ(box.maxX, 49.0 + 0.5 * ((312.0 + 30.0) * 12.0 / 49.0 + 31.0) - 39.0);
+    // A store without a run, or a clear, forgets it.
+    ASSERT_EQ(index.setElement(7, Point(10.0, 20.0), Point(49.0, 26.0), 1, 0.125, 1.0), 1);
+    EXPECT_EQ(index.boundAt(7, 0.5, 1.0, box), 0);
+    ASSERT_EQ(index.remeasured(7, Point(10.0, 20.0), Point(49.0, 26.0), 0.125, 1.0, &closer), 1);
+    ASSERT_EQ(index.clearElement(7), 1);
+    EXPECT_EQ(index.boundAt(7, 0.5, 1.0, box), 0);
+    EXPECT_EQ(index.keepBound(7, box, 0.5), 0);
+}

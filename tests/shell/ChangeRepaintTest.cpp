@@ -15,6 +15,7 @@
 #include "document/PainterBase.h"
 #include "document/SheetSettings.h"
 #include "document/TextBuffer.h"
+#include "document/ViewScroller.h"
 #include "document/ViewUpdater.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/ElementKindRegistry.h"
@@ -22,6 +23,7 @@
 #include "geometry/DoubleRect.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/InkColor.h"
+#include "geometry/LeanAttribute.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PickSettings.h"
@@ -558,4 +560,191 @@ TEST_F(ChangeRepaint, TheSelectionsMarksAreThoseEachElementDrawsOfItself)
         EXPECT_GT(marked, 100) << c.name << ": marks were drawn";
         EXPECT_EQ(std::to_string(differ) + first, "0") << c.name << ": pixels that differ";
     }
+}
+
+namespace {
+
+// A text of the kind at (x, y) with the bytes, size (paper mm), slant and style, committed.
+int addText(ElementEditorBase& editor, ElementKind kind, double x, double y, const char* bytes, double size,
+            double angle, int style)
+{
+    if (!editor.startNewElement(kindCode(kind)))
+        return 0;
+    Element* e = editor.elementInHand();
+    if (kind == ElementKind::TextLine) {
+        e->vertices()->count = 0;
+        for (const Xy& p : {Xy{0, 0}, Xy{10, 6}, Xy{20, 6}})
+            (void)e->vertices()->appendXYZ(x + p.x, y + p.y, 0.0);
+        e->translate(0.0, 0.0, 0.0); // the text at the leader's end
+    } else {
+        e->firstPoint()->x = x, e->firstPoint()->y = y;
+    }
+    auto* t = dynamic_cast<TextElementBase*>(e);
+    if (!t)
+        return 0;
+    t->textBuffer()->reset();
+    (void)t->textBuffer()->insert(bytes, static_cast<int>(std::strlen(bytes)));
+    e->font()->size = size;
+    e->font()->style = style;
+    e->lean()->angle = angle;
+    return editor.commitNewElement() == 1 ? e->id : 0;
+}
+
+} // namespace
+
+// A text measured at one zoom keeps, at every other, within the box the mask index tells from
+// that measure: small and large fonts (whose pixel heights are rounded and kept at least 1),
+// narrow, wide and Japanese glyphs, control characters, several lines, slants and styles, both
+// text kinds.
+TEST_F(ChangeRepaint, AMeasuredTextKeepsAtEveryZoomWithinTheBoxToldFromItsMeasure)
+{
+    DocumentContext& d = drawing();
+    auto* view = dynamic_cast<ViewMapping*>(d.view);
+    ASSERT_NE(view, nullptr);
+    struct Text {
+        ElementKind kind;
+        const char* bytes;
+        double size, angle;
+        int style;
+    };
+    const Text texts[] = {
+        {ElementKind::Text, "iiiiiiiiii.,;:l|!", 2.5, 0.0, FontAttributes::kRegular},
+        {ElementKind::Text, "WWWWMMMM@@@@%%%%", 2.5, 0.0, FontAttributes::kBoldItalic},
+        {ElementKind::Text, "部品番号の一覧表", 0.6, 30.0, FontAttributes::kRegular},
+        {ElementKind::Text, "ｱｲｳｴｵｶｷｸｹｺ 半角", 7.0, 90.0, FontAttributes::kBold},
+        {ElementKind::Text, "a\tb\x01" "c\x7f" "d  e", 3.0, 200.0, FontAttributes::kItalic},
+        {ElementKind::Text, "first line\r\nＳＥＣＯＮＤ　ＬＩＮＥ\r\n3", 4.0, 315.0, FontAttributes::kRegular},
+        {ElementKind::Text, "W", 40.0, 0.0, FontAttributes::kRegular},
+        {ElementKind::Text, "Part 1234 寸法 mm", 0.15, 10.0, FontAttributes::kRegular},
+        {ElementKind::TextLine, "注記 Note", 3.5, 0.0, FontAttributes::kRegular},
+    };
+    const double drawingScale = DrawPoint::scaleDenominatorOf(&d) / DrawPoint::scaleNumeratorOf(&d);
+    const double zooms[] = {0.05, 0.13, 0.3, 0.6, 1.0, 2.7, 6.0, 16.0};
+    int told = 0;
+    for (double measuredAt : {0.13, 0.6, 2.7}) {
+        ASSERT_EQ(view->setZoomTo(measuredAt), 1);
+        std::vector<int> ids;
+        for (size_t i = 0; i < std::size(texts); ++i) {
+            const Text& t = texts[i];
+            const int id = addText(*d.editor3, t.kind, 20.0 + 30.0 * static_cast<double>(i % 3), 30.0 + 40.0 * (i / 3),
+                                   t.bytes, t.size, t.angle, t.style);
+            ASSERT_GE(id, 1) << t.bytes;
+            ids.push_back(id);
+        }
+        for (double zoom : zooms) {
+            // The mapping alone: a redraw would measure the texts at the zoom.
+            view->zoom = zoom;
+            const double scale = Element::viewScaleOf(&d);
+            for (size_t i = 0; i < ids.size(); ++i) {
+                DoubleRect box;
+                if (!d.maskIndex->boundAt(ids[i], scale, drawingScale, box))
+                    continue; // a font of a few pixels, at this zoom or the one it was measured at
+                ++told;
+                ASSERT_EQ(d.editor3->beginEdit(ids[i]), 1);
+                Element* text = d.editor3->elementInHand();
+                text->computeExtent(1);
+                EXPECT_TRUE(box.minX <= text->extentMin.x && box.minY <= text->extentMin.y &&
+                            box.maxX >= text->extentMax.x && box.maxY >= text->extentMax.y)
+                    << texts[i].bytes << " measured at " << measuredAt << ", drawn at " << zoom;
+            }
+        }
+        view->zoom = measuredAt;
+        for (int id : ids)
+            ASSERT_EQ(d.editor3->removeById(id), 1);
+    }
+    EXPECT_GT(told, static_cast<int>(std::size(texts) * std::size(zooms))) << "boxes told";
+}
+
+// A zoom to a new scale measures again only the texts that may show; the others are passed over
+// on the box their last measure tells, which the picks, the scrolls and the changes then take.
+// Each time the painter holds what it holds once every text is measured at the zoom.
+TEST_F(ChangeRepaint, AZoomMeasuresOnlyTheTextsThatMayShowAndDrawsWhatMeasuringThemAllDraws)
+{
+    DocumentContext& d = drawing();
+    auto* view = dynamic_cast<ViewMapping*>(d.view);
+    ASSERT_NE(view, nullptr);
+    // Stored at 100 %, where their fonts are 7 to 15 pixels high.
+    ASSERT_EQ(view->setZoomTo(1.0), 1);
+    std::vector<int> texts;
+    for (int row = 0; row < 8; ++row)
+        for (int column = 0; column < 9; ++column) {
+            const double x = 12.0 + 31.0 * column, y = 10.0 + 24.0 * row;
+            const ElementKind kind = (row + column) % 5 == 0 ? ElementKind::TextLine : ElementKind::Text;
+            const char* bytes = column % 2 ? "部品番号 1234" : "Part 1234\r\nWWW";
+            const int id = addText(*d.editor3, kind, x, y, bytes, 2.0 + row % 3, 25.0 * (column % 3), 1);
+            ASSERT_GE(id, 1);
+            texts.push_back(id);
+            // A line under every other text: a text passed over must not leave it uncovered.
+            if (column % 2 == 0)
+                ASSERT_GE(addKind(*d.editor3, ElementKind::Line, x - 3.0, y + 1.0), 1);
+        }
+    // The view's area of the painter against itself once every text is measured at this scale
+    // (a scroll keeps the painter only where the window shows it); the count of pixels that
+    // differ and the first of them.
+    auto differenceFromMeasuringAll = [&] {
+        const std::unique_ptr<DibSurface> before = painterPixels();
+        for (int id : texts)
+            EXPECT_EQ(d.editor3->registerExtentById(id), 1);
+        d.updater->refreshAll();
+        const std::unique_ptr<DibSurface> after = painterPixels();
+        IntRect area;
+        viewAreaOf(&d, area);
+        EXPECT_GT(area.width(), 100);
+        int differ = 0;
+        std::string first;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (before->pixel(x, y) != after->pixel(x, y) && differ++ == 0)
+                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        return std::to_string(differ) + first;
+    };
+    auto heldAs = [&](int how) {
+        const double scale = Element::viewScaleOf(&d);
+        int n = 0;
+        for (int id : texts)
+            n += d.maskIndex->holdsAt(id, scale) == how;
+        return n;
+    };
+
+    // A new zoom: most texts lie far off the view and are passed over.
+    ASSERT_EQ(view->setZoomTo(6.0), 1);
+    view->centreOn(140.0, 100.0);
+    EXPECT_GT(heldAs(2), 50);
+    EXPECT_GT(heldAs(1), 0);
+    EXPECT_EQ(heldAs(0), 0);
+    EXPECT_EQ(differenceFromMeasuringAll(), "0") << "at a new zoom";
+
+    // Scrolled by the bars at another new zoom: the strips uncovered draw the texts that come in.
+    ASSERT_EQ(view->setZoomTo(5.5), 1);
+    view->centreOn(60.0, 60.0);
+    ASSERT_GT(heldAs(2), 40);
+    for (int i = 0; i < 6; ++i) {
+        SendMessageA(window->hwnd(), WM_HSCROLL, SB_LINEDOWN, 0);
+        SendMessageA(window->hwnd(), WM_VSCROLL, SB_LINEDOWN, 0);
+        settleEvents();
+    }
+    EXPECT_EQ(differenceFromMeasuringAll(), "0") << "after scrolling";
+
+    // Texts passed over, moved into the view and back: the change repaints where their boxes
+    // and their measures lie.
+    ASSERT_EQ(view->setZoomTo(5.0), 1);
+    view->centreOn(100.0, 90.0);
+    const double scale = Element::viewScaleOf(&d);
+    d.selectTool->clearSelection();
+    d.selectTool->setSelectionMode(2);
+    int passedOver = 0;
+    for (int id : texts)
+        if (d.maskIndex->holdsAt(id, scale) == 2 && passedOver++ % 4 == 0)
+            d.selectTool->addToSelection(id);
+    ASSERT_GT(passedOver, 20);
+    ASSERT_EQ(MoveTool::of(&d)->moveBy(20.0, 15.0, 0.0), 1);
+    EXPECT_EQ(differenceFromFullRefresh(), "0") << "moved";
+    ASSERT_EQ(d.undo(), 1);
+    EXPECT_EQ(differenceFromFullRefresh(), "0") << "undone";
+    // A pick at a text that came into the view finds it (row 3, column 3: level, no line).
+    ASSERT_EQ(view->setZoomTo(4.5), 1);
+    view->centreOn(12.0 + 31.0 * 3 + 2.0, 10.0 + 24.0 * 3 + 1.0);
+    SelectTool::of(&d)->setPickBox(12.0 + 31.0 * 3 + 2.0, 10.0 + 24.0 * 3 + 1.0, 1);
+    EXPECT_EQ(SelectTool::of(&d)->findInPickBox(), texts[3 * 9 + 3]);
+    EXPECT_EQ(differenceFromMeasuringAll(), "0") << "after the pick";
 }
