@@ -162,11 +162,16 @@ protected:
         const std::unique_ptr<DibSurface> changed = painterPixels();
         drawing().updater->refreshAll();
         const std::unique_ptr<DibSurface> full = painterPixels();
+        return difference(*changed, *full, IntRect::fromEdges(0, 0, full->width, full->height));
+    }
+    // The pixels of the area that differ between two copies: their count and the first of them.
+    static std::string difference(const DibSurface& a, const DibSurface& b, const IntRect& area)
+    {
         int differ = 0;
         std::string first;
-        for (int y = 0; y < full->height; ++y)
-            for (int x = 0; x < full->width; ++x)
-                if (changed->pixel(x, y) != full->pixel(x, y) && differ++ == 0)
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (a.pixel(x, y) != b.pixel(x, y) && differ++ == 0)
                     first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
         return std::to_string(differ) + first;
     }
@@ -690,13 +695,7 @@ TEST_F(ChangeRepaint, AZoomMeasuresOnlyTheTextsThatMayShowAndDrawsWhatMeasuringT
         IntRect area;
         viewAreaOf(&d, area);
         EXPECT_GT(area.width(), 100);
-        int differ = 0;
-        std::string first;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (before->pixel(x, y) != after->pixel(x, y) && differ++ == 0)
-                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-        return std::to_string(differ) + first;
+        return difference(*before, *after, area);
     };
     auto heldAs = [&](int how) {
         const double scale = Element::viewScaleOf(&d);
