@@ -6,7 +6,8 @@
 //     and the page bar's thumbnail, which follow at idle time;
 //   - save, with the progress window;
 //   - redraw at fit and at 800 %: the view alone, and as the program refreshes after a change
-//     (the view, the navigator and the page bar); a zoom to a scale not drawn at before;
+//     (the view, the navigator and the page bar); a scroll by a line; a zoom to a scale not
+//     drawn at before;
 //   - select all, move all, its undo and its redo, each until the window is redrawn;
 //   - an arrow key on 10,000 selected elements (a band at the left of the sheet), posted to the
 //     window as a key press and release, until the window is redrawn;
@@ -376,6 +377,14 @@ int runSize(int n)
     view->centreOn(kSheetWidth / 2.0, kSheetHeight / 2.0);
     settle();
     measureRedraws(*window, "800 %", n, runs);
+    // A click on a scroll bar's arrow: the strip it uncovers is drawn.
+    int down = 1;
+    row("scroll by a line at 800 %, to the redrawn window", medianOf(runs * 3, [&] {
+            SendMessageA(window->hwnd(), WM_HSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
+            down = !down;
+            settle();
+        }),
+        n);
     // A zoom to a scale the view has not drawn at yet, as the View menu zooms: a text measured at
     // another scale is measured again only when it may show.
     double zoomTo = 8.0;

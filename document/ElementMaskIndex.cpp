@@ -483,6 +483,11 @@ void ElementMaskIndex::buildGrid(int page)
 
 int ElementMaskIndex::queryExtents(const DoubleRect& box, int page, std::vector<int>& out)
 {
+    return queryExtentsUpTo(box, page, SIZE_MAX, out);
+}
+
+int ElementMaskIndex::queryExtentsUpTo(const DoubleRect& box, int page, size_t limit, std::vector<int>& out)
+{
     out.clear();
     if (page < 1)
         return 0;
@@ -491,24 +496,30 @@ int ElementMaskIndex::queryExtents(const DoubleRect& box, int page, std::vector<
     if (!grids[page].built)
         buildGrid(page);
     const PageGrid& g = grids[page];
-    std::vector<int> nearby;
-    g.grid.query(box.minX, box.minY, box.maxX, box.maxY, nearby);
-    nearby.insert(nearby.end(), g.changed.begin(), g.changed.end());
-    std::sort(nearby.begin(), nearby.end());
-    nearby.erase(std::unique(nearby.begin(), nearby.end()), nearby.end());
+    if (limit != SIZE_MAX && g.grid.filedCount(box.minX, box.minY, box.maxX, box.maxY) > limit)
+        return -1;
     // Each against what it registered last: the grid holds where it was at the grid's making.
     BlockLock pageData(pages), extentData(extents);
     if (!pageData || !extentData)
         return 0;
     const int32_t* pageOfId = pageData.data<int32_t>();
     const double* extent = extentData.data<double>();
-    for (int id : nearby) {
+    auto meets = [&](int id) {
         if (id < 1 || id >= pages.count || id >= extents.count || pageOfId[id] != page)
-            continue;
+            return false;
         const double* e = extent + static_cast<size_t>(id) * kExtentWords;
-        if (e[4] == 1.0 && e[0] <= box.maxX && e[2] >= box.minX && e[1] <= box.maxY && e[3] >= box.minY)
-            out.push_back(id);
-    }
+        return e[4] == 1.0 && e[0] <= box.maxX && e[2] >= box.minX && e[1] <= box.maxY && e[3] >= box.minY;
+    };
+    std::vector<int> nearby;
+    g.grid.query(box.minX, box.minY, box.maxX, box.maxY, nearby);
+    nearby.erase(std::remove_if(nearby.begin(), nearby.end(), [&](int id) { return !meets(id); }), nearby.end());
+    // The ids stored since: those that meet the box now.
+    for (int id : g.changed)
+        if (meets(id))
+            nearby.push_back(id);
+    std::sort(nearby.begin(), nearby.end());
+    nearby.erase(std::unique(nearby.begin(), nearby.end()), nearby.end());
+    out.swap(nearby);
     return static_cast<int>(out.size());
 }
 

@@ -120,6 +120,9 @@ public:
     // first query of the page and follows setElement from then on, so a small box costs what lies
     // near it, not what the page holds.
     [[nodiscard]] int queryExtents(const DoubleRect& box, int page, std::vector<int>& out);
+    // queryExtents when the grid files at most `limit` ids under the box (a cheap count first);
+    // -1 with out empty otherwise, for a caller that would rather walk the page then.
+    [[nodiscard]] int queryExtentsUpTo(const DoubleRect& box, int page, size_t limit, std::vector<int>& out);
     // Stored pages >= n grow by one (insertion after n is insertion at n + 1).
     [[nodiscard]] int insertPage(int n);
     // Stored page n becomes 0 (never asked for), larger pages shrink by one.

@@ -71,6 +71,17 @@ void ExtentGrid::build(std::vector<Item>& list)
         (void)forEachCell(item, [&](int cell) { cellIds[static_cast<size_t>(filled[cell]++)] = item.id; });
 }
 
+size_t ExtentGrid::filedCount(double minX, double minY, double maxX, double maxY) const
+{
+    size_t n = large.size();
+    int c0 = 0, c1 = 0, r0 = 0, r1 = 0;
+    if (!columns || !cellRange(minX, maxX, originX, columns, c0, c1) || !cellRange(minY, maxY, originY, rows, r0, r1))
+        return n;
+    for (int r = r0; r <= r1; ++r)
+        n += static_cast<size_t>(cellStart[r * columns + c1 + 1] - cellStart[r * columns + c0]);
+    return n;
+}
+
 void ExtentGrid::query(double minX, double minY, double maxX, double maxY, std::vector<int>& out) const
 {
     out.insert(out.end(), large.begin(), large.end());

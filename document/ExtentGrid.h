@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <vector>
 
 // A uniform grid over the extents of one page's elements, so that the elements near a small box
@@ -24,6 +25,8 @@ public:
     // Appends to out the ids filed under the cells the box touches, and the large extents; an
     // id may come more than once.
     void query(double minX, double minY, double maxX, double maxY, std::vector<int>& out) const;
+    // How many ids query would append, repeats counted, told from the cells alone.
+    [[nodiscard]] size_t filedCount(double minX, double minY, double maxX, double maxY) const;
     [[nodiscard]] int itemCount() const { return items; }
 
 private:

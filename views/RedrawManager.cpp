@@ -356,15 +356,56 @@ void RedrawManager::repaintChanges()
     setUpdateArea(p->bitmapRect());
 }
 
+void RedrawManager::drawListed(const std::vector<int>& ids)
+{
+    ElementStore* store = context->elementStore();
+    ElementEditorBase* editor = context->editor1;
+    ViewParams* view = context->view;
+    if (view)
+        view->holdMapping(1);
+    ElementMaskIndex* index = context->maskIndex;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        store->prefetchAhead(ids, i);
+        if (index)
+            index->prefetchAhead(ids, i);
+        if (ids[i] != skippedId)
+            (void)editor->drawElementById(ids[i]); // answers the next of the page
+    }
+    if (view)
+        view->holdMapping(0);
+}
+
+int RedrawManager::indexFindsEveryElement(double scale) const
+{
+    ElementStore* store = context->elementStore();
+    ElementMaskIndex* index = context->maskIndex;
+    return store && store == context->ownStore && store->pageTable && index && !redirecting &&
+           index->heldAt(scale) == store->liveCount();
+}
+
+int RedrawManager::elementsMeetingUpdateArea(std::vector<int>& ids)
+{
+    if (!context->view || !indexFindsEveryElement(Element::viewScaleOf(context)))
+        return 0;
+    ElementStore* store = context->elementStore();
+    const int page = context->currentPage();
+    // A grid filing more ids under the area than the page holds (an id counts once per cell)
+    // costs more than the walk; beyond a quarter of the page the walk costs less than the order.
+    const size_t count = static_cast<size_t>(store->pageTable->getCount(page));
+    const int q = context->maskIndex->queryExtentsUpTo(worldRect, page, count, ids);
+    if (q < 0 || ids.size() > count / 4)
+        return 0;
+    drawingOrder.sortTopFirst(store, page, ids);
+    std::reverse(ids.begin(), ids.end());
+    return 1;
+}
+
 int RedrawManager::elementsMeetingTiles(const ChangedTiles& tiles, const IntRect& r, double scale,
                                         std::vector<int>& ids)
 {
     ElementStore* store = context->elementStore();
     ElementMaskIndex* index = context->maskIndex;
-    // Every element of the drawing must be found by an extent that holds at this scale (the
-    // redraw measures the others again), and the store must be the one the index follows.
-    if (!store || store != context->ownStore || !store->pageTable || !index || redirecting ||
-        index->heldAt(scale) != store->liveCount())
+    if (!indexFindsEveryElement(scale))
         return 0;
     const int page = context->currentPage();
     // The box of the rectangle grown by the pad, in drawing units: what meets a tile's pad
@@ -561,20 +602,14 @@ void RedrawManager::drawPageElementsInOrder()
         return;
     if (listedIds) {
         // A repaint of changed tiles: the elements meeting them, in drawing order.
-        ViewParams* view = context->view;
-        if (view)
-            view->holdMapping(1);
-        const std::vector<int>& ids = *listedIds;
-        ElementMaskIndex* index = context->maskIndex;
-        for (size_t i = 0; i < ids.size(); ++i) {
-            store->prefetchAhead(ids, i);
-            if (index)
-                index->prefetchAhead(ids, i);
-            if (ids[i] != skippedId)
-                (void)editor->drawElementById(ids[i]); // answers the next of the page
-        }
-        if (view)
-            view->holdMapping(0);
+        drawListed(*listedIds);
+        return;
+    }
+    // A small area (a strip uncovered by a scroll, a zoomed view) draws what the index finds
+    // there, passing over what the walk would pass over.
+    std::vector<int> meeting;
+    if (elementsMeetingUpdateArea(meeting)) {
+        drawListed(meeting);
         return;
     }
     const int page = context->currentPage();

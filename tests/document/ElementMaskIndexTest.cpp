@@ -241,6 +241,17 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
             const int n = index.queryExtents(box, page, ids);
             ASSERT_EQ(ids, expectedIn(model, page, box)) << "step " << step << " page " << page;
             ASSERT_EQ(n, static_cast<int>(ids.size()));
+            // With a limit: the same answer, or none when more than the limit are filed near the
+            // box (an id filed under several cells counts for each).
+            std::vector<int> limited;
+            const size_t limit = static_cast<size_t>(next(60));
+            const int m = index.queryExtentsUpTo(box, page, limit, limited);
+            if (m >= 0)
+                ASSERT_EQ(limited, ids) << "step " << step;
+            else
+                ASSERT_TRUE(limited.empty()) << "step " << step;
+            if (ids.size() > limit)
+                ASSERT_EQ(m, -1) << "step " << step << ": " << ids.size() << " found over " << limit;
         }
     }
     // An extent that is not finite is never found; one touching the box at an edge is.
