@@ -385,7 +385,16 @@ int RedrawManager::indexFindsEveryElement(double scale) const
 
 int RedrawManager::elementsMeetingUpdateArea(std::vector<int>& ids)
 {
-    if (!context->view || !indexFindsEveryElement(Element::viewScaleOf(context)))
+    // A redraw of the whole painter walks the page: it would make the grid at every first
+    // paint, before the texts are measured at the view's scale.
+    PainterBase* p = painter();
+    if (!p || !context->view)
+        return 0;
+    const IntRect all = p->bitmapRect();
+    if (updateRect.left <= all.left && updateRect.top <= all.top && updateRect.right >= all.right &&
+        updateRect.bottom >= all.bottom)
+        return 0;
+    if (!indexFindsEveryElement(Element::viewScaleOf(context)))
         return 0;
     ElementStore* store = context->elementStore();
     const int page = context->currentPage();

@@ -169,8 +169,8 @@ private:
     class ChangedTiles;
     [[nodiscard]] int elementsMeetingTiles(const ChangedTiles& tiles, const IntRect& r, double scale,
                                            std::vector<int>& ids);
-    // The elements of the current page whose extents meet the update area, in drawing order, when
-    // they are few; 0 when the page is walked instead.
+    // The elements of the current page whose extents meet the update area, a part of the painter,
+    // in drawing order, when they are few; 0 when the page is walked instead.
     [[nodiscard]] int elementsMeetingUpdateArea(std::vector<int>& ids);
     // 1 when the mask index finds every element of the drawing by an extent that holds at this
     // scale of the view (the redraw measures the others again) and follows its store.
