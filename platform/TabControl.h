@@ -4,7 +4,8 @@
 class Window;
 
 // A tab strip along the top of a window or dialog (the property dialogs switch their pages with
-// it). It is created small and given its real size by fitToOwner().
+// it). It is created small and given its real size by fitToOwner(). It is a tab stop, so that a
+// dialog's pages are reached by the keyboard too: Tab to the strip, then the arrow keys.
 class TabControl {
 public:
     TabControl() = default;
@@ -27,5 +28,5 @@ public:
     int sizeByDialogUnits = 0;
     int tabCount = 0;
     HWND handle = nullptr;
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
 };

@@ -5,8 +5,9 @@
 #include "document/LayerTable.h"
 
 namespace {
-// The tab strip is a child under the page's items.
-constexpr DWORD kTabStripStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// The tab strip is a child under the page's items, and the last tab stop: the keyboard reaches
+// the other pages through it.
+constexpr DWORD kTabStripStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
 } // namespace
 
 TabbedPageDialog::TabbedPageDialog()

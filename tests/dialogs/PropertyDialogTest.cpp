@@ -137,13 +137,20 @@ TEST(PropertyDialog, TheNextDialogOpensWhereTheLastClosed)
     PropertyDialogPlacement& placement = *d.context.propertyPlacement;
     // A dimension's dialog showed page 5 last: the line has four pages and opens on the common one.
     placement.lastPage = 5;
-    int firstTab = -1, firstMode = 0;
-    bool layerList = false;
+    int firstTab = -1, firstMode = 0, keyedTab = -1;
+    bool layerList = false, tabsReached = false, layerListAfterKey = true;
     ASSERT_EQ(d.runSheet(line, 0, 0,
                          [&](HWND w) {
                              firstTab = currentTab(w);
                              firstMode = PropertyDrawing::dialog()->placement;
                              layerList = GetDlgItem(w, IDC_LAYER_LIST) != nullptr;
+                             // By keyboard alone: Tab to the strip, then the right arrow.
+                             HWND tabs = GetDlgItem(w, TabControl::kControlId);
+                             tabsReached = reachedByTab(w, tabs);
+                             SetFocus(tabs);
+                             SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+                             keyedTab = currentTab(w);
+                             layerListAfterKey = GetDlgItem(w, IDC_LAYER_LIST) != nullptr;
                              chooseTab(w, kLinePointsPage);
                              SetWindowPos(w, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
                              finish(w, IDOK);
@@ -151,6 +158,9 @@ TEST(PropertyDialog, TheNextDialogOpensWhereTheLastClosed)
               1);
     EXPECT_EQ(firstTab, 0);
     EXPECT_TRUE(layerList);
+    EXPECT_TRUE(tabsReached) << "the pages are reached by keyboard";
+    EXPECT_EQ(keyedTab, 1);
+    EXPECT_FALSE(layerListAfterKey) << "the arrow key showed the next page";
     EXPECT_EQ(firstMode, PropertyDialogPlacement::kFirstShowing);
     EXPECT_EQ(placement.lastPage, kLinePointsPage);
     EXPECT_EQ(placement.placementMode, PropertyDialogPlacement::kRemembered);

@@ -123,6 +123,16 @@ TEST(GridSettingsDialog, PagesResultsAndWhatTheGridKeeps)
              PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_GRID_PICK_ELEMENT, BN_CLICKED), 0);
          },
          {}, 101, 5, 2, 3, 2, 10, 20, 1, DrawingGrid::kPickElementPoint, 1, {}},
+        {"by keyboard alone: Tab reaches the tabs and the right arrow shows the origin page",
+         [](HWND w, std::vector<std::string>& seen) {
+             HWND tabs = GetDlgItem(w, TabControl::kControlId);
+             seen.push_back(reachedByTab(w, tabs) ? "tabs reached" : "tabs out of reach");
+             SetFocus(tabs);
+             SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+             seen.push_back(textOf(w, IDC_GRID_ORIGIN_X));
+             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+         },
+         {"tabs reached", "10"}, 1, 5, 2, 3, 2, 10, 20, 1, 0, 1, {}},
         {"キャンセル changes nothing, the waiting pick included",
          [](HWND w, std::vector<std::string>&) {
              type(w, IDC_GRID_X_NUMERATOR, "9");

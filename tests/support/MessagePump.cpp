@@ -87,3 +87,17 @@ void chooseTab(HWND dialog, int index)
     NMHDR change = {tabs, TabControl::kControlId, static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageA(dialog, WM_NOTIFY, TabControl::kControlId, reinterpret_cast<LPARAM>(&change));
 }
+
+bool reachedByTab(HWND dialog, HWND control)
+{
+    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    HWND at = first;
+    for (int step = 0; at && step < 100; ++step) {
+        if (at == control)
+            return true;
+        at = GetNextDlgTabItem(dialog, at, FALSE);
+        if (at == first)
+            break;
+    }
+    return false;
+}

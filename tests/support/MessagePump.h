@@ -29,3 +29,5 @@ void click(HWND dialog, int id);
 // A tab of the dialog's tab strip chosen as the user would (the selection changed, then its
 // notification sent); a dialog without the strip is left as it is.
 void chooseTab(HWND dialog, int index);
+// Whether Tab, pressed again and again from the dialog's first tab stop, ever gets to the control.
+[[nodiscard]] bool reachedByTab(HWND dialog, HWND control);
