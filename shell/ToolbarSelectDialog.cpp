@@ -78,9 +78,16 @@ int ToolbarSelectDialog::handleMessage()
             refreshChecks();
             return 1;
         case IDOK:
+        case IDCANCEL:
+            // Esc and the close box close the dialog as 閉じる does: the panes changed at once,
+            // so there is nothing to cancel.
             layout_.hintWindow.enabled = isChecked(IDC_TOOLBAR_HINTS, layout_.hintWindow.enabled);
             if (!layout_.hintWindow.enabled)
                 layout_.hintWindow.hide();
+            if (getCommandId() == IDCANCEL) {
+                end(); // the dialog has no キャンセル button for the base handler to end it by
+                return 1;
+            }
             break;
         default:
             break;

@@ -1,5 +1,6 @@
 // ツールバー選択, driven by messages: its rows, a click that shows or hides a pane at once, the
-// first-start layout, and the hint switch handed over on 閉じる and kept in the file.
+// first-start layout, and the hint switch handed over on 閉じる and kept in the file; Esc and the
+// close box close it too.
 #include <gtest/gtest.h>
 
 #include "resources/ids.h"
@@ -80,4 +81,36 @@ TEST_F(LayoutTest, ToolbarSelectionShowsAndHidesPanesAtOnceAndResetsToAFirstStar
     EXPECT_EQ(layout->hintWindow.enabled, 0);
     ASSERT_EQ(saveAppSettings(), 1);
     EXPECT_NE(settingsBytes().find("DISPTOOLHINT=\"OFF\"\r\n"), std::string::npos);
+}
+
+TEST_F(LayoutTest, ToolbarSelectionClosesByItsButtonByEscAndByTheCloseBox)
+{
+    struct Case {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        INT_PTR result;
+    };
+    const Case cases[] = {
+        {"閉じる", WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), IDOK},
+        {"Esc", WM_KEYDOWN, VK_ESCAPE, IDCANCEL},
+        {"the close box", WM_SYSCOMMAND, SC_CLOSE, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        layout->hintWindow.enabled = 1;
+        ToolbarSelectDialog dialog(*layout);
+        const INT_PTR result = driveModalDialog([&] { return dialog.run(); }, [&](HWND window) {
+            SendDlgItemMessageA(window, IDC_TOOLBAR_HINTS, BM_SETCHECK, BST_UNCHECKED, 0);
+            SetFocus(GetDlgItem(window, IDC_TOOLBAR_HINTS));
+            // A key goes through the dialog's loop; the close box's command is queued by the system.
+            if (c.message == WM_KEYDOWN)
+                PostMessageA(GetFocus(), c.message, c.wParam, 0);
+            else
+                SendMessageA(window, c.message, c.wParam, 0);
+            // A dialog the message left open is closed by its button, which answers IDOK.
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        EXPECT_EQ(result, c.result) << c.what;
+        EXPECT_EQ(layout->hintWindow.enabled, 0) << c.what << ": the hint switch is handed over";
+    }
 }
