@@ -1,5 +1,6 @@
 #include "document/PlacePartDialog.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <utility>
 
@@ -8,12 +9,17 @@
 #include "document/PartsLibrary.h"
 #include "platform/CommonFileDialog.h"
 #include "platform/ControlKinds.h"
+#include "platform/MessageBoxes.h"
 #include "resources/ids.h"
 
 namespace {
 
 // Static texts that show a value: the generic control is enough.
 const int kLabelKind = 0;
+
+// A target further from the origin (in millimetres) is refused, as the tools' dialogs refuse a
+// point that far: the placed elements would lie where the drawing file cannot write them.
+constexpr double kTargetLimit = 1.0e6;
 
 // Declares the page's controls and attaches them. Declaring fails only when memory ran out
 // (reported); the dialog then still ends by its buttons through the system.
@@ -83,13 +89,28 @@ void PlacePartDialog::showMode()
     enableControl(IDC_PART_REDRAW, !byNumbers);
 }
 
-void PlacePartDialog::takePlacementPage()
+int PlacePartDialog::takePlacementPage()
 {
     if (!onPlacementPage())
-        return;
+        return 1;
     // Fields of the page it shows: each has its control.
-    (void)target.readXFromDialog(this, IDC_PART_TARGET_X);
-    (void)target.readYFromDialog(this, IDC_PART_TARGET_Y);
+    DrawPoint typed = target;
+    (void)typed.readXFromDialog(this, IDC_PART_TARGET_X);
+    (void)typed.readYFromDialog(this, IDC_PART_TARGET_Y);
+    const bool xFits = std::fabs(typed.x) <= kTargetLimit; // false for no finite number too
+    const bool yFits = std::fabs(typed.y) <= kTargetLimit;
+    if (xFits)
+        target.x = typed.x;
+    else
+        (void)target.writeXToDialog(this, IDC_PART_TARGET_X);
+    if (yFits)
+        target.y = typed.y;
+    else
+        (void)target.writeYToDialog(this, IDC_PART_TARGET_Y);
+    if (xFits && yFits)
+        return 1;
+    showErrorBox(xFits ? "縦(Y)には数値を入力して下さい。" : "横(X)には数値を入力して下さい。");
+    return 0;
 }
 
 void PlacePartDialog::chooseFile()
@@ -120,7 +141,7 @@ int PlacePartDialog::handleMessage()
         declareFilePage();
         return Dialog::handleMessage();
     case DLG_TAB_CHANGE: {
-        takePlacementPage();
+        (void)takePlacementPage(); // a refused field has been told and shows the target again
         const int page = getCurrentTab() == 1 ? IDD_PLACE_PART_PLACING : IDD_PLACE_PART_FILE;
         if (switchTemplate(page, 1)) {
             if (page == IDD_PLACE_PART_PLACING)
@@ -141,11 +162,12 @@ int PlacePartDialog::handleMessage()
             showMode();
             return 1;
         case IDC_PART_REDRAW:
-            takePlacementPage();
+            (void)takePlacementPage(); // as above: the preview stays at the target
             library_.drawPreview(drawing_, target.x, target.y);
             return 1;
         case IDOK:
-            takePlacementPage();
+            if (!takePlacementPage())
+                return 1; // the dialog stays open on the refused field
             break;
         default:
             break;

@@ -26,8 +26,9 @@ public:
 private:
     void declareFilePage();
     void declarePlacementPage();
-    // The placement page's choice and fields into mode and target.
-    void takePlacementPage();
+    // The placement page's fields into target; 0, with the user told, when a field holds a point
+    // too far out to place anything at: that field shows the target's value again.
+    [[nodiscard]] int takePlacementPage();
     void showMode();
     void chooseFile();
     [[nodiscard]] int onPlacementPage() const;

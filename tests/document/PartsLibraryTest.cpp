@@ -411,6 +411,7 @@ TEST_F(PartsTest, PressesOnACellChooseThePartOrDragItIntoTheDrawing)
 
 TEST_F(PartsTest, ThePlacementDialogPlacesByNumbersOrByMouse)
 {
+    MessageBoxScript boxes;
     FileDialogScript dialogs;
     const std::string one = writePart({a}, "one.ycx", PartsLibrary::kTopLeft);         // origin (10, 20)
     const std::string two = writePart({a, c}, "two.ycx", PartsLibrary::kBottomRight);  // origin (30, 110)
@@ -420,7 +421,7 @@ TEST_F(PartsTest, ThePlacementDialogPlacesByNumbersOrByMouse)
     // Page "ファイル" shows the part; "ファイル..." takes another, whose origin becomes the target; page
     // "配置" places it by numbers at the fields' point.
     dialogs.answers = {two};
-    std::string shownPath, chosenPath, targetX, redrawEnabled;
+    std::string shownPath, chosenPath, targetX, redrawEnabled, refusedX, refusedY;
     auto selectPage = [](HWND window, int page) {
         HWND tabs = FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr);
         SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
@@ -440,8 +441,13 @@ TEST_F(PartsTest, ThePlacementDialogPlacesByNumbersOrByMouse)
         targetX = text(window, IDC_PART_TARGET_X);
         redrawEnabled = IsWindowEnabled(GetDlgItem(window, IDC_PART_REDRAW)) ? "enabled" : "disabled";
         SendMessageA(window, WM_COMMAND, IDC_PART_BY_NUMBERS, 0);
-        SetDlgItemTextA(window, IDC_PART_TARGET_X, "130");
+        // A point too far out is refused with a word, and the dialog stays open.
+        SetDlgItemTextA(window, IDC_PART_TARGET_X, "1e300");
         SetDlgItemTextA(window, IDC_PART_TARGET_Y, "-10");
+        SendMessageA(window, WM_COMMAND, IDOK, 0);
+        refusedX = text(window, IDC_PART_TARGET_X);
+        refusedY = text(window, IDC_PART_TARGET_Y);
+        SetDlgItemTextA(window, IDC_PART_TARGET_X, "130");
         selectPage(window, 0);
         selectPage(window, 1);
         PostMessageA(window, WM_COMMAND, IDOK, 0);
@@ -452,6 +458,9 @@ TEST_F(PartsTest, ThePlacementDialogPlacesByNumbersOrByMouse)
     EXPECT_EQ(targetX, "30") << "the chosen part's origin";
     EXPECT_EQ(redrawEnabled, "enabled") << "by mouse at first";
     EXPECT_EQ(library.placementMode, PartsLibrary::kByNumbers);
+    EXPECT_EQ(boxes.texts(), "横(X)には数値を入力して下さい。");
+    EXPECT_EQ(refusedX, "30") << "the refused field shows the target again";
+    EXPECT_EQ(refusedY, "-10") << "the other field keeps what was typed";
     std::vector<int> order = drawing.pageOrder(1);
     ASSERT_EQ(order.size(), 5u);
     // The origin (30, 110) at (130, -10): the elements moved by (100, -120).
