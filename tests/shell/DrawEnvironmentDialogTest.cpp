@@ -32,7 +32,7 @@ BOOL answerChooser(CHOOSECOLORA* record)
 void command(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 // What the user does in one step.
-enum Action { TypeDpi, PickPart, ClickSwatch, Reset };
+enum Action { TypeDpi, ClearDpi, PickPart, ClickSwatch, Reset };
 struct Step {
     Action action;
     int dpi; // TypeDpi
@@ -82,6 +82,9 @@ int runDialog(ScriptedMouse& mouse, const std::vector<Step>& steps, int button, 
             case TypeDpi:
                 SetDlgItemInt(dialog, IDC_ENV_DPI, static_cast<UINT>(step.dpi), FALSE);
                 break;
+            case ClearDpi:
+                SetDlgItemTextA(dialog, IDC_ENV_DPI, "");
+                break;
             case PickPart:
                 SendDlgItemMessageA(dialog, IDC_ENV_ENCLOSE_MODE, CB_SETCURSEL, 1, 0);
                 break;
@@ -127,6 +130,7 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
         {"a new colour, then reset", custom, {{ClickSwatch, 0}, {Reset, 0}}, IDOK, "72", 0, defaults},
         {"a typed resolution above the range", defaults, {{TypeDpi, 500}}, IDOK, "500", 0, {200, 1, cyan}},
         {"a typed resolution below the range", defaults, {{TypeDpi, 0}}, IDOK, "0", 0, {10, 1, cyan}},
+        {"an emptied resolution keeps the one before", custom, {{ClearDpi, 0}}, IDOK, "", 1, custom},
     };
     TestApplication app;
     ScriptedMouse mouse;
