@@ -341,7 +341,7 @@ void DocumentContext::refreshView()
         rulers->paint();
     if (updater) {
         updater->beginClip();
-        updater->flushPainter();
+        updater->paintWindow();
     }
     if (editor2)
         editor2->redrawInputOverlay();

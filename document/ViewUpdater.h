@@ -19,6 +19,11 @@ public:
     virtual void setOwner(DocumentContext* owner) = 0;
     // Copies the whole document painter to the window.
     virtual void flushPainter() = 0;
+    // The window painted again from the painter (a paint message, a scroll): as flushPainter,
+    // and the selection's marks that the window showed over the painter's picture come back at
+    // the next idle step, not here: a paint may come in the middle of another loop, whose
+    // element the marks would take out of the editor. By default a flushPainter.
+    virtual void paintWindow() { flushPainter(); }
     // Clears the painter, redraws the current page, refreshes the page painter and page bar.
     virtual void refreshAll() = 0;
     // As refreshAll, but the navigator's miniature and the page bar's thumbnails follow at idle

@@ -18,6 +18,7 @@
 #include "document/ShapeOp.h"
 #include "document/SheetSettings.h"
 #include "document/StatusBarPanes.h"
+#include "document/TextCaretPlace.h"
 #include "document/TickStamp.h"
 #include "geometry/ViewParams.h"
 #include "platform/EventRouter.h"
@@ -103,7 +104,7 @@ void CALLBACK RedrawManager::onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD)
         manager->cancelMiniatureTimer();
         return;
     }
-    manager->idleStep();
+    manager->catchUpMiniatures();
 }
 
 PainterBase* RedrawManager::painter() const { return context ? context->pagePainter : nullptr; }
@@ -160,9 +161,19 @@ void RedrawManager::flushPainter()
     // loop, in which the view paints. The page is copied again once it is drawn whole.
     if (drawingIntoPainter > 0)
         flushedWhileDrawing = 1;
+    marksOnWindow = 0;
+    marksWiped = 0;
     IntRect area;
     viewAreaOf(context, area);
     (void)p->copyToWindow(&area); // 0 without a window or bitmap: nothing to show
+}
+
+void RedrawManager::paintWindow()
+{
+    // A second paint before the idle step leaves the marks waiting.
+    const int wiped = marksOnWindow || marksWiped;
+    flushPainter();
+    marksWiped = wiped;
 }
 
 void RedrawManager::refreshAll()
@@ -442,6 +453,25 @@ int RedrawManager::elementsMeetingTiles(const ChangedTiles& tiles, const IntRect
 
 void RedrawManager::idleStep()
 {
+    // The marks as the window showed them before the paint, under the element being entered,
+    // which the paint drew again over the painter.
+    if (marksWiped && !handlerLoopRunning()) {
+        marksWiped = 0;
+        if (context && context->selectTool && context->hasSelection()) {
+            if (context->caret)
+                context->caret->suspend();
+            beginClip();
+            context->selectTool->redrawMarks();
+            if (context->editor2)
+                context->editor2->redrawInputOverlay();
+            endClip();
+        }
+    }
+    catchUpMiniatures();
+}
+
+void RedrawManager::catchUpMiniatures()
+{
     if (!miniaturesBehind) {
         cancelMiniatureTimer();
         return;
@@ -561,8 +591,11 @@ DeviceContext* RedrawManager::surfaceForOperation(int operation)
 int RedrawManager::drawWindowOnOverlay(int on)
 {
     if (!on) {
-        if (windowStandIn)
+        if (windowStandIn) {
             flushOverlay(nullptr);
+            marksOnWindow = 1;
+            marksWiped = 0;
+        }
         windowStandIn = nullptr;
         return 0;
     }

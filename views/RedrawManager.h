@@ -36,6 +36,9 @@ public:
     void setOwner(DocumentContext* owner) override { context = owner; }
     // The document painter onto the window within the view area.
     void flushPainter() override;
+    // As flushPainter; the selection's marks, when the window showed them, are drawn again at the
+    // next idleStep.
+    void paintWindow() override;
     // Painter cleared, page redrawn; then the page painter and the page bar redrawn whole.
     void refreshAll() override;
     // Painter cleared, page redrawn; the page painter and every thumbnail of the page bar at the
@@ -50,8 +53,9 @@ public:
     // the changed parts (grown the same) meet are redrawn under a clip, with the elements the
     // mask index finds there where it can tell them all.
     void repaintChanges() override;
-    // The navigator and the page bar brought up to date when a redraw of the view left them
-    // behind (see miniaturesBehind); while a handler runs a loop of its own they wait for it.
+    // The selection's marks that a paint of the window wiped drawn again, then the navigator and
+    // the page bar brought up to date when a redraw of the view left them behind (see
+    // miniaturesBehind); while a handler runs a loop of its own both wait for it.
     void idleStep() override;
     // For x, then y: the painter and the window move by that many scroll steps, the strip that
     // was uncovered is redrawn and copied to the window; the navigator's frame and the page bar
@@ -134,6 +138,12 @@ public:
     static constexpr int kNavigatorShown = 1 << 0;
     static constexpr int kNavigatorRedrawn = 1 << 1;
     static constexpr int kPagesRedrawn = 1 << 2;
+    // The window shows the selection's marks over the painter's picture (the overlay was last
+    // shown with them), and a paint wiped them: they wait for the next idle step. The marks
+    // are not drawn from the miniatures' timer, whose message comes in whichever loop is
+    // fetching, a property sheet's too.
+    int marksOnWindow = 0;
+    int marksWiped = 0;
     UINT_PTR miniatureTimer = 0;
     DWORD scheduledAt = 0; // the tick count of the last scheduleMiniatures
     static constexpr UINT kMiniatureDelayMs = 250;
@@ -160,6 +170,8 @@ private:
 
     // The idle step's work grows by `what` (bits of miniaturesBehind) and its timer starts.
     void scheduleMiniatures(int what);
+    // The part of idleStep that the timer runs too.
+    void catchUpMiniatures();
     void cancelMiniatureTimer();
     static void CALLBACK onMiniatureTimer(HWND, UINT, UINT_PTR id, DWORD);
 

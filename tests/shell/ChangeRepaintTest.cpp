@@ -3,6 +3,7 @@
 // the zoom the elements were stored at and at another (where the texts are measured again), and
 // the navigator's miniature follows at idle time.
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@
 #include "geometry/OpenCloseAttribute.h"
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
+#include "platform/ChildScrollBar.h"
+#include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
 #include "shapes/RadiusList.h"
 #include "tests/shell/ShellFixture.h"
@@ -480,6 +483,66 @@ TEST_F(ChangeRepaint, TheSelectionsMarksAreDrawnOffTheWindowAndLeaveThePainterAl
     d.selectTool->clearSelection();
     d.updater->repaint();
     EXPECT_EQ(GetPixel(overlay->hdc, corner.x - 3, corner.y - 3), RGB(255, 255, 255));
+}
+
+// A paint of the window from the painter (a paint message for all of it or a part, a scroll by
+// the bar) wipes the selection's marks; they come back at the program's next idle time, read on
+// the window itself, but not while a handler runs its own loop, nor where they were hidden on
+// purpose or nothing is selected any more.
+TEST_F(ChangeRepaint, MarksWipedByAPaintOfTheWindowComeBackAtIdleTime)
+{
+    DocumentContext& d = drawing();
+    OffscreenPainter overlayPainter;
+    ScopedOverride<PainterBase*> overlaySlot(theOverlayPainter, &overlayPainter);
+    pickSettings.setColor(RgbColor(0, 128, 255));
+    const HWND view = window->hwnd();
+    ShowWindow(frame.hwnd(), SW_SHOWNORMAL);
+    const int line = addKind(*d.editor3, ElementKind::Line, 40.0, 40.0);
+    DoubleRect extent;
+    ASSERT_EQ(d.maskIndex->extentOf(line, extent), 1);
+    IntPoint corner; // of the extent, where a handle lies
+    const auto handleMarked = [&] {
+        d.view->worldToDevice(extent.minX, extent.minY, &corner);
+        HDC dc = GetDC(view);
+        const COLORREF pixel = GetPixel(dc, corner.x - 3, corner.y - 3);
+        ReleaseDC(view, dc);
+        return pixel == RGB(0, 128, 255);
+    };
+    const std::function<void()> nothing = [] {}, hide = [&] { d.selectTool->hideMarks(); },
+                                unselect = [&] { d.selectTool->clearSelection(); };
+    const RECT underMenu = {0, 0, 400, 300}, whole = {0, 0, 4000, 4000};
+    const struct Row {
+        const char* name;
+        const std::function<void()>& before;
+        const RECT* invalid; // null: a scroll
+        bool markedAfterIdle;
+    } rows[] = {{"a paint of the window", nothing, &whole, true}, {"a paint where a menu closed", nothing, &underMenu, true},
+                {"a scroll by the bar", nothing, nullptr, true},  {"marks hidden on purpose", hide, &whole, false},
+                {"nothing selected", unselect, &whole, false}};
+    for (const Row& r : rows) {
+        auto* mapping = dynamic_cast<ViewMapping*>(d.view);
+        ASSERT_EQ(mapping->setZoomTo(2.0), 1);
+        mapping->centreOn(55.0, 50.0);
+        d.updater->refreshAll();
+        d.selectTool->selectSingle(line);
+        d.updater->repaint();
+        ASSERT_TRUE(handleMarked()) << r.name;
+        r.before();
+        if (r.invalid)
+            InvalidateRect(view, r.invalid, FALSE);
+        else
+            SendMessageA(view, WM_HSCROLL, SB_LINERIGHT,
+                         reinterpret_cast<LPARAM>(GetDlgItem(view, ChildScrollBar::kHorizontalChildId)));
+        settleEvents();
+        EXPECT_FALSE(handleMarked()) << r.name << ": wiped by the paint";
+        for (int depth : {1, 0}) { // a handler's loop fetches the first idle event
+            theEventRouter->depth += depth;
+            ASSERT_EQ(theCurrentEvent->postIdle(), 1);
+            settleEvents();
+            theEventRouter->depth -= depth;
+            EXPECT_EQ(handleMarked(), r.markedAfterIdle && !depth) << r.name << " at depth " << depth;
+        }
+    }
 }
 
 // The marks of a whole selection, drawn together on the overlay (most from the extents the
