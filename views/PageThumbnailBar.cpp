@@ -246,9 +246,13 @@ void PageThumbnailBar::updatePagePane(DocumentContext* owner)
 void PageThumbnailBar::refresh(DocumentContext* owner)
 {
     if (!owner) {
-        // The drawing is gone: nothing of it may be drawn or reached again.
+        // The drawing is gone: nothing of it may be drawn or reached again, and the pane's
+        // strip and scroll bar start at page 1 of 1 again, as before any drawing.
         cache.reset();
         setContext(nullptr);
+        firstVisible = 0;
+        if (pane)
+            pane->setPages(1, 1);
         clearArea();
         return;
     }

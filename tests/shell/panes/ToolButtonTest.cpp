@@ -6,6 +6,7 @@
 #include "platform/ChildScrollBar.h"
 #include "platform/SystemMetrics.h"
 #include "tests/shell/panes/PaneFixture.h"
+#include "views/PageThumbnailBar.h"
 
 namespace {
 const COLORREF kBlack = RGB(0, 0, 0);
@@ -213,6 +214,13 @@ TEST_F(PaneTest, PageCellsFollowTheViewAndScrollOnlyWhenTheCurrentPageLeavesIt)
         EXPECT_EQ(bar.scrollState[3], 3);
         EXPECT_EQ(strip.firstVisible(), s.position);
     }
+    // The last drawing closed: the strip and its bar start again at page 1 of 1.
+    PageThumbnailBar pageBar;
+    pageBar.setPane(&strip);
+    strip.setPages(10, 10);
+    pageBar.refresh(nullptr);
+    EXPECT_EQ(bar.scrollPosition(), 0);
+    EXPECT_EQ(bar.scrollState[2], 2);
     // The cells start at the first visible page: current raised, the others sunken, one empty
     // cell after the last page.
     strip.setPages(9, 10);
