@@ -199,7 +199,6 @@ int MoveTool::copyBy(double dx, double dy, double dz)
         const int copied = editor->addToPage();
         if (copied < 1)
             continue; // the store refused it: skipped
-        (void)element->draw(); // nothing is drawn without a view
         copies.push_back(copied);
     }
     if (groups)
@@ -218,8 +217,12 @@ int MoveTool::copyBy(double dx, double dy, double dz)
         undo->endCopy();
     if (theLowMemoryGuard)
         theLowMemoryGuard->checkMemoryReserve();
-    if (context->updater)
+    // The copies are drawn where they lie, as a paste draws, and the navigator and the page bar
+    // follow at idle time; then the view with the marks of the copies, which are selected.
+    if (context->updater) {
+        context->updater->repaintChanges();
         context->updater->repaint();
+    }
     return static_cast<int>(copies.size());
 }
 
