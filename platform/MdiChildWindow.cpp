@@ -103,6 +103,14 @@ int MdiChildWindow::handleEvent()
     // a window: a close that is lost leaves the window open, to be closed again.
     switch (event->code) {
     case EV_ACTIVATE:
+        // Another drawing comes to the front while a handler runs, that is while a mouse loop of
+        // the one before polls: the loop ends at its next poll, so that the clicks meant for this
+        // window are not taken as the other drawing's points. Its input waits for the next mouse
+        // step in its own window.
+        if (FrameWindow* frame = theApplication ? theApplication->frame : nullptr;
+            frame && theEventRouter && theEventRouter->depth > 1 && frame->documents.activeSerial >= 0 &&
+            frame->documents.activeSerial != serial)
+            frame->abortMouseLoop();
         (void)event->postEvent(EV_DOCUMENT_ACTIVATED, serial, 0);
         (void)event->postChildActivated();
         return 1;

@@ -17,6 +17,7 @@
 #include "elements/TextElementBase.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PickSettings.h"
+#include "geometry/PointList.h"
 #include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids_properties.h"
@@ -65,6 +66,32 @@ void pressingViewStep(int flags)
         (void)PostMessageA(viewWindow, WM_MOUSEMOVE, 0, moveInto);
     }
     pumpingViewStep(flags);
+}
+
+// Another drawing brought to the front once the program time reaches activateAt (0: never), in
+// the middle of whatever mouse loop is running then, as Ctrl+Tab or a click on its window does;
+// verticesThen keeps how many points the polyline of the view's drawing held at that moment.
+DWORD activateAt = 0;
+HWND activatedWindow = nullptr;
+DocumentContext* loopDrawing = nullptr;
+int verticesThen = -1;
+// The points of the element that the drawing is creating; -1 without one.
+int verticesInHand(DocumentContext* drawing)
+{
+    Element* e = drawing && drawing->editor2 ? drawing->editor2->elementInHand() : nullptr;
+    return e && e->vertices() ? e->vertices()->count : -1;
+}
+void activatingViewStep(int flags)
+{
+    // The activation comes inside the step, after the pump began it.
+    pumpingViewStep(flags);
+    if (activateAt && currentTickCount() >= activateAt) {
+        activateAt = 0;
+        verticesThen = verticesInHand(loopDrawing);
+        (void)SendMessageA(GetParent(activatedWindow), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(activatedWindow), 0);
+        // The test's frame is hidden and takes no focus: the window hears what a shown one would.
+        (void)SendMessageA(activatedWindow, WM_SETFOCUS, 0, 0);
+    }
 }
 
 } // namespace
@@ -380,6 +407,57 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
     SelectTool& select = *SelectTool::of(&drawing());
     EXPECT_EQ(select.selectionMode(), 1);
     EXPECT_EQ(select.firstSelectedId(), lineId) << "the click after the button reached the select tool";
+}
+
+// A polyline half entered in one drawing when another comes to the front: the clicks that follow
+// belong to the other drawing, and the first one's input waits with the points it had.
+TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFront)
+{
+    ScriptedWindow* other = addWindow();
+    ASSERT_NE(other, nullptr);
+    (void)SendMessageA(GetParent(viewWindow), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(viewWindow), 0);
+    (void)SendMessageA(viewWindow, WM_SETFOCUS, 0, 0);
+    settleEvents();
+    ASSERT_EQ(frame.activeDocument(), window);
+    ASSERT_EQ(frame.documents.activeSerial, window->serial);
+    DocumentContext& first = drawing();
+
+    const IntPoint p1(60, 170), p2(140, 200), p3(200, 80), p4(90, 60);
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &activatingViewStep};
+    ScopedOverride<HWND> activated{activatedWindow, other->hwnd()};
+    const IntPoint s1 = screenOf(p1), s2 = screenOf(p2), s3 = screenOf(p3), s4 = screenOf(p4);
+    ScriptedMouse mouse;
+    const DWORD t = clock.now();
+    // Two vertices, then the other drawing comes to the front and two clicks follow.
+    mouse.at(t, s1.x, s1.y)
+        .at(t + 100, s1.x, s1.y, ScriptedMouse::kLeft)
+        .at(t + 150, s1.x, s1.y)
+        .at(t + 400, s2.x, s2.y)
+        .at(t + 500, s2.x, s2.y, ScriptedMouse::kLeft)
+        .at(t + 550, s2.x, s2.y)
+        .at(t + 1100, s3.x, s3.y)
+        .at(t + 1200, s3.x, s3.y, ScriptedMouse::kLeft)
+        .at(t + 1250, s3.x, s3.y)
+        .at(t + 1400, s4.x, s4.y)
+        .at(t + 1500, s4.x, s4.y, ScriptedMouse::kLeft)
+        .at(t + 1550, s4.x, s4.y);
+    mouse.advanceClockPerRead(&clock, 20);
+    ScopedOverride<DWORD> activate{activateAt, t + 1000};
+    ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+    layout.current = TOOL_BREAKLINE;
+    window->runToolButton();
+    ScopedOverride<DocumentContext*> creating{loopDrawing, &first};
+    ScopedOverride<int> counted{verticesThen, -1};
+    // The tool starts as in the program, from the view's mouse move: its loop runs in a handler.
+    ASSERT_TRUE(PostMessageA(viewWindow, WM_MOUSEMOVE, 0, MAKELPARAM(p1.x, p1.y)));
+    settleEvents();
+
+    EXPECT_LT(clock.now(), t + 1100) << "the loop ended when the other drawing came to the front";
+    EXPECT_EQ(frame.activeDocument(), other);
+    ASSERT_GE(verticesThen, 3) << "two vertices and the band";
+    EXPECT_EQ(verticesInHand(&first), verticesThen) << "no click after the switch became a vertex";
+    EXPECT_TRUE(pageIds().empty());
 }
 
 // A text typed and ended with the セレクト button, then Undo twice: the typing and the new text go,
