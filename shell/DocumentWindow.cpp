@@ -100,6 +100,9 @@ void DocumentWindow::attachContext()
 
 int DocumentWindow::confirmSave()
 {
+    // What is typed into a text still in hand counts as a change: the question follows its
+    // storing. A drawing behind the active one keeps its element in hand when it is left.
+    endTool();
     if (!isModified())
         return 1;
     char text[300];

@@ -25,6 +25,7 @@
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FileDialogScript.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
@@ -458,6 +459,55 @@ TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFro
     ASSERT_GE(verticesThen, 3) << "two vertices and the band";
     EXPECT_EQ(verticesInHand(&first), verticesThen) << "no click after the switch became a vertex";
     EXPECT_TRUE(pageIds().empty());
+}
+
+// A text typed in one drawing whose input ended when the mouse left it, so that the text stays in
+// hand while another drawing is in front: Save All stores and saves what was typed, and closing
+// the drawing, saved meanwhile and typed into again, asks whether to save it.
+TEST_F(DrawingByMouse, ATextTypedInADrawingBehindTheActiveOneIsSavedAndAskedFor)
+{
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    ScratchFolder scratch;
+    const std::string path = scratch.pathOf("typed.ycx");
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+    settleEvents();
+    DocumentContext& first = drawing();
+    const IntPoint textAt(60, 170), st = screenOf(textAt);
+    // The text tool at textAt, the keys, and the mouse leaving the view.
+    const auto typeAndLeave = [&](const std::string& keys) {
+        beginTextAt(textAt, clock);
+        typeKeys(keys);
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        mouse.at(t, st.x, st.y).at(t + 500, st.x - 1000, st.y - 1000);
+        mouse.advanceClockPerRead(&clock, 20);
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        settleEvents();
+        ASSERT_NE(first.editor2->elementInHand(), nullptr) << "the text is still in hand";
+    };
+    typeAndLeave("Korvane");
+    ASSERT_NE(addWindow(), nullptr);
+    ASSERT_NE(frame.activeDocument(), window);
+
+    dialogs.answers = {scratch.pathOf("other.ycx")};
+    ASSERT_EQ(frame.onCommand(CMD_SAVE_ALL), 1);
+    settleEvents();
+    EXPECT_NE(ScratchFolder::read(path).find("\"Korvane\""), std::string::npos) << "the typed text is in the file";
+    EXPECT_FALSE(first.isModified());
+
+    // Back in the first drawing, a click into the text and two more characters, then the other
+    // drawing in front again.
+    (void)SendMessageA(GetParent(viewWindow), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(viewWindow), 0);
+    settleEvents();
+    typeAndLeave("26");
+    ASSERT_NE(addWindow(), nullptr);
+    MessageBoxScript boxes;
+    boxes.answer(IDCANCEL);
+    EXPECT_EQ(window->confirmSave(), 0);
+    EXPECT_EQ(boxes.shown().size(), 1u) << "closing asks whether to save the typed characters";
 }
 
 // A text typed and ended with the セレクト button, then Undo twice: the typing and the new text go,
