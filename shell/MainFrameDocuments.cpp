@@ -105,6 +105,9 @@ int MainFrame::openDocument()
         DocumentWindow* window = documentAt(i);
         if (window && window->isShowing(path)) {
             SendMessageA(mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->hwnd()), 0);
+            // Activation leaves an icon an icon: the drawing would not come into view.
+            if (IsIconic(window->hwnd()))
+                SendMessageA(mdiClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window->hwnd()), 0);
             return 0;
         }
     }

@@ -150,6 +150,17 @@ TEST_F(MainFrameTest, OpenReusesAnUntouchedWindowAndActivatesOneThatShowsTheFile
     EXPECT_EQ(frame.activeDocument(), first);
     EXPECT_EQ(second->hasFile(), 0);
 
+    // A window that shows the file as an icon comes back to its size.
+    (void)SendMessageA(first->hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    (void)SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second->hwnd()), 0);
+    settleEvents();
+    ASSERT_TRUE(IsIconic(first->hwnd()));
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    settleEvents();
+    EXPECT_EQ(frame.activeDocument(), first);
+    EXPECT_FALSE(IsIconic(first->hwnd()));
+
     dialogs.answers = {""};
     ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
     EXPECT_EQ(frame.documentCount(), 2) << "Cancel opens nothing";
