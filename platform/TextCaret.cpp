@@ -23,6 +23,19 @@ void placeComposition(Window* window, const IntPoint& at)
     if (theImeGuard)
         theImeGuard->placeCompositionWindow(window, at);
 }
+
+// 1 when the focus lies in another child of the parent of `own` (or in one of its children): the
+// user brought another drawing of the same MDI client to the front, and it keeps the keys.
+int siblingHasFocus(HWND own)
+{
+    if (!(GetWindowLongA(own, GWL_STYLE) & WS_CHILD))
+        return 0;
+    const HWND parent = GetAncestor(own, GA_PARENT);
+    HWND w = GetFocus();
+    while (w && GetAncestor(w, GA_PARENT) != parent)
+        w = GetAncestor(w, GA_PARENT);
+    return w && w != own;
+}
 } // namespace
 
 TextCaret::~TextCaret() { destroySystemCaret(); }
@@ -100,7 +113,7 @@ void TextCaret::takeFocus()
         return;
     if (!window)
         return;
-    if (GetFocus() != window->hwnd()) {
+    if (GetFocus() != window->hwnd() && !siblingHasFocus(window->hwnd())) {
         SetFocus(window->hwnd());
         placeComposition(window, position);
     }

@@ -173,6 +173,38 @@ TEST_F(TextCaretTest, FocusWaitsForTheHoldOffAndTheButtons)
     caret.window = nullptr;
 }
 
+// The caret's window and another one are children of one parent, as two drawings of the MDI
+// client: the focus that the other took (the user brought it to the front) stays there; focus
+// anywhere else is taken back.
+TEST_F(TextCaretTest, FocusStaysWithAnotherChildOfTheSameParent)
+{
+    RecordingWindow parent, sibling, stranger;
+    ShowWindow(parent.hwnd(), SW_SHOWNA);
+    ShowWindow(stranger.hwnd(), SW_SHOWNA);
+    for (RecordingWindow* child : {&window, &sibling}) {
+        SetWindowLongA(child->hwnd(), GWL_STYLE, WS_CHILD | WS_VISIBLE);
+        ASSERT_TRUE(SetParent(child->hwnd(), parent.hwnd()));
+    }
+    caret.window = &window;
+    const struct {
+        HWND focus;
+        HWND expected;
+        const char* what;
+    } cases[] = {
+        {sibling.hwnd(), sibling.hwnd(), "another drawing keeps the focus"},
+        {parent.hwnd(), window.hwnd(), "the parent gives it back"},
+        {stranger.hwnd(), window.hwnd(), "a window elsewhere gives it back"},
+    };
+    for (const auto& c : cases) {
+        SetFocus(c.focus);
+        ASSERT_EQ(GetFocus(), c.focus) << c.what;
+        caret.refresh();
+        EXPECT_EQ(GetFocus(), c.expected) << c.what;
+    }
+    caret.window = nullptr;
+    (void)SetParent(window.hwnd(), nullptr); // the fixture's window outlives the parent
+}
+
 TEST_F(TextCaretTest, ThePumpWaitsBetweenIdleEventsWhileTheDrawnCaretIsShown)
 {
     auto frame = std::make_unique<RecordingFrame>();
