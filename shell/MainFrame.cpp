@@ -184,6 +184,14 @@ int MainFrame::handleEvent()
         if (DocumentWindow* active = activeDocument(); active && active->context)
             active->context->flushArrowSteps();
         return FrameWindow::handleEvent();
+    case EV_DOCUMENT_ACTIVATED:
+        // A text being typed in a drawing left behind is stored: it holds the one caret, which
+        // would take the keys back from the drawing now in front and end its tools at once.
+        for (int i = 0; i < documents.count; ++i)
+            if (DocumentWindow* window = documentAt(i); window && window->serial != event->arg1 && window->context &&
+                                                        window->context->interactionMode == 1)
+                window->endTool();
+        return FrameWindow::handleEvent();
     case EV_ACTIVE_DOCUMENT_CHANGED:
         refreshActivePainters();
         return 1;

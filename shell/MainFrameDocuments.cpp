@@ -152,11 +152,7 @@ int MainFrame::saveAll()
 {
     for (int i = 0; i < documents.count; ++i) {
         DocumentWindow* window = documentAt(i);
-        if (!window)
-            continue;
-        // A drawing behind the active one may still hold a text being typed: it is stored first.
-        window->endTool();
-        if (!window->save())
+        if (window && !window->save())
             return 0;
     }
     return 1;

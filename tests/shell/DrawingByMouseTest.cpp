@@ -461,9 +461,9 @@ TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFro
     EXPECT_TRUE(pageIds().empty());
 }
 
-// A text typed in one drawing whose input ended when the mouse left it, so that the text stays in
-// hand while another drawing is in front: Save All stores and saves what was typed, and closing
-// the drawing, saved meanwhile and typed into again, asks whether to save it.
+// A text typed in one drawing whose input ended when the mouse left it: another drawing brought to
+// the front stores it, so that Save All saves what was typed; and closing the drawing, saved
+// meanwhile and typed into again, asks whether to save it.
 TEST_F(DrawingByMouse, ATextTypedInADrawingBehindTheActiveOneIsSavedAndAskedFor)
 {
     FakeClock clock(1000, 500);
@@ -489,8 +489,14 @@ TEST_F(DrawingByMouse, ATextTypedInADrawingBehindTheActiveOneIsSavedAndAskedFor)
         ASSERT_NE(first.editor2->elementInHand(), nullptr) << "the text is still in hand";
     };
     typeAndLeave("Korvane");
-    ASSERT_NE(addWindow(), nullptr);
+    ScriptedWindow* other = addWindow();
+    ASSERT_NE(other, nullptr);
+    // The test's frame is hidden and gives no focus: the new window hears what a shown one would.
+    (void)SendMessageA(other->hwnd(), WM_SETFOCUS, 0, 0);
+    settleEvents();
     ASSERT_NE(frame.activeDocument(), window);
+    EXPECT_EQ(first.interactionMode, 0) << "the drawing left behind stored its text";
+    EXPECT_TRUE(first.isModified());
 
     dialogs.answers = {scratch.pathOf("other.ycx")};
     ASSERT_EQ(frame.onCommand(CMD_SAVE_ALL), 1);
@@ -498,12 +504,10 @@ TEST_F(DrawingByMouse, ATextTypedInADrawingBehindTheActiveOneIsSavedAndAskedFor)
     EXPECT_NE(ScratchFolder::read(path).find("\"Korvane\""), std::string::npos) << "the typed text is in the file";
     EXPECT_FALSE(first.isModified());
 
-    // Back in the first drawing, a click into the text and two more characters, then the other
-    // drawing in front again.
+    // Back in the first drawing, a click into the text and two more characters; closing it asks.
     (void)SendMessageA(GetParent(viewWindow), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(viewWindow), 0);
     settleEvents();
     typeAndLeave("26");
-    ASSERT_NE(addWindow(), nullptr);
     MessageBoxScript boxes;
     boxes.answer(IDCANCEL);
     EXPECT_EQ(window->confirmSave(), 0);
