@@ -101,7 +101,7 @@ void DocumentWindow::attachContext()
 int DocumentWindow::confirmSave()
 {
     // What is typed into a text still in hand counts as a change: the question follows its
-    // storing. A drawing behind the active one keeps its element in hand when it is left.
+    // storing. Closing the frame ends no tool before it asks.
     endTool();
     if (!isModified())
         return 1;
