@@ -697,6 +697,10 @@ void RedrawManager::repaint()
     flushPainter();
     if (showSelectionMarks && context && context->selectTool)
         context->selectTool->redrawMarks();
+    // The miniatures wait for a pause after the view is shown, marks and all: the marks of a
+    // large selection take long enough for their timer to come due at once.
+    if (miniaturesBehind)
+        scheduledAt = GetTickCount();
 }
 
 void RedrawManager::redirectToPagePainter(int on)
