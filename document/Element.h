@@ -167,6 +167,9 @@ public:
         (void)filled;
         return 0;
     }
+    // extentMin and extentMax := the extent the handle marks stand on, as showPickHandles
+    // measures it (the exact extent unless a kind says otherwise), without drawing them.
+    virtual void measureHandlesExtent() { computeExtent(1); }
     virtual void showPickColour() {}
     virtual void showPickMarks() {}
     virtual void setActiveHandle(int mode, int number) { (void)mode, (void)number; }

@@ -153,7 +153,7 @@ int BezierElement::execute(int operation, double x, double y, double z)
 
 void BezierElement::showPickHandles()
 {
-    computeExtent(1);
+    measureHandlesExtent();
     handleFlags.setAll();
     drawHandleMarks();
 }

@@ -342,9 +342,34 @@ int ElementRecordEditor::drawElementById(int id)
     // The record's extent of a text may be one measured at another scale: an extent the index
     // holds at this one has already told.
     extent.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
-    if (!culls || holds == 1 || !updater->isOutsideUpdateArea(&extent))
+    if (!culls || holds == 1 || !updater->isOutsideUpdateArea(&extent)) {
         (void)element->draw(); // an element outside the view draws nothing
+        if (culls && index)
+            keepHandlesBox(*index, id, scale);
+    }
     return next;
+}
+
+void ElementRecordEditor::keepHandlesBox(ElementMaskIndex& index, int id, double scale)
+{
+    int filled = 0;
+    if (!thePickSettings || thePickSettings->pickStyle() != PickStyle::Handles || element->self != element ||
+        !element->marksFollowMeasuredExtent(filled))
+        return;
+    const double drawingScale = DrawPoint::scaleDenominatorOf(context) / DrawPoint::scaleNumeratorOf(context);
+    DoubleRect box;
+    int keptFilled = 0;
+    if (index.marksExtentOf(id, scale, drawingScale, box, keptFilled))
+        return;
+    // Measured on the element in hand, which keeps the extent it had.
+    const DrawPoint low = element->extentMin, high = element->extentMax;
+    element->measureHandlesExtent();
+    if (element->extentMin.x <= element->extentMax.x && element->extentMin.y <= element->extentMax.y) {
+        box.set(element->extentMin.y, element->extentMin.x, element->extentMax.x, element->extentMax.y);
+        (void)index.keepMarksExtent(id, box, filled, scale, drawingScale); // 0: never registered
+    }
+    element->extentMin = low;
+    element->extentMax = high;
 }
 
 int ElementRecordEditor::executeById(int id, int operation, double x, double y, double z)

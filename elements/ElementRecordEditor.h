@@ -4,6 +4,7 @@
 
 class DocumentContext;
 class Element;
+class ElementMaskIndex;
 class ElementStore;
 
 // The store, file and undo role of an element editor: takes elements by id from the store into
@@ -89,6 +90,10 @@ protected:
     Element* element = nullptr;         // the one of kept[kindInHand]; null for none
 
 private:
+    // A kind whose handles stand on an extent measured apart from the stored one (a box, a curve,
+    // a dimension) keeps that extent with the index once drawn on the view, so that selecting
+    // many elements shows their handles without taking each of them again.
+    void keepHandlesBox(ElementMaskIndex& index, int id, double scale);
     // beginEdit of an element whose index entry was just read.
     [[nodiscard]] int beginEditFound(int id, const ElementIndexEntry& found);
 

@@ -162,7 +162,7 @@ void MeasureElement::drawPointMarks(int operation, int withDisplay)
 
 void MeasureElement::showPickHandles()
 {
-    computeExtent(0);
+    measureHandlesExtent();
     handleFlags.clearAll();
     drawHandleMarks();
 }

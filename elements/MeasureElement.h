@@ -39,6 +39,8 @@ public:
 
     int execute(int operation, double x, double y, double z) override;
     void showPickHandles() override;
+    // The quick extent: the handles stand one paper millimetre out from what is drawn.
+    void measureHandlesExtent() override { computeExtent(0); }
     [[nodiscard]] int marksFollowMeasuredExtent(int& filled) const override
     {
         filled = 0;

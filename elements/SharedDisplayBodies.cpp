@@ -50,7 +50,7 @@ int runShapeAt(Element& e, int operation, double x, double y, double z)
 
 void showAllExtentHandles(Element& e)
 {
-    e.computeExtent(1);
+    e.measureHandlesExtent();
     e.handleFlags.setAll();
     e.drawHandleMarks();
 }
