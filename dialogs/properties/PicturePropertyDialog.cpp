@@ -203,7 +203,8 @@ int PicturePropertyDialog::onPageEvent()
         return 0;
     for (const MaskTool& tool : kMaskTools)
         if (id == tool.button) {
-            storePage();
+            if (!storeShownPage())
+                return 1;
             result = tool.result;
             end();
             return 1;

@@ -155,7 +155,8 @@ void PropertyDialog::applyPage(int)
 {
     if (!element)
         return;
-    storePage();
+    // A field the page could not take leaves the rest stored and shown: the user mends it there.
+    (void)storeShownPage();
     element->repaintPicked();
 }
 
@@ -201,7 +202,8 @@ int PropertyDialog::handleFrameMessage()
             return 1;
         case IDC_PROPERTY_STORE_PREVIOUS:
         case IDC_PROPERTY_STORE_NEXT:
-            storePage();
+            if (!storeShownPage())
+                return 1;
             result = id;
             end();
             return 1;

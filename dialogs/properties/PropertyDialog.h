@@ -27,7 +27,8 @@ struct PropertyStepRecord {
 // page writes straight into the element's attribute objects and points, when the page is left,
 // on OK, on "再表示" and on "<S" / "S>". It records no undo; the caller keeps or drops the working
 // copy by the result. Layer renames go into the dialog's own copy of the layer table and reach
-// the application's table only on OK.
+// the application's table only on OK. While a field holds a value its page cannot take, the user is
+// told so at each of these and the dialog stays on the page, that field focused.
 //
 // A kind builds its pages through the page protocol below (the virtual operations in the order
 // the dialog calls them); the kind's own objects are pointers into the element, taken by its
@@ -93,8 +94,9 @@ public:
     void loadPage() override;
     // Writes the page's fields into the element.
     void storePage() override;
-    // storePage, then the element repainted in its picked state; kinds that step through
-    // vertices also mark the current vertex when markVertex is not 0.
+    // storeShownPage (refusedField then names a field it could not take), then the element
+    // repainted in its picked state; kinds that step through vertices also mark the current
+    // vertex when markVertex is not 0.
     virtual void applyPage(int markVertex);
     // The events of the kind's pages (page 1 on); 1 when consumed.
     [[nodiscard]] virtual int onPageEvent();

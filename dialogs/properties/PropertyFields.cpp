@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "dialogs/properties/TabbedPageDialog.h"
 #include "geometry/DrawPoint.h"
 #include "platform/Dialog.h"
 #include "platform/EditControls.h"
+#include "platform/MessageBoxes.h"
+#include "platform/StringUtil.h"
 
 namespace property_fields {
 namespace {
@@ -48,6 +51,56 @@ template <typename Number, typename Parse> int parseWhole(const char* text, Pars
     return 1;
 }
 
+// The label the user reads before the field (the static text or check box made just before it),
+// blanks at its end dropped; empty when there is none.
+void labelBefore(HWND field, char (&label)[64])
+{
+    label[0] = 0;
+    HWND before = field ? GetWindow(field, GW_HWNDPREV) : nullptr;
+    char kind[16] = {};
+    if (!before || !GetClassNameA(before, kind, sizeof kind) ||
+        (lstrcmpiA(kind, "Static") != 0 && lstrcmpiA(kind, "Button") != 0))
+        return;
+    int length = GetWindowTextA(before, label, sizeof label);
+    while (length > 0 && isBlank(label[length - 1]))
+        label[--length] = 0;
+}
+
+// A bound as the user would type it: up to four decimals, cut towards zero, so that the bounds
+// told always lie within the range.
+void formatBound(double bound, char (&text)[40])
+{
+    if (!StringUtil::formatDouble(bound, 4, text))
+        std::snprintf(text, sizeof text, "%g", bound);
+}
+
+// The typed text of `field` cannot be taken: the first such field of the page's store is named to
+// the user with the numbers it takes and gets the focus, its text left for the user to mend; the
+// dialog then stays on the page (TabbedPageDialog::storeShownPage).
+void refuse(Dialog& dialog, Control& field, double low, double high)
+{
+    auto* pages = dynamic_cast<TabbedPageDialog*>(&dialog);
+    if (pages) {
+        if (pages->refusedField)
+            return; // the user mends one field at a time
+        pages->refusedField = field.id;
+    }
+    HWND window = field.lookupWindow();
+    char label[64];
+    labelBefore(window, label);
+    char from[40], to[40];
+    formatBound(low, from);
+    formatBound(high, to);
+    char message[200];
+    if (label[0])
+        std::snprintf(message, sizeof message, "%sには%sから%sまでの数値を入力して下さい。", label, from, to);
+    else
+        std::snprintf(message, sizeof message, "%sから%sまでの数値を入力して下さい。", from, to);
+    showErrorBox(message);
+    if (window) // the dialog's own way to a field: its text selected, the default button kept
+        SendMessageA(GetParent(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+}
+
 } // namespace
 
 int takeReal(Dialog& dialog, int id, double low, double high, double& value)
@@ -64,7 +117,7 @@ int takeReal(Dialog& dialog, int id, double low, double high, double& value)
     const int number = fieldText(*field, text) &&
                        parseWhole<double>(text, [](const char* s, char** e) { return std::strtod(s, e); }, typed);
     if (!number || !std::isfinite(typed) || typed < low || typed > high) {
-        (void)field->setDouble(field->value); // the field shows what stays
+        refuse(dialog, *field, low, high);
         return 0;
     }
     value = field->getDouble(&changed, 1);

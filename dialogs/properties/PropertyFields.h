@@ -6,9 +6,12 @@ class DrawPoint;
 // The number fields of the property pages. A page shows each value when it is loaded; storing it
 // takes a field's number only when the user changed the field's text since, and only when that
 // text is one finite number (blanks around it allowed) within the field's bounds. So an untouched
-// field leaves the stored value exactly as it was (not the value rounded to the decimals shown),
-// and a field holding anything else (text, "NaN", a number out of bounds) shows the stored value
-// again and leaves it unchanged.
+// field leaves the stored value exactly as it was (not the value rounded to the decimals shown).
+// A real-number field holding anything else (text, "NaN", a number out of bounds) leaves the value
+// unchanged and keeps its text; the first such field of a store is named to the user with its
+// bounds and gets the focus, and a tabbed dialog stays on the page
+// (TabbedPageDialog::storeShownPage). The integer fields (tints, numbers of decimals) ignore such a
+// text instead: the field shows the stored value again and the value stays, without a word.
 namespace property_fields {
 
 // Bounds of the values typed: widths and pitches in millimetres, tints in percent, angles in
@@ -20,10 +23,11 @@ constexpr double kMaxAngle = 1.0e6;
 constexpr double kMinRadius = 0.0001;
 
 // 1 and the number when the real-number field was edited into a number within [low, high]; 0
-// for an untouched or missing field, or one that was shown its stored value again. A number
-// taken becomes the field's stored value.
+// for an untouched or missing field, or one refused as above. A number taken becomes the field's
+// stored value.
 [[nodiscard]] int takeReal(Dialog& dialog, int id, double low, double high, double& value);
-// The same for an integer field.
+// The same for an integer field, except that a text it cannot take is replaced by the stored value
+// without a word.
 [[nodiscard]] int takeInt(Dialog& dialog, int id, int low, int high, int& value);
 // 1 when the field holds one number that differs from the value it was last given; nothing is
 // taken (the batch pages tick an attribute by it while the user types).

@@ -40,12 +40,18 @@ int TabbedPageDialog::addPage(int dialogId)
     return 1;
 }
 
+int TabbedPageDialog::storeShownPage()
+{
+    refusedField = 0;
+    storePage();
+    return refusedField == 0;
+}
+
 int TabbedPageDialog::switchToPage(int index)
 {
     const int id = pageDialogId(index);
-    if (id == 0)
+    if (id == 0 || !storeShownPage())
         return 0;
-    storePage();
     if (!switchTemplate(id, 1))
         return 0;
     currentPage = index;
@@ -87,7 +93,8 @@ int TabbedPageDialog::handleTabbedEvent()
         if (id != IDOK && id != IDCANCEL)
             return -1;
         if (id == IDOK) {
-            storePage();
+            if (!storeShownPage())
+                return 1;
             result = kOk;
         }
         end();

@@ -44,15 +44,21 @@ public:
     // --- what every tabbed dialog shares ---
     // Makes room in the template buffer for the page's resource and counts the page; 1.
     [[nodiscard]] int addPage(int dialogId);
+    // storePage, and 1 when it took every field of the page; 0 when a field held a value the page
+    // cannot take: the user has been told what that field takes and it has the focus, so whatever
+    // was to follow the store (ending the dialog, another page or vertex) does not happen.
+    [[nodiscard]] int storeShownPage();
     // Stores the page being left and shows page `index`; 0 (nothing changes) for an index
-    // without a page, 0 also when the page could not be shown (the left page is stored then).
+    // without a page or while the page shown holds a value it cannot take, 0 also when the page
+    // could not be shown (the left page is stored then).
     [[nodiscard]] int switchToPage(int index);
     // The tab strip's labels in page order, the current page chosen, the strip over the client
     // area; nothing when the strip exists already.
     void showTabs(const char* const* labels, int count);
     // The events every tabbed dialog answers alike: initialisation (setupTabs), an edit taking
     // the focus, a tab change, painting, and OK (the page stored, kOk) and Cancel, which end the
-    // dialog. -1 for any other event.
+    // dialog; OK leaves it open while the page holds a value it cannot take. -1 for any other
+    // event.
     [[nodiscard]] int handleTabbedEvent();
     // Runs the dialog modally, captioned `caption`, on currentPage (page 0 for an index without a
     // page) once addPages has counted the pages; the result. Layer names edited in the dialog
@@ -68,4 +74,7 @@ public:
     int layerListId = 0;
     int layerScrollId = 0;
     int result = kCancel;
+    // The first field of the current store whose typed text the page could not take (the one the
+    // user is told of), 0 while there is none; storeShownPage clears it.
+    int refusedField = 0;
 };

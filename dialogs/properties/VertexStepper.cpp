@@ -131,6 +131,8 @@ int VertexStepper::stepOnClick(PropertyDialog& dialog, int controlId, const std:
     if (!canStep(direction))
         return 1; // a step past either end does nothing
     dialog.applyPage(0);
+    if (dialog.refusedField)
+        return 1; // the vertex shown keeps the field the user is to mend
     step(direction);
     if (reload)
         reload();

@@ -54,8 +54,8 @@ public:
     void loadAndMark(PropertyDialog& dialog);
     // A click on control controlId of the page: for a step button the vertex shown is stored (the
     // dialog's applyPage without its mark), the index moved and the new vertex shown and marked
-    // (by `reload` where the page shows more than the vertex); 1 then (a step past either end does
-    // nothing), 0 for another control.
+    // (by `reload` where the page shows more than the vertex); 1 then (a step past either end, or
+    // from a vertex with a field the page cannot take, does nothing), 0 for another control.
     [[nodiscard]] int stepOnClick(PropertyDialog& dialog, int controlId, const std::function<void()>& reload = nullptr);
 
     VertexPageIds ids;

@@ -18,6 +18,7 @@
 #include "shapes/ArrowHeadStyle.h"
 #include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
 using namespace property_test;
@@ -158,16 +159,20 @@ TEST(DimensionPages, RadiusAndDiameterShowAndTakeThePointOnTheCircleAndTheDispla
         PropertyDrawing d;
         const int id = d.addTextKind(kind);
         std::vector<std::string> shown;
+        MessageBoxScript boxes;
         (void)d.runSheet(id, 0, 0, [&](HWND w) {
             chooseTab(w, 5);
             for (int f : {IDC_RADIUS_P1_X, IDC_RADIUS_P1_Y, IDC_RADIUS_P2_X, IDC_RADIUS_P2_Y})
                 shown.push_back(textOf(w, f));
             type(w, IDC_RADIUS_P1_Y, "25");
-            type(w, IDC_RADIUS_P2_X, "abc"); // no number: kept
+            type(w, IDC_RADIUS_P2_X, "abc"); // no number: told, and kept
             type(w, IDC_RADIUS_P2_Y, "95.5");
+            click(w, IDOK);
+            type(w, IDC_RADIUS_P2_X, "80");
             finish(w, IDOK);
         });
         EXPECT_EQ(shown, (std::vector<std::string>{"20", "20", "80", "90"}));
+        EXPECT_EQ(boxes.texts(), "点２Xには-100000から100000までの数値を入力して下さい。");
         Element& e = d.stored(id);
         Point p1;
         ASSERT_EQ(e.vertices()->getPoint(0, &p1), 1);

@@ -23,6 +23,7 @@
 #include "tests/dialogs/PropertyFixture.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/ImageCompare.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/UnixScript.h"
@@ -180,12 +181,15 @@ TEST(PicturePropertyDialog, TheMaskPageShowsAbsolutePointsAndItsToolsEndTheDialo
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, false, false, false}));
 
     // A mask of 7 points: shown absolute, stepped, one point typed; "拡大、縮小" stores the page
-    // and answers 9903 (the dialog run by itself: the editor would start the mask tool).
+    // and answers 9903 (the dialog run by itself: the editor would start the mask tool), but not
+    // while the point holds no number: the user is told and the dialog stays.
     const int masked = addPicture(d, files.red(), 1.0, 7);
     ASSERT_GE(masked, 1);
     Element& picture = d.stored(masked);
     PicturePropertyDialog dialog;
     dialog.bind(&picture);
+    MessageBoxScript boxes;
+    int resultWhileRefused = 0;
     std::vector<std::string> kinds;
     double firstX = 0, firstY = 0;
     std::vector<bool> tools;
@@ -198,9 +202,14 @@ TEST(PicturePropertyDialog, TheMaskPageShowsAbsolutePointsAndItsToolsEndTheDialo
             tools.push_back(isEnabled(w, id));
         click(w, IDC_MASK_NEXT);
         kinds.push_back(textOf(w, IDC_MASK_POINT_KIND) + " " + textOf(w, IDC_MASK_NUMBER) + "/" + textOf(w, IDC_MASK_COUNT));
+        type(w, IDC_MASK_POINT_X, "x150");
+        click(w, IDC_MASK_SCALE);
+        resultWhileRefused = dialog.result;
         type(w, IDC_MASK_POINT_X, "150");
         click(w, IDC_MASK_SCALE);
     });
+    EXPECT_EQ(boxes.texts(), "Xには-100000から100000までの数値を入力して下さい。");
+    EXPECT_EQ(resultWhileRefused, 2) << "the dialog went on";
     EXPECT_EQ(result, 9903);
     EXPECT_DOUBLE_EQ(firstX, 100.25);
     EXPECT_DOUBLE_EQ(firstY, 100.0);

@@ -1,7 +1,8 @@
 // The property dialog framework run through the element editor's property sheet: what each
 // frame button leaves in the stored element and answers, the stepping buttons, the page and the
 // position the next dialog opens on, the common page's layers and names, and the colour pick
-// through the application's chooser.
+// through the application's chooser, and a value a field cannot take.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,16 @@
 #include "document/UndoManager.h"
 #include "geometry/DrawPoint.h"
 #include "geometry/InkColor.h"
+#include "geometry/FontAttributes.h"
 #include "geometry/LineSizeAttribute.h"
+#include "geometry/PointList.h"
 #include "platform/TabControl.h"
 #include "resources/ids_properties.h"
+#include "resources/ids_text_properties.h"
+#include "shapes/MeasureAttributes.h"
+#include "shapes/RadiusList.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
 using namespace property_test;
@@ -268,4 +275,104 @@ TEST(PropertyDialog, ThePickThroughTheApplicationChooserSharesItsCustomColours)
     EXPECT_EQ(customSeen, RGB(1, 2, 3));
     EXPECT_EQ(d.chooser.getCustomColor(5), RGB(9, 8, 7));
     EXPECT_EQ(RGB(colour.getRed(), colour.getGreen(), colour.getBlue()), RGB(200, 100, 50));
+}
+
+TEST(PropertyDialog, AValueAFieldCannotTakeIsNamedWithWhatItTakesAndTheSheetStaysOnIt)
+{
+    // The test drawing lets a coordinate lie 100000 mm from the grid origin.
+    struct Case {
+        const char* what;
+        ElementKind kind;
+        int tab, field;
+        const char* typed;
+        const char* told;
+        std::function<double(Element&)> value; // what the field edits
+    };
+    const Case cases[] = {
+        {"a line width", ElementKind::Line, 2, IDC_LINE_WIDTH, "5000", "線の太さには0から1000までの数値を入力して下さい。",
+         [](Element& e) { return e.lineWidth()->width; }},
+        {"a point", ElementKind::Line, 3, IDC_LINE_START_X, "abc",
+         "始点Xには-100000から100000までの数値を入力して下さい。", [](Element& e) { return e.firstPoint()->x; }},
+        {"a radius", ElementKind::Circle, 3, IDC_CIRCLE_RADIUS, "0",
+         "半径には0.0001から100000までの数値を入力して下さい。", [](Element& e) { return e.radii()->first(); }},
+        {"a vertex", ElementKind::Breakline, 3, IDC_BREAKLINE_X, "1e7",
+         "Xには-100000から100000までの数値を入力して下さい。", [](Element& e) { return e.vertices()->getX(0); }},
+        {"a font size", ElementKind::Text, 2, IDC_TEXT_SIZE, "1000",
+         "サイズには0.1001から999.999までの数値を入力して下さい。", [](Element& e) { return e.font()->size; }},
+        {"a dimension's gap", ElementKind::Measure, 3, IDC_MEASURE_GAP, "12x",
+         "下線との隙間には0から1000までの数値を入力して下さい。", [](Element& e) { return e.measure()->space; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PropertyDrawing d;
+        const int id = c.kind == ElementKind::Text || c.kind == ElementKind::Measure ? d.addTextKind(c.kind)
+                                                                                      : addKind(d, c.kind);
+        ASSERT_GE(id, 1);
+        const double before = c.value(d.stored(id));
+        MessageBoxScript boxes;
+        bool focused = false;
+        std::string kept;
+        const int result = d.runSheet(id, 0, 0, [&](HWND w) {
+            chooseTab(w, c.tab);
+            type(w, c.field, c.typed);
+            click(w, IDOK);
+            focused = GetFocus() == GetDlgItem(w, c.field);
+            kept = textOf(w, c.field);
+            finish(w, IDCANCEL);
+        });
+        EXPECT_EQ(boxes.texts(), c.told);
+        EXPECT_EQ(result, 2) << "OK left the sheet open";
+        EXPECT_TRUE(focused) << "the field the user is told of has the focus";
+        EXPECT_EQ(kept, c.typed) << "what was typed stays to be mended";
+        EXPECT_EQ(c.value(d.stored(id)), before);
+    }
+}
+
+TEST(PropertyDialog, EveryWayOfStoringAPageStopsAtAFieldItCannotTakeAndGoesOnOnceItIsMended)
+{
+    // A breakline's vertex page: each way of leaving or storing it with X out of bounds tells the
+    // user once and stays; with X mended, the same way goes on and stores it.
+    struct Case {
+        const char* what;
+        std::function<void(HWND)> act;
+        int result; // with X mended
+    };
+    const Case cases[] = {
+        {"OK", [](HWND w) { click(w, IDOK); }, 1},
+        {"S>", [](HWND w) { click(w, IDC_PROPERTY_STORE_NEXT); }, 15094},
+        {"<S", [](HWND w) { click(w, IDC_PROPERTY_STORE_PREVIOUS); }, 15093},
+        {"another tab", [](HWND w) { chooseTab(w, 1); }, 1},
+        {"the next vertex", [](HWND w) { click(w, IDC_BREAKLINE_NEXT); }, 1},
+        {"再表示", [](HWND w) { click(w, IDC_PROPERTY_REDISPLAY); }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PropertyDrawing d;
+        const int id = addKind(d, ElementKind::Breakline);
+        MessageBoxScript boxes;
+        std::string vertexShown, typedShown;
+        int tabShown = -1, resultWhileRefused = 0;
+        size_t toldAfterMending = 0;
+        const int result = d.runSheet(id, 1, 1, [&](HWND w) {
+            chooseTab(w, 3);
+            type(w, IDC_BREAKLINE_X, "-1e7");
+            c.act(w);
+            resultWhileRefused = PropertyDrawing::dialog()->result;
+            tabShown = currentTab(w);
+            vertexShown = textOf(w, IDC_BREAKLINE_NUMBER);
+            typedShown = textOf(w, IDC_BREAKLINE_X);
+            type(w, IDC_BREAKLINE_X, "33");
+            c.act(w);
+            toldAfterMending = boxes.shown().size();
+            finish(w, IDOK); // ignored where the act ended the sheet
+        });
+        EXPECT_EQ(boxes.texts(), "Xには-100000から100000までの数値を入力して下さい。");
+        EXPECT_EQ(toldAfterMending, 1u);
+        EXPECT_EQ(resultWhileRefused, 2) << "nothing ended the dialog";
+        EXPECT_EQ(tabShown, 3);
+        EXPECT_EQ(vertexShown, "1");
+        EXPECT_EQ(typedShown, "-1e7");
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(d.stored(id).vertices()->getX(0), 33.0);
+    }
 }

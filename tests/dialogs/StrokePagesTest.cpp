@@ -26,6 +26,7 @@
 #include "shapes/CornerRounding.h"
 #include "shapes/RadiusList.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
 using namespace property_test;
@@ -127,8 +128,10 @@ TEST(StrokePages, AreaSwitchesKeepAnOutlineOrAFillAndTheHatchAndScreenRoundTrip)
             EXPECT_EQ(e.fill()->gray.vector, 3);
         };
         expectStored();
-        // The page shows what it stored; values out of bounds or no numbers keep it.
+        // The page shows what it stored; values out of bounds or no numbers keep it. A pitch is
+        // told of, one at a time, until mended; the tints are left without a word.
         std::vector<std::string> shown;
+        MessageBoxScript boxes;
         (void)d.runSheet(id, 0, 0, [&](HWND w) {
             shown = {std::to_string(selectionOf(w, IDC_AREA_PATTERN)), textOf(w, IDC_AREA_PITCH1),
                      textOf(w, IDC_AREA_PITCH2), std::to_string(selectionOf(w, IDC_AREA_SCREEN)),
@@ -138,9 +141,15 @@ TEST(StrokePages, AreaSwitchesKeepAnOutlineOrAFillAndTheHatchAndScreenRoundTrip)
             type(w, IDC_AREA_PITCH2, "abc");
             type(w, IDC_AREA_SCREEN_START, "130");
             type(w, IDC_AREA_SCREEN_END, "7x");
+            click(w, IDOK);
+            type(w, IDC_AREA_PITCH1, "2.5");
+            click(w, IDOK);
+            type(w, IDC_AREA_PITCH2, "4");
             finish(w, IDOK);
         });
         EXPECT_EQ(shown, (std::vector<std::string>{"3", "2.5", "4", "2", "30", "70", "2"}));
+        EXPECT_EQ(boxes.texts(), "横(右)間隔には0.001から1000までの数値を入力して下さい。 | "
+                                 "縦(左)間隔には0.001から1000までの数値を入力して下さい。");
         expectStored();
     }
 }
@@ -154,6 +163,7 @@ TEST(StrokePages, FixedPointsShowFromTheGridOriginAlongThePaperAxisAndKeepWhatIs
         std::vector<std::string> shown;            // start X, start Y, end X, end Y as loaded
         std::vector<std::string> shownAfterRedisplay;
         double startX, startY, endX, endY;         // stored afterwards
+        const char* told = "";                     // by 再表示 and OK; the user then cancels
     };
     const std::vector<std::string> loaded = {"5.123", "179.877", "45", "120"};
     const Case cases[] = {
@@ -162,11 +172,12 @@ TEST(StrokePages, FixedPointsShowFromTheGridOriginAlongThePaperAxisAndKeepWhatIs
          1,
          {{IDC_LINE_START_X, "abc"}, {IDC_LINE_START_Y, "NaN"}, {IDC_LINE_END_X, "1e308"}, {IDC_LINE_END_Y, "1e7"}},
          loaded,
-         loaded,
+         {"abc", "NaN", "1e308", "1e7"},
          10.123456,
          20.123456,
          50,
-         80},
+         80,
+         "始点Xには-100000から100000までの数値を入力して下さい。"},
         {"numbers typed are measured from the origin, y upwards",
          1,
          {{IDC_LINE_START_X, "7.5"}, {IDC_LINE_END_Y, "100"}},
@@ -195,6 +206,7 @@ TEST(StrokePages, FixedPointsShowFromTheGridOriginAlongThePaperAxisAndKeepWhatIs
         const int id = d.addLine(10.123456, 20.123456, 50, 80);
         std::vector<std::string> shown, redisplayed;
         std::string unitX;
+        MessageBoxScript boxes;
         (void)d.runSheet(id, 0, 0, [&](HWND w) {
             chooseTab(w, 3);
             for (int f : {IDC_LINE_START_X, IDC_LINE_START_Y, IDC_LINE_END_X, IDC_LINE_END_Y})
@@ -205,8 +217,10 @@ TEST(StrokePages, FixedPointsShowFromTheGridOriginAlongThePaperAxisAndKeepWhatIs
             click(w, IDC_PROPERTY_REDISPLAY);
             for (int f : {IDC_LINE_START_X, IDC_LINE_START_Y, IDC_LINE_END_X, IDC_LINE_END_Y})
                 redisplayed.push_back(textOf(w, f));
-            finish(w, IDOK);
+            click(w, IDOK);
+            finish(w, IDCANCEL); // ignored when OK ended the dialog
         });
+        EXPECT_EQ(boxes.texts(), *c.told ? std::string(c.told) + " | " + c.told : "");
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(redisplayed, c.shownAfterRedisplay);
         EXPECT_EQ(unitX, DrawPoint::unitName(c.gridUnitX));
@@ -220,17 +234,19 @@ TEST(StrokePages, FixedPointsShowFromTheGridOriginAlongThePaperAxisAndKeepWhatIs
 
 TEST(StrokePages, CircleShowsItsSpanAndTheEndFollowsTheStart)
 {
+    const char* const toldRadius = "半径には0.0001から100000までの数値を入力して下さい。";
     struct Case {
         const char* what;
         std::vector<std::pair<int, const char*>> typed;
         double radius, start, end;
+        const char* told = ""; // by OK; the user then cancels
     };
     const Case cases[] = {
         {"untouched", {}, 25.5, 30, 120},
         {"a new start keeps the span", {{IDC_CIRCLE_START_ANGLE, "45"}}, 25.5, 45, 135},
         {"start and span", {{IDC_CIRCLE_START_ANGLE, "10"}, {IDC_CIRCLE_SPAN, "180"}}, 25.5, 10, 190},
-        {"a radius of text or below zero stays", {{IDC_CIRCLE_RADIUS, "abc"}}, 25.5, 30, 120},
-        {"a radius below zero stays", {{IDC_CIRCLE_RADIUS, "-3"}}, 25.5, 30, 120},
+        {"a radius of text or below zero stays", {{IDC_CIRCLE_RADIUS, "abc"}}, 25.5, 30, 120, toldRadius},
+        {"a radius below zero stays", {{IDC_CIRCLE_RADIUS, "-3"}}, 25.5, 30, 120, toldRadius},
         {"a radius in millimetres", {{IDC_CIRCLE_RADIUS, "40"}}, 40, 30, 120},
     };
     for (const Case& c : cases) {
@@ -239,14 +255,17 @@ TEST(StrokePages, CircleShowsItsSpanAndTheEndFollowsTheStart)
         d.grid->unitX = d.grid->unitY = 6; // the centre in centimetres, the radius still in millimetres
         const int id = addKind(d, ElementKind::Circle);
         std::vector<std::string> shown;
+        MessageBoxScript boxes;
         (void)d.runSheet(id, 0, 0, [&](HWND w) {
             chooseTab(w, 3);
             shown = {textOf(w, IDC_CIRCLE_CENTRE_X), textOf(w, IDC_CIRCLE_RADIUS), textOf(w, IDC_CIRCLE_RADIUS_UNIT),
                      textOf(w, IDC_CIRCLE_START_ANGLE), textOf(w, IDC_CIRCLE_SPAN)};
             for (const auto& [field, text] : c.typed)
                 type(w, field, text);
-            finish(w, IDOK);
+            click(w, IDOK);
+            finish(w, IDCANCEL); // ignored when OK ended the dialog
         });
+        EXPECT_EQ(boxes.texts(), c.told);
         EXPECT_EQ(shown, (std::vector<std::string>{"10", "25.5", DrawPoint::unitName(UnitConverter::millimetre), "30",
                                                    "90"}));
         Element& e = d.stored(id);
@@ -268,17 +287,21 @@ TEST(StrokePages, BoxRadiiGoTopRightTopLeftBottomLeftBottomRight)
         e.lean()->angle = 12.5;
     });
     std::vector<std::string> shown;
+    MessageBoxScript boxes;
     (void)d.runSheet(id, 0, 0, [&](HWND w) {
         chooseTab(w, 4);
         shown = {textOf(w, IDC_BOX_RADIUS_TOP_RIGHT), textOf(w, IDC_BOX_RADIUS_TOP_LEFT),
                  textOf(w, IDC_BOX_RADIUS_BOTTOM_LEFT), textOf(w, IDC_BOX_RADIUS_BOTTOM_RIGHT), textOf(w, IDC_BOX_LEAN)};
         type(w, IDC_BOX_RADIUS_TOP_LEFT, "7");
         type(w, IDC_BOX_RADIUS_BOTTOM_LEFT, "-2.5"); // a notch, drawn as such
-        type(w, IDC_BOX_RADIUS_BOTTOM_RIGHT, "abc");
+        type(w, IDC_BOX_RADIUS_BOTTOM_RIGHT, "abc"); // told, and kept
         type(w, IDC_BOX_LEAN, "30");
+        click(w, IDOK);
+        type(w, IDC_BOX_RADIUS_BOTTOM_RIGHT, "4");
         finish(w, IDOK);
     });
     EXPECT_EQ(shown, (std::vector<std::string>{"1", "2", "3", "4", "12.5"}));
+    EXPECT_EQ(boxes.texts(), "右下には-100000から100000までの数値を入力して下さい。");
     Element& e = d.stored(id);
     const CornerRounding& r = *e.cornerRounding();
     EXPECT_EQ(std::vector<double>({r.radius(0), r.radius(1), r.radius(2), r.radius(3)}),

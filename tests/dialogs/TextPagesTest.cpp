@@ -20,6 +20,7 @@
 #include "shapes/ArrowHeadStyle.h"
 #include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
 using namespace property_test;
@@ -90,13 +91,19 @@ TEST(TextPages, FontPageKeepsAFaceThatIsNotInstalledAndTakesTheChosenFaceStyleAn
             type(w, c.size, "5.5");
             finish(w, IDOK);
         });
+        MessageBoxScript boxes;
         for (const char* bad : {"0.1", "1000", "abc"}) {
-            (void)d.runSheet(id, 0, 0, [&](HWND w) {
-                chooseTab(w, 2);
-                type(w, c.size, bad);
-                finish(w, IDOK);
-            });
+            EXPECT_EQ(d.runSheet(id, 0, 0,
+                                 [&](HWND w) {
+                                     chooseTab(w, 2);
+                                     type(w, c.size, bad);
+                                     click(w, IDOK);
+                                     finish(w, IDCANCEL);
+                                 }),
+                      2);
         }
+        const std::string told = "サイズには0.1001から999.999までの数値を入力して下さい。";
+        EXPECT_EQ(boxes.texts(), told + " | " + told + " | " + told);
         Element& e = d.stored(id);
         EXPECT_EQ(std::string(e.font()->faceName), faces.front());
         EXPECT_EQ(e.font()->style, FontAttributes::kBold);
@@ -178,6 +185,7 @@ TEST(TextPages, LinePageListsArePositionsPlusOneAndNumbersOutOfBoundsAreKept)
                     e.measureLine()->style = 3 - style;
             });
             std::vector<std::string> shown;
+            MessageBoxScript boxes;
             (void)d.runSheet(id, 0, 0, [&](HWND w) {
                 chooseTab(w, c.tab);
                 shown = {itemsOf(w, c.arrowKind).at(selectionOf(w, c.arrowKind)),
@@ -187,13 +195,20 @@ TEST(TextPages, LinePageListsArePositionsPlusOneAndNumbersOutOfBoundsAreKept)
                 chooseItem(w, c.arrowKind, static_cast<int>(7 - kind));
                 chooseItem(w, c.leaderStyle, 3 - style);
                 type(w, c.leaderWidth, "0.5");
-                type(w, c.arrowSize, "-1");   // below 0: kept
-                type(w, c.arrowLength, "abc"); // no number: kept
+                const std::string size = textOf(w, c.arrowSize), length = textOf(w, c.arrowLength);
+                type(w, c.arrowSize, "-1");   // below 0: told, and kept
+                type(w, c.arrowLength, "abc"); // no number: told next, and kept
                 type(w, c.arrowLean, "30");
                 if (c.leaderGap)
                     type(w, c.leaderGap, "4.25");
+                click(w, IDOK);
+                type(w, c.arrowSize, size.c_str());
+                click(w, IDOK);
+                type(w, c.arrowLength, length.c_str());
                 finish(w, IDOK);
             });
+            EXPECT_EQ(boxes.texts(), "太さには0から1000までの数値を入力して下さい。 | "
+                                     "長さには0から1000までの数値を入力して下さい。");
             std::vector<std::string> expected = {kinds[kind], styles[style]};
             if (c.underlineStyle)
                 expected.push_back(styles[3 - style]);

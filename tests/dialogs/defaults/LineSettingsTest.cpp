@@ -6,6 +6,7 @@
 #include "document/LayerTable.h"
 #include "resources/ids_defaults.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
 using namespace defaults_test;
@@ -67,6 +68,7 @@ TEST(LineSettings, TheAreaPageKeepsAnOutlineOrAFillAndTheColourPageWritesTheReco
     DefaultsDrawing d;
     ChooserScript chooser;
     ChooserScript::colour = RGB(200, 10, 20);
+    MessageBoxScript boxes;
     std::vector<std::pair<bool, bool>> switches; // outline, fill after each click
     EXPECT_EQ(d.runSettings([&](HWND w) {
         chooseTab(w, kColourTab);
@@ -79,12 +81,15 @@ TEST(LineSettings, TheAreaPageKeepsAnOutlineOrAFillAndTheColourPageWritesTheReco
         tick(w, IDC_AREA_SET_FILL_DRAWN, false);
         switches.emplace_back(isTicked(w, IDC_AREA_SET_EDGE_DRAWN), isTicked(w, IDC_AREA_SET_FILL_DRAWN));
         chooseItem(w, IDC_AREA_SET_PATTERN, 5);   // メッシュ
-        type(w, IDC_AREA_SET_PITCH1, "0");        // no pitch: refused
+        type(w, IDC_AREA_SET_PITCH1, "0");        // no pitch: refused, and the user told
         type(w, IDC_AREA_SET_PITCH2, "4.5");
         chooseItem(w, IDC_AREA_SET_SCREEN, 2);    // グラデーション
         type(w, IDC_AREA_SET_START, "30");
+        click(w, IDOK);
+        type(w, IDC_AREA_SET_PITCH1, "3");        // the pitch it had
         finish(w, IDOK);
     }), 1);
+    EXPECT_EQ(boxes.texts(), "横(右)間隔には0.001から1000までの数値を入力して下さい。");
     EXPECT_EQ(ChooserScript::calls, 1);
     EXPECT_EQ(switches, (std::vector<std::pair<bool, bool>>{{false, true}, {true, false}}));
     const LineDefaults& r = application.record;
