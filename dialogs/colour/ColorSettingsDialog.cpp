@@ -5,6 +5,7 @@
 #include "geometry/InkColor.h"
 #include "geometry/InkInfo.h"
 #include "platform/ControlKinds.h"
+#include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 #include "resources/ids_colour.h"
 
@@ -192,15 +193,24 @@ void ColorSettingsDialog::showSpotLabels()
     }
 }
 
-ColorEntry ColorSettingsDialog::entryFromColour()
+int ColorSettingsDialog::takeName(int id, char* name, int size)
 {
-    ColorEntry entry;
+    (void)getText(id, name, size); // an empty field gives an empty name
+    if (fitsColorLine(name))
+        return 1;
+    showErrorBox("色の名前に「\"」は使えません。");
+    return 0;
+}
+
+int ColorSettingsDialog::entryFromColour(ColorEntry& entry)
+{
     entry.number = 0;
-    (void)getText(IDC_USER_COLOR_NAME, entry.name, sizeof entry.name); // an empty field gives an empty name
+    if (!takeName(IDC_USER_COLOR_NAME, entry.name, sizeof entry.name))
+        return 0;
     for (int i = 0; i < 4; ++i)
         entry.inks[i] = colour.inks[i];
     colour.getRgbArray(entry.rgb);
-    return entry;
+    return 1;
 }
 
 void ColorSettingsDialog::pickFromPalette()
@@ -245,7 +255,9 @@ void ColorSettingsDialog::editUserTable(int id)
     NamedColorTable* table = theUserColorTable;
     if (!table)
         return;
-    const ColorEntry entry = entryFromColour();
+    ColorEntry entry;
+    if (id != IDC_USER_COLOR_DELETE && !entryFromColour(entry))
+        return; // a name the file cannot keep changes nothing
     // Each answers 0 when there is no current entry to act on; the list stays as it was then.
     switch (id) {
     case IDC_USER_COLOR_BEFORE:
@@ -390,9 +402,9 @@ int ColorSettingsDialog::onButton(int id)
         return 1;
     case IDC_DIC_COLOR_RENAME:
         if (theDicColorTable) {
+            // An empty field renames to nothing.
             char name[ColorEntry::kNameSize];
-            (void)getText(IDC_DIC_COLOR_NAME, name, sizeof name); // an empty field renames to nothing
-            if (theDicColorTable->renameCurrent(name))
+            if (takeName(IDC_DIC_COLOR_NAME, name, sizeof name) && theDicColorTable->renameCurrent(name))
                 showSpotLabels();
         }
         return 1;

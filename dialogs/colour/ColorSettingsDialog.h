@@ -42,7 +42,11 @@ private:
     void updateUserButtons();
     void updateDicButtons();
     void showSpotLabels();
-    [[nodiscard]] ColorEntry entryFromColour();
+    // The name typed into field `id` (at most size - 1 bytes); 0, with the user told, when the
+    // colour file could not keep it.
+    [[nodiscard]] int takeName(int id, char* name, int size);
+    // A user colour of the typed name and the colour's inks; 0 as takeName.
+    [[nodiscard]] int entryFromColour(ColorEntry& entry);
     [[nodiscard]] int onButton(int id);
     void pickFromPalette();
     void pickUserColour();

@@ -123,6 +123,10 @@ private:
 [[nodiscard]] int parseColorLine(const char* line, int length, ColorEntry& entry);
 // The line of an entry, without the line end.
 [[nodiscard]] std::string formatColorLine(const ColorEntry& entry);
+// 1 when an entry's line keeps the name as it is: it holds no double quote, which would end the
+// name there (the rest read as ink values, or the entry lost). The dialog's one-line fields
+// hold no line end.
+[[nodiscard]] int fitsColorLine(const char* name);
 
 // The application's two tables, null until start-up makes them; every reader tests them.
 extern NamedColorTable* theUserColorTable;

@@ -110,6 +110,12 @@ std::string formatColorLine(const ColorEntry& entry)
     return line;
 }
 
+int fitsColorLine(const char* name)
+{
+    // A quote never occurs as the second byte of a two-byte character.
+    return !name || !std::strchr(name, '"');
+}
+
 int NamedColorTable::loadOnce()
 {
     if (!loaded) {

@@ -1,6 +1,7 @@
 // "カラー設定" and "オーバープリント" driven as a user drives them: the palette, the fields of the two
-// models, the system chooser on the swatch, the user and DIC colour lists, the spot inks, the
-// overprint plates, and the dialog reached from a property dialog's swatch under ink colours.
+// models, the system chooser on the swatch, the user and DIC colour lists with the names their
+// file can keep, the spot inks, the overprint plates, and the dialog reached from a property
+// dialog's swatch under ink colours.
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@
 #include "resources/ids_colour.h"
 #include "resources/ids_properties.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
 
 using namespace property_test;
@@ -54,6 +57,14 @@ struct InkColours {
     ScopedOverride<int> model;
     ScopedOverride<ColorSettingsHooks> hooks{colorSettingsHooks, ColorSettingsHooks{makeInkInfo, runColorSettingsDialog}};
 };
+
+std::vector<std::string> namesIn(const NamedColorTable& table)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < table.count(); ++i)
+        names.push_back(table.getAt(i)->name);
+    return names;
+}
 
 std::vector<int> inksOf(const InkColor& c) { return {c.inks[0], c.inks[1], c.inks[2], c.inks[3]}; }
 std::vector<int> rgbOf(const RgbColor& c) { return {c.getRed(), c.getGreen(), c.getBlue()}; }
@@ -281,4 +292,64 @@ TEST(ColorSettingsDialog, APropertySwatchOpensItAndOnlyOkKeepsTheColourAndTheSpo
     });
     EXPECT_EQ(ChooserScript::calls, 1);
     EXPECT_EQ(rgbOf(*d.stored(id).colour()), std::vector<int>({1, 2, 3}));
+}
+
+TEST(ColorSettingsDialog, ANameTheColourFileCannotHoldIsRefusedAndEveryNameKeptReadsBack)
+{
+    PropertyDrawing d;
+    InkColours inkColours(d.app);
+    MemoryTable users(theUserColorTable, {"既存"});
+    MemoryTable dic(theDicColorTable, {"赤", "青"});
+    ScratchFolder scratch;
+    users.table.setPath(scratch.pathOf("USRCOLOR.TXT").c_str());
+    dic.table.setPath(scratch.pathOf("DICCOLOR.TXT").c_str());
+    MessageBoxScript boxes;
+    ScriptedMouse mouse;
+    // The file keeps a name between double quotes: a quote in it would end the name there, and
+    // the rest of the line would be read as ink values.
+    struct Case {
+        const char* name;
+        int button;
+        int refused;
+    };
+    const Case cases[] = {
+        {"5\" 画面", IDC_USER_COLOR_AFTER, 1},    // read back as "5"
+        {"a\",1,2,3", IDC_USER_COLOR_AFTER, 1},   // the whole entry lost on reading
+        {"\"", IDC_USER_COLOR_BEFORE, 1},
+        {"x\"y", IDC_USER_COLOR_CHANGE, 1},
+        {"紺\"", IDC_DIC_COLOR_RENAME, 1},
+        {"5インチ, 'a'", IDC_USER_COLOR_AFTER, 0},
+        {"群青", IDC_DIC_COLOR_RENAME, 0},
+    };
+    InkColor colour;
+    InkInfo inks;
+    std::vector<size_t> boxesAfter;
+    (void)driveModalDialog([&] { return runColorSettingsDialog(colour, inks, nullptr); }, [&](HWND w) {
+        pressRow(w, IDC_USER_COLOR_LIST, users.table, 0, mouse);
+        pressRow(w, IDC_DIC_COLOR_LIST, dic.table, 1, mouse);
+        for (const Case& c : cases) {
+            type(w, c.button == IDC_DIC_COLOR_RENAME ? IDC_DIC_COLOR_NAME : IDC_USER_COLOR_NAME, c.name);
+            click(w, c.button);
+            boxesAfter.push_back(boxes.shown().size());
+        }
+        finish(w, IDOK);
+    });
+    size_t expected = 0;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        expected += static_cast<size_t>(cases[i].refused);
+        EXPECT_EQ(boxesAfter.at(i), expected) << cases[i].name;
+    }
+    for (const MessageBoxScript::Box& box : boxes.shown())
+        EXPECT_EQ(box.text, "色の名前に「\"」は使えません。");
+    EXPECT_EQ(namesIn(users.table), std::vector<std::string>({"既存", "5インチ, 'a'"}));
+    EXPECT_EQ(namesIn(dic.table), std::vector<std::string>({"赤", "群青"}));
+
+    // Saved and read again, every colour comes back with its name.
+    for (NamedColorTable* table : {&users.table, &dic.table}) {
+        ASSERT_EQ(table->saveIfModified(), 1);
+        NamedColorTable read("READ.TXT");
+        read.setPath(table->path().c_str());
+        ASSERT_EQ(read.load(), 1);
+        EXPECT_EQ(namesIn(read), namesIn(*table)) << table->path();
+    }
 }
