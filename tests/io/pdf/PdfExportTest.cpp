@@ -1,7 +1,7 @@
 // The "PDF出力..." command on a real drawing in a document window: the pages with their offsets,
 // images and texts as readers see them, the file name kept for the next export, the ways it
-// stops without a file, a failed write that keeps the old file, cancels at every element, and
-// drawing content no writer may choke on.
+// stops without a file, offsets too far out refused, a failed write that keeps the old file,
+// cancels at every element, and drawing content no writer may choke on.
 #include <gtest/gtest.h>
 #include <cmath>
 #include <set>
@@ -272,6 +272,56 @@ TEST_F(PdfExport, AFailedExportIsReportedAndTheOldFileStaysAsItWas)
     job.failFrom = -1;
     EXPECT_EQ(exportTo(path), 1);
     EXPECT_EQ(ScratchFolder::read(path).rfind("%PDF-1.2\r\n1 0 obj", 0), 0u) << "a whole export replaces it";
+}
+
+TEST_F(PdfExport, AnOffsetThatWouldThrowEveryElementOffThePageIsRefusedAndTheOldOneKept)
+{
+    ASSERT_GE(addLine(10, 10, 100, 10), 1);
+    job.offsetX = 2.5;
+    job.offsetY = -4.0;
+    struct Case {
+        const char* x;
+        const char* y;
+        const char* message; // "" when both are taken
+        const char* shownX;  // the fields after OK
+        const char* shownY;
+    };
+    const Case cases[] = {
+        {"1e300", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7"},
+        {"7", "-1e300", "縦Y(↓)移動量には数値を入力して下さい。", "7", "-4"},
+        {"1e400", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7"},
+        {"-1000001", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7"},
+        {"1000000", "-1000000", "", "1000000", "-1000000"},
+    };
+    for (const Case& c : cases) {
+        boxes.clear();
+        job.offsetX = 2.5;
+        job.offsetY = -4.0;
+        std::string shownX, shownY;
+        dialogs.answers = {""}; // the file dialog cancelled: nothing is written
+        EXPECT_EQ(driveModalDialog([&] { return static_cast<INT_PTR>(job.run(&drawing())); },
+                                   [&](HWND w) {
+                                       SetDlgItemTextA(w, IDC_PDF_OFFSET_X, c.x);
+                                       SetDlgItemTextA(w, IDC_PDF_OFFSET_Y, c.y);
+                                       SendMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                                       char text[64];
+                                       GetDlgItemTextA(w, IDC_PDF_OFFSET_X, text, sizeof text);
+                                       shownX = text;
+                                       GetDlgItemTextA(w, IDC_PDF_OFFSET_Y, text, sizeof text);
+                                       shownY = text;
+                                       // A refusal leaves the dialog open; this ends it.
+                                       PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                                   }),
+                  0)
+            << c.x << " " << c.y;
+        EXPECT_EQ(boxes.texts(), c.message) << c.x << " " << c.y;
+        EXPECT_EQ(dialogs.startedFrom.size(), c.message[0] ? 0u : 1u) << c.x << ": the file is asked for after OK only";
+        dialogs.startedFrom.clear();
+        EXPECT_EQ(shownX, c.shownX) << c.x << " " << c.y;
+        EXPECT_EQ(shownY, c.shownY) << c.x << " " << c.y;
+        EXPECT_EQ(job.offsetX, c.message[0] ? 2.5 : 1e6) << c.x << " " << c.y;
+        EXPECT_EQ(job.offsetY, c.message[0] ? -4.0 : -1e6) << c.x << " " << c.y;
+    }
 }
 
 TEST_F(PdfExport, ACancelAtAnyElementStillLeavesAWellFormedDocument)
