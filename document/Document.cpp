@@ -11,6 +11,7 @@
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
+#include "document/OpenDrawings.h"
 #include "document/PageList.h"
 #include "document/TagDictionary.h"
 #include "geometry/FontChangeTable.h"
@@ -472,6 +473,12 @@ int Document::onSave()
     if (kind != kOwnFormat && kind != kSvg) {
         // No drawing is written under a name that would not be read back as one.
         showErrorById(IDS_WRITE_ERROR);
+        return 0;
+    }
+    if (ownerContext && ownerContext->openDrawings &&
+        ownerContext->openDrawings->holdsFileElsewhere(ownerContext, chosen.getPath())) {
+        // Not even asked: the drawing that holds the file would save over this one later.
+        showErrorBox("ファイルが別のウィンドウで開かれています", "重ね書きできません");
         return 0;
     }
     if (!chosen.getFlag() && GetFileAttributesA(chosen.getPath()) != INVALID_FILE_ATTRIBUTES &&

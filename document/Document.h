@@ -91,7 +91,8 @@ public:
     // when the drawing was written and is marked saved.
     [[nodiscard]] virtual int save();
     // Save As: asks for a name (and whether an existing file may be overwritten), then writes.
-    // The drawing keeps its old name and its changes unless the write succeeded.
+    // A file that another open drawing holds is refused with a message. The drawing keeps its old
+    // name and its changes unless the write succeeded.
     [[nodiscard]] virtual int onSave();
 
     // The file types the open and the save dialog list: "Tesvan CAD(*.ycx)" first, so that a

@@ -14,6 +14,7 @@ class ElementMaskIndex;
 class ElementSerialCounter;
 class ElementStore;
 class GridSettings;
+class OpenDrawings;
 class OrderChangeSettings;
 class PageList;
 class PaperSettings;
@@ -263,6 +264,9 @@ public:
     // 0 normally and after an element is settled; 1 and 3 while text is typed.
     int interactionMode = 0;
     Window* window = nullptr; // not owned
+    // The program's drawings, asked before a save under a chosen name; not owned (null: a drawing
+    // of its own, such as a parts library's).
+    OpenDrawings* openDrawings = nullptr;
 
     // Members, in creation order (owned).
     ElementStore* ownStore = nullptr;

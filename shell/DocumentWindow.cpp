@@ -19,6 +19,7 @@
 #include "platform/StringUtil.h"
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
+#include "shell/MainFrame.h"
 
 DocumentWindow::DocumentWindow()
 {
@@ -92,6 +93,7 @@ void DocumentWindow::attachContext()
     if (!context)
         return;
     context->window = this;
+    context->openDrawings = frame;
     (void)context->setHorizontalBar(horizontalBar); // 0 without a scroller: the view cannot scroll
     (void)context->setVerticalBar(verticalBar);
     context->initialize();

@@ -1,4 +1,5 @@
 #pragma once
+#include "document/OpenDrawings.h"
 #include "platform/FrameWindow.h"
 
 class ContextMenus;
@@ -14,7 +15,7 @@ class ToolbarHolder;
 // to save, and only when none cancels is the settings file written and the frame closed.
 //
 // Every command that needs a drawing does nothing without an active document window.
-class MainFrame : public FrameWindow {
+class MainFrame : public FrameWindow, public OpenDrawings {
 public:
     // The mouse wheel zooms and the middle button pans; the members are made.
     MainFrame();
@@ -56,6 +57,8 @@ public:
     [[nodiscard]] int openDocument();
     // 40023: every drawing saved in list order; 0 at the first that was not.
     [[nodiscard]] int saveAll();
+    // 1 when a document window other than the one of `saving` shows the file at `path`.
+    [[nodiscard]] int holdsFileElsewhere(const DocumentContext* saving, const char* path) override;
     // Asks every drawing in list order; 0 at the first Cancel. When all agreed the settings file
     // is written and the answer is 1.
     [[nodiscard]] int confirmCloseAll();

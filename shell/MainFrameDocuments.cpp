@@ -158,6 +158,14 @@ int MainFrame::saveAll()
     return 1;
 }
 
+int MainFrame::holdsFileElsewhere(const DocumentContext* saving, const char* path)
+{
+    for (int i = 0; i < documents.count; ++i)
+        if (DocumentWindow* window = documentAt(i); window && window->context != saving && window->isShowing(path))
+            return 1;
+    return 0;
+}
+
 int MainFrame::confirmCloseAll()
 {
     for (int i = 0; i < documents.count; ++i) {

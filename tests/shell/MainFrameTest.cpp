@@ -1,5 +1,6 @@
 // The main frame under Wine: menu and button states after the drawings change, Open and the close
 // of the application, and the events and commands it runs.
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,62 @@ TEST_F(MainFrameTest, OpenReusesAnUntouchedWindowAndActivatesOneThatShowsTheFile
     dialogs.answers = {""};
     ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
     EXPECT_EQ(frame.documentCount(), 2) << "Cancel opens nothing";
+}
+
+// A drawing is never saved over the file of another open drawing, by 別名で保存 nor by the save
+// that closing an untitled drawing asks for: the user is told, both drawings keep their names and
+// changes, and the file keeps its bytes. The drawing's own file may still be written over.
+TEST_F(MainFrameTest, NoDrawingIsSavedOverAFileAnotherDrawingHasOpen)
+{
+    ScratchFolder scratch;
+    const std::string mine = scratch.pathOf("mine.ycx");
+    const std::string theirs = scratch.file("theirs.ycx", "the other drawing's file");
+    FileDialogScript dialogs;
+    MessageBoxScript boxes;
+    ScriptedWindow* other = addWindow();
+    ASSERT_EQ(other->setPath(theirs.c_str()), 1);
+    ScriptedWindow* untitled = addWindow();
+    ScriptedWindow* active = addWindow();
+    ASSERT_EQ(active->setPath(mine.c_str()), 1);
+    ASSERT_EQ(active->save(), 1);
+    active->context->markModified();
+    const char* const refused = "ファイルが別のウィンドウで開かれています";
+
+    struct Row {
+        std::string chosen;
+        int saved;
+    };
+    std::string upper = theirs;
+    for (char& c : upper)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    for (const Row& r : {Row{theirs, 0}, Row{upper, 0}, Row{mine, 1}}) {
+        boxes.clear();
+        dialogs.answers = {r.chosen};
+        ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+        settleEvents();
+        EXPECT_EQ(boxes.texts(), r.saved ? "ファイルが存在します" : refused) << r.chosen;
+        if (!r.saved)
+            EXPECT_EQ(boxes.shown().at(0).caption, "重ね書きできません");
+        EXPECT_EQ(active->isModified(), r.saved ? 0 : 1) << r.chosen;
+        EXPECT_EQ(active->isShowing(mine.c_str()), 1) << r.chosen;
+        EXPECT_EQ(ScratchFolder::read(theirs), "the other drawing's file") << r.chosen;
+    }
+    EXPECT_EQ(other->isShowing(theirs.c_str()), 1);
+
+    // Closing the untitled drawing: Yes, then the other drawing's name in the save dialog.
+    SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(untitled->hwnd()), 0);
+    settleEvents();
+    ASSERT_EQ(frame.activeDocument(), untitled);
+    untitled->context->markModified();
+    boxes.clear();
+    boxes.answer(IDYES);
+    dialogs.answers = {theirs};
+    ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
+    settleEvents();
+    EXPECT_EQ(boxes.texts(), std::string("'SINKI'を保存しますか？ | ") + refused);
+    ASSERT_EQ(frame.documentCount(), 3) << "a save that did not happen keeps the drawing open";
+    EXPECT_EQ(untitled->hasFile(), 0);
+    EXPECT_EQ(ScratchFolder::read(theirs), "the other drawing's file");
 }
 
 TEST_F(MainFrameTest, ClosingAsksEveryDrawingAndOneCancelKeepsThemAll)
