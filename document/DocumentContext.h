@@ -197,6 +197,9 @@ public:
     void settleElement();
     int drawNewElement(int kind, int mode);
     [[nodiscard]] Element* elementInProgress();
+    // 1 while an element is being entered: a text typed, or a figure whose input waits for the
+    // next mouse step to take more points.
+    [[nodiscard]] int isEnteringElement();
     [[nodiscard]] int holdsKind(int kind);
     int handleKey();
     int insertCharacters(int first, int second);

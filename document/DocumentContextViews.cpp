@@ -2,6 +2,7 @@
 // answers the member's missing value without it.
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/MoveToolBase.h"
@@ -280,6 +281,11 @@ void DocumentContext::settleElement()
 
 int DocumentContext::drawNewElement(int kind, int mode) { return editor2 ? editor2->mouseStep(kind, mode) : 0; }
 Element* DocumentContext::elementInProgress() { return editor2 ? editor2->elementInHand() : nullptr; }
+int DocumentContext::isEnteringElement()
+{
+    const Element* element = elementInProgress();
+    return interactionMode == 1 || (element && element->inputPending);
+}
 int DocumentContext::holdsKind(int kind) { return editor2 ? editor2->holdsKind(kind) : 0; }
 
 int DocumentContext::handleKey()

@@ -185,11 +185,14 @@ int MainFrame::handleEvent()
             active->context->flushArrowSteps();
         return FrameWindow::handleEvent();
     case EV_DOCUMENT_ACTIVATED:
-        // A text being typed in a drawing left behind is stored: it holds the one caret, which
-        // would take the keys back from the drawing now in front and end its tools at once.
+        // A drawing left behind while an element is entered in it ends its tool, as a tool button
+        // pressed there would: a text being typed is stored (it holds the one caret, which would
+        // take the keys back from the drawing now in front and end its tools at once), and a
+        // figure whose points were being clicked is dropped. Left waiting, the figure would be
+        // taken up again by the next click there, whatever was done meanwhile.
         for (int i = 0; i < documents.count; ++i)
-            if (DocumentWindow* window = documentAt(i); window && window->serial != event->arg1 && window->context &&
-                                                        window->context->interactionMode == 1)
+            if (DocumentWindow* window = documentAt(i);
+                window && window->serial != event->arg1 && window->context && window->context->isEnteringElement())
                 window->endTool();
         return FrameWindow::handleEvent();
     case EV_ACTIVE_DOCUMENT_CHANGED:

@@ -411,7 +411,9 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
 }
 
 // A polyline half entered in one drawing when another comes to the front: the clicks that follow
-// belong to the other drawing, and the first one's input waits with the points it had.
+// belong to the other drawing, and the drawing left behind ends its tool as a tool button would:
+// back in it, with the same tool, a click starts a new polyline, and the one left half made is
+// not taken up again.
 TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFront)
 {
     ScriptedWindow* other = addWindow();
@@ -458,6 +460,22 @@ TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFro
     EXPECT_EQ(frame.activeDocument(), other);
     ASSERT_GE(verticesThen, 3) << "two vertices and the band";
     EXPECT_EQ(verticesInHand(&first), verticesThen) << "no click after the switch became a vertex";
+    EXPECT_TRUE(pageIds().empty());
+
+    (void)SendMessageA(GetParent(viewWindow), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(viewWindow), 0);
+    (void)SendMessageA(viewWindow, WM_SETFOCUS, 0, 0);
+    settleEvents();
+    ASSERT_EQ(frame.activeDocument(), window);
+    const DWORD back = t + 5000;
+    clock.set(back);
+    mouse.at(back, s3.x, s3.y)
+        .at(back + 100, s3.x, s3.y, ScriptedMouse::kLeft)
+        .at(back + 150, s3.x, s3.y)
+        .at(back + 400, s4.x, s4.y);
+    ScopedOverride<DWORD> later{loopDeadline, back + 1000};
+    ASSERT_TRUE(PostMessageA(viewWindow, WM_MOUSEMOVE, 0, MAKELPARAM(p3.x, p3.y)));
+    settleEvents();
+    EXPECT_EQ(verticesInHand(&first), 2) << "the click is a new polyline's first vertex, with the band";
     EXPECT_TRUE(pageIds().empty());
 }
 
