@@ -393,18 +393,22 @@ def pressed_faces(faces):
 
 
 def disabled_faces(faces):
-    """105: every picture of 103 embossed in grey: its shape grey, with a white shade below right."""
+    """105: every picture of 103 embossed in grey: its dark strokes grey, with a white shade below
+    right. Light parts (white paper, the face) go with the ground, so that a white box with dark
+    letters keeps its letters rather than turning into a grey block."""
+    def dark(p):
+        return p[0] * 30 + p[1] * 59 + p[2] * 11 < 160 * 100
     size = len(faces)
     out = Canvas(size, size, FACE)
     for y in range(size):
         for x in range(size):
-            if faces[y][x] != FACE:
+            if dark(faces[y][x]):
                 inside = x % FACE_CELL < FACE_CELL - 1 and y % FACE_CELL < FACE_CELL - 1
-                if inside and faces[y + 1][x + 1] == FACE:
+                if inside and not dark(faces[y + 1][x + 1]):
                     out.dot(x + 1, y + 1, WHITE)
     for y in range(size):
         for x in range(size):
-            if faces[y][x] != FACE:
+            if dark(faces[y][x]):
                 out.dot(x, y, GREY)
     return out.pixels
 
