@@ -4,6 +4,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
+#include "document/OpenDrawings.h"
 #include "document/PartsLibrary.h"
 #include "platform/MessageBoxes.h"
 #include "resources/ids.h"
@@ -15,6 +16,12 @@ int PartFile::write(DocumentContext& drawing, FileName& chosen)
     document.setOwner(&drawing);
     if (!document.saveAsDialog(chosen))
         return 0;
+    // No open drawing's file becomes a part, not even the file of the drawing registering it:
+    // that drawing still claims the file, and its next save would replace the part in turn.
+    if (drawing.openDrawings && drawing.openDrawings->holdsFileElsewhere(nullptr, chosen.getPath())) {
+        showErrorBox("ファイルが別のウィンドウで開かれています", "重ね書きできません");
+        return 0;
+    }
     if (!chosen.getFlag() && GetFileAttributesA(chosen.getPath()) != INVALID_FILE_ATTRIBUTES &&
         askOkCancel("ファイルが存在します", "重ね書きしますか？") != 1)
         return 0;

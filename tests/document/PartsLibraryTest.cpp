@@ -2,12 +2,14 @@
 // pictures in the pane and placed into drawings with undo.
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 #include <windows.h>
 #include <commctrl.h>
 
 #include "document/ElementIdSet.h"
 #include "document/FileProgress.h"
+#include "document/OpenDrawings.h"
 #include "document/PartFile.h"
 #include "document/PartsLibrary.h"
 #include "document/UndoManager.h"
@@ -45,6 +47,19 @@ int linesOf(const std::string& text, std::vector<std::string>& lines)
 }
 
 bool holds(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+// The program's drawings as the frame answers for them: each holds the file it names.
+class ListedDrawings : public OpenDrawings {
+public:
+    int holdsFileElsewhere(const DocumentContext* saving, const char* path) override
+    {
+        for (const auto& [drawing, file] : files)
+            if (drawing != saving && lstrcmpiA(file.c_str(), path) == 0)
+                return 1;
+        return 0;
+    }
+    std::vector<std::pair<const DocumentContext*, std::string>> files;
+};
 
 // A drawing with three elements; a library with parts written from its selection.
 class PartsTest : public ::testing::Test {
@@ -183,6 +198,46 @@ TEST_F(PartsTest, AnExistingPartFileIsReplacedOnlyWhenAskedAndWrittenWhole)
     EXPECT_EQ(registerOnce(), 1);
     EXPECT_TRUE(holds(ScratchFolder::read(path), "\r\n10,20,30,40\r\n"));
     EXPECT_EQ(library.partCount(), 1);
+}
+
+// A part never replaces the file of an open drawing, another's or the one it comes from: each
+// would still claim its file and save over the part later. The user is told before any overwrite
+// question, and the file keeps its bytes; a file no drawing holds is asked about as before.
+TEST_F(PartsTest, NoPartIsWrittenOverTheFileOfAnOpenDrawing)
+{
+    MessageBoxScript boxes;
+    FileDialogScript dialogs;
+    const std::string mine = scratch.file("mine.ycx", "this drawing's file");
+    const std::string theirs = scratch.file("theirs.ycx", "another drawing's file");
+    const std::string old = scratch.file("old.ycx", "old part bytes");
+    PartsDrawing other;
+    ListedDrawings open;
+    open.files = {{&other.context, theirs}, {&drawing.context, mine}};
+    drawing.context.openDrawings = &open;
+    drawing.selectTool->choose({a});
+    const char* const refused = "ファイルが別のウィンドウで開かれています";
+
+    struct Row {
+        std::string chosen;
+        const char* told;
+        int registered;
+    };
+    for (const Row& r : {Row{theirs, refused, 0}, Row{mine, refused, 0}, Row{old, "ファイルが存在します", 1}}) {
+        boxes.clear();
+        dialogs.answers = {r.chosen};
+        EXPECT_EQ(driveModalDialog([&] { return library.registerSelection(&drawing.context); },
+                                   [](HWND window) { PostMessageA(window, WM_COMMAND, IDOK, 0); }),
+                  r.registered)
+            << r.chosen;
+        EXPECT_EQ(boxes.texts(), r.told) << r.chosen;
+        if (!r.registered && !boxes.shown().empty())
+            EXPECT_EQ(boxes.shown()[0].caption, "重ね書きできません");
+    }
+    drawing.context.openDrawings = nullptr;
+    EXPECT_EQ(ScratchFolder::read(mine), "this drawing's file");
+    EXPECT_EQ(ScratchFolder::read(theirs), "another drawing's file");
+    EXPECT_TRUE(holds(ScratchFolder::read(old), "\r\n10,20,30,40\r\n"));
+    EXPECT_EQ(library.partCount(), 1) << "only the part written joins the list";
 }
 
 TEST_F(PartsTest, PlacementMovesSelectsAndGroupsThePartUnderOneUndoRecord)

@@ -206,6 +206,9 @@ TEST_F(MainFrameTest, NoDrawingIsSavedOverAFileAnotherDrawingHasOpen)
         EXPECT_EQ(ScratchFolder::read(theirs), "the other drawing's file") << r.chosen;
     }
     EXPECT_EQ(other->isShowing(theirs.c_str()), 1);
+    // A part registered from a drawing asks without leaving any drawing out.
+    EXPECT_EQ(frame.holdsFileElsewhere(active->context, mine.c_str()), 0);
+    EXPECT_EQ(frame.holdsFileElsewhere(nullptr, mine.c_str()), 1);
 
     // Closing the untitled drawing: Yes, then the other drawing's name in the save dialog.
     SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(untitled->hwnd()), 0);
