@@ -3,11 +3,21 @@
 #include <cmath>
 
 #include "document/DocumentContext.h"
-#include "document/TagWriter.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Control.h"
 #include "platform/ControlKinds.h"
+#include "platform/MessageBoxes.h"
 #include "resources/ids_print.h"
+#include "views/tools/ToolSupport.h"
+
+namespace {
+
+// An offset the print can take, as the tools' dialogs take a point: one farther out would put
+// the drawing off every page, and the drawing file has no text for the largest (false for no
+// finite number too).
+bool offsetFits(double offset) { return std::fabs(offset) <= tool_support::kCoordinateLimit; }
+
+} // namespace
 
 int PrintSettingsDialog::run() { return runModal(IDD_PRINT_SETTINGS); }
 
@@ -38,16 +48,29 @@ void PrintSettingsDialog::showOffsets()
     setDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
 }
 
-void PrintSettingsDialog::takeOffsets()
+void PrintSettingsDialog::readOffsets(double& x, double& y)
 {
-    // The drawing file keeps the offsets: one that has no text there would make every later
-    // save of the drawing fail, so it keeps the old value.
-    const double x = getDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
-    const double y = getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
-    if (std::isfinite(x) && TagWriter::hasRealText(x))
+    x = getDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
+    y = getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
+}
+
+int PrintSettingsDialog::takeOffsets()
+{
+    double x, y;
+    readOffsets(x, y);
+    const bool xFits = offsetFits(x);
+    const bool yFits = offsetFits(y);
+    if (xFits && yFits) {
         record_.offsetX = x;
-    if (std::isfinite(y) && TagWriter::hasRealText(y))
         record_.offsetY = y;
+        return 1;
+    }
+    if (!xFits)
+        setDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
+    if (!yFits)
+        setDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
+    showErrorBox(xFits ? "縦Y(↓)移動量には数値を入力して下さい。" : "横X(→)移動量には数値を入力して下さい。");
+    return 0;
 }
 
 void PrintSettingsDialog::drawPreview()
@@ -63,7 +86,13 @@ void PrintSettingsDialog::drawPreview()
 void PrintSettingsDialog::previewTypedOffsets()
 {
     const double keptX = record_.offsetX, keptY = record_.offsetY;
-    takeOffsets();
+    // An offset that プリント would refuse shows the record's own meanwhile.
+    double x, y;
+    readOffsets(x, y);
+    if (offsetFits(x))
+        record_.offsetX = x;
+    if (offsetFits(y))
+        record_.offsetY = y;
     drawPreview();
     record_.offsetX = keptX;
     record_.offsetY = keptY;
@@ -104,8 +133,8 @@ int PrintSettingsDialog::handleMessage()
             showPages();
             return 1;
         }
-        if (getCommandId() == IDOK)
-            takeOffsets();
+        if (getCommandId() == IDOK && !takeOffsets())
+            return 1; // the dialog stays open on the refused field
         break;
     default:
         break;

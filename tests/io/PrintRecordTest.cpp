@@ -347,22 +347,57 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
     EXPECT_EQ(ghostscriptPageCount(TestPrinter::outputPath(), scratch.pathOf("gs")), 3);
 }
 
+// An offset beyond 1 km (a save of the drawing would fail on the largest, and the drawing would
+// lie off every page) is refused by the field's name with プリント: the dialog stays open with the
+// record's offset shown again, and nothing is taken or printed.
 TEST_F(PrintRun, AnOffsetTheFileCannotHoldKeepsTheOldOne)
 {
     ASSERT_GE(addLine(20, 20, 100, 40), 1);
-    record().offsetX = 4.0;
-    print([](HWND dialog) {
-        type(dialog, IDC_PRINT_OFFSET_X, "-1e300");
-        type(dialog, IDC_PRINT_OFFSET_Y, "2.5");
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
-    EXPECT_EQ(record().offsetX, 4.0) << "a save of the drawing would fail on it";
-    EXPECT_EQ(record().offsetY, 2.5);
-    print([](HWND dialog) {
-        type(dialog, IDC_PRINT_OFFSET_X, "1e400");
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
-    EXPECT_EQ(record().offsetX, 4.0) << "beyond every number";
+    struct Case {
+        const char* x;
+        const char* y;
+        const char* message; // "" when both are taken and the page printed
+        const char* shownX;  // the fields after プリント
+        const char* shownY;
+        double takenX, takenY;
+    };
+    const Case cases[] = {
+        {"-1e300", "2.5", "横X(→)移動量には数値を入力して下さい。", "4", "2.5", 4.0, -1.5},
+        {"1e400", "2.5", "横X(→)移動量には数値を入力して下さい。", "4", "2.5", 4.0, -1.5},
+        {"2.5", "1e300", "縦Y(↓)移動量には数値を入力して下さい。", "2.5", "-1.5", 4.0, -1.5},
+        {"1000001", "-1000001", "横X(→)移動量には数値を入力して下さい。", "4", "-1.5", 4.0, -1.5},
+        {"1000000", "-1000000", "", "", "", 1e6, -1e6},
+    };
+    for (const Case& c : cases) {
+        MessageBoxScript boxes;
+        record().offsetX = 4.0;
+        record().offsetY = -1.5;
+        DeleteFileA(TestPrinter::outputPath());
+        std::string shownX, shownY;
+        print([&](HWND dialog) {
+            type(dialog, IDC_PRINT_OFFSET_X, c.x);
+            type(dialog, IDC_PRINT_OFFSET_Y, c.y);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            if (!c.message[0])
+                return; // taken: the dialog has ended
+            char text[64] = {};
+            GetDlgItemTextA(dialog, IDC_PRINT_OFFSET_X, text, sizeof text);
+            shownX = text;
+            GetDlgItemTextA(dialog, IDC_PRINT_OFFSET_Y, text, sizeof text);
+            shownY = text;
+            // A refusal leaves the dialog open; this ends it.
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        const std::string row = std::string(c.x) + " " + c.y;
+        EXPECT_EQ(boxes.texts(), c.message) << row;
+        if (c.message[0]) {
+            EXPECT_EQ(shownX, c.shownX) << row;
+            EXPECT_EQ(shownY, c.shownY) << row;
+        }
+        EXPECT_EQ(record().offsetX, c.takenX) << row;
+        EXPECT_EQ(record().offsetY, c.takenY) << row;
+        EXPECT_EQ(occurrences(spooled(), "%%Page: "), c.message[0] ? 0 : 1) << row;
+    }
 }
 
 TEST_F(PrintRun, CancelDuringTheFirstPageEndsTheRun)
