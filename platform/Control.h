@@ -58,6 +58,9 @@ public:
     virtual void setRounding(int) {}
     virtual int setDouble(double) { return 0; }
     [[nodiscard]] virtual double getDouble(int* changed, int /*store*/);
+    // 1 when the field's text holds a number the field's own reading finds (getDouble, getInt);
+    // 0 for an empty text, text without one ("abc") and every kind that reads no number.
+    [[nodiscard]] virtual int holdsNumber() { return 0; }
     virtual void setCompareSize(int) {}
     // SetDlgItemTextA; 1 when set.
     virtual int setText(const char* text);

@@ -50,6 +50,8 @@ public:
     // Reads the field and keeps the value in it.
     [[nodiscard]] double getDouble(int controlId, double defaultValue);
     [[nodiscard]] double getDoubleEx(int controlId, double defaultValue, int* changed);
+    // Whether the field's text holds a number (Control::holdsNumber); 0 without the control.
+    [[nodiscard]] int holdsNumber(int controlId);
     int setText(int controlId, const char* text);
     [[nodiscard]] int getText(int controlId, char* buffer, int size);
     int enableControl(int controlId, int flag);

@@ -40,6 +40,12 @@ double Dialog::getDoubleEx(int controlId, double defaultValue, int* changed)
     return control->getDouble(changed, 1);
 }
 
+int Dialog::holdsNumber(int controlId)
+{
+    Control* control = findControl(controlId);
+    return control ? control->holdsNumber() : 0;
+}
+
 int Dialog::setText(int controlId, const char* text)
 {
     Control* control = findControl(controlId);

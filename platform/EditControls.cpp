@@ -15,6 +15,22 @@ int showNumber(Control& control, int n)
     StringUtil::formatInt(n, text);
     return control.setItemText(text);
 }
+
+// Where the number in the field's text starts: past the leading blanks and an optional '-'.
+// Null when the field cannot be read or its text is empty.
+const char* numberStart(Control& control, char (&text)[numberTextSize])
+{
+    if (!control.getText(text, sizeof text))
+        return nullptr;
+    const char* p = text;
+    while (*p == ' ')
+        ++p;
+    if (*p == '-')
+        ++p;
+    return p;
+}
+
+int isDigitAt(const char* p) { return StringUtil::isDigit(static_cast<unsigned char>(*p)); }
 } // namespace
 
 void RealEdit::formatValue(double v, char* buffer, int size) const
@@ -54,6 +70,17 @@ double RealEdit::getDouble(int* changed, int store)
     if (store)
         value = result;
     return result;
+}
+
+int RealEdit::holdsNumber()
+{
+    char text[numberTextSize];
+    const char* p = numberStart(*this, text);
+    if (!p)
+        return 0;
+    if (*p == '.')
+        ++p;
+    return isDigitAt(p);
 }
 
 void RealEdit::setImeMode()
@@ -126,6 +153,13 @@ int IntegerEdit::getInt(int* changed)
     *changed = number != value ? 1 : 0;
     value = number;
     return number;
+}
+
+int IntegerEdit::holdsNumber()
+{
+    char text[numberTextSize];
+    const char* p = numberStart(*this, text);
+    return p ? isDigitAt(p) : 0;
 }
 
 void IntegerEdit::setImeMode()

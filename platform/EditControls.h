@@ -13,6 +13,10 @@ public:
     // what the stored value shows, the stored value itself, with *changed 0; otherwise the number
     // read, with *changed 1. With `store` the result becomes the stored value.
     [[nodiscard]] double getDouble(int* changed, int store) override;
+    // Whether the text, after leading blanks, starts a number: an optional '-', then a digit or
+    // a '.' and a digit. getDouble reads any other text as 0.0, so a caller that must not take
+    // that 0 asks here first.
+    [[nodiscard]] int holdsNumber() override;
     // Numeric fields switch the input-method editor off.
     void setImeMode() override;
 
@@ -53,6 +57,9 @@ public:
     // character ends it. An empty field gives 0 and leaves the value as it was; otherwise the
     // number becomes the value and *changed tells whether it differs from the one before.
     [[nodiscard]] int getInt(int* changed) override;
+    // Whether the text, after leading blanks, starts a number: an optional '-', then a digit
+    // (getInt reads any other text as 0).
+    [[nodiscard]] int holdsNumber() override;
     void setImeMode() override;
 
     int value = 0;

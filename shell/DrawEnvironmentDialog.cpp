@@ -45,12 +45,7 @@ void DrawEnvironmentDialog::takeFields()
 {
     // A field that holds no number (emptied, or text pasted in) keeps the resolution: read as 0,
     // it would give the smallest one.
-    char typed[16] = "";
-    (void)getText(IDC_ENV_DPI, typed, sizeof typed); // without the field the text stays empty
-    const char* first = typed;
-    while (*first == ' ')
-        ++first;
-    if (*first >= '0' && *first <= '9')
+    if (holdsNumber(IDC_ENV_DPI))
         edit_.resolution.setDpi(getInt(IDC_ENV_DPI, edit_.resolution.dpi()));
     (void)edit_.pick.readModeFromControl(this, IDC_ENV_ENCLOSE_MODE); // no choice keeps the mode
 }

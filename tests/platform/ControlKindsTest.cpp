@@ -124,6 +124,17 @@ TEST_F(ControlKindsTest, RealFieldGivesBackItsStoredValueUntilEdited)
     EXPECT_EQ(changed, 0);
     EXPECT_EQ(dialog.getDouble(12345, 9.5), 9.5);
 
+    // Whether the text holds a number, which a caller asks before it takes that 0.0.
+    const struct {
+        const char* text;
+        int holds;
+    } texts[] = {{"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"x12", 0}, {"-.5", 1}, {"  12abc", 1}, {"7", 1}};
+    for (const auto& t : texts) {
+        type(IDC_TEST_REAL, t.text);
+        EXPECT_EQ(dialog.holdsNumber(IDC_TEST_REAL), t.holds) << '"' << t.text << '"';
+    }
+    EXPECT_EQ(dialog.holdsNumber(12345), 0);
+
     // Without rounding the digits are cut.
     control(IDC_TEST_REAL).setRounding(0);
     dialog.setDouble(IDC_TEST_REAL, 1.23456);
@@ -148,6 +159,14 @@ TEST_F(ControlKindsTest, IntegerFieldReadsTheLeadingNumber)
     EXPECT_EQ(dialog.getIntEx(IDC_TEST_INTEGER, 99, &changed), 0);
     EXPECT_EQ(changed, 0);
     EXPECT_EQ(static_cast<IntegerEdit&>(control(IDC_TEST_INTEGER)).value, -7);
+    // ... and holds no number, as "abc" and ".5" (read as 0) do not; " -7" does.
+    EXPECT_EQ(dialog.holdsNumber(IDC_TEST_INTEGER), 0);
+    for (const char* text : {"abc", ".5"}) {
+        type(IDC_TEST_INTEGER, text);
+        EXPECT_EQ(dialog.holdsNumber(IDC_TEST_INTEGER), 0) << text;
+    }
+    type(IDC_TEST_INTEGER, " -7");
+    EXPECT_EQ(dialog.holdsNumber(IDC_TEST_INTEGER), 1);
 
     // The display shows without keeping.
     dialog.setInt(IDC_TEST_DISPLAY, -42);
