@@ -15,8 +15,10 @@ int PdfSettingsDialog::takeOffsets()
     // An offset is refused as the tools' dialogs refuse a point that far out: the writer pins
     // coordinates at its largest number, so every element would shrink onto one point far off
     // the page, and an infinite offset would leave the pages empty.
-    const double x = getDouble(IDC_PDF_OFFSET_X, job_.offsetX);
-    const double y = getDouble(IDC_PDF_OFFSET_Y, job_.offsetY);
+    // A field without a number (emptied, "abc") keeps the offset: read as 0, it would move the
+    // drawing there.
+    const double x = holdsNumber(IDC_PDF_OFFSET_X) ? getDouble(IDC_PDF_OFFSET_X, job_.offsetX) : job_.offsetX;
+    const double y = holdsNumber(IDC_PDF_OFFSET_Y) ? getDouble(IDC_PDF_OFFSET_Y, job_.offsetY) : job_.offsetY;
     const bool xFits = std::fabs(x) <= tool_support::kCoordinateLimit; // false for no finite number too
     const bool yFits = std::fabs(y) <= tool_support::kCoordinateLimit;
     if (xFits && yFits) {

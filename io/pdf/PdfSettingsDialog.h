@@ -16,8 +16,9 @@ public:
     int handleMessage() override;
 
 private:
-    // Both fields into the export's offsets; 0, with the user told, when one lies too far out to
-    // write anything at: neither is taken, and that field shows the export's offset again.
+    // Both fields into the export's offsets (a field that holds no number keeps its offset); 0,
+    // with the user told, when one lies too far out to write anything at: neither is taken, and
+    // that field shows the export's offset again.
     [[nodiscard]] int takeOffsets();
 
     PdfExportCommand& job_;

@@ -50,8 +50,9 @@ void PrintSettingsDialog::showOffsets()
 
 void PrintSettingsDialog::readOffsets(double& x, double& y)
 {
-    x = getDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
-    y = getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
+    // A field without a number (emptied, "abc") would read as 0 and move the print there.
+    x = holdsNumber(IDC_PRINT_OFFSET_X) ? getDouble(IDC_PRINT_OFFSET_X, record_.offsetX) : record_.offsetX;
+    y = holdsNumber(IDC_PRINT_OFFSET_Y) ? getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY) : record_.offsetY;
 }
 
 int PrintSettingsDialog::takeOffsets()

@@ -349,7 +349,8 @@ TEST_F(PrintRun, AllPagesPrintsThreeSheetsThroughGdiAndCancelKeepsTheOffsets)
 
 // An offset beyond 1 km (a save of the drawing would fail on the largest, and the drawing would
 // lie off every page) is refused by the field's name with プリント: the dialog stays open with the
-// record's offset shown again, and nothing is taken or printed.
+// record's offset shown again, and nothing is taken or printed. A field that holds no number keeps
+// the record's offset without a word.
 TEST_F(PrintRun, AnOffsetTheFileCannotHoldKeepsTheOldOne)
 {
     ASSERT_GE(addLine(20, 20, 100, 40), 1);
@@ -367,6 +368,9 @@ TEST_F(PrintRun, AnOffsetTheFileCannotHoldKeepsTheOldOne)
         {"2.5", "1e300", "縦Y(↓)移動量には数値を入力して下さい。", "2.5", "-1.5", 4.0, -1.5},
         {"1000001", "-1000001", "横X(→)移動量には数値を入力して下さい。", "4", "-1.5", 4.0, -1.5},
         {"1000000", "-1000000", "", "", "", 1e6, -1e6},
+        {"abc", "", "", "", "", 4.0, -1.5},
+        {"-.5", "-", "", "", "", -0.5, -1.5},
+        {"", "1e300", "縦Y(↓)移動量には数値を入力して下さい。", "", "-1.5", 4.0, -1.5},
     };
     for (const Case& c : cases) {
         MessageBoxScript boxes;

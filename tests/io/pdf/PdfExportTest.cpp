@@ -285,13 +285,17 @@ TEST_F(PdfExport, AnOffsetThatWouldThrowEveryElementOffThePageIsRefusedAndTheOld
         const char* message; // "" when both are taken
         const char* shownX;  // the fields after OK
         const char* shownY;
+        double takenX, takenY;
     };
     const Case cases[] = {
-        {"1e300", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7"},
-        {"7", "-1e300", "縦Y(↓)移動量には数値を入力して下さい。", "7", "-4"},
-        {"1e400", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7"},
-        {"-1000001", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7"},
-        {"1000000", "-1000000", "", "1000000", "-1000000"},
+        {"1e300", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7", 2.5, -4.0},
+        {"7", "-1e300", "縦Y(↓)移動量には数値を入力して下さい。", "7", "-4", 2.5, -4.0},
+        {"1e400", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7", 2.5, -4.0},
+        {"-1000001", "7", "横X(→)移動量には数値を入力して下さい。", "2.5", "7", 2.5, -4.0},
+        {"1000000", "-1000000", "", "1000000", "-1000000", 1e6, -1e6},
+        // A field that holds no number keeps its offset without a word.
+        {"abc", "-.5", "", "abc", "-.5", 2.5, -0.5},
+        {"", "1e300", "縦Y(↓)移動量には数値を入力して下さい。", "", "-4", 2.5, -4.0},
     };
     for (const Case& c : cases) {
         boxes.clear();
@@ -319,8 +323,8 @@ TEST_F(PdfExport, AnOffsetThatWouldThrowEveryElementOffThePageIsRefusedAndTheOld
         dialogs.startedFrom.clear();
         EXPECT_EQ(shownX, c.shownX) << c.x << " " << c.y;
         EXPECT_EQ(shownY, c.shownY) << c.x << " " << c.y;
-        EXPECT_EQ(job.offsetX, c.message[0] ? 2.5 : 1e6) << c.x << " " << c.y;
-        EXPECT_EQ(job.offsetY, c.message[0] ? -4.0 : -1e6) << c.x << " " << c.y;
+        EXPECT_EQ(job.offsetX, c.takenX) << c.x << " " << c.y;
+        EXPECT_EQ(job.offsetY, c.takenY) << c.x << " " << c.y;
     }
 }
 
