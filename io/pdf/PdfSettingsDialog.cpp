@@ -1,37 +1,15 @@
 #include "io/pdf/PdfSettingsDialog.h"
 
-#include <cmath>
-
+#include "io/OffsetFields.h"
 #include "io/pdf/PdfExportCommand.h"
 #include "platform/ControlKinds.h"
-#include "platform/MessageBoxes.h"
 #include "resources/ids_pdf.h"
-#include "views/tools/ToolSupport.h"
 
 int PdfSettingsDialog::run() { return runModal(IDD_PDF_SETTINGS); }
 
 int PdfSettingsDialog::takeOffsets()
 {
-    // An offset is refused as the tools' dialogs refuse a point that far out: the writer pins
-    // coordinates at its largest number, so every element would shrink onto one point far off
-    // the page, and an infinite offset would leave the pages empty.
-    // A field without a number (emptied, "abc") keeps the offset: read as 0, it would move the
-    // drawing there.
-    const double x = holdsNumber(IDC_PDF_OFFSET_X) ? getDouble(IDC_PDF_OFFSET_X, job_.offsetX) : job_.offsetX;
-    const double y = holdsNumber(IDC_PDF_OFFSET_Y) ? getDouble(IDC_PDF_OFFSET_Y, job_.offsetY) : job_.offsetY;
-    const bool xFits = std::fabs(x) <= tool_support::kCoordinateLimit; // false for no finite number too
-    const bool yFits = std::fabs(y) <= tool_support::kCoordinateLimit;
-    if (xFits && yFits) {
-        job_.offsetX = x;
-        job_.offsetY = y;
-        return 1;
-    }
-    if (!xFits)
-        setDouble(IDC_PDF_OFFSET_X, job_.offsetX);
-    if (!yFits)
-        setDouble(IDC_PDF_OFFSET_Y, job_.offsetY);
-    showErrorBox(xFits ? "縦Y(↓)移動量には数値を入力して下さい。" : "横X(→)移動量には数値を入力して下さい。");
-    return 0;
+    return offset_fields::take(*this, IDC_PDF_OFFSET_X, IDC_PDF_OFFSET_Y, job_.offsetX, job_.offsetY);
 }
 
 int PdfSettingsDialog::handleMessage()

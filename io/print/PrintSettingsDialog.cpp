@@ -1,23 +1,11 @@
 #include "io/print/PrintSettingsDialog.h"
 
-#include <cmath>
-
 #include "document/DocumentContext.h"
+#include "io/OffsetFields.h"
 #include "io/print/PrintRecord.h"
 #include "platform/Control.h"
 #include "platform/ControlKinds.h"
-#include "platform/MessageBoxes.h"
 #include "resources/ids_print.h"
-#include "views/tools/ToolSupport.h"
-
-namespace {
-
-// An offset the print can take, as the tools' dialogs take a point: one farther out would put
-// the drawing off every page, and the drawing file has no text for the largest (false for no
-// finite number too).
-bool offsetFits(double offset) { return std::fabs(offset) <= tool_support::kCoordinateLimit; }
-
-} // namespace
 
 int PrintSettingsDialog::run() { return runModal(IDD_PRINT_SETTINGS); }
 
@@ -50,28 +38,12 @@ void PrintSettingsDialog::showOffsets()
 
 void PrintSettingsDialog::readOffsets(double& x, double& y)
 {
-    // A field without a number (emptied, "abc") would read as 0 and move the print there.
-    x = holdsNumber(IDC_PRINT_OFFSET_X) ? getDouble(IDC_PRINT_OFFSET_X, record_.offsetX) : record_.offsetX;
-    y = holdsNumber(IDC_PRINT_OFFSET_Y) ? getDouble(IDC_PRINT_OFFSET_Y, record_.offsetY) : record_.offsetY;
+    offset_fields::read(*this, IDC_PRINT_OFFSET_X, IDC_PRINT_OFFSET_Y, record_.offsetX, record_.offsetY, x, y);
 }
 
 int PrintSettingsDialog::takeOffsets()
 {
-    double x, y;
-    readOffsets(x, y);
-    const bool xFits = offsetFits(x);
-    const bool yFits = offsetFits(y);
-    if (xFits && yFits) {
-        record_.offsetX = x;
-        record_.offsetY = y;
-        return 1;
-    }
-    if (!xFits)
-        setDouble(IDC_PRINT_OFFSET_X, record_.offsetX);
-    if (!yFits)
-        setDouble(IDC_PRINT_OFFSET_Y, record_.offsetY);
-    showErrorBox(xFits ? "縦Y(↓)移動量には数値を入力して下さい。" : "横X(→)移動量には数値を入力して下さい。");
-    return 0;
+    return offset_fields::take(*this, IDC_PRINT_OFFSET_X, IDC_PRINT_OFFSET_Y, record_.offsetX, record_.offsetY);
 }
 
 void PrintSettingsDialog::drawPreview()
@@ -90,9 +62,9 @@ void PrintSettingsDialog::previewTypedOffsets()
     // An offset that プリント would refuse shows the record's own meanwhile.
     double x, y;
     readOffsets(x, y);
-    if (offsetFits(x))
+    if (offset_fields::fits(x))
         record_.offsetX = x;
-    if (offsetFits(y))
+    if (offset_fields::fits(y))
         record_.offsetY = y;
     drawPreview();
     record_.offsetX = keptX;
