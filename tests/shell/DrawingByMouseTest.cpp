@@ -345,9 +345,7 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
         ScriptedMouse mouse;
         const DWORD t = clock.now();
         mouse.at(t, st.x, st.y)
-            .at(t + 2000, sl.x, sl.y)
-            .at(t + 2100, sl.x, sl.y, ScriptedMouse::kLeft)
-            .at(t + 2150, sl.x, sl.y)
+            .clickAt(t + 2000, sl)
             .at(t + 2500, sl.x - 1000, sl.y - 1000);
         mouse.advanceClockPerRead(&clock, 20);
         ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
@@ -385,15 +383,9 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileAPolylineIsEnteredEndsItAndSel
         // セレクト button is pressed, then the mouse clicks on the line and leaves the view.
         ScriptedMouse mouse;
         const DWORD t = clock.now();
-        mouse.at(t, s1.x, s1.y)
-            .at(t + 100, s1.x, s1.y, ScriptedMouse::kLeft)
-            .at(t + 150, s1.x, s1.y)
-            .at(t + 400, s2.x, s2.y)
-            .at(t + 500, s2.x, s2.y, ScriptedMouse::kLeft)
-            .at(t + 550, s2.x, s2.y)
-            .at(t + 2000, sl.x, sl.y)
-            .at(t + 2100, sl.x, sl.y, ScriptedMouse::kLeft)
-            .at(t + 2150, sl.x, sl.y)
+        mouse.clickAt(t, s1)
+            .clickAt(t + 400, s2)
+            .clickAt(t + 2000, sl)
             .at(t + 2500, sl.x - 1000, sl.y - 1000);
         mouse.advanceClockPerRead(&clock, 20);
         ScopedOverride<DWORD> press{pressAt, t + 1000};
@@ -433,18 +425,10 @@ TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFro
     ScriptedMouse mouse;
     const DWORD t = clock.now();
     // Two vertices, then the other drawing comes to the front and two clicks follow.
-    mouse.at(t, s1.x, s1.y)
-        .at(t + 100, s1.x, s1.y, ScriptedMouse::kLeft)
-        .at(t + 150, s1.x, s1.y)
-        .at(t + 400, s2.x, s2.y)
-        .at(t + 500, s2.x, s2.y, ScriptedMouse::kLeft)
-        .at(t + 550, s2.x, s2.y)
-        .at(t + 1100, s3.x, s3.y)
-        .at(t + 1200, s3.x, s3.y, ScriptedMouse::kLeft)
-        .at(t + 1250, s3.x, s3.y)
-        .at(t + 1400, s4.x, s4.y)
-        .at(t + 1500, s4.x, s4.y, ScriptedMouse::kLeft)
-        .at(t + 1550, s4.x, s4.y);
+    mouse.clickAt(t, s1)
+        .clickAt(t + 400, s2)
+        .clickAt(t + 1100, s3)
+        .clickAt(t + 1400, s4);
     mouse.advanceClockPerRead(&clock, 20);
     ScopedOverride<DWORD> activate{activateAt, t + 1000};
     ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};

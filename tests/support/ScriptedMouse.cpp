@@ -13,6 +13,11 @@ ScriptedMouse& ScriptedMouse::at(DWORD atMs, int x, int y, int keys)
     return *this;
 }
 
+ScriptedMouse& ScriptedMouse::clickAt(DWORD atMs, const IntPoint& p)
+{
+    return at(atMs, p.x, p.y).at(atMs + 100, p.x, p.y, kLeft).at(atMs + 150, p.x, p.y);
+}
+
 void ScriptedMouse::rest(int x, int y, int keys)
 {
     states_.clear();

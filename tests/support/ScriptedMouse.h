@@ -21,6 +21,9 @@ public:
 
     // A state from `atMs` on.
     ScriptedMouse& at(DWORD atMs, int x, int y, int keys = kNone);
+    // A left click at p (screen): the cursor there from atMs, the button down 100 ms later and up
+    // 50 ms after that.
+    ScriptedMouse& clickAt(DWORD atMs, const IntPoint& p);
     // Forgets the script: the cursor rests at (x, y) with the given keys.
     void rest(int x, int y, int keys = kNone);
     void advanceClockPerRead(FakeClock* clock, DWORD milliseconds);
