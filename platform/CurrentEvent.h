@@ -98,3 +98,30 @@ private:
 };
 
 extern CurrentEvent* theCurrentEvent;
+
+// What the current event says (its code and arguments, the message and its window), kept across
+// a call that sends messages through it and put back when the scope ends: a focus change is sent
+// at once and routed like any message, which overwrites them.
+class CurrentEventKept {
+public:
+    explicit CurrentEventKept(CurrentEvent& event)
+        : event(event), code(event.code), arg1(event.arg1), arg2(event.arg2), hwnd(event.hwnd),
+          message(event.message), wParam(event.wParam), lParam(event.lParam)
+    {
+    }
+    ~CurrentEventKept()
+    {
+        event.code = code, event.arg1 = arg1, event.arg2 = arg2, event.hwnd = hwnd;
+        event.message = message, event.wParam = wParam, event.lParam = lParam;
+    }
+    CurrentEventKept(const CurrentEventKept&) = delete;
+    CurrentEventKept& operator=(const CurrentEventKept&) = delete;
+
+private:
+    CurrentEvent& event;
+    int code, arg1, arg2;
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};

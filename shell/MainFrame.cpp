@@ -163,8 +163,12 @@ int MainFrame::handleEvent()
     CurrentEvent* event = theCurrentEvent;
     if (!event)
         return 0;
-    if (DocumentWindow* active = activeDocument())
+    // A text edited in the drawing in front takes the focus back, which sends the focus messages
+    // through the event at once: the event handled here is the one that came.
+    if (DocumentWindow* active = activeDocument()) {
+        CurrentEventKept kept(*event);
         active->caretRefresh();
+    }
     switch (event->code) {
     case EV_CLOSE:
         // The questions ran modal loops that routed other messages through the event: it is not

@@ -20,6 +20,7 @@
 #include "geometry/PointList.h"
 #include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
+#include "platform/EventRouter.h"
 #include "resources/ids_properties.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
@@ -28,6 +29,7 @@
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/SampleElements.h"
 #include "tests/support/ScriptedMouse.h"
 #include "views/ViewMapping.h"
 #include "views/tools/ElementEditor.h"
@@ -665,4 +667,27 @@ TEST_F(DrawingByMouse, ADoubleClickOnTheSelectedLineOpensItsDialogWhoseWidthIsOn
     ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
     settleEvents();
     EXPECT_EQ(width(), 0.14);
+}
+
+// A text brought back by redo is edited in place and holds the caret, which takes the focus back
+// as the frame handles its events: the drawing closed meanwhile must still leave the frame's list
+// (the focus messages sent at once once overwrote the close the frame was handling).
+TEST_F(DrawingByMouse, ADrawingClosedWhileATextIsEditedInAnotherLeavesTheFrame)
+{
+    DocumentContext& d = drawing();
+    ASSERT_TRUE(startSampleElement(*d.editor2, kindCode(ElementKind::Text)));
+    ASSERT_EQ(d.editor2->commitNewElement(), 1);
+    ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+    settleEvents();
+    auto* text = dynamic_cast<TextElementBase*>(d.editor2->elementInHand());
+    ASSERT_TRUE(text && text->isEditing());
+
+    DocumentWindow* other = frame.createDocumentWindow();
+    settleEvents();
+    ASSERT_EQ(frame.documentCount(), 2);
+    ::postCloseRequest(other->serial);
+    settleEvents();
+    EXPECT_EQ(frame.documentCount(), 1);
+    EXPECT_EQ(frame.activeDocument(), window);
 }
