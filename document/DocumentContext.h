@@ -195,6 +195,10 @@ public:
 
     // The element being created or edited by the second editor.
     void settleElement();
+    // A stored element left the store: every editor holding it lets its id go, so that none
+    // writes it back over the element that takes the id later (a paste, an undo or a redo), and
+    // a text being typed into it ends its text input.
+    void releaseStoredElement(int id);
     int drawNewElement(int kind, int mode);
     [[nodiscard]] Element* elementInProgress();
     // 1 while an element is being entered: a text typed, or a figure whose input waits for the

@@ -279,6 +279,19 @@ void DocumentContext::settleElement()
     interactionMode = 0;
 }
 
+void DocumentContext::releaseStoredElement(int id)
+{
+    int endedEdit = 0;
+    for (ElementEditorBase* editor : {editor1, editor2, editor3, editor4}) {
+        if (editor)
+            endedEdit |= editor->releaseStored(id);
+    }
+    if (endedEdit) {
+        interactionMode = 0;
+        caretReset();
+    }
+}
+
 int DocumentContext::drawNewElement(int kind, int mode) { return editor2 ? editor2->mouseStep(kind, mode) : 0; }
 Element* DocumentContext::elementInProgress() { return editor2 ? editor2->elementInHand() : nullptr; }
 int DocumentContext::isEnteringElement()

@@ -207,6 +207,11 @@ public:
     // The result of the last input (1 commit as new, 2 store back), cleared with inputPending;
     // so a second call answers 0.
     [[nodiscard]] virtual int finishInput();
+    // The stored element this one was taken from has left the store (deleted by another editor,
+    // an undo or a redo step): an edit in place ends without storing anything, and the element
+    // names no id any more, so that nothing writes it over the element that takes the id next.
+    // 1 when an edit in place ended.
+    virtual int releaseStoredId();
 
     // --- geometry in drawing coordinates (millimetres, degrees); undo replays through these ---
     virtual void translate(double dx, double dy, double dz) { (void)dx, (void)dy, (void)dz; }

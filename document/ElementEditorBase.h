@@ -91,8 +91,12 @@ public:
     [[nodiscard]] virtual int beginEdit(int id) = 0;
     // Writes the element in hand back under id (the mask index and the change mark follow).
     [[nodiscard]] virtual int storeBack(int id) = 0;
-    // Deletes the element from the store and the mask index, drops it from the editor.
+    // Deletes the element from the store and the mask index; every editor of the document lets
+    // it go (DocumentContext::releaseStoredElement).
     [[nodiscard]] virtual int removeById(int id) = 0;
+    // The element in hand, when it was taken from the stored element id, lets the id go
+    // (Element::releaseStoredId); 1 when that ended an edit in place.
+    virtual int releaseStored(int id) = 0;
     // Puts a deleted id back at the place its 48-byte entry image records, then takes it.
     [[nodiscard]] virtual int reinsertById(int id, const ElementIndexEntry& entry) = 0;
     // Links the element at the end of its page's chains, then takes it.

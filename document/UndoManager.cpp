@@ -492,17 +492,16 @@ int UndoManager::dispatch(int redoing)
 
 // Common parts of the steps
 
-// The redo steps that change elements by id settle the element in edit first; those of cut,
-// paste, delete and the text records do not. Of the undo steps only that of a new element does.
+// The steps that change elements by id settle the element in edit first, so that a text held
+// in edit cannot later be stored over what the step gave back; the undo of a copy or a part
+// placement (whose elements go, letting every editor go of them) and of an order change (which
+// changes no element) and the steps of cut, paste, delete and the text records do not.
 int UndoManager::settlesFirst(int redoing) const
 {
     switch (headCode()) {
     case UndoCode::NewElement:
-        return 1;
     case UndoCode::Move:
-    case UndoCode::Copy:
     case UndoCode::Rotate:
-    case UndoCode::OrderChange:
     case UndoCode::PointMove:
     case UndoCode::PointAdd:
     case UndoCode::PointDelete:
@@ -510,6 +509,9 @@ int UndoManager::settlesFirst(int redoing) const
     case UndoCode::AttributeChange:
     case UndoCode::BatchChange:
     case UndoCode::ElementZoom:
+        return 1;
+    case UndoCode::Copy:
+    case UndoCode::OrderChange:
     case UndoCode::PartPlacement:
         return redoing;
     default:

@@ -183,11 +183,8 @@ private:
     // cannot be completed.
     struct PlaceBefore {
         int32_t id;
-        int32_t wasLive;
         ElementIndexEntry entry;
     };
-    // What relinkListed does with each element of the id list.
-    enum class Relink { Remove, AppendAtPageEnd };
 
     // The log and its frame.
     [[nodiscard]] int openLogFile();
@@ -247,6 +244,9 @@ private:
     void endSelectionPair(UndoCode code);
     // The record of the ids in the id list with their index entries as the store holds them.
     void recordEntriesOfIds(UndoCode code);
+    // The entries of the id list's elements as the store holds them now, into the entry list,
+    // with their ids into the other id list; ids the store does not hold are left out.
+    void takeEntriesOfIds();
     void writeTextRecord(UndoCode code);
     void beginTextRecord(UndoCode code, Element* element, int caret);
     void endTextChange(UndoCode code, const char* oldBytes, int oldLength, const char* newBytes, int newLength);
@@ -275,7 +275,7 @@ private:
     [[nodiscard]] int stepText(int redoing);
     // The parts of the steps over several elements; each answers how far it got.
     [[nodiscard]] int transformListed(int n, int rotation, double angle, const UndoPoint& amount, double factor);
-    [[nodiscard]] int relinkListed(Relink how);
+    [[nodiscard]] int removeListed();
     void putPlacesBack();
     [[nodiscard]] int reinsertListed();
     [[nodiscard]] int putImagesBack(int n, int after);

@@ -74,7 +74,9 @@ void UndoManager::beginPartPlacement()
 
 void UndoManager::endPartPlacement() { endSelectionPair(UndoCode::PartPlacement); }
 
-// The selection captured before the operation (in the id list), then the selection now.
+// The selection captured before the operation (in the id list), then the selection now with the
+// entries of its elements: a redo puts back exactly the elements the operation made, whatever
+// took their ids meanwhile.
 void UndoManager::endSelectionPair(UndoCode code)
 {
     if (pending.code != code)
@@ -82,7 +84,9 @@ void UndoManager::endSelectionPair(UndoCode code)
     beginRecord(code, 0);
     logFile.putList(ids);
     captureSelection();
-    logFile.putList(ids);
+    takeEntriesOfIds();
+    logFile.putList(otherIds);
+    logFile.putList(entries);
     endRecord();
     clearPending();
 }
@@ -142,6 +146,15 @@ void UndoManager::recordDeleteOf(int id)
 
 void UndoManager::recordEntriesOfIds(UndoCode code)
 {
+    takeEntriesOfIds();
+    beginRecord(code, 0);
+    logFile.putList(otherIds);
+    logFile.putList(entries);
+    endRecord();
+}
+
+void UndoManager::takeEntriesOfIds()
+{
     entries.count = 0;
     otherIds.count = 0;
     ElementStore* target = store();
@@ -157,10 +170,6 @@ void UndoManager::recordEntriesOfIds(UndoCode code)
             break;
         }
     }
-    beginRecord(code, 0);
-    logFile.putList(otherIds);
-    logFile.putList(entries);
-    endRecord();
 }
 
 // Steps
@@ -278,8 +287,8 @@ int UndoManager::transformListed(int n, int rotation, double angle, const UndoPo
     return n;
 }
 
-// Copies and part placements: the elements made are deleted again, or linked back at the end of
-// the drawing order.
+// Copies and part placements: the elements made are deleted again, or come back at the places
+// their entries record, the end of the drawing order as it was then.
 int UndoManager::undoCopy()
 {
     if (!openRecord(0))
@@ -287,7 +296,8 @@ int UndoManager::undoCopy()
     logFile.readList(&otherIds, 4);
     reselect(otherIds);
     logFile.readList(&ids, 4);
-    if (!closeRecord(0) || !relinkListed(Relink::Remove))
+    logFile.readList(nullptr, sizeof(ElementIndexEntry));
+    if (!closeRecord(0) || !removeListed())
         return 0;
     refresh();
     return 1;
@@ -300,7 +310,8 @@ int UndoManager::redoCopy()
     logFile.readList(nullptr, 4);
     logFile.readList(&ids, 4);
     reselect(ids);
-    if (!closeRecord(1) || !relinkListed(Relink::AppendAtPageEnd))
+    logFile.readList(&entries, sizeof(ElementIndexEntry));
+    if (!closeRecord(1) || !reinsertListed())
         return 0;
     refresh();
     return 1;
@@ -365,18 +376,17 @@ int UndoManager::stepRemoveListed(int redoing)
         return 0;
     logFile.readList(&ids, 4);
     logFile.readList(&entries, sizeof(ElementIndexEntry));
-    if (!closeRecord(redoing) || !relinkListed(Relink::Remove))
+    if (!closeRecord(redoing) || !removeListed())
         return 0;
     clearSelection();
     refresh();
     return 1;
 }
 
-// Every element of the id list leaves the drawing or is linked at the end of its page; or none
-// does. Each element's entry is kept before it is changed, and when one cannot be taken the
-// elements done already go back to their places in reverse order, which gives every chain its
-// links of before.
-int UndoManager::relinkListed(Relink how)
+// Every element of the id list leaves the drawing, or none does. Each element's entry is kept
+// before it goes, and when one cannot be taken the elements gone already come back to their
+// places in reverse order, which gives every chain its links of before.
+int UndoManager::removeListed()
 {
     ElementEditorBase* editor = elementEditor();
     ElementStore* target = store();
@@ -388,10 +398,9 @@ int UndoManager::relinkListed(Relink how)
     for (int i = 0; i < ids.count; ++i) {
         PlaceBefore place = {};
         place.id = idFrom(ids, i);
-        place.wasLive = target->isLive(place.id);
         int done = place.id >= 1 && target->getEntry(place.id, &place.entry);
         if (done)
-            done = how == Relink::Remove ? editor->removeById(place.id) : editor->appendToPageEndById(place.id);
+            done = editor->removeById(place.id);
         // The room was reserved above, so a place is never lost after its element changed.
         if (!done || !placesBefore.append(&place)) {
             putPlacesBack();
@@ -441,8 +450,8 @@ int UndoManager::reinsertListed()
     return 0;
 }
 
-// Undoes the chain changes noted in the places, last first. One that fails cannot be helped; the
-// step fails either way.
+// The elements removed so far come back at their places, last first. One that fails cannot be
+// helped; the step fails either way.
 void UndoManager::putPlacesBack()
 {
     ElementEditorBase* editor = elementEditor();
@@ -450,10 +459,7 @@ void UndoManager::putPlacesBack()
         PlaceBefore place;
         if (!placesBefore.get(i, &place))
             continue;
-        if (place.wasLive)
-            (void)editor->reinsertById(place.id, place.entry);
-        else
-            (void)editor->removeById(place.id);
+        (void)editor->reinsertById(place.id, place.entry);
     }
     placesBefore.count = 0;
 }

@@ -189,7 +189,9 @@ void UndoManager::writeTextRecord(UndoCode code)
 // Steps
 
 // Texts and leader texts are reopened by the record's id in the editor that edits in place;
-// the text operations then act on the element it holds, and only when that is the record's.
+// the text operations then act on the element it holds, and only when that is the record's. A
+// text still being edited goes on; one held since its edit ended is taken from the store again,
+// since a step or a tool may have changed the stored text since (moved, turned, restyled it).
 Element* UndoManager::openTextElement(int id, int kind)
 {
     ElementEditorBase* editor = textEditor();
@@ -197,7 +199,7 @@ Element* UndoManager::openTextElement(int id, int kind)
         return nullptr;
     if (isTextKind(kind)) {
         Element* held = elementInHand(editor, id);
-        if (held && held->kind == kind)
+        if (held && held->kind == kind && held->inputPending)
             held->beginTextEdit();
         else if (editor->beginEdit(id) && (held = elementInHand(editor, id)) != nullptr)
             held->beginTextEditAtStart();

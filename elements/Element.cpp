@@ -83,6 +83,12 @@ int Element::finishInput()
     return result;
 }
 
+int Element::releaseStoredId()
+{
+    id = 0;
+    return 0;
+}
+
 void Element::prepareNew()
 {
     id = 0;

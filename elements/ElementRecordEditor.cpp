@@ -190,12 +190,16 @@ int ElementRecordEditor::removeById(int id)
     ElementIndexEntry removed;
     if (!target || !target->deleteElement(id, &removed))
         return 0;
-    if (element && element->id == id)
-        element->id = 0;
+    context->releaseStoredElement(id);
     if (context->maskIndex)
         (void)context->maskIndex->clearElement(id); // an id never indexed has nothing to clear
     (void)context->markModified();
     return 1;
+}
+
+int ElementRecordEditor::releaseStored(int id)
+{
+    return element && id >= 1 && element->id == id ? element->releaseStoredId() : 0;
 }
 
 int ElementRecordEditor::registerTakenExtent()

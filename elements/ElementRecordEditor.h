@@ -38,6 +38,7 @@ public:
     [[nodiscard]] int beginEdit(int id) override;
     [[nodiscard]] int storeBack(int id) override;
     [[nodiscard]] int removeById(int id) override;
+    int releaseStored(int id) override;
     [[nodiscard]] int reinsertById(int id, const ElementIndexEntry& entry) override;
     [[nodiscard]] int appendToPageEndById(int id) override;
     [[nodiscard]] int takeRecord(const ElementIndexEntry& entry) override;

@@ -111,6 +111,8 @@ public:
     // The input state while the text was being edited (1 new, 2 stored back), else 0. A stored
     // text edited down to nothing is deleted instead (with an undo record) and the answer is 0.
     [[nodiscard]] int finishInput() override;
+    // A text edited in place ends its edit: its caret goes and page redraws draw that id again.
+    int releaseStoredId() override;
     void showPickColour() override;
     // The text block is measured in the view's pixels, with the font at the pixel height of the
     // view's scale.

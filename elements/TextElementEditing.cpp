@@ -405,6 +405,23 @@ void TextElementBase::deleteEmptied()
     }
 }
 
+int TextElementBase::releaseStoredId()
+{
+    const int wasEditing = editing;
+    if (editing) {
+        if (ViewUpdater* updater = viewUpdater())
+            updater->setSkippedId(-1);
+        editing = 0;
+        inputState = 0;
+        heldLead = 0;
+        hideCaret();
+    }
+    inputPending = 0;
+    inputResult = 0;
+    Element::releaseStoredId();
+    return wasEditing;
+}
+
 int TextElementBase::finishInput()
 {
     int result = editing ? inputState : 0;

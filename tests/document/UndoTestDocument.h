@@ -92,8 +92,16 @@ public:
     void appendPoint(double x, double y, double z) override { points.push_back({x, y, z}); }
     DoubleArray* getVertexRounding() override { return &rounding; }
 
-    void beginTextEdit() override { calls.push_back("edit"); }
-    void beginTextEditAtStart() override { calls.push_back("edit at start"); }
+    void beginTextEdit() override
+    {
+        calls.push_back("edit");
+        inputPending = 1;
+    }
+    void beginTextEditAtStart() override
+    {
+        calls.push_back("edit at start");
+        inputPending = 1;
+    }
     void insertTextAt(int position, const char* bytes, int length) override
     {
         text.insert(static_cast<size_t>(position), bytes, static_cast<size_t>(length));
@@ -173,9 +181,14 @@ public:
 class UndoTestEditor : public IdleEditor {
 public:
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
+    // A text in edit is stored and its edit ends, as the real editor settles it.
     void settleElement(int) override
     {
         ++settles;
+        if (inHand && inHand->inputPending) {
+            (void)storeBack(inHand->id); // a refused store keeps the stored text
+            inHand->inputPending = 0;
+        }
         if (onSettle)
             onSettle();
     }
@@ -270,6 +283,14 @@ public:
     }
 
     UndoTestElement* held() const { return inHand.get(); }
+    // A stored text taken and edited in place; null when it cannot be taken.
+    UndoTestElement* editText(int id)
+    {
+        if (!beginEdit(id))
+            return nullptr;
+        inHand->inputPending = 1;
+        return inHand.get();
+    }
 
     DocumentContext* owner = nullptr;
     std::unique_ptr<UndoTestElement> inHand;

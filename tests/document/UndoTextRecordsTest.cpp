@@ -32,8 +32,8 @@ TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
 {
     int text = doc.add(ElementKind::Text, {{0, 0, 0}});
     int line = doc.add(ElementKind::Line, {{0, 0, 0}});
-    ASSERT_TRUE(doc.textEditor->beginEdit(text));
-    UndoTestElement* element = doc.textEditor->held();
+    UndoTestElement* element = doc.textEditor->editText(text);
+    ASSERT_TRUE(element);
     type(undo, element, 0, "abc");
     EXPECT_EQ(undo.recordCount(), 0) << "typing stays open";
     doc.selectAndCapture({line});
@@ -43,31 +43,36 @@ TEST_F(UndoTextRecordsTest, TypingIsOneStepUntilAnotherRecordBegins)
     char menu[UndoManager::kTextSize];
     undo.undoText(menu);
     EXPECT_STREQ(menu, "移動の取り消し");
+    // Taking back the move ends the text's edit first: its text is stored, so that it can never
+    // go back over what the step gives the store.
     EXPECT_EQ(undo.undo(), 1);
+    EXPECT_EQ(doc.read(text).text, "abc");
     undo.undoText(menu);
     EXPECT_STREQ(menu, "文字入力の取り消し");
-    element->calls.clear();
     EXPECT_EQ(undo.undo(), 1);
-    ASSERT_EQ(doc.textEditor->held(), element) << "the text in edit is continued, not reloaded";
-    EXPECT_EQ(element->text, "");
-    EXPECT_EQ(element->calls, (std::vector<std::string>{"edit", "hide overlay"}));
+    UndoTestElement* reopened = doc.textEditor->held();
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->text, "");
+    EXPECT_EQ(reopened->calls, (std::vector<std::string>{"edit at start", "hide overlay"}))
+        << "a text whose edit ended is taken from the store again";
     EXPECT_TRUE(doc.selectTool->ids.empty());
     EXPECT_EQ(undo.redo(), 1);
-    EXPECT_EQ(element->text, "abc");
+    EXPECT_EQ(reopened->text, "abc");
+    EXPECT_EQ(doc.textEditor->held(), reopened) << "the text still in edit goes on";
 
     // Opening the Edit menu closes the typing so far into one step.
-    type(undo, element, 3, "de");
+    type(undo, reopened, 3, "de");
     EXPECT_EQ(undo.canUndo(), 1);
     EXPECT_EQ(undo.recordCount(), 2);
     EXPECT_EQ(undo.undo(), 1);
-    EXPECT_EQ(element->text, "abc");
+    EXPECT_EQ(reopened->text, "abc");
 }
 
 TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 {
     int text = doc.add(ElementKind::Text, {}, "xabc");
-    ASSERT_TRUE(doc.textEditor->beginEdit(text));
-    UndoTestElement* element = doc.textEditor->held();
+    UndoTestElement* element = doc.textEditor->editText(text);
+    ASSERT_TRUE(element);
     for (int caret = 4; caret > 1; --caret) {
         undo.beginTextDelete(element, caret, -1);
         undo.setTextSelectionRange(4, 4);
@@ -96,8 +101,8 @@ TEST_F(UndoTextRecordsTest, BackspacesGatherTheTextInReadingOrder)
 TEST_F(UndoTextRecordsTest, PasteOverASelectionUndoesAndRedoesExactly)
 {
     int text = doc.add(ElementKind::Text, {}, "12AB34");
-    ASSERT_TRUE(doc.textEditor->beginEdit(text));
-    UndoTestElement* element = doc.textEditor->held();
+    UndoTestElement* element = doc.textEditor->editText(text);
+    ASSERT_TRUE(element);
     undo.beginTextPaste(element, 4);
     undo.setTextSelectionRange(4, 2);
     element->text = "12HELLO34";
@@ -133,7 +138,7 @@ TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
     int line = doc.add(ElementKind::Line, {}, "line");
 
     // Typing into the leader text, which is then settled; the editor moves on to the text.
-    ASSERT_TRUE(doc.textEditor->beginEdit(leader));
+    ASSERT_TRUE(doc.textEditor->editText(leader));
     type(undo, doc.textEditor->held(), 4, "!");
     ASSERT_EQ(doc.textEditor->storeBack(leader), 1);
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
@@ -148,7 +153,7 @@ TEST_F(UndoTextRecordsTest, TextStepsActOnTheRecordedElementOnly)
     EXPECT_EQ(doc.read(text).text, "text");
 
     // A record on an element that is not a text kind is never applied to the text in edit.
-    ASSERT_TRUE(doc.textEditor->beginEdit(line));
+    ASSERT_TRUE(doc.textEditor->editText(line));
     type(undo, doc.textEditor->held(), 4, "?");
     ASSERT_TRUE(doc.textEditor->beginEdit(text));
     EXPECT_EQ(undo.undo(), 0) << "a step with nothing to act on fails";

@@ -1,0 +1,762 @@
+#include "tests/shell/UndoRedoModel.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <windows.h>
+
+#include "document/Document.h"
+#include "document/DocumentContext.h"
+#include "document/Element.h"
+#include "document/ElementEditorBase.h"
+#include "document/ElementIdSet.h"
+#include "document/ElementStore.h"
+#include "document/OrderChangeSettings.h"
+#include "document/PageChainTable.h"
+#include "document/PageList.h"
+#include "document/SelectToolBase.h"
+#include "document/Selection.h"
+#include "document/UndoManager.h"
+#include "elements/TextElementBase.h"
+#include "elements/VertexRoundingList.h"
+#include "geometry/InkColor.h"
+#include "geometry/LineSizeAttribute.h"
+#include "geometry/PointList.h"
+#include "platform/EventRouter.h"
+#include "shell/DocumentWindow.h"
+#include "shell/MainFrame.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/support/SampleElements.h"
+#include "tests/support/ScratchFolder.h"
+#include "views/tools/ElementScaler.h"
+#include "views/tools/MoveTool.h"
+#include "views/tools/RotateTool.h"
+
+namespace undo_model {
+
+namespace {
+
+// The stored elements of the current page in drawing order.
+std::vector<int> pageIds(DocumentContext& d)
+{
+    std::vector<int> ids;
+    ElementStore* store = d.elementStore();
+    ElementIndexEntry entry;
+    const int limit = store ? store->highestId() : 0;
+    for (int id = store ? store->pageTable->getFirst(d.currentPage()) : -1;
+         id >= 1 && static_cast<int>(ids.size()) < limit; id = store->getEntry(id, &entry) ? entry.pageNext : -1)
+        ids.push_back(id);
+    return ids;
+}
+
+int kindOf(DocumentContext& d, int id)
+{
+    ElementIndexEntry entry;
+    return d.elementStore()->getEntry(id, &entry) ? entry.kind : 0;
+}
+
+// The selected ids as the select tool holds them.
+std::vector<int> selectedIds(DocumentContext& d)
+{
+    std::vector<int> ids;
+    SelectToolBase* tool = d.selectTool;
+    const int limit = d.elementStore()->highestId();
+    for (int id = tool->firstSelectedId(); id >= 1 && static_cast<int>(ids.size()) < limit; id = tool->nextSelectedId())
+        ids.push_back(id);
+    return ids;
+}
+
+void select(DocumentContext& d, const std::vector<int>& ids)
+{
+    SelectToolBase* tool = d.selectTool;
+    tool->clearSelection();
+    if (ids.size() == 1) {
+        (void)d.editor3->beginEdit(ids[0]); // the tool's own element follows its selection
+        tool->selectSingle(ids[0]);
+        tool->setSelectionMode(1);
+    } else if (ids.size() > 1) {
+        tool->setSelectionMode(2);
+        for (int id : ids)
+            tool->addToSelection(id);
+    }
+}
+
+// A new element as the creation tools commit it: made afresh with its defaults, then its points.
+int create(DocumentContext& d, int kind, double dx, double dy)
+{
+    ElementEditorBase& editor = *d.editor2;
+    d.undoManager->captureSelection(); // undo brings back the selection its input began with
+    if (!editor.startFreshElement(kind))
+        return 0;
+    editor.elementInHand()->group = 0;
+    editor.elementInHand()->takeDefaultAttributes();
+    return startSampleElement(editor, kind, dx, dy) && editor.commitNewElement() == 1;
+}
+
+// Typing, or a text pasted at the caret, into a text edited in place; settled as a tool change
+// settles it, which writes the record and stores the text.
+int type(DocumentContext& d, int nth, bool paste)
+{
+    std::vector<int> texts;
+    for (int id : pageIds(d))
+        if (isTextKind(kindOf(d, id)))
+            texts.push_back(id);
+    if (texts.empty())
+        return 0;
+    ElementEditorBase& editor = *d.editor2;
+    if (!editor.beginEdit(texts[static_cast<size_t>(nth) % texts.size()]))
+        return 0;
+    auto* text = dynamic_cast<TextElementBase*>(editor.elementInHand());
+    if (!text)
+        return 0;
+    text->beginTextEditAtStart();
+    if (paste)
+        text->insertText("\x93\xfa\x96\x7b", 4); // 日本
+    else
+        text->insertTyped("xy", 2);
+    d.settleElement();
+    return 1;
+}
+
+int arrows(DocumentContext& d, int presses, int which)
+{
+    MoveTool* mover = MoveTool::of(&d);
+    int totalX = 0, totalY = 0;
+    for (int i = 0; mover && i < presses; ++i) {
+        int dx = 0, dy = 0;
+        mover->arrowStep(VK_LEFT + (which & 3), dx, dy);
+        totalX += dx;
+        totalY += dy;
+    }
+    if (!totalX && !totalY)
+        return 0;
+    mover->recordArrowMove(totalX, totalY); // as the release of the last key does
+    return 1;
+}
+
+// The first selected element of the point-list kinds, taken by the tools' editor; null without one.
+Element* pointListInHand(DocumentContext& d, int& id)
+{
+    std::vector<int> ids = selectedIds(d);
+    if (ids.empty())
+        return nullptr;
+    const int kind = kindOf(d, ids[0]);
+    const bool listKind = kind == kindCode(ElementKind::Breakline) || kind == kindCode(ElementKind::ArcBreakline) ||
+                          kind == kindCode(ElementKind::Spline) || kind == kindCode(ElementKind::Polygon) ||
+                          kind == kindCode(ElementKind::ArcPolygon);
+    if (!listKind || !d.editor3->beginEdit(ids[0]))
+        return nullptr;
+    id = ids[0];
+    Element* e = d.editor3->elementInHand();
+    return e && e->vertices() && e->vertices()->count >= 2 ? e : nullptr;
+}
+
+// A vertex dragged as the point-list kinds' handle drag records it, then stored as the mouse edit
+// stores it.
+int movePoint(DocumentContext& d, double dx, double dy)
+{
+    int id = 0;
+    Element* e = pointListInHand(d, id);
+    UndoManager* undo = d.undoManager;
+    Point before;
+    if (!e || !undo || !e->vertices()->getPoint(0, &before))
+        return 0;
+    undo->beginPointMove(0, 1);
+    undo->addRecordPoint(before.x, before.y, before.z);
+    if (!e->vertices()->setXYZ(0, before.x + dx, before.y + dy, before.z))
+        return 0;
+    undo->addRecordPoint(before.x + dx, before.y + dy, before.z);
+    undo->endPointMove(e);
+    return d.editor3->storeBack(id);
+}
+
+void recordPointsAndValues(Element& e, UndoManager& undo)
+{
+    Point p;
+    for (int i = 0; i < e.vertices()->count; ++i)
+        if (e.vertices()->getPoint(i, &p))
+            undo.addRecordPoint(p.x, p.y, p.z);
+    double v = 0.0;
+    for (int i = 0; e.vertexRounding() && i < e.vertexRounding()->count; ++i)
+        if (e.vertexRounding()->getRaw(i, &v))
+            (void)undo.recordValues()->append(v);
+}
+
+// A vertex added after the first one or the first one deleted, with the rounding values.
+int addOrDeletePoint(DocumentContext& d, bool add)
+{
+    int id = 0;
+    Element* e = pointListInHand(d, id);
+    UndoManager* undo = d.undoManager;
+    Point first, second;
+    if (!e || !undo || !e->vertices()->getPoint(0, &first) || !e->vertices()->getPoint(1, &second))
+        return 0;
+    if (!add && e->vertices()->count < 3)
+        return 0;
+    VertexRoundingList* rounding = e->vertexRounding();
+    if (add)
+        undo->beginPointAdd(e->vertices()->count);
+    else
+        undo->beginPointDelete(e->vertices()->count);
+    undo->setValueCountBefore(rounding ? rounding->count : 0);
+    recordPointsAndValues(*e, *undo);
+    if (add) {
+        const Point middle((first.x + second.x) / 2.0, (first.y + second.y) / 2.0, 0.0);
+        if (!Element::insertVertexAfter(*e->vertices(), 0, middle))
+            return 0;
+        if (rounding && rounding->count > 0 && !rounding->insertAfter(0, 0.0))
+            return 0;
+    } else {
+        if (!Element::removeVertex(*e->vertices(), 0))
+            return 0;
+        if (rounding && rounding->count > 0 && !rounding->removeAt(0))
+            return 0;
+    }
+    recordPointsAndValues(*e, *undo);
+    if (add)
+        undo->endPointAdd(e);
+    else
+        undo->endPointDelete(e);
+    return d.editor3->storeBack(id);
+}
+
+// The colour and width as the property sheet stores what its dialog changed.
+int changeProperties(DocumentContext& d, double value)
+{
+    std::vector<int> ids = selectedIds(d);
+    if (ids.empty() || !d.editor3->beginEdit(ids[0]))
+        return 0;
+    Element* e = d.editor3->elementInHand();
+    UndoManager* undo = d.undoManager;
+    if (InkColor* colour = e->colour())
+        colour->setRgb(static_cast<int>(value * 97) & 255, 40, static_cast<int>(value * 13) & 255);
+    if (LineSizeAttribute* width = e->lineWidth())
+        width->width = 0.25 + std::fmod(value, 4.0);
+    undo->beginAttributeChange(e);
+    if (!d.editor3->storeBack(ids[0])) {
+        undo->flushPending();
+        return 0;
+    }
+    undo->endAttributeChange(e);
+    return 1;
+}
+
+// A batch change's operation: one colour for every kind.
+class Recolour : public SelectionOperation {
+public:
+    explicit Recolour(int red) : red(red) {}
+    [[nodiscard]] int accepts(int) override { return 1; }
+    int apply(Element* element) override
+    {
+        if (InkColor* colour = element->colour())
+            colour->setRgb(red, 128, 7);
+        return 1;
+    }
+    int red;
+};
+
+int changeOrder(DocumentContext& d, int toFront)
+{
+    OrderChangeSettings* order = d.orderSettings;
+    if (!order)
+        return 0;
+    order->direction = toFront ? OrderChangeSettings::kToFront : OrderChangeSettings::kToBack;
+    order->dialogResult = 1; // as OK in the direction dialog
+    return d.changeOrder() == 1;
+}
+
+int changePage(DocumentContext& d, int how)
+{
+    PageList* pages = d.pages;
+    if (!pages)
+        return 0;
+    switch (how) {
+    case 0:
+        return pages->nextPage();
+    case 1:
+        return pages->previousPage();
+    case 2:
+        return pages->insertPageAfter(pages->currentPage());
+    default:
+        return pages->pageCount() > 1 && pages->removePage(pages->currentPage());
+    }
+}
+
+std::string number(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+// The notes without what no record keeps: the lines of the group numbers.
+std::string withoutGroups(const std::string& text)
+{
+    std::string kept;
+    for (size_t line = 0; line < text.size();) {
+        size_t end = text.find('\n', line);
+        end = end == std::string::npos ? text.size() : end + 1;
+        if (text.compare(line, end - line, "<group>") != 0 && text.find("<group>", line) >= end)
+            kept.append(text, line, end - line);
+        line = end;
+    }
+    return kept;
+}
+
+bool startsNumber(const std::string& s, size_t i)
+{
+    if (i >= s.size())
+        return false;
+    if (std::isdigit(static_cast<unsigned char>(s[i])))
+        return true;
+    return s[i] == '-' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1]));
+}
+
+size_t numberEnd(const std::string& s, size_t i)
+{
+    if (s[i] == '-')
+        ++i;
+    while (i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || s[i] == '.'))
+        ++i;
+    return i;
+}
+
+// The line of a place, after the lines that name its element and tag.
+std::string lineAround(const std::string& s, size_t at)
+{
+    size_t start = s.rfind('\n', at);
+    start = start == std::string::npos ? 0 : start + 1;
+    size_t context = start;
+    for (int lines = 0; lines < 3 && context > 0; ++lines) {
+        const size_t before = s.rfind('\n', context - 2);
+        context = before == std::string::npos ? 0 : before + 1;
+    }
+    const size_t to = s.find('\n', at);
+    std::string text = s.substr(context, (to == std::string::npos ? s.size() : to) - context);
+    // The element the place belongs to, and how many elements come before it.
+    size_t elementAt = std::string::npos;
+    std::string element;
+    for (const ElementKindRow& row : kElementKindRows) {
+        const size_t found = s.rfind(std::string("<") + row.keyword + ">", at);
+        if (found != std::string::npos && (elementAt == std::string::npos || found > elementAt))
+            elementAt = found, element = row.keyword;
+    }
+    if (!element.empty()) {
+        int before = 0;
+        for (size_t layer = s.find("<layer>"); layer < elementAt; layer = s.find("<layer>", layer + 1))
+            ++before;
+        text = element + " #" + std::to_string(before + 1) + ": " + text;
+    }
+    std::string squeezed;
+    for (char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            squeezed += " | ";
+        else if (c != ' ' || (!squeezed.empty() && squeezed.back() != ' '))
+            squeezed += c;
+    }
+    return squeezed;
+}
+
+} // namespace
+
+std::string describe(const Step& step)
+{
+    const std::string ab = "(" + number(step.a) + ", " + number(step.b) + ")";
+    switch (step.edit) {
+    case Edit::Create:
+        return std::string("new ") + kElementKindRows[step.kind - 1].keyword + " at " + ab;
+    case Edit::Type:
+        return step.a > 0.5 ? "text paste" : "typing";
+    case Edit::Select: {
+        std::string s = "select";
+        for (int p : step.picks)
+            s += " " + std::to_string(p);
+        return s;
+    }
+    case Edit::Move:
+        return "move " + ab;
+    case Edit::Arrows:
+        return std::to_string(step.kind) + " arrow presses";
+    case Edit::CopyBy:
+        return "copy by " + ab;
+    case Edit::Rotate:
+        return "rotate " + number(step.a);
+    case Edit::Scale:
+        return "scale " + number(step.a);
+    case Edit::PointMove:
+        return "point move " + ab;
+    case Edit::PointAdd:
+        return "point add";
+    case Edit::PointDelete:
+        return "point delete";
+    case Edit::Properties:
+        return "properties";
+    case Edit::Batch:
+        return "batch change";
+    case Edit::Delete:
+        return "delete";
+    case Edit::Cut:
+        return "cut";
+    case Edit::Copy:
+        return "copy";
+    case Edit::Paste:
+        return "paste";
+    case Edit::Group:
+        return step.kind == 1 ? "group" : "ungroup";
+    case Edit::Order:
+        return step.kind ? "to front" : "to back";
+    case Edit::Page:
+        return "page " + std::to_string(step.kind);
+    case Edit::UndoRedo:
+        return "undo " + std::to_string(step.kind) + ", redo " + number(step.b);
+    }
+    return "?";
+}
+
+std::string describe(const std::vector<Step>& steps)
+{
+    std::string s;
+    for (const Step& step : steps)
+        s += (s.empty() ? "" : "; ") + describe(step);
+    return s;
+}
+
+std::vector<Step> randomSequence(uint64_t seed, long long n)
+{
+    std::mt19937_64 random(seed * 0x9E3779B97F4A7C15ULL + static_cast<uint64_t>(n));
+    auto below = [&](int k) { return static_cast<int>(random() % static_cast<uint64_t>(k)); };
+    // Quarter steps: moves and their undo stay exact in binary.
+    auto quarter = [&](int range) { return (below(8 * range) - 4 * range) / 4.0; };
+    std::vector<Step> steps;
+    const int length = 12 + below(49);
+    for (int i = 0; i < length; ++i) {
+        Step s;
+        const int roll = below(100);
+        if (roll < 22 || steps.size() < 2) {
+            s.edit = Edit::Create;
+            s.kind = 1 + below(19);
+            s.a = quarter(60);
+            s.b = quarter(40);
+        } else if (roll < 36) {
+            s.edit = Edit::Select;
+            for (int k = 1 + below(3); k > 0; --k)
+                s.picks.push_back(below(64));
+        } else {
+            static const Edit kEdits[] = {Edit::Type,   Edit::Move,        Edit::Arrows,      Edit::CopyBy,
+                                          Edit::Rotate, Edit::Scale,       Edit::PointMove,   Edit::PointAdd,
+                                          Edit::PointDelete, Edit::Properties, Edit::Batch, Edit::Delete,
+                                          Edit::Cut,    Edit::Copy,        Edit::Paste,       Edit::Paste,
+                                          Edit::Group,  Edit::Order,       Edit::Page,        Edit::UndoRedo,
+                                          Edit::UndoRedo};
+            s.edit = kEdits[below(static_cast<int>(std::size(kEdits)))];
+            s.a = quarter(20);
+            s.b = quarter(20);
+            switch (s.edit) {
+            case Edit::Type:
+                s.kind = below(8);
+                s.a = below(2);
+                break;
+            case Edit::Arrows:
+                s.kind = 1 + below(5);
+                s.a = below(4);
+                break;
+            case Edit::Rotate:
+                s.a = below(2) ? 90.0 * (1 + below(3)) : quarter(90);
+                break;
+            case Edit::Scale:
+                s.a = below(2) ? 2.0 : 0.5;
+                s.kind = below(4);
+                break;
+            case Edit::Group:
+                s.kind = 1 + below(2);
+                break;
+            case Edit::Order:
+                s.kind = below(2);
+                break;
+            case Edit::Page:
+                s.kind = below(4);
+                break;
+            case Edit::UndoRedo:
+                s.kind = 1 + below(6);
+                s.b = below(s.kind + 1);
+                break;
+            default:
+                break;
+            }
+        }
+        steps.push_back(s);
+    }
+    return steps;
+}
+
+Checker::Checker(MainFrame& frame, const std::string& folder) : frame(frame), folder(folder) {}
+
+DocumentContext& Checker::drawing() { return *frame.activeDocument()->context; }
+
+// A drawing of its own for each run: the last one is closed unsaved, the clipboard emptied.
+void Checker::clearDrawing()
+{
+    if (DocumentWindow* old = frame.activeDocument()) {
+        old->context->settleElement();         // the close would store a text in edit
+        old->context->document->markSaved(); // closed without the save question
+        ::postCloseRequest(old->serial);
+        settleEvents();
+    }
+    if (OpenClipboard(frame.hwnd())) {
+        (void)EmptyClipboard();
+        (void)CloseClipboard();
+    }
+    (void)frame.createDocumentWindow();
+    settleEvents();
+    path = folder + "model.ycx";
+    (void)drawing().setPathAndTitle(path.c_str());
+}
+
+// The drawing as its file writes it, without marking it saved. A text being edited in place is
+// part of it: its record is brought up to date first (its edit goes on), as a save would settle it.
+std::string Checker::note()
+{
+    DocumentContext& d = drawing();
+    auto* text = dynamic_cast<TextElementBase*>(d.editor2->elementInHand());
+    if (text && text->isEditing() && text->id >= 1 && !d.editor2->storeBack(text->id))
+        return "(the text being edited could not be stored)";
+    XmlContextScope publish(d.document);
+    if (!d.document->write())
+        return "(the drawing could not be written)";
+    return withoutGroups(ScratchFolder::read(path));
+}
+
+int Checker::apply(const Step& step)
+{
+    DocumentContext& d = drawing();
+    switch (step.edit) {
+    case Edit::Create:
+        return create(d, step.kind, step.a, step.b);
+    case Edit::Type:
+        return type(d, step.kind, step.a > 0.5);
+    case Edit::Select: {
+        const std::vector<int> ids = pageIds(d);
+        std::vector<int> chosen;
+        for (int p : step.picks) {
+            if (ids.empty())
+                break;
+            const int id = ids[static_cast<size_t>(p) % ids.size()];
+            if (std::find(chosen.begin(), chosen.end(), id) == chosen.end())
+                chosen.push_back(id);
+        }
+        select(d, chosen);
+        return 1;
+    }
+    case Edit::Move:
+        return MoveTool::of(&d)->moveBy(step.a, step.b, 0.0);
+    case Edit::Arrows:
+        return arrows(d, step.kind, static_cast<int>(step.a));
+    case Edit::CopyBy:
+        return MoveTool::of(&d)->copyBy(step.a, step.b, 0.0) > 0;
+    case Edit::Rotate: {
+        RotateTool* rotator = RotateTool::of(&d);
+        rotator->centreX = rotator->centreY = 50.0 + step.b;
+        rotator->centreZ = 0.0;
+        rotator->centreSet = 1;
+        rotator->angle = step.a;
+        return rotator->applyRotation();
+    }
+    case Edit::Scale: {
+        ElementScaler* scaler = ElementScaler::of(&d);
+        scaler->factor = step.a;
+        scaler->scaleLineWidths = step.kind & 1;
+        scaler->scaleTextSizes = (step.kind >> 1) & 1;
+        return scaler->applyScale() > 0;
+    }
+    case Edit::PointMove:
+        return movePoint(d, step.a, step.b);
+    case Edit::PointAdd:
+        return addOrDeletePoint(d, true);
+    case Edit::PointDelete:
+        return addOrDeletePoint(d, false);
+    case Edit::Properties:
+        return changeProperties(d, step.a + step.b + 8.0);
+    case Edit::Batch: {
+        Recolour recolour(static_cast<int>(step.a * 16) & 255);
+        return d.selection->forEach(recolour) > 0;
+    }
+    case Edit::Delete:
+        return d.erase();
+    case Edit::Cut:
+        return d.cut();
+    case Edit::Copy:
+        return d.copy();
+    case Edit::Paste:
+        return d.paste();
+    case Edit::Group:
+        return d.idSet->applyChoice(step.kind);
+    case Edit::Order:
+        return changeOrder(d, step.kind);
+    case Edit::Page:
+        return changePage(d, step.kind);
+    case Edit::UndoRedo:
+        return 1; // run by the checker itself
+    }
+    return 0;
+}
+
+void Checker::traceStep(const std::string& what)
+{
+    if (!trace)
+        return;
+    DocumentContext& d = drawing();
+    std::string line = what + " -> " + std::to_string(d.undoManager->appliedCount()) + " of " +
+                       std::to_string(d.undoManager->recordCount()) + " records:";
+    for (int id : pageIds(d))
+        line += " " + std::to_string(id) + "=" + kElementKindRows[kindOf(d, id) - 1].keyword;
+    trace(line);
+}
+
+// n undo (or redo) steps, each compared with the note of the records it leaves applied.
+std::string Checker::stepAndCompare(int n, bool redoing, const std::string& at)
+{
+    DocumentContext& d = drawing();
+    const char* name = redoing ? "redo" : "undo";
+    for (int i = 0; i < n; ++i) {
+        const std::string step = at + ", " + name + " " + std::to_string(i + 1);
+        const int target = d.undoManager->appliedCount() + (redoing ? 1 : -1);
+        if (!(redoing ? d.canRedo() : d.canUndo()))
+            return step + ": nothing to " + name + " with " + std::to_string(target) + " records applied";
+        if ((redoing ? d.redo() : d.undo()) != 1)
+            return step + ": the step failed";
+        traceStep(step);
+        ++comparedSteps;
+        if (target < 0 || target >= static_cast<int>(notes.size()))
+            return step + ": " + std::to_string(target) + " records applied, the model noted " +
+                   std::to_string(notes.size() - 1);
+        const std::string found = difference(notes[static_cast<size_t>(target)], note());
+        if (!found.empty())
+            return step + ": " + found;
+    }
+    return "";
+}
+
+// The saved drawing opened in a window of its own, as its file writes it; the window is closed.
+std::string Checker::reopened()
+{
+    DocumentContext& d = drawing();
+    if (d.save() != 1)
+        return "(the save failed)";
+    const std::string copy = folder + "reopened.ycx";
+    if (!CopyFileA(path.c_str(), copy.c_str(), FALSE))
+        return "(the saved file could not be copied)";
+    DocumentWindow* window = frame.createDocumentWindow();
+    settleEvents();
+    if (!window)
+        return "(no window for the saved file among " + std::to_string(frame.documentCount()) + ")";
+    DocumentContext& other = *window->context;
+    std::string text = "(the saved file did not open)";
+    if (other.assignFile(copy.c_str()) && other.openFile()) {
+        XmlContextScope publish(other.document);
+        if (other.document->write())
+            text = withoutGroups(ScratchFolder::read(copy));
+    }
+    other.settleElement();
+    other.document->markSaved();
+    const int windows = frame.documentCount();
+    ::postCloseRequest(window->serial);
+    settleEvents();
+    if (frame.documentCount() != windows - 1)
+        return "(the window of the saved file did not leave the frame's list)";
+    return text;
+}
+
+std::string Checker::checkHistory(const std::string& at)
+{
+    DocumentContext& d = drawing();
+    const int applied = d.undoManager->appliedCount();
+    const int records = d.undoManager->recordCount();
+    std::string found = stepAndCompare(applied, false, at + ", undo all");
+    if (found.empty())
+        found = stepAndCompare(records, true, at + ", redo all");
+    return found;
+}
+
+std::string Checker::run(const std::vector<Step>& steps)
+{
+    clearDrawing();
+    DocumentContext& d = drawing();
+    notes.assign(1, note());
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        const std::string at = "step " + std::to_string(i + 1) + " (" + describe(step) + ")";
+        if (step.edit == Edit::UndoRedo) {
+            const int undos = std::min(step.kind, d.undoManager->appliedCount());
+            std::string found = stepAndCompare(undos, false, at);
+            if (found.empty())
+                found = stepAndCompare(std::min(static_cast<int>(step.b), undos), true, at);
+            if (!found.empty())
+                return found;
+            continue;
+        }
+        // Another tool or command ends the text being edited, which stores it; a text edited down
+        // to nothing goes with a record of its own.
+        if (step.edit != Edit::Type) {
+            const int applied = d.undoManager->appliedCount();
+            d.settleElement();
+            if (d.undoManager->appliedCount() == applied + 1) {
+                notes.resize(static_cast<size_t>(applied) + 1);
+                notes.push_back(note());
+            }
+        }
+        const int appliedBefore = d.undoManager->appliedCount();
+        (void)apply(step); // an edit that could not run must have changed nothing
+        traceStep(at);
+        const int applied = d.undoManager->appliedCount();
+        if (d.canUndo() && applied == appliedBefore + 1) {
+            ++recordedEdits;
+            notes.resize(static_cast<size_t>(appliedBefore) + 1);
+            notes.push_back(note());
+        } else if (step.edit == Edit::Page && applied == 0 && d.undoManager->recordCount() == 0) {
+            notes.assign(1, note()); // a page change clears the history
+        } else if (applied != appliedBefore) {
+            return at + ": " + std::to_string(applied - appliedBefore) + " records written";
+        } else if (step.edit != Edit::Group) {
+            const std::string found = difference(notes.at(static_cast<size_t>(applied)), note());
+            if (!found.empty())
+                return at + " changed the drawing without a record: " + found;
+        }
+    }
+    std::string found = checkHistory("after the edits");
+    if (found.empty()) {
+        found = difference(notes.back(), reopened());
+        if (!found.empty())
+            found = "saved after undo-all and redo-all and opened again: " + found;
+    }
+    return found;
+}
+
+std::string difference(const std::string& expected, const std::string& found)
+{
+    size_t i = 0, j = 0;
+    while (i < expected.size() && j < found.size()) {
+        if (startsNumber(expected, i) && startsNumber(found, j)) {
+            const size_t ie = numberEnd(expected, i), je = numberEnd(found, j);
+            const double a = std::atof(expected.substr(i, ie - i).c_str());
+            const double b = std::atof(found.substr(j, je - j).c_str());
+            if (std::fabs(a - b) > 2e-5 + 1e-12 * std::fabs(a))
+                return "expected \"" + lineAround(expected, i) + "\", found \"" + lineAround(found, j) + "\"";
+            i = ie, j = je;
+            continue;
+        }
+        if (expected[i] != found[j])
+            return "expected \"" + lineAround(expected, i) + "\", found \"" + lineAround(found, j) + "\"";
+        ++i, ++j;
+    }
+    if (i < expected.size() || j < found.size())
+        return "expected \"" + lineAround(expected, i) + "\", found \"" + lineAround(found, j) + "\" (one ends first)";
+    return "";
+}
+
+} // namespace undo_model
