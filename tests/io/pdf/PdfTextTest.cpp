@@ -1,5 +1,5 @@
 // Texts and dimension numerals on a PDF page as poppler draws them, against the same elements
-// drawn on a screen surface at the same scale.
+// drawn on a screen surface at the same scale: as wide, and in the same colour.
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <functional>
@@ -30,9 +30,9 @@ const double kPixelsPerMm = kDpi / 25.4;
 using Pixels = std::function<COLORREF(int x, int y)>;
 
 // What is inked inside a rectangle (millimetres) of a picture: the columns from the first to the
-// last inked one.
+// last inked one, and how many pixels are dark (every channel below 100) and how many red.
 struct Ink {
-    int left = 0, right = -1;
+    int left = 0, right = -1, dark = 0, red = 0;
     [[nodiscard]] int width() const { return right - left + 1; }
 };
 
@@ -47,6 +47,8 @@ Ink inkIn(const Pixels& pixel, double left, double top, double right, double bot
                 continue;
             ink.left = x < ink.left ? x : ink.left;
             ink.right = x > ink.right ? x : ink.right;
+            ink.dark += GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
+            ink.red += GetRValue(c) > 200 && GetGValue(c) < 60 && GetBValue(c) < 60;
         }
     }
     return ink;
@@ -120,8 +122,9 @@ protected:
 };
 
 // The standard font of a text or a numeral (no face given) is a Japanese one: its single bytes
-// are its half-width characters, half an em wide on paper as on the screen.
-TEST_F(PdfTextPage, NumeralsAndAsciiTextsAreAsWideAsOnTheScreen)
+// are its half-width characters, half an em wide on paper as on the screen. The numeral keeps
+// its own colour, red, where the lines are black.
+TEST_F(PdfTextPage, NumeralsAndAsciiTextsHaveTheWidthAndColourOfTheScreen)
 {
     ScratchFolder scratch;
     setPaper(210, 297);
@@ -142,10 +145,11 @@ TEST_F(PdfTextPage, NumeralsAndAsciiTextsAreAsWideAsOnTheScreen)
     struct Area {
         const char* name;
         double left, top, right, bottom; // millimetres
+        bool red;
     };
     // "100mm" stands on the line through y 30 between the extension lines at x 20 and 120; the
     // dimension line runs below it. The text's top is at y 60.
-    const Area areas[] = {{"the numeral", 25, 17, 115, 29.7}, {"the text", 10, 55, 200, 75}};
+    const Area areas[] = {{"the numeral", 25, 17, 115, 29.7, true}, {"the text", 10, 55, 200, 75, false}};
     for (const Area& a : areas) {
         const Ink paper = inkIn([&](int x, int y) { return page.pixel(x, y); }, a.left, a.top, a.right, a.bottom);
         const Ink shown = inkIn([&](int x, int y) { return screen.surface.pixel(x, y); }, a.left, a.top, a.right,
@@ -153,6 +157,9 @@ TEST_F(PdfTextPage, NumeralsAndAsciiTextsAreAsWideAsOnTheScreen)
         ASSERT_GT(shown.width(), 20 * kPixelsPerMm) << a.name;
         EXPECT_NEAR(paper.width(), shown.width(), 0.05 * shown.width()) << a.name;
         EXPECT_NEAR(paper.left, shown.left, 0.05 * shown.width()) << a.name;
+        EXPECT_EQ(shown.red > 0, a.red) << a.name;
+        EXPECT_EQ(paper.red > shown.red / 2, a.red) << a.name;
+        EXPECT_EQ(paper.dark > 0, !a.red) << a.name;
     }
     // A reader takes the words apart where their letters are.
     const std::string words = pdf_test::run(scratch, "pdftotext page.pdf -");
