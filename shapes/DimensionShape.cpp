@@ -177,8 +177,13 @@ int DimensionShape::arrowHeadAt(const Point& tip, const Point& from, const Point
 
 int DimensionShape::drawNumeral(const Point& anchor, double angle)
 {
+    // The colour for an operation is black for PDF, which writes the numeral in its own colour
+    // as it writes the lines in theirs.
     InkColor colour;
-    colourForOperation(op, measure->numeralColour, colour);
+    if (op == ShapeOp::Pdf)
+        colour.assign(measure->numeralColour);
+    else
+        colourForOperation(op, measure->numeralColour, colour);
     return numeral.draw(anchor.x, anchor.y, angle, colour);
 }
 

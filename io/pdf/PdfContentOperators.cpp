@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "io/LiteralString.h"
 #include "io/pdf/PdfFileWriter.h"
 
 namespace {
@@ -143,23 +144,7 @@ int PdfFileWriter::setWordSpacing(double value) { return writeReal(value, 1, 0) 
 
 int PdfFileWriter::writeEscaped(const char* text, int from, int to)
 {
-    // Byte by byte: a backslash is doubled (also the trail byte 0x5C of a double-byte character)
-    // and parentheses get a backslash, which no trail byte can be; every other byte, Shift-JIS
-    // and control characters included, goes as it is. A reader gets back exactly these bytes.
-    char escaped[512];
-    int used = 0;
-    for (int i = from; i < to; ++i) {
-        if (used > static_cast<int>(sizeof escaped) - 2) {
-            if (!writeBytes(escaped, used, 0))
-                return 0;
-            used = 0;
-        }
-        const char c = text[i];
-        if (c == '\\' || c == '(' || c == ')')
-            escaped[used++] = '\\';
-        escaped[used++] = c;
-    }
-    return used == 0 || writeBytes(escaped, used, 0);
+    return writeLiteralStringBody(text, from, to, [this](const char* bytes, int n) { return writeBytes(bytes, n, 0); });
 }
 
 int PdfFileWriter::showText(const char* text)

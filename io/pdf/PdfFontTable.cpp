@@ -181,9 +181,12 @@ int PdfFontTable::writeRecord(const PdfFontRecord& r)
         written = out.writeString("/Type /Font", 1);
         switch (r.subtype) {
         case PdfFontRecord::kCidFontType0:
+            // Without widths every CID is one em: the half-width CIDs that the CMap gives the
+            // single bytes (ASCII, numerals) would be drawn twice as wide as on the screen.
             written = written && out.writeString("/Subtype /CIDFontType0", 1) && out.writeString("/BaseFont ", 0) &&
                       out.writeName(r.baseFont.c_str(), 1) &&
-                      out.writeReference("/FontDescriptor ", r.descriptorObject, 0, 0) && writeCidSystemInfo();
+                      out.writeReference("/FontDescriptor ", r.descriptorObject, 0, 0) && writeCidSystemInfo() &&
+                      out.writeString("/W [231 389 500]", 1);
             break;
         case PdfFontRecord::kCidFontType2:
             // "/WinCharSet 128" runs on into the descriptor's key on one line.

@@ -5,9 +5,9 @@
 
 #include "geometry/DoubleRect.h"
 #include "geometry/InkColor.h"
+#include "io/LiteralString.h"
 #include "io/postscript/PostScriptWriter.h"
 #include "platform/DibImage.h"
-#include "platform/ShiftJis.h"
 
 namespace {
 const double kPointsPerMm = 72.0 / 25.4;
@@ -118,24 +118,7 @@ int PostScriptWriter::selectFont(double size, const char* face, int style, int u
 
 int PostScriptWriter::writeEscaped(const char* text, int from, int to)
 {
-    std::string escaped;
-    escaped.reserve(static_cast<size_t>(to - from) + 16);
-    for (int i = from; i < to; ++i) {
-        const char c = text[i];
-        if (isShiftJisLeadByte(static_cast<unsigned char>(c)) && i + 1 < to) {
-            // A double-byte character: only its trail byte 0x5C is doubled (it reads back as the
-            // same bytes); parentheses are never trail bytes.
-            escaped += c;
-            escaped += text[++i];
-            if (text[i] == '\\')
-                escaped += '\\';
-            continue;
-        }
-        if (c == '(' || c == ')' || c == '\\')
-            escaped += '\\';
-        escaped += c;
-    }
-    return writeBytes(escaped.data(), static_cast<int>(escaped.size()));
+    return writeLiteralStringBody(text, from, to, [this](const char* bytes, int n) { return writeBytes(bytes, n); });
 }
 
 int PostScriptWriter::showText(const char* text)

@@ -7,8 +7,10 @@
 #include "io/postscript/PostScriptWriter.h"
 #include "platform/DibImage.h"
 #include "platform/RgbColor.h"
+#include "tests/io/IoTestDrawing.h"
 #include "tests/io/PrintFixture.h"
 #include "tests/support/ScratchFolder.h"
+#include "views/tools/ElementEditor.h"
 
 namespace {
 
@@ -52,6 +54,8 @@ TEST(PostScriptWriter, OperatorsAreWrittenInPointsRoundedHalfUp)
         {"gray of 25 percent", [&] { return w.setGray(25); }, "0.75 _gray\r\n"},
         {"parentheses and backslash", [&] { return w.showText("a(b)\\c"); }, "(a\\(b\\)\\\\c) _sw\r\n"},
         {"the trail byte 5C of 表 doubled", [&] { return w.showText("表"); }, "(\x95\x5C\x5C) _sw\r\n"},
+        {"a lead byte before ')' and '(', no trail bytes", [&] { return w.showText("C\x81)D") && w.showText("A\x81(B"); }, "(C\x81\\)D) _sw\r\n(A\x81\\(B) _sw\r\n"},
+        {"a lead byte last", [&] { return w.showText("\\\x81"); }, "(\\\\\x81) _sw\r\n"},
         {"a counted piece", [&] { return w.showText("xy(z", 1, 3); }, "(y\\() _sw\r\n"},
         {"a rotation and its turning back", [&] { return w.rotate(30, 0) && w.rotate(30, 1) && w.rotate(1e-7, 0); }, "30 _rtt\r\n-30 _rtt\r\n"},
         {"an arc", [&] { return w.arc(10, 10, 5, 0, 90, 0); }, "28.346 813.543 14.173 0 90 _a\r\n"},
@@ -183,6 +187,29 @@ TEST_F(PostScriptFile, JapaneseTextRendersInTheStandardFontWhereWritten)
     EXPECT_NEAR(box.bottom, 646, 6);
     EXPECT_GT(box.top - box.bottom, 18) << "glyphs, not a line";
     EXPECT_LE(box.top, 842 - 170) << "below the anchor";
+}
+
+// A lead byte before a parenthesis is not a character with it: the parenthesis is escaped, so
+// the string neither ends early (C 81 ")" D) nor runs on over the operators after it (A 81 "(" B),
+// and Ghostscript draws the page to its last line.
+TEST_F(PostScriptFile, ALoneLeadByteBeforeAParenthesisLeavesTheStringWhole)
+{
+    ScratchFolder scratch;
+    setPaper(210, 297);
+    double y = 30;
+    for (const char* text : {"C\x81)D", "A\x81(B"}) {
+        ASSERT_EQ(drawing().editor3->startFreshElement(kindCode(ElementKind::Text)), 1);
+        ASSERT_GE(addText(30, y += 20, text, "NoSuchFace", 10.0), 1) << text;
+    }
+    ASSERT_GE(addLine(10, 200, 100, 200), 1);
+    const std::string path = scratch.pathOf("lead.ps");
+    ASSERT_EQ(record().writePageToFile(path.c_str()), 1);
+    EXPECT_EQ(io_fixture::runShell(scratch, "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=nullpage lead.ps 2>&1"), "");
+    // The line 200 mm from the top is 275 points above the bottom.
+    const InkedBox box = ghostscriptBoundingBox(path, scratch.pathOf("gs"));
+    ASSERT_TRUE(box.found);
+    EXPECT_NEAR(box.bottom, 275, 2);
+    EXPECT_GT(box.top - box.bottom, 300) << "the texts above it";
 }
 
 TEST_F(PostScriptFile, AFailedJobLeavesTheOldFileAsItWas)

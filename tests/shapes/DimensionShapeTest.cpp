@@ -12,6 +12,7 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/PointList.h"
+#include "platform/RgbColor.h"
 #include "platform/UnitConverter.h"
 #include "shapes/ArrowHeadStyle.h"
 #include "shapes/CircleDimensionShape.h"
@@ -42,6 +43,7 @@ struct Dimension {
     int extensionStyle = 1;
     int dimensionStyle = 1;
     int drawType = MsrAngleShape::kArc;
+    RgbColor numeralColour;
 };
 
 template <class DimensionKind> void fill(DimensionKind& shape, ShapeDrawing& d, const Dimension& dim, PointList& list)
@@ -55,6 +57,7 @@ template <class DimensionKind> void fill(DimensionKind& shape, ShapeDrawing& d, 
     numeral.direction = dim.direction;
     numeral.numeralPosition = dim.position;
     numeral.decimals = dim.decimals;
+    numeral.setNumeralColour(dim.numeralColour);
     shape.setMeasure(numeral);
     ArrowHeadStyle head;
     head.kind = dim.arrowKind;
@@ -428,6 +431,63 @@ TEST(DimensionShapes, PaperOutputIsTheSameAtEveryZoom)
             for (size_t i = 0; i < small.size(); ++i)
                 EXPECT_NEAR(small[i], large[i], 0.01) << (angle ? "angle" : "length") << " number " << i;
         }
+    }
+}
+
+// Every kind writes its numeral on paper in the numeral colour, as the screen draws it, not in
+// the black of the lines.
+TEST(DimensionShapes, PaperNumeralsTakeTheNumeralColour)
+{
+    enum { kLength, kAngle, kRadius, kDiameter };
+    auto run = [](int kind, int operation) {
+        ShapeDrawing d;
+        Dimension dim;
+        dim.numeralColour = RgbColor(255, 0, 0);
+        PointList list;
+        MeasureShape length;
+        MsrAngleShape angle;
+        MsrRadiusShape radius;
+        MsrDiameterShape diameter;
+        RadiusList values;
+        values.setSingle(10.0);
+        int result = 0;
+        if (kind == kLength) {
+            dim.points = {{0, 0}, {30, 0}};
+            dim.display = Point(15, -10);
+            fill(length, d, dim, list);
+            result = length.execute(operation, 2);
+        } else if (kind == kAngle) {
+            dim.points = {atAngle(0), atAngle(90), {0, 0}};
+            dim.display = Point(-20, 5);
+            fill(angle, d, dim, list);
+            angle.setDrawType(MsrAngleShape::kArrow);
+            result = angle.execute(operation, 2);
+        } else {
+            dim.points = {{10, 0}};
+            dim.display = Point(-10, 0);
+            CircleDimensionShape& circle = kind == kRadius ? static_cast<CircleDimensionShape&>(radius) : diameter;
+            fill(circle, d, dim, list);
+            circle.setValues(values);
+            circle.setLayout(CircleDimensionShape::kIn);
+            result = circle.execute(operation, 2);
+        }
+        EXPECT_EQ(result, 1);
+        // The fill colour (PDF) or colour (PostScript) set last before the text.
+        const bool pdf = operation == ShapeOp::Pdf;
+        const std::vector<std::string>& log = (pdf ? d.pdf.log : d.ps.log).entries;
+        std::string colour;
+        for (const std::string& e : log) {
+            if (e.compare(0, 3, pdf ? "Tj " : "_sw") == 0)
+                return colour;
+            if (e.compare(0, pdf ? 3 : 5, pdf ? "rg " : "_rgb ") == 0)
+                colour = e;
+        }
+        return std::string("no numeral");
+    };
+    const char* const names[] = {"length", "angle", "radius", "diameter"};
+    for (int kind : {kLength, kAngle, kRadius, kDiameter}) {
+        EXPECT_EQ(run(kind, ShapeOp::Pdf), "rg 255 0 0 1") << names[kind];
+        EXPECT_EQ(run(kind, ShapeOp::PostScript), "_rgb 255 0 0") << names[kind];
     }
 }
 

@@ -94,6 +94,7 @@ TEST(PdfFonts, EachKindOfNameMakesItsObjectsAndReadersGiveTheTextBack)
                  "\r\n/Encoding /90ms-RKSJ-H\r\n/DescendantFonts [11 0 R]\r\n"},
         {13, "/FontName /Ryumin-Light-90ms-RKSJ-H\r\n"},
         {14, "/Subtype /CIDFontType0\r\n/BaseFont /Ryumin-Light\r\n/FontDescriptor 13 0 R\r\n/CIDSystemInfo<<"},
+        {14, "/Supplement 2\r\n>>\r\n/W [231 389 500]\r\n>>\r\n"}, // the half-width CIDs half an em wide
         {15, "/Subtype /Type0\r\n/BaseFont /Ryumin-Light-90ms-RKSJ-H\r\n/Encoding /90ms-RKSJ-H\r\n/DescendantFonts [14 0 R]"},
         {16, "/Type /Font\r\n/Subtype /Type1\r\n/Name /G3\r\n/BaseFont /Helvetica\r\n>>"},
         {18, "/BaseFont /GothicBBB-Medium\r\n"},
