@@ -251,7 +251,7 @@ int GifImage::readFile()
     for (;;) {
         unsigned char introducer = 0;
         if (!takeByte(introducer))
-            return imageDecoded; // a file cut after its image keeps it
+            break; // a file cut after its image keeps it
         Block next;
         if (introducer == kExtension) {
             next = readExtension();

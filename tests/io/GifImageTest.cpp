@@ -197,6 +197,9 @@ TEST(GifImage, TheFirstImageIsPlacedOnTheScreenAndPaddedWithIndexZero)
         {"local over global", screen(3, 2, global4, four) + literalImage(0, 0, 3, 2, 0x81, local, 2, ramp) + end,
          {30, 20, 10, 0}},
         {"none", screen(3, 2, 0x70) + image3x2 + end, {0, 0, 0, 0}},
+        {"global, in a file without a trailer", screen(3, 2, global4, four) + image3x2, {0, 0, 255, 0}},
+        {"local, in a file cut after the image", screen(3, 2, 0x70) + literalImage(0, 0, 3, 2, 0x81, local, 2, ramp),
+         {30, 20, 10, 0}},
     };
     for (const Palette& p : palettes) {
         SCOPED_TRACE(p.name);
