@@ -276,10 +276,8 @@ TEST(GifImage, TheScreenIsNoLargerThanTheImageDataCanPaint)
     most.literals({1}, 0);
     long long mostPixels = 1, length = 1;
     while (most.next < 4096) {
-        most.code(most.next);
+        most.send(most.next);
         mostPixels += ++length;
-        if (++most.next == 1 << most.width && most.width < 12)
-            ++most.width;
     }
     for (int i = 0; i < 2000; ++i, mostPixels += length)
         most.code(4095);
