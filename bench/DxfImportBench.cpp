@@ -13,9 +13,8 @@
 #include <string>
 #include <windows.h>
 
-#include <psapi.h>
-
 #include "BenchHarness.h"
+#include "PeakWorkingSet.h"
 #include "document/Document.h"
 #include "document/Element.h"
 #include "io/dxf/DxfExchange.h"
@@ -114,16 +113,6 @@ double bestImport(const ScratchFolder& scratch, const char* name, int& elements,
     return best;
 }
 
-// The process's peak working set (Wine keeps no peak of the private bytes).
-double peakMegabytes()
-{
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
-        return -1.0;
-    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
-}
-
 } // namespace
 
 int main()
@@ -138,10 +127,10 @@ int main()
         return 1;
     }
     int elements = 0;
-    std::printf("peak working set before the polyline: %.1f MB\n", peakMegabytes());
+    std::printf("peak working set before the polyline: %.1f MB\n", peakWorkingSetMegabytes());
     const double poly = importFile(scratch, "poly.dxf", elements);
     std::printf("POLYLINE of 1,000,000 vertices   %8.3f s   %d element   peak %.1f MB\n", poly, elements,
-                peakMegabytes());
+                peakWorkingSetMegabytes());
 
     const double ours = bestImport(scratch, "big.dxf", elements, 3);
     std::printf("import of 100,000 entities        %8.3f s   %d elements stored\n", ours, elements);

@@ -5,8 +5,10 @@
 #include "document/Element.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
+#include "document/FileErrorReporter.h"
 #include "document/MoveToolBase.h"
 #include "document/PageList.h"
+#include "document/PictureCache.h"
 #include "document/PictureDefaults.h"
 #include "document/RotateToolBase.h"
 #include "document/RulerBars.h"
@@ -318,7 +320,15 @@ int DocumentContext::placePicture(int mode)
 {
     if (!pictureDefaults || !editor2 || !pictureDefaults->hasImage())
         return 0;
-    return editor2->placeByMouse(19, mode);
+    // A placement is the user's own try of the chosen file: a refusal is told now, whatever
+    // another file's refusal showed since the last redraw.
+    theFileErrorReporter.reset();
+    const int placed = editor2->placeByMouse(19, mode);
+    // The refused file's reader answers without a word from now on: it goes, so that choosing
+    // the file again reads it and tells again.
+    if (placed == Element::kCannotPlace && pictures)
+        pictures->forget(pictureDefaults->fileName.getPath());
+    return placed;
 }
 
 // Holders of a context that may be null

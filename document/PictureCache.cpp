@@ -16,6 +16,22 @@ void PictureCache::clear()
     entries.clear();
 }
 
+void PictureCache::forget(const char* path)
+{
+    if (!path)
+        return;
+    for (size_t i = entries.size(); i-- > 0;) {
+        if (entries[i].path == path)
+            drop(i);
+    }
+}
+
+void PictureCache::drop(size_t i)
+{
+    delete entries[i].reader;
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
 PictureCache::FileStamp PictureCache::stampOf(const char* path)
 {
     FileStamp stamp;
@@ -43,8 +59,7 @@ PictureReader* PictureCache::reader(int kind, const char* path)
             return e.reader;
         }
         // Another version of the file: what was decoded from the old one goes.
-        delete e.reader;
-        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+        drop(i);
         break;
     }
     PictureReader* made = makePictureReader(kind);
@@ -55,8 +70,7 @@ PictureReader* PictureCache::reader(int kind, const char* path)
         for (size_t i = 1; i < entries.size(); ++i)
             if (entries[i].lastUse < entries[oldest].lastUse)
                 oldest = i;
-        delete entries[oldest].reader;
-        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(oldest));
+        drop(oldest);
     }
     made->setSource(path);
     entries.push_back({kind, path, stamp, made, uses});

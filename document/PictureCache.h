@@ -25,6 +25,8 @@ public:
 
     // The reader of `kind` attached to `path`; null as above. The cache owns it.
     [[nodiscard]] PictureReader* reader(int kind, const char* path);
+    // Every reader attached to `path` deleted: the next use reads the file again.
+    void forget(const char* path);
     // Every reader deleted.
     void clear();
     [[nodiscard]] int entryCount() const { return static_cast<int>(entries.size()); }
@@ -46,6 +48,9 @@ private:
         PictureReader* reader = nullptr; // owned
         std::uint64_t lastUse = 0;
     };
+    // Entry i and its reader deleted.
+    void drop(size_t i);
+
     std::vector<Entry> entries;
     std::uint64_t uses = 0;
 };

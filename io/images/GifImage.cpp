@@ -44,8 +44,9 @@ int GifImage::take(void* to, long long n)
 
 int GifImage::takeByte(unsigned char& b) { return take(&b, 1); }
 
-int GifImage::gatherSubBlocks(int keep)
+int GifImage::gatherSubBlocks(int keep, long long& gathered)
 {
+    gathered = 0;
     for (;;) {
         unsigned char length = 0;
         if (!takeByte(length))
@@ -66,9 +67,16 @@ int GifImage::gatherSubBlocks(int keep)
             compressed->count += static_cast<int>(n);
         }
         at += n;
+        gathered += n;
         if (n < length)
             return 0;
     }
+}
+
+int GifImage::passSubBlocks()
+{
+    long long passed = 0;
+    return gatherSubBlocks(0, passed);
 }
 
 GifImage::Block GifImage::readExtension()
@@ -83,7 +91,7 @@ GifImage::Block GifImage::readExtension()
     case kApplication:
         if (size0 != (label == kPlainText ? 12u : 11u) || !take(skipped, size0))
             return Block::kFailed;
-        return gatherSubBlocks(0) ? Block::kMore : Block::kFailed;
+        return passSubBlocks() ? Block::kMore : Block::kFailed;
     case kGraphicControl:
         // The 4 bytes and the terminator: no transparency, no delay.
         return size0 == 4 && take(skipped, 5) ? Block::kMore : Block::kFailed;
@@ -91,7 +99,7 @@ GifImage::Block GifImage::readExtension()
         // The first length byte was read with the label.
         if (size0 > 0 && !take(skipped, size0))
             return Block::kFailed;
-        return size0 == 0 || gatherSubBlocks(0) ? Block::kMore : Block::kFailed;
+        return size0 == 0 || passSubBlocks() ? Block::kMore : Block::kFailed;
     default:
         return Block::kFailed;
     }
@@ -162,7 +170,7 @@ int GifImage::placeImage(const unsigned char* indices, long long count)
     return 1;
 }
 
-GifImage::Block GifImage::readImage(int decode)
+GifImage::Block GifImage::readImage()
 {
     unsigned char d[9];
     if (!take(d, 9))
@@ -177,31 +185,44 @@ GifImage::Block GifImage::readImage(int decode)
     unsigned char minimum = 0;
     if (!takeByte(minimum))
         return Block::kFailed;
-    if (!decode)
-        return gatherSubBlocks(0) ? Block::kMore : Block::kDone; // a cut animation keeps its first image
-    if (minimum < 1 || minimum > 8 || static_cast<long long>(width) * height > kMaxPixels)
-        return Block::kFailed;
+    if (!imageSeen) {
+        if (minimum < 1 || minimum > 8 || static_cast<long long>(width) * height > kMaxPixels)
+            return Block::kFailed;
+        gif.left = left, gif.top = top, gif.width = width, gif.height = height;
+        gif.localTable = local, gif.interlaced = packed >> 6 & 1, gif.localSorted = packed >> 5 & 1;
+        gif.localSize = localSize, gif.localBytes = localBytes, gif.minimumCodeSize = minimum;
+        if (local)
+            std::memcpy(gif.localColours, colours, static_cast<size_t>(localBytes));
+        imageSeen = 1;
+        firstData = at;
+    }
+    // Later images are passed over, but their data counts towards the screen it can paint.
+    long long data = 0;
+    const int whole = gatherSubBlocks(0, data);
+    paintable += lzwMostIndices(data, minimum);
+    return whole ? Block::kMore : Block::kDone; // a file cut inside the data keeps what came before
+}
 
-    gif.left = left, gif.top = top, gif.width = width, gif.height = height;
-    gif.localTable = local, gif.interlaced = packed >> 6 & 1, gif.localSorted = packed >> 5 & 1;
-    gif.localSize = localSize, gif.localBytes = localBytes, gif.minimumCodeSize = minimum;
-    if (local)
-        std::memcpy(gif.localColours, colours, static_cast<size_t>(localBytes));
+int GifImage::decodeFirstImage()
+{
     if (!lzw.bytes)
         lzw.bytes = new (std::nothrow) GlobalBlock(512, 1);
     if (!lzw.bytes)
-        return Block::kFailed;
+        return 0;
     lzw.bytes->count = 0;
+    at = firstData;
+    long long data = 0;
     // A file cut inside the data decodes what it holds.
-    fileEnded = !gatherSubBlocks(1);
+    (void)gatherSubBlocks(1, data);
 
     GlobalBlock indices(512, 1);
     long long produced = 0;
-    const LzwResult result = decodeLzw(lzw, minimum, static_cast<long long>(width) * height, indices, produced);
+    const LzwResult result =
+        decodeLzw(lzw, gif.minimumCodeSize, static_cast<long long>(gif.width) * gif.height, indices, produced);
     delete lzw.bytes;
     lzw.bytes = nullptr;
     if (result != LzwResult::kDone)
-        return Block::kFailed;
+        return 0;
     // The screen-sized block, made once the image is there: index 0 wherever it does not reach.
     const long long bytes = static_cast<long long>(header.rowStride()) * gif.screenHeight;
     int placed = header.allocateBits(bytes);
@@ -215,17 +236,15 @@ GifImage::Block GifImage::readImage(int decode)
         BlockLock from(indices);
         placed = from && placeImage(from.data<unsigned char>(), produced);
     }
-    if (!placed)
-        return Block::kFailed;
-    imageDecoded = 1;
-    return fileEnded ? Block::kDone : Block::kMore;
+    return placed;
 }
 
 int GifImage::readFile()
 {
     gif = Header();
-    imageDecoded = 0;
-    fileEnded = 0;
+    imageSeen = 0;
+    firstData = 0;
+    paintable = 0;
     if (!take(gif.signature, 6))
         return 0;
     if (std::memcmp(gif.signature, "GIF87a", 6) == 0)
@@ -245,18 +264,16 @@ int GifImage::readFile()
     if (gif.globalTable && !take(gif.globalColours, gif.globalBytes))
         return 0;
     fillDibHeader(bitsForResolution(gif.colourResolution));
-    if (!checkImageSize(gif.screenWidth, gif.screenHeight, 0, 0))
-        return 0;
 
     for (;;) {
         unsigned char introducer = 0;
         if (!takeByte(introducer))
-            return imageDecoded; // a file cut after its image keeps it
+            break; // a file cut after its image keeps it
         Block next;
         if (introducer == kExtension) {
             next = readExtension();
         } else if (introducer == kImage) {
-            next = readImage(!imageDecoded);
+            next = readImage();
         } else if (introducer == kTrailer) {
             gif.trailerSeen = 1;
             next = Block::kDone;
@@ -268,7 +285,11 @@ int GifImage::readFile()
         if (next == Block::kDone)
             break;
     }
-    if (!imageDecoded)
+    // The screen is allocated only as large as the file's image data can paint: a screen the
+    // file does not fill is not made from its two size fields alone.
+    const long long screenPixels = static_cast<long long>(gif.screenWidth) * gif.screenHeight;
+    if (!imageSeen || !checkImageSize(gif.screenWidth, gif.screenHeight, screenPixels, paintable) ||
+        !decodeFirstImage())
         return 0;
 
     // The image's own table when it has one, else the global one, else black.

@@ -24,7 +24,9 @@ struct IntRect;
 // picture padded with index 0. Refused, with "処理できないファイルです。" captioned "GIFエラー":
 // another signature, an extension label of 0 or one not handled, a block introducer other than
 // "!", "," and ";", a code above the next free code, a file without an image, a screen of more
-// than 2^28 pixels or an image larger than that, and a file that ends before its first image.
+// than 2^28 pixels or an image larger than that, a screen of more pixels than the data of all the
+// file's images can give (lzwMostIndices: checked before the screen is allocated), and a file
+// that ends before its first image.
 //
 // Units: getSize gives millimetres (one pixel is one point); draw takes device pixels; the
 // PostScript rectangle is paper millimetres, y downwards.
@@ -78,10 +80,15 @@ private:
     [[nodiscard]] int readWholeFile();
     [[nodiscard]] int readFile();
     [[nodiscard]] Block readExtension();
-    [[nodiscard]] Block readImage(int decode);
-    // Appends the image's data sub-blocks to the decoder's bytes (or passes over them); 0 when
-    // the file ends inside them.
-    [[nodiscard]] int gatherSubBlocks(int keep);
+    // An image descriptor and its data: the first one's fields are kept, every one's data is
+    // passed over and counted into `paintable`.
+    [[nodiscard]] Block readImage();
+    // The first image's data through the decoder onto the screen-sized block.
+    [[nodiscard]] int decodeFirstImage();
+    // Appends the data sub-blocks to the decoder's bytes (or passes over them); `gathered` is
+    // the number of data bytes. 0 when the file ends inside them.
+    [[nodiscard]] int gatherSubBlocks(int keep, long long& gathered);
+    [[nodiscard]] int passSubBlocks();
     // n bytes of the file from the reading position; 0 when it holds fewer.
     [[nodiscard]] int take(void* to, long long n);
     [[nodiscard]] int takeByte(unsigned char& b);
@@ -90,8 +97,9 @@ private:
     // The decoder's compressed bytes and pixel block, given back after loading.
     void releaseDecoderBlocks();
 
-    int imageDecoded = 0;
-    int fileEnded = 0;
+    int imageSeen = 0;
+    long long firstData = 0;   // where the first image's data starts
+    long long paintable = 0;   // the most pixels the images' data can give (lzwMostIndices)
     const unsigned char* bytes = nullptr;   // the file while it is read
     long long size = 0;
     long long at = 0;

@@ -157,3 +157,9 @@ LzwResult decodeLzw(LzwDecoder& lzw, int minimumCodeSize, long long limit, Globa
     indices.count = static_cast<int>(at);
     return result;
 }
+
+long long lzwMostIndices(long long dataBytes, int minimumCodeSize)
+{
+    const int size = minimumCodeSize < 1 ? 1 : minimumCodeSize > kMaxWidth - 1 ? kMaxWidth - 1 : minimumCodeSize;
+    return dataBytes < 1 ? 0 : dataBytes * 8 / (size + 1) * kMaxCodes;
+}

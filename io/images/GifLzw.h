@@ -20,3 +20,8 @@ enum class LzwResult {
 // minimumCodeSize 1..11; `produced` receives the number of indices stored.
 [[nodiscard]] LzwResult decodeLzw(LzwDecoder& lzw, int minimumCodeSize, long long limit, GlobalBlock& indices,
                                   long long& produced);
+
+// The most indices `dataBytes` bytes of one image's data can give: each code takes at least
+// minimumCodeSize + 1 bits (the size taken within 1..11) and gives at most 4096 indices, the
+// longest string a table of 4096 entries holds.
+[[nodiscard]] long long lzwMostIndices(long long dataBytes, int minimumCodeSize);

@@ -9,6 +9,7 @@
 #include "platform/ShiftJis.h"
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/ByteMutation.h"
 #include "tests/support/FaultGuard.h"
 #include "tests/support/MessageBoxScript.h"
 
@@ -107,30 +108,11 @@ bool tagAt(const std::string& bytes, size_t at, size_t& start, size_t& end)
     return true;
 }
 
-// The span of whole lines [start, end) from the line holding `at`, `lines` lines long.
-void linesAt(const std::string& bytes, size_t at, size_t lines, size_t& start, size_t& end)
-{
-    start = bytes.rfind('\n', at);
-    start = start == std::string::npos ? 0 : start + 1;
-    end = start;
-    for (size_t i = 0; i < lines && end < bytes.size(); ++i) {
-        end = bytes.find('\n', end);
-        end = end == std::string::npos ? bytes.size() : end + 1;
-    }
-}
-
 std::string digitRun(Random& random)
 {
     // Short runs grow counts and lengths; runs around 40 digits reach the writer's limit.
     static const size_t lengths[] = {1, 2, 3, 5, 8, 12, 38, 39, 40, 41, 42, 45, 60, 80};
-    std::string run(lengths[below(random, sizeof lengths / sizeof lengths[0])], '0');
-    for (char& c : run)
-        c = static_cast<char>('0' + below(random, 10));
-    if (below(random, 4) == 0)
-        run.insert(below(random, run.size() + 1), 1, '.');
-    if (below(random, 4) == 0)
-        run.insert(0, 1, '-');
-    return run;
+    return ::digitRun(random, lengths, sizeof lengths / sizeof lengths[0]);
 }
 
 char leadByte(Random& random)
@@ -373,10 +355,7 @@ DrawingFileFuzz::DrawingFileFuzz() : seedFiles(makeSeeds(scratch)) {}
 
 std::string DrawingFileFuzz::caseInput(uint64_t seed, long long n) const
 {
-    // Each case has a generator of its own, seeded from the run's seed and its number.
-    std::seed_seq mix{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32), static_cast<uint32_t>(n),
-                      static_cast<uint32_t>(static_cast<unsigned long long>(n) >> 32)};
-    Random random(mix);
+    Random random = caseRandom(seed, n);
     std::string bytes = seedFiles[below(random, seedFiles.size())];
     const size_t changes = 1 + below(random, 4);
     for (size_t c = 0; c < changes; ++c)

@@ -37,19 +37,24 @@ void CodeWriter::flush()
     bitCount_ = 0;
 }
 
+void CodeWriter::send(int value)
+{
+    code(value);
+    // The decoder makes an entry for every code after the first since a clear.
+    if (sinceClear > 0 && next < 4096) {
+        ++next;
+        if (next == 1 << width && width < 12)
+            ++width;
+    }
+    ++sinceClear;
+}
+
 void CodeWriter::literals(const std::vector<int>& indices, int clearEvery)
 {
     for (int index : indices) {
         if (clearEvery > 0 && sinceClear == clearEvery)
             clear();
-        code(index);
-        // The decoder makes an entry for every code after the first since a clear.
-        if (sinceClear > 0 && next < 4096) {
-            ++next;
-            if (next == 1 << width && width < 12)
-                ++width;
-        }
-        ++sinceClear;
+        send(index);
     }
 }
 

@@ -17,6 +17,9 @@ public:
     // The last partial byte, without an end code.
     void flush();
     void code(int value);
+    // A code the decoder reads with the current width, followed by the entry and the width change
+    // it makes.
+    void send(int value);
     // Literal codes for the indices, with a clear code whenever `clearEvery` literals were sent
     // since the last one (0: never).
     void literals(const std::vector<int>& indices, int clearEvery);

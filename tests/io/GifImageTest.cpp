@@ -13,6 +13,7 @@
 #include "platform/IntRect.h"
 #include "tests/io/GifFixture.h"
 #include "tests/io/ImageFixture.h"
+#include "tests/support/AllocationMeter.h"
 #include "tests/support/DibSurface.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/MessageBoxScript.h"
@@ -197,6 +198,9 @@ TEST(GifImage, TheFirstImageIsPlacedOnTheScreenAndPaddedWithIndexZero)
         {"local over global", screen(3, 2, global4, four) + literalImage(0, 0, 3, 2, 0x81, local, 2, ramp) + end,
          {30, 20, 10, 0}},
         {"none", screen(3, 2, 0x70) + image3x2 + end, {0, 0, 0, 0}},
+        {"global, in a file without a trailer", screen(3, 2, global4, four) + image3x2, {0, 0, 255, 0}},
+        {"local, in a file cut after the image", screen(3, 2, 0x70) + literalImage(0, 0, 3, 2, 0x81, local, 2, ramp),
+         {30, 20, 10, 0}},
     };
     for (const Palette& p : palettes) {
         SCOPED_TRACE(p.name);
@@ -252,6 +256,82 @@ TEST(GifImage, WhatItCannotReadIsRefusedWithOneMessage)
         EXPECT_EQ(reader.header.bits(), nullptr);
         EXPECT_EQ(takeMessages(boxes), "処理できないファイルです。 / GIFエラー");
     }
+}
+
+TEST(GifImage, TheScreenIsNoLargerThanTheImageDataCanPaint)
+{
+    TestApplication app;
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    // ImageMagick's most compressed picture (one colour), and a frame on a screen larger than it.
+    ASSERT_EQ(convertAll(scratch, {{"-size 3000x2000 xc:white", "GIF", "white.gif"},
+                                   {"-seed 4 -size 40x30 plasma:fractal -colors 16 -page 300x200+100+50", "GIF", "page.gif"}}),
+              1);
+    const std::string four = colours({{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}});
+    const std::string image3x2 = literalImage(0, 0, 3, 2, 0, "", 2, {1, 2, 3, 1, 2, 3});
+    // The data that expands most: after the first index each code names the string the decoder
+    // is about to make, until the table is full; then the longest string over and over.
+    CodeWriter most(8);
+    most.clear();
+    most.literals({1}, 0);
+    long long mostPixels = 1, length = 1;
+    while (most.next < 4096) {
+        most.send(most.next);
+        mostPixels += ++length;
+    }
+    for (int i = 0; i < 2000; ++i, mostPixels += length)
+        most.code(4095);
+    most.end();
+    const int mostHeight = static_cast<int>(mostPixels / 4000);
+    // The fault as found: 799 bytes, most of them a comment, claiming a screen of 65535 x 4096.
+    const std::string claim = screen(65535, 4096, 0xF1, four) + image3x2;
+    const std::string claim799 =
+        claim + extension(254, {std::string(255, 'x'), std::string(255, 'x'), std::string(282 - claim.size(), 'x')}) + ";";
+    ASSERT_EQ(claim799.size(), 799u);
+    // A first frame of 3 x 2 on a screen that only the second frame's data can paint.
+    std::vector<int> noise(200 * 100);
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<int>(i * 7 % 4);
+
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int width, height; // 0: refused
+    };
+    const Case cases[] = {
+        {"ImageMagick's 3000 x 2000 pixels of one colour", ScratchFolder::read(scratch.pathOf("white.gif")), 3000, 2000},
+        {"ImageMagick's 40 x 30 frame on a 300 x 200 screen", ScratchFolder::read(scratch.pathOf("page.gif")), 300, 200},
+        {"the most pixels the data can give, as large a screen",
+         screen(4000, mostHeight, 0xF7, std::string(768, '\x10')) + image(0, 0, 4000, mostHeight, 0, "", most) + ";",
+         4000, mostHeight},
+        {"a screen that the animation's later frame paints",
+         screen(1000, 1000, 0xF1, four) + image3x2 + literalImage(0, 0, 200, 100, 0, "", 2, noise) + ";", 1000, 1000},
+        {"a 799-byte file of a 65535 x 4096 screen", claim799, 0, 0},
+        {"an image of 65535 x 4096 pixels on it in a few codes",
+         screen(65535, 4096, 0xF1, four) + literalImage(0, 0, 65535, 4096, 0, "", 2, {1, 2, 3}) + ";", 0, 0},
+        {"a 1000 x 1000 screen over two small frames",
+         screen(1000, 1000, 0xF1, four) + image3x2 + literalImage(0, 0, 2, 1, 0, "", 2, {1, 2}) + ";", 0, 0},
+    };
+    AllocationMeter meter;
+    ASSERT_TRUE(meter.active());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GifImage reader;
+        reader.setSource(scratch.file("screen.gif", c.bytes).c_str());
+        largestRequest = 0;
+        int w = 0, h = 0;
+        EXPECT_EQ(reader.getPixelSize(w, h), c.width ? 1 : 0);
+        if (c.width) {
+            EXPECT_EQ(w * 100000LL + h, c.width * 100000LL + c.height);
+            EXPECT_EQ(takeMessages(boxes), "");
+        } else {
+            EXPECT_EQ(reader.header.bits(), nullptr);
+            EXPECT_LE(largestRequest, c.bytes.size() + 65536) << "nothing but the file was allocated";
+            EXPECT_EQ(takeMessages(boxes), "処理できないファイルです。 / GIFエラー");
+        }
+    }
+    EXPECT_EQ(ScratchFolder::read(scratch.pathOf("page.gif")).substr(6, 4), std::string("\x2C\x01\xC8\x00", 4))
+        << "ImageMagick wrote the page as the screen";
 }
 
 TEST(GifImage, SizesDrawingAndPostScriptComeFromTheScreen)

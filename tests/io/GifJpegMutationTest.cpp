@@ -39,8 +39,9 @@ protected:
     int draw(JpegImage& reader) { return reader.draw(dc, IntRect::fromEdges(0, 0, 16, 16), 0); }
 };
 
-// A GIF may describe a screen of up to 2^28 pixels, whatever its size.
-unsigned long long gifLimit(const std::string&) { return (1ULL << 28) + 65536; }
+// A GIF paints at most 4096 pixels for each code of two bits in its file, and the decoder's output
+// grows to at most twice what it holds.
+unsigned long long gifLimit(const std::string& bytes) { return 2 * 16384ULL * bytes.size() + 65536; }
 // A JPEG picture is at most 1024 pixels of 3 bytes for each byte of its file.
 unsigned long long jpegLimit(const std::string& bytes) { return 3 * 1024ULL * bytes.size() + 65536; }
 

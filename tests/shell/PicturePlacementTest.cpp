@@ -3,6 +3,8 @@
 // picture of it with the scripted mouse, and the picture takes the drawing record's layer, kind and
 // file; a cancelled choice places nothing and keeps the file chosen before.
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@
 #include "tests/support/FakePictureReader.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/ImageCompare.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/support/UnixScript.h"
@@ -119,4 +122,66 @@ TEST_F(PicturePlacing, AChosenFileIsPlacedByTheMouseAndACancelledChoicePlacesNot
     EXPECT_EQ(gif.imageKind()->value, ImageTypeValue::kGif);
     EXPECT_EQ(std::string(gif.fileName()->text()), "C:\\pictures\\cat.gif");
     EXPECT_EQ(gif.getLayer(), 7);
+}
+
+TEST_F(PicturePlacing, EveryRefusedFileSaysSoOnceAndNothingIsPlaced)
+{
+    ScratchFolder scratch;
+    ASSERT_EQ(runUnixScript("cd " + quotedUnixPath(scratch.path()) +
+                                "\nconvert -size 40x20 xc:'#FF0000' -type TrueColor BMP3:good.bmp"
+                                "\nconvert -size 40x20 plasma:fractal -colors 16 good.gif"
+                                "\nconvert -size 40x20 plasma:fractal good.jpg"
+                                "\nconvert -size 40x20 plasma:fractal -compress none good.tif\n",
+                            scratch.pathOf("convert")),
+              0);
+    const std::string bmp = ScratchFolder::read(scratch.pathOf("good.bmp"));
+    const std::string gif = ScratchFolder::read(scratch.pathOf("good.gif"));
+    const std::string jpeg = ScratchFolder::read(scratch.pathOf("good.jpg"));
+    const std::string tiff = ScratchFolder::read(scratch.pathOf("good.tif"));
+    auto patched = [](std::string bytes, size_t at, std::uint32_t value, int size) {
+        std::memcpy(&bytes[at], &value, static_cast<size_t>(size));
+        return bytes;
+    };
+    // A DOS EPS header whose PostScript section lies past the file's end.
+    const std::string binaryEps = patched(patched(std::string("\xC5\xD0\xD3\xC6", 4) + std::string(26, '\0'), 4, 30, 4),
+                                          8, 1000, 4) + "%!PS\n";
+    FakeClock clock(1000, 500);
+    (void)drawing().restartTimer();
+    FileDialogScript dialogs;
+    MessageBoxScript boxes;
+    const std::string cannot = "処理できないファイルです。";
+    struct Case {
+        const char* name;
+        int tool;
+        const char* file;
+        std::string bytes; // empty: the file as it stands
+        std::string message;
+    };
+    // One after the other, with nothing redrawn in between, as a user tries one file after another.
+    const Case cases[] = {
+        {"a truncated BMP", TOOL_BITMAP, "cut.bmp", bmp.substr(0, bmp.size() - 1), cannot + " / BMAPエラー"},
+        {"a BMP of negative height", TOOL_BITMAP, "negative.bmp", patched(bmp, 22, static_cast<std::uint32_t>(-20), 4),
+         cannot + " / BMAPエラー"},
+        {"a 7-bit BMP", TOOL_BITMAP, "seven.bmp", patched(bmp, 28, 7, 2), cannot + " / BMAPエラー"},
+        {"the truncated BMP again", TOOL_BITMAP, "cut.bmp", "", cannot + " / BMAPエラー"},
+        {"a GIF of another signature", TOOL_GIF, "other.gif", "GIF88a" + gif.substr(6), cannot + " / GIFエラー"},
+        {"a GIF without its image", TOOL_GIF, "cut.gif", gif.substr(0, 13), cannot + " / GIFエラー"},
+        {"a JPEG cut before its data", TOOL_JPEG, "cut.jpg", jpeg.substr(0, 200), cannot + " / JPEGエラー"},
+        {"the cut JPEG again", TOOL_JPEG, "cut.jpg", "", cannot + " / JPEGエラー"},
+        {"a TIFF of byte order XX", TOOL_TIFF, "xx.tif", "XX" + tiff.substr(2), cannot + " / TIFFエラー"},
+        {"an EPS whose PostScript lies past its end", TOOL_EPS, "past.eps", binaryEps, cannot + " / EPSエラー"},
+        {"an EPS without a box", TOOL_EPS, "nobox.eps", "%!PS\n%%Title: x\n", "%%BoundingBox:が見つかりません。 / EPSエラー"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = c.bytes.empty() ? scratch.pathOf(c.file) : scratch.file(c.file, c.bytes);
+        dialogs.answers = {path};
+        place(c.tool, IntPoint(100, 100), clock);
+        std::string shown;
+        for (const MessageBoxScript::Box& b : boxes.shown())
+            shown += (shown.empty() ? "" : " | ") + b.text + " / " + b.caption;
+        EXPECT_EQ(shown, c.message);
+        boxes.clear();
+        EXPECT_EQ(pageIds().size(), 0u);
+    }
 }
