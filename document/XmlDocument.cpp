@@ -619,8 +619,9 @@ int XmlDocument::writeNode(const XmlNode& node)
 
 int XmlDocument::writeDeclaration()
 {
-    // Viewers need the encoding to read the Shift-JIS texts.
-    return writeLine("<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>");
+    // Viewers need the encoding to read the Shift-JIS texts. The texts are the Windows form of it,
+    // with its extra characters (①, 髙, ～ ...), which readers refuse in a file declared Shift_JIS.
+    return writeLine("<?xml version=\"1.0\" encoding=\"windows-31j\" standalone=\"no\"?>");
 }
 
 int XmlDocument::writeSvgDocType()

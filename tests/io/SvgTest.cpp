@@ -53,7 +53,7 @@ std::string repeat(const std::string& piece, int times)
     return all;
 }
 
-const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>\r\n"
+const std::string kProlog = "<?xml version=\"1.0\" encoding=\"windows-31j\" standalone=\"no\"?>\r\n"
                             "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 20001102//EN\"\r\n"
                             "  \"http://www.w3.org/TR/2000/CR-SVG-20001102/DTD/svg-20001102.dtd\">\r\n"
                             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"297mm\" height=\"210mm\" "
@@ -74,27 +74,30 @@ TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
     ASSERT_EQ(drawing.addText(5, 6, ""), 6) << "an empty text writes nothing";
     ASSERT_EQ(drawing.addKind(ElementKind::Bezier), 7);
     ASSERT_EQ(drawing.addText(20, 160, "5\" ソ"), 8) << "a lone double quote";
+    ASSERT_EQ(drawing.addText(200, 50, "①髙～"), 9) << "characters beyond Shift_JIS";
     const std::string body = "<line x1=\"10\" y1=\"20\" x2=\"110.5\" y2=\"20\"/>\r\n"
                              "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\"/>\r\n"
                              "<polygon points=\"0.123 112 12.5 100 20 112\"/>\r\n"
                              "<text x=\"100\" y=\"150\" fill=\"black\" stroke=\"none\">\r\n日本語</text>\r\n"
                              "<text x=\"150\" y=\"150\" fill=\"black\" stroke=\"none\">\r\nR&amp;D a&lt;b</text>\r\n"
-                             "<text x=\"20\" y=\"160\" fill=\"black\" stroke=\"none\">\r\n5&quot; ソ</text>\r\n";
+                             "<text x=\"20\" y=\"160\" fill=\"black\" stroke=\"none\">\r\n5&quot; ソ</text>\r\n"
+                             "<text x=\"200\" y=\"50\" fill=\"black\" stroke=\"none\">\r\n①髙～</text>\r\n";
     ASSERT_EQ(save(drawing, scratch.pathOf("page.svg")), kProlog + body + "</svg>\r\n");
 
-    // Each probe is the darkest pixel of 5 x 5 at 15.1 pixels a millimetre: on the line, on the
-    // box's right edge, inside the box.
+    // Each probe is the darkest pixel of a patch at 15.1 pixels a millimetre: on the line, on the
+    // box's right edge, inside the box, and over the characters beyond Shift_JIS (at the renderer's
+    // own font size, 12 mm, above their baseline).
     EXPECT_EQ(runShell(scratch, "xmllint --noout page.svg && rsvg-convert --zoom 4 -b white -o page.png page.svg && "
-                                "for at in 198+300 149+73 73+73; do convert page.png -crop 5x5+$at "
-                                "-format '%[fx:minima.intensity<0.5] ' info:; done"),
-              "1 1 0 ");
+                                "for at in 5x5+198+300 5x5+149+73 5x5+73+73 540x150+3020+605; do convert page.png "
+                                "-crop $at -format '%[fx:minima.intensity<0.5] ' info:; done"),
+              "1 1 0 1 ");
 
     // Read back: the box in place, the texts as they were.
     EXPECT_EQ(readSvg(scratch, ScratchFolder::read(scratch.pathOf("page.svg"))),
               (std::vector<std::string>{"line 100 0 | 10 20 110.5 20", "box 100 0 | 0 0 10 10",
                                         "polygon 100 0 | 0.123 112 12.5 100 20 112",
                                         "text 100 0 | 100 150 日本語 3.75", "text 100 0 | 150 150 R&D a<b 3.75",
-                                        "text 100 0 | 20 160 5\" ソ 3.75"}));
+                                        "text 100 0 | 20 160 5\" ソ 3.75", "text 100 0 | 200 50 ①髙～ 3.75"}));
 
     // A page whose only element is a curve: the frame alone.
     IoDrawing curves;
@@ -132,6 +135,12 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5\xE6\x9C\xAC "
          "\xE8\xAA\x9E</text>\r\n</svg>\r\n",
          {"text 100 0 | 1 2 日本 語 3.75"}},
+        {"a file declared windows-31j is read as its bytes stand",
+         "<?xml version=\"1.0\" encoding=\"windows-31j\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">①髙～</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 ①髙～ 3.75"}},
+        {"so is one declared Shift_JIS",
+         "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">日本</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 日本 3.75"}},
         {"a lone double quote in a text is a character of it",
          svg("<text x=\"1\" y=\"2\">a 5\" screen</text><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>"
              "<text x=\"3\" y=\"4\">say \"hi\"</text>"),
