@@ -141,6 +141,16 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
         {"so is one declared Shift_JIS",
          "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">日本</text>\r\n</svg>\r\n",
          {"text 100 0 | 1 2 日本 3.75"}},
+        {"a file that declares no encoding and holds UTF-8 is UTF-8; a character Shift-JIS lacks is '?'",
+         "<?xml version=\"1.0\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5\xE2\x91\xA0 \xE0\xB8\x81</text>\r\n"
+         "<text x=\"3\" y=\"4\">A</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 日① ? 3.75", "text 100 0 | 3 4 A 3.75"}},
+        {"so does one without a declaration", "<svg><text x=\"1\" y=\"2\">\xE6\x97\xA5</text></svg>",
+         {"text 100 0 | 1 2 日 3.75"}},
+        {"without a declared encoding, bytes that are not all UTF-8 stand as before",
+         "<?xml version=\"1.0\" standalone=\"no\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5</text>\r\n"
+         "<text x=\"3\" y=\"4\">日本</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 \xE6\x97\xA5 3.75", "text 100 0 | 3 4 日本 3.75"}},
         {"a lone double quote in a text is a character of it",
          svg("<text x=\"1\" y=\"2\">a 5\" screen</text><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>"
              "<text x=\"3\" y=\"4\">say \"hi\"</text>"),
