@@ -1,10 +1,13 @@
 #include "io/ForeignElementHolder.h"
 
+#include <string>
+
 #include "document/Element.h"
 #include "elements/ElementTextString.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/PointList.h"
+#include "platform/MessageBoxes.h"
 
 namespace {
 // Vertex lists up to this capacity are kept for the next element.
@@ -32,4 +35,12 @@ void releaseLargeHolderLists(Element& holder)
         (void)holder.vertices()->resize(0); // shortening cannot fail
         (void)holder.vertices()->free();    // nothing is locked: the answer tells nothing here
     }
+}
+
+void tellSkippedEntities(int count)
+{
+    if (count < 1)
+        return;
+    // Not an error of the program's: the application's error count stays as it was.
+    showErrorBox(("読み込めない要素が" + std::to_string(count) + "個ありました。").c_str());
 }

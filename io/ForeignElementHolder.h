@@ -10,3 +10,7 @@ void resetForeignHolder(Element& holder);
 // After an element took the holder's values: a vertex list far larger than elements usually have
 // gives its memory back, so that a huge polygon is not held twice while it is stored.
 void releaseLargeHolderLists(Element& holder);
+
+// After an import: tells the user how many entities it passed over, when there were any, in one
+// message ("読み込めない要素が3個ありました。").
+void tellSkippedEntities(int count);

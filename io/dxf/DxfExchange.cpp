@@ -10,6 +10,7 @@
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
 #include "document/UndoManager.h"
+#include "io/ForeignElementHolder.h"
 #include "io/PageElementWalk.h"
 #include "io/dxf/DxfEntityConverter.h"
 #include "io/dxf/DxfKeywords.h"
@@ -105,11 +106,15 @@ int DxfExchange::importDxf()
     // The import wrote no undo records, and ids it reused may be named by older ones.
     if (context.undoManager)
         context.undoManager->resetPositions();
+    // A drawing opened from such a file is told so by its document.
+    if (noDxf)
+        showErrorById(IDS_READ_ERROR);
     return result;
 }
 
 int DxfExchange::readAll(Document& document)
 {
+    noDxf = 0;
     ElementIdSet* groups = context.idSet;
     DxfTextFile file;
     file.setFileName(&document);
@@ -132,6 +137,10 @@ int DxfExchange::readAll(Document& document)
     // Later groups must not take the ids given to blocks.
     if (groups && file.lastBlockId() > groups->lastGroup)
         groups->lastGroup = file.lastBlockId();
+    noDxf = !file.foundSections();
+    if (noDxf)
+        return 0;
+    tellSkippedEntities(file.entitiesPassedOver());
     return !converter.failed() && !cancelled;
 }
 
