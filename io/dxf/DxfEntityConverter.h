@@ -21,25 +21,38 @@ class ElementEditorBase;
 // indexed by it. The first INSERT of a block moves the block's elements by its insertion point;
 // each later INSERT places copies, taken from where the block defined them, as a new group.
 // Scale, rotation and base point of an insertion are not used. Elements that nothing can show
-// (a polygon of fewer than two vertices, an empty text, coordinates that are not finite, an arc
-// without radius) are not added.
+// (a polygon of fewer than two vertices, an empty text, an arc without radius) are not added.
+//
+// An entity whose element would carry a value the drawing file cannot write (not finite, or of
+// more integer digits than the file holds, also once an arc's points are computed or a block is
+// placed) is skipped and counted, as is one that the store refuses: with such an element no
+// save of the drawing would succeed. An INSERT that would place any of its block's elements so
+// is skipped whole, and counts once.
 class DxfEntityConverter {
 public:
     DxfEntityConverter(Document& document, DxfTextFile& file);
 
     // Reads the next entity and converts it: 1 when the reading goes on, 0 at the end of the
-    // file, on a read error, or when an element could not be made or stored (failed() tells).
+    // file, on a read error, or when an element could not be made (failed() tells).
     [[nodiscard]] int convertEntity();
     [[nodiscard]] int failed() const { return failure; }
-    [[nodiscard]] int elementsAdded() const { return added; }
+    // The entities skipped for their values, and those of kinds that are not read.
+    [[nodiscard]] int entitiesSkipped() const;
 
 private:
-    // 1 converted or passed over, 0 when the editor could not make or store the element.
+    // What the groups of an entity give.
+    enum class Taken { Element, Nothing, Unwritable };
+
+    // 1 converted, passed over or skipped, 0 when the editor could not make the element.
     [[nodiscard]] int convertToElement(int kind);
     void resetHolder(Element& holder, int kind);
-    // Reads the entity's groups into the holder; 0 when the element is one that nothing can show.
-    [[nodiscard]] int takeGroups(Element& holder, int kind);
+    // Reads the entity's groups into the holder: Nothing for an element that nothing can show,
+    // Unwritable for values that are not finite.
+    [[nodiscard]] Taken takeGroups(Element& holder, int kind);
     [[nodiscard]] int placeBlock();
+    // The block's elements moved from where the block defined them to the insertion, all of
+    // them or, when one of them could not be written there, none.
+    [[nodiscard]] bool moveBlock(const std::vector<int>& members, double dx, double dy);
 
     struct Placement {
         double x = 0.0;
@@ -51,8 +64,10 @@ private:
     DxfTextFile& file;
     ElementEditorBase* editor;
     int failure = 0;
-    int added = 0;
+    int skipped = 0;
     // The elements of each block by its id, and where the block was first placed.
     std::unordered_map<int, std::vector<int>> blockElements;
     std::unordered_map<int, Placement> placements;
+    // The copies placed by the insertion being read.
+    std::vector<int> copies;
 };

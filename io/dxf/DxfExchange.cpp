@@ -140,7 +140,7 @@ int DxfExchange::readAll(Document& document)
     noDxf = !file.foundSections();
     if (noDxf)
         return 0;
-    tellSkippedEntities(file.entitiesPassedOver());
+    tellSkippedEntities(converter.entitiesSkipped());
     return !converter.failed() && !cancelled;
 }
 

@@ -70,6 +70,25 @@ int readPoints(const char* text, int length, PointList& points)
 
 bool finitePoint(const Point* p) { return p && std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z); }
 
+// Whether the values an element of the kind takes from the holder are finite: a text's position,
+// a polygon's vertices, the two points of the others.
+bool takesFiniteValues(Element& holder, int kind)
+{
+    if (kind == kindCode(ElementKind::Text)) {
+        const Point* p = holder.firstPoint();
+        return p && std::isfinite(p->x) && std::isfinite(p->y);
+    }
+    if (kind == kindCode(ElementKind::Polygon)) {
+        const PointList* points = holder.vertices();
+        for (int i = 0; points && i < points->count; ++i) {
+            if (!std::isfinite(points->getX(i)) || !std::isfinite(points->getY(i)))
+                return false;
+        }
+        return points != nullptr;
+    }
+    return finitePoint(holder.firstPoint()) && finitePoint(holder.secondPoint());
+}
+
 bool isAscii(const char* text, int length)
 {
     for (int i = 0; i < length; ++i) {
@@ -230,22 +249,24 @@ int SvgIoDriver::finishElement(Element& holder)
     const int kind = pendingKind;
     pendingKind = -1;
     // An element that nothing could show is passed over.
-    if (!finitePoint(holder.firstPoint()) || !finitePoint(holder.secondPoint()))
+    const PointList* points = holder.vertices();
+    if (kind == kindCode(ElementKind::Polygon) && (!points || points->count < 2))
         return 1;
-    if (kind == kindCode(ElementKind::Polygon)) {
-        const PointList* points = holder.vertices();
-        if (!points || points->count < 2)
-            return 1;
-        for (int i = 0; i < points->count; ++i) {
-            if (!std::isfinite(points->getX(i)) || !std::isfinite(points->getY(i)))
-                return 1;
-        }
-    }
     if (kind == kindCode(ElementKind::Text) && (!holder.text() || holder.text()->length() < 1))
         return 1;
+    // Values that are not finite never reach an element; those too large for the drawing file are
+    // found on the element that took them.
+    if (!takesFiniteValues(holder, kind)) {
+        ++skipped;
+        return 1;
+    }
     const int read = editor && editor->readElementXmlAttributes();
     releaseLargeHolderLists(holder);
-    return read && editor->addToPage() >= 1;
+    if (!read)
+        return 0;
+    if (addWritableElement(*editor) < 1)
+        ++skipped;
+    return 1;
 }
 
 int SvgIoDriver::read()
@@ -263,6 +284,7 @@ int SvgIoDriver::read()
     pendingKind = -1;
     input = &svg;
     undeclaredUtf8 = -1;
+    skipped = 0;
     int ok = 1, rootClosed = 0;
     while (ok && svg.read()) {
         const XmlNode* node = svg.lastNode();
@@ -292,6 +314,7 @@ int SvgIoDriver::read()
     }
     input = nullptr;
     (void)svg.endInput(); // read only: nothing is lost
+    tellSkippedEntities(skipped);
     // A file that ends before its root does was cut short: what was read stays, the read failed.
     return ok && rootClosed;
 }

@@ -35,13 +35,18 @@ std::string save(IoDrawing& drawing, const std::string& path)
     return d->write() ? ScratchFolder::read(path) : "";
 }
 
+// The elements read, then "failed" when the read answered 0 and "told: " with the text of each
+// message shown.
 std::vector<std::string> readSvg(const ScratchFolder& scratch, const std::string& bytes)
 {
+    MessageBoxScript boxes;
     IoDrawing drawing;
     const int read = drawing.open(scratch.file("in.svg", bytes));
     std::vector<std::string> made = drawing.elements();
     if (!read)
         made.push_back("failed");
+    for (const MessageBoxScript::Box& box : boxes.shown())
+        made.push_back("told: " + box.text);
     return made;
 }
 
@@ -151,6 +156,11 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          "<?xml version=\"1.0\" standalone=\"no\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5</text>\r\n"
          "<text x=\"3\" y=\"4\">日本</text>\r\n</svg>\r\n",
          {"text 100 0 | 1 2 \xE6\x97\xA5 3.75", "text 100 0 | 3 4 日本 3.75"}},
+        {"values the drawing file cannot write, also once derived, are passed over and counted",
+         svg("<line x1=\"1e41\" y1=\"2\" x2=\"3\" y2=\"4\"/><rect x=\"6e39\" y=\"0\" width=\"6e39\" height=\"1\"/>"
+             "<polygon points=\"0 0 1 1e400 2 2\"/><text x=\"-1e300\" y=\"0\">A</text>"
+             "<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><rect x=\"9e38\" y=\"0\" width=\"9e38\" height=\"1\"/>"),
+         {"line 100 0 | 1 2 3 4", "box 100 0 | 9e+38 0 1.8e+39 1", "told: 読み込めない要素が4個ありました。"}},
         {"a lone double quote in a text is a character of it",
          svg("<text x=\"1\" y=\"2\">a 5\" screen</text><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>"
              "<text x=\"3\" y=\"4\">say \"hi\"</text>"),
@@ -188,10 +198,10 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          svg("<LINE x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"></line>" + repeat("<g>", 150) +
              "<line x1=\"5\" y1=\"6\" x2=\"7\" y2=\"8\"/>" + repeat("</g>", 150)),
          {"line 100 0 | 1 2 3 4", "line 100 0 | 5 6 7 8"}},
-        {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles",
+        {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles (told)",
          svg("<line class=\"" + std::string(100000, 'c') + "\" x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><line x1=\"" +
              std::string(100000, '7') + "\"/>"),
-         {"line 100 0 | 1 2 3 4"}},
+         {"line 100 0 | 1 2 3 4", "told: 読み込めない要素が1個ありました。"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readSvg(scratch, c.bytes), c.made) << c.name;
