@@ -63,6 +63,32 @@ DxfEntityConverter::DxfEntityConverter(Document& document, DxfTextFile& file)
 
 int DxfEntityConverter::entitiesSkipped() const { return skipped + file.entitiesPassedOver(); }
 
+int DxfEntityConverter::addInHand()
+{
+    if (static_cast<int>(made.size()) >= kMaxElements) {
+        tooMany = true;
+        return -1;
+    }
+    const int id = addWritableElement(*editor);
+    if (id >= 1)
+        made.push_back(id);
+    return id;
+}
+
+void DxfEntityConverter::removeMadeFrom(std::size_t first)
+{
+    while (made.size() > first) {
+        (void)editor->removeById(made.back()); // made by this import: it is there
+        made.pop_back();
+    }
+}
+
+void DxfEntityConverter::removeMade()
+{
+    if (editor)
+        removeMadeFrom(0);
+}
+
 int DxfEntityConverter::convertEntity()
 {
     if (!file.readEntity())
@@ -238,8 +264,10 @@ int DxfEntityConverter::convertToElement(int kind)
     releaseLargeHolderLists(*holder);
     if (!read)
         return 0;
-    const int id = addWritableElement(*editor);
-    if (id < 1) {
+    const int id = addInHand();
+    if (id < 0)
+        return 0;
+    if (id == 0) {
         ++skipped;
         return 1;
     }
@@ -284,7 +312,7 @@ int DxfEntityConverter::placeBlock()
     // Every further insertion places a copy of the block, as a group of its own, whole or not at
     // all.
     const int copyGroup = file.nextBlockId();
-    copies.clear();
+    const std::size_t first = made.size();
     for (int id : members->second) {
         if (!editor->beginEdit(id))
             continue; // an element the store lost is not copied
@@ -292,14 +320,14 @@ int DxfEntityConverter::placeBlock()
         copy->translate(x - placement.x, y - placement.y, 0.0);
         copy->group = copyGroup;
         (void)copy->assignSerial(); // 0 without a counter: the copy keeps serial 0
-        const int copyId = addWritableElement(*editor);
-        if (copyId < 1) {
-            for (int placed : copies)
-                (void)editor->removeById(placed); // just added: it is there
+        const int copyId = addInHand();
+        if (copyId < 0)
+            return 0;
+        if (copyId == 0) {
+            removeMadeFrom(first);
             ++skipped;
             return 1;
         }
-        copies.push_back(copyId);
     }
     return 1;
 }

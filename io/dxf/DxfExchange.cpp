@@ -28,6 +28,8 @@ namespace {
 // Block ids rise by two, as the drawing's group numbers do.
 const int kBlockIdStep = 2;
 
+const char kTooManyElements[] = "要素が多すぎるため、読み込みを中止しました。";
+
 // The document a DXF command reads or writes through: its file dialogs list DXF files first.
 class DxfDocument : public Document {
 public:
@@ -134,6 +136,12 @@ int DxfExchange::readAll(Document& document)
         }
     }
     (void)file.close(); // read only: nothing is lost
+    if (converter.tooManyElements()) {
+        // Nothing of the file stays, and its blocks have taken no group ids.
+        converter.removeMade();
+        showErrorText(kTooManyElements);
+        return 0;
+    }
     // Later groups must not take the ids given to blocks.
     if (groups && file.lastBlockId() > groups->lastGroup)
         groups->lastGroup = file.lastBlockId();

@@ -32,7 +32,8 @@ public:
     // afterwards tells how many entities were passed over, when any were. 1 when the file was
     // read to its end; 0 when it could not be opened, holds no DXF sections (nothing is told:
     // the caller says the file could not be read), an element could not be made, or the user
-    // cancelled (what was read stays).
+    // cancelled (what was read stays), and also when the file would make more elements than an
+    // import may (the user is told, and nothing of the file stays).
     [[nodiscard]] int readAll(Document& document);
     // Writes the current page to a DXF file at path (replaced only by a complete file); 1 when
     // written.

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "document/Document.h"
+#include "document/ElementIdSet.h"
 #include "document/UndoManager.h"
+#include "io/dxf/DxfEntityConverter.h"
 #include "io/dxf/DxfExchange.h"
 #include "tests/io/IoTestDrawing.h"
 #include "tests/support/ByteMutation.h"
@@ -212,15 +214,37 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
         EXPECT_EQ(readAsDrawing(scratch, c.bytes), c.made) << c.name;
 }
 
-TEST(DxfImport, AFileThatIsNoDxfIsRefusedAndLeavesTheDrawingAsItWas)
+TEST(DxfImport, AFileThatIsNoDxfOrMakesTooManyElementsLeavesTheDrawingAsItWas)
 {
     ScratchFolder scratch;
     MessageBoxScript boxes;
+    // A block of 1,000 lines inserted so many times: 1,000 elements each (97 KB make a million).
+    auto inserted = [](int times) {
+        std::string bytes = dxf({"  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "B"});
+        for (int i = 0; i < 1000; ++i)
+            bytes += dxf({"  0", "LINE", " 10", std::to_string(i), " 20", "0", " 11", std::to_string(i), " 21", "1"});
+        bytes += dxf({"  0", "ENDBLK", "  0", "ENDSEC"}) + kEntities;
+        for (int i = 0; i < times; ++i)
+            bytes += dxf({"  0", "INSERT", "  2", "B", " 10", "0", " 20", std::to_string(2 * i)});
+        return bytes + kEnd;
+    };
+    const int fits = DxfEntityConverter::kMaxElements / 1000;
     IoDrawing drawing;
     ASSERT_EQ(drawing.addLine(0, 0, 1, 1), 1);
+    const int groups = drawing.context.idSet->lastGroup;
+    EXPECT_EQ(drawing.importDxf(scratch.file("many.dxf", inserted(fits + 1))), 0);
     EXPECT_EQ(drawing.importDxf(scratch.file("photo.dxf", "\x89PNG\r\n\x1a\n")), 0);
-    EXPECT_EQ(boxes.texts(), "Read Error");
+    EXPECT_EQ(boxes.texts(), "要素が多すぎるため、読み込みを中止しました。 | Read Error");
     EXPECT_EQ(drawing.elements(), std::vector<std::string>{"line 100 0 | 0 0 1 1"});
+    EXPECT_EQ(drawing.context.idSet->lastGroup, groups);
+
+    boxes.clear();
+    ASSERT_EQ(drawing.importDxf(scratch.file("one.dxf", kEntities + kLine + kEnd)), 1);
+    EXPECT_EQ(drawing.elements(), (std::vector<std::string>{"line 100 0 | 0 0 1 1", "line 5 0 | 1 2 3 4"}));
+    IoDrawing large;
+    ASSERT_EQ(large.importDxf(scratch.file("fits.dxf", inserted(fits))), 1);
+    EXPECT_EQ(large.context.elementCount(), fits * 1000);
+    EXPECT_EQ(boxes.texts(), "");
 }
 
 namespace {
