@@ -198,6 +198,9 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          svg("<LINE x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"></line>" + repeat("<g>", 150) +
              "<line x1=\"5\" y1=\"6\" x2=\"7\" y2=\"8\"/>" + repeat("</g>", 150)),
          {"line 100 0 | 1 2 3 4", "line 100 0 | 5 6 7 8"}},
+        {"open elements that would hold tens of thousands of attributes end the reading as a broken file does",
+         svg("<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>" + repeat("<rect" + repeat(" x=\"1\"", 700) + ">", 99)),
+         {"line 100 0 | 1 2 3 4", "failed"}},
         {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles (told)",
          svg("<line class=\"" + std::string(100000, 'c') + "\" x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><line x1=\"" +
              std::string(100000, '7') + "\"/>"),
