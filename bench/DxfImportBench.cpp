@@ -6,6 +6,8 @@
 //   - 100 and 1,000 blocks of two lines, each inserted 10 times: the time per element made;
 //   - one POLYLINE of 1,000,000 vertices: time and the process's peak memory (measured first,
 //     before anything else has raised it);
+//   - a block of 1,000 lines inserted 1,000 times: the time to refuse it at the import's cap and
+//     take back what it made;
 //   - DXF and SVG export of the 100,000 elements.
 // Run: scripts/wine-run build/bench/DxfImportBench.exe
 #include <cstdio>
@@ -20,6 +22,7 @@
 #include "io/dxf/DxfExchange.h"
 #include "io/svg/SvgIoDriver.h"
 #include "tests/io/IoTestDrawing.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
 using namespace io_fixture;
@@ -53,6 +56,13 @@ for count in (100, 1000):
 doc = ezdxf.new('R12')
 doc.modelspace().add_polyline2d([(i * 0.001, (i % 100) * 0.01) for i in range(1000000)])
 doc.saveas('poly.dxf')
+doc = ezdxf.new('R12')
+block = doc.blocks.new('M')
+for i in range(1000):
+    block.add_line((i, 0), (i, 1))
+for k in range(1000):
+    doc.modelspace().add_blockref('M', (0, 2 * k))
+doc.saveas('million.dxf')
 print('ok')
 )";
 
@@ -159,6 +169,13 @@ int main()
                 t100 * 1e6 / small);
     std::printf("1,000 blocks x 10 insertions      %8.3f s   %d elements   %.2f us each\n", t1000, large,
                 t1000 * 1e6 / large);
+    {
+        MessageBoxScript boxes; // the refusal is told
+        int refused = 0;
+        const double t = bestImport(scratch, "million.dxf", refused, 3);
+        std::printf("1,000 lines x 1,000 insertions    %8.3f s   %s\n", t,
+                    refused < 0 ? "refused" : "taken (the cap did not hold)");
+    }
 
     // Export of the 100,000 elements, DXF through the command's writer, SVG as a drawing.
     IoDrawing drawing;

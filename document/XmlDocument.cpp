@@ -15,6 +15,11 @@ namespace {
 const int kMaxTextLength = 16 * 1024 * 1024;
 // Attributes per node beyond this are read and dropped.
 const int kMaxAttributes = 1000;
+// The attributes the nodes of the list hold together, the node being read among them. Each
+// value takes a memory block of its own, of which the system gives a process some 65,000: open
+// elements nested deep with many attributes each would take them all while little memory is in
+// use. No file of the program comes near this; a file that goes beyond is broken.
+const int kMaxHeldAttributes = 10000;
 
 // The opening of a CDATA section after '<'.
 const char kCdataOpening[] = "![CDATA[";
@@ -206,7 +211,10 @@ void XmlDocument::dropNodesFrom(int index)
     if (index < 0)
         index = 0;
     while (nodes.count > index) {
-        delete nodeAt(nodes.count - 1);
+        XmlNode* last = nodeAt(nodes.count - 1);
+        if (last)
+            heldAttributes -= last->attributeCount();
+        delete last;
         nodes.removeLast();
     }
 }
@@ -217,6 +225,7 @@ int XmlDocument::appendNode(XmlNode* node)
         delete node;
         return 0;
     }
+    heldAttributes += node->attributeCount();
     return 1;
 }
 
@@ -433,6 +442,10 @@ int XmlDocument::readAttributes(XmlNode& node)
         spacedName[0] = 0;
         // XML quotes a value with either mark; an apostrophe opens one only after "name=".
         if (b == '"' || (b == '\'' && current)) {
+            if (current && heldAttributes + node.attributeCount() >= kMaxHeldAttributes) {
+                delete current;
+                return 0;
+            }
             if (!readQuotedValue(current ? &current->value : nullptr, 1, static_cast<char>(b))) {
                 delete current;
                 return 0;
@@ -619,8 +632,9 @@ int XmlDocument::writeNode(const XmlNode& node)
 
 int XmlDocument::writeDeclaration()
 {
-    // Viewers need the encoding to read the Shift-JIS texts.
-    return writeLine("<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>");
+    // Viewers need the encoding to read the Shift-JIS texts. The texts are the Windows form of it,
+    // with its extra characters (①, 髙, ～ ...), which readers refuse in a file declared Shift_JIS.
+    return writeLine("<?xml version=\"1.0\" encoding=\"windows-31j\" standalone=\"no\"?>");
 }
 
 int XmlDocument::writeSvgDocType()

@@ -41,7 +41,8 @@ private:
 //
 // The node list holds the open elements from the root down and the node read last: when the
 // depth goes down, or stays, the nodes read since the current depth began are dropped first.
-// Names are at most 79 bytes, the nesting at most 99 levels.
+// Names are at most 79 bytes, the nesting at most 99 levels, and the nodes of the list hold at
+// most 10,000 attributes together: reading a file that needs more ends as at a parse error.
 class XmlDocument : public TextFile {
 public:
     static constexpr int kMaxDepth = 99;
@@ -50,7 +51,8 @@ public:
     ~XmlDocument() override;
 
     // Reads the next node and appends it to the node list; 0 at the end of the file, at an end
-    // tag that does not close the element open last, or without a node list.
+    // tag that does not close the element open last, at an attribute beyond those the list may
+    // hold, or without a node list.
     [[nodiscard]] virtual int read();
     // Opens the file for writing; closes it after flushing.
     [[nodiscard]] virtual int beginOutput();
@@ -116,6 +118,7 @@ private:
     int depthStart[kMaxDepth + 1] = {};
     int pendingDepth = 0;
     int depthCapped = 0; // an element went beyond kMaxDepth since the input began
+    int heldAttributes = 0; // the attributes of the nodes in the list
     // A comment within a text's content: the next read still takes its character data as that
     // content, after the characters before the comment (owned, null when none).
     int commentInContent = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 class Element;
+class ElementEditorBase;
 
 // The attribute holder at the start of an element read from an SVG or DXF file: no fill and no
 // draw type, no vertices, rotation 0, an empty text and the default font. Points, layer and group
@@ -10,3 +11,17 @@ void resetForeignHolder(Element& holder);
 // After an element took the holder's values: a vertex list far larger than elements usually have
 // gives its memory back, so that a huge polygon is not held twice while it is stored.
 void releaseLargeHolderLists(Element& holder);
+
+// Whether the drawing file can write the values an element read from an SVG or DXF file took
+// (its points, its vertices, its rotation and its text size): finite, and with no more integer
+// digits than the writer writes. With an element that fails no later save of the drawing would
+// succeed.
+[[nodiscard]] bool hasWritableValues(Element& element);
+
+// Stores the element in the editor's hand on the current page unless one of those values cannot
+// be written or the store refuses it: the new id, or 0 when the import is to skip the element.
+[[nodiscard]] int addWritableElement(ElementEditorBase& editor);
+
+// After an import: tells the user how many entities it passed over, when there were any, in one
+// message ("読み込めない要素が3個ありました。").
+void tellSkippedEntities(int count);

@@ -61,6 +61,34 @@ DxfEntityConverter::DxfEntityConverter(Document& document, DxfTextFile& file)
 {
 }
 
+int DxfEntityConverter::entitiesSkipped() const { return skipped + file.entitiesPassedOver(); }
+
+int DxfEntityConverter::addInHand()
+{
+    if (static_cast<int>(made.size()) >= kMaxElements) {
+        tooMany = true;
+        return -1;
+    }
+    const int id = addWritableElement(*editor);
+    if (id >= 1)
+        made.push_back(id);
+    return id;
+}
+
+void DxfEntityConverter::removeMadeFrom(std::size_t first)
+{
+    while (made.size() > first) {
+        (void)editor->removeById(made.back()); // made by this import: it is there
+        made.pop_back();
+    }
+}
+
+void DxfEntityConverter::removeMade()
+{
+    if (editor)
+        removeMadeFrom(0);
+}
+
 int DxfEntityConverter::convertEntity()
 {
     if (!file.readEntity())
@@ -86,16 +114,16 @@ void DxfEntityConverter::resetHolder(Element& holder, int kind)
     holder.group = file.entity().section == dxf_keyword::kBlocks ? file.lastBlockId() : 0;
 }
 
-int DxfEntityConverter::takeGroups(Element& holder, int kind)
+DxfEntityConverter::Taken DxfEntityConverter::takeGroups(Element& holder, int kind)
 {
     const DxfEntity& entity = file.entity();
     DrawPoint* start = holder.firstPoint();
     DrawPoint* end = holder.secondPoint();
     PointList* vertices = holder.vertices();
     if (!start || !end || !vertices)
-        return 0;
+        return Taken::Nothing;
     if (entity.vertexCount() > 0 && !vertices->reserve(entity.vertexCount()))
-        return 0;
+        return Taken::Nothing;
     int sinceVertex = 0; // VERTEX groups since the start or the last 11, 21 or 31
     double radius = 0.0, firstAngle = 0.0, secondAngle = 0.0;
     const char* text = nullptr;
@@ -109,7 +137,7 @@ int DxfEntityConverter::takeGroups(Element& holder, int kind)
         if (group.code == 0) {
             if (group.keyword == dxf_keyword::kVertex) {
                 if (!vertices->appendXY(0.0, 0.0))
-                    return 0;
+                    return Taken::Nothing;
                 ++sinceVertex;
             }
             continue;
@@ -166,44 +194,55 @@ int DxfEntityConverter::takeGroups(Element& holder, int kind)
         }
     }
 
+    // Values that are not finite never reach an element; those too large for the drawing file
+    // are found on the element that took them.
     if (kind == kindCode(ElementKind::Arc)) {
         DrawPoint* middle = holder.thirdPoint();
-        if (!middle || !(radius > 0.0) || !std::isfinite(radius) || !finite(start))
-            return 0;
+        if (!middle)
+            return Taken::Nothing;
+        if (!std::isfinite(radius) || !finite(start) || !std::isfinite(firstAngle) || !std::isfinite(secondAngle))
+            return Taken::Unwritable;
+        if (!(radius > 0.0))
+            return Taken::Nothing;
         // The writer negated both angles and swapped them.
         ThreePointArc arc;
         arc.centre = *start;
         arc.radius = radius;
         arc.startAngle = -secondAngle;
         arc.endAngle = -firstAngle;
-        if (!arc.setPointsFromAngles() || !finite(&arc.start) || !finite(&arc.end) || !finite(&arc.middle))
-            return 0;
+        if (!arc.setPointsFromAngles())
+            return Taken::Nothing;
+        if (!finite(&arc.start) || !finite(&arc.end) || !finite(&arc.middle))
+            return Taken::Unwritable;
         start->x = arc.start.x, start->y = arc.start.y;
         end->x = arc.end.x, end->y = arc.end.y;
         middle->x = arc.middle.x, middle->y = arc.middle.y, middle->z = start->z;
         end->z = start->z;
-        return 1;
+        return Taken::Element;
     }
     if (kind == kindCode(ElementKind::Polygon)) {
         if (vertices->count < 2)
-            return 0;
+            return Taken::Nothing;
         for (int i = 0; i < vertices->count; ++i) {
             if (!std::isfinite(vertices->getX(i)) || !std::isfinite(vertices->getY(i)))
-                return 0;
+                return Taken::Unwritable;
         }
-        return 1;
+        return Taken::Element;
     }
     if (kind == kindCode(ElementKind::Text)) {
-        if (!text || !*text || !finite(start) || !holder.text())
-            return 0;
+        if (!text || !*text || !holder.text())
+            return Taken::Nothing;
+        if (!finite(start) || !std::isfinite(firstAngle))
+            return Taken::Unwritable;
         const int length = static_cast<int>(std::strlen(text));
         // Text that is not valid UTF-8 is kept as its bytes stand.
         const std::string converted = file.textIsUtf8() ? utf8ToCodePage(text, length) : "";
-        if (!converted.empty())
-            return holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size()));
-        return holder.text()->buffer.insert(text, length);
+        const int inserted = !converted.empty()
+                                 ? holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size()))
+                                 : holder.text()->buffer.insert(text, length);
+        return inserted ? Taken::Element : Taken::Nothing;
     }
-    return finite(start) && finite(end);
+    return finite(start) && finite(end) ? Taken::Element : Taken::Unwritable;
 }
 
 int DxfEntityConverter::convertToElement(int kind)
@@ -212,19 +251,26 @@ int DxfEntityConverter::convertToElement(int kind)
     if (!editor || !holder || !editor->newElement(kind))
         return 0;
     resetHolder(*holder, kind);
-    const int taken = takeGroups(*holder, kind);
+    const Taken taken = takeGroups(*holder, kind);
     // The groups are in the holder now; a huge polyline's memory goes back before it is stored.
     file.entity().clearGroups();
-    if (!taken)
+    if (taken == Taken::Nothing)
         return 1; // nothing to show: passed over
+    if (taken == Taken::Unwritable) {
+        ++skipped;
+        return 1;
+    }
     const int read = editor->readElementXmlAttributes();
     releaseLargeHolderLists(*holder);
     if (!read)
         return 0;
-    const int id = editor->addToPage();
-    if (id < 1)
+    const int id = addInHand();
+    if (id < 0)
         return 0;
-    ++added;
+    if (id == 0) {
+        ++skipped;
+        return 1;
+    }
     if (holder->group >= 1 && file.entity().section == dxf_keyword::kBlocks)
         blockElements[holder->group].push_back(id);
     return 1;
@@ -246,18 +292,27 @@ int DxfEntityConverter::placeBlock()
     }
     const int block = file.blockIdByName(name);
     auto members = blockElements.find(block);
-    if (block == 0 || members == blockElements.end() || !editor || !std::isfinite(x) || !std::isfinite(y))
+    if (block == 0 || members == blockElements.end() || !editor)
         return 1;
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+        ++skipped;
+        return 1;
+    }
     Placement& placement = placements[block];
     if (!placement.placed) {
-        // The block's own elements move from where the block defined them to the insertion.
-        for (int id : members->second)
-            (void)editor->translateById(id, x, y, 0.0); // an element the store lost stays out
+        // The block's own elements move from where the block defined them to the insertion; an
+        // insertion that cannot hold them leaves them for the next one.
+        if (!moveBlock(members->second, x, y)) {
+            ++skipped;
+            return 1;
+        }
         placement.x = x, placement.y = y, placement.placed = 1;
         return 1;
     }
-    // Every further insertion places a copy of the block, as a group of its own.
+    // Every further insertion places a copy of the block, as a group of its own, whole or not at
+    // all.
     const int copyGroup = file.nextBlockId();
+    const std::size_t first = made.size();
     for (int id : members->second) {
         if (!editor->beginEdit(id))
             continue; // an element the store lost is not copied
@@ -265,9 +320,30 @@ int DxfEntityConverter::placeBlock()
         copy->translate(x - placement.x, y - placement.y, 0.0);
         copy->group = copyGroup;
         (void)copy->assignSerial(); // 0 without a counter: the copy keeps serial 0
-        if (editor->addToPage() < 1)
+        const int copyId = addInHand();
+        if (copyId < 0)
             return 0;
-        ++added;
+        if (copyId == 0) {
+            removeMadeFrom(first);
+            ++skipped;
+            return 1;
+        }
     }
     return 1;
+}
+
+bool DxfEntityConverter::moveBlock(const std::vector<int>& members, double dx, double dy)
+{
+    // Each element is tried where it would go before any of them moves.
+    for (int id : members) {
+        if (!editor->beginEdit(id))
+            continue; // an element the store lost stays out
+        Element* moved = editor->elementInHand();
+        moved->translate(dx, dy, 0.0);
+        if (!hasWritableValues(*moved))
+            return false;
+    }
+    for (int id : members)
+        (void)editor->translateById(id, dx, dy, 0.0); // tried above: only an element the store lost fails
+    return true;
 }

@@ -10,6 +10,7 @@
 #include "document/FileProgress.h"
 #include "document/FolderMemory.h"
 #include "document/UndoManager.h"
+#include "io/ForeignElementHolder.h"
 #include "io/PageElementWalk.h"
 #include "io/dxf/DxfEntityConverter.h"
 #include "io/dxf/DxfKeywords.h"
@@ -26,6 +27,8 @@ namespace {
 
 // Block ids rise by two, as the drawing's group numbers do.
 const int kBlockIdStep = 2;
+
+const char kTooManyElements[] = "要素が多すぎるため、読み込みを中止しました。";
 
 // The document a DXF command reads or writes through: its file dialogs list DXF files first.
 class DxfDocument : public Document {
@@ -105,11 +108,15 @@ int DxfExchange::importDxf()
     // The import wrote no undo records, and ids it reused may be named by older ones.
     if (context.undoManager)
         context.undoManager->resetPositions();
+    // A drawing opened from such a file is told so by its document.
+    if (noDxf)
+        showErrorById(IDS_READ_ERROR);
     return result;
 }
 
 int DxfExchange::readAll(Document& document)
 {
+    noDxf = 0;
     ElementIdSet* groups = context.idSet;
     DxfTextFile file;
     file.setFileName(&document);
@@ -129,9 +136,19 @@ int DxfExchange::readAll(Document& document)
         }
     }
     (void)file.close(); // read only: nothing is lost
+    if (converter.tooManyElements()) {
+        // Nothing of the file stays, and its blocks have taken no group ids.
+        converter.removeMade();
+        showErrorText(kTooManyElements);
+        return 0;
+    }
     // Later groups must not take the ids given to blocks.
     if (groups && file.lastBlockId() > groups->lastGroup)
         groups->lastGroup = file.lastBlockId();
+    noDxf = !file.foundSections();
+    if (noDxf)
+        return 0;
+    tellSkippedEntities(converter.entitiesSkipped());
     return !converter.failed() && !cancelled;
 }
 

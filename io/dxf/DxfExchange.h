@@ -7,7 +7,8 @@ class DocumentContext;
 // The DXF commands of one drawing, made for one command and deleted after it.
 //
 // Import asks for a file ("DXF(*.dxf)" first, then "すべて(*.*)", starting in the remembered
-// folder) and reads its entities into the current page, next to what is there. Block ids come
+// folder) and reads its entities into the current page, next to what is there. A file without
+// DXF sections (a binary DXF, a picture, an empty file) is refused with "Read Error". Block ids come
 // from the drawing's group counter (step 2, as groups do), which takes the last id back, so a
 // second import gives its blocks new groups. The undo history is cleared afterwards: the import
 // records nothing, and an older record could otherwise restore an element over an imported one
@@ -27,9 +28,12 @@ public:
 
     // Reads the document's file (a borrowed open file or the document's path) to its end,
     // converting its entities into elements of the current page; the document is published and
-    // holds its attribute holder. Shows the document's progress window, or one of its own. 1 when
-    // the file was read to its end; 0 when it could not be opened, an element could not be made
-    // or stored, or the user cancelled (what was read stays).
+    // holds its attribute holder. Shows the document's progress window, or one of its own, and
+    // afterwards tells how many entities were passed over, when any were. 1 when the file was
+    // read to its end; 0 when it could not be opened, holds no DXF sections (nothing is told:
+    // the caller says the file could not be read), an element could not be made, or the user
+    // cancelled (what was read stays), and also when the file would make more elements than an
+    // import may (the user is told, and nothing of the file stays).
     [[nodiscard]] int readAll(Document& document);
     // Writes the current page to a DXF file at path (replaced only by a complete file); 1 when
     // written.
@@ -40,6 +44,8 @@ public:
 
 private:
     DocumentContext& context;
+    // The file read last holds no DXF sections.
+    int noDxf = 0;
 };
 
 // The DXF command of a drawing (the document members' maker).

@@ -22,6 +22,8 @@ int DxfTextFile::openForRead()
     pushedBack = 0;
     versionNext = false;
     utf8Text = false;
+    sectionsFound = false;
+    passedOver = 0;
     group.reset();
     blocks.clear();
     return DataFile::openForRead();
@@ -138,12 +140,14 @@ int DxfTextFile::readEntity()
         if (group.code != 0)
             return 1;
         if (group.keyword == dxf_keyword::kSection) {
+            sectionsFound = true;
             if (!readGroup())
                 return 0;
             current.section = group.keyword;
         } else if (group.keyword == dxf_keyword::kEndSection) {
             current.section = DxfEntity::kNoSection;
         } else if (group.keyword == dxf_keyword::kEof) {
+            sectionsFound = true;
             current.section = dxf_keyword::kEof;
         }
         return 1;
@@ -167,6 +171,10 @@ int DxfTextFile::readEntity()
         current.kind = group.keyword;
         return collectEntity(1);
     default:
-        return 1; // ENDBLK and the entities that are not read
+        // ENDBLK, a VERTEX or SEQEND out of place, or an entity of a kind that is not read: only
+        // the names of the file's structure are keywords.
+        if (group.keyword < 0)
+            ++passedOver;
+        return 1;
     }
 }

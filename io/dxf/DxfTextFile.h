@@ -16,8 +16,9 @@ class PointList;
 // Reading splits the file into code and value lines and follows the sections. Only BLOCKS and
 // ENTITIES are read; HEADER, CLASSES, TABLES, OBJECTS and unknown sections are passed over one
 // group per step. The entities ARC, INSERT, LINE, POLYLINE (with its VERTEX records, up to SEQEND)
-// and TEXT are handed out with all their groups; any other entity is passed over. Only a group of
-// code 0 starts an entity or a section, so a layer or text named "LINE" is never taken for one.
+// and TEXT are handed out with all their groups; any other entity is passed over and counted. Only
+// a group of code 0 starts an entity or a section, so a layer or text named "LINE" is never taken
+// for one.
 // Each BLOCK registers its name (code 2) under the next block id: the counter plus the step.
 //
 // Writing puts two lines per group: the code right-aligned in three characters, then the value;
@@ -62,6 +63,12 @@ public:
     [[nodiscard]] bool textIsUtf8() const { return utf8Text; }
     // The group read last.
     [[nodiscard]] const DxfGroup& lastGroup() const { return group; }
+    // A SECTION or EOF group has been read: the file is a DXF file (a binary DXF, a picture or an
+    // empty file has none).
+    [[nodiscard]] bool foundSections() const { return sectionsFound; }
+    // The entities of BLOCKS and ENTITIES passed over because their kind is not read (CIRCLE,
+    // LWPOLYLINE, SPLINE, DIMENSION ...).
+    [[nodiscard]] int entitiesPassedOver() const { return passedOver; }
 
     // --- writing ---
     [[nodiscard]] int writeGroup(int code, const char* text);
@@ -131,6 +138,8 @@ private:
     // The last header variable was "$ACADVER"; the version read from its value.
     bool versionNext = false;
     bool utf8Text = false;
+    bool sectionsFound = false;
+    int passedOver = 0;
     int blockCounter = 0;
     int blockStep = 1;
     std::unordered_map<std::string, int> blocks;

@@ -70,6 +70,64 @@ int readPoints(const char* text, int length, PointList& points)
 
 bool finitePoint(const Point* p) { return p && std::isfinite(p->x) && std::isfinite(p->y) && std::isfinite(p->z); }
 
+// Whether the values an element of the kind takes from the holder are finite: a text's position,
+// a polygon's vertices, the two points of the others.
+bool takesFiniteValues(Element& holder, int kind)
+{
+    if (kind == kindCode(ElementKind::Text)) {
+        const Point* p = holder.firstPoint();
+        return p && std::isfinite(p->x) && std::isfinite(p->y);
+    }
+    if (kind == kindCode(ElementKind::Polygon)) {
+        const PointList* points = holder.vertices();
+        for (int i = 0; points && i < points->count; ++i) {
+            if (!std::isfinite(points->getX(i)) || !std::isfinite(points->getY(i)))
+                return false;
+        }
+        return points != nullptr;
+    }
+    return finitePoint(holder.firstPoint()) && finitePoint(holder.secondPoint());
+}
+
+bool isAscii(const char* text, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Whether every byte of the file is ASCII or belongs to a well-formed UTF-8 sequence. Reads the
+// file from its start and leaves the reading where it was.
+bool holdsOnlyUtf8(BufferedFile& file)
+{
+    const DWORD resume = file.readPosition();
+    if (!file.seekTo(0))
+        return false;
+    int following = 0; // continuation bytes still due
+    bool valid = true;
+    while (valid) {
+        int n = 0;
+        const unsigned char* bytes = file.bytesAhead(n);
+        if (!bytes || n < 1)
+            break;
+        for (int i = 0; i < n && valid; ++i) {
+            const unsigned char b = bytes[i];
+            if (following > 0) {
+                valid = (b & 0xC0) == 0x80;
+                --following;
+            } else if (b >= 0x80) {
+                following = b >= 0xC2 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF4 ? 3 : -1;
+                valid = following > 0;
+            }
+        }
+        file.takeBytes(n);
+    }
+    // A file that ends within a character is no UTF-8 file either.
+    return file.seekTo(resume) && valid && following == 0;
+}
+
 } // namespace
 
 int readSvgDocument(Document& document) { return SvgIoDriver(document).read(); }
@@ -147,20 +205,42 @@ void SvgIoDriver::takeNode(const XmlNode& node, Element& holder)
             }
             break;
         case SvgXmlDocument::kTextContent:
-            if (holder.text()) {
-                holder.text()->buffer.reset();
-                // Text that is not valid UTF-8 is kept as its bytes stand.
-                const std::string converted = utf8Text ? utf8ToCodePage(item->value.text(), item->value.length()) : "";
-                if (!converted.empty())
-                    (void)holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size())); // see above
-                else
-                    (void)holder.text()->buffer.insert(item->value.text(), item->value.length()); // see above
-            }
+            takeText(*item, holder);
             break;
         default:
             break;
         }
     }
+}
+
+void SvgIoDriver::takeText(const XmlAttribute& content, Element& holder)
+{
+    if (!holder.text())
+        return;
+    holder.text()->buffer.reset();
+    const char* bytes = content.value.text();
+    const int length = content.value.length();
+    // Text that is not valid UTF-8 is kept as its bytes stand. A text that cannot grow keeps what
+    // it took; the element is checked when it ends.
+    const std::string converted =
+        !isAscii(bytes, length) && textsAreUtf8() ? utf8ToCodePage(bytes, length) : std::string();
+    if (!converted.empty())
+        (void)holder.text()->buffer.insert(converted.data(), static_cast<int>(converted.size())); // see above
+    else
+        (void)holder.text()->buffer.insert(bytes, length); // see above
+}
+
+bool SvgIoDriver::textsAreUtf8()
+{
+    if (!input)
+        return false;
+    if (input->encoding[0])
+        return StringUtil::equalsNoCase(input->encoding, "UTF-8") || StringUtil::equalsNoCase(input->encoding, "UTF8");
+    // XML without a declared encoding is UTF-8, but the program's older files declared none and
+    // hold Shift-JIS, which is hardly ever valid UTF-8 throughout: the whole file decides, once.
+    if (undeclaredUtf8 < 0)
+        undeclaredUtf8 = input->file() && holdsOnlyUtf8(*input->file()) ? 1 : 0;
+    return undeclaredUtf8 == 1;
 }
 
 int SvgIoDriver::finishElement(Element& holder)
@@ -169,22 +249,24 @@ int SvgIoDriver::finishElement(Element& holder)
     const int kind = pendingKind;
     pendingKind = -1;
     // An element that nothing could show is passed over.
-    if (!finitePoint(holder.firstPoint()) || !finitePoint(holder.secondPoint()))
+    const PointList* points = holder.vertices();
+    if (kind == kindCode(ElementKind::Polygon) && (!points || points->count < 2))
         return 1;
-    if (kind == kindCode(ElementKind::Polygon)) {
-        const PointList* points = holder.vertices();
-        if (!points || points->count < 2)
-            return 1;
-        for (int i = 0; i < points->count; ++i) {
-            if (!std::isfinite(points->getX(i)) || !std::isfinite(points->getY(i)))
-                return 1;
-        }
-    }
     if (kind == kindCode(ElementKind::Text) && (!holder.text() || holder.text()->length() < 1))
         return 1;
+    // Values that are not finite never reach an element; those too large for the drawing file are
+    // found on the element that took them.
+    if (!takesFiniteValues(holder, kind)) {
+        ++skipped;
+        return 1;
+    }
     const int read = editor && editor->readElementXmlAttributes();
     releaseLargeHolderLists(holder);
-    return read && editor->addToPage() >= 1;
+    if (!read)
+        return 0;
+    if (addWritableElement(*editor) < 1)
+        ++skipped;
+    return 1;
 }
 
 int SvgIoDriver::read()
@@ -200,10 +282,12 @@ int SvgIoDriver::read()
         return 0;
     ProgressSteps steps(document.progress, svg.size());
     pendingKind = -1;
+    input = &svg;
+    undeclaredUtf8 = -1;
+    skipped = 0;
     int ok = 1, rootClosed = 0;
     while (ok && svg.read()) {
         const XmlNode* node = svg.lastNode();
-        utf8Text = StringUtil::equalsNoCase(svg.encoding, "UTF-8") || StringUtil::equalsNoCase(svg.encoding, "UTF8");
         if (node && node->type == XmlNode::Element) {
             const int kind = kindOfTag(node->keywordId);
             const bool closing = node->name[0] == '/';
@@ -228,7 +312,9 @@ int SvgIoDriver::read()
         if (!steps.step(static_cast<int>(svg.file()->readPosition())))
             break;
     }
+    input = nullptr;
     (void)svg.endInput(); // read only: nothing is lost
+    tellSkippedEntities(skipped);
     // A file that ends before its root does was cut short: what was read stays, the read failed.
     return ok && rootClosed;
 }

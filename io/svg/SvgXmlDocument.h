@@ -46,7 +46,7 @@ public:
     // The next node, with the numeric attributes (ids 15 to 22, 24, 25) converted; 0 at the end
     // of the file or on a parse error.
     [[nodiscard]] int read() override;
-    // The prolog (declaration with the Shift_JIS encoding, the DOCTYPE) and the root's start tag.
+    // The prolog (declaration with the windows-31j encoding, the DOCTYPE) and the root's start tag.
     [[nodiscard]] int beginOutput() override;
     // "</svg>", and the file closed unless its owner opened it.
     [[nodiscard]] int endOutput() override;

@@ -289,7 +289,7 @@ TEST(XmlDocument, WritesElementNodesAndTheDeclarations)
     EXPECT_EQ(x.writeNode(comment), 0);
     ASSERT_EQ(x.endOutput(), 1);
     EXPECT_EQ(ScratchFolder::read(path),
-              "<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>\r\n"
+              "<?xml version=\"1.0\" encoding=\"windows-31j\" standalone=\"no\"?>\r\n"
               "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 20001102//EN\"\r\n"
               "  \"http://www.w3.org/TR/2000/CR-SVG-20001102/DTD/svg-20001102.dtd\">\r\n"
               "<rect width=\"3\" fill=\"red\"/>\r\n"

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "document/Document.h"
+#include "document/ElementIdSet.h"
 #include "document/UndoManager.h"
+#include "io/dxf/DxfEntityConverter.h"
 #include "io/dxf/DxfExchange.h"
 #include "tests/io/IoTestDrawing.h"
 #include "tests/support/ByteMutation.h"
@@ -28,16 +30,19 @@ std::string dxf(std::initializer_list<std::string> lines)
     return text;
 }
 
-// Reads bytes as a drawing of the DXF kind: the elements made, "failed" appended when the read
-// answered 0.
+// Reads bytes as a drawing of the DXF kind: the elements made, then "failed" when the read
+// answered 0 and "told: " with the text of each message shown.
 std::vector<std::string> readAsDrawing(const ScratchFolder& scratch, const std::string& bytes)
 {
     ScopedOverride reader(foreignFileDrivers.readDxf, readDxfDocument);
+    MessageBoxScript boxes;
     IoDrawing drawing;
     const int read = drawing.open(scratch.file("in.dxf", bytes));
     std::vector<std::string> made = drawing.elements();
     if (!read)
         made.push_back("failed");
+    for (const MessageBoxScript::Box& box : boxes.shown())
+        made.push_back("told: " + box.text);
     return made;
 }
 
@@ -130,10 +135,10 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
         std::string bytes;
         std::vector<std::string> made;
     } cases[] = {
-        {"codes with and without blanks; a name in lower case is none",
+        {"codes with and without blanks; a name in lower case is none, and is passed over",
          kEntities + kLine + dxf({"0", "LINE", "8", "5", "10", "1", "20", "2", "11", "3", "21", "4"}) +
              dxf({"  0", "line", " 10", "9"}) + kEnd,
-         {line, line}},
+         {line, line, "told: 読み込めない要素が1個ありました。"}},
         {"no ENDSEC and no EOF", kEntities + kLine, {line}},
         {"a header of many variables and a table of layers are passed over",
          dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  9", "$EXTMIN", " 10", "0",
@@ -143,7 +148,7 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
          {line}},
         {"a layer named LINE in an entity that is not read",
          kEntities + dxf({"  0", "CIRCLE", "  8", "LINE", " 10", "5", " 40", "3"}) + kEnd,
-         {}},
+         {"told: 読み込めない要素が1個ありました。"}},
         {"values of 400 bytes are cut and the next line is a code",
          kEntities + dxf({"  0", "LINE", "  8", std::string(400, '7'), " 10", "1", " 20", "2", " 11", "3", " 21", "4"}) +
              kEnd,
@@ -159,7 +164,9 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
                   "2", "  1", longUtf8}) +
              kEnd,
          {"text 100 0 | 1 2 表 A 3.75", "text 100 0 | 1 2 " + longJapanese.substr(0, 168) + " 3.75"}},
-        {"code lines abc and 99999", kEntities + dxf({"abc", "xyz", "99999", "LINE"}) + kLine + kEnd, {line}},
+        {"code lines abc and 99999: the first a code 0, which starts an entity of a name not read",
+         kEntities + dxf({"abc", "xyz", "99999", "LINE"}) + kLine + kEnd,
+         {line, "told: 読み込めない要素が1個ありました。"}},
         {"a POLYLINE without SEQEND ends at the next entity",
          kEntities + dxf({"  0", "POLYLINE", " 66", "1", "  0", "VERTEX", " 10", "0", " 20", "0", "  0", "VERTEX",
                           " 10", "5", " 20", "0", "  0", "VERTEX", " 10", "5", " 20", "5"}) +
@@ -170,14 +177,74 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
          {line}},
         {"INSERT of an unknown block", kEntities + dxf({"  0", "INSERT", "  2", "NONE", " 10", "5"}) + kLine + kEnd,
          {line}},
-        {"coordinates of 1e308, and beyond the doubles",
-         kEntities + dxf({"  0", "LINE", " 10", "1e308", " 20", "0", " 11", "0", " 21", "0"}) +
-             dxf({"  0", "LINE", " 10", "1e400", " 20", "0", " 11", "0", " 21", "0"}) + kEnd,
-         {"line 100 0 | 1e+308 0 0 0"}},
         {"0 and EOF only", dxf({"0", "EOF"}), {}},
+        {"no section and no EOF: not a DXF file",
+         dxf({"  0", "LINE", " 10", "1", " 20", "2", " 11", "3", " 21", "4"}),
+         {"failed"}},
+        {"an empty file", "", {"failed"}},
+        {"a PNG", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20), {"failed"}},
+        {"a binary DXF", std::string("AutoCAD Binary DXF\r\n\x1a\0\0\0SECTION\0\x02" "ENTITIES\0", 42), {"failed"}},
+        {"the entities not read are counted, once for the whole file",
+         kEntities + dxf({"  0", "CIRCLE", " 10", "5", " 20", "5", " 40", "3", "  0", "LWPOLYLINE", " 90", "2", " 10",
+                          "0", " 20", "0", " 10", "1", " 20", "1", "  0", "SPLINE", " 71", "3", "  0", "DIMENSION",
+                          "  2", "*D1"}) +
+             kLine + kEnd,
+         {line, "told: 読み込めない要素が4個ありました。"}},
+        {"values the drawing file cannot write: coordinates, a radius, a rotation, a vertex",
+         kEntities + dxf({"  0", "LINE", " 10", "1", " 20", "2", " 11", "1e41", " 21", "4"}) +
+             dxf({"  0", "LINE", " 10", "1e400", " 20", "0", " 11", "0", " 21", "0"}) +
+             dxf({"  0", "LINE", " 10", "-1e308", " 20", "0", " 11", "0", " 21", "0"}) +
+             dxf({"  0", "ARC", " 10", "0", " 20", "0", " 40", "1e41", " 50", "0", " 51", "90"}) +
+             dxf({"  0", "TEXT", " 10", "1", " 20", "2", " 50", "1e41", "  1", "A"}) +
+             dxf({"  0", "POLYLINE", "  0", "VERTEX", " 10", "0", " 20", "0", "  0", "VERTEX", " 10", "5", " 20",
+                  "1e41", "  0", "SEQEND"}) +
+             dxf({"  0", "LINE", " 10", "9e38", " 20", "2", " 11", "3", " 21", "4"}) + kEnd,
+         {"line 100 0 | 9e+38 2 3 4", "told: 読み込めない要素が6個ありました。"}},
+        {"a block placed where its lines cannot be written: the insertion is passed over, the next one places it",
+         dxf({"  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "B", "  0", "LINE", " 10", "0", " 20", "0",
+              " 11", "1", " 21", "0", "  0", "ENDBLK", "  0", "ENDSEC"}) +
+             kEntities +
+             dxf({"  0", "INSERT", "  2", "B", " 10", "1e41", " 20", "0", "  0", "INSERT", "  2", "B", " 10", "5",
+                  " 20", "5", "  0", "INSERT", "  2", "B", " 10", "1e400", " 20", "0", "  0", "INSERT", "  2", "B",
+                  " 10", "7", " 20", "7"}) +
+             kEnd,
+         {"line 100 2 | 5 5 6 5", "line 100 4 | 7 7 8 7", "told: 読み込めない要素が2個ありました。"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readAsDrawing(scratch, c.bytes), c.made) << c.name;
+}
+
+TEST(DxfImport, AFileThatIsNoDxfOrMakesTooManyElementsLeavesTheDrawingAsItWas)
+{
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    // A block of 1,000 lines inserted so many times: 1,000 elements each (97 KB make a million).
+    auto inserted = [](int times) {
+        std::string bytes = dxf({"  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "B"});
+        for (int i = 0; i < 1000; ++i)
+            bytes += dxf({"  0", "LINE", " 10", std::to_string(i), " 20", "0", " 11", std::to_string(i), " 21", "1"});
+        bytes += dxf({"  0", "ENDBLK", "  0", "ENDSEC"}) + kEntities;
+        for (int i = 0; i < times; ++i)
+            bytes += dxf({"  0", "INSERT", "  2", "B", " 10", "0", " 20", std::to_string(2 * i)});
+        return bytes + kEnd;
+    };
+    const int fits = DxfEntityConverter::kMaxElements / 1000;
+    IoDrawing drawing;
+    ASSERT_EQ(drawing.addLine(0, 0, 1, 1), 1);
+    const int groups = drawing.context.idSet->lastGroup;
+    EXPECT_EQ(drawing.importDxf(scratch.file("many.dxf", inserted(fits + 1))), 0);
+    EXPECT_EQ(drawing.importDxf(scratch.file("photo.dxf", "\x89PNG\r\n\x1a\n")), 0);
+    EXPECT_EQ(boxes.texts(), "要素が多すぎるため、読み込みを中止しました。 | Read Error");
+    EXPECT_EQ(drawing.elements(), std::vector<std::string>{"line 100 0 | 0 0 1 1"});
+    EXPECT_EQ(drawing.context.idSet->lastGroup, groups);
+
+    boxes.clear();
+    ASSERT_EQ(drawing.importDxf(scratch.file("one.dxf", kEntities + kLine + kEnd)), 1);
+    EXPECT_EQ(drawing.elements(), (std::vector<std::string>{"line 100 0 | 0 0 1 1", "line 5 0 | 1 2 3 4"}));
+    IoDrawing large;
+    ASSERT_EQ(large.importDxf(scratch.file("fits.dxf", inserted(fits))), 1);
+    EXPECT_EQ(large.context.elementCount(), fits * 1000);
+    EXPECT_EQ(boxes.texts(), "");
 }
 
 namespace {

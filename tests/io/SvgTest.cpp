@@ -35,13 +35,18 @@ std::string save(IoDrawing& drawing, const std::string& path)
     return d->write() ? ScratchFolder::read(path) : "";
 }
 
+// The elements read, then "failed" when the read answered 0 and "told: " with the text of each
+// message shown.
 std::vector<std::string> readSvg(const ScratchFolder& scratch, const std::string& bytes)
 {
+    MessageBoxScript boxes;
     IoDrawing drawing;
     const int read = drawing.open(scratch.file("in.svg", bytes));
     std::vector<std::string> made = drawing.elements();
     if (!read)
         made.push_back("failed");
+    for (const MessageBoxScript::Box& box : boxes.shown())
+        made.push_back("told: " + box.text);
     return made;
 }
 
@@ -53,7 +58,7 @@ std::string repeat(const std::string& piece, int times)
     return all;
 }
 
-const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\" standalone=\"no\"?>\r\n"
+const std::string kProlog = "<?xml version=\"1.0\" encoding=\"windows-31j\" standalone=\"no\"?>\r\n"
                             "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 20001102//EN\"\r\n"
                             "  \"http://www.w3.org/TR/2000/CR-SVG-20001102/DTD/svg-20001102.dtd\">\r\n"
                             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"297mm\" height=\"210mm\" "
@@ -74,27 +79,30 @@ TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
     ASSERT_EQ(drawing.addText(5, 6, ""), 6) << "an empty text writes nothing";
     ASSERT_EQ(drawing.addKind(ElementKind::Bezier), 7);
     ASSERT_EQ(drawing.addText(20, 160, "5\" ソ"), 8) << "a lone double quote";
+    ASSERT_EQ(drawing.addText(200, 50, "①髙～"), 9) << "characters beyond Shift_JIS";
     const std::string body = "<line x1=\"10\" y1=\"20\" x2=\"110.5\" y2=\"20\"/>\r\n"
                              "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\"/>\r\n"
                              "<polygon points=\"0.123 112 12.5 100 20 112\"/>\r\n"
                              "<text x=\"100\" y=\"150\" fill=\"black\" stroke=\"none\">\r\n日本語</text>\r\n"
                              "<text x=\"150\" y=\"150\" fill=\"black\" stroke=\"none\">\r\nR&amp;D a&lt;b</text>\r\n"
-                             "<text x=\"20\" y=\"160\" fill=\"black\" stroke=\"none\">\r\n5&quot; ソ</text>\r\n";
+                             "<text x=\"20\" y=\"160\" fill=\"black\" stroke=\"none\">\r\n5&quot; ソ</text>\r\n"
+                             "<text x=\"200\" y=\"50\" fill=\"black\" stroke=\"none\">\r\n①髙～</text>\r\n";
     ASSERT_EQ(save(drawing, scratch.pathOf("page.svg")), kProlog + body + "</svg>\r\n");
 
-    // Each probe is the darkest pixel of 5 x 5 at 15.1 pixels a millimetre: on the line, on the
-    // box's right edge, inside the box.
+    // Each probe is the darkest pixel of a patch at 15.1 pixels a millimetre: on the line, on the
+    // box's right edge, inside the box, and over the characters beyond Shift_JIS (at the renderer's
+    // own font size, 12 mm, above their baseline).
     EXPECT_EQ(runShell(scratch, "xmllint --noout page.svg && rsvg-convert --zoom 4 -b white -o page.png page.svg && "
-                                "for at in 198+300 149+73 73+73; do convert page.png -crop 5x5+$at "
-                                "-format '%[fx:minima.intensity<0.5] ' info:; done"),
-              "1 1 0 ");
+                                "for at in 5x5+198+300 5x5+149+73 5x5+73+73 540x150+3020+605; do convert page.png "
+                                "-crop $at -format '%[fx:minima.intensity<0.5] ' info:; done"),
+              "1 1 0 1 ");
 
     // Read back: the box in place, the texts as they were.
     EXPECT_EQ(readSvg(scratch, ScratchFolder::read(scratch.pathOf("page.svg"))),
               (std::vector<std::string>{"line 100 0 | 10 20 110.5 20", "box 100 0 | 0 0 10 10",
                                         "polygon 100 0 | 0.123 112 12.5 100 20 112",
                                         "text 100 0 | 100 150 日本語 3.75", "text 100 0 | 150 150 R&D a<b 3.75",
-                                        "text 100 0 | 20 160 5\" ソ 3.75"}));
+                                        "text 100 0 | 20 160 5\" ソ 3.75", "text 100 0 | 200 50 ①髙～ 3.75"}));
 
     // A page whose only element is a curve: the frame alone.
     IoDrawing curves;
@@ -132,6 +140,27 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5\xE6\x9C\xAC "
          "\xE8\xAA\x9E</text>\r\n</svg>\r\n",
          {"text 100 0 | 1 2 日本 語 3.75"}},
+        {"a file declared windows-31j is read as its bytes stand",
+         "<?xml version=\"1.0\" encoding=\"windows-31j\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">①髙～</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 ①髙～ 3.75"}},
+        {"so is one declared Shift_JIS",
+         "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">日本</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 日本 3.75"}},
+        {"a file that declares no encoding and holds UTF-8 is UTF-8; a character Shift-JIS lacks is '?'",
+         "<?xml version=\"1.0\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5\xE2\x91\xA0 \xE0\xB8\x81</text>\r\n"
+         "<text x=\"3\" y=\"4\">A</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 日① ? 3.75", "text 100 0 | 3 4 A 3.75"}},
+        {"so does one without a declaration", "<svg><text x=\"1\" y=\"2\">\xE6\x97\xA5</text></svg>",
+         {"text 100 0 | 1 2 日 3.75"}},
+        {"without a declared encoding, bytes that are not all UTF-8 stand as before",
+         "<?xml version=\"1.0\" standalone=\"no\"?>\r\n<svg>\r\n<text x=\"1\" y=\"2\">\xE6\x97\xA5</text>\r\n"
+         "<text x=\"3\" y=\"4\">日本</text>\r\n</svg>\r\n",
+         {"text 100 0 | 1 2 \xE6\x97\xA5 3.75", "text 100 0 | 3 4 日本 3.75"}},
+        {"values the drawing file cannot write, also once derived, are passed over and counted",
+         svg("<line x1=\"1e41\" y1=\"2\" x2=\"3\" y2=\"4\"/><rect x=\"6e39\" y=\"0\" width=\"6e39\" height=\"1\"/>"
+             "<polygon points=\"0 0 1 1e400 2 2\"/><text x=\"-1e300\" y=\"0\">A</text>"
+             "<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><rect x=\"9e38\" y=\"0\" width=\"9e38\" height=\"1\"/>"),
+         {"line 100 0 | 1 2 3 4", "box 100 0 | 9e+38 0 1.8e+39 1", "told: 読み込めない要素が4個ありました。"}},
         {"a lone double quote in a text is a character of it",
          svg("<text x=\"1\" y=\"2\">a 5\" screen</text><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>"
              "<text x=\"3\" y=\"4\">say \"hi\"</text>"),
@@ -169,10 +198,13 @@ TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
          svg("<LINE x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"></line>" + repeat("<g>", 150) +
              "<line x1=\"5\" y1=\"6\" x2=\"7\" y2=\"8\"/>" + repeat("</g>", 150)),
          {"line 100 0 | 1 2 3 4", "line 100 0 | 5 6 7 8"}},
-        {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles",
+        {"open elements that would hold tens of thousands of attributes end the reading as a broken file does",
+         svg("<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/>" + repeat("<rect" + repeat(" x=\"1\"", 700) + ">", 99)),
+         {"line 100 0 | 1 2 3 4", "failed"}},
+        {"attributes of 100 KB: a name the reader passes over, a number beyond the doubles (told)",
          svg("<line class=\"" + std::string(100000, 'c') + "\" x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/><line x1=\"" +
              std::string(100000, '7') + "\"/>"),
-         {"line 100 0 | 1 2 3 4"}},
+         {"line 100 0 | 1 2 3 4", "told: 読み込めない要素が1個ありました。"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readSvg(scratch, c.bytes), c.made) << c.name;
