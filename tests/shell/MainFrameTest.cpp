@@ -1,6 +1,6 @@
 // The main frame under Wine: menu and button states after the drawings change, Open and the close
-// of the application, the spot inks the drawing in front lends, and the events and commands it
-// runs.
+// of the application, the names that lead to an open drawing's file, the spot inks the drawing in
+// front lends, and the events and commands it runs.
 #include <algorithm>
 #include <cctype>
 #include <functional>
@@ -233,6 +233,93 @@ TEST_F(MainFrameTest, NoDrawingIsSavedOverAFileAnotherDrawingHasOpen)
     ASSERT_EQ(frame.documentCount(), 3) << "a save that did not happen keeps the drawing open";
     EXPECT_EQ(untitled->hasFile(), 0);
     EXPECT_EQ(ScratchFolder::read(theirs), "the other drawing's file");
+}
+
+// An open drawing's file is known by any name that leads to it: relative to the current folder,
+// with "." and ".." in it, in 8.3 form or in other case, in a folder whose Japanese name holds a
+// trail byte 0x5C. 開く activates its window, 別名で保存 refuses it and 部品登録's question finds it;
+// a file not written yet is known by its folder's 8.3 form, and a neighbour is never taken for it.
+TEST_F(MainFrameTest, AnOpenDrawingsFileIsKnownByEveryNameThatLeadsToIt)
+{
+    ScratchFolder scratch;
+    const std::string folder = scratch.pathOf("表示 図面フォルダー\\");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    struct FolderGone {
+        std::string path;
+        ~FolderGone()
+        {
+            for (const char* name : {"the other drawing.ycx", "the active drawing.ycx"})
+                DeleteFileA((path + name).c_str());
+            RemoveDirectoryA(path.c_str());
+        }
+    } gone{folder};
+    const std::string theirs = folder + "the other drawing.ycx";
+    const std::string unwritten = folder + "not written yet.ycx";
+    saveEmptyDrawing(frame, theirs);
+    FileDialogScript dialogs;
+    MessageBoxScript boxes;
+    ScriptedWindow* other = addWindow();
+    ASSERT_EQ(other->setPath(theirs.c_str()), 1);
+    ScriptedWindow* later = addWindow();
+    ASSERT_EQ(later->setPath(unwritten.c_str()), 1);
+    ScriptedWindow* active = addWindow();
+    ASSERT_EQ(active->setPath((folder + "the active drawing.ycx").c_str()), 1);
+    ASSERT_EQ(active->save(), 1);
+
+    char shortFolder[MAX_PATH] = {}, shortFile[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameA(folder.c_str(), shortFolder, sizeof shortFolder), 0u);
+    ASSERT_GT(GetShortPathNameA(theirs.c_str(), shortFile, sizeof shortFile), 0u);
+    ASSERT_NE(std::string(shortFile), theirs) << "Wine gives the long names an 8.3 form";
+    char current[MAX_PATH] = {};
+    ASSERT_GT(GetCurrentDirectoryA(sizeof current, current), 0u);
+    struct FolderBack {
+        std::string path;
+        ~FolderBack() { SetCurrentDirectoryA(path.c_str()); }
+    } back{current};
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    // The path in upper case: its letters only, or also the trail bytes of its Japanese
+    // characters, which then name other characters ("フ" 83 74 becomes "サ" 83 54).
+    const auto upper = [&theirs](bool trailBytesToo) {
+        std::string text = theirs;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            if ((c >= 0x80 && c <= 0x9F) || c >= 0xE0) {
+                ++i;
+                if (trailBytesToo && i < text.size() && text[i] >= 'a' && text[i] <= 'z')
+                    text[i] = static_cast<char>(text[i] - 'a' + 'A');
+            } else if (c >= 'a' && c <= 'z') {
+                text[i] = static_cast<char>(c - 'a' + 'A');
+            }
+        }
+        return text;
+    };
+    ASSERT_NE(upper(true), upper(false));
+
+    const std::vector<std::string> theirNames = {
+        "the other drawing.ycx", ".\\the other drawing.ycx", "..\\表示 図面フォルダー\\the other drawing.ycx",
+        shortFile, upper(false), folder + ".\\sub\\..\\the other drawing.ycx"};
+    for (const std::string& name : theirNames) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(frame.holdsFileElsewhere(nullptr, name.c_str()), 1);
+        boxes.clear();
+        dialogs.answers = {name};
+        ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+        settleEvents();
+        EXPECT_EQ(boxes.texts(), "ファイルが別のウィンドウで開かれています");
+        EXPECT_EQ(active->isShowing((folder + "the active drawing.ycx").c_str()), 1);
+        dialogs.answers = {name};
+        ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+        settleEvents();
+        EXPECT_EQ(frame.documentCount(), 3) << "no window is made for a file that is open";
+        EXPECT_EQ(frame.activeDocument(), other);
+        SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->hwnd()), 0);
+        settleEvents();
+    }
+    EXPECT_EQ(frame.holdsFileElsewhere(nullptr, (std::string(shortFolder) + "not written yet.ycx").c_str()), 1);
+    EXPECT_EQ(frame.holdsFileElsewhere(nullptr, "NOT WRITTEN YET.ycx"), 1);
+    for (const std::string& neighbour :
+         {std::string("the other drawing.ycx.bak"), std::string("..\\the other drawing.ycx"), upper(true)})
+        EXPECT_EQ(frame.holdsFileElsewhere(nullptr, neighbour.c_str()), 0) << neighbour;
 }
 
 // The drawing in front lends its spot inks to カラー設定, and the inks chosen there go into its
