@@ -114,7 +114,8 @@ public:
     [[nodiscard]] int assign(const char* path);
     void setOwner(DocumentContext* owner) { ownerContext = owner; }
     DocumentContext* owner() const { return ownerContext; }
-    [[nodiscard]] int isSamePath(const char* path) const { return pathEqualsNoCase(path); }
+    // Whether the path names this drawing's file, however either is written (namesSameFile).
+    [[nodiscard]] int isSamePath(const char* path) const { return namesSameFile(getPath(), path); }
     [[nodiscard]] int hasFile() const { return hasFileFlag; }
     [[nodiscard]] const char* title() const { return getTitle(); }
 

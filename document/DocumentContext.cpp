@@ -244,6 +244,7 @@ void DocumentContext::linkManagers()
     link(scaler, self);
     link(printSettings, self);
     link(document, self);
+    link(inkInfo, self);
     if (thePagePainter)
         thePagePainter->setContext(self);
     if (thePageTabBar)
@@ -252,6 +253,8 @@ void DocumentContext::linkManagers()
 
 void DocumentContext::deleteMembers()
 {
+    // The application's ink object lets go of the ink choice before it goes.
+    detachInkInfo();
     delete pictures;
     pictures = nullptr;
     for (int row : deletionOrder)

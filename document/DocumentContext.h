@@ -243,7 +243,8 @@ public:
     int markModified();
     [[nodiscard]] int isModified();
 
-    // The application's ink object follows the active drawing's ink choice.
+    // The application's ink object follows the active drawing's ink choice: a drawing registers
+    // its own when it comes to the front and detaches it before its members go.
     void registerInkInfo();
     void detachInkInfo();
 

@@ -66,7 +66,7 @@ int InkColor::pickWithColourDialog(Dialog* dialog, int id)
             inks->copyFrom(documentInks);
         if (colorSettingsHooks.runColorSettings(*colour, *inks, dialog) == 1) {
             if (documentInks)
-                documentInks->copyFrom(inks);
+                documentInks->takeChoice(*inks);
             if (theInkInfo)
                 theInkInfo->copyFrom(inks);
             assign(*colour);

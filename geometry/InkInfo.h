@@ -2,6 +2,7 @@
 // The ink choice as the ink colours and the folders above reach it; the colour dialogs' folder implements it.
 #include "geometry/XmlSectionOwner.h"
 
+class DocumentContext;
 class SettingsFile;
 
 // Which DIC colours stand for the five spot inks "特色１" to "特色５" that ink colours print with.
@@ -25,6 +26,12 @@ public:
     // Maker and ink slots of another choice (null does nothing).
     virtual void copyFrom(const InkInfo* other);
     void assign(const InkInfo& other) { copyFrom(&other); }
+    // The choice the user confirmed in the colour settings dialog, taken as copyFrom does. The
+    // drawing file keeps a drawing's choice in its header: a drawing whose choice this changes
+    // counts as changed.
+    virtual void takeChoice(const InkInfo& chosen);
+    // The drawing this choice belongs to (null for the application's own).
+    void setOwner(DocumentContext* drawing) { owner = drawing; }
 
     // Slot 0..4 takes the DIC table's current entry when it has one; 1 when it did.
     int setInkFromDicSelection(int slot);
@@ -53,6 +60,7 @@ public:
     int maker = kDicMaker;
     int slots[kSlots] = {-1, -1, -1, -1, -1};
     InkInfo* current = nullptr;
+    DocumentContext* owner = nullptr;
 };
 
 // Defined in geometry/InkColor.cpp, with its first readers.

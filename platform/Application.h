@@ -40,6 +40,9 @@ public:
     const char* className = nullptr;
     const char* title = nullptr;
     int colorModel = 0;
+    // The colour model the settings keep, in force from the next start: a colour takes its inks
+    // from the model in force when it is set or read, so the running one never changes.
+    int chosenColorModel = 0;
     FrameWindow* frame = nullptr;
     PaneLayout* workspaceLayout = nullptr;
     int errorCount = 0;

@@ -16,15 +16,22 @@ int showNumber(Control& control, int n)
     return control.setItemText(text);
 }
 
+// The text past its leading blanks. The number readers take a sign only as their first
+// character, so a field's blanks are passed over before them.
+const char* pastBlanks(const char* text)
+{
+    while (*text == ' ')
+        ++text;
+    return text;
+}
+
 // Where the number in the field's text starts: past the leading blanks and an optional '-'.
 // Null when the field cannot be read or its text is empty.
 const char* numberStart(Control& control, char (&text)[numberTextSize])
 {
     if (!control.getText(text, sizeof text))
         return nullptr;
-    const char* p = text;
-    while (*p == ' ')
-        ++p;
+    const char* p = pastBlanks(text);
     if (*p == '-')
         ++p;
     return p;
@@ -59,7 +66,7 @@ double RealEdit::getDouble(int* changed, int store)
     char text[numberTextSize];
     if (!getText(text, sizeof text))
         return 0.0;
-    double parsed = StringUtil::parseDouble(text);
+    double parsed = StringUtil::parseDouble(pastBlanks(text));
     char shown[numberTextSize];
     formatValue(value, shown, sizeof shown);
     double result = value;

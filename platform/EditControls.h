@@ -9,9 +9,10 @@ public:
     // Keeps the value and shows it with `decimals` decimals, trailing zeros removed (rounded half
     // away from zero while `rounding` is set, else cut).
     int setDouble(double newValue) override;
-    // The number in the field (0.0 when it is empty, the value untouched). When the text is still
-    // what the stored value shows, the stored value itself, with *changed 0; otherwise the number
-    // read, with *changed 1. With `store` the result becomes the stored value.
+    // The number in the field, its leading blanks passed over (0.0 when it is empty, the value
+    // untouched). When the text is still what the stored value shows, the stored value itself,
+    // with *changed 0; otherwise the number read, with *changed 1. With `store` the result
+    // becomes the stored value.
     [[nodiscard]] double getDouble(int* changed, int store) override;
     // Whether the text, after leading blanks, starts a number: an optional '-', then a digit or
     // a '.' and a digit. getDouble reads any other text as 0.0, so a caller that must not take

@@ -17,6 +17,38 @@ int nameOffsetOf(const char* text)
 }
 
 bool fitsPath(const char* text) { return text && std::strlen(text) < FileName::pathCapacity; }
+
+// Room for a path made full and long: the long form of a name may outgrow the one given.
+const int kLongPathSize = 1024;
+
+// The full long form of the path; 0 when it cannot be made full.
+int fullLongPath(const char* path, char (&out)[kLongPathSize])
+{
+    char full[kLongPathSize];
+    const DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full)
+        return 0;
+    const DWORD whole = GetLongPathNameA(full, out, sizeof out);
+    if (whole > 0 && whole < sizeof out)
+        return 1;
+    // No such file (yet): the folder lengthened, the name kept as given.
+    const int nameAt = nameOffsetOf(full);
+    char folder[kLongPathSize];
+    StringUtil::copyN(folder, full, nameAt);
+    const DWORD folderLength = GetLongPathNameA(folder, out, sizeof out);
+    if (folderLength == 0 || folderLength >= sizeof out) {
+        StringUtil::copy(out, full);
+        return 1;
+    }
+    if (StringUtil::lastIndexOfChar(out, '\\') != StringUtil::length(out) - 1)
+        StringUtil::append(out, "\\");
+    if (StringUtil::length(out) + StringUtil::length(full + nameAt) >= kLongPathSize) {
+        StringUtil::copy(out, full);
+        return 1;
+    }
+    StringUtil::append(out, full + nameAt);
+    return 1;
+}
 } // namespace
 
 void FileName::assign(const FileName* other)
@@ -98,6 +130,15 @@ int FileName::freeDiskSpace(unsigned long long& bytes) const
     // 64-bit: an ordinary disk's free bytes overflow 32 bits.
     bytes = static_cast<unsigned long long>(freeClusters) * sectorsPerCluster * bytesPerSector;
     return 1;
+}
+
+int namesSameFile(const char* a, const char* b)
+{
+    if (!a || !b || !*a || !*b)
+        return 0;
+    char longA[kLongPathSize];
+    char longB[kLongPathSize];
+    return fullLongPath(a, longA) && fullLongPath(b, longB) && StringUtil::equalsNoCase(longA, longB);
 }
 
 int getFolderPart(const char* path, char* out, int size)

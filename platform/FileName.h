@@ -47,6 +47,13 @@ protected:
     int flag = 0;
 };
 
+// Whether two paths name the same file, however each is written: both are made full
+// (GetFullPathNameA: relative to the current folder, "." and ".." resolved) and long
+// (GetLongPathNameA: 8.3 names lengthened; for a file not there yet its folder is lengthened
+// and its name kept), then compared ignoring ASCII case outside double-byte characters. 0 when
+// either is null or empty.
+[[nodiscard]] int namesSameFile(const char* a, const char* b);
+
 // The same searches on plain paths.
 // Copies the path into `out` cut after its last backslash (or else colon) and returns the
 // length; 0 and an empty text when there is neither.

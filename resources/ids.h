@@ -171,13 +171,15 @@
 #define IDB_BUTTON_FACES_DISABLED 105
 
 // 作画環境 (101): the pick colour swatch with its mode list, the screen resolution with its
-// up-down, and 初期値にする.
+// up-down, and 初期値にする; and the colour model's list, an id no other source gives, chosen
+// outside every range in use.
 #define IDD_DRAW_ENVIRONMENT  101
 #define IDC_ENV_PICK_COLOUR   1000
 #define IDC_ENV_ENCLOSE_MODE  1001
 #define IDC_ENV_DPI           1004
 #define IDC_ENV_DPI_UPDOWN    1005
 #define IDC_ENV_RESET         1006
+#define IDC_ENV_COLOUR_MODEL  19131
 
 // 1301: ツールバー選択.
 #define IDD_TOOLBAR_SELECT    1301

@@ -66,7 +66,6 @@ void DocumentWindowBase::destroyContents()
     if (!context)
         return;
     context->destroyManagers();
-    context->detachInkInfo();
     delete context;
     context = nullptr;
 }

@@ -1,10 +1,17 @@
 #include "shell/DrawEnvironmentDialog.h"
 
+#include <iterator>
+
 #include "platform/ColorDialog.h"
 #include "platform/ControlKinds.h"
 #include "resources/ids.h"
 #include "shell/DrawEnvironmentEdit.h"
 #include "shell/GlobalManagers.h"
+
+namespace {
+// The colour models in their order, 0 to 2, as the user reads them.
+const char* const kColourModelTexts[] = {"RGB", "RGB（CMYKに換算）", "CMYK＋特色"};
+} // namespace
 
 int DrawEnvironmentDialog::run() { return runModal(IDD_DRAW_ENVIRONMENT); }
 
@@ -19,6 +26,7 @@ void DrawEnvironmentDialog::declareControls()
     (void)addControl(IDC_ENV_ENCLOSE_MODE, KIND_COMBO_BOX);
     (void)addControl(IDC_ENV_DPI, KIND_INTEGER_EDIT);
     (void)addControl(IDC_ENV_DPI_UPDOWN, KIND_UP_DOWN);
+    (void)addControl(IDC_ENV_COLOUR_MODEL, KIND_COMBO_BOX);
     attachControls();
 }
 
@@ -31,6 +39,12 @@ void DrawEnvironmentDialog::fillControls()
     // A list that cannot be filled shows no choice; OK then keeps the mode.
     if (edit_.pick.fillModeList(this, IDC_ENV_ENCLOSE_MODE))
         (void)edit_.pick.writeModeToControl(this, IDC_ENV_ENCLOSE_MODE);
+    if (Control* models = findControl(IDC_ENV_COLOUR_MODEL)) {
+        (void)models->reset();
+        for (const char* text : kColourModelTexts)
+            (void)models->addString(text); // a list that cannot grow offers what it took
+        (void)models->select(edit_.colorModel + 1); // the combo counts its items from 1
+    }
     refreshControls();
 }
 
@@ -48,6 +62,12 @@ void DrawEnvironmentDialog::takeFields()
     if (holdsNumber(IDC_ENV_DPI))
         edit_.resolution.setDpi(getInt(IDC_ENV_DPI, edit_.resolution.dpi()));
     (void)edit_.pick.readModeFromControl(this, IDC_ENV_ENCLOSE_MODE); // no choice keeps the mode
+    // No choice keeps the colour model.
+    if (Control* models = findControl(IDC_ENV_COLOUR_MODEL)) {
+        const int chosen = models->getSelection() - 1;
+        if (chosen >= 0 && chosen < static_cast<int>(std::size(kColourModelTexts)))
+            edit_.colorModel = chosen;
+    }
 }
 
 int DrawEnvironmentDialog::handleMessage()

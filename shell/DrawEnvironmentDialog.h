@@ -5,11 +5,13 @@ class ColorDialog;
 class DrawEnvironmentEdit;
 
 // 作画環境 (resource 101): the pick colour (a swatch that opens the colour chooser), the enclose
-// mode ("全体を囲む", "一部を囲む") and the screen resolution (10 to 200 dpi with its up-down) of a
-// working copy. The swatch shows and chooses through the chooser, which holds the pick colour
-// while the dialog runs. OK takes the resolution (kept within 10..200, whatever was typed) and
-// the mode into the copy and ends with 1; キャンセル ends with 2 and takes nothing; 初期値にする
-// puts the copy and the chooser back to 72 dpi, WHOLE and cyan and shows them.
+// mode ("全体を囲む", "一部を囲む"), the screen resolution (10 to 200 dpi with its up-down) and the
+// colour model ("RGB", "RGB（CMYKに換算）", "CMYK＋特色": 0 to 2, in force from the next start)
+// of a working copy. The swatch shows and chooses through the chooser, which holds the pick colour
+// while the dialog runs. OK takes the resolution (kept within 10..200, whatever was typed), the
+// mode and the colour model into the copy and ends with 1; キャンセル ends with 2 and takes
+// nothing; 初期値にする puts the copy and the chooser back to 72 dpi, WHOLE, cyan and RGB and
+// shows them.
 class DrawEnvironmentDialog : public Dialog {
 public:
     DrawEnvironmentDialog(DrawEnvironmentEdit& edit, ColorDialog& chooser) : edit_(edit), chooser_(chooser) {}
@@ -28,6 +30,6 @@ private:
     ColorDialog& chooser_;
 };
 
-// 作図環境: the dialog on copies of the application's resolution and pick settings, which take
-// them on OK. The dialog's result.
+// 作図環境: the dialog on copies of the application's resolution, pick settings and chosen colour
+// model, which take them on OK. The dialog's result.
 [[nodiscard]] int editDrawEnvironment();

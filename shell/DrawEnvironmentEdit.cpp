@@ -1,19 +1,29 @@
 #include "shell/DrawEnvironmentEdit.h"
 
+#include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"
+#include "platform/Application.h"
 #include "shell/settings/SettingsIds.h"
+
+namespace {
+// The colour models a user can choose: 0 RGB, 1 RGB with inks, 2 CMYK with spot inks.
+const int kLastColorModel = 2;
+} // namespace
 
 DrawEnvironmentEdit::DrawEnvironmentEdit()
 {
     if (theScreenResolution)
         resolution = *theScreenResolution;
     pick.copyFrom(thePickSettings);
+    if (theApplication)
+        colorModel = theApplication->chosenColorModel;
 }
 
 void DrawEnvironmentEdit::reset()
 {
     resolution.setDpi(ScreenResolution::kDefault);
     pick.reset();
+    colorModel = 0;
 }
 
 void DrawEnvironmentEdit::apply() const
@@ -24,6 +34,18 @@ void DrawEnvironmentEdit::apply() const
         thePickSettings->copyFrom(&pick);
         thePickSettings->activateEncloseMode();
     }
+    if (theApplication)
+        theApplication->chosenColorModel = colorModel;
+}
+
+void DrawEnvironmentEdit::readColorModel(SettingsFile& file)
+{
+    int model = 0;
+    if (!attribute_io::readSettingInt(file, model) || model < 0 || model > kLastColorModel)
+        model = 0;
+    colorModel = model;
+    if (theApplication)
+        theApplication->colorModel = model;
 }
 
 int DrawEnvironmentEdit::readPickColour(SettingsFile& file)
@@ -62,6 +84,9 @@ int DrawEnvironmentEdit::readSection(SettingsFile& file)
         case settings_id::PickRgb:
             ok = readPickColour(file);
             break;
+        case settings_id::ColorModel:
+            readColorModel(file);
+            break;
         default:
             break;
         }
@@ -77,5 +102,6 @@ int DrawEnvironmentEdit::writeKeys(SettingsFile& file) const
     return file.writeKey(settings_id::DisplayDpi) && file.writeInt(resolution.dpi(), 0, 1) &&
            pick.writeModeSetting(file, settings_id::HowToPick) && file.writeKey(settings_id::PickRgb) &&
            file.writeInt(pick.pickColour.getRed(), 1, 0) && file.writeInt(pick.pickColour.getGreen(), 1, 0) &&
-           file.writeInt(pick.pickColour.getBlue(), 0, 1);
+           file.writeInt(pick.pickColour.getBlue(), 0, 1) && file.writeKey(settings_id::ColorModel) &&
+           file.writeInt(colorModel, 0, 1);
 }

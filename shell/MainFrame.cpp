@@ -193,11 +193,17 @@ int MainFrame::handleEvent()
         // pressed there would: a text being typed is stored (it holds the one caret, which would
         // take the keys back from the drawing now in front and end its tools at once), and a
         // figure whose points were being clicked is dropped. Left waiting, the figure would be
-        // taken up again by the next click there, whatever was done meanwhile.
-        for (int i = 0; i < documents.count; ++i)
-            if (DocumentWindow* window = documentAt(i);
-                window && window->serial != event->arg1 && window->context && window->context->isEnteringElement())
+        // taken up again by the next click there, whatever was done meanwhile. The drawing now in
+        // front lends its spot inks to the colour settings dialog.
+        for (int i = 0; i < documents.count; ++i) {
+            DocumentWindow* window = documentAt(i);
+            if (!window || !window->context)
+                continue;
+            if (window->serial == event->arg1)
+                window->context->registerInkInfo();
+            else if (window->context->isEnteringElement())
                 window->endTool();
+        }
         return FrameWindow::handleEvent();
     case EV_ACTIVE_DOCUMENT_CHANGED:
         refreshActivePainters();

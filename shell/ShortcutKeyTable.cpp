@@ -1,6 +1,12 @@
 #include "shell/ShortcutKeyTable.h"
 
+#include <memory>
+#include <new>
+#include <windows.h>
+
+#include "platform/Application.h"
 #include "platform/StringUtil.h"
+#include "resources/ids.h"
 
 namespace {
 const int kTableGrowth = 50;
@@ -16,6 +22,30 @@ const Reserved kReserved[] = {
     {0, 1, 'A'}, {0, 1, 'N'}, {0, 1, 'O'}, {0, 1, 'P'}, {0, 1, 'Q'}, {0, 1, 'S'}, {0, 1, 'V'}, {0, 1, 'W'},
     {0, 1, 'X'}, {0, 1, 'Y'}, {0, 1, 'Z'}, {0, 0, 110},  {1, 0, 110}, {0, 1, 110}, {1, 1, 110},
 };
+
+// The key of an accelerator as the table names it; 0 for one the table cannot hold (with Alt,
+// or a character typed without Ctrl).
+int keyOfAccelerator(const ACCEL& accelerator, int& shift, int& ctrl, int& key)
+{
+    if (accelerator.fVirt & FALT)
+        return 0;
+    shift = (accelerator.fVirt & FSHIFT) ? 1 : 0;
+    ctrl = (accelerator.fVirt & FCONTROL) ? 1 : 0;
+    const int code = accelerator.key;
+    if (!(accelerator.fVirt & FVIRTKEY)) {
+        // A character: Ctrl with a letter types the codes 1 to 26.
+        if (code < 1 || code > 26)
+            return 0;
+        ctrl = 1;
+        key = 'A' + code - 1;
+        return 1;
+    }
+    if (code >= VK_F1 && code <= VK_F24)
+        key = ShortcutKeyTable::kFunctionKeyBase + code - VK_F1 + 1;
+    else
+        key = code; // digits and letters are their own virtual-key codes
+    return 1;
+}
 } // namespace
 
 ShortcutKeyTable::ShortcutKeyTable() : records(kTableGrowth, sizeof(Record)) {}
@@ -81,6 +111,28 @@ int ShortcutKeyTable::setup()
     for (const Reserved& r : kReserved)
         if (!reserve(r.shift, r.ctrl, r.key))
             return 0;
+    return reserveAcceleratorKeys();
+}
+
+int ShortcutKeyTable::reserveAcceleratorKeys()
+{
+    // The message pump offers a key to the frame's accelerators before the shortcuts, so a
+    // command bound to a key they own would never run. A table loaded from the resources is the
+    // system's (the frame may be given the same handle): it is read here, never destroyed.
+    HACCEL table = LoadAcceleratorsA(programInstance(), MAKEINTRESOURCEA(IDA_MAIN_FRAME));
+    const int count = table ? CopyAcceleratorTableA(table, nullptr, 0) : 0;
+    if (count < 1)
+        return 1;
+    std::unique_ptr<ACCEL[]> accelerators(new (std::nothrow) ACCEL[static_cast<size_t>(count)]);
+    if (!accelerators)
+        return 0;
+    const int copied = CopyAcceleratorTableA(table, accelerators.get(), count);
+    for (int i = 0; i < copied; ++i) {
+        int shift = 0, ctrl = 0, key = 0;
+        if (keyOfAccelerator(accelerators[i], shift, ctrl, key) && find(shift, ctrl, key) >= 0 &&
+            !reserve(shift, ctrl, key))
+            return 0;
+    }
     return 1;
 }
 

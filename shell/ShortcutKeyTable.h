@@ -7,7 +7,7 @@
 // '0' to '9' and 'A' to 'Z' as their characters, the function key Fn as 100 + n. The table
 // holds 132 keys in a fixed order (F1 to F15 plain, with Shift, with Ctrl, with Shift+Ctrl; then
 // Ctrl with a digit or letter, then Shift+Ctrl with one); the 15 keys the program keeps for
-// itself are "system" and take no command.
+// itself, and every key the menu's accelerators own, are "system" and take no command.
 class ShortcutKeyTable {
 public:
     // Labels keep at most kLabelSize - 1 bytes (cut on a character boundary).
@@ -32,8 +32,9 @@ public:
     // function key: "Shift+Ctrl+A", "F5", "Ctrl+F12". Empty for a code of no key.
     static void keyName(int shift, int ctrl, int key, char* out, int size);
 
-    // The 132 free keys in their order, the system keys reserved; 0 when the table could not
-    // hold them all (it keeps those it took).
+    // The 132 free keys in their order, the system keys reserved (the menu's accelerators read
+    // from the program's resources); 0 when the table could not hold them all (it keeps those it
+    // took).
     [[nodiscard]] int setup();
     [[nodiscard]] int count() const { return records.count; }
     [[nodiscard]] int recordAt(int index, Record& out);
@@ -55,6 +56,7 @@ public:
 private:
     [[nodiscard]] int append(int shift, int ctrl, int key);
     [[nodiscard]] int reserve(int shift, int ctrl, int key);
+    [[nodiscard]] int reserveAcceleratorKeys();
 };
 
 // The commands a key can carry, in the order the dialog offers them: the properties (2005), then

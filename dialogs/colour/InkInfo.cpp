@@ -2,6 +2,7 @@
 
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/Document.h"
+#include "document/DocumentContext.h"
 #include "geometry/AttributeIo.h"
 #include "geometry/SettingsFile.h"
 #include "geometry/TagIds.h"
@@ -50,6 +51,16 @@ void InkInfo::copyFrom(const InkInfo* other)
     maker = other->maker;
     for (int slot = 0; slot < kSlots; ++slot)
         slots[slot] = other->slots[slot];
+}
+
+void InkInfo::takeChoice(const InkInfo& chosen)
+{
+    int same = maker == chosen.maker;
+    for (int slot = 0; same && slot < kSlots; ++slot)
+        same = slots[slot] == chosen.slots[slot];
+    copyFrom(&chosen);
+    if (!same && owner)
+        (void)owner->markModified(); // answers the change count
 }
 
 int InkInfo::setInkFromDicSelection(int slot)

@@ -17,6 +17,7 @@ AppSettingsFile::AppSettingsFile()
     registerKey(settings_id::DisplayDpi, "DISPLAYDPI");
     registerKey(settings_id::HowToPick, "HOWTOPICK");
     registerKey(settings_id::PickRgb, "PICKRGB");
+    registerKey(settings_id::ColorModel, "COLORMODEL");
 }
 
 int AppSettingsFile::bindPath() { return setNameInWindowsDirectory(name, kFileName); }

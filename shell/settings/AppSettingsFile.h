@@ -3,8 +3,8 @@
 #include "shell/settings/DefaultSettingsFile.h"
 
 // The application's settings file, "korvane.ini" in the Windows directory, with the drawing
-// environment's section (DRAWENVIRONMENT: DISPLAYDPI, HOWTOPICK, PICKRGB) besides the defaults'.
-// One object serves one load (start-up) or one save (the frame's close).
+// environment's section (DRAWENVIRONMENT: DISPLAYDPI, HOWTOPICK, PICKRGB, COLORMODEL) besides
+// the defaults'. One object serves one load (start-up) or one save (the frame's close).
 //
 // Loading hands every section line to the section's owner (SettingsSections.h) and skips what
 // has no owner: keys outside a section, unknown names, sections without owner, and the rest of

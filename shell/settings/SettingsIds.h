@@ -30,6 +30,7 @@ enum : int {
 
     // Keys of the drawing environment.
     DisplayDpi = 1011,
+    ColorModel = 1012,
     HowToPick = 1013,
     PickRgb = 1014,
 

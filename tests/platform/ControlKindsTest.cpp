@@ -174,6 +174,24 @@ TEST_F(ControlKindsTest, IntegerFieldReadsTheLeadingNumber)
     EXPECT_EQ(dialog.getInt(IDC_TEST_DISPLAY, 3), 0);
 }
 
+// Blanks typed before a number are passed over by both kinds of field: the sign after them
+// counts, so " -5" is -5, as holdsNumber says it is a number.
+TEST_F(ControlKindsTest, BlanksBeforeANumberKeepItsSign)
+{
+    const struct {
+        const char* text;
+        double real;
+        int integer;
+    } cases[] = {{" -5", -5.0, -5}, {"   -12.75", -12.75, -12}, {" -.5", -0.5, 0}, {"  8", 8.0, 8}, {"-3", -3.0, -3}};
+    for (const auto& c : cases) {
+        type(IDC_TEST_REAL, c.text);
+        type(IDC_TEST_INTEGER, c.text);
+        EXPECT_EQ(dialog.holdsNumber(IDC_TEST_REAL), 1) << '"' << c.text << '"';
+        EXPECT_EQ(dialog.getDouble(IDC_TEST_REAL, 99.0), c.real) << '"' << c.text << '"';
+        EXPECT_EQ(dialog.getInt(IDC_TEST_INTEGER, 99), c.integer) << '"' << c.text << '"';
+    }
+}
+
 TEST_F(ControlKindsTest, TextFieldTellsWhetherItsTextChanged)
 {
     Control& text = control(IDC_TEST_TEXT);

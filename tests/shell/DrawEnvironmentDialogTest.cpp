@@ -1,6 +1,7 @@
 // 作画環境 driven by posted messages: the resolution with its up-down range, the enclose mode and
 // the pick colour reach the application only by OK; 初期値にする gives 72 dpi, WHOLE and cyan;
-// and the frame's command refreshes the drawing's view at the new resolution.
+// the colour model chosen is kept for the next start; and the frame's command refreshes the
+// drawing's view at the new resolution.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
 #include "tests/shell/ShellFixture.h"
+#include "tests/shell/settings/SettingsFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScriptedMouse.h"
 #include "views/ScreenResolution.h"
@@ -156,6 +159,67 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
                                                  << environmentNow().mode << ", colour " << std::hex
                                                  << environmentNow().colour;
     }
+}
+
+// The colour model is chosen among its three values as the user reads them. OK keeps the choice
+// for the settings, which bring it into force at the next start: the colours of this run keep the
+// model they were made in. キャンセル keeps what was kept; 初期値にする gives RGB.
+TEST(DrawEnvironmentDialog, TheColourModelChosenComesIntoForceAtTheNextStart)
+{
+    TestApplication app;
+    MessageBoxScript boxes;
+    SettingsFileScope place;
+    ApplicationManagers managers;
+    const int kReset = -1;
+    struct Case {
+        const char* what;
+        int before;
+        int choice; // an item chosen, or kReset
+        int button;
+        int after;
+    };
+    const Case cases[] = {
+        {"OK takes CMYK with spot inks", 0, 2, IDOK, 2},
+        {"cancel keeps the model kept", 2, 1, IDCANCEL, 2},
+        {"OK takes RGB with inks", 2, 1, IDOK, 1},
+        {"reset gives RGB", 1, kReset, IDOK, 0},
+    };
+    for (const Case& c : cases) {
+        app->chosenColorModel = c.before;
+        std::vector<std::string> texts;
+        LRESULT shown = -1;
+        const INT_PTR result = driveModalDialog([] { return editDrawEnvironment(); }, [&](HWND dialog) {
+            shown = SendDlgItemMessageA(dialog, IDC_ENV_COLOUR_MODEL, CB_GETCURSEL, 0, 0);
+            const LRESULT count = SendDlgItemMessageA(dialog, IDC_ENV_COLOUR_MODEL, CB_GETCOUNT, 0, 0);
+            for (LRESULT i = 0; i < count; ++i) {
+                char text[64] = "";
+                SendDlgItemMessageA(dialog, IDC_ENV_COLOUR_MODEL, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                    reinterpret_cast<LPARAM>(text));
+                texts.emplace_back(text);
+            }
+            if (c.choice == kReset)
+                command(dialog, IDC_ENV_RESET);
+            else
+                SendDlgItemMessageA(dialog, IDC_ENV_COLOUR_MODEL, CB_SETCURSEL, static_cast<WPARAM>(c.choice), 0);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED), 0);
+        });
+        EXPECT_EQ(result, c.button) << c.what;
+        EXPECT_EQ(shown, c.before) << c.what;
+        EXPECT_EQ(texts, std::vector<std::string>({"RGB", "RGB（CMYKに換算）", "CMYK＋特色"})) << c.what;
+        EXPECT_EQ(app->chosenColorModel, c.after) << c.what;
+        EXPECT_EQ(app->colorModel, 0) << c.what;
+    }
+
+    // The settings keep the choice, and reading them at the next start brings it into force.
+    app->chosenColorModel = 2;
+    ASSERT_EQ(saveAppSettings(), 1);
+    EXPECT_NE(settingsBytes().find("\r\nCOLORMODEL=2\r\n"), std::string::npos);
+    EXPECT_EQ(app->colorModel, 0);
+    app->chosenColorModel = 0;
+    ASSERT_EQ(loadAppSettings(), 1);
+    EXPECT_EQ(app->colorModel, 2);
+    EXPECT_EQ(app->chosenColorModel, 2);
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
 TEST_F(FrameTest, TheEnvironmentCommandShowsTheNewResolutionInEveryDrawing)

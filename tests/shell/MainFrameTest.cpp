@@ -1,15 +1,21 @@
 // The main frame under Wine: menu and button states after the drawings change, Open and the close
-// of the application, and the events and commands it runs.
+// of the application, the names that lead to an open drawing's file, the spot inks the drawing in
+// front lends, and the events and commands it runs.
+#include <algorithm>
 #include <cctype>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogs/FontPairList.h"
+#include "dialogs/colour/NamedColorTable.h"
 #include "document/DocumentContext.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/UndoManager.h"
 #include "geometry/FontChangeTable.h"
+#include "geometry/InkInfo.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventCodes.h"
 #include "platform/EventRouter.h"
@@ -17,7 +23,9 @@
 #include "platform/StatusBar.h"
 #include "resources/ids.h"
 #include "resources/ids_colour.h"
+#include "resources/ids_defaults.h"
 #include "shell/FrameCommands.h"
+#include "shell/GlobalManagers.h"
 #include "shell/settings/SettingsIds.h"
 #include "shell/settings/SettingsSections.h"
 #include "tests/shell/ShellFixture.h"
@@ -25,6 +33,7 @@
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedMouse.h"
 
 namespace {
 
@@ -224,6 +233,215 @@ TEST_F(MainFrameTest, NoDrawingIsSavedOverAFileAnotherDrawingHasOpen)
     ASSERT_EQ(frame.documentCount(), 3) << "a save that did not happen keeps the drawing open";
     EXPECT_EQ(untitled->hasFile(), 0);
     EXPECT_EQ(ScratchFolder::read(theirs), "the other drawing's file");
+}
+
+// An open drawing's file is known by any name that leads to it: relative to the current folder,
+// with "." and ".." in it, in 8.3 form or in other case, in a folder whose Japanese name holds a
+// trail byte 0x5C. 開く activates its window, 別名で保存 refuses it and 部品登録's question finds it;
+// a file not written yet is known by its folder's 8.3 form, and a neighbour is never taken for it.
+TEST_F(MainFrameTest, AnOpenDrawingsFileIsKnownByEveryNameThatLeadsToIt)
+{
+    ScratchFolder scratch;
+    const std::string folder = scratch.pathOf("表示 図面フォルダー\\");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    struct FolderGone {
+        std::string path;
+        ~FolderGone()
+        {
+            for (const char* name : {"the other drawing.ycx", "the active drawing.ycx"})
+                DeleteFileA((path + name).c_str());
+            RemoveDirectoryA(path.c_str());
+        }
+    } gone{folder};
+    const std::string theirs = folder + "the other drawing.ycx";
+    const std::string unwritten = folder + "not written yet.ycx";
+    saveEmptyDrawing(frame, theirs);
+    FileDialogScript dialogs;
+    MessageBoxScript boxes;
+    ScriptedWindow* other = addWindow();
+    ASSERT_EQ(other->setPath(theirs.c_str()), 1);
+    ScriptedWindow* later = addWindow();
+    ASSERT_EQ(later->setPath(unwritten.c_str()), 1);
+    ScriptedWindow* active = addWindow();
+    ASSERT_EQ(active->setPath((folder + "the active drawing.ycx").c_str()), 1);
+    ASSERT_EQ(active->save(), 1);
+
+    char shortFolder[MAX_PATH] = {}, shortFile[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameA(folder.c_str(), shortFolder, sizeof shortFolder), 0u);
+    ASSERT_GT(GetShortPathNameA(theirs.c_str(), shortFile, sizeof shortFile), 0u);
+    ASSERT_NE(std::string(shortFile), theirs) << "Wine gives the long names an 8.3 form";
+    char current[MAX_PATH] = {};
+    ASSERT_GT(GetCurrentDirectoryA(sizeof current, current), 0u);
+    struct FolderBack {
+        std::string path;
+        ~FolderBack() { SetCurrentDirectoryA(path.c_str()); }
+    } back{current};
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    // The path in upper case: its letters only, or also the trail bytes of its Japanese
+    // characters, which then name other characters ("フ" 83 74 becomes "サ" 83 54).
+    const auto upper = [&theirs](bool trailBytesToo) {
+        std::string text = theirs;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            if ((c >= 0x80 && c <= 0x9F) || c >= 0xE0) {
+                ++i;
+                if (trailBytesToo && i < text.size() && text[i] >= 'a' && text[i] <= 'z')
+                    text[i] = static_cast<char>(text[i] - 'a' + 'A');
+            } else if (c >= 'a' && c <= 'z') {
+                text[i] = static_cast<char>(c - 'a' + 'A');
+            }
+        }
+        return text;
+    };
+    ASSERT_NE(upper(true), upper(false));
+
+    const std::vector<std::string> theirNames = {
+        "the other drawing.ycx", ".\\the other drawing.ycx", "..\\表示 図面フォルダー\\the other drawing.ycx",
+        shortFile, upper(false), folder + ".\\sub\\..\\the other drawing.ycx"};
+    for (const std::string& name : theirNames) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(frame.holdsFileElsewhere(nullptr, name.c_str()), 1);
+        boxes.clear();
+        dialogs.answers = {name};
+        ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+        settleEvents();
+        EXPECT_EQ(boxes.texts(), "ファイルが別のウィンドウで開かれています");
+        EXPECT_EQ(active->isShowing((folder + "the active drawing.ycx").c_str()), 1);
+        dialogs.answers = {name};
+        ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+        settleEvents();
+        EXPECT_EQ(frame.documentCount(), 3) << "no window is made for a file that is open";
+        EXPECT_EQ(frame.activeDocument(), other);
+        SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->hwnd()), 0);
+        settleEvents();
+    }
+    EXPECT_EQ(frame.holdsFileElsewhere(nullptr, (std::string(shortFolder) + "not written yet.ycx").c_str()), 1);
+    EXPECT_EQ(frame.holdsFileElsewhere(nullptr, "NOT WRITTEN YET.ycx"), 1);
+    for (const std::string& neighbour :
+         {std::string("the other drawing.ycx.bak"), std::string("..\\the other drawing.ycx"), upper(true)})
+        EXPECT_EQ(frame.holdsFileElsewhere(nullptr, neighbour.c_str()), 0) << neighbour;
+}
+
+// The drawing in front lends its spot inks to カラー設定, and the inks chosen there go into its
+// file. A drawing read from a file naming DIC colours for 特色１ and 特色３ shows them in the dialog
+// its line colour swatch opens; 特色２ given "青" and OK there (the settings dialog then cancelled)
+// leave the drawing changed, and 保存 writes the three. Another drawing in front lends its own;
+// with the last one closed the dialog has none.
+TEST_F(MainFrameTest, TheDrawingInFrontLendsItsSpotInksToTheColourDialogAndKeepsTheChoice)
+{
+    struct Globals {
+        Globals() { createGlobals(); }
+        ~Globals() { destroyGlobals(); }
+    } globals;
+    ScopedOverride<int> inkColours(app->colorModel, 2);
+    NamedColorTable& dic = *theDicColorTable;
+    dic.loaded = 1; // never read from a file
+    for (const auto& [number, name] : {std::pair<int, const char*>{101, "赤"}, {202, "青"}, {303, "緑"}}) {
+        ColorEntry e;
+        e.number = number;
+        e.setName(name);
+        const int inks[4] = {number % 100, 20, 30, 40};
+        e.setInks(inks);
+        ASSERT_EQ(dic.append(e), 1);
+    }
+    dic.modified = 0; // nothing to write beside the program at the end
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    const std::string path = scratch.pathOf("inks.ycx");
+    {
+        ScriptedWindow* maker = addWindow();
+        ASSERT_TRUE(maker && maker->context->inkInfo);
+        const int slots[InkInfo::kSlots] = {0, -1, 2, -1, -1};
+        std::copy(slots, slots + InkInfo::kSlots, maker->context->inkInfo->slots);
+        ASSERT_EQ(maker->setPath(path.c_str()), 1);
+        ASSERT_EQ(maker->save(), 1);
+        ::postCloseRequest(maker->serial);
+        settleEvents();
+    }
+    // The test's frame is hidden and takes no focus: the drawing in front hears what a shown one
+    // would.
+    const auto focusFront = [this] {
+        (void)SendMessageA(frame.activeDocument()->hwnd(), WM_SETFOCUS, 0, 0);
+        settleEvents();
+    };
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    settleEvents();
+    focusFront();
+    DocumentWindow* drawing = frame.activeDocument();
+    ASSERT_TRUE(drawing && drawing->isShowing(path.c_str()));
+    EXPECT_EQ(theInkInfo->current, drawing->context->inkInfo);
+
+    // 線画の設定's colour page: the line colour swatch opens カラー設定.
+    ScriptedMouse mouse;
+    const auto pickInks = [&](const std::function<void(HWND)>& inColourDialog) {
+        layout.current = TOOL_LINE_SETTINGS;
+        (void)driveModalDialog(
+            [&] {
+                frame.activeDocument()->runToolButton();
+                return INT_PTR(1);
+            },
+            [&](HWND settings) {
+                chooseTab(settings, 1);
+                driveNextDialog(inColourDialog);
+                click(settings, IDC_LINE_SET_EDGE_COLOUR);
+                PostMessageA(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            });
+    };
+    const auto labels = [](HWND colours) {
+        std::vector<std::string> texts;
+        for (int slot = 0; slot < InkInfo::kSlots; ++slot) {
+            char text[80] = {};
+            GetDlgItemTextA(colours, IDC_SPOT_LABEL_1 + slot, text, sizeof text);
+            texts.emplace_back(text);
+        }
+        return texts;
+    };
+    std::vector<std::string> shown;
+    pickInks([&](HWND colours) {
+        shown = labels(colours);
+        // Row 1 of the DIC list ("青"), then 特色２.
+        HWND list = GetDlgItem(colours, IDC_DIC_COLOR_LIST);
+        RECT r;
+        GetClientRect(list, &r);
+        POINT p = {r.right / 2, (r.bottom - dic.visibleRows * dic.rowHeight) / 2 + dic.rowHeight * 3 / 2};
+        ClientToScreen(list, &p);
+        mouse.rest(p.x, p.y);
+        ScreenToClient(colours, &p);
+        SendMessageA(colours, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        click(colours, IDC_SPOT_INK_1 + 1);
+        PostMessageA(colours, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(shown, std::vector<std::string>({" 1 : 赤", "", " 3 : 緑", "", ""}));
+    EXPECT_EQ(drawing->isModified(), 1) << "the drawing file keeps its spot inks: closing asks to save them";
+    ASSERT_EQ(frame.onCommand(CMD_SAVE), 1);
+    settleEvents();
+    const std::string saved = ScratchFolder::read(path);
+    const size_t begin = saved.find("<inkInfo>");
+    ASSERT_NE(begin, std::string::npos) << saved;
+    const std::string section = saved.substr(begin, saved.find("</inkInfo>") - begin);
+    for (const char* slot : {"<1>101</1>", "<2>202</2>", "<3>303</3>"})
+        EXPECT_NE(section.find(slot), std::string::npos) << slot << " in " << section;
+
+    // A new drawing in front lends its own inks, copied from the application's choice.
+    ASSERT_EQ(frame.onCommand(CMD_NEW), 1);
+    settleEvents();
+    focusFront();
+    ASSERT_NE(frame.activeDocument(), drawing);
+    EXPECT_EQ(theInkInfo->current, frame.activeDocument()->context->inkInfo);
+    pickInks([&](HWND colours) {
+        shown = labels(colours);
+        PostMessageA(colours, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(shown, std::vector<std::string>({" 1 : 赤", " 2 : 青", " 3 : 緑", "", ""}))
+        << "OK gave the application the choice too";
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(frame.onCommand(CMD_CLOSE), 1);
+        settleEvents();
+    }
+    ASSERT_EQ(frame.documentCount(), 0);
+    EXPECT_EQ(theInkInfo->current, nullptr);
 }
 
 TEST_F(MainFrameTest, ClosingAsksEveryDrawingAndOneCancelKeepsThemAll)

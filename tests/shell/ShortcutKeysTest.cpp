@@ -76,20 +76,24 @@ TEST(ShortcutKeys, TheTableHoldsEveryKeyInOrderAndKeepsTheSystemKeys)
             EXPECT_STREQ(r.label, "system");
         }
     }
-    EXPECT_EQ(system, (std::set<std::string>{"Ctrl+A", "Ctrl+N", "Ctrl+O", "Ctrl+P", "Ctrl+Q", "Ctrl+S", "Ctrl+V",
-                                             "Ctrl+W", "Ctrl+X", "Ctrl+Y", "Ctrl+Z", "F10", "Shift+F10", "Ctrl+F10",
-                                             "Shift+Ctrl+F10"}));
-    // Ctrl+S stays the program's; Ctrl+C can be bound.
-    EXPECT_EQ(bind(table, "Ctrl+S", TOOL_LINE, "線分"), 0);
-    EXPECT_EQ(labelOf(table, "Ctrl+S"), "system");
-    EXPECT_EQ(table.commandOf(0, 1, 'S'), 0);
-    EXPECT_EQ(bind(table, "Ctrl+C", TOOL_LINE, "線分"), 1);
-    EXPECT_EQ(table.commandOf(0, 1, 'C'), TOOL_LINE);
+    // The keys the program keeps, and those the menu's accelerators own (Ctrl+C among them): the
+    // accelerators take a key before the shortcuts, so a command bound to it would never run.
+    EXPECT_EQ(system, (std::set<std::string>{"Ctrl+A", "Ctrl+C", "Ctrl+N", "Ctrl+O", "Ctrl+P", "Ctrl+Q", "Ctrl+S",
+                                             "Ctrl+V", "Ctrl+W", "Ctrl+X", "Ctrl+Y", "Ctrl+Z", "F10", "Shift+F10",
+                                             "Ctrl+F10", "Shift+Ctrl+F10"}));
+    for (const char* key : {"Ctrl+S", "Ctrl+C"}) {
+        EXPECT_EQ(bind(table, key, TOOL_LINE, "線分"), 0) << key;
+        EXPECT_EQ(labelOf(table, key), "system") << key;
+    }
+    EXPECT_EQ(table.commandOf(0, 1, 'S') + table.commandOf(0, 1, 'C'), 0);
+    EXPECT_EQ(bind(table, "Ctrl+L", TOOL_LINE, "線分"), 1);
+    EXPECT_EQ(table.commandOf(0, 1, 'L'), TOOL_LINE);
     // 初期化: every key free, the system keys still "system".
     table.unbindAll();
-    EXPECT_EQ(table.commandOf(0, 1, 'C'), 0);
-    EXPECT_EQ(labelOf(table, "Ctrl+C"), "");
+    EXPECT_EQ(table.commandOf(0, 1, 'L'), 0);
+    EXPECT_EQ(labelOf(table, "Ctrl+L"), "");
     EXPECT_EQ(labelOf(table, "F10"), "system");
+    EXPECT_EQ(labelOf(table, "Ctrl+C"), "system");
 }
 
 TEST(ShortcutKeys, OnlyABoundKeyWithCtrlOrAFunctionKeyIsConsumedAndOnlyOneAtATime)
@@ -211,6 +215,7 @@ TEST_F(LayoutTest, TheDialogBindsShowsTheKeyInTheHintAndOnlyOkKeepsIt)
     auto press = [](HWND window, int id) { SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); };
     const int ctrlL = keys.table.findByName("Ctrl+L");
     const int ctrlA = keys.table.findByName("Ctrl+A");
+    const int ctrlC = keys.table.findByName("Ctrl+C");
 
     struct Run {
         const char* what;
@@ -225,6 +230,7 @@ TEST_F(LayoutTest, TheDialogBindsShowsTheKeyInTheHintAndOnlyOkKeepsIt)
         {"ｷｬﾝｾﾙ changes nothing", ctrlL, line, 0, 0, IDCANCEL, "", "線分"},
         {"Ctrl+L bound to 線分 and OK", ctrlL, line, 0, 0, IDOK, "線分", "線分(Ctrl+L)"},
         {"外す on a system row does nothing", ctrlA, -1, 1, 0, IDOK, "線分", "線分(Ctrl+L)"},
+        {"a command chosen for the menu's Ctrl+C is refused", ctrlC, line, 0, 0, IDOK, "線分", "線分(Ctrl+L)"},
         {"初期化 and OK: no key is bound", -1, -1, 0, 1, IDOK, "", "線分"},
     };
     for (const Run& r : runs) {
@@ -270,6 +276,7 @@ TEST_F(LayoutTest, TheDialogBindsShowsTheKeyInTheHintAndOnlyOkKeepsIt)
             EXPECT_EQ(listed, nameAt(keys.table, r.row));
         EXPECT_EQ(labelOf(keys.table, "Ctrl+L"), r.ctrlLLabel);
         EXPECT_EQ(labelOf(keys.table, "Ctrl+A"), "system");
+        EXPECT_EQ(labelOf(keys.table, "Ctrl+C"), "system");
         EXPECT_EQ(hint(), r.hintAfter);
     }
 }
@@ -296,6 +303,7 @@ TEST(ShortcutKeys, TheSectionKeepsBoundKeysAndReadsPastLinesItCannotUse)
     const std::string lines = "SHORTCUTKEY=\"Ctrl+M\",\"no such command\"\r\n"
                               "SHORTCUTKEY=\"Ctrl+N\"\r\n"
                               "SHORTCUTKEY=\"Ctrl+S\",\"線分\"\r\n"
+                              "SHORTCUTKEY=\"Ctrl+C\",\"線分\"\r\n"
                               "SHORTCUTKEY=\"Ctrl+Q+X\",\"線分\"\r\n"
                               "SHORTCUTKEY=\"" + longName + "\",\"線分\"\r\n"
                               "SHORTCUTKEY=\"Ctrl+J\",\"" + longLabel + "\"\r\n"
@@ -313,9 +321,10 @@ TEST(ShortcutKeys, TheSectionKeepsBoundKeysAndReadsPastLinesItCannotUse)
     EXPECT_EQ(next.table.commandOf(0, 1, 'L'), TOOL_LINE) << "the last line for a key wins";
     EXPECT_EQ(next.table.commandOf(1, 0, 112), OP_PROPERTIES);
     EXPECT_EQ(next.table.commandOf(0, 1, 'B'), TOOL_BOX) << "quotes may be missing";
-    for (const char* name : {"Ctrl+M", "Ctrl+N", "Ctrl+S", "Ctrl+J"})
+    for (const char* name : {"Ctrl+M", "Ctrl+N", "Ctrl+S", "Ctrl+C", "Ctrl+J"})
         EXPECT_NE(labelOf(next.table, name), "線分") << name;
-    EXPECT_EQ(next.table.commandOf(0, 1, 'M') + next.table.commandOf(0, 1, 'N') + next.table.commandOf(0, 1, 'J'), 0);
+    EXPECT_EQ(next.table.commandOf(0, 1, 'M') + next.table.commandOf(0, 1, 'N') + next.table.commandOf(0, 1, 'C') +
+                  next.table.commandOf(0, 1, 'J'), 0);
 
     // Every truncation of the saved section reads without harm, binding at most what it holds.
     const std::string section = saved.substr(saved.find('\n') + 1);

@@ -151,6 +151,28 @@ TEST(SettingsLoad, EverySectionReachesItsOwnerAndDamageIsSkipped)
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+// The colour model the settings keep is in force from the load on (the settings are read at
+// start-up, before any colour); a value other than 0, 1 or 2 reads as 0, and a section without
+// the key leaves the model.
+TEST(SettingsLoad, TheColourModelComesFromItsKeyAndABadValueReadsAsZero)
+{
+    TestApplication app;
+    MessageBoxScript boxes;
+    SettingsFileScope place;
+    const struct {
+        const char* line;
+        int model;
+    } cases[] = {{"COLORMODEL=2", 2},  {"COLORMODEL=1", 1},         {"COLORMODEL=0", 0},    {"COLORMODEL=3", 0},
+                 {"COLORMODEL=-1", 0}, {"COLORMODEL=\"CMYK\"", 0}, {"COLORMODEL=2x", 0}, {"DISPLAYDPI=96", 1}};
+    for (const auto& c : cases) {
+        ApplicationManagers managers;
+        ScopedOverride<int> model(app->colorModel, 1);
+        putSettings(std::string("[DRAWENVIRONMENT]\r\n") + c.line + "\r\n");
+        EXPECT_EQ(loadAppSettings(), 1) << c.line;
+        EXPECT_EQ(app->colorModel, c.model) << c.line;
+    }
+}
+
 TEST(SettingsSave, AFailedSaveKeepsTheOldFileAndSaysSoOnce)
 {
     TestApplication app;
@@ -239,7 +261,8 @@ TEST(SettingsSave, TheDefaultsGiveWellFormedShiftJisLinesInTheFixedOrder)
     ASSERT_EQ(saveAppSettings(), 1);
     const std::string bytes = settingsBytes();
 
-    EXPECT_NE(bytes.find("[DRAWENVIRONMENT]\r\nDISPLAYDPI=72\r\nHOWTOPICK=\"WHOLE\"\r\nPICKRGB=0,255,255\r\n"),
+    EXPECT_NE(bytes.find("[DRAWENVIRONMENT]\r\nDISPLAYDPI=72\r\nHOWTOPICK=\"WHOLE\"\r\nPICKRGB=0,255,255\r\n"
+                         "COLORMODEL=0\r\n"),
               std::string::npos);
     std::vector<std::string> order;
     for (const std::string& block : sectionsOf(bytes))
