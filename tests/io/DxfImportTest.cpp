@@ -173,7 +173,7 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
         {"coordinates of 1e308, and beyond the doubles",
          kEntities + dxf({"  0", "LINE", " 10", "1e308", " 20", "0", " 11", "0", " 21", "0"}) +
              dxf({"  0", "LINE", " 10", "1e400", " 20", "0", " 11", "0", " 21", "0"}) + kEnd,
-         {"line 100 0 | 1e+308 0 0 0"}},
+         {"failed"}},
         {"0 and EOF only", dxf({"0", "EOF"}), {}},
     };
     for (const auto& c : cases)
