@@ -133,6 +133,11 @@ public:
     [[nodiscard]] int read();
     [[nodiscard]] int write();
     [[nodiscard]] static int fileKindOfPath(const char* path);
+    // 1 when the element's section in a drawing file of its drawing could be written: every real
+    // value it writes (on paper, at the drawing's scale) is finite and has a text of at most 40
+    // integer digits. Nothing is written and nothing is shown; a document of its own serves the
+    // check, so a read or write under way is not disturbed. 0 also when memory ran out for it.
+    [[nodiscard]] static int canWriteElement(Element& element);
 
     // The structure of the own format. readTaggedFile starts at the file's beginning and ends
     // after the closing root tag (1 there, 0 when the file or an element ended early or the user

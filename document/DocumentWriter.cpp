@@ -4,6 +4,7 @@
 
 #include "document/BezierDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
@@ -70,6 +71,17 @@ int Document::writeHeader()
     }
     ok = writeSection(writeSwitches.setParts, partsOrigin, *this) && ok;
     return endTag(tag_id::header) && ok;
+}
+
+int Document::canWriteElement(Element& element)
+{
+    Document check;
+    check.setOwner(element.context);
+    check.fileKind = kOwnFormat;
+    check.showProgress = 0;
+    check.checkOnly = 1;
+    XmlContextScope writing(&check);
+    return check.openIo(0) && check.beginIo() && element.writeXml() && check.ioError == 0;
 }
 
 // Each page in turn becomes the I/O page; the current page of the drawing is not touched, so a

@@ -504,6 +504,11 @@ public:
     int forwardOp(int operation, double x = 0.0, double y = 0.0, double z = 0.0);
 
     // --- the store ---
+    // Writes the record into the store's staging buffer (exchangeRecord mode 1) for the store to
+    // take: 0 when the kind refuses a value, or when the drawing file could not write one of the
+    // element's values back (not finite, or beyond its 40 integer digits as the file writes
+    // them), since one such element would fail every later save of the whole drawing.
+    [[nodiscard]] int stageRecord();
     // Stores the record staged in the store's buffer as a new element and keeps the new id; -1
     // when the drawing has no store, 0 when the store could not take it. The id is 0 meanwhile.
     [[nodiscard]] int store();

@@ -30,7 +30,7 @@
     MADE(ArrowHeadStyle, arrowHead, 1)                                                                             \
     MADE(MeasureAttributes, measure, 1)                                                                            \
     MADE(LineAttribute, measureLine, 1) /* the dimension line ("underLine") */                                     \
-    LATER(UnitSettings, units)                                                                                     \
+    MADE(UnitSettings, units, 1)                                                                                   \
     MADE(BitmapSizeRecord, bitmapSize, 0)                                                                          \
     MADE(BitmapRaster, bitmapData, 1)                                                                              \
     MADE(GrayValue, gray, 0)                                                                                       \

@@ -8,6 +8,7 @@
 #include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
 #include "document/ElementKind.h"
+#include "document/ElementRefusal.h"
 #include "document/ElementStore.h"
 #include "document/SelectToolBase.h"
 #include "document/Selection.h"
@@ -225,6 +226,7 @@ int ElementClipboard::pasteElements()
         groups->initGroupMap();
 
     int pasted = 0;
+    int refused = 0;
     {
         BlockLock bytes(*data);
         ElementDataReader reader(bytes ? bytes.data() : nullptr, bytes ? data->count : 0);
@@ -248,8 +250,10 @@ int ElementClipboard::pasteElements()
             if (groups)
                 element->group = groups->remapGroup(element->group);
             const int id = editor->addToPage();
-            if (id < 1)
-                break;
+            if (id < 1) {
+                refused = 1; // skipped; the others are pasted
+                continue;
+            }
             if (single)
                 tool->selectSingle(id);
             else
@@ -263,6 +267,8 @@ int ElementClipboard::pasteElements()
         tool->clearSelection();
     else
         finishPaste();
+    if (refused)
+        showElementsRefused();
     return pasted > 0;
 }
 

@@ -75,7 +75,9 @@ public:
     // not keep what the last element of the kind held (its open form, corners, rotation, text).
     [[nodiscard]] virtual int startFreshElement(int kind) = 0;
     // Stores the element in hand on the current page as a new element (its extent in the mask
-    // index, the drawing marked changed); the new id, 0 when the store gave none.
+    // index, the drawing marked changed); the new id, 0 when the store gave none. An element
+    // with a value the drawing file could not write is refused so (Element::stageRecord), here
+    // and by storeBack; the store then holds what it held.
     [[nodiscard]] virtual int addToPage() = 0;
     // addToPage's id, or -1.
     [[nodiscard]] virtual int commitNewId() = 0;

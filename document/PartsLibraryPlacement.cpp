@@ -6,6 +6,7 @@
 #include "document/Element.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
+#include "document/ElementRefusal.h"
 #include "document/ElementStore.h"
 #include "document/PartsLibrary.h"
 #include "document/PlacePartDialog.h"
@@ -77,6 +78,7 @@ int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
     tool->setSelectionMode(count == 1 ? 1 : 2);
     const int page = drawing->currentPage();
     int placed = 0;
+    int refused = 0;
     int id = part->pageTable->getFirst(1);
     // The count bounds the walk, so that a damaged chain cannot loop.
     for (int i = 0; i < count && id >= 1; ++i) {
@@ -95,17 +97,21 @@ int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
         element->page = page;
         element->group = element->group >= 1 && groups ? groups->remapGroup(element->group) : group;
         const int newId = editor->addToPage();
-        if (newId < 1)
-            break;
+        id = entry.pageNext;
+        if (newId < 1) {
+            refused = 1; // skipped; the others are placed
+            continue;
+        }
         if (count == 1)
             tool->selectSingle(newId);
         else
             tool->addToSelection(newId);
         ++placed;
-        id = entry.pageNext;
     }
     if (groups)
         groups->clearGroupMap();
+    if (refused)
+        showElementsRefused();
 
     if (placed < 1) {
         if (undo)

@@ -5,6 +5,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementEditorBase.h"
+#include "document/ElementRefusal.h"
 #include "document/SelectToolBase.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
@@ -73,8 +74,10 @@ int Selection::forEach(SelectionOperation& operation)
         if (undo)
             undo->batchChangeBefore(id);
         (void)operation.apply(element); // the element says whether it changed; it is stored either way
-        if (!editor->storeBack(id))
+        if (!editor->storeBack(id)) {
+            showElementsRefused();
             break;
+        }
         if (undo)
             undo->batchChangeAfter(id);
         ++changed;

@@ -1,5 +1,6 @@
 #include "document/TagWriter.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "document/TagDictionary.h"
@@ -53,7 +54,11 @@ const char* TagWriter::tagName(int id) const
 
 int TagWriter::put(const char* bytes, int n)
 {
-    if (ioError || !writerFile)
+    if (ioError)
+        return 0;
+    if (checkOnly)
+        return 1;
+    if (!writerFile)
         return 0;
     if (n <= 0)
         return 1;
@@ -81,6 +86,12 @@ int TagWriter::formatNumber(double value, int decimals, int round, char (&digits
     digits[0] = 0;
     if (ioError)
         return 0;
+    if (checkOnly) {
+        if (std::isfinite(value) && hasRealText(value))
+            return 1;
+        ioError = -1;
+        return 0;
+    }
     if (StringUtil::formatDouble(value, clampDecimals(decimals), digits, round))
         return 1;
     // No text stands for the value (more than 40 integer digits): the write fails, so the file
@@ -290,6 +301,8 @@ int TagWriter::writeHexData(const void* bytes, int count, int lineEnd)
 {
     if (ioError)
         return 0;
+    if (checkOnly)
+        return 1; // bytes have a text whatever they hold
     const int savedWrap = wrapMode;
     wrapMode = 1;
     const auto* in = static_cast<const unsigned char*>(bytes);

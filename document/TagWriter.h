@@ -76,6 +76,9 @@ public:
     }
 
     int ioError = 0;     // 0 normal, -1 a write failed
+    // 1 while only asked whether a write would succeed: nothing goes anywhere and nothing is
+    // shown, and a real value that is not finite fails too (the formatter would write it as 0).
+    int checkOnly = 0;
     int level = 0;       // indentation, one blank per level
     int wrapMode = 0;
     int lineWidth = 80;

@@ -117,6 +117,20 @@ void Element::takeRecordHeader(const ElementIndexEntry& entry)
     page = entry.page;
 }
 
+int Element::stageRecord()
+{
+    ElementStore* target = elementStore();
+    if (!target || !target->recordBuffer)
+        return 0;
+    ElementRecordBuffer& buffer = *target->recordBuffer;
+    buffer.outsizeValue = 0;
+    if (!exchangeRecord(1))
+        return 0;
+    // Only a record that holds an outsize value is written through the file's writer, which costs
+    // as much as a save of the element.
+    return !buffer.outsizeValue || Document::canWriteElement(*this);
+}
+
 int Element::store()
 {
     id = 0;

@@ -35,6 +35,7 @@
 #include "geometry/PointList.h"
 #include "geometry/TagIds.h"
 #include "geometry/TextSpacingAttribute.h"
+#include "geometry/UnitSettings.h"
 #include "geometry/XmlContext.h"
 #include "platform/Pen.h"
 #include "shapes/ArrowHeadStyle.h"
@@ -97,9 +98,14 @@ template <class T> void releaseSlot(T*& slot)
 // belongs to the element that made it.
 template <class T> int copyValue(T& to, const T& from)
 {
-    if constexpr (HasCopyFrom<T>::value)
-        return to.copyFrom(&from);
-    else if constexpr (HasAssign<T>::value)
+    if constexpr (HasCopyFrom<T>::value) {
+        if constexpr (std::is_void_v<decltype(to.copyFrom(&from))>) {
+            to.copyFrom(&from); // a copy that cannot fail
+            return 1;
+        } else {
+            return to.copyFrom(&from);
+        }
+    } else if constexpr (HasAssign<T>::value)
         (void)to.assign(&from); // the assigns that answer always succeed for a non-null source
     return 1;
 }

@@ -6,6 +6,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementMaskIndex.h"
+#include "document/ElementRefusal.h"
 #include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
 #include "document/ViewUpdater.h"
@@ -92,7 +93,7 @@ int ElementRecordEditor::startFreshElement(int k)
 
 int ElementRecordEditor::addToPage()
 {
-    if (!element || !context || !element->exchangeRecord(1))
+    if (!element || !context || !element->stageRecord())
         return 0;
     element->page = context->currentPage();
     if (element->store() < 1)
@@ -113,8 +114,12 @@ int ElementRecordEditor::commitNewId()
 
 int ElementRecordEditor::storeBackAndDraw()
 {
-    if (!element || !storeBack(element->id))
+    if (!element)
         return 0;
+    if (!storeBack(element->id)) {
+        showElementsRefused();
+        return 0;
+    }
     (void)element->draw(); // nothing is drawn without a view
     return 1;
 }
@@ -169,7 +174,7 @@ int ElementRecordEditor::storeBack(int id)
     ElementStore* target = store();
     if (!target || !element)
         return 0;
-    const int written = element->exchangeRecord(1);
+    const int written = element->stageRecord();
     element->extentShifted = 0; // a kind that measures no extent as it is written keeps none for the next
     if (!written)
         return 0;

@@ -72,7 +72,8 @@ public:
     [[nodiscard]] int getDiameterById(int id, double out[2], Point* centre) override;
 
 protected:
-    // The element in hand stored back under its own id and drawn; 0 when the store refused it.
+    // The element in hand stored back under its own id and drawn (a change the user made); 0, with
+    // the user told, when the store refused it.
     [[nodiscard]] int storeBackAndDraw();
     // The mask index takes the extent of the element just taken from its record.
     [[nodiscard]] int registerTakenExtent();

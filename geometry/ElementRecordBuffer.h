@@ -24,7 +24,12 @@ public:
     [[nodiscard]] int putShort(int16_t value) { return putBytes(&value, 2); }
     [[nodiscard]] int putInt(int32_t value) { return putBytes(&value, 4); }
     [[nodiscard]] int putDword(uint32_t value) { return putBytes(&value, 4); }
-    [[nodiscard]] int putDouble(double value) { return putBytes(&value, 8); }
+    [[nodiscard]] int putDouble(double value)
+    {
+        if (!(value > -kOutsizeMagnitude && value < kOutsizeMagnitude))
+            outsizeValue = 1;
+        return putBytes(&value, 8);
+    }
 
     // Copies n bytes from the position and advances it; 0 when fewer than n bytes are left.
     [[nodiscard]] int getBytes(void* dest, int n);
@@ -37,6 +42,14 @@ public:
     [[nodiscard]] int remaining() const { return count > position ? count - position : 0; }
 
     int position = 0;
+    // Set by a double put that is not finite or lies beyond kOutsizeMagnitude either side of 0,
+    // and kept until the writer of a record clears it: no drawing has such a value, so only a
+    // record that set it is looked at more closely before it is stored (Element::stageRecord).
+    // Below that magnitude no value the drawing file derives from the record (converted to
+    // paper at any scale, whose terms stay below 2^31, to another unit, or summed with a few
+    // others) comes near the 40 integer digits the file writes.
+    static constexpr double kOutsizeMagnitude = 1.0e20;
+    int outsizeValue = 0;
 
 private:
     template <typename T> int getValue(T& value)

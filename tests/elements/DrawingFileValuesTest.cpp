@@ -8,10 +8,27 @@
 #include <string>
 
 #include "elements/CircleDimensionElement.h"
+#include "elements/VertexRoundingList.h"
 #include "geometry/DoubleValue.h"
+#include "geometry/DrawLineAttribute.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/GrayAttributes.h"
+#include "geometry/GrayValue.h"
+#include "geometry/HatchAttributes.h"
+#include "geometry/LeanAttribute.h"
+#include "geometry/LineAttribute.h"
+#include "geometry/LineSizeAttribute.h"
 #include "geometry/LineTypeAttribute.h"
+#include "geometry/TextSpacingAttribute.h"
+#include "shapes/ArrowHeadStyle.h"
 #include "shapes/BitmapRaster.h"
+#include "shapes/CornerRounding.h"
+#include "shapes/DiameterList.h"
+#include "shapes/ImageMask.h"
+#include "shapes/MeasureAttributes.h"
+#include "shapes/RadiusList.h"
 #include "shapes/ValueList.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/ImportPatch.h"
@@ -130,6 +147,176 @@ TEST(ElementEditorStore, RecordsThatCannotLoadBackAreRefused)
         EXPECT_EQ(editor.addToPage(), 0) << c.kind;
         EXPECT_EQ(drawing.context.elementCount(), 1) << c.kind;
         EXPECT_TRUE(taken(drawing, 1)) << c.kind << ": the stored record still loads";
+    }
+}
+
+namespace {
+
+// One real value an element may hold, in drawing units as stored: read into `out` and set by
+// `at` (0 when the kind lacks it), and a value the kind takes that the file still writes: 9.9e39,
+// unless the value has a narrower range of its own.
+struct StoredValue {
+    const char* name;
+    std::function<int(Element&, double* out, const double* set)> at;
+    double inside = 9.9e39;
+};
+
+// A plain field of a sub-object, or null.
+template <typename Slot> StoredValue field(const char* name, Slot slot, double inside = 9.9e39)
+{
+    return {name,
+            [slot](Element& e, double* out, const double* set) {
+                double* v = slot(e);
+                if (!v)
+                    return 0;
+                if (out)
+                    *out = *v;
+                if (set)
+                    *v = *set;
+                return 1;
+            },
+            inside};
+}
+
+// Coordinate y (or x) of point i of a list; i < 0 counts from its end.
+int listPoint(PointList* list, int i, int y, double* out, const double* set)
+{
+    Point p;
+    if (!list || i >= list->count || (i < 0 && (i += list->count) < 0) || !list->getPoint(i, &p))
+        return 0;
+    double& v = y ? p.y : p.x;
+    if (out)
+        *out = v;
+    if (set)
+        v = *set;
+    return !set || list->setXYZ(i, p.x, p.y, p.z) ? 1 : 0;
+}
+
+// Every real value of the points and attribute sub-objects the kinds write in their sections.
+std::vector<StoredValue> storedValues()
+{
+    auto point = [](DrawPoint* (Element::*which)() const, int y) {
+        return [which, y](Element& e) -> double* {
+            DrawPoint* p = (e.*which)();
+            return p ? (y ? &p->y : &p->x) : nullptr;
+        };
+    };
+    return {
+        field("first x", point(&Element::firstPoint, 0)),
+        field("first y", point(&Element::firstPoint, 1)),
+        field("second x", point(&Element::secondPoint, 0)),
+        field("second y", point(&Element::secondPoint, 1)),
+        field("third x", point(&Element::thirdPoint, 0)),
+        field("third y", point(&Element::thirdPoint, 1)),
+        {"vertex x", [](Element& e, double* out, const double* set) { return listPoint(e.vertices(), 0, 0, out, set); }},
+        {"last vertex y",
+         [](Element& e, double* out, const double* set) { return listPoint(e.vertices(), -1, 1, out, set); }},
+        {"mask point",
+         [](Element& e, double* out, const double* set) {
+             return e.imageMask() ? listPoint(&e.imageMask()->outline, 0, 0, out, set) : 0;
+         }},
+        {"vertex radius",
+         [](Element& e, double* out, const double* set) {
+             VertexRoundingList* list = e.vertexRounding();
+             if (!list || list->count < 2)
+                 return 0;
+             if (out)
+                 *out = list->get(1);
+             return !set || list->set(1, *set) ? 1 : 0;
+         }},
+        field("line width", [](Element& e) { return e.lineWidth() ? &e.lineWidth()->width : nullptr; }),
+        field("dash", [](Element& e) { return e.lineType() ? &e.lineType()->dash : nullptr; }, 1000.0),
+        field("gap", [](Element& e) { return e.lineType() ? &e.lineType()->gap : nullptr; }, 1000.0),
+        field("dot", [](Element& e) { return e.lineType() ? &e.lineType()->dot : nullptr; }, 1000.0),
+        field("hatch pitch 1", [](Element& e) { return e.hatch() ? &e.hatch()->pitch1 : nullptr; }),
+        field("hatch pitch 2", [](Element& e) { return e.hatch() ? &e.hatch()->pitch2 : nullptr; }),
+        field("lean", [](Element& e) { return e.lean() ? &e.lean()->angle : nullptr; }, 359.0),
+        field("font size", [](Element& e) { return e.font() ? &e.font()->size : nullptr; }, 999.0),
+        field("character spacing", [](Element& e) { return e.textSpacing() ? &e.textSpacing()->jikan : nullptr; }),
+        field("line spacing", [](Element& e) { return e.textSpacing() ? &e.textSpacing()->gyokan : nullptr; }),
+        field("leader width", [](Element& e) { return e.arrowLine() ? &e.arrowLine()->width : nullptr; }),
+        field("leader gap", [](Element& e) { return e.arrowLine() ? &e.arrowLine()->space : nullptr; }),
+        field("leader over", [](Element& e) { return e.arrowLine() ? &e.arrowLine()->over : nullptr; }),
+        field("arrow line", [](Element& e) { return e.arrowHead() ? &e.arrowHead()->lineSize : nullptr; }),
+        field("arrow length", [](Element& e) { return e.arrowHead() ? &e.arrowHead()->length : nullptr; }),
+        field("arrow lean", [](Element& e) { return e.arrowHead() ? &e.arrowHead()->lean : nullptr; }),
+        field("numeral gap", [](Element& e) { return e.measure() ? &e.measure()->space : nullptr; }),
+        field("dimension line", [](Element& e) { return e.measureLine() ? &e.measureLine()->penWidth : nullptr; }),
+        field("edge tint", [](Element& e) { return e.edge() ? &e.edge()->gray.value : nullptr; }, 0.5),
+        field("fill start tint", [](Element& e) { return e.fill() ? &e.fill()->gray.startGray : nullptr; }, 0.5),
+        field("fill end tint", [](Element& e) { return e.fill() ? &e.fill()->gray.endGray : nullptr; }, 0.5),
+        field("screen angle", [](Element& e) { return e.fill() ? &e.fill()->gray.kakudo[3] : nullptr; }, 90.0),
+        field("tint", [](Element& e) { return e.gray() ? &e.gray()->value : nullptr; }, 0.5),
+        field("radius", [](Element& e) { return e.radii() ? &e.radii()->values[0] : nullptr; }),
+        field("diameter", [](Element& e) { return e.diameters() ? &e.diameters()->values[0] : nullptr; }),
+        field("start angle", [](Element& e) { return e.value1() ? &e.value1()->value : nullptr; }, 359.0),
+        field("end angle", [](Element& e) { return e.value2() ? &e.value2()->value : nullptr; }, 359.0),
+        field("corner radius", [](Element& e) { return e.cornerRounding() ? &e.cornerRounding()->radii[2] : nullptr; }),
+    };
+}
+
+} // namespace
+
+// A value the drawing file cannot write (not finite, or beyond its 40 integer digits) would fail
+// every later save of the whole drawing: whichever value of whichever kind holds it, the store
+// refuses the element, new or stored back, and keeps it as it was. A value just inside the limit
+// is taken, saved and read back. (A value whose change leaves the file as it was is one the kind
+// does not write: nothing is asked of it.)
+TEST(ElementEditorStore, ValuesTheFileCannotWriteAreRefused)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    const double outside[] = {1e41, -1e41, std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity()};
+    const std::vector<StoredValue> values = storedValues();
+    for (int kind = 1; kind <= 19; ++kind) {
+        LineDrawing drawing;
+        ElementEditorBase& editor = *drawing.context.editor3;
+        Element* sample = startSampleElement(editor, kind);
+        ASSERT_TRUE(sample) << kind;
+        if (sample->fill()) // the screen's tints and angles are written with a gradation only
+            sample->fill()->gray.kind = GrayAttributes::kGradation;
+        ASSERT_EQ(editor.addToPage(), 1) << kind;
+        const std::string path = scratch.pathOf("values.ycx");
+        std::string file = drawing.save(path);
+        std::vector<const StoredValue*> written;
+        for (const StoredValue& v : values) {
+            double before = 0.0;
+            if (!editor.beginEdit(1) || !v.at(*editor.elementInHand(), &before, nullptr))
+                continue;
+            ASSERT_TRUE(v.at(*editor.elementInHand(), nullptr, &v.inside) && editor.storeBack(1))
+                << kind << " " << v.name;
+            const std::string changed = drawing.save(path);
+            ASSERT_FALSE(changed.empty()) << kind << " " << v.name;
+            if (changed == file)
+                continue;
+            file = changed;
+            written.push_back(&v);
+            for (double bad : outside) {
+                const std::string which = std::to_string(kind) + " " + v.name + " " + std::to_string(bad);
+                ASSERT_TRUE(editor.beginEdit(1) && v.at(*editor.elementInHand(), nullptr, &bad)) << which;
+                EXPECT_EQ(editor.storeBack(1), 0) << which;
+                EXPECT_EQ(editor.addToPage(), 0) << which;
+                double kept = 0.0;
+                ASSERT_TRUE(editor.beginEdit(1) && v.at(*editor.elementInHand(), &kept, nullptr)) << which;
+                EXPECT_EQ(kept, v.inside) << which;
+            }
+        }
+        EXPECT_GE(written.size(), 2u) << kind;
+        EXPECT_EQ(drawing.context.elementCount(), 1) << kind;
+        EXPECT_EQ(drawing.save(path), file) << kind;
+        EXPECT_EQ(boxes.texts(), "") << kind;
+        LineDrawing reopened;
+        ElementEditorBase& reader = *reopened.context.editor3;
+        ASSERT_EQ(reopened.open(path), 1) << kind;
+        ASSERT_TRUE(reader.beginEdit(1)) << kind;
+        for (const StoredValue* v : written) {
+            double read = 0.0;
+            EXPECT_TRUE(v->at(*reader.elementInHand(), &read, nullptr) && read == v->inside)
+                << kind << " " << v->name << " " << read;
+        }
+        EXPECT_EQ(boxes.texts(), "") << kind;
     }
 }
 

@@ -21,6 +21,7 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/MarginAttribute.h"
 #include "geometry/PickSettings.h"
+#include "geometry/UnitSettings.h"
 #include "geometry/XmlContext.h"
 #include "platform/Pen.h"
 #include "tests/elements/ElementFixture.h"
@@ -233,15 +234,38 @@ TEST(ElementInput, FinishInputNewElementAndAttributeLifetimes)
     element->releaseAttribute(ElementAttribute::lineWidth);
     element->releaseAttribute(ElementAttribute::lineWidth);
     EXPECT_EQ(element->lineWidth(), nullptr);
-    EXPECT_EQ(element->ensureAttribute(ElementAttribute::units), 0) << "its type arrives with its kind";
 
-    // createAllAttributes makes every slot whose type exists; the kind's teardown leaves what it
-    // did not make itself.
+    // The units, which no kind makes, are made on demand with their own defaults (millimetres,
+    // labelled "mm"), linked to the file being read, and copied by value.
+    {
+        XmlContextScope reading(&file);
+        ASSERT_EQ(element->ensureAttribute(ElementAttribute::units), 1);
+    }
+    UnitSettings* units = element->units();
+    ASSERT_NE(units, nullptr);
+    char label[UnitSettings::kLabelSize];
+    EXPECT_EQ(units->unit(), 1);
+    EXPECT_TRUE(units->currentLabel(label, sizeof label) && std::string(label) == "mm") << label;
+    EXPECT_EQ(units->xmlContext, static_cast<XmlContext*>(&file));
+    ASSERT_EQ(units->setUnit(7), 1);
+    ASSERT_EQ(element->ensureAttribute(ElementAttribute::units), 1);
+    EXPECT_EQ(element->units(), units);
+    EXPECT_EQ(units->unit(), 7) << "ensured again, the units keep their value";
+    RecordingKind copy;
+    ASSERT_EQ(copy.copyValuesFrom(*element), 1);
+    ASSERT_NE(copy.units(), nullptr);
+    EXPECT_NE(copy.units(), units);
+    EXPECT_EQ(copy.units()->unit(), 7);
+    element->releaseAttribute(ElementAttribute::units);
+    EXPECT_EQ(element->units(), nullptr);
+
+    // createAllAttributes makes every slot; the kind's teardown leaves what it did not make
+    // itself.
     element->createAllAttributes();
     int made = 0;
     for (int i = 0; i < kElementAttributeCount; ++i)
         made += element->hasAttribute(static_cast<ElementAttribute>(i));
-    EXPECT_EQ(made, 37);
+    EXPECT_EQ(made, kElementAttributeCount);
     EXPECT_NE(element->value2(), nullptr);
     EXPECT_NE(element->diameters(), nullptr);
     element->teardown();

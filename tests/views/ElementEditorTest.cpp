@@ -197,8 +197,10 @@ TEST(ElementEditorCommit, StepsInOrderAndARefusedStore)
     ScriptedElement::refuseStore = 1;
     ASSERT_EQ(d.creator().startNewElement(kScriptedKind), 1);
     trace().clear();
+    MessageBoxScript boxes;
     EXPECT_EQ(d.creator().commitNewElement(), -1);
     EXPECT_EQ(trace(), Trace{});
+    EXPECT_EQ(boxes.texts(), "図形の数値が扱える範囲を超えるため、この操作はできません。");
     EXPECT_EQ(d.undo().recordCount(), 2);
     EXPECT_EQ(d.context.elementCount(), 2);
     EXPECT_EQ(d.tool->selected, second);
@@ -363,10 +365,15 @@ TEST(ElementEditorPageWalk, DamagedRecordsArePassedOverAndReportedOnce)
     const int before = d.add(kindCode(ElementKind::Line), 10, 10, 100, 10);
     const int unreadable = d.add(kScriptedKind, 10, 30, 100, 30);
     const int notFinite = d.add(kindCode(ElementKind::Line), 10, 50, 100, 50);
-    ASSERT_EQ(d.tools().beginEdit(notFinite), 1);
-    d.tools().elementInHand()->secondPoint()->y = std::nan("");
-    ASSERT_EQ(d.tools().storeBack(notFinite), 1);
     ElementStore* store = d.context.elementStore();
+    ASSERT_EQ(d.tools().beginEdit(notFinite), 1);
+    // The store refuses such an element; a record damaged elsewhere may hold one all the same.
+    Element* spoilt = d.tools().elementInHand();
+    spoilt->secondPoint()->y = std::nan("");
+    ASSERT_EQ(spoilt->exchangeRecord(1), 1);
+    ElementIndexEntry entry;
+    spoilt->buildIndexEntry(entry);
+    ASSERT_EQ(store->updateElement(notFinite, &entry), 1);
     store->recordBuffer->rewind();
     ASSERT_EQ(store->recordBuffer->putInt(12345), 1);
     ElementIndexEntry unmade;

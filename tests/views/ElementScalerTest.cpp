@@ -122,7 +122,8 @@ TEST(ElementScaler, TheSelectionScalesAboutItsMiddleUnderOneRecordThatUndoRevert
         ASSERT_EQ(s.apply(2.0, c.lineWidths, c.textSizes), 5);
         EXPECT_NEAR(s.scaler->centreX, ToolDrawing::mm(145), 1e-9);
         EXPECT_NEAR(s.scaler->centreY, ToolDrawing::mm(105), 1e-9);
-        EXPECT_EQ(ScalableRectangle::flagsSeen(), std::vector<int>(5, c.flags));
+        // Each element is scaled twice: once to see that the store takes it, once to be stored.
+        EXPECT_EQ(ScalableRectangle::flagsSeen(), std::vector<int>(10, c.flags));
         for (int i = 0; i < 5; ++i)
             EXPECT_NEAR(s.d.corner(s.ids[i]).first, 145 + (100 + 20 * i - 145) * 2.0, 1e-6) << i;
         ASSERT_EQ(s.records(), records + 1);
@@ -210,8 +211,26 @@ TEST(ElementScaler, TheDialogTakesFactorAndSwitchesOnlyOnOk)
         EXPECT_EQ(s.scaler->lastResult, c.result);
         EXPECT_DOUBLE_EQ(s.scaler->factor, c.factorAfter);
         EXPECT_EQ(s.scaler->flags(), c.flagsAfter);
-        EXPECT_EQ(static_cast<int>(ScalableRectangle::flagsSeen().size()), c.scaled);
+        EXPECT_EQ(static_cast<int>(ScalableRectangle::flagsSeen().size()), 2 * c.scaled) << "checked, then stored";
         EXPECT_EQ(s.records() - records, c.scaled ? 1 : 0);
         EXPECT_EQ(static_cast<int>(boxes.shown().size()), c.messages);
     }
+}
+
+// A scale that would take an element where the drawing file cannot write it (beyond its 40
+// integer digits) scales none of the selection: the user is told and no record is written.
+TEST(ElementScaler, AScaleBeyondWhatTheFileWritesScalesNothing)
+{
+    ScaleDrawing s;
+    MessageBoxScript boxes;
+    const int distant = s.d.addLine(100, 100, 1e38 / ToolDrawing::mm(1.0), 100); // to 1e38 mm
+    ASSERT_GE(distant, 1);
+    s.d.select->addToSelection(distant);
+    const int records = s.records();
+    EXPECT_EQ(s.apply(1000.0), 0);
+    EXPECT_EQ(s.records(), records);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NEAR(s.d.corner(s.ids[i]).first, 100 + 20 * i, 1e-6) << i;
+    EXPECT_NEAR(s.d.corner(distant).first, 100, 1e-6);
+    EXPECT_EQ(boxes.texts(), "図形の数値が扱える範囲を超えるため、この操作はできません。");
 }

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "document/DrawingGrid.h"
+#include "document/ElementClipboard.h"
 #include "document/ElementStore.h"
 #include "platform/CurrentEvent.h"
 #include "resources/ids.h"
+#include "tests/support/ClipboardOwner.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ScopedOverride.h"
 #include "tests/views/ToolTestDrawing.h"
 
 using namespace tool_test;
@@ -27,6 +30,9 @@ public:
     }
     int refused = 0;
 };
+
+// What the user is told when the store refused an element of the action.
+const char* const kRefusedText = "図形の数値が扱える範囲を超えるため、この操作はできません。";
 
 std::string undoText(DocumentContext& context)
 {
@@ -110,6 +116,7 @@ TEST(MoveTool, DragMovesTheSelectionOrCopiesIt)
 TEST(MoveTool, AMoveIsAllOrNothing)
 {
     ToolDrawing d;
+    MessageBoxScript boxes;
     auto* refusing = new RefusingEditor;
     delete d.context.editor3;
     d.context.editor3 = refusing;
@@ -125,12 +132,24 @@ TEST(MoveTool, AMoveIsAllOrNothing)
     for (int i = 0; i < 5; ++i)
         EXPECT_NEAR(d.corner(ids[i]).first, 10 + 30 * i, 1e-9) << "element " << i;
     EXPECT_EQ(d.context.undoManager->recordCount(), records);
+    EXPECT_EQ(boxes.texts(), kRefusedText);
+    boxes.clear();
 
     // An id that an undo or a file read removed is passed over, the others move.
     ASSERT_TRUE(d.context.editor3->removeById(ids[2]));
     EXPECT_TRUE(MoveTool::of(&d.context)->moveBy(7.0, 3.0, 0.0));
     EXPECT_NEAR(d.corner(ids[4]).first, 130 + 7.0 / ToolDrawing::mm(1.0), 1e-9);
     EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);
+    EXPECT_EQ(boxes.texts(), "");
+
+    // A line moved where the drawing file could not write it stops the move in the real store.
+    const int distant = d.addLine(10, 10, 9.5e39 / ToolDrawing::mm(1.0), 20); // 9.5e39 mm
+    ASSERT_GE(distant, 1);
+    d.select->addToSelection(distant);
+    EXPECT_FALSE(MoveTool::of(&d.context)->moveBy(6e38, 0.0, 0.0));
+    EXPECT_NEAR(d.corner(ids[4]).first, 130 + 7.0 / ToolDrawing::mm(1.0), 1e-9);
+    EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);
+    EXPECT_EQ(boxes.texts(), kRefusedText);
 }
 
 TEST(MoveTool, ArrowStepsAreOneRecordAtReleaseToolSwitchOrUndo)
@@ -249,4 +268,38 @@ TEST(MoveTool, APointDraggedInThePointEditLoopStaysWhereItWasLetGo)
     const auto corner = d.corner(id);
     EXPECT_NEAR(corner.first, 40.0, 0.5);
     EXPECT_NEAR(corner.second, 50.0, 0.5);
+}
+
+// An element whose record holds a value the drawing file cannot write (as another program's
+// clipboard data may) is passed over by a copy and by a paste, which take the others and tell
+// the user once.
+TEST(MoveTool, CopiesAndPastesPassOverElementsTheFileCannotWrite)
+{
+    ToolDrawing d;
+    ClipboardOwner owner;
+    ASSERT_TRUE(owner.ready());
+    ElementClipboard clipboard;
+    ScopedOverride<ElementClipboard*> installed{theElementClipboard, &clipboard};
+    MessageBoxScript boxes;
+    const std::vector<int> ids = {d.addLine(10, 10, 30, 10), d.addLine(10, 20, 30, 20), d.addLine(10, 30, 30, 30)};
+    ElementEditorBase& editor = *d.context.editor3;
+    ASSERT_TRUE(editor.beginEdit(ids[1]));
+    Element* spoilt = editor.elementInHand();
+    spoilt->secondPoint()->x = 1e41;
+    ASSERT_EQ(spoilt->exchangeRecord(1), 1);
+    ElementIndexEntry entry;
+    spoilt->buildIndexEntry(entry);
+    ASSERT_EQ(d.context.elementStore()->updateElement(ids[1], &entry), 1);
+    for (int id : ids)
+        d.select->addToSelection(id);
+    ASSERT_EQ(d.context.copy(), 1);
+
+    EXPECT_EQ(MoveTool::of(&d.context)->copyBy(5.0, 0.0, 0.0), 2);
+    EXPECT_EQ(d.context.elementCount(), 5);
+    EXPECT_EQ(boxes.texts(), kRefusedText);
+    boxes.clear();
+    EXPECT_EQ(d.context.paste(), 1);
+    EXPECT_EQ(d.context.elementCount(), 7);
+    EXPECT_EQ(d.selected().size(), 2u) << "the pasted elements are selected";
+    EXPECT_EQ(boxes.texts(), kRefusedText);
 }

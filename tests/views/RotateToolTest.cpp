@@ -140,3 +140,30 @@ TEST(RotateTool, TheDialogTakesAngleAndCentreOnlyOnOk)
         EXPECT_EQ(static_cast<int>(boxes.shown().size()), c.messages);
     }
 }
+
+// A rotation that would turn an element where the drawing file cannot write it (beyond its 40
+// integer digits) turns none of the selection and writes no record, which an undo would replay
+// on elements that never turned; the user is told.
+TEST(RotateTool, ARotationBeyondWhatTheFileWritesTurnsNothing)
+{
+    ToolDrawing d;
+    MessageBoxScript boxes;
+    std::vector<int> ids = {d.add(110, 90, 120, 110), d.add(130, 90, 140, 110)};
+    const double distant = 9.9e39 / ToolDrawing::mm(1.0); // 9.9e39 mm
+    ids.push_back(d.addLine(10, 10, distant, distant));
+    for (int id : ids) {
+        ASSERT_GE(id, 1);
+        d.select->addToSelection(id);
+    }
+    RotateTool& rotate = *RotateTool::of(&d.context);
+    rotate.centreX = rotate.centreY = rotate.centreZ = 0.0;
+    rotate.centreSet = 1;
+    rotate.angle = 45.0; // (distant, distant) would come to (0, 1.4e40)
+    const int records = d.context.undoManager->recordCount();
+    EXPECT_EQ(rotate.applyRotation(), 0);
+    EXPECT_EQ(d.context.undoManager->recordCount(), records);
+    EXPECT_NEAR(d.corner(ids[0]).first, 110, 1e-6);
+    EXPECT_NEAR(d.corner(ids[1]).first, 130, 1e-6);
+    EXPECT_NEAR(d.corner(ids[2]).first, 10, 1e-6);
+    EXPECT_EQ(boxes.texts(), "図形の数値が扱える範囲を超えるため、この操作はできません。");
+}

@@ -5,6 +5,7 @@
 #include "document/ContextMenuRequest.h"
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/ElementRefusal.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/UndoManager.h"
@@ -166,8 +167,10 @@ int ElementEditor::commitNewElement()
         return -1;
     (void)element->assignSerial(); // 0 without a counter: the element keeps serial 0
     const int id = addToPage();
-    if (id < 1)
+    if (id < 1) {
+        showElementsRefused();
         return -1;
+    }
     if (context && context->undoManager)
         context->undoManager->recordNewElement(element);
     element->resetInputState();

@@ -64,6 +64,9 @@ int ElementScaler::applyScale()
     centreY = (lower.y + upper.y) / 2.0;
     centreZ = (lower.z + upper.z) / 2.0;
     const Point centre(centreX, centreY, centreZ);
+    const int how = flags();
+    if (!tool_support::canChangeAll(*editor, ids, [&](Element& e) { e.scale(factor, centre, how); }))
+        return 0;
     UndoManager* undo = context->undoManager;
     if (undo)
         undo->beginElementZoom(static_cast<int>(ids.size()));
@@ -73,7 +76,7 @@ int ElementScaler::applyScale()
             break;
         if (undo)
             undo->elementZoomBefore(id);
-        editor->elementInHand()->scale(factor, centre, flags());
+        editor->elementInHand()->scale(factor, centre, how);
         if (!editor->storeBack(id))
             break;
         if (undo)

@@ -6,6 +6,7 @@
 #include "document/DocumentContext.h"
 #include "document/Element.h"
 #include "document/ElementIdSet.h"
+#include "document/ElementRefusal.h"
 #include "document/ElementStore.h"
 #include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
@@ -152,6 +153,8 @@ int MoveTool::translateSelection(double dx, double dy, double dz)
     const int moved = translateAll(context->elementStore(), *editor, tool_support::liveSelectedIds(context), dx, dy, dz);
     if (context->updater)
         context->updater->repaintChanges();
+    if (!moved)
+        showElementsRefused();
     return moved;
 }
 
@@ -186,6 +189,7 @@ int MoveTool::copyBy(double dx, double dy, double dz)
     if (groups)
         groups->initGroupMap();
     std::vector<int> copies;
+    int refused = 0;
     for (int id : sources) {
         if (!editor->beginEdit(id))
             continue;
@@ -197,8 +201,10 @@ int MoveTool::copyBy(double dx, double dy, double dz)
             element->group = groups->remapGroup(element->group);
         (void)element->assignSerial(); // 0 without a counter: the copy keeps serial 0
         const int copied = editor->addToPage();
-        if (copied < 1)
-            continue; // the store refused it: skipped
+        if (copied < 1) {
+            refused = 1; // skipped; the others are copied
+            continue;
+        }
         copies.push_back(copied);
     }
     if (groups)
@@ -215,6 +221,8 @@ int MoveTool::copyBy(double dx, double dy, double dz)
     }
     if (undo)
         undo->endCopy();
+    if (refused)
+        showElementsRefused();
     if (theLowMemoryGuard)
         theLowMemoryGuard->checkMemoryReserve();
     // The copies are drawn where they lie, as a paste draws, and the navigator and the page bar

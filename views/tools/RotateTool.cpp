@@ -3,8 +3,10 @@
 #include "views/tools/RotateTool.h"
 
 #include <cmath>
+#include <vector>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "geometry/MouseLoopResult.h"
@@ -93,12 +95,18 @@ int RotateTool::applyRotation()
     if (!std::isfinite(angle))
         angle = 0.0;
     angle = MathUtil::normalizeAngle(angle);
+    // The record turns every selected element back: an element the store would refuse turned
+    // leaves them all as they are.
+    const std::vector<int> ids = tool_support::liveSelectedIds(context);
+    if (!tool_support::canChangeAll(*editor, ids,
+                                    [&](Element& e) { e.rotate(angle, centreX, centreY, centreZ); }))
+        return 0;
     if (UndoManager* undo = context->undoManager) {
         undo->captureSelection();
         undo->recordRotate(angle, centreX, centreY, centreZ);
     }
     int rotated = 0;
-    for (int id : tool_support::liveSelectedIds(context))
+    for (int id : ids)
         rotated += editor->rotateById(id, angle, centreX, centreY, centreZ) ? 1 : 0;
     return rotated;
 }

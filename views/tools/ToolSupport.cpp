@@ -5,6 +5,9 @@
 #include <cstdlib>
 
 #include "document/DocumentContext.h"
+#include "document/Element.h"
+#include "document/ElementEditorBase.h"
+#include "document/ElementRefusal.h"
 #include "document/ElementStore.h"
 #include "geometry/PickSettings.h"
 #include "geometry/ViewParams.h"
@@ -92,6 +95,22 @@ void repostMouseMove(DocumentContext* context)
 {
     if (context)
         (void)context->isCursorInView(); // posts the move itself; outside the view nothing runs
+}
+
+int canChangeAll(ElementEditorBase& editor, const std::vector<int>& ids, const std::function<void(Element&)>& change)
+{
+    for (int id : ids) {
+        Element* element = editor.beginEdit(id) ? editor.elementInHand() : nullptr;
+        if (!element)
+            continue; // one that cannot be taken is not changed either
+        change(*element);
+        // Written into the staging buffer only, as the store would take it.
+        if (!element->stageRecord()) {
+            showElementsRefused();
+            return 0;
+        }
+    }
+    return 1;
 }
 
 int readNumberField(Dialog& dialog, int id, const char* name, double limit, double& value)

@@ -1,12 +1,15 @@
 #pragma once
 // What the select, move and rotate tools share: view lengths and points, the selected ids as the
 // store holds them, and the pick colour.
+#include <functional>
 #include <vector>
 
 #include "platform/RgbColor.h"
 
 class Dialog;
 class DocumentContext;
+class Element;
+class ElementEditorBase;
 class SelectTool;
 class ViewParams;
 struct IntPoint;
@@ -32,6 +35,12 @@ void deviceToWorld(ViewParams* view, const IntPoint& device, double& x, double& 
 [[nodiscard]] int secondClickFollows(DocumentContext* context, const IntPoint& press);
 // Asks the view for a mouse move when the cursor lies in it (a tool restarts at once).
 void repostMouseMove(DocumentContext* context);
+// 1 when each element of ids, taken into the editor's hand and changed there, could be stored
+// back (an element that cannot be taken is passed over); nothing is stored. Otherwise 0, and the
+// user is told: a change of the selection then reaches none of its elements rather than the ones
+// before the first that the store refused.
+[[nodiscard]] int canChangeAll(ElementEditorBase& editor, const std::vector<int>& ids,
+                               const std::function<void(Element&)>& change);
 
 // The number typed into a dialog field: 1 and the value when the whole text is a finite number
 // within +-limit; otherwise the user is told which field is wrong (its name in the message), the

@@ -364,8 +364,9 @@ TEST_F(PdfExport, ContentNoWriterMayChokeOnStillGivesAFileReadersAccept)
     double y = 20;
     for (const char* text : texts)
         (void)addTextAt(20, y += 12, text, installedFace()); // an empty text may not be stored
-    ASSERT_GE(addLine(1e300, -1e300, 10, 10), 1);
-    ASSERT_GE(addLine(-1e300, 1e300, 1e300, 1e300), 1);
+    // The farthest coordinates a drawing holds (the drawing file writes up to 40 integer digits).
+    ASSERT_GE(addLine(9.9e39, -9.9e39, 10, 10), 1);
+    ASSERT_GE(addLine(-9.9e39, 9.9e39, 9.9e39, 9.9e39), 1);
     goToPage(3); // page 2 holds no element
     ASSERT_GE(addTextAt(20, 20, "end", "NoSuchFace"), 1);
     ASSERT_EQ(exportTo(scratch.pathOf("odd.pdf")), 1);
