@@ -500,7 +500,8 @@ Checker::Checker(MainFrame& frame, const std::string& folder) : frame(frame), fo
 DocumentContext& Checker::drawing() { return *frame.activeDocument()->context; }
 
 // A drawing of its own for each run: the last one is closed unsaved, the clipboard emptied.
-void Checker::clearDrawing()
+// False when no new window could be made.
+bool Checker::clearDrawing()
 {
     if (DocumentWindow* old = frame.activeDocument()) {
         old->context->settleElement();         // the close would store a text in edit
@@ -512,10 +513,11 @@ void Checker::clearDrawing()
         (void)EmptyClipboard();
         (void)CloseClipboard();
     }
-    (void)frame.createDocumentWindow();
+    if (!frame.createDocumentWindow())
+        return false;
     settleEvents();
     path = folder + "model.ycx";
-    (void)drawing().setPathAndTitle(path.c_str());
+    return drawing().setPathAndTitle(path.c_str()) != 0;
 }
 
 // The drawing as its file writes it, without marking it saved. A text being edited in place is
@@ -685,7 +687,8 @@ std::string Checker::checkHistory(const std::string& at)
 
 std::string Checker::run(const std::vector<Step>& steps)
 {
-    clearDrawing();
+    if (!clearDrawing())
+        return "no drawing window could be made for the run";
     DocumentContext& d = drawing();
     notes.assign(1, note());
     for (size_t i = 0; i < steps.size(); ++i) {

@@ -86,7 +86,7 @@ private:
     [[nodiscard]] std::string checkHistory(const std::string& at);
     [[nodiscard]] std::string stepAndCompare(int n, bool redoing, const std::string& at);
     [[nodiscard]] std::string reopened();
-    void clearDrawing();
+    bool clearDrawing();
 
     MainFrame& frame;
     std::string folder;
