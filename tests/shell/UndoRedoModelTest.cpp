@@ -47,11 +47,11 @@ TEST_F(UndoRedoModel, RedoGivesBackWhatEachEditMadeWhateverIdsWereFreedAndTakenM
     }
     // The two sequences as found: "line text" came back instead of "line line", and a leader
     // text instead of the line.
-    EXPECT_EQ(checker.run({line, {Edit::Copy}, {Edit::Create, kindCode(ElementKind::Text), 60, 60, {}},
-                           {Edit::Delete}, {Edit::Paste}, {Edit::Move, 0, 5.5, -3.25, {}}}),
+    EXPECT_EQ(checker.run({line, {Edit::Copy, 0, 0, 0, {}}, {Edit::Create, kindCode(ElementKind::Text), 60, 60, {}},
+                           {Edit::Delete, 0, 0, 0, {}}, {Edit::Paste, 0, 0, 0, {}}, {Edit::Move, 0, 5.5, -3.25, {}}}),
               "");
-    EXPECT_EQ(checker.run({line, {Edit::Cut}, {Edit::Create, kindCode(ElementKind::TextLine), 60, 60, {}},
-                           {Edit::Delete}, {Edit::Paste}, {Edit::Create, kindCode(ElementKind::Breakline), 9, 9, {}}}),
+    EXPECT_EQ(checker.run({line, {Edit::Cut, 0, 0, 0, {}}, {Edit::Create, kindCode(ElementKind::TextLine), 60, 60, {}},
+                           {Edit::Delete, 0, 0, 0, {}}, {Edit::Paste, 0, 0, 0, {}}, {Edit::Create, kindCode(ElementKind::Breakline), 9, 9, {}}}),
               "");
 }
 
@@ -65,7 +65,7 @@ TEST_F(UndoRedoModel, CopiesComeBackByRedoWhateverTookTheirIdsMeanwhile)
         const std::vector<Step> steps = {{Edit::Create, kind, 0, 0, {}},
                                          {Edit::Create, kindCode(ElementKind::Breakline), 20, 10, {}},
                                          {Edit::Select, 0, 0, 0, {0}},
-                                         {Edit::Delete},
+                                         {Edit::Delete, 0, 0, 0, {}},
                                          {Edit::Select, 0, 0, 0, {0}},
                                          {Edit::CopyBy, 0, 12.5, -7.75, {}},
                                          {Edit::Move, 0, 1.5, 2.5, {}}};
@@ -80,10 +80,10 @@ TEST_F(UndoRedoModel, TextsEditedInPlaceKeepWhatTheStepsAroundThemGaveBack)
     const int text = kindCode(ElementKind::Text), leader = kindCode(ElementKind::TextLine);
     const std::vector<std::vector<Step>> sequences = {
         {{Edit::Create, text, 18, -11.75, {}}, {Edit::Arrows, 3, 2, 0, {}}, {Edit::Type, 0, 1, 0, {}}},
-        {{Edit::Create, text, 0, 0, {}}, {Edit::Type}, {Edit::Move, 0, 4.5, -2.25, {}}, {Edit::Type, 0, 1, 0, {}}},
-        {{Edit::Create, leader, 0, 0, {}}, {Edit::Type}, {Edit::Rotate, 0, 90, 0, {}}, {Edit::Type}},
-        {{Edit::Create, text, 0, 0, {}}, {Edit::Type, 0, 1, 0, {}}, {Edit::Scale, 3, 2, 0, {}}, {Edit::Properties}},
-        {{Edit::Create, leader, 0, 0, {}}, {Edit::Type}, {Edit::Batch, 0, 5, 0, {}}, {Edit::UndoRedo, 2, 0, 1, {}},
+        {{Edit::Create, text, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::Move, 0, 4.5, -2.25, {}}, {Edit::Type, 0, 1, 0, {}}},
+        {{Edit::Create, leader, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::Rotate, 0, 90, 0, {}}, {Edit::Type, 0, 0, 0, {}}},
+        {{Edit::Create, text, 0, 0, {}}, {Edit::Type, 0, 1, 0, {}}, {Edit::Scale, 3, 2, 0, {}}, {Edit::Properties, 0, 0, 0, {}}},
+        {{Edit::Create, leader, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::Batch, 0, 5, 0, {}}, {Edit::UndoRedo, 2, 0, 1, {}},
          {Edit::Move, 0, -3, 3, {}}},
     };
     for (const std::vector<Step>& steps : sequences)
