@@ -1,13 +1,10 @@
 #include "io/ForeignElementHolder.h"
 
-#include <cmath>
 #include <string>
 
 #include "document/Element.h"
 #include "document/ElementEditorBase.h"
-#include "document/TagWriter.h"
 #include "elements/ElementTextString.h"
-#include "geometry/DrawPoint.h"
 #include "geometry/FontAttributes.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/PointList.h"
@@ -16,10 +13,6 @@
 namespace {
 // Vertex lists up to this capacity are kept for the next element.
 const int kKeptVertices = 65536;
-
-bool writable(double value) { return std::isfinite(value) && TagWriter::hasRealText(value); }
-
-bool writable(const Point& p) { return writable(p.x) && writable(p.y) && writable(p.z); }
 } // namespace
 
 void resetForeignHolder(Element& holder)
@@ -45,31 +38,10 @@ void releaseLargeHolderLists(Element& holder)
     }
 }
 
-bool hasWritableValues(Element& element)
-{
-    for (const DrawPoint* p : {element.firstPoint(), element.secondPoint(), element.thirdPoint()}) {
-        if (p && !writable(*p))
-            return false;
-    }
-    if (PointList* vertices = element.vertices(); vertices && vertices->count > 0) {
-        BlockLock lock(*vertices);
-        if (!lock)
-            return false;
-        const Point* points = lock.data<Point>();
-        for (int i = 0; i < vertices->count; ++i) {
-            if (!writable(points[i]))
-                return false;
-        }
-    }
-    return (!element.lean() || writable(element.lean()->angle)) && (!element.font() || writable(element.font()->size));
-}
-
 int addWritableElement(ElementEditorBase& editor)
 {
-    Element* element = editor.elementInHand();
-    if (!element || !hasWritableValues(*element))
-        return 0;
-    const int id = editor.addToPage();
+    // The store refuses an element with a value the drawing file cannot write.
+    const int id = editor.elementInHand() ? editor.addToPage() : 0;
     return id >= 1 ? id : 0;
 }
 

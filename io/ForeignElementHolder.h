@@ -12,14 +12,9 @@ void resetForeignHolder(Element& holder);
 // gives its memory back, so that a huge polygon is not held twice while it is stored.
 void releaseLargeHolderLists(Element& holder);
 
-// Whether the drawing file can write the values an element read from an SVG or DXF file took
-// (its points, its vertices, its rotation and its text size): finite, and with no more integer
-// digits than the writer writes. With an element that fails no later save of the drawing would
-// succeed.
-[[nodiscard]] bool hasWritableValues(Element& element);
-
-// Stores the element in the editor's hand on the current page unless one of those values cannot
-// be written or the store refuses it: the new id, or 0 when the import is to skip the element.
+// Stores the element in the editor's hand on the current page: the new id, or 0 when the store
+// refuses it (a value the drawing file cannot write, with which no later save of the drawing
+// would succeed) and the import is to skip the element.
 [[nodiscard]] int addWritableElement(ElementEditorBase& editor);
 
 // After an import: tells the user how many entities it passed over, when there were any, in one

@@ -340,7 +340,7 @@ bool DxfEntityConverter::moveBlock(const std::vector<int>& members, double dx, d
             continue; // an element the store lost stays out
         Element* moved = editor->elementInHand();
         moved->translate(dx, dy, 0.0);
-        if (!hasWritableValues(*moved))
+        if (!moved->stageRecord()) // as the store would judge it, without storing it
             return false;
     }
     for (int id : members)
