@@ -195,6 +195,12 @@ public:
 
     // The element being created or edited by the second editor.
     void settleElement();
+    // A text edited in place by the second editor is stored as the screen shows it and its edit
+    // ends, before anything reads, changes, saves or exports the stored elements: the store
+    // would otherwise hold its old record, which the edit's end would later write back over what
+    // came in between. Nothing else in hand is touched (an element being drawn, the arrow steps
+    // of a held key, a marked rectangle). 1 when a text was settled.
+    int settleTextInEdit();
     // A stored element left the store: every editor holding it lets its id go, so that none
     // writes it back over the element that takes the id later (a paste, an undo or a redo), and
     // a text being typed into it ends its text input.

@@ -170,6 +170,7 @@ void DocumentContext::print()
 {
     if (!printSettings)
         return;
+    (void)settleTextInEdit(); // what is printed is what the screen shows
     // The auxiliary-line layer 255 never reaches paper.
     if (displayControl)
         displayControl->hideAuxiliaryLayer();
@@ -182,6 +183,7 @@ void DocumentContext::exportPdf()
 {
     if (!thePdfExportJob)
         return;
+    (void)settleTextInEdit();
     if (displayControl)
         displayControl->hideAuxiliaryLayer();
     (void)thePdfExportJob->run(self); // the export tells the user what went wrong itself
@@ -194,6 +196,7 @@ void DocumentContext::importDxf()
     DxfCommand* command = documentMemberFactories.dxfCommand ? documentMemberFactories.dxfCommand(*this) : nullptr;
     if (!command)
         return;
+    (void)settleTextInEdit();
     (void)command->importDxf(); // the command shows its own errors; the view is refreshed either way
     delete command;
     refreshAll();
@@ -205,6 +208,7 @@ void DocumentContext::exportDxf()
     DxfCommand* command = documentMemberFactories.dxfCommand ? documentMemberFactories.dxfCommand(*this) : nullptr;
     if (!command)
         return;
+    (void)settleTextInEdit();
     (void)command->exportDxf(); // the command shows its own errors
     delete command;
 }
@@ -217,8 +221,9 @@ int DocumentContext::setPathAndTitle(const char* path) { return document ? docum
 
 int DocumentContext::assignFile(const char* path) { return document ? document->assign(path) : 0; }
 int DocumentContext::openFile() { return document ? document->onOpen() : 0; }
-int DocumentContext::save() { return document ? document->save() : 0; }
-int DocumentContext::saveAs() { return document ? document->onSave() : 0; }
+// The file gets what the screen shows: a text in edit is stored first.
+int DocumentContext::save() { return document ? (settleTextInEdit(), document->save()) : 0; }
+int DocumentContext::saveAs() { return document ? (settleTextInEdit(), document->onSave()) : 0; }
 int DocumentContext::hasFile() { return document ? document->hasFile() : 0; }
 const char* DocumentContext::title() { return document ? document->title() : nullptr; }
 

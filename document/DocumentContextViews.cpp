@@ -281,6 +281,16 @@ void DocumentContext::settleElement()
     interactionMode = 0;
 }
 
+int DocumentContext::settleTextInEdit()
+{
+    if (!editor2 || !editor2->isInEditState())
+        return 0;
+    caretReset();
+    editor2->settleElement(0);
+    interactionMode = 0;
+    return 1;
+}
+
 void DocumentContext::releaseStoredElement(int id)
 {
     int endedEdit = 0;

@@ -253,6 +253,8 @@ public:
     }
     virtual void beginTextEdit() {}
     virtual void beginTextEditAtStart() {}
+    // 1 while the element is a text edited in place: what it holds then is newer than its record.
+    [[nodiscard]] virtual int isEditedInPlace() const { return 0; }
     virtual void insertTextAt(int position, const char* bytes, int length) { (void)position, (void)bytes, (void)length; }
     virtual void deleteTextAt(int position, int length) { (void)position, (void)length; }
     virtual void setCaretPosition(int position) { (void)position; }

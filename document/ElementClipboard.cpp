@@ -70,6 +70,14 @@ int ElementClipboard::isTextMode() const { return owner && owner->interactionMod
 
 int ElementClipboard::isReady() const { return owner && owner->selectTool && owner->editor3; }
 
+int ElementClipboard::takeElements()
+{
+    if (!isReady())
+        return 0;
+    (void)owner->settleTextInEdit(); // 0: no text was in edit
+    return 1;
+}
+
 int ElementClipboard::canCopy()
 {
     if (isTextMode())
@@ -106,7 +114,7 @@ int ElementClipboard::copy()
 {
     if (isTextMode())
         return copySelectedText(owner);
-    return isReady() ? copySelection() : 0;
+    return takeElements() ? copySelection() : 0;
 }
 
 int ElementClipboard::cut()
@@ -117,7 +125,7 @@ int ElementClipboard::cut()
         textElementOf(owner)->cutSelectedText();
         return 1;
     }
-    if (!isReady())
+    if (!takeElements())
         return 0;
     const int elements = canCopy();
     // A copy that failed deletes nothing and leaves no undo record.
@@ -134,7 +142,7 @@ int ElementClipboard::paste()
 {
     if (isTextMode())
         return pasteText(owner);
-    return isReady() ? pasteElements() : 0;
+    return takeElements() ? pasteElements() : 0;
 }
 
 int ElementClipboard::erase()
@@ -146,7 +154,7 @@ int ElementClipboard::erase()
         element->deleteSelectedText();
         return 1;
     }
-    return isReady() ? deleteSelection(1) : 0;
+    return takeElements() ? deleteSelection(1) : 0;
 }
 
 int ElementClipboard::copySelection()

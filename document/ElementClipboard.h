@@ -50,6 +50,9 @@ public:
 private:
     [[nodiscard]] int isTextMode() const;
     [[nodiscard]] int isReady() const;
+    // isReady for a command on the elements (not on the text being typed), which takes them as
+    // the screen shows them: a text still in edit is stored first.
+    [[nodiscard]] int takeElements();
     [[nodiscard]] int copyMarkedRect();
     [[nodiscard]] int pastePicture();
     // After a paste: the undo record of the selection now, the element in hand, the view.

@@ -50,7 +50,7 @@ public:
     virtual void settleElement(int markSelected) = 0;
     // 1 when the element in hand has this kind.
     [[nodiscard]] virtual int holdsKind(int kind) = 0;
-    // 1 while the element in hand is being edited in place.
+    // 1 while the element in hand is a stored text being edited in place (Element::isEditedInPlace).
     [[nodiscard]] virtual int isInEditState() = 0;
     virtual void redrawInputOverlay() = 0;
     virtual void handleKey() = 0;

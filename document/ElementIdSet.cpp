@@ -106,6 +106,7 @@ int ElementIdSet::applyChoice(int chosen)
     ElementStore* store = owner ? owner->elementStore() : nullptr;
     if (!store || !store->indexTable)
         return 0;
+    (void)owner->settleTextInEdit(); // its group is kept in its record
     GlobalBlock ids(100, 4);
     const int n = selectedIdsOf(owner, ids);
     const int group = chosen == 1 && n > 0 ? nextGroupId() : 0;

@@ -36,6 +36,7 @@ int OrderChangeSettings::changeOrder()
     ElementStore* store = owner ? owner->elementStore() : nullptr;
     if (!confirmed || !tool || tool->selectionMode() == 0 || !store || !store->pageTable || !store->indexTable)
         return 0;
+    (void)owner->settleTextInEdit();
     const int page = owner->currentPage();
     StatusBarPanes* panes = owner->statusBar;
     int outcome = 0;

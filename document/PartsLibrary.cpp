@@ -270,7 +270,10 @@ void PartsLibrary::setOriginChoice(int choice, const DoubleRect& extent, Documen
 int PartsLibrary::registerSelection(DocumentContext* drawing)
 {
     DoubleRect extent;
-    if (!drawing || !selectionExtent(drawing, extent))
+    if (!drawing)
+        return 0;
+    (void)drawing->settleTextInEdit(); // the part file gets what the screen shows
+    if (!selectionExtent(drawing, extent))
         return 0;
     RegisterPartDialog dialog(*this, drawing, extent);
     const int answer = dialog.runModal(IDD_REGISTER_PART);

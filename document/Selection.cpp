@@ -53,6 +53,8 @@ int Selection::forEach(SelectionOperation& operation)
     ElementEditorBase* editor = DocumentContext::creationEditorOf(owner);
     if (!editor)
         return 0;
+    // The elements go through the editor that holds a text in edit: that text is stored first.
+    (void)owner->settleTextInEdit();
     // One element picked by the select tool is held by the tool, not listed here; the list may
     // still hold the ids of a selection before it, which the tool's mode says are not selected.
     SelectToolBase* tool = owner->selectTool;

@@ -435,7 +435,7 @@ int UndoManager::runStep(int redoing)
 {
     // Settling may commit the element in edit as a new record: the history then changed under the
     // step, which must not go on (and the new record stays).
-    if (settlesFirst(redoing) && !settle())
+    if (!settleBeforeStep(redoing))
         return 0;
     const int positionBefore = position;
     const unsigned long fileBefore = logFile.filePosition();
@@ -516,6 +516,28 @@ int UndoManager::settlesFirst(int redoing) const
         return redoing;
     default:
         return 0;
+    }
+}
+
+// A text still in edit holds what the screen shows, its record what it held before: a step that
+// takes elements away (the undo of a copy, a paste or a part placement, the redo of a cut or a
+// delete) would leave the old record for a later redo to bring back, and one that reads or changes
+// the elements would find it. Only the text records work on the text in edit (openTextElement).
+int UndoManager::settleBeforeStep(int redoing)
+{
+    if (settlesFirst(redoing))
+        return settle();
+    switch (headCode()) {
+    case UndoCode::Typing:
+    case UndoCode::TextDelete:
+    case UndoCode::TextReplace:
+    case UndoCode::TextCut:
+    case UndoCode::TextPaste:
+        return 1;
+    default:
+        if (owner)
+            (void)owner->settleTextInEdit(); // 0: no text was in edit
+        return 1;
     }
 }
 

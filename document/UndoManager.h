@@ -211,6 +211,9 @@ private:
     // Common parts of the steps.
     [[nodiscard]] int settle();
     [[nodiscard]] int settlesFirst(int redoing) const;
+    // settle for the steps that settle first; every other step but those of the text records
+    // stores a text in edit (DocumentContext::settleTextInEdit). 0 when settling wrote a record.
+    [[nodiscard]] int settleBeforeStep(int redoing);
     // The view after a step: the elements it changed repainted; with wholePage the whole page
     // (a step that changed the drawing order, which no extent shows).
     void refresh(int wholePage = 0);

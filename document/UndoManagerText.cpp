@@ -199,10 +199,16 @@ Element* UndoManager::openTextElement(int id, int kind)
         return nullptr;
     if (isTextKind(kind)) {
         Element* held = elementInHand(editor, id);
-        if (held && held->kind == kind && held->inputPending)
+        if (held && held->kind == kind && held->inputPending) {
             held->beginTextEdit();
-        else if (editor->beginEdit(id) && (held = elementInHand(editor, id)) != nullptr)
-            held->beginTextEditAtStart();
+        } else {
+            // Another text still in edit (an earlier step left it so) is stored before this one
+            // takes its place in the editor; its edit would be lost with it.
+            if (owner)
+                (void)owner->settleTextInEdit();
+            if (editor->beginEdit(id) && (held = elementInHand(editor, id)) != nullptr)
+                held->beginTextEditAtStart();
+        }
         clearSelection();
     }
     return elementInHand(editor, id);

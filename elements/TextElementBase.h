@@ -86,6 +86,7 @@ public:
     // text would otherwise show through the old one.
     void leavePainterForEdit();
     [[nodiscard]] int isEditing() const { return editing; }
+    [[nodiscard]] int isEditedInPlace() const override { return editing; }
 
     void createTextAttributes();
     void releaseTextAttributes();

@@ -21,6 +21,7 @@
 #include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
+#include "resources/ids.h"
 #include "resources/ids_properties.h"
 #include "shell/FrameCommands.h"
 #include "tests/shell/ShellFixture.h"
@@ -691,3 +692,242 @@ TEST_F(DrawingByMouse, ADrawingClosedWhileATextIsEditedInAnotherLeavesTheFrame)
     EXPECT_EQ(frame.documentCount(), 1);
     EXPECT_EQ(frame.activeDocument(), window);
 }
+
+namespace {
+
+// How a text came back into edit with the select tool running, and what the user does next.
+enum class BackInEdit { UndoOfTyping, RedoOfCreation };
+enum class NextStep { Drag, ArrowKeys, ShiftArrowKeys, MoveDialog, RightHandle, BandThenDrag };
+
+struct TextInEditCase {
+    const char* what;
+    BackInEdit back;
+    NextStep step;
+    int records;          // the undo records the step writes
+    double pixelsX = 0.0; // the move it makes, in view pixels (zoom 1 at 72 dpi)
+    double pixelsY = 0.0;
+};
+
+std::ostream& operator<<(std::ostream& out, const TextInEditCase& c) { return out << c.what; }
+
+const TextInEditCase kTextInEditCases[] = {
+    {"undo of typing, a click and a drag", BackInEdit::UndoOfTyping, NextStep::Drag, 1, 20, 10},
+    {"undo of typing, a click and three arrow keys", BackInEdit::UndoOfTyping, NextStep::ArrowKeys, 3, 3, 0},
+    {"undo of typing, a click and Shift+Right three times", BackInEdit::UndoOfTyping, NextStep::ShiftArrowKeys, 1, 30, 0},
+    {"undo of typing, a click and the digit key's 移動設定", BackInEdit::UndoOfTyping, NextStep::MoveDialog, 1},
+    {"undo of typing, a click and the right-middle handle", BackInEdit::UndoOfTyping, NextStep::RightHandle, 0},
+    {"undo and redo of the creation, a click and a drag", BackInEdit::RedoOfCreation, NextStep::Drag, 1, 20, 10},
+    {"undo and redo of the creation, a rectangle and a drag", BackInEdit::RedoOfCreation, NextStep::BandThenDrag, 1, 20, 10},
+};
+
+} // namespace
+
+// A text back in edit after an undo or redo (with its caret, the select tool running), then picked
+// and moved or reshaped as the user does it: the store, the undo steps and the saved file hold the
+// text where the screen shows it, and the text stays on the screen.
+class TextBackInEdit : public DrawingByMouse, public ::testing::WithParamInterface<TextInEditCase> {
+protected:
+    struct Placed {
+        Point anchor;
+        std::string bytes;
+    };
+    static Placed placed(DocumentContext& d, int id)
+    {
+        ElementEditorBase& editor = *d.editor4;
+        auto* text = editor.beginEdit(id) ? dynamic_cast<TextElementBase*>(editor.elementInHand()) : nullptr;
+        return text ? Placed{*text->anchor(), text->textBytes()} : Placed{Point(), "(no text)"};
+    }
+    // A script that the select tool's loop plays from now on, ending with the mouse off the view.
+    void play(const std::function<void(ScriptedMouse&, DWORD)>& script, FakeClock& clock)
+    {
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        script(mouse, t);
+        mouse.advanceClockPerRead(&clock, 10);
+        ScopedOverride<DWORD> deadline{loopDeadline, t + 4000};
+        window->startCurrentTool();
+        settleEvents();
+    }
+    static void key(UINT message, WPARAM vk) { ASSERT_TRUE(PostMessageA(viewWindow, message, vk, 0)); }
+    // Ink on the painter inside the text's extent: the text is drawn there.
+    int inkOver(int id)
+    {
+        Point low, high;
+        if (drawing().editor3->getElementBounds(id, &low, &high) != 1)
+            return 0;
+        IntPoint a, b;
+        drawing().view->worldToDevice(low.x, low.y, &a);
+        drawing().view->worldToDevice(high.x, high.y, &b);
+        int n = 0;
+        for (int y = std::min(a.y, b.y); y <= std::max(a.y, b.y); ++y)
+            for (int x = std::min(a.x, b.x); x <= std::max(a.x, b.x); ++x)
+                n += (painterPixel(IntPoint(x, y)) & 0xFFFFFF) != 0xFFFFFF;
+        return n;
+    }
+};
+
+TEST_P(TextBackInEdit, StaysWhereTheScreenShowsItInTheStoreTheUndoStepsAndTheFile)
+{
+    const TextInEditCase& c = GetParam();
+    FakeClock clock(1000, 500);
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    const IntPoint textAt(60, 170), st = screenOf(textAt);
+    beginTextAt(textAt, clock);
+    typeKeys("abc");
+    endTextWithSelectButton(clock, st);
+    ASSERT_EQ(pageIds().size(), 1u);
+    const int id = pageIds().at(0);
+    // Where "abc" lies, as the screen shows it once the step below brings it back.
+    Point low, high;
+    ASSERT_EQ(drawing().editor3->getElementBounds(id, &low, &high), 1);
+    if (c.back == BackInEdit::UndoOfTyping) {
+        // The 文字 tool again, a click at the end of the text and two more characters.
+        IntPoint end;
+        drawing().view->worldToDevice(high.x - 0.3, (low.y + high.y) / 2, &end);
+        beginTextAt(end, clock);
+        typeKeys("de");
+        endTextWithSelectButton(clock, screenOf(end));
+        ASSERT_EQ(placed(drawing(), id).bytes, "abcde");
+        ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    } else {
+        for (int i = 0; i < 2; ++i)
+            ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+        for (int i = 0; i < 2; ++i)
+            ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+    }
+    settleEvents();
+    auto* inEdit = dynamic_cast<TextElementBase*>(drawing().editor2->elementInHand());
+    ASSERT_TRUE(inEdit && inEdit->isEditing() && inEdit->id == id) << "the step left the text in edit";
+    ASSERT_EQ(inEdit->textBytes(), "abc");
+    const Point p0 = *inEdit->anchor();
+    UndoManager& undo = *drawing().undoManager;
+    const int appliedBefore = undo.appliedCount();
+
+    // The middle of the text on the view, and its right-middle handle.
+    IntPoint on, handle;
+    drawing().view->worldToDevice((low.x + high.x) / 2, (low.y + high.y) / 2, &on);
+    drawing().view->worldToDevice(high.x, (low.y + high.y) / 2, &handle);
+    const IntPoint so = screenOf(on), sto = screenOf(IntPoint(on.x + 20, on.y + 10));
+    const int L = ScriptedMouse::kLeft;
+    const auto clickText = [&] {
+        play([&](ScriptedMouse& m, DWORD t) { m.clickAt(t, so).at(t + 800, so.x - 1000, so.y - 1000); }, clock);
+    };
+    const auto dragText = [&] {
+        play([&](ScriptedMouse& m, DWORD t) {
+            m.at(t, so.x, so.y).at(t + 100, so.x, so.y, L).at(t + 300, sto.x, sto.y, L).at(t + 500, sto.x, sto.y)
+                .at(t + 700, sto.x - 1000, sto.y - 1000);
+        }, clock);
+    };
+    Point expected = p0;
+    switch (c.step) {
+    case NextStep::Drag:
+        clickText();
+        dragText();
+        break;
+    case NextStep::ArrowKeys:
+        clickText();
+        for (int i = 0; i < 3; ++i) {
+            key(WM_KEYDOWN, VK_RIGHT);
+            key(WM_KEYUP, VK_RIGHT);
+            settleEvents();
+        }
+        break;
+    case NextStep::ShiftArrowKeys: {
+        clickText();
+        ScriptedMouse shift;
+        shift.rest(so.x - 1000, so.y - 1000, ScriptedMouse::kShift);
+        for (int i = 0; i < 3; ++i) {
+            key(WM_KEYDOWN, VK_RIGHT);
+            key(WM_KEYUP, VK_RIGHT);
+        }
+        settleEvents();
+        shift.rest(so.x - 1000, so.y - 1000);
+        key(WM_KEYUP, VK_SHIFT);
+        settleEvents();
+        break;
+    }
+    case NextStep::MoveDialog:
+        clickText();
+        (void)driveModalDialog(
+            [&]() -> INT_PTR {
+                key(WM_KEYDOWN, '5');
+                settleEvents();
+                return 0;
+            },
+            [&](HWND w) {
+                SetDlgItemTextA(w, IDC_MOVE_X, "12.5");
+                SetDlgItemTextA(w, IDC_MOVE_Y, "7.25");
+                click(w, IDOK);
+            });
+        expected.x += 12.5;
+        expected.y += 7.25;
+        break;
+    case NextStep::RightHandle: {
+        clickText();
+        const IntPoint sh = screenOf(handle), shd = screenOf(IntPoint(handle.x + 20, handle.y));
+        play([&](ScriptedMouse& m, DWORD t) {
+            m.at(t, sh.x - 5, sh.y).at(t + 100, sh.x, sh.y).at(t + 300, sh.x, sh.y, L).at(t + 500, shd.x, shd.y, L)
+                .at(t + 700, shd.x, shd.y).at(t + 900, shd.x - 1000, shd.y - 1000);
+        }, clock);
+        break;
+    }
+    case NextStep::BandThenDrag: {
+        const IntPoint from = screenOf(IntPoint(on.x - 30, on.y - 30)), to = screenOf(IntPoint(on.x + 80, on.y + 30));
+        play([&](ScriptedMouse& m, DWORD t) {
+            m.at(t, from.x, from.y).at(t + 100, from.x, from.y, L).at(t + 300, to.x, to.y, L).at(t + 500, to.x, to.y)
+                .at(t + 700, to.x - 1000, to.y - 1000);
+        }, clock);
+        ASSERT_EQ(drawing().selectTool->firstSelectedId(), id) << "the rectangle selects the text";
+        dragText();
+        break;
+    }
+    }
+    expected.x += c.pixelsX * 25.4 / 72;
+    expected.y += worldOf(IntPoint(0, static_cast<int>(c.pixelsY))).y - worldOf(IntPoint(0, 0)).y;
+    settleEvents();
+
+    const Placed after = placed(drawing(), id);
+    EXPECT_EQ(after.bytes, "abc");
+    EXPECT_NEAR(after.anchor.x, expected.x, 1e-6);
+    EXPECT_NEAR(after.anchor.y, expected.y, 1e-6);
+    EXPECT_EQ(undo.appliedCount(), appliedBefore + c.records);
+    EXPECT_GT(inkOver(id), 0) << "the text is drawn where it lies";
+
+    // Saved and opened again, it lies there too.
+    ScratchFolder scratch;
+    const std::string path = scratch.pathOf("text.ycx");
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+    settleEvents();
+    EXPECT_NEAR(placed(drawing(), id).anchor.x, expected.x, 1e-6) << "the save stores what the screen shows";
+    DocumentWindow* reopened = frame.createDocumentWindow();
+    ASSERT_NE(reopened, nullptr);
+    DocumentContext& other = *reopened->context;
+    ASSERT_TRUE(other.assignFile(path.c_str()) && other.openFile());
+    ElementStore* otherStore = other.elementStore();
+    const int otherId = otherStore->pageTable->getFirst(other.currentPage());
+    const Placed saved = placed(other, otherId);
+    EXPECT_EQ(saved.bytes, "abc");
+    EXPECT_NEAR(saved.anchor.x, expected.x, 1e-5);
+    EXPECT_NEAR(saved.anchor.y, expected.y, 1e-5);
+    ::postCloseRequest(reopened->serial);
+    settleEvents();
+    ASSERT_EQ(frame.activeDocument(), window);
+
+    // Undone, it lies where it was before the step; redone, where the step put it.
+    for (int i = 0; i < c.records; ++i)
+        ASSERT_EQ(frame.onCommand(CMD_UNDO), 1);
+    settleEvents();
+    const Placed undone = placed(drawing(), id);
+    EXPECT_NEAR(undone.anchor.x, p0.x, 1e-6);
+    EXPECT_NEAR(undone.anchor.y, p0.y, 1e-6);
+    EXPECT_EQ(undone.bytes, "abc");
+    for (int i = 0; i < c.records; ++i)
+        ASSERT_EQ(frame.onCommand(CMD_REDO), 1);
+    settleEvents();
+    EXPECT_NEAR(placed(drawing(), id).anchor.x, expected.x, 1e-6);
+    EXPECT_NEAR(placed(drawing(), id).anchor.y, expected.y, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawingByMouse, TextBackInEdit, ::testing::ValuesIn(kTextInEditCases));

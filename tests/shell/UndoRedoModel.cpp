@@ -23,18 +23,26 @@
 #include "document/UndoManager.h"
 #include "elements/TextElementBase.h"
 #include "elements/VertexRoundingList.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
+#include "geometry/ViewParams.h"
 #include "platform/EventRouter.h"
+#include "resources/ids.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainFrame.h"
 #include "tests/shell/ShellFixture.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SampleElements.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/ScopedOverride.h"
+#include "tests/support/ScriptedMouse.h"
 #include "views/tools/ElementScaler.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
+#include "views/tools/SelectTool.h"
 
 namespace undo_model {
 
@@ -97,23 +105,35 @@ int create(DocumentContext& d, int kind, double dx, double dy)
     return startSampleElement(editor, kind, dx, dy) && editor.commitNewElement() == 1;
 }
 
-// Typing, or a text pasted at the caret, into a text edited in place; settled as a tool change
-// settles it, which writes the record and stores the text.
-int type(DocumentContext& d, int nth, bool paste)
+std::vector<int> textIds(DocumentContext& d)
 {
     std::vector<int> texts;
     for (int id : pageIds(d))
         if (isTextKind(kindOf(d, id)))
             texts.push_back(id);
+    return texts;
+}
+
+// Typing, or a text pasted at the caret, into a text edited in place; settled as a tool change
+// settles it, which writes the record and stores the text. The text tool's click goes on with the
+// text in edit (an undo or redo of its typing leaves it so), and settles any other before it
+// edits the text clicked.
+int type(DocumentContext& d, int nth, bool paste)
+{
+    const std::vector<int> texts = textIds(d);
     if (texts.empty())
         return 0;
+    const int id = texts[static_cast<size_t>(nth) % texts.size()];
     ElementEditorBase& editor = *d.editor2;
-    if (!editor.beginEdit(texts[static_cast<size_t>(nth) % texts.size()]))
-        return 0;
     auto* text = dynamic_cast<TextElementBase*>(editor.elementInHand());
-    if (!text)
-        return 0;
-    text->beginTextEditAtStart();
+    if (text && text->isEditing() && text->id == id) {
+        text->beginTextEdit();
+    } else {
+        (void)d.settleTextInEdit();
+        if (!editor.beginEdit(id) || (text = dynamic_cast<TextElementBase*>(editor.elementInHand())) == nullptr)
+            return 0;
+        text->beginTextEditAtStart();
+    }
     if (paste)
         text->insertText("\x93\xfa\x96\x7b", 4); // 日本
     else
@@ -122,20 +142,68 @@ int type(DocumentContext& d, int nth, bool paste)
     return 1;
 }
 
+// The presses as the select tool takes them, recorded as the release of the last key does.
 int arrows(DocumentContext& d, int presses, int which)
 {
-    MoveTool* mover = MoveTool::of(&d);
-    int totalX = 0, totalY = 0;
-    for (int i = 0; mover && i < presses; ++i) {
-        int dx = 0, dy = 0;
-        mover->arrowStep(VK_LEFT + (which & 3), dx, dy);
-        totalX += dx;
-        totalY += dy;
-    }
-    if (!totalX && !totalY)
+    SelectTool* tool = SelectTool::of(&d);
+    int taken = 0;
+    for (int i = 0; i < presses; ++i)
+        taken += tool->onKey(VK_LEFT + (which & 3));
+    tool->applyArrowMove();
+    return taken > 0;
+}
+
+// The screen point of a drawing point on the view of the drawing.
+IntPoint screenPoint(DocumentContext& d, const Point& p)
+{
+    IntPoint device;
+    d.view->worldToDevice(p.x, p.y, &device);
+    POINT screen{device.x, device.y};
+    ClientToScreen(d.window->hwnd(), &screen);
+    return IntPoint(screen.x, screen.y);
+}
+
+// A handle of the single selection dragged as the select tool hands it to the editor: pressed
+// where it shows, moved by (dx, dy) pixels and let go.
+int dragHandle(DocumentContext& d, int handle, double dx, double dy)
+{
+    const std::vector<int> ids = selectedIds(d);
+    Point at;
+    if (ids.size() != 1 || !d.editor3->beginEdit(ids[0]) || !d.editor3->elementInHand()->handlePoint(handle & 7, &at))
         return 0;
-    mover->recordArrowMove(totalX, totalY); // as the release of the last key does
-    return 1;
+    const IntPoint from = screenPoint(d, at);
+    const IntPoint to(from.x + static_cast<int>(dx * 4), from.y + static_cast<int>(dy * 4));
+    FakeClock clock(1000, 500);
+    ScriptedMouse mouse;
+    mouse.at(1000, from.x, from.y, ScriptedMouse::kLeft)
+        .at(1100, (from.x + to.x) / 2, (from.y + to.y) / 2, ScriptedMouse::kLeft)
+        .at(1200, to.x, to.y, ScriptedMouse::kLeft)
+        .at(1300, to.x, to.y);
+    mouse.advanceClockPerRead(&clock, 10);
+    ScopedOverride<HWND> view{ViewFrameTest::viewWindow, d.window->hwnd()};
+    return d.editor3->dragHandleById(ids[0], handle & 7);
+}
+
+// 移動設定 as the digit key opens it in the select tool, confirmed with a move.
+int moveByDialog(DocumentContext& d, double dx, double dy)
+{
+    const std::string x = std::to_string(dx), y = std::to_string(dy);
+    return driveModalDialog([&] { return static_cast<INT_PTR>(SelectTool::of(&d)->onKey('5')); },
+                            [&](HWND w) {
+                                SetDlgItemTextA(w, IDC_MOVE_X, x.c_str());
+                                SetDlgItemTextA(w, IDC_MOVE_Y, y.c_str());
+                                click(w, IDOK);
+                            }) == 1;
+}
+
+// The property sheet of the single selection, confirmed as it opens.
+int confirmSheet(DocumentContext& d)
+{
+    const std::vector<int> ids = selectedIds(d);
+    if (ids.size() != 1)
+        return 0;
+    return driveModalDialog([&] { return static_cast<INT_PTR>(d.editor3->runPropertySheet(ids[0], 0, 0)); },
+                            [](HWND w) { PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }) == 1;
 }
 
 // The first selected element of the point-list kinds, taken by the tools' editor; null without one.
@@ -374,7 +442,7 @@ std::string describe(const Step& step)
     case Edit::Type:
         return step.a > 0.5 ? "text paste" : "typing";
     case Edit::Select: {
-        std::string s = "select";
+        std::string s = step.kind > 0 ? "select text " + std::to_string(step.kind - 1) : "select";
         for (int p : step.picks)
             s += " " + std::to_string(p);
         return s;
@@ -415,6 +483,12 @@ std::string describe(const Step& step)
         return "page " + std::to_string(step.kind);
     case Edit::UndoRedo:
         return "undo " + std::to_string(step.kind) + ", redo " + number(step.b);
+    case Edit::HandleDrag:
+        return "handle " + std::to_string(step.kind) + " dragged " + ab;
+    case Edit::MoveDialog:
+        return "move dialog " + ab;
+    case Edit::Sheet:
+        return "property sheet";
     }
     return "?";
 }
@@ -495,6 +569,82 @@ std::vector<Step> randomSequence(uint64_t seed, long long n)
     return steps;
 }
 
+std::vector<Step> randomTextSequence(uint64_t seed, long long n)
+{
+    std::mt19937_64 random(seed * 0xD1B54A32D192ED03ULL + static_cast<uint64_t>(n));
+    auto below = [&](int k) { return static_cast<int>(random() % static_cast<uint64_t>(k)); };
+    auto quarter = [&](int range) { return (below(8 * range) - 4 * range) / 4.0; };
+    const int text = kindCode(ElementKind::Text), leader = kindCode(ElementKind::TextLine);
+    std::vector<Step> steps;
+    // Two texts at least, among a few elements of any kind.
+    for (int i = 0, count = 2 + below(3); i < count; ++i) {
+        Step s;
+        s.edit = Edit::Create;
+        s.kind = i < 2 || below(2) ? (below(3) ? text : leader) : 1 + below(19);
+        s.a = quarter(60);
+        s.b = quarter(40);
+        steps.push_back(s);
+    }
+    static const Edit kAfterwards[] = {Edit::Move,   Edit::Arrows, Edit::HandleDrag, Edit::MoveDialog, Edit::Sheet,
+                                       Edit::Properties, Edit::CopyBy, Edit::Rotate, Edit::Scale,  Edit::Delete,
+                                       Edit::Cut,    Edit::Copy,   Edit::Paste,      Edit::Batch,      Edit::Order,
+                                       Edit::Group,  Edit::PointMove, Edit::Create};
+    for (int round = 0, rounds = 3 + below(6); round < rounds; ++round) {
+        // Typing into a text, mostly undone (and maybe redone), which leaves the text in edit.
+        const int nth = below(4);
+        steps.push_back({Edit::Type, nth, static_cast<double>(below(2)), 0.0, {}});
+        if (below(4)) {
+            const int undos = 1 + below(2);
+            steps.push_back({Edit::UndoRedo, undos, 0.0, static_cast<double>(below(undos + 1)), {}});
+        }
+        // Mostly that text picked (with others, at times), then an edit of the selection.
+        if (below(5)) {
+            Step select{Edit::Select, below(4) ? nth + 1 : 0, 0.0, 0.0, {}};
+            for (int k = below(3); k > 0 || select.kind == 0; --k) {
+                select.picks.push_back(below(64));
+                if (k <= 0)
+                    break;
+            }
+            steps.push_back(select);
+        }
+        Step s;
+        s.edit = kAfterwards[below(static_cast<int>(std::size(kAfterwards)))];
+        s.a = quarter(20);
+        s.b = quarter(20);
+        switch (s.edit) {
+        case Edit::Create:
+            s.kind = below(2) ? text : 1 + below(19);
+            break;
+        case Edit::Arrows:
+            s.kind = 1 + below(5);
+            s.a = below(4);
+            break;
+        case Edit::HandleDrag:
+            s.kind = below(8);
+            break;
+        case Edit::Rotate:
+            s.a = below(2) ? 90.0 * (1 + below(3)) : quarter(90);
+            break;
+        case Edit::Scale:
+            s.a = below(2) ? 2.0 : 0.5;
+            s.kind = below(4);
+            break;
+        case Edit::Group:
+            s.kind = 1 + below(2);
+            break;
+        case Edit::Order:
+            s.kind = below(2);
+            break;
+        default:
+            break;
+        }
+        steps.push_back(s);
+        if (below(2))
+            steps.push_back({Edit::UndoRedo, 1 + below(3), 0.0, static_cast<double>(below(4)), {}});
+    }
+    return steps;
+}
+
 Checker::Checker(MainFrame& frame, const std::string& folder) : frame(frame), folder(folder) {}
 
 DocumentContext& Checker::drawing() { return *frame.activeDocument()->context; }
@@ -521,17 +671,39 @@ bool Checker::clearDrawing()
 }
 
 // The drawing as its file writes it, without marking it saved. A text being edited in place is
-// part of it: its record is brought up to date first (its edit goes on), as a save would settle it.
+// part of it as the screen shows it, as a save would settle it; its edit goes on, and its stored
+// record is put back afterwards: the program's own steps must store it, and one that lost the
+// text's edit would otherwise be covered by the note.
 std::string Checker::note()
 {
     DocumentContext& d = drawing();
+    ElementStore& store = *d.elementStore();
     auto* text = dynamic_cast<TextElementBase*>(d.editor2->elementInHand());
-    if (text && text->isEditing() && text->id >= 1 && !d.editor2->storeBack(text->id))
-        return "(the text being edited could not be stored)";
-    XmlContextScope publish(d.document);
-    if (!d.document->write())
-        return "(the drawing could not be written)";
-    return withoutGroups(ScratchFolder::read(path));
+    const int inEdit = text && text->isEditing() && text->id >= 1 ? text->id : 0;
+    ElementIndexEntry entry;
+    std::string record;
+    if (inEdit) {
+        if (!store.readElement(inEdit, &entry))
+            return "(the record of the text being edited could not be read)";
+        BlockLock bytes(*store.recordBuffer);
+        record.assign(static_cast<const char*>(bytes.data()), static_cast<size_t>(store.recordBuffer->position));
+        if (!d.editor2->storeBack(inEdit))
+            return "(the text being edited could not be stored)";
+    }
+    std::string written;
+    {
+        XmlContextScope publish(d.document);
+        if (!d.document->write())
+            return "(the drawing could not be written)";
+        written = withoutGroups(ScratchFolder::read(path));
+    }
+    if (inEdit) {
+        store.recordBuffer->rewind();
+        if (!store.recordBuffer->putBytes(record.data(), static_cast<int>(record.size())) ||
+            !store.updateElement(inEdit, &entry))
+            return "(the record of the text being edited could not be put back)";
+    }
+    return written;
 }
 
 int Checker::apply(const Step& step)
@@ -543,8 +715,10 @@ int Checker::apply(const Step& step)
     case Edit::Type:
         return type(d, step.kind, step.a > 0.5);
     case Edit::Select: {
-        const std::vector<int> ids = pageIds(d);
+        const std::vector<int> ids = pageIds(d), texts = textIds(d);
         std::vector<int> chosen;
+        if (step.kind > 0 && !texts.empty())
+            chosen.push_back(texts[static_cast<size_t>(step.kind - 1) % texts.size()]);
         for (int p : step.picks) {
             if (ids.empty())
                 break;
@@ -604,9 +778,49 @@ int Checker::apply(const Step& step)
         return changePage(d, step.kind);
     case Edit::UndoRedo:
         return 1; // run by the checker itself
+    case Edit::HandleDrag:
+        return dragHandle(d, step.kind, step.a, step.b);
+    case Edit::MoveDialog:
+        return moveByDialog(d, step.a, step.b);
+    case Edit::Sheet:
+        return confirmSheet(d);
     }
     return 0;
 }
+
+namespace {
+
+// How the program reaches an edit while a text is still in edit (an undo or redo of its typing
+// leaves it so). 2: past a tool button, a menu command or the creation tool's click, each of which
+// ends the running tool and with it the text's edit. 1: by the select tool's press, or by a mouse
+// edit or a dialog of the select tool that the model makes without the mouse; each stores the text
+// first. 0: through the very operations the model calls, which must store the text themselves.
+int settledBefore(Edit edit)
+{
+    switch (edit) {
+    case Edit::Create:
+    case Edit::Page:
+        return 2;
+    case Edit::Select:
+    case Edit::PointMove:
+    case Edit::PointAdd:
+    case Edit::PointDelete:
+    case Edit::Properties:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+// A text emptied in edit (by an undo of all its typing) goes with a delete record of its own when
+// it is settled, which the model notes apart from the edit that settles it.
+bool emptiedInEdit(DocumentContext& d)
+{
+    auto* text = dynamic_cast<TextElementBase*>(d.editor2->elementInHand());
+    return text && text->isEditing() && text->textLength() < 1;
+}
+
+} // namespace
 
 void Checker::traceStep(const std::string& what)
 {
@@ -703,11 +917,15 @@ std::string Checker::run(const std::vector<Step>& steps)
                 return found;
             continue;
         }
-        // Another tool or command ends the text being edited, which stores it; a text edited down
-        // to nothing goes with a record of its own.
-        if (step.edit != Edit::Type) {
+        // What ends the text being edited stores it; a text edited down to nothing goes with a
+        // record of its own.
+        const int settled = emptiedInEdit(d) ? 1 : step.edit == Edit::Type ? 0 : settledBefore(step.edit);
+        if (settled) {
             const int applied = d.undoManager->appliedCount();
-            d.settleElement();
+            if (settled == 2)
+                d.settleElement();
+            else
+                (void)d.settleTextInEdit();
             if (d.undoManager->appliedCount() == applied + 1) {
                 notes.resize(static_cast<size_t>(applied) + 1);
                 notes.push_back(note());

@@ -3,9 +3,12 @@
 //
 // A sequence of edits runs on the drawing of a real document window, each edit through the code
 // the tools and commands run: new elements of every kind, typing into a text, moves by the move
-// tool and by the arrow keys, copies by the move tool, rotation, scaling, point moves, additions
-// and deletions, a property change, a batch change, delete, cut, copy, paste, grouping, drawing
-// order, page changes, and undoing and redoing a few steps between the edits. After each edit
+// tool, by the arrow keys and by the digit key's move dialog, copies by the move tool, rotation,
+// scaling, handle drags, point moves, additions and deletions, a property change, the property
+// sheet, a batch change, delete, cut, copy, paste, grouping, drawing order, page changes, and
+// undoing and redoing a few steps between the edits. An undo or redo of typing leaves its text in
+// edit, as in the program; only the edits that the program reaches past a tool button or a menu
+// command that ends the running tool find it settled, the others must settle it themselves. After each edit
 // that wrote an undo record the drawing is noted as its file writes it. Then every undo must give
 // back the note before its edit and every redo the note after it, value by value (numbers within
 // the last digit the file writes; groups, which no record keeps, aside), and so must the drawing
@@ -26,9 +29,10 @@ namespace undo_model {
 enum class Edit {
     Create,     // a new element of `kind` at offset (a, b)
     Type,       // typing and a text paste into a text or leader text, `kind`-th one of the page
-    Select,     // the elements at the `picks` places of the page (taken modulo their count)
+    Select,     // the elements at the `picks` places of the page (taken modulo their count); with
+                // `kind` above 0 the (kind - 1)-th text of the page first
     Move,       // by (a, b)
-    Arrows,     // `kind` presses of an arrow key (a picks which), one record
+    Arrows,     // `kind` presses of an arrow key (a picks which) in the select tool, one record
     CopyBy,     // copies moved by (a, b)
     Rotate,     // by a degrees about (b, b)
     Scale,      // by the factor a; kind 0 to 3 says whether widths and text sizes follow
@@ -45,6 +49,9 @@ enum class Edit {
     Order,      // to the back (kind 0) or the front (kind 1)
     Page,       // kind 0 next page, 1 previous page, 2 a page inserted, 3 the page removed
     UndoRedo,   // kind undos, then b redos (at most as many as there are)
+    HandleDrag, // handle `kind` of the single selection dragged by (a, b) pixels
+    MoveDialog, // the digit key's 移動設定 in the select tool, confirmed with (a, b)
+    Sheet,      // the single selection's property sheet, confirmed as it opens
 };
 
 struct Step {
@@ -61,6 +68,9 @@ std::string describe(const std::vector<Step>& steps);
 
 // The sequence of case n of a seed: 12 to 60 steps.
 std::vector<Step> randomSequence(uint64_t seed, long long n);
+// The same around texts: texts typed into, their typing undone or redone (which leaves them in
+// edit), then selected and moved, turned, reshaped or changed by a dialog, undone and redone.
+std::vector<Step> randomTextSequence(uint64_t seed, long long n);
 
 // Runs sequences on one drawing of a frame; files go to `folder`.
 class Checker {

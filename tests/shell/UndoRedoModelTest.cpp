@@ -74,11 +74,34 @@ TEST_F(UndoRedoModel, CopiesComeBackByRedoWhateverTookTheirIdsMeanwhile)
 }
 
 // A text reopened for editing by an undo or redo of its typing, moved, turned or scaled by the
-// steps around it: what it holds in edit never goes back over what those steps gave the store.
+// steps around it, or picked and moved, reshaped or changed by a dialog while it is still in edit:
+// what it holds in edit never goes back over what those steps gave the store, and nothing they
+// do is lost.
 TEST_F(UndoRedoModel, TextsEditedInPlaceKeepWhatTheStepsAroundThemGaveBack)
 {
     const int text = kindCode(ElementKind::Text), leader = kindCode(ElementKind::TextLine);
+    // Typed twice, the second typing undone: the text is in edit, then picked.
+    const std::vector<Step> backInEdit = {{Edit::Create, text, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}},
+                                          {Edit::Type, 0, 0, 0, {}},      {Edit::UndoRedo, 1, 0, 0, {}},
+                                          {Edit::Select, 1, 0, 0, {}}};
+    const auto then = [&](std::vector<Step> steps, const Step& last) {
+        steps.push_back(last);
+        return steps;
+    };
     const std::vector<std::vector<Step>> sequences = {
+        then(backInEdit, {Edit::Move, 0, 12.5, 7.25, {}}),
+        then(backInEdit, {Edit::Arrows, 3, 2, 0, {}}),
+        then(backInEdit, {Edit::MoveDialog, 0, 12.5, 7.25, {}}),
+        then(backInEdit, {Edit::HandleDrag, 3, 5, 0, {}}),
+        then(backInEdit, {Edit::Sheet, 0, 0, 0, {}}),
+        then(backInEdit, {Edit::Rotate, 0, 90, 0, {}}),
+        then(backInEdit, {Edit::Cut, 0, 0, 0, {}}),
+        // The creation undone and redone: the text comes back in edit.
+        {{Edit::Create, leader, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::UndoRedo, 2, 0, 2, {}},
+         {Edit::Select, 1, 0, 0, {}}, {Edit::Move, 0, -4.5, 3, {}}},
+        // A typing undone in one text, then another's: the first is stored before the second opens.
+        {{Edit::Create, text, 0, 0, {}}, {Edit::Create, text, 30, 30, {}}, {Edit::Type, 0, 0, 0, {}},
+         {Edit::Type, 1, 1, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::UndoRedo, 2, 0, 1, {}}},
         {{Edit::Create, text, 18, -11.75, {}}, {Edit::Arrows, 3, 2, 0, {}}, {Edit::Type, 0, 1, 0, {}}},
         {{Edit::Create, text, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::Move, 0, 4.5, -2.25, {}}, {Edit::Type, 0, 1, 0, {}}},
         {{Edit::Create, leader, 0, 0, {}}, {Edit::Type, 0, 0, 0, {}}, {Edit::Rotate, 0, 90, 0, {}}, {Edit::Type, 0, 0, 0, {}}},
@@ -88,6 +111,16 @@ TEST_F(UndoRedoModel, TextsEditedInPlaceKeepWhatTheStepsAroundThemGaveBack)
     };
     for (const std::vector<Step>& steps : sequences)
         EXPECT_EQ(checker.run(steps), "") << undo_model::describe(steps);
+}
+
+// Random sequences around texts in edit; bench/UndoRedoFuzz.exe --texts runs many more.
+TEST_F(UndoRedoModel, RandomSequencesAroundTextsInEditUndoAndRedoToTheStatesTheyLeft)
+{
+    const uint64_t seed = 2026120902;
+    for (long long n = 0; n < 6; ++n) {
+        const std::vector<Step> steps = undo_model::randomTextSequence(seed, n);
+        EXPECT_EQ(checker.run(steps), "") << "case " << n << ": " << undo_model::describe(steps);
+    }
 }
 
 // Random sequences over every edit; bench/UndoRedoFuzz.exe runs many more of the same.

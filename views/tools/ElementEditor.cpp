@@ -103,6 +103,9 @@ void ElementEditor::abandonCreation()
 
 int ElementEditor::placeByMouse(int k, int mode)
 {
+    // The new element takes this editor's hand: a text in edit there is stored first.
+    if (context)
+        (void)context->settleTextInEdit();
     if (!startFreshElement(k))
         return 0;
     element->takePlacementDefaults();
@@ -139,7 +142,7 @@ void ElementEditor::settleElement(int markSelected)
     }
 }
 int ElementEditor::holdsKind(int k) { return element && kindInHand == k; }
-int ElementEditor::isInEditState() { return 0; }
+int ElementEditor::isInEditState() { return element && element->isEditedInPlace(); }
 // Keys and the overlay go to the element in hand (a text edited in place takes them).
 void ElementEditor::redrawInputOverlay()
 {
@@ -195,8 +198,12 @@ int ElementEditor::commitNewElement()
 
 // --- stored elements changed by the user ---
 
+// The stored element is changed as the screen shows the drawing: a text in edit (held by the
+// creation editor) is stored first, here and by the handle drag and the property sheet.
 int ElementEditor::editByMouseById(int id)
 {
+    if (context)
+        (void)context->settleTextInEdit();
     if (!beginEdit(id))
         return -1;
     const int r = element->editByMouse();
@@ -210,6 +217,8 @@ int ElementEditor::editByMouseById(int id)
 
 int ElementEditor::dragHandleById(int id, int handle)
 {
+    if (context)
+        (void)context->settleTextInEdit();
     if (!beginEdit(id))
         return 0;
     UndoManager* undo = context->undoManager;
@@ -231,6 +240,8 @@ int ElementEditor::dragHandleById(int id, int handle)
 
 int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
 {
+    if (context)
+        (void)context->settleTextInEdit();
     if (!beginEdit(id))
         return 0;
     ViewUpdater* updater = context->updater;

@@ -52,6 +52,7 @@ int ElementScaler::applyScale()
 {
     if (lastResult != 1 || !scales(factor) || !context)
         return 0;
+    (void)context->settleTextInEdit();
     SelectTool* tool = SelectTool::of(context);
     ElementEditorBase* editor = context->editor3;
     Point lower, upper;

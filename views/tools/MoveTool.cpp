@@ -96,6 +96,7 @@ int MoveTool::dragSelection()
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !view || !tool->hasSelection())
         return -1;
+    (void)context->settleTextInEdit(); // the preview and the move take what the screen shows
     offsetX = offsetY = offsetZ = 0.0;
     copy = 0;
     tool->getPressPoint(startX, startY);
@@ -150,6 +151,7 @@ int MoveTool::translateSelection(double dx, double dy, double dz)
     ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
+    (void)context->settleTextInEdit();
     const int moved = translateAll(context->elementStore(), *editor, tool_support::liveSelectedIds(context), dx, dy, dz);
     if (context->updater)
         context->updater->repaintChanges();
@@ -175,6 +177,7 @@ int MoveTool::copyBy(double dx, double dy, double dz)
     ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!tool || !editor)
         return 0;
+    (void)context->settleTextInEdit();
     const std::vector<int> sources = tool_support::liveSelectedIds(context);
     if (sources.empty())
         return 0;
@@ -267,6 +270,7 @@ int MoveTool::editPointsLoop()
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !editor || !view)
         return loopCode(MouseLoopResult::Ended);
+    (void)context->settleTextInEdit(); // the marks and the edits take what the screen shows
     int r = loopCode(MouseLoopResult::LeftClick);
     while (r == loopCode(MouseLoopResult::LeftClick)) {
         if (theMouseState) {
@@ -302,6 +306,7 @@ int MoveTool::moveSelection()
     SelectTool* tool = SelectTool::of(context);
     if (!tool || !tool->hasSelection())
         return 0;
+    (void)context->settleTextInEdit();
     offsetX = offsetY = offsetZ = 0.0;
     double dx = 0.0, dy = 0.0;
     MoveSettingsDialog dialog(context, dx, dy);

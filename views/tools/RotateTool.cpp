@@ -91,6 +91,7 @@ int RotateTool::applyRotation()
     ElementEditorBase* editor = DocumentContext::toolEditorOf(context);
     if (!editor)
         return 0;
+    (void)context->settleTextInEdit();
     // Any finite angle comes into one turn here; the elements then never loop over turns.
     if (!std::isfinite(angle))
         angle = 0.0;
@@ -117,6 +118,7 @@ int RotateTool::run()
     ViewParams* view = context ? context->view : nullptr;
     if (!tool || !view)
         return 0;
+    (void)context->settleTextInEdit(); // the centre and the preview take what the screen shows
     if (!centreSet) {
         Point lower, upper;
         if (!tool->getSelectionBounds(lower, upper))

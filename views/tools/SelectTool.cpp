@@ -580,6 +580,9 @@ int SelectTool::onLeftButton()
     ElementEditorBase* editor = toolEditor();
     if (!context || !editor || !pickAtMouse(1))
         return 0;
+    // A press picks, drags and reshapes what the screen shows: a text still in edit (an undo or
+    // redo of its typing leaves it so) is stored first, as a tool button would store it.
+    (void)context->settleTextInEdit(); // 0: no text was in edit
     pressX = pickX;
     pressY = pickY;
     const int n = collectCandidatesInBox();
