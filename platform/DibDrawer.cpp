@@ -131,11 +131,13 @@ void DibDrawer::setupFromScan(ScanDibSource& image)
     resetHeader(image.imageWidth(), image.imageHeight(), depth);
     info_.header.biXPelsPerMeter = pelsPerMetre(image.xResolution());
     info_.header.biYPelsPerMeter = pelsPerMetre(image.yResolution());
-    rop = depth == 1 ? NOTSRCCOPY : SRCCOPY;
-
     const unsigned short* map = image.colorMap();
     int count = image.colorMapCount();
-    if (map && count > 0) {
+    const bool mapped = map && count > 0;
+    // A bilevel picture's set bits are ink; a colour-mapped one shows each pixel in its colour.
+    rop = depth == 1 && !mapped ? NOTSRCCOPY : SRCCOPY;
+
+    if (mapped) {
         // Three planes; a map longer than the palette (a corrupt one, or one of 16-bit samples)
         // gives its first 256 entries.
         int plane = count / 3;

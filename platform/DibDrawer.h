@@ -27,7 +27,8 @@ public:
     // setupFromScan, then the draw.
     [[nodiscard]] int draw(DeviceContext& dc, const IntRect& target, ScanDibSource& image);
     // Header, palette and raster operation for a scanned image: its width, height, depth and
-    // resolution (dots per inch to pels per metre); NOTSRCCOPY for 1 bit per pixel, else SRCCOPY.
+    // resolution (dots per inch to pels per metre); NOTSRCCOPY for 1 bit per pixel without a
+    // colour map, else SRCCOPY.
     // The palette is the image's colour map (at most 256 entries, the high byte of each 16-bit
     // value) or else a grey ramp, whose entry 1 is white for a 1-bit image.
     void setupFromScan(ScanDibSource& image);

@@ -31,7 +31,7 @@ class RgbDibSource : public DibPixelSource {
 // A bilevel, grey or mapped image as a scanner-oriented file holds it (TIFF).
 class ScanDibSource : public DibPixelSource {
 public:
-    // 1 draws inverted (a set bit is ink).
+    // 1 without a colour map draws inverted (a set bit is ink).
     [[nodiscard]] virtual int bitsPerPixel() const = 0;
     // Dots per inch.
     [[nodiscard]] virtual int xResolution() const = 0;

@@ -21,8 +21,6 @@ const size_t kHexChunk = 64 * 1024;
 const int kBlackPlate = 3;
 const int kSeparations = 2;
 
-int luminance(const RGBQUAD& q) { return 299 * q.rgbRed + 587 * q.rgbGreen + 114 * q.rgbBlue; }
-
 // Palette index of pixel x of a 4- or 8-bit row.
 inline int indexAt(const unsigned char* row, int bits, int x)
 {
@@ -37,7 +35,13 @@ inline int indexAt(const unsigned char* row, int bits, int x)
 int paletteRunsLightToDark(const DibHeaderBlock& block)
 {
     const RGBQUAD* palette = const_cast<DibHeaderBlock&>(block).palette();
-    return luminance(palette[0]) > luminance(palette[1]);
+    return isLighter(palette[0].rgbRed, palette[0].rgbGreen, palette[0].rgbBlue, palette[1].rgbRed, palette[1].rgbGreen,
+                     palette[1].rgbBlue);
+}
+
+int isLighter(int red0, int green0, int blue0, int red1, int green1, int blue1)
+{
+    return 299 * red0 + 587 * green0 + 114 * blue0 > 299 * red1 + 587 * green1 + 114 * blue1;
 }
 
 unsigned char plateByte(int red, int green, int blue, int plate)

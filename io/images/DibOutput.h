@@ -48,6 +48,8 @@ private:
 
 // 1 when palette entry 0 is lighter than entry 1 (the 1-bit outputs then invert the bits).
 [[nodiscard]] int paletteRunsLightToDark(const DibHeaderBlock& block);
+// 1 when the colour (red0, green0, blue0) is lighter than (red1, green1, blue1), by luminance.
+[[nodiscard]] int isLighter(int red0, int green0, int blue0, int red1, int green1, int blue1);
 // 255 - the ink of a colour on plate 0..3 (the RGB colour's ink conversion).
 [[nodiscard]] unsigned char plateByte(int red, int green, int blue, int plate);
 

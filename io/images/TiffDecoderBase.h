@@ -9,8 +9,9 @@ class ImageReaderBase;
 // The decoded-image state of a TIFF picture and its row decoders: what the file's first directory
 // says (size, samples, compression, photometric interpretation, resolution, strips, colour map)
 // and how one row of the file's samples becomes a row of the DIB that is drawn. TiffImage reads
-// the directory into it; the DIB drawer reads it as a scanned image (ScanDibSource): 1-bit rows
-// draw inverted (a set bit is ink), 8-bit rows through the colour map or a grey ramp.
+// the directory into it; the DIB drawer reads it as a scanned image (ScanDibSource): bilevel
+// 1-bit rows draw inverted (a set bit is ink), colour-mapped ones and 8-bit rows through the
+// colour map, other 8-bit rows through a grey ramp.
 //
 // File rows ("raw" rows) are the samples as stored, top row first, PackBits runs expanded; DIB
 // rows are 1, 8, 24 (blue, green, red) or 32 bits (blue, green, red, 0) per pixel, each padded to

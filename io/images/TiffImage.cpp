@@ -302,7 +302,9 @@ int TiffImage::readDirectory()
         return 0;
 
     // The colour map: three planes converted from the file's order, at most 256 values each.
-    if (const Entry* e = dir.find(kColorMap); e && e->count >= 6 && bitCount == 8) {
+    // A bilevel picture (white or black is zero) keeps its two levels whatever map it carries.
+    const bool mapped = bitCount == 8 || (bitCount == 1 && photometric == kPalette);
+    if (const Entry* e = dir.find(kColorMap); e && e->count >= 6 && mapped) {
         const int size = typeSize(e->type);
         const long long bytes = static_cast<long long>(e->count) * size;
         if (size < 1 || bytes > available)

@@ -15,9 +15,9 @@ struct IntRect;
 // with its first image.
 //
 // Accepted: "II" or "MM" byte order, version 42; one image of uncompressed or PackBits strips;
-// 1-bit and 8-bit grey (photometric 0 or 1), 8-bit with a colour map, 8-bit grey with a second
-// sample, 24-bit RGB, 32-bit CMYK or RGBA, every sample 8 bits (1 bit for bilevel), chunky
-// samples; resolutions of at least 16 dots per unit. Refused, with "処理できないファイルです。"
+// 1-bit and 8-bit grey (photometric 0 or 1), 1-bit and 8-bit with a colour map, 8-bit grey with
+// a second sample, 24-bit RGB, 32-bit CMYK or RGBA, every sample 8 bits (1 bit for one sample),
+// chunky samples; resolutions of at least 16 dots per unit. Refused, with "処理できないファイルです。"
 // captioned "TIFFエラー": LZW and every other compression, 16-bit samples, planar configuration
 // 2, other photometric interpretations of RGB samples, directories of no or more than 200
 // entries, strips that lie beyond the file or fewer than the rows need, more than 2^28 pixels.

@@ -57,6 +57,14 @@ int TiffRowConverter::prepare(const TiffDecoderBase& picture, TiffRowForm rowFor
             return 0;
         break;
     }
+    if (bits == 1 && picture.mapCount > 0) {
+        unsigned char r0, g0, b0, r1, g1, b1;
+        picture.mapColour(0, r0, g0, b0);
+        picture.mapColour(1, r1, g1, b1);
+        bitFlip = isLighter(r0, g0, b0, r1, g1, b1) ? 0xFF : 0;
+    } else {
+        bitFlip = picture.photometric == TiffDecoderBase::kBlackIsZero ? 0 : 0xFF;
+    }
     if (picture.isColourMapped())
         for (int i = 0; i < 256; ++i) {
             picture.mapColour(i, red[i], green[i], blue[i]);
@@ -88,9 +96,8 @@ void TiffRowConverter::convert(const unsigned char* raw, unsigned char* out) con
     switch (form) {
     case TiffRowForm::kBits: {
         const long long n = outputBytes();
-        const unsigned char flip = image->photometric == TiffDecoderBase::kBlackIsZero ? 0 : 0xFF;
         for (long long i = 0; i < n; ++i)
-            out[i] = static_cast<unsigned char>(raw[i] ^ flip);
+            out[i] = static_cast<unsigned char>(raw[i] ^ bitFlip);
         if (w % 8)
             out[n - 1] = static_cast<unsigned char>(out[n - 1] & (0xFF00 >> (w % 8)));
         return;

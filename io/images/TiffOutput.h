@@ -4,8 +4,9 @@ class TiffDecoderBase;
 // What one output row of a TIFF picture holds, for PostScript and PDF: the file's samples read
 // top row first, PackBits runs expanded, turned into the form the output takes.
 enum class TiffRowForm {
-    kBits, // 1 bit per pixel, (width + 7) / 8 bytes, 1 white: inverted unless photometric 1; the
-           // bits beyond the width cleared
+    kBits, // 1 bit per pixel, (width + 7) / 8 bytes, 1 white: inverted unless photometric 1, or
+           // with a colour map exactly when index 0 is the lighter colour (the screen's light and
+           // dark); the bits beyond the width cleared
     kGrey, // 8 bits per pixel, 255 white: the first sample, inverted for photometric 0
     kRgb,  // red, green, blue: RGB samples as stored, RGBA without its fourth sample (transparent
            // black white, as on the screen), colour-mapped indices through the map
@@ -32,6 +33,7 @@ private:
     const TiffDecoderBase* image = nullptr;
     TiffRowForm form = TiffRowForm::kRgb;
     int plate = 0;
+    unsigned char bitFlip = 0; // of kBits
     unsigned char red[256] = {}, green[256] = {}, blue[256] = {};
     unsigned char plateValue[256] = {};
 };

@@ -165,6 +165,7 @@ TEST(TiffImage, EveryLayoutOrderCompressionAndStripingDrawsTheFilesPixels)
     // Files of ImageMagick's own layout: strips first, the directory and arrays at the end.
     const char* kinds[][2] = {{"-type TrueColor -compress RLE -endian MSB", "im-rgb.tif"},
                               {"-type Palette -colors 30 -compress None -endian LSB", "im-palette.tif"},
+                              {"-type Palette -colors 2 -compress RLE -endian MSB", "im-two-colours.tif"},
                               {"-type Grayscale -compress RLE -endian MSB", "im-grey.tif"},
                               {"-type Bilevel -compress None", "im-bits.tif"}};
     std::vector<Convert> jobs;

@@ -1,8 +1,10 @@
 // The TIFF reader's output: the PostScript image of every sample layout in the composite and
 // separation modes, PackBits expanded, a failed write, and a page that Ghostscript renders as the
-// screen shows it; the PDF XObjects in their colour spaces, rendered by poppler.
+// screen shows it; the PDF XObjects in their colour spaces, rendered by poppler; a 1-bit picture
+// with a colour map in its colours on the screen and their light and dark on paper.
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "tests/io/TiffFixture.h"
 #include "tests/io/pdf/PdfTestFile.h"
 #include "tests/support/DibSurface.h"
+#include "tests/support/ImageCompare.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/ScratchFolder.h"
@@ -208,6 +211,65 @@ TEST_F(TiffPage, GhostscriptRendersEveryLayoutAsTheScreenShowsIt)
         reader.setSource(files[i].c_str());
         expectCellsAsOnScreen([&](DeviceContext& dc, const IntRect& target) { return reader.draw(dc, target); },
                               [&](double x, double y) { return ppmPixel(page, x, y); }, kLeft, topOf(static_cast<int>(i)), 2);
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(TiffPage, A1BitPictureWithAColourMapShowsItsColoursAndPrintsTheirLightAndDark)
+{
+    MessageBoxScript boxes;
+    ScratchFolder scratch;
+    setPaper(210, 297);
+    // 4 x 2 pixels of both indices; on the screen each in its map colour as ImageMagick reads
+    // it, on paper (PostScript and PDF) black where the screen shows the darker of the two
+    // colours and white where it shows the lighter.
+    struct Case {
+        const char* name;
+        unsigned char colours[2][3];
+        int compression;
+        int dark; // the index of the darker colour
+    };
+    const Case cases[] = {
+        {"black, white", {{0, 0, 0}, {255, 255, 255}}, 1, 0},
+        {"white, black", {{255, 255, 255}, {0, 0, 0}}, 32773, 1},
+        {"dark blue, light yellow", {{0x10, 0x20, 0x80}, {0xF0, 0xE0, 0x60}}, 32773, 0},
+        {"light yellow, dark blue", {{0xF0, 0xE0, 0x60}, {0x10, 0x20, 0x80}}, 1, 1},
+    };
+    const std::vector<std::string> rows = {std::string("\xA0", 1), std::string("\x50", 1)};
+    std::vector<std::string> files;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        TiffSpec s = picture(4, {1}, 3, rows);
+        s.compression = c.compression;
+        s.colourMap.clear();
+        for (int channel = 0; channel < 3; ++channel)
+            for (int index = 0; index < 2; ++index)
+                s.colourMap.push_back(static_cast<unsigned short>(c.colours[index][channel] * 0x101));
+        files.push_back(scratch.file("map" + std::to_string(i) + ".tif", tiffFile(s)));
+        ASSERT_GE(addPicture(files.back(), ImageTypeValue::kTiff, kLeft, topOf(static_cast<int>(i)), 4 * kCell, 2 * kCell),
+                  1);
+    }
+    const std::string ps = renderPage(scratch, "map.ps");
+    ASSERT_FALSE(ps.empty());
+    ASSERT_FALSE(exportPagePdf(scratch.pathOf("map.pdf")).empty());
+    EXPECT_EQ(pdfImageList(scratch, "map.pdf"), "4 2 gray 1\n4 2 gray 1\n4 2 gray 1\n4 2 gray 1\ndistinct 4\n");
+    EXPECT_EQ(pdf_test::run(scratch, "pdftoppm -r 72 -aa no map.pdf map && mv map-1.ppm map.ppm"), "");
+    const std::string pdf = ScratchFolder::read(scratch.pathOf("map.ppm"));
+
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        TiffImage reader;
+        reader.setSource(files[i].c_str());
+        EXPECT_EQ(firstRgbDifference(drawnRgb(reader, 4, 2), referenceRgb(scratch, files[i]), 4), "");
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x) {
+                const int index = static_cast<unsigned char>(rows[static_cast<size_t>(y)][0]) >> (7 - x) & 1;
+                const COLORREF paper = index == c.dark ? RGB(0, 0, 0) : RGB(255, 255, 255);
+                const double px = kLeft + kCell * (x + 0.5), py = topOf(static_cast<int>(i)) + kCell * (y + 0.5);
+                EXPECT_EQ(ppmPixel(ps, px, py), paper) << "PostScript, pixel " << x << "," << y;
+                EXPECT_EQ(ppmPixel(pdf, px, py), paper) << "PDF, pixel " << x << "," << y;
+            }
     }
     EXPECT_TRUE(boxes.shown().empty());
 }
