@@ -113,15 +113,17 @@ void OwnerDrawnRows::paint(int onlyIndex)
     if (!drawing)
         return;
     DeviceContext& dc = drawing.dc();
+    // The item's frame lies on the edge of its client area and only the item's own WM_PAINT draws
+    // it, which a repaint of the rows (a scroll, a click) does not bring about: paint inside it.
+    IntRect inside = clientRect;
+    inside.deflate(1);
     if (onlyIndex < 0)
-        dc.fillRect(RgbColor(255, 255, 255), clientRect);
+        dc.fillRect(RgbColor(255, 255, 255), inside);
     RgbColor background = dc.getBkColor();
     (void)dc.selectPen(PenSpec()); // without a new pen the DC's own black one draws
     // The rows are as high as this font; a window DC would come with the system font.
     (void)dc.selectGuiFont();
-    IntRect clip = clientRect;
-    clip.deflateVertically(1);
-    drawing.window().setClipRect(clip);
+    drawing.window().setClipRect(inside);
 
     const int h = rowHeight();
     const int rows = visibleRows();

@@ -14,7 +14,7 @@ class DeviceContext;
 //
 // The lists draw into a plain dialog item (a frame-style STATIC without SS_NOTIFY, so that clicks
 // reach the dialog) whenever their content changes, not in WM_PAINT: a dialog calls refresh for
-// them when it is painted (event 2101).
+// them when it is painted (event 2101). They draw inside the item's 1-pixel frame and never over it.
 class OwnerDrawnRows : public Control {
 public:
     ~OwnerDrawnRows() override;

@@ -1,6 +1,7 @@
 // Shortcut keys: the table's keys and system keys, which presses the hook consumes, a bound key
 // through the pump to the frame, the dialog ショートカットキー with the button hints, and the
 // settings section with its bad lines and every truncation.
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/CurrentEvent.h"
+#include "platform/OwnerDrawnRows.h"
 #include "resources/ids.h"
 #include "shell/FrameCommands.h"
 #include "shell/ShortcutKeyDialog.h"
@@ -15,6 +17,7 @@
 #include "tests/shell/ShellFixture.h"
 #include "tests/shell/panes/LayoutFixture.h"
 #include "tests/shell/settings/SettingsFixture.h"
+#include "tests/support/DibSurface.h"
 #include "tests/support/MessagePump.h"
 
 namespace {
@@ -279,6 +282,79 @@ TEST_F(LayoutTest, TheDialogBindsShowsTheKeyInTheHintAndOnlyOkKeepsIt)
         EXPECT_EQ(labelOf(keys.table, "Ctrl+C"), "system");
         EXPECT_EQ(hint(), r.hintAfter);
     }
+}
+
+// The key and command columns are two frame-style items side by side, whose frames make the box
+// and the line between the columns. The dialog's painting draws the rows, then the items draw
+// their frames; a scroll, however it comes, draws the rows again and must leave the frames.
+TEST(ShortcutKeys, TheListsScrolledKeepTheirFramesAndTheLineBetweenTheColumns)
+{
+    TestApplication app;
+    ShortcutKeyTable table;
+    ASSERT_EQ(table.setup(), 1);
+    ShortcutCommandList commands;
+    std::unique_ptr<DibSurface> surfaces[2]; // drawn on until the dialog is gone
+    ShortcutKeyDialog dialog(table, commands);
+    const COLORREF mark = RGB(255, 0, 255);
+    (void)driveModalDialog([&] { return static_cast<INT_PTR>(dialog.run()); }, [&](HWND window) {
+        struct Cancel {
+            HWND window;
+            ~Cancel() { PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
+        } cancel{window}; // however the steps end
+        const int ids[] = {IDC_SHORTCUT_KEYS, IDC_SHORTCUT_LABELS};
+        OwnerDrawnRows* lists[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            lists[i] = dynamic_cast<OwnerDrawnRows*>(dialog.findControl(ids[i]));
+            ASSERT_TRUE(lists[i]);
+            HWND item = GetDlgItem(window, ids[i]);
+            RECT r = {};
+            GetClientRect(item, &r);
+            surfaces[i] = std::make_unique<DibSurface>(r.right, r.bottom, mark);
+            lists[i]->paintTarget = surfaces[i]->hdc;
+            lists[i]->refresh();
+            SendMessageA(item, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surfaces[i]->hdc), PRF_CLIENT);
+        }
+        // The system's frame colour (Wine's is not COLOR_WINDOWFRAME).
+        const COLORREF frame = surfaces[0]->pixel(0, 0);
+        ASSERT_NE(frame, mark);
+        auto framePixels = [&](const DibSurface& s) {
+            int count = 0;
+            for (int x = 0; x < s.width; ++x)
+                count += (s.pixel(x, 0) == frame) + (s.pixel(x, s.height - 1) == frame);
+            for (int y = 0; y < s.height; ++y)
+                count += (s.pixel(0, y) == frame) + (s.pixel(s.width - 1, y) == frame);
+            return count;
+        };
+        const int page = lists[0]->visibleRows();
+        ASSERT_GT(page, 5);
+        HWND bar = GetDlgItem(window, IDC_SHORTCUT_SCROLL);
+        struct Scroll {
+            const char* what;
+            HWND to;
+            UINT message;
+            WPARAM wParam;
+            int top;
+        };
+        const Scroll scrolls[] = {
+            {"the bar's down arrow", window, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 1},
+            {"the thumb dragged", window, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40), 40},
+            {"Page Down on the bar", bar, WM_KEYDOWN, VK_NEXT, 40 + page - 1},
+            {"End on the bar", bar, WM_KEYDOWN, VK_END, table.count() - page},
+        };
+        for (const Scroll& s : scrolls) {
+            SCOPED_TRACE(s.what);
+            for (auto& surface : surfaces)
+                SetPixel(surface->hdc, surface->width / 2, surface->height / 2, mark);
+            PostMessageA(s.to, s.message, s.wParam, s.to == window ? reinterpret_cast<LPARAM>(bar) : 0);
+            pumpUntilIdle();
+            for (int i = 0; i < 2; ++i) {
+                const DibSurface& surface = *surfaces[i];
+                EXPECT_EQ(lists[i]->topIndex, s.top) << ids[i];
+                EXPECT_NE(surface.pixel(surface.width / 2, surface.height / 2), mark) << "rows drawn again " << ids[i];
+                EXPECT_EQ(framePixels(surface), 2 * (surface.width + surface.height)) << "frame of " << ids[i];
+            }
+        }
+    });
 }
 
 TEST(ShortcutKeys, TheSectionKeepsBoundKeysAndReadsPastLinesItCannotUse)
