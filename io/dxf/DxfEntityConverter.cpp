@@ -111,7 +111,7 @@ void DxfEntityConverter::resetHolder(Element& holder, int kind)
     // Entities on layer "0" or on a named layer go where new elements of their kind go.
     ElementDefaults* defaults = holder.elementDefaults(kind);
     holder.layer = defaults ? defaults->getLayer() : kNewElementLayer;
-    holder.group = file.entity().section == dxf_keyword::kBlocks ? file.lastBlockId() : 0;
+    holder.group = file.entity().section == dxf_keyword::kBlocks ? file.blockBeingRead() : 0;
 }
 
 DxfEntityConverter::Taken DxfEntityConverter::takeGroups(Element& holder, int kind)
@@ -264,6 +264,13 @@ int DxfEntityConverter::convertToElement(int kind)
     releaseLargeHolderLists(*holder);
     if (!read)
         return 0;
+    const int block = file.entity().section == dxf_keyword::kBlocks ? holder->group : 0;
+    // An element of a block placed already (one that inserted itself before it) goes where the
+    // block's elements went, so that every copy holds it where the others are.
+    const auto placement = block >= 1 ? placements.find(block) : placements.end();
+    Element* inHand = editor->elementInHand();
+    if (placement != placements.end() && placement->second.placed && inHand)
+        inHand->translate(placement->second.x, placement->second.y, 0.0);
     const int id = addInHand();
     if (id < 0)
         return 0;
@@ -271,8 +278,8 @@ int DxfEntityConverter::convertToElement(int kind)
         ++skipped;
         return 1;
     }
-    if (holder->group >= 1 && file.entity().section == dxf_keyword::kBlocks)
-        blockElements[holder->group].push_back(id);
+    if (block >= 1)
+        blockElements[block].push_back(id);
     return 1;
 }
 

@@ -21,8 +21,13 @@ class ElementEditorBase;
 // Elements read inside BLOCKS carry the id of the block they belong to as their group, and are
 // indexed by it. The first INSERT of a block moves the block's elements by its insertion point;
 // each later INSERT places copies, taken from where the block defined them, as a new group.
-// Scale, rotation and base point of an insertion are not used. Elements that nothing can show
-// (a polygon of fewer than two vertices, an empty text, an arc without radius) are not added.
+// Scale, rotation and base point of an insertion are not used. An INSERT inside a block places
+// the named block the same way and nothing else: the entities after it still belong to the block
+// being read, which does not take the placed elements in. An element of a block that is placed
+// already (a block that inserted itself) goes where the block's other elements went.
+//
+// Elements that nothing can show (a polygon of fewer than two vertices, an empty text, an arc
+// without radius) are not added.
 //
 // An entity whose element would carry a value the drawing file cannot write (not finite, or of
 // more integer digits than the file holds, also once an arc's points are computed or a block is

@@ -112,8 +112,8 @@ void DxfTextFile::registerBlocks()
             continue;
         char key[kBlockNameBytes + 1];
         StringUtil::copy(key, group.text);
-        const int id = nextBlockId();
-        (void)blocks.emplace(key, id); // a name given twice keeps its first block
+        readingBlock = nextBlockId();
+        (void)blocks.emplace(key, readingBlock); // a name given twice keeps its first block
     }
 }
 

@@ -19,7 +19,8 @@ class PointList;
 // and TEXT are handed out with all their groups; any other entity is passed over and counted. Only
 // a group of code 0 starts an entity or a section, so a layer or text named "LINE" is never taken
 // for one.
-// Each BLOCK registers its name (code 2) under the next block id: the counter plus the step.
+// Each BLOCK registers its name (code 2) under the next block id: the counter plus the step. The
+// entities that follow belong to the block registered last.
 //
 // Writing puts two lines per group: the code right-aligned in three characters, then the value;
 // reals with exactly five decimals, cut, not rounded. The file holds, in order, HEADER ("$ACADVER"
@@ -43,11 +44,14 @@ public:
     [[nodiscard]] int openForRead();
     [[nodiscard]] int openForWrite();
     [[nodiscard]] int close();
-    void setBlockIdStart(int id) { blockCounter = id; }
+    void setBlockIdStart(int id) { blockCounter = readingBlock = id; }
     void setBlockIdStep(int step) { blockStep = step; }
     [[nodiscard]] int lastBlockId() const { return blockCounter; }
     // A fresh id from the block counter, for blocks made by the reader's caller.
     [[nodiscard]] int nextBlockId();
+    // The id of the block whose entities are being read: the one registered last. Ids that the
+    // caller takes in between do not change it.
+    [[nodiscard]] int blockBeingRead() const { return readingBlock; }
 
     // --- reading ---
     // Advances to the next entity. 0 at the end of the file or on a read error, else 1; the
@@ -142,6 +146,7 @@ private:
     int passedOver = 0;
     int blockCounter = 0;
     int blockStep = 1;
+    int readingBlock = 0;
     std::unordered_map<std::string, int> blocks;
 
     std::string pending;  // the lines of the entity being built

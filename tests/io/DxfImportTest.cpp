@@ -2,6 +2,7 @@
 // rules on small files, and damaged files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -200,6 +201,19 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
                   "1e41", "  0", "SEQEND"}) +
              dxf({"  0", "LINE", " 10", "9e38", " 20", "2", " 11", "3", " 21", "4"}) + kEnd,
          {"line 100 0 | 9e+38 2 3 4", "told: 読み込めない要素が6個ありました。"}},
+        {"texts before and after two insertions inside a block stay its own, placed with it three times",
+         dxf({"  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "INNER", "  0", "LINE", " 10", "0", " 20", "0",
+              " 11", "1", " 21", "0", "  0", "ENDBLK", "  0", "BLOCK", "  2", "OUTER", "  0", "TEXT", " 10", "0", " 20",
+              "5", "  1", "A", "  0", "INSERT", "  2", "INNER", " 10", "10", " 20", "0", "  0", "INSERT", "  2",
+              "INNER", " 10", "20", " 20", "0", "  0", "TEXT", " 10", "0", " 20", "6", "  1", "B", "  0", "ENDBLK",
+              "  0", "ENDSEC"}) +
+             kEntities +
+             dxf({"  0", "INSERT", "  2", "OUTER", " 10", "0", " 20", "100", "  0", "INSERT", "  2", "OUTER", " 10",
+                  "0", " 20", "200", "  0", "INSERT", "  2", "OUTER", " 10", "0", " 20", "300"}) +
+             kEnd,
+         {"line 100 2 | 10 0 11 0", "text 100 4 | 0 105 A 3.75", "line 100 6 | 20 0 21 0", "text 100 4 | 0 106 B 3.75",
+          "text 100 8 | 0 205 A 3.75", "text 100 8 | 0 206 B 3.75", "text 100 10 | 0 305 A 3.75",
+          "text 100 10 | 0 306 B 3.75"}},
         {"a block placed where its lines cannot be written: the insertion is passed over, the next one places it",
          dxf({"  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "B", "  0", "LINE", " 10", "0", " 20", "0",
               " 11", "1", " 21", "0", "  0", "ENDBLK", "  0", "ENDSEC"}) +
@@ -212,6 +226,90 @@ TEST(DxfImport, ReadsWhatTheRulesSayOfSmallFiles)
     };
     for (const auto& c : cases)
         EXPECT_EQ(readAsDrawing(scratch, c.bytes), c.made) << c.name;
+}
+
+TEST(DxfImport, EveryInsertPlacesTheEntitiesItsBlockHoldsWhereEzdxfPutsThem)
+{
+    // ezdxf expands each INSERT, wherever it stands, into its block's own entities (those of a
+    // nested INSERT stay with that INSERT); the import places each of them as a group.
+    const std::string expand = R"(
+doc.saveas('in.dxf')
+doc = ezdxf.readfile('in.dxf')
+def xy(*points):
+    return ''.join(' %.10g %.10g' % (p[0], p[1]) for p in points)
+def describe(e):
+    kind = e.dxftype()
+    if kind == 'LINE':
+        return 'line |' + xy(e.dxf.start, e.dxf.end)
+    if kind == 'TEXT':
+        return 'text |%s %s %.10g' % (xy(e.dxf.insert), e.dxf.text, e.dxf.height)
+    return 'polygon |' + xy(*e.points())
+read = ('LINE', 'TEXT', 'POLYLINE')
+found = [describe(e) for e in doc.modelspace() if e.dxftype() in read]
+for layout in [doc.modelspace()] + [b for b in doc.blocks if not b.is_any_layout]:
+    for insert in layout.query('INSERT'):
+        found += [describe(e) for e in insert.virtual_entities() if e.dxftype() in read]
+print('\n'.join(sorted(found)))
+)";
+    const struct {
+        const char* name;
+        const char* blocks;
+    } cases[] = {
+        {"a text after two insertions of another block, its block placed three times", R"(
+doc.blocks.new('INNER').add_line((0, 0), (1, 0))
+outer = doc.blocks.new('OUTER')
+outer.add_blockref('INNER', (10, 0))
+outer.add_blockref('INNER', (20, 0))
+outer.add_text('T', dxfattribs={'insert': (0, 5), 'height': 2})
+for y in (100, 200, 300):
+    msp.add_blockref('OUTER', (0, y))
+)"},
+        {"two levels, insertions between entities of each kind, blocks placed from both sections", R"(
+doc.blocks.new('INNER').add_line((0, 0), (1, 0))
+middle = doc.blocks.new('MIDDLE')
+middle.add_text('M', dxfattribs={'insert': (0, 1), 'height': 2})
+middle.add_blockref('INNER', (5, 0))
+middle.add_polyline2d([(0, 0), (2, 0), (2, 2)], close=True)
+middle.add_blockref('INNER', (7, 0))
+middle.add_line((0, 3), (1, 3))
+top = doc.blocks.new('TOP')
+top.add_blockref('MIDDLE', (0, 10))
+top.add_text('T', dxfattribs={'insert': (0, 20), 'height': 2})
+top.add_blockref('MIDDLE', (0, 30))
+top.add_polyline2d([(0, 0), (0, 4), (4, 4)])
+msp.add_line((-1, -1), (-2, -2))
+msp.add_blockref('TOP', (100, 0))
+msp.add_blockref('MIDDLE', (200, 0))
+msp.add_text('E', dxfattribs={'insert': (-5, -5), 'height': 2})
+msp.add_blockref('TOP', (300, 0))
+)"},
+        {"a block inserting itself between its entities", R"(
+block = doc.blocks.new('SELF')
+block.add_line((0, 0), (1, 0))
+block.add_blockref('SELF', (10, 0))
+block.add_text('S', dxfattribs={'insert': (0, 2), 'height': 2})
+block.add_polyline2d([(0, 0), (2, 0), (2, 2)], close=True)
+msp.add_blockref('SELF', (0, 50))
+msp.add_blockref('SELF', (0, 100))
+)"},
+    };
+    ScratchFolder scratch;
+    for (const auto& c : cases) {
+        const std::string expected = runPython(scratch, std::string("import ezdxf\ndoc = ezdxf.new('R12')\n"
+                                                                    "msp = doc.modelspace()\n") +
+                                                            c.blocks + expand);
+        IoDrawing drawing;
+        ASSERT_EQ(drawing.importDxf(scratch.pathOf("in.dxf")), 1) << c.name;
+        // Layers and groups left out: "line 100 6 | 10 20 11 20" is "line | 10 20 11 20".
+        std::vector<std::string> placed;
+        for (const std::string& element : drawing.elements())
+            placed.push_back(element.substr(0, element.find(' ')) + element.substr(element.find(" |")));
+        std::sort(placed.begin(), placed.end());
+        std::string made;
+        for (const std::string& element : placed)
+            made += element + "\n";
+        EXPECT_EQ(made, expected) << c.name;
+    }
 }
 
 TEST(DxfImport, AFileThatIsNoDxfOrMakesTooManyElementsLeavesTheDrawingAsItWas)
