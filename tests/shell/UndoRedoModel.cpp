@@ -501,6 +501,56 @@ std::string describe(const std::vector<Step>& steps)
     return s;
 }
 
+namespace {
+
+// The amounts of an edit drawn at random, and its kind where the edit has one. The draws of each
+// edit stay as they are: the cases of a seed must stay the same sequences.
+template <class Below, class Quarter> void drawOperands(Step& s, Below& below, Quarter& quarter)
+{
+    s.a = quarter(20);
+    s.b = quarter(20);
+    switch (s.edit) {
+    case Edit::Create:
+        s.kind = below(2) ? kindCode(ElementKind::Text) : 1 + below(19);
+        break;
+    case Edit::Type:
+        s.kind = below(8);
+        s.a = below(2);
+        break;
+    case Edit::Arrows:
+        s.kind = 1 + below(5);
+        s.a = below(4);
+        break;
+    case Edit::HandleDrag:
+        s.kind = below(8);
+        break;
+    case Edit::Rotate:
+        s.a = below(2) ? 90.0 * (1 + below(3)) : quarter(90);
+        break;
+    case Edit::Scale:
+        s.a = below(2) ? 2.0 : 0.5;
+        s.kind = below(4);
+        break;
+    case Edit::Group:
+        s.kind = 1 + below(2);
+        break;
+    case Edit::Order:
+        s.kind = below(2);
+        break;
+    case Edit::Page:
+        s.kind = below(4);
+        break;
+    case Edit::UndoRedo:
+        s.kind = 1 + below(6);
+        s.b = below(s.kind + 1);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
 std::vector<Step> randomSequence(uint64_t seed, long long n)
 {
     std::mt19937_64 random(seed * 0x9E3779B97F4A7C15ULL + static_cast<uint64_t>(n));
@@ -529,40 +579,7 @@ std::vector<Step> randomSequence(uint64_t seed, long long n)
                                           Edit::Group,  Edit::Order,       Edit::Page,        Edit::UndoRedo,
                                           Edit::UndoRedo};
             s.edit = kEdits[below(static_cast<int>(std::size(kEdits)))];
-            s.a = quarter(20);
-            s.b = quarter(20);
-            switch (s.edit) {
-            case Edit::Type:
-                s.kind = below(8);
-                s.a = below(2);
-                break;
-            case Edit::Arrows:
-                s.kind = 1 + below(5);
-                s.a = below(4);
-                break;
-            case Edit::Rotate:
-                s.a = below(2) ? 90.0 * (1 + below(3)) : quarter(90);
-                break;
-            case Edit::Scale:
-                s.a = below(2) ? 2.0 : 0.5;
-                s.kind = below(4);
-                break;
-            case Edit::Group:
-                s.kind = 1 + below(2);
-                break;
-            case Edit::Order:
-                s.kind = below(2);
-                break;
-            case Edit::Page:
-                s.kind = below(4);
-                break;
-            case Edit::UndoRedo:
-                s.kind = 1 + below(6);
-                s.b = below(s.kind + 1);
-                break;
-            default:
-                break;
-            }
+            drawOperands(s, below, quarter);
         }
         steps.push_back(s);
     }
@@ -609,35 +626,7 @@ std::vector<Step> randomTextSequence(uint64_t seed, long long n)
         }
         Step s;
         s.edit = kAfterwards[below(static_cast<int>(std::size(kAfterwards)))];
-        s.a = quarter(20);
-        s.b = quarter(20);
-        switch (s.edit) {
-        case Edit::Create:
-            s.kind = below(2) ? text : 1 + below(19);
-            break;
-        case Edit::Arrows:
-            s.kind = 1 + below(5);
-            s.a = below(4);
-            break;
-        case Edit::HandleDrag:
-            s.kind = below(8);
-            break;
-        case Edit::Rotate:
-            s.a = below(2) ? 90.0 * (1 + below(3)) : quarter(90);
-            break;
-        case Edit::Scale:
-            s.a = below(2) ? 2.0 : 0.5;
-            s.kind = below(4);
-            break;
-        case Edit::Group:
-            s.kind = 1 + below(2);
-            break;
-        case Edit::Order:
-            s.kind = below(2);
-            break;
-        default:
-            break;
-        }
+        drawOperands(s, below, quarter);
         steps.push_back(s);
         if (below(2))
             steps.push_back({Edit::UndoRedo, 1 + below(3), 0.0, static_cast<double>(below(4)), {}});
