@@ -46,6 +46,9 @@ public:
 
     // The colours, the bundles and the fill's screen of another set; the tints stay.
     void assignValues(const AreaDefaultValues& other);
+    // Each colour, the bundles' too, that holds no inks under the ink model takes those of its RGB
+    // value (RgbColor::inksFromRgbIfNone).
+    void inksFromRgbIfNone();
 
     // An element's bundle from these values: the bundle copied, then its colour and tint set
     // from the colour and tint kept apart.

@@ -79,6 +79,8 @@ public:
     // following the chooser), the numeral, the underline, the extension line and the arrow head;
     // no flag. The flags are TextBearingDefaults'.
     void assignValues(const MeasureDefaults& other);
+    // The shared colours, the underline's and the numeral's.
+    void inksFromRgbIfNone() override;
 
     // "setMeasure": layer, textColor, ulineColor, drawColor, arrowColor, font, numeral,
     // underLine, drawLine, arrowLine; read up to endTag in any order, another tag skipped to the

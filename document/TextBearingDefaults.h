@@ -26,6 +26,9 @@ public:
     [[nodiscard]] int anyFlagSet() const;
     // Those flags and the owner of another record of the kind.
     void assignBatch(const TextBearingDefaults& other);
+    // Each colour, the leader's and the arrow head's too, that holds no inks under the ink model
+    // takes those of its RGB value (RgbColor::inksFromRgbIfNone).
+    virtual void inksFromRgbIfNone();
 
     InkColor textColor;
     InkColor drawColor;  // the leader's

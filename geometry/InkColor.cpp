@@ -96,6 +96,9 @@ int InkColor::exchangeRecord(int mode, ElementRecordBuffer& buffer)
     setRgb(rgb[0], rgb[1], rgb[2]);
     for (int i = 0; i < 4; ++i)
         setInk(i, ink[i]);
+    // A record written without inks (by a copy of the program in an RGB model, through the
+    // clipboard; an element that took the reader's or an import's black) gets them here.
+    inksFromRgbIfNone();
     overprint = switchValue;
     for (int i = 0; i < kPlates; ++i)
         plateMarks[i] = marks[i];

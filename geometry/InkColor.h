@@ -36,8 +36,9 @@ public:
     [[nodiscard]] int separationValue(int plate, int defaultValue) const;
 
     // Mode 1 writes the 52-byte record image, mode 3 reads it (RGB and inks taken as they are,
-    // neither derived from the other); other modes do nothing and return 0. A read that runs
-    // past the record's end changes nothing and returns 0.
+    // neither derived from the other, except that a colour without inks under the ink model takes
+    // those of its RGB value); other modes do nothing and return 0. A read that runs past the
+    // record's end changes nothing and returns 0.
     [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
     // Inks and COLORREF (the model word stays), overprint, plate marks and ink; null does nothing.
     void assign(const InkColor* other);

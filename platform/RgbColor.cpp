@@ -108,6 +108,12 @@ void RgbColor::rgbFromInks()
            255 - clampByte(bytes[2] + bytes[3]));
 }
 
+void RgbColor::inksFromRgbIfNone()
+{
+    if (!(inks[0] | inks[1] | inks[2] | inks[3]) && !isWhite() && colorModel() == 3)
+        inksFromRgbPercent();
+}
+
 void RgbColor::applyTint(int percent)
 {
     if (percent < 0 || percent >= 100)

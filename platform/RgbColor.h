@@ -78,6 +78,10 @@ public:
     void inksFromRgbPercent();
     // RGB from the inks read as percentages.
     void rgbFromInks();
+    // Under the ink model (3) inks 0, 0, 0, 0 stand for white only: a colour that holds none while
+    // its RGB value is not white (a default made before that model came into force, a value read
+    // without inks) takes the inks its RGB value converts to. Other colours and models stay.
+    void inksFromRgbIfNone();
 
     int model = 0;
     int inks[4] = {0, 0, 0, 0};

@@ -25,8 +25,9 @@ public:
     // 10..200), HOWTOPICK ("WHOLE" or "PART"; another keyword keeps the mode), PICKRGB (three
     // numbers 0..255; fewer, or one out of range, keep the colour) and COLORMODEL (0, 1 or 2;
     // anything else reads as 0), which comes into force at once: the settings are read at
-    // start-up, before any colour is. Other keys are passed over. Then apply. The last readKey
-    // result: nonzero when the next section's line was read.
+    // start-up, before any drawing is (the defaults made before take their inks once the whole
+    // file is read, giveDefaultColoursInks). Other keys are passed over. Then apply. The last
+    // readKey result: nonzero when the next section's line was read.
     [[nodiscard]] int readSection(SettingsFile& file);
     // DISPLAYDPI, HOWTOPICK (quoted), PICKRGB and COLORMODEL, each on its line; 0 at the first
     // failed write.

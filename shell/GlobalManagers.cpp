@@ -92,6 +92,18 @@ void createGlobals()
         theLayerTable->reset();
 }
 
+void giveDefaultColoursInks()
+{
+    if (theLineDefaults)
+        theLineDefaults->inksFromRgbIfNone();
+    if (theBezierDefaults)
+        theBezierDefaults->inksFromRgbIfNone();
+    if (theTextDefaults)
+        theTextDefaults->inksFromRgbIfNone();
+    if (theMeasureDefaults)
+        theMeasureDefaults->inksFromRgbIfNone();
+}
+
 void destroyGlobals()
 {
     theFileErrorReporter.reset(); // out of service: it is one object of the document folder for the whole run

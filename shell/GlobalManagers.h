@@ -13,6 +13,10 @@ class PartsLibrary;
 // away (its settings section is neither read nor written). A test that needs a fake puts it into
 // the slot beforehand. Then the layer table gets its 256 default layers.
 void createGlobals();
+// Every colour of the line, Bezier, text and measure defaults that holds no inks under the ink
+// model takes those of its RGB value: the defaults are made before the settings file names the
+// colour model, and the file may lack their colour keys or give them before it names the model.
+void giveDefaultColoursInks();
 // Deletes the managers in the shutdown order (the file and output managers first, the parts
 // libraries after them, the element clipboard last) and leaves every slot empty.
 void destroyGlobals();

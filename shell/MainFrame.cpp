@@ -78,6 +78,7 @@ void MainFrame::initialize()
     if (shortcutKeys)
         shortcutKeys->setup();
     (void)loadAppSettings(); // a missing or unreadable file leaves the defaults
+    giveDefaultColoursInks();
     if (shortcutKeys)
         shortcutKeys->applyToButtons();
     if (toolbars)

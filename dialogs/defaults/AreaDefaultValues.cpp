@@ -1,6 +1,7 @@
 #include "document/AreaDefaultValues.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "dialogs/defaults/ColourKeys.h"
 #include "dialogs/defaults/RecordValueChecks.h"
@@ -41,6 +42,12 @@ void AreaDefaultValues::assignValues(const AreaDefaultValues& other)
     paint.assign(&other.paint);
     pattern.assign(&other.pattern);
     paintGray.assign(&other.paintGray);
+}
+
+void AreaDefaultValues::inksFromRgbIfNone()
+{
+    for (InkColor* colour : {&edgeColor, &paintColor, &patternColor, &edge.colour, &paint.colour, &pattern.colour})
+        colour->inksFromRgbIfNone();
 }
 
 // --- the settings file ---

@@ -50,6 +50,15 @@ void MeasureDefaults::assignValues(const MeasureDefaults& other)
     underLine.assign(&other.underLine);
 }
 
+void MeasureDefaults::inksFromRgbIfNone()
+{
+    TextBearingDefaults::inksFromRgbIfNone();
+    ulineColor.inksFromRgbIfNone();
+    underLine.colour.inksFromRgbIfNone();
+    if (numeralValues)
+        numeralValues->numeralColour.inksFromRgbIfNone();
+}
+
 // The radius and diameter dimensions have no batch edit.
 int MeasureDefaults::accepts(int kind)
 {

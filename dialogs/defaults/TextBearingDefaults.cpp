@@ -1,5 +1,6 @@
 #include "document/TextBearingDefaults.h"
 
+#include <initializer_list>
 #include <new>
 
 #include "dialogs/defaults/ColourKeys.h"
@@ -42,6 +43,14 @@ void TextBearingDefaults::assignBatch(const TextBearingDefaults& other)
     assignFontFlags(other);
     if (other.kindFlagCount == kindFlagCount)
         copyBatchFlags(kindFlags, other.kindFlags, kindFlagCount);
+}
+
+void TextBearingDefaults::inksFromRgbIfNone()
+{
+    for (InkColor* colour : {&textColor, &drawColor, &arrowColor, &drawLine.colour})
+        colour->inksFromRgbIfNone();
+    if (arrowLine)
+        arrowLine->colour.inksFromRgbIfNone();
 }
 
 void TextBearingDefaults::assignShared(const TextBearingDefaults& other)

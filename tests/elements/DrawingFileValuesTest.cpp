@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "elements/CircleDimensionElement.h"
 #include "elements/VertexRoundingList.h"
@@ -17,6 +20,7 @@
 #include "geometry/GrayAttributes.h"
 #include "geometry/GrayValue.h"
 #include "geometry/HatchAttributes.h"
+#include "geometry/InkColor.h"
 #include "geometry/LeanAttribute.h"
 #include "geometry/LineAttribute.h"
 #include "geometry/LineSizeAttribute.h"
@@ -348,4 +352,54 @@ TEST(DrawingFileValues, ReadingDimensionsResolvesFacesAndTheDisplayOnce)
         EXPECT_TRUE(read == 0 || (enumerations.calls() == 0 && contexts.calls() == 0))
             << enumerations.calls() << " enumerations, " << contexts.calls() << " information contexts";
     }
+}
+
+// Under the ink model a colour the drawing file gives without inks takes those of its RGB value:
+// a line whose section has no colour (the first takes the reader's black, a later one the colour
+// before it, as files rely on) and an "rgbColor" block; "cmykPercent" keeps its inks, 0 0 0 0
+// being white.
+TEST(DrawingFileValues, UnderTheInkModelAColourReadWithoutInksTakesThoseOfItsRgbValue)
+{
+    TestApplication app;
+    ScopedOverride<int> inkModel(app->colorModel, 2);
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    struct Row {
+        const char* block; // in place of the line's colour block
+        COLORREF rgb;
+        int inks[4];
+    };
+    const Row rows[] = {
+        {"", RGB(0, 0, 0), {0, 0, 0, 100}},
+        {"<rgbColor><r>255</r><g>0</g><b>0</b></rgbColor>", RGB(255, 0, 0), {0, 100, 100, 0}},
+        {"<cmykPercent><c>0</c><m>0</m><y>0</y><k>0</k></cmykPercent>", RGB(255, 255, 255), {0, 0, 0, 0}},
+        {"<cmykPercent><c>10</c><m>20</m><y>30</y><k>40</k></cmykPercent>", RGB(128, 102, 77), {10, 20, 30, 40}},
+        {"", RGB(128, 102, 77), {10, 20, 30, 40}},
+    };
+    std::string file;
+    {
+        LineDrawing drawing;
+        for (size_t i = 0; i < std::size(rows); ++i)
+            ASSERT_NE(drawing.addLine(10.0, 10.0 * (i + 1), 50.0, 10.0 * (i + 1)), 0);
+        file = drawing.save(scratch.pathOf("lines.ycx"));
+    }
+    size_t at = file.find("<entities>");
+    for (const Row& row : rows) {
+        const size_t begin = file.find("<cmykPercent>", at);
+        const size_t end = file.find("</cmykPercent>", begin);
+        ASSERT_NE(end, std::string::npos);
+        file.replace(begin, end + 14 - begin, row.block);
+        at = begin + std::strlen(row.block);
+    }
+    LineDrawing drawing;
+    ASSERT_EQ(drawing.open(scratch.file("edited.ycx", file)), 1);
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        Element* e = taken(drawing, static_cast<int>(i) + 1);
+        ASSERT_TRUE(e && e->colour());
+        EXPECT_EQ(e->colour()->colorRef, rows[i].rgb);
+        EXPECT_EQ(std::vector<int>(e->colour()->inks, e->colour()->inks + 4),
+                  std::vector<int>(rows[i].inks, rows[i].inks + 4));
+    }
+    EXPECT_EQ(boxes.texts(), "");
 }

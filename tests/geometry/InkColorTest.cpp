@@ -1,6 +1,9 @@
 // The ink colour: record image, separation values, its drawing-file blocks and settings values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/InkColor.h"
 #include "geometry/LineAttribute.h"
@@ -65,6 +68,42 @@ TEST(InkColor, RecordImageIs52BytesInItsFieldOrder)
     odd.rewind();
     EXPECT_EQ(kept.exchangeRecord(3, odd), 1);
     EXPECT_EQ(kept.inkNumber, 2);
+}
+
+// A record without inks (one a copy of the program in an RGB model put on the clipboard, an
+// element that took the reader's black) takes the inks of its RGB value under the ink model; one
+// that has inks keeps them, and white keeps none. The other models take the record as it is.
+TEST(InkColor, ARecordWithoutInksTakesThoseOfItsRgbValueUnderTheInkModelOnly)
+{
+    TestApplication app;
+    struct Row {
+        int setting; // the application's colour model
+        COLORREF rgb;
+        int inks[4];
+        int read[4];
+    };
+    const Row rows[] = {
+        {2, RGB(0, 0, 0), {0, 0, 0, 0}, {0, 0, 0, 100}},
+        {2, RGB(255, 0, 0), {0, 0, 0, 0}, {0, 100, 100, 0}},
+        {2, RGB(255, 255, 255), {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {2, RGB(0, 0, 0), {0, 0, 7, 0}, {0, 0, 7, 0}},
+        {1, RGB(0, 0, 0), {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {0, RGB(0, 0, 0), {0, 0, 0, 0}, {0, 0, 0, 0}},
+    };
+    for (const Row& row : rows) {
+        InkColor written;
+        written.colorRef = row.rgb;
+        std::copy(row.inks, row.inks + 4, written.inks);
+        ElementRecordBuffer buffer;
+        ASSERT_EQ(written.exchangeRecord(1, buffer), 1);
+        app->colorModel = row.setting;
+        InkColor read;
+        buffer.rewind();
+        ASSERT_EQ(read.exchangeRecord(3, buffer), 1);
+        EXPECT_EQ(read.colorRef, row.rgb);
+        EXPECT_EQ(std::vector<int>(read.inks, read.inks + 4), std::vector<int>(row.read, row.read + 4))
+            << row.setting << " " << row.rgb;
+    }
 }
 
 TEST(InkColor, SeparationValuesKeywordsAndAssignment)

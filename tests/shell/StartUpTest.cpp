@@ -1,7 +1,10 @@
 // Start-up and shutdown of the frame: the order of its steps read from the allocations, the
-// global managers' slots, the splash's minimum time and the drawing named on the command line.
+// global managers' slots, the splash's minimum time, the drawing named on the command line and the
+// inks the defaults' colours take under the colour model the settings name.
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <new>
 #include <string>
 #include <vector>
@@ -9,12 +12,17 @@
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/BezierDefaults.h"
 #include "document/DocumentContext.h"
+#include "document/Element.h"
 #include "document/ElementClipboard.h"
+#include "document/ElementEditorBase.h"
+#include "document/ElementKind.h"
+#include "document/ElementStore.h"
 #include "document/FileErrorReporter.h"
 #include "document/FolderMemory.h"
 #include "document/LayerTable.h"
 #include "document/LineDefaults.h"
 #include "document/MeasureDefaults.h"
+#include "document/PageChainTable.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
 #include "document/PainterBase.h"
@@ -25,14 +33,24 @@
 #include "document/PrintSettings.h"
 #include "document/TextDefaults.h"
 #include "elements/ElementKindRegistry.h"
+#include "geometry/DrawLineAttribute.h"
+#include "geometry/EdgeAttributes.h"
+#include "geometry/FillAttributes.h"
 #include "geometry/FontChangeTable.h"
 #include "geometry/GridSettings.h"
+#include "geometry/HatchAttributes.h"
 #include "geometry/InkInfo.h"
+#include "geometry/LineAttribute.h"
 #include "geometry/PaperSettings.h"
 #include "geometry/PickSettings.h"
+#include "io/pdf/PdfExportCommand.h"
+#include "io/postscript/PostScriptWriter.h"
+#include "io/print/PrintRecord.h"
 #include "platform/ColorDialog.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
+#include "shapes/ArrowHeadStyle.h"
+#include "shapes/MeasureAttributes.h"
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
 #include "shell/SplashScreen.h"
@@ -40,8 +58,12 @@
 #include "shell/settings/SettingsSections.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FileDialogScript.h"
+#include "tests/support/ImageCompare.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/SampleElements.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/UnixScript.h"
 #include "views/LowMemoryGuard.h"
 #include "views/ScreenResolution.h"
 
@@ -365,4 +387,174 @@ TEST_F(StartUp, TheCommandLineOpensASavedDrawingInTheFirstWindow)
         ::postCloseRequest(first->serial);
         settleEvents();
     }
+}
+
+namespace {
+
+// The pixels of a binary PPM ("P6") or PGM ("P5") image, three or one bytes each; empty when the
+// bytes are no such image.
+std::string netpbmPixels(const std::string& bytes, int channels)
+{
+    char magic[3] = {};
+    int width = 0, height = 0, maximum = 0, consumed = 0;
+    if (std::sscanf(bytes.c_str(), "%2s %d %d %d%n", magic, &width, &height, &maximum, &consumed) != 4 ||
+        magic[0] != 'P' || magic[1] != (channels == 3 ? '6' : '5') || maximum != 255)
+        return "";
+    const size_t size = static_cast<size_t>(width) * height * channels;
+    return bytes.size() >= consumed + 1 + size ? bytes.substr(consumed + 1, size) : "";
+}
+
+// The page's pixels of one colour (each channel within 64 of it) in a PPM's pixels.
+int pixelsOf(const std::string& rgb, COLORREF colour)
+{
+    int n = 0;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3)
+        n += std::abs(static_cast<unsigned char>(rgb[i]) - GetRValue(colour)) < 64 &&
+             std::abs(static_cast<unsigned char>(rgb[i + 1]) - GetGValue(colour)) < 64 &&
+             std::abs(static_cast<unsigned char>(rgb[i + 2]) - GetBValue(colour)) < 64;
+    return n;
+}
+
+} // namespace
+
+// Under the ink model ("CMYK＋特色") every colour a new element takes from the defaults has the
+// inks its RGB value converts to, also when the settings file names the model without keeping any
+// ink (written by hand, or kept from an older start) or gives a colour before it names the model:
+// the defaults are made before the file is read. The elements keep their colours and inks through
+// a save and an open, show them in the PDF and on the PostScript black plate, and the close
+// writes the inks into the settings file.
+TEST_F(StartUp, UnderTheInkModelEveryDefaultColourHasTheInksOfItsRgbValue)
+{
+    ScopedOverride<SettingsSectionOwner*> environment(*settingsOwnerSlot(settings_id::DrawEnvironment),
+                                                      settingsOwner.previous());
+    putSettings("[SETTEXT]\r\nTEXTCOLOR=255,0,0\r\n[DRAWENVIRONMENT]\r\nCOLORMODEL=2\r\n");
+    frame.initialize();
+    settleEvents();
+    ASSERT_EQ(app->colorModel, 2);
+
+    using Colour = InkColor* (*)(Element&);
+    struct Row {
+        ElementKind kind;
+        const char* what;
+        Colour colour;
+        COLORREF rgb;
+        int inks[4];
+    };
+    const COLORREF black = RGB(0, 0, 0), cyan = RGB(0, 255, 255), red = RGB(255, 0, 0);
+    const Colour line = [](Element& e) { return e.colour(); };
+    const Colour edge = [](Element& e) { return &e.edge()->colour; };
+    const Colour fill = [](Element& e) { return &e.fill()->colour; };
+    const Colour hatch = [](Element& e) { return &e.hatch()->colour; };
+    const Colour leader = [](Element& e) { return &e.arrowLine()->colour; };
+    const Colour head = [](Element& e) { return &e.arrowHead()->colour; };
+    const Colour numeral = [](Element& e) { return &e.measure()->numeralColour; };
+    const Colour underline = [](Element& e) { return &e.measureLine()->colour; };
+    const Row rows[] = {
+        {ElementKind::Line, "line", line, black, {0, 0, 0, 100}},
+        {ElementKind::Box, "box edge", edge, black, {0, 0, 0, 100}},
+        {ElementKind::Box, "box fill", fill, cyan, {100, 0, 0, 0}},
+        {ElementKind::Box, "box hatch", hatch, black, {0, 0, 0, 100}},
+        {ElementKind::Bezier, "Bezier edge", edge, black, {0, 0, 0, 100}},
+        {ElementKind::Bezier, "Bezier fill", fill, cyan, {100, 0, 0, 0}},
+        {ElementKind::Bezier, "Bezier hatch", hatch, black, {0, 0, 0, 100}},
+        {ElementKind::Text, "text", line, red, {0, 100, 100, 0}},
+        {ElementKind::TextLine, "leader text", line, red, {0, 100, 100, 0}},
+        {ElementKind::TextLine, "leader", leader, black, {0, 0, 0, 100}},
+        {ElementKind::TextLine, "leader's arrow head", head, black, {0, 0, 0, 100}},
+        {ElementKind::Measure, "numeral", numeral, black, {0, 0, 0, 100}},
+        {ElementKind::Measure, "dimension line", underline, black, {0, 0, 0, 100}},
+        {ElementKind::Measure, "extension line", leader, black, {0, 0, 0, 100}},
+        {ElementKind::Measure, "dimension's arrow head", head, black, {0, 0, 0, 100}},
+    };
+    const ElementKind kinds[] = {ElementKind::Line, ElementKind::Box,      ElementKind::Bezier,
+                                 ElementKind::Text, ElementKind::TextLine, ElementKind::Measure};
+
+    // One element of each kind with its defaults, as the creation tools make it, apart on the page.
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    const std::string path = scratch.pathOf("inks.ycx");
+    {
+        DocumentContext& d = *frame.activeDocument()->context;
+        for (size_t i = 0; i < std::size(kinds); ++i) {
+            ElementEditorBase& editor = *d.editor2;
+            ASSERT_TRUE(editor.startFreshElement(kindCode(kinds[i])));
+            editor.elementInHand()->takeDefaultAttributes();
+            ASSERT_TRUE(startSampleElement(editor, kindCode(kinds[i]), 80.0 * (i % 3), 90.0 * (i / 3)));
+            ASSERT_EQ(editor.commitNewElement(), 1);
+        }
+        ASSERT_EQ(d.setPathAndTitle(path.c_str()), 1);
+        ASSERT_EQ(frame.activeDocument()->save(), 1);
+        ::postCloseRequest(frame.activeDocument()->serial);
+        settleEvents();
+        ASSERT_EQ(frame.documentCount(), 0);
+    }
+    FileDialogScript dialogs;
+    dialogs.answers = {path};
+    ASSERT_EQ(frame.onCommand(CMD_OPEN), 1);
+    settleEvents();
+    ASSERT_TRUE(frame.activeDocument() && frame.activeDocument()->isShowing(path.c_str()));
+    DocumentContext& d = *frame.activeDocument()->context;
+    std::vector<int> ids;
+    ElementIndexEntry entry;
+    for (int id = d.elementStore()->pageTable->getFirst(d.currentPage()); id >= 1 && ids.size() < 10;
+         id = d.elementStore()->getEntry(id, &entry) ? entry.pageNext : -1)
+        ids.push_back(id);
+    ASSERT_EQ(ids.size(), std::size(kinds));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const size_t at = std::find(std::begin(kinds), std::end(kinds), row.kind) - std::begin(kinds);
+        ASSERT_TRUE(d.editor3->beginEdit(ids[at]));
+        const InkColor& c = *row.colour(*d.editor3->elementInHand());
+        EXPECT_EQ(c.colorRef, row.rgb);
+        EXPECT_EQ(std::vector<int>(c.inks, c.inks + 4), std::vector<int>(row.inks, row.inks + 4));
+    }
+
+    // The PDF shows the black lines, the cyan fills and the red texts; the black plate of the
+    // PostScript separations holds the lines, the numeral and the arrow heads.
+    auto* pdf = dynamic_cast<PdfExportCommand*>(thePdfExportJob);
+    ASSERT_TRUE(pdf);
+    const std::string pdfPath = scratch.pathOf("inks.pdf");
+    CloseHandle(CreateFileA(pdfPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    pdf->setContext(&d);
+    pdf->ensureFontFaces();
+    ASSERT_TRUE(pdf->open(pdfPath.c_str()));
+    const int written = pdf->writeDocument();
+    ASSERT_TRUE(pdf->close() && written);
+    auto* print = dynamic_cast<PrintRecord*>(d.printSettings);
+    ASSERT_TRUE(print);
+    PostScriptWriter& plates = print->postScript();
+    plates.separationMode = 2;
+    plates.separationProcedures = 1;
+    plates.plateCount = 4;
+    plates.plates.reset(new PsPlate[4]);
+    plates.currentPlate = 3;
+    const std::string psPath = scratch.pathOf("black.ps");
+    ASSERT_TRUE(print->writePageToFile(psPath.c_str()));
+    const std::string script =
+        "cd " + quotedUnixPath(scratch.path()) + " || exit 1\n"
+        "pdftoppm -r 72 -aa no -aaVector no inks.pdf page || exit 1\n"
+        "gs -q -dSAFER -dBATCH -dNOPAUSE -r72 -sDEVICE=tiffsep -sOutputFile=plate.tif black.ps || exit 1\n"
+        "convert 'plate(Black).tif' -depth 8 pgm:black.pgm\n";
+    ASSERT_EQ(runUnixScript(script, scratch.pathOf("render")), 0);
+    const std::string page = netpbmPixels(ScratchFolder::read(scratch.pathOf("page-1.ppm")), 3);
+    const std::string plate = netpbmPixels(ScratchFolder::read(scratch.pathOf("black.pgm")), 1);
+    ASSERT_FALSE(page.empty() || plate.empty());
+    EXPECT_GT(pixelsOf(page, black), 100);
+    EXPECT_GT(pixelsOf(page, cyan), 1000);
+    EXPECT_GT(pixelsOf(page, red), 10);
+    EXPECT_GT(std::count_if(plate.begin(), plate.end(), [](char v) { return static_cast<unsigned char>(v) < 128; }), 100);
+
+    // The close keeps the inks of the defaults.
+    ASSERT_EQ(frame.confirmCloseAll(), 1);
+    const std::string saved = settingsBytes();
+    for (const char* keys : {"[SETSENGA]\r\nLAYERNO=100\r\nEDGECOLOR=0,0,0\r\nPAINTCOLOR=0,255,255\r\n"
+                             "PATTERNCOLOR=0,0,0\r\nEDGECMYK=0,0,0,100\r\n",
+                             "PAINTCMYK=100,0,0,0\r\n", "PATERNCMYK=0,0,0,100\r\n",
+                             "[SETTEXT]\r\nLAYERNO=100\r\nTEXTCOLOR=255,0,0\r\nDRAWCOLOR=0,0,0\r\nARROWCOLOR=0,0,0\r\n"
+                             "TEXTCMYK=0,100,100,0\r\n",
+                             "[SETMEASURE]\r\nLAYERNO=100\r\nTEXTCOLOR=0,0,0\r\nULINECOLOR=0,0,0\r\nDRAWCOLOR=0,0,0\r\n"
+                             "ARROWCOLOR=0,0,0\r\nTEXTCMYK=0,0,0,100\r\n",
+                             "ULINECMYK=0,0,0,100\r\n", "DRAWCMYK=0,0,0,100\r\n", "ARROWCMYK=0,0,0,100\r\n"})
+        EXPECT_NE(saved.find(keys), std::string::npos) << keys;
+    EXPECT_EQ(saved.find("CMYK=0,0,0,0"), std::string::npos);
 }
