@@ -161,6 +161,13 @@ int InkColor::readCmykSetting(SettingsFile& file)
     int values[4] = {0, 0, 0, 0};
     if (!readComponents(file, values, 4, 100))
         return 0;
+    // The file writes a colour's RGB key before its inks. Under the ink model inks 0 0 0 0 beside
+    // a colour that is not white are no inks at all: a close of an older start wrote them so for
+    // defaults that carried none, which read as inks would turn every later default white.
+    if (!(values[0] | values[1] | values[2] | values[3]) && !isWhite() && colorModel() == 3) {
+        inksFromRgbIfNone();
+        return 1;
+    }
     setInks(values);
     return 1;
 }

@@ -106,6 +106,40 @@ TEST(InkColor, ARecordWithoutInksTakesThoseOfItsRgbValueUnderTheInkModelOnly)
     }
 }
 
+// The settings file's RGB key and its inks: under the ink model inks 0 0 0 0 beside a colour that
+// is not white (as an older close wrote them) are read as that colour with the inks of its RGB.
+TEST(InkColor, SettingsInksOfZeroBesideAColourAreThatColoursInksUnderTheInkModel)
+{
+    TestApplication app;
+    struct Row {
+        int setting; // the application's colour model
+        const char* text;
+        COLORREF rgb;
+        int inks[4];
+    };
+    const Row rows[] = {
+        {2, "EDGECOLOR=0,0,0\r\nEDGECMYK=0,0,0,0\r\n", RGB(0, 0, 0), {0, 0, 0, 100}},
+        {2, "EDGECOLOR=255,0,0\r\nEDGECMYK=0,0,0,0\r\n", RGB(255, 0, 0), {0, 100, 100, 0}},
+        {2, "EDGECOLOR=255,255,255\r\nEDGECMYK=0,0,0,0\r\n", RGB(255, 255, 255), {0, 0, 0, 0}},
+        {2, "EDGECOLOR=0,0,0\r\nEDGECMYK=0,0,0,50\r\n", RGB(128, 128, 128), {0, 0, 0, 50}},
+        // Other models read the inks as they stand (no close of theirs writes them).
+        {0, "EDGECOLOR=0,0,0\r\nEDGECMYK=0,0,0,0\r\n", RGB(255, 255, 255), {0, 0, 0, 0}},
+    };
+    for (const Row& row : rows) {
+        app->colorModel = row.setting;
+        FakeSettingsFile file;
+        file.registerAttributeKeys();
+        file.text = row.text;
+        InkColor read;
+        ASSERT_EQ(file.readKey(), 1);
+        ASSERT_EQ(read.readRgbSetting(file), 1);
+        ASSERT_EQ(file.readKey(), 1);
+        ASSERT_EQ(read.readCmykSetting(file), 1);
+        EXPECT_EQ(read.colorRef, row.rgb) << row.text;
+        EXPECT_EQ(std::vector<int>(read.inks, read.inks + 4), std::vector<int>(row.inks, row.inks + 4)) << row.text;
+    }
+}
+
 TEST(InkColor, SeparationValuesKeywordsAndAssignment)
 {
     InkColor spot = cmykColor(10, 20, 30, 40, 4);
