@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include "document/DisplayControlState.h"
 #include "document/DocumentContext.h"
 #include "document/ElementStore.h"
 #include "document/SheetSettings.h"
@@ -96,6 +97,7 @@ public:
         context.pagePainter = painter = new OffscreenPainter;
         context.editor1 = editor = new RectangleEditor;
         context.ownStore = store = new ElementStore;
+        context.displayControl = new DisplayControlState; // every layer and kind shown, as a new drawing
         context.window = &window;
         context.linkManagers();
         view->client = IntRect::fromEdges(0, 0, width, height);
