@@ -5,6 +5,7 @@
 //     as a user opens a file (until the queue is empty again); then the navigator's miniature
 //     and the page bar's thumbnail, which follow at idle time;
 //   - save, with the progress window;
+//   - a new scale judged in 用紙設定 (whether every stored element could still be written);
 //   - redraw at fit and at 800 %: the view alone, and as the program refreshes after a change
 //     (the view, the navigator and the page bar); a scroll by a line; a zoom to a scale not
 //     drawn at before;
@@ -42,6 +43,7 @@
 #include "document/ElementMaskIndex.h"
 #include "document/ElementStore.h"
 #include "document/FileProgress.h"
+#include "document/SheetSettings.h"
 #include "document/ViewUpdater.h"
 #include "geometry/DoubleRect.h"
 #include "platform/Application.h"
@@ -300,6 +302,14 @@ int runSize(int n)
             if (!window->save())
                 std::printf("the save failed\n");
             settle();
+        }),
+        n);
+
+    // OK in 用紙設定 with a new scale: the elements stored are judged against it.
+    auto* sheet = dynamic_cast<SheetSettings*>(context.paper);
+    row("a new scale judged against the elements", medianOf(runs, [&] {
+            if (!sheet || !sheet->canTakeScale(1, 100))
+                std::printf("the new scale was refused\n");
         }),
         n);
 

@@ -138,6 +138,12 @@ public:
     // integer digits. Nothing is written and nothing is shown; a document of its own serves the
     // check, so a read or write under way is not disturbed. 0 also when memory ran out for it.
     [[nodiscard]] static int canWriteElement(Element& element);
+    // 1 when every element stored in the drawing could be written so, at the drawing's scale as it
+    // stands. Each is loaded by the drawing's file editor, and only one whose record holds an
+    // outsize value (ElementRecordBuffer::outsizeValue) is written through as above, so the
+    // check costs about a load of each element. An element that cannot be loaded is no concern
+    // of this check.
+    [[nodiscard]] static int canWriteStoredElements(DocumentContext* context);
 
     // The structure of the own format. readTaggedFile starts at the file's beginning and ends
     // after the closing root tag (1 there, 0 when the file or an element ended early or the user

@@ -84,6 +84,27 @@ int Document::canWriteElement(Element& element)
     return check.openIo(0) && check.beginIo() && element.writeXml() && check.ioError == 0;
 }
 
+int Document::canWriteStoredElements(DocumentContext* context)
+{
+    ElementStore* store = context ? context->elementStore() : nullptr;
+    ElementEditorBase* editor = DocumentContext::fileEditorOf(context);
+    if (!store || !store->recordBuffer || !editor)
+        return 1;
+    ElementRecordBuffer& buffer = *store->recordBuffer;
+    const int highest = store->highestId();
+    for (int id = 1; id <= highest; ++id) {
+        if (!store->isLive(id))
+            continue;
+        buffer.outsizeValue = 0;
+        if (!editor->beginEdit(id) || !buffer.outsizeValue)
+            continue;
+        Element* element = editor->elementInHand();
+        if (element && !canWriteElement(*element))
+            return 0;
+    }
+    return 1;
+}
+
 // Each page in turn becomes the I/O page; the current page of the drawing is not touched, so a
 // save resets neither the undo history nor the view.
 int Document::writePages()

@@ -5,3 +5,6 @@
 // write (a coordinate moved or scaled too far). The code that ran the user's action calls it once,
 // however many elements were refused; reading a file or undoing says nothing.
 void showElementsRefused();
+// The same for a value of a dialog that the elements stored could not follow (a drawing scale):
+// the message names the field by its label first.
+void showElementsRefused(const char* fieldLabel);

@@ -1,7 +1,9 @@
 #include "document/PaperSettingsDialog.h"
 
+#include "document/ElementRefusal.h"
 #include "document/SheetSettings.h"
 #include "platform/ControlKinds.h"
+#include "platform/EditControls.h"
 #include "platform/MathUtil.h"
 #include "resources/ids.h"
 
@@ -108,14 +110,35 @@ void PaperSettingsDialog::chooseSize(const SheetSize& size)
     fillControls();
 }
 
-void PaperSettingsDialog::storeScaleAndDirection()
+int PaperSettingsDialog::takeScaleTerm(int fieldId, int current, int& term)
 {
-    // Terms below 1 (an empty field reads 0) become 1.
-    paper_.setScaleNumerator(getInt(IDC_PAPER_NUMERATOR, paper_.numerator));
-    paper_.setScaleDenominator(getInt(IDC_PAPER_DENOMINATOR, paper_.denominator));
+    term = findControl(fieldId) ? 1 : current; // an empty field makes the term 1
+    return takeInt(fieldId, 1, kMaxScaleTerm, term) >= 0;
+}
+
+int PaperSettingsDialog::storeScaleAndDirection()
+{
+    int numerator = 1, denominator = 1;
+    if (!takeScaleTerm(IDC_PAPER_NUMERATOR, paper_.numerator, numerator) ||
+        !takeScaleTerm(IDC_PAPER_DENOMINATOR, paper_.denominator, denominator))
+        return 0;
+    if (drawing_ && !drawing_->canTakeScale(numerator, denominator)) {
+        // The scale is named by the label of its first term, which takes the focus.
+        Control* field = findControl(IDC_PAPER_NUMERATOR);
+        char label[64] = "";
+        if (field)
+            fieldLabel(*field, label);
+        showElementsRefused(label);
+        if (field)
+            focusField(*field);
+        return 0;
+    }
+    paper_.setScaleNumerator(numerator);
+    paper_.setScaleDenominator(denominator);
     Control* list = findControl(IDC_PAPER_Y_DIRECTION);
     if (list)
         (void)paper_.setYDirection(list->getSelection()); // no item chosen leaves the direction
+    return 1;
 }
 
 int PaperSettingsDialog::handleMessage()
@@ -153,8 +176,8 @@ int PaperSettingsDialog::handleMessage()
                 return 1;
             }
         }
-        if (id == IDOK)
-            storeScaleAndDirection();
+        if (id == IDOK && !storeScaleAndDirection())
+            return 1; // the dialog stays on the refused field
         break;
     }
     default:

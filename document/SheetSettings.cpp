@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/Document.h"
 #include "document/DocumentContext.h"
 #include "document/PagePainter.h"
 #include "document/PageTabBar.h"
@@ -149,6 +150,21 @@ void SheetSettings::assign(const PaperSettings* other)
     setScaleDenominator(other->scaleDenominator());
 }
 
+int SheetSettings::canTakeScale(int newNumerator, int newDenominator)
+{
+    if (!owner || owner->paper != this || (newNumerator == scaleNumerator() && newDenominator == scaleDenominator()))
+        return 1;
+    const int numeratorBefore = numerator, denominatorBefore = denominator, oneToOneBefore = oneToOne;
+    numerator = newNumerator;
+    denominator = newDenominator;
+    oneToOne = 0;
+    const int writable = Document::canWriteStoredElements(owner);
+    numerator = numeratorBefore;
+    denominator = denominatorBefore;
+    oneToOne = oneToOneBefore;
+    return writable;
+}
+
 // The dialog and the views
 
 int SheetSettings::runDialog()
@@ -157,7 +173,7 @@ int SheetSettings::runDialog()
     const int denominatorBefore = scaleDenominator();
     SheetSettings copy;
     copy.assign(this);
-    PaperSettingsDialog dialog(copy);
+    PaperSettingsDialog dialog(copy, this);
     const int result = dialog.run();
     if (result == 1) {
         assign(&copy);

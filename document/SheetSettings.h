@@ -56,6 +56,11 @@ public:
     SheetSettings();
 
     void setOwner(DocumentContext* newOwner) override { owner = newOwner; }
+    // 1 when every element stored in the owner's drawing could still be written by the drawing
+    // file under the scale newNumerator / newDenominator, which the file writes its values at
+    // (Document::canWriteStoredElements, with the scale in force meanwhile). 1 at once for the
+    // scale in force and for a sheet that is not its drawing's.
+    [[nodiscard]] int canTakeScale(int newNumerator, int newDenominator);
     // Edits a copy in the paper dialog and takes it on 1 (the dialog's result): the grid then
     // chooses units for a changed scale and takes its origin from the display again. Whatever
     // the result, the page painter and the page bar are refreshed.

@@ -36,15 +36,22 @@ public:
     [[nodiscard]] int getShort(int16_t& value) { return getValue(value); }
     [[nodiscard]] int getInt(int32_t& value) { return getValue(value); }
     [[nodiscard]] int getDword(uint32_t& value) { return getValue(value); }
-    [[nodiscard]] int getDouble(double& value) { return getValue(value); }
+    [[nodiscard]] int getDouble(double& value)
+    {
+        const int read = getValue(value);
+        if (!(value > -kOutsizeMagnitude && value < kOutsizeMagnitude))
+            outsizeValue = 1;
+        return read;
+    }
 
     // Bytes left between the position and the used count.
     [[nodiscard]] int remaining() const { return count > position ? count - position : 0; }
 
     int position = 0;
-    // Set by a double put that is not finite or lies beyond kOutsizeMagnitude either side of 0,
-    // and kept until the writer of a record clears it: no drawing has such a value, so only a
-    // record that set it is looked at more closely before it is stored (Element::stageRecord).
+    // Set by a double put or read that is not finite or lies beyond kOutsizeMagnitude either side
+    // of 0, and kept until the writer or the reader of a record clears it: no drawing has such a
+    // value, so only a record that set it is looked at more closely before it is stored
+    // (Element::stageRecord) or when the drawing's scale changes (Document::canWriteStoredElements).
     // Below that magnitude no value the drawing file derives from the record (converted to
     // paper at any scale, whose terms stay below 2^31, to another unit, or summed with a few
     // others) comes near the 40 integer digits the file writes.

@@ -58,6 +58,11 @@ public:
     int setInt(int controlId, int value);
     [[nodiscard]] int getInt(int controlId, int defaultValue);
     [[nodiscard]] int getIntEx(int controlId, int defaultValue, int* changed);
+    // An integer field that takes low..high: 1 with its number in `value`; 0 when it holds no
+    // number (or there is no such field), the value untouched; -1 for a number beyond the range,
+    // which is never brought to the nearest one: the field is named to the user with its range
+    // (refuseFieldNumber) and keeps its text, the value untouched.
+    [[nodiscard]] int takeInt(int controlId, int low, int high, int& value);
     int checkRadio(int controlId);
     int uncheckRadio(int controlId);
     // The item text of control `controlId` (a dialog is never a list itself).

@@ -2,6 +2,8 @@
 // call to it.
 #include "platform/Dialog.h"
 
+#include "platform/EditControls.h"
+
 int Dialog::setCheck(int controlId, int flag)
 {
     Control* control = findControl(controlId);
@@ -95,6 +97,17 @@ int Dialog::getIntEx(int controlId, int defaultValue, int* changed)
         return defaultValue;
     }
     return control->getInt(changed);
+}
+
+int Dialog::takeInt(int controlId, int low, int high, int& value)
+{
+    Control* control = findControl(controlId);
+    if (!control)
+        return 0;
+    const int judged = control->readIntInRange(low, high, value);
+    if (judged < 0)
+        refuseFieldNumber(*control, low, high);
+    return judged;
 }
 
 int Dialog::checkRadio(int controlId)

@@ -1,8 +1,11 @@
 #include "platform/EditControls.h"
 
+#include <cctype>
+#include <cstdio>
 #include <new>
 
 #include "platform/ImeGuard.h"
+#include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 
 namespace {
@@ -38,7 +41,73 @@ const char* numberStart(Control& control, char (&text)[numberTextSize])
 }
 
 int isDigitAt(const char* p) { return StringUtil::isDigit(static_cast<unsigned char>(*p)); }
+
+int isBlank(char c) { return c == ' ' || c == '\t'; }
+
+int hasClass(HWND window, const char* name)
+{
+    char kind[16] = {};
+    return window && GetClassNameA(window, kind, sizeof kind) && lstrcmpiA(kind, name) == 0;
+}
+
+// A static text of punctuation alone ("/", ":"), which joins the fields either side of it.
+int isSeparator(HWND window)
+{
+    char text[8] = {};
+    if (!hasClass(window, "Static") || GetWindowTextA(window, text, sizeof text) < 1)
+        return 0;
+    for (const char* p = text; *p; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        if (c >= 0x80 || !(std::ispunct(c) || isBlank(*p)))
+            return 0;
+    }
+    return 1;
+}
 } // namespace
+
+void fieldLabel(Control& field, char (&label)[64])
+{
+    label[0] = 0;
+    HWND window = field.lookupWindow();
+    HWND before = window ? GetWindow(window, GW_HWNDPREV) : nullptr;
+    if (isSeparator(before)) {
+        HWND first = GetWindow(before, GW_HWNDPREV);
+        if (hasClass(first, "Edit"))
+            before = GetWindow(first, GW_HWNDPREV);
+    }
+    if (!hasClass(before, "Static") && !hasClass(before, "Button"))
+        return;
+    int length = GetWindowTextA(before, label, sizeof label);
+    while (length > 0 && isBlank(label[length - 1]))
+        label[--length] = 0;
+}
+
+void focusField(Control& field)
+{
+    if (HWND window = field.lookupWindow())
+        SendMessageA(GetParent(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+}
+
+void refuseFieldNumber(Control& field, const char* low, const char* high)
+{
+    char label[64];
+    fieldLabel(field, label);
+    char message[200];
+    if (label[0])
+        std::snprintf(message, sizeof message, "%sには%sから%sまでの数値を入力して下さい。", label, low, high);
+    else
+        std::snprintf(message, sizeof message, "%sから%sまでの数値を入力して下さい。", low, high);
+    showErrorBox(message);
+    focusField(field);
+}
+
+void refuseFieldNumber(Control& field, int low, int high)
+{
+    char from[16], to[16];
+    StringUtil::formatInt(low, from);
+    StringUtil::formatInt(high, to);
+    refuseFieldNumber(field, from, to);
+}
 
 void RealEdit::formatValue(double v, char* buffer, int size) const
 {
@@ -160,6 +229,21 @@ int IntegerEdit::getInt(int* changed)
     *changed = number != value ? 1 : 0;
     value = number;
     return number;
+}
+
+int IntegerEdit::readIntInRange(int low, int high, int& number)
+{
+    if (!holdsNumber())
+        return 0;
+    char text[numberTextSize];
+    if (!getText(text, sizeof text))
+        return 0;
+    const long long typed = StringUtil::parseLong(text);
+    if (typed < low || typed > high)
+        return -1;
+    value = static_cast<int>(typed);
+    number = value;
+    return 1;
 }
 
 int IntegerEdit::holdsNumber()

@@ -1,6 +1,21 @@
 #pragma once
 #include "platform/Control.h"
 
+// A number field whose text the dialog cannot take: the user is told which field and what it
+// takes, in the form every dialog uses ("横(右)間隔には0.001から1000までの数値を入力して下さい。",
+// without the label when the field has none), and the field gets the focus with its text selected
+// for the user to mend. The bounds are given as the user would type them.
+void refuseFieldNumber(Control& field, const char* low, const char* high);
+void refuseFieldNumber(Control& field, int low, int high);
+// The label the user reads before the field: the text of the static text or check box made just
+// before it, blanks at its end dropped; empty when there is none. A field after a lone separator
+// ("/" between the two terms of a scale) is the second part of one value and shares the label of
+// the field before the separator.
+void fieldLabel(Control& field, char (&label)[64]);
+// Gives the field the focus as the dialog's own keys would (its text selected, the default button
+// kept).
+void focusField(Control& field);
+
 // Kind 401: a number field. It keeps the value it was given, so a field the user did not touch
 // gives that value back at full precision, not the rounded text it shows.
 class RealEdit : public Control {
@@ -58,6 +73,7 @@ public:
     // character ends it. An empty field gives 0 and leaves the value as it was; otherwise the
     // number becomes the value and *changed tells whether it differs from the one before.
     [[nodiscard]] int getInt(int* changed) override;
+    [[nodiscard]] int readIntInRange(int low, int high, int& number) override;
     // Whether the text, after leading blanks, starts a number: an optional '-', then a digit
     // (getInt reads any other text as 0).
     [[nodiscard]] int holdsNumber() override;

@@ -153,6 +153,10 @@ public:
     // Leading blanks, an optional '-', then digits; control characters inside are skipped and
     // any other character ends the number. Saturates at the int range.
     [[nodiscard]] static int parseInt(const char* text);
+    // The same number in 64 bits, saturating at kLongLimit either side of 0, so that a number of
+    // many digits is still known to lie beyond every int.
+    static constexpr long long kLongLimit = 1000000000000000000LL;
+    [[nodiscard]] static long long parseLong(const char* text);
     [[nodiscard]] static int parseIntRaw(const char* text) { return parseInt(text); }
     // An optional '-' first, digits with an optional '.' fraction, an optional 'E'/'e' exponent
     // with an optional '-'; every other character is skipped ("12.5mm" is 12.5). The exponent is

@@ -256,7 +256,7 @@ char* StringUtil::formatDouble(double value, int decimals, char* buffer, int siz
     return copyIfFits(work, length, buffer, size) ? buffer : nullptr;
 }
 
-int StringUtil::parseInt(const char* text)
+long long StringUtil::parseLong(const char* text)
 {
     if (!text)
         return 0;
@@ -268,7 +268,6 @@ int StringUtil::parseInt(const char* text)
         negative = true;
         ++p;
     }
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     long long value = 0;
     for (; *p; ++p) {
         auto c = static_cast<unsigned char>(*p);
@@ -276,11 +275,17 @@ int StringUtil::parseInt(const char* text)
             continue;
         if (!isDigit(c))
             break;
-        value = value * 10 + (c - '0');
-        if (value > limit)
-            value = limit;
+        value = value > kLongLimit / 10 ? kLongLimit : value * 10 + (c - '0');
+        if (value > kLongLimit)
+            value = kLongLimit;
     }
-    return static_cast<int>(negative ? -value : value);
+    return negative ? -value : value;
+}
+
+int StringUtil::parseInt(const char* text)
+{
+    const long long value = parseLong(text);
+    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
 }
 
 double StringUtil::parseDouble(const char* text)

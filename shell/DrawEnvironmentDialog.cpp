@@ -55,12 +55,14 @@ void DrawEnvironmentDialog::choosePickColour()
     refreshControls();
 }
 
-void DrawEnvironmentDialog::takeFields()
+int DrawEnvironmentDialog::takeFields()
 {
     // A field that holds no number (emptied, or text pasted in) keeps the resolution: read as 0,
     // it would give the smallest one.
-    if (holdsNumber(IDC_ENV_DPI))
-        edit_.resolution.setDpi(getInt(IDC_ENV_DPI, edit_.resolution.dpi()));
+    int dpi = edit_.resolution.dpi();
+    if (takeInt(IDC_ENV_DPI, ScreenResolution::kMin, ScreenResolution::kMax, dpi) < 0)
+        return 0;
+    edit_.resolution.setDpi(dpi);
     (void)edit_.pick.readModeFromControl(this, IDC_ENV_ENCLOSE_MODE); // no choice keeps the mode
     // No choice keeps the colour model.
     if (Control* models = findControl(IDC_ENV_COLOUR_MODEL)) {
@@ -68,6 +70,7 @@ void DrawEnvironmentDialog::takeFields()
         if (chosen >= 0 && chosen < static_cast<int>(std::size(kColourModelTexts)))
             edit_.colorModel = chosen;
     }
+    return 1;
 }
 
 int DrawEnvironmentDialog::handleMessage()
@@ -94,8 +97,8 @@ int DrawEnvironmentDialog::handleMessage()
             fillControls();
             return 1;
         }
-        if (id == IDOK)
-            takeFields();
+        if (id == IDOK && !takeFields())
+            return 1; // the dialog stays on the refused field
         break;
     }
     default:

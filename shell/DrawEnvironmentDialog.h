@@ -8,8 +8,9 @@ class DrawEnvironmentEdit;
 // mode ("全体を囲む", "一部を囲む"), the screen resolution (10 to 200 dpi with its up-down) and the
 // colour model ("RGB", "RGB（CMYKに換算）", "CMYK＋特色": 0 to 2, in force from the next start)
 // of a working copy. The swatch shows and chooses through the chooser, which holds the pick colour
-// while the dialog runs. OK takes the resolution (kept within 10..200, whatever was typed), the
-// mode and the colour model into the copy and ends with 1; キャンセル ends with 2 and takes
+// while the dialog runs. OK takes the resolution, the mode and the colour model into the copy
+// and ends with 1; a resolution typed beyond 10..200 is named to the user instead and the dialog
+// stays, a field without a number keeps the resolution. キャンセル ends with 2 and takes
 // nothing; 初期値にする puts the copy and the chooser back to 72 dpi, WHOLE, cyan and RGB and
 // shows them.
 class DrawEnvironmentDialog : public Dialog {
@@ -24,7 +25,8 @@ private:
     void declareControls();
     void fillControls();
     void choosePickColour();
-    void takeFields();
+    // 0 when the typed resolution was refused: nothing is taken.
+    [[nodiscard]] int takeFields();
 
     DrawEnvironmentEdit& edit_;
     ColorDialog& chooser_;

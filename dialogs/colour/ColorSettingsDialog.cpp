@@ -26,8 +26,6 @@ int isOneOf(int id, const int* ids, int n)
     return 0;
 }
 
-int clampTo(int v, int high) { return v < 0 ? 0 : v > high ? high : v; }
-
 // The tables, each read the first time it is shown; null when the application has none.
 NamedColorTable* loadedTable(NamedColorTable* table)
 {
@@ -297,6 +295,17 @@ void ColorSettingsDialog::runOverprint()
         setCheck(IDC_COLOR_OVERPRINT, colour.hasNoPlateOverprint() ? 0 : 1);
 }
 
+int ColorSettingsDialog::takeValues(const int* fields, int count, int high, int* values)
+{
+    for (int i = 0; i < count; ++i) {
+        int typed = 0; // an empty field counts 0, as it always has
+        if (takeInt(fields[i], 0, high, typed) < 0)
+            return 0;
+        values[i] = typed;
+    }
+    return 1;
+}
+
 void ColorSettingsDialog::takeCmykFields()
 {
     // The other model's fields are not read, so that their first edit after a switch counts.
@@ -307,12 +316,8 @@ void ColorSettingsDialog::takeCmykFields()
     if (!changed)
         return;
     int values[4];
-    for (int i = 0; i < 4; ++i) {
-        const int typed = getInt(kCmykFields[i], colour.inks[i]);
-        values[i] = clampTo(typed, 100);
-        if (values[i] != typed)
-            setInt(kCmykFields[i], values[i]);
-    }
+    if (!takeValues(kCmykFields, 4, 100, values))
+        return;
     colour.setInks(values);
     showColour();
     setInkInUse(kProcessInk);
@@ -328,13 +333,8 @@ void ColorSettingsDialog::takeRgbFields()
     if (!changed)
         return;
     int rgb[3];
-    colour.getRgbArray(rgb);
-    for (int i = 0; i < 3; ++i) {
-        const int typed = getInt(kRgbFields[i], rgb[i]);
-        rgb[i] = clampTo(typed, 255);
-        if (rgb[i] != typed)
-            setInt(kRgbFields[i], rgb[i]);
-    }
+    if (!takeValues(kRgbFields, 3, 255, rgb))
+        return;
     colour.setRgbAndInks(rgb[0], rgb[1], rgb[2]);
     showColour();
     setInkInUse(kProcessInk);

@@ -54,8 +54,12 @@ private:
     void editUserTable(int id);
     void takeSpotInk(int slot);
     void runOverprint();
+    // The typed values of the model's fields, taken as the user types: a number beyond a
+    // field's range is named to the user and nothing is taken.
     void takeCmykFields();
     void takeRgbFields();
+    // The numbers of `count` fields within 0..high into values; 0 when one was refused.
+    [[nodiscard]] int takeValues(const int* fields, int count, int high, int* values);
     void takeInkFromList();
     void storeAndClose();
 };

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 #include "dialogs/properties/TabbedPageDialog.h"
 #include "geometry/DrawPoint.h"
 #include "platform/Dialog.h"
 #include "platform/EditControls.h"
-#include "platform/MessageBoxes.h"
 #include "platform/StringUtil.h"
 
 namespace property_fields {
@@ -51,19 +51,21 @@ template <typename Number, typename Parse> int parseWhole(const char* text, Pars
     return 1;
 }
 
-// The label the user reads before the field (the static text or check box made just before it),
-// blanks at its end dropped; empty when there is none.
-void labelBefore(HWND field, char (&label)[64])
+// Blanks, an optional '-', digits however many, blanks: one integer, which the field reads
+// whole (one of many digits lies beyond every range).
+int isWholeInteger(const char* text)
 {
-    label[0] = 0;
-    HWND before = field ? GetWindow(field, GW_HWNDPREV) : nullptr;
-    char kind[16] = {};
-    if (!before || !GetClassNameA(before, kind, sizeof kind) ||
-        (lstrcmpiA(kind, "Static") != 0 && lstrcmpiA(kind, "Button") != 0))
-        return;
-    int length = GetWindowTextA(before, label, sizeof label);
-    while (length > 0 && isBlank(label[length - 1]))
-        label[--length] = 0;
+    while (isBlank(*text))
+        ++text;
+    if (*text == '-')
+        ++text;
+    if (!StringUtil::isDigit(static_cast<unsigned char>(*text)))
+        return 0;
+    while (StringUtil::isDigit(static_cast<unsigned char>(*text)))
+        ++text;
+    while (isBlank(*text))
+        ++text;
+    return *text == 0;
 }
 
 // A bound as the user would type it: up to four decimals, cut towards zero, so that the bounds
@@ -77,7 +79,7 @@ void formatBound(double bound, char (&text)[40])
 // The typed text of `field` cannot be taken: the first such field of the page's store is named to
 // the user with the numbers it takes and gets the focus, its text left for the user to mend; the
 // dialog then stays on the page (TabbedPageDialog::storeShownPage).
-void refuse(Dialog& dialog, Control& field, double low, double high)
+template <typename Bound> void refuse(Dialog& dialog, Control& field, Bound low, Bound high)
 {
     auto* pages = dynamic_cast<TabbedPageDialog*>(&dialog);
     if (pages) {
@@ -85,20 +87,14 @@ void refuse(Dialog& dialog, Control& field, double low, double high)
             return; // the user mends one field at a time
         pages->refusedField = field.id;
     }
-    HWND window = field.lookupWindow();
-    char label[64];
-    labelBefore(window, label);
-    char from[40], to[40];
-    formatBound(low, from);
-    formatBound(high, to);
-    char message[200];
-    if (label[0])
-        std::snprintf(message, sizeof message, "%sには%sから%sまでの数値を入力して下さい。", label, from, to);
-    else
-        std::snprintf(message, sizeof message, "%sから%sまでの数値を入力して下さい。", from, to);
-    showErrorBox(message);
-    if (window) // the dialog's own way to a field: its text selected, the default button kept
-        SendMessageA(GetParent(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+    if constexpr (std::is_same_v<Bound, double>) {
+        char from[40], to[40];
+        formatBound(low, from);
+        formatBound(high, to);
+        refuseFieldNumber(field, from, to);
+    } else {
+        refuseFieldNumber(field, low, high);
+    }
 }
 
 } // namespace
@@ -136,14 +132,17 @@ int takeInt(Dialog& dialog, int id, int low, int high, int& value)
     std::snprintf(shown, sizeof shown, "%d", field->value);
     if (std::strcmp(text, shown) == 0)
         return 0;
-    long typed = 0;
-    const int number = parseWhole<long>(text, [](const char* s, char** e) { return std::strtol(s, e, 10); }, typed);
-    if (!number || typed < low || typed > high) {
+    int taken = 0;
+    const int judged = isWholeInteger(text) ? field->readIntInRange(low, high, taken) : 0;
+    if (judged < 0) {
+        refuse(dialog, *field, low, high);
+        return 0;
+    }
+    if (judged == 0) {
         (void)field->setInt(field->value); // the field shows what stays
         return 0;
     }
-    field->value = static_cast<int>(typed);
-    value = field->value;
+    value = taken;
     return 1;
 }
 
@@ -165,10 +164,7 @@ int intDiffers(Dialog& dialog, int id)
 {
     auto* field = dynamic_cast<IntegerEdit*>(dialog.findControl(id));
     char text[kTextSize];
-    long typed = 0;
-    return field && fieldText(*field, text) &&
-           parseWhole<long>(text, [](const char* s, char** e) { return std::strtol(s, e, 10); }, typed) &&
-           typed != field->value;
+    return field && fieldText(*field, text) && isWholeInteger(text) && StringUtil::parseLong(text) != field->value;
 }
 
 void showPoint(Dialog& dialog, const DrawPoint& point, int xId, int yId, int xUnitId, int yUnitId)

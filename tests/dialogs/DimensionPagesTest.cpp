@@ -61,7 +61,9 @@ TEST(DimensionPages, EachKindOpensItsCaptionWithTheSixTabsAndRadiusAndDiameterSh
     }
 }
 
-TEST(DimensionPages, DecimalsOutsideZeroToFiftyKeepTheFormerValueAndTheUnitListIsTheKindsOwn)
+// Decimals typed beyond 0 to 50 are named with that range and keep the former count (the user then
+// types it again); a text that is no number keeps it without a word.
+TEST(DimensionPages, DecimalsOutsideZeroToFiftyAreNamedAndKeepTheFormerValueAndTheUnitListIsTheKindsOwn)
 {
     struct Case {
         ElementKind kind;
@@ -76,8 +78,10 @@ TEST(DimensionPages, DecimalsOutsideZeroToFiftyKeepTheFormerValueAndTheUnitListI
     struct Typed {
         const char* text;
         int stored;
+        bool named;
     };
-    const Typed typed[] = {{"51", 3}, {"-1", 3}, {"abc", 3}, {"50", 50}, {"0", 0}};
+    const Typed typed[] = {{"51", 3, true}, {"-1", 3, true}, {"99999999999", 3, true},
+                           {"abc", 3, false}, {"50", 50, false}, {"0", 0, false}};
     for (const Case& c : kinds) {
         for (const Typed& t : typed) {
             SCOPED_TRACE(std::to_string(kindCode(c.kind)) + " typed " + t.text);
@@ -85,17 +89,21 @@ TEST(DimensionPages, DecimalsOutsideZeroToFiftyKeepTheFormerValueAndTheUnitListI
             const int id = d.addTextKind(c.kind, [](Element& e) { (void)e.measure()->setDecimals(3); });
             std::vector<std::string> units;
             std::string shownAfterRedisplay;
+            MessageBoxScript boxes;
             (void)d.runSheet(id, 0, 0, [&](HWND w) {
                 chooseTab(w, 3);
                 units = itemsOf(w, c.unit);
                 type(w, c.decimals, t.text);
                 click(w, IDC_PROPERTY_REDISPLAY);
                 shownAfterRedisplay = textOf(w, c.decimals);
+                if (t.named)
+                    type(w, c.decimals, "3");
                 chooseItem(w, c.unit, static_cast<int>(units.size()) - 1);
                 tick(w, c.showUnit, false);
                 finish(w, IDOK);
             });
-            EXPECT_EQ(shownAfterRedisplay, std::to_string(t.stored));
+            EXPECT_EQ(shownAfterRedisplay, t.named ? t.text : std::to_string(t.stored));
+            EXPECT_EQ(boxes.texts(), t.named ? "小数点以下の桁数には0から50までの数値を入力して下さい。" : "");
             Element& e = d.stored(id);
             MeasureAttributes& numeral = *e.measure();
             EXPECT_EQ(numeral.decimals, t.stored);

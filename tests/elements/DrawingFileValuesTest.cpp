@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "document/SheetSettings.h"
 #include "elements/CircleDimensionElement.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/DoubleValue.h"
@@ -36,7 +37,9 @@
 #include "shapes/ValueList.h"
 #include "tests/elements/LineFixture.h"
 #include "tests/support/ImportPatch.h"
+#include "resources/ids.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SampleElements.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestApplication.h"
@@ -401,5 +404,76 @@ TEST(DrawingFileValues, UnderTheInkModelAColourReadWithoutInksTakesThoseOfItsRgb
         EXPECT_EQ(std::vector<int>(e->colour()->inks, e->colour()->inks + 4),
                   std::vector<int>(rows[i].inks, rows[i].inks + 4));
     }
+    EXPECT_EQ(boxes.texts(), "");
+}
+
+// The file writes the drawing's values on paper, at its scale. A drawing whose elements were
+// scaled up as far as the store takes them at 1 / 1 (a line reaching 9e39, written with 40
+// integer digits) could not be written at a larger scale: 用紙設定 refuses such a scale with the
+// store's message, the scale named, as it refuses a term beyond 1 to 2147483647 (the field
+// named with that range; the second term shares the label of the first), keeps the dialog on the
+// field and the drawing's scale as it was, and 保存 then writes the drawing. A scale the
+// elements can be written at is taken.
+TEST(DrawingFileValues, AScaleTheStoredElementsCannotBeWrittenAtIsRefused)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    MessageBoxScript boxes;
+    LineDrawing drawing;
+    ASSERT_GE(drawing.addLine(0.0, 0.0, 9e39, 9e39), 1);
+    ASSERT_GE(drawing.addLine(10.0, 10.0, 20.0, 20.0), 1);
+    const std::string path = scratch.pathOf("large.ycx");
+    ASSERT_EQ(drawing.context.setPathAndTitle(path.c_str()), 1);
+    SheetSettings& sheet = dynamic_cast<SheetSettings&>(*drawing.context.paper);
+    const std::string range = "スケールには1から2147483647までの数値を入力して下さい。";
+    const std::string refused = "スケール：図形の数値が扱える範囲を超えるため、この操作はできません。";
+    const struct {
+        const char* numerator;
+        const char* denominator;
+        std::string told;
+        int focused; // the field named
+    } steps[] = {
+        {"99999999999", "1", range, IDC_PAPER_NUMERATOR},
+        {"1", "0", range, IDC_PAPER_DENOMINATOR},
+        {"2147483647", "1", refused, IDC_PAPER_NUMERATOR},
+        {"2", "1", refused, IDC_PAPER_NUMERATOR},
+    };
+    std::vector<std::string> told;
+    std::vector<int> focused;
+    std::vector<int> numerators;
+    const INT_PTR cancelled = driveModalDialog([&] { return sheet.runDialogAndRefresh(); }, [&](HWND w) {
+        for (const auto& step : steps) {
+            SetDlgItemTextA(w, IDC_PAPER_NUMERATOR, step.numerator);
+            SetDlgItemTextA(w, IDC_PAPER_DENOMINATOR, step.denominator);
+            click(w, IDOK);
+            told.push_back(boxes.texts());
+            boxes.clear();
+            focused.push_back(GetDlgCtrlID(GetFocus()));
+            numerators.push_back(sheet.scaleNumerator());
+        }
+        PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(cancelled, IDCANCEL);
+    ASSERT_EQ(told.size(), std::size(steps));
+    for (size_t i = 0; i < told.size(); ++i) {
+        EXPECT_EQ(told[i], steps[i].told) << steps[i].numerator << "/" << steps[i].denominator;
+        EXPECT_EQ(focused[i], steps[i].focused) << steps[i].numerator << "/" << steps[i].denominator;
+        EXPECT_EQ(numerators[i], 1) << steps[i].numerator << "/" << steps[i].denominator;
+    }
+    EXPECT_EQ(sheet.scaleNumerator(), 1);
+    EXPECT_EQ(sheet.scaleDenominator(), 1);
+    EXPECT_EQ(drawing.context.save(), 1);
+    EXPECT_EQ(boxes.texts(), "");
+    EXPECT_NE(ScratchFolder::read(path).find(">9" + std::string(39, '0') + "<"), std::string::npos)
+        << "the line's end, 9 and 39 zeros";
+
+    // A smaller scale writes the elements smaller: taken, and saved.
+    const INT_PTR taken = driveModalDialog([&] { return sheet.runDialogAndRefresh(); }, [&](HWND w) {
+        SetDlgItemTextA(w, IDC_PAPER_DENOMINATOR, "100");
+        PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(taken, IDOK);
+    EXPECT_EQ(sheet.scaleDenominator(), 100);
+    EXPECT_EQ(drawing.context.save(), 1);
     EXPECT_EQ(boxes.texts(), "");
 }

@@ -18,6 +18,7 @@
 #include "platform/PopupMenu.h"
 #include "platform/RangeControls.h"
 #include "platform/TreeView.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/RecordingDialog.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestResources.h"
@@ -172,6 +173,55 @@ TEST_F(ControlKindsTest, IntegerFieldReadsTheLeadingNumber)
     dialog.setInt(IDC_TEST_DISPLAY, -42);
     EXPECT_EQ(itemText(IDC_TEST_DISPLAY), "-42");
     EXPECT_EQ(dialog.getInt(IDC_TEST_DISPLAY, 3), 0);
+}
+
+// An integer field judges the number it reads against the range it takes: a number beyond it,
+// however many digits it has, is named to the user with the range (no label stands before this
+// field) and is never brought to the nearest value; the field keeps its text and takes the focus,
+// and its value stays. A text with no number is no concern of the range.
+TEST_F(ControlKindsTest, AnIntegerBeyondTheRangeIsNamedNotTakenAsTheNearest)
+{
+    const int most = 2147483647;
+    const struct {
+        const char* typed;
+        int low, high;
+        int judged;
+        int value; // afterwards; 5 before
+    } cases[] = {
+        {"99999999999", 1, most, -1, 5},
+        {"2147483648", 1, most, -1, 5},
+        {"-99999999999999999999999", 0, 100, -1, 5},
+        {"0", 1, most, -1, 5},
+        {"101", 0, 100, -1, 5},
+        {"201", 10, 200, -1, 5},
+        {"2147483647", 1, most, 1, most},
+        {"100", 0, 100, 1, 100},
+        {" -7", -10, 10, 1, -7},
+        {"12abc", 0, 100, 1, 12},
+        {"", 0, 100, 0, 5},
+        {"abc", 0, 100, 0, 5},
+    };
+    MessageBoxScript boxes;
+    for (const auto& c : cases) {
+        dialog.setInt(IDC_TEST_INTEGER, 5);
+        SetFocus(GetDlgItem(dialog.hwnd, IDC_TEST_TEXT));
+        type(IDC_TEST_INTEGER, c.typed);
+        int value = 5;
+        EXPECT_EQ(dialog.takeInt(IDC_TEST_INTEGER, c.low, c.high, value), c.judged) << c.typed;
+        EXPECT_EQ(value, c.value) << c.typed;
+        EXPECT_EQ(static_cast<IntegerEdit&>(control(IDC_TEST_INTEGER)).value, c.value) << c.typed;
+        EXPECT_EQ(itemText(IDC_TEST_INTEGER), c.typed);
+        const std::string told = c.judged < 0 ? std::to_string(c.low) + "から" + std::to_string(c.high) +
+                                                    "までの数値を入力して下さい。"
+                                              : "";
+        EXPECT_EQ(boxes.texts(), told) << c.typed;
+        EXPECT_EQ(GetFocus() == GetDlgItem(dialog.hwnd, IDC_TEST_INTEGER), c.judged < 0) << c.typed;
+        boxes.clear();
+    }
+    int value = 5;
+    EXPECT_EQ(dialog.takeInt(12345, 0, 100, value), 0) << "no such field";
+    EXPECT_EQ(dialog.takeInt(IDC_TEST_REAL, 0, 100, value), 0) << "a field of another kind";
+    EXPECT_EQ(boxes.texts(), "");
 }
 
 // Blanks typed before a number are passed over by both kinds of field: the sign after them

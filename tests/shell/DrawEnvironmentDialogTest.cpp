@@ -35,7 +35,7 @@ BOOL answerChooser(CHOOSECOLORA* record)
 void command(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 // What the user does in one step.
-enum Action { TypeDpi, ClearDpi, PickPart, ClickSwatch, Reset };
+enum Action { TypeDpi, ClearDpi, PickPart, ClickSwatch, Reset, PressOk };
 struct Step {
     Action action;
     int dpi; // TypeDpi
@@ -101,6 +101,9 @@ int runDialog(ScriptedMouse& mouse, const std::vector<Step>& steps, int button, 
             case Reset:
                 command(dialog, IDC_ENV_RESET);
                 break;
+            case PressOk:
+                command(dialog, IDOK);
+                break;
             }
         }
         shown = shownIn(dialog);
@@ -120,22 +123,28 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
         std::string shownDpi;
         int shownMode;
         Environment after;
+        const char* told;
     };
     const COLORREF cyan = RGB(0, 255, 255);
+    const char* const range = "画面解像度には10から200までの数値を入力して下さい。";
     const Environment defaults{72, 1, cyan};
     const Environment custom{96, 2, RGB(9, 9, 9)};
     const Case cases[] = {
         {"OK takes resolution, mode and colour", defaults, {{TypeDpi, 96}, {PickPart, 0}, {ClickSwatch, 0}}, IDOK,
-         "96", 1, {96, 2, RGB(1, 2, 3)}},
-        {"cancel after a new colour", defaults, {{ClickSwatch, 0}, {TypeDpi, 120}}, IDCANCEL, "120", 0, defaults},
-        {"reset, then cancel", custom, {{Reset, 0}}, IDCANCEL, "72", 0, custom},
-        {"reset, then OK", custom, {{Reset, 0}}, IDOK, "72", 0, defaults},
-        {"a new colour, then reset", custom, {{ClickSwatch, 0}, {Reset, 0}}, IDOK, "72", 0, defaults},
-        {"a typed resolution above the range", defaults, {{TypeDpi, 500}}, IDOK, "500", 0, {200, 1, cyan}},
-        {"a typed resolution below the range", defaults, {{TypeDpi, 0}}, IDOK, "0", 0, {10, 1, cyan}},
-        {"an emptied resolution keeps the one before", custom, {{ClearDpi, 0}}, IDOK, "", 1, custom},
+         "96", 1, {96, 2, RGB(1, 2, 3)}, ""},
+        {"cancel after a new colour", defaults, {{ClickSwatch, 0}, {TypeDpi, 120}}, IDCANCEL, "120", 0, defaults, ""},
+        {"reset, then cancel", custom, {{Reset, 0}}, IDCANCEL, "72", 0, custom, ""},
+        {"reset, then OK", custom, {{Reset, 0}}, IDOK, "72", 0, defaults, ""},
+        {"a new colour, then reset", custom, {{ClickSwatch, 0}, {Reset, 0}}, IDOK, "72", 0, defaults, ""},
+        // A resolution beyond the range is named, never taken as the nearest: OK keeps the dialog.
+        {"a typed resolution above the range", defaults, {{TypeDpi, 500}, {PickPart, 0}, {PressOk, 0}}, IDCANCEL,
+         "500", 1, defaults, range},
+        {"a typed resolution below the range, then mended", defaults, {{TypeDpi, 0}, {PressOk, 0}, {TypeDpi, 150}},
+         IDOK, "150", 0, {150, 1, cyan}, range},
+        {"an emptied resolution keeps the one before", custom, {{ClearDpi, 0}}, IDOK, "", 1, custom, ""},
     };
     TestApplication app;
+    MessageBoxScript boxes;
     ScriptedMouse mouse;
     ScopedHook<ChooseColorFunction> hook(setChooseColorFunction, answerChooser);
     ScreenResolution resolution;
@@ -158,6 +167,8 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
         EXPECT_TRUE(environmentNow() == c.after) << c.what << ": " << environmentNow().dpi << " dpi, mode "
                                                  << environmentNow().mode << ", colour " << std::hex
                                                  << environmentNow().colour;
+        EXPECT_EQ(boxes.texts(), c.told) << c.what;
+        boxes.clear();
     }
 }
 

@@ -135,7 +135,9 @@ TEST(ColorSettingsDialog, OnlyTheChosenModelsFieldsTakeTypingAndEveryPickIsAProc
     colour.inkNumber = 3;
     InkInfo inks;
     std::vector<std::string> seen;
-    std::vector<int> afterRgbTyping, afterCmykTyping, afterPalette, afterChooser;
+    std::vector<int> afterRgbTyping, afterCmykTyping, afterBeyond, afterPalette, afterChooser;
+    std::string told;
+    MessageBoxScript boxes;
     int ink = 0;
     const INT_PTR result = driveModalDialog([&] { return runColorSettingsDialog(colour, inks, nullptr); }, [&](HWND w) {
         seen = {textOf(w, IDC_COLOR_CYAN), textOf(w, IDC_COLOR_RED), textOf(w, IDC_COLOR_GREEN),
@@ -150,8 +152,10 @@ TEST(ColorSettingsDialog, OnlyTheChosenModelsFieldsTakeTypingAndEveryPickIsAProc
         afterCmykTyping = inksOf(colour);
         seen.push_back(textOf(w, IDC_COLOR_RED));
         seen.push_back(std::to_string(inkShown(w)));
-        type(w, IDC_COLOR_MAGENTA, "150"); // kept within 0..100
+        type(w, IDC_COLOR_MAGENTA, "150"); // beyond 0..100: named, nothing taken
         seen.push_back(textOf(w, IDC_COLOR_MAGENTA));
+        afterBeyond = inksOf(colour);
+        told = boxes.texts();
         pressOn(w, IDC_COLOR_PALETTE, 19.5 / 20, 0.5 / 13, mouse);
         afterPalette = rgbOf(colour);
         click(w, IDC_COLOR_SWATCH);
@@ -160,7 +164,9 @@ TEST(ColorSettingsDialog, OnlyTheChosenModelsFieldsTakeTypingAndEveryPickIsAProc
         finish(w, IDOK);
     });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(seen, std::vector<std::string>({"10", "128", "102", "77", "CMYK", "0", "1", "100", "100"}));
+    EXPECT_EQ(seen, std::vector<std::string>({"10", "128", "102", "77", "CMYK", "0", "1", "150", "100"}));
+    EXPECT_EQ(afterBeyond, std::vector<int>({90, 20, 30, 40}));
+    EXPECT_EQ(told, "Mには0から100までの数値を入力して下さい。");
     EXPECT_EQ(ink, 3);
     EXPECT_EQ(afterRgbTyping, std::vector<int>({10, 20, 30, 40}));
     EXPECT_EQ(afterCmykTyping, std::vector<int>({90, 20, 30, 40}));

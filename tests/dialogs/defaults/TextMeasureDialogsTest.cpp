@@ -15,6 +15,7 @@
 #include "shapes/ArrowHeadStyle.h"
 #include "shapes/MeasureAttributes.h"
 #include "tests/dialogs/defaults/DefaultsFixture.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
 using namespace defaults_test;
@@ -107,7 +108,9 @@ TEST(MeasureSettings, EachUnitKeepsItsLabelAndANewDimensionShowsTheRecordsLabel)
     ApplicationRecord lines;
     ApplicationFontRecords application;
     DefaultsDrawing d;
+    MessageBoxScript boxes;
     std::vector<std::string> shown;
+    std::string told;
     EXPECT_EQ(d.run(kMeasureSettings, [&](HWND w) {
         chooseTab(w, 3);
         const std::vector<std::string> units = itemsOf(w, IDC_MEASURE_SET_UNIT);
@@ -123,12 +126,16 @@ TEST(MeasureSettings, EachUnitKeepsItsLabelAndANewDimensionShowsTheRecordsLabel)
         shown.push_back(textOf(w, IDC_MEASURE_SET_UNIT_LABEL));
         type(w, IDC_MEASURE_SET_DECIMALS, "51");
         type(w, IDC_MEASURE_SET_ANGLE_LABEL, "deg");
+        click(w, IDOK);
+        told = boxes.texts();
+        type(w, IDC_MEASURE_SET_DECIMALS, "0");
         finish(w, IDOK);
     }), 1);
+    EXPECT_EQ(told, "小数点以下の桁数には0から50までの数値を入力して下さい。") << "51 decimals are named";
     const MeasureAttributes fresh;
     EXPECT_EQ(shown, (std::vector<std::string>{fresh.lengthUnit.labelAt(5), "mm!", "cm!"}));
     const MeasureAttributes& numeral = *d.measures().numeralValues;
-    EXPECT_EQ(numeral.decimals, 0) << "51 decimals keep the former count";
+    EXPECT_EQ(numeral.decimals, 0);
     EXPECT_STREQ(numeral.lengthUnit.labelAt(0), "mm!");
     EXPECT_STREQ(numeral.lengthUnit.labelAt(5), "cm!");
     EXPECT_EQ(application.measure.numeralValues->lengthUnit.unit(), 6);
