@@ -1,12 +1,14 @@
 // Undo and redo checked against a model, run by hand:
 //
-//     UndoRedoFuzz.exe [--texts] COUNT SEED [--case N [--trace]]
+//     UndoRedoFuzz.exe [--texts | --pictures] COUNT SEED [--case N [--trace]]
 //
 // runs cases 0 .. COUNT-1 of SEED (from N on with --case; "1 SEED --case N" replays case N alone):
 // each a random sequence of real edits on a drawing of the frame, every undo and redo compared
 // with the drawing it should give back, and the drawing saved after undo-all and redo-all and
 // opened again (tests/shell/UndoRedoModel.h). With --texts the sequences work on texts: typing
-// undone or redone, which leaves the text in edit, then moves, handles and dialogs on it. Prints
+// undone or redone, which leaves the text in edit, then moves, handles and dialogs on it; with
+// --pictures on pictures with masks: their frames brought to no width or height and out again,
+// and every mask tool. Prints
 // each failure with its case and steps, then the figures; the exit code is 1 when one failed.
 // --trace prints each step of the run with the records applied and the page's elements in order.
 #include <cstdio>
@@ -46,7 +48,7 @@ public:
 
 int usage()
 {
-    std::fprintf(stderr, "usage: UndoRedoFuzz.exe [--texts] COUNT SEED [--case N [--trace]]\n");
+    std::fprintf(stderr, "usage: UndoRedoFuzz.exe [--texts | --pictures] COUNT SEED [--case N [--trace]]\n");
     return 2;
 }
 
@@ -55,7 +57,8 @@ int usage()
 int main(int argc, char** argv)
 {
     const bool texts = argc > 1 && !std::strcmp(argv[1], "--texts");
-    if (texts) {
+    const bool pictures = argc > 1 && !std::strcmp(argv[1], "--pictures");
+    if (texts || pictures) {
         --argc;
         ++argv;
     }
@@ -87,7 +90,9 @@ int main(int argc, char** argv)
     const double start = benchNow();
     for (long long n = first; n < first + count; ++n) {
         const std::vector<undo_model::Step> steps =
-            texts ? undo_model::randomTextSequence(seed, n) : undo_model::randomSequence(seed, n);
+            texts      ? undo_model::randomTextSequence(seed, n)
+            : pictures ? undo_model::randomPictureSequence(seed, n)
+                       : undo_model::randomSequence(seed, n);
         boxes.clear();
         std::string found = checker.run(steps);
         if (!boxes.empty())

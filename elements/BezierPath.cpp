@@ -526,9 +526,14 @@ int BezierPath::trackRelease(int figure)
     }
 }
 
+UndoManager* BezierPath::pointRecords() const
+{
+    return recordsPointEdits && owner && owner->context ? owner->context->undoManager : nullptr;
+}
+
 void BezierPath::recordAllPoints()
 {
-    UndoManager* undo = owner->context ? owner->context->undoManager : nullptr;
+    UndoManager* undo = pointRecords();
     Point p;
     for (int i = 0; undo && i < points->count; ++i) {
         if (points->getRecord(i, &p))
@@ -575,7 +580,7 @@ int BezierPath::dragPoint(int h)
         if (!points->getRecord(i, &p) || !before.appendXYZ(p.x, p.y, p.z))
             return Element::kCancelled;
     }
-    UndoManager* undo = owner->context ? owner->context->undoManager : nullptr;
+    UndoManager* undo = pointRecords();
     if (undo) {
         undo->beginPointMove(first, n);
         Point p;
@@ -645,7 +650,7 @@ int BezierPath::addPoint(int h)
         return Element::kCancelled;
     Point at;
     owner->deviceToDrawing(&at, lastMouse, 1);
-    UndoManager* undo = owner->context ? owner->context->undoManager : nullptr;
+    UndoManager* undo = pointRecords();
     if (undo) {
         undo->beginPointAdd(points->count);
         recordAllPoints();
@@ -671,7 +676,7 @@ int BezierPath::deletePoint(int h)
     owner->drawOverlayFigure(kEditFigure);
     if (!trackRelease(kEditFigure))
         return Element::kCancelled;
-    UndoManager* undo = owner->context ? owner->context->undoManager : nullptr;
+    UndoManager* undo = pointRecords();
     if (undo) {
         undo->beginPointDelete(points->count);
         recordAllPoints();
@@ -697,11 +702,20 @@ int BezierPath::dragHandle(int n)
     return shared_body::dragListHandle(*owner, *points, n, !keepDrawn);
 }
 
+// The handles and points are looked for where the press was, not where the select tool was last
+// pressed (the click that opened the property sheet).
+void BezierPath::pickAtPress()
+{
+    if (SelectToolBase* tool = owner->selectTool())
+        tool->setPickBoxAtMouse();
+}
+
 int BezierPath::pickHandleAndDrag()
 {
     ViewParams* view = owner ? owner->viewParams() : nullptr;
     if (!view || view->waitClick(1) != Element::kDone)
         return 0;
+    pickAtPress();
     int handle = -1, flag = 0;
     if (!owner->hitHandleMark(&handle, &flag))
         return 0;
@@ -716,6 +730,7 @@ int BezierPath::clickAndEdit()
     ViewParams* view = owner ? owner->viewParams() : nullptr;
     if (!view || view->waitClick(1) != Element::kDone)
         return 0;
+    pickAtPress();
     keepDrawn = 1;
     const int result = editByMouse();
     keepDrawn = 0;

@@ -7,6 +7,7 @@ class Element;
 class OpenCloseAttribute;
 class PointList;
 class PolyPath;
+class UndoManager;
 
 // The interactive editor of a cubic Bezier control polygon: anchors at 0, 3, 6 ..., the two
 // control points of the segment from anchor 3k to 3k + 3 at 3k + 1 and 3k + 2. It creates the
@@ -98,6 +99,10 @@ public:
     int anchorsPlaced = 0;
     PolyPath* polygonInput = nullptr;       // owned; made for the polygon method
     int keepDrawn = 0;                      // 1: the owner is not erased before an edit
+    // 0: the owner records the whole edit as one step (the picture's mask, whose property sheet
+    // keeps the element before and after), so the path's own point records would replay on the
+    // owner's points instead of the outline's.
+    int recordsPointEdits = 1;
 
 private:
     // The first step of a creation (starting) or a later one.
@@ -118,5 +123,9 @@ private:
     // release, 0 when cancelled.
     [[nodiscard]] int trackRelease(int figure);
     void recordAllPoints();
+    // The select tool's pick point := the cursor, where the press was taken.
+    void pickAtPress();
+    // The owner's undo manager while the path records its edits; null otherwise.
+    [[nodiscard]] UndoManager* pointRecords() const;
     [[nodiscard]] int keyedOption() const;
 };

@@ -1,6 +1,7 @@
 // The picture element: its record, extent, shape, placement, mask editing and file section.
 #include "elements/PictureElement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <new>
@@ -13,8 +14,10 @@
 #include "document/InputPointListBase.h"
 #include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
+#include "document/UndoManager.h"
 #include "elements/ElementShapes.h"
 #include "elements/MaskTypeDialog.h"
+#include "elements/TwoPointInput.h"
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
@@ -29,11 +32,15 @@ constexpr ElementAttribute kPictureAttributes[] = {
 // Creation steps of a mask path that has not finished: bounded, so a path that never answers
 // cannot hold the program.
 constexpr int kMaxMaskSteps = 100000;
+// The point number of the outline's first point (1 and 2 are the corners).
+constexpr int kFirstOutlinePoint = 3;
 } // namespace
 
 Element* newPictureElement() { return new (std::nothrow) PictureElement; }
 
-PictureElement::PictureElement() : maskPath(this, nullptr, &maskClose) {}
+// The mask is edited through the property sheet, which records each of its tools as one change of
+// the whole picture.
+PictureElement::PictureElement() : maskPath(this, nullptr, &maskClose) { maskPath.recordsPointEdits = 0; }
 
 PictureElement::~PictureElement() { teardown(); }
 
@@ -71,14 +78,53 @@ void PictureElement::makeMaskAbsolute(int absolute)
     (void)imageMask()->outline.translate(sign * firstPoint()->x, sign * firstPoint()->y, 0.0); // in place: always moves
 }
 
-void PictureElement::followResize(const Point& oldStart, const Point& oldEnd)
+PictureElement::Corners PictureElement::corners() const
+{
+    Corners c;
+    if (firstPoint() && secondPoint())
+        c = {*firstPoint(), *secondPoint()};
+    return c;
+}
+
+namespace {
+// An extent of the rectangle, from a to b, that holds no measure to scale by: zero, or lost in
+// the rounding of its corners' coordinates.
+bool tooThinToScale(double a, double b)
+{
+    const double size = std::max(1.0, std::max(std::fabs(a), std::fabs(b)));
+    return !(std::fabs(b - a) > 1e-12 * size);
+}
+
+// new / old along one axis; 1 where either extent is too thin, so that the outline keeps its
+// values through a rectangle flattened to nothing and back.
+double resizeFactor(double oldA, double oldB, double newA, double newB)
+{
+    if (tooThinToScale(oldA, oldB) || tooThinToScale(newA, newB))
+        return 1.0;
+    return (newB - newA) / (oldB - oldA);
+}
+} // namespace
+
+void PictureElement::followResize(const Corners& before)
 {
     if (!imageMask() || !firstPoint() || !secondPoint())
         return;
-    const double oldWidth = oldEnd.x - oldStart.x, oldHeight = oldEnd.y - oldStart.y;
-    const double sx = std::fabs(oldWidth) > 1e-12 ? (secondPoint()->x - firstPoint()->x) / oldWidth : 1.0;
-    const double sy = std::fabs(oldHeight) > 1e-12 ? (secondPoint()->y - firstPoint()->y) / oldHeight : 1.0;
-    imageMask()->scaleOutline(sx, sy);
+    const Corners now = corners();
+    imageMask()->scaleOutline(resizeFactor(before.start.x, before.end.x, now.start.x, now.end.x),
+                              resizeFactor(before.start.y, before.end.y, now.start.y, now.end.y));
+}
+
+void PictureElement::recordPoints(UndoManager& undo)
+{
+    const Corners c = corners();
+    undo.addRecordPoint(c.start.x, c.start.y, c.start.z);
+    undo.addRecordPoint(c.end.x, c.end.y, c.end.z);
+    const PointList* outline = imageMask() ? &imageMask()->outline : nullptr;
+    for (int i = 0; outline && i < outline->count; ++i) {
+        Point p;
+        if (outline->getPoint(i, &p))
+            undo.addRecordPoint(p.x, p.y, p.z);
+    }
 }
 
 // --- store and extent ---
@@ -165,6 +211,15 @@ void PictureElement::drawOverlayFigure(int operation)
     }
 }
 
+void PictureElement::setActiveHandle(int mode, int number)
+{
+    if (!maskEditing)
+        return;
+    maskPath.clearActive();
+    if (mode == 1)
+        maskPath.activePoint = number;
+}
+
 // --- placement and editing ---
 
 void PictureElement::takePlacementDefaults()
@@ -203,27 +258,47 @@ void PictureElement::setPoint(int index, double x, double y, double z)
 {
     if (!firstPoint() || !secondPoint())
         return;
-    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    if (index >= kFirstOutlinePoint) {
+        Point p(x, y, z);
+        if (imageMask() && index - kFirstOutlinePoint < imageMask()->outline.count)
+            (void)imageMask()->outline.setPoint(index - kFirstOutlinePoint, &p); // within the list
+        return;
+    }
+    const Corners before = corners();
     if (setPointByNumber(index, Point(x, y, z), firstPoint(), secondPoint(), nullptr))
-        followResize(oldStart, oldEnd);
+        followResize(before);
 }
 
 void PictureElement::scale(double factor, const Point& centre, int flags)
 {
     if (!firstPoint() || !secondPoint())
         return;
-    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    const Corners before = corners();
     shared_body::scaleTwoPoints(*this, factor, centre, flags);
-    followResize(oldStart, oldEnd);
+    followResize(before);
 }
 
 int PictureElement::editByMouse()
 {
-    if (!firstPoint() || !secondPoint())
+    if (!firstPoint() || !secondPoint() || pointUnderCursor(firstPoint(), secondPoint(), nullptr) < 1)
         return 0;
-    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
-    const int result = input.editCorner();
-    followResize(oldStart, oldEnd);
+    const Corners before = corners();
+    UndoManager* undo = context ? context->undoManager : nullptr;
+    const int points = kFirstOutlinePoint - 1 + (imageMask() ? imageMask()->outline.count : 0);
+    if (undo) {
+        undo->beginPointMove(1, points);
+        recordPoints(*undo);
+    }
+    const int result = shared_body::editTwoPoints(*this, nullptr);
+    followResize(before);
+    if (undo) {
+        recordPoints(*undo);
+        // A cancelled drag leaves the picture as it was: no record.
+        if (result == kDone)
+            undo->endPointMove(this);
+        else
+            undo->flushPending();
+    }
     return result;
 }
 
@@ -231,10 +306,38 @@ int PictureElement::dragHandle(int handle)
 {
     if (!firstPoint() || !secondPoint())
         return 0;
-    const Point oldStart = *firstPoint(), oldEnd = *secondPoint();
+    const Corners before = corners();
     const int result = input.dragHandle(handle);
-    followResize(oldStart, oldEnd);
+    followResize(before);
     return result;
+}
+
+void PictureElement::setStartX(const Point& value)
+{
+    const Corners before = corners();
+    CornerImageElement::setStartX(value);
+    followResize(before);
+}
+
+void PictureElement::setStartY(const Point& value)
+{
+    const Corners before = corners();
+    CornerImageElement::setStartY(value);
+    followResize(before);
+}
+
+void PictureElement::setEndX(const Point& value)
+{
+    const Corners before = corners();
+    CornerImageElement::setEndX(value);
+    followResize(before);
+}
+
+void PictureElement::setEndY(const Point& value)
+{
+    const Corners before = corners();
+    CornerImageElement::setEndY(value);
+    followResize(before);
 }
 
 int PictureElement::editProperties(int hasPrevious, int hasNext)

@@ -5,6 +5,7 @@
 #include "shapes/PictureImage.h"
 
 class ImageMask;
+class UndoManager;
 
 // Kind 19, "picture" (ピクチュアー): an image file (BMP, EPS, GIF, JPEG or TIFF) placed in the
 // rectangle of two corners, optionally cut to a mask outline. The element keeps the file's path
@@ -12,7 +13,12 @@ class ImageMask;
 // measured, drawn or exported. Drawn through PictureShape; while it is moved or placed only its
 // frame is drawn.
 //
-// The mask outline is stored relative to the start corner and follows a resize of the rectangle.
+// The mask outline is stored relative to the start corner and follows a resize of the rectangle;
+// along an axis where the rectangle is or becomes too thin to measure, the outline keeps its
+// values, so that the mask comes back whole when the rectangle widens again.
+//
+// Point numbers (setPoint and the point-move record of a corner drag): 1 the start corner, 2 the
+// end corner, 3 on the outline's points, relative to the start corner.
 //
 // Store record: start (x, y), end (x, y), the image kind (int32), the file name (int32 length and
 // the bytes), the mask (int32 shape code, int32 count, x and y of each point), the extent.
@@ -32,6 +38,9 @@ public:
     int execute(int operation, double x, double y, double z) override;
     // The corners' frame (see drawFrameOverlay) until the mask is edited, then the mask outline.
     void drawOverlayFigure(int operation) override;
+    // While the mask's points are edited, the point last dragged becomes the path's active point,
+    // as in a Bezier curve: its control points can then be picked, and '+' and '-' act on it.
+    void setActiveHandle(int mode, int number) override;
 
     // The mask emptied and the holder bound; the layer, the image kind and the file of the
     // drawing's picture record (the file its placement command chose).
@@ -43,12 +52,21 @@ public:
     // The image's size in drawing units at the drawing's scale; 0 without one.
     [[nodiscard]] int placementSize(double& width, double& height);
 
+    // A corner (1, 2), the mask following; or an outline point (3 on), as it is.
     void setPoint(int index, double x, double y, double z) override;
     // Both corners about the centre; the mask scales with them.
     void scale(double factor, const Point& centre, int flags) override;
+    // The corner under the cursor dragged, the mask following. Its record holds every point of
+    // the picture, so that its undo and redo give the outline back exactly, not scaled back.
     [[nodiscard]] int editByMouse() override;
     // The corners stretched by an extent handle; the mask stretches with them.
     [[nodiscard]] int dragHandle(int handle) override;
+
+    // A batch change of a corner's coordinate; the mask follows as it follows a corner drag.
+    void setStartX(const Point& value) override;
+    void setStartY(const Point& value) override;
+    void setEndX(const Point& value) override;
+    void setEndY(const Point& value) override;
 
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
     // The property sheet's mask buttons: 9901 create (shape dialog, a click, the path drawn),
@@ -74,8 +92,16 @@ public:
     int maskEditing = 0;
 
 private:
-    // The relative outline rescaled from the old corners' box onto the current one.
-    void followResize(const Point& oldStart, const Point& oldEnd);
+    struct Corners {
+        Point start;
+        Point end;
+    };
+    [[nodiscard]] Corners corners() const;
+    // The relative outline rescaled from the old corners' box onto the current one, an axis at a
+    // time; an axis too thin to measure before or after keeps the outline's values.
+    void followResize(const Corners& before);
+    // The picture's points in their numbering, into the open undo record.
+    void recordPoints(UndoManager& undo);
 };
 
 // A new picture, null when memory ran out (the registry's maker of kind 19).

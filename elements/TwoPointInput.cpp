@@ -43,22 +43,29 @@ int trackEdit(Element& e, int pointNumber, int handle, int movesX, int movesY, c
     if (!view)
         return Element::kCancelled;
     e.clearSavedExtent();
+    // A handle maps the points as they were at the press onto the box of anchor and cursor, so
+    // that a pass over the anchor on the way (a box of no width for a moment) loses nothing.
     Point handleAt;
     if (handle >= 0)
         (void)e.handlePoint(handle, &handleAt); // handle is one of 0..7 here
+    DrawPoint* const points[3] = {e.firstPoint(), e.secondPoint(), e.thirdPoint()};
+    Point pressed[3];
+    for (int i = 0; i < 3; ++i) {
+        if (points[i])
+            pressed[i] = *points[i];
+    }
     int inside = 1;
     auto moved = [&](const IntPoint& device) {
         Point p;
         e.deviceToDrawing(&p, device, 1);
         if (handle >= 0) {
-            for (DrawPoint* q : {e.firstPoint(), e.secondPoint(), e.thirdPoint()}) {
-                if (q)
-                    Element::rescaleAboutAnchor(*q, movesX, movesY, anchor, handleAt, p);
+            for (int i = 0; i < 3; ++i) {
+                if (!points[i])
+                    continue;
+                Point q = pressed[i];
+                Element::rescaleAboutAnchor(q, movesX, movesY, anchor, handleAt, p);
+                static_cast<Point&>(*points[i]) = q;
             }
-            if (movesX)
-                handleAt.x = p.x;
-            if (movesY)
-                handleAt.y = p.y;
         } else {
             (void)Element::setPointByNumber(pointNumber, p, e.firstPoint(), e.secondPoint(), e.thirdPoint()); // 1..3
         }
@@ -118,7 +125,9 @@ int trackSecondPoint(Element& e, SecondPointInput& input)
     return Element::kDone;
 }
 
-int editTwoPoints(Element& e)
+int editTwoPoints(Element& e) { return editTwoPoints(e, e.context ? e.context->undoManager : nullptr); }
+
+int editTwoPoints(Element& e, UndoManager* undo)
 {
     if (!e.selectTool() || !e.firstPoint() || !e.secondPoint())
         return 0;
@@ -126,7 +135,6 @@ int editTwoPoints(Element& e)
     DrawPoint* moved = n == 1 ? e.firstPoint() : n == 2 ? e.secondPoint() : n == 3 ? e.thirdPoint() : nullptr;
     if (!moved)
         return 0;
-    UndoManager* undo = e.context ? e.context->undoManager : nullptr;
     if (undo) {
         undo->beginPointMove(n, 1);
         undo->addRecordPoint(moved->x, moved->y, moved->z);

@@ -1,6 +1,7 @@
 #pragma once
 
 class Element;
+class UndoManager;
 struct IntPoint;
 
 // The mouse input that the two-point kinds (line, oval, box and the kinds that edit through the
@@ -31,6 +32,9 @@ public:
 // undo record: 11, -1 cancelled (the point back where it was), 0 without a select tool or with no
 // point under the cursor.
 [[nodiscard]] int editTwoPoints(Element& element);
+// The same drag, its record written to `undo`; null for a kind whose points carry others with
+// them (the picture's mask), which records the whole edit itself.
+[[nodiscard]] int editTwoPoints(Element& element, UndoManager* undo);
 // The drag of extent handle 0..7 against the opposite handle: every point follows the box of
 // anchor and handle (the exact extent's); 11, -1 cancelled or no such handle. Each pass draws the
 // element's overlay figure when one is given (the box kinds show themselves picked), else the

@@ -235,11 +235,10 @@ int dragListHandle(Element& e, PointList& list, int handle, int eraseFirst)
             last = device;
             Point p;
             e.deviceToDrawing(&p, device, 1);
+            // From the points as they were at the press: a pass over the anchor on the way
+            // (a box of no width for a moment) loses nothing.
+            (void)list.copyPoints(&before); // the list has room for these points
             Element::rescaleVertices(list, movesX, movesY, anchor, handleAt, p);
-            if (movesX)
-                handleAt.x = p.x;
-            if (movesY)
-                handleAt.y = p.y;
             e.beginOverlay();
             e.drawRubberBandFrame();
         }

@@ -247,6 +247,86 @@ TEST(PictureMask, FollowsAResizeOnTheSameImagePixels)
     }
 }
 
+// A frame brought to no width or height (or one too thin to measure) and widened again, by each
+// path that resizes a picture: the outline keeps its values along that axis, so the mask comes
+// back whole, exactly; the other axis follows the frame as before.
+TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
+{
+    TestApplication app;
+    LineDrawing drawing;
+    const std::vector<Point> outline = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {30, 10}, {30, 20}, {30, 30}};
+    using Resize = void (*)(Element&, double width, double height);
+    const struct {
+        const char* name;
+        Resize resize; // the frame from (10, 10) made width x height
+    } paths[] = {
+        {"the end corner set (座標, a corner drag's undo)", [](Element& e, double w, double h) { e.setPoint(2, 10 + w, 10 + h, 0); }},
+        {"the start corner set", [](Element& e, double w, double h) {
+             const Point end = *e.secondPoint();
+             e.setPoint(1, end.x - w, end.y - h, 0);
+         }},
+        {"the end's x and y changed by a batch change", [](Element& e, double w, double h) {
+             e.setEndX(Point(10 + w, 0));
+             e.setEndY(Point(0, 10 + h));
+         }},
+    };
+    const struct {
+        double width, height;
+        bool keepsX, keepsY; // the outline's x (y) left as it was
+    } sizes[] = {
+        {0, 60, true, false}, {80, 0, false, true}, {0, 0, true, true}, {5e-13, 60, true, false},
+        {-20, 30, false, false}, {1e-10, 60, false, false},
+    };
+    for (const auto& path : paths) {
+        for (const auto& size : sizes) {
+            SCOPED_TRACE(std::string(path.name) + ", " + std::to_string(size.width) + " x " + std::to_string(size.height));
+            std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));
+            picture->context = &drawing.context;
+            *static_cast<Point*>(picture->firstPoint()) = Point(10, 10);
+            *static_cast<Point*>(picture->secondPoint()) = Point(90, 70);
+            for (const Point& p : outline)
+                ASSERT_EQ(picture->imageMask()->outline.appendXY(p.x, p.y), 1);
+            path.resize(*picture, size.width, size.height);
+            // The frame as its corners' coordinates hold it.
+            const double width = picture->secondPoint()->x - picture->firstPoint()->x;
+            const double height = picture->secondPoint()->y - picture->firstPoint()->y;
+            for (size_t i = 0; i < outline.size(); ++i) {
+                Point p;
+                ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
+                if (size.keepsX)
+                    EXPECT_EQ(p.x, outline[i].x) << i;
+                else
+                    EXPECT_DOUBLE_EQ(p.x, outline[i].x * width / 80) << i;
+                if (size.keepsY)
+                    EXPECT_EQ(p.y, outline[i].y) << i;
+                else
+                    EXPECT_DOUBLE_EQ(p.y, outline[i].y * height / 60) << i;
+            }
+            // Widened again: where the outline kept its values, the mask is back exactly.
+            path.resize(*picture, 80, 60);
+            for (size_t i = 0; i < outline.size(); ++i) {
+                Point p;
+                ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
+                EXPECT_NEAR(p.x, outline[i].x, size.keepsX ? 0.0 : 1e-12) << i;
+                EXPECT_NEAR(p.y, outline[i].y, size.keepsY ? 0.0 : 1e-12) << i;
+            }
+        }
+    }
+    // Scaled to nothing about a corner and back: the frame stays flat (there is nothing to scale
+    // back), the outline as it was.
+    std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));
+    picture->context = &drawing.context;
+    *static_cast<Point*>(picture->firstPoint()) = Point(10, 10);
+    *static_cast<Point*>(picture->secondPoint()) = Point(90, 70);
+    ASSERT_EQ(picture->imageMask()->outline.appendXY(20, 30), 1);
+    picture->scale(0.0, Point(10, 10), 0);
+    picture->scale(4.0, Point(10, 10), 0);
+    Point p;
+    ASSERT_EQ(picture->imageMask()->outline.getPoint(0, &p), 1);
+    EXPECT_EQ(p.x, 20.0);
+    EXPECT_EQ(p.y, 30.0);
+}
+
 TEST(MaskTypeDialog, OpensOnTheCodeAndOkCopiesTheClickedShapeBack)
 {
     TestApplication app;

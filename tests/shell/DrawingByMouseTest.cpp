@@ -40,23 +40,6 @@ namespace {
 
 HWND& viewWindow = ViewFrameTest::viewWindow;
 
-// A mouse loop still running at this program time is cancelled, as a menu command would; 0 never.
-DWORD loopDeadline = 0;
-// A real step of the nested pump for what is waiting (posted keys, presses, internal events),
-// then the poll is taken as a message of the view.
-void pumpingViewStep(int)
-{
-    CurrentEvent& event = *theCurrentEvent;
-    MSG waiting;
-    if (event.queuedCount() > 0 || PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
-        event.mayBlock = 0;
-        (void)event.pumpStepModal(0); // flags 0: never asks the loop to end
-    }
-    event.hwnd = viewWindow;
-    if (loopDeadline && currentTickCount() >= loopDeadline)
-        event.abortLoop = 1;
-}
-
 // A press on the frame and a move into the view, posted once the program time reaches pressAt
 // (0: never), in the middle of whatever mouse loop is running then.
 DWORD pressAt = 0;
@@ -69,7 +52,7 @@ void pressingViewStep(int flags)
         (void)PostMessageA(pressedFrame, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         (void)PostMessageA(viewWindow, WM_MOUSEMOVE, 0, moveInto);
     }
-    pumpingViewStep(flags);
+    ViewFrameTest::typingStep(flags);
 }
 
 // Another drawing brought to the front once the program time reaches activateAt (0: never), in
@@ -88,7 +71,7 @@ int verticesInHand(DocumentContext* drawing)
 void activatingViewStep(int flags)
 {
     // The activation comes inside the step, after the pump began it.
-    pumpingViewStep(flags);
+    ViewFrameTest::typingStep(flags);
     if (activateAt && currentTickCount() >= activateAt) {
         activateAt = 0;
         verticesThen = verticesInHand(loopDrawing);
@@ -330,7 +313,7 @@ TEST_F(DrawingByMouse, TheSelectButtonPressedWhileATextIsTypedEndsTheTextAndSele
     ASSERT_GE(lineId, 1);
 
     FakeClock clock(1000, 500);
-    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
     const IntPoint st = screenOf(textAt), sl = screenOf(onLine);
     beginTextAt(textAt, clock);
     ASSERT_EQ(pageIds().size(), 2u);
@@ -472,7 +455,7 @@ TEST_F(DrawingByMouse, APolylineHalfEnteredTakesNoClickOnceAnotherDrawingIsInFro
 TEST_F(DrawingByMouse, ATextTypedInADrawingBehindTheActiveOneIsSavedAndAskedFor)
 {
     FakeClock clock(1000, 500);
-    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
     ScratchFolder scratch;
     const std::string path = scratch.pathOf("typed.ycx");
     FileDialogScript dialogs;
@@ -530,7 +513,7 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
     ASSERT_EQ(lines.size(), 2u);
 
     FakeClock clock(1000, 500);
-    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
     const IntPoint textAt(60, 170), st = screenOf(textAt);
     beginTextAt(textAt, clock);
     const std::vector<int> withText = pageIds();
@@ -573,7 +556,7 @@ TEST_F(DrawingByMouse, UndoingATypedTextKeepsEveryRedo)
 TEST_F(DrawingByMouse, ATextEditedAgainShowsOnlyWhatItHoldsNow)
 {
     FakeClock clock(1000, 500);
-    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
     const IntPoint textAt(60, 170), st = screenOf(textAt);
     // Pixels of ink on the painter around the text's line.
     auto ink = [&] {
@@ -770,7 +753,7 @@ TEST_P(TextBackInEdit, StaysWhereTheScreenShowsItInTheStoreTheUndoStepsAndTheFil
 {
     const TextInEditCase& c = GetParam();
     FakeClock clock(1000, 500);
-    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &pumpingViewStep};
+    ScopedOverride<ViewMapping::PumpStep> pumping{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
     const IntPoint textAt(60, 170), st = screenOf(textAt);
     beginTextAt(textAt, clock);
     typeKeys("abc");

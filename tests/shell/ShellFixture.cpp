@@ -4,9 +4,11 @@
 #include "document/ElementStore.h"
 #include "document/PageChainTable.h"
 #include "geometry/SettingsFile.h"
+#include "platform/Clock.h"
 #include "platform/CurrentEvent.h"
 #include "shell/FrameCommands.h"
 #include "shell/StartUp.h"
+#include "tests/support/FakeClock.h"
 
 namespace {
 int windowsMade = 0;
@@ -150,6 +152,32 @@ void FrameTest::openMenu()
 HWND ViewFrameTest::viewWindow = nullptr;
 
 void ViewFrameTest::viewStep(int) { theCurrentEvent->hwnd = viewWindow; }
+
+std::vector<TypedLater> ViewFrameTest::typedLater;
+FakeClock* ViewFrameTest::pollClock = nullptr;
+DWORD ViewFrameTest::loopDeadline = 0;
+
+void ViewFrameTest::typingStep(int)
+{
+    if (pollClock)
+        pollClock->advance(10);
+    const DWORD now = currentTickCount();
+    for (TypedLater& typed : typedLater) {
+        if (typed.at && now >= typed.at) {
+            (void)PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(typed.c), 0);
+            typed.at = 0;
+        }
+    }
+    CurrentEvent& event = *theCurrentEvent;
+    MSG waiting;
+    if (event.queuedCount() > 0 || PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
+        event.mayBlock = 0;
+        (void)event.pumpStepModal(0); // flags 0: never asks the loop to end
+    }
+    event.hwnd = viewWindow;
+    if (loopDeadline && now >= loopDeadline)
+        event.abortLoop = 1;
+}
 
 void ViewFrameTest::SetUp()
 {

@@ -136,6 +136,14 @@ protected:
     MainFrame frame;
 };
 
+class FakeClock;
+
+// A character the keyboard gives the view once the program time reaches `at`.
+struct TypedLater {
+    DWORD at;
+    char c;
+};
+
 // The frame with the application's kind registry and a real document window whose view the
 // mouse loops poll: each poll is taken as a message of the view (viewStep).
 class ViewFrameTest : public FrameTest {
@@ -143,6 +151,16 @@ public:
     // The view of the test running (null between tests).
     static HWND viewWindow;
     static void viewStep(int);
+    // A poll as the program's own pump makes it, for loops that read keys typed meanwhile: the
+    // characters of typedLater whose time has come are posted to the view, one waiting message
+    // or internal event is delivered, then the poll is taken as a message of the view. With
+    // pollClock set, each poll moves it on by 10 ms (a script that runs by the polls of the
+    // loops, not by the cursor reads of the dialogs before them); a loop still running at
+    // loopDeadline (0: never) is cancelled.
+    static void typingStep(int);
+    static std::vector<TypedLater> typedLater;
+    static FakeClock* pollClock;
+    static DWORD loopDeadline;
 
 protected:
     void SetUp() override;

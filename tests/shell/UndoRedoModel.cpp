@@ -11,6 +11,7 @@
 
 #include "document/Document.h"
 #include "document/DocumentContext.h"
+#include "document/DrawingGrid.h"
 #include "document/Element.h"
 #include "document/ElementEditorBase.h"
 #include "document/ElementIdSet.h"
@@ -28,8 +29,11 @@
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"
+#include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
 #include "resources/ids.h"
+#include "resources/ids_images.h"
+#include "shapes/ImageMask.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainFrame.h"
 #include "tests/shell/ShellFixture.h"
@@ -42,6 +46,7 @@
 #include "views/tools/ElementScaler.h"
 #include "views/tools/MoveTool.h"
 #include "views/tools/RotateTool.h"
+#include "views/ViewMapping.h"
 #include "views/tools/SelectTool.h"
 
 namespace undo_model {
@@ -102,7 +107,17 @@ int create(DocumentContext& d, int kind, double dx, double dy)
         return 0;
     editor.elementInHand()->group = 0;
     editor.elementInHand()->takeDefaultAttributes();
-    return startSampleElement(editor, kind, dx, dy) && editor.commitNewElement() == 1;
+    Element* e = startSampleElement(editor, kind, dx, dy);
+    if (e && kind == kindCode(ElementKind::Picture)) {
+        // A mask of two segments along the frame's top and down towards its middle.
+        e->imageMask()->outline.count = 0;
+        e->imageMask()->type.code = 4;
+        for (const Point& p : {Point(0, 0), Point(5, 0), Point(10, 0), Point(15, 0), Point(15, 5), Point(15, 10),
+                               Point(15, 15)})
+            if (!e->imageMask()->outline.appendXY(p.x, p.y))
+                return 0;
+    }
+    return e && editor.commitNewElement() == 1;
 }
 
 std::vector<int> textIds(DocumentContext& d)
@@ -204,6 +219,167 @@ int confirmSheet(DocumentContext& d)
         return 0;
     return driveModalDialog([&] { return static_cast<INT_PTR>(d.editor3->runPropertySheet(ids[0], 0, 0)); },
                             [](HWND w) { PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }) == 1;
+}
+
+// The single selected picture with the corners and the absolute mask outline it has now, taken by
+// the tools' editor; null otherwise.
+Element* pictureInHand(DocumentContext& d, int& id)
+{
+    const std::vector<int> ids = selectedIds(d);
+    if (ids.size() != 1 || kindOf(d, ids[0]) != kindCode(ElementKind::Picture) || !d.editor3->beginEdit(ids[0]))
+        return nullptr;
+    id = ids[0];
+    return d.editor3->elementInHand();
+}
+
+// A mouse script of the loops run next, timed by their polls (ViewFrameTest::typingStep), ending
+// with the mouse off the view; the keys typed meanwhile are delivered as they come.
+class LoopScript {
+public:
+    LoopScript() { mouse.rest(-1000, -1000); }
+    ~LoopScript() { ViewFrameTest::typedLater.clear(); }
+    ScriptedMouse& at(DWORD ms, const IntPoint& p, int keys = ScriptedMouse::kNone)
+    {
+        return mouse.at(clock.now() + ms, p.x, p.y, keys);
+    }
+    // A press at a, a drag through the middle to b and the release there, from ms on.
+    void drag(DWORD ms, const IntPoint& a, const IntPoint& b)
+    {
+        const int L = ScriptedMouse::kLeft;
+        const IntPoint middle((a.x + b.x) / 2, (a.y + b.y) / 2);
+        at(ms, a), at(ms + 100, a, L), at(ms + 200, middle, L), at(ms + 300, b, L), at(ms + 400, b);
+    }
+    void type(DWORD ms, char c) { ViewFrameTest::typedLater.push_back({clock.now() + ms, c}); }
+    void end(DWORD ms) { mouse.at(clock.now() + ms, -1000, -1000); }
+
+    FakeClock clock{1000, 500};
+    ScriptedMouse mouse;
+    ScopedOverride<ViewMapping::PumpStep> step{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
+    ScopedOverride<FakeClock*> polls{ViewFrameTest::pollClock, &clock};
+    ScopedOverride<DWORD> deadline{ViewFrameTest::loopDeadline, clock.now() + 8000};
+};
+
+// A corner of the selected picture dragged by the 点移動 tool: onto the other corner's x or y, or by
+// (a, b), on a grid of 2 laid from the other corner, which takes the pointer there exactly, as
+// the grid dialog's element pick lays it; the grid is put back afterwards.
+int moveCorner(DocumentContext& d, int how, double a, double b)
+{
+    int id = 0;
+    Element* e = pictureInHand(d, id);
+    auto* grid = dynamic_cast<DrawingGrid*>(d.grid);
+    if (!e || !grid)
+        return 0;
+    const bool endCorner = how & 1;
+    const Point moving = endCorner ? *e->secondPoint() : *e->firstPoint();
+    const Point other = endCorner ? *e->firstPoint() : *e->secondPoint();
+    const int mode = (how >> 1) % 3;
+    const Point target = mode == 0 ? Point(other.x, moving.y) : mode == 1 ? Point(moving.x, other.y)
+                                                                          : Point(moving.x + a, moving.y + b);
+    DrawingGrid kept;
+    kept.assign(grid);
+    grid->kind = DrawingGrid::kDots;
+    grid->xNumerator = grid->yNumerator = 2.0;
+    grid->xDenominator = grid->yDenominator = 1.0;
+    grid->xOrigin = other.x, grid->yOrigin = other.y;
+    const int records = d.undoManager->recordCount();
+    {
+        LoopScript script;
+        const IntPoint from = screenPoint(d, moving), to = screenPoint(d, target);
+        script.drag(0, from, to);
+        // A click on nothing ends the tool.
+        const IntPoint nothing = screenPoint(d, Point(other.x + 500, other.y + 500));
+        script.at(600, nothing), script.at(700, nothing, ScriptedMouse::kLeft), script.at(750, nothing);
+        script.end(900);
+        ScopedOverride<HWND> view{ViewFrameTest::viewWindow, d.window->hwnd()};
+        d.moveSelectionByMouse();
+    }
+    grid->assign(&kept);
+    return d.undoManager->recordCount() > records;
+}
+
+// The absolute outline of the selected picture's mask; empty without one.
+std::vector<Point> absoluteOutline(Element& e)
+{
+    std::vector<Point> points;
+    const PointList& outline = e.imageMask()->outline;
+    for (int i = 0; i < outline.count; ++i) {
+        Point p;
+        if (outline.getPoint(i, &p))
+            points.emplace_back(p.x + e.firstPoint()->x, p.y + e.firstPoint()->y);
+    }
+    return points;
+}
+
+// A mask tool of the selected picture's property sheet, by the mouse (see Edit::MaskTool).
+int runMaskTool(DocumentContext& d, int tool, double a, double b)
+{
+    int id = 0;
+    Element* e = pictureInHand(d, id);
+    if (!e || tool < 1 || tool > 13)
+        return 0;
+    const std::vector<Point> outline = absoluteOutline(*e);
+    if (tool > 1 && outline.size() < 4)
+        return 0; // only マスク作成 is offered without a mask
+    const Point start = *e->firstPoint(), end = *e->secondPoint();
+    const Point middle((start.x + end.x) / 2, (start.y + end.y) / 2);
+    LoopScript script;
+    auto screen = [&](const Point& p) { return screenPoint(d, p); };
+    auto by = [&](const Point& p) { return screenPoint(d, Point(p.x + a, p.y + b)); };
+    int button = IDC_MASK_MOVE_POINTS;
+    if (tool == 1) {
+        button = IDC_MASK_CREATE;
+        script.drag(0, screen(middle), by(middle));
+    } else if (tool == 2) {
+        button = IDC_MASK_MOVE;
+        script.drag(0, screen(middle), by(middle));
+    } else if (tool <= 10) {
+        button = IDC_MASK_SCALE;
+        Point low = outline[0], high = outline[0];
+        for (const Point& p : outline) {
+            low.x = std::min(low.x, p.x), low.y = std::min(low.y, p.y);
+            high.x = std::max(high.x, p.x), high.y = std::max(high.y, p.y);
+        }
+        const double xs[3] = {low.x, (low.x + high.x) / 2, high.x}, ys[3] = {low.y, (low.y + high.y) / 2, high.y};
+        // The handles clockwise from the top left: (column, row) of each.
+        static const int kPlaces[8][2] = {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}};
+        const Point handle(xs[kPlaces[tool - 3][0]], ys[kPlaces[tool - 3][1]]);
+        script.drag(0, screen(handle), by(handle));
+    } else {
+        const size_t anchors = (outline.size() + 2) / 3;
+        const Point anchor = outline[3 * (static_cast<size_t>(std::fabs(a + b) * 4) % anchors)];
+        const IntPoint moved = by(anchor);
+        script.drag(0, screen(anchor), moved);
+        if (tool >= 12) {
+            script.type(500, '+');
+            script.drag(600, moved, screenPoint(d, Point(anchor.x + a + b, anchor.y - a)));
+        }
+        if (tool >= 13) {
+            script.type(1100, '-');
+            script.drag(1200, moved, moved);
+        }
+    }
+    // The point tool goes on until a click on nothing.
+    const IntPoint nothing = screen(Point(end.x + 500, end.y + 500));
+    script.at(1700, nothing), script.at(1800, nothing, ScriptedMouse::kLeft), script.at(1850, nothing);
+    script.end(2000);
+    ScopedOverride<HWND> view{ViewFrameTest::viewWindow, d.window->hwnd()};
+    const int records = d.undoManager->recordCount();
+    const INT_PTR result = driveModalDialog(
+        [&] { return static_cast<INT_PTR>(d.editor3->runPropertySheet(id, 0, 0)); },
+        [&](HWND w) {
+            chooseTab(w, 3);
+            if (button == IDC_MASK_CREATE) {
+                click(w, IDC_MASK_DELETE);
+                driveNextDialog([](HWND shape) {
+                    PostMessageA(shape, WM_COMMAND, MAKEWPARAM(IDC_MASK_BOX, BN_CLICKED), 0);
+                    PostMessageA(shape, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                });
+            }
+            click(w, button);
+        });
+    if (theCurrentEvent)
+        theCurrentEvent->typedChar = 0; // as the key's release leaves it
+    return result >= 9901 && d.undoManager->recordCount() > records;
 }
 
 // The first selected element of the point-list kinds, taken by the tools' editor; null without one.
@@ -489,6 +665,11 @@ std::string describe(const Step& step)
         return "move dialog " + ab;
     case Edit::Sheet:
         return "property sheet";
+    case Edit::Corner:
+        return std::string(step.kind & 1 ? "end" : "start") + " corner " +
+               (step.kind / 2 % 3 == 0 ? "onto the other's x" : step.kind / 2 % 3 == 1 ? "onto the other's y" : "by " + ab);
+    case Edit::MaskTool:
+        return "mask tool " + std::to_string(step.kind) + " by " + ab;
     }
     return "?";
 }
@@ -634,6 +815,36 @@ std::vector<Step> randomTextSequence(uint64_t seed, long long n)
     return steps;
 }
 
+std::vector<Step> randomPictureSequence(uint64_t seed, long long n)
+{
+    std::mt19937_64 random(seed * 0xA24BAED4963EE407ULL + static_cast<uint64_t>(n));
+    auto below = [&](int k) { return static_cast<int>(random() % static_cast<uint64_t>(k)); };
+    auto quarter = [&](int range) { return (below(8 * range) - 4 * range) / 4.0; };
+    const int picture = kindCode(ElementKind::Picture);
+    std::vector<Step> steps;
+    // Pictures with masks near the middle of the view, and an element or two of other kinds.
+    for (int i = 0, count = 2 + below(3); i < count; ++i)
+        steps.push_back({Edit::Create, i < 2 || below(2) ? picture : 1 + below(19), quarter(20), quarter(12), {}});
+    static const Edit kEdits[] = {Edit::Corner,     Edit::Corner,   Edit::Corner,     Edit::MaskTool, Edit::MaskTool,
+                                  Edit::MaskTool,   Edit::HandleDrag, Edit::Scale,    Edit::Sheet,    Edit::Move,
+                                  Edit::Properties, Edit::Batch,    Edit::CopyBy,     Edit::Delete,   Edit::Paste};
+    for (int round = 0, rounds = 4 + below(8); round < rounds; ++round) {
+        // One element picked, mostly a picture.
+        steps.push_back({Edit::Select, 0, 0.0, 0.0, {below(64)}});
+        Step s;
+        s.edit = kEdits[below(static_cast<int>(std::size(kEdits)))];
+        drawOperands(s, below, quarter);
+        if (s.edit == Edit::Corner)
+            s.kind = below(6);
+        else if (s.edit == Edit::MaskTool)
+            s.kind = 1 + below(13);
+        steps.push_back(s);
+        if (below(3))
+            steps.push_back({Edit::UndoRedo, 1 + below(3), 0.0, static_cast<double>(below(4)), {}});
+    }
+    return steps;
+}
+
 Checker::Checker(MainFrame& frame, const std::string& folder) : frame(frame), folder(folder) {}
 
 DocumentContext& Checker::drawing() { return *frame.activeDocument()->context; }
@@ -735,6 +946,7 @@ int Checker::apply(const Step& step)
     case Edit::Scale: {
         ElementScaler* scaler = ElementScaler::of(&d);
         scaler->factor = step.a;
+        scaler->lastResult = 1; // as OK in its dialog
         scaler->scaleLineWidths = step.kind & 1;
         scaler->scaleTextSizes = (step.kind >> 1) & 1;
         return scaler->applyScale() > 0;
@@ -773,6 +985,10 @@ int Checker::apply(const Step& step)
         return moveByDialog(d, step.a, step.b);
     case Edit::Sheet:
         return confirmSheet(d);
+    case Edit::Corner:
+        return moveCorner(d, step.kind, step.a, step.b);
+    case Edit::MaskTool:
+        return runMaskTool(d, step.kind, step.a, step.b);
     }
     return 0;
 }

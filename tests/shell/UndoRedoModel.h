@@ -5,7 +5,8 @@
 // the tools and commands run: new elements of every kind, typing into a text, moves by the move
 // tool, by the arrow keys and by the digit key's move dialog, copies by the move tool, rotation,
 // scaling, handle drags, point moves, additions and deletions, a property change, the property
-// sheet, a batch change, delete, cut, copy, paste, grouping, drawing order, page changes, and
+// sheet, a batch change, delete, cut, copy, paste, grouping, drawing order, page changes, the
+// corners and the mask tools of pictures (every picture is made with a mask), and
 // undoing and redoing a few steps between the edits. An undo or redo of typing leaves its text in
 // edit, as in the program; only the edits that the program reaches past a tool button or a menu
 // command that ends the running tool find it settled, the others must settle it themselves. After each edit
@@ -52,6 +53,12 @@ enum class Edit {
     HandleDrag, // handle `kind` of the single selection dragged by (a, b) pixels
     MoveDialog, // the digit key's 移動設定 in the select tool, confirmed with (a, b)
     Sheet,      // the single selection's property sheet, confirmed as it opens
+    Corner,     // a corner of the single selected picture dragged by the 点移動 tool, on a grid laid
+                // from the other corner: kind & 1 the end corner (else the start), kind / 2 % 3
+                // onto the other's x (0: a frame of no width) or y (1: of no height), or by (a, b)
+    MaskTool,   // a mask tool of the single selected picture's property sheet, by the mouse: kind 1
+                // マスク作成 (the mask deleted first), 2 マスク移動, 3 to 10 拡大、縮小 by the mask's handle
+                // kind - 3, 11 マスク点移動 of an anchor, 12 and '+' on it, 13 and '-' after; by (a, b)
 };
 
 struct Step {
@@ -71,6 +78,10 @@ std::vector<Step> randomSequence(uint64_t seed, long long n);
 // The same around texts: texts typed into, their typing undone or redone (which leaves them in
 // edit), then selected and moved, turned, reshaped or changed by a dialog, undone and redone.
 std::vector<Step> randomTextSequence(uint64_t seed, long long n);
+// The same around pictures with masks: their frames brought to no width or height and out
+// again, resized by handles, 座標 and the scale tool, their masks edited by every mask tool,
+// undone and redone.
+std::vector<Step> randomPictureSequence(uint64_t seed, long long n);
 
 // Runs sequences on one drawing of a frame; files go to `folder`.
 class Checker {

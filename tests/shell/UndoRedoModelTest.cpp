@@ -123,6 +123,41 @@ TEST_F(UndoRedoModel, RandomSequencesAroundTextsInEditUndoAndRedoToTheStatesThey
     }
 }
 
+// Pictures with masks: a frame brought to no width or height by its corner and widened again, by
+// the corner or by undo; every mask tool, undone past and redone; and random sequences of the
+// same (bench/UndoRedoFuzz.exe --pictures runs many more). The mask is never lost, and a record of
+// the mask's points never moves the frame.
+TEST_F(UndoRedoModel, PicturesKeepTheirMasksThroughTheirFramesOfNoWidthAndEveryMaskTool)
+{
+    const int picture = kindCode(ElementKind::Picture);
+    const std::vector<Step> placed = {{Edit::Create, picture, 0, 0, {}}, {Edit::Create, kindCode(ElementKind::Line), 5, 30, {}},
+                                      {Edit::Select, 0, 0, 0, {0}}};
+    const auto then = [&](std::vector<Step> steps, const std::vector<Step>& more) {
+        steps.insert(steps.end(), more.begin(), more.end());
+        return steps;
+    };
+    const std::vector<std::vector<Step>> sequences = {
+        // The end corner onto the start's x, undone and redone, then out again by the corner.
+        then(placed, {{Edit::Corner, 1, 0, 0, {}}, {Edit::UndoRedo, 1, 0, 1, {}}, {Edit::Corner, 5, 20, 5, {}}}),
+        then(placed, {{Edit::Corner, 3, 0, 0, {}}, {Edit::Corner, 5, -6, 14, {}}, {Edit::UndoRedo, 2, 0, 2, {}}}),
+        then(placed, {{Edit::Corner, 0, 0, 0, {}}, {Edit::HandleDrag, 3, 10, 0, {}}, {Edit::Scale, 0, 0.5, 0, {}}}),
+        then(placed, {{Edit::Corner, 1, 0, 0, {}}, {Edit::Corner, 3, 0, 0, {}}, {Edit::Sheet, 0, 0, 0, {}},
+                      {Edit::Corner, 5, 8, 8, {}}}),
+    };
+    for (const std::vector<Step>& steps : sequences)
+        EXPECT_EQ(checker.run(steps), "") << undo_model::describe(steps);
+    for (int tool = 1; tool <= 13; ++tool) {
+        const std::vector<Step> steps =
+            then(placed, {{Edit::MaskTool, tool, 4.5, tool % 2 ? 3 : -2, {}}, {Edit::UndoRedo, 2, 0, 2, {}}});
+        EXPECT_EQ(checker.run(steps), "") << undo_model::describe(steps);
+    }
+    const uint64_t seed = 2026120903;
+    for (long long n = 0; n < 6; ++n) {
+        const std::vector<Step> steps = undo_model::randomPictureSequence(seed, n);
+        EXPECT_EQ(checker.run(steps), "") << "case " << n << ": " << undo_model::describe(steps);
+    }
+}
+
 // Random sequences over every edit; bench/UndoRedoFuzz.exe runs many more of the same.
 TEST_F(UndoRedoModel, RandomEditSequencesUndoAndRedoToTheStatesTheyLeft)
 {

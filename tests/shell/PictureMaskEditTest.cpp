@@ -1,0 +1,459 @@
+// A picture with a mask in a real document window, edited as the user edits it: its frame brought
+// to no width or height and back by the corner drag of the 点移動 tool, the handle drags, 座標 and
+// the scale tool, with the grid snapping the pointer; and its mask edited by the property sheet's
+// tools (マスク作成, マスク移動, 拡大、縮小, マスク点移動 with '+' and '-'). Each edit is undone, redone,
+// saved and opened again, the frame and every outline point compared.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/DocumentContext.h"
+#include "document/DrawingGrid.h"
+#include "document/Element.h"
+#include "document/ElementEditorBase.h"
+#include "document/ElementStore.h"
+#include "document/FileNameValue.h"
+#include "document/PageChainTable.h"
+#include "document/SelectToolBase.h"
+#include "document/UndoManager.h"
+#include "elements/ElementKindRegistry.h"
+#include "geometry/PointList.h"
+#include "platform/Clock.h"
+#include "platform/CurrentEvent.h"
+#include "platform/EventRouter.h"
+#include "resources/ids.h"
+#include "resources/ids_images.h"
+#include "shapes/ImageMask.h"
+#include "shapes/ImageTypeValue.h"
+#include "shell/FrameCommands.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakePictureReader.h"
+#include "tests/support/FileDialogScript.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/ScriptedMouse.h"
+#include "views/ViewMapping.h"
+#include "views/tools/ElementScaler.h"
+
+namespace {
+
+// The picture's frame and its mask outline (relative to the start corner), as stored.
+struct PictureState {
+    Point start;
+    Point end;
+    std::vector<Point> outline;
+};
+
+std::string text(const PictureState& s)
+{
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "frame %.17g,%.17g %.17g,%.17g mask", s.start.x, s.start.y, s.end.x, s.end.y);
+    std::string out = buffer;
+    for (const Point& p : s.outline) {
+        std::snprintf(buffer, sizeof buffer, " %.17g,%.17g", p.x, p.y);
+        out += buffer;
+    }
+    return out;
+}
+
+// Every coordinate within `tolerance` (0: the same doubles).
+bool same(const PictureState& a, const PictureState& b, double tolerance = 0.0)
+{
+    auto close = [&](double u, double v) { return tolerance == 0.0 ? u == v : std::fabs(u - v) <= tolerance; };
+    if (a.outline.size() != b.outline.size() || !close(a.start.x, b.start.x) || !close(a.start.y, b.start.y) ||
+        !close(a.end.x, b.end.x) || !close(a.end.y, b.end.y))
+        return false;
+    for (size_t i = 0; i < a.outline.size(); ++i)
+        if (!close(a.outline[i].x, b.outline[i].x) || !close(a.outline[i].y, b.outline[i].y))
+            return false;
+    return true;
+}
+
+// The frame from (20, 20) to (100, 80) on a grid of 10: 80 x 60, and the mask outline of two
+// segments along its top and down its side.
+const Point kStart(20, 20), kEnd(100, 80);
+const std::vector<Point> kOutline = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {30, 10}, {30, 20}, {30, 30}};
+
+} // namespace
+
+class PictureMaskEdit : public ViewFrameTest {
+protected:
+    void SetUp() override
+    {
+        ViewFrameTest::SetUp();
+        readers.emplace(); // over the readers the document window installed
+        auto* grid = dynamic_cast<DrawingGrid*>(drawing().grid);
+        ASSERT_NE(grid, nullptr);
+        grid->kind = DrawingGrid::kDots;
+        grid->xNumerator = grid->yNumerator = 10.0;
+        // The frame and the points around it, 0 to 150 across and 20 to 100 down, lie in the view
+        // on grid points: the drawing's coordinates are these moved by `shift`.
+        RECT client;
+        GetClientRect(viewWindow, &client);
+        Point corner;
+        drawing().view->deviceToWorld(IntPoint(15, 10), &corner.x, &corner.y, &corner.z);
+        shift = Point(std::ceil(corner.x / 10) * 10, std::ceil(corner.y / 10) * 10 - 20);
+        IntPoint low, high;
+        drawing().view->worldToDevice(shift.x, shift.y + 20, &low);
+        drawing().view->worldToDevice(shift.x + 150, shift.y + 100, &high);
+        ASSERT_TRUE(low.x > 0 && low.y > 0 && high.x < client.right && high.y < client.bottom)
+            << "the frame lies outside the view (" << client.right << " x " << client.bottom << ")";
+        ElementEditorBase& editor = *drawing().editor3;
+        ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Picture)), 1);
+        Element& picture = *editor.elementInHand();
+        picture.takePlacementDefaults();
+        *static_cast<Point*>(picture.firstPoint()) = moved(kStart);
+        *static_cast<Point*>(picture.secondPoint()) = moved(kEnd);
+        picture.imageKind()->value = ImageTypeValue::kGif;
+        picture.fileName()->setText(scratch.file("cat.gif", "GIF89a").c_str()); // the readers take any bytes
+        picture.imageMask()->type.code = 4;
+        for (const Point& p : kOutline)
+            ASSERT_EQ(picture.imageMask()->outline.appendXY(p.x, p.y), 1);
+        ASSERT_EQ(editor.commitNewElement(), 1);
+        id = picture.id;
+        // An element after the picture: an undo step too many takes it away, not the picture.
+        ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Line)), 1);
+        *static_cast<Point*>(editor.elementInHand()->firstPoint()) = moved(Point(20, 100));
+        *static_cast<Point*>(editor.elementInHand()->secondPoint()) = moved(Point(60, 100));
+        ASSERT_EQ(editor.commitNewElement(), 1);
+        ASSERT_EQ(drawing().undoManager->recordCount(), 2);
+    }
+
+    PictureState state(DocumentContext& d, int which)
+    {
+        PictureState s;
+        ElementEditorBase& editor = *d.editor3;
+        if (editor.beginEdit(which) != 1)
+            return s;
+        Element& e = *editor.elementInHand();
+        s.start = Point(e.firstPoint()->x - shift.x, e.firstPoint()->y - shift.y);
+        s.end = Point(e.secondPoint()->x - shift.x, e.secondPoint()->y - shift.y);
+        const PointList& outline = e.imageMask()->outline;
+        for (int i = 0; i < outline.count; ++i) {
+            Point p;
+            if (outline.getPoint(i, &p))
+                s.outline.push_back(p);
+        }
+        return s;
+    }
+    PictureState state() { return state(drawing(), id); }
+
+    Point moved(const Point& p) const { return Point(p.x + shift.x, p.y + shift.y); }
+    // The screen point of a point, moved by (dx, dy) pixels.
+    IntPoint screenOf(const Point& p, int dx = 0, int dy = 0)
+    {
+        IntPoint device;
+        drawing().view->worldToDevice(p.x + shift.x, p.y + shift.y, &device);
+        POINT screen{device.x + dx, device.y + dy};
+        ClientToScreen(viewWindow, &screen);
+        return IntPoint(screen.x, screen.y);
+    }
+    // A script that the current tool's loop plays from now on, ending with the mouse off the view.
+    void play(const std::function<void(ScriptedMouse&, DWORD)>& script)
+    {
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        script(mouse, t);
+        mouse.advanceClockPerRead(&clock, 10);
+        ScopedOverride<DWORD> deadline{ViewFrameTest::loopDeadline, t + 6000};
+        window->startCurrentTool();
+        settleEvents();
+    }
+    // A press at a, a drag through b to c (screen points) and the release there.
+    static void dragThrough(ScriptedMouse& m, DWORD t, const IntPoint& a, const IntPoint& b, const IntPoint& c)
+    {
+        const int L = ScriptedMouse::kLeft;
+        m.at(t, a.x, a.y).at(t + 100, a.x, a.y, L).at(t + 250, b.x, b.y, L).at(t + 400, c.x, c.y, L)
+            .at(t + 500, c.x, c.y);
+    }
+    // The picture alone selected, as a click on it selects it.
+    void pickPicture()
+    {
+        layout.current = TOOL_SELECT;
+        window->runToolButton();
+        SelectToolBase& tool = *drawing().selectTool;
+        tool.clearSelection();
+        ASSERT_EQ(drawing().editor3->beginEdit(id), 1); // the tool's own element follows its selection
+        tool.selectSingle(id);
+        tool.setSelectionMode(1);
+    }
+    // The 点移動 tool: the point at `from` dragged through `through` to `to`, then a click on empty
+    // paper ends the tool.
+    void movePoint(const Point& from, const IntPoint& through, const IntPoint& to)
+    {
+        pickPicture();
+        layout.current = TOOL_PNTMOVE;
+        window->runToolButton();
+        const IntPoint empty = screenOf(Point(150, 60));
+        play([&](ScriptedMouse& m, DWORD t) {
+            dragThrough(m, t, screenOf(from), through, to);
+            m.clickAt(t + 700, empty).at(t + 1500, empty.x - 1000, empty.y - 1000);
+        });
+        layout.current = TOOL_SELECT;
+        window->runToolButton();
+    }
+    // The select tool: the pointer rests on the handle at `handle`, then drags it.
+    void dragHandle(const Point& handle, const IntPoint& through, const IntPoint& to)
+    {
+        pickPicture();
+        const IntPoint at = screenOf(handle);
+        play([&](ScriptedMouse& m, DWORD t) {
+            m.at(t, at.x - 5, at.y);
+            dragThrough(m, t + 100, at, through, to);
+            m.at(t + 800, to.x - 1000, to.y - 1000);
+        });
+    }
+    // The property sheet of the picture, driven on its pages; its result.
+    int runSheet(const std::function<void(HWND)>& drive)
+    {
+        return static_cast<int>(driveModalDialog(
+            [&]() -> INT_PTR { return drawing().editor3->runPropertySheet(id, 0, 0); }, drive));
+    }
+    // 座標: the end corner's x typed as the start corner's and `plus`.
+    void typeEndX(double plus)
+    {
+        ASSERT_EQ(runSheet([&](HWND w) {
+                      chooseTab(w, 2);
+                      char start[64] = {};
+                      GetDlgItemTextA(w, IDC_PICTURE_START_X, start, sizeof start);
+                      SetDlgItemTextA(w, IDC_PICTURE_END_X, std::to_string(std::atof(start) + plus).c_str());
+                      click(w, IDOK);
+                  }),
+                  1);
+    }
+    void scaleBy(double factor)
+    {
+        pickPicture();
+        ElementScaler* scaler = ElementScaler::of(&drawing());
+        ASSERT_NE(scaler, nullptr);
+        scaler->factor = factor;
+        scaler->lastResult = 1; // as OK in its dialog
+        ASSERT_EQ(scaler->applyScale(), 1);
+    }
+    void command(int id)
+    {
+        ASSERT_EQ(frame.onCommand(id), 1);
+        settleEvents();
+    }
+    // The drawing saved and opened in a window of its own: the picture there.
+    PictureState savedAndOpened()
+    {
+        const std::string path = scratch.pathOf("picture" + std::to_string(++saves) + ".ycx");
+        FileDialogScript dialogs;
+        dialogs.answers = {path};
+        EXPECT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
+        settleEvents();
+        DocumentWindow* current = frame.activeDocument();
+        DocumentWindow* reopened = frame.createDocumentWindow();
+        PictureState s;
+        if (!reopened)
+            return s;
+        DocumentContext& other = *reopened->context;
+        if (other.assignFile(path.c_str()) && other.openFile()) {
+            ElementStore& store = *other.elementStore();
+            ElementIndexEntry entry;
+            for (int e = store.pageTable->getFirst(other.currentPage()); e >= 1; e = store.getEntry(e, &entry) ? entry.pageNext : -1)
+                if (store.getEntry(e, &entry) && entry.kind == kindCode(ElementKind::Picture))
+                    s = state(other, e);
+        }
+        ::postCloseRequest(reopened->serial);
+        settleEvents();
+        EXPECT_EQ(frame.activeDocument(), current);
+        return s;
+    }
+
+    std::optional<FakePictureReaders> readers;
+    FakeClock clock{1000, 500};
+    ScopedOverride<ViewMapping::PumpStep> typing{ViewMapping::pumpStep, &ViewFrameTest::typingStep};
+    ScratchFolder scratch;
+    Point shift;
+    int id = 0;
+    int saves = 0;
+};
+
+// The frame edited to no width or height (or flipped through it) by each path, then undone,
+// redone, saved and opened, and edited back: the mask is never lost, and undo, redo and the edit
+// back give the frame and the outline back exactly.
+TEST_F(PictureMaskEdit, TheMaskOutlivesAFrameOfNoWidthOrHeightByEveryEditOfTheFrame)
+{
+    using Edit = std::function<void()>;
+    struct Row {
+        const char* what;
+        Edit edit;
+        Point start, end;   // the frame after the edit
+        double sx, sy;      // the outline's scale after it
+        Edit back;          // the frame brought back to 80 x 60 (none: undo only)
+    };
+    // A pixel beside a grid point: the grid takes the pointer onto it.
+    auto endOnto = [this](double x, double y) {
+        return [this, x, y] { movePoint(kEnd, screenOf(Point((kEnd.x + x) / 2, y)), screenOf(Point(x, y), 2, -1)); };
+    };
+    auto endBack = [this](double x, double y) {
+        return [this, x, y] { movePoint(Point(x, y), screenOf(Point(60, 50)), screenOf(kEnd, -2, 1)); };
+    };
+    const Row rows[] = {
+        {"点移動: the end corner onto the start's x", endOnto(kStart.x, kEnd.y), kStart, Point(kStart.x, kEnd.y), 1, 1,
+         endBack(kStart.x, kEnd.y)},
+        {"点移動: the end corner onto the start's y", endOnto(kEnd.x, kStart.y), kStart, Point(kEnd.x, kStart.y), 1, 1,
+         endBack(kEnd.x, kStart.y)},
+        {"the right-middle handle onto the left edge",
+         [this] { dragHandle(Point(kEnd.x, 50), screenOf(Point(60, 50)), screenOf(Point(kStart.x, 50), 1, 0)); },
+         kStart, Point(kStart.x, kEnd.y), 1, 1, endBack(kStart.x, kEnd.y)},
+        {"the bottom-middle handle onto the top edge",
+         [this] { dragHandle(Point(60, kEnd.y), screenOf(Point(60, 50)), screenOf(Point(60, kStart.y), 0, 1)); },
+         kStart, Point(kEnd.x, kStart.y), 1, 1, endBack(kEnd.x, kStart.y)},
+        // Through the left edge on the way, 20 beyond it in the end: the frame flips, and so
+        // does the mask, never stopping flat where the pointer passed the edge.
+        {"the right-middle handle through the left edge and beyond",
+         [this] { dragHandle(Point(kEnd.x, 50), screenOf(Point(kStart.x, 50)), screenOf(Point(0, 50), 1, 0)); },
+         kStart, Point(0, kEnd.y), -0.25, 1, endBack(0, kEnd.y)},
+        {"座標: the end's x typed as the start's",
+         [this] { typeEndX(0); }, kStart, Point(kStart.x, kEnd.y), 1, 1, [this] { typeEndX(80); }},
+        {"the scale tool, by a half", [this] { scaleBy(0.5); }, Point(40, 35), Point(80, 65), 0.5, 0.5,
+         [this] { scaleBy(2.0); }},
+    };
+    const PictureState before = state();
+    ASSERT_TRUE(same(before, {kStart, kEnd, kOutline})) << text(before);
+    UndoManager& undo = *drawing().undoManager;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const int records = undo.appliedCount();
+        row.edit();
+        PictureState edited = {row.start, row.end, kOutline};
+        for (Point& p : edited.outline)
+            p.x *= row.sx, p.y *= row.sy;
+        const PictureState after = state();
+        EXPECT_TRUE(same(after, edited, 1e-9)) << text(after);
+        EXPECT_EQ(undo.appliedCount(), records + 1);
+        command(CMD_UNDO);
+        EXPECT_TRUE(same(state(), before)) << "undone: " << text(state());
+        command(CMD_REDO);
+        EXPECT_TRUE(same(state(), after)) << "redone: " << text(state());
+        EXPECT_TRUE(same(savedAndOpened(), after, 1e-5)) << "saved and opened: " << text(savedAndOpened());
+        if (row.back) {
+            row.back();
+            EXPECT_TRUE(same(state(), before, row.sx == 1 && row.sy == 1 ? 0.0 : 1e-12)) << "back: " << text(state());
+            command(CMD_UNDO);
+            EXPECT_TRUE(same(state(), after)) << "back undone: " << text(state());
+        }
+        command(CMD_UNDO);
+        ASSERT_TRUE(same(state(), before)) << "all undone: " << text(state());
+    }
+}
+
+// Each mask tool of the property sheet is one step: undone and redone it gives the frame and the
+// outline back exactly, the step before it is the edit before the tool (never a replay of the
+// mask's points on the frame's corners), and the drawing saved keeps what the tool made.
+TEST_F(PictureMaskEdit, EveryMaskToolIsOneStepThatUndoAndRedoGiveBackExactly)
+{
+    // The outline as the screen shows it: from the start corner.
+    auto on = [](double x, double y) { return Point(kStart.x + x, kStart.y + y); };
+    struct Row {
+        const char* what;
+        int button;
+        std::function<void(ScriptedMouse&, DWORD)> mouse;
+        std::function<void(HWND)> maskType;          // drives the shape dialog of マスク作成
+        std::function<bool(const PictureState&)> made; // what the tool made
+    };
+    const Row rows[] = {
+        {"マスク作成: a box dragged", IDC_MASK_CREATE,
+         [&](ScriptedMouse& m, DWORD at) {
+             dragThrough(m, at, screenOf(on(10, 10)), screenOf(on(30, 20)), screenOf(on(50, 30)));
+         },
+         [](HWND w) {
+             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_MASK_BOX, BN_CLICKED), 0);
+             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+         },
+         [](const PictureState& s) {
+             return s.start.x == kStart.x && s.end.x == kEnd.x && s.outline.size() >= 4 && s.outline[0].x == 10 &&
+                    s.outline[0].y == 10;
+         }},
+        {"マスク移動: dragged by 20, 10", IDC_MASK_MOVE,
+         [&](ScriptedMouse& m, DWORD at) {
+             dragThrough(m, at, screenOf(on(40, 30)), screenOf(on(50, 35)), screenOf(on(60, 40)));
+         },
+         nullptr,
+         [](const PictureState& s) {
+             const double dx = s.start.x - kStart.x;
+             return dx > 5 && s.end.x - kEnd.x == dx && s.outline.size() == kOutline.size() &&
+                    s.outline[1].x == kOutline[1].x + dx;
+         }},
+        // Through the mask box's left edge on the way: the outline is never left flat.
+        {"拡大、縮小: the right handle of the mask's box through its left edge to twice its width", IDC_MASK_SCALE,
+         [&](ScriptedMouse& m, DWORD at) {
+             dragThrough(m, at, screenOf(on(30, 15)), screenOf(on(0, 15), 1, 0), screenOf(on(60, 15), 1, 0));
+         },
+         nullptr,
+         [](const PictureState& s) {
+             return s.start.x == kStart.x && s.outline.size() == kOutline.size() && s.outline[3].x == 60 &&
+                    s.outline[1].x == 20 && s.outline[6].y == 30;
+         }},
+        // The anchor at (30, 0) dragged to (40, 0), where '+' adds an anchor beside it and '-'
+        // takes it away again; then a click on nothing ends the tool.
+        {"マスク点移動: a drag, '+' and '-'", IDC_MASK_MOVE_POINTS,
+         [&](ScriptedMouse& m, DWORD at) {
+             const int L = ScriptedMouse::kLeft;
+             const IntPoint anchor = screenOf(on(40, 0)), beside = screenOf(on(40, 20));
+             dragThrough(m, at, screenOf(on(30, 0)), screenOf(on(35, 0)), anchor);
+             typedLater = {{at + 700, '+'}, {at + 1400, '-'}};
+             m.at(at + 800, anchor.x, anchor.y).at(at + 900, anchor.x, anchor.y, L).at(at + 1000, beside.x, beside.y, L)
+                 .at(at + 1100, beside.x, beside.y);
+             m.at(at + 1500, anchor.x, anchor.y).at(at + 1600, anchor.x, anchor.y, L).at(at + 1700, anchor.x, anchor.y);
+             const IntPoint empty = screenOf(Point(150, 60));
+             m.clickAt(at + 2000, empty);
+         },
+         nullptr,
+         [](const PictureState& s) {
+             // The dragged anchor went with '-'; the one '+' added took its place.
+             return s.start.x == kStart.x && s.end.x == kEnd.x && s.outline.size() == kOutline.size() &&
+                    s.outline[3].x == 40 && s.outline[3].y == 20;
+         }},
+    };
+    UndoManager& undo = *drawing().undoManager;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const PictureState before = state();
+        const int records = undo.appliedCount();
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        row.mouse(mouse, t);
+        mouse.at(t + 3000, -500, -500);
+        ScopedOverride<FakeClock*> scriptClock{pollClock, &clock};
+        ScopedOverride<DWORD> deadline{ViewFrameTest::loopDeadline, t + 6000};
+        const int result = runSheet([&](HWND w) {
+            chooseTab(w, 3);
+            if (row.button == IDC_MASK_CREATE) {
+                click(w, IDC_MASK_DELETE);
+                driveNextDialog(row.maskType);
+            }
+            click(w, row.button);
+        });
+        typedLater.clear();
+        theCurrentEvent->typedChar = 0; // as the key's release leaves it
+        settleEvents();
+        EXPECT_EQ(result, 9901 + (row.button == IDC_MASK_MOVE) + 2 * (row.button == IDC_MASK_SCALE) +
+                              3 * (row.button == IDC_MASK_MOVE_POINTS));
+        const PictureState after = state();
+        EXPECT_TRUE(row.made(after)) << text(after);
+        EXPECT_EQ(undo.appliedCount(), records + 1) << "one step";
+        command(CMD_UNDO);
+        EXPECT_TRUE(same(state(), before)) << "undone: " << text(state());
+        // The step before is the line made after the picture.
+        command(CMD_UNDO);
+        EXPECT_TRUE(same(state(), before)) << "the step before: " << text(state());
+        EXPECT_EQ(pageIds().size(), 1u);
+        command(CMD_REDO);
+        command(CMD_REDO);
+        EXPECT_TRUE(same(state(), after)) << "redone: " << text(state());
+        EXPECT_TRUE(same(savedAndOpened(), after, 1e-5)) << "saved and opened: " << text(savedAndOpened());
+        // The next tool starts from the same picture, the line the step before it.
+        command(CMD_UNDO);
+        ASSERT_TRUE(same(state(), before)) << "undone again: " << text(state());
+    }
+}
