@@ -10,7 +10,8 @@
 // which (-1 and -1 for a name that is not registered). A typed reader reads one value of the key
 // line; delimiter flag 2 tells whether a "," followed it (another value of the same key). Each
 // typed reader returns 0 and leaves its target unchanged when the value could not be read (the
-// file ended, or the file is in its error state).
+// file ended before it, or the file is in its error state); a value that the file's end closes,
+// without a line end, is read like any other.
 //
 // Writing: writeSection and writeKey write a registered name (0 for an unknown id); each value
 // writer takes the flags `more` (write "," after the value) and `lineEnd` (write CR LF after it).

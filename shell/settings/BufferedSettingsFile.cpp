@@ -80,7 +80,9 @@ int BufferedSettingsFile::readValue(char* buffer, int size)
     bool full = false;
     buffer[0] = 0;
     unsigned char c;
+    bool read = false;
     while (readByte(c)) {
+        read = true;
         if (c == ',') {
             flags[kComma] = 1;
             return 1;
@@ -90,7 +92,9 @@ int BufferedSettingsFile::readValue(char* buffer, int size)
         if (!storeChar(c, buffer, size, used, full))
             return 0;
     }
-    return 0;
+    // The file's end closes a value as a line end does: a file written by hand often lacks its
+    // last line end, and its last key counts all the same.
+    return read ? 1 : 0;
 }
 
 int BufferedSettingsFile::readKey()

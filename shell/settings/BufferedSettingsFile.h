@@ -11,9 +11,9 @@
 // Reading. A token (a section or key name) runs up to "=", ",", "]" or a control byte; "[" is
 // skipped and sets delimiter flag 0. A value runs up to "," or a control byte, blanks and quotes
 // kept. Names keep at most 79 bytes and values size - 1 bytes; what does not fit of a token or a
-// value is read and dropped, never taken for the next one. Every read returns the result of the
-// last byte read: 0 once the file has ended, so a value that ends the file without a line end is
-// not taken.
+// value is read and dropped, never taken for the next one. The file's end closes a value as a line
+// end does, so the last key of a file without a final line end is taken; a value read after the
+// end, or a name the end cuts off before its "=", "]" or line end, returns 0.
 //
 // Writing. Every byte goes through writeRaw; the first failed write puts the file into its error
 // state (-1), after which every read and write returns 0. Lines end in CR LF.

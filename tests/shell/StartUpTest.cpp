@@ -1,13 +1,20 @@
 // Start-up and shutdown of the frame: the order of its steps read from the allocations, the
 // global managers' slots, the splash's minimum time, the drawing named on the command line and the
-// inks the defaults' colours take under the colour model the settings name.
+// inks the defaults' colours take under the colour model the settings name, keep through their
+// dialogs and the close, and give the next start.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <map>
 #include <new>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include "dialogs/colour/NamedColorTable.h"
 #include "document/BezierDefaults.h"
@@ -49,11 +56,16 @@
 #include "platform/ColorDialog.h"
 #include "platform/CurrentEvent.h"
 #include "platform/EventRouter.h"
+#include "platform/TabControl.h"
+#include "resources/ids_bezier.h"
+#include "resources/ids_defaults.h"
+#include "resources/ids_text_measure_defaults.h"
 #include "shapes/ArrowHeadStyle.h"
 #include "shapes/MeasureAttributes.h"
 #include "shell/FrameCommands.h"
 #include "shell/GlobalManagers.h"
 #include "shell/SplashScreen.h"
+#include "shell/settings/AppSettingsFile.h"
 #include "shell/settings/SettingsIds.h"
 #include "shell/settings/SettingsSections.h"
 #include "tests/shell/ShellFixture.h"
@@ -61,6 +73,7 @@
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SampleElements.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/UnixScript.h"
@@ -157,6 +170,16 @@ protected:
         recording = refusing = false;
         destroyGlobals();
         FrameTest::TearDown();
+    }
+
+    // Start-up with the settings text, the drawing environment (and its colour model) read by its
+    // own owner; the fixture's override puts the noting owner back afterwards.
+    void startWithSettings(const std::string& bytes)
+    {
+        *settingsOwnerSlot(settings_id::DrawEnvironment) = settingsOwner.previous();
+        putSettings(bytes);
+        frame.initialize();
+        settleEvents();
     }
 
     FakeClock clock;
@@ -425,11 +448,7 @@ int pixelsOf(const std::string& rgb, COLORREF colour)
 // writes the inks into the settings file.
 TEST_F(StartUp, UnderTheInkModelEveryDefaultColourHasTheInksOfItsRgbValue)
 {
-    ScopedOverride<SettingsSectionOwner*> environment(*settingsOwnerSlot(settings_id::DrawEnvironment),
-                                                      settingsOwner.previous());
-    putSettings("[SETTEXT]\r\nTEXTCOLOR=255,0,0\r\n[DRAWENVIRONMENT]\r\nCOLORMODEL=2\r\n");
-    frame.initialize();
-    settleEvents();
+    startWithSettings("[SETTEXT]\r\nTEXTCOLOR=255,0,0\r\n[DRAWENVIRONMENT]\r\nCOLORMODEL=2\r\n");
     ASSERT_EQ(app->colorModel, 2);
 
     using Colour = InkColor* (*)(Element&);
@@ -557,4 +576,152 @@ TEST_F(StartUp, UnderTheInkModelEveryDefaultColourHasTheInksOfItsRgbValue)
                              "ULINECMYK=0,0,0,100\r\n", "DRAWCMYK=0,0,0,100\r\n", "ARROWCMYK=0,0,0,100\r\n"})
         EXPECT_NE(saved.find(keys), std::string::npos) << keys;
     EXPECT_EQ(saved.find("CMYK=0,0,0,0"), std::string::npos);
+}
+
+namespace {
+
+// Every colour of the line, Bezier, text and dimension defaults that the settings file keeps, in
+// their sections' order, each as its COLORREF and its four inks.
+std::vector<std::vector<int>> settingsColours()
+{
+    std::vector<const InkColor*> colours;
+    for (const AreaDefaultValues* area : {static_cast<const AreaDefaultValues*>(theLineDefaults),
+                                          static_cast<const AreaDefaultValues*>(theBezierDefaults)})
+        colours.insert(colours.end(), {&area->edgeColor, &area->paintColor, &area->patternColor});
+    colours.insert(colours.end(), {&theTextDefaults->textColor, &theTextDefaults->drawColor,
+                                   &theTextDefaults->arrowColor, &theMeasureDefaults->textColor,
+                                   &theMeasureDefaults->ulineColor, &theMeasureDefaults->drawColor,
+                                   &theMeasureDefaults->arrowColor});
+    std::vector<std::vector<int>> values;
+    for (const InkColor* c : colours)
+        values.push_back({static_cast<int>(c->colorRef), c->inks[0], c->inks[1], c->inks[2], c->inks[3]});
+    return values;
+}
+
+// The "...CMYK" keys of a settings text whose inks are not those of the red, green and blue that
+// the colour's key of the same section holds (RgbColor::inksFromRgbPercent; the pattern's ink key
+// is spelled "PATERNCMYK"), each as "KEY=c,m,y,k beside r,g,b"; `checked` counts the ink keys.
+std::vector<std::string> inksNotOfTheirRgb(const std::string& settings, int& checked)
+{
+    std::vector<std::string> odd;
+    std::map<std::string, std::string> rgbOf; // the colours' keys of the section, by stem
+    std::istringstream lines(settings);
+    std::string line;
+    checked = 0;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.rfind("[", 0) == 0)
+            rgbOf.clear();
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos || equals < 4)
+            continue;
+        const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+        if (equals > 5 && key.compare(equals - 5, 5, "COLOR") == 0)
+            rgbOf[key.substr(0, equals - 5)] = value;
+        if (key.compare(equals - 4, 4, "CMYK") != 0)
+            continue;
+        ++checked;
+        std::string stem = key.substr(0, equals - 4);
+        if (stem == "PATERN")
+            stem = "PATTERN";
+        int r = 0, g = 0, b = 0;
+        if (!rgbOf.count(stem) || std::sscanf(rgbOf[stem].c_str(), "%d,%d,%d", &r, &g, &b) != 3) {
+            odd.push_back(line + " beside no colour");
+            continue;
+        }
+        RgbColor rgb(r, g, b);
+        rgb.inksFromRgbPercent();
+        const std::string inks = std::to_string(rgb.inks[0]) + "," + std::to_string(rgb.inks[1]) + "," +
+                                 std::to_string(rgb.inks[2]) + "," + std::to_string(rgb.inks[3]);
+        if (value != inks)
+            odd.push_back(line + " beside " + rgbOf[stem]);
+    }
+    return odd;
+}
+
+} // namespace
+
+// Under the ink model the close writes the inks the defaults carry. OK in every dialog of the
+// defaults, opened by its tool button with each page shown and each colour of its colour page
+// confirmed in カラー設定, leaves every default colour the inks it had; so each "...CMYK" key that
+// the close writes holds the inks of the RGB value beside it (inks 0,0,0,0 stand for white only),
+// and the next start reads back the same defaults.
+TEST_F(StartUp, UnderTheInkModelTheCloseWritesTheInksEveryDefaultCarries)
+{
+    startWithSettings("[DRAWENVIRONMENT]\r\nCOLORMODEL=2\r\n");
+    ASSERT_EQ(app->colorModel, 2);
+    const std::vector<std::vector<int>> started = settingsColours();
+    ASSERT_EQ(started[0], std::vector<int>({0, 0, 0, 0, 100})) << "the line's colour, black";
+    ASSERT_EQ(started[1], std::vector<int>({static_cast<int>(RGB(0, 255, 255)), 100, 0, 0, 0})) << "the fill, cyan";
+
+    // The batch dialogs first: OK makes their values the drawing's, which the settings dialogs
+    // then give the application.
+    const struct {
+        int tool;
+        std::vector<int> swatches;
+    } dialogs[] = {
+        {TOOL_LINE_BATCH, {IDC_LINE_BATCH_EDGE_COLOUR, IDC_LINE_BATCH_PAINT_COLOUR, IDC_LINE_BATCH_PATTERN_COLOUR}},
+        {TOOL_TEXT_BATCH, {IDC_TEXT_BATCH_TEXT_COLOUR, IDC_TEXT_BATCH_LEADER_COLOUR, IDC_TEXT_BATCH_ARROW_COLOUR}},
+        {TOOL_BEZIER_BATCH,
+         {IDC_BEZIER_BATCH_EDGE_COLOUR, IDC_BEZIER_BATCH_PAINT_COLOUR, IDC_BEZIER_BATCH_PATTERN_COLOUR}},
+        {TOOL_MEASURE_BATCH,
+         {IDC_MEASURE_BATCH_TEXT_COLOUR, IDC_MEASURE_BATCH_ULINE_COLOUR, IDC_MEASURE_BATCH_DRAW_COLOUR,
+          IDC_MEASURE_BATCH_ARROW_COLOUR}},
+        {TOOL_PICTURE_BATCH, {}},
+        {TOOL_LINE_SETTINGS, {IDC_LINE_SET_EDGE_COLOUR, IDC_LINE_SET_PAINT_COLOUR, IDC_LINE_SET_PATTERN_COLOUR}},
+        {TOOL_TEXT_SETTINGS, {IDC_TEXT_SET_TEXT_COLOUR, IDC_TEXT_SET_LEADER_COLOUR, IDC_TEXT_SET_ARROW_COLOUR}},
+        {TOOL_BEZIER_SETTINGS,
+         {IDC_BEZIER_SET_EDGE_COLOUR, IDC_BEZIER_SET_PAINT_COLOUR, IDC_BEZIER_SET_PATTERN_COLOUR}},
+        {TOOL_MEASURE_SETTINGS,
+         {IDC_MEASURE_SET_TEXT_COLOUR, IDC_MEASURE_SET_ULINE_COLOUR, IDC_MEASURE_SET_DRAW_COLOUR,
+          IDC_MEASURE_SET_ARROW_COLOUR}},
+        {TOOL_PICTURE_SETTINGS, {}},
+    };
+    MessageBoxScript boxes;
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.tool);
+        layout.current = d.tool;
+        int colourDialogs = 0;
+        (void)driveModalDialog(
+            [&] {
+                frame.activeDocument()->runToolButton();
+                return INT_PTR(1);
+            },
+            [&](HWND w) {
+                const int pages =
+                    static_cast<int>(SendDlgItemMessageA(w, TabControl::kControlId, TCM_GETITEMCOUNT, 0, 0));
+                for (int page = pages - 1; page >= 1; --page)
+                    chooseTab(w, page); // the colour page, the second, last
+                for (int swatch : d.swatches) {
+                    driveNextDialog([&](HWND colours) {
+                        ++colourDialogs;
+                        PostMessageA(colours, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                    });
+                    click(w, swatch);
+                }
+                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            });
+        settleEvents();
+        EXPECT_EQ(colourDialogs, static_cast<int>(d.swatches.size()));
+        EXPECT_EQ(settingsColours(), started);
+    }
+    EXPECT_TRUE(frame.activeDocument()->isModified()) << "the dialogs were confirmed";
+
+    boxes.answer(IDNO); // the drawing is not saved
+    ASSERT_EQ(frame.confirmCloseAll(), 1);
+    int checked = 0;
+    EXPECT_EQ(inksNotOfTheirRgb(settingsBytes(), checked), std::vector<std::string>());
+    EXPECT_EQ(checked, 13) << "three ink keys of the line, Bezier and text defaults, four of the dimensions'";
+
+    // The next start.
+    boxes.answer(IDNO);
+    ::postCloseRequest(frame.activeDocument()->serial);
+    settleEvents();
+    ASSERT_EQ(frame.documentCount(), 0);
+    destroyGlobals();
+    createGlobals();
+    ASSERT_EQ(loadAppSettings(), 1);
+    giveDefaultColoursInks();
+    EXPECT_EQ(settingsColours(), started);
 }

@@ -107,8 +107,10 @@ int FakeSettingsFile::readValue(char* buffer, int size)
 {
     if (error)
         return 0;
+    const size_t start = position;
     std::string value;
-    int result = readToken(value, true);
+    // As the real reader: the text's end closes a value as a line end does.
+    int result = readToken(value, true) || position > start;
     // Bounded as the real reader: whole characters, at most size - 1 bytes.
     int n = 0;
     for (size_t i = 0; i < value.size();) {

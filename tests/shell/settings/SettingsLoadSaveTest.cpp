@@ -97,7 +97,6 @@ TEST(SettingsLoad, EverySectionReachesItsOwnerAndDamageIsSkipped)
         Environment expected;
         int fakeSections; // sections the recording owner of FONTCHGTABLE read
     };
-    const Environment defaults{72, 1, {0, 255, 255}};
     const std::string dpi96 = "[DRAWENVIRONMENT]\r\nDISPLAYDPI=96\r\n";
     const Case cases[] = {
         {"only the resolution", dpi96, {96, 1, {0, 255, 255}}, 0},
@@ -117,7 +116,7 @@ TEST(SettingsLoad, EverySectionReachesItsOwnerAndDamageIsSkipped)
         {"a colour", "[DRAWENVIRONMENT]\r\nPICKRGB=1,2,3\r\n", {72, 1, {1, 2, 3}}, 0},
         {"a colour of two numbers", "[DRAWENVIRONMENT]\r\nPICKRGB=1,2\r\nDISPLAYDPI=80\r\n", {80, 1, {0, 255, 255}}, 0},
         {"a colour out of range", "[DRAWENVIRONMENT]\r\nPICKRGB=1,2,300\r\n", {72, 1, {0, 255, 255}}, 0},
-        {"a value that ends the file", "[DRAWENVIRONMENT]\r\nDISPLAYDPI=96", defaults, 0},
+        {"a value that ends the file", "[DRAWENVIRONMENT]\r\nDISPLAYDPI=96", {96, 1, {0, 255, 255}}, 0},
     };
     TestApplication app;
     MessageBoxScript boxes;
@@ -170,6 +169,50 @@ TEST(SettingsLoad, TheColourModelComesFromItsKeyAndABadValueReadsAsZero)
         putSettings(std::string("[DRAWENVIRONMENT]\r\n") + c.line + "\r\n");
         EXPECT_EQ(loadAppSettings(), 1) << c.line;
         EXPECT_EQ(app->colorModel, c.model) << c.line;
+    }
+}
+
+// The file's end closes the last value as a line end does: a file written by hand often lacks its
+// final line end, and its last key counts all the same, whether the lines end in CR LF or LF. A
+// name that the end cuts off before its "=" has no value and changes nothing.
+TEST(SettingsLoad, TheLastKeyCountsWithOrWithoutALineEnd)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int model; // 1 is the model before the load
+        Environment expected;
+    };
+    const Environment defaults{72, 1, {0, 255, 255}};
+    const Case cases[] = {
+        {"CR LF, the last line ended", "[DRAWENVIRONMENT]\r\nCOLORMODEL=2\r\n", 2, defaults},
+        {"CR LF, the last line open", "[DRAWENVIRONMENT]\r\nCOLORMODEL=2", 2, defaults},
+        {"LF, the last line ended", "[DRAWENVIRONMENT]\nCOLORMODEL=2\n", 2, defaults},
+        {"LF, the last line open", "[DRAWENVIRONMENT]\nCOLORMODEL=2", 2, defaults},
+        {"the key after the model, open", "[DRAWENVIRONMENT]\r\nCOLORMODEL=2\r\nDISPLAYDPI=96", 2,
+         {96, 1, {0, 255, 255}}},
+        {"the key after the model, LF, open", "[DRAWENVIRONMENT]\nCOLORMODEL=2\nDISPLAYDPI=96", 2,
+         {96, 1, {0, 255, 255}}},
+        {"a lone key, open", "[DRAWENVIRONMENT]\r\nDISPLAYDPI=96", 1, {96, 1, {0, 255, 255}}},
+        {"the last of three values, open", "[DRAWENVIRONMENT]\r\nPICKRGB=1,2,3", 1, {72, 1, {1, 2, 3}}},
+        {"a quoted value, open", "[DRAWENVIRONMENT]\r\nHOWTOPICK=\"PART\"", 1, {72, 2, {0, 255, 255}}},
+        {"a name cut off before its value", "[DRAWENVIRONMENT]\r\nDISPLAYDPI=96\r\nCOLORMODEL", 1,
+         {96, 1, {0, 255, 255}}},
+    };
+    TestApplication app;
+    MessageBoxScript boxes;
+    SettingsFileScope place;
+    for (const Case& c : cases) {
+        ApplicationManagers managers;
+        ScopedOverride<int> model(app->colorModel, 1);
+        putSettings(c.bytes);
+        EXPECT_EQ(loadAppSettings(), 1) << c.what;
+        const Environment got = environmentNow();
+        EXPECT_EQ(app->colorModel, c.model) << c.what;
+        EXPECT_EQ(got.dpi, c.expected.dpi) << c.what;
+        EXPECT_EQ(got.mode, c.expected.mode) << c.what;
+        EXPECT_EQ(std::vector<int>(got.rgb, got.rgb + 3), std::vector<int>(c.expected.rgb, c.expected.rgb + 3))
+            << c.what;
     }
 }
 
