@@ -150,8 +150,8 @@ int intFromField(Dialog* dialog, int id, int& value)
     Control* field = dialog ? dialog->findControl(id) : nullptr;
     if (!field)
         return 0;
-    int changed = 0;
-    value = field->getInt(&changed);
+    // The caller judges the number's range; a text that is no whole number leaves the value.
+    (void)field->readIntInRange(INT_MIN, INT_MAX, value);
     return 1;
 }
 

@@ -81,7 +81,8 @@ template <typename Accept>
 [[nodiscard]] int fillList(Dialog* dialog, int id, const char* const* texts, int count);
 [[nodiscard]] int selectListPosition(Dialog* dialog, int id, int position);
 [[nodiscard]] int selectedListPosition(Dialog* dialog, int id, int& position);
-// Number fields; the readers leave `value` as it was without a control.
+// Number fields; the readers leave `value` as it was without a control, and intFromField also
+// while the field's text is empty or not wholly one integer (Control::readIntInRange).
 [[nodiscard]] int realToField(Dialog* dialog, int id, double value);
 [[nodiscard]] int realFromField(Dialog* dialog, int id, double& value);
 [[nodiscard]] int intToField(Dialog* dialog, int id, int value);

@@ -17,7 +17,7 @@ int percentOf(double tint) { return static_cast<int>(tint * 100.0); }
 
 int tintFromField(Dialog* dialog, int id, double& tint)
 {
-    int percent = 0;
+    int percent = -1; // what the field leaves for a text that is no whole number: no tint
     if (!intFromField(dialog, id, percent))
         return 0;
     if (percent >= 0 && percent <= 100)

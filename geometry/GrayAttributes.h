@@ -34,7 +34,7 @@ public:
     [[nodiscard]] int vectorToList(Dialog* dialog, int id);
     [[nodiscard]] int vectorFromList(Dialog* dialog, int id);
     // Integer fields in percent: the tint times 100, cut; a typed 0..100 becomes the tint / 100,
-    // other numbers are ignored.
+    // other numbers and texts that are no whole number are ignored.
     [[nodiscard]] int startToField(Dialog* dialog, int id);
     [[nodiscard]] int endToField(Dialog* dialog, int id);
     [[nodiscard]] int startFromField(Dialog* dialog, int id);

@@ -71,10 +71,11 @@ public:
     virtual int setInt(int) { return 0; }
     virtual int showInt(int) { return 0; }
     [[nodiscard]] virtual int getInt(int* changed);
-    // The number getInt would read, judged against low..high: 1 when it lies within them (it
-    // becomes the field's value and `number`), -1 when it lies beyond them however many digits
-    // it has, 0 when the text holds no number (holdsNumber) or the kind reads none; the field's
-    // value stays but for 1. Nothing is shown.
+    // The field's text judged as a number of low..high: 1 when the whole text is one whole
+    // number (blanks around it and a leading '+' or '-' allowed) within them (it becomes the
+    // field's value and `number`); -1 for any other text ("15abc", "17.5", "1 6", "abc") and for
+    // a number beyond them however many digits it has; 0 when the text is empty (or blanks) or
+    // the kind reads none. The field's value and `number` stay but for 1. Nothing is shown.
     [[nodiscard]] virtual int readIntInRange(int /*low*/, int /*high*/, int& /*number*/) { return 0; }
 
     // List box (reset, addString and getSelection also serve the combo box)

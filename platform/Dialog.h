@@ -58,9 +58,10 @@ public:
     int setInt(int controlId, int value);
     [[nodiscard]] int getInt(int controlId, int defaultValue);
     [[nodiscard]] int getIntEx(int controlId, int defaultValue, int* changed);
-    // An integer field that takes low..high: 1 with its number in `value`; 0 when it holds no
-    // number (or there is no such field), the value untouched; -1 for a number beyond the range,
-    // which is never brought to the nearest one: the field is named to the user with its range
+    // An integer field that takes low..high (Control::readIntInRange): 1 with its number in
+    // `value`; 0 when it is empty (or there is no such field), the value untouched; -1 for a
+    // text that is not wholly one number within the range, which is never read as its leading
+    // digits nor brought to the nearest number: the field is named to the user with its range
     // (refuseFieldNumber) and keeps its text, the value untouched.
     [[nodiscard]] int takeInt(int controlId, int low, int high, int& value);
     int checkRadio(int controlId);

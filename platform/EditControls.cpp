@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "platform/ImeGuard.h"
@@ -233,12 +234,16 @@ int IntegerEdit::getInt(int* changed)
 
 int IntegerEdit::readIntInRange(int low, int high, int& number)
 {
-    if (!holdsNumber())
-        return 0;
     char text[numberTextSize];
     if (!getText(text, sizeof text))
         return 0;
-    const long long typed = StringUtil::parseLong(text);
+    // A text that fills what is read (less a character cut in two) may go on beyond it: no number.
+    if (std::strlen(text) >= sizeof text - 2)
+        return -1;
+    long long typed = 0;
+    const int whole = StringUtil::parseWholeLong(text, typed);
+    if (whole <= 0)
+        return whole;
     if (typed < low || typed > high)
         return -1;
     value = static_cast<int>(typed);

@@ -73,6 +73,8 @@ public:
     // character ends it. An empty field gives 0 and leaves the value as it was; otherwise the
     // number becomes the value and *changed tells whether it differs from the one before.
     [[nodiscard]] int getInt(int* changed) override;
+    // The one reader of what a dialog takes from the field: its whole text is one number
+    // (StringUtil::parseWholeLong), never its leading digits.
     [[nodiscard]] int readIntInRange(int low, int high, int& number) override;
     // Whether the text, after leading blanks, starts a number: an optional '-', then a digit
     // (getInt reads any other text as 0).

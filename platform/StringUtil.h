@@ -157,6 +157,11 @@ public:
     // many digits is still known to lie beyond every int.
     static constexpr long long kLongLimit = 1000000000000000000LL;
     [[nodiscard]] static long long parseLong(const char* text);
+    // The whole text as one integer, as a number field takes it: blanks (spaces, tabs) around
+    // it, an optional '+' or '-', then digits and nothing else. 1 with the number (saturating as
+    // parseLong); 0 for a text of blanks alone or none, `number` untouched; -1, untouched too,
+    // for any other text ("15abc", "17.5", "2e3", "1 6", full-width digits).
+    [[nodiscard]] static int parseWholeLong(const char* text, long long& number);
     [[nodiscard]] static int parseIntRaw(const char* text) { return parseInt(text); }
     // An optional '-' first, digits with an optional '.' fraction, an optional 'E'/'e' exponent
     // with an optional '-'; every other character is skipped ("12.5mm" is 12.5). The exponent is

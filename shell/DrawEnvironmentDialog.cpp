@@ -57,8 +57,7 @@ void DrawEnvironmentDialog::choosePickColour()
 
 int DrawEnvironmentDialog::takeFields()
 {
-    // A field that holds no number (emptied, or text pasted in) keeps the resolution: read as 0,
-    // it would give the smallest one.
+    // An emptied field keeps the resolution: read as 0, it would give the smallest one.
     int dpi = edit_.resolution.dpi();
     if (takeInt(IDC_ENV_DPI, ScreenResolution::kMin, ScreenResolution::kMax, dpi) < 0)
         return 0;

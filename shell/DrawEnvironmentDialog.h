@@ -9,8 +9,8 @@ class DrawEnvironmentEdit;
 // colour model ("RGB", "RGB（CMYKに換算）", "CMYK＋特色": 0 to 2, in force from the next start)
 // of a working copy. The swatch shows and chooses through the chooser, which holds the pick colour
 // while the dialog runs. OK takes the resolution, the mode and the colour model into the copy
-// and ends with 1; a resolution typed beyond 10..200 is named to the user instead and the dialog
-// stays, a field without a number keeps the resolution. キャンセル ends with 2 and takes
+// and ends with 1; a text that is not wholly one number of 10..200 is named to the user instead
+// and the dialog stays, an emptied field keeps the resolution. キャンセル ends with 2 and takes
 // nothing; 初期値にする puts the copy and the chooser back to 72 dpi, WHOLE, cyan and RGB and
 // shows them.
 class DrawEnvironmentDialog : public Dialog {

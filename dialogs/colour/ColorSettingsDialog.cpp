@@ -295,13 +295,32 @@ void ColorSettingsDialog::runOverprint()
         setCheck(IDC_COLOR_OVERPRINT, colour.hasNoPlateOverprint() ? 0 : 1);
 }
 
-int ColorSettingsDialog::takeValues(const int* fields, int count, int high, int* values)
+int ColorSettingsDialog::takeTypedFields(const int* fields, int count, int high, int* values)
 {
-    for (int i = 0; i < count; ++i) {
-        int typed = 0; // an empty field counts 0, as it always has
-        if (takeInt(fields[i], 0, high, typed) < 0)
+    // Only an edit of the field's own counts: the fields the dialog rewrites one by one report
+    // each change too, and meanwhile the others still show the colour before.
+    int edited = 0;
+    while (edited < count && fields[edited] != getCommandId())
+        ++edited;
+    if (edited == count)
+        return 0;
+    int typed = values[edited];
+    if (takeInt(fields[edited], 0, high, typed) <= 0 || typed == values[edited])
+        return 0;
+    for (int i = 0; i < count; ++i)
+        if (takeInt(fields[i], 0, high, values[i]) < 0)
             return 0;
-        values[i] = typed;
+    return 1;
+}
+
+int ColorSettingsDialog::modelFieldsHoldNumbers()
+{
+    const int* fields = editModel == 3 ? kCmykFields : kRgbFields;
+    const int count = editModel == 3 ? 4 : 3;
+    for (int i = 0; i < count; ++i) {
+        int typed = 0;
+        if (takeInt(fields[i], 0, editModel == 3 ? 100 : 255, typed) < 0)
+            return 0;
     }
     return 1;
 }
@@ -311,12 +330,8 @@ void ColorSettingsDialog::takeCmykFields()
     // The other model's fields are not read, so that their first edit after a switch counts.
     if (editModel != 3)
         return;
-    int changed = 0;
-    (void)getIntEx(getCommandId(), 0, &changed); // only whether the user changed it counts here
-    if (!changed)
-        return;
-    int values[4];
-    if (!takeValues(kCmykFields, 4, 100, values))
+    int values[4] = {colour.inks[0], colour.inks[1], colour.inks[2], colour.inks[3]};
+    if (!takeTypedFields(kCmykFields, 4, 100, values))
         return;
     colour.setInks(values);
     showColour();
@@ -328,12 +343,9 @@ void ColorSettingsDialog::takeRgbFields()
     // The other model's fields are not read, so that their first edit after a switch counts.
     if (editModel != 1)
         return;
-    int changed = 0;
-    (void)getIntEx(getCommandId(), 0, &changed); // only whether the user changed it counts here
-    if (!changed)
-        return;
     int rgb[3];
-    if (!takeValues(kRgbFields, 3, 255, rgb))
+    colour.getRgbArray(rgb);
+    if (!takeTypedFields(kRgbFields, 3, 255, rgb))
         return;
     colour.setRgbAndInks(rgb[0], rgb[1], rgb[2]);
     showColour();
@@ -368,6 +380,8 @@ int ColorSettingsDialog::onButton(int id)
     }
     switch (id) {
     case IDOK:
+        if (!modelFieldsHoldNumbers())
+            return 1; // the dialog stays on the field named
         storeAndClose();
         return 0; // the base ends the dialog with 1
     case IDC_COLOR_MODEL_CMYK:

@@ -54,12 +54,17 @@ private:
     void editUserTable(int id);
     void takeSpotInk(int slot);
     void runOverprint();
-    // The typed values of the model's fields, taken as the user types: a number beyond a
-    // field's range is named to the user and nothing is taken.
+    // The typed values of the model's fields, taken as the user types: a text that is not wholly
+    // one number within a field's range is named to the user and the colour stays.
     void takeCmykFields();
     void takeRgbFields();
-    // The numbers of `count` fields within 0..high into values; 0 when one was refused.
-    [[nodiscard]] int takeValues(const int* fields, int count, int high, int* values);
+    // When the field just edited (of `count` fields within 0..high) holds a number other than
+    // its value in `values` (the colour's): every field's number into `values` (an empty field
+    // keeps its value) and 1. 0 when nothing is to be taken: that field holds its value or is
+    // empty, or a field was refused (the user told).
+    [[nodiscard]] int takeTypedFields(const int* fields, int count, int high, int* values);
+    // 1 unless a field of the model holds a text it cannot take, which is named to the user.
+    [[nodiscard]] int modelFieldsHoldNumbers();
     void takeInkFromList();
     void storeAndClose();
 };

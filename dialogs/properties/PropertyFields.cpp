@@ -51,23 +51,6 @@ template <typename Number, typename Parse> int parseWhole(const char* text, Pars
     return 1;
 }
 
-// Blanks, an optional '-', digits however many, blanks: one integer, which the field reads
-// whole (one of many digits lies beyond every range).
-int isWholeInteger(const char* text)
-{
-    while (isBlank(*text))
-        ++text;
-    if (*text == '-')
-        ++text;
-    if (!StringUtil::isDigit(static_cast<unsigned char>(*text)))
-        return 0;
-    while (StringUtil::isDigit(static_cast<unsigned char>(*text)))
-        ++text;
-    while (isBlank(*text))
-        ++text;
-    return *text == 0;
-}
-
 // A bound as the user would type it: up to four decimals, cut towards zero, so that the bounds
 // told always lie within the range.
 void formatBound(double bound, char (&text)[40])
@@ -126,22 +109,17 @@ int takeInt(Dialog& dialog, int id, int low, int high, int& value)
     if (!field)
         return 0;
     char text[kTextSize];
-    if (!fieldText(*field, text))
-        return 0;
+    (void)fieldText(*field, text); // a text too long for it is judged below
     char shown[32];
     std::snprintf(shown, sizeof shown, "%d", field->value);
     if (std::strcmp(text, shown) == 0)
         return 0;
     int taken = 0;
-    const int judged = isWholeInteger(text) ? field->readIntInRange(low, high, taken) : 0;
-    if (judged < 0) {
+    const int judged = field->readIntInRange(low, high, taken);
+    if (judged < 0)
         refuse(dialog, *field, low, high);
-        return 0;
-    }
-    if (judged == 0) {
-        (void)field->setInt(field->value); // the field shows what stays
-        return 0;
-    }
+    if (judged <= 0)
+        return 0; // an emptied field keeps the value
     value = taken;
     return 1;
 }
@@ -164,7 +142,8 @@ int intDiffers(Dialog& dialog, int id)
 {
     auto* field = dynamic_cast<IntegerEdit*>(dialog.findControl(id));
     char text[kTextSize];
-    return field && fieldText(*field, text) && isWholeInteger(text) && StringUtil::parseLong(text) != field->value;
+    long long typed = 0;
+    return field && fieldText(*field, text) && StringUtil::parseWholeLong(text, typed) > 0 && typed != field->value;
 }
 
 void showPoint(Dialog& dialog, const DrawPoint& point, int xId, int yId, int xUnitId, int yUnitId)

@@ -11,8 +11,8 @@ class DrawPoint;
 // unchanged and keeps its text; the first such field of a store is named to the user with its
 // bounds and gets the focus, and a tabbed dialog stays on the page
 // (TabbedPageDialog::storeShownPage). The integer fields (tints, numbers of decimals) do the same
-// with a whole number beyond their bounds, however many digits it has; any other text they
-// ignore: the field shows the stored value again and the value stays, without a word.
+// with any text that is not wholly one number within their bounds (a leading '+' allowed), however
+// many digits it has, never taking its leading digits; an emptied one keeps the value.
 namespace property_fields {
 
 // Bounds of the values typed: widths and pitches in millimetres, tints in percent, angles in
@@ -27,8 +27,7 @@ constexpr double kMinRadius = 0.0001;
 // for an untouched or missing field, or one refused as above. A number taken becomes the field's
 // stored value.
 [[nodiscard]] int takeReal(Dialog& dialog, int id, double low, double high, double& value);
-// The same for an integer field, except that a text that is no whole number is replaced by the
-// stored value without a word.
+// The same for an integer field, read by IntegerEdit::readIntInRange.
 [[nodiscard]] int takeInt(Dialog& dialog, int id, int low, int high, int& value);
 // 1 when the field holds one number that differs from the value it was last given; nothing is
 // taken (the batch pages tick an attribute by it while the user types).

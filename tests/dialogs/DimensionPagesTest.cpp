@@ -61,8 +61,8 @@ TEST(DimensionPages, EachKindOpensItsCaptionWithTheSixTabsAndRadiusAndDiameterSh
     }
 }
 
-// Decimals typed beyond 0 to 50 are named with that range and keep the former count (the user then
-// types it again); a text that is no number keeps it without a word.
+// Decimals typed beyond 0 to 50, or a text that is no whole number, are named with that range and
+// keep the former count (the user then types it again).
 TEST(DimensionPages, DecimalsOutsideZeroToFiftyAreNamedAndKeepTheFormerValueAndTheUnitListIsTheKindsOwn)
 {
     struct Case {
@@ -81,7 +81,7 @@ TEST(DimensionPages, DecimalsOutsideZeroToFiftyAreNamedAndKeepTheFormerValueAndT
         bool named;
     };
     const Typed typed[] = {{"51", 3, true}, {"-1", 3, true}, {"99999999999", 3, true},
-                           {"abc", 3, false}, {"50", 50, false}, {"0", 0, false}};
+                           {"abc", 3, true}, {"50", 50, false}, {"0", 0, false}};
     for (const Case& c : kinds) {
         for (const Typed& t : typed) {
             SCOPED_TRACE(std::to_string(kindCode(c.kind)) + " typed " + t.text);

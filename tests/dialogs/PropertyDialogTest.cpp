@@ -2,6 +2,7 @@
 // frame button leaves in the stored element and answers, the stepping buttons, the page and the
 // position the next dialog opens on, the common page's layers and names, and the colour pick
 // through the application's chooser, and a value a field cannot take.
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,16 +16,22 @@
 #include "document/PropertyDialogPlacement.h"
 #include "document/UndoManager.h"
 #include "geometry/DrawPoint.h"
-#include "geometry/InkColor.h"
+#include "geometry/FillAttributes.h"
 #include "geometry/FontAttributes.h"
+#include "geometry/GrayAttributes.h"
+#include "geometry/InkColor.h"
 #include "geometry/LineSizeAttribute.h"
 #include "geometry/PointList.h"
 #include "platform/TabControl.h"
+#include "resources/ids_defaults.h"
 #include "resources/ids_properties.h"
+#include "resources/ids_text_measure_defaults.h"
 #include "resources/ids_text_properties.h"
 #include "shapes/MeasureAttributes.h"
 #include "shapes/RadiusList.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/dialogs/defaults/DefaultsFixture.h"
+#include "tests/support/IntegerFieldTexts.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 
@@ -325,6 +332,112 @@ TEST(PropertyDialog, AValueAFieldCannotTakeIsNamedWithWhatItTakesAndTheSheetStay
         EXPECT_TRUE(focused) << "the field the user is told of has the focus";
         EXPECT_EQ(kept, c.typed) << "what was typed stays to be mended";
         EXPECT_EQ(c.value(d.stored(id)), before);
+    }
+}
+
+// Every integer field of the property, settings and batch pages (the tints in percent, the
+// number of decimals) takes only a text that is wholly one number within its range, exactly that
+// number: leaving the page for another and coming back shows what it took. Any other text
+// is named with the field's label and range as the real fields name theirs, and neither another
+// page nor OK leaves it; an emptied field keeps the value.
+TEST(PropertyDialog, AnIntegerFieldOfAnyPageTakesOnlyAWholeNumberInItsRange)
+{
+    using namespace integer_field_test;
+    using namespace defaults_test;
+    using Command = int (DocumentContext::*)();
+    const auto percent = [](const GrayAttributes& g, bool end) {
+        return static_cast<int>(std::lround((end ? g.endGray : g.startGray) * 100));
+    };
+    struct Field {
+        const char* label;
+        int high;
+        ElementKind kind; // whose property sheet shows the field, unless ...
+        Command command;  // ... a settings or batch command does
+        int tab, id;
+        std::function<int(DefaultsDrawing&, int element)> value;
+    };
+    const auto sheetTint = [&](bool end) {
+        return [=](DefaultsDrawing& d, int id) { return percent(d.stored(id).fill()->gray, end); };
+    };
+    const auto lineTint = [&](bool end) { return [=](DefaultsDrawing& d, int) { return percent(d.record().paintGray, end); }; };
+    const auto curveTint = [&](bool end) {
+        return [=](DefaultsDrawing& d, int) { return percent(d.bezierRecord().paintGray, end); };
+    };
+    const auto sheetDecimals = [](DefaultsDrawing& d, int id) { return d.stored(id).measure()->decimals; };
+    const auto recordDecimals = [](DefaultsDrawing& d, int) { return d.measures().numeralValues->decimals; };
+    const ElementKind none = ElementKind::Line;
+    const Field fields[] = {
+        {"開始%", 100, ElementKind::Box, nullptr, 3, IDC_AREA_SCREEN_START, sheetTint(false)},
+        {"終了%", 100, ElementKind::Box, nullptr, 3, IDC_AREA_SCREEN_END, sheetTint(true)},
+        {"開始%", 100, ElementKind::Bezier, nullptr, 2, IDC_AREA_SCREEN_START, sheetTint(false)},
+        {"終了%", 100, ElementKind::Bezier, nullptr, 2, IDC_AREA_SCREEN_END, sheetTint(true)},
+        {"開始%", 100, none, &DocumentContext::editLineDefaults, 3, IDC_AREA_SET_START, lineTint(false)},
+        {"終了%", 100, none, &DocumentContext::editLineDefaults, 3, IDC_AREA_SET_END, lineTint(true)},
+        {"開始%", 100, none, &DocumentContext::batchEditLine, 3, IDC_AREA_BATCH_START, lineTint(false)},
+        {"終了%", 100, none, &DocumentContext::batchEditLine, 3, IDC_AREA_BATCH_END, lineTint(true)},
+        {"開始%", 100, none, &DocumentContext::editBezierDefaults, 2, IDC_AREA_SET_START, curveTint(false)},
+        {"終了%", 100, none, &DocumentContext::editBezierDefaults, 2, IDC_AREA_SET_END, curveTint(true)},
+        {"開始%", 100, none, &DocumentContext::batchEditBezier, 2, IDC_AREA_BATCH_START, curveTint(false)},
+        {"終了%", 100, none, &DocumentContext::batchEditBezier, 2, IDC_AREA_BATCH_END, curveTint(true)},
+        {"小数点以下の桁数", 50, ElementKind::Measure, nullptr, 3, IDC_MEASURE_DECIMALS, sheetDecimals},
+        {"小数点以下の桁数", 50, ElementKind::AngleMeasure, nullptr, 3, IDC_ANGLE_DECIMALS, sheetDecimals},
+        {"小数点以下の桁数", 50, ElementKind::MsrRadius, nullptr, 3, IDC_ANGLE_DECIMALS, sheetDecimals},
+        {"小数点以下の桁数", 50, none, &DocumentContext::editMeasureDefaults, 3, IDC_MEASURE_SET_DECIMALS, recordDecimals},
+        {"小数点以下の桁数", 50, none, &DocumentContext::batchEditMeasure, 3, IDC_MEASURE_BATCH_DECIMALS, recordDecimals},
+    };
+    const auto screened = [](Element& e) { e.fill()->gray.startGray = 0.3, e.fill()->gray.endGray = 0.7; };
+    const auto curve = [&](Element& e) {
+        e.clearPoints();
+        for (double x : {10.0, 20.0, 40.0, 50.0})
+            e.appendPoint(x, x, 0.0);
+        screened(e);
+    };
+    const auto threeDecimals = [](Element& e) { (void)e.measure()->setDecimals(3); };
+    ApplicationRecord lines;
+    ApplicationFontRecords fonts;
+    ApplicationBezierRecord curves;
+    MessageBoxScript boxes;
+    for (const Field& f : fields) {
+        SCOPED_TRACE(std::to_string(f.command ? 0 : kindCode(f.kind)) + " " + std::to_string(f.id));
+        DefaultsDrawing d;
+        d.record().paintGray.startGray = d.bezierRecord().paintGray.startGray = 0.3;
+        d.record().paintGray.endGray = d.bezierRecord().paintGray.endGray = 0.7;
+        (void)d.measures().numeralValues->setDecimals(3);
+        const int id = f.command                       ? 0
+                       : f.kind == ElementKind::Box    ? addKind(d, f.kind, screened)
+                       : f.kind == ElementKind::Bezier ? d.add(f.kind, curve)
+                                                       : d.addTextKind(f.kind, threeDecimals);
+        std::string held = std::to_string(f.value(d, id));
+        const Script script = [&](HWND w) {
+            chooseTab(w, f.tab);
+            for (const TypedText& t : textsFor(0, f.high)) {
+                SCOPED_TRACE('"' + t.text + '"');
+                type(w, f.id, t.text.c_str());
+                chooseTab(w, 1);
+                if (t.outcome == Outcome::Named) {
+                    EXPECT_EQ(boxes.texts(), namedWith(f.label, 0, f.high));
+                    EXPECT_EQ(currentTab(w), f.tab);
+                    EXPECT_EQ(GetDlgCtrlID(GetFocus()), f.id);
+                    EXPECT_EQ(textOf(w, f.id), t.text);
+                } else {
+                    EXPECT_EQ(boxes.texts(), "");
+                    chooseTab(w, f.tab);
+                    if (t.outcome == Outcome::Taken)
+                        held = std::to_string(t.number);
+                    EXPECT_EQ(textOf(w, f.id), held);
+                }
+                boxes.clear();
+            }
+            type(w, f.id, "1 6");
+            click(w, IDOK);
+            EXPECT_EQ(boxes.texts(), namedWith(f.label, 0, f.high)) << "OK";
+            EXPECT_EQ(GetDlgCtrlID(GetFocus()), f.id) << "OK leaves the dialog on the field";
+            boxes.clear();
+            type(w, f.id, "+7");
+            finish(w, IDOK);
+        };
+        EXPECT_EQ(f.command ? d.run(f.command, script) : d.runSheet(id, 0, 0, script), 1);
+        EXPECT_EQ(f.value(d, id), 7);
     }
 }
 

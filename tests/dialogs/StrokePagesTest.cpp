@@ -128,9 +128,8 @@ TEST(StrokePages, AreaSwitchesKeepAnOutlineOrAFillAndTheHatchAndScreenRoundTrip)
             EXPECT_EQ(e.fill()->gray.vector, 3);
         };
         expectStored();
-        // The page shows what it stored; values out of bounds or no numbers keep it. A pitch or a
-        // tint out of bounds is told of, one at a time, until mended; a tint that is no number is
-        // left without a word.
+        // The page shows what it stored; values out of bounds or no numbers keep it, and are told
+        // of, one at a time, until mended.
         std::vector<std::string> shown;
         MessageBoxScript boxes;
         (void)d.runSheet(id, 0, 0, [&](HWND w) {
@@ -148,12 +147,15 @@ TEST(StrokePages, AreaSwitchesKeepAnOutlineOrAFillAndTheHatchAndScreenRoundTrip)
             type(w, IDC_AREA_PITCH2, "4");
             click(w, IDOK);
             type(w, IDC_AREA_SCREEN_START, "30");
+            click(w, IDOK);
+            type(w, IDC_AREA_SCREEN_END, "70");
             finish(w, IDOK);
         });
         EXPECT_EQ(shown, (std::vector<std::string>{"3", "2.5", "4", "2", "30", "70", "2"}));
         EXPECT_EQ(boxes.texts(), "横(右)間隔には0.001から1000までの数値を入力して下さい。 | "
                                  "縦(左)間隔には0.001から1000までの数値を入力して下さい。 | "
-                                 "開始%には0から100までの数値を入力して下さい。");
+                                 "開始%には0から100までの数値を入力して下さい。 | "
+                                 "終了%には0から100までの数値を入力して下さい。");
         expectStored();
     }
 }

@@ -11,6 +11,8 @@
 #include "document/PaperSettingsDialog.h"
 #include "resources/ids.h"
 #include "tests/document/SheetTestDrawing.h"
+#include "tests/support/IntegerFieldTexts.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
@@ -188,5 +190,44 @@ TEST(PaperSettingsDialog, OkTakesScaleAndDirectionAndAChangedScaleAsksTheGrid)
         EXPECT_EQ(sheet.scroller->recomputes, 3);
         EXPECT_EQ(sheet.updater->refreshes, 1);
         EXPECT_EQ(sheet.updater->flushes, 1);
+    }
+}
+
+// Each scale term takes only a text that is wholly one number of 1 to 2147483647, exactly that
+// number, and an emptied term is 1. Any other text, pasted past the digits-only keyboard, is named
+// with the range (both terms by the label "スケール"): OK leaves the dialog on that field and the
+// drawing keeps its scale of 3 / 4.
+TEST(PaperSettingsDialog, AScaleTermTakesOnlyAWholeNumberInItsRange)
+{
+    using namespace integer_field_test;
+    const int fields[] = {IDC_PAPER_NUMERATOR, IDC_PAPER_DENOMINATOR};
+    const std::string named = namedWith("スケール", 1, PaperSettingsDialog::kMaxScaleTerm);
+    TestApplication app;
+    MessageBoxScript boxes;
+    for (int field : fields) {
+        for (const TypedText& t : textsFor(1, PaperSettingsDialog::kMaxScaleTerm)) {
+            SCOPED_TRACE((field == IDC_PAPER_NUMERATOR ? "numerator \"" : "denominator \"") + t.text + '"');
+            SheetDrawing sheet;
+            sheet.paper->setScaleNumerator(3);
+            sheet.paper->setScaleDenominator(4);
+            int focused = 0;
+            const INT_PTR result = driveModalDialog([&] { return sheet.paper->runDialogAndRefresh(); }, [&](HWND w) {
+                SetDlgItemTextA(w, field, t.text.c_str());
+                click(w, IDOK);
+                focused = GetDlgCtrlID(GetFocus());
+                PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            });
+            const int term = t.outcome == Outcome::Taken ? static_cast<int>(t.number)
+                             : t.outcome == Outcome::Empty ? 1
+                             : field == IDC_PAPER_NUMERATOR ? 3
+                                                            : 4;
+            EXPECT_EQ(result, t.outcome == Outcome::Named ? IDCANCEL : IDOK);
+            EXPECT_EQ(sheet.paper->scaleNumerator(), field == IDC_PAPER_NUMERATOR ? term : 3);
+            EXPECT_EQ(sheet.paper->scaleDenominator(), field == IDC_PAPER_DENOMINATOR ? term : 4);
+            EXPECT_EQ(boxes.texts(), t.outcome == Outcome::Named ? named : "");
+            if (t.outcome == Outcome::Named)
+                EXPECT_EQ(focused, field);
+            boxes.clear();
+        }
     }
 }

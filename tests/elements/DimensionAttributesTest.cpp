@@ -411,11 +411,11 @@ TEST_F(DimensionDialog, ListsNumbersAndLabelsGoBothWays)
     send(IDC_ATTR_LIST, CB_SETCURSEL, 1);
     ASSERT_EQ(numeral.takeNumeralPosition(&dialog, IDC_ATTR_LIST), 1);
     EXPECT_EQ(numeral.numeralPosition, MeasureAttributes::kFree);
-    for (const char* typed : {"51", "-1", "12"}) {
+    for (const char* typed : {"51", "-1", "12", "7.5", "3abc"}) {
         type(IDC_ATTR_INTEGER, typed);
         ASSERT_EQ(numeral.takeDecimals(&dialog, IDC_ATTR_INTEGER), 1);
     }
-    EXPECT_EQ(numeral.decimals, 12) << "51 and -1 are dropped";
+    EXPECT_EQ(numeral.decimals, 12) << "51, -1 and what is no whole number are dropped";
     numeral.setUnitDisplay(0);
     ASSERT_EQ(numeral.showUnitDisplay(&dialog, IDC_ATTR_CHECK), 1);
     EXPECT_EQ(IsDlgButtonChecked(dialog.hwnd, IDC_ATTR_CHECK), BST_UNCHECKED);

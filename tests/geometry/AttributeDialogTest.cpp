@@ -271,6 +271,11 @@ TEST_F(AttributeDialogTest, NumberFieldsAndTintsInPercent)
     type(IDC_ATTR_INTEGER, "35");
     ASSERT_EQ(screen.startFromField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_DOUBLE_EQ(screen.startGray, 0.35);
+    for (const char* typed : {"45abc", "45.5", "4 5"}) {
+        type(IDC_ATTR_INTEGER, typed);
+        ASSERT_EQ(screen.startFromField(&dialog, IDC_ATTR_INTEGER), 1);
+        EXPECT_DOUBLE_EQ(screen.startGray, 0.35) << typed << " is no tint, never its leading digits";
+    }
     type(IDC_ATTR_INTEGER, "-1");
     ASSERT_EQ(screen.endFromField(&dialog, IDC_ATTR_INTEGER), 1);
     EXPECT_EQ(screen.endGray, 0.8);

@@ -175,15 +175,17 @@ TEST_F(ControlKindsTest, IntegerFieldReadsTheLeadingNumber)
     EXPECT_EQ(dialog.getInt(IDC_TEST_DISPLAY, 3), 0);
 }
 
-// An integer field judges the number it reads against the range it takes: a number beyond it,
-// however many digits it has, is named to the user with the range (no label stands before this
-// field) and is never brought to the nearest value; the field keeps its text and takes the focus,
-// and its value stays. A text with no number is no concern of the range.
-TEST_F(ControlKindsTest, AnIntegerBeyondTheRangeIsNamedNotTakenAsTheNearest)
+// An integer field takes its text only when the whole of it is one number within the range it
+// takes (blanks around it and a leading '+' allowed), however many digits it has. Any other text,
+// and a number beyond the range, is named to the user with the range (no label stands before this
+// field), never read as its leading digits nor brought to the nearest value; the field keeps its
+// text and takes the focus, and its value stays. An empty field (or one of blanks) is no number.
+TEST_F(ControlKindsTest, AnIntegerFieldTakesOnlyAWholeNumberWithinItsRange)
 {
     const int most = 2147483647;
+    const std::string farBlanks = "15" + std::string(90, ' ') + "x"; // past what the field reads at once
     const struct {
-        const char* typed;
+        std::string typed;
         int low, high;
         int judged;
         int value; // afterwards; 5 before
@@ -197,15 +199,24 @@ TEST_F(ControlKindsTest, AnIntegerBeyondTheRangeIsNamedNotTakenAsTheNearest)
         {"2147483647", 1, most, 1, most},
         {"100", 0, 100, 1, 100},
         {" -7", -10, 10, 1, -7},
-        {"12abc", 0, 100, 1, 12},
+        {"+13", 0, 100, 1, 13},
+        {"\t15 ", 0, 100, 1, 15},
+        {"12abc", 0, 100, -1, 5},
+        {"17.5", 0, 100, -1, 5},
+        {"1 6", 0, 100, -1, 5},
+        {"１４", 0, 100, -1, 5},
+        {"abc", 0, 100, -1, 5},
+        {"-", -10, 10, -1, 5},
+        {"+-3", -10, 10, -1, 5},
+        {farBlanks, 0, 100, -1, 5},
         {"", 0, 100, 0, 5},
-        {"abc", 0, 100, 0, 5},
+        {"  ", 0, 100, 0, 5},
     };
     MessageBoxScript boxes;
     for (const auto& c : cases) {
         dialog.setInt(IDC_TEST_INTEGER, 5);
         SetFocus(GetDlgItem(dialog.hwnd, IDC_TEST_TEXT));
-        type(IDC_TEST_INTEGER, c.typed);
+        type(IDC_TEST_INTEGER, c.typed.c_str());
         int value = 5;
         EXPECT_EQ(dialog.takeInt(IDC_TEST_INTEGER, c.low, c.high, value), c.judged) << c.typed;
         EXPECT_EQ(value, c.value) << c.typed;

@@ -17,6 +17,7 @@
 #include "shell/GlobalManagers.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/shell/settings/SettingsFixture.h"
+#include "tests/support/IntegerFieldTexts.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScriptedMouse.h"
@@ -69,6 +70,16 @@ struct Environment {
     int mode;
     COLORREF colour;
     bool operator==(const Environment& o) const { return dpi == o.dpi && mode == o.mode && colour == o.colour; }
+};
+
+// The application's resolution, pick settings and colour chooser, for one test.
+struct EnvironmentScope {
+    ScreenResolution resolution;
+    PickSettings pick;
+    ColorDialog chooser;
+    ScopedOverride<ScreenResolution*> resolutionInstalled{theScreenResolution, &resolution};
+    ScopedOverride<PickSettings*> pickInstalled{thePickSettings, &pick};
+    ScopedOverride<ColorDialog*> chooserInstalled{theColorChooser, &chooser};
 };
 
 Environment environmentNow()
@@ -147,12 +158,9 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
     MessageBoxScript boxes;
     ScriptedMouse mouse;
     ScopedHook<ChooseColorFunction> hook(setChooseColorFunction, answerChooser);
-    ScreenResolution resolution;
-    PickSettings pick;
-    ColorDialog chooser;
-    ScopedOverride r(theScreenResolution, &resolution);
-    ScopedOverride p(thePickSettings, &pick);
-    ScopedOverride c(theColorChooser, &chooser);
+    EnvironmentScope environment;
+    ScreenResolution& resolution = environment.resolution;
+    PickSettings& pick = environment.pick;
     for (const Case& c : cases) {
         resolution.setDpi(c.before.dpi);
         pick.encloseMode = pick.activeMode = c.before.mode;
@@ -168,6 +176,35 @@ TEST(DrawEnvironmentDialog, OnlyOkTakesTheFieldsAndTheResetGivesTheDefaults)
                                                  << environmentNow().mode << ", colour " << std::hex
                                                  << environmentNow().colour;
         EXPECT_EQ(boxes.texts(), c.told) << c.what;
+        boxes.clear();
+    }
+}
+
+// The resolution takes only a text that is wholly one number of 10 to 200, exactly that number;
+// an emptied field keeps the resolution. Any other text, pasted past the digits-only keyboard, is
+// named with the range: OK leaves the dialog on the field and the resolution stays 96 dpi.
+TEST(DrawEnvironmentDialog, TheResolutionTakesOnlyAWholeNumberInItsRange)
+{
+    using namespace integer_field_test;
+    TestApplication app;
+    MessageBoxScript boxes;
+    EnvironmentScope environment;
+    ScreenResolution& resolution = environment.resolution;
+    for (const TypedText& t : textsFor(ScreenResolution::kMin, ScreenResolution::kMax)) {
+        SCOPED_TRACE('"' + t.text + '"');
+        resolution.setDpi(96);
+        int focused = 0;
+        const INT_PTR result = driveModalDialog([] { return editDrawEnvironment(); }, [&](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_ENV_DPI, t.text.c_str());
+            command(dialog, IDOK);
+            focused = GetDlgCtrlID(GetFocus());
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        EXPECT_EQ(result, t.outcome == Outcome::Named ? IDCANCEL : IDOK);
+        EXPECT_EQ(resolution.dpi(), t.outcome == Outcome::Taken ? t.number : 96);
+        EXPECT_EQ(boxes.texts(), t.outcome == Outcome::Named ? namedWith("画面解像度", 10, 200) : "");
+        if (t.outcome == Outcome::Named)
+            EXPECT_EQ(focused, IDC_ENV_DPI);
         boxes.clear();
     }
 }

@@ -19,6 +19,7 @@
 #include "resources/ids_colour.h"
 #include "resources/ids_properties.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/IntegerFieldTexts.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
@@ -174,6 +175,71 @@ TEST(ColorSettingsDialog, OnlyTheChosenModelsFieldsTakeTypingAndEveryPickIsAProc
     EXPECT_EQ(afterChooser, std::vector<int>({0, 0, 255}));
     EXPECT_EQ(ChooserScript::calls, 1);
     EXPECT_EQ(colour.inkNumber, 1);
+}
+
+// The seven fields take what is typed as it is typed, and only a text that is wholly one number
+// within the field's range (0 to 100 %, 0 to 255), exactly that number. Any other text, pasted past
+// the digits-only keyboard, is named at once with the field's label and range and leaves the
+// colour as it was; OK then names the field again and the dialog stays on it. An emptied field
+// leaves the colour too, and OK takes the colour.
+TEST(ColorSettingsDialog, AFieldTakesOnlyAWholeNumberInItsRange)
+{
+    using namespace integer_field_test;
+    struct Field {
+        int id;
+        const char* label;
+        int model; // the radio that makes the field take typing
+        int high;
+        size_t index; // into the inks or the RGB
+    };
+    const Field fields[] = {
+        {IDC_COLOR_CYAN, "C", IDC_COLOR_MODEL_CMYK, 100, 0},  {IDC_COLOR_MAGENTA, "M", IDC_COLOR_MODEL_CMYK, 100, 1},
+        {IDC_COLOR_YELLOW, "Y", IDC_COLOR_MODEL_CMYK, 100, 2}, {IDC_COLOR_BLACK, "K", IDC_COLOR_MODEL_CMYK, 100, 3},
+        {IDC_COLOR_RED, "R", IDC_COLOR_MODEL_RGB, 255, 0},     {IDC_COLOR_GREEN, "G", IDC_COLOR_MODEL_RGB, 255, 1},
+        {IDC_COLOR_BLUE, "B", IDC_COLOR_MODEL_RGB, 255, 2},
+    };
+    PropertyDrawing d;
+    InkColours inkColours(d.app);
+    MemoryTable users(theUserColorTable, {});
+    MemoryTable dic(theDicColorTable, {});
+    MessageBoxScript boxes;
+    for (const Field& f : fields) {
+        SCOPED_TRACE(f.label);
+        InkColor colour;
+        const int start[4] = {10, 20, 30, 40};
+        colour.setInks(start);
+        InkInfo inks;
+        const auto valueOf = [&] {
+            return (f.model == IDC_COLOR_MODEL_CMYK ? inksOf(colour) : rgbOf(colour))[f.index];
+        };
+        const std::string named = namedWith(f.label, 0, f.high);
+        const INT_PTR result = driveModalDialog([&] { return runColorSettingsDialog(colour, inks, nullptr); }, [&](HWND w) {
+            click(w, f.model);
+            for (const TypedText& t : textsFor(0, f.high)) {
+                SCOPED_TRACE('"' + t.text + '"');
+                const std::vector<int> inksBefore = inksOf(colour), rgbBefore = rgbOf(colour);
+                type(w, f.id, t.text.c_str());
+                EXPECT_EQ(boxes.texts(), t.outcome == Outcome::Named ? named : "") << "as typed";
+                boxes.clear();
+                if (t.outcome == Outcome::Taken) {
+                    EXPECT_EQ(valueOf(), t.number);
+                } else {
+                    EXPECT_EQ(inksOf(colour), inksBefore);
+                    EXPECT_EQ(rgbOf(colour), rgbBefore);
+                }
+                if (t.outcome == Outcome::Named) {
+                    click(w, IDOK);
+                    EXPECT_EQ(boxes.texts(), named) << "OK";
+                    EXPECT_EQ(GetDlgCtrlID(GetFocus()), f.id) << "OK leaves the dialog on the field";
+                    EXPECT_EQ(textOf(w, f.id), t.text);
+                    boxes.clear();
+                }
+            }
+            finish(w, IDOK); // the field is empty now
+        });
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(valueOf(), f.high) << "the last number taken";
+    }
 }
 
 TEST(ColorSettingsDialog, SpotInksTakeTheChosenDicColourAndOverprintFollowsThePlates)

@@ -173,6 +173,8 @@ TEST(DefaultsBatch, TouchingAValueTicksItsBoxAndEveryRunOpensUnticked)
          {IDC_MEASURE_TICK_UNIT}},
         {"the unit switch clicked", kMeasureBatch, 3, [](HWND w) { tick(w, IDC_MEASURE_BATCH_SHOW_UNIT, false); },
          {IDC_MEASURE_TICK_SHOW_UNIT}},
+        {"decimals typed with a sign", kMeasureBatch, 3, [](HWND w) { type(w, IDC_MEASURE_BATCH_DECIMALS, " +3"); },
+         {IDC_MEASURE_TICK_DECIMALS}},
         {"decimals typed", kMeasureBatch, 3, [](HWND w) { type(w, IDC_MEASURE_BATCH_DECIMALS, "3"); },
          {IDC_MEASURE_TICK_DECIMALS}},
     };
