@@ -312,33 +312,17 @@ int PictureElement::dragHandle(int handle)
     return result;
 }
 
-void PictureElement::setStartX(const Point& value)
+void PictureElement::setCornerCoordinate(DrawPoint* corner, const Point& value, int axis)
 {
     const Corners before = corners();
-    CornerImageElement::setStartX(value);
+    shared_body::setCoordinate(corner, value, axis);
     followResize(before);
 }
 
-void PictureElement::setStartY(const Point& value)
-{
-    const Corners before = corners();
-    CornerImageElement::setStartY(value);
-    followResize(before);
-}
-
-void PictureElement::setEndX(const Point& value)
-{
-    const Corners before = corners();
-    CornerImageElement::setEndX(value);
-    followResize(before);
-}
-
-void PictureElement::setEndY(const Point& value)
-{
-    const Corners before = corners();
-    CornerImageElement::setEndY(value);
-    followResize(before);
-}
+void PictureElement::setStartX(const Point& value) { setCornerCoordinate(firstPoint(), value, 0); }
+void PictureElement::setStartY(const Point& value) { setCornerCoordinate(firstPoint(), value, 1); }
+void PictureElement::setEndX(const Point& value) { setCornerCoordinate(secondPoint(), value, 0); }
+void PictureElement::setEndY(const Point& value) { setCornerCoordinate(secondPoint(), value, 1); }
 
 int PictureElement::editProperties(int hasPrevious, int hasNext)
 {

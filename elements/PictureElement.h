@@ -102,6 +102,8 @@ private:
     void followResize(const Corners& before);
     // The picture's points in their numbering, into the open undo record.
     void recordPoints(UndoManager& undo);
+    // x (axis 0) or y of a corner := the value's, the mask following.
+    void setCornerCoordinate(DrawPoint* corner, const Point& value, int axis);
 };
 
 // A new picture, null when memory ran out (the registry's maker of kind 19).

@@ -282,26 +282,6 @@ long long StringUtil::parseLong(const char* text)
     return negative ? -value : value;
 }
 
-int StringUtil::parseWholeLong(const char* text, long long& number)
-{
-    const auto pastBlanks = [](const char* p) {
-        while (*p == ' ' || *p == '\t')
-            ++p;
-        return p;
-    };
-    const char* start = text ? pastBlanks(text) : "";
-    if (!*start)
-        return 0;
-    const char* digits = start + (*start == '+' || *start == '-' ? 1 : 0);
-    const char* end = digits;
-    while (isDigit(static_cast<unsigned char>(*end)))
-        ++end;
-    if (end == digits || *pastBlanks(end))
-        return -1;
-    number = parseLong(*start == '+' ? digits : start);
-    return 1;
-}
-
 int StringUtil::parseInt(const char* text)
 {
     const long long value = parseLong(text);
@@ -356,4 +336,24 @@ double StringUtil::parseDouble(const char* text)
     if (std::isnan(result)) // thousands of digits: infinity over infinity
         result = 0.0;
     return negative ? -result : result;
+}
+
+int StringUtil::parseWholeLong(const char* text, long long& number)
+{
+    const auto pastBlanks = [](const char* p) {
+        while (*p == ' ' || *p == '\t')
+            ++p;
+        return p;
+    };
+    const char* start = text ? pastBlanks(text) : "";
+    if (!*start)
+        return 0;
+    const char* digits = start + (*start == '+' || *start == '-' ? 1 : 0);
+    const char* end = digits;
+    while (isDigit(static_cast<unsigned char>(*end)))
+        ++end;
+    if (end == digits || *pastBlanks(end))
+        return -1;
+    number = parseLong(*start == '+' ? digits : start);
+    return 1;
 }
