@@ -10,10 +10,10 @@ class SheetSettings;
 // taken on OK. The dialog ends with 1 for OK and 2 for キャンセル.
 //
 // A scale term takes a whole number of 1 to 2147483647 (an empty field makes it 1); a number
-// beyond that, or any other text, is named to the user with the range. The drawing's file writes its values on paper, at the scale: a
-// scale under which one of the drawing's stored elements could not be written is refused too,
-// with the store's own message for such a value, the field named. OK then leaves the dialog open
-// on the refused field and the sheet keeps its scale.
+// beyond that, or any other text, is named to the user with the range. The drawing's file writes
+// its values on paper, at the scale: a scale under which one of the drawing's stored elements
+// could not be written is refused too, with the store's own message for such a value, the field
+// named. OK then leaves the dialog open on the refused field and the sheet keeps its scale.
 class PaperSettingsDialog : public Dialog {
 public:
     // A standard sheet: its button and its short and long sides in millimetres.

@@ -52,7 +52,7 @@ struct PictureState {
 
 std::string text(const PictureState& s)
 {
-    char buffer[96];
+    char buffer[128];
     std::snprintf(buffer, sizeof buffer, "frame %.17g,%.17g %.17g,%.17g mask", s.start.x, s.start.y, s.end.x, s.end.y);
     std::string out = buffer;
     for (const Point& p : s.outline) {
@@ -335,7 +335,8 @@ TEST_F(PictureMaskEdit, TheMaskOutlivesAFrameOfNoWidthOrHeightByEveryEditOfTheFr
         EXPECT_TRUE(same(state(), before)) << "undone: " << text(state());
         command(CMD_REDO);
         EXPECT_TRUE(same(state(), after)) << "redone: " << text(state());
-        EXPECT_TRUE(same(savedAndOpened(), after, 1e-5)) << "saved and opened: " << text(savedAndOpened());
+        const PictureState reopened = savedAndOpened();
+        EXPECT_TRUE(same(reopened, after, 1e-5)) << "saved and opened: " << text(reopened);
         if (row.back) {
             row.back();
             EXPECT_TRUE(same(state(), before, row.sx == 1 && row.sy == 1 ? 0.0 : 1e-12)) << "back: " << text(state());
@@ -451,7 +452,8 @@ TEST_F(PictureMaskEdit, EveryMaskToolIsOneStepThatUndoAndRedoGiveBackExactly)
         command(CMD_REDO);
         command(CMD_REDO);
         EXPECT_TRUE(same(state(), after)) << "redone: " << text(state());
-        EXPECT_TRUE(same(savedAndOpened(), after, 1e-5)) << "saved and opened: " << text(savedAndOpened());
+        const PictureState reopened = savedAndOpened();
+        EXPECT_TRUE(same(reopened, after, 1e-5)) << "saved and opened: " << text(reopened);
         // The next tool starts from the same picture, the line the step before it.
         command(CMD_UNDO);
         ASSERT_TRUE(same(state(), before)) << "undone again: " << text(state());
