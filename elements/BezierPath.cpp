@@ -29,9 +29,10 @@
 #include "shapes/OvalType.h"
 
 namespace {
-// The overlay figures the owner draws: the curve being created, a point being edited, the same
-// with the add cursor's mark.
+// The overlay figures the owner draws: the curve being created, its box stretched by a handle, a
+// point being edited, the same with the add cursor's mark.
 constexpr int kCreateFigure = 21;
+constexpr int kHandleFigure = 32;
 constexpr int kEditFigure = 33;
 constexpr int kAddFigure = 35;
 // The surfaces of the marks: the overlay of creation and of an edit.
@@ -541,7 +542,9 @@ void BezierPath::recordAllPoints()
     }
 }
 
-int BezierPath::editByMouse()
+int BezierPath::editByMouse() { return editByMouseWithKey(theCurrentEvent ? theCurrentEvent->typedChar : 0); }
+
+int BezierPath::editByMouseWithKey(int typed)
 {
     if (!owner || !points || !owner->viewParams())
         return 0;
@@ -550,7 +553,7 @@ int BezierPath::editByMouse()
     const int h = hitPoint(0);
     if (h < 0)
         return 0;
-    const int key = h == activePoint && theCurrentEvent ? theCurrentEvent->typedChar : 0;
+    const int key = h == activePoint ? typed : 0;
     // '+' and '-' run only on an anchor of whole segments, '-' only from two segments on.
     if (key == '+' && !isAnchorOfWholeSegments(*points, h))
         return 0;
@@ -699,7 +702,8 @@ int BezierPath::dragHandle(int n)
 {
     if (!owner || !points)
         return Element::kCancelled;
-    return shared_body::dragListHandle(*owner, *points, n, !keepDrawn);
+    // An owner kept drawn (the picture of a mask) shows each step by its own handle figure.
+    return shared_body::dragListHandle(*owner, *points, n, !keepDrawn, keepDrawn ? kHandleFigure : 0);
 }
 
 // The handles and points are looked for where the press was, not where the select tool was last
@@ -713,7 +717,8 @@ void BezierPath::pickAtPress()
 int BezierPath::pickHandleAndDrag()
 {
     ViewParams* view = owner ? owner->viewParams() : nullptr;
-    if (!view || view->waitClick(1) != Element::kDone)
+    int typed = 0;
+    if (!view || view->waitUserPress(typed) != Element::kDone)
         return 0;
     pickAtPress();
     int handle = -1, flag = 0;
@@ -728,11 +733,13 @@ int BezierPath::pickHandleAndDrag()
 int BezierPath::clickAndEdit()
 {
     ViewParams* view = owner ? owner->viewParams() : nullptr;
-    if (!view || view->waitClick(1) != Element::kDone)
+    int typed = 0;
+    if (!view || view->waitUserPress(typed) != Element::kDone)
         return 0;
     pickAtPress();
     keepDrawn = 1;
-    const int result = editByMouse();
+    // A key still held at the press steers it as well.
+    const int result = editByMouseWithKey(typed ? typed : theCurrentEvent ? theCurrentEvent->typedChar : 0);
     keepDrawn = 0;
     return result;
 }

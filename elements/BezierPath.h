@@ -53,11 +53,15 @@ public:
     // typed on the active anchor a segment added or removed. 11 done, -1 cancelled or refused,
     // 0 nothing under the cursor ('+' on a control point also answers 0).
     [[nodiscard]] int editByMouse();
+    // The same with the key that steers it given: '+', '-', or 0 for a drag.
+    [[nodiscard]] int editByMouseWithKey(int key);
     // Handle n (0..7) of the owner's extent dragged: every point mapped from the old box onto the
     // new one. 11 done, -1 cancelled or no such handle.
     [[nodiscard]] int dragHandle(int n);
-    // The picture mask's forms: the next press on a handle (or anywhere) starts the drag (or the
-    // point edit) with the owner left drawn. 0 when no handle was pressed.
+    // The picture mask's forms: the user's next press in the view (ViewParams::waitUserPress) on
+    // a handle (or anywhere) starts the drag (or the point edit) with the owner left drawn; a
+    // '+' or '-' typed while the point edit waited steers it. 0 when no handle was pressed or the
+    // user did something else.
     [[nodiscard]] int pickHandleAndDrag();
     [[nodiscard]] int clickAndEdit();
 

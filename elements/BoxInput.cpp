@@ -10,8 +10,6 @@
 #include "geometry/LeanAttribute.h"
 #include "geometry/PointList.h"
 #include "geometry/ViewParams.h"
-#include "platform/MouseSource.h"
-#include "platform/MouseState.h"
 
 namespace {
 // The overlay figure of a handle drag: the box shown picked as it stretches.
@@ -114,55 +112,6 @@ int BoxInput::placeWithSize(double width, double height)
     if (result == Element::kDone)
         return owner->isDoubleClick() ? Element::kDoubleClick : Element::kComplete;
     return result;
-}
-
-int BoxInput::moveByMouse()
-{
-    ViewParams* view = owner ? owner->viewParams() : nullptr;
-    DrawPoint *start = startCorner(), *end = endCorner();
-    if (!view || !owner->inputPointList() || !start || !end)
-        return 0;
-    // The press that chose this action is spent: the move waits for a press of its own.
-    if (theMouseState) {
-        theMouseState->setArrowCursor();
-        theMouseState->releaseLeft();
-    }
-    IntPoint device;
-    for (;;) {
-        int left = 0, right = 0;
-        if (!element_tracking::nextClickStep(*view, device, left, right))
-            return Element::kCancelled;
-        if (left)
-            break;
-        if (right)
-            return Element::kRightButton;
-    }
-    dx = dy = 0.0;
-    Point previous;
-    owner->deviceToDrawing(&previous, device, 0);
-    IntPoint last = device;
-    int lastShift = isShiftDown();
-    owner->captureMouse();
-    for (;;) {
-        int left = 0, right = 0;
-        // A failed read ends the move where it is: the loop must end.
-        if (!view->nextMousePoint(device, left, right) || !left)
-            break;
-        const int shift = isShiftDown();
-        if (device.x == last.x && device.y == last.y && shift == lastShift)
-            continue;
-        last = device;
-        lastShift = shift;
-        Point p;
-        owner->deviceToDrawing(&p, device, 0);
-        dx = p.x - previous.x, dy = p.y - previous.y;
-        previous = p;
-        start->translate(dx, dy, 0.0);
-        end->translate(dx, dy, 0.0);
-        owner->drawOverlayFigure(41);
-    }
-    owner->releaseMouse();
-    return Element::kDone;
 }
 
 int BoxInput::editCorner() { return owner ? shared_body::editTwoPoints(*owner) : 0; }

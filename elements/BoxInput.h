@@ -37,11 +37,6 @@ public:
     // press: 1 a left press, 15 a left press within the double-click time, 21 a right press, -1
     // when the mouse could not be read.
     [[nodiscard]] int placeWithSize(double width, double height);
-    // Waits for a press and moves both corners with the mouse while the left button is held (the
-    // last step in dx, dy): 11 on release, 21 a right press first, -1 a failed read, 0 without
-    // the view mapping or the input point list.
-    [[nodiscard]] int moveByMouse();
-
     // The drag of the corner under the select tool's cursor (undo record of the point move) and
     // the drag of an extent handle (the stored corners stretched against the extent box of the
     // turned outline): 11, -1, 0 as Element::editByMouse and dragHandle.
@@ -49,6 +44,4 @@ public:
     [[nodiscard]] int dragHandle(int handle);
 
     Element* owner = nullptr; // not owned: the element that owns this object
-    double dx = 0.0;          // the last step of moveByMouse (drawing units)
-    double dy = 0.0;
 };

@@ -21,6 +21,7 @@
 #include "elements/VertexRoundingList.h"
 #include "geometry/ElementRecordBuffer.h"
 #include "geometry/TagIds.h"
+#include "geometry/ViewParams.h"
 #include "shapes/ImageMask.h"
 #include "shapes/ImageTypeValue.h"
 
@@ -87,19 +88,27 @@ PictureElement::Corners PictureElement::corners() const
 }
 
 namespace {
-// An extent of the rectangle, from a to b, that holds no measure to scale by: zero, or lost in
+// The narrowest extent of the rectangle, in paper millimetres, that the outline is scaled to or
+// from. The drawing file keeps 5 decimals: an outline scaled into a narrower frame would keep
+// fewer than four of its digits there, and a saved mask could not be widened back; a frame the
+// file writes with its two corners at one coordinate is well inside.
+constexpr double kMinScaledPaperMm = 0.1;
+
+// An extent of the rectangle, from a to b (drawing units, paperPerUnit millimetres of paper
+// each), that holds no measure to scale the outline by: under the narrowest above, or lost in
 // the rounding of its corners' coordinates.
-bool tooThinToScale(double a, double b)
+bool tooThinToScale(double a, double b, double paperPerUnit)
 {
     const double size = std::max(1.0, std::max(std::fabs(a), std::fabs(b)));
-    return !(std::fabs(b - a) > 1e-12 * size);
+    const double extent = std::fabs(b - a);
+    return !(extent > 1e-12 * size) || !(extent * paperPerUnit >= kMinScaledPaperMm);
 }
 
 // new / old along one axis; 1 where either extent is too thin, so that the outline keeps its
 // values through a rectangle flattened to nothing and back.
-double resizeFactor(double oldA, double oldB, double newA, double newB)
+double resizeFactor(double oldA, double oldB, double newA, double newB, double paperPerUnit)
 {
-    if (tooThinToScale(oldA, oldB) || tooThinToScale(newA, newB))
+    if (tooThinToScale(oldA, oldB, paperPerUnit) || tooThinToScale(newA, newB, paperPerUnit))
         return 1.0;
     return (newB - newA) / (oldB - oldA);
 }
@@ -110,8 +119,11 @@ void PictureElement::followResize(const Corners& before)
     if (!imageMask() || !firstPoint() || !secondPoint())
         return;
     const Corners now = corners();
-    imageMask()->scaleOutline(resizeFactor(before.start.x, before.end.x, now.start.x, now.end.x),
-                              resizeFactor(before.start.y, before.end.y, now.start.y, now.end.y));
+    // As the drawing file writes the corners: paper values, the drawing's scale applied.
+    const double perUnit = firstPoint()->scaleNumerator() / firstPoint()->scaleDenominator();
+    const double paperPerUnit = std::isfinite(perUnit) && perUnit > 0.0 ? perUnit : 1.0;
+    imageMask()->scaleOutline(resizeFactor(before.start.x, before.end.x, now.start.x, now.end.x, paperPerUnit),
+                              resizeFactor(before.start.y, before.end.y, now.start.y, now.end.y, paperPerUnit));
 }
 
 void PictureElement::recordPoints(UndoManager& undo)
@@ -182,33 +194,65 @@ void PictureElement::drawOverlayFigure(int operation)
         drawFrameOverlay(operation);
         return;
     }
-    // While the mask is edited its outline is absolute.
+    // While the mask is edited its outline is absolute. Each figure is drawn over the painter's
+    // page on the overlay, which then shows on the window. The drag figures show the picture cut
+    // to the mask where it goes: the picture leaves the painter's page at the first of them.
     switch (operation) {
-    case 21:
+    case 21: // the mask being made, over the picture
+        copyPainterToOverlay();
         (void)maskPath.drawCurve(ShapeOp::RubberBand, 0.0, 0.0, 0.0); // a path that cannot be drawn shows nothing
+        flushOverlay();
         break;
-    case 32:
-        makeMaskAbsolute(0);
-        forwardOp(ShapeOp::OverlayStep41);
-        makeMaskAbsolute(1);
+    case 32: // the mask's box stretched by a handle
+        leavePainter();
+        copyPainterToOverlay();
+        drawCutToMask();
         maskPath.refreshExtent();
         computeExtent(1);
+        flushOverlay();
         break;
-    case 33:
-        makeMaskAbsolute(0);
-        forwardOp(ShapeOp::OverlayStep41);
-        makeMaskAbsolute(1);
+    case 33: // a point of the mask dragged, or the whole mask moved
+    case 35: // a point being added, with the add cursor's mark
+        leavePainter();
+        copyPainterToOverlay();
+        drawCutToMask();
         (void)maskPath.drawCurve(ShapeOp::OverlayStep33, 0.0, 0.0, 0.0); // as for 21
         maskPath.drawMarks(ShapeOp::OverlayStep33);
-        break;
-    case 41:
-        if (imageMask())
-            (void)imageMask()->outline.translate(input.dx, input.dy, 0.0); // in place: always moves
-        forwardOp(ShapeOp::OverlayStep41);
+        if (operation == 35 && viewParams()) {
+            Point at;
+            deviceToDrawing(&at, maskPath.lastMouse, 0);
+            drawPointMark(ShapeOp::OverlayPicked, at);
+        }
+        flushOverlay();
         break;
     default:
         break;
     }
+}
+
+void PictureElement::drawCutToMask()
+{
+    makeMaskAbsolute(0);
+    forwardOp(ShapeOp::OverlayStep41);
+    makeMaskAbsolute(1);
+}
+
+void PictureElement::leavePainter()
+{
+    if (outOfPainter)
+        return;
+    (void)erase(); // nothing to erase without a view
+    outOfPainter = 1;
+}
+
+void PictureElement::showForPress()
+{
+    if (!outOfPainter)
+        return;
+    makeMaskAbsolute(0);
+    (void)draw(); // nothing is drawn without a view
+    makeMaskAbsolute(1);
+    outOfPainter = 0;
 }
 
 void PictureElement::setActiveHandle(int mode, int number)
@@ -336,15 +380,17 @@ int PictureElement::runSheetAction1()
     bind();
     ImageMask* mask = imageMask();
     InputPointListBase* points = inputPointList();
-    if (!mask || !points)
+    ViewParams* view = viewParams();
+    if (!mask || !points || !view)
         return 0;
     MaskTypeDialog dialog(mask->type);
     if (dialog.run() != 1 || mask->type.code < 1)
         return 0;
-    if (points->waitClick(kind, 0) != 11)
+    int typed = 0;
+    if (view->waitUserPress(typed) != kDone)
         return 0;
-    // The creation starts from the click it waited for.
-    if (points->pointCount() < 1 && !points->restartAtCursor())
+    // The creation starts from the press it waited for.
+    if (!points->restartAtCursor())
         return 0;
     maskEditing = 1;
     const int method = mask->type.code;
@@ -361,18 +407,59 @@ int PictureElement::runSheetAction1()
 
 int PictureElement::runSheetAction2()
 {
+    ViewParams* view = viewParams();
+    int typed = 0;
+    if (!view || !imageMask() || view->waitUserPress(typed) != kDone)
+        return 0;
+    makeMaskAbsolute(1);
     maskEditing = 1;
-    const int result = input.moveByMouse();
+    outOfPainter = 0;
+    const int result = dragMask(*view);
     maskEditing = 0;
+    makeMaskAbsolute(0);
+    computeExtent(1);
     return result;
+}
+
+int PictureElement::dragMask(ViewParams& view)
+{
+    PointList& outline = imageMask()->outline;
+    IntPoint device, last;
+    view.cursorPosition(last);
+    Point pressed, moved;
+    deviceToDrawing(&pressed, last, 0);
+    captureMouse();
+    for (;;) {
+        int left = 0, right = 0;
+        // A failed read ends the move where it is: the loop must end.
+        if (!view.nextMousePoint(device, left, right) || !left)
+            break;
+        if (device.x == last.x && device.y == last.y)
+            continue;
+        last = device;
+        Point p;
+        deviceToDrawing(&p, device, 0);
+        // The whole way from the press, less what is already applied: the steps add up to it.
+        (void)outline.translate(p.x - pressed.x - moved.x, p.y - pressed.y - moved.y, 0.0); // in place: always moves
+        moved = Point(p.x - pressed.x, p.y - pressed.y);
+        beginOverlay();
+        drawOverlayFigure(ShapeOp::OverlayStep33);
+    }
+    releaseMouse();
+    if (overlayShown)
+        flushView();
+    return kDone;
 }
 
 int PictureElement::runSheetAction3()
 {
-    forwardOp(ShapeOp::OverlayStep41);
     makeMaskAbsolute(1);
     maskEditing = 1;
+    outOfPainter = 0;
+    // The handles of the mask's box, where the press is to go.
     maskPath.refreshExtent();
+    handleFlags.setAll();
+    drawHandleMarks();
     const int result = maskPath.pickHandleAndDrag();
     maskEditing = 0;
     makeMaskAbsolute(0);
@@ -385,9 +472,16 @@ int PictureElement::runSheetAction4()
     maskPath.clearActive();
     makeMaskAbsolute(1);
     maskEditing = 1;
+    outOfPainter = 0;
     int result = 11;
     for (int step = 0; step < kMaxMaskSteps && result == 11; ++step) {
-        drawOverlayFigure(ShapeOp::OverlayStep33);
+        // The picture as it is now, its outline and points over it, where the press is to go.
+        showForPress();
+        beginOverlay();
+        copyPainterToOverlay();
+        (void)maskPath.drawCurve(ShapeOp::OverlayStep33, 0.0, 0.0, 0.0); // a path that cannot be drawn shows nothing
+        maskPath.drawMarks(ShapeOp::OverlayStep33);
+        flushOverlay();
         result = maskPath.clickAndEdit();
     }
     maskEditing = 0;

@@ -6,6 +6,7 @@
 
 class ImageMask;
 class UndoManager;
+class ViewParams;
 
 // Kind 19, "picture" (ピクチュアー): an image file (BMP, EPS, GIF, JPEG or TIFF) placed in the
 // rectangle of two corners, optionally cut to a mask outline. The element keeps the file's path
@@ -14,8 +15,10 @@ class UndoManager;
 // frame is drawn.
 //
 // The mask outline is stored relative to the start corner and follows a resize of the rectangle;
-// along an axis where the rectangle is or becomes too thin to measure, the outline keeps its
-// values, so that the mask comes back whole when the rectangle widens again.
+// along an axis where the rectangle is or becomes too thin to measure (under a tenth of a
+// millimetre on paper, which takes in every width the drawing file writes as none), the outline
+// keeps its values, so that the mask comes back whole when the rectangle widens again, before a
+// save and after it.
 //
 // Point numbers (setPoint and the point-move record of a corner drag): 1 the start corner, 2 the
 // end corner, 3 on the outline's points, relative to the start corner.
@@ -69,8 +72,9 @@ public:
     void setEndY(const Point& value) override;
 
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
-    // The property sheet's mask buttons: 9901 create (shape dialog, a click, the path drawn),
-    // 9902 move the picture, 9903 drag a mask handle, 9904 edit the mask's points.
+    // The property sheet's mask buttons: 9901 create (shape dialog, a press, the path drawn),
+    // 9902 move the mask over the picture, 9903 drag a mask handle, 9904 edit the mask's points.
+    // Each waits for the user's own press in the view (ViewParams::waitUserPress).
     [[nodiscard]] int runSheetAction1() override;
     [[nodiscard]] int runSheetAction2() override;
     [[nodiscard]] int runSheetAction3() override;
@@ -90,6 +94,8 @@ public:
     OpenCloseAttribute maskClose;
     BezierPath maskPath;
     int maskEditing = 0;
+    // While a mask tool runs: 1 once the picture has left the painter's page (leavePainter).
+    int outOfPainter = 0;
 
 private:
     struct Corners {
@@ -100,6 +106,15 @@ private:
     // The relative outline rescaled from the old corners' box onto the current one, an axis at a
     // time; an axis too thin to measure before or after keeps the outline's values.
     void followResize(const Corners& before);
+    // The picture cut to the mask (its outline absolute while edited), on the overlay.
+    void drawCutToMask();
+    // Once per drag: the picture erased from the painter's page, so that the drag's figures show
+    // it cut to the mask where it goes; showForPress draws it back before the next press.
+    void leavePainter();
+    void showForPress();
+    // The mask (its outline absolute) follows the held button from the press over the frame,
+    // which stays; the view shows it where it goes. 11 at the release.
+    [[nodiscard]] int dragMask(ViewParams& view);
     // The picture's points in their numbering, into the open undo record.
     void recordPoints(UndoManager& undo);
     // x (axis 0) or y of a corner := the value's, the mask following.

@@ -201,7 +201,7 @@ int dragVertexHandle(Element& e, int handle)
     return dragListHandle(e, *e.vertices(), handle, 1);
 }
 
-int dragListHandle(Element& e, PointList& list, int handle, int eraseFirst)
+int dragListHandle(Element& e, PointList& list, int handle, int eraseFirst, int figure)
 {
     int movesX = 0, movesY = 0;
     Point anchor, handleAt;
@@ -240,7 +240,10 @@ int dragListHandle(Element& e, PointList& list, int handle, int eraseFirst)
             (void)list.copyPoints(&before); // the list has room for these points
             Element::rescaleVertices(list, movesX, movesY, anchor, handleAt, p);
             e.beginOverlay();
-            e.drawRubberBandFrame();
+            if (figure)
+                e.drawOverlayFigure(figure);
+            else
+                e.drawRubberBandFrame();
         }
     }
     e.releaseMouse();

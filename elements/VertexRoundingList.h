@@ -153,10 +153,11 @@ void setCoordinate(DrawPoint* point, const Point& value, int axis);
 // The diameter query of the round kinds: twice the element's one radius, with its centre.
 [[nodiscard]] int diameterOfRadius(Element& element, double out[2], Point* centre);
 // Handle n (0..7) of the element's extent (computed by the caller) dragged: the list mapped from
-// the old box onto the box of the opposite handle and the cursor, the rubber band drawn; the list
-// restored when the drag is cancelled or released outside the view. The element is erased first
-// when asked. 11 done, -1 cancelled or no such handle.
-[[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst);
+// the old box onto the box of the opposite handle and the cursor, the rubber band drawn (or, with
+// a figure given, the element's overlay figure); the list restored when the drag is cancelled or
+// released outside the view. The element is erased first when asked. 11 done, -1 cancelled or no
+// such handle.
+[[nodiscard]] int dragListHandle(Element& element, PointList& list, int handle, int eraseFirst, int figure = 0);
 // The dimension and leader setters: one value of the element's leader line ("drawLine") or arrow
 // head ("arrowLine") from the given attribute; nothing without the sub-object.
 void setLeaderColour(Element& element, const InkColor& value);

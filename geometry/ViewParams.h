@@ -147,6 +147,18 @@ public:
         }
         return loopCode(MouseLoopResult::Ended);
     }
+    // The wait of a tool that nothing starts again once the wait has ended (the picture's mask
+    // tools, which the property sheet starts as it closes): polls until the user's own act. 11 a
+    // left press in the view, 21 a right press there; -1 when the user did something else (Esc,
+    // a press or a key in another window, a command) or the application quits. What is not the
+    // user's press or key (painting, timers, activation, the pointer over other windows) is
+    // handled and the wait goes on. `typed` receives the last character typed in the view while
+    // it waited (0 for none). The default is waitClick's.
+    [[nodiscard]] virtual int waitUserPress(int& typed)
+    {
+        typed = 0;
+        return waitClick(0);
+    }
     // The pointer in drawing coordinates; 0 without a window (the default).
     [[nodiscard]] virtual int mouseWorldXY(double& x, double& y)
     {

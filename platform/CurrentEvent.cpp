@@ -172,8 +172,18 @@ int CurrentEvent::offerShortcut()
     return 0;
 }
 
+int CurrentEvent::takePressFor(HWND window)
+{
+    if (!window || unreadPress != window)
+        return 0;
+    unreadPress = nullptr;
+    return 1;
+}
+
 void CurrentEvent::deliverFetched()
 {
+    fetched = buffer;
+    ++fetchCount;
     copyBuffer();
     trackMouse();
     if (offerAccelerators() || offerShortcut())
@@ -201,6 +211,7 @@ void CurrentEvent::waitForInput()
 void CurrentEvent::pumpStep()
 {
     resetStep();
+    unreadPress = nullptr;
     if (theShortcutHook && theShortcutHook->takePending()) {
         // A shortcut that cannot be queued is lost like a dropped key press; nothing waits for it.
         (void)postDeferredCommand(EV_SHORTCUT_COMMAND);
@@ -233,6 +244,8 @@ void CurrentEvent::pumpStep()
         quitCode = got == 0 ? static_cast<int>(buffer.wParam) : 0;
         return;
     }
+    if (buffer.message == WM_LBUTTONDOWN || buffer.message == WM_RBUTTONDOWN)
+        unreadPress = buffer.hwnd;
     deliverFetched();
 }
 
@@ -288,6 +301,7 @@ void CurrentEvent::fetchAndDispatchNested()
 int CurrentEvent::pumpStepModal(int flags)
 {
     resetStep();
+    unreadPress = nullptr;
     if (popAndRoute())
         return 0;
     code = 0;
@@ -317,6 +331,7 @@ void CurrentEvent::pumpFor(DWORD milliseconds)
 {
     TickTimer timer;
     timer.start();
+    unreadPress = nullptr;
     do {
         emptyPolls = 0;
         if (!popAndRoute()) {

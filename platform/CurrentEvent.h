@@ -42,6 +42,10 @@ public:
     void pumpFor(DWORD milliseconds);
     // Delivers one queued internal event; 0 when the queue is empty.
     int popAndRoute();
+    // 1 once for a button press of `window` that the main loop has just delivered and that no
+    // loop has read yet: the handler it reached started a tool, whose first poll takes the press
+    // this way instead of pumping on to what follows it (the release of a quick click).
+    [[nodiscard]] int takePressFor(HWND window);
 
     // Turns a window message into an event code; -1 when it has none.
     [[nodiscard]] int translateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,8 +82,15 @@ public:
     int emptyPolls = 0;
     // The wParam of the WM_QUIT that ended the loop: the program's exit code.
     int quitCode = 0;
+    // The window message the pump fetched last, as fetched, whatever its handling sent or pumped
+    // since; fetchCount counts the fetched messages, so that a loop tells a new one from the last.
+    MSG fetched = {};
+    unsigned fetchCount = 0;
 
 private:
+    // The press takePressFor answers for: set by the main loop's delivery of a press, cleared by
+    // every later pump step.
+    HWND unreadPress = nullptr;
     // Queues a new record at the end, or at the front when first is 1.
     [[nodiscard]] int enqueue(int code, int arg1, int arg2, HWND target, int first);
     void resetStep();

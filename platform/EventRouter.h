@@ -26,6 +26,8 @@ public:
 
     GlobalBlock windows;
     int lastSerial = 0;
+    // The handlers running: what a nested pump dispatches meanwhile reaches its window as an
+    // event inside a handler (a mouse move is dropped, a press starts no tool).
     int depth = 0;
 
 private:
@@ -33,6 +35,25 @@ private:
 };
 
 extern EventRouter* theEventRouter;
+
+// A loop that polls the mouse outside any window's handler (a tool that a command of the frame
+// starts) counts as a handler for as long as this lives, so that the events it pumps start no
+// other tool in the view.
+class HandlerLoopScope {
+public:
+    HandlerLoopScope()
+    {
+        if (theEventRouter)
+            ++theEventRouter->depth;
+    }
+    ~HandlerLoopScope()
+    {
+        if (theEventRouter)
+            --theEventRouter->depth;
+    }
+    HandlerLoopScope(const HandlerLoopScope&) = delete;
+    HandlerLoopScope& operator=(const HandlerLoopScope&) = delete;
+};
 
 // Posts the close request (7010) for the window with that serial id.
 void postCloseRequest(int serial);

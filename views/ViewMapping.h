@@ -139,6 +139,7 @@ public:
     // The free pollMouseButtons below.
     [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     [[nodiscard]] int waitClick(int kind) override;
+    [[nodiscard]] int waitUserPress(int& typed) override;
     [[nodiscard]] int mouseWorldXY(double& x, double& y) override;
 
     int repaintClientArea() override;
@@ -171,6 +172,11 @@ private:
     [[nodiscard]] double sheetWidthMm() const;
     [[nodiscard]] double sheetHeightMm() const;
     void refreshAfterZoom();
+    // 1 once for the press that the main loop handed to the view and that started the tool now
+    // polling; the loop reads it as its first event.
+    [[nodiscard]] int takeStartingPress();
+    // One pump step of the mouse loops, or the press that started the tool when it is unread.
+    void stepMouseLoop(int blocking);
     void setDirectionCursor();
     // Doubles (direction 1) or halves the zoom about a device point.
     void zoomByClick(const IntPoint& at, int direction);

@@ -14,6 +14,7 @@
 #include "platform/MouseState.h"
 #include "platform/ShortcutHook.h"
 #include "platform/Window.h"
+#include "views/UserPressRules.h"
 #include "views/ZoomRules.h"
 
 namespace {
@@ -82,6 +83,19 @@ int ViewMapping::readMousePoint(IntPoint& device, int& left, int& right, int req
     return isInViewArea(device);
 }
 
+int ViewMapping::takeStartingPress()
+{
+    Window* view = window();
+    return theCurrentEvent && view && theCurrentEvent->takePressFor(view->hwnd());
+}
+
+void ViewMapping::stepMouseLoop(int blocking)
+{
+    // The press that started the tool is its first event: the next one may be the release.
+    if (!takeStartingPress())
+        pumpStep(blocking);
+}
+
 int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right, int requireOwnMessage)
 {
     if (theCurrentEvent && theCurrentEvent->abortLoop) {
@@ -89,7 +103,7 @@ int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right, int req
         left = right = 0;
         return 0;
     }
-    pumpStep(1);
+    stepMouseLoop(1);
     return readMousePoint(device, left, right, requireOwnMessage);
 }
 
@@ -100,7 +114,7 @@ int ViewMapping::nextMousePoint(IntPoint& device, int& left, int& right)
         left = right = 0;
         return 0;
     }
-    pumpStep(1);
+    stepMouseLoop(1);
     (void)readMousePoint(device, left, right, 0); // outside the view the drag goes on
     return quitting() ? 0 : 1;
 }
@@ -112,7 +126,7 @@ int ViewMapping::pollMousePoint(IntPoint& device, int& left, int& right)
         left = right = 0;
         return 0;
     }
-    pumpStep(0);
+    stepMouseLoop(0);
     (void)readMousePoint(device, left, right, 0); // outside the view the wait goes on
     return quitting() ? 0 : 1;
 }
@@ -121,7 +135,9 @@ int ViewMapping::waitClick(int)
 {
     IntPoint point;
     int left = 0, right = 0;
-    // The event that started the wait is read first: a press that started it is its click.
+    // The event that started the wait is read first: a press that started it is its click, and
+    // no later loop takes it again.
+    (void)takeStartingPress(); // read here either way
     int pressed = readMousePoint(point, left, right, 1) && (left || right);
     while (!pressed) {
         showCursorPosition(context);
@@ -133,6 +149,58 @@ int ViewMapping::waitClick(int)
         (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
     const MouseLoopResult result =
         !pressed ? MouseLoopResult::Ended : left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
+    return loopCode(result);
+}
+
+int ViewMapping::waitUserPress(int& typed)
+{
+    typed = 0;
+    Window* view = window();
+    CurrentEvent* event = theCurrentEvent;
+    if (!view || !view->hwnd() || !event)
+        return loopCode(MouseLoopResult::Ended);
+    // What is typed meanwhile belongs to the tool.
+    if (GetFocus() != view->hwnd())
+        (void)SetFocus(view->hwnd()); // the previous focus, or null: nothing to keep
+    MouseLoopResult result = MouseLoopResult::Ended;
+    IntPoint device;
+    for (;;) {
+        showCursorPosition(context);
+        if (event->abortLoop) {
+            event->abortLoop = 0; // a command, or another drawing brought to the front
+            break;
+        }
+        // What the step fetched, if anything: the internal events and empty polls are not acts.
+        const unsigned seen = event->fetchCount;
+        stepMouseLoop(1);
+        if (quitting() || shortcutEndsLoop())
+            break;
+        int left = 0, right = 0;
+        const int inArea = readMousePoint(device, left, right, 0);
+        if (event->fetchCount != seen) {
+            const MSG& message = event->fetched;
+            if (message.message == WM_CHAR && message.hwnd == view->hwnd())
+                typed = static_cast<int>(message.wParam & 0xFF);
+            const UserPressRules::Act act = UserPressRules::actOf(message, view->hwnd(), inArea);
+            if (act == UserPressRules::Act::Ends)
+                break;
+            if (act == UserPressRules::Act::RightPress) {
+                result = MouseLoopResult::RightClick;
+                break;
+            }
+            if (act == UserPressRules::Act::LeftPress) {
+                result = MouseLoopResult::LeftClick;
+                break;
+            }
+        }
+        // A button held down in the view area counts as its press, as in every other loop.
+        if (inArea && (left || right)) {
+            result = left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
+            break;
+        }
+    }
+    if (context)
+        (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
     return loopCode(result);
 }
 

@@ -351,27 +351,6 @@ TEST(BoxInput, CreationPlacementAndEditing)
         EXPECT_EQ(box->secondPoint()->x, 45.0) << c.name;
         EXPECT_EQ(box->secondPoint()->y, 35.0) << c.name;
     }
-
-    // Moving: a right press first gives 21; a left press drags both corners, the last step kept.
-    for (int keys : {int(R), int(L)}) {
-        FakeClock clock(1000, 500);
-        LineDrawing drawing;
-        ScriptedMouse mouse;
-        mouse.at(1000, 20, 20).at(1100, 20, 20, keys).at(1200, 25, 23, keys).at(1300, 32, 27, keys).at(1400, 32, 27);
-        mouse.advanceClockPerRead(&clock, 50);
-        BoxValues v;
-        auto box = newBox(drawing, v);
-        auto& input = static_cast<BoxElement*>(box.get())->input;
-        EXPECT_EQ(input.moveByMouse(), keys == R ? Element::kRightButton : Element::kDone);
-        const double moved = keys == R ? 0.0 : 12.0;
-        EXPECT_EQ(box->firstPoint()->x, v.a.x + moved) << keys;
-        EXPECT_EQ(box->secondPoint()->x, v.b.x + moved) << keys;
-        EXPECT_EQ(box->secondPoint()->y, v.b.y + (keys == R ? 0.0 : 7.0)) << keys;
-        if (keys == L) {
-            EXPECT_EQ(input.dx, 7.0);
-            EXPECT_EQ(input.dy, 4.0);
-        }
-    }
 }
 
 } // namespace

@@ -375,15 +375,21 @@ TEST_F(PictureMaskEdit, EveryMaskToolIsOneStepThatUndoAndRedoGiveBackExactly)
              return s.start.x == kStart.x && s.end.x == kEnd.x && s.outline.size() >= 4 && s.outline[0].x == 10 &&
                     s.outline[0].y == 10;
          }},
-        {"マスク移動: dragged by 20, 10", IDC_MASK_MOVE,
+        // The frame stays; the mask goes the whole drag (the pointer unsnapped: within a pixel).
+        {"マスク移動: the mask dragged by 20, 10 over the picture", IDC_MASK_MOVE,
          [&](ScriptedMouse& m, DWORD at) {
              dragThrough(m, at, screenOf(on(40, 30)), screenOf(on(50, 35)), screenOf(on(60, 40)));
          },
          nullptr,
          [](const PictureState& s) {
-             const double dx = s.start.x - kStart.x;
-             return dx > 5 && s.end.x - kEnd.x == dx && s.outline.size() == kOutline.size() &&
-                    s.outline[1].x == kOutline[1].x + dx;
+             if (!same({s.start, s.end, {}}, {kStart, kEnd, {}}) || s.outline.size() != kOutline.size())
+                 return false;
+             const double dx = s.outline[0].x - kOutline[0].x, dy = s.outline[0].y - kOutline[0].y;
+             for (size_t i = 0; i < kOutline.size(); ++i)
+                 if (std::fabs(s.outline[i].x - kOutline[i].x - dx) > 1e-9 ||
+                     std::fabs(s.outline[i].y - kOutline[i].y - dy) > 1e-9)
+                     return false;
+             return std::fabs(dx - 20) < 0.5 && std::fabs(dy - 10) < 0.5;
          }},
         // Through the mask box's left edge on the way: the outline is never left flat.
         {"拡大、縮小: the right handle of the mask's box through its left edge to twice its width", IDC_MASK_SCALE,

@@ -13,6 +13,7 @@
 #include "geometry/GridSettings.h"
 #include "geometry/MouseLoopResult.h"
 #include "geometry/ViewParams.h"
+#include "platform/EventRouter.h"
 #include "platform/MouseState.h"
 #include "views/LowMemoryGuard.h"
 #include "views/tools/InputPointList.h"
@@ -267,12 +268,20 @@ int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
         if (updater)
             updater->repaintChanges();
     } else if (r >= 9901 && r <= 9904) {
-        if (r == 9901)
-            (void)element->draw(); // the mask tool starts from the element on screen
-        const int action = r == 9901   ? element->runSheetAction1()
-                           : r == 9902 ? element->runSheetAction2()
-                           : r == 9903 ? element->runSheetAction3()
-                                       : element->runSheetAction4();
+        // The mask tool starts from the element on screen.
+        (void)element->draw(); // nothing is drawn without a view
+        if (updater)
+            updater->flushPainter();
+        int action = 0;
+        {
+            // The sheet may have been opened by a command of the frame, outside any handler: the
+            // view's mouse moves and presses meanwhile are the mask tool's, and start no tool.
+            HandlerLoopScope toolRuns;
+            action = r == 9901   ? element->runSheetAction1()
+                     : r == 9902 ? element->runSheetAction2()
+                     : r == 9903 ? element->runSheetAction3()
+                                 : element->runSheetAction4();
+        }
         (void)action; // the action's own result: the element is stored either way
         storeRecorded();
         refreshView();

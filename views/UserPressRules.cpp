@@ -1,0 +1,36 @@
+#include "views/UserPressRules.h"
+
+namespace UserPressRules {
+
+Act actOf(const MSG& message, HWND view, int inViewArea)
+{
+    const int inView = view && message.hwnd == view;
+    switch (message.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        return inView && inViewArea ? Act::LeftPress : Act::Ends;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        return inView ? Act::RightPress : Act::Ends;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        // The middle button pans the view, as the wheel scrolls it: the picture is still there.
+        return inView ? Act::GoesOn : Act::Ends;
+    case WM_XBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCXBUTTONDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+        return Act::Ends;
+    case WM_KEYDOWN:
+        // Keys typed in the view are the tool's ('+' and '-' of the point edit), Esc ends it.
+        return inView && message.wParam != VK_ESCAPE ? Act::GoesOn : Act::Ends;
+    default:
+        return Act::GoesOn;
+    }
+}
+
+} // namespace UserPressRules
