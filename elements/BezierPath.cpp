@@ -513,6 +513,7 @@ int BezierPath::trackRelease(int figure)
         return 0;
     view->cursorPosition(lastMouse);
     for (;;) {
+        owner->showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
         if (!view->nextMousePoint(device, left, right))
@@ -598,6 +599,7 @@ int BezierPath::dragPoint(int h)
     int lastShift = isShiftDown(), moves = 0, released = 0;
     BezierFlattener smoothing;
     for (;;) {
+        owner->showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
         if (!view->nextMousePoint(device, left, right))

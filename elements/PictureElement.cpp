@@ -430,6 +430,7 @@ int PictureElement::dragMask(ViewParams& view)
     deviceToDrawing(&pressed, last, 0);
     captureMouse();
     for (;;) {
+        showCursorPosition();
         int left = 0, right = 0;
         // A failed read ends the move where it is: the loop must end.
         if (!view.nextMousePoint(device, left, right) || !left)

@@ -220,6 +220,7 @@ int dragListHandle(Element& e, PointList& list, int handle, int eraseFirst, int 
         IntPoint last;
         view->cursorPosition(last);
         for (;;) {
+            e.showCursorPosition();
             IntPoint device;
             int left = 0, right = 0;
             if (!view->nextMousePoint(device, left, right))

@@ -19,10 +19,10 @@
 #include "document/SheetSettings.h"
 #include "document/StatusBarPanes.h"
 #include "document/TextCaretPlace.h"
-#include "document/TickStamp.h"
 #include "geometry/ViewParams.h"
 #include "platform/EventRouter.h"
 #include "platform/Region.h"
+#include "platform/TickTimer.h"
 #include "platform/Window.h"
 #include "views/OffscreenPainter.h"
 #include "views/tools/ElementEditor.h"
@@ -657,7 +657,11 @@ void RedrawManager::drawPageElementsInOrder()
     const int page = context->currentPage();
     const int count = store->pageTable->getCount(page);
     int id = store->pageTable->getFirst(page);
-    (void)context->restartTimer(); // without a tick stamp no progress is ever shown
+    // Timed on its own: the drawing's tick stamp measures the user's clicks, and a redraw between
+    // two presses (the view uncovered by a dialog that closed) would make the second one a
+    // double click.
+    TickTimer took;
+    took.start();
     if (count < 5)
         showProgress = 0;
     StatusBarPanes* bar = showProgress ? context->statusBar : nullptr;
@@ -682,7 +686,7 @@ void RedrawManager::drawPageElementsInOrder()
     if (bar)
         bar->endProgress();
     // A page that took half a second shows progress the next time.
-    showProgress = context->tickStamp && context->tickStamp->reached500ms() ? 1 : 0;
+    showProgress = took.elapsed(499);
 }
 
 int RedrawManager::isOutsideUpdateArea(const DoubleRect* extent)

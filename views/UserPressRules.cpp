@@ -2,7 +2,7 @@
 
 namespace UserPressRules {
 
-Act actOf(const MSG& message, HWND view, int inViewArea)
+Act actOf(const MSG& message, HWND view, int inViewArea, int commandKey)
 {
     const int inView = view && message.hwnd == view;
     switch (message.message) {
@@ -26,8 +26,13 @@ Act actOf(const MSG& message, HWND view, int inViewArea)
     case WM_SYSCOMMAND:
         return Act::Ends;
     case WM_KEYDOWN:
-        // Keys typed in the view are the tool's ('+' and '-' of the point edit), Esc ends it.
-        return inView && message.wParam != VK_ESCAPE ? Act::GoesOn : Act::Ends;
+        // Keys typed in the view are the tool's ('+' and '-' of the point edit, Shift), Esc ends
+        // it; with Ctrl held a key is a command (Ctrl itself is not yet one).
+        if (!inView)
+            return Act::Ends;
+        if (message.wParam == VK_ESCAPE)
+            return Act::Cancels;
+        return commandKey && message.wParam != VK_CONTROL && message.wParam != VK_SHIFT ? Act::Ends : Act::GoesOn;
     default:
         return Act::GoesOn;
     }

@@ -145,7 +145,8 @@ int ViewMapping::waitClick(int)
             break;
         pressed = left || right;
     }
-    if (context)
+    // The clicks are timed from the last press; a wait that ended without one leaves the time.
+    if (context && pressed)
         (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
     const MouseLoopResult result =
         !pressed ? MouseLoopResult::Ended : left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
@@ -162,34 +163,46 @@ int ViewMapping::waitUserPress(int& typed)
     // What is typed meanwhile belongs to the tool.
     if (GetFocus() != view->hwnd())
         (void)SetFocus(view->hwnd()); // the previous focus, or null: nothing to keep
+    auto actOf = [&](const MSG& message) {
+        IntPoint at(message.pt.x, message.pt.y);
+        view->screenToClient(at);
+        return UserPressRules::actOf(message, view->hwnd(), isInViewArea(at), isControlDown() || isKeyDown(VK_MENU));
+    };
     MouseLoopResult result = MouseLoopResult::Ended;
-    IntPoint device;
     for (;;) {
         showCursorPosition(context);
         if (event->abortLoop) {
             event->abortLoop = 0; // a command, or another drawing brought to the front
             break;
         }
+        // What the user does besides the tool's press waits in the queue for the main loop,
+        // which handles it once the tool has ended and stored its work: a Ctrl+S saves it.
+        // Esc is taken here, so that nothing else acts on it.
+        MSG next;
+        if (PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) {
+            const UserPressRules::Act act = actOf(next);
+            if (act == UserPressRules::Act::Cancels)
+                (void)PeekMessageA(&next, next.hwnd, next.message, next.message, PM_REMOVE); // the one just seen
+            if (act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels)
+                break;
+        }
         // What the step fetched, if anything: the internal events and empty polls are not acts.
         const unsigned seen = event->fetchCount;
-        stepMouseLoop(1);
+        stepMouseLoop(0); // waits a moment at most, so that the next message is looked at first
         if (quitting() || shortcutEndsLoop())
             break;
+        IntPoint device;
         int left = 0, right = 0;
         const int inArea = readMousePoint(device, left, right, 0);
         if (event->fetchCount != seen) {
             const MSG& message = event->fetched;
             if (message.message == WM_CHAR && message.hwnd == view->hwnd())
                 typed = static_cast<int>(message.wParam & 0xFF);
-            const UserPressRules::Act act = UserPressRules::actOf(message, view->hwnd(), inArea);
-            if (act == UserPressRules::Act::Ends)
+            const UserPressRules::Act act = actOf(message);
+            if (act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels)
                 break;
-            if (act == UserPressRules::Act::RightPress) {
-                result = MouseLoopResult::RightClick;
-                break;
-            }
-            if (act == UserPressRules::Act::LeftPress) {
-                result = MouseLoopResult::LeftClick;
+            if (act == UserPressRules::Act::RightPress || act == UserPressRules::Act::LeftPress) {
+                result = act == UserPressRules::Act::LeftPress ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
                 break;
             }
         }
@@ -199,7 +212,7 @@ int ViewMapping::waitUserPress(int& typed)
             break;
         }
     }
-    if (context)
+    if (context && result != MouseLoopResult::Ended)
         (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
     return loopCode(result);
 }
@@ -342,7 +355,7 @@ int ViewMapping::zoomByMouse()
             break;
         }
     }
-    if (context)
+    if (context && (outcome == MouseLoopResult::LeftClick || outcome == MouseLoopResult::RightClick))
         (void)context->restartTimer(); // 0 without a tick stamp: every drag then counts as held long enough
     if (outcome == MouseLoopResult::LeftClick) {
         const int zoomed = rectangleZoom(point);

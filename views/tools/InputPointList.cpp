@@ -114,7 +114,9 @@ int InputPointList::waitClick(int collectedKind, int)
             break;
         }
     }
-    (void)context->restartTimer(); // 0 without a tick stamp
+    // The clicks are timed from the last press; a wait that ended without one leaves the time.
+    if (result != MouseLoopResult::Ended)
+        (void)context->restartTimer(); // 0 without a tick stamp
     if (result == MouseLoopResult::LeftClick && !appendDevicePoint(device))
         result = MouseLoopResult::Ended;
     return loopCode(result);

@@ -493,7 +493,9 @@ int SelectTool::onMouse()
     }
     if (theImeGuard)
         theImeGuard->restore();
-    (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
+    // The clicks are timed from the last press; a loop that ended without one leaves the time.
+    if (outcome == loopCode(MouseLoopResult::LeftClick) || outcome == loopCode(MouseLoopResult::RightClick))
+        (void)context->restartTimer(); // 0 without a tick stamp: clicks are then not timed
     if (outcome == loopCode(MouseLoopResult::LeftClick))
         (void)onLeftButton();
     else if (outcome == loopCode(MouseLoopResult::RightClick))
