@@ -113,6 +113,7 @@ int BezierPath::freehand(int method)
     int left = isLeftButtonDown(), right = 0;
     owner->captureMouse();
     while (left) {
+        owner->showCursorPosition();
         IntPoint next;
         if (!view->nextMousePoint(next, left, right)) {
             owner->releaseMouse();
@@ -230,6 +231,7 @@ int BezierPath::placeSecondCorner()
         owner->captureMouse();
     int result = Element::kCancelled;
     for (;;) {
+        owner->showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
         const int read = dragging ? view->nextMousePoint(device, left, right)
@@ -324,6 +326,7 @@ int BezierPath::followShape(int method)
         owner->captureMouse();
     int result = Element::kCancelled;
     for (;;) {
+        owner->showCursorPosition();
         IntPoint device;
         int left = 0, right = 0;
         const int read = dragging ? view->nextMousePoint(device, left, right)

@@ -131,6 +131,15 @@ def cmd_anchor_moved(before, after, index, dx, dy):
     report(problems)
 
 
+def cmd_anchors_same(before, after):
+    """The outline has as many points as before and its anchors (every third point) are where they
+    were; the control points beside a removed anchor's neighbours may differ."""
+    a, b = the_picture(before)['mask'], the_picture(after)['mask']
+    report(['%d points, was %d' % (len(b), len(a))] if len(a) != len(b) else
+           ['anchor %d at %.5f,%.5f, was %.5f,%.5f' % (i, b[i][0], b[i][1], a[i][0], a[i][1])
+            for i in range(0, len(a), 3) if differ(a[i][0], b[i][0], FILE) or differ(a[i][1], b[i][1], FILE)])
+
+
 def cmd_points(name, count):
     """The outline has this many points."""
     n = len(the_picture(name)['mask'])
@@ -167,6 +176,28 @@ def cmd_line(name, dx, dy):
                 not differ(ys[1] - ys[0], float(dy) * PX, POINTER + FILE):
             return
     report(['no line of %s, %s pixels' % (dx, dy)])
+
+
+def line_angles(name):
+    import math
+    data = open(name, 'rb').read().decode('shift_jis', 'replace')
+    angles = []
+    for body in re.findall(r'<line>(.*?)</line>', data, re.S):
+        xs = [float(v) for v in re.findall(r'<x>([-0-9.e]+)</x>', body)]
+        ys = [float(v) for v in re.findall(r'<y>([-0-9.e]+)</y>', body)]
+        angles.append(math.degrees(math.atan2(ys[1] - ys[0], xs[1] - xs[0])))
+    return angles
+
+
+def cmd_turned_beyond(before, after, degrees):
+    """The drawing's one line turned, and by more than the given angle alone (either way): a turn
+    by a dialog's angle followed by a drag that turned it further."""
+    a, b = line_angles(before), line_angles(after)
+    if len(a) != 1 or len(b) != 1:
+        report(['%d lines, then %d; not 1' % (len(a), len(b))])
+    turn = (b[0] - a[0] + 180) % 360 - 180
+    report(['the line turned by %.2f degrees, the dialog\'s turn alone' % turn]
+           if any(abs(abs(turn) - t) < 1 for t in (0, float(degrees))) else [])
 
 
 def cmd_text(name, letters):

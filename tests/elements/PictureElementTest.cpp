@@ -247,7 +247,8 @@ TEST(PictureMask, FollowsAResizeOnTheSameImagePixels)
     }
 }
 
-// A frame brought to no width or height (or one too thin to measure) and widened again, by each
+// A frame brought to no width or height (or one too thin for the file to keep a mask scaled to
+// it) and widened again, by each
 // path that resizes a picture: the outline keeps its values along that axis, so the mask comes
 // back whole, exactly; the other axis follows the frame as before.
 TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
@@ -275,7 +276,10 @@ TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
         bool keepsX, keepsY; // the outline's x (y) left as it was
     } sizes[] = {
         {0, 60, true, false}, {80, 0, false, true}, {0, 0, true, true}, {5e-13, 60, true, false},
-        {-20, 30, false, false}, {1e-10, 60, false, false},
+        {-20, 30, false, false},
+        // Under a tenth of a millimetre on paper (the drawing at 1:1) the drawing file could not
+        // keep an outline scaled to the frame: it is too thin as well. Above, the outline follows.
+        {1e-10, 60, true, false}, {3e-6, 60, true, false}, {0.09, 60, true, false}, {0.11, 60, false, false},
     };
     for (const auto& path : paths) {
         for (const auto& size : sizes) {

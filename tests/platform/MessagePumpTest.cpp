@@ -167,6 +167,43 @@ TEST_F(MessagePump, NestedStepLeavesAMenuCommandForTheMainLoop)
     EXPECT_EQ(count(EV_MENU_COMMAND), 1);
 }
 
+// A press that the main loop delivers is kept for the first poll of the tool its handler starts,
+// once, and only until any later pump step: the release of a quick click behind it is not read
+// first.
+TEST_F(MessagePump, APressTheMainLoopDeliversIsKeptForTheLoopItStartsOnce)
+{
+    RecordingWindow view, other;
+    struct Row {
+        const char* what;
+        UINT message;
+        HWND delivered;
+        int nestedStepFirst;
+        HWND asked;
+        int kept;
+    };
+    const Row rows[] = {
+        {"a left press", WM_LBUTTONDOWN, view.hwnd(), 0, view.hwnd(), 1},
+        {"a right press", WM_RBUTTONDOWN, view.hwnd(), 0, view.hwnd(), 1},
+        {"a press of another window", WM_LBUTTONDOWN, other.hwnd(), 0, view.hwnd(), 0},
+        {"a mouse move", WM_MOUSEMOVE, view.hwnd(), 0, view.hwnd(), 0},
+        {"a press some nested loop has stepped past", WM_LBUTTONDOWN, view.hwnd(), 1, view.hwnd(), 0},
+    };
+    for (const Row& r : rows) {
+        drain();
+        PostMessageA(r.delivered, r.message, 0, 0);
+        theCurrentEvent->pumpStep();
+        if (r.nestedStepFirst)
+            (void)theCurrentEvent->pumpStepNoWait(0);
+        EXPECT_EQ(theCurrentEvent->takePressFor(r.asked), r.kept) << r.what;
+        EXPECT_EQ(theCurrentEvent->takePressFor(r.asked), 0) << r.what << ", asked again";
+    }
+    // The next step of the main loop forgets it.
+    PostMessageA(view.hwnd(), WM_LBUTTONDOWN, 0, 0);
+    theCurrentEvent->pumpStep();
+    theCurrentEvent->pumpStep();
+    EXPECT_EQ(theCurrentEvent->takePressFor(view.hwnd()), 0);
+}
+
 TEST_F(MessagePump, MousePositionsAreSignedAndWheelPositionsStayInScreenCoordinates)
 {
     RecordingWindow view;

@@ -7,6 +7,7 @@
 
 #include "document/DocumentContext.h"
 #include "document/Element.h"
+#include "document/StatusBarPanes.h"
 #include "document/UndoManager.h"
 #include "document/ViewUpdater.h"
 #include "geometry/MouseLoopResult.h"
@@ -162,16 +163,12 @@ int RotateTool::waitInput()
     ViewParams* view = context->view;
     IntPoint device;
     int left = 0, right = 0;
-    // The click that started the tool ends first.
-    while (isLeftButtonDown()) {
-        if (!view->nextMousePoint(device, left, right))
-            return loopCode(MouseLoopResult::Ended);
-        if (!left)
-            break;
-    }
-    // A press elsewhere (a toolbar, another window) is not the tool's: the wait ends, and the
+    // A press that started the tool (the pointer resting where a dialog closed by Return left it)
+    // is its first press: the first poll reads it. A press elsewhere (a toolbar, another window) is not the tool's: the wait ends, and the
     // next mouse move over the view starts the tool again with the same centre.
     for (;;) {
+        if (context->statusBar)
+            context->statusBar->showCursorPosition();
         if (!view->nextMousePoint(device, left, right, 1))
             return loopCode(MouseLoopResult::Ended);
         if (left)
@@ -202,6 +199,8 @@ int RotateTool::dragStep()
     IntPoint device = press, last = press;
     int left = 1, right = 0, shift = isShiftDown();
     while (left) {
+        if (context->statusBar)
+            context->statusBar->showCursorPosition();
         if (!view->nextMousePoint(device, left, right))
             return loopCode(MouseLoopResult::Ended);
         const int shiftNow = isShiftDown();
