@@ -77,8 +77,9 @@ public:
     // numbers or by mouse. placeAt places the current part's elements with its origin at (x, y)
     // on the drawing's current page: moved, given one new group, selected, under one undo
     // record; 1 when at least one element was placed. placeByMouse lets the target follow the
-    // mouse with a preview until a press (or, with the button held or found down at the start,
-    // its release); a right press or a cancelled tracking places nothing.
+    // mouse with a preview until the user's press in the view (or, with the button held from the
+    // pane, its release); a right press, Esc, a cancelled tracking or the user's press or key in
+    // another window places nothing.
     [[nodiscard]] int place(DocumentContext* drawing);
     [[nodiscard]] int placeAt(DocumentContext* drawing, double x, double y);
     [[nodiscard]] int placeByMouse(DocumentContext* drawing, int buttonHeld);

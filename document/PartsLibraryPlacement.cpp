@@ -171,25 +171,27 @@ int PartsLibrary::placeByMouse(DocumentContext* drawing, int buttonHeld)
     if (!view || !loadCurrentPart())
         return 0;
     IntPoint device;
+    IntPoint drawn;
     int left = 0;
-    int right = 0;
+    int press = 0;
     double x = 0.0;
     double y = 0.0;
     double z = 0.0;
     int chosen = 0;
     int first = 1;
-    // The view's mouse steps end when the tracking is cancelled or the program quits.
-    while (view->nextMousePoint(device, left, right)) {
-        if (right)
+    // The part follows the pointer until the user's own press in the view, or, dragged in from
+    // the parts pane, until the button is let go. A press or a key elsewhere ends the placement
+    // and is handled after it: a press on the pane chooses a part, it places none.
+    while (view->nextUserStep(device, left, press)) {
+        if (press == 2)
             break;
-        // A button already down when the placement starts is a drag from the parts pane: the
-        // part lands where it is let go, not at every step of the way.
-        if (first && left)
-            buttonHeld = 1;
-        first = 0;
         view->deviceToWorld(device, &x, &y, &z);
-        drawPreview(drawing, x, y);
-        if (buttonHeld ? !left : left) {
+        if (first || device.x != drawn.x || device.y != drawn.y) {
+            drawPreview(drawing, x, y); // the steps where the pointer rests draw nothing new
+            drawn = device;
+            first = 0;
+        }
+        if (buttonHeld ? !left : press == 1) {
             chosen = 1;
             break;
         }

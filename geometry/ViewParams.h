@@ -159,6 +159,22 @@ public:
         typed = 0;
         return waitClick(0);
     }
+    // One step of a loop that follows the pointer until the user's own press in the view (a part
+    // placed by mouse): pumps one event and reads the pointer (view client pixels) and the left
+    // button. `press` is 1 for a left press in the view's drawing area, 2 for a right press in the
+    // view, 0 otherwise: a button held down since before the step is no press. 0 when the loop
+    // ends: the tracking was cancelled, Esc was pressed, the application quits, or the user acted
+    // elsewhere (a press or a key in another window, a command), which is left to be handled after
+    // the loop. The default reads a button down as its press.
+    [[nodiscard]] virtual int nextUserStep(IntPoint& device, int& left, int& press)
+    {
+        int right = 0;
+        press = 0;
+        if (!nextMousePoint(device, left, right))
+            return 0;
+        press = left ? 1 : right ? 2 : 0;
+        return 1;
+    }
     // The pointer in drawing coordinates; 0 without a window (the default).
     [[nodiscard]] virtual int mouseWorldXY(double& x, double& y)
     {

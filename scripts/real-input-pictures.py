@@ -166,27 +166,28 @@ def cmd_mask_right_middle(name):
     print(round(x1 / PX), round((y0 + y1) / 2 / PX))
 
 
-def cmd_line(name, dx, dy):
-    """The drawing holds a line whose end lies (dx, dy) pixels from its start."""
+def lines(name):
+    """The lines of a drawing: (start x, start y, end x, end y) in mm."""
     data = open(name, 'rb').read().decode('shift_jis', 'replace')
+    found = []
     for body in re.findall(r'<line>(.*?)</line>', data, re.S):
         xs = [float(v) for v in re.findall(r'<x>([-0-9.e]+)</x>', body)]
         ys = [float(v) for v in re.findall(r'<y>([-0-9.e]+)</y>', body)]
-        if not differ(xs[1] - xs[0], float(dx) * PX, POINTER + FILE) and \
-                not differ(ys[1] - ys[0], float(dy) * PX, POINTER + FILE):
+        found.append((xs[0], ys[0], xs[1], ys[1]))
+    return found
+
+
+def cmd_line(name, dx, dy):
+    """The drawing holds a line whose end lies (dx, dy) pixels from its start."""
+    for x0, y0, x1, y1 in lines(name):
+        if not differ(x1 - x0, float(dx) * PX, POINTER + FILE) and not differ(y1 - y0, float(dy) * PX, POINTER + FILE):
             return
     report(['no line of %s, %s pixels' % (dx, dy)])
 
 
 def line_angles(name):
     import math
-    data = open(name, 'rb').read().decode('shift_jis', 'replace')
-    angles = []
-    for body in re.findall(r'<line>(.*?)</line>', data, re.S):
-        xs = [float(v) for v in re.findall(r'<x>([-0-9.e]+)</x>', body)]
-        ys = [float(v) for v in re.findall(r'<y>([-0-9.e]+)</y>', body)]
-        angles.append(math.degrees(math.atan2(ys[1] - ys[0], xs[1] - xs[0])))
-    return angles
+    return [math.degrees(math.atan2(y1 - y0, x1 - x0)) for x0, y0, x1, y1 in lines(name)]
 
 
 def cmd_turned_beyond(before, after, degrees):
@@ -207,6 +208,26 @@ def cmd_text(name, letters):
         if ''.join(re.findall(r'"([^"]*)"', body)).find(letters) >= 0:
             return
     report(['no text %s' % letters])
+
+
+def cmd_part_placed(before, after, width, height, dx, dy):
+    """The later drawing holds one line more, a part's line of (width, height) mm whose start lies
+    (dx, dy) pixels from the picture's start corner."""
+    new = lines(after)
+    for line in lines(before):
+        if line in new:
+            new.remove(line)
+    if len(new) != 1:
+        report(['%d lines placed, not 1: %s' % (len(new), new)])
+    x0, y0, x1, y1 = new[0]
+    corner = the_picture(after)['start']
+    problems = []
+    if differ(x1 - x0, float(width), FILE) or differ(y1 - y0, float(height), FILE):
+        problems.append('the line spans %.5f x %.5f mm' % (x1 - x0, y1 - y0))
+    if differ(x0 - corner[0], float(dx) * PX, POINTER + FILE) or differ(y0 - corner[1], float(dy) * PX, POINTER + FILE):
+        problems.append('the line starts %.5f, %.5f mm from the picture, not %s, %s pixels' % (
+            x0 - corner[0], y0 - corner[1], dx, dy))
+    report(problems)
 
 
 if __name__ == '__main__':

@@ -1,5 +1,6 @@
 #pragma once
 #include "geometry/ViewParams.h"
+#include "views/UserPressRules.h"
 
 class PaperSettings;
 
@@ -140,6 +141,7 @@ public:
     [[nodiscard]] int pollMouseButtons(int& left, int& right) override;
     [[nodiscard]] int waitClick(int kind) override;
     [[nodiscard]] int waitUserPress(int& typed) override;
+    [[nodiscard]] int nextUserStep(IntPoint& device, int& left, int& press) override;
     [[nodiscard]] int mouseWorldXY(double& x, double& y) override;
 
     int repaintClientArea() override;
@@ -177,6 +179,11 @@ private:
     [[nodiscard]] int takeStartingPress();
     // One pump step of the mouse loops, or the press that started the tool when it is unread.
     void stepMouseLoop(int blocking);
+    // What a message means to a loop that waits for the user's own press in the view.
+    [[nodiscard]] UserPressRules::Act userActOf(const MSG& message);
+    // 1 when the message waiting next is the user's act elsewhere (a press or a key in another
+    // window, a command), left in the queue, or Esc, taken: either ends the wait.
+    [[nodiscard]] int userActsElsewhere();
     void setDirectionCursor();
     // Doubles (direction 1) or halves the zoom about a device point.
     void zoomByClick(const IntPoint& at, int direction);

@@ -153,6 +153,28 @@ int ViewMapping::waitClick(int)
     return loopCode(result);
 }
 
+UserPressRules::Act ViewMapping::userActOf(const MSG& message)
+{
+    Window* view = window();
+    IntPoint at(message.pt.x, message.pt.y);
+    view->screenToClient(at);
+    return UserPressRules::actOf(message, view->hwnd(), isInViewArea(at), isControlDown() || isKeyDown(VK_MENU));
+}
+
+int ViewMapping::userActsElsewhere()
+{
+    // What the user does besides the tool's press waits in the queue for the main loop, which
+    // handles it once the tool has ended and stored its work: a Ctrl+S saves it. Esc is taken
+    // here, so that nothing else acts on it.
+    MSG next;
+    if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE))
+        return 0;
+    const UserPressRules::Act act = userActOf(next);
+    if (act == UserPressRules::Act::Cancels)
+        (void)PeekMessageA(&next, next.hwnd, next.message, next.message, PM_REMOVE); // the one just seen
+    return act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels;
+}
+
 int ViewMapping::waitUserPress(int& typed)
 {
     typed = 0;
@@ -163,11 +185,6 @@ int ViewMapping::waitUserPress(int& typed)
     // What is typed meanwhile belongs to the tool.
     if (GetFocus() != view->hwnd())
         (void)SetFocus(view->hwnd()); // the previous focus, or null: nothing to keep
-    auto actOf = [&](const MSG& message) {
-        IntPoint at(message.pt.x, message.pt.y);
-        view->screenToClient(at);
-        return UserPressRules::actOf(message, view->hwnd(), isInViewArea(at), isControlDown() || isKeyDown(VK_MENU));
-    };
     MouseLoopResult result = MouseLoopResult::Ended;
     for (;;) {
         showCursorPosition(context);
@@ -175,17 +192,8 @@ int ViewMapping::waitUserPress(int& typed)
             event->abortLoop = 0; // a command, or another drawing brought to the front
             break;
         }
-        // What the user does besides the tool's press waits in the queue for the main loop,
-        // which handles it once the tool has ended and stored its work: a Ctrl+S saves it.
-        // Esc is taken here, so that nothing else acts on it.
-        MSG next;
-        if (PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) {
-            const UserPressRules::Act act = actOf(next);
-            if (act == UserPressRules::Act::Cancels)
-                (void)PeekMessageA(&next, next.hwnd, next.message, next.message, PM_REMOVE); // the one just seen
-            if (act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels)
-                break;
-        }
+        if (userActsElsewhere())
+            break;
         // What the step fetched, if anything: the internal events and empty polls are not acts.
         const unsigned seen = event->fetchCount;
         stepMouseLoop(0); // waits a moment at most, so that the next message is looked at first
@@ -198,7 +206,7 @@ int ViewMapping::waitUserPress(int& typed)
             const MSG& message = event->fetched;
             if (message.message == WM_CHAR && message.hwnd == view->hwnd())
                 typed = static_cast<int>(message.wParam & 0xFF);
-            const UserPressRules::Act act = actOf(message);
+            const UserPressRules::Act act = userActOf(message);
             if (act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels)
                 break;
             if (act == UserPressRules::Act::RightPress || act == UserPressRules::Act::LeftPress) {
@@ -215,6 +223,48 @@ int ViewMapping::waitUserPress(int& typed)
     if (context && result != MouseLoopResult::Ended)
         (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
     return loopCode(result);
+}
+
+int ViewMapping::nextUserStep(IntPoint& device, int& left, int& press)
+{
+    left = press = 0;
+    Window* view = window();
+    CurrentEvent* event = theCurrentEvent;
+    if (!view || !view->hwnd() || !event)
+        return 0;
+    if (event->abortLoop) {
+        event->abortLoop = 0;
+        return 0;
+    }
+    if (userActsElsewhere())
+        return 0;
+    // The press that started the loop is its first act; otherwise what this step fetches, if
+    // anything (internal events and empty polls are no acts).
+    const unsigned seen = event->fetchCount;
+    const int starting = takeStartingPress();
+    if (!starting)
+        pumpStep(0); // waits a moment at most, so that the next message is looked at first
+    showCursorPosition(context);
+    if (quitting() || shortcutEndsLoop())
+        return 0;
+    int right = 0;
+    (void)readMousePoint(device, left, right, 0);
+    if (!starting && event->fetchCount == seen)
+        return 1;
+    switch (userActOf(event->fetched)) {
+    case UserPressRules::Act::Ends:
+    case UserPressRules::Act::Cancels:
+        return 0;
+    case UserPressRules::Act::LeftPress:
+        press = 1;
+        break;
+    case UserPressRules::Act::RightPress:
+        press = 2;
+        break;
+    case UserPressRules::Act::GoesOn:
+        break;
+    }
+    return 1;
 }
 
 int ViewMapping::mouseWorldXY(double& x, double& y)

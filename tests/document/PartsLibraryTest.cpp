@@ -547,14 +547,14 @@ TEST_F(PartsTest, ThePlacementDialogPlacesByNumbersOrByMouse)
     mouse.rest(40, 40, ScriptedMouse::kRight);
     EXPECT_EQ(library.placeByMouse(&drawing.context, 0), 0);
     EXPECT_EQ(drawing.pageOrder(1).size(), 7u);
-    // The button already down, dragged in from the pane: one part, where the button is let go.
+    // Dragged in from the pane with the button held: one part, where the button is let go.
     const DWORD u = clock.now() + 100;
     clock.set(u);
     mouse.at(u, 40, 40, ScriptedMouse::kLeft)
         .at(u + 40, 80, 60, ScriptedMouse::kLeft)
         .at(u + 80, 100, 80, ScriptedMouse::kLeft)
         .at(u + 120, 100, 80);
-    EXPECT_EQ(library.placeByMouse(&drawing.context, 0), 1);
+    EXPECT_EQ(library.placeByMouse(&drawing.context, 1), 1);
     order = drawing.pageOrder(1);
     ASSERT_EQ(order.size(), 9u);
     EXPECT_EQ(drawing.pointsOf(order[8])[1].x, 25.0) << "moved by (20, -70)";
