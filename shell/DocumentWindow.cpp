@@ -178,8 +178,10 @@ int DocumentWindow::runEditCommand(int id)
     case TOOL_PARTS_LIST_2:
     case TOOL_PARTS_LIST_3: {
         // A left press on a parts list: the part pressed becomes current, and dragged out of its
-        // cell it is placed where the button is let go.
+        // cell it is placed where the button is let go. The view's moves meanwhile are the drag's:
+        // they start no placement of the list as the current tool.
         PartsLibrary* library = existingPartsLibrary(id - TOOL_PARTS_LIST_1 + 1);
+        HandlerLoopScope pressRuns;
         IntPoint cursor;
         readCursorPos(cursor);
         return library ? library->onLeftPress(context, cursor) : 0;
@@ -261,6 +263,8 @@ void DocumentWindow::runPartsCommand(int id)
     PartsLibrary* library = currentPartsLibrary();
     if (!library || !context)
         return;
+    // A part placed by mouse follows the view's moves itself: they start no other placement.
+    HandlerLoopScope commandRuns;
     // The library reports its own failures (a cancelled dialog, a file that cannot be written).
     switch (id) {
     case OP_PART_REGISTER:
