@@ -184,6 +184,12 @@ private:
     // 1 when the message waiting next is the user's act elsewhere (a press or a key in another
     // window, a command), left in the queue, or Esc, taken: either ends the wait.
     [[nodiscard]] int userActsElsewhere();
+    // One step of a wait for the user's own press in the view. 0 when the wait ends: the tracking
+    // was cancelled, the user acted elsewhere or pressed Esc, or the application quits. Else the
+    // pointer and buttons are read, `message` is what the step fetched (null for nothing; the
+    // unread press that started the tool counts as fetched) and `act` what it means.
+    [[nodiscard]] int stepToUserAct(IntPoint& device, int& left, int& right, UserPressRules::Act& act,
+                                    const MSG*& message);
     void setDirectionCursor();
     // Doubles (direction 1) or halves the zoom about a device point.
     void zoomByClick(const IntPoint& at, int direction);

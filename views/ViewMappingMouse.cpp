@@ -175,65 +175,16 @@ int ViewMapping::userActsElsewhere()
     return act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels;
 }
 
-int ViewMapping::waitUserPress(int& typed)
+int ViewMapping::stepToUserAct(IntPoint& device, int& left, int& right, UserPressRules::Act& act, const MSG*& message)
 {
-    typed = 0;
-    Window* view = window();
+    left = right = 0;
+    act = UserPressRules::Act::GoesOn;
+    message = nullptr;
     CurrentEvent* event = theCurrentEvent;
-    if (!view || !view->hwnd() || !event)
-        return loopCode(MouseLoopResult::Ended);
-    // What is typed meanwhile belongs to the tool.
-    if (GetFocus() != view->hwnd())
-        (void)SetFocus(view->hwnd()); // the previous focus, or null: nothing to keep
-    MouseLoopResult result = MouseLoopResult::Ended;
-    for (;;) {
-        showCursorPosition(context);
-        if (event->abortLoop) {
-            event->abortLoop = 0; // a command, or another drawing brought to the front
-            break;
-        }
-        if (userActsElsewhere())
-            break;
-        // What the step fetched, if anything: the internal events and empty polls are not acts.
-        const unsigned seen = event->fetchCount;
-        stepMouseLoop(0); // waits a moment at most, so that the next message is looked at first
-        if (quitting() || shortcutEndsLoop())
-            break;
-        IntPoint device;
-        int left = 0, right = 0;
-        const int inArea = readMousePoint(device, left, right, 0);
-        if (event->fetchCount != seen) {
-            const MSG& message = event->fetched;
-            if (message.message == WM_CHAR && message.hwnd == view->hwnd())
-                typed = static_cast<int>(message.wParam & 0xFF);
-            const UserPressRules::Act act = userActOf(message);
-            if (act == UserPressRules::Act::Ends || act == UserPressRules::Act::Cancels)
-                break;
-            if (act == UserPressRules::Act::RightPress || act == UserPressRules::Act::LeftPress) {
-                result = act == UserPressRules::Act::LeftPress ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
-                break;
-            }
-        }
-        // A button held down in the view area counts as its press, as in every other loop.
-        if (inArea && (left || right)) {
-            result = left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
-            break;
-        }
-    }
-    if (context && result != MouseLoopResult::Ended)
-        (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
-    return loopCode(result);
-}
-
-int ViewMapping::nextUserStep(IntPoint& device, int& left, int& press)
-{
-    left = press = 0;
-    Window* view = window();
-    CurrentEvent* event = theCurrentEvent;
-    if (!view || !view->hwnd() || !event)
+    if (!event)
         return 0;
     if (event->abortLoop) {
-        event->abortLoop = 0;
+        event->abortLoop = 0; // a command, or another drawing brought to the front
         return 0;
     }
     if (userActsElsewhere())
@@ -247,23 +198,60 @@ int ViewMapping::nextUserStep(IntPoint& device, int& left, int& press)
     showCursorPosition(context);
     if (quitting() || shortcutEndsLoop())
         return 0;
-    int right = 0;
     (void)readMousePoint(device, left, right, 0);
     if (!starting && event->fetchCount == seen)
         return 1;
-    switch (userActOf(event->fetched)) {
-    case UserPressRules::Act::Ends:
-    case UserPressRules::Act::Cancels:
-        return 0;
-    case UserPressRules::Act::LeftPress:
-        press = 1;
-        break;
-    case UserPressRules::Act::RightPress:
-        press = 2;
-        break;
-    case UserPressRules::Act::GoesOn:
-        break;
+    message = &event->fetched;
+    act = userActOf(*message);
+    return act != UserPressRules::Act::Ends && act != UserPressRules::Act::Cancels;
+}
+
+int ViewMapping::waitUserPress(int& typed)
+{
+    typed = 0;
+    Window* view = window();
+    if (!view || !view->hwnd() || !theCurrentEvent)
+        return loopCode(MouseLoopResult::Ended);
+    // What is typed meanwhile belongs to the tool.
+    if (GetFocus() != view->hwnd())
+        (void)SetFocus(view->hwnd()); // the previous focus, or null: nothing to keep
+    MouseLoopResult result = MouseLoopResult::Ended;
+    IntPoint device;
+    int left = 0, right = 0;
+    UserPressRules::Act act;
+    const MSG* message = nullptr;
+    while (stepToUserAct(device, left, right, act, message)) {
+        if (message && message->message == WM_CHAR && message->hwnd == view->hwnd())
+            typed = static_cast<int>(message->wParam & 0xFF);
+        if (act == UserPressRules::Act::LeftPress || act == UserPressRules::Act::RightPress) {
+            result = act == UserPressRules::Act::LeftPress ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
+            break;
+        }
+        // A button held down in the view area counts as its press, as in every other loop.
+        if (isInViewArea(device) && (left || right)) {
+            result = left ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;
+            break;
+        }
     }
+    if (context && result != MouseLoopResult::Ended)
+        (void)context->restartTimer(); // 0 without a tick stamp: nothing measures the click
+    return loopCode(result);
+}
+
+int ViewMapping::nextUserStep(IntPoint& device, int& left, int& press)
+{
+    press = 0;
+    Window* view = window();
+    if (!view || !view->hwnd()) {
+        left = 0;
+        return 0;
+    }
+    int right = 0;
+    UserPressRules::Act act;
+    const MSG* message = nullptr;
+    if (!stepToUserAct(device, left, right, act, message))
+        return 0;
+    press = act == UserPressRules::Act::LeftPress ? 1 : act == UserPressRules::Act::RightPress ? 2 : 0;
     return 1;
 }
 
