@@ -119,11 +119,8 @@ public:
     // flag of a hit.
     [[nodiscard]] virtual int hitTestExtent() { return 0; }
     [[nodiscard]] virtual int hitTest() { return 0; }
-    [[nodiscard]] virtual int hitHandle(int* handle, int* flag)
-    {
-        (void)handle, (void)flag;
-        return 0;
-    }
+    // The base tests the marks on the extent measureHandlesExtent gives.
+    [[nodiscard]] virtual int hitHandle(int* handle, int* flag);
     [[nodiscard]] virtual int hitTestLeader() { return 0; }
     [[nodiscard]] virtual int isInSelectionArea() { return 0; }
 
@@ -289,6 +286,9 @@ public:
         (void)handle;
         return 0;
     }
+    // 1 for a kind whose handles dragHandle drags. The marks of the others (circle, texts,
+    // dimensions) only show the selection: a press on one is a press on the element.
+    [[nodiscard]] virtual int hasHandleDrag() const { return 0; }
     [[nodiscard]] virtual int snapToNearestPoint(Point* p)
     {
         (void)p;

@@ -122,6 +122,8 @@ public:
     [[nodiscard]] virtual int hitTestById(int id) = 0;
     [[nodiscard]] virtual int isInSelectionAreaById(int id) = 0;
     [[nodiscard]] virtual int hitHandleById(int id, int* handle, int* flag) = 0;
+    // 1 when the element's kind drags its handles (Element::hasHandleDrag).
+    [[nodiscard]] virtual int dragsHandlesById(int id) = 0;
     virtual int setActiveHandleById(int id, int mode, int number) = 0;
     // Whether the elements of a kind show their handle marks on their registered extent
     // (Element::marksFollowExactExtent), asked of the kind's element kept by this editor; 0 for a

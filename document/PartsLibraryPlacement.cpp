@@ -126,9 +126,10 @@ int PartsLibrary::placeAt(DocumentContext* drawing, double x, double y)
     // The element in hand follows a single selection; one that cannot be taken is only not held.
     if (tool->selectionMode() == 1)
         (void)editor->beginEdit(tool->firstSelectedId());
+    // The placed elements show their marks, as a new element drawn by a tool does.
     if (drawing->updater) {
         drawing->updater->refreshAll();
-        drawing->updater->flushPainter();
+        drawing->updater->repaint();
     }
     return 1;
 }
@@ -137,11 +138,14 @@ void PartsLibrary::drawPreview(DocumentContext* drawing, double x, double y)
 {
     ElementEditorBase* editor = DocumentContext::toolEditorOf(drawing);
     ViewUpdater* updater = drawing ? drawing->updater : nullptr;
-    if (!editor || !updater || !loadCurrentPart())
+    SelectToolBase* tool = DocumentContext::selectToolOf(drawing);
+    if (!editor || !updater || !tool || !loadCurrentPart())
         return;
     ElementStore* part = loadedContext->ownStore;
     const int count = part && part->pageTable ? part->pageTable->getCount(1) : 0;
-    updater->copyPainterToOverlay();
+    // The part goes over the page as the window shows it, the selection's marks included (the
+    // last placement's among them).
+    tool->drawMarksOnOverlay();
     int id = count > 0 ? part->pageTable->getFirst(1) : 0;
     for (int i = 0; i < count && id >= 1; ++i) {
         ElementIndexEntry entry;
@@ -196,11 +200,9 @@ int PartsLibrary::placeByMouse(DocumentContext* drawing, int buttonHeld)
             break;
         }
     }
-    // The preview goes.
-    if (drawing->updater) {
-        drawing->updater->copyPainterToOverlay();
-        drawing->updater->flushOverlay();
-    }
+    // The preview goes; the selection keeps its marks.
+    if (drawing->updater)
+        drawing->updater->repaint();
     return chosen ? placeAt(drawing, x, y) : 0;
 }
 

@@ -45,6 +45,9 @@ public:
     [[nodiscard]] virtual int singleElementEditState() = 0;
     virtual void hideMarks() = 0;
     virtual void redrawMarks() = 0;
+    // The painter copied into the overlay with the marks drawn over it, not yet shown: a preview
+    // drawn over them next shows with them in one copy (ViewUpdater::flushOverlay).
+    virtual void drawMarksOnOverlay() = 0;
     // The arrow steps gathered since the last record become one move record; nothing when they
     // sum to 0. Called on key release, on every tool switch and when the view loses the focus.
     virtual void applyArrowMove() = 0;

@@ -132,6 +132,9 @@ public:
         (void)on;
         return 0;
     }
+    // Ends drawWindowOnOverlay(1) without showing the overlay: what is drawn over the marks next
+    // goes onto the window with them (flushOverlay).
+    virtual void keepWindowOnOverlay() {}
     // The mark of the element in edit, and whether the selection marks are shown.
     virtual void setInEditMark(int on) { (void)on; }
     [[nodiscard]] virtual int inEditMark() const { return 0; }

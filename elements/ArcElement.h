@@ -67,6 +67,7 @@ public:
     [[nodiscard]] int editByMouse() override;
     // Drags extent handle 0..7 against the opposite one, stretching all three points: 11, -1.
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
     // Onto the nearest of start, end and middle (ties: the earlier).
     [[nodiscard]] int snapToNearestPoint(Point* p) override;
     [[nodiscard]] int snapToKeyPoint(Point* p) override;

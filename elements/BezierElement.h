@@ -70,6 +70,7 @@ public:
 
     [[nodiscard]] int editByMouse() override;
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
     // Onto the nearest anchor (control points are not key points).
     [[nodiscard]] int snapToNearestPoint(Point* p) override;
     [[nodiscard]] int snapToKeyPoint(Point* p) override;

@@ -30,6 +30,7 @@ public:
     void scale(double factor, const Point& centre, int flags) override;
     [[nodiscard]] int editByMouse() override;
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
 
     // A pasted image: its header becomes the size record, its pixel block the raster (the image

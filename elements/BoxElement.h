@@ -58,6 +58,7 @@ public:
 
     [[nodiscard]] int editByMouse() override;
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
     // Onto the nearer of start and the turned end corner.
     [[nodiscard]] int snapToNearestPoint(Point* p) override;
     // Onto the nearest corner of the turned outline.

@@ -76,6 +76,12 @@ void Element::drawHandleMarks()
     }
 }
 
+int Element::hitHandle(int* handle, int* flag)
+{
+    measureHandlesExtent();
+    return hitHandleMark(handle, flag);
+}
+
 int Element::hitHandleMark(int* handle, int* flag)
 {
     SelectToolBase* tool = selectTool();

@@ -1,7 +1,10 @@
 #include "elements/ElementRecordEditor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "document/BlockPool.h"
 #include "document/DisplayControlState.h"
 #include "document/DocumentContext.h"
 #include "document/Element.h"
@@ -12,6 +15,7 @@
 #include "document/ViewUpdater.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/DoubleRect.h"
+#include "geometry/ElementRecordBuffer.h"
 #include "geometry/PickSettings.h"
 #include "geometry/PointList.h"
 
@@ -122,6 +126,34 @@ int ElementRecordEditor::storeBackAndDraw()
     }
     (void)element->draw(); // nothing is drawn without a view
     return 1;
+}
+
+int ElementRecordEditor::differsFromStored(int id)
+{
+    ElementStore* source = store();
+    ElementIndexEntry stored;
+    if (!element || !source || !source->recordBuffer || !source->readElement(id, &stored))
+        return 1;
+    // The stored record, read in whole blocks into the staging buffer, which the element's record
+    // then takes. A record holds its own lengths: one that is a part of another is another.
+    ElementRecordBuffer& buffer = *source->recordBuffer;
+    std::vector<char> bytes;
+    {
+        BlockLock held(buffer);
+        if (!held || buffer.position < 1)
+            return 1;
+        bytes.assign(held.data(), held.data() + buffer.position);
+    }
+    ElementIndexEntry now;
+    element->buildIndexEntry(now);
+    if (now.layer != stored.layer || now.group != stored.group || !element->stageRecord())
+        return 1;
+    const int length = buffer.position;
+    if (length < 1 || (length + kRecordBlockData - 1) / kRecordBlockData != stored.blockCount ||
+        length > static_cast<int>(bytes.size()))
+        return 1;
+    BlockLock held(buffer);
+    return !held || !std::equal(held.data(), held.data() + length, bytes.begin());
 }
 
 void ElementRecordEditor::repaintView()
@@ -437,6 +469,8 @@ int ElementRecordEditor::isInSelectionAreaById(int id)
 }
 
 int ElementRecordEditor::hitHandleById(int id, int* handle, int* flag) { return beginEdit(id) && element->hitHandle(handle, flag); }
+
+int ElementRecordEditor::dragsHandlesById(int id) { return beginEdit(id) && element->hasHandleDrag(); }
 
 int ElementRecordEditor::setActiveHandleById(int id, int mode, int number)
 {

@@ -59,6 +59,7 @@ public:
     [[nodiscard]] int hitTestById(int id) override;
     [[nodiscard]] int isInSelectionAreaById(int id) override;
     [[nodiscard]] int hitHandleById(int id, int* handle, int* flag) override;
+    [[nodiscard]] int dragsHandlesById(int id) override;
     int setActiveHandleById(int id, int mode, int number) override;
     [[nodiscard]] int kindMarksFollowExactExtent(int kind, int& filled) override;
     int drawDragPreviewById(int id, double dx, double dy, double dz) override;
@@ -75,6 +76,9 @@ protected:
     // The element in hand stored back under its own id and drawn (a change the user made); 0, with
     // the user told, when the store refused it.
     [[nodiscard]] int storeBackAndDraw();
+    // 1 when the element in hand would store another record, layer or group than the one stored
+    // under id (or the stored one cannot be read).
+    [[nodiscard]] int differsFromStored(int id);
     // The mask index takes the extent of the element just taken from its record.
     [[nodiscard]] int registerTakenExtent();
     // The view refreshed after an interaction changed or abandoned an element.

@@ -58,6 +58,7 @@ public:
     [[nodiscard]] int editByMouse() override;
     // Drags extent handle 0..7 against the opposite one: 11, -1 cancelled or no such handle.
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
     [[nodiscard]] int snapToNearestPoint(Point* p) override;
     [[nodiscard]] int snapToKeyPoint(Point* p) override;
     // p projected onto the line through start and end.

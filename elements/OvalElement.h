@@ -54,6 +54,7 @@ public:
     // the opposite one; 11, -1 cancelled, 0 with no point under the cursor.
     [[nodiscard]] int editByMouse() override;
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
 
     // Onto the nearer of start and the leaned end point.
     [[nodiscard]] int snapToNearestPoint(Point* p) override;

@@ -119,8 +119,11 @@ void PictureElement::followResize(const Corners& before)
     if (!imageMask() || !firstPoint() || !secondPoint())
         return;
     const Corners now = corners();
-    // As the drawing file writes the corners: paper values, the drawing's scale applied.
-    const double perUnit = firstPoint()->scaleNumerator() / firstPoint()->scaleDenominator();
+    // As the drawing file writes the corners: paper values, the drawing's scale applied. The
+    // scale is the drawing's, also where the corners are not bound to it yet (an element taken
+    // by a batch change or the scale tool).
+    const DrawingOwner* drawing = context ? context : firstPoint()->owner;
+    const double perUnit = DrawPoint::scaleNumeratorOf(drawing) / DrawPoint::scaleDenominatorOf(drawing);
     const double paperPerUnit = std::isfinite(perUnit) && perUnit > 0.0 ? perUnit : 1.0;
     imageMask()->scaleOutline(resizeFactor(before.start.x, before.end.x, now.start.x, now.end.x, paperPerUnit),
                               resizeFactor(before.start.y, before.end.y, now.start.y, now.end.y, paperPerUnit));
@@ -375,6 +378,44 @@ int PictureElement::editProperties(int hasPrevious, int hasNext)
                                           hasPrevious, hasNext);
 }
 
+void PictureElement::beginMaskTool(OutlineBefore& before)
+{
+    // A copy that fails for memory only makes a tool that changed nothing count as a change.
+    (void)before.relative.copyPoints(&imageMask()->outline);
+    makeMaskAbsolute(1);
+    (void)before.absolute.copyPoints(&imageMask()->outline);
+    maskEditing = 1;
+    outOfPainter = 0;
+}
+
+namespace {
+bool samePoints(const PointArray& a, const PointArray& b)
+{
+    if (a.count != b.count)
+        return false;
+    for (int i = 0; i < a.count; ++i) {
+        Point p, q;
+        if (!a.getRecord(i, &p) || !b.getRecord(i, &q) || p.x != q.x || p.y != q.y || p.z != q.z ||
+            p.getFlag() != q.getFlag())
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+int PictureElement::endMaskTool(const OutlineBefore& before)
+{
+    maskEditing = 0;
+    PointList& outline = imageMask()->outline;
+    const int changed = !samePoints(outline, before.absolute) || before.relative.count != before.absolute.count;
+    if (changed)
+        makeMaskAbsolute(0);
+    else
+        (void)outline.copyPoints(&before.relative); // the same count: no memory is asked for
+    computeExtent(1);
+    return changed;
+}
+
 int PictureElement::runSheetAction1()
 {
     bind();
@@ -383,24 +424,35 @@ int PictureElement::runSheetAction1()
     ViewParams* view = viewParams();
     if (!mask || !points || !view)
         return 0;
-    MaskTypeDialog dialog(mask->type);
-    if (dialog.run() != 1 || mask->type.code < 1)
+    // A creation that does not end with a mask leaves the one there was, and its shape.
+    const MaskType typeBefore = mask->type;
+    PointList before;
+    if (!before.copyPoints(&mask->outline))
         return 0;
-    int typed = 0;
-    if (view->waitUserPress(typed) != kDone)
+    auto create = [&] {
+        MaskTypeDialog dialog(mask->type);
+        if (dialog.run() != 1 || mask->type.code < 1)
+            return 0;
+        int typed = 0;
+        if (view->waitUserPress(typed) != kDone)
+            return 0;
+        // The creation starts from the press it waited for.
+        if (!points->restartAtCursor())
+            return 0;
+        maskEditing = 1;
+        const int method = mask->type.code;
+        int result = maskPath.beginCreate(method);
+        for (int step = 0; step < kMaxMaskSteps && inputPending && result != kComplete && result != kCancelled; ++step)
+            result = maskPath.continueCreate(method);
+        maskEditing = 0;
+        inputPending = 0;
+        return result == kComplete ? 1 : 0;
+    };
+    if (!create()) {
+        mask->type = typeBefore;
+        (void)mask->outline.copyPoints(&before); // the list held as many points before
         return 0;
-    // The creation starts from the press it waited for.
-    if (!points->restartAtCursor())
-        return 0;
-    maskEditing = 1;
-    const int method = mask->type.code;
-    int result = maskPath.beginCreate(method);
-    for (int step = 0; step < kMaxMaskSteps && inputPending && result != kComplete && result != kCancelled; ++step)
-        result = maskPath.continueCreate(method);
-    maskEditing = 0;
-    inputPending = 0;
-    if (result != kComplete)
-        return 0;
+    }
     makeMaskAbsolute(0);
     return 1;
 }
@@ -411,14 +463,10 @@ int PictureElement::runSheetAction2()
     int typed = 0;
     if (!view || !imageMask() || view->waitUserPress(typed) != kDone)
         return 0;
-    makeMaskAbsolute(1);
-    maskEditing = 1;
-    outOfPainter = 0;
-    const int result = dragMask(*view);
-    maskEditing = 0;
-    makeMaskAbsolute(0);
-    computeExtent(1);
-    return result;
+    OutlineBefore before;
+    beginMaskTool(before);
+    (void)dragMask(*view); // 11 at the release, whether or not the mask moved
+    return endMaskTool(before);
 }
 
 int PictureElement::dragMask(ViewParams& view)
@@ -454,26 +502,25 @@ int PictureElement::dragMask(ViewParams& view)
 
 int PictureElement::runSheetAction3()
 {
-    makeMaskAbsolute(1);
-    maskEditing = 1;
-    outOfPainter = 0;
+    if (!imageMask())
+        return 0;
+    OutlineBefore before;
+    beginMaskTool(before);
     // The handles of the mask's box, where the press is to go.
     maskPath.refreshExtent();
     handleFlags.setAll();
     drawHandleMarks();
-    const int result = maskPath.pickHandleAndDrag();
-    maskEditing = 0;
-    makeMaskAbsolute(0);
-    computeExtent(1);
-    return result;
+    (void)maskPath.pickHandleAndDrag(); // what the drag did shows in the outline
+    return endMaskTool(before);
 }
 
 int PictureElement::runSheetAction4()
 {
+    if (!imageMask())
+        return 0;
     maskPath.clearActive();
-    makeMaskAbsolute(1);
-    maskEditing = 1;
-    outOfPainter = 0;
+    OutlineBefore before;
+    beginMaskTool(before);
     int result = 11;
     for (int step = 0; step < kMaxMaskSteps && result == 11; ++step) {
         // The picture as it is now, its outline and points over it, where the press is to go.
@@ -485,9 +532,7 @@ int PictureElement::runSheetAction4()
         flushOverlay();
         result = maskPath.clickAndEdit();
     }
-    maskEditing = 0;
-    makeMaskAbsolute(0);
-    return result;
+    return endMaskTool(before);
 }
 
 // --- files ---

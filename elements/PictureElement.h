@@ -2,6 +2,7 @@
 #include "elements/BezierPath.h"
 #include "elements/CornerImageElement.h"
 #include "geometry/OpenCloseAttribute.h"
+#include "geometry/PointList.h"
 #include "shapes/PictureImage.h"
 
 class ImageMask;
@@ -64,6 +65,7 @@ public:
     [[nodiscard]] int editByMouse() override;
     // The corners stretched by an extent handle; the mask stretches with them.
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
 
     // A batch change of a corner's coordinate; the mask follows as it follows a corner drag.
     void setStartX(const Point& value) override;
@@ -74,7 +76,8 @@ public:
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
     // The property sheet's mask buttons: 9901 create (shape dialog, a press, the path drawn),
     // 9902 move the mask over the picture, 9903 drag a mask handle, 9904 edit the mask's points.
-    // Each waits for the user's own press in the view (ViewParams::waitUserPress).
+    // Each waits for the user's own press in the view (ViewParams::waitUserPress). 1 when the tool
+    // changed the mask; 0 when it ended without a change, the mask then as it was, exactly.
     [[nodiscard]] int runSheetAction1() override;
     [[nodiscard]] int runSheetAction2() override;
     [[nodiscard]] int runSheetAction3() override;
@@ -103,6 +106,16 @@ private:
         Point end;
     };
     [[nodiscard]] Corners corners() const;
+    // The outline before a mask tool that edits it absolute: relative, and made absolute.
+    struct OutlineBefore {
+        PointList relative;
+        PointList absolute;
+    };
+    // The outline made absolute for a tool, as it was kept in `before`.
+    void beginMaskTool(OutlineBefore& before);
+    // The outline made relative again and the extent measured: 1 when the tool changed it; else
+    // 0, the relative values given back exactly (there and back by the start point may round).
+    [[nodiscard]] int endMaskTool(const OutlineBefore& before);
     // The relative outline rescaled from the old corners' box onto the current one, an axis at a
     // time; an axis too thin to measure before or after keeps the outline's values.
     void followResize(const Corners& before);

@@ -48,6 +48,7 @@ public:
     // removed (refused at minimumVertices()); 11 done, -1 cancelled or refused, 0 none hit.
     [[nodiscard]] int editByMouse() override;
     [[nodiscard]] int dragHandle(int handle) override;
+    [[nodiscard]] int hasHandleDrag() const override { return 1; }
     [[nodiscard]] int snapToNearestPoint(Point* p) override;
     [[nodiscard]] int snapToKeyPoint(Point* p) override;
 

@@ -39,7 +39,8 @@ public:
     virtual void runToolButton();
     // The right button on a pane button (6166).
     virtual void runPaneCommand();
-    // Keys go to the select tool while it is current, else to the element being created.
+    // Keys go to the select tool while it is current or no tool is, else to the element being
+    // created.
     virtual void onKeyDown();
     virtual void onKeyUp();
     // The wheel (13050): zooms about the cursor while the mouse state's wheel-zoom mode is on,
@@ -56,6 +57,7 @@ public:
     MainFrame* frame = nullptr; // set once the frame's list holds the window
 
 private:
+    [[nodiscard]] int keysGoToSelectTool();
     void runPageCommand(int id);
     void runPartsCommand(int id);
     [[nodiscard]] static int chooseLibraryFolder(PartsLibrary& library);

@@ -331,11 +331,19 @@ PartsLibrary* DocumentWindow::currentPartsLibrary()
     return isPartsList(tool) ? existingPartsLibrary(tool - TOOL_PARTS_LIST_1 + 1) : nullptr;
 }
 
+// With no tool pressed a click selects as the select tool would (the idle click loop): the keys
+// act on that selection as the tool's keys.
+int DocumentWindow::keysGoToSelectTool()
+{
+    const int tool = currentTool();
+    return context && context->selectTool && (tool == TOOL_SELECT || tool < 0);
+}
+
 void DocumentWindow::onKeyDown()
 {
     if (!context)
         return;
-    if (currentTool() == TOOL_SELECT && context->selectTool)
+    if (keysGoToSelectTool())
         (void)SelectTool::of(context)->onKeyDown(); // keys the tool does not use do nothing
     else
         (void)context->handleKey();
@@ -343,7 +351,7 @@ void DocumentWindow::onKeyDown()
 
 void DocumentWindow::onKeyUp()
 {
-    if (context && currentTool() == TOOL_SELECT && context->selectTool)
+    if (keysGoToSelectTool())
         (void)SelectTool::of(context)->onKeyUp();
 }
 

@@ -607,6 +607,13 @@ int RedrawManager::drawWindowOnOverlay(int on)
     return windowStandIn != nullptr;
 }
 
+void RedrawManager::keepWindowOnOverlay()
+{
+    if (windowStandIn)
+        marksOnWindow = 1; // with the overlay's next flush
+    windowStandIn = nullptr;
+}
+
 void RedrawManager::redrawPage()
 {
     if (!context)

@@ -89,6 +89,7 @@ public:
     void restoreFromSpare() override;
     void invalidateView() override;
     [[nodiscard]] int drawWindowOnOverlay(int on) override;
+    void keepWindowOnOverlay() override;
 
     // The overlay pair for a device rectangle (the whole view area for null): the document
     // painter into the overlay, and the overlay onto the window.

@@ -248,18 +248,21 @@ TEST(PictureMask, FollowsAResizeOnTheSameImagePixels)
 }
 
 // A frame brought to no width or height (or one too thin for the file to keep a mask scaled to
-// it) and widened again, by each
-// path that resizes a picture: the outline keeps its values along that axis, so the mask comes
-// back whole, exactly; the other axis follows the frame as before.
+// it) and widened again, by each path that resizes a picture, at 1:1, 1:100 and 1:1000: the
+// outline keeps its values along that axis, so the mask comes back whole, exactly; the other
+// axis follows the frame as before. The element is taken as the scale tool and the batch change
+// take it, its corners not bound to the drawing: the paper's tenth of a millimetre is measured
+// through the drawing's scale all the same.
 TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
 {
     TestApplication app;
     LineDrawing drawing;
+    auto* sheet = static_cast<SheetSettings*>(drawing.context.paper);
     const std::vector<Point> outline = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {30, 10}, {30, 20}, {30, 30}};
     using Resize = void (*)(Element&, double width, double height);
     const struct {
         const char* name;
-        Resize resize; // the frame from (10, 10) made width x height
+        Resize resize; // the frame from (10, 10) made width x height (drawing units)
     } paths[] = {
         {"the end corner set (座標, a corner drag's undo)", [](Element& e, double w, double h) { e.setPoint(2, 10 + w, 10 + h, 0); }},
         {"the start corner set", [](Element& e, double w, double h) {
@@ -271,51 +274,59 @@ TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
              e.setEndY(Point(0, 10 + h));
          }},
     };
+    // Sizes in paper millimetres.
     const struct {
         double width, height;
         bool keepsX, keepsY; // the outline's x (y) left as it was
     } sizes[] = {
         {0, 60, true, false}, {80, 0, false, true}, {0, 0, true, true}, {5e-13, 60, true, false},
         {-20, 30, false, false},
-        // Under a tenth of a millimetre on paper (the drawing at 1:1) the drawing file could not
-        // keep an outline scaled to the frame: it is too thin as well. Above, the outline follows.
+        // Under a tenth of a millimetre on paper the drawing file could not keep an outline scaled
+        // to the frame: it is too thin as well. Above, the outline follows.
         {1e-10, 60, true, false}, {3e-6, 60, true, false}, {0.09, 60, true, false}, {0.11, 60, false, false},
+        {0.12, 0.05, false, true},
     };
-    for (const auto& path : paths) {
-        for (const auto& size : sizes) {
-            SCOPED_TRACE(std::string(path.name) + ", " + std::to_string(size.width) + " x " + std::to_string(size.height));
-            std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));
-            picture->context = &drawing.context;
-            *static_cast<Point*>(picture->firstPoint()) = Point(10, 10);
-            *static_cast<Point*>(picture->secondPoint()) = Point(90, 70);
-            for (const Point& p : outline)
-                ASSERT_EQ(picture->imageMask()->outline.appendXY(p.x, p.y), 1);
-            path.resize(*picture, size.width, size.height);
-            // The frame as its corners' coordinates hold it.
-            const double width = picture->secondPoint()->x - picture->firstPoint()->x;
-            const double height = picture->secondPoint()->y - picture->firstPoint()->y;
-            for (size_t i = 0; i < outline.size(); ++i) {
-                Point p;
-                ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
-                if (size.keepsX)
-                    EXPECT_EQ(p.x, outline[i].x) << i;
-                else
-                    EXPECT_DOUBLE_EQ(p.x, outline[i].x * width / 80) << i;
-                if (size.keepsY)
-                    EXPECT_EQ(p.y, outline[i].y) << i;
-                else
-                    EXPECT_DOUBLE_EQ(p.y, outline[i].y * height / 60) << i;
-            }
-            // Widened again: where the outline kept its values, the mask is back exactly.
-            path.resize(*picture, 80, 60);
-            for (size_t i = 0; i < outline.size(); ++i) {
-                Point p;
-                ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
-                EXPECT_NEAR(p.x, outline[i].x, size.keepsX ? 0.0 : 1e-12) << i;
-                EXPECT_NEAR(p.y, outline[i].y, size.keepsY ? 0.0 : 1e-12) << i;
+    // The frame of 80 x 60 mm of paper, its outline in drawing units at each scale.
+    for (const double d : {1.0, 100.0, 1000.0}) {
+        sheet->setScaleDenominator(static_cast<int>(d));
+        for (const auto& path : paths) {
+            for (const auto& size : sizes) {
+                SCOPED_TRACE(std::string(path.name) + ", 1:" + std::to_string(static_cast<int>(d)) + ", " +
+                             std::to_string(size.width) + " x " + std::to_string(size.height) + " mm of paper");
+                std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));
+                picture->context = &drawing.context;
+                *static_cast<Point*>(picture->firstPoint()) = Point(10, 10);
+                *static_cast<Point*>(picture->secondPoint()) = Point(10 + 80 * d, 10 + 60 * d);
+                for (const Point& p : outline)
+                    ASSERT_EQ(picture->imageMask()->outline.appendXY(p.x * d, p.y * d), 1);
+                path.resize(*picture, size.width * d, size.height * d);
+                // The frame as its corners' coordinates hold it.
+                const double width = picture->secondPoint()->x - picture->firstPoint()->x;
+                const double height = picture->secondPoint()->y - picture->firstPoint()->y;
+                for (size_t i = 0; i < outline.size(); ++i) {
+                    Point p;
+                    ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
+                    if (size.keepsX)
+                        EXPECT_EQ(p.x, outline[i].x * d) << i;
+                    else
+                        EXPECT_DOUBLE_EQ(p.x, outline[i].x * width / 80) << i;
+                    if (size.keepsY)
+                        EXPECT_EQ(p.y, outline[i].y * d) << i;
+                    else
+                        EXPECT_DOUBLE_EQ(p.y, outline[i].y * height / 60) << i;
+                }
+                // Widened again: where the outline kept its values, the mask is back exactly.
+                path.resize(*picture, 80 * d, 60 * d);
+                for (size_t i = 0; i < outline.size(); ++i) {
+                    Point p;
+                    ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
+                    EXPECT_NEAR(p.x, outline[i].x * d, size.keepsX ? 0.0 : 1e-12 * d) << i;
+                    EXPECT_NEAR(p.y, outline[i].y * d, size.keepsY ? 0.0 : 1e-12 * d) << i;
+                }
             }
         }
     }
+    sheet->setScaleDenominator(1);
     // Scaled to nothing about a corner and back: the frame stays flat (there is nothing to scale
     // back), the outline as it was.
     std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));

@@ -680,7 +680,7 @@ namespace {
 
 // How a text came back into edit with the select tool running, and what the user does next.
 enum class BackInEdit { UndoOfTyping, RedoOfCreation };
-enum class NextStep { Drag, ArrowKeys, ShiftArrowKeys, MoveDialog, RightHandle, BandThenDrag };
+enum class NextStep { Drag, ArrowKeys, ShiftArrowKeys, MoveDialog, RightMark, BandThenDrag };
 
 struct TextInEditCase {
     const char* what;
@@ -698,7 +698,9 @@ const TextInEditCase kTextInEditCases[] = {
     {"undo of typing, a click and three arrow keys", BackInEdit::UndoOfTyping, NextStep::ArrowKeys, 3, 3, 0},
     {"undo of typing, a click and Shift+Right three times", BackInEdit::UndoOfTyping, NextStep::ShiftArrowKeys, 1, 30, 0},
     {"undo of typing, a click and the digit key's 移動設定", BackInEdit::UndoOfTyping, NextStep::MoveDialog, 1},
-    {"undo of typing, a click and the right-middle handle", BackInEdit::UndoOfTyping, NextStep::RightHandle, 0},
+    // A text's marks only show its selection: a press on one moves it by the whole drag.
+    {"undo of typing, a click and a drag from the right-middle mark", BackInEdit::UndoOfTyping, NextStep::RightMark, 1,
+     20},
     {"undo and redo of the creation, a click and a drag", BackInEdit::RedoOfCreation, NextStep::Drag, 1, 20, 10},
     {"undo and redo of the creation, a rectangle and a drag", BackInEdit::RedoOfCreation, NextStep::BandThenDrag, 1, 20, 10},
 };
@@ -786,10 +788,10 @@ TEST_P(TextBackInEdit, StaysWhereTheScreenShowsItInTheStoreTheUndoStepsAndTheFil
     UndoManager& undo = *drawing().undoManager;
     const int appliedBefore = undo.appliedCount();
 
-    // The middle of the text on the view, and its right-middle handle.
-    IntPoint on, handle;
+    // The middle of the text on the view, and its right-middle mark.
+    IntPoint on, mark;
     drawing().view->worldToDevice((low.x + high.x) / 2, (low.y + high.y) / 2, &on);
-    drawing().view->worldToDevice(high.x, (low.y + high.y) / 2, &handle);
+    drawing().view->worldToDevice(high.x, (low.y + high.y) / 2, &mark);
     const IntPoint so = screenOf(on), sto = screenOf(IntPoint(on.x + 20, on.y + 10));
     const int L = ScriptedMouse::kLeft;
     const auto clickText = [&] {
@@ -845,9 +847,9 @@ TEST_P(TextBackInEdit, StaysWhereTheScreenShowsItInTheStoreTheUndoStepsAndTheFil
         expected.x += 12.5;
         expected.y += 7.25;
         break;
-    case NextStep::RightHandle: {
+    case NextStep::RightMark: {
         clickText();
-        const IntPoint sh = screenOf(handle), shd = screenOf(IntPoint(handle.x + 20, handle.y));
+        const IntPoint sh = screenOf(mark), shd = screenOf(IntPoint(mark.x + 20, mark.y));
         play([&](ScriptedMouse& m, DWORD t) {
             m.at(t, sh.x - 5, sh.y).at(t + 100, sh.x, sh.y).at(t + 300, sh.x, sh.y, L).at(t + 500, shd.x, shd.y, L)
                 .at(t + 700, shd.x, shd.y).at(t + 900, shd.x - 1000, shd.y - 1000);

@@ -215,6 +215,22 @@ protected:
         return static_cast<int>(driveModalDialog(
             [&]() -> INT_PTR { return drawing().editor3->runPropertySheet(id, 0, 0); }, drive));
     }
+    // The sheet as above while the mouse plays a script from now on, ending off the view; what the
+    // script leaves in typedLater is typed meanwhile.
+    int runSheetWhile(const std::function<void(ScriptedMouse&, DWORD)>& script, const std::function<void(HWND)>& drive)
+    {
+        ScriptedMouse mouse;
+        const DWORD t = clock.now();
+        script(mouse, t);
+        mouse.at(t + 3000, -500, -500);
+        ScopedOverride<FakeClock*> scriptClock{pollClock, &clock};
+        ScopedOverride<DWORD> deadline{ViewFrameTest::loopDeadline, t + 6000};
+        const int result = runSheet(drive);
+        typedLater.clear();
+        theCurrentEvent->typedChar = 0; // as the key's release leaves it
+        settleEvents();
+        return result;
+    }
     // 座標: the end corner's x typed as the start corner's and `plus`.
     void typeEndX(double plus)
     {
@@ -427,13 +443,7 @@ TEST_F(PictureMaskEdit, EveryMaskToolIsOneStepThatUndoAndRedoGiveBackExactly)
         SCOPED_TRACE(row.what);
         const PictureState before = state();
         const int records = undo.appliedCount();
-        ScriptedMouse mouse;
-        const DWORD t = clock.now();
-        row.mouse(mouse, t);
-        mouse.at(t + 3000, -500, -500);
-        ScopedOverride<FakeClock*> scriptClock{pollClock, &clock};
-        ScopedOverride<DWORD> deadline{ViewFrameTest::loopDeadline, t + 6000};
-        const int result = runSheet([&](HWND w) {
+        const int result = runSheetWhile(row.mouse, [&](HWND w) {
             chooseTab(w, 3);
             if (row.button == IDC_MASK_CREATE) {
                 click(w, IDC_MASK_DELETE);
@@ -441,9 +451,6 @@ TEST_F(PictureMaskEdit, EveryMaskToolIsOneStepThatUndoAndRedoGiveBackExactly)
             }
             click(w, row.button);
         });
-        typedLater.clear();
-        theCurrentEvent->typedChar = 0; // as the key's release leaves it
-        settleEvents();
         EXPECT_EQ(result, 9901 + (row.button == IDC_MASK_MOVE) + 2 * (row.button == IDC_MASK_SCALE) +
                               3 * (row.button == IDC_MASK_MOVE_POINTS));
         const PictureState after = state();
@@ -464,4 +471,96 @@ TEST_F(PictureMaskEdit, EveryMaskToolIsOneStepThatUndoAndRedoGiveBackExactly)
         command(CMD_UNDO);
         ASSERT_TRUE(same(state(), before)) << "undone again: " << text(state());
     }
+}
+
+// A mask tool ended before it changed anything (Esc, a right press, a press off the mask's
+// handles, a press and a release with no move between them) leaves the drawing as it was: the
+// picture the same doubles, no step, no changed mark, so that Ctrl+Z still undoes the edit before
+// it. What the sheet's pages changed before the tool is stored, as one step.
+TEST_F(PictureMaskEdit, AMaskToolEndedWithoutAChangeLeavesTheDrawingAsItWas)
+{
+    auto on = [](double x, double y) { return Point(kStart.x + x, kStart.y + y); };
+    const int L = ScriptedMouse::kLeft, R = ScriptedMouse::kRight;
+    // The pointer rests at a and the button goes down there (none: no press) and up again.
+    auto pressAt = [&](Point a, int button) {
+        return [this, a, button](ScriptedMouse& m, DWORD t) {
+            const IntPoint p = screenOf(a);
+            m.at(t, p.x, p.y);
+            if (button)
+                m.at(t + 100, p.x, p.y, button).at(t + 400, p.x, p.y);
+        };
+    };
+    struct Row {
+        const char* what;
+        int button;
+        std::function<void(ScriptedMouse&, DWORD)> mouse;
+        bool escape;
+        bool endWidened; // 座標: the end corner's x typed 10 further before the tool
+    };
+    const Row rows[] = {
+        {"マスク移動, Esc", IDC_MASK_MOVE, pressAt(on(20, 10), 0), true, false},
+        {"マスク移動, a right press", IDC_MASK_MOVE, pressAt(on(20, 10), R), false, false},
+        {"マスク移動, a press released where it was", IDC_MASK_MOVE, pressAt(on(20, 10), L), false, false},
+        {"拡大、縮小, Esc", IDC_MASK_SCALE, pressAt(on(30, 15), 0), true, false},
+        {"拡大、縮小, a right press", IDC_MASK_SCALE, pressAt(on(30, 15), R), false, false},
+        {"拡大、縮小, a press off the handles", IDC_MASK_SCALE, pressAt(on(10, 20), L), false, false},
+        {"拡大、縮小, a handle pressed and released", IDC_MASK_SCALE, pressAt(on(30, 15), L), false, false},
+        {"端点の移動, Esc", IDC_MASK_MOVE_POINTS, pressAt(on(30, 0), 0), true, false},
+        {"端点の移動, a right press", IDC_MASK_MOVE_POINTS, pressAt(on(30, 0), R), false, false},
+        {"端点の移動, an anchor pressed and released, then Esc", IDC_MASK_MOVE_POINTS, pressAt(on(30, 0), L), true,
+         false},
+        {"座標 changed, then マスク移動 and Esc", IDC_MASK_MOVE, pressAt(on(20, 10), 0), true, true},
+    };
+    // First a change the tools must not undo: the mask moved by (20, 10), saved.
+    const PictureState original = state();
+    UndoManager& undo = *drawing().undoManager;
+    ASSERT_EQ(runSheetWhile(
+                  [&](ScriptedMouse& m, DWORD t) {
+                      dragThrough(m, t, screenOf(on(40, 30)), screenOf(on(50, 35)), screenOf(on(60, 40)));
+                  },
+                  [](HWND w) {
+                      chooseTab(w, 3);
+                      click(w, IDC_MASK_MOVE);
+                  }),
+              9902);
+    const PictureState moved = state();
+    ASSERT_FALSE(same(moved, original)) << "the mask did not move";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        (void)savedAndOpened(); // no changed mark
+        ASSERT_FALSE(drawing().isModified());
+        const PictureState before = state();
+        const int records = undo.appliedCount();
+        auto script = [&](ScriptedMouse& m, DWORD t) {
+            row.mouse(m, t);
+            if (row.escape)
+                typedLater = {{t + 700, VK_ESCAPE, WM_KEYDOWN}}; // after the press, if there is one
+        };
+        (void)runSheetWhile(script, [&](HWND w) {
+            if (row.endWidened) {
+                chooseTab(w, 2);
+                char end[64] = {};
+                GetDlgItemTextA(w, IDC_PICTURE_END_X, end, sizeof end);
+                SetDlgItemTextA(w, IDC_PICTURE_END_X, std::to_string(std::atof(end) + 10).c_str());
+            }
+            chooseTab(w, 3);
+            click(w, row.button);
+        });
+        if (row.endWidened) {
+            PictureState widened = before;
+            widened.end.x += 10;
+            for (Point& p : widened.outline)
+                p.x *= 90.0 / 80.0;
+            EXPECT_TRUE(same(state(), widened, 1e-9)) << text(state());
+            EXPECT_EQ(undo.appliedCount(), records + 1);
+            EXPECT_TRUE(drawing().isModified());
+            command(CMD_UNDO);
+        } else {
+            EXPECT_EQ(undo.appliedCount(), records) << "no step";
+            EXPECT_FALSE(drawing().isModified()) << "no changed mark";
+        }
+        EXPECT_TRUE(same(state(), before)) << text(state());
+    }
+    command(CMD_UNDO);
+    EXPECT_TRUE(same(state(), original)) << "Ctrl+Z undoes the move before the tools: " << text(state());
 }

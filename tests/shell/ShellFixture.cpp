@@ -164,7 +164,7 @@ void ViewFrameTest::typingStep(int)
     const DWORD now = currentTickCount();
     for (TypedLater& typed : typedLater) {
         if (typed.at && now >= typed.at) {
-            (void)PostMessageA(viewWindow, WM_CHAR, static_cast<unsigned char>(typed.c), 0);
+            (void)PostMessageA(viewWindow, typed.message, static_cast<unsigned char>(typed.c), 0);
             typed.at = 0;
         }
     }

@@ -142,6 +142,7 @@ class FakeClock;
 struct TypedLater {
     DWORD at;
     char c;
+    UINT message = WM_CHAR; // WM_KEYDOWN: c is a virtual key
 };
 
 // The frame with the application's kind registry and a real document window whose view the

@@ -282,9 +282,15 @@ int ElementEditor::runPropertySheet(int id, int hasPrevious, int hasNext)
                      : r == 9903 ? element->runSheetAction3()
                                  : element->runSheetAction4();
         }
-        (void)action; // the action's own result: the element is stored either way
-        storeRecorded();
-        refreshView();
+        // The sheet stored its page in the element before the tool: what either changed is stored
+        // as one step. A tool ended with no change on an unchanged sheet leaves the drawing
+        // as it was, its changed mark and undo steps included.
+        if (action || differsFromStored(element->id)) {
+            storeRecorded();
+            refreshView();
+        } else if (updater) {
+            updater->restoreFromSpare(); // the page as it was before the sheet
+        }
     } else if (updater) {
         updater->restoreFromSpare();
     }

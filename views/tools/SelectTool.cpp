@@ -521,20 +521,35 @@ void SelectTool::setRemoveMode(int on)
         addMode = 0;
 }
 
+int SelectTool::markUnderCursor(int& handle)
+{
+    handle = -1;
+    int flag = 0;
+    ElementEditorBase* editor = toolEditor();
+    const PickStyle style = thePickSettings ? thePickSettings->pickStyle() : PickStyle::Handles;
+    return mode == 1 && style == PickStyle::Handles && editor && editor->hitHandleById(singleId, &handle, &flag);
+}
+
+int SelectTool::isOnFixedMark()
+{
+    int handle = -1;
+    return markUnderCursor(handle) && !toolEditor()->dragsHandlesById(singleId);
+}
+
 void SelectTool::updateHoverCursor()
 {
     hoveredHandle = -1;
     if (!pickAtMouse(0) || !theMouseState)
         return;
-    if (!isMouseOverSelection()) {
+    int handle = -1;
+    const int onMark = markUnderCursor(handle);
+    const int fixed = onMark && !toolEditor()->dragsHandlesById(singleId);
+    if (!fixed && !isMouseOverSelection()) {
         theMouseState->setArrowCursor();
         return;
     }
-    int handle = -1, flag = 0;
-    ElementEditorBase* editor = toolEditor();
-    const PickStyle style = thePickSettings ? thePickSettings->pickStyle() : PickStyle::Handles;
-    if (mode != 1 || style != PickStyle::Handles || !editor || !editor->hitHandleById(singleId, &handle, &flag)) {
-        theMouseState->setSizeAllCursor();
+    if (!onMark || fixed) {
+        theMouseState->setSizeAllCursor(); // a press moves the selection
         return;
     }
     switch (handle) {
@@ -632,7 +647,7 @@ int SelectTool::onLeftButton()
         redrawMarks();
         return 1;
     }
-    if (hasSelection() && MoveTool::of(context) && isMouseOverSelection()) {
+    if (hasSelection() && MoveTool::of(context) && (isMouseOverSelection() || isOnFixedMark())) {
         marksEnabled = 0;
         moving = 1;
         const int r = MoveTool::of(context)->dragSelection();

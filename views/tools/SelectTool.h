@@ -41,6 +41,7 @@ public:
     [[nodiscard]] int singleElementEditState() override;
     void hideMarks() override;
     void redrawMarks() override;
+    void drawMarksOnOverlay() override;
     void applyArrowMove() override;
     void setSelectionMode(int mode) override;
     void clearSelection() override;
@@ -150,8 +151,19 @@ protected:
     // 1 when a second press follows within the double-click time near the first.
     [[nodiscard]] int secondClickFollows();
     void updateHoverCursor();
+    // The handle mark of the single selected element under the cursor (pick style 1); its number
+    // in handle, -1 for none.
+    [[nodiscard]] int markUnderCursor(int& handle);
+    // 1 on a mark of a single selected element whose kind has no handle drags (a circle, a text,
+    // a dimension): its marks only show the selection, and a press on one is a press on the
+    // element.
+    [[nodiscard]] int isOnFixedMark();
     // Device pixels of the pick point; 0 without a view.
     [[nodiscard]] int pickDevicePoint(IntPoint& out);
+
+    // The marks over a copy of the painter on the overlay, shown in the window when `show`, else
+    // left there for what is drawn over them (redrawMarks, drawMarksOnOverlay).
+    void drawMarks(int show);
 
     // The pick colour's pen and brush and a white brush, made once for all the marks of a redraw
     // of the marks while it runs; null otherwise (each mark then makes its own).

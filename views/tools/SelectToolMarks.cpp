@@ -327,14 +327,25 @@ void SelectTool::hideMarks()
         context->updater->flushPainter();
 }
 
-void SelectTool::redrawMarks()
+void SelectTool::redrawMarks() { drawMarks(1); }
+
+void SelectTool::drawMarksOnOverlay() { drawMarks(0); }
+
+void SelectTool::drawMarks(int show)
 {
     ViewUpdater* updater = context ? context->updater : nullptr;
     ElementEditorBase* editor = toolEditor();
-    if (!marksEnabled || !updater || !editor)
+    if (!updater)
         return;
+    if (!marksEnabled || !editor) {
+        if (!show)
+            updater->copyPainterToOverlay(); // what is drawn next goes over the page alone
+        return;
+    }
     // The marks are drawn on a copy of the painter, which then replaces the window's picture.
     const int offscreen = updater->drawWindowOnOverlay(1);
+    if (!offscreen && !show)
+        return; // no overlay: nothing is drawn over the marks either
     if (!offscreen)
         updater->flushPainter();
     updater->beginClip();
@@ -414,8 +425,10 @@ void SelectTool::redrawMarks()
         context->view->holdMapping(0);
     markTools = nullptr;
     updater->endClip();
-    if (offscreen)
+    if (offscreen && show)
         (void)updater->drawWindowOnOverlay(0);
+    else if (offscreen)
+        updater->keepWindowOnOverlay();
 }
 
 void SelectTool::drawExtentHandles(const DoubleRect& extent, int filled)
