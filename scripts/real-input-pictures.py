@@ -210,16 +210,21 @@ def cmd_text(name, letters):
     report(['no text %s' % letters])
 
 
-def cmd_part_placed(before, after, width, height, dx, dy):
-    """The later drawing holds one line more, a part's line of (width, height) mm whose start lies
-    (dx, dy) pixels from the picture's start corner."""
+def placed_line(before, after):
+    """The one line the later drawing holds more (reports and exits unless there is one)."""
     new = lines(after)
     for line in lines(before):
         if line in new:
             new.remove(line)
     if len(new) != 1:
         report(['%d lines placed, not 1: %s' % (len(new), new)])
-    x0, y0, x1, y1 = new[0]
+    return new[0]
+
+
+def cmd_part_placed(before, after, width, height, dx, dy):
+    """The later drawing holds one line more, a part's line of (width, height) mm whose start lies
+    (dx, dy) pixels from the picture's start corner."""
+    x0, y0, x1, y1 = placed_line(before, after)
     corner = the_picture(after)['start']
     problems = []
     if differ(x1 - x0, float(width), FILE) or differ(y1 - y0, float(height), FILE):
@@ -228,6 +233,39 @@ def cmd_part_placed(before, after, width, height, dx, dy):
         problems.append('the line starts %.5f, %.5f mm from the picture, not %s, %s pixels' % (
             x0 - corner[0], y0 - corner[1], dx, dy))
     report(problems)
+
+
+def cmd_part_at(before, after, width, height, x, y):
+    """The later drawing holds one line more, a part's line of (width, height) mm that starts at
+    (x, y) mm."""
+    x0, y0, x1, y1 = placed_line(before, after)
+    report(['the line runs from %.5f, %.5f to %.5f, %.5f mm' % (x0, y0, x1, y1)]
+           if any(differ(u, float(v), FILE) for u, v in ((x0, x), (y0, y), (x1 - x0, width), (y1 - y0, height)))
+           else [])
+
+
+def entities(name):
+    data = open(name, 'rb').read().decode('shift_jis', 'replace')
+    return data[data.find('<entities>'):data.find('</entities>')]
+
+
+def cmd_same_entities(before, after):
+    """The two drawings hold the same elements, written the same, in the same order."""
+    a, b = entities(before), entities(after)
+    kinds = lambda text: re.findall(r'^   <([a-z]+)>', text, re.M)
+    report([] if a == b else ['elements %s, were %s' % (kinds(b), kinds(a)) if kinds(a) != kinds(b) else
+                              'the elements %s are written otherwise' % kinds(a)])
+
+
+def cmd_mask_back(before, after):
+    """The later picture's mask outline is the earlier one, within a thousandth of the outline's
+    size: the frame may differ (the file kept it only to 5 decimals)."""
+    a, b = the_picture(before)['mask'], the_picture(after)['mask']
+    x0, y0, x1, y1 = box(a) if a else (0, 0, 0, 0)
+    size = max(x1 - x0, y1 - y0)
+    report(['mask %s, was %s' % (text(b), text(a))]
+           if len(a) != len(b) or not a or any(differ(p[i], q[i], 1e-3 * size) for p, q in zip(a, b) for i in (0, 1))
+           else [])
 
 
 if __name__ == '__main__':
