@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <new>
 
 #include "document/Document.h"
@@ -104,13 +105,26 @@ bool tooThinToScale(double a, double b, double paperPerUnit)
     return !(extent > 1e-12 * size) || !(extent * paperPerUnit >= kMinScaledPaperMm);
 }
 
-// new / old along one axis; 1 where either extent is too thin, so that the outline keeps its
-// values through a rectangle flattened to nothing and back.
-double resizeFactor(double oldA, double oldB, double newA, double newB, double paperPerUnit)
+// How far an extent from a to b may be off, relative to it, through the rounding of its corners:
+// a few units in the last place of the larger coordinate.
+double cornerNoise(double a, double b)
+{
+    return 4.0 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(a), std::fabs(b)) / std::fabs(b - a);
+}
+
+// new / old along one axis and how far it may be off, relative to it; 1 (exactly) where either
+// extent is too thin, so that the outline keeps its values through a rectangle flattened to
+// nothing and back.
+struct AxisResize {
+    double factor = 1.0;
+    double noise = 0.0;
+};
+
+AxisResize resizeAlong(double oldA, double oldB, double newA, double newB, double paperPerUnit)
 {
     if (tooThinToScale(oldA, oldB, paperPerUnit) || tooThinToScale(newA, newB, paperPerUnit))
-        return 1.0;
-    return (newB - newA) / (oldB - oldA);
+        return {};
+    return {(newB - newA) / (oldB - oldA), cornerNoise(oldA, oldB) + cornerNoise(newA, newB)};
 }
 } // namespace
 
@@ -125,8 +139,9 @@ void PictureElement::followResize(const Corners& before)
     const DrawingOwner* drawing = context ? context : firstPoint()->owner;
     const double perUnit = DrawPoint::scaleNumeratorOf(drawing) / DrawPoint::scaleDenominatorOf(drawing);
     const double paperPerUnit = std::isfinite(perUnit) && perUnit > 0.0 ? perUnit : 1.0;
-    imageMask()->scaleOutline(resizeFactor(before.start.x, before.end.x, now.start.x, now.end.x, paperPerUnit),
-                              resizeFactor(before.start.y, before.end.y, now.start.y, now.end.y, paperPerUnit));
+    const AxisResize x = resizeAlong(before.start.x, before.end.x, now.start.x, now.end.x, paperPerUnit);
+    const AxisResize y = resizeAlong(before.start.y, before.end.y, now.start.y, now.end.y, paperPerUnit);
+    imageMask()->scaleOutline(x.factor, y.factor, x.noise, y.noise);
 }
 
 void PictureElement::recordPoints(UndoManager& undo)

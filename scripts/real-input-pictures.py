@@ -257,14 +257,14 @@ def cmd_same_entities(before, after):
                               'the elements %s are written otherwise' % kinds(a)])
 
 
-def cmd_mask_back(before, after):
-    """The later picture's mask outline is the earlier one, within a thousandth of the outline's
-    size: the frame may differ (the file kept it only to 5 decimals)."""
+def cmd_mask_back(before, after, widened):
+    """The later picture's mask outline is the earlier one as the file could keep it while the
+    frame was `widened` times narrower: each value within one unit of the file's last decimal
+    there, scaled back (the frame itself may differ, kept only to 5 decimals)."""
     a, b = the_picture(before)['mask'], the_picture(after)['mask']
-    x0, y0, x1, y1 = box(a) if a else (0, 0, 0, 0)
-    size = max(x1 - x0, y1 - y0)
+    tolerance = 0.99e-5 * float(widened)
     report(['mask %s, was %s' % (text(b), text(a))]
-           if len(a) != len(b) or not a or any(differ(p[i], q[i], 1e-3 * size) for p, q in zip(a, b) for i in (0, 1))
+           if len(a) != len(b) or not a or any(differ(p[i], q[i], tolerance) for p, q in zip(a, b) for i in (0, 1))
            else [])
 
 

@@ -49,7 +49,44 @@ int ImageMask::exchangeRecord(int mode, ElementRecordBuffer& buffer)
     return 1;
 }
 
-void ImageMask::scaleOutline(double sx, double sy)
+namespace {
+// 10^n for 0 <= n <= 22, exact.
+double powerOfTen(int n)
+{
+    double power = 1.0;
+    while (n-- > 0)
+        power *= 10.0;
+    return power;
+}
+
+// The decimal of the fewest significant digits (at most 9) within noise of value; else value.
+double shortDecimalWithin(double value, double noise)
+{
+    if (!(noise > 0.0) || !std::isfinite(noise) || !std::isfinite(value) || value == 0.0)
+        return value;
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    for (int digits = 1; digits <= 9; ++digits) {
+        const int exponent = magnitude - (digits - 1); // of the last digit kept
+        if (exponent > 22 || exponent < -22)
+            continue;
+        const double unit = powerOfTen(std::abs(exponent));
+        const double held = exponent >= 0 ? std::nearbyint(value / unit) * unit : std::nearbyint(value * unit) / unit;
+        if (std::fabs(held - value) <= noise)
+            return held;
+    }
+    return value;
+}
+
+double scaled(double value, double factor, double noise)
+{
+    if (factor == 1.0)
+        return value;
+    const double result = value * factor;
+    return shortDecimalWithin(result, noise * std::fabs(result));
+}
+} // namespace
+
+void ImageMask::scaleOutline(double sx, double sy, double noiseX, double noiseY)
 {
     if (!std::isfinite(sx) || !std::isfinite(sy))
         return;
@@ -57,7 +94,8 @@ void ImageMask::scaleOutline(double sx, double sy)
         Point p;
         if (!outline.getPoint(i, &p))
             continue;
-        p.x *= sx, p.y *= sy;
+        p.x = scaled(p.x, sx, noiseX);
+        p.y = scaled(p.y, sy, noiseY);
         (void)outline.setPoint(i, &p); // within the list: always set
     }
 }

@@ -30,8 +30,13 @@ public:
     [[nodiscard]] int writeXml(XmlContext& file);
     // The shape code, then the outline (count and x, y of each point). Mode 1 writes, 3 reads.
     [[nodiscard]] int exchangeRecord(int mode, ElementRecordBuffer& buffer);
-    // The outline scaled by (sx, sy): the mask follows a resize of the picture's box.
-    void scaleOutline(double sx, double sy);
+    // The outline scaled by (sx, sy): the mask follows a resize of the picture's box. Factors
+    // measured from the box's corners hold only to the corners' rounding (noiseX, noiseY,
+    // relative), which on a box narrow beside its coordinates reaches the thirteenth digit: a
+    // scaled value within that of a decimal of at most 9 significant digits is taken as that
+    // decimal, so that a point at 80 scaled by a measured 0.00099999999999987 is 0.08, which
+    // the file (cutting to 5 decimals) keeps as it is. A factor of 1 leaves its axis as it is.
+    void scaleOutline(double sx, double sy, double noiseX = 0.0, double noiseY = 0.0);
 
     MaskType type;
     PointList outline;

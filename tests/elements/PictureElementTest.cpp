@@ -2,6 +2,7 @@
 // at the image's size, the mask following a resize, and the mask shape dialog.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,6 +116,85 @@ TEST(PictureFile, KindsPathsAndMasksSavedAgainTheSame)
         Element* picture = inHand(drawing, 1);
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->imageKind()->value, k.kind) << k.keyword;
+    }
+}
+
+// At 1:100 and 1:1000, a masked picture taken in hand (as the scale tool and the batch change take
+// it) and squeezed under a tenth of a millimetre of paper by each path, stored, saved, opened in a
+// new drawing and widened back: its mask is back as the file kept it. Squeezed at once, the
+// outline kept its values; squeezed by 0.001 twice, it followed the first step to 0.08 and
+// 0.068807, which the file keeps as 0.08 and 0.0688.
+TEST(PictureFile, AMaskSavedThroughAFrameTooThinAtAReducedScaleComesBack)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    // Millimetres of paper: the frame, and the outline from its start corner.
+    const Point start(50, 40), end(162.9, 124.7);
+    const std::vector<Point> mask = {{80, 10}, {80, 30}, {68.807, 50}, {55, 70}, {30, 70}, {20, 40}, {80, 10}};
+    // Each resize takes the frame under 0.1 mm (narrow) or back to 112.9 x 84.7 mm; d: 1:d.
+    using Resize = void (*)(Element&, double d, bool narrow);
+    const struct {
+        const char* name;
+        Resize resize;
+        double x2; // the third point's x once back
+    } paths[] = {
+        {"要素の拡大、縮小 by 0.001 twice, then by 1000 twice", [](Element& e, double, bool narrow) {
+             for (int step = 0; step < 2; ++step) {
+                 const Point a = *e.firstPoint(), b = *e.secondPoint();
+                 e.scale(narrow ? 0.001 : 1000, Point((a.x + b.x) / 2, (a.y + b.y) / 2), 0);
+             }
+         }, 68.8},
+        {"the batch change of the end's x and y", [](Element& e, double d, bool narrow) {
+             e.setEndX(Point(e.firstPoint()->x + (narrow ? 0.05 : 112.9) * d, 0));
+             e.setEndY(Point(0, e.firstPoint()->y + (narrow ? 0.05 : 84.7) * d));
+         }, 68.807},
+        {"座標: the end corner", [](Element& e, double d, bool narrow) {
+             e.setPoint(2, e.firstPoint()->x + (narrow ? 0.05 : 112.9) * d, e.firstPoint()->y + (narrow ? 0.05 : 84.7) * d, 0);
+         }, 68.807},
+        {"the start corner", [](Element& e, double d, bool narrow) {
+             e.setPoint(1, e.secondPoint()->x - (narrow ? 0.03 : 112.9) * d, e.secondPoint()->y - (narrow ? 0.03 : 84.7) * d, 0);
+         }, 68.807},
+    };
+    for (const double d : {100.0, 1000.0}) {
+        for (const auto& path : paths) {
+            SCOPED_TRACE(std::string(path.name) + " at 1:" + std::to_string(static_cast<int>(d)));
+            const std::string file = scratch.pathOf("thin.ycx");
+            {
+                LineDrawing drawing;
+                static_cast<SheetSettings*>(drawing.context.paper)->setScaleDenominator(static_cast<int>(d));
+                ElementEditorBase& editor = *drawing.context.editor3;
+                ASSERT_EQ(editor.startNewElement(kPicture), 1);
+                Element* picture = editor.elementInHand();
+                picture->takePlacementDefaults();
+                *static_cast<Point*>(picture->firstPoint()) = Point(start.x * d, start.y * d);
+                *static_cast<Point*>(picture->secondPoint()) = Point(end.x * d, end.y * d);
+                picture->imageKind()->value = ImageTypeValue::kBmp;
+                picture->fileName()->setText("C:\\p\\a.bmp");
+                for (const Point& p : mask)
+                    ASSERT_EQ(picture->imageMask()->outline.appendXY(p.x * d, p.y * d), 1);
+                ASSERT_EQ(editor.commitNewElement(), 1);
+                picture = inHand(drawing, 1);
+                ASSERT_NE(picture, nullptr);
+                path.resize(*picture, d, true);
+                ASSERT_LT(std::fabs(picture->secondPoint()->x - picture->firstPoint()->x) / d, 0.1);
+                ASSERT_EQ(editor.storeBack(1), 1);
+                ASSERT_FALSE(drawing.save(file).empty());
+            }
+            LineDrawing reopened;
+            ASSERT_EQ(reopened.open(file), 1);
+            Element* picture = inHand(reopened, 1);
+            ASSERT_NE(picture, nullptr);
+            path.resize(*picture, d, false);
+            const PointList& outline = picture->imageMask()->outline;
+            ASSERT_EQ(outline.count, static_cast<int>(mask.size()));
+            for (int i = 0; i < outline.count; ++i) {
+                Point p;
+                ASSERT_EQ(outline.getPoint(i, &p), 1);
+                const Point expected(i == 2 ? path.x2 : mask[i].x, mask[i].y);
+                EXPECT_NEAR(p.x / d, expected.x, 1e-9) << "#" << i;
+                EXPECT_NEAR(p.y / d, expected.y, 1e-9) << "#" << i;
+            }
+        }
     }
 }
 
@@ -300,7 +380,7 @@ TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
                 for (const Point& p : outline)
                     ASSERT_EQ(picture->imageMask()->outline.appendXY(p.x * d, p.y * d), 1);
                 path.resize(*picture, size.width * d, size.height * d);
-                // The frame as its corners' coordinates hold it.
+                // The frame as its corners' coordinates hold it, to their rounding.
                 const double width = picture->secondPoint()->x - picture->firstPoint()->x;
                 const double height = picture->secondPoint()->y - picture->firstPoint()->y;
                 for (size_t i = 0; i < outline.size(); ++i) {
@@ -309,19 +389,19 @@ TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
                     if (size.keepsX)
                         EXPECT_EQ(p.x, outline[i].x * d) << i;
                     else
-                        EXPECT_DOUBLE_EQ(p.x, outline[i].x * width / 80) << i;
+                        EXPECT_NEAR(p.x, outline[i].x * width / 80, 1e-12 * std::fabs(p.x)) << i;
                     if (size.keepsY)
                         EXPECT_EQ(p.y, outline[i].y * d) << i;
                     else
-                        EXPECT_DOUBLE_EQ(p.y, outline[i].y * height / 60) << i;
+                        EXPECT_NEAR(p.y, outline[i].y * height / 60, 1e-12 * std::fabs(p.y)) << i;
                 }
-                // Widened again: where the outline kept its values, the mask is back exactly.
+                // Widened again: the mask is back exactly, kept or scaled there and back.
                 path.resize(*picture, 80 * d, 60 * d);
                 for (size_t i = 0; i < outline.size(); ++i) {
                     Point p;
                     ASSERT_EQ(picture->imageMask()->outline.getPoint(static_cast<int>(i), &p), 1);
-                    EXPECT_NEAR(p.x, outline[i].x * d, size.keepsX ? 0.0 : 1e-12 * d) << i;
-                    EXPECT_NEAR(p.y, outline[i].y * d, size.keepsY ? 0.0 : 1e-12 * d) << i;
+                    EXPECT_EQ(p.x, outline[i].x * d) << i;
+                    EXPECT_EQ(p.y, outline[i].y * d) << i;
                 }
             }
         }
@@ -340,6 +420,53 @@ TEST(PictureMask, KeepsItsOutlineThroughAFrameTooThinToScale)
     ASSERT_EQ(picture->imageMask()->outline.getPoint(0, &p), 1);
     EXPECT_EQ(p.x, 20.0);
     EXPECT_EQ(p.y, 30.0);
+}
+
+// A frame small beside its coordinates (at 1:1000 a picture of 112.9 mm of paper is 112,900
+// units wide, 50,000 units from the origin) scaled about its centre: the ratio of its widths
+// carries the rounding of its corners, a few parts in 10^13. The outline still follows the factor
+// itself, so a mask point at 80 mm of paper scaled by 0.001 is 0.08 and not 0.0799999999999,
+// which the file, cutting to 5 decimals, would write as 0.07999 (79.99 mm once scaled back).
+TEST(PictureMask, FollowsARoundFactorExactlyOnAFrameSmallBesideItsPlace)
+{
+    TestApplication app;
+    LineDrawing drawing;
+    auto* sheet = static_cast<SheetSettings*>(drawing.context.paper);
+    sheet->setScaleDenominator(1000);
+    const double outlineX[] = {80000, 68807, 55000, 30000, 20000};
+    const struct {
+        Point start, end; // drawing units
+        double factor;
+        double expected[5]; // the outline's x after the scale, as decimals
+    } rows[] = {
+        {{50000, 40000}, {162900, 124700}, 0.001, {80, 68.807, 55, 30, 20}},
+        {{-162900, -124700}, {-50000, -40000}, 0.001, {80, 68.807, 55, 30, 20}},
+        {{50000, 40000}, {162900, 124700}, 0.5, {40000, 34403.5, 27500, 15000, 10000}},
+        // The 0.001 frame, widened back.
+        {{106393.55, 82392.35}, {106506.45, 82477.05}, 1000, {8e7, 68807000, 5.5e7, 3e7, 2e7}},
+        {{1e6, 1e6}, {1e6 + 350, 1e6 + 400}, 0.8, {64000, 55045.6, 44000, 24000, 16000}},
+        // Not a short decimal: the outline follows the frame as measured.
+        {{50000, 40000}, {162900, 124700}, 1.0 / 3,
+         {80000.0 / 3, 68807.0 / 3, 55000.0 / 3, 30000.0 / 3, 20000.0 / 3}},
+    };
+    for (const auto& row : rows) {
+        std::unique_ptr<Element> picture(drawing.registry->createElement(kPicture));
+        picture->context = &drawing.context;
+        *static_cast<Point*>(picture->firstPoint()) = row.start;
+        *static_cast<Point*>(picture->secondPoint()) = row.end;
+        for (const double x : outlineX)
+            ASSERT_EQ(picture->imageMask()->outline.appendXY(x, 10), 1);
+        picture->scale(row.factor, Point((row.start.x + row.end.x) / 2, (row.start.y + row.end.y) / 2), 0);
+        for (int i = 0; i < 5; ++i) {
+            Point p;
+            ASSERT_EQ(picture->imageMask()->outline.getPoint(i, &p), 1);
+            if (row.factor == 1.0 / 3)
+                EXPECT_NEAR(p.x, row.expected[i], 1e-12 * row.expected[i]) << "#" << i;
+            else
+                EXPECT_EQ(p.x, row.expected[i]) << row.factor << " " << row.start.x << " #" << i;
+        }
+    }
+    sheet->setScaleDenominator(1);
 }
 
 TEST(MaskTypeDialog, OpensOnTheCodeAndOkCopiesTheClickedShapeBack)

@@ -43,8 +43,9 @@ void straightPath(ImageMask& mask, const std::vector<Point>& corners)
     for (size_t i = 0; i < corners.size(); ++i) {
         const Point& a = corners[i];
         const Point& b = corners[(i + 1) % corners.size()];
-        if (i == 0)
+        if (i == 0) {
             ASSERT_EQ(mask.outline.appendXY(a.x, a.y), 1);
+        }
         ASSERT_EQ(mask.outline.appendXY(a.x + (b.x - a.x) / 3, a.y + (b.y - a.y) / 3), 1);
         ASSERT_EQ(mask.outline.appendXY(a.x + (b.x - a.x) * 2 / 3, a.y + (b.y - a.y) * 2 / 3), 1);
         ASSERT_EQ(mask.outline.appendXY(b.x, b.y), 1);
@@ -107,8 +108,9 @@ TEST(PictureShape, TheImageItsFrameAndTheMaskOnTheScreen)
         EXPECT_EQ(d.surface().pixel(280, 190), c.outside) << c.name;
         EXPECT_EQ(d.surface().pixel(180, 100), c.middle) << c.name;
         EXPECT_EQ(d.surface().isInk(100, 125), true) << c.name;
-        if (c.frame)
+        if (c.frame) {
             EXPECT_EQ(d.surface().inkCount(105, 55, 295, 195), 0) << c.name << ": nothing inside the frame";
+        }
         EXPECT_FALSE(d.surface().isInk(320, 125)) << c.name;
     }
 
