@@ -1,6 +1,7 @@
 #include "platform/DialogRegistry.h"
 
 #include "platform/Dialog.h"
+#include "platform/WindowHandle.h"
 
 DialogRegistry* theDialogRegistry = nullptr;
 
@@ -45,7 +46,7 @@ Dialog* DialogRegistry::findTarget(HWND dialogWindow)
         Dialog* dialog = at(i);
         if (!dialog)
             continue;
-        if (dialog->hwnd == dialogWindow)
+        if (sameWindow(dialog->hwnd, dialogWindow))
             return dialog;
         if (!dialog->hwnd)
             withoutWindow = dialog;

@@ -5,6 +5,7 @@
 #include "platform/EventCodes.h"
 #include "platform/FrameWindow.h"
 #include "platform/Window.h"
+#include "platform/WindowHandle.h"
 
 EventRouter* theEventRouter = nullptr;
 
@@ -76,7 +77,7 @@ Window* EventRouter::findWindow(HWND window)
         return nullptr;
     Window** entries = data.data<Window*>();
     for (int i = 0; i < windows.count; ++i)
-        if (entries[i] && entries[i]->hwnd() == window)
+        if (entries[i] && sameWindow(entries[i]->hwnd(), window))
             return entries[i];
     return nullptr;
 }

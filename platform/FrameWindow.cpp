@@ -13,6 +13,7 @@
 #include "platform/PrintJob.h"
 #include "platform/StatusBar.h"
 #include "platform/SystemMetrics.h"
+#include "platform/WindowHandle.h"
 
 namespace {
 bool frameClassRegistered = false;
@@ -20,7 +21,7 @@ bool frameClassRegistered = false;
 LRESULT defaultFrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     FrameWindow* frame = theApplication ? theApplication->frame : nullptr;
-    if (theApplication && theApplication->isMdiMode() && frame && frame->hwnd() == window)
+    if (theApplication && theApplication->isMdiMode() && frame && sameWindow(frame->hwnd(), window))
         return DefFrameProcA(window, frame->mdiClientHandle(), message, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
 }

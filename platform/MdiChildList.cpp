@@ -5,6 +5,7 @@
 #include "platform/EventCodes.h"
 #include "platform/FrameWindow.h"
 #include "platform/MdiChildWindow.h"
+#include "platform/WindowHandle.h"
 
 namespace {
 void postActiveChanged(int serial)
@@ -100,7 +101,7 @@ MdiChildWindow* MdiChildList::activeChild()
         return nullptr;
     for (int i = 0; i < count; ++i) {
         MdiChildWindow* window = getAt(i);
-        if (window && window->hwnd() == active)
+        if (window && sameWindow(window->hwnd(), active))
             return window;
     }
     return nullptr;
@@ -137,7 +138,7 @@ void MdiChildList::destroyAll()
         HWND handle = window->hwnd();
         if (handle && IsWindow(handle)) {
             // Through the MDI client, so that its window menu forgets the child.
-            if (client && GetParent(handle) == client)
+            if (client && sameWindow(GetParent(handle), client))
                 SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle), 0);
             else
                 DestroyWindow(handle);

@@ -5,6 +5,7 @@
 #include "platform/ControlKinds.h"
 #include "platform/FrameWindow.h"
 #include "platform/RangeControls.h"
+#include "platform/WindowHandle.h"
 
 namespace {
 bool isInput(UINT message)
@@ -72,7 +73,7 @@ void ProgressDialog::restoreOwner()
 
 int ProgressDialog::holdsBack(const MSG& message)
 {
-    if (!hwnd || !message.hwnd || message.hwnd == hwnd || IsChild(hwnd, message.hwnd))
+    if (!hwnd || !message.hwnd || sameWindow(message.hwnd, hwnd) || IsChild(hwnd, message.hwnd))
         return 0;
     if (isInput(message.message))
         return 1;

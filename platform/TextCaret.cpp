@@ -8,6 +8,7 @@
 #include "platform/MathUtil.h"
 #include "platform/MouseState.h"
 #include "platform/Window.h"
+#include "platform/WindowHandle.h"
 
 TextCaret* theTextCaret = nullptr;
 
@@ -32,9 +33,9 @@ int siblingHasFocus(HWND own)
         return 0;
     const HWND parent = GetAncestor(own, GA_PARENT);
     HWND w = GetFocus();
-    while (w && GetAncestor(w, GA_PARENT) != parent)
+    while (w && !sameWindow(GetAncestor(w, GA_PARENT), parent))
         w = GetAncestor(w, GA_PARENT);
-    return w && w != own;
+    return w && !sameWindow(w, own);
 }
 } // namespace
 
@@ -113,7 +114,7 @@ void TextCaret::takeFocus()
         return;
     if (!window)
         return;
-    if (GetFocus() != window->hwnd() && !siblingHasFocus(window->hwnd())) {
+    if (!sameWindow(GetFocus(), window->hwnd()) && !siblingHasFocus(window->hwnd())) {
         SetFocus(window->hwnd());
         placeComposition(window, position);
     }

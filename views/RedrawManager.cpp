@@ -24,6 +24,7 @@
 #include "platform/Region.h"
 #include "platform/TickTimer.h"
 #include "platform/Window.h"
+#include "platform/WindowHandle.h"
 #include "views/OffscreenPainter.h"
 #include "views/tools/ElementEditor.h"
 #include "views/tools/SelectTool.h"
@@ -48,7 +49,7 @@ int isActiveDrawingWindow(HWND window)
         HWND parent = GetParent(child);
         char name[16] = {};
         if (parent && GetClassNameA(parent, name, sizeof name) && lstrcmpiA(name, "MDIClient") == 0)
-            return reinterpret_cast<HWND>(SendMessageA(parent, WM_MDIGETACTIVE, 0, 0)) == child;
+            return sameWindow(reinterpret_cast<HWND>(SendMessageA(parent, WM_MDIGETACTIVE, 0, 0)), child);
     }
     return 1;
 }

@@ -1,10 +1,12 @@
 #include "views/UserPressRules.h"
 
+#include "platform/WindowHandle.h"
+
 namespace UserPressRules {
 
 Act actOf(const MSG& message, HWND view, int inViewArea, int commandKey)
 {
-    const int inView = view && message.hwnd == view;
+    const int inView = view && sameWindow(message.hwnd, view);
     switch (message.message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -1,5 +1,6 @@
 // ViewMapping: the mouse polls of the tracking loops and the zoom tool built on them. The mouse
 // is read through the program's mouse source; what a reading means is decided by ZoomRules.
+#include "platform/WindowHandle.h"
 #include "views/ViewMapping.h"
 
 #include "document/DocumentContext.h"
@@ -213,7 +214,7 @@ int ViewMapping::waitUserPress(int& typed)
     if (!view || !view->hwnd() || !theCurrentEvent)
         return loopCode(MouseLoopResult::Ended);
     // What is typed meanwhile belongs to the tool.
-    if (GetFocus() != view->hwnd())
+    if (!sameWindow(GetFocus(), view->hwnd()))
         (void)SetFocus(view->hwnd()); // the previous focus, or null: nothing to keep
     MouseLoopResult result = MouseLoopResult::Ended;
     IntPoint device;
@@ -221,7 +222,7 @@ int ViewMapping::waitUserPress(int& typed)
     UserPressRules::Act act;
     const MSG* message = nullptr;
     while (stepToUserAct(device, left, right, act, message)) {
-        if (message && message->message == WM_CHAR && message->hwnd == view->hwnd())
+        if (message && message->message == WM_CHAR && sameWindow(message->hwnd, view->hwnd()))
             typed = static_cast<int>(message->wParam & 0xFF);
         if (act == UserPressRules::Act::LeftPress || act == UserPressRules::Act::RightPress) {
             result = act == UserPressRules::Act::LeftPress ? MouseLoopResult::LeftClick : MouseLoopResult::RightClick;

@@ -12,6 +12,7 @@
 #include "platform/FrameWindow.h"
 #include "platform/MdiChildList.h"
 #include "platform/MdiChildWindow.h"
+#include "platform/WindowHandle.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
@@ -239,6 +240,16 @@ TEST_F(Documents, TheActiveWindowFollowsTheMdiClient)
     EXPECT_EQ(list().activeChild(), b);
     SendMessageA(frame.mdiClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a->hwnd()), 0);
     EXPECT_EQ(list().activeChild(), a);
+    // A handle with its top bit set comes back from the MDI client zero-extended while the window
+    // was given it sign-extended: the window is found by the handle's 32 bits all the same (after
+    // some 30,000 windows made and closed, the drawing just made was not the active one).
+    const HWND held = a->hwnd();
+    const auto bits = reinterpret_cast<uintptr_t>(held);
+    a->attachHwnd(reinterpret_cast<HWND>(bits ^ (uintptr_t{0xFFFFFFFF} << 32)));
+    EXPECT_EQ(list().activeChild(), a) << "the handle's other form";
+    a->attachHwnd(held);
+    EXPECT_TRUE(sameWindow(reinterpret_cast<HWND>(uintptr_t{0x8015012E}), reinterpret_cast<HWND>(~uintptr_t{0} << 32 | 0x8015012E)));
+    EXPECT_FALSE(sameWindow(reinterpret_cast<HWND>(uintptr_t{0x8015012E}), reinterpret_cast<HWND>(uintptr_t{0x8016012E})));
     EXPECT_TRUE(list().closeChild(a->serial));
     EXPECT_TRUE(list().closeChild(b->serial));
     EXPECT_EQ(list().activeChild(), nullptr);
