@@ -1,5 +1,6 @@
 #include "document/TagReader.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -306,6 +307,15 @@ int TagReader::readDouble(double& value) { return readNumber(0, value); }
 int TagReader::readListInt(int& value) { return readNumber(1, value); }
 
 int TagReader::readListDouble(double& value) { return readNumber(1, value); }
+
+int TagReader::keptReal(double value, int decimals, double& kept)
+{
+    char digits[64];
+    if (!std::isfinite(value) || !TagWriter::hasRealText(value) || !TagWriter::realText(value, decimals, 0, digits))
+        return 0;
+    kept = parseTagReal(digits);
+    return 1;
+}
 
 int TagReader::readValueText(char* buffer, int size)
 {

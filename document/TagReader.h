@@ -54,6 +54,10 @@ public:
     // is refused as by readDouble.
     [[nodiscard]] int readListInt(int& value);
     [[nodiscard]] int readListDouble(double& value);
+    // A real as the drawing file keeps it: the text writeDoubleTag writes for it with `decimals`,
+    // read back as readDouble reads it. 1 with `kept`; 0, `kept` untouched, for a value that has
+    // no such text or is not finite.
+    [[nodiscard]] static int keptReal(double value, int decimals, double& kept);
     // Skips to the next '"', then takes the text up to the closing '"', at most size - 1 bytes
     // (whole characters); the rest of a longer text is read over. 1, or 0 when the file ended
     // first.

@@ -92,13 +92,19 @@ int TagWriter::formatNumber(double value, int decimals, int round, char (&digits
         ioError = -1;
         return 0;
     }
-    if (StringUtil::formatDouble(value, clampDecimals(decimals), digits, round))
+    if (realText(value, decimals, round, digits))
         return 1;
     // No text stands for the value (more than 40 integer digits): the write fails, so the file
     // being replaced stays as it was, rather than the value going out as some other number.
     showErrorById(IDS_WRITE_ERROR);
     ioError = -1;
     return 0;
+}
+
+int TagWriter::realText(double value, int decimals, int round, char (&digits)[64])
+{
+    digits[0] = 0;
+    return StringUtil::formatDouble(value, clampDecimals(decimals), digits, round) != nullptr;
 }
 
 int TagWriter::hasRealText(double value)

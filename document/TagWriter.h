@@ -42,6 +42,8 @@ public:
     // integer digits of the value's 15-digit form alone, whatever the decimals and rounding. The
     // reader refuses the other values, so that what was read can always be written again.
     [[nodiscard]] static int hasRealText(double value);
+    // The text writeDoubleTag writes for a value: 1, or 0 (digits empty) when there is none.
+    [[nodiscard]] static int realText(double value, int decimals, int round, char (&digits)[64]);
     // The text in double quotes. '"', CR and LF are dropped: nothing is escaped in the file, so
     // they would end the value early. So is a lead byte left without its trail byte at the end
     // of what is kept, which would take the closing quote as its trail byte.

@@ -15,6 +15,7 @@
 #include "document/InputPointListBase.h"
 #include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
+#include "document/TagReader.h"
 #include "document/UndoManager.h"
 #include "elements/ElementShapes.h"
 #include "elements/MaskTypeDialog.h"
@@ -94,15 +95,30 @@ namespace {
 // fewer than four of its digits there, and a saved mask could not be widened back; a frame the
 // file writes with its two corners at one coordinate is well inside.
 constexpr double kMinScaledPaperMm = 0.1;
+// The last decimal the drawing file writes, in millimetres of paper.
+constexpr double kFileDecimal = 1e-5;
 
-// An extent of the rectangle, from a to b (drawing units, paperPerUnit millimetres of paper
-// each), that holds no measure to scale the outline by: under the narrowest above, or lost in
-// the rounding of its corners' coordinates.
-bool tooThinToScale(double a, double b, double paperPerUnit)
+// A corner's coordinate (drawing units) as the drawing file keeps it, in paper millimetres: the
+// drawing's scale applied as the point writes itself, the value's text read back. 0 when the file
+// has no text for it.
+int keptPaperValue(double v, const DrawingOwner* drawing, double& kept)
 {
-    const double size = std::max(1.0, std::max(std::fabs(a), std::fabs(b)));
-    const double extent = std::fabs(b - a);
-    return !(extent > 1e-12 * size) || !(extent * paperPerUnit >= kMinScaledPaperMm);
+    return TagReader::keptReal(DrawPoint::paperValueOf(v, drawing), DrawPoint::kXmlDecimals, kept);
+}
+
+// An extent of the rectangle, from a to b (drawing units), that holds no measure to scale the
+// outline by: narrower than the narrowest above. It is measured between the corners as the file
+// writes them, so that a frame is judged alike while the program runs, after a save and after an
+// open, also at exactly the narrowest extent (at 5:1, x from 40 to 40.02 is 0.10000000000001563
+// mm of paper as held and 0.0999999999999801 as read back; the file writes 200 and 200.1 either
+// way). Those are whole units of the file's last decimal, apart from their own rounding: half a
+// unit decides.
+bool tooThinToScale(double a, double b, const DrawingOwner* drawing)
+{
+    double keptA = 0.0, keptB = 0.0;
+    if (!keptPaperValue(a, drawing, keptA) || !keptPaperValue(b, drawing, keptB))
+        return true;
+    return !(std::fabs(keptB - keptA) >= kMinScaledPaperMm - kFileDecimal / 2);
 }
 
 // How far an extent from a to b may be off, relative to it, through the rounding of its corners:
@@ -120,9 +136,9 @@ struct AxisResize {
     double noise = 0.0;
 };
 
-AxisResize resizeAlong(double oldA, double oldB, double newA, double newB, double paperPerUnit)
+AxisResize resizeAlong(double oldA, double oldB, double newA, double newB, const DrawingOwner* drawing)
 {
-    if (tooThinToScale(oldA, oldB, paperPerUnit) || tooThinToScale(newA, newB, paperPerUnit))
+    if (tooThinToScale(oldA, oldB, drawing) || tooThinToScale(newA, newB, drawing))
         return {};
     return {(newB - newA) / (oldB - oldA), cornerNoise(oldA, oldB) + cornerNoise(newA, newB)};
 }
@@ -133,14 +149,11 @@ void PictureElement::followResize(const Corners& before)
     if (!imageMask() || !firstPoint() || !secondPoint())
         return;
     const Corners now = corners();
-    // As the drawing file writes the corners: paper values, the drawing's scale applied. The
-    // scale is the drawing's, also where the corners are not bound to it yet (an element taken
-    // by a batch change or the scale tool).
+    // Measured as the drawing file writes the corners. The scale is the drawing's, also where the
+    // corners are not bound to it yet (an element taken by a batch change or the scale tool).
     const DrawingOwner* drawing = context ? context : firstPoint()->owner;
-    const double perUnit = DrawPoint::scaleNumeratorOf(drawing) / DrawPoint::scaleDenominatorOf(drawing);
-    const double paperPerUnit = std::isfinite(perUnit) && perUnit > 0.0 ? perUnit : 1.0;
-    const AxisResize x = resizeAlong(before.start.x, before.end.x, now.start.x, now.end.x, paperPerUnit);
-    const AxisResize y = resizeAlong(before.start.y, before.end.y, now.start.y, now.end.y, paperPerUnit);
+    const AxisResize x = resizeAlong(before.start.x, before.end.x, now.start.x, now.end.x, drawing);
+    const AxisResize y = resizeAlong(before.start.y, before.end.y, now.start.y, now.end.y, drawing);
     imageMask()->scaleOutline(x.factor, y.factor, x.noise, y.noise);
 }
 

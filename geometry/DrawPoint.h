@@ -63,8 +63,13 @@ public:
     // Paper millimetres.
     void setPaperX(double v) { x = v * scaleDenominator() / scaleNumerator(); }
     void setPaperY(double v) { y = v * scaleDenominator() / scaleNumerator(); }
-    [[nodiscard]] double getPaperX() const { return x * scaleNumerator() / scaleDenominator(); }
-    [[nodiscard]] double getPaperY() const { return y * scaleNumerator() / scaleDenominator(); }
+    [[nodiscard]] double getPaperX() const { return paperValueOf(x, owner); }
+    [[nodiscard]] double getPaperY() const { return paperValueOf(y, owner); }
+    // A coordinate in drawing units as paper millimetres, as a point of the owner's writes it.
+    [[nodiscard]] static double paperValueOf(double v, const DrawingOwner* owner)
+    {
+        return v * scaleNumeratorOf(owner) / scaleDenominatorOf(owner);
+    }
     void setXValue(double v) { x = v; }
     [[nodiscard]] double getXValue() const { return x; }
     // y as the user sees it: from the bottom of the sheet when the y axis is "UPPERPLUS".

@@ -268,5 +268,14 @@ def cmd_mask_back(before, after, widened):
            else [])
 
 
+def cmd_frame_side(name, axis, millimetres):
+    """The picture's frame is `millimetres` of paper wide (axis x) or high (y), as written."""
+    p = the_picture(name)
+    i = 'xy'.index(axis)
+    side = abs(p['end'][i] - p['start'][i])
+    report(['the frame is %.5f mm along %s, not %s' % (side, axis, millimetres)]
+           if differ(side, float(millimetres), 1e-9) else [])
+
+
 if __name__ == '__main__':
     globals()['cmd_' + sys.argv[1].replace('-', '_')](*sys.argv[2:])

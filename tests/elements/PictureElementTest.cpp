@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -194,6 +195,142 @@ TEST(PictureFile, AMaskSavedThroughAFrameTooThinAtAReducedScaleComesBack)
                 EXPECT_NEAR(p.x / d, expected.x, 1e-9) << "#" << i;
                 EXPECT_NEAR(p.y / d, expected.y, 1e-9) << "#" << i;
             }
+        }
+    }
+}
+
+// Frames brought to the narrowest extent a mask is scaled through (a tenth of a millimetre of
+// paper) and to a unit of the file's last decimal either side of it, from a thousand starts at each
+// scale, by 座標, 要素の拡大、縮小 and the batch change: each axis is judged alike while the program
+// runs and after a save and an open (the outline scaled into the frame, or kept), at exactly a
+// tenth it is scaled; widened again after the open, the mask is the one saved at the wide frame as
+// far as the file kept it (at the thin frame, to its last decimal).
+TEST(PictureFile, AFrameAtTheNarrowestScaledExtentIsJudgedAlikeBeforeASaveAndAfterAnOpen)
+{
+    TestApplication app;
+    ScratchFolder scratch;
+    const struct {
+        int numerator, denominator;
+    } scales[] = {{1, 1}, {1, 2}, {2, 1}, {3, 1}, {5, 1}, {7, 1}, {1, 100}, {1, 1000}};
+    // Millimetres of paper: the wide frame's side, and the outline from its start corner.
+    constexpr double kWide = 60.0;
+    const std::vector<Point> mask = {{50, 5}, {55.5, 20.25}, {30, 57}, {7.125, 41}, {50, 5}};
+    const double deltas[] = {-1e-5, 0.0, 1e-5}; // the thin frame's side less 0.1 mm
+    // Each path brings the frame's sides from its start corner to `side` (drawing units).
+    using Resize = void (*)(Element&, double side);
+    const struct {
+        const char* name;
+        Resize resize;
+    } paths[] = {
+        {"座標", [](Element& e, double side) {
+             const Point start = *e.firstPoint();
+             e.setPoint(2, start.x + side, start.y + side, 0);
+         }},
+        {"要素の拡大、縮小", [](Element& e, double side) {
+             const Point start = *e.firstPoint();
+             e.scale(side / (e.secondPoint()->x - start.x), start, 0);
+         }},
+        {"the batch change", [](Element& e, double side) {
+             e.setEndX(Point(e.firstPoint()->x + side, 0));
+             e.setEndY(Point(0, e.firstPoint()->y + side));
+         }},
+    };
+    // The outline as a list of its points.
+    auto outlineOf = [](Element& e) {
+        std::vector<Point> points(static_cast<size_t>(e.imageMask()->outline.count));
+        for (size_t i = 0; i < points.size(); ++i)
+            (void)e.imageMask()->outline.getPoint(static_cast<int>(i), &points[i]);
+        return points;
+    };
+    // Whether the outline's x (axis 0) or y changed from `before`.
+    auto changed = [](const std::vector<Point>& before, const std::vector<Point>& after, int axis) {
+        for (size_t i = 0; i < before.size() && i < after.size(); ++i)
+            if ((axis ? before[i].y != after[i].y : before[i].x != after[i].x))
+                return true;
+        return before.size() != after.size();
+    };
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<int> thousandths(0, 100000);
+    std::vector<Point> starts = {{40, 40}}; // the frame typed from 40 to 40.02 at 5:1
+    while (starts.size() < 1000)
+        starts.emplace_back(thousandths(random) / 1000.0, thousandths(random) / 1000.0);
+    const std::string file = scratch.pathOf("bound.ycx");
+    for (const auto& scale : scales) {
+        const double perPaperMm = static_cast<double>(scale.denominator) / scale.numerator; // drawing units
+        for (const auto& path : paths) {
+            const std::string where = std::string(path.name) + " at " + std::to_string(scale.numerator) + ":" +
+                                      std::to_string(scale.denominator);
+            SCOPED_TRACE(where);
+            struct Row {
+                Point start;
+                double delta;
+                bool scaled[2]; // x, y: the outline followed the thin frame while the program ran
+            };
+            std::vector<Row> rows;
+            {
+                LineDrawing drawing;
+                auto* sheet = static_cast<SheetSettings*>(drawing.context.paper);
+                sheet->setScaleNumerator(scale.numerator);
+                sheet->setScaleDenominator(scale.denominator);
+                ElementEditorBase& editor = *drawing.context.editor3;
+                for (const Point& start : starts) {
+                    for (const double delta : deltas) {
+                        ASSERT_EQ(editor.startNewElement(kPicture), 1);
+                        Element& picture = *editor.elementInHand();
+                        picture.takePlacementDefaults();
+                        *static_cast<Point*>(picture.firstPoint()) = start;
+                        *static_cast<Point*>(picture.secondPoint()) =
+                            Point(start.x + kWide * perPaperMm, start.y + kWide * perPaperMm);
+                        picture.imageKind()->value = ImageTypeValue::kBmp;
+                        picture.fileName()->setText("C:\\p\\a.bmp");
+                        for (const Point& p : mask)
+                            ASSERT_EQ(picture.imageMask()->outline.appendXY(p.x * perPaperMm, p.y * perPaperMm), 1);
+                        const std::vector<Point> wide = outlineOf(picture);
+                        path.resize(picture, (0.1 + delta) * perPaperMm);
+                        const std::vector<Point> thin = outlineOf(picture);
+                        rows.push_back({start, delta, {changed(wide, thin, 0), changed(wide, thin, 1)}});
+                        ASSERT_EQ(editor.commitNewElement(), 1);
+                    }
+                }
+                ASSERT_FALSE(drawing.save(file).empty());
+            }
+            LineDrawing reopened;
+            ASSERT_EQ(reopened.open(file), 1);
+            ASSERT_EQ(reopened.context.elementCount(), static_cast<int>(rows.size()));
+            int wrong = 0;
+            for (size_t i = 0; i < rows.size(); ++i) {
+                const Row& row = rows[i];
+                Element* picture = inHand(reopened, static_cast<int>(i) + 1);
+                ASSERT_NE(picture, nullptr);
+                const std::vector<Point> read = outlineOf(*picture);
+                path.resize(*picture, kWide * perPaperMm);
+                const std::vector<Point> back = outlineOf(*picture);
+                std::string fault;
+                for (int axis = 0; axis < 2; ++axis) {
+                    const char* name = axis ? "y" : "x";
+                    const bool reopenedScaled = changed(read, back, axis);
+                    if (row.scaled[axis] != (row.delta >= 0.0))
+                        fault += std::string(" ") + name + (row.scaled[axis] ? " scaled" : " kept") + " while running;";
+                    if (reopenedScaled != row.scaled[axis])
+                        fault += std::string(" ") + name + (reopenedScaled ? " scaled" : " kept") + " after the open;";
+                    // Scaled, the file kept the thin outline to its last decimal, which the widening
+                    // multiplies; kept, the outline is as the file wrote it at the wide frame.
+                    const double tolerance = row.scaled[axis] ? 1e-5 * kWide / (0.1 + row.delta) + 1e-9 : 1e-9;
+                    for (size_t k = 0; k < mask.size() && k < back.size(); ++k) {
+                        const double got = (axis ? back[k].y : back[k].x) / perPaperMm;
+                        const double expected = axis ? mask[k].y : mask[k].x;
+                        if (!(std::fabs(got - expected) <= tolerance)) {
+                            fault += std::string(" ") + name + " #" + std::to_string(k) + " is " + std::to_string(got) +
+                                     " mm, not " + std::to_string(expected) + ";";
+                            break;
+                        }
+                    }
+                }
+                if (!fault.empty() && ++wrong <= 3)
+                    ADD_FAILURE() << "start " << row.start.x << ", " << row.start.y << ", side 0.1 mm "
+                                  << (row.delta < 0 ? "- " : "+ ") << std::fabs(row.delta) << ":" << fault;
+            }
+            EXPECT_EQ(wrong, 0) << "frames judged otherwise, or masks not back, of " << rows.size();
         }
     }
 }

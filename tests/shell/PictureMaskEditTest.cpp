@@ -20,6 +20,7 @@
 #include "document/FileNameValue.h"
 #include "document/PageChainTable.h"
 #include "document/SelectToolBase.h"
+#include "document/SheetSettings.h"
 #include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
 #include "geometry/PointList.h"
@@ -257,8 +258,9 @@ protected:
         ASSERT_EQ(frame.onCommand(id), 1);
         settleEvents();
     }
-    // The drawing saved and opened in a window of its own: the picture there.
-    PictureState savedAndOpened()
+    // The drawing saved and opened in a window of its own; `look` sees that drawing before its
+    // window closes again.
+    void saveAndOpen(const std::function<void(DocumentContext&)>& look)
     {
         const std::string path = scratch.pathOf("picture" + std::to_string(++saves) + ".ycx");
         FileDialogScript dialogs;
@@ -267,20 +269,26 @@ protected:
         settleEvents();
         DocumentWindow* current = frame.activeDocument();
         DocumentWindow* reopened = frame.createDocumentWindow();
-        PictureState s;
         if (!reopened)
-            return s;
+            return;
         DocumentContext& other = *reopened->context;
-        if (other.assignFile(path.c_str()) && other.openFile()) {
+        EXPECT_TRUE(other.assignFile(path.c_str()) && other.openFile());
+        look(other);
+        ::postCloseRequest(reopened->serial);
+        settleEvents();
+        EXPECT_EQ(frame.activeDocument(), current);
+    }
+    // The picture as the drawing saved and opened has it.
+    PictureState savedAndOpened()
+    {
+        PictureState s;
+        saveAndOpen([&](DocumentContext& other) {
             ElementStore& store = *other.elementStore();
             ElementIndexEntry entry;
             for (int e = store.pageTable->getFirst(other.currentPage()); e >= 1; e = store.getEntry(e, &entry) ? entry.pageNext : -1)
                 if (store.getEntry(e, &entry) && entry.kind == kindCode(ElementKind::Picture))
                     s = state(other, e);
-        }
-        ::postCloseRequest(reopened->serial);
-        settleEvents();
-        EXPECT_EQ(frame.activeDocument(), current);
+        });
         return s;
     }
 
@@ -362,6 +370,121 @@ TEST_F(PictureMaskEdit, TheMaskOutlivesAFrameOfNoWidthOrHeightByEveryEditOfTheFr
         command(CMD_UNDO);
         ASSERT_TRUE(same(state(), before)) << "all undone: " << text(state());
     }
+}
+
+// At each scale, pictures of 10 x 10 pitches of a grid whose pitch is a tenth of a millimetre of
+// paper, their right-middle (bottom-middle) handle dragged onto the grid point one pitch from the
+// start corner: the frame is exactly as narrow as a mask is scaled through. The outline follows it
+// while the program runs and again after a save and an open, where 座標 widens it back: the mask
+// is back as the file kept it. The corners' rounding once judged such a frame one way before the
+// save and the other way after it (at 5:1, from 40 to 40.02 it measured 0.10000000000001563 mm of
+// paper, and 0.0999999999999801 as the file gave the corners back).
+TEST_F(PictureMaskEdit, AFrameDraggedToTheNarrowestScaledExtentIsJudgedAlikeAfterASaveAndAnOpen)
+{
+    auto* sheet = dynamic_cast<SheetSettings*>(drawing().paper);
+    auto* grid = dynamic_cast<DrawingGrid*>(drawing().grid);
+    auto* view = dynamic_cast<ViewMapping*>(drawing().view);
+    ASSERT_TRUE(sheet && grid && view);
+    const struct {
+        int numerator, denominator;
+        int first; // the first start's grid point: within the sheet (at 5:1, x 40)
+    } scales[] = {{1, 1, 1000}, {5, 1, 2000}, {7, 1, 1000}, {1, 1000, 1000}};
+    constexpr int kSide = 10;                                        // pitches
+    const std::vector<Point> cells = {{8, 1}, {9, 5}, {2, 9}, {5, 3}}; // the outline, in pitches
+    auto screen = [&](double x, double y) {
+        IntPoint device;
+        view->worldToDevice(x, y, &device);
+        POINT p{device.x, device.y};
+        ClientToScreen(viewWindow, &p);
+        return IntPoint(p.x, p.y);
+    };
+    const int fixturePicture = id;
+    for (const auto& scale : scales) {
+        SCOPED_TRACE(std::to_string(scale.numerator) + ":" + std::to_string(scale.denominator));
+        sheet->setScaleNumerator(scale.numerator);
+        sheet->setScaleDenominator(scale.denominator);
+        grid->xNumerator = grid->yNumerator = scale.denominator;
+        grid->xDenominator = grid->yDenominator = 10.0 * scale.numerator;
+        const double pitch = grid->xNumerator / grid->xDenominator;
+        ASSERT_EQ(view->setZoom(40.0), 1);
+        struct Row {
+            int id;
+            int axis;
+            int n;              // the start corner's grid point along the axis
+            bool scaledRunning; // the outline followed the thin frame
+        };
+        std::vector<Row> rows;
+        for (int axis = 0; axis < 2; ++axis) {
+            for (int i = 0; i < 6; ++i) {
+                const int n = scale.first + i, across = scale.first / 2 + 20 * i + 150 * axis;
+                const Point start = axis ? Point(across * pitch, n * pitch) : Point(n * pitch, across * pitch);
+                const Point end = axis ? Point((across + kSide) * pitch, (n + kSide) * pitch)
+                                       : Point((n + kSide) * pitch, (across + kSide) * pitch);
+                ElementEditorBase& editor = *drawing().editor3;
+                ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Picture)), 1);
+                Element& picture = *editor.elementInHand();
+                picture.takePlacementDefaults();
+                *static_cast<Point*>(picture.firstPoint()) = start;
+                *static_cast<Point*>(picture.secondPoint()) = end;
+                picture.imageKind()->value = ImageTypeValue::kGif;
+                picture.fileName()->setText(scratch.file("cat.gif", "GIF89a").c_str());
+                for (const Point& c : cells)
+                    ASSERT_EQ(picture.imageMask()->outline.appendXY(c.x * pitch, c.y * pitch), 1);
+                ASSERT_EQ(editor.commitNewElement(), 1);
+                id = picture.id;
+                view->centreOn((start.x + end.x) / 2, (start.y + end.y) / 2);
+                const IntPoint corner = screen(start.x, start.y), pitchOn = screen(start.x + pitch, start.y + pitch);
+                ASSERT_GE(pitchOn.x - corner.x, 8) << "a pitch is too few pixels to aim at";
+                // The handle, and the grid point one pitch from the start corner.
+                const Point middle((start.x + end.x) / 2, (start.y + end.y) / 2);
+                const IntPoint handle = axis ? screen(middle.x, end.y) : screen(end.x, middle.y);
+                const IntPoint onto = axis ? screen(middle.x, (n + 1) * pitch) : screen((n + 1) * pitch, middle.y);
+                const IntPoint through((handle.x + onto.x) / 2, (handle.y + onto.y) / 2);
+                const PictureState wide = state();
+                pickPicture();
+                play([&](ScriptedMouse& m, DWORD t) {
+                    m.at(t, handle.x - 3, handle.y - 3);
+                    dragThrough(m, t + 100, handle, through, onto);
+                    m.at(t + 800, onto.x - 1000, onto.y - 1000);
+                });
+                const PictureState thin = state();
+                ASSERT_EQ(axis ? thin.end.y : thin.end.x, ((n + 1) * pitch) - (axis ? shift.y : shift.x))
+                    << "the handle went onto the grid point one pitch on: " << text(thin);
+                bool changed = false;
+                for (size_t k = 0; k < wide.outline.size(); ++k) {
+                    const Point &before = wide.outline[k], &after = thin.outline[k];
+                    changed = changed || (axis ? after.y != before.y : after.x != before.x);
+                }
+                rows.push_back({id, axis, n, changed});
+            }
+        }
+        saveAndOpen([&](DocumentContext& other) {
+            for (const Row& row : rows) {
+                SCOPED_TRACE(std::string(row.axis ? "y" : "x") + " from grid point " + std::to_string(row.n));
+                EXPECT_TRUE(row.scaledRunning) << "a frame of exactly a tenth of a millimetre scales the outline";
+                const PictureState read = state(other, row.id);
+                // 座標: the end corner typed back where it was.
+                Element& picture = *other.editor3->elementInHand();
+                const Point start = *picture.firstPoint();
+                picture.setPoint(2, row.axis ? picture.secondPoint()->x : start.x + kSide * pitch,
+                                 row.axis ? start.y + kSide * pitch : picture.secondPoint()->y, 0);
+                const PointList& back = picture.imageMask()->outline;
+                ASSERT_EQ(back.count, static_cast<int>(cells.size()));
+                bool scaledAfterOpen = false;
+                for (int k = 0; k < back.count; ++k) {
+                    Point p;
+                    ASSERT_EQ(back.getPoint(k, &p), 1);
+                    const double value = row.axis ? p.y : p.x;
+                    scaledAfterOpen = scaledAfterOpen || value != (row.axis ? read.outline[k].y : read.outline[k].x);
+                    // Millimetres of paper; the file kept the thin outline to its last decimal.
+                    const double paper = value * scale.numerator / scale.denominator;
+                    EXPECT_NEAR(paper, (row.axis ? cells[k].y : cells[k].x) / 10.0, 1e-5 * kSide + 1e-9) << "#" << k;
+                }
+                EXPECT_EQ(scaledAfterOpen, row.scaledRunning) << "judged alike before the save and after the open";
+            }
+        });
+    }
+    id = fixturePicture;
 }
 
 // Each mask tool of the property sheet is one step: undone and redone it gives the frame and the
