@@ -10,6 +10,7 @@
 #include "platform/ShiftJis.h"
 #include "platform/ShortcutHook.h"
 #include "platform/TickTimer.h"
+#include "platform/WindowHandle.h"
 
 CurrentEvent* theCurrentEvent = nullptr;
 ShortcutHook* theShortcutHook = nullptr;
@@ -174,7 +175,7 @@ int CurrentEvent::offerShortcut()
 
 int CurrentEvent::takePressFor(HWND window)
 {
-    if (!window || unreadPress != window)
+    if (!window || !sameWindow(unreadPress, window))
         return 0;
     unreadPress = nullptr;
     return 1;

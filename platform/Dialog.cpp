@@ -7,6 +7,7 @@
 #include "platform/DialogRegistry.h"
 #include "platform/FrameWindow.h"
 #include "platform/StringUtil.h"
+#include "platform/WindowHandle.h"
 
 Dialog::Dialog() : controls(10, sizeof(Control*)) { registerDialog(); }
 
@@ -96,7 +97,7 @@ Control* Dialog::findControlByWindow(HWND item)
         // A control that was never attached learns its window here.
         if (!control->window)
             control->lookupWindow();
-        if (control->window == item)
+        if (sameWindow(control->window, item))
             return control;
     }
     return nullptr;

@@ -58,7 +58,7 @@ void ProgressDialog::setRange(int newLow, int newHigh)
 void ProgressDialog::disableOwner()
 {
     HWND owner = ownerHwnd ? GetAncestor(ownerHwnd, GA_ROOT) : nullptr;
-    if (!owner || owner == hwnd || disabledOwner)
+    if (!owner || sameWindow(owner, hwnd) || disabledOwner)
         return;
     disabledOwner = owner;
     ownerWasDisabled = EnableWindow(owner, FALSE) ? 1 : 0;
@@ -80,7 +80,7 @@ int ProgressDialog::holdsBack(const MSG& message)
     if (message.message == WM_CLOSE) {
         bool known = false;
         for (int i = 0; i < heldCloseCount; ++i)
-            known = known || heldCloses[i] == message.hwnd;
+            known = known || sameWindow(heldCloses[i], message.hwnd);
         if (!known && heldCloseCount < kHeldCloses)
             heldCloses[heldCloseCount++] = message.hwnd;
         return 1;

@@ -79,7 +79,7 @@ int ViewMapping::readMousePoint(IntPoint& device, int& left, int& right, int req
     right = isRightButtonDown();
     cursorPosition(device);
     Window* view = window();
-    if (requireOwnMessage && (!view || !theCurrentEvent || theCurrentEvent->hwnd != view->hwnd()))
+    if (requireOwnMessage && (!view || !theCurrentEvent || !sameWindow(theCurrentEvent->hwnd, view->hwnd())))
         return 0;
     return isInViewArea(device);
 }

@@ -8,6 +8,7 @@
 #include "platform/ControlKinds.h"
 #include "platform/DialogRegistry.h"
 #include "platform/ImeGuard.h"
+#include "tests/support/HandleForms.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RecordingDialog.h"
 #include "tests/support/TestApplication.h"
@@ -153,6 +154,9 @@ TEST_F(ModelessDialogTest, ControlsAreDeclaredByIdAndKind)
     EXPECT_EQ(first->window, item(dialog, IDC_TEST_REAL));
     EXPECT_EQ(checkList->calls, std::vector<std::string>{"attached"});
     EXPECT_EQ(dialog.findControlByWindow(item(dialog, IDC_TEST_LIST)), dialog.getControl(IDC_TEST_LIST));
+    const HWND list = item(dialog, IDC_TEST_LIST);
+    EXPECT_EQ(dialog.findControlByWindow(otherHandleForm(list)), dialog.getControl(IDC_TEST_LIST))
+        << "the item's handle in its other form";
 
     // The iteration walks the declaration order.
     dialog.beginControlIteration();

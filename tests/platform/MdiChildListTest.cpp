@@ -13,6 +13,7 @@
 #include "platform/MdiChildList.h"
 #include "platform/MdiChildWindow.h"
 #include "platform/WindowHandle.h"
+#include "tests/support/HandleForms.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
@@ -244,8 +245,7 @@ TEST_F(Documents, TheActiveWindowFollowsTheMdiClient)
     // was given it sign-extended: the window is found by the handle's 32 bits all the same (after
     // some 30,000 windows made and closed, the drawing just made was not the active one).
     const HWND held = a->hwnd();
-    const auto bits = reinterpret_cast<uintptr_t>(held);
-    a->attachHwnd(reinterpret_cast<HWND>(bits ^ (uintptr_t{0xFFFFFFFF} << 32)));
+    a->attachHwnd(otherHandleForm(held));
     EXPECT_EQ(list().activeChild(), a) << "the handle's other form";
     a->attachHwnd(held);
     EXPECT_TRUE(sameWindow(reinterpret_cast<HWND>(uintptr_t{0x8015012E}), reinterpret_cast<HWND>(~uintptr_t{0} << 32 | 0x8015012E)));

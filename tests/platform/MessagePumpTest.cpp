@@ -11,6 +11,7 @@
 #include "platform/EventCodes.h"
 #include "platform/MouseState.h"
 #include "shell/ShortcutKeyHook.h"
+#include "tests/support/HandleForms.h"
 #include "tests/support/ScopedOverride.h"
 #include "tests/support/TestApplication.h"
 
@@ -185,6 +186,9 @@ TEST_F(MessagePump, APressTheMainLoopDeliversIsKeptForTheLoopItStartsOnce)
         {"a left press", WM_LBUTTONDOWN, view.hwnd(), 0, view.hwnd(), 1},
         {"a right press", WM_RBUTTONDOWN, view.hwnd(), 0, view.hwnd(), 1},
         {"a press of another window", WM_LBUTTONDOWN, other.hwnd(), 0, view.hwnd(), 0},
+        // Once a handle's top bit is set, the view may know itself in the handle's other form.
+        {"a press of the view asked for in its handle's other form", WM_LBUTTONDOWN, view.hwnd(), 0,
+         otherHandleForm(view.hwnd()), 1},
         {"a mouse move", WM_MOUSEMOVE, view.hwnd(), 0, view.hwnd(), 0},
         {"a press some nested loop has stepped past", WM_LBUTTONDOWN, view.hwnd(), 1, view.hwnd(), 0},
     };

@@ -9,6 +9,7 @@
 #include "document/ViewUpdater.h"
 #include "platform/MouseState.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/HandleForms.h"
 #include "tests/support/ScriptedMouse.h"
 #include "tests/views/ViewTestDrawing.h"
 #include "views/ScreenResolution.h"
@@ -318,5 +319,33 @@ TEST(ViewMapping, TheZoomToolZoomsByRectangleOnlyForLongAndSlowDrags)
         const IntPoint now = deviceOf(view, x, y), centre = centreOfView(view);
         EXPECT_LE(std::abs(now.x - centre.x), 1) << c.name;
         EXPECT_LE(std::abs(now.y - centre.y), 1) << c.name;
+    }
+}
+
+// The view's click wait takes a press only while the message in hand is the view's own. Once a
+// handle's top bit is set, the message may name the view in its handle's other form: that is
+// still the view's press.
+TEST(ViewMapping, TheClickWaitTakesTheViewsOwnPressInEitherFormOfItsHandle)
+{
+    ViewTestDrawing d;
+    RecordingWindow other;
+    const struct {
+        const char* what;
+        HWND addressed; // the window of each message the wait steps to
+        int result;
+    } rows[] = {
+        {"the view's handle", d.window.hwnd(), loopCode(MouseLoopResult::LeftClick)},
+        {"the view's handle in its other form", otherHandleForm(d.window.hwnd()), loopCode(MouseLoopResult::LeftClick)},
+        {"another window", other.hwnd(), loopCode(MouseLoopResult::Ended)},
+    };
+    for (const auto& row : rows) {
+        ScopedOverride<HWND> addressed{ViewTestDrawing::ownWindow, row.addressed};
+        theCurrentEvent->hwnd = nullptr;
+        FakeClock clock(1000);
+        ScriptedMouse mouse;
+        const IntPoint p = d.screenOf(300, 200);
+        mouse.at(1000, p.x, p.y).at(1100, p.x, p.y, ScriptedMouse::kLeft).at(1200, p.x, p.y);
+        mouse.advanceClockPerRead(&clock, 20);
+        EXPECT_EQ(d.view->waitClick(0), row.result) << row.what;
     }
 }
