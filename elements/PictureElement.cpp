@@ -16,6 +16,7 @@
 #include "document/PictureDefaults.h"
 #include "document/ShapeOp.h"
 #include "document/TagReader.h"
+#include "document/TagWriter.h"
 #include "document/UndoManager.h"
 #include "elements/ElementShapes.h"
 #include "elements/MaskTypeDialog.h"
@@ -95,8 +96,6 @@ namespace {
 // fewer than four of its digits there, and a saved mask could not be widened back; a frame the
 // file writes with its two corners at one coordinate is well inside.
 constexpr double kMinScaledPaperMm = 0.1;
-// The last decimal the drawing file writes, in millimetres of paper.
-constexpr double kFileDecimal = 1e-5;
 
 // A corner's coordinate (drawing units) as the drawing file keeps it, in paper millimetres: the
 // drawing's scale applied as the point writes itself, the value's text read back. 0 when the file
@@ -118,7 +117,8 @@ bool tooThinToScale(double a, double b, const DrawingOwner* drawing)
     double keptA = 0.0, keptB = 0.0;
     if (!keptPaperValue(a, drawing, keptA) || !keptPaperValue(b, drawing, keptB))
         return true;
-    return !(std::fabs(keptB - keptA) >= kMinScaledPaperMm - kFileDecimal / 2);
+    const double lastDecimal = std::pow(10.0, -TagWriter::kMaxDecimals); // of the file, in millimetres
+    return !(std::fabs(keptB - keptA) >= kMinScaledPaperMm - lastDecimal / 2);
 }
 
 // How far an extent from a to b may be off, relative to it, through the rounding of its corners:
