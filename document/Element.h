@@ -217,6 +217,11 @@ public:
         (void)angle, (void)centreX, (void)centreY, (void)centreZ;
     }
     virtual void setPoint(int index, double x, double y, double z) { (void)index, (void)x, (void)y, (void)z; }
+    // The x and y of both corners of a kind framed by a start and an end corner (the bitmap, the
+    // picture), given together as one change of the frame: what follows the frame (a picture's
+    // mask) goes from the frame before to the frame after, never through one corner's change
+    // alone. The other kinds ignore it.
+    virtual void setCorners(const Point& start, const Point& end) { (void)start, (void)end; }
     virtual void translatePoint(int index, double dx, double dy, double dz) { (void)index, (void)dx, (void)dy, (void)dz; }
     // flags: 1 scales line widths and dimension sizes, 2 font sizes.
     virtual void scale(double factor, const Point& centre, int flags) { (void)factor, (void)centre, (void)flags; }

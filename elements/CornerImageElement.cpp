@@ -76,7 +76,32 @@ void CornerImageElement::translate(double dx, double dy, double dz)
     shared_body::translateTwoPoints(*this, dx, dy, dz);
 }
 
-void CornerImageElement::setStartX(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 0); }
-void CornerImageElement::setStartY(const Point& value) { shared_body::setCoordinate(firstPoint(), value, 1); }
-void CornerImageElement::setEndX(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 0); }
-void CornerImageElement::setEndY(const Point& value) { shared_body::setCoordinate(secondPoint(), value, 1); }
+void CornerImageElement::setCorners(const Point& start, const Point& end)
+{
+    DrawPoint* first = firstPoint();
+    DrawPoint* second = secondPoint();
+    if (!first || !second)
+        return;
+    first->x = start.x, first->y = start.y;
+    second->x = end.x, second->y = end.y;
+}
+
+namespace {
+// x (axis 0) or y of the start (corner 0) or the end corner, through setCorners.
+void setCornerCoordinate(CornerImageElement& e, int corner, const Point& value, int axis)
+{
+    if (!e.firstPoint() || !e.secondPoint())
+        return;
+    Point corners[2] = {*e.firstPoint(), *e.secondPoint()};
+    if (axis == 0)
+        corners[corner].x = value.x;
+    else
+        corners[corner].y = value.y;
+    e.setCorners(corners[0], corners[1]);
+}
+} // namespace
+
+void CornerImageElement::setStartX(const Point& value) { setCornerCoordinate(*this, 0, value, 0); }
+void CornerImageElement::setStartY(const Point& value) { setCornerCoordinate(*this, 0, value, 1); }
+void CornerImageElement::setEndX(const Point& value) { setCornerCoordinate(*this, 1, value, 0); }
+void CornerImageElement::setEndY(const Point& value) { setCornerCoordinate(*this, 1, value, 1); }

@@ -21,6 +21,8 @@ public:
     void repaintPicked() override;
 
     void translate(double dx, double dy, double dz) override;
+    void setCorners(const Point& start, const Point& end) override;
+    // A batch change of one corner's coordinate: the corners given with that coordinate changed.
     void setStartX(const Point& value) override;
     void setStartY(const Point& value) override;
     void setEndX(const Point& value) override;

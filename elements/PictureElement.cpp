@@ -387,17 +387,12 @@ int PictureElement::dragHandle(int handle)
     return result;
 }
 
-void PictureElement::setCornerCoordinate(DrawPoint* corner, const Point& value, int axis)
+void PictureElement::setCorners(const Point& start, const Point& end)
 {
     const Corners before = corners();
-    shared_body::setCoordinate(corner, value, axis);
+    CornerImageElement::setCorners(start, end);
     followResize(before);
 }
-
-void PictureElement::setStartX(const Point& value) { setCornerCoordinate(firstPoint(), value, 0); }
-void PictureElement::setStartY(const Point& value) { setCornerCoordinate(firstPoint(), value, 1); }
-void PictureElement::setEndX(const Point& value) { setCornerCoordinate(secondPoint(), value, 0); }
-void PictureElement::setEndY(const Point& value) { setCornerCoordinate(secondPoint(), value, 1); }
 
 int PictureElement::editProperties(int hasPrevious, int hasNext)
 {

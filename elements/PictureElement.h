@@ -67,11 +67,9 @@ public:
     [[nodiscard]] int dragHandle(int handle) override;
     [[nodiscard]] int hasHandleDrag() const override { return 1; }
 
-    // A batch change of a corner's coordinate; the mask follows as it follows a corner drag.
-    void setStartX(const Point& value) override;
-    void setStartY(const Point& value) override;
-    void setEndX(const Point& value) override;
-    void setEndY(const Point& value) override;
+    // Both corners as one resize (座標's OK, the batch change, which also gives one corner's
+    // coordinate this way): the mask follows from the frame before to the frame after.
+    void setCorners(const Point& start, const Point& end) override;
 
     [[nodiscard]] int editProperties(int hasPrevious, int hasNext) override;
     // The property sheet's mask buttons: 9901 create (shape dialog, a press, the path drawn),
@@ -130,8 +128,6 @@ private:
     [[nodiscard]] int dragMask(ViewParams& view);
     // The picture's points in their numbering, into the open undo record.
     void recordPoints(UndoManager& undo);
-    // x (axis 0) or y of a corner := the value's, the mask following.
-    void setCornerCoordinate(DrawPoint* corner, const Point& value, int axis);
 };
 
 // A new picture, null when memory ran out (the registry's maker of kind 19).

@@ -268,6 +268,18 @@ def cmd_mask_back(before, after, widened):
            else [])
 
 
+def cmd_mask_follows(before, after):
+    """The later picture's mask outline is the earlier one scaled along each axis by the change of
+    the frame's side (as written), within the file's last decimal."""
+    a, b = the_picture(before), the_picture(after)
+    factor = [(b['end'][i] - b['start'][i]) / (a['end'][i] - a['start'][i]) for i in (0, 1)]
+    expected = [(p[0] * factor[0], p[1] * factor[1]) for p in a['mask']]
+    report(['mask %s, not %s' % (text(b['mask']), text(expected))]
+           if len(expected) != len(b['mask']) or not expected or
+           any(differ(p[i], q[i], FILE) for p, q in zip(expected, b['mask']) for i in (0, 1))
+           else [])
+
+
 def cmd_frame_side(name, axis, millimetres):
     """The picture's frame is `millimetres` of paper wide (axis x) or high (y), as written."""
     p = the_picture(name)

@@ -70,14 +70,24 @@ int PictureDefaults::apply(Element* e)
         return 0;
     int r = applyLayer(e, 0);
     const batch_flags::Steps ticked(flags, r);
-    if (ticked(kStartXFlag))
-        e->setStartX(startPoint);
-    if (ticked(kStartYFlag))
-        e->setStartY(startPoint);
-    if (ticked(kEndXFlag))
-        e->setEndX(endPoint);
-    if (ticked(kEndYFlag))
-        e->setEndY(endPoint);
+    const bool startX = ticked(kStartXFlag), startY = ticked(kStartYFlag);
+    const bool endX = ticked(kEndXFlag), endY = ticked(kEndYFlag);
+    const DrawPoint* first = e->firstPoint();
+    const DrawPoint* second = e->secondPoint();
+    if (!(startX || startY || endX || endY) || !first || !second)
+        return r;
+    // The ticked coordinates of both corners go in as one change of the frame: a picture's mask
+    // follows from the frame before to the frame after, never through a frame between them.
+    Point start = *first, end = *second;
+    if (startX)
+        start.x = startPoint.x;
+    if (startY)
+        start.y = startPoint.y;
+    if (endX)
+        end.x = endPoint.x;
+    if (endY)
+        end.y = endPoint.y;
+    e->setCorners(start, end);
     return r;
 }
 

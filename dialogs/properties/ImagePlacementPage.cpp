@@ -44,10 +44,10 @@ void store(Dialog& dialog, const ImagePlacementIds& ids, Element& image, double 
     DrawPoint typedStart = *start, typedEnd = *end;
     property_fields::takePoint(dialog, typedStart, ids.startX, ids.startY, limit);
     property_fields::takePoint(dialog, typedEnd, ids.endX, ids.endY, limit);
-    if (typedStart.x != start->x || typedStart.y != start->y)
-        image.setPoint(1, typedStart.x, typedStart.y, start->z);
-    if (typedEnd.x != end->x || typedEnd.y != end->y)
-        image.setPoint(2, typedEnd.x, typedEnd.y, end->z);
+    // Both corners in one change of the frame, so that a picture's mask goes from the frame before
+    // to the one typed, never through the frame of the new start and the old end.
+    if (typedStart.x != start->x || typedStart.y != start->y || typedEnd.x != end->x || typedEnd.y != end->y)
+        image.setCorners(typedStart, typedEnd);
 }
 
 void formatPercent(double value, double base, char* text, int size)

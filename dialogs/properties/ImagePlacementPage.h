@@ -19,8 +19,8 @@ namespace image_placement_page {
 
 void declare(Dialog& dialog, const ImagePlacementIds& ids);
 void load(Dialog& dialog, const ImagePlacementIds& ids, Element& image);
-// The corners typed go back through the element's setPoint (1 start, 2 end), so that what
-// follows a corner (a picture's mask) follows; untouched fields leave their corner exactly.
+// The corners typed go back together through the element's setCorners, one change of the frame
+// that what follows it (a picture's mask) follows; untouched fields leave their corner exactly.
 void store(Dialog& dialog, const ImagePlacementIds& ids, Element& image, double limit);
 // The two percentages of the corners against the image's size in drawing units.
 void showScale(Dialog& dialog, const ImagePlacementIds& ids, Element& image, double naturalWidth, double naturalHeight);

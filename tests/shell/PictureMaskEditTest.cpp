@@ -36,6 +36,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakePictureReader.h"
 #include "tests/support/FileDialogScript.h"
+#include "tests/support/MessageBoxScript.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedMouse.h"
@@ -124,6 +125,24 @@ protected:
         *static_cast<Point*>(editor.elementInHand()->secondPoint()) = moved(Point(60, 100));
         ASSERT_EQ(editor.commitNewElement(), 1);
         ASSERT_EQ(drawing().undoManager->recordCount(), 2);
+    }
+
+    // A picture of the frame and the mask outline (drawing units) stored after the others; the
+    // fixture's edits then act on it.
+    void addPicture(const Point& start, const Point& end, const std::vector<Point>& outline)
+    {
+        ElementEditorBase& editor = *drawing().editor3;
+        ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Picture)), 1);
+        Element& picture = *editor.elementInHand();
+        picture.takePlacementDefaults();
+        *static_cast<Point*>(picture.firstPoint()) = start;
+        *static_cast<Point*>(picture.secondPoint()) = end;
+        picture.imageKind()->value = ImageTypeValue::kGif;
+        picture.fileName()->setText(scratch.file("cat.gif", "GIF89a").c_str());
+        for (const Point& p : outline)
+            ASSERT_EQ(picture.imageMask()->outline.appendXY(p.x, p.y), 1);
+        ASSERT_EQ(editor.commitNewElement(), 1);
+        id = picture.id;
     }
 
     PictureState state(DocumentContext& d, int which)
@@ -420,18 +439,10 @@ TEST_F(PictureMaskEdit, AFrameDraggedToTheNarrowestScaledExtentIsJudgedAlikeAfte
                 const Point start = axis ? Point(across * pitch, n * pitch) : Point(n * pitch, across * pitch);
                 const Point end = axis ? Point((across + kSide) * pitch, (n + kSide) * pitch)
                                        : Point((n + kSide) * pitch, (across + kSide) * pitch);
-                ElementEditorBase& editor = *drawing().editor3;
-                ASSERT_EQ(editor.startNewElement(kindCode(ElementKind::Picture)), 1);
-                Element& picture = *editor.elementInHand();
-                picture.takePlacementDefaults();
-                *static_cast<Point*>(picture.firstPoint()) = start;
-                *static_cast<Point*>(picture.secondPoint()) = end;
-                picture.imageKind()->value = ImageTypeValue::kGif;
-                picture.fileName()->setText(scratch.file("cat.gif", "GIF89a").c_str());
+                std::vector<Point> outline;
                 for (const Point& c : cells)
-                    ASSERT_EQ(picture.imageMask()->outline.appendXY(c.x * pitch, c.y * pitch), 1);
-                ASSERT_EQ(editor.commitNewElement(), 1);
-                id = picture.id;
+                    outline.emplace_back(c.x * pitch, c.y * pitch);
+                ASSERT_NO_FATAL_FAILURE(addPicture(start, end, outline));
                 view->centreOn((start.x + end.x) / 2, (start.y + end.y) / 2);
                 const IntPoint corner = screen(start.x, start.y), pitchOn = screen(start.x + pitch, start.y + pitch);
                 ASSERT_GE(pitchOn.x - corner.x, 8) << "a pitch is too few pixels to aim at";
@@ -686,4 +697,198 @@ TEST_F(PictureMaskEdit, AMaskToolEndedWithoutAChangeLeavesTheDrawingAsItWas)
     }
     command(CMD_UNDO);
     EXPECT_TRUE(same(state(), original)) << "Ctrl+Z undoes the move before the tools: " << text(state());
+}
+
+// A new start and end given together, by one OK of 座標 and by one picture batch change, are one
+// resize of the frame: on each axis the mask is the one before scaled by new / old extent, or kept
+// where the frame before or after is too thin, never taken through the frame of the new start and
+// the old end (a start typed at the old end once left the outline whole in a frame half as wide; a
+// start beyond it, in a frame then too thin, left it mirrored for good). One step that Ctrl+Z and
+// Ctrl+Y give back exactly; saved, opened and typed back to the frame before, the mask of before.
+TEST_F(PictureMaskEdit, ANewStartAndEndGivenTogetherMoveTheMaskAsOneResize)
+{
+    auto* sheet = dynamic_cast<SheetSettings*>(drawing().paper);
+    ASSERT_NE(sheet, nullptr);
+    // Along one axis, millimetres of paper: the frame before, and the start and end given.
+    struct Axis {
+        const char* what;
+        double oldA, oldB, newA, newB;
+        double oldSide() const { return std::fabs(oldB - oldA); }
+        double newSide() const { return std::fabs(newB - newA); }
+        // Under a tenth of a millimetre of paper before or after: the outline keeps its values.
+        bool kept() const { return std::min(oldSide(), newSide()) < 0.1 - 1e-9; }
+    };
+    const Axis axes[] = {
+        {"the start at the old end, the end half the width further", 69.728, 182.617, 182.617, 239.061},
+        {"the start 0.05 mm short of the old end", 69.728, 182.617, 182.567, 238.99},
+        {"the start beyond the old end", 13.5, 36.5, 50, 95},
+        {"beyond the old end, at the narrowest extent scaled", 69.73, 182.615, 200, 200.1},
+        {"beyond the old end, a unit of the file's last decimal narrower", 69.73, 182.615, 200, 200.09999},
+        {"beyond the old end, of no width", 69.73, 182.615, 200, 200},
+        {"from a frame of no width", 120, 120, 100, 150},
+        {"the corners swapped", 50, 110, 110, 50},
+    };
+    constexpr size_t kAxes = sizeof axes / sizeof axes[0];
+    // The outline from the start corner, millimetres of paper.
+    const std::vector<Point> paperOutline = {{80, 40}, {80, 51.04569}, {68.80712, 60}, {55, 70}, {30, 57}, {7.125, 41}};
+    const struct {
+        int numerator, denominator;
+    } scales[] = {{1, 1}, {2, 1}, {5, 1}, {7, 1}, {1, 1000}};
+    // The text typed for a value in drawing units: the shortest that reads back as the value.
+    auto typed = [](double units) {
+        char text[40] = {};
+        for (int digits = 6; digits <= 17; ++digits) {
+            std::snprintf(text, sizeof text, "%.*g", digits, units);
+            if (std::strtod(text, nullptr) == units)
+                break;
+        }
+        return std::string(text);
+    };
+    // 座標 of a picture of a drawing: its corners typed (drawing units), OK; the sheet's result.
+    auto typeFrame = [&](DocumentContext& d, int which, const Point& start, const Point& end) {
+        return driveModalDialog([&]() -> INT_PTR { return d.editor3->runPropertySheet(which, 0, 0); }, [&](HWND w) {
+            chooseTab(w, 2);
+            SetDlgItemTextA(w, IDC_PICTURE_START_X, typed(start.x).c_str());
+            SetDlgItemTextA(w, IDC_PICTURE_START_Y, typed(start.y).c_str());
+            SetDlgItemTextA(w, IDC_PICTURE_END_X, typed(end.x).c_str());
+            SetDlgItemTextA(w, IDC_PICTURE_END_Y, typed(end.y).c_str());
+            click(w, IDOK);
+        });
+    };
+    UndoManager& undo = *drawing().undoManager;
+    const int fixturePicture = id;
+    for (const auto& scale : scales) {
+        sheet->setScaleNumerator(scale.numerator);
+        sheet->setScaleDenominator(scale.denominator);
+        const double perPaperMm = static_cast<double>(scale.denominator) / scale.numerator;
+        // Drawing units of a paper value, to nine decimals: what a user types in 座標.
+        auto units = [&](double paper) { return std::round(paper * perPaperMm * 1e9) / 1e9; };
+        std::vector<Point> outline;
+        for (const Point& p : paperOutline)
+            outline.emplace_back(p.x * perPaperMm, p.y * perPaperMm);
+        for (const bool batch : {false, true}) {
+            // The batch change takes millimetres of paper, and the drawing's scale converts them.
+            auto given = [&](double paper) {
+                return batch ? paper * scale.denominator / scale.numerator : units(paper);
+            };
+            SCOPED_TRACE(std::string(batch ? "the batch change" : "座標") + " at " + std::to_string(scale.numerator) +
+                         ":" + std::to_string(scale.denominator));
+            struct Row {
+                int id;
+                const Axis* axis[2]; // x, y
+                PictureState before, after;
+            };
+            std::vector<Row> rows;
+            for (size_t i = 0; i < kAxes; ++i) {
+                Row row{0, {&axes[i], &axes[(i + 3) % kAxes]}, {}, {}};
+                const Axis &x = *row.axis[0], &y = *row.axis[1];
+                SCOPED_TRACE(std::string("x: ") + x.what + "; y: " + y.what);
+                const Point oldStart(units(x.oldA), units(y.oldA)), oldEnd(units(x.oldB), units(y.oldB));
+                ASSERT_NO_FATAL_FAILURE(addPicture(oldStart, oldEnd, outline));
+                row.id = id;
+                row.before = state();
+                const int records = undo.appliedCount();
+                if (batch) {
+                    const struct {
+                        int field, tick;
+                        double paper;
+                    } fields[] = {{IDC_PICTURE_BATCH_START_X, IDC_PICTURE_TICK_START_X, x.newA},
+                                  {IDC_PICTURE_BATCH_START_Y, IDC_PICTURE_TICK_START_Y, y.newA},
+                                  {IDC_PICTURE_BATCH_END_X, IDC_PICTURE_TICK_END_X, x.newB},
+                                  {IDC_PICTURE_BATCH_END_Y, IDC_PICTURE_TICK_END_Y, y.newB}};
+                    pickPicture();
+                    layout.current = TOOL_PICTURE_BATCH;
+                    std::vector<bool> ticked;
+                    (void)driveModalDialog(
+                        [&] {
+                            window->runToolButton();
+                            return INT_PTR(1);
+                        },
+                        [&](HWND w) {
+                            chooseTab(w, 1);
+                            // A value typed as the field shows it already ticks nothing: its box
+                            // is ticked by hand.
+                            for (const auto& f : fields) {
+                                SetDlgItemTextA(w, f.field, typed(f.paper).c_str());
+                                SendMessageA(w, WM_COMMAND, MAKEWPARAM(f.field, EN_CHANGE),
+                                             reinterpret_cast<LPARAM>(GetDlgItem(w, f.field)));
+                                if (IsDlgButtonChecked(w, f.tick) != BST_CHECKED)
+                                    SendDlgItemMessageA(w, f.tick, BM_CLICK, 0, 0);
+                                ticked.push_back(IsDlgButtonChecked(w, f.tick) == BST_CHECKED);
+                            }
+                            click(w, IDOK);
+                        });
+                    settleEvents();
+                    ASSERT_EQ(ticked, std::vector<bool>(4, true));
+                } else {
+                    ASSERT_EQ(typeFrame(drawing(), id, Point(units(x.newA), units(y.newA)),
+                                        Point(units(x.newB), units(y.newB))),
+                              1);
+                }
+                EXPECT_EQ(undo.appliedCount(), records + 1) << "one step";
+                row.after = state();
+                // The frame as typed; on each axis the outline scaled by new / old extent, or kept
+                // where the frame before or after is under a tenth of a millimetre of paper.
+                PictureState expected = row.before;
+                expected.start = Point(given(x.newA) - shift.x, given(y.newA) - shift.y);
+                expected.end = Point(given(x.newB) - shift.x, given(y.newB) - shift.y);
+                double factor[2];
+                for (int a = 0; a < 2; ++a) {
+                    const Axis& along = *row.axis[a];
+                    factor[a] = along.kept() ? 1.0
+                                             : (given(along.newB) - given(along.newA)) /
+                                                   (units(along.oldB) - units(along.oldA));
+                }
+                for (Point& p : expected.outline)
+                    p.x *= factor[0], p.y *= factor[1];
+                EXPECT_TRUE(same({row.after.start, row.after.end, {}}, {expected.start, expected.end, {}}))
+                    << text(row.after);
+                EXPECT_TRUE(same(row.after, expected, 1e-7 * perPaperMm))
+                    << text(row.after) << "\nnot " << text(expected);
+                command(CMD_UNDO);
+                EXPECT_TRUE(same(state(), row.before)) << "undone: " << text(state());
+                command(CMD_REDO);
+                EXPECT_TRUE(same(state(), row.after)) << "redone: " << text(state());
+                rows.push_back(row);
+            }
+            // Saved and opened: the pictures as they were; 座標 typed back to the frame before gives
+            // the mask of before, to the file's last decimal at the narrower frame times the widening.
+            // The opened drawing is closed without saving what was typed there.
+            MessageBoxScript boxes;
+            boxes.answer(IDNO);
+            saveAndOpen([&](DocumentContext& other) {
+                for (const Row& row : rows) {
+                    const Axis &x = *row.axis[0], &y = *row.axis[1];
+                    SCOPED_TRACE(std::string("x: ") + x.what + "; y: " + y.what);
+                    const PictureState read = state(other, row.id);
+                    EXPECT_TRUE(same(read, row.after, 1e-5 * perPaperMm)) << "opened: " << text(read);
+                    EXPECT_EQ(typeFrame(other, row.id, Point(units(x.oldA), units(y.oldA)),
+                                        Point(units(x.oldB), units(y.oldB))),
+                              1);
+                    const PictureState back = state(other, row.id);
+                    EXPECT_TRUE(same({back.start, back.end, {}}, {row.before.start, row.before.end, {}}))
+                        << text(back);
+                    ASSERT_EQ(back.outline.size(), row.before.outline.size());
+                    for (size_t k = 0; k < back.outline.size(); ++k) {
+                        for (int a = 0; a < 2; ++a) {
+                            const Axis& along = *row.axis[a];
+                            const double got = (a ? back.outline[k].y : back.outline[k].x) / perPaperMm;
+                            const double was = (a ? row.before.outline[k].y : row.before.outline[k].x) / perPaperMm;
+                            // The file keeps the outline and the frame's corners to its last decimal
+                            // (1e-5 mm); typing the frame back multiplies what the scaled outline lost.
+                            const double lost =
+                                along.kept() ? 1e-5 : (2 * std::fabs(was) + along.oldSide()) * 1e-5 / along.newSide();
+                            EXPECT_NEAR(got, was, lost + 1e-9)
+                                << (a ? "y" : "x") << " #" << k << "; opened: " << text(read);
+                        }
+                    }
+                    EXPECT_EQ(other.undo(), 1);
+                    EXPECT_TRUE(same(state(other, row.id), read))
+                        << "undone after the open: " << text(state(other, row.id));
+                }
+            });
+            EXPECT_EQ(boxes.shown().size(), 1u) << boxes.texts();
+        }
+    }
+    id = fixturePicture;
 }
