@@ -31,10 +31,14 @@ PictureReader* PictureImage::reader()
         if (!readers[k])
             return nullptr;
     }
-    // Attached again only for another file: the reader keeps what it decoded.
-    if (std::strcmp(attached[k], fileName->text()) != 0 || !attached[k][0]) {
-        std::strncpy(attached[k], fileName->text(), sizeof attached[k] - 1);
-        attached[k][sizeof attached[k] - 1] = 0;
+    // Attached again only for another file: the reader keeps what it decoded. A name is never cut
+    // (a reader attached to the cut name would read another file): one too long has no reader.
+    const char* name = fileName->text();
+    if (std::strcmp(attached[k], name) != 0 || !attached[k][0]) {
+        const size_t length = std::strlen(name);
+        if (length >= sizeof attached[k])
+            return nullptr;
+        std::memcpy(attached[k], name, length + 1);
         readers[k]->setSource(attached[k]);
     }
     return readers[k];

@@ -193,8 +193,9 @@ TEST(FileProgressWindow, ALargeSaveAndOpenShowEveryPercentAndFetchMessagesOnlyWh
         EXPECT_EQ(result, c.result) << c.name;
         // A cancelled open keeps what was read and says that the file was not read whole.
         EXPECT_EQ(boxes.shown().size(), c.result || c.save ? 0u : 1u) << c.name;
-        if (c.cancelAt < 0)
+        if (c.cancelAt < 0) {
             EXPECT_GE(seen.steps, count) << c.name << ": the reader and writer step once per element";
+        }
         EXPECT_EQ(seen.visible, 1) << c.name;
         ASSERT_FALSE(seen.positions.empty()) << c.name;
         EXPECT_TRUE(std::is_sorted(seen.positions.begin(), seen.positions.end())) << c.name;
@@ -206,8 +207,9 @@ TEST(FileProgressWindow, ALargeSaveAndOpenShowEveryPercentAndFetchMessagesOnlyWh
         }
         // A fetch for every shown percent and a few for the time it takes, not one per element.
         EXPECT_LT(peeks, 1000) << c.name;
-        if (c.elementsAfter >= 0)
+        if (c.elementsAfter >= 0) {
             EXPECT_EQ(opened.context.elementCount(), c.elementsAfter) << c.name;
+        }
         EXPECT_EQ(ScratchFolder::read(path), saved) << c.name << ": a cancelled save keeps the file";
     }
     WatchedProgress::cancelAt = -1;

@@ -10,6 +10,7 @@
 // after it was painted and after a window covered it and went again.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,10 @@ public:
 // after it photographs the screen; what must be open in the photograph (a dropped list, which the
 // cover closes) is opened just before it.
 struct Step {
+    Step(std::string name, std::function<void(HWND)> act, std::function<void(HWND)> beforeShot = nullptr)
+        : name(std::move(name)), act(std::move(act)), beforeShot(std::move(beforeShot))
+    {
+    }
     std::string name;
     std::function<void(HWND)> act;
     std::function<void(HWND)> beforeShot;

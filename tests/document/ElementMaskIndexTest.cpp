@@ -224,8 +224,9 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
                 EXPECT_EQ(ink.maxY, thinHolds ? thin->second.box.maxY : std::max(r.y1, r.y2)) << "id " << id;
                 const auto mark = marks.find(id);
                 ASSERT_EQ(index.marksExtentOf(id, 1.0, 1.0, kept, filled), mark != marks.end() ? 1 : 0) << "id " << id;
-                if (mark != marks.end())
+                if (mark != marks.end()) {
                     EXPECT_EQ(kept.maxX, mark->second.maxX);
+                }
                 EXPECT_EQ(index.marksExtentOf(id, 2.0, 1.0, kept, filled), 0) << "kept at another scale of the view";
             } else if (cleared.count(id)) {
                 EXPECT_EQ(index.inkExtentOf(id, 1.0, ink), 0) << "id " << id;
@@ -250,8 +251,9 @@ TEST(ElementMaskIndex, ExtentQueriesAnswerEveryRegisteredExtentThroughAnyChange)
                 ASSERT_EQ(limited, ids) << "step " << step;
             else
                 ASSERT_TRUE(limited.empty()) << "step " << step;
-            if (ids.size() > limit)
+            if (ids.size() > limit) {
                 ASSERT_EQ(m, -1) << "step " << step << ": " << ids.size() << " found over " << limit;
+            }
         }
     }
     // An extent that is not finite is never found; one touching the box at an edge is.

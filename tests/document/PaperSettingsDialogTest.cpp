@@ -225,8 +225,9 @@ TEST(PaperSettingsDialog, AScaleTermTakesOnlyAWholeNumberInItsRange)
             EXPECT_EQ(sheet.paper->scaleNumerator(), field == IDC_PAPER_NUMERATOR ? term : 3);
             EXPECT_EQ(sheet.paper->scaleDenominator(), field == IDC_PAPER_DENOMINATOR ? term : 4);
             EXPECT_EQ(boxes.texts(), t.outcome == Outcome::Named ? named : "");
-            if (t.outcome == Outcome::Named)
+            if (t.outcome == Outcome::Named) {
                 EXPECT_EQ(focused, field);
+            }
             boxes.clear();
         }
     }

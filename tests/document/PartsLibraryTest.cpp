@@ -230,8 +230,9 @@ TEST_F(PartsTest, NoPartIsWrittenOverTheFileOfAnOpenDrawing)
                   r.registered)
             << r.chosen;
         EXPECT_EQ(boxes.texts(), r.told) << r.chosen;
-        if (!r.registered && !boxes.shown().empty())
+        if (!r.registered && !boxes.shown().empty()) {
             EXPECT_EQ(boxes.shown()[0].caption, "重ね書きできません");
+        }
     }
     drawing.context.openDrawings = nullptr;
     EXPECT_EQ(ScratchFolder::read(mine), "this drawing's file");

@@ -175,8 +175,9 @@ TEST(ArcCircleFile, TagOrderUnitsAndSavedAgainTheSame)
         Element* circle = drawing.context.editor3->elementInHand();
         EXPECT_EQ(circle->radii()->count, c.count) << c.name;
         EXPECT_NEAR(circle->radii()->first(), c.first, 1e-9) << c.name;
-        if (c.start >= 0)
+        if (c.start >= 0) {
             EXPECT_EQ(circle->value1()->value, c.start) << c.name;
+        }
         EXPECT_EQ(circle->value2()->value, std::string(c.name) == "no angles: a full circle" ? 360.0 : c.end)
             << c.name;
         EXPECT_EQ(drawing.context.document->dataErrorCount, c.errors) << c.name;

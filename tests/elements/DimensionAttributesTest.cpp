@@ -263,10 +263,12 @@ TEST(DimensionRecord, UnitsLabelsAndColoursSurviveAndCutRecordsChangeNothing)
         ArrowHeadStyle a;
         fill(buffer, record.substr(0, n));
         const int first = m.exchangeRecord(3, buffer);
-        if (first)
+        if (first) {
             EXPECT_EQ(a.exchangeRecord(3, buffer), 0) << n;
-        if (!first)
+        }
+        if (!first) {
             EXPECT_EQ(m.decimals, 0) << n;
+        }
         EXPECT_EQ(a.kind, ArrowHeadStyle::kArrow) << n;
     }
     // A label count running past the end, a count above 19 and 51 decimals.

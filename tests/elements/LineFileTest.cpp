@@ -176,8 +176,9 @@ TEST(VertexRoundingList, FileBlockBoundsRecordAndSharedBodies)
         EXPECT_EQ(drawing.context.elementCount(), 2) << c.name;
         EXPECT_EQ(drawing.context.document->dataErrorCount, c.errors) << c.name;
         EXPECT_EQ(KeptHolder::list.count, c.count) << c.name;
-        if (c.count == 3)
+        if (c.count == 3) {
             EXPECT_EQ(KeptHolder::list.get(1), 1.5);
+        }
     }
 
     // The store record: count and values; a cut record leaves the list empty.

@@ -172,7 +172,7 @@ TEST(UnitSettings, UnitAndLabelsInTheDrawingFile)
     AttributeFile file;
     UnitSettings written;
     written.xmlContext = &file;
-    std::string bytes = file.write([&](Document& d) { ASSERT_EQ(written.writeXmlUnit(tag_id::unit), 1); });
+    std::string bytes = file.write([&](Document&) { ASSERT_EQ(written.writeXmlUnit(tag_id::unit), 1); });
     EXPECT_EQ(bytes, "<unit>\"MIRI\"</unit>\r\n") << "a new object writes millimetres";
 
     written.setLengthChoices();

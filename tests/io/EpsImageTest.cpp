@@ -74,9 +74,10 @@ TEST(EpsCommentScan, TheBoxComesFromItsLineAndAHighResolutionBoxSoonAfter)
         scan.scan(reinterpret_cast<const unsigned char*>(c.text.data()), c.text.size(), 99999, 512, 0);
         EXPECT_EQ(scan.found, c.found);
         EXPECT_EQ(scan.atEnd, c.atEnd);
-        if (c.found)
+        if (c.found) {
             for (int i = 0; i < 4; ++i)
                 EXPECT_DOUBLE_EQ(scan.box[i], c.box[i]) << i;
+        }
     }
 
     // The budget: a box starting within the first 99,999 bytes is read, one after them is not.

@@ -178,8 +178,9 @@ TEST_F(PrintDrawing, ThePrintSectionRoundTripsAndDamagedOnesLoseNothingElse)
             EXPECT_EQ(read->postScript().usePostScript, c.psout) << c.name;
             EXPECT_GE(other->context->elementStore()->liveCount(), 1) << c.name << ": the elements are read";
         }
-        if (std::string(c.name) == "crop marks")
+        if (std::string(c.name) == "crop marks") {
             EXPECT_EQ(other->context->cropMarks->cropMarksOn.isOn(), 1);
+        }
         boxes.answer(IDNO); // a drawing read only in part may count as changed: not saved
         PostMessageA(other->hwnd(), WM_CLOSE, 0, 0);
         settle();
@@ -291,10 +292,11 @@ TEST_F(PrintDrawing, ThePreviewShowsThePageInsideTheWholeRedOutlineOfThePrinters
         EXPECT_LT(box.bottom, surface.height - 1) << c.name;
         EXPECT_GE(red, 2 * (box.right - box.left + box.bottom - box.top) - 8) << c.name;
         EXPECT_GT(box.bottom - box.top, box.right - box.left) << c.name << ": the printer's page is portrait";
-        if (c.offsetX == 0 && c.paperWidth < c.paperHeight)
+        if (c.offsetX == 0 && c.paperWidth < c.paperHeight) {
             portraitLeft = box.left;
-        else if (c.offsetX < 0)
+        } else if (c.offsetX < 0) {
             EXPECT_GT(box.left, portraitLeft + 5) << "the printer's page moves right over the sheet";
+        }
     }
 }
 

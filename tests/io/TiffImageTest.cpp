@@ -448,8 +448,9 @@ TEST(TiffImage, BandsHalveTowardsTheEndAndMeetWithoutASeamAtAnyHeight)
             edge = st.top + st.height;
         }
         EXPECT_EQ(edge, 5 + target);
-        if (target >= 100)
+        if (target >= 100) {
             EXPECT_EQ(rows, (std::vector<int>{50, 25, 13, 6, 3, 2, 1}));
+        }
         EXPECT_EQ(surface.inkCount(0, 5, 20, 5 + target), 20 * target);
         EXPECT_EQ(surface.inkCount(0, 0, 20, 5) + surface.inkCount(0, 5 + target, 20, 400), 0);
     }

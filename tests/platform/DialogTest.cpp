@@ -192,8 +192,9 @@ TEST_F(ModelessDialogTest, CommandsAndNotificationsBecomeDialogEvents)
         SCOPED_TRACE(::testing::Message() << "item " << c.id << " notification " << c.notification);
         command(dialog, c.id, c.notification);
         EXPECT_EQ(dialog.records.back().event, c.event);
-        if (c.controlId >= 0)
+        if (c.controlId >= 0) {
             EXPECT_EQ(dialog.records.back().controlId, c.controlId);
+        }
         if (c.remembered >= 0) {
             EXPECT_EQ(dialog.currentControlId, c.remembered);
             EXPECT_EQ(dialog.lastCommandId, c.remembered);

@@ -129,8 +129,9 @@ TEST(TextShape, TheSelectionIsHighlightedOnlyWhileEditedAndPrintKeepsWhatIsUnder
             EXPECT_GT(s.inkCount(firstHighlight, 20, lastHighlight, 50, highlight), 0);
             EXPECT_EQ(s.pixel((firstHighlight + lastHighlight) / 2, 20), highlight);
         }
-        if (c.under != RGB(255, 255, 255))
+        if (c.under != RGB(255, 255, 255)) {
             EXPECT_EQ(s.pixel(40, 22) == c.under, c.underVisible == 1) << c.op;
+        }
     }
 }
 

@@ -746,8 +746,9 @@ TEST_F(ChangeRepaint, AZoomMeasuresOnlyTheTextsThatMayShowAndDrawsWhatMeasuringT
             ASSERT_GE(id, 1);
             texts.push_back(id);
             // A line under every other text: a text passed over must not leave it uncovered.
-            if (column % 2 == 0)
+            if (column % 2 == 0) {
                 ASSERT_GE(addKind(*d.editor3, ElementKind::Line, x - 3.0, y + 1.0), 1);
+            }
         }
     // The view's area of the painter against itself once every text is measured at this scale
     // (a scroll keeps the painter only where the window shows it); the count of pixels that

@@ -153,8 +153,9 @@ TEST_F(ContextMenuTest, ThePartsMenuAsksTheCurrentLibrary)
         SCOPED_TRACE(c.what);
         while (library->partCount() > 0)
             ASSERT_EQ(library->removePart(0), 1);
-        if (c.parts)
+        if (c.parts) {
             ASSERT_EQ(library->addPart("C:\\parts\\bolt.ycx"), 1);
+        }
         layout.current = c.currentTool;
         ASSERT_EQ(frame.contextMenus->buildPartsMenu(), 1);
         list.setContext(window->context);

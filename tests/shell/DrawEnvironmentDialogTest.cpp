@@ -203,8 +203,9 @@ TEST(DrawEnvironmentDialog, TheResolutionTakesOnlyAWholeNumberInItsRange)
         EXPECT_EQ(result, t.outcome == Outcome::Named ? IDCANCEL : IDOK);
         EXPECT_EQ(resolution.dpi(), t.outcome == Outcome::Taken ? t.number : 96);
         EXPECT_EQ(boxes.texts(), t.outcome == Outcome::Named ? namedWith("画面解像度", 10, 200) : "");
-        if (t.outcome == Outcome::Named)
+        if (t.outcome == Outcome::Named) {
             EXPECT_EQ(focused, IDC_ENV_DPI);
+        }
         boxes.clear();
     }
 }

@@ -208,8 +208,9 @@ TEST_F(MainFrameTest, NoDrawingIsSavedOverAFileAnotherDrawingHasOpen)
         ASSERT_EQ(frame.onCommand(CMD_SAVE_AS), 1);
         settleEvents();
         EXPECT_EQ(boxes.texts(), r.saved ? "ファイルが存在します" : refused) << r.chosen;
-        if (!r.saved)
+        if (!r.saved) {
             EXPECT_EQ(boxes.shown().at(0).caption, "重ね書きできません");
+        }
         EXPECT_EQ(active->isModified(), r.saved ? 0 : 1) << r.chosen;
         EXPECT_EQ(active->isShowing(mine.c_str()), 1) << r.chosen;
         EXPECT_EQ(ScratchFolder::read(theirs), "the other drawing's file") << r.chosen;
@@ -601,8 +602,9 @@ TEST_F(MainFrameTest, TheSaveQuestionDecidesTheCloseAndTheLastCloseLeavesNothing
         settleEvents();
         EXPECT_EQ(boxes.texts(), "'SINKI'を保存しますか？") << r.button;
         EXPECT_EQ(frame.documentCount(), r.closes ? 0 : 1) << r.button;
-        if (r.savedAs)
+        if (r.savedAs) {
             EXPECT_FALSE(ScratchFolder::read(scratch.pathOf(r.savedAs)).empty());
+        }
         EXPECT_EQ(layout.states.at(TOOL_LINE), r.closes ? 0 : 1) << r.button;
         EXPECT_EQ(layout.states.at(TOOL_SELECT), r.closes ? 0 : 1) << r.button;
         if (r.closes) {

@@ -131,8 +131,9 @@ TEST(ShortcutKeys, OnlyABoundKeyWithCtrlOrAFunctionKeyIsConsumedAndOnlyOneAtATim
         EXPECT_EQ(keys.state, c.consumed);
         // A second key while one is pending goes on to the windows.
         holdKeys({VK_CONTROL, 'L'});
-        if (c.consumed)
+        if (c.consumed) {
             EXPECT_EQ(keys.onKey(), 0);
+        }
         EXPECT_EQ(keys.takePending(), c.consumed) << "the pump takes it once";
         EXPECT_EQ(keys.takePending(), 0);
         EXPECT_EQ(keys.takePendingCommand(), c.command);
@@ -275,8 +276,9 @@ TEST_F(LayoutTest, TheDialogBindsShowsTheKeyInTheHintAndOnlyOkKeepsIt)
             });
         EXPECT_EQ(result, r.button);
         EXPECT_EQ(unbindEnabled, 0) << "no row selected at first";
-        if (r.row >= 0)
+        if (r.row >= 0) {
             EXPECT_EQ(listed, nameAt(keys.table, r.row));
+        }
         EXPECT_EQ(labelOf(keys.table, "Ctrl+L"), r.ctrlLLabel);
         EXPECT_EQ(labelOf(keys.table, "Ctrl+A"), "system");
         EXPECT_EQ(labelOf(keys.table, "Ctrl+C"), "system");

@@ -148,7 +148,7 @@ TEST_F(UndoRedoModel, PicturesKeepTheirMasksThroughTheirFramesOfNoWidthAndEveryM
         EXPECT_EQ(checker.run(steps), "") << undo_model::describe(steps);
     for (int tool = 1; tool <= 13; ++tool) {
         const std::vector<Step> steps =
-            then(placed, {{Edit::MaskTool, tool, 4.5, tool % 2 ? 3 : -2, {}}, {Edit::UndoRedo, 2, 0, 2, {}}});
+            then(placed, {{Edit::MaskTool, tool, 4.5, tool % 2 ? 3.0 : -2.0, {}}, {Edit::UndoRedo, 2, 0, 2, {}}});
         EXPECT_EQ(checker.run(steps), "") << undo_model::describe(steps);
     }
     const uint64_t seed = 2026120903;

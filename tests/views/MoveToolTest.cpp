@@ -180,8 +180,9 @@ TEST(MoveTool, ArrowStepsAreOneRecordAtReleaseToolSwitchOrUndo)
         } else if (c.finish == 2) {
             d.context.settleElement();
         }
-        if (c.finish != 3)
+        if (c.finish != 3) {
             EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);
+        }
         ASSERT_TRUE(d.context.undo());
         EXPECT_NEAR(d.corner(id).first, 10, 1e-9) << "one undo takes the three steps back";
         EXPECT_EQ(d.context.undoManager->recordCount(), records + 1);

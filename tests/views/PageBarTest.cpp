@@ -163,8 +163,9 @@ TEST(PageTabBar, EachPageShowsInItsCellTheCurrentOneInRedAndTheCacheSparesRender
         // The current page's number is red, the others' black; only its cell holds red.
         EXPECT_EQ(b.cornerPixels(index, BarDrawing::kReddish) > 0, index == 0);
         EXPECT_EQ(b.cornerPixels(index, BarDrawing::kDark) > 0, index != 0);
-        if (index > 0)
+        if (index > 0) {
             EXPECT_EQ(b.count(index, kRed), 0);
+        }
     }
     EXPECT_EQ(b.count(3, BarDrawing::ref(BarDrawing::colourOf(1))), 0) << "no fourth page";
     // The visible-area frame of the current page, one pixel wide.

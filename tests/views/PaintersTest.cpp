@@ -90,8 +90,9 @@ TEST(NavigatorPainter, TheSheetFillsASquareOfThePanesLargerSideUnderARedFrame)
         const IntRect sheet = extentOf(pane, RGB(255, 255, 255));
         ASSERT_GT(sheet.height(), 10);
         const int side = std::max(r.pane.width(), r.pane.height());
-        if (r.pane.width() > r.pane.height())
+        if (r.pane.width() > r.pane.height()) {
             EXPECT_NEAR(static_cast<double>(sheet.width()) / sheet.height(), 297.0 / 210.0, 0.08);
+        }
         EXPECT_LE(sheet.width(), side);
 
         // The frame: red, one pixel wide, around the view's client area.

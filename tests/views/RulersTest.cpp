@@ -176,6 +176,7 @@ TEST(Rulers, AFarOriginCostsNoMoreThanANearOneAndUpwardYCountsUp)
     ASSERT_GT(up.size(), 2u);
     EXPECT_GT(up[0].first, up[1].first);
     for (const auto& tick : up)
-        if (tick.first == 0)
+        if (tick.first == 0) {
             EXPECT_EQ(tick.second, nearby.view->worldToDeviceY(210.0));
+        }
 }

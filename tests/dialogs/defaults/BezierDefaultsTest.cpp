@@ -181,8 +181,9 @@ TEST(BezierDefaults, TheHeaderSectionWritesSevenTagsAndAFileWithoutThePatternKee
         BezierDefaults partial;
         file.open(bytes.substr(0, cut));
         int id = 0;
-        if (file.nextTag(id) && id == tag_id::setBezier)
+        if (file.nextTag(id) && id == tag_id::setBezier) {
             EXPECT_EQ(partial.readXml(file, tag_id::setBezier), 0) << cut;
+        }
     }
 
     // A drawing's "setBezier" without "pattern": the drawing keeps the hatch the application's

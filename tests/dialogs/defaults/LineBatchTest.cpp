@@ -183,8 +183,9 @@ TEST(LineBatch, EachTickedStepReachesEverySelectedBoxAndOvalThatHasTheAttribute)
         r.flags[step.flag].value = 1;
         EXPECT_EQ(d.context.selection->forEach(r), 2);
         EXPECT_TRUE(step.changed(d.stored(box))) << "box";
-        if (step.ovalToo)
+        if (step.ovalToo) {
             EXPECT_TRUE(step.changed(d.stored(oval))) << "oval";
+        }
         EXPECT_EQ(d.stored(oval).getLayer(), 100) << "the layer is not ticked";
     }
 }

@@ -106,12 +106,14 @@ TEST(LineDefaults, NewElementsTakeTheirDrawingsRecordComposedByKind)
             EXPECT_EQ(e.hatch()->pattern, 2);
             EXPECT_EQ(e.hatch()->pitch2, 2.25);
         }
-        if (c.outline && e.fill())
+        if (c.outline && e.fill()) {
             EXPECT_NE(e.fill()->colour.colorRef, RGB(0, 128, 0)) << "the circle takes only its outline";
+        }
         if (c.line) {
             EXPECT_EQ(e.colour()->colorRef, RGB(255, 0, 0));
-            if (e.lineCap())
+            if (e.lineCap()) {
                 EXPECT_EQ(e.lineCap()->capStyle, LineCapAttribute::kRound);
+            }
         }
         if (c.kind == ElementKind::Box) {
             EXPECT_EQ(e.boxRules()->horizontal, 2) << "a new box keeps its own rules";
@@ -221,8 +223,9 @@ TEST(LineDefaults, DamagedSettingsLinesArePassedOverAndTheRestIsRead)
         EXPECT_EQ(read.loadSettings(file), 1);
         EXPECT_EQ(read.lineCap.capStyle, LineCapAttribute::kSquare) << "the line after it is read";
         EXPECT_EQ(file.currentId(), 15040);
-        if (i < sizeof cases / sizeof cases[0])
+        if (i < sizeof cases / sizeof cases[0]) {
             EXPECT_TRUE(cases[i].kept(read));
+        }
     }
 }
 
@@ -285,8 +288,9 @@ TEST(LineDefaults, TheHeaderSectionWritesTenTagsInOrderAndReadsThemInAnyOrder)
         LineDefaults partial;
         file.open(bytes.substr(0, cut));
         int id = 0;
-        if (file.nextTag(id) && id == tag_id::setGeometry)
+        if (file.nextTag(id) && id == tag_id::setGeometry) {
             EXPECT_EQ(partial.readXml(file, tag_id::setGeometry), 0) << cut;
+        }
     }
 }
 

@@ -179,7 +179,7 @@ std::string describe(const MeasureDefaults& m, Form form)
 // A settings file that also knows the text colour's keys, for the record's section.
 template <typename Record> FakeSettingsFile settingsFile()
 {
-    const bool text = Record::kSection == TextDefaults::kSection;
+    const bool text = static_cast<int>(Record::kSection) == static_cast<int>(TextDefaults::kSection);
     FakeSettingsFile file = defaults_test::recordSettingsFile(Record::kSection, text ? "SETTEXT" : "SETMEASURE");
     const char* textKeys[] = {"TEXTCOLOR", "TEXTCMYK", "TEXTNOSE", "TEXTUSEINK"};
     for (int i = 0; i < 4; ++i)

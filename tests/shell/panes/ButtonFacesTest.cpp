@@ -45,8 +45,9 @@ TEST_F(PaneTest, EveryFaceThatAButtonNamesIsDrawnInAllThreeBitmaps)
             EXPECT_GE(sheet.inkCount(x, y, x + 18, y + 18, ground), 8) << "cell " << d.faceColumn << ", " << d.faceRow;
             // A disabled picture is strokes on the face, never a grey block that hides what the
             // button is (a white label with dark letters).
-            if (id == 105)
+            if (id == 105) {
                 EXPECT_EQ(ground, RGB(192, 192, 192)) << "cell " << d.faceColumn << ", " << d.faceRow;
+            }
         }
         EXPECT_EQ(named, 56);
     }

@@ -118,8 +118,9 @@ TEST_F(PaneTest, RowsSplitTheWidestRowBetweenRunsOfButtons)
         EXPECT_NE(table[i].width, table[i - 1].width);
         // Of equal widths the one with the most rows stays.
         const DockPane::RowLayout more = drawing->layoutRows(table[i].rows + 1, 0);
-        if (more.rows > table[i].rows)
+        if (more.rows > table[i].rows) {
             EXPECT_NE(more.width, table[i].width) << table[i].rows;
+        }
     }
 }
 

@@ -38,8 +38,9 @@ TEST_F(LayoutTest, AFirstStartDocksThePanesAsDefinedAndTheDrawingsFillTheRest)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(pane(c.id).position, c.position) << c.id;
-        if (c.position == DockPane::kHidden)
+        if (c.position == DockPane::kHidden) {
             EXPECT_EQ(pane(c.id).savedPosition, c.saved) << c.id;
+        }
     }
 
     // No two docked panes of a band overlap; the edges follow the panes.
@@ -58,8 +59,9 @@ TEST_F(LayoutTest, AFirstStartDocksThePanesAsDefinedAndTheDrawingsFillTheRest)
             right = std::min(right, ra.left + 1);
         for (int b = a + 1; b < 13; ++b) {
             DockPane* pb = layout->paneAt(b);
-            if (pb->position == pa->position)
+            if (pb->position == pa->position) {
                 EXPECT_FALSE(ra.intersects(rectOf(pb->definitionId), 0)) << pa->name << " and " << pb->name;
+            }
         }
     }
     EXPECT_EQ(top, 32);
