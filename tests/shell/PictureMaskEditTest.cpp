@@ -776,15 +776,15 @@ TEST_F(PictureMaskEdit, ANewStartAndEndGivenTogetherMoveTheMaskAsOneResize)
             struct Row {
                 int id;
                 const Axis* axis[2]; // x, y
+                Point oldStart, oldEnd; // drawing units
                 PictureState before, after;
             };
             std::vector<Row> rows;
             for (size_t i = 0; i < kAxes; ++i) {
-                Row row{0, {&axes[i], &axes[(i + 3) % kAxes]}, {}, {}};
-                const Axis &x = *row.axis[0], &y = *row.axis[1];
+                const Axis &x = axes[i], &y = axes[(i + 3) % kAxes];
+                Row row{0, {&x, &y}, Point(units(x.oldA), units(y.oldA)), Point(units(x.oldB), units(y.oldB)), {}, {}};
                 SCOPED_TRACE(std::string("x: ") + x.what + "; y: " + y.what);
-                const Point oldStart(units(x.oldA), units(y.oldA)), oldEnd(units(x.oldB), units(y.oldB));
-                ASSERT_NO_FATAL_FAILURE(addPicture(oldStart, oldEnd, outline));
+                ASSERT_NO_FATAL_FAILURE(addPicture(row.oldStart, row.oldEnd, outline));
                 row.id = id;
                 row.before = state();
                 const int records = undo.appliedCount();
@@ -858,13 +858,10 @@ TEST_F(PictureMaskEdit, ANewStartAndEndGivenTogetherMoveTheMaskAsOneResize)
             boxes.answer(IDNO);
             saveAndOpen([&](DocumentContext& other) {
                 for (const Row& row : rows) {
-                    const Axis &x = *row.axis[0], &y = *row.axis[1];
-                    SCOPED_TRACE(std::string("x: ") + x.what + "; y: " + y.what);
+                    SCOPED_TRACE(std::string("x: ") + row.axis[0]->what + "; y: " + row.axis[1]->what);
                     const PictureState read = state(other, row.id);
                     EXPECT_TRUE(same(read, row.after, 1e-5 * perPaperMm)) << "opened: " << text(read);
-                    EXPECT_EQ(typeFrame(other, row.id, Point(units(x.oldA), units(y.oldA)),
-                                        Point(units(x.oldB), units(y.oldB))),
-                              1);
+                    EXPECT_EQ(typeFrame(other, row.id, row.oldStart, row.oldEnd), 1);
                     const PictureState back = state(other, row.id);
                     EXPECT_TRUE(same({back.start, back.end, {}}, {row.before.start, row.before.end, {}}))
                         << text(back);
