@@ -1,17 +1,20 @@
 #include "platform/FileName.h"
 
+#include <algorithm>
 #include <cstring>
 #include <windows.h>
 
 #include "platform/StringUtil.h"
 
 namespace {
-// Index just after the last backslash, or else the last colon, of the text; 0 when neither.
+// Index just after the last separator, a backslash or a slash as Windows takes either (the path
+// of a drawing given on the command line as /folder/name.ycx under Wine), or else the last colon,
+// of the text; 0 when none.
 int nameOffsetOf(const char* text)
 {
-    int backslash = StringUtil::lastIndexOfChar(text, '\\');
-    if (backslash >= 0)
-        return backslash + 1;
+    const int separator = std::max(StringUtil::lastIndexOfChar(text, '\\'), StringUtil::lastIndexOfChar(text, '/'));
+    if (separator >= 0)
+        return separator + 1;
     int colon = StringUtil::lastIndexOfChar(text, ':');
     return colon >= 0 ? colon + 1 : 0;
 }

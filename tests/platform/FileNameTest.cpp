@@ -72,6 +72,13 @@ TEST(FileName, SplitsPlainPaths)
     EXPECT_EQ(copyFileNamePart("C:\\dir\\表.txt", out), 6);
     EXPECT_STREQ(out, "表.txt");
     EXPECT_EQ(copyFileNamePart("plain", out), 5);
+    // A slash separates as a backslash does: Windows takes either, and Wine passes a drawing named
+    // on its command line as /folder/name.
+    EXPECT_EQ(getFolderPart("/tmp/shots/a.ycx", out), 11);
+    EXPECT_STREQ(out, "/tmp/shots/");
+    EXPECT_EQ(getFolderPart("C:\\dir/sub\\a.txt", out), 11);
+    EXPECT_EQ(copyFileNamePart("C:/dir/表.txt", out), 6);
+    EXPECT_STREQ(out, "表.txt");
 }
 
 TEST(FileList, KeepsPathsAndNameParts)
