@@ -4,9 +4,10 @@
 // element and storing it in the element store, once through the bench's own attribute readers
 // and once through the element base as the real attribute holder (reset for every element).
 // Reported in MB of file per second; then the cost of making and releasing every attribute of
-// the holder. Last, the real element kinds: a file of 2,000 elements of one kind, read through
-// the real element editor (record, extent, mask index), in microseconds per element and as a
-// multiple of a line's.
+// the holder and of putting it back to its defaults. Last, the real element kinds: a file of
+// 2,000 elements of one kind, read through the real element editor (record, extent, mask index),
+// in microseconds per element and as a multiple of a line's; and a damaged drawing of 100,001
+// Bezier areas, all but the first of no points.
 #include <cstdio>
 #include <string>
 #include <windows.h>
@@ -16,8 +17,10 @@
 #include "document/ElementKind.h"
 #include "document/UndoManager.h"
 #include "elements/ElementKindRegistry.h"
+#include "tests/support/DrawingText.h"
 #include "tests/support/RealElementEditors.h"
 #include "tests/support/SampleElements.h"
+#include "tests/support/ScratchFolder.h"
 #include "views/tools/ElementEditor.h"
 
 using namespace bench_drawing;
@@ -80,6 +83,20 @@ double readSeconds(const std::string& path, int& elementsRead)
     return times[times.size() / 2];
 }
 
+// A damaged drawing (found by mutating one): a Bezier area of 200 points, then 200,000 opening
+// tags of its kind, each pair of them an area of no points; 0 when it was not read whole.
+int benchDamagedRead()
+{
+    const int kTags = 200000;
+    ScratchFolder scratch;
+    int elementsRead = 0;
+    const double seconds =
+        readSeconds(scratch.file("damaged.ycx", drawingFileText(outlineThenOpeningTags(kTags))), elementsRead);
+    std::printf("a damaged drawing of a 200-point area and %d empty areas: %.1f ms%s\n", kTags / 2, seconds * 1e3,
+                elementsRead == 1 + kTags / 2 ? "" : "  (not read whole)");
+    return elementsRead == 1 + kTags / 2;
+}
+
 // Each kind's file written and read; 0 when a kind could not be made, written or read whole.
 int benchKindReads(const std::string& path)
 {
@@ -109,6 +126,7 @@ int benchKindReads(const std::string& path)
                     elementsRead == kPerKind ? "" : "  (not read whole)");
         ok = ok && elementsRead == kPerKind;
     }
+    ok = ok && benchDamagedRead();
     theKindRegistry = nullptr;
     delete registry;
     return ok;
@@ -178,6 +196,14 @@ int main()
         }
     }, 5, 1);
     std::printf("%s: %.2f us per pair\n", attributes.name, attributes.medianSeconds * 1e6 / 10000);
+    // The holder put back to its defaults, as before each element read, 10,000 times.
+    holder.createAllAttributes();
+    BenchResult reset = runBenchmark("resetReadAttributes", [&] {
+        for (int i = 0; i < 10000; ++i)
+            holder.resetReadAttributes();
+    }, 5, 1);
+    holder.releaseAllAttributes();
+    std::printf("%s: %.2f us per element\n", reset.name, reset.medianSeconds * 1e6 / 10000);
     if (!written || !read)
         std::printf("a write or a read failed\n");
 

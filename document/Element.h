@@ -412,7 +412,8 @@ public:
 
     // --- the document's attribute holder: every attribute made (so that each routed tag of every
     // kind finds its object) and released; the object that reads the attribute tag tagId (null
-    // when the holder lacks it); the values that start afresh for each element put back ---
+    // when the holder lacks it); before each element read, every value back to its default (the
+    // attribute objects stay where they are, with their links to the drawing and the file) ---
     virtual void createAllAttributes();
     virtual void releaseAllAttributes();
     [[nodiscard]] virtual EntityAttribute* entityAttribute(int tagId);

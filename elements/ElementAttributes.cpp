@@ -117,6 +117,45 @@ template <class T> int copySlot(T*& to, const T* from, int binds, DocumentContex
     return ensureSlot(to, binds, context) && copyValue(*to, *from);
 }
 
+// A sub-object back to what a new one of its type holds, in place (the holder's tag readers find
+// it where it was), with the links to the drawing and the file it had.
+template <class T> void renewValue(T& value)
+{
+    DrawingOwner* owner = nullptr;
+    XmlContext* file = nullptr;
+    XmlContext* link = nullptr;
+    if constexpr (HasOwner<T>::value)
+        owner = value.owner;
+    if constexpr (HasXmlContext<T>::value)
+        file = value.xmlContext;
+    if constexpr (HasXmlLink<T>::value)
+        link = value.xmlLink;
+    value.~T();
+    new (&value) T;
+    if constexpr (HasOwner<T>::value)
+        value.owner = owner;
+    if constexpr (HasXmlContext<T>::value)
+        value.xmlContext = file;
+    if constexpr (HasXmlLink<T>::value)
+        value.xmlLink = link;
+}
+
+// The lists are emptied where they stand and keep their memory for the values of the next
+// element: a new list would ask the system for a block for every element read.
+void renewValue(PointList& list)
+{
+    (void)list.resize(0); // shortening cannot fail
+    list.expectedCount = 0;
+}
+
+void renewValue(VertexRoundingList& radii) { (void)radii.resize(0); } // shortening cannot fail
+
+void renewValue(ImageMask& mask)
+{
+    mask.type = MaskType();
+    renewValue(mask.outline);
+}
+
 } // namespace
 
 // The readers of the holder's tags whose values are no EntityAttribute of their own: the layer,
@@ -409,59 +448,24 @@ EntityAttribute* Element::entityAttribute(int tagId)
 
 void Element::resetReadAttributes()
 {
+    // Each element read starts from the values of a holder just made, whatever the element before
+    // it held: a section that leaves a tag out gets the default, never another element's value.
     serial = 0;
     group = 0;
+    layer = LayerNumber::kDefaultLayer;
     if (holderTags)
         holderTags->drawType.reset();
-    if (edgeSlot)
-        edgeSlot->reset();
+#define KORVANE_RENEW_MADE(type, name, binds)                                                                      \
+    if (name##Slot)                                                                                                \
+        renewValue(*name##Slot);
+#define KORVANE_RENEW_LATER(type, name)
+    KORVANE_ELEMENT_ATTRIBUTES(KORVANE_RENEW_MADE, KORVANE_RENEW_LATER)
+#undef KORVANE_RENEW_MADE
+#undef KORVANE_RENEW_LATER
+    // Where a section reads otherwise than a new object stands: without "paint" it has no fill,
+    // without angles it is a full circle.
     if (fillSlot)
         fillSlot->reset();
-    if (hatchSlot)
-        hatchSlot->reset();
-    if (graySlot)
-        graySlot->reset();
-    if (leanSlot)
-        leanSlot->reset();
-    if (lineTypeSlot)
-        lineTypeSlot->reset();
-    if (linePositionSlot)
-        linePositionSlot->reset();
-    if (lineCapSlot)
-        lineCapSlot->reset();
-    if (marginSlot)
-        marginSlot->clear();
-    if (vertexRoundingSlot)
-        vertexRoundingSlot->count = 0;
-    // A section without a "boxRules" or "boxRound" block reads a plain box.
-    if (boxRulesSlot)
-        boxRulesSlot->reset();
-    if (cornerRoundingSlot)
-        cornerRoundingSlot->clear();
-    if (radiiSlot)
-        radiiSlot->reset();
-    if (diametersSlot)
-        diametersSlot->reset();
-    // A section without angles is a full circle.
-    if (value1Slot)
-        value1Slot->assign(0.0);
     if (value2Slot)
         value2Slot->assign(360.0);
-    if (textSlot)
-        textSlot->buffer.reset();
-    // Each bitmap states its own orders; pixels an element did not take are dropped.
-    if (bitmapSizeSlot)
-        bitmapSizeSlot->reset();
-    if (bitmapDataSlot) {
-        bitmapDataSlot->clear();
-        bitmapDataSlot->rowOrder = BitmapRaster::kBottomStart;
-        bitmapDataSlot->byteOrder = BitmapRaster::kBgr;
-    }
-    // A picture section without "mask" has none; without "imageType" it is AUTO.
-    if (imageKindSlot)
-        imageKindSlot->value = ImageTypeValue::kAuto;
-    if (fileNameSlot)
-        fileNameSlot->reset();
-    if (imageMaskSlot)
-        imageMaskSlot->outline.count = 0;
 }

@@ -4,9 +4,7 @@
 
 #include "document/Element.h"
 #include "document/ElementEditorBase.h"
-#include "elements/ElementTextString.h"
-#include "geometry/FontAttributes.h"
-#include "geometry/LeanAttribute.h"
+#include "geometry/DrawPoint.h"
 #include "geometry/PointList.h"
 #include "platform/MessageBoxes.h"
 
@@ -17,16 +15,18 @@ const int kKeptVertices = 65536;
 
 void resetForeignHolder(Element& holder)
 {
-    holder.resetReadAttributes(); // among others: no fill, no draw type
-    if (holder.vertices())
-        (void)holder.vertices()->resize(0); // shortening cannot fail
-    if (holder.lean())
-        holder.lean()->reset();
-    if (holder.text())
-        holder.text()->buffer.reset();
-    if (holder.font()) {
-        const FontAttributes standard;
-        holder.font()->assign(&standard);
+    // The start and end points stay as they are: an SVG "width" or "height" counts from the start
+    // point held when it is met.
+    Point kept[2];
+    DrawPoint* points[2] = {holder.firstPoint(), holder.secondPoint()};
+    for (int i = 0; i < 2; ++i) {
+        if (points[i])
+            kept[i] = *points[i];
+    }
+    holder.resetReadAttributes();
+    for (int i = 0; i < 2; ++i) {
+        if (points[i])
+            static_cast<Point&>(*points[i]) = kept[i];
     }
 }
 

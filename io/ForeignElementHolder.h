@@ -3,9 +3,9 @@
 class Element;
 class ElementEditorBase;
 
-// The attribute holder at the start of an element read from an SVG or DXF file: no fill and no
-// draw type, no vertices, rotation 0, an empty text and the default font. Points, layer and group
-// keep what they hold; the colours and strokes are the holder's own.
+// The attribute holder at the start of an element read from an SVG or DXF file: every value back
+// to its default as for an element of the drawing file (no fill, no vertices, rotation 0, an
+// empty text, the default font ...), except the start and end points, which keep what they hold.
 void resetForeignHolder(Element& holder);
 
 // After an element took the holder's values: a vertex list far larger than elements usually have

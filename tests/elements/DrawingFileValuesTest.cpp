@@ -358,9 +358,8 @@ TEST(DrawingFileValues, ReadingDimensionsResolvesFacesAndTheDisplayOnce)
 }
 
 // Under the ink model a colour the drawing file gives without inks takes those of its RGB value:
-// a line whose section has no colour (the first takes the reader's black, a later one the colour
-// before it, as files rely on) and an "rgbColor" block; "cmykPercent" keeps its inks, 0 0 0 0
-// being white.
+// a line whose section has no colour (it takes the reader's black, also after a line of another
+// colour) and an "rgbColor" block; "cmykPercent" keeps its inks, 0 0 0 0 being white.
 TEST(DrawingFileValues, UnderTheInkModelAColourReadWithoutInksTakesThoseOfItsRgbValue)
 {
     TestApplication app;
@@ -377,7 +376,7 @@ TEST(DrawingFileValues, UnderTheInkModelAColourReadWithoutInksTakesThoseOfItsRgb
         {"<rgbColor><r>255</r><g>0</g><b>0</b></rgbColor>", RGB(255, 0, 0), {0, 100, 100, 0}},
         {"<cmykPercent><c>0</c><m>0</m><y>0</y><k>0</k></cmykPercent>", RGB(255, 255, 255), {0, 0, 0, 0}},
         {"<cmykPercent><c>10</c><m>20</m><y>30</y><k>40</k></cmykPercent>", RGB(128, 102, 77), {10, 20, 30, 40}},
-        {"", RGB(128, 102, 77), {10, 20, 30, 40}},
+        {"", RGB(0, 0, 0), {0, 0, 0, 100}},
     };
     std::string file;
     {

@@ -100,14 +100,14 @@ TEST(OvalFile, TagOrderKeywordsAndSavedAgainTheSame)
         EXPECT_EQ(save(reopened, scratch.pathOf("again.ycx")), first);
     }
 
-    // The keyword of the second oval, rewritten: case-sensitive; another text keeps the value the
-    // reader holds, the first oval's HALF.
+    // The keyword of the second oval, rewritten: case-sensitive; another text keeps the default,
+    // FULL, never the first oval's HALF.
     struct Case {
         const char* text;
         int type;
     };
-    const Case cases[] = {{"HALF", OvalType::kHalf}, {"FULL", OvalType::kFull}, {"half", OvalType::kHalf},
-                          {"", OvalType::kHalf}};
+    const Case cases[] = {{"HALF", OvalType::kHalf}, {"FULL", OvalType::kFull}, {"half", OvalType::kFull},
+                          {"", OvalType::kFull}};
     for (const Case& c : cases) {
         std::string text = first;
         const std::string quart = "<ovalType>\"QUART\"</ovalType>";
