@@ -1,5 +1,5 @@
 // DXF import: files written by ezdxf and by the export read back into elements, the reader's
-// rules on small files, and damaged files.
+// rules on small files, what an entity leaves out, and damaged files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -399,4 +399,51 @@ TEST(DxfImport, EveryCutAndThousandsOfMutationsReadSafelyKeepingWhatCameBefore)
         ASSERT_LE(readAsDrawing(scratch, bytes).size(), bytes.size() / 10 + 1) << "round " << round;
         boxes.clear();
     }
+}
+
+// The import takes an entity's layer, points, vertices and a text's height and rotation; colour,
+// lineweight, thickness and line type it leaves at the defaults. Each entity saves with the
+// defaults for what it leaves out, never with what an entity before it gave: the text after the
+// arc takes neither the arc's radius (group 40, a text's height) nor its start angle (group 50, a
+// text's rotation).
+TEST(DxfImport, AnEntityThatLeavesAValueOutSavesWithTheDefault)
+{
+    ScratchFolder scratch;
+    const std::string file =
+        kEntities +
+        dxf({"  0", "LINE", "  8", "5", "  6", "DASHED", " 62", "1", "370", "50", " 39", "2", " 10", "1", " 20", "2",
+             " 11", "3", " 21", "4"}) +
+        dxf({"  0", "ARC", "  8", "4", " 62", "5", "370", "35", " 10", "50", " 20", "50", " 40", "10", " 50", "30",
+             " 51", "180"}) +
+        dxf({"  0", "TEXT", " 10", "1", " 20", "2", "  1", "A"}) +
+        dxf({"  0", "TEXT", "  8", "WALLS", " 62", "3", " 10", "5", " 20", "6", " 40", "5", " 50", "45", "  1", "B"}) +
+        dxf({"  0", "POLYLINE", "  8", "7", " 62", "2", "370", "100", " 66", "1", " 70", "1", "  0", "VERTEX", " 10",
+             "0", " 20", "0", "  0", "VERTEX", " 10", "30", " 20", "0", "  0", "VERTEX", " 10", "30", " 20", "15",
+             "  0", "SEQEND"}) +
+        dxf({"  0", "TEXT", " 10", "7", " 20", "8", "  1", "C"}) +
+        dxf({"  0", "POLYLINE", " 66", "1", "  0", "VERTEX", " 10", "1", " 20", "1", "  0", "VERTEX", " 10", "2",
+             " 20", "2", "  0", "SEQEND"}) +
+        dxf({"  0", "LINE", " 10", "9", " 20", "8", " 11", "7", " 21", "6"}) + kEnd;
+    IoDrawing drawing;
+    ASSERT_EQ(drawing.importDxf(scratch.file("mixed.dxf", file)), 1);
+    EXPECT_EQ(drawing.savedElements(scratch.pathOf("mixed.ycx")),
+              (std::vector<std::string>{
+                  "<line><layer>5</layer>" + kSavedBlack +
+                      "<startPoint><x>1</x><y>2</y></startPoint><endPoint><x>3</x><y>4</y></endPoint>" + kSavedStroke +
+                      kSavedLineEnds + "</line>",
+                  "<arc><layer>4</layer>" + kSavedBlack +
+                      "<startPoint><x>40</x><y>50</y></startPoint><endPoint><x>58.66025</x><y>55</y></endPoint>"
+                      "<midPoint><x>47.4118</x><y>59.65925</y></midPoint>" +
+                      kSavedStroke + "</arc>",
+                  savedText("1", "2", "0", "3.75", "A"),
+                  savedText("5", "6", "45", "5", "B"),
+                  "<polygon><layer>7</layer>" + kSavedAreas + kSavedStroke +
+                      "<listXY><nums>3</nums><xyAray>0,0,30,0,30,15</xyAray></listXY></polygon>",
+                  savedText("7", "8", "0", "3.75", "C"),
+                  "<polygon><layer>100</layer>" + kSavedAreas + kSavedStroke +
+                      "<listXY><nums>2</nums><xyAray>1,1,2,2</xyAray></listXY></polygon>",
+                  "<line><layer>100</layer>" + kSavedBlack +
+                      "<startPoint><x>9</x><y>8</y></startPoint><endPoint><x>7</x><y>6</y></endPoint>" + kSavedStroke +
+                      kSavedLineEnds + "</line>",
+              }));
 }

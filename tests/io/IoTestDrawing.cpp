@@ -172,6 +172,36 @@ int IoDrawing::open(const std::string& path)
     return d->read();
 }
 
+std::string IoDrawing::save(const std::string& path)
+{
+    Document* d = context.document;
+    if (!d->setPathAndTitle(path.c_str()))
+        return "";
+    XmlContextScope writing(d);
+    return d->write() ? ScratchFolder::read(path) : "";
+}
+
+std::vector<std::string> IoDrawing::savedElements(const std::string& path)
+{
+    const std::string file = save(path);
+    const size_t begin = file.find("<entities>\r\n");
+    const size_t end = file.find("  </entities>");
+    std::vector<std::string> sections;
+    if (begin == std::string::npos || end == std::string::npos)
+        return sections;
+    for (size_t at = begin + 12; at < end;) {
+        const size_t next = file.find("\r\n", at);
+        const size_t text = file.find_first_not_of(' ', at);
+        // An element's own tags stand three blanks in, its values deeper.
+        if (text == at + 3 && file[text + 1] != '/')
+            sections.emplace_back();
+        if (!sections.empty())
+            sections.back().append(file, text, next - text);
+        at = next + 2;
+    }
+    return sections;
+}
+
 int IoDrawing::importDxf(const std::string& path)
 {
     FileDialogScript dialogs;
@@ -189,6 +219,25 @@ int IoDrawing::exportDxf(const std::string& path, std::vector<std::string>* filt
     if (filters)
         *filters = dialogs.filters;
     return result;
+}
+
+const std::string kSavedBlack = "<rgbColor><r>0</r><g>0</g><b>0</b></rgbColor>";
+const std::string kSavedStroke = "<lineSize>0.14</lineSize><lineOrigin>\"CENTER\"</lineOrigin><lineType>"
+                                 "<style>\"SOLID\"</style><jisen>2</jisen><kuhaku>1</kuhaku><sasen>1</sasen>"
+                                 "</lineType>";
+const std::string kSavedLineEnds = "<lineCap>\"BUTT\"</lineCap><gray>1</gray>";
+const std::string kSavedAreas = "<edge><draw>\"ON\"</draw>" + kSavedBlack +
+                                "<gray>1</gray></edge><paint><draw>\"OFF\"</draw>" + kSavedBlack +
+                                "</paint><pattern><style>\"NONE\"</style><spacex>3</spacex><spacey>3</spacey>" +
+                                kSavedBlack + "</pattern>";
+
+std::string savedText(const std::string& x, const std::string& y, const std::string& lean, const std::string& size,
+                      const std::string& character)
+{
+    return "<text><layer>100</layer>" + kSavedBlack + "<startPoint><x>" + x + "</x><y>" + y +
+           "</y></startPoint><lean>" + lean + "</lean><jikan>0</jikan><gyokan>1</gyokan><font><textSize>" + size +
+           "</textSize><textFont>\"\"</textFont><textStyle>\"DEFALUT\"</textStyle></font><textData><length>1</length>"
+           "<p>\"" + character + "\"</p></textData></text>";
 }
 
 std::string runPython(const ScratchFolder& scratch, const std::string& script)

@@ -46,6 +46,12 @@ public:
 
     // Opens a drawing file of any kind into this drawing; the result.
     int open(const std::string& path);
+    // Writes the drawing to a file of the kind its name gives: the bytes written, "" when the
+    // write failed.
+    std::string save(const std::string& path);
+    // The elements as the program's own format saves them under the path, one section each in
+    // file order, without the line breaks and indents: "<line><layer>5</layer>...</line>".
+    std::vector<std::string> savedElements(const std::string& path);
     // The DXF command's import or export with the file the user chooses; its result. The file
     // dialog's types go to `filters` when given.
     int importDxf(const std::string& path);
@@ -60,6 +66,16 @@ private:
     Element* begin(ElementKind kind, int layer);
     int commit();
 };
+
+// Pieces of the sections savedElements gives, at the defaults: black; a solid line 0.14 wide on
+// its centre; butt ends at full strength; a black edge, no paint, no hatching.
+extern const std::string kSavedBlack;
+extern const std::string kSavedStroke;
+extern const std::string kSavedLineEnds;
+extern const std::string kSavedAreas;
+// A saved text of layer 100 at those values, one character long.
+std::string savedText(const std::string& x, const std::string& y, const std::string& lean, const std::string& size,
+                      const std::string& character);
 
 // Runs a Python 3 script (the Debian interpreter, with ezdxf) with the scratch folder as its
 // working directory: its standard output and error, and "exit N" appended when it failed.

@@ -26,15 +26,6 @@ struct SvgDrivers {
     ScopedOverride<int (*)(Document&)> writer{foreignFileDrivers.writeSvg, writeSvgDocument};
 };
 
-std::string save(IoDrawing& drawing, const std::string& path)
-{
-    Document* d = drawing.context.document;
-    if (!d->setPathAndTitle(path.c_str()))
-        return "";
-    XmlContextScope writing(d);
-    return d->write() ? ScratchFolder::read(path) : "";
-}
-
 // The elements read, then "failed" when the read answered 0 and "told: " with the text of each
 // message shown.
 std::vector<std::string> readSvg(const ScratchFolder& scratch, const std::string& bytes)
@@ -87,7 +78,7 @@ TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
                              "<text x=\"150\" y=\"150\" fill=\"black\" stroke=\"none\">\r\nR&amp;D a&lt;b</text>\r\n"
                              "<text x=\"20\" y=\"160\" fill=\"black\" stroke=\"none\">\r\n5&quot; ソ</text>\r\n"
                              "<text x=\"200\" y=\"50\" fill=\"black\" stroke=\"none\">\r\n①髙～</text>\r\n";
-    ASSERT_EQ(save(drawing, scratch.pathOf("page.svg")), kProlog + body + "</svg>\r\n");
+    ASSERT_EQ(drawing.save(scratch.pathOf("page.svg")), kProlog + body + "</svg>\r\n");
 
     // Each probe is the darkest pixel of a patch at 15.1 pixels a millimetre: on the line, on the
     // box's right edge, inside the box, and over the characters beyond Shift_JIS (at the renderer's
@@ -107,7 +98,7 @@ TEST(SvgWrite, WritesTheDialectThatXmllintAcceptsAndRsvgDrawsStrokedAndUnfilled)
     // A page whose only element is a curve: the frame alone.
     IoDrawing curves;
     ASSERT_EQ(curves.addKind(ElementKind::Bezier), 1);
-    EXPECT_EQ(save(curves, scratch.pathOf("curve.svg")), kProlog + "</svg>\r\n");
+    EXPECT_EQ(curves.save(scratch.pathOf("curve.svg")), kProlog + "</svg>\r\n");
 }
 
 TEST(SvgRead, TakesTheFourElementsAndPassesOverTheRest)
@@ -288,4 +279,54 @@ TEST(SvgRead, EveryCutAndThousandsOfMutationsReadSafely)
         ASSERT_LE(readSvg(scratch, bytes).size(), bytes.size() / 10 + 1) << "round " << round;
         boxes.clear();
     }
+}
+
+// The reader takes the points, the vertices and a text's characters; strokes, fills, styles, font
+// sizes and transforms it leaves at the defaults. Each element saves with the defaults for what it
+// leaves out, never with what an element before it gave, except the start and end points, which
+// are kept: a box without x and y stands where the one before began, a line without its end ends
+// where that box ended.
+TEST(SvgRead, AnElementThatLeavesAValueOutSavesWithTheDefault)
+{
+    SvgDrivers drivers;
+    ScratchFolder scratch;
+    const std::string file =
+        kProlog +
+        "<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\" stroke=\"red\" stroke-width=\"2\" stroke-dasharray=\"3 1\"/>\r\n"
+        "<rect x=\"10\" y=\"20\" width=\"30\" height=\"40\" fill=\"blue\" stroke=\"green\"\r\n"
+        "  style=\"stroke-width:3\"/>\r\n"
+        "<rect width=\"5\" height=\"6\"/>\r\n"
+        "<polygon points=\"0 0 30 0 30 15\" fill=\"yellow\" stroke-width=\"4\" style=\"fill:red\"/>\r\n"
+        "<text x=\"50\" y=\"60\" font-size=\"20\" transform=\"rotate(30)\" fill=\"red\">A</text>\r\n"
+        "<line x1=\"7\" y1=\"8\"/>\r\n"
+        "<polygon points=\"1 1 2 2\"/>\r\n"
+        "<text x=\"9\">B</text>\r\n"
+        "<rect x=\"11\" height=\"2\"/>\r\n"
+        "</svg>\r\n";
+    IoDrawing drawing;
+    ASSERT_EQ(drawing.open(scratch.file("mixed.svg", file)), 1);
+    auto box = [](const std::string& points) {
+        return "<box><layer>100</layer>" + kSavedAreas + points +
+               "<boxRules><horizontal>2</horizontal><vertical>2</vertical></boxRules><boxRound><rightTop>0</rightTop>"
+               "<leftTop>0</leftTop><leftBottom>0</leftBottom><roundAray>0</roundAray></boxRound><lean>0</lean>" +
+               kSavedStroke + "</box>";
+    };
+    EXPECT_EQ(drawing.savedElements(scratch.pathOf("mixed.ycx")),
+              (std::vector<std::string>{
+                  "<line><layer>100</layer>" + kSavedBlack +
+                      "<startPoint><x>1</x><y>2</y></startPoint><endPoint><x>3</x><y>4</y></endPoint>" + kSavedStroke +
+                      kSavedLineEnds + "</line>",
+                  box("<startPoint><x>10</x><y>20</y></startPoint><endPoint><x>40</x><y>60</y></endPoint>"),
+                  box("<startPoint><x>10</x><y>20</y></startPoint><endPoint><x>15</x><y>26</y></endPoint>"),
+                  "<polygon><layer>100</layer>" + kSavedAreas + kSavedStroke +
+                      "<listXY><nums>3</nums><xyAray>0,0,30,0,30,15</xyAray></listXY></polygon>",
+                  savedText("50", "60", "0", "3.75", "A"),
+                  "<line><layer>100</layer>" + kSavedBlack +
+                      "<startPoint><x>7</x><y>8</y></startPoint><endPoint><x>15</x><y>26</y></endPoint>" +
+                      kSavedStroke + kSavedLineEnds + "</line>",
+                  "<polygon><layer>100</layer>" + kSavedAreas + kSavedStroke +
+                      "<listXY><nums>2</nums><xyAray>1,1,2,2</xyAray></listXY></polygon>",
+                  savedText("9", "8", "0", "3.75", "B"),
+                  box("<startPoint><x>11</x><y>8</y></startPoint><endPoint><x>15</x><y>10</y></endPoint>"),
+              }));
 }
