@@ -16,6 +16,7 @@
 #include "document/Element.h"
 #include "geometry/FontChangeTable.h"
 #include "tests/dialogs/PropertyFixture.h"
+#include "tests/support/DrawingText.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -75,12 +76,10 @@ int main()
     }
     for (int i = 0; i < 100; ++i)
         faces.push_back("MissingFace" + std::to_string(i));
-    std::string bytes = "<?xml version=\"1.0\" encording=\"Shift_JIS\"?>\r\n<tesvanCADml>\r\n <pagedata>\r\n"
-                        "  <page>1</page>\r\n  <entities>\r\n";
+    std::string entities;
     for (int i = 0; i < kTexts; ++i)
-        bytes += textElement(faces[static_cast<size_t>(i % 200)], i);
-    bytes += "  </entities>\r\n </pagedata>\r\n</tesvanCADml>\r\n";
-    const std::string path = scratch.file("texts.ycx", bytes);
+        entities += textElement(faces[static_cast<size_t>(i % 200)], i);
+    const std::string path = scratch.file("texts.ycx", drawingFileText(entities));
 
     int rows = 0;
     const std::vector<double> without = readTimes(path, false, rows);

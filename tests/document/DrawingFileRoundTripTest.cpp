@@ -9,20 +9,13 @@
 
 #include "platform/StringUtil.h"
 #include "tests/document/DrawingFixture.h"
+#include "tests/support/DrawingText.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/ScratchFolder.h"
 
 using namespace drawing_fixture;
 
 namespace {
-
-// A drawing file with one page of the given element lines.
-std::string drawingFile(const std::string& entities)
-{
-    return "<?xml version=\"1.0\" encording=\"Shift_JIS\"?>\r\n<tesvanCADml>\r\n <pagedata>\r\n  <page>1</page>\r\n"
-           "  <entities>\r\n" +
-           entities + "  </entities>\r\n </pagedata>\r\n</tesvanCADml>\r\n";
-}
 
 int readInto(TestDrawing& drawing, const std::string& path)
 {
@@ -99,7 +92,7 @@ TEST(DrawingFileRoundTrip, ATextEndingInALoneLeadByteIsSavedWithoutIt)
 
     // A damaged file brings one: the trail byte of its last character is a NUL, which ends the
     // character, and the quote after it ends the name.
-    std::string damaged = drawingFile(std::string("   <line>\r\n    <fileName>\"a\x81") +
+    std::string damaged = drawingFileText(std::string("   <line>\r\n    <fileName>\"a\x81") +
                                       std::string(1, '\0') + "\"</fileName>\r\n   </line>\r\n"
                                       "   <box>\r\n    <layer>7</layer>\r\n   </box>\r\n");
     TestDrawing drawing;
@@ -156,7 +149,7 @@ TEST(DrawingFileRoundTrip, ARealTheWriterHasNoDigitsForIsRefusedWhenRead)
                                "]</xyAray>\r\n    </listXY>\r\n   </line>\r\n"
                          : "   <line>\r\n    <lineSize>" + c.text + "</lineSize>\r\n   </line>\r\n";
             const std::string path =
-                scratch.file("real.ycx", drawingFile(element + "   <box>\r\n    <layer>7</layer>\r\n   </box>\r\n"));
+                scratch.file("real.ycx", drawingFileText(element + "   <box>\r\n    <layer>7</layer>\r\n   </box>\r\n"));
             boxes.clear();
             TestDrawing drawing;
             ASSERT_EQ(readInto(drawing, path), 1) << "the read goes on after the value";

@@ -35,26 +35,6 @@ void replaceAll(std::string& text, const std::string& what, const std::string& w
         text.replace(at, what.size(), with);
 }
 
-// The entities of a saved drawing, one section per element in file order.
-std::vector<std::string> sectionsOf(const std::string& file)
-{
-    std::vector<std::string> sections;
-    const size_t begin = file.find("<entities>\r\n");
-    const size_t end = file.find("  </entities>");
-    if (begin == std::string::npos || end == std::string::npos)
-        return sections;
-    for (size_t at = begin + 12; at < end;) {
-        size_t next = file.find("\r\n", at) + 2;
-        // An element's own tags stand three blanks in; its attribute tags deeper.
-        if (file.compare(at, 4, "   <") == 0 && file.compare(at, 5, "   </") != 0)
-            sections.emplace_back();
-        if (!sections.empty())
-            sections.back().append(file, at, next - at);
-        at = next;
-    }
-    return sections;
-}
-
 // The 19 kinds written in full: a sample of each as the program writes it, every value it
 // writes at its default turned into another, and the blocks it leaves out at their default
 // (group, draw type, vertex radii, picture file and mask, bitmap pixels) added.
@@ -71,7 +51,7 @@ std::string nineteenInFull()
         file = drawing.save(scratch.pathOf("samples.ycx"));
     }
     std::string entities;
-    for (const std::string& section : sectionsOf(file))
+    for (const std::string& section : entitySections(file))
         entities += section;
     const std::pair<const char*, const char*> unusual[] = {
         {"<layer>100</layer>", "<layer>9</layer>\r\n    <group>3</group>"},
@@ -154,7 +134,7 @@ Saved openAndSave(const std::string& entities)
     LineDrawing drawing;
     Saved saved;
     saved.read = drawing.open(scratch.file("opened.ycx", drawingFileText(entities)));
-    saved.sections = sectionsOf(drawing.save(scratch.pathOf("saved.ycx")));
+    saved.sections = entitySections(drawing.save(scratch.pathOf("saved.ycx")));
     saved.boxes = boxes.texts();
     return saved;
 }
@@ -173,7 +153,7 @@ TEST(ElementReadDefaults, ASectionThatLeavesATagOutReadsAsItDoesAloneInAFile)
 {
     TestApplication app;
     const std::string full = nineteenInFull();
-    const std::vector<std::string> fullSections = sectionsOf("<entities>\r\n" + full + "  </entities>");
+    const std::vector<std::string> fullSections = entitySections("<entities>\r\n" + full + "  </entities>");
     ASSERT_EQ(fullSections.size(), 19u);
     {
         const Saved whole = openAndSave(full);

@@ -10,6 +10,7 @@
 #include "geometry/FontAttributes.h"
 #include "geometry/PointList.h"
 #include "io/dxf/DxfExchange.h"
+#include "tests/support/DrawingText.h"
 #include "tests/support/FileDialogScript.h"
 #include "tests/support/UnixScript.h"
 
@@ -183,22 +184,9 @@ std::string IoDrawing::save(const std::string& path)
 
 std::vector<std::string> IoDrawing::savedElements(const std::string& path)
 {
-    const std::string file = save(path);
-    const size_t begin = file.find("<entities>\r\n");
-    const size_t end = file.find("  </entities>");
-    std::vector<std::string> sections;
-    if (begin == std::string::npos || end == std::string::npos)
-        return sections;
-    for (size_t at = begin + 12; at < end;) {
-        const size_t next = file.find("\r\n", at);
-        const size_t text = file.find_first_not_of(' ', at);
-        // An element's own tags stand three blanks in, its values deeper.
-        if (text == at + 3 && file[text + 1] != '/')
-            sections.emplace_back();
-        if (!sections.empty())
-            sections.back().append(file, text, next - text);
-        at = next + 2;
-    }
+    std::vector<std::string> sections = entitySections(save(path));
+    for (std::string& section : sections)
+        section = flatSection(section);
     return sections;
 }
 

@@ -17,3 +17,38 @@ std::string outlineThenOpeningTags(int tags)
         entities += "<bezier3>\r\n";
     return entities;
 }
+
+std::vector<std::string> entitySections(const std::string& file)
+{
+    std::vector<std::string> sections;
+    const std::string open = "<entities>\r\n";
+    const size_t begin = file.find(open);
+    const size_t end = file.find("  </entities>");
+    if (begin == std::string::npos || end == std::string::npos)
+        return sections;
+    for (size_t at = begin + open.size(); at < end;) {
+        const size_t next = file.find("\r\n", at) + 2;
+        // An element's own tags stand three blanks in; its attribute tags deeper.
+        if (file.compare(at, 4, "   <") == 0 && file.compare(at, 5, "   </") != 0)
+            sections.emplace_back();
+        if (!sections.empty())
+            sections.back().append(file, at, next - at);
+        at = next;
+    }
+    return sections;
+}
+
+std::string flatSection(const std::string& section)
+{
+    std::string flat;
+    for (size_t at = 0; at < section.size();) {
+        size_t next = section.find("\r\n", at);
+        if (next == std::string::npos)
+            next = section.size();
+        const size_t text = section.find_first_not_of(' ', at);
+        if (text < next)
+            flat.append(section, text, next - text);
+        at = next + 2;
+    }
+    return flat;
+}
